@@ -1,0 +1,41 @@
+# Velmora: the two commands a newcomer needs are `make run` and `make test`.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: run test deps build asan-test bench screenshots clean
+
+deps:
+	@bash tools/install-deps.sh
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "Velmora needs a display, and this session has none."; \
+	  echo "Run it under a virtual one:   xvfb-run -a $(BUILD)/app/velmora"; \
+	  echo "or use the command line:      $(BUILD)/cli/velmora-cli --help"; \
+	  exit 1; \
+	fi
+	$(BUILD)/app/velmora
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The core (engine, analysis, entry rules, command line) under AddressSanitizer
+# and UndefinedBehaviorSanitizer; the GUI is left out to keep CI short.
+asan-test: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON -DVELMORA_GUI=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/bench/velmora-bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,71 @@
+#pragma once
+// One analysis run: the form's fields in, the chart, the texts of the result
+// form and the report out. The window, the command line and the benchmark all
+// drive this one object; it holds every program-wide value a run writes, and a
+// run overwrites them all, so nothing of one run reaches the next.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "analysis/ChartState.h"
+#include "analysis/GrahaArudha.h"
+#include "analysis/ReportPiece.h"
+#include "analysis/ReportTables.h"
+#include "engine/BirthData.h"
+#include "engine/NameTables.h"
+#include "engine/Retrogrades.h"
+#include "engine/VedicEphemeris.h"
+#include "engine/VedicPlanetPosition.h"
+#include "entry/FormFields.h"
+#include "entry/InputValidation.h"
+
+namespace velmora {
+
+using MonthNames = std::array<std::string, 12>;
+MonthNames EnglishMonthNames();
+
+// The captions a run writes into the result form.
+struct ResultFormTexts {
+    std::array<std::string, kBodyCount> planet;     // position texts by body number
+    std::array<std::string, kSignCount> signBoxes;  // lblAries … lblPisces by sign index: "\r\nSun\r\nMercury (R) "
+    ArudhaCaptions lblArudha;                       // by sign index: "\r\nA2\r\nA4"
+    std::string lblName, lblDOB, lblTOB, lblLatitude, lblLongitude, lblCity, lblState, lblCountry;
+    Report RTB;
+};
+
+class AnalysisRun {
+public:
+    AnalysisRun();  // fills the name tables, as the form's load does
+
+    // Program-wide values.
+    BirthData Birth;
+    ZoneOffset Zone;
+    NameTables Names;
+    ChartState Chart;
+    ReportTables Tables;
+
+    // The modules with their working values.
+    VedicPlanetPosition PlanetPosition;
+    VedicEphemeris Ephemeris;
+    Retrogrades Retrograde;
+    GrahaArudha Arudha;
+
+    ResultFormTexts Result;
+
+    // Validates the form and, when it passes, computes everything above.
+    // `months` gives the full month names for lblDOB (the window passes the
+    // system language's, the command line English). On a failed check nothing
+    // changes and the failure is returned.
+    ValidationResult RunAnalysis(const FormFields& form, const MonthNames& months);
+
+    // The ten long texts in body order: PlanetTexts for Sun … Saturn, MoonText,
+    // RahuText, KetuText, AscendantText.
+    std::array<std::string, kBodyCount> LongTexts() const;
+};
+
+// Text to integer as the run converts box texts: the number at the start of
+// the text, rounded to the nearest integer with halves to even.
+int TextToInteger(std::string_view text);
+
+}  // namespace velmora

@@ -1,0 +1,1 @@
+#include "analysis/GrahaArudha.h"

@@ -1,0 +1,32 @@
+#pragma once
+// The arudha pada of each house, one house per call, in house order from the
+// ascendant's sign.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "analysis/ChartState.h"
+#include "engine/LongitudeText.h"
+
+namespace velmora {
+
+// One caption per sign index; each arudha appends "\r\n" and its label.
+using ArudhaCaptions = std::array<std::string, kSignCount>;
+
+class GrahaArudha {
+public:
+    std::int16_t HouseCounter = 0;  // house of the latest call, 1 … 12; the run sets it to 0
+    std::int16_t LordSign = 0;      // sign number 1 … 12 of the house lord
+    std::int16_t HouseSign = 0;     // ascendant's sign number + house − 1, not reduced
+
+    // `signIndex` is passed as the run passes it and not used; `lord` names the
+    // lord of the house's sign ("Mars", …). Reads the bodies' signs from
+    // characters 4 to 6 of `positions`.
+    void ComputeNextArudha(std::int16_t signIndex, std::string_view lord,
+                           const PositionList& positions, ChartState& chart,
+                           ArudhaCaptions& lblArudha);
+};
+
+}  // namespace velmora

@@ -1,0 +1,14 @@
+#pragma once
+// Writes the twelve report sections, each with its fixed pieces and the
+// sentences of every rule that holds in the chart.
+
+#include "analysis/ChartState.h"
+#include "analysis/ReportPiece.h"
+#include "analysis/ReportTables.h"
+
+namespace velmora {
+
+// Appends to `out` (which the caller clears for a fresh report).
+void WriteReport(const ChartState& chart, const ReportTables& tables, Report& out);
+
+}  // namespace velmora

@@ -1,0 +1,27 @@
+#pragma once
+// The two text forms of an ecliptic longitude. The long form reads
+//   16° 31' 32" Sag
+// (degrees within the sign, "° ", minutes, "' ", seconds, a double quote and a
+// space, the sign); minutes and seconds are truncated, never carried. The short
+// form reads "16 Sag 31", with the sign always at characters 4 to 6.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+inline constexpr std::string_view SignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+
+// Ten short texts by body number (0 Sun … 8 Ketu, 9 ascendant): how the engine
+// hands the chart to the rest of the program.
+using PositionList = std::array<std::string, 10>;
+
+// Long text of x degrees. Like the original routine it takes the caller's
+// variable and leaves its absolute value there.
+std::string LongitudeText(double& x);
+
+// Short text of a long text: "16° 31' 32\" Sag" gives "16 Sag 31".
+std::string ChartPositionText(std::string_view text);
+
+}  // namespace velmora

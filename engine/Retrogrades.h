@@ -1,0 +1,28 @@
+#pragma once
+// Whether Mercury … Saturn were retrograde on the birth date, from built-in
+// tables of stations 1900–2051, and the " (R) " mark on their names.
+
+#include <array>
+#include <string_view>
+
+#include "engine/BirthData.h"
+#include "engine/Calendar.h"
+#include "engine/NameTables.h"
+
+namespace velmora {
+
+class Retrogrades {
+public:
+    // Mercury, Venus, Mars, Jupiter, Saturn: flag k belongs to body k + 2.
+    std::array<bool, 5> Flags{};
+
+    // True when one of the planet's periods has
+    // start date < birth date < end date, compared as calendar dates.
+    // An unknown planet name gives false.
+    static bool IsRetrograde(std::string_view planet, const CivilMoment& birth);
+
+    // Rewrites the ten plain names and appends " (R) " to every retrograde planet.
+    void MarkRetrograde(const BirthData& birth, NameTables& names);
+};
+
+}  // namespace velmora

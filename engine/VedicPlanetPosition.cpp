@@ -1,0 +1,1 @@
+#include "engine/VedicPlanetPosition.h"

@@ -1,0 +1,29 @@
+#pragma once
+// The 71 time zones of the form's list and their conversion into the signed
+// offset that turns local clock time into Universal Time.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "engine/BirthData.h"
+#include "entry/FormFields.h"
+
+namespace velmora {
+
+struct ZoneEntry {
+    std::string_view DisplayText;  // shown in the list exactly as written; never parsed
+    std::int16_t ZoneOffsetHours;
+    std::int16_t ZoneOffsetMinutes;
+};
+
+extern const std::array<ZoneEntry, kZoneItems> kZoneTable;
+
+// Sets the offset from the entry at `position`; a position outside 0–70
+// leaves the previous offset in force.
+void Zone_Calculation(int position, ZoneOffset& offset);
+
+// The abbreviation of an entry ("GMT", "IST", "NST", …), read from its display text.
+std::string_view ZoneAbbreviation(const ZoneEntry& entry);
+
+}  // namespace velmora

@@ -1,0 +1,14 @@
+#pragma once
+// The outside services every window uses, handed down from main (or a test).
+
+namespace velmora {
+
+class Messenger;
+class WebOpener;
+
+struct Services {
+    Messenger& messenger;
+    WebOpener& web;
+};
+
+}  // namespace velmora

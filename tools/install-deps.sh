@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Velmora needs to build, test and run, and only
+# those that are missing. Safe to run again: with everything present it does
+# nothing and asks for no password.
+set -euo pipefail
+
+packages=(
+  g++ cmake make pkg-config
+  qt6-base-dev                       # widgets, Qt Test
+  libgtest-dev libgmock-dev          # core tests
+  libbenchmark-dev                   # benchmarks
+  nlohmann-json3-dev                 # JSON in and out of velmora-cli
+  libcli11-dev                       # command-line options of velmora-cli
+  libswe-dev swe-basic-data          # only for the station-table generator in tools/
+  xvfb xauth fonts-dejavu-core       # screenshots and running without a display
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
+    missing+=("$p")
+  fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  if command -v sudo >/dev/null 2>&1; then sudo="sudo"; else
+    echo "Please install as root: apt-get install ${missing[*]}" >&2; exit 1
+  fi
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
