@@ -1,1 +1,28 @@
 #include "entry/KeyFilters.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr char16_t kBackspace = 8;
+constexpr char16_t kEnter = 13;
+constexpr char16_t kSpace = 32;
+
+KeyFilterResult Accept(char16_t code) { return {code, {}}; }
+KeyFilterResult Refuse(std::string_view message) { return {std::nullopt, message}; }
+
+}  // namespace
+
+KeyFilterResult FilterNameKey(char16_t code) {
+    if (code >= u'A' && code <= u'Z') return Accept(code);
+    if (code >= u'a' && code <= u'z') return Accept(static_cast<char16_t>(code - 32));
+    if (code == kSpace || code == kEnter || code == kBackspace) return Accept(code);
+    return Refuse(kLettersOnlyMessage);
+}
+
+KeyFilterResult FilterNumberKey(char16_t code) {
+    if ((code >= u'0' && code <= u'9') || code == kBackspace) return Accept(code);
+    return Refuse(kNumbersOnlyMessage);
+}
+
+}  // namespace velmora
