@@ -1,1 +1,166 @@
 #include "analysis/AnalysisRun.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include "analysis/ReportWriter.h"
+#include "entry/ZoneTable.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr std::size_t kReportReserve = 512;  // 108 fixed pieces and at most three per rule fire
+
+void AppendNumber(std::string& text, int value) {
+    char digits[16];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    text.append(digits, result.ptr);
+}
+
+// "12° 34'": degrees, the degree sign and a blank, minutes, an apostrophe.
+void SetAngleText(std::string& text, int degrees, int minutes) {
+    text.clear();
+    AppendNumber(text, degrees);
+    text += "\u00B0 ";
+    AppendNumber(text, minutes);
+    text += '\'';
+}
+
+std::int16_t ToInt16(int value) {
+    if (value > std::numeric_limits<std::int16_t>::max()) return std::numeric_limits<std::int16_t>::max();
+    if (value < std::numeric_limits<std::int16_t>::min()) return std::numeric_limits<std::int16_t>::min();
+    return static_cast<std::int16_t>(value);
+}
+
+}  // namespace
+
+MonthNames EnglishMonthNames() {
+    return {"January", "February", "March",     "April",   "May",      "June",
+            "July",    "August",   "September", "October", "November", "December"};
+}
+
+int TextToInteger(std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
+    bool negative = false;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        negative = text[at] == '-';
+        ++at;
+    }
+    // Whole part, saturated well inside int, then the first fraction digit and
+    // whether anything beyond it is non-zero decide the rounding.
+    constexpr long long kCap = 1'000'000'000;
+    long long whole = 0;
+    while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
+        whole = std::min(kCap, whole * 10 + (text[at] - '0'));
+        ++at;
+    }
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        int first = -1;
+        bool restNonZero = false;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
+            if (first < 0) {
+                first = text[at] - '0';
+            } else if (text[at] != '0') {
+                restNonZero = true;
+            }
+            ++at;
+        }
+        const bool up = first > 5 || (first == 5 && (restNonZero || whole % 2 == 1));
+        if (up) whole = std::min(kCap, whole + 1);
+    }
+    return static_cast<int>(negative ? -whole : whole);
+}
+
+AnalysisRun::AnalysisRun() {
+    FillNameTables(Names);
+    Result.RTB.reserve(kReportReserve);
+}
+
+ValidationResult AnalysisRun::RunAnalysis(const FormFields& form, const MonthNames& months) {
+    const ValidationResult check = Input_Validation(form);
+    if (!check.Passed()) return check;
+
+    // The form into the birth data.
+    Birth.BirthName = form.Name;
+    Zone_Calculation(form.Zone, Zone);
+    Birth.BirthMonth = ToInt16(form.Month + 1);
+    Birth.BirthDay = ToInt16(form.Day + 1);
+    Birth.BirthYear = ToInt16(kFirstYear + form.Year);
+    Birth.BirthClockHour = ToInt16(form.Hour);
+    Birth.BirthClockMinute = ToInt16(form.Minute);
+    Birth.ZoneHoursAbs = ToInt16(std::abs(static_cast<int>(Zone.ZoneOffsetHours)));
+    Birth.ZoneMinutesAbs = ToInt16(std::abs(static_cast<int>(Zone.ZoneOffsetMinutes)));
+    Birth.LongitudeDegrees = ToInt16(TextToInteger(form.LonDeg));
+    Birth.LongitudeMinutes = ToInt16(TextToInteger(form.LonMin));
+    Birth.LatitudeDegrees = ToInt16(TextToInteger(form.LatDeg));
+    Birth.LatitudeMinutes = ToInt16(TextToInteger(form.LatMin));
+    Birth.EastLongitude = form.East;
+    Birth.SouthLatitude = form.South;
+    Birth.DaylightSaving = form.DaylightSaving;
+
+    // The chart.
+    PlanetPosition.CalculateAscendant(Birth);
+    Ephemeris.CalculateMoon(Birth);
+    PlanetPosition.CalculatePlanets(Birth, Zone, Ephemeris.MoonText);
+    Retrograde.MarkRetrograde(Birth, Names);
+    const PositionList& positions = PlanetPosition.PositionLabels;
+
+    for (int i = 0; i < kBodyCount; ++i) Result.planet[i] = positions[i];
+
+    // Details, and an empty chart.
+    for (std::string& box : Result.signBoxes) box.clear();
+    Result.lblName = Birth.BirthName;
+    const int month = Birth.BirthMonth;
+    Result.lblDOB.clear();
+    if (month >= 1 && month <= 12) Result.lblDOB += months[month - 1];
+    Result.lblDOB += '/';
+    AppendNumber(Result.lblDOB, Birth.BirthDay);
+    Result.lblDOB += '/';
+    AppendNumber(Result.lblDOB, Birth.BirthYear);
+    Result.lblTOB.clear();
+    AppendNumber(Result.lblTOB, Birth.BirthClockHour);
+    Result.lblTOB += ':';
+    AppendNumber(Result.lblTOB, Birth.BirthClockMinute);
+    SetAngleText(Result.lblLatitude, Birth.LatitudeDegrees, Birth.LatitudeMinutes);
+    SetAngleText(Result.lblLongitude, Birth.LongitudeDegrees, Birth.LongitudeMinutes);
+    Result.lblCity = form.City;
+    Result.lblState = form.State;
+    Result.lblCountry = form.Country;
+    for (std::string& label : Result.lblArudha) label.clear();
+
+    // The bodies into their sign boxes.
+    for (int i = 0; i < kBodyCount; ++i) {
+        const int j = PositionSignIndex(positions[i]);
+        if (j < 0) continue;
+        Result.signBoxes[j] += "\r\n";
+        Result.signBoxes[j] += Names.BodyNames[i];
+        Chart.BodySigns[i] = static_cast<std::int16_t>(j);
+    }
+
+    // The arudhas, house by house from the ascendant's sign.
+    ComputeArudhas(Arudha, positions, Names.SignLords, Chart, Result.lblArudha);
+
+    // The report.
+    FillReportTables(Tables);
+    FillArudhaReportRows(Tables, Chart);
+    Result.RTB.clear();
+    WriteReport(Chart, Tables, Result.RTB);
+    return check;
+}
+
+std::array<std::string, kBodyCount> AnalysisRun::LongTexts() const {
+    const auto& texts = PlanetPosition.PlanetTexts;
+    using P = VedicPlanetPosition;
+    return {texts[P::Earth],   Ephemeris.MoonText,     texts[P::Mercury],
+            texts[P::Venus],   texts[P::Mars],         texts[P::Jupiter],
+            texts[P::Saturn],  PlanetPosition.RahuText, PlanetPosition.KetuText,
+            PlanetPosition.AscendantText};
+}
+
+}  // namespace velmora

@@ -11,6 +11,10 @@ namespace velmora {
 
 inline constexpr int kArudhaCount = 12;  // 0 = A1 ("AL") … 11 = A12 (the Upapada)
 
+// The arudhas' labels, by arudha number: in the chart and in the report.
+inline constexpr std::array<std::string_view, kArudhaCount> kArudhaLabels = {
+    "AL", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9", "A10", "A11", "A12"};
+
 struct ArudhaReportRow {
     std::string_view AlternateNames;   // of the arudha
     std::string_view SignEnglishName;  // of the sign it falls in

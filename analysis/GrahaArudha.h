@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,10 @@ namespace velmora {
 
 // One caption per sign index; each arudha appends "\r\n" and its label.
 using ArudhaCaptions = std::array<std::string, kSignCount>;
+
+// Sign index 0 … 11 of a short position text ("05 Sag 12": characters 4 to 6),
+// or −1 when those characters name no sign.
+int PositionSignIndex(std::string_view position);
 
 class GrahaArudha {
 public:
@@ -28,5 +33,13 @@ public:
                            const PositionList& positions, ChartState& chart,
                            ArudhaCaptions& lblArudha);
 };
+
+// The twelve calls of one run: `HouseCounter` back to 0, then houses 1 to 12
+// from the ascendant's sign (from Aries should the ascendant's text name no
+// sign), each with the lord of its sign from `signLords` (by sign index). The
+// captions are appended to, so the caller clears them first.
+void ComputeArudhas(GrahaArudha& arudha, const PositionList& positions,
+                    std::span<const std::string> signLords, ChartState& chart,
+                    ArudhaCaptions& lblArudha);
 
 }  // namespace velmora

@@ -20,4 +20,8 @@ struct ReportTables {
 
 void FillReportTables(ReportTables& tables);
 
+// Each arudha's report row: its alternate names, and the English name and the
+// nature of the sign `chart.ArudhaSigns` puts it in.
+void FillArudhaReportRows(const ReportTables& tables, ChartState& chart);
+
 }  // namespace velmora
