@@ -1,10 +1,26 @@
 #include <QApplication>
-#include <QLabel>
+
+#include "analysis/AnalysisRun.h"
+#include "shell/AppIcon.h"
+#include "shell/Messenger.h"
+#include "shell/Shell.h"
+#include "shell/SingleInstance.h"
+#include "shell/WebLinks.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QLabel window(QStringLiteral("Velmora v1.25"));
-    window.setWindowTitle(QStringLiteral("Velmora v1.25"));
-    window.show();
-    return app.exec();
+    QApplication::setWindowIcon(velmora::VelmoraIcon());
+    // Only Shutdown ends the program; Back hides one window before it shows
+    // the other.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    velmora::QtMessenger messenger;
+    velmora::SingleInstance instance;
+    if (!velmora::ClaimSingleInstance(instance, messenger)) return 0;
+
+    velmora::AnalysisRun run;
+    velmora::DesktopWebOpener web;
+    velmora::Shell shell(run, velmora::Services{messenger, web});
+    shell.Start();
+    return QApplication::exec();
 }

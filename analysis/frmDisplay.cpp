@@ -1,0 +1,305 @@
+#include "analysis/frmDisplay.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "shell/LinkLabel.h"
+#include "shell/Twips.h"
+#include "shell/WebLinks.h"
+
+namespace velmora {
+
+const std::array<const char*, kSignCount> frmDisplay::kSignEnglishNames = {
+    "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+namespace {
+
+// Where each sign stands in the chart, by sign index; twips inside fraBirthchart.
+struct SignCell {
+    const char* label;
+    int left, top;            // the sign label (and its outline)
+    int hnoLeft, hnoTop;      // its fixed number
+    int arudhaLeft, arudhaTop;
+};
+
+constexpr std::array<SignCell, kSignCount> kCells = {{
+    {"lblAries", 2280, 240, 3880, 150, 3600, 360},
+    {"lblTaurus", 4200, 240, 5800, 120, 5520, 360},
+    {"lblGemini", 6120, 240, 7800, 120, 7440, 360},
+    {"lblCancer", 6120, 1920, 7800, 1800, 7440, 2040},
+    {"lblLeo", 6120, 3600, 7800, 3480, 7440, 3720},
+    {"lblVirgo", 6120, 5280, 7800, 5160, 7440, 5520},
+    {"lblLibra", 4200, 5280, 5880, 5160, 5520, 5520},
+    {"lblScorpio", 2160, 5280, 3840, 5160, 3480, 5520},
+    {"lblSagattarius", 240, 5280, 1920, 5160, 1560, 5520},
+    {"lblCapricorn", 240, 3600, 1800, 3480, 1560, 3840},
+    {"lblAquarius", 240, 1920, 1800, 1800, 1560, 2160},
+    {"lblPisces", 240, 240, 1800, 120, 1560, 360},
+}};
+
+constexpr int kCellWidth = 1305, kCellHeight = 1500;
+constexpr int kHnoWidth = 315, kHnoHeight = 240;
+constexpr int kArudhaWidth = 375, kArudhaHeight = 195;
+
+struct DetailRow {
+    const char* caption;
+    const char* name;
+    const char* spoken;  // the caption without its colon
+    QLabel* frmDisplay::*label;
+};
+
+constexpr std::array<DetailRow, 7> kDetailRows = {{
+    {"Date of Birth :", "lblDOB", "Date of Birth", &frmDisplay::lblDOB},
+    {"Time of Birth :", "lblTOB", "Time of Birth", &frmDisplay::lblTOB},
+    {"Longitude :", "lblLongitude", "Longitude", &frmDisplay::lblLongitude},
+    {"Latitude   :", "lblLatitude", "Latitude", &frmDisplay::lblLatitude},
+    {"City :", "lblCity", "City", &frmDisplay::lblCity},
+    {"State :", "lblState", "State", &frmDisplay::lblState},
+    {"Country :", "lblCountry", "Country", &frmDisplay::lblCountry},
+}};
+
+constexpr std::array<const char*, kBodyCount> kPlanetNames = {
+    "Surya/Sun", "Chandra/Moon", "Budha/Mercury", "Shukra/Venus", "Mangala/Mars",
+    "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node", "Ketu/South node", "Asc/Lagna"};
+constexpr std::array<int, kBodyCount> kPlanetTops = {360, 746, 1132, 1518, 1904, 2290, 2676, 3062, 3448, 3840};
+
+// The RTB and its two labels: the labels stand in a line under the report.
+constexpr int kReportLeft = 240, kReportTop = 7080, kReportWidth = 11775, kReportHeight = 2055;
+constexpr int kFooterTop = kReportTop + kReportHeight + 60;
+constexpr int kFormWidth = 12135, kFormHeight = kFooterTop + 240 + 120;
+
+QFont Verdana(double points, bool bold) {
+    QFont font(QStringLiteral("Verdana"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont CourierNew(double points, bool bold) {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void SetTextColor(QWidget* widget, const QColor& color) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, color);
+    widget->setPalette(p);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& where, const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(font);
+    label->setGeometry(where);
+    return label;
+}
+
+// A label the run fills: shows the caption, keeps it as written.
+void SetCaption(QLabel* label, const std::string& caption) {
+    label->setText(frmDisplay::DisplayCaption(caption));
+    label->setProperty("caption", QString::fromStdString(caption));
+}
+
+QFrame* MakeShape(QWidget* parent, const char* name, const QRect& where) {
+    auto* shape = new QFrame(parent);
+    shape->setObjectName(QLatin1String(name));
+    shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+    shape->setLineWidth(1);
+    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+    shape->setFocusPolicy(Qt::NoFocus);
+    shape->setGeometry(where);
+    return shape;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& title, const QRect& where) {
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFont(Verdana(8.25, true));
+    frame->setGeometry(where);
+    return frame;
+}
+
+// Labels a screen-reader user reaches with Tab.
+void MakeReachable(QLabel* label, const QString& description) {
+    label->setFocusPolicy(Qt::TabFocus);
+    label->setAccessibleDescription(description);
+}
+
+}  // namespace
+
+QString frmDisplay::DisplayCaption(const std::string& caption) {
+    QString text = QString::fromStdString(caption);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (text.startsWith(QLatin1Char('\n'))) text.remove(0, 1);
+    return text;
+}
+
+QString frmDisplay::Caption(const QLabel* label) { return label->property("caption").toString(); }
+
+frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(QStringLiteral("Velmora v1.25"));
+    setFont(Verdana(8.25, false));
+    resize(TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight));
+
+    BuildChart(result, services);
+    BuildDetails(result);
+    BuildPositions(result);
+    BuildReport(result.RTB, services);
+
+    // Tab walks the chart sign by sign, then the details, the positions and
+    // the report, so a screen reader reads them in that order.
+    QList<QWidget*> chain;
+    for (int k = 0; k < kSignCount; ++k) {
+        chain << signLabels[k] << lblArudha[k];
+    }
+    chain << Label7 << lblName;
+    for (const DetailRow& row : kDetailRows) chain << this->*row.label;
+    for (QLabel* value : planet) chain << value;
+    chain << RTB << Label6;
+    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
+void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
+    Frame1 = MakeFrame(this, "Frame1", QString(), TwipsRect(120, 120, 8175, 6975));
+    fraBirthchart = MakeFrame(Frame1, "fraBirthchart", QStringLiteral("Hora"), TwipsRect(0, 0, 8115, 6945));
+
+    Shape2 = MakeShape(fraBirthchart, "Shape2", TwipsRect(100, 120, 7890, 6755));
+    Shape1 = MakeShape(fraBirthchart, "Shape1", TwipsRect(2085, 1815, 3930, 3355));
+
+    const QFont signFont = Verdana(8.25, false);
+    const QFont numberFont = CourierNew(9.75, true);
+    const QFont arudhaFont = Verdana(8.25, true);
+    const QColor darkGreen(0, 64, 0);
+    const QColor blue(0, 0, 255);
+    for (int k = 0; k < kSignCount; ++k) {
+        const SignCell& cell = kCells[k];
+        const QString sign = QLatin1String(kSignEnglishNames[k]);
+        const QRect box = TwipsRect(cell.left, cell.top, kCellWidth, kCellHeight);
+
+        shpHora[k] = MakeShape(fraBirthchart, "shpHora", box);
+        shpHora[k]->setProperty("index", k);
+
+        QLabel* label = MakeLabel(fraBirthchart, cell.label, QString(), box, signFont);
+        label->setMargin(3);
+        SetTextColor(label, darkGreen);
+        SetCaption(label, result.signBoxes[k]);
+        MakeReachable(label, sign);
+        signLabels[k] = label;
+
+        Hno[k] = MakeLabel(fraBirthchart, "Hno", QString::number(k + 1),
+                           TwipsRect(cell.hnoLeft, cell.hnoTop, kHnoWidth, kHnoHeight), numberFont);
+        Hno[k]->setProperty("index", k);
+
+        QLabel* arudha = MakeLabel(fraBirthchart, "lblArudha", QString(),
+                                   TwipsRect(cell.arudhaLeft, cell.arudhaTop, kArudhaWidth, kArudhaHeight), arudhaFont);
+        arudha->setProperty("index", k);
+        SetTextColor(arudha, blue);
+        SetCaption(arudha, result.lblArudha[k]);
+        // Several arudhas in one sign stand one under the other.
+        const int lines = arudha->text().isEmpty() ? 1 : static_cast<int>(arudha->text().count(QLatin1Char('\n'))) + 1;
+        const int needed = lines * QFontMetrics(arudhaFont).lineSpacing();
+        if (needed > arudha->height()) arudha->resize(arudha->width(), needed);
+        MakeReachable(arudha, sign);
+        lblArudha[k] = arudha;
+    }
+
+    Label7 = new LinkLabel(QStringLiteral("Click here to visit the Velmora forum"), services.web, WebPage::Home,
+                           fraBirthchart);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->setFont(Verdana(8.25, true));
+    Label7->setAlignment(Qt::AlignCenter);
+    Label7->setGeometry(TwipsRect(2400, 3240, 3225, 345));
+}
+
+void frmDisplay::BuildDetails(const ResultFormTexts& result) {
+    fraDetails = MakeFrame(this, "fraDetails", QStringLiteral("Your details"), TwipsRect(8520, 0, 3490, 2775));
+    const QFont captionFont = Verdana(8.25, true);
+    const QFont valueFont = Verdana(8.25, false);
+
+    lblName = MakeLabel(fraDetails, "lblName", QString(), TwipsRect(120, 240, 3285, 240), captionFont);
+    SetCaption(lblName, result.lblName);
+    MakeReachable(lblName, QStringLiteral("Name"));
+
+    const std::array<const std::string*, 7> values = {&result.lblDOB, &result.lblTOB, &result.lblLongitude,
+                                                      &result.lblLatitude, &result.lblCity, &result.lblState,
+                                                      &result.lblCountry};
+    for (std::size_t r = 0; r < kDetailRows.size(); ++r) {
+        const DetailRow& row = kDetailRows[r];
+        const int top = 600 + 300 * static_cast<int>(r);
+        QLabel* caption = MakeLabel(fraDetails, "", QLatin1String(row.caption), TwipsRect(120, top, 1305, 195),
+                                    captionFont);
+        caption->setObjectName(QLatin1String(row.name) + QStringLiteral("Caption"));
+        QLabel* value = MakeLabel(fraDetails, row.name, QString(), TwipsRect(1440, top, 2055, 195), valueFont);
+        SetCaption(value, *values[r]);
+        MakeReachable(value, QLatin1String(row.spoken));
+        caption->setBuddy(value);
+        this->*row.label = value;
+    }
+}
+
+void frmDisplay::BuildPositions(const ResultFormTexts& result) {
+    fraWestern = MakeFrame(this, "fraWestern", QStringLiteral("Vedic Planetary Position"),
+                           TwipsRect(8520, 2760, 3495, 4215));
+    const QFont nameFont = Verdana(8.25, true);
+    const QFont valueFont = Verdana(9.75, false);
+    for (int i = 0; i < kBodyCount; ++i) {
+        PlanetName[i] = MakeLabel(fraWestern, "PlanetName", QLatin1String(kPlanetNames[i]),
+                                  TwipsRect(120, 360 + 390 * i, 1785, 270), nameFont);
+        PlanetName[i]->setProperty("index", i);
+        planet[i] = MakeLabel(fraWestern, "planet", QString(), TwipsRect(1920, kPlanetTops[i], 1455, 270), valueFont);
+        planet[i]->setProperty("index", i);
+        SetCaption(planet[i], result.planet[i]);
+        MakeReachable(planet[i], QString::fromUtf8(kPlainBodyNames[i].data(),
+                                                   static_cast<qsizetype>(kPlainBodyNames[i].size())));
+    }
+}
+
+void frmDisplay::BuildReport(const Report& report, Services services) {
+    RTB = new QTextEdit(this);
+    RTB->setObjectName(QStringLiteral("RTB"));
+    RTB->setGeometry(TwipsRect(kReportLeft, kReportTop, kReportWidth, kReportHeight));
+    RTB->setReadOnly(true);
+    RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    RTB->setTabChangesFocus(true);
+    RTB->setFocusPolicy(Qt::StrongFocus);
+    RTB->setAccessibleName(QStringLiteral("Report"));
+    RTB->setFont(Verdana(8.25, false));
+
+    // Piece by piece at the insertion point, each with its own weight, colour
+    // and size; each break starts a new paragraph.
+    QTextCursor cursor(RTB->document());
+    for (const ReportPiece& piece : report) {
+        QTextCharFormat format;
+        format.setFontWeight(piece.bold ? QFont::Bold : QFont::Normal);
+        format.setForeground(piece.color == ReportColor::DarkRed ? QColor(0x80, 0, 0) : QColor(0, 0, 0));
+        format.setFontPointSize(piece.size);
+        QString text = QString::fromUtf8(piece.text.data(), static_cast<qsizetype>(piece.text.size()));
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        cursor.insertText(text, format);
+        for (int b = 0; b < piece.breaks; ++b) cursor.insertBlock(QTextBlockFormat(), format);
+    }
+    RTB->moveCursor(QTextCursor::Start);
+
+    Label5 = MakeLabel(this, "Label5", QStringLiteral("Talk about your chart at our forum"),
+                       TwipsRect(3480, kFooterTop, 3690, 240), Verdana(8.25, false));
+    Label6 = new LinkLabel(WebPageAddress(WebPage::Home).toString(), services.web, WebPage::Home, this);
+    Label6->setObjectName(QStringLiteral("Label6"));
+    Label6->setFont(Verdana(8.25, false));
+    Label6->setGeometry(TwipsRect(9225, kFooterTop, 2565, 240));
+}
+
+}  // namespace velmora

@@ -1,0 +1,72 @@
+#pragma once
+// The result form: the South-Indian chart with the bodies and arudhas in their
+// signs, the person's details, the table of the ten positions and the written
+// report. Everything is laid out once; the captions come from one run.
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <string>
+
+#include "analysis/AnalysisRun.h"
+#include "shell/Services.h"
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QTextEdit;
+
+namespace velmora {
+
+class LinkLabel;
+
+class frmDisplay : public QWidget {
+    Q_OBJECT
+public:
+    frmDisplay(const ResultFormTexts& result, Services services, QWidget* parent = nullptr);
+
+    // A caption as the run writes it ("\r\nSun\r\nMercury (R) ") turned into
+    // the text shown: one line per entry, without the leading empty line.
+    static QString DisplayCaption(const std::string& caption);
+    // The caption as the run wrote it, kept on every label the run fills.
+    static QString Caption(const QLabel* label);
+
+    // The English sign names by sign index, as screen readers announce the cells.
+    static const std::array<const char*, kSignCount> kSignEnglishNames;
+
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* fraBirthchart = nullptr;
+    QFrame* Shape1 = nullptr;
+    QFrame* Shape2 = nullptr;
+    std::array<QLabel*, kSignCount> signLabels{};  // lblAries … lblPisces by sign index
+    std::array<QFrame*, kSignCount> shpHora{};     // by sign index
+    std::array<QLabel*, kSignCount> Hno{};         // by sign index, "1" … "12"
+    std::array<QLabel*, kSignCount> lblArudha{};   // by sign index
+    LinkLabel* Label7 = nullptr;
+
+    QGroupBox* fraDetails = nullptr;
+    QLabel* lblName = nullptr;
+    QLabel* lblDOB = nullptr;
+    QLabel* lblTOB = nullptr;
+    QLabel* lblLongitude = nullptr;
+    QLabel* lblLatitude = nullptr;
+    QLabel* lblCity = nullptr;
+    QLabel* lblState = nullptr;
+    QLabel* lblCountry = nullptr;
+
+    QGroupBox* fraWestern = nullptr;
+    std::array<QLabel*, kBodyCount> PlanetName{};
+    std::array<QLabel*, kBodyCount> planet{};
+
+    QTextEdit* RTB = nullptr;
+    QLabel* Label5 = nullptr;
+    LinkLabel* Label6 = nullptr;
+
+private:
+    void BuildChart(const ResultFormTexts& result, Services services);
+    void BuildDetails(const ResultFormTexts& result);
+    void BuildPositions(const ResultFormTexts& result);
+    void BuildReport(const Report& report, Services services);
+};
+
+}  // namespace velmora

@@ -1,0 +1,63 @@
+#pragma once
+// The main window: a frame with a title strip, a strip with Back and Exit and
+// an advertising link, and the result form as its child window.
+
+#include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QPointer>
+
+#include "analysis/AnalysisRun.h"
+#include "analysis/frmDisplay.h"
+#include "shell/Services.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMdiArea;
+class QPushButton;
+
+namespace velmora {
+
+class LinkLabel;
+
+class MDI : public QMainWindow {
+    Q_OBJECT
+public:
+    // Loads a fresh result form from `result` and shows it inside the frame.
+    MDI(const ResultFormTexts& result, Services services, QWidget* parent = nullptr);
+
+    // Closes the window without asking for the program to end (Back, Shutdown).
+    void Dismiss();
+
+    frmDisplay* Display() const { return display_; }
+    QMdiSubWindow* DisplayWindow() const { return displayWindow_; }
+
+    QFrame* picTop = nullptr;
+    QLabel* lblTitle = nullptr;
+    QFrame* picCommands = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QPushButton* cmdExit = nullptr;
+    LinkLabel* Label10 = nullptr;
+    QMdiArea* area = nullptr;
+    QAction* mnuBack = nullptr;
+    QAction* mnuExit = nullptr;
+
+signals:
+    void backRequested();
+    void exitRequested();
+    void aboutRequested();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The layout rule, run on every change of size.
+    void PlaceControls();
+
+    QPointer<frmDisplay> display_;
+    QPointer<QMdiSubWindow> displayWindow_;
+    bool dismissed_ = false;
+};
+
+}  // namespace velmora

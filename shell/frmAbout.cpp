@@ -1,0 +1,93 @@
+#include "shell/frmAbout.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "shell/AppIcon.h"
+#include "shell/LinkLabel.h"
+#include "shell/WebLinks.h"
+
+namespace velmora {
+
+namespace {
+
+QLabel* MakeText(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(WebOpener& web, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Velmora v1.25"));
+    setWindowIcon(VelmoraIcon());
+    setModal(true);
+
+    picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPixmap(VelmoraIcon().pixmap(48, 48));
+    picIcon->setAccessibleName(QStringLiteral("Velmora"));
+    picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+
+    lblTitle = MakeText(this, "lblTitle", QStringLiteral("Velmora v1.25"));
+    QFont titleFont = lblTitle->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+    titleFont.setBold(true);
+    lblTitle->setFont(titleFont);
+
+    lblDescription = MakeText(
+        this, "lblDescription",
+        QStringLiteral("Velmora calculates the arudha for the different houses in your natal chart. Type your birth "
+                       "details and it draws your Vedic birth chart, places the arudha padas AL to A12 among your "
+                       "planets and writes what each of them says about you."));
+
+    lblHomePage = new LinkLabel(QStringLiteral("Click here to visit ") + WebPageAddress(WebPage::Home).toString(), web,
+                                WebPage::Home, this);
+    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
+
+    lblBrandOffer = MakeText(this, "lblBrandOffer",
+                             QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                                            "money online. Get this software fully branded for your website."));
+    lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details."), web, WebPage::BrandedEdition, this);
+    lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
+
+    Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdOK->setAutoDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(16);
+    grid->addWidget(picIcon, 0, 0, 5, 1);
+    grid->addWidget(lblTitle, 0, 1);
+    grid->addWidget(lblDescription, 1, 1);
+    grid->addWidget(lblHomePage, 2, 1);
+    grid->addWidget(lblBrandOffer, 3, 1);
+    grid->addWidget(lblCoBrand, 4, 1);
+    grid->addWidget(Line1, 5, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+    grid->addLayout(buttons, 6, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    setMinimumWidth(420);
+
+    setTabOrder(cmdOK, lblHomePage);
+    setTabOrder(lblHomePage, lblCoBrand);
+    cmdOK->setFocus();
+}
+
+}  // namespace velmora
