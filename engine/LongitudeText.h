@@ -19,9 +19,16 @@ using PositionList = std::array<std::string, 10>;
 
 // Long text of x degrees. Like the original routine it takes the caller's
 // variable and leaves its absolute value there.
+// Values of 1e15 and more, infinities and NaN have no such text and throw
+// std::domain_error.
 std::string LongitudeText(double& x);
 
+// The same text written into `out`, reusing its storage.
+void LongitudeTextInto(double& x, std::string& out);
+
 // Short text of a long text: "16° 31' 32\" Sag" gives "16 Sag 31".
+// A text without the degree mark, or with the apostrophe before it, has no
+// short form and throws std::invalid_argument.
 std::string ChartPositionText(std::string_view text);
 
 }  // namespace velmora

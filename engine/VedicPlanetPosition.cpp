@@ -1,1 +1,226 @@
 #include "engine/VedicPlanetPosition.h"
+
+#include <cmath>
+
+#include "engine/BirthTime.h"
+#include "engine/Calendar.h"
+#include "engine/WholeTurns.h"
+
+namespace velmora {
+
+namespace {
+
+// Mean elements at 2000 January 1.5 and their change per Julian century.
+// a in astronomical units, e plain, angles in degrees with rates in
+// arcseconds per century.
+struct ElementRow {
+    double a, aRate;
+    double e, eRate;
+    double i, iRate;
+    double node, nodeRate;
+    double perihelion, perihelionRate;
+    double meanLongitude, meanLongitudeRate;
+};
+
+constexpr ElementRow kElements[6] = {
+    // Mercury
+    {0.38709893, +0.00000066, 0.20563069, +0.00002527, 7.00487, -23.51, 48.33167, -446.30, 77.45645, +573.57,
+     252.25084, +538101628.29},
+    // Venus
+    {0.72333199, +0.00000092, 0.00677323, -0.00004938, 3.39471, -2.86, 76.68069, -996.89, 131.53298, -108.80,
+     181.97973, +210664136.06},
+    // Earth
+    {1.00000011, -0.00000005, 0.01671022, -0.00003804, 0.00005, -46.94, -11.26064, -18228.25, 102.94719, +1198.28,
+     100.46435, +129597740.63},
+    // Mars
+    {1.52366231, -0.00007221, 0.09341233, +0.00011902, 1.85061, -25.47, 49.57854, -1020.19, 336.04084, +1560.78,
+     355.45332, +68905103.78},
+    // Jupiter
+    {5.20336301, +0.00060737, 0.04839266, -0.00012880, 1.30530, -4.15, 100.55615, +1217.17, 14.75385, +839.93,
+     34.40438, +10925078.35},
+    // Saturn
+    {9.53707032, -0.00301530, 0.05415060, -0.00036762, 2.48446, +6.11, 113.71504, -1591.05, 92.43194, -1948.89,
+     49.94432, +4401052.95},
+};
+
+constexpr double kRadiansToDegrees = 180 / 3.14159265358979;
+constexpr double kNodeRadiansToDegrees = 180 / 3.1416;
+
+}  // namespace
+
+double VedicPlanetPosition::JulianDayNumber(int month, int day, int year) {
+    return velmora::JulianDayNumber(month, day, year);
+}
+
+double VedicPlanetPosition::SiderealCorrection(double centuries) {
+    const double t = centuries;
+    // Mean longitude of the Moon's node; only its sine is used, so a negative
+    // value is left as it is.
+    double node = (933060 - 6962911 * t + 7.5 * (t * t)) / 3600;
+    node = SubtractTurnsWhileAbove(node, TurnBound::AtOrAbove360);
+    const double twiceSun = (2013816 + 259205536 * t) / 3600;
+    const double nutation = 1.27 * std::sin(twiceSun * DegToRad) + 17.23 * std::sin(node * DegToRad);
+    return (nutation - (5025.64 + 1.11 * t) * t - 80861.27) / 3600;
+}
+
+double VedicPlanetPosition::DaysSinceJ2000(int year, int month, int day, int hour, int minute) {
+    const double y = year;
+    const double m = month;
+    return 367 * y - std::floor(7 * (y + std::floor((m + 9) / 12)) / 4) + std::floor(275 * m / 9) + day - 730531.5 +
+           (hour + minute / 60.0) / 24;
+}
+
+double VedicPlanetPosition::LocalSiderealAngle(double centuries, double universalHour, double siteLongitude) {
+    const double t = centuries;
+    return (6.6460656 + 2400.0513 * t + 0.0000258 * (t * t) + universalHour) * 15 - siteLongitude;
+}
+
+double VedicPlanetPosition::ArcTan2(double y, double x) {
+    const double sign = y > 0 ? 1.0 : (y < 0 ? -1.0 : 0.0);
+    if (x > 0) return std::atan(y / x);
+    if (x == 0) return sign * Pi / 2;
+    return sign * (Pi - std::atan(std::fabs(y / x)));
+}
+
+double VedicPlanetPosition::WrapDegrees(double& x) {
+    if (x < 0) x += 360;
+    if (x > 360) x -= 360;
+    return x;
+}
+
+double VedicPlanetPosition::WrapRadians(double x) {
+    const double turns = x / TwoPi;
+    double r = (turns - std::trunc(turns)) * TwoPi;
+    if (r < 0) r += TwoPi;
+    return r;
+}
+
+void VedicPlanetPosition::CalculateAscendant(const BirthData& birth) {
+    const BirthTime time = FormBirthTime(birth);
+    BirthHour = time.BirthHour;
+    ZoneHours = time.ZoneHours;
+    SiteLongitude = time.SiteLongitude;
+    SiteLatitude = birth.LatitudeDegrees + birth.LatitudeMinutes / 60.0;
+    if (birth.SouthLatitude) SiteLatitude = -SiteLatitude;
+    BirthDayNumber = time.BirthDayNumber;
+    UniversalHour = time.UniversalHour;
+    Centuries1900 = (BirthDayNumber - 2415020 + UniversalHour / 24 - 0.5) / 36525;
+    SiderealOffset = SiderealCorrection(Centuries1900);
+
+    const double t = Centuries1900;
+    LocalSiderealDegrees = SubtractTurnsWhileAbove(LocalSiderealAngle(t, UniversalHour, SiteLongitude),
+                                                   TurnBound::AtOrAbove360);
+    RamcRadians = LocalSiderealDegrees * DegToRad;
+    ObliquityRadians = (23.452294 - 0.0130125 * t) * DegToRad;
+
+    const double cosRamc = std::cos(RamcRadians);
+    double rising = ArcTan2(cosRamc, -std::sin(RamcRadians) * std::cos(ObliquityRadians) -
+                                         std::sin(ObliquityRadians) * std::tan(SiteLatitude * DegToRad));
+    if (rising < 0) rising += Pi;
+    if (cosRamc < 0) rising += Pi;
+    const double tropical = SubtractTurnsWhileAbove(rising * RadToDeg, TurnBound::AtOrAbove360);
+
+    Ascendant = tropical + SiderealOffset;
+    WrapDegrees(Ascendant);
+    double text = Ascendant;
+    LongitudeTextInto(text, AscendantText);
+}
+
+void VedicPlanetPosition::OrbitalElements(int body, double d) {
+    if (body < 0 || body > Saturn) return;
+    const ElementRow& row = kElements[body];
+    const double t = d / 36525;
+    a = row.a + row.aRate * t;
+    e = row.e + row.eRate * t;
+    i = (row.i + row.iRate * t / 3600) * DegToRad;
+    Omega = (row.node + row.nodeRate * t / 3600) * DegToRad;
+    Perihelion = (row.perihelion + row.perihelionRate * t / 3600) * DegToRad;
+    L = WrapRadians((row.meanLongitude + row.meanLongitudeRate * t / 3600) * DegToRad);
+}
+
+double VedicPlanetPosition::TrueAnomaly(double M, double e) const {
+    double E = M + e * std::sin(M) * (1 + e * std::cos(M));
+    double E0;
+    do {
+        E0 = E;
+        E = E0 - (E0 - e * std::sin(E0) - M) / (1 - e * std::cos(E0));
+    } while (std::fabs(E - E0) > KeplerTolerance);
+    double nu = 2 * std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(E / 2));
+    if (nu < 0) nu += TwoPi;
+    return nu;
+}
+
+void VedicPlanetPosition::OrbitPosition(double& x, double& y, bool inclined) const {
+    const double M = WrapRadians(L - Perihelion);
+    const double nu = TrueAnomaly(M, e);
+    const double r = a * (1 - e * e) / (1 + e * std::cos(nu));
+    if (!inclined) {
+        x = r * std::cos(nu + Perihelion);
+        y = r * std::sin(nu + Perihelion);
+        return;
+    }
+    const double u = nu + Perihelion - Omega;
+    const double cosNode = std::cos(Omega), sinNode = std::sin(Omega);
+    const double cosU = std::cos(u), sinU = std::sin(u);
+    const double cosI = std::cos(i);
+    x = r * (cosNode * cosU - sinU * sinNode * cosI);
+    y = r * (sinNode * cosU + sinU * cosNode * cosI);
+}
+
+void VedicPlanetPosition::GeocentricLongitude(int body, double d) {
+    if (!earth_.valid || earth_.day != d || earth_.tolerance != KeplerTolerance) {
+        OrbitalElements(Earth, d);
+        double x = 0, y = 0;
+        OrbitPosition(x, y, false);
+        earth_ = {true, d, KeplerTolerance, x, y};
+    }
+    // A body number outside the table keeps the Earth's elements, which were
+    // the last ones loaded when the Earth is worked out afresh for each body.
+    OrbitalElements(Earth, d);
+    OrbitalElements(body, d);
+
+    double x = 0, y = 0;  // the Sun sits at the origin
+    if (body != Earth) OrbitPosition(x, y, true);
+
+    double lambda = ArcTan2(y - earth_.y, x - earth_.x) * kRadiansToDegrees;
+    lambda = SubtractTurnsWhileAbove(lambda, TurnBound::Above360);
+    PlanetLongitude = AddTurnsWhileBelowZero(lambda);
+}
+
+void VedicPlanetPosition::CalculatePlanets(const BirthData& birth, const ZoneOffset& zone,
+                                           const std::string& moonText) {
+    KeplerTolerance = 1e-12;
+    const CivilMoment universal =
+        AddHoursThenMinutes({birth.BirthYear, birth.BirthMonth, birth.BirthDay, birth.BirthClockHour,
+                             birth.BirthClockMinute},
+                            zone.ZoneOffsetHours, zone.ZoneOffsetMinutes);
+    DayNumber2000 =
+        DaysSinceJ2000(universal.year, universal.month, universal.day, universal.hour, universal.minute);
+    const double d = DayNumber2000;
+    const double correction = std::fabs(SiderealOffset);
+
+    for (int body = Mercury; body <= Saturn; ++body) {
+        GeocentricLongitude(body, d);
+        double sidereal = AddTurnsWhileBelowZero(PlanetLongitude - correction);
+        LongitudeTextInto(sidereal, PlanetTexts[body]);
+    }
+
+    const double node = WrapRadians((125.1228 - 0.0529538083 * d) * DegToRad);
+    double rahu = AddTurnsWhileBelowZero(node * kNodeRadiansToDegrees - 1 - correction);
+    double ketu = SubtractTurnsWhileAbove(rahu + 180, TurnBound::Above360);
+    LongitudeTextInto(rahu, RahuText);
+    LongitudeTextInto(ketu, KetuText);
+
+    PositionLabels[0] = ChartPositionText(PlanetTexts[Earth]);
+    PositionLabels[1] = ChartPositionText(moonText);
+    PositionLabels[2] = ChartPositionText(PlanetTexts[Mercury]);
+    PositionLabels[3] = ChartPositionText(PlanetTexts[Venus]);
+    PositionLabels[4] = ChartPositionText(PlanetTexts[Mars]);
+    PositionLabels[5] = ChartPositionText(PlanetTexts[Jupiter]);
+    PositionLabels[6] = ChartPositionText(PlanetTexts[Saturn]);
+    PositionLabels[7] = ChartPositionText(RahuText);
+    PositionLabels[8] = ChartPositionText(KetuText);
+    PositionLabels[9] = ChartPositionText(AscendantText);
+}
+
+}  // namespace velmora

@@ -65,11 +65,28 @@ public:
     double TrueAnomaly(double M, double e) const;
 
     static double JulianDayNumber(int month, int day, int year);
+    // Local sidereal time as an angle in degrees, before whole turns are removed.
+    static double LocalSiderealAngle(double centuries, double universalHour, double siteLongitude);
     static double SiderealCorrection(double centuries);
     static double DaysSinceJ2000(int year, int month, int day, int hour, int minute);
     static double ArcTan2(double y, double x);
     static double WrapDegrees(double& x);
     static double WrapRadians(double x);
+
+private:
+    // The Earth's heliocentric position depends only on the day number (and
+    // the Kepler tolerance), so each run computes it once for all six bodies.
+    struct EarthPosition {
+        bool valid = false;
+        double day = 0;
+        double tolerance = 0;
+        double x = 0;
+        double y = 0;
+    };
+    EarthPosition earth_;
+
+    // Heliocentric ecliptic position of the body whose elements are loaded.
+    void OrbitPosition(double& x, double& y, bool inclined) const;
 };
 
 }  // namespace velmora
