@@ -1,6 +1,16 @@
-#include <cstdio>
+#include <unistd.h>
 
-int main() {
-    std::puts("velmora-cli");
-    return 0;
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/CliApp.h"
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    std::cin.tie(nullptr);  // --batch - reads and writes a line at a time
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const int status = velmora::cli::RunCli(args, std::cin, std::cout, std::cerr, isatty(STDOUT_FILENO) == 1);
+    std::cout.flush();
+    return status;
 }

@@ -1,0 +1,93 @@
+#include "cli/BatchRunner.h"
+
+#include <algorithm>
+#include <istream>
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+#include "cli/JsonRenderer.h"
+
+namespace velmora::cli {
+
+namespace {
+
+using Json = nlohmann::json;
+
+std::string ReadText(const Json& value, std::string_view key, std::string& out) {
+    if (!value.is_string()) return "\"" + std::string(key) + "\" must be a text";
+    out = value.get<std::string>();
+    return {};
+}
+
+std::string ReadZone(const Json& value, std::string& out) {
+    if (value.is_number_unsigned()) {
+        out = std::to_string(value.get<std::uint64_t>());
+        return {};
+    }
+    if (value.is_string()) {
+        out = value.get<std::string>();
+        return {};
+    }
+    return "\"zone\" must be a list position 0-70 or an abbreviation text";
+}
+
+}  // namespace
+
+std::string ParseBatchRequest(std::string_view line, ChartRequest& request) {
+    struct TextField {
+        std::string_view key;
+        std::string ChartRequest::*member;
+        bool required;
+    };
+    static constexpr TextField kTextFields[] = {
+        {"name", &ChartRequest::name, true},   {"date", &ChartRequest::date, true},
+        {"time", &ChartRequest::time, true},   {"lon", &ChartRequest::lon, true},
+        {"lat", &ChartRequest::lat, true},     {"city", &ChartRequest::city, false},
+        {"state", &ChartRequest::state, false}, {"country", &ChartRequest::country, false},
+    };
+
+    request = ChartRequest{};
+    const Json json = Json::parse(line, nullptr, /*allow_exceptions=*/false);
+    if (json.is_discarded() || !json.is_object()) return "the line is not a JSON object";
+    for (const auto& [key, value] : json.items()) {
+        std::string refusal;
+        const auto* field = std::find_if(std::begin(kTextFields), std::end(kTextFields),
+                                         [&](const TextField& f) { return f.key == key; });
+        if (field != std::end(kTextFields)) {
+            refusal = ReadText(value, key, request.*(field->member));
+        } else if (key == "zone") {
+            refusal = ReadZone(value, request.zone);
+        } else if (key == "dst") {
+            if (value.is_boolean()) request.dst = value.get<bool>();
+            else refusal = "\"dst\" must be true or false";
+        } else {
+            return "unknown field \"" + key + "\"";
+        }
+        if (!refusal.empty()) return refusal;
+    }
+    for (const TextField& f : kTextFields)
+        if (f.required && !json.contains(f.key)) return "missing \"" + std::string(f.key) + "\"";
+    return {};
+}
+
+std::string BatchRunner::RunLine(std::string_view line, bool& refused) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    std::string refusal = ParseBatchRequest(line, request_);
+    if (refusal.empty()) refusal = RunChart(request_, form_, run_, months_);
+    refused = !refusal.empty();
+    if (refused) return DumpJson(nlohmann::ordered_json{{"error", refusal}}, -1);
+    return DumpJson(ChartJson(run_), -1);
+}
+
+int BatchRunner::RunAll(std::istream& in, std::ostream& out) {
+    int refusedLines = 0;
+    std::string line;
+    while (std::getline(in, line)) {
+        bool refused = false;
+        out << RunLine(line, refused) << '\n';
+        refusedLines += refused ? 1 : 0;
+    }
+    return refusedLines;
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,188 @@
+#include "cli/ChartRequest.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "entry/KeyFilters.h"
+#include "entry/ZoneTable.h"
+
+namespace velmora::cli {
+
+namespace {
+
+constexpr char16_t kBackspace = 8;
+constexpr char16_t kEnter = 13;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
+}
+
+int DigitsValue(std::string_view digits) {
+    int value = 0;
+    for (char c : digits) value = value * 10 + (c - '0');
+    return value;
+}
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+// Types `keys` into a box one character at a time, as a person at the form
+// would: the box's key filter decides each key, Backspace takes back the last
+// character, Enter adds nothing to a one-line box. Returns the refusal of the
+// first refused key, or our own message when the box is full.
+template <typename Filter>
+std::string TypeInto(std::string_view keys, Filter filter, std::size_t maxLength,
+                     std::string_view boxName, std::string& box) {
+    box.clear();
+    for (char key : keys) {
+        const KeyFilterResult r = filter(static_cast<char16_t>(static_cast<unsigned char>(key)));
+        if (!r.Accepted()) return std::string(r.refusal);
+        const char16_t typed = *r.accepted;
+        if (typed == kBackspace) {
+            if (!box.empty()) box.pop_back();
+        } else if (typed != kEnter) {
+            if (box.size() >= maxLength)
+                return std::string(boxName) + ": the box holds at most " + std::to_string(maxLength) +
+                       " digits, got " + Quoted(keys);
+            box.push_back(static_cast<char>(typed));
+        }
+    }
+    return {};
+}
+
+constexpr std::size_t kNoLimit = std::string::npos;
+
+// "DEG:MIN" followed by one of two hemisphere letters, upper or lower case.
+std::string SplitCoordinate(std::string_view text, std::string_view what, char first, char second,
+                            std::string_view& deg, std::string_view& min, bool& isFirst) {
+    const std::string refusal = what == "lon"
+        ? "lon must be DEG:MIN followed by E or W (as 77:35E), got " + Quoted(text)
+        : "lat must be DEG:MIN followed by N or S (as 12:58N), got " + Quoted(text);
+    if (text.empty()) return refusal;
+    const char hemisphere = text.back();
+    const char upper = (hemisphere >= 'a' && hemisphere <= 'z') ? static_cast<char>(hemisphere - 32) : hemisphere;
+    if (upper != first && upper != second) return refusal;
+    const std::string_view boxes = text.substr(0, text.size() - 1);
+    const auto colon = boxes.find(':');
+    if (colon == std::string_view::npos || boxes.find(':', colon + 1) != std::string_view::npos)
+        return refusal;
+    deg = boxes.substr(0, colon);
+    min = boxes.substr(colon + 1);
+    isFirst = upper == first;
+    return {};
+}
+
+std::string FillDate(std::string_view text, FormFields& form) {
+    const auto first = text.find('-');
+    const auto second = first == std::string_view::npos ? first : text.find('-', first + 1);
+    const std::string_view year = text.substr(0, first);
+    const std::string_view month =
+        second == std::string_view::npos ? std::string_view{} : text.substr(first + 1, second - first - 1);
+    const std::string_view day = second == std::string_view::npos ? std::string_view{} : text.substr(second + 1);
+    if (year.size() != 4 || !AllDigits(year) || !AllDigits(month) || month.size() > 2 ||
+        !AllDigits(day) || day.size() > 2)
+        return "date must be YYYY-MM-DD, got " + Quoted(text);
+    const int y = DigitsValue(year), m = DigitsValue(month), d = DigitsValue(day);
+    if (y < kFirstYear || y >= kFirstYear + kYearItems)
+        return "date: the year must be between 1901 and 2050, got " + Quoted(text);
+    if (m < 1 || m > kMonthItems) return "date: the month must be between 1 and 12, got " + Quoted(text);
+    if (d < 1 || d > kDayItems) return "date: the day must be between 1 and 31, got " + Quoted(text);
+    form.Year = y - kFirstYear;
+    form.Month = m - 1;
+    form.Day = d - 1;
+    return {};
+}
+
+std::string FillTime(std::string_view text, FormFields& form) {
+    std::vector<std::string_view> parts;
+    for (std::size_t start = 0;;) {
+        const auto colon = text.find(':', start);
+        parts.push_back(text.substr(start, colon == std::string_view::npos ? colon : colon - start));
+        if (colon == std::string_view::npos) break;
+        start = colon + 1;
+    }
+    const bool wellFormed = (parts.size() == 2 || parts.size() == 3) &&
+        std::all_of(parts.begin(), parts.end(),
+                    [](std::string_view p) { return AllDigits(p) && p.size() <= 2; });
+    if (!wellFormed) return "time must be HH:MM or HH:MM:SS, got " + Quoted(text);
+    const int hour = DigitsValue(parts[0]), minute = DigitsValue(parts[1]);
+    const int second = parts.size() == 3 ? DigitsValue(parts[2]) : 0;
+    if (hour >= kHourItems) return "time: the hour must be between 0 and 23, got " + Quoted(text);
+    if (minute >= kMinuteItems) return "time: the minute must be between 0 and 59, got " + Quoted(text);
+    if (second >= kMinuteItems) return "time: the second must be between 0 and 59, got " + Quoted(text);
+    form.Hour = hour;
+    form.Minute = minute;
+    form.Second = second;
+    return {};
+}
+
+bool SameLetters(std::string_view a, std::string_view b) {
+    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+}  // namespace
+
+int ZonePosition(std::string_view text, std::string& refusal) {
+    refusal.clear();
+    if (AllDigits(text)) {
+        if (text.size() <= 2 && DigitsValue(text) < kZoneItems) return DigitsValue(text);
+        refusal = "zone: the position must be between 0 and 70, got " + Quoted(text);
+        return -1;
+    }
+    std::vector<int> named;
+    for (int p = 0; p < kZoneItems; ++p)
+        if (SameLetters(ZoneAbbreviation(kZoneTable[p]), text)) named.push_back(p);
+    if (named.size() == 1) return named.front();
+    if (named.empty()) {
+        refusal = "zone: no entry is named " + Quoted(text) +
+                  "; give a position 0-70 or an abbreviation (velmora-cli --zones lists them)";
+        return -1;
+    }
+    refusal = "zone: " + Quoted(text) + " names " + std::to_string(named.size()) + " entries; give the position:";
+    for (int p : named) refusal += "\n  " + std::to_string(p) + "  " + std::string(kZoneTable[p].DisplayText);
+    return -1;
+}
+
+std::string FillForm(const ChartRequest& request, FormFields& form) {
+    form = FormFields{};
+    std::string refusal;
+    if (!(refusal = TypeInto(request.name, FilterNameKey, kNoLimit, "name", form.Name)).empty())
+        return refusal;
+    if (!(refusal = FillDate(request.date, form)).empty()) return refusal;
+    if (!(refusal = FillTime(request.time, form)).empty()) return refusal;
+
+    std::string_view deg, min;
+    if (!(refusal = SplitCoordinate(request.lon, "lon", 'E', 'W', deg, min, form.East)).empty())
+        return refusal;
+    if (!(refusal = TypeInto(deg, FilterNumberKey, 3, "lon degrees", form.LonDeg)).empty()) return refusal;
+    if (!(refusal = TypeInto(min, FilterNumberKey, 2, "lon minutes", form.LonMin)).empty()) return refusal;
+    bool north = true;
+    if (!(refusal = SplitCoordinate(request.lat, "lat", 'N', 'S', deg, min, north)).empty())
+        return refusal;
+    form.South = !north;
+    if (!(refusal = TypeInto(deg, FilterNumberKey, 2, "lat degrees", form.LatDeg)).empty()) return refusal;
+    if (!(refusal = TypeInto(min, FilterNumberKey, 2, "lat minutes", form.LatMin)).empty()) return refusal;
+
+    const int zone = ZonePosition(request.zone, refusal);
+    if (!refusal.empty()) return refusal;
+    form.Zone = zone;
+    form.DaylightSaving = request.dst;
+    form.City = request.city;
+    form.State = request.state;
+    form.Country = request.country;
+    return {};
+}
+
+std::string RunChart(const ChartRequest& request, FormFields& form, AnalysisRun& run,
+                     const MonthNames& months) {
+    std::string refusal = FillForm(request, form);
+    if (!refusal.empty()) return refusal;
+    const ValidationResult checked = run.RunAnalysis(form, months);
+    if (!checked.Passed()) return std::string(checked.message);
+    return {};
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,40 @@
+#pragma once
+// One chart as the command line states it: the texts a person would type into
+// the form's boxes, the date and time as ISO texts and the zone as a list
+// position or an abbreviation. Turning it into the form's fields applies the
+// form's key filters and box limits; whatever the form could not hold is
+// refused with a message.
+
+#include <string>
+#include <string_view>
+
+#include "analysis/AnalysisRun.h"
+#include "entry/FormFields.h"
+
+namespace velmora::cli {
+
+struct ChartRequest {
+    std::string name;
+    std::string date;   // YYYY-MM-DD
+    std::string time;   // HH:MM or HH:MM:SS
+    std::string lon;    // DEG:MIN then E or W; DEG and MIN are raw box texts
+    std::string lat;    // DEG:MIN then N or S
+    std::string zone = "29";  // position 0-70 or an abbreviation such as GMT
+    bool dst = false;
+    std::string city, state, country;
+};
+
+// Fills `form` from `request`. Returns the refusal message, empty when the
+// form could be filled (the form's own checks are still to come).
+std::string FillForm(const ChartRequest& request, FormFields& form);
+
+// The list position a zone text names, or the refusal message in `refusal`.
+int ZonePosition(std::string_view text, std::string& refusal);
+
+// Fills the form and runs it through `run`. Returns the refusal message (ours,
+// or the exact message of the form's failing check), empty when `run` holds
+// the finished chart. `form` is the caller's, kept to spare allocations.
+std::string RunChart(const ChartRequest& request, FormFields& form, AnalysisRun& run,
+                     const MonthNames& months);
+
+}  // namespace velmora::cli

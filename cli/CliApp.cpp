@@ -1,0 +1,147 @@
+#include "cli/CliApp.h"
+
+#include <CLI/CLI.hpp>
+#include <fstream>
+#include <istream>
+#include <optional>
+#include <ostream>
+
+#include "cli/BatchRunner.h"
+#include "cli/ChartRequest.h"
+#include "cli/JsonRenderer.h"
+#include "cli/TextRenderer.h"
+#include "entry/ZoneTable.h"
+
+namespace velmora::cli {
+
+namespace {
+
+constexpr std::string_view kHelp = R"(velmora-cli: a Graha Arudha chart and its report from one birth's data
+
+Usage:
+  velmora-cli --name TEXT --date YYYY-MM-DD --time HH:MM[:SS] --lon DEG:MIN{E|W} --lat DEG:MIN{N|S}
+              [--zone POS|ABBR] [--dst] [--city TEXT] [--state TEXT] [--country TEXT] [--json]
+  velmora-cli --batch FILE|-     one JSON object per line in, one per line out
+  velmora-cli --zones            the 71 zone entries with their positions
+  velmora-cli --help
+
+Options:
+  --name TEXT        the name, letters and spaces (typed in capitals)
+  --date YYYY-MM-DD  the birth date, 1901-01-01 to 2050-12-31
+  --time HH:MM[:SS]  the local clock time, 00:00 to 23:59 (seconds are ignored)
+  --lon DEG:MIN{E|W} longitude: degrees 0-179, minutes 0-59, East or West (77:35E)
+  --lat DEG:MIN{N|S} latitude: degrees 0-89, minutes 0-59, North or South (12:58N)
+  --zone POS|ABBR    time zone: list position 0-70 or an abbreviation (default 29, GMT)
+  --dst              daylight saving time was in force
+  --city, --state, --country TEXT
+                     the place, shown with the details
+  --json             one JSON object instead of the text for a person
+  --batch FILE|-     each line {"name","date","time","lon","lat","zone","dst","city",
+                     "state","country"} gives one output line: the --json object
+                     (compact) or {"error": message}
+  --zones            list the time zones
+  -h, --help         this text
+
+Exit status: 0 done, 2 refused (the message alone on standard error; with
+--batch, when any line was refused).
+)";
+
+struct Options {
+    ChartRequest request;
+    std::optional<std::string> name, date, time, lon, lat, batch;
+    bool json = false;
+    bool zones = false;
+    bool help = false;
+};
+
+void ListZones(std::ostream& out) {
+    for (int p = 0; p < kZoneItems; ++p) {
+        out << (p < 10 ? " " : "") << p << "  " << kZoneTable[p].DisplayText << '\n';
+    }
+}
+
+std::string MissingOption(const Options& o) {
+    const std::pair<const char*, const std::optional<std::string>*> required[] = {
+        {"--name", &o.name}, {"--date", &o.date}, {"--time", &o.time}, {"--lon", &o.lon}, {"--lat", &o.lat},
+    };
+    for (const auto& [option, value] : required)
+        if (!value->has_value()) return std::string(option) + " is required (velmora-cli --help)";
+    return {};
+}
+
+int Refuse(std::ostream& err, std::string_view message) {
+    err << message << '\n';
+    return kExitRefused;
+}
+
+int RunBatch(const std::string& source, std::istream& in, std::ostream& out, std::ostream& err) {
+    BatchRunner runner;
+    if (source == "-") return runner.RunAll(in, out) > 0 ? kExitRefused : 0;
+    std::ifstream file(source, std::ios::binary);
+    if (!file) return Refuse(err, "batch: cannot read \"" + source + "\"");
+    return runner.RunAll(file, out) > 0 ? kExitRefused : 0;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err, bool stdoutIsTerminal) {
+    Options o;
+    CLI::App app{"velmora-cli"};
+    app.set_help_flag();
+    app.add_flag("-h,--help", o.help);
+    CLI::Option* chartOptions[] = {
+        app.add_option("--name", o.name),
+        app.add_option("--date", o.date),
+        app.add_option("--time", o.time),
+        app.add_option("--lon", o.lon),
+        app.add_option("--lat", o.lat),
+        app.add_option("--zone", o.request.zone),
+        app.add_flag("--dst", o.request.dst),
+        app.add_option("--city", o.request.city),
+        app.add_option("--state", o.request.state),
+        app.add_option("--country", o.request.country),
+        app.add_flag("--json", o.json),
+    };
+    CLI::Option* batch = app.add_option("--batch", o.batch);
+    CLI::Option* zones = app.add_flag("--zones", o.zones);
+    batch->excludes(zones);
+    for (CLI::Option* option : chartOptions) {
+        if (option->get_name() != "--json") batch->excludes(option);
+        zones->excludes(option);
+    }
+
+    std::vector<const char*> argv{"velmora-cli"};
+    for (const std::string& arg : args) argv.push_back(arg.c_str());
+    try {
+        app.parse(static_cast<int>(argv.size()), argv.data());
+    } catch (const CLI::ParseError& e) {
+        return Refuse(err, e.what());
+    }
+
+    if (o.help) {
+        out << kHelp;
+        return 0;
+    }
+    if (o.zones) {
+        ListZones(out);
+        return 0;
+    }
+    if (o.batch) return RunBatch(*o.batch, in, out, err);
+
+    if (const std::string missing = MissingOption(o); !missing.empty()) return Refuse(err, missing);
+    o.request.name = *o.name;
+    o.request.date = *o.date;
+    o.request.time = *o.time;
+    o.request.lon = *o.lon;
+    o.request.lat = *o.lat;
+
+    AnalysisRun run;
+    FormFields form;
+    if (const std::string refusal = RunChart(o.request, form, run, EnglishMonthNames()); !refusal.empty())
+        return Refuse(err, refusal);
+    out << (o.json ? DumpJson(ChartJson(run), 2) + "\n" : RenderText(run, stdoutIsTerminal));
+    return 0;
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,18 @@
+#pragma once
+// velmora-cli as a function: arguments in, text out, exit status back, so the
+// tests drive it without starting a process.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace velmora::cli {
+
+inline constexpr int kExitRefused = 2;
+
+// `args` without the program name. `in` is read for "--batch -". Styling
+// escape sequences are written only when `stdoutIsTerminal`.
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err, bool stdoutIsTerminal);
+
+}  // namespace velmora::cli

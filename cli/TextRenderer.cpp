@@ -1,0 +1,87 @@
+#include "cli/TextRenderer.h"
+
+#include <string_view>
+
+#include "cli/Ansi.h"
+#include "cli/SouthIndianChart.h"
+
+namespace velmora::cli {
+
+namespace {
+
+// The row captions of the result window's position table, by body number.
+constexpr std::string_view kPlanetCaptions[kBodyCount] = {
+    "Surya/Sun",   "Chandra/Moon", "Budha/Mercury",   "Shukra/Venus",    "Mangala/Mars",
+    "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node", "Ketu/South node", "Asc/Lagna",
+};
+
+void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
+    out += text;
+    if (text.size() < width) out.append(width - text.size(), ' ');
+}
+
+std::string_view TrimEnd(std::string_view text) {
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+void AppendHeading(std::string& out, std::string_view heading, bool ansi) {
+    AppendStyled(out, heading, kBold, ansi);
+    out += '\n';
+}
+
+void AppendDetails(std::string& out, const ResultFormTexts& r, bool ansi) {
+    AppendHeading(out, "Your details", ansi);
+    const std::pair<std::string_view, const std::string&> rows[] = {
+        {"Name", r.lblName},           {"Date of Birth", r.lblDOB}, {"Time of Birth", r.lblTOB},
+        {"Longitude", r.lblLongitude}, {"Latitude", r.lblLatitude}, {"City", r.lblCity},
+        {"State", r.lblState},         {"Country", r.lblCountry},
+    };
+    for (const auto& [caption, value] : rows) {
+        out += "  ";
+        AppendPadded(out, caption, 15);
+        out += ": ";
+        out += value;
+        out += '\n';
+    }
+}
+
+void AppendPositions(std::string& out, const AnalysisRun& run, bool ansi) {
+    AppendHeading(out, "Vedic Planetary Position", ansi);
+    const auto longTexts = run.LongTexts();
+    for (int i = 0; i < kBodyCount; ++i) {
+        out += "  ";
+        AppendPadded(out, kPlanetCaptions[i], 17);
+        AppendPadded(out, TrimEnd(run.Names.BodyNames[i]), 13);
+        AppendPadded(out, run.Result.planet[i], 11);
+        out += longTexts[i];
+        out += '\n';
+    }
+}
+
+void AppendReport(std::string& out, const Report& report, bool ansi) {
+    for (const ReportPiece& piece : report) {
+        const bool red = piece.color == ReportColor::DarkRed;
+        const std::string_view style = piece.bold ? (red ? kBoldDarkRed : kBold) : (red ? kDarkRed : "");
+        AppendStyled(out, piece.text, style, ansi);
+        out.append(static_cast<std::size_t>(piece.breaks > 0 ? piece.breaks : 0), '\n');
+    }
+    if (!out.empty() && out.back() != '\n') out += '\n';
+}
+
+}  // namespace
+
+std::string RenderText(const AnalysisRun& run, bool ansi) {
+    std::string out;
+    AppendDetails(out, run.Result, ansi);
+    out += '\n';
+    AppendPositions(out, run, ansi);
+    out += '\n';
+    AppendHeading(out, "Hora", ansi);
+    out += DrawSouthIndianChart(run.Result.signBoxes, run.Result.lblArudha, ansi);
+    out += '\n';
+    AppendReport(out, run.Result.RTB, ansi);
+    return out;
+}
+
+}  // namespace velmora::cli

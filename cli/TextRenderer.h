@@ -1,0 +1,15 @@
+#pragma once
+// The chart of one finished run for a person to read: the details, the
+// position table, the South-Indian chart and the written report. With `ansi`
+// the report's bold and dark red, and the chart's colours, become terminal
+// escape sequences; without it the text is plain.
+
+#include <string>
+
+#include "analysis/AnalysisRun.h"
+
+namespace velmora::cli {
+
+std::string RenderText(const AnalysisRun& run, bool ansi);
+
+}  // namespace velmora::cli

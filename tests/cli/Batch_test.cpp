@@ -1,0 +1,91 @@
+#include "cli/BatchRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "CliRunner.h"
+
+namespace velmora::cli::test {
+namespace {
+
+const std::string kGood =
+    R"({"name":"rama","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N"})";
+
+struct ParseCase {
+    std::string line;
+    std::string refusal;
+};
+
+TEST(Batch, ParsesRequestLines) {
+    const ParseCase cases[] = {
+        {kGood, ""},
+        {R"({"name":"a","date":"d","time":"t","lon":"l","lat":"l","zone":34,"dst":true,"city":"c","state":"s","country":"k"})", ""},
+        {R"({"name":"a","date":"d","time":"t","lon":"l","lat":"l","zone":"IST"})", ""},
+        {"", "the line is not a JSON object"},
+        {"[1,2]", "the line is not a JSON object"},
+        {R"({"name":"a")", "the line is not a JSON object"},
+        {R"("text")", "the line is not a JSON object"},
+        {R"({"date":"d","time":"t","lon":"l","lat":"l"})", "missing \"name\""},
+        {R"({"name":"a","date":"d","time":"t","lon":"l"})", "missing \"lat\""},
+        {R"({"name":7,"date":"d","time":"t","lon":"l","lat":"l"})", "\"name\" must be a text"},
+        {R"({"name":"a","date":"d","time":"t","lon":"l","lat":"l","zone":-1})",
+         "\"zone\" must be a list position 0-70 or an abbreviation text"},
+        {R"({"name":"a","date":"d","time":"t","lon":"l","lat":"l","zone":1.5})",
+         "\"zone\" must be a list position 0-70 or an abbreviation text"},
+        {R"({"name":"a","date":"d","time":"t","lon":"l","lat":"l","dst":"yes"})", "\"dst\" must be true or false"},
+        {R"({"name":"a","date":"d","time":"t","lon":"l","lat":"l","json":true})", "unknown field \"json\""},
+    };
+    for (const ParseCase& c : cases) {
+        SCOPED_TRACE(c.line);
+        ChartRequest request;
+        EXPECT_EQ(ParseBatchRequest(c.line, request), c.refusal);
+    }
+    ChartRequest request;
+    ASSERT_EQ(ParseBatchRequest(
+                  R"({"name":"a","date":"d","time":"t","lon":"l","lat":"l","zone":34,"dst":true,"city":"c","state":"s","country":"k"})",
+                  request),
+              "");
+    EXPECT_EQ(request.zone, "34");
+    EXPECT_TRUE(request.dst);
+    EXPECT_EQ(request.city + request.state + request.country, "csk");
+}
+
+TEST(Batch, EachLineGivesOneLineAndBadLinesDoNotStopTheRest) {
+    const std::string bad = R"({"name":"rama","date":"2000-01-01","time":"12:00","lon":"180:00E","lat":"0:00N"})";
+    const std::string other =
+        R"({"name":"sita","date":"1990-04-30","time":"6:30","lon":"77:35E","lat":"12:58N","zone":"IST"})";
+    const std::string input = kGood + "\n" + bad + "\r\n" + "not json\n" + other + "\n";
+    const CliResult r = RunCliWith({"--batch", "-"}, false, input);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "");
+
+    std::istringstream lines(r.out);
+    std::vector<std::string> out;
+    for (std::string line; std::getline(lines, line);) out.push_back(line);
+    ASSERT_EQ(out.size(), 4u);
+    EXPECT_EQ(out[1], R"({"error":"Please Enter Value Between 0 And 179 in the Degree of Longitude"})");
+    EXPECT_EQ(out[2], R"({"error":"the line is not a JSON object"})");
+
+    // A good line's output is the --json object, compact, whatever came before it.
+    const CliResult single = RunCliWith({"--name", "sita", "--date", "1990-04-30", "--time", "6:30", "--lon",
+                                         "77:35E", "--lat", "12:58N", "--zone", "IST", "--json"});
+    EXPECT_EQ(nlohmann::ordered_json::parse(out[3]), nlohmann::ordered_json::parse(single.out));
+    EXPECT_EQ(out[3], nlohmann::ordered_json::parse(single.out).dump());
+    EXPECT_EQ(nlohmann::json::parse(out[0])["name"], "RAMA");
+}
+
+TEST(Batch, AllGoodLinesExitZero) {
+    const CliResult r = RunCliWith({"--batch", "-"}, false, kGood + "\n" + kGood + "\n");
+    EXPECT_EQ(r.status, 0);
+    std::istringstream lines(r.out);
+    std::string first, second;
+    std::getline(lines, first);
+    std::getline(lines, second);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(RunCliWith({"--batch", "-"}, false, "").status, 0);
+}
+
+}  // namespace
+}  // namespace velmora::cli::test

@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "CliRunner.h"
+
+namespace velmora::cli::test {
+namespace {
+
+using Args = std::vector<std::string>;
+
+Args Chart(Args extra) {
+    Args args = {"--name", "rama", "--date", "2000-01-01", "--time", "12:00", "--lon", "0:00E", "--lat", "0:00N"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return args;
+}
+
+// The good chart with one option's value changed, or dropped when `value` is null.
+Args ChartWith(const std::string& option, const char* value) {
+    Args args = Chart({});
+    for (std::size_t i = 0; i + 1 < args.size(); i += 2) {
+        if (args[i] != option) continue;
+        if (value) {
+            args[i + 1] = value;
+        } else {
+            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+        }
+        break;
+    }
+    return args;
+}
+
+struct RefusalCase {
+    Args args;
+    std::string message;  // the whole of stderr, without its newline
+};
+
+TEST(CliApp, RefusalsWriteTheMessageAloneAndExitTwo) {
+    const RefusalCase cases[] = {
+        {ChartWith("--lon", "180:00E"),
+         "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
+        {ChartWith("--lon", "7a:00E"),
+         "Only Numbers Are Accepted"},
+        {ChartWith("--lon", "0:E"),
+         "Please Enter Value Between 0 And 59 in the  Minute of Longitude"},
+        {ChartWith("--date", "1901-02-29"),
+         "Please Enter Correct Date Or Month!"},
+        {ChartWith("--date", "1990-04-31"),
+         "Please Enter Correct Date Or Month !"},
+        {ChartWith("--name", ""),
+         "Please Enter Name"},
+        {ChartWith("--name", "r2"),
+         "Please Enter only Letters"},
+        {ChartWith("--time", "24:00"),
+         "time: the hour must be between 0 and 23, got \"24:00\""},
+        {ChartWith("--date", "1900-01-01"),
+         "date: the year must be between 1901 and 2050, got \"1900-01-01\""},
+        {Chart({"--zone", "NST"}),
+         "zone: \"NST\" names 2 entries; give the position:\n"
+         "  50  Newfoundland Standard Time,NST,-3.5\n"
+         "  52  North Sumatra Time,NST,+6.5"},
+        {Chart({"--zone", "70", "--zone", "1"}), "--zone: At Most 1 required but received 2"},
+        {Chart({"--frobnicate"}), "The following argument was not expected: --frobnicate"},
+        {Chart({"extra"}), "The following argument was not expected: extra"},
+        {ChartWith("--lat", nullptr),
+         "--lat is required (velmora-cli --help)"},
+        {{}, "--name is required (velmora-cli --help)"},
+        {{"--name"}, "--name: 1 required TEXT missing"},
+        {{"--zones", "--batch", "-"}, "--batch excludes --zones"},
+        {Chart({"--batch", "-"}), "--name excludes --batch"},
+        {{"--zones", "--dst"}, "--dst excludes --zones"},
+        {{"--batch", "/nonexistent/charts.jsonl"}, "batch: cannot read \"/nonexistent/charts.jsonl\""},
+    };
+    for (const RefusalCase& c : cases) {
+        SCOPED_TRACE(c.message);
+        const CliResult r = RunCliWith(c.args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, c.message + "\n");
+    }
+}
+
+TEST(CliApp, ZoneByAbbreviationIsZoneByPosition) {
+    const std::pair<std::string, std::string> pairs[] = {
+        {"IST", "34"}, {"est", "27"}, {"NZST", "46"}, {"UT", "61"}, {"GMT", "29"}};
+    for (const auto& [abbreviation, position] : pairs) {
+        SCOPED_TRACE(abbreviation);
+        const CliResult byName = RunCliWith(Chart({"--zone", abbreviation, "--json"}));
+        const CliResult byPosition = RunCliWith(Chart({"--zone", position, "--json"}));
+        ASSERT_EQ(byName.status, 0) << byName.err;
+        EXPECT_EQ(byName.out, byPosition.out);
+    }
+    // The zone does move the chart, and the default is GMT.
+    EXPECT_NE(RunCliWith(Chart({"--zone", "IST"})).out, RunCliWith(Chart({"--zone", "EST"})).out);
+    EXPECT_EQ(RunCliWith(Chart({})).out, RunCliWith(Chart({"--zone", "GMT"})).out);
+}
+
+TEST(CliApp, SecondsAreIgnored) {
+    EXPECT_EQ(RunCliWith(ChartWith("--time", "12:00:59")).out, RunCliWith(Chart({})).out);
+}
+
+TEST(CliApp, JsonKeysInTheirOrder) {
+    const CliResult r = RunCliWith(Chart({"--json", "--city", "Accra", "--country", "Ghana"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto json = nlohmann::ordered_json::parse(r.out);
+    std::vector<std::string> keys;
+    for (const auto& item : json.items()) keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"name", "positions", "longitudes", "bodyNames", "bodySigns",
+                                              "arudhaSigns", "signBoxes", "arudhaBoxes", "details", "report",
+                                              "reportText"}));
+    std::vector<std::string> detailKeys;
+    for (const auto& item : json["details"].items()) detailKeys.push_back(item.key());
+    EXPECT_EQ(detailKeys, (std::vector<std::string>{"name", "dob", "tob", "latitude", "longitude", "city",
+                                                    "state", "country"}));
+    EXPECT_EQ(json["name"], "RAMA");
+    EXPECT_EQ(json["details"]["dob"], "January/1/2000");
+    EXPECT_EQ(json["details"]["tob"], "12:0");
+    EXPECT_EQ(json["details"]["city"], "Accra");
+    EXPECT_EQ(json["details"]["state"], "");
+    for (const char* list : {"positions", "longitudes", "bodyNames", "bodySigns"}) EXPECT_EQ(json[list].size(), 10u);
+    for (const char* list : {"arudhaSigns", "signBoxes", "arudhaBoxes"}) EXPECT_EQ(json[list].size(), 12u);
+
+    // Each body's sign index agrees with its short text and its sign box.
+    const std::string signs = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+    for (int body = 0; body < 10; ++body) {
+        const int sign = json["bodySigns"][body];
+        const std::string position = json["positions"][body];
+        EXPECT_EQ(position.substr(3, 3), signs.substr(3 * sign, 3));
+        const std::string box = json["signBoxes"][sign];
+        EXPECT_NE(box.find("\r\n" + json["bodyNames"][body].get<std::string>()), std::string::npos);
+    }
+    // Each arudha sits in the box of its sign; the report's pieces make the report text.
+    const char* labels[] = {"AL", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9", "A10", "A11", "A12"};
+    for (int a = 0; a < 12; ++a) {
+        const std::string box = json["arudhaBoxes"][json["arudhaSigns"][a].get<int>()];
+        EXPECT_NE((box + "\r\n").find(std::string("\r\n") + labels[a] + "\r\n"), std::string::npos) << labels[a];
+    }
+    std::string joined;
+    for (const auto& piece : json["report"]) {
+        EXPECT_TRUE(piece["color"] == "#000000" || piece["color"] == "#800000");
+        joined += piece["text"].get<std::string>();
+        for (int b = 0; b < piece["breaks"].get<int>(); ++b) joined += "\r\n";
+    }
+    EXPECT_EQ(json["reportText"], joined);
+}
+
+TEST(CliApp, StylingOnlyOnATerminal) {
+    const CliResult plain = RunCliWith(Chart({}), false);
+    const CliResult styled = RunCliWith(Chart({}), true);
+    EXPECT_EQ(plain.out.find('\x1b'), std::string::npos);
+    EXPECT_NE(styled.out.find("\x1b[1mAbout Your AL\x1b[0m"), std::string::npos);
+    EXPECT_NE(styled.out.find("\x1b[1;34mAL"), std::string::npos);
+    // Removing the escapes gives back the plain text.
+    std::string stripped;
+    for (std::size_t i = 0; i < styled.out.size(); ++i) {
+        if (styled.out[i] == '\x1b') {
+            i = styled.out.find('m', i);
+            continue;
+        }
+        stripped += styled.out[i];
+    }
+    EXPECT_EQ(stripped, plain.out);
+    // JSON never carries escapes.
+    EXPECT_EQ(RunCliWith(Chart({"--json"}), true).out.find('\x1b'), std::string::npos);
+}
+
+TEST(CliApp, ZonesHelpAndTheirStatus) {
+    const CliResult zones = RunCliWith({"--zones"});
+    EXPECT_EQ(zones.status, 0);
+    std::istringstream lines(zones.out);
+    std::string line;
+    std::vector<std::string> all;
+    while (std::getline(lines, line)) all.push_back(line);
+    ASSERT_EQ(all.size(), 71u);
+    EXPECT_EQ(all[0], " 0  Alaska/Hawaii Daylight Time,AHDT,-9.0");
+    EXPECT_EQ(all[29], "29  Greenwich Mean Time,GMT,0.0");
+    EXPECT_EQ(all[70], "70  Yukon War Time,YWT,-8.0");
+
+    for (const char* flag : {"--help", "-h"}) {
+        const CliResult help = RunCliWith({flag});
+        EXPECT_EQ(help.status, 0);
+        EXPECT_EQ(help.err, "");
+        EXPECT_NE(help.out.find("--batch FILE|-"), std::string::npos);
+    }
+}
+
+// Golden outputs. To regenerate them on purpose after a deliberate change:
+//   VELMORA_UPDATE_GOLDEN=1 build-cli/tests/cli/velmora_cli_tests --gtest_filter='CliGolden*'
+struct GoldenCase {
+    std::string file;
+    Args args;
+};
+
+const GoldenCase kGolden[] = {
+    {"greenwich-2000.txt",
+     {"--name", "Greenwich", "--date", "2000-01-01", "--time", "12:00", "--lon", "0:00E", "--lat", "0:00N"}},
+    {"greenwich-2000.json",
+     {"--name", "Greenwich", "--date", "2000-01-01", "--time", "12:00", "--lon", "0:00E", "--lat", "0:00N",
+      "--json"}},
+    {"philadelphia-1976.txt",
+     {"--name", "liberty bell", "--date", "1976-07-04", "--time", "09:15", "--lon", "75:10W", "--lat", "39:57N",
+      "--zone", "EDT", "--city", "Philadelphia", "--state", "Pennsylvania", "--country", "USA"}},
+    {"philadelphia-1976.json",
+     {"--name", "liberty bell", "--date", "1976-07-04", "--time", "09:15", "--lon", "75:10W", "--lat", "39:57N",
+      "--zone", "EDT", "--city", "Philadelphia", "--state", "Pennsylvania", "--country", "USA", "--json"}},
+    {"sydney-1988.txt",
+     {"--name", "Ada", "--date", "1988-12-25", "--time", "18:30:45", "--lon", "151:12E", "--lat", "33:52S",
+      "--zone", "AEST", "--dst", "--city", "Sydney", "--state", "NSW", "--country", "Australia"}},
+    {"sydney-1988.json",
+     {"--name", "Ada", "--date", "1988-12-25", "--time", "18:30:45", "--lon", "151:12E", "--lat", "33:52S",
+      "--zone", "AEST", "--dst", "--city", "Sydney", "--state", "NSW", "--country", "Australia", "--json"}},
+};
+
+TEST(CliGolden, OutputsMatchTheirFiles) {
+    const bool update = std::getenv("VELMORA_UPDATE_GOLDEN") != nullptr;
+    for (const GoldenCase& c : kGolden) {
+        SCOPED_TRACE(c.file);
+        const CliResult r = RunCliWith(c.args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::string path = std::string(VELMORA_GOLDEN_DIR) + "/" + c.file;
+        if (update) {
+            std::ofstream(path, std::ios::binary) << r.out;
+            continue;
+        }
+        std::ifstream file(path, std::ios::binary);
+        ASSERT_TRUE(file) << "missing " << path;
+        std::stringstream expected;
+        expected << file.rdbuf();
+        EXPECT_EQ(r.out, expected.str());
+    }
+}
+
+}  // namespace
+}  // namespace velmora::cli::test

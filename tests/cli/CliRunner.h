@@ -1,0 +1,28 @@
+#pragma once
+// Runs velmora-cli in-process and keeps what it wrote.
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/CliApp.h"
+
+namespace velmora::cli::test {
+
+struct CliResult {
+    int status = -1;
+    std::string out, err;
+};
+
+inline CliResult RunCliWith(const std::vector<std::string>& args, bool terminal = false,
+                            const std::string& input = {}) {
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    CliResult result;
+    result.status = RunCli(args, in, out, err, terminal);
+    result.out = out.str();
+    result.err = err.str();
+    return result;
+}
+
+}  // namespace velmora::cli::test
