@@ -1,0 +1,372 @@
+#include "entry/frmMain.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "analysis/AnalysisRun.h"
+#include "engine/NameTables.h"
+#include "entry/FilteredLineEdit.h"
+#include "entry/PlaceLookup.h"
+#include "entry/WebSearch.h"
+#include "entry/ZoneTable.h"
+#include "shell/HelpMenu.h"
+#include "shell/LinkLabel.h"
+#include "shell/Messenger.h"
+#include "shell/WebLinks.h"
+
+namespace velmora {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToUtf8(const QString& text) { return text.toStdString(); }
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* objectName, const QString& accessibleName) {
+    widget->setObjectName(QLatin1String(objectName));
+    widget->setAccessibleName(accessibleName);
+    return widget;
+}
+
+QComboBox* NewList(QWidget* parent, const char* objectName, const QString& accessibleName) {
+    auto* list = Named(new QComboBox(parent), objectName, accessibleName);
+    list->setEditable(false);  // pick an item, never type
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return list;
+}
+
+void AddNumbers(QComboBox* list, int first, int count) {
+    for (int i = 0; i < count; ++i) list->addItem(QString::number(first + i));
+}
+
+// A text box just wide enough for `chars` digits.
+void FitDigits(QLineEdit* edit, int chars) {
+    const QFontMetrics metrics = edit->fontMetrics();
+    // The standard hint is 17 'x' wide plus the frame and margins; keep the latter.
+    const int chrome = edit->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+    edit->setFixedWidth(chrome + (chars + 1) * metrics.horizontalAdvance(QLatin1Char('0')));
+}
+
+// Widgets side by side from the left.
+QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
+    auto* row = new QHBoxLayout;
+    for (QWidget* widget : widgets) row->addWidget(widget);
+    row->addStretch();
+    return row;
+}
+
+QLabel* NewLabel(const QString& text, QWidget* buddy, const char* objectName, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(objectName));
+    label->setBuddy(buddy);
+    return label;
+}
+
+}  // namespace
+
+frmMain::frmMain(AnalysisRun& run, Services services, QWidget* parent)
+    : QMainWindow(parent), run_(run), services_(services) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Velmora v1.25"));
+    BuildMenus();
+    BuildForm();
+    SetTabOrder();
+    LoadForm();
+}
+
+void frmMain::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* next = file->addAction(QStringLiteral("Analyze My Graha Arudha"));
+    next->setObjectName(QStringLiteral("mnuNext"));
+    connect(next, &QAction::triggered, this, &frmMain::RunAnalysis);
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &frmMain::RequestExit);
+    AddHelpMenus(menuBar(), services_.web, [this] { emit aboutRequested(); });
+}
+
+void frmMain::BuildForm() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    setCentralWidget(central);
+    auto* page = new QVBoxLayout(central);
+
+    lblDescription_ = new QLabel(
+        QStringLiteral("Velmora calculates the arudhas for the different houses in your natal chart. "
+                       "Enter the birth details below and press \"Analyze My Graha Arudha\" to see the "
+                       "chart, the twelve arudha padas from the Arudha Lagna to the Upapada, and "
+                       "what they say about the person."),
+        central);
+    lblDescription_->setObjectName(QStringLiteral("lblDescription"));
+    lblDescription_->setWordWrap(true);
+    page->addWidget(lblDescription_);
+
+    // Name, date, time and place.
+    auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    txtName_ = Named(new FilteredLineEdit(kNameRule, services_.messenger, central), "txtName",
+                     QStringLiteral("Name"));
+    form->addRow(NewLabel(QStringLiteral("&Name"), txtName_, "lblName", central), txtName_);
+
+    cboMonth_ = NewList(central, "cboMonth", QStringLiteral("Month of birth"));
+    cboDate_ = NewList(central, "cboDate", QStringLiteral("Day of birth"));
+    cboYear_ = NewList(central, "cboYear", QStringLiteral("Year of birth"));
+    form->addRow(NewLabel(QStringLiteral("Date of &Birth"), cboMonth_, "lblDateOfBirth", central),
+                 Row({cboMonth_, cboDate_, cboYear_}));
+
+    cboHH_ = NewList(central, "cboHH", QStringLiteral("Hour of birth"));
+    cboMM_ = NewList(central, "cboMM", QStringLiteral("Minute of birth"));
+    cboSS_ = NewList(central, "cboSS", QStringLiteral("Second of birth"));
+    auto* timeFormat = new QLabel(QStringLiteral("HH:MM:SS"), central);
+    timeFormat->setObjectName(QStringLiteral("lblTimeFormat"));
+    QHBoxLayout* timeRow = Row({cboHH_, cboMM_, cboSS_, timeFormat});
+    form->addRow(NewLabel(QStringLiteral("&Time of Birth"), cboHH_, "lblTimeOfBirth", central), timeRow);
+
+    txtMCity_ = Named(new QLineEdit(central), "txtMCity", QStringLiteral("City"));
+    form->addRow(NewLabel(QStringLiteral("&City"), txtMCity_, "lblCity", central), txtMCity_);
+    txtMState_ = Named(new QLineEdit(central), "txtMState", QStringLiteral("State"));
+    form->addRow(NewLabel(QStringLiteral("&State"), txtMState_, "lblState", central), txtMState_);
+    txtMCountry_ = Named(new QLineEdit(central), "txtMCountry", QStringLiteral("Country"));
+    form->addRow(NewLabel(QStringLiteral("C&ountry"), txtMCountry_, "lblCountry", central), txtMCountry_);
+    page->addLayout(form);
+
+    // Coordinates: degrees and minutes with their hemisphere, side by side.
+    struct Frame {
+        QGroupBox* box;
+        FilteredLineEdit* degrees;
+        FilteredLineEdit* minutes;
+    };
+    auto makeFrame = [&](const QString& title, const char* frameName, const QString& what,
+                         const char* degName, int degChars, const char* minName,
+                         const char* optName, const QString& first, const QString& second,
+                         QRadioButton** options) {
+        auto* box = new QGroupBox(title, central);
+        box->setObjectName(QLatin1String(frameName));
+        auto* degrees = Named(new FilteredLineEdit(kNumberRule, services_.messenger, box), degName,
+                              what + QStringLiteral(" degrees"));
+        degrees->setMaxLength(degChars);
+        // Both boxes of both frames three digits wide, so that the frames line up.
+        FitDigits(degrees, 3);
+        auto* minutes = Named(new FilteredLineEdit(kNumberRule, services_.messenger, box), minName,
+                              what + QStringLiteral(" minutes"));
+        minutes->setMaxLength(2);
+        FitDigits(minutes, 3);
+        auto* grid = new QGridLayout(box);
+        grid->addWidget(NewLabel(QStringLiteral("Deg"), degrees, "lblDeg", box), 0, 0);
+        grid->addWidget(degrees, 0, 1);
+        grid->addWidget(NewLabel(QStringLiteral("Min"), minutes, "lblMin", box), 0, 2);
+        grid->addWidget(minutes, 0, 3);
+        auto* group = new QButtonGroup(box);
+        const QString captions[2] = {first, second};
+        for (int i = 0; i < 2; ++i) {
+            const QByteArray name = QByteArray(optName) + '_' + QByteArray::number(i);
+            options[i] = Named(new QRadioButton(captions[i], box), name.constData(), captions[i]);
+            options[i]->setProperty("index", i);
+            group->addButton(options[i], i);
+            grid->addWidget(options[i], 1, 2 * i, 1, 2);
+        }
+        options[0]->setChecked(true);
+        grid->setColumnStretch(4, 1);
+        return Frame{box, degrees, minutes};
+    };
+    const Frame longitude = makeFrame(QStringLiteral("&Longitude"), "fraLongitude",
+                                      QStringLiteral("Longitude"), "txtLonD", 3, "txtLonM", "optLong",
+                                      QStringLiteral("East"), QStringLiteral("West"), optLong_);
+    txtLonD_ = longitude.degrees;
+    txtLonM_ = longitude.minutes;
+    const Frame latitude = makeFrame(QStringLiteral("L&atitude"), "fraLatitude",
+                                     QStringLiteral("Latitude"), "txtLatD", 2, "txtLatM", "optLat",
+                                     QStringLiteral("North"), QStringLiteral("South"), optLat_);
+    txtLatD_ = latitude.degrees;
+    txtLatM_ = latitude.minutes;
+    // A frame's mnemonic leads to its degrees box (the group box itself would
+    // prefer the chosen option button).
+    longitude.box->installEventFilter(this);
+    latitude.box->installEventFilter(this);
+    auto* coordinates = new QHBoxLayout;
+    coordinates->addWidget(longitude.box, 1);
+    coordinates->addWidget(latitude.box, 1);
+    page->addLayout(coordinates);
+
+    // Time zone and daylight saving.
+    auto* zone = new QGroupBox(QStringLiteral("&Zone"), central);
+    zone->setObjectName(QStringLiteral("fraZone"));
+    cmbTimeZone_ = NewList(zone, "cmbTimeZone", QStringLiteral("Time zone"));
+    chkDST_ = Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), zone), "chkDST",
+                    QStringLiteral("Daylight Saving Time"));
+    auto* zoneRow = new QHBoxLayout(zone);
+    zoneRow->addWidget(cmbTimeZone_);
+    zoneRow->addSpacing(12);
+    zoneRow->addWidget(chkDST_);
+    zoneRow->addStretch();
+    page->addWidget(zone);
+
+    // The two commands.
+    cmdRashi_ = Named(new QPushButton(QStringLiteral("Analyze My Graha Arudha"), central), "cmdRashi",
+                      QStringLiteral("Analyze My Graha Arudha"));
+    cmdBrowser_ = Named(new QPushButton(QStringLiteral("Click for Latitude && Longitude"), central),
+                        "cmdBrowser", QStringLiteral("Click for Latitude & Longitude"));
+    connect(cmdRashi_, &QPushButton::clicked, this, &frmMain::RunAnalysis);
+    connect(cmdBrowser_, &QPushButton::clicked, this, &frmMain::LookUpPlace);
+    page->addLayout(Row({cmdRashi_, cmdBrowser_}));
+
+    auto* line = new QFrame(central);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    page->addWidget(line);
+
+    // Links to the maker's pages.
+    Label61_ = new LinkLabel(QStringLiteral("Talk about your chart with other readers in our online "
+                                            "astrology forum. Click here to visit our site."),
+                             services_.web, WebPage::Home, central);
+    Label61_->setObjectName(QStringLiteral("Label61"));
+    lblCobrand_ = new LinkLabel(QStringLiteral("Co-brand this software for your site. Click here for "
+                                               "more details on co-branding."),
+                                services_.web, WebPage::CoBranding, central);
+    lblCobrand_->setObjectName(QStringLiteral("lblCobrand"));
+    lblFullBrand_ = new LinkLabel(
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                       "online. Get this software fully branded for your website. Click here for "
+                       "more details."),
+        services_.web, WebPage::BrandedEdition, central);
+    lblFullBrand_->setObjectName(QStringLiteral("lblFullBrand"));
+    page->addWidget(Label61_);
+    page->addWidget(lblCobrand_);
+    page->addWidget(lblFullBrand_);
+    page->addStretch();
+}
+
+void frmMain::SetTabOrder() {
+    QWidget* const order[] = {txtName_,   cboMonth_,    cboDate_,     cboYear_,    cboHH_,
+                              cboMM_,     cboSS_,       txtMCity_,    txtMState_,  txtMCountry_,
+                              txtLonD_,   txtLonM_,     optLong_[0],  optLong_[1], txtLatD_,
+                              txtLatM_,   optLat_[0],   optLat_[1],   cmbTimeZone_, chkDST_,
+                              cmdRashi_,  cmdBrowser_,  Label61_,     lblCobrand_, lblFullBrand_};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void frmMain::LoadForm() {
+    FillNameTables(run_.Names);
+    for (const std::string& month : EnglishMonthNames()) cboMonth_->addItem(QString::fromStdString(month));
+    for (const ZoneEntry& entry : kZoneTable) cmbTimeZone_->addItem(FromUtf8(entry.DisplayText));
+    AddNumbers(cboDate_, 1, kDayItems);
+    AddNumbers(cboYear_, kFirstYear, kYearItems);
+    AddNumbers(cboHH_, 0, kHourItems);
+    AddNumbers(cboMM_, 0, kMinuteItems);
+    AddNumbers(cboSS_, 0, kMinuteItems);
+    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_}) list->setCurrentIndex(0);
+    cmbTimeZone_->setCurrentIndex(kInitialZone);
+}
+
+FormFields frmMain::Fields() const {
+    FormFields fields;
+    fields.Name = ToUtf8(txtName_->text());
+    fields.Month = cboMonth_->currentIndex();
+    fields.Day = cboDate_->currentIndex();
+    fields.Year = cboYear_->currentIndex();
+    fields.Hour = cboHH_->currentIndex();
+    fields.Minute = cboMM_->currentIndex();
+    fields.Second = cboSS_->currentIndex();
+    fields.City = ToUtf8(txtMCity_->text());
+    fields.State = ToUtf8(txtMState_->text());
+    fields.Country = ToUtf8(txtMCountry_->text());
+    fields.LonDeg = ToUtf8(txtLonD_->text());
+    fields.LonMin = ToUtf8(txtLonM_->text());
+    fields.East = optLong_[0]->isChecked();
+    fields.LatDeg = ToUtf8(txtLatD_->text());
+    fields.LatMin = ToUtf8(txtLatM_->text());
+    fields.South = optLat_[1]->isChecked();
+    fields.Zone = cmbTimeZone_->currentIndex();
+    fields.DaylightSaving = chkDST_->isChecked();
+    return fields;
+}
+
+QWidget* frmMain::FieldWidget(FormField field) const {
+    switch (field) {
+    case FormField::None: return nullptr;
+    case FormField::Name: return txtName_;
+    case FormField::LonDeg: return txtLonD_;
+    case FormField::LonMin: return txtLonM_;
+    case FormField::LatDeg: return txtLatD_;
+    case FormField::LatMin: return txtLatM_;
+    case FormField::City: return txtMCity_;
+    case FormField::State: return txtMState_;
+    case FormField::Country: return txtMCountry_;
+    }
+    return nullptr;
+}
+
+void frmMain::ShowFailure(const ValidationResult& failure) {
+    services_.messenger.Show(this, FromUtf8(failure.message), failure.icon);
+    if (QWidget* field = FieldWidget(failure.focus)) field->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMain::RunAnalysis() {
+    const QLocale system = QLocale::system();
+    MonthNames months;
+    for (int m = 1; m <= kMonthItems; ++m)
+        months[static_cast<std::size_t>(m - 1)] = ToUtf8(system.monthName(m, QLocale::LongFormat));
+    const ValidationResult result = run_.RunAnalysis(Fields(), months);
+    if (!result.Passed()) {
+        ShowFailure(result);
+        return;
+    }
+    emit analysisCompleted();
+}
+
+void frmMain::LookUpPlace() {
+    const PlaceLookupResult lookup = ComposePlaceSearch(ToUtf8(txtMCity_->text()), ToUtf8(txtMState_->text()),
+                                                        ToUtf8(txtMCountry_->text()));
+    if (!lookup.failure.Passed()) {
+        ShowFailure(lookup.failure);
+        return;
+    }
+    WebSearch search(services_.web);  // one per click
+    search.Search(QString::fromStdString(lookup.searchText), WebPageAddress(WebPage::Home));
+}
+
+void frmMain::RequestExit() {
+    // Once is enough: the shell's shutdown closes this window, which must not
+    // ask again.
+    if (exitRequested_) return;
+    exitRequested_ = true;
+    emit exitRequested();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut) {
+        QWidget* degrees = watched == txtLonD_->parentWidget() ? txtLonD_
+                           : watched == txtLatD_->parentWidget() ? txtLatD_
+                                                                 : nullptr;
+        if (degrees) {
+            degrees->setFocus(Qt::ShortcutFocusReason);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    RequestExit();
+}
+
+}  // namespace velmora

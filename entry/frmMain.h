@@ -1,0 +1,89 @@
+#pragma once
+// The input window: one person's birth data, the place look-up, and the
+// command that starts an analysis run. Loaded once; the shell hides it while
+// the results are shown and shows it again, fields intact, on "Back".
+
+#include <QMainWindow>
+
+#include "entry/FormFields.h"
+#include "entry/InputValidation.h"
+#include "shell/Services.h"
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace velmora {
+
+class AnalysisRun;
+class FilteredLineEdit;
+class LinkLabel;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    frmMain(AnalysisRun& run, Services services, QWidget* parent = nullptr);
+
+    FormFields Fields() const;  // the form's current state
+
+    // The widget a failed check sends the keyboard focus to; nullptr for None.
+    QWidget* FieldWidget(FormField field) const;
+
+public slots:
+    void RunAnalysis();  // cmdRashi and mnuNext
+
+signals:
+    void analysisCompleted();  // run.Result now holds the new chart
+    void aboutRequested();     // mnuAbout
+    void exitRequested();      // mnuExit and the close box
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildForm();
+    void LoadForm();
+    void SetTabOrder();
+    void LookUpPlace();  // cmdBrowser
+    void RequestExit();
+    void ShowFailure(const ValidationResult& failure);
+
+    AnalysisRun& run_;
+    Services services_;
+    bool exitRequested_ = false;
+
+    QLabel* lblDescription_ = nullptr;
+    FilteredLineEdit* txtName_ = nullptr;
+    QComboBox* cboMonth_ = nullptr;
+    QComboBox* cboDate_ = nullptr;
+    QComboBox* cboYear_ = nullptr;
+    QComboBox* cboHH_ = nullptr;
+    QComboBox* cboMM_ = nullptr;
+    QComboBox* cboSS_ = nullptr;
+    QLineEdit* txtMCity_ = nullptr;
+    QLineEdit* txtMState_ = nullptr;
+    QLineEdit* txtMCountry_ = nullptr;
+    FilteredLineEdit* txtLonD_ = nullptr;
+    FilteredLineEdit* txtLonM_ = nullptr;
+    QRadioButton* optLong_[2] = {};
+    FilteredLineEdit* txtLatD_ = nullptr;
+    FilteredLineEdit* txtLatM_ = nullptr;
+    QRadioButton* optLat_[2] = {};
+    QComboBox* cmbTimeZone_ = nullptr;
+    QCheckBox* chkDST_ = nullptr;
+    QPushButton* cmdRashi_ = nullptr;
+    QPushButton* cmdBrowser_ = nullptr;
+    LinkLabel* Label61_ = nullptr;
+    LinkLabel* lblCobrand_ = nullptr;
+    LinkLabel* lblFullBrand_ = nullptr;
+};
+
+}  // namespace velmora

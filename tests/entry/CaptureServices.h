@@ -1,0 +1,38 @@
+#pragma once
+// Stand-ins for the message boxes and the browser: they record what the
+// windows ask for, so no test blocks on a dialog or starts a browser.
+
+#include <QString>
+#include <QUrl>
+#include <vector>
+
+#include "shell/Messenger.h"
+#include "shell/Services.h"
+#include "shell/WebLinks.h"
+
+namespace velmora::testing {
+
+struct ShownMessage {
+    QString text;
+    MessageIcon icon;
+};
+
+class CapturingMessenger : public Messenger {
+public:
+    void Show(QWidget*, const QString& text, MessageIcon icon) override { shown.push_back({text, icon}); }
+    std::vector<ShownMessage> shown;
+};
+
+class CapturingWebOpener : public WebOpener {
+public:
+    void Open(const QUrl& url) override { opened.push_back(url); }
+    std::vector<QUrl> opened;
+};
+
+struct CapturedServices {
+    CapturingMessenger messenger;
+    CapturingWebOpener web;
+    Services services{messenger, web};
+};
+
+}  // namespace velmora::testing

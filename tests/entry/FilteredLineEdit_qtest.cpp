@@ -1,0 +1,243 @@
+// The filtered text boxes: every way text can arrive (typed keys, control
+// keys, clipboard by three routes, drag and drop, input methods) passes the
+// same rule, refused text inserts nothing and shows the rule's message once,
+// and the length limit holds.
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QtTest>
+
+#include "CaptureServices.h"
+#include "entry/FilteredLineEdit.h"
+
+using namespace velmora;
+using velmora::testing::CapturingMessenger;
+
+Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
+
+namespace {
+
+enum class Rule { Name, Number };
+enum class Way { Slot, ShiftInsert, ContextMenu, Drop, InputMethod };
+
+const QString kLetters = QStringLiteral("Please Enter only Letters");
+const QString kNumbers = QStringLiteral("Only Numbers Are Accepted");
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Rule)
+Q_DECLARE_METATYPE(Way)
+
+class FilteredLineEditTest : public QObject {
+    Q_OBJECT
+
+    struct Box {
+        CapturingMessenger messenger;
+        FilteredLineEdit edit;
+        Box(Rule rule, int maxLength)
+            : edit(rule == Rule::Name ? kNameRule : kNumberRule, messenger) {
+            if (maxLength > 0) edit.setMaxLength(maxLength);
+        }
+        QString Message() const {
+            return messenger.shown.empty() ? QString() : messenger.shown.back().text;
+        }
+    };
+
+    static void CheckRefusal(const Box& box, Rule rule, bool refused) {
+        if (!refused) {
+            QCOMPARE(int(box.messenger.shown.size()), 0);
+            return;
+        }
+        QCOMPARE(int(box.messenger.shown.size()), 1);
+        QCOMPARE(box.messenger.shown[0].text, rule == Rule::Name ? kLetters : kNumbers);
+        QCOMPARE(box.messenger.shown[0].icon,
+                 rule == Rule::Name ? MessageIcon::Information : MessageIcon::Error);
+    }
+
+private slots:
+    void characterCode_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("code");  // -1: no character
+        const Qt::KeyboardModifiers none = Qt::NoModifier;
+        QTest::newRow("letter") << int(Qt::Key_A) << none << "a" << int('a');
+        QTest::newRow("Ctrl+V as letter text") << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier) << "v" << 22;
+        QTest::newRow("Ctrl+V as control text") << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier) << "\x16" << 22;
+        QTest::newRow("Ctrl+Shift+C") << int(Qt::Key_C) << (Qt::ControlModifier | Qt::ShiftModifier) << "" << 3;
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "\b" << 8;
+        QTest::newRow("Return") << int(Qt::Key_Return) << none << "\r" << 13;
+        QTest::newRow("Delete with DEL text") << int(Qt::Key_Delete) << none << "\x7f" << -1;
+        QTest::newRow("Left") << int(Qt::Key_Left) << none << "" << -1;
+        QTest::newRow("Alt mnemonic") << int(Qt::Key_F) << Qt::KeyboardModifiers(Qt::AltModifier) << "f" << -1;
+        QTest::newRow("AltGr character") << int(Qt::Key_Q) << (Qt::ControlModifier | Qt::AltModifier) << "@" << int('@');
+        QTest::newRow("keypad digit") << int(Qt::Key_5) << Qt::KeyboardModifiers(Qt::KeypadModifier) << "5" << int('5');
+    }
+    void characterCode() {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, text);
+        QFETCH(int, code);
+        const std::optional<char16_t> got = KeyCharacterCode(key, modifiers, text);
+        QCOMPARE(got.has_value() ? int(*got) : -1, code);
+    }
+
+    void typing_data() {
+        QTest::addColumn<Rule>("rule");
+        QTest::addColumn<int>("maxLength");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("name in capitals") << Rule::Name << 0 << "ram Das" << "RAM DAS" << false;
+        QTest::newRow("name digit refused") << Rule::Name << 0 << "a1b" << "AB" << true;
+        QTest::newRow("name full stop refused") << Rule::Name << 0 << "j.r" << "JR" << true;
+        QTest::newRow("digits") << Rule::Number << 3 << "179" << "179" << false;
+        QTest::newRow("minus refused") << Rule::Number << 3 << "-5" << "5" << true;
+        QTest::newRow("letter refused") << Rule::Number << 2 << "1a" << "1" << true;
+        QTest::newRow("space refused") << Rule::Number << 2 << " 4" << "4" << true;
+        QTest::newRow("limit of three") << Rule::Number << 3 << "1234" << "123" << false;
+        QTest::newRow("limit of two") << Rule::Number << 2 << "905" << "90" << false;
+    }
+    void typing() {
+        QFETCH(Rule, rule);
+        QFETCH(int, maxLength);
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        QFETCH(bool, refused);
+        Box box(rule, maxLength);
+        QTest::keyClicks(&box.edit, typed);
+        QCOMPARE(box.edit.text(), expected);
+        CheckRefusal(box, rule, refused);
+    }
+
+    void controlKeys_data() {
+        QTest::addColumn<Rule>("rule");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("expected");  // starting from "12" / "AB", cursor at the end
+        QTest::addColumn<bool>("refused");
+        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+        const Qt::KeyboardModifiers none = Qt::NoModifier;
+        QTest::newRow("name Ctrl+V") << Rule::Name << int(Qt::Key_V) << ctrl << "AB" << true;
+        QTest::newRow("name Ctrl+C") << Rule::Name << int(Qt::Key_C) << ctrl << "AB" << true;
+        QTest::newRow("name Ctrl+X") << Rule::Name << int(Qt::Key_X) << ctrl << "AB" << true;
+        QTest::newRow("name Enter accepted") << Rule::Name << int(Qt::Key_Return) << none << "AB" << false;
+        QTest::newRow("name Backspace") << Rule::Name << int(Qt::Key_Backspace) << none << "A" << false;
+        QTest::newRow("name Ctrl+H is Backspace") << Rule::Name << int(Qt::Key_H) << ctrl << "A" << false;
+        QTest::newRow("number Ctrl+V") << Rule::Number << int(Qt::Key_V) << ctrl << "12" << true;
+        QTest::newRow("number Enter refused") << Rule::Number << int(Qt::Key_Return) << none << "12" << true;
+        QTest::newRow("number Backspace") << Rule::Number << int(Qt::Key_Backspace) << none << "1" << false;
+        QTest::newRow("number Escape refused") << Rule::Number << int(Qt::Key_Escape) << none << "12" << true;
+        QTest::newRow("number Left passes") << Rule::Number << int(Qt::Key_Left) << none << "12" << false;
+        QTest::newRow("number Home then Delete") << Rule::Number << int(Qt::Key_Delete) << none << "2" << false;
+    }
+    void controlKeys() {
+        QFETCH(Rule, rule);
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, expected);
+        QFETCH(bool, refused);
+        QApplication::clipboard()->setText(rule == Rule::Name ? QStringLiteral("CD") : QStringLiteral("3"));
+        Box box(rule, 3);
+        box.edit.setText(rule == Rule::Name ? QStringLiteral("AB") : QStringLiteral("12"));
+        if (key == Qt::Key_Delete) box.edit.home(false);
+        QTest::keyClick(&box.edit, Qt::Key(key), modifiers);
+        QCOMPARE(box.edit.text(), expected);
+        CheckRefusal(box, rule, refused);
+    }
+
+    void pasting_data() {
+        QTest::addColumn<Way>("way");
+        QTest::addColumn<Rule>("rule");
+        QTest::addColumn<int>("maxLength");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("incoming");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("refused");
+        struct W {
+            Way way;
+            const char* name;
+        };
+        const W ways[] = {{Way::Slot, "paste"},
+                          {Way::ShiftInsert, "Shift+Insert"},
+                          {Way::ContextMenu, "context menu"},
+                          {Way::Drop, "drop"},
+                          {Way::InputMethod, "input method"}};
+        for (const W& w : ways) {
+            auto row = [&](const char* what) -> QTestData& { return QTest::addRow("%s: %s", w.name, what); };
+            row("name upper-cased") << w.way << Rule::Name << 0 << "" << "john smith" << "JOHN SMITH" << false;
+            row("name apostrophe refused") << w.way << Rule::Name << 0 << "AB" << "o'brien" << "AB" << true;
+            row("name line break refused") << w.way << Rule::Name << 0 << "AB" << "ann\n" << "AB" << true;
+            row("digits") << w.way << Rule::Number << 2 << "" << "45" << "45" << false;
+            row("decimal point refused") << w.way << Rule::Number << 3 << "1" << "4.5" << "1" << true;
+            row("negative refused") << w.way << Rule::Number << 3 << "" << "-12" << "" << true;
+            row("beyond limit cut") << w.way << Rule::Number << 3 << "" << "12345" << "123" << false;
+            row("limit counts existing text") << w.way << Rule::Number << 2 << "1" << "99" << "19" << false;
+        }
+    }
+    void pasting() {
+        QFETCH(Way, way);
+        QFETCH(Rule, rule);
+        QFETCH(int, maxLength);
+        QFETCH(QString, before);
+        QFETCH(QString, incoming);
+        QFETCH(QString, expected);
+        QFETCH(bool, refused);
+        Box box(rule, maxLength);
+        box.edit.setText(before);
+        box.edit.end(false);
+        QApplication::clipboard()->setText(incoming);
+        switch (way) {
+        case Way::Slot:
+            box.edit.FilteredPaste();
+            break;
+        case Way::ShiftInsert:
+            QTest::keyClick(&box.edit, Qt::Key_Insert, Qt::ShiftModifier);
+            break;
+        case Way::ContextMenu: {
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2), box.edit.mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(&box.edit, &event);
+            auto* menu = box.edit.findChild<QMenu*>();
+            QVERIFY(menu);
+            const QList<QAction*> actions = menu->actions();
+            const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction* a) {
+                return a->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Paste");
+            });
+            QVERIFY(paste != actions.end());
+            (*paste)->trigger();
+            menu->close();
+            break;
+        }
+        case Way::Drop: {
+            QMimeData data;
+            data.setText(incoming);
+            const QPointF end(box.edit.width() - 2, box.edit.height() / 2.0);
+            // Drops reach the widget that accepted the drag's entry.
+            QDragEnterEvent enter(end.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&box.edit, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent event(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&box.edit, &event);
+            QCoreApplication::processEvents();  // a refusal is reported once the drop is over
+            break;
+        }
+        case Way::InputMethod: {
+            QInputMethodEvent event;
+            event.setCommitString(incoming);
+            QApplication::sendEvent(&box.edit, &event);
+            break;
+        }
+        }
+        QCOMPARE(box.edit.text(), expected);
+        CheckRefusal(box, rule, refused);
+    }
+};
+
+QTEST_MAIN(FilteredLineEditTest)
+#include "FilteredLineEdit_qtest.moc"

@@ -1,0 +1,631 @@
+// The input window: its controls and lists as loaded, the key filters and the
+// checks seen through the window (message, icon, focus, nothing else changed),
+// the zone list against the core table, the place look-up's messages and the
+// address it opens, and the signals the shell listens to.
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QUrlQuery>
+#include <QtTest>
+
+#include "CaptureServices.h"
+#include "analysis/AnalysisRun.h"
+#include "entry/ZoneTable.h"
+#include "entry/frmMain.h"
+#include "shell/LinkLabel.h"
+
+using namespace velmora;
+using velmora::testing::CapturedServices;
+
+namespace {
+
+bool SameFields(const FormFields& a, const FormFields& b) {
+    return a.Name == b.Name && a.Month == b.Month && a.Day == b.Day && a.Year == b.Year &&
+           a.Hour == b.Hour && a.Minute == b.Minute && a.Second == b.Second && a.City == b.City &&
+           a.State == b.State && a.Country == b.Country && a.LonDeg == b.LonDeg &&
+           a.LonMin == b.LonMin && a.East == b.East && a.LatDeg == b.LatDeg &&
+           a.LatMin == b.LatMin && a.South == b.South && a.Zone == b.Zone &&
+           a.DaylightSaving == b.DaylightSaving;
+}
+
+// One filled-in form, described by texts and list positions.
+struct Entry {
+    QString name = QStringLiteral("ASHA RAO");
+    int month = 2, day = 14, year = 1980 - kFirstYear, hour = 9, minute = 5, second = 30;
+    QString lonDeg = QStringLiteral("77"), lonMin = QStringLiteral("35");
+    QString latDeg = QStringLiteral("12"), latMin = QStringLiteral("58");
+    bool west = false, south = false;
+    int zone = 34;
+    bool dst = false;
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Entry)
+
+class frmMainTest : public QObject {
+    Q_OBJECT
+
+    struct Window {
+        CapturedServices captured;
+        AnalysisRun run;
+        frmMain form{run, captured.services};
+
+        template <typename T = QWidget>
+        T* Find(const char* name) const {
+            return form.findChild<T*>(QLatin1String(name));
+        }
+        QLineEdit* Edit(const char* name) const { return Find<QLineEdit>(name); }
+        QComboBox* List(const char* name) const { return Find<QComboBox>(name); }
+
+        void Fill(const Entry& e) const {
+            Edit("txtName")->setText(e.name);
+            List("cboMonth")->setCurrentIndex(e.month);
+            List("cboDate")->setCurrentIndex(e.day);
+            List("cboYear")->setCurrentIndex(e.year);
+            List("cboHH")->setCurrentIndex(e.hour);
+            List("cboMM")->setCurrentIndex(e.minute);
+            List("cboSS")->setCurrentIndex(e.second);
+            Edit("txtLonD")->setText(e.lonDeg);
+            Edit("txtLonM")->setText(e.lonMin);
+            Find<QRadioButton>(e.west ? "optLong_1" : "optLong_0")->setChecked(true);
+            Edit("txtLatD")->setText(e.latDeg);
+            Edit("txtLatM")->setText(e.latMin);
+            Find<QRadioButton>(e.south ? "optLat_1" : "optLat_0")->setChecked(true);
+            List("cmbTimeZone")->setCurrentIndex(e.zone);
+            Find<QCheckBox>("chkDST")->setChecked(e.dst);
+        }
+
+        void Show() {
+            form.show();
+            QApplication::setActiveWindow(&form);
+            QVERIFY(QTest::qWaitForWindowActive(&form));
+        }
+    };
+
+private slots:
+    void controls_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("caption");  // text, title or "" where there is none
+        QTest::addColumn<QString>("accessible");
+        auto row = [](const char* name, const char* type, const QString& caption, const QString& accessible) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(type) << caption << accessible;
+        };
+        row("txtName", "QLineEdit", "", "Name");
+        row("cboMonth", "QComboBox", "", "Month of birth");
+        row("cboDate", "QComboBox", "", "Day of birth");
+        row("cboYear", "QComboBox", "", "Year of birth");
+        row("cboHH", "QComboBox", "", "Hour of birth");
+        row("cboMM", "QComboBox", "", "Minute of birth");
+        row("cboSS", "QComboBox", "", "Second of birth");
+        row("txtMCity", "QLineEdit", "", "City");
+        row("txtMState", "QLineEdit", "", "State");
+        row("txtMCountry", "QLineEdit", "", "Country");
+        row("txtLonD", "QLineEdit", "", "Longitude degrees");
+        row("txtLonM", "QLineEdit", "", "Longitude minutes");
+        row("optLong_0", "QRadioButton", "East", "East");
+        row("optLong_1", "QRadioButton", "West", "West");
+        row("txtLatD", "QLineEdit", "", "Latitude degrees");
+        row("txtLatM", "QLineEdit", "", "Latitude minutes");
+        row("optLat_0", "QRadioButton", "North", "North");
+        row("optLat_1", "QRadioButton", "South", "South");
+        row("cmbTimeZone", "QComboBox", "", "Time zone");
+        row("chkDST", "QCheckBox", "Daylight Saving Time", "Daylight Saving Time");
+        row("cmdRashi", "QPushButton", "Analyze My Graha Arudha", "Analyze My Graha Arudha");
+        row("cmdBrowser", "QPushButton", "Click for Latitude && Longitude", "Click for Latitude & Longitude");
+        row("fraLongitude", "QGroupBox", "&Longitude", "");
+        row("fraLatitude", "QGroupBox", "L&atitude", "");
+        row("fraZone", "QGroupBox", "&Zone", "");
+        row("lblTimeFormat", "QLabel", "HH:MM:SS", "");
+    }
+    void controls() {
+        QFETCH(QString, name);
+        QFETCH(QString, type);
+        QFETCH(QString, caption);
+        QFETCH(QString, accessible);
+        Window w;
+        QWidget* widget = w.form.findChild<QWidget*>(name);
+        QVERIFY2(widget, qPrintable(name));
+        QVERIFY(widget->inherits(qPrintable(type)));
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) QCOMPARE(button->text(), caption);
+        if (auto* box = qobject_cast<QGroupBox*>(widget)) QCOMPARE(box->title(), caption);
+        if (auto* label = qobject_cast<QLabel*>(widget)) QCOMPARE(label->text(), caption);
+        if (auto* list = qobject_cast<QComboBox*>(widget)) QVERIFY(!list->isEditable());
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) QVERIFY(edit->text().isEmpty());
+        if (!accessible.isEmpty()) QCOMPARE(widget->accessibleName(), accessible);
+    }
+
+    void initialState() {
+        Window w;
+        QCOMPARE(w.form.windowTitle(), QStringLiteral("Velmora v1.25"));
+        QVERIFY(w.Find<QRadioButton>("optLong_0")->isChecked());
+        QVERIFY(!w.Find<QRadioButton>("optLong_1")->isChecked());
+        QVERIFY(w.Find<QRadioButton>("optLat_0")->isChecked());
+        QVERIFY(!w.Find<QRadioButton>("optLat_1")->isChecked());
+        QVERIFY(!w.Find<QCheckBox>("chkDST")->isChecked());
+        QCOMPARE(w.Edit("txtLonD")->maxLength(), 3);
+        QCOMPARE(w.Edit("txtLonM")->maxLength(), 2);
+        QCOMPARE(w.Edit("txtLatD")->maxLength(), 2);
+        QCOMPARE(w.Edit("txtLatM")->maxLength(), 2);
+        // The load fills the run's name tables before anything else.
+        QCOMPARE(w.run.Names.BodyNames[9], std::string("Asc"));
+        QCOMPARE(w.run.Names.SignLords[11], std::string("Jupiter"));
+        const FormFields fields = w.form.Fields();
+        QVERIFY(SameFields(fields, FormFields{}));
+    }
+
+    void labels_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("whole");  // exact text, or only its beginning
+        QTest::addColumn<int>("page");    // -1: not a link
+        QTest::newRow("description") << "lblDescription"
+                                     << "Velmora calculates the arudhas for the different houses in your natal chart."
+                                     << false << -1;
+        QTest::newRow("forum") << "Label61" << "" << false << int(WebPage::Home);
+        QTest::newRow("co-brand") << "lblCobrand" << "Co-brand this software for your site." << false
+                                  << int(WebPage::CoBranding);
+        QTest::newRow("full brand")
+            << "lblFullBrand"
+            << "Home Business Opportunity. Start your own Internet business and make money online. Get this "
+               "software fully branded for your website. Click here for more details."
+            << true << int(WebPage::BrandedEdition);
+    }
+    void labels() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(bool, whole);
+        QFETCH(int, page);
+        Window w;
+        auto* label = w.form.findChild<QLabel*>(name);
+        QVERIFY(label);
+        QVERIFY(whole ? label->text() == text : label->text().startsWith(text));
+        auto* link = qobject_cast<LinkLabel*>(label);
+        QCOMPARE(link != nullptr, page >= 0);
+        if (!link) return;
+        QCOMPARE(int(link->page()), page);
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(int(w.captured.web.opened.size()), 1);
+        QCOMPARE(w.captured.web.opened[0], WebPageAddress(WebPage(page)));
+    }
+
+    void buddies_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("Name") << "&Name" << "txtName";
+        QTest::newRow("Date") << "Date of &Birth" << "cboMonth";
+        QTest::newRow("Time") << "&Time of Birth" << "cboHH";
+        QTest::newRow("City") << "&City" << "txtMCity";
+        QTest::newRow("State") << "&State" << "txtMState";
+        QTest::newRow("Country") << "C&ountry" << "txtMCountry";
+    }
+    void buddies() {
+        QFETCH(QString, label);
+        QFETCH(QString, field);
+        Window w;
+        const auto all = w.form.findChildren<QLabel*>();
+        const auto it = std::find_if(all.begin(), all.end(), [&](QLabel* l) { return l->text() == label; });
+        QVERIFY(it != all.end());
+        QVERIFY((*it)->buddy());
+        QCOMPARE((*it)->buddy()->objectName(), field);
+        // The degree and minute labels of both frames are tied to their boxes too.
+        for (const char* frame : {"fraLongitude", "fraLatitude"}) {
+            for (QLabel* l : w.Find<QGroupBox>(frame)->findChildren<QLabel*>()) QVERIFY(l->buddy());
+        }
+    }
+
+    void menus() {
+        Window w;
+        const QList<QAction*> top = w.form.menuBar()->actions();
+        QStringList captions;
+        for (QAction* a : top) captions << a->text();
+        QCOMPARE(captions, (QStringList{"&File", "&Help", "&Donate"}));
+        QMenu* file = top[0]->menu();
+        QVERIFY(file);
+        QCOMPARE(int(file->actions().size()), 2);
+        QCOMPARE(file->actions()[0]->objectName(), QStringLiteral("mnuNext"));
+        QCOMPARE(file->actions()[0]->text(), QStringLiteral("Analyze My Graha Arudha"));
+        QCOMPARE(file->actions()[1]->objectName(), QStringLiteral("mnuExit"));
+        QCOMPARE(file->actions()[1]->text(), QStringLiteral("E&xit"));
+
+        QSignalSpy about(&w.form, &frmMain::aboutRequested);
+        w.form.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        QCOMPARE(about.count(), 1);
+    }
+
+    void exitSignals_data() {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("close box") << false;
+        QTest::newRow("mnuExit") << true;
+    }
+    void exitSignals() {
+        QFETCH(bool, byMenu);
+        Window w;
+        w.form.show();
+        QSignalSpy exit(&w.form, &frmMain::exitRequested);
+        if (byMenu)
+            w.Find<QAction>("mnuExit")->trigger();
+        else
+            QVERIFY(w.form.close());
+        QCOMPARE(exit.count(), 1);
+        // The shell's shutdown closes the window afterwards: no second request.
+        w.form.close();
+        QCOMPARE(exit.count(), 1);
+    }
+
+    void lists_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("month") << "cboMonth" << 12 << "January" << "December" << 0;
+        QTest::newRow("day") << "cboDate" << 31 << "1" << "31" << 0;
+        QTest::newRow("year") << "cboYear" << 150 << "1901" << "2050" << 0;
+        QTest::newRow("hour") << "cboHH" << 24 << "0" << "23" << 0;
+        QTest::newRow("minute") << "cboMM" << 60 << "0" << "59" << 0;
+        QTest::newRow("second") << "cboSS" << 60 << "0" << "59" << 0;
+        QTest::newRow("zone") << "cmbTimeZone" << 71 << "Alaska/Hawaii Daylight Time,AHDT,-9.0"
+                              << "Yukon War Time,YWT,-8.0" << 29;
+    }
+    void lists() {
+        QFETCH(QString, name);
+        QFETCH(int, count);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(int, selected);
+        Window w;
+        QComboBox* list = w.form.findChild<QComboBox*>(name);
+        QVERIFY(list);
+        QCOMPARE(list->count(), count);
+        QCOMPARE(list->itemText(0), first);
+        QCOMPARE(list->itemText(count - 1), last);
+        QCOMPARE(list->currentIndex(), selected);
+        if (name != QLatin1String("cboMonth") && name != QLatin1String("cmbTimeZone")) {
+            // Plain decimal numbers, one apart, without leading zeros.
+            for (int i = 0; i < count; ++i)
+                QCOMPARE(list->itemText(i), QString::number(first.toInt() + i));
+        }
+    }
+
+    void zoneTexts() {
+        Window w;
+        QComboBox* zones = w.List("cmbTimeZone");
+        QCOMPARE(zones->count(), int(kZoneTable.size()));
+        for (int i = 0; i < zones->count(); ++i)
+            QCOMPARE(zones->itemText(i), QString::fromUtf8(kZoneTable[std::size_t(i)].DisplayText.data(),
+                                                           qsizetype(kZoneTable[std::size_t(i)].DisplayText.size())));
+        QCOMPARE(zones->currentText(), QStringLiteral("Greenwich Mean Time,GMT,0.0"));
+    }
+
+    void zoneOffsets_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<bool>("dst");
+        QTest::addColumn<int>("hours");
+        QTest::addColumn<int>("minutes");
+        QTest::newRow("GMT") << 29 << false << 0 << 0;
+        QTest::newRow("UT") << 61 << false << 0 << 0;
+        QTest::newRow("IST") << 34 << false << -5 << -30;
+        QTest::newRow("IST with daylight saving") << 34 << true << -5 << -30;
+        QTest::newRow("Newfoundland NST") << 50 << false << 3 << 30;
+        QTest::newRow("North Sumatra NST") << 52 << false << -6 << -30;
+        QTest::newRow("HST") << 32 << false << 10 << 30;
+        QTest::newRow("NZST") << 46 << false << -13 << 0;
+        QTest::newRow("IDLW") << 36 << true << 12 << 0;
+        QTest::newRow("SAD") << 56 << false << -10 << -30;
+        QTest::newRow("SDT") << 57 << false << -10 << -30;
+        QTest::newRow("EDT") << 24 << false << 4 << 0;
+    }
+    void zoneOffsets() {
+        QFETCH(int, position);
+        QFETCH(bool, dst);
+        QFETCH(int, hours);
+        QFETCH(int, minutes);
+        Window w;
+        Entry entry;
+        entry.zone = position;
+        entry.dst = dst;
+        w.Fill(entry);
+        const FormFields fields = w.form.Fields();
+        QCOMPARE(fields.Zone, position);
+        QCOMPARE(fields.DaylightSaving, dst);
+        ZoneOffset offset;
+        Zone_Calculation(fields.Zone, offset);
+        QCOMPARE(int(offset.ZoneOffsetHours), hours);
+        QCOMPARE(int(offset.ZoneOffsetMinutes), minutes);
+        // The same offset reaches the run, and its magnitudes the birth data.
+        QSignalSpy done(&w.form, &frmMain::analysisCompleted);
+        w.form.RunAnalysis();
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(int(w.run.Zone.ZoneOffsetHours), hours);
+        QCOMPARE(int(w.run.Zone.ZoneOffsetMinutes), minutes);
+        QCOMPARE(int(w.run.Birth.ZoneHoursAbs), std::abs(hours));
+        QCOMPARE(int(w.run.Birth.ZoneMinutesAbs), std::abs(minutes));
+        QCOMPARE(w.run.Birth.DaylightSaving, dst);
+    }
+
+    void typingThroughTheForm_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("icon");
+        const int info = int(MessageIcon::Information), error = int(MessageIcon::Error);
+        QTest::newRow("name") << "txtName" << "asha rao" << "ASHA RAO" << "" << 0;
+        QTest::newRow("name with digit") << "txtName" << "asha1" << "ASHA" << "Please Enter only Letters" << info;
+        QTest::newRow("longitude degrees") << "txtLonD" << "1790" << "179" << "" << 0;
+        QTest::newRow("longitude minutes") << "txtLonM" << "5x" << "5" << "Only Numbers Are Accepted" << error;
+        QTest::newRow("latitude degrees") << "txtLatD" << "890" << "89" << "" << 0;
+        QTest::newRow("latitude minutes") << "txtLatM" << "-1" << "1" << "Only Numbers Are Accepted" << error;
+        QTest::newRow("city is free text") << "txtMCity" << "St. John's 2" << "St. John's 2" << "" << 0;
+    }
+    void typingThroughTheForm() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        QFETCH(QString, message);
+        QFETCH(int, icon);
+        Window w;
+        QLineEdit* edit = w.form.findChild<QLineEdit*>(box);
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), expected);
+        const auto& shown = w.captured.messenger.shown;
+        QCOMPARE(int(shown.size()), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty()) {
+            QCOMPARE(shown[0].text, message);
+            QCOMPARE(int(shown[0].icon), icon);
+        }
+        // Ctrl+V never pastes into a filtered box.
+        if (box == QLatin1String("txtMCity")) return;
+        QApplication::clipboard()->setText(QStringLiteral("7"));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), expected);
+        QCOMPARE(int(shown.size()), message.isEmpty() ? 1 : 2);
+    }
+
+    void checks_data() {
+        QTest::addColumn<Entry>("entry");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<QString>("focus");  // "" when the focus stays where it was
+        const int info = int(MessageIcon::Information), error = int(MessageIcon::Error);
+        const QString lonMin = "Please Enter Value Between 0 And 59 in the  Minute of Longitude";
+        const QString latMin = "Please Enter Value Between 0 And 59 in the  Minute of Latitude";
+        Entry e;
+        e.name.clear();
+        QTest::newRow("1 empty name") << e << "Please Enter Name" << error << "txtName";
+        e.lonDeg = "200";
+        e.latMin.clear();
+        e.month = 1;
+        e.day = 30;
+        QTest::newRow("1 reported first of many") << e << "Please Enter Name" << error << "txtName";
+        e = Entry{};
+        e.name = "   ";
+        QTest::newRow("1 name of spaces") << e << "Please Enter Name" << error << "txtName";
+        e = Entry{};
+        e.lonDeg.clear();
+        QTest::newRow("2 empty") << e << "Please Enter Value Between 0 And 179 in the Degree of Longitude" << error << "txtLonD";
+        e.lonDeg = "180";
+        QTest::newRow("2 180") << e << "Please Enter Value Between 0 And 179 in the Degree of Longitude" << error << "txtLonD";
+        e = Entry{};
+        e.lonMin.clear();
+        QTest::newRow("3 empty") << e << lonMin << error << "txtLonM";
+        e.lonMin = "60";
+        QTest::newRow("3 60") << e << lonMin << error << "txtLonM";
+        e = Entry{};
+        e.latDeg = "90";
+        QTest::newRow("4 90") << e << "Please Enter Value Between 0 And 89 in the Degree of Latitude" << error << "txtLatD";
+        e = Entry{};
+        e.latMin.clear();
+        QTest::newRow("5 empty") << e << latMin << error << "txtLatM";
+        e = Entry{};
+        e.month = 1;
+        e.day = 29;
+        e.year = 2000 - kFirstYear;
+        QTest::newRow("6 30 February 2000") << e << "Please Enter Correct Date Or Month!" << info << "";
+        e.day = 28;
+        e.year = 1901 - kFirstYear;
+        QTest::newRow("6 29 February 1901") << e << "Please Enter Correct Date Or Month!" << info << "";
+        e = Entry{};
+        e.month = 3;
+        e.day = 30;
+        e.year = 1990 - kFirstYear;
+        QTest::newRow("7 31 April 1990") << e << "Please Enter Correct Date Or Month !" << info << "";
+        e.month = 10;
+        e.latMin.clear();
+        QTest::newRow("5 before 7") << e << latMin << error << "txtLatM";
+    }
+    void checks() {
+        QFETCH(Entry, entry);
+        QFETCH(QString, message);
+        QFETCH(int, icon);
+        QFETCH(QString, focus);
+        Window w;
+        w.Show();
+        w.Fill(entry);
+        QWidget* start = w.List("cmbTimeZone");
+        start->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), start);
+        const FormFields before = w.form.Fields();
+        const BirthData birth = w.run.Birth;
+        QSignalSpy done(&w.form, &frmMain::analysisCompleted);
+
+        w.Find<QPushButton>("cmdRashi")->click();
+
+        const auto& shown = w.captured.messenger.shown;
+        QCOMPARE(int(shown.size()), 1);
+        QCOMPARE(shown[0].text, message);
+        QCOMPARE(int(shown[0].icon), icon);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus.isEmpty() ? QStringLiteral("cmbTimeZone") : focus);
+        QCOMPARE(done.count(), 0);
+        QVERIFY(SameFields(w.form.Fields(), before));
+        QCOMPARE(w.run.Birth.BirthName, birth.BirthName);
+        QCOMPARE(w.run.Birth.BirthYear, birth.BirthYear);
+        QVERIFY(w.run.Result.lblName.empty());
+        QVERIFY(w.captured.web.opened.empty());
+    }
+
+    void successfulRun_data() {
+        QTest::addColumn<Entry>("entry");
+        QTest::addColumn<bool>("byMenu");
+        Entry e;
+        QTest::newRow("cmdRashi") << e << false;
+        QTest::newRow("mnuNext") << e << true;
+        e.month = 1;
+        e.day = 28;
+        e.year = 1904 - kFirstYear;
+        e.west = true;
+        e.south = true;
+        e.lonDeg = "179";
+        e.latDeg = "0";
+        e.latMin = "0";
+        QTest::newRow("29 February 1904, west and south") << e << false;
+    }
+    void successfulRun() {
+        QFETCH(Entry, entry);
+        QFETCH(bool, byMenu);
+        Window w;
+        w.Fill(entry);
+        QSignalSpy done(&w.form, &frmMain::analysisCompleted);
+        if (byMenu)
+            w.Find<QAction>("mnuNext")->trigger();
+        else
+            w.Find<QPushButton>("cmdRashi")->click();
+        QCOMPARE(done.count(), 1);
+        QVERIFY(w.captured.messenger.shown.empty());
+        const BirthData& b = w.run.Birth;
+        QCOMPARE(QString::fromStdString(b.BirthName), entry.name);
+        QCOMPARE(int(b.BirthMonth), entry.month + 1);
+        QCOMPARE(int(b.BirthDay), entry.day + 1);
+        QCOMPARE(int(b.BirthYear), entry.year + kFirstYear);
+        QCOMPARE(int(b.BirthClockHour), entry.hour);
+        QCOMPARE(int(b.BirthClockMinute), entry.minute);
+        QCOMPARE(int(b.LongitudeDegrees), entry.lonDeg.toInt());
+        QCOMPARE(int(b.LatitudeMinutes), entry.latMin.toInt());
+        QCOMPARE(b.EastLongitude, !entry.west);
+        QCOMPARE(b.SouthLatitude, entry.south);
+        // The date label uses the system language's month name.
+        const QString month = QLocale::system().monthName(entry.month + 1, QLocale::LongFormat);
+        QVERIFY(QString::fromStdString(w.run.Result.lblDOB).startsWith(month + QLatin1Char('/')));
+    }
+
+    void placeLookUp_data() {
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("country");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<QString>("address");
+        const QString site = QStringLiteral("https://www.openstreetmap.org/search?query=");
+        QTest::newRow("all empty") << "" << "" << "" << "Please Enter City" << "txtMCity" << "" << "";
+        QTest::newRow("state empty") << "Pune" << "" << "" << "Please Enter State" << "txtMState" << "" << "";
+        QTest::newRow("country empty") << "Pune" << "MH" << "" << "Please Enter Country" << "txtMCountry" << "" << "";
+        QTest::newRow("one word each") << "Pune" << "Maharashtra" << "India" << "" << ""
+                                       << "Pune Maharashtra India Latitude Longitude"
+                                       << site + "Pune%20Maharashtra%20India%20Latitude%20Longitude";
+        QTest::newRow("state of one space") << "Nice" << " " << "France" << "" << ""
+                                            << "Nice   France Latitude Longitude"
+                                            << site + "Nice%20%20%20France%20Latitude%20Longitude";
+        QTest::newRow("characters that shape addresses")
+            << "A&B=C" << "#1?" << "x/y+z%20" << "" << "" << "A&B=C #1? x/y+z%20 Latitude Longitude"
+            << site + "A%26B%3DC%20%231%3F%20x%2Fy%2Bz%2520%20Latitude%20Longitude";
+        QTest::newRow("non-ASCII") << QString::fromUtf8("Z\xc3\xbcrich") << "ZH" << "CH" << "" << ""
+                                   << QString::fromUtf8("Z\xc3\xbcrich ZH CH Latitude Longitude")
+                                   << site + "Z%C3%BCrich%20ZH%20CH%20Latitude%20Longitude";
+    }
+    void placeLookUp() {
+        QFETCH(QString, city);
+        QFETCH(QString, state);
+        QFETCH(QString, country);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        QFETCH(QString, search);
+        QFETCH(QString, address);
+        Window w;
+        w.Show();
+        w.Edit("txtMCity")->setText(city);
+        w.Edit("txtMState")->setText(state);
+        w.Edit("txtMCountry")->setText(country);
+        QWidget* start = w.Edit("txtName");
+        start->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), start);
+        const FormFields before = w.form.Fields();
+
+        w.Find<QPushButton>("cmdBrowser")->click();
+
+        const auto& shown = w.captured.messenger.shown;
+        const auto& opened = w.captured.web.opened;
+        QVERIFY(SameFields(w.form.Fields(), before));
+        if (!message.isEmpty()) {
+            QCOMPARE(int(shown.size()), 1);
+            QCOMPARE(shown[0].text, message);
+            QCOMPARE(shown[0].icon, MessageIcon::Information);
+            QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+            QVERIFY(opened.empty());
+            return;
+        }
+        QVERIFY(shown.empty());
+        QCOMPARE(QApplication::focusWidget(), start);
+        QCOMPARE(int(opened.size()), 1);
+        QCOMPARE(opened[0].toString(QUrl::FullyEncoded), address);
+        QCOMPARE(QUrlQuery(opened[0]).queryItemValue(QStringLiteral("query"), QUrl::FullyDecoded), search);
+    }
+
+    void tabOrder() {
+        Window w;
+        w.Show();
+        const QStringList expected = {"txtName",   "cboMonth",  "cboDate",   "cboYear",     "cboHH",
+                                      "cboMM",     "cboSS",     "txtMCity",  "txtMState",   "txtMCountry",
+                                      "txtLonD",   "txtLonM",   "optLong_0", "txtLatD",     "txtLatM",
+                                      "optLat_0",  "cmbTimeZone", "chkDST",  "cmdRashi",    "cmdBrowser",
+                                      "Label61",   "lblCobrand", "lblFullBrand"};
+        w.Edit("txtName")->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), expected[0]);
+        QStringList visited = {expected[0]};
+        for (int i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    void mnemonics_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("Alt+N") << int(Qt::Key_N) << "txtName";
+        QTest::newRow("Alt+B") << int(Qt::Key_B) << "cboMonth";
+        QTest::newRow("Alt+T") << int(Qt::Key_T) << "cboHH";
+        QTest::newRow("Alt+C") << int(Qt::Key_C) << "txtMCity";
+        QTest::newRow("Alt+S") << int(Qt::Key_S) << "txtMState";
+        QTest::newRow("Alt+O") << int(Qt::Key_O) << "txtMCountry";
+        QTest::newRow("Alt+L") << int(Qt::Key_L) << "txtLonD";
+        QTest::newRow("Alt+A") << int(Qt::Key_A) << "txtLatD";
+        QTest::newRow("Alt+Z") << int(Qt::Key_Z) << "cmbTimeZone";
+    }
+    void mnemonics() {
+        QFETCH(int, key);
+        QFETCH(QString, focus);
+        Window w;
+        w.Show();
+        w.Find<QPushButton>("cmdRashi")->setFocus();
+        QTest::keyClick(&w.form, Qt::Key(key), Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QVERIFY(w.captured.messenger.shown.empty());
+    }
+};
+
+QTEST_MAIN(frmMainTest)
+#include "frmMain_qtest.moc"
