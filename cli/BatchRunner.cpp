@@ -70,13 +70,18 @@ std::string ParseBatchRequest(std::string_view line, ChartRequest& request) {
     return {};
 }
 
-std::string BatchRunner::RunLine(std::string_view line, bool& refused) {
+std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::string refusal = ParseBatchRequest(line, request_);
     if (refusal.empty()) refusal = RunChart(request_, form_, run_, months_);
     refused = !refusal.empty();
-    if (refused) return DumpJson(nlohmann::ordered_json{{"error", refusal}}, -1);
-    return DumpJson(ChartJson(run_), -1);
+    output_.clear();
+    if (refused) {
+        AppendErrorJson(refusal, output_);
+    } else {
+        AppendChartJson(run_, output_);
+    }
+    return output_;
 }
 
 int BatchRunner::RunAll(std::istream& in, std::ostream& out) {
@@ -84,7 +89,9 @@ int BatchRunner::RunAll(std::istream& in, std::ostream& out) {
     std::string line;
     while (std::getline(in, line)) {
         bool refused = false;
-        out << RunLine(line, refused) << '\n';
+        const std::string_view output = RunLine(line, refused);
+        out.write(output.data(), static_cast<std::streamsize>(output.size()));
+        out.put('\n');
         refusedLines += refused ? 1 : 0;
     }
     return refusedLines;

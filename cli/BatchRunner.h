@@ -18,8 +18,9 @@ std::string ParseBatchRequest(std::string_view line, ChartRequest& request);
 class BatchRunner {
 public:
     // One output line (without its newline) for one input line: the chart
-    // object, or {"error": message}. `refused` tells which.
-    std::string RunLine(std::string_view line, bool& refused);
+    // object, or {"error": message}. `refused` tells which. The text stays
+    // valid until the next call.
+    std::string_view RunLine(std::string_view line, bool& refused);
 
     // Every line of `in` to `out`; returns how many lines were refused.
     int RunAll(std::istream& in, std::ostream& out);
@@ -29,6 +30,7 @@ private:
     MonthNames months_ = EnglishMonthNames();
     ChartRequest request_;
     FormFields form_;
+    std::string output_;
 };
 
 }  // namespace velmora::cli

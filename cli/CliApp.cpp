@@ -140,7 +140,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     FormFields form;
     if (const std::string refusal = RunChart(o.request, form, run, EnglishMonthNames()); !refusal.empty())
         return Refuse(err, refusal);
-    out << (o.json ? DumpJson(ChartJson(run), 2) + "\n" : RenderText(run, stdoutIsTerminal));
+    out << (o.json ? ChartJsonIndented(run) + "\n" : RenderText(run, stdoutIsTerminal));
     return 0;
 }
 

@@ -1,53 +1,90 @@
 #include "cli/JsonRenderer.h"
 
+#include <nlohmann/json.hpp>
+
 #include "analysis/ReportText.h"
+#include "cli/JsonWriter.h"
 
 namespace velmora::cli {
 
 namespace {
 
-template <typename Range>
-nlohmann::ordered_json Array(const Range& values, std::size_t count) {
-    nlohmann::ordered_json array = nlohmann::ordered_json::array();
-    for (std::size_t i = 0; i < count; ++i) array.push_back(values[i]);
-    return array;
+void WriteDetails(JsonWriter& json, const ResultFormTexts& r) {
+    const std::pair<std::string_view, const std::string&> details[] = {
+        {"name", r.lblName},         {"dob", r.lblDOB},             {"tob", r.lblTOB},
+        {"latitude", r.lblLatitude}, {"longitude", r.lblLongitude}, {"city", r.lblCity},
+        {"state", r.lblState},       {"country", r.lblCountry},
+    };
+    json.BeginObject();
+    for (const auto& [key, text] : details) {
+        json.Key(key);
+        json.String(text);
+    }
+    json.EndObject();
+}
+
+void WriteReport(JsonWriter& json, const Report& report) {
+    json.BeginArray();
+    for (const ReportPiece& piece : report) {
+        json.BeginObject();
+        json.Key("text");
+        json.String(piece.text);
+        json.Key("bold");
+        json.Bool(piece.bold);
+        json.Key("color");
+        json.String(piece.color == ReportColor::DarkRed ? "#800000" : "#000000");
+        json.Key("size");
+        json.Int(piece.size);
+        json.Key("breaks");
+        json.Int(piece.breaks);
+        json.EndObject();
+    }
+    json.EndArray();
 }
 
 }  // namespace
 
-nlohmann::ordered_json ChartJson(const AnalysisRun& run) {
+void AppendChartJson(const AnalysisRun& run, std::string& out) {
     const ResultFormTexts& r = run.Result;
-    nlohmann::ordered_json json;
-    json["name"] = run.Birth.BirthName;
-    json["positions"] = Array(r.planet, kBodyCount);
-    json["longitudes"] = Array(run.LongTexts(), kBodyCount);
-    json["bodyNames"] = Array(run.Names.BodyNames, kBodyCount);
-    json["bodySigns"] = Array(run.Chart.BodySigns, kBodyCount);
-    json["arudhaSigns"] = Array(run.Chart.ArudhaSigns, kArudhaCount);
-    json["signBoxes"] = Array(r.signBoxes, kSignCount);
-    json["arudhaBoxes"] = Array(r.lblArudha, kSignCount);
-    json["details"] = {
-        {"name", r.lblName},         {"dob", r.lblDOB},     {"tob", r.lblTOB},
-        {"latitude", r.lblLatitude}, {"longitude", r.lblLongitude}, {"city", r.lblCity},
-        {"state", r.lblState},       {"country", r.lblCountry},
-    };
-    nlohmann::ordered_json report = nlohmann::ordered_json::array();
-    for (const ReportPiece& piece : r.RTB) {
-        report.push_back({
-            {"text", piece.text},
-            {"bold", piece.bold},
-            {"color", piece.color == ReportColor::DarkRed ? "#800000" : "#000000"},
-            {"size", piece.size},
-            {"breaks", piece.breaks},
-        });
-    }
-    json["report"] = std::move(report);
-    json["reportText"] = ReportPlainText(r.RTB);
-    return json;
+    JsonWriter json(out);
+    json.BeginObject();
+    json.Key("name");
+    json.String(run.Birth.BirthName);
+    json.Key("positions");
+    json.StringArray(r.planet, kBodyCount);
+    json.Key("longitudes");
+    json.StringArray(run.LongTexts(), kBodyCount);
+    json.Key("bodyNames");
+    json.StringArray(run.Names.BodyNames, kBodyCount);
+    json.Key("bodySigns");
+    json.IntArray(run.Chart.BodySigns, kBodyCount);
+    json.Key("arudhaSigns");
+    json.IntArray(run.Chart.ArudhaSigns, kArudhaCount);
+    json.Key("signBoxes");
+    json.StringArray(r.signBoxes, kSignCount);
+    json.Key("arudhaBoxes");
+    json.StringArray(r.lblArudha, kSignCount);
+    json.Key("details");
+    WriteDetails(json, r);
+    json.Key("report");
+    WriteReport(json, r.RTB);
+    json.Key("reportText");
+    json.String(ReportPlainText(r.RTB));
+    json.EndObject();
 }
 
-std::string DumpJson(const nlohmann::ordered_json& json, int indent) {
-    return json.dump(indent, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+std::string ChartJsonIndented(const AnalysisRun& run) {
+    std::string compact;
+    AppendChartJson(run, compact);
+    return nlohmann::ordered_json::parse(compact).dump(2);
+}
+
+void AppendErrorJson(std::string_view message, std::string& out) {
+    JsonWriter json(out);
+    json.BeginObject();
+    json.Key("error");
+    json.String(message);
+    json.EndObject();
 }
 
 }  // namespace velmora::cli

@@ -1,16 +1,22 @@
 #pragma once
-// The chart of one finished run as a JSON object, its keys in a fixed order.
+// The chart of one finished run as a JSON object with its keys in a fixed
+// order: "name", "positions", "longitudes", "bodyNames", "bodySigns",
+// "arudhaSigns", "signBoxes", "arudhaBoxes", "details", "report", "reportText".
 
-#include <nlohmann/json.hpp>
+#include <string>
+#include <string_view>
 
 #include "analysis/AnalysisRun.h"
 
 namespace velmora::cli {
 
-nlohmann::ordered_json ChartJson(const AnalysisRun& run);
+// Appends the compact object (one line, no newline).
+void AppendChartJson(const AnalysisRun& run, std::string& out);
 
-// Serialises without ever failing on text that is not valid UTF-8 (city,
-// state and country are passed on as given): such bytes become U+FFFD.
-std::string DumpJson(const nlohmann::ordered_json& json, int indent);
+// The same object indented by two spaces, for a person.
+std::string ChartJsonIndented(const AnalysisRun& run);
+
+// Appends {"error": message}.
+void AppendErrorJson(std::string_view message, std::string& out);
 
 }  // namespace velmora::cli
