@@ -20,6 +20,14 @@ using ArudhaCaptions = std::array<std::string, kSignCount>;
 // or −1 when those characters name no sign.
 int PositionSignIndex(std::string_view position);
 
+// Sign numbers 1 … 12 of the ten bodies as their position texts give them,
+// 0 where a text names no sign.
+using BodySignNumbers = std::array<std::int8_t, kBodyCount>;
+BodySignNumbers ReadBodySignNumbers(const PositionList& positions);
+
+// Body number of a planet named by its plain name ("Mars"), −1 for no body.
+int BodyNumberOf(std::string_view plainName);
+
 class GrahaArudha {
 public:
     std::int16_t HouseCounter = 0;  // house of the latest call, 1 … 12; the run sets it to 0
@@ -31,6 +39,10 @@ public:
     // characters 4 to 6 of `positions`.
     void ComputeNextArudha(std::int16_t signIndex, std::string_view lord,
                            const PositionList& positions, ChartState& chart,
+                           ArudhaCaptions& lblArudha);
+
+    // The same call with the texts already read and the lord already found.
+    void ComputeNextArudha(const BodySignNumbers& signs, int lordBody, ChartState& chart,
                            ArudhaCaptions& lblArudha);
 };
 

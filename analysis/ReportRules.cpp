@@ -338,8 +338,13 @@ constexpr bool WellFormed(const std::array<ReportRule, kReportRuleCount>& rules)
             return false;
         }
         bool any = false;
+        bool ended = false;
         for (const Placement& p : rule.when) {
-            if (p.subjects == 0) continue;
+            if (p.subjects == 0) {
+                ended = true;
+                continue;
+            }
+            if (ended) return false;  // the unused placements close the list
             any = true;
             if ((p.subjects & ~kValid) != 0 || p.nth < 1 || p.nth > kSignCount) return false;
             const int limit = p.from.kind == ChartPoint::Body     ? kBodyCount
@@ -353,7 +358,26 @@ constexpr bool WellFormed(const std::array<ReportRule, kReportRuleCount>& rules)
 }
 static_assert(WellFormed(kReportRules));
 
-int Modulo12(int value) { return ((value % kSignCount) + kSignCount) % kSignCount; }
+}  // namespace
+
+constexpr std::array<std::uint8_t, kReportRuleCount> kRulePieceCounts = [] {
+    std::array<std::uint8_t, kReportRuleCount> counts{};
+    for (int r = 0; r < kReportRuleCount; ++r) {
+        const ReportRule& rule = kReportRules[r];
+        int sentences = rule.describedBody >= 0 ? 1 : 0;
+        for (std::string_view text : rule.sentences) sentences += text.empty() ? 0 : 1;
+        counts[r] = static_cast<std::uint8_t>(1 + sentences);
+    }
+    return counts;
+}();
+
+namespace {
+
+int Modulo12(int value) {
+    if (value >= 0 && value < kSignCount) return value;
+    if (value >= kSignCount && value < 2 * kSignCount) return value - kSignCount;
+    return ((value % kSignCount) + kSignCount) % kSignCount;
+}
 
 }  // namespace
 
@@ -363,34 +387,24 @@ std::span<const ReportRule> SectionRules(int section) {
         .subspan(kSectionStarts[section], kSectionStarts[section + 1] - kSectionStarts[section]);
 }
 
-int PointSign(const ChartPoint& point, const ChartState& chart) {
-    switch (point.kind) {
-        case ChartPoint::Body: return chart.BodySigns[point.index];
-        case ChartPoint::Arudha: return chart.ArudhaSigns[point.index];
-        case ChartPoint::FixedSign: return point.index;
+SignOccupants::SignOccupants(const ChartState& chart) {
+    for (int b = 0; b < kBodyCount; ++b) {
+        const int sign = Modulo12(chart.BodySigns[b]);
+        signOf[ChartPoint::Body + b] = static_cast<std::int8_t>(sign);
+        bySign[sign] |= SubjectSet{1} << b;
     }
-    return -1;
+    for (int a = 0; a < kArudhaCount; ++a) {
+        const int sign = Modulo12(chart.ArudhaSigns[a]);
+        signOf[ChartPoint::Arudha + a] = static_cast<std::int8_t>(sign);
+        bySign[sign] |= SubjectSet{1} << (kArudhaBit + a);
+    }
+    for (int j = 0; j < kSignCount; ++j) signOf[ChartPoint::FixedSign + j] = static_cast<std::int8_t>(j);
 }
 
 bool PlacementHolds(const Placement& placement, const ChartState& chart) {
-    const int target = Modulo12(PointSign(placement.from, chart) + placement.nth - 1);
-    bool every = true;
-    bool some = false;
-    for (int bit = 0; bit < 32; ++bit) {
-        if ((placement.subjects & (SubjectSet{1} << bit)) == 0) continue;
-        const int sign = bit >= kArudhaBit ? chart.ArudhaSigns[bit - kArudhaBit] : chart.BodySigns[bit];
-        const bool there = Modulo12(sign) == target;
-        every = every && there;
-        some = some || there;
-    }
-    return placement.anyOf ? some : every;
+    return PlacementHolds(placement, SignOccupants(chart));
 }
 
-bool RuleHolds(const ReportRule& rule, const ChartState& chart) {
-    for (const Placement& placement : rule.when) {
-        if (placement.subjects != 0 && !PlacementHolds(placement, chart)) return false;
-    }
-    return true;
-}
+bool RuleHolds(const ReportRule& rule, const ChartState& chart) { return RuleHolds(rule, SignOccupants(chart)); }
 
 }  // namespace velmora

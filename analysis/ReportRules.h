@@ -18,14 +18,18 @@ namespace velmora {
 // Body numbers as the rules name them.
 enum class RuleBody : std::uint8_t { Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Rahu, Ketu, Lagna };
 
-// Where the counting of a placement starts.
+// Where the counting of a placement starts. The kinds number all points one
+// after another (bodies, then arudhas, then the fixed signs), so a point's
+// slot is `kind + index`.
 struct ChartPoint {
-    enum Kind : std::uint8_t { Body, Arudha, FixedSign };
+    enum Kind : std::uint8_t { Body = 0, Arudha = kBodyCount, FixedSign = kBodyCount + kArudhaCount };
     Kind kind = Body;
     std::uint8_t index = 0;  // body number, arudha number or sign index
 
+    constexpr int Slot() const { return kind + index; }
     friend constexpr bool operator==(const ChartPoint&, const ChartPoint&) = default;
 };
+inline constexpr int kChartPointSlots = kBodyCount + kArudhaCount + kSignCount;
 
 // Subjects of a placement: bit b for body b, bit kArudhaBit + a for arudha a.
 using SubjectSet = std::uint32_t;
@@ -58,12 +62,37 @@ inline constexpr int kReportRuleCount = 105;
 // Every rule, by section (AL first) and number.
 extern const std::array<ReportRule, kReportRuleCount> kReportRules;
 
+// How many pieces each rule writes when it holds: its heading and sentences.
+extern const std::array<std::uint8_t, kReportRuleCount> kRulePieceCounts;
+
 // The rules of one section (arudha number 0 … 11), in order; empty for A2 and A8.
 std::span<const ReportRule> SectionRules(int section);
 
-// Sign index of a point in the chart.
-int PointSign(const ChartPoint& point, const ChartState& chart);
+// One chart read once for all rules: the sign of every point by slot, and
+// which bodies and arudhas stand in each sign, as subject sets.
+struct SignOccupants {
+    std::array<std::int8_t, kChartPointSlots> signOf{};
+    std::array<SubjectSet, kSignCount> bySign{};
+    explicit SignOccupants(const ChartState& chart);
+};
 
+inline bool PlacementHolds(const Placement& placement, const SignOccupants& occupants) {
+    // Both terms are below 12, so one subtraction reduces the sum.
+    int target = occupants.signOf[placement.from.Slot()] + placement.nth - 1;
+    if (target >= kSignCount) target -= kSignCount;
+    const SubjectSet there = occupants.bySign[target] & placement.subjects;
+    return placement.anyOf ? there != 0 : there == placement.subjects;
+}
+
+inline bool RuleHolds(const ReportRule& rule, const SignOccupants& occupants) {
+    for (const Placement& placement : rule.when) {
+        if (placement.subjects == 0) break;  // the unused placements close the list
+        if (!PlacementHolds(placement, occupants)) return false;
+    }
+    return true;
+}
+
+// The same, for a single test.
 bool PlacementHolds(const Placement& placement, const ChartState& chart);
 bool RuleHolds(const ReportRule& rule, const ChartState& chart);
 

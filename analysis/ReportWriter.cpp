@@ -1,5 +1,6 @@
 #include "analysis/ReportWriter.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -25,55 +26,77 @@ constexpr std::array<std::string_view, kArudhaCount> kGrahaArudhaFor = {
     "Graha Arudha for House 9 Is A9",   "Graha Arudha for House 10 Is A10",
     "Graha Arudha for House 11 Is A11", "Graha Arudha for House 12 Is A12"};
 
-constexpr std::string_view kAlternateNames = "Alternate Names";
-constexpr std::string_view kThisLagnaIs = "This Lagna is";
 constexpr int kA10 = 9;
+constexpr int kFixedPieces = 9;
+constexpr std::size_t kDescription = 1, kSign = 3, kAlternate = 6, kNature = 8;
 
-void Put(Report& out, std::string_view text, bool bold, ReportColor color, int breaks) {
-    out.push_back(ReportPiece{text, bold, color, 11, breaks});
+constexpr ReportPiece Bold(std::string_view text, ReportColor color, int breaks) {
+    return ReportPiece{text, true, color, 11, breaks};
 }
 
-void WriteRule(const ReportRule& rule, const ReportTables& tables, Report& out) {
-    const bool blackHeading = rule.format == RuleFormat::BlackHeading;
-    if (blackHeading) {
-        Put(out, rule.heading, true, ReportColor::Black, 2);
-    } else {
-        Put(out, rule.heading, true, ReportColor::DarkRed, 1);
+// The nine pieces that open each section; the description, the sign, the
+// alternate names and the sign's nature are filled in per chart.
+constexpr std::array<std::array<ReportPiece, kFixedPieces>, kArudhaCount> kSectionOpenings = [] {
+    std::array<std::array<ReportPiece, kFixedPieces>, kArudhaCount> sections{};
+    for (int i = 0; i < kArudhaCount; ++i) {
+        sections[i] = {
+            Bold(kAboutYour[i], ReportColor::Black, 1),
+            Bold({}, ReportColor::Black, 2),
+            Bold(kPresentIn[i], ReportColor::Black, 1),
+            Bold({}, ReportColor::DarkRed, 2),
+            Bold(kGrahaArudhaFor[i], ReportColor::Black, 2),
+            Bold("Alternate Names", ReportColor::Black, 1),
+            Bold({}, ReportColor::DarkRed, 2),
+            Bold("This Lagna is", ReportColor::Black, 1),
+            Bold({}, ReportColor::DarkRed, i == kA10 ? 1 : 2),
+        };
     }
+    return sections;
+}();
+
+// Writes the rule's heading and sentences at `piece` and returns the piece after them.
+ReportPiece* WriteRule(const ReportRule& rule, const ReportTables& tables, ReportPiece* piece) {
+    const bool blackHeading = rule.format == RuleFormat::BlackHeading;
+    *piece++ = blackHeading ? Bold(rule.heading, ReportColor::Black, 2) : Bold(rule.heading, ReportColor::DarkRed, 1);
     auto sentence = [&](std::string_view text) {
-        if (blackHeading) {
-            Put(out, text, true, ReportColor::DarkRed, 1);
-        } else {
-            Put(out, text, false, ReportColor::Black, 2);
-        }
+        *piece++ = blackHeading ? Bold(text, ReportColor::DarkRed, 1) : ReportPiece{text, false, ReportColor::Black, 11, 2};
     };
     if (rule.describedBody >= 0) {
         sentence(tables.PlanetDescriptions[rule.describedBody]);
-        return;
+    } else {
+        for (std::string_view text : rule.sentences) {
+            if (!text.empty()) sentence(text);
+        }
     }
-    for (std::string_view text : rule.sentences) {
-        if (!text.empty()) sentence(text);
-    }
+    return piece;
 }
 
 }  // namespace
 
 void WriteReport(const ChartState& chart, const ReportTables& tables, Report& out) {
-    constexpr auto Black = ReportColor::Black;
-    constexpr auto Red = ReportColor::DarkRed;
+    // Test every rule first, so the whole report takes one resize.
+    const SignOccupants occupants(chart);
+    std::array<bool, kReportRuleCount> holds{};
+    std::size_t count = kArudhaCount * kFixedPieces;
+    for (int r = 0; r < kReportRuleCount; ++r) {
+        holds[r] = RuleHolds(kReportRules[r], occupants);
+        if (holds[r]) count += kRulePieceCounts[r];
+    }
+    const std::size_t start = out.size();
+    out.resize(start + count);
+
+    ReportPiece* piece = out.data() + start;
+    int r = 0;
     for (int i = 0; i < kArudhaCount; ++i) {
         const ArudhaReportRow& row = chart.ArudhaReportRows[i];
-        Put(out, kAboutYour[i], true, Black, 1);
-        Put(out, tables.ArudhaDescriptions[i], true, Black, 2);
-        Put(out, kPresentIn[i], true, Black, 1);
-        Put(out, row.SignEnglishName, true, Red, 2);
-        Put(out, kGrahaArudhaFor[i], true, Black, 2);
-        Put(out, kAlternateNames, true, Black, 1);
-        Put(out, row.AlternateNames, true, Red, 2);
-        Put(out, kThisLagnaIs, true, Black, 1);
-        Put(out, row.SignNature, true, Red, i == kA10 ? 1 : 2);
-        for (const ReportRule& rule : SectionRules(i)) {
-            if (RuleHolds(rule, chart)) WriteRule(rule, tables, out);
+        ReportPiece* opening = piece;
+        piece = std::copy(kSectionOpenings[i].begin(), kSectionOpenings[i].end(), piece);
+        opening[kDescription].text = tables.ArudhaDescriptions[i];
+        opening[kSign].text = row.SignEnglishName;
+        opening[kAlternate].text = row.AlternateNames;
+        opening[kNature].text = row.SignNature;
+        for (; r < kReportRuleCount && kReportRules[r].section == i; ++r) {
+            if (holds[r]) piece = WriteRule(kReportRules[r], tables, piece);
         }
     }
 }
