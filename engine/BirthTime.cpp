@@ -1,16 +1,20 @@
 #include "engine/BirthTime.h"
 
-#include <cmath>
+#include <cstdint>
+
+#include "engine/Calendar.h"
 
 namespace velmora {
 
 double JulianDayNumber(int month, int day, int year) {
-    const double a = 12.0 * (year + 4800.0) + month - 3;
-    double j = day + std::floor((365 * a + 2 * (a - 12 * std::floor(a / 12)) + 7) / 12) + std::floor(a / 48) - 32083;
+    // Every quantity is a whole number, so integer arithmetic gives exactly
+    // the floors of the real quotients.
+    const std::int64_t a = 12 * (std::int64_t{year} + 4800) + month - 3;
+    std::int64_t j = day + FloorDiv(365 * a + 2 * (a - 12 * FloorDiv(a, 12)) + 7, 12) + FloorDiv(a, 48) - 32083;
     // The count so far is in the Julian calendar; from the reform on, turn it
     // into the Gregorian one.
-    if (j > 2299171) j = j + std::floor(a / 4800) - std::floor(a / 1200) + 38;
-    return j;
+    if (j > 2299171) j = j + FloorDiv(a, 4800) - FloorDiv(a, 1200) + 38;
+    return static_cast<double>(j);
 }
 
 BirthTime FormBirthTime(const BirthData& birth) {

@@ -6,11 +6,6 @@ namespace {
 
 constexpr std::int64_t kMinutesPerDay = 24 * 60;
 
-// Floor division for a positive divisor.
-constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    return a >= 0 ? a / b : -((-a + b - 1) / b);
-}
-
 struct CivilDate {
     int year;
     int month;

@@ -17,6 +17,11 @@ struct CivilMoment {
     friend bool operator==(const CivilMoment&, const CivilMoment&) = default;
 };
 
+// floor(a / b) for a positive divisor b, in exact integer arithmetic.
+constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
 // Days from 1970-01-01 to the given civil date (negative before it).
 std::int64_t DaysFromCivil(int year, int month, int day);
 

@@ -1,5 +1,6 @@
 #include "engine/LongitudeText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -11,22 +12,22 @@ namespace {
 
 constexpr std::string_view kDegreeMark = "\xC2\xB0";  // "°" in UTF-8
 
-void AppendNumber(std::string& out, std::int64_t value) {
-    char digits[24];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    out.append(digits, result.ptr);
+// Writes a non-negative number in plain decimal at `at`; returns the end.
+char* WriteNumber(char* at, std::int64_t value) {
+    const auto result = std::to_chars(at, at + 20, value);
+    return result.ptr;
 }
 
 std::string_view TrimSpaces(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
 }
 
-void AppendTwoDigits(std::string& out, std::string_view field) {
-    if (field.size() <= 1) out.push_back('0');
-    out.append(field);
+// A field padded to two characters when it has at most one.
+char* WriteTwoDigits(char* at, std::string_view field) {
+    if (field.size() <= 1) *at++ = '0';
+    return std::copy(field.begin(), field.end(), at);
 }
 
 }  // namespace
@@ -48,14 +49,21 @@ void LongitudeTextInto(double& x, std::string& out) {
     const std::int64_t sign = degrees / 30;
     const std::int64_t degreesInSign = degrees - 30 * sign;
 
-    out.clear();
-    AppendNumber(out, degreesInSign);
-    out.append(kDegreeMark).push_back(' ');
-    AppendNumber(out, static_cast<std::int64_t>(wholeMinutes));
-    out.append("' ");
-    AppendNumber(out, static_cast<std::int64_t>(wholeSeconds));
-    out.append("\" ");
-    out.append(SignAbbreviations.substr(static_cast<std::size_t>(sign % 12) * 3, 3));
+    // Built in a local buffer and copied once, so that a reused string keeps
+    // its storage.
+    char buffer[64];
+    char* end = WriteNumber(buffer, degreesInSign);
+    end = std::copy(kDegreeMark.begin(), kDegreeMark.end(), end);
+    *end++ = ' ';
+    end = WriteNumber(end, static_cast<std::int64_t>(wholeMinutes));
+    *end++ = '\'';
+    *end++ = ' ';
+    end = WriteNumber(end, static_cast<std::int64_t>(wholeSeconds));
+    *end++ = '"';
+    *end++ = ' ';
+    const std::string_view signText = SignAbbreviations.substr(static_cast<std::size_t>(sign % 12) * 3, 3);
+    end = std::copy(signText.begin(), signText.end(), end);
+    out.assign(buffer, end);
 }
 
 std::string LongitudeText(double& x) {
@@ -77,12 +85,11 @@ std::string ChartPositionText(std::string_view text) {
     const std::string_view minutes = TrimSpaces(trimmed.substr(minutesStart, apostrophe - minutesStart));
     const std::string_view sign = TrimSpaces(text.size() > 3 ? text.substr(text.size() - 3) : text);
 
-    std::string result;
-    AppendTwoDigits(result, degrees);
-    result.push_back(' ');
-    result.append(sign);
-    result.push_back(' ');
-    AppendTwoDigits(result, minutes);
+    const auto padded = [](std::string_view field) { return field.size() <= 1 ? field.size() + 1 : field.size(); };
+    std::string result(padded(degrees) + 1 + sign.size() + 1 + padded(minutes), ' ');
+    char* end = WriteTwoDigits(result.data(), degrees);
+    end = std::copy(sign.begin(), sign.end(), end + 1);
+    WriteTwoDigits(end + 1, minutes);
     return result;
 }
 

@@ -46,23 +46,17 @@ constexpr LunarTerm kLunarTerms[25] = {
     {2, 0, 2, 0, +0.003994, false},   //  2D + 2M′
 };
 
-// The argument of a term, summed from left to right as it is written
-// (2D − M − M′ is (2D − M) − M′); a missing argument adds nothing.
-double TermArgument(const LunarTerm& term, double D, double M, double Mm, double F) {
-    double sum = 0;
-    bool first = true;
-    const auto add = [&](int multiple, double angle) {
-        if (multiple == 0) return;
-        const double part = multiple == 1 ? angle : (multiple == -1 ? -angle : multiple * angle);
-        sum = first ? part : sum + part;
-        first = false;
-    };
-    add(term.d, D);
-    add(term.m, M);
-    add(term.mm, Mm);
-    add(term.f, F);
-    return sum;
-}
+// Multiples k·x of one fundamental argument for k = -2 … 4, with 0·x a plain
+// +0 so that a missing argument adds nothing: the sum of a term's parts is
+// then exactly the sum written left to right without them (2D − M − M′ is
+// (2D − M) − M′; x + 0 is x).
+struct Multiples {
+    double value[7];
+    explicit Multiples(double x) {
+        for (int k = -2; k <= 4; ++k) value[k + 2] = k == 0 ? 0.0 : (k == 1 ? x : (k == -1 ? -x : k * x));
+    }
+    double operator[](int k) const { return value[k + 2]; }
+};
 
 }  // namespace
 
@@ -91,9 +85,12 @@ void VedicEphemeris::CalculateMoon(const BirthData& birth) {
     const double F = (93.2720993 + 483202.0175273 * t) * DegToRad;
     const double E = (1 - 0.002516 * t) - 0.0000074 * t * t;
 
+    const Multiples multiplesD(D), multiplesM(M), multiplesMm(Mm), multiplesF(F);
     double sum = 0;
     for (const LunarTerm& term : kLunarTerms) {
-        double value = term.coefficient * std::sin(TermArgument(term, D, M, Mm, F));
+        const double argument =
+            multiplesD[term.d] + multiplesM[term.m] + multiplesMm[term.mm] + multiplesF[term.f];
+        double value = term.coefficient * std::sin(argument);
         if (term.timesE) value *= E;
         sum += value;
     }

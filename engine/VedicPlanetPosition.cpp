@@ -1,6 +1,7 @@
 #include "engine/VedicPlanetPosition.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "engine/BirthTime.h"
 #include "engine/Calendar.h"
@@ -64,10 +65,12 @@ double VedicPlanetPosition::SiderealCorrection(double centuries) {
 }
 
 double VedicPlanetPosition::DaysSinceJ2000(int year, int month, int day, int hour, int minute) {
-    const double y = year;
-    const double m = month;
-    return 367 * y - std::floor(7 * (y + std::floor((m + 9) / 12)) / 4) + std::floor(275 * m / 9) + day - 730531.5 +
-           (hour + minute / 60.0) / 24;
+    // The whole-day part is an exact integer sum; the floors of positive
+    // quotients are integer divisions.
+    const std::int64_t y = year;
+    const std::int64_t m = month;
+    const std::int64_t days = 367 * y - FloorDiv(7 * (y + FloorDiv(m + 9, 12)), 4) + FloorDiv(275 * m, 9) + day;
+    return static_cast<double>(days) - 730531.5 + (hour + minute / 60.0) / 24;
 }
 
 double VedicPlanetPosition::LocalSiderealAngle(double centuries, double universalHour, double siteLongitude) {
@@ -176,8 +179,7 @@ void VedicPlanetPosition::GeocentricLongitude(int body, double d) {
     }
     // A body number outside the table keeps the Earth's elements, which were
     // the last ones loaded when the Earth is worked out afresh for each body.
-    OrbitalElements(Earth, d);
-    OrbitalElements(body, d);
+    OrbitalElements(body < Mercury || body > Saturn ? Earth : body, d);
 
     double x = 0, y = 0;  // the Sun sits at the origin
     if (body != Earth) OrbitPosition(x, y, true);
