@@ -44,7 +44,7 @@ constexpr std::array<SignCell, kSignCount> kCells = {{
 }};
 
 constexpr int kCellWidth = 1305, kCellHeight = 1500;
-constexpr int kHnoWidth = 315, kHnoHeight = 240;
+constexpr int kHnoWidth = 315, kHnoHeight = 210;
 constexpr int kArudhaWidth = 375, kArudhaHeight = 195;
 
 struct DetailRow {
@@ -147,13 +147,16 @@ QString frmDisplay::DisplayCaption(const std::string& caption) {
     return text;
 }
 
+QSize frmDisplay::sizeHint() const { return {TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight)}; }
+
 QString frmDisplay::Caption(const QLabel* label) { return label->property("caption").toString(); }
 
 frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral("Velmora v1.25"));
     setFont(Verdana(8.25, false));
-    resize(TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight));
+    setMinimumSize(sizeHint());
+    resize(sizeHint());
 
     BuildChart(result, services);
     BuildDetails(result);
@@ -227,10 +230,10 @@ void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
 
 void frmDisplay::BuildDetails(const ResultFormTexts& result) {
     fraDetails = MakeFrame(this, "fraDetails", QStringLiteral("Your details"), TwipsRect(8520, 0, 3490, 2775));
-    const QFont captionFont = Verdana(8.25, true);
+    const QFont captionFont = Verdana(8.25, false);
     const QFont valueFont = Verdana(8.25, false);
 
-    lblName = MakeLabel(fraDetails, "lblName", QString(), TwipsRect(120, 240, 3285, 240), captionFont);
+    lblName = MakeLabel(fraDetails, "lblName", QString(), TwipsRect(120, 240, 3285, 240), Verdana(8.25, true));
     SetCaption(lblName, result.lblName);
     MakeReachable(lblName, QStringLiteral("Name"));
 

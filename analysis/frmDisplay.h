@@ -25,6 +25,8 @@ class frmDisplay : public QWidget {
 public:
     frmDisplay(const ResultFormTexts& result, Services services, QWidget* parent = nullptr);
 
+    QSize sizeHint() const override;  // the designed size
+
     // A caption as the run writes it ("\r\nSun\r\nMercury (R) ") turned into
     // the text shown: one line per entry, without the leading empty line.
     static QString DisplayCaption(const std::string& caption);

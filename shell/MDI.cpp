@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/frmDisplay.h"
+#include "shell/AppIcon.h"
 #include "shell/HelpMenu.h"
 #include "shell/LinkLabel.h"
 #include "shell/Twips.h"
@@ -50,6 +51,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 MDI::MDI(const ResultFormTexts& result, Services services, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(QStringLiteral("Velmora v1.25"));
+    setWindowIcon(VelmoraIcon());
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -109,7 +111,7 @@ MDI::MDI(const ResultFormTexts& result, Services services, QWidget* parent) : QM
     display_ = display;
     displayWindow_ = area->addSubWindow(display);
     displayWindow_->setWindowIcon(windowIcon());
-    displayWindow_->adjustSize();
+    displayWindow_->resize(displayWindow_->sizeHint());
     displayWindow_->show();
     display->fraBirthchart->setVisible(true);
     display->fraBirthchart->raise();

@@ -1,0 +1,429 @@
+// The result form: where every control stands, the chart grid, what each
+// caption shows, fonts and colours, the report with its formats, the two
+// links, and what a screen reader finds.
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QtTest>
+
+#include "analysis/ReportWriter.h"
+#include "analysis/frmDisplay.h"
+#include "tests/analysis/ChartFixture.h"
+#include "tests/entry/CaptureServices.h"
+#include "shell/LinkLabel.h"
+
+using namespace velmora;
+using velmora::testing::CapturedServices;
+
+namespace {
+
+// The worked chart as a run hands it to the form.
+ResultFormTexts WorkedChartTexts() {
+    using namespace velmora::testing;
+    Computed c = ComputeChart(kWorkedChart);
+    ResultFormTexts texts;
+    const PositionList positions = PositionsFor(kWorkedChart);
+    for (int i = 0; i < kBodyCount; ++i) {
+        texts.planet[i] = positions[i];
+        texts.signBoxes[kWorkedChart[i]] += "\r\n" + std::string(kPlainBodyNames[i]);
+    }
+    texts.signBoxes[Vir] = "\r\nMercury (R) ";
+    texts.lblArudha = c.captions;
+    texts.lblName = "ASHA RAO";
+    texts.lblDOB = "March/5/1980";
+    texts.lblTOB = "9:5";
+    texts.lblLongitude = "77\xc2\xb0 35'";
+    texts.lblLatitude = "12\xc2\xb0 58'";
+    texts.lblCity = "Bangalore";
+    texts.lblState = "Karnataka";
+    texts.lblCountry = "India";
+    WriteReport(c.chart, c.tables, texts.RTB);
+    return texts;
+}
+
+QRect Twips(int left, int top, int width, int height) {
+    return {qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0)};
+}
+
+// One run of text with one format, as the report box holds it.
+struct Run {
+    QString text;
+    bool bold;
+    QColor color;
+    double size;
+    bool operator==(const Run&) const = default;
+};
+
+// The report as runs of equal format, breaks as "\n".
+std::vector<Run> RunsOf(const Report& report) {
+    std::vector<Run> runs;
+    auto add = [&runs](const QString& text, bool bold, QColor color, double size) {
+        if (text.isEmpty()) return;
+        if (!runs.empty() && runs.back().bold == bold && runs.back().color == color && runs.back().size == size) {
+            runs.back().text += text;
+        } else {
+            runs.push_back({text, bold, color, size});
+        }
+    };
+    for (const ReportPiece& p : report) {
+        const QColor color = p.color == ReportColor::DarkRed ? QColor(128, 0, 0) : QColor(0, 0, 0);
+        add(QString::fromUtf8(p.text.data(), static_cast<qsizetype>(p.text.size())), p.bold, color, p.size);
+        add(QString(p.breaks, QLatin1Char('\n')), p.bold, color, p.size);
+    }
+    return runs;
+}
+
+std::vector<Run> RunsOf(const QTextDocument* document) {
+    std::vector<Run> runs;
+    auto add = [&runs](const QString& text, const QTextCharFormat& f) {
+        const bool bold = f.fontWeight() >= QFont::Bold;
+        const QColor color = f.foreground().color();
+        const double size = f.fontPointSize();
+        if (!runs.empty() && runs.back().bold == bold && runs.back().color == color && runs.back().size == size) {
+            runs.back().text += text;
+        } else {
+            runs.push_back({text, bold, color, size});
+        }
+    };
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) add(it.fragment().text(), it.fragment().charFormat());
+        // The paragraph end carries the format the break was written with.
+        if (block.next().isValid()) add(QStringLiteral("\n"), block.next().charFormat());
+    }
+    return runs;
+}
+
+}  // namespace
+
+class DisplayTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlsStandWhereDesigned_data();
+    void controlsStandWhereDesigned();
+    void signsRunClockwiseFromPiscesTopLeft();
+    void numbersAndArudhasBelongToTheirCell();
+    void displayCaption_data();
+    void displayCaption();
+    void captionsOfTheRunReachTheirLabels();
+    void severalArudhasStandOnePerLine();
+    void fixedCaptionsStayAsDesigned();
+    void fontsAndColours();
+    void reportKeepsTextBreaksAndFormats();
+    void linksOpenTheHomePageOnce_data();
+    void linksOpenTheHomePageOnce();
+    void footerLinksStayVisibleBesideTheReport();
+    void screenReaderNamesAndOrder();
+};
+
+void DisplayTest::controlsStandWhereDesigned_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("Frame1") << "Frame1" << Twips(120, 120, 8175, 6975);
+    QTest::newRow("fraBirthchart") << "fraBirthchart" << Twips(0, 0, 8115, 6945);
+    QTest::newRow("Shape2") << "Shape2" << Twips(100, 120, 7890, 6755);
+    QTest::newRow("Shape1") << "Shape1" << Twips(2085, 1815, 3930, 3355);
+    QTest::newRow("lblPisces") << "lblPisces" << Twips(240, 240, 1305, 1500);
+    QTest::newRow("lblAries") << "lblAries" << Twips(2280, 240, 1305, 1500);
+    QTest::newRow("lblTaurus") << "lblTaurus" << Twips(4200, 240, 1305, 1500);
+    QTest::newRow("lblGemini") << "lblGemini" << Twips(6120, 240, 1305, 1500);
+    QTest::newRow("lblCancer") << "lblCancer" << Twips(6120, 1920, 1305, 1500);
+    QTest::newRow("lblLeo") << "lblLeo" << Twips(6120, 3600, 1305, 1500);
+    QTest::newRow("lblVirgo") << "lblVirgo" << Twips(6120, 5280, 1305, 1500);
+    QTest::newRow("lblLibra") << "lblLibra" << Twips(4200, 5280, 1305, 1500);
+    QTest::newRow("lblScorpio") << "lblScorpio" << Twips(2160, 5280, 1305, 1500);
+    QTest::newRow("lblSagattarius") << "lblSagattarius" << Twips(240, 5280, 1305, 1500);
+    QTest::newRow("lblCapricorn") << "lblCapricorn" << Twips(240, 3600, 1305, 1500);
+    QTest::newRow("lblAquarius") << "lblAquarius" << Twips(240, 1920, 1305, 1500);
+    QTest::newRow("Label7") << "Label7" << Twips(2400, 3240, 3225, 345);
+    QTest::newRow("fraDetails") << "fraDetails" << Twips(8520, 0, 3490, 2775);
+    QTest::newRow("lblName") << "lblName" << Twips(120, 240, 3285, 240);
+    QTest::newRow("lblDOB") << "lblDOB" << Twips(1440, 600, 2055, 195);
+    QTest::newRow("lblTOB") << "lblTOB" << Twips(1440, 900, 2055, 195);
+    QTest::newRow("lblLongitude") << "lblLongitude" << Twips(1440, 1200, 2055, 195);
+    QTest::newRow("lblLatitude") << "lblLatitude" << Twips(1440, 1500, 2055, 195);
+    QTest::newRow("lblCity") << "lblCity" << Twips(1440, 1800, 2055, 195);
+    QTest::newRow("lblState") << "lblState" << Twips(1440, 2100, 2055, 195);
+    QTest::newRow("lblCountry") << "lblCountry" << Twips(1440, 2400, 2055, 195);
+    QTest::newRow("fraWestern") << "fraWestern" << Twips(8520, 2760, 3495, 4215);
+    QTest::newRow("RTB") << "RTB" << Twips(240, 7080, 11775, 2055);
+}
+
+void DisplayTest::controlsStandWhereDesigned() {
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    CapturedServices s;
+    frmDisplay form(WorkedChartTexts(), s.services);
+    auto* widget = form.findChild<QWidget*>(name);
+    QVERIFY2(widget, qPrintable(name));
+    QCOMPARE(widget->geometry(), twips);
+}
+
+void DisplayTest::signsRunClockwiseFromPiscesTopLeft() {
+    CapturedServices s;
+    frmDisplay form(WorkedChartTexts(), s.services);
+    // Row and column of each sign in the four-by-four grid, by sign index.
+    const std::array<QPoint, kSignCount> grid = {
+        QPoint(1, 0), QPoint(2, 0), QPoint(3, 0), QPoint(3, 1), QPoint(3, 2), QPoint(3, 3),
+        QPoint(2, 3), QPoint(1, 3), QPoint(0, 3), QPoint(0, 2), QPoint(0, 1), QPoint(0, 0)};
+    const QRect chart = form.Shape2->geometry();
+    for (int k = 0; k < kSignCount; ++k) {
+        const QPoint centre = form.signLabels[k]->geometry().center() - chart.topLeft();
+        const QPoint cell(centre.x() * 4 / chart.width(), centre.y() * 4 / chart.height());
+        QVERIFY2(cell == grid[k], frmDisplay::kSignEnglishNames[k]);
+        QVERIFY(form.shpHora[k]->geometry().contains(form.signLabels[k]->geometry()));
+    }
+    // The centre holds no sign, only the invitation to the forum.
+    QVERIFY(form.Shape1->geometry().contains(form.Label7->geometry()));
+    for (QLabel* sign : form.signLabels) QVERIFY(!form.Shape1->geometry().intersects(sign->geometry()));
+}
+
+void DisplayTest::numbersAndArudhasBelongToTheirCell() {
+    CapturedServices s;
+    frmDisplay form(WorkedChartTexts(), s.services);
+    // The cell whose right edge is the nearest one to the left of `p`, in the
+    // same band of rows.
+    auto cellLeftOf = [&form](const QPoint& p) {
+        int best = -1;
+        for (int k = 0; k < kSignCount; ++k) {
+            const QRect r = form.signLabels[k]->geometry();
+            const bool sameRow = p.y() >= r.top() - 10 && p.y() <= r.bottom();
+            if (!sameRow || r.right() > p.x()) continue;
+            if (best < 0 || r.right() > form.signLabels[best]->geometry().right()) best = k;
+        }
+        return best;
+    };
+    for (int k = 0; k < kSignCount; ++k) {
+        QCOMPARE(form.Hno[k]->text(), QString::number(k + 1));
+        QCOMPARE(cellLeftOf(form.Hno[k]->geometry().topLeft()), k);
+        QCOMPARE(cellLeftOf(form.lblArudha[k]->geometry().topLeft()), k);
+        // The number stands above the arudhas.
+        QVERIFY(form.Hno[k]->geometry().bottom() <= form.lblArudha[k]->y());
+    }
+}
+
+void DisplayTest::displayCaption_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("one body") << "\r\nSun" << "Sun";
+    QTest::newRow("two bodies, retrograde mark kept")
+        << "\r\nSun\r\nMercury (R) " << "Sun\nMercury (R) ";
+    QTest::newRow("only the first empty line goes") << "\r\n\r\nAL" << "\nAL";
+    QTest::newRow("no leading break") << "AL\r\nA7" << "AL\nA7";
+}
+
+void DisplayTest::displayCaption() {
+    QFETCH(QString, caption);
+    QFETCH(QString, shown);
+    QCOMPARE(frmDisplay::DisplayCaption(caption.toStdString()), shown);
+}
+
+void DisplayTest::captionsOfTheRunReachTheirLabels() {
+    // Distinct texts everywhere, so that any crossed wire shows.
+    ResultFormTexts texts;
+    for (int i = 0; i < kBodyCount; ++i) texts.planet[i] = "0" + std::to_string(i) + " Ari 1" + std::to_string(i);
+    for (int k = 0; k < kSignCount; ++k) {
+        texts.signBoxes[k] = "\r\nbody" + std::to_string(k);
+        texts.lblArudha[k] = "\r\nA" + std::to_string(k + 1);
+    }
+    texts.lblName = "N";
+    texts.lblDOB = "D";
+    texts.lblTOB = "T";
+    texts.lblLongitude = "Lo";
+    texts.lblLatitude = "La";
+    texts.lblCity = "Ci";
+    texts.lblState = "St";
+    texts.lblCountry = "Co";
+    CapturedServices s;
+    frmDisplay form(texts, s.services);
+
+    for (int k = 0; k < kSignCount; ++k) {
+        QCOMPARE(frmDisplay::Caption(form.signLabels[k]), QString::fromStdString(texts.signBoxes[k]));
+        QCOMPARE(form.signLabels[k]->text(), QStringLiteral("body%1").arg(k));
+        QCOMPARE(frmDisplay::Caption(form.lblArudha[k]), QString::fromStdString(texts.lblArudha[k]));
+        QCOMPARE(form.lblArudha[k]->text(), QStringLiteral("A%1").arg(k + 1));
+    }
+    for (int i = 0; i < kBodyCount; ++i) QCOMPARE(form.planet[i]->text(), QString::fromStdString(texts.planet[i]));
+    const std::vector<std::pair<QLabel*, QString>> details = {
+        {form.lblName, "N"}, {form.lblDOB, "D"}, {form.lblTOB, "T"}, {form.lblLongitude, "Lo"},
+        {form.lblLatitude, "La"}, {form.lblCity, "Ci"}, {form.lblState, "St"}, {form.lblCountry, "Co"}};
+    for (const auto& [label, text] : details) QCOMPARE(label->text(), text);
+}
+
+void DisplayTest::severalArudhasStandOnePerLine() {
+    CapturedServices s;
+    const ResultFormTexts texts = WorkedChartTexts();
+    frmDisplay form(texts, s.services);
+    QLabel* pisces = form.lblArudha[11];
+    QCOMPARE(frmDisplay::Caption(pisces), QStringLiteral("\r\nA2\r\nA4\r\nA8\r\nA10"));
+    QCOMPARE(pisces->text(), QStringLiteral("A2\nA4\nA8\nA10"));
+    // Tall enough for the four lines, still within the top row of the chart.
+    QVERIFY(pisces->height() >= 4 * QFontMetrics(pisces->font()).lineSpacing());
+    QVERIFY(pisces->geometry().bottom() < form.signLabels[10]->y());
+    QCOMPARE(pisces->width(), qRound(375 / 15.0));
+    // A sign without bodies or arudhas shows an empty cell and its number.
+    QCOMPARE(form.signLabels[7]->text(), QString());  // Scorpio holds no body
+    QCOMPARE(form.lblArudha[3]->text(), QStringLiteral("AL\nA7"));
+    QCOMPARE(form.Hno[7]->text(), QStringLiteral("8"));
+    QCOMPARE(form.signLabels[5]->text(), QStringLiteral("Mercury (R) "));
+}
+
+void DisplayTest::fixedCaptionsStayAsDesigned() {
+    CapturedServices s;
+    frmDisplay form(WorkedChartTexts(), s.services);
+    const QStringList names = {"Surya/Sun",    "Chandra/Moon",    "Budha/Mercury",   "Shukra/Venus", "Mangala/Mars",
+                               "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node", "Ketu/South node", "Asc/Lagna"};
+    const std::array<int, kBodyCount> valueTops = {360, 746, 1132, 1518, 1904, 2290, 2676, 3062, 3448, 3840};
+    for (int i = 0; i < kBodyCount; ++i) {
+        QCOMPARE(form.PlanetName[i]->text(), names[i]);
+        QCOMPARE(form.PlanetName[i]->geometry(), Twips(120, 360 + 390 * i, 1785, 270));
+        QCOMPARE(form.planet[i]->geometry(), Twips(1920, valueTops[i], 1455, 270));
+    }
+    const std::vector<std::pair<QString, QLabel*>> rows = {
+        {"Date of Birth :", form.lblDOB}, {"Time of Birth :", form.lblTOB}, {"Longitude :", form.lblLongitude},
+        {"Latitude   :", form.lblLatitude}, {"City :", form.lblCity}, {"State :", form.lblState},
+        {"Country :", form.lblCountry}};
+    for (const auto& [caption, value] : rows) {
+        QLabel* label = nullptr;
+        for (QLabel* candidate : form.fraDetails->findChildren<QLabel*>()) {
+            if (candidate->text() == caption) label = candidate;
+        }
+        QVERIFY2(label, qPrintable(caption));
+        QCOMPARE(label->x(), qRound(120 / 15.0));
+        QCOMPARE(label->y(), value->y());
+        QVERIFY(label->geometry().right() < value->x());
+    }
+    QCOMPARE(form.fraBirthchart->title(), QStringLiteral("Hora"));
+    QCOMPARE(form.fraDetails->title(), QStringLiteral("Your details"));
+    QCOMPARE(form.fraWestern->title(), QStringLiteral("Vedic Planetary Position"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Velmora v1.25"));
+}
+
+void DisplayTest::fontsAndColours() {
+    CapturedServices s;
+    frmDisplay form(WorkedChartTexts(), s.services);
+    for (int k = 0; k < kSignCount; ++k) {
+        QCOMPARE(form.signLabels[k]->palette().color(QPalette::WindowText), QColor(0, 64, 0));
+        QCOMPARE(form.lblArudha[k]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QVERIFY(form.lblArudha[k]->font().bold());
+        QCOMPARE(form.lblArudha[k]->font().pointSizeF(), 8.25);
+        QVERIFY(QFontInfo(form.Hno[k]->font()).fixedPitch());
+        QVERIFY(form.Hno[k]->font().bold());
+        QCOMPARE(form.Hno[k]->font().pointSizeF(), 9.75);
+    }
+    for (QGroupBox* frame : {form.fraBirthchart, form.fraDetails, form.fraWestern}) {
+        QVERIFY(frame->font().bold());
+        QCOMPARE(frame->font().pointSizeF(), 8.25);
+    }
+    for (int i = 0; i < kBodyCount; ++i) {
+        QVERIFY(form.PlanetName[i]->font().bold());
+        QVERIFY(!form.planet[i]->font().bold());
+        QCOMPARE(form.planet[i]->font().pointSizeF(), 9.75);
+    }
+}
+
+void DisplayTest::reportKeepsTextBreaksAndFormats() {
+    CapturedServices s;
+    const ResultFormTexts texts = WorkedChartTexts();
+    QVERIFY(texts.RTB.size() > 20);
+    frmDisplay form(texts, s.services);
+    QVERIFY(form.RTB->isReadOnly());
+    const std::vector<Run> expected = RunsOf(texts.RTB);
+    const std::vector<Run> shown = RunsOf(form.RTB->document());
+    QCOMPARE(shown.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        QCOMPARE(shown[i].text, expected[i].text);
+        QCOMPARE(shown[i].bold, expected[i].bold);
+        QCOMPARE(shown[i].color, expected[i].color);
+        QCOMPARE(shown[i].size, expected[i].size);
+    }
+    // Both colours and both weights occur, so the comparison above means something.
+    const auto has = [&shown](auto predicate) { return std::any_of(shown.begin(), shown.end(), predicate); };
+    QVERIFY(has([](const Run& r) { return r.color == QColor(128, 0, 0); }));
+    QVERIFY(has([](const Run& r) { return r.color == QColor(0, 0, 0) && !r.bold; }));
+    QVERIFY(has([](const Run& r) { return r.bold; }));
+}
+
+void DisplayTest::linksOpenTheHomePageOnce_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::newRow("Label6 click") << "Label6" << false;
+    QTest::newRow("Label7 click") << "Label7" << false;
+    QTest::newRow("Label6 key") << "Label6" << true;
+    QTest::newRow("Label7 key") << "Label7" << true;
+}
+
+void DisplayTest::linksOpenTheHomePageOnce() {
+    QFETCH(QString, name);
+    QFETCH(bool, byKeyboard);
+    CapturedServices s;
+    frmDisplay form(WorkedChartTexts(), s.services);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto* link = form.findChild<LinkLabel*>(name);
+    QVERIFY(link);
+    if (byKeyboard) {
+        QTest::keyClick(link, Qt::Key_Return);
+    } else {
+        QTest::mouseClick(link, Qt::LeftButton);
+    }
+    QCOMPARE(s.web.opened.size(), std::size_t{1});
+    QCOMPARE(s.web.opened[0], WebPageAddress(WebPage::Home));
+    QVERIFY(form.isVisible());
+    QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+}
+
+void DisplayTest::footerLinksStayVisibleBesideTheReport() {
+    // The forum line and address stand under the report, not behind it.
+    CapturedServices s;
+    frmDisplay form(WorkedChartTexts(), s.services);
+    for (QWidget* label : {static_cast<QWidget*>(form.Label5), static_cast<QWidget*>(form.Label6)}) {
+        QVERIFY(!label->geometry().intersects(form.RTB->geometry()));
+        QVERIFY(form.rect().contains(label->geometry()));
+    }
+    QCOMPARE(form.Label5->x(), qRound(3480 / 15.0));
+    QCOMPARE(form.Label6->x(), qRound(9225 / 15.0));
+    QVERIFY(form.Label6->text().contains(WebPageAddress(WebPage::Home).host()));
+}
+
+void DisplayTest::screenReaderNamesAndOrder() {
+    CapturedServices s;
+    frmDisplay form(WorkedChartTexts(), s.services);
+    for (int k = 0; k < kSignCount; ++k) {
+        QCOMPARE(form.signLabels[k]->accessibleDescription(), QLatin1String(frmDisplay::kSignEnglishNames[k]));
+        QCOMPARE(form.lblArudha[k]->accessibleDescription(), QLatin1String(frmDisplay::kSignEnglishNames[k]));
+    }
+    const QStringList bodies = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Asc"};
+    for (int i = 0; i < kBodyCount; ++i) QCOMPARE(form.planet[i]->accessibleDescription(), bodies[i]);
+    const std::vector<std::pair<QLabel*, QString>> details = {
+        {form.lblDOB, "Date of Birth"}, {form.lblTOB, "Time of Birth"}, {form.lblLongitude, "Longitude"},
+        {form.lblLatitude, "Latitude"}, {form.lblCity, "City"}, {form.lblState, "State"},
+        {form.lblCountry, "Country"}};
+    for (const auto& [label, spoken] : details) QCOMPARE(label->accessibleDescription(), spoken);
+    QVERIFY(!form.RTB->accessibleName().isEmpty());
+    QVERIFY(form.RTB->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+
+    // Tab goes from the first sign through the chart and the tables to the report.
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.signLabels[0]->setFocus();
+    QStringList visited;
+    for (int step = 0; step < 80 && QApplication::focusWidget() != form.RTB; ++step) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), form.RTB);
+    for (const char* name : {"lblAries", "lblPisces", "lblArudha", "lblDOB", "lblCountry", "planet"}) {
+        QVERIFY2(visited.contains(QLatin1String(name)), name);
+    }
+    QVERIFY(visited.indexOf(QStringLiteral("lblPisces")) < visited.indexOf(QStringLiteral("lblDOB")));
+    QVERIFY(visited.indexOf(QStringLiteral("lblDOB")) < visited.indexOf(QStringLiteral("planet")));
+}
+
+QTEST_MAIN(DisplayTest)
+#include "display_qtest.moc"

@@ -1,0 +1,301 @@
+// The main window: its strips, buttons and menus, the result form loaded
+// inside it, the layout kept on every resize, the links, and what each button,
+// menu entry and the close box ask for.
+//
+// With VELMORA_SCREENSHOTS set to a folder, the window with a computed chart
+// is also saved there as main-window.png.
+
+#include <QAction>
+#include <QDir>
+#include <QGroupBox>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTextEdit>
+#include <QtTest>
+
+#include "analysis/AnalysisRun.h"
+#include "analysis/frmDisplay.h"
+#include "shell/LinkLabel.h"
+#include "shell/MDI.h"
+#include "tests/entry/CaptureServices.h"
+
+using namespace velmora;
+using velmora::testing::CapturedServices;
+
+namespace {
+
+// A birth in Bangalore, as typed on the input form.
+FormFields Bangalore() {
+    FormFields f;
+    f.Name = "ASHA RAO";
+    f.Month = 2;
+    f.Day = 4;
+    f.Year = 1980 - kFirstYear;
+    f.Hour = 9;
+    f.Minute = 5;
+    f.City = "Bangalore";
+    f.State = "Karnataka";
+    f.Country = "India";
+    f.LonDeg = "77";
+    f.LonMin = "35";
+    f.East = true;
+    f.LatDeg = "12";
+    f.LatMin = "58";
+    f.South = false;
+    f.Zone = 34;  // Indian Time
+    return f;
+}
+
+ResultFormTexts ComputedChart() {
+    AnalysisRun run;
+    const ValidationResult check = run.RunAnalysis(Bangalore(), EnglishMonthNames());
+    if (!check.Passed()) qFatal("the sample birth does not pass the checks");
+    return run.Result;
+}
+
+QAction* FindAction(const QMainWindow& window, const char* name) {
+    return window.menuBar()->findChild<QAction*>(QLatin1String(name));
+}
+
+constexpr int Pixels(double twips) { return static_cast<int>(twips / 15 + 0.5); }
+
+}  // namespace
+
+class MdiTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void stripsButtonsAndMenus();
+    void loadShowsTheResultFormWithDetailsInFront();
+    void layoutFollowsEverySize_data();
+    void layoutFollowsEverySize();
+    void minimisingAndRestoringKeepsTheLayout();
+    void linksOpenTheirPageOnce_data();
+    void linksOpenTheirPageOnce();
+    void commandsAskForTheirStep_data();
+    void commandsAskForTheirStep();
+    void closeBoxEndsRatherThanReturns();
+    void dismissAsksForNothing();
+    void screenshot();
+};
+
+void MdiTest::stripsButtonsAndMenus() {
+    CapturedServices s;
+    MDI window(ComputedChart(), s.services);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Velmora v1.25"));
+    QCOMPARE(window.lblTitle->text(), QStringLiteral("Velmora Interpretation"));
+    QCOMPARE(window.cmdBack->text(), QStringLiteral("&Back"));
+    QCOMPARE(window.cmdExit->text(), QStringLiteral("E&xit"));
+    for (QPushButton* button : {window.cmdBack, window.cmdExit}) {
+        QCOMPARE(button->size(), QSize(Pixels(1335), Pixels(400)));
+        QCOMPARE(button->parentWidget(), window.picCommands);
+    }
+    QCOMPARE(window.Label10->text(),
+             QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
+                            "Get this software fully branded for your website. Click here for more details."));
+
+    // Menu bar: File, Help, Donate; entries in order with their separators.
+    QStringList top;
+    for (QAction* a : window.menuBar()->actions()) top << a->text();
+    QCOMPARE(top, QStringList({"&File", "&Help", "&Donate"}));
+    QStringList file;
+    for (QAction* a : window.menuBar()->actions()[0]->menu()->actions()) file << a->objectName() + "=" + a->text();
+    QCOMPARE(file, QStringList({"mnuBack=&Back", "mnuExit=E&xit"}));
+    QStringList help;
+    for (QAction* a : window.menuBar()->actions()[1]->menu()->actions()) {
+        help << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + "=" + a->text());
+    }
+    QCOMPARE(help, QStringList({"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "-",
+                                "mnuUpdate=Check for Software &Update", "-", "mnuAbout=&About Software"}));
+}
+
+void MdiTest::loadShowsTheResultFormWithDetailsInFront() {
+    CapturedServices s;
+    const ResultFormTexts chart = ComputedChart();
+    MDI window(chart, s.services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    frmDisplay* display = window.Display();
+    QVERIFY(display);
+    QCOMPARE(window.area->subWindowList().size(), 1);
+    QCOMPARE(window.area->subWindowList()[0]->widget(), display);
+    QVERIFY(display->isVisible());
+    // The whole form shows in its window, the report and the links included.
+    QVERIFY(display->rect().contains(display->RTB->geometry()));
+    QVERIFY(display->rect().contains(display->Label6->geometry()));
+    QCOMPARE(display->size(), display->sizeHint());
+    QVERIFY(display->fraBirthchart->isVisible());
+    // Brought to the front in turn: the details last, so on top.
+    QCOMPARE(display->children().last(), display->fraDetails);
+    QCOMPARE(display->Frame1->children().last(), display->fraBirthchart);
+    // The form shows this run's chart.
+    for (int i = 0; i < kBodyCount; ++i) QCOMPARE(display->planet[i]->text(), QString::fromStdString(chart.planet[i]));
+    QCOMPARE(display->lblName->text(), QStringLiteral("ASHA RAO"));
+}
+
+void MdiTest::layoutFollowsEverySize_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("wide") << QSize(1200, 820);
+    QTest::newRow("odd widths") << QSize(1001, 700);
+    QTest::newRow("narrow") << QSize(640, 480);
+    QTest::newRow("width not a multiple of 8") << QSize(853, 600);
+    QTest::newRow("little room for the advertisement") << QSize(300, 300);
+}
+
+void MdiTest::layoutFollowsEverySize() {
+    QFETCH(QSize, size);
+    CapturedServices s;
+    MDI window(ComputedChart(), s.services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Several sizes in a row, ending with the one under test.
+    for (const QSize& step : {QSize(900, 700), QSize(1100, 760), size}) {
+        window.resize(step);
+        QTRY_COMPARE(window.size(), step);
+        const int width = window.width();
+        // Exit's right edge 300 twips inside the frame, Back 100 twips left of Exit.
+        QVERIFY(qAbs(window.cmdExit->geometry().right() + 1 - (width - Pixels(300))) <= 1);
+        const int gap = window.cmdExit->x() - (window.cmdBack->geometry().right() + 1);
+        QVERIFY2(qAbs(gap * 15 - 100) <= 15, qPrintable(QString::number(gap)));
+        QCOMPARE(window.cmdBack->width(), window.cmdExit->width());
+        // The result form's left edge at one eighth of the frame's width.
+        QVERIFY(qAbs(window.DisplayWindow()->x() - width / 8.0) <= 1);
+        // The advertisement never runs under the buttons.
+        if (window.Label10->isVisible()) {
+            QVERIFY(window.Label10->geometry().right() < window.cmdBack->x());
+        }
+    }
+}
+
+void MdiTest::minimisingAndRestoringKeepsTheLayout() {
+    CapturedServices s;
+    MDI window(ComputedChart(), s.services);
+    window.resize(1000, 760);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.showMinimized();
+    QCoreApplication::processEvents();
+    window.resize(700, 500);
+    window.showNormal();
+    QTRY_COMPARE(window.width(), 700);
+    QVERIFY(qAbs(window.cmdExit->geometry().right() + 1 - (700 - Pixels(300))) <= 1);
+    QVERIFY(qAbs(window.DisplayWindow()->x() - 700 / 8.0) <= 1);
+}
+
+void MdiTest::linksOpenTheirPageOnce_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("page");
+    QTest::newRow("mnuOnline") << "mnuOnline" << int(WebPage::Help);
+    QTest::newRow("mnuVisit") << "mnuVisit" << int(WebPage::Home);
+    QTest::newRow("mnuUpdate") << "mnuUpdate" << int(WebPage::Download);
+    QTest::newRow("mnuDonate") << "mnuDonate" << int(WebPage::Donation);
+    QTest::newRow("Label10") << "Label10" << int(WebPage::BrandedEdition);
+    QTest::newRow("Label6") << "Label6" << int(WebPage::Home);
+    QTest::newRow("Label7") << "Label7" << int(WebPage::Home);
+}
+
+void MdiTest::linksOpenTheirPageOnce() {
+    QFETCH(QString, entry);
+    QFETCH(int, page);
+    CapturedServices s;
+    MDI window(ComputedChart(), s.services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy back(&window, &MDI::backRequested), exit(&window, &MDI::exitRequested);
+    if (QAction* action = FindAction(window, entry.toLatin1().constData())) {
+        action->trigger();
+    } else {
+        auto* link = window.findChild<LinkLabel*>(entry);
+        QVERIFY(link);
+        QTest::mouseClick(link, Qt::LeftButton);
+    }
+    QCOMPARE(s.web.opened.size(), std::size_t{1});
+    QCOMPARE(s.web.opened[0], WebPageAddress(WebPage(page)));
+    // The window stays as it was.
+    QVERIFY(window.isVisible());
+    QCOMPARE(back.count() + exit.count(), 0);
+    QVERIFY(s.messenger.shown.empty());
+}
+
+void MdiTest::commandsAskForTheirStep_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("backs");
+    QTest::addColumn<int>("exits");
+    QTest::addColumn<int>("abouts");
+    QTest::newRow("cmdBack") << "cmdBack" << 1 << 0 << 0;
+    QTest::newRow("mnuBack") << "mnuBack" << 1 << 0 << 0;
+    QTest::newRow("cmdExit") << "cmdExit" << 0 << 1 << 0;
+    QTest::newRow("mnuExit") << "mnuExit" << 0 << 1 << 0;
+    QTest::newRow("mnuAbout") << "mnuAbout" << 0 << 0 << 1;
+}
+
+void MdiTest::commandsAskForTheirStep() {
+    QFETCH(QString, command);
+    QFETCH(int, backs);
+    QFETCH(int, exits);
+    QFETCH(int, abouts);
+    CapturedServices s;
+    MDI window(ComputedChart(), s.services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy back(&window, &MDI::backRequested), exit(&window, &MDI::exitRequested),
+        about(&window, &MDI::aboutRequested);
+    if (auto* button = window.findChild<QPushButton*>(command)) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    } else {
+        QAction* action = FindAction(window, command.toLatin1().constData());
+        QVERIFY(action);
+        action->trigger();
+    }
+    QCOMPARE(back.count(), backs);
+    QCOMPARE(exit.count(), exits);
+    QCOMPARE(about.count(), abouts);
+    QVERIFY(s.web.opened.empty());
+}
+
+void MdiTest::closeBoxEndsRatherThanReturns() {
+    CapturedServices s;
+    MDI window(ComputedChart(), s.services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy back(&window, &MDI::backRequested), exit(&window, &MDI::exitRequested);
+    QVERIFY(window.close());
+    QCOMPARE(exit.count(), 1);
+    QCOMPARE(back.count(), 0);
+    QVERIFY(!window.isVisible());
+    window.close();  // a second close asks no more
+    QCOMPARE(exit.count(), 1);
+}
+
+void MdiTest::dismissAsksForNothing() {
+    CapturedServices s;
+    MDI window(ComputedChart(), s.services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy back(&window, &MDI::backRequested), exit(&window, &MDI::exitRequested);
+    window.Dismiss();
+    QVERIFY(!window.isVisible());
+    QCOMPARE(exit.count() + back.count(), 0);
+}
+
+void MdiTest::screenshot() {
+    CapturedServices s;
+    MDI window(ComputedChart(), s.services);
+    window.resize(1000, 820);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    const QPixmap picture = window.grab();
+    QCOMPARE(picture.size(), window.size() * picture.devicePixelRatio());
+    const QString folder = qEnvironmentVariable("VELMORA_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(picture.save(QDir(folder).filePath(QStringLiteral("main-window.png"))));
+    }
+}
+
+QTEST_MAIN(MdiTest)
+#include "mdi_qtest.moc"
