@@ -1,5 +1,7 @@
 #include "entry/frmMain.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -88,6 +90,7 @@ frmMain::frmMain(AnalysisRun& run, Services services, QWidget* parent)
     BuildForm();
     SetTabOrder();
     LoadForm();
+    FitWrappedText();
 }
 
 void frmMain::BuildMenus() {
@@ -251,6 +254,22 @@ void frmMain::BuildForm() {
     page->addWidget(lblCobrand_);
     page->addWidget(lblFullBrand_);
     page->addStretch();
+}
+
+void frmMain::FitWrappedText() {
+    // A main window does not size itself for text that wraps: fix the form's
+    // width to what its widest row needs and reserve each wrapped label's
+    // height at that width, so nothing is squeezed or cut.
+    QWidget* central = centralWidget();
+    QLayout* page = central->layout();
+    page->activate();
+    const int width = std::max(page->minimumSize().width(), 40 * fontMetrics().averageCharWidth());
+    const QMargins margins = page->contentsMargins();
+    central->setMinimumWidth(width);
+    for (QLabel* label : {lblDescription_, static_cast<QLabel*>(Label61_), static_cast<QLabel*>(lblCobrand_),
+                          static_cast<QLabel*>(lblFullBrand_)})
+        label->setMinimumHeight(label->heightForWidth(width - margins.left() - margins.right()));
+    page->activate();
 }
 
 void frmMain::SetTabOrder() {

@@ -51,6 +51,7 @@ private:
     void BuildMenus();
     void BuildForm();
     void LoadForm();
+    void FitWrappedText();
     void SetTabOrder();
     void LookUpPlace();  // cmdBrowser
     void RequestExit();

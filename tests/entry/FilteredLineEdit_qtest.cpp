@@ -61,33 +61,6 @@ class FilteredLineEditTest : public QObject {
     }
 
 private slots:
-    void characterCode_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("code");  // -1: no character
-        const Qt::KeyboardModifiers none = Qt::NoModifier;
-        QTest::newRow("letter") << int(Qt::Key_A) << none << "a" << int('a');
-        QTest::newRow("Ctrl+V as letter text") << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier) << "v" << 22;
-        QTest::newRow("Ctrl+V as control text") << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier) << "\x16" << 22;
-        QTest::newRow("Ctrl+Shift+C") << int(Qt::Key_C) << (Qt::ControlModifier | Qt::ShiftModifier) << "" << 3;
-        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "\b" << 8;
-        QTest::newRow("Return") << int(Qt::Key_Return) << none << "\r" << 13;
-        QTest::newRow("Delete with DEL text") << int(Qt::Key_Delete) << none << "\x7f" << -1;
-        QTest::newRow("Left") << int(Qt::Key_Left) << none << "" << -1;
-        QTest::newRow("Alt mnemonic") << int(Qt::Key_F) << Qt::KeyboardModifiers(Qt::AltModifier) << "f" << -1;
-        QTest::newRow("AltGr character") << int(Qt::Key_Q) << (Qt::ControlModifier | Qt::AltModifier) << "@" << int('@');
-        QTest::newRow("keypad digit") << int(Qt::Key_5) << Qt::KeyboardModifiers(Qt::KeypadModifier) << "5" << int('5');
-    }
-    void characterCode() {
-        QFETCH(int, key);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
-        QFETCH(QString, text);
-        QFETCH(int, code);
-        const std::optional<char16_t> got = KeyCharacterCode(key, modifiers, text);
-        QCOMPARE(got.has_value() ? int(*got) : -1, code);
-    }
-
     void typing_data() {
         QTest::addColumn<Rule>("rule");
         QTest::addColumn<int>("maxLength");
