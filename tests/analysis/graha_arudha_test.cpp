@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 
 #include "ChartFixture.h"
@@ -25,6 +26,8 @@ struct SingleArudhaCase {
     int arudha;  // arudha number to check
     int expected;
 };
+
+void PrintTo(const SingleArudhaCase& c, std::ostream* os) { *os << c.what; }
 
 class SingleArudha : public ::testing::TestWithParam<SingleArudhaCase> {};
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -63,6 +65,66 @@ TEST(ReportRules, EveryRuleHasTextAndItsFormat) {
     }
 }
 
+std::string Ordinal(int n) {
+    const char* suffix = n == 1 ? "st" : n == 2 ? "nd" : n == 3 ? "rd" : "th";
+    return std::to_string(n) + suffix;
+}
+
+// The single body a placement names, or -1.
+int SoleBody(const Placement& placement) {
+    for (int b = 0; b < kBodyCount; ++b) {
+        if (placement.subjects == (SubjectSet{1} << b)) return b;
+    }
+    return -1;
+}
+
+std::string Classed(int body) {
+    const bool benefic = body == kMoon || body == kMercury || body == kJupiter || body == kVenus;
+    return std::string(kPlainBodyNames[body]) + (benefic ? " (Benefic)" : " (Malefic)");
+}
+
+// Headings that name a body and a count: the condition says the same thing.
+TEST(ReportRules, HeadingsNameWhatTheConditionTests) {
+    int checked = 0;
+    for (const ReportRule& rule : kReportRules) {
+        SCOPED_TRACE(std::string(rule.heading));
+        const Placement& p = rule.when[0];
+        const bool single = rule.when[1].subjects == 0;
+        const int body = SoleBody(p);
+        if (rule.section == 0) {
+            ASSERT_TRUE(single);
+            ASSERT_GE(body, 0);
+            EXPECT_EQ(p.from, (ChartPoint{ChartPoint::Arudha, 0}));
+            if (p.nth == 1) {
+                EXPECT_EQ(rule.heading, Classed(body) + " present in your Arudha Lagna contributes towards your wellbeing");
+                EXPECT_EQ(rule.describedBody, body);
+            } else {
+                EXPECT_EQ(rule.heading, Classed(body) + " present in " + Ordinal(p.nth) + " House From Arudha Lagna");
+            }
+            ++checked;
+        } else if (single && p.subjects == (SubjectSet{1} << (kArudhaBit + rule.section))) {
+            // An arudha counted from AL.
+            EXPECT_EQ(p.from, (ChartPoint{ChartPoint::Arudha, 0}));
+            EXPECT_EQ(rule.heading, std::string(kArudhaLabels[rule.section]) + " Lagna is present in " +
+                                        Ordinal(p.nth) + " house from Arudha Lagna");
+            ++checked;
+        } else if (single && body >= 0 && p.nth == 1 && p.from == (ChartPoint{ChartPoint::Arudha, rule.section})) {
+            // A body in the section's own arudha.
+            const std::string label(kArudhaLabels[rule.section]);
+            const std::string name(kPlainBodyNames[body]);
+            const std::set<std::string> forms = {
+                Classed(body) + " present in " + label + " Lagna", name + " present in " + label + " Lagna",
+                name + " present in same house as " + label + " Lagna",
+                name + " is present in same house as  Upapada Lagna",
+                body == kAsc ? "Lagna present in " + label + " Lagna" : "",
+                body == kAsc ? label + " Lagna present in Lagna" : ""};
+            EXPECT_EQ(forms.count(std::string(rule.heading)), 1u);
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 51 + 13 + 23);
+}
+
 TEST(ReportRules, QuietChartFiresNothing) { EXPECT_TRUE(FiredAll(QuietChart()).empty()); }
 
 TEST(ReportRules, WorkedChartFiresExactlyItsNineRules) {
@@ -78,6 +140,8 @@ struct SectionCase {
     int section;
     std::set<int> fired;
 };
+
+void PrintTo(const SectionCase& c, std::ostream* os) { *os << c.what; }
 
 class SectionRulesFire : public ::testing::TestWithParam<SectionCase> {};
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,8 @@ struct FormatCase {
     int section;
     std::vector<ReportPiece> pieces;
 };
+
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.what; }
 
 class RuleFormats : public ::testing::TestWithParam<FormatCase> {};
 
