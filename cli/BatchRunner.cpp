@@ -48,7 +48,8 @@ std::string ParseBatchRequest(std::string_view line, ChartRequest& request) {
 
     request = ChartRequest{};
     const Json json = Json::parse(line, nullptr, /*allow_exceptions=*/false);
-    if (json.is_discarded() || !json.is_object()) return "the line is not a JSON object";
+    if (json.is_discarded()) return "the line is not valid JSON";
+    if (!json.is_object()) return "the line is not a JSON object";
     for (const auto& [key, value] : json.items()) {
         std::string refusal;
         const auto* field = std::find_if(std::begin(kTextFields), std::end(kTextFields),

@@ -23,9 +23,10 @@ TEST(Batch, ParsesRequestLines) {
         {kGood, ""},
         {R"({"name":"a","date":"d","time":"t","lon":"l","lat":"l","zone":34,"dst":true,"city":"c","state":"s","country":"k"})", ""},
         {R"({"name":"a","date":"d","time":"t","lon":"l","lat":"l","zone":"IST"})", ""},
-        {"", "the line is not a JSON object"},
+        {"", "the line is not valid JSON"},
         {"[1,2]", "the line is not a JSON object"},
-        {R"({"name":"a")", "the line is not a JSON object"},
+        {R"({"name":"a")", "the line is not valid JSON"},
+        {R"({"name":"\ud800","date":"d","time":"t","lon":"l","lat":"l"})", "the line is not valid JSON"},
         {R"("text")", "the line is not a JSON object"},
         {R"({"date":"d","time":"t","lon":"l","lat":"l"})", "missing \"name\""},
         {R"({"name":"a","date":"d","time":"t","lon":"l"})", "missing \"lat\""},
@@ -66,7 +67,7 @@ TEST(Batch, EachLineGivesOneLineAndBadLinesDoNotStopTheRest) {
     for (std::string line; std::getline(lines, line);) out.push_back(line);
     ASSERT_EQ(out.size(), 4u);
     EXPECT_EQ(out[1], R"({"error":"Please Enter Value Between 0 And 179 in the Degree of Longitude"})");
-    EXPECT_EQ(out[2], R"({"error":"the line is not a JSON object"})");
+    EXPECT_EQ(out[2], R"({"error":"the line is not valid JSON"})");
 
     // A good line's output is the --json object, compact, whatever came before it.
     const CliResult single = RunCliWith({"--name", "sita", "--date", "1990-04-30", "--time", "6:30", "--lon",

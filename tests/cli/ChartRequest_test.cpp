@@ -148,8 +148,6 @@ TEST(ChartRequest, RunChartReportsTheFormsCheck) {
         {[](ChartRequest& r) { r.name = "   "; }, "Please Enter Name"},
         {[](ChartRequest& r) { r.lon = "180:00E"; }, "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
         {[](ChartRequest& r) { r.lon = "0:E"; }, "Please Enter Value Between 0 And 59 in the  Minute of Longitude"},
-        {[](ChartRequest& r) { r.lat = "90:00N"; }, "Please Enter Value Between 0 And 89 in the Degree of Latitude"},
-        {[](ChartRequest& r) { r.lat = "0:60N"; }, "Please Enter Value Between 0 And 59 in the  Minute of Latitude"},
         {[](ChartRequest& r) { r.date = "1901-02-29"; }, "Please Enter Correct Date Or Month!"},
         {[](ChartRequest& r) { r.date = "1990-04-31"; }, "Please Enter Correct Date Or Month !"},
         {[](ChartRequest& r) { r.date = "1904-02-29"; }, ""},

@@ -93,13 +93,5 @@ TEST(ZoneTable, PositionOutsideTheListKeepsThePreviousOffset) {
     }
 }
 
-TEST(ZoneTable, EachCallOverwritesTheLastOffset) {
-    ZoneOffset offset;
-    Zone_Calculation(32, offset);
-    Zone_Calculation(29, offset);
-    EXPECT_EQ(offset.ZoneOffsetHours, 0);
-    EXPECT_EQ(offset.ZoneOffsetMinutes, 0);
-}
-
 }  // namespace
 }  // namespace velmora
