@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include "shell/Messenger.h"
@@ -77,9 +78,11 @@ bool FilteredLineEdit::InsertFiltered(const QString& text) {
     return true;
 }
 
-void FilteredLineEdit::FilteredPaste() {
+void FilteredLineEdit::FilteredPaste() { PasteFrom(QClipboard::Clipboard); }
+
+void FilteredLineEdit::PasteFrom(QClipboard::Mode mode) {
     if (isReadOnly()) return;
-    const QString text = QGuiApplication::clipboard()->text(QClipboard::Clipboard);
+    const QString text = QGuiApplication::clipboard()->text(mode);
     if (!text.isEmpty()) InsertFiltered(text);
 }
 
@@ -120,6 +123,20 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
     event->setAccepted(plainEvent.isAccepted());
 }
 
+void FilteredLineEdit::mouseReleaseEvent(QMouseEvent* event) {
+    // Where the system has a selection clipboard, the middle button pastes it.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        if (rect().contains(event->position().toPoint())) {
+            deselect();
+            setCursorPosition(cursorPositionAt(event->position().toPoint()));
+            PasteFrom(QClipboard::Selection);
+        }
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
 void FilteredLineEdit::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -128,6 +145,11 @@ void FilteredLineEdit::contextMenuEvent(QContextMenuEvent* event) {
     // (translated) caption.
     // Qt wires it by name or by member pointer, depending on the version.
     for (QAction* action : menu->actions()) {
+        if (action->menu()) {
+            // A submenu (inserting Unicode control characters) would bypass the rule.
+            menu->removeAction(action);
+            continue;
+        }
         const bool byName = disconnect(action, SIGNAL(triggered()), this, SLOT(paste()));
         const bool byPointer = disconnect(action, &QAction::triggered, this, &QLineEdit::paste);
         if (byName || byPointer) connect(action, &QAction::triggered, this, &FilteredLineEdit::FilteredPaste);

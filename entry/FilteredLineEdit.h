@@ -1,10 +1,12 @@
 #pragma once
 // A text box whose every way in passes one character rule: typed keys
 // (control characters such as Ctrl+V included), pasting from the clipboard
-// (context menu, Shift+Insert), drag and drop and input methods. Refused text
-// inserts nothing and shows the rule's message; accepted text goes in as the
-// rule maps it (a name's letters in capitals) and never beyond the length limit.
+// (context menu, Shift+Insert, the middle button), drag and drop and input
+// methods. Refused text inserts nothing and shows the rule's message; accepted
+// text goes in as the rule maps it (a name's letters in capitals) and never
+// beyond the length limit.
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <optional>
 #include <string_view>
@@ -57,8 +59,10 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void PasteFrom(QClipboard::Mode mode);
     void Refuse(std::string_view message);
 
     CharacterRule rule_;

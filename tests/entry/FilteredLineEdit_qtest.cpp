@@ -210,6 +210,27 @@ private slots:
         QCOMPARE(box.edit.text(), expected);
         CheckRefusal(box, rule, refused);
     }
+
+    // Only systems with a selection clipboard (X11) paste with the middle button.
+    void middleButtonPaste_data() {
+        QTest::addColumn<QString>("selection");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("digits") << "7" << "17" << false;
+        QTest::newRow("letters refused") << "x7" << "1" << true;
+    }
+    void middleButtonPaste() {
+        QFETCH(QString, selection);
+        QFETCH(QString, expected);
+        QFETCH(bool, refused);
+        if (!QApplication::clipboard()->supportsSelection()) QSKIP("no selection clipboard on this platform");
+        Box box(Rule::Number, 2);
+        box.edit.setText(QStringLiteral("1"));
+        QApplication::clipboard()->setText(selection, QClipboard::Selection);
+        QTest::mouseClick(&box.edit, Qt::MiddleButton, Qt::NoModifier, QPoint(box.edit.width() - 2, 4));
+        QCOMPARE(box.edit.text(), expected);
+        CheckRefusal(box, Rule::Number, refused);
+    }
 };
 
 QTEST_MAIN(FilteredLineEditTest)
