@@ -46,8 +46,10 @@ BodySignNumbers ReadBodySignNumbers(const PositionList& positions) {
 }
 
 int BodyNumberOf(std::string_view plainName) {
+    if (plainName.empty()) return -1;
     for (int k = 0; k < kBodyCount; ++k) {
-        if (kPlainBodyNames[k] == plainName) return k;
+        const std::string_view name = kPlainBodyNames[k];
+        if (name.size() == plainName.size() && name[0] == plainName[0] && name == plainName) return k;
     }
     return -1;
 }

@@ -79,17 +79,17 @@ struct SignOccupants {
 inline bool PlacementHolds(const Placement& placement, const SignOccupants& occupants) {
     // Both terms are below 12, so one subtraction reduces the sum.
     int target = occupants.signOf[placement.from.Slot()] + placement.nth - 1;
-    if (target >= kSignCount) target -= kSignCount;
+    target -= target >= kSignCount ? kSignCount : 0;
     const SubjectSet there = occupants.bySign[target] & placement.subjects;
     return placement.anyOf ? there != 0 : there == placement.subjects;
 }
 
+// Tests all three placements without branching on the chart: an unused
+// placement (no subjects, every one of them present) always holds.
 inline bool RuleHolds(const ReportRule& rule, const SignOccupants& occupants) {
-    for (const Placement& placement : rule.when) {
-        if (placement.subjects == 0) break;  // the unused placements close the list
-        if (!PlacementHolds(placement, occupants)) return false;
-    }
-    return true;
+    bool holds = true;
+    for (const Placement& placement : rule.when) holds &= PlacementHolds(placement, occupants);
+    return holds;
 }
 
 // The same, for a single test.

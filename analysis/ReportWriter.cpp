@@ -1,7 +1,7 @@
 #include "analysis/ReportWriter.h"
 
-#include <algorithm>
 #include <array>
+#include <bitset>
 #include <string_view>
 
 #include "analysis/ReportRules.h"
@@ -28,31 +28,26 @@ constexpr std::array<std::string_view, kArudhaCount> kGrahaArudhaFor = {
 
 constexpr int kA10 = 9;
 constexpr int kFixedPieces = 9;
-constexpr std::size_t kDescription = 1, kSign = 3, kAlternate = 6, kNature = 8;
 
 constexpr ReportPiece Bold(std::string_view text, ReportColor color, int breaks) {
     return ReportPiece{text, true, color, 11, breaks};
 }
 
-// The nine pieces that open each section; the description, the sign, the
-// alternate names and the sign's nature are filled in per chart.
-constexpr std::array<std::array<ReportPiece, kFixedPieces>, kArudhaCount> kSectionOpenings = [] {
-    std::array<std::array<ReportPiece, kFixedPieces>, kArudhaCount> sections{};
-    for (int i = 0; i < kArudhaCount; ++i) {
-        sections[i] = {
-            Bold(kAboutYour[i], ReportColor::Black, 1),
-            Bold({}, ReportColor::Black, 2),
-            Bold(kPresentIn[i], ReportColor::Black, 1),
-            Bold({}, ReportColor::DarkRed, 2),
-            Bold(kGrahaArudhaFor[i], ReportColor::Black, 2),
-            Bold("Alternate Names", ReportColor::Black, 1),
-            Bold({}, ReportColor::DarkRed, 2),
-            Bold("This Lagna is", ReportColor::Black, 1),
-            Bold({}, ReportColor::DarkRed, i == kA10 ? 1 : 2),
-        };
-    }
-    return sections;
-}();
+// Writes the nine pieces that open section `i` at `piece` and returns the piece after them.
+ReportPiece* WriteOpening(int i, const ArudhaReportRow& row, const ReportTables& tables, ReportPiece* piece) {
+    constexpr auto Black = ReportColor::Black;
+    constexpr auto Red = ReportColor::DarkRed;
+    *piece++ = Bold(kAboutYour[i], Black, 1);
+    *piece++ = Bold(tables.ArudhaDescriptions[i], Black, 2);
+    *piece++ = Bold(kPresentIn[i], Black, 1);
+    *piece++ = Bold(row.SignEnglishName, Red, 2);
+    *piece++ = Bold(kGrahaArudhaFor[i], Black, 2);
+    *piece++ = Bold("Alternate Names", Black, 1);
+    *piece++ = Bold(row.AlternateNames, Red, 2);
+    *piece++ = Bold("This Lagna is", Black, 1);
+    *piece++ = Bold(row.SignNature, Red, i == kA10 ? 1 : 2);
+    return piece;
+}
 
 // Writes the rule's heading and sentences at `piece` and returns the piece after them.
 ReportPiece* WriteRule(const ReportRule& rule, const ReportTables& tables, ReportPiece* piece) {
@@ -76,11 +71,12 @@ ReportPiece* WriteRule(const ReportRule& rule, const ReportTables& tables, Repor
 void WriteReport(const ChartState& chart, const ReportTables& tables, Report& out) {
     // Test every rule first, so the whole report takes one resize.
     const SignOccupants occupants(chart);
-    std::array<bool, kReportRuleCount> holds{};
+    std::bitset<kReportRuleCount> holds;
     std::size_t count = kArudhaCount * kFixedPieces;
     for (int r = 0; r < kReportRuleCount; ++r) {
-        holds[r] = RuleHolds(kReportRules[r], occupants);
-        if (holds[r]) count += kRulePieceCounts[r];
+        const bool h = RuleHolds(kReportRules[r], occupants);
+        holds[static_cast<std::size_t>(r)] = h;
+        count += h ? kRulePieceCounts[r] : 0;
     }
     const std::size_t start = out.size();
     out.resize(start + count);
@@ -88,15 +84,9 @@ void WriteReport(const ChartState& chart, const ReportTables& tables, Report& ou
     ReportPiece* piece = out.data() + start;
     int r = 0;
     for (int i = 0; i < kArudhaCount; ++i) {
-        const ArudhaReportRow& row = chart.ArudhaReportRows[i];
-        ReportPiece* opening = piece;
-        piece = std::copy(kSectionOpenings[i].begin(), kSectionOpenings[i].end(), piece);
-        opening[kDescription].text = tables.ArudhaDescriptions[i];
-        opening[kSign].text = row.SignEnglishName;
-        opening[kAlternate].text = row.AlternateNames;
-        opening[kNature].text = row.SignNature;
+        piece = WriteOpening(i, chart.ArudhaReportRows[i], tables, piece);
         for (; r < kReportRuleCount && kReportRules[r].section == i; ++r) {
-            if (holds[r]) piece = WriteRule(kReportRules[r], tables, piece);
+            if (holds[static_cast<std::size_t>(r)]) piece = WriteRule(kReportRules[r], tables, piece);
         }
     }
 }
