@@ -12,10 +12,19 @@ namespace {
 
 constexpr std::string_view kDegreeMark = "\xC2\xB0";  // "°" in UTF-8
 
-// Writes a non-negative number in plain decimal at `at`; returns the end.
+// Writes a non-negative number in plain decimal at `at` (room for 20
+// characters); returns the end.
 char* WriteNumber(char* at, std::int64_t value) {
-    const auto result = std::to_chars(at, at + 20, value);
-    return result.ptr;
+    if (value < 10) {
+        *at = static_cast<char>('0' + value);
+        return at + 1;
+    }
+    if (value < 100) {
+        at[0] = static_cast<char>('0' + value / 10);
+        at[1] = static_cast<char>('0' + value % 10);
+        return at + 2;
+    }
+    return std::to_chars(at, at + 20, value).ptr;
 }
 
 std::string_view TrimSpaces(std::string_view text) {
@@ -36,16 +45,18 @@ void LongitudeTextInto(double& x, std::string& out) {
     x = std::fabs(x);
     if (!(x < 1e15)) throw std::domain_error("longitude out of range");
 
-    const double wholeDegrees = std::floor(x);
-    const double minutesWithFraction = 60 * (x - wholeDegrees);
-    const double wholeMinutes = std::floor(minutesWithFraction);
-    const double wholeSeconds = std::floor(60 * (minutesWithFraction - wholeMinutes));
+    // Every value here is non-negative, so converting to an integer (which
+    // drops the fraction) is the floor, exactly.
+    const auto degrees = static_cast<std::int64_t>(x);
+    const double minutesWithFraction = 60 * (x - static_cast<double>(degrees));
+    const auto wholeMinutes = static_cast<std::int64_t>(minutesWithFraction);
+    const auto wholeSeconds =
+        static_cast<std::int64_t>(60 * (minutesWithFraction - static_cast<double>(wholeMinutes)));
 
     // The sign is taken from the whole degrees before they are brought within
-    // the sign. Whole degrees are exact integers here, so the remainder is what
-    // subtracting 30 repeatedly leaves. A full circle or more starts again at
-    // Aries rather than running past the end of the sign list.
-    const auto degrees = static_cast<std::int64_t>(wholeDegrees);
+    // the sign; the remainder is what subtracting 30 repeatedly leaves. A full
+    // circle or more starts again at Aries rather than running past the end of
+    // the sign list.
     const std::int64_t sign = degrees / 30;
     const std::int64_t degreesInSign = degrees - 30 * sign;
 
@@ -55,10 +66,10 @@ void LongitudeTextInto(double& x, std::string& out) {
     char* end = WriteNumber(buffer, degreesInSign);
     end = std::copy(kDegreeMark.begin(), kDegreeMark.end(), end);
     *end++ = ' ';
-    end = WriteNumber(end, static_cast<std::int64_t>(wholeMinutes));
+    end = WriteNumber(end, wholeMinutes);
     *end++ = '\'';
     *end++ = ' ';
-    end = WriteNumber(end, static_cast<std::int64_t>(wholeSeconds));
+    end = WriteNumber(end, wholeSeconds);
     *end++ = '"';
     *end++ = ' ';
     const std::string_view signText = SignAbbreviations.substr(static_cast<std::size_t>(sign % 12) * 3, 3);
@@ -75,21 +86,32 @@ std::string LongitudeText(double& x) {
 std::string ChartPositionText(std::string_view text) {
     const std::string_view trimmed = TrimSpaces(text);
     const auto degreeMark = trimmed.find(kDegreeMark);
-    const auto apostrophe = trimmed.find('\'');
-    if (degreeMark == std::string_view::npos || apostrophe == std::string_view::npos ||
-        apostrophe < degreeMark + kDegreeMark.size()) {
+    const auto apostrophe = degreeMark == std::string_view::npos
+                                ? std::string_view::npos
+                                : trimmed.find('\'', degreeMark + kDegreeMark.size());
+    // No degree mark, or the first apostrophe before it, leaves no minutes field.
+    if (apostrophe == std::string_view::npos || trimmed.substr(0, degreeMark).find('\'') != std::string_view::npos)
         throw std::invalid_argument("not a longitude text");
-    }
     const std::string_view degrees = TrimSpaces(trimmed.substr(0, degreeMark));
     const auto minutesStart = degreeMark + kDegreeMark.size();
     const std::string_view minutes = TrimSpaces(trimmed.substr(minutesStart, apostrophe - minutesStart));
     const std::string_view sign = TrimSpaces(text.size() > 3 ? text.substr(text.size() - 3) : text);
 
-    const auto padded = [](std::string_view field) { return field.size() <= 1 ? field.size() + 1 : field.size(); };
-    std::string result(padded(degrees) + 1 + sign.size() + 1 + padded(minutes), ' ');
-    char* end = WriteTwoDigits(result.data(), degrees);
-    end = std::copy(sign.begin(), sign.end(), end + 1);
-    WriteTwoDigits(end + 1, minutes);
+    char buffer[16];
+    const std::size_t length = (degrees.size() <= 1 ? 2 : degrees.size()) + sign.size() +
+                               (minutes.size() <= 1 ? 2 : minutes.size()) + 2;
+    std::string result;
+    char* start = buffer;
+    if (length > sizeof buffer) {
+        result.resize(length);
+        start = result.data();
+    }
+    char* end = WriteTwoDigits(start, degrees);
+    *end++ = ' ';
+    end = std::copy(sign.begin(), sign.end(), end);
+    *end++ = ' ';
+    end = WriteTwoDigits(end, minutes);
+    if (start == buffer) result.assign(buffer, end);
     return result;
 }
 

@@ -93,7 +93,11 @@ double VedicPlanetPosition::WrapDegrees(double& x) {
 
 double VedicPlanetPosition::WrapRadians(double x) {
     const double turns = x / TwoPi;
-    double r = (turns - std::trunc(turns)) * TwoPi;
+    // Below 2^62 turns the integer conversion drops the fraction exactly as
+    // trunc does, without a library call.
+    const double whole = std::fabs(turns) < 4.6e18 ? static_cast<double>(static_cast<std::int64_t>(turns))
+                                                   : std::trunc(turns);
+    double r = (turns - whole) * TwoPi;
     if (r < 0) r += TwoPi;
     return r;
 }
@@ -129,64 +133,106 @@ void VedicPlanetPosition::CalculateAscendant(const BirthData& birth) {
     LongitudeTextInto(text, AscendantText);
 }
 
-void VedicPlanetPosition::OrbitalElements(int body, double d) {
-    if (body < 0 || body > Saturn) return;
+namespace {
+
+using VPP = VedicPlanetPosition;
+
+struct Elements {
+    double a, e, i, Omega, Perihelion, L;
+};
+
+Elements ElementsAt(int body, double d) {
     const ElementRow& row = kElements[body];
     const double t = d / 36525;
-    a = row.a + row.aRate * t;
-    e = row.e + row.eRate * t;
-    i = (row.i + row.iRate * t / 3600) * DegToRad;
-    Omega = (row.node + row.nodeRate * t / 3600) * DegToRad;
-    Perihelion = (row.perihelion + row.perihelionRate * t / 3600) * DegToRad;
-    L = WrapRadians((row.meanLongitude + row.meanLongitudeRate * t / 3600) * DegToRad);
+    return {row.a + row.aRate * t,
+            row.e + row.eRate * t,
+            (row.i + row.iRate * t / 3600) * VPP::DegToRad,
+            (row.node + row.nodeRate * t / 3600) * VPP::DegToRad,
+            (row.perihelion + row.perihelionRate * t / 3600) * VPP::DegToRad,
+            VPP::WrapRadians((row.meanLongitude + row.meanLongitudeRate * t / 3600) * VPP::DegToRad)};
 }
 
-double VedicPlanetPosition::TrueAnomaly(double M, double e) const {
-    double E = M + e * std::sin(M) * (1 + e * std::cos(M));
-    double E0;
-    do {
-        E0 = E;
-        E = E0 - (E0 - e * std::sin(E0) - M) / (1 - e * std::cos(E0));
-    } while (std::fabs(E - E0) > KeplerTolerance);
+// Kepler's equation E − e·sin E = M by Newton's method, in its three steps.
+double KeplerStart(double M, double e) {
+    return M + e * std::sin(M) * (1 + e * std::cos(M));
+}
+
+double NewtonStep(double E0, double M, double e) {
+    return E0 - (E0 - e * std::sin(E0) - M) / (1 - e * std::cos(E0));
+}
+
+double AnomalyFromEccentric(double E, double e) {
     double nu = 2 * std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(E / 2));
-    if (nu < 0) nu += TwoPi;
+    if (nu < 0) nu += VPP::TwoPi;
     return nu;
 }
 
-void VedicPlanetPosition::OrbitPosition(double& x, double& y, bool inclined) const {
-    const double M = WrapRadians(L - Perihelion);
-    const double nu = TrueAnomaly(M, e);
-    const double r = a * (1 - e * e) / (1 + e * std::cos(nu));
+double MeanAnomaly(const Elements& el) {
+    return VPP::WrapRadians(el.L - el.Perihelion);
+}
+
+// Heliocentric ecliptic position at true anomaly nu. The Earth's orbit is
+// taken in the ecliptic plane; other bodies are turned by node and inclination.
+void Heliocentric(const Elements& el, double nu, bool inclined, double& x, double& y) {
+    const double r = el.a * (1 - el.e * el.e) / (1 + el.e * std::cos(nu));
     if (!inclined) {
-        x = r * std::cos(nu + Perihelion);
-        y = r * std::sin(nu + Perihelion);
+        x = r * std::cos(nu + el.Perihelion);
+        y = r * std::sin(nu + el.Perihelion);
         return;
     }
-    const double u = nu + Perihelion - Omega;
-    const double cosNode = std::cos(Omega), sinNode = std::sin(Omega);
+    const double u = nu + el.Perihelion - el.Omega;
+    const double cosNode = std::cos(el.Omega), sinNode = std::sin(el.Omega);
     const double cosU = std::cos(u), sinU = std::sin(u);
-    const double cosI = std::cos(i);
+    const double cosI = std::cos(el.i);
     x = r * (cosNode * cosU - sinU * sinNode * cosI);
     y = r * (sinNode * cosU + sinU * cosNode * cosI);
 }
 
+// Geocentric longitude in degrees, 0 … 360, of a body at (x, y) seen from the
+// Earth at (xE, yE).
+double SeenFromEarth(double x, double y, double xE, double yE) {
+    const double lambda = VPP::ArcTan2(y - yE, x - xE) * kRadiansToDegrees;
+    return AddTurnsWhileBelowZero(SubtractTurnsWhileAbove(lambda, TurnBound::Above360));
+}
+
+}  // namespace
+
+void VedicPlanetPosition::OrbitalElements(int body, double d) {
+    if (body < Mercury || body > Saturn) return;
+    const Elements el = ElementsAt(body, d);
+    a = el.a;
+    e = el.e;
+    i = el.i;
+    Omega = el.Omega;
+    Perihelion = el.Perihelion;
+    L = el.L;
+}
+
+double VedicPlanetPosition::TrueAnomaly(double M, double e) const {
+    double E = KeplerStart(M, e);
+    double E0;
+    do {
+        E0 = E;
+        E = NewtonStep(E0, M, e);
+    } while (std::fabs(E - E0) > KeplerTolerance);
+    return AnomalyFromEccentric(E, e);
+}
+
 void VedicPlanetPosition::GeocentricLongitude(int body, double d) {
     if (!earth_.valid || earth_.day != d || earth_.tolerance != KeplerTolerance) {
-        OrbitalElements(Earth, d);
+        const Elements earth = ElementsAt(Earth, d);
         double x = 0, y = 0;
-        OrbitPosition(x, y, false);
+        Heliocentric(earth, TrueAnomaly(MeanAnomaly(earth), earth.e), false, x, y);
         earth_ = {true, d, KeplerTolerance, x, y};
     }
     // A body number outside the table keeps the Earth's elements, which were
     // the last ones loaded when the Earth is worked out afresh for each body.
     OrbitalElements(body < Mercury || body > Saturn ? Earth : body, d);
+    const Elements el{a, e, i, Omega, Perihelion, L};
 
     double x = 0, y = 0;  // the Sun sits at the origin
-    if (body != Earth) OrbitPosition(x, y, true);
-
-    double lambda = ArcTan2(y - earth_.y, x - earth_.x) * kRadiansToDegrees;
-    lambda = SubtractTurnsWhileAbove(lambda, TurnBound::Above360);
-    PlanetLongitude = AddTurnsWhileBelowZero(lambda);
+    if (body != Earth) Heliocentric(el, TrueAnomaly(MeanAnomaly(el), el.e), true, x, y);
+    PlanetLongitude = SeenFromEarth(x, y, earth_.x, earth_.y);
 }
 
 void VedicPlanetPosition::CalculatePlanets(const BirthData& birth, const ZoneOffset& zone,
@@ -201,11 +247,38 @@ void VedicPlanetPosition::CalculatePlanets(const BirthData& birth, const ZoneOff
     const double d = DayNumber2000;
     const double correction = std::fabs(SiderealOffset);
 
+    // The six orbits are solved side by side, each step for every body in
+    // turn: the operations on each body are exactly those of
+    // GeocentricLongitude, but the independent chains of sines can overlap.
+    constexpr int kRows = Saturn + 1;
+    std::array<Elements, kRows> rows;
+    std::array<double, kRows> M, E, x, y;
+    for (int b = 0; b < kRows; ++b) rows[b] = ElementsAt(b, d);
+    for (int b = 0; b < kRows; ++b) M[b] = MeanAnomaly(rows[b]);
+    for (int b = 0; b < kRows; ++b) E[b] = KeplerStart(M[b], rows[b].e);
+    for (unsigned pending = (1u << kRows) - 1; pending != 0;) {
+        for (int b = 0; b < kRows; ++b) {
+            if (!(pending & (1u << b))) continue;
+            const double E0 = E[b];
+            E[b] = NewtonStep(E0, M[b], rows[b].e);
+            if (!(std::fabs(E[b] - E0) > KeplerTolerance)) pending &= ~(1u << b);
+        }
+    }
+    for (int b = 0; b < kRows; ++b) {
+        x[b] = y[b] = 0;  // the Sun at the origin for the Earth's row
+        Heliocentric(rows[b], AnomalyFromEccentric(E[b], rows[b].e), b != Earth, x[b], y[b]);
+    }
+    earth_ = {true, d, KeplerTolerance, x[Earth], y[Earth]};
+    x[Earth] = y[Earth] = 0;
+    for (int b = 0; b < kRows; ++b) PlanetLongitudes[b] = SeenFromEarth(x[b], y[b], earth_.x, earth_.y);
+
     for (int body = Mercury; body <= Saturn; ++body) {
-        GeocentricLongitude(body, d);
-        double sidereal = AddTurnsWhileBelowZero(PlanetLongitude - correction);
+        double sidereal = AddTurnsWhileBelowZero(PlanetLongitudes[body] - correction);
         LongitudeTextInto(sidereal, PlanetTexts[body]);
     }
+    // The module values as the last body, Saturn, leaves them.
+    PlanetLongitude = PlanetLongitudes[Saturn];
+    OrbitalElements(Saturn, d);
 
     const double node = WrapRadians((125.1228 - 0.0529538083 * d) * DegToRad);
     double rahu = AddTurnsWhileBelowZero(node * kNodeRadiansToDegrees - 1 - correction);

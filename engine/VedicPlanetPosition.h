@@ -41,6 +41,7 @@ public:
     double DayNumber2000 = 0;
     double KeplerTolerance = 1e-12;
     double PlanetLongitude = 0;
+    std::array<double, 6> PlanetLongitudes{};  // tropical, table order, from the last CalculatePlanets
     std::array<std::string, 6> PlanetTexts;  // table order: Mercury, Venus, Sun, Mars, Jupiter, Saturn
     std::string RahuText;
     std::string KetuText;
@@ -84,9 +85,6 @@ private:
         double y = 0;
     };
     EarthPosition earth_;
-
-    // Heliocentric ecliptic position of the body whose elements are loaded.
-    void OrbitPosition(double& x, double& y, bool inclined) const;
 };
 
 }  // namespace velmora

@@ -110,6 +110,29 @@ TEST(EngineReference, PlanetsMatchThePlainComputation) {
     }
 }
 
+// A whole planetary run solves the six orbits side by side; each body must
+// still come out exactly as the body-by-body computation gives it.
+TEST(EngineReference, PlanetaryRunMatchesBodyByBody) {
+    VPP engine;
+    VPP plain;
+    for (int year = 1901; year <= 2050; year += 2) {
+        for (int hour : {1, 11, 22}) {
+            const BirthData birth = MakeBirth(year, 1 + (year + hour) % 12, 1 + year % 28, hour, (year * 11) % 60, 8,
+                                              0, {116, 23, true, 39, 54, false});
+            engine.CalculateAscendant(birth);
+            engine.CalculatePlanets(birth, {-8, 0}, "5\u00b0 0' 0\" Leo");
+            const double d = engine.DayNumber2000;
+            for (int body = VPP::Mercury; body <= VPP::Saturn; ++body) {
+                ASSERT_EQ(Bits(engine.PlanetLongitudes[body]), Bits(PlainGeocentricLongitude(plain, body, d)))
+                    << year << ' ' << hour << " body " << body;
+            }
+            EXPECT_EQ(Bits(engine.PlanetLongitude), Bits(engine.PlanetLongitudes[VPP::Saturn]));
+            EXPECT_EQ(engine.a, plain.a);  // the elements as Saturn leaves them
+            EXPECT_EQ(engine.L, plain.L);
+        }
+    }
+}
+
 TEST(EngineReference, SiderealTimeMatchesTheSubtractionLoop) {
     VPP engine;
     for (int year = 1901; year <= 2050; year += 3) {
