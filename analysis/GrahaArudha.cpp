@@ -58,6 +58,8 @@ void GrahaArudha::ComputeNextArudha(std::int16_t /*signIndex*/, std::string_view
                                     const PositionList& positions, ChartState& chart,
                                     ArudhaCaptions& lblArudha) {
     // The lord is found by its plain name, so a retrograde mark never hides it.
+    constexpr std::string_view kRetrogradeMark = " (R) ";
+    if (lord.ends_with(kRetrogradeMark)) lord.remove_suffix(kRetrogradeMark.size());
     ComputeNextArudha(ReadBodySignNumbers(positions), BodyNumberOf(lord), chart, lblArudha);
 }
 

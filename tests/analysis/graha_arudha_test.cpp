@@ -171,6 +171,28 @@ TEST(GrahaArudha, UnknownTextsLeaveTheLastSignsInForce) {
     EXPECT_EQ(chart.ArudhaSigns[0], Gem);
 }
 
+TEST(GrahaArudha, LordIsFoundByItsPlainName) {
+    PositionList positions = PositionsFor(AllIn(Ari));
+    positions[4] = "03 Tau 10";  // Mars
+    const struct {
+        std::string_view lord;
+        int expected;  // AL, or -1 when no lord is found
+    } cases[] = {{"Mars", Gem}, {"Mars (R) ", Gem}, {"Mars (R)", -1}, {"mars", -1}, {"", -1}};
+    for (const auto& c : cases) {
+        GrahaArudha arudha;
+        ChartState chart;
+        chart.ArudhaSigns.fill(-1);
+        ArudhaCaptions captions;
+        arudha.ComputeNextArudha(0, c.lord, positions, chart, captions);
+        if (c.expected < 0) {
+            // Nothing found: the lord's sign stays 0, as before any chart.
+            EXPECT_EQ(arudha.LordSign, 0) << c.lord;
+        } else {
+            EXPECT_EQ(chart.ArudhaSigns[0], c.expected) << c.lord;
+        }
+    }
+}
+
 TEST(GrahaArudha, CallsBeyondTheTwelfthHouseWriteNothing) {
     Computed c = ComputeChart(kWorkedChart);
     const ChartState before = c.chart;
