@@ -74,6 +74,7 @@ private slots:
     void linksOpenTheHomePageOnce();
     void footerLinksStayVisibleBesideTheReport();
     void screenReaderNamesAndOrder();
+    void textsFitTheirLabels();
 };
 
 void DisplayTest::controlsStandWhereDesigned_data() {
@@ -372,6 +373,28 @@ void DisplayTest::screenReaderNamesAndOrder() {
     }
     QVERIFY(visited.indexOf(QStringLiteral("lblPisces")) < visited.indexOf(QStringLiteral("lblDOB")));
     QVERIFY(visited.indexOf(QStringLiteral("lblDOB")) < visited.indexOf(QStringLiteral("planet")));
+}
+
+void DisplayTest::textsFitTheirLabels() {
+    // Long texts where the run can write them: a crowded sign, long places.
+    ResultFormTexts texts = WorkedChartTexts();
+    texts.signBoxes[4] = "\r\nSun\r\nMercury (R) \r\nVenus (R) \r\nMars (R) \r\nJupiter (R) \r\nSaturn (R) ";
+    texts.lblCity = "Thiruvananthapuram";
+    texts.lblDOB = "September/30/2050";
+    texts.lblLongitude = "179\xc2\xb0 59'";
+    texts.lblName = "ANANTHA SUBRAMANIAM";
+    CapturedServices s;
+    frmDisplay form(texts, s.services);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    for (QLabel* label : form.findChildren<QLabel*>()) {
+        if (label->wordWrap() || label->text().isEmpty()) continue;
+        const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                                          -label->margin());
+        const QRect needed = QFontMetrics(label->font()).boundingRect(room, int(label->alignment()), label->text());
+        QVERIFY2(needed.width() <= room.width(), qPrintable(label->objectName() + ": " + label->text()));
+        QVERIFY2(needed.height() <= room.height() + 2, qPrintable(label->objectName() + ": " + label->text()));
+    }
 }
 
 QTEST_MAIN(DisplayTest)

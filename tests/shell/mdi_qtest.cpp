@@ -2,8 +2,8 @@
 // inside it, the layout kept on every resize, the links, and what each button,
 // menu entry and the close box ask for.
 //
-// With VELMORA_SCREENSHOTS set to a folder, the window with a computed chart
-// is also saved there as main-window.png.
+// The window with a computed chart is saved as main-window.png in
+// $VELMORA_SCREENSHOT_DIR, or <build>/screenshots.
 
 #include <QAction>
 #include <QDir>
@@ -290,11 +290,14 @@ void MdiTest::screenshot() {
     QCoreApplication::processEvents();
     const QPixmap picture = window.grab();
     QCOMPARE(picture.size(), window.size() * picture.devicePixelRatio());
-    const QString folder = qEnvironmentVariable("VELMORA_SCREENSHOTS");
-    if (!folder.isEmpty()) {
-        QVERIFY(QDir().mkpath(folder));
-        QVERIFY(picture.save(QDir(folder).filePath(QStringLiteral("main-window.png"))));
-    }
+    QString dir = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
+    if (dir.isEmpty()) dir = QStringLiteral(VELMORA_BINARY_DIR "/screenshots");
+    QVERIFY(QDir().mkpath(dir));
+    const qreal ratio = picture.devicePixelRatio();
+    const QString suffix = ratio == 1.0 ? QString() : QStringLiteral("@%1x").arg(ratio);
+    const QString file = QDir(dir).filePath(QStringLiteral("main-window%1.png").arg(suffix));
+    QVERIFY(picture.save(file));
+    qInfo("saved %s", qPrintable(file));
 }
 
 QTEST_MAIN(MdiTest)
