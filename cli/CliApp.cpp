@@ -26,7 +26,7 @@ Usage:
   velmora-cli --help
 
 Options:
-  --name TEXT        the name, letters and spaces (typed in capitals)
+  --name TEXT        the name: letters and spaces, lower case becomes capitals
   --date YYYY-MM-DD  the birth date, 1901-01-01 to 2050-12-31
   --time HH:MM[:SS]  the local clock time, 00:00 to 23:59 (seconds are ignored)
   --lon DEG:MIN{E|W} longitude: degrees 0-179, minutes 0-59, East or West (77:35E)

@@ -69,8 +69,9 @@ void JsonWriter::Close(char bracket) {
 
 void JsonWriter::Key(std::string_view key) {
     BeforeValue();
-    AppendEscaped(key);
-    out_ += ':';
+    out_ += '"';
+    out_ += key;
+    out_ += "\":";
     afterKey_ = true;
 }
 
@@ -94,22 +95,23 @@ void JsonWriter::Bool(bool value) {
 void JsonWriter::AppendEscaped(std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
     out_ += '"';
-    std::size_t plainFrom = 0;  // start of the run of bytes copied unchanged
-    std::size_t i = 0;
-    auto flush = [&] { out_.append(text.substr(plainFrom, i - plainFrom)); };
-    while (i < text.size()) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* plain = begin;  // start of the run of bytes copied unchanged
+    const char* at = begin;
+    while (at != end) {
+        const unsigned char c = static_cast<unsigned char>(*at);
         if (kPlainByte[c]) {
-            ++i;
+            ++at;
             continue;
         }
         if (c >= 0x80) {
-            if (const std::size_t length = ValidSequenceLength(text, i)) {
-                i += length;
+            if (const std::size_t length = ValidSequenceLength(text, static_cast<std::size_t>(at - begin))) {
+                at += length;
                 continue;
             }
         }
-        flush();
+        out_.append(plain, static_cast<std::size_t>(at - plain));
         switch (c) {
             case '"': out_ += "\\\""; break;
             case '\\': out_ += "\\\\"; break;
@@ -127,9 +129,9 @@ void JsonWriter::AppendEscaped(std::string_view text) {
                     out_ += kReplacement;
                 }
         }
-        plainFrom = ++i;
+        plain = ++at;
     }
-    flush();
+    out_.append(plain, static_cast<std::size_t>(end - plain));
     out_ += '"';
 }
 

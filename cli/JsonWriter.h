@@ -21,7 +21,9 @@ public:
     void EndObject() { Close('}'); }
     void BeginArray() { Open('['); }
     void EndArray() { Close(']'); }
-    void Key(std::string_view key);  // inside an object, before each value
+    // Inside an object, before each value. Keys are this program's own plain
+    // ASCII names and are written as they are.
+    void Key(std::string_view key);
     void String(std::string_view text);
     void Int(std::int64_t value);
     void Bool(bool value);
