@@ -31,9 +31,10 @@ std::string_view TrimSpaces(std::string_view text) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Reads a decimal number (optional sign, digits, optional fraction) from the
-// start of `text`. Returns the value and how many characters it took, or
-// nothing when the text does not start with a number.
+// Reads a decimal number (optional blanks, optional sign, digits, optional
+// fraction) from the start of `text`, as the run reads the boxes. Returns the
+// value and how many characters it took, or nothing when the text does not
+// start with a number.
 struct NumberPrefix {
     double value;
     std::size_t length;
@@ -41,6 +42,7 @@ struct NumberPrefix {
 
 std::optional<NumberPrefix> ReadNumberPrefix(std::string_view text) {
     std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;  // as the run's conversion does
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     double value = 0;

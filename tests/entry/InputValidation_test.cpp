@@ -56,6 +56,8 @@ const ValidationCase kCases[] = {
     {"lon deg negative", [](FormFields& f) { f.LonDeg = "-1"; }, 2},
     {"lon deg just over", [](FormFields& f) { f.LonDeg = "179.5"; }, 2},
     {"lon deg huge", [](FormFields& f) { f.LonDeg = "99999999999999999999999"; }, 2},
+    {"lon deg after a tab", [](FormFields& f) { f.LonDeg = "\t999"; }, 2},
+    {"lon deg 12 after a tab", [](FormFields& f) { f.LonDeg = "\t12"; }, 0},
     // 3: longitude minutes, the whole text as a number
     {"lon min empty", [](FormFields& f) { f.LonMin = ""; }, 3},
     {"lon min spaces", [](FormFields& f) { f.LonMin = " "; }, 3},
@@ -67,6 +69,7 @@ const ValidationCase kCases[] = {
     {"lon min inner space", [](FormFields& f) { f.LonMin = "1 2"; }, 3},
     {"lon min negative", [](FormFields& f) { f.LonMin = "-1"; }, 3},
     {"lon min lone sign", [](FormFields& f) { f.LonMin = "-"; }, 3},
+    {"lon min after a tab", [](FormFields& f) { f.LonMin = "\t75"; }, 3},
     // 4: latitude degrees
     {"lat deg empty", [](FormFields& f) { f.LatDeg = ""; }, 4},
     {"lat deg 89", [](FormFields& f) { f.LatDeg = "89"; }, 0},
