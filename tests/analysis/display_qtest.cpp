@@ -1,6 +1,6 @@
 // The result form: where every control stands, the chart grid, what each
-// caption shows, fonts and colours, the report with its formats, the two
-// links, and what a screen reader finds.
+// caption shows, fonts and colours, the report with its formats, and what a
+// screen reader finds. The two links are tried in navigation_qtest.
 
 #include <QApplication>
 #include <QFontInfo>
@@ -70,8 +70,6 @@ private slots:
     void fixedCaptionsStayAsDesigned();
     void fontsAndColours();
     void reportKeepsTextBreaksAndFormats();
-    void linksOpenTheHomePageOnce_data();
-    void linksOpenTheHomePageOnce();
     void footerLinksStayVisibleBesideTheReport();
     void screenReaderNamesAndOrder();
     void textsFitTheirLabels();
@@ -297,35 +295,6 @@ void DisplayTest::reportKeepsTextBreaksAndFormats() {
     QVERIFY(has([](const Run& r) { return r.color == QColor(128, 0, 0); }));
     QVERIFY(has([](const Run& r) { return r.color == QColor(0, 0, 0) && !r.bold; }));
     QVERIFY(has([](const Run& r) { return r.bold; }));
-}
-
-void DisplayTest::linksOpenTheHomePageOnce_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("byKeyboard");
-    QTest::newRow("Label6 click") << "Label6" << false;
-    QTest::newRow("Label7 click") << "Label7" << false;
-    QTest::newRow("Label6 key") << "Label6" << true;
-    QTest::newRow("Label7 key") << "Label7" << true;
-}
-
-void DisplayTest::linksOpenTheHomePageOnce() {
-    QFETCH(QString, name);
-    QFETCH(bool, byKeyboard);
-    CapturedServices s;
-    frmDisplay form(WorkedChartTexts(), s.services);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    auto* link = form.findChild<LinkLabel*>(name);
-    QVERIFY(link);
-    if (byKeyboard) {
-        QTest::keyClick(link, Qt::Key_Return);
-    } else {
-        QTest::mouseClick(link, Qt::LeftButton);
-    }
-    QCOMPARE(s.web.opened.size(), std::size_t{1});
-    QCOMPARE(s.web.opened[0], WebPageAddress(WebPage::Home));
-    QVERIFY(form.isVisible());
-    QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
 }
 
 void DisplayTest::footerLinksStayVisibleBesideTheReport() {

@@ -1,6 +1,6 @@
 // The main window: its strips, buttons and menus, the result form loaded
-// inside it, the layout kept on every resize, the links, and what each button,
-// menu entry and the close box ask for.
+// inside it and the layout kept on every resize. What its commands and links
+// do is tried through the whole program in navigation_qtest.
 //
 // The window with a computed chart is saved as main-window.png in
 // $VELMORA_SCREENSHOT_DIR, or <build>/screenshots.
@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -56,10 +55,6 @@ ResultFormTexts ComputedChart() {
     return run.Result;
 }
 
-QAction* FindAction(const QMainWindow& window, const char* name) {
-    return window.menuBar()->findChild<QAction*>(QLatin1String(name));
-}
-
 constexpr int Pixels(double twips) { return static_cast<int>(twips / 15 + 0.5); }
 
 }  // namespace
@@ -73,12 +68,6 @@ private slots:
     void layoutFollowsEverySize_data();
     void layoutFollowsEverySize();
     void minimisingAndRestoringKeepsTheLayout();
-    void linksOpenTheirPageOnce_data();
-    void linksOpenTheirPageOnce();
-    void commandsAskForTheirStep_data();
-    void commandsAskForTheirStep();
-    void closeBoxEndsRatherThanReturns();
-    void dismissAsksForNothing();
     void screenshot();
 };
 
@@ -183,102 +172,6 @@ void MdiTest::minimisingAndRestoringKeepsTheLayout() {
     QTRY_COMPARE(window.width(), 700);
     QVERIFY(qAbs(window.cmdExit->geometry().right() + 1 - (700 - Pixels(300))) <= 1);
     QVERIFY(qAbs(window.DisplayWindow()->x() - 700 / 8.0) <= 1);
-}
-
-void MdiTest::linksOpenTheirPageOnce_data() {
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<int>("page");
-    QTest::newRow("mnuOnline") << "mnuOnline" << int(WebPage::Help);
-    QTest::newRow("mnuVisit") << "mnuVisit" << int(WebPage::Home);
-    QTest::newRow("mnuUpdate") << "mnuUpdate" << int(WebPage::Download);
-    QTest::newRow("mnuDonate") << "mnuDonate" << int(WebPage::Donation);
-    QTest::newRow("Label10") << "Label10" << int(WebPage::BrandedEdition);
-    QTest::newRow("Label6") << "Label6" << int(WebPage::Home);
-    QTest::newRow("Label7") << "Label7" << int(WebPage::Home);
-}
-
-void MdiTest::linksOpenTheirPageOnce() {
-    QFETCH(QString, entry);
-    QFETCH(int, page);
-    CapturedServices s;
-    MDI window(ComputedChart(), s.services);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QSignalSpy back(&window, &MDI::backRequested), exit(&window, &MDI::exitRequested);
-    if (QAction* action = FindAction(window, entry.toLatin1().constData())) {
-        action->trigger();
-    } else {
-        auto* link = window.findChild<LinkLabel*>(entry);
-        QVERIFY(link);
-        QTest::mouseClick(link, Qt::LeftButton);
-    }
-    QCOMPARE(s.web.opened.size(), std::size_t{1});
-    QCOMPARE(s.web.opened[0], WebPageAddress(WebPage(page)));
-    // The window stays as it was.
-    QVERIFY(window.isVisible());
-    QCOMPARE(back.count() + exit.count(), 0);
-    QVERIFY(s.messenger.shown.empty());
-}
-
-void MdiTest::commandsAskForTheirStep_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<int>("backs");
-    QTest::addColumn<int>("exits");
-    QTest::addColumn<int>("abouts");
-    QTest::newRow("cmdBack") << "cmdBack" << 1 << 0 << 0;
-    QTest::newRow("mnuBack") << "mnuBack" << 1 << 0 << 0;
-    QTest::newRow("cmdExit") << "cmdExit" << 0 << 1 << 0;
-    QTest::newRow("mnuExit") << "mnuExit" << 0 << 1 << 0;
-    QTest::newRow("mnuAbout") << "mnuAbout" << 0 << 0 << 1;
-}
-
-void MdiTest::commandsAskForTheirStep() {
-    QFETCH(QString, command);
-    QFETCH(int, backs);
-    QFETCH(int, exits);
-    QFETCH(int, abouts);
-    CapturedServices s;
-    MDI window(ComputedChart(), s.services);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QSignalSpy back(&window, &MDI::backRequested), exit(&window, &MDI::exitRequested),
-        about(&window, &MDI::aboutRequested);
-    if (auto* button = window.findChild<QPushButton*>(command)) {
-        QTest::mouseClick(button, Qt::LeftButton);
-    } else {
-        QAction* action = FindAction(window, command.toLatin1().constData());
-        QVERIFY(action);
-        action->trigger();
-    }
-    QCOMPARE(back.count(), backs);
-    QCOMPARE(exit.count(), exits);
-    QCOMPARE(about.count(), abouts);
-    QVERIFY(s.web.opened.empty());
-}
-
-void MdiTest::closeBoxEndsRatherThanReturns() {
-    CapturedServices s;
-    MDI window(ComputedChart(), s.services);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QSignalSpy back(&window, &MDI::backRequested), exit(&window, &MDI::exitRequested);
-    QVERIFY(window.close());
-    QCOMPARE(exit.count(), 1);
-    QCOMPARE(back.count(), 0);
-    QVERIFY(!window.isVisible());
-    window.close();  // a second close asks no more
-    QCOMPARE(exit.count(), 1);
-}
-
-void MdiTest::dismissAsksForNothing() {
-    CapturedServices s;
-    MDI window(ComputedChart(), s.services);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QSignalSpy back(&window, &MDI::backRequested), exit(&window, &MDI::exitRequested);
-    window.Dismiss();
-    QVERIFY(!window.isVisible());
-    QCOMPARE(exit.count() + back.count(), 0);
 }
 
 void MdiTest::screenshot() {
