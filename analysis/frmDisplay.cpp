@@ -220,7 +220,7 @@ void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
         lblArudha[k] = arudha;
     }
 
-    Label7 = new LinkLabel(QStringLiteral("Click here to visit the Velmora forum"), services.web, WebPage::Home,
+    Label7 = new LinkLabel(QStringLiteral("Visit the Velmora forum"), services.web, WebPage::Home,
                            fraBirthchart);
     Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setFont(Verdana(8.25, true));
