@@ -163,22 +163,14 @@ INSTANTIATE_TEST_SUITE_P(
         SectionCase{"Saturn 2nd from AL has two sentences", {BodyTo(kSaturn, Tau)}, AL, {8}},
         SectionCase{"AL in Pisces, Rahu in Aries is the 2nd",
                     {ArudhaTo(AL, Pis), BodyTo(kRahu, Ari)}, AL, {4, 5, 30, 38, 42, 44, 48}},
-        SectionCase{"Rahu and Ketu 7th from AL", {BodyTo(kRahu, Lib), BodyTo(kKetu, Lib)}, AL, {50, 51}},
-        SectionCase{"benefics 11th from AL", {BodyTo(kMoon, Aqu), BodyTo(kVenus, Aqu)}, AL, {46, 49}},
         SectionCase{"Venus and Ketu in A3", {BodyTo(kVenus, Ari), BodyTo(kKetu, Ari)}, A3, {2, 6}},
-        SectionCase{"A4 3rd from AL", {ArudhaTo(A4, Gem)}, A4, {1}},
-        SectionCase{"A4 11th from AL", {ArudhaTo(A4, Aqu)}, A4, {2}},
-        SectionCase{"A4 6th from AL", {ArudhaTo(A4, Vir)}, A4, {3}},
-        SectionCase{"A4 8th from AL", {ArudhaTo(A4, Sco)}, A4, {4}},
         SectionCase{"A4 12th from AL, AL moved along", {ArudhaTo(AL, Vir), ArudhaTo(A4, Leo)}, A4, {5}},
         SectionCase{"Jupiter and Moon in A4", {BodyTo(kJupiter, Ari), BodyTo(kMoon, Ari)}, A4, {7, 8}},
         SectionCase{"ascendant in A5, Rahu then 5th from it", {BodyTo(kAsc, Ari)}, A5, {1, 2}},
         SectionCase{"Rahu 5th from the ascendant", {BodyTo(kRahu, Sco)}, A5, {2}},
-        SectionCase{"Saturn 8th from A5", {ArudhaTo(A5, Leo), BodyTo(kSaturn, Pis)}, A5, {3}},
         SectionCase{"Moon 4th from Saturn and from Mars, across Pisces",
                     {BodyTo(kSaturn, Pis), BodyTo(kMoon, Gem)}, A6, {2, 4}},
         SectionCase{"Sun and Moon in A6", {ArudhaTo(A6, Tau), BodyTo(kSun, Tau), BodyTo(kMoon, Tau)}, A6, {1, 3}},
-        SectionCase{"A7 6th from AL", {ArudhaTo(A7, Vir)}, A7, {1}},
         SectionCase{"A7 12th from AL", {ArudhaTo(AL, Leo), ArudhaTo(A7, Can)}, A7, {3}},
         SectionCase{"A7 8th from AL with Venus", {ArudhaTo(A7, Sco), BodyTo(kVenus, Sco)}, A7, {2, 5}},
         SectionCase{"Saturn in A7, Sun in Leo, Mars in Sagittarius",
@@ -190,11 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {BodyTo(kSaturn, Ari), BodyTo(kMars, Sag), BodyTo(kSun, Vir)}, A7, {}},
         SectionCase{"Sun in Leo, Rahu in Sagittarius, Saturn not in A7", {BodyTo(kRahu, Sag)}, A7, {}},
         SectionCase{"Venus in A7", {BodyTo(kVenus, Ari)}, A7, {5}},
-        SectionCase{"A9 8th from AL", {ArudhaTo(A9, Sco)}, A9, {4}},
         SectionCase{"Moon and ascendant in A9", {BodyTo(kMoon, Ari), BodyTo(kAsc, Ari)}, A9, {8, 9}},
-        SectionCase{"Venus, Jupiter, Saturn, Mars in A9",
-                    {BodyTo(kVenus, Ari), BodyTo(kJupiter, Ari), BodyTo(kSaturn, Ari), BodyTo(kMars, Ari)},
-                    A9, {6, 7, 10, 11}},
         SectionCase{"Saturn and Moon in A10", {BodyTo(kSaturn, Ari), BodyTo(kMoon, Ari)}, A10, {1, 2}},
         SectionCase{"Sun in A11, ascendant elsewhere", {BodyTo(kSun, Ari)}, A11, {}},
         SectionCase{"Sun and ascendant in A11", {BodyTo(kSun, Ari), BodyTo(kAsc, Ari)}, A11, {1}},
@@ -204,8 +192,6 @@ INSTANTIATE_TEST_SUITE_P(
         SectionCase{"Saturn, Rahu and Sun 2nd from A12",
                     {BodyTo(kSaturn, Tau), BodyTo(kRahu, Tau), BodyTo(kSun, Tau)}, A12, {1, 2}},
         SectionCase{"Jupiter and Saturn 2nd from A12", {BodyTo(kJupiter, Tau), BodyTo(kSaturn, Tau)}, A12, {5}},
-        SectionCase{"Mercury, Mars and Ketu 2nd from A12",
-                    {BodyTo(kMercury, Tau), BodyTo(kMars, Tau), BodyTo(kKetu, Tau)}, A12, {4, 6}},
         SectionCase{"Saturn, Moon and Mercury 9th from A12",
                     {BodyTo(kSaturn, Sag), BodyTo(kMoon, Sag), BodyTo(kMercury, Sag)}, A12, {8, 9}},
         SectionCase{"Sun, Jupiter, Rahu 9th from A12",
@@ -213,33 +199,6 @@ INSTANTIATE_TEST_SUITE_P(
         SectionCase{"Mars and Saturn 9th from A12 in Pisces",
                     {ArudhaTo(A12, Pis), BodyTo(kMars, Sco), BodyTo(kSaturn, Sco)}, A12, {12}},
         SectionCase{"Moon and Sun in A12", {BodyTo(kMoon, Ari), BodyTo(kSun, Ari)}, A12, {13, 14}}));
-
-TEST(ReportRules, PlacementCountsFromEveryKindOfPoint) {
-    ChartState chart = QuietChart();
-    chart.ArudhaSigns[4] = Sag;
-    const struct {
-        Placement placement;
-        bool holds;
-    } cases[] = {
-        {{1u << kMoon, false, 1, {ChartPoint::FixedSign, Can}}, true},
-        {{1u << kMoon, false, 2, {ChartPoint::FixedSign, Gem}}, true},
-        {{1u << kMoon, false, 12, {ChartPoint::FixedSign, Leo}}, true},
-        {{1u << kMoon, false, 1, {ChartPoint::FixedSign, Leo}}, false},
-        {{(1u << kSun) | (1u << kMercury), false, 1, {ChartPoint::Body, kRahu}}, true},
-        {{(1u << kSun) | (1u << kMoon), false, 1, {ChartPoint::Body, kRahu}}, false},
-        {{(1u << kSun) | (1u << kMoon), true, 1, {ChartPoint::Body, kRahu}}, true},
-        {{(1u << kVenus) | (1u << kMoon), true, 1, {ChartPoint::Body, kRahu}}, false},
-        {{1u << (kArudhaBit + 4), false, 9, {ChartPoint::Arudha, 0}}, true},
-        {{1u << (kArudhaBit + 4), false, 9, {ChartPoint::Arudha, 3}}, true},
-        {{1u << (kArudhaBit + 4), false, 5, {ChartPoint::Body, kSun}}, true},
-        {{1u << (kArudhaBit + 3), false, 5, {ChartPoint::Body, kSun}}, false},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(PlacementHolds(c.placement, chart), c.holds)
-            << c.placement.subjects << " " << int(c.placement.nth) << " from " << int(c.placement.from.kind)
-            << "/" << int(c.placement.from.index);
-    }
-}
 
 }  // namespace
 }  // namespace velmora

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -169,36 +170,17 @@ INSTANTIATE_TEST_SUITE_P(
                     Piece("You will have problems and will be unhappy.", true, kRed, 1)}},
         FormatCase{"Sun in A11 without the ascendant", {BodyTo(kSun, Ari)}, 10, {}}));
 
-TEST(ReportWriter, WorkedChartWritesItsRulesInTableOrder) {
+TEST(ReportWriter, AppendsTwoPiecesPerRuleOfTheWorkedChart) {
     const Computed c = ComputeChart(kWorkedChart);
     Report report;
     WriteReport(c.chart, c.tables, report);
-    std::vector<std::string_view> headings;
-    for (std::size_t i = 0; i < report.size(); ++i) {
-        for (const ReportRule& rule : kReportRules) {
-            if (report[i].text == rule.heading) headings.push_back(rule.heading);
-        }
-    }
-    const std::vector<std::string_view> expected = {
-        "Jupiter (Benefic) present in your Arudha Lagna contributes towards your wellbeing",
-        "Sun (Malefic) present in 2nd House From Arudha Lagna",
-        "Saturn (Malefic) present in 8th House From Arudha Lagna",
-        "Ketu (Malefic) present in 6th House From Arudha Lagna",
-        "Mercury (Benefic) present in 3rd House From Arudha Lagna",
-        "Moon (Benefic) present in 11th House From Arudha Lagna",
-        "Moon is present in 4th house from Saturn",
-        "A9 Lagna is present in 8th house from Arudha Lagna",
-        "Saturn present in A9 Lagna",
-    };
-    EXPECT_EQ(headings, expected);
-    // Nine fixed pieces per section, two per firing rule.
-    EXPECT_EQ(report.size(), static_cast<std::size_t>(kArudhaCount * kSectionPieces + 2 * 9));
-    EXPECT_EQ(report[3].text, "Cancer");
-    EXPECT_EQ(report[8].text, "Benefic (Female)");
-
-    // Appends: a second write doubles the list.
+    // Nine fixed pieces per section, and the nine rules that hold there write
+    // a heading and a sentence each.
+    const std::size_t size = kArudhaCount * kSectionPieces + 2 * 9;
+    ASSERT_EQ(report.size(), size);
     WriteReport(c.chart, c.tables, report);
-    EXPECT_EQ(report.size(), 2 * static_cast<std::size_t>(kArudhaCount * kSectionPieces + 2 * 9));
+    EXPECT_EQ(report.size(), 2 * size);
+    EXPECT_TRUE(std::equal(report.begin(), report.begin() + size, report.begin() + size));
 }
 
 TEST(ReportText, JoinsPiecesWithTheirBreaks) {
