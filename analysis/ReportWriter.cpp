@@ -89,6 +89,7 @@ void WriteReport(const ChartState& chart, const ReportTables& tables, Report& ou
             if (holds[static_cast<std::size_t>(r)]) piece = WriteRule(kReportRules[r], tables, piece);
         }
     }
+    out.resize(static_cast<std::size_t>(piece - out.data()));  // exactly what was written
 }
 
 }  // namespace velmora
