@@ -37,12 +37,4 @@ inline BirthData MakeBirth(int year, int month, int day, int hour, int minute, i
 inline constexpr Place kGreenwichEquator{};
 inline constexpr Place kDelhi{77, 13, true, 28, 39, false};
 
-// Degrees a and b apart on the circle, 0 … 180.
-inline double CircleDistance(double a, double b) {
-    double d = a - b;
-    while (d < 0) d += 360;
-    while (d >= 360) d -= 360;
-    return d > 180 ? 360 - d : d;
-}
-
 }  // namespace velmora::testing_support

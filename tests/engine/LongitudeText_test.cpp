@@ -37,18 +37,6 @@ TEST(LongitudeText, LongAndShortForms) {
     }
 }
 
-TEST(LongitudeText, EverySignAndTheWrittenIntoFormAgree) {
-    std::string reused = "previous contents that must go";
-    for (int sign = 0; sign < 12; ++sign) {
-        double x = sign * 30 + 12.5;
-        const std::string byValue = LongitudeText(x);
-        LongitudeTextInto(x, reused);
-        EXPECT_EQ(reused, byValue);
-        EXPECT_EQ(byValue.substr(byValue.size() - 3), SignAbbreviations.substr(sign * 3, 3));
-        EXPECT_EQ(ChartPositionText(byValue).substr(3, 3), SignAbbreviations.substr(sign * 3, 3));
-    }
-}
-
 TEST(LongitudeText, ShortFormOfHandWrittenTexts) {
     const struct {
         const char* text;

@@ -47,16 +47,5 @@ TEST(Moon, IntermediateValuesAtTheEpoch) {
     EXPECT_NEAR(moon.MoonLongitude + moon.MoonSiderealOffset, 199.4623772, 5e-8);
 }
 
-TEST(Moon, RunsAreIndependent) {
-    VedicEphemeris reused;
-    reused.CalculateMoon(MakeBirth(1910, 3, 3, 3, 3, 3, 0, {50, 0, false, 0, 0, false}, true));
-    const BirthData birth = MakeBirth(1947, 8, 15, 0, 0, 5, 30, kDelhi);
-    reused.CalculateMoon(birth);
-    VedicEphemeris fresh;
-    fresh.CalculateMoon(birth);
-    EXPECT_EQ(reused.MoonText, fresh.MoonText);
-    EXPECT_EQ(reused.MoonLongitude, fresh.MoonLongitude);
-}
-
 }  // namespace
 }  // namespace velmora
