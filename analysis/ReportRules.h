@@ -81,14 +81,19 @@ inline bool PlacementHolds(const Placement& placement, const SignOccupants& occu
     int target = occupants.signOf[placement.from.Slot()] + placement.nth - 1;
     target -= target >= kSignCount ? kSignCount : 0;
     const SubjectSet there = occupants.bySign[target] & placement.subjects;
-    return placement.anyOf ? there != 0 : there == placement.subjects;
+    // Every subject there, or at least one: chosen arithmetically, not by a jump.
+    const bool all = there == placement.subjects;
+    const bool some = there != 0;
+    return (placement.anyOf & some) | (!placement.anyOf & all);
 }
 
-// Tests all three placements without branching on the chart: an unused
-// placement (no subjects, every one of them present) always holds.
+// Branches only on the table (how many placements a rule has), never on the
+// chart, so a report costs the same whatever holds.
 inline bool RuleHolds(const ReportRule& rule, const SignOccupants& occupants) {
-    bool holds = true;
-    for (const Placement& placement : rule.when) holds &= PlacementHolds(placement, occupants);
+    bool holds = PlacementHolds(rule.when[0], occupants);
+    for (std::size_t p = 1; p < rule.when.size() && rule.when[p].subjects != 0; ++p) {
+        holds &= PlacementHolds(rule.when[p], occupants);
+    }
     return holds;
 }
 
