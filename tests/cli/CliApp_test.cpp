@@ -181,6 +181,33 @@ TEST(CliApp, ZonesHelpAndTheirStatus) {
     }
 }
 
+// Known positions of three births, from the command line to the JSON texts.
+TEST(CliApp, WorkedExamplesEndToEnd) {
+    struct Worked {
+        Args args;
+        int body;  // 0 Sun … 9 ascendant
+        std::string longitude;
+    };
+    const Args noonGmt = {"--name", "x", "--date", "2000-01-01", "--time", "12:00", "--lon", "0:00W", "--lat", "0:00N", "--json"};
+    const Args delhiNoon = {"--name", "x", "--date", "2000-01-01", "--time", "12:00", "--lon", "77:13E",
+                            "--lat", "28:39N", "--zone", "IST", "--json"};
+    const Args delhiEvening = {"--name", "x", "--date", "2000-01-01", "--time", "17:30", "--lon", "77:13E",
+                               "--lat", "28:39N", "--zone", "IST", "--json"};
+    const Worked cases[] = {
+        {noonGmt, 0, "16\u00B0 31' 32\" Sag"}, {noonGmt, 1, "19\u00B0 27' 44\" Lib"},
+        {noonGmt, 2, "8\u00B0 3' 7\" Sag"},    {noonGmt, 3, "7\u00B0 43' 26\" Sco"},
+        {noonGmt, 4, "4\u00B0 7' 43\" Aqu"},   {noonGmt, 5, "1\u00B0 30' 25\" Ari"},
+        {noonGmt, 6, "16\u00B0 21' 38\" Ari"}, {noonGmt, 7, "10\u00B0 16' 6\" Can"},
+        {noonGmt, 8, "10\u00B0 16' 6\" Cap"},  {delhiNoon, 9, "13\u00B0 12' 29\" Pis"},
+        {delhiEvening, 1, "19\u00B0 27' 44\" Lib"},
+    };
+    for (const Worked& c : cases) {
+        const CliResult r = RunCliWith(c.args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(nlohmann::json::parse(r.out)["longitudes"][c.body], c.longitude) << c.args[5] << " body " << c.body;
+    }
+}
+
 // Golden outputs. To regenerate them on purpose after a deliberate change:
 //   VELMORA_UPDATE_GOLDEN=1 build-cli/tests/cli/velmora_cli_tests --gtest_filter='CliGolden*'
 struct GoldenCase {
