@@ -43,7 +43,7 @@ Options:
   -h, --help         this text
 
 Exit status: 0 done, 2 refused (the message alone on standard error; with
---batch, when any line was refused).
+--batch, when any line was refused), 1 when the output could not be written.
 )";
 
 struct Options {
@@ -82,10 +82,8 @@ int RunBatch(const std::string& source, std::istream& in, std::ostream& out, std
     return runner.RunAll(file, out) > 0 ? kExitRefused : 0;
 }
 
-}  // namespace
-
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err, bool stdoutIsTerminal) {
+int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+             bool stdoutIsTerminal) {
     Options o;
     CLI::App app{"velmora-cli"};
     app.set_help_flag();
@@ -142,6 +140,19 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         return Refuse(err, refusal);
     out << (o.json ? ChartJsonIndented(run) + "\n" : RenderText(run, stdoutIsTerminal));
     return 0;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err, bool stdoutIsTerminal) {
+    const int status = Dispatch(args, in, out, err, stdoutIsTerminal);
+    out.flush();
+    if (!out) {
+        err << "cannot write the output\n";
+        return kExitWriteFailed;
+    }
+    return status;
 }
 
 }  // namespace velmora::cli

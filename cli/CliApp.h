@@ -9,6 +9,7 @@
 namespace velmora::cli {
 
 inline constexpr int kExitRefused = 2;
+inline constexpr int kExitWriteFailed = 1;  // the output could not be written (a full disk, a closed pipe)
 
 // `args` without the program name. `in` is read for "--batch -". Styling
 // escape sequences are written only when `stdoutIsTerminal`.

@@ -181,6 +181,21 @@ TEST(CliApp, ZonesHelpAndTheirStatus) {
     }
 }
 
+TEST(CliApp, OutputThatCannotBeWrittenIsNotSuccess) {
+    const std::pair<Args, std::string> cases[] = {
+        {Chart({}), ""},
+        {{"--zones"}, ""},
+        {{"--batch", "-"}, R"({"name":"a","date":"2000-01-01","time":"1:00","lon":"0:0E","lat":"0:0N"})" "\n"},
+    };
+    for (const auto& [args, input] : cases) {
+        std::istringstream in(input);
+        std::ostream out(nullptr);  // every write fails
+        std::ostringstream err;
+        EXPECT_EQ(RunCli(args, in, out, err, false), kExitWriteFailed) << args[0];
+        EXPECT_EQ(err.str(), "cannot write the output\n");
+    }
+}
+
 // Known positions of three births, from the command line to the JSON texts.
 TEST(CliApp, WorkedExamplesEndToEnd) {
     struct Worked {
