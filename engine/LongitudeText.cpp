@@ -85,33 +85,30 @@ std::string LongitudeText(double& x) {
 
 std::string ChartPositionText(std::string_view text) {
     const std::string_view trimmed = TrimSpaces(text);
-    const auto degreeMark = trimmed.find(kDegreeMark);
-    const auto apostrophe = degreeMark == std::string_view::npos
-                                ? std::string_view::npos
-                                : trimmed.find('\'', degreeMark + kDegreeMark.size());
-    // No degree mark, or the first apostrophe before it, leaves no minutes field.
-    if (apostrophe == std::string_view::npos || trimmed.substr(0, degreeMark).find('\'') != std::string_view::npos)
-        throw std::invalid_argument("not a longitude text");
+    // The first degree mark, and the first apostrophe after it; an apostrophe
+    // before the mark leaves no minutes field.
+    std::size_t degreeMark = std::string_view::npos;
+    for (std::size_t k = 0; k + 1 < trimmed.size(); ++k) {
+        if (trimmed[k] == '\'') break;
+        if (trimmed[k] == kDegreeMark[0] && trimmed[k + 1] == kDegreeMark[1]) {
+            degreeMark = k;
+            break;
+        }
+    }
+    const std::size_t minutesStart = degreeMark + kDegreeMark.size();
+    const std::size_t apostrophe =
+        degreeMark == std::string_view::npos ? std::string_view::npos : trimmed.find('\'', minutesStart);
+    if (apostrophe == std::string_view::npos) throw std::invalid_argument("not a longitude text");
+
     const std::string_view degrees = TrimSpaces(trimmed.substr(0, degreeMark));
-    const auto minutesStart = degreeMark + kDegreeMark.size();
     const std::string_view minutes = TrimSpaces(trimmed.substr(minutesStart, apostrophe - minutesStart));
     const std::string_view sign = TrimSpaces(text.size() > 3 ? text.substr(text.size() - 3) : text);
 
-    char buffer[16];
-    const std::size_t length = (degrees.size() <= 1 ? 2 : degrees.size()) + sign.size() +
-                               (minutes.size() <= 1 ? 2 : minutes.size()) + 2;
-    std::string result;
-    char* start = buffer;
-    if (length > sizeof buffer) {
-        result.resize(length);
-        start = result.data();
-    }
-    char* end = WriteTwoDigits(start, degrees);
-    *end++ = ' ';
-    end = std::copy(sign.begin(), sign.end(), end);
-    *end++ = ' ';
-    end = WriteTwoDigits(end, minutes);
-    if (start == buffer) result.assign(buffer, end);
+    const auto width = [](std::string_view field) { return field.size() <= 1 ? field.size() + 1 : field.size(); };
+    std::string result(width(degrees) + 1 + sign.size() + 1 + width(minutes), ' ');
+    char* end = WriteTwoDigits(result.data(), degrees);
+    end = std::copy(sign.begin(), sign.end(), end + 1);
+    WriteTwoDigits(end + 1, minutes);
     return result;
 }
 
