@@ -37,5 +37,10 @@ asan-test: deps
 bench: build
 	$(BUILD)/bench/velmora-bench
 
+# Renders the input form and the main window with a chart to PNG, without a display.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/frmMain_screens_qtest
+	QT_QPA_PLATFORM=offscreen VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/mdi_qtest screenshot
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
