@@ -358,22 +358,6 @@ constexpr bool WellFormed(const std::array<ReportRule, kReportRuleCount>& rules)
 }
 static_assert(WellFormed(kReportRules));
 
-}  // namespace
-
-constexpr std::array<std::uint8_t, kReportRuleCount> kRulePieceCounts = [] {
-    std::array<std::uint8_t, kReportRuleCount> counts{};
-    for (int r = 0; r < kReportRuleCount; ++r) {
-        const ReportRule& rule = kReportRules[r];
-        int sentences = 0;
-        for (std::string_view text : rule.sentences) sentences += text.empty() ? 0 : 1;
-        if (rule.describedBody >= 0) sentences = 1;  // the description stands for the sentences
-        counts[r] = static_cast<std::uint8_t>(1 + sentences);
-    }
-    return counts;
-}();
-
-namespace {
-
 int Modulo12(int value) {
     if (value >= 0 && value < kSignCount) return value;
     if (value >= kSignCount && value < 2 * kSignCount) return value - kSignCount;

@@ -62,9 +62,6 @@ inline constexpr int kReportRuleCount = 105;
 // Every rule, by section (AL first) and number.
 extern const std::array<ReportRule, kReportRuleCount> kReportRules;
 
-// How many pieces each rule writes when it holds: its heading and sentences.
-extern const std::array<std::uint8_t, kReportRuleCount> kRulePieceCounts;
-
 // The rules of one section (arudha number 0 … 11), in order; empty for A2 and A8.
 std::span<const ReportRule> SectionRules(int section);
 

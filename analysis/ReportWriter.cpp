@@ -1,8 +1,9 @@
 #include "analysis/ReportWriter.h"
 
 #include <array>
-#include <bitset>
+#include <iterator>
 #include <string_view>
+#include <tuple>
 
 #include "analysis/ReportRules.h"
 
@@ -28,33 +29,38 @@ constexpr std::array<std::string_view, kArudhaCount> kGrahaArudhaFor = {
 
 constexpr int kA10 = 9;
 constexpr int kFixedPieces = 9;
+constexpr std::size_t kMostRulePieces = 1 + std::tuple_size_v<decltype(ReportRule::sentences)>;  // heading, sentences
 
 constexpr ReportPiece Bold(std::string_view text, ReportColor color, int breaks) {
     return ReportPiece{text, true, color, 11, breaks};
 }
 
-// Writes the nine pieces that open section `i` at `piece` and returns the piece after them.
-ReportPiece* WriteOpening(int i, const ArudhaReportRow& row, const ReportTables& tables, ReportPiece* piece) {
+// The nine pieces that open section `i`.
+void WriteOpening(int i, const ArudhaReportRow& row, const ReportTables& tables, Report& out) {
     constexpr auto Black = ReportColor::Black;
     constexpr auto Red = ReportColor::DarkRed;
-    *piece++ = Bold(kAboutYour[i], Black, 1);
-    *piece++ = Bold(tables.ArudhaDescriptions[i], Black, 2);
-    *piece++ = Bold(kPresentIn[i], Black, 1);
-    *piece++ = Bold(row.SignEnglishName, Red, 2);
-    *piece++ = Bold(kGrahaArudhaFor[i], Black, 2);
-    *piece++ = Bold("Alternate Names", Black, 1);
-    *piece++ = Bold(row.AlternateNames, Red, 2);
-    *piece++ = Bold("This Lagna is", Black, 1);
-    *piece++ = Bold(row.SignNature, Red, i == kA10 ? 1 : 2);
-    return piece;
+    const ReportPiece opening[kFixedPieces] = {
+        Bold(kAboutYour[i], Black, 1),
+        Bold(tables.ArudhaDescriptions[i], Black, 2),
+        Bold(kPresentIn[i], Black, 1),
+        Bold(row.SignEnglishName, Red, 2),
+        Bold(kGrahaArudhaFor[i], Black, 2),
+        Bold("Alternate Names", Black, 1),
+        Bold(row.AlternateNames, Red, 2),
+        Bold("This Lagna is", Black, 1),
+        Bold(row.SignNature, Red, i == kA10 ? 1 : 2),
+    };
+    out.insert(out.end(), std::begin(opening), std::end(opening));
 }
 
-// Writes the rule's heading and sentences at `piece` and returns the piece after them.
-ReportPiece* WriteRule(const ReportRule& rule, const ReportTables& tables, ReportPiece* piece) {
+// The rule's heading and sentences.
+void WriteRule(const ReportRule& rule, const ReportTables& tables, Report& out) {
     const bool blackHeading = rule.format == RuleFormat::BlackHeading;
-    *piece++ = blackHeading ? Bold(rule.heading, ReportColor::Black, 2) : Bold(rule.heading, ReportColor::DarkRed, 1);
+    ReportPiece pieces[kMostRulePieces];
+    std::size_t count = 0;
+    pieces[count++] = blackHeading ? Bold(rule.heading, ReportColor::Black, 2) : Bold(rule.heading, ReportColor::DarkRed, 1);
     auto sentence = [&](std::string_view text) {
-        *piece++ = blackHeading ? Bold(text, ReportColor::DarkRed, 1) : ReportPiece{text, false, ReportColor::Black, 11, 2};
+        pieces[count++] = blackHeading ? Bold(text, ReportColor::DarkRed, 1) : ReportPiece{text, false, ReportColor::Black, 11, 2};
     };
     if (rule.describedBody >= 0) {
         sentence(tables.PlanetDescriptions[rule.describedBody]);
@@ -63,33 +69,22 @@ ReportPiece* WriteRule(const ReportRule& rule, const ReportTables& tables, Repor
             if (!text.empty()) sentence(text);
         }
     }
-    return piece;
+    out.insert(out.end(), pieces, pieces + count);
 }
 
 }  // namespace
 
 void WriteReport(const ChartState& chart, const ReportTables& tables, Report& out) {
-    // Test every rule first, so the whole report takes one resize.
+    // Room for the longest possible report up front, so that no piece moves
+    // the list (the run's own list keeps this room from one run to the next).
+    out.reserve(out.size() + kArudhaCount * kFixedPieces + kMostRulePieces * kReportRuleCount);
     const SignOccupants occupants(chart);
-    std::bitset<kReportRuleCount> holds;
-    std::size_t count = kArudhaCount * kFixedPieces;
-    for (int r = 0; r < kReportRuleCount; ++r) {
-        const bool h = RuleHolds(kReportRules[r], occupants);
-        holds[static_cast<std::size_t>(r)] = h;
-        count += h ? kRulePieceCounts[r] : 0;
-    }
-    const std::size_t start = out.size();
-    out.resize(start + count);
-
-    ReportPiece* piece = out.data() + start;
-    int r = 0;
     for (int i = 0; i < kArudhaCount; ++i) {
-        piece = WriteOpening(i, chart.ArudhaReportRows[i], tables, piece);
-        for (; r < kReportRuleCount && kReportRules[r].section == i; ++r) {
-            if (holds[static_cast<std::size_t>(r)]) piece = WriteRule(kReportRules[r], tables, piece);
+        WriteOpening(i, chart.ArudhaReportRows[i], tables, out);
+        for (const ReportRule& rule : SectionRules(i)) {
+            if (RuleHolds(rule, occupants)) WriteRule(rule, tables, out);
         }
     }
-    out.resize(static_cast<std::size_t>(piece - out.data()));  // exactly what was written
 }
 
 }  // namespace velmora
