@@ -39,9 +39,15 @@ char* WriteTwoDigits(char* at, std::string_view field) {
     return std::copy(field.begin(), field.end(), at);
 }
 
-}  // namespace
+// The fields of the long text of x degrees (leaving |x| in x, as the texts do).
+struct LongitudeFields {
+    std::int64_t degreesInSign;
+    std::int64_t minutes;
+    std::int64_t seconds;
+    std::string_view sign;
+};
 
-void LongitudeTextInto(double& x, std::string& out) {
+LongitudeFields SplitLongitude(double& x) {
     x = std::fabs(x);
     if (!(x < 1e15)) throw std::domain_error("longitude out of range");
 
@@ -59,22 +65,52 @@ void LongitudeTextInto(double& x, std::string& out) {
     // the sign list.
     const std::int64_t sign = degrees / 30;
     const std::int64_t degreesInSign = degrees - 30 * sign;
+    return {degreesInSign, wholeMinutes, wholeSeconds,
+            SignAbbreviations.substr(static_cast<std::size_t>(sign % 12) * 3, 3)};
+}
 
-    // Built in a local buffer and copied once, so that a reused string keeps
-    // its storage.
+// A number padded to two digits when it has one.
+char* WriteTwoDigitNumber(char* at, std::int64_t value) {
+    if (value < 10) *at++ = '0';
+    return WriteNumber(at, value);
+}
+
+// The long text of the fields. Built in a local buffer and copied once, so
+// that a reused string keeps its storage.
+void WriteLongText(const LongitudeFields& fields, std::string& out) {
     char buffer[64];
-    char* end = WriteNumber(buffer, degreesInSign);
+    char* end = WriteNumber(buffer, fields.degreesInSign);
     end = std::copy(kDegreeMark.begin(), kDegreeMark.end(), end);
     *end++ = ' ';
-    end = WriteNumber(end, wholeMinutes);
+    end = WriteNumber(end, fields.minutes);
     *end++ = '\'';
     *end++ = ' ';
-    end = WriteNumber(end, wholeSeconds);
+    end = WriteNumber(end, fields.seconds);
     *end++ = '"';
     *end++ = ' ';
-    const std::string_view signText = SignAbbreviations.substr(static_cast<std::size_t>(sign % 12) * 3, 3);
-    end = std::copy(signText.begin(), signText.end(), end);
+    end = std::copy(fields.sign.begin(), fields.sign.end(), end);
     out.assign(buffer, end);
+}
+
+// The short text of the fields, as ChartPositionText reads it from the long one.
+void WriteShortText(const LongitudeFields& fields, std::string& out) {
+    char buffer[48];
+    char* end = WriteTwoDigitNumber(buffer, fields.degreesInSign);
+    *end++ = ' ';
+    end = std::copy(fields.sign.begin(), fields.sign.end(), end);
+    *end++ = ' ';
+    end = WriteTwoDigitNumber(end, fields.minutes);
+    out.assign(buffer, end);
+}
+
+}  // namespace
+
+void LongitudeTextInto(double& x, std::string& out) { WriteLongText(SplitLongitude(x), out); }
+
+void LongitudeTextsInto(double& x, std::string& longText, std::string& shortText) {
+    const LongitudeFields fields = SplitLongitude(x);
+    WriteLongText(fields, longText);
+    WriteShortText(fields, shortText);
 }
 
 std::string LongitudeText(double& x) {

@@ -26,6 +26,11 @@ std::string LongitudeText(double& x);
 // The same text written into `out`, reusing its storage.
 void LongitudeTextInto(double& x, std::string& out);
 
+// The long text into `longText` and, from the same numbers, its short text
+// into `shortText`: the same as ChartPositionText(longText), without reading
+// the text back.
+void LongitudeTextsInto(double& x, std::string& longText, std::string& shortText);
+
 // Short text of a long text: "16° 31' 32\" Sag" gives "16 Sag 31".
 // A text without the degree mark, or with the apostrophe before it, has no
 // short form and throws std::invalid_argument.

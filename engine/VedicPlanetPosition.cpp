@@ -44,6 +44,10 @@ constexpr ElementRow kElements[6] = {
      49.94432, +4401052.95},
 };
 
+// Where each short text goes in PositionLabels (body numbers 0 Sun … 9 ascendant).
+constexpr int kLabelOfBody[6] = {2, 3, 0, 4, 5, 6};  // Mercury, Venus, Sun (Earth row), Mars, Jupiter, Saturn
+constexpr int kMoonLabel = 1, kRahuLabel = 7, kKetuLabel = 8, kAscendantLabel = 9;
+
 constexpr double kRadiansToDegrees = 180 / 3.14159265358979;
 constexpr double kNodeRadiansToDegrees = 180 / 3.1416;
 
@@ -274,7 +278,7 @@ void VedicPlanetPosition::CalculatePlanets(const BirthData& birth, const ZoneOff
 
     for (int body = Mercury; body <= Saturn; ++body) {
         double sidereal = AddTurnsWhileBelowZero(PlanetLongitudes[body] - correction);
-        LongitudeTextInto(sidereal, PlanetTexts[body]);
+        LongitudeTextsInto(sidereal, PlanetTexts[body], PositionLabels[kLabelOfBody[body]]);
     }
     // The module values as the last body, Saturn, leaves them.
     PlanetLongitude = PlanetLongitudes[Saturn];
@@ -283,19 +287,13 @@ void VedicPlanetPosition::CalculatePlanets(const BirthData& birth, const ZoneOff
     const double node = WrapRadians((125.1228 - 0.0529538083 * d) * DegToRad);
     double rahu = AddTurnsWhileBelowZero(node * kNodeRadiansToDegrees - 1 - correction);
     double ketu = SubtractTurnsWhileAbove(rahu + 180, TurnBound::Above360);
-    LongitudeTextInto(rahu, RahuText);
-    LongitudeTextInto(ketu, KetuText);
+    LongitudeTextsInto(rahu, RahuText, PositionLabels[kRahuLabel]);
+    LongitudeTextsInto(ketu, KetuText, PositionLabels[kKetuLabel]);
 
-    PositionLabels[0] = ChartPositionText(PlanetTexts[Earth]);
-    PositionLabels[1] = ChartPositionText(moonText);
-    PositionLabels[2] = ChartPositionText(PlanetTexts[Mercury]);
-    PositionLabels[3] = ChartPositionText(PlanetTexts[Venus]);
-    PositionLabels[4] = ChartPositionText(PlanetTexts[Mars]);
-    PositionLabels[5] = ChartPositionText(PlanetTexts[Jupiter]);
-    PositionLabels[6] = ChartPositionText(PlanetTexts[Saturn]);
-    PositionLabels[7] = ChartPositionText(RahuText);
-    PositionLabels[8] = ChartPositionText(KetuText);
-    PositionLabels[9] = ChartPositionText(AscendantText);
+    // The Moon's and the ascendant's texts come from outside this call, so
+    // their short texts are read from them.
+    PositionLabels[kMoonLabel] = ChartPositionText(moonText);
+    PositionLabels[kAscendantLabel] = ChartPositionText(AscendantText);
 }
 
 }  // namespace velmora
