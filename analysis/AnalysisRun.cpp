@@ -134,9 +134,11 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& form, const MonthNam
     Result.lblCountry = form.Country;
     for (std::string& label : Result.lblArudha) label.clear();
 
-    // The bodies into their sign boxes.
+    // The bodies into their sign boxes; each position text is read once, for
+    // the boxes and the arudhas.
+    const BodySignNumbers signs = ReadBodySignNumbers(positions);
     for (int i = 0; i < kBodyCount; ++i) {
-        const int j = PositionSignIndex(positions[i]);
+        const int j = signs[i] - 1;
         if (j < 0) continue;
         Result.signBoxes[j] += "\r\n";
         Result.signBoxes[j] += Names.BodyNames[i];
@@ -144,7 +146,7 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& form, const MonthNam
     }
 
     // The arudhas, house by house from the ascendant's sign.
-    ComputeArudhas(Arudha, positions, Names.SignLords, Chart, Result.lblArudha);
+    ComputeArudhas(Arudha, signs, Names.SignLords, Chart, Result.lblArudha);
 
     // The report.
     FillReportTables(Tables);

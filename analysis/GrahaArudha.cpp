@@ -90,8 +90,13 @@ void GrahaArudha::ComputeNextArudha(const BodySignNumbers& signs, int lordBody, 
 void ComputeArudhas(GrahaArudha& arudha, const PositionList& positions,
                     std::span<const std::string> signLords, ChartState& chart,
                     ArudhaCaptions& lblArudha) {
+    ComputeArudhas(arudha, ReadBodySignNumbers(positions), signLords, chart, lblArudha);
+}
+
+void ComputeArudhas(GrahaArudha& arudha, const BodySignNumbers& signs,
+                    std::span<const std::string> signLords, ChartState& chart,
+                    ArudhaCaptions& lblArudha) {
     arudha.HouseCounter = 0;
-    const BodySignNumbers signs = ReadBodySignNumbers(positions);
     const int first = std::max(0, signs[kBodyCount - 1] - 1);
     for (int h = 0; h < kSignCount; ++h) {
         const int j = (first + h) % kSignCount;

@@ -54,4 +54,9 @@ void ComputeArudhas(GrahaArudha& arudha, const PositionList& positions,
                     std::span<const std::string> signLords, ChartState& chart,
                     ArudhaCaptions& lblArudha);
 
+// The same with the bodies' signs already read from their position texts.
+void ComputeArudhas(GrahaArudha& arudha, const BodySignNumbers& signs,
+                    std::span<const std::string> signLords, ChartState& chart,
+                    ArudhaCaptions& lblArudha);
+
 }  // namespace velmora
