@@ -53,23 +53,22 @@ void WriteOpening(int i, const ArudhaReportRow& row, const ReportTables& tables,
     out.insert(out.end(), std::begin(opening), std::end(opening));
 }
 
-// The rule's heading and sentences.
+// The rule's heading and sentences (a rule always has its first sentence, or
+// stands for a planet's description).
 void WriteRule(const ReportRule& rule, const ReportTables& tables, Report& out) {
     const bool blackHeading = rule.format == RuleFormat::BlackHeading;
-    ReportPiece pieces[kMostRulePieces];
-    std::size_t count = 0;
-    pieces[count++] = blackHeading ? Bold(rule.heading, ReportColor::Black, 2) : Bold(rule.heading, ReportColor::DarkRed, 1);
+    const ReportPiece heading =
+        blackHeading ? Bold(rule.heading, ReportColor::Black, 2) : Bold(rule.heading, ReportColor::DarkRed, 1);
     auto sentence = [&](std::string_view text) {
-        pieces[count++] = blackHeading ? Bold(text, ReportColor::DarkRed, 1) : ReportPiece{text, false, ReportColor::Black, 11, 2};
+        return blackHeading ? Bold(text, ReportColor::DarkRed, 1) : ReportPiece{text, false, ReportColor::Black, 11, 2};
     };
     if (rule.describedBody >= 0) {
-        sentence(tables.PlanetDescriptions[rule.describedBody]);
+        out.insert(out.end(), {heading, sentence(tables.PlanetDescriptions[rule.describedBody])});
+    } else if (rule.sentences[1].empty()) {
+        out.insert(out.end(), {heading, sentence(rule.sentences[0])});
     } else {
-        for (std::string_view text : rule.sentences) {
-            if (!text.empty()) sentence(text);
-        }
+        out.insert(out.end(), {heading, sentence(rule.sentences[0]), sentence(rule.sentences[1])});
     }
-    out.insert(out.end(), pieces, pieces + count);
 }
 
 }  // namespace
