@@ -8,49 +8,43 @@
 #include <string>
 #include <vector>
 
-#include "analysis/AnalysisRun.h"
+#include "analysis/GrahaArudha.h"
+#include "analysis/ReportTables.h"
 #include "analysis/ReportWriter.h"
 
 namespace {
 
-using velmora::AnalysisRun;
-
 constexpr int kCharts = 64;
 
-// The charts of 64 runs spread over the years, the day and the globe.
+// 64 charts with the bodies spread over the signs by a fixed pattern, their
+// arudhas worked out from them and the report rows filled.
 struct Charts {
     std::vector<velmora::ChartState> chart;
     std::vector<velmora::PositionList> positions;
-    std::vector<velmora::BirthData> birth;
     velmora::ReportTables tables;
 };
 
 const Charts& SampleCharts() {
     static const Charts charts = [] {
         Charts c;
-        AnalysisRun run;
-        const velmora::MonthNames months = velmora::EnglishMonthNames();
+        velmora::NameTables names;
+        velmora::FillNameTables(names);
+        velmora::FillReportTables(c.tables);
+        velmora::GrahaArudha arudha;
+        velmora::ArudhaCaptions captions;
         for (int n = 0; n < kCharts; ++n) {
-            velmora::FormFields f;
-            f.Name = "PARTS";
-            f.Year = (n * 37) % velmora::kYearItems;
-            f.Month = (n * 5) % 12;
-            f.Day = (n * 11) % 28;
-            f.Hour = (n * 7) % 24;
-            f.Minute = (n * 13) % 60;
-            f.LonDeg = std::to_string((n * 29) % 180);
-            f.LonMin = std::to_string((n * 17) % 60);
-            f.East = n % 2 == 0;
-            f.LatDeg = std::to_string((n * 23) % 90);
-            f.LatMin = std::to_string((n * 31) % 60);
-            f.South = n % 3 == 0;
-            f.Zone = (n * 19) % velmora::kZoneItems;
-            run.RunAnalysis(f, months);
-            c.chart.push_back(run.Chart);
-            c.positions.push_back(run.PlanetPosition.PositionLabels);
-            c.birth.push_back(run.Birth);
+            velmora::ChartState chart;
+            velmora::PositionList positions;
+            for (int b = 0; b < velmora::kBodyCount; ++b) {
+                const int sign = (n * 7 + b * 5 + (n / 3) * b) % velmora::kSignCount;
+                positions[b] = "10 " + std::string(velmora::kSignNames[sign]) + " 20";
+                chart.BodySigns[b] = static_cast<std::int16_t>(sign);
+            }
+            velmora::ComputeArudhas(arudha, positions, names.SignLords, chart, captions);
+            velmora::FillArudhaReportRows(c.tables, chart);
+            c.chart.push_back(chart);
+            c.positions.push_back(positions);
         }
-        c.tables = run.Tables;
         return c;
     }();
     return charts;
