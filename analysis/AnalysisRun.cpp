@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "analysis/ReportWriter.h"
+#include "engine/SetText.h"
 #include "entry/ZoneTable.h"
 
 namespace velmora {
@@ -15,19 +16,18 @@ namespace {
 
 constexpr std::size_t kReportReserve = 512;  // 108 fixed pieces and at most three per rule fire
 
-void AppendNumber(std::string& text, int value) {
-    char digits[16];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    text.append(digits, result.ptr);
-}
+// Writes `value` in decimal at `at` (room for 12 characters); returns the end.
+char* WriteNumber(char* at, int value) { return std::to_chars(at, at + 12, value).ptr; }
 
 // "12° 34'": degrees, the degree sign and a blank, minutes, an apostrophe.
 void SetAngleText(std::string& text, int degrees, int minutes) {
-    text.clear();
-    AppendNumber(text, degrees);
-    text += "\u00B0 ";
-    AppendNumber(text, minutes);
-    text += '\'';
+    constexpr std::string_view kDegreeSign = "\u00B0 ";
+    char buffer[32];
+    char* end = WriteNumber(buffer, degrees);
+    end = std::copy(kDegreeSign.begin(), kDegreeSign.end(), end);
+    end = WriteNumber(end, minutes);
+    *end++ = '\'';
+    SetText(text, std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
 }
 
 std::int16_t ToInt16(int value) {
@@ -117,16 +117,19 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& form, const MonthNam
     for (std::string& box : Result.signBoxes) box.clear();
     Result.lblName = Birth.BirthName;
     const int month = Birth.BirthMonth;
-    Result.lblDOB.clear();
-    if (month >= 1 && month <= 12) Result.lblDOB += months[month - 1];
-    Result.lblDOB += '/';
-    AppendNumber(Result.lblDOB, Birth.BirthDay);
-    Result.lblDOB += '/';
-    AppendNumber(Result.lblDOB, Birth.BirthYear);
-    Result.lblTOB.clear();
-    AppendNumber(Result.lblTOB, Birth.BirthClockHour);
-    Result.lblTOB += ':';
-    AppendNumber(Result.lblTOB, Birth.BirthClockMinute);
+    char date[32];  // "/day/year" after the month's name
+    char* dateEnd = date;
+    *dateEnd++ = '/';
+    dateEnd = WriteNumber(dateEnd, Birth.BirthDay);
+    *dateEnd++ = '/';
+    dateEnd = WriteNumber(dateEnd, Birth.BirthYear);
+    SetText(Result.lblDOB, month >= 1 && month <= 12 ? std::string_view(months[month - 1]) : std::string_view());
+    Result.lblDOB.append(date, static_cast<std::size_t>(dateEnd - date));
+    char time[32];
+    char* timeEnd = WriteNumber(time, Birth.BirthClockHour);
+    *timeEnd++ = ':';
+    timeEnd = WriteNumber(timeEnd, Birth.BirthClockMinute);
+    SetText(Result.lblTOB, std::string_view(time, static_cast<std::size_t>(timeEnd - time)));
     SetAngleText(Result.lblLatitude, Birth.LatitudeDegrees, Birth.LatitudeMinutes);
     SetAngleText(Result.lblLongitude, Birth.LongitudeDegrees, Birth.LongitudeMinutes);
     Result.lblCity = form.City;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "engine/SetText.h"
+
 namespace velmora {
 
 namespace {
@@ -75,8 +77,10 @@ char* WriteTwoDigitNumber(char* at, std::int64_t value) {
     return WriteNumber(at, value);
 }
 
-// The long text of the fields. Built in a local buffer and copied once, so
-// that a reused string keeps its storage.
+// The texts are built in a local buffer and copied once, so that a reused
+// string keeps its storage.
+
+// The long text of the fields.
 void WriteLongText(const LongitudeFields& fields, std::string& out) {
     char buffer[64];
     char* end = WriteNumber(buffer, fields.degreesInSign);
@@ -89,7 +93,7 @@ void WriteLongText(const LongitudeFields& fields, std::string& out) {
     *end++ = '"';
     *end++ = ' ';
     end = std::copy(fields.sign.begin(), fields.sign.end(), end);
-    out.assign(buffer, end);
+    SetText(out, std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
 }
 
 // The short text of the fields, as ChartPositionText reads it from the long one.
@@ -100,7 +104,7 @@ void WriteShortText(const LongitudeFields& fields, std::string& out) {
     end = std::copy(fields.sign.begin(), fields.sign.end(), end);
     *end++ = ' ';
     end = WriteTwoDigitNumber(end, fields.minutes);
-    out.assign(buffer, end);
+    SetText(out, std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
 }
 
 }  // namespace
