@@ -1,6 +1,6 @@
-// The parts of one analysis run outside the engine, each over a spread of
-// charts so that the branch predictor cannot learn one path: the report, the
-// arudhas and the retrograde marks.
+// Two parts of one analysis run outside the engine, each over a spread of
+// charts so that the branch predictor cannot learn one path: the report and
+// the arudhas.
 
 #include <benchmark/benchmark.h>
 
