@@ -52,10 +52,11 @@ std::int64_t DaysFromCivil(int year, int month, int day) {
 }
 
 CivilMoment AddHoursThenMinutes(const CivilMoment& moment, int hours, int minutes) {
-    // Each shift is normalised on its own, as adding hours and then minutes to
-    // a calendar date does.
-    const CivilMoment afterHours = FromMinutes(ToMinutes(moment) + std::int64_t{hours} * 60);
-    return FromMinutes(ToMinutes(afterHours) + minutes);
+    // Shifting by the hours and then by the minutes, each with its carries,
+    // lands where one shift by both does: the minutes since 1970 of the moment
+    // after the hours are exactly those before it plus the hours, so the
+    // calendar date is worked out once.
+    return FromMinutes(ToMinutes(moment) + std::int64_t{hours} * 60 + minutes);
 }
 
 bool IsLeapYear(int year) {
