@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "engine/SetText.h"
+#include "engine/TrimSpaces.h"
 
 namespace velmora {
 
@@ -27,12 +28,6 @@ char* WriteNumber(char* at, std::int64_t value) {
         return at + 2;
     }
     return std::to_chars(at, at + 20, value).ptr;
-}
-
-std::string_view TrimSpaces(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
 }
 
 // A field padded to two characters when it has at most one.

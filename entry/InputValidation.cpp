@@ -3,6 +3,8 @@
 #include <optional>
 #include <string_view>
 
+#include "engine/TrimSpaces.h"
+
 namespace velmora {
 
 namespace {
@@ -22,12 +24,6 @@ constexpr std::string_view kThirtyDayMessage = "Please Enter Correct Date Or Mon
 constexpr int kFebruary = 1;                      // month positions
 constexpr int kThirtyDayMonths[] = {3, 5, 8, 10};  // April, June, September, November
 constexpr int kDay29 = 28, kDay30 = 29, kDay31 = 30;  // day positions
-
-std::string_view TrimSpaces(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
