@@ -8,7 +8,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +17,7 @@
 #include "CaptureServices.h"
 #include "analysis/AnalysisRun.h"
 #include "entry/frmMain.h"
+#include "tests/Screenshots.h"
 
 using namespace velmora;
 
@@ -103,14 +103,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w.form));
         const QPixmap picture = w.form.grab();
         QVERIFY(!picture.isNull());
-        QString dir = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
-        if (dir.isEmpty()) dir = QStringLiteral(VELMORA_BINARY_DIR "/screenshots");
-        QVERIFY(QDir().mkpath(dir));
-        const qreal ratio = picture.devicePixelRatio();
-        const QString suffix = ratio == 1.0 ? QString() : QStringLiteral("@%1x").arg(ratio);
-        const QString file = QDir(dir).filePath(QStringLiteral("input-form%1.png").arg(suffix));
-        QVERIFY(picture.save(file));
-        qInfo("saved %s", qPrintable(file));
+        QVERIFY(!velmora::testing::SaveScreenshot(picture, QStringLiteral("input-form")).isEmpty());
     }
 };
 

@@ -6,7 +6,6 @@
 // $VELMORA_SCREENSHOT_DIR, or <build>/screenshots.
 
 #include <QAction>
-#include <QDir>
 #include <QGroupBox>
 #include <QMdiArea>
 #include <QMenu>
@@ -20,6 +19,7 @@
 #include "shell/LinkLabel.h"
 #include "shell/MDI.h"
 #include "tests/entry/CaptureServices.h"
+#include "tests/Screenshots.h"
 
 using namespace velmora;
 using velmora::testing::CapturedServices;
@@ -183,14 +183,7 @@ void MdiTest::screenshot() {
     QCoreApplication::processEvents();
     const QPixmap picture = window.grab();
     QCOMPARE(picture.size(), window.size() * picture.devicePixelRatio());
-    QString dir = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
-    if (dir.isEmpty()) dir = QStringLiteral(VELMORA_BINARY_DIR "/screenshots");
-    QVERIFY(QDir().mkpath(dir));
-    const qreal ratio = picture.devicePixelRatio();
-    const QString suffix = ratio == 1.0 ? QString() : QStringLiteral("@%1x").arg(ratio);
-    const QString file = QDir(dir).filePath(QStringLiteral("main-window%1.png").arg(suffix));
-    QVERIFY(picture.save(file));
-    qInfo("saved %s", qPrintable(file));
+    QVERIFY(!velmora::testing::SaveScreenshot(picture, QStringLiteral("main-window")).isEmpty());
 }
 
 QTEST_MAIN(MdiTest)
