@@ -105,11 +105,18 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& form, const MonthNam
     Birth.DaylightSaving = form.DaylightSaving;
 
     // The chart.
-    PlanetPosition.CalculateAscendant(Birth);
-    Ephemeris.CalculateMoon(Birth);
-    PlanetPosition.CalculatePlanets(Birth, Zone, Ephemeris.MoonText);
-    Retrograde.MarkRetrograde(Birth, Names);
-    const PositionList& positions = PlanetPosition.PositionLabels;
+    if (form.Mode == ComputationMode::Precise) {
+        if (!ComputePrecise(form)) {
+            ValidationResult failure;
+            failure.check = kEngineFailure;
+            failure.message = engineError_;
+            return failure;
+        }
+    } else {
+        ComputeClassic();
+    }
+    const PositionList& positions =
+        Mode == ComputationMode::Precise ? Precise.PositionLabels : PlanetPosition.PositionLabels;
 
     for (int i = 0; i < kBodyCount; ++i) Result.planet[i] = positions[i];
 
@@ -159,7 +166,43 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& form, const MonthNam
     return check;
 }
 
+void AnalysisRun::ComputeClassic() {
+    PlanetPosition.CalculateAscendant(Birth);
+    Ephemeris.CalculateMoon(Birth);
+    PlanetPosition.CalculatePlanets(Birth, Zone, Ephemeris.MoonText);
+    Retrograde.MarkRetrograde(Birth, Names);
+
+    using P = VedicPlanetPosition;
+    const auto& planets = PlanetPosition.SiderealLongitudes;
+    Mode = ComputationMode::Classic;
+    Degrees = {planets[P::Earth],   Ephemeris.MoonSiderealLongitude, planets[P::Mercury],
+               planets[P::Venus],   planets[P::Mars],                 planets[P::Jupiter],
+               planets[P::Saturn],  PlanetPosition.RahuLongitude,     PlanetPosition.KetuLongitude,
+               std::fabs(PlanetPosition.Ascendant)};
+    Ayanamsa = -PlanetPosition.SiderealOffset;
+    Result.lblMode.clear();
+}
+
+bool AnalysisRun::ComputePrecise(const FormFields& form) {
+    const BirthInstant instant = FormBirthInstant(Birth, Zone, form.Second);
+    double latitude = Birth.LatitudeDegrees + Birth.LatitudeMinutes / 60.0;
+    if (Birth.SouthLatitude) latitude = -latitude;
+    double longitude = Birth.LongitudeDegrees + Birth.LongitudeMinutes / 60.0;
+    if (!Birth.EastLongitude) longitude = -longitude;
+    if (!Precise.CalculatePositions(instant, latitude, longitude, form.Node)) {
+        engineError_ = Precise.Error;
+        return false;
+    }
+    Retrograde.MarkRetrogradeFromSpeeds(Precise.Speeds, Names);
+    Mode = ComputationMode::Precise;
+    Degrees = Precise.Longitudes;
+    Ayanamsa = Precise.Ayanamsa;
+    Result.lblMode = Precise.Description();
+    return true;
+}
+
 std::array<std::string, kBodyCount> AnalysisRun::LongTexts() const {
+    if (Mode == ComputationMode::Precise) return Precise.LongTexts;
     const auto& texts = PlanetPosition.PlanetTexts;
     using P = VedicPlanetPosition;
     return {texts[P::Earth],   Ephemeris.MoonText,     texts[P::Mercury],

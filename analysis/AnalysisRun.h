@@ -13,7 +13,9 @@
 #include "analysis/ReportPiece.h"
 #include "analysis/ReportTables.h"
 #include "engine/BirthData.h"
+#include "engine/ChartMode.h"
 #include "engine/NameTables.h"
+#include "engine/PreciseEphemeris.h"
 #include "engine/Retrogrades.h"
 #include "engine/VedicEphemeris.h"
 #include "engine/VedicPlanetPosition.h"
@@ -31,6 +33,7 @@ struct ResultFormTexts {
     std::array<std::string, kSignCount> signBoxes;  // lblAries … lblPisces by sign index: "\r\nSun\r\nMercury (R) "
     ArudhaCaptions lblArudha;                       // by sign index: "\r\nA2\r\nA4"
     std::string lblName, lblDOB, lblTOB, lblLatitude, lblLongitude, lblCity, lblState, lblCountry;
+    std::string lblMode;  // how a precise chart was computed; empty for a classic one
     Report RTB;
 };
 
@@ -50,18 +53,35 @@ public:
     VedicEphemeris Ephemeris;
     Retrogrades Retrograde;
     GrahaArudha Arudha;
+    PreciseEphemeris Precise;
+
+    // How the last chart was computed, and the numbers its texts are cut from.
+    ComputationMode Mode = ComputationMode::Classic;
+    std::array<double, kBodyCount> Degrees{};  // sidereal longitudes by body number
+    double Ayanamsa = 0;  // subtracted from the tropical longitudes (classic: the ascendant's and the planets')
 
     ResultFormTexts Result;
 
-    // Validates the form and, when it passes, computes everything above.
-    // `months` gives the full month names for lblDOB (the window passes the
-    // system language's, the command line English). On a failed check nothing
-    // changes and the failure is returned.
+    // Validates the form and, when it passes, computes everything above in
+    // the form's mode. `months` gives the full month names for lblDOB (the
+    // window passes the system language's, the command line English). On a
+    // failed check nothing changes and the failure is returned. When the
+    // precise positions cannot be computed the result is check
+    // kEngineFailure, its message held by this object until the next run,
+    // and only the birth data have changed.
     ValidationResult RunAnalysis(const FormFields& form, const MonthNames& months);
+
+    static constexpr int kEngineFailure = 8;
 
     // The ten long texts in body order: PlanetTexts for Sun … Saturn, MoonText,
     // RahuText, KetuText, AscendantText.
     std::array<std::string, kBodyCount> LongTexts() const;
+
+private:
+    bool ComputePrecise(const FormFields& form);
+    void ComputeClassic();
+
+    std::string engineError_;
 };
 
 // Text to integer as the run converts box texts: the number at the start of

@@ -61,6 +61,12 @@ std::string ParseBatchRequest(std::string_view line, ChartRequest& request) {
         } else if (key == "dst") {
             if (value.is_boolean()) request.dst = value.get<bool>();
             else refusal = "\"dst\" must be true or false";
+        } else if (key == "precise") {
+            if (value.is_boolean()) request.precise = value.get<bool>();
+            else refusal = "\"precise\" must be true or false";
+        } else if (key == "node") {
+            refusal = ReadText(value, key, request.node);
+            request.nodeGiven = true;
         } else {
             return "unknown field \"" + key + "\"";
         }

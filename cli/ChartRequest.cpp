@@ -173,6 +173,17 @@ std::string FillForm(const ChartRequest& request, FormFields& form) {
     form.City = request.city;
     form.State = request.state;
     form.Country = request.country;
+
+    if (request.node == "mean") {
+        form.Node = NodeKind::Mean;
+    } else if (request.node == "true") {
+        form.Node = NodeKind::True;
+    } else {
+        return "node: give mean or true, got " + Quoted(request.node);
+    }
+    if (request.nodeGiven && !request.precise)
+        return "node: the node is chosen for precise positions only; add --precise (\"precise\": true)";
+    form.Mode = request.precise ? ComputationMode::Precise : ComputationMode::Classic;
     return {};
 }
 

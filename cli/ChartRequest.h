@@ -22,6 +22,9 @@ struct ChartRequest {
     std::string zone = "29";  // position 0-70 or an abbreviation such as GMT
     bool dst = false;
     std::string city, state, country;
+    bool precise = false;        // Swiss Ephemeris positions at the true instant
+    std::string node = "mean";   // Rahu in precise mode: "mean" or "true"
+    bool nodeGiven = false;      // the request named the node
 };
 
 // Fills `form` from `request`. Returns the refusal message, empty when the

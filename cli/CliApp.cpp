@@ -20,7 +20,8 @@ constexpr std::string_view kHelp = R"(velmora-cli: a Graha Arudha chart and its 
 
 Usage:
   velmora-cli --name TEXT --date YYYY-MM-DD --time HH:MM[:SS] --lon DEG:MIN{E|W} --lat DEG:MIN{N|S}
-              [--zone POS|ABBR] [--dst] [--city TEXT] [--state TEXT] [--country TEXT] [--json]
+              [--zone POS|ABBR] [--dst] [--city TEXT] [--state TEXT] [--country TEXT]
+              [--precise [--node mean|true]] [--json]
   velmora-cli --batch FILE|-     one JSON object per line in, one per line out
   velmora-cli --zones            the 71 zone entries with their positions
   velmora-cli --help
@@ -28,17 +29,24 @@ Usage:
 Options:
   --name TEXT        the name: letters and spaces, lower case becomes capitals
   --date YYYY-MM-DD  the birth date, 1901-01-01 to 2050-12-31
-  --time HH:MM[:SS]  the local clock time, 00:00 to 23:59 (seconds are ignored)
+  --time HH:MM[:SS]  the local clock time, 00:00 to 23:59 (seconds count in
+                     precise mode only)
   --lon DEG:MIN{E|W} longitude: degrees 0-179, minutes 0-59, East or West (77:35E)
   --lat DEG:MIN{N|S} latitude: degrees 0-89, minutes 0-59, North or South (12:58N)
   --zone POS|ABBR    time zone: list position 0-70 or an abbreviation (default 29, GMT)
   --dst              daylight saving time was in force
   --city, --state, --country TEXT
                      the place, shown with the details
+  --precise          positions from the Swiss Ephemeris at the true instant
+                     (Universal Time = clock - zone - 1 h with --dst), Lahiri
+                     ayanamsa, the ascendant at any latitude, retrograde from
+                     the planets' speeds; without it the classic engine
+  --node mean|true   Rahu (and Ketu opposite) in precise mode: the mean node
+                     (default, as the classic engine) or the true node
   --json             one JSON object instead of the text for a person
   --batch FILE|-     each line {"name","date","time","lon","lat","zone","dst","city",
-                     "state","country"} gives one output line: the --json object
-                     (compact) or {"error": message}
+                     "state","country","precise","node"} gives one output line:
+                     the --json object (compact) or {"error": message}
   --zones            list the time zones
   -h, --help         this text
 
@@ -99,6 +107,8 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
         app.add_option("--city", o.request.city),
         app.add_option("--state", o.request.state),
         app.add_option("--country", o.request.country),
+        app.add_flag("--precise", o.request.precise),
+        app.add_option("--node", o.request.node),
         app.add_flag("--json", o.json),
     };
     CLI::Option* batch = app.add_option("--batch", o.batch);
@@ -133,6 +143,7 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
     o.request.time = *o.time;
     o.request.lon = *o.lon;
     o.request.lat = *o.lat;
+    o.request.nodeGiven = app.count("--node") > 0;
 
     AnalysisRun run;
     FormFields form;

@@ -70,6 +70,12 @@ void AppendChartJson(const AnalysisRun& run, std::string& out) {
     WriteReport(json, r.RTB);
     json.Key("reportText");
     json.String(ReportPlainText(r.RTB));
+    json.Key("mode");
+    json.String(ModeName(run.Mode));
+    json.Key("ayanamsa");
+    json.Double(run.Ayanamsa);
+    json.Key("degrees");
+    json.DoubleArray(run.Degrees, kBodyCount);
     json.EndObject();
 }
 

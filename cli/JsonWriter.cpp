@@ -1,6 +1,7 @@
 #include "cli/JsonWriter.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace velmora::cli {
 
@@ -83,6 +84,17 @@ void JsonWriter::String(std::string_view text) {
 void JsonWriter::Int(std::int64_t value) {
     BeforeValue();
     char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    out_.append(digits, result.ptr);
+}
+
+void JsonWriter::Double(double value) {
+    BeforeValue();
+    if (!std::isfinite(value)) {
+        out_ += "null";
+        return;
+    }
+    char digits[32];
     const auto result = std::to_chars(digits, digits + sizeof digits, value);
     out_.append(digits, result.ptr);
 }

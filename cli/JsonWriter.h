@@ -27,6 +27,9 @@ public:
     void String(std::string_view text);
     void Int(std::int64_t value);
     void Bool(bool value);
+    // The shortest text that reads back as the same double; null when it is
+    // not finite (JSON has no infinities).
+    void Double(double value);
 
     template <typename Range>
     void StringArray(const Range& texts, std::size_t count) {
@@ -38,6 +41,12 @@ public:
     void IntArray(const Range& values, std::size_t count) {
         BeginArray();
         for (std::size_t i = 0; i < count; ++i) Int(values[i]);
+        EndArray();
+    }
+    template <typename Range>
+    void DoubleArray(const Range& values, std::size_t count) {
+        BeginArray();
+        for (std::size_t i = 0; i < count; ++i) Double(values[i]);
         EndArray();
     }
 

@@ -37,13 +37,15 @@ void AppendDetails(std::string& out, const ResultFormTexts& r, bool ansi) {
         {"Longitude", r.lblLongitude}, {"Latitude", r.lblLatitude}, {"City", r.lblCity},
         {"State", r.lblState},         {"Country", r.lblCountry},
     };
-    for (const auto& [caption, value] : rows) {
+    auto row = [&out](std::string_view caption, std::string_view value) {
         out += "  ";
         AppendPadded(out, caption, 15);
         out += ": ";
         out += value;
         out += '\n';
-    }
+    };
+    for (const auto& [caption, value] : rows) row(caption, value);
+    if (!r.lblMode.empty()) row("Positions", r.lblMode);
 }
 
 void AppendPositions(std::string& out, const AnalysisRun& run, bool ansi) {

@@ -80,6 +80,15 @@ void Retrogrades::MarkRetrograde(const BirthData& birth, NameTables& names) {
     const int birthDate = DateKey({birth.BirthYear, birth.BirthMonth, birth.BirthDay, birth.BirthClockHour,
                                    birth.BirthClockMinute});
     for (std::size_t k = 0; k < kRetrogradePlanets.size(); ++k) Flags[k] = InSomePeriod(KeysOfPlanet(k), birthDate);
+    WriteNames(names);
+}
+
+void Retrogrades::MarkRetrogradeFromSpeeds(const std::array<double, kBodyCount>& speeds, NameTables& names) {
+    for (std::size_t k = 0; k < kRetrogradePlanets.size(); ++k) Flags[k] = speeds[k + 2] < 0;
+    WriteNames(names);
+}
+
+void Retrogrades::WriteNames(NameTables& names) const {
     for (int body = 0; body < kBodyCount; ++body) names.BodyNames[body] = kPlainBodyNames[body];
     for (std::size_t k = 0; k < kRetrogradePlanets.size(); ++k) {
         if (Flags[k]) names.BodyNames[k + 2] += kRetrogradeMark;

@@ -37,6 +37,13 @@ public:
 
     // Rewrites the ten plain names and appends " (R) " to every retrograde planet.
     void MarkRetrograde(const BirthData& birth, NameTables& names);
+
+    // The same from the planets' speeds in longitude at the birth instant (by
+    // body number): a planet moving backwards is retrograde.
+    void MarkRetrogradeFromSpeeds(const std::array<double, kBodyCount>& speeds, NameTables& names);
+
+private:
+    void WriteNames(NameTables& names) const;  // the plain names, marked by Flags
 };
 
 }  // namespace velmora

@@ -102,6 +102,7 @@ void VedicEphemeris::CalculateMoon(const BirthData& birth) {
     double sidereal = MoonLongitude + MoonSiderealOffset;
     if (sidereal < 0) sidereal += 360;
     LongitudeTextInto(sidereal, MoonText);
+    MoonSiderealLongitude = sidereal;
 }
 
 }  // namespace velmora

@@ -20,6 +20,7 @@ public:
     double Centuries2000 = 0;
     double MoonLongitude = 0;       // tropical, 0 … 360
     double MoonSiderealOffset = 0;  // negative degrees
+    double MoonSiderealLongitude = 0;  // what MoonText is cut from
     std::string MoonText;           // long longitude text of the sidereal Moon
 
     void CalculateMoon(const BirthData& birth);

@@ -279,6 +279,7 @@ void VedicPlanetPosition::CalculatePlanets(const BirthData& birth, const ZoneOff
     for (int body = Mercury; body <= Saturn; ++body) {
         double sidereal = AddTurnsWhileBelowZero(PlanetLongitudes[body] - correction);
         LongitudeTextsInto(sidereal, PlanetTexts[body], PositionLabels[kLabelOfBody[body]]);
+        SiderealLongitudes[body] = sidereal;
     }
     // The module values as the last body, Saturn, leaves them.
     PlanetLongitude = PlanetLongitudes[Saturn];
@@ -289,6 +290,8 @@ void VedicPlanetPosition::CalculatePlanets(const BirthData& birth, const ZoneOff
     double ketu = SubtractTurnsWhileAbove(rahu + 180, TurnBound::Above360);
     LongitudeTextsInto(rahu, RahuText, PositionLabels[kRahuLabel]);
     LongitudeTextsInto(ketu, KetuText, PositionLabels[kKetuLabel]);
+    RahuLongitude = rahu;
+    KetuLongitude = ketu;
 
     // The Moon's and the ascendant's texts come from outside this call, so
     // their short texts are read from them.

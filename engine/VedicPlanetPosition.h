@@ -43,6 +43,10 @@ public:
     double PlanetLongitude = 0;
     std::array<double, 6> PlanetLongitudes{};  // tropical, table order, from the last CalculatePlanets
     std::array<std::string, 6> PlanetTexts;  // table order: Mercury, Venus, Sun, Mars, Jupiter, Saturn
+    // The sidereal longitudes the texts are cut from (table order), and the nodes'.
+    std::array<double, 6> SiderealLongitudes{};
+    double RahuLongitude = 0;
+    double KetuLongitude = 0;
     std::string RahuText;
     std::string KetuText;
 

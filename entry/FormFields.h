@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "engine/ChartMode.h"
+
 namespace velmora {
 
 // The list contents, as the form's load fills them.
@@ -27,7 +29,7 @@ struct FormFields {
     int Year = 0;         // cboYear position, 0 = "1901"
     int Hour = 0;         // cboHH position = hour
     int Minute = 0;       // cboMM position = minute
-    int Second = 0;       // cboSS position; offered, never used
+    int Second = 0;       // cboSS position; read in precise mode only
     std::string City;     // txtMCity
     std::string State;    // txtMState
     std::string Country;  // txtMCountry
@@ -39,6 +41,8 @@ struct FormFields {
     bool South = false;   // optLat: index 0 "North", index 1 "South"
     int Zone = kInitialZone;  // cmbTimeZone position
     bool DaylightSaving = false;  // chkDST
+    ComputationMode Mode = ComputationMode::Classic;  // chkPrecise
+    NodeKind Node = NodeKind::Mean;                   // chkTrueNode, read in precise mode only
 };
 
 }  // namespace velmora

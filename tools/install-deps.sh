@@ -11,7 +11,7 @@ packages=(
   libbenchmark-dev                   # benchmarks
   nlohmann-json3-dev                 # JSON in and out of velmora-cli
   libcli11-dev                       # command-line options of velmora-cli
-  libswe-dev swe-basic-data          # only for the station-table generator in tools/
+  libswe-dev swe-basic-data          # precise positions (and the station-table generator)
   xvfb xauth fonts-dejavu-core       # screenshots and running without a display
 )
 

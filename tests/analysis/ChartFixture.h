@@ -9,6 +9,7 @@
 #include "analysis/ChartState.h"
 #include "analysis/GrahaArudha.h"
 #include "analysis/ReportTables.h"
+#include "analysis/ReportWriter.h"
 #include "engine/LongitudeText.h"
 #include "engine/NameTables.h"
 
@@ -45,6 +46,13 @@ inline Computed ComputeChart(const BodyPlacement& signs) {
     FillReportTables(c.tables);
     FillArudhaReportRows(c.tables, c.chart);
     return c;
+}
+
+// The report a chart with these placements gets.
+inline Report ExpectedReport(const Computed& c) {
+    Report report;
+    WriteReport(c.chart, c.tables, report);
+    return report;
 }
 
 // Sign indices by name, for readable tables.

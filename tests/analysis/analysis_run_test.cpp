@@ -92,9 +92,7 @@ TEST(AnalysisRun, NoonOfJanuaryFirst2000AtGreenwich) {
     const Computed expected = ComputeChart(signs);
     EXPECT_EQ(run->Chart.ArudhaSigns, expected.chart.ArudhaSigns);
     EXPECT_EQ(r.lblArudha, expected.captions);
-    Report report;
-    WriteReport(expected.chart, expected.tables, report);
-    EXPECT_EQ(r.RTB, report);
+    EXPECT_EQ(r.RTB, ExpectedReport(expected));
 
     // The long texts in body order shorten to the position texts.
     const auto longTexts = run->LongTexts();

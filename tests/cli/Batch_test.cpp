@@ -37,6 +37,10 @@ TEST(Batch, ParsesRequestLines) {
          "\"zone\" must be a list position 0-70 or an abbreviation text"},
         {R"({"name":"a","date":"d","time":"t","lon":"l","lat":"l","dst":"yes"})", "\"dst\" must be true or false"},
         {R"({"name":"a","date":"d","time":"t","lon":"l","lat":"l","json":true})", "unknown field \"json\""},
+        {R"({"name":"a","date":"d","time":"t","lon":"l","lat":"l","precise":true,"node":"true"})", ""},
+        {R"({"name":"a","date":"d","time":"t","lon":"l","lat":"l","precise":"yes"})",
+         "\"precise\" must be true or false"},
+        {R"({"name":"a","date":"d","time":"t","lon":"l","lat":"l","node":1})", "\"node\" must be a text"},
     };
     for (const ParseCase& c : cases) {
         SCOPED_TRACE(c.line);
@@ -75,6 +79,21 @@ TEST(Batch, EachLineGivesOneLineAndBadLinesDoNotStopTheRest) {
     EXPECT_EQ(nlohmann::ordered_json::parse(out[3]), nlohmann::ordered_json::parse(single.out));
     EXPECT_EQ(out[3], nlohmann::ordered_json::parse(single.out).dump());
     EXPECT_EQ(nlohmann::json::parse(out[0])["name"], "RAMA");
+}
+
+TEST(Batch, EachLineChoosesItsMode) {
+    const std::string precise =
+        R"({"name":"rama","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N","precise":true})";
+    const CliResult r = RunCliWith({"--batch", "-"}, false, precise + "\n" + kGood + "\n" + precise + "\n");
+    ASSERT_EQ(r.status, 0) << r.out;
+    std::istringstream lines(r.out);
+    std::vector<nlohmann::json> out;
+    for (std::string line; std::getline(lines, line);) out.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(out.size(), 3u);
+    EXPECT_EQ(out[0]["mode"], "precise");
+    EXPECT_EQ(out[1]["mode"], "classic");
+    EXPECT_EQ(out[0], out[2]);
+    EXPECT_NE(out[0]["degrees"], out[1]["degrees"]);
 }
 
 TEST(Batch, AllGoodLinesExitZero) {

@@ -67,6 +67,9 @@ TEST(CliApp, RefusalsWriteTheMessageAloneAndExitTwo) {
         {Chart({"--batch", "-"}), "--name excludes --batch"},
         {{"--zones", "--dst"}, "--dst excludes --zones"},
         {{"--batch", "/nonexistent/charts.jsonl"}, "batch: cannot read \"/nonexistent/charts.jsonl\""},
+        {Chart({"--node", "true"}),
+         "node: the node is chosen for precise positions only; add --precise (\"precise\": true)"},
+        {Chart({"--precise", "--node", "osculating"}), "node: give mean or true, got \"osculating\""},
     };
     for (const RefusalCase& c : cases) {
         SCOPED_TRACE(c.message);
@@ -92,6 +95,40 @@ TEST(CliApp, ZoneByAbbreviationIsZoneByPosition) {
     EXPECT_EQ(RunCliWith(Chart({})).out, RunCliWith(Chart({"--zone", "GMT"})).out);
 }
 
+TEST(CliApp, PreciseModeIsChosenAndSaid) {
+    // Delhi, 1947 August 15, 0:00 IST.
+    const Args birth = {"--name", "india", "--date", "1947-08-15", "--time", "00:00", "--lon", "77:13E",
+                        "--lat", "28:39N", "--zone", "IST"};
+    auto with = [&](Args extra) {
+        Args args = birth;
+        args.insert(args.end(), extra.begin(), extra.end());
+        const CliResult r = RunCliWith(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        return r;
+    };
+    const auto classic = nlohmann::json::parse(with({"--json"}).out);
+    const auto mean = nlohmann::json::parse(with({"--precise", "--json"}).out);
+    const auto trueNode = nlohmann::json::parse(with({"--precise", "--node", "true", "--json"}).out);
+    EXPECT_EQ(classic["mode"], "classic");
+    EXPECT_EQ(mean["mode"], "precise");
+    EXPECT_EQ(mean["degrees"].size(), 10u);
+    // Lahiri: 23° 15′ in 1956, less nine years of precession at 50.3″ a year.
+    EXPECT_NEAR(mean["ayanamsa"].get<double>(), 23.25 - 9 * 50.3 / 3600, 0.01);
+    EXPECT_EQ(mean["degrees"], nlohmann::json::parse(with({"--precise", "--node", "mean", "--json"}).out)["degrees"]);
+    EXPECT_NE(trueNode["degrees"][7], mean["degrees"][7]);
+    for (int body = 0; body < 7; ++body) EXPECT_EQ(trueNode["degrees"][body], mean["degrees"][body]);
+
+    EXPECT_EQ(with({}).out.find("Positions"), std::string::npos);
+    const std::string text = with({"--precise", "--node", "true"}).out;
+    EXPECT_NE(text.find("  Positions      : Precise: Swiss Ephemeris, Lahiri 23\u00B0 "), std::string::npos) << text;
+    EXPECT_NE(text.find(", true node\n"), std::string::npos);
+    // Seconds are read in precise mode.
+    Args late = birth;
+    late[5] = "00:00:30";
+    late.insert(late.end(), {"--precise", "--json"});
+    EXPECT_NE(nlohmann::json::parse(RunCliWith(late).out)["degrees"][1], mean["degrees"][1]);
+}
+
 TEST(CliApp, SecondsAreIgnored) {
     EXPECT_EQ(RunCliWith(ChartWith("--time", "12:00:59")).out, RunCliWith(Chart({})).out);
 }
@@ -104,7 +141,7 @@ TEST(CliApp, JsonKeysInTheirOrder) {
     for (const auto& item : json.items()) keys.push_back(item.key());
     EXPECT_EQ(keys, (std::vector<std::string>{"name", "positions", "longitudes", "bodyNames", "bodySigns",
                                               "arudhaSigns", "signBoxes", "arudhaBoxes", "details", "report",
-                                              "reportText"}));
+                                              "reportText", "mode", "ayanamsa", "degrees"}));
     std::vector<std::string> detailKeys;
     for (const auto& item : json["details"].items()) detailKeys.push_back(item.key());
     EXPECT_EQ(detailKeys, (std::vector<std::string>{"name", "dob", "tob", "latitude", "longitude", "city",
