@@ -171,6 +171,7 @@ frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget
     }
     chain << Label7 << lblName;
     for (const DetailRow& row : kDetailRows) chain << this->*row.label;
+    if (lblMode) chain << lblMode;
     for (QLabel* value : planet) chain << value;
     chain << RTB << Label6;
     for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
@@ -240,9 +241,14 @@ void frmDisplay::BuildDetails(const ResultFormTexts& result) {
     const std::array<const std::string*, 7> values = {&result.lblDOB, &result.lblTOB, &result.lblLongitude,
                                                       &result.lblLatitude, &result.lblCity, &result.lblState,
                                                       &result.lblCountry};
+    // A precise chart adds a line saying how it was computed; the rows close
+    // up to make room for it inside the frame.
+    const bool precise = !result.lblMode.empty();
+    const int firstTop = precise ? 560 : 600;
+    const int rowStep = precise ? 255 : 300;
     for (std::size_t r = 0; r < kDetailRows.size(); ++r) {
         const DetailRow& row = kDetailRows[r];
-        const int top = 600 + 300 * static_cast<int>(r);
+        const int top = firstTop + rowStep * static_cast<int>(r);
         QLabel* caption = MakeLabel(fraDetails, "", QLatin1String(row.caption), TwipsRect(120, top, 1305, 195),
                                     captionFont);
         caption->setObjectName(QLatin1String(row.name) + QStringLiteral("Caption"));
@@ -251,6 +257,13 @@ void frmDisplay::BuildDetails(const ResultFormTexts& result) {
         MakeReachable(value, QLatin1String(row.spoken));
         caption->setBuddy(value);
         this->*row.label = value;
+    }
+    if (precise) {
+        const int top = firstTop + rowStep * static_cast<int>(kDetailRows.size());
+        lblMode = MakeLabel(fraDetails, "lblMode", QString(), TwipsRect(120, top, 3285, 2775 - top - 30), valueFont);
+        lblMode->setWordWrap(true);
+        SetCaption(lblMode, result.lblMode);
+        MakeReachable(lblMode, QStringLiteral("Positions"));
     }
 }
 

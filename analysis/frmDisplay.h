@@ -55,6 +55,7 @@ public:
     QLabel* lblCity = nullptr;
     QLabel* lblState = nullptr;
     QLabel* lblCountry = nullptr;
+    QLabel* lblMode = nullptr;  // how a precise chart was computed; absent for a classic one
 
     QGroupBox* fraWestern = nullptr;
     std::array<QLabel*, kBodyCount> PlanetName{};

@@ -43,21 +43,26 @@ std::array<FormFields, kCharts> MakeForms() {
     return forms;
 }
 
-// Validation, zone, engine, retrograde marks, chart, arudhas, details, report pieces.
+// Validation, zone, engine, retrograde marks, chart, arudhas, details, report
+// pieces; the classic engine, or (argument 1) the Swiss Ephemeris.
 void BM_FullRun(benchmark::State& state) {
-    const auto forms = MakeForms();
+    auto forms = MakeForms();
+    const bool precise = state.range(0) == 1;
+    for (FormFields& f : forms) f.Mode = precise ? velmora::ComputationMode::Precise : velmora::ComputationMode::Classic;
+    state.SetLabel(precise ? "precise" : "classic");
     const velmora::MonthNames months = velmora::EnglishMonthNames();
     AnalysisRun run;
     int n = 0;
     for (auto _ : state) {
         const auto result = run.RunAnalysis(forms[n], months);
+        if (!result.Passed()) state.SkipWithError(std::string(result.message).c_str());
         benchmark::DoNotOptimize(result);
         benchmark::DoNotOptimize(run.Result.RTB.data());
         n = (n + 1) % kCharts;
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_FullRun);
+BENCHMARK(BM_FullRun)->Arg(0)->Arg(1);
 
 std::array<std::string, kCharts> MakeBatchLines() {
     std::array<std::string, kCharts> lines;

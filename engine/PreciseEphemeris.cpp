@@ -133,8 +133,8 @@ bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double la
 }
 
 std::string PreciseEphemeris::Description() const {
-    std::string text = Analytical ? "Precise: Swiss Ephemeris (Moshier, data files not found)"
-                                  : "Precise: Swiss Ephemeris";
+    // Moshier's series stand in when the data files are missing.
+    std::string text = Analytical ? "Precise: Swiss Ephemeris (Moshier)" : "Precise: Swiss Ephemeris";
     text += ", Lahiri ";
     text += DegreesMinutesSeconds(Ayanamsa);
     text += Node == NodeKind::True ? ", true node" : ", mean node";

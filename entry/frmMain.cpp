@@ -221,6 +221,24 @@ void frmMain::BuildForm() {
     zoneRow->addStretch();
     page->addWidget(zone);
 
+    // How the positions are computed: the classic engine unless asked.
+    chkPrecise_ = Named(new QCheckBox(QStringLiteral("&Precise positions (Swiss Ephemeris)"), central), "chkPrecise",
+                        QStringLiteral("Precise positions (Swiss Ephemeris)"));
+    chkPrecise_->setAccessibleDescription(
+        QStringLiteral("Compute the chart from the Swiss Ephemeris at the true birth instant instead of the "
+                       "classic engine"));
+    chkPrecise_->setToolTip(QStringLiteral("Positions from the Swiss Ephemeris at the birth instant in "
+                                           "Universal Time, Lahiri ayanamsa; the seconds of the time count."));
+    chkTrueNode_ = Named(new QCheckBox(QStringLiteral("T&rue node for Rahu and Ketu"), central), "chkTrueNode",
+                         QStringLiteral("True node for Rahu and Ketu"));
+    chkTrueNode_->setAccessibleDescription(
+        QStringLiteral("With precise positions, the true lunar node instead of the mean node"));
+    chkTrueNode_->setEnabled(false);
+    connect(chkPrecise_, &QCheckBox::toggled, chkTrueNode_, &QWidget::setEnabled);
+    auto* modeRow = Row({chkPrecise_, chkTrueNode_});
+    modeRow->insertSpacing(1, 12);
+    page->addLayout(modeRow);
+
     // The two commands.
     cmdRashi_ = Named(new QPushButton(QStringLiteral("Analyze My Graha Arudha"), central), "cmdRashi",
                       QStringLiteral("Analyze My Graha Arudha"));
@@ -277,7 +295,7 @@ void frmMain::SetTabOrder() {
                               cboMM_,     cboSS_,       txtMCity_,    txtMState_,  txtMCountry_,
                               txtLonD_,   txtLonM_,     optLong_[0],  optLong_[1], txtLatD_,
                               txtLatM_,   optLat_[0],   optLat_[1],   cmbTimeZone_, chkDST_,
-                              cmdRashi_,  cmdBrowser_,  Label61_,     lblCobrand_, lblFullBrand_};
+                              chkPrecise_, chkTrueNode_, cmdRashi_,  cmdBrowser_,  Label61_,     lblCobrand_, lblFullBrand_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -315,6 +333,8 @@ FormFields frmMain::Fields() const {
     fields.South = optLat_[1]->isChecked();
     fields.Zone = cmbTimeZone_->currentIndex();
     fields.DaylightSaving = chkDST_->isChecked();
+    fields.Mode = chkPrecise_->isChecked() ? ComputationMode::Precise : ComputationMode::Classic;
+    fields.Node = chkTrueNode_->isChecked() ? NodeKind::True : NodeKind::Mean;
     return fields;
 }
 

@@ -80,6 +80,8 @@ private:
     QRadioButton* optLat_[2] = {};
     QComboBox* cmbTimeZone_ = nullptr;
     QCheckBox* chkDST_ = nullptr;
+    QCheckBox* chkPrecise_ = nullptr;
+    QCheckBox* chkTrueNode_ = nullptr;
     QPushButton* cmdRashi_ = nullptr;
     QPushButton* cmdBrowser_ = nullptr;
     LinkLabel* Label61_ = nullptr;

@@ -58,6 +58,12 @@ frmAbout::frmAbout(WebOpener& web, QWidget* parent) : QDialog(parent) {
     lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details."), web, WebPage::BrandedEdition, this);
     lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
 
+    lblLicence = MakeText(
+        this, "lblLicence",
+        QStringLiteral("Velmora is free software under the GNU Affero General Public License, version 3 or "
+                       "(at your option) any later version. Precise positions are computed with the Swiss "
+                       "Ephemeris (Astrodienst AG), which Debian distributes under the same licence."));
+
     Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);
@@ -71,17 +77,18 @@ frmAbout::frmAbout(WebOpener& web, QWidget* parent) : QDialog(parent) {
 
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(16);
-    grid->addWidget(picIcon, 0, 0, 5, 1);
+    grid->addWidget(picIcon, 0, 0, 6, 1);
     grid->addWidget(lblTitle, 0, 1);
     grid->addWidget(lblDescription, 1, 1);
     grid->addWidget(lblHomePage, 2, 1);
     grid->addWidget(lblBrandOffer, 3, 1);
     grid->addWidget(lblCoBrand, 4, 1);
-    grid->addWidget(Line1, 5, 0, 1, 2);
+    grid->addWidget(lblLicence, 5, 1);
+    grid->addWidget(Line1, 6, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdOK);
-    grid->addLayout(buttons, 6, 0, 1, 2);
+    grid->addLayout(buttons, 7, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     setMinimumWidth(420);
 

@@ -1,5 +1,6 @@
 #pragma once
-// The About box: the program's name, icon and description, two links and OK.
+// The About box: the program's name, icon and description, its licence and
+// the ephemeris it uses, two links and OK.
 
 #include <QDialog>
 
@@ -24,6 +25,7 @@ public:
     LinkLabel* lblHomePage = nullptr;
     QLabel* lblBrandOffer = nullptr;
     LinkLabel* lblCoBrand = nullptr;
+    QLabel* lblLicence = nullptr;
     QFrame* Line1 = nullptr;
     QPushButton* cmdOK = nullptr;
 };

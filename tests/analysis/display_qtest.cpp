@@ -12,6 +12,7 @@
 
 #include "analysis/ReportWriter.h"
 #include "analysis/frmDisplay.h"
+#include "tests/Screenshots.h"
 #include "tests/analysis/ChartFixture.h"
 #include "tests/analysis/DisplayCheck.h"
 #include "tests/entry/CaptureServices.h"
@@ -73,6 +74,7 @@ private slots:
     void footerLinksStayVisibleBesideTheReport();
     void screenReaderNamesAndOrder();
     void textsFitTheirLabels();
+    void preciseChartSaysHowItWasComputed();
 };
 
 void DisplayTest::controlsStandWhereDesigned_data() {
@@ -364,6 +366,37 @@ void DisplayTest::textsFitTheirLabels() {
         QVERIFY2(needed.width() <= room.width(), qPrintable(label->objectName() + ": " + label->text()));
         QVERIFY2(needed.height() <= room.height() + 2, qPrintable(label->objectName() + ": " + label->text()));
     }
+}
+
+void DisplayTest::preciseChartSaysHowItWasComputed() {
+    CapturedServices s;
+    {
+        frmDisplay classic(WorkedChartTexts(), s.services);
+        QVERIFY(classic.lblMode == nullptr);
+        QVERIFY(classic.findChild<QLabel*>(QStringLiteral("lblMode")) == nullptr);
+    }
+    ResultFormTexts texts = WorkedChartTexts();
+    texts.lblCountry = "United States of America";
+    texts.lblMode = "Precise: Swiss Ephemeris (Moshier), Lahiri 23\u00B0 51\u2032 12\u2033, true node";
+    frmDisplay form(texts, s.services);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(form.lblMode != nullptr);
+    QCOMPARE(form.lblMode->text(), QString::fromStdString(texts.lblMode));
+    QCOMPARE(form.lblMode->accessibleDescription(), QStringLiteral("Positions"));
+    // Inside its frame, under the country, with room for every wrapped line.
+    QVERIFY(form.fraDetails->rect().contains(form.lblMode->geometry()));
+    QVERIFY(form.lblMode->y() > form.lblCountry->geometry().bottom());
+    QVERIFY2(form.lblMode->heightForWidth(form.lblMode->width()) <= form.lblMode->height(),
+             qPrintable(QString::number(form.lblMode->heightForWidth(form.lblMode->width()))));
+    // The rows still stand one under the other without touching.
+    QVERIFY(form.lblDOB->geometry().bottom() < form.lblTOB->y());
+    QVERIFY(form.lblState->geometry().bottom() < form.lblCountry->y());
+    // Tab reaches it after the country.
+    form.lblCountry->setFocus();
+    QTest::keyClick(form.lblCountry, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), form.lblMode);
+    velmora::testing::SaveScreenshot(form.grab(), QStringLiteral("result-form-precise"));
 }
 
 QTEST_MAIN(DisplayTest)

@@ -8,6 +8,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -123,6 +125,8 @@ private slots:
         row("optLat_1", "QRadioButton", "South", "South");
         row("cmbTimeZone", "QComboBox", "", "Time zone");
         row("chkDST", "QCheckBox", "Daylight Saving Time", "Daylight Saving Time");
+        row("chkPrecise", "QCheckBox", "&Precise positions (Swiss Ephemeris)", "Precise positions (Swiss Ephemeris)");
+        row("chkTrueNode", "QCheckBox", "T&rue node for Rahu and Ketu", "True node for Rahu and Ketu");
         row("cmdRashi", "QPushButton", "Analyze My Graha Arudha", "Analyze My Graha Arudha");
         row("cmdBrowser", "QPushButton", "Click for Latitude && Longitude", "Click for Latitude & Longitude");
         row("fraLongitude", "QGroupBox", "&Longitude", "");
@@ -521,6 +525,46 @@ private slots:
         QVERIFY(QString::fromStdString(w.run.Result.lblDOB).startsWith(month + QLatin1Char('/')));
     }
 
+    void preciseRun() {
+        Window w;
+        w.Fill(Entry{});
+        auto* precise = w.Find<QCheckBox>("chkPrecise");
+        auto* trueNode = w.Find<QCheckBox>("chkTrueNode");
+        QVERIFY(!precise->isChecked());
+        QVERIFY(!trueNode->isEnabled());  // the node is a choice of precise mode only
+        QCOMPARE(w.form.Fields().Mode, ComputationMode::Classic);
+        precise->setChecked(true);
+        QVERIFY(trueNode->isEnabled());
+        trueNode->setChecked(true);
+        QCOMPARE(w.form.Fields().Mode, ComputationMode::Precise);
+        QCOMPARE(w.form.Fields().Node, NodeKind::True);
+        QVERIFY(!precise->accessibleDescription().isEmpty());
+
+        QSignalSpy done(&w.form, &frmMain::analysisCompleted);
+        w.Find<QPushButton>("cmdRashi")->click();
+        QCOMPARE(done.count(), 1);
+        QVERIFY(w.captured.messenger.shown.empty());
+        QCOMPARE(w.run.Mode, ComputationMode::Precise);
+        QVERIFY(QString::fromStdString(w.run.Result.lblMode).startsWith(QStringLiteral("Precise: Swiss Ephemeris")));
+        QVERIFY(QString::fromStdString(w.run.Result.lblMode).endsWith(QStringLiteral("true node")));
+
+        // An ephemeris that cannot compute: a message box, no chart.
+        const QString dir = QDir::temp().filePath(QStringLiteral("velmora-form-damaged-ephemeris"));
+        QDir().mkpath(dir);
+        for (const char* name : {"sepl_18.se1", "semo_18.se1"}) {
+            QFile file(QDir(dir).filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(4096, 'x'));
+        }
+        w.run.Precise = PreciseEphemeris(dir.toStdString());
+        w.Find<QPushButton>("cmdRashi")->click();
+        QDir(dir).removeRecursively();
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(int(w.captured.messenger.shown.size()), 1);
+        QVERIFY(w.captured.messenger.shown[0].text.startsWith(QStringLiteral("The Swiss Ephemeris could not compute")));
+        QCOMPARE(w.captured.messenger.shown[0].icon, MessageIcon::Error);
+    }
+
     void placeLookUp_data() {
         QTest::addColumn<QString>("city");
         QTest::addColumn<QString>("state");
@@ -590,7 +634,7 @@ private slots:
         const QStringList expected = {"txtName",   "cboMonth",  "cboDate",   "cboYear",     "cboHH",
                                       "cboMM",     "cboSS",     "txtMCity",  "txtMState",   "txtMCountry",
                                       "txtLonD",   "txtLonM",   "optLong_0", "txtLatD",     "txtLatM",
-                                      "optLat_0",  "cmbTimeZone", "chkDST",  "cmdRashi",    "cmdBrowser",
+                                      "optLat_0",  "cmbTimeZone", "chkDST",  "chkPrecise", "cmdRashi",    "cmdBrowser",
                                       "Label61",   "lblCobrand", "lblFullBrand"};
         w.Edit("txtName")->setFocus();
         QTRY_COMPARE(QApplication::focusWidget()->objectName(), expected[0]);
@@ -614,6 +658,7 @@ private slots:
         QTest::newRow("Alt+L") << int(Qt::Key_L) << "txtLonD";
         QTest::newRow("Alt+A") << int(Qt::Key_A) << "txtLatD";
         QTest::newRow("Alt+Z") << int(Qt::Key_Z) << "cmbTimeZone";
+        QTest::newRow("Alt+P") << int(Qt::Key_P) << "chkPrecise";
     }
     void mnemonics() {
         QFETCH(int, key);

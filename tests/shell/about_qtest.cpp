@@ -40,6 +40,9 @@ void AboutTest::textsIconAndLayout() {
                             "this software fully branded for your website."));
     QCOMPARE(about.lblCoBrand->text(), QStringLiteral("Click here for more details."));
     QCOMPARE(about.cmdOK->text(), QStringLiteral("OK"));
+    // The licence and the ephemeris the program is built on.
+    QVERIFY(about.lblLicence->text().contains(QStringLiteral("GNU Affero General Public License, version 3 or")));
+    QVERIFY(about.lblLicence->text().contains(QStringLiteral("Swiss Ephemeris")));
     QVERIFY(!about.picIcon->pixmap().isNull());
     QCOMPARE(about.Line1->frameShape(), QFrame::HLine);
     QCOMPARE(about.parentWidget(), &owner);
@@ -48,7 +51,8 @@ void AboutTest::textsIconAndLayout() {
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     // The offer stands above its link; the line between the texts and OK.
     QVERIFY(about.lblBrandOffer->geometry().bottom() < about.lblCoBrand->y());
-    QVERIFY(about.lblCoBrand->geometry().bottom() < about.Line1->y());
+    QVERIFY(about.lblCoBrand->geometry().bottom() < about.lblLicence->y());
+    QVERIFY(about.lblLicence->geometry().bottom() < about.Line1->y());
     QVERIFY(about.Line1->geometry().bottom() < about.cmdOK->y());
     QVERIFY(about.cmdOK->isDefault());
 }
