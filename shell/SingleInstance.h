@@ -2,9 +2,13 @@
 // One running copy per user: the first copy holds a lock file for as long as
 // it runs; a later copy finds it held and gives way. A lock left behind by a
 // copy that crashed names a process that no longer runs and is taken over.
+// Where no lock file can be made at all (a directory in its place, a
+// read-only runtime directory), a second place is tried, and failing that the
+// program starts without the check: only a live copy keeps it from starting.
 
 #include <QLockFile>
 #include <QString>
+#include <memory>
 
 namespace velmora {
 
@@ -12,26 +16,42 @@ class Messenger;
 
 class SingleInstance {
 public:
+    enum class Outcome {
+        Acquired,           // this copy holds the lock
+        HeldByAnotherCopy,  // a live copy holds it
+        Unavailable,        // no lock file can be made here
+    };
+
     // The lock file of this user: in the runtime directory, or in the temporary
     // directory under the user's name where there is no runtime directory.
     static QString DefaultLockPath();
+    // The second place: the temporary directory under the user's name.
+    static QString FallbackLockPath();
 
-    explicit SingleInstance(const QString& lockPath = DefaultLockPath());
+    explicit SingleInstance(const QString& lockPath = DefaultLockPath(),
+                            const QString& fallbackPath = FallbackLockPath());
+
+    // Tries the lock file, then the fallback when the first cannot be made.
+    Outcome TryAcquire();
 
     // True when this copy is now the one running, also after clearing a stale
-    // lock; false while another live copy holds the lock.
-    bool Acquire();
+    // lock; false while another live copy holds the lock or none can be made.
+    bool Acquire() { return TryAcquire() == Outcome::Acquired; }
 
-    bool IsHeld() const { return lock_.isLocked(); }
-    QString LockPath() const { return path_; }
+    bool IsHeld() const { return lock_->isLocked(); }
+    QString LockPath() const { return path_; }  // the file in use
 
 private:
+    Outcome TryLock();
+
     QString path_;
-    QLockFile lock_;
+    QString fallbackPath_;
+    std::unique_ptr<QLockFile> lock_;
 };
 
-// The start-up check: true when this copy may go on. Otherwise shows
-// "Application is already running" through `messenger` and returns false.
+// The start-up check: true when this copy may go on. When another copy runs,
+// shows "Application is already running" through `messenger` and returns
+// false; when no lock can be made, says so on standard error and goes on.
 bool ClaimSingleInstance(SingleInstance& instance, Messenger& messenger);
 
 }  // namespace velmora

@@ -103,6 +103,9 @@ private slots:
     void lockFilesWithoutOwnerAreCleared();
     void secondLockInOneProcessIsRefused();
     void lockIsPerUser();
+    void unusableLockPlaceIsNotAnotherCopy_data();
+    void unusableLockPlaceIsNotAnotherCopy();
+    void liveCopyOnTheFallbackStillGivesWay();
 };
 
 void SingleInstanceTest::secondCopyGivesWayFirstCopyUntouched() {
@@ -187,6 +190,65 @@ void SingleInstanceTest::lockIsPerUser() {
     const QString user = qEnvironmentVariable("USER");
     QVERIFY2((!runtime.isEmpty() && path.startsWith(runtime)) || (!user.isEmpty() && path.contains(user)),
              qPrintable(path));
+}
+
+// What may stand where the lock file should be made.
+enum class Place { Usable, Directory, UnderAFile };
+
+QString MakePlace(const QTemporaryDir& dir, const QString& name, Place place) {
+    switch (place) {
+    case Place::Usable:
+        return dir.filePath(name);
+    case Place::Directory:
+        QDir(dir.path()).mkpath(name);
+        return dir.filePath(name);
+    case Place::UnderAFile: {
+        // Like a read-only runtime directory: nothing can be created there
+        // (a file stands for the folder, which stops root too).
+        QFile file(dir.filePath(name + QStringLiteral(".notadir")));
+        file.open(QIODevice::WriteOnly);
+        return file.fileName() + QStringLiteral("/velmora.lock");
+    }
+    }
+    return {};
+}
+
+void SingleInstanceTest::unusableLockPlaceIsNotAnotherCopy_data() {
+    QTest::addColumn<int>("primary");
+    QTest::addColumn<int>("fallback");
+    QTest::addColumn<bool>("held");  // a lock is held in the end
+    QTest::newRow("a directory in the lock's place") << int(Place::Directory) << int(Place::Usable) << true;
+    QTest::newRow("runtime folder cannot be written") << int(Place::UnderAFile) << int(Place::Usable) << true;
+    QTest::newRow("neither place can hold a lock") << int(Place::UnderAFile) << int(Place::Directory) << false;
+}
+
+void SingleInstanceTest::unusableLockPlaceIsNotAnotherCopy() {
+    QFETCH(int, primary);
+    QFETCH(int, fallback);
+    QFETCH(bool, held);
+    QTemporaryDir dir;
+    const QString primaryPath = MakePlace(dir, QStringLiteral("velmora.lock"), Place(primary));
+    const QString fallbackPath = MakePlace(dir, QStringLiteral("fallback.lock"), Place(fallback));
+    SingleInstance instance(primaryPath, fallbackPath);
+    CapturingMessenger messenger;
+    if (!held) QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no lock file could be made")));
+    QVERIFY(ClaimSingleInstance(instance, messenger));
+    QVERIFY(messenger.shown.empty());
+    QCOMPARE(instance.IsHeld(), held);
+    if (held) QCOMPARE(instance.LockPath(), fallbackPath);
+}
+
+void SingleInstanceTest::liveCopyOnTheFallbackStillGivesWay() {
+    QTemporaryDir dir;
+    const QString primaryPath = MakePlace(dir, QStringLiteral("velmora.lock"), Place::Directory);
+    const QString fallbackPath = dir.filePath(QStringLiteral("fallback.lock"));
+    SingleInstance first(primaryPath, fallbackPath);
+    QVERIFY(first.Acquire());
+    SingleInstance second(primaryPath, fallbackPath);
+    CapturingMessenger messenger;
+    QVERIFY(!ClaimSingleInstance(second, messenger));
+    QCOMPARE(messenger.shown.size(), std::size_t{1});
+    QCOMPARE(messenger.shown[0].text, QStringLiteral("Application is already running"));
 }
 
 int main(int argc, char** argv) {
