@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test deps build asan-test bench screenshots clean
+.PHONY: run test deps build asan-test fuzz bench screenshots clean
 
 deps:
 	@bash tools/install-deps.sh
@@ -34,6 +34,18 @@ asan-test: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The batch-line fuzzer, built with clang under the sanitizers, run for a
+# minute from the committed seeds (FUZZ_TIME seconds).
+FUZZ_BUILD ?= build-fuzz
+FUZZ_TIME  ?= 60
+fuzz: deps
+	@command -v clang++ >/dev/null || { echo "make fuzz needs clang: apt-get install clang libclang-rt-dev"; exit 1; }
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_GUI=OFF \
+	  -DVELMORA_SANITIZE=ON -DVELMORA_FUZZ=ON -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target velmora-batch-fuzzer
+	mkdir -p $(FUZZ_BUILD)/corpus
+	$(FUZZ_BUILD)/tools/fuzz/velmora-batch-fuzzer -max_total_time=$(FUZZ_TIME) $(FUZZ_BUILD)/corpus tools/fuzz/seeds
+
 bench: build
 	$(BUILD)/bench/velmora-bench
 
@@ -43,4 +55,4 @@ screenshots: build
 	QT_QPA_PLATFORM=offscreen VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/mdi_qtest screenshot
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -47,10 +47,23 @@ std::string ParseBatchRequest(std::string_view line, ChartRequest& request) {
     };
 
     request = ChartRequest{};
+    // Tab, line feed and carriage return are JSON's whitespace; no other
+    // control character may stand raw anywhere in JSON text, and a NUL would
+    // end the text early for some readers.
+    for (std::size_t at = 0; at < line.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(line[at]);
+        if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            return std::string("the line is not valid JSON: it holds the control character U+00") +
+                   kHex[byte >> 4] + kHex[byte & 15] + " at byte " + std::to_string(at + 1);
+        }
+    }
     const Json json = Json::parse(line, nullptr, /*allow_exceptions=*/false);
     if (json.is_discarded()) return "the line is not valid JSON";
     if (!json.is_object()) return "the line is not a JSON object";
-    for (const auto& [key, value] : json.items()) {
+    for (const auto& item : json.items()) {
+        const std::string& key = item.key();
+        const Json& value = item.value();
         std::string refusal;
         const auto* field = std::find_if(std::begin(kTextFields), std::end(kTextFields),
                                          [&](const TextField& f) { return f.key == key; });
@@ -91,17 +104,22 @@ std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
     return output_;
 }
 
-int BatchRunner::RunAll(std::istream& in, std::ostream& out) {
-    int refusedLines = 0;
+BatchOutcome BatchRunner::RunAll(LineSource& in, std::ostream& out) {
+    BatchOutcome outcome;
     std::string line;
-    while (std::getline(in, line)) {
+    while (in.Next(line)) {
         bool refused = false;
         const std::string_view output = RunLine(line, refused);
         out.write(output.data(), static_cast<std::streamsize>(output.size()));
         out.put('\n');
-        refusedLines += refused ? 1 : 0;
+        outcome.refusedLines += refused ? 1 : 0;
+        if (!out) {
+            outcome.writeFailed = true;
+            return outcome;
+        }
     }
-    return refusedLines;
+    outcome.readError = in.Error();
+    return outcome;
 }
 
 }  // namespace velmora::cli

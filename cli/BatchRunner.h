@@ -8,12 +8,21 @@
 
 #include "analysis/AnalysisRun.h"
 #include "cli/ChartRequest.h"
+#include "cli/LineSource.h"
 
 namespace velmora::cli {
 
 // Reads a request object {"name", "date", "time", "lon", "lat", "zone",
-// "dst", "city", "state", "country"}; returns the refusal, empty on success.
+// "dst", "city", "state", "country", "precise", "node"}; returns the refusal,
+// empty on success. A line holding a byte that JSON text cannot hold raw (a
+// control character outside the whitespace) is refused whole.
 std::string ParseBatchRequest(std::string_view line, ChartRequest& request);
+
+struct BatchOutcome {
+    int refusedLines = 0;
+    bool writeFailed = false;  // the batch stopped at the first failed write
+    std::string readError;     // the input could not be read to its end
+};
 
 class BatchRunner {
 public:
@@ -22,8 +31,9 @@ public:
     // valid until the next call.
     std::string_view RunLine(std::string_view line, bool& refused);
 
-    // Every line of `in` to `out`; returns how many lines were refused.
-    int RunAll(std::istream& in, std::ostream& out);
+    // Every line of `in` to `out`, until the input ends, cannot be read or
+    // the output cannot be written.
+    BatchOutcome RunAll(LineSource& in, std::ostream& out);
 
 private:
     AnalysisRun run_;

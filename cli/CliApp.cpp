@@ -1,7 +1,10 @@
 #include "cli/CliApp.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
-#include <fstream>
+#include <cctype>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -82,16 +85,63 @@ int Refuse(std::ostream& err, std::string_view message) {
     return kExitRefused;
 }
 
-int RunBatch(const std::string& source, std::istream& in, std::ostream& out, std::ostream& err) {
+int RunBatch(const std::string& source, std::istream& in, int stdinFd, std::ostream& out, std::ostream& err) {
     BatchRunner runner;
-    if (source == "-") return runner.RunAll(in, out) > 0 ? kExitRefused : 0;
-    std::ifstream file(source, std::ios::binary);
-    if (!file) return Refuse(err, "batch: cannot read \"" + source + "\"");
-    return runner.RunAll(file, out) > 0 ? kExitRefused : 0;
+    BatchOutcome outcome;
+    if (source == "-") {
+        if (stdinFd >= 0) {
+            DescriptorLines lines(stdinFd);
+            outcome = runner.RunAll(lines, out);
+        } else {
+            StreamLines lines(in);
+            outcome = runner.RunAll(lines, out);
+        }
+    } else {
+        const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return Refuse(err, "batch: cannot read \"" + source + "\"");
+        DescriptorLines lines(fd);
+        outcome = runner.RunAll(lines, out);
+        ::close(fd);
+    }
+    if (outcome.writeFailed) return kExitWriteFailed;  // RunCli says so
+    if (!outcome.readError.empty()) {
+        out.flush();
+        const std::string name = source == "-" ? "standard input" : "\"" + source + "\"";
+        return Refuse(err, "batch: reading " + name + " failed: " + outcome.readError);
+    }
+    return outcome.refusedLines > 0 ? kExitRefused : 0;
 }
 
-int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
-             bool stdoutIsTerminal) {
+// CLI11 takes the word after an option as its value even when that word is
+// another option, and reads "--city=" as "--city" followed by the next word.
+// Here "--city=" is an empty city, and an option is never a value unless the
+// user joined it with "=".
+std::string NormaliseArguments(const CLI::App& app, const std::vector<std::string>& args,
+                               std::vector<std::string>& out) {
+    auto looksLikeOption = [](std::string_view word) {
+        return word.size() >= 2 && word[0] == '-' && (word[1] == '-' || std::isalpha(static_cast<unsigned char>(word[1])));
+    };
+    out.clear();
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.size() > 3 && arg.starts_with("--") && arg.back() == '=' && arg.find('=') == arg.size() - 1) {
+            out.push_back(arg.substr(0, arg.size() - 1));
+            out.emplace_back();
+            continue;
+        }
+        out.push_back(arg);
+        if (!arg.starts_with("-") || arg.find('=') != std::string::npos) continue;
+        const CLI::Option* option = app.get_option_no_throw(arg);
+        if (!option || option->get_items_expected_min() == 0) continue;
+        if (i + 1 < args.size() && looksLikeOption(args[i + 1]))
+            return arg + ": a value is needed, and \"" + args[i + 1] + "\" is an option (write " + arg +
+                   "= for an empty value, or " + arg + "=" + args[i + 1] + " to mean it)";
+    }
+    return {};
+}
+
+int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd, std::ostream& out,
+             std::ostream& err, bool stdoutIsTerminal) {
     Options o;
     CLI::App app{"velmora-cli"};
     app.set_help_flag();
@@ -119,8 +169,10 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
         zones->excludes(option);
     }
 
+    std::vector<std::string> words;
+    if (const std::string refusal = NormaliseArguments(app, args, words); !refusal.empty()) return Refuse(err, refusal);
     std::vector<const char*> argv{"velmora-cli"};
-    for (const std::string& arg : args) argv.push_back(arg.c_str());
+    for (const std::string& word : words) argv.push_back(word.c_str());
     try {
         app.parse(static_cast<int>(argv.size()), argv.data());
     } catch (const CLI::ParseError& e) {
@@ -135,7 +187,7 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
         ListZones(out);
         return 0;
     }
-    if (o.batch) return RunBatch(*o.batch, in, out, err);
+    if (o.batch) return RunBatch(*o.batch, in, stdinFd, out, err);
 
     if (const std::string missing = MissingOption(o); !missing.empty()) return Refuse(err, missing);
     o.request.name = *o.name;
@@ -156,8 +208,8 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err, bool stdoutIsTerminal) {
-    const int status = Dispatch(args, in, out, err, stdoutIsTerminal);
+           std::ostream& err, bool stdoutIsTerminal, int stdinFd) {
+    const int status = Dispatch(args, in, stdinFd, out, err, stdoutIsTerminal);
     out.flush();
     if (!out) {
         err << "cannot write the output\n";

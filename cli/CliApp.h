@@ -11,9 +11,11 @@ namespace velmora::cli {
 inline constexpr int kExitRefused = 2;
 inline constexpr int kExitWriteFailed = 1;  // the output could not be written (a full disk, a closed pipe)
 
-// `args` without the program name. `in` is read for "--batch -". Styling
-// escape sequences are written only when `stdoutIsTerminal`.
+// `args` without the program name. "--batch -" reads `stdinFd` when it is a
+// file descriptor (the program's standard input, whose read errors are then
+// seen), else `in`. Styling escape sequences are written only when
+// `stdoutIsTerminal`.
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err, bool stdoutIsTerminal);
+           std::ostream& err, bool stdoutIsTerminal, int stdinFd = -1);
 
 }  // namespace velmora::cli

@@ -1,5 +1,7 @@
 #include <unistd.h>
 
+#include <csignal>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -9,8 +11,11 @@
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     std::cin.tie(nullptr);  // --batch - reads and writes a line at a time
+    // A closed pipe is a failed write (status 1), not the end of the program.
+    std::signal(SIGPIPE, SIG_IGN);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const int status = velmora::cli::RunCli(args, std::cin, std::cout, std::cerr, isatty(STDOUT_FILENO) == 1);
+    const int status = velmora::cli::RunCli(args, std::cin, std::cout, std::cerr, isatty(STDOUT_FILENO) == 1,
+                                            STDIN_FILENO);
     std::cout.flush();
     return status;
 }

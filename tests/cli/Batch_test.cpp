@@ -41,6 +41,13 @@ TEST(Batch, ParsesRequestLines) {
         {R"({"name":"a","date":"d","time":"t","lon":"l","lat":"l","precise":"yes"})",
          "\"precise\" must be true or false"},
         {R"({"name":"a","date":"d","time":"t","lon":"l","lat":"l","node":1})", "\"node\" must be a text"},
+        // Bytes JSON text cannot hold: the whole line is refused, whatever comes first.
+        {kGood + std::string(1, '\0') + "garbage",
+         "the line is not valid JSON: it holds the control character U+0000 at byte 79"},
+        {std::string(R"({"name":"a)") + '\x01' + R"(","date":"d","time":"t","lon":"l","lat":"l"})",
+         "the line is not valid JSON: it holds the control character U+0001 at byte 11"},
+        {R"({"name":"a)" "\xff" R"(","date":"d","time":"t","lon":"l","lat":"l"})", "the line is not valid JSON"},
+        {R"({"name":"a","date":"d","time":"t","lon":"l","lat":"l"})" "\xc3", "the line is not valid JSON"},
     };
     for (const ParseCase& c : cases) {
         SCOPED_TRACE(c.line);
@@ -94,6 +101,36 @@ TEST(Batch, EachLineChoosesItsMode) {
     EXPECT_EQ(out[1]["mode"], "classic");
     EXPECT_EQ(out[0], out[2]);
     EXPECT_NE(out[0]["degrees"], out[1]["degrees"]);
+}
+
+// Accepts `room` bytes, then every write fails.
+class FullBuffer : public std::streambuf {
+public:
+    explicit FullBuffer(std::size_t room) : room_(room) {}
+
+protected:
+    int_type overflow(int_type c) override {
+        if (room_ == 0) return traits_type::eof();
+        --room_;
+        return c;
+    }
+
+private:
+    std::size_t room_;
+};
+
+TEST(Batch, TheFirstFailedWriteEndsTheBatch) {
+    std::string input;
+    for (int i = 0; i < 1000; ++i) input += kGood + "\n";
+    std::istringstream in(input);
+    StreamLines lines(in);
+    FullBuffer full(50'000);  // room for a couple of charts
+    std::ostream out(&full);
+    BatchRunner runner;
+    const BatchOutcome outcome = runner.RunAll(lines, out);
+    EXPECT_TRUE(outcome.writeFailed);
+    // It stopped there: most of the input is still unread.
+    EXPECT_GT(input.size() - static_cast<std::size_t>(in.tellg()), input.size() / 2);
 }
 
 TEST(Batch, AllGoodLinesExitZero) {

@@ -67,6 +67,9 @@ TEST(CliApp, RefusalsWriteTheMessageAloneAndExitTwo) {
         {Chart({"--batch", "-"}), "--name excludes --batch"},
         {{"--zones", "--dst"}, "--dst excludes --zones"},
         {{"--batch", "/nonexistent/charts.jsonl"}, "batch: cannot read \"/nonexistent/charts.jsonl\""},
+        {Chart({"--city", "--dst"}),
+         "--city: a value is needed, and \"--dst\" is an option (write --city= for an empty value, or "
+         "--city=--dst to mean it)"},
         {Chart({"--node", "true"}),
          "node: the node is chosen for precise positions only; add --precise (\"precise\": true)"},
         {Chart({"--precise", "--node", "osculating"}), "node: give mean or true, got \"osculating\""},
@@ -127,6 +130,16 @@ TEST(CliApp, PreciseModeIsChosenAndSaid) {
     late[5] = "00:00:30";
     late.insert(late.end(), {"--precise", "--json"});
     EXPECT_NE(nlohmann::json::parse(RunCliWith(late).out)["degrees"][1], mean["degrees"][1]);
+}
+
+TEST(CliApp, EmptyValueAfterEqualsTakesNothingElse) {
+    const CliResult empty = RunCliWith(Chart({"--city=", "--dst", "--json"}));
+    ASSERT_EQ(empty.status, 0) << empty.err;
+    EXPECT_EQ(empty.out, RunCliWith(Chart({"--city", "", "--dst", "--json"})).out);
+    EXPECT_NE(empty.out, RunCliWith(Chart({"--json"})).out);  // daylight saving did apply
+    EXPECT_EQ(nlohmann::json::parse(empty.out)["details"]["city"], "");
+    // Joined with "=", a value that starts with dashes is the user's own.
+    EXPECT_EQ(nlohmann::json::parse(RunCliWith(Chart({"--city=--dst", "--json"})).out)["details"]["city"], "--dst");
 }
 
 TEST(CliApp, SecondsAreIgnored) {

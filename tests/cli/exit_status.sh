@@ -21,4 +21,32 @@ expect_refused --batch /nonexistent/velmora-batch.jsonl
 printf '%s\n' '{"name":"A","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N"}' '{}' |
     "$cli" --batch - >/dev/null 2>&1
 [ $? -eq 2 ] || fail "a batch with a refused line did not exit with 2"
+
+R='{"name":"a","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N"}'
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+# A NUL inside a line: that line is an error, not a chart.
+printf '%s\0garbage\n' "$R" | "$cli" --batch - >"$tmp/nul.out" 2>/dev/null
+[ $? -eq 2 ] || fail "a line with a NUL was not refused"
+grep -q '^{"error":' "$tmp/nul.out" || fail "a line with a NUL gave no error line"
+
+# A directory, or a device that fails to read, is a read error.
+expect_refused --batch "$tmp"
+"$cli" --batch - <"$tmp" >/dev/null 2>&1
+[ $? -eq 2 ] || fail "a directory as standard input was not refused"
+expect_refused --batch /proc/self/mem
+
+# A closed pipe is a failed write: status 1, not death by SIGPIPE.
+i=0
+while [ $i -lt 2000 ]; do echo "$R"; i=$((i + 1)); done >"$tmp/big.jsonl"
+( "$cli" --batch "$tmp/big.jsonl" 2>/dev/null; echo $? >"$tmp/pipe.status" ) | head -c 100 >/dev/null
+[ "$(cat "$tmp/pipe.status")" = 1 ] || fail "a closed pipe gave status $(cat "$tmp/pipe.status")"
+
+# A full disk ends the batch at once, with status 1.
+if [ -w /dev/full ]; then
+    yes "$R" | timeout 60 "$cli" --batch - >/dev/full 2>/dev/null
+    status=$?
+    [ "$status" -eq 1 ] || fail "a batch into a full disk gave status $status"
+fi
 echo "ok"
