@@ -8,6 +8,7 @@
 
 #include "analysis/ReportWriter.h"
 #include "engine/SetText.h"
+#include "entry/ZoneHistory.h"
 #include "entry/ZoneTable.h"
 
 namespace velmora {
@@ -82,9 +83,37 @@ AnalysisRun::AnalysisRun() {
     Result.RTB.reserve(kReportReserve);
 }
 
-ValidationResult AnalysisRun::RunAnalysis(const FormFields& form, const MonthNames& months) {
-    const ValidationResult check = Input_Validation(form);
+ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNames& months) {
+    const ValidationResult check = Input_Validation(typed);
     if (!check.Passed()) return check;
+
+    // A time zone with its history gives the offset at the birth. A classic
+    // chart takes the list entry of the standard offset and the daylight
+    // saving box from it; a precise one takes the offset itself.
+    ZoneMoment moment;
+    const bool zoned = !typed.TimeZoneId.empty();
+    FormFields fromZone;
+    if (zoned) {
+        const LocalClock clock{kFirstYear + typed.Year, typed.Month + 1, typed.Day + 1,
+                               typed.Hour,             typed.Minute,    typed.Second};
+        const ZoneLookup lookup = LookUpZone(typed.TimeZoneId, clock, typed.Repeated);
+        if (!lookup.Found) return Failure(kZoneFailure, lookup.Message);
+        moment = lookup.Moment;
+        if (typed.Mode == ComputationMode::Classic) {
+            const int entry = ZoneEntryForStandardOffset(moment.StandardOffsetSeconds,
+                                                         moment.DaylightSaving ? std::string() : moment.Abbreviation);
+            if (entry < 0)
+                return Failure(kZoneFailure, "The zone list has no entry for UTC" +
+                                                 UtcOffsetText(moment.StandardOffsetSeconds) +
+                                                 ", the standard time of " + moment.ZoneId + " on " +
+                                                 LongDateText(clock) +
+                                                 "; choose precise positions to compute with its exact offset");
+            fromZone = typed;
+            fromZone.Zone = entry;
+            fromZone.DaylightSaving = moment.DaylightSaving;
+        }
+    }
+    const FormFields& form = zoned && typed.Mode == ComputationMode::Classic ? fromZone : typed;
 
     // The form into the birth data.
     Birth.BirthName = form.Name;
@@ -106,12 +135,7 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& form, const MonthNam
 
     // The chart.
     if (form.Mode == ComputationMode::Precise) {
-        if (!ComputePrecise(form)) {
-            ValidationResult failure;
-            failure.check = kEngineFailure;
-            failure.message = engineError_;
-            return failure;
-        }
+        if (!ComputePrecise(form, zoned ? &moment : nullptr)) return Failure(kEngineFailure, Precise.Error);
     } else {
         ComputeClassic();
     }
@@ -142,6 +166,19 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& form, const MonthNam
     Result.lblCity = form.City;
     Result.lblState = form.State;
     Result.lblCountry = form.Country;
+    Result.place = form.Place;
+    Result.timeZone = form.TimeZoneId;
+    if (zoned) {
+        Result.utcOffset = UtcOffsetText(moment.OffsetSeconds);
+        Result.dst = moment.DaylightSaving;
+        Result.zoneText = DescribeZoneMoment(moment, {Birth.BirthYear, Birth.BirthMonth, Birth.BirthDay,
+                                                      Birth.BirthClockHour, Birth.BirthClockMinute, form.Second});
+    } else {
+        const int east = -(Zone.ZoneOffsetHours * 60 + Zone.ZoneOffsetMinutes) + (form.DaylightSaving ? 60 : 0);
+        Result.utcOffset = UtcOffsetText(east * 60);
+        Result.dst = form.DaylightSaving;
+        Result.zoneText.clear();
+    }
     for (std::string& label : Result.lblArudha) label.clear();
 
     // The bodies into their sign boxes; each position text is read once, for
@@ -183,16 +220,22 @@ void AnalysisRun::ComputeClassic() {
     Result.lblMode.clear();
 }
 
-bool AnalysisRun::ComputePrecise(const FormFields& form) {
-    const BirthInstant instant = FormBirthInstant(Birth, Zone, form.Second);
+ValidationResult AnalysisRun::Failure(int check, std::string message) {
+    engineError_ = std::move(message);
+    ValidationResult failure;
+    failure.check = check;
+    failure.message = engineError_;
+    return failure;
+}
+
+bool AnalysisRun::ComputePrecise(const FormFields& form, const ZoneMoment* moment) {
+    BirthInstant instant = FormBirthInstant(Birth, Zone, form.Second);
+    if (moment) instant.OffsetMinutesEast = moment->OffsetMinutes();
     double latitude = Birth.LatitudeDegrees + Birth.LatitudeMinutes / 60.0;
     if (Birth.SouthLatitude) latitude = -latitude;
     double longitude = Birth.LongitudeDegrees + Birth.LongitudeMinutes / 60.0;
     if (!Birth.EastLongitude) longitude = -longitude;
-    if (!Precise.CalculatePositions(instant, latitude, longitude, form.Node)) {
-        engineError_ = Precise.Error;
-        return false;
-    }
+    if (!Precise.CalculatePositions(instant, latitude, longitude, form.Node)) return false;
     Retrograde.MarkRetrogradeFromSpeeds(Precise.Speeds, Names);
     Mode = ComputationMode::Precise;
     Degrees = Precise.Longitudes;

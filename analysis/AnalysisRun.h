@@ -34,6 +34,12 @@ struct ResultFormTexts {
     ArudhaCaptions lblArudha;                       // by sign index: "\r\nA2\r\nA4"
     std::string lblName, lblDOB, lblTOB, lblLatitude, lblLongitude, lblCity, lblState, lblCountry;
     std::string lblMode;  // how a precise chart was computed; empty for a classic one
+    // The clock the chart takes: the place chosen (empty when typed), its
+    // time zone (empty for a list entry), the offset east of Greenwich with
+    // daylight saving ("+06:30"), whether daylight saving was in force, and
+    // in words what the zone's history gave (empty for a list entry).
+    std::string place, timeZone, utcOffset, zoneText;
+    bool dst = false;
     Report RTB;
 };
 
@@ -72,13 +78,15 @@ public:
     ValidationResult RunAnalysis(const FormFields& form, const MonthNames& months);
 
     static constexpr int kEngineFailure = 8;
+    static constexpr int kZoneFailure = 9;  // the time zone's history gave no offset
 
     // The ten long texts in body order: PlanetTexts for Sun … Saturn, MoonText,
     // RahuText, KetuText, AscendantText.
     std::array<std::string, kBodyCount> LongTexts() const;
 
 private:
-    bool ComputePrecise(const FormFields& form);
+    ValidationResult Failure(int check, std::string message);
+    bool ComputePrecise(const FormFields& form, const ZoneMoment* moment);
     void ComputeClassic();
 
     std::string engineError_;

@@ -41,9 +41,11 @@ std::string ParseBatchRequest(std::string_view line, ChartRequest& request) {
     };
     static constexpr TextField kTextFields[] = {
         {"name", &ChartRequest::name, true},   {"date", &ChartRequest::date, true},
-        {"time", &ChartRequest::time, true},   {"lon", &ChartRequest::lon, true},
-        {"lat", &ChartRequest::lat, true},     {"city", &ChartRequest::city, false},
+        {"time", &ChartRequest::time, true},   {"lon", &ChartRequest::lon, false},
+        {"lat", &ChartRequest::lat, false},     {"city", &ChartRequest::city, false},
         {"state", &ChartRequest::state, false}, {"country", &ChartRequest::country, false},
+        {"place", &ChartRequest::place, false}, {"tz", &ChartRequest::tz, false},
+        {"ambiguous", &ChartRequest::ambiguous, false},
     };
 
     request = ChartRequest{};
@@ -71,6 +73,7 @@ std::string ParseBatchRequest(std::string_view line, ChartRequest& request) {
             refusal = ReadText(value, key, request.*(field->member));
         } else if (key == "zone") {
             refusal = ReadZone(value, request.zone);
+            request.zoneGiven = true;
         } else if (key == "dst") {
             if (value.is_boolean()) request.dst = value.get<bool>();
             else refusal = "\"dst\" must be true or false";
@@ -87,6 +90,9 @@ std::string ParseBatchRequest(std::string_view line, ChartRequest& request) {
     }
     for (const TextField& f : kTextFields)
         if (f.required && !json.contains(f.key)) return "missing \"" + std::string(f.key) + "\"";
+    // Without a place the coordinates are needed.
+    for (const char* key : {"lon", "lat"})
+        if (!json.contains("place") && !json.contains(key)) return "missing \"" + std::string(key) + "\"";
     return {};
 }
 

@@ -1,8 +1,10 @@
 #include "cli/ChartRequest.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
+#include "atlas/Atlas.h"
 #include "entry/KeyFilters.h"
 #include "entry/ZoneTable.h"
 
@@ -146,9 +148,56 @@ int ZonePosition(std::string_view text, std::string& refusal) {
     return -1;
 }
 
-std::string FillForm(const ChartRequest& request, FormFields& form) {
+std::string CoordinateText(double degrees, bool longitude) {
+    const long limit = longitude ? 179 * 60 + 59 : 89 * 60 + 59;  // what the form's boxes hold
+    const long minutes = std::min(limit, std::lround(std::fabs(degrees) * 60));
+    const char hemisphere = longitude ? (degrees < 0 ? 'W' : 'E') : (degrees < 0 ? 'S' : 'N');
+    const long min = minutes % 60;
+    return std::to_string(minutes / 60) + ":" + (min < 10 ? "0" : "") + std::to_string(min) + hemisphere;
+}
+
+namespace {
+
+// What a place brings to the request: coordinates, names and zone where the
+// request has none of its own.
+std::string WithPlace(const ChartRequest& typed, ChartRequest& request, std::string& placeName) {
+    request = typed;
+    if (typed.place.empty()) return {};
+    AtlasEntry place;
+    std::vector<AtlasEntry> candidates;
+    if (!Atlas::Resolve(typed.place, place, candidates)) {
+        if (candidates.empty())
+            return "place: no place in the atlas is named " + Quoted(typed.place) +
+                   " (velmora-cli --places TEXT lists the places a name finds)";
+        std::string refusal = "place: " + Quoted(typed.place) +
+                              " names several places; add the state or country after a comma:";
+        for (const AtlasEntry& c : candidates) refusal += "\n  " + Atlas::DisplayName(c);
+        return refusal;
+    }
+    placeName = Atlas::DisplayName(place);
+    if (typed.lon.empty()) request.lon = CoordinateText(place.Longitude, true);
+    if (typed.lat.empty()) request.lat = CoordinateText(place.Latitude, false);
+    if (typed.city.empty() && typed.state.empty() && typed.country.empty()) {
+        request.city = std::string(place.Name);
+        request.state = std::string(place.State);
+        request.country = std::string(place.Country);
+    }
+    if (typed.tz.empty()) request.tz = std::string(place.TimeZone);
+    return {};
+}
+
+}  // namespace
+
+std::string FillForm(const ChartRequest& typed, FormFields& form) {
     form = FormFields{};
-    std::string refusal;
+    if (typed.zoneGiven && (!typed.tz.empty() || !typed.place.empty()))
+        return "zone: a zone list entry and a time zone with its history (--tz, or the zone a --place brings) "
+               "exclude each other";
+    if (typed.dst && (!typed.tz.empty() || !typed.place.empty()))
+        return "dst: daylight saving comes from the time zone's history with --tz or --place";
+    ChartRequest request;
+    std::string refusal = WithPlace(typed, request, form.Place);
+    if (!refusal.empty()) return refusal;
     if (!(refusal = TypeInto(request.name, FilterNameKey, kNoLimit, "name", form.Name)).empty())
         return refusal;
     if (!(refusal = FillDate(request.date, form)).empty()) return refusal;
@@ -173,6 +222,15 @@ std::string FillForm(const ChartRequest& request, FormFields& form) {
     form.City = request.city;
     form.State = request.state;
     form.Country = request.country;
+
+    form.TimeZoneId = request.tz;
+    if (request.ambiguous == "earlier") {
+        form.Repeated = RepeatedHour::Earlier;
+    } else if (request.ambiguous == "later") {
+        form.Repeated = RepeatedHour::Later;
+    } else if (!request.ambiguous.empty()) {
+        return "ambiguous: give earlier or later, got " + Quoted(request.ambiguous);
+    }
 
     if (request.node == "mean") {
         form.Node = NodeKind::Mean;

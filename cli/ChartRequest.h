@@ -25,9 +25,18 @@ struct ChartRequest {
     bool precise = false;        // Swiss Ephemeris positions at the true instant
     std::string node = "mean";   // Rahu in precise mode: "mean" or "true"
     bool nodeGiven = false;      // the request named the node
+    bool zoneGiven = false;      // the request named a zone list entry
+    std::string place;           // a place of the atlas ("Kolkata", "Springfield, Illinois")
+    std::string tz;              // an IANA time zone, with its history ("Asia/Kolkata")
+    std::string ambiguous;       // a repeated local time: "earlier" or "later"
 };
 
-// Fills `form` from `request`. Returns the refusal message, empty when the
+// Decimal degrees as the form's boxes take them, to the nearest minute:
+// "88:22E", "22:34N".
+std::string CoordinateText(double degrees, bool longitude);
+
+// Fills `form` from `request`. A place brings its coordinates, names and
+// time zone for whatever the request leaves out. Returns the refusal message, empty when the
 // form could be filled (the form's own checks are still to come).
 std::string FillForm(const ChartRequest& request, FormFields& form);
 

@@ -9,6 +9,7 @@
 #include <optional>
 #include <ostream>
 
+#include "atlas/Atlas.h"
 #include "cli/BatchRunner.h"
 #include "cli/ChartRequest.h"
 #include "cli/JsonRenderer.h"
@@ -24,7 +25,9 @@ constexpr std::string_view kHelp = R"(velmora-cli: a Graha Arudha chart and its 
 Usage:
   velmora-cli --name TEXT --date YYYY-MM-DD --time HH:MM[:SS] --lon DEG:MIN{E|W} --lat DEG:MIN{N|S}
               [--zone POS|ABBR] [--dst] [--city TEXT] [--state TEXT] [--country TEXT]
+              [--place TEXT] [--tz AREA/CITY] [--ambiguous earlier|later]
               [--precise [--node mean|true]] [--json]
+  velmora-cli --places TEXT      the atlas's places a name finds
   velmora-cli --batch FILE|-     one JSON object per line in, one per line out
   velmora-cli --zones            the 71 zone entries with their positions
   velmora-cli --help
@@ -40,6 +43,16 @@ Options:
   --dst              daylight saving time was in force
   --city, --state, --country TEXT
                      the place, shown with the details
+  --place TEXT       a place of the atlas ("Kolkata", "Springfield, Illinois"):
+                     its coordinates, names and time zone, where --lon, --lat
+                     and --city/--state/--country give none; --lon and --lat
+                     are then optional
+  --tz AREA/CITY     a time zone with its history (Asia/Kolkata): the offset
+                     and daylight saving at the birth replace --zone and --dst
+  --ambiguous earlier|later
+                     which of a local time shown twice (the hour repeated
+                     when the clocks go back)
+  --places TEXT      list the places a name finds, most populous first
   --precise          positions from the Swiss Ephemeris at the true instant
                      (Universal Time = clock - zone - 1 h with --dst), Lahiri
                      ayanamsa, the ascendant at any latitude, retrograde from
@@ -48,7 +61,8 @@ Options:
                      (default, as the classic engine) or the true node
   --json             one JSON object instead of the text for a person
   --batch FILE|-     each line {"name","date","time","lon","lat","zone","dst","city",
-                     "state","country","precise","node"} gives one output line:
+                     "state","country","precise","node","place","tz","ambiguous"} gives
+                     one output line:
                      the --json object (compact) or {"error": message}
   --zones            list the time zones
   -h, --help         this text
@@ -59,7 +73,7 @@ Exit status: 0 done, 2 refused (the message alone on standard error; with
 
 struct Options {
     ChartRequest request;
-    std::optional<std::string> name, date, time, lon, lat, batch;
+    std::optional<std::string> name, date, time, lon, lat, batch, places;
     bool json = false;
     bool zones = false;
     bool help = false;
@@ -72,12 +86,24 @@ void ListZones(std::ostream& out) {
 }
 
 std::string MissingOption(const Options& o) {
+    const bool place = !o.request.place.empty();
     const std::pair<const char*, const std::optional<std::string>*> required[] = {
         {"--name", &o.name}, {"--date", &o.date}, {"--time", &o.time}, {"--lon", &o.lon}, {"--lat", &o.lat},
     };
-    for (const auto& [option, value] : required)
-        if (!value->has_value()) return std::string(option) + " is required (velmora-cli --help)";
+    for (const auto& [option, value] : required) {
+        const bool fromPlace = place && (value == &o.lon || value == &o.lat);
+        if (!value->has_value() && !fromPlace) return std::string(option) + " is required (velmora-cli --help)";
+    }
     return {};
+}
+
+void ListPlaces(const std::string& query, std::ostream& out) {
+    for (const AtlasEntry& p : Atlas::Search(query, 25)) {
+        out << p.Name << " | " << p.State << " | " << p.Country << " | " << CoordinateText(p.Latitude, false) << " | "
+            << CoordinateText(p.Longitude, true) << " | " << p.TimeZone << " | " << p.Population;
+        if (!p.MatchedAlias.empty()) out << " | found as " << p.MatchedAlias;
+        out << '\n';
+    }
 }
 
 int Refuse(std::ostream& err, std::string_view message) {
@@ -159,14 +185,21 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd
         app.add_option("--country", o.request.country),
         app.add_flag("--precise", o.request.precise),
         app.add_option("--node", o.request.node),
+        app.add_option("--place", o.request.place),
+        app.add_option("--tz", o.request.tz),
+        app.add_option("--ambiguous", o.request.ambiguous),
         app.add_flag("--json", o.json),
     };
     CLI::Option* batch = app.add_option("--batch", o.batch);
     CLI::Option* zones = app.add_flag("--zones", o.zones);
+    CLI::Option* places = app.add_option("--places", o.places);
     batch->excludes(zones);
+    batch->excludes(places);
+    zones->excludes(places);
     for (CLI::Option* option : chartOptions) {
         if (option->get_name() != "--json") batch->excludes(option);
         zones->excludes(option);
+        places->excludes(option);
     }
 
     std::vector<std::string> words;
@@ -187,14 +220,19 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd
         ListZones(out);
         return 0;
     }
+    if (o.places) {
+        ListPlaces(*o.places, out);
+        return 0;
+    }
     if (o.batch) return RunBatch(*o.batch, in, stdinFd, out, err);
 
     if (const std::string missing = MissingOption(o); !missing.empty()) return Refuse(err, missing);
     o.request.name = *o.name;
     o.request.date = *o.date;
     o.request.time = *o.time;
-    o.request.lon = *o.lon;
-    o.request.lat = *o.lat;
+    o.request.lon = o.lon.value_or("");
+    o.request.lat = o.lat.value_or("");
+    o.request.zoneGiven = app.count("--zone") > 0;
     o.request.nodeGiven = app.count("--node") > 0;
 
     AnalysisRun run;

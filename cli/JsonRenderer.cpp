@@ -20,6 +20,14 @@ void WriteDetails(JsonWriter& json, const ResultFormTexts& r) {
         json.Key(key);
         json.String(text);
     }
+    json.Key("place");
+    json.String(r.place);
+    json.Key("timeZone");
+    json.String(r.timeZone);
+    json.Key("utcOffset");
+    json.String(r.utcOffset);
+    json.Key("dst");
+    json.Bool(r.dst);
     json.EndObject();
 }
 

@@ -45,6 +45,8 @@ void AppendDetails(std::string& out, const ResultFormTexts& r, bool ansi) {
         out += '\n';
     };
     for (const auto& [caption, value] : rows) row(caption, value);
+    if (!r.place.empty()) row("Place", r.place);
+    if (!r.zoneText.empty()) row("Time zone", r.zoneText);
     if (!r.lblMode.empty()) row("Positions", r.lblMode);
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/ChartMode.h"
+#include "entry/ZoneHistory.h"
 
 namespace velmora {
 
@@ -43,6 +44,12 @@ struct FormFields {
     bool DaylightSaving = false;  // chkDST
     ComputationMode Mode = ComputationMode::Classic;  // chkPrecise
     NodeKind Node = NodeKind::Mean;                   // chkTrueNode, read in precise mode only
+    // A time zone with its history (from a chosen place, or given by hand):
+    // the offset at the birth then replaces the list entry and daylight
+    // saving box. Empty: the list entry and box as chosen.
+    std::string TimeZoneId;
+    RepeatedHour Repeated = RepeatedHour::Unresolved;  // for a local time shown twice
+    std::string Place;  // the chosen place as the atlas names it; empty when typed
 };
 
 }  // namespace velmora

@@ -86,6 +86,23 @@ void Zone_Calculation(int position, ZoneOffset& offset) {
     offset.ZoneOffsetMinutes = entry.ZoneOffsetMinutes;
 }
 
+int ZoneEntryForStandardOffset(int offsetSeconds, std::string_view abbreviation) {
+    if (offsetSeconds % 60 != 0) return -1;
+    const int minutesWest = -offsetSeconds / 60;
+    int plain = -1, any = -1;
+    for (int p = 0; p < kZoneItems; ++p) {
+        const ZoneEntry& entry = kZoneTable[static_cast<std::size_t>(p)];
+        if (entry.ZoneOffsetHours * 60 + entry.ZoneOffsetMinutes != minutesWest) continue;
+        if (!abbreviation.empty() && ZoneAbbreviation(entry) == abbreviation) return p;
+        const std::string_view name = entry.DisplayText;
+        const bool shifted = name.find("Daylight") != std::string_view::npos ||
+                             name.find("Summer") != std::string_view::npos || name.find("War") != std::string_view::npos;
+        if (!shifted && plain < 0) plain = p;
+        if (any < 0) any = p;
+    }
+    return plain >= 0 ? plain : any;
+}
+
 std::string_view ZoneAbbreviation(const ZoneEntry& entry) {
     // Name, abbreviation and offset are separated by commas, some with a space after.
     std::string_view text = entry.DisplayText;

@@ -23,6 +23,11 @@ extern const std::array<ZoneEntry, kZoneItems> kZoneTable;
 // leaves the previous offset in force.
 void Zone_Calculation(int position, ZoneOffset& offset);
 
+// The entry for a standard offset east of Greenwich (seconds): the one whose
+// abbreviation is `abbreviation` if any, else the first whose name is not a
+// daylight, summer or war time; -1 when no entry has that offset.
+int ZoneEntryForStandardOffset(int offsetSeconds, std::string_view abbreviation);
+
 // The abbreviation of an entry ("GMT", "IST", "NST", …), read from its display text.
 std::string_view ZoneAbbreviation(const ZoneEntry& entry);
 

@@ -62,7 +62,9 @@ frmAbout::frmAbout(WebOpener& web, QWidget* parent) : QDialog(parent) {
         this, "lblLicence",
         QStringLiteral("Velmora is free software under the GNU Affero General Public License, version 3 or "
                        "(at your option) any later version. Precise positions are computed with the Swiss "
-                       "Ephemeris (Astrodienst AG), which Debian distributes under the same licence."));
+                       "Ephemeris (Astrodienst AG), which Debian distributes under the same licence. Birth places come "
+                       "from GeoNames (geonames.org), under the Creative Commons Attribution 4.0 licence; time "
+                       "zones from the IANA time-zone database."));
 
     Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1"));

@@ -12,6 +12,8 @@ packages=(
   nlohmann-json3-dev                 # JSON in and out of velmora-cli
   libcli11-dev                       # command-line options of velmora-cli
   libswe-dev swe-basic-data          # precise positions (and the station-table generator)
+  libgeonames-dev                    # the atlas's cities, read at build time
+  libhowardhinnant-date-dev tzdata   # time-zone history
   xvfb xauth fonts-dejavu-core       # screenshots and running without a display
 )
 

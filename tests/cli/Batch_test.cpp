@@ -30,6 +30,7 @@ TEST(Batch, ParsesRequestLines) {
         {R"("text")", "the line is not a JSON object"},
         {R"({"date":"d","time":"t","lon":"l","lat":"l"})", "missing \"name\""},
         {R"({"name":"a","date":"d","time":"t","lon":"l"})", "missing \"lat\""},
+        {R"({"name":"a","date":"d","time":"t","place":"Pune","tz":"Asia/Kolkata","ambiguous":"later"})", ""},
         {R"({"name":7,"date":"d","time":"t","lon":"l","lat":"l"})", "\"name\" must be a text"},
         {R"({"name":"a","date":"d","time":"t","lon":"l","lat":"l","zone":-1})",
          "\"zone\" must be a list position 0-70 or an abbreviation text"},

@@ -142,6 +142,86 @@ TEST(CliApp, EmptyValueAfterEqualsTakesNothingElse) {
     EXPECT_EQ(nlohmann::json::parse(RunCliWith(Chart({"--city=--dst", "--json"})).out)["details"]["city"], "--dst");
 }
 
+TEST(CliApp, PlaceAndTimeZoneHistory) {
+    const Args birth = {"--name", "asha", "--date", "1942-09-01", "--time", "12:00"};
+    auto run = [&](Args extra) {
+        Args args = birth;
+        args.insert(args.end(), extra.begin(), extra.end());
+        return RunCliWith(args);
+    };
+    // Calcutta is Kolkata; war time in 1942 was +6:30 (tzdata, zone Asia/Kolkata).
+    const CliResult classic = run({"--place", "Calcutta", "--json"});
+    ASSERT_EQ(classic.status, 0) << classic.err;
+    const auto json = nlohmann::json::parse(classic.out);
+    EXPECT_EQ(json["details"]["place"], "Kolkata, State of West Bengal, India");
+    EXPECT_EQ(json["details"]["timeZone"], "Asia/Kolkata");
+    EXPECT_EQ(json["details"]["utcOffset"], "+06:30");
+    EXPECT_EQ(json["details"]["dst"], true);
+    EXPECT_EQ(json["details"]["city"], "Kolkata");
+    EXPECT_EQ(json["details"]["longitude"], "88\u00B0 22'");
+    // Classic mode takes the IST entry with daylight saving ticked: the same
+    // chart as typing them.
+    const CliResult typed = run({"--lon", "88:22E", "--lat", "22:34N", "--zone", "IST", "--dst", "--json"});
+    EXPECT_EQ(nlohmann::json::parse(typed.out)["degrees"], json["degrees"]);
+    // Precise mode takes the exact offset: 12:00 at +6:30 is 05:30 UT.
+    const CliResult precise = run({"--place", "Calcutta", "--precise", "--json"});
+    const CliResult byHand = run({"--lon", "88:22E", "--lat", "22:34N", "--zone", "IST", "--dst", "--precise", "--json"});
+    EXPECT_EQ(nlohmann::json::parse(precise.out)["degrees"], nlohmann::json::parse(byHand.out)["degrees"]);
+    // Coordinates typed by hand win over the place's.
+    const CliResult edited = run({"--place", "Kolkata", "--lon", "88:00E", "--json"});
+    EXPECT_EQ(nlohmann::json::parse(edited.out)["details"]["longitude"], "88\u00B0 0'");
+
+    const Args day = {"--date", "1942-09-01", "--time", "12:00"};
+    const Args newYork = {"--lon", "74:00W", "--lat", "40:43N", "--tz", "America/New_York"};
+    auto join = [](Args a, const Args& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    const RefusalCase refusals[] = {
+        {join(day, {"--place", "Springfield"}), ""},
+        {join(day, {"--place", "Nowhereville"}),
+         "place: no place in the atlas is named \"Nowhereville\" (velmora-cli --places TEXT lists the places a "
+         "name finds)"},
+        {{"--date", "1986-06-01", "--time", "12:00", "--place", "Kathmandu"},
+         "The zone list has no entry for UTC+05:45, the standard time of Asia/Kathmandu on 1 June 1986; choose "
+         "precise positions to compute with its exact offset"},
+        {join(day, {"--place", "Kolkata", "--zone", "IST"}), ""},
+        {join(day, {"--place", "Kolkata", "--dst"}),
+         "dst: daylight saving comes from the time zone's history with --tz or --place"},
+        {join(day, {"--lon", "0:00E", "--lat", "0:00N", "--tz", "Asia/Atlantis"}), ""},
+        {join({"--date", "2021-11-07", "--time", "01:30"}, newYork), ""},
+        {join({"--date", "2021-11-07", "--time", "01:30", "--ambiguous", "first"}, newYork),
+         "ambiguous: give earlier or later, got \"first\""},
+        {join({"--date", "2021-03-14", "--time", "02:30"}, newYork),
+         "2021-03-14 02:30 did not exist in America/New_York: the clocks went from 02:00 (UTC-05:00) straight to "
+         "03:00 (UTC-04:00 (daylight saving))"},
+    };
+    for (const RefusalCase& c : refusals) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        const CliResult r = RunCliWith(join({"--name", "asha"}, c.args));
+        EXPECT_EQ(r.status, 2) << r.out;
+        EXPECT_EQ(r.out, "");
+        if (!c.message.empty()) {
+            EXPECT_EQ(r.err, c.message + "\n");
+        } else {
+            EXPECT_FALSE(r.err.empty());
+        }
+    }
+    // The repeated hour, resolved.
+    const Args repeated = {"--name", "a", "--date", "2021-11-07", "--time", "01:30", "--lon", "74:00W", "--lat",
+                           "40:43N", "--tz", "America/New_York", "--json"};
+    Args earlier = repeated, later = repeated;
+    earlier.insert(earlier.end(), {"--ambiguous", "earlier"});
+    later.insert(later.end(), {"--ambiguous", "later"});
+    EXPECT_EQ(nlohmann::json::parse(RunCliWith(earlier).out)["details"]["utcOffset"], "-04:00");
+    EXPECT_EQ(nlohmann::json::parse(RunCliWith(later).out)["details"]["utcOffset"], "-05:00");
+
+    const CliResult listed = RunCliWith({"--places", "springfield"});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_NE(listed.out.find("Springfield | Illinois | United States of America | 39:48N | 89:39W | America/Chicago"),
+              std::string::npos) << listed.out;
+}
+
 TEST(CliApp, SecondsAreIgnored) {
     EXPECT_EQ(RunCliWith(ChartWith("--time", "12:00:59")).out, RunCliWith(Chart({})).out);
 }
@@ -158,7 +238,7 @@ TEST(CliApp, JsonKeysInTheirOrder) {
     std::vector<std::string> detailKeys;
     for (const auto& item : json["details"].items()) detailKeys.push_back(item.key());
     EXPECT_EQ(detailKeys, (std::vector<std::string>{"name", "dob", "tob", "latitude", "longitude", "city",
-                                                    "state", "country"}));
+                                                    "state", "country", "place", "timeZone", "utcOffset", "dst"}));
     EXPECT_EQ(json["name"], "RAMA");
     EXPECT_EQ(json["details"]["dob"], "January/1/2000");
     EXPECT_EQ(json["details"]["tob"], "12:0");

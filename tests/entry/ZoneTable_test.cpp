@@ -93,5 +93,31 @@ TEST(ZoneTable, PositionOutsideTheListKeepsThePreviousOffset) {
     }
 }
 
+TEST(ZoneTable, EntryForAStandardOffset) {
+    const struct {
+        int offsetSeconds;
+        const char* abbreviation;
+        const char* entry;  // abbreviation of the entry chosen, or "" for none
+    } cases[] = {
+        {5 * 3600 + 30 * 60, "IST", "IST"},
+        {-5 * 3600, "EST", "EST"},
+        {3600, "BST", "BST"},  // British Standard Time, 1968-1971: the entry of that name
+        {3600, "", "CET"},     // the first entry that is no daylight, summer or war time
+        {0, "GMT", "GMT"},
+        {5 * 3600 + 45 * 60, "+0545", ""},
+        {5 * 3600 + 21 * 60 + 10, "LMT", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.offsetSeconds);
+        const int position = ZoneEntryForStandardOffset(c.offsetSeconds, c.abbreviation);
+        if (*c.entry == '\0') {
+            EXPECT_EQ(position, -1);
+        } else {
+            ASSERT_GE(position, 0);
+            EXPECT_EQ(ZoneAbbreviation(kZoneTable[static_cast<std::size_t>(position)]), c.entry);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace velmora

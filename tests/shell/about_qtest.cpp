@@ -43,6 +43,7 @@ void AboutTest::textsIconAndLayout() {
     // The licence and the ephemeris the program is built on.
     QVERIFY(about.lblLicence->text().contains(QStringLiteral("GNU Affero General Public License, version 3 or")));
     QVERIFY(about.lblLicence->text().contains(QStringLiteral("Swiss Ephemeris")));
+    QVERIFY(about.lblLicence->text().contains(QStringLiteral("GeoNames (geonames.org)")));
     QVERIFY(!about.picIcon->pixmap().isNull());
     QCOMPARE(about.Line1->frameShape(), QFrame::HLine);
     QCOMPARE(about.parentWidget(), &owner);

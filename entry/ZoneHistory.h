@@ -1,0 +1,46 @@
+#pragma once
+// The clock's offset from Universal Time at a local date and time, from the
+// system's time-zone database (tzdata): the zone's history as it was at the
+// birth, not today's rules. A local time the clocks skipped has no offset; a
+// time they showed twice needs a choice between the two.
+
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+enum class RepeatedHour { Unresolved, Earlier, Later };
+
+struct ZoneMoment {
+    std::string ZoneId;        // "Asia/Kolkata"
+    int OffsetSeconds = 0;          // local clock minus Universal Time, daylight saving included
+    int StandardOffsetSeconds = 0;  // the zone's offset without daylight saving at that time
+    bool DaylightSaving = false;    // summer or war time was in force
+    std::string Abbreviation;       // "IST", "+0630", "BST"
+    // To the minute, as the birth instant takes it (+5:21:10 gives +5:21).
+    int OffsetMinutes() const;
+};
+
+struct LocalClock {
+    int Year = 2000, Month = 1, Day = 1, Hour = 0, Minute = 0, Second = 0;
+};
+
+struct ZoneLookup {
+    bool Found = false;
+    ZoneMoment Moment;
+    std::string Message;  // why not: unknown zone, skipped or repeated time
+};
+
+ZoneLookup LookUpZone(std::string_view zoneId, const LocalClock& clock,
+                      RepeatedHour repeated = RepeatedHour::Unresolved);
+
+// "+06:30", "-04:00", "+05:21:10" (seconds only when there are any).
+std::string UtcOffsetText(int seconds);
+
+// "1 September 1942".
+std::string LongDateText(const LocalClock& clock);
+
+// "Asia/Kolkata: UTC+06:30, daylight saving (war time) on 1 September 1942 at 12:00".
+std::string DescribeZoneMoment(const ZoneMoment& moment, const LocalClock& clock);
+
+}  // namespace velmora
