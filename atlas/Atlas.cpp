@@ -1,6 +1,7 @@
 #include "atlas/Atlas.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "atlas/AtlasAliases.h"
@@ -94,6 +95,12 @@ std::vector<AtlasEntry> Entries(std::vector<Candidate>& found, std::size_t limit
 }
 
 }  // namespace
+
+BoxAngle ToBoxAngle(double degrees, int maxDegrees) {
+    const long limit = maxDegrees * 60L + 59;
+    const long minutes = std::min(limit, std::lround(std::fabs(degrees) * 60));
+    return {static_cast<int>(minutes / 60), static_cast<int>(minutes % 60), degrees < 0};
+}
 
 std::size_t Atlas::Size() { return kAtlasPlaceCount; }
 

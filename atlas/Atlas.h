@@ -22,6 +22,15 @@ struct AtlasEntry {
     std::string_view MatchedAlias;  // the former or English name typed, when that found it
 };
 
+// Decimal degrees as the form's degree and minute boxes hold them: to the
+// nearest minute, at most `maxDegrees`° 59′, the hemisphere apart.
+struct BoxAngle {
+    int Degrees = 0;
+    int Minutes = 0;
+    bool Negative = false;  // west or south
+};
+BoxAngle ToBoxAngle(double degrees, int maxDegrees);
+
 class Atlas {
 public:
     static std::size_t Size();

@@ -149,11 +149,9 @@ int ZonePosition(std::string_view text, std::string& refusal) {
 }
 
 std::string CoordinateText(double degrees, bool longitude) {
-    const long limit = longitude ? 179 * 60 + 59 : 89 * 60 + 59;  // what the form's boxes hold
-    const long minutes = std::min(limit, std::lround(std::fabs(degrees) * 60));
-    const char hemisphere = longitude ? (degrees < 0 ? 'W' : 'E') : (degrees < 0 ? 'S' : 'N');
-    const long min = minutes % 60;
-    return std::to_string(minutes / 60) + ":" + (min < 10 ? "0" : "") + std::to_string(min) + hemisphere;
+    const BoxAngle a = ToBoxAngle(degrees, longitude ? 179 : 89);
+    const char hemisphere = longitude ? (a.Negative ? 'W' : 'E') : (a.Negative ? 'S' : 'N');
+    return std::to_string(a.Degrees) + ":" + (a.Minutes < 10 ? "0" : "") + std::to_string(a.Minutes) + hemisphere;
 }
 
 namespace {

@@ -4,7 +4,10 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QCompleter>
+#include <QStringListModel>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QFrame>
@@ -22,6 +25,7 @@
 #include "engine/NameTables.h"
 #include "entry/FilteredLineEdit.h"
 #include "entry/PlaceLookup.h"
+#include "entry/ZoneHistory.h"
 #include "entry/WebSearch.h"
 #include "entry/ZoneTable.h"
 #include "shell/HelpMenu.h"
@@ -143,6 +147,19 @@ void frmMain::BuildForm() {
     form->addRow(NewLabel(QStringLiteral("&Time of Birth"), cboHH_, "lblTimeOfBirth", central), timeRow);
 
     txtMCity_ = Named(new QLineEdit(central), "txtMCity", QStringLiteral("City"));
+    txtMCity_->setAccessibleDescription(QStringLiteral("Type the first letters of the birth place to choose it "
+                                                       "from the atlas, with its coordinates and time zone"));
+    placeModel_ = new QStringListModel(this);
+    placeCompleter_ = new QCompleter(placeModel_, this);
+    placeCompleter_->setObjectName(QStringLiteral("placeCompleter"));
+    placeCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    placeCompleter_->setMaxVisibleItems(10);
+    txtMCity_->setCompleter(placeCompleter_);
+    connect(txtMCity_, &QLineEdit::textEdited, this, &frmMain::OfferPlaces);
+    // Queued: the line edit takes the completion's text after this signal
+    // (it connects on every focus-in), and the place's own name must win.
+    connect(placeCompleter_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            [this](const QModelIndex& index) { ChoosePlace(index.row()); }, Qt::QueuedConnection);
     form->addRow(NewLabel(QStringLiteral("&City"), txtMCity_, "lblCity", central), txtMCity_);
     txtMState_ = Named(new QLineEdit(central), "txtMState", QStringLiteral("State"));
     form->addRow(NewLabel(QStringLiteral("&State"), txtMState_, "lblState", central), txtMState_);
@@ -214,11 +231,21 @@ void frmMain::BuildForm() {
     cmbTimeZone_ = NewList(zone, "cmbTimeZone", QStringLiteral("Time zone"));
     chkDST_ = Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), zone), "chkDST",
                     QStringLiteral("Daylight Saving Time"));
-    auto* zoneRow = new QHBoxLayout(zone);
+    auto* zoneRow = new QHBoxLayout;
+    auto* zoneBox = new QVBoxLayout(zone);
     zoneRow->addWidget(cmbTimeZone_);
     zoneRow->addSpacing(12);
     zoneRow->addWidget(chkDST_);
     zoneRow->addStretch();
+    // What a chosen place's zone gives at the birth date and time.
+    lblZoneInfo_ = new QLabel(zone);
+    lblZoneInfo_->setObjectName(QStringLiteral("lblZoneInfo"));
+    lblZoneInfo_->setWordWrap(true);
+    lblZoneInfo_->setTextFormat(Qt::PlainText);
+    lblZoneInfo_->setAccessibleName(QStringLiteral("Time zone of the chosen place"));
+    lblZoneInfo_->setMinimumHeight(2 * lblZoneInfo_->fontMetrics().lineSpacing());  // room for two lines
+    zoneBox->addLayout(zoneRow);
+    zoneBox->addWidget(lblZoneInfo_);
     page->addWidget(zone);
 
     // How the positions are computed: the classic engine unless asked.
@@ -235,6 +262,7 @@ void frmMain::BuildForm() {
         QStringLiteral("With precise positions, the true lunar node instead of the mean node"));
     chkTrueNode_->setEnabled(false);
     connect(chkPrecise_, &QCheckBox::toggled, chkTrueNode_, &QWidget::setEnabled);
+    connect(chkPrecise_, &QCheckBox::toggled, this, &frmMain::UpdateZoneInfo);
     auto* modeRow = Row({chkPrecise_, chkTrueNode_});
     modeRow->insertSpacing(1, 12);
     page->addLayout(modeRow);
@@ -311,7 +339,112 @@ void frmMain::LoadForm() {
     AddNumbers(cboSS_, 0, kMinuteItems);
     for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_}) list->setCurrentIndex(0);
     cmbTimeZone_->setCurrentIndex(kInitialZone);
+
+    // A chosen place's offset depends on the date and time of birth.
+    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_})
+        connect(list, qOverload<int>(&QComboBox::currentIndexChanged), this, &frmMain::UpdateZoneInfo);
+    // Coordinates typed by hand after a place was chosen are the user's.
+    for (QLineEdit* box : {static_cast<QLineEdit*>(txtLonD_), static_cast<QLineEdit*>(txtLonM_),
+                           static_cast<QLineEdit*>(txtLatD_), static_cast<QLineEdit*>(txtLatM_)})
+        connect(box, &QLineEdit::textEdited, this, [this] {
+            if (fillingFromPlace_ || chosenZone_.empty()) return;
+            coordinatesEdited_ = true;
+            UpdateZoneInfo();
+        });
+    for (QRadioButton* option : {optLong_[0], optLong_[1], optLat_[0], optLat_[1]})
+        connect(option, &QRadioButton::clicked, this, [this] {
+            if (chosenZone_.empty()) return;
+            coordinatesEdited_ = true;
+            UpdateZoneInfo();
+        });
+    // Choosing the zone or daylight saving by hand sets the place's zone aside.
+    connect(cmbTimeZone_, qOverload<int>(&QComboBox::activated), this, [this] {
+        if (!fillingFromPlace_) ForgetPlace();
+    });
+    connect(chkDST_, &QCheckBox::clicked, this, [this] {
+        if (!fillingFromPlace_) ForgetPlace();
+    });
 }
+
+void frmMain::OfferPlaces(const QString& typed) {
+    // Typing a new name drops the place chosen before.
+    if (!chosenZone_.empty()) ForgetPlace();
+    placeMatches_ = Atlas::Search(ToUtf8(typed), 10);
+    QStringList names;
+    for (const AtlasEntry& place : placeMatches_) {
+        QString name = QString::fromStdString(Atlas::DisplayName(place));
+        if (!place.MatchedAlias.empty()) name += QStringLiteral(" (%1)").arg(FromUtf8(place.MatchedAlias));
+        names << name;
+    }
+    placeModel_->setStringList(names);
+    if (!names.isEmpty()) placeCompleter_->complete();
+}
+
+void frmMain::ChoosePlace(int row) {
+    if (row < 0 || row >= static_cast<int>(placeMatches_.size())) return;
+    const AtlasEntry place = placeMatches_[static_cast<std::size_t>(row)];
+    fillingFromPlace_ = true;
+    txtMCity_->setText(FromUtf8(place.Name));
+    txtMState_->setText(FromUtf8(place.State));
+    txtMCountry_->setText(FromUtf8(place.Country));
+    const BoxAngle lon = ToBoxAngle(place.Longitude, 179);
+    const BoxAngle lat = ToBoxAngle(place.Latitude, 89);
+    txtLonD_->setText(QString::number(lon.Degrees));
+    txtLonM_->setText(QString::number(lon.Minutes));
+    optLong_[lon.Negative ? 1 : 0]->setChecked(true);
+    txtLatD_->setText(QString::number(lat.Degrees));
+    txtLatM_->setText(QString::number(lat.Minutes));
+    optLat_[lat.Negative ? 1 : 0]->setChecked(true);
+    chosenZone_ = std::string(place.TimeZone);
+    chosenPlace_ = Atlas::DisplayName(place);
+    coordinatesEdited_ = false;
+    fillingFromPlace_ = false;
+    UpdateZoneInfo();
+}
+
+void frmMain::ForgetPlace() {
+    chosenZone_.clear();
+    chosenPlace_.clear();
+    coordinatesEdited_ = false;
+    lblZoneInfo_->clear();
+}
+
+void frmMain::UpdateZoneInfo() {
+    if (chosenZone_.empty()) {
+        lblZoneInfo_->clear();
+        return;
+    }
+    const LocalClock clock{kFirstYear + cboYear_->currentIndex(), cboMonth_->currentIndex() + 1,
+                           cboDate_->currentIndex() + 1, cboHH_->currentIndex(), cboMM_->currentIndex(),
+                           cboSS_->currentIndex()};
+    const ZoneLookup lookup = LookUpZone(chosenZone_, clock);
+    QString text;
+    if (!lookup.Found) {
+        text = FromUtf8(lookup.Message);
+    } else {
+        text = FromUtf8(DescribeZoneMoment(lookup.Moment, clock));
+        if (!chkPrecise_->isChecked()) {
+            // The classic engine takes a list entry and the box.
+            const ZoneMoment& m = lookup.Moment;
+            const int entry = ZoneEntryForStandardOffset(m.StandardOffsetSeconds,
+                                                         m.DaylightSaving ? std::string() : m.Abbreviation);
+            if (entry < 0) {
+                text += QStringLiteral(". The zone list has no entry for UTC%1; tick \"Precise positions\" to "
+                                       "compute with the exact offset.")
+                            .arg(FromUtf8(UtcOffsetText(m.StandardOffsetSeconds)));
+            } else {
+                fillingFromPlace_ = true;
+                cmbTimeZone_->setCurrentIndex(entry);
+                chkDST_->setChecked(m.DaylightSaving);
+                fillingFromPlace_ = false;
+            }
+        }
+    }
+    if (coordinatesEdited_) text += QStringLiteral(" (coordinates edited)");
+    lblZoneInfo_->setText(text);
+}
+
+QString frmMain::ZoneInfo() const { return lblZoneInfo_->text(); }
 
 FormFields frmMain::Fields() const {
     FormFields fields;
@@ -335,6 +468,8 @@ FormFields frmMain::Fields() const {
     fields.DaylightSaving = chkDST_->isChecked();
     fields.Mode = chkPrecise_->isChecked() ? ComputationMode::Precise : ComputationMode::Classic;
     fields.Node = chkTrueNode_->isChecked() ? NodeKind::True : NodeKind::Mean;
+    fields.TimeZoneId = chosenZone_;
+    fields.Place = chosenPlace_;
     return fields;
 }
 

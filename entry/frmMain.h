@@ -9,7 +9,14 @@
 #include "entry/InputValidation.h"
 #include "shell/Services.h"
 
+#include <string>
+#include <vector>
+
+#include "atlas/Atlas.h"
+
 class QAction;
+class QCompleter;
+class QStringListModel;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -57,6 +64,21 @@ private:
     void RequestExit();
     void ShowFailure(const ValidationResult& failure);
 
+    // The place completer on City: matches as the user types; a chosen place
+    // fills the names, the coordinates and the zone, and the form says in
+    // words what offset it will use.
+    void OfferPlaces(const QString& typed);
+    void ChoosePlace(int row);
+    void ForgetPlace();
+    void UpdateZoneInfo();
+
+public:
+    // What the form shows about the chosen place's zone (empty without one).
+    QString ZoneInfo() const;
+    QCompleter* PlaceCompleter() const { return placeCompleter_; }
+
+private:
+
     AnalysisRun& run_;
     Services services_;
     bool exitRequested_ = false;
@@ -82,6 +104,14 @@ private:
     QCheckBox* chkDST_ = nullptr;
     QCheckBox* chkPrecise_ = nullptr;
     QCheckBox* chkTrueNode_ = nullptr;
+    QLabel* lblZoneInfo_ = nullptr;
+    QCompleter* placeCompleter_ = nullptr;
+    QStringListModel* placeModel_ = nullptr;
+    std::vector<AtlasEntry> placeMatches_;
+    std::string chosenZone_;   // the chosen place's IANA zone; empty when typed by hand
+    std::string chosenPlace_;  // its name as the atlas writes it
+    bool coordinatesEdited_ = false;
+    bool fillingFromPlace_ = false;
     QPushButton* cmdRashi_ = nullptr;
     QPushButton* cmdBrowser_ = nullptr;
     LinkLabel* Label61_ = nullptr;

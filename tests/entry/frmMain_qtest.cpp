@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -23,6 +25,7 @@
 
 #include "CaptureServices.h"
 #include "analysis/AnalysisRun.h"
+#include "tests/Screenshots.h"
 #include "entry/ZoneTable.h"
 #include "entry/frmMain.h"
 #include "shell/LinkLabel.h"
@@ -563,6 +566,67 @@ private slots:
         QCOMPARE(int(w.captured.messenger.shown.size()), 1);
         QVERIFY(w.captured.messenger.shown[0].text.startsWith(QStringLiteral("The Swiss Ephemeris could not compute")));
         QCOMPARE(w.captured.messenger.shown[0].icon, MessageIcon::Error);
+    }
+
+    void placeFromTheAtlas() {
+        Window w;
+        w.Show();
+        QLineEdit* city = w.Edit("txtMCity");
+        city->setFocus();
+        QTest::keyClicks(city, QStringLiteral("calcu"));
+        QAbstractItemView* popup = w.form.PlaceCompleter()->popup();
+        QTRY_VERIFY(popup->isVisible());
+        QVERIFY(popup->model()->index(0, 0).data().toString().startsWith(QStringLiteral("Kolkata")));
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+        QTRY_VERIFY(!popup->isVisible());
+        QTRY_COMPARE(city->text(), QStringLiteral("Kolkata"));
+        // The names, the coordinates (GeoNames: 22.56263 N, 88.36304 E) and the zone.
+        QCOMPARE(city->text(), QStringLiteral("Kolkata"));
+        QCOMPARE(w.Edit("txtMState")->text(), QStringLiteral("State of West Bengal"));
+        QCOMPARE(w.Edit("txtMCountry")->text(), QStringLiteral("India"));
+        QCOMPARE(w.Edit("txtLonD")->text(), QStringLiteral("88"));
+        QCOMPARE(w.Edit("txtLonM")->text(), QStringLiteral("22"));
+        QVERIFY(w.Find<QRadioButton>("optLong_0")->isChecked());
+        QCOMPARE(w.Edit("txtLatD")->text(), QStringLiteral("22"));
+        QCOMPARE(w.Edit("txtLatM")->text(), QStringLiteral("34"));
+        QVERIFY(w.Find<QRadioButton>("optLat_0")->isChecked());
+        QCOMPARE(QString::fromStdString(w.form.Fields().TimeZoneId), QStringLiteral("Asia/Kolkata"));
+        // 1 January 1901: Madras time, +5:21:10 (tzdata), which no list entry has.
+        QVERIFY2(w.form.ZoneInfo().startsWith(QStringLiteral("Asia/Kolkata: UTC+05:21:10 on 1 January 1901")),
+                 qPrintable(w.form.ZoneInfo()));
+        QVERIFY(w.form.ZoneInfo().contains(QStringLiteral("no entry")));
+
+        // War time, 1 September 1942, 12:00: the IST entry with daylight saving.
+        w.List("cboYear")->setCurrentIndex(1942 - kFirstYear);
+        w.List("cboMonth")->setCurrentIndex(8);
+        w.List("cboHH")->setCurrentIndex(12);
+        QCOMPARE(w.form.ZoneInfo(),
+                 QStringLiteral("Asia/Kolkata: UTC+06:30, daylight saving on 1 September 1942 at 12:00"));
+        QVERIFY(w.List("cmbTimeZone")->currentText().contains(QStringLiteral("IST")));
+        QVERIFY(w.Find<QCheckBox>("chkDST")->isChecked());
+        QVERIFY(w.Find<QLabel>("lblZoneInfo")->heightForWidth(w.Find<QLabel>("lblZoneInfo")->width()) <=
+                w.Find<QLabel>("lblZoneInfo")->height());
+        velmora::testing::SaveScreenshot(w.form.grab(), QStringLiteral("input-form-place"));
+
+        // Coordinates typed afterwards are kept and said to be.
+        QTest::keyClick(w.Edit("txtLonM"), Qt::Key_Backspace);
+        QVERIFY(w.form.ZoneInfo().endsWith(QStringLiteral("(coordinates edited)")));
+        QCOMPARE(QString::fromStdString(w.form.Fields().TimeZoneId), QStringLiteral("Asia/Kolkata"));
+
+        // The run takes the place's zone.
+        QSignalSpy done(&w.form, &frmMain::analysisCompleted);
+        w.Edit("txtName")->setText(QStringLiteral("ASHA"));
+        w.Find<QPushButton>("cmdRashi")->click();
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(QString::fromStdString(w.run.Result.utcOffset), QStringLiteral("+06:30"));
+
+        // Typing another name forgets the place; choosing the zone by hand too.
+        city->setFocus();
+        QTest::keyClick(city, Qt::Key_Backspace);
+        QVERIFY(w.form.Fields().TimeZoneId.empty());
+        QVERIFY(w.form.ZoneInfo().isEmpty());
+        QTest::keyClick(popup, Qt::Key_Escape);
     }
 
     void placeLookUp_data() {
