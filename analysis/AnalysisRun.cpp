@@ -97,7 +97,7 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNa
         const LocalClock clock{kFirstYear + typed.Year, typed.Month + 1, typed.Day + 1,
                                typed.Hour,             typed.Minute,    typed.Second};
         const ZoneLookup lookup = LookUpZone(typed.TimeZoneId, clock, typed.Repeated);
-        if (!lookup.Found) return Failure(kZoneFailure, lookup.Message);
+        if (!lookup.Found) return Failure(lookup.Repeated ? kRepeatedHour : kZoneFailure, lookup.Message);
         moment = lookup.Moment;
         if (typed.Mode == ComputationMode::Classic) {
             const int entry = ZoneEntryForStandardOffset(moment.StandardOffsetSeconds,

@@ -78,7 +78,8 @@ public:
     ValidationResult RunAnalysis(const FormFields& form, const MonthNames& months);
 
     static constexpr int kEngineFailure = 8;
-    static constexpr int kZoneFailure = 9;  // the time zone's history gave no offset
+    static constexpr int kZoneFailure = 9;    // the time zone's history gave no offset
+    static constexpr int kRepeatedHour = 10;  // the local time was shown twice: earlier or later?
 
     // The ten long texts in body order: PlanetTexts for Sun … Saturn, MoonText,
     // RahuText, KetuText, AscendantText.

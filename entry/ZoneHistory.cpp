@@ -111,6 +111,7 @@ ZoneLookup LookUpZone(std::string_view zoneId, const LocalClock& clock, Repeated
         if (repeated == RepeatedHour::Unresolved) {
             result.Message = ClockText(clock) + " happened twice in " + std::string(zoneId) + ": first at " +
                              Named(first) + ", then at " + Named(second) + "; say which (earlier or later)";
+            result.Repeated = true;
             return result;
         }
         result.Found = true;

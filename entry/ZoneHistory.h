@@ -29,6 +29,7 @@ struct ZoneLookup {
     bool Found = false;
     ZoneMoment Moment;
     std::string Message;  // why not: unknown zone, skipped or repeated time
+    bool Repeated = false;  // the time was shown twice and no choice was given
 };
 
 ZoneLookup LookUpZone(std::string_view zoneId, const LocalClock& clock,

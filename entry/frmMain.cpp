@@ -498,7 +498,17 @@ void frmMain::RunAnalysis() {
     MonthNames months;
     for (int m = 1; m <= kMonthItems; ++m)
         months[static_cast<std::size_t>(m - 1)] = ToUtf8(system.monthName(m, QLocale::LongFormat));
-    const ValidationResult result = run_.RunAnalysis(Fields(), months);
+    FormFields fields = Fields();
+    ValidationResult result = run_.RunAnalysis(fields, months);
+    if (result.check == AnalysisRun::kRepeatedHour) {
+        // The clocks showed this time twice: ask which one was meant.
+        const int choice = services_.messenger.Choose(
+            this, FromUtf8(result.message),
+            {QStringLiteral("The &earlier one"), QStringLiteral("The &later one")});
+        if (choice < 0) return;
+        fields.Repeated = choice == 0 ? RepeatedHour::Earlier : RepeatedHour::Later;
+        result = run_.RunAnalysis(fields, months);
+    }
     if (!result.Passed()) {
         ShowFailure(result);
         return;

@@ -20,7 +20,17 @@ struct ShownMessage {
 class CapturingMessenger : public Messenger {
 public:
     void Show(QWidget*, const QString& text, MessageIcon icon) override { shown.push_back({text, icon}); }
+    int Choose(QWidget*, const QString& text, const QStringList& choices) override {
+        asked.push_back({text, choices});
+        return answer;
+    }
     std::vector<ShownMessage> shown;
+    struct Question {
+        QString text;
+        QStringList choices;
+    };
+    std::vector<Question> asked;
+    int answer = -1;  // what Choose answers: a choice's index, or -1 for Cancel
 };
 
 class CapturingWebOpener : public WebOpener {

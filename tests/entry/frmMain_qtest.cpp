@@ -92,6 +92,21 @@ class frmMainTest : public QObject {
             Find<QCheckBox>("chkDST")->setChecked(e.dst);
         }
 
+        // Types the first letters into City and takes the first place offered,
+        // with the keyboard.
+        void PickPlace(const QString& letters, const QString& expectedFirst) {
+            QLineEdit* city = Edit("txtMCity");
+            city->setFocus();
+            QTest::keyClicks(city, letters);
+            QAbstractItemView* popup = form.PlaceCompleter()->popup();
+            QTRY_VERIFY(popup->isVisible());
+            QVERIFY(popup->model()->index(0, 0).data().toString().startsWith(expectedFirst));
+            QTest::keyClick(popup, Qt::Key_Down);
+            QTest::keyClick(popup, Qt::Key_Return);
+            QTRY_VERIFY(!popup->isVisible());
+            QTRY_VERIFY(!form.Fields().TimeZoneId.empty());
+        }
+
         void Show() {
             form.show();
             QApplication::setActiveWindow(&form);
@@ -571,15 +586,9 @@ private slots:
     void placeFromTheAtlas() {
         Window w;
         w.Show();
+        w.PickPlace(QStringLiteral("calcu"), QStringLiteral("Kolkata"));
         QLineEdit* city = w.Edit("txtMCity");
-        city->setFocus();
-        QTest::keyClicks(city, QStringLiteral("calcu"));
         QAbstractItemView* popup = w.form.PlaceCompleter()->popup();
-        QTRY_VERIFY(popup->isVisible());
-        QVERIFY(popup->model()->index(0, 0).data().toString().startsWith(QStringLiteral("Kolkata")));
-        QTest::keyClick(popup, Qt::Key_Down);
-        QTest::keyClick(popup, Qt::Key_Return);
-        QTRY_VERIFY(!popup->isVisible());
         QTRY_COMPARE(city->text(), QStringLiteral("Kolkata"));
         // The names, the coordinates (GeoNames: 22.56263 N, 88.36304 E) and the zone.
         QCOMPARE(city->text(), QStringLiteral("Kolkata"));
@@ -627,6 +636,35 @@ private slots:
         QVERIFY(w.form.Fields().TimeZoneId.empty());
         QVERIFY(w.form.ZoneInfo().isEmpty());
         QTest::keyClick(popup, Qt::Key_Escape);
+    }
+
+    void repeatedHourIsAsked() {
+        Window w;
+        w.Show();
+        w.PickPlace(QStringLiteral("new york"), QStringLiteral("New York"));
+        QCOMPARE(QString::fromStdString(w.form.Fields().TimeZoneId), QStringLiteral("America/New_York"));
+        // 2021-11-07 01:30 was shown twice in New York (tzdata: DST ended at 02:00 EDT).
+        w.Edit("txtName")->setText(QStringLiteral("ASHA"));
+        w.List("cboYear")->setCurrentIndex(2021 - kFirstYear);
+        w.List("cboMonth")->setCurrentIndex(10);
+        w.List("cboDate")->setCurrentIndex(6);
+        w.List("cboHH")->setCurrentIndex(1);
+        w.List("cboMM")->setCurrentIndex(30);
+        w.Find<QCheckBox>("chkPrecise")->setChecked(true);
+        QSignalSpy done(&w.form, &frmMain::analysisCompleted);
+
+        w.captured.messenger.answer = -1;  // Cancel: nothing happens
+        w.Find<QPushButton>("cmdRashi")->click();
+        QCOMPARE(int(w.captured.messenger.asked.size()), 1);
+        QVERIFY(w.captured.messenger.asked[0].text.contains(QStringLiteral("happened twice")));
+        QCOMPARE(w.captured.messenger.asked[0].choices.size(), 2);
+        QCOMPARE(done.count(), 0);
+        QVERIFY(w.captured.messenger.shown.empty());
+
+        w.captured.messenger.answer = 1;  // the later one: standard time again
+        w.Find<QPushButton>("cmdRashi")->click();
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(QString::fromStdString(w.run.Result.utcOffset), QStringLiteral("-05:00"));
     }
 
     void placeLookUp_data() {
