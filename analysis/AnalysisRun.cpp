@@ -92,16 +92,14 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNa
     // saving box from it; a precise one takes the offset itself.
     ZoneMoment moment;
     const bool zoned = !typed.TimeZoneId.empty();
+    const LocalClock clock = FormClock(typed);
     FormFields fromZone;
     if (zoned) {
-        const LocalClock clock{kFirstYear + typed.Year, typed.Month + 1, typed.Day + 1,
-                               typed.Hour,             typed.Minute,    typed.Second};
         const ZoneLookup lookup = LookUpZone(typed.TimeZoneId, clock, typed.Repeated);
         if (!lookup.Found) return Failure(lookup.Repeated ? kRepeatedHour : kZoneFailure, lookup.Message);
         moment = lookup.Moment;
         if (typed.Mode == ComputationMode::Classic) {
-            const int entry = ZoneEntryForStandardOffset(moment.StandardOffsetSeconds,
-                                                         moment.DaylightSaving ? std::string() : moment.Abbreviation);
+            const int entry = ZoneEntryForMoment(moment);
             if (entry < 0)
                 return Failure(kZoneFailure, "The zone list has no entry for UTC" +
                                                  UtcOffsetText(moment.StandardOffsetSeconds) +
@@ -171,11 +169,9 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNa
     if (zoned) {
         Result.utcOffset = UtcOffsetText(moment.OffsetSeconds);
         Result.dst = moment.DaylightSaving;
-        Result.zoneText = DescribeZoneMoment(moment, {Birth.BirthYear, Birth.BirthMonth, Birth.BirthDay,
-                                                      Birth.BirthClockHour, Birth.BirthClockMinute, form.Second});
+        Result.zoneText = DescribeZoneMoment(moment, clock);
     } else {
-        const int east = -(Zone.ZoneOffsetHours * 60 + Zone.ZoneOffsetMinutes) + (form.DaylightSaving ? 60 : 0);
-        Result.utcOffset = UtcOffsetText(east * 60);
+        Result.utcOffset = UtcOffsetText(FormBirthInstant(Birth, Zone, form.Second).OffsetMinutesEast * 60);
         Result.dst = form.DaylightSaving;
         Result.zoneText.clear();
     }

@@ -52,4 +52,9 @@ struct FormFields {
     std::string Place;  // the chosen place as the atlas names it; empty when typed
 };
 
+// The local date and time of birth the form holds.
+inline LocalClock FormClock(const FormFields& form) {
+    return {kFirstYear + form.Year, form.Month + 1, form.Day + 1, form.Hour, form.Minute, form.Second};
+}
+
 }  // namespace velmora

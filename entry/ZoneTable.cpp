@@ -103,6 +103,11 @@ int ZoneEntryForStandardOffset(int offsetSeconds, std::string_view abbreviation)
     return plain >= 0 ? plain : any;
 }
 
+int ZoneEntryForMoment(const ZoneMoment& moment) {
+    return ZoneEntryForStandardOffset(moment.StandardOffsetSeconds,
+                                      moment.DaylightSaving ? std::string_view() : std::string_view(moment.Abbreviation));
+}
+
 std::string_view ZoneAbbreviation(const ZoneEntry& entry) {
     // Name, abbreviation and offset are separated by commas, some with a space after.
     std::string_view text = entry.DisplayText;

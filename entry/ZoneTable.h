@@ -8,6 +8,7 @@
 
 #include "engine/BirthData.h"
 #include "entry/FormFields.h"
+#include "entry/ZoneHistory.h"
 
 namespace velmora {
 
@@ -27,6 +28,11 @@ void Zone_Calculation(int position, ZoneOffset& offset);
 // abbreviation is `abbreviation` if any, else the first whose name is not a
 // daylight, summer or war time; -1 when no entry has that offset.
 int ZoneEntryForStandardOffset(int offsetSeconds, std::string_view abbreviation);
+
+// The entry a classic chart takes for a moment of a zone's history: that of
+// its standard offset (named by the zone's abbreviation when no daylight
+// saving was in force); -1 when the list has none.
+int ZoneEntryForMoment(const ZoneMoment& moment);
 
 // The abbreviation of an entry ("GMT", "IST", "NST", …), read from its display text.
 std::string_view ZoneAbbreviation(const ZoneEntry& entry);

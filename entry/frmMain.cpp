@@ -414,9 +414,7 @@ void frmMain::UpdateZoneInfo() {
         lblZoneInfo_->clear();
         return;
     }
-    const LocalClock clock{kFirstYear + cboYear_->currentIndex(), cboMonth_->currentIndex() + 1,
-                           cboDate_->currentIndex() + 1, cboHH_->currentIndex(), cboMM_->currentIndex(),
-                           cboSS_->currentIndex()};
+    const LocalClock clock = FormClock(Fields());
     const ZoneLookup lookup = LookUpZone(chosenZone_, clock);
     QString text;
     if (!lookup.Found) {
@@ -426,8 +424,7 @@ void frmMain::UpdateZoneInfo() {
         if (!chkPrecise_->isChecked()) {
             // The classic engine takes a list entry and the box.
             const ZoneMoment& m = lookup.Moment;
-            const int entry = ZoneEntryForStandardOffset(m.StandardOffsetSeconds,
-                                                         m.DaylightSaving ? std::string() : m.Abbreviation);
+            const int entry = ZoneEntryForMoment(m);
             if (entry < 0) {
                 text += QStringLiteral(". The zone list has no entry for UTC%1; tick \"Precise positions\" to "
                                        "compute with the exact offset.")
