@@ -1,6 +1,12 @@
 #include "analysis/frmDisplay.h"
 
+#include <cmath>
+
+#include <QtMath>
+#include <QTextDocument>
 #include <QFontMetrics>
+#include <QResizeEvent>
+#include <QShortcut>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -70,9 +76,38 @@ constexpr std::array<const char*, kBodyCount> kPlanetNames = {
 constexpr std::array<int, kBodyCount> kPlanetTops = {360, 746, 1132, 1518, 1904, 2290, 2676, 3062, 3448, 3840};
 
 // The RTB and its two labels: the labels stand in a line under the report.
-constexpr int kReportLeft = 240, kReportTop = 7080, kReportWidth = 11775, kReportHeight = 2055;
-constexpr int kFooterTop = kReportTop + kReportHeight + 60;
-constexpr int kFormWidth = 12135, kFormHeight = kFooterTop + 240 + 120;
+constexpr int kReportLeft = static_cast<int>(display_design::kReportLeft);
+constexpr int kReportTop = static_cast<int>(display_design::kTopHeight);
+constexpr int kReportWidth = static_cast<int>(display_design::kReportWidth);
+constexpr int kReportHeight = static_cast<int>(display_design::kReportHeight);
+constexpr int kFooterTop = kReportTop + kReportHeight + static_cast<int>(display_design::kFooterGap);
+constexpr int kFormWidth = static_cast<int>(display_design::kWidth);
+constexpr int kFormHeight = static_cast<int>(display_design::kHeight);
+constexpr int kLabel5Left = 3480, kLabel6Left = 9225;
+// The point size of the report's text, which sets its line height.
+constexpr double kReportPoints = ReportPiece{}.size;
+
+QRect PixelRect(const TwipsBox& box) {
+    return {TwipsToPixels(box.Left), TwipsToPixels(box.Top), TwipsToPixels(box.Width), TwipsToPixels(box.Height)};
+}
+
+// What a screen reader says for a caption as shown: its lines in a row, the
+// retrograde mark in words.
+QString Spoken(const QString& shown) {
+    QStringList parts;
+    for (QString line : shown.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        line.replace(QStringLiteral("(R)"), QStringLiteral("retrograde"));
+        line = line.trimmed();
+        if (!line.isEmpty()) parts << line;
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+// "City: Bangalore", or "City: not given" for an empty value.
+void NameValue(QLabel* label, const QString& what, const QString& whenEmpty, const QString& before = {}) {
+    const QString value = Spoken(label->text());
+    label->setAccessibleName(what + QStringLiteral(": ") + (value.isEmpty() ? whenEmpty : before + value));
+}
 
 QFont Verdana(double points, bool bold) {
     QFont font(QStringLiteral("Verdana"));
@@ -175,6 +210,62 @@ frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget
     for (QLabel* value : planet) chain << value;
     chain << RTB << Label6;
     for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+
+    // Alt+R: straight to the report, to read and scroll it.
+    auto* toReport = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_R), this);
+    toReport->setContext(Qt::WindowShortcut);
+    connect(toReport, &QShortcut::activated, RTB, [this] { RTB->setFocus(Qt::ShortcutFocusReason); });
+
+    RecordDesign();
+}
+
+void frmDisplay::RecordDesign() {
+    // The chart, the details and the positions grow as one block; the report
+    // and its footer are placed by the layout.
+    auto record = [this](QWidget* widget, bool inBlock) {
+        designed_.push_back({widget, widget->geometry(), widget->font(), widget->testAttribute(Qt::WA_SetFont), inBlock});
+    };
+    for (QWidget* block : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(fraDetails),
+                           static_cast<QWidget*>(fraWestern)}) {
+        record(block, true);
+        for (QWidget* inside : block->findChildren<QWidget*>()) record(inside, false);
+    }
+    QFont reportFont = RTB->font();
+    reportFont.setPointSizeF(kReportPoints);
+    reportLineHeight_ = PixelsToTwips(QFontMetrics(reportFont).lineSpacing());
+    reportChrome_ = PixelsToTwips(2 * RTB->frameWidth()) + 2 * PixelsToTwips(qCeil(RTB->document()->documentMargin()));
+    layout_ = LayOutDisplay(kFormWidth, kFormHeight, reportLineHeight_, reportChrome_);
+}
+
+void frmDisplay::ApplyLayout() {
+    layout_ = LayOutDisplay(PixelsToTwips(width()), PixelsToTwips(height()), reportLineHeight_, reportChrome_);
+    const double s = layout_.Scale;
+    const int shift = TwipsToPixels(layout_.TopLeft);
+    const auto scaled = [s](int px) { return static_cast<int>(std::lround(px * s)); };
+    const bool rescale = s != appliedScale_;
+    for (const Designed& d : designed_) {
+        if (!d.widget) continue;
+        const QRect g = d.geometry;
+        QRect r(scaled(g.x()), scaled(g.y()), scaled(g.width()), scaled(g.height()));
+        if (d.inBlock) r.translate(shift, 0);
+        d.widget->setGeometry(r);
+        if (rescale && d.ownFont) {
+            QFont font = d.font;
+            font.setPointSizeF(d.font.pointSizeF() * s);
+            d.widget->setFont(font);
+        }
+    }
+    appliedScale_ = s;
+    RTB->setGeometry(PixelRect(layout_.Report));
+    const double spread = (layout_.Width - kFormWidth) / 2;
+    Label5->move(TwipsToPixels(kLabel5Left + spread), TwipsToPixels(layout_.FooterTop));
+    Label6->move(TwipsToPixels(layout_.Report.Right() - (kReportLeft + kReportWidth - kLabel6Left)),
+                 TwipsToPixels(layout_.FooterTop));
+}
+
+void frmDisplay::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!designed_.empty()) ApplyLayout();
 }
 
 void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
@@ -202,6 +293,7 @@ void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
         SetTextColor(label, darkGreen);
         SetCaption(label, result.signBoxes[k]);
         MakeReachable(label, sign);
+        NameValue(label, sign, QStringLiteral("no bodies"));
         signLabels[k] = label;
 
         Hno[k] = MakeLabel(fraBirthchart, "Hno", QString::number(k + 1),
@@ -218,6 +310,7 @@ void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
         const int needed = lines * QFontMetrics(arudhaFont).lineSpacing();
         if (needed > arudha->height()) arudha->resize(arudha->width(), needed);
         MakeReachable(arudha, sign);
+        NameValue(arudha, sign, QStringLiteral("no arudhas"), QStringLiteral("arudhas "));
         lblArudha[k] = arudha;
     }
 
@@ -237,6 +330,7 @@ void frmDisplay::BuildDetails(const ResultFormTexts& result) {
     lblName = MakeLabel(fraDetails, "lblName", QString(), TwipsRect(120, 240, 3285, 240), Verdana(8.25, true));
     SetCaption(lblName, result.lblName);
     MakeReachable(lblName, QStringLiteral("Name"));
+    NameValue(lblName, QStringLiteral("Name"), QStringLiteral("not given"));
 
     const std::array<const std::string*, 7> values = {&result.lblDOB, &result.lblTOB, &result.lblLongitude,
                                                       &result.lblLatitude, &result.lblCity, &result.lblState,
@@ -255,7 +349,8 @@ void frmDisplay::BuildDetails(const ResultFormTexts& result) {
         QLabel* value = MakeLabel(fraDetails, row.name, QString(), TwipsRect(1440, top, 2055, 195), valueFont);
         SetCaption(value, *values[r]);
         MakeReachable(value, QLatin1String(row.spoken));
-        caption->setBuddy(value);
+        // The value says its caption itself: an empty one is "City: not given".
+        NameValue(value, QLatin1String(row.spoken), QStringLiteral("not given"));
         this->*row.label = value;
     }
     if (precise) {
@@ -264,6 +359,7 @@ void frmDisplay::BuildDetails(const ResultFormTexts& result) {
         lblMode->setWordWrap(true);
         SetCaption(lblMode, result.lblMode);
         MakeReachable(lblMode, QStringLiteral("Positions"));
+        NameValue(lblMode, QStringLiteral("Positions"), QStringLiteral("not given"));
     }
 }
 
@@ -279,8 +375,9 @@ void frmDisplay::BuildPositions(const ResultFormTexts& result) {
         planet[i] = MakeLabel(fraWestern, "planet", QString(), TwipsRect(1920, kPlanetTops[i], 1455, 270), valueFont);
         planet[i]->setProperty("index", i);
         SetCaption(planet[i], result.planet[i]);
-        MakeReachable(planet[i], QString::fromUtf8(kPlainBodyNames[i].data(),
-                                                   static_cast<qsizetype>(kPlainBodyNames[i].size())));
+        const QString body = QString::fromUtf8(kPlainBodyNames[i].data(), static_cast<qsizetype>(kPlainBodyNames[i].size()));
+        MakeReachable(planet[i], body);
+        NameValue(planet[i], body, QStringLiteral("not given"));
     }
 }
 
@@ -311,11 +408,11 @@ void frmDisplay::BuildReport(const Report& report, Services services) {
     RTB->moveCursor(QTextCursor::Start);
 
     Label5 = MakeLabel(this, "Label5", QStringLiteral("Talk about your chart at our forum"),
-                       TwipsRect(3480, kFooterTop, 3690, 240), Verdana(8.25, false));
+                       TwipsRect(kLabel5Left, kFooterTop, 3690, 240), Verdana(8.25, false));
     Label6 = new LinkLabel(WebPageAddress(WebPage::Home).toString(), services.web, WebPage::Home, this);
     Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setFont(Verdana(8.25, false));
-    Label6->setGeometry(TwipsRect(9225, kFooterTop, 2565, 240));
+    Label6->setGeometry(TwipsRect(kLabel6Left, kFooterTop, 2565, 240));
 }
 
 }  // namespace velmora

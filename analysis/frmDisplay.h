@@ -7,8 +7,14 @@
 #include <QWidget>
 #include <array>
 #include <string>
+#include <vector>
+
+#include <QFont>
+#include <QPointer>
+#include <QRect>
 
 #include "analysis/AnalysisRun.h"
+#include "analysis/DisplayLayout.h"
 #include "shell/Services.h"
 
 class QFrame;
@@ -26,6 +32,13 @@ public:
     frmDisplay(const ResultFormTexts& result, Services services, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;  // the designed size
+
+    // The layout in force: the designed one until the form is given more room.
+    const DisplayLayout& Layout() const { return layout_; }
+    // One line of the report's text and the report box's frame and margins,
+    // in twips, as the layout counts them.
+    double ReportLineHeight() const { return reportLineHeight_; }
+    double ReportChrome() const { return reportChrome_; }
 
     // A caption as the run writes it ("\r\nSun\r\nMercury (R) ") turned into
     // the text shown: one line per entry, without the leading empty line.
@@ -65,11 +78,31 @@ public:
     QLabel* Label5 = nullptr;
     LinkLabel* Label6 = nullptr;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // Where a control stands and the font it has at the designed size.
+    struct Designed {
+        QPointer<QWidget> widget;
+        QRect geometry;
+        QFont font;
+        bool ownFont = false;
+        bool inBlock = false;  // directly in the form: moved with the block's left edge
+    };
+    void RecordDesign();
+    void ApplyLayout();
+
     void BuildChart(const ResultFormTexts& result, Services services);
     void BuildDetails(const ResultFormTexts& result);
     void BuildPositions(const ResultFormTexts& result);
     void BuildReport(const Report& report, Services services);
+
+    std::vector<Designed> designed_;
+    DisplayLayout layout_;
+    double appliedScale_ = 1;
+    double reportLineHeight_ = 0;
+    double reportChrome_ = 0;
 };
 
 }  // namespace velmora

@@ -28,6 +28,7 @@
 #include "entry/ZoneHistory.h"
 #include "entry/WebSearch.h"
 #include "entry/ZoneTable.h"
+#include "shell/AccessibleCombo.h"
 #include "shell/HelpMenu.h"
 #include "shell/LinkLabel.h"
 #include "shell/Messenger.h"
@@ -90,6 +91,8 @@ frmMain::frmMain(AnalysisRun& run, Services services, QWidget* parent)
     : QMainWindow(parent), run_(run), services_(services) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velmora v1.25"));
+    // Before the first list, so that every list says what it is.
+    InstallAccessibleCombo();
     BuildMenus();
     BuildForm();
     SetTabOrder();
@@ -102,9 +105,11 @@ void frmMain::BuildMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* next = file->addAction(QStringLiteral("Analyze My Graha Arudha"));
     next->setObjectName(QStringLiteral("mnuNext"));
+    next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
     connect(next, &QAction::triggered, this, &frmMain::RunAnalysis);
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
+    exit->setShortcut(QKeySequence::Quit);
     connect(exit, &QAction::triggered, this, &frmMain::RequestExit);
     AddHelpMenus(menuBar(), services_.web, [this] { emit aboutRequested(); });
 }

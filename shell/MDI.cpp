@@ -27,6 +27,8 @@ constexpr int kButtonWidth = 1335, kButtonHeight = 400;  // twips
 constexpr int kExitInset = 300;                           // Exit's right edge inside the frame
 constexpr int kButtonGap = 100;                           // between Back and Exit
 constexpr int kTitleHeight = 660, kCommandsHeight = 600;
+constexpr int kOpeningWidth = 1200;                       // pixels, when the screen has them
+constexpr int kOpeningReportLines = 25;
 
 QFrame* MakeStrip(QWidget* parent, const char* name, int heightTwips, const QColor& background) {
     auto* strip = new QFrame(parent);
@@ -96,8 +98,11 @@ MDI::MDI(const ResultFormTexts& result, Services services, QWidget* parent) : QM
     file->setObjectName(QStringLiteral("mnuFile"));
     mnuBack = file->addAction(QStringLiteral("&Back"));
     mnuBack->setObjectName(QStringLiteral("mnuBack"));
+    // Alt+Left, as in a browser; Backspace too, as nothing here is typed into.
+    mnuBack->setShortcuts({QKeySequence(QKeySequence::Back), QKeySequence(Qt::Key_Backspace)});
     mnuExit = file->addAction(QStringLiteral("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    mnuExit->setShortcut(QKeySequence::Quit);
     AddHelpMenus(menuBar(), services.web, [this] { emit aboutRequested(); });
 
     connect(cmdBack, &QPushButton::clicked, this, &MDI::backRequested);
@@ -117,7 +122,16 @@ MDI::MDI(const ResultFormTexts& result, Services services, QWidget* parent) : QM
     display->fraBirthchart->raise();
     display->fraDetails->raise();
 
-    QSize size(1000, 820);
+    area->viewport()->installEventFilter(this);
+
+    // Tall enough for the chart and a good page of the report, as far as the
+    // screen allows.
+    const int chrome = menuBar()->sizeHint().height() + picTop->height() + picCommands->height() +
+                       (displayWindow_->height() - display->height());
+    const DisplayLayout& designed = display->Layout();
+    const double formHeight = designed.Report.Top + kOpeningReportLines * display->ReportLineHeight() +
+                              display->ReportChrome() + (designed.Height - designed.Report.Bottom());
+    QSize size(kOpeningWidth, chrome + TwipsToPixels(formHeight));
     if (QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size());
     resize(size);
     PlaceControls();
@@ -135,6 +149,7 @@ void MDI::PlaceControls() {
     if (displayWindow_) {
         displayWindow_->move(TwipsToPixels(frameWidth / 8), displayWindow_->y());
     }
+    FillFrame();
     const double exitWidth = PixelsToTwips(cmdExit->width());
     const double exitLeft = frameWidth - exitWidth - kExitInset;
     const double backLeft = exitLeft - exitWidth - kButtonGap;
@@ -150,6 +165,20 @@ void MDI::PlaceControls() {
     } else {
         Label10->hide();
     }
+}
+
+void MDI::FillFrame() {
+    if (!displayWindow_) return;
+    // A frame narrower than the form shows it at its designed size, to be
+    // scrolled; one at least as wide gives it all its room.
+    const QSize designed = displayWindow_->minimumSizeHint();
+    const QSize room = area->viewport()->size() - QSize(displayWindow_->x(), displayWindow_->y());
+    displayWindow_->resize(room.width() < designed.width() ? designed : room.expandedTo(designed));
+}
+
+bool MDI::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == area->viewport() && event->type() == QEvent::Resize) FillFrame();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MDI::resizeEvent(QResizeEvent* event) {

@@ -50,10 +50,14 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The layout rule, run on every change of size.
     void PlaceControls();
+    // The result form fills the frame right of its left edge; the form gives
+    // room beyond its designed size to the report first.
+    void FillFrame();
 
     QPointer<frmDisplay> display_;
     QPointer<QMdiSubWindow> displayWindow_;

@@ -2,7 +2,9 @@
 // caption shows, fonts and colours, the report with its formats, and what a
 // screen reader finds. The two links are tried in navigation_qtest.
 
+#include <QAccessible>
 #include <QApplication>
+#include <QScrollBar>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -75,7 +77,167 @@ private slots:
     void screenReaderNamesAndOrder();
     void textsFitTheirLabels();
     void preciseChartSaysHowItWasComputed();
+    void spokenNamesOfCellsAndDetails_data();
+    void spokenNamesOfCellsAndDetails();
+    void growingFormKeepsEverythingApart_data();
+    void growingFormKeepsEverythingApart();
+    void backAtTheDesignedSizeEverythingIsWhereItWas();
+    void reportReadAndScrolledByKeyboard();
 };
+
+namespace {
+
+// What the accessibility tree gives a screen reader as the widget's name.
+QString SpokenName(QWidget* widget) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+// A chart with empty and crowded cells and some details left blank.
+ResultFormTexts SparseChart() {
+    ResultFormTexts texts = WorkedChartTexts();
+    texts.lblCity = "";
+    texts.lblState = "";
+    texts.lblCountry = "India";
+    return texts;
+}
+
+}  // namespace
+
+void DisplayTest::spokenNamesOfCellsAndDetails_data() {
+    QTest::addColumn<QString>("label");  // object name, with [index] for an array
+    QTest::addColumn<QString>("spoken");
+    // The worked chart: Scorpio holds nothing, Virgo a retrograde Mercury,
+    // Cancer the arudhas AL and A7, Aries none.
+    QTest::newRow("empty sign") << "lblScorpio" << "Scorpio: no bodies";
+    QTest::newRow("retrograde body") << "lblVirgo" << "Virgo: Mercury retrograde";
+    QTest::newRow("no arudhas") << "lblArudha[0]" << "Aries: no arudhas";
+    QTest::newRow("two arudhas") << "lblArudha[3]" << "Cancer: arudhas AL, A7";
+    QTest::newRow("four arudhas") << "lblArudha[11]" << "Pisces: arudhas A2, A4, A8, A10";
+    QTest::newRow("name") << "lblName" << "Name: ASHA RAO";
+    QTest::newRow("date") << "lblDOB" << "Date of Birth: March/5/1980";
+    QTest::newRow("empty city") << "lblCity" << "City: not given";
+    QTest::newRow("empty state") << "lblState" << "State: not given";
+    QTest::newRow("country") << "lblCountry" << "Country: India";
+    QTest::newRow("a position") << "planet[9]" << "";  // checked against the text below
+}
+
+void DisplayTest::spokenNamesOfCellsAndDetails() {
+    QFETCH(QString, label);
+    QFETCH(QString, spoken);
+    CapturedServices s;
+    const ResultFormTexts texts = SparseChart();
+    frmDisplay form(texts, s.services);
+    QLabel* widget = nullptr;
+    if (label.contains(QLatin1Char('['))) {
+        const QString name = label.section(QLatin1Char('['), 0, 0);
+        const int index = label.section(QLatin1Char('['), 1).chopped(1).toInt();
+        widget = name == QLatin1String("planet") ? form.planet[index] : form.lblArudha[index];
+    } else {
+        widget = form.findChild<QLabel*>(label);
+    }
+    QVERIFY2(widget, qPrintable(label));
+    if (spoken.isEmpty()) spoken = QStringLiteral("Asc: ") + QString::fromStdString(texts.planet[9]).trimmed();
+    QCOMPARE(SpokenName(widget), spoken);
+    // Never the frame's title or a caption in place of an empty value.
+    QVERIFY(!SpokenName(widget).startsWith(QStringLiteral("Hora")));
+}
+
+void DisplayTest::growingFormKeepsEverythingApart_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("taller") << QSize(809, 800);
+    QTest::newRow("a 1600 x 1200 main window") << QSize(1400, 1060);
+    QTest::newRow("wide and low") << QSize(1800, 700);
+    QTest::newRow("a 4K main window") << QSize(3360, 2000);
+}
+
+void DisplayTest::growingFormKeepsEverythingApart() {
+    QFETCH(QSize, size);
+    CapturedServices s;
+    frmDisplay form(WorkedChartTexts(), s.services);
+    form.resize(size);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.size(), size);
+    // The blocks stand apart and inside the form.
+    const QList<QWidget*> blocks = {form.Frame1, form.fraDetails, form.fraWestern, form.RTB, form.Label5, form.Label6};
+    for (QWidget* a : blocks) {
+        QVERIFY2(form.rect().contains(a->geometry()), qPrintable(a->objectName()));
+        for (QWidget* b : blocks) {
+            if (a == b) continue;
+            // The details frame lies over the chart frame's right edge as designed;
+            // elsewhere frames meet on a shared pixel line at most.
+            const auto pair = [&](QWidget* x, QWidget* y) { return (a == x && b == y) || (a == y && b == x); };
+            if (pair(form.Frame1, form.fraDetails)) continue;
+            const QRect overlap = a->geometry().intersected(b->geometry());
+            const int allowed = qCeil(form.Layout().Scale);
+            QVERIFY2(overlap.isEmpty() || overlap.height() <= allowed,
+                     qPrintable(a->objectName() + " / " + b->objectName()));
+        }
+    }
+    // The report grew before anything else, and more height means more report.
+    QVERIFY(form.RTB->height() > qRound(2055 / 15.0));
+    const int lines = form.RTB->viewport()->height() / QFontMetrics(form.RTB->document()->begin().charFormat().font()).lineSpacing();
+    if (size.height() >= 1000) QVERIFY2(lines >= 25, qPrintable(QString::number(lines)));
+    // Every cell keeps its number and arudhas, and every text fits its label at the new scale.
+    for (int k = 0; k < kSignCount; ++k) {
+        QVERIFY(form.shpHora[k]->geometry().contains(form.signLabels[k]->geometry()));
+        QVERIFY(form.Hno[k]->geometry().bottom() <= form.lblArudha[k]->y());
+        QVERIFY(!form.Shape1->geometry().intersects(form.signLabels[k]->geometry()));
+    }
+    for (QLabel* label : form.findChildren<QLabel*>()) {
+        if (label->wordWrap() || label->text().isEmpty()) continue;
+        const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                                          -label->margin());
+        const QRect needed = QFontMetrics(label->font()).boundingRect(room, int(label->alignment()), label->text());
+        // The designed labels leave a pixel or two to spare; as many times that when grown.
+        const int slack = qCeil(2 * form.Layout().Scale);
+        QVERIFY2(needed.width() <= room.width() + slack, qPrintable(label->objectName() + ": " + label->text()));
+        QVERIFY2(needed.height() <= room.height() + slack, qPrintable(label->objectName() + ": " + label->text()));
+    }
+    velmora::testing::SaveScreenshot(form.grab(), QStringLiteral("result-form-%1x%2").arg(size.width()).arg(size.height()));
+}
+
+void DisplayTest::backAtTheDesignedSizeEverythingIsWhereItWas() {
+    CapturedServices s;
+    frmDisplay form(WorkedChartTexts(), s.services);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QMap<QWidget*, QRect> designed;
+    QMap<QWidget*, double> points;
+    for (QWidget* w : form.findChildren<QWidget*>()) {
+        designed[w] = w->geometry();
+        points[w] = w->font().pointSizeF();
+    }
+    form.resize(1500, 1100);
+    QTRY_COMPARE(form.width(), 1500);
+    QVERIFY(form.fraBirthchart->width() > designed[form.fraBirthchart].width());
+    form.resize(form.sizeHint());
+    for (auto it = designed.cbegin(); it != designed.cend(); ++it) {
+        QCOMPARE(it.key()->geometry(), it.value());
+        QCOMPARE(it.key()->font().pointSizeF(), points[it.key()]);
+    }
+}
+
+void DisplayTest::reportReadAndScrolledByKeyboard() {
+    CapturedServices s;
+    frmDisplay form(WorkedChartTexts(), s.services);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.signLabels[0]->setFocus();
+    // Alt+R goes to the report from anywhere on the form.
+    QTest::keyClick(&form, Qt::Key_R, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), form.RTB);
+    QScrollBar* bar = form.RTB->verticalScrollBar();
+    QCOMPARE(bar->value(), 0);
+    QTest::keyClick(form.RTB, Qt::Key_PageDown);
+    QVERIFY(bar->value() > 0);
+    QTest::keyClick(form.RTB, Qt::Key_End, Qt::ControlModifier);
+    QVERIFY(bar->value() > bar->maximum() - 2 * QFontMetrics(form.RTB->currentFont()).lineSpacing());
+    QTest::keyClick(form.RTB, Qt::Key_Home, Qt::ControlModifier);
+    QVERIFY(bar->value() < QFontMetrics(form.RTB->currentFont()).lineSpacing());
+}
+
 
 void DisplayTest::controlsStandWhereDesigned_data() {
     QTest::addColumn<QString>("name");

@@ -1,0 +1,38 @@
+#include "analysis/DisplayLayout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora {
+
+using namespace display_design;
+
+DisplayLayout LayOutDisplay(double width, double height, double lineHeight, double chrome) {
+    DisplayLayout layout;
+    layout.Width = std::max(width, kWidth);
+    layout.Height = std::max(height, kHeight);
+    const double extra = layout.Height - kHeight;
+
+    // The report first, up to its goal.
+    const double goal = kReportGoalLines * lineHeight + chrome;
+    const double reportGrowth = std::min(extra, std::max(0.0, goal - kReportHeight));
+    // Then the block above it, evenly, as far as the width allows.
+    const double rest = extra - reportGrowth;
+    layout.Scale = std::max(1.0, std::min(layout.Width / kWidth, (kTopHeight + rest) / kTopHeight));
+    layout.TopLeft = (layout.Width - kWidth * layout.Scale) / 2;
+
+    // Whatever height is left stays with the report.
+    const double top = kTopHeight * layout.Scale;
+    const double footer = kFooterGap + kFooterHeight + kBottomMargin;
+    const double rightMargin = kWidth - kReportLeft - kReportWidth;
+    layout.Report = {kReportLeft, top, layout.Width - kReportLeft - rightMargin, layout.Height - top - footer};
+    layout.FooterTop = layout.Report.Bottom() + kFooterGap;
+    return layout;
+}
+
+int ReportLinesShown(const DisplayLayout& layout, double lineHeight, double chrome) {
+    if (lineHeight <= 0) return 0;
+    return static_cast<int>(std::floor((layout.Report.Height - chrome) / lineHeight));
+}
+
+}  // namespace velmora

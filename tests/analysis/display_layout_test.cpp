@@ -1,0 +1,99 @@
+// The result form's layout at sizes beyond the designed one: the report
+// grows first, the block above it grows evenly after, nothing overlaps and
+// nothing leaves the form.
+
+#include "analysis/DisplayLayout.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+using namespace display_design;
+
+// One line of 11-point text in DejaVu Sans at 96 dpi is 18 pixels (270 twips);
+// the report box's frame and margins take 10 pixels (150 twips).
+constexpr double kLine = 270, kChrome = 150;
+
+TEST(DisplayLayout, DesignedSizeKeepsTheDesignedPlaces) {
+    for (const auto& [w, h] : {std::pair{kWidth, kHeight}, std::pair{kWidth - 3000, kHeight - 2000}}) {
+        const DisplayLayout l = LayOutDisplay(w, h, kLine, kChrome);
+        EXPECT_EQ(l.Scale, 1.0);
+        EXPECT_EQ(l.TopLeft, 0.0);
+        EXPECT_EQ(l.Width, kWidth);
+        EXPECT_EQ(l.Height, kHeight);
+        EXPECT_EQ(l.Report.Left, 240);
+        EXPECT_EQ(l.Report.Top, 7080);
+        EXPECT_EQ(l.Report.Width, 11775);
+        EXPECT_EQ(l.Report.Height, 2055);
+        EXPECT_EQ(l.FooterTop, 7080 + 2055 + 60);
+    }
+}
+
+TEST(DisplayLayout, ExtraHeightGoesToTheReportFirst) {
+    // A little more height: all of it is the report's, the chart stays.
+    const DisplayLayout l = LayOutDisplay(kWidth * 1.5, kHeight + 1500, kLine, kChrome);
+    EXPECT_EQ(l.Scale, 1.0);
+    EXPECT_EQ(l.Report.Top, 7080);
+    EXPECT_EQ(l.Report.Height, 2055 + 1500);
+    // The report spans the width it is given.
+    EXPECT_EQ(l.Report.Width, kWidth * 1.5 - 240 - 120);
+}
+
+TEST(DisplayLayout, BeyondTheReportsGoalTheBlockAboveGrowsEvenly) {
+    const double goal = kReportGoalLines * kLine + kChrome;
+    const double extra = (goal - kReportHeight) + 7080 * 0.25;  // room for a quarter more chart
+    const DisplayLayout l = LayOutDisplay(kWidth * 2, kHeight + extra, kLine, kChrome);
+    EXPECT_DOUBLE_EQ(l.Scale, 1.25);
+    EXPECT_DOUBLE_EQ(l.Report.Top, 7080 * 1.25);
+    EXPECT_DOUBLE_EQ(l.Report.Height, goal);
+    EXPECT_DOUBLE_EQ(l.TopLeft, (kWidth * 2 - kWidth * 1.25) / 2);  // centred over the report
+    EXPECT_EQ(ReportLinesShown(l, kLine, kChrome), kReportGoalLines);
+}
+
+TEST(DisplayLayout, TheWidthLimitsTheBlockAndTheReportTakesTheRest) {
+    const DisplayLayout l = LayOutDisplay(kWidth * 1.1, kHeight * 3, kLine, kChrome);
+    EXPECT_DOUBLE_EQ(l.Scale, 1.1);
+    EXPECT_DOUBLE_EQ(l.Report.Bottom() + kFooterGap + kFooterHeight + kBottomMargin, l.Height);
+    EXPECT_GT(ReportLinesShown(l, kLine, kChrome), kReportGoalLines);
+}
+
+// Rooms a main window gives the form (twips): the frame right of one eighth
+// of the window, under the menu bar, the two strips and the child window's
+// title; windows of 800x600 to 3840x2160 pixels, maximised.
+struct Room {
+    const char* what;
+    int windowWidth, windowHeight;  // pixels
+    int minLines;                   // report lines it must show at least
+};
+
+class DisplayLayoutRooms : public ::testing::TestWithParam<Room> {};
+
+TEST_P(DisplayLayoutRooms, NothingOverlapsAndTheReportIsReadable) {
+    const Room r = GetParam();
+    constexpr int kChromePixels = 24 + 44 + 40 + 30;  // menu bar, two strips, child window frame
+    const double width = r.windowWidth * 7.0 / 8 * 15;
+    const double height = (r.windowHeight - kChromePixels) * 15.0;
+    const DisplayLayout l = LayOutDisplay(width, height, kLine, kChrome);
+    // The block above the report and the report one under the other, both inside.
+    EXPECT_GE(l.Scale, 1.0);
+    EXPECT_LE(kTopHeight * l.Scale, l.Report.Top);
+    EXPECT_GE(l.TopLeft, 0);
+    EXPECT_LE(l.TopLeft + kWidth * l.Scale, l.Width + 1e-9);
+    EXPECT_GE(l.Report.Height, kReportHeight);
+    EXPECT_LE(l.Report.Right(), l.Width);
+    EXPECT_LT(l.Report.Bottom(), l.FooterTop);
+    EXPECT_LE(l.FooterTop + kFooterHeight, l.Height);
+    EXPECT_GE(l.Width, width < kWidth ? kWidth : width);
+    EXPECT_GE(ReportLinesShown(l, kLine, kChrome), r.minLines) << r.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, DisplayLayoutRooms,
+                         ::testing::Values(Room{"800x600", 800, 600, 7}, Room{"1024x768", 1024, 768, 7},
+                                           Room{"1280x1024", 1280, 1024, 20}, Room{"1600x1200", 1600, 1200, 25},
+                                           Room{"1920x1080", 1920, 1080, 24}, Room{"2560x1440", 2560, 1440, 30},
+                                           Room{"3840x2160", 3840, 2160, 30}),
+                         [](const auto& info) { return std::string("w") + std::to_string(info.param.windowWidth); });
+
+}  // namespace
+}  // namespace velmora
