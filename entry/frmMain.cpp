@@ -30,6 +30,7 @@
 #include "entry/ZoneTable.h"
 #include "shell/AccessibleCombo.h"
 #include "shell/HelpMenu.h"
+#include "shell/QuitKeys.h"
 #include "shell/LinkLabel.h"
 #include "shell/Messenger.h"
 #include "shell/WebLinks.h"
@@ -109,7 +110,7 @@ void frmMain::BuildMenus() {
     connect(next, &QAction::triggered, this, &frmMain::RunAnalysis);
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
-    exit->setShortcut(QKeySequence::Quit);
+    exit->setShortcuts(QuitKeys());
     connect(exit, &QAction::triggered, this, &frmMain::RequestExit);
     AddHelpMenus(menuBar(), services_.web, [this] { emit aboutRequested(); });
 }

@@ -15,6 +15,7 @@
 #include "analysis/frmDisplay.h"
 #include "shell/AppIcon.h"
 #include "shell/HelpMenu.h"
+#include "shell/QuitKeys.h"
 #include "shell/LinkLabel.h"
 #include "shell/Twips.h"
 #include "shell/WebLinks.h"
@@ -102,7 +103,7 @@ MDI::MDI(const ResultFormTexts& result, Services services, QWidget* parent) : QM
     mnuBack->setShortcuts({QKeySequence(QKeySequence::Back), QKeySequence(Qt::Key_Backspace)});
     mnuExit = file->addAction(QStringLiteral("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    mnuExit->setShortcut(QKeySequence::Quit);
+    mnuExit->setShortcuts(QuitKeys());
     AddHelpMenus(menuBar(), services.web, [this] { emit aboutRequested(); });
 
     connect(cmdBack, &QPushButton::clicked, this, &MDI::backRequested);

@@ -15,6 +15,8 @@ packages=(
   libgeonames-dev                    # the atlas's cities, read at build time
   libhowardhinnant-date-dev tzdata   # time-zone history
   xvfb xauth fonts-dejavu-core       # screenshots and running without a display
+  dbus dbus-x11 at-spi2-core         # the accessibility test: session bus, AT-SPI bus
+  python3-pyatspi gir1.2-atspi-2.0   #   and the screen reader's view of the windows
 )
 
 missing=()

@@ -3,6 +3,7 @@
 // the zone list against the core table, the place look-up's messages and the
 // address it opens, and the signals the shell listens to.
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -746,6 +747,73 @@ private slots:
             visited << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(visited, expected);
+    }
+
+    // What the accessibility tree hands a screen reader for each control: a
+    // name that says what it is, with the list's current item.
+    void spokenNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("item");  // list item to choose first, -1 for none
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("name") << "txtName" << -1 << "Name";
+        QTest::newRow("month") << "cboMonth" << 2 << "Month of birth, March";
+        QTest::newRow("day") << "cboDate" << 29 << "Day of birth, 30";
+        QTest::newRow("year") << "cboYear" << 79 << "Year of birth, 1980";
+        QTest::newRow("hour") << "cboHH" << 0 << "Hour of birth, 0";
+        QTest::newRow("minute") << "cboMM" << 5 << "Minute of birth, 5";
+        QTest::newRow("second") << "cboSS" << 59 << "Second of birth, 59";
+        QTest::newRow("city") << "txtMCity" << -1 << "City";
+        QTest::newRow("state") << "txtMState" << -1 << "State";
+        QTest::newRow("country") << "txtMCountry" << -1 << "Country";
+        QTest::newRow("longitude degrees") << "txtLonD" << -1 << "Longitude degrees";
+        QTest::newRow("longitude minutes") << "txtLonM" << -1 << "Longitude minutes";
+        QTest::newRow("east") << "optLong_0" << -1 << "East";
+        QTest::newRow("latitude degrees") << "txtLatD" << -1 << "Latitude degrees";
+        QTest::newRow("south") << "optLat_1" << -1 << "South";
+        QTest::newRow("zone") << "cmbTimeZone" << 34 << "Time zone, Indian Time, IST, +5.3";
+        QTest::newRow("daylight saving") << "chkDST" << -1 << "Daylight Saving Time";
+        QTest::newRow("precise") << "chkPrecise" << -1 << "Precise positions (Swiss Ephemeris)";
+        QTest::newRow("analyze") << "cmdRashi" << -1 << "Analyze My Graha Arudha";
+        QTest::newRow("look-up") << "cmdBrowser" << -1 << "Click for Latitude & Longitude";
+    }
+    void spokenNames() {
+        QFETCH(QString, name);
+        QFETCH(int, item);
+        QFETCH(QString, spoken);
+        Window w;
+        QWidget* widget = w.form.findChild<QWidget*>(name);
+        QVERIFY2(widget, qPrintable(name));
+        auto* list = qobject_cast<QComboBox*>(widget);
+        if (list) list->setCurrentIndex(item);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(iface);
+        QCOMPARE(iface->text(QAccessible::Name), spoken);
+        if (!list) return;
+        // A list is still a list: its role, its value, its popup.
+        QCOMPARE(iface->role(), QAccessible::ComboBox);
+        QCOMPARE(iface->text(QAccessible::Value), list->currentText());
+        QCOMPARE(iface->childCount(), 1);
+        QCOMPARE(iface->child(0)->object(), list->view());
+        QVERIFY(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+        // The name says it all: no label or frame beside it is read as well.
+        QVERIFY(iface->relations(QAccessible::Label).isEmpty());
+        // Choosing another item changes what is said.
+        list->setCurrentIndex(item == 0 ? 1 : 0);
+        QVERIFY(iface->text(QAccessible::Name) != spoken);
+        QVERIFY(iface->text(QAccessible::Name).endsWith(list->currentText()));
+    }
+
+    void shortcuts() {
+        Window w;
+        w.Show();
+        QSignalSpy exit(&w.form, &frmMain::exitRequested);
+        QTest::keyClick(&w.form, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(exit.count(), 1);
+        // Ctrl+Return runs the analysis from any field: here the empty name stops it.
+        w.Edit("txtMCity")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(int(w.captured.messenger.shown.size()), 1);
+        QCOMPARE(w.captured.messenger.shown[0].text, QStringLiteral("Please Enter Name"));
     }
 
     void mnemonics_data() {

@@ -11,6 +11,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -68,6 +71,10 @@ private slots:
     void layoutFollowsEverySize_data();
     void layoutFollowsEverySize();
     void minimisingAndRestoringKeepsTheLayout();
+    void resultFormFillsTheFrame_data();
+    void resultFormFillsTheFrame();
+    void keyboardBackAndExit_data();
+    void keyboardBackAndExit();
     void screenshot();
 };
 
@@ -172,6 +179,72 @@ void MdiTest::minimisingAndRestoringKeepsTheLayout() {
     QTRY_COMPARE(window.width(), 700);
     QVERIFY(qAbs(window.cmdExit->geometry().right() + 1 - (700 - Pixels(300))) <= 1);
     QVERIFY(qAbs(window.DisplayWindow()->x() - 700 / 8.0) <= 1);
+}
+
+void MdiTest::resultFormFillsTheFrame_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("lines");  // report lines shown at least
+    QTest::newRow("1280 x 1024 screen") << QSize(1280, 1024) << 20;
+    QTest::newRow("1600 x 1200 screen") << QSize(1600, 1200) << 25;
+    QTest::newRow("1920 x 1200 screen") << QSize(1920, 1200) << 25;
+}
+
+void MdiTest::resultFormFillsTheFrame() {
+    QFETCH(QSize, size);
+    QFETCH(int, lines);
+    CapturedServices s;
+    MDI window(ComputedChart(), s.services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.resize(size);
+    QTRY_COMPARE(window.size(), size);
+    QCoreApplication::processEvents();
+    // The left edge stays at one eighth; the form reaches the frame's right and bottom edges.
+    QMdiSubWindow* child = window.DisplayWindow();
+    QVERIFY(qAbs(child->x() - size.width() / 8.0) <= 1);
+    QCOMPARE(child->geometry().right(), window.area->viewport()->width() - 1);
+    QCOMPARE(child->geometry().bottom(), window.area->viewport()->height() - 1);
+    frmDisplay* display = window.Display();
+    QVERIFY(display->width() > display->sizeHint().width());
+    QVERIFY(display->height() > display->sizeHint().height());
+    // No scroll bars, and the report shows a page.
+    QVERIFY(!window.area->verticalScrollBar()->isVisible());
+    QVERIFY(!window.area->horizontalScrollBar()->isVisible());
+    const QFontMetrics report(display->RTB->document()->begin().charFormat().font());
+    const int shown = display->RTB->viewport()->height() / report.lineSpacing();
+    QVERIFY2(shown >= lines, qPrintable(QString::number(shown)));
+    QVERIFY(display->rect().contains(display->Label6->geometry()));
+    QVERIFY(display->RTB->geometry().bottom() < display->Label6->y());
+    // The commands keep their rule.
+    QVERIFY(qAbs(window.cmdExit->geometry().right() + 1 - (size.width() - Pixels(300))) <= 1);
+    velmora::testing::SaveScreenshot(window.grab(),
+                                     QStringLiteral("main-window-%1x%2").arg(size.width()).arg(size.height()));
+}
+
+void MdiTest::keyboardBackAndExit_data() {
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<bool>("back");
+    QTest::newRow("Alt+Left") << QKeySequence(Qt::ALT | Qt::Key_Left) << true;
+    QTest::newRow("Backspace") << QKeySequence(Qt::Key_Backspace) << true;
+    QTest::newRow("Ctrl+Q") << QKeySequence(Qt::CTRL | Qt::Key_Q) << false;
+}
+
+void MdiTest::keyboardBackAndExit() {
+    QFETCH(QKeySequence, keys);
+    QFETCH(bool, back);
+    CapturedServices s;
+    MDI window(ComputedChart(), s.services);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QSignalSpy backs(&window, &MDI::backRequested);
+    QSignalSpy exits(&window, &MDI::exitRequested);
+    // From the report, where a reader spends the time.
+    window.Display()->RTB->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), window.Display()->RTB);
+    QTest::keySequence(QApplication::focusWidget(), keys);
+    QCOMPARE(backs.count(), back ? 1 : 0);
+    QCOMPARE(exits.count(), back ? 0 : 1);
 }
 
 void MdiTest::screenshot() {
