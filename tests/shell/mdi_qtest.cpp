@@ -75,7 +75,9 @@ private slots:
     void resultFormFillsTheFrame();
     void keyboardBackAndExit_data();
     void keyboardBackAndExit();
+    void openingSizeShowsAPageOfTheReport();
     void screenshot();
+    void screenshotMaximised();
 };
 
 void MdiTest::stripsButtonsAndMenus() {
@@ -210,7 +212,7 @@ void MdiTest::resultFormFillsTheFrame() {
     // No scroll bars, and the report shows a page.
     QVERIFY(!window.area->verticalScrollBar()->isVisible());
     QVERIFY(!window.area->horizontalScrollBar()->isVisible());
-    const QFontMetrics report(display->RTB->document()->begin().charFormat().font());
+    const QFontMetrics report(display->RTB->document()->begin().begin().fragment().charFormat().font());
     const int shown = display->RTB->viewport()->height() / report.lineSpacing();
     QVERIFY2(shown >= lines, qPrintable(QString::number(shown)));
     QVERIFY(display->rect().contains(display->Label6->geometry()));
@@ -247,6 +249,26 @@ void MdiTest::keyboardBackAndExit() {
     QCOMPARE(exits.count(), back ? 0 : 1);
 }
 
+void MdiTest::openingSizeShowsAPageOfTheReport() {
+    // Run on a screen of 1280 x 1024 or more (tests/shell/screen-*.json).
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    if (screen.height() < 1024) QSKIP("needs a screen of 1280 x 1024 or more");
+    CapturedServices s;
+    MDI window(ComputedChart(), s.services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    QVERIFY(screen.boundedTo(window.size()) == window.size());
+    frmDisplay* display = window.Display();
+    const QFontMetrics report(display->RTB->document()->begin().begin().fragment().charFormat().font());
+    const int shown = display->RTB->viewport()->height() / report.lineSpacing();
+    qInfo("%dx%d screen: the main window opens at %dx%d with %d report lines", screen.width(), screen.height(),
+          window.width(), window.height(), shown);
+    // 25 lines and the whole chart need about 1100 pixels: a 1024-pixel screen gives 21.
+    QVERIFY2(shown >= (screen.height() >= 1200 ? 25 : 20), qPrintable(QString::number(shown)));
+    QVERIFY(!window.area->verticalScrollBar()->isVisible());
+}
+
 void MdiTest::screenshot() {
     CapturedServices s;
     MDI window(ComputedChart(), s.services);
@@ -259,5 +281,15 @@ void MdiTest::screenshot() {
     QVERIFY(!velmora::testing::SaveScreenshot(picture, QStringLiteral("main-window")).isEmpty());
 }
 
+void MdiTest::screenshotMaximised() {
+    CapturedServices s;
+    MDI window(ComputedChart(), s.services);
+    window.showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    QVERIFY(!velmora::testing::SaveScreenshot(window.grab(), QStringLiteral("main-window-maximised")).isEmpty());
+}
+
 QTEST_MAIN(MdiTest)
 #include "mdi_qtest.moc"
+
