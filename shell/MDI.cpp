@@ -122,6 +122,8 @@ MDI::MDI(const ResultFormTexts& result, Services services, QWidget* parent) : QM
     display->fraBirthchart->setVisible(true);
     display->fraBirthchart->raise();
     display->fraDetails->raise();
+    // A screen reader starts with the chart: the first sign has the focus.
+    display->signLabels[0]->setFocus(Qt::OtherFocusReason);
 
     area->viewport()->installEventFilter(this);
 

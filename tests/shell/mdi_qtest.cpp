@@ -239,6 +239,8 @@ void MdiTest::keyboardBackAndExit() {
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    // The window opens with the chart's first sign in focus, for a screen reader to start there.
+    QTRY_COMPARE(QApplication::focusWidget(), window.Display()->signLabels[0]);
     QSignalSpy backs(&window, &MDI::backRequested);
     QSignalSpy exits(&window, &MDI::exitRequested);
     // From the report, where a reader spends the time.
