@@ -14,6 +14,7 @@
 
 #include "analysis/frmDisplay.h"
 #include "shell/AppIcon.h"
+#include "shell/ChartOutput.h"
 #include "shell/HelpMenu.h"
 #include "shell/LinkLabel.h"
 #include "shell/Twips.h"
@@ -94,6 +95,13 @@ MDI::MDI(const ResultFormTexts& result, Services services, QWidget* parent) : QM
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    mnuSave = file->addAction(QStringLiteral("Save Birth Data…"));
+    mnuSave->setObjectName(QStringLiteral("mnuSave"));
+    mnuSave->setShortcut(QKeySequence::Save);
+    connect(mnuSave, &QAction::triggered, this, &MDI::saveRequested);
+    file->addSeparator();
+    AddChartOutputActions(file, this, std::make_shared<const ResultFormTexts>(result), services);
+    file->addSeparator();
     mnuBack = file->addAction(QStringLiteral("&Back"));
     mnuBack->setObjectName(QStringLiteral("mnuBack"));
     mnuExit = file->addAction(QStringLiteral("E&xit"));
