@@ -22,6 +22,7 @@ QFont SizedFont(double pixels, bool bold, bool fixed = false) {
     font.setStyleHint(fixed ? QFont::Monospace : QFont::SansSerif);
     font.setPixelSize(std::max(1, static_cast<int>(pixels)));
     font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferNoShaping);  // no ligatures: the texts stay searchable
     return font;
 }
 

@@ -33,6 +33,8 @@ QFont PrintFont(double points, bool bold = false) {
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
+    // Plain letters, no ligatures: "fi" stays two letters a search finds.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
@@ -46,9 +48,9 @@ public:
 
     QSizeF intrinsicSize(QTextDocument* document, int, const QTextFormat&) override {
         const QSizeF page = document->pageSize();
-        double width = page.width() * 0.9;
+        double width = page.width() * 0.88;
         double height = width * 0.85;  // the result form's proportions
-        const double most = page.height() * 0.62;
+        const double most = page.height() * 0.5;
         if (height > most) {
             width *= most / height;
             height = most;
@@ -83,7 +85,7 @@ QTextTable* Table(QTextCursor& cursor, int rows, int columns) {
     format.setBorderBrush(QColor(0x90, 0x90, 0x90));
     format.setCellPadding(3);
     format.setCellSpacing(0);
-    format.setHeaderRowCount(0);
+    format.setWidth(QTextLength(QTextLength::PercentageLength, 96));
     return cursor.insertTable(rows, columns, format);
 }
 
@@ -105,8 +107,8 @@ void ChartSection(QTextCursor& cursor, const ResultFormTexts&) {
     cursor.insertText(QString(QChar::ObjectReplacementCharacter), chart);
 }
 
+// The details and the positions side by side, each a table under its heading.
 void DetailsSection(QTextCursor& cursor, const ResultFormTexts& r) {
-    Heading(cursor, QStringLiteral("Your details"));
     const std::array<const std::string*, 7> values = {&r.lblDOB,  &r.lblTOB,   &r.lblLongitude, &r.lblLatitude,
                                                       &r.lblCity, &r.lblState, &r.lblCountry};
     std::vector<std::pair<QString, QString>> rows = {{QStringLiteral("Name :"), FromUtf8(r.lblName)}};
@@ -114,22 +116,34 @@ void DetailsSection(QTextCursor& cursor, const ResultFormTexts& r) {
     if (!r.place.empty()) rows.emplace_back(QStringLiteral("Place :"), FromUtf8(r.place));
     if (!r.zoneText.empty()) rows.emplace_back(QStringLiteral("Time zone :"), FromUtf8(r.zoneText));
     rows.emplace_back(QStringLiteral("Positions :"), r.lblMode.empty() ? QStringLiteral("Classic") : FromUtf8(r.lblMode));
-    cursor.insertBlock();
-    QTextTable* table = Table(cursor, static_cast<int>(rows.size()), 2);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        Cell(table, static_cast<int>(i), 0, rows[i].first, true);
-        Cell(table, static_cast<int>(i), 1, rows[i].second, false);
-    }
-    cursor.movePosition(QTextCursor::End);
-}
 
-void PositionsSection(QTextCursor& cursor, const ResultFormTexts& r) {
-    Heading(cursor, QStringLiteral("Vedic Planetary Position"));
     cursor.insertBlock();
-    QTextTable* table = Table(cursor, kBodyCount, 2);
+    QTextTableFormat side;
+    side.setBorder(0);
+    side.setTopMargin(12);
+    side.setCellSpacing(0);
+    side.setCellPadding(0);
+    side.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    side.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 55),
+                                    QTextLength(QTextLength::PercentageLength, 45)});
+    QTextTable* columns = cursor.insertTable(1, 2, side);
+
+    QTextCursor left = columns->cellAt(0, 0).firstCursorPosition();
+    Heading(left, QStringLiteral("Your details"), true);
+    left.insertBlock();
+    QTextTable* details = Table(left, static_cast<int>(rows.size()), 2);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        Cell(details, static_cast<int>(i), 0, rows[i].first, true);
+        Cell(details, static_cast<int>(i), 1, rows[i].second, false);
+    }
+
+    QTextCursor right = columns->cellAt(0, 1).firstCursorPosition();
+    Heading(right, QStringLiteral("Vedic Planetary Position"), true);
+    right.insertBlock();
+    QTextTable* positions = Table(right, kBodyCount, 2);
     for (int i = 0; i < kBodyCount; ++i) {
-        Cell(table, i, 0, FromUtf8(kPositionCaptions[static_cast<std::size_t>(i)]), true);
-        Cell(table, i, 1, FromUtf8(r.planet[static_cast<std::size_t>(i)]), false);
+        Cell(positions, i, 0, FromUtf8(kPositionCaptions[static_cast<std::size_t>(i)]), true);
+        Cell(positions, i, 1, FromUtf8(r.planet[static_cast<std::size_t>(i)]), false);
     }
     cursor.movePosition(QTextCursor::End);
 }
@@ -141,7 +155,7 @@ void ReportSection(QTextCursor& cursor, const ResultFormTexts& r) {
 }
 
 using Section = void (*)(QTextCursor&, const ResultFormTexts&);
-constexpr Section kSections[] = {ChartSection, DetailsSection, PositionsSection, ReportSection};
+constexpr Section kSections[] = {ChartSection, DetailsSection, ReportSection};
 
 }  // namespace
 
@@ -201,9 +215,12 @@ int PrintDocument::Paint(QPagedPaintDevice& device) {
         painter.save();
         painter.translate(body.left(), body.top() - p * body.height());
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, p * body.height(), body.width(), body.height());
+        // The layout draws every line that touches the clip, and a line that
+        // starts right at the page's lower edge would be drawn (hidden, but
+        // there for a search) on this page too: keep a hair inside both edges.
+        context.clip = QRectF(0, p * body.height() + 0.5, body.width(), body.height() - 1);
         context.palette.setColor(QPalette::Text, Qt::black);
-        painter.setClipRect(context.clip);
+        painter.setClipRect(QRectF(0, p * body.height(), body.width(), body.height()));
         document.documentLayout()->draw(&painter, context);
         painter.restore();
     }

@@ -46,6 +46,11 @@ int main(int argc, char** argv) {
         // No window and no display: the offscreen platform draws the pages,
         // and the single-instance rule does not apply.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Standard error carries the export's own messages only; Qt's notes
+        // about the missing desktop session are no concern of a script.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
+        });
         std::vector<std::string> args(argv + 2, argv + argc);
         int qtArgc = 1;
         QApplication app(qtArgc, argv);
