@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,6 +28,7 @@
 #include "engine/NameTables.h"
 #include "entry/FilteredLineEdit.h"
 #include "entry/PlaceLookup.h"
+#include "entry/RecentBirthFiles.h"
 #include "entry/ZoneHistory.h"
 #include "entry/WebSearch.h"
 #include "entry/ZoneTable.h"
@@ -111,6 +113,10 @@ void frmMain::BuildMenus() {
     save->setObjectName(QStringLiteral("mnuSave"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { SaveBirthData(); });
+    mnuRecent_ = file->addMenu(QStringLiteral("&Recent Birth Files"));
+    mnuRecent_->setObjectName(QStringLiteral("mnuRecent"));
+    connect(mnuRecent_, &QMenu::aboutToShow, this, &frmMain::FillRecentMenu);
+    FillRecentMenu();
     file->addSeparator();
     QAction* next = file->addAction(QStringLiteral("Analyze My Graha Arudha"));
     next->setObjectName(QStringLiteral("mnuNext"));
@@ -514,6 +520,32 @@ const QString kBirthFileFilter = QStringLiteral("Velmora birth files (*.velmora)
 
 }  // namespace
 
+void frmMain::FillRecentMenu() {
+    mnuRecent_->clear();
+    const QStringList files = RecentBirthFiles().Files();
+    int number = 0;
+    for (const QString& path : files) {
+        ++number;
+        QAction* entry = mnuRecent_->addAction(QStringLiteral("&%1 %2").arg(number).arg(QFileInfo(path).fileName()));
+        entry->setToolTip(path);
+        entry->setData(path);
+        connect(entry, &QAction::triggered, this, [this, path] {
+            if (!QFileInfo::exists(path)) {
+                RecentBirthFiles().Remove(path);
+                services_.messenger.Show(this,
+                                         QStringLiteral("\"%1\" is no longer there; it is taken off the list of "
+                                                        "recent birth files.")
+                                             .arg(path),
+                                         MessageIcon::Information);
+                FillRecentMenu();
+                return;
+            }
+            OpenBirthFile(path);
+        });
+    }
+    mnuRecent_->setEnabled(!files.isEmpty());
+}
+
 bool frmMain::OpenBirthFile(const QString& path) {
     // The whole file is read and checked before anything on the form changes.
     const BirthFileRead read = ReadBirthFile(ToUtf8(path));
@@ -522,6 +554,7 @@ bool frmMain::OpenBirthFile(const QString& path) {
         return false;
     }
     SetFields(read.fields);
+    RecentBirthFiles().Add(path);
     return true;
 }
 
@@ -531,6 +564,7 @@ bool frmMain::SaveBirthFile(const QString& path, QWidget* over) {
         services_.messenger.Show(over ? over : this, FromUtf8(failure), MessageIcon::Error);
         return false;
     }
+    RecentBirthFiles().Add(path);
     return true;
 }
 

@@ -15,6 +15,7 @@
 #include "atlas/Atlas.h"
 
 class QAction;
+class QMenu;
 class QCompleter;
 class QStringListModel;
 class QButtonGroup;
@@ -65,6 +66,7 @@ protected:
 
 private:
     void BuildMenus();
+    void FillRecentMenu();  // the recent birth files, as the menu opens
     void BuildForm();
     void LoadForm();
     void FitWrappedText();
@@ -90,6 +92,7 @@ private:
 
     AnalysisRun& run_;
     Services services_;
+    QMenu* mnuRecent_ = nullptr;
     bool exitRequested_ = false;
 
     QLabel* lblDescription_ = nullptr;

@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -55,6 +58,11 @@ QAction* Action(QWidget* window, const char* name) {
 class BirthFileForm : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() {
+        // The recent files go to the test's own settings, not the user's.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).clear();
+    }
     void init() { QVERIFY(dir_.isValid()); }
 
     void menusOfTheInputForm() {
@@ -187,6 +195,41 @@ private slots:
         QVERIFY2(read.Ok(), read.error.c_str());
         QVERIFY(SameFields(read.fields, Bangalore()));
         shell.Shutdown();
+    }
+
+    void recentFilesOpenAndAGoneOneIsDropped() {
+        QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).clear();
+        AnalysisRun run;
+        CapturedServices s;
+        frmMain form(run, s.services);
+        const QString first = dir_.filePath(QStringLiteral("first.velmora"));
+        const QString second = dir_.filePath(QStringLiteral("second.velmora"));
+        FormFields f = Bangalore();
+        form.SetFields(f);
+        QVERIFY(form.SaveBirthFile(first));
+        f.Name = "RAMA";
+        form.SetFields(f);
+        QVERIFY(form.SaveBirthFile(second));
+        auto* recent = form.findChild<QMenu*>(QStringLiteral("mnuRecent"));
+        QVERIFY(recent);
+        emit recent->aboutToShow();
+        QCOMPARE(recent->actions().size(), 2);
+        QCOMPARE(recent->actions()[0]->text(), QStringLiteral("&1 second.velmora"));  // newest first
+        QCOMPARE(recent->actions()[1]->text(), QStringLiteral("&2 first.velmora"));
+
+        recent->actions()[1]->trigger();
+        QCOMPARE(form.Fields().Name, std::string("ASHA RAO KUMAR"));
+        emit recent->aboutToShow();
+        QCOMPARE(recent->actions()[0]->text(), QStringLiteral("&1 first.velmora"));
+
+        QVERIFY(QFile::remove(second));
+        const FormFields before = form.Fields();
+        recent->actions()[1]->trigger();
+        QCOMPARE(s.messenger.shown.size(), std::size_t{1});
+        QVERIFY(s.messenger.shown[0].text.contains(QLatin1String("no longer there")));
+        QVERIFY(SameFields(form.Fields(), before));
+        emit recent->aboutToShow();
+        QCOMPARE(recent->actions().size(), 1);
     }
 
 private:

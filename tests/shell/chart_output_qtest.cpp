@@ -248,6 +248,33 @@ private slots:
         QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("cancelled.png"))));
     }
 
+    void aCrowdedSignStaysInsideItsCell() {
+        // All ten bodies and all twelve arudhas in Aries (top row, second
+        // cell): the fonts shrink until they fit, so no green or blue pixel
+        // falls outside that cell.
+        ResultFormTexts crowded = Chart();
+        for (std::string& box : crowded.signBoxes) box.clear();
+        for (std::string& box : crowded.lblArudha) box.clear();
+        for (const char* body : {"Sun", "Moon", "Mercury (R) ", "Venus", "Mars (R) ", "Jupiter (R) ", "Saturn (R) ",
+                                 "Rahu", "Ketu", "Asc"})
+            crowded.signBoxes[0] += std::string("\r\n") + body;
+        for (const char* arudha : {"AL", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9", "A10", "A11", "A12"})
+            crowded.lblArudha[0] += std::string("\r\n") + arudha;
+        const QString png = dir_.filePath(QStringLiteral("crowded.png"));
+        QCOMPARE(WriteChartPng(png, crowded, 1), QString());
+        const QImage image(png);
+        const QRect aries(image.width() / 4, 0, image.width() / 4, image.height() / 4);
+        int inside = 0, outside = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                const bool coloured = (c.blue() > 150 && c.red() < 100) || (c.green() > c.red() + 20 && c.green() > c.blue() + 20);
+                if (coloured) ++(aries.contains(x, y) ? inside : outside);
+            }
+        QVERIFY(inside > 200);
+        QCOMPARE(outside, 0);
+    }
+
     void aFailedExportIsAMessage() {
         CapturedServices s;
         MDI window(Chart(), s.services);
