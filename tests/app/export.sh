@@ -43,4 +43,18 @@ expect_refused "$tmp/f.pdf" "$tmp/april.velmora"
 grep -q 'Please Enter Correct Date Or Month !' "$tmp/err" || fail "not the form's message: $(cat "$tmp/err")"
 
 "$velmora" --help | grep -q -- '--export OUT BIRTHFILE' || fail "--help does not name --export"
+
+# Beside a running Velmora (which holds the single-instance lock) the export
+# still runs.
+mkdir -m 700 "$tmp/run"
+export XDG_RUNTIME_DIR="$tmp/run"
+QT_QPA_PLATFORM=offscreen "$velmora" >/dev/null 2>&1 &
+running=$!
+trap 'kill $running 2>/dev/null; rm -rf "$tmp"' EXIT
+i=0
+while [ ! -e "$tmp/run/velmora.lock" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+[ -e "$tmp/run/velmora.lock" ] || fail "the running copy took no lock"
+"$velmora" --export "$tmp/beside.pdf" "$tmp/asha.velmora" 2>"$tmp/err" || fail "--export beside a running copy: $(cat "$tmp/err")"
+[ -s "$tmp/beside.pdf" ] || fail "no PDF beside a running copy"
+kill $running
 echo ok
