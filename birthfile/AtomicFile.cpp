@@ -51,13 +51,20 @@ std::string WriteFileAtomically(const std::string& path, std::string_view text,
     const auto step = [&](AtomicWriteStep s) {
         if (beforeStep) beforeStep(s);
     };
-    const std::filesystem::path target(path);
+    // A link is followed: the file it names is replaced and the link stays.
+    std::filesystem::path target(path);
+    std::error_code linkError;
+    if (std::filesystem::is_symlink(target, linkError)) {
+        const std::filesystem::path resolved = std::filesystem::canonical(target, linkError);
+        if (linkError) return linkError.message();
+        target = resolved;
+    }
     std::filesystem::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
 
     // An existing file keeps its permissions; a new one gets the usual ones.
     struct stat existing {};
-    const bool replacing = ::stat(path.c_str(), &existing) == 0;
+    const bool replacing = ::stat(target.c_str(), &existing) == 0;
     if (replacing && !S_ISREG(existing.st_mode)) return "it is not a regular file";
 
     TemporaryFile file((folder / ("." + target.filename().string() + ".XXXXXX")).string());
@@ -85,7 +92,7 @@ std::string WriteFileAtomically(const std::string& path, std::string_view text,
     if (::fsync(file.fd()) != 0) return Reason(errno);
     if (file.Close() != 0) return Reason(errno);
     step(AtomicWriteStep::Synced);
-    if (::rename(file.name(), path.c_str()) != 0) return Reason(errno);
+    if (::rename(file.name(), target.c_str()) != 0) return Reason(errno);
     file.Commit();
 
     // The new name itself reaches the disk with the folder.

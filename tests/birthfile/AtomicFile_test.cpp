@@ -87,6 +87,16 @@ TEST_F(AtomicFileTest, AFullDiskLeavesThePreviousFileIntact) {
     EXPECT_EQ(FilesInFolder(), 1);
 }
 
+TEST_F(AtomicFileTest, ALinkKeepsPointingAtTheReplacedFile) {
+    const fs::path link = dir_ / "link.velmora";
+    fs::create_symlink(target_, link);
+    ASSERT_EQ(WriteFileAtomically(link.string(), kNew), "");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Contents(), kNew);
+    fs::create_symlink(dir_ / "nowhere" / "x.velmora", dir_ / "dangling.velmora");
+    EXPECT_NE(WriteFileAtomically((dir_ / "dangling.velmora").string(), kNew), "");
+}
+
 TEST_F(AtomicFileTest, RefusesWhatIsNotAFileOrHasNoFolder) {
     fs::create_directory(dir_ / "folder");
     EXPECT_EQ(WriteFileAtomically((dir_ / "folder").string(), kNew), "it is not a regular file");
