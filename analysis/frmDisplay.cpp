@@ -14,6 +14,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "analysis/ReportDocument.h"
 #include "shell/LinkLabel.h"
 #include "shell/Twips.h"
 #include "shell/WebLinks.h"
@@ -395,16 +396,7 @@ void frmDisplay::BuildReport(const Report& report, Services services) {
     // Piece by piece at the insertion point, each with its own weight, colour
     // and size; each break starts a new paragraph.
     QTextCursor cursor(RTB->document());
-    for (const ReportPiece& piece : report) {
-        QTextCharFormat format;
-        format.setFontWeight(piece.bold ? QFont::Bold : QFont::Normal);
-        format.setForeground(piece.color == ReportColor::DarkRed ? QColor(0x80, 0, 0) : QColor(0, 0, 0));
-        format.setFontPointSize(piece.size);
-        QString text = QString::fromUtf8(piece.text.data(), static_cast<qsizetype>(piece.text.size()));
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        cursor.insertText(text, format);
-        for (int b = 0; b < piece.breaks; ++b) cursor.insertBlock(QTextBlockFormat(), format);
-    }
+    InsertReport(cursor, report);
     RTB->moveCursor(QTextCursor::Start);
 
     Label5 = MakeLabel(this, "Label5", QStringLiteral("Talk about your chart at our forum"),

@@ -1,13 +1,62 @@
 #include <QApplication>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
 
 #include "analysis/AnalysisRun.h"
 #include "shell/AppIcon.h"
+#include "shell/FileDialogs.h"
+#include "shell/HeadlessExport.h"
 #include "shell/Messenger.h"
 #include "shell/Shell.h"
 #include "shell/SingleInstance.h"
 #include "shell/WebLinks.h"
 
+namespace {
+
+constexpr const char* kHelp = R"(velmora: Vedic birth charts with their Graha Arudhas
+
+Usage:
+  velmora                              the input form and the chart windows
+  velmora --export OUT BIRTHFILE [--paper a4|letter] [--scale N]
+                                       write the chart of a birth file without a window
+  velmora --help
+
+  --export OUT BIRTHFILE
+                 OUT.pdf: the chart, details, positions and report on pages
+                 (A4 unless --paper letter); OUT.svg: the chart as SVG;
+                 OUT.png: the chart as PNG at --scale 1-8 (default 2).
+                 BIRTHFILE is a .velmora file saved with File > Save Birth
+                 Data or velmora-cli --save. Needs no display and runs
+                 beside an open Velmora.
+
+Exit status of --export: 0 written, 2 a bad request or birth file (the
+message on standard error), 1 the output could not be written.
+)";
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::cout << kHelp;
+        return 0;
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "--export") == 0) {
+        // No window and no display: the offscreen platform draws the pages,
+        // and the single-instance rule does not apply.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Standard error carries the export's own messages only; Qt's notes
+        // about the missing desktop session are no concern of a script.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
+        });
+        std::vector<std::string> args(argv + 2, argv + argc);
+        int qtArgc = 1;
+        QApplication app(qtArgc, argv);
+        return velmora::RunHeadlessExport(args, std::cerr);
+    }
+
     QApplication app(argc, argv);
     QApplication::setWindowIcon(velmora::VelmoraIcon());
     // Only Shutdown ends the program; Back hides one window before it shows
@@ -20,7 +69,8 @@ int main(int argc, char** argv) {
 
     velmora::AnalysisRun run;
     velmora::DesktopWebOpener web;
-    velmora::Shell shell(run, velmora::Services{messenger, web});
+    velmora::QtFileDialogs files;
+    velmora::Shell shell(run, velmora::Services{messenger, web, files});
     shell.Start();
     return QApplication::exec();
 }

@@ -12,9 +12,6 @@ namespace velmora::cli {
 
 namespace {
 
-constexpr char16_t kBackspace = 8;
-constexpr char16_t kEnter = 13;
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool AllDigits(std::string_view text) {
@@ -28,32 +25,6 @@ int DigitsValue(std::string_view digits) {
 }
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
-// Types `keys` into a box one character at a time, as a person at the form
-// would: the box's key filter decides each key, Backspace takes back the last
-// character, Enter adds nothing to a one-line box. Returns the refusal of the
-// first refused key, or our own message when the box is full.
-template <typename Filter>
-std::string TypeInto(std::string_view keys, Filter filter, std::size_t maxLength,
-                     std::string_view boxName, std::string& box) {
-    box.clear();
-    for (char key : keys) {
-        const KeyFilterResult r = filter(static_cast<char16_t>(static_cast<unsigned char>(key)));
-        if (!r.Accepted()) return std::string(r.refusal);
-        const char16_t typed = *r.accepted;
-        if (typed == kBackspace) {
-            if (!box.empty()) box.pop_back();
-        } else if (typed != kEnter) {
-            if (box.size() >= maxLength)
-                return std::string(boxName) + ": the box holds at most " + std::to_string(maxLength) +
-                       " digits, got " + Quoted(keys);
-            box.push_back(static_cast<char>(typed));
-        }
-    }
-    return {};
-}
-
-constexpr std::size_t kNoLimit = std::string::npos;
 
 // "DEG:MIN" followed by one of two hemisphere letters, upper or lower case.
 std::string SplitCoordinate(std::string_view text, std::string_view what, char first, char second,
@@ -196,7 +167,7 @@ std::string FillForm(const ChartRequest& typed, FormFields& form) {
     ChartRequest request;
     std::string refusal = WithPlace(typed, request, form.Place);
     if (!refusal.empty()) return refusal;
-    if (!(refusal = TypeInto(request.name, FilterNameKey, kNoLimit, "name", form.Name)).empty())
+    if (!(refusal = TypeIntoBox(request.name, FilterNameKey, kNoBoxLimit, "name", form.Name)).empty())
         return refusal;
     if (!(refusal = FillDate(request.date, form)).empty()) return refusal;
     if (!(refusal = FillTime(request.time, form)).empty()) return refusal;
@@ -204,14 +175,14 @@ std::string FillForm(const ChartRequest& typed, FormFields& form) {
     std::string_view deg, min;
     if (!(refusal = SplitCoordinate(request.lon, "lon", 'E', 'W', deg, min, form.East)).empty())
         return refusal;
-    if (!(refusal = TypeInto(deg, FilterNumberKey, 3, "lon degrees", form.LonDeg)).empty()) return refusal;
-    if (!(refusal = TypeInto(min, FilterNumberKey, 2, "lon minutes", form.LonMin)).empty()) return refusal;
+    if (!(refusal = TypeIntoBox(deg, FilterNumberKey, 3, "lon degrees", form.LonDeg)).empty()) return refusal;
+    if (!(refusal = TypeIntoBox(min, FilterNumberKey, 2, "lon minutes", form.LonMin)).empty()) return refusal;
     bool north = true;
     if (!(refusal = SplitCoordinate(request.lat, "lat", 'N', 'S', deg, min, north)).empty())
         return refusal;
     form.South = !north;
-    if (!(refusal = TypeInto(deg, FilterNumberKey, 2, "lat degrees", form.LatDeg)).empty()) return refusal;
-    if (!(refusal = TypeInto(min, FilterNumberKey, 2, "lat minutes", form.LatMin)).empty()) return refusal;
+    if (!(refusal = TypeIntoBox(deg, FilterNumberKey, 2, "lat degrees", form.LatDeg)).empty()) return refusal;
+    if (!(refusal = TypeIntoBox(min, FilterNumberKey, 2, "lat minutes", form.LatMin)).empty()) return refusal;
 
     const int zone = ZonePosition(request.zone, refusal);
     if (!refusal.empty()) return refusal;

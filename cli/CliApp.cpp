@@ -10,6 +10,7 @@
 #include <ostream>
 
 #include "atlas/Atlas.h"
+#include "birthfile/BirthFile.h"
 #include "cli/BatchRunner.h"
 #include "cli/ChartRequest.h"
 #include "cli/JsonRenderer.h"
@@ -26,7 +27,8 @@ Usage:
   velmora-cli --name TEXT --date YYYY-MM-DD --time HH:MM[:SS] --lon DEG:MIN{E|W} --lat DEG:MIN{N|S}
               [--zone POS|ABBR] [--dst] [--city TEXT] [--state TEXT] [--country TEXT]
               [--place TEXT] [--tz AREA/CITY] [--ambiguous earlier|later]
-              [--precise [--node mean|true]] [--json]
+              [--precise [--node mean|true]] [--json] [--save BIRTHFILE]
+  velmora-cli --open BIRTHFILE [--json] [--save BIRTHFILE]
   velmora-cli --places TEXT      the atlas's places a name finds
   velmora-cli --batch FILE|-     one JSON object per line in, one per line out
   velmora-cli --zones            the 71 zone entries with their positions
@@ -60,6 +62,10 @@ Options:
   --node mean|true   Rahu (and Ketu opposite) in precise mode: the mean node
                      (default, as the classic engine) or the true node
   --json             one JSON object instead of the text for a person
+  --open BIRTHFILE   the chart of a birth file (.velmora) saved by the window
+                     or by --save, instead of the options that describe a birth
+  --save BIRTHFILE   also write the birth as a birth file the window opens
+                     (written whole or not at all; only for a chart that computes)
   --batch FILE|-     each line {"name","date","time","lon","lat","zone","dst","city",
                      "state","country","precise","node","place","tz","ambiguous"} gives
                      one output line:
@@ -73,7 +79,7 @@ Exit status: 0 done, 2 refused (the message alone on standard error; with
 
 struct Options {
     ChartRequest request;
-    std::optional<std::string> name, date, time, lon, lat, batch, places;
+    std::optional<std::string> name, date, time, lon, lat, batch, places, open, save;
     bool json = false;
     bool zones = false;
     bool help = false;
@@ -166,6 +172,8 @@ std::string NormaliseArguments(const CLI::App& app, const std::vector<std::strin
     return {};
 }
 
+std::string RunRequest(Options& o, const CLI::App& app, FormFields& form, AnalysisRun& run);
+
 int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd, std::ostream& out,
              std::ostream& err, bool stdoutIsTerminal) {
     Options o;
@@ -190,14 +198,23 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd
         app.add_option("--ambiguous", o.request.ambiguous),
         app.add_flag("--json", o.json),
     };
+    CLI::Option* open = app.add_option("--open", o.open);
+    CLI::Option* save = app.add_option("--save", o.save);
     CLI::Option* batch = app.add_option("--batch", o.batch);
     CLI::Option* zones = app.add_flag("--zones", o.zones);
     CLI::Option* places = app.add_option("--places", o.places);
     batch->excludes(zones);
     batch->excludes(places);
     zones->excludes(places);
+    for (CLI::Option* other : {batch, zones, places}) {
+        open->excludes(other);
+        save->excludes(other);
+    }
     for (CLI::Option* option : chartOptions) {
-        if (option->get_name() != "--json") batch->excludes(option);
+        if (option->get_name() != "--json") {
+            batch->excludes(option);
+            open->excludes(option);
+        }
         zones->excludes(option);
         places->excludes(option);
     }
@@ -226,7 +243,30 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd
     }
     if (o.batch) return RunBatch(*o.batch, in, stdinFd, out, err);
 
-    if (const std::string missing = MissingOption(o); !missing.empty()) return Refuse(err, missing);
+    AnalysisRun run;
+    FormFields form;
+    if (o.open) {
+        BirthFileRead read = ReadBirthFile(*o.open);
+        if (!read.Ok()) return Refuse(err, read.error);
+        form = std::move(read.fields);
+        const ValidationResult checked = run.RunAnalysis(form, EnglishMonthNames());
+        if (!checked.Passed()) return Refuse(err, checked.message);
+    } else {
+        if (const std::string refusal = RunRequest(o, app, form, run); !refusal.empty()) return Refuse(err, refusal);
+    }
+    if (o.save) {
+        if (const std::string failure = WriteBirthFile(*o.save, form); !failure.empty()) {
+            err << failure << '\n';
+            return kExitWriteFailed;
+        }
+    }
+    out << (o.json ? ChartJsonIndented(run) + "\n" : RenderText(run, stdoutIsTerminal));
+    return 0;
+}
+
+// The chart the options describe.
+std::string RunRequest(Options& o, const CLI::App& app, FormFields& form, AnalysisRun& run) {
+    if (const std::string missing = MissingOption(o); !missing.empty()) return missing;
     o.request.name = *o.name;
     o.request.date = *o.date;
     o.request.time = *o.time;
@@ -234,13 +274,7 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd
     o.request.lat = o.lat.value_or("");
     o.request.zoneGiven = app.count("--zone") > 0;
     o.request.nodeGiven = app.count("--node") > 0;
-
-    AnalysisRun run;
-    FormFields form;
-    if (const std::string refusal = RunChart(o.request, form, run, EnglishMonthNames()); !refusal.empty())
-        return Refuse(err, refusal);
-    out << (o.json ? ChartJsonIndented(run) + "\n" : RenderText(run, stdoutIsTerminal));
-    return 0;
+    return RunChart(o.request, form, run, EnglishMonthNames());
 }
 
 }  // namespace

@@ -3,38 +3,13 @@
 #include <charconv>
 #include <cmath>
 
+#include "engine/Utf8.h"
+
 namespace velmora::cli {
 
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
-
-// Length of the valid UTF-8 sequence starting at `at`, or 0 when the bytes
-// there are not one (stray continuation, overlong form, surrogate, beyond U+10FFFF, cut short).
-std::size_t ValidSequenceLength(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    std::size_t length;
-    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (at + length > text.size()) return 0;
-    if (byte(at + 1) < low || byte(at + 1) > high) return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
-    return length;
-}
 
 // Bytes copied unchanged: printable ASCII other than quote and backslash.
 constexpr std::array<bool, 256> kPlainByte = [] {
@@ -118,7 +93,7 @@ void JsonWriter::AppendEscaped(std::string_view text) {
             continue;
         }
         if (c >= 0x80) {
-            if (const std::size_t length = ValidSequenceLength(text, static_cast<std::size_t>(at - begin))) {
+            if (const std::size_t length = Utf8SequenceLength(text, static_cast<std::size_t>(at - begin))) {
                 at += length;
                 continue;
             }

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/SouthIndianGrid.h"
 #include "cli/Ansi.h"
 
 namespace velmora::cli {
@@ -13,15 +14,7 @@ namespace {
 constexpr std::size_t kWidth = 12;     // text columns inside a cell
 constexpr std::size_t kMinLines = 4;   // keeps the chart roughly square
 
-struct GridPlace {
-    int row, column;
-};
-
-// Grid place by sign index, Aries … Pisces.
-constexpr GridPlace kPlaces[kSignCount] = {
-    {0, 1}, {0, 2}, {0, 3}, {1, 3}, {2, 3}, {3, 3},
-    {3, 2}, {3, 1}, {3, 0}, {2, 0}, {1, 0}, {0, 0},
-};
+constexpr const GridPlace (&kPlaces)[kSignCount] = kSouthIndianGrid;
 
 struct CellLine {
     std::string text;

@@ -25,4 +25,23 @@ KeyFilterResult FilterNumberKey(char16_t code) {
     return Refuse(kNumbersOnlyMessage);
 }
 
+std::string TypeIntoBox(std::string_view keys, KeyFilter filter, std::size_t maxLength,
+                        std::string_view boxName, std::string& box) {
+    box.clear();
+    for (char key : keys) {
+        const KeyFilterResult r = filter(static_cast<char16_t>(static_cast<unsigned char>(key)));
+        if (!r.Accepted()) return std::string(r.refusal);
+        const char16_t typed = *r.accepted;
+        if (typed == kBackspace) {
+            if (!box.empty()) box.pop_back();
+        } else if (typed != kEnter) {
+            if (box.size() >= maxLength)
+                return std::string(boxName) + ": the box holds at most " + std::to_string(maxLength) +
+                       " digits, got \"" + std::string(keys) + "\"";
+            box.push_back(static_cast<char>(typed));
+        }
+    }
+    return {};
+}
+
 }  // namespace velmora

@@ -10,25 +10,30 @@
 #include <QStringListModel>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "analysis/AnalysisRun.h"
+#include "birthfile/BirthFile.h"
 #include "engine/NameTables.h"
 #include "entry/FilteredLineEdit.h"
 #include "entry/PlaceLookup.h"
+#include "entry/RecentBirthFiles.h"
 #include "entry/ZoneHistory.h"
 #include "entry/WebSearch.h"
 #include "entry/ZoneTable.h"
 #include "shell/AccessibleCombo.h"
+#include "shell/FileDialogs.h"
 #include "shell/HelpMenu.h"
 #include "shell/QuitKeys.h"
 #include "shell/LinkLabel.h"
@@ -104,6 +109,19 @@ frmMain::frmMain(AnalysisRun& run, Services services, QWidget* parent)
 void frmMain::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* open = file->addAction(QStringLiteral("&Open Birth Data…"));
+    open->setObjectName(QStringLiteral("mnuOpen"));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, &frmMain::OpenBirthData);
+    QAction* save = file->addAction(QStringLiteral("&Save Birth Data…"));
+    save->setObjectName(QStringLiteral("mnuSave"));
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, [this] { SaveBirthData(); });
+    mnuRecent_ = file->addMenu(QStringLiteral("&Recent Birth Files"));
+    mnuRecent_->setObjectName(QStringLiteral("mnuRecent"));
+    connect(mnuRecent_, &QMenu::aboutToShow, this, &frmMain::FillRecentMenu);
+    FillRecentMenu();
+    file->addSeparator();
     QAction* next = file->addAction(QStringLiteral("Analyze My Graha Arudha"));
     next->setObjectName(QStringLiteral("mnuNext"));
     next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
@@ -474,6 +492,101 @@ FormFields frmMain::Fields() const {
     fields.TimeZoneId = chosenZone_;
     fields.Place = chosenPlace_;
     return fields;
+}
+
+void frmMain::SetFields(const FormFields& f) {
+    // The place's zone is set aside while the lists change, then taken up
+    // again, so that it fills the zone list as choosing the place does.
+    ForgetPlace();
+    txtName_->setText(FromUtf8(f.Name));
+    const std::pair<QComboBox*, int> lists[] = {{cboMonth_, f.Month}, {cboDate_, f.Day},  {cboYear_, f.Year},
+                                                {cboHH_, f.Hour},     {cboMM_, f.Minute}, {cboSS_, f.Second},
+                                                {cmbTimeZone_, f.Zone}};
+    for (const auto& [list, position] : lists) list->setCurrentIndex(position);
+    txtMCity_->setText(FromUtf8(f.City));
+    txtMState_->setText(FromUtf8(f.State));
+    txtMCountry_->setText(FromUtf8(f.Country));
+    txtLonD_->setText(FromUtf8(f.LonDeg));
+    txtLonM_->setText(FromUtf8(f.LonMin));
+    optLong_[f.East ? 0 : 1]->setChecked(true);
+    txtLatD_->setText(FromUtf8(f.LatDeg));
+    txtLatM_->setText(FromUtf8(f.LatMin));
+    optLat_[f.South ? 1 : 0]->setChecked(true);
+    chkDST_->setChecked(f.DaylightSaving);
+    chkPrecise_->setChecked(f.Mode == ComputationMode::Precise);
+    chkTrueNode_->setChecked(f.Node == NodeKind::True);
+    chosenZone_ = f.TimeZoneId;
+    chosenPlace_ = f.Place;
+    UpdateZoneInfo();
+}
+
+namespace {
+
+const QString kBirthFileFilter = QStringLiteral("Velmora birth files (*.velmora);;All files (*)");
+
+}  // namespace
+
+void frmMain::FillRecentMenu() {
+    mnuRecent_->clear();
+    const QStringList files = RecentBirthFiles().Files();
+    int number = 0;
+    for (const QString& path : files) {
+        ++number;
+        QAction* entry = mnuRecent_->addAction(QStringLiteral("&%1 %2").arg(number).arg(QFileInfo(path).fileName()));
+        entry->setToolTip(path);
+        entry->setData(path);
+        connect(entry, &QAction::triggered, this, [this, path] {
+            if (!QFileInfo::exists(path)) {
+                RecentBirthFiles().Remove(path);
+                services_.messenger.Show(this,
+                                         QStringLiteral("\"%1\" is no longer there; it is taken off the list of "
+                                                        "recent birth files.")
+                                             .arg(path),
+                                         MessageIcon::Information);
+                FillRecentMenu();
+                return;
+            }
+            OpenBirthFile(path);
+        });
+    }
+    mnuRecent_->setEnabled(!files.isEmpty());
+}
+
+bool frmMain::OpenBirthFile(const QString& path) {
+    // The whole file is read and checked before anything on the form changes.
+    const BirthFileRead read = ReadBirthFile(ToUtf8(path));
+    if (!read.Ok()) {
+        services_.messenger.Show(this, FromUtf8(read.error), MessageIcon::Error);
+        return false;
+    }
+    SetFields(read.fields);
+    RecentBirthFiles().Add(path);
+    return true;
+}
+
+bool frmMain::SaveBirthFile(const QString& path, QWidget* over) {
+    const std::string failure = WriteBirthFile(ToUtf8(path), Fields());
+    if (!failure.empty()) {
+        services_.messenger.Show(over ? over : this, FromUtf8(failure), MessageIcon::Error);
+        return false;
+    }
+    RecentBirthFiles().Add(path);
+    return true;
+}
+
+void frmMain::OpenBirthData() {
+    const QString path = services_.files.OpenFile(this, QStringLiteral("Open Birth Data"), kBirthFileFilter);
+    if (!path.isEmpty()) OpenBirthFile(path);
+}
+
+void frmMain::SaveBirthData(QWidget* over) {
+    QWidget* parent = over ? over : this;
+    const QString suffix = QLatin1String(kBirthFileSuffix.data());
+    QString path = services_.files.SaveFile(parent, QStringLiteral("Save Birth Data"),
+                                            SuggestedFileName(txtName_->text(), suffix), kBirthFileFilter);
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += suffix;
+    SaveBirthFile(path, parent);
 }
 
 QWidget* frmMain::FieldWidget(FormField field) const {

@@ -15,6 +15,7 @@
 #include "atlas/Atlas.h"
 
 class QAction;
+class QMenu;
 class QCompleter;
 class QStringListModel;
 class QButtonGroup;
@@ -38,12 +39,21 @@ public:
     frmMain(AnalysisRun& run, Services services, QWidget* parent = nullptr);
 
     FormFields Fields() const;  // the form's current state
+    // Puts `fields` into the boxes and lists, as if typed and chosen.
+    void SetFields(const FormFields& fields);
+
+    // Birth files. Open: a refused file is a message and the form stays as
+    // it was. Save: written whole or not at all. True when done.
+    bool OpenBirthFile(const QString& path);
+    bool SaveBirthFile(const QString& path, QWidget* over = nullptr);
 
     // The widget a failed check sends the keyboard focus to; nullptr for None.
     QWidget* FieldWidget(FormField field) const;
 
 public slots:
     void RunAnalysis();  // cmdRashi and mnuNext
+    void OpenBirthData();  // mnuOpen: asks for the file
+    void SaveBirthData(QWidget* over = nullptr);  // mnuSave, and the main window's entry
 
 signals:
     void analysisCompleted();  // run.Result now holds the new chart
@@ -56,6 +66,7 @@ protected:
 
 private:
     void BuildMenus();
+    void FillRecentMenu();  // the recent birth files, as the menu opens
     void BuildForm();
     void LoadForm();
     void FitWrappedText();
@@ -81,6 +92,7 @@ private:
 
     AnalysisRun& run_;
     Services services_;
+    QMenu* mnuRecent_ = nullptr;
     bool exitRequested_ = false;
 
     QLabel* lblDescription_ = nullptr;

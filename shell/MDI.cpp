@@ -14,6 +14,7 @@
 
 #include "analysis/frmDisplay.h"
 #include "shell/AppIcon.h"
+#include "shell/ChartOutput.h"
 #include "shell/HelpMenu.h"
 #include "shell/QuitKeys.h"
 #include "shell/LinkLabel.h"
@@ -97,6 +98,13 @@ MDI::MDI(const ResultFormTexts& result, Services services, QWidget* parent) : QM
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    mnuSave = file->addAction(QStringLiteral("Save Birth Data…"));
+    mnuSave->setObjectName(QStringLiteral("mnuSave"));
+    mnuSave->setShortcut(QKeySequence::Save);
+    connect(mnuSave, &QAction::triggered, this, &MDI::saveRequested);
+    file->addSeparator();
+    AddChartOutputActions(file, this, std::make_shared<const ResultFormTexts>(result), services);
+    file->addSeparator();
     mnuBack = file->addAction(QStringLiteral("&Back"));
     mnuBack->setObjectName(QStringLiteral("mnuBack"));
     // Alt+Left, as in a browser; Backspace too, as nothing here is typed into.

@@ -41,9 +41,11 @@ public:
     QMdiArea* area = nullptr;
     QAction* mnuBack = nullptr;
     QAction* mnuExit = nullptr;
+    QAction* mnuSave = nullptr;  // "Save Birth Data…": the birth the chart was computed from
 
 signals:
     void backRequested();
+    void saveRequested();
     void exitRequested();
     void aboutRequested();
 

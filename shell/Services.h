@@ -3,12 +3,14 @@
 
 namespace velmora {
 
+class FileDialogs;
 class Messenger;
 class WebOpener;
 
 struct Services {
     Messenger& messenger;
     WebOpener& web;
+    FileDialogs& files;
 };
 
 }  // namespace velmora

@@ -30,6 +30,7 @@ void Shell::ShowResults() {
     auto* window = new MDI(run_.Result, services_);
     window->setAttribute(Qt::WA_DeleteOnClose);
     connect(window, &MDI::backRequested, this, &Shell::Back);
+    connect(window, &MDI::saveRequested, this, [this, window] { input_->SaveBirthData(window); });
     connect(window, &MDI::exitRequested, this, &Shell::Shutdown);
     connect(window, &MDI::aboutRequested, this, [this, window] { ShowAbout(window); });
     main_ = window;

@@ -6,7 +6,9 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
-  qt6-base-dev                       # widgets, Qt Test
+  qt6-base-dev                       # widgets, printing, Qt Test
+  qt6-svg-dev                        # chart images as SVG
+  poppler-utils                      # the PDF tests read the text back (pdftotext)
   libgtest-dev libgmock-dev          # core tests
   libbenchmark-dev                   # benchmarks
   nlohmann-json3-dev                 # JSON in and out of velmora-cli

@@ -21,6 +21,7 @@
 #include "analysis/frmDisplay.h"
 #include "entry/frmMain.h"
 #include "shell/MDI.h"
+#include "shell/FileDialogs.h"
 #include "shell/Messenger.h"
 #include "shell/Shell.h"
 #include "shell/WebLinks.h"
@@ -80,8 +81,9 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
     QtMessenger messenger;
     DesktopWebOpener web;
+    QtFileDialogs files;
     AnalysisRun run;
-    Shell shell(run, Services{messenger, web}, [](int) {});
+    Shell shell(run, Services{messenger, web, files}, [](int) {});
     shell.Start();
     frmMain* form = shell.InputForm();
     Type(form, "txtName", QStringLiteral("ASHA RAO"));

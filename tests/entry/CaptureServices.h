@@ -2,10 +2,13 @@
 // Stand-ins for the message boxes and the browser: they record what the
 // windows ask for, so no test blocks on a dialog or starts a browser.
 
+#include <QPrinter>
 #include <QString>
 #include <QUrl>
+#include <deque>
 #include <vector>
 
+#include "shell/FileDialogs.h"
 #include "shell/Messenger.h"
 #include "shell/Services.h"
 #include "shell/WebLinks.h"
@@ -39,10 +42,49 @@ public:
     std::vector<QUrl> opened;
 };
 
+// Answers each file dialog with the next path queued (empty: Cancel), and
+// prints a preview into `printedPdf` when that is set.
+class CapturingFileDialogs : public FileDialogs {
+public:
+    QString OpenFile(QWidget*, const QString& caption, const QString& filter) override {
+        asked.push_back({caption, filter, {}});
+        return Next();
+    }
+    QString SaveFile(QWidget*, const QString& caption, const QString& suggested, const QString& filter) override {
+        asked.push_back({caption, filter, suggested});
+        return Next();
+    }
+    bool PrintWithPreview(QWidget*, const std::function<void(QPrinter&)>& paint) override {
+        ++previews;
+        if (printedPdf.isEmpty()) return false;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printedPdf);
+        paint(printer);
+        return true;
+    }
+    struct Dialog {
+        QString caption, filter, suggested;
+    };
+    std::vector<Dialog> asked;
+    std::deque<QString> answers;
+    int previews = 0;
+    QString printedPdf;
+
+private:
+    QString Next() {
+        if (answers.empty()) return {};
+        QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
 struct CapturedServices {
     CapturingMessenger messenger;
     CapturingWebOpener web;
-    Services services{messenger, web};
+    CapturingFileDialogs files;
+    Services services{messenger, web, files};
 };
 
 }  // namespace velmora::testing

@@ -41,5 +41,38 @@ TEST(KeyFilters, NumberBoxes) {
     }
 }
 
+// Typing a whole text key by key, as a birth file's and the command line's
+// texts reach the boxes.
+TEST(KeyFilters, TypingATextIntoABox) {
+    const struct {
+        std::string_view keys;
+        KeyFilter filter;
+        std::size_t limit;
+        std::string box;      // what the box holds after the keys
+        std::string refusal;  // or why it refused
+    } cases[] = {
+        {"asha rao", FilterNameKey, kNoBoxLimit, "ASHA RAO", ""},
+        {"RAMX\bA\r", FilterNameKey, kNoBoxLimit, "RAMA", ""},  // Backspace takes back, Enter adds nothing
+        {"\b\bA", FilterNameKey, kNoBoxLimit, "A", ""},         // Backspace in an empty box
+        {"ASHA 2", FilterNameKey, kNoBoxLimit, "", "Please Enter only Letters"},
+        {"J\xC3\xBCRGEN", FilterNameKey, kNoBoxLimit, "", "Please Enter only Letters"},  // each byte is a key
+        {"179", FilterNumberKey, 3, "179", ""},
+        {"1790", FilterNumberKey, 3, "", "lon degrees: the box holds at most 3 digits, got \"1790\""},
+        {"1799\b", FilterNumberKey, 3, "", "lon degrees: the box holds at most 3 digits, got \"1799\b\""},
+        {"12\b5", FilterNumberKey, 2, "15", ""},
+        {"", FilterNumberKey, 2, "", ""},
+        {"7a", FilterNumberKey, 3, "", "Only Numbers Are Accepted"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.keys));
+        std::string box = "left over";
+        const std::string refusal = TypeIntoBox(c.keys, c.filter, c.limit, "lon degrees", box);
+        EXPECT_EQ(refusal, c.refusal);
+        if (refusal.empty()) {
+            EXPECT_EQ(box, c.box);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace velmora

@@ -100,8 +100,10 @@ void MdiTest::stripsButtonsAndMenus() {
     for (QAction* a : window.menuBar()->actions()) top << a->text();
     QCOMPARE(top, QStringList({"&File", "&Help", "&Donate"}));
     QStringList file;
-    for (QAction* a : window.menuBar()->actions()[0]->menu()->actions()) file << a->objectName() + "=" + a->text();
-    QCOMPARE(file, QStringList({"mnuBack=&Back", "mnuExit=E&xit"}));
+    for (QAction* a : window.menuBar()->actions()[0]->menu()->actions())
+        file << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + "=" + a->text());
+    QCOMPARE(file, QStringList({"mnuSave=Save Birth Data…", "-", "mnuPrint=&Print…", "mnuExportPdf=Export as &PDF…",
+                                "mnuExportImage=Export Chart as &Image…", "-", "mnuBack=&Back", "mnuExit=E&xit"}));
     QStringList help;
     for (QAction* a : window.menuBar()->actions()[1]->menu()->actions()) {
         help << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + "=" + a->text());

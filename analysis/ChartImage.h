@@ -1,0 +1,19 @@
+#pragma once
+// The chart as a picture file: SVG (text stays text) or PNG at a scale (2 for
+// screens and prints that want it crisp). Written whole or not at all.
+
+#include <QSize>
+#include <QString>
+
+#include "analysis/AnalysisRun.h"
+
+namespace velmora {
+
+// The chart's size at scale 1, in pixels (SVG user units).
+inline constexpr QSize kChartImageSize{640, 544};
+
+// Returns the reason the file could not be written, empty when done.
+QString WriteChartSvg(const QString& path, const ResultFormTexts& result);
+QString WriteChartPng(const QString& path, const ResultFormTexts& result, int scale = 1);
+
+}  // namespace velmora

@@ -1,0 +1,19 @@
+#pragma once
+// velmora --export OUT BIRTHFILE: the chart of a birth file written as a PDF,
+// SVG or PNG file without any window, for scripts.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+inline constexpr int kExportRefused = 2;      // a bad request or birth file
+inline constexpr int kExportWriteFailed = 1;  // the output file could not be written
+
+// `args` are the words after --export: OUT BIRTHFILE, then optionally
+// --paper a4|letter and --scale 1-8 (PNG). Needs a QGuiApplication (any
+// platform, offscreen is enough). Messages go to `err`; returns the exit status.
+int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err);
+
+}  // namespace velmora

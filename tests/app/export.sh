@@ -1,0 +1,60 @@
+#!/bin/sh
+# velmora --export, the real program without a display: a birth file saved by
+# velmora-cli --save becomes a PDF, SVG or PNG with status 0; a bad birth file
+# or request is a message on standard error, status 2 and no output file.
+velmora="$1"
+cli="$2"
+fail() { echo "FAIL: $*"; exit 1; }
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+"$cli" --name "asha rao" --date 1980-03-05 --time 09:05 --lon 77:35E --lat 12:58N --zone 34 \
+    --city Bangalore --save "$tmp/asha.velmora" >/dev/null || fail "velmora-cli --save"
+
+for kind in pdf svg png; do
+    "$velmora" --export "$tmp/asha.$kind" "$tmp/asha.velmora" 2>"$tmp/err" || fail "--export $kind: $(cat "$tmp/err")"
+    [ -s "$tmp/asha.$kind" ] || fail "no $kind written"
+done
+head -c 5 "$tmp/asha.pdf" | grep -q '%PDF-' || fail "not a PDF"
+grep -q '<svg' "$tmp/asha.svg" || fail "not an SVG"
+head -c 8 "$tmp/asha.png" | od -An -c | grep -q 'P   N   G' || fail "not a PNG"
+"$velmora" --export "$tmp/letter.pdf" "$tmp/asha.velmora" --paper letter || fail "--paper letter"
+
+expect_refused() {
+    out="$1"; shift
+    "$velmora" --export "$out" "$@" 2>"$tmp/err"
+    status=$?
+    [ "$status" -eq 2 ] || fail "status $status for: $out $*"
+    [ -s "$tmp/err" ] || fail "no message for: $out $*"
+    [ ! -e "$out" ] || fail "an output file for: $out $*"
+}
+printf '{"format":"velmora-birth","version":1,' >"$tmp/cut.velmora"
+expect_refused "$tmp/a.pdf" "$tmp/cut.velmora"
+grep -q 'is damaged' "$tmp/err" || fail "the message does not say the file is damaged: $(cat "$tmp/err")"
+expect_refused "$tmp/b.pdf" "$tmp/none.velmora"
+expect_refused "$tmp/c.txt" "$tmp/asha.velmora"
+expect_refused "$tmp/d.pdf"
+expect_refused "$tmp/e.pdf" "$tmp/asha.velmora" --paper a3
+# A birth the form's checks refuse: 31 April.
+sed 's/"month": 3/"month": 4/; s/"day": 5/"day": 31/' "$tmp/asha.velmora" >"$tmp/april.velmora"
+expect_refused "$tmp/f.pdf" "$tmp/april.velmora"
+grep -q 'Please Enter Correct Date Or Month !' "$tmp/err" || fail "not the form's message: $(cat "$tmp/err")"
+
+"$velmora" --help | grep -q -- '--export OUT BIRTHFILE' || fail "--help does not name --export"
+
+# Beside a running Velmora (which holds the single-instance lock) the export
+# still runs.
+mkdir -m 700 "$tmp/run"
+export XDG_RUNTIME_DIR="$tmp/run"
+QT_QPA_PLATFORM=offscreen "$velmora" >/dev/null 2>&1 &
+running=$!
+trap 'kill $running 2>/dev/null; rm -rf "$tmp"' EXIT
+i=0
+while [ ! -e "$tmp/run/velmora.lock" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+[ -e "$tmp/run/velmora.lock" ] || fail "the running copy took no lock"
+"$velmora" --export "$tmp/beside.pdf" "$tmp/asha.velmora" 2>"$tmp/err" || fail "--export beside a running copy: $(cat "$tmp/err")"
+[ -s "$tmp/beside.pdf" ] || fail "no PDF beside a running copy"
+kill $running
+echo ok

@@ -1,0 +1,236 @@
+// Birth files: what is saved opens as the same fields and the same chart, and
+// every kind of bad file is refused with its own message and no fields.
+
+#include "birthfile/BirthFile.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <set>
+#include <sstream>
+
+#include "analysis/AnalysisRun.h"
+#include "tests/birthfile/BirthFileFields.h"
+
+namespace velmora {
+namespace {
+
+using testing::SameFields;
+
+FormFields Bangalore() {
+    FormFields f;
+    f.Name = "ASHA RAO KUMAR";  // spaces inside a name
+    f.Year = 1980 - kFirstYear;
+    f.Month = 2;
+    f.Day = 4;
+    f.Hour = 9;
+    f.Minute = 5;
+    f.Second = 41;
+    f.City = "Bangalore";
+    f.State = "Karnataka";
+    f.Country = "India";
+    f.LonDeg = "77";
+    f.LonMin = "35";
+    f.LatDeg = "12";
+    f.LatMin = "58";
+    f.Zone = 44;
+    return f;
+}
+
+std::string Slurp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "velmora-birthfile-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~TempDir() { std::filesystem::remove_all(path_); }
+    std::string File(const char* name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+TEST(BirthFile, EveryZoneAndHemisphereComesBackAsSaved) {
+    for (int zone = 0; zone < kZoneItems; ++zone) {
+        for (int hemispheres = 0; hemispheres < 4; ++hemispheres) {
+            FormFields f = Bangalore();
+            f.Zone = zone;
+            f.East = (hemispheres & 1) == 0;
+            f.South = (hemispheres & 2) != 0;
+            f.DaylightSaving = zone % 2 == 1;
+            const BirthFileRead read = ParseBirthFile(BirthFileText(f));
+            ASSERT_TRUE(read.Ok()) << read.error;
+            EXPECT_TRUE(SameFields(read.fields, f)) << "zone " << zone << " hemispheres " << hemispheres;
+        }
+    }
+}
+
+TEST(BirthFile, ModesPlacesAndTheFormsOddTextsComeBackAsSaved) {
+    std::vector<FormFields> cases;
+    FormFields precise = Bangalore();
+    precise.Mode = ComputationMode::Precise;
+    precise.Node = NodeKind::True;
+    cases.push_back(precise);
+    // A box the form can hold although a run refuses it: the file keeps it.
+    FormFields odd = Bangalore();
+    odd.LonDeg = "999";
+    odd.LonMin = "";
+    odd.Month = 1;
+    odd.Day = 30;  // 31 February, caught by the run's checks, not the file
+    cases.push_back(odd);
+    FormFields chosen = Bangalore();
+    chosen.Place = "Kolkata, West Bengal, India";
+    chosen.TimeZoneId = "Asia/Kolkata";
+    chosen.City = "Kolkata";
+    chosen.Repeated = RepeatedHour::Later;
+    cases.push_back(chosen);
+    FormFields accents = Bangalore();
+    accents.City = "São Paulo";
+    accents.Country = "Brasil \"quoted\" \\ back";
+    cases.push_back(accents);
+    cases.push_back(FormFields{});  // a fresh, empty form
+    for (const FormFields& f : cases) {
+        const BirthFileRead read = ParseBirthFile(BirthFileText(f));
+        ASSERT_TRUE(read.Ok()) << read.error;
+        EXPECT_TRUE(SameFields(read.fields, f)) << BirthFileText(f);
+    }
+}
+
+TEST(BirthFile, SavedAndOpenedGivesTheSameChart) {
+    TempDir dir;
+    for (const bool precise : {false, true}) {
+        FormFields f = Bangalore();
+        f.DaylightSaving = true;
+        f.East = false;
+        f.South = true;
+        if (precise) f.Mode = ComputationMode::Precise;
+        const std::string path = dir.File("asha.velmora");
+        ASSERT_EQ(WriteBirthFile(path, f), "");
+        const BirthFileRead read = ReadBirthFile(path);
+        ASSERT_TRUE(read.Ok()) << read.error;
+
+        AnalysisRun direct, opened;
+        ASSERT_TRUE(direct.RunAnalysis(f, EnglishMonthNames()).Passed());
+        ASSERT_TRUE(opened.RunAnalysis(read.fields, EnglishMonthNames()).Passed());
+        EXPECT_EQ(opened.Result.planet, direct.Result.planet);
+        EXPECT_EQ(opened.Result.signBoxes, direct.Result.signBoxes);
+        EXPECT_EQ(opened.Result.lblArudha, direct.Result.lblArudha);
+        EXPECT_EQ(opened.Result.lblName, direct.Result.lblName);
+        EXPECT_EQ(opened.Result.lblMode, direct.Result.lblMode);
+        EXPECT_EQ(opened.Result.RTB, direct.Result.RTB);
+    }
+}
+
+TEST(BirthFile, TextsGoThroughTheFormsKeyFilters) {
+    std::string text = BirthFileText(Bangalore());
+    text.replace(text.find("ASHA RAO KUMAR"), 14, "asha rao");
+    const BirthFileRead read = ParseBirthFile(text);
+    ASSERT_TRUE(read.Ok()) << read.error;
+    EXPECT_EQ(read.fields.Name, "ASHA RAO");  // typed in capitals, as the name box does
+}
+
+// A saved document with one change made by `edit`.
+std::string Edited(const std::function<void(nlohmann::json&)>& edit) {
+    nlohmann::json document = nlohmann::json::parse(BirthFileText(Bangalore()));
+    edit(document);
+    return document.dump();
+}
+
+TEST(BirthFile, EveryKindOfBadFileIsRefusedWithItsReason) {
+    using J = nlohmann::json;
+    const struct {
+        const char* what;
+        std::string bytes;
+        const char* reason;
+    } cases[] = {
+        {"too large", std::string(kBirthFileMaxBytes + 1, ' '), "larger than 64 KB"},
+        {"not UTF-8", "{\"format\":\"velmora-birth\",\"name\":\"\xC3(\"}", "not UTF-8 (byte 35)"},
+        {"Latin-1 city", Edited([](J&) {}).replace(10, 0, "\xE9"), "not UTF-8"},
+        {"empty", "", "not a Velmora birth file"},
+        {"plain text", "Asha, born 5 March 1980", "not a Velmora birth file"},
+        {"cut short", BirthFileText(Bangalore()).substr(0, 120), "not valid JSON"},
+        {"a list", "[1, 2, 3]", "not a Velmora birth file"},
+        {"another program's JSON", "{\"type\":\"FeatureCollection\"}", "not a Velmora birth file"},
+        {"another format", Edited([](J& d) { d["format"] = "velmora-batch"; }), "not a Velmora birth file"},
+        {"newer version", Edited([](J& d) { d["version"] = 2; }), "newer Velmora (birth file version 2; this one reads version 1)"},
+        {"no version", Edited([](J& d) { d.erase("version"); }), "\"version\" is missing"},
+        {"version as text", Edited([](J& d) { d["version"] = "1"; }), "\"version\" is missing"},
+        {"digit in the name", Edited([](J& d) { d["name"] = "ASHA 2"; }), "\"name\" holds what the form does not take: Please Enter only Letters"},
+        {"letter in degrees", Edited([](J& d) { d["longitude"]["degrees"] = "7a"; }), "\"longitude.degrees\" holds what the form does not take: Only Numbers Are Accepted"},
+        {"minus in minutes", Edited([](J& d) { d["latitude"]["minutes"] = "-5"; }), "Only Numbers Are Accepted"},
+        {"four-digit degrees", Edited([](J& d) { d["longitude"]["degrees"] = "1790"; }), "the box holds at most 3 digits"},
+        {"three-digit latitude", Edited([](J& d) { d["latitude"]["degrees"] = "100"; }), "the box holds at most 2 digits"},
+        {"degrees as a number", Edited([](J& d) { d["longitude"]["degrees"] = 77; }), "\"longitude.degrees\" is not a text"},
+        {"hemisphere", Edited([](J& d) { d["latitude"]["hemisphere"] = "E"; }), "\"latitude.hemisphere\" is \"E\", not \"N\" or \"S\""},
+        {"month 13", Edited([](J& d) { d["date"]["month"] = 13; }), "\"date.month\" is 13, outside 1 to 12"},
+        {"year 1900", Edited([](J& d) { d["date"]["year"] = 1900; }), "\"date.year\" is 1900, outside 1901 to 2050"},
+        {"fractional hour", Edited([](J& d) { d["time"]["hour"] = 9.5; }), "\"time.hour\" is not a whole number"},
+        {"no time", Edited([](J& d) { d.erase("time"); }), "\"time\" is missing"},
+        {"no seconds", Edited([](J& d) { d["time"].erase("second"); }), "\"time.second\" is missing"},
+        {"zone 71", Edited([](J& d) { d["zone"]["position"] = 71; }), "\"zone.position\" is 71, outside 0 to 70"},
+        {"zone text of another entry", Edited([](J& d) { d["zone"]["text"] = "Greenwich Mean Time,GMT,0.0"; }), "but position 44 is"},
+        {"dst as text", Edited([](J& d) { d["daylightSaving"] = "yes"; }), "\"daylightSaving\" is not true or false"},
+        {"line break in a city", Edited([](J& d) { d["city"] = "Bangalore\nIndia"; }), "\"city\" holds a control character"},
+        {"unknown mode", Edited([](J& d) { d["mode"] = "tropical"; }), "\"mode\" is \"tropical\", not \"classic\" or \"precise\""},
+        {"place without zone", Edited([](J& d) { d["place"] = "Kolkata"; }), "\"place\" is given without"},
+        {"unknown key", Edited([](J& d) { d["nakshatra"] = "Rohini"; }), "it holds \"nakshatra\", which a birth file of version 1 does not have"},
+        {"unknown inner key", Edited([](J& d) { d["date"]["era"] = "CE"; }), "it holds \"date.era\""},
+    };
+    for (const auto& c : cases) {
+        const BirthFileRead read = ParseBirthFile(c.bytes);
+        EXPECT_FALSE(read.Ok()) << c.what;
+        EXPECT_NE(read.error.find(c.reason), std::string::npos) << c.what << ": " << read.error;
+        EXPECT_TRUE(SameFields(read.fields, FormFields{})) << c.what << ": a refused file gives no fields";
+    }
+}
+
+TEST(BirthFile, FilesThatCannotBeReadAreNamedInTheMessage) {
+    TempDir dir;
+    const BirthFileRead missing = ReadBirthFile(dir.File("nobody.velmora"));
+    EXPECT_EQ(missing.error, "Cannot open \"" + dir.File("nobody.velmora") + "\": No such file or directory.");
+    std::filesystem::create_directory(dir.File("folder.velmora"));
+    EXPECT_NE(ReadBirthFile(dir.File("folder.velmora")).error.find("it is not a regular file"), std::string::npos);
+    {
+        std::ofstream(dir.File("big.velmora")) << std::string(3 * kBirthFileMaxBytes, '{');
+    }
+    EXPECT_NE(ReadBirthFile(dir.File("big.velmora")).error.find("larger than 64 KB"), std::string::npos);
+}
+
+TEST(BirthFile, TheDocumentedExampleOpensAndTheSchemaNamesEveryKey) {
+    const std::filesystem::path docs = std::filesystem::path(VELMORA_SOURCE_DIR) / "docs";
+    const BirthFileRead example = ReadBirthFile((docs / "example.velmora").string());
+    ASSERT_TRUE(example.Ok()) << example.error;
+    EXPECT_EQ(example.fields.Name, "ASHA RAO");
+
+    // The schema's properties are exactly the keys the writer writes, at
+    // every level, and it holds the format and version this code reads.
+    const nlohmann::json schema = nlohmann::json::parse(Slurp(docs / "birth-file.schema.json"));
+    const nlohmann::json written = nlohmann::json::parse(BirthFileText(Bangalore()));
+    std::set<std::string> schemaKeys, writtenKeys;
+    for (const auto& [key, property] : schema["properties"].items()) {
+        schemaKeys.insert(key);
+        if (property.contains("properties"))
+            for (const auto& inner : property["properties"].items()) schemaKeys.insert(key + "." + inner.key());
+    }
+    for (const auto& [key, value] : written.items()) {
+        writtenKeys.insert(key);
+        if (value.is_object())
+            for (const auto& inner : value.items()) writtenKeys.insert(key + "." + inner.key());
+    }
+    EXPECT_EQ(schemaKeys, writtenKeys);
+    EXPECT_EQ(schema["properties"]["format"]["const"], kBirthFileFormat);
+    EXPECT_EQ(schema["properties"]["version"]["const"], kBirthFileVersion);
+}
+
+}  // namespace
+}  // namespace velmora

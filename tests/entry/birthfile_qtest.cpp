@@ -1,0 +1,240 @@
+// Saving and opening birth files from the input form and the main window:
+// what is saved opens as the same form and the same chart; a bad file is a
+// message and the form stays exactly as it was.
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "analysis/AnalysisRun.h"
+#include "birthfile/BirthFile.h"
+#include "entry/frmMain.h"
+#include "shell/MDI.h"
+#include "shell/Shell.h"
+#include "tests/birthfile/BirthFileFields.h"
+#include "tests/entry/CaptureServices.h"
+
+using namespace velmora;
+using velmora::testing::CapturedServices;
+using velmora::testing::SameFields;
+
+namespace {
+
+FormFields Bangalore() {
+    FormFields f;
+    f.Name = "ASHA RAO KUMAR";
+    f.Month = 2;
+    f.Day = 4;
+    f.Year = 1980 - kFirstYear;
+    f.Hour = 9;
+    f.Minute = 5;
+    f.Second = 30;
+    f.City = "Bangalore";
+    f.State = "Karnataka";
+    f.Country = "India";
+    f.LonDeg = "77";
+    f.LonMin = "35";
+    f.LatDeg = "12";
+    f.LatMin = "58";
+    f.Zone = 34;
+    return f;
+}
+
+QAction* Action(QWidget* window, const char* name) {
+    auto* action = window->findChild<QAction*>(QLatin1String(name));
+    if (!action) qFatal("no action %s", name);
+    return action;
+}
+
+}  // namespace
+
+class BirthFileForm : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        // The recent files go to the test's own settings, not the user's.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).clear();
+    }
+    void init() { QVERIFY(dir_.isValid()); }
+
+    void menusOfTheInputForm() {
+        AnalysisRun run;
+        CapturedServices s;
+        frmMain form(run, s.services);
+        QCOMPARE(Action(&form, "mnuOpen")->text(), QStringLiteral("&Open Birth Data…"));
+        QCOMPARE(Action(&form, "mnuOpen")->shortcut(), QKeySequence(QKeySequence::Open));
+        QCOMPARE(Action(&form, "mnuSave")->text(), QStringLiteral("&Save Birth Data…"));
+        QCOMPARE(Action(&form, "mnuSave")->shortcut(), QKeySequence(QKeySequence::Save));
+    }
+
+    void everyZoneAndHemisphereSurvivesSaveAndOpen() {
+        AnalysisRun run;
+        CapturedServices s;
+        frmMain saving(run, s.services), opening(run, s.services);
+        const QString path = dir_.filePath(QStringLiteral("asha.velmora"));
+        for (int zone = 0; zone < kZoneItems; ++zone) {
+            FormFields f = Bangalore();
+            f.Zone = zone;
+            f.East = zone % 2 == 0;
+            f.South = zone % 4 >= 2;
+            f.DaylightSaving = zone % 3 == 0;
+            f.Mode = zone % 5 == 0 ? ComputationMode::Precise : ComputationMode::Classic;
+            f.Node = zone % 7 == 0 ? NodeKind::True : NodeKind::Mean;
+            saving.SetFields(f);
+            QVERIFY(SameFields(saving.Fields(), f));
+            QVERIFY(saving.SaveBirthFile(path));
+            QVERIFY(opening.OpenBirthFile(path));
+            QVERIFY2(SameFields(opening.Fields(), f), qPrintable(QString::number(zone)));
+        }
+        QVERIFY(s.messenger.shown.empty());
+    }
+
+    void theMenusAskForTheFileAndGiveTheSameChart() {
+        AnalysisRun first, second;
+        CapturedServices s;
+        frmMain saving(first, s.services), opening(second, s.services);
+        FormFields f = Bangalore();
+        f.TimeZoneId = "Asia/Kolkata";
+        f.Place = "Bengaluru, Karnataka, India";
+        saving.SetFields(f);
+        const QString path = dir_.filePath(QStringLiteral("chosen"));  // the suffix is added
+        s.files.answers = {path};
+        Action(&saving, "mnuSave")->trigger();
+        QCOMPARE(s.files.asked.back().suggested, QStringLiteral("Asha Rao Kumar.velmora"));
+        QVERIFY(QFile::exists(path + QStringLiteral(".velmora")));
+
+        s.files.answers = {path + QStringLiteral(".velmora")};
+        Action(&opening, "mnuOpen")->trigger();
+        QVERIFY(SameFields(opening.Fields(), saving.Fields()));
+        QCOMPARE(opening.ZoneInfo(), saving.ZoneInfo());
+        QVERIFY(!opening.ZoneInfo().isEmpty());
+
+        QVERIFY(first.RunAnalysis(saving.Fields(), EnglishMonthNames()).Passed());
+        QVERIFY(second.RunAnalysis(opening.Fields(), EnglishMonthNames()).Passed());
+        QCOMPARE(second.Result.planet, first.Result.planet);
+        QCOMPARE(second.Result.signBoxes, first.Result.signBoxes);
+        QCOMPARE(second.Result.lblArudha, first.Result.lblArudha);
+        QVERIFY(second.Result.RTB == first.Result.RTB);
+
+        // Cancel changes nothing and says nothing.
+        s.files.answers.clear();
+        Action(&opening, "mnuOpen")->trigger();
+        QVERIFY(s.messenger.shown.empty());
+    }
+
+    void aBadFileIsAMessageAndTheFormStaysAsItWas() {
+        AnalysisRun run;
+        CapturedServices s;
+        frmMain form(run, s.services);
+        FormFields f = Bangalore();
+        f.South = true;
+        f.DaylightSaving = true;
+        form.SetFields(f);
+        const std::string good = BirthFileText(Bangalore());
+        const struct {
+            const char* file;
+            QByteArray bytes;
+            const char* reason;
+        } cases[] = {
+            {"damaged.velmora", QByteArray::fromStdString(good.substr(0, good.size() / 2)), "not valid JSON"},
+            {"photo.velmora", QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11), "not UTF-8"},
+            {"newer.velmora", QByteArray::fromStdString(good).replace("\"version\": 1", "\"version\": 7"), "newer Velmora"},
+            {"letters.velmora", QByteArray::fromStdString(good).replace("\"77\"", "\"7x\""), "Only Numbers Are Accepted"},
+            {"huge.velmora", QByteArray(static_cast<int>(kBirthFileMaxBytes) + 10, ' '), "larger than 64 KB"},
+        };
+        for (const auto& c : cases) {
+            QFile file(dir_.filePath(QLatin1String(c.file)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(c.bytes);
+            file.close();
+            s.messenger.shown.clear();
+            QVERIFY(!form.OpenBirthFile(file.fileName()));
+            QCOMPARE(s.messenger.shown.size(), std::size_t{1});
+            QVERIFY2(s.messenger.shown[0].text.contains(QLatin1String(c.reason)), qPrintable(s.messenger.shown[0].text));
+            QVERIFY2(s.messenger.shown[0].text.contains(file.fileName()), "the message names the file");
+            QCOMPARE(s.messenger.shown[0].icon, MessageIcon::Error);
+            QVERIFY2(SameFields(form.Fields(), f), c.file);
+        }
+        s.messenger.shown.clear();
+        QVERIFY(!form.OpenBirthFile(dir_.filePath(QStringLiteral("nobody.velmora"))));
+        QVERIFY(s.messenger.shown[0].text.contains(QLatin1String("No such file")));
+        QVERIFY(SameFields(form.Fields(), f));
+    }
+
+    void aFailedSaveIsAMessageAndKeepsTheOldFile() {
+        AnalysisRun run;
+        CapturedServices s;
+        frmMain form(run, s.services);
+        form.SetFields(Bangalore());
+        QVERIFY(!form.SaveBirthFile(dir_.filePath(QStringLiteral("no/such/folder/a.velmora"))));
+        QCOMPARE(s.messenger.shown.size(), std::size_t{1});
+        QVERIFY(s.messenger.shown[0].text.contains(QLatin1String("The file is as it was")));
+    }
+
+    void theMainWindowSavesTheBirthOfItsChart() {
+        AnalysisRun run;
+        CapturedServices s;
+        Shell shell(run, s.services, [](int) {});
+        shell.Start();
+        shell.InputForm()->SetFields(Bangalore());
+        shell.InputForm()->RunAnalysis();
+        QVERIFY(shell.MainWindow());
+        QCOMPARE(shell.MainWindow()->mnuSave->text(), QStringLiteral("Save Birth Data…"));
+        const QString path = dir_.filePath(QStringLiteral("from-chart.velmora"));
+        s.files.answers = {path};
+        shell.MainWindow()->mnuSave->trigger();
+        const BirthFileRead read = ReadBirthFile(path.toStdString());
+        QVERIFY2(read.Ok(), read.error.c_str());
+        QVERIFY(SameFields(read.fields, Bangalore()));
+        shell.Shutdown();
+    }
+
+    void recentFilesOpenAndAGoneOneIsDropped() {
+        QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).clear();
+        AnalysisRun run;
+        CapturedServices s;
+        frmMain form(run, s.services);
+        const QString first = dir_.filePath(QStringLiteral("first.velmora"));
+        const QString second = dir_.filePath(QStringLiteral("second.velmora"));
+        FormFields f = Bangalore();
+        form.SetFields(f);
+        QVERIFY(form.SaveBirthFile(first));
+        f.Name = "RAMA";
+        form.SetFields(f);
+        QVERIFY(form.SaveBirthFile(second));
+        auto* recent = form.findChild<QMenu*>(QStringLiteral("mnuRecent"));
+        QVERIFY(recent);
+        emit recent->aboutToShow();
+        QCOMPARE(recent->actions().size(), 2);
+        QCOMPARE(recent->actions()[0]->text(), QStringLiteral("&1 second.velmora"));  // newest first
+        QCOMPARE(recent->actions()[1]->text(), QStringLiteral("&2 first.velmora"));
+
+        recent->actions()[1]->trigger();
+        QCOMPARE(form.Fields().Name, std::string("ASHA RAO KUMAR"));
+        emit recent->aboutToShow();
+        QCOMPARE(recent->actions()[0]->text(), QStringLiteral("&1 first.velmora"));
+
+        QVERIFY(QFile::remove(second));
+        const FormFields before = form.Fields();
+        recent->actions()[1]->trigger();
+        QCOMPARE(s.messenger.shown.size(), std::size_t{1});
+        QVERIFY(s.messenger.shown[0].text.contains(QLatin1String("no longer there")));
+        QVERIFY(SameFields(form.Fields(), before));
+        emit recent->aboutToShow();
+        QCOMPARE(recent->actions().size(), 1);
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+QTEST_MAIN(BirthFileForm)
+#include "birthfile_qtest.moc"
