@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   qt6-base-dev                       # widgets, Qt Test
+  qt6-svg-dev                        # the icon's PNG sizes, rendered at build time
   libgtest-dev libgmock-dev          # core tests
   libbenchmark-dev                   # benchmarks
   nlohmann-json3-dev                 # JSON in and out of velmora-cli
@@ -15,6 +16,9 @@ packages=(
   libgeonames-dev                    # the atlas's cities, read at build time
   libhowardhinnant-date-dev tzdata   # time-zone history
   xvfb xauth fonts-dejavu-core       # screenshots and running without a display
+  desktop-file-utils appstream       # checks of the menu entry and the AppStream file
+  groff-base man-db                  # checks of the manual pages
+  dpkg-dev file                      # make package: dpkg-shlibdeps finds the libraries' packages
 )
 
 missing=()
