@@ -3,17 +3,31 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+PACKAGE_BUILD ?= build-release
+PREFIX     ?= /usr/local
 
-.PHONY: run test deps build asan-test fuzz bench screenshots clean
+.PHONY: run test deps build install package asan-test fuzz bench screenshots clean
 
 deps:
 	@bash tools/install-deps.sh
 
-$(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
-
-build: deps $(BUILD)/CMakeCache.txt
+# Warnings are errors here and in CI (a plain CMake build leaves them
+# warnings); a build directory made without it is switched over.
+build: deps
+	@grep -q '^VELMORA_WERROR:BOOL=ON' $(BUILD)/CMakeCache.txt 2>/dev/null || \
+	  cmake -S . -B $(BUILD) -DVELMORA_WERROR=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
+
+# Into PREFIX (/usr/local); DESTDIR=/some/root puts it under that root.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, from a Release build: $(PACKAGE_BUILD)/velmora_*.deb.
+package: deps
+	@grep -q '^VELMORA_WERROR:BOOL=ON' $(PACKAGE_BUILD)/CMakeCache.txt 2>/dev/null || \
+	  cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DVELMORA_WERROR=ON
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -30,7 +44,7 @@ test: build
 # The core (engine, analysis, entry rules, command line) under AddressSanitizer
 # and UndefinedBehaviorSanitizer; the GUI is left out to keep CI short.
 asan-test: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON -DVELMORA_GUI=OFF
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON -DVELMORA_GUI=OFF -DVELMORA_WERROR=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
@@ -41,7 +55,7 @@ FUZZ_TIME  ?= 60
 fuzz: deps
 	@command -v clang++ >/dev/null || { echo "make fuzz needs clang: apt-get install clang libclang-rt-dev"; exit 1; }
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_GUI=OFF \
-	  -DVELMORA_SANITIZE=ON -DVELMORA_FUZZ=ON -DBUILD_TESTING=OFF
+	  -DVELMORA_SANITIZE=ON -DVELMORA_FUZZ=ON -DBUILD_TESTING=OFF -DVELMORA_WERROR=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target velmora-batch-fuzzer
 	mkdir -p $(FUZZ_BUILD)/corpus
 	$(FUZZ_BUILD)/tools/fuzz/velmora-batch-fuzzer -max_total_time=$(FUZZ_TIME) $(FUZZ_BUILD)/corpus tools/fuzz/seeds
@@ -60,4 +74,4 @@ screenshots: build
 	QT_QPA_PLATFORM=$(SCREEN_1600) QT_SCALE_FACTOR=2 VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/mdi_qtest screenshot
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -21,7 +22,7 @@ Usage:
   velmora                              the input form and the chart windows
   velmora --export OUT BIRTHFILE [--paper a4|letter] [--scale N]
                                        write the chart of a birth file without a window
-  velmora --help
+  velmora --help | --version
 
   --export OUT BIRTHFILE
                  OUT.pdf: the chart, details, positions and report on pages
@@ -42,6 +43,10 @@ int main(int argc, char** argv) {
         std::cout << kHelp;
         return 0;
     }
+    if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "velmora " VELMORA_VERSION "\n";
+        return 0;
+    }
     if (argc >= 2 && std::strcmp(argv[1], "--export") == 0) {
         // No window and no display: the offscreen platform draws the pages,
         // and the single-instance rule does not apply.
@@ -58,6 +63,18 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    // The desktop entry's name: on Wayland the window's app id, which lets the
+    // desktop match the windows to the menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
+    {
+        QCommandLineParser options;
+        options.setApplicationDescription(
+            QStringLiteral("Vedic birth charts with their arudha padas and a written report."));
+        options.addHelpOption();
+        options.addVersionOption();
+        options.process(app);  // --help and --version answer and exit here
+    }
     QApplication::setWindowIcon(velmora::VelmoraIcon());
     // Only Shutdown ends the program; Back hides one window before it shows
     // the other.

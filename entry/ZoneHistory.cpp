@@ -19,7 +19,10 @@ std::string TwoDigits(int n) { return std::string(1, static_cast<char>('0' + n /
 std::string ClockText(const LocalClock& c) {
     std::string text = std::to_string(c.Year) + "-" + TwoDigits(c.Month) + "-" + TwoDigits(c.Day) + " " +
                        TwoDigits(c.Hour) + ":" + TwoDigits(c.Minute);
-    if (c.Second != 0) text += ":" + TwoDigits(c.Second);
+    if (c.Second != 0) {
+        text += ':';
+        text += TwoDigits(c.Second);
+    }
     return text;
 }
 
@@ -69,7 +72,10 @@ std::string UtcOffsetText(int seconds) {
     std::string text = seconds < 0 ? "-" : "+";
     const int s = std::abs(seconds);
     text += TwoDigits(s / 3600) + ":" + TwoDigits(s / 60 % 60);
-    if (s % 60 != 0) text += ":" + TwoDigits(s % 60);
+    if (s % 60 != 0) {
+        text += ':';
+        text += TwoDigits(s % 60);
+    }
     return text;
 }
 

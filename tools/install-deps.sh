@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   qt6-base-dev                       # widgets, printing, Qt Test
-  qt6-svg-dev                        # chart images as SVG
+  qt6-svg-dev                        # chart images as SVG, the icon's PNG sizes
   poppler-utils                      # the PDF tests read the text back (pdftotext)
   libgtest-dev libgmock-dev          # core tests
   libbenchmark-dev                   # benchmarks
@@ -19,6 +19,9 @@ packages=(
   xvfb xauth fonts-dejavu-core       # screenshots and running without a display
   dbus dbus-x11 at-spi2-core         # the accessibility test: session bus, AT-SPI bus
   python3-pyatspi gir1.2-atspi-2.0   #   and the screen reader's view of the windows
+  desktop-file-utils appstream       # checks of the menu entry and the AppStream file
+  groff-base man-db                  # checks of the manual pages
+  dpkg-dev file                      # make package: dpkg-shlibdeps finds the libraries' packages
 )
 
 missing=()

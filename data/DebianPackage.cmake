@@ -1,0 +1,39 @@
+# `make package` (cpack -G DEB in a build directory; included from the top
+# level, where CPack must be): one Debian package with
+# both programs and the files of data/. The shared libraries' packages come
+# from dpkg-shlibdeps; the data the programs read at run time are named here:
+# the Swiss Ephemeris files (swe-basic-data) and the time-zone database
+# (tzdata). The GeoNames places are compiled in, so libgeonames is not needed.
+# No maintainer scripts: dpkg's triggers of hicolor-icon-theme,
+# desktop-file-utils and man-db refresh the icon cache, the menu and the
+# manual index.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME velmora)
+set(CPACK_PACKAGE_VENDOR "The Velmora developers")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_HOMEPAGE_URL https://velmora.org/)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Vedic birth charts with their arudha padas and a written report")
+# Wrapped here: CPack indents the lines but does not wrap them.
+set(CPACK_PACKAGE_DESCRIPTION
+"Velmora is a desktop program for Vedic (sidereal) astrology. Type one
+birth's data (name, date, time, place, time zone, daylight saving) and it
+computes the sidereal ascendant and the positions of the Sun, Moon, Mercury,
+Venus, Mars, Jupiter, Saturn, Rahu and Ketu, marks the retrograde planets,
+derives the twelve arudha padas and shows a South-Indian chart, the
+details, a position table and a written report.
+
+Positions come from the program's own classic engine or from the Swiss
+Ephemeris with the Lahiri ayanamsa; birth places from an atlas of the
+GeoNames cities, with the history of their time zones. The command
+velmora-cli gives the same chart as text or JSON, one birth at a time or
+in batches.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Velmora developers <packages@velmora.org>")
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "swe-basic-data, tzdata")
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+include(CPack)
