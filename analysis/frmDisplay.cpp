@@ -4,10 +4,12 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "analysis/frmVargas.h"
 #include "shell/LinkLabel.h"
 #include "shell/Twips.h"
 #include "shell/WebLinks.h"
@@ -151,7 +153,8 @@ QSize frmDisplay::sizeHint() const { return {TwipsToPixels(kFormWidth), TwipsToP
 
 QString frmDisplay::Caption(const QLabel* label) { return label->property("caption").toString(); }
 
-frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget* parent) : QWidget(parent) {
+frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget* parent)
+    : QWidget(parent), result_(result), services_(services) {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral("Velmora v1.25"));
     setFont(Verdana(8.25, false));
@@ -173,7 +176,7 @@ frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget
     for (const DetailRow& row : kDetailRows) chain << this->*row.label;
     if (lblMode) chain << lblMode;
     for (QLabel* value : planet) chain << value;
-    chain << RTB << Label6;
+    chain << RTB << Label6 << cmdVargas;
     for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
@@ -316,6 +319,20 @@ void frmDisplay::BuildReport(const Report& report, Services services) {
     Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setFont(Verdana(8.25, false));
     Label6->setGeometry(TwipsRect(9225, kFooterTop, 2565, 240));
+
+    // Left of the footer line: the page beyond the arudhas.
+    cmdVargas = new QPushButton(QStringLiteral("&Nakshatras, dasha, Navamsa..."), this);
+    cmdVargas->setObjectName(QStringLiteral("cmdVargas"));
+    cmdVargas->setFont(Verdana(8.25, false));
+    cmdVargas->setGeometry(TwipsRect(kReportLeft, kFooterTop - 30, 3120, 300));
+    connect(cmdVargas, &QPushButton::clicked, this, &frmDisplay::ShowVargas);
+}
+
+void frmDisplay::ShowVargas() {
+    if (!vargas_) vargas_ = new frmVargas(result_, services_.chartStyle, this);
+    vargas_->show();
+    vargas_->raise();
+    vargas_->activateWindow();
 }
 
 }  // namespace velmora

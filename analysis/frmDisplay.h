@@ -14,11 +14,13 @@
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 class QTextEdit;
 
 namespace velmora {
 
 class LinkLabel;
+class frmVargas;
 
 class frmDisplay : public QWidget {
     Q_OBJECT
@@ -65,7 +67,17 @@ public:
     QLabel* Label5 = nullptr;
     LinkLabel* Label6 = nullptr;
 
+    // Opens the page of nakshatras, dasha and Navamsa (in the style the
+    // program keeps), made on the first press.
+    QPushButton* cmdVargas = nullptr;
+    frmVargas* Vargas() const { return vargas_; }
+    void ShowVargas();
+
 private:
+    ResultFormTexts result_;  // a copy: the page may be opened long after the run
+    Services services_;
+    frmVargas* vargas_ = nullptr;
+
     void BuildChart(const ResultFormTexts& result, Services services);
     void BuildDetails(const ResultFormTexts& result);
     void BuildPositions(const ResultFormTexts& result);

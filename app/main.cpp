@@ -1,7 +1,9 @@
 #include <QApplication>
 
 #include "analysis/AnalysisRun.h"
+#include "analysis/ChartStyle.h"
 #include "shell/AppIcon.h"
+#include "shell/Clock.h"
 #include "shell/Messenger.h"
 #include "shell/Shell.h"
 #include "shell/SingleInstance.h"
@@ -20,7 +22,9 @@ int main(int argc, char** argv) {
 
     velmora::AnalysisRun run;
     velmora::DesktopWebOpener web;
-    velmora::Shell shell(run, velmora::Services{messenger, web});
+    velmora::SystemClock clock;
+    velmora::ChartStyleChoice chartStyle;  // kept while the program runs
+    velmora::Shell shell(run, velmora::Services{messenger, web, clock, chartStyle});
     shell.Start();
     return QApplication::exec();
 }

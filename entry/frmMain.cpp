@@ -28,6 +28,7 @@
 #include "entry/ZoneHistory.h"
 #include "entry/WebSearch.h"
 #include "entry/ZoneTable.h"
+#include "shell/Clock.h"
 #include "shell/HelpMenu.h"
 #include "shell/LinkLabel.h"
 #include "shell/Messenger.h"
@@ -496,6 +497,7 @@ void frmMain::RunAnalysis() {
     for (int m = 1; m <= kMonthItems; ++m)
         months[static_cast<std::size_t>(m - 1)] = ToUtf8(system.monthName(m, QLocale::LongFormat));
     FormFields fields = Fields();
+    run_.Today = services_.clock.Today();  // the day whose running dasha periods are marked
     ValidationResult result = run_.RunAnalysis(fields, months);
     if (result.check == AnalysisRun::kRepeatedHour) {
         // The clocks showed this time twice: ask which one was meant.

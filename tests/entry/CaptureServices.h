@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <vector>
 
+#include "analysis/ChartStyle.h"
+#include "shell/Clock.h"
 #include "shell/Messenger.h"
 #include "shell/Services.h"
 #include "shell/WebLinks.h"
@@ -39,10 +41,19 @@ public:
     std::vector<QUrl> opened;
 };
 
+// A clock stopped on one day.
+class FixedClock : public Clock {
+public:
+    CalendarDate Today() const override { return today; }
+    CalendarDate today{2026, 12, 9};
+};
+
 struct CapturedServices {
     CapturingMessenger messenger;
     CapturingWebOpener web;
-    Services services{messenger, web};
+    FixedClock clock;
+    ChartStyleChoice chartStyle;
+    Services services{messenger, web, clock, chartStyle};
 };
 
 }  // namespace velmora::testing
