@@ -10,10 +10,6 @@ namespace velmora {
 
 namespace {
 
-constexpr std::array<const char*, kSignCount> kSignEnglish = {
-    "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-
 // South-Indian grid places (row, column) by sign index, Pisces top left.
 constexpr int kSouthPlaces[kSignCount][2] = {{0, 1}, {0, 2}, {0, 3}, {1, 3}, {2, 3}, {3, 3},
                                               {3, 2}, {3, 1}, {3, 0}, {2, 0}, {1, 0}, {0, 0}};
@@ -100,9 +96,10 @@ void PaintCellText(QPainter& painter, const QRectF& box, const QString& heading,
 }
 
 QString SpokenHouse(int house, int sign, const std::vector<ChartEntry>& entries, ChartStyle style) {
-    QString text = style == ChartStyle::North
-                       ? QStringLiteral("House %1, %2").arg(house).arg(QLatin1String(kSignEnglish[sign]))
-                       : QStringLiteral("%1, house %2").arg(QLatin1String(kSignEnglish[sign])).arg(house);
+    const std::string_view name = kSignEnglishNames[static_cast<std::size_t>(sign)];
+    const QString signName = QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
+    QString text = style == ChartStyle::North ? QStringLiteral("House %1, %2").arg(house).arg(signName)
+                                              : QStringLiteral("%1, house %2").arg(signName).arg(house);
     QStringList spoken;
     for (const ChartEntry& e : entries) spoken << e.spoken;
     text += spoken.isEmpty() ? QStringLiteral(": empty") : QStringLiteral(": ") + spoken.join(QStringLiteral(", "));

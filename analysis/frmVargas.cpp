@@ -15,12 +15,6 @@ namespace velmora {
 
 namespace {
 
-constexpr std::array<const char*, kBodyCount> kPointNames = {"Sun",     "Moon",   "Mercury", "Venus", "Mars",
-                                                             "Jupiter", "Saturn", "Rahu",    "Ketu",  "Ascendant"};
-constexpr std::array<const char*, kSignCount> kSignEnglish = {
-    "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 QString Lord(int body) { return Text(kPlainBodyNames[static_cast<std::size_t>(body)]); }
 QString Date(const CivilMoment& m) { return QString::fromStdString(DateText(m)); }
@@ -113,9 +107,9 @@ frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget*
     tblNakshatras->setTabKeyNavigation(false);
     for (int i = 0; i < kBodyCount; ++i) {
         const NakshatraPlace& n = r.nakshatras[static_cast<std::size_t>(i)];
-        const QString cells[5] = {QLatin1String(kPointNames[static_cast<std::size_t>(i)]), Text(n.Name()),
+        const QString cells[5] = {Text(kPointNames[static_cast<std::size_t>(i)]), Text(n.Name()),
                                   QString::number(n.pada), Lord(n.lord),
-                                  QLatin1String(kSignEnglish[static_cast<std::size_t>(r.navamsaSigns[static_cast<std::size_t>(i)])])};
+                                  Text(kSignEnglishNames[static_cast<std::size_t>(r.navamsaSigns[static_cast<std::size_t>(i)])])};
         for (int c = 0; c < 5; ++c) tblNakshatras->setItem(i, c, new QTableWidgetItem(cells[c]));
     }
     tblNakshatras->resizeColumnsToContents();

@@ -9,9 +9,6 @@ namespace velmora::cli {
 
 namespace {
 
-constexpr std::string_view kPointNames[kBodyCount] = {"Sun",     "Moon",   "Mercury", "Venus", "Mars",
-                                                      "Jupiter", "Saturn", "Rahu",    "Ketu",  "Ascendant"};
-
 void Pad(std::string& out, std::string_view text, std::size_t width) {
     out += text;
     if (text.size() < width) out.append(width - text.size(), ' ');

@@ -16,10 +16,6 @@ constexpr int kUnit = 14;              // rows from the top to the middle
 constexpr int kRows = 2 * kUnit + 1;   // two columns a row keeps the diagonals at 45° on a terminal
 constexpr int kColumns = 4 * kUnit + 1;
 
-constexpr std::array<std::string_view, kSignCount> kEnglishSigns = {
-    "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-
 struct Cell {
     std::string glyph = " ";
     std::string_view style;
@@ -154,7 +150,7 @@ std::string DrawNorthIndianChart(const SignTokens& tokens, int ascendantSign, bo
         Write(canvas, chosen[0], std::to_string(sign + 1), {}, kBold);
         for (std::size_t i = 0; i < lines.size(); ++i) Write(canvas, chosen[i + 1], lines[i].text, lines[i].arudhaRuns, kGreen);
         if (fitted < entries.size()) {
-            overflow += "  House " + std::to_string(house) + " (" + std::string(kEnglishSigns[static_cast<std::size_t>(sign)]) +
+            overflow += "  House " + std::to_string(house) + " (" + std::string(kSignEnglishNames[static_cast<std::size_t>(sign)]) +
                         ") also holds:";
             for (std::size_t t = fitted; t < entries.size(); ++t) overflow += " " + entries[t].text;
             overflow += '\n';
