@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "BirthForm.h"
 #include "analysis/AnalysisRun.h"
 #include "entry/ZoneTable.h"
 
@@ -11,13 +12,7 @@ namespace velmora {
 namespace {
 
 FormFields Birth(int year, int month, int day, int hour, int minute, ComputationMode mode) {
-    FormFields form;
-    form.Name = "ANNA";
-    form.Year = year - kFirstYear;
-    form.Month = month - 1;
-    form.Day = day - 1;
-    form.Hour = hour;
-    form.Minute = minute;
+    FormFields form = testing::BirthForm(year, month, day, hour, minute);
     form.LonDeg = "77";
     form.LonMin = "35";
     form.LatDeg = "12";
