@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "analysis/Navamsa.h"
 #include "analysis/ReportWriter.h"
 #include "engine/SetText.h"
 #include "entry/ZoneHistory.h"
@@ -191,6 +192,8 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNa
     // The arudhas, house by house from the ascendant's sign.
     ComputeArudhas(Arudha, signs, Names.SignLords, Chart, Result.lblArudha);
 
+    ComputeBeyondArudhas();
+
     // The report.
     FillReportTables(Tables);
     FillArudhaReportRows(Tables, Chart);
@@ -214,6 +217,21 @@ void AnalysisRun::ComputeClassic() {
                std::fabs(PlanetPosition.Ascendant)};
     Ayanamsa = -PlanetPosition.SiderealOffset;
     Result.lblMode.clear();
+}
+
+void AnalysisRun::ComputeBeyondArudhas() {
+    for (std::string& box : Result.navamsaBoxes) box.clear();
+    for (int i = 0; i < kBodyCount; ++i) {
+        Result.nakshatras[i] = NakshatraOf(Degrees[i]);
+        const int sign = NavamsaSign(Degrees[i]);
+        Result.navamsaSigns[i] = sign;
+        Result.navamsaBoxes[sign] += "\r\n";
+        Result.navamsaBoxes[sign] += Names.BodyNames[i];
+    }
+    const CivilMoment birth{Birth.BirthYear, Birth.BirthMonth, Birth.BirthDay, Birth.BirthClockHour,
+                            Birth.BirthClockMinute};
+    Result.dasha = ComputeVimshottari(Degrees[1], birth);
+    MarkRunning(Result.dasha, Today);
 }
 
 ValidationResult AnalysisRun::Failure(int check, std::string message) {

@@ -10,8 +10,10 @@
 
 #include "analysis/ChartState.h"
 #include "analysis/GrahaArudha.h"
+#include "analysis/Nakshatra.h"
 #include "analysis/ReportPiece.h"
 #include "analysis/ReportTables.h"
+#include "analysis/Vimshottari.h"
 #include "engine/BirthData.h"
 #include "engine/ChartMode.h"
 #include "engine/NameTables.h"
@@ -41,6 +43,13 @@ struct ResultFormTexts {
     std::string place, timeZone, utcOffset, zoneText;
     bool dst = false;
     Report RTB;
+    // Beyond the arudhas, from the ten sidereal longitudes: each point's
+    // nakshatra and pada, its Navamsa sign, the Navamsa chart's boxes (bodies
+    // only, as signBoxes) and the Vimshottari dasha from the Moon.
+    std::array<NakshatraPlace, kBodyCount> nakshatras{};
+    std::array<int, kBodyCount> navamsaSigns{};
+    std::array<std::string, kSignCount> navamsaBoxes;
+    VimshottariDasha dasha;
 };
 
 class AnalysisRun {
@@ -68,6 +77,10 @@ public:
 
     ResultFormTexts Result;
 
+    // The day whose running dasha periods a run marks; the front end sets it
+    // from its clock. No date: nothing is marked.
+    CalendarDate Today;
+
     // Validates the form and, when it passes, computes everything above in
     // the form's mode. `months` gives the full month names for lblDOB (the
     // window passes the system language's, the command line English). On a
@@ -89,6 +102,7 @@ private:
     ValidationResult Failure(int check, std::string message);
     bool ComputePrecise(const FormFields& form, const ZoneMoment* moment);
     void ComputeClassic();
+    void ComputeBeyondArudhas();
 
     std::string engineError_;
 };

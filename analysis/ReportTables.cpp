@@ -4,10 +4,6 @@ namespace velmora {
 
 namespace {
 
-constexpr std::array<std::string_view, kSignCount> kSignEnglishNames = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-
 constexpr std::string_view kMaleSign = "Malefic (Male)";
 constexpr std::string_view kFemaleSign = "Benefic (Female)";
 

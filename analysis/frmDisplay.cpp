@@ -10,11 +10,13 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
 
 #include "analysis/ReportDocument.h"
+#include "analysis/frmVargas.h"
 #include "shell/LinkLabel.h"
 #include "shell/Twips.h"
 #include "shell/WebLinks.h"
@@ -82,6 +84,7 @@ constexpr int kReportTop = static_cast<int>(display_design::kTopHeight);
 constexpr int kReportWidth = static_cast<int>(display_design::kReportWidth);
 constexpr int kReportHeight = static_cast<int>(display_design::kReportHeight);
 constexpr int kFooterTop = kReportTop + kReportHeight + static_cast<int>(display_design::kFooterGap);
+constexpr int kVargasRaise = 30;  // the page button stands a little above the footer line
 constexpr int kFormWidth = static_cast<int>(display_design::kWidth);
 constexpr int kFormHeight = static_cast<int>(display_design::kHeight);
 constexpr int kLabel5Left = 3480, kLabel6Left = 9225;
@@ -187,7 +190,8 @@ QSize frmDisplay::sizeHint() const { return {TwipsToPixels(kFormWidth), TwipsToP
 
 QString frmDisplay::Caption(const QLabel* label) { return label->property("caption").toString(); }
 
-frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget* parent) : QWidget(parent) {
+frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget* parent)
+    : QWidget(parent), result_(result), services_(services) {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral("Velmora v1.25"));
     setFont(Verdana(8.25, false));
@@ -209,7 +213,7 @@ frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget
     for (const DetailRow& row : kDetailRows) chain << this->*row.label;
     if (lblMode) chain << lblMode;
     for (QLabel* value : planet) chain << value;
-    chain << RTB << Label6;
+    chain << RTB << Label6 << cmdVargas;
     for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 
     // Alt+R: straight to the report, to read and scroll it.
@@ -262,6 +266,7 @@ void frmDisplay::ApplyLayout() {
     Label5->move(TwipsToPixels(kLabel5Left + spread), TwipsToPixels(layout_.FooterTop));
     Label6->move(TwipsToPixels(layout_.Report.Right() - (kReportLeft + kReportWidth - kLabel6Left)),
                  TwipsToPixels(layout_.FooterTop));
+    cmdVargas->move(TwipsToPixels(layout_.Report.Left), TwipsToPixels(layout_.FooterTop - kVargasRaise));
 }
 
 void frmDisplay::resizeEvent(QResizeEvent* event) {
@@ -405,6 +410,20 @@ void frmDisplay::BuildReport(const Report& report, Services services) {
     Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setFont(Verdana(8.25, false));
     Label6->setGeometry(TwipsRect(kLabel6Left, kFooterTop, 2565, 240));
+
+    // Left of the footer line: the page beyond the arudhas.
+    cmdVargas = new QPushButton(QStringLiteral("&Nakshatras, dasha, Navamsa..."), this);
+    cmdVargas->setObjectName(QStringLiteral("cmdVargas"));
+    cmdVargas->setFont(Verdana(8.25, false));
+    cmdVargas->setGeometry(TwipsRect(kReportLeft, kFooterTop - kVargasRaise, 3120, 300));
+    connect(cmdVargas, &QPushButton::clicked, this, &frmDisplay::ShowVargas);
+}
+
+void frmDisplay::ShowVargas() {
+    if (!vargas_) vargas_ = new frmVargas(result_, services_.chartStyle, this);
+    vargas_->show();
+    vargas_->raise();
+    vargas_->activateWindow();
 }
 
 }  // namespace velmora

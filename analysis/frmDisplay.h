@@ -20,11 +20,13 @@
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 class QTextEdit;
 
 namespace velmora {
 
 class LinkLabel;
+class frmVargas;
 
 class frmDisplay : public QWidget {
     Q_OBJECT
@@ -78,10 +80,19 @@ public:
     QLabel* Label5 = nullptr;
     LinkLabel* Label6 = nullptr;
 
+    // Opens the page of nakshatras, dasha and Navamsa (in the style the
+    // program keeps), made on the first press.
+    QPushButton* cmdVargas = nullptr;
+    frmVargas* Vargas() const { return vargas_; }
+    void ShowVargas();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    ResultFormTexts result_;  // a copy: the page may be opened long after the run
+    Services services_;
+    frmVargas* vargas_ = nullptr;
     // Where a control stands and the font it has at the designed size.
     struct Designed {
         QPointer<QWidget> widget;

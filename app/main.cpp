@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "analysis/AnalysisRun.h"
+#include "analysis/ChartStyle.h"
 #include "shell/AppIcon.h"
 #include "shell/FileDialogs.h"
 #include "shell/HeadlessExport.h"
+#include "shell/Clock.h"
 #include "shell/Messenger.h"
 #include "shell/Shell.h"
 #include "shell/SingleInstance.h"
@@ -87,7 +89,9 @@ int main(int argc, char** argv) {
     velmora::AnalysisRun run;
     velmora::DesktopWebOpener web;
     velmora::QtFileDialogs files;
-    velmora::Shell shell(run, velmora::Services{messenger, web, files});
+    velmora::SystemClock clock;
+    velmora::ChartStyleChoice chartStyle;  // kept while the program runs
+    velmora::Shell shell(run, velmora::Services{messenger, web, files, clock, chartStyle});
     shell.Start();
     return QApplication::exec();
 }

@@ -35,6 +35,9 @@ public:
     // the output cannot be written.
     BatchOutcome RunAll(LineSource& in, std::ostream& out);
 
+    // The day whose running dasha periods every chart marks.
+    void SetToday(const CalendarDate& today) { run_.Today = today; }
+
 private:
     AnalysisRun run_;
     MonthNames months_ = EnglishMonthNames();

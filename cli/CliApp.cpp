@@ -5,6 +5,7 @@
 
 #include <CLI/CLI.hpp>
 #include <cctype>
+#include <ctime>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -27,8 +28,9 @@ Usage:
   velmora-cli --name TEXT --date YYYY-MM-DD --time HH:MM[:SS] --lon DEG:MIN{E|W} --lat DEG:MIN{N|S}
               [--zone POS|ABBR] [--dst] [--city TEXT] [--state TEXT] [--country TEXT]
               [--place TEXT] [--tz AREA/CITY] [--ambiguous earlier|later]
-              [--precise [--node mean|true]] [--json] [--save BIRTHFILE]
-  velmora-cli --open BIRTHFILE [--json] [--save BIRTHFILE]
+              [--precise [--node mean|true]] [--chart-style south|north]
+              [--today YYYY-MM-DD] [--json] [--save BIRTHFILE]
+  velmora-cli --open BIRTHFILE [--chart-style south|north] [--today YYYY-MM-DD] [--json] [--save BIRTHFILE]
   velmora-cli --places TEXT      the atlas's places a name finds
   velmora-cli --batch FILE|-     one JSON object per line in, one per line out
   velmora-cli --zones            the 71 zone entries with their positions
@@ -61,6 +63,12 @@ Options:
                      the planets' speeds; without it the classic engine
   --node mean|true   Rahu (and Ketu opposite) in precise mode: the mean node
                      (default, as the classic engine) or the true node
+  --chart-style south|north
+                     the birth chart and the Navamsa drawn South-Indian (the
+                     signs in fixed places, default) or North-Indian (the
+                     diamond, the ascendant's sign in the top house)
+  --today YYYY-MM-DD the day whose running dasha periods are marked (default
+                     the system's date)
   --json             one JSON object instead of the text for a person
   --open BIRTHFILE   the chart of a birth file (.velmora) saved by the window
                      or by --save, instead of the options that describe a birth
@@ -80,6 +88,7 @@ Exit status: 0 done, 2 refused (the message alone on standard error; with
 struct Options {
     ChartRequest request;
     std::optional<std::string> name, date, time, lon, lat, batch, places, open, save;
+    std::optional<std::string> chartStyle, today;
     bool json = false;
     bool zones = false;
     bool help = false;
@@ -117,8 +126,10 @@ int Refuse(std::ostream& err, std::string_view message) {
     return kExitRefused;
 }
 
-int RunBatch(const std::string& source, std::istream& in, int stdinFd, std::ostream& out, std::ostream& err) {
+int RunBatch(const std::string& source, std::istream& in, int stdinFd, std::ostream& out, std::ostream& err,
+             const CalendarDate& today) {
     BatchRunner runner;
+    runner.SetToday(today);
     BatchOutcome outcome;
     if (source == "-") {
         if (stdinFd >= 0) {
@@ -175,7 +186,7 @@ std::string NormaliseArguments(const CLI::App& app, const std::vector<std::strin
 std::string RunRequest(Options& o, const CLI::App& app, FormFields& form, AnalysisRun& run);
 
 int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd, std::ostream& out,
-             std::ostream& err, bool stdoutIsTerminal) {
+             std::ostream& err, bool stdoutIsTerminal, CalendarDate today) {
     Options o;
     CLI::App app{"velmora-cli"};
     app.set_help_flag();
@@ -200,7 +211,10 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd
     };
     CLI::Option* open = app.add_option("--open", o.open);
     CLI::Option* save = app.add_option("--save", o.save);
+    CLI::Option* chartStyle = app.add_option("--chart-style", o.chartStyle);
+    app.add_option("--today", o.today);
     CLI::Option* batch = app.add_option("--batch", o.batch);
+    batch->excludes(chartStyle);
     CLI::Option* zones = app.add_flag("--zones", o.zones);
     CLI::Option* places = app.add_option("--places", o.places);
     batch->excludes(zones);
@@ -241,9 +255,20 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd
         ListPlaces(*o.places, out);
         return 0;
     }
-    if (o.batch) return RunBatch(*o.batch, in, stdinFd, out, err);
+    if (o.today) {
+        today = ParseIsoDate(*o.today);
+        if (!today.Valid()) return Refuse(err, "--today must be a date YYYY-MM-DD, got \"" + *o.today + "\"");
+    }
+    ChartStyle style = ChartStyle::South;
+    if (o.chartStyle) {
+        const std::optional<ChartStyle> parsed = ParseChartStyle(*o.chartStyle);
+        if (!parsed) return Refuse(err, "--chart-style must be south or north, got \"" + *o.chartStyle + "\"");
+        style = *parsed;
+    }
+    if (o.batch) return RunBatch(*o.batch, in, stdinFd, out, err, today);
 
     AnalysisRun run;
+    run.Today = today;
     FormFields form;
     if (o.open) {
         BirthFileRead read = ReadBirthFile(*o.open);
@@ -260,7 +285,7 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd
             return kExitWriteFailed;
         }
     }
-    out << (o.json ? ChartJsonIndented(run) + "\n" : RenderText(run, stdoutIsTerminal));
+    out << (o.json ? ChartJsonIndented(run) + "\n" : RenderText(run, stdoutIsTerminal, style));
     return 0;
 }
 
@@ -279,9 +304,34 @@ std::string RunRequest(Options& o, const CLI::App& app, FormFields& form, Analys
 
 }  // namespace
 
+CalendarDate SystemToday() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (!localtime_r(&now, &local)) return {};
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+CalendarDate ParseIsoDate(std::string_view text) {
+    auto digits = [&text](std::size_t at, std::size_t count, int& value) {
+        value = 0;
+        for (std::size_t i = at; i < at + count; ++i) {
+            if (i >= text.size() || text[i] < '0' || text[i] > '9') return false;
+            value = value * 10 + (text[i] - '0');
+        }
+        return true;
+    };
+    CalendarDate date;
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return {};
+    if (!digits(0, 4, date.year) || !digits(5, 2, date.month) || !digits(8, 2, date.day)) return {};
+    if (date.year < 1 || date.month < 1 || date.month > 12 || date.day < 1 ||
+        date.day > DaysInMonth(date.year, date.month))
+        return {};
+    return date;
+}
+
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err, bool stdoutIsTerminal, int stdinFd) {
-    const int status = Dispatch(args, in, stdinFd, out, err, stdoutIsTerminal);
+           std::ostream& err, bool stdoutIsTerminal, int stdinFd, CalendarDate today) {
+    const int status = Dispatch(args, in, stdinFd, out, err, stdoutIsTerminal, today);
     out.flush();
     if (!out) {
         err << "cannot write the output\n";

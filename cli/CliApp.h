@@ -4,7 +4,10 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "analysis/Vimshottari.h"
 
 namespace velmora::cli {
 
@@ -14,8 +17,16 @@ inline constexpr int kExitWriteFailed = 1;  // the output could not be written (
 // `args` without the program name. "--batch -" reads `stdinFd` when it is a
 // file descriptor (the program's standard input, whose read errors are then
 // seen), else `in`. Styling escape sequences are written only when
-// `stdoutIsTerminal`.
+// `stdoutIsTerminal`. `today` is the clock's date, the day whose running
+// dasha periods are marked unless --today names another (main passes
+// SystemToday(); without a date nothing is marked).
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err, bool stdoutIsTerminal, int stdinFd = -1);
+           std::ostream& err, bool stdoutIsTerminal, int stdinFd = -1, CalendarDate today = {});
+
+// The local calendar date of the system clock.
+CalendarDate SystemToday();
+
+// "YYYY-MM-DD" as a calendar date (years 1 to 9999), or no date.
+CalendarDate ParseIsoDate(std::string_view text);
 
 }  // namespace velmora::cli

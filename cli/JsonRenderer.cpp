@@ -50,6 +50,65 @@ void WriteReport(JsonWriter& json, const Report& report) {
     json.EndArray();
 }
 
+void WriteNakshatras(JsonWriter& json, const ResultFormTexts& r) {
+    json.BeginArray();
+    for (const NakshatraPlace& n : r.nakshatras) {
+        json.BeginObject();
+        json.Key("name");
+        json.String(n.Name());
+        json.Key("lord");
+        json.String(kPlainBodyNames[static_cast<std::size_t>(n.lord)]);
+        json.Key("pada");
+        json.Int(n.pada);
+        json.EndObject();
+    }
+    json.EndArray();
+}
+
+void WritePeriod(JsonWriter& json, const DashaPeriod& p, bool running) {
+    json.Key("lord");
+    json.String(kPlainBodyNames[static_cast<std::size_t>(p.lord)]);
+    json.Key("start");
+    json.String(DateTimeText(p.start));
+    json.Key("end");
+    json.String(DateTimeText(p.end));
+    json.Key("running");
+    json.Bool(running);
+}
+
+// The Vimshottari dasha: the year length, the first period's balance at
+// birth, the day the running periods are marked for ("" for none), and the
+// nine major periods with their sub-periods, as local date-times.
+void WriteDashas(JsonWriter& json, const VimshottariDasha& d) {
+    json.BeginObject();
+    json.Key("yearDays");
+    json.Double(kDashaYearDays);
+    json.Key("balanceYears");
+    json.Double(d.balanceYears);
+    json.Key("balance");
+    json.String(YearsMonthsDaysText(d.balanceYears));
+    json.Key("today");
+    json.String(d.today.Valid() ? DateText({d.today.year, d.today.month, d.today.day, 0, 0}) : std::string());
+    json.Key("periods");
+    json.BeginArray();
+    for (int m = 0; m < 9; ++m) {
+        const MajorDasha& major = d.majors[static_cast<std::size_t>(m)];
+        json.BeginObject();
+        WritePeriod(json, major.period, m == d.runningMajor);
+        json.Key("subPeriods");
+        json.BeginArray();
+        for (int s = 0; s < 9; ++s) {
+            json.BeginObject();
+            WritePeriod(json, major.sub[static_cast<std::size_t>(s)], m == d.runningMajor && s == d.runningSub);
+            json.EndObject();
+        }
+        json.EndArray();
+        json.EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+}
+
 }  // namespace
 
 void AppendChartJson(const AnalysisRun& run, std::string& out) {
@@ -84,6 +143,12 @@ void AppendChartJson(const AnalysisRun& run, std::string& out) {
     json.Double(run.Ayanamsa);
     json.Key("degrees");
     json.DoubleArray(run.Degrees, kBodyCount);
+    json.Key("nakshatras");
+    WriteNakshatras(json, r);
+    json.Key("navamsaSigns");
+    json.IntArray(r.navamsaSigns, kBodyCount);
+    json.Key("dashas");
+    WriteDashas(json, r.dasha);
     json.EndObject();
 }
 

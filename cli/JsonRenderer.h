@@ -1,7 +1,8 @@
 #pragma once
 // The chart of one finished run as a JSON object with its keys in a fixed
 // order: "name", "positions", "longitudes", "bodyNames", "bodySigns",
-// "arudhaSigns", "signBoxes", "arudhaBoxes", "details", "report", "reportText".
+// "arudhaSigns", "signBoxes", "arudhaBoxes", "details", "report", "reportText",
+// "mode", "ayanamsa", "degrees", "nakshatras", "navamsaSigns", "dashas".
 
 #include <string>
 #include <string_view>

@@ -3,6 +3,8 @@
 #include <string_view>
 
 #include "cli/Ansi.h"
+#include "cli/BeyondArudhasText.h"
+#include "cli/NorthIndianChart.h"
 #include "cli/SouthIndianChart.h"
 
 namespace velmora::cli {
@@ -75,16 +77,18 @@ void AppendReport(std::string& out, const Report& report, bool ansi) {
 
 }  // namespace
 
-std::string RenderText(const AnalysisRun& run, bool ansi) {
+std::string RenderText(const AnalysisRun& run, bool ansi, ChartStyle style) {
     std::string out;
     AppendDetails(out, run.Result, ansi);
     out += '\n';
     AppendPositions(out, run, ansi);
     out += '\n';
     AppendHeading(out, "Hora", ansi);
-    out += DrawSouthIndianChart(run.Result.signBoxes, run.Result.lblArudha, ansi);
+    out += style == ChartStyle::North ? DrawNorthIndianChart(BirthChartTokens(run), run.Chart.BodySigns[9], ansi)
+                                      : DrawSouthIndianChart(run.Result.signBoxes, run.Result.lblArudha, ansi);
     out += '\n';
     AppendReport(out, run.Result.RTB, ansi);
+    AppendBeyondArudhas(out, run, ansi, style);
     return out;
 }
 

@@ -7,9 +7,12 @@
 #include <string>
 
 #include "analysis/AnalysisRun.h"
+#include "analysis/ChartStyle.h"
 
 namespace velmora::cli {
 
-std::string RenderText(const AnalysisRun& run, bool ansi);
+// The charts (the birth chart and the Navamsa) in `style`; after the report
+// the nakshatras, the Navamsa and the Vimshottari dasha.
+std::string RenderText(const AnalysisRun& run, bool ansi, ChartStyle style = ChartStyle::South);
 
 }  // namespace velmora::cli

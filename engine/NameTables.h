@@ -23,6 +23,14 @@ inline constexpr std::array<std::string_view, kSignCount> kSignLords = {
     "Mars", "Venus", "Mercury", "Moon", "Sun", "Mercury",
     "Venus", "Mars", "Jupiter", "Saturn", "Saturn", "Jupiter"};
 
+// English sign names by sign index, and the ten points' names as a sentence
+// says them ("Ascendant", not "Asc").
+inline constexpr std::array<std::string_view, kSignCount> kSignEnglishNames = {
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+inline constexpr std::array<std::string_view, kBodyCount> kPointNames = {
+    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Ascendant"};
+
 struct NameTables {
     // Room for 11 and 13 entries as the form declares them; the last stays empty.
     std::array<std::string, kBodyCount + 1> BodyNames;

@@ -34,6 +34,7 @@
 #include "entry/ZoneTable.h"
 #include "shell/AccessibleCombo.h"
 #include "shell/FileDialogs.h"
+#include "shell/Clock.h"
 #include "shell/HelpMenu.h"
 #include "shell/QuitKeys.h"
 #include "shell/LinkLabel.h"
@@ -615,6 +616,7 @@ void frmMain::RunAnalysis() {
     for (int m = 1; m <= kMonthItems; ++m)
         months[static_cast<std::size_t>(m - 1)] = ToUtf8(system.monthName(m, QLocale::LongFormat));
     FormFields fields = Fields();
+    run_.Today = services_.clock.Today();  // the day whose running dasha periods are marked
     ValidationResult result = run_.RunAnalysis(fields, months);
     if (result.check == AnalysisRun::kRepeatedHour) {
         // The clocks showed this time twice: ask which one was meant.

@@ -1,16 +1,21 @@
 #pragma once
-// The outside services every window uses, handed down from main (or a test).
+// The outside services every window uses, handed down from main (or a test),
+// and the program-wide choices main owns for as long as the program runs.
 
 namespace velmora {
 
 class FileDialogs;
+class Clock;
 class Messenger;
 class WebOpener;
+struct ChartStyleChoice;
 
 struct Services {
     Messenger& messenger;
     WebOpener& web;
     FileDialogs& files;
+    Clock& clock;
+    ChartStyleChoice& chartStyle;  // South- or North-Indian, as last chosen on a result window
 };
 
 }  // namespace velmora

@@ -18,9 +18,11 @@
 #include <vector>
 
 #include "analysis/AnalysisRun.h"
+#include "analysis/ChartStyle.h"
 #include "analysis/frmDisplay.h"
 #include "entry/frmMain.h"
 #include "shell/MDI.h"
+#include "shell/Clock.h"
 #include "shell/FileDialogs.h"
 #include "shell/Messenger.h"
 #include "shell/Shell.h"
@@ -82,8 +84,10 @@ int main(int argc, char** argv) {
     QtMessenger messenger;
     DesktopWebOpener web;
     QtFileDialogs files;
+    SystemClock clock;
+    ChartStyleChoice chartStyle;
     AnalysisRun run;
-    Shell shell(run, Services{messenger, web, files}, [](int) {});
+    Shell shell(run, Services{messenger, web, files, clock, chartStyle}, [](int) {});
     shell.Start();
     frmMain* form = shell.InputForm();
     Type(form, "txtName", QStringLiteral("ASHA RAO"));

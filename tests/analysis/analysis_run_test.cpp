@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "BirthForm.h"
 #include "ChartFixture.h"
 #include "analysis/ReportWriter.h"
 #include "entry/ZoneTable.h"
@@ -31,18 +32,7 @@ TEST(TextToInteger, ReadsTheLeadingNumberRoundingHalvesToEven) {
 }
 
 FormFields Form(int year, int month, int day, int hour, int minute) {
-    FormFields form;
-    form.Name = "ANNA";
-    form.Year = year - kFirstYear;
-    form.Month = month - 1;
-    form.Day = day - 1;
-    form.Hour = hour;
-    form.Minute = minute;
-    form.LonDeg = "0"s;
-    form.LonMin = "0"s;
-    form.LatDeg = "0"s;
-    form.LatMin = "0"s;
-    return form;
+    return testing::BirthForm(year, month, day, hour, minute);
 }
 
 // The run is large; tests keep it on the heap.

@@ -234,7 +234,8 @@ TEST(CliApp, JsonKeysInTheirOrder) {
     for (const auto& item : json.items()) keys.push_back(item.key());
     EXPECT_EQ(keys, (std::vector<std::string>{"name", "positions", "longitudes", "bodyNames", "bodySigns",
                                               "arudhaSigns", "signBoxes", "arudhaBoxes", "details", "report",
-                                              "reportText", "mode", "ayanamsa", "degrees"}));
+                                              "reportText", "mode", "ayanamsa", "degrees", "nakshatras",
+                                              "navamsaSigns", "dashas"}));
     std::vector<std::string> detailKeys;
     for (const auto& item : json["details"].items()) detailKeys.push_back(item.key());
     EXPECT_EQ(detailKeys, (std::vector<std::string>{"name", "dob", "tob", "latitude", "longitude", "city",

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "shell/FileDialogs.h"
+#include "analysis/ChartStyle.h"
+#include "shell/Clock.h"
 #include "shell/Messenger.h"
 #include "shell/Services.h"
 #include "shell/WebLinks.h"
@@ -80,11 +82,20 @@ private:
     }
 };
 
+// A clock stopped on one day.
+class FixedClock : public Clock {
+public:
+    CalendarDate Today() const override { return today; }
+    CalendarDate today{2026, 12, 9};
+};
+
 struct CapturedServices {
     CapturingMessenger messenger;
     CapturingWebOpener web;
     CapturingFileDialogs files;
-    Services services{messenger, web, files};
+    FixedClock clock;
+    ChartStyleChoice chartStyle;
+    Services services{messenger, web, files, clock, chartStyle};
 };
 
 }  // namespace velmora::testing

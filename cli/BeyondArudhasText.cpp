@@ -1,0 +1,106 @@
+#include "cli/BeyondArudhasText.h"
+
+#include <string_view>
+
+#include "cli/Ansi.h"
+#include "cli/SouthIndianChart.h"
+
+namespace velmora::cli {
+
+namespace {
+
+void Pad(std::string& out, std::string_view text, std::size_t width) {
+    out += text;
+    if (text.size() < width) out.append(width - text.size(), ' ');
+}
+
+void Heading(std::string& out, std::string_view text, bool ansi) {
+    out += '\n';
+    AppendStyled(out, text, kBold, ansi);
+    out += '\n';
+}
+
+std::string_view LordName(int body) { return kPlainBodyNames[static_cast<std::size_t>(body)]; }
+
+void AppendNakshatras(std::string& out, const ResultFormTexts& r, bool ansi) {
+    Heading(out, "Nakshatras", ansi);
+    for (int i = 0; i < kBodyCount; ++i) {
+        const NakshatraPlace& n = r.nakshatras[static_cast<std::size_t>(i)];
+        out += "  ";
+        Pad(out, kPointNames[i], 11);
+        Pad(out, n.Name(), 19);
+        out += "pada " + std::to_string(n.pada) + "   lord ";
+        out += LordName(n.lord);
+        out += '\n';
+    }
+}
+
+void AppendNavamsa(std::string& out, const AnalysisRun& run, bool ansi, ChartStyle style) {
+    Heading(out, "Navamsa", ansi);
+    const ResultFormTexts& r = run.Result;
+    if (style == ChartStyle::North) {
+        out += DrawNorthIndianChart(ChartTokens(r.navamsaSigns, run.Names.BodyNames, {}), r.navamsaSigns[9], ansi);
+    } else {
+        out += DrawSouthIndianChart(r.navamsaBoxes, ArudhaCaptions{}, ansi);
+    }
+}
+
+void AppendPeriod(std::string& out, std::string_view indent, std::string_view name, const DashaPeriod& p,
+                  bool running, bool ansi) {
+    std::string line(running ? ">" : " ");
+    line += indent;
+    Pad(line, name, 18);
+    line += DateText(p.start) + "  " + DateText(p.end);
+    AppendStyled(out, line, running ? kBold : "", ansi);
+    out += '\n';
+}
+
+void AppendDasha(std::string& out, const ResultFormTexts& r, bool ansi) {
+    const VimshottariDasha& d = r.dasha;
+    Heading(out, "Vimshottari dasha (years of 365.25 days, dates in the birth's local calendar)", ansi);
+    const NakshatraPlace& moon = r.nakshatras[1];
+    const int first = d.majors[0].period.lord;
+    out += "  Moon in " + std::string(moon.Name()) + ", pada " + std::to_string(moon.pada) + ": " +
+           std::string(LordName(first)) + " period, " + YearsMonthsDaysText(d.balanceYears) + " left at birth\n";
+    if (d.runningMajor >= 0) {
+        const MajorDasha& major = d.majors[static_cast<std::size_t>(d.runningMajor)];
+        out += "  Running on " + DateText({d.today.year, d.today.month, d.today.day, 0, 0}) + ": " +
+               std::string(LordName(major.period.lord));
+        if (d.runningSub >= 0)
+            out += " period, " + std::string(LordName(major.sub[static_cast<std::size_t>(d.runningSub)].lord)) +
+                   " sub-period";
+        out += " (marked >)\n";
+    } else if (d.today.Valid()) {
+        out += "  No period of this cycle runs on " + DateText({d.today.year, d.today.month, d.today.day, 0, 0}) + "\n";
+    }
+    out += "  ";
+    Pad(out, "Period", 20);
+    out += "From        To\n";
+    for (int m = 0; m < 9; ++m) {
+        const MajorDasha& major = d.majors[static_cast<std::size_t>(m)];
+        const bool runningMajor = m == d.runningMajor;
+        AppendPeriod(out, " ", LordName(major.period.lord), major.period, runningMajor, ansi);
+        for (int s = 0; s < 9; ++s) {
+            const DashaPeriod& sub = major.sub[static_cast<std::size_t>(s)];
+            const std::string name = std::string(LordName(major.period.lord)) + "-" + std::string(LordName(sub.lord));
+            AppendPeriod(out, "     ", name, sub, runningMajor && s == d.runningSub, ansi);
+        }
+    }
+}
+
+}  // namespace
+
+SignTokens BirthChartTokens(const AnalysisRun& run) {
+    std::array<int, kBodyCount> signs{};
+    for (int i = 0; i < kBodyCount; ++i) signs[static_cast<std::size_t>(i)] = run.Chart.BodySigns[static_cast<std::size_t>(i)];
+    const std::vector<int> arudhas(run.Chart.ArudhaSigns.begin(), run.Chart.ArudhaSigns.end());
+    return ChartTokens(signs, run.Names.BodyNames, arudhas);
+}
+
+void AppendBeyondArudhas(std::string& out, const AnalysisRun& run, bool ansi, ChartStyle style) {
+    AppendNakshatras(out, run.Result, ansi);
+    AppendNavamsa(out, run, ansi, style);
+    AppendDasha(out, run.Result, ansi);
+}
+
+}  // namespace velmora::cli

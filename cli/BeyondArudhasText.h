@@ -1,0 +1,19 @@
+#pragma once
+// The text sections after the report: each point's nakshatra and pada, the
+// Navamsa chart and the Vimshottari dasha with the period running on the
+// run's day marked.
+
+#include <string>
+
+#include "analysis/AnalysisRun.h"
+#include "analysis/ChartStyle.h"
+#include "cli/NorthIndianChart.h"
+
+namespace velmora::cli {
+
+void AppendBeyondArudhas(std::string& out, const AnalysisRun& run, bool ansi, ChartStyle style);
+
+// The birth chart's bodies and arudhas as North-Indian chart entries.
+SignTokens BirthChartTokens(const AnalysisRun& run);
+
+}  // namespace velmora::cli

@@ -1,0 +1,171 @@
+#include "cli/NorthIndianChart.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string_view>
+
+#include "analysis/ChartState.h"
+#include "analysis/ChartStyle.h"
+#include "cli/Ansi.h"
+
+namespace velmora::cli {
+
+namespace {
+
+constexpr int kUnit = 14;              // rows from the top to the middle
+constexpr int kRows = 2 * kUnit + 1;   // two columns a row keeps the diagonals at 45° on a terminal
+constexpr int kColumns = 4 * kUnit + 1;
+
+struct Cell {
+    std::string glyph = " ";
+    std::string_view style;
+};
+
+// The glyph of a line through (row, column), empty inside a house.
+std::string_view LineGlyph(int y, int x) {
+    if (y == 0) return x == 0 ? "┌" : x == kColumns - 1 ? "┐" : "─";
+    if (y == kRows - 1) return x == 0 ? "└" : x == kColumns - 1 ? "┘" : "─";
+    if (x == 0 || x == kColumns - 1) return "│";
+    const bool onDiamond = std::abs(x - 2 * kUnit) + 2 * std::abs(y - kUnit) == 2 * kUnit;
+    const bool falling = x == 2 * y || (onDiamond && (y < kUnit) == (x > 2 * kUnit));
+    const bool rising = x == kColumns - 1 - 2 * y || (onDiamond && (y < kUnit) == (x < 2 * kUnit));
+    if (falling && rising) return "╳";
+    if (falling) return "╲";
+    if (rising) return "╱";
+    return {};
+}
+
+// The house 1 … 12 a point inside the square belongs to.
+int HouseAt(int y, int x) {
+    const double u = static_cast<double>(x) / (kColumns - 1), v = static_cast<double>(y) / (kRows - 1);
+    const bool inside = std::abs(u - 0.5) + std::abs(v - 0.5) < 0.5;
+    if (v < u && v < 1 - u) return inside ? 1 : (u < 0.5 ? 2 : 12);
+    if (v > u && v < 1 - u) return inside ? 4 : (v < 0.5 ? 3 : 5);
+    if (v > u && v > 1 - u) return inside ? 7 : (u < 0.5 ? 6 : 8);
+    return inside ? 10 : (v < 0.5 ? 11 : 9);
+}
+
+struct Span {
+    int row, first, last;  // the inner columns, a blank kept at each end
+    int Width() const { return last - first + 1; }
+};
+
+std::vector<Span> HouseSpans(int house) {
+    std::vector<Span> spans;
+    for (int y = 1; y < kRows - 1; ++y) {
+        int first = -1, last = -1;
+        for (int x = 1; x < kColumns - 1; ++x) {
+            if (!LineGlyph(y, x).empty() || HouseAt(y, x) != house) continue;
+            if (first < 0) first = x;
+            last = x;
+        }
+        if (first >= 0 && last - first - 1 >= 2) spans.push_back({y, first + 1, last - 1});
+    }
+    return spans;
+}
+
+struct Line {
+    std::string text;
+    std::vector<std::pair<std::size_t, std::size_t>> arudhaRuns;  // byte ranges in the arudhas' colour
+};
+
+// Packs the tokens into lines of the given widths; returns how many fitted.
+std::size_t Pack(const std::vector<ChartToken>& tokens, const std::vector<int>& widths, std::vector<Line>& lines) {
+    lines.assign(widths.size(), {});
+    std::size_t t = 0;
+    for (std::size_t l = 0; l < widths.size() && t < tokens.size(); ++l) {
+        while (t < tokens.size()) {
+            const std::string& text = tokens[t].text;
+            const std::size_t needed = lines[l].text.empty() ? text.size() : lines[l].text.size() + 1 + text.size();
+            if (needed > static_cast<std::size_t>(widths[l])) break;
+            if (!lines[l].text.empty()) lines[l].text += ' ';
+            if (tokens[t].arudha) lines[l].arudhaRuns.emplace_back(lines[l].text.size(), text.size());
+            lines[l].text += text;
+            ++t;
+        }
+    }
+    return t;
+}
+
+void Write(std::vector<std::vector<Cell>>& canvas, const Span& span, const std::string& text,
+           const std::vector<std::pair<std::size_t, std::size_t>>& arudhaRuns, std::string_view style) {
+    const int start = span.first + (span.Width() - static_cast<int>(text.size())) / 2;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        Cell& cell = canvas[static_cast<std::size_t>(span.row)][static_cast<std::size_t>(start) + i];
+        cell.glyph = std::string(1, text[i]);
+        cell.style = style;
+        for (const auto& [at, length] : arudhaRuns)
+            if (i >= at && i < at + length) cell.style = kBoldBlue;
+    }
+}
+
+}  // namespace
+
+SignTokens ChartTokens(const std::array<int, kBodyCount>& bodySigns,
+                       const std::array<std::string, kBodyCount + 1>& bodyNames,
+                       const std::vector<int>& arudhaSigns) {
+    SignTokens tokens;
+    for (int i = 0; i < kBodyCount; ++i) {
+        const int sign = bodySigns[static_cast<std::size_t>(i)];
+        if (sign < 0 || sign >= kSignCount) continue;
+        std::string text(kBodyAbbreviations[static_cast<std::size_t>(i)]);
+        if (bodyNames[static_cast<std::size_t>(i)].find("(R)") != std::string::npos) text += "(R)";
+        tokens[static_cast<std::size_t>(sign)].push_back({text, false});
+    }
+    for (std::size_t a = 0; a < arudhaSigns.size() && a < kArudhaLabels.size(); ++a) {
+        const int sign = arudhaSigns[a];
+        if (sign >= 0 && sign < kSignCount)
+            tokens[static_cast<std::size_t>(sign)].push_back({std::string(kArudhaLabels[a]), true});
+    }
+    return tokens;
+}
+
+std::string DrawNorthIndianChart(const SignTokens& tokens, int ascendantSign, bool ansi) {
+    std::vector<std::vector<Cell>> canvas(kRows, std::vector<Cell>(kColumns));
+    for (int y = 0; y < kRows; ++y)
+        for (int x = 0; x < kColumns; ++x)
+            if (const std::string_view glyph = LineGlyph(y, x); !glyph.empty())
+                canvas[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)].glyph = std::string(glyph);
+
+    std::string overflow;
+    for (int house = 1; house <= kSignCount; ++house) {
+        const int sign = NorthHouseSign(ascendantSign, house);
+        const std::vector<ChartToken>& entries = tokens[static_cast<std::size_t>(sign)];
+        // The widest rows first, the sign number on the first of them in
+        // reading order and the entries packed below it.
+        std::vector<Span> spans = HouseSpans(house);
+        std::stable_sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.Width() > b.Width(); });
+        std::size_t fitted = 0;
+        std::vector<Span> chosen;
+        std::vector<Line> lines;
+        for (std::size_t n = 1; n <= spans.size(); ++n) {
+            chosen.assign(spans.begin(), spans.begin() + static_cast<std::ptrdiff_t>(n));
+            std::sort(chosen.begin(), chosen.end(), [](const Span& a, const Span& b) { return a.row < b.row; });
+            std::vector<int> widths;
+            for (std::size_t i = 1; i < chosen.size(); ++i) widths.push_back(chosen[i].Width());
+            fitted = Pack(entries, widths, lines);
+            if (fitted == entries.size()) break;
+        }
+        if (chosen.empty()) continue;
+        Write(canvas, chosen[0], std::to_string(sign + 1), {}, kBold);
+        for (std::size_t i = 0; i < lines.size(); ++i) Write(canvas, chosen[i + 1], lines[i].text, lines[i].arudhaRuns, kGreen);
+        if (fitted < entries.size()) {
+            overflow += "  House " + std::to_string(house) + " (" + std::string(kSignEnglishNames[static_cast<std::size_t>(sign)]) +
+                        ") also holds:";
+            for (std::size_t t = fitted; t < entries.size(); ++t) overflow += " " + entries[t].text;
+            overflow += '\n';
+        }
+    }
+
+    std::string out;
+    for (const std::vector<Cell>& row : canvas) {
+        for (const Cell& cell : row) AppendStyled(out, cell.glyph, cell.style, ansi);
+        out += '\n';
+    }
+    out += overflow;
+    out += "  House 1 at the top, the houses running counter-clockwise; the numbers are the signs (1 Aries … 12 Pisces).\n";
+    out += "  Su Sun, Mo Moon, Me Mercury, Ve Venus, Ma Mars, Ju Jupiter, Sa Saturn, Ra Rahu, Ke Ketu, As ascendant; (R) retrograde.\n";
+    return out;
+}
+
+}  // namespace velmora::cli
