@@ -14,8 +14,9 @@ inline constexpr int kExitWriteFailed = 1;  // the output could not be written (
 // `args` without the program name. "--batch -" reads `stdinFd` when it is a
 // file descriptor (the program's standard input, whose read errors are then
 // seen), else `in`. Styling escape sequences are written only when
-// `stdoutIsTerminal`.
+// `stdoutIsTerminal`; a batch draws its progress line on `err` only when
+// `stderrIsTerminal` (and not --quiet).
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err, bool stdoutIsTerminal, int stdinFd = -1);
+           std::ostream& err, bool stdoutIsTerminal, int stdinFd = -1, bool stderrIsTerminal = false);
 
 }  // namespace velmora::cli
