@@ -6,6 +6,7 @@
 
 #include <CLI/CLI.hpp>
 #include <cctype>
+#include <charconv>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -90,8 +91,7 @@ Exit status: 0 done, 2 refused (the message alone on standard error; with
 
 struct Options {
     ChartRequest request;
-    std::optional<std::string> name, date, time, lon, lat, batch, places, fields, format;
-    std::optional<int> jobs;
+    std::optional<std::string> name, date, time, lon, lat, batch, places, fields, format, jobs;
     bool quiet = false;
     bool json = false;
     bool zones = false;
@@ -188,10 +188,16 @@ std::string BatchSettingsFrom(const Options& o, bool stderrIsTerminal, BatchSett
     }
     if (std::string refusal = CheckBatchOutput(settings.output); !refusal.empty()) return refusal;
     constexpr int kMaxJobs = 256;
-    if (o.jobs && (*o.jobs < 1 || *o.jobs > kMaxJobs))
-        return "--jobs: give a number of threads from 1 to " + std::to_string(kMaxJobs) + ", got " +
-               std::to_string(*o.jobs);
-    settings.jobs = o.jobs.value_or(AvailableCores());
+    settings.jobs = AvailableCores();
+    if (o.jobs) {
+        const std::string& text = *o.jobs;
+        int jobs = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), jobs);
+        if (error != std::errc{} || end != text.data() + text.size() || text.empty() || jobs < 1 || jobs > kMaxJobs)
+            return "--jobs: give a number of threads from 1 to " + std::to_string(kMaxJobs) + ", got \"" + text +
+                   "\"";
+        settings.jobs = jobs;
+    }
     settings.progress = stderrIsTerminal && !o.quiet;
     return {};
 }
