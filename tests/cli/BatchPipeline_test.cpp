@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "CliRunner.h"
+#include "FullBuffer.h"
 
 namespace velmora::cli::test {
 namespace {
@@ -142,22 +143,6 @@ TEST(BatchPipeline, ALineTooLongIsOneErrorLine) {
         EXPECT_EQ(got[0], got[2]);
     }
 }
-
-// Accepts `room` bytes, then every write fails.
-class FullBuffer : public std::streambuf {
-public:
-    explicit FullBuffer(std::size_t room) : room_(room) {}
-
-protected:
-    int_type overflow(int_type c) override {
-        if (room_ == 0) return traits_type::eof();
-        --room_;
-        return c;
-    }
-
-private:
-    std::size_t room_;
-};
 
 TEST(BatchPipeline, AFailedWriteStopsTheThreads) {
     std::string input;
