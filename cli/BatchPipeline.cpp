@@ -70,8 +70,8 @@ public:
         {
             std::lock_guard lock(mutex_);
             stop_ = true;
+            work_.notify_all();
         }
-        work_.notify_all();
         for (std::thread& worker : workers_) worker.join();
     }
 
@@ -91,8 +91,8 @@ public:
                 {
                     std::lock_guard lock(mutex_);
                     queue_.push_back(&chunk);
+                    work_.notify_one();  // under the lock, so thread checkers see a clean hand-over
                 }
-                work_.notify_one();
                 next = (next + 1) % chunks_.size();
                 ++inFlight;
             }
@@ -135,8 +135,8 @@ private:
             {
                 std::lock_guard lock(mutex_);
                 chunk->done = true;
+                finished_.notify_one();
             }
-            finished_.notify_one();
         }
     }
 
