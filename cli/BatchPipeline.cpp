@@ -105,6 +105,7 @@ public:
             out.write(chunk.output.data(), static_cast<std::streamsize>(chunk.output.size()));
             if (!out) {
                 outcome.writeFailed = true;
+                if (progress) progress->Finish(lines, outcome.refusedLines);
                 return outcome;  // the destructor stops the workers
             }
             outcome.refusedLines += chunk.refused;

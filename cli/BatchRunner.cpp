@@ -192,6 +192,7 @@ BatchOutcome BatchRunner::RunAll(LineSource& in, std::ostream& out, BatchProgres
         outcome.refusedLines += refused ? 1 : 0;
         if (!out) {
             outcome.writeFailed = true;
+            if (progress) progress->Finish(lines, outcome.refusedLines);
             return outcome;
         }
         if (progress && ++lines % kProgressEvery == 0) progress->Update(lines, in.BytesRead());

@@ -147,13 +147,21 @@ TEST(BatchPipeline, ALineTooLongIsOneErrorLine) {
 TEST(BatchPipeline, AFailedWriteStopsTheThreads) {
     std::string input;
     for (int i = 0; i < 20'000; ++i) input += kGood + "\n";
-    std::istringstream in(input);
-    StreamLines lines(in);
-    FullBuffer full(100'000);
-    std::ostream out(&full);
-    const BatchOutcome outcome = RunBatch(lines, out, {}, 3);
-    EXPECT_TRUE(outcome.writeFailed);
-    EXPECT_GT(input.size() - static_cast<std::size_t>(in.tellg()), input.size() / 2);
+    for (int jobs : {1, 3}) {
+        SCOPED_TRACE(jobs);
+        std::istringstream in(input);
+        StreamLines lines(in);
+        FullBuffer full(100'000);
+        std::ostream out(&full);
+        std::ostringstream err;
+        BatchProgress progress(err, [] { return std::chrono::nanoseconds(0); }, 0);
+        const BatchOutcome outcome = RunBatch(lines, out, {}, jobs, &progress);
+        EXPECT_TRUE(outcome.writeFailed);
+        EXPECT_GT(input.size() - static_cast<std::size_t>(in.tellg()), input.size() / 2);
+        // The progress line is ended, so the failure's message stands on a line of its own.
+        ASSERT_FALSE(err.str().empty());
+        EXPECT_EQ(err.str().back(), '\n');
+    }
 }
 
 }  // namespace
