@@ -67,12 +67,16 @@ Options:
   --batch FILE|-     each line {"name","date","time","lon","lat","zone","dst","city",
                      "state","country","precise","node","place","tz","ambiguous"} gives
                      one output line:
-                     the --json object (compact) or {"error": message}
+                     the --json object (compact) or {"error": message}; a line
+                     longer than 1 MiB is refused as one error line
   --fields LIST      with --batch: what each output line holds, a comma-separated
                      list of the object's keys in the order wanted, such as
                      positions,degrees,bodySigns,arudhaSigns (default: the whole
                      object; without report and reportText the report is not
-                     written at all, which is much faster)
+                     written at all, which is much faster); the keys: name,
+                     positions, longitudes, bodyNames, bodySigns, arudhaSigns,
+                     signBoxes, arudhaBoxes, details, report, reportText, mode,
+                     ayanamsa, degrees
   --format jsonl|csv with --batch: JSON lines (default) or comma-separated values
                      (RFC 4180: a header row, one row a birth, lists spread over
                      columns such as position_sun ... position_asc, a last column

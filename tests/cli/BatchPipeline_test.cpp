@@ -125,6 +125,16 @@ TEST(BatchPipeline, OptionsAreChecked) {
     }
 }
 
+TEST(BatchPipeline, HelpNamesEveryField) {
+    const std::string help = RunCliWith({"--help"}).out;
+    for (const ChartField& field : AllChartFields())
+        EXPECT_NE(help.find(" " + std::string(field.name) + (&field == &AllChartFields().back() ? "\n" : ",")),
+                  std::string::npos)
+            << field.name;
+    for (const char* option : {"--fields LIST", "--format jsonl|csv", "--jobs N", "--quiet"})
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+}
+
 TEST(BatchPipeline, ALineTooLongIsOneErrorLine) {
     std::string input = kGood + "\n" + std::string(5000, 'x') + "\n" + kGood + "\n" + std::string(3000, ' ');
     for (int jobs : {1, 2}) {
