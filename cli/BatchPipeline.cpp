@@ -122,7 +122,12 @@ public:
 
 private:
     void Work(const BatchOutput& output) {
-        BatchRunner runner(output);  // built here: the precise library's state is this thread's
+        // The precise library's state is this thread's: freed when the thread
+        // is done, after its runner.
+        struct ReleaseAtEnd {
+            ~ReleaseAtEnd() { PreciseEphemeris::ReleaseThreadState(); }
+        } release;
+        BatchRunner runner(output);  // built here, so its precise instance sets up this thread
         for (;;) {
             Chunk* chunk = nullptr;
             {

@@ -52,6 +52,12 @@ public:
 
     const std::string& DataDirectory() const { return dataDirectory_; }
 
+    // Frees the library's state of the calling thread: its open data files
+    // and buffers, which would otherwise be lost when the thread ends. A
+    // thread that computed calls it last, when no instance computes on it
+    // any more.
+    static void ReleaseThreadState();
+
 private:
     bool DataFilesPresent();
 
