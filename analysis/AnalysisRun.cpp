@@ -195,10 +195,12 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNa
     ComputeBeyondArudhas();
 
     // The report.
-    FillReportTables(Tables);
-    FillArudhaReportRows(Tables, Chart);
     Result.RTB.clear();
-    WriteReport(Chart, Tables, Result.RTB);
+    if (WithReport) {
+        FillReportTables(Tables);
+        FillArudhaReportRows(Tables, Chart);
+        WriteReport(Chart, Tables, Result.RTB);
+    }
     return check;
 }
 

@@ -81,6 +81,11 @@ public:
     // from its clock. No date: nothing is marked.
     CalendarDate Today;
 
+    // Whether a run writes the report pieces (Result.RTB). A batch of
+    // positions that nobody reads the report of leaves them out; the run then
+    // ends with an empty report and everything else as always.
+    bool WithReport = true;
+
     // Validates the form and, when it passes, computes everything above in
     // the form's mode. `months` gives the full month names for lblDOB (the
     // window passes the system language's, the command line English). On a

@@ -5,7 +5,9 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "cli/CsvRow.h"
 #include "cli/JsonRenderer.h"
+#include "cli/RequestScanner.h"
 
 namespace velmora::cli {
 
@@ -101,35 +103,109 @@ std::string ParseBatchRequest(std::string_view line, ChartRequest& request) {
     return {};
 }
 
+std::string CheckBatchOutput(const BatchOutput& output) {
+    if (output.format != BatchFormat::Csv) return {};
+    for (const ChartField* field : output.fields)
+        if (field->column.empty())
+            return "--fields: \"" + std::string(field->name) + "\" is " +
+                   (field->needsReport ? "a list of pieces" : "a list of nested lists") +
+                   " and has no CSV columns; choose it with --format jsonl";
+    return {};
+}
+
+BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
+    wholeObject_ = format_.format == BatchFormat::Jsonl && format_.fields.empty();
+    if (format_.fields.empty()) {
+        for (const ChartField& field : AllChartFields())
+            if (format_.format == BatchFormat::Jsonl || !field.column.empty())
+                format_.fields.push_back(&field);
+    }
+    csvColumns_ = CsvColumns(format_.fields).size();
+    run_.Today = format_.today;
+    run_.WithReport = false;
+    for (const ChartField* field : format_.fields) run_.WithReport = run_.WithReport || field->needsReport;
+}
+
+std::string BatchRunner::Header() const {
+    if (format_.format != BatchFormat::Csv) return {};
+    std::string header;
+    CsvRow row(header);
+    for (const std::string& column : CsvColumns(format_.fields)) row.String(column);
+    row.String("error");
+    row.End();
+    return header;
+}
+
+std::string BatchRunner::TooLongMessage(std::size_t maxBytes) {
+    return "the line is longer than " + std::to_string(maxBytes) + " bytes";
+}
+
+void BatchRunner::AppendRefusal(std::string_view message) {
+    if (format_.format == BatchFormat::Jsonl) {
+        AppendErrorJson(message, output_);
+        return;
+    }
+    CsvRow row(output_);
+    for (std::size_t i = 0; i < csvColumns_; ++i) row.Empty();
+    row.String(message);
+}
+
 std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    std::string refusal = ParseBatchRequest(line, request_);
+    std::string refusal;
+    if (!ScanRequest(line, request_)) refusal = ParseBatchRequest(line, request_);
     if (refusal.empty()) refusal = RunChart(request_, form_, run_, months_);
     refused = !refusal.empty();
     output_.clear();
     if (refused) {
-        AppendErrorJson(refusal, output_);
-    } else {
+        AppendRefusal(refusal);
+    } else if (wholeObject_) {
         AppendChartJson(run_, output_);
+    } else if (format_.format == BatchFormat::Jsonl) {
+        AppendChartFields(run_, format_.fields, output_);
+    } else {
+        CsvRow row(output_);
+        for (const ChartField* field : format_.fields) field->csv(run_, row);
+        row.Empty();  // no error
     }
     return output_;
 }
 
-BatchOutcome BatchRunner::RunAll(LineSource& in, std::ostream& out) {
+std::string_view BatchRunner::RefuseLine(std::string_view message) {
+    output_.clear();
+    AppendRefusal(message);
+    return output_;
+}
+
+std::string_view BatchRunner::RunSourceLine(const LineSource& in, std::string_view line, bool& refused) {
+    if (!in.TooLong()) return RunLine(line, refused);
+    refused = true;
+    return RefuseLine(TooLongMessage(in.MaxLineBytes()));
+}
+
+BatchOutcome BatchRunner::RunAll(LineSource& in, std::ostream& out, BatchProgress* progress) {
+    constexpr std::uint64_t kProgressEvery = 64;  // lines between looks at the clock
     BatchOutcome outcome;
+    const std::string header = Header();
+    out.write(header.data(), static_cast<std::streamsize>(header.size()));
+    const std::string_view newline = LineEnd();
     std::string line;
+    std::uint64_t lines = 0;
     while (in.Next(line)) {
         bool refused = false;
-        const std::string_view output = RunLine(line, refused);
+        const std::string_view output = RunSourceLine(in, line, refused);
         out.write(output.data(), static_cast<std::streamsize>(output.size()));
-        out.put('\n');
+        out.write(newline.data(), static_cast<std::streamsize>(newline.size()));
         outcome.refusedLines += refused ? 1 : 0;
         if (!out) {
             outcome.writeFailed = true;
+            if (progress) progress->Finish(lines, outcome.refusedLines);
             return outcome;
         }
+        if (progress && ++lines % kProgressEvery == 0) progress->Update(lines, in.BytesRead());
     }
     outcome.readError = in.Error();
+    if (progress) progress->Finish(lines, outcome.refusedLines);
     return outcome;
 }
 

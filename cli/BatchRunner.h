@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "analysis/AnalysisRun.h"
+#include "cli/BatchProgress.h"
+#include "cli/ChartFields.h"
 #include "cli/ChartRequest.h"
 #include "cli/LineSource.h"
 
@@ -18,6 +20,19 @@ namespace velmora::cli {
 // control character outside the whitespace) is refused whole.
 std::string ParseBatchRequest(std::string_view line, ChartRequest& request);
 
+enum class BatchFormat { Jsonl, Csv };
+
+// What each output line holds. No fields: the whole chart object for JSON
+// lines, every field that has columns for CSV.
+struct BatchOutput {
+    BatchFormat format = BatchFormat::Jsonl;
+    FieldList fields;
+    CalendarDate today;  // whose running dasha periods each chart marks; none: nothing marked
+};
+
+// Why `output` cannot be written (a field without CSV columns); empty when it can.
+std::string CheckBatchOutput(const BatchOutput& output);
+
 struct BatchOutcome {
     int refusedLines = 0;
     bool writeFailed = false;  // the batch stopped at the first failed write
@@ -26,19 +41,40 @@ struct BatchOutcome {
 
 class BatchRunner {
 public:
-    // One output line (without its newline) for one input line: the chart
+    explicit BatchRunner(BatchOutput output = {});
+
+    // The CSV header row with its CR LF; empty for JSON lines.
+    std::string Header() const;
+    // What ends each output line: LF for JSON lines, CR LF for CSV.
+    std::string_view LineEnd() const { return format_.format == BatchFormat::Csv ? "\r\n" : "\n"; }
+
+    // One output line (without its newline, LF for JSON lines, CR LF for CSV) for one input line: the chart
     // object, or {"error": message}. `refused` tells which. The text stays
     // valid until the next call.
     std::string_view RunLine(std::string_view line, bool& refused);
+    // The output line of a line refused before it was read (too long).
+    std::string_view RefuseLine(std::string_view message);
+    // The output line of the last line `in` handed out: RunLine, or the
+    // refusal of a line too long to read.
+    std::string_view RunSourceLine(const LineSource& in, std::string_view line, bool& refused);
 
-    // Every line of `in` to `out`, until the input ends, cannot be read or
+    // The refusal of a line longer than `maxBytes`.
+    static std::string TooLongMessage(std::size_t maxBytes);
+
+    // The header, then every line of `in` to `out`, until the input ends, cannot be read or
     // the output cannot be written.
-    BatchOutcome RunAll(LineSource& in, std::ostream& out);
+    // `progress`, when given, is updated as lines are written and finished
+    // at the end.
+    BatchOutcome RunAll(LineSource& in, std::ostream& out, BatchProgress* progress = nullptr);
 
     // The day whose running dasha periods every chart marks.
-    void SetToday(const CalendarDate& today) { run_.Today = today; }
 
 private:
+    void AppendRefusal(std::string_view message);
+
+    BatchOutput format_;
+    bool wholeObject_ = true;     // the default JSON object
+    std::size_t csvColumns_ = 0;  // before the error column
     AnalysisRun run_;
     MonthNames months_ = EnglishMonthNames();
     ChartRequest request_;

@@ -1,17 +1,20 @@
 #include "cli/CliApp.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
 #include <cctype>
 #include <ctime>
+#include <charconv>
 #include <istream>
 #include <optional>
 #include <ostream>
 
 #include "atlas/Atlas.h"
 #include "birthfile/BirthFile.h"
+#include "cli/BatchPipeline.h"
 #include "cli/BatchRunner.h"
 #include "cli/ChartRequest.h"
 #include "cli/JsonRenderer.h"
@@ -32,7 +35,8 @@ Usage:
               [--today YYYY-MM-DD] [--json] [--save BIRTHFILE]
   velmora-cli --open BIRTHFILE [--chart-style south|north] [--today YYYY-MM-DD] [--json] [--save BIRTHFILE]
   velmora-cli --places TEXT      the atlas's places a name finds
-  velmora-cli --batch FILE|-     one JSON object per line in, one per line out
+  velmora-cli --batch FILE|- [--fields LIST] [--format jsonl|csv] [--jobs N] [--quiet]
+                                 one JSON object per line in, one line per line out
   velmora-cli --zones            the 71 zone entries with their positions
   velmora-cli --help
 
@@ -77,7 +81,25 @@ Options:
   --batch FILE|-     each line {"name","date","time","lon","lat","zone","dst","city",
                      "state","country","precise","node","place","tz","ambiguous"} gives
                      one output line:
-                     the --json object (compact) or {"error": message}
+                     the --json object (compact) or {"error": message}; a line
+                     longer than 1 MiB is refused as one error line
+  --fields LIST      with --batch: what each output line holds, a comma-separated
+                     list of the object's keys in the order wanted, such as
+                     positions,degrees,bodySigns,arudhaSigns (default: the whole
+                     object; without report and reportText the report is not
+                     written at all, which is much faster); the keys: name,
+                     positions, longitudes, bodyNames, bodySigns, arudhaSigns,
+                     signBoxes, arudhaBoxes, details, report, reportText, mode,
+                     ayanamsa, degrees, nakshatras, navamsaSigns, dashas
+  --format jsonl|csv with --batch: JSON lines (default) or comma-separated values
+                     (RFC 4180: a header row, one row a birth, lists spread over
+                     columns such as position_sun ... position_asc, a last column
+                     "error" holding a refused line's message); csv takes every
+                     field but report and dashas unless --fields says otherwise
+  --jobs N           with --batch: compute on N threads (default: every core),
+                     the output still in input order
+  --quiet            with --batch: no progress line on standard error (it is
+                     shown only when standard error is a terminal)
   --zones            list the time zones
   -h, --help         this text
 
@@ -88,7 +110,8 @@ Exit status: 0 done, 2 refused (the message alone on standard error; with
 struct Options {
     ChartRequest request;
     std::optional<std::string> name, date, time, lon, lat, batch, places, open, save;
-    std::optional<std::string> chartStyle, today;
+    std::optional<std::string> chartStyle, today, fields, format, jobs;
+    bool quiet = false;
     bool json = false;
     bool zones = false;
     bool help = false;
@@ -126,24 +149,40 @@ int Refuse(std::ostream& err, std::string_view message) {
     return kExitRefused;
 }
 
-int RunBatch(const std::string& source, std::istream& in, int stdinFd, std::ostream& out, std::ostream& err,
-             const CalendarDate& today) {
-    BatchRunner runner;
-    runner.SetToday(today);
+struct BatchSettings {
+    BatchOutput output;
+    int jobs = 1;
+    bool progress = false;  // a progress line on `err`
+};
+
+// The input's size when it is a regular file, else 0.
+std::uint64_t RegularFileSize(int fd) {
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return 0;
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
+int RunBatch(const std::string& source, const BatchSettings& settings, std::istream& in, int stdinFd,
+             std::ostream& out, std::ostream& err) {
     BatchOutcome outcome;
+    auto run = [&](LineSource& lines, int fd) {
+        std::optional<BatchProgress> progress;
+        if (settings.progress) progress.emplace(err, &BatchProgress::SteadyNow, RegularFileSize(fd));
+        outcome = RunBatch(lines, out, settings.output, settings.jobs, progress ? &*progress : nullptr);
+    };
     if (source == "-") {
         if (stdinFd >= 0) {
             DescriptorLines lines(stdinFd);
-            outcome = runner.RunAll(lines, out);
+            run(lines, stdinFd);
         } else {
             StreamLines lines(in);
-            outcome = runner.RunAll(lines, out);
+            run(lines, -1);
         }
     } else {
         const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) return Refuse(err, "batch: cannot read \"" + source + "\"");
         DescriptorLines lines(fd);
-        outcome = runner.RunAll(lines, out);
+        run(lines, fd);
         ::close(fd);
     }
     if (outcome.writeFailed) return kExitWriteFailed;  // RunCli says so
@@ -153,6 +192,33 @@ int RunBatch(const std::string& source, std::istream& in, int stdinFd, std::ostr
         return Refuse(err, "batch: reading " + name + " failed: " + outcome.readError);
     }
     return outcome.refusedLines > 0 ? kExitRefused : 0;
+}
+
+// The batch's output and threads from the options; the refusal, empty when they are good.
+std::string BatchSettingsFrom(const Options& o, bool stderrIsTerminal, BatchSettings& settings) {
+    if (o.fields) {
+        if (std::string refusal = ParseFieldList(*o.fields, settings.output.fields); !refusal.empty())
+            return refusal;
+    }
+    if (o.format && *o.format == "csv") {
+        settings.output.format = BatchFormat::Csv;
+    } else if (o.format && *o.format != "jsonl") {
+        return "--format: give jsonl or csv, got \"" + *o.format + "\"";
+    }
+    if (std::string refusal = CheckBatchOutput(settings.output); !refusal.empty()) return refusal;
+    constexpr int kMaxJobs = 256;
+    settings.jobs = AvailableCores();
+    if (o.jobs) {
+        const std::string& text = *o.jobs;
+        int jobs = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), jobs);
+        if (error != std::errc{} || end != text.data() + text.size() || text.empty() || jobs < 1 || jobs > kMaxJobs)
+            return "--jobs: give a number of threads from 1 to " + std::to_string(kMaxJobs) + ", got \"" + text +
+                   "\"";
+        settings.jobs = jobs;
+    }
+    settings.progress = stderrIsTerminal && !o.quiet;
+    return {};
 }
 
 // CLI11 takes the word after an option as its value even when that word is
@@ -186,7 +252,7 @@ std::string NormaliseArguments(const CLI::App& app, const std::vector<std::strin
 std::string RunRequest(Options& o, const CLI::App& app, FormFields& form, AnalysisRun& run);
 
 int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd, std::ostream& out,
-             std::ostream& err, bool stdoutIsTerminal, CalendarDate today) {
+             std::ostream& err, bool stdoutIsTerminal, bool stderrIsTerminal, CalendarDate today) {
     Options o;
     CLI::App app{"velmora-cli"};
     app.set_help_flag();
@@ -215,6 +281,13 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd
     app.add_option("--today", o.today);
     CLI::Option* batch = app.add_option("--batch", o.batch);
     batch->excludes(chartStyle);
+    CLI::Option* batchOptions[] = {
+        app.add_option("--fields", o.fields),
+        app.add_option("--format", o.format),
+        app.add_option("--jobs", o.jobs),
+        app.add_flag("--quiet", o.quiet),
+    };
+    for (CLI::Option* option : batchOptions) option->needs(batch);
     CLI::Option* zones = app.add_flag("--zones", o.zones);
     CLI::Option* places = app.add_option("--places", o.places);
     batch->excludes(zones);
@@ -265,7 +338,13 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd
         if (!parsed) return Refuse(err, "--chart-style must be south or north, got \"" + *o.chartStyle + "\"");
         style = *parsed;
     }
-    if (o.batch) return RunBatch(*o.batch, in, stdinFd, out, err, today);
+    if (o.batch) {
+        BatchSettings settings;
+        settings.output.today = today;
+        if (const std::string refusal = BatchSettingsFrom(o, stderrIsTerminal, settings); !refusal.empty())
+            return Refuse(err, refusal);
+        return RunBatch(*o.batch, settings, in, stdinFd, out, err);
+    }
 
     AnalysisRun run;
     run.Today = today;
@@ -330,8 +409,8 @@ CalendarDate ParseIsoDate(std::string_view text) {
 }
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err, bool stdoutIsTerminal, int stdinFd, CalendarDate today) {
-    const int status = Dispatch(args, in, stdinFd, out, err, stdoutIsTerminal, today);
+           std::ostream& err, bool stdoutIsTerminal, int stdinFd, bool stderrIsTerminal, CalendarDate today) {
+    const int status = Dispatch(args, in, stdinFd, out, err, stdoutIsTerminal, stderrIsTerminal, today);
     out.flush();
     if (!out) {
         err << "cannot write the output\n";

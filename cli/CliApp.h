@@ -17,11 +17,13 @@ inline constexpr int kExitWriteFailed = 1;  // the output could not be written (
 // `args` without the program name. "--batch -" reads `stdinFd` when it is a
 // file descriptor (the program's standard input, whose read errors are then
 // seen), else `in`. Styling escape sequences are written only when
-// `stdoutIsTerminal`. `today` is the clock's date, the day whose running
-// dasha periods are marked unless --today names another (main passes
-// SystemToday(); without a date nothing is marked).
+// `stdoutIsTerminal`; a batch draws its progress line on `err` only when
+// `stderrIsTerminal` (and not --quiet). `today` is the clock's date, the day
+// whose running dasha periods are marked unless --today names another (main
+// passes SystemToday(); without a date nothing is marked).
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err, bool stdoutIsTerminal, int stdinFd = -1, CalendarDate today = {});
+           std::ostream& err, bool stdoutIsTerminal, int stdinFd = -1, bool stderrIsTerminal = false,
+           CalendarDate today = {});
 
 // The local calendar date of the system clock.
 CalendarDate SystemToday();

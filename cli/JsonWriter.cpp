@@ -1,9 +1,9 @@
 #include "cli/JsonWriter.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "engine/Utf8.h"
+#include "cli/NumberText.h"
 
 namespace velmora::cli {
 
@@ -58,9 +58,7 @@ void JsonWriter::String(std::string_view text) {
 
 void JsonWriter::Int(std::int64_t value) {
     BeforeValue();
-    char digits[24];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    out_.append(digits, result.ptr);
+    AppendInteger(out_, value);
 }
 
 void JsonWriter::Double(double value) {
@@ -69,9 +67,7 @@ void JsonWriter::Double(double value) {
         out_ += "null";
         return;
     }
-    char digits[32];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    out_.append(digits, result.ptr);
+    AppendShortestDouble(out_, value);
 }
 
 void JsonWriter::Bool(bool value) {

@@ -9,9 +9,36 @@
 namespace velmora::cli {
 
 bool StreamLines::Next(std::string& line) {
-    if (std::getline(in_, line)) return true;
-    if (in_.bad()) error_ = "the input could not be read";
-    return false;
+    line.clear();
+    tooLong_ = false;
+    std::streambuf* const buffer = in_.rdbuf();
+    std::uint64_t length = 0;
+    bool newline = false;
+    try {
+        for (;;) {
+            const auto c = buffer->sbumpc();
+            if (c == std::char_traits<char>::eof()) break;
+            if (c == '\n') {
+                newline = true;
+                break;
+            }
+            if (++length > maxLineBytes_) {
+                if (!tooLong_) line.clear();
+                tooLong_ = true;
+            } else {
+                line.push_back(static_cast<char>(c));
+            }
+        }
+    } catch (...) {
+        error_ = "the input could not be read";
+        return false;
+    }
+    if (!newline && length == 0) {
+        in_.setstate(std::ios::eofbit);
+        return false;
+    }
+    bytesRead_ += length + (newline ? 1 : 0);
+    return true;
 }
 
 bool DescriptorLines::Fill() {
@@ -37,20 +64,44 @@ bool DescriptorLines::Fill() {
 }
 
 bool DescriptorLines::Next(std::string& line) {
-    std::size_t scanned = 0;  // bytes after start_ known to hold no newline
+    tooLong_ = false;
+    std::size_t scanned = 0;   // bytes after start_ known to hold no newline
+    std::uint64_t skipped = 0;  // bytes of a too long line already let go
     for (;;) {
         const std::size_t end = buffer_.find('\n', start_ + scanned);
         if (end != std::string::npos) {
-            line.assign(buffer_, start_, end - start_);
+            const std::size_t length = end - start_;
+            if (tooLong_ || length > maxLineBytes_) {
+                tooLong_ = true;
+                line.clear();
+            } else {
+                line.assign(buffer_, start_, length);
+            }
+            bytesRead_ += skipped + length + 1;
             start_ = end + 1;
             return true;
         }
         scanned = buffer_.size() - start_;
+        if (scanned > maxLineBytes_) {
+            // Too long: let its bytes go as they come, keep nothing of it.
+            tooLong_ = true;
+            skipped += scanned;
+            start_ = buffer_.size();
+            scanned = 0;
+        }
         if (ended_ || !Fill()) {
             ended_ = true;
-            if (!error_.empty() || start_ >= buffer_.size()) return false;
+            if (!error_.empty()) return false;
+            if (start_ >= buffer_.size() && !tooLong_) return false;
             // The last line, without a newline.
-            line.assign(buffer_, start_, std::string::npos);
+            const std::size_t length = buffer_.size() - start_;
+            if (tooLong_ || length > maxLineBytes_) {
+                tooLong_ = true;
+                line.clear();
+            } else {
+                line.assign(buffer_, start_, std::string::npos);
+            }
+            bytesRead_ += skipped + length;
             start_ = buffer_.size();
             return true;
         }

@@ -1,8 +1,11 @@
 #pragma once
 // The lines of a batch input, with a read error told apart from the end of
 // the input: a directory, an unreadable device or a failure in the middle of
-// a file is a message, never a short batch.
+// a file is a message, never a short batch. A line longer than the limit is
+// not held in memory: it is handed out empty with TooLong() set, so a batch
+// of any size reads in constant memory.
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 
@@ -10,14 +13,26 @@ namespace velmora::cli {
 
 class LineSource {
 public:
+    static constexpr std::size_t kDefaultMaxLineBytes = 1 << 20;  // 1 MiB; a request line is about 200 bytes
+
     virtual ~LineSource() = default;
     // The next line without its newline; false at the end or on an error.
     virtual bool Next(std::string& line) = 0;
     // Why reading stopped early; empty at a clean end.
     const std::string& Error() const { return error_; }
+    // The last line handed out was longer than MaxLineBytes() and was
+    // skipped to its end; `line` was left empty.
+    bool TooLong() const { return tooLong_; }
+    std::size_t MaxLineBytes() const { return maxLineBytes_; }
+    void SetMaxLineBytes(std::size_t bytes) { maxLineBytes_ = bytes; }
+    // Bytes of the lines handed out so far, their newlines included.
+    std::uint64_t BytesRead() const { return bytesRead_; }
 
 protected:
     std::string error_;
+    bool tooLong_ = false;
+    std::size_t maxLineBytes_ = kDefaultMaxLineBytes;
+    std::uint64_t bytesRead_ = 0;
 };
 
 // Lines of a stream (the tests' in-memory input).

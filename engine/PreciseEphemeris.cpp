@@ -132,6 +132,8 @@ bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double la
     return true;
 }
 
+void PreciseEphemeris::ReleaseThreadState() { swe_close(); }
+
 std::string PreciseEphemeris::Description() const {
     // Moshier's series stand in when the data files are missing.
     std::string text = Analytical ? "Precise: Swiss Ephemeris (Moshier)" : "Precise: Swiss Ephemeris";

@@ -6,9 +6,10 @@
 //
 // The data files (Debian's swe-basic-data) are looked for in one directory.
 // Where they are missing, the library's built-in analytical ephemeris
-// (Moshier's) computes instead and `Analytical` says so. The library keeps one
-// data directory for the whole process: the directory of the instance that
-// computed last with data files is the one in force.
+// (Moshier's) computes instead and `Analytical` says so. The library keeps its
+// state, the data directory among it, per thread (Debian builds it with
+// thread-local storage): on each thread the directory of the instance that
+// computed last there with data files is the one in force.
 
 #include <array>
 #include <string>
@@ -50,6 +51,12 @@ public:
     std::string Description() const;
 
     const std::string& DataDirectory() const { return dataDirectory_; }
+
+    // Frees the library's state of the calling thread: its open data files
+    // and buffers, which would otherwise be lost when the thread ends. A
+    // thread that computed calls it last, when no instance computes on it
+    // any more.
+    static void ReleaseThreadState();
 
 private:
     bool DataFilesPresent();

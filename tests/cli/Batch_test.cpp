@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "CliRunner.h"
+#include "FullBuffer.h"
 
 namespace velmora::cli::test {
 namespace {
@@ -103,22 +104,6 @@ TEST(Batch, EachLineChoosesItsMode) {
     EXPECT_EQ(out[0], out[2]);
     EXPECT_NE(out[0]["degrees"], out[1]["degrees"]);
 }
-
-// Accepts `room` bytes, then every write fails.
-class FullBuffer : public std::streambuf {
-public:
-    explicit FullBuffer(std::size_t room) : room_(room) {}
-
-protected:
-    int_type overflow(int_type c) override {
-        if (room_ == 0) return traits_type::eof();
-        --room_;
-        return c;
-    }
-
-private:
-    std::size_t room_;
-};
 
 TEST(Batch, TheFirstFailedWriteEndsTheBatch) {
     std::string input;

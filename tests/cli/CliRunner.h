@@ -15,11 +15,11 @@ struct CliResult {
 };
 
 inline CliResult RunCliWith(const std::vector<std::string>& args, bool terminal = false,
-                            const std::string& input = {}) {
+                            const std::string& input = {}, bool stderrTerminal = false) {
     std::istringstream in(input);
     std::ostringstream out, err;
     CliResult result;
-    result.status = RunCli(args, in, out, err, terminal);
+    result.status = RunCli(args, in, out, err, terminal, -1, stderrTerminal);
     result.out = out.str();
     result.err = err.str();
     return result;

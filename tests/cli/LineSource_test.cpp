@@ -52,6 +52,48 @@ TEST(DescriptorLines, SplitsLikeGetline) {
     std::filesystem::remove(file);
 }
 
+// A line longer than the limit comes out empty and marked, its bytes counted
+// but never held; the lines around it are whole.
+TEST(DescriptorLines, TooLongLinesAreSkippedWithoutBeingHeld) {
+    const std::string big(300'000, 'y');  // several reads
+    const struct {
+        const char* what;
+        std::string text;
+        std::vector<std::string> lines;
+        std::vector<bool> tooLong;
+    } cases[] = {
+        {"at the limit", std::string(10, 'a') + "\n", {std::string(10, 'a')}, {false}},
+        {"one past it", std::string(11, 'a') + "\nb\n", {"", "b"}, {true, false}},
+        {"long, between two", "a\n" + big + "\nb", {"a", "", "b"}, {false, true, false}},
+        {"long and last, no newline", "a\n" + big, {"a", ""}, {false, true}},
+    };
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "velmora-long-lines.txt";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::ofstream(file, std::ios::binary) << c.text;
+        const int fd = ::open(file.c_str(), O_RDONLY);
+        ASSERT_GE(fd, 0);
+        DescriptorLines descriptor(fd);
+        std::istringstream in(c.text);
+        StreamLines stream(in);
+        for (LineSource* source : {static_cast<LineSource*>(&descriptor), static_cast<LineSource*>(&stream)}) {
+            source->SetMaxLineBytes(10);
+            std::vector<std::string> lines;
+            std::vector<bool> tooLong;
+            for (std::string line; source->Next(line);) {
+                lines.push_back(line);
+                tooLong.push_back(source->TooLong());
+            }
+            EXPECT_EQ(lines, c.lines);
+            EXPECT_EQ(tooLong, c.tooLong);
+            EXPECT_EQ(source->BytesRead(), c.text.size());
+            EXPECT_EQ(source->Error(), "");
+        }
+        ::close(fd);
+    }
+    std::filesystem::remove(file);
+}
+
 TEST(DescriptorLines, ReadErrorsAreNotTheEnd) {
     for (const char* path : {"/tmp", "/proc/self/mem"}) {
         SCOPED_TRACE(path);

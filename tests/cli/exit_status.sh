@@ -49,4 +49,33 @@ if [ -w /dev/full ]; then
     status=$?
     [ "$status" -eq 1 ] || fail "a batch into a full disk gave status $status"
 fi
+# Threads: the same bytes as one thread, precise lines and refusals included,
+# into a pipe closed early (status 1) and into a full disk (status 1).
+P='{"name":"b","date":"1990-04-30","time":"6:30","lon":"77:35E","lat":"12:58N","zone":"IST","precise":true}'
+i=0
+while [ $i -lt 1500 ]; do echo "$R"; echo "$P"; echo 'not json'; i=$((i + 1)); done >"$tmp/mixed.jsonl"
+"$cli" --batch "$tmp/mixed.jsonl" --jobs 1 --fields positions,mode >"$tmp/one.out" 2>/dev/null
+[ $? -eq 2 ] || fail "a mixed batch on one thread did not exit with 2"
+"$cli" --batch "$tmp/mixed.jsonl" --jobs 2 --fields positions,mode >"$tmp/two.out" 2>/dev/null
+[ $? -eq 2 ] || fail "a mixed batch on two threads did not exit with 2"
+cmp -s "$tmp/one.out" "$tmp/two.out" || fail "--jobs 2 wrote other bytes than --jobs 1"
+( "$cli" --batch "$tmp/big.jsonl" --jobs 2 2>/dev/null; echo $? >"$tmp/pipe2.status" ) | head -c 100 >/dev/null
+[ "$(cat "$tmp/pipe2.status")" = 1 ] || fail "a closed pipe with --jobs 2 gave status $(cat "$tmp/pipe2.status")"
+if [ -w /dev/full ]; then
+    yes "$R" | timeout 60 "$cli" --batch - --jobs 2 --format csv >/dev/full 2>/dev/null
+    status=$?
+    [ "$status" -eq 1 ] || fail "a threaded batch into a full disk gave status $status"
+fi
+
+# A line of 300 MB is one error line, read in far less memory than itself
+# (where the program runs at all under a memory limit: the sanitizers' shadow
+# memory does not fit in one).
+limit=150000
+( ulimit -v $limit; "$cli" --help ) >/dev/null 2>&1 || limit=unlimited
+{ echo "$R"; head -c 300000000 /dev/zero | tr '\0' 'x'; echo; echo "$R"; } |
+    ( ulimit -v $limit; "$cli" --batch - --jobs 1 >"$tmp/long.out" 2>/dev/null; echo $? >"$tmp/long.status" )
+[ "$(cat "$tmp/long.status")" = 2 ] || fail "a 300 MB line gave status $(cat "$tmp/long.status")"
+[ "$(sed -n 2p "$tmp/long.out")" = '{"error":"the line is longer than 1048576 bytes"}' ] ||
+    fail "a 300 MB line was not one error line"
+[ "$(wc -l <"$tmp/long.out")" -eq 3 ] || fail "the lines around a 300 MB line were lost"
 echo "ok"

@@ -1,0 +1,254 @@
+#include "cli/ChartFields.h"
+
+#include <array>
+
+#include "analysis/ReportText.h"
+#include "analysis/Vimshottari.h"
+#include "engine/NameTables.h"
+#include "cli/CsvRow.h"
+#include "cli/JsonWriter.h"
+
+namespace velmora::cli {
+
+namespace {
+
+constexpr std::array<std::string_view, kBodyCount> kBodyColumns = {
+    "sun", "moon", "mercury", "venus", "mars", "jupiter", "saturn", "rahu", "ketu", "asc"};
+constexpr std::array<std::string_view, kSignCount> kSignColumns = {
+    "ari", "tau", "gem", "can", "leo", "vir", "lib", "sco", "sag", "cap", "aqu", "pis"};
+constexpr std::array<std::string_view, kArudhaCount> kArudhaColumns = {
+    "al", "a2", "a3", "a4", "a5", "a6", "a7", "a8", "a9", "a10", "a11", "a12"};
+constexpr std::array<std::string_view, 12> kDetailKeys = {
+    "name",    "dob",   "tob",      "latitude", "longitude", "city",
+    "state",   "country", "place", "timeZone", "utcOffset", "dst"};
+
+// Each point's nakshatra as name, lord and pada: three cells a point in CSV.
+constexpr std::array<std::string_view, 3 * kBodyCount> kNakshatraColumns = {
+    "sun_name",     "sun_lord",     "sun_pada",     "moon_name",    "moon_lord",    "moon_pada",
+    "mercury_name", "mercury_lord", "mercury_pada", "venus_name",   "venus_lord",   "venus_pada",
+    "mars_name",    "mars_lord",    "mars_pada",    "jupiter_name", "jupiter_lord", "jupiter_pada",
+    "saturn_name",  "saturn_lord",  "saturn_pada",  "rahu_name",    "rahu_lord",    "rahu_pada",
+    "ketu_name",    "ketu_lord",    "ketu_pada",    "asc_name",     "asc_lord",     "asc_pada"};
+
+template <typename W>
+void WriteName(const AnalysisRun& run, W& w) {
+    w.String(run.Birth.BirthName);
+}
+template <typename W>
+void WritePositions(const AnalysisRun& run, W& w) {
+    w.StringArray(run.Result.planet, kBodyCount);
+}
+template <typename W>
+void WriteLongitudes(const AnalysisRun& run, W& w) {
+    w.StringArray(run.LongTexts(), kBodyCount);
+}
+template <typename W>
+void WriteBodyNames(const AnalysisRun& run, W& w) {
+    w.StringArray(run.Names.BodyNames, kBodyCount);
+}
+template <typename W>
+void WriteBodySigns(const AnalysisRun& run, W& w) {
+    w.IntArray(run.Chart.BodySigns, kBodyCount);
+}
+template <typename W>
+void WriteArudhaSigns(const AnalysisRun& run, W& w) {
+    w.IntArray(run.Chart.ArudhaSigns, kArudhaCount);
+}
+template <typename W>
+void WriteSignBoxes(const AnalysisRun& run, W& w) {
+    w.StringArray(run.Result.signBoxes, kSignCount);
+}
+template <typename W>
+void WriteArudhaBoxes(const AnalysisRun& run, W& w) {
+    w.StringArray(run.Result.lblArudha, kSignCount);
+}
+template <typename W>
+void WriteDetails(const AnalysisRun& run, W& w) {
+    const ResultFormTexts& r = run.Result;
+    const std::string* texts[] = {&r.lblName,  &r.lblDOB,     &r.lblTOB,   &r.lblLatitude,
+                                  &r.lblLongitude, &r.lblCity, &r.lblState, &r.lblCountry,
+                                  &r.place,    &r.timeZone,   &r.utcOffset};
+    w.BeginObject();
+    for (std::size_t i = 0; i < std::size(texts); ++i) {
+        w.Key(kDetailKeys[i]);
+        w.String(*texts[i]);
+    }
+    w.Key(kDetailKeys.back());
+    w.Bool(r.dst);
+    w.EndObject();
+}
+template <typename W>
+void WriteReportPieces(const AnalysisRun& run, W& w) {
+    w.BeginArray();
+    for (const ReportPiece& piece : run.Result.RTB) {
+        w.BeginObject();
+        w.Key("text");
+        w.String(piece.text);
+        w.Key("bold");
+        w.Bool(piece.bold);
+        w.Key("color");
+        w.String(piece.color == ReportColor::DarkRed ? "#800000" : "#000000");
+        w.Key("size");
+        w.Int(piece.size);
+        w.Key("breaks");
+        w.Int(piece.breaks);
+        w.EndObject();
+    }
+    w.EndArray();
+}
+template <typename W>
+void WriteReportText(const AnalysisRun& run, W& w) {
+    w.String(ReportPlainText(run.Result.RTB));
+}
+template <typename W>
+void WriteMode(const AnalysisRun& run, W& w) {
+    w.String(ModeName(run.Mode));
+}
+template <typename W>
+void WriteAyanamsa(const AnalysisRun& run, W& w) {
+    w.Double(run.Ayanamsa);
+}
+template <typename W>
+void WriteDegrees(const AnalysisRun& run, W& w) {
+    w.DoubleArray(run.Degrees, kBodyCount);
+}
+
+template <typename W>
+void WriteNakshatras(const AnalysisRun& run, W& w) {
+    w.BeginArray();
+    for (const NakshatraPlace& n : run.Result.nakshatras) {
+        w.BeginObject();
+        w.Key("name");
+        w.String(n.Name());
+        w.Key("lord");
+        w.String(kPlainBodyNames[static_cast<std::size_t>(n.lord)]);
+        w.Key("pada");
+        w.Int(n.pada);
+        w.EndObject();
+    }
+    w.EndArray();
+}
+template <typename W>
+void WriteNavamsaSigns(const AnalysisRun& run, W& w) {
+    w.IntArray(run.Result.navamsaSigns, kBodyCount);
+}
+template <typename W>
+void WritePeriod(W& w, const DashaPeriod& p, bool running) {
+    w.Key("lord");
+    w.String(kPlainBodyNames[static_cast<std::size_t>(p.lord)]);
+    w.Key("start");
+    w.String(DateTimeText(p.start));
+    w.Key("end");
+    w.String(DateTimeText(p.end));
+    w.Key("running");
+    w.Bool(running);
+}
+// The Vimshottari dasha: the year length, the first period's balance at
+// birth, the day the running periods are marked for ("" for none), and the
+// nine major periods with their sub-periods, as local date-times.
+template <typename W>
+void WriteDashas(const AnalysisRun& run, W& w) {
+    const VimshottariDasha& d = run.Result.dasha;
+    w.BeginObject();
+    w.Key("yearDays");
+    w.Double(kDashaYearDays);
+    w.Key("balanceYears");
+    w.Double(d.balanceYears);
+    w.Key("balance");
+    w.String(YearsMonthsDaysText(d.balanceYears));
+    w.Key("today");
+    w.String(d.today.Valid() ? DateText({d.today.year, d.today.month, d.today.day, 0, 0}) : std::string());
+    w.Key("periods");
+    w.BeginArray();
+    for (int m = 0; m < 9; ++m) {
+        const MajorDasha& major = d.majors[static_cast<std::size_t>(m)];
+        w.BeginObject();
+        WritePeriod(w, major.period, m == d.runningMajor);
+        w.Key("subPeriods");
+        w.BeginArray();
+        for (int s = 0; s < 9; ++s) {
+            w.BeginObject();
+            WritePeriod(w, major.sub[static_cast<std::size_t>(s)], m == d.runningMajor && s == d.runningSub);
+            w.EndObject();
+        }
+        w.EndArray();
+        w.EndObject();
+    }
+    w.EndArray();
+    w.EndObject();
+}
+
+#define VELMORA_FIELD_WRITERS(f) &f<JsonWriter>, &f<CsvRow>
+
+constexpr std::span<const std::string_view> kOneColumn{};
+
+const ChartField kFields[] = {
+    {"name", "name", kOneColumn, false, VELMORA_FIELD_WRITERS(WriteName)},
+    {"positions", "position", kBodyColumns, false, VELMORA_FIELD_WRITERS(WritePositions)},
+    {"longitudes", "longitude", kBodyColumns, false, VELMORA_FIELD_WRITERS(WriteLongitudes)},
+    {"bodyNames", "bodyName", kBodyColumns, false, VELMORA_FIELD_WRITERS(WriteBodyNames)},
+    {"bodySigns", "bodySign", kBodyColumns, false, VELMORA_FIELD_WRITERS(WriteBodySigns)},
+    {"arudhaSigns", "arudhaSign", kArudhaColumns, false, VELMORA_FIELD_WRITERS(WriteArudhaSigns)},
+    {"signBoxes", "signBox", kSignColumns, false, VELMORA_FIELD_WRITERS(WriteSignBoxes)},
+    {"arudhaBoxes", "arudhaBox", kSignColumns, false, VELMORA_FIELD_WRITERS(WriteArudhaBoxes)},
+    {"details", "detail", kDetailKeys, false, VELMORA_FIELD_WRITERS(WriteDetails)},
+    {"report", "", kOneColumn, true, VELMORA_FIELD_WRITERS(WriteReportPieces)},
+    {"reportText", "reportText", kOneColumn, true, VELMORA_FIELD_WRITERS(WriteReportText)},
+    {"mode", "mode", kOneColumn, false, VELMORA_FIELD_WRITERS(WriteMode)},
+    {"ayanamsa", "ayanamsa", kOneColumn, false, VELMORA_FIELD_WRITERS(WriteAyanamsa)},
+    {"degrees", "degree", kBodyColumns, false, VELMORA_FIELD_WRITERS(WriteDegrees)},
+    {"nakshatras", "nakshatra", kNakshatraColumns, false, VELMORA_FIELD_WRITERS(WriteNakshatras)},
+    {"navamsaSigns", "navamsaSign", kBodyColumns, false, VELMORA_FIELD_WRITERS(WriteNavamsaSigns)},
+    // The periods nest two deep: JSON only.
+    {"dashas", "", kOneColumn, false, VELMORA_FIELD_WRITERS(WriteDashas)},
+};
+
+#undef VELMORA_FIELD_WRITERS
+
+}  // namespace
+
+std::span<const ChartField> AllChartFields() { return kFields; }
+
+std::string FieldNames() {
+    std::string names;
+    for (const ChartField& field : kFields) {
+        if (!names.empty()) names += ',';
+        names += field.name;
+    }
+    return names;
+}
+
+std::string ParseFieldList(std::string_view list, FieldList& fields) {
+    fields.clear();
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = list.find(',', start);
+        const std::string_view name = list.substr(start, comma == std::string_view::npos ? comma : comma - start);
+        const ChartField* found = nullptr;
+        for (const ChartField& field : kFields)
+            if (field.name == name) found = &field;
+        if (!found)
+            return "--fields: " + (name.empty() ? std::string("an empty name") : "\"" + std::string(name) + "\"") +
+                   " is not a field; the fields are " + FieldNames();
+        for (const ChartField* chosen : fields)
+            if (chosen == found) return "--fields: \"" + std::string(name) + "\" is named twice";
+        fields.push_back(found);
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    return {};
+}
+
+std::vector<std::string> CsvColumns(const FieldList& fields) {
+    std::vector<std::string> columns;
+    for (const ChartField* field : fields) {
+        if (field->suffixes.empty()) {
+            columns.emplace_back(field->column);
+            continue;
+        }
+        for (std::string_view suffix : field->suffixes)
+            columns.push_back(std::string(field->column) + "_" + std::string(suffix));
+    }
+    return columns;
+}
+
+}  // namespace velmora::cli

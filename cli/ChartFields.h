@@ -1,0 +1,46 @@
+#pragma once
+// The fields of a chart's JSON object by name, in the object's order: what
+// `--fields` chooses from. Each field writes its value as JSON or as CSV
+// cells (lists spread over one column each, "position_sun" … "position_asc";
+// the details over "detail_name" …), from the same function.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analysis/AnalysisRun.h"
+
+namespace velmora::cli {
+
+class JsonWriter;
+class CsvRow;
+
+struct ChartField {
+    std::string_view name;
+    // The CSV column, or the prefix of the spread columns; empty when the
+    // field has no CSV form (the report's pieces).
+    std::string_view column;
+    std::span<const std::string_view> suffixes;  // the spread columns' suffixes; empty for one column
+    bool needsReport;                            // read from the report pieces
+    void (*json)(const AnalysisRun&, JsonWriter&);
+    void (*csv)(const AnalysisRun&, CsvRow&);
+};
+
+// Every field, in the order of the chart object.
+std::span<const ChartField> AllChartFields();
+
+using FieldList = std::vector<const ChartField*>;
+
+// The fields of a comma-separated list such as "positions,degrees", in the
+// order given, into `fields`. Returns the refusal (an unknown or repeated
+// name, with the valid names listed), empty when the list is good.
+std::string ParseFieldList(std::string_view list, FieldList& fields);
+
+// The CSV columns of `fields`, one cell each.
+std::vector<std::string> CsvColumns(const FieldList& fields);
+
+// The valid names, comma-separated.
+std::string FieldNames();
+
+}  // namespace velmora::cli

@@ -1,0 +1,55 @@
+#pragma once
+// One row of comma-separated values (RFC 4180), appended straight to a
+// string. It takes the same calls as JsonWriter, so one function writes a
+// chart field both ways: every text, number and truth value is a cell, and
+// the brackets and keys of lists and objects are left out. A cell holding a
+// comma, a quote, a carriage return or a line feed is quoted, its quotes
+// doubled.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace velmora::cli {
+
+class CsvRow {
+public:
+    explicit CsvRow(std::string& out) : out_(out) {}
+
+    void BeginObject() {}
+    void EndObject() {}
+    void BeginArray() {}
+    void EndArray() {}
+    void Key(std::string_view) {}
+    void String(std::string_view text);
+    void Int(std::int64_t value);
+    void Bool(bool value);
+    // As JSON writes it: the shortest text that reads back as the same
+    // double; an empty cell when it is not finite.
+    void Double(double value);
+    // A cell left empty (the fields of a refused line).
+    void Empty();
+    // Ends the row with CR LF.
+    void End();
+
+    template <typename Range>
+    void StringArray(const Range& texts, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) String(texts[i]);
+    }
+    template <typename Range>
+    void IntArray(const Range& values, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) Int(values[i]);
+    }
+    template <typename Range>
+    void DoubleArray(const Range& values, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) Double(values[i]);
+    }
+
+private:
+    void BeforeCell();
+
+    std::string& out_;
+    bool hasCells_ = false;
+};
+
+}  // namespace velmora::cli

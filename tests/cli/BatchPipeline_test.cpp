@@ -1,0 +1,178 @@
+#include "cli/BatchPipeline.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "CliRunner.h"
+#include "FullBuffer.h"
+
+namespace velmora::cli::test {
+namespace {
+
+const std::string kGood =
+    R"({"name":"rama","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N"})";
+const std::string kPrecise =
+    R"({"name":"sita","date":"1990-04-30","time":"6:30:15","lon":"77:35E","lat":"12:58N","zone":"IST","precise":true})";
+const std::string kTrueNode =
+    R"({"name":"asha","date":"1942-09-01","time":"12:00","place":"Calcutta","precise":true,"node":"true"})";
+
+// Good, refused, precise and classic lines, some read by the quick scanner and
+// some by the full reader, over several chunks.
+std::string MixedInput(int lines) {
+    std::string input;
+    for (int i = 0; i < lines; ++i) {
+        char line[256];
+        std::snprintf(line, sizeof line,
+                      R"({"name":"chart","date":"%04d-%02d-%02d","time":"%d:%02d","lon":"%d:%02dE","lat":"%d:%02dN","zone":%d})",
+                      1901 + (i * 37) % 150, 1 + (i * 5) % 12, 1 + (i * 11) % 28, (i * 7) % 24, (i * 13) % 60,
+                      (i * 29) % 180, (i * 17) % 60, (i * 23) % 90, (i * 31) % 60, (i * 19) % 71);
+        switch (i % 10) {
+            case 3: input += kPrecise; break;
+            case 5: input += "not json"; break;
+            case 6: input += R"({"name":"r\u0061ma","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N"})"; break;
+            case 7: input += kTrueNode; break;
+            case 8: input += R"({"name":"rama","date":"2000-02-30","time":"12:00","lon":"0:00E","lat":"0:00N"})"; break;
+            default: input += line;
+        }
+        input += i % 4 == 0 ? "\r\n" : "\n";
+    }
+    return input;
+}
+
+TEST(BatchPipeline, ThreadsGiveTheOutputOfOneThreadByteForByte) {
+    const std::string input = MixedInput(700);  // three chunks and more
+    for (const std::vector<std::string>& extra :
+         {std::vector<std::string>{}, {"--fields", "positions,degrees,mode"}, {"--format", "csv"},
+          {"--fields", "report,name"}}) {
+        std::vector<std::string> one = {"--batch", "-", "--jobs", "1"}, four = {"--batch", "-", "--jobs", "4"};
+        one.insert(one.end(), extra.begin(), extra.end());
+        four.insert(four.end(), extra.begin(), extra.end());
+        SCOPED_TRACE(four.back());
+        const CliResult a = RunCliWith(one, false, input), b = RunCliWith(four, false, input);
+        EXPECT_EQ(a.status, 2);
+        EXPECT_EQ(b.status, 2);
+        EXPECT_EQ(a.out, b.out);
+        EXPECT_EQ(b.err, "");
+    }
+    // And the default object is what the runner writes line by line.
+    const CliResult threaded = RunCliWith({"--batch", "-", "--jobs", "3"}, false, input);
+    std::istringstream lines(input), out(threaded.out);
+    BatchRunner runner;
+    std::string line, written;
+    int precise = 0;
+    for (int n = 0; std::getline(lines, line); ++n) {
+        ASSERT_TRUE(std::getline(out, written)) << n;
+        bool refused = false;
+        EXPECT_EQ(written, runner.RunLine(line, refused)) << n;
+        precise += written.find(R"("mode":"precise")") != std::string::npos ? 1 : 0;
+    }
+    EXPECT_EQ(precise, 140);
+    EXPECT_FALSE(std::getline(out, written));
+}
+
+TEST(BatchPipeline, CsvHasAHeaderAndAnErrorColumn) {
+    const CliResult r = RunCliWith({"--batch", "-", "--format", "csv", "--fields", "name,bodySigns,mode"}, false,
+                                   kGood + "\nnot json\n" + kPrecise + "\n");
+    EXPECT_EQ(r.status, 2);
+    std::istringstream rows(r.out);
+    std::vector<std::string> lines;
+    for (std::string row; std::getline(rows, row);) lines.push_back(row);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0],
+              "name,bodySign_sun,bodySign_moon,bodySign_mercury,bodySign_venus,bodySign_mars,bodySign_jupiter,"
+              "bodySign_saturn,bodySign_rahu,bodySign_ketu,bodySign_asc,mode,error\r");
+    const auto json = nlohmann::json::parse(RunCliWith({"--batch", "-"}, false, kGood).out);
+    std::string signs;
+    for (const auto& s : json["bodySigns"]) signs += std::to_string(s.get<int>()) + ",";
+    EXPECT_EQ(lines[1], "RAMA," + signs + "classic,\r");
+    EXPECT_EQ(lines[2], std::string(12, ',') + "the line is not valid JSON\r");
+    EXPECT_EQ(lines[3].substr(0, 5), "SITA,");
+    EXPECT_NE(lines[3].find(",precise,\r"), std::string::npos);
+
+    // Without --fields: every field that has columns, the report's pieces aside.
+    const CliResult all = RunCliWith({"--batch", "-", "--format", "csv"}, false, kGood + "\n");
+    const std::string header = all.out.substr(0, all.out.find('\n'));
+    EXPECT_EQ(header.substr(0, 18), "name,position_sun,");
+    EXPECT_NE(header.find(",reportText,mode,ayanamsa,degree_sun,"), std::string::npos);
+    EXPECT_EQ(header.find(",report,"), std::string::npos);
+    EXPECT_EQ(all.status, 0);
+}
+
+TEST(BatchPipeline, OptionsAreChecked) {
+    const struct {
+        std::vector<std::string> args;
+        std::string errStart;
+    } cases[] = {
+        {{"--batch", "-", "--fields", "positons"}, "--fields: \"positons\" is not a field; the fields are name,"},
+        {{"--batch", "-", "--format", "xlsx"}, "--format: give jsonl or csv, got \"xlsx\""},
+        {{"--batch", "-", "--format", "csv", "--fields", "name,report"}, "--fields: \"report\" is a list of pieces"},
+        {{"--batch", "-", "--jobs", "0"}, "--jobs: give a number of threads from 1 to 256, got \"0\""},
+        {{"--batch", "-", "--jobs", "two"}, "--jobs: give a number of threads from 1 to 256, got \"two\""},
+        {{"--batch", "-", "--jobs", "2x"}, "--jobs: give a number"},
+        {{"--batch", "-", "--jobs", "257"}, "--jobs: give a number"},
+        {{"--batch", "-", "--jobs="}, "--jobs: give a number"},
+        {{"--fields", "name"}, "--fields requires --batch"},
+        {{"--quiet"}, "--quiet requires --batch"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.back());
+        const CliResult r = RunCliWith(c.args, false, kGood + "\n");
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.substr(0, c.errStart.size()), c.errStart);
+    }
+}
+
+TEST(BatchPipeline, HelpNamesEveryField) {
+    const std::string help = RunCliWith({"--help"}).out;
+    for (const ChartField& field : AllChartFields())
+        EXPECT_NE(help.find(" " + std::string(field.name) + (&field == &AllChartFields().back() ? "\n" : ",")),
+                  std::string::npos)
+            << field.name;
+    for (const char* option : {"--fields LIST", "--format jsonl|csv", "--jobs N", "--quiet"})
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+}
+
+TEST(BatchPipeline, ALineTooLongIsOneErrorLine) {
+    std::string input = kGood + "\n" + std::string(5000, 'x') + "\n" + kGood + "\n" + std::string(3000, ' ');
+    for (int jobs : {1, 2}) {
+        std::istringstream in(input);
+        StreamLines lines(in);
+        lines.SetMaxLineBytes(1000);
+        std::ostringstream out;
+        const BatchOutcome outcome = RunBatch(lines, out, {}, jobs);
+        EXPECT_EQ(outcome.refusedLines, 2);
+        std::istringstream written(out.str());
+        std::vector<std::string> got;
+        for (std::string line; std::getline(written, line);) got.push_back(line);
+        ASSERT_EQ(got.size(), 4u);
+        EXPECT_EQ(got[1], R"({"error":"the line is longer than 1000 bytes"})");
+        EXPECT_EQ(got[3], got[1]);
+        EXPECT_EQ(got[0], got[2]);
+    }
+}
+
+TEST(BatchPipeline, AFailedWriteStopsTheThreads) {
+    std::string input;
+    for (int i = 0; i < 20'000; ++i) input += kGood + "\n";
+    for (int jobs : {1, 3}) {
+        SCOPED_TRACE(jobs);
+        std::istringstream in(input);
+        StreamLines lines(in);
+        FullBuffer full(100'000);
+        std::ostream out(&full);
+        std::ostringstream err;
+        BatchProgress progress(err, [] { return std::chrono::nanoseconds(0); }, 0);
+        const BatchOutcome outcome = RunBatch(lines, out, {}, jobs, &progress);
+        EXPECT_TRUE(outcome.writeFailed);
+        EXPECT_GT(input.size() - static_cast<std::size_t>(in.tellg()), input.size() / 2);
+        // The progress line is ended, so the failure's message stands on a line of its own.
+        ASSERT_FALSE(err.str().empty());
+        EXPECT_EQ(err.str().back(), '\n');
+    }
+}
+
+}  // namespace
+}  // namespace velmora::cli::test
