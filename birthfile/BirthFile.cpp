@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "birthfile/AtomicFile.h"
+#include "engine/Quoted.h"
 #include "engine/Utf8.h"
 #include "entry/KeyFilters.h"
 #include "entry/ZoneTable.h"
@@ -20,8 +21,6 @@ namespace {
 
 using Json = nlohmann::json;
 using OrderedJson = nlohmann::ordered_json;
-
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 // A refusal on the way through the document: thrown by the readers below,
 // caught once in ParseBirthFile.

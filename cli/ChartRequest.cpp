@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "atlas/Atlas.h"
+#include "engine/Quoted.h"
 #include "entry/KeyFilters.h"
 #include "entry/ZoneTable.h"
 
@@ -22,18 +23,6 @@ int DigitsValue(std::string_view digits) {
     int value = 0;
     for (char c : digits) value = value * 10 + (c - '0');
     return value;
-}
-
-std::string Quoted(std::string_view text) {
-    // Appended into one reserved string: the chain of temporaries that
-    // "\"" + std::string(text) + "\"" makes is also what GCC 12 at -O3 takes
-    // for an overlapping copy (-Wrestrict).
-    std::string quoted;
-    quoted.reserve(text.size() + 2);
-    quoted += '"';
-    quoted += text;
-    quoted += '"';
-    return quoted;
 }
 
 // "DEG:MIN" followed by one of two hemisphere letters, upper or lower case.

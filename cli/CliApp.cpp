@@ -19,6 +19,7 @@
 #include "cli/ChartRequest.h"
 #include "cli/JsonRenderer.h"
 #include "cli/TextRenderer.h"
+#include "engine/Quoted.h"
 #include "entry/ZoneTable.h"
 
 namespace velmora::cli {
@@ -188,7 +189,7 @@ int RunBatch(const std::string& source, const BatchSettings& settings, std::istr
     if (outcome.writeFailed) return kExitWriteFailed;  // RunCli says so
     if (!outcome.readError.empty()) {
         out.flush();
-        const std::string name = source == "-" ? "standard input" : "\"" + source + "\"";
+        const std::string name = source == "-" ? "standard input" : Quoted(source);
         return Refuse(err, "batch: reading " + name + " failed: " + outcome.readError);
     }
     return outcome.refusedLines > 0 ? kExitRefused : 0;

@@ -152,7 +152,10 @@ std::string DrawNorthIndianChart(const SignTokens& tokens, int ascendantSign, bo
         if (fitted < entries.size()) {
             overflow += "  House " + std::to_string(house) + " (" + std::string(kSignEnglishNames[static_cast<std::size_t>(sign)]) +
                         ") also holds:";
-            for (std::size_t t = fitted; t < entries.size(); ++t) overflow += " " + entries[t].text;
+            for (std::size_t t = fitted; t < entries.size(); ++t) {
+                overflow += ' ';
+                overflow += entries[t].text;
+            }
             overflow += '\n';
         }
     }

@@ -6,6 +6,7 @@
 
 #include "analysis/AnalysisRun.h"
 #include "birthfile/BirthFile.h"
+#include "engine/Quoted.h"
 #include "shell/ChartOutput.h"
 
 namespace velmora {
@@ -57,7 +58,7 @@ int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err) {
     AnalysisRun run;
     const ValidationResult checked = run.RunAnalysis(read.fields, months);
     if (!checked.Passed()) {
-        std::string message = "\"" + birth + "\": " + std::string(checked.message);
+        std::string message = Quoted(birth) + ": " + std::string(checked.message);
         if (checked.check == AnalysisRun::kRepeatedHour)
             message += " (say which in the birth file: \"repeatedHour\": \"earlier\" or \"later\")";
         return Refuse(err, message);

@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, DisplayLayoutRooms,
                                            Room{"1280x1024", 1280, 1024, 20}, Room{"1600x1200", 1600, 1200, 25},
                                            Room{"1920x1080", 1920, 1080, 24}, Room{"2560x1440", 2560, 1440, 30},
                                            Room{"3840x2160", 3840, 2160, 30}),
-                         [](const auto& info) { return std::string("w") + std::to_string(info.param.windowWidth); });
+                         [](const auto& info) { return std::to_string(info.param.windowWidth).insert(0, 1, 'w'); });
 
 }  // namespace
 }  // namespace velmora

@@ -345,7 +345,7 @@ void DisplayTest::displayCaption() {
 void DisplayTest::captionsOfTheRunReachTheirLabels() {
     // Distinct texts everywhere, so that any crossed wire shows.
     ResultFormTexts texts;
-    for (int i = 0; i < kBodyCount; ++i) texts.planet[i] = "0" + std::to_string(i) + " Ari 1" + std::to_string(i);
+    for (int i = 0; i < kBodyCount; ++i) texts.planet[i] = '0' + std::to_string(i) + " Ari 1" + std::to_string(i);
     for (int k = 0; k < kSignCount; ++k) {
         texts.signBoxes[k] = "\r\nbody" + std::to_string(k);
         texts.lblArudha[k] = "\r\nA" + std::to_string(k + 1);

@@ -27,18 +27,19 @@ namespace {
 
 // Bangalore, 5 March 1980, 9:05 IST, as the main window's picture.
 std::unique_ptr<AnalysisRun> BangaloreRun(const CalendarDate& today) {
+    using namespace std::string_literals;  // "77"s: GCC 12 at -O3 misreads short C strings
     FormFields form;
-    form.Name = "ASHA RAO";
+    form.Name = "ASHA RAO"s;
     form.Year = 1980 - kFirstYear;
     form.Month = 2;
     form.Day = 4;
     form.Hour = 9;
     form.Minute = 5;
-    form.LonDeg = "77";
-    form.LonMin = "35";
-    form.LatDeg = "12";
-    form.LatMin = "58";
-    form.City = "Bangalore";
+    form.LonDeg = "77"s;
+    form.LonMin = "35"s;
+    form.LatDeg = "12"s;
+    form.LatMin = "58"s;
+    form.City = "Bangalore"s;
     for (int p = 0; p < kZoneItems; ++p)
         if (ZoneAbbreviation(kZoneTable[p]) == "IST") form.Zone = p;
     auto run = std::make_unique<AnalysisRun>();

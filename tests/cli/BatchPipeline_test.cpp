@@ -128,7 +128,7 @@ TEST(BatchPipeline, OptionsAreChecked) {
 TEST(BatchPipeline, HelpNamesEveryField) {
     const std::string help = RunCliWith({"--help"}).out;
     for (const ChartField& field : AllChartFields())
-        EXPECT_NE(help.find(" " + std::string(field.name) + (&field == &AllChartFields().back() ? "\n" : ",")),
+        EXPECT_NE(help.find(' ' + std::string(field.name) + (&field == &AllChartFields().back() ? '\n' : ',')),
                   std::string::npos)
             << field.name;
     for (const char* option : {"--fields LIST", "--format jsonl|csv", "--jobs N", "--quiet"})

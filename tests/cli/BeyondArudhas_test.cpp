@@ -161,15 +161,15 @@ std::pair<int, int> Find(const std::string& drawing, const std::string& needle) 
 TEST(NorthIndianChart, EverySignStandsInItsHouseForEveryAscendant) {
     for (int ascendant = 0; ascendant < 12; ++ascendant) {
         SignTokens tokens;
-        for (int sign = 0; sign < 12; ++sign) tokens[sign].push_back({"Q" + std::string(1, char('a' + sign)), false});
+        for (int sign = 0; sign < 12; ++sign) tokens[sign].push_back({std::string{'Q', char('a' + sign)}, false});
         const std::string drawing = DrawNorthIndianChart(tokens, ascendant, false);
         for (int sign = 0; sign < 12; ++sign) {
-            const auto [row, column] = Find(drawing, "Q" + std::string(1, char('a' + sign)));
+            const auto [row, column] = Find(drawing, std::string{'Q', char('a' + sign)});
             ASSERT_GE(row, 0);
             const int house = (sign - ascendant + 12) % 12 + 1;
             EXPECT_EQ(NearestHouse(row, column), house) << "ascendant " << ascendant << " sign " << sign;
             // The sign's number stands in the same house, above its entries.
-            const std::string number = " " + std::to_string(sign + 1) + " ";
+            const std::string number = ' ' + std::to_string(sign + 1) + ' ';
             bool numberFound = false;
             std::size_t from = 0;
             for (auto at = drawing.find(number, from); at != std::string::npos; at = drawing.find(number, at + 1)) {
