@@ -232,6 +232,10 @@ void AnalysisRun::ComputeBeyondArudhas() {
     }
     const CivilMoment birth{Birth.BirthYear, Birth.BirthMonth, Birth.BirthDay, Birth.BirthClockHour,
                             Birth.BirthClockMinute};
+    if (!WithDasha) {
+        Result.dasha = {};
+        return;
+    }
     Result.dasha = ComputeVimshottari(Degrees[1], birth);
     MarkRunning(Result.dasha, Today);
 }

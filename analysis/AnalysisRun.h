@@ -85,6 +85,9 @@ public:
     // positions that nobody reads the report of leaves them out; the run then
     // ends with an empty report and everything else as always.
     bool WithReport = true;
+    // Whether a run works out the Vimshottari periods (Result.dasha). A batch
+    // that writes no dashas leaves them out; Result.dasha is then empty.
+    bool WithDasha = true;
 
     // Validates the form and, when it passes, computes everything above in
     // the form's mode. `months` gives the full month names for lblDOB (the

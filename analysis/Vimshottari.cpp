@@ -43,21 +43,27 @@ VimshottariDasha ComputeVimshottari(double moonLongitude, const CivilMoment& bir
     const CivilMoment cycleStart = Shifted(birth, -elapsed);
     std::int64_t at = -elapsed;  // minutes from birth
     const int first = LordPosition(moon.lord);
+    CivilMoment boundary = cycleStart;
     for (int m = 0; m < 9; ++m) {
         MajorDasha& major = dasha.majors[static_cast<std::size_t>(m)];
         const int lord = kVimshottariLords[static_cast<std::size_t>((first + m) % 9)];
         major.period.lord = lord;
-        major.period.start = Shifted(cycleStart, at + elapsed);
+        // Each period starts where the one before it ends: the calendar is
+        // worked out once a boundary. The sub-periods of a lord with A years
+        // sum to A·120·4383 minutes, A years exactly, so the last one ends
+        // where the major period does.
+        major.period.start = boundary;
         std::int64_t subAt = at;
         for (int s = 0; s < 9; ++s) {
             DashaPeriod& sub = major.sub[static_cast<std::size_t>(s)];
             sub.lord = kVimshottariLords[static_cast<std::size_t>((first + m + s) % 9)];
-            sub.start = Shifted(cycleStart, subAt + elapsed);
+            sub.start = boundary;
             subAt += std::int64_t{YearsOf(lord)} * YearsOf(sub.lord) * (kDashaYearMinutes / kDashaCycleYears);
-            sub.end = Shifted(cycleStart, subAt + elapsed);
+            boundary = Shifted(cycleStart, subAt + elapsed);
+            sub.end = boundary;
         }
         at += YearsOf(lord) * kDashaYearMinutes;
-        major.period.end = Shifted(cycleStart, at + elapsed);
+        major.period.end = boundary;
     }
     return dasha;
 }

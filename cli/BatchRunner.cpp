@@ -123,7 +123,11 @@ BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
     csvColumns_ = CsvColumns(format_.fields).size();
     run_.Today = format_.today;
     run_.WithReport = false;
-    for (const ChartField* field : format_.fields) run_.WithReport = run_.WithReport || field->needsReport;
+    run_.WithDasha = false;
+    for (const ChartField* field : format_.fields) {
+        run_.WithReport = run_.WithReport || field->needsReport;
+        run_.WithDasha = run_.WithDasha || field->needsDasha;
+    }
 }
 
 std::string BatchRunner::Header() const {

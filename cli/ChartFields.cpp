@@ -4,9 +4,10 @@
 
 #include "analysis/ReportText.h"
 #include "analysis/Vimshottari.h"
-#include "engine/NameTables.h"
 #include "cli/CsvRow.h"
 #include "cli/JsonWriter.h"
+#include "engine/NameTables.h"
+#include "engine/Quoted.h"
 
 namespace velmora::cli {
 
@@ -183,24 +184,24 @@ void WriteDashas(const AnalysisRun& run, W& w) {
 constexpr std::span<const std::string_view> kOneColumn{};
 
 const ChartField kFields[] = {
-    {"name", "name", kOneColumn, false, VELMORA_FIELD_WRITERS(WriteName)},
-    {"positions", "position", kBodyColumns, false, VELMORA_FIELD_WRITERS(WritePositions)},
-    {"longitudes", "longitude", kBodyColumns, false, VELMORA_FIELD_WRITERS(WriteLongitudes)},
-    {"bodyNames", "bodyName", kBodyColumns, false, VELMORA_FIELD_WRITERS(WriteBodyNames)},
-    {"bodySigns", "bodySign", kBodyColumns, false, VELMORA_FIELD_WRITERS(WriteBodySigns)},
-    {"arudhaSigns", "arudhaSign", kArudhaColumns, false, VELMORA_FIELD_WRITERS(WriteArudhaSigns)},
-    {"signBoxes", "signBox", kSignColumns, false, VELMORA_FIELD_WRITERS(WriteSignBoxes)},
-    {"arudhaBoxes", "arudhaBox", kSignColumns, false, VELMORA_FIELD_WRITERS(WriteArudhaBoxes)},
-    {"details", "detail", kDetailKeys, false, VELMORA_FIELD_WRITERS(WriteDetails)},
-    {"report", "", kOneColumn, true, VELMORA_FIELD_WRITERS(WriteReportPieces)},
-    {"reportText", "reportText", kOneColumn, true, VELMORA_FIELD_WRITERS(WriteReportText)},
-    {"mode", "mode", kOneColumn, false, VELMORA_FIELD_WRITERS(WriteMode)},
-    {"ayanamsa", "ayanamsa", kOneColumn, false, VELMORA_FIELD_WRITERS(WriteAyanamsa)},
-    {"degrees", "degree", kBodyColumns, false, VELMORA_FIELD_WRITERS(WriteDegrees)},
-    {"nakshatras", "nakshatra", kNakshatraColumns, false, VELMORA_FIELD_WRITERS(WriteNakshatras)},
-    {"navamsaSigns", "navamsaSign", kBodyColumns, false, VELMORA_FIELD_WRITERS(WriteNavamsaSigns)},
+    {"name", "name", kOneColumn, false, false, VELMORA_FIELD_WRITERS(WriteName)},
+    {"positions", "position", kBodyColumns, false, false, VELMORA_FIELD_WRITERS(WritePositions)},
+    {"longitudes", "longitude", kBodyColumns, false, false, VELMORA_FIELD_WRITERS(WriteLongitudes)},
+    {"bodyNames", "bodyName", kBodyColumns, false, false, VELMORA_FIELD_WRITERS(WriteBodyNames)},
+    {"bodySigns", "bodySign", kBodyColumns, false, false, VELMORA_FIELD_WRITERS(WriteBodySigns)},
+    {"arudhaSigns", "arudhaSign", kArudhaColumns, false, false, VELMORA_FIELD_WRITERS(WriteArudhaSigns)},
+    {"signBoxes", "signBox", kSignColumns, false, false, VELMORA_FIELD_WRITERS(WriteSignBoxes)},
+    {"arudhaBoxes", "arudhaBox", kSignColumns, false, false, VELMORA_FIELD_WRITERS(WriteArudhaBoxes)},
+    {"details", "detail", kDetailKeys, false, false, VELMORA_FIELD_WRITERS(WriteDetails)},
+    {"report", "", kOneColumn, true, false, VELMORA_FIELD_WRITERS(WriteReportPieces)},
+    {"reportText", "reportText", kOneColumn, true, false, VELMORA_FIELD_WRITERS(WriteReportText)},
+    {"mode", "mode", kOneColumn, false, false, VELMORA_FIELD_WRITERS(WriteMode)},
+    {"ayanamsa", "ayanamsa", kOneColumn, false, false, VELMORA_FIELD_WRITERS(WriteAyanamsa)},
+    {"degrees", "degree", kBodyColumns, false, false, VELMORA_FIELD_WRITERS(WriteDegrees)},
+    {"nakshatras", "nakshatra", kNakshatraColumns, false, false, VELMORA_FIELD_WRITERS(WriteNakshatras)},
+    {"navamsaSigns", "navamsaSign", kBodyColumns, false, false, VELMORA_FIELD_WRITERS(WriteNavamsaSigns)},
     // The periods nest two deep: JSON only.
-    {"dashas", "", kOneColumn, false, VELMORA_FIELD_WRITERS(WriteDashas)},
+    {"dashas", "", kOneColumn, false, true, VELMORA_FIELD_WRITERS(WriteDashas)},
 };
 
 #undef VELMORA_FIELD_WRITERS
@@ -227,10 +228,10 @@ std::string ParseFieldList(std::string_view list, FieldList& fields) {
         for (const ChartField& field : kFields)
             if (field.name == name) found = &field;
         if (!found)
-            return "--fields: " + (name.empty() ? std::string("an empty name") : "\"" + std::string(name) + "\"") +
+            return "--fields: " + (name.empty() ? std::string("an empty name") : Quoted(name)) +
                    " is not a field; the fields are " + FieldNames();
         for (const ChartField* chosen : fields)
-            if (chosen == found) return "--fields: \"" + std::string(name) + "\" is named twice";
+            if (chosen == found) return "--fields: " + Quoted(name) + " is named twice";
         fields.push_back(found);
         if (comma == std::string_view::npos) break;
         start = comma + 1;

@@ -23,6 +23,7 @@ struct ChartField {
     std::string_view column;
     std::span<const std::string_view> suffixes;  // the spread columns' suffixes; empty for one column
     bool needsReport;                            // read from the report pieces
+    bool needsDasha;                             // read from the Vimshottari periods
     void (*json)(const AnalysisRun&, JsonWriter&);
     void (*csv)(const AnalysisRun&, CsvRow&);
 };

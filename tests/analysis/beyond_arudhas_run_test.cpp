@@ -53,5 +53,22 @@ TEST(BeyondArudhasRun, EachRunFillsItsOwnChart) {
     }
 }
 
+// A run told to leave the dasha out (a batch that writes none) keeps nothing
+// of an earlier run's periods and changes nothing else.
+TEST(BeyondArudhasRun, WithoutTheDashaTheRestIsTheSame) {
+    AnalysisRun full, lean;
+    ASSERT_TRUE(lean.RunAnalysis(Birth(1948, 8, 15, 0, 30, ComputationMode::Classic), EnglishMonthNames()).Passed());
+    ASSERT_NE(lean.Result.dasha.balanceYears, 0.0);
+    lean.WithDasha = false;
+    ASSERT_TRUE(full.RunAnalysis(Birth(1980, 3, 5, 9, 5, ComputationMode::Classic), EnglishMonthNames()).Passed());
+    ASSERT_TRUE(lean.RunAnalysis(Birth(1980, 3, 5, 9, 5, ComputationMode::Classic), EnglishMonthNames()).Passed());
+    EXPECT_EQ(lean.Result.dasha.balanceYears, 0.0);
+    EXPECT_EQ(lean.Result.dasha.majors[0].period.start.year, VimshottariDasha{}.majors[0].period.start.year);
+    EXPECT_NE(full.Result.dasha.balanceYears, 0.0);
+    EXPECT_EQ(lean.Result.planet, full.Result.planet);
+    EXPECT_EQ(lean.Result.navamsaSigns, full.Result.navamsaSigns);
+    EXPECT_EQ(lean.Result.signBoxes, full.Result.signBoxes);
+}
+
 }  // namespace
 }  // namespace velmora
