@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "analysis/Nakshatra.h"
 
@@ -100,16 +101,39 @@ std::string YearsMonthsDaysText(double years) {
            part(s.days, "day", "days");
 }
 
-std::string DateText(const CivilMoment& m) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", m.year, m.month, m.day);
-    return text;
+namespace {
+
+// "YYYY-MM-DD", and "THH:MM" after it with `withTime`, written digit by
+// digit: a batch writes 180 of these a chart, and snprintf took half its time.
+std::string IsoText(const CivilMoment& m, bool withTime) {
+    if (m.year < 0 || m.year > 9999) {  // never for a dasha of 1901-2050, but still exact
+        char text[64];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d", m.year, m.month, m.day, m.hour, m.minute);
+        return std::string(text, withTime ? std::strlen(text) : std::strcspn(text + 1, "T") + 1);
+    }
+    char text[16];
+    auto two = [](char* at, int value) {
+        at[0] = static_cast<char>('0' + value / 10 % 10);
+        at[1] = static_cast<char>('0' + value % 10);
+    };
+    two(text, m.year / 100);
+    two(text + 2, m.year % 100);
+    text[4] = '-';
+    two(text + 5, m.month);
+    text[7] = '-';
+    two(text + 8, m.day);
+    if (!withTime) return std::string(text, 10);
+    text[10] = 'T';
+    two(text + 11, m.hour);
+    text[13] = ':';
+    two(text + 14, m.minute);
+    return std::string(text, 16);
 }
 
-std::string DateTimeText(const CivilMoment& m) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d", m.year, m.month, m.day, m.hour, m.minute);
-    return text;
-}
+}  // namespace
+
+std::string DateText(const CivilMoment& m) { return IsoText(m, false); }
+
+std::string DateTimeText(const CivilMoment& m) { return IsoText(m, true); }
 
 }  // namespace velmora

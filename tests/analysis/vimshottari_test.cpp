@@ -135,5 +135,25 @@ TEST(Vimshottari, DatesStayValidFromTheFirstToTheLastBirth) {
     }
 }
 
+// The period dates as the JSON and the text print them, ISO 8601 with the
+// zeros kept, at both ends of the years a dasha reaches and beyond.
+TEST(Vimshottari, DateTextsKeepTheirZeros) {
+    const struct {
+        CivilMoment moment;
+        const char* date;
+        const char* dateTime;
+    } cases[] = {
+        {{1944, 8, 1, 9, 5}, "1944-08-01", "1944-08-01T09:05"},
+        {{1881, 1, 9, 0, 0}, "1881-01-09", "1881-01-09T00:00"},
+        {{2170, 12, 31, 23, 59}, "2170-12-31", "2170-12-31T23:59"},
+        {{987, 10, 10, 10, 10}, "0987-10-10", "0987-10-10T10:10"},
+        {{12345, 1, 2, 3, 4}, "12345-01-02", "12345-01-02T03:04"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DateText(c.moment), c.date);
+        EXPECT_EQ(DateTimeText(c.moment), c.dateTime);
+    }
+}
+
 }  // namespace
 }  // namespace velmora
