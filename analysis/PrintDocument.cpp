@@ -13,6 +13,8 @@
 #include <algorithm>
 
 #include "analysis/ChartPainter.h"
+#include "analysis/Vimshottari.h"
+#include "engine/NameTables.h"
 #include "analysis/ReportDocument.h"
 #include "analysis/ResultCaptions.h"
 
@@ -148,6 +150,68 @@ void DetailsSection(QTextCursor& cursor, const ResultFormTexts& r) {
     cursor.movePosition(QTextCursor::End);
 }
 
+// Each point's nakshatra, pada, lord and Navamsa sign.
+void NakshatraSection(QTextCursor& cursor, const ResultFormTexts& r) {
+    Heading(cursor, QStringLiteral("Nakshatras and Navamsa"));
+    cursor.insertBlock();
+    QTextTable* table = Table(cursor, kBodyCount + 1, 5);
+    const QString captions[] = {QStringLiteral("Point"), QStringLiteral("Nakshatra"), QStringLiteral("Pada"),
+                                QStringLiteral("Lord"), QStringLiteral("Navamsa")};
+    for (int c = 0; c < 5; ++c) Cell(table, 0, c, captions[c], true);
+    for (int i = 0; i < kBodyCount; ++i) {
+        const NakshatraPlace& n = r.nakshatras[static_cast<std::size_t>(i)];
+        Cell(table, i + 1, 0, FromUtf8(kPlainBodyNames[static_cast<std::size_t>(i)]), true);
+        Cell(table, i + 1, 1, FromUtf8(n.Name()), false);
+        Cell(table, i + 1, 2, QString::number(n.pada), false);
+        Cell(table, i + 1, 3, FromUtf8(kPlainBodyNames[static_cast<std::size_t>(n.lord)]), false);
+        Cell(table, i + 1, 4, FromUtf8(kSignEnglishNames[static_cast<std::size_t>(r.navamsaSigns[static_cast<std::size_t>(i)])]), false);
+    }
+    cursor.movePosition(QTextCursor::End);
+}
+
+// The nine major periods, and the sub-periods of the one running on the day
+// the run marked (of the first one when no day was given).
+void DashaSection(QTextCursor& cursor, const ResultFormTexts& r) {
+    const VimshottariDasha& d = r.dasha;
+    Heading(cursor, QStringLiteral("Vimshottari dasha"));
+    QTextCharFormat plain;
+    plain.setFont(PrintFont(kBodyPoints));
+    cursor.insertBlock();
+    QString balance = FromUtf8(kPlainBodyNames[static_cast<std::size_t>(d.majors[0].period.lord)]) +
+                      QStringLiteral(" period, ") + FromUtf8(YearsMonthsDaysText(d.balanceYears)) +
+                      QStringLiteral(" left at birth. Years of 365.25 days; dates in the birth's local calendar.");
+    if (d.today.Valid())
+        balance += QStringLiteral(" Running on ") + FromUtf8(DateText({d.today.year, d.today.month, d.today.day, 0, 0})) +
+                   QStringLiteral(": marked *.");
+    cursor.insertText(balance, plain);
+    cursor.insertBlock();
+    const int shown = d.runningMajor >= 0 ? d.runningMajor : 0;
+    QTextTable* table = Table(cursor, 1 + 9 + 9, 3);
+    Cell(table, 0, 0, QStringLiteral("Period"), true);
+    Cell(table, 0, 1, QStringLiteral("From"), true);
+    Cell(table, 0, 2, QStringLiteral("To"), true);
+    int row = 1;
+    auto line = [&](const DashaPeriod& p, const QString& name, bool running) {
+        Cell(table, row, 0, name + (running ? QStringLiteral(" *") : QString()), running);
+        Cell(table, row, 1, FromUtf8(DateText(p.start)), running);
+        Cell(table, row, 2, FromUtf8(DateText(p.end)), running);
+        ++row;
+    };
+    for (int m = 0; m < 9; ++m) {
+        const MajorDasha& major = d.majors[static_cast<std::size_t>(m)];
+        const QString lord = FromUtf8(kPlainBodyNames[static_cast<std::size_t>(major.period.lord)]);
+        line(major.period, lord, m == d.runningMajor);
+        if (m != shown) continue;
+        for (int s = 0; s < 9; ++s) {
+            const DashaPeriod& sub = major.sub[static_cast<std::size_t>(s)];
+            line(sub, QStringLiteral("    ") + lord + QStringLiteral(" / ") +
+                          FromUtf8(kPlainBodyNames[static_cast<std::size_t>(sub.lord)]),
+                 m == d.runningMajor && s == d.runningSub);
+        }
+    }
+    cursor.movePosition(QTextCursor::End);
+}
+
 void ReportSection(QTextCursor& cursor, const ResultFormTexts& r) {
     Heading(cursor, QStringLiteral("Report"));
     cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
@@ -155,7 +219,7 @@ void ReportSection(QTextCursor& cursor, const ResultFormTexts& r) {
 }
 
 using Section = void (*)(QTextCursor&, const ResultFormTexts&);
-constexpr Section kSections[] = {ChartSection, DetailsSection, ReportSection};
+constexpr Section kSections[] = {ChartSection, DetailsSection, NakshatraSection, DashaSection, ReportSection};
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include "birthfile/BirthFile.h"
 #include "engine/Quoted.h"
 #include "shell/ChartOutput.h"
+#include "shell/Clock.h"
 
 namespace velmora {
 
@@ -56,6 +57,7 @@ int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err) {
     MonthNames months;
     for (int m = 1; m <= 12; ++m) months[static_cast<std::size_t>(m - 1)] = system.monthName(m).toStdString();
     AnalysisRun run;
+    run.Today = SystemClock().Today();  // the dasha periods running today are marked, as in the window
     const ValidationResult checked = run.RunAnalysis(read.fields, months);
     if (!checked.Passed()) {
         std::string message = Quoted(birth) + ": " + std::string(checked.message);

@@ -21,6 +21,7 @@
 #include "analysis/AnalysisRun.h"
 #include "analysis/ChartImage.h"
 #include "analysis/PrintDocument.h"
+#include "analysis/Vimshottari.h"
 #include "shell/MDI.h"
 #include "tests/entry/CaptureServices.h"
 
@@ -144,9 +145,23 @@ private slots:
             QVERIFY2(found > at, position.c_str());
             at = found;
         }
+        // Then the nakshatras and the dasha. The Moon at 26° 35' Virgo stands
+        // in Chitra (23° 20' Virgo to 6° 40' Libra, lord Mars), in its first
+        // quarter, and in the eighth ninth of a dual sign: the Navamsa counts
+        // from Capricorn, so Leo.
+        at = body.indexOf(QStringLiteral("Nakshatras and Navamsa"), at);
+        QVERIFY(at > 0);
+        QVERIFY(body.indexOf(QStringLiteral("Moon Chitra 1 Mars Leo"), at) > at);
+        at = body.indexOf(QStringLiteral("Vimshottari dasha"), at);
+        QVERIFY(at > 0);
+        for (const MajorDasha& major : chart.dasha.majors) {
+            const qsizetype found = body.indexOf(QString::fromStdString(DateText(major.period.start)), at);
+            QVERIFY2(found > at, DateText(major.period.start).c_str());
+            at = found;
+        }
         const QString report = ReportText(chart.RTB);
         QVERIFY(report.size() > 2000);
-        QVERIFY2(body.indexOf(report, at) > at, "the whole report, in order, after the positions");
+        QVERIFY2(body.indexOf(report, at) > at, "the whole report, in order, after the positions and the dasha");
         QVERIFY(body.contains(QString::fromStdString(chart.lblDOB)));
     }
 
