@@ -72,6 +72,8 @@ screenshots: build
 	QT_QPA_PLATFORM=$(SCREEN_1600) VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/mdi_qtest screenshotMaximised
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/frmMain_screens_qtest screenshot
 	QT_QPA_PLATFORM=$(SCREEN_1600) QT_SCALE_FACTOR=2 VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/mdi_qtest screenshot
+	QT_QPA_PLATFORM=offscreen VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/vargas_qtest screenshots
+	QT_QPA_PLATFORM=offscreen VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/chart_output_qtest screenshotOfThePdf
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)
