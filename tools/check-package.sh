@@ -59,7 +59,7 @@ man -l "$root/usr/share/man/man1/velmora-cli.1.gz" 2>/dev/null | grep -q -- '--p
 # The unpacked velmora-cli gives the reviewed chart, and finds the Swiss
 # Ephemeris files where the build tree's program does.
 cli=$root/usr/bin/velmora-cli
-"$cli" --name Greenwich --date 2000-01-01 --time 12:00 --lon 0:00E --lat 0:00N |
+"$cli" --name Greenwich --date 2000-01-01 --time 12:00 --lon 0:00E --lat 0:00N --today 2026-12-09 |
     diff -u tests/cli/golden/greenwich-2000.txt - || fail "velmora-cli's chart differs from the golden file"
 precise=$("$cli" --name Asha --date 1942-09-01 --time 12:00 --place Calcutta --precise)
 grep -q "Precise: Swiss Ephemeris" <<<"$precise" || fail "no precise chart"

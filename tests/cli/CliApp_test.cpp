@@ -362,8 +362,10 @@ struct GoldenCase {
 };
 
 const GoldenCase kGolden[] = {
+    // With a day, as the installed program's check runs it (tools/check-package.sh).
     {"greenwich-2000.txt",
-     {"--name", "Greenwich", "--date", "2000-01-01", "--time", "12:00", "--lon", "0:00E", "--lat", "0:00N"}},
+     {"--name", "Greenwich", "--date", "2000-01-01", "--time", "12:00", "--lon", "0:00E", "--lat", "0:00N",
+      "--today", "2026-12-09"}},
     {"greenwich-2000.json",
      {"--name", "Greenwich", "--date", "2000-01-01", "--time", "12:00", "--lon", "0:00E", "--lat", "0:00N",
       "--json"}},
