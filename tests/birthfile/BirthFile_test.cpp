@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "analysis/AnalysisRun.h"
+#include "tests/BangaloreForm.h"
 #include "tests/birthfile/BirthFileFields.h"
 
 namespace velmora {
@@ -21,21 +22,9 @@ namespace {
 using testing::SameFields;
 
 FormFields Bangalore() {
-    FormFields f;
+    FormFields f = velmora::testing::BangaloreForm();
     f.Name = "ASHA RAO KUMAR";  // spaces inside a name
-    f.Year = 1980 - kFirstYear;
-    f.Month = 2;
-    f.Day = 4;
-    f.Hour = 9;
-    f.Minute = 5;
     f.Second = 41;
-    f.City = "Bangalore";
-    f.State = "Karnataka";
-    f.Country = "India";
-    f.LonDeg = "77";
-    f.LonMin = "35";
-    f.LatDeg = "12";
-    f.LatMin = "58";
     f.Zone = 44;
     return f;
 }

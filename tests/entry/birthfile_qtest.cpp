@@ -20,6 +20,7 @@
 #include "shell/Shell.h"
 #include "tests/birthfile/BirthFileFields.h"
 #include "tests/entry/CaptureServices.h"
+#include "tests/BangaloreForm.h"
 
 using namespace velmora;
 using velmora::testing::CapturedServices;
@@ -28,22 +29,9 @@ using velmora::testing::SameFields;
 namespace {
 
 FormFields Bangalore() {
-    FormFields f;
+    FormFields f = velmora::testing::BangaloreForm();
     f.Name = "ASHA RAO KUMAR";
-    f.Month = 2;
-    f.Day = 4;
-    f.Year = 1980 - kFirstYear;
-    f.Hour = 9;
-    f.Minute = 5;
     f.Second = 30;
-    f.City = "Bangalore";
-    f.State = "Karnataka";
-    f.Country = "India";
-    f.LonDeg = "77";
-    f.LonMin = "35";
-    f.LatDeg = "12";
-    f.LatMin = "58";
-    f.Zone = 34;
     return f;
 }
 

@@ -24,6 +24,7 @@
 #include "analysis/Vimshottari.h"
 #include "shell/MDI.h"
 #include "tests/entry/CaptureServices.h"
+#include "tests/BangaloreForm.h"
 
 using namespace velmora;
 using velmora::testing::CapturedServices;
@@ -31,21 +32,7 @@ using velmora::testing::CapturedServices;
 namespace {
 
 FormFields Bangalore(bool precise) {
-    FormFields f;
-    f.Name = "ASHA RAO";
-    f.Month = 2;
-    f.Day = 4;
-    f.Year = 1980 - kFirstYear;
-    f.Hour = 9;
-    f.Minute = 5;
-    f.City = "Bangalore";
-    f.State = "Karnataka";
-    f.Country = "India";
-    f.LonDeg = "77";
-    f.LonMin = "35";
-    f.LatDeg = "12";
-    f.LatMin = "58";
-    f.Zone = 34;
+    FormFields f = velmora::testing::BangaloreForm();
     if (precise) f.Mode = ComputationMode::Precise;
     return f;
 }
