@@ -19,6 +19,17 @@ DisplayLayout LayOutDisplay(double width, double height, double lineHeight, doub
     // Then the block above it, evenly, as far as the width allows.
     const double rest = extra - reportGrowth;
     layout.Scale = std::max(1.0, std::min(layout.Width / kWidth, (kTopHeight + rest) / kTopHeight));
+
+    // Short of a page of the report, the block yields height to it: in
+    // proportion to the extra height until the block stands at its smallest
+    // with a page under it, then less again until the page fits under the
+    // designed block.
+    const double page = std::max(0.0, kReportPageLines * lineHeight + chrome - kReportHeight);
+    const double most = std::min((1 - kSmallestScale) * kTopHeight, page / 2);
+    if (extra < page && most > 0) {
+        const double yielded = std::min(extra * most / (page - most), page - extra);
+        layout.Scale = 1 - yielded / kTopHeight;
+    }
     layout.TopLeft = (layout.Width - kWidth * layout.Scale) / 2;
 
     // Whatever height is left stays with the report.

@@ -1,10 +1,16 @@
 #pragma once
-// How the result form uses room beyond its designed size. The report grows
-// first, until it shows kReportGoalLines lines; then the chart, the details
-// and the position table grow together by one factor, as far as the width
-// and the height let them; the height still left goes to the report. At the
-// designed size, or below it, everything stands where it was designed.
-// All lengths in twips.
+// How the result form uses room beyond its designed size. The report comes
+// first. Until it shows kReportPageLines lines, the chart, the details and
+// the position table (the block above it) yield it some of their height too,
+// never below kSmallestScale: gradually from the designed height on, fully
+// where the block at kSmallestScale and a page of the report just fit, and
+// back to the designed size as the height grows on to a page of the report
+// under the designed block. So a 1280 x 1024 screen shows a page of the
+// report. Then the report grows on until it shows kReportGoalLines lines;
+// then the block grows by one factor, as far as the width and the height let
+// it; the height still left goes to the report. Every length changes
+// continuously with the room. At the designed size, or below it, everything
+// stands where it was designed. All lengths in twips.
 
 namespace velmora {
 
@@ -26,12 +32,14 @@ inline constexpr double kBottomMargin = 120;
 inline constexpr double kHeight = kTopHeight + kReportHeight + kFooterGap + kFooterHeight + kBottomMargin;
 }  // namespace display_design
 
+inline constexpr int kReportPageLines = 25;
+inline constexpr double kSmallestScale = 0.85;
 inline constexpr int kReportGoalLines = 30;
 
 struct DisplayLayout {
     double Width = display_design::kWidth;    // of the form
     double Height = display_design::kHeight;
-    double Scale = 1;      // of the chart, the details and the position table
+    double Scale = 1;      // of the chart, the details and the position table; kSmallestScale or more
     double TopLeft = 0;    // where that block starts: it stands centred over the report
     TwipsBox Report;
     double FooterTop = 0;  // the forum line and address under the report

@@ -251,7 +251,9 @@ void frmDisplay::ApplyLayout() {
     for (const Designed& d : designed_) {
         if (!d.widget) continue;
         const QRect g = d.geometry;
-        QRect r(scaled(g.x()), scaled(g.y()), scaled(g.width()), scaled(g.height()));
+        // Edges are scaled, not sizes, so controls that meet as designed still meet.
+        QRect r(QPoint(scaled(g.x()), scaled(g.y())),
+                QPoint(scaled(g.x() + g.width()) - 1, scaled(g.y() + g.height()) - 1));
         if (d.inBlock) r.translate(shift, 0);
         d.widget->setGeometry(r);
         if (rescale && d.ownFont) {
