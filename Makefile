@@ -66,10 +66,12 @@ bench: build
 # Renders the input form and the main window with a chart to PNG, without a
 # display: at the opening size, maximised on a 1600x1200 screen, and at 200 %.
 SCREEN_1600 = offscreen:configfile=tests/shell/screen-1600x1200.json
+SCREEN_1280 = offscreen:configfile=tests/shell/screen-1280x1024.json
 screenshots: build
 	QT_QPA_PLATFORM=offscreen VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/frmMain_screens_qtest
 	QT_QPA_PLATFORM=offscreen VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/mdi_qtest screenshot
 	QT_QPA_PLATFORM=$(SCREEN_1600) VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/mdi_qtest screenshotMaximised
+	QT_QPA_PLATFORM=$(SCREEN_1280) VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/mdi_qtest openingSizeShowsAPageOfTheReport
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/frmMain_screens_qtest screenshot
 	QT_QPA_PLATFORM=$(SCREEN_1600) QT_SCALE_FACTOR=2 VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/mdi_qtest screenshot
 	QT_QPA_PLATFORM=offscreen VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/vargas_qtest screenshots
