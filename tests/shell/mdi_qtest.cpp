@@ -22,6 +22,7 @@
 #include "shell/LinkLabel.h"
 #include "shell/MDI.h"
 #include "tests/entry/CaptureServices.h"
+#include "tests/BangaloreForm.h"
 #include "tests/Screenshots.h"
 
 using namespace velmora;
@@ -29,31 +30,9 @@ using velmora::testing::CapturedServices;
 
 namespace {
 
-// A birth in Bangalore, as typed on the input form.
-FormFields Bangalore() {
-    FormFields f;
-    f.Name = "ASHA RAO";
-    f.Month = 2;
-    f.Day = 4;
-    f.Year = 1980 - kFirstYear;
-    f.Hour = 9;
-    f.Minute = 5;
-    f.City = "Bangalore";
-    f.State = "Karnataka";
-    f.Country = "India";
-    f.LonDeg = "77";
-    f.LonMin = "35";
-    f.East = true;
-    f.LatDeg = "12";
-    f.LatMin = "58";
-    f.South = false;
-    f.Zone = 34;  // Indian Time
-    return f;
-}
-
 ResultFormTexts ComputedChart() {
     AnalysisRun run;
-    const ValidationResult check = run.RunAnalysis(Bangalore(), EnglishMonthNames());
+    const ValidationResult check = run.RunAnalysis(velmora::testing::BangaloreForm(), EnglishMonthNames());
     if (!check.Passed()) qFatal("the sample birth does not pass the checks");
     return run.Result;
 }
