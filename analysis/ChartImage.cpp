@@ -1,11 +1,13 @@
 #include "analysis/ChartImage.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <algorithm>
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <sys/stat.h>
 
 #include "analysis/ChartPainter.h"
 
@@ -25,6 +27,13 @@ QString Commit(QSaveFile& file, const QByteArray& bytes) {
 
 }  // namespace
 
+QString ExportTargetRefusal(const QString& path) {
+    struct stat target {};
+    // stat follows links and, unlike an open, never waits on a FIFO.
+    if (::stat(QFile::encodeName(path).constData(), &target) != 0 || S_ISREG(target.st_mode)) return {};
+    return QStringLiteral("it is not a regular file");
+}
+
 QString WriteChartSvg(const QString& path, const ResultFormTexts& result) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -39,6 +48,7 @@ QString WriteChartSvg(const QString& path, const ResultFormTexts& result) {
     PaintSouthIndianChart(painter, QRectF(QPointF(0, 0), QSizeF(kChartImageSize)), result);
     painter.end();
 
+    if (const QString refusal = ExportTargetRefusal(path); !refusal.isEmpty()) return refusal;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     return Commit(file, buffer.data());
@@ -58,6 +68,7 @@ QString WriteChartPng(const QString& path, const ResultFormTexts& result, int sc
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG")) return QStringLiteral("the PNG could not be encoded");
 
+    if (const QString refusal = ExportTargetRefusal(path); !refusal.isEmpty()) return refusal;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     return Commit(file, bytes);

@@ -12,6 +12,7 @@
 #include <QTextTable>
 #include <algorithm>
 
+#include "analysis/ChartImage.h"
 #include "analysis/ChartPainter.h"
 #include "analysis/Vimshottari.h"
 #include "engine/NameTables.h"
@@ -293,6 +294,7 @@ int PrintDocument::Paint(QPagedPaintDevice& device) {
 }
 
 QString WriteChartPdf(const QString& path, const ResultFormTexts& result, QPageSize::PageSizeId paper) {
+    if (const QString refusal = ExportTargetRefusal(path); !refusal.isEmpty()) return refusal;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     {

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "analysis/AnalysisRun.h"
 #include "analysis/ChartImage.h"
@@ -284,6 +285,38 @@ private slots:
         Action(&window, "mnuExportPdf")->trigger();
         QCOMPARE(s.messenger.shown.size(), std::size_t{1});
         QVERIFY(s.messenger.shown[0].text.startsWith(QStringLiteral("Cannot write")));
+    }
+
+    // A FIFO named as the target of an export or of printing to a file is
+    // refused with a message and stays a FIFO (opening it would wait for a
+    // reader; replacing it would take its name).
+    void aSpecialTargetIsRefused_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("pdf") << QStringLiteral("mnuExportPdf") << QStringLiteral("fifo.pdf");
+        QTest::newRow("svg") << QStringLiteral("mnuExportImage") << QStringLiteral("fifo.svg");
+        QTest::newRow("print to file") << QStringLiteral("mnuPrint") << QStringLiteral("printed-fifo.pdf");
+    }
+    void aSpecialTargetIsRefused() {
+        QFETCH(QString, action);
+        QFETCH(QString, name);
+        const QString fifo = dir_.filePath(name);
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        CapturedServices s;
+        MDI window(Chart(), s.services);
+        if (action == QLatin1String("mnuPrint")) {
+            s.files.printedPdf = fifo;
+        } else {
+            s.files.answers = {fifo};
+        }
+        Action(&window, action.toLatin1().constData())->trigger();
+        QCOMPARE(s.messenger.shown.size(), std::size_t{1});
+        QCOMPARE(s.messenger.shown[0].text,
+                 QStringLiteral("Cannot write \"%1\": it is not a regular file.").arg(fifo));
+        struct stat after {};
+        QCOMPARE(::lstat(QFile::encodeName(fifo).constData(), &after), 0);
+        QVERIFY(S_ISFIFO(after.st_mode));
+        QCOMPARE(ExportTargetRefusal(dir_.filePath(QStringLiteral("new.pdf"))), QString());
     }
 
     void screenshotOfThePdf() {
