@@ -100,6 +100,33 @@ TEST(BatchPipeline, CsvHasAHeaderAndAnErrorColumn) {
     EXPECT_EQ(all.status, 0);
 }
 
+// OWASP, "CSV Injection": typed texts that a spreadsheet would take for a
+// formula get a leading apostrophe and control characters are made visible,
+// in the details and in the error column; the program's own cells (the
+// offset +05:30 of Asia/Kolkata in 2000, tzdata) stay as they are.
+TEST(BatchPipeline, CsvGuardsTypedTextOnly) {
+    const std::string typed =
+        R"({"name":"rama","date":"2000-01-01","time":"12:00","lon":"77:35E","lat":"12:58N","tz":"Asia/Kolkata",)"
+        R"J("city":"=HYPERLINK(\"http://x\")","state":"+1\u0000x","country":"@SUM(A1)"})J";
+    const std::string refused =
+        R"J({"name":"rama","date":"2000-01-01","time":"12:00","lon":"77:35E","lat":"12:58N","tz":"=cmd|' /C calc'!A0"})J";
+    const CliResult r = RunCliWith({"--batch", "-", "--format", "csv", "--fields", "details"}, false,
+                                   typed + "\n" + refused + "\n");
+    std::istringstream rows(r.out);
+    std::vector<std::string> lines;
+    for (std::string row; std::getline(rows, row);) lines.push_back(row);
+    ASSERT_EQ(lines.size(), 3u) << r.out;
+    EXPECT_NE(lines[1].find(",\"'=HYPERLINK(\"\"http://x\"\")\",'+1\\x00x,'@SUM(A1),,Asia/Kolkata,+05:30,false,"),
+              std::string::npos)
+        << lines[1];
+    EXPECT_EQ(lines[1].find('\0'), std::string::npos);
+    const std::string error = lines[2].substr(lines[2].rfind(",,") + 2);
+    EXPECT_EQ(error.find_first_of("\0"), std::string::npos);
+    EXPECT_NE(error.find("=cmd"), std::string::npos) << error;
+    EXPECT_NE(error.front(), '=');
+    EXPECT_EQ(r.status, 2);
+}
+
 TEST(BatchPipeline, OptionsAreChecked) {
     const struct {
         std::vector<std::string> args;
