@@ -41,7 +41,7 @@ QString WriteChartSvg(const QString& path, const ResultFormTexts& result) {
     svg.setOutputDevice(&buffer);
     svg.setSize(kChartImageSize);
     svg.setViewBox(QRect(QPoint(0, 0), kChartImageSize));
-    svg.setTitle(QStringLiteral("Velmora chart of ") + QString::fromStdString(result.lblName));
+    svg.setTitle(QStringLiteral("Velmora chart of ") + ShownText(result.lblName));
     svg.setDescription(QStringLiteral("South-Indian chart"));
     QPainter painter;
     if (!painter.begin(&svg)) return QStringLiteral("the SVG could not be drawn");

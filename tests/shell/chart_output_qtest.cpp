@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QImage>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -21,6 +22,7 @@
 
 #include "analysis/AnalysisRun.h"
 #include "analysis/ChartImage.h"
+#include "analysis/ChartPainter.h"
 #include "analysis/PrintDocument.h"
 #include "analysis/Vimshottari.h"
 #include "shell/MDI.h"
@@ -285,6 +287,38 @@ private slots:
         Action(&window, "mnuExportPdf")->trigger();
         QCOMPARE(s.messenger.shown.size(), std::size_t{1});
         QVERIFY(s.messenger.shown[0].text.startsWith(QStringLiteral("Cannot write")));
+    }
+
+    // A 64 KB name or city, with or without blanks, is shown to its first
+    // 200 characters and elided: the pages are at most one more than for a
+    // short name (it took 46 pages and half a minute), and the header fits.
+    void anOversizedTextGivesTheUsualPages_data() {
+        QTest::addColumn<bool>("city");
+        QTest::addColumn<QString>("word");
+        QTest::newRow("name, one word") << false << QStringLiteral("A");
+        QTest::newRow("city, one word") << true << QStringLiteral("B");
+        QTest::newRow("name, words") << false << QStringLiteral("ABCDEFG ");
+    }
+    void anOversizedTextGivesTheUsualPages() {
+        QFETCH(bool, city);
+        QFETCH(QString, word);
+        const ResultFormTexts usual = Chart();
+        ResultFormTexts oversized = usual;
+        (city ? oversized.lblCity : oversized.lblName) = word.repeated(64 * 1024 / word.size()).toStdString();
+        const auto pages = [this](const ResultFormTexts& result, const QString& name) {
+            QPdfWriter writer(dir_.filePath(name));
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setResolution(300);
+            return PrintDocument(result).Paint(writer);
+        };
+        const int expected = pages(usual, QStringLiteral("usual.pdf"));
+        QVERIFY(expected >= 2);
+        const int got = pages(oversized, QStringLiteral("oversized.pdf"));
+        QVERIFY2(got <= expected + 1, qPrintable(QStringLiteral("%1 pages, %2 usually").arg(got).arg(expected)));
+        const QString shown = ShownText(city ? oversized.lblCity : oversized.lblName);
+        QCOMPARE(shown.size(), kLongestShownText + 1);
+        QVERIFY(shown.endsWith(QChar(0x2026)));
+        QVERIFY(PrintDocument(oversized).HeaderText().size() < 300);
     }
 
     // A FIFO named as the target of an export or of printing to a file is
