@@ -5,7 +5,7 @@
 
 #include <QMenu>
 #include <QSettings>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "analysis/AnalysisRun.h"
@@ -19,7 +19,11 @@ using velmora::testing::CapturedServices;
 class RecentFiles : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() {
+        // Settings of this test's own, apart from the other tests that run beside it.
+        QVERIFY(dir_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
+    }
 
     void aHugeListIsReadAsItsNewestEight() {
         constexpr int kStored = 100000;
@@ -54,6 +58,9 @@ private slots:
         QCOMPARE(files[0], QStringLiteral("/births/new.velmora"));
         QCOMPARE(files[1], stored[0]);
     }
+
+private:
+    QTemporaryDir dir_;
 };
 
 QTEST_MAIN(RecentFiles)
