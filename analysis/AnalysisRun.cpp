@@ -285,7 +285,11 @@ ValidationResult AnalysisRun::Failure(int check, std::string message) {
 
 bool AnalysisRun::ComputePrecise(const FormFields& form, const ZoneMoment* moment) {
     BirthInstant instant = FormBirthInstant(Birth, Zone, form.Second);
-    if (moment) instant.OffsetMinutesEast = moment->OffsetMinutes();
+    if (moment) {
+        // The offset to the second (local mean times such as +5:21:10), as the details show it.
+        instant.OffsetMinutesEast = moment->OffsetSeconds / 60;
+        instant.Second -= moment->OffsetSeconds % 60;
+    }
     double latitude = Birth.LatitudeDegrees + Birth.LatitudeMinutes / 60.0;
     if (Birth.SouthLatitude) latitude = -latitude;
     double longitude = Birth.LongitudeDegrees + Birth.LongitudeMinutes / 60.0;

@@ -70,6 +70,17 @@ TEST(ZoneRun, PreciseTakesTheExactOffset) {
     nepal.TimeZoneId = "Asia/Kathmandu";
     ASSERT_TRUE(run->RunAnalysis(nepal, EnglishMonthNames()).Passed());
     EXPECT_NEAR(run->Precise.JulianDateUT, 2448135.5 + (12 - 5.75) / 24, 1e-9);  // 1990-09-01 06:15 UT
+
+    // Madras time, +5:21:10 (tzdata, Asia/Kolkata before 1906), to the
+    // second as the details show it: 1901-01-01 12:00 is 06:38:50 UT, and
+    // 1901-01-01 0 h UT is JD 2415385.5 (Astronomical Almanac).
+    FormFields madras = Kolkata1942(ComputationMode::Precise);
+    madras.Year = 0;
+    madras.Month = 0;
+    madras.Day = 0;
+    ASSERT_TRUE(run->RunAnalysis(madras, EnglishMonthNames()).Passed());
+    EXPECT_EQ(run->Result.utcOffset, "+05:21:10");
+    EXPECT_NEAR(run->Precise.JulianDateUT, 2415385.5 + (6 + 38.0 / 60 + 50.0 / 3600) / 24, 1e-9);
 }
 
 TEST(ZoneRun, RefusalsChangeNothing) {
