@@ -8,6 +8,7 @@
 
 #include "analysis/Navamsa.h"
 #include "analysis/ReportWriter.h"
+#include "engine/BirthTime.h"
 #include "engine/SetText.h"
 #include "entry/ZoneHistory.h"
 #include "entry/ZoneTable.h"
@@ -36,6 +37,35 @@ std::int16_t ToInt16(int value) {
     if (value > std::numeric_limits<std::int16_t>::max()) return std::numeric_limits<std::int16_t>::max();
     if (value < std::numeric_limits<std::int16_t>::min()) return std::numeric_limits<std::int16_t>::min();
     return static_cast<std::int16_t>(value);
+}
+
+// The offset east of Greenwich, in minutes, at which the classic engine's
+// ascendant and Moon take the clock: the zone's magnitude and the
+// daylight-saving hour, directed by the longitude's hemisphere.
+int ClassicOffsetMinutes(const BirthData& birth) {
+    const BirthTime time = FormBirthTime(birth);
+    return static_cast<int>(std::lround((time.BirthHour - time.UniversalHour) * 60));
+}
+
+std::string NoListEntryMessage(const ClassicZone& classic, const ZoneMoment& moment, const LocalClock& clock) {
+    std::string message = "The zone list has no entry for UTC" + UtcOffsetText(classic.ListedOffsetSeconds);
+    if (classic.StandardOffset) {
+        message += ", the standard time of " + moment.ZoneId + " on " + LongDateText(clock);
+    } else {
+        const int saving = moment.OffsetSeconds - moment.StandardOffsetSeconds;
+        message += ", the time of " + moment.ZoneId + " on " + LongDateText(clock) + " with its daylight saving of " +
+                   UtcOffsetText(saving);
+    }
+    return message + "; choose precise positions to compute with its exact offset";
+}
+
+std::string WrongHemisphereMessage(const BirthData& birth, const ZoneMoment& moment, const LocalClock& clock) {
+    const bool east = birth.EastLongitude && (birth.LongitudeDegrees != 0 || birth.LongitudeMinutes != 0);
+    return "UTC" + UtcOffsetText(moment.OffsetSeconds) + ", the time of " + moment.ZoneId + " on " +
+           LongDateText(clock) + ", is " + (moment.OffsetSeconds > 0 ? "east" : "west") +
+           " of Greenwich and the longitude " + (east ? "east" : "west") +
+           " of it; the classic positions take the zone's direction from the longitude, so choose precise "
+           "positions to compute with its exact offset";
 }
 
 }  // namespace
@@ -89,48 +119,53 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNa
     if (!check.Passed()) return check;
 
     // A time zone with its history gives the offset at the birth. A classic
-    // chart takes the list entry of the standard offset and the daylight
-    // saving box from it; a precise one takes the offset itself.
+    // chart takes a list entry and the daylight-saving box that give that
+    // offset; a precise one takes the offset itself.
     ZoneMoment moment;
     const bool zoned = !typed.TimeZoneId.empty();
+    const bool classicFromZone = zoned && typed.Mode == ComputationMode::Classic;
     const LocalClock clock = FormClock(typed);
     FormFields fromZone;
     if (zoned) {
         const ZoneLookup lookup = LookUpZone(typed.TimeZoneId, clock, typed.Repeated);
         if (!lookup.Found) return Failure(lookup.Repeated ? kRepeatedHour : kZoneFailure, lookup.Message);
         moment = lookup.Moment;
-        if (typed.Mode == ComputationMode::Classic) {
-            const int entry = ZoneEntryForMoment(moment);
-            if (entry < 0)
-                return Failure(kZoneFailure, "The zone list has no entry for UTC" +
-                                                 UtcOffsetText(moment.StandardOffsetSeconds) +
-                                                 ", the standard time of " + moment.ZoneId + " on " +
-                                                 LongDateText(clock) +
-                                                 "; choose precise positions to compute with its exact offset");
+        if (classicFromZone) {
+            const ClassicZone classic = ClassicZoneForMoment(moment);
+            if (classic.Entry < 0) return Failure(kZoneFailure, NoListEntryMessage(classic, moment, clock));
             fromZone = typed;
-            fromZone.Zone = entry;
-            fromZone.DaylightSaving = moment.DaylightSaving;
+            fromZone.Zone = classic.Entry;
+            fromZone.DaylightSaving = classic.DaylightSaving;
         }
     }
-    const FormFields& form = zoned && typed.Mode == ComputationMode::Classic ? fromZone : typed;
+    const FormFields& form = classicFromZone ? fromZone : typed;
 
     // The form into the birth data.
-    Birth.BirthName = form.Name;
-    Zone_Calculation(form.Zone, Zone);
-    Birth.BirthMonth = ToInt16(form.Month + 1);
-    Birth.BirthDay = ToInt16(form.Day + 1);
-    Birth.BirthYear = ToInt16(kFirstYear + form.Year);
-    Birth.BirthClockHour = ToInt16(form.Hour);
-    Birth.BirthClockMinute = ToInt16(form.Minute);
-    Birth.ZoneHoursAbs = ToInt16(std::abs(static_cast<int>(Zone.ZoneOffsetHours)));
-    Birth.ZoneMinutesAbs = ToInt16(std::abs(static_cast<int>(Zone.ZoneOffsetMinutes)));
-    Birth.LongitudeDegrees = ToInt16(TextToInteger(form.LonDeg));
-    Birth.LongitudeMinutes = ToInt16(TextToInteger(form.LonMin));
-    Birth.LatitudeDegrees = ToInt16(TextToInteger(form.LatDeg));
-    Birth.LatitudeMinutes = ToInt16(TextToInteger(form.LatMin));
-    Birth.EastLongitude = form.East;
-    Birth.SouthLatitude = form.South;
-    Birth.DaylightSaving = form.DaylightSaving;
+    BirthData birth;
+    ZoneOffset zone = Zone;
+    birth.BirthName = form.Name;
+    Zone_Calculation(form.Zone, zone);
+    birth.BirthMonth = ToInt16(form.Month + 1);
+    birth.BirthDay = ToInt16(form.Day + 1);
+    birth.BirthYear = ToInt16(kFirstYear + form.Year);
+    birth.BirthClockHour = ToInt16(form.Hour);
+    birth.BirthClockMinute = ToInt16(form.Minute);
+    birth.ZoneHoursAbs = ToInt16(std::abs(static_cast<int>(zone.ZoneOffsetHours)));
+    birth.ZoneMinutesAbs = ToInt16(std::abs(static_cast<int>(zone.ZoneOffsetMinutes)));
+    birth.LongitudeDegrees = ToInt16(TextToInteger(form.LonDeg));
+    birth.LongitudeMinutes = ToInt16(TextToInteger(form.LonMin));
+    birth.LatitudeDegrees = ToInt16(TextToInteger(form.LatDeg));
+    birth.LatitudeMinutes = ToInt16(TextToInteger(form.LatMin));
+    birth.EastLongitude = form.East;
+    birth.SouthLatitude = form.South;
+    birth.DaylightSaving = form.DaylightSaving;
+    // The classic engine takes the zone's direction from the longitude's
+    // hemisphere; a zone history whose offset points the other way would
+    // give a chart at another instant than the one shown.
+    if (classicFromZone && ClassicOffsetMinutes(birth) * 60 != moment.OffsetSeconds)
+        return Failure(kZoneFailure, WrongHemisphereMessage(birth, moment, clock));
+    Birth = std::move(birth);
+    Zone = zone;
 
     // The chart.
     if (form.Mode == ComputationMode::Precise) {
@@ -250,7 +285,11 @@ ValidationResult AnalysisRun::Failure(int check, std::string message) {
 
 bool AnalysisRun::ComputePrecise(const FormFields& form, const ZoneMoment* moment) {
     BirthInstant instant = FormBirthInstant(Birth, Zone, form.Second);
-    if (moment) instant.OffsetMinutesEast = moment->OffsetMinutes();
+    if (moment) {
+        // The offset to the second (local mean times such as +5:21:10), as the details show it.
+        instant.OffsetMinutesEast = moment->OffsetSeconds / 60;
+        instant.Second -= moment->OffsetSeconds % 60;
+    }
     double latitude = Birth.LatitudeDegrees + Birth.LatitudeMinutes / 60.0;
     if (Birth.SouthLatitude) latitude = -latitude;
     double longitude = Birth.LongitudeDegrees + Birth.LongitudeMinutes / 60.0;

@@ -1,11 +1,13 @@
 #include "analysis/ChartImage.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <algorithm>
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <sys/stat.h>
 
 #include "analysis/ChartPainter.h"
 
@@ -25,6 +27,13 @@ QString Commit(QSaveFile& file, const QByteArray& bytes) {
 
 }  // namespace
 
+QString ExportTargetRefusal(const QString& path) {
+    struct stat target {};
+    // stat follows links and, unlike an open, never waits on a FIFO.
+    if (::stat(QFile::encodeName(path).constData(), &target) != 0 || S_ISREG(target.st_mode)) return {};
+    return QStringLiteral("it is not a regular file");
+}
+
 QString WriteChartSvg(const QString& path, const ResultFormTexts& result) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -32,13 +41,14 @@ QString WriteChartSvg(const QString& path, const ResultFormTexts& result) {
     svg.setOutputDevice(&buffer);
     svg.setSize(kChartImageSize);
     svg.setViewBox(QRect(QPoint(0, 0), kChartImageSize));
-    svg.setTitle(QStringLiteral("Velmora chart of ") + QString::fromStdString(result.lblName));
+    svg.setTitle(QStringLiteral("Velmora chart of ") + ShownText(result.lblName));
     svg.setDescription(QStringLiteral("South-Indian chart"));
     QPainter painter;
     if (!painter.begin(&svg)) return QStringLiteral("the SVG could not be drawn");
     PaintSouthIndianChart(painter, QRectF(QPointF(0, 0), QSizeF(kChartImageSize)), result);
     painter.end();
 
+    if (const QString refusal = ExportTargetRefusal(path); !refusal.isEmpty()) return refusal;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     return Commit(file, buffer.data());
@@ -58,6 +68,7 @@ QString WriteChartPng(const QString& path, const ResultFormTexts& result, int sc
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG")) return QStringLiteral("the PNG could not be encoded");
 
+    if (const QString refusal = ExportTargetRefusal(path); !refusal.isEmpty()) return refusal;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     return Commit(file, bytes);

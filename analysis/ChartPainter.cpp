@@ -30,6 +30,22 @@ QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+}  // namespace
+
+QString ShownText(const std::string& text) {
+    // Only the start is decoded: a long text costs no more than a short one.
+    const std::size_t bytes = std::min<std::size_t>(text.size(), 4 * (kLongestShownText + 1));
+    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(bytes));
+    if (shown.size() <= kLongestShownText && bytes == text.size()) return shown;
+    qsizetype cut = std::min(shown.size(), kLongestShownText);
+    if (cut > 0 && shown[cut - 1].isHighSurrogate()) --cut;  // never half a character
+    shown.truncate(cut);
+    shown += QChar(0x2026);
+    return shown;
+}
+
+namespace {
+
 // One line of a cell, with its style.
 struct CellLine {
     QString text;
@@ -136,14 +152,16 @@ void PaintSouthIndianChart(QPainter& painter, const QRectF& area, const ResultFo
 
     // The centre: whose chart it is.
     const QRectF centre(area.left() + cell.width(), area.top() + cell.height(), 2 * cell.width(), 2 * cell.height());
-    const QStringList lines = {FromUtf8(result.lblName), FromUtf8(result.lblDOB) + QStringLiteral("  ") +
+    QStringList lines = {ShownText(result.lblName), FromUtf8(result.lblDOB) + QStringLiteral("  ") +
                                                              FromUtf8(result.lblTOB),
                                result.lblMode.empty() ? QStringLiteral("Classic positions")
                                                       : QStringLiteral("Precise positions")};
     double titlePixels = pixels * 1.3;
     const double room = centre.width() - 4 * pad;
-    while (titlePixels > 2 && QFontMetricsF(SizedFont(titlePixels, true)).horizontalAdvance(lines[0]) > room)
+    // A long name shrinks to half the size, and what still does not fit is elided.
+    while (titlePixels > pixels * 0.65 && QFontMetricsF(SizedFont(titlePixels, true)).horizontalAdvance(lines[0]) > room)
         titlePixels *= 0.94;
+    lines[0] = QFontMetricsF(SizedFont(titlePixels, true)).elidedText(lines[0], Qt::ElideRight, room);
     double detailPixels = pixels;
     while (detailPixels > 2 && QFontMetricsF(SizedFont(detailPixels, false)).horizontalAdvance(lines[1]) > room)
         detailPixels *= 0.94;

@@ -17,6 +17,12 @@ namespace velmora {
 // to the cells, so every entry fits whatever the size.
 void PaintSouthIndianChart(QPainter& painter, const QRectF& area, const ResultFormTexts& result);
 
+// A text a person typed (a name, a place) as the chart and the printed
+// pages show it: at most kLongestShownText characters, the rest elided with
+// "…", so that an oversized text is laid out in bounded time.
+inline constexpr qsizetype kLongestShownText = 200;
+QString ShownText(const std::string& text);
+
 // The entries of a caption as the run writes it ("\r\nSun\r\nMercury (R) "):
 // one per entry, trailing blanks dropped, empty ones left out.
 QStringList CaptionEntries(const std::string& caption);

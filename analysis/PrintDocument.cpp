@@ -9,9 +9,11 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextObjectInterface>
+#include <QTextOption>
 #include <QTextTable>
 #include <algorithm>
 
+#include "analysis/ChartImage.h"
 #include "analysis/ChartPainter.h"
 #include "analysis/Vimshottari.h"
 #include "engine/NameTables.h"
@@ -113,10 +115,10 @@ void ChartSection(QTextCursor& cursor, const ResultFormTexts&) {
 void DetailsSection(QTextCursor& cursor, const ResultFormTexts& r) {
     const std::array<const std::string*, 7> values = {&r.lblDOB,  &r.lblTOB,   &r.lblLongitude, &r.lblLatitude,
                                                       &r.lblCity, &r.lblState, &r.lblCountry};
-    std::vector<std::pair<QString, QString>> rows = {{QStringLiteral("Name :"), FromUtf8(r.lblName)}};
-    for (std::size_t i = 0; i < values.size(); ++i) rows.emplace_back(FromUtf8(kDetailCaptions[i]), FromUtf8(*values[i]));
-    if (!r.place.empty()) rows.emplace_back(QStringLiteral("Place :"), FromUtf8(r.place));
-    if (!r.zoneText.empty()) rows.emplace_back(QStringLiteral("Time zone :"), FromUtf8(r.zoneText));
+    std::vector<std::pair<QString, QString>> rows = {{QStringLiteral("Name :"), ShownText(r.lblName)}};
+    for (std::size_t i = 0; i < values.size(); ++i) rows.emplace_back(FromUtf8(kDetailCaptions[i]), ShownText(*values[i]));
+    if (!r.place.empty()) rows.emplace_back(QStringLiteral("Place :"), ShownText(r.place));
+    if (!r.zoneText.empty()) rows.emplace_back(QStringLiteral("Time zone :"), ShownText(r.zoneText));
     rows.emplace_back(QStringLiteral("Positions :"), r.lblMode.empty() ? QStringLiteral("Classic") : FromUtf8(r.lblMode));
 
     cursor.insertBlock();
@@ -227,7 +229,7 @@ PrintDocument::PrintDocument(const ResultFormTexts& result) : result_(result) {}
 PrintDocument::~PrintDocument() = default;
 
 QString PrintDocument::HeaderText() const {
-    return FromUtf8(result_.lblName) + QStringLiteral(", born ") + FromUtf8(result_.lblDOB) + QStringLiteral(" at ") +
+    return ShownText(result_.lblName) + QStringLiteral(", born ") + FromUtf8(result_.lblDOB) + QStringLiteral(" at ") +
            FromUtf8(result_.lblTOB);
 }
 
@@ -253,14 +255,21 @@ int PrintDocument::Paint(QPagedPaintDevice& device) {
     document.setDefaultFont(PrintFont(kBodyPoints));
     document.setDocumentMargin(0);
     document.setPageSize(body.size());
+    // A word wider than its column (a long name without blanks) breaks
+    // where it must instead of widening the table past the page.
+    QTextOption wrapping = document.defaultTextOption();
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document.setDefaultTextOption(wrapping);
     auto* chart = new ChartObject(result_, &document);
     document.documentLayout()->registerHandler(kChartObject, chart);
     QTextCursor cursor(&document);
     for (Section section : kSections) section(cursor, result_);
 
     const int pages = document.pageCount();
-    const QString title = HeaderText();
     const QString mode = ModeText();
+    // The title leaves room for the mode on the same line.
+    const QString title = header.elidedText(HeaderText(), Qt::ElideRight,
+                                            page.width() - header.horizontalAdvance(mode) - header.averageCharWidth() * 4);
     for (int p = 0; p < pages; ++p) {
         if (p > 0) device.newPage();
         painter.setFont(headerFont);
@@ -293,6 +302,7 @@ int PrintDocument::Paint(QPagedPaintDevice& device) {
 }
 
 QString WriteChartPdf(const QString& path, const ResultFormTexts& result, QPageSize::PageSizeId paper) {
+    if (const QString refusal = ExportTargetRefusal(path); !refusal.isEmpty()) return refusal;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     {
@@ -300,7 +310,7 @@ QString WriteChartPdf(const QString& path, const ResultFormTexts& result, QPageS
         writer.setPageSize(QPageSize(paper));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setResolution(300);
-        writer.setTitle(QStringLiteral("Velmora chart of ") + QString::fromStdString(result.lblName));
+        writer.setTitle(QStringLiteral("Velmora chart of ") + ShownText(result.lblName));
         writer.setCreator(QStringLiteral("Velmora"));
         PrintDocument document(result);
         if (document.Paint(writer) == 0) {

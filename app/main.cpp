@@ -64,6 +64,14 @@ int main(int argc, char** argv) {
         return velmora::RunHeadlessExport(args, std::cerr);
     }
 
+    // An export asked for in a form --export does not take is a bad export
+    // request, not an unknown option of the window.
+    const std::string misplaced = velmora::MisplacedExportRequest(std::vector<std::string>(argv + 1, argv + argc));
+    if (!misplaced.empty()) {
+        std::cerr << "velmora --export: " << misplaced << '\n';
+        return velmora::kExportRefused;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     // The desktop entry's name: on Wayland the window's app id, which lets the

@@ -2,7 +2,9 @@
 
 #include <sched.h>
 
+#include <algorithm>
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <mutex>
 #include <ostream>
@@ -13,8 +15,28 @@ namespace velmora::cli {
 
 namespace {
 
-constexpr std::size_t kChunkLines = 256;
-constexpr std::size_t kChunkInputBytes = 256 * 1024;  // a chunk closes at either limit
+// A chunk closes at a number of lines or at kChunkInputBytes of input,
+// whichever comes first. The number of lines follows the output a line has
+// taken so far, so that a chunk's output stays near kChunkOutputBytes: 256
+// lines of positions, a few dozen whole objects (about 27 KB each). The first
+// chunks, filled before any output is known, are short. With 2 jobs + 2
+// chunks in flight, memory then grows by about two chunks a job.
+constexpr std::size_t kMostChunkLines = 256;
+constexpr std::size_t kFirstChunkLines = 16;
+constexpr std::size_t kChunkInputBytes = 256 * 1024;
+constexpr std::size_t kChunkOutputBytes = 512 * 1024;
+// A line or output buffer that grew far beyond the usual (a line near the
+// 1 MiB limit) is given back once used rather than kept for the next chunk.
+constexpr std::size_t kKeptLineBytes = 64 * 1024;
+constexpr std::size_t kKeptOutputBytes = 4 * kChunkOutputBytes;
+
+// The lines a chunk takes when `lines` lines so far gave `outputBytes`.
+std::size_t ChunkLines(std::uint64_t lines, std::uint64_t outputBytes) {
+    if (lines == 0) return kFirstChunkLines;
+    const std::uint64_t perLine = std::max<std::uint64_t>(1, outputBytes / lines);
+    return static_cast<std::size_t>(
+        std::clamp<std::uint64_t>(kChunkOutputBytes / perLine, kFirstChunkLines, kMostChunkLines));
+}
 
 struct Chunk {
     std::vector<std::string> lines;  // the first `count` are this chunk's; the strings are reused
@@ -26,13 +48,14 @@ struct Chunk {
     bool done = false;
 };
 
-// Fills `chunk` from `in`; false when no line was left.
-bool FillChunk(LineSource& in, Chunk& chunk) {
+// Fills `chunk` with at most `maxLines` lines from `in`; false when no line
+// was left.
+bool FillChunk(LineSource& in, std::size_t maxLines, Chunk& chunk) {
     chunk.count = 0;
     chunk.inputBytes = 0;
     chunk.done = false;
     const std::uint64_t before = in.BytesRead();
-    while (chunk.count < kChunkLines && in.BytesRead() - before < kChunkInputBytes) {
+    while (chunk.count < maxLines && in.BytesRead() - before < kChunkInputBytes) {
         if (chunk.count == chunk.lines.size()) {
             chunk.lines.emplace_back();
             chunk.tooLong.push_back(0);
@@ -58,6 +81,8 @@ void ComputeChunk(BatchRunner& runner, std::size_t maxLineBytes, Chunk& chunk) {
         chunk.output += line;
         chunk.output += newline;
     }
+    for (std::size_t i = 0; i < chunk.count; ++i)
+        if (chunk.lines[i].capacity() > kKeptLineBytes) std::string().swap(chunk.lines[i]);
 }
 
 class Pipeline {
@@ -80,11 +105,11 @@ public:
         out.write(header.data(), static_cast<std::streamsize>(header.size()));
         std::size_t next = 0, oldest = 0, inFlight = 0;  // ring positions in chunks_
         bool inputEnded = false;
-        std::uint64_t lines = 0, bytes = 0;
+        std::uint64_t lines = 0, bytes = 0, outputBytes = 0;
         for (;;) {
             while (!inputEnded && inFlight < chunks_.size()) {
                 Chunk& chunk = chunks_[next];
-                if (!FillChunk(in, chunk)) {
+                if (!FillChunk(in, ChunkLines(lines, outputBytes), chunk)) {
                     inputEnded = true;
                     break;
                 }
@@ -111,6 +136,8 @@ public:
             outcome.refusedLines += chunk.refused;
             lines += chunk.count;
             bytes += chunk.inputBytes;
+            outputBytes += chunk.output.size();
+            if (chunk.output.capacity() > kKeptOutputBytes) std::string().swap(chunk.output);
             if (progress) progress->Update(lines, bytes);
             oldest = (oldest + 1) % chunks_.size();
             --inFlight;

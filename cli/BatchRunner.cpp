@@ -151,7 +151,7 @@ void BatchRunner::AppendRefusal(std::string_view message) {
     }
     CsvRow row(output_);
     for (std::size_t i = 0; i < csvColumns_; ++i) row.Empty();
-    row.String(message);
+    row.TypedText(message);  // a message may quote the line's text
 }
 
 std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {

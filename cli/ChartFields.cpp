@@ -33,7 +33,7 @@ constexpr std::array<std::string_view, 3 * kBodyCount> kNakshatraColumns = {
 
 template <typename W>
 void WriteName(const AnalysisRun& run, W& w) {
-    w.String(run.Birth.BirthName);
+    w.TypedText(run.Birth.BirthName);
 }
 template <typename W>
 void WritePositions(const AnalysisRun& run, W& w) {
@@ -69,10 +69,18 @@ void WriteDetails(const AnalysisRun& run, W& w) {
     const std::string* texts[] = {&r.lblName,  &r.lblDOB,     &r.lblTOB,   &r.lblLatitude,
                                   &r.lblLongitude, &r.lblCity, &r.lblState, &r.lblCountry,
                                   &r.place,    &r.timeZone,   &r.utcOffset};
+    // What a person typed or chose: the name, the place's names and the
+    // zone. Dates, coordinates and the offset are the program's own texts.
+    constexpr bool typed[] = {true, false, false, false, false, true, true, true, true, true, false};
+    static_assert(std::size(typed) == std::size(texts));
     w.BeginObject();
     for (std::size_t i = 0; i < std::size(texts); ++i) {
         w.Key(kDetailKeys[i]);
-        w.String(*texts[i]);
+        if (typed[i]) {
+            w.TypedText(*texts[i]);
+        } else {
+            w.String(*texts[i]);
+        }
     }
     w.Key(kDetailKeys.back());
     w.Bool(r.dst);

@@ -163,6 +163,9 @@ std::string FillForm(const ChartRequest& typed, FormFields& form) {
                "exclude each other";
     if (typed.dst && (!typed.tz.empty() || !typed.place.empty()))
         return "dst: daylight saving comes from the time zone's history with --tz or --place";
+    if (!typed.ambiguous.empty() && typed.tz.empty() && typed.place.empty())
+        return "ambiguous: earlier or later chooses between the two times a time zone's history showed twice; "
+               "give it with --tz or --place";
     ChartRequest request;
     std::string refusal = WithPlace(typed, request, form.Place);
     if (!refusal.empty()) return refusal;

@@ -1,5 +1,6 @@
 #include "cli/CsvRow.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "cli/NumberText.h"
@@ -26,6 +27,27 @@ void CsvRow::String(std::string_view text) {
         start = quote + 1;
     }
     out_ += '"';
+}
+
+void CsvRow::TypedText(std::string_view text) {
+    const auto isControl = [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7f'; };
+    const bool formula = !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+    if (!formula && std::find_if(text.begin(), text.end(), isControl) == text.end()) return String(text);
+    std::string guarded;
+    guarded.reserve(text.size() + 8);
+    if (formula) guarded += '\'';
+    for (const char c : text) {
+        if (!isControl(c)) {
+            guarded += c;
+            continue;
+        }
+        constexpr char kHex[] = "0123456789abcdef";
+        const auto byte = static_cast<unsigned char>(c);
+        guarded += "\\x";
+        guarded += kHex[byte >> 4];
+        guarded += kHex[byte & 0xf];
+    }
+    String(guarded);
 }
 
 void CsvRow::Int(std::int64_t value) {

@@ -22,6 +22,13 @@ public:
     void EndArray() {}
     void Key(std::string_view) {}
     void String(std::string_view text);
+    // A cell holding text a person typed (a name, a place, a message that
+    // quotes input), guarded for spreadsheets as OWASP's CSV-injection advice
+    // says: text that begins with =, +, -, @, a tab or a carriage return,
+    // which a spreadsheet would take for a formula, gets a leading
+    // apostrophe; control characters (NUL, tab, line breaks, ESC, DEL, …)
+    // are written visibly as \x00 … \x1f and \x7f. Then quoted as String.
+    void TypedText(std::string_view text);
     void Int(std::int64_t value);
     void Bool(bool value);
     // As JSON writes it: the shortest text that reads back as the same

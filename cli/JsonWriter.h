@@ -25,6 +25,8 @@ public:
     // ASCII names and are written as they are.
     void Key(std::string_view key);
     void String(std::string_view text);
+    // Text a person typed: in JSON a string like any other (CsvRow guards it).
+    void TypedText(std::string_view text) { String(text); }
     void Int(std::int64_t value);
     void Bool(bool value);
     // The shortest text that reads back as the same double; null when it is

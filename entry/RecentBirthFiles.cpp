@@ -13,7 +13,17 @@ QSettings Settings() { return QSettings(QStringLiteral("Velmora"), QStringLitera
 
 }  // namespace
 
-QStringList RecentBirthFiles::Files() const { return Settings().value(kKey).toStringList(); }
+QStringList RecentBirthFiles::Files() const {
+    QSettings settings = Settings();
+    QStringList files = settings.value(kKey).toStringList();
+    // Only the newest kMost are kept, whatever a settings file holds: a
+    // longer list is cut there and written back, so it is read whole once.
+    if (files.size() > kMost) {
+        files.erase(files.begin() + kMost, files.end());
+        settings.setValue(kKey, files);
+    }
+    return files;
+}
 
 void RecentBirthFiles::Add(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();

@@ -17,7 +17,7 @@ struct ZoneMoment {
     int StandardOffsetSeconds = 0;  // the zone's offset without daylight saving at that time
     bool DaylightSaving = false;    // summer or war time was in force
     std::string Abbreviation;       // "IST", "+0630", "BST"
-    // To the minute, as the birth instant takes it (+5:21:10 gives +5:21).
+    // To the nearest minute (+5:21:10 gives +5:21).
     int OffsetMinutes() const;
 };
 

@@ -103,9 +103,20 @@ int ZoneEntryForStandardOffset(int offsetSeconds, std::string_view abbreviation)
     return plain >= 0 ? plain : any;
 }
 
-int ZoneEntryForMoment(const ZoneMoment& moment) {
-    return ZoneEntryForStandardOffset(moment.StandardOffsetSeconds,
-                                      moment.DaylightSaving ? std::string_view() : std::string_view(moment.Abbreviation));
+ClassicZone ClassicZoneForMoment(const ZoneMoment& moment) {
+    constexpr int kBoxSeconds = 3600;  // what the engine adds for the daylight-saving box
+    ClassicZone zone;
+    if (moment.DaylightSaving && moment.OffsetSeconds - moment.StandardOffsetSeconds == kBoxSeconds) {
+        zone.ListedOffsetSeconds = moment.StandardOffsetSeconds;
+        zone.DaylightSaving = true;
+        zone.Entry = ZoneEntryForStandardOffset(zone.ListedOffsetSeconds, {});
+    } else {
+        zone.ListedOffsetSeconds = moment.OffsetSeconds;
+        zone.StandardOffset = !moment.DaylightSaving;
+        zone.Entry = ZoneEntryForStandardOffset(
+            zone.ListedOffsetSeconds, moment.DaylightSaving ? std::string_view() : std::string_view(moment.Abbreviation));
+    }
+    return zone;
 }
 
 std::string_view ZoneAbbreviation(const ZoneEntry& entry) {

@@ -29,10 +29,20 @@ void Zone_Calculation(int position, ZoneOffset& offset);
 // daylight, summer or war time; -1 when no entry has that offset.
 int ZoneEntryForStandardOffset(int offsetSeconds, std::string_view abbreviation);
 
-// The entry a classic chart takes for a moment of a zone's history: that of
-// its standard offset (named by the zone's abbreviation when no daylight
-// saving was in force); -1 when the list has none.
-int ZoneEntryForMoment(const ZoneMoment& moment);
+// What a classic chart takes for a moment of a zone's history: a list entry
+// and the daylight-saving box. The classic engine adds exactly one hour for
+// the box, so a daylight saving of one hour takes the entry of the standard
+// offset with the box ticked, as a person would type it; any other amount
+// (half an hour, two hours, a winter time behind the standard one) takes the
+// entry of the whole offset with the box clear. Without daylight saving the
+// entry is the one the zone's abbreviation names, if any.
+struct ClassicZone {
+    int Entry = -1;               // -1: the list has no entry for ListedOffsetSeconds
+    bool DaylightSaving = false;  // the box
+    int ListedOffsetSeconds = 0;  // the offset the entry must have, east of Greenwich
+    bool StandardOffset = true;   // whether that is the zone's standard offset
+};
+ClassicZone ClassicZoneForMoment(const ZoneMoment& moment);
 
 // The abbreviation of an entry ("GMT", "IST", "NST", …), read from its display text.
 std::string_view ZoneAbbreviation(const ZoneEntry& entry);

@@ -448,16 +448,15 @@ void frmMain::UpdateZoneInfo() {
         text = FromUtf8(DescribeZoneMoment(lookup.Moment, clock));
         if (!chkPrecise_->isChecked()) {
             // The classic engine takes a list entry and the box.
-            const ZoneMoment& m = lookup.Moment;
-            const int entry = ZoneEntryForMoment(m);
-            if (entry < 0) {
+            const ClassicZone classic = ClassicZoneForMoment(lookup.Moment);
+            if (classic.Entry < 0) {
                 text += QStringLiteral(". The zone list has no entry for UTC%1; tick \"Precise positions\" to "
                                        "compute with the exact offset.")
-                            .arg(FromUtf8(UtcOffsetText(m.StandardOffsetSeconds)));
+                            .arg(FromUtf8(UtcOffsetText(classic.ListedOffsetSeconds)));
             } else {
                 fillingFromPlace_ = true;
-                cmbTimeZone_->setCurrentIndex(entry);
-                chkDST_->setChecked(m.DaylightSaving);
+                cmbTimeZone_->setCurrentIndex(classic.Entry);
+                chkDST_->setChecked(classic.DaylightSaving);
                 fillingFromPlace_ = false;
             }
         }

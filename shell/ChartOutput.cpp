@@ -44,7 +44,15 @@ ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shar
     actions.print->setObjectName(QStringLiteral("mnuPrint"));
     actions.print->setShortcut(QKeySequence::Print);
     QObject::connect(actions.print, &QAction::triggered, window, [window, result, services] {
-        services.files.PrintWithPreview(window, [result](QPrinter& printer) { PrintDocument(*result).Paint(printer); });
+        services.files.PrintWithPreview(window, [window, result, services](QPrinter& printer) {
+            // Printing to a file writes only a regular file or a new name.
+            const QString file = printer.outputFileName();
+            if (!file.isEmpty()) {
+                const QString refusal = ExportTargetRefusal(file);
+                if (!refusal.isEmpty()) return ReportFailure(services, window, file, refusal);
+            }
+            PrintDocument(*result).Paint(printer);
+        });
     });
 
     actions.exportPdf = menu->addAction(QStringLiteral("Export as &PDF…"));

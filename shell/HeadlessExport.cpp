@@ -3,8 +3,10 @@
 #include <QLocale>
 #include <QString>
 #include <ostream>
+#include <string_view>
 
 #include "analysis/AnalysisRun.h"
+#include "analysis/ChartImage.h"
 #include "birthfile/BirthFile.h"
 #include "engine/Quoted.h"
 #include "shell/ChartOutput.h"
@@ -20,6 +22,20 @@ int Refuse(std::ostream& err, const std::string& message) {
 }
 
 }  // namespace
+
+std::string MisplacedExportRequest(const std::vector<std::string>& words) {
+    const auto startsWith = [](const std::string& word, std::string_view start) {
+        return word.compare(0, start.size(), start) == 0;
+    };
+    for (const std::string& word : words) {
+        if (startsWith(word, "--export="))
+            return "give the output file after --export with a space (--export OUT BIRTHFILE), got " + Quoted(word);
+        for (const std::string_view option : {std::string_view("--paper"), std::string_view("--scale")})
+            if (word == option || startsWith(word, std::string(option) + "="))
+                return std::string(option) + " goes after --export OUT BIRTHFILE";
+    }
+    return {};
+}
 
 int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err) {
     if (args.size() < 2)
@@ -48,6 +64,11 @@ int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err) {
     if (!outPath.contains(QLatin1Char('.')) ||
         (suffix != QLatin1String("pdf") && suffix != QLatin1String("svg") && suffix != QLatin1String("png")))
         return Refuse(err, "the output file's name must end in .pdf, .svg or .png, got \"" + out + "\"");
+
+    // Only a regular file or a new name is written; a FIFO or a device named
+    // as the output is a bad request, refused before anything is read.
+    if (const QString refusal = ExportTargetRefusal(outPath); !refusal.isEmpty())
+        return Refuse(err, Quoted(out) + ": " + refusal.toStdString());
 
     const BirthFileRead read = ReadBirthFile(birth);
     if (!read.Ok()) return Refuse(err, read.error);

@@ -16,4 +16,10 @@ inline constexpr int kExportWriteFailed = 1;  // the output file could not be wr
 // platform, offscreen is enough). Messages go to `err`; returns the exit status.
 int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err);
 
+// The words after the program's name that ask for an export in a form
+// --export does not take (--export=OUT, or --paper and --scale without
+// --export first): the message a bad export request gets, empty when the
+// words ask for none.
+std::string MisplacedExportRequest(const std::vector<std::string>& words);
+
 }  // namespace velmora

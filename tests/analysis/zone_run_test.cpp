@@ -3,9 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "analysis/AnalysisRun.h"
+#include "engine/BirthTime.h"
 #include "entry/ZoneTable.h"
 
 namespace velmora {
@@ -65,6 +70,17 @@ TEST(ZoneRun, PreciseTakesTheExactOffset) {
     nepal.TimeZoneId = "Asia/Kathmandu";
     ASSERT_TRUE(run->RunAnalysis(nepal, EnglishMonthNames()).Passed());
     EXPECT_NEAR(run->Precise.JulianDateUT, 2448135.5 + (12 - 5.75) / 24, 1e-9);  // 1990-09-01 06:15 UT
+
+    // Madras time, +5:21:10 (tzdata, Asia/Kolkata before 1906), to the
+    // second as the details show it: 1901-01-01 12:00 is 06:38:50 UT, and
+    // 1901-01-01 0 h UT is JD 2415385.5 (Astronomical Almanac).
+    FormFields madras = Kolkata1942(ComputationMode::Precise);
+    madras.Year = 0;
+    madras.Month = 0;
+    madras.Day = 0;
+    ASSERT_TRUE(run->RunAnalysis(madras, EnglishMonthNames()).Passed());
+    EXPECT_EQ(run->Result.utcOffset, "+05:21:10");
+    EXPECT_NEAR(run->Precise.JulianDateUT, 2415385.5 + (6 + 38.0 / 60 + 50.0 / 3600) / 24, 1e-9);
 }
 
 TEST(ZoneRun, RefusalsChangeNothing) {
@@ -92,6 +108,118 @@ TEST(ZoneRun, RefusalsChangeNothing) {
     EXPECT_TRUE(run.Result.timeZone.empty());
     EXPECT_TRUE(run.Result.zoneText.empty());
     EXPECT_EQ(run.Result.utcOffset, "+00:00");  // the GMT entry
+}
+
+// Daylight saving of other amounts than the hour the classic engine adds for
+// its box, from tzdata 2025b (the same offsets from Python's zoneinfo on that
+// tzdata): Africa/Windhoek winter time 1995 UTC+01:00 against standard +02:00;
+// Europe/Prague winter 1946/47 UTC+00:00 against +01:00; Australia/Lord_Howe
+// summer 2019/20 UTC+11:00 against +10:30; Antarctica/Troll summer 2020
+// UTC+02:00 against +00:00. Coordinates of the places from the GeoNames
+// gazetteer (Troll station from the Norwegian Polar Institute).
+struct SavingCase {
+    const char* zone;
+    int year, month, day;
+    const char* lonDeg; const char* lonMin; bool east;
+    const char* latDeg; const char* latMin; bool south;
+    int offsetMinutes;  // east of Greenwich, daylight saving included
+};
+
+constexpr SavingCase kSavingCases[] = {
+    {"Africa/Windhoek", 1995, 7, 15, "17", "5", true, "22", "34", true, 60},
+    {"Europe/Prague", 1947, 1, 15, "14", "25", true, "50", "5", false, 0},
+    {"Australia/Lord_Howe", 2020, 1, 15, "159", "5", true, "31", "33", true, 660},
+    {"Antarctica/Troll", 2020, 4, 15, "2", "32", true, "72", "1", true, 120},
+};
+
+FormFields SavingForm(const SavingCase& c, ComputationMode mode) {
+    FormFields form;
+    form.Name = "ASHA";
+    form.Year = c.year - kFirstYear;
+    form.Month = c.month - 1;
+    form.Day = c.day - 1;
+    form.Hour = 12;
+    form.LonDeg = c.lonDeg;
+    form.LonMin = c.lonMin;
+    form.East = c.east;
+    form.LatDeg = c.latDeg;
+    form.LatMin = c.latMin;
+    form.South = c.south;
+    form.TimeZoneId = c.zone;
+    form.Mode = mode;
+    return form;
+}
+
+// The smaller angle between two longitudes in degrees.
+double Apart(double a, double b) {
+    const double d = std::fmod(std::fabs(a - b), 360.0);
+    return std::min(d, 360 - d);
+}
+
+TEST(ZoneRun, ClassicTakesTheRealDaylightSavingAmount) {
+    for (const SavingCase& c : kSavingCases) {
+        SCOPED_TRACE(c.zone);
+        auto classic = std::make_unique<AnalysisRun>();
+        ASSERT_TRUE(classic->RunAnalysis(SavingForm(c, ComputationMode::Classic), EnglishMonthNames()).Passed());
+        EXPECT_TRUE(classic->Result.dst);
+        const int hours = std::abs(c.offsetMinutes) / 60, minutes = std::abs(c.offsetMinutes) % 60;
+        char shown[16];
+        std::snprintf(shown, sizeof shown, "%c%02d:%02d", c.offsetMinutes < 0 ? '-' : '+', hours, minutes);
+        EXPECT_EQ(classic->Result.utcOffset, shown);
+
+        // Both paths of the classic engine take the clock at that offset:
+        // the ascendant's and the Moon's from the magnitudes, the box and the
+        // hemisphere, the planets' from the signed list entry.
+        const BirthTime time = FormBirthTime(classic->Birth);
+        EXPECT_NEAR((time.BirthHour - time.UniversalHour) * 60, c.offsetMinutes, 1e-9);
+        EXPECT_EQ(-(classic->Zone.ZoneOffsetHours * 60 + classic->Zone.ZoneOffsetMinutes), c.offsetMinutes);
+
+        // The ascendant moves a degree in about four minutes: the precise
+        // engine at the zone's exact offset puts it within a tenth of a degree
+        // of the classic one (Windhoek: 08 deg Libra, as the classic chart of
+        // the clock's true offset gives it).
+        auto precise = std::make_unique<AnalysisRun>();
+        ASSERT_TRUE(precise->RunAnalysis(SavingForm(c, ComputationMode::Precise), EnglishMonthNames()).Passed());
+        EXPECT_LT(Apart(classic->Degrees[kBodyCount - 1], precise->Degrees[kBodyCount - 1]), 0.1)
+            << classic->Degrees[kBodyCount - 1] << " against " << precise->Degrees[kBodyCount - 1];
+    }
+}
+
+TEST(ZoneRun, ClassicRefusesAnOffsetItCannotTake) {
+    // tzdata 2025b: Africa/Accra kept a daylight saving of twenty minutes,
+    // UTC+00:20, from September to December 1936-1942; the list has no such
+    // entry. Europe/Madrid 1995-07-15 is UTC+02:00 while Madrid lies at
+    // 3 deg 42 min west (GeoNames): the classic engine would take the zone as
+    // west of Greenwich.
+    struct Refusal {
+        SavingCase birth;
+        const char* message;
+    };
+    const Refusal refusals[] = {
+        {{"Africa/Accra", 1937, 10, 15, "0", "13", false, "5", "33", false, 20},
+         "The zone list has no entry for UTC+00:20, the time of Africa/Accra on 15 October 1937 with its daylight "
+         "saving of +00:20; choose precise positions to compute with its exact offset"},
+        {{"Europe/Madrid", 1995, 7, 15, "3", "42", false, "40", "25", false, 120},
+         "UTC+02:00, the time of Europe/Madrid on 15 July 1995, is east of Greenwich and the longitude west of it; "
+         "the classic positions take the zone's direction from the longitude, so choose precise positions to "
+         "compute with its exact offset"},
+    };
+    for (const Refusal& r : refusals) {
+        SCOPED_TRACE(r.birth.zone);
+        AnalysisRun run;
+        ASSERT_TRUE(run.RunAnalysis(Kolkata1942(ComputationMode::Classic), EnglishMonthNames()).Passed());
+        const ResultFormTexts before = run.Result;
+        const ValidationResult refused = run.RunAnalysis(SavingForm(r.birth, ComputationMode::Classic),
+                                                         EnglishMonthNames());
+        EXPECT_EQ(refused.check, AnalysisRun::kZoneFailure);
+        EXPECT_EQ(refused.message, r.message);
+        EXPECT_EQ(run.Result.planet, before.planet);
+        EXPECT_EQ(run.Birth.BirthYear, 1942);
+        // Precise positions take the offset itself.
+        const ValidationResult precise = run.RunAnalysis(SavingForm(r.birth, ComputationMode::Precise),
+                                                         EnglishMonthNames());
+        EXPECT_TRUE(precise.Passed()) << precise.message;
+    }
 }
 
 }  // namespace

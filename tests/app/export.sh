@@ -42,6 +42,32 @@ sed 's/"month": 3/"month": 4/; s/"day": 5/"day": 31/' "$tmp/asha.velmora" >"$tmp
 expect_refused "$tmp/f.pdf" "$tmp/april.velmora"
 grep -q 'Please Enter Correct Date Or Month !' "$tmp/err" || fail "not the form's message: $(cat "$tmp/err")"
 
+# Only a regular file or a new name is written: a FIFO (also behind a link)
+# or a folder named as the output is a bad request, and stays as it was.
+mkfifo "$tmp/fifo.pdf"
+ln -s fifo.pdf "$tmp/link.pdf"
+mkdir "$tmp/folder.png"
+for out in "$tmp/fifo.pdf" "$tmp/link.pdf" "$tmp/folder.png"; do
+    "$velmora" --export "$out" "$tmp/asha.velmora" 2>"$tmp/err"
+    status=$?
+    [ "$status" -eq 2 ] || fail "status $status for the special target $out"
+    grep -q 'not a regular file' "$tmp/err" || fail "no message for $out: $(cat "$tmp/err")"
+done
+[ -p "$tmp/fifo.pdf" ] || fail "the FIFO was replaced"
+[ -L "$tmp/link.pdf" ] || fail "the link was replaced"
+[ -d "$tmp/folder.png" ] || fail "the folder was replaced"
+
+# An export asked for in a form --export does not take is a bad request too.
+for words in "--export=$tmp/g.pdf $tmp/asha.velmora" "--paper letter --export $tmp/g.pdf $tmp/asha.velmora" \
+    "--scale=2"; do
+    # shellcheck disable=SC2086
+    "$velmora" $words 2>"$tmp/err"
+    status=$?
+    [ "$status" -eq 2 ] || fail "status $status for: $words"
+    grep -q '^velmora --export: ' "$tmp/err" || fail "no message for: $words: $(cat "$tmp/err")"
+    [ ! -e "$tmp/g.pdf" ] || fail "an output file for: $words"
+done
+
 "$velmora" --help | grep -q -- '--export OUT BIRTHFILE' || fail "--help does not name --export"
 
 # Beside a running Velmora (which holds the single-instance lock) the export

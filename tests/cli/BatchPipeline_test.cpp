@@ -4,6 +4,11 @@
 
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <cstdio>
 
 #include "CliRunner.h"
 #include "FullBuffer.h"
@@ -100,6 +105,33 @@ TEST(BatchPipeline, CsvHasAHeaderAndAnErrorColumn) {
     EXPECT_EQ(all.status, 0);
 }
 
+// OWASP, "CSV Injection": typed texts that a spreadsheet would take for a
+// formula get a leading apostrophe and control characters are made visible,
+// in the details and in the error column; the program's own cells (the
+// offset +05:30 of Asia/Kolkata in 2000, tzdata) stay as they are.
+TEST(BatchPipeline, CsvGuardsTypedTextOnly) {
+    const std::string typed =
+        R"({"name":"rama","date":"2000-01-01","time":"12:00","lon":"77:35E","lat":"12:58N","tz":"Asia/Kolkata",)"
+        R"J("city":"=HYPERLINK(\"http://x\")","state":"+1\u0000x","country":"@SUM(A1)"})J";
+    const std::string refused =
+        R"J({"name":"rama","date":"2000-01-01","time":"12:00","lon":"77:35E","lat":"12:58N","tz":"=cmd|' /C calc'!A0"})J";
+    const CliResult r = RunCliWith({"--batch", "-", "--format", "csv", "--fields", "details"}, false,
+                                   typed + "\n" + refused + "\n");
+    std::istringstream rows(r.out);
+    std::vector<std::string> lines;
+    for (std::string row; std::getline(rows, row);) lines.push_back(row);
+    ASSERT_EQ(lines.size(), 3u) << r.out;
+    EXPECT_NE(lines[1].find(",\"'=HYPERLINK(\"\"http://x\"\")\",'+1\\x00x,'@SUM(A1),,Asia/Kolkata,+05:30,false,"),
+              std::string::npos)
+        << lines[1];
+    EXPECT_EQ(lines[1].find('\0'), std::string::npos);
+    const std::string error = lines[2].substr(lines[2].rfind(",,") + 2);
+    EXPECT_EQ(error.find_first_of("\0"), std::string::npos);
+    EXPECT_NE(error.find("=cmd"), std::string::npos) << error;
+    EXPECT_NE(error.front(), '=');
+    EXPECT_EQ(r.status, 2);
+}
+
 TEST(BatchPipeline, OptionsAreChecked) {
     const struct {
         std::vector<std::string> args;
@@ -172,6 +204,56 @@ TEST(BatchPipeline, AFailedWriteStopsTheThreads) {
         ASSERT_FALSE(err.str().empty());
         EXPECT_EQ(err.str().back(), '\n');
     }
+}
+
+// Peak resident memory, in kilobytes, of a child of this process that runs
+// `body` (the child starts with this process's pages resident).
+long ChildPeakKilobytes(const std::function<void()>& body) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        body();
+        _exit(0);
+    }
+    int status = 0;
+    rusage usage{};
+    if (pid < 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        ADD_FAILURE() << "the child failed";
+    return usage.ru_maxrss;
+}
+
+// Writes nowhere, as a batch sent to /dev/null.
+class Discard : public std::streambuf {
+protected:
+    std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
+    int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+};
+
+TEST(BatchPipeline, MemoryStaysSmallForEachJob) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer keeps freed memory in quarantine; resident memory says nothing here";
+#endif
+    // 10 000 lines of the whole object (about 27 KB a line out): with 16 jobs
+    // the chunks in flight once held some 240 MB, 15 MB a job.
+    std::string input;
+    for (int i = 0; i < 10'000; ++i) {
+        char line[160];
+        std::snprintf(line, sizeof line,
+                      R"({"name":"chart","date":"%04d-%02d-%02d","time":"%d:%02d","lon":"77:35E","lat":"12:58N"})",
+                      1901 + i % 150, 1 + i % 12, 1 + i % 28, i % 24, i % 60);
+        input += line;
+        input += '\n';
+    }
+    constexpr int kJobs = 16;
+    constexpr long kKilobytesAJob = 4 * 1024;
+    const long before = ChildPeakKilobytes([] {});
+    const long peak = ChildPeakKilobytes([&input] {
+        std::istringstream in(input);
+        StreamLines lines(in);
+        Discard discard;
+        std::ostream out(&discard);
+        RunBatch(lines, out, {}, kJobs);
+    });
+    EXPECT_LT(peak - before, kJobs * kKilobytesAJob) << "peak " << peak << " KB, " << before << " KB before";
 }
 
 }  // namespace

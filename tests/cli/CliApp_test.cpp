@@ -192,6 +192,10 @@ TEST(CliApp, PlaceAndTimeZoneHistory) {
         {join({"--date", "2021-11-07", "--time", "01:30"}, newYork), ""},
         {join({"--date", "2021-11-07", "--time", "01:30", "--ambiguous", "first"}, newYork),
          "ambiguous: give earlier or later, got \"first\""},
+        // Without a zone history there is no hour to choose.
+        {join(day, {"--lon", "74:00W", "--lat", "40:43N", "--ambiguous", "later"}),
+         "ambiguous: earlier or later chooses between the two times a time zone's history showed twice; give it "
+         "with --tz or --place"},
         {join({"--date", "2021-03-14", "--time", "02:30"}, newYork),
          "2021-03-14 02:30 did not exist in America/New_York: the clocks went from 02:00 (UTC-05:00) straight to "
          "03:00 (UTC-04:00 (daylight saving))"},

@@ -32,6 +32,42 @@ TEST(CsvRow, QuotesOnlyWhatRfc4180Requires) {
     }
 }
 
+// OWASP, "CSV Injection": a cell beginning with =, +, -, @, tab or carriage
+// return is taken for a formula by spreadsheets; such typed text gets a
+// leading apostrophe, then the usual quoting. Control characters are written
+// visibly (\x00), never raw.
+TEST(CsvRow, TypedTextIsGuardedForSpreadsheets) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"=HYPERLINK(\"http://x\",\"y\")", "\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\""},
+        {"+1", "'+1"},
+        {"-2+3", "'-2+3"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tcmd", "'\\x09cmd"},
+        {"\rcmd", "'\\x0dcmd"},
+        {std::string("a\0b", 3), "a\\x00b"},
+        {"New\nYork", "New\\x0aYork"},
+        {"\x1b]0;title\x07", "\\x1b]0;title\\x07"},
+        {"del\x7f", "del\\x7f"},
+        {"a=b, c-d", "\"a=b, c-d\""},
+        {"Bengaluru", "Bengaluru"},
+        {"Z\xC3\xBCrich", "Z\xC3\xBCrich"},
+        {"", ""},
+    };
+    for (const auto& [text, cell] : cases) {
+        SCOPED_TRACE(text);
+        std::string out;
+        CsvRow(out).TypedText(text);
+        EXPECT_EQ(out, cell);
+    }
+    // The program's own texts stay as they are: an offset, a negative number.
+    std::string out;
+    CsvRow row(out);
+    row.String("+05:30");
+    row.Int(-3);
+    row.Double(-0.5);
+    EXPECT_EQ(out, "+05:30,-3,-0.5");
+}
+
 TEST(CsvRow, CellsOfListsAndObjectsInOrder) {
     std::string out;
     CsvRow row(out);

@@ -642,6 +642,35 @@ private slots:
         QTest::keyClick(popup, Qt::Key_Escape);
     }
 
+    void placeWithAWinterTime() {
+        // Windhoek, 15 July 1995, 12:00: Namibian winter time, UTC+01:00
+        // against the standard +02:00 (tzdata 2025b, Africa/Windhoek; the
+        // same from Python's zoneinfo). The classic engine adds an hour for
+        // the box, so the form takes a +1 entry with the box clear, and the
+        // chart is the one at +01:00: ascendant 08 Lib, as the Swiss
+        // Ephemeris puts it at that instant (not 29 Leo, the chart at +03:00).
+        Window w;
+        w.Show();
+        w.PickPlace(QStringLiteral("windhoek"), QStringLiteral("Windhoek"));
+        w.List("cboYear")->setCurrentIndex(1995 - kFirstYear);
+        w.List("cboMonth")->setCurrentIndex(6);
+        w.List("cboDate")->setCurrentIndex(14);
+        w.List("cboHH")->setCurrentIndex(12);
+        QCOMPARE(w.form.ZoneInfo(),
+                 QStringLiteral("Africa/Windhoek: UTC+01:00, daylight saving on 15 July 1995 at 12:00"));
+        QVERIFY2(w.List("cmbTimeZone")->currentText().endsWith(QStringLiteral("+1.0")),
+                 qPrintable(w.List("cmbTimeZone")->currentText()));
+        QVERIFY(!w.Find<QCheckBox>("chkDST")->isChecked());
+        QSignalSpy done(&w.form, &frmMain::analysisCompleted);
+        w.Edit("txtName")->setText(QStringLiteral("ASHA"));
+        w.Find<QPushButton>("cmdRashi")->click();
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(QString::fromStdString(w.run.Result.utcOffset), QStringLiteral("+01:00"));
+        QVERIFY(w.run.Result.dst);
+        QVERIFY2(QString::fromStdString(w.run.Result.planet[kBodyCount - 1]).startsWith(QStringLiteral("08 Lib")),
+                 w.run.Result.planet[kBodyCount - 1].c_str());
+    }
+
     void repeatedHourIsAsked() {
         Window w;
         w.Show();

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QImage>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -17,9 +18,11 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "analysis/AnalysisRun.h"
 #include "analysis/ChartImage.h"
+#include "analysis/ChartPainter.h"
 #include "analysis/PrintDocument.h"
 #include "analysis/Vimshottari.h"
 #include "shell/MDI.h"
@@ -284,6 +287,70 @@ private slots:
         Action(&window, "mnuExportPdf")->trigger();
         QCOMPARE(s.messenger.shown.size(), std::size_t{1});
         QVERIFY(s.messenger.shown[0].text.startsWith(QStringLiteral("Cannot write")));
+    }
+
+    // A 64 KB name or city, with or without blanks, is shown to its first
+    // 200 characters and elided: the pages are at most one more than for a
+    // short name (it took 46 pages and half a minute), and the header fits.
+    void anOversizedTextGivesTheUsualPages_data() {
+        QTest::addColumn<bool>("city");
+        QTest::addColumn<QString>("word");
+        QTest::newRow("name, one word") << false << QStringLiteral("A");
+        QTest::newRow("city, one word") << true << QStringLiteral("B");
+        QTest::newRow("name, words") << false << QStringLiteral("ABCDEFG ");
+    }
+    void anOversizedTextGivesTheUsualPages() {
+        QFETCH(bool, city);
+        QFETCH(QString, word);
+        const ResultFormTexts usual = Chart();
+        ResultFormTexts oversized = usual;
+        (city ? oversized.lblCity : oversized.lblName) = word.repeated(64 * 1024 / word.size()).toStdString();
+        const auto pages = [this](const ResultFormTexts& result, const QString& name) {
+            QPdfWriter writer(dir_.filePath(name));
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setResolution(300);
+            return PrintDocument(result).Paint(writer);
+        };
+        const int expected = pages(usual, QStringLiteral("usual.pdf"));
+        QVERIFY(expected >= 2);
+        const int got = pages(oversized, QStringLiteral("oversized.pdf"));
+        QVERIFY2(got <= expected + 1, qPrintable(QStringLiteral("%1 pages, %2 usually").arg(got).arg(expected)));
+        const QString shown = ShownText(city ? oversized.lblCity : oversized.lblName);
+        QCOMPARE(shown.size(), kLongestShownText + 1);
+        QVERIFY(shown.endsWith(QChar(0x2026)));
+        QVERIFY(PrintDocument(oversized).HeaderText().size() < 300);
+    }
+
+    // A FIFO named as the target of an export or of printing to a file is
+    // refused with a message and stays a FIFO (opening it would wait for a
+    // reader; replacing it would take its name).
+    void aSpecialTargetIsRefused_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("pdf") << QStringLiteral("mnuExportPdf") << QStringLiteral("fifo.pdf");
+        QTest::newRow("svg") << QStringLiteral("mnuExportImage") << QStringLiteral("fifo.svg");
+        QTest::newRow("print to file") << QStringLiteral("mnuPrint") << QStringLiteral("printed-fifo.pdf");
+    }
+    void aSpecialTargetIsRefused() {
+        QFETCH(QString, action);
+        QFETCH(QString, name);
+        const QString fifo = dir_.filePath(name);
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        CapturedServices s;
+        MDI window(Chart(), s.services);
+        if (action == QLatin1String("mnuPrint")) {
+            s.files.printedPdf = fifo;
+        } else {
+            s.files.answers = {fifo};
+        }
+        Action(&window, action.toLatin1().constData())->trigger();
+        QCOMPARE(s.messenger.shown.size(), std::size_t{1});
+        QCOMPARE(s.messenger.shown[0].text,
+                 QStringLiteral("Cannot write \"%1\": it is not a regular file.").arg(fifo));
+        struct stat after {};
+        QCOMPARE(::lstat(QFile::encodeName(fifo).constData(), &after), 0);
+        QVERIFY(S_ISFIFO(after.st_mode));
+        QCOMPARE(ExportTargetRefusal(dir_.filePath(QStringLiteral("new.pdf"))), QString());
     }
 
     void screenshotOfThePdf() {
