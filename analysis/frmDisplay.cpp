@@ -324,14 +324,16 @@ void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
     }
 
     // The chart's centre says what it was computed with; nothing designed moves for it.
-    QString used = QString::fromStdString(result.zoneUsed);
-    if (result.lblMode.empty()) used += QLatin1Char('\n') + QString::fromUtf8(kClassicPositionsNote.data(),
-                                                                             kClassicPositionsNote.size());
-    lblUsed = MakeLabel(fraBirthchart, "lblUsed", used, TwipsRect(2235, 1935, 3630, 1215), Verdana(8.25, false));
+    QStringList used;
+    if (!result.zoneUsed.empty()) used << QString::fromStdString(result.zoneUsed);
+    if (result.lblMode.empty())
+        used << QString::fromUtf8(kClassicPositionsNote.data(), static_cast<qsizetype>(kClassicPositionsNote.size()));
+    lblUsed = MakeLabel(fraBirthchart, "lblUsed", used.join(QLatin1Char('\n')), TwipsRect(2235, 1935, 3630, 1215),
+                        Verdana(8.25, false));
     lblUsed->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblUsed->setWordWrap(true);
     MakeReachable(lblUsed, QStringLiteral("Time zone and positions"));
-    lblUsed->setAccessibleName(Spoken(used));
+    lblUsed->setAccessibleName(Spoken(lblUsed->text()));
 
     Label7 = new LinkLabel(QStringLiteral("Visit the Velmora forum"), services.web, WebPage::Home,
                            fraBirthchart);

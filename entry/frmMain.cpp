@@ -453,10 +453,9 @@ void frmMain::ForgetPlace() {
 void frmMain::SetPlaceAside() {
     // Coordinates typed over the place's are the person's own.
     const std::string from = coordinatesEdited_ ? std::string() : chosenPlace_;
-    fillingFromPlace_ = true;
+    // The state and country the place wrote are its own; what was typed over them stays.
     if (txtMState_->text() == FromUtf8(placeState_)) txtMState_->clear();
     if (txtMCountry_->text() == FromUtf8(placeCountry_)) txtMCountry_->clear();
-    fillingFromPlace_ = false;
     ForgetPlace();
     placeSetAside_ = true;
     coordinatesFrom_ = from;

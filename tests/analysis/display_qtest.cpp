@@ -586,6 +586,7 @@ void DisplayTest::centreSaysTheZoneAndTheEngine_data() {
     QTest::newRow("classic, a repeated hour") << repeated << false << repeated + QLatin1Char('\n') + classic;
     QTest::newRow("precise, a repeated hour") << repeated << true << repeated;
     QTest::newRow("precise, a list entry") << listEntry << true << listEntry;
+    QTest::newRow("classic, nothing said of the zone") << QString() << false << classic;
 }
 
 void DisplayTest::centreSaysTheZoneAndTheEngine() {
