@@ -206,10 +206,20 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNa
         Result.utcOffset = UtcOffsetText(moment.OffsetSeconds);
         Result.dst = moment.DaylightSaving;
         Result.zoneText = DescribeZoneMoment(moment, clock);
+        // Which of a time shown twice: asked only when an answer was given.
+        if (typed.Repeated != RepeatedHour::Unresolved && LookUpZone(typed.TimeZoneId, clock).Repeated)
+            Result.zoneText += typed.Repeated == RepeatedHour::Earlier
+                                   ? ", the earlier of the two (the clocks showed this time twice)"
+                                   : ", the later of the two (the clocks showed this time twice)";
+        Result.zoneUsed = Result.zoneText;
     } else {
         Result.utcOffset = UtcOffsetText(FormBirthInstant(Birth, Zone, form.Second).OffsetMinutesEast * 60);
         Result.dst = form.DaylightSaving;
         Result.zoneText.clear();
+        SetText(Result.zoneUsed, kZoneTable[static_cast<std::size_t>(form.Zone)].DisplayText);
+        Result.zoneUsed += ": UTC";
+        Result.zoneUsed += Result.utcOffset;
+        if (form.DaylightSaving) Result.zoneUsed += ", daylight saving";
     }
     for (std::string& label : Result.lblArudha) label.clear();
 

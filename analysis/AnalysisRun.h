@@ -42,6 +42,10 @@ struct ResultFormTexts {
     // in words what the zone's history gave (empty for a list entry).
     std::string place, timeZone, utcOffset, zoneText;
     bool dst = false;
+    // The zone as used, in one line for the result window: the zone's words
+    // above, or the list entry with its offset ("Indian Time, IST, +5.3:
+    // UTC+05:30"). A local time shown twice names the reading taken.
+    std::string zoneUsed;
     Report RTB;
     // Beyond the arudhas, from the ten sidereal longitudes: each point's
     // nakshatra and pada, its Navamsa sign, the Navamsa chart's boxes (bodies

@@ -26,7 +26,7 @@ QFont SizedFont(double pixels, bool bold, bool fixed = false) {
     return font;
 }
 
-QString FromUtf8(const std::string& text) {
+QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -154,7 +154,7 @@ void PaintSouthIndianChart(QPainter& painter, const QRectF& area, const ResultFo
     const QRectF centre(area.left() + cell.width(), area.top() + cell.height(), 2 * cell.width(), 2 * cell.height());
     QStringList lines = {ShownText(result.lblName), FromUtf8(result.lblDOB) + QStringLiteral("  ") +
                                                              FromUtf8(result.lblTOB),
-                               result.lblMode.empty() ? QStringLiteral("Classic positions")
+                               result.lblMode.empty() ? FromUtf8(kClassicPositionsNote)
                                                       : QStringLiteral("Precise positions")};
     double titlePixels = pixels * 1.3;
     const double room = centre.width() - 4 * pad;
@@ -163,8 +163,11 @@ void PaintSouthIndianChart(QPainter& painter, const QRectF& area, const ResultFo
         titlePixels *= 0.94;
     lines[0] = QFontMetricsF(SizedFont(titlePixels, true)).elidedText(lines[0], Qt::ElideRight, room);
     double detailPixels = pixels;
-    while (detailPixels > 2 && QFontMetricsF(SizedFont(detailPixels, false)).horizontalAdvance(lines[1]) > room)
-        detailPixels *= 0.94;
+    const auto widest = [&](const QFont& font) {
+        const QFontMetricsF m(font);
+        return std::max(m.horizontalAdvance(lines[1]), m.horizontalAdvance(lines[2]));
+    };
+    while (detailPixels > 2 && widest(SizedFont(detailPixels, false)) > room) detailPixels *= 0.94;
     const QFont title = SizedFont(titlePixels, true), detail = SizedFont(detailPixels, false);
     const double height = QFontMetricsF(title).lineSpacing() + 2 * QFontMetricsF(detail).lineSpacing();
     double y = centre.center().y() - height / 2;

@@ -119,7 +119,8 @@ void DetailsSection(QTextCursor& cursor, const ResultFormTexts& r) {
     for (std::size_t i = 0; i < values.size(); ++i) rows.emplace_back(FromUtf8(kDetailCaptions[i]), ShownText(*values[i]));
     if (!r.place.empty()) rows.emplace_back(QStringLiteral("Place :"), ShownText(r.place));
     if (!r.zoneText.empty()) rows.emplace_back(QStringLiteral("Time zone :"), ShownText(r.zoneText));
-    rows.emplace_back(QStringLiteral("Positions :"), r.lblMode.empty() ? QStringLiteral("Classic") : FromUtf8(r.lblMode));
+    rows.emplace_back(QStringLiteral("Positions :"),
+                      r.lblMode.empty() ? FromUtf8(kClassicPositionsNote) : FromUtf8(r.lblMode));
 
     cursor.insertBlock();
     QTextTableFormat side;
@@ -234,7 +235,7 @@ QString PrintDocument::HeaderText() const {
 }
 
 QString PrintDocument::ModeText() const {
-    return result_.lblMode.empty() ? QStringLiteral("Classic positions") : FromUtf8(result_.lblMode);
+    return result_.lblMode.empty() ? FromUtf8(kClassicPositionsNote) : FromUtf8(result_.lblMode);
 }
 
 int PrintDocument::Paint(QPagedPaintDevice& device) {

@@ -212,6 +212,7 @@ frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget
     chain << Label7 << lblName;
     for (const DetailRow& row : kDetailRows) chain << this->*row.label;
     if (lblMode) chain << lblMode;
+    chain << lblUsed;
     for (QLabel* value : planet) chain << value;
     chain << RTB << Label6 << cmdVargas;
     for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
@@ -321,6 +322,18 @@ void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
         NameValue(arudha, sign, QStringLiteral("no arudhas"), QStringLiteral("arudhas "));
         lblArudha[k] = arudha;
     }
+
+    // The chart's centre says what it was computed with; nothing designed moves for it.
+    QStringList used;
+    if (!result.zoneUsed.empty()) used << QString::fromStdString(result.zoneUsed);
+    if (result.lblMode.empty())
+        used << QString::fromUtf8(kClassicPositionsNote.data(), static_cast<qsizetype>(kClassicPositionsNote.size()));
+    lblUsed = MakeLabel(fraBirthchart, "lblUsed", used.join(QLatin1Char('\n')), TwipsRect(2235, 1935, 3630, 1215),
+                        Verdana(8.25, false));
+    lblUsed->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblUsed->setWordWrap(true);
+    MakeReachable(lblUsed, QStringLiteral("Time zone and positions"));
+    lblUsed->setAccessibleName(Spoken(lblUsed->text()));
 
     Label7 = new LinkLabel(QStringLiteral("Visit the Velmora forum"), services.web, WebPage::Home,
                            fraBirthchart);

@@ -71,6 +71,10 @@ public:
     QLabel* lblState = nullptr;
     QLabel* lblCountry = nullptr;
     QLabel* lblMode = nullptr;  // how a precise chart was computed; absent for a classic one
+    // In the chart's centre, above the forum link: the zone and offset as
+    // used (the reading of a time shown twice) and, for a classic chart, that
+    // it is the program's own model.
+    QLabel* lblUsed = nullptr;
 
     QGroupBox* fraWestern = nullptr;
     std::array<QLabel*, kBodyCount> PlanetName{};

@@ -12,6 +12,7 @@
 #include "shell/HeadlessExport.h"
 #include "shell/Clock.h"
 #include "shell/Messenger.h"
+#include "shell/Preferences.h"
 #include "shell/Shell.h"
 #include "shell/SingleInstance.h"
 #include "shell/WebLinks.h"
@@ -99,7 +100,8 @@ int main(int argc, char** argv) {
     velmora::QtFileDialogs files;
     velmora::SystemClock clock;
     velmora::ChartStyleChoice chartStyle;  // kept while the program runs
-    velmora::Shell shell(run, velmora::Services{messenger, web, files, clock, chartStyle});
+    velmora::SettingsPreferences preferences;
+    velmora::Shell shell(run, velmora::Services{messenger, web, files, clock, chartStyle, preferences});
     shell.Start();
     return QApplication::exec();
 }

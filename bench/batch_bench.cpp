@@ -25,7 +25,8 @@ std::string BatchLine(int n) {
     char line[256];
     std::snprintf(line, sizeof line,
                   R"({"name":"bench mark","date":"%04d-%02d-%02d","time":"%d:%02d","lon":"%d:%02d%c",)"
-                  R"("lat":"%d:%02d%c","zone":%d,"dst":%s,"city":"City","state":"State","country":"Country"})",
+                  R"("lat":"%d:%02d%c","zone":%d,"dst":%s,"city":"City","state":"State","country":"Country",)"
+                  R"("precise":false})",
                   1901 + (n * 37) % 150, 1 + (n * 5) % 12, 1 + (n * 11) % 28, (n * 7) % 24, (n * 13) % 60,
                   (n * 29) % 180, (n * 17) % 60, n % 2 == 0 ? 'E' : 'W', (n * 23) % 90, (n * 31) % 60,
                   n % 3 == 0 ? 'S' : 'N', (n * 19) % 71, n % 4 == 0 ? "true" : "false");

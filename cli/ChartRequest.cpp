@@ -211,7 +211,7 @@ std::string FillForm(const ChartRequest& typed, FormFields& form) {
         return "node: give mean or true, got " + Quoted(request.node);
     }
     if (request.nodeGiven && !request.precise)
-        return "node: the node is chosen for precise positions only; add --precise (\"precise\": true)";
+        return "node: the node is chosen for precise positions only; leave out --classic (\"precise\": false)";
     form.Mode = request.precise ? ComputationMode::Precise : ComputationMode::Classic;
     return {};
 }

@@ -22,7 +22,7 @@ struct ChartRequest {
     std::string zone = "29";  // position 0-70 or an abbreviation such as GMT
     bool dst = false;
     std::string city, state, country;
-    bool precise = false;        // Swiss Ephemeris positions at the true instant
+    bool precise = true;         // Swiss Ephemeris positions at the true instant; false: the classic engine
     std::string node = "mean";   // Rahu in precise mode: "mean" or "true"
     bool nodeGiven = false;      // the request named the node
     bool zoneGiven = false;      // the request named a zone list entry

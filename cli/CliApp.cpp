@@ -26,13 +26,13 @@ namespace velmora::cli {
 
 namespace {
 
-constexpr std::string_view kHelp = R"(velmora-cli: a Graha Arudha chart and its report from one birth's data
+constexpr std::string_view kHelp = R"help(velmora-cli: a Graha Arudha chart and its report from one birth's data
 
 Usage:
   velmora-cli --name TEXT --date YYYY-MM-DD --time HH:MM[:SS] --lon DEG:MIN{E|W} --lat DEG:MIN{N|S}
               [--zone POS|ABBR] [--dst] [--city TEXT] [--state TEXT] [--country TEXT]
               [--place TEXT] [--tz AREA/CITY] [--ambiguous earlier|later]
-              [--precise [--node mean|true]] [--chart-style south|north]
+              [--classic | --node mean|true] [--chart-style south|north]
               [--today YYYY-MM-DD] [--json] [--save BIRTHFILE]
   velmora-cli --open BIRTHFILE [--chart-style south|north] [--today YYYY-MM-DD] [--json] [--save BIRTHFILE]
   velmora-cli --places TEXT      the atlas's places a name finds
@@ -62,12 +62,17 @@ Options:
                      which of a local time shown twice (the hour repeated
                      when the clocks go back)
   --places TEXT      list the places a name finds, most populous first
-  --precise          positions from the Swiss Ephemeris at the true instant
-                     (Universal Time = clock - zone - 1 h with --dst), Lahiri
-                     ayanamsa, the ascendant at any latitude, retrograde from
-                     the planets' speeds; without it the classic engine
+  --classic          the program's own classic engine instead of the Swiss
+                     Ephemeris (up to 1.5 degrees off; the output says
+                     "Classic positions (the program's own model)")
+  --precise          the default, kept for old scripts: positions from the
+                     Swiss Ephemeris at the true instant (Universal Time =
+                     clock - zone - 1 h with --dst), Lahiri ayanamsa, the
+                     ascendant at any latitude, retrograde from the planets'
+                     speeds; not with --classic
   --node mean|true   Rahu (and Ketu opposite) in precise mode: the mean node
-                     (default, as the classic engine) or the true node
+                     (default, as the classic engine) or the true node; not
+                     with --classic
   --chart-style south|north
                      the birth chart and the Navamsa drawn South-Indian (the
                      signs in fixed places, default) or North-Indian (the
@@ -81,7 +86,7 @@ Options:
                      (written whole or not at all; only for a chart that computes)
   --batch FILE|-     each line {"name","date","time","lon","lat","zone","dst","city",
                      "state","country","precise","node","place","tz","ambiguous"} gives
-                     one output line:
+                     one output line ("precise": false for the classic engine):
                      the --json object (compact) or {"error": message}; a line
                      longer than 1 MiB is refused as one error line
   --fields LIST      with --batch: what each output line holds, a comma-separated
@@ -104,15 +109,20 @@ Options:
   --zones            list the time zones
   -h, --help         this text
 
+A classic chart's text output is followed on standard error by the line
+"Classic positions (the program's own model)"; its JSON says "mode": "classic".
+
 Exit status: 0 done, 2 refused (the message alone on standard error; with
 --batch, when any line was refused), 1 when the output could not be written.
-)";
+)help";
 
 struct Options {
     ChartRequest request;
     std::optional<std::string> name, date, time, lon, lat, batch, places, open, save;
     std::optional<std::string> chartStyle, today, fields, format, jobs;
     bool quiet = false;
+    bool classic = false;
+    bool precise = false;  // the default; the option is kept for scripts that give it
     bool json = false;
     bool zones = false;
     bool help = false;
@@ -269,13 +279,15 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd
         app.add_option("--city", o.request.city),
         app.add_option("--state", o.request.state),
         app.add_option("--country", o.request.country),
-        app.add_flag("--precise", o.request.precise),
+        app.add_flag("--precise", o.precise),
+        app.add_flag("--classic", o.classic),
         app.add_option("--node", o.request.node),
         app.add_option("--place", o.request.place),
         app.add_option("--tz", o.request.tz),
         app.add_option("--ambiguous", o.request.ambiguous),
         app.add_flag("--json", o.json),
     };
+    app.get_option("--classic")->excludes(app.get_option("--precise"));
     CLI::Option* open = app.add_option("--open", o.open);
     CLI::Option* save = app.add_option("--save", o.save);
     CLI::Option* chartStyle = app.add_option("--chart-style", o.chartStyle);
@@ -366,6 +378,9 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd
         }
     }
     out << (o.json ? ChartJsonIndented(run) + "\n" : RenderText(run, stdoutIsTerminal, style));
+    // The text keeps the layout scripts and the reviewed charts compare with;
+    // the note goes beside it, to the person at the terminal.
+    if (!o.json && run.Mode == ComputationMode::Classic) err << kClassicPositionsNote << '\n';
     return 0;
 }
 
@@ -379,6 +394,7 @@ std::string RunRequest(Options& o, const CLI::App& app, FormFields& form, Analys
     o.request.lat = o.lat.value_or("");
     o.request.zoneGiven = app.count("--zone") > 0;
     o.request.nodeGiven = app.count("--node") > 0;
+    o.request.precise = !o.classic;
     return RunChart(o.request, form, run, EnglishMonthNames());
 }
 

@@ -18,6 +18,9 @@ inline constexpr std::string_view ModeName(ComputationMode mode) {
     return mode == ComputationMode::Precise ? "precise" : "classic";
 }
 
+// What every surface that shows a classic chart says of it.
+inline constexpr std::string_view kClassicPositionsNote = "Classic positions (the program's own model)";
+
 inline constexpr std::string_view NodeName(NodeKind node) { return node == NodeKind::True ? "true" : "mean"; }
 
 }  // namespace velmora

@@ -42,7 +42,7 @@ struct FormFields {
     bool South = false;   // optLat: index 0 "North", index 1 "South"
     int Zone = kInitialZone;  // cmbTimeZone position
     bool DaylightSaving = false;  // chkDST
-    ComputationMode Mode = ComputationMode::Classic;  // chkPrecise
+    ComputationMode Mode = ComputationMode::Precise;  // chkPrecise
     NodeKind Node = NodeKind::Mean;                   // chkTrueNode, read in precise mode only
     // A time zone with its history (from a chosen place, or given by hand):
     // the offset at the birth then replaces the list entry and daylight

@@ -39,6 +39,7 @@
 #include "shell/QuitKeys.h"
 #include "shell/LinkLabel.h"
 #include "shell/Messenger.h"
+#include "shell/Preferences.h"
 #include "shell/WebLinks.h"
 
 namespace velmora {
@@ -273,7 +274,8 @@ void frmMain::BuildForm() {
     zoneBox->addWidget(lblZoneInfo_);
     page->addWidget(zone);
 
-    // How the positions are computed: the classic engine unless asked.
+    // How the positions are computed: the Swiss Ephemeris unless the person
+    // unticks it; the window keeps the last choice between starts.
     chkPrecise_ = Named(new QCheckBox(QStringLiteral("&Precise positions (Swiss Ephemeris)"), central), "chkPrecise",
                         QStringLiteral("Precise positions (Swiss Ephemeris)"));
     chkPrecise_->setAccessibleDescription(
@@ -285,8 +287,11 @@ void frmMain::BuildForm() {
                          QStringLiteral("True node for Rahu and Ketu"));
     chkTrueNode_->setAccessibleDescription(
         QStringLiteral("With precise positions, the true lunar node instead of the mean node"));
-    chkTrueNode_->setEnabled(false);
+    chkPrecise_->setChecked(services_.preferences.PrecisePositions());
+    chkTrueNode_->setEnabled(chkPrecise_->isChecked());
     connect(chkPrecise_, &QCheckBox::toggled, chkTrueNode_, &QWidget::setEnabled);
+    connect(chkPrecise_, &QCheckBox::clicked, this,
+            [this](bool precise) { services_.preferences.SetPrecisePositions(precise); });
     connect(chkPrecise_, &QCheckBox::toggled, this, &frmMain::UpdateZoneInfo);
     auto* modeRow = Row({chkPrecise_, chkTrueNode_});
     modeRow->insertSpacing(1, 12);
@@ -392,8 +397,8 @@ void frmMain::LoadForm() {
 }
 
 void frmMain::OfferPlaces(const QString& typed) {
-    // Typing a new name drops the place chosen before.
-    if (!chosenZone_.empty()) ForgetPlace();
+    // Typing a new name sets the place chosen before aside.
+    if (!chosenZone_.empty()) SetPlaceAside();
     placeMatches_ = Atlas::Search(ToUtf8(typed), 10);
     QStringList names;
     for (const AtlasEntry& place : placeMatches_) {
@@ -407,7 +412,10 @@ void frmMain::OfferPlaces(const QString& typed) {
 
 void frmMain::ChoosePlace(int row) {
     if (row < 0 || row >= static_cast<int>(placeMatches_.size())) return;
-    const AtlasEntry place = placeMatches_[static_cast<std::size_t>(row)];
+    TakePlace(placeMatches_[static_cast<std::size_t>(row)]);
+}
+
+void frmMain::TakePlace(const AtlasEntry& place) {
     fillingFromPlace_ = true;
     txtMCity_->setText(FromUtf8(place.Name));
     txtMState_->setText(FromUtf8(place.State));
@@ -422,7 +430,11 @@ void frmMain::ChoosePlace(int row) {
     optLat_[lat.Negative ? 1 : 0]->setChecked(true);
     chosenZone_ = std::string(place.TimeZone);
     chosenPlace_ = Atlas::DisplayName(place);
+    placeState_ = std::string(place.State);
+    placeCountry_ = std::string(place.Country);
     coordinatesEdited_ = false;
+    placeSetAside_ = false;
+    coordinatesFrom_.clear();
     fillingFromPlace_ = false;
     UpdateZoneInfo();
 }
@@ -430,13 +442,54 @@ void frmMain::ChoosePlace(int row) {
 void frmMain::ForgetPlace() {
     chosenZone_.clear();
     chosenPlace_.clear();
+    placeState_.clear();
+    placeCountry_.clear();
     coordinatesEdited_ = false;
+    placeSetAside_ = false;
+    coordinatesFrom_.clear();
     lblZoneInfo_->clear();
+}
+
+void frmMain::SetPlaceAside() {
+    // Coordinates typed over the place's are the person's own.
+    const std::string from = coordinatesEdited_ ? std::string() : chosenPlace_;
+    // The state and country the place wrote are its own; what was typed over them stays.
+    if (txtMState_->text() == FromUtf8(placeState_)) txtMState_->clear();
+    if (txtMCountry_->text() == FromUtf8(placeCountry_)) txtMCountry_->clear();
+    ForgetPlace();
+    placeSetAside_ = true;
+    coordinatesFrom_ = from;
+    UpdateZoneInfo();
+}
+
+bool frmMain::ConfirmNamedPlace() {
+    if (!chosenZone_.empty()) return true;
+    const NamedPlace named = CheckNamedPlace(Fields(), coordinatesFrom_);
+    if (!named.Disagrees) return true;
+    const QString name = FromUtf8(Atlas::DisplayName(named.Place));
+    const QString from = coordinatesFrom_.empty()
+                             ? QStringLiteral("the coordinates as typed are %1 km from it")
+                                   .arg(qRound(named.DistanceKm))
+                             : QStringLiteral("the coordinates and time zone are those of %1, as typed (%2 km away)")
+                                   .arg(FromUtf8(coordinatesFrom_))
+                                   .arg(qRound(named.DistanceKm));
+    const int choice = services_.messenger.Choose(
+        this,
+        QStringLiteral("The City \"%1\" is %2 in the atlas, but %3. Take %2 with its coordinates and time "
+                       "zone, or keep the typed values?")
+            .arg(txtMCity_->text().trimmed(), name, from),
+        {QStringLiteral("&Take the named place"), QStringLiteral("&Keep the typed values")});
+    if (choice < 0) return false;
+    if (choice == 0) TakePlace(named.Place);
+    return true;
 }
 
 void frmMain::UpdateZoneInfo() {
     if (chosenZone_.empty()) {
-        lblZoneInfo_->clear();
+        if (placeSetAside_)
+            lblZoneInfo_->setText(QStringLiteral("Place set aside: the coordinates and zone are as typed"));
+        else
+            lblZoneInfo_->clear();
         return;
     }
     const LocalClock clock = FormClock(Fields());
@@ -446,19 +499,20 @@ void frmMain::UpdateZoneInfo() {
         text = FromUtf8(lookup.Message);
     } else {
         text = FromUtf8(DescribeZoneMoment(lookup.Moment, clock));
-        if (!chkPrecise_->isChecked()) {
-            // The classic engine takes a list entry and the box.
-            const ClassicZone classic = ClassicZoneForMoment(lookup.Moment);
-            if (classic.Entry < 0) {
+        // The list entry and the box follow the zone in either mode: the
+        // classic engine takes them, and they stay as typed values when the
+        // place is set aside.
+        const ClassicZone classic = ClassicZoneForMoment(lookup.Moment);
+        if (classic.Entry < 0) {
+            if (!chkPrecise_->isChecked())
                 text += QStringLiteral(". The zone list has no entry for UTC%1; tick \"Precise positions\" to "
                                        "compute with the exact offset.")
                             .arg(FromUtf8(UtcOffsetText(classic.ListedOffsetSeconds)));
-            } else {
-                fillingFromPlace_ = true;
-                cmbTimeZone_->setCurrentIndex(classic.Entry);
-                chkDST_->setChecked(classic.DaylightSaving);
-                fillingFromPlace_ = false;
-            }
+        } else {
+            fillingFromPlace_ = true;
+            cmbTimeZone_->setCurrentIndex(classic.Entry);
+            chkDST_->setChecked(classic.DaylightSaving);
+            fillingFromPlace_ = false;
         }
     }
     if (coordinatesEdited_) text += QStringLiteral(" (coordinates edited)");
@@ -517,6 +571,10 @@ void frmMain::SetFields(const FormFields& f) {
     chkTrueNode_->setChecked(f.Node == NodeKind::True);
     chosenZone_ = f.TimeZoneId;
     chosenPlace_ = f.Place;
+    if (!f.Place.empty()) {
+        placeState_ = f.State;
+        placeCountry_ = f.Country;
+    }
     UpdateZoneInfo();
 }
 
@@ -610,6 +668,7 @@ void frmMain::ShowFailure(const ValidationResult& failure) {
 }
 
 void frmMain::RunAnalysis() {
+    if (!ConfirmNamedPlace()) return;
     const QLocale system = QLocale::system();
     MonthNames months;
     for (int m = 1; m <= kMonthItems; ++m)
@@ -629,6 +688,12 @@ void frmMain::RunAnalysis() {
     if (!result.Passed()) {
         ShowFailure(result);
         return;
+    }
+    if (!chosenZone_.empty()) {
+        // The box says what was used: for a time shown twice, the reading taken.
+        fillingFromPlace_ = true;
+        chkDST_->setChecked(run_.Result.dst);
+        fillingFromPlace_ = false;
     }
     emit analysisCompleted();
 }

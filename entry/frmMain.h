@@ -80,7 +80,14 @@ private:
     // words what offset it will use.
     void OfferPlaces(const QString& typed);
     void ChoosePlace(int row);
+    void TakePlace(const AtlasEntry& place);
     void ForgetPlace();
+    // City edited after a place was chosen: its coordinates and zone stay in
+    // their boxes as typed values, its state and country go.
+    void SetPlaceAside();
+    // At Analyze: a City that names another atlas place than the typed
+    // coordinates asks which to take. False when the person cancels.
+    bool ConfirmNamedPlace();
     void UpdateZoneInfo();
 
 public:
@@ -124,6 +131,9 @@ private:
     std::string chosenPlace_;  // its name as the atlas writes it
     bool coordinatesEdited_ = false;
     bool fillingFromPlace_ = false;
+    bool placeSetAside_ = false;     // the zone line says so until a place is chosen again
+    std::string coordinatesFrom_;    // the set-aside place the coordinates came from
+    std::string placeState_, placeCountry_;  // what the chosen place put in State and Country
     QPushButton* cmdRashi_ = nullptr;
     QPushButton* cmdBrowser_ = nullptr;
     LinkLabel* Label61_ = nullptr;

@@ -7,6 +7,7 @@ namespace velmora {
 class FileDialogs;
 class Clock;
 class Messenger;
+class Preferences;
 class WebOpener;
 struct ChartStyleChoice;
 
@@ -16,6 +17,7 @@ struct Services {
     FileDialogs& files;
     Clock& clock;
     ChartStyleChoice& chartStyle;  // South- or North-Indian, as last chosen on a result window
+    Preferences& preferences;      // the form's choices kept between starts
 };
 
 }  // namespace velmora

@@ -56,12 +56,13 @@ man_warnings=$(zcat "$root/usr/share/man/man1/velmora-cli.1.gz" | groff -man -ww
 man -l "$root/usr/share/man/man1/velmora-cli.1.gz" 2>/dev/null | grep -q -- '--precise' ||
     fail "man velmora-cli does not answer"
 
-# The unpacked velmora-cli gives the reviewed chart, and finds the Swiss
-# Ephemeris files where the build tree's program does.
+# The unpacked velmora-cli gives the reviewed (classic) chart, and by default
+# a precise one from the Swiss Ephemeris files where the build tree's program
+# finds them.
 cli=$root/usr/bin/velmora-cli
-"$cli" --name Greenwich --date 2000-01-01 --time 12:00 --lon 0:00E --lat 0:00N --today 2026-12-09 |
+"$cli" --classic --name Greenwich --date 2000-01-01 --time 12:00 --lon 0:00E --lat 0:00N --today 2026-12-09 |
     diff -u tests/cli/golden/greenwich-2000.txt - || fail "velmora-cli's chart differs from the golden file"
-precise=$("$cli" --name Asha --date 1942-09-01 --time 12:00 --place Calcutta --precise)
+precise=$("$cli" --name Asha --date 1942-09-01 --time 12:00 --place Calcutta)
 grep -q "Precise: Swiss Ephemeris" <<<"$precise" || fail "no precise chart"
 if grep -q Moshier <<<"$precise"; then fail "velmora-cli did not find the Swiss Ephemeris files"; fi
 

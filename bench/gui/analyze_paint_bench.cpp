@@ -21,6 +21,7 @@
 #include "analysis/ChartStyle.h"
 #include "analysis/frmDisplay.h"
 #include "entry/frmMain.h"
+#include "shell/Preferences.h"
 #include "shell/MDI.h"
 #include "shell/Clock.h"
 #include "shell/FileDialogs.h"
@@ -78,6 +79,13 @@ double Percentile(std::vector<double> values, double p) {
 
 }  // namespace
 
+// The form as at a first start, whatever this user chose before.
+class FirstStartPreferences : public Preferences {
+public:
+    bool PrecisePositions() const override { return true; }
+    void SetPrecisePositions(bool) override {}
+};
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
@@ -86,8 +94,9 @@ int main(int argc, char** argv) {
     QtFileDialogs files;
     SystemClock clock;
     ChartStyleChoice chartStyle;
+    FirstStartPreferences preferences;  // never the user's own settings
     AnalysisRun run;
-    Shell shell(run, Services{messenger, web, files, clock, chartStyle}, [](int) {});
+    Shell shell(run, Services{messenger, web, files, clock, chartStyle, preferences}, [](int) {});
     shell.Start();
     frmMain* form = shell.InputForm();
     Type(form, "txtName", QStringLiteral("ASHA RAO"));

@@ -136,6 +136,10 @@ def run(velmora):
     window = wait_for("the result window", result_window)
     labels = [c.name for c in descendants(window, pyatspi.ROLE_LABEL)]
 
+    # A first start computes precise positions, as the command line does by default.
+    check(any(n.startswith("Positions: Precise: Swiss Ephemeris") for n in labels),
+          "a first start's chart does not say it is precise")
+
     # The same birth from the command line: the chart the window must announce.
     out = subprocess.run([CLI, "--name", "RAMA", "--date", "1901-01-01", "--time", "0:00", "--lon", "77:35E",
                           "--lat", "12:58N", "--json"], check=True, capture_output=True, text=True).stdout

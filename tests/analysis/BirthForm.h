@@ -1,6 +1,7 @@
 #pragma once
 // A form as a person fills it for a birth at 0° 0′ (the coordinates and the
-// zone left for the test to set).
+// zone left for the test to set), computed by the classic engine, whose
+// values the tests that take it know.
 
 #include <string>
 
@@ -21,6 +22,7 @@ inline FormFields BirthForm(int year, int month, int day, int hour, int minute) 
     form.LonMin = "0"s;
     form.LatDeg = "0"s;
     form.LatMin = "0"s;
+    form.Mode = ComputationMode::Classic;
     return form;
 }
 

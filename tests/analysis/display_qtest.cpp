@@ -77,6 +77,8 @@ private slots:
     void screenReaderNamesAndOrder();
     void textsFitTheirLabels();
     void preciseChartSaysHowItWasComputed();
+    void centreSaysTheZoneAndTheEngine_data();
+    void centreSaysTheZoneAndTheEngine();
     void spokenNamesOfCellsAndDetails_data();
     void spokenNamesOfCellsAndDetails();
     void growingFormKeepsEverythingApart_data();
@@ -570,6 +572,53 @@ void DisplayTest::preciseChartSaysHowItWasComputed() {
     QTest::keyClick(form.lblCountry, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), form.lblMode);
     velmora::testing::SaveScreenshot(form.grab(), QStringLiteral("result-form-precise"));
+}
+
+void DisplayTest::centreSaysTheZoneAndTheEngine_data() {
+    QTest::addColumn<QString>("zoneUsed");
+    QTest::addColumn<bool>("precise");
+    QTest::addColumn<QString>("shown");
+    const QString classic = QStringLiteral("Classic positions (the program's own model)");
+    const QString listEntry = QStringLiteral("Indian Time, IST, +5.3: UTC+05:30");
+    const QString repeated = QStringLiteral("America/New_York: UTC-05:00 on 7 November 2021 at 01:30, the later of "
+                                            "the two (the clocks showed this time twice)");
+    QTest::newRow("classic, a list entry") << listEntry << false << listEntry + QLatin1Char('\n') + classic;
+    QTest::newRow("classic, a repeated hour") << repeated << false << repeated + QLatin1Char('\n') + classic;
+    QTest::newRow("precise, a repeated hour") << repeated << true << repeated;
+    QTest::newRow("precise, a list entry") << listEntry << true << listEntry;
+    QTest::newRow("classic, nothing said of the zone") << QString() << false << classic;
+}
+
+void DisplayTest::centreSaysTheZoneAndTheEngine() {
+    QFETCH(QString, zoneUsed);
+    QFETCH(bool, precise);
+    QFETCH(QString, shown);
+    ResultFormTexts texts = WorkedChartTexts();
+    texts.zoneUsed = zoneUsed.toStdString();
+    if (precise) texts.lblMode = "Precise: Swiss Ephemeris (Moshier), Lahiri 23\u00B0 51\u2032 12\u2033, true node";
+    CapturedServices s;
+    frmDisplay form(texts, s.services);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(form.lblUsed != nullptr);
+    QCOMPARE(form.lblUsed->text(), shown);
+    QVERIFY(SpokenName(form.lblUsed).contains(zoneUsed));
+    // In the chart's centre, clear of the forum link and of every cell, with
+    // room for every wrapped line.
+    QVERIFY(form.Shape1->geometry().contains(form.lblUsed->geometry()));
+    QVERIFY(!form.lblUsed->geometry().intersects(form.Label7->geometry()));
+    for (QLabel* sign : form.signLabels) QVERIFY(!form.lblUsed->geometry().intersects(sign->geometry()));
+    QVERIFY2(form.lblUsed->heightForWidth(form.lblUsed->width()) <= form.lblUsed->height(),
+             qPrintable(QString::number(form.lblUsed->heightForWidth(form.lblUsed->width()))));
+    // The details keep their designed places: the time of birth as the run wrote it.
+    QCOMPARE(form.lblTOB->text(), QStringLiteral("9:5"));
+    if (!precise) QCOMPARE(form.lblTOB->geometry(), Twips(1440, 600 + 300, 2055, 195));
+    // Tab reaches it after the details.
+    QWidget* last = precise ? static_cast<QWidget*>(form.lblMode) : form.lblCountry;
+    last->setFocus();
+    QTest::keyClick(last, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), form.lblUsed);
+    velmora::testing::SaveScreenshot(form.grab(), QStringLiteral("result-form-centre-%1").arg(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')).replace(QLatin1Char(','), QString()));
 }
 
 QTEST_MAIN(DisplayTest)

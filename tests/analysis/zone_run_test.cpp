@@ -83,6 +83,61 @@ TEST(ZoneRun, PreciseTakesTheExactOffset) {
     EXPECT_NEAR(run->Precise.JulianDateUT, 2415385.5 + (6 + 38.0 / 60 + 50.0 / 3600) / 24, 1e-9);
 }
 
+// What the result window says was used. The offsets are tzdata's (Python's
+// zoneinfo on the same data: Asia/Kolkata 1942-09-01 12:00 is +06:30 with
+// daylight saving, war time; America/New_York 2021-11-07 01:30 is EDT -04:00
+// at fold 0 and EST -05:00 at fold 1); the list entries are the zone list's.
+TEST(ZoneRun, TheZoneAsUsedInOneLine) {
+    FormFields newYork = Kolkata1942(ComputationMode::Precise);
+    newYork.Year = 2021 - kFirstYear;
+    newYork.Month = 10;
+    newYork.Day = 6;
+    newYork.Hour = 1;
+    newYork.Minute = 30;
+    newYork.LonDeg = "74";
+    newYork.East = false;
+    newYork.LatDeg = "40";
+    newYork.TimeZoneId = "America/New_York";
+    newYork.Place = "New York City, New York, United States of America";
+    FormFields earlier = newYork, later = newYork, notRepeated = newYork;
+    earlier.Repeated = RepeatedHour::Earlier;
+    later.Repeated = RepeatedHour::Later;
+    notRepeated.Repeated = RepeatedHour::Later;
+    notRepeated.Hour = 3;  // an hour shown once: no reading to name
+    FormFields typed = Kolkata1942(ComputationMode::Classic);
+    typed.TimeZoneId.clear();
+    typed.Place.clear();
+    typed.Zone = 34;  // "Indian Time, IST, +5.3"
+    FormFields typedSummer = typed;
+    typedSummer.DaylightSaving = true;
+    FormFields eastern = typed;
+    eastern.Zone = 27;  // "Eastern Standard Time,EST,-5.0"
+    const struct {
+        const char* what;
+        FormFields form;
+        std::string used;
+    } cases[] = {
+        {"a zone's history", Kolkata1942(ComputationMode::Classic),
+         "Asia/Kolkata: UTC+06:30, daylight saving on 1 September 1942 at 12:00"},
+        {"the earlier of a repeated hour", earlier,
+         "America/New_York: UTC-04:00, daylight saving on 7 November 2021 at 01:30, the earlier of the two (the "
+         "clocks showed this time twice)"},
+        {"the later of a repeated hour", later,
+         "America/New_York: UTC-05:00 on 7 November 2021 at 01:30, the later of the two (the clocks showed this "
+         "time twice)"},
+        {"an hour shown once", notRepeated, "America/New_York: UTC-05:00 on 7 November 2021 at 03:30"},
+        {"a list entry", typed, "Indian Time, IST, +5.3: UTC+05:30"},
+        {"a list entry with daylight saving", typedSummer, "Indian Time, IST, +5.3: UTC+06:30, daylight saving"},
+        {"a list entry west of Greenwich", eastern, "Eastern Standard Time,EST,-5.0: UTC-05:00"},
+    };
+    auto run = std::make_unique<AnalysisRun>();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(run->RunAnalysis(c.form, EnglishMonthNames()).Passed());
+        EXPECT_EQ(run->Result.zoneUsed, c.used);
+    }
+}
+
 TEST(ZoneRun, RefusalsChangeNothing) {
     AnalysisRun run;
     ASSERT_TRUE(run.RunAnalysis(Kolkata1942(ComputationMode::Classic), EnglishMonthNames()).Passed());

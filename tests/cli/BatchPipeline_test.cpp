@@ -17,7 +17,7 @@ namespace velmora::cli::test {
 namespace {
 
 const std::string kGood =
-    R"({"name":"rama","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N"})";
+    R"({"name":"rama","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N","precise":false})";
 const std::string kPrecise =
     R"({"name":"sita","date":"1990-04-30","time":"6:30:15","lon":"77:35E","lat":"12:58N","zone":"IST","precise":true})";
 const std::string kTrueNode =
@@ -30,13 +30,13 @@ std::string MixedInput(int lines) {
     for (int i = 0; i < lines; ++i) {
         char line[256];
         std::snprintf(line, sizeof line,
-                      R"({"name":"chart","date":"%04d-%02d-%02d","time":"%d:%02d","lon":"%d:%02dE","lat":"%d:%02dN","zone":%d})",
+                      R"({"name":"chart","date":"%04d-%02d-%02d","time":"%d:%02d","lon":"%d:%02dE","lat":"%d:%02dN","zone":%d,"precise":false})",
                       1901 + (i * 37) % 150, 1 + (i * 5) % 12, 1 + (i * 11) % 28, (i * 7) % 24, (i * 13) % 60,
                       (i * 29) % 180, (i * 17) % 60, (i * 23) % 90, (i * 31) % 60, (i * 19) % 71);
         switch (i % 10) {
             case 3: input += kPrecise; break;
             case 5: input += "not json"; break;
-            case 6: input += R"({"name":"r\u0061ma","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N"})"; break;
+            case 6: input += R"({"name":"r\u0061ma","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N","precise":false})"; break;
             case 7: input += kTrueNode; break;
             case 8: input += R"({"name":"rama","date":"2000-02-30","time":"12:00","lon":"0:00E","lat":"0:00N"})"; break;
             default: input += line;

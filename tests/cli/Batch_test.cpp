@@ -93,16 +93,25 @@ TEST(Batch, EachLineGivesOneLineAndBadLinesDoNotStopTheRest) {
 TEST(Batch, EachLineChoosesItsMode) {
     const std::string precise =
         R"({"name":"rama","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N","precise":true})";
-    const CliResult r = RunCliWith({"--batch", "-"}, false, precise + "\n" + kGood + "\n" + precise + "\n");
-    ASSERT_EQ(r.status, 0) << r.out;
+    const std::string classic =
+        R"({"name":"rama","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N","precise":false})";
+    const std::string classicNode =
+        R"({"name":"rama","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N","precise":false,"node":"true"})";
+    const CliResult r = RunCliWith({"--batch", "-"}, false,
+                                   precise + "\n" + classic + "\n" + precise + "\n" + kGood + "\n" + classicNode + "\n");
+    ASSERT_EQ(r.status, 2) << r.out;
     std::istringstream lines(r.out);
     std::vector<nlohmann::json> out;
     for (std::string line; std::getline(lines, line);) out.push_back(nlohmann::json::parse(line));
-    ASSERT_EQ(out.size(), 3u);
+    ASSERT_EQ(out.size(), 5u);
     EXPECT_EQ(out[0]["mode"], "precise");
     EXPECT_EQ(out[1]["mode"], "classic");
     EXPECT_EQ(out[0], out[2]);
     EXPECT_NE(out[0]["degrees"], out[1]["degrees"]);
+    // A line that does not say is precise.
+    EXPECT_EQ(out[3], out[0]);
+    EXPECT_EQ(out[4]["error"],
+              "node: the node is chosen for precise positions only; leave out --classic (\"precise\": false)");
 }
 
 TEST(Batch, TheFirstFailedWriteEndsTheBatch) {

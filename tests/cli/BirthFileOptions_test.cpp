@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <nlohmann/json.hpp>
+
 #include "birthfile/BirthFile.h"
 #include "tests/cli/CliRunner.h"
 
@@ -40,6 +42,7 @@ std::vector<std::string> With(std::vector<std::string> args, std::initializer_li
 TEST_F(BirthFileOptions, SavedRequestsOpenAsTheSameChart) {
     const std::vector<std::vector<std::string>> requests = {
         kSydney,
+        With(kSydney, {"--classic"}),  // a classic file opens classic, though precise is the default
         With(kSydney, {"--precise", "--node", "true"}),
         {"--name", "asha", "--date", "1942-09-01", "--time", "12:00", "--place", "Calcutta", "--precise"},
         {"--name", "ama", "--date", "1990-10-28", "--time", "01:30", "--place", "London", "--ambiguous", "later"},
@@ -59,6 +62,26 @@ TEST_F(BirthFileOptions, SavedRequestsOpenAsTheSameChart) {
     EXPECT_EQ(read.fields.Name, "AMA");  // typed in capitals
     EXPECT_EQ(read.fields.Repeated, RepeatedHour::Later);
     EXPECT_EQ(read.fields.TimeZoneId, "Europe/London");
+}
+
+// A file written before precise positions were the default may have no
+// "mode": it was a classic chart, and opens as one.
+TEST_F(BirthFileOptions, AFileWithoutModeOpensClassicAsItWasWritten) {
+    const std::string file = File("old.velmora");
+    const CliResult classic = RunCliWith(With(kSydney, {"--classic", "--json", "--save", file}));
+    ASSERT_EQ(classic.status, 0) << classic.err;
+    nlohmann::ordered_json document;
+    {
+        std::ifstream in(file);
+        document = nlohmann::ordered_json::parse(in);
+    }
+    ASSERT_EQ(document["mode"], "classic");
+    document.erase("mode");
+    std::ofstream(file, std::ios::trunc) << document.dump(2);
+    const CliResult opened = RunCliWith({"--open", file, "--json"});
+    ASSERT_EQ(opened.status, 0) << opened.err;
+    EXPECT_EQ(opened.out, classic.out);
+    EXPECT_EQ(nlohmann::json::parse(opened.out)["mode"], "classic");
 }
 
 TEST_F(BirthFileOptions, OpenAndSaveTogetherCopyTheBirth) {

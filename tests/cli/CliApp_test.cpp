@@ -70,8 +70,11 @@ TEST(CliApp, RefusalsWriteTheMessageAloneAndExitTwo) {
         {Chart({"--city", "--dst"}),
          "--city: a value is needed, and \"--dst\" is an option (write --city= for an empty value, or "
          "--city=--dst to mean it)"},
-        {Chart({"--node", "true"}),
-         "node: the node is chosen for precise positions only; add --precise (\"precise\": true)"},
+        {Chart({"--classic", "--node", "true"}),
+         "node: the node is chosen for precise positions only; leave out --classic (\"precise\": false)"},
+        {Chart({"--classic", "--precise"}), "--precise excludes --classic"},
+        {Chart({"--precise", "--classic"}), "--precise excludes --classic"},
+        {{"--batch", "-", "--classic"}, "--classic excludes --batch"},
         {Chart({"--precise", "--node", "osculating"}), "node: give mean or true, got \"osculating\""},
     };
     for (const RefusalCase& c : cases) {
@@ -109,8 +112,11 @@ TEST(CliApp, PreciseModeIsChosenAndSaid) {
         EXPECT_EQ(r.status, 0) << r.err;
         return r;
     };
-    const auto classic = nlohmann::json::parse(with({"--json"}).out);
+    const auto classic = nlohmann::json::parse(with({"--classic", "--json"}).out);
     const auto mean = nlohmann::json::parse(with({"--precise", "--json"}).out);
+    // Precise is the default; --precise stays accepted and changes nothing.
+    EXPECT_EQ(with({"--json"}).out, with({"--precise", "--json"}).out);
+    EXPECT_EQ(with({"--node", "true", "--json"}).out, with({"--precise", "--node", "true", "--json"}).out);
     const auto trueNode = nlohmann::json::parse(with({"--precise", "--node", "true", "--json"}).out);
     EXPECT_EQ(classic["mode"], "classic");
     EXPECT_EQ(mean["mode"], "precise");
@@ -121,8 +127,14 @@ TEST(CliApp, PreciseModeIsChosenAndSaid) {
     EXPECT_NE(trueNode["degrees"][7], mean["degrees"][7]);
     for (int body = 0; body < 7; ++body) EXPECT_EQ(trueNode["degrees"][body], mean["degrees"][body]);
 
-    EXPECT_EQ(with({}).out.find("Positions"), std::string::npos);
-    const std::string text = with({"--precise", "--node", "true"}).out;
+    // A classic chart's text stays as it always was; the note stands on
+    // standard error. A precise one names its mode in the text itself.
+    const CliResult classicText = with({"--classic"});
+    EXPECT_EQ(classicText.out.find("Positions"), std::string::npos);
+    EXPECT_EQ(classicText.err, "Classic positions (the program's own model)\n");
+    EXPECT_EQ(with({"--classic", "--json"}).err, "");
+    EXPECT_EQ(with({}).err, "");
+    const std::string text = with({"--node", "true"}).out;
     EXPECT_NE(text.find("  Positions      : Precise: Swiss Ephemeris, Lahiri 23\u00B0 "), std::string::npos) << text;
     EXPECT_NE(text.find(", true node\n"), std::string::npos);
     // Seconds are read in precise mode.
@@ -150,7 +162,7 @@ TEST(CliApp, PlaceAndTimeZoneHistory) {
         return RunCliWith(args);
     };
     // Calcutta is Kolkata; war time in 1942 was +6:30 (tzdata, zone Asia/Kolkata).
-    const CliResult classic = run({"--place", "Calcutta", "--json"});
+    const CliResult classic = run({"--place", "Calcutta", "--classic", "--json"});
     ASSERT_EQ(classic.status, 0) << classic.err;
     const auto json = nlohmann::json::parse(classic.out);
     EXPECT_EQ(json["details"]["place"], "Kolkata, State of West Bengal, India");
@@ -161,7 +173,7 @@ TEST(CliApp, PlaceAndTimeZoneHistory) {
     EXPECT_EQ(json["details"]["longitude"], "88\u00B0 22'");
     // Classic mode takes the IST entry with daylight saving ticked: the same
     // chart as typing them.
-    const CliResult typed = run({"--lon", "88:22E", "--lat", "22:34N", "--zone", "IST", "--dst", "--json"});
+    const CliResult typed = run({"--lon", "88:22E", "--lat", "22:34N", "--zone", "IST", "--dst", "--classic", "--json"});
     EXPECT_EQ(nlohmann::json::parse(typed.out)["degrees"], json["degrees"]);
     // Precise mode takes the exact offset: 12:00 at +6:30 is 05:30 UT.
     const CliResult precise = run({"--place", "Calcutta", "--precise", "--json"});
@@ -182,7 +194,7 @@ TEST(CliApp, PlaceAndTimeZoneHistory) {
         {join(day, {"--place", "Nowhereville"}),
          "place: no place in the atlas is named \"Nowhereville\" (velmora-cli --places TEXT lists the places a "
          "name finds)"},
-        {{"--date", "1986-06-01", "--time", "12:00", "--place", "Kathmandu"},
+        {{"--date", "1986-06-01", "--time", "12:00", "--place", "Kathmandu", "--classic"},
          "The zone list has no entry for UTC+05:45, the standard time of Asia/Kathmandu on 1 June 1986; choose "
          "precise positions to compute with its exact offset"},
         {join(day, {"--place", "Kolkata", "--zone", "IST"}), ""},
@@ -226,8 +238,10 @@ TEST(CliApp, PlaceAndTimeZoneHistory) {
               std::string::npos) << listed.out;
 }
 
-TEST(CliApp, SecondsAreIgnored) {
-    EXPECT_EQ(RunCliWith(ChartWith("--time", "12:00:59")).out, RunCliWith(Chart({})).out);
+TEST(CliApp, SecondsAreIgnoredByTheClassicEngine) {
+    Args late = ChartWith("--time", "12:00:59");
+    late.push_back("--classic");
+    EXPECT_EQ(RunCliWith(late).out, RunCliWith(Chart({"--classic"})).out);
 }
 
 TEST(CliApp, JsonKeysInTheirOrder) {
@@ -338,11 +352,13 @@ TEST(CliApp, WorkedExamplesEndToEnd) {
         int body;  // 0 Sun … 9 ascendant
         std::string longitude;
     };
-    const Args noonGmt = {"--name", "x", "--date", "2000-01-01", "--time", "12:00", "--lon", "0:00W", "--lat", "0:00N", "--json"};
+    // The classic engine's texts, as reviewed.
+    const Args noonGmt = {"--name", "x", "--date", "2000-01-01", "--time", "12:00", "--lon", "0:00W", "--lat", "0:00N",
+                          "--classic", "--json"};
     const Args delhiNoon = {"--name", "x", "--date", "2000-01-01", "--time", "12:00", "--lon", "77:13E",
-                            "--lat", "28:39N", "--zone", "IST", "--json"};
+                            "--lat", "28:39N", "--zone", "IST", "--classic", "--json"};
     const Args delhiEvening = {"--name", "x", "--date", "2000-01-01", "--time", "17:30", "--lon", "77:13E",
-                               "--lat", "28:39N", "--zone", "IST", "--json"};
+                               "--lat", "28:39N", "--zone", "IST", "--classic", "--json"};
     const Worked cases[] = {
         {noonGmt, 0, "16\u00B0 31' 32\" Sag"}, {noonGmt, 1, "19\u00B0 27' 44\" Lib"},
         {noonGmt, 2, "8\u00B0 3' 7\" Sag"},    {noonGmt, 3, "7\u00B0 43' 26\" Sco"},
@@ -365,25 +381,26 @@ struct GoldenCase {
     Args args;
 };
 
+// The reviewed files are classic charts, so each asks for the classic engine.
 const GoldenCase kGolden[] = {
     // With a day, as the installed program's check runs it (tools/check-package.sh).
     {"greenwich-2000.txt",
-     {"--name", "Greenwich", "--date", "2000-01-01", "--time", "12:00", "--lon", "0:00E", "--lat", "0:00N",
+     {"--classic", "--name", "Greenwich", "--date", "2000-01-01", "--time", "12:00", "--lon", "0:00E", "--lat", "0:00N",
       "--today", "2026-12-09"}},
     {"greenwich-2000.json",
-     {"--name", "Greenwich", "--date", "2000-01-01", "--time", "12:00", "--lon", "0:00E", "--lat", "0:00N",
+     {"--classic", "--name", "Greenwich", "--date", "2000-01-01", "--time", "12:00", "--lon", "0:00E", "--lat", "0:00N",
       "--json"}},
     {"philadelphia-1976.txt",
-     {"--name", "liberty bell", "--date", "1976-07-04", "--time", "09:15", "--lon", "75:10W", "--lat", "39:57N",
+     {"--classic", "--name", "liberty bell", "--date", "1976-07-04", "--time", "09:15", "--lon", "75:10W", "--lat", "39:57N",
       "--zone", "EDT", "--city", "Philadelphia", "--state", "Pennsylvania", "--country", "USA"}},
     {"philadelphia-1976.json",
-     {"--name", "liberty bell", "--date", "1976-07-04", "--time", "09:15", "--lon", "75:10W", "--lat", "39:57N",
+     {"--classic", "--name", "liberty bell", "--date", "1976-07-04", "--time", "09:15", "--lon", "75:10W", "--lat", "39:57N",
       "--zone", "EDT", "--city", "Philadelphia", "--state", "Pennsylvania", "--country", "USA", "--json"}},
     {"sydney-1988.txt",
-     {"--name", "Ada", "--date", "1988-12-25", "--time", "18:30:45", "--lon", "151:12E", "--lat", "33:52S",
+     {"--classic", "--name", "Ada", "--date", "1988-12-25", "--time", "18:30:45", "--lon", "151:12E", "--lat", "33:52S",
       "--zone", "AEST", "--dst", "--city", "Sydney", "--state", "NSW", "--country", "Australia"}},
     {"sydney-1988.json",
-     {"--name", "Ada", "--date", "1988-12-25", "--time", "18:30:45", "--lon", "151:12E", "--lat", "33:52S",
+     {"--classic", "--name", "Ada", "--date", "1988-12-25", "--time", "18:30:45", "--lon", "151:12E", "--lat", "33:52S",
       "--zone", "AEST", "--dst", "--city", "Sydney", "--state", "NSW", "--country", "Australia", "--json"}},
 };
 

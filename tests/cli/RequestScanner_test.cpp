@@ -28,6 +28,10 @@ TEST(RequestScanner, ReadsPlainLinesAsTheJsonReaderAndLeavesTheRest) {
          true},
         {" {\t\"name\" : \"rama\" ,\r\n" + base + " , \"zone\" : 70 , \"dst\" : true } ", true},
         {R"({"name":"rama",)" + base + R"(,"zone":"IST","precise":true,"node":"true"})", true},
+        // Precise unless the line says otherwise: both readers start from the same default.
+        {R"({"name":"rama",)" + base + R"(,"precise":false})", true},
+        {R"({"name":"rama",)" + base + R"(,"precise":false,"node":"mean"})", true},
+        {R"({"name":"rama",)" + base + R"(,"node":"true"})", true},
         {R"({"name":"rama","date":"d","time":"t","place":"Pune","tz":"Asia/Kolkata","ambiguous":"later"})", true},
         {R"({"name":"rama",)" + base + R"(,"zone":123456789012345678})", true},
         // Left to the full reader: it accepts these ...
@@ -42,6 +46,7 @@ TEST(RequestScanner, ReadsPlainLinesAsTheJsonReaderAndLeavesTheRest) {
         {R"({"name":"rama",)" + base + R"(,"zone":-1})", false},
         {R"({"name":"rama",)" + base + R"(,"dst":"yes"})", false},
         {R"({"name":"rama",)" + base + R"(,"dst":null})", false},
+        {R"({"name":"rama",)" + base + R"(,"precise":0})", false},
         {R"({"name":7,)" + base + "}", false},
         {R"({"name":"rama",)" + base + R"(,"json":true})", false},
         {R"({"name":"rama",)" + base + "} x", false},
@@ -58,12 +63,14 @@ TEST(RequestScanner, ReadsPlainLinesAsTheJsonReaderAndLeavesTheRest) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
         ChartRequest scanned, parsed;
+        const bool classic = c.line.find(R"("precise":false)") != std::string::npos;
         const bool took = ScanRequest(c.line, scanned);
         EXPECT_EQ(took, c.scanned);
         const std::string refusal = ParseBatchRequest(c.line, parsed);
         if (took) {
             EXPECT_EQ(refusal, "");
             EXPECT_EQ(Fields(scanned), Fields(parsed));
+            EXPECT_EQ(scanned.precise, !classic);
         }
     }
 }

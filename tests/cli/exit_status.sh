@@ -16,13 +16,15 @@ expect_refused $good --lon 180:00E
 expect_refused $good --lon 0:00E --zone NST
 expect_refused $good --lon 0:00E --no-such-option
 expect_refused --batch /nonexistent/velmora-batch.jsonl
+expect_refused $good --lon 0:00E --classic --precise
+expect_refused $good --lon 0:00E --classic --node true
 
 "$cli" $good --lon 0:00E >/dev/null 2>&1 || fail "a good chart did not exit with 0"
 printf '%s\n' '{"name":"A","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N"}' '{}' |
     "$cli" --batch - >/dev/null 2>&1
 [ $? -eq 2 ] || fail "a batch with a refused line did not exit with 2"
 
-R='{"name":"a","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N"}'
+R='{"name":"a","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N","precise":false}'
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 

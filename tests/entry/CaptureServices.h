@@ -12,6 +12,7 @@
 #include "analysis/ChartStyle.h"
 #include "shell/Clock.h"
 #include "shell/Messenger.h"
+#include "shell/Preferences.h"
 #include "shell/Services.h"
 #include "shell/WebLinks.h"
 
@@ -82,6 +83,14 @@ private:
     }
 };
 
+// The form's kept choices, in memory: a test starts as a first start does.
+class MemoryPreferences : public Preferences {
+public:
+    bool PrecisePositions() const override { return precise; }
+    void SetPrecisePositions(bool value) override { precise = value; }
+    bool precise = true;
+};
+
 // A clock stopped on one day.
 class FixedClock : public Clock {
 public:
@@ -95,7 +104,8 @@ struct CapturedServices {
     CapturingFileDialogs files;
     FixedClock clock;
     ChartStyleChoice chartStyle;
-    Services services{messenger, web, files, clock, chartStyle};
+    MemoryPreferences preferences;
+    Services services{messenger, web, files, clock, chartStyle, preferences};
 };
 
 }  // namespace velmora::testing

@@ -552,10 +552,29 @@ private slots:
         w.Fill(Entry{});
         auto* precise = w.Find<QCheckBox>("chkPrecise");
         auto* trueNode = w.Find<QCheckBox>("chkTrueNode");
-        QVERIFY(!precise->isChecked());
+        // A first start computes precise positions.
+        QVERIFY(precise->isChecked());
+        QVERIFY(trueNode->isEnabled());
+        QCOMPARE(w.form.Fields().Mode, ComputationMode::Precise);
+        // Unticked by the person: classic, and so at the next start.
+        precise->click();
         QVERIFY(!trueNode->isEnabled());  // the node is a choice of precise mode only
         QCOMPARE(w.form.Fields().Mode, ComputationMode::Classic);
-        precise->setChecked(true);
+        QVERIFY(!w.captured.preferences.precise);
+        {
+            frmMain next(w.run, w.captured.services);
+            QVERIFY(!next.findChild<QCheckBox*>(QStringLiteral("chkPrecise"))->isChecked());
+            QCOMPARE(next.Fields().Mode, ComputationMode::Classic);
+        }
+        // Filling the form (a birth file) is not the person's choice.
+        FormFields classic = w.form.Fields();
+        classic.Mode = ComputationMode::Classic;
+        precise->click();
+        QVERIFY(w.captured.preferences.precise);
+        w.form.SetFields(classic);
+        QVERIFY(!precise->isChecked());
+        QVERIFY(w.captured.preferences.precise);
+        precise->click();
         QVERIFY(trueNode->isEnabled());
         trueNode->setChecked(true);
         QCOMPARE(w.form.Fields().Mode, ComputationMode::Precise);
@@ -590,6 +609,8 @@ private slots:
     void placeFromTheAtlas() {
         Window w;
         w.Show();
+        // The classic engine, which takes a list entry: 1901's offset has none.
+        w.Find<QCheckBox>("chkPrecise")->setChecked(false);
         w.PickPlace(QStringLiteral("calcu"), QStringLiteral("Kolkata"));
         QLineEdit* city = w.Edit("txtMCity");
         QAbstractItemView* popup = w.form.PlaceCompleter()->popup();
@@ -634,11 +655,11 @@ private slots:
         QCOMPARE(done.count(), 1);
         QCOMPARE(QString::fromStdString(w.run.Result.utcOffset), QStringLiteral("+06:30"));
 
-        // Typing another name forgets the place; choosing the zone by hand too.
+        // Typing another name sets the place aside; choosing the zone by hand too.
         city->setFocus();
         QTest::keyClick(city, Qt::Key_Backspace);
         QVERIFY(w.form.Fields().TimeZoneId.empty());
-        QVERIFY(w.form.ZoneInfo().isEmpty());
+        QCOMPARE(w.form.ZoneInfo(), QStringLiteral("Place set aside: the coordinates and zone are as typed"));
         QTest::keyClick(popup, Qt::Key_Escape);
     }
 
@@ -671,6 +692,126 @@ private slots:
                  w.run.Result.planet[kBodyCount - 1].c_str());
     }
 
+    // Bengaluru chosen, then another city typed over it. Mumbai is GeoNames
+    // 1275339, 19.07283 N 72.88261 E; Bengaluru 1277333, 12.97194 N 77.59369 E
+    // (the boxes hold them to the minute). Both keep India Standard Time.
+    void cityTypedOverAChosenPlace_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("answer");  // -1 cancel, 0 take the named place, 1 keep the typed values
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("runs");
+        QTest::addColumn<QString>("place");  // the chart's place
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("longitude");
+        QTest::addColumn<QString>("latitude");
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("offset");
+        const QString mumbai = QStringLiteral("Mumbai, Maharashtra, India");
+        const QString lon = QStringLiteral("77\u00B0 36'"), lat = QStringLiteral("12\u00B0 58'");
+        QTest::newRow("Mumbai, taken") << "Mumbai" << 0 << true << true << mumbai << "Mumbai" << "Maharashtra"
+                                       << QStringLiteral("72\u00B0 53'") << QStringLiteral("19\u00B0 4'")
+                                       << "Asia/Kolkata" << "+05:30";
+        QTest::newRow("Mumbai, typed values kept") << "Mumbai" << 1 << true << true << QString() << "Mumbai"
+                                                   << QString() << lon << lat << QString() << "+05:30";
+        QTest::newRow("Mumbai, cancelled") << "Mumbai" << -1 << true << false << QString() << QString() << QString()
+                                           << QString() << QString() << QString() << QString();
+        QTest::newRow("a city the atlas does not know") << "Xyzzyville" << 0 << false << true << QString()
+                                                        << "Xyzzyville" << QString() << lon << lat << QString()
+                                                        << "+05:30";
+    }
+    void cityTypedOverAChosenPlace() {
+        QFETCH(QString, typed);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, runs);
+        Window w;
+        w.Show();
+        w.Edit("txtName")->setText(QStringLiteral("ASHA"));
+        w.List("cboYear")->setCurrentIndex(1980 - kFirstYear);
+        w.PickPlace(QStringLiteral("bengaluru"), QStringLiteral("Bengaluru"));
+        QLineEdit* city = w.Edit("txtMCity");
+        QTRY_COMPARE(city->text(), QStringLiteral("Bengaluru"));
+        QCOMPARE(w.Edit("txtMState")->text(), QStringLiteral("Karnataka"));
+
+        city->setFocus();
+        city->selectAll();
+        QTest::keyClicks(city, typed);
+        QAbstractItemView* popup = w.form.PlaceCompleter()->popup();
+        if (popup->isVisible()) QTest::keyClick(popup, Qt::Key_Escape);
+        QTest::keyClick(city, Qt::Key_Tab);
+        // Set aside at once: the place's state and country go, its coordinates
+        // and zone stay in their boxes as typed values, and the form says so.
+        QCOMPARE(city->text(), typed);
+        QVERIFY(w.form.Fields().TimeZoneId.empty());
+        QVERIFY(w.form.Fields().Place.empty());
+        QCOMPARE(w.Edit("txtMState")->text(), QString());
+        QCOMPARE(w.Edit("txtMCountry")->text(), QString());
+        QCOMPARE(w.Edit("txtLonD")->text(), QStringLiteral("77"));
+        QCOMPARE(w.Edit("txtLatD")->text(), QStringLiteral("12"));
+        QVERIFY(w.List("cmbTimeZone")->currentText().contains(QStringLiteral("IST")));
+        QCOMPARE(w.form.ZoneInfo(), QStringLiteral("Place set aside: the coordinates and zone are as typed"));
+
+        QSignalSpy done(&w.form, &frmMain::analysisCompleted);
+        w.captured.messenger.answer = answer;
+        w.Find<QPushButton>("cmdRashi")->click();
+        QCOMPARE(int(w.captured.messenger.asked.size()), asked ? 1 : 0);
+        if (asked) {
+            const auto& question = w.captured.messenger.asked[0];
+            QVERIFY2(question.text.contains(QStringLiteral("Mumbai, Maharashtra, India")), qPrintable(question.text));
+            QVERIFY2(question.text.contains(QStringLiteral("Bengaluru, Karnataka, India")), qPrintable(question.text));
+            QCOMPARE(question.choices.size(), 2);
+        }
+        QCOMPARE(done.count(), runs ? 1 : 0);
+        QVERIFY(w.captured.messenger.shown.empty());
+        if (!runs) {
+            QCOMPARE(w.Edit("txtLonD")->text(), QStringLiteral("77"));  // nothing changed
+            return;
+        }
+        const ResultFormTexts& r = w.run.Result;
+        QTEST(QString::fromStdString(r.place), "place");
+        QTEST(QString::fromStdString(r.lblCity), "city");
+        QTEST(QString::fromStdString(r.lblState), "state");
+        QTEST(QString::fromStdString(r.lblLongitude), "longitude");
+        QTEST(QString::fromStdString(r.lblLatitude), "latitude");
+        QTEST(QString::fromStdString(r.timeZone), "zone");
+        QTEST(QString::fromStdString(r.utcOffset), "offset");
+    }
+
+    // Coordinates typed by hand with a city's name: asked only when the atlas
+    // knows the city and it lies more than about 50 km away.
+    void cityAgainstTypedCoordinates_data() {
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<QString>("lonDeg");
+        QTest::addColumn<QString>("lonMin");
+        QTest::addColumn<bool>("asked");
+        // Mumbai (GeoNames 1275339) 19.07283 N 72.88261 E.
+        QTest::newRow("Mumbai at its coordinates") << "Mumbai" << "72" << "53" << false;
+        QTest::newRow("Mumbai 30 km off") << "Mumbai" << "73" << "10" << false;
+        QTest::newRow("Mumbai 65 km off") << "Mumbai" << "73" << "30" << true;
+        QTest::newRow("an unknown city") << "Xyzzyville" << "10" << "0" << false;
+    }
+    void cityAgainstTypedCoordinates() {
+        QFETCH(QString, city);
+        QFETCH(QString, lonDeg);
+        QFETCH(QString, lonMin);
+        QFETCH(bool, asked);
+        Window w;
+        Entry e;
+        e.lonDeg = lonDeg;
+        e.lonMin = lonMin;
+        e.latDeg = QStringLiteral("19");
+        e.latMin = QStringLiteral("4");
+        w.Fill(e);
+        w.Edit("txtMCity")->setText(city);
+        w.captured.messenger.answer = 1;
+        QSignalSpy done(&w.form, &frmMain::analysisCompleted);
+        w.Find<QPushButton>("cmdRashi")->click();
+        QCOMPARE(int(w.captured.messenger.asked.size()), asked ? 1 : 0);
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(QString::fromStdString(w.run.Result.lblCity), city);
+    }
+
     void repeatedHourIsAsked() {
         Window w;
         w.Show();
@@ -694,10 +835,26 @@ private slots:
         QCOMPARE(done.count(), 0);
         QVERIFY(w.captured.messenger.shown.empty());
 
-        w.captured.messenger.answer = 1;  // the later one: standard time again
+        // The answer is what the chart used, and the form's box follows it.
+        auto* dst = w.Find<QCheckBox>("chkDST");
+        w.captured.messenger.answer = 1;  // the later one: standard time again (EST)
         w.Find<QPushButton>("cmdRashi")->click();
         QCOMPARE(done.count(), 1);
         QCOMPARE(QString::fromStdString(w.run.Result.utcOffset), QStringLiteral("-05:00"));
+        QVERIFY(!dst->isChecked());
+        QVERIFY2(QString::fromStdString(w.run.Result.zoneUsed).endsWith(QStringLiteral("the later of the two (the clocks showed this time twice)")),
+                 w.run.Result.zoneUsed.c_str());
+        QCOMPARE(QString::fromStdString(w.run.Result.timeZone), QStringLiteral("America/New_York"));
+
+        w.captured.messenger.answer = 0;  // the earlier one: daylight saving (EDT)
+        w.Find<QPushButton>("cmdRashi")->click();
+        QCOMPARE(done.count(), 2);
+        QCOMPARE(QString::fromStdString(w.run.Result.utcOffset), QStringLiteral("-04:00"));
+        QVERIFY(dst->isChecked());
+        QVERIFY(QString::fromStdString(w.run.Result.zoneUsed).contains(QStringLiteral("daylight saving")));
+        QVERIFY(QString::fromStdString(w.run.Result.zoneUsed).contains(QStringLiteral("the earlier of the two")));
+        // The place stays chosen.
+        QCOMPARE(QString::fromStdString(w.form.Fields().TimeZoneId), QStringLiteral("America/New_York"));
     }
 
     void placeLookUp_data() {
@@ -769,7 +926,9 @@ private slots:
         const QStringList expected = {"txtName",   "cboMonth",  "cboDate",   "cboYear",     "cboHH",
                                       "cboMM",     "cboSS",     "txtMCity",  "txtMState",   "txtMCountry",
                                       "txtLonD",   "txtLonM",   "optLong_0", "txtLatD",     "txtLatM",
-                                      "optLat_0",  "cmbTimeZone", "chkDST",  "chkPrecise", "cmdRashi",    "cmdBrowser",
+                                      "optLat_0",  "cmbTimeZone", "chkDST",  "chkPrecise",
+                                      "chkTrueNode",  // a choice of precise positions, ticked at a first start
+                                      "cmdRashi",    "cmdBrowser",
                                       "Label61",   "lblCobrand", "lblFullBrand"};
         w.Edit("txtName")->setFocus();
         QTRY_COMPARE(QApplication::focusWidget()->objectName(), expected[0]);

@@ -1,0 +1,23 @@
+#pragma once
+// The choices a person makes on the form that the window keeps between
+// starts, behind an interface so that tests never read or write the user's
+// own settings.
+
+namespace velmora {
+
+class Preferences {
+public:
+    virtual ~Preferences() = default;
+    // "Precise positions" on the form: ticked until the person unticks it.
+    virtual bool PrecisePositions() const = 0;
+    virtual void SetPrecisePositions(bool precise) = 0;
+};
+
+// Kept per user with QSettings ("precisePositions"), beside the recent birth files.
+class SettingsPreferences : public Preferences {
+public:
+    bool PrecisePositions() const override;
+    void SetPrecisePositions(bool precise) override;
+};
+
+}  // namespace velmora
