@@ -2,6 +2,9 @@
 
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+
+#include "engine/Quoted.h"
 
 namespace velmora {
 
@@ -13,9 +16,28 @@ QSettings Settings() { return QSettings(QStringLiteral("Velmora"), QStringLitera
 
 }  // namespace
 
-QStringList RecentBirthFiles::Files() const { return Settings().value(kKey).toStringList(); }
+QString RecentBirthFiles::SetAside() {
+    // The files QSettings reads for this organisation and program, in each
+    // configuration folder: its own and the organisation's.
+    for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+        for (const QString& name : {QStringLiteral("/Velmora/Velmora.conf"), QStringLiteral("/Velmora.conf")}) {
+            const QFileInfo file(folder + name);
+            if (file.exists() && !file.isFile())
+                return QStringLiteral("The settings file %1 is not a regular file: Velmora keeps no recent "
+                                      "birth files until it is one.")
+                    .arg(QString::fromStdString(Quoted(file.filePath().toStdString())));
+        }
+    }
+    return {};
+}
+
+QStringList RecentBirthFiles::Files() const {
+    if (!SetAside().isEmpty()) return {};
+    return Settings().value(kKey).toStringList();
+}
 
 void RecentBirthFiles::Add(const QString& path) {
+    if (!SetAside().isEmpty()) return;
     const QString absolute = QFileInfo(path).absoluteFilePath();
     QStringList files = Files();
     files.removeAll(absolute);
@@ -25,6 +47,7 @@ void RecentBirthFiles::Add(const QString& path) {
 }
 
 void RecentBirthFiles::Remove(const QString& path) {
+    if (!SetAside().isEmpty()) return;
     QStringList files = Files();
     files.removeAll(path);
     Settings().setValue(kKey, files);

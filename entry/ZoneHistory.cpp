@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "engine/Quoted.h"
+
 namespace velmora {
 
 namespace {
@@ -79,14 +81,17 @@ std::string UtcOffsetText(int seconds) {
     return text;
 }
 
-ZoneLookup LookUpZone(std::string_view zoneId, const LocalClock& clock, RepeatedHour repeated) {
+namespace {
+
+// A zone file the library cannot read makes it throw from any call.
+ZoneLookup LookUpZoneUnguarded(std::string_view zoneId, const LocalClock& clock, RepeatedHour repeated) {
     ZoneLookup result;
     const date::time_zone* zone = nullptr;
     try {
         zone = date::locate_zone(zoneId);
     } catch (const std::exception&) {
-        result.Message = "time zone: no zone is named \"" + std::string(zoneId) +
-                         "\" in the time-zone database (give an id such as Asia/Kolkata or Europe/London)";
+        result.Message = "time zone: no zone is named " + Quoted(zoneId) +
+                         " in the time-zone database (give an id such as Asia/Kolkata or Europe/London)";
         return result;
     }
     const date::year_month_day ymd{date::year{clock.Year}, date::month{static_cast<unsigned>(clock.Month)},
@@ -127,6 +132,19 @@ ZoneLookup LookUpZone(std::string_view zoneId, const LocalClock& clock, Repeated
     }
     result.Message = "time zone: the database gave no answer";
     return result;
+}
+
+}  // namespace
+
+ZoneLookup LookUpZone(std::string_view zoneId, const LocalClock& clock, RepeatedHour repeated) {
+    try {
+        return LookUpZoneUnguarded(zoneId, clock, repeated);
+    } catch (const std::exception& e) {
+        ZoneLookup result;
+        result.Message = "time zone: cannot read the time-zone database's entry for " + Quoted(zoneId) + " (" +
+                         VisibleText(e.what()) + ")";
+        return result;
+    }
 }
 
 std::string LongDateText(const LocalClock& c) {
