@@ -1,7 +1,8 @@
 #pragma once
 // A test that gives a FIFO to code that must not wait on it: if the code is
-// still blocked in open() after a while, the watch opens the other end so
-// that it comes back, and says it hung; the test fails instead of hanging.
+// still busy after a while, the watch keeps opening the other end whenever
+// someone waits on the FIFO, so that the code comes back, and says it hung;
+// the test fails instead of hanging.
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,8 +23,11 @@ public:
               std::unique_lock lock(mutex_);
               if (done_.wait_for(lock, patience, [this] { return finished_; })) return;
               hung_ = true;
-              const int writer = ::open(fifo_.c_str(), O_WRONLY | O_CLOEXEC);  // meets the blocked reader
-              if (writer >= 0) ::close(writer);
+              do {
+                  // Opens only when a reader waits, and so lets it read an end of file.
+                  const int writer = ::open(fifo_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                  if (writer >= 0) ::close(writer);
+              } while (!done_.wait_for(lock, std::chrono::milliseconds{20}, [this] { return finished_; }));
           }) {}
     ~FifoWatch() { Finish(); }
     FifoWatch(const FifoWatch&) = delete;

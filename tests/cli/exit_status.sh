@@ -93,13 +93,18 @@ grep -q "$(printf '\033')" "$tmp/tz.err" && fail "a --tz value reached standard 
 grep -qF '"\x1b]0;owned\x07"' "$tmp/tz.err" || fail "a --tz value was not shown with its escapes"
 # A damaged zone file (only root can plant one; here in a mount namespace of
 # its own) is a refusal naming the database, not an abort.
+# One is cut short after its header, one has a version 2 header and then
+# nothing but zeros (RFC 8536: a second "TZif" header must follow).
 if [ "$(id -u)" -eq 0 ] && unshare -m true 2>/dev/null; then
-    head -c 60 /usr/share/zoneinfo/Asia/Kolkata >"$tmp/damaged-zone"
-    unshare -m sh -c "mount --bind '$tmp/damaged-zone' /usr/share/zoneinfo/Asia/Kolkata &&
-        '$cli' $good --lon 0:00E --tz Asia/Kolkata" >/dev/null 2>"$tmp/zone.err"
-    status=$?
-    [ "$status" -eq 2 ] || fail "a damaged zone file gave status $status"
-    grep -q "cannot read the time-zone database" "$tmp/zone.err" || fail "a damaged zone file was not named"
+    head -c 60 /usr/share/zoneinfo/Asia/Kolkata >"$tmp/cut-zone"
+    { printf 'TZif2'; head -c 200 /dev/zero; } >"$tmp/zeros-zone"
+    for damaged in cut-zone zeros-zone; do
+        unshare -m sh -c "mount --bind '$tmp/$damaged' /usr/share/zoneinfo/Asia/Kolkata &&
+            '$cli' $good --lon 0:00E --tz Asia/Kolkata" >/dev/null 2>"$tmp/zone.err"
+        status=$?
+        [ "$status" -eq 2 ] || fail "a damaged zone file ($damaged) gave status $status"
+        grep -q "cannot read the time-zone database" "$tmp/zone.err" || fail "a damaged zone file was not named"
+    done
 fi
 
 # A line of 300 MB is one error line, read in far less memory than itself
