@@ -69,7 +69,8 @@ int Integer(const Json& object, std::string_view where, const char* key, int low
     const std::string name = Path(where, key);
     if (!value.is_number_integer()) Damaged(name, "is not a whole number");
     // A number beyond the signed range comes as unsigned; it is shown as written.
-    const bool huge = value.is_number_unsigned() && value.get<unsigned long long>() > static_cast<unsigned long long>(highest);
+    const bool huge =
+        value.is_number_unsigned() && value.get<unsigned long long>() > static_cast<unsigned long long>(highest);
     const auto n = huge ? highest + 1LL : value.get<long long>();
     if (n < lowest || n > highest)
         Damaged(name, "is " + value.dump() + ", outside " + std::to_string(lowest) + " to " +
