@@ -87,6 +87,9 @@ void RemoveLeftovers(const std::filesystem::path& folder, std::string_view prefi
     while (const dirent* entry = ::readdir(dir)) {
         const std::string_view name = entry->d_name;
         if (!name.starts_with(prefix) || !IsRandomLetters(name.substr(prefix.size()))) continue;
+        struct stat before {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &before, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(before.st_mode))
+            continue;  // nothing but a regular file is even opened
         const int fd = ::openat(::dirfd(dir), entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) continue;
         struct stat info {};
