@@ -358,8 +358,10 @@ BirthFileRead ReadBirthFile(const std::string& path) {
         ::close(fd);
         return refuse("it is not a regular file");
     }
-    // One byte beyond the limit is enough to know a file is too large.
-    std::string bytes(kBirthFileMaxBytes + 1, '\0');
+    // One byte beyond the limit is enough to know a file is too large. A
+    // file of no size is not read at all: that is how /proc shows its files,
+    // some of which wait for data (/proc/kmsg) or are used up by reading.
+    std::string bytes(info.st_size > 0 ? kBirthFileMaxBytes + 1 : 0, '\0');
     std::size_t got = 0;
     while (got < bytes.size()) {
         const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
