@@ -113,7 +113,8 @@ bool ReadOnly(const std::filesystem::path& target, const struct stat& info) {
 std::string AtomicTemporaryPrefix(const std::string& target, long nameMax) {
     // "." + NAME + ".saving-" + XXXXXX must fit: NAME is cut short when not,
     // never inside a UTF-8 sequence.
-    const std::size_t room = static_cast<std::size_t>(nameMax) - 1 - kSavingMark.size() - kRandomLetters;
+    const std::size_t fixed = 1 + kSavingMark.size() + kRandomLetters;
+    const std::size_t room = nameMax > static_cast<long>(fixed) ? static_cast<std::size_t>(nameMax) - fixed : 0;
     std::string_view name = target;
     if (name.size() > room) {
         std::size_t cut = room;

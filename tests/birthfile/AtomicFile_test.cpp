@@ -175,6 +175,7 @@ TEST_F(AtomicFileTest, NamesUpToTheLongestTheFolderTakesAreSaved) {
     EXPECT_LE(prefix.size() + 6, 255u);
     EXPECT_EQ(prefix, "." + std::string(238, 'a') + "\xC3\xA9.saving-");
     EXPECT_EQ(WriteFileAtomically((dir_ / accented).string(), kNew).failure, "");
+    EXPECT_EQ(AtomicTemporaryPrefix("family.velmora", 15), "..saving-");  // no room for the name at all
 }
 
 TEST_F(AtomicFileTest, ALinkToNothingIsRefusedAndSaidSo) {
