@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 #include <initializer_list>
+#include <set>
+#include <vector>
 #include <nlohmann/json.hpp>
 
 #include "birthfile/AtomicFile.h"
@@ -23,13 +25,13 @@ using Json = nlohmann::json;
 using OrderedJson = nlohmann::ordered_json;
 
 // A refusal on the way through the document: thrown by the readers below,
-// caught once in ParseBirthFile.
+// caught once in ParseBirthFile, which says the file is damaged.
 struct Refusal {
     std::string reason;
 };
 
 [[noreturn]] void Damaged(std::string_view key, std::string_view what) {
-    throw Refusal{"it is damaged: " + Quoted(key) + " " + std::string(what)};
+    throw Refusal{Quoted(key) + " " + std::string(what)};
 }
 
 // Every key of `object` must be one of `known`.
@@ -39,7 +41,7 @@ void OnlyKeys(const Json& object, std::string_view where, std::initializer_list<
         for (std::string_view k : known) found = found || item.key() == k;
         if (!found) {
             const std::string key = where.empty() ? item.key() : std::string(where) + "." + item.key();
-            throw Refusal{"it is damaged: it holds " + Quoted(key) + ", which a birth file of version " +
+            throw Refusal{"it holds " + Quoted(key) + ", which a birth file of version " +
                           std::to_string(kBirthFileVersion) + " does not have"};
         }
     }
@@ -48,7 +50,7 @@ void OnlyKeys(const Json& object, std::string_view where, std::initializer_list<
 const Json& Member(const Json& object, std::string_view where, const char* key) {
     const auto it = object.find(key);
     const std::string name = where.empty() ? std::string(key) : std::string(where) + "." + key;
-    if (it == object.end()) throw Refusal{"it is damaged: " + Quoted(name) + " is missing"};
+    if (it == object.end()) throw Refusal{Quoted(name) + " is missing"};
     return *it;
 }
 
@@ -66,9 +68,12 @@ int Integer(const Json& object, std::string_view where, const char* key, int low
     const Json& value = Member(object, where, key);
     const std::string name = Path(where, key);
     if (!value.is_number_integer()) Damaged(name, "is not a whole number");
-    const auto n = value.get<long long>();
+    // A number beyond the signed range comes as unsigned; it is shown as written.
+    const bool huge =
+        value.is_number_unsigned() && value.get<unsigned long long>() > static_cast<unsigned long long>(highest);
+    const auto n = huge ? highest + 1LL : value.get<long long>();
     if (n < lowest || n > highest)
-        Damaged(name, "is " + std::to_string(n) + ", outside " + std::to_string(lowest) + " to " +
+        Damaged(name, "is " + value.dump() + ", outside " + std::to_string(lowest) + " to " +
                           std::to_string(highest));
     return static_cast<int>(n);
 }
@@ -195,9 +200,64 @@ OrderedJson AngleJson(const std::string& degrees, const std::string& minutes, co
     return OrderedJson{{"degrees", degrees}, {"minutes", minutes}, {"hemisphere", hemisphere}};
 }
 
-}  // namespace
+constexpr std::string_view kDamaged = "it is damaged: ";
 
-std::string BirthFileText(const FormFields& f) {
+std::string NotJson(std::string_view bytes, std::size_t byte) {
+    return bytes.find('{') == std::string_view::npos
+               ? "it is not a Velmora birth file"
+               : std::string(kDamaged) + "it is not valid JSON (at byte " + std::to_string(byte) + ")";
+}
+
+std::string Joined(const std::vector<std::string>& keys) {
+    std::string path;
+    for (const std::string& key : keys) {
+        if (key.empty()) continue;
+        if (!path.empty()) path += '.';
+        path += key;
+    }
+    return path;
+}
+
+// The JSON document of `bytes`, refusing what the JSON library would let by
+// or die of: a key given twice in one object (it keeps the last), a number
+// too large for a double, and bytes after a NUL (it stops reading there).
+Json ParseDocument(std::string_view bytes) {
+    if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos) throw Refusal{NotJson(bytes, nul + 1)};
+    std::vector<std::set<std::string>> seen;  // the keys of each object open
+    std::vector<std::string> path;            // the last key of each
+    const Json::parser_callback_t check = [&](int, Json::parse_event_t event, Json& parsed) {
+        switch (event) {
+        case Json::parse_event_t::object_start:
+            seen.emplace_back();
+            path.emplace_back();
+            break;
+        case Json::parse_event_t::object_end:
+            seen.pop_back();
+            path.pop_back();
+            break;
+        case Json::parse_event_t::key: {
+            const std::string& key = parsed.get_ref<const std::string&>();
+            path.back() = key;
+            if (!seen.back().insert(key).second)
+                throw Refusal{std::string(kDamaged) + "it holds " + Quoted(Joined(path)) + " twice"};
+            break;
+        }
+        default: break;
+        }
+        return true;
+    };
+    try {
+        return Json::parse(bytes, check);
+    } catch (const Json::parse_error& e) {
+        throw Refusal{NotJson(bytes, e.byte)};
+    } catch (const Json::out_of_range&) {
+        const std::string where = Joined(path);
+        throw Refusal{std::string(kDamaged) + (where.empty() ? "it holds" : Quoted(where) + " is") +
+                      " a number too large to read"};
+    }
+}
+
+OrderedJson Document(const FormFields& f) {
     OrderedJson d;
     d["format"] = kBirthFileFormat;
     d["version"] = kBirthFileVersion;
@@ -218,10 +278,24 @@ std::string BirthFileText(const FormFields& f) {
     d["place"] = f.Place;
     d["timeZone"] = f.TimeZoneId;
     d["repeatedHour"] = f.Repeated == RepeatedHour::Earlier ? "earlier" : f.Repeated == RepeatedHour::Later ? "later" : "ask";
-    // Text that is not UTF-8 (only a damaged caller could give it) is written
-    // replaced rather than refused, so the file always reads back.
-    return d.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + "\n";
+    return d;
 }
+
+// Every text of the document is UTF-8, as the reader wants the whole file.
+void CheckUtf8(const OrderedJson& value, const std::string& where) {
+    if (value.is_string() && FirstInvalidUtf8(value.get_ref<const std::string&>()) != std::string_view::npos)
+        throw Refusal{Quoted(where) + " is not UTF-8 text"};
+    if (value.is_object())
+        for (const auto& item : value.items()) CheckUtf8(item.value(), where.empty() ? item.key() : where + "." + item.key());
+}
+
+std::string Indented(const OrderedJson& document) {
+    return document.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + "\n";
+}
+
+}  // namespace
+
+std::string BirthFileText(const FormFields& f) { return Indented(Document(f)); }
 
 BirthFileRead ParseBirthFile(std::string_view bytes) {
     BirthFileRead result;
@@ -236,11 +310,9 @@ BirthFileRead ParseBirthFile(std::string_view bytes) {
     }
     Json document;
     try {
-        document = Json::parse(bytes);
-    } catch (const Json::parse_error& e) {
-        result.error = bytes.find('{') == std::string_view::npos
-                           ? "it is not a Velmora birth file"
-                           : "it is damaged: it is not valid JSON (at byte " + std::to_string(e.byte) + ")";
+        document = ParseDocument(bytes);
+    } catch (const Refusal& refusal) {
+        result.error = refusal.reason;
         return result;
     }
     const auto format = document.is_object() ? document.find("format") : document.end();
@@ -248,22 +320,22 @@ BirthFileRead ParseBirthFile(std::string_view bytes) {
         result.error = "it is not a Velmora birth file";
         return result;
     }
+    // Read from text, a version that is not negative is always unsigned.
     const auto version = document.find("version");
-    if (version == document.end() || !version->is_number_integer() || version->get<long long>() < 1) {
-        result.error = "it is damaged: its \"version\" is missing or not a version number";
+    if (version == document.end() || !version->is_number_unsigned() || version->get<unsigned long long>() < 1) {
+        result.error = std::string(kDamaged) + "its \"version\" is missing or not a version number";
         return result;
     }
-    if (version->get<long long>() > kBirthFileVersion) {
-        result.error = "it was written by a newer Velmora (birth file version " +
-                       std::to_string(version->get<long long>()) + "; this one reads version " +
-                       std::to_string(kBirthFileVersion) + ")";
+    if (version->get<unsigned long long>() > static_cast<unsigned long long>(kBirthFileVersion)) {
+        result.error = "it was written by a newer Velmora (birth file version " + version->dump() +
+                       "; this one reads version " + std::to_string(kBirthFileVersion) + ")";
         return result;
     }
     try {
         result.fields = ReadFields(document);
     } catch (const Refusal& refusal) {
         result.fields = FormFields{};
-        result.error = refusal.reason;
+        result.error = std::string(kDamaged) + refusal.reason;
     }
     return result;
 }
@@ -275,15 +347,21 @@ BirthFileRead ReadBirthFile(const std::string& path) {
         result.error = "Cannot open " + Quoted(path) + ": " + reason + ".";
         return result;
     };
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return refuse(std::strerror(errno));
+    // A FIFO, device or socket is refused before opening it, and opening
+    // does not wait (a FIFO put in the file's place meanwhile opens at once
+    // and is then refused by what it is).
     struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return refuse("it is not a regular file");
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return refuse(std::strerror(errno));
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         return refuse("it is not a regular file");
     }
-    // One byte beyond the limit is enough to know a file is too large.
-    std::string bytes(kBirthFileMaxBytes + 1, '\0');
+    // One byte beyond the limit is enough to know a file is too large. A
+    // file of no size is not read at all: that is how /proc shows its files,
+    // some of which wait for data (/proc/kmsg) or are used up by reading.
+    std::string bytes(info.st_size > 0 ? kBirthFileMaxBytes + 1 : 0, '\0');
     std::size_t got = 0;
     while (got < bytes.size()) {
         const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
@@ -303,10 +381,42 @@ BirthFileRead ReadBirthFile(const std::string& path) {
     return result;
 }
 
-std::string WriteBirthFile(const std::string& path, const FormFields& fields) {
-    const std::string failure = WriteFileAtomically(path, BirthFileText(fields));
-    if (failure.empty()) return {};
-    return "Cannot save " + Quoted(path) + ": " + failure + ". The file is as it was.";
+BirthFileSave WriteBirthFile(const std::string& path, const FormFields& fields, bool replaceReadOnly) {
+    BirthFileSave save;
+    const auto notSaved = [&](const std::string& reason) {
+        save.error = "Cannot save " + Quoted(path) + ": " + reason + ". The file is as it was.";
+        return save;
+    };
+    // What is saved must open again: the text goes through the reader's own
+    // checks first, and what they refuse is not written.
+    const OrderedJson document = Document(fields);
+    const std::string text = Indented(document);
+    std::string refusal;
+    try {
+        CheckUtf8(document, "");
+        refusal = ParseBirthFile(text).error;
+    } catch (const Refusal& notUtf8) {
+        refusal = notUtf8.reason;
+    }
+    if (!refusal.empty()) {
+        if (refusal.starts_with(kDamaged)) refusal.erase(0, kDamaged.size());
+        save.refused = true;
+        return notSaved(refusal);
+    }
+    AtomicWriteOptions options;
+    options.replaceReadOnly = replaceReadOnly;
+    const AtomicWriteResult written = WriteFileAtomically(path, text, options);
+    if (!written.Ok()) {
+        save.refused = written.refused;
+        save.readOnly = written.readOnly;
+        return notSaved(written.failure);
+    }
+    if (written.otherNames > 0)
+        save.notice = "Saved " + Quoted(path) + " as a file of its own: it had " + std::to_string(written.otherNames) +
+                      (written.otherNames == 1 ? " other name (a hard link), which keeps"
+                                               : " other names (hard links), which keep") +
+                      " the birth it held before.";
+    return save;
 }
 
 }  // namespace velmora

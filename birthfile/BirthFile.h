@@ -36,8 +36,18 @@ BirthFileRead ParseBirthFile(std::string_view bytes);
 // Reads and parses `path`; `error` is a whole sentence naming the file.
 BirthFileRead ReadBirthFile(const std::string& path);
 
-// Writes `fields` to `path` atomically. Returns a whole sentence naming the
-// file when it could not be written (the file then is as it was), else empty.
-std::string WriteBirthFile(const std::string& path, const FormFields& fields);
+struct BirthFileSave {
+    std::string error;      // a whole sentence naming the file when it was not saved (it is then as it was)
+    bool refused = false;   // refused before writing: a birth the file cannot hold, or a target that
+                            // is not a file to replace; else the writing failed
+    bool readOnly = false;  // refused only because the file is read-only
+    std::string notice;     // after a save, what else to tell (a hard link that now holds the old birth)
+    bool Ok() const { return error.empty(); }
+};
+
+// Writes `fields` to `path` atomically. Fields the reader would refuse are
+// refused first, with the reader's reason; a read-only file is replaced only
+// with `replaceReadOnly`.
+BirthFileSave WriteBirthFile(const std::string& path, const FormFields& fields, bool replaceReadOnly = false);
 
 }  // namespace velmora

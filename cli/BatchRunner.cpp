@@ -8,6 +8,7 @@
 #include "cli/CsvRow.h"
 #include "cli/JsonRenderer.h"
 #include "cli/RequestScanner.h"
+#include "engine/Quoted.h"
 
 namespace velmora::cli {
 
@@ -91,7 +92,7 @@ std::string ParseBatchRequest(std::string_view line, ChartRequest& request) {
             refusal = ReadText(value, key, request.node);
             request.nodeGiven = true;
         } else {
-            return "unknown field \"" + key + "\"";
+            return "unknown field " + Quoted(key);
         }
         if (!refusal.empty()) return refusal;
     }

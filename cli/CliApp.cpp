@@ -33,8 +33,9 @@ Usage:
               [--zone POS|ABBR] [--dst] [--city TEXT] [--state TEXT] [--country TEXT]
               [--place TEXT] [--tz AREA/CITY] [--ambiguous earlier|later]
               [--classic | --node mean|true] [--chart-style south|north]
-              [--today YYYY-MM-DD] [--json] [--save BIRTHFILE]
-  velmora-cli --open BIRTHFILE [--chart-style south|north] [--today YYYY-MM-DD] [--json] [--save BIRTHFILE]
+              [--today YYYY-MM-DD] [--json] [--save BIRTHFILE [--force]]
+  velmora-cli --open BIRTHFILE [--chart-style south|north] [--today YYYY-MM-DD] [--json]
+              [--save BIRTHFILE [--force]]
   velmora-cli --places TEXT      the atlas's places a name finds
   velmora-cli --batch FILE|- [--fields LIST] [--format jsonl|csv] [--jobs N] [--quiet]
                                  one JSON object per line in, one line per line out
@@ -83,7 +84,9 @@ Options:
   --open BIRTHFILE   the chart of a birth file (.velmora) saved by the window
                      or by --save, instead of the options that describe a birth
   --save BIRTHFILE   also write the birth as a birth file the window opens
-                     (written whole or not at all; only for a chart that computes)
+                     (written whole or not at all; only for a chart that computes;
+                     a birth that would not open again is refused)
+  --force            with --save: replace the birth file even when it is read-only
   --batch FILE|-     each line {"name","date","time","lon","lat","zone","dst","city",
                      "state","country","precise","node","place","tz","ambiguous"} gives
                      one output line ("precise": false for the classic engine):
@@ -123,6 +126,7 @@ struct Options {
     bool quiet = false;
     bool classic = false;
     bool precise = false;  // the default; the option is kept for scripts that give it
+    bool force = false;
     bool json = false;
     bool zones = false;
     bool help = false;
@@ -191,7 +195,7 @@ int RunBatch(const std::string& source, const BatchSettings& settings, std::istr
         }
     } else {
         const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) return Refuse(err, "batch: cannot read \"" + source + "\"");
+        if (fd < 0) return Refuse(err, "batch: cannot read " + Quoted(source));
         DescriptorLines lines(fd);
         run(lines, fd);
         ::close(fd);
@@ -214,7 +218,7 @@ std::string BatchSettingsFrom(const Options& o, bool stderrIsTerminal, BatchSett
     if (o.format && *o.format == "csv") {
         settings.output.format = BatchFormat::Csv;
     } else if (o.format && *o.format != "jsonl") {
-        return "--format: give jsonl or csv, got \"" + *o.format + "\"";
+        return "--format: give jsonl or csv, got " + Quoted(*o.format);
     }
     if (std::string refusal = CheckBatchOutput(settings.output); !refusal.empty()) return refusal;
     constexpr int kMaxJobs = 256;
@@ -224,8 +228,7 @@ std::string BatchSettingsFrom(const Options& o, bool stderrIsTerminal, BatchSett
         int jobs = 0;
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), jobs);
         if (error != std::errc{} || end != text.data() + text.size() || text.empty() || jobs < 1 || jobs > kMaxJobs)
-            return "--jobs: give a number of threads from 1 to " + std::to_string(kMaxJobs) + ", got \"" + text +
-                   "\"";
+            return "--jobs: give a number of threads from 1 to " + std::to_string(kMaxJobs) + ", got " + Quoted(text);
         settings.jobs = jobs;
     }
     settings.progress = stderrIsTerminal && !o.quiet;
@@ -254,8 +257,9 @@ std::string NormaliseArguments(const CLI::App& app, const std::vector<std::strin
         const CLI::Option* option = app.get_option_no_throw(arg);
         if (!option || option->get_items_expected_min() == 0) continue;
         if (i + 1 < args.size() && looksLikeOption(args[i + 1]))
-            return arg + ": a value is needed, and \"" + args[i + 1] + "\" is an option (write " + arg +
-                   "= for an empty value, or " + arg + "=" + args[i + 1] + " to mean it)";
+            return VisibleText(arg) + ": a value is needed, and " + Quoted(args[i + 1]) + " is an option (write " +
+                   VisibleText(arg) + "= for an empty value, or " + VisibleText(arg + "=" + args[i + 1]) +
+                   " to mean it)";
     }
     return {};
 }
@@ -290,6 +294,7 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd
     app.get_option("--classic")->excludes(app.get_option("--precise"));
     CLI::Option* open = app.add_option("--open", o.open);
     CLI::Option* save = app.add_option("--save", o.save);
+    app.add_flag("--force", o.force)->needs(save);
     CLI::Option* chartStyle = app.add_option("--chart-style", o.chartStyle);
     app.add_option("--today", o.today);
     CLI::Option* batch = app.add_option("--batch", o.batch);
@@ -326,7 +331,7 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd
     try {
         app.parse(static_cast<int>(argv.size()), argv.data());
     } catch (const CLI::ParseError& e) {
-        return Refuse(err, e.what());
+        return Refuse(err, VisibleText(e.what()));  // it may quote any argument
     }
 
     if (o.help) {
@@ -343,12 +348,12 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd
     }
     if (o.today) {
         today = ParseIsoDate(*o.today);
-        if (!today.Valid()) return Refuse(err, "--today must be a date YYYY-MM-DD, got \"" + *o.today + "\"");
+        if (!today.Valid()) return Refuse(err, "--today must be a date YYYY-MM-DD, got " + Quoted(*o.today));
     }
     ChartStyle style = ChartStyle::South;
     if (o.chartStyle) {
         const std::optional<ChartStyle> parsed = ParseChartStyle(*o.chartStyle);
-        if (!parsed) return Refuse(err, "--chart-style must be south or north, got \"" + *o.chartStyle + "\"");
+        if (!parsed) return Refuse(err, "--chart-style must be south or north, got " + Quoted(*o.chartStyle));
         style = *parsed;
     }
     if (o.batch) {
@@ -372,10 +377,13 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd
         if (const std::string refusal = RunRequest(o, app, form, run); !refusal.empty()) return Refuse(err, refusal);
     }
     if (o.save) {
-        if (const std::string failure = WriteBirthFile(*o.save, form); !failure.empty()) {
-            err << failure << '\n';
-            return kExitWriteFailed;
+        const BirthFileSave saved = WriteBirthFile(*o.save, form, o.force);
+        if (saved.readOnly) return Refuse(err, saved.error + " Give --force to replace it.");
+        if (!saved.Ok()) {
+            err << saved.error << '\n';
+            return saved.refused ? kExitRefused : kExitWriteFailed;
         }
+        if (!saved.notice.empty()) err << saved.notice << '\n';
     }
     out << (o.json ? ChartJsonIndented(run) + "\n" : RenderText(run, stdoutIsTerminal, style));
     // The text keeps the layout scripts and the reviewed charts compare with;

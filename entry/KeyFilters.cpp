@@ -1,5 +1,7 @@
 #include "entry/KeyFilters.h"
 
+#include "engine/Quoted.h"
+
 namespace velmora {
 
 namespace {
@@ -37,7 +39,7 @@ std::string TypeIntoBox(std::string_view keys, KeyFilter filter, std::size_t max
         } else if (typed != kEnter) {
             if (box.size() >= maxLength)
                 return std::string(boxName) + ": the box holds at most " + std::to_string(maxLength) +
-                       " digits, got \"" + std::string(keys) + "\"";
+                       " digits, got " + Quoted(keys);
             box.push_back(static_cast<char>(typed));
         }
     }

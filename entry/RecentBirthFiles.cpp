@@ -2,6 +2,9 @@
 
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+
+#include "engine/Quoted.h"
 
 namespace velmora {
 
@@ -13,7 +16,23 @@ QSettings Settings() { return QSettings(QStringLiteral("Velmora"), QStringLitera
 
 }  // namespace
 
+QString RecentBirthFiles::SetAside() {
+    // The files QSettings reads for this organisation and program, in each
+    // configuration folder: its own and the organisation's.
+    for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+        for (const QString& name : {QStringLiteral("/Velmora/Velmora.conf"), QStringLiteral("/Velmora.conf")}) {
+            const QFileInfo file(folder + name);
+            if (file.exists() && !file.isFile())
+                return QStringLiteral("The settings file %1 is not a regular file: Velmora keeps no recent "
+                                      "birth files until it is one.")
+                    .arg(QString::fromStdString(Quoted(file.filePath().toStdString())));
+        }
+    }
+    return {};
+}
+
 QStringList RecentBirthFiles::Files() const {
+    if (!SetAside().isEmpty()) return {};
     QSettings settings = Settings();
     QStringList files = settings.value(kKey).toStringList();
     // Only the newest kMost are kept, whatever a settings file holds: a
@@ -26,6 +45,7 @@ QStringList RecentBirthFiles::Files() const {
 }
 
 void RecentBirthFiles::Add(const QString& path) {
+    if (!SetAside().isEmpty()) return;
     const QString absolute = QFileInfo(path).absoluteFilePath();
     QStringList files = Files();
     files.removeAll(absolute);
@@ -35,6 +55,7 @@ void RecentBirthFiles::Add(const QString& path) {
 }
 
 void RecentBirthFiles::Remove(const QString& path) {
+    if (!SetAside().isEmpty()) return;
     QStringList files = Files();
     files.removeAll(path);
     Settings().setValue(kKey, files);

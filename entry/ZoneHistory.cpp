@@ -4,8 +4,13 @@
 
 #include <array>
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
+
+#include "engine/Quoted.h"
 
 namespace velmora {
 
@@ -79,16 +84,48 @@ std::string UtcOffsetText(int seconds) {
     return text;
 }
 
-ZoneLookup LookUpZone(std::string_view zoneId, const LocalClock& clock, RepeatedHour repeated) {
+namespace {
+
+// The date library asserts, and so aborts, on a zone file whose headers are
+// not those of TZif (RFC 8536 section 3.1: "TZif", a version, six counts,
+// and from version 2 on a second header after the version 1 data); what
+// comes after the headers it reads with exceptions. The file is where the
+// library looks for it (its build for Debian reads the system's zone files).
+bool ZoneFileHeadersSound(std::string_view zoneId) {
+    std::filesystem::path folder = "/usr/share/zoneinfo";
+    if (std::error_code e; std::filesystem::exists(folder / "uclibc", e)) folder /= "uclibc";
+    std::ifstream file(folder / zoneId, std::ios::binary);
+    if (!file) return true;  // a zone the library knows otherwise
+    const auto header = [&file](std::uint64_t at, char& version, std::uint64_t& dataBytes) {
+        std::array<unsigned char, 44> h{};
+        if (!file.seekg(static_cast<std::streamoff>(at)) || !file.read(reinterpret_cast<char*>(h.data()), h.size()))
+            return false;
+        if (h[0] != 'T' || h[1] != 'Z' || h[2] != 'i' || h[3] != 'f') return false;
+        version = static_cast<char>(h[4]);
+        std::array<std::uint64_t, 6> count{};  // isut, isstd, leap, time, type, char
+        for (std::size_t i = 0; i < count.size(); ++i)
+            for (std::size_t b = 0; b < 4; ++b) count[i] = count[i] << 8 | h[20 + 4 * i + b];
+        dataBytes = count[3] * 5 + count[4] * 6 + count[5] + count[2] * 8 + count[1] + count[0];
+        return version == 0 || (version >= '2' && version <= '4');
+    };
+    char version = 0, second = 0;
+    std::uint64_t dataBytes = 0, ignored = 0;
+    if (!header(0, version, dataBytes)) return false;
+    return version == 0 || (header(44 + dataBytes, second, ignored) && second == version);
+}
+
+// A zone file the library cannot read makes it throw from any call.
+ZoneLookup LookUpZoneUnguarded(std::string_view zoneId, const LocalClock& clock, RepeatedHour repeated) {
     ZoneLookup result;
     const date::time_zone* zone = nullptr;
     try {
         zone = date::locate_zone(zoneId);
     } catch (const std::exception&) {
-        result.Message = "time zone: no zone is named \"" + std::string(zoneId) +
-                         "\" in the time-zone database (give an id such as Asia/Kolkata or Europe/London)";
+        result.Message = "time zone: no zone is named " + Quoted(zoneId) +
+                         " in the time-zone database (give an id such as Asia/Kolkata or Europe/London)";
         return result;
     }
+    if (!ZoneFileHeadersSound(zoneId)) throw std::runtime_error("its file is not a TZif file");
     const date::year_month_day ymd{date::year{clock.Year}, date::month{static_cast<unsigned>(clock.Month)},
                                    date::day{static_cast<unsigned>(clock.Day)}};
     if (!ymd.ok()) {
@@ -127,6 +164,19 @@ ZoneLookup LookUpZone(std::string_view zoneId, const LocalClock& clock, Repeated
     }
     result.Message = "time zone: the database gave no answer";
     return result;
+}
+
+}  // namespace
+
+ZoneLookup LookUpZone(std::string_view zoneId, const LocalClock& clock, RepeatedHour repeated) {
+    try {
+        return LookUpZoneUnguarded(zoneId, clock, repeated);
+    } catch (const std::exception& e) {
+        ZoneLookup result;
+        result.Message = "time zone: cannot read the time-zone database's entry for " + Quoted(zoneId) + " (" +
+                         VisibleText(e.what()) + ")";
+        return result;
+    }
 }
 
 std::string LongDateText(const LocalClock& c) {

@@ -26,6 +26,7 @@
 #include "analysis/AnalysisRun.h"
 #include "birthfile/BirthFile.h"
 #include "engine/NameTables.h"
+#include "engine/Quoted.h"
 #include "entry/FilteredLineEdit.h"
 #include "entry/PlaceLookup.h"
 #include "entry/RecentBirthFiles.h"
@@ -586,6 +587,10 @@ const QString kBirthFileFilter = QStringLiteral("Velmora birth files (*.velmora)
 
 void frmMain::FillRecentMenu() {
     mnuRecent_->clear();
+    if (const QString setAside = RecentBirthFiles::SetAside(); !setAside.isEmpty()) {
+        mnuRecent_->addAction(setAside)->setEnabled(false);
+        return;
+    }
     const QStringList files = RecentBirthFiles().Files();
     int number = 0;
     for (const QString& path : files) {
@@ -597,9 +602,9 @@ void frmMain::FillRecentMenu() {
             if (!QFileInfo::exists(path)) {
                 RecentBirthFiles().Remove(path);
                 services_.messenger.Show(this,
-                                         QStringLiteral("\"%1\" is no longer there; it is taken off the list of "
+                                         QStringLiteral("%1 is no longer there; it is taken off the list of "
                                                         "recent birth files.")
-                                             .arg(path),
+                                             .arg(FromUtf8(Quoted(ToUtf8(path)))),
                                          MessageIcon::Information);
                 FillRecentMenu();
                 return;
@@ -623,11 +628,20 @@ bool frmMain::OpenBirthFile(const QString& path) {
 }
 
 bool frmMain::SaveBirthFile(const QString& path, QWidget* over) {
-    const std::string failure = WriteBirthFile(ToUtf8(path), Fields());
-    if (!failure.empty()) {
-        services_.messenger.Show(over ? over : this, FromUtf8(failure), MessageIcon::Error);
+    QWidget* parent = over ? over : this;
+    const FormFields fields = Fields();
+    BirthFileSave save = WriteBirthFile(ToUtf8(path), fields);
+    if (save.readOnly) {
+        const QString question = FromUtf8(Quoted(ToUtf8(path))) +
+                                 QStringLiteral(" is read-only. Replace it with this birth all the same?");
+        if (services_.messenger.Choose(parent, question, {QStringLiteral("&Replace It")}) != 0) return false;
+        save = WriteBirthFile(ToUtf8(path), fields, true);
+    }
+    if (!save.Ok()) {
+        services_.messenger.Show(parent, FromUtf8(save.error), MessageIcon::Error);
         return false;
     }
+    if (!save.notice.empty()) services_.messenger.Show(parent, FromUtf8(save.notice), MessageIcon::Information);
     RecentBirthFiles().Add(path);
     return true;
 }

@@ -46,24 +46,24 @@ int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err) {
     int scale = 2;
     for (std::size_t i = 2; i < args.size(); i += 2) {
         const std::string& option = args[i];
-        if (i + 1 >= args.size()) return Refuse(err, option + " needs a value");
+        if (i + 1 >= args.size()) return Refuse(err, VisibleText(option) + " needs a value");
         const std::string& value = args[i + 1];
         if (option == "--paper" && (value == "a4" || value == "letter")) {
             paper = value == "a4" ? QPageSize::A4 : QPageSize::Letter;
         } else if (option == "--scale" && value.size() == 1 && value[0] >= '1' && value[0] <= '8') {
             scale = value[0] - '0';
         } else if (option == "--paper" || option == "--scale") {
-            return Refuse(err, option + ": " + (option == "--paper" ? "give a4 or letter" : "give 1 to 8") + ", got \"" +
-                                   value + "\"");
+            return Refuse(err, option + ": " + (option == "--paper" ? "give a4 or letter" : "give 1 to 8") + ", got " +
+                                   Quoted(value));
         } else {
-            return Refuse(err, "unknown option \"" + option + "\"");
+            return Refuse(err, "unknown option " + Quoted(option));
         }
     }
     const QString outPath = QString::fromStdString(out);
     const QString suffix = outPath.section(QLatin1Char('.'), -1).toLower();
     if (!outPath.contains(QLatin1Char('.')) ||
         (suffix != QLatin1String("pdf") && suffix != QLatin1String("svg") && suffix != QLatin1String("png")))
-        return Refuse(err, "the output file's name must end in .pdf, .svg or .png, got \"" + out + "\"");
+        return Refuse(err, "the output file's name must end in .pdf, .svg or .png, got " + Quoted(out));
 
     // Only a regular file or a new name is written; a FIFO or a device named
     // as the output is a bad request, refused before anything is read.

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include "entry/RecentBirthFiles.h"
+
 namespace velmora {
 
 namespace {
@@ -12,8 +14,16 @@ QSettings Settings() { return QSettings(QStringLiteral("Velmora"), QStringLitera
 
 }  // namespace
 
-bool SettingsPreferences::PrecisePositions() const { return Settings().value(kPreciseKey, true).toBool(); }
+// A settings file that is not a regular file (a FIFO would hold the window
+// before it shows) is never read or written: the default stands.
+bool SettingsPreferences::PrecisePositions() const {
+    if (!RecentBirthFiles::SetAside().isEmpty()) return true;
+    return Settings().value(kPreciseKey, true).toBool();
+}
 
-void SettingsPreferences::SetPrecisePositions(bool precise) { Settings().setValue(kPreciseKey, precise); }
+void SettingsPreferences::SetPrecisePositions(bool precise) {
+    if (!RecentBirthFiles::SetAside().isEmpty()) return;
+    Settings().setValue(kPreciseKey, precise);
+}
 
 }  // namespace velmora

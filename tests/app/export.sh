@@ -41,6 +41,14 @@ expect_refused "$tmp/e.pdf" "$tmp/asha.velmora" --paper a3
 sed 's/"month": 3/"month": 4/; s/"day": 5/"day": 31/' "$tmp/asha.velmora" >"$tmp/april.velmora"
 expect_refused "$tmp/f.pdf" "$tmp/april.velmora"
 grep -q 'Please Enter Correct Date Or Month !' "$tmp/err" || fail "not the form's message: $(cat "$tmp/err")"
+# A number beyond a double is a refusal, not an abort; a FIFO as the birth
+# file is refused without waiting for a writer.
+sed 's/"second": 0/"second": 1e400/' "$tmp/asha.velmora" >"$tmp/huge.velmora"
+expect_refused "$tmp/g.pdf" "$tmp/huge.velmora"
+mkfifo "$tmp/fifo.velmora"
+timeout 20 "$velmora" --export "$tmp/h.pdf" "$tmp/fifo.velmora" 2>"$tmp/err"
+[ $? -eq 2 ] || fail "a FIFO as the birth file was not refused"
+grep -q 'not a regular file' "$tmp/err" || fail "the FIFO was not named: $(cat "$tmp/err")"
 
 # Only a regular file or a new name is written: a FIFO (also behind a link)
 # or a folder named as the output is a bad request, and stays as it was.

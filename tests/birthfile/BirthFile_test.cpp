@@ -4,9 +4,13 @@
 #include "birthfile/BirthFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <set>
@@ -15,6 +19,7 @@
 #include "analysis/AnalysisRun.h"
 #include "tests/BangaloreForm.h"
 #include "tests/birthfile/BirthFileFields.h"
+#include "tests/birthfile/FifoWatch.h"
 
 namespace velmora {
 namespace {
@@ -104,7 +109,7 @@ TEST(BirthFile, SavedAndOpenedGivesTheSameChart) {
         f.South = true;
         if (precise) f.Mode = ComputationMode::Precise;
         const std::string path = dir.File("asha.velmora");
-        ASSERT_EQ(WriteBirthFile(path, f), "");
+        ASSERT_EQ(WriteBirthFile(path, f).error, "");
         const BirthFileRead read = ReadBirthFile(path);
         ASSERT_TRUE(read.Ok()) << read.error;
 
@@ -128,6 +133,15 @@ TEST(BirthFile, TextsGoThroughTheFormsKeyFilters) {
     EXPECT_EQ(read.fields.Name, "ASHA RAO");  // typed in capitals, as the name box does
 }
 
+// The saved text with `from` replaced by `to`, for what a JSON value cannot hold.
+std::string Replaced(const std::string& from, const std::string& to) {
+    std::string text = BirthFileText(Bangalore());
+    const std::size_t at = text.find(from);
+    if (at == std::string::npos) ADD_FAILURE() << "no " << from << " in the saved text";
+    else text.replace(at, from.size(), to);
+    return text;
+}
+
 // A saved document with one change made by `edit`.
 std::string Edited(const std::function<void(nlohmann::json&)>& edit) {
     nlohmann::json document = nlohmann::json::parse(BirthFileText(Bangalore()));
@@ -140,7 +154,7 @@ TEST(BirthFile, EveryKindOfBadFileIsRefusedWithItsReason) {
     const struct {
         const char* what;
         std::string bytes;
-        const char* reason;
+        std::string reason;
     } cases[] = {
         {"too large", std::string(kBirthFileMaxBytes + 1, ' '), "larger than 64 KB"},
         {"not UTF-8", "{\"format\":\"velmora-birth\",\"name\":\"\xC3(\"}", "not UTF-8 (byte 35)"},
@@ -174,6 +188,30 @@ TEST(BirthFile, EveryKindOfBadFileIsRefusedWithItsReason) {
         {"place without zone", Edited([](J& d) { d["place"] = "Kolkata"; }), "\"place\" is given without"},
         {"unknown key", Edited([](J& d) { d["nakshatra"] = "Rohini"; }), "it holds \"nakshatra\", which a birth file of version 1 does not have"},
         {"unknown inner key", Edited([](J& d) { d["date"]["era"] = "CE"; }), "it holds \"date.era\""},
+        // What the JSON library lets by or dies of: numbers beyond a double
+        // (IEEE 754 binary64 ends near 1.8e308), beyond 64 bits, bytes after
+        // a NUL, a key given twice (RFC 8259 section 4: names SHOULD be unique).
+        {"second beyond a double", Replaced("\"second\": 41", "\"second\": 1e400"),
+         "it is damaged: \"time.second\" is a number too large to read"},
+        {"negative beyond a double", Replaced("\"day\": 5", "\"day\": -1e400"), "\"date.day\" is a number too large"},
+        {"version beyond a double", Replaced("\"version\": 1", "\"version\": 1e400"), "\"version\" is a number too large"},
+        {"unknown key beyond a double", Replaced("\"name\"", "\"x\": {\"y\": [2, 1E+999]}, \"name\""),
+         "\"x.y\" is a number too large"},
+        {"position beyond signed", Replaced("\"position\": 44", "\"position\": 18446744073709551615"),
+         "\"zone.position\" is 18446744073709551615, outside 0 to 70"},
+        {"position beyond 64 bits", Replaced("\"position\": 44", "\"position\": 18446744073709551616"),
+         "\"zone.position\" is not a whole number"},
+        {"version beyond signed", Replaced("\"version\": 1", "\"version\": 18446744073709551615"),
+         "newer Velmora (birth file version 18446744073709551615;"},
+        {"NUL and junk after", BirthFileText(Bangalore()) + std::string("\0{\"junk\"", 9),
+         "it is not valid JSON (at byte " + std::to_string(BirthFileText(Bangalore()).size() + 1) + ")"},
+        {"NUL alone after", BirthFileText(Bangalore()) + std::string(1, '\0'), "it is not valid JSON"},
+        {"key twice", Replaced("\"city\"", "\"name\": \"RAMA\", \"city\""), "it is damaged: it holds \"name\" twice"},
+        {"inner key twice", Replaced("\"day\": 5", "\"day\": 5, \"day\": 7"), "it holds \"date.day\" twice"},
+        {"format twice", Replaced("\"version\"", "\"format\": \"velmora-birth\", \"version\""), "it holds \"format\" twice"},
+        // What a terminal would act on is shown, not sent.
+        {"escape in a key", Edited([](J& d) { d["\x1b]0;x\x07"] = 1; }), "it holds \"\\x1b]0;x\\x07\", which"},
+        {"bell in a value", Edited([](J& d) { d["mode"] = "\a"; }), "\"mode\" is \"\\x07\", not"},
     };
     for (const auto& c : cases) {
         const BirthFileRead read = ParseBirthFile(c.bytes);
@@ -193,6 +231,78 @@ TEST(BirthFile, FilesThatCannotBeReadAreNamedInTheMessage) {
         std::ofstream(dir.File("big.velmora")) << std::string(3 * kBirthFileMaxBytes, '{');
     }
     EXPECT_NE(ReadBirthFile(dir.File("big.velmora")).error.find("larger than 64 KB"), std::string::npos);
+}
+
+TEST(BirthFile, WhatWouldNotOpenAgainIsNotSaved) {
+    TempDir dir;
+    const std::string path = dir.File("asha.velmora");
+    ASSERT_TRUE(WriteBirthFile(path, Bangalore()).Ok());
+    const std::string before = Slurp(path);
+    const struct {
+        const char* what;
+        std::function<void(FormFields&)> edit;
+        const char* reason;
+    } cases[] = {
+        {"line break in a city", [](FormFields& f) { f.City = "New\nYork"; }, "\"city\" holds a control character"},
+        {"tab in a state", [](FormFields& f) { f.State = "Karna\ttaka"; }, "\"state\" holds a control character"},
+        {"escape in a country", [](FormFields& f) { f.Country = "\x1b[2JIndia"; }, "\"country\" holds a control character"},
+        {"delete in a place", [](FormFields& f) { f.Place = "Kolkata\x7f"; f.TimeZoneId = "Asia/Kolkata"; },
+         "\"place\" holds a control character"},
+        {"line break in a zone id", [](FormFields& f) { f.TimeZoneId = "Asia/\nKolkata"; }, "\"timeZone\" holds a control character"},
+        {"Latin-1 city", [](FormFields& f) { f.City = "S\xE3o Paulo"; }, "\"city\" is not UTF-8 text"},
+        {"cut sequence in a state", [](FormFields& f) { f.State = "\xE0\xA4"; }, "\"state\" is not UTF-8 text"},
+        {"digit in a name", [](FormFields& f) { f.Name = "ASHA 2"; }, "\"name\" holds what the form does not take"},
+        {"place without a zone", [](FormFields& f) { f.Place = "Kolkata"; }, "\"place\" is given without"},
+        {"zone beyond the list", [](FormFields& f) { f.Zone = 71; }, "\"zone.position\" is 71, outside 0 to 70"},
+    };
+    for (const auto& c : cases) {
+        FormFields f = Bangalore();
+        c.edit(f);
+        const BirthFileSave save = WriteBirthFile(path, f);
+        EXPECT_FALSE(save.Ok()) << c.what;
+        EXPECT_TRUE(save.refused) << c.what;
+        EXPECT_NE(save.error.find(c.reason), std::string::npos) << c.what << ": " << save.error;
+        EXPECT_EQ(save.error.find("damaged"), std::string::npos) << save.error;
+        EXPECT_TRUE(save.error.starts_with("Cannot save \"" + path + "\": ")) << save.error;
+        EXPECT_TRUE(save.error.ends_with(". The file is as it was.")) << save.error;
+        EXPECT_EQ(Slurp(path), before) << c.what;
+    }
+}
+
+TEST(BirthFile, SpecialFilesAreRefusedWithoutWaiting) {
+    TempDir dir;
+    const std::string fifo = dir.File("pipe.velmora");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string socketPath = dir.File("socket.velmora");
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    std::filesystem::create_symlink(fifo, dir.File("link-to-pipe.velmora"));
+    const struct {
+        std::string path;
+        const char* reason;
+    } cases[] = {
+        {fifo, "it is not a regular file"},
+        {dir.File("link-to-pipe.velmora"), "it is not a regular file"},
+        {socketPath, "it is not a regular file"},
+        {"/dev/null", "it is not a regular file"},
+        {"/dev/zero", "it is not a regular file"},
+        // Regular files of no size to stat(), not read: text, memory, and the
+        // kernel's log (root only), which waits for data and is used up by reading.
+        {"/proc/self/status", "it is not a Velmora birth file"},
+        {"/proc/self/mem", "it is not a Velmora birth file"},
+        {"/proc/kmsg", "it is not a Velmora birth file"},
+    };
+    for (const auto& c : cases) {
+        if (c.path == "/proc/kmsg" && ::access(c.path.c_str(), R_OK) != 0) continue;
+        velmora::testing::FifoWatch watch(fifo, std::chrono::seconds{5});
+        const BirthFileRead read = ReadBirthFile(c.path);
+        EXPECT_FALSE(watch.Hung()) << c.path << " waited for a writer";
+        EXPECT_EQ(read.error, "Cannot open \"" + c.path + "\": " + c.reason + ".") << c.path;
+    }
+    ::close(listener);
 }
 
 TEST(BirthFile, TheDocumentedExampleOpensAndTheSchemaNamesEveryKey) {

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 
 #include <nlohmann/json.hpp>
 
@@ -115,6 +116,136 @@ TEST_F(BirthFileOptions, RefusalsWriteNothing) {
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     }
     EXPECT_FALSE(fs::exists(File("april.velmora")));
+}
+
+const std::vector<std::string> kRama = {"--name", "rama", "--date", "2000-01-01", "--time", "12:00",
+                                        "--lon",  "0:00E", "--lat", "0:00N"};
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST_F(BirthFileOptions, BadDocumentsAreRefusedNeverACrash) {
+    ASSERT_EQ(RunCliWith(With(kSydney, {"--save", File("good.velmora")})).status, 0);
+    const std::string good = Slurp(File("good.velmora"));
+    const auto replaced = [&good](const std::string& from, const std::string& to) {
+        std::string text = good;
+        const std::size_t at = text.find(from);
+        if (at == std::string::npos) ADD_FAILURE() << from;
+        else text.replace(at, from.size(), to);
+        return text;
+    };
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string message;
+    } cases[] = {
+        {"second beyond a double", replaced("\"second\": 15", "\"second\": 1e400"),
+         "it is damaged: \"time.second\" is a number too large to read."},
+        {"name beyond a double", replaced("\"name\": \"JAMES COOK\"", "\"name\": -1e999"), "\"name\" is a number too large"},
+        {"NUL and junk after", good + std::string("\0junk", 5), "it is damaged: it is not valid JSON (at byte"},
+        {"key twice", replaced("\"city\"", "\"city\": \"Perth\", \"city\""), "it holds \"city\" twice."},
+        {"position beyond signed",
+         [&good] {
+             nlohmann::json d = nlohmann::json::parse(good);
+             d["zone"]["position"] = 18446744073709551615ULL;
+             return d.dump();
+         }(),
+         "\"zone.position\" is 18446744073709551615, outside 0 to 70."},
+        {"escape in a key", replaced("\"city\"", "\"\\u001b[2J\": 1, \"city\""), "it holds \"\\x1b[2J\", which"},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(File("bad.velmora"), std::ios::binary) << c.bytes;
+        const CliResult r = RunCliWith({"--open", File("bad.velmora"), "--save", File("copy.velmora")});
+        EXPECT_EQ(r.status, kExitRefused) << c.what;
+        EXPECT_TRUE(r.out.empty()) << c.what;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.what << ": " << r.err;
+        EXPECT_FALSE(fs::exists(File("copy.velmora"))) << c.what;
+    }
+}
+
+TEST_F(BirthFileOptions, ABirthThatWouldNotOpenAgainIsNotSaved) {
+    ASSERT_EQ(RunCliWith(With(kSydney, {"--save", File("a.velmora")})).status, 0);
+    const std::string before = Slurp(File("a.velmora"));
+    const struct {
+        std::vector<std::string> options;
+        const char* message;
+    } cases[] = {
+        {{"--city=New\nYork"}, "\"city\" holds a control character"},
+        {{"--city=New\tYork"}, "\"city\" holds a control character"},
+        {{"--state=\x1b[31mNSW"}, "\"state\" holds a control character"},
+        {{"--country=Australia\x7f"}, "\"country\" holds a control character"},
+        {{"--city=Sydn\xE9y"}, "\"city\" is not UTF-8 text"},
+        {{"--country=\xC3"}, "\"country\" is not UTF-8 text"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = kRama;
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        args.insert(args.end(), {"--save", File("a.velmora")});
+        const CliResult r = RunCliWith(args);
+        EXPECT_EQ(r.status, kExitRefused) << c.message;
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("The file is as it was."), std::string::npos) << r.err;
+        EXPECT_EQ(Slurp(File("a.velmora")), before) << c.message;
+    }
+}
+
+TEST_F(BirthFileOptions, AReadOnlyFileIsReplacedOnlyWithForce) {
+    ASSERT_EQ(RunCliWith(With(kSydney, {"--save", File("a.velmora")})).status, 0);
+    const std::string before = Slurp(File("a.velmora"));
+    fs::permissions(File("a.velmora"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::vector<std::string>& other = kRama;
+    const CliResult refused = RunCliWith(With(other, {"--save", File("a.velmora")}));
+    EXPECT_EQ(refused.status, kExitRefused);
+    EXPECT_TRUE(refused.out.empty());
+    EXPECT_EQ(refused.err, "Cannot save \"" + File("a.velmora") +
+                               "\": it is read-only. The file is as it was. Give --force to replace it.\n");
+    EXPECT_EQ(Slurp(File("a.velmora")), before);
+
+    const CliResult forced = RunCliWith(With(other, {"--save", File("a.velmora"), "--force"}));
+    EXPECT_EQ(forced.status, 0) << forced.err;
+    EXPECT_NE(Slurp(File("a.velmora")).find("\"RAMA\""), std::string::npos);
+    EXPECT_EQ(fs::status(File("a.velmora")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(RunCliWith(With(other, {"--force"})).status, kExitRefused) << "--force needs --save";
+}
+
+TEST_F(BirthFileOptions, AHardLinkIsSplitAndSaidSo) {
+    ASSERT_EQ(RunCliWith(With(kSydney, {"--save", File("a.velmora")})).status, 0);
+    fs::create_hard_link(File("a.velmora"), File("b.velmora"));
+    const std::string before = Slurp(File("a.velmora"));
+    const CliResult r = RunCliWith(With(kRama, {"--save", File("a.velmora")}));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "Saved \"" + File("a.velmora") +
+                         "\" as a file of its own: it had 1 other name (a hard link), which keeps the birth it held "
+                         "before.\n");
+    EXPECT_EQ(Slurp(File("b.velmora")), before);
+    EXPECT_NE(Slurp(File("a.velmora")), before);
+}
+
+TEST_F(BirthFileOptions, MessagesShowControlCharactersInsteadOfSendingThem) {
+    const struct {
+        std::vector<std::string> args;
+        const char* shown;
+    } cases[] = {
+        {With(kRama, {"--tz", "\x1b]0;owned\x07"}), "no zone is named \"\\x1b]0;owned\\x07\""},
+        {With(kSydney, {"--today", "\x1b[2J"}), "got \"\\x1b[2J\""},
+        {With(kSydney, {"--chart-style", "\x07"}), "got \"\\x07\""},
+        {With(kSydney, {"--\x1b[2J"}), "\\x1b[2J"},
+        {{"--batch", "-", "--format", "\x1b"}, "got \"\\x1b\""},
+        {{"--batch", "-", "--jobs", "\x1b"}, "got \"\\x1b\""},
+    };
+    for (const auto& c : cases) {
+        const CliResult r = RunCliWith(c.args);
+        EXPECT_EQ(r.status, kExitRefused) << c.shown;
+        EXPECT_NE(r.err.find(c.shown), std::string::npos) << r.err;
+        for (const char ch : r.err) {
+            const auto u = static_cast<unsigned char>(ch);
+            EXPECT_TRUE((u >= 0x20 && u != 0x7F) || ch == '\n') << c.shown << ": " << r.err;
+        }
+    }
 }
 
 TEST_F(BirthFileOptions, AFailedSaveIsStatusOneAndNoOutput) {

@@ -69,6 +69,46 @@ if [ -w /dev/full ]; then
     [ "$status" -eq 1 ] || fail "a threaded batch into a full disk gave status $status"
 fi
 
+# Birth files: a number beyond a double is a refusal, not an abort; a FIFO,
+# a device or a socket is refused without waiting for a writer; a birth
+# that would not open again is not saved over a good file.
+"$cli" $good --lon 0:00E --save "$tmp/good.velmora" >/dev/null 2>&1 || fail "a good birth was not saved"
+sed 's/"second": 0/"second": 1e400/' "$tmp/good.velmora" >"$tmp/huge.velmora"
+expect_refused --open "$tmp/huge.velmora"
+mkfifo "$tmp/fifo.velmora"
+for special in "$tmp/fifo.velmora" /dev/null /dev/zero /dev/stdin; do
+    timeout 10 "$cli" --open "$special" >/dev/null 2>&1 </dev/null
+    status=$?
+    [ "$status" -eq 2 ] || fail "--open $special gave status $status"
+done
+cp "$tmp/good.velmora" "$tmp/before.velmora"
+for field in --city --state --country; do
+    for bad in "$(printf 'New\nYork')" "$(printf 'New\tYork')" "$(printf '\033[2J')" "$(printf 'x\177')" "$(printf '\351')"; do
+        expect_refused $good --lon 0:00E "$field=$bad" --save "$tmp/good.velmora"
+        cmp -s "$tmp/good.velmora" "$tmp/before.velmora" || fail "$field with a control character replaced the file"
+    done
+done
+# What is echoed reaches the terminal as text, never as a control sequence.
+"$cli" $good --lon 0:00E --tz "$(printf '\033]0;owned\007')" 2>"$tmp/tz.err" >/dev/null
+[ $? -eq 2 ] || fail "an unknown --tz was not refused"
+grep -q "$(printf '\033')" "$tmp/tz.err" && fail "a --tz value reached standard error with its ESC"
+grep -qF '"\x1b]0;owned\x07"' "$tmp/tz.err" || fail "a --tz value was not shown with its escapes"
+# A damaged zone file (only root can plant one; here in a mount namespace of
+# its own) is a refusal naming the database, not an abort.
+# One is cut short after its header, one has a version 2 header and then
+# nothing but zeros (RFC 8536: a second "TZif" header must follow).
+if [ "$(id -u)" -eq 0 ] && unshare -m true 2>/dev/null; then
+    head -c 60 /usr/share/zoneinfo/Asia/Kolkata >"$tmp/cut-zone"
+    { printf 'TZif2'; head -c 200 /dev/zero; } >"$tmp/zeros-zone"
+    for damaged in cut-zone zeros-zone; do
+        unshare -m sh -c "mount --bind '$tmp/$damaged' /usr/share/zoneinfo/Asia/Kolkata &&
+            '$cli' $good --lon 0:00E --tz Asia/Kolkata" >/dev/null 2>"$tmp/zone.err"
+        status=$?
+        [ "$status" -eq 2 ] || fail "a damaged zone file ($damaged) gave status $status"
+        grep -q "cannot read the time-zone database" "$tmp/zone.err" || fail "a damaged zone file was not named"
+    done
+fi
+
 # A line of 300 MB is one error line, read in far less memory than itself
 # (where the program runs at all under a memory limit: the sanitizers' shadow
 # memory does not fit in one).

@@ -58,7 +58,8 @@ TEST(KeyFilters, TypingATextIntoABox) {
         {"J\xC3\xBCRGEN", FilterNameKey, kNoBoxLimit, "", "Please Enter only Letters"},  // each byte is a key
         {"179", FilterNumberKey, 3, "179", ""},
         {"1790", FilterNumberKey, 3, "", "lon degrees: the box holds at most 3 digits, got \"1790\""},
-        {"1799\b", FilterNumberKey, 3, "", "lon degrees: the box holds at most 3 digits, got \"1799\b\""},
+        // The backspace is echoed visibly, not sent to the terminal.
+        {"1799\b", FilterNumberKey, 3, "", "lon degrees: the box holds at most 3 digits, got \"1799\\x08\""},
         {"12\b5", FilterNumberKey, 2, "15", ""},
         {"", FilterNumberKey, 2, "", ""},
         {"7a", FilterNumberKey, 3, "", "Only Numbers Are Accepted"},

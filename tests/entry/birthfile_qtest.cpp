@@ -12,6 +12,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "analysis/AnalysisRun.h"
 #include "birthfile/BirthFile.h"
@@ -19,6 +21,7 @@
 #include "shell/MDI.h"
 #include "shell/Shell.h"
 #include "tests/birthfile/BirthFileFields.h"
+#include "tests/birthfile/FifoWatch.h"
 #include "tests/entry/CaptureServices.h"
 #include "tests/BangaloreForm.h"
 
@@ -137,6 +140,10 @@ private slots:
             {"newer.velmora", QByteArray::fromStdString(good).replace("\"version\": 1", "\"version\": 7"), "newer Velmora"},
             {"letters.velmora", QByteArray::fromStdString(good).replace("\"77\"", "\"7x\""), "Only Numbers Are Accepted"},
             {"huge.velmora", QByteArray(static_cast<int>(kBirthFileMaxBytes) + 10, ' '), "larger than 64 KB"},
+            {"overflow.velmora", QByteArray::fromStdString(good).replace("\"second\": 30", "\"second\": 1e400"),
+             "\"time.second\" is a number too large to read"},
+            {"twice.velmora", QByteArray::fromStdString(good).replace("\"city\"", "\"city\": \"X\", \"city\""),
+             "it holds \"city\" twice"},
         };
         for (const auto& c : cases) {
             QFile file(dir_.filePath(QLatin1String(c.file)));
@@ -165,6 +172,88 @@ private slots:
         QVERIFY(!form.SaveBirthFile(dir_.filePath(QStringLiteral("no/such/folder/a.velmora"))));
         QCOMPARE(s.messenger.shown.size(), std::size_t{1});
         QVERIFY(s.messenger.shown[0].text.contains(QLatin1String("The file is as it was")));
+    }
+
+    void aRecentFileThatIsAFifoOrBadIsAMessageAndTheFormStays() {
+        QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).clear();
+        AnalysisRun run;
+        CapturedServices s;
+        frmMain form(run, s.services);
+        const QString path = dir_.filePath(QStringLiteral("recent.velmora"));
+        form.SetFields(Bangalore());
+        QVERIFY(form.SaveBirthFile(path));
+        FormFields typed = Bangalore();
+        typed.Name = "RAMA";
+        typed.City = "Typed Here";
+        form.SetFields(typed);
+        auto* recent = form.findChild<QMenu*>(QStringLiteral("mnuRecent"));
+        QVERIFY(recent);
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray overflow = file.readAll().replace("\"second\": 30", "\"second\": 1e400");
+        file.close();
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(overflow);
+        file.close();
+        emit recent->aboutToShow();
+        recent->actions()[0]->trigger();
+        QCOMPARE(s.messenger.shown.size(), std::size_t{1});
+        QVERIFY2(s.messenger.shown[0].text.contains(QLatin1String("number too large")), qPrintable(s.messenger.shown[0].text));
+        QVERIFY(SameFields(form.Fields(), typed));
+
+        QVERIFY(QFile::remove(path));
+        QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0600), 0);
+        velmora::testing::FifoWatch watch(path.toStdString());
+        emit recent->aboutToShow();
+        recent->actions()[0]->trigger();
+        QVERIFY2(!watch.Hung(), "the window waited for a writer to the FIFO");
+        QCOMPARE(s.messenger.shown.size(), std::size_t{2});
+        QVERIFY2(s.messenger.shown[1].text.contains(QLatin1String("it is not a regular file")),
+                 qPrintable(s.messenger.shown[1].text));
+        QVERIFY(SameFields(form.Fields(), typed));
+    }
+
+    void aReadOnlyFileIsReplacedOnlyAfterTheQuestion() {
+        AnalysisRun run;
+        CapturedServices s;
+        frmMain form(run, s.services);
+        const QString path = dir_.filePath(QStringLiteral("kept.velmora"));
+        form.SetFields(Bangalore());
+        QVERIFY(form.SaveBirthFile(path));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        FormFields other = Bangalore();
+        other.Name = "RAMA";
+        form.SetFields(other);
+
+        s.messenger.answer = -1;  // Cancel
+        QVERIFY(!form.SaveBirthFile(path));
+        QCOMPARE(s.messenger.asked.size(), std::size_t{1});
+        QVERIFY2(s.messenger.asked[0].text.contains(QLatin1String("is read-only")), qPrintable(s.messenger.asked[0].text));
+        QVERIFY(s.messenger.shown.empty());
+        QCOMPARE(ReadBirthFile(path.toStdString()).fields.Name, std::string("ASHA RAO KUMAR"));
+
+        s.messenger.answer = 0;  // replace it
+        QVERIFY(form.SaveBirthFile(path));
+        QCOMPARE(ReadBirthFile(path.toStdString()).fields.Name, std::string("RAMA"));
+        QCOMPARE(QFile::permissions(path) & QFileDevice::WriteOwner, QFileDevice::Permissions{});
+        QVERIFY(s.messenger.shown.empty());
+    }
+
+    void aSplitHardLinkIsSaid() {
+        AnalysisRun run;
+        CapturedServices s;
+        frmMain form(run, s.services);
+        const QString path = dir_.filePath(QStringLiteral("linked.velmora"));
+        const QString other = dir_.filePath(QStringLiteral("other-name.velmora"));
+        form.SetFields(Bangalore());
+        QVERIFY(form.SaveBirthFile(path));
+        QCOMPARE(::link(path.toLocal8Bit().constData(), other.toLocal8Bit().constData()), 0);
+        QVERIFY(form.SaveBirthFile(path));
+        QCOMPARE(s.messenger.shown.size(), std::size_t{1});
+        QCOMPARE(s.messenger.shown[0].icon, MessageIcon::Information);
+        QVERIFY2(s.messenger.shown[0].text.contains(QLatin1String("1 other name (a hard link)")),
+                 qPrintable(s.messenger.shown[0].text));
     }
 
     void theMainWindowSavesTheBirthOfItsChart() {
