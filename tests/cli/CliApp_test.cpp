@@ -220,6 +220,16 @@ TEST(CliApp, PlaceAndTimeZoneHistory) {
     EXPECT_EQ(listed.status, 0);
     EXPECT_NE(listed.out.find("Springfield | Illinois | United States of America | 39:48N | 89:39W | America/Chicago"),
               std::string::npos) << listed.out;
+    EXPECT_EQ(listed.err, "");
+
+    // Nothing found is said, on standard error, with status 1 (as grep).
+    for (const char* query : {"xyzzy", "", "springfield, atlantis"}) {
+        SCOPED_TRACE(query);
+        const CliResult none = RunCliWith({"--places", query});
+        EXPECT_EQ(none.status, 1);
+        EXPECT_EQ(none.out, "");
+        EXPECT_EQ(none.err, "no place in the atlas matches \"" + std::string(query) + "\"\n");
+    }
 }
 
 TEST(CliApp, SecondsAreIgnored) {
