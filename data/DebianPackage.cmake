@@ -35,5 +35,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "swe-basic-data, tzdata")
+# Names written in Indian scripts (Devanagari, Tamil, ...) on the printed and
+# exported pages; without it they print as empty boxes.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-core")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

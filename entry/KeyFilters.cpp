@@ -113,9 +113,11 @@ std::string TypeIntoBox(std::string_view keys, KeyFilter filter, std::size_t max
         if (typed == kBackspace) {
             PopUtf8(box);
         } else if (typed != kEnter) {
-            if (Utf8Length(box) >= maxLength)
+            if (Utf8Length(box) >= maxLength) {
+                if (!firstRefusal.empty()) return firstRefusal;  // the first fault is the one told
                 return std::string(boxName) + ": the box holds at most " + std::to_string(maxLength) +
                        " digits, got \"" + std::string(keys) + "\"";
+            }
             AppendUtf8(box, typed);
         }
     }

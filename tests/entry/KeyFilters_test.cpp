@@ -92,6 +92,7 @@ TEST(KeyFilters, TypingATextIntoABox) {
         {"", FilterNumberKey, 2, "", ""},
         {"7a", FilterNumberKey, 3, "7", "Only Numbers Are Accepted"},
         {"1a2", FilterNumberKey, 3, "12", "Only Numbers Are Accepted"},
+        {"12.5", FilterNumberKey, 2, "12", "Only Numbers Are Accepted"},  // the first fault is told
         {"\u0661\u0662", FilterNumberKey, 3, "", "Only Numbers Are Accepted"},  // Arabic-Indic digits
     };
     for (const auto& c : cases) {

@@ -472,8 +472,9 @@ private slots:
         QTest::keyClicks(list, keys);  // far quicker than a second apart
         QCOMPARE(list->currentText(), expected);
         // Arrows still step, and the list still says what it is.
+        const int typed = list->currentIndex();
         QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(list->currentText(), QString::number(expected.toInt() + 1));
+        QCOMPARE(list->currentIndex(), std::min(typed + 1, list->count() - 1));
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
         QVERIFY(iface->text(QAccessible::Name).endsWith(QStringLiteral(", ") + list->currentText()));
     }
