@@ -216,6 +216,17 @@ TEST(CliApp, PlaceAndTimeZoneHistory) {
     EXPECT_EQ(nlohmann::json::parse(RunCliWith(earlier).out)["details"]["utcOffset"], "-04:00");
     EXPECT_EQ(nlohmann::json::parse(RunCliWith(later).out)["details"]["utcOffset"], "-05:00");
 
+    // After the zone files' last listed change (2037) the files' closing rule
+    // still brings summer time: Madrid, 6 July 2038, was +02:00 with daylight
+    // saving (Python's zoneinfo on the same tzdata:
+    // ZoneInfo("Europe/Madrid").utcoffset(datetime(2038, 7, 6, 10, 16))).
+    const auto madrid = nlohmann::json::parse(
+        RunCliWith({"--name", "a", "--date", "2038-07-06", "--time", "10:16", "--lon", "3:42W", "--lat", "40:25N",
+                    "--tz", "Europe/Madrid", "--precise", "--json"})
+            .out)["details"];
+    EXPECT_EQ(madrid["utcOffset"], "+02:00");
+    EXPECT_EQ(madrid["dst"], true);
+
     const CliResult listed = RunCliWith({"--places", "springfield"});
     EXPECT_EQ(listed.status, 0);
     EXPECT_NE(listed.out.find("Springfield | Illinois | United States of America | 39:48N | 89:39W | America/Chicago"),
