@@ -20,8 +20,8 @@ struct KeyFilterResult {
 };
 
 // txtName: names as people write them: the letters and combining marks of
-// every script, the hyphen, the apostrophe (' and U+2019), space, Enter (13)
-// and Backspace (8). Latin lower-case letters are typed as capitals: a-z and
+// every script, the zero-width (non-)joiner, the hyphen, the apostrophe (' and
+// U+2019), space, Enter (13) and Backspace (8). Latin lower-case letters are typed as capitals: a-z and
 // those of Latin-1 Supplement and Latin Extended-A (é as É; ß, which has no
 // one-letter capital, stays). Other scripts are left as typed.
 KeyFilterResult FilterNameKey(char32_t code);
