@@ -50,7 +50,8 @@ bool IsAltCombination(Qt::KeyboardModifiers modifiers) {
 
 // Text the base class would insert: any character that is not a control one.
 bool IsTypedText(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= kFirstPrintable && c.unicode() != 127; });
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= kFirstPrintable && c.unicode() != 127; });
 }
 
 }  // namespace

@@ -153,7 +153,7 @@ private slots:
     }
 
     // Names as people write them reach the page: Latin with accents, and
-    // Devanagari, which needs a font of that script (fonts-noto-core).
+    // Devanagari, which needs a font of that script (fonts-lohit-deva).
     void namesInEveryScriptArePrinted_data() {
         QTest::addColumn<QString>("name");
         QTest::newRow("Latin with accent") << QString::fromUtf8("JOS\u00c9 O'BRIEN");
