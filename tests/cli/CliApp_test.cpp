@@ -227,6 +227,11 @@ TEST(CliApp, PlaceAndTimeZoneHistory) {
     EXPECT_EQ(madrid["utcOffset"], "+02:00");
     EXPECT_EQ(madrid["dst"], true);
 
+    // Names as people write them reach the JSON as typed (Latin in capitals).
+    Args named = ChartWith("--name", "\u0930\u093e\u092e o'brien-jos\u00e9");
+    named.push_back("--json");
+    EXPECT_EQ(nlohmann::json::parse(RunCliWith(named).out)["name"], "\u0930\u093e\u092e O'BRIEN-JOS\u00c9");
+
     const CliResult listed = RunCliWith({"--places", "springfield"});
     EXPECT_EQ(listed.status, 0);
     EXPECT_NE(listed.out.find("Springfield | Illinois | United States of America | 39:48N | 89:39W | America/Chicago"),
