@@ -6,7 +6,7 @@ namespace velmora {
 
 namespace {
 
-constexpr std::array<AtlasAlias, 39> kAliases = {{
+constexpr std::array<AtlasAlias, 42> kAliases = {{
     {"Bangalore", "Bengaluru", "IN"},
     {"Bombay", "Mumbai", "IN"},
     {"Calcutta", "Kolkata", "IN"},
@@ -46,6 +46,9 @@ constexpr std::array<AtlasAlias, 39> kAliases = {{
     {"Leopoldville", "Kinshasa", "CD"},
     {"Bytown", "Ottawa", "CA"},
     {"Edo", "Tokyo", "JP"},
+    {"Kiev", "Kyiv", "UA"},
+    {"Astana", "Nur-Sultan", "KZ"},  // the capital's name again since 2022
+    {"Naypyidaw", "Nay Pyi Taw", "MM"},
 }};
 
 }  // namespace

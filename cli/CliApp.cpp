@@ -150,13 +150,16 @@ std::string MissingOption(const Options& o) {
     return {};
 }
 
-void ListPlaces(const std::string& query, std::ostream& out) {
-    for (const AtlasEntry& p : Atlas::Search(query, 25)) {
+// Whether any place was found.
+bool ListPlaces(const std::string& query, std::ostream& out) {
+    const auto found = Atlas::Search(query, 25);
+    for (const AtlasEntry& p : found) {
         out << p.Name << " | " << p.State << " | " << p.Country << " | " << CoordinateText(p.Latitude, false) << " | "
             << CoordinateText(p.Longitude, true) << " | " << p.TimeZone << " | " << p.Population;
         if (!p.MatchedAlias.empty()) out << " | found as " << p.MatchedAlias;
         out << '\n';
     }
+    return !found.empty();
 }
 
 int Refuse(std::ostream& err, std::string_view message) {
@@ -343,8 +346,9 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, int stdinFd
         return 0;
     }
     if (o.places) {
-        ListPlaces(*o.places, out);
-        return 0;
+        if (ListPlaces(*o.places, out)) return 0;
+        err << "no place in the atlas matches \"" << *o.places << "\"\n";
+        return kExitNoMatch;
     }
     if (o.today) {
         today = ParseIsoDate(*o.today);

@@ -13,6 +13,7 @@ namespace velmora::cli {
 
 inline constexpr int kExitRefused = 2;
 inline constexpr int kExitWriteFailed = 1;  // the output could not be written (a full disk, a closed pipe)
+inline constexpr int kExitNoMatch = 1;      // --places found nothing (as grep says so)
 
 // `args` without the program name. "--batch -" reads `stdinFd` when it is a
 // file descriptor (the program's standard input, whose read errors are then

@@ -35,5 +35,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "swe-basic-data, tzdata")
+# Names written in Devanagari and Tamil on the printed and exported pages;
+# without a font of the script they print as empty boxes. The Lohit fonts
+# serve only their scripts and leave the desktop's default font as it is.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-lohit-deva, fonts-lohit-taml")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTimer>
+#include <algorithm>
 
 #include "shell/Messenger.h"
 
@@ -18,12 +19,14 @@ namespace velmora {
 
 namespace {
 
-constexpr char16_t kFirstPrintable = 32;
-constexpr char16_t kBackspaceCode = 8;
-constexpr char16_t kEnterCode = 13;
+constexpr char32_t kFirstPrintable = 32;
+constexpr char32_t kBackspaceCode = 8;
+constexpr char32_t kEnterCode = 13;
 
 bool IsEditingKey(int key) {
     switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
     case Qt::Key_Delete:
     case Qt::Key_Left:
     case Qt::Key_Right:
@@ -40,42 +43,56 @@ bool IsEditingKey(int key) {
     }
 }
 
+bool IsAltCombination(Qt::KeyboardModifiers modifiers) {
+    return (modifiers.testFlag(Qt::AltModifier) || modifiers.testFlag(Qt::MetaModifier)) &&
+           !modifiers.testFlag(Qt::ControlModifier);
+}
+
+// Text the base class would insert: any character that is not a control one.
+bool IsTypedText(const QString& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= kFirstPrintable && c.unicode() != 127; });
+}
+
 }  // namespace
 
-std::optional<char16_t> KeyCharacterCode(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+std::optional<char32_t> KeyCharacterCode(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
     const bool control = modifiers.testFlag(Qt::ControlModifier);
     const bool alt = modifiers.testFlag(Qt::AltModifier) || modifiers.testFlag(Qt::MetaModifier);
-    if (control && !alt && key >= Qt::Key_A && key <= Qt::Key_Z)
-        return static_cast<char16_t>(key - Qt::Key_A + 1);
+    if (control && !alt) {
+        // The two control keys that edit as keys do; the others are shortcuts.
+        if (key == Qt::Key_H) return kBackspaceCode;
+        if (key == Qt::Key_M) return kEnterCode;
+        return std::nullopt;
+    }
     if (IsEditingKey(key) || text.isEmpty()) return std::nullopt;
     // Alt+letter belongs to the menus; Ctrl+Alt (AltGr) still types characters.
-    if (alt && !control) return std::nullopt;
-    return text.front().unicode();
+    if (IsAltCombination(modifiers)) return std::nullopt;
+    return text.toUcs4().front();
 }
 
 FilteredLineEdit::FilteredLineEdit(const CharacterRule& rule, Messenger& messenger, QWidget* parent)
     : QLineEdit(parent), rule_(rule), messenger_(messenger) {}
 
-std::optional<QString> FilteredLineEdit::MapText(const QString& text) const {
-    QString mapped;
-    mapped.reserve(text.size());
-    for (QChar c : text) {
-        if (c.unicode() < kFirstPrintable) return std::nullopt;
-        const KeyFilterResult result = rule_.filter(c.unicode());
-        if (!result.Accepted()) return std::nullopt;
-        mapped.append(QChar(*result.accepted));
+MappedText FilteredLineEdit::MapText(const QString& text) const {
+    MappedText mapped;
+    mapped.accepted.reserve(text.size());
+    for (const char32_t c : text.toUcs4()) {
+        const KeyFilterResult result = c < kFirstPrintable ? KeyFilterResult{} : rule_.filter(c);
+        if (result.Accepted()) {
+            mapped.accepted.append(QString::fromUcs4(&*result.accepted, 1));
+        } else {
+            mapped.refused = true;
+        }
     }
     return mapped;
 }
 
 bool FilteredLineEdit::InsertFiltered(const QString& text) {
-    const std::optional<QString> mapped = MapText(text);
-    if (!mapped) {
-        Refuse(rule_.message);
-        return false;
-    }
-    insert(*mapped);  // replaces the selection and stops at maxLength()
-    return true;
+    const MappedText mapped = MapText(text);
+    if (!mapped.accepted.isEmpty()) insert(mapped.accepted);  // replaces the selection and stops at maxLength()
+    if (mapped.refused) Refuse(rule_.message);
+    return !mapped.refused;
 }
 
 void FilteredLineEdit::FilteredPaste() { PasteFrom(QClipboard::Clipboard); }
@@ -92,14 +109,22 @@ void FilteredLineEdit::Refuse(std::string_view message) {
 }
 
 void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
-    const std::optional<char16_t> code = KeyCharacterCode(event->key(), event->modifiers(), event->text());
+    // Ctrl+V and Shift+Insert: the clipboard through the rule.
+    if (event->matches(QKeySequence::Paste)) {
+        FilteredPaste();
+        event->accept();
+        return;
+    }
+    const std::optional<char32_t> code = KeyCharacterCode(event->key(), event->modifiers(), event->text());
     if (!code) {
-        // Keys without a character: cursor movement, Delete, Shift+Insert.
-        if (event->matches(QKeySequence::Paste)) {
-            FilteredPaste();
-            event->accept();
+        // An Alt combination's character is a mnemonic, never typed: the base
+        // class would insert it, so it goes on to the window unseen.
+        if (IsAltCombination(event->modifiers()) && IsTypedText(event->text())) {
+            event->ignore();
             return;
         }
+        // Shortcuts and keys without a character: cursor movement, Delete,
+        // select all, copy, cut, undo; the base class ignores the rest.
         QLineEdit::keyPressEvent(event);
         return;
     }
@@ -113,11 +138,11 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
     // and a lower-case letter arrives as its capital.
     const Qt::KeyboardModifiers plain =
         event->modifiers() & ~(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    const char16_t accepted = *result.accepted;
+    const char32_t accepted = *result.accepted;
     int key = event->key();
     if (accepted == kBackspaceCode) key = Qt::Key_Backspace;
     if (accepted == kEnterCode && key != Qt::Key_Enter) key = Qt::Key_Return;
-    QKeyEvent plainEvent(event->type(), key, plain, QString(QChar(accepted)), event->isAutoRepeat(),
+    QKeyEvent plainEvent(event->type(), key, plain, QString::fromUcs4(&accepted, 1), event->isAutoRepeat(),
                          static_cast<quint16>(event->count()));
     QLineEdit::keyPressEvent(&plainEvent);
     event->setAccepted(plainEvent.isAccepted());
@@ -164,15 +189,15 @@ void FilteredLineEdit::dropEvent(QDropEvent* event) {
         QLineEdit::dropEvent(event);  // moving text inside this box: it passed the rule already
         return;
     }
-    const std::optional<QString> mapped = MapText(data->text());
-    if (!mapped) {
+    const MappedText mapped = MapText(data->text());
+    // Tell the user once the drag is over, not in the middle of it.
+    if (mapped.refused) QTimer::singleShot(0, this, [this] { Refuse(rule_.message); });
+    if (mapped.accepted.isEmpty()) {
         event->ignore();
-        // Tell the user once the drag is over, not in the middle of it.
-        QTimer::singleShot(0, this, [this] { Refuse(rule_.message); });
         return;
     }
     QMimeData mappedData;
-    mappedData.setText(*mapped);
+    mappedData.setText(mapped.accepted);
     QDropEvent mappedEvent(event->position(), event->possibleActions(), &mappedData, event->buttons(),
                            event->modifiers(), event->type());
     mappedEvent.setDropAction(event->dropAction());
@@ -186,13 +211,12 @@ void FilteredLineEdit::inputMethodEvent(QInputMethodEvent* event) {
         QLineEdit::inputMethodEvent(event);
         return;
     }
-    const std::optional<QString> mapped = MapText(event->commitString());
+    const MappedText mapped = MapText(event->commitString());
     QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    filtered.setCommitString(mapped.value_or(QString()), event->replacementStart(),
-                             event->replacementLength());
+    filtered.setCommitString(mapped.accepted, event->replacementStart(), event->replacementLength());
     QLineEdit::inputMethodEvent(&filtered);
     event->setAccepted(filtered.isAccepted());
-    if (!mapped) Refuse(rule_.message);
+    if (mapped.refused) Refuse(rule_.message);
 }
 
 }  // namespace velmora

@@ -1,10 +1,12 @@
 #pragma once
-// A text box whose every way in passes one character rule: typed keys
-// (control characters such as Ctrl+V included), pasting from the clipboard
-// (context menu, Shift+Insert, the middle button), drag and drop and input
-// methods. Refused text inserts nothing and shows the rule's message; accepted
-// text goes in as the rule maps it (a name's letters in capitals) and never
-// beyond the length limit.
+// A text box whose every way in passes one character rule: typed keys,
+// pasting from the clipboard (Ctrl+V, the context menu, Shift+Insert, the
+// middle button), drag and drop and input methods. Text goes in character by
+// character: the accepted ones as the rule maps them (a name's Latin letters
+// in capitals), never beyond the length limit; a refused one is left out and
+// shows the rule's message once. Shortcuts (Ctrl and Alt combinations) and
+// keys that type nothing (arrows, Home, End, Delete, Tab) are not typing and
+// never set off the message.
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -19,36 +21,42 @@ namespace velmora {
 class Messenger;
 
 struct CharacterRule {
-    KeyFilterResult (*filter)(char16_t code);
+    KeyFilter filter;
     std::string_view message;  // shown when text arrives that the rule refuses
     MessageIcon icon;
 };
 
-// txtName: letters (shown in capitals) and spaces.
+// txtName: letters and marks of any script (Latin shown in capitals), spaces,
+// hyphens and apostrophes.
 inline constexpr CharacterRule kNameRule{FilterNameKey, kLettersOnlyMessage, MessageIcon::Information};
 // The degree and minute boxes: digits only.
 inline constexpr CharacterRule kNumberRule{FilterNumberKey, kNumbersOnlyMessage, MessageIcon::Error};
 
-// The character code a key press produces, as a key-press hook sees it:
-// Ctrl+A … Ctrl+Z give 1 … 26, other keys the first character of their text.
-// Keys that produce no character (arrows, Home, Delete, function keys) and
-// Alt combinations (menu mnemonics) give nothing.
-std::optional<char16_t> KeyCharacterCode(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+// The character a key press types, as the key filter sees it: the first
+// character of the key's text; Ctrl+H a Backspace (8), Ctrl+M an Enter (13).
+// Other Ctrl combinations (select all, copy, cut, paste, undo), Alt
+// combinations (menu mnemonics) and keys that produce no character (arrows,
+// Home, End, Delete, Tab, function keys) give nothing.
+std::optional<char32_t> KeyCharacterCode(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+
+// What a rule makes of a text: the accepted characters as the rule maps them,
+// and whether any was refused (line breaks and other control characters are
+// refused here even where a typed Enter or Backspace is accepted).
+struct MappedText {
+    QString accepted;
+    bool refused = false;
+};
 
 class FilteredLineEdit : public QLineEdit {
     Q_OBJECT
 public:
     FilteredLineEdit(const CharacterRule& rule, Messenger& messenger, QWidget* parent = nullptr);
 
-    // The text as it would be inserted, or nothing when any character of it
-    // is refused. Line breaks and other control characters are refused here
-    // even where a typed Enter or Backspace is accepted.
-    std::optional<QString> MapText(const QString& text) const;
+    MappedText MapText(const QString& text) const;
 
-    // Inserts `text` at the cursor (over the selection) as a paste does:
-    // either all of it, mapped and cut to the length limit, or, when the rule
-    // refuses any character, none of it with the rule's message. Returns
-    // whether it was accepted.
+    // Inserts `text` at the cursor (over the selection) as a paste does: its
+    // accepted characters, mapped and cut to the length limit; when the rule
+    // refused any, the rule's message once. Returns whether all were accepted.
     bool InsertFiltered(const QString& text);
 
 public slots:

@@ -2,15 +2,19 @@
 
 #include <date/tz.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <stdexcept>
 
 #include "engine/Quoted.h"
+#include "entry/PosixTz.h"
 
 namespace velmora {
 
@@ -37,16 +41,71 @@ std::string HourMinute(const date::local_seconds& t) {
     return TwoDigits(static_cast<int>(hms.hours().count())) + ":" + TwoDigits(static_cast<int>(hms.minutes().count()));
 }
 
+// The directory date/tz reads the compiled zone files from.
+constexpr std::string_view kZoneDatabase = "/usr/share/zoneinfo";
+constexpr std::uintmax_t kLargestZoneFile = 1 << 20;
+// Zone files list their changes to 2037 (a few, such as Africa/Casablanca, to
+// 2087); a period reaching past this year is the last one listed.
+constexpr int kEndlessFrom = 3000;
+
+// A zone name as the database writes it: "America/Argentina/Buenos_Aires",
+// "Etc/GMT+5"; no empty, "." or ".." part, nothing that could leave the folder.
+bool IsPlainZoneName(std::string_view name) {
+    if (name.empty() || name.front() == '/' || name.back() == '/') return false;
+    std::size_t partStart = 0;
+    for (std::size_t i = 0; i <= name.size(); ++i) {
+        if (i == name.size() || name[i] == '/') {
+            const std::string_view part = name.substr(partStart, i - partStart);
+            if (part.empty() || part == "." || part == "..") return false;
+            partStart = i + 1;
+            continue;
+        }
+        const char c = name[i];
+        const bool allowed = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                             c == '_' || c == '-' || c == '+' || c == '.';
+        if (!allowed) return false;
+    }
+    return true;
+}
+
+// The rule a zone's compiled file ends with, which governs the years after
+// its last listed change (date/tz keeps the last period for ever instead).
+// Only a file inside the zone database, of a zone date/tz already found.
+std::optional<PosixTz> FooterRule(const date::time_zone& zone) {
+    const std::string name = zone.name();
+    if (!IsPlainZoneName(name)) return std::nullopt;
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path folder = fs::canonical(fs::path(kZoneDatabase), error);
+    if (error) return std::nullopt;
+    const fs::path file = fs::canonical(folder / name, error);
+    if (error || !fs::is_regular_file(file, error)) return std::nullopt;
+    const auto [inFolder, rest] = std::mismatch(folder.begin(), folder.end(), file.begin(), file.end());
+    if (inFolder != folder.end() || rest == file.end()) return std::nullopt;
+    const std::uintmax_t size = fs::file_size(file, error);
+    if (error || size > kLargestZoneFile) return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    const std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::optional<std::string> footer = TzifFooter(contents);
+    if (!footer) return std::nullopt;
+    return ParsePosixTz(*footer);
+}
+
 // The system's compiled zone files say whether a period is daylight saving
 // but not by how much, so the standard offset is that of the nearest period
-// before it that was not.
-ZoneMoment MomentOf(const date::time_zone& zone, std::string_view zoneId, const date::sys_info& info) {
+// before it that was not; the rule at the file's end says it outright.
+ZoneMoment MomentOf(const date::time_zone& zone, std::string_view zoneId, const date::sys_info& info,
+                    const std::optional<PosixTz>& rule) {
     ZoneMoment m;
     m.ZoneId = std::string(zoneId);
     m.OffsetSeconds = static_cast<int>(info.offset.count());
     m.DaylightSaving = info.save != std::chrono::minutes{0};
     m.StandardOffsetSeconds = m.OffsetSeconds;
     m.Abbreviation = info.abbrev;
+    if (rule) {
+        m.StandardOffsetSeconds = rule->standardOffset;
+        return m;
+    }
     date::sys_info period = info;
     for (int step = 0; m.DaylightSaving && step < 16; ++step) {
         period = zone.get_info(period.begin - std::chrono::seconds{1});
@@ -134,14 +193,22 @@ ZoneLookup LookUpZoneUnguarded(std::string_view zoneId, const LocalClock& clock,
     }
     const date::local_seconds local = date::local_days{ymd} + std::chrono::hours{clock.Hour} +
                                       std::chrono::minutes{clock.Minute} + std::chrono::seconds{clock.Second};
-    const date::local_info info = zone->get_info(local);
+    // Past the file's last change (every candidate instant lies after a
+    // moment a day earlier than the clock read as Universal Time), the
+    // file's closing rule decides. date/tz ends the last period far beyond
+    // any listed change (in the year 32767).
+    std::optional<PosixTz> rule;
+    const date::sys_seconds dayBefore{local.time_since_epoch() - std::chrono::hours{24}};
+    if (zone->get_info(dayBefore).end >= date::sys_days{date::year{kEndlessFrom} / 1 / 1}) rule = FooterRule(*zone);
+    const date::local_info info = rule ? PosixTzLocal(*rule, local) : zone->get_info(local);
     switch (info.result) {
     case date::local_info::unique:
         result.Found = true;
-        result.Moment = MomentOf(*zone, zoneId, info.first);
+        result.Moment = MomentOf(*zone, zoneId, info.first, rule);
         return result;
     case date::local_info::nonexistent: {
-        const ZoneMoment before = MomentOf(*zone, zoneId, info.first), after = MomentOf(*zone, zoneId, info.second);
+        const ZoneMoment before = MomentOf(*zone, zoneId, info.first, rule);
+        const ZoneMoment after = MomentOf(*zone, zoneId, info.second, rule);
         const date::local_seconds from{info.second.begin.time_since_epoch() + info.first.offset};
         const date::local_seconds to{info.second.begin.time_since_epoch() + info.second.offset};
         result.Message = ClockText(clock) + " did not exist in " + std::string(zoneId) + ": the clocks went from " +
@@ -150,7 +217,8 @@ ZoneLookup LookUpZoneUnguarded(std::string_view zoneId, const LocalClock& clock,
         return result;
     }
     case date::local_info::ambiguous: {
-        const ZoneMoment first = MomentOf(*zone, zoneId, info.first), second = MomentOf(*zone, zoneId, info.second);
+        const ZoneMoment first = MomentOf(*zone, zoneId, info.first, rule);
+        const ZoneMoment second = MomentOf(*zone, zoneId, info.second, rule);
         if (repeated == RepeatedHour::Unresolved) {
             result.Message = ClockText(clock) + " happened twice in " + std::string(zoneId) + ": first at " +
                              Named(first) + ", then at " + Named(second) + "; say which (earlier or later)";

@@ -1,8 +1,9 @@
 #pragma once
 // The clock's offset from Universal Time at a local date and time, from the
 // system's time-zone database (tzdata): the zone's history as it was at the
-// birth, not today's rules. A local time the clocks skipped has no offset; a
-// time they showed twice needs a choice between the two.
+// birth, not today's rules; after the last change a zone file lists (2037),
+// the rule at the file's end. A local time the clocks skipped has no offset;
+// a time they showed twice needs a choice between the two.
 
 #include <string>
 #include <string_view>

@@ -28,6 +28,7 @@
 #include "engine/NameTables.h"
 #include "engine/Quoted.h"
 #include "entry/FilteredLineEdit.h"
+#include "entry/NumberListTyping.h"
 #include "entry/PlaceLookup.h"
 #include "entry/RecentBirthFiles.h"
 #include "entry/ZoneHistory.h"
@@ -368,6 +369,7 @@ void frmMain::LoadForm() {
     AddNumbers(cboHH_, 0, kHourItems);
     AddNumbers(cboMM_, 0, kMinuteItems);
     AddNumbers(cboSS_, 0, kMinuteItems);
+    for (QComboBox* list : {cboDate_, cboYear_, cboHH_, cboMM_, cboSS_}) new NumberListTyping(list);
     for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_}) list->setCurrentIndex(0);
     cmbTimeZone_->setCurrentIndex(kInitialZone);
 

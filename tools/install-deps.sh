@@ -17,6 +17,7 @@ packages=(
   libgeonames-dev                    # the atlas's cities, read at build time
   libhowardhinnant-date-dev tzdata   # time-zone history
   xvfb xauth fonts-dejavu-core       # screenshots and running without a display
+  fonts-lohit-deva fonts-lohit-taml  # names in Devanagari and Tamil on the printed page
   dbus dbus-x11 at-spi2-core         # the accessibility test: session bus, AT-SPI bus
   python3-pyatspi gir1.2-atspi-2.0   #   and the screen reader's view of the windows
   desktop-file-utils appstream       # checks of the menu entry and the AppStream file

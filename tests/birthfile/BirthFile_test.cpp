@@ -126,11 +126,24 @@ TEST(BirthFile, SavedAndOpenedGivesTheSameChart) {
 }
 
 TEST(BirthFile, TextsGoThroughTheFormsKeyFilters) {
-    std::string text = BirthFileText(Bangalore());
-    text.replace(text.find("ASHA RAO KUMAR"), 14, "asha rao");
-    const BirthFileRead read = ParseBirthFile(text);
-    ASSERT_TRUE(read.Ok()) << read.error;
-    EXPECT_EQ(read.fields.Name, "ASHA RAO");  // typed in capitals, as the name box does
+    const struct {
+        const char* saved;
+        const char* read;  // typed in capitals where Latin, as the name box does
+    } cases[] = {
+        {"asha rao", "ASHA RAO"},
+        {"Anne-Marie O'Brien", "ANNE-MARIE O'BRIEN"},
+        {"Jos\u00e9 M\u00fcller", "JOS\u00c9 M\u00dcLLER"},
+        {"\u0930\u093e\u092e", "\u0930\u093e\u092e"},                                        // राम
+        {"\u0bae\u0bc1\u0bb0\u0bc1\u0b95\u0ba9\u0bcd", "\u0bae\u0bc1\u0bb0\u0bc1\u0b95\u0ba9\u0bcd"},  // முருகன்
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.saved);
+        std::string text = BirthFileText(Bangalore());
+        text.replace(text.find("ASHA RAO KUMAR"), 14, c.saved);
+        const BirthFileRead read = ParseBirthFile(text);
+        ASSERT_TRUE(read.Ok()) << read.error;
+        EXPECT_EQ(read.fields.Name, c.read);
+    }
 }
 
 // The saved text with `from` replaced by `to`, for what a JSON value cannot hold.

@@ -232,10 +232,36 @@ TEST(CliApp, PlaceAndTimeZoneHistory) {
     EXPECT_EQ(nlohmann::json::parse(RunCliWith(earlier).out)["details"]["utcOffset"], "-04:00");
     EXPECT_EQ(nlohmann::json::parse(RunCliWith(later).out)["details"]["utcOffset"], "-05:00");
 
+    // After the zone files' last listed change (2037) the files' closing rule
+    // still brings summer time: Madrid, 6 July 2038, was +02:00 with daylight
+    // saving (Python's zoneinfo on the same tzdata:
+    // ZoneInfo("Europe/Madrid").utcoffset(datetime(2038, 7, 6, 10, 16))).
+    const auto madrid = nlohmann::json::parse(
+        RunCliWith({"--name", "a", "--date", "2038-07-06", "--time", "10:16", "--lon", "3:42W", "--lat", "40:25N",
+                    "--tz", "Europe/Madrid", "--precise", "--json"})
+            .out)["details"];
+    EXPECT_EQ(madrid["utcOffset"], "+02:00");
+    EXPECT_EQ(madrid["dst"], true);
+
+    // Names as people write them reach the JSON as typed (Latin in capitals).
+    Args named = ChartWith("--name", "\u0930\u093e\u092e o'brien-jos\u00e9");
+    named.push_back("--json");
+    EXPECT_EQ(nlohmann::json::parse(RunCliWith(named).out)["name"], "\u0930\u093e\u092e O'BRIEN-JOS\u00c9");
+
     const CliResult listed = RunCliWith({"--places", "springfield"});
     EXPECT_EQ(listed.status, 0);
     EXPECT_NE(listed.out.find("Springfield | Illinois | United States of America | 39:48N | 89:39W | America/Chicago"),
               std::string::npos) << listed.out;
+    EXPECT_EQ(listed.err, "");
+
+    // Nothing found is said, on standard error, with status 1 (as grep).
+    for (const char* query : {"xyzzy", "", "springfield, atlantis"}) {
+        SCOPED_TRACE(query);
+        const CliResult none = RunCliWith({"--places", query});
+        EXPECT_EQ(none.status, 1);
+        EXPECT_EQ(none.out, "");
+        EXPECT_EQ(none.err, "no place in the atlas matches \"" + std::string(query) + "\"\n");
+    }
 }
 
 TEST(CliApp, SecondsAreIgnoredByTheClassicEngine) {

@@ -20,6 +20,15 @@ expect_refused $good --lon 0:00E --classic --precise
 expect_refused $good --lon 0:00E --classic --node true
 
 "$cli" $good --lon 0:00E >/dev/null 2>&1 || fail "a good chart did not exit with 0"
+
+# --places: found is 0; nothing found is said on standard error, with status 1.
+"$cli" --places bengaluru >/dev/null 2>&1 || fail "--places bengaluru did not exit with 0"
+out=$("$cli" --places xyzzy 2>"${TMPDIR:-/tmp}/velmora-places.$$")
+status=$?
+err=$(cat "${TMPDIR:-/tmp}/velmora-places.$$"); rm -f "${TMPDIR:-/tmp}/velmora-places.$$"
+[ "$status" -eq 1 ] || fail "--places xyzzy gave status $status"
+[ -z "$out" ] || fail "--places xyzzy wrote to standard output"
+[ "$err" = 'no place in the atlas matches "xyzzy"' ] || fail "--places xyzzy said: $err"
 printf '%s\n' '{"name":"A","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N"}' '{}' |
     "$cli" --batch - >/dev/null 2>&1
 [ $? -eq 2 ] || fail "a batch with a refused line did not exit with 2"

@@ -78,5 +78,76 @@ TEST(ZoneHistory, TextsAndMinutes) {
     EXPECT_EQ(newYork.Moment.StandardOffsetSeconds, -5 * 3600);
 }
 
+// After the compiled files' last listed change (2037) the rule at each file's
+// end governs. The expected readings are Python's zoneinfo on the same tzdata,
+// an implementation independent of this one:
+//     python3 tools/zoneinfo-table.py > tests/entry/ZoneRuleYears.inc
+enum class Shown { Once, Skipped, Twice };
+
+struct Reading {
+    int offset;
+    bool dst;
+    const char* abbreviation;
+    int standardOffset;
+};
+
+struct RuleYearCase {
+    const char* zone;
+    LocalClock clock;
+    Shown shown;
+    Reading first, second;  // before and after the change; earlier and later when shown twice
+};
+
+const RuleYearCase kRuleYears[] = {
+#include "ZoneRuleYears.inc"
+};
+
+void ExpectReading(const ZoneLookup& found, const Reading& r) {
+    ASSERT_TRUE(found.Found) << found.Message;
+    EXPECT_EQ(UtcOffsetText(found.Moment.OffsetSeconds), UtcOffsetText(r.offset));
+    EXPECT_EQ(found.Moment.DaylightSaving, r.dst);
+    EXPECT_EQ(found.Moment.Abbreviation, r.abbreviation);
+    EXPECT_EQ(found.Moment.StandardOffsetSeconds, r.standardOffset);
+}
+
+TEST(ZoneHistory, YearsAfterTheListedChangesFollowTheFilesRule) {
+    for (const RuleYearCase& c : kRuleYears) {
+        const LocalClock& k = c.clock;
+        SCOPED_TRACE(testing::Message() << c.zone << " " << k.Year << "-" << k.Month << "-" << k.Day << " " << k.Hour
+                                        << ":" << k.Minute);
+        const ZoneLookup unresolved = LookUpZone(c.zone, k);
+        switch (c.shown) {
+        case Shown::Once:
+            ExpectReading(unresolved, c.first);
+            break;
+        case Shown::Skipped:
+            EXPECT_FALSE(unresolved.Found);
+            EXPECT_FALSE(unresolved.Repeated);
+            EXPECT_NE(unresolved.Message.find("did not exist in " + std::string(c.zone)), std::string::npos)
+                << unresolved.Message;
+            EXPECT_NE(unresolved.Message.find("(UTC" + UtcOffsetText(c.first.offset)), std::string::npos)
+                << unresolved.Message;
+            EXPECT_NE(unresolved.Message.find("(UTC" + UtcOffsetText(c.second.offset)), std::string::npos)
+                << unresolved.Message;
+            break;
+        case Shown::Twice:
+            EXPECT_FALSE(unresolved.Found);
+            EXPECT_TRUE(unresolved.Repeated) << unresolved.Message;
+            ExpectReading(LookUpZone(c.zone, k, RepeatedHour::Earlier), c.first);
+            ExpectReading(LookUpZone(c.zone, k, RepeatedHour::Later), c.second);
+            break;
+        }
+    }
+}
+
+TEST(ZoneHistory, SkippedHourInTheRuleYearsSaysWhereTheClocksWent) {
+    // The second Sunday of March 2045, 02:00 EST became 03:00 EDT (the rule
+    // "EST5EDT,M3.2.0,M11.1.0" of America/New_York).
+    const ZoneLookup skipped = LookUpZone("America/New_York", {2045, 3, 12, 2, 30, 0});
+    EXPECT_EQ(skipped.Message,
+              "2045-03-12 02:30 did not exist in America/New_York: the clocks went from 02:00 (UTC-05:00) straight "
+              "to 03:00 (UTC-04:00 (daylight saving))");
+}
+
 }  // namespace
 }  // namespace velmora

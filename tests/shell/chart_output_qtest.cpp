@@ -157,6 +157,30 @@ private slots:
         QVERIFY(body.contains(QString::fromStdString(chart.lblDOB)));
     }
 
+    // Names as people write them reach the page: Latin with accents, and
+    // Devanagari, which needs a font of that script (fonts-lohit-deva).
+    void namesInEveryScriptArePrinted_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Latin with accent") << QString::fromUtf8("JOS\u00c9 O'BRIEN");
+        QTest::newRow("Devanagari") << QString::fromUtf8("\u0930\u093e\u092e");
+    }
+    void namesInEveryScriptArePrinted() {
+        QFETCH(QString, name);
+        FormFields f = Bangalore(false);
+        f.Name = name.toStdString();
+        AnalysisRun run;
+        QVERIFY(run.RunAnalysis(f, EnglishMonthNames()).Passed());
+        CapturedServices s;
+        MDI window(run.Result, s.services);
+        const QString pdf = dir_.filePath(QStringLiteral("name-%1.pdf").arg(QTest::currentDataTag()));
+        s.files.answers = {pdf};
+        Action(&window, "mnuExportPdf")->trigger();
+        QVERIFY(s.messenger.shown.empty());
+        if (pdftotext_.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString text = Run(pdftotext_, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+        QVERIFY2(text.contains(name), qPrintable(text.left(300)));
+    }
+
     void noLineIsCutAtAPageEdge() {
         if (pdftotext_.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
         const QString pdf = dir_.filePath(QStringLiteral("edges.pdf"));

@@ -1,6 +1,6 @@
 // Writes the atlas table (atlas/AtlasData.h) from Debian's GeoNames data:
-// every city the library knows, its texts in one block, and the sorted search
-// keys of its name.
+// every city the library knows and the capitals it lacks (AtlasExtraPlaces.h),
+// their texts in one block, and the sorted search keys of their names.
 //
 // Usage: velmora-atlas OUTPUT.cpp
 
@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "atlas/AtlasExtraPlaces.h"
 #include "atlas/TextFold.h"
 
 namespace {
@@ -105,6 +106,17 @@ int main(int argc, char** argv) {
     if (places.empty()) {
         std::cerr << "velmora-atlas: the GeoNames library holds no cities\n";
         return 1;
+    }
+    for (const velmora::ExtraPlace& extra : velmora::kExtraPlaces) {
+        const std::string name(extra.Name), code(extra.CountryCode);
+        const std::string key = velmora::FoldForSearch(name);
+        const bool known = std::any_of(places.begin(), places.end(), [&](const Place& p) {
+            return p.key == key && text.Block().compare(p.code, code.size() + 1, code.c_str(), code.size() + 1) == 0;
+        });
+        if (known) continue;
+        places.push_back({text.Add(name), text.Add(std::string(extra.State)), text.Add(std::string(extra.Country)),
+                          text.Add(code), text.Add(std::string(extra.TimeZone)), std::lround(extra.Latitude * 1e6),
+                          std::lround(extra.Longitude * 1e6), extra.Population, key});
     }
 
     std::vector<std::uint32_t> order(places.size());
