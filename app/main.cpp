@@ -93,5 +93,6 @@ int main(int argc, char** argv) {
     velmora::ChartStyleChoice chartStyle;  // kept while the program runs
     velmora::Shell shell(run, velmora::Services{messenger, web, files, clock, chartStyle});
     shell.Start();
+    instance.ListenForLaterCopies([&shell] { shell.BringToFront(); });
     return QApplication::exec();
 }

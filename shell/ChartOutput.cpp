@@ -47,7 +47,7 @@ ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shar
         services.files.PrintWithPreview(window, [result](QPrinter& printer) { PrintDocument(*result).Paint(printer); });
     });
 
-    actions.exportPdf = menu->addAction(QStringLiteral("Export as &PDF…"));
+    actions.exportPdf = menu->addAction(QStringLiteral("&Export as PDF…"));
     actions.exportPdf->setObjectName(QStringLiteral("mnuExportPdf"));
     QObject::connect(actions.exportPdf, &QAction::triggered, window, [window, result, services, person] {
         QString path = services.files.SaveFile(window, QStringLiteral("Export as PDF"),
