@@ -7,6 +7,7 @@
 
 #include "analysis/AnalysisRun.h"
 #include "analysis/ChartStyle.h"
+#include "entry/frmMain.h"
 #include "shell/AppIcon.h"
 #include "shell/FileDialogs.h"
 #include "shell/HeadlessExport.h"
@@ -14,6 +15,7 @@
 #include "shell/Messenger.h"
 #include "shell/Shell.h"
 #include "shell/SingleInstance.h"
+#include "shell/StartupProbe.h"
 #include "shell/WebLinks.h"
 
 namespace {
@@ -92,6 +94,7 @@ int main(int argc, char** argv) {
     velmora::SystemClock clock;
     velmora::ChartStyleChoice chartStyle;  // kept while the program runs
     velmora::Shell shell(run, velmora::Services{messenger, web, files, clock, chartStyle});
+    velmora::StartupProbe::WatchFirstPaint(shell.InputForm());
     shell.Start();
     instance.ListenForLaterCopies([&shell] { shell.BringToFront(); });
     return QApplication::exec();
