@@ -1,7 +1,8 @@
 // Every window of the program on the screens people have: each opens with
 // its frame inside the screen's available area and each of its controls
-// either inside the window or inside a scroll area that is; and in every
-// menu of both windows each entry has its own mnemonic.
+// either inside the window or inside a scroll area that is; in every menu of
+// both windows each entry has its own mnemonic; and a second start of the
+// program brings the window shown to the front.
 //
 // CMake runs this program on offscreen screens of 1024 x 768, 1280 x 720,
 // 1280 x 1024 and 1600 x 1200 (tests/shell/screen-*.json); on a screen
@@ -177,6 +178,27 @@ private slots:
             QVERIFY(page->tblNakshatras->viewport()->height() >=
                     page->tblNakshatras->verticalHeader()->length());
         }
+    }
+
+    void aSecondStartBringsTheShownWindowToTheFront_data() {
+        QTest::addColumn<int>("which");
+        QTest::newRow("input form") << int(Window::Input);
+        QTest::newRow("main window") << int(Window::Main);
+    }
+
+    void aSecondStartBringsTheShownWindowToTheFront() {
+        QFETCH(int, which);
+        Program program;
+        QWidget* window = program.Open(Window(which));
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        // Another program's window in front.
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        program.shell.BringToFront();  // what the running copy does when a later one knocks
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+        QVERIFY(window->isVisible());
     }
 
     void everyMenuHasDistinctMnemonics_data() {
