@@ -220,7 +220,8 @@ frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral("Velmora v1.25"));
     setFont(Verdana(8.25, false));
-    setMinimumSize(sizeHint());
+    // As low as the layout lets the whole form show (analysis/DisplayLayout).
+    setMinimumSize(sizeHint().width(), static_cast<int>(std::ceil(kSmallestHeight / kTwipsPerPixel)));
     resize(sizeHint());
 
     BuildChart(result, services);

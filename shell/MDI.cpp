@@ -187,9 +187,11 @@ void MDI::FillFrame() {
     if (!displayWindow_) return;
     // A frame narrower than the form shows it at its designed size, to be
     // scrolled; one at least as wide gives it all its room.
-    const QSize designed = displayWindow_->minimumSizeHint();
+    // A frame lower than the form's designed height gives it what there is,
+    // down to the lowest it shows whole at.
+    const QSize smallest = displayWindow_->minimumSizeHint();
     const QSize room = area->viewport()->size() - QSize(displayWindow_->x(), displayWindow_->y());
-    displayWindow_->resize(room.width() < designed.width() ? designed : room.expandedTo(designed));
+    displayWindow_->resize(room.width() < smallest.width() ? displayWindow_->sizeHint() : room.expandedTo(smallest));
 }
 
 bool MDI::eventFilter(QObject* watched, QEvent* event) {

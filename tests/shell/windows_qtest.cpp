@@ -14,6 +14,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTextEdit>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
@@ -26,6 +29,7 @@
 #include "analysis/AnalysisRun.h"
 #include "analysis/frmDisplay.h"
 #include "analysis/frmVargas.h"
+#include "shell/LinkLabel.h"
 #include "entry/frmMain.h"
 #include "shell/MDI.h"
 #include "shell/Shell.h"
@@ -172,7 +176,19 @@ private slots:
         QVERIFY(controls > 0);
         velmora::testing::SaveScreenshot(
             window->grab(), QStringLiteral("screen-%1x%2-%3").arg(available.width()).arg(available.height()).arg(name));
-        if (Window(which) == Window::Vargas) {
+        if (Window(which) == Window::Main) {
+            // The result form shows whole, the report and the row under it
+            // included, without scrolling the frame.
+            auto* main = qobject_cast<MDI*>(window);
+            const frmDisplay* display = main->Display();
+            QWidget* viewport = main->area->viewport();
+            for (QWidget* part : {static_cast<QWidget*>(display->RTB), static_cast<QWidget*>(display->cmdVargas),
+                                  static_cast<QWidget*>(display->Label5), static_cast<QWidget*>(display->Label6)}) {
+                const QRect where(part->mapTo(viewport, QPoint(0, 0)), part->size());
+                QVERIFY2(viewport->rect().contains(where), qPrintable(part->objectName()));
+            }
+        }
+                if (Window(which) == Window::Vargas) {
             // All ten rows of the nakshatra table show (scrolling the page if need be).
             auto* page = qobject_cast<frmVargas*>(window);
             QVERIFY(page->tblNakshatras->viewport()->height() >=
