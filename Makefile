@@ -67,9 +67,11 @@ bench: build
 	$(BUILD)/bench/velmora-bench
 
 # Renders the input form and the main window with a chart to PNG, without a
-# display: at the opening size, maximised on a 1600x1200 screen, and at 200 %.
+# display: at the opening size, maximised on a 1600x1200 screen, at 200 %, and
+# every window on a 1024x768 screen.
 SCREEN_1600 = offscreen:configfile=tests/shell/screen-1600x1200.json
 SCREEN_1280 = offscreen:configfile=tests/shell/screen-1280x1024.json
+SCREEN_1024 = offscreen:configfile=tests/shell/screen-1024x768.json
 screenshots: build
 	QT_QPA_PLATFORM=offscreen VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/frmMain_screens_qtest
 	QT_QPA_PLATFORM=offscreen VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/mdi_qtest screenshot
@@ -79,6 +81,8 @@ screenshots: build
 	QT_QPA_PLATFORM=$(SCREEN_1600) QT_SCALE_FACTOR=2 VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/mdi_qtest screenshot
 	QT_QPA_PLATFORM=offscreen VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/vargas_qtest screenshots
 	QT_QPA_PLATFORM=offscreen VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/chart_output_qtest screenshotOfThePdf
+	QT_QPA_PLATFORM=$(SCREEN_1024) $(BUILD)/tests/windows_qtest everyWindowFitsTheScreen
+	cp $(BUILD)/screenshots/screen-1024x768-main-window.png docs/screenshots/main-window-1024x768.png
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <algorithm>
+#include <cmath>
 
 namespace velmora {
 
@@ -59,6 +60,32 @@ QRectF Scaled(const QRectF& unit, const QRectF& area) {
 }
 
 int HouseOfSign(int sign, int ascendant) { return (sign - ascendant + kSignCount) % kSignCount + 1; }
+
+// The keyboard focus: a pale fill and a strong outline just inside the house.
+const QColor kFocusFill(255, 240, 160);
+const QColor kFocusFrame(0, 70, 200);
+
+QPen FocusPen(const QRectF& area) {
+    QPen pen(kFocusFrame);
+    pen.setWidthF(std::max(2.0, area.width() / 120));
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+// `polygon` drawn with `pen` inside its own outline: each corner pulled
+// towards the centre by the pen's width.
+QPolygonF Inset(const QPolygonF& polygon, double by) {
+    QPointF centre;
+    for (const QPointF& p : polygon) centre += p;
+    centre /= static_cast<double>(polygon.size());
+    QPolygonF inside;
+    for (const QPointF& p : polygon) {
+        const QPointF towards = centre - p;
+        const double length = std::hypot(towards.x(), towards.y());
+        inside << (length > 0 ? p + towards * (std::min(by, length / 2) / length) : p);
+    }
+    return inside;
+}
 
 // The sign number, then the bodies (dark green), then the arudhas (blue),
 // each wrapped to the box; the font shrinks until everything fits.
@@ -235,7 +262,11 @@ void ChartView::Paint(QPainter& painter, const QRectF& area, const QString& titl
                 for (const QPointF& p : NorthHouses()[static_cast<std::size_t>(house - 1)]) polygon << at(p.x(), p.y());
                 QPainterPath path;
                 path.addPolygon(polygon);
-                painter.fillPath(path, QColor(255, 240, 160));
+                painter.fillPath(path, kFocusFill);
+                const QPen focus = FocusPen(area);
+                painter.setPen(focus);
+                // The corners of the narrow houses are sharp: inset by more than the pen.
+                painter.drawPolygon(Inset(polygon, 2.5 * focus.widthF()));
             }
             painter.setFont(base);
             PaintCellText(painter, Scaled(NorthTextBox(house), area), QString::number(sign + 1),
@@ -245,9 +276,16 @@ void ChartView::Paint(QPainter& painter, const QRectF& area, const QString& titl
     } else {
         for (int sign = 0; sign < kSignCount; ++sign) {
             const QRectF cell = Scaled(SouthCell(sign), area);
-            if (HouseOfSign(sign, ascendantSign) == focusedHouse) painter.fillRect(cell, QColor(255, 240, 160));
+            const bool focused = HouseOfSign(sign, ascendantSign) == focusedHouse;
+            if (focused) painter.fillRect(cell, kFocusFill);
             painter.setPen(line);
             painter.drawRect(cell);
+            if (focused) {
+                const QPen focus = FocusPen(area);
+                const double in = line.widthF() + focus.widthF() / 2;
+                painter.setPen(focus);
+                painter.drawRect(cell.adjusted(in, in, -in, -in));
+            }
             painter.setFont(base);
             const QString heading = QStringLiteral("%1 %2").arg(QLatin1String(kSignNames[sign].data(), 3)).arg(sign + 1);
             PaintCellText(painter, cell.adjusted(3, 3, -3, -3), heading, entries[static_cast<std::size_t>(sign)]);

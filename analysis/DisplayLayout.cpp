@@ -7,9 +7,32 @@ namespace velmora {
 
 using namespace display_design;
 
+namespace {
+
+// The block centred over the report; whatever height is left under the block
+// stays with the report.
+void PlaceReport(DisplayLayout& layout) {
+    layout.TopLeft = (layout.Width - kWidth * layout.Scale) / 2;
+    const double top = kTopHeight * layout.Scale;
+    const double footer = kFooterGap + kFooterHeight + kBottomMargin;
+    const double rightMargin = kWidth - kReportLeft - kReportWidth;
+    layout.Report = {kReportLeft, top, layout.Width - kReportLeft - rightMargin, layout.Height - top - footer};
+    layout.FooterTop = layout.Report.Bottom() + kFooterGap;
+}
+
+}  // namespace
+
 DisplayLayout LayOutDisplay(double width, double height, double lineHeight, double chrome) {
     DisplayLayout layout;
     layout.Width = std::max(width, kWidth);
+    if (height < kHeight && height >= kSmallestHeight) {
+        // Short of the designed height: the block yields what is missing,
+        // the report keeps its designed height, the whole form shows.
+        layout.Height = height;
+        layout.Scale = (height - (kHeight - kTopHeight)) / kTopHeight;
+        PlaceReport(layout);
+        return layout;
+    }
     layout.Height = std::max(height, kHeight);
     const double extra = layout.Height - kHeight;
 
@@ -30,14 +53,7 @@ DisplayLayout LayOutDisplay(double width, double height, double lineHeight, doub
         const double yielded = std::min(extra * most / (page - most), page - extra);
         layout.Scale = 1 - yielded / kTopHeight;
     }
-    layout.TopLeft = (layout.Width - kWidth * layout.Scale) / 2;
-
-    // Whatever height is left stays with the report.
-    const double top = kTopHeight * layout.Scale;
-    const double footer = kFooterGap + kFooterHeight + kBottomMargin;
-    const double rightMargin = kWidth - kReportLeft - kReportWidth;
-    layout.Report = {kReportLeft, top, layout.Width - kReportLeft - rightMargin, layout.Height - top - footer};
-    layout.FooterTop = layout.Report.Bottom() + kFooterGap;
+    PlaceReport(layout);
     return layout;
 }
 

@@ -9,8 +9,12 @@
 // report. Then the report grows on until it shows kReportGoalLines lines;
 // then the block grows by one factor, as far as the width and the height let
 // it; the height still left goes to the report. Every length changes
-// continuously with the room. At the designed size, or below it, everything
-// stands where it was designed. All lengths in twips.
+// continuously with the room. At the designed size everything stands where
+// it was designed. Lower than that, down to kSmallestHeight, the block
+// yields the height that is missing and the report keeps its designed
+// height, so the whole form shows on a small screen; lower still, and in a
+// room narrower than the designed width, the form keeps its designed layout
+// and is scrolled. All lengths in twips.
 
 namespace velmora {
 
@@ -35,6 +39,10 @@ inline constexpr double kHeight = kTopHeight + kReportHeight + kFooterGap + kFoo
 inline constexpr int kReportPageLines = 25;
 inline constexpr double kSmallestScale = 0.85;
 inline constexpr int kReportGoalLines = 30;
+// The lowest form that shows whole: the block at kSmallestScale over the
+// designed report and footer.
+inline constexpr double kSmallestHeight =
+    display_design::kTopHeight * kSmallestScale + (display_design::kHeight - display_design::kTopHeight);
 
 struct DisplayLayout {
     double Width = display_design::kWidth;    // of the form

@@ -229,9 +229,29 @@ constexpr Section kSections[] = {ChartSection, DetailsSection, NakshatraSection,
 PrintDocument::PrintDocument(const ResultFormTexts& result) : result_(result) {}
 PrintDocument::~PrintDocument() = default;
 
+namespace {
+
+// The result form's date ("March/5/1980": the month's name, the day, the
+// year) written out in full: "5 March 1980".
+QString FullDate(const QString& detail) {
+    const QStringList parts = detail.split(QLatin1Char('/'));
+    if (parts.size() < 3) return detail;
+    const QString month = parts.mid(0, parts.size() - 2).join(QLatin1Char('/'));
+    return QStringLiteral("%1 %2 %3").arg(parts[parts.size() - 2], month, parts.last());
+}
+
+// Its time ("9:5") with two digits each: "09:05".
+QString PaddedTime(const QString& detail) {
+    QStringList parts = detail.split(QLatin1Char(':'));
+    for (QString& part : parts) part = part.rightJustified(2, QLatin1Char('0'));
+    return parts.join(QLatin1Char(':'));
+}
+
+}  // namespace
+
 QString PrintDocument::HeaderText() const {
-    return ShownText(result_.lblName) + QStringLiteral(", born ") + FromUtf8(result_.lblDOB) + QStringLiteral(" at ") +
-           FromUtf8(result_.lblTOB);
+    return ShownText(result_.lblName) + QStringLiteral(", born ") + FullDate(FromUtf8(result_.lblDOB)) +
+           QStringLiteral(" at ") + PaddedTime(FromUtf8(result_.lblTOB));
 }
 
 QString PrintDocument::ModeText() const {

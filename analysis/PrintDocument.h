@@ -31,7 +31,7 @@ public:
     // could not be painted on.
     int Paint(QPagedPaintDevice& device);
 
-    // "ASHA RAO, born March/5/1980 at 9:5": the first line of every page.
+    // "ASHA RAO, born 5 March 1980 at 09:05": the first line of every page.
     QString HeaderText() const;
     // How the chart was computed: "Classic positions" or the precise mode's line.
     QString ModeText() const;

@@ -177,6 +177,31 @@ void MakeReachable(QLabel* label, const QString& description) {
     label->setAccessibleDescription(description);
 }
 
+// While a sign's label or its arudhas have the keyboard focus, the sign's
+// outline is drawn thick in the focus colour.
+class FocusOutline : public QObject {
+public:
+    FocusOutline(QFrame* outline, QObject* parent)
+        : QObject(parent), outline_(outline), normal_(outline->palette()), normalWidth_(outline->lineWidth()) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            QPalette p = normal_;
+            const bool focused = event->type() == QEvent::FocusIn;
+            if (focused) p.setColor(QPalette::WindowText, QColor(0, 70, 200));
+            outline_->setPalette(p);
+            outline_->setLineWidth(focused ? 3 : normalWidth_);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QFrame* outline_;
+    QPalette normal_;
+    int normalWidth_;
+};
+
 }  // namespace
 
 QString frmDisplay::DisplayCaption(const std::string& caption) {
@@ -195,7 +220,8 @@ frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral("Velmora v1.25"));
     setFont(Verdana(8.25, false));
-    setMinimumSize(sizeHint());
+    // As low as the layout lets the whole form show (analysis/DisplayLayout).
+    setMinimumSize(sizeHint().width(), static_cast<int>(std::ceil(kSmallestHeight / kTwipsPerPixel)));
     resize(sizeHint());
 
     BuildChart(result, services);
@@ -321,6 +347,10 @@ void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
         MakeReachable(arudha, sign);
         NameValue(arudha, sign, QStringLiteral("no arudhas"), QStringLiteral("arudhas "));
         lblArudha[k] = arudha;
+
+        auto* outline = new FocusOutline(shpHora[k], shpHora[k]);
+        label->installEventFilter(outline);
+        arudha->installEventFilter(outline);
     }
 
     // The chart's centre says what it was computed with; nothing designed moves for it.

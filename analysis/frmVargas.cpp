@@ -5,11 +5,14 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "analysis/ChartView.h"
+#include "shell/ScreenFit.h"
 
 namespace velmora {
 
@@ -62,7 +65,18 @@ frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget*
     : QWidget(parent, Qt::Window), style_(style) {
     setObjectName(QStringLiteral("frmVargas"));
     setWindowTitle(QStringLiteral("Nakshatras, dasha and Navamsa - %1").arg(QString::fromStdString(r.lblName)));
-    auto* grid = new QGridLayout(this);
+    // The page scrolls where the screen is smaller than the page.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrollPage"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* page = new QWidget(scroll);
+    page->setObjectName(QStringLiteral("page"));
+    scroll->setWidget(page);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    auto* grid = new QGridLayout(page);
 
     lblSummary = new QLabel(Summary(r), this);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
@@ -113,6 +127,9 @@ frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget*
         for (int c = 0; c < 5; ++c) tblNakshatras->setItem(i, c, new QTableWidgetItem(cells[c]));
     }
     tblNakshatras->resizeColumnsToContents();
+    // Tall enough for all ten rows.
+    tblNakshatras->setMinimumHeight(tblNakshatras->horizontalHeader()->sizeHint().height() +
+                                    tblNakshatras->verticalHeader()->length() + 2 * tblNakshatras->frameWidth());
     grid->addWidget(Framed(QStringLiteral("Nakshatras"), tblNakshatras, this), 3, 0);
 
     auto* dashaPage = new QWidget(this);
@@ -163,7 +180,12 @@ frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget*
         for (int house = 1; house <= kSignCount; ++house) chain << view->HouseSpot(house);
     chain << tblNakshatras << treeDasha;
     for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
-    resize(960, 820);
+    // Escape closes the page, as it does a dialog.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    close->setContext(Qt::WindowShortcut);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+
+    FitOnScreen(this, QSize(960, 820));
 }
 
 }  // namespace velmora

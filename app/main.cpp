@@ -7,6 +7,7 @@
 
 #include "analysis/AnalysisRun.h"
 #include "analysis/ChartStyle.h"
+#include "entry/frmMain.h"
 #include "shell/AppIcon.h"
 #include "shell/FileDialogs.h"
 #include "shell/HeadlessExport.h"
@@ -15,6 +16,7 @@
 #include "shell/Preferences.h"
 #include "shell/Shell.h"
 #include "shell/SingleInstance.h"
+#include "shell/StartupProbe.h"
 #include "shell/WebLinks.h"
 
 namespace {
@@ -102,6 +104,8 @@ int main(int argc, char** argv) {
     velmora::ChartStyleChoice chartStyle;  // kept while the program runs
     velmora::SettingsPreferences preferences;
     velmora::Shell shell(run, velmora::Services{messenger, web, files, clock, chartStyle, preferences});
+    velmora::StartupProbe::WatchFirstPaint(shell.InputForm());
     shell.Start();
+    instance.ListenForLaterCopies([&shell] { shell.BringToFront(); });
     return QApplication::exec();
 }

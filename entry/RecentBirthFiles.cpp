@@ -1,10 +1,13 @@
 #include "entry/RecentBirthFiles.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
 #include "engine/Quoted.h"
+
+#include "shell/Messenger.h"
 
 namespace velmora {
 
@@ -59,6 +62,47 @@ void RecentBirthFiles::Remove(const QString& path) {
     QStringList files = Files();
     files.removeAll(path);
     Settings().setValue(kKey, files);
+}
+
+RecentBirthFilesMenu::RecentBirthFilesMenu(QMenu* file, QWidget* window, Messenger& messenger, Open open)
+    : QMenu(QStringLiteral("&Recent Birth Files"), file), window_(window), messenger_(messenger), open_(std::move(open)) {
+    setObjectName(QStringLiteral("mnuRecent"));
+    menuAction()->setObjectName(objectName());
+    file->addMenu(this);
+    connect(file, &QMenu::aboutToShow, this, &RecentBirthFilesMenu::Refill);
+    connect(this, &QMenu::aboutToShow, this, &RecentBirthFilesMenu::Refill);
+    Refill();
+}
+
+void RecentBirthFilesMenu::Refill() {
+    clear();
+    if (const QString setAside = RecentBirthFiles::SetAside(); !setAside.isEmpty()) {
+        addAction(setAside)->setEnabled(false);
+        setEnabled(true);  // so that the reason can be read
+        return;
+    }
+    const QStringList files = RecentBirthFiles().Files();
+    int number = 0;
+    for (const QString& path : files) {
+        ++number;
+        QAction* entry = addAction(QStringLiteral("&%1 %2").arg(number).arg(QFileInfo(path).fileName()));
+        entry->setToolTip(path);
+        entry->setData(path);
+        connect(entry, &QAction::triggered, this, [this, path] {
+            if (!QFileInfo::exists(path)) {
+                RecentBirthFiles().Remove(path);
+                messenger_.Show(window_,
+                                QStringLiteral("%1 is no longer there; it is taken off the list of recent "
+                                               "birth files.")
+                                    .arg(QString::fromStdString(Quoted(path.toStdString()))),
+                                MessageIcon::Information);
+                Refill();
+                return;
+            }
+            open_(path);
+        });
+    }
+    setEnabled(!files.isEmpty());
 }
 
 }  // namespace velmora

@@ -116,15 +116,13 @@ void frmMain::BuildMenus() {
     QAction* open = file->addAction(QStringLiteral("&Open Birth Data…"));
     open->setObjectName(QStringLiteral("mnuOpen"));
     open->setShortcut(QKeySequence::Open);
-    connect(open, &QAction::triggered, this, &frmMain::OpenBirthData);
+    connect(open, &QAction::triggered, this, [this] { OpenBirthData(); });
     QAction* save = file->addAction(QStringLiteral("&Save Birth Data…"));
     save->setObjectName(QStringLiteral("mnuSave"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { SaveBirthData(); });
-    mnuRecent_ = file->addMenu(QStringLiteral("&Recent Birth Files"));
-    mnuRecent_->setObjectName(QStringLiteral("mnuRecent"));
-    connect(mnuRecent_, &QMenu::aboutToShow, this, &frmMain::FillRecentMenu);
-    FillRecentMenu();
+    mnuRecent_ = new RecentBirthFilesMenu(file, this, services_.messenger,
+                                          [this](const QString& path) { OpenBirthFile(path); });
     file->addSeparator();
     QAction* next = file->addAction(QStringLiteral("Analyze My Graha Arudha"));
     next->setObjectName(QStringLiteral("mnuNext"));
@@ -587,45 +585,16 @@ const QString kBirthFileFilter = QStringLiteral("Velmora birth files (*.velmora)
 
 }  // namespace
 
-void frmMain::FillRecentMenu() {
-    mnuRecent_->clear();
-    if (const QString setAside = RecentBirthFiles::SetAside(); !setAside.isEmpty()) {
-        mnuRecent_->addAction(setAside)->setEnabled(false);
-        return;
-    }
-    const QStringList files = RecentBirthFiles().Files();
-    int number = 0;
-    for (const QString& path : files) {
-        ++number;
-        QAction* entry = mnuRecent_->addAction(QStringLiteral("&%1 %2").arg(number).arg(QFileInfo(path).fileName()));
-        entry->setToolTip(path);
-        entry->setData(path);
-        connect(entry, &QAction::triggered, this, [this, path] {
-            if (!QFileInfo::exists(path)) {
-                RecentBirthFiles().Remove(path);
-                services_.messenger.Show(this,
-                                         QStringLiteral("%1 is no longer there; it is taken off the list of "
-                                                        "recent birth files.")
-                                             .arg(FromUtf8(Quoted(ToUtf8(path)))),
-                                         MessageIcon::Information);
-                FillRecentMenu();
-                return;
-            }
-            OpenBirthFile(path);
-        });
-    }
-    mnuRecent_->setEnabled(!files.isEmpty());
-}
-
-bool frmMain::OpenBirthFile(const QString& path) {
+bool frmMain::OpenBirthFile(const QString& path, QWidget* over) {
     // The whole file is read and checked before anything on the form changes.
     const BirthFileRead read = ReadBirthFile(ToUtf8(path));
     if (!read.Ok()) {
-        services_.messenger.Show(this, FromUtf8(read.error), MessageIcon::Error);
+        services_.messenger.Show(over ? over : this, FromUtf8(read.error), MessageIcon::Error);
         return false;
     }
     SetFields(read.fields);
     RecentBirthFiles().Add(path);
+    mnuRecent_->Refill();
     return true;
 }
 
@@ -645,12 +614,14 @@ bool frmMain::SaveBirthFile(const QString& path, QWidget* over) {
     }
     if (!save.notice.empty()) services_.messenger.Show(parent, FromUtf8(save.notice), MessageIcon::Information);
     RecentBirthFiles().Add(path);
+    mnuRecent_->Refill();
     return true;
 }
 
-void frmMain::OpenBirthData() {
-    const QString path = services_.files.OpenFile(this, QStringLiteral("Open Birth Data"), kBirthFileFilter);
-    if (!path.isEmpty()) OpenBirthFile(path);
+bool frmMain::OpenBirthData(QWidget* over) {
+    const QString path =
+        services_.files.OpenFile(over ? over : this, QStringLiteral("Open Birth Data"), kBirthFileFilter);
+    return !path.isEmpty() && OpenBirthFile(path, over);
 }
 
 void frmMain::SaveBirthData(QWidget* over) {

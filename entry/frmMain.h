@@ -31,6 +31,7 @@ namespace velmora {
 
 class AnalysisRun;
 class FilteredLineEdit;
+class RecentBirthFilesMenu;
 class LinkLabel;
 
 class frmMain : public QMainWindow {
@@ -44,7 +45,7 @@ public:
 
     // Birth files. Open: a refused file is a message and the form stays as
     // it was. Save: written whole or not at all. True when done.
-    bool OpenBirthFile(const QString& path);
+    bool OpenBirthFile(const QString& path, QWidget* over = nullptr);
     bool SaveBirthFile(const QString& path, QWidget* over = nullptr);
 
     // The widget a failed check sends the keyboard focus to; nullptr for None.
@@ -52,7 +53,8 @@ public:
 
 public slots:
     void RunAnalysis();  // cmdRashi and mnuNext
-    void OpenBirthData();  // mnuOpen: asks for the file
+    // mnuOpen, and the main window's entry: asks for the file; true when opened.
+    bool OpenBirthData(QWidget* over = nullptr);
     void SaveBirthData(QWidget* over = nullptr);  // mnuSave, and the main window's entry
 
 signals:
@@ -66,7 +68,6 @@ protected:
 
 private:
     void BuildMenus();
-    void FillRecentMenu();  // the recent birth files, as the menu opens
     void BuildForm();
     void LoadForm();
     void FitWrappedText();
@@ -99,7 +100,7 @@ private:
 
     AnalysisRun& run_;
     Services services_;
-    QMenu* mnuRecent_ = nullptr;
+    RecentBirthFilesMenu* mnuRecent_ = nullptr;
     bool exitRequested_ = false;
 
     QLabel* lblDescription_ = nullptr;

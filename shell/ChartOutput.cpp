@@ -55,7 +55,7 @@ ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shar
         });
     });
 
-    actions.exportPdf = menu->addAction(QStringLiteral("Export as &PDF…"));
+    actions.exportPdf = menu->addAction(QStringLiteral("&Export as PDF…"));
     actions.exportPdf->setObjectName(QStringLiteral("mnuExportPdf"));
     QObject::connect(actions.exportPdf, &QAction::triggered, window, [window, result, services, person] {
         QString path = services.files.SaveFile(window, QStringLiteral("Export as PDF"),

@@ -17,7 +17,7 @@ namespace velmora {
 
 struct ChartOutputActions {
     QAction* print = nullptr;        // "&Print…", Ctrl+P
-    QAction* exportPdf = nullptr;    // "Export as &PDF…"
+    QAction* exportPdf = nullptr;    // "&Export as PDF…"
     QAction* exportImage = nullptr;  // "Export Chart as &Image…"
 };
 

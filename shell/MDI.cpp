@@ -9,14 +9,15 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "analysis/frmDisplay.h"
+#include "entry/RecentBirthFiles.h"
 #include "shell/AppIcon.h"
 #include "shell/ChartOutput.h"
 #include "shell/HelpMenu.h"
 #include "shell/QuitKeys.h"
+#include "shell/ScreenFit.h"
 #include "shell/LinkLabel.h"
 #include "shell/Twips.h"
 #include "shell/WebLinks.h"
@@ -98,10 +99,16 @@ MDI::MDI(const ResultFormTexts& result, Services services, QWidget* parent) : QM
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    mnuOpen = file->addAction(QStringLiteral("&Open Birth Data…"));
+    mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
+    mnuOpen->setShortcut(QKeySequence::Open);
+    connect(mnuOpen, &QAction::triggered, this, &MDI::openRequested);
     mnuSave = file->addAction(QStringLiteral("Save Birth Data…"));
     mnuSave->setObjectName(QStringLiteral("mnuSave"));
     mnuSave->setShortcut(QKeySequence::Save);
     connect(mnuSave, &QAction::triggered, this, &MDI::saveRequested);
+    mnuRecent = new RecentBirthFilesMenu(file, this, services.messenger,
+                                         [this](const QString& path) { emit openFileRequested(path); });
     file->addSeparator();
     AddChartOutputActions(file, this, std::make_shared<const ResultFormTexts>(result), services);
     file->addSeparator();
@@ -142,9 +149,7 @@ MDI::MDI(const ResultFormTexts& result, Services services, QWidget* parent) : QM
     const DisplayLayout& designed = display->Layout();
     const double formHeight = designed.Report.Top + kOpeningReportLines * display->ReportLineHeight() +
                               display->ReportChrome() + (designed.Height - designed.Report.Bottom());
-    QSize size(kOpeningWidth, chrome + TwipsToPixels(formHeight));
-    if (QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size());
-    resize(size);
+    FitOnScreen(this, QSize(kOpeningWidth, chrome + TwipsToPixels(formHeight)));
     PlaceControls();
 }
 
@@ -182,9 +187,11 @@ void MDI::FillFrame() {
     if (!displayWindow_) return;
     // A frame narrower than the form shows it at its designed size, to be
     // scrolled; one at least as wide gives it all its room.
-    const QSize designed = displayWindow_->minimumSizeHint();
+    // A frame lower than the form's designed height gives it what there is,
+    // down to the lowest it shows whole at.
+    const QSize smallest = displayWindow_->minimumSizeHint();
     const QSize room = area->viewport()->size() - QSize(displayWindow_->x(), displayWindow_->y());
-    displayWindow_->resize(room.width() < designed.width() ? designed : room.expandedTo(designed));
+    displayWindow_->resize(room.width() < smallest.width() ? displayWindow_->sizeHint() : room.expandedTo(smallest));
 }
 
 bool MDI::eventFilter(QObject* watched, QEvent* event) {

@@ -19,6 +19,7 @@ class QPushButton;
 namespace velmora {
 
 class LinkLabel;
+class RecentBirthFilesMenu;
 
 class MDI : public QMainWindow {
     Q_OBJECT
@@ -42,10 +43,14 @@ public:
     QAction* mnuBack = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuSave = nullptr;  // "Save Birth Data…": the birth the chart was computed from
+    QAction* mnuOpen = nullptr;  // a birth file, whose chart then replaces this one
+    RecentBirthFilesMenu* mnuRecent = nullptr;
 
 signals:
     void backRequested();
     void saveRequested();
+    void openRequested();                        // mnuOpen: the file is still to be chosen
+    void openFileRequested(const QString& path);  // a recent birth file
     void exitRequested();
     void aboutRequested();
 

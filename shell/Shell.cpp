@@ -31,10 +31,21 @@ void Shell::ShowResults() {
     window->setAttribute(Qt::WA_DeleteOnClose);
     connect(window, &MDI::backRequested, this, &Shell::Back);
     connect(window, &MDI::saveRequested, this, [this, window] { input_->SaveBirthData(window); });
+    connect(window, &MDI::openRequested, this, [this, window] { OpenFromMainWindow(window, QString()); });
+    connect(window, &MDI::openFileRequested, this,
+            [this, window](const QString& path) { OpenFromMainWindow(window, path); });
     connect(window, &MDI::exitRequested, this, &Shell::Shutdown);
     connect(window, &MDI::aboutRequested, this, [this, window] { ShowAbout(window); });
     main_ = window;
     window->show();
+}
+
+void Shell::OpenFromMainWindow(MDI* window, const QString& path) {
+    if (ended_) return;
+    const bool opened = path.isEmpty() ? input_->OpenBirthData(window) : input_->OpenBirthFile(path, window);
+    if (!opened) return;
+    input_->RunAnalysis();
+    if (main_ == window) Back();  // no new chart: the form with the file's fields
 }
 
 void Shell::Back() {
@@ -50,6 +61,15 @@ void Shell::ShowAbout(QWidget* over) {
     if (ended_) return;
     frmAbout about(services_.web, over);
     about.exec();
+}
+
+void Shell::BringToFront() {
+    if (ended_) return;
+    QWidget* shown = main_ && main_->isVisible() ? static_cast<QWidget*>(main_) : input_.get();
+    if (shown->isMinimized()) shown->showNormal();
+    shown->show();
+    shown->raise();
+    shown->activateWindow();
 }
 
 void Shell::Shutdown() {

@@ -42,10 +42,18 @@ public slots:
     void Back();
     // The About box, modal over `over`, until OK.
     void ShowAbout(QWidget* over);
+    // The window now shown (the main window, else the input form) comes to
+    // the front: a second start of the program asks for it.
+    void BringToFront();
     // Closes every window, then ends the program with status 0.
     void Shutdown();
 
 private:
+    // A birth file opened from the main window: its fields go into the input
+    // form and its chart replaces the one shown; when no chart comes of it,
+    // the input form comes back with the file's fields.
+    void OpenFromMainWindow(MDI* window, const QString& path);
+
     AnalysisRun& run_;
     Services services_;
     EndProgram end_;

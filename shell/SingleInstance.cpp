@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QStandardPaths>
 
 #include "shell/Messenger.h"
@@ -34,6 +36,37 @@ QString SingleInstance::FallbackLockPath() {
 
 SingleInstance::SingleInstance(const QString& lockPath, const QString& fallbackPath)
     : path_(lockPath), fallbackPath_(fallbackPath), lock_(NewLock(lockPath)) {}
+
+SingleInstance::~SingleInstance() = default;
+
+bool SingleInstance::ListenForLaterCopies(std::function<void()> knocked) {
+    if (!lock_->isLocked()) return false;
+    server_ = std::make_unique<QLocalServer>();
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    // A socket left by a copy that crashed: the lock is ours, so it is stale.
+    QLocalServer::removeServer(SocketPath());
+    if (!server_->listen(SocketPath())) {
+        server_.reset();
+        return false;
+    }
+    QLocalServer* server = server_.get();
+    QObject::connect(server, &QLocalServer::newConnection, server, [server, knocked = std::move(knocked)] {
+        while (QLocalSocket* socket = server->nextPendingConnection()) {
+            socket->disconnectFromServer();
+            socket->deleteLater();
+            knocked();
+        }
+    });
+    return true;
+}
+
+bool SingleInstance::KnockOnRunningCopy() const {
+    QLocalSocket socket;
+    socket.connectToServer(SocketPath());
+    if (!socket.waitForConnected(1000)) return false;
+    socket.disconnectFromServer();
+    return true;
+}
 
 SingleInstance::Outcome SingleInstance::TryAcquire() {
     if (lock_->isLocked()) return Outcome::Acquired;
@@ -68,6 +101,7 @@ bool ClaimSingleInstance(SingleInstance& instance, Messenger& messenger) {
     case SingleInstance::Outcome::Acquired:
         return true;
     case SingleInstance::Outcome::HeldByAnotherCopy:
+        instance.KnockOnRunningCopy();
         messenger.Show(nullptr, QStringLiteral("Application is already running"), MessageIcon::Information);
         return false;
     case SingleInstance::Outcome::Unavailable:

@@ -5,10 +5,15 @@
 // Where no lock file can be made at all (a directory in its place, a
 // read-only runtime directory), a second place is tried, and failing that the
 // program starts without the check: only a live copy keeps it from starting.
+// The copy holding the lock also listens on a local socket beside the lock
+// file; a later copy knocks there, and the running copy comes to the front.
 
 #include <QLockFile>
 #include <QString>
+#include <functional>
 #include <memory>
+
+class QLocalServer;
 
 namespace velmora {
 
@@ -30,6 +35,7 @@ public:
 
     explicit SingleInstance(const QString& lockPath = DefaultLockPath(),
                             const QString& fallbackPath = FallbackLockPath());
+    ~SingleInstance();
 
     // Tries the lock file, then the fallback when the first cannot be made.
     Outcome TryAcquire();
@@ -41,17 +47,25 @@ public:
     bool IsHeld() const { return lock_->isLocked(); }
     QString LockPath() const { return path_; }  // the file in use
 
+    // While this copy holds the lock: each later copy's knock calls `knocked`.
+    // False when the socket cannot be opened (the program runs on without it).
+    bool ListenForLaterCopies(std::function<void()> knocked);
+    // Knocks on the running copy's socket; true when it was there.
+    bool KnockOnRunningCopy() const;
+
 private:
     Outcome TryLock();
+    QString SocketPath() const { return path_ + QStringLiteral(".socket"); }
 
     QString path_;
     QString fallbackPath_;
     std::unique_ptr<QLockFile> lock_;
+    std::unique_ptr<QLocalServer> server_;
 };
 
 // The start-up check: true when this copy may go on. When another copy runs,
-// shows "Application is already running" through `messenger` and returns
-// false; when no lock can be made, says so on standard error and goes on.
+// knocks on it, shows "Application is already running" through `messenger`
+// and returns false; when no lock can be made, says so on standard error and goes on.
 bool ClaimSingleInstance(SingleInstance& instance, Messenger& messenger);
 
 }  // namespace velmora

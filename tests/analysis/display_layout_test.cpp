@@ -32,6 +32,32 @@ TEST(DisplayLayout, DesignedSizeKeepsTheDesignedPlaces) {
     }
 }
 
+TEST(DisplayLayout, BelowTheDesignedHeightTheBlockYieldsAndTheWholeFormShows) {
+    // From the lowest room that shows the whole form up to the designed
+    // height, pixel by pixel: the form is as high as the room, the report
+    // keeps its designed height, the block takes the rest and grows back
+    // continuously to its designed size.
+    const double footer = kHeight - kTopHeight - kReportHeight;
+    DisplayLayout before = LayOutDisplay(kWidth * 1.2, kSmallestHeight, kLine, kChrome);
+    EXPECT_NEAR(before.Scale, kSmallestScale, 1e-12);
+    for (double h = kSmallestHeight; h < kHeight; h += 15) {
+        const DisplayLayout l = LayOutDisplay(kWidth * 1.2, h, kLine, kChrome);
+        ASSERT_EQ(l.Height, h) << h;
+        ASSERT_GE(l.Scale, kSmallestScale) << h;
+        ASSERT_LT(l.Scale, 1.0) << h;
+        ASSERT_NEAR(l.Report.Height, kReportHeight, 1e-9) << h;
+        ASSERT_NEAR(l.Report.Top, kTopHeight * l.Scale, 1e-9) << h;
+        ASSERT_NEAR(l.Report.Bottom() + footer, h, 1e-9) << h;
+        ASSERT_NEAR(l.TopLeft, (kWidth * 1.2 - kWidth * l.Scale) / 2, 1e-9) << h;
+        ASSERT_LE((l.Scale - before.Scale) * kTopHeight, 15 + 1e-9) << h;
+        before = l;
+    }
+    // The designed height: the designed block again.
+    EXPECT_EQ(LayOutDisplay(kWidth * 1.2, kHeight, kLine, kChrome).Scale, 1.0);
+    // A room lower than that keeps the designed layout, to be scrolled.
+    EXPECT_EQ(LayOutDisplay(kWidth * 1.2, kSmallestHeight - 15, kLine, kChrome).Height, kHeight);
+}
+
 TEST(DisplayLayout, ExtraHeightGoesToTheReportFirst) {
     // A little more height: the report takes all of it and a little of the
     // block's, so it grows by more than the room did.

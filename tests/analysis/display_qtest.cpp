@@ -85,6 +85,8 @@ private slots:
     void growingFormKeepsEverythingApart();
     void backAtTheDesignedSizeEverythingIsWhereItWas();
     void reportReadAndScrolledByKeyboard();
+    void theFocusedSignIsFramed_data();
+    void theFocusedSignIsFramed();
 };
 
 namespace {
@@ -230,6 +232,51 @@ void DisplayTest::backAtTheDesignedSizeEverythingIsWhereItWas() {
         QCOMPARE(it.key()->geometry(), it.value());
         QCOMPARE(it.key()->font().pointSizeF(), points[it.key()]);
     }
+}
+
+void DisplayTest::theFocusedSignIsFramed_data() {
+    QTest::addColumn<int>("sign");
+    QTest::addColumn<bool>("arudhas");  // the focus on the sign's arudhas, not its bodies
+    for (const int sign : {0, 3, 8, 11}) {
+        QTest::addRow("%s bodies", frmDisplay::kSignEnglishNames[sign]) << sign << false;
+        QTest::addRow("%s arudhas", frmDisplay::kSignEnglishNames[sign]) << sign << true;
+    }
+}
+
+void DisplayTest::theFocusedSignIsFramed() {
+    // The cell with the keyboard focus is outlined in a strong blue that the
+    // chart uses nowhere else (the arudhas are pure blue, 0 0 255); the other
+    // cells stay as they were.
+    QFETCH(int, sign);
+    QFETCH(bool, arudhas);
+    CapturedServices s;
+    frmDisplay form(WorkedChartTexts(), s.services);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const auto outlinePixels = [&form](int cell) {
+        const QImage image = form.fraBirthchart->grab(form.shpHora[cell]->geometry()).toImage();
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb c = image.pixel(x, y);
+                n += qBlue(c) > 150 && qRed(c) < 60 && qGreen(c) - qRed(c) > 40 && qGreen(c) < 120;
+            }
+        return n;
+    };
+    form.RTB->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), form.RTB);
+    QCOMPARE(outlinePixels(sign), 0);
+    QWidget* target = arudhas ? static_cast<QWidget*>(form.lblArudha[sign]) : form.signLabels[sign];
+    target->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(QApplication::focusWidget(), target);
+    const QSize cell = form.shpHora[sign]->size();
+    QVERIFY2(outlinePixels(sign) >= 2 * (cell.width() + cell.height()), qPrintable(QString::number(outlinePixels(sign))));
+    QCOMPARE(outlinePixels((sign + 1) % kSignCount), 0);
+    // Away again: the outline goes.
+    form.RTB->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), form.RTB);
+    QCOMPARE(outlinePixels(sign), 0);
 }
 
 void DisplayTest::reportReadAndScrolledByKeyboard() {

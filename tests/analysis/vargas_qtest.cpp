@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -58,6 +59,10 @@ private slots:
     void summaryTableAndPeriods();
     void styleIsKeptAndRedrawn();
     void housesAreNamedForScreenReaders();
+    void escapeClosesThePage_data();
+    void escapeClosesThePage();
+    void theFocusedHouseIsFramed_data();
+    void theFocusedHouseIsFramed();
     void screenshots();
 };
 
@@ -160,6 +165,72 @@ void VargasTest::housesAreNamedForScreenReaders() {
     page.cboStyle->setFocus();
     QTest::keyClick(page.cboStyle, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), page.rashi->HouseSpot(1));
+}
+
+void VargasTest::escapeClosesThePage_data() {
+    QTest::addColumn<QString>("focus");  // the object the keyboard is in
+    QTest::newRow("style list") << "cboStyle";
+    QTest::newRow("a house of the chart") << "house3";
+    QTest::newRow("nakshatra table") << "tblNakshatras";
+    QTest::newRow("dasha periods") << "treeDasha";
+}
+
+void VargasTest::escapeClosesThePage() {
+    QFETCH(QString, focus);
+    CapturedServices s;
+    const auto run = BangaloreRun(s.clock.today);
+    frmDisplay form(run->Result, s.services);
+    form.show();
+    form.ShowVargas();
+    frmVargas* page = form.Vargas();
+    QApplication::setActiveWindow(page);
+    QVERIFY(QTest::qWaitForWindowActive(page));
+    auto* target = page->findChild<QWidget*>(focus);
+    QVERIFY(target);
+    target->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(QApplication::focusWidget(), target);
+    QTest::keyClick(target, Qt::Key_Escape);
+    QTRY_VERIFY(!page->isVisible());
+    QVERIFY(form.isVisible());
+    // The button brings it back.
+    form.cmdVargas->click();
+    QVERIFY(page->isVisible());
+}
+
+void VargasTest::theFocusedHouseIsFramed_data() {
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("house");
+    for (const ChartStyle style : {ChartStyle::South, ChartStyle::North}) {
+        for (const int house : {1, 2, 3, 4, 7, 12}) {
+            QTest::addRow("%s house %d", ChartStyleName(style).data(), house) << int(style) << house;
+        }
+    }
+}
+
+void VargasTest::theFocusedHouseIsFramed() {
+    // The focused house shows an outline in a strong colour that no other
+    // part of the chart uses: count its pixels with and without the focus.
+    QFETCH(int, style);
+    QFETCH(int, house);
+    CapturedServices s;
+    const auto run = BangaloreRun(s.clock.today);
+    const ResultFormTexts& r = run->Result;
+    const auto strongBlue = [](QRgb c) { return qBlue(c) > 150 && qRed(c) < 60 && qGreen(c) < 120; };
+    const auto count = [&](int focused) {
+        QImage image(400, 400, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        ChartView::Paint(painter, QRectF(10, 10, 380, 380), QStringLiteral("Rashi"),
+                         EntriesFromCaptions(r.navamsaBoxes, nullptr), 0, ChartStyle(style), focused);
+        painter.end();
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) n += strongBlue(image.pixel(x, y));
+        return n;
+    };
+    QCOMPARE(count(0), 0);
+    // At least a line of 2 pixels round a house a quarter of the chart wide.
+    QVERIFY2(count(house) >= 2 * 95, qPrintable(QString::number(count(house))));
 }
 
 void VargasTest::screenshots() {

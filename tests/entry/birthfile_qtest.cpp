@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
@@ -16,6 +17,7 @@
 #include <unistd.h>
 
 #include "analysis/AnalysisRun.h"
+#include "analysis/frmDisplay.h"
 #include "birthfile/BirthFile.h"
 #include "entry/frmMain.h"
 #include "shell/MDI.h"
@@ -36,6 +38,13 @@ FormFields Bangalore() {
     f.Name = "ASHA RAO KUMAR";
     f.Second = 30;
     return f;
+}
+
+// The program showing the chart of `fields` in its main window.
+void ShowChart(Shell& shell, const FormFields& fields) {
+    shell.Start();
+    shell.InputForm()->SetFields(fields);
+    shell.InputForm()->RunAnalysis();
 }
 
 QAction* Action(QWidget* window, const char* name) {
@@ -260,9 +269,7 @@ private slots:
         AnalysisRun run;
         CapturedServices s;
         Shell shell(run, s.services, [](int) {});
-        shell.Start();
-        shell.InputForm()->SetFields(Bangalore());
-        shell.InputForm()->RunAnalysis();
+        ShowChart(shell, Bangalore());
         QVERIFY(shell.MainWindow());
         QCOMPARE(shell.MainWindow()->mnuSave->text(), QStringLiteral("Save Birth Data…"));
         const QString path = dir_.filePath(QStringLiteral("from-chart.velmora"));
@@ -307,6 +314,82 @@ private slots:
         QVERIFY(SameFields(form.Fields(), before));
         emit recent->aboutToShow();
         QCOMPARE(recent->actions().size(), 1);
+    }
+
+    void aSaveFromTheMainWindowIsOnEveryRecentListAtOnce() {
+        QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).clear();
+        AnalysisRun run;
+        CapturedServices s;
+        Shell shell(run, s.services, [](int) {});
+        ShowChart(shell, Bangalore());
+        MDI* window = shell.MainWindow();
+        QVERIFY(window);
+        auto* formRecent = shell.InputForm()->findChild<QMenu*>(QStringLiteral("mnuRecent"));
+        auto* windowRecent = window->findChild<QMenu*>(QStringLiteral("mnuRecent"));
+        QVERIFY(formRecent);
+        QVERIFY2(windowRecent, "the main window has Recent Birth Files");
+        QVERIFY(!formRecent->isEnabled());
+        QVERIFY(!windowRecent->isEnabled());
+
+        s.files.answers = {dir_.filePath(QStringLiteral("saved-from-chart.velmora"))};
+        window->mnuSave->trigger();
+        // The input form's list, grey until now, offers it without a restart;
+        // the main window's as soon as its File menu opens.
+        QVERIFY(formRecent->isEnabled());
+        QCOMPARE(formRecent->actions().size(), 1);
+        emit window->findChild<QMenu*>(QStringLiteral("mnuFile"))->aboutToShow();
+        QVERIFY(windowRecent->isEnabled());
+        QCOMPARE(windowRecent->actions().size(), 1);
+        QCOMPARE(windowRecent->actions()[0]->text(), QStringLiteral("&1 saved-from-chart.velmora"));
+        shell.Shutdown();
+    }
+
+    void theMainWindowOpensABirthFileAndShowsItsChart_data() {
+        QTest::addColumn<bool>("fromRecent");
+        QTest::newRow("File > Open Birth Data") << false;
+        QTest::newRow("File > Recent Birth Files") << true;
+    }
+    void theMainWindowOpensABirthFileAndShowsItsChart() {
+        QFETCH(bool, fromRecent);
+        QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).clear();
+        AnalysisRun run;
+        CapturedServices s;
+        FormFields rama = Bangalore();
+        rama.Name = "RAMA";
+        rama.Day = 20;
+        const QString path = dir_.filePath(QStringLiteral("rama.velmora"));
+        {
+            frmMain saving(run, s.services);
+            saving.SetFields(rama);
+            QVERIFY(saving.SaveBirthFile(path));
+        }
+        Shell shell(run, s.services, [](int) {});
+        ShowChart(shell, Bangalore());
+        MDI* first = shell.MainWindow();
+        QVERIFY(first);
+        if (fromRecent) {
+            auto* recent = first->findChild<QMenu*>(QStringLiteral("mnuRecent"));
+            QVERIFY(recent);
+            emit recent->aboutToShow();
+            QCOMPARE(recent->actions().size(), 1);
+            recent->actions()[0]->trigger();
+        } else {
+            auto* open = first->findChild<QAction*>(QStringLiteral("mnuOpen"));
+            QVERIFY2(open, "the main window has Open Birth Data");
+            QCOMPARE(open->text(), QStringLiteral("&Open Birth Data…"));
+            s.files.answers = {path};
+            open->trigger();
+        }
+        QVERIFY(s.messenger.shown.empty());
+        // The file's chart in a new main window; Back shows its fields.
+        QVERIFY(shell.MainWindow());
+        QVERIFY(shell.MainWindow() != first);
+        QCOMPARE(shell.MainWindow()->Display()->lblName->text(), QStringLiteral("RAMA"));
+        QVERIFY(!shell.InputForm()->isVisible());
+        shell.Back();
+        QVERIFY(shell.InputForm()->isVisible());
+        QVERIFY(SameFields(shell.InputForm()->Fields(), rama));
+        shell.Shutdown();
     }
 
 private:

@@ -87,8 +87,38 @@ private slots:
         MDI window(Chart(), s.services);
         QCOMPARE(Action(&window, "mnuPrint")->text(), QStringLiteral("&Print…"));
         QCOMPARE(Action(&window, "mnuPrint")->shortcut(), QKeySequence(QKeySequence::Print));
-        QCOMPARE(Action(&window, "mnuExportPdf")->text(), QStringLiteral("Export as &PDF…"));
+        QCOMPARE(Action(&window, "mnuExportPdf")->text(), QStringLiteral("&Export as PDF…"));
         QCOMPARE(Action(&window, "mnuExportImage")->text(), QStringLiteral("Export Chart as &Image…"));
+    }
+
+    // The page header writes the date with the month's name, the day first,
+    // and the time with two digits each; the result form's details keep
+    // their own form ("March/5/1980", "9:5").
+    void thePageHeaderWritesTheDateInFullAndTheTimeWithTwoDigits_data() {
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("hour");
+        QTest::addColumn<int>("minute");
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("details");
+        QTest::newRow("morning") << 5 << 9 << 5 << "ASHA RAO, born 5 March 1980 at 09:05" << "March/5/1980 9:5";
+        QTest::newRow("midnight") << 12 << 0 << 0 << "ASHA RAO, born 12 March 1980 at 00:00" << "March/12/1980 0:0";
+        QTest::newRow("evening") << 31 << 23 << 30 << "ASHA RAO, born 31 March 1980 at 23:30"
+                                 << "March/31/1980 23:30";
+    }
+    void thePageHeaderWritesTheDateInFullAndTheTimeWithTwoDigits() {
+        QFETCH(int, day);
+        QFETCH(int, hour);
+        QFETCH(int, minute);
+        QFETCH(QString, header);
+        QFETCH(QString, details);
+        FormFields f = Bangalore(false);
+        f.Day = day - 1;
+        f.Hour = hour;
+        f.Minute = minute;
+        AnalysisRun run;
+        QVERIFY(run.RunAnalysis(f, EnglishMonthNames()).Passed());
+        QCOMPARE(PrintDocument(run.Result).HeaderText(), header);
+        QCOMPARE(QString::fromStdString(run.Result.lblDOB + " " + run.Result.lblTOB), details);
     }
 
     void thePdfHoldsThePositionsAndTheReportInOrder_data() {

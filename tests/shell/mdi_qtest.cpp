@@ -81,7 +81,8 @@ void MdiTest::stripsButtonsAndMenus() {
     QStringList file;
     for (QAction* a : window.menuBar()->actions()[0]->menu()->actions())
         file << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + "=" + a->text());
-    QCOMPARE(file, QStringList({"mnuSave=Save Birth Data…", "-", "mnuPrint=&Print…", "mnuExportPdf=Export as &PDF…",
+    QCOMPARE(file, QStringList({"mnuOpen=&Open Birth Data…", "mnuSave=Save Birth Data…",
+                                "mnuRecent=&Recent Birth Files", "-", "mnuPrint=&Print…", "mnuExportPdf=&Export as PDF…",
                                 "mnuExportImage=Export Chart as &Image…", "-", "mnuBack=&Back", "mnuExit=E&xit"}));
     QStringList help;
     for (QAction* a : window.menuBar()->actions()[1]->menu()->actions()) {

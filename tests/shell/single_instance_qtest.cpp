@@ -106,6 +106,7 @@ private slots:
     void unusableLockPlaceIsNotAnotherCopy_data();
     void unusableLockPlaceIsNotAnotherCopy();
     void liveCopyOnTheFallbackStillGivesWay();
+    void aSecondStartCallsTheRunningCopyToTheFront();
 };
 
 void SingleInstanceTest::secondCopyGivesWayFirstCopyUntouched() {
@@ -249,6 +250,25 @@ void SingleInstanceTest::liveCopyOnTheFallbackStillGivesWay() {
     QVERIFY(!ClaimSingleInstance(second, messenger));
     QCOMPARE(messenger.shown.size(), std::size_t{1});
     QCOMPARE(messenger.shown[0].text, QStringLiteral("Application is already running"));
+}
+
+void SingleInstanceTest::aSecondStartCallsTheRunningCopyToTheFront() {
+    QTemporaryDir dir;
+    const QString lock = dir.filePath(QStringLiteral("velmora.lock"));
+    SingleInstance running(lock);
+    QVERIFY(running.Acquire());
+    int knocks = 0;
+    QVERIFY(running.ListenForLaterCopies([&knocks] { ++knocks; }));
+
+    // Each later start knocks once and still gives its message.
+    for (int start = 1; start <= 2; ++start) {
+        int status = -1;
+        Copy later("--start", lock);
+        QCOMPARE(later.RunToEnd(&status), QStringLiteral("Application is already running|information"));
+        QCOMPARE(status, 0);
+        QTRY_COMPARE(knocks, start);
+    }
+    QVERIFY(running.IsHeld());
 }
 
 int main(int argc, char** argv) {
