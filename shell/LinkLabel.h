@@ -19,11 +19,13 @@ signals:
     void activated();  // after the page was handed to the opener
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Activate();
+    void TakeFocus();
 
     WebOpener& web_;
     WebPage page_;

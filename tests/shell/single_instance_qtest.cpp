@@ -6,6 +6,7 @@
 //   single_instance_qtest --start LOCK   the start-up check; prints "started"
 //                                        or the message it would have shown
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
@@ -15,6 +16,7 @@
 #include <iostream>
 #include <string>
 
+#include "shell/FirstPaint.h"
 #include "shell/SingleInstance.h"
 #include "tests/entry/CaptureServices.h"
 
@@ -107,6 +109,7 @@ private slots:
     void unusableLockPlaceIsNotAnotherCopy();
     void liveCopyOnTheFallbackStillGivesWay();
     void aSecondStartCallsTheRunningCopyToTheFront();
+    void theSocketOpensOnceTheFormIsOnScreen();
 };
 
 void SingleInstanceTest::secondCopyGivesWayFirstCopyUntouched() {
@@ -271,13 +274,36 @@ void SingleInstanceTest::aSecondStartCallsTheRunningCopyToTheFront() {
     QVERIFY(running.IsHeld());
 }
 
+// The program opens the socket only after its form's first paint (so that the
+// form appears sooner): a later start must still find it then.
+void SingleInstanceTest::theSocketOpensOnceTheFormIsOnScreen() {
+    QTemporaryDir dir;
+    const QString lock = dir.filePath(QStringLiteral("velmora.lock"));
+    SingleInstance running(lock);
+    QVERIFY(running.Acquire());
+    int knocks = 0;
+    bool listening = false;
+    QWidget form;
+    AfterFirstPaint::Run(&form, [&] { listening = running.ListenForLaterCopies([&knocks] { ++knocks; }); });
+    QCoreApplication::processEvents();
+    QVERIFY(!listening);  // not yet: the form has not been shown
+    QVERIFY(!running.KnockOnRunningCopy());
+
+    form.show();
+    QTRY_VERIFY(listening);
+    int status = -1;
+    Copy later("--start", lock);
+    QCOMPARE(later.RunToEnd(&status), QStringLiteral("Application is already running|information"));
+    QTRY_COMPARE(knocks, 1);
+}
+
 int main(int argc, char** argv) {
     if (argc == 3 && (qstrcmp(argv[1], "--hold") == 0 || qstrcmp(argv[1], "--start") == 0)) {
         QCoreApplication app(argc, argv);
         const QString lock = QString::fromLocal8Bit(argv[2]);
         return qstrcmp(argv[1], "--hold") == 0 ? Hold(lock) : Start(lock);
     }
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     SingleInstanceTest test;
     return QTest::qExec(&test, argc, argv);
 }
