@@ -10,8 +10,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <mutex>
 #include <optional>
 #include <stdexcept>
+#include <unordered_set>
 
 #include "engine/Quoted.h"
 #include "entry/PosixTz.h"
@@ -41,8 +43,13 @@ std::string HourMinute(const date::local_seconds& t) {
     return TwoDigits(static_cast<int>(hms.hours().count())) + ":" + TwoDigits(static_cast<int>(hms.minutes().count()));
 }
 
-// The directory date/tz reads the compiled zone files from.
-constexpr std::string_view kZoneDatabase = "/usr/share/zoneinfo";
+// The directory date/tz reads the compiled zone files from: the system's,
+// or its "uclibc" subfolder where that exists, as the library itself chooses.
+std::filesystem::path ZoneFolder() {
+    std::filesystem::path folder = "/usr/share/zoneinfo";
+    if (std::error_code e; std::filesystem::exists(folder / "uclibc", e)) folder /= "uclibc";
+    return folder;
+}
 constexpr std::uintmax_t kLargestZoneFile = 1 << 20;
 // Zone files list their changes to 2037 (a few, such as Africa/Casablanca, to
 // 2087); a period reaching past this year is the last one listed.
@@ -76,7 +83,7 @@ std::optional<PosixTz> FooterRule(const date::time_zone& zone) {
     if (!IsPlainZoneName(name)) return std::nullopt;
     namespace fs = std::filesystem;
     std::error_code error;
-    const fs::path folder = fs::canonical(fs::path(kZoneDatabase), error);
+    const fs::path folder = fs::canonical(ZoneFolder(), error);
     if (error) return std::nullopt;
     const fs::path file = fs::canonical(folder / name, error);
     if (error || !fs::is_regular_file(file, error)) return std::nullopt;
@@ -151,9 +158,7 @@ namespace {
 // comes after the headers it reads with exceptions. The file is where the
 // library looks for it (its build for Debian reads the system's zone files).
 bool ZoneFileHeadersSound(std::string_view zoneId) {
-    std::filesystem::path folder = "/usr/share/zoneinfo";
-    if (std::error_code e; std::filesystem::exists(folder / "uclibc", e)) folder /= "uclibc";
-    std::ifstream file(folder / zoneId, std::ios::binary);
+    std::ifstream file(ZoneFolder() / zoneId, std::ios::binary);
     if (!file) return true;  // a zone the library knows otherwise
     const auto header = [&file](std::uint64_t at, char& version, std::uint64_t& dataBytes) {
         std::array<unsigned char, 44> h{};
@@ -173,6 +178,21 @@ bool ZoneFileHeadersSound(std::string_view zoneId) {
     return version == 0 || (header(44 + dataBytes, second, ignored) && second == version);
 }
 
+// The library reads a zone's file once, at its first use of the zone, and
+// keeps what it read for the rest of the process; so the headers need
+// checking only until they have been found sound once. Remembering that
+// keeps a file's opening and reading off every later look-up (a batch of
+// lines in one zone read its file once a line, half of a line's time).
+bool ZoneFileHeaderChecked(const date::time_zone& zone) {
+    static std::mutex guard;
+    static std::unordered_set<const date::time_zone*> sound;
+    const std::lock_guard lock(guard);
+    if (sound.contains(&zone)) return true;
+    if (!ZoneFileHeadersSound(zone.name())) return false;
+    sound.insert(&zone);
+    return true;
+}
+
 // A zone file the library cannot read makes it throw from any call.
 ZoneLookup LookUpZoneUnguarded(std::string_view zoneId, const LocalClock& clock, RepeatedHour repeated) {
     ZoneLookup result;
@@ -184,7 +204,7 @@ ZoneLookup LookUpZoneUnguarded(std::string_view zoneId, const LocalClock& clock,
                          " in the time-zone database (give an id such as Asia/Kolkata or Europe/London)";
         return result;
     }
-    if (!ZoneFileHeadersSound(zoneId)) throw std::runtime_error("its file is not a TZif file");
+    if (!ZoneFileHeaderChecked(*zone)) throw std::runtime_error("its file is not a TZif file");
     const date::year_month_day ymd{date::year{clock.Year}, date::month{static_cast<unsigned>(clock.Month)},
                                    date::day{static_cast<unsigned>(clock.Day)}};
     if (!ymd.ok()) {
