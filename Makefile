@@ -69,9 +69,9 @@ bench: build
 # Renders the input form and the main window with a chart to PNG, without a
 # display: at the opening size, maximised on a 1600x1200 screen, at 200 %, and
 # every window on a 1024x768 screen.
-SCREEN_1600 = offscreen:configfile=tests/shell/screen-1600x1200.json
-SCREEN_1280 = offscreen:configfile=tests/shell/screen-1280x1024.json
-SCREEN_1024 = offscreen:configfile=tests/shell/screen-1024x768.json
+SCREEN_1600 = offscreen:configfile=tests/gui/shell/screen-1600x1200.json
+SCREEN_1280 = offscreen:configfile=tests/gui/shell/screen-1280x1024.json
+SCREEN_1024 = offscreen:configfile=tests/gui/shell/screen-1024x768.json
 screenshots: build
 	QT_QPA_PLATFORM=offscreen VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/frmMain_screens_qtest
 	QT_QPA_PLATFORM=offscreen VELMORA_SCREENSHOT_DIR=docs/screenshots $(BUILD)/tests/mdi_qtest screenshot

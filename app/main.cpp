@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "analysis/AnalysisRun.h"
-#include "analysis/ChartStyle.h"
+#include "run/AnalysisRun.h"
+#include "presentation/ChartStyle.h"
 #include "entry/frmMain.h"
 #include "shell/AppIcon.h"
 #include "shell/FileDialogs.h"

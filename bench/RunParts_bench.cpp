@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "analysis/GrahaArudha.h"
-#include "analysis/ReportTables.h"
-#include "analysis/ReportWriter.h"
+#include "chart/GrahaArudha.h"
+#include "report/ReportTables.h"
+#include "report/ReportWriter.h"
 
 namespace {
 

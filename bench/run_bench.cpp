@@ -7,9 +7,9 @@
 #include <array>
 #include <string>
 
-#include "analysis/AnalysisRun.h"
+#include "run/AnalysisRun.h"
 #include "cli/BatchRunner.h"
-#include "entry/FormFields.h"
+#include "birth/FormFields.h"
 
 namespace {
 

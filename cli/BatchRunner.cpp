@@ -8,7 +8,7 @@
 #include "cli/CsvRow.h"
 #include "cli/JsonRenderer.h"
 #include "cli/RequestScanner.h"
-#include "engine/Quoted.h"
+#include "text/Quoted.h"
 
 namespace velmora::cli {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/AnalysisRun.h"
+#include "run/AnalysisRun.h"
 #include "cli/BatchProgress.h"
 #include "cli/ChartFields.h"
 #include "cli/ChartRequest.h"

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "analysis/AnalysisRun.h"
-#include "analysis/ChartStyle.h"
+#include "run/AnalysisRun.h"
+#include "presentation/ChartStyle.h"
 #include "cli/NorthIndianChart.h"
 
 namespace velmora::cli {

@@ -2,12 +2,12 @@
 
 #include <array>
 
-#include "analysis/ReportText.h"
-#include "analysis/Vimshottari.h"
+#include "report/ReportText.h"
+#include "chart/Vimshottari.h"
 #include "cli/CsvRow.h"
 #include "cli/JsonWriter.h"
 #include "engine/NameTables.h"
-#include "engine/Quoted.h"
+#include "text/Quoted.h"
 
 namespace velmora::cli {
 

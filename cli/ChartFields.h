@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/AnalysisRun.h"
+#include "run/AnalysisRun.h"
 
 namespace velmora::cli {
 

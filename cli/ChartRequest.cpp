@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "atlas/Atlas.h"
-#include "engine/Quoted.h"
-#include "entry/KeyFilters.h"
-#include "entry/ZoneTable.h"
+#include "text/Quoted.h"
+#include "birth/KeyFilters.h"
+#include "birth/ZoneTable.h"
 
 namespace velmora::cli {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/AnalysisRun.h"
-#include "entry/FormFields.h"
+#include "run/AnalysisRun.h"
+#include "birth/FormFields.h"
 
 namespace velmora::cli {
 

@@ -19,8 +19,8 @@
 #include "cli/ChartRequest.h"
 #include "cli/JsonRenderer.h"
 #include "cli/TextRenderer.h"
-#include "engine/Quoted.h"
-#include "entry/ZoneTable.h"
+#include "text/Quoted.h"
+#include "birth/ZoneTable.h"
 
 namespace velmora::cli {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/Vimshottari.h"
+#include "chart/Vimshottari.h"
 
 namespace velmora::cli {
 

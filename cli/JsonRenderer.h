@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/AnalysisRun.h"
+#include "run/AnalysisRun.h"
 #include "cli/ChartFields.h"
 
 namespace velmora::cli {

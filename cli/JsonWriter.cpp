@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/Utf8.h"
+#include "text/Utf8.h"
 #include "cli/NumberText.h"
 
 namespace velmora::cli {

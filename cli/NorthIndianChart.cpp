@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "analysis/ChartState.h"
-#include "analysis/ChartStyle.h"
+#include "chart/ChartState.h"
+#include "presentation/ChartStyle.h"
 #include "cli/Ansi.h"
 
 namespace velmora::cli {

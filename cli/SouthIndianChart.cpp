@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/SouthIndianGrid.h"
+#include "presentation/SouthIndianGrid.h"
 #include "cli/Ansi.h"
 
 namespace velmora::cli {

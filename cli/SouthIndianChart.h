@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "analysis/GrahaArudha.h"
+#include "chart/GrahaArudha.h"
 #include "engine/NameTables.h"
 
 namespace velmora::cli {

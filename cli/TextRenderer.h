@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "analysis/AnalysisRun.h"
-#include "analysis/ChartStyle.h"
+#include "run/AnalysisRun.h"
+#include "presentation/ChartStyle.h"
 
 namespace velmora::cli {
 

@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
-"""Writes the expected change-overs of tests/entry/PosixTzChanges.inc with the
+"""Writes the expected change-overs of tests/core/birth/PosixTzChanges.inc with the
 C library's own reading of POSIX TZ strings (glibc's tzset and localtime,
 through Python's time module), independent of Velmora's parser.
 
-    python3 tools/posix-tz-table.py > tests/entry/PosixTzChanges.inc
+    python3 tools/posix-tz-table.py > tests/core/birth/PosixTzChanges.inc
 
 Rows: TZ string, the Universal Time of a change (seconds since 1970), and the
 reading (offset, daylight saving, abbreviation) a second before it and at it."""

@@ -2,7 +2,7 @@
 # How long velmora takes to show its input form, against a minimal Qt widgets
 # window on the same machine: both started RUNS times in turn (default 30)
 # under one Xvfb display, each timed from just before its start to its first
-# paint (VELMORA_STARTUP_PROBE, shell/StartupProbe.h). Prints the medians in
+# paint (VELMORA_STARTUP_PROBE, gui/shell/StartupProbe.h). Prints the medians in
 # milliseconds and their ratio twice: with a D-Bus session bus, as on a
 # desktop, and without one, as under a bare xvfb-run (Qt then starts a bus of
 # its own for the accessibility bridge).

@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
-"""Writes entry/UnicodeLetters.inc, the tables the name box's key filter reads:
+"""Writes core/birth/UnicodeLetters.inc, the tables the name box's key filter reads:
 the code point ranges of Unicode letters and marks (general categories L* and
 M*), and the capitals of the lower-case letters of Latin-1 Supplement and
 Latin Extended-A (one character each; ß, ŉ and ĸ have none), from Python's
 unicodedata.
 
-    python3 tools/unicode-letters.py > entry/UnicodeLetters.inc"""
+    python3 tools/unicode-letters.py > core/birth/UnicodeLetters.inc"""
 
 import unicodedata
 

@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
-"""Writes the expected zone offsets of tests/entry/ZoneRuleYears.inc with
+"""Writes the expected zone offsets of tests/core/birth/ZoneRuleYears.inc with
 Python's zoneinfo, an implementation independent of Velmora's, reading the
 same system tzdata (/usr/share/zoneinfo).
 
-    python3 tools/zoneinfo-table.py > tests/entry/ZoneRuleYears.inc
+    python3 tools/zoneinfo-table.py > tests/core/birth/ZoneRuleYears.inc
 
 Rows: zone, local clock, how often the clock showed it, and the reading
 (offset, daylight saving, abbreviation, standard offset) before and after the

@@ -17,9 +17,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "analysis/AnalysisRun.h"
-#include "analysis/ChartStyle.h"
-#include "analysis/frmDisplay.h"
+#include "run/AnalysisRun.h"
+#include "presentation/ChartStyle.h"
+#include "result/frmDisplay.h"
 #include "entry/frmMain.h"
 #include "shell/Preferences.h"
 #include "shell/MDI.h"

@@ -1,0 +1,161 @@
+#include "ephemeris/PreciseEphemeris.h"
+
+#include <swephexp.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#ifndef VELMORA_SWE_DATA_DIR
+#define VELMORA_SWE_DATA_DIR "/usr/share/libswe/ephe"
+#endif
+
+namespace velmora {
+
+namespace {
+
+constexpr int kSiderealBodies = 8;  // Sun … Rahu; Ketu and the ascendant follow from them
+constexpr int kRahu = 7, kKetu = 8, kAscendant = 9;
+
+constexpr std::array<int, kSiderealBodies - 1> kPlanetCodes = {SE_SUN,  SE_MOON,    SE_MERCURY, SE_VENUS,
+                                                                SE_MARS, SE_JUPITER, SE_SATURN};
+
+// Into 0 ≤ x < 360; the library's longitudes already are, this keeps it so.
+double ZeroTo360(double x) {
+    x = std::fmod(x, 360.0);
+    if (x < 0) x += 360.0;
+    if (x >= 360.0) x -= 360.0;
+    return x;
+}
+
+std::string LibraryMessage(const char* what, const char* serr) {
+    std::string message = "The Swiss Ephemeris could not compute ";
+    message += what;
+    if (serr[0] != '\0') {
+        message += ": ";
+        message += serr;
+    }
+    while (!message.empty() && (message.back() == ' ' || message.back() == '\n')) message.pop_back();
+    return message;
+}
+
+}  // namespace
+
+PreciseEphemeris::PreciseEphemeris(std::string dataDirectory) : dataDirectory_(std::move(dataDirectory)) {}
+
+std::string PreciseEphemeris::DefaultDataDirectory() {
+    if (const char* fromEnvironment = std::getenv("SE_EPHE_PATH"); fromEnvironment && *fromEnvironment)
+        return fromEnvironment;
+    return VELMORA_SWE_DATA_DIR;
+}
+
+bool PreciseEphemeris::DataFilesPresent() {
+    if (dataFiles_ < 0) {
+        // The planets' and the Moon's files for 1800–2399 cover the form's years.
+        std::error_code error;
+        const std::filesystem::path dir(dataDirectory_);
+        dataFiles_ = std::filesystem::is_regular_file(dir / "sepl_18.se1", error) &&
+                             std::filesystem::is_regular_file(dir / "semo_18.se1", error)
+                         ? 1
+                         : 0;
+    }
+    return dataFiles_ == 1;
+}
+
+bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double latitude, double longitude,
+                                          NodeKind node) {
+    const bool files = DataFilesPresent();
+    if (files && !pathSet_) {
+        swe_set_ephe_path(dataDirectory_.c_str());
+        pathSet_ = true;
+    }
+    const std::int32_t source = files ? SEFLG_SWIEPH : SEFLG_MOSEPH;
+    swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
+
+    const double jd = instant.UniversalJulianDate();
+    char serr[AS_MAXCH] = "";
+    std::array<double, kBodyCount> longitudes{};
+    std::array<double, kBodyCount> speeds{};
+    bool analytical = !files;
+
+    auto compute = [&](int code, int body, const char* what) {
+        double x[6] = {};
+        serr[0] = '\0';
+        const std::int32_t flags = swe_calc_ut(jd, code, source | SEFLG_SPEED | SEFLG_SIDEREAL, x, serr);
+        if (flags < 0 || !std::isfinite(x[0]) || !std::isfinite(x[3])) {
+            Error = LibraryMessage(what, serr);
+            return false;
+        }
+        // Asked for the data files and given the series: a file is missing
+        // or does not cover the date.
+        if ((flags & SEFLG_MOSEPH) != 0) analytical = true;
+        longitudes[body] = ZeroTo360(x[0]);
+        speeds[body] = x[3];
+        return true;
+    };
+    static constexpr const char* kWhat[kSiderealBodies] = {"the Sun",  "the Moon",   "Mercury", "Venus",
+                                                            "Mars",    "Jupiter",    "Saturn",  "the lunar node"};
+    for (int body = 0; body < kRahu; ++body)
+        if (!compute(kPlanetCodes[body], body, kWhat[body])) return false;
+    if (!compute(node == NodeKind::True ? SE_TRUE_NODE : SE_MEAN_NODE, kRahu, kWhat[kRahu])) return false;
+    longitudes[kKetu] = ZeroTo360(longitudes[kRahu] + 180.0);
+    speeds[kKetu] = speeds[kRahu];
+
+    double cusps[13] = {};
+    double ascmc[10] = {};
+    serr[0] = '\0';
+    if (swe_houses_ex(jd, SEFLG_SIDEREAL, latitude, longitude, 'W', cusps, ascmc) < 0 ||
+        !std::isfinite(ascmc[0])) {
+        Error = LibraryMessage("the ascendant", serr);
+        return false;
+    }
+    longitudes[kAscendant] = ZeroTo360(ascmc[0]);
+
+    double ayanamsa = 0;
+    if (swe_get_ayanamsa_ex_ut(jd, source, &ayanamsa, serr) < 0 || !std::isfinite(ayanamsa)) {
+        Error = LibraryMessage("the ayanamsa", serr);
+        return false;
+    }
+
+    Longitudes = longitudes;
+    Speeds = speeds;
+    Ayanamsa = ayanamsa;
+    JulianDateUT = jd;
+    Analytical = analytical;
+    Node = node;
+    Error.clear();
+    for (int body = 0; body < kBodyCount; ++body) {
+        double x = Longitudes[body];
+        LongitudeTextsInto(x, LongTexts[body], PositionLabels[body]);
+    }
+    return true;
+}
+
+void PreciseEphemeris::ReleaseThreadState() { swe_close(); }
+
+std::string PreciseEphemeris::Description() const {
+    // Moshier's series stand in when the data files are missing.
+    std::string text = Analytical ? "Precise: Swiss Ephemeris (Moshier)" : "Precise: Swiss Ephemeris";
+    text += ", Lahiri ";
+    text += DegreesMinutesSeconds(Ayanamsa);
+    text += Node == NodeKind::True ? ", true node" : ", mean node";
+    return text;
+}
+
+std::string DegreesMinutesSeconds(double degrees) {
+    const double x = std::fabs(degrees);
+    const double d = std::floor(x);
+    const double m = std::floor(60 * (x - d));
+    const double s = std::floor(60 * (60 * (x - d) - m));
+    std::string text = degrees < 0 ? "-" : "";
+    text += std::to_string(static_cast<long long>(d));
+    text += "\u00B0 ";
+    text += std::to_string(static_cast<long long>(m));
+    text += "\u2032 ";
+    text += std::to_string(static_cast<long long>(s));
+    text += "\u2033";
+    return text;
+}
+
+}  // namespace velmora

@@ -1,0 +1,72 @@
+#pragma once
+// The ten positions from the Swiss Ephemeris: apparent geocentric longitudes
+// of date, sidereal with the Lahiri ayanamsa, the ascendant as the rising
+// point of the ecliptic at the birth place, and each planet's speed in
+// longitude, all at one Universal Time.
+//
+// The data files (Debian's swe-basic-data) are looked for in one directory.
+// Where they are missing, the library's built-in analytical ephemeris
+// (Moshier's) computes instead and `Analytical` says so. The library keeps its
+// state, the data directory among it, per thread (Debian builds it with
+// thread-local storage): on each thread the directory of the instance that
+// computed last there with data files is the one in force.
+
+#include <array>
+#include <string>
+
+#include "birth/BirthInstant.h"
+#include "birth/ChartMode.h"
+#include "engine/LongitudeText.h"
+#include "engine/NameTables.h"
+
+namespace velmora {
+
+class PreciseEphemeris {
+public:
+    // `dataDirectory` holds sepl_18.se1 and semo_18.se1.
+    explicit PreciseEphemeris(std::string dataDirectory = DefaultDataDirectory());
+
+    // $SE_EPHE_PATH when it is set, else where Debian installs the files.
+    static std::string DefaultDataDirectory();
+
+    // Results of the last successful CalculatePositions, by body number
+    // (0 Sun … 8 Ketu, 9 ascendant).
+    std::array<double, kBodyCount> Longitudes{};  // sidereal degrees, 0 ≤ λ < 360
+    std::array<double, kBodyCount> Speeds{};      // degrees a day; the ascendant's is 0
+    std::array<std::string, kBodyCount> LongTexts;
+    PositionList PositionLabels;
+    double Ayanamsa = 0;         // Lahiri, with nutation, degrees
+    double JulianDateUT = 0;     // the instant computed
+    bool Analytical = false;     // computed without the data files
+    NodeKind Node = NodeKind::Mean;
+    std::string Error;           // why the last call failed
+
+    // Computes everything above for the instant and the place (latitude north
+    // positive, longitude east positive, degrees). On failure returns false,
+    // sets Error and leaves the results of the previous call as they were.
+    bool CalculatePositions(const BirthInstant& instant, double latitude, double longitude, NodeKind node);
+
+    // "Precise: Swiss Ephemeris, Lahiri 23° 51′ 12″, mean node" for the last
+    // positions.
+    std::string Description() const;
+
+    const std::string& DataDirectory() const { return dataDirectory_; }
+
+    // Frees the library's state of the calling thread: its open data files
+    // and buffers, which would otherwise be lost when the thread ends. A
+    // thread that computed calls it last, when no instance computes on it
+    // any more.
+    static void ReleaseThreadState();
+
+private:
+    bool DataFilesPresent();
+
+    std::string dataDirectory_;
+    int dataFiles_ = -1;  // -1 not looked for yet, 0 missing, 1 present
+    bool pathSet_ = false;
+};
+
+// Whole degrees, minutes and seconds, truncated: "23° 51′ 12″".
+std::string DegreesMinutesSeconds(double degrees);
+
+}  // namespace velmora

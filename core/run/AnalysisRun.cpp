@@ -1,0 +1,326 @@
+#include "run/AnalysisRun.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include "chart/Navamsa.h"
+#include "report/ReportWriter.h"
+#include "engine/BirthTime.h"
+#include "engine/SetText.h"
+#include "birth/ZoneHistory.h"
+#include "birth/ZoneTable.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr std::size_t kReportReserve = 512;  // 108 fixed pieces and at most three per rule fire
+
+// Writes `value` in decimal at `at` (room for 12 characters); returns the end.
+char* WriteNumber(char* at, int value) { return std::to_chars(at, at + 12, value).ptr; }
+
+// "12° 34'": degrees, the degree sign and a blank, minutes, an apostrophe.
+void SetAngleText(std::string& text, int degrees, int minutes) {
+    constexpr std::string_view kDegreeSign = "\u00B0 ";
+    char buffer[32];
+    char* end = WriteNumber(buffer, degrees);
+    end = std::copy(kDegreeSign.begin(), kDegreeSign.end(), end);
+    end = WriteNumber(end, minutes);
+    *end++ = '\'';
+    SetText(text, std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
+}
+
+std::int16_t ToInt16(int value) {
+    if (value > std::numeric_limits<std::int16_t>::max()) return std::numeric_limits<std::int16_t>::max();
+    if (value < std::numeric_limits<std::int16_t>::min()) return std::numeric_limits<std::int16_t>::min();
+    return static_cast<std::int16_t>(value);
+}
+
+// The offset east of Greenwich, in minutes, at which the classic engine's
+// ascendant and Moon take the clock: the zone's magnitude and the
+// daylight-saving hour, directed by the longitude's hemisphere.
+int ClassicOffsetMinutes(const BirthData& birth) {
+    const BirthTime time = FormBirthTime(birth);
+    return static_cast<int>(std::lround((time.BirthHour - time.UniversalHour) * 60));
+}
+
+std::string NoListEntryMessage(const ClassicZone& classic, const ZoneMoment& moment, const LocalClock& clock) {
+    std::string message = "The zone list has no entry for UTC" + UtcOffsetText(classic.ListedOffsetSeconds);
+    if (classic.StandardOffset) {
+        message += ", the standard time of " + moment.ZoneId + " on " + LongDateText(clock);
+    } else {
+        const int saving = moment.OffsetSeconds - moment.StandardOffsetSeconds;
+        message += ", the time of " + moment.ZoneId + " on " + LongDateText(clock) + " with its daylight saving of " +
+                   UtcOffsetText(saving);
+    }
+    return message + "; choose precise positions to compute with its exact offset";
+}
+
+std::string WrongHemisphereMessage(const BirthData& birth, const ZoneMoment& moment, const LocalClock& clock) {
+    const bool east = birth.EastLongitude && (birth.LongitudeDegrees != 0 || birth.LongitudeMinutes != 0);
+    return "UTC" + UtcOffsetText(moment.OffsetSeconds) + ", the time of " + moment.ZoneId + " on " +
+           LongDateText(clock) + ", is " + (moment.OffsetSeconds > 0 ? "east" : "west") +
+           " of Greenwich and the longitude " + (east ? "east" : "west") +
+           " of it; the classic positions take the zone's direction from the longitude, so choose precise "
+           "positions to compute with its exact offset";
+}
+
+}  // namespace
+
+MonthNames EnglishMonthNames() {
+    return {"January", "February", "March",     "April",   "May",      "June",
+            "July",    "August",   "September", "October", "November", "December"};
+}
+
+int TextToInteger(std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
+    bool negative = false;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        negative = text[at] == '-';
+        ++at;
+    }
+    // Whole part, saturated well inside int, then the first fraction digit and
+    // whether anything beyond it is non-zero decide the rounding.
+    constexpr long long kCap = 1'000'000'000;
+    long long whole = 0;
+    while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
+        whole = std::min(kCap, whole * 10 + (text[at] - '0'));
+        ++at;
+    }
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        int first = -1;
+        bool restNonZero = false;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
+            if (first < 0) {
+                first = text[at] - '0';
+            } else if (text[at] != '0') {
+                restNonZero = true;
+            }
+            ++at;
+        }
+        const bool up = first > 5 || (first == 5 && (restNonZero || whole % 2 == 1));
+        if (up) whole = std::min(kCap, whole + 1);
+    }
+    return static_cast<int>(negative ? -whole : whole);
+}
+
+AnalysisRun::AnalysisRun() {
+    FillNameTables(Names);
+    Result.RTB.reserve(kReportReserve);
+}
+
+ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNames& months) {
+    const ValidationResult check = Input_Validation(typed);
+    if (!check.Passed()) return check;
+
+    // A time zone with its history gives the offset at the birth. A classic
+    // chart takes a list entry and the daylight-saving box that give that
+    // offset; a precise one takes the offset itself.
+    ZoneMoment moment;
+    const bool zoned = !typed.TimeZoneId.empty();
+    const bool classicFromZone = zoned && typed.Mode == ComputationMode::Classic;
+    const LocalClock clock = FormClock(typed);
+    FormFields fromZone;
+    if (zoned) {
+        const ZoneLookup lookup = LookUpZone(typed.TimeZoneId, clock, typed.Repeated);
+        if (!lookup.Found) return Failure(lookup.Repeated ? kRepeatedHour : kZoneFailure, lookup.Message);
+        moment = lookup.Moment;
+        if (classicFromZone) {
+            const ClassicZone classic = ClassicZoneForMoment(moment);
+            if (classic.Entry < 0) return Failure(kZoneFailure, NoListEntryMessage(classic, moment, clock));
+            fromZone = typed;
+            fromZone.Zone = classic.Entry;
+            fromZone.DaylightSaving = classic.DaylightSaving;
+        }
+    }
+    const FormFields& form = classicFromZone ? fromZone : typed;
+
+    // The form into the birth data.
+    BirthData birth;
+    ZoneOffset zone = Zone;
+    birth.BirthName = form.Name;
+    Zone_Calculation(form.Zone, zone);
+    birth.BirthMonth = ToInt16(form.Month + 1);
+    birth.BirthDay = ToInt16(form.Day + 1);
+    birth.BirthYear = ToInt16(kFirstYear + form.Year);
+    birth.BirthClockHour = ToInt16(form.Hour);
+    birth.BirthClockMinute = ToInt16(form.Minute);
+    birth.ZoneHoursAbs = ToInt16(std::abs(static_cast<int>(zone.ZoneOffsetHours)));
+    birth.ZoneMinutesAbs = ToInt16(std::abs(static_cast<int>(zone.ZoneOffsetMinutes)));
+    birth.LongitudeDegrees = ToInt16(TextToInteger(form.LonDeg));
+    birth.LongitudeMinutes = ToInt16(TextToInteger(form.LonMin));
+    birth.LatitudeDegrees = ToInt16(TextToInteger(form.LatDeg));
+    birth.LatitudeMinutes = ToInt16(TextToInteger(form.LatMin));
+    birth.EastLongitude = form.East;
+    birth.SouthLatitude = form.South;
+    birth.DaylightSaving = form.DaylightSaving;
+    // The classic engine takes the zone's direction from the longitude's
+    // hemisphere; a zone history whose offset points the other way would
+    // give a chart at another instant than the one shown.
+    if (classicFromZone && ClassicOffsetMinutes(birth) * 60 != moment.OffsetSeconds)
+        return Failure(kZoneFailure, WrongHemisphereMessage(birth, moment, clock));
+    Birth = std::move(birth);
+    Zone = zone;
+
+    // The chart.
+    if (form.Mode == ComputationMode::Precise) {
+        if (!ComputePrecise(form, zoned ? &moment : nullptr)) return Failure(kEngineFailure, Precise.Error);
+    } else {
+        ComputeClassic();
+    }
+    const PositionList& positions =
+        Mode == ComputationMode::Precise ? Precise.PositionLabels : PlanetPosition.PositionLabels;
+
+    for (int i = 0; i < kBodyCount; ++i) Result.planet[i] = positions[i];
+
+    // Details, and an empty chart.
+    for (std::string& box : Result.signBoxes) box.clear();
+    Result.lblName = Birth.BirthName;
+    const int month = Birth.BirthMonth;
+    char date[32];  // "/day/year" after the month's name
+    char* dateEnd = date;
+    *dateEnd++ = '/';
+    dateEnd = WriteNumber(dateEnd, Birth.BirthDay);
+    *dateEnd++ = '/';
+    dateEnd = WriteNumber(dateEnd, Birth.BirthYear);
+    SetText(Result.lblDOB, month >= 1 && month <= 12 ? std::string_view(months[month - 1]) : std::string_view());
+    Result.lblDOB.append(date, static_cast<std::size_t>(dateEnd - date));
+    char time[32];
+    char* timeEnd = WriteNumber(time, Birth.BirthClockHour);
+    *timeEnd++ = ':';
+    timeEnd = WriteNumber(timeEnd, Birth.BirthClockMinute);
+    SetText(Result.lblTOB, std::string_view(time, static_cast<std::size_t>(timeEnd - time)));
+    SetAngleText(Result.lblLatitude, Birth.LatitudeDegrees, Birth.LatitudeMinutes);
+    SetAngleText(Result.lblLongitude, Birth.LongitudeDegrees, Birth.LongitudeMinutes);
+    Result.lblCity = form.City;
+    Result.lblState = form.State;
+    Result.lblCountry = form.Country;
+    Result.place = form.Place;
+    Result.timeZone = form.TimeZoneId;
+    if (zoned) {
+        Result.utcOffset = UtcOffsetText(moment.OffsetSeconds);
+        Result.dst = moment.DaylightSaving;
+        Result.zoneText = DescribeZoneMoment(moment, clock);
+        // Which of a time shown twice: asked only when an answer was given.
+        if (typed.Repeated != RepeatedHour::Unresolved && LookUpZone(typed.TimeZoneId, clock).Repeated)
+            Result.zoneText += typed.Repeated == RepeatedHour::Earlier
+                                   ? ", the earlier of the two (the clocks showed this time twice)"
+                                   : ", the later of the two (the clocks showed this time twice)";
+        Result.zoneUsed = Result.zoneText;
+    } else {
+        Result.utcOffset = UtcOffsetText(FormBirthInstant(Birth, Zone, form.Second).OffsetMinutesEast * 60);
+        Result.dst = form.DaylightSaving;
+        Result.zoneText.clear();
+        SetText(Result.zoneUsed, kZoneTable[static_cast<std::size_t>(form.Zone)].DisplayText);
+        Result.zoneUsed += ": UTC";
+        Result.zoneUsed += Result.utcOffset;
+        if (form.DaylightSaving) Result.zoneUsed += ", daylight saving";
+    }
+    for (std::string& label : Result.lblArudha) label.clear();
+
+    // The bodies into their sign boxes; each position text is read once, for
+    // the boxes and the arudhas.
+    const BodySignNumbers signs = ReadBodySignNumbers(positions);
+    for (int i = 0; i < kBodyCount; ++i) {
+        const int j = signs[i] - 1;
+        if (j < 0) continue;
+        Result.signBoxes[j] += "\r\n";
+        Result.signBoxes[j] += Names.BodyNames[i];
+        Chart.BodySigns[i] = static_cast<std::int16_t>(j);
+    }
+
+    // The arudhas, house by house from the ascendant's sign.
+    ComputeArudhas(Arudha, signs, Names.SignLords, Chart, Result.lblArudha);
+
+    ComputeBeyondArudhas();
+
+    // The report.
+    Result.RTB.clear();
+    if (WithReport) {
+        FillReportTables(Tables);
+        FillArudhaReportRows(Tables, Chart);
+        WriteReport(Chart, Tables, Result.RTB);
+    }
+    return check;
+}
+
+void AnalysisRun::ComputeClassic() {
+    PlanetPosition.CalculateAscendant(Birth);
+    Ephemeris.CalculateMoon(Birth);
+    PlanetPosition.CalculatePlanets(Birth, Zone, Ephemeris.MoonText);
+    Retrograde.MarkRetrograde(Birth, Names);
+
+    using P = VedicPlanetPosition;
+    const auto& planets = PlanetPosition.SiderealLongitudes;
+    Mode = ComputationMode::Classic;
+    Degrees = {planets[P::Earth],   Ephemeris.MoonSiderealLongitude, planets[P::Mercury],
+               planets[P::Venus],   planets[P::Mars],                 planets[P::Jupiter],
+               planets[P::Saturn],  PlanetPosition.RahuLongitude,     PlanetPosition.KetuLongitude,
+               std::fabs(PlanetPosition.Ascendant)};
+    Ayanamsa = -PlanetPosition.SiderealOffset;
+    Result.lblMode.clear();
+}
+
+void AnalysisRun::ComputeBeyondArudhas() {
+    for (std::string& box : Result.navamsaBoxes) box.clear();
+    for (int i = 0; i < kBodyCount; ++i) {
+        Result.nakshatras[i] = NakshatraOf(Degrees[i]);
+        const int sign = NavamsaSign(Degrees[i]);
+        Result.navamsaSigns[i] = sign;
+        Result.navamsaBoxes[sign] += "\r\n";
+        Result.navamsaBoxes[sign] += Names.BodyNames[i];
+    }
+    const CivilMoment birth{Birth.BirthYear, Birth.BirthMonth, Birth.BirthDay, Birth.BirthClockHour,
+                            Birth.BirthClockMinute};
+    if (!WithDasha) {
+        Result.dasha = {};
+        return;
+    }
+    Result.dasha = ComputeVimshottari(Degrees[1], birth);
+    MarkRunning(Result.dasha, Today);
+}
+
+ValidationResult AnalysisRun::Failure(int check, std::string message) {
+    engineError_ = std::move(message);
+    ValidationResult failure;
+    failure.check = check;
+    failure.message = engineError_;
+    return failure;
+}
+
+bool AnalysisRun::ComputePrecise(const FormFields& form, const ZoneMoment* moment) {
+    BirthInstant instant = FormBirthInstant(Birth, Zone, form.Second);
+    if (moment) {
+        // The offset to the second (local mean times such as +5:21:10), as the details show it.
+        instant.OffsetMinutesEast = moment->OffsetSeconds / 60;
+        instant.Second -= moment->OffsetSeconds % 60;
+    }
+    double latitude = Birth.LatitudeDegrees + Birth.LatitudeMinutes / 60.0;
+    if (Birth.SouthLatitude) latitude = -latitude;
+    double longitude = Birth.LongitudeDegrees + Birth.LongitudeMinutes / 60.0;
+    if (!Birth.EastLongitude) longitude = -longitude;
+    if (!Precise.CalculatePositions(instant, latitude, longitude, form.Node)) return false;
+    Retrograde.MarkRetrogradeFromSpeeds(Precise.Speeds, Names);
+    Mode = ComputationMode::Precise;
+    Degrees = Precise.Longitudes;
+    Ayanamsa = Precise.Ayanamsa;
+    Result.lblMode = Precise.Description();
+    return true;
+}
+
+std::array<std::string, kBodyCount> AnalysisRun::LongTexts() const {
+    if (Mode == ComputationMode::Precise) return Precise.LongTexts;
+    const auto& texts = PlanetPosition.PlanetTexts;
+    using P = VedicPlanetPosition;
+    return {texts[P::Earth],   Ephemeris.MoonText,     texts[P::Mercury],
+            texts[P::Venus],   texts[P::Mars],         texts[P::Jupiter],
+            texts[P::Saturn],  PlanetPosition.RahuText, PlanetPosition.KetuText,
+            PlanetPosition.AscendantText};
+}
+
+}  // namespace velmora

@@ -1,0 +1,126 @@
+#pragma once
+// One analysis run: the form's fields in, the chart, the texts of the result
+// form and the report out. The window, the command line and the benchmark all
+// drive this one object; it holds every program-wide value a run writes, and a
+// run overwrites them all, so nothing of one run reaches the next.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "chart/ChartState.h"
+#include "chart/GrahaArudha.h"
+#include "chart/Nakshatra.h"
+#include "report/ReportPiece.h"
+#include "report/ReportTables.h"
+#include "chart/Vimshottari.h"
+#include "engine/BirthData.h"
+#include "birth/ChartMode.h"
+#include "engine/NameTables.h"
+#include "ephemeris/PreciseEphemeris.h"
+#include "engine/Retrogrades.h"
+#include "engine/VedicEphemeris.h"
+#include "engine/VedicPlanetPosition.h"
+#include "birth/FormFields.h"
+#include "birth/InputValidation.h"
+
+namespace velmora {
+
+using MonthNames = std::array<std::string, 12>;
+MonthNames EnglishMonthNames();
+
+// The captions a run writes into the result form.
+struct ResultFormTexts {
+    std::array<std::string, kBodyCount> planet;     // position texts by body number
+    std::array<std::string, kSignCount> signBoxes;  // lblAries … lblPisces by sign index: "\r\nSun\r\nMercury (R) "
+    ArudhaCaptions lblArudha;                       // by sign index: "\r\nA2\r\nA4"
+    std::string lblName, lblDOB, lblTOB, lblLatitude, lblLongitude, lblCity, lblState, lblCountry;
+    std::string lblMode;  // how a precise chart was computed; empty for a classic one
+    // The clock the chart takes: the place chosen (empty when typed), its
+    // time zone (empty for a list entry), the offset east of Greenwich with
+    // daylight saving ("+06:30"), whether daylight saving was in force, and
+    // in words what the zone's history gave (empty for a list entry).
+    std::string place, timeZone, utcOffset, zoneText;
+    bool dst = false;
+    // The zone as used, in one line for the result window: the zone's words
+    // above, or the list entry with its offset ("Indian Time, IST, +5.3:
+    // UTC+05:30"). A local time shown twice names the reading taken.
+    std::string zoneUsed;
+    Report RTB;
+    // Beyond the arudhas, from the ten sidereal longitudes: each point's
+    // nakshatra and pada, its Navamsa sign, the Navamsa chart's boxes (bodies
+    // only, as signBoxes) and the Vimshottari dasha from the Moon.
+    std::array<NakshatraPlace, kBodyCount> nakshatras{};
+    std::array<int, kBodyCount> navamsaSigns{};
+    std::array<std::string, kSignCount> navamsaBoxes;
+    VimshottariDasha dasha;
+};
+
+class AnalysisRun {
+public:
+    AnalysisRun();  // fills the name tables, as the form's load does
+
+    // Program-wide values.
+    BirthData Birth;
+    ZoneOffset Zone;
+    NameTables Names;
+    ChartState Chart;
+    ReportTables Tables;
+
+    // The modules with their working values.
+    VedicPlanetPosition PlanetPosition;
+    VedicEphemeris Ephemeris;
+    Retrogrades Retrograde;
+    GrahaArudha Arudha;
+    PreciseEphemeris Precise;
+
+    // How the last chart was computed, and the numbers its texts are cut from.
+    ComputationMode Mode = ComputationMode::Classic;
+    std::array<double, kBodyCount> Degrees{};  // sidereal longitudes by body number
+    double Ayanamsa = 0;  // subtracted from the tropical longitudes (classic: the ascendant's and the planets')
+
+    ResultFormTexts Result;
+
+    // The day whose running dasha periods a run marks; the front end sets it
+    // from its clock. No date: nothing is marked.
+    CalendarDate Today;
+
+    // Whether a run writes the report pieces (Result.RTB). A batch of
+    // positions that nobody reads the report of leaves them out; the run then
+    // ends with an empty report and everything else as always.
+    bool WithReport = true;
+    // Whether a run works out the Vimshottari periods (Result.dasha). A batch
+    // that writes no dashas leaves them out; Result.dasha is then empty.
+    bool WithDasha = true;
+
+    // Validates the form and, when it passes, computes everything above in
+    // the form's mode. `months` gives the full month names for lblDOB (the
+    // window passes the system language's, the command line English). On a
+    // failed check nothing changes and the failure is returned. When the
+    // precise positions cannot be computed the result is check
+    // kEngineFailure, its message held by this object until the next run,
+    // and only the birth data have changed.
+    ValidationResult RunAnalysis(const FormFields& form, const MonthNames& months);
+
+    static constexpr int kEngineFailure = 8;
+    static constexpr int kZoneFailure = 9;    // the time zone's history gave no offset
+    static constexpr int kRepeatedHour = 10;  // the local time was shown twice: earlier or later?
+
+    // The ten long texts in body order: PlanetTexts for Sun … Saturn, MoonText,
+    // RahuText, KetuText, AscendantText.
+    std::array<std::string, kBodyCount> LongTexts() const;
+
+private:
+    ValidationResult Failure(int check, std::string message);
+    bool ComputePrecise(const FormFields& form, const ZoneMoment* moment);
+    void ComputeClassic();
+    void ComputeBeyondArudhas();
+
+    std::string engineError_;
+};
+
+// Text to integer as the run converts box texts: the number at the start of
+// the text, rounded to the nearest integer with halves to even.
+int TextToInteger(std::string_view text);
+
+}  // namespace velmora

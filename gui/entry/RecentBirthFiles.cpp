@@ -1,0 +1,108 @@
+#include "entry/RecentBirthFiles.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include "text/Quoted.h"
+
+#include "shell/Messenger.h"
+
+namespace velmora {
+
+namespace {
+
+const QString kKey = QStringLiteral("recentBirthFiles");
+
+QSettings Settings() { return QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")); }
+
+}  // namespace
+
+QString RecentBirthFiles::SetAside() {
+    // The files QSettings reads for this organisation and program, in each
+    // configuration folder: its own and the organisation's.
+    for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+        for (const QString& name : {QStringLiteral("/Velmora/Velmora.conf"), QStringLiteral("/Velmora.conf")}) {
+            const QFileInfo file(folder + name);
+            if (file.exists() && !file.isFile())
+                return QStringLiteral("The settings file %1 is not a regular file: Velmora keeps no recent "
+                                      "birth files until it is one.")
+                    .arg(QString::fromStdString(Quoted(file.filePath().toStdString())));
+        }
+    }
+    return {};
+}
+
+QStringList RecentBirthFiles::Files() const {
+    if (!SetAside().isEmpty()) return {};
+    QSettings settings = Settings();
+    QStringList files = settings.value(kKey).toStringList();
+    // Only the newest kMost are kept, whatever a settings file holds: a
+    // longer list is cut there and written back, so it is read whole once.
+    if (files.size() > kMost) {
+        files.erase(files.begin() + kMost, files.end());
+        settings.setValue(kKey, files);
+    }
+    return files;
+}
+
+void RecentBirthFiles::Add(const QString& path) {
+    if (!SetAside().isEmpty()) return;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList files = Files();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    while (files.size() > kMost) files.removeLast();
+    Settings().setValue(kKey, files);
+}
+
+void RecentBirthFiles::Remove(const QString& path) {
+    if (!SetAside().isEmpty()) return;
+    QStringList files = Files();
+    files.removeAll(path);
+    Settings().setValue(kKey, files);
+}
+
+RecentBirthFilesMenu::RecentBirthFilesMenu(QMenu* file, QWidget* window, Messenger& messenger, Open open)
+    : QMenu(QStringLiteral("&Recent Birth Files"), file), window_(window), messenger_(messenger), open_(std::move(open)) {
+    setObjectName(QStringLiteral("mnuRecent"));
+    menuAction()->setObjectName(objectName());
+    file->addMenu(this);
+    connect(file, &QMenu::aboutToShow, this, &RecentBirthFilesMenu::Refill);
+    connect(this, &QMenu::aboutToShow, this, &RecentBirthFilesMenu::Refill);
+    Refill();
+}
+
+void RecentBirthFilesMenu::Refill() {
+    clear();
+    if (const QString setAside = RecentBirthFiles::SetAside(); !setAside.isEmpty()) {
+        addAction(setAside)->setEnabled(false);
+        setEnabled(true);  // so that the reason can be read
+        return;
+    }
+    const QStringList files = RecentBirthFiles().Files();
+    int number = 0;
+    for (const QString& path : files) {
+        ++number;
+        QAction* entry = addAction(QStringLiteral("&%1 %2").arg(number).arg(QFileInfo(path).fileName()));
+        entry->setToolTip(path);
+        entry->setData(path);
+        connect(entry, &QAction::triggered, this, [this, path] {
+            if (!QFileInfo::exists(path)) {
+                RecentBirthFiles().Remove(path);
+                messenger_.Show(window_,
+                                QStringLiteral("%1 is no longer there; it is taken off the list of recent "
+                                               "birth files.")
+                                    .arg(QString::fromStdString(Quoted(path.toStdString()))),
+                                MessageIcon::Information);
+                Refill();
+                return;
+            }
+            open_(path);
+        });
+    }
+    setEnabled(!files.isEmpty());
+}
+
+}  // namespace velmora

@@ -1,0 +1,735 @@
+#include "entry/frmMain.h"
+
+#include <algorithm>
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QAbstractItemView>
+#include <QCloseEvent>
+#include <QCompleter>
+#include <QStringListModel>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "run/AnalysisRun.h"
+#include "birthfile/BirthFile.h"
+#include "engine/NameTables.h"
+#include "text/Quoted.h"
+#include "entry/FilteredLineEdit.h"
+#include "entry/NumberListTyping.h"
+#include "atlas/PlaceLookup.h"
+#include "entry/RecentBirthFiles.h"
+#include "birth/ZoneHistory.h"
+#include "entry/WebSearch.h"
+#include "birth/ZoneTable.h"
+#include "shell/AccessibleCombo.h"
+#include "shell/FileDialogs.h"
+#include "shell/Clock.h"
+#include "shell/HelpMenu.h"
+#include "shell/QuitKeys.h"
+#include "shell/LinkLabel.h"
+#include "shell/Messenger.h"
+#include "shell/Preferences.h"
+#include "shell/WebLinks.h"
+
+namespace velmora {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToUtf8(const QString& text) { return text.toStdString(); }
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* objectName, const QString& accessibleName) {
+    widget->setObjectName(QLatin1String(objectName));
+    widget->setAccessibleName(accessibleName);
+    return widget;
+}
+
+// A list as wide as its widest item. Qt measures every item twice, once for
+// the size hint and once for the minimum size hint, and gets the same width
+// both times for a list that adjusts to its contents; the second measurement
+// is spared, which is a good part of the form's start-up with its 400 items.
+class ContentsList : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
+QComboBox* NewList(QWidget* parent, const char* objectName, const QString& accessibleName) {
+    auto* list = Named(new ContentsList(parent), objectName, accessibleName);
+    list->setEditable(false);  // pick an item, never type
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return list;
+}
+
+void AddNumbers(QComboBox* list, int first, int count) {
+    for (int i = 0; i < count; ++i) list->addItem(QString::number(first + i));
+}
+
+// A text box just wide enough for `chars` digits.
+void FitDigits(QLineEdit* edit, int chars) {
+    const QFontMetrics metrics = edit->fontMetrics();
+    // The standard hint is 17 'x' wide plus the frame and margins; keep the latter.
+    const int chrome = edit->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+    edit->setFixedWidth(chrome + (chars + 1) * metrics.horizontalAdvance(QLatin1Char('0')));
+}
+
+// Widgets side by side from the left.
+QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
+    auto* row = new QHBoxLayout;
+    for (QWidget* widget : widgets) row->addWidget(widget);
+    row->addStretch();
+    return row;
+}
+
+QLabel* NewLabel(const QString& text, QWidget* buddy, const char* objectName, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(objectName));
+    label->setBuddy(buddy);
+    return label;
+}
+
+}  // namespace
+
+frmMain::frmMain(AnalysisRun& run, Services services, QWidget* parent)
+    : QMainWindow(parent), run_(run), services_(services) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Velmora v1.25"));
+    // Before the first list, so that every list says what it is.
+    InstallAccessibleCombo();
+    BuildMenus();
+    BuildForm();
+    SetTabOrder();
+    LoadForm();
+    FitWrappedText();
+}
+
+void frmMain::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* open = file->addAction(QStringLiteral("&Open Birth Data…"));
+    open->setObjectName(QStringLiteral("mnuOpen"));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, [this] { OpenBirthData(); });
+    QAction* save = file->addAction(QStringLiteral("&Save Birth Data…"));
+    save->setObjectName(QStringLiteral("mnuSave"));
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, [this] { SaveBirthData(); });
+    mnuRecent_ = new RecentBirthFilesMenu(file, this, services_.messenger,
+                                          [this](const QString& path) { OpenBirthFile(path); });
+    file->addSeparator();
+    QAction* next = file->addAction(QStringLiteral("Analyze My Graha Arudha"));
+    next->setObjectName(QStringLiteral("mnuNext"));
+    next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
+    connect(next, &QAction::triggered, this, &frmMain::RunAnalysis);
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    exit->setShortcuts(QuitKeys());
+    connect(exit, &QAction::triggered, this, &frmMain::RequestExit);
+    AddHelpMenus(menuBar(), services_.web, [this] { emit aboutRequested(); });
+}
+
+void frmMain::BuildForm() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    setCentralWidget(central);
+    auto* page = new QVBoxLayout(central);
+
+    lblDescription_ = new QLabel(
+        QStringLiteral("Velmora calculates the arudhas for the different houses in your natal chart. "
+                       "Enter the birth details below and press \"Analyze My Graha Arudha\" to see the "
+                       "chart, the twelve arudha padas from the Arudha Lagna to the Upapada, and "
+                       "what they say about the person."),
+        central);
+    lblDescription_->setObjectName(QStringLiteral("lblDescription"));
+    lblDescription_->setWordWrap(true);
+    page->addWidget(lblDescription_);
+
+    // Name, date, time and place.
+    auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    txtName_ = Named(new FilteredLineEdit(kNameRule, services_.messenger, central), "txtName",
+                     QStringLiteral("Name"));
+    form->addRow(NewLabel(QStringLiteral("&Name"), txtName_, "lblName", central), txtName_);
+
+    cboMonth_ = NewList(central, "cboMonth", QStringLiteral("Month of birth"));
+    cboDate_ = NewList(central, "cboDate", QStringLiteral("Day of birth"));
+    cboYear_ = NewList(central, "cboYear", QStringLiteral("Year of birth"));
+    form->addRow(NewLabel(QStringLiteral("Date of &Birth"), cboMonth_, "lblDateOfBirth", central),
+                 Row({cboMonth_, cboDate_, cboYear_}));
+
+    cboHH_ = NewList(central, "cboHH", QStringLiteral("Hour of birth"));
+    cboMM_ = NewList(central, "cboMM", QStringLiteral("Minute of birth"));
+    cboSS_ = NewList(central, "cboSS", QStringLiteral("Second of birth"));
+    auto* timeFormat = new QLabel(QStringLiteral("HH:MM:SS"), central);
+    timeFormat->setObjectName(QStringLiteral("lblTimeFormat"));
+    QHBoxLayout* timeRow = Row({cboHH_, cboMM_, cboSS_, timeFormat});
+    form->addRow(NewLabel(QStringLiteral("&Time of Birth"), cboHH_, "lblTimeOfBirth", central), timeRow);
+
+    txtMCity_ = Named(new QLineEdit(central), "txtMCity", QStringLiteral("City"));
+    txtMCity_->setAccessibleDescription(QStringLiteral("Type the first letters of the birth place to choose it "
+                                                       "from the atlas, with its coordinates and time zone"));
+    placeModel_ = new QStringListModel(this);
+    placeCompleter_ = new QCompleter(placeModel_, this);
+    placeCompleter_->setObjectName(QStringLiteral("placeCompleter"));
+    placeCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    placeCompleter_->setMaxVisibleItems(10);
+    txtMCity_->setCompleter(placeCompleter_);
+    connect(txtMCity_, &QLineEdit::textEdited, this, &frmMain::OfferPlaces);
+    // Queued: the line edit takes the completion's text after this signal
+    // (it connects on every focus-in), and the place's own name must win.
+    connect(placeCompleter_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            [this](const QModelIndex& index) { ChoosePlace(index.row()); }, Qt::QueuedConnection);
+    form->addRow(NewLabel(QStringLiteral("&City"), txtMCity_, "lblCity", central), txtMCity_);
+    txtMState_ = Named(new QLineEdit(central), "txtMState", QStringLiteral("State"));
+    form->addRow(NewLabel(QStringLiteral("&State"), txtMState_, "lblState", central), txtMState_);
+    txtMCountry_ = Named(new QLineEdit(central), "txtMCountry", QStringLiteral("Country"));
+    form->addRow(NewLabel(QStringLiteral("C&ountry"), txtMCountry_, "lblCountry", central), txtMCountry_);
+    page->addLayout(form);
+
+    // Coordinates: degrees and minutes with their hemisphere, side by side.
+    struct Frame {
+        QGroupBox* box;
+        FilteredLineEdit* degrees;
+        FilteredLineEdit* minutes;
+    };
+    auto makeFrame = [&](const QString& title, const char* frameName, const QString& what,
+                         const char* degName, int degChars, const char* minName,
+                         const char* optName, const QString& first, const QString& second,
+                         QRadioButton** options) {
+        auto* box = new QGroupBox(title, central);
+        box->setObjectName(QLatin1String(frameName));
+        auto* degrees = Named(new FilteredLineEdit(kNumberRule, services_.messenger, box), degName,
+                              what + QStringLiteral(" degrees"));
+        degrees->setMaxLength(degChars);
+        // Both boxes of both frames three digits wide, so that the frames line up.
+        FitDigits(degrees, 3);
+        auto* minutes = Named(new FilteredLineEdit(kNumberRule, services_.messenger, box), minName,
+                              what + QStringLiteral(" minutes"));
+        minutes->setMaxLength(2);
+        FitDigits(minutes, 3);
+        auto* grid = new QGridLayout(box);
+        grid->addWidget(NewLabel(QStringLiteral("Deg"), degrees, "lblDeg", box), 0, 0);
+        grid->addWidget(degrees, 0, 1);
+        grid->addWidget(NewLabel(QStringLiteral("Min"), minutes, "lblMin", box), 0, 2);
+        grid->addWidget(minutes, 0, 3);
+        auto* group = new QButtonGroup(box);
+        const QString captions[2] = {first, second};
+        for (int i = 0; i < 2; ++i) {
+            const QByteArray name = QByteArray(optName) + '_' + QByteArray::number(i);
+            options[i] = Named(new QRadioButton(captions[i], box), name.constData(), captions[i]);
+            options[i]->setProperty("index", i);
+            group->addButton(options[i], i);
+            grid->addWidget(options[i], 1, 2 * i, 1, 2);
+        }
+        options[0]->setChecked(true);
+        grid->setColumnStretch(4, 1);
+        return Frame{box, degrees, minutes};
+    };
+    const Frame longitude = makeFrame(QStringLiteral("&Longitude"), "fraLongitude",
+                                      QStringLiteral("Longitude"), "txtLonD", 3, "txtLonM", "optLong",
+                                      QStringLiteral("East"), QStringLiteral("West"), optLong_);
+    txtLonD_ = longitude.degrees;
+    txtLonM_ = longitude.minutes;
+    const Frame latitude = makeFrame(QStringLiteral("L&atitude"), "fraLatitude",
+                                     QStringLiteral("Latitude"), "txtLatD", 2, "txtLatM", "optLat",
+                                     QStringLiteral("North"), QStringLiteral("South"), optLat_);
+    txtLatD_ = latitude.degrees;
+    txtLatM_ = latitude.minutes;
+    // A frame's mnemonic leads to its degrees box (the group box itself would
+    // prefer the chosen option button).
+    longitude.box->installEventFilter(this);
+    latitude.box->installEventFilter(this);
+    auto* coordinates = new QHBoxLayout;
+    coordinates->addWidget(longitude.box, 1);
+    coordinates->addWidget(latitude.box, 1);
+    page->addLayout(coordinates);
+
+    // Time zone and daylight saving.
+    auto* zone = new QGroupBox(QStringLiteral("&Zone"), central);
+    zone->setObjectName(QStringLiteral("fraZone"));
+    cmbTimeZone_ = NewList(zone, "cmbTimeZone", QStringLiteral("Time zone"));
+    chkDST_ = Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), zone), "chkDST",
+                    QStringLiteral("Daylight Saving Time"));
+    auto* zoneRow = new QHBoxLayout;
+    auto* zoneBox = new QVBoxLayout(zone);
+    zoneRow->addWidget(cmbTimeZone_);
+    zoneRow->addSpacing(12);
+    zoneRow->addWidget(chkDST_);
+    zoneRow->addStretch();
+    // What a chosen place's zone gives at the birth date and time.
+    lblZoneInfo_ = new QLabel(zone);
+    lblZoneInfo_->setObjectName(QStringLiteral("lblZoneInfo"));
+    lblZoneInfo_->setWordWrap(true);
+    lblZoneInfo_->setTextFormat(Qt::PlainText);
+    lblZoneInfo_->setAccessibleName(QStringLiteral("Time zone of the chosen place"));
+    lblZoneInfo_->setMinimumHeight(2 * lblZoneInfo_->fontMetrics().lineSpacing());  // room for two lines
+    zoneBox->addLayout(zoneRow);
+    zoneBox->addWidget(lblZoneInfo_);
+    page->addWidget(zone);
+
+    // How the positions are computed: the Swiss Ephemeris unless the person
+    // unticks it; the window keeps the last choice between starts.
+    chkPrecise_ = Named(new QCheckBox(QStringLiteral("&Precise positions (Swiss Ephemeris)"), central), "chkPrecise",
+                        QStringLiteral("Precise positions (Swiss Ephemeris)"));
+    chkPrecise_->setAccessibleDescription(
+        QStringLiteral("Compute the chart from the Swiss Ephemeris at the true birth instant instead of the "
+                       "classic engine"));
+    chkPrecise_->setToolTip(QStringLiteral("Positions from the Swiss Ephemeris at the birth instant in "
+                                           "Universal Time, Lahiri ayanamsa; the seconds of the time count."));
+    chkTrueNode_ = Named(new QCheckBox(QStringLiteral("T&rue node for Rahu and Ketu"), central), "chkTrueNode",
+                         QStringLiteral("True node for Rahu and Ketu"));
+    chkTrueNode_->setAccessibleDescription(
+        QStringLiteral("With precise positions, the true lunar node instead of the mean node"));
+    chkPrecise_->setChecked(services_.preferences.PrecisePositions());
+    chkTrueNode_->setEnabled(chkPrecise_->isChecked());
+    connect(chkPrecise_, &QCheckBox::toggled, chkTrueNode_, &QWidget::setEnabled);
+    connect(chkPrecise_, &QCheckBox::clicked, this,
+            [this](bool precise) { services_.preferences.SetPrecisePositions(precise); });
+    connect(chkPrecise_, &QCheckBox::toggled, this, &frmMain::UpdateZoneInfo);
+    auto* modeRow = Row({chkPrecise_, chkTrueNode_});
+    modeRow->insertSpacing(1, 12);
+    page->addLayout(modeRow);
+
+    // The two commands.
+    cmdRashi_ = Named(new QPushButton(QStringLiteral("Analyze My Graha Arudha"), central), "cmdRashi",
+                      QStringLiteral("Analyze My Graha Arudha"));
+    cmdBrowser_ = Named(new QPushButton(QStringLiteral("Click for Latitude && Longitude"), central),
+                        "cmdBrowser", QStringLiteral("Click for Latitude & Longitude"));
+    connect(cmdRashi_, &QPushButton::clicked, this, &frmMain::RunAnalysis);
+    connect(cmdBrowser_, &QPushButton::clicked, this, &frmMain::LookUpPlace);
+    page->addLayout(Row({cmdRashi_, cmdBrowser_}));
+
+    auto* line = new QFrame(central);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    page->addWidget(line);
+
+    // Links to the maker's pages.
+    Label61_ = new LinkLabel(QStringLiteral("Talk about your chart with other readers in our online "
+                                            "astrology forum. Click here to visit our site."),
+                             services_.web, WebPage::Home, central);
+    Label61_->setObjectName(QStringLiteral("Label61"));
+    lblCobrand_ = new LinkLabel(QStringLiteral("Co-brand this software for your site. Click here for "
+                                               "more details on co-branding."),
+                                services_.web, WebPage::CoBranding, central);
+    lblCobrand_->setObjectName(QStringLiteral("lblCobrand"));
+    lblFullBrand_ = new LinkLabel(
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                       "online. Get this software fully branded for your website. Click here for "
+                       "more details."),
+        services_.web, WebPage::BrandedEdition, central);
+    lblFullBrand_->setObjectName(QStringLiteral("lblFullBrand"));
+    page->addWidget(Label61_);
+    page->addWidget(lblCobrand_);
+    page->addWidget(lblFullBrand_);
+    page->addStretch();
+}
+
+void frmMain::FitWrappedText() {
+    // A main window does not size itself for text that wraps: fix the form's
+    // width to what its widest row needs and reserve each wrapped label's
+    // height at that width, so nothing is squeezed or cut.
+    QWidget* central = centralWidget();
+    QLayout* page = central->layout();
+    page->activate();
+    const int width = std::max(page->minimumSize().width(), 40 * fontMetrics().averageCharWidth());
+    const QMargins margins = page->contentsMargins();
+    central->setMinimumWidth(width);
+    for (QLabel* label : {lblDescription_, static_cast<QLabel*>(Label61_), static_cast<QLabel*>(lblCobrand_),
+                          static_cast<QLabel*>(lblFullBrand_)})
+        label->setMinimumHeight(label->heightForWidth(width - margins.left() - margins.right()));
+    page->activate();
+}
+
+void frmMain::SetTabOrder() {
+    QWidget* const order[] = {txtName_,   cboMonth_,    cboDate_,     cboYear_,    cboHH_,
+                              cboMM_,     cboSS_,       txtMCity_,    txtMState_,  txtMCountry_,
+                              txtLonD_,   txtLonM_,     optLong_[0],  optLong_[1], txtLatD_,
+                              txtLatM_,   optLat_[0],   optLat_[1],   cmbTimeZone_, chkDST_,
+                              chkPrecise_, chkTrueNode_, cmdRashi_,  cmdBrowser_,  Label61_,     lblCobrand_, lblFullBrand_};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void frmMain::LoadForm() {
+    FillNameTables(run_.Names);
+    for (const std::string& month : EnglishMonthNames()) cboMonth_->addItem(QString::fromStdString(month));
+    for (const ZoneEntry& entry : kZoneTable) cmbTimeZone_->addItem(FromUtf8(entry.DisplayText));
+    AddNumbers(cboDate_, 1, kDayItems);
+    AddNumbers(cboYear_, kFirstYear, kYearItems);
+    AddNumbers(cboHH_, 0, kHourItems);
+    AddNumbers(cboMM_, 0, kMinuteItems);
+    AddNumbers(cboSS_, 0, kMinuteItems);
+    for (QComboBox* list : {cboDate_, cboYear_, cboHH_, cboMM_, cboSS_}) new NumberListTyping(list);
+    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_}) list->setCurrentIndex(0);
+    cmbTimeZone_->setCurrentIndex(kInitialZone);
+
+    // A chosen place's offset depends on the date and time of birth.
+    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_})
+        connect(list, qOverload<int>(&QComboBox::currentIndexChanged), this, &frmMain::UpdateZoneInfo);
+    // Coordinates typed by hand after a place was chosen are the user's.
+    for (QLineEdit* box : {static_cast<QLineEdit*>(txtLonD_), static_cast<QLineEdit*>(txtLonM_),
+                           static_cast<QLineEdit*>(txtLatD_), static_cast<QLineEdit*>(txtLatM_)})
+        connect(box, &QLineEdit::textEdited, this, [this] {
+            if (fillingFromPlace_ || chosenZone_.empty()) return;
+            coordinatesEdited_ = true;
+            UpdateZoneInfo();
+        });
+    for (QRadioButton* option : {optLong_[0], optLong_[1], optLat_[0], optLat_[1]})
+        connect(option, &QRadioButton::clicked, this, [this] {
+            if (chosenZone_.empty()) return;
+            coordinatesEdited_ = true;
+            UpdateZoneInfo();
+        });
+    // Choosing the zone or daylight saving by hand sets the place's zone aside.
+    connect(cmbTimeZone_, qOverload<int>(&QComboBox::activated), this, [this] {
+        if (!fillingFromPlace_) ForgetPlace();
+    });
+    connect(chkDST_, &QCheckBox::clicked, this, [this] {
+        if (!fillingFromPlace_) ForgetPlace();
+    });
+}
+
+void frmMain::OfferPlaces(const QString& typed) {
+    // Typing a new name sets the place chosen before aside.
+    if (!chosenZone_.empty()) SetPlaceAside();
+    placeMatches_ = Atlas::Search(ToUtf8(typed), 10);
+    QStringList names;
+    for (const AtlasEntry& place : placeMatches_) {
+        QString name = QString::fromStdString(Atlas::DisplayName(place));
+        if (!place.MatchedAlias.empty()) name += QStringLiteral(" (%1)").arg(FromUtf8(place.MatchedAlias));
+        names << name;
+    }
+    placeModel_->setStringList(names);
+    if (!names.isEmpty()) placeCompleter_->complete();
+}
+
+void frmMain::ChoosePlace(int row) {
+    if (row < 0 || row >= static_cast<int>(placeMatches_.size())) return;
+    TakePlace(placeMatches_[static_cast<std::size_t>(row)]);
+}
+
+void frmMain::TakePlace(const AtlasEntry& place) {
+    fillingFromPlace_ = true;
+    txtMCity_->setText(FromUtf8(place.Name));
+    txtMState_->setText(FromUtf8(place.State));
+    txtMCountry_->setText(FromUtf8(place.Country));
+    const BoxAngle lon = ToBoxAngle(place.Longitude, 179);
+    const BoxAngle lat = ToBoxAngle(place.Latitude, 89);
+    txtLonD_->setText(QString::number(lon.Degrees));
+    txtLonM_->setText(QString::number(lon.Minutes));
+    optLong_[lon.Negative ? 1 : 0]->setChecked(true);
+    txtLatD_->setText(QString::number(lat.Degrees));
+    txtLatM_->setText(QString::number(lat.Minutes));
+    optLat_[lat.Negative ? 1 : 0]->setChecked(true);
+    chosenZone_ = std::string(place.TimeZone);
+    chosenPlace_ = Atlas::DisplayName(place);
+    placeState_ = std::string(place.State);
+    placeCountry_ = std::string(place.Country);
+    coordinatesEdited_ = false;
+    placeSetAside_ = false;
+    coordinatesFrom_.clear();
+    fillingFromPlace_ = false;
+    UpdateZoneInfo();
+}
+
+void frmMain::ForgetPlace() {
+    chosenZone_.clear();
+    chosenPlace_.clear();
+    placeState_.clear();
+    placeCountry_.clear();
+    coordinatesEdited_ = false;
+    placeSetAside_ = false;
+    coordinatesFrom_.clear();
+    lblZoneInfo_->clear();
+}
+
+void frmMain::SetPlaceAside() {
+    // Coordinates typed over the place's are the person's own.
+    const std::string from = coordinatesEdited_ ? std::string() : chosenPlace_;
+    // The state and country the place wrote are its own; what was typed over them stays.
+    if (txtMState_->text() == FromUtf8(placeState_)) txtMState_->clear();
+    if (txtMCountry_->text() == FromUtf8(placeCountry_)) txtMCountry_->clear();
+    ForgetPlace();
+    placeSetAside_ = true;
+    coordinatesFrom_ = from;
+    UpdateZoneInfo();
+}
+
+bool frmMain::ConfirmNamedPlace() {
+    if (!chosenZone_.empty()) return true;
+    const NamedPlace named = CheckNamedPlace(Fields(), coordinatesFrom_);
+    if (!named.Disagrees) return true;
+    const QString name = FromUtf8(Atlas::DisplayName(named.Place));
+    const QString from = coordinatesFrom_.empty()
+                             ? QStringLiteral("the coordinates as typed are %1 km from it")
+                                   .arg(qRound(named.DistanceKm))
+                             : QStringLiteral("the coordinates and time zone are those of %1, as typed (%2 km away)")
+                                   .arg(FromUtf8(coordinatesFrom_))
+                                   .arg(qRound(named.DistanceKm));
+    const int choice = services_.messenger.Choose(
+        this,
+        QStringLiteral("The City \"%1\" is %2 in the atlas, but %3. Take %2 with its coordinates and time "
+                       "zone, or keep the typed values?")
+            .arg(txtMCity_->text().trimmed(), name, from),
+        {QStringLiteral("&Take the named place"), QStringLiteral("&Keep the typed values")});
+    if (choice < 0) return false;
+    if (choice == 0) TakePlace(named.Place);
+    return true;
+}
+
+void frmMain::UpdateZoneInfo() {
+    if (chosenZone_.empty()) {
+        if (placeSetAside_)
+            lblZoneInfo_->setText(QStringLiteral("Place set aside: the coordinates and zone are as typed"));
+        else
+            lblZoneInfo_->clear();
+        return;
+    }
+    const LocalClock clock = FormClock(Fields());
+    const ZoneLookup lookup = LookUpZone(chosenZone_, clock);
+    QString text;
+    if (!lookup.Found) {
+        text = FromUtf8(lookup.Message);
+    } else {
+        text = FromUtf8(DescribeZoneMoment(lookup.Moment, clock));
+        // The list entry and the box follow the zone in either mode: the
+        // classic engine takes them, and they stay as typed values when the
+        // place is set aside.
+        const ClassicZone classic = ClassicZoneForMoment(lookup.Moment);
+        if (classic.Entry < 0) {
+            if (!chkPrecise_->isChecked())
+                text += QStringLiteral(". The zone list has no entry for UTC%1; tick \"Precise positions\" to "
+                                       "compute with the exact offset.")
+                            .arg(FromUtf8(UtcOffsetText(classic.ListedOffsetSeconds)));
+        } else {
+            fillingFromPlace_ = true;
+            cmbTimeZone_->setCurrentIndex(classic.Entry);
+            chkDST_->setChecked(classic.DaylightSaving);
+            fillingFromPlace_ = false;
+        }
+    }
+    if (coordinatesEdited_) text += QStringLiteral(" (coordinates edited)");
+    lblZoneInfo_->setText(text);
+}
+
+QString frmMain::ZoneInfo() const { return lblZoneInfo_->text(); }
+
+FormFields frmMain::Fields() const {
+    FormFields fields;
+    fields.Name = ToUtf8(txtName_->text());
+    fields.Month = cboMonth_->currentIndex();
+    fields.Day = cboDate_->currentIndex();
+    fields.Year = cboYear_->currentIndex();
+    fields.Hour = cboHH_->currentIndex();
+    fields.Minute = cboMM_->currentIndex();
+    fields.Second = cboSS_->currentIndex();
+    fields.City = ToUtf8(txtMCity_->text());
+    fields.State = ToUtf8(txtMState_->text());
+    fields.Country = ToUtf8(txtMCountry_->text());
+    fields.LonDeg = ToUtf8(txtLonD_->text());
+    fields.LonMin = ToUtf8(txtLonM_->text());
+    fields.East = optLong_[0]->isChecked();
+    fields.LatDeg = ToUtf8(txtLatD_->text());
+    fields.LatMin = ToUtf8(txtLatM_->text());
+    fields.South = optLat_[1]->isChecked();
+    fields.Zone = cmbTimeZone_->currentIndex();
+    fields.DaylightSaving = chkDST_->isChecked();
+    fields.Mode = chkPrecise_->isChecked() ? ComputationMode::Precise : ComputationMode::Classic;
+    fields.Node = chkTrueNode_->isChecked() ? NodeKind::True : NodeKind::Mean;
+    fields.TimeZoneId = chosenZone_;
+    fields.Place = chosenPlace_;
+    return fields;
+}
+
+void frmMain::SetFields(const FormFields& f) {
+    // The place's zone is set aside while the lists change, then taken up
+    // again, so that it fills the zone list as choosing the place does.
+    ForgetPlace();
+    txtName_->setText(FromUtf8(f.Name));
+    const std::pair<QComboBox*, int> lists[] = {{cboMonth_, f.Month}, {cboDate_, f.Day},  {cboYear_, f.Year},
+                                                {cboHH_, f.Hour},     {cboMM_, f.Minute}, {cboSS_, f.Second},
+                                                {cmbTimeZone_, f.Zone}};
+    for (const auto& [list, position] : lists) list->setCurrentIndex(position);
+    txtMCity_->setText(FromUtf8(f.City));
+    txtMState_->setText(FromUtf8(f.State));
+    txtMCountry_->setText(FromUtf8(f.Country));
+    txtLonD_->setText(FromUtf8(f.LonDeg));
+    txtLonM_->setText(FromUtf8(f.LonMin));
+    optLong_[f.East ? 0 : 1]->setChecked(true);
+    txtLatD_->setText(FromUtf8(f.LatDeg));
+    txtLatM_->setText(FromUtf8(f.LatMin));
+    optLat_[f.South ? 1 : 0]->setChecked(true);
+    chkDST_->setChecked(f.DaylightSaving);
+    chkPrecise_->setChecked(f.Mode == ComputationMode::Precise);
+    chkTrueNode_->setChecked(f.Node == NodeKind::True);
+    chosenZone_ = f.TimeZoneId;
+    chosenPlace_ = f.Place;
+    if (!f.Place.empty()) {
+        placeState_ = f.State;
+        placeCountry_ = f.Country;
+    }
+    UpdateZoneInfo();
+}
+
+namespace {
+
+const QString kBirthFileFilter = QStringLiteral("Velmora birth files (*.velmora);;All files (*)");
+
+}  // namespace
+
+bool frmMain::OpenBirthFile(const QString& path, QWidget* over) {
+    // The whole file is read and checked before anything on the form changes.
+    const BirthFileRead read = ReadBirthFile(ToUtf8(path));
+    if (!read.Ok()) {
+        services_.messenger.Show(over ? over : this, FromUtf8(read.error), MessageIcon::Error);
+        return false;
+    }
+    SetFields(read.fields);
+    RecentBirthFiles().Add(path);
+    mnuRecent_->Refill();
+    return true;
+}
+
+bool frmMain::SaveBirthFile(const QString& path, QWidget* over) {
+    QWidget* parent = over ? over : this;
+    const FormFields fields = Fields();
+    BirthFileSave save = WriteBirthFile(ToUtf8(path), fields);
+    if (save.readOnly) {
+        const QString question = FromUtf8(Quoted(ToUtf8(path))) +
+                                 QStringLiteral(" is read-only. Replace it with this birth all the same?");
+        if (services_.messenger.Choose(parent, question, {QStringLiteral("&Replace It")}) != 0) return false;
+        save = WriteBirthFile(ToUtf8(path), fields, true);
+    }
+    if (!save.Ok()) {
+        services_.messenger.Show(parent, FromUtf8(save.error), MessageIcon::Error);
+        return false;
+    }
+    if (!save.notice.empty()) services_.messenger.Show(parent, FromUtf8(save.notice), MessageIcon::Information);
+    RecentBirthFiles().Add(path);
+    mnuRecent_->Refill();
+    return true;
+}
+
+bool frmMain::OpenBirthData(QWidget* over) {
+    const QString path =
+        services_.files.OpenFile(over ? over : this, QStringLiteral("Open Birth Data"), kBirthFileFilter);
+    return !path.isEmpty() && OpenBirthFile(path, over);
+}
+
+void frmMain::SaveBirthData(QWidget* over) {
+    QWidget* parent = over ? over : this;
+    const QString suffix = QLatin1String(kBirthFileSuffix.data());
+    QString path = services_.files.SaveFile(parent, QStringLiteral("Save Birth Data"),
+                                            SuggestedFileName(txtName_->text(), suffix), kBirthFileFilter);
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += suffix;
+    SaveBirthFile(path, parent);
+}
+
+QWidget* frmMain::FieldWidget(FormField field) const {
+    switch (field) {
+    case FormField::None: return nullptr;
+    case FormField::Name: return txtName_;
+    case FormField::LonDeg: return txtLonD_;
+    case FormField::LonMin: return txtLonM_;
+    case FormField::LatDeg: return txtLatD_;
+    case FormField::LatMin: return txtLatM_;
+    case FormField::City: return txtMCity_;
+    case FormField::State: return txtMState_;
+    case FormField::Country: return txtMCountry_;
+    }
+    return nullptr;
+}
+
+void frmMain::ShowFailure(const ValidationResult& failure) {
+    services_.messenger.Show(this, FromUtf8(failure.message), failure.icon);
+    if (QWidget* field = FieldWidget(failure.focus)) field->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMain::RunAnalysis() {
+    if (!ConfirmNamedPlace()) return;
+    const QLocale system = QLocale::system();
+    MonthNames months;
+    for (int m = 1; m <= kMonthItems; ++m)
+        months[static_cast<std::size_t>(m - 1)] = ToUtf8(system.monthName(m, QLocale::LongFormat));
+    FormFields fields = Fields();
+    run_.Today = services_.clock.Today();  // the day whose running dasha periods are marked
+    ValidationResult result = run_.RunAnalysis(fields, months);
+    if (result.check == AnalysisRun::kRepeatedHour) {
+        // The clocks showed this time twice: ask which one was meant.
+        const int choice = services_.messenger.Choose(
+            this, FromUtf8(result.message),
+            {QStringLiteral("The &earlier one"), QStringLiteral("The &later one")});
+        if (choice < 0) return;
+        fields.Repeated = choice == 0 ? RepeatedHour::Earlier : RepeatedHour::Later;
+        result = run_.RunAnalysis(fields, months);
+    }
+    if (!result.Passed()) {
+        ShowFailure(result);
+        return;
+    }
+    if (!chosenZone_.empty()) {
+        // The box says what was used: for a time shown twice, the reading taken.
+        fillingFromPlace_ = true;
+        chkDST_->setChecked(run_.Result.dst);
+        fillingFromPlace_ = false;
+    }
+    emit analysisCompleted();
+}
+
+void frmMain::LookUpPlace() {
+    const PlaceLookupResult lookup = ComposePlaceSearch(ToUtf8(txtMCity_->text()), ToUtf8(txtMState_->text()),
+                                                        ToUtf8(txtMCountry_->text()));
+    if (!lookup.failure.Passed()) {
+        ShowFailure(lookup.failure);
+        return;
+    }
+    WebSearch search(services_.web);  // one per click
+    search.Search(QString::fromStdString(lookup.searchText), WebPageAddress(WebPage::Home));
+}
+
+void frmMain::RequestExit() {
+    // Once is enough: the shell's shutdown closes this window, which must not
+    // ask again.
+    if (exitRequested_) return;
+    exitRequested_ = true;
+    emit exitRequested();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut) {
+        QWidget* degrees = watched == txtLonD_->parentWidget() ? txtLonD_
+                           : watched == txtLatD_->parentWidget() ? txtLatD_
+                                                                 : nullptr;
+        if (degrees) {
+            degrees->setFocus(Qt::ShortcutFocusReason);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    RequestExit();
+}
+
+}  // namespace velmora

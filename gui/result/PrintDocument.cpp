@@ -1,0 +1,348 @@
+#include "result/PrintDocument.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextObjectInterface>
+#include <QTextOption>
+#include <QTextTable>
+#include <algorithm>
+
+#include "result/ChartImage.h"
+#include "result/ChartPainter.h"
+#include "chart/Vimshottari.h"
+#include "engine/NameTables.h"
+#include "result/ReportDocument.h"
+#include "presentation/ResultCaptions.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kChartObject = QTextFormat::UserObject + 1;
+constexpr double kBodyPoints = 10;
+constexpr double kHeaderPoints = 8.5;
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont PrintFont(double points, bool bold = false) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    // Plain letters, no ligatures: "fi" stays two letters a search finds.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
+// The chart inside the text: an object as wide as most of the page, drawn
+// by the chart painter wherever the layout puts it.
+class ChartObject : public QObject, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+public:
+    explicit ChartObject(const ResultFormTexts& result, QObject* parent) : QObject(parent), result_(result) {}
+
+    QSizeF intrinsicSize(QTextDocument* document, int, const QTextFormat&) override {
+        const QSizeF page = document->pageSize();
+        double width = page.width() * 0.88;
+        double height = width * 0.85;  // the result form's proportions
+        const double most = page.height() * 0.5;
+        if (height > most) {
+            width *= most / height;
+            height = most;
+        }
+        return {width, height};
+    }
+    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int, const QTextFormat&) override {
+        PaintSouthIndianChart(*painter, rect, result_);
+    }
+
+private:
+    const ResultFormTexts& result_;
+};
+
+void Heading(QTextCursor& cursor, const QString& text, bool first = false) {
+    QTextBlockFormat block;
+    block.setTopMargin(first ? 0 : 14);
+    block.setBottomMargin(6);
+    block.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+    if (!first) cursor.insertBlock(block);
+    else cursor.setBlockFormat(block);
+    QTextCharFormat format;
+    format.setFont(PrintFont(12, true));
+    format.setForeground(QColor(0x80, 0, 0));
+    cursor.insertText(text, format);
+}
+
+QTextTable* Table(QTextCursor& cursor, int rows, int columns) {
+    QTextTableFormat format;
+    format.setBorder(0.5);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setBorderBrush(QColor(0x90, 0x90, 0x90));
+    format.setCellPadding(3);
+    format.setCellSpacing(0);
+    format.setWidth(QTextLength(QTextLength::PercentageLength, 96));
+    return cursor.insertTable(rows, columns, format);
+}
+
+void Cell(QTextTable* table, int row, int column, const QString& text, bool bold) {
+    QTextCursor at = table->cellAt(row, column).firstCursorPosition();
+    QTextCharFormat format;
+    format.setFont(PrintFont(kBodyPoints, bold));
+    at.insertText(text, format);
+}
+
+// The sections, in the order they are printed.
+void ChartSection(QTextCursor& cursor, const ResultFormTexts&) {
+    Heading(cursor, QStringLiteral("Hora"), true);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.insertBlock(centred);
+    QTextCharFormat chart;
+    chart.setObjectType(kChartObject);
+    cursor.insertText(QString(QChar::ObjectReplacementCharacter), chart);
+}
+
+// The details and the positions side by side, each a table under its heading.
+void DetailsSection(QTextCursor& cursor, const ResultFormTexts& r) {
+    const std::array<const std::string*, 7> values = {&r.lblDOB,  &r.lblTOB,   &r.lblLongitude, &r.lblLatitude,
+                                                      &r.lblCity, &r.lblState, &r.lblCountry};
+    std::vector<std::pair<QString, QString>> rows = {{QStringLiteral("Name :"), ShownText(r.lblName)}};
+    for (std::size_t i = 0; i < values.size(); ++i) rows.emplace_back(FromUtf8(kDetailCaptions[i]), ShownText(*values[i]));
+    if (!r.place.empty()) rows.emplace_back(QStringLiteral("Place :"), ShownText(r.place));
+    if (!r.zoneText.empty()) rows.emplace_back(QStringLiteral("Time zone :"), ShownText(r.zoneText));
+    rows.emplace_back(QStringLiteral("Positions :"),
+                      r.lblMode.empty() ? FromUtf8(kClassicPositionsNote) : FromUtf8(r.lblMode));
+
+    cursor.insertBlock();
+    QTextTableFormat side;
+    side.setBorder(0);
+    side.setTopMargin(12);
+    side.setCellSpacing(0);
+    side.setCellPadding(0);
+    side.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    side.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 55),
+                                    QTextLength(QTextLength::PercentageLength, 45)});
+    QTextTable* columns = cursor.insertTable(1, 2, side);
+
+    QTextCursor left = columns->cellAt(0, 0).firstCursorPosition();
+    Heading(left, QStringLiteral("Your details"), true);
+    left.insertBlock();
+    QTextTable* details = Table(left, static_cast<int>(rows.size()), 2);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        Cell(details, static_cast<int>(i), 0, rows[i].first, true);
+        Cell(details, static_cast<int>(i), 1, rows[i].second, false);
+    }
+
+    QTextCursor right = columns->cellAt(0, 1).firstCursorPosition();
+    Heading(right, QStringLiteral("Vedic Planetary Position"), true);
+    right.insertBlock();
+    QTextTable* positions = Table(right, kBodyCount, 2);
+    for (int i = 0; i < kBodyCount; ++i) {
+        Cell(positions, i, 0, FromUtf8(kPositionCaptions[static_cast<std::size_t>(i)]), true);
+        Cell(positions, i, 1, FromUtf8(r.planet[static_cast<std::size_t>(i)]), false);
+    }
+    cursor.movePosition(QTextCursor::End);
+}
+
+// Each point's nakshatra, pada, lord and Navamsa sign.
+void NakshatraSection(QTextCursor& cursor, const ResultFormTexts& r) {
+    Heading(cursor, QStringLiteral("Nakshatras and Navamsa"));
+    cursor.insertBlock();
+    QTextTable* table = Table(cursor, kBodyCount + 1, 5);
+    const QString captions[] = {QStringLiteral("Point"), QStringLiteral("Nakshatra"), QStringLiteral("Pada"),
+                                QStringLiteral("Lord"), QStringLiteral("Navamsa")};
+    for (int c = 0; c < 5; ++c) Cell(table, 0, c, captions[c], true);
+    for (int i = 0; i < kBodyCount; ++i) {
+        const NakshatraPlace& n = r.nakshatras[static_cast<std::size_t>(i)];
+        Cell(table, i + 1, 0, FromUtf8(kPlainBodyNames[static_cast<std::size_t>(i)]), true);
+        Cell(table, i + 1, 1, FromUtf8(n.Name()), false);
+        Cell(table, i + 1, 2, QString::number(n.pada), false);
+        Cell(table, i + 1, 3, FromUtf8(kPlainBodyNames[static_cast<std::size_t>(n.lord)]), false);
+        Cell(table, i + 1, 4, FromUtf8(kSignEnglishNames[static_cast<std::size_t>(r.navamsaSigns[static_cast<std::size_t>(i)])]), false);
+    }
+    cursor.movePosition(QTextCursor::End);
+}
+
+// The nine major periods, and the sub-periods of the one running on the day
+// the run marked (of the first one when no day was given).
+void DashaSection(QTextCursor& cursor, const ResultFormTexts& r) {
+    const VimshottariDasha& d = r.dasha;
+    Heading(cursor, QStringLiteral("Vimshottari dasha"));
+    QTextCharFormat plain;
+    plain.setFont(PrintFont(kBodyPoints));
+    cursor.insertBlock();
+    QString balance = FromUtf8(kPlainBodyNames[static_cast<std::size_t>(d.majors[0].period.lord)]) +
+                      QStringLiteral(" period, ") + FromUtf8(YearsMonthsDaysText(d.balanceYears)) +
+                      QStringLiteral(" left at birth. Years of 365.25 days; dates in the birth's local calendar.");
+    if (d.today.Valid())
+        balance += QStringLiteral(" Running on ") + FromUtf8(DateText({d.today.year, d.today.month, d.today.day, 0, 0})) +
+                   QStringLiteral(": marked *.");
+    cursor.insertText(balance, plain);
+    cursor.insertBlock();
+    const int shown = d.runningMajor >= 0 ? d.runningMajor : 0;
+    QTextTable* table = Table(cursor, 1 + 9 + 9, 3);
+    Cell(table, 0, 0, QStringLiteral("Period"), true);
+    Cell(table, 0, 1, QStringLiteral("From"), true);
+    Cell(table, 0, 2, QStringLiteral("To"), true);
+    int row = 1;
+    auto line = [&](const DashaPeriod& p, const QString& name, bool running) {
+        Cell(table, row, 0, name + (running ? QStringLiteral(" *") : QString()), running);
+        Cell(table, row, 1, FromUtf8(DateText(p.start)), running);
+        Cell(table, row, 2, FromUtf8(DateText(p.end)), running);
+        ++row;
+    };
+    for (int m = 0; m < 9; ++m) {
+        const MajorDasha& major = d.majors[static_cast<std::size_t>(m)];
+        const QString lord = FromUtf8(kPlainBodyNames[static_cast<std::size_t>(major.period.lord)]);
+        line(major.period, lord, m == d.runningMajor);
+        if (m != shown) continue;
+        for (int s = 0; s < 9; ++s) {
+            const DashaPeriod& sub = major.sub[static_cast<std::size_t>(s)];
+            line(sub, QStringLiteral("    ") + lord + QStringLiteral(" / ") +
+                          FromUtf8(kPlainBodyNames[static_cast<std::size_t>(sub.lord)]),
+                 m == d.runningMajor && s == d.runningSub);
+        }
+    }
+    cursor.movePosition(QTextCursor::End);
+}
+
+void ReportSection(QTextCursor& cursor, const ResultFormTexts& r) {
+    Heading(cursor, QStringLiteral("Report"));
+    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    InsertReport(cursor, r.RTB);
+}
+
+using Section = void (*)(QTextCursor&, const ResultFormTexts&);
+constexpr Section kSections[] = {ChartSection, DetailsSection, NakshatraSection, DashaSection, ReportSection};
+
+}  // namespace
+
+PrintDocument::PrintDocument(const ResultFormTexts& result) : result_(result) {}
+PrintDocument::~PrintDocument() = default;
+
+namespace {
+
+// The result form's date ("March/5/1980": the month's name, the day, the
+// year) written out in full: "5 March 1980".
+QString FullDate(const QString& detail) {
+    const QStringList parts = detail.split(QLatin1Char('/'));
+    if (parts.size() < 3) return detail;
+    const QString month = parts.mid(0, parts.size() - 2).join(QLatin1Char('/'));
+    return QStringLiteral("%1 %2 %3").arg(parts[parts.size() - 2], month, parts.last());
+}
+
+// Its time ("9:5") with two digits each: "09:05".
+QString PaddedTime(const QString& detail) {
+    QStringList parts = detail.split(QLatin1Char(':'));
+    for (QString& part : parts) part = part.rightJustified(2, QLatin1Char('0'));
+    return parts.join(QLatin1Char(':'));
+}
+
+}  // namespace
+
+QString PrintDocument::HeaderText() const {
+    return ShownText(result_.lblName) + QStringLiteral(", born ") + FullDate(FromUtf8(result_.lblDOB)) +
+           QStringLiteral(" at ") + PaddedTime(FromUtf8(result_.lblTOB));
+}
+
+QString PrintDocument::ModeText() const {
+    return result_.lblMode.empty() ? FromUtf8(kClassicPositionsNote) : FromUtf8(result_.lblMode);
+}
+
+int PrintDocument::Paint(QPagedPaintDevice& device) {
+    QPainter painter;
+    if (!painter.begin(&device)) return 0;
+
+    // Measures in the device's own pixels, fonts in points of its resolution.
+    const QRectF page(0, 0, device.width(), device.height());
+    const QFont headerFont = PrintFont(kHeaderPoints);
+    const QFontMetricsF header(headerFont, &device);
+    const double gap = header.lineSpacing() * 0.8;
+    const double headerHeight = header.lineSpacing() + gap;
+    const double footerHeight = header.lineSpacing() + gap;
+    const QRectF body(page.left(), page.top() + headerHeight, page.width(), page.height() - headerHeight - footerHeight);
+
+    QTextDocument document;
+    document.documentLayout()->setPaintDevice(&device);
+    document.setDefaultFont(PrintFont(kBodyPoints));
+    document.setDocumentMargin(0);
+    document.setPageSize(body.size());
+    // A word wider than its column (a long name without blanks) breaks
+    // where it must instead of widening the table past the page.
+    QTextOption wrapping = document.defaultTextOption();
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document.setDefaultTextOption(wrapping);
+    auto* chart = new ChartObject(result_, &document);
+    document.documentLayout()->registerHandler(kChartObject, chart);
+    QTextCursor cursor(&document);
+    for (Section section : kSections) section(cursor, result_);
+
+    const int pages = document.pageCount();
+    const QString mode = ModeText();
+    // The title leaves room for the mode on the same line.
+    const QString title = header.elidedText(HeaderText(), Qt::ElideRight,
+                                            page.width() - header.horizontalAdvance(mode) - header.averageCharWidth() * 4);
+    for (int p = 0; p < pages; ++p) {
+        if (p > 0) device.newPage();
+        painter.setFont(headerFont);
+        painter.setPen(QColor(0x40, 0x40, 0x40));
+        const QRectF headerLine(page.left(), page.top(), page.width(), header.lineSpacing());
+        painter.drawText(headerLine, Qt::AlignLeft | Qt::AlignTop, title);
+        painter.drawText(headerLine, Qt::AlignRight | Qt::AlignTop, mode);
+        painter.setPen(QPen(QColor(0xA0, 0xA0, 0xA0), 0));
+        painter.drawLine(QPointF(page.left(), page.top() + header.lineSpacing() + gap / 3),
+                         QPointF(page.right(), page.top() + header.lineSpacing() + gap / 3));
+        painter.setPen(QColor(0x40, 0x40, 0x40));
+        painter.drawText(QRectF(page.left(), page.bottom() - header.lineSpacing(), page.width(), header.lineSpacing()),
+                         Qt::AlignHCenter | Qt::AlignBottom,
+                         QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages));
+
+        painter.save();
+        painter.translate(body.left(), body.top() - p * body.height());
+        QAbstractTextDocumentLayout::PaintContext context;
+        // The layout draws every line that touches the clip, and a line that
+        // starts right at the page's lower edge would be drawn (hidden, but
+        // there for a search) on this page too: keep a hair inside both edges.
+        context.clip = QRectF(0, p * body.height() + 0.5, body.width(), body.height() - 1);
+        context.palette.setColor(QPalette::Text, Qt::black);
+        painter.setClipRect(QRectF(0, p * body.height(), body.width(), body.height()));
+        document.documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
+    painter.end();
+    return pages;
+}
+
+QString WriteChartPdf(const QString& path, const ResultFormTexts& result, QPageSize::PageSizeId paper) {
+    if (const QString refusal = ExportTargetRefusal(path); !refusal.isEmpty()) return refusal;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(paper));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setResolution(300);
+        writer.setTitle(QStringLiteral("Velmora chart of ") + ShownText(result.lblName));
+        writer.setCreator(QStringLiteral("Velmora"));
+        PrintDocument document(result);
+        if (document.Paint(writer) == 0) {
+            file.cancelWriting();
+            return QStringLiteral("the PDF could not be drawn");
+        }
+    }
+    if (!file.commit()) return file.errorString();
+    return {};
+}
+
+}  // namespace velmora
+
+#include "PrintDocument.moc"

@@ -1,0 +1,48 @@
+#pragma once
+// The printed chart: the result of one run laid out on pages for a printer
+// or a PDF file. One rich-text document holds, section by section, the
+// South-Indian chart (drawn by the chart painter), the details, the position
+// table and the whole report, all as real text; every page carries the name,
+// the date and time of birth, the mode that computed the chart and
+// "Page N of M". Lines never break across a page edge.
+//
+// A new section is one more function in the list in PrintDocument.cpp.
+
+#include <QPageSize>
+#include <QString>
+#include <memory>
+
+#include "run/AnalysisRun.h"
+
+class QPagedPaintDevice;
+class QTextDocument;
+
+namespace velmora {
+
+class PrintDocument {
+public:
+    explicit PrintDocument(const ResultFormTexts& result);
+    ~PrintDocument();
+    PrintDocument(const PrintDocument&) = delete;
+    PrintDocument& operator=(const PrintDocument&) = delete;
+
+    // Lays the document out for `device` (a QPrinter, a QPdfWriter) and
+    // paints every page. Returns the number of pages, 0 when the device
+    // could not be painted on.
+    int Paint(QPagedPaintDevice& device);
+
+    // "ASHA RAO, born 5 March 1980 at 09:05": the first line of every page.
+    QString HeaderText() const;
+    // How the chart was computed: "Classic positions" or the precise mode's line.
+    QString ModeText() const;
+
+private:
+    const ResultFormTexts& result_;
+};
+
+// Writes the pages to a PDF file, whole or not at all. Returns the reason
+// it could not, empty when done.
+QString WriteChartPdf(const QString& path, const ResultFormTexts& result,
+                      QPageSize::PageSizeId paper = QPageSize::A4);
+
+}  // namespace velmora

@@ -1,0 +1,474 @@
+#include "result/frmDisplay.h"
+
+#include <cmath>
+
+#include <QtMath>
+#include <QTextDocument>
+#include <QFontMetrics>
+#include <QResizeEvent>
+#include <QShortcut>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "result/ReportDocument.h"
+#include "result/frmVargas.h"
+#include "shell/LinkLabel.h"
+#include "shell/Twips.h"
+#include "shell/WebLinks.h"
+
+namespace velmora {
+
+const std::array<const char*, kSignCount> frmDisplay::kSignEnglishNames = {
+    "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+namespace {
+
+// Where each sign stands in the chart, by sign index; twips inside fraBirthchart.
+struct SignCell {
+    const char* label;
+    int left, top;            // the sign label (and its outline)
+    int hnoLeft, hnoTop;      // its fixed number
+    int arudhaLeft, arudhaTop;
+};
+
+constexpr std::array<SignCell, kSignCount> kCells = {{
+    {"lblAries", 2280, 240, 3880, 150, 3600, 360},
+    {"lblTaurus", 4200, 240, 5800, 120, 5520, 360},
+    {"lblGemini", 6120, 240, 7800, 120, 7440, 360},
+    {"lblCancer", 6120, 1920, 7800, 1800, 7440, 2040},
+    {"lblLeo", 6120, 3600, 7800, 3480, 7440, 3720},
+    {"lblVirgo", 6120, 5280, 7800, 5160, 7440, 5520},
+    {"lblLibra", 4200, 5280, 5880, 5160, 5520, 5520},
+    {"lblScorpio", 2160, 5280, 3840, 5160, 3480, 5520},
+    {"lblSagattarius", 240, 5280, 1920, 5160, 1560, 5520},
+    {"lblCapricorn", 240, 3600, 1800, 3480, 1560, 3840},
+    {"lblAquarius", 240, 1920, 1800, 1800, 1560, 2160},
+    {"lblPisces", 240, 240, 1800, 120, 1560, 360},
+}};
+
+constexpr int kCellWidth = 1305, kCellHeight = 1500;
+constexpr int kHnoWidth = 315, kHnoHeight = 210;
+constexpr int kArudhaWidth = 375, kArudhaHeight = 195;
+
+struct DetailRow {
+    const char* caption;
+    const char* name;
+    const char* spoken;  // the caption without its colon
+    QLabel* frmDisplay::*label;
+};
+
+constexpr std::array<DetailRow, 7> kDetailRows = {{
+    {"Date of Birth :", "lblDOB", "Date of Birth", &frmDisplay::lblDOB},
+    {"Time of Birth :", "lblTOB", "Time of Birth", &frmDisplay::lblTOB},
+    {"Longitude :", "lblLongitude", "Longitude", &frmDisplay::lblLongitude},
+    {"Latitude   :", "lblLatitude", "Latitude", &frmDisplay::lblLatitude},
+    {"City :", "lblCity", "City", &frmDisplay::lblCity},
+    {"State :", "lblState", "State", &frmDisplay::lblState},
+    {"Country :", "lblCountry", "Country", &frmDisplay::lblCountry},
+}};
+
+constexpr std::array<const char*, kBodyCount> kPlanetNames = {
+    "Surya/Sun", "Chandra/Moon", "Budha/Mercury", "Shukra/Venus", "Mangala/Mars",
+    "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node", "Ketu/South node", "Asc/Lagna"};
+constexpr std::array<int, kBodyCount> kPlanetTops = {360, 746, 1132, 1518, 1904, 2290, 2676, 3062, 3448, 3840};
+
+// The RTB and its two labels: the labels stand in a line under the report.
+constexpr int kReportLeft = static_cast<int>(display_design::kReportLeft);
+constexpr int kReportTop = static_cast<int>(display_design::kTopHeight);
+constexpr int kReportWidth = static_cast<int>(display_design::kReportWidth);
+constexpr int kReportHeight = static_cast<int>(display_design::kReportHeight);
+constexpr int kFooterTop = kReportTop + kReportHeight + static_cast<int>(display_design::kFooterGap);
+constexpr int kVargasRaise = 30;  // the page button stands a little above the footer line
+constexpr int kFormWidth = static_cast<int>(display_design::kWidth);
+constexpr int kFormHeight = static_cast<int>(display_design::kHeight);
+constexpr int kLabel5Left = 3480, kLabel6Left = 9225;
+// The point size of the report's text, which sets its line height.
+constexpr double kReportPoints = ReportPiece{}.size;
+
+QRect PixelRect(const TwipsBox& box) {
+    return {TwipsToPixels(box.Left), TwipsToPixels(box.Top), TwipsToPixels(box.Width), TwipsToPixels(box.Height)};
+}
+
+// What a screen reader says for a caption as shown: its lines in a row, the
+// retrograde mark in words.
+QString Spoken(const QString& shown) {
+    QStringList parts;
+    for (QString line : shown.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        line.replace(QStringLiteral("(R)"), QStringLiteral("retrograde"));
+        line = line.trimmed();
+        if (!line.isEmpty()) parts << line;
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+// "City: Bangalore", or "City: not given" for an empty value.
+void NameValue(QLabel* label, const QString& what, const QString& whenEmpty, const QString& before = {}) {
+    const QString value = Spoken(label->text());
+    label->setAccessibleName(what + QStringLiteral(": ") + (value.isEmpty() ? whenEmpty : before + value));
+}
+
+QFont Verdana(double points, bool bold) {
+    QFont font(QStringLiteral("Verdana"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont CourierNew(double points, bool bold) {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void SetTextColor(QWidget* widget, const QColor& color) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, color);
+    widget->setPalette(p);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& where, const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(font);
+    label->setGeometry(where);
+    return label;
+}
+
+// A label the run fills: shows the caption, keeps it as written.
+void SetCaption(QLabel* label, const std::string& caption) {
+    label->setText(frmDisplay::DisplayCaption(caption));
+    label->setProperty("caption", QString::fromStdString(caption));
+}
+
+QFrame* MakeShape(QWidget* parent, const char* name, const QRect& where) {
+    auto* shape = new QFrame(parent);
+    shape->setObjectName(QLatin1String(name));
+    shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+    shape->setLineWidth(1);
+    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+    shape->setFocusPolicy(Qt::NoFocus);
+    shape->setGeometry(where);
+    return shape;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& title, const QRect& where) {
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFont(Verdana(8.25, true));
+    frame->setGeometry(where);
+    return frame;
+}
+
+// Labels a screen-reader user reaches with Tab.
+void MakeReachable(QLabel* label, const QString& description) {
+    label->setFocusPolicy(Qt::TabFocus);
+    label->setAccessibleDescription(description);
+}
+
+// While a sign's label or its arudhas have the keyboard focus, the sign's
+// outline is drawn thick in the focus colour.
+class FocusOutline : public QObject {
+public:
+    FocusOutline(QFrame* outline, QObject* parent)
+        : QObject(parent), outline_(outline), normal_(outline->palette()), normalWidth_(outline->lineWidth()) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            QPalette p = normal_;
+            const bool focused = event->type() == QEvent::FocusIn;
+            if (focused) p.setColor(QPalette::WindowText, QColor(0, 70, 200));
+            outline_->setPalette(p);
+            outline_->setLineWidth(focused ? 3 : normalWidth_);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QFrame* outline_;
+    QPalette normal_;
+    int normalWidth_;
+};
+
+}  // namespace
+
+QString frmDisplay::DisplayCaption(const std::string& caption) {
+    QString text = QString::fromStdString(caption);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (text.startsWith(QLatin1Char('\n'))) text.remove(0, 1);
+    return text;
+}
+
+QSize frmDisplay::sizeHint() const { return {TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight)}; }
+
+QString frmDisplay::Caption(const QLabel* label) { return label->property("caption").toString(); }
+
+frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget* parent)
+    : QWidget(parent), result_(result), services_(services) {
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(QStringLiteral("Velmora v1.25"));
+    setFont(Verdana(8.25, false));
+    // As low as the layout lets the whole form show (analysis/DisplayLayout).
+    setMinimumSize(sizeHint().width(), static_cast<int>(std::ceil(kSmallestHeight / kTwipsPerPixel)));
+    resize(sizeHint());
+
+    BuildChart(result, services);
+    BuildDetails(result);
+    BuildPositions(result);
+    BuildReport(result.RTB, services);
+
+    // Tab walks the chart sign by sign, then the details, the positions and
+    // the report, so a screen reader reads them in that order.
+    QList<QWidget*> chain;
+    for (int k = 0; k < kSignCount; ++k) {
+        chain << signLabels[k] << lblArudha[k];
+    }
+    chain << Label7 << lblName;
+    for (const DetailRow& row : kDetailRows) chain << this->*row.label;
+    if (lblMode) chain << lblMode;
+    chain << lblUsed;
+    for (QLabel* value : planet) chain << value;
+    chain << RTB << Label6 << cmdVargas;
+    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+
+    // Alt+R: straight to the report, to read and scroll it.
+    auto* toReport = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_R), this);
+    toReport->setContext(Qt::WindowShortcut);
+    connect(toReport, &QShortcut::activated, RTB, [this] { RTB->setFocus(Qt::ShortcutFocusReason); });
+
+    RecordDesign();
+}
+
+void frmDisplay::RecordDesign() {
+    // The chart, the details and the positions grow as one block; the report
+    // and its footer are placed by the layout.
+    auto record = [this](QWidget* widget, bool inBlock) {
+        designed_.push_back({widget, widget->geometry(), widget->font(), widget->testAttribute(Qt::WA_SetFont), inBlock});
+    };
+    for (QWidget* block : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(fraDetails),
+                           static_cast<QWidget*>(fraWestern)}) {
+        record(block, true);
+        for (QWidget* inside : block->findChildren<QWidget*>()) record(inside, false);
+    }
+    QFont reportFont = RTB->font();
+    reportFont.setPointSizeF(kReportPoints);
+    reportLineHeight_ = PixelsToTwips(QFontMetrics(reportFont).lineSpacing());
+    reportChrome_ = PixelsToTwips(2 * RTB->frameWidth()) + 2 * PixelsToTwips(qCeil(RTB->document()->documentMargin()));
+    layout_ = LayOutDisplay(kFormWidth, kFormHeight, reportLineHeight_, reportChrome_);
+}
+
+void frmDisplay::ApplyLayout() {
+    layout_ = LayOutDisplay(PixelsToTwips(width()), PixelsToTwips(height()), reportLineHeight_, reportChrome_);
+    const double s = layout_.Scale;
+    const int shift = TwipsToPixels(layout_.TopLeft);
+    const auto scaled = [s](int px) { return static_cast<int>(std::lround(px * s)); };
+    const bool rescale = s != appliedScale_;
+    for (const Designed& d : designed_) {
+        if (!d.widget) continue;
+        const QRect g = d.geometry;
+        // Edges are scaled, not sizes, so controls that meet as designed still meet.
+        QRect r(QPoint(scaled(g.x()), scaled(g.y())),
+                QPoint(scaled(g.x() + g.width()) - 1, scaled(g.y() + g.height()) - 1));
+        if (d.inBlock) r.translate(shift, 0);
+        d.widget->setGeometry(r);
+        if (rescale && d.ownFont) {
+            QFont font = d.font;
+            font.setPointSizeF(d.font.pointSizeF() * s);
+            d.widget->setFont(font);
+        }
+    }
+    appliedScale_ = s;
+    RTB->setGeometry(PixelRect(layout_.Report));
+    const double spread = (layout_.Width - kFormWidth) / 2;
+    Label5->move(TwipsToPixels(kLabel5Left + spread), TwipsToPixels(layout_.FooterTop));
+    Label6->move(TwipsToPixels(layout_.Report.Right() - (kReportLeft + kReportWidth - kLabel6Left)),
+                 TwipsToPixels(layout_.FooterTop));
+    cmdVargas->move(TwipsToPixels(layout_.Report.Left), TwipsToPixels(layout_.FooterTop - kVargasRaise));
+}
+
+void frmDisplay::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!designed_.empty()) ApplyLayout();
+}
+
+void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
+    Frame1 = MakeFrame(this, "Frame1", QString(), TwipsRect(120, 120, 8175, 6975));
+    fraBirthchart = MakeFrame(Frame1, "fraBirthchart", QStringLiteral("Hora"), TwipsRect(0, 0, 8115, 6945));
+
+    Shape2 = MakeShape(fraBirthchart, "Shape2", TwipsRect(100, 120, 7890, 6755));
+    Shape1 = MakeShape(fraBirthchart, "Shape1", TwipsRect(2085, 1815, 3930, 3355));
+
+    const QFont signFont = Verdana(8.25, false);
+    const QFont numberFont = CourierNew(9.75, true);
+    const QFont arudhaFont = Verdana(8.25, true);
+    const QColor darkGreen(0, 64, 0);
+    const QColor blue(0, 0, 255);
+    for (int k = 0; k < kSignCount; ++k) {
+        const SignCell& cell = kCells[k];
+        const QString sign = QLatin1String(kSignEnglishNames[k]);
+        const QRect box = TwipsRect(cell.left, cell.top, kCellWidth, kCellHeight);
+
+        shpHora[k] = MakeShape(fraBirthchart, "shpHora", box);
+        shpHora[k]->setProperty("index", k);
+
+        QLabel* label = MakeLabel(fraBirthchart, cell.label, QString(), box, signFont);
+        label->setMargin(3);
+        SetTextColor(label, darkGreen);
+        SetCaption(label, result.signBoxes[k]);
+        MakeReachable(label, sign);
+        NameValue(label, sign, QStringLiteral("no bodies"));
+        signLabels[k] = label;
+
+        Hno[k] = MakeLabel(fraBirthchart, "Hno", QString::number(k + 1),
+                           TwipsRect(cell.hnoLeft, cell.hnoTop, kHnoWidth, kHnoHeight), numberFont);
+        Hno[k]->setProperty("index", k);
+
+        QLabel* arudha = MakeLabel(fraBirthchart, "lblArudha", QString(),
+                                   TwipsRect(cell.arudhaLeft, cell.arudhaTop, kArudhaWidth, kArudhaHeight), arudhaFont);
+        arudha->setProperty("index", k);
+        SetTextColor(arudha, blue);
+        SetCaption(arudha, result.lblArudha[k]);
+        // Several arudhas in one sign stand one under the other.
+        const int lines = arudha->text().isEmpty() ? 1 : static_cast<int>(arudha->text().count(QLatin1Char('\n'))) + 1;
+        const int needed = lines * QFontMetrics(arudhaFont).lineSpacing();
+        if (needed > arudha->height()) arudha->resize(arudha->width(), needed);
+        MakeReachable(arudha, sign);
+        NameValue(arudha, sign, QStringLiteral("no arudhas"), QStringLiteral("arudhas "));
+        lblArudha[k] = arudha;
+
+        auto* outline = new FocusOutline(shpHora[k], shpHora[k]);
+        label->installEventFilter(outline);
+        arudha->installEventFilter(outline);
+    }
+
+    // The chart's centre says what it was computed with; nothing designed moves for it.
+    QStringList used;
+    if (!result.zoneUsed.empty()) used << QString::fromStdString(result.zoneUsed);
+    if (result.lblMode.empty())
+        used << QString::fromUtf8(kClassicPositionsNote.data(), static_cast<qsizetype>(kClassicPositionsNote.size()));
+    lblUsed = MakeLabel(fraBirthchart, "lblUsed", used.join(QLatin1Char('\n')), TwipsRect(2235, 1935, 3630, 1215),
+                        Verdana(8.25, false));
+    lblUsed->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblUsed->setWordWrap(true);
+    MakeReachable(lblUsed, QStringLiteral("Time zone and positions"));
+    lblUsed->setAccessibleName(Spoken(lblUsed->text()));
+
+    Label7 = new LinkLabel(QStringLiteral("Visit the Velmora forum"), services.web, WebPage::Home,
+                           fraBirthchart);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->setFont(Verdana(8.25, true));
+    Label7->setAlignment(Qt::AlignCenter);
+    Label7->setGeometry(TwipsRect(2400, 3240, 3225, 345));
+}
+
+void frmDisplay::BuildDetails(const ResultFormTexts& result) {
+    fraDetails = MakeFrame(this, "fraDetails", QStringLiteral("Your details"), TwipsRect(8520, 0, 3490, 2775));
+    const QFont captionFont = Verdana(8.25, false);
+    const QFont valueFont = Verdana(8.25, false);
+
+    lblName = MakeLabel(fraDetails, "lblName", QString(), TwipsRect(120, 240, 3285, 240), Verdana(8.25, true));
+    SetCaption(lblName, result.lblName);
+    MakeReachable(lblName, QStringLiteral("Name"));
+    NameValue(lblName, QStringLiteral("Name"), QStringLiteral("not given"));
+
+    const std::array<const std::string*, 7> values = {&result.lblDOB, &result.lblTOB, &result.lblLongitude,
+                                                      &result.lblLatitude, &result.lblCity, &result.lblState,
+                                                      &result.lblCountry};
+    // A precise chart adds a line saying how it was computed; the rows close
+    // up to make room for it inside the frame.
+    const bool precise = !result.lblMode.empty();
+    const int firstTop = precise ? 560 : 600;
+    const int rowStep = precise ? 255 : 300;
+    for (std::size_t r = 0; r < kDetailRows.size(); ++r) {
+        const DetailRow& row = kDetailRows[r];
+        const int top = firstTop + rowStep * static_cast<int>(r);
+        QLabel* caption = MakeLabel(fraDetails, "", QLatin1String(row.caption), TwipsRect(120, top, 1305, 195),
+                                    captionFont);
+        caption->setObjectName(QLatin1String(row.name) + QStringLiteral("Caption"));
+        QLabel* value = MakeLabel(fraDetails, row.name, QString(), TwipsRect(1440, top, 2055, 195), valueFont);
+        SetCaption(value, *values[r]);
+        MakeReachable(value, QLatin1String(row.spoken));
+        // The value says its caption itself: an empty one is "City: not given".
+        NameValue(value, QLatin1String(row.spoken), QStringLiteral("not given"));
+        this->*row.label = value;
+    }
+    if (precise) {
+        const int top = firstTop + rowStep * static_cast<int>(kDetailRows.size());
+        lblMode = MakeLabel(fraDetails, "lblMode", QString(), TwipsRect(120, top, 3285, 2775 - top - 30), valueFont);
+        lblMode->setWordWrap(true);
+        SetCaption(lblMode, result.lblMode);
+        MakeReachable(lblMode, QStringLiteral("Positions"));
+        NameValue(lblMode, QStringLiteral("Positions"), QStringLiteral("not given"));
+    }
+}
+
+void frmDisplay::BuildPositions(const ResultFormTexts& result) {
+    fraWestern = MakeFrame(this, "fraWestern", QStringLiteral("Vedic Planetary Position"),
+                           TwipsRect(8520, 2760, 3495, 4215));
+    const QFont nameFont = Verdana(8.25, true);
+    const QFont valueFont = Verdana(9.75, false);
+    for (int i = 0; i < kBodyCount; ++i) {
+        PlanetName[i] = MakeLabel(fraWestern, "PlanetName", QLatin1String(kPlanetNames[i]),
+                                  TwipsRect(120, 360 + 390 * i, 1785, 270), nameFont);
+        PlanetName[i]->setProperty("index", i);
+        planet[i] = MakeLabel(fraWestern, "planet", QString(), TwipsRect(1920, kPlanetTops[i], 1455, 270), valueFont);
+        planet[i]->setProperty("index", i);
+        SetCaption(planet[i], result.planet[i]);
+        const QString body = QString::fromUtf8(kPlainBodyNames[i].data(), static_cast<qsizetype>(kPlainBodyNames[i].size()));
+        MakeReachable(planet[i], body);
+        NameValue(planet[i], body, QStringLiteral("not given"));
+    }
+}
+
+void frmDisplay::BuildReport(const Report& report, Services services) {
+    RTB = new QTextEdit(this);
+    RTB->setObjectName(QStringLiteral("RTB"));
+    RTB->setGeometry(TwipsRect(kReportLeft, kReportTop, kReportWidth, kReportHeight));
+    RTB->setReadOnly(true);
+    RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    RTB->setTabChangesFocus(true);
+    RTB->setFocusPolicy(Qt::StrongFocus);
+    RTB->setAccessibleName(QStringLiteral("Report"));
+    RTB->setFont(Verdana(8.25, false));
+
+    // Piece by piece at the insertion point, each with its own weight, colour
+    // and size; each break starts a new paragraph.
+    QTextCursor cursor(RTB->document());
+    InsertReport(cursor, report);
+    RTB->moveCursor(QTextCursor::Start);
+
+    Label5 = MakeLabel(this, "Label5", QStringLiteral("Talk about your chart at our forum"),
+                       TwipsRect(kLabel5Left, kFooterTop, 3690, 240), Verdana(8.25, false));
+    Label6 = new LinkLabel(WebPageAddress(WebPage::Home).toString(), services.web, WebPage::Home, this);
+    Label6->setObjectName(QStringLiteral("Label6"));
+    Label6->setFont(Verdana(8.25, false));
+    Label6->setGeometry(TwipsRect(kLabel6Left, kFooterTop, 2565, 240));
+
+    // Left of the footer line: the page beyond the arudhas.
+    cmdVargas = new QPushButton(QStringLiteral("&Nakshatras, dasha, Navamsa..."), this);
+    cmdVargas->setObjectName(QStringLiteral("cmdVargas"));
+    cmdVargas->setFont(Verdana(8.25, false));
+    cmdVargas->setGeometry(TwipsRect(kReportLeft, kFooterTop - kVargasRaise, 3120, 300));
+    connect(cmdVargas, &QPushButton::clicked, this, &frmDisplay::ShowVargas);
+}
+
+void frmDisplay::ShowVargas() {
+    if (!vargas_) vargas_ = new frmVargas(result_, services_.chartStyle, this);
+    vargas_->show();
+    vargas_->raise();
+    vargas_->activateWindow();
+}
+
+}  // namespace velmora

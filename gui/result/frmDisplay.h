@@ -1,0 +1,123 @@
+#pragma once
+// The result form: the South-Indian chart with the bodies and arudhas in their
+// signs, the person's details, the table of the ten positions and the written
+// report. Everything is laid out once; the captions come from one run.
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <string>
+#include <vector>
+
+#include <QFont>
+#include <QPointer>
+#include <QRect>
+
+#include "run/AnalysisRun.h"
+#include "presentation/DisplayLayout.h"
+#include "shell/Services.h"
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTextEdit;
+
+namespace velmora {
+
+class LinkLabel;
+class frmVargas;
+
+class frmDisplay : public QWidget {
+    Q_OBJECT
+public:
+    frmDisplay(const ResultFormTexts& result, Services services, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;  // the designed size
+
+    // The layout in force: the designed one until the form is given more room.
+    const DisplayLayout& Layout() const { return layout_; }
+    // One line of the report's text and the report box's frame and margins,
+    // in twips, as the layout counts them.
+    double ReportLineHeight() const { return reportLineHeight_; }
+    double ReportChrome() const { return reportChrome_; }
+
+    // A caption as the run writes it ("\r\nSun\r\nMercury (R) ") turned into
+    // the text shown: one line per entry, without the leading empty line.
+    static QString DisplayCaption(const std::string& caption);
+    // The caption as the run wrote it, kept on every label the run fills.
+    static QString Caption(const QLabel* label);
+
+    // The English sign names by sign index, as screen readers announce the cells.
+    static const std::array<const char*, kSignCount> kSignEnglishNames;
+
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* fraBirthchart = nullptr;
+    QFrame* Shape1 = nullptr;
+    QFrame* Shape2 = nullptr;
+    std::array<QLabel*, kSignCount> signLabels{};  // lblAries … lblPisces by sign index
+    std::array<QFrame*, kSignCount> shpHora{};     // by sign index
+    std::array<QLabel*, kSignCount> Hno{};         // by sign index, "1" … "12"
+    std::array<QLabel*, kSignCount> lblArudha{};   // by sign index
+    LinkLabel* Label7 = nullptr;
+
+    QGroupBox* fraDetails = nullptr;
+    QLabel* lblName = nullptr;
+    QLabel* lblDOB = nullptr;
+    QLabel* lblTOB = nullptr;
+    QLabel* lblLongitude = nullptr;
+    QLabel* lblLatitude = nullptr;
+    QLabel* lblCity = nullptr;
+    QLabel* lblState = nullptr;
+    QLabel* lblCountry = nullptr;
+    QLabel* lblMode = nullptr;  // how a precise chart was computed; absent for a classic one
+    // In the chart's centre, above the forum link: the zone and offset as
+    // used (the reading of a time shown twice) and, for a classic chart, that
+    // it is the program's own model.
+    QLabel* lblUsed = nullptr;
+
+    QGroupBox* fraWestern = nullptr;
+    std::array<QLabel*, kBodyCount> PlanetName{};
+    std::array<QLabel*, kBodyCount> planet{};
+
+    QTextEdit* RTB = nullptr;
+    QLabel* Label5 = nullptr;
+    LinkLabel* Label6 = nullptr;
+
+    // Opens the page of nakshatras, dasha and Navamsa (in the style the
+    // program keeps), made on the first press.
+    QPushButton* cmdVargas = nullptr;
+    frmVargas* Vargas() const { return vargas_; }
+    void ShowVargas();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    ResultFormTexts result_;  // a copy: the page may be opened long after the run
+    Services services_;
+    frmVargas* vargas_ = nullptr;
+    // Where a control stands and the font it has at the designed size.
+    struct Designed {
+        QPointer<QWidget> widget;
+        QRect geometry;
+        QFont font;
+        bool ownFont = false;
+        bool inBlock = false;  // directly in the form: moved with the block's left edge
+    };
+    void RecordDesign();
+    void ApplyLayout();
+
+    void BuildChart(const ResultFormTexts& result, Services services);
+    void BuildDetails(const ResultFormTexts& result);
+    void BuildPositions(const ResultFormTexts& result);
+    void BuildReport(const Report& report, Services services);
+
+    std::vector<Designed> designed_;
+    DisplayLayout layout_;
+    double appliedScale_ = 1;
+    double reportLineHeight_ = 0;
+    double reportChrome_ = 0;
+};
+
+}  // namespace velmora

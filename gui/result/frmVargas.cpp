@@ -1,0 +1,191 @@
+#include "result/frmVargas.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "result/ChartView.h"
+#include "shell/ScreenFit.h"
+
+namespace velmora {
+
+namespace {
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Lord(int body) { return Text(kPlainBodyNames[static_cast<std::size_t>(body)]); }
+QString Date(const CivilMoment& m) { return QString::fromStdString(DateText(m)); }
+
+QGroupBox* Framed(const QString& title, QWidget* inside, QWidget* parent) {
+    auto* box = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(inside);
+    return box;
+}
+
+void AddPeriodItem(QTreeWidgetItem* item, const QString& name, const DashaPeriod& p, bool running) {
+    item->setText(0, running ? name + QStringLiteral("  (running)") : name);
+    item->setText(1, Date(p.start));
+    item->setText(2, Date(p.end));
+    if (running) {
+        for (int c = 0; c < 3; ++c) {
+            QFont font = item->font(c);
+            font.setBold(true);
+            item->setFont(c, font);
+            item->setBackground(c, QColor(255, 240, 160));
+        }
+    }
+}
+
+}  // namespace
+
+QString frmVargas::Summary(const ResultFormTexts& r) {
+    const NakshatraPlace& moon = r.nakshatras[1];
+    QString text = QStringLiteral("Moon in %1, pada %2 (lord %3).").arg(Text(moon.Name())).arg(moon.pada).arg(Lord(moon.lord));
+    const VimshottariDasha& d = r.dasha;
+    if (d.runningMajor >= 0) {
+        const MajorDasha& major = d.majors[static_cast<std::size_t>(d.runningMajor)];
+        text += QStringLiteral(" Today (%1): %2 period").arg(Date({d.today.year, d.today.month, d.today.day, 0, 0}),
+                                                             Lord(major.period.lord));
+        if (d.runningSub >= 0)
+            text += QStringLiteral(", %1 sub-period").arg(Lord(major.sub[static_cast<std::size_t>(d.runningSub)].lord));
+        text += QLatin1Char('.');
+    }
+    return text;
+}
+
+frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget* parent)
+    : QWidget(parent, Qt::Window), style_(style) {
+    setObjectName(QStringLiteral("frmVargas"));
+    setWindowTitle(QStringLiteral("Nakshatras, dasha and Navamsa - %1").arg(QString::fromStdString(r.lblName)));
+    // The page scrolls where the screen is smaller than the page.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrollPage"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* page = new QWidget(scroll);
+    page->setObjectName(QStringLiteral("page"));
+    scroll->setWidget(page);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    auto* grid = new QGridLayout(page);
+
+    lblSummary = new QLabel(Summary(r), this);
+    lblSummary->setObjectName(QStringLiteral("lblSummary"));
+    QFont bold = lblSummary->font();
+    bold.setBold(true);
+    lblSummary->setFont(bold);
+    lblSummary->setWordWrap(true);
+    lblSummary->setFocusPolicy(Qt::TabFocus);
+    lblSummary->setAccessibleName(lblSummary->text());
+    grid->addWidget(lblSummary, 0, 0, 1, 2);
+
+    auto* styleRow = new QHBoxLayout;
+    auto* styleCaption = new QLabel(QStringLiteral("Chart &style:"), this);
+    cboStyle = new QComboBox(this);
+    cboStyle->setObjectName(QStringLiteral("cboStyle"));
+    cboStyle->addItems({QStringLiteral("South-Indian (signs fixed)"), QStringLiteral("North-Indian (houses fixed)")});
+    cboStyle->setCurrentIndex(style.style == ChartStyle::North ? 1 : 0);
+    cboStyle->setAccessibleName(QStringLiteral("Chart style"));
+    styleCaption->setBuddy(cboStyle);
+    styleRow->addWidget(styleCaption);
+    styleRow->addWidget(cboStyle);
+    styleRow->addStretch(1);
+    grid->addLayout(styleRow, 1, 0, 1, 2);
+
+    rashi = new ChartView(QStringLiteral("Rashi (birth chart)"), EntriesFromCaptions(r.signBoxes, &r.lblArudha),
+                          AscendantSignOf(r.signBoxes), style.style, this);
+    rashi->setObjectName(QStringLiteral("rashi"));
+    navamsa = new ChartView(QStringLiteral("Navamsa (D9)"), EntriesFromCaptions(r.navamsaBoxes, nullptr),
+                            r.navamsaSigns[9], style.style, this);
+    navamsa->setObjectName(QStringLiteral("navamsa"));
+    grid->addWidget(Framed(QStringLiteral("Rashi (birth chart)"), rashi, this), 2, 0);
+    grid->addWidget(Framed(QStringLiteral("Navamsa (D9)"), navamsa, this), 2, 1);
+
+    tblNakshatras = new QTableWidget(kBodyCount, 5, this);
+    tblNakshatras->setObjectName(QStringLiteral("tblNakshatras"));
+    tblNakshatras->setAccessibleName(QStringLiteral("Nakshatras"));
+    tblNakshatras->setHorizontalHeaderLabels(
+        {QStringLiteral("Point"), QStringLiteral("Nakshatra"), QStringLiteral("Pada"), QStringLiteral("Lord"),
+         QStringLiteral("Navamsa")});
+    tblNakshatras->verticalHeader()->hide();
+    tblNakshatras->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblNakshatras->setTabKeyNavigation(false);
+    for (int i = 0; i < kBodyCount; ++i) {
+        const NakshatraPlace& n = r.nakshatras[static_cast<std::size_t>(i)];
+        const QString cells[5] = {Text(kPointNames[static_cast<std::size_t>(i)]), Text(n.Name()),
+                                  QString::number(n.pada), Lord(n.lord),
+                                  Text(kSignEnglishNames[static_cast<std::size_t>(r.navamsaSigns[static_cast<std::size_t>(i)])])};
+        for (int c = 0; c < 5; ++c) tblNakshatras->setItem(i, c, new QTableWidgetItem(cells[c]));
+    }
+    tblNakshatras->resizeColumnsToContents();
+    // Tall enough for all ten rows.
+    tblNakshatras->setMinimumHeight(tblNakshatras->horizontalHeader()->sizeHint().height() +
+                                    tblNakshatras->verticalHeader()->length() + 2 * tblNakshatras->frameWidth());
+    grid->addWidget(Framed(QStringLiteral("Nakshatras"), tblNakshatras, this), 3, 0);
+
+    auto* dashaPage = new QWidget(this);
+    auto* dashaColumn = new QVBoxLayout(dashaPage);
+    dashaColumn->setContentsMargins(0, 0, 0, 0);
+    const VimshottariDasha& d = r.dasha;
+    lblDasha = new QLabel(QStringLiteral("%1 period, %2 left at birth. Years of 365.25 days; dates in the birth's "
+                                         "local calendar.")
+                              .arg(Lord(d.majors[0].period.lord), QString::fromStdString(YearsMonthsDaysText(d.balanceYears))),
+                          dashaPage);
+    lblDasha->setObjectName(QStringLiteral("lblDasha"));
+    lblDasha->setWordWrap(true);
+    treeDasha = new QTreeWidget(dashaPage);
+    treeDasha->setObjectName(QStringLiteral("treeDasha"));
+    treeDasha->setAccessibleName(QStringLiteral("Vimshottari dasha"));
+    treeDasha->setAccessibleDescription(lblDasha->text());
+    treeDasha->setHeaderLabels({QStringLiteral("Period"), QStringLiteral("From"), QStringLiteral("To")});
+    for (int m = 0; m < 9; ++m) {
+        const MajorDasha& major = d.majors[static_cast<std::size_t>(m)];
+        auto* item = new QTreeWidgetItem(treeDasha);
+        AddPeriodItem(item, Lord(major.period.lord), major.period, m == d.runningMajor);
+        for (int s = 0; s < 9; ++s) {
+            const DashaPeriod& sub = major.sub[static_cast<std::size_t>(s)];
+            AddPeriodItem(new QTreeWidgetItem(item), Lord(major.period.lord) + QStringLiteral(" / ") + Lord(sub.lord),
+                          sub, m == d.runningMajor && s == d.runningSub);
+        }
+        if (m == d.runningMajor) {
+            item->setExpanded(true);
+            treeDasha->setCurrentItem(d.runningSub >= 0 ? item->child(d.runningSub) : item);
+        }
+    }
+    treeDasha->resizeColumnToContents(0);
+    dashaColumn->addWidget(lblDasha);
+    dashaColumn->addWidget(treeDasha, 1);
+    grid->addWidget(Framed(QStringLiteral("Vimshottari dasha"), dashaPage, this), 3, 1);
+    grid->setRowStretch(2, 3);
+    grid->setRowStretch(3, 2);
+
+    connect(cboStyle, &QComboBox::currentIndexChanged, this, [this](int index) {
+        style_.style = index == 1 ? ChartStyle::North : ChartStyle::South;
+        rashi->SetStyle(style_.style);
+        navamsa->SetStyle(style_.style);
+    });
+
+    // Tab: the summary, the style, each chart house by house, the table, the periods.
+    QList<QWidget*> chain{lblSummary, cboStyle};
+    for (ChartView* view : {rashi, navamsa})
+        for (int house = 1; house <= kSignCount; ++house) chain << view->HouseSpot(house);
+    chain << tblNakshatras << treeDasha;
+    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+    // Escape closes the page, as it does a dialog.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    close->setContext(Qt::WindowShortcut);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+
+    FitOnScreen(this, QSize(960, 820));
+}
+
+}  // namespace velmora

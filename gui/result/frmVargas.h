@@ -1,0 +1,43 @@
+#pragma once
+// The page beside the result form's chart: the Moon's nakshatra and the
+// dasha running today at the top, the birth chart and the Navamsa in the
+// chosen style, each point's nakshatra, pada and Navamsa sign, and the
+// Vimshottari periods with their sub-periods.
+
+#include <QWidget>
+
+#include "run/AnalysisRun.h"
+#include "presentation/ChartStyle.h"
+
+class QComboBox;
+class QLabel;
+class QTableWidget;
+class QTreeWidget;
+
+namespace velmora {
+
+class ChartView;
+
+class frmVargas : public QWidget {
+    Q_OBJECT
+public:
+    // `style` is the program's choice: changing it here keeps it for the
+    // next chart too.
+    frmVargas(const ResultFormTexts& result, ChartStyleChoice& style, QWidget* parent = nullptr);
+
+    QLabel* lblSummary = nullptr;
+    QComboBox* cboStyle = nullptr;
+    ChartView* rashi = nullptr;
+    ChartView* navamsa = nullptr;
+    QTableWidget* tblNakshatras = nullptr;
+    QLabel* lblDasha = nullptr;
+    QTreeWidget* treeDasha = nullptr;
+
+    // "Moon in Chitra, pada 1 (lord Mars). On 9 Dec 2026: Saturn period, Venus sub-period."
+    static QString Summary(const ResultFormTexts& result);
+
+private:
+    ChartStyleChoice& style_;
+};
+
+}  // namespace velmora

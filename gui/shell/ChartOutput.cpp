@@ -1,0 +1,99 @@
+#include "shell/ChartOutput.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMenu>
+#include <QPrinter>
+
+#include "result/ChartImage.h"
+#include "result/PrintDocument.h"
+#include "shell/FileDialogs.h"
+#include "shell/Messenger.h"
+
+namespace velmora {
+
+namespace {
+
+QPageSize::PageSizeId LocalPaper() {
+    const QLocale::MeasurementSystem system = QLocale::system().measurementSystem();
+    return system == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+}
+
+void ReportFailure(Services services, QWidget* window, const QString& path, const QString& reason) {
+    if (reason.isEmpty()) return;
+    services.messenger.Show(window, QStringLiteral("Cannot write \"%1\": %2.").arg(path, reason), MessageIcon::Error);
+}
+
+}  // namespace
+
+QString ExportChart(const QString& path, const ResultFormTexts& result, int pngScale, QPageSize::PageSizeId paper) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("pdf")) return WriteChartPdf(path, result, paper);
+    if (suffix == QLatin1String("svg")) return WriteChartSvg(path, result);
+    if (suffix == QLatin1String("png")) return WriteChartPng(path, result, pngScale);
+    return QStringLiteral("the name must end in .pdf, .svg or .png");
+}
+
+ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shared_ptr<const ResultFormTexts> result,
+                                         Services services) {
+    ChartOutputActions actions;
+    const QString person = QString::fromStdString(result->lblName);
+
+    actions.print = menu->addAction(QStringLiteral("&Print…"));
+    actions.print->setObjectName(QStringLiteral("mnuPrint"));
+    actions.print->setShortcut(QKeySequence::Print);
+    QObject::connect(actions.print, &QAction::triggered, window, [window, result, services] {
+        services.files.PrintWithPreview(window, [window, result, services](QPrinter& printer) {
+            // Printing to a file writes only a regular file or a new name.
+            const QString file = printer.outputFileName();
+            if (!file.isEmpty()) {
+                const QString refusal = ExportTargetRefusal(file);
+                if (!refusal.isEmpty()) return ReportFailure(services, window, file, refusal);
+            }
+            PrintDocument(*result).Paint(printer);
+        });
+    });
+
+    actions.exportPdf = menu->addAction(QStringLiteral("&Export as PDF…"));
+    actions.exportPdf->setObjectName(QStringLiteral("mnuExportPdf"));
+    QObject::connect(actions.exportPdf, &QAction::triggered, window, [window, result, services, person] {
+        QString path = services.files.SaveFile(window, QStringLiteral("Export as PDF"),
+                                               SuggestedFileName(person, QStringLiteral(".pdf")),
+                                               QStringLiteral("PDF files (*.pdf)"));
+        if (path.isEmpty()) return;
+        if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+        ReportFailure(services, window, path, WriteChartPdf(path, *result, LocalPaper()));
+    });
+
+    actions.exportImage = menu->addAction(QStringLiteral("Export Chart as &Image…"));
+    actions.exportImage->setObjectName(QStringLiteral("mnuExportImage"));
+    QObject::connect(actions.exportImage, &QAction::triggered, window, [window, result, services, person] {
+        QString path = services.files.SaveFile(window, QStringLiteral("Export Chart as Image"),
+                                               SuggestedFileName(person, QStringLiteral(".png")),
+                                               QStringLiteral("PNG images (*.png);;SVG images (*.svg)"));
+        if (path.isEmpty()) return;
+        if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
+            services.messenger.Show(window, QStringLiteral("Choose a name ending in .png or .svg."),
+                                    MessageIcon::Error);
+            return;
+        }
+        int scale = 1;
+        if (suffix == QLatin1String("png")) {
+            const QSize one = kChartImageSize;
+            const int choice = services.messenger.Choose(
+                window, QStringLiteral("The size of the PNG image:"),
+                {QStringLiteral("&1× (%1 × %2)").arg(one.width()).arg(one.height()),
+                 QStringLiteral("&2× (%1 × %2, crisp)").arg(2 * one.width()).arg(2 * one.height()),
+                 QStringLiteral("&3× (%1 × %2)").arg(3 * one.width()).arg(3 * one.height())});
+            if (choice < 0) return;
+            scale = choice + 1;
+        }
+        ReportFailure(services, window, path, ExportChart(path, *result, scale));
+    });
+    return actions;
+}
+
+}  // namespace velmora

@@ -1,0 +1,33 @@
+#pragma once
+// The main window's ways of handing a chart on: print with a preview, export
+// the pages as PDF, export the chart as an SVG or PNG image. The result is
+// the run's, never computed again.
+
+#include <QPageSize>
+#include <memory>
+
+#include "run/AnalysisRun.h"
+#include "shell/Services.h"
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace velmora {
+
+struct ChartOutputActions {
+    QAction* print = nullptr;        // "&Print…", Ctrl+P
+    QAction* exportPdf = nullptr;    // "&Export as PDF…"
+    QAction* exportImage = nullptr;  // "Export Chart as &Image…"
+};
+
+// Adds the three entries to `menu`; dialogs and messages go over `window`.
+ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shared_ptr<const ResultFormTexts> result,
+                                         Services services);
+
+// Writes the chart as the file name's suffix says (.pdf, .svg, .png).
+// Returns the reason it could not, empty when done.
+QString ExportChart(const QString& path, const ResultFormTexts& result, int pngScale = 2,
+                    QPageSize::PageSizeId paper = QPageSize::A4);
+
+}  // namespace velmora

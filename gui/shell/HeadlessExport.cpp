@@ -1,0 +1,97 @@
+#include "shell/HeadlessExport.h"
+
+#include <QLocale>
+#include <QString>
+#include <ostream>
+#include <string_view>
+
+#include "run/AnalysisRun.h"
+#include "result/ChartImage.h"
+#include "birthfile/BirthFile.h"
+#include "text/Quoted.h"
+#include "shell/ChartOutput.h"
+#include "shell/Clock.h"
+
+namespace velmora {
+
+namespace {
+
+int Refuse(std::ostream& err, const std::string& message) {
+    err << "velmora --export: " << message << '\n';
+    return kExportRefused;
+}
+
+}  // namespace
+
+std::string MisplacedExportRequest(const std::vector<std::string>& words) {
+    const auto startsWith = [](const std::string& word, std::string_view start) {
+        return word.compare(0, start.size(), start) == 0;
+    };
+    for (const std::string& word : words) {
+        if (startsWith(word, "--export="))
+            return "give the output file after --export with a space (--export OUT BIRTHFILE), got " + Quoted(word);
+        for (const std::string_view option : {std::string_view("--paper"), std::string_view("--scale")})
+            if (word == option || startsWith(word, std::string(option) + "="))
+                return std::string(option) + " goes after --export OUT BIRTHFILE";
+    }
+    return {};
+}
+
+int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err) {
+    if (args.size() < 2)
+        return Refuse(err, "give the output file and the birth file: velmora --export OUT.pdf|OUT.svg|OUT.png BIRTHFILE");
+    const std::string& out = args[0];
+    const std::string& birth = args[1];
+    QPageSize::PageSizeId paper = QPageSize::A4;
+    int scale = 2;
+    for (std::size_t i = 2; i < args.size(); i += 2) {
+        const std::string& option = args[i];
+        if (i + 1 >= args.size()) return Refuse(err, VisibleText(option) + " needs a value");
+        const std::string& value = args[i + 1];
+        if (option == "--paper" && (value == "a4" || value == "letter")) {
+            paper = value == "a4" ? QPageSize::A4 : QPageSize::Letter;
+        } else if (option == "--scale" && value.size() == 1 && value[0] >= '1' && value[0] <= '8') {
+            scale = value[0] - '0';
+        } else if (option == "--paper" || option == "--scale") {
+            return Refuse(err, option + ": " + (option == "--paper" ? "give a4 or letter" : "give 1 to 8") + ", got " +
+                                   Quoted(value));
+        } else {
+            return Refuse(err, "unknown option " + Quoted(option));
+        }
+    }
+    const QString outPath = QString::fromStdString(out);
+    const QString suffix = outPath.section(QLatin1Char('.'), -1).toLower();
+    if (!outPath.contains(QLatin1Char('.')) ||
+        (suffix != QLatin1String("pdf") && suffix != QLatin1String("svg") && suffix != QLatin1String("png")))
+        return Refuse(err, "the output file's name must end in .pdf, .svg or .png, got " + Quoted(out));
+
+    // Only a regular file or a new name is written; a FIFO or a device named
+    // as the output is a bad request, refused before anything is read.
+    if (const QString refusal = ExportTargetRefusal(outPath); !refusal.isEmpty())
+        return Refuse(err, Quoted(out) + ": " + refusal.toStdString());
+
+    const BirthFileRead read = ReadBirthFile(birth);
+    if (!read.Ok()) return Refuse(err, read.error);
+
+    // The month names of the details as the window writes them.
+    const QLocale system = QLocale::system();
+    MonthNames months;
+    for (int m = 1; m <= 12; ++m) months[static_cast<std::size_t>(m - 1)] = system.monthName(m).toStdString();
+    AnalysisRun run;
+    run.Today = SystemClock().Today();  // the dasha periods running today are marked, as in the window
+    const ValidationResult checked = run.RunAnalysis(read.fields, months);
+    if (!checked.Passed()) {
+        std::string message = Quoted(birth) + ": " + std::string(checked.message);
+        if (checked.check == AnalysisRun::kRepeatedHour)
+            message += " (say which in the birth file: \"repeatedHour\": \"earlier\" or \"later\")";
+        return Refuse(err, message);
+    }
+    const QString failure = ExportChart(outPath, run.Result, scale, paper);
+    if (!failure.isEmpty()) {
+        err << "velmora --export: cannot write \"" << out << "\": " << failure.toStdString() << '\n';
+        return kExportWriteFailed;
+    }
+    return 0;
+}
+
+}  // namespace velmora

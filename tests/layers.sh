@@ -1,0 +1,69 @@
+#!/bin/sh
+# The folders' dependencies point one way: app -> gui -> core, cli -> core,
+# and inside core each folder includes only the folders its CMake target
+# links. Fails, naming the file and the include, where a file reaches
+# against that order (a core file including Qt or a window, the engine
+# reaching into the chart, ...).
+#
+#   tests/layers.sh SOURCE_DIR
+set -eu
+cd "$1"
+
+# core folder: the folders it may include besides itself (its target's
+# dependencies, as core/<folder>/CMakeLists.txt declares them).
+allowed() {
+  case $1 in
+    text)         echo "" ;;
+    engine)       echo "" ;;
+    birth)        echo "engine text" ;;
+    ephemeris)    echo "birth engine text" ;;
+    atlas)        echo "birth engine text" ;;
+    birthfile)    echo "birth engine text" ;;
+    chart)        echo "engine" ;;
+    report)       echo "chart engine" ;;
+    run)          echo "chart report ephemeris birth engine text" ;;
+    presentation) echo "engine" ;;
+    *)            echo "?" ;;
+  esac
+}
+
+core_folders=$(cd core && ls -d */ | tr -d /)
+failed=0
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
+fail() { echo "$1: $2" >&2; failed=1; }
+
+for folder in $core_folders; do
+  ok="$folder $(allowed "$folder")"
+  [ "$ok" = "$folder ?" ] && fail "core/$folder" "a core folder this check does not know: add it to tests/layers.sh"
+  for file in $(find "core/$folder" -name '*.h' -o -name '*.cpp' -o -name '*.inc'); do
+    grep -n '^[[:space:]]*#[[:space:]]*include' "$file" | while IFS= read -r line; do
+      target=$(printf '%s\n' "$line" | sed -n 's/.*#[[:space:]]*include[[:space:]]*[<"]\([^">]*\)[">].*/\1/p')
+      case $target in
+        Q*|Qt*/*) echo "$file: $line (Qt in the core)";;
+        */*)
+          top=${target%%/*}
+          if [ -d "core/$top" ]; then
+            case " $ok " in *" $top "*) ;; *) echo "$file: $line (core/$folder may not include core/$top)";; esac
+          elif [ -d "gui/$top" ] || [ "$top" = cli ] || [ "$top" = gui ] || [ "$top" = app ]; then
+            echo "$file: $line (the core includes a front end)"
+          fi;;
+      esac
+    done
+  done
+done > "$out" 2>&1 || true
+if [ -s "$out" ]; then cat "$out" >&2; failed=1; fi
+
+# The command line and the core never include a window; the windows never
+# include the command line.
+for file in $(find cli -name '*.h' -o -name '*.cpp'); do
+  if grep -Eq '#[[:space:]]*include[[:space:]]*[<"](Q[A-Za-z]*|entry/|result/|shell/|gui/)' "$file"; then
+    fail "$file" "the command line includes Qt or a window"
+  fi
+done
+for file in $(find gui app -name '*.h' -o -name '*.cpp'); do
+  if grep -Eq '#[[:space:]]*include[[:space:]]*"cli/' "$file"; then
+    fail "$file" "a window includes the command line"
+  fi
+done
+exit $failed
