@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "presentation/ChartStyle.h"
 #include "entry/frmMain.h"
 #include "shell/AppIcon.h"

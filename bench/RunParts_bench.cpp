@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/GrahaArudha.h"
+#include "analysis/GrahaArudha.h"
 #include "report/ReportTables.h"
 #include "report/ReportWriter.h"
 

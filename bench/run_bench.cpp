@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "cli/BatchRunner.h"
 #include "birth/FormFields.h"
 

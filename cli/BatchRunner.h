@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "cli/BatchProgress.h"
 #include "cli/ChartFields.h"
 #include "cli/ChartRequest.h"

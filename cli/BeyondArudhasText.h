@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "presentation/ChartStyle.h"
 #include "cli/NorthIndianChart.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "report/ReportText.h"
-#include "chart/Vimshottari.h"
+#include "analysis/Vimshottari.h"
 #include "cli/CsvRow.h"
 #include "cli/JsonWriter.h"
 #include "engine/NameTables.h"

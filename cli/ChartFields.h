@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 
 namespace velmora::cli {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "birth/FormFields.h"
 
 namespace velmora::cli {

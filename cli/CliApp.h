@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/Vimshottari.h"
+#include "analysis/Vimshottari.h"
 
 namespace velmora::cli {
 

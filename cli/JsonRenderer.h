@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "cli/ChartFields.h"
 
 namespace velmora::cli {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "chart/ChartState.h"
+#include "analysis/ChartState.h"
 #include "presentation/ChartStyle.h"
 #include "cli/Ansi.h"
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "chart/GrahaArudha.h"
+#include "analysis/GrahaArudha.h"
 #include "engine/NameTables.h"
 
 namespace velmora::cli {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "presentation/ChartStyle.h"
 
 namespace velmora::cli {

@@ -19,10 +19,10 @@ allowed() {
     ephemeris)    echo "birth engine text" ;;
     atlas)        echo "birth engine text" ;;
     birthfile)    echo "birth engine text" ;;
-    chart)        echo "engine" ;;
-    report)       echo "chart engine" ;;
-    run)          echo "chart report ephemeris birth engine text" ;;
-    presentation) echo "engine" ;;
+    analysis)     echo "engine" ;;
+    report)       echo "analysis engine" ;;
+    chart)        echo "analysis report ephemeris birth engine text" ;;
+    presentation) echo "chart analysis report ephemeris birth engine" ;;
     *)            echo "?" ;;
   esac
 }

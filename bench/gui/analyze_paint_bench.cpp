@@ -17,7 +17,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "presentation/ChartStyle.h"
 #include "result/frmDisplay.h"
 #include "entry/frmMain.h"

@@ -11,7 +11,7 @@
 #include <span>
 #include <string_view>
 
-#include "chart/ChartState.h"
+#include "analysis/ChartState.h"
 
 namespace velmora {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "chart/ChartState.h"
+#include "analysis/ChartState.h"
 
 namespace velmora {
 

@@ -2,7 +2,7 @@
 // Writes the twelve report sections, each with its fixed pieces and the
 // sentences of every rule that holds in the chart.
 
-#include "chart/ChartState.h"
+#include "analysis/ChartState.h"
 #include "report/ReportPiece.h"
 #include "report/ReportTables.h"
 

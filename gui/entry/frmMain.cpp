@@ -23,7 +23,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "birthfile/BirthFile.h"
 #include "engine/NameTables.h"
 #include "text/Quoted.h"

@@ -5,7 +5,7 @@
 #include <QSize>
 #include <QString>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 
 namespace velmora {
 

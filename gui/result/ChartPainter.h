@@ -7,7 +7,7 @@
 
 #include <QRectF>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 
 class QPainter;
 

@@ -15,7 +15,7 @@
 
 #include "result/ChartImage.h"
 #include "result/ChartPainter.h"
-#include "chart/Vimshottari.h"
+#include "analysis/Vimshottari.h"
 #include "engine/NameTables.h"
 #include "result/ReportDocument.h"
 #include "presentation/ResultCaptions.h"

@@ -12,7 +12,7 @@
 #include <QString>
 #include <memory>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 
 class QPagedPaintDevice;
 class QTextDocument;

@@ -13,7 +13,7 @@
 #include <QPointer>
 #include <QRect>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "presentation/DisplayLayout.h"
 #include "shell/Services.h"
 

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "presentation/ChartStyle.h"
 
 class QComboBox;

@@ -6,7 +6,7 @@
 #include <QPageSize>
 #include <memory>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "shell/Services.h"
 
 class QAction;

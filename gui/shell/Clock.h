@@ -4,7 +4,7 @@
 
 #include <QDate>
 
-#include "chart/Vimshottari.h"
+#include "analysis/Vimshottari.h"
 
 namespace velmora {
 

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "result/ChartImage.h"
 #include "birthfile/BirthFile.h"
 #include "text/Quoted.h"

@@ -6,7 +6,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "result/frmDisplay.h"
 #include "shell/Services.h"
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "entry/frmMain.h"
 #include "shell/MDI.h"
 #include "shell/frmAbout.h"

@@ -6,8 +6,8 @@
 #include <initializer_list>
 #include <string>
 
-#include "chart/ChartState.h"
-#include "chart/GrahaArudha.h"
+#include "analysis/ChartState.h"
+#include "analysis/GrahaArudha.h"
 #include "report/ReportTables.h"
 #include "report/ReportWriter.h"
 #include "engine/LongitudeText.h"

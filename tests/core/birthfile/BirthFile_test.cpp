@@ -16,7 +16,7 @@
 #include <set>
 #include <sstream>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "tests/support/BangaloreForm.h"
 #include "tests/core/birthfile/BirthFileFields.h"
 #include "tests/core/birthfile/FifoWatch.h"

@@ -16,7 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "result/frmDisplay.h"
 #include "birthfile/BirthFile.h"
 #include "entry/frmMain.h"

@@ -26,7 +26,7 @@
 
 #include "CaptureServices.h"
 #include "TypeText.h"
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "tests/gui/Screenshots.h"
 #include "birth/ZoneTable.h"
 #include "entry/frmMain.h"

@@ -15,7 +15,7 @@
 #include <QtTest>
 
 #include "CaptureServices.h"
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "entry/frmMain.h"
 #include "tests/gui/Screenshots.h"
 

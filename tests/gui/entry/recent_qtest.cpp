@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "entry/RecentBirthFiles.h"
 #include "entry/frmMain.h"
 #include "tests/gui/entry/CaptureServices.h"

@@ -8,7 +8,7 @@
 #include <QtTest>
 #include <sys/stat.h>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "entry/RecentBirthFiles.h"
 #include "entry/frmMain.h"
 #include "shell/Preferences.h"

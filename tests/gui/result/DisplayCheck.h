@@ -11,7 +11,7 @@
 #include <QTextEdit>
 #include <vector>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "result/frmDisplay.h"
 
 namespace velmora::testing {

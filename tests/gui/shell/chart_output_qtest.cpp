@@ -20,11 +20,11 @@
 #include <QtTest>
 #include <sys/stat.h>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "result/ChartImage.h"
 #include "result/ChartPainter.h"
 #include "result/PrintDocument.h"
-#include "chart/Vimshottari.h"
+#include "analysis/Vimshottari.h"
 #include "shell/MDI.h"
 #include "tests/gui/entry/CaptureServices.h"
 #include "tests/support/BangaloreForm.h"

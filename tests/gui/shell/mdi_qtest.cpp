@@ -17,7 +17,7 @@
 #include <QTextEdit>
 #include <QtTest>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "result/frmDisplay.h"
 #include "shell/LinkLabel.h"
 #include "shell/MDI.h"

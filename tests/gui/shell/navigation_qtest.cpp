@@ -15,7 +15,7 @@
 #include <QtTest>
 #include <optional>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "entry/frmMain.h"
 #include "shell/LinkLabel.h"
 #include "shell/MDI.h"

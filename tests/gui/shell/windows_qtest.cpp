@@ -26,7 +26,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "result/frmDisplay.h"
 #include "result/frmVargas.h"
 #include "shell/LinkLabel.h"

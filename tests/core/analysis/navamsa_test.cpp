@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "chart/Navamsa.h"
+#include "analysis/Navamsa.h"
 
 namespace velmora {
 namespace {

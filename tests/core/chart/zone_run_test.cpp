@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "engine/BirthTime.h"
 #include "birth/ZoneTable.h"
 

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "chart/Nakshatra.h"
-#include "chart/Vimshottari.h"
+#include "analysis/Nakshatra.h"
+#include "analysis/Vimshottari.h"
 
 namespace velmora {
 namespace {

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "tests/support/ChartFixture.h"
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "report/ReportWriter.h"
 #include "birth/ZoneTable.h"
 

@@ -1,4 +1,4 @@
-#include "chart/GrahaArudha.h"
+#include "analysis/GrahaArudha.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "chart/Nakshatra.h"
+#include "analysis/Nakshatra.h"
 
 namespace velmora {
 namespace {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/BirthForm.h"
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 #include "birth/ZoneTable.h"
 
 namespace velmora {

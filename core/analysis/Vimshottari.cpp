@@ -1,10 +1,10 @@
-#include "chart/Vimshottari.h"
+#include "analysis/Vimshottari.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
-#include "chart/Nakshatra.h"
+#include "analysis/Nakshatra.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "chart/Nakshatra.h"
+#include "analysis/Nakshatra.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "chart/Navamsa.h"
+#include "analysis/Navamsa.h"
 
-#include "chart/Nakshatra.h"
+#include "analysis/Nakshatra.h"
 
 namespace velmora {
 

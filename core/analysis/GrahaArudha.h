@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "chart/ChartState.h"
+#include "analysis/ChartState.h"
 #include "engine/LongitudeText.h"
 
 namespace velmora {

@@ -1,4 +1,4 @@
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "chart/Navamsa.h"
+#include "analysis/Navamsa.h"
 #include "report/ReportWriter.h"
 #include "engine/BirthTime.h"
 #include "engine/SetText.h"

@@ -8,12 +8,12 @@
 #include <string>
 #include <string_view>
 
-#include "chart/ChartState.h"
-#include "chart/GrahaArudha.h"
-#include "chart/Nakshatra.h"
+#include "analysis/ChartState.h"
+#include "analysis/GrahaArudha.h"
+#include "analysis/Nakshatra.h"
 #include "report/ReportPiece.h"
 #include "report/ReportTables.h"
-#include "chart/Vimshottari.h"
+#include "analysis/Vimshottari.h"
 #include "engine/BirthData.h"
 #include "birth/ChartMode.h"
 #include "engine/NameTables.h"

@@ -1,4 +1,4 @@
-#include "run/AnalysisRun.h"
+#include "chart/AnalysisRun.h"
 
 #include <gtest/gtest.h>
 
