@@ -166,6 +166,7 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNa
         return Failure(kZoneFailure, WrongHemisphereMessage(birth, moment, clock));
     Birth = std::move(birth);
     Zone = zone;
+    second_ = form.Second;
 
     // The chart.
     if (form.Mode == ComputationMode::Precise) {
@@ -321,6 +322,59 @@ std::array<std::string, kBodyCount> AnalysisRun::LongTexts() const {
             texts[P::Venus],   texts[P::Mars],         texts[P::Jupiter],
             texts[P::Saturn],  PlanetPosition.RahuText, PlanetPosition.KetuText,
             PlanetPosition.AscendantText};
+}
+
+velmora::Chart AnalysisRun::MakeChart() const {
+    velmora::Chart chart;
+    chart.mode = Mode;
+    chart.modeText = Result.lblMode;
+    ChartBirth& birth = chart.birth;
+    birth.name = Birth.BirthName;
+    birth.clock = {Birth.BirthYear, Birth.BirthMonth, Birth.BirthDay, Birth.BirthClockHour, Birth.BirthClockMinute};
+    birth.second = second_;
+    birth.latitudeDegrees = Birth.LatitudeDegrees;
+    birth.latitudeMinutes = Birth.LatitudeMinutes;
+    birth.longitudeDegrees = Birth.LongitudeDegrees;
+    birth.longitudeMinutes = Birth.LongitudeMinutes;
+    birth.south = Birth.SouthLatitude;
+    birth.east = Birth.EastLongitude;
+    birth.city = Result.lblCity;
+    birth.state = Result.lblState;
+    birth.country = Result.lblCountry;
+    birth.place = Result.place;
+    birth.timeZone = Result.timeZone;
+    birth.utcOffset = Result.utcOffset;
+    birth.zoneText = Result.zoneText;
+    birth.zoneUsed = Result.zoneUsed;
+    birth.dst = Result.dst;
+
+    const bool precise = Mode == ComputationMode::Precise;
+    for (int i = 0; i < kBodyCount; ++i) {
+        ChartPoint& point = chart.points[i];
+        point.longitude = Degrees[i];
+        point.speedKnown = precise;
+        point.speed = precise ? Precise.Speeds[i] : 0;
+        point.sign = Chart.BodySigns[i];
+    }
+    for (std::size_t k = 0; k < Retrograde.Flags.size(); ++k) chart.points[k + 2].retrograde = Retrograde.Flags[k];
+    chart.ayanamsa = Ayanamsa;
+    for (int a = 0; a < kArudhaCount; ++a) chart.arudhaSigns[a] = Chart.ArudhaSigns[a];
+    chart.nakshatras = Result.nakshatras;
+    chart.navamsaSigns = Result.navamsaSigns;
+    chart.dasha = Result.dasha;
+    chart.report = Result.RTB;
+    return chart;
+}
+
+ChartOutcome ComputeChart(const FormFields& birth, const ChartWants& wants) {
+    AnalysisRun run;
+    run.WithReport = wants.report;
+    run.WithDasha = wants.dasha;
+    run.Today = wants.today;
+    ChartOutcome outcome;
+    outcome.check = run.RunAnalysis(birth, EnglishMonthNames());
+    if (outcome.check.Passed()) outcome.chart = run.MakeChart();
+    return outcome;
 }
 
 }  // namespace velmora

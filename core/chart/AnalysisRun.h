@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "analysis/ChartState.h"
+#include "chart/Chart.h"
 #include "analysis/GrahaArudha.h"
 #include "analysis/Nakshatra.h"
 #include "report/ReportPiece.h"
@@ -110,6 +111,9 @@ public:
     // RahuText, KetuText, AscendantText.
     std::array<std::string, kBodyCount> LongTexts() const;
 
+    // The last chart as numbers and flags. Only after a run that passed.
+    velmora::Chart MakeChart() const;
+
 private:
     ValidationResult Failure(int check, std::string message);
     bool ComputePrecise(const FormFields& form, const ZoneMoment* moment);
@@ -117,7 +121,27 @@ private:
     void ComputeBeyondArudhas();
 
     std::string engineError_;
+    int second_ = 0;  // the birth's second, as the form gave it
 };
+
+// What a chart is computed with besides the birth: whether the report and the
+// dasha are wanted, and the day whose running dasha periods are marked.
+struct ChartWants {
+    bool report = true;
+    bool dasha = true;
+    CalendarDate today;  // no date: nothing is marked
+};
+
+// A chart, or why there is none: the failed check and its message.
+struct ChartOutcome {
+    ValidationResult check;
+    Chart chart;  // meaningful only when check.Passed()
+    bool Computed() const { return check.Passed(); }
+};
+
+// The one function that makes a chart: the birth's fields checked, the
+// positions computed in the birth's mode, and everything derived from them.
+ChartOutcome ComputeChart(const FormFields& birth, const ChartWants& wants = {});
 
 // Text to integer as the run converts box texts: the number at the start of
 // the text, rounded to the nearest integer with halves to even.
