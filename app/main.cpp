@@ -9,16 +9,16 @@
 #include "presentation/ChartStyle.h"
 #include "entry/frmMain.h"
 #include "shell/AppIcon.h"
-#include "shell/FileDialogs.h"
+#include "services/FileDialogs.h"
 #include "shell/FirstPaint.h"
 #include "shell/HeadlessExport.h"
-#include "shell/Clock.h"
-#include "shell/Messenger.h"
-#include "shell/Preferences.h"
+#include "services/Clock.h"
+#include "services/Messenger.h"
+#include "services/Preferences.h"
 #include "shell/Shell.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartupProbe.h"
-#include "shell/WebLinks.h"
+#include "services/WebLinks.h"
 
 namespace {
 

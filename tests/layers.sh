@@ -1,7 +1,7 @@
 #!/bin/sh
-# The folders' dependencies point one way: app -> gui -> core, cli -> core,
-# and inside core each folder includes only the folders its CMake target
-# links. Fails, naming the file and the include, where a file reaches
+# The folders' dependencies point one way: app -> gui -> core, cli -> core;
+# inside core each folder includes only the folders its CMake target links,
+# and inside gui the windows sit above their services and widgets. Fails, naming the file and the include, where a file reaches
 # against that order (a core file including Qt or a window, the engine
 # reaching into the chart, ...).
 #
@@ -61,6 +61,29 @@ for file in $(find cli -name '*.h' -o -name '*.cpp'); do
     fail "$file" "the command line includes Qt or a window"
   fi
 done
+# Inside gui/, from the bottom up: services, widgets, then the input form and
+# the result windows (which never include each other), then the shell.
+gui_allowed() {
+  case $1 in
+    services) echo "services" ;;
+    widgets)  echo "services widgets" ;;
+    entry)    echo "services widgets entry" ;;
+    result)   echo "services widgets result" ;;
+    shell)    echo "services widgets entry result shell" ;;
+    *)        echo "?" ;;
+  esac
+}
+for folder in $(cd gui && ls -d */ | tr -d /); do
+  ok=$(gui_allowed "$folder")
+  [ "$ok" = "?" ] && fail "gui/$folder" "a gui folder this check does not know: add it to tests/layers.sh"
+  for file in $(find "gui/$folder" -name '*.h' -o -name '*.cpp'); do
+    for top in $(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([a-z]*\)\/.*/\1/p' "$file" | sort -u); do
+      [ -d "gui/$top" ] || continue
+      case " $ok " in *" $top "*) ;; *) fail "$file" "gui/$folder may not include gui/$top";; esac
+    done
+  done
+done
+
 for file in $(find gui app -name '*.h' -o -name '*.cpp'); do
   if grep -Eq '#[[:space:]]*include[[:space:]]*"cli/' "$file"; then
     fail "$file" "a window includes the command line"

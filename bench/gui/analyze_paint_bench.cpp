@@ -21,13 +21,13 @@
 #include "presentation/ChartStyle.h"
 #include "result/frmDisplay.h"
 #include "entry/frmMain.h"
-#include "shell/Preferences.h"
+#include "services/Preferences.h"
 #include "shell/MDI.h"
-#include "shell/Clock.h"
-#include "shell/FileDialogs.h"
-#include "shell/Messenger.h"
+#include "services/Clock.h"
+#include "services/FileDialogs.h"
+#include "services/Messenger.h"
 #include "shell/Shell.h"
-#include "shell/WebLinks.h"
+#include "services/WebLinks.h"
 
 using namespace velmora;
 

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "analysis/Navamsa.h"
+#include "analysis/SignOf.h"
 #include "report/ReportWriter.h"
 #include "engine/BirthTime.h"
 #include "engine/SetText.h"
@@ -224,9 +225,10 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNa
     }
     for (std::string& label : Result.lblArudha) label.clear();
 
-    // The bodies into their sign boxes; each position text is read once, for
-    // the boxes and the arudhas.
-    const BodySignNumbers signs = ReadBodySignNumbers(positions);
+    // The bodies into their sign boxes, and the arudhas, from the longitudes'
+    // signs (the rule the position texts are written by).
+    BodySignNumbers signs{};
+    for (int i = 0; i < kBodyCount; ++i) signs[i] = static_cast<std::int8_t>(SignOfLongitude(Degrees[i]) + 1);
     for (int i = 0; i < kBodyCount; ++i) {
         const int j = signs[i] - 1;
         if (j < 0) continue;

@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "shell/Messenger.h"
+#include "services/Messenger.h"
 
 namespace velmora {
 

@@ -3,11 +3,10 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
+#include "services/Messenger.h"
+#include "services/SettingsFile.h"
 #include "text/Quoted.h"
-
-#include "shell/Messenger.h"
 
 namespace velmora {
 
@@ -19,23 +18,8 @@ QSettings Settings() { return QSettings(QStringLiteral("Velmora"), QStringLitera
 
 }  // namespace
 
-QString RecentBirthFiles::SetAside() {
-    // The files QSettings reads for this organisation and program, in each
-    // configuration folder: its own and the organisation's.
-    for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
-        for (const QString& name : {QStringLiteral("/Velmora/Velmora.conf"), QStringLiteral("/Velmora.conf")}) {
-            const QFileInfo file(folder + name);
-            if (file.exists() && !file.isFile())
-                return QStringLiteral("The settings file %1 is not a regular file: Velmora keeps no recent "
-                                      "birth files until it is one.")
-                    .arg(QString::fromStdString(Quoted(file.filePath().toStdString())));
-        }
-    }
-    return {};
-}
-
 QStringList RecentBirthFiles::Files() const {
-    if (!SetAside().isEmpty()) return {};
+    if (!SettingsSetAside().isEmpty()) return {};
     QSettings settings = Settings();
     QStringList files = settings.value(kKey).toStringList();
     // Only the newest kMost are kept, whatever a settings file holds: a
@@ -48,7 +32,7 @@ QStringList RecentBirthFiles::Files() const {
 }
 
 void RecentBirthFiles::Add(const QString& path) {
-    if (!SetAside().isEmpty()) return;
+    if (!SettingsSetAside().isEmpty()) return;
     const QString absolute = QFileInfo(path).absoluteFilePath();
     QStringList files = Files();
     files.removeAll(absolute);
@@ -58,7 +42,7 @@ void RecentBirthFiles::Add(const QString& path) {
 }
 
 void RecentBirthFiles::Remove(const QString& path) {
-    if (!SetAside().isEmpty()) return;
+    if (!SettingsSetAside().isEmpty()) return;
     QStringList files = Files();
     files.removeAll(path);
     Settings().setValue(kKey, files);
@@ -76,7 +60,7 @@ RecentBirthFilesMenu::RecentBirthFilesMenu(QMenu* file, QWidget* window, Messeng
 
 void RecentBirthFilesMenu::Refill() {
     clear();
-    if (const QString setAside = RecentBirthFiles::SetAside(); !setAside.isEmpty()) {
+    if (const QString setAside = SettingsSetAside(); !setAside.isEmpty()) {
         addAction(setAside)->setEnabled(false);
         setEnabled(true);  // so that the reason can be read
         return;

@@ -13,11 +13,8 @@ class RecentBirthFiles {
 public:
     static constexpr int kMost = 8;
 
-    // Why the settings are set aside, or empty: a settings file that is not a
-    // regular file (a FIFO would hold the window before it shows). The list
-    // is then empty and nothing is kept.
-    static QString SetAside();
-
+    // Empty, keeping nothing, while the settings are set aside
+    // (SettingsSetAside).
     QStringList Files() const;
     void Add(const QString& path);     // to the front, once
     void Remove(const QString& path);

@@ -1,6 +1,6 @@
 #include "entry/WebSearch.h"
 
-#include "shell/WebLinks.h"
+#include "services/WebLinks.h"
 
 namespace velmora {
 

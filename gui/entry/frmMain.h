@@ -7,7 +7,7 @@
 
 #include "birth/FormFields.h"
 #include "birth/InputValidation.h"
-#include "shell/Services.h"
+#include "services/Services.h"
 
 #include <string>
 #include <vector>

@@ -17,9 +17,9 @@
 
 #include "result/ReportDocument.h"
 #include "result/frmVargas.h"
-#include "shell/LinkLabel.h"
-#include "shell/Twips.h"
-#include "shell/WebLinks.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Twips.h"
+#include "services/WebLinks.h"
 
 namespace velmora {
 

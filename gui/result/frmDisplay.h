@@ -15,7 +15,7 @@
 
 #include "chart/AnalysisRun.h"
 #include "presentation/DisplayLayout.h"
-#include "shell/Services.h"
+#include "services/Services.h"
 
 class QFrame;
 class QGroupBox;

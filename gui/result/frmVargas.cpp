@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "result/ChartView.h"
-#include "shell/ScreenFit.h"
+#include "widgets/ScreenFit.h"
 
 namespace velmora {
 

@@ -8,8 +8,8 @@
 
 #include "result/ChartImage.h"
 #include "result/PrintDocument.h"
-#include "shell/FileDialogs.h"
-#include "shell/Messenger.h"
+#include "services/FileDialogs.h"
+#include "services/Messenger.h"
 
 namespace velmora {
 

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "chart/AnalysisRun.h"
-#include "shell/Services.h"
+#include "services/Services.h"
 
 class QAction;
 class QMenu;

@@ -10,7 +10,7 @@
 #include "birthfile/BirthFile.h"
 #include "text/Quoted.h"
 #include "shell/ChartOutput.h"
-#include "shell/Clock.h"
+#include "services/Clock.h"
 
 namespace velmora {
 

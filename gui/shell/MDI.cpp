@@ -15,12 +15,12 @@
 #include "entry/RecentBirthFiles.h"
 #include "shell/AppIcon.h"
 #include "shell/ChartOutput.h"
-#include "shell/HelpMenu.h"
-#include "shell/QuitKeys.h"
-#include "shell/ScreenFit.h"
-#include "shell/LinkLabel.h"
-#include "shell/Twips.h"
-#include "shell/WebLinks.h"
+#include "widgets/HelpMenu.h"
+#include "widgets/QuitKeys.h"
+#include "widgets/ScreenFit.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Twips.h"
+#include "services/WebLinks.h"
 
 namespace velmora {
 

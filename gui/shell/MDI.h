@@ -8,7 +8,7 @@
 
 #include "chart/AnalysisRun.h"
 #include "result/frmDisplay.h"
-#include "shell/Services.h"
+#include "services/Services.h"
 
 class QAction;
 class QFrame;

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "shell/MDI.h"
-#include "shell/Services.h"
+#include "services/Services.h"
 
 class QWidget;
 

@@ -6,7 +6,7 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 
-#include "shell/Messenger.h"
+#include "services/Messenger.h"
 
 namespace velmora {
 

@@ -7,8 +7,8 @@
 #include <QPushButton>
 
 #include "shell/AppIcon.h"
-#include "shell/LinkLabel.h"
-#include "shell/WebLinks.h"
+#include "widgets/LinkLabel.h"
+#include "services/WebLinks.h"
 
 namespace velmora {
 

@@ -8,13 +8,13 @@
 #include <deque>
 #include <vector>
 
-#include "shell/FileDialogs.h"
+#include "services/FileDialogs.h"
 #include "presentation/ChartStyle.h"
-#include "shell/Clock.h"
-#include "shell/Messenger.h"
-#include "shell/Preferences.h"
-#include "shell/Services.h"
-#include "shell/WebLinks.h"
+#include "services/Clock.h"
+#include "services/Messenger.h"
+#include "services/Preferences.h"
+#include "services/Services.h"
+#include "services/WebLinks.h"
 
 namespace velmora::testing {
 

@@ -30,7 +30,7 @@
 #include "tests/gui/Screenshots.h"
 #include "birth/ZoneTable.h"
 #include "entry/frmMain.h"
-#include "shell/LinkLabel.h"
+#include "widgets/LinkLabel.h"
 
 using namespace velmora;
 using velmora::testing::CapturedServices;

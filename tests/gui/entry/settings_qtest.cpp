@@ -11,7 +11,7 @@
 #include "chart/AnalysisRun.h"
 #include "entry/RecentBirthFiles.h"
 #include "entry/frmMain.h"
-#include "shell/Preferences.h"
+#include "services/Preferences.h"
 #include "tests/core/birthfile/FifoWatch.h"
 #include "tests/gui/entry/CaptureServices.h"
 

@@ -18,7 +18,7 @@
 #include "tests/support/ChartFixture.h"
 #include "tests/gui/result/DisplayCheck.h"
 #include "tests/gui/entry/CaptureServices.h"
-#include "shell/LinkLabel.h"
+#include "widgets/LinkLabel.h"
 
 using namespace velmora;
 using velmora::testing::CapturedServices;

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "shell/LinkLabel.h"
+#include "widgets/LinkLabel.h"
 #include "shell/frmAbout.h"
 #include "tests/gui/entry/CaptureServices.h"
 

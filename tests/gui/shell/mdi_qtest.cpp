@@ -19,7 +19,7 @@
 
 #include "chart/AnalysisRun.h"
 #include "result/frmDisplay.h"
-#include "shell/LinkLabel.h"
+#include "widgets/LinkLabel.h"
 #include "shell/MDI.h"
 #include "tests/gui/entry/CaptureServices.h"
 #include "tests/support/BangaloreForm.h"

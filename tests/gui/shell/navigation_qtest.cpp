@@ -17,7 +17,7 @@
 
 #include "chart/AnalysisRun.h"
 #include "entry/frmMain.h"
-#include "shell/LinkLabel.h"
+#include "widgets/LinkLabel.h"
 #include "shell/MDI.h"
 #include "shell/Shell.h"
 #include "shell/frmAbout.h"

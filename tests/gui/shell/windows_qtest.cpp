@@ -29,7 +29,7 @@
 #include "chart/AnalysisRun.h"
 #include "result/frmDisplay.h"
 #include "result/frmVargas.h"
-#include "shell/LinkLabel.h"
+#include "widgets/LinkLabel.h"
 #include "entry/frmMain.h"
 #include "shell/MDI.h"
 #include "shell/Shell.h"

@@ -1,4 +1,4 @@
-#include "shell/AccessibleCombo.h"
+#include "widgets/AccessibleCombo.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

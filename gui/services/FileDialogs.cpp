@@ -1,4 +1,4 @@
-#include "shell/FileDialogs.h"
+#include "services/FileDialogs.h"
 
 #include <QFileDialog>
 #include <QPrintPreviewDialog>

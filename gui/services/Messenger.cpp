@@ -1,4 +1,4 @@
-#include "shell/Messenger.h"
+#include "services/Messenger.h"
 
 #include <QMessageBox>
 #include <QPushButton>

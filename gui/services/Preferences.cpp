@@ -1,8 +1,8 @@
-#include "shell/Preferences.h"
+#include "services/Preferences.h"
 
 #include <QSettings>
 
-#include "entry/RecentBirthFiles.h"
+#include "services/SettingsFile.h"
 
 namespace velmora {
 
@@ -17,12 +17,12 @@ QSettings Settings() { return QSettings(QStringLiteral("Velmora"), QStringLitera
 // A settings file that is not a regular file (a FIFO would hold the window
 // before it shows) is never read or written: the default stands.
 bool SettingsPreferences::PrecisePositions() const {
-    if (!RecentBirthFiles::SetAside().isEmpty()) return true;
+    if (!SettingsSetAside().isEmpty()) return true;
     return Settings().value(kPreciseKey, true).toBool();
 }
 
 void SettingsPreferences::SetPrecisePositions(bool precise) {
-    if (!RecentBirthFiles::SetAside().isEmpty()) return;
+    if (!SettingsSetAside().isEmpty()) return;
     Settings().setValue(kPreciseKey, precise);
 }
 

@@ -4,7 +4,7 @@
 
 #include <QLabel>
 
-#include "shell/WebLinks.h"
+#include "services/WebLinks.h"
 
 namespace velmora {
 

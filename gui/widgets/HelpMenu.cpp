@@ -1,10 +1,10 @@
-#include "shell/HelpMenu.h"
+#include "widgets/HelpMenu.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
-#include "shell/WebLinks.h"
+#include "services/WebLinks.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "shell/LinkLabel.h"
+#include "widgets/LinkLabel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "shell/WebLinks.h"
+#include "services/WebLinks.h"
 
 #include <QDesktopServices>
 
