@@ -76,40 +76,6 @@ MonthNames EnglishMonthNames() {
             "July",    "August",   "September", "October", "November", "December"};
 }
 
-int TextToInteger(std::string_view text) {
-    std::size_t at = 0;
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        negative = text[at] == '-';
-        ++at;
-    }
-    // Whole part, saturated well inside int, then the first fraction digit and
-    // whether anything beyond it is non-zero decide the rounding.
-    constexpr long long kCap = 1'000'000'000;
-    long long whole = 0;
-    while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
-        whole = std::min(kCap, whole * 10 + (text[at] - '0'));
-        ++at;
-    }
-    if (at < text.size() && text[at] == '.') {
-        ++at;
-        int first = -1;
-        bool restNonZero = false;
-        while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
-            if (first < 0) {
-                first = text[at] - '0';
-            } else if (text[at] != '0') {
-                restNonZero = true;
-            }
-            ++at;
-        }
-        const bool up = first > 5 || (first == 5 && (restNonZero || whole % 2 == 1));
-        if (up) whole = std::min(kCap, whole + 1);
-    }
-    return static_cast<int>(negative ? -whole : whole);
-}
-
 AnalysisRun::AnalysisRun() {
     FillNameTables(Names);
     Result.RTB.reserve(kReportReserve);
@@ -118,48 +84,53 @@ AnalysisRun::AnalysisRun() {
 ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNames& months) {
     const ValidationResult check = Input_Validation(typed);
     if (!check.Passed()) return check;
+    return Run(BirthFromForm(typed), months);
+}
 
+ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames& months) {
     // A time zone with its history gives the offset at the birth. A classic
     // chart takes a list entry and the daylight-saving box that give that
     // offset; a precise one takes the offset itself.
     ZoneMoment moment;
-    const bool zoned = !typed.TimeZoneId.empty();
-    const bool classicFromZone = zoned && typed.Mode == ComputationMode::Classic;
-    const LocalClock clock = FormClock(typed);
-    FormFields fromZone;
+    const bool zoned = !typed.timeZoneId.empty();
+    const bool classicFromZone = zoned && typed.mode == ComputationMode::Classic;
+    const LocalClock& clock = typed.clock;
+    velmora::Birth fromZone;
     if (zoned) {
-        const ZoneLookup lookup = LookUpZone(typed.TimeZoneId, clock, typed.Repeated);
+        const ZoneLookup lookup = LookUpZone(typed.timeZoneId, clock, typed.repeated);
         if (!lookup.Found) return Failure(lookup.Repeated ? kRepeatedHour : kZoneFailure, lookup.Message);
         moment = lookup.Moment;
         if (classicFromZone) {
             const ClassicZone classic = ClassicZoneForMoment(moment);
             if (classic.Entry < 0) return Failure(kZoneFailure, NoListEntryMessage(classic, moment, clock));
             fromZone = typed;
-            fromZone.Zone = classic.Entry;
-            fromZone.DaylightSaving = classic.DaylightSaving;
+            fromZone.zoneEntry = classic.Entry;
+            fromZone.daylightSaving = classic.DaylightSaving;
         }
     }
-    const FormFields& form = classicFromZone ? fromZone : typed;
+    const velmora::Birth& form = classicFromZone ? fromZone : typed;
 
-    // The form into the birth data.
+    // The birth into the engine's birth data.
     BirthData birth;
     ZoneOffset zone = Zone;
-    birth.BirthName = form.Name;
-    Zone_Calculation(form.Zone, zone);
-    birth.BirthMonth = ToInt16(form.Month + 1);
-    birth.BirthDay = ToInt16(form.Day + 1);
-    birth.BirthYear = ToInt16(kFirstYear + form.Year);
-    birth.BirthClockHour = ToInt16(form.Hour);
-    birth.BirthClockMinute = ToInt16(form.Minute);
+    birth.BirthName = form.name;
+    Zone_Calculation(form.zoneEntry, zone);
+    birth.BirthMonth = ToInt16(clock.Month);
+    birth.BirthDay = ToInt16(clock.Day);
+    birth.BirthYear = ToInt16(clock.Year);
+    birth.BirthClockHour = ToInt16(clock.Hour);
+    birth.BirthClockMinute = ToInt16(clock.Minute);
     birth.ZoneHoursAbs = ToInt16(std::abs(static_cast<int>(zone.ZoneOffsetHours)));
     birth.ZoneMinutesAbs = ToInt16(std::abs(static_cast<int>(zone.ZoneOffsetMinutes)));
-    birth.LongitudeDegrees = ToInt16(TextToInteger(form.LonDeg));
-    birth.LongitudeMinutes = ToInt16(TextToInteger(form.LonMin));
-    birth.LatitudeDegrees = ToInt16(TextToInteger(form.LatDeg));
-    birth.LatitudeMinutes = ToInt16(TextToInteger(form.LatMin));
-    birth.EastLongitude = form.East;
-    birth.SouthLatitude = form.South;
-    birth.DaylightSaving = form.DaylightSaving;
+    const DegreesMinutes longitude = SplitCoordinate(form.longitude);
+    const DegreesMinutes latitude = SplitCoordinate(form.latitude);
+    birth.LongitudeDegrees = ToInt16(longitude.degrees);
+    birth.LongitudeMinutes = ToInt16(longitude.minutes);
+    birth.LatitudeDegrees = ToInt16(latitude.degrees);
+    birth.LatitudeMinutes = ToInt16(latitude.minutes);
+    birth.EastLongitude = !longitude.negative;
+    birth.SouthLatitude = latitude.negative;
+    birth.DaylightSaving = form.daylightSaving;
     // The classic engine takes the zone's direction from the longitude's
     // hemisphere; a zone history whose offset points the other way would
     // give a chart at another instant than the one shown.
@@ -167,10 +138,10 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNa
         return Failure(kZoneFailure, WrongHemisphereMessage(birth, moment, clock));
     Birth = std::move(birth);
     Zone = zone;
-    second_ = form.Second;
+    second_ = clock.Second;
 
     // The chart.
-    if (form.Mode == ComputationMode::Precise) {
+    if (form.mode == ComputationMode::Precise) {
         if (!ComputePrecise(form, zoned ? &moment : nullptr)) return Failure(kEngineFailure, Precise.Error);
     } else {
         ComputeClassic();
@@ -199,29 +170,29 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNa
     SetText(Result.lblTOB, std::string_view(time, static_cast<std::size_t>(timeEnd - time)));
     SetAngleText(Result.lblLatitude, Birth.LatitudeDegrees, Birth.LatitudeMinutes);
     SetAngleText(Result.lblLongitude, Birth.LongitudeDegrees, Birth.LongitudeMinutes);
-    Result.lblCity = form.City;
-    Result.lblState = form.State;
-    Result.lblCountry = form.Country;
-    Result.place = form.Place;
-    Result.timeZone = form.TimeZoneId;
+    Result.lblCity = form.city;
+    Result.lblState = form.state;
+    Result.lblCountry = form.country;
+    Result.place = form.place;
+    Result.timeZone = form.timeZoneId;
     if (zoned) {
         Result.utcOffset = UtcOffsetText(moment.OffsetSeconds);
         Result.dst = moment.DaylightSaving;
         Result.zoneText = DescribeZoneMoment(moment, clock);
         // Which of a time shown twice: asked only when an answer was given.
-        if (typed.Repeated != RepeatedHour::Unresolved && LookUpZone(typed.TimeZoneId, clock).Repeated)
-            Result.zoneText += typed.Repeated == RepeatedHour::Earlier
+        if (typed.repeated != RepeatedHour::Unresolved && LookUpZone(typed.timeZoneId, clock).Repeated)
+            Result.zoneText += typed.repeated == RepeatedHour::Earlier
                                    ? ", the earlier of the two (the clocks showed this time twice)"
                                    : ", the later of the two (the clocks showed this time twice)";
         Result.zoneUsed = Result.zoneText;
     } else {
-        Result.utcOffset = UtcOffsetText(FormBirthInstant(Birth, Zone, form.Second).OffsetMinutesEast * 60);
-        Result.dst = form.DaylightSaving;
+        Result.utcOffset = UtcOffsetText(FormBirthInstant(Birth, Zone, form.clock.Second).OffsetMinutesEast * 60);
+        Result.dst = form.daylightSaving;
         Result.zoneText.clear();
-        SetText(Result.zoneUsed, kZoneTable[static_cast<std::size_t>(form.Zone)].DisplayText);
+        SetText(Result.zoneUsed, kZoneTable[static_cast<std::size_t>(form.zoneEntry)].DisplayText);
         Result.zoneUsed += ": UTC";
         Result.zoneUsed += Result.utcOffset;
-        if (form.DaylightSaving) Result.zoneUsed += ", daylight saving";
+        if (form.daylightSaving) Result.zoneUsed += ", daylight saving";
     }
     for (std::string& label : Result.lblArudha) label.clear();
 
@@ -249,7 +220,7 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNa
         FillArudhaReportRows(Tables, Chart);
         WriteReport(Chart, Tables, Result.RTB);
     }
-    return check;
+    return {};  // passed
 }
 
 void AnalysisRun::ComputeClassic() {
@@ -296,8 +267,8 @@ ValidationResult AnalysisRun::Failure(int check, std::string message) {
     return failure;
 }
 
-bool AnalysisRun::ComputePrecise(const FormFields& form, const ZoneMoment* moment) {
-    BirthInstant instant = FormBirthInstant(Birth, Zone, form.Second);
+bool AnalysisRun::ComputePrecise(const velmora::Birth& form, const ZoneMoment* moment) {
+    BirthInstant instant = FormBirthInstant(Birth, Zone, form.clock.Second);
     if (moment) {
         // The offset to the second (local mean times such as +5:21:10), as the details show it.
         instant.OffsetMinutesEast = moment->OffsetSeconds / 60;
@@ -307,7 +278,7 @@ bool AnalysisRun::ComputePrecise(const FormFields& form, const ZoneMoment* momen
     if (Birth.SouthLatitude) latitude = -latitude;
     double longitude = Birth.LongitudeDegrees + Birth.LongitudeMinutes / 60.0;
     if (!Birth.EastLongitude) longitude = -longitude;
-    if (!Precise.CalculatePositions(instant, latitude, longitude, form.Node)) return false;
+    if (!Precise.CalculatePositions(instant, latitude, longitude, form.node)) return false;
     Retrograde.MarkRetrogradeFromSpeeds(Precise.Speeds, Names);
     Mode = ComputationMode::Precise;
     Degrees = Precise.Longitudes;
@@ -368,13 +339,13 @@ velmora::Chart AnalysisRun::MakeChart() const {
     return chart;
 }
 
-ChartOutcome ComputeChart(const FormFields& birth, const ChartWants& wants) {
+ChartOutcome ComputeChart(const Birth& birth, const ChartWants& wants) {
     AnalysisRun run;
     run.WithReport = wants.report;
     run.WithDasha = wants.dasha;
     run.Today = wants.today;
     ChartOutcome outcome;
-    outcome.check = run.RunAnalysis(birth, EnglishMonthNames());
+    outcome.check = run.Run(birth, EnglishMonthNames());
     if (outcome.check.Passed()) outcome.chart = run.MakeChart();
     return outcome;
 }

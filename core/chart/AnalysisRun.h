@@ -16,6 +16,7 @@
 #include "report/ReportTables.h"
 #include "analysis/Vimshottari.h"
 #include "engine/BirthData.h"
+#include "birth/Birth.h"
 #include "birth/ChartMode.h"
 #include "engine/NameTables.h"
 #include "ephemeris/PreciseEphemeris.h"
@@ -103,6 +104,10 @@ public:
     // and only the birth data have changed.
     ValidationResult RunAnalysis(const FormFields& form, const MonthNames& months);
 
+    // The same from a birth built elsewhere (the command line, a birth file):
+    // no form to check; the zone's and the engine's failures as above.
+    ValidationResult Run(const velmora::Birth& birth, const MonthNames& months);
+
     static constexpr int kEngineFailure = 8;
     static constexpr int kZoneFailure = 9;    // the time zone's history gave no offset
     static constexpr int kRepeatedHour = 10;  // the local time was shown twice: earlier or later?
@@ -116,12 +121,12 @@ public:
 
 private:
     ValidationResult Failure(int check, std::string message);
-    bool ComputePrecise(const FormFields& form, const ZoneMoment* moment);
+    bool ComputePrecise(const velmora::Birth& birth, const ZoneMoment* moment);
     void ComputeClassic();
     void ComputeBeyondArudhas();
 
     std::string engineError_;
-    int second_ = 0;  // the birth's second, as the form gave it
+    int second_ = 0;  // the birth's second
 };
 
 // What a chart is computed with besides the birth: whether the report and the
@@ -139,12 +144,10 @@ struct ChartOutcome {
     bool Computed() const { return check.Passed(); }
 };
 
-// The one function that makes a chart: the birth's fields checked, the
-// positions computed in the birth's mode, and everything derived from them.
-ChartOutcome ComputeChart(const FormFields& birth, const ChartWants& wants = {});
+// The one function that makes a chart: the positions computed in the birth's
+// mode, and everything derived from them. Fails only where the zone gives
+// no offset or the precise positions cannot be computed.
+ChartOutcome ComputeChart(const Birth& birth, const ChartWants& wants = {});
 
-// Text to integer as the run converts box texts: the number at the start of
-// the text, rounded to the nearest integer with halves to even.
-int TextToInteger(std::string_view text);
 
 }  // namespace velmora

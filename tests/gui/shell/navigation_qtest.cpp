@@ -31,7 +31,7 @@ using velmora::testing::DisplayMismatch;
 namespace {
 
 // A birth as the user types it.
-struct Birth {
+struct TypedBirth {
     QString name, city, state, country;
     int month, day, year, hour, minute;  // list items: month 1-12, day, year, hour, minute as shown
     QString lonDeg, lonMin, latDeg, latMin;
@@ -40,11 +40,11 @@ struct Birth {
     bool dst;
 };
 
-const Birth kBangalore = {"ASHA RAO", "Bangalore", "Karnataka", "India", 3, 5, 1980, 9, 5,
+const TypedBirth kBangalore = {"ASHA RAO", "Bangalore", "Karnataka", "India", 3, 5, 1980, 9, 5,
                           "77", "35", "12", "58", false, false, 34, false};
-const Birth kBuenosAires = {"MATEO DIAZ", "Buenos Aires", "Buenos Aires", "Argentina", 11, 30, 1964, 23, 59,
+const TypedBirth kBuenosAires = {"MATEO DIAZ", "Buenos Aires", "Buenos Aires", "Argentina", 11, 30, 1964, 23, 59,
                             "58", "22", "34", "36", true, true, 14, true};
-const Birth kReykjavik = {"GUDRUN", "Reykjavik", "Capital Region", "Iceland", 1, 1, 1901, 0, 0,
+const TypedBirth kReykjavik = {"GUDRUN", "Reykjavik", "Capital Region", "Iceland", 1, 1, 1901, 0, 0,
                           "21", "56", "64", "8", true, false, 29, false};
 
 // The program with stand-ins for the message boxes, the browser and the end.
@@ -68,7 +68,7 @@ struct Program {
         QTest::keyClicks(edit, text);
     }
 
-    void Enter(const Birth& b) {
+    void Enter(const TypedBirth& b) {
         Type("txtName", b.name);
         Find<QComboBox>("cboMonth")->setCurrentIndex(b.month - 1);
         Find<QComboBox>("cboDate")->setCurrentIndex(b.day - 1);
@@ -121,7 +121,7 @@ bool SameFields(const FormFields& a, const FormFields& b) {
 
 }  // namespace
 
-Q_DECLARE_METATYPE(Birth)
+Q_DECLARE_METATYPE(TypedBirth)
 
 class NavigationTest : public QObject {
     Q_OBJECT
@@ -141,7 +141,7 @@ private slots:
 };
 
 void NavigationTest::runFromTypedInputFillsTheResultWindow_data() {
-    QTest::addColumn<Birth>("birth");
+    QTest::addColumn<TypedBirth>("birth");
     QTest::addColumn<QString>("dob");
     QTest::addColumn<QString>("tob");
     QTest::addColumn<QString>("longitude");
@@ -153,7 +153,7 @@ void NavigationTest::runFromTypedInputFillsTheResultWindow_data() {
 }
 
 void NavigationTest::runFromTypedInputFillsTheResultWindow() {
-    QFETCH(Birth, birth);
+    QFETCH(TypedBirth, birth);
     QFETCH(QString, dob);
     QFETCH(QString, tob);
     QFETCH(QString, longitude);
@@ -199,7 +199,7 @@ void NavigationTest::failedCheckOpensNothing() {
     Program p;
     p.shell.Start();
     QVERIFY(QTest::qWaitForWindowExposed(&p.input()));
-    Birth nameless = kBangalore;
+    TypedBirth nameless = kBangalore;
     nameless.name.clear();
     p.Enter(nameless);
     p.Analyze();
@@ -221,8 +221,8 @@ void NavigationTest::backKeepsEveryFieldAndEachRunShowsOnlyItsChart() {
     p.shell.Start();
     QVERIFY(QTest::qWaitForWindowExposed(&p.input()));
     // There and back again, as often as the user likes.
-    const std::vector<Birth> births = {kBangalore, kBuenosAires, kReykjavik, kBangalore};
-    for (const Birth& birth : births) {
+    const std::vector<TypedBirth> births = {kBangalore, kBuenosAires, kReykjavik, kBangalore};
+    for (const TypedBirth& birth : births) {
         p.Enter(birth);
         const FormFields typed = p.input().Fields();
         p.Analyze();
