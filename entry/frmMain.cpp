@@ -61,20 +61,36 @@ Widget* Named(Widget* widget, const char* objectName, const QString& accessibleN
     return widget;
 }
 
-// A list as wide as its widest item. Qt measures every item twice, once for
-// the size hint and once for the minimum size hint, and gets the same width
-// both times for a list that adjusts to its contents; the second measurement
-// is spared, which is a good part of the form's start-up with its 400 items.
+// A list as wide as its widest item, measured once. The form fills its lists
+// before it is first laid out and never changes them, and Qt's default policy
+// (AdjustToContentsOnFirstShow) measures the items as they are until the list
+// is first shown. But it measures every item for the size hint, again for
+// the minimum size hint (the same width for such a list) and again when the
+// list is first shown, each time shaping every item's text: a good part of
+// the form's start-up with its 400 items. (AdjustToContents would also build
+// each list's popup up front.)
 class ContentsList : public QComboBox {
 public:
     using QComboBox::QComboBox;
+    QSize sizeHint() const override {
+        if (!hint_.isValid()) hint_ = QComboBox::sizeHint();
+        return hint_;
+    }
     QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) hint_ = QSize();
+        QComboBox::changeEvent(event);
+    }
+
+private:
+    mutable QSize hint_;
 };
 
 QComboBox* NewList(QWidget* parent, const char* objectName, const QString& accessibleName) {
     auto* list = Named(new ContentsList(parent), objectName, accessibleName);
     list->setEditable(false);  // pick an item, never type
-    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return list;
 }
 
