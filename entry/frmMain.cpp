@@ -43,6 +43,7 @@
 #include "shell/Messenger.h"
 #include "shell/Preferences.h"
 #include "shell/WebLinks.h"
+#include "shell/WrappedLabel.h"
 
 namespace velmora {
 
@@ -167,14 +168,13 @@ void frmMain::BuildForm() {
     setCentralWidget(central);
     auto* page = new QVBoxLayout(central);
 
-    lblDescription_ = new QLabel(
+    lblDescription_ = new WrappedLabel(
         QStringLiteral("Velmora calculates the arudhas for the different houses in your natal chart. "
                        "Enter the birth details below and press \"Analyze My Graha Arudha\" to see the "
                        "chart, the twelve arudha padas from the Arudha Lagna to the Upapada, and "
                        "what they say about the person."),
         central);
     lblDescription_->setObjectName(QStringLiteral("lblDescription"));
-    lblDescription_->setWordWrap(true);
     page->addWidget(lblDescription_);
 
     // Name, date, time and place.

@@ -2,13 +2,12 @@
 // A label that opens a web page: link colour, pointing-hand cursor, reachable
 // with Tab and activated with Enter or Space as well as a click.
 
-#include <QLabel>
-
 #include "shell/WebLinks.h"
+#include "shell/WrappedLabel.h"
 
 namespace velmora {
 
-class LinkLabel : public QLabel {
+class LinkLabel : public WrappedLabel {
     Q_OBJECT
 public:
     LinkLabel(const QString& text, WebOpener& web, WebPage page, QWidget* parent = nullptr);
