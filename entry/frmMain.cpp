@@ -201,17 +201,7 @@ void frmMain::BuildForm() {
     txtMCity_ = Named(new QLineEdit(central), "txtMCity", QStringLiteral("City"));
     txtMCity_->setAccessibleDescription(QStringLiteral("Type the first letters of the birth place to choose it "
                                                        "from the atlas, with its coordinates and time zone"));
-    placeModel_ = new QStringListModel(this);
-    placeCompleter_ = new QCompleter(placeModel_, this);
-    placeCompleter_->setObjectName(QStringLiteral("placeCompleter"));
-    placeCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    placeCompleter_->setMaxVisibleItems(10);
-    txtMCity_->setCompleter(placeCompleter_);
     connect(txtMCity_, &QLineEdit::textEdited, this, &frmMain::OfferPlaces);
-    // Queued: the line edit takes the completion's text after this signal
-    // (it connects on every focus-in), and the place's own name must win.
-    connect(placeCompleter_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
-            [this](const QModelIndex& index) { ChoosePlace(index.row()); }, Qt::QueuedConnection);
     form->addRow(NewLabel(QStringLiteral("&City"), txtMCity_, "lblCity", central), txtMCity_);
     txtMState_ = Named(new QLineEdit(central), "txtMState", QStringLiteral("State"));
     form->addRow(NewLabel(QStringLiteral("&State"), txtMState_, "lblState", central), txtMState_);
@@ -423,6 +413,21 @@ void frmMain::LoadForm() {
     });
 }
 
+QCompleter* frmMain::OfferingCompleter() {
+    if (placeCompleter_) return placeCompleter_;
+    placeModel_ = new QStringListModel(this);
+    placeCompleter_ = new QCompleter(placeModel_, this);
+    placeCompleter_->setObjectName(QStringLiteral("placeCompleter"));
+    placeCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    placeCompleter_->setMaxVisibleItems(10);
+    txtMCity_->setCompleter(placeCompleter_);
+    // Queued: the line edit takes the completion's text after this signal
+    // (it connects on every focus-in), and the place's own name must win.
+    connect(placeCompleter_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            [this](const QModelIndex& index) { ChoosePlace(index.row()); }, Qt::QueuedConnection);
+    return placeCompleter_;
+}
+
 void frmMain::OfferPlaces(const QString& typed) {
     // Typing a new name sets the place chosen before aside.
     if (!chosenZone_.empty()) SetPlaceAside();
@@ -433,8 +438,9 @@ void frmMain::OfferPlaces(const QString& typed) {
         if (!place.MatchedAlias.empty()) name += QStringLiteral(" (%1)").arg(FromUtf8(place.MatchedAlias));
         names << name;
     }
+    QCompleter* completer = OfferingCompleter();
     placeModel_->setStringList(names);
-    if (!names.isEmpty()) placeCompleter_->complete();
+    if (!names.isEmpty()) completer->complete();
 }
 
 void frmMain::ChoosePlace(int row) {
