@@ -354,7 +354,8 @@ void frmMain::FitWrappedText() {
     // height at that width, so nothing is squeezed or cut.
     QWidget* central = centralWidget();
     QLayout* page = central->layout();
-    page->activate();
+    // The rows' minimum needs no layout pass yet: one at the widget's first,
+    // small size would only wrap the long labels at a width never shown.
     const int width = std::max(page->minimumSize().width(), 40 * fontMetrics().averageCharWidth());
     const QMargins margins = page->contentsMargins();
     central->setMinimumWidth(width);
