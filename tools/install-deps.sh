@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
-  qt6-base-dev                       # widgets, printing, local sockets, Qt Test
+  qt6-base-dev                       # widgets, printing, Qt Test
   qt6-svg-dev                        # chart images as SVG, the icon's PNG sizes
   poppler-utils                      # the PDF tests read the text back (pdftotext)
   libgtest-dev libgmock-dev          # core tests

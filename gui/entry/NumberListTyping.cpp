@@ -23,7 +23,15 @@ QString WithoutLeadingZeros(const QString& digits) {
 NumberListTyping::NumberListTyping(QComboBox* list, const KeyTimer* timer)
     : QObject(list), list_(list), timer_(timer) {
     list->installEventFilter(this);
-    list->view()->installEventFilter(this);
+    // The popup and its view are built when first needed; until then the
+    // list's own keys are all there is to watch.
+    if (list->findChild<QAbstractItemView*>()) WatchView();
+}
+
+void NumberListTyping::WatchView() {
+    if (viewWatched_) return;
+    list_->view()->installEventFilter(this);
+    viewWatched_ = true;
 }
 
 qint64 NumberListTyping::Now() const {
@@ -62,6 +70,8 @@ void NumberListTyping::Type(QChar digit) {
 }
 
 bool NumberListTyping::eventFilter(QObject* watched, QEvent* event) {
+    // The popup is made ready to be shown before any key reaches its view.
+    if (event->type() == QEvent::ChildPolished && watched == list_) WatchView();
     if (event->type() != QEvent::KeyPress || list_->isEditable()) return QObject::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers chord = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;

@@ -27,7 +27,8 @@ class NumberListTyping : public QObject {
 public:
     static constexpr qint64 kPauseMs = 1000;  // digits closer than this make one number
 
-    // Watches `list` (and its popup's view) from now on; owned by the list.
+    // Watches `list` (and its popup's view, once there is one) from now on;
+    // owned by the list.
     // `timer` must outlive the list; nothing gives the monotonic clock.
     NumberListTyping(QComboBox* list, const KeyTimer* timer = nullptr);
 
@@ -39,11 +40,13 @@ private:
     int ItemOf(const QString& digits) const;      // the item showing that number, or -1
     bool BeginsAnItem(const QString& digits) const;
     qint64 Now() const;
+    void WatchView();
 
     QComboBox* list_;
     const KeyTimer* timer_;
     QString typed_;
     qint64 lastKey_ = 0;
+    bool viewWatched_ = false;
 };
 
 }  // namespace velmora

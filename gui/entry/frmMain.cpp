@@ -43,6 +43,7 @@
 #include "services/Messenger.h"
 #include "services/Preferences.h"
 #include "services/WebLinks.h"
+#include "widgets/WrappedLabel.h"
 
 namespace velmora {
 
@@ -61,25 +62,45 @@ Widget* Named(Widget* widget, const char* objectName, const QString& accessibleN
     return widget;
 }
 
-// A list as wide as its widest item. Qt measures every item twice, once for
-// the size hint and once for the minimum size hint, and gets the same width
-// both times for a list that adjusts to its contents; the second measurement
-// is spared, which is a good part of the form's start-up with its 400 items.
+// A list as wide as its widest item, measured once. The form fills its lists
+// before it is first laid out and never changes them, and Qt's default policy
+// (AdjustToContentsOnFirstShow) measures the items as they are until the list
+// is first shown. But it measures every item for the size hint, again for
+// the minimum size hint (the same width for such a list) and again when the
+// list is first shown, each time shaping every item's text: a good part of
+// the form's start-up with its 400 items. (AdjustToContents would also build
+// each list's popup up front.)
 class ContentsList : public QComboBox {
 public:
     using QComboBox::QComboBox;
+    QSize sizeHint() const override {
+        if (!hint_.isValid()) hint_ = QComboBox::sizeHint();
+        return hint_;
+    }
     QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) hint_ = QSize();
+        QComboBox::changeEvent(event);
+    }
+
+private:
+    mutable QSize hint_;
 };
 
 QComboBox* NewList(QWidget* parent, const char* objectName, const QString& accessibleName) {
     auto* list = Named(new ContentsList(parent), objectName, accessibleName);
     list->setEditable(false);  // pick an item, never type
-    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return list;
 }
 
+// All items in one insertion: the list's model announces one change, not one per item.
 void AddNumbers(QComboBox* list, int first, int count) {
-    for (int i = 0; i < count; ++i) list->addItem(QString::number(first + i));
+    QStringList items;
+    items.reserve(count);
+    for (int i = 0; i < count; ++i) items << QString::number(first + i);
+    list->addItems(items);
 }
 
 // A text box just wide enough for `chars` digits.
@@ -151,14 +172,13 @@ void frmMain::BuildForm() {
     setCentralWidget(central);
     auto* page = new QVBoxLayout(central);
 
-    lblDescription_ = new QLabel(
+    lblDescription_ = new WrappedLabel(
         QStringLiteral("Velmora calculates the arudhas for the different houses in your natal chart. "
                        "Enter the birth details below and press \"Analyze My Graha Arudha\" to see the "
                        "chart, the twelve arudha padas from the Arudha Lagna to the Upapada, and "
                        "what they say about the person."),
         central);
     lblDescription_->setObjectName(QStringLiteral("lblDescription"));
-    lblDescription_->setWordWrap(true);
     page->addWidget(lblDescription_);
 
     // Name, date, time and place.
@@ -185,17 +205,7 @@ void frmMain::BuildForm() {
     txtMCity_ = Named(new QLineEdit(central), "txtMCity", QStringLiteral("City"));
     txtMCity_->setAccessibleDescription(QStringLiteral("Type the first letters of the birth place to choose it "
                                                        "from the atlas, with its coordinates and time zone"));
-    placeModel_ = new QStringListModel(this);
-    placeCompleter_ = new QCompleter(placeModel_, this);
-    placeCompleter_->setObjectName(QStringLiteral("placeCompleter"));
-    placeCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    placeCompleter_->setMaxVisibleItems(10);
-    txtMCity_->setCompleter(placeCompleter_);
     connect(txtMCity_, &QLineEdit::textEdited, this, &frmMain::OfferPlaces);
-    // Queued: the line edit takes the completion's text after this signal
-    // (it connects on every focus-in), and the place's own name must win.
-    connect(placeCompleter_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
-            [this](const QModelIndex& index) { ChoosePlace(index.row()); }, Qt::QueuedConnection);
     form->addRow(NewLabel(QStringLiteral("&City"), txtMCity_, "lblCity", central), txtMCity_);
     txtMState_ = Named(new QLineEdit(central), "txtMState", QStringLiteral("State"));
     form->addRow(NewLabel(QStringLiteral("&State"), txtMState_, "lblState", central), txtMState_);
@@ -348,7 +358,8 @@ void frmMain::FitWrappedText() {
     // height at that width, so nothing is squeezed or cut.
     QWidget* central = centralWidget();
     QLayout* page = central->layout();
-    page->activate();
+    // The rows' minimum needs no layout pass yet: one at the widget's first,
+    // small size would only wrap the long labels at a width never shown.
     const int width = std::max(page->minimumSize().width(), 40 * fontMetrics().averageCharWidth());
     const QMargins margins = page->contentsMargins();
     central->setMinimumWidth(width);
@@ -370,8 +381,11 @@ void frmMain::SetTabOrder() {
 
 void frmMain::LoadForm() {
     FillNameTables(run_.Names);
-    for (const std::string& month : EnglishMonthNames()) cboMonth_->addItem(QString::fromStdString(month));
-    for (const ZoneEntry& entry : kZoneTable) cmbTimeZone_->addItem(FromUtf8(entry.DisplayText));
+    QStringList months, zones;
+    for (const std::string& month : EnglishMonthNames()) months << QString::fromStdString(month);
+    for (const ZoneEntry& entry : kZoneTable) zones << FromUtf8(entry.DisplayText);
+    cboMonth_->addItems(months);
+    cmbTimeZone_->addItems(zones);
     AddNumbers(cboDate_, 1, kDayItems);
     AddNumbers(cboYear_, kFirstYear, kYearItems);
     AddNumbers(cboHH_, 0, kHourItems);
@@ -407,6 +421,21 @@ void frmMain::LoadForm() {
     });
 }
 
+QCompleter* frmMain::OfferingCompleter() {
+    if (placeCompleter_) return placeCompleter_;
+    placeModel_ = new QStringListModel(this);
+    placeCompleter_ = new QCompleter(placeModel_, this);
+    placeCompleter_->setObjectName(QStringLiteral("placeCompleter"));
+    placeCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    placeCompleter_->setMaxVisibleItems(10);
+    txtMCity_->setCompleter(placeCompleter_);
+    // Queued: the line edit takes the completion's text after this signal
+    // (it connects on every focus-in), and the place's own name must win.
+    connect(placeCompleter_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            [this](const QModelIndex& index) { ChoosePlace(index.row()); }, Qt::QueuedConnection);
+    return placeCompleter_;
+}
+
 void frmMain::OfferPlaces(const QString& typed) {
     // Typing a new name sets the place chosen before aside.
     if (!chosenZone_.empty()) SetPlaceAside();
@@ -417,8 +446,9 @@ void frmMain::OfferPlaces(const QString& typed) {
         if (!place.MatchedAlias.empty()) name += QStringLiteral(" (%1)").arg(FromUtf8(place.MatchedAlias));
         names << name;
     }
+    QCompleter* completer = OfferingCompleter();
     placeModel_->setStringList(names);
-    if (!names.isEmpty()) placeCompleter_->complete();
+    if (!names.isEmpty()) completer->complete();
 }
 
 void frmMain::ChoosePlace(int row) {

@@ -78,7 +78,9 @@ private:
 
     // The place completer on City: matches as the user types; a chosen place
     // fills the names, the coordinates and the zone, and the form says in
-    // words what offset it will use.
+    // words what offset it will use. The completer is built at the first
+    // letters typed, not with the form.
+    QCompleter* OfferingCompleter();
     void OfferPlaces(const QString& typed);
     void ChoosePlace(int row);
     void TakePlace(const AtlasEntry& place);
@@ -94,6 +96,7 @@ private:
 public:
     // What the form shows about the chosen place's zone (empty without one).
     QString ZoneInfo() const;
+    // The atlas's offers for City; none before the first letters typed there.
     QCompleter* PlaceCompleter() const { return placeCompleter_; }
 
 private:

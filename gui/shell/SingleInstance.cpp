@@ -1,10 +1,16 @@
 #include "shell/SingleInstance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QStandardPaths>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "services/Messenger.h"
 
@@ -18,6 +24,16 @@ std::unique_ptr<QLockFile> NewLock(const QString& path) {
     // process is gone counts as stale.
     lock->setStaleLockTime(0);
     return lock;
+}
+
+// The socket's address; false when the path does not fit into one.
+bool SocketAddress(const QString& path, sockaddr_un* address) {
+    const QByteArray native = QFile::encodeName(path);
+    *address = {};
+    address->sun_family = AF_UNIX;
+    if (native.isEmpty() || static_cast<std::size_t>(native.size()) >= sizeof(address->sun_path)) return false;
+    std::memcpy(address->sun_path, native.constData(), static_cast<std::size_t>(native.size()));
+    return true;
 }
 
 }  // namespace
@@ -37,35 +53,58 @@ QString SingleInstance::FallbackLockPath() {
 SingleInstance::SingleInstance(const QString& lockPath, const QString& fallbackPath)
     : path_(lockPath), fallbackPath_(fallbackPath), lock_(NewLock(lockPath)) {}
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance() { StopListening(); }
+
+void SingleInstance::StopListening() {
+    if (listener_ < 0) return;
+    knocks_.reset();
+    ::close(listener_);
+    listener_ = -1;
+    ::unlink(QFile::encodeName(SocketPath()).constData());
+}
 
 bool SingleInstance::ListenForLaterCopies(std::function<void()> knocked) {
-    if (!lock_->isLocked()) return false;
-    server_ = std::make_unique<QLocalServer>();
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    StopListening();
+    sockaddr_un address;
+    if (!lock_->isLocked() || !SocketAddress(SocketPath(), &address)) return false;
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (listener < 0) return false;
     // A socket left by a copy that crashed: the lock is ours, so it is stale.
-    QLocalServer::removeServer(SocketPath());
-    if (!server_->listen(SocketPath())) {
-        server_.reset();
+    ::unlink(address.sun_path);
+    // For this user alone: Linux gives the socket file the mode of the socket
+    // at bind, and the chmod makes sure of it elsewhere.
+    const bool listening = ::fchmod(listener, S_IRUSR | S_IWUSR) == 0 &&
+                           ::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+                           ::chmod(address.sun_path, S_IRUSR | S_IWUSR) == 0 && ::listen(listener, SOMAXCONN) == 0;
+    if (!listening) {
+        ::close(listener);
+        ::unlink(address.sun_path);
         return false;
     }
-    QLocalServer* server = server_.get();
-    QObject::connect(server, &QLocalServer::newConnection, server, [server, knocked = std::move(knocked)] {
-        while (QLocalSocket* socket = server->nextPendingConnection()) {
-            socket->disconnectFromServer();
-            socket->deleteLater();
-            knocked();
-        }
-    });
+    listener_ = listener;
+    knocks_ = std::make_unique<QSocketNotifier>(listener, QSocketNotifier::Read);
+    QObject::connect(knocks_.get(), &QSocketNotifier::activated, knocks_.get(),
+                     [listener, knocked = std::move(knocked)] {
+                         // A knock is a connection and nothing more: take it, hang up.
+                         for (int caller; (caller = ::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+                             ::close(caller);
+                             knocked();
+                         }
+                     });
     return true;
 }
 
 bool SingleInstance::KnockOnRunningCopy() const {
-    QLocalSocket socket;
-    socket.connectToServer(SocketPath());
-    if (!socket.waitForConnected(1000)) return false;
-    socket.disconnectFromServer();
-    return true;
+    sockaddr_un address;
+    if (!SocketAddress(SocketPath(), &address)) return false;
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0) return false;
+    // A running copy too busy to take the call is given a second.
+    const timeval patience{1, 0};
+    ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience);
+    const bool answered = ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(socket);
+    return answered;
 }
 
 SingleInstance::Outcome SingleInstance::TryAcquire() {

@@ -5,15 +5,17 @@
 // Where no lock file can be made at all (a directory in its place, a
 // read-only runtime directory), a second place is tried, and failing that the
 // program starts without the check: only a live copy keeps it from starting.
-// The copy holding the lock also listens on a local socket beside the lock
-// file; a later copy knocks there, and the running copy comes to the front.
+// The copy holding the lock also listens on a Unix-domain socket beside the
+// lock file (readable and writable by the user alone); a later copy knocks
+// there, and the running copy comes to the front. Plain POSIX sockets: Qt's
+// local sockets would load Qt Network and a dozen libraries at every start.
 
 #include <QLockFile>
 #include <QString>
 #include <functional>
 #include <memory>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace velmora {
 
@@ -56,11 +58,13 @@ public:
 private:
     Outcome TryLock();
     QString SocketPath() const { return path_ + QStringLiteral(".socket"); }
+    void StopListening();
 
     QString path_;
     QString fallbackPath_;
     std::unique_ptr<QLockFile> lock_;
-    std::unique_ptr<QLocalServer> server_;
+    int listener_ = -1;  // the listening socket's descriptor while listening
+    std::unique_ptr<QSocketNotifier> knocks_;
 };
 
 // The start-up check: true when this copy may go on. When another copy runs,

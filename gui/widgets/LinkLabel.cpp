@@ -7,9 +7,8 @@
 namespace velmora {
 
 LinkLabel::LinkLabel(const QString& text, WebOpener& web, WebPage page, QWidget* parent)
-    : QLabel(text, parent), web_(web), page_(page) {
+    : WrappedLabel(text, parent), web_(web), page_(page) {
     setTextFormat(Qt::PlainText);
-    setWordWrap(true);
     setCursor(Qt::PointingHandCursor);
     // Tab reaches the link from its first paint on (see paintEvent), or after
     // two seconds should it not be painted by then (scrolled out of view).

@@ -5,10 +5,11 @@
 #include <QLabel>
 
 #include "services/WebLinks.h"
+#include "widgets/WrappedLabel.h"
 
 namespace velmora {
 
-class LinkLabel : public QLabel {
+class LinkLabel : public WrappedLabel {
     Q_OBJECT
 public:
     LinkLabel(const QString& text, WebOpener& web, WebPage page, QWidget* parent = nullptr);

@@ -1,6 +1,7 @@
 // Digits typed into a list of numbers select the number typed, as a spin box
 // would; the time between keys comes from a test timer, never from waiting.
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QtTest>
 
@@ -80,6 +81,34 @@ private slots:
         timer.now += NumberListTyping::kPauseMs + 1;
         QTest::keyClick(&list, '1');
         QCOMPARE(list.currentText(), QStringLiteral("1"));
+    }
+
+    // With the popup open the keys go to its view, which the list builds only
+    // when it is first needed: after the typing was set up, or before.
+    void typingIntoTheOpenPopup_data() {
+        QTest::addColumn<bool>("popupBuiltFirst");
+        QTest::newRow("popup built when opened") << false;
+        QTest::newRow("popup built before") << true;
+    }
+    void typingIntoTheOpenPopup() {
+        QFETCH(bool, popupBuiltFirst);
+        QComboBox list;
+        for (int i = 0; i < 24; ++i) list.addItem(QString::number(i));
+        list.setCurrentIndex(12);
+        if (popupBuiltFirst) list.view();
+        TestTimer timer;
+        new NumberListTyping(&list, &timer);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        list.showPopup();
+        QTRY_VERIFY(list.view()->isVisible());
+        for (char key : {'2', '3'}) {
+            timer.now += 300;
+            QTest::keyClick(list.view(), key);
+        }
+        QCOMPARE(list.currentText(), QStringLiteral("23"));
+        QCOMPARE(list.view()->currentIndex().row(), 23);
+        list.hidePopup();
     }
 
     // Other keys work as the list's own.

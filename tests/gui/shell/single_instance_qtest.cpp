@@ -110,6 +110,7 @@ private slots:
     void liveCopyOnTheFallbackStillGivesWay();
     void aSecondStartCallsTheRunningCopyToTheFront();
     void theSocketOpensOnceTheFormIsOnScreen();
+    void theSocketIsTheUsersAloneAndEndsWithTheCopy();
 };
 
 void SingleInstanceTest::secondCopyGivesWayFirstCopyUntouched() {
@@ -295,6 +296,27 @@ void SingleInstanceTest::theSocketOpensOnceTheFormIsOnScreen() {
     Copy later("--start", lock);
     QCOMPARE(later.RunToEnd(&status), QStringLiteral("Application is already running|information"));
     QTRY_COMPARE(knocks, 1);
+}
+
+void SingleInstanceTest::theSocketIsTheUsersAloneAndEndsWithTheCopy() {
+    QTemporaryDir dir;
+    const QString lock = dir.filePath(QStringLiteral("velmora.lock"));
+    const QString socket = lock + QStringLiteral(".socket");
+    {
+        // One left behind by a copy that crashed is replaced.
+        QFile stale(socket);
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.close();
+        SingleInstance running(lock);
+        QVERIFY(running.Acquire());
+        QVERIFY(running.ListenForLaterCopies([] {}));
+        QVERIFY(running.KnockOnRunningCopy());
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                QFileDevice::WriteOther | QFileDevice::ExeOther;
+        QCOMPARE(QFileInfo(socket).permissions() & others, QFileDevice::Permissions());
+    }
+    QVERIFY(!QFileInfo::exists(socket));
 }
 
 int main(int argc, char** argv) {
