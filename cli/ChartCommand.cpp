@@ -52,10 +52,12 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     if (o.save) {
         if (const std::optional<int> status = SaveBirthOption(*o.save, form, o.force, io.err)) return *status;
     }
-    io.out << (o.json ? ChartJsonIndented(run) + "\n" : RenderText(run, io.stdoutIsTerminal, style));
+    const Chart chart = run.MakeChart();
+    const ChartSource source{chart, run};
+    io.out << (o.json ? ChartJsonIndented(source) + "\n" : RenderText(source, io.stdoutIsTerminal, style));
     // The text keeps the layout scripts and the reviewed charts compare with;
     // the note goes beside it, to the person at the terminal.
-    if (!o.json && run.Mode == ComputationMode::Classic) io.err << kClassicPositionsNote << '\n';
+    if (!o.json && chart.mode == ComputationMode::Classic) io.err << kClassicPositionsNote << '\n';
     return 0;
 }
 
