@@ -3,7 +3,9 @@
 // `--fields` chooses from. Each field writes its value as compact JSON text,
 // into a JSON document or as CSV cells (lists spread over one column each,
 // "position_sun" … "position_asc"; the details over "detail_name" …), from
-// the same function.
+// the same function. Only the command line writes JSON and CSV, so the
+// fields live here; the labels they share with the windows are in
+// presentation/.
 
 #include <span>
 #include <string>
