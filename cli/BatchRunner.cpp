@@ -128,6 +128,7 @@ BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
     for (const ChartField* field : format_.fields) {
         run_.WithReport = run_.WithReport || field->needsReport;
         run_.WithDasha = run_.WithDasha || field->needsDasha;
+        readsChart_ = readsChart_ || field->readsChart;
     }
 }
 
@@ -164,16 +165,26 @@ std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
     output_.clear();
     if (refused) {
         AppendRefusal(refusal);
-    } else if (wholeObject_) {
-        AppendChartJson(run_, output_);
-    } else if (format_.format == BatchFormat::Jsonl) {
-        AppendChartFields(run_, format_.fields, output_);
+        return output_;
+    }
+    if (readsChart_) {
+        AppendChart({run_.MakeChart(), run_});
     } else {
-        CsvRow row(output_);
-        for (const ChartField* field : format_.fields) field->csv(run_, row);
-        row.Empty();  // no error
+        AppendChart({noChart_, run_});
     }
     return output_;
+}
+
+void BatchRunner::AppendChart(const ChartSource& chart) {
+    if (wholeObject_) {
+        AppendChartJson(chart, output_);
+    } else if (format_.format == BatchFormat::Jsonl) {
+        AppendChartFields(chart, format_.fields, output_);
+    } else {
+        CsvRow row(output_);
+        for (const ChartField* field : format_.fields) field->csv(chart, row);
+        row.Empty();  // no error
+    }
 }
 
 std::string_view BatchRunner::RefuseLine(std::string_view message) {

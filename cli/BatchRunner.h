@@ -71,11 +71,16 @@ public:
 
 private:
     void AppendRefusal(std::string_view message);
+    void AppendChart(const ChartSource& chart);
 
     BatchOutput format_;
     bool wholeObject_ = true;     // the default JSON object
     std::size_t csvColumns_ = 0;  // before the error column
     AnalysisRun run_;
+    // Whether a chosen field reads the Chart value; when none does, each
+    // line's chart is read from the run alone and `noChart_` stands in.
+    bool readsChart_ = false;
+    const Chart noChart_{};
     MonthNames months_ = EnglishMonthNames();
     ChartRequest request_;
     FormFields form_;

@@ -22,10 +22,10 @@ void Heading(std::string& out, std::string_view text, bool ansi) {
 
 std::string_view LordName(int body) { return kPlainBodyNames[static_cast<std::size_t>(body)]; }
 
-void AppendNakshatras(std::string& out, const ResultFormTexts& r, bool ansi) {
+void AppendNakshatras(std::string& out, const Chart& chart, bool ansi) {
     Heading(out, "Nakshatras", ansi);
     for (int i = 0; i < kBodyCount; ++i) {
-        const NakshatraPlace& n = r.nakshatras[static_cast<std::size_t>(i)];
+        const NakshatraPlace& n = chart.nakshatras[static_cast<std::size_t>(i)];
         out += "  ";
         Pad(out, kPointNames[i], 11);
         Pad(out, n.Name(), 19);
@@ -55,10 +55,10 @@ void AppendPeriod(std::string& out, std::string_view indent, std::string_view na
     out += '\n';
 }
 
-void AppendDasha(std::string& out, const ResultFormTexts& r, bool ansi) {
-    const VimshottariDasha& d = r.dasha;
+void AppendDasha(std::string& out, const Chart& chart, bool ansi) {
+    const VimshottariDasha& d = chart.dasha;
     Heading(out, "Vimshottari dasha (years of 365.25 days, dates in the birth's local calendar)", ansi);
-    const NakshatraPlace& moon = r.nakshatras[1];
+    const NakshatraPlace& moon = chart.nakshatras[1];
     const int first = d.majors[0].period.lord;
     out += "  Moon in " + std::string(moon.Name()) + ", pada " + std::to_string(moon.pada) + ": " +
            std::string(LordName(first)) + " period, " + YearsMonthsDaysText(d.balanceYears) + " left at birth\n";
@@ -97,10 +97,10 @@ SignTokens BirthChartTokens(const AnalysisRun& run) {
     return ChartTokens(signs, run.Names.BodyNames, arudhas);
 }
 
-void AppendBeyondArudhas(std::string& out, const AnalysisRun& run, bool ansi, ChartStyle style) {
-    AppendNakshatras(out, run.Result, ansi);
-    AppendNavamsa(out, run, ansi, style);
-    AppendDasha(out, run.Result, ansi);
+void AppendBeyondArudhas(std::string& out, const ChartSource& chart, bool ansi, ChartStyle style) {
+    AppendNakshatras(out, chart.chart, ansi);
+    AppendNavamsa(out, chart.run, ansi, style);
+    AppendDasha(out, chart.chart, ansi);
 }
 
 }  // namespace velmora::cli

@@ -6,12 +6,13 @@
 #include <string>
 
 #include "chart/AnalysisRun.h"
+#include "cli/ChartSource.h"
 #include "presentation/ChartStyle.h"
 #include "cli/NorthIndianChart.h"
 
 namespace velmora::cli {
 
-void AppendBeyondArudhas(std::string& out, const AnalysisRun& run, bool ansi, ChartStyle style);
+void AppendBeyondArudhas(std::string& out, const ChartSource& chart, bool ansi, ChartStyle style);
 
 // The birth chart's bodies and arudhas as North-Indian chart entries.
 SignTokens BirthChartTokens(const AnalysisRun& run);

@@ -2,11 +2,13 @@
 
 #include <array>
 
-#include "report/ReportText.h"
 #include "analysis/Vimshottari.h"
 #include "cli/CsvRow.h"
+#include "cli/JsonDocument.h"
 #include "cli/JsonWriter.h"
 #include "engine/NameTables.h"
+#include "presentation/BirthLabels.h"
+#include "report/ReportText.h"
 #include "text/Quoted.h"
 
 namespace velmora::cli {
@@ -32,64 +34,79 @@ constexpr std::array<std::string_view, 3 * kBodyCount> kNakshatraColumns = {
     "ketu_name",    "ketu_lord",    "ketu_pada",    "asc_name",     "asc_lord",     "asc_pada"};
 
 template <typename W>
-void WriteName(const AnalysisRun& run, W& w) {
-    w.TypedText(run.Birth.BirthName);
+void WriteName(const ChartSource& s, W& w) {
+    w.TypedText(s.chart.birth.name);
 }
 template <typename W>
-void WritePositions(const AnalysisRun& run, W& w) {
-    w.StringArray(run.Result.planet, kBodyCount);
+void WritePositions(const ChartSource& s, W& w) {
+    w.StringArray(s.run.Result.planet, kBodyCount);
 }
 template <typename W>
-void WriteLongitudes(const AnalysisRun& run, W& w) {
-    w.StringArray(run.LongTexts(), kBodyCount);
+void WriteLongitudes(const ChartSource& s, W& w) {
+    w.StringArray(s.run.LongTexts(), kBodyCount);
 }
 template <typename W>
-void WriteBodyNames(const AnalysisRun& run, W& w) {
-    w.StringArray(run.Names.BodyNames, kBodyCount);
+void WriteBodyNames(const ChartSource& s, W& w) {
+    w.StringArray(s.run.Names.BodyNames, kBodyCount);
 }
 template <typename W>
-void WriteBodySigns(const AnalysisRun& run, W& w) {
-    w.IntArray(run.Chart.BodySigns, kBodyCount);
+void WriteBodySigns(const ChartSource& s, W& w) {
+    w.BeginArray();
+    for (const ChartPoint& point : s.chart.points) w.Int(point.sign);
+    w.EndArray();
 }
 template <typename W>
-void WriteArudhaSigns(const AnalysisRun& run, W& w) {
-    w.IntArray(run.Chart.ArudhaSigns, kArudhaCount);
+void WriteArudhaSigns(const ChartSource& s, W& w) {
+    w.IntArray(s.chart.arudhaSigns, kArudhaCount);
 }
 template <typename W>
-void WriteSignBoxes(const AnalysisRun& run, W& w) {
-    w.StringArray(run.Result.signBoxes, kSignCount);
+void WriteSignBoxes(const ChartSource& s, W& w) {
+    w.StringArray(s.run.Result.signBoxes, kSignCount);
 }
 template <typename W>
-void WriteArudhaBoxes(const AnalysisRun& run, W& w) {
-    w.StringArray(run.Result.lblArudha, kSignCount);
+void WriteArudhaBoxes(const ChartSource& s, W& w) {
+    w.StringArray(s.run.Result.lblArudha, kSignCount);
 }
 template <typename W>
-void WriteDetails(const AnalysisRun& run, W& w) {
-    const ResultFormTexts& r = run.Result;
-    const std::string* texts[] = {&r.lblName,  &r.lblDOB,     &r.lblTOB,   &r.lblLatitude,
-                                  &r.lblLongitude, &r.lblCity, &r.lblState, &r.lblCountry,
-                                  &r.place,    &r.timeZone,   &r.utcOffset};
+void WriteDetails(const ChartSource& s, W& w) {
+    const ChartBirth& b = s.chart.birth;
+    const std::string date = BirthDateLabel(b.clock, EnglishMonthNames());
+    const std::string time = BirthTimeLabel(b.clock);
+    const std::string latitude = AngleLabel(b.latitudeDegrees, b.latitudeMinutes);
+    const std::string longitude = AngleLabel(b.longitudeDegrees, b.longitudeMinutes);
     // What a person typed or chose: the name, the place's names and the
     // zone. Dates, coordinates and the offset are the program's own texts.
-    constexpr bool typed[] = {true, false, false, false, false, true, true, true, true, true, false};
-    static_assert(std::size(typed) == std::size(texts));
+    const std::pair<std::string_view, bool> texts[] = {
+        {b.name, true},
+        {date, false},
+        {time, false},
+        {latitude, false},
+        {longitude, false},
+        {b.city, true},
+        {b.state, true},
+        {b.country, true},
+        {b.place, true},
+        {b.timeZone, true},
+        {b.utcOffset, false},
+    };
+    static_assert(std::size(texts) + 1 == kDetailKeys.size());
     w.BeginObject();
     for (std::size_t i = 0; i < std::size(texts); ++i) {
         w.Key(kDetailKeys[i]);
-        if (typed[i]) {
-            w.TypedText(*texts[i]);
+        if (texts[i].second) {
+            w.TypedText(texts[i].first);
         } else {
-            w.String(*texts[i]);
+            w.String(texts[i].first);
         }
     }
     w.Key(kDetailKeys.back());
-    w.Bool(r.dst);
+    w.Bool(b.dst);
     w.EndObject();
 }
 template <typename W>
-void WriteReportPieces(const AnalysisRun& run, W& w) {
+void WriteReportPieces(const ChartSource& s, W& w) {
     w.BeginArray();
-    for (const ReportPiece& piece : run.Result.RTB) {
+    for (const ReportPiece& piece : s.chart.report) {
         w.BeginObject();
         w.Key("text");
         w.String(piece.text);
@@ -106,26 +123,28 @@ void WriteReportPieces(const AnalysisRun& run, W& w) {
     w.EndArray();
 }
 template <typename W>
-void WriteReportText(const AnalysisRun& run, W& w) {
-    w.String(ReportPlainText(run.Result.RTB));
+void WriteReportText(const ChartSource& s, W& w) {
+    w.String(ReportPlainText(s.chart.report));
 }
 template <typename W>
-void WriteMode(const AnalysisRun& run, W& w) {
-    w.String(ModeName(run.Mode));
+void WriteMode(const ChartSource& s, W& w) {
+    w.String(ModeName(s.chart.mode));
 }
 template <typename W>
-void WriteAyanamsa(const AnalysisRun& run, W& w) {
-    w.Double(run.Ayanamsa);
+void WriteAyanamsa(const ChartSource& s, W& w) {
+    w.Double(s.chart.ayanamsa);
 }
 template <typename W>
-void WriteDegrees(const AnalysisRun& run, W& w) {
-    w.DoubleArray(run.Degrees, kBodyCount);
+void WriteDegrees(const ChartSource& s, W& w) {
+    w.BeginArray();
+    for (const ChartPoint& point : s.chart.points) w.Double(point.longitude);
+    w.EndArray();
 }
 
 template <typename W>
-void WriteNakshatras(const AnalysisRun& run, W& w) {
+void WriteNakshatras(const ChartSource& s, W& w) {
     w.BeginArray();
-    for (const NakshatraPlace& n : run.Result.nakshatras) {
+    for (const NakshatraPlace& n : s.chart.nakshatras) {
         w.BeginObject();
         w.Key("name");
         w.String(n.Name());
@@ -138,8 +157,8 @@ void WriteNakshatras(const AnalysisRun& run, W& w) {
     w.EndArray();
 }
 template <typename W>
-void WriteNavamsaSigns(const AnalysisRun& run, W& w) {
-    w.IntArray(run.Result.navamsaSigns, kBodyCount);
+void WriteNavamsaSigns(const ChartSource& s, W& w) {
+    w.IntArray(s.chart.navamsaSigns, kBodyCount);
 }
 template <typename W>
 void WritePeriod(W& w, const DashaPeriod& p, bool running) {
@@ -156,8 +175,8 @@ void WritePeriod(W& w, const DashaPeriod& p, bool running) {
 // birth, the day the running periods are marked for ("" for none), and the
 // nine major periods with their sub-periods, as local date-times.
 template <typename W>
-void WriteDashas(const AnalysisRun& run, W& w) {
-    const VimshottariDasha& d = run.Result.dasha;
+void WriteDashas(const ChartSource& s, W& w) {
+    const VimshottariDasha& d = s.chart.dasha;
     w.BeginObject();
     w.Key("yearDays");
     w.Double(kDashaYearDays);
@@ -187,29 +206,29 @@ void WriteDashas(const AnalysisRun& run, W& w) {
     w.EndObject();
 }
 
-#define VELMORA_FIELD_WRITERS(f) &f<JsonWriter>, &f<CsvRow>
+#define VELMORA_FIELD_WRITERS(f) &f<JsonWriter>, &f<CsvRow>, &f<JsonDocument>
 
 constexpr std::span<const std::string_view> kOneColumn{};
 
 const ChartField kFields[] = {
-    {"name", "name", kOneColumn, false, false, VELMORA_FIELD_WRITERS(WriteName)},
-    {"positions", "position", kBodyColumns, false, false, VELMORA_FIELD_WRITERS(WritePositions)},
-    {"longitudes", "longitude", kBodyColumns, false, false, VELMORA_FIELD_WRITERS(WriteLongitudes)},
-    {"bodyNames", "bodyName", kBodyColumns, false, false, VELMORA_FIELD_WRITERS(WriteBodyNames)},
-    {"bodySigns", "bodySign", kBodyColumns, false, false, VELMORA_FIELD_WRITERS(WriteBodySigns)},
-    {"arudhaSigns", "arudhaSign", kArudhaColumns, false, false, VELMORA_FIELD_WRITERS(WriteArudhaSigns)},
-    {"signBoxes", "signBox", kSignColumns, false, false, VELMORA_FIELD_WRITERS(WriteSignBoxes)},
-    {"arudhaBoxes", "arudhaBox", kSignColumns, false, false, VELMORA_FIELD_WRITERS(WriteArudhaBoxes)},
-    {"details", "detail", kDetailKeys, false, false, VELMORA_FIELD_WRITERS(WriteDetails)},
-    {"report", "", kOneColumn, true, false, VELMORA_FIELD_WRITERS(WriteReportPieces)},
-    {"reportText", "reportText", kOneColumn, true, false, VELMORA_FIELD_WRITERS(WriteReportText)},
-    {"mode", "mode", kOneColumn, false, false, VELMORA_FIELD_WRITERS(WriteMode)},
-    {"ayanamsa", "ayanamsa", kOneColumn, false, false, VELMORA_FIELD_WRITERS(WriteAyanamsa)},
-    {"degrees", "degree", kBodyColumns, false, false, VELMORA_FIELD_WRITERS(WriteDegrees)},
-    {"nakshatras", "nakshatra", kNakshatraColumns, false, false, VELMORA_FIELD_WRITERS(WriteNakshatras)},
-    {"navamsaSigns", "navamsaSign", kBodyColumns, false, false, VELMORA_FIELD_WRITERS(WriteNavamsaSigns)},
+    {"name", "name", kOneColumn, false, false, true, VELMORA_FIELD_WRITERS(WriteName)},
+    {"positions", "position", kBodyColumns, false, false, false, VELMORA_FIELD_WRITERS(WritePositions)},
+    {"longitudes", "longitude", kBodyColumns, false, false, false, VELMORA_FIELD_WRITERS(WriteLongitudes)},
+    {"bodyNames", "bodyName", kBodyColumns, false, false, false, VELMORA_FIELD_WRITERS(WriteBodyNames)},
+    {"bodySigns", "bodySign", kBodyColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteBodySigns)},
+    {"arudhaSigns", "arudhaSign", kArudhaColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteArudhaSigns)},
+    {"signBoxes", "signBox", kSignColumns, false, false, false, VELMORA_FIELD_WRITERS(WriteSignBoxes)},
+    {"arudhaBoxes", "arudhaBox", kSignColumns, false, false, false, VELMORA_FIELD_WRITERS(WriteArudhaBoxes)},
+    {"details", "detail", kDetailKeys, false, false, true, VELMORA_FIELD_WRITERS(WriteDetails)},
+    {"report", "", kOneColumn, true, false, true, VELMORA_FIELD_WRITERS(WriteReportPieces)},
+    {"reportText", "reportText", kOneColumn, true, false, true, VELMORA_FIELD_WRITERS(WriteReportText)},
+    {"mode", "mode", kOneColumn, false, false, true, VELMORA_FIELD_WRITERS(WriteMode)},
+    {"ayanamsa", "ayanamsa", kOneColumn, false, false, true, VELMORA_FIELD_WRITERS(WriteAyanamsa)},
+    {"degrees", "degree", kBodyColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteDegrees)},
+    {"nakshatras", "nakshatra", kNakshatraColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteNakshatras)},
+    {"navamsaSigns", "navamsaSign", kBodyColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteNavamsaSigns)},
     // The periods nest two deep: JSON only.
-    {"dashas", "", kOneColumn, false, true, VELMORA_FIELD_WRITERS(WriteDashas)},
+    {"dashas", "", kOneColumn, false, true, true, VELMORA_FIELD_WRITERS(WriteDashas)},
 };
 
 #undef VELMORA_FIELD_WRITERS

@@ -1,19 +1,23 @@
 #pragma once
 // The fields of a chart's JSON object by name, in the object's order: what
-// `--fields` chooses from. Each field writes its value as JSON or as CSV
-// cells (lists spread over one column each, "position_sun" … "position_asc";
-// the details over "detail_name" …), from the same function.
+// `--fields` chooses from. Each field writes its value as compact JSON text,
+// into a JSON document or as CSV cells (lists spread over one column each,
+// "position_sun" … "position_asc"; the details over "detail_name" …), from
+// the same function. Only the command line writes JSON and CSV, so the
+// fields live here; the labels they share with the windows are in
+// presentation/.
 
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "chart/AnalysisRun.h"
+#include "cli/ChartSource.h"
 
 namespace velmora::cli {
 
 class JsonWriter;
+class JsonDocument;
 class CsvRow;
 
 struct ChartField {
@@ -24,8 +28,12 @@ struct ChartField {
     std::span<const std::string_view> suffixes;  // the spread columns' suffixes; empty for one column
     bool needsReport;                            // read from the report pieces
     bool needsDasha;                             // read from the Vimshottari periods
-    void (*json)(const AnalysisRun&, JsonWriter&);
-    void (*csv)(const AnalysisRun&, CsvRow&);
+    // Read from the Chart value; false for the texts the run still makes
+    // (a batch of those alone makes no Chart value).
+    bool readsChart;
+    void (*json)(const ChartSource&, JsonWriter&);
+    void (*csv)(const ChartSource&, CsvRow&);
+    void (*document)(const ChartSource&, JsonDocument&);
 };
 
 // Every field, in the order of the chart object.

@@ -10,9 +10,11 @@
 #include <string>
 #include <string_view>
 
+#include "cli/ListCalls.h"
+
 namespace velmora::cli {
 
-class CsvRow {
+class CsvRow : public ListCalls<CsvRow> {
 public:
     explicit CsvRow(std::string& out) : out_(out) {}
 
@@ -38,19 +40,6 @@ public:
     void Empty();
     // Ends the row with CR LF.
     void End();
-
-    template <typename Range>
-    void StringArray(const Range& texts, std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i) String(texts[i]);
-    }
-    template <typename Range>
-    void IntArray(const Range& values, std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i) Int(values[i]);
-    }
-    template <typename Range>
-    void DoubleArray(const Range& values, std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i) Double(values[i]);
-    }
 
 private:
     void BeforeCell();

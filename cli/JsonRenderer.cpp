@@ -1,36 +1,39 @@
 #include "cli/JsonRenderer.h"
 
-#include <nlohmann/json.hpp>
-
-#include "cli/ChartFields.h"
+#include "cli/JsonDocument.h"
 #include "cli/JsonWriter.h"
 
 namespace velmora::cli {
 
-void AppendChartJson(const AnalysisRun& run, std::string& out) {
+void AppendChartJson(const ChartSource& chart, std::string& out) {
     JsonWriter json(out);
     json.BeginObject();
     for (const ChartField& field : AllChartFields()) {
         json.Key(field.name);
-        field.json(run, json);
+        field.json(chart, json);
     }
     json.EndObject();
 }
 
-void AppendChartFields(const AnalysisRun& run, const FieldList& fields, std::string& out) {
+void AppendChartFields(const ChartSource& chart, const FieldList& fields, std::string& out) {
     JsonWriter json(out);
     json.BeginObject();
     for (const ChartField* field : fields) {
         json.Key(field->name);
-        field->json(run, json);
+        field->json(chart, json);
     }
     json.EndObject();
 }
 
-std::string ChartJsonIndented(const AnalysisRun& run) {
-    std::string compact;
-    AppendChartJson(run, compact);
-    return nlohmann::ordered_json::parse(compact).dump(2);
+std::string ChartJsonIndented(const ChartSource& chart) {
+    JsonDocument json;
+    json.BeginObject();
+    for (const ChartField& field : AllChartFields()) {
+        json.Key(field.name);
+        field.document(chart, json);
+    }
+    json.EndObject();
+    return json.Value().dump(2);
 }
 
 void AppendErrorJson(std::string_view message, std::string& out) {

@@ -5,15 +5,24 @@
 // backslash and control characters are escaped, and bytes that are not valid
 // UTF-8 become U+FFFD, so the output is always valid JSON. Nesting deeper
 // than 16 levels is not supported.
+//
+// The single chart's indented object is a document of the JSON library
+// (JsonDocument). A batch line stays written here: the library writes a
+// double with Grisu2, whose text is one digit longer than the shortest for
+// about one double in a thousand (24.543344735458412 for 24.54334473545841),
+// so its lines would not be byte for byte what they are; and a document a
+// line would cost the batch its speed.
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "cli/ListCalls.h"
+
 namespace velmora::cli {
 
-class JsonWriter {
+class JsonWriter : public ListCalls<JsonWriter> {
 public:
     explicit JsonWriter(std::string& out) : out_(out) {}
 
@@ -32,25 +41,6 @@ public:
     // The shortest text that reads back as the same double; null when it is
     // not finite (JSON has no infinities).
     void Double(double value);
-
-    template <typename Range>
-    void StringArray(const Range& texts, std::size_t count) {
-        BeginArray();
-        for (std::size_t i = 0; i < count; ++i) String(texts[i]);
-        EndArray();
-    }
-    template <typename Range>
-    void IntArray(const Range& values, std::size_t count) {
-        BeginArray();
-        for (std::size_t i = 0; i < count; ++i) Int(values[i]);
-        EndArray();
-    }
-    template <typename Range>
-    void DoubleArray(const Range& values, std::size_t count) {
-        BeginArray();
-        for (std::size_t i = 0; i < count; ++i) Double(values[i]);
-        EndArray();
-    }
 
 private:
     static constexpr int kMaxDepth = 16;

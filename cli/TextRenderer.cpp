@@ -6,6 +6,7 @@
 #include "cli/BeyondArudhasText.h"
 #include "cli/NorthIndianChart.h"
 #include "cli/SouthIndianChart.h"
+#include "presentation/BirthLabels.h"
 
 namespace velmora::cli {
 
@@ -32,12 +33,18 @@ void AppendHeading(std::string& out, std::string_view heading, bool ansi) {
     out += '\n';
 }
 
-void AppendDetails(std::string& out, const ResultFormTexts& r, bool ansi) {
+void AppendDetails(std::string& out, const Chart& chart, bool ansi) {
     AppendHeading(out, "Your details", ansi);
-    const std::pair<std::string_view, const std::string&> rows[] = {
-        {"Name", r.lblName},           {"Date of Birth", r.lblDOB}, {"Time of Birth", r.lblTOB},
-        {"Longitude", r.lblLongitude}, {"Latitude", r.lblLatitude}, {"City", r.lblCity},
-        {"State", r.lblState},         {"Country", r.lblCountry},
+    const ChartBirth& b = chart.birth;
+    const std::pair<std::string_view, std::string> rows[] = {
+        {"Name", b.name},
+        {"Date of Birth", BirthDateLabel(b.clock, EnglishMonthNames())},
+        {"Time of Birth", BirthTimeLabel(b.clock)},
+        {"Longitude", AngleLabel(b.longitudeDegrees, b.longitudeMinutes)},
+        {"Latitude", AngleLabel(b.latitudeDegrees, b.latitudeMinutes)},
+        {"City", b.city},
+        {"State", b.state},
+        {"Country", b.country},
     };
     auto row = [&out](std::string_view caption, std::string_view value) {
         out += "  ";
@@ -47,9 +54,9 @@ void AppendDetails(std::string& out, const ResultFormTexts& r, bool ansi) {
         out += '\n';
     };
     for (const auto& [caption, value] : rows) row(caption, value);
-    if (!r.place.empty()) row("Place", r.place);
-    if (!r.zoneText.empty()) row("Time zone", r.zoneText);
-    if (!r.lblMode.empty()) row("Positions", r.lblMode);
+    if (!b.place.empty()) row("Place", b.place);
+    if (!b.zoneText.empty()) row("Time zone", b.zoneText);
+    if (!chart.modeText.empty()) row("Positions", chart.modeText);
 }
 
 void AppendPositions(std::string& out, const AnalysisRun& run, bool ansi) {
@@ -77,9 +84,10 @@ void AppendReport(std::string& out, const Report& report, bool ansi) {
 
 }  // namespace
 
-std::string RenderText(const AnalysisRun& run, bool ansi, ChartStyle style) {
+std::string RenderText(const ChartSource& source, bool ansi, ChartStyle style) {
+    const AnalysisRun& run = source.run;
     std::string out;
-    AppendDetails(out, run.Result, ansi);
+    AppendDetails(out, source.chart, ansi);
     out += '\n';
     AppendPositions(out, run, ansi);
     out += '\n';
@@ -87,8 +95,8 @@ std::string RenderText(const AnalysisRun& run, bool ansi, ChartStyle style) {
     out += style == ChartStyle::North ? DrawNorthIndianChart(BirthChartTokens(run), run.Chart.BodySigns[9], ansi)
                                       : DrawSouthIndianChart(run.Result.signBoxes, run.Result.lblArudha, ansi);
     out += '\n';
-    AppendReport(out, run.Result.RTB, ansi);
-    AppendBeyondArudhas(out, run, ansi, style);
+    AppendReport(out, source.chart.report, ansi);
+    AppendBeyondArudhas(out, source, ansi, style);
     return out;
 }
 

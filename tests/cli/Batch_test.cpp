@@ -114,6 +114,28 @@ TEST(Batch, EachLineChoosesItsMode) {
               "node: the node is chosen for precise positions only; leave out --classic (\"precise\": false)");
 }
 
+// A line of one field alone holds that field as the whole object does: a
+// batch of fields that are the run's texts alone makes no Chart value, and a
+// field that reads the chart must not be written from a stand-in.
+TEST(Batch, EachFieldAloneIsTheWholeObjectsValue) {
+    const std::string line =
+        R"({"name":"rama","date":"1976-07-04","time":"9:05:30","lon":"75:10W","lat":"39:57N","zone":20,"dst":true,)"
+        R"("city":"Philadelphia"})";
+    BatchRunner whole;
+    bool refused = false;
+    const auto object = nlohmann::ordered_json::parse(whole.RunLine(line, refused));
+    ASSERT_FALSE(refused);
+    for (const ChartField& field : AllChartFields()) {
+        SCOPED_TRACE(std::string(field.name));
+        BatchOutput output;
+        output.fields = {&field};
+        BatchRunner alone(output);
+        const auto part = nlohmann::ordered_json::parse(alone.RunLine(line, refused));
+        ASSERT_FALSE(refused);
+        EXPECT_EQ(part.at(std::string(field.name)), object.at(std::string(field.name)));
+    }
+}
+
 TEST(Batch, TheFirstFailedWriteEndsTheBatch) {
     std::string input;
     for (int i = 0; i < 1000; ++i) input += kGood + "\n";

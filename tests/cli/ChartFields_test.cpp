@@ -11,7 +11,7 @@
 namespace velmora::cli {
 namespace {
 
-AnalysisRun& GreenwichRun() {
+const AnalysisRun& GreenwichRun() {
     static AnalysisRun run;
     static const bool done = [] {
         ChartRequest request;
@@ -68,8 +68,10 @@ TEST(ChartFields, ListsAreReadInTheirOrderAndBadNamesRefused) {
 // whole object's value of that key.
 TEST(ChartFields, ChosenFieldsAreTheWholeObjectsValues) {
     const AnalysisRun& run = GreenwichRun();
+    const Chart chart = run.MakeChart();
+    const ChartSource source{chart, run};
     std::string whole;
-    AppendChartJson(run, whole);
+    AppendChartJson(source, whole);
     const auto object = nlohmann::ordered_json::parse(whole);
     std::vector<std::string> keys;
     for (const auto& item : object.items()) keys.push_back(item.key());
@@ -80,13 +82,13 @@ TEST(ChartFields, ChosenFieldsAreTheWholeObjectsValues) {
     FieldList all;
     for (const ChartField& field : AllChartFields()) all.push_back(&field);
     std::string again;
-    AppendChartFields(run, all, again);
+    AppendChartFields(source, all, again);
     EXPECT_EQ(again, whole);
 
     FieldList chosen;
     ASSERT_EQ(ParseFieldList("degrees,name", chosen), "");
     std::string part;
-    AppendChartFields(run, chosen, part);
+    AppendChartFields(source, chosen, part);
     const auto partObject = nlohmann::ordered_json::parse(part);
     EXPECT_EQ(partObject.begin().key(), "degrees");
     EXPECT_EQ(partObject["degrees"], object["degrees"]);
@@ -97,8 +99,10 @@ TEST(ChartFields, ChosenFieldsAreTheWholeObjectsValues) {
 // JSON value's scalars in order.
 TEST(ChartFields, CsvCellsMatchTheColumnsAndTheJsonValues) {
     const AnalysisRun& run = GreenwichRun();
+    const Chart chart = run.MakeChart();
+    const ChartSource source{chart, run};
     std::string whole;
-    AppendChartJson(run, whole);
+    AppendChartJson(source, whole);
     const auto object = nlohmann::ordered_json::parse(whole);
     for (const ChartField& field : AllChartFields()) {
         SCOPED_TRACE(std::string(field.name));
@@ -106,7 +110,7 @@ TEST(ChartFields, CsvCellsMatchTheColumnsAndTheJsonValues) {
         const std::vector<std::string> columns = CsvColumns({&field});
         std::string cells;
         CsvRow row(cells);
-        field.csv(run, row);
+        field.csv(source, row);
         std::vector<std::string> expected;
         const auto& value = object[std::string(field.name)];
         auto scalar = [](const nlohmann::ordered_json& v) {

@@ -1,0 +1,95 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <charconv>
+#include <optional>
+#include <ostream>
+
+#include "cli/BatchPipeline.h"
+#include "cli/BatchRunner.h"
+#include "cli/Commands.h"
+#include "text/Quoted.h"
+
+namespace velmora::cli {
+
+namespace {
+
+struct BatchSettings {
+    BatchOutput output;
+    int jobs = 1;
+    bool progress = false;  // a progress line on `err`
+};
+
+// The input's size when it is a regular file, else 0.
+std::uint64_t RegularFileSize(int fd) {
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return 0;
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
+// The batch's output and threads from the options; the refusal, empty when they are good.
+std::string BatchSettingsFrom(const CliOptions& o, bool stderrIsTerminal, BatchSettings& settings) {
+    if (o.fields) {
+        if (std::string refusal = ParseFieldList(*o.fields, settings.output.fields); !refusal.empty())
+            return refusal;
+    }
+    if (o.format && *o.format == "csv") {
+        settings.output.format = BatchFormat::Csv;
+    } else if (o.format && *o.format != "jsonl") {
+        return "--format: give jsonl or csv, got " + Quoted(*o.format);
+    }
+    if (std::string refusal = CheckBatchOutput(settings.output); !refusal.empty()) return refusal;
+    constexpr int kMaxJobs = 256;
+    settings.jobs = AvailableCores();
+    if (o.jobs) {
+        const std::string& text = *o.jobs;
+        int jobs = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), jobs);
+        if (error != std::errc{} || end != text.data() + text.size() || text.empty() || jobs < 1 || jobs > kMaxJobs)
+            return "--jobs: give a number of threads from 1 to " + std::to_string(kMaxJobs) + ", got " + Quoted(text);
+        settings.jobs = jobs;
+    }
+    settings.progress = stderrIsTerminal && !o.quiet;
+    return {};
+}
+
+}  // namespace
+
+int RunBatchCommand(const CliOptions& options, CalendarDate today, const CliStreams& io) {
+    BatchSettings settings;
+    settings.output.today = today;
+    if (const std::string refusal = BatchSettingsFrom(options, io.stderrIsTerminal, settings); !refusal.empty())
+        return Refuse(io.err, refusal);
+    const std::string& source = *options.batch;
+    BatchOutcome outcome;
+    auto run = [&](LineSource& lines, int fd) {
+        std::optional<BatchProgress> progress;
+        if (settings.progress) progress.emplace(io.err, &BatchProgress::SteadyNow, RegularFileSize(fd));
+        outcome = RunBatch(lines, io.out, settings.output, settings.jobs, progress ? &*progress : nullptr);
+    };
+    if (source == "-") {
+        if (io.stdinFd >= 0) {
+            DescriptorLines lines(io.stdinFd);
+            run(lines, io.stdinFd);
+        } else {
+            StreamLines lines(io.in);
+            run(lines, -1);
+        }
+    } else {
+        const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return Refuse(io.err, "batch: cannot read " + Quoted(source));
+        DescriptorLines lines(fd);
+        run(lines, fd);
+        ::close(fd);
+    }
+    if (outcome.writeFailed) return kExitWriteFailed;  // RunCli says so
+    if (!outcome.readError.empty()) {
+        io.out.flush();
+        const std::string name = source == "-" ? "standard input" : Quoted(source);
+        return Refuse(io.err, "batch: reading " + name + " failed: " + outcome.readError);
+    }
+    return outcome.refusedLines > 0 ? kExitRefused : 0;
+}
+
+}  // namespace velmora::cli

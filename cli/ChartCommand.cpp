@@ -1,0 +1,64 @@
+#include <ostream>
+
+#include "chart/AnalysisRun.h"
+#include "cli/ChartRequest.h"
+#include "cli/Commands.h"
+#include "cli/JsonRenderer.h"
+#include "cli/TextRenderer.h"
+
+namespace velmora::cli {
+
+namespace {
+
+std::string MissingOption(const CliOptions& o) {
+    const bool place = !o.request.place.empty();
+    const std::pair<const char*, const std::optional<std::string>*> required[] = {
+        {"--name", &o.name}, {"--date", &o.date}, {"--time", &o.time}, {"--lon", &o.lon}, {"--lat", &o.lat},
+    };
+    for (const auto& [option, value] : required) {
+        const bool fromPlace = place && (value == &o.lon || value == &o.lat);
+        if (!value->has_value() && !fromPlace) return std::string(option) + " is required (velmora-cli --help)";
+    }
+    return {};
+}
+
+// The chart the options describe.
+std::string RunRequest(const CliOptions& o, FormFields& form, AnalysisRun& run) {
+    if (const std::string missing = MissingOption(o); !missing.empty()) return missing;
+    ChartRequest request = o.request;
+    request.name = *o.name;
+    request.date = *o.date;
+    request.time = *o.time;
+    request.lon = o.lon.value_or("");
+    request.lat = o.lat.value_or("");
+    request.precise = !o.classic;
+    return RunChart(request, form, run, EnglishMonthNames());
+}
+
+}  // namespace
+
+int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, const CliStreams& io) {
+    AnalysisRun run;
+    run.Today = today;
+    FormFields form;
+    if (o.open) {
+        if (const std::string refusal = ReadBirthOption(*o.open, form); !refusal.empty())
+            return Refuse(io.err, refusal);
+        const ValidationResult checked = run.RunAnalysis(form, EnglishMonthNames());
+        if (!checked.Passed()) return Refuse(io.err, checked.message);
+    } else {
+        if (const std::string refusal = RunRequest(o, form, run); !refusal.empty()) return Refuse(io.err, refusal);
+    }
+    if (o.save) {
+        if (const std::optional<int> status = SaveBirthOption(*o.save, form, o.force, io.err)) return *status;
+    }
+    const Chart chart = run.MakeChart();
+    const ChartSource source{chart, run};
+    io.out << (o.json ? ChartJsonIndented(source) + "\n" : RenderText(source, io.stdoutIsTerminal, style));
+    // The text keeps the layout scripts and the reviewed charts compare with;
+    // the note goes beside it, to the person at the terminal.
+    if (!o.json && chart.mode == ComputationMode::Classic) io.err << kClassicPositionsNote << '\n';
+    return 0;
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,114 @@
+#include "cli/CliOptions.h"
+
+#include <CLI/CLI.hpp>
+#include <cctype>
+
+#include "text/Quoted.h"
+
+namespace velmora::cli {
+
+namespace {
+
+// CLI11 takes the word after an option as its value even when that word is
+// another option, and reads "--city=" as "--city" followed by the next word.
+// Here "--city=" is an empty city, and an option is never a value unless the
+// user joined it with "=".
+std::string NormaliseArguments(const CLI::App& app, const std::vector<std::string>& args,
+                               std::vector<std::string>& out) {
+    auto looksLikeOption = [](std::string_view word) {
+        return word.size() >= 2 && word[0] == '-' && (word[1] == '-' || std::isalpha(static_cast<unsigned char>(word[1])));
+    };
+    out.clear();
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.size() > 3 && arg.starts_with("--") && arg.back() == '=' && arg.find('=') == arg.size() - 1) {
+            out.push_back(arg.substr(0, arg.size() - 1));
+            out.emplace_back();
+            continue;
+        }
+        out.push_back(arg);
+        if (!arg.starts_with("-") || arg.find('=') != std::string::npos) continue;
+        const CLI::Option* option = app.get_option_no_throw(arg);
+        if (!option || option->get_items_expected_min() == 0) continue;
+        if (i + 1 < args.size() && looksLikeOption(args[i + 1]))
+            return VisibleText(arg) + ": a value is needed, and " + Quoted(args[i + 1]) + " is an option (write " +
+                   VisibleText(arg) + "= for an empty value, or " + VisibleText(arg + "=" + args[i + 1]) +
+                   " to mean it)";
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
+    CLI::App app{"velmora-cli"};
+    app.set_help_flag();
+    app.add_flag("-h,--help", o.help);
+    CLI::Option* chartOptions[] = {
+        app.add_option("--name", o.name),
+        app.add_option("--date", o.date),
+        app.add_option("--time", o.time),
+        app.add_option("--lon", o.lon),
+        app.add_option("--lat", o.lat),
+        app.add_option("--zone", o.request.zone),
+        app.add_flag("--dst", o.request.dst),
+        app.add_option("--city", o.request.city),
+        app.add_option("--state", o.request.state),
+        app.add_option("--country", o.request.country),
+        app.add_flag("--precise", o.precise),
+        app.add_flag("--classic", o.classic),
+        app.add_option("--node", o.request.node),
+        app.add_option("--place", o.request.place),
+        app.add_option("--tz", o.request.tz),
+        app.add_option("--ambiguous", o.request.ambiguous),
+        app.add_flag("--json", o.json),
+    };
+    app.get_option("--classic")->excludes(app.get_option("--precise"));
+    CLI::Option* open = app.add_option("--open", o.open);
+    CLI::Option* save = app.add_option("--save", o.save);
+    app.add_flag("--force", o.force)->needs(save);
+    CLI::Option* chartStyle = app.add_option("--chart-style", o.chartStyle);
+    app.add_option("--today", o.today);
+    CLI::Option* batch = app.add_option("--batch", o.batch);
+    batch->excludes(chartStyle);
+    CLI::Option* batchOptions[] = {
+        app.add_option("--fields", o.fields),
+        app.add_option("--format", o.format),
+        app.add_option("--jobs", o.jobs),
+        app.add_flag("--quiet", o.quiet),
+    };
+    for (CLI::Option* option : batchOptions) option->needs(batch);
+    CLI::Option* zones = app.add_flag("--zones", o.zones);
+    CLI::Option* places = app.add_option("--places", o.places);
+    batch->excludes(zones);
+    batch->excludes(places);
+    zones->excludes(places);
+    for (CLI::Option* other : {batch, zones, places}) {
+        open->excludes(other);
+        save->excludes(other);
+    }
+    for (CLI::Option* option : chartOptions) {
+        if (option->get_name() != "--json") {
+            batch->excludes(option);
+            open->excludes(option);
+        }
+        zones->excludes(option);
+        places->excludes(option);
+    }
+
+    std::vector<std::string> words;
+    if (const std::string refusal = NormaliseArguments(app, args, words); !refusal.empty()) return refusal;
+    std::vector<const char*> argv{"velmora-cli"};
+    for (const std::string& word : words) argv.push_back(word.c_str());
+    try {
+        app.parse(static_cast<int>(argv.size()), argv.data());
+    } catch (const CLI::ParseError& e) {
+        return VisibleText(e.what());  // it may quote any argument
+    }
+
+    o.request.zoneGiven = app.count("--zone") > 0;
+    o.request.nodeGiven = app.count("--node") > 0;
+    return {};
+}
+
+}  // namespace velmora::cli

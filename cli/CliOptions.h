@@ -1,0 +1,32 @@
+#pragma once
+// velmora-cli's options as the command line gives them: read into one value
+// by CLI11, with which options need or exclude which. What the options mean
+// is each command's business (cli/Commands.h).
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/ChartRequest.h"
+
+namespace velmora::cli {
+
+struct CliOptions {
+    ChartRequest request;  // the birth the chart options describe (without name, date, time, lon, lat)
+    std::optional<std::string> name, date, time, lon, lat, batch, places, open, save;
+    std::optional<std::string> chartStyle, today, fields, format, jobs;
+    bool quiet = false;
+    bool classic = false;
+    bool precise = false;  // the default; the option is kept for scripts that give it
+    bool force = false;
+    bool json = false;
+    bool zones = false;
+    bool help = false;
+};
+
+// Reads `args` (without the program name) into `options`. Returns the
+// refusal (a value missing, an unknown option, options that exclude each
+// other), empty when the options could be read.
+std::string ParseOptions(const std::vector<std::string>& args, CliOptions& options);
+
+}  // namespace velmora::cli

@@ -1,0 +1,54 @@
+#pragma once
+// velmora-cli's commands, one file each: RunCli reads the options and hands
+// them to the one command they ask for.
+
+#include <iosfwd>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "analysis/Vimshottari.h"
+#include "birth/FormFields.h"
+#include "cli/CliApp.h"
+#include "cli/CliOptions.h"
+#include "presentation/ChartStyle.h"
+
+namespace velmora::cli {
+
+// Where a command reads and writes, and what it knows of them.
+struct CliStreams {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+    int stdinFd = -1;  // the program's standard input, or -1 for `in` alone
+    bool stdoutIsTerminal = false;
+    bool stderrIsTerminal = false;
+};
+
+// The message alone on standard error, and the refusal's status.
+int Refuse(std::ostream& err, std::string_view message);
+
+// HelpCommand.cpp: --help.
+int RunHelpCommand(std::ostream& out);
+
+// ZonesCommand.cpp: --zones, the zone list's entries with their positions.
+int RunZonesCommand(std::ostream& out);
+
+// PlacesCommand.cpp: --places, the atlas's places a name finds.
+int RunPlacesCommand(const std::string& query, std::ostream& out, std::ostream& err);
+
+// BatchCommand.cpp: --batch, one output line an input line.
+int RunBatchCommand(const CliOptions& options, CalendarDate today, const CliStreams& io);
+
+// BirthFileCommand.cpp: --open's birth, or the refusal (empty when read).
+std::string ReadBirthOption(const std::string& path, FormFields& form);
+// --save: writes `form`; no status when it was written (a notice may go to
+// `err`), else the status to end with (the message written).
+std::optional<int> SaveBirthOption(const std::string& path, const FormFields& form, bool force, std::ostream& err);
+
+// ChartCommand.cpp: one chart, from the options or from --open, as text or
+// JSON, saved first with --save.
+int RunChartCommand(const CliOptions& options, CalendarDate today, ChartStyle style, const CliStreams& io);
+
+}  // namespace velmora::cli

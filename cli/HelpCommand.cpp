@@ -1,0 +1,109 @@
+#include <ostream>
+
+#include "cli/Commands.h"
+
+namespace velmora::cli {
+
+namespace {
+
+constexpr std::string_view kHelp = R"help(velmora-cli: a Graha Arudha chart and its report from one birth's data
+
+Usage:
+  velmora-cli --name TEXT --date YYYY-MM-DD --time HH:MM[:SS] --lon DEG:MIN{E|W} --lat DEG:MIN{N|S}
+              [--zone POS|ABBR] [--dst] [--city TEXT] [--state TEXT] [--country TEXT]
+              [--place TEXT] [--tz AREA/CITY] [--ambiguous earlier|later]
+              [--classic | --node mean|true] [--chart-style south|north]
+              [--today YYYY-MM-DD] [--json] [--save BIRTHFILE [--force]]
+  velmora-cli --open BIRTHFILE [--chart-style south|north] [--today YYYY-MM-DD] [--json]
+              [--save BIRTHFILE [--force]]
+  velmora-cli --places TEXT      the atlas's places a name finds
+  velmora-cli --batch FILE|- [--fields LIST] [--format jsonl|csv] [--jobs N] [--quiet]
+                                 one JSON object per line in, one line per line out
+  velmora-cli --zones            the 71 zone entries with their positions
+  velmora-cli --help
+
+Options:
+  --name TEXT        the name: letters and spaces, lower case becomes capitals
+  --date YYYY-MM-DD  the birth date, 1901-01-01 to 2050-12-31
+  --time HH:MM[:SS]  the local clock time, 00:00 to 23:59 (seconds count in
+                     precise mode only)
+  --lon DEG:MIN{E|W} longitude: degrees 0-179, minutes 0-59, East or West (77:35E)
+  --lat DEG:MIN{N|S} latitude: degrees 0-89, minutes 0-59, North or South (12:58N)
+  --zone POS|ABBR    time zone: list position 0-70 or an abbreviation (default 29, GMT)
+  --dst              daylight saving time was in force
+  --city, --state, --country TEXT
+                     the place, shown with the details
+  --place TEXT       a place of the atlas ("Kolkata", "Springfield, Illinois"):
+                     its coordinates, names and time zone, where --lon, --lat
+                     and --city/--state/--country give none; --lon and --lat
+                     are then optional
+  --tz AREA/CITY     a time zone with its history (Asia/Kolkata): the offset
+                     and daylight saving at the birth replace --zone and --dst
+  --ambiguous earlier|later
+                     which of a local time shown twice (the hour repeated
+                     when the clocks go back)
+  --places TEXT      list the places a name finds, most populous first
+  --classic          the program's own classic engine instead of the Swiss
+                     Ephemeris (up to 1.5 degrees off; the output says
+                     "Classic positions (the program's own model)")
+  --precise          the default, kept for old scripts: positions from the
+                     Swiss Ephemeris at the true instant (Universal Time =
+                     clock - zone - 1 h with --dst), Lahiri ayanamsa, the
+                     ascendant at any latitude, retrograde from the planets'
+                     speeds; not with --classic
+  --node mean|true   Rahu (and Ketu opposite) in precise mode: the mean node
+                     (default, as the classic engine) or the true node; not
+                     with --classic
+  --chart-style south|north
+                     the birth chart and the Navamsa drawn South-Indian (the
+                     signs in fixed places, default) or North-Indian (the
+                     diamond, the ascendant's sign in the top house)
+  --today YYYY-MM-DD the day whose running dasha periods are marked (default
+                     the system's date)
+  --json             one JSON object instead of the text for a person
+  --open BIRTHFILE   the chart of a birth file (.velmora) saved by the window
+                     or by --save, instead of the options that describe a birth
+  --save BIRTHFILE   also write the birth as a birth file the window opens
+                     (written whole or not at all; only for a chart that computes;
+                     a birth that would not open again is refused)
+  --force            with --save: replace the birth file even when it is read-only
+  --batch FILE|-     each line {"name","date","time","lon","lat","zone","dst","city",
+                     "state","country","precise","node","place","tz","ambiguous"} gives
+                     one output line ("precise": false for the classic engine):
+                     the --json object (compact) or {"error": message}; a line
+                     longer than 1 MiB is refused as one error line
+  --fields LIST      with --batch: what each output line holds, a comma-separated
+                     list of the object's keys in the order wanted, such as
+                     positions,degrees,bodySigns,arudhaSigns (default: the whole
+                     object; without report and reportText the report is not
+                     written at all, which is much faster); the keys: name,
+                     positions, longitudes, bodyNames, bodySigns, arudhaSigns,
+                     signBoxes, arudhaBoxes, details, report, reportText, mode,
+                     ayanamsa, degrees, nakshatras, navamsaSigns, dashas
+  --format jsonl|csv with --batch: JSON lines (default) or comma-separated values
+                     (RFC 4180: a header row, one row a birth, lists spread over
+                     columns such as position_sun ... position_asc, a last column
+                     "error" holding a refused line's message); csv takes every
+                     field but report and dashas unless --fields says otherwise
+  --jobs N           with --batch: compute on N threads (default: every core),
+                     the output still in input order
+  --quiet            with --batch: no progress line on standard error (it is
+                     shown only when standard error is a terminal)
+  --zones            list the time zones
+  -h, --help         this text
+
+A classic chart's text output is followed on standard error by the line
+"Classic positions (the program's own model)"; its JSON says "mode": "classic".
+
+Exit status: 0 done, 2 refused (the message alone on standard error; with
+--batch, when any line was refused), 1 when the output could not be written.
+)help";
+
+}  // namespace
+
+int RunHelpCommand(std::ostream& out) {
+    out << kHelp;
+    return 0;
+}
+
+}  // namespace velmora::cli

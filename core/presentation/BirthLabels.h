@@ -1,0 +1,22 @@
+#pragma once
+// A chart's birth details as every front end shows them, made from the
+// chart's numbers: "January/1/2000", "12:0", "51° 28'".
+
+#include <string>
+
+#include "chart/AnalysisRun.h"
+#include "chart/Chart.h"
+
+namespace velmora {
+
+// The month's name from `months`, then "/day/year"; no name for a month
+// outside 1 to 12.
+std::string BirthDateLabel(const CivilMoment& clock, const MonthNames& months);
+
+// "hour:minute" without leading zeros, as the classic result form shows it.
+std::string BirthTimeLabel(const CivilMoment& clock);
+
+// Degrees, the degree sign and a blank, minutes, an apostrophe: "12° 34'".
+std::string AngleLabel(int degrees, int minutes);
+
+}  // namespace velmora
