@@ -334,8 +334,8 @@ velmora::Chart AnalysisRun::MakeChart() const {
     for (int a = 0; a < kArudhaCount; ++a) chart.arudhaSigns[a] = Chart.ArudhaSigns[a];
     chart.nakshatras = Result.nakshatras;
     chart.navamsaSigns = Result.navamsaSigns;
-    chart.dasha = Result.dasha;
-    chart.report = Result.RTB;
+    if (WithDasha) chart.dasha = Result.dasha;
+    if (WithReport) chart.report = Result.RTB;
     return chart;
 }
 
