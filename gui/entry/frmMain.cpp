@@ -7,16 +7,13 @@
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QCompleter>
-#include <QStringListModel>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -26,12 +23,13 @@
 #include "chart/AnalysisRun.h"
 #include "birthfile/BirthFile.h"
 #include "engine/NameTables.h"
-#include "text/Quoted.h"
+#include "entry/AnalyzeCommand.h"
+#include "entry/BirthFileActions.h"
 #include "entry/FilteredLineEdit.h"
+#include "entry/PlacePicker.h"
 #include "entry/NumberListTyping.h"
 #include "atlas/PlaceLookup.h"
 #include "entry/RecentBirthFiles.h"
-#include "birth/ZoneHistory.h"
 #include "entry/WebSearch.h"
 #include "birth/ZoneTable.h"
 #include "widgets/AccessibleCombo.h"
@@ -205,7 +203,6 @@ void frmMain::BuildForm() {
     txtMCity_ = Named(new QLineEdit(central), "txtMCity", QStringLiteral("City"));
     txtMCity_->setAccessibleDescription(QStringLiteral("Type the first letters of the birth place to choose it "
                                                        "from the atlas, with its coordinates and time zone"));
-    connect(txtMCity_, &QLineEdit::textEdited, this, &frmMain::OfferPlaces);
     form->addRow(NewLabel(QStringLiteral("&City"), txtMCity_, "lblCity", central), txtMCity_);
     txtMState_ = Named(new QLineEdit(central), "txtMState", QStringLiteral("State"));
     form->addRow(NewLabel(QStringLiteral("&State"), txtMState_, "lblState", central), txtMState_);
@@ -312,7 +309,6 @@ void frmMain::BuildForm() {
     connect(chkPrecise_, &QCheckBox::toggled, chkTrueNode_, &QWidget::setEnabled);
     connect(chkPrecise_, &QCheckBox::clicked, this,
             [this](bool precise) { services_.preferences.SetPrecisePositions(precise); });
-    connect(chkPrecise_, &QCheckBox::toggled, this, &frmMain::UpdateZoneInfo);
     auto* modeRow = Row({chkPrecise_, chkTrueNode_});
     modeRow->insertSpacing(1, 12);
     page->addLayout(modeRow);
@@ -395,172 +391,18 @@ void frmMain::LoadForm() {
     for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_}) list->setCurrentIndex(0);
     cmbTimeZone_->setCurrentIndex(kInitialZone);
 
-    // A chosen place's offset depends on the date and time of birth.
-    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_})
-        connect(list, qOverload<int>(&QComboBox::currentIndexChanged), this, &frmMain::UpdateZoneInfo);
-    // Coordinates typed by hand after a place was chosen are the user's.
-    for (QLineEdit* box : {static_cast<QLineEdit*>(txtLonD_), static_cast<QLineEdit*>(txtLonM_),
-                           static_cast<QLineEdit*>(txtLatD_), static_cast<QLineEdit*>(txtLatM_)})
-        connect(box, &QLineEdit::textEdited, this, [this] {
-            if (fillingFromPlace_ || chosenZone_.empty()) return;
-            coordinatesEdited_ = true;
-            UpdateZoneInfo();
-        });
-    for (QRadioButton* option : {optLong_[0], optLong_[1], optLat_[0], optLat_[1]})
-        connect(option, &QRadioButton::clicked, this, [this] {
-            if (chosenZone_.empty()) return;
-            coordinatesEdited_ = true;
-            UpdateZoneInfo();
-        });
-    // Choosing the zone or daylight saving by hand sets the place's zone aside.
-    connect(cmbTimeZone_, qOverload<int>(&QComboBox::activated), this, [this] {
-        if (!fillingFromPlace_) ForgetPlace();
-    });
-    connect(chkDST_, &QCheckBox::clicked, this, [this] {
-        if (!fillingFromPlace_) ForgetPlace();
-    });
+    // The place: the atlas's offers on City, the zone line, and what a
+    // chosen place's zone does when the date, the coordinates or the zone change.
+    places_ = new PlacePicker({txtMCity_, txtMState_, txtMCountry_, txtLonD_, txtLonM_, optLong_[0], optLong_[1],
+                               txtLatD_, txtLatM_, optLat_[0], optLat_[1], cmbTimeZone_, chkDST_, chkPrecise_,
+                               lblZoneInfo_},
+                              [this] { return Fields(); }, services_.messenger, this);
+    places_->Watch({cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_});
 }
 
-QCompleter* frmMain::OfferingCompleter() {
-    if (placeCompleter_) return placeCompleter_;
-    placeModel_ = new QStringListModel(this);
-    placeCompleter_ = new QCompleter(placeModel_, this);
-    placeCompleter_->setObjectName(QStringLiteral("placeCompleter"));
-    placeCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    placeCompleter_->setMaxVisibleItems(10);
-    txtMCity_->setCompleter(placeCompleter_);
-    // Queued: the line edit takes the completion's text after this signal
-    // (it connects on every focus-in), and the place's own name must win.
-    connect(placeCompleter_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
-            [this](const QModelIndex& index) { ChoosePlace(index.row()); }, Qt::QueuedConnection);
-    return placeCompleter_;
-}
+QString frmMain::ZoneInfo() const { return places_->ZoneInfo(); }
 
-void frmMain::OfferPlaces(const QString& typed) {
-    // Typing a new name sets the place chosen before aside.
-    if (!chosenZone_.empty()) SetPlaceAside();
-    placeMatches_ = Atlas::Search(ToUtf8(typed), 10);
-    QStringList names;
-    for (const AtlasEntry& place : placeMatches_) {
-        QString name = QString::fromStdString(Atlas::DisplayName(place));
-        if (!place.MatchedAlias.empty()) name += QStringLiteral(" (%1)").arg(FromUtf8(place.MatchedAlias));
-        names << name;
-    }
-    QCompleter* completer = OfferingCompleter();
-    placeModel_->setStringList(names);
-    if (!names.isEmpty()) completer->complete();
-}
-
-void frmMain::ChoosePlace(int row) {
-    if (row < 0 || row >= static_cast<int>(placeMatches_.size())) return;
-    TakePlace(placeMatches_[static_cast<std::size_t>(row)]);
-}
-
-void frmMain::TakePlace(const AtlasEntry& place) {
-    fillingFromPlace_ = true;
-    txtMCity_->setText(FromUtf8(place.Name));
-    txtMState_->setText(FromUtf8(place.State));
-    txtMCountry_->setText(FromUtf8(place.Country));
-    const BoxAngle lon = ToBoxAngle(place.Longitude, 179);
-    const BoxAngle lat = ToBoxAngle(place.Latitude, 89);
-    txtLonD_->setText(QString::number(lon.Degrees));
-    txtLonM_->setText(QString::number(lon.Minutes));
-    optLong_[lon.Negative ? 1 : 0]->setChecked(true);
-    txtLatD_->setText(QString::number(lat.Degrees));
-    txtLatM_->setText(QString::number(lat.Minutes));
-    optLat_[lat.Negative ? 1 : 0]->setChecked(true);
-    chosenZone_ = std::string(place.TimeZone);
-    chosenPlace_ = Atlas::DisplayName(place);
-    placeState_ = std::string(place.State);
-    placeCountry_ = std::string(place.Country);
-    coordinatesEdited_ = false;
-    placeSetAside_ = false;
-    coordinatesFrom_.clear();
-    fillingFromPlace_ = false;
-    UpdateZoneInfo();
-}
-
-void frmMain::ForgetPlace() {
-    chosenZone_.clear();
-    chosenPlace_.clear();
-    placeState_.clear();
-    placeCountry_.clear();
-    coordinatesEdited_ = false;
-    placeSetAside_ = false;
-    coordinatesFrom_.clear();
-    lblZoneInfo_->clear();
-}
-
-void frmMain::SetPlaceAside() {
-    // Coordinates typed over the place's are the person's own.
-    const std::string from = coordinatesEdited_ ? std::string() : chosenPlace_;
-    // The state and country the place wrote are its own; what was typed over them stays.
-    if (txtMState_->text() == FromUtf8(placeState_)) txtMState_->clear();
-    if (txtMCountry_->text() == FromUtf8(placeCountry_)) txtMCountry_->clear();
-    ForgetPlace();
-    placeSetAside_ = true;
-    coordinatesFrom_ = from;
-    UpdateZoneInfo();
-}
-
-bool frmMain::ConfirmNamedPlace() {
-    if (!chosenZone_.empty()) return true;
-    const NamedPlace named = CheckNamedPlace(Fields(), coordinatesFrom_);
-    if (!named.Disagrees) return true;
-    const QString name = FromUtf8(Atlas::DisplayName(named.Place));
-    const QString from = coordinatesFrom_.empty()
-                             ? QStringLiteral("the coordinates as typed are %1 km from it")
-                                   .arg(qRound(named.DistanceKm))
-                             : QStringLiteral("the coordinates and time zone are those of %1, as typed (%2 km away)")
-                                   .arg(FromUtf8(coordinatesFrom_))
-                                   .arg(qRound(named.DistanceKm));
-    const int choice = services_.messenger.Choose(
-        this,
-        QStringLiteral("The City \"%1\" is %2 in the atlas, but %3. Take %2 with its coordinates and time "
-                       "zone, or keep the typed values?")
-            .arg(txtMCity_->text().trimmed(), name, from),
-        {QStringLiteral("&Take the named place"), QStringLiteral("&Keep the typed values")});
-    if (choice < 0) return false;
-    if (choice == 0) TakePlace(named.Place);
-    return true;
-}
-
-void frmMain::UpdateZoneInfo() {
-    if (chosenZone_.empty()) {
-        if (placeSetAside_)
-            lblZoneInfo_->setText(QStringLiteral("Place set aside: the coordinates and zone are as typed"));
-        else
-            lblZoneInfo_->clear();
-        return;
-    }
-    const LocalClock clock = FormClock(Fields());
-    const ZoneLookup lookup = LookUpZone(chosenZone_, clock);
-    QString text;
-    if (!lookup.Found) {
-        text = FromUtf8(lookup.Message);
-    } else {
-        text = FromUtf8(DescribeZoneMoment(lookup.Moment, clock));
-        // The list entry and the box follow the zone in either mode: the
-        // classic engine takes them, and they stay as typed values when the
-        // place is set aside.
-        const ClassicZone classic = ClassicZoneForMoment(lookup.Moment);
-        if (classic.Entry < 0) {
-            if (!chkPrecise_->isChecked())
-                text += QStringLiteral(". The zone list has no entry for UTC%1; tick \"Precise positions\" to "
-                                       "compute with the exact offset.")
-                            .arg(FromUtf8(UtcOffsetText(classic.ListedOffsetSeconds)));
-        } else {
-            fillingFromPlace_ = true;
-            cmbTimeZone_->setCurrentIndex(classic.Entry);
-            chkDST_->setChecked(classic.DaylightSaving);
-            fillingFromPlace_ = false;
-        }
-    }
-    if (coordinatesEdited_) text += QStringLiteral(" (coordinates edited)");
-    lblZoneInfo_->setText(text);
-}
-
-QString frmMain::ZoneInfo() const { return lblZoneInfo_->text(); }
+QCompleter* frmMain::PlaceCompleter() const { return places_->Completer(); }
 
 FormFields frmMain::Fields() const {
     FormFields fields;
@@ -584,15 +426,15 @@ FormFields frmMain::Fields() const {
     fields.DaylightSaving = chkDST_->isChecked();
     fields.Mode = chkPrecise_->isChecked() ? ComputationMode::Precise : ComputationMode::Classic;
     fields.Node = chkTrueNode_->isChecked() ? NodeKind::True : NodeKind::Mean;
-    fields.TimeZoneId = chosenZone_;
-    fields.Place = chosenPlace_;
+    fields.TimeZoneId = places_->ZoneId();
+    fields.Place = places_->PlaceName();
     return fields;
 }
 
 void frmMain::SetFields(const FormFields& f) {
     // The place's zone is set aside while the lists change, then taken up
     // again, so that it fills the zone list as choosing the place does.
-    ForgetPlace();
+    places_->Forget();
     txtName_->setText(FromUtf8(f.Name));
     const std::pair<QComboBox*, int> lists[] = {{cboMonth_, f.Month}, {cboDate_, f.Day},  {cboYear_, f.Year},
                                                 {cboHH_, f.Hour},     {cboMM_, f.Minute}, {cboSS_, f.Second},
@@ -610,68 +452,38 @@ void frmMain::SetFields(const FormFields& f) {
     chkDST_->setChecked(f.DaylightSaving);
     chkPrecise_->setChecked(f.Mode == ComputationMode::Precise);
     chkTrueNode_->setChecked(f.Node == NodeKind::True);
-    chosenZone_ = f.TimeZoneId;
-    chosenPlace_ = f.Place;
-    if (!f.Place.empty()) {
-        placeState_ = f.State;
-        placeCountry_ = f.Country;
-    }
-    UpdateZoneInfo();
+    places_->Restore(f);
 }
-
-namespace {
-
-const QString kBirthFileFilter = QStringLiteral("Velmora birth files (*.velmora);;All files (*)");
-
-}  // namespace
 
 bool frmMain::OpenBirthFile(const QString& path, QWidget* over) {
     // The whole file is read and checked before anything on the form changes.
-    const BirthFileRead read = ReadBirthFile(ToUtf8(path));
-    if (!read.Ok()) {
-        services_.messenger.Show(over ? over : this, FromUtf8(read.error), MessageIcon::Error);
-        return false;
-    }
-    SetFields(read.fields);
-    RecentBirthFiles().Add(path);
-    mnuRecent_->Refill();
+    const std::optional<FormFields> fields = ReadBirthFileShowing(path, services_.messenger, over ? over : this);
+    if (!fields) return false;
+    SetFields(*fields);
+    RememberBirthFile(path);
     return true;
 }
 
 bool frmMain::SaveBirthFile(const QString& path, QWidget* over) {
-    QWidget* parent = over ? over : this;
-    const FormFields fields = Fields();
-    BirthFileSave save = WriteBirthFile(ToUtf8(path), fields);
-    if (save.readOnly) {
-        const QString question = FromUtf8(Quoted(ToUtf8(path))) +
-                                 QStringLiteral(" is read-only. Replace it with this birth all the same?");
-        if (services_.messenger.Choose(parent, question, {QStringLiteral("&Replace It")}) != 0) return false;
-        save = WriteBirthFile(ToUtf8(path), fields, true);
-    }
-    if (!save.Ok()) {
-        services_.messenger.Show(parent, FromUtf8(save.error), MessageIcon::Error);
-        return false;
-    }
-    if (!save.notice.empty()) services_.messenger.Show(parent, FromUtf8(save.notice), MessageIcon::Information);
-    RecentBirthFiles().Add(path);
-    mnuRecent_->Refill();
+    if (!WriteBirthFileAsking(path, Fields(), services_.messenger, over ? over : this)) return false;
+    RememberBirthFile(path);
     return true;
 }
 
+void frmMain::RememberBirthFile(const QString& path) {
+    RecentBirthFiles().Add(path);
+    mnuRecent_->Refill();
+}
+
 bool frmMain::OpenBirthData(QWidget* over) {
-    const QString path =
-        services_.files.OpenFile(over ? over : this, QStringLiteral("Open Birth Data"), kBirthFileFilter);
+    const QString path = AskBirthFileToOpen(services_.files, over ? over : this);
     return !path.isEmpty() && OpenBirthFile(path, over);
 }
 
 void frmMain::SaveBirthData(QWidget* over) {
     QWidget* parent = over ? over : this;
-    const QString suffix = QLatin1String(kBirthFileSuffix.data());
-    QString path = services_.files.SaveFile(parent, QStringLiteral("Save Birth Data"),
-                                            SuggestedFileName(txtName_->text(), suffix), kBirthFileFilter);
-    if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().isEmpty()) path += suffix;
-    SaveBirthFile(path, parent);
+    const QString path = AskBirthFileToSave(services_.files, parent, txtName_->text());
+    if (!path.isEmpty()) SaveBirthFile(path, parent);
 }
 
 QWidget* frmMain::FieldWidget(FormField field) const {
@@ -695,33 +507,15 @@ void frmMain::ShowFailure(const ValidationResult& failure) {
 }
 
 void frmMain::RunAnalysis() {
-    if (!ConfirmNamedPlace()) return;
-    const QLocale system = QLocale::system();
-    MonthNames months;
-    for (int m = 1; m <= kMonthItems; ++m)
-        months[static_cast<std::size_t>(m - 1)] = ToUtf8(system.monthName(m, QLocale::LongFormat));
-    FormFields fields = Fields();
-    run_.Today = services_.clock.Today();  // the day whose running dasha periods are marked
-    ValidationResult result = run_.RunAnalysis(fields, months);
-    if (result.check == AnalysisRun::kRepeatedHour) {
-        // The clocks showed this time twice: ask which one was meant.
-        const int choice = services_.messenger.Choose(
-            this, FromUtf8(result.message),
-            {QStringLiteral("The &earlier one"), QStringLiteral("The &later one")});
-        if (choice < 0) return;
-        fields.Repeated = choice == 0 ? RepeatedHour::Earlier : RepeatedHour::Later;
-        result = run_.RunAnalysis(fields, months);
-    }
-    if (!result.Passed()) {
-        ShowFailure(result);
+    if (!places_->ConfirmNamedPlace(this)) return;
+    const std::optional<ValidationResult> result = Analyze(run_, Fields(), services_, this);
+    if (!result) return;
+    if (!result->Passed()) {
+        ShowFailure(*result);
         return;
     }
-    if (!chosenZone_.empty()) {
-        // The box says what was used: for a time shown twice, the reading taken.
-        fillingFromPlace_ = true;
-        chkDST_->setChecked(run_.Result.dst);
-        fillingFromPlace_ = false;
-    }
+    // The box says what was used: for a time shown twice, the reading taken.
+    places_->ShowDaylightSavingUsed(run_.Result.dst);
     emit analysisCompleted();
 }
 

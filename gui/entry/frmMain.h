@@ -9,10 +9,6 @@
 #include "birth/InputValidation.h"
 #include "services/Services.h"
 
-#include <string>
-#include <vector>
-
-#include "atlas/Atlas.h"
 
 class QAction;
 class QMenu;
@@ -33,6 +29,7 @@ class AnalysisRun;
 class FilteredLineEdit;
 class RecentBirthFilesMenu;
 class LinkLabel;
+class PlacePicker;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -75,29 +72,14 @@ private:
     void LookUpPlace();  // cmdBrowser
     void RequestExit();
     void ShowFailure(const ValidationResult& failure);
+    void RememberBirthFile(const QString& path);  // on the Recent list, at once
 
-    // The place completer on City: matches as the user types; a chosen place
-    // fills the names, the coordinates and the zone, and the form says in
-    // words what offset it will use. The completer is built at the first
-    // letters typed, not with the form.
-    QCompleter* OfferingCompleter();
-    void OfferPlaces(const QString& typed);
-    void ChoosePlace(int row);
-    void TakePlace(const AtlasEntry& place);
-    void ForgetPlace();
-    // City edited after a place was chosen: its coordinates and zone stay in
-    // their boxes as typed values, its state and country go.
-    void SetPlaceAside();
-    // At Analyze: a City that names another atlas place than the typed
-    // coordinates asks which to take. False when the person cancels.
-    bool ConfirmNamedPlace();
-    void UpdateZoneInfo();
 
 public:
     // What the form shows about the chosen place's zone (empty without one).
     QString ZoneInfo() const;
     // The atlas's offers for City; none before the first letters typed there.
-    QCompleter* PlaceCompleter() const { return placeCompleter_; }
+    QCompleter* PlaceCompleter() const;
 
 private:
 
@@ -128,16 +110,7 @@ private:
     QCheckBox* chkPrecise_ = nullptr;
     QCheckBox* chkTrueNode_ = nullptr;
     QLabel* lblZoneInfo_ = nullptr;
-    QCompleter* placeCompleter_ = nullptr;
-    QStringListModel* placeModel_ = nullptr;
-    std::vector<AtlasEntry> placeMatches_;
-    std::string chosenZone_;   // the chosen place's IANA zone; empty when typed by hand
-    std::string chosenPlace_;  // its name as the atlas writes it
-    bool coordinatesEdited_ = false;
-    bool fillingFromPlace_ = false;
-    bool placeSetAside_ = false;     // the zone line says so until a place is chosen again
-    std::string coordinatesFrom_;    // the set-aside place the coordinates came from
-    std::string placeState_, placeCountry_;  // what the chosen place put in State and Country
+    PlacePicker* places_ = nullptr;
     QPushButton* cmdRashi_ = nullptr;
     QPushButton* cmdBrowser_ = nullptr;
     LinkLabel* Label61_ = nullptr;

@@ -1,0 +1,30 @@
+#include "birth/ZonePreview.h"
+
+#include "birth/ZoneTable.h"
+
+namespace velmora {
+
+ZonePreview PreviewZone(std::string_view zoneId, const LocalClock& clock, ComputationMode mode) {
+    ZonePreview preview;
+    const ZoneLookup lookup = LookUpZone(zoneId, clock);
+    if (!lookup.Found) {
+        preview.text = lookup.Message;
+        return preview;
+    }
+    preview.text = DescribeZoneMoment(lookup.Moment, clock);
+    // The list entry and the box follow the zone in either mode: the classic
+    // engine takes them, and they stay as typed values when the place is set
+    // aside.
+    const ClassicZone classic = ClassicZoneForMoment(lookup.Moment);
+    if (classic.Entry < 0) {
+        if (mode == ComputationMode::Classic)
+            preview.text += ". The zone list has no entry for UTC" + UtcOffsetText(classic.ListedOffsetSeconds) +
+                            "; tick \"Precise positions\" to compute with the exact offset.";
+    } else {
+        preview.listEntry = classic.Entry;
+        preview.daylightSaving = classic.DaylightSaving;
+    }
+    return preview;
+}
+
+}  // namespace velmora

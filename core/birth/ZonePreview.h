@@ -1,0 +1,23 @@
+#pragma once
+// What the input form says of a chosen place's zone while the birth is typed,
+// before any chart is made: the zone's offset at the birth in words, and the
+// zone-list entry and daylight-saving box that give the classic engine that
+// offset (the run takes the same entry: ClassicZoneForMoment).
+
+#include <string>
+#include <string_view>
+
+#include "birth/ChartMode.h"
+#include "birth/ZoneHistory.h"
+
+namespace velmora {
+
+struct ZonePreview {
+    std::string text;       // "Europe/Paris: UTC+02:00, daylight saving on …", or why there is no offset
+    int listEntry = -1;     // the list's entry for the offset; -1: none (or no offset)
+    bool daylightSaving = false;
+};
+
+ZonePreview PreviewZone(std::string_view zoneId, const LocalClock& clock, ComputationMode mode);
+
+}  // namespace velmora

@@ -1,0 +1,60 @@
+#include "entry/BirthFileActions.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+#include "birthfile/BirthFile.h"
+#include "services/FileDialogs.h"
+#include "services/Messenger.h"
+#include "text/Quoted.h"
+
+namespace velmora {
+
+namespace {
+
+const QString kBirthFileFilter = QStringLiteral("Velmora birth files (*.velmora);;All files (*)");
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+std::optional<FormFields> ReadBirthFileShowing(const QString& path, Messenger& messenger, QWidget* over) {
+    const BirthFileRead read = ReadBirthFile(path.toStdString());
+    if (!read.Ok()) {
+        messenger.Show(over, FromUtf8(read.error), MessageIcon::Error);
+        return std::nullopt;
+    }
+    return read.fields;
+}
+
+bool WriteBirthFileAsking(const QString& path, const FormFields& fields, Messenger& messenger, QWidget* over) {
+    BirthFileSave save = WriteBirthFile(path.toStdString(), fields);
+    if (save.readOnly) {
+        const QString question = FromUtf8(Quoted(path.toStdString())) +
+                                 QStringLiteral(" is read-only. Replace it with this birth all the same?");
+        if (messenger.Choose(over, question, {QStringLiteral("&Replace It")}) != 0) return false;
+        save = WriteBirthFile(path.toStdString(), fields, true);
+    }
+    if (!save.Ok()) {
+        messenger.Show(over, FromUtf8(save.error), MessageIcon::Error);
+        return false;
+    }
+    if (!save.notice.empty()) messenger.Show(over, FromUtf8(save.notice), MessageIcon::Information);
+    return true;
+}
+
+QString AskBirthFileToOpen(FileDialogs& files, QWidget* over) {
+    return files.OpenFile(over, QStringLiteral("Open Birth Data"), kBirthFileFilter);
+}
+
+QString AskBirthFileToSave(FileDialogs& files, QWidget* over, const QString& personName) {
+    const QString suffix = QLatin1String(kBirthFileSuffix.data());
+    QString path = files.SaveFile(over, QStringLiteral("Save Birth Data"), SuggestedFileName(personName, suffix),
+                                  kBirthFileFilter);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += suffix;
+    return path;
+}
+
+}  // namespace velmora
