@@ -6,14 +6,11 @@
 #include <string>
 
 #include "chart/AnalysisRun.h"
+#include "chart/Chart.h"
 #include "presentation/ChartStyle.h"
-#include "cli/NorthIndianChart.h"
 
 namespace velmora::cli {
 
-void AppendBeyondArudhas(std::string& out, const AnalysisRun& run, bool ansi, ChartStyle style);
-
-// The birth chart's bodies and arudhas as North-Indian chart entries.
-SignTokens BirthChartTokens(const AnalysisRun& run);
+void AppendBeyondArudhas(std::string& out, const AnalysisRun& run, const Chart& chart, bool ansi, ChartStyle style);
 
 }  // namespace velmora::cli
