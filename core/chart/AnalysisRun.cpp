@@ -229,6 +229,8 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNa
     const BodySignNumbers signs = ReadBodySignNumbers(positions);
     for (int i = 0; i < kBodyCount; ++i) {
         const int j = signs[i] - 1;
+        Result.bodySigns[i] = j;
+        Result.retrograde[i] = i >= 2 && i - 2 < static_cast<int>(Retrograde.Flags.size()) && Retrograde.Flags[i - 2];
         if (j < 0) continue;
         Result.signBoxes[j] += "\r\n";
         Result.signBoxes[j] += Names.BodyNames[i];
@@ -237,6 +239,7 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNa
 
     // The arudhas, house by house from the ascendant's sign.
     ComputeArudhas(Arudha, signs, Names.SignLords, Chart, Result.lblArudha);
+    for (int a = 0; a < kArudhaCount; ++a) Result.arudhaSigns[a] = Chart.ArudhaSigns[a];
 
     ComputeBeyondArudhas();
 

@@ -21,9 +21,24 @@ PlacedPoints BirthChartPoints(const Chart& chart) {
     return points;
 }
 
+PlacedPoints BirthChartPoints(const ResultFormTexts& result) {
+    PlacedPoints points;
+    points.signs = result.bodySigns;
+    points.retrograde = result.retrograde;
+    points.arudhaSigns.assign(result.arudhaSigns.begin(), result.arudhaSigns.end());
+    return points;
+}
+
 PlacedPoints NavamsaPoints(const Chart& chart) {
     PlacedPoints points = BirthChartPoints(chart);
     points.signs = chart.navamsaSigns;
+    points.arudhaSigns.clear();
+    return points;
+}
+
+PlacedPoints NavamsaPoints(const ResultFormTexts& result) {
+    PlacedPoints points = BirthChartPoints(result);
+    points.signs = result.navamsaSigns;
     points.arudhaSigns.clear();
     return points;
 }
@@ -65,8 +80,8 @@ std::string EntryShortLabel(const DiagramEntry& entry) {
     return entry.arudha ? std::string(ArudhaLabel(entry.number)) : BodyShortLabel(entry.number, entry.retrograde);
 }
 
-std::string EntrySpokenLabel(const DiagramEntry& entry) {
-    return entry.arudha ? std::string(ArudhaLabel(entry.number)) : BodySpokenLabel(entry.number, entry.retrograde);
+std::string EntrySpokenLabel(const DiagramEntry& entry, SpokenNames names) {
+    return entry.arudha ? std::string(ArudhaLabel(entry.number)) : BodySpokenLabel(entry.number, entry.retrograde, names);
 }
 
 UnitRect SouthCell(int sign) {

@@ -15,8 +15,10 @@
 #include <vector>
 
 #include "analysis/ChartState.h"
+#include "chart/AnalysisRun.h"
 #include "chart/Chart.h"
 #include "engine/NameTables.h"
+#include "presentation/ChartLabels.h"
 #include "presentation/SouthIndianGrid.h"
 
 namespace velmora {
@@ -32,8 +34,10 @@ struct PlacedPoints {
 
 // The birth chart (D1) with its arudhas.
 PlacedPoints BirthChartPoints(const Chart& chart);
+PlacedPoints BirthChartPoints(const ResultFormTexts& result);
 // The Navamsa (D9): the bodies in their Navamsa signs, no arudhas.
 PlacedPoints NavamsaPoints(const Chart& chart);
+PlacedPoints NavamsaPoints(const ResultFormTexts& result);
 
 // A body (number 0 Sun … 9 ascendant) or an arudha (number 0 AL … 11 A12).
 struct DiagramEntry {
@@ -68,7 +72,7 @@ int HouseOfSign(int ascendantSign, int sign);
 // retrograde" or "AL".
 std::string EntryLabel(const DiagramEntry& entry);
 std::string EntryShortLabel(const DiagramEntry& entry);
-std::string EntrySpokenLabel(const DiagramEntry& entry);
+std::string EntrySpokenLabel(const DiagramEntry& entry, SpokenNames names = SpokenNames::Full);
 
 // The drawing's shapes in a unit square (x to the right, y down): a
 // South-Indian sign's cell, a North-Indian house's outline (the diamond's

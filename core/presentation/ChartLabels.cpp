@@ -17,8 +17,9 @@ std::string BodyShortLabel(int body, bool retrograde) {
     return label;
 }
 
-std::string BodySpokenLabel(int body, bool retrograde) {
-    std::string label(kPointNames[static_cast<std::size_t>(body)]);
+std::string BodySpokenLabel(int body, bool retrograde, SpokenNames names) {
+    std::string label(names == SpokenNames::Full ? kPointNames[static_cast<std::size_t>(body)]
+                                                 : kPlainBodyNames[static_cast<std::size_t>(body)]);
     if (retrograde) label += " retrograde";
     return label;
 }

@@ -20,8 +20,11 @@ std::string BodyLabel(int body, bool retrograde);
 // "Su", "Me(R)": the two-letter name where a cell is narrow.
 std::string BodyShortLabel(int body, bool retrograde);
 
-// "Sun", "Mercury retrograde", "Ascendant": what a screen reader says.
-std::string BodySpokenLabel(int body, bool retrograde);
+// What a screen reader says: the points' full names ("Sun", "Mercury
+// retrograde", "Ascendant") or, where the names are read as a cell shows
+// them, the shown names ("Asc").
+enum class SpokenNames { Full, AsShown };
+std::string BodySpokenLabel(int body, bool retrograde, SpokenNames names = SpokenNames::Full);
 
 // "AL", "A2" … "A12" by arudha number 0 … 11.
 inline std::string_view ArudhaLabel(int arudha) { return kArudhaLabels[static_cast<std::size_t>(arudha)]; }
