@@ -277,6 +277,32 @@ private slots:
             QVERIFY2(texts.contains(QLatin1String(expected)), expected);
     }
 
+    void theExportsFollowTheChosenStyle() {
+        // The style last chosen on a result window: North-Indian. The image
+        // and the PDF then draw the houses, the bodies by two letters.
+        const ResultFormTexts chart = SampleChart();
+        CapturedServices s;
+        s.chartStyle.style = ChartStyle::North;
+        MDI window(chart, s.services);
+        const QString svg = dir_.filePath(QStringLiteral("north.svg"));
+        s.files.answers = {svg};
+        Action(&window, "mnuExportImage")->trigger();
+        QFile file(svg);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString content = QString::fromUtf8(file.readAll());
+        QVERIFY(content.contains(QStringLiteral("North-Indian chart")));
+        QVERIFY2(content.contains(QStringLiteral(">Me(R)")), "Mercury, retrograde, by two letters");
+        QVERIFY2(!content.contains(QStringLiteral(">Mercury")), "no full names in the houses");
+
+        const QString pdf = dir_.filePath(QStringLiteral("north.pdf"));
+        s.files.answers = {pdf};
+        Action(&window, "mnuExportPdf")->trigger();
+        QVERIFY(QFile::exists(pdf));
+        if (pdftotext_.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString text = Run(pdftotext_, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+        QVERIFY2(text.contains(QStringLiteral("Me(R)")), qPrintable(text.left(600)));
+    }
+
     void thePngHasTheChartAtTheChosenScale() {
         const ResultFormTexts chart = SampleChart();
         CapturedServices s;
