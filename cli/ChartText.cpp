@@ -34,14 +34,9 @@ std::string_view LineGlyph(int y, int x) {
     return {};
 }
 
-// The house 1 … 12 a point inside the square belongs to.
+// The house 1 … 12 a character inside the square belongs to.
 int HouseAt(int y, int x) {
-    const double u = static_cast<double>(x) / (kColumns - 1), v = static_cast<double>(y) / (kRows - 1);
-    const bool inside = std::abs(u - 0.5) + std::abs(v - 0.5) < 0.5;
-    if (v < u && v < 1 - u) return inside ? 1 : (u < 0.5 ? 2 : 12);
-    if (v > u && v < 1 - u) return inside ? 4 : (v < 0.5 ? 3 : 5);
-    if (v > u && v > 1 - u) return inside ? 7 : (u < 0.5 ? 6 : 8);
-    return inside ? 10 : (v < 0.5 ? 11 : 9);
+    return NorthHouseAt({static_cast<double>(x) / (kColumns - 1), static_cast<double>(y) / (kRows - 1)});
 }
 
 struct Span {

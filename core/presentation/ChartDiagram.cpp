@@ -107,6 +107,22 @@ const std::vector<UnitPoint>& NorthHouseOutline(int house) {
     return outlines[static_cast<std::size_t>(house - 1)];
 }
 
+int NorthHouseAt(UnitPoint point) {
+    for (int house = 1; house <= kSignCount; ++house) {
+        // Inside a convex outline: on the same side of every edge.
+        const std::vector<UnitPoint>& outline = NorthHouseOutline(house);
+        bool left = false, right = false;
+        for (std::size_t i = 0; i < outline.size(); ++i) {
+            const UnitPoint a = outline[i], b = outline[(i + 1) % outline.size()];
+            const double cross = (b.x - a.x) * (point.y - a.y) - (b.y - a.y) * (point.x - a.x);
+            left = left || cross > 0;
+            right = right || cross < 0;
+        }
+        if (!(left && right)) return house;
+    }
+    return 1;
+}
+
 UnitRect NorthTextBox(int house) {
     const std::vector<UnitPoint>& outline = NorthHouseOutline(house);
     UnitPoint centre{0, 0};

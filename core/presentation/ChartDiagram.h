@@ -86,5 +86,8 @@ struct UnitRect {
 UnitRect SouthCell(int sign);
 const std::vector<UnitPoint>& NorthHouseOutline(int house);
 UnitRect NorthTextBox(int house);
+// The house 1 … 12 whose outline holds a point inside the square (a point on
+// a line between houses: either of them).
+int NorthHouseAt(UnitPoint point);
 
 }  // namespace velmora

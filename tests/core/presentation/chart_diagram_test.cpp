@@ -90,6 +90,7 @@ TEST(ChartDiagram, NorthIndianHousesStandInTheirPlaces) {
         const UnitRect box = NorthTextBox(c.house);
         EXPECT_NEAR(box.left + box.width / 2, c.x, 0.1) << c.house;
         EXPECT_NEAR(box.top + box.height / 2, c.y, 0.1) << c.house;
+        EXPECT_EQ(NorthHouseAt({c.x, c.y}), c.house);
         // The four diamonds have four corners, the eight triangles three.
         EXPECT_EQ(NorthHouseOutline(c.house).size(), c.house % 3 == 1 ? 4u : 3u) << c.house;
     }
