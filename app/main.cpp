@@ -26,7 +26,7 @@ constexpr const char* kHelp = R"(velmora: Vedic birth charts with their Graha Ar
 
 Usage:
   velmora                              the input form and the chart windows
-  velmora --export OUT BIRTHFILE [--paper a4|letter] [--scale N]
+  velmora --export OUT BIRTHFILE [--paper a4|letter] [--scale N] [--chart-style south|north]
                                        write the chart of a birth file without a window
   velmora --help | --version
 
@@ -34,6 +34,7 @@ Usage:
                  OUT.pdf: the chart, details, positions and report on pages
                  (A4 unless --paper letter); OUT.svg: the chart as SVG;
                  OUT.png: the chart as PNG at --scale 1-8 (default 2).
+                 The chart is South-Indian unless --chart-style north.
                  BIRTHFILE is a .velmora file saved with File > Save Birth
                  Data or velmora-cli --save. Needs no display and runs
                  beside an open Velmora.
@@ -102,8 +103,9 @@ int main(int argc, char** argv) {
     velmora::DesktopWebOpener web;
     velmora::QtFileDialogs files;
     velmora::SystemClock clock;
-    velmora::ChartStyleChoice chartStyle;  // kept while the program runs
     velmora::SettingsPreferences preferences;
+    // The style last chosen on a result window, kept per user between starts.
+    velmora::ChartStyleChoice chartStyle{preferences.KeptChartStyle()};
     velmora::Shell shell(run, velmora::Services{messenger, web, files, clock, chartStyle, preferences});
     // The lock is ours since before the form was built; the socket on which a
     // later copy asks for the window can wait until the form is on screen.
@@ -112,5 +114,7 @@ int main(int argc, char** argv) {
     });
     velmora::StartupProbe::WatchFirstPaint(shell.InputForm());
     shell.Start();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    preferences.KeepChartStyle(chartStyle.style);
+    return status;
 }

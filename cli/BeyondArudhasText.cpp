@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "cli/Ansi.h"
-#include "cli/SouthIndianChart.h"
+#include "cli/ChartText.h"
 
 namespace velmora::cli {
 
@@ -35,14 +35,9 @@ void AppendNakshatras(std::string& out, const Chart& chart, bool ansi) {
     }
 }
 
-void AppendNavamsa(std::string& out, const AnalysisRun& run, bool ansi, ChartStyle style) {
+void AppendNavamsa(std::string& out, const Chart& chart, bool ansi, ChartStyle style) {
     Heading(out, "Navamsa", ansi);
-    const ResultFormTexts& r = run.Result;
-    if (style == ChartStyle::North) {
-        out += DrawNorthIndianChart(ChartTokens(r.navamsaSigns, run.Names.BodyNames, {}), r.navamsaSigns[9], ansi);
-    } else {
-        out += DrawSouthIndianChart(r.navamsaBoxes, ArudhaCaptions{}, ansi);
-    }
+    out += DrawChartText(MakeChartDiagram(NavamsaPoints(chart)), style, ansi);
 }
 
 void AppendPeriod(std::string& out, std::string_view indent, std::string_view name, const DashaPeriod& p,
@@ -90,16 +85,9 @@ void AppendDasha(std::string& out, const Chart& chart, bool ansi) {
 
 }  // namespace
 
-SignTokens BirthChartTokens(const AnalysisRun& run) {
-    std::array<int, kBodyCount> signs{};
-    for (int i = 0; i < kBodyCount; ++i) signs[static_cast<std::size_t>(i)] = run.Chart.BodySigns[static_cast<std::size_t>(i)];
-    const std::vector<int> arudhas(run.Chart.ArudhaSigns.begin(), run.Chart.ArudhaSigns.end());
-    return ChartTokens(signs, run.Names.BodyNames, arudhas);
-}
-
 void AppendBeyondArudhas(std::string& out, const ChartSource& chart, bool ansi, ChartStyle style) {
     AppendNakshatras(out, chart.chart, ansi);
-    AppendNavamsa(out, chart.run, ansi, style);
+    AppendNavamsa(out, chart.chart, ansi, style);
     AppendDasha(out, chart.chart, ansi);
 }
 

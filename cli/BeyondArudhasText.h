@@ -8,13 +8,9 @@
 #include "chart/AnalysisRun.h"
 #include "cli/ChartSource.h"
 #include "presentation/ChartStyle.h"
-#include "cli/NorthIndianChart.h"
 
 namespace velmora::cli {
 
 void AppendBeyondArudhas(std::string& out, const ChartSource& chart, bool ansi, ChartStyle style);
-
-// The birth chart's bodies and arudhas as North-Indian chart entries.
-SignTokens BirthChartTokens(const AnalysisRun& run);
 
 }  // namespace velmora::cli

@@ -4,19 +4,13 @@
 
 #include "cli/Ansi.h"
 #include "cli/BeyondArudhasText.h"
-#include "cli/NorthIndianChart.h"
-#include "cli/SouthIndianChart.h"
+#include "cli/ChartText.h"
 #include "presentation/BirthLabels.h"
+#include "presentation/ChartLabels.h"
 
 namespace velmora::cli {
 
 namespace {
-
-// The row captions of the result window's position table, by body number.
-constexpr std::string_view kPlanetCaptions[kBodyCount] = {
-    "Surya/Sun",   "Chandra/Moon", "Budha/Mercury",   "Shukra/Venus",    "Mangala/Mars",
-    "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node", "Ketu/South node", "Asc/Lagna",
-};
 
 void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
     out += text;
@@ -64,7 +58,7 @@ void AppendPositions(std::string& out, const AnalysisRun& run, bool ansi) {
     const auto longTexts = run.LongTexts();
     for (int i = 0; i < kBodyCount; ++i) {
         out += "  ";
-        AppendPadded(out, kPlanetCaptions[i], 17);
+        AppendPadded(out, PositionCaption(i), 17);
         AppendPadded(out, TrimEnd(run.Names.BodyNames[i]), 13);
         AppendPadded(out, run.Result.planet[i], 11);
         out += longTexts[i];
@@ -86,14 +80,14 @@ void AppendReport(std::string& out, const Report& report, bool ansi) {
 
 std::string RenderText(const ChartSource& source, bool ansi, ChartStyle style) {
     const AnalysisRun& run = source.run;
+    const Chart& chart = source.chart;
     std::string out;
     AppendDetails(out, source.chart, ansi);
     out += '\n';
     AppendPositions(out, run, ansi);
     out += '\n';
     AppendHeading(out, "Hora", ansi);
-    out += style == ChartStyle::North ? DrawNorthIndianChart(BirthChartTokens(run), run.Chart.BodySigns[9], ansi)
-                                      : DrawSouthIndianChart(run.Result.signBoxes, run.Result.lblArudha, ansi);
+    out += DrawChartText(MakeChartDiagram(BirthChartPoints(chart)), style, ansi);
     out += '\n';
     AppendReport(out, source.chart.report, ansi);
     AppendBeyondArudhas(out, source, ansi, style);

@@ -84,6 +84,8 @@ class FirstStartPreferences : public Preferences {
 public:
     bool PrecisePositions() const override { return true; }
     void SetPrecisePositions(bool) override {}
+    ChartStyle KeptChartStyle() const override { return ChartStyle::South; }
+    void KeepChartStyle(ChartStyle) override {}
 };
 
 int main(int argc, char** argv) {

@@ -202,6 +202,8 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames&
     for (int i = 0; i < kBodyCount; ++i) signs[i] = static_cast<std::int8_t>(SignOfLongitude(Degrees[i]) + 1);
     for (int i = 0; i < kBodyCount; ++i) {
         const int j = signs[i] - 1;
+        Result.bodySigns[i] = j;
+        Result.retrograde[i] = i >= 2 && i - 2 < static_cast<int>(Retrograde.Flags.size()) && Retrograde.Flags[i - 2];
         if (j < 0) continue;
         Result.signBoxes[j] += "\r\n";
         Result.signBoxes[j] += Names.BodyNames[i];
@@ -210,6 +212,7 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames&
 
     // The arudhas, house by house from the ascendant's sign.
     ComputeArudhas(Arudha, signs, Names.SignLords, Chart, Result.lblArudha);
+    for (int a = 0; a < kArudhaCount; ++a) Result.arudhaSigns[a] = Chart.ArudhaSigns[a];
 
     ComputeBeyondArudhas();
 

@@ -36,6 +36,12 @@ struct ResultFormTexts {
     std::array<std::string, kBodyCount> planet;     // position texts by body number
     std::array<std::string, kSignCount> signBoxes;  // lblAries … lblPisces by sign index: "\r\nSun\r\nMercury (R) "
     ArudhaCaptions lblArudha;                       // by sign index: "\r\nA2\r\nA4"
+    // The same chart as numbers, which every drawing of it is made from: each
+    // body's sign index (−1 where its text named none), its retrograde flag,
+    // and each arudha's sign index by arudha number.
+    std::array<int, kBodyCount> bodySigns{};
+    std::array<bool, kBodyCount> retrograde{};
+    std::array<int, kArudhaCount> arudhaSigns{};
     std::string lblName, lblDOB, lblTOB, lblLatitude, lblLongitude, lblCity, lblState, lblCountry;
     std::string lblMode;  // how a precise chart was computed; empty for a classic one
     // The clock the chart takes: the place chosen (empty when typed), its

@@ -34,7 +34,7 @@ QString ExportTargetRefusal(const QString& path) {
     return QStringLiteral("it is not a regular file");
 }
 
-QString WriteChartSvg(const QString& path, const ResultFormTexts& result) {
+QString WriteChartSvg(const QString& path, const ResultFormTexts& result, ChartStyle style) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
@@ -42,10 +42,11 @@ QString WriteChartSvg(const QString& path, const ResultFormTexts& result) {
     svg.setSize(kChartImageSize);
     svg.setViewBox(QRect(QPoint(0, 0), kChartImageSize));
     svg.setTitle(QStringLiteral("Velmora chart of ") + ShownText(result.lblName));
-    svg.setDescription(QStringLiteral("South-Indian chart"));
+    svg.setDescription(style == ChartStyle::North ? QStringLiteral("North-Indian chart")
+                                                  : QStringLiteral("South-Indian chart"));
     QPainter painter;
     if (!painter.begin(&svg)) return QStringLiteral("the SVG could not be drawn");
-    PaintSouthIndianChart(painter, QRectF(QPointF(0, 0), QSizeF(kChartImageSize)), result);
+    PaintResultChart(painter, QRectF(QPointF(0, 0), QSizeF(kChartImageSize)), result, style);
     painter.end();
 
     if (const QString refusal = ExportTargetRefusal(path); !refusal.isEmpty()) return refusal;
@@ -54,14 +55,14 @@ QString WriteChartSvg(const QString& path, const ResultFormTexts& result) {
     return Commit(file, buffer.data());
 }
 
-QString WriteChartPng(const QString& path, const ResultFormTexts& result, int scale) {
+QString WriteChartPng(const QString& path, const ResultFormTexts& result, int scale, ChartStyle style) {
     scale = std::clamp(scale, 1, 8);
     QImage image(kChartImageSize * scale, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        PaintSouthIndianChart(painter, QRectF(QPointF(0, 0), QSizeF(kChartImageSize)), result);
+        PaintResultChart(painter, QRectF(QPointF(0, 0), QSizeF(kChartImageSize)), result, style);
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);

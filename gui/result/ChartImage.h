@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "chart/AnalysisRun.h"
+#include "presentation/ChartStyle.h"
 
 namespace velmora {
 
@@ -17,8 +18,10 @@ inline constexpr QSize kChartImageSize{640, 544};
 // when the path names a regular file or nothing yet.
 QString ExportTargetRefusal(const QString& path);
 
-// Returns the reason the file could not be written, empty when done.
-QString WriteChartSvg(const QString& path, const ResultFormTexts& result);
-QString WriteChartPng(const QString& path, const ResultFormTexts& result, int scale = 1);
+// The birth chart in the given style. Returns the reason the file could not
+// be written, empty when done.
+QString WriteChartSvg(const QString& path, const ResultFormTexts& result, ChartStyle style = ChartStyle::South);
+QString WriteChartPng(const QString& path, const ResultFormTexts& result, int scale = 1,
+                      ChartStyle style = ChartStyle::South);
 
 }  // namespace velmora

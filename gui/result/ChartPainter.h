@@ -1,30 +1,48 @@
 #pragma once
-// The South-Indian chart of one run drawn with a QPainter: the twelve sign
-// cells with their numbers, the bodies (dark green) and the arudhas (blue)
-// standing in each, and the person's name, date and time in the centre. The
-// same drawing goes to the screen image, SVG, PNG, the printer and PDF, all
-// as real text.
+// A chart diagram drawn with a QPainter, in the South-Indian or the
+// North-Indian style: the cells or houses with their sign numbers, the bodies
+// (dark green) and the arudhas (blue) standing in each, an optional centre
+// text and the house that has the keyboard focus. The one drawing of a chart
+// for the screen (the nakshatra page), the printer, PDF, SVG and PNG, all as
+// real text; fonts are sized to the cells, so every entry fits whatever the
+// size.
 
 #include <QRectF>
+#include <QStringList>
 
 #include "chart/AnalysisRun.h"
+#include "presentation/ChartDiagram.h"
+#include "presentation/ChartStyle.h"
 
 class QPainter;
 
 namespace velmora {
 
-// Draws the chart filling `area` (in the painter's units). Fonts are sized
-// to the cells, so every entry fits whatever the size.
-void PaintSouthIndianChart(QPainter& painter, const QRectF& area, const ResultFormTexts& result);
+struct ChartPaint {
+    ChartStyle style = ChartStyle::South;
+    // Two-letter names ("Me(R)") where the cells are small; full names one
+    // per line ("Mercury (R)") otherwise.
+    bool shortLabels = false;
+    // The South-Indian centre: a title line (bold, larger), then smaller lines.
+    QStringList centre;
+    int focusedHouse = 0;  // 1 … 12 outlined in the focus colour, 0 none
+};
+
+void PaintChart(QPainter& painter, const QRectF& area, const ChartDiagram& diagram, const ChartPaint& how);
+
+// The birth chart of one run as print, PDF and images show it: full names in
+// the South-Indian cells, two-letter names in the North-Indian houses, and the
+// person's name, date and time and the positions' mode in the centre.
+void PaintResultChart(QPainter& painter, const QRectF& area, const ResultFormTexts& result, ChartStyle style);
+
+// Where a house's text goes in `area`: a South-Indian cell or the box inside
+// a North-Indian house.
+QRectF HouseTextBox(const ChartDiagram& diagram, ChartStyle style, int house, const QRectF& area);
 
 // A text a person typed (a name, a place) as the chart and the printed
 // pages show it: at most kLongestShownText characters, the rest elided with
 // "…", so that an oversized text is laid out in bounded time.
 inline constexpr qsizetype kLongestShownText = 200;
 QString ShownText(const std::string& text);
-
-// The entries of a caption as the run writes it ("\r\nSun\r\nMercury (R) "):
-// one per entry, trailing blanks dropped, empty ones left out.
-QStringList CaptionEntries(const std::string& caption);
 
 }  // namespace velmora

@@ -48,7 +48,8 @@ class ChartObject : public QObject, public QTextObjectInterface {
     Q_OBJECT
     Q_INTERFACES(QTextObjectInterface)
 public:
-    explicit ChartObject(const ResultFormTexts& result, QObject* parent) : QObject(parent), result_(result) {}
+    ChartObject(const ResultFormTexts& result, ChartStyle style, QObject* parent)
+        : QObject(parent), result_(result), style_(style) {}
 
     QSizeF intrinsicSize(QTextDocument* document, int, const QTextFormat&) override {
         const QSizeF page = document->pageSize();
@@ -62,11 +63,12 @@ public:
         return {width, height};
     }
     void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int, const QTextFormat&) override {
-        PaintSouthIndianChart(*painter, rect, result_);
+        PaintResultChart(*painter, rect, result_, style_);
     }
 
 private:
     const ResultFormTexts& result_;
+    ChartStyle style_;
 };
 
 void Heading(QTextCursor& cursor, const QString& text, bool first = false) {
@@ -226,7 +228,7 @@ constexpr Section kSections[] = {ChartSection, DetailsSection, NakshatraSection,
 
 }  // namespace
 
-PrintDocument::PrintDocument(const ResultFormTexts& result) : result_(result) {}
+PrintDocument::PrintDocument(const ResultFormTexts& result, ChartStyle style) : result_(result), style_(style) {}
 PrintDocument::~PrintDocument() = default;
 
 namespace {
@@ -281,7 +283,7 @@ int PrintDocument::Paint(QPagedPaintDevice& device) {
     QTextOption wrapping = document.defaultTextOption();
     wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document.setDefaultTextOption(wrapping);
-    auto* chart = new ChartObject(result_, &document);
+    auto* chart = new ChartObject(result_, style_, &document);
     document.documentLayout()->registerHandler(kChartObject, chart);
     QTextCursor cursor(&document);
     for (Section section : kSections) section(cursor, result_);
@@ -322,7 +324,8 @@ int PrintDocument::Paint(QPagedPaintDevice& device) {
     return pages;
 }
 
-QString WriteChartPdf(const QString& path, const ResultFormTexts& result, QPageSize::PageSizeId paper) {
+QString WriteChartPdf(const QString& path, const ResultFormTexts& result, QPageSize::PageSizeId paper,
+                      ChartStyle style) {
     if (const QString refusal = ExportTargetRefusal(path); !refusal.isEmpty()) return refusal;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
@@ -333,7 +336,7 @@ QString WriteChartPdf(const QString& path, const ResultFormTexts& result, QPageS
         writer.setResolution(300);
         writer.setTitle(QStringLiteral("Velmora chart of ") + ShownText(result.lblName));
         writer.setCreator(QStringLiteral("Velmora"));
-        PrintDocument document(result);
+        PrintDocument document(result, style);
         if (document.Paint(writer) == 0) {
             file.cancelWriting();
             return QStringLiteral("the PDF could not be drawn");

@@ -1,7 +1,7 @@
 #pragma once
 // The printed chart: the result of one run laid out on pages for a printer
 // or a PDF file. One rich-text document holds, section by section, the
-// South-Indian chart (drawn by the chart painter), the details, the position
+// chart in the chosen style (drawn by the chart painter), the details, the position
 // table and the whole report, all as real text; every page carries the name,
 // the date and time of birth, the mode that computed the chart and
 // "Page N of M". Lines never break across a page edge.
@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "chart/AnalysisRun.h"
+#include "presentation/ChartStyle.h"
 
 class QPagedPaintDevice;
 class QTextDocument;
@@ -21,7 +22,7 @@ namespace velmora {
 
 class PrintDocument {
 public:
-    explicit PrintDocument(const ResultFormTexts& result);
+    explicit PrintDocument(const ResultFormTexts& result, ChartStyle style = ChartStyle::South);
     ~PrintDocument();
     PrintDocument(const PrintDocument&) = delete;
     PrintDocument& operator=(const PrintDocument&) = delete;
@@ -38,11 +39,12 @@ public:
 
 private:
     const ResultFormTexts& result_;
+    ChartStyle style_;
 };
 
 // Writes the pages to a PDF file, whole or not at all. Returns the reason
 // it could not, empty when done.
 QString WriteChartPdf(const QString& path, const ResultFormTexts& result,
-                      QPageSize::PageSizeId paper = QPageSize::A4);
+                      QPageSize::PageSizeId paper = QPageSize::A4, ChartStyle style = ChartStyle::South);
 
 }  // namespace velmora

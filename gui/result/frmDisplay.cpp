@@ -15,6 +15,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "presentation/ChartDiagram.h"
+#include "presentation/ChartLabels.h"
 #include "result/ReportDocument.h"
 #include "result/frmVargas.h"
 #include "widgets/LinkLabel.h"
@@ -73,9 +75,6 @@ constexpr std::array<DetailRow, 7> kDetailRows = {{
     {"Country :", "lblCountry", "Country", &frmDisplay::lblCountry},
 }};
 
-constexpr std::array<const char*, kBodyCount> kPlanetNames = {
-    "Surya/Sun", "Chandra/Moon", "Budha/Mercury", "Shukra/Venus", "Mangala/Mars",
-    "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node", "Ketu/South node", "Asc/Lagna"};
 constexpr std::array<int, kBodyCount> kPlanetTops = {360, 746, 1132, 1518, 1904, 2290, 2676, 3062, 3448, 3840};
 
 // The RTB and its two labels: the labels stand in a line under the report.
@@ -107,10 +106,24 @@ QString Spoken(const QString& shown) {
     return parts.join(QStringLiteral(", "));
 }
 
+QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 // "City: Bangalore", or "City: not given" for an empty value.
-void NameValue(QLabel* label, const QString& what, const QString& whenEmpty, const QString& before = {}) {
-    const QString value = Spoken(label->text());
+void NameSpoken(QLabel* label, const QString& what, const QString& whenEmpty, const QString& before, const QString& value) {
     label->setAccessibleName(what + QStringLiteral(": ") + (value.isEmpty() ? whenEmpty : before + value));
+}
+
+void NameValue(QLabel* label, const QString& what, const QString& whenEmpty) {
+    NameSpoken(label, what, whenEmpty, {}, Spoken(label->text()));
+}
+
+// What a screen reader says for the bodies or the arudhas of a chart's cell,
+// as the cell names them: "Sun, Mercury retrograde", "AL, A7".
+QString SpokenEntries(const DiagramCell& cell, bool arudhas) {
+    QStringList parts;
+    for (const DiagramEntry& entry : cell.entries)
+        if (entry.arudha == arudhas) parts << QString::fromStdString(EntrySpokenLabel(entry, SpokenNames::AsShown));
+    return parts.join(QStringLiteral(", "));
 }
 
 QFont Verdana(double points, bool bold) {
@@ -315,6 +328,7 @@ void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
     const QFont arudhaFont = Verdana(8.25, true);
     const QColor darkGreen(0, 64, 0);
     const QColor blue(0, 0, 255);
+    const ChartDiagram diagram = MakeChartDiagram(BirthChartPoints(result));
     for (int k = 0; k < kSignCount; ++k) {
         const SignCell& cell = kCells[k];
         const QString sign = QLatin1String(kSignEnglishNames[k]);
@@ -328,7 +342,7 @@ void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
         SetTextColor(label, darkGreen);
         SetCaption(label, result.signBoxes[k]);
         MakeReachable(label, sign);
-        NameValue(label, sign, QStringLiteral("no bodies"));
+        NameSpoken(label, sign, QStringLiteral("no bodies"), {}, SpokenEntries(diagram.OfSign(k), false));
         signLabels[k] = label;
 
         Hno[k] = MakeLabel(fraBirthchart, "Hno", QString::number(k + 1),
@@ -345,7 +359,8 @@ void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
         const int needed = lines * QFontMetrics(arudhaFont).lineSpacing();
         if (needed > arudha->height()) arudha->resize(arudha->width(), needed);
         MakeReachable(arudha, sign);
-        NameValue(arudha, sign, QStringLiteral("no arudhas"), QStringLiteral("arudhas "));
+        NameSpoken(arudha, sign, QStringLiteral("no arudhas"), QStringLiteral("arudhas "),
+                   SpokenEntries(diagram.OfSign(k), true));
         lblArudha[k] = arudha;
 
         auto* outline = new FocusOutline(shpHora[k], shpHora[k]);
@@ -420,7 +435,7 @@ void frmDisplay::BuildPositions(const ResultFormTexts& result) {
     const QFont nameFont = Verdana(8.25, true);
     const QFont valueFont = Verdana(9.75, false);
     for (int i = 0; i < kBodyCount; ++i) {
-        PlanetName[i] = MakeLabel(fraWestern, "PlanetName", QLatin1String(kPlanetNames[i]),
+        PlanetName[i] = MakeLabel(fraWestern, "PlanetName", FromView(PositionCaption(i)),
                                   TwipsRect(120, 360 + 390 * i, 1785, 270), nameFont);
         PlanetName[i]->setProperty("index", i);
         planet[i] = MakeLabel(fraWestern, "planet", QString(), TwipsRect(1920, kPlanetTops[i], 1455, 270), valueFont);

@@ -101,11 +101,9 @@ frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget*
     styleRow->addStretch(1);
     grid->addLayout(styleRow, 1, 0, 1, 2);
 
-    rashi = new ChartView(QStringLiteral("Rashi (birth chart)"), EntriesFromCaptions(r.signBoxes, &r.lblArudha),
-                          AscendantSignOf(r.signBoxes), style.style, this);
+    rashi = new ChartView(QStringLiteral("Rashi (birth chart)"), MakeChartDiagram(BirthChartPoints(r)), style.style, this);
     rashi->setObjectName(QStringLiteral("rashi"));
-    navamsa = new ChartView(QStringLiteral("Navamsa (D9)"), EntriesFromCaptions(r.navamsaBoxes, nullptr),
-                            r.navamsaSigns[9], style.style, this);
+    navamsa = new ChartView(QStringLiteral("Navamsa (D9)"), MakeChartDiagram(NavamsaPoints(r)), style.style, this);
     navamsa->setObjectName(QStringLiteral("navamsa"));
     grid->addWidget(Framed(QStringLiteral("Rashi (birth chart)"), rashi, this), 2, 0);
     grid->addWidget(Framed(QStringLiteral("Navamsa (D9)"), navamsa, this), 2, 1);

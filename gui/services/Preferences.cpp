@@ -1,6 +1,8 @@
 #include "services/Preferences.h"
 
 #include <QSettings>
+#include <string>
+#include <string_view>
 
 #include "services/SettingsFile.h"
 
@@ -9,6 +11,7 @@ namespace velmora {
 namespace {
 
 const QString kPreciseKey = QStringLiteral("precisePositions");
+const QString kChartStyleKey = QStringLiteral("chartStyle");
 
 QSettings Settings() { return QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")); }
 
@@ -24,6 +27,18 @@ bool SettingsPreferences::PrecisePositions() const {
 void SettingsPreferences::SetPrecisePositions(bool precise) {
     if (!SettingsSetAside().isEmpty()) return;
     Settings().setValue(kPreciseKey, precise);
+}
+
+ChartStyle SettingsPreferences::KeptChartStyle() const {
+    if (!SettingsSetAside().isEmpty()) return ChartStyle::South;
+    const std::string kept = Settings().value(kChartStyleKey).toString().toStdString();
+    return ParseChartStyle(kept).value_or(ChartStyle::South);
+}
+
+void SettingsPreferences::KeepChartStyle(ChartStyle style) {
+    if (!SettingsSetAside().isEmpty()) return;
+    const std::string_view name = ChartStyleName(style);
+    Settings().setValue(kChartStyleKey, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 }  // namespace velmora

@@ -3,6 +3,8 @@
 // starts, behind an interface so that tests never read or write the user's
 // own settings.
 
+#include "presentation/ChartStyle.h"
+
 namespace velmora {
 
 class Preferences {
@@ -11,13 +13,19 @@ public:
     // "Precise positions" on the form: ticked until the person unticks it.
     virtual bool PrecisePositions() const = 0;
     virtual void SetPrecisePositions(bool precise) = 0;
+    // The chart style last chosen (South-Indian until one is chosen).
+    virtual ChartStyle KeptChartStyle() const = 0;
+    virtual void KeepChartStyle(ChartStyle style) = 0;
 };
 
-// Kept per user with QSettings ("precisePositions"), beside the recent birth files.
+// Kept per user with QSettings ("precisePositions", "chartStyle"), beside the
+// recent birth files.
 class SettingsPreferences : public Preferences {
 public:
     bool PrecisePositions() const override;
     void SetPrecisePositions(bool precise) override;
+    ChartStyle KeptChartStyle() const override;
+    void KeepChartStyle(ChartStyle style) override;
 };
 
 }  // namespace velmora

@@ -10,6 +10,7 @@
 #include "result/PrintDocument.h"
 #include "services/FileDialogs.h"
 #include "services/Messenger.h"
+#include "services/Services.h"
 
 namespace velmora {
 
@@ -27,11 +28,12 @@ void ReportFailure(Services services, QWidget* window, const QString& path, cons
 
 }  // namespace
 
-QString ExportChart(const QString& path, const ResultFormTexts& result, int pngScale, QPageSize::PageSizeId paper) {
+QString ExportChart(const QString& path, const ResultFormTexts& result, int pngScale, QPageSize::PageSizeId paper,
+                    ChartStyle style) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("pdf")) return WriteChartPdf(path, result, paper);
-    if (suffix == QLatin1String("svg")) return WriteChartSvg(path, result);
-    if (suffix == QLatin1String("png")) return WriteChartPng(path, result, pngScale);
+    if (suffix == QLatin1String("pdf")) return WriteChartPdf(path, result, paper, style);
+    if (suffix == QLatin1String("svg")) return WriteChartSvg(path, result, style);
+    if (suffix == QLatin1String("png")) return WriteChartPng(path, result, pngScale, style);
     return QStringLiteral("the name must end in .pdf, .svg or .png");
 }
 
@@ -51,7 +53,7 @@ ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shar
                 const QString refusal = ExportTargetRefusal(file);
                 if (!refusal.isEmpty()) return ReportFailure(services, window, file, refusal);
             }
-            PrintDocument(*result).Paint(printer);
+            PrintDocument(*result, services.chartStyle.style).Paint(printer);
         });
     });
 
@@ -63,7 +65,7 @@ ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shar
                                                QStringLiteral("PDF files (*.pdf)"));
         if (path.isEmpty()) return;
         if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
-        ReportFailure(services, window, path, WriteChartPdf(path, *result, LocalPaper()));
+        ReportFailure(services, window, path, WriteChartPdf(path, *result, LocalPaper(), services.chartStyle.style));
     });
 
     actions.exportImage = menu->addAction(QStringLiteral("Export Chart as &Image…"));
@@ -91,7 +93,7 @@ ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shar
             if (choice < 0) return;
             scale = choice + 1;
         }
-        ReportFailure(services, window, path, ExportChart(path, *result, scale));
+        ReportFailure(services, window, path, ExportChart(path, *result, scale, LocalPaper(), services.chartStyle.style));
     });
     return actions;
 }

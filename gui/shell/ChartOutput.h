@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "chart/AnalysisRun.h"
+#include "presentation/ChartStyle.h"
 #include "services/Services.h"
 
 class QAction;
@@ -22,12 +23,13 @@ struct ChartOutputActions {
 };
 
 // Adds the three entries to `menu`; dialogs and messages go over `window`.
+// Each draws the chart in the style chosen when it is triggered.
 ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shared_ptr<const ResultFormTexts> result,
                                          Services services);
 
-// Writes the chart as the file name's suffix says (.pdf, .svg, .png).
-// Returns the reason it could not, empty when done.
+// Writes the chart as the file name's suffix says (.pdf, .svg, .png), in
+// the given style. Returns the reason it could not, empty when done.
 QString ExportChart(const QString& path, const ResultFormTexts& result, int pngScale = 2,
-                    QPageSize::PageSizeId paper = QPageSize::A4);
+                    QPageSize::PageSizeId paper = QPageSize::A4, ChartStyle style = ChartStyle::South);
 
 }  // namespace velmora

@@ -2,10 +2,12 @@
 
 #include <QLocale>
 #include <QString>
+#include <optional>
 #include <ostream>
 #include <string_view>
 
 #include "chart/AnalysisRun.h"
+#include "presentation/ChartStyle.h"
 #include "result/ChartImage.h"
 #include "birthfile/BirthFile.h"
 #include "text/Quoted.h"
@@ -30,7 +32,8 @@ std::string MisplacedExportRequest(const std::vector<std::string>& words) {
     for (const std::string& word : words) {
         if (startsWith(word, "--export="))
             return "give the output file after --export with a space (--export OUT BIRTHFILE), got " + Quoted(word);
-        for (const std::string_view option : {std::string_view("--paper"), std::string_view("--scale")})
+        for (const std::string_view option :
+             {std::string_view("--paper"), std::string_view("--scale"), std::string_view("--chart-style")})
             if (word == option || startsWith(word, std::string(option) + "="))
                 return std::string(option) + " goes after --export OUT BIRTHFILE";
     }
@@ -44,11 +47,16 @@ int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err) {
     const std::string& birth = args[1];
     QPageSize::PageSizeId paper = QPageSize::A4;
     int scale = 2;
+    ChartStyle style = ChartStyle::South;
     for (std::size_t i = 2; i < args.size(); i += 2) {
         const std::string& option = args[i];
         if (i + 1 >= args.size()) return Refuse(err, VisibleText(option) + " needs a value");
         const std::string& value = args[i + 1];
-        if (option == "--paper" && (value == "a4" || value == "letter")) {
+        if (option == "--chart-style") {
+            const std::optional<ChartStyle> chosen = ParseChartStyle(value);
+            if (!chosen) return Refuse(err, "--chart-style: give south or north, got " + Quoted(value));
+            style = *chosen;
+        } else if (option == "--paper" && (value == "a4" || value == "letter")) {
             paper = value == "a4" ? QPageSize::A4 : QPageSize::Letter;
         } else if (option == "--scale" && value.size() == 1 && value[0] >= '1' && value[0] <= '8') {
             scale = value[0] - '0';
@@ -86,7 +94,7 @@ int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err) {
             message += " (say which in the birth file: \"repeatedHour\": \"earlier\" or \"later\")";
         return Refuse(err, message);
     }
-    const QString failure = ExportChart(outPath, run.Result, scale, paper);
+    const QString failure = ExportChart(outPath, run.Result, scale, paper, style);
     if (!failure.isEmpty()) {
         err << "velmora --export: cannot write \"" << out << "\": " << failure.toStdString() << '\n';
         return kExportWriteFailed;

@@ -21,6 +21,13 @@ head -c 5 "$tmp/asha.pdf" | grep -q '%PDF-' || fail "not a PDF"
 grep -q '<svg' "$tmp/asha.svg" || fail "not an SVG"
 head -c 8 "$tmp/asha.png" | od -An -c | grep -q 'P   N   G' || fail "not a PNG"
 "$velmora" --export "$tmp/letter.pdf" "$tmp/asha.velmora" --paper letter || fail "--paper letter"
+# The chart in the style asked for: the North-Indian houses name the bodies
+# by two letters ("Ve"), the South-Indian cells in full ("Venus").
+"$velmora" --export "$tmp/north.svg" "$tmp/asha.velmora" --chart-style north || fail "--chart-style north"
+grep -q 'North-Indian chart' "$tmp/north.svg" || fail "not a North-Indian chart"
+grep -q '>Ve' "$tmp/north.svg" || fail "no two-letter names in the North-Indian chart"
+grep -q 'South-Indian chart' "$tmp/asha.svg" || fail "the default is not the South-Indian chart"
+grep -q 'Venus' "$tmp/asha.svg" || fail "no full names in the South-Indian chart"
 
 expect_refused() {
     out="$1"; shift
@@ -37,6 +44,8 @@ expect_refused "$tmp/b.pdf" "$tmp/none.velmora"
 expect_refused "$tmp/c.txt" "$tmp/asha.velmora"
 expect_refused "$tmp/d.pdf"
 expect_refused "$tmp/e.pdf" "$tmp/asha.velmora" --paper a3
+expect_refused "$tmp/e.svg" "$tmp/asha.velmora" --chart-style east
+grep -q 'give south or north' "$tmp/err" || fail "the styles are not named: $(cat "$tmp/err")"
 # A birth the form's checks refuse: 31 April.
 sed 's/"month": 3/"month": 4/; s/"day": 5/"day": 31/' "$tmp/asha.velmora" >"$tmp/april.velmora"
 expect_refused "$tmp/f.pdf" "$tmp/april.velmora"
@@ -67,7 +76,7 @@ done
 
 # An export asked for in a form --export does not take is a bad request too.
 for words in "--export=$tmp/g.pdf $tmp/asha.velmora" "--paper letter --export $tmp/g.pdf $tmp/asha.velmora" \
-    "--scale=2"; do
+    "--scale=2" "--chart-style north"; do
     # shellcheck disable=SC2086
     "$velmora" $words 2>"$tmp/err"
     status=$?

@@ -9,7 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "CliRunner.h"
-#include "cli/NorthIndianChart.h"
+#include "cli/ChartText.h"
 
 namespace velmora::cli::test {
 namespace {

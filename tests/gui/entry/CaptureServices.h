@@ -88,7 +88,10 @@ class MemoryPreferences : public Preferences {
 public:
     bool PrecisePositions() const override { return precise; }
     void SetPrecisePositions(bool value) override { precise = value; }
+    ChartStyle KeptChartStyle() const override { return chartStyle; }
+    void KeepChartStyle(ChartStyle style) override { chartStyle = style; }
     bool precise = true;
+    ChartStyle chartStyle = ChartStyle::South;
 };
 
 // A clock stopped on one day.

@@ -54,6 +54,8 @@ private slots:
         SettingsPreferences preferences;
         preferences.SetPrecisePositions(false);
         QVERIFY(preferences.PrecisePositions());
+        preferences.KeepChartStyle(ChartStyle::North);
+        QCOMPARE(preferences.KeptChartStyle(), ChartStyle::South);
         QVERIFY2(!watch.Hung(), "the preferences waited for a writer to the settings file");
         QVERIFY(!QFileInfo(fifo_).isFile());
     }

@@ -40,6 +40,10 @@ ResultFormTexts WorkedChartTexts() {
     }
     texts.signBoxes[Vir] = "\r\nMercury (R) ";
     texts.lblArudha = c.captions;
+    // The same chart as numbers, as a run gives them beside the captions.
+    for (int i = 0; i < kBodyCount; ++i) texts.bodySigns[i] = kWorkedChart[i];
+    texts.retrograde[2] = true;  // Mercury
+    for (int a = 0; a < kArudhaCount; ++a) texts.arudhaSigns[a] = c.chart.ArudhaSigns[a];
     texts.lblName = "ASHA RAO";
     texts.lblDOB = "March/5/1980";
     texts.lblTOB = "9:5";

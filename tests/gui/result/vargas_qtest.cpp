@@ -221,7 +221,7 @@ void VargasTest::theFocusedHouseIsFramed() {
         image.fill(Qt::white);
         QPainter painter(&image);
         ChartView::Paint(painter, QRectF(10, 10, 380, 380), QStringLiteral("Rashi"),
-                         EntriesFromCaptions(r.navamsaBoxes, nullptr), 0, ChartStyle(style), focused);
+                         MakeChartDiagram(NavamsaPoints(r)), ChartStyle(style), focused);
         painter.end();
         int n = 0;
         for (int y = 0; y < image.height(); ++y)

@@ -40,7 +40,7 @@ FormFields Bangalore(bool precise) {
     return f;
 }
 
-ResultFormTexts ChartTexts(bool precise = false) {
+ResultFormTexts SampleChart(bool precise = false) {
     AnalysisRun run;
     if (!run.RunAnalysis(Bangalore(precise), EnglishMonthNames()).Passed()) qFatal("the sample birth fails");
     return run.Result;
@@ -84,7 +84,7 @@ private slots:
 
     void theMenuHoldsTheEntries() {
         CapturedServices s;
-        MDI window(ChartTexts(), s.services);
+        MDI window(SampleChart(), s.services);
         QCOMPARE(Action(&window, "mnuPrint")->text(), QStringLiteral("&Print…"));
         QCOMPARE(Action(&window, "mnuPrint")->shortcut(), QKeySequence(QKeySequence::Print));
         QCOMPARE(Action(&window, "mnuExportPdf")->text(), QStringLiteral("&Export as PDF…"));
@@ -128,7 +128,7 @@ private slots:
     }
     void thePdfHoldsThePositionsAndTheReportInOrder() {
         QFETCH(bool, precise);
-        const ResultFormTexts chart = ChartTexts(precise);
+        const ResultFormTexts chart = SampleChart(precise);
         CapturedServices s;
         MDI window(chart, s.services);
         const QString pdf = dir_.filePath(QStringLiteral("asha-%1.pdf").arg(precise));
@@ -214,7 +214,7 @@ private slots:
     void noLineIsCutAtAPageEdge() {
         if (pdftotext_.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
         const QString pdf = dir_.filePath(QStringLiteral("edges.pdf"));
-        QCOMPARE(WriteChartPdf(pdf, ChartTexts(), QPageSize::Letter), QString());
+        QCOMPARE(WriteChartPdf(pdf, SampleChart(), QPageSize::Letter), QString());
         // Every word's box lies inside the page's printed area (the margins
         // of 15 mm, 42.5 points), and no two lines of a page overlap: a line
         // cut by a page edge would show as a word running out of the area.
@@ -244,7 +244,7 @@ private slots:
 
     void printingGoesThroughThePreview() {
         CapturedServices s;
-        MDI window(ChartTexts(), s.services);
+        MDI window(SampleChart(), s.services);
         s.files.printedPdf = dir_.filePath(QStringLiteral("printed.pdf"));
         Action(&window, "mnuPrint")->trigger();
         QCOMPARE(s.files.previews, 1);
@@ -256,7 +256,7 @@ private slots:
     }
 
     void theSvgParsesAndHoldsTheChartsTexts() {
-        const ResultFormTexts chart = ChartTexts();
+        const ResultFormTexts chart = SampleChart();
         CapturedServices s;
         MDI window(chart, s.services);
         const QString svg = dir_.filePath(QStringLiteral("chart.svg"));
@@ -277,8 +277,34 @@ private slots:
             QVERIFY2(texts.contains(QLatin1String(expected)), expected);
     }
 
+    void theExportsFollowTheChosenStyle() {
+        // The style last chosen on a result window: North-Indian. The image
+        // and the PDF then draw the houses, the bodies by two letters.
+        const ResultFormTexts chart = SampleChart();
+        CapturedServices s;
+        s.chartStyle.style = ChartStyle::North;
+        MDI window(chart, s.services);
+        const QString svg = dir_.filePath(QStringLiteral("north.svg"));
+        s.files.answers = {svg};
+        Action(&window, "mnuExportImage")->trigger();
+        QFile file(svg);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString content = QString::fromUtf8(file.readAll());
+        QVERIFY(content.contains(QStringLiteral("North-Indian chart")));
+        QVERIFY2(content.contains(QStringLiteral(">Me(R)")), "Mercury, retrograde, by two letters");
+        QVERIFY2(!content.contains(QStringLiteral(">Mercury")), "no full names in the houses");
+
+        const QString pdf = dir_.filePath(QStringLiteral("north.pdf"));
+        s.files.answers = {pdf};
+        Action(&window, "mnuExportPdf")->trigger();
+        QVERIFY(QFile::exists(pdf));
+        if (pdftotext_.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString text = Run(pdftotext_, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+        QVERIFY2(text.contains(QStringLiteral("Me(R)")), qPrintable(text.left(600)));
+    }
+
     void thePngHasTheChartAtTheChosenScale() {
-        const ResultFormTexts chart = ChartTexts();
+        const ResultFormTexts chart = SampleChart();
         CapturedServices s;
         MDI window(chart, s.services);
         const QString png = dir_.filePath(QStringLiteral("chart.png"));
@@ -313,7 +339,7 @@ private slots:
         // All ten bodies and all twelve arudhas in Aries (top row, second
         // cell): the fonts shrink until they fit, so no green or blue pixel
         // falls outside that cell.
-        ResultFormTexts crowded = ChartTexts();
+        ResultFormTexts crowded = SampleChart();
         for (std::string& box : crowded.signBoxes) box.clear();
         for (std::string& box : crowded.lblArudha) box.clear();
         for (const char* body : {"Sun", "Moon", "Mercury (R) ", "Venus", "Mars (R) ", "Jupiter (R) ", "Saturn (R) ",
@@ -321,6 +347,9 @@ private slots:
             crowded.signBoxes[0] += std::string("\r\n") + body;
         for (const char* arudha : {"AL", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9", "A10", "A11", "A12"})
             crowded.lblArudha[0] += std::string("\r\n") + arudha;
+        crowded.bodySigns.fill(0);
+        crowded.retrograde = {false, false, true, false, true, true, true, false, false, false};
+        crowded.arudhaSigns.fill(0);
         const QString png = dir_.filePath(QStringLiteral("crowded.png"));
         QCOMPARE(WriteChartPng(png, crowded, 1), QString());
         const QImage image(png);
@@ -338,7 +367,7 @@ private slots:
 
     void aFailedExportIsAMessage() {
         CapturedServices s;
-        MDI window(ChartTexts(), s.services);
+        MDI window(SampleChart(), s.services);
         s.files.answers = {dir_.filePath(QStringLiteral("no/folder/chart.pdf"))};
         Action(&window, "mnuExportPdf")->trigger();
         QCOMPARE(s.messenger.shown.size(), std::size_t{1});
@@ -358,7 +387,7 @@ private slots:
     void anOversizedTextGivesTheUsualPages() {
         QFETCH(bool, city);
         QFETCH(QString, word);
-        const ResultFormTexts usual = ChartTexts();
+        const ResultFormTexts usual = SampleChart();
         ResultFormTexts oversized = usual;
         (city ? oversized.lblCity : oversized.lblName) = word.repeated(64 * 1024 / word.size()).toStdString();
         const auto pages = [this](const ResultFormTexts& result, const QString& name) {
@@ -393,7 +422,7 @@ private slots:
         const QString fifo = dir_.filePath(name);
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         CapturedServices s;
-        MDI window(ChartTexts(), s.services);
+        MDI window(SampleChart(), s.services);
         if (action == QLatin1String("mnuPrint")) {
             s.files.printedPdf = fifo;
         } else {
@@ -413,7 +442,7 @@ private slots:
         const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
         if (pdftoppm.isEmpty()) QSKIP("pdftoppm (poppler-utils) is not installed");
         const QString pdf = dir_.filePath(QStringLiteral("screenshot.pdf"));
-        QCOMPARE(WriteChartPdf(pdf, ChartTexts()), QString());
+        QCOMPARE(WriteChartPdf(pdf, SampleChart()), QString());
         QString dir = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
         if (dir.isEmpty()) dir = QStringLiteral(VELMORA_BINARY_DIR "/screenshots");
         QVERIFY(QDir().mkpath(dir));

@@ -1,4 +1,4 @@
-#include "cli/SouthIndianChart.h"
+#include "cli/ChartText.h"
 
 #include <gtest/gtest.h>
 
@@ -34,6 +34,17 @@ std::string Glyphs(const std::string& line, std::size_t from, std::size_t to) {
     return out;
 }
 
+// A chart with nothing placed yet: bodies stand nowhere, no arudhas.
+PlacedPoints NothingPlaced() {
+    PlacedPoints points;
+    points.signs.fill(-1);
+    return points;
+}
+
+std::string South(const PlacedPoints& points, bool ansi = false) {
+    return DrawChartText(MakeChartDiagram(points), ChartStyle::South, ansi);
+}
+
 // The sign names in the order their headers appear on one line of the drawing.
 std::vector<std::string> SignsOnLine(const std::string& line) {
     std::vector<std::string> found;
@@ -46,9 +57,7 @@ std::vector<std::string> SignsOnLine(const std::string& line) {
 }
 
 TEST(SouthIndianChart, SignsStandInTheirCellsClockwiseFromPisces) {
-    std::array<std::string, kSignCount> boxes;
-    ArudhaCaptions arudhas;
-    const std::vector<std::string> lines = Lines(DrawSouthIndianChart(boxes, arudhas, false));
+    const std::vector<std::string> lines = Lines(South(NothingPlaced()));
     std::vector<std::vector<std::string>> headerRows;
     for (const std::string& line : lines) {
         auto signs = SignsOnLine(line);
@@ -63,13 +72,12 @@ TEST(SouthIndianChart, SignsStandInTheirCellsClockwiseFromPisces) {
 }
 
 TEST(SouthIndianChart, BodiesThenArudhasInTheirSignsAndEveryLineEquallyWide) {
-    std::array<std::string, kSignCount> boxes;
-    ArudhaCaptions arudhas;
-    boxes[4] = "\r\nSun\r\nMercury (R) ";                                 // Leo
-    boxes[11] = "\r\nSun\r\nMoon\r\nMercury\r\nVenus (R) \r\nMars\r\nJupiter";  // Pisces, taller than the rest
-    arudhas[4] = "\r\nAL\r\nA7";
-    arudhas[8] = "\r\nA2\r\nA3\r\nA4\r\nA5\r\nA6\r\nA8\r\nA9\r\nA10\r\nA11\r\nA12";  // wraps
-    const std::vector<std::string> lines = Lines(DrawSouthIndianChart(boxes, arudhas, false));
+    PlacedPoints points = NothingPlaced();
+    points.signs = {4, 11, 4, 11, 11, 11, 11, 11, -1, -1};  // Sun, Mercury in Leo; six bodies in Pisces
+    points.retrograde[2] = true;                              // Mercury
+    points.retrograde[3] = true;                              // Venus
+    points.arudhaSigns = {4, 8, 8, 8, 8, 8, 4, 8, 8, 8, 8, 8};  // AL, A7 in Leo; the rest in Sagittarius (wraps)
+    const std::vector<std::string> lines = Lines(South(points));
     for (const std::string& line : lines) EXPECT_EQ(Columns(line), Columns(lines[0])) << line;
 
     // The right-hand and left-hand columns of cells, one text line per drawn line.
@@ -86,17 +94,16 @@ TEST(SouthIndianChart, BodiesThenArudhasInTheirSignsAndEveryLineEquallyWide) {
               std::string::npos)
         << left;
     // Pisces' six bodies make its row taller: all six and Jupiter are shown.
-    const std::string all = DrawSouthIndianChart(boxes, arudhas, false);
+    const std::string all = South(points);
     EXPECT_NE(all.find("│ Jupiter      │"), std::string::npos);
 }
 
 TEST(SouthIndianChart, ColoursOnlyWhenAsked) {
-    std::array<std::string, kSignCount> boxes;
-    ArudhaCaptions arudhas;
-    boxes[0] = "\r\nAsc";
-    arudhas[0] = "\r\nAL";
-    EXPECT_EQ(DrawSouthIndianChart(boxes, arudhas, false).find('\x1b'), std::string::npos);
-    const std::string styled = DrawSouthIndianChart(boxes, arudhas, true);
+    PlacedPoints points = NothingPlaced();
+    points.signs[9] = 0;  // the ascendant in Aries
+    points.arudhaSigns = {0};
+    EXPECT_EQ(South(points).find('\x1b'), std::string::npos);
+    const std::string styled = South(points, true);
     EXPECT_NE(styled.find("\x1b[32mAsc\x1b[0m"), std::string::npos);
     EXPECT_NE(styled.find("\x1b[1;34mAL\x1b[0m"), std::string::npos);
 }

@@ -1,11 +1,10 @@
-#include "cli/NorthIndianChart.h"
+#include "cli/ChartText.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <string_view>
+#include <vector>
 
-#include "analysis/ChartState.h"
-#include "presentation/ChartStyle.h"
 #include "cli/Ansi.h"
 
 namespace velmora::cli {
@@ -35,14 +34,9 @@ std::string_view LineGlyph(int y, int x) {
     return {};
 }
 
-// The house 1 … 12 a point inside the square belongs to.
+// The house 1 … 12 a character inside the square belongs to.
 int HouseAt(int y, int x) {
-    const double u = static_cast<double>(x) / (kColumns - 1), v = static_cast<double>(y) / (kRows - 1);
-    const bool inside = std::abs(u - 0.5) + std::abs(v - 0.5) < 0.5;
-    if (v < u && v < 1 - u) return inside ? 1 : (u < 0.5 ? 2 : 12);
-    if (v > u && v < 1 - u) return inside ? 4 : (v < 0.5 ? 3 : 5);
-    if (v > u && v > 1 - u) return inside ? 7 : (u < 0.5 ? 6 : 8);
-    return inside ? 10 : (v < 0.5 ? 11 : 9);
+    return NorthHouseAt({static_cast<double>(x) / (kColumns - 1), static_cast<double>(y) / (kRows - 1)});
 }
 
 struct Span {
@@ -99,26 +93,113 @@ void Write(std::vector<std::vector<Cell>>& canvas, const Span& span, const std::
     }
 }
 
-}  // namespace
+constexpr std::size_t kWidth = 12;     // text columns inside a cell
+constexpr std::size_t kMinLines = 4;   // keeps the chart roughly square
 
-SignTokens ChartTokens(const std::array<int, kBodyCount>& bodySigns,
-                       const std::array<std::string, kBodyCount + 1>& bodyNames,
-                       const std::vector<int>& arudhaSigns) {
+struct CellLine {
+    std::string text;
+    std::string_view style;
+};
+
+std::string TrimEnd(std::string text) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+std::vector<CellLine> CellLines(const DiagramCell& cell) {
+    const int sign = cell.sign;
+    std::vector<CellLine> lines;
+    std::string header(kSignNames[static_cast<std::size_t>(sign)]);
+    const std::string number = std::to_string(sign + 1);
+    header.append(kWidth - header.size() - number.size(), ' ');
+    header += number;
+    lines.push_back({header, kBold});
+    for (const DiagramEntry& entry : cell.entries)
+        if (!entry.arudha) lines.push_back({TrimEnd(EntryLabel(entry)), kGreen});
+    // Arudha labels side by side, wrapped to the cell.
+    std::string line;
+    for (const DiagramEntry& entry : cell.entries) {
+        if (!entry.arudha) continue;
+        const std::string label = EntryLabel(entry);
+        if (!line.empty() && line.size() + 1 + label.size() > kWidth) {
+            lines.push_back({line, kBoldBlue});
+            line.clear();
+        }
+        if (!line.empty()) line += ' ';
+        line += label;
+    }
+    if (!line.empty()) lines.push_back({line, kBoldBlue});
+    return lines;
+}
+
+std::string Repeat(std::string_view piece, std::size_t count) {
+    std::string out;
+    for (std::size_t i = 0; i < count; ++i) out += piece;
+    return out;
+}
+
+void AppendCell(std::string& out, const std::vector<CellLine>& lines, std::size_t index, bool ansi) {
+    out += ' ';
+    if (index < lines.size()) {
+        const CellLine& line = lines[index];
+        const std::string_view text = std::string_view(line.text).substr(0, kWidth);
+        AppendStyled(out, text, line.style, ansi);
+        out.append(kWidth - text.size(), ' ');
+    } else {
+        out.append(kWidth, ' ');
+    }
+    out += ' ';
+}
+
+std::string DrawSouthIndianChart(const ChartDiagram& diagram, bool ansi) {
+    std::vector<CellLine> cells[4][4];
+    for (const DiagramCell& cell : diagram.cells) cells[cell.southPlace.row][cell.southPlace.column] = CellLines(cell);
+
+    const std::string bar = Repeat("─", kWidth + 2);
+    const std::string centre(2 * (kWidth + 2) + 1, ' ');
+    const std::string rules[5] = {
+        "┌" + bar + "┬" + bar + "┬" + bar + "┬" + bar + "┐\n",
+        "├" + bar + "┼" + bar + "┴" + bar + "┼" + bar + "┤\n",
+        "├" + bar + "┤" + centre + "├" + bar + "┤\n",
+        "├" + bar + "┼" + bar + "┬" + bar + "┼" + bar + "┤\n",
+        "└" + bar + "┴" + bar + "┴" + bar + "┴" + bar + "┘\n",
+    };
+
+    std::string out = rules[0];
+    for (int row = 0; row < 4; ++row) {
+        const bool middle = row == 1 || row == 2;
+        std::size_t height = kMinLines;
+        for (int column = 0; column < 4; ++column) height = std::max(height, cells[row][column].size());
+        for (std::size_t i = 0; i < height; ++i) {
+            out += "│";
+            for (int column = 0; column < 4; ++column) {
+                if (middle && column == 1) {
+                    out += centre;
+                    out += "│";
+                    continue;
+                }
+                if (middle && column == 2) continue;
+                AppendCell(out, cells[row][column], i, ansi);
+                out += "│";
+            }
+            out += '\n';
+        }
+        out += rules[row + 1];
+    }
+    return out;
+}
+
+// The tokens of each sign's cell: two-letter names with their marks, then
+// the arudha labels.
+SignTokens TokensOf(const ChartDiagram& diagram) {
     SignTokens tokens;
-    for (int i = 0; i < kBodyCount; ++i) {
-        const int sign = bodySigns[static_cast<std::size_t>(i)];
-        if (sign < 0 || sign >= kSignCount) continue;
-        std::string text(kBodyAbbreviations[static_cast<std::size_t>(i)]);
-        if (bodyNames[static_cast<std::size_t>(i)].find("(R)") != std::string::npos) text += "(R)";
-        tokens[static_cast<std::size_t>(sign)].push_back({text, false});
-    }
-    for (std::size_t a = 0; a < arudhaSigns.size() && a < kArudhaLabels.size(); ++a) {
-        const int sign = arudhaSigns[a];
-        if (sign >= 0 && sign < kSignCount)
-            tokens[static_cast<std::size_t>(sign)].push_back({std::string(kArudhaLabels[a]), true});
-    }
+    for (const DiagramCell& cell : diagram.cells)
+        for (const DiagramEntry& entry : cell.entries)
+            tokens[static_cast<std::size_t>(cell.sign)].push_back({EntryShortLabel(entry), entry.arudha});
     return tokens;
 }
+
+}  // namespace
 
 std::string DrawNorthIndianChart(const SignTokens& tokens, int ascendantSign, bool ansi) {
     std::vector<std::vector<Cell>> canvas(kRows, std::vector<Cell>(kColumns));
@@ -169,6 +250,11 @@ std::string DrawNorthIndianChart(const SignTokens& tokens, int ascendantSign, bo
     out += "  House 1 at the top, the houses running counter-clockwise; the numbers are the signs (1 Aries … 12 Pisces).\n";
     out += "  Su Sun, Mo Moon, Me Mercury, Ve Venus, Ma Mars, Ju Jupiter, Sa Saturn, Ra Rahu, Ke Ketu, As ascendant; (R) retrograde.\n";
     return out;
+}
+
+std::string DrawChartText(const ChartDiagram& diagram, ChartStyle style, bool ansi) {
+    return style == ChartStyle::North ? DrawNorthIndianChart(TokensOf(diagram), diagram.ascendantSign, ansi)
+                                      : DrawSouthIndianChart(diagram, ansi);
 }
 
 }  // namespace velmora::cli

@@ -1,0 +1,142 @@
+#include "presentation/ChartDiagram.h"
+
+#include "presentation/ChartLabels.h"
+#include "presentation/ChartStyle.h"
+
+namespace velmora {
+
+namespace {
+
+bool IsSign(int sign) { return sign >= 0 && sign < kSignCount; }
+
+}  // namespace
+
+PlacedPoints BirthChartPoints(const Chart& chart) {
+    PlacedPoints points;
+    for (int i = 0; i < kBodyCount; ++i) {
+        points.signs[static_cast<std::size_t>(i)] = chart.points[static_cast<std::size_t>(i)].sign;
+        points.retrograde[static_cast<std::size_t>(i)] = chart.points[static_cast<std::size_t>(i)].retrograde;
+    }
+    points.arudhaSigns.assign(chart.arudhaSigns.begin(), chart.arudhaSigns.end());
+    return points;
+}
+
+PlacedPoints BirthChartPoints(const ResultFormTexts& result) {
+    PlacedPoints points;
+    points.signs = result.bodySigns;
+    points.retrograde = result.retrograde;
+    points.arudhaSigns.assign(result.arudhaSigns.begin(), result.arudhaSigns.end());
+    return points;
+}
+
+PlacedPoints NavamsaPoints(const Chart& chart) {
+    PlacedPoints points = BirthChartPoints(chart);
+    points.signs = chart.navamsaSigns;
+    points.arudhaSigns.clear();
+    return points;
+}
+
+PlacedPoints NavamsaPoints(const ResultFormTexts& result) {
+    PlacedPoints points = BirthChartPoints(result);
+    points.signs = result.navamsaSigns;
+    points.arudhaSigns.clear();
+    return points;
+}
+
+const DiagramCell& ChartDiagram::OfHouse(int house) const { return OfSign(SignOfHouse(ascendantSign, house)); }
+
+int SignOfHouse(int ascendantSign, int house) { return NorthHouseSign(ascendantSign, house); }
+
+int HouseOfSign(int ascendantSign, int sign) { return (sign - ascendantSign + kSignCount) % kSignCount + 1; }
+
+ChartDiagram MakeChartDiagram(const PlacedPoints& points) {
+    ChartDiagram diagram;
+    const int ascendant = points.signs[kBodyCount - 1];
+    diagram.ascendantSign = IsSign(ascendant) ? ascendant : 0;
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        DiagramCell& cell = diagram.cells[static_cast<std::size_t>(sign)];
+        cell.sign = sign;
+        cell.house = HouseOfSign(diagram.ascendantSign, sign);
+        cell.southPlace = kSouthIndianGrid[sign];
+    }
+    for (int body = 0; body < kBodyCount; ++body) {
+        const int sign = points.signs[static_cast<std::size_t>(body)];
+        if (IsSign(sign))
+            diagram.cells[static_cast<std::size_t>(sign)].entries.push_back(
+                {body, false, points.retrograde[static_cast<std::size_t>(body)]});
+    }
+    for (std::size_t a = 0; a < points.arudhaSigns.size() && a < kArudhaLabels.size(); ++a) {
+        const int sign = points.arudhaSigns[a];
+        if (IsSign(sign)) diagram.cells[static_cast<std::size_t>(sign)].entries.push_back({static_cast<int>(a), true, false});
+    }
+    return diagram;
+}
+
+std::string EntryLabel(const DiagramEntry& entry) {
+    return entry.arudha ? std::string(ArudhaLabel(entry.number)) : BodyLabel(entry.number, entry.retrograde);
+}
+
+std::string EntryShortLabel(const DiagramEntry& entry) {
+    return entry.arudha ? std::string(ArudhaLabel(entry.number)) : BodyShortLabel(entry.number, entry.retrograde);
+}
+
+std::string EntrySpokenLabel(const DiagramEntry& entry, SpokenNames names) {
+    return entry.arudha ? std::string(ArudhaLabel(entry.number)) : BodySpokenLabel(entry.number, entry.retrograde, names);
+}
+
+UnitRect SouthCell(int sign) {
+    const GridPlace place = kSouthIndianGrid[sign];
+    return {place.column / 4.0, place.row / 4.0, 0.25, 0.25};
+}
+
+const std::vector<UnitPoint>& NorthHouseOutline(int house) {
+    static const std::array<std::vector<UnitPoint>, kSignCount> outlines = {{
+        {{0.5, 0}, {0.75, 0.25}, {0.5, 0.5}, {0.25, 0.25}},
+        {{0, 0}, {0.5, 0}, {0.25, 0.25}},
+        {{0, 0}, {0.25, 0.25}, {0, 0.5}},
+        {{0, 0.5}, {0.25, 0.25}, {0.5, 0.5}, {0.25, 0.75}},
+        {{0, 0.5}, {0.25, 0.75}, {0, 1}},
+        {{0, 1}, {0.25, 0.75}, {0.5, 1}},
+        {{0.5, 1}, {0.25, 0.75}, {0.5, 0.5}, {0.75, 0.75}},
+        {{0.5, 1}, {0.75, 0.75}, {1, 1}},
+        {{1, 1}, {0.75, 0.75}, {1, 0.5}},
+        {{1, 0.5}, {0.75, 0.75}, {0.5, 0.5}, {0.75, 0.25}},
+        {{1, 0.5}, {0.75, 0.25}, {1, 0}},
+        {{1, 0}, {0.75, 0.25}, {0.5, 0}},
+    }};
+    return outlines[static_cast<std::size_t>(house - 1)];
+}
+
+int NorthHouseAt(UnitPoint point) {
+    for (int house = 1; house <= kSignCount; ++house) {
+        // Inside a convex outline: on the same side of every edge.
+        const std::vector<UnitPoint>& outline = NorthHouseOutline(house);
+        bool left = false, right = false;
+        for (std::size_t i = 0; i < outline.size(); ++i) {
+            const UnitPoint a = outline[i], b = outline[(i + 1) % outline.size()];
+            const double cross = (b.x - a.x) * (point.y - a.y) - (b.y - a.y) * (point.x - a.x);
+            left = left || cross > 0;
+            right = right || cross < 0;
+        }
+        if (!(left && right)) return house;
+    }
+    return 1;
+}
+
+UnitRect NorthTextBox(int house) {
+    const std::vector<UnitPoint>& outline = NorthHouseOutline(house);
+    UnitPoint centre{0, 0};
+    for (const UnitPoint& p : outline) {
+        centre.x += p.x;
+        centre.y += p.y;
+    }
+    centre.x /= static_cast<double>(outline.size());
+    centre.y /= static_cast<double>(outline.size());
+    const bool diamond = outline.size() == 4;
+    const bool upright = house == 3 || house == 5 || house == 9 || house == 11;
+    const double width = diamond ? 0.30 : upright ? 0.15 : 0.28;
+    const double height = diamond ? 0.30 : upright ? 0.26 : 0.15;
+    return {centre.x - width / 2, centre.y - height / 2, width, height};
+}
+
+}  // namespace velmora

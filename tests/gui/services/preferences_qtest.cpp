@@ -1,0 +1,42 @@
+// The choices kept per user between starts: the chart style last chosen
+// comes back in the next start, and a value the program does not know
+// (a settings file edited by hand) gives the South-Indian chart.
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "services/Preferences.h"
+
+using namespace velmora;
+
+class KeptPreferences : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        // Before anything reads settings: QSettings keeps the folder it
+        // found first for the whole process.
+        QVERIFY(config_.isValid());
+        qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+    }
+
+    void theChartStyleIsKeptBetweenStarts() {
+        QCOMPARE(SettingsPreferences().KeptChartStyle(), ChartStyle::South);  // never chosen
+        SettingsPreferences().KeepChartStyle(ChartStyle::North);
+        QCOMPARE(SettingsPreferences().KeptChartStyle(), ChartStyle::North);
+        SettingsPreferences().KeepChartStyle(ChartStyle::South);
+        QCOMPARE(SettingsPreferences().KeptChartStyle(), ChartStyle::South);
+    }
+
+    void anUnknownStyleGivesTheSouthIndianChart() {
+        QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).setValue(QStringLiteral("chartStyle"),
+                                                                              QStringLiteral("east"));
+        QCOMPARE(SettingsPreferences().KeptChartStyle(), ChartStyle::South);
+    }
+
+private:
+    QTemporaryDir config_;
+};
+
+QTEST_MAIN(KeptPreferences)
+#include "preferences_qtest.moc"
