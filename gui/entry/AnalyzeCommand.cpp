@@ -1,20 +1,17 @@
 #include "entry/AnalyzeCommand.h"
 
-#include <QLocale>
 #include <QStringList>
 
 #include "chart/AnalysisRun.h"
 #include "services/Clock.h"
 #include "services/Messenger.h"
+#include "services/SystemMonthNames.h"
 
 namespace velmora {
 
 std::optional<ValidationResult> Analyze(AnalysisRun& run, FormFields fields, const Services& services,
                                         QWidget* over) {
-    const QLocale system = QLocale::system();
-    MonthNames months;
-    for (int m = 1; m <= kMonthItems; ++m)
-        months[static_cast<std::size_t>(m - 1)] = system.monthName(m, QLocale::LongFormat).toStdString();
+    const MonthNames months = SystemMonthNames();
     run.Today = services.clock.Today();  // the day whose running dasha periods are marked
     ValidationResult result = run.RunAnalysis(fields, months);
     if (result.check == AnalysisRun::kRepeatedHour) {

@@ -1,6 +1,5 @@
 #include "shell/HeadlessExport.h"
 
-#include <QLocale>
 #include <QString>
 #include <optional>
 #include <ostream>
@@ -8,11 +7,13 @@
 
 #include "chart/AnalysisRun.h"
 #include "presentation/ChartStyle.h"
+#include "presentation/ResultTexts.h"
 #include "result/ChartImage.h"
 #include "birthfile/BirthFile.h"
 #include "text/Quoted.h"
 #include "shell/ChartOutput.h"
 #include "services/Clock.h"
+#include "services/SystemMonthNames.h"
 
 namespace velmora {
 
@@ -82,9 +83,7 @@ int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err) {
     if (!read.Ok()) return Refuse(err, read.error);
 
     // The month names of the details as the window writes them.
-    const QLocale system = QLocale::system();
-    MonthNames months;
-    for (int m = 1; m <= 12; ++m) months[static_cast<std::size_t>(m - 1)] = system.monthName(m).toStdString();
+    const MonthNames months = SystemMonthNames();
     AnalysisRun run;
     run.Today = SystemClock().Today();  // the dasha periods running today are marked, as in the window
     const ValidationResult checked = run.RunAnalysis(read.fields, months);
@@ -94,7 +93,7 @@ int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err) {
             message += " (say which in the birth file: \"repeatedHour\": \"earlier\" or \"later\")";
         return Refuse(err, message);
     }
-    const QString failure = ExportChart(outPath, run.Result, scale, paper, style);
+    const QString failure = ExportChart(outPath, ResultTextsOf(run.MakeChart(), months), scale, paper, style);
     if (!failure.isEmpty()) {
         err << "velmora --export: cannot write \"" << out << "\": " << failure.toStdString() << '\n';
         return kExportWriteFailed;

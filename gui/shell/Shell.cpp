@@ -5,6 +5,8 @@
 
 #include "chart/AnalysisRun.h"
 #include "entry/frmMain.h"
+#include "presentation/ResultTexts.h"
+#include "services/SystemMonthNames.h"
 #include "shell/MDI.h"
 #include "shell/frmAbout.h"
 
@@ -27,7 +29,8 @@ void Shell::ShowResults() {
     if (ended_) return;
     if (main_) main_->Dismiss();  // only one main window at a time
     input_->hide();
-    auto* window = new MDI(run_.Result, services_);
+    // The window is given the chart's texts, made from its numbers.
+    auto* window = new MDI(ResultTextsOf(run_.MakeChart(), SystemMonthNames()), services_);
     window->setAttribute(Qt::WA_DeleteOnClose);
     connect(window, &MDI::backRequested, this, &Shell::Back);
     connect(window, &MDI::saveRequested, this, [this, window] { input_->SaveBirthData(window); });

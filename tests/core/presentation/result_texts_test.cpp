@@ -1,0 +1,106 @@
+// The result window's texts made from the chart's numbers must be byte for
+// byte the texts the run has always written (the position texts, the sign
+// boxes with their retrograde marks, the arudhas, the details and the zone),
+// for both engines, a zone-list entry and zone histories, across the whole
+// range of years the form offers.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "chart/AnalysisRun.h"
+#include "presentation/ResultTexts.h"
+#include "tests/support/BirthForm.h"
+
+namespace velmora {
+namespace {
+
+void ExpectSameTexts(const ResultFormTexts& made, const ResultFormTexts& run, const std::string& where) {
+    SCOPED_TRACE(where);
+    EXPECT_EQ(made.planet, run.planet);
+    EXPECT_EQ(made.signBoxes, run.signBoxes);
+    EXPECT_EQ(made.lblArudha, run.lblArudha);
+    EXPECT_EQ(made.bodySigns, run.bodySigns);
+    EXPECT_EQ(made.retrograde, run.retrograde);
+    EXPECT_EQ(made.arudhaSigns, run.arudhaSigns);
+    EXPECT_EQ(made.lblName, run.lblName);
+    EXPECT_EQ(made.lblDOB, run.lblDOB);
+    EXPECT_EQ(made.lblTOB, run.lblTOB);
+    EXPECT_EQ(made.lblLatitude, run.lblLatitude);
+    EXPECT_EQ(made.lblLongitude, run.lblLongitude);
+    EXPECT_EQ(made.lblCity, run.lblCity);
+    EXPECT_EQ(made.lblState, run.lblState);
+    EXPECT_EQ(made.lblCountry, run.lblCountry);
+    EXPECT_EQ(made.lblMode, run.lblMode);
+    EXPECT_EQ(made.place, run.place);
+    EXPECT_EQ(made.timeZone, run.timeZone);
+    EXPECT_EQ(made.utcOffset, run.utcOffset);
+    EXPECT_EQ(made.zoneText, run.zoneText);
+    EXPECT_EQ(made.dst, run.dst);
+    EXPECT_EQ(made.zoneUsed, run.zoneUsed);
+    EXPECT_EQ(made.RTB, run.RTB);
+    EXPECT_EQ(made.nakshatras, run.nakshatras);
+    EXPECT_EQ(made.navamsaSigns, run.navamsaSigns);
+    EXPECT_EQ(made.navamsaBoxes, run.navamsaBoxes);
+    EXPECT_EQ(made.dasha.runningMajor, run.dasha.runningMajor);
+    EXPECT_EQ(made.dasha.runningSub, run.dasha.runningSub);
+    for (int m = 0; m < 9; ++m) {
+        EXPECT_EQ(made.dasha.majors[m].period.start, run.dasha.majors[m].period.start);
+        EXPECT_EQ(made.dasha.majors[m].sub[8].end, run.dasha.majors[m].sub[8].end);
+    }
+}
+
+TEST(ResultTexts, MadeFromTheChartAsTheRunWroteThem) {
+    const MonthNames months = EnglishMonthNames();
+    AnalysisRun run;
+    run.Today = {2026, 12, 9};
+    int charts = 0;
+    for (int year = 1901; year <= 2050; year += 7) {
+        for (int variant = 0; variant < 4; ++variant) {
+            FormFields form = testing::BirthForm(year, 1 + (year + variant) % 12, 1 + (year * 3 + variant) % 28,
+                                                 (year + 5 * variant) % 24, (year * 7 + variant) % 60);
+            form.City = "Bengaluru";
+            form.State = "Karnataka";
+            form.Country = "India";
+            form.LonDeg = "77";
+            form.LonMin = "35";
+            form.LatDeg = "12";
+            form.LatMin = "58";
+            form.Zone = (year + variant) % kZoneItems;
+            form.DaylightSaving = variant == 1;
+            form.Mode = variant >= 2 ? ComputationMode::Precise : ComputationMode::Classic;
+            form.Node = variant == 3 ? NodeKind::True : NodeKind::Mean;
+            if (variant == 3) {
+                form.TimeZoneId = "Asia/Kolkata";
+                form.Place = "Bengaluru, Karnataka, India";
+            }
+            const ValidationResult check = run.RunAnalysis(form, months);
+            ASSERT_TRUE(check.Passed()) << check.message;
+            ExpectSameTexts(ResultTextsOf(run.MakeChart(), months), run.Result,
+                            std::to_string(year) + " variant " + std::to_string(variant));
+            ++charts;
+        }
+    }
+    EXPECT_EQ(charts, 22 * 4);
+}
+
+// A local time the clocks showed twice, with the later reading taken: the
+// zone line names it (New York, 7 November 2021 01:30, EDT then EST).
+TEST(ResultTexts, TheRepeatedHoursReading) {
+    const MonthNames months = EnglishMonthNames();
+    AnalysisRun run;
+    FormFields form = testing::BirthForm(2021, 11, 7, 1, 30);
+    form.LonDeg = "74";
+    form.East = false;
+    form.LatDeg = "40";
+    form.LatMin = "43";
+    form.Mode = ComputationMode::Precise;
+    form.TimeZoneId = "America/New_York";
+    form.Repeated = RepeatedHour::Later;
+    ASSERT_TRUE(run.RunAnalysis(form, months).Passed());
+    ExpectSameTexts(ResultTextsOf(run.MakeChart(), months), run.Result, "New York");
+    EXPECT_NE(run.Result.zoneUsed.find("the later of the two"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmora
