@@ -1,9 +1,11 @@
 #pragma once
 // One computed chart as the command line writes it: the Chart value, which
 // every number, flag, sign, the birth's details, the report and the dasha are
-// read from, and the run that computed it, read only for the texts not yet
-// made from the chart's numbers (the position texts, the body names with
-// their marks, the sign and arudha boxes and the charts drawn from them).
+// read from, and the run that computed it. The batch's text fields (the
+// position texts, the body names with their marks, the sign and arudha
+// boxes) take the run's own texts, which the labels made from the chart's
+// numbers equal byte for byte (tests/core/presentation), so that a batch
+// writing only those fields never builds a Chart.
 
 #include "chart/AnalysisRun.h"
 #include "chart/Chart.h"

@@ -7,6 +7,7 @@
 #include "cli/ChartText.h"
 #include "presentation/BirthLabels.h"
 #include "presentation/ChartLabels.h"
+#include "presentation/PositionLabels.h"
 
 namespace velmora::cli {
 
@@ -53,15 +54,15 @@ void AppendDetails(std::string& out, const Chart& chart, bool ansi) {
     if (!chart.modeText.empty()) row("Positions", chart.modeText);
 }
 
-void AppendPositions(std::string& out, const AnalysisRun& run, bool ansi) {
+void AppendPositions(std::string& out, const Chart& chart, bool ansi) {
     AppendHeading(out, "Vedic Planetary Position", ansi);
-    const auto longTexts = run.LongTexts();
     for (int i = 0; i < kBodyCount; ++i) {
+        const ChartPoint& point = chart.points[static_cast<std::size_t>(i)];
         out += "  ";
         AppendPadded(out, PositionCaption(i), 17);
-        AppendPadded(out, TrimEnd(run.Names.BodyNames[i]), 13);
-        AppendPadded(out, run.Result.planet[i], 11);
-        out += longTexts[i];
+        AppendPadded(out, TrimEnd(BodyLabel(i, point.retrograde)), 13);
+        AppendPadded(out, ShortPositionText(point), 11);
+        out += LongPositionText(point);
         out += '\n';
     }
 }
@@ -79,12 +80,11 @@ void AppendReport(std::string& out, const Report& report, bool ansi) {
 }  // namespace
 
 std::string RenderText(const ChartSource& source, bool ansi, ChartStyle style) {
-    const AnalysisRun& run = source.run;
     const Chart& chart = source.chart;
     std::string out;
-    AppendDetails(out, source.chart, ansi);
+    AppendDetails(out, chart, ansi);
     out += '\n';
-    AppendPositions(out, run, ansi);
+    AppendPositions(out, chart, ansi);
     out += '\n';
     AppendHeading(out, "Hora", ansi);
     out += DrawChartText(MakeChartDiagram(BirthChartPoints(chart)), style, ansi);
