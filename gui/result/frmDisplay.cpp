@@ -267,7 +267,6 @@ frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget
 }
 
 void frmDisplay::ShowChartStyle(ChartStyle style) {
-    shownStyle_ = style;
     const bool north = style == ChartStyle::North;
     if (!north && !northChart) return;  // the grid as built
     if (north && !northChart) {

@@ -68,7 +68,6 @@ public:
     ChartView* northChart = nullptr;
     // Shows the birth chart in `style`; the rest of the form stays as it is.
     void ShowChartStyle(ChartStyle style);
-    ChartStyle ShownChartStyle() const { return shownStyle_; }
 
     QGroupBox* fraDetails = nullptr;
     QLabel* lblName = nullptr;
@@ -106,7 +105,6 @@ private:
     ResultFormTexts result_;  // a copy: the page may be opened long after the run
     Services services_;
     frmVargas* vargas_ = nullptr;
-    ChartStyle shownStyle_ = ChartStyle::South;
     // Where a control stands and the font it has at the designed size.
     struct Designed {
         QPointer<QWidget> widget;
