@@ -49,7 +49,14 @@ void ChartView::SetStyle(ChartStyle style) {
     update();
 }
 
+void ChartView::SetKeepsSquare(bool square) {
+    square_ = square;
+    PlaceSpots();
+    update();
+}
+
 QRectF ChartView::ChartArea() const {
+    if (!square_) return QRectF(rect()).adjusted(1, 1, -1, -1);
     const double side = std::min(width(), height()) - 2.0;
     return {(width() - side) / 2, (height() - side) / 2, side, side};
 }

@@ -21,6 +21,9 @@ public:
 
     void SetStyle(ChartStyle style);
     ChartStyle Style() const { return style_; }
+    // Square (the default: the largest square in the middle) or filling the
+    // whole widget, as wide as it is.
+    void SetKeepsSquare(bool square);
 
     // Paints the chart into `area` of any painter; `focusedHouse` (1 … 12,
     // or 0) is outlined.
@@ -48,6 +51,7 @@ private:
     QString title_;
     ChartDiagram diagram_;
     ChartStyle style_;
+    bool square_ = true;
     std::array<QWidget*, kSignCount> spots_{};
 };
 

@@ -17,6 +17,7 @@
 
 #include "presentation/ChartDiagram.h"
 #include "presentation/ChartLabels.h"
+#include "result/ChartView.h"
 #include "result/ReportDocument.h"
 #include "result/frmVargas.h"
 #include "widgets/LinkLabel.h"
@@ -262,6 +263,40 @@ frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget
     connect(toReport, &QShortcut::activated, RTB, [this] { RTB->setFocus(Qt::ShortcutFocusReason); });
 
     RecordDesign();
+    ShowChartStyle(services.chartStyle.style);
+}
+
+void frmDisplay::ShowChartStyle(ChartStyle style) {
+    const bool north = style == ChartStyle::North;
+    if (!north && !northChart) return;  // the grid as built
+    if (north && !northChart) {
+        northChart = new ChartView(QStringLiteral("Birth chart"), MakeChartDiagram(BirthChartPoints(result_)),
+                                   ChartStyle::North, fraBirthchart);
+        northChart->setObjectName(QStringLiteral("northChart"));
+        // The diamond fills the grid's outer frame, as wide as it is.
+        northChart->SetKeepsSquare(false);
+        northChart->setGeometry(Shape2->geometry());
+        // The zone line has no room in the diamond: the chart tells it when asked.
+        northChart->setAccessibleDescription(lblUsed->accessibleName());
+        northChart->setToolTip(lblUsed->text());
+        // Tab reaches the houses where it reached the signs.
+        QWidget* before = lblArudha[kSignCount - 1];
+        for (int house = 1; house <= kSignCount; ++house) {
+            setTabOrder(before, northChart->HouseSpot(house));
+            before = northChart->HouseSpot(house);
+        }
+    }
+    // The grid's labels, numbers and outlines, and what stands in its centre
+    // (the zone line and the forum link, which the footer's link repeats):
+    // the diamond has no free centre for them.
+    for (int k = 0; k < kSignCount; ++k)
+        for (QWidget* w : {static_cast<QWidget*>(signLabels[k]), static_cast<QWidget*>(lblArudha[k]),
+                           static_cast<QWidget*>(Hno[k]), static_cast<QWidget*>(shpHora[k])})
+            w->setVisible(!north);
+    for (QWidget* w : {static_cast<QWidget*>(Shape1), static_cast<QWidget*>(Shape2), static_cast<QWidget*>(lblUsed),
+                       static_cast<QWidget*>(Label7)})
+        w->setVisible(!north);
+    if (northChart) northChart->setVisible(north);
 }
 
 void frmDisplay::RecordDesign() {
@@ -309,6 +344,7 @@ void frmDisplay::ApplyLayout() {
     Label6->move(TwipsToPixels(layout_.Report.Right() - (kReportLeft + kReportWidth - kLabel6Left)),
                  TwipsToPixels(layout_.FooterTop));
     cmdVargas->move(TwipsToPixels(layout_.Report.Left), TwipsToPixels(layout_.FooterTop - kVargasRaise));
+    if (northChart) northChart->setGeometry(Shape2->geometry());
 }
 
 void frmDisplay::resizeEvent(QResizeEvent* event) {
@@ -480,7 +516,10 @@ void frmDisplay::BuildReport(const Report& report, Services services) {
 }
 
 void frmDisplay::ShowVargas() {
-    if (!vargas_) vargas_ = new frmVargas(result_, services_.chartStyle, this);
+    if (!vargas_) {
+        vargas_ = new frmVargas(result_, services_.chartStyle, this);
+        connect(vargas_, &frmVargas::StyleChosen, this, &frmDisplay::ShowChartStyle);
+    }
     vargas_->show();
     vargas_->raise();
     vargas_->activateWindow();

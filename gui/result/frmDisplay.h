@@ -1,6 +1,7 @@
 #pragma once
-// The result form: the South-Indian chart with the bodies and arudhas in their
-// signs, the person's details, the table of the ten positions and the written
+// The result form: the birth chart in the chosen style (the South-Indian grid
+// of labels, or the North-Indian diamond drawn by the chart painter in the
+// grid's place) with the bodies and arudhas in their signs, the person's details, the table of the ten positions and the written
 // report. Everything is laid out once; the captions come from one run.
 
 #include <QString>
@@ -14,6 +15,7 @@
 #include <QRect>
 
 #include "chart/AnalysisRun.h"
+#include "presentation/ChartStyle.h"
 #include "presentation/DisplayLayout.h"
 #include "services/Services.h"
 
@@ -25,6 +27,7 @@ class QTextEdit;
 
 namespace velmora {
 
+class ChartView;
 class LinkLabel;
 class frmVargas;
 
@@ -60,6 +63,11 @@ public:
     std::array<QLabel*, kSignCount> Hno{};         // by sign index, "1" … "12"
     std::array<QLabel*, kSignCount> lblArudha{};   // by sign index
     LinkLabel* Label7 = nullptr;
+    // The North-Indian diamond over the grid's outer frame (Shape2), made the
+    // first time that style is shown; while it shows, the grid's labels hide.
+    ChartView* northChart = nullptr;
+    // Shows the birth chart in `style`; the rest of the form stays as it is.
+    void ShowChartStyle(ChartStyle style);
 
     QGroupBox* fraDetails = nullptr;
     QLabel* lblName = nullptr;

@@ -170,6 +170,7 @@ frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget*
         style_.style = index == 1 ? ChartStyle::North : ChartStyle::South;
         rashi->SetStyle(style_.style);
         navamsa->SetStyle(style_.style);
+        emit StyleChosen(style_.style);
     });
 
     // Tab: the summary, the style, each chart house by house, the table, the periods.

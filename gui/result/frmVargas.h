@@ -36,6 +36,10 @@ public:
     // "Moon in Chitra, pada 1 (lord Mars). On 9 Dec 2026: Saturn period, Venus sub-period."
     static QString Summary(const ResultFormTexts& result);
 
+signals:
+    // The person chose another style here; the result form follows it.
+    void StyleChosen(velmora::ChartStyle style);
+
 private:
     ChartStyleChoice& style_;
 };

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QScrollBar>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -13,7 +14,9 @@
 #include <QtTest>
 
 #include "report/ReportWriter.h"
+#include "result/ChartView.h"
 #include "result/frmDisplay.h"
+#include "result/frmVargas.h"
 #include "tests/gui/Screenshots.h"
 #include "tests/support/ChartFixture.h"
 #include "tests/gui/result/DisplayCheck.h"
@@ -91,6 +94,11 @@ private slots:
     void reportReadAndScrolledByKeyboard();
     void theFocusedSignIsFramed_data();
     void theFocusedSignIsFramed();
+    void chosenStyleShowsItsChart_data();
+    void chosenStyleShowsItsChart();
+    void northHousesSayTheirSignAndPoints_data();
+    void northHousesSayTheirSignAndPoints();
+    void northHousesAreReachedAndFramed();
 };
 
 namespace {
@@ -99,6 +107,17 @@ namespace {
 QString SpokenName(QWidget* widget) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
     return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+// How many pixels of `image` have the strong blue of the keyboard focus.
+int FocusBluePixels(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            n += qBlue(c) > 150 && qRed(c) < 60 && qGreen(c) - qRed(c) > 40 && qGreen(c) < 120;
+        }
+    return n;
 }
 
 // A chart with empty and crowded cells and some details left blank.
@@ -259,14 +278,7 @@ void DisplayTest::theFocusedSignIsFramed() {
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
     const auto outlinePixels = [&form](int cell) {
-        const QImage image = form.fraBirthchart->grab(form.shpHora[cell]->geometry()).toImage();
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const QRgb c = image.pixel(x, y);
-                n += qBlue(c) > 150 && qRed(c) < 60 && qGreen(c) - qRed(c) > 40 && qGreen(c) < 120;
-            }
-        return n;
+        return FocusBluePixels(form.fraBirthchart->grab(form.shpHora[cell]->geometry()).toImage());
     };
     form.RTB->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), form.RTB);
@@ -670,6 +682,186 @@ void DisplayTest::centreSaysTheZoneAndTheEngine() {
     QTest::keyClick(last, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), form.lblUsed);
     velmora::testing::SaveScreenshot(form.grab(), QStringLiteral("result-form-centre-%1").arg(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')).replace(QLatin1Char(','), QString()));
+}
+
+
+namespace {
+
+// The form's chart in the North-Indian style, or null where none is drawn.
+ChartView* NorthChart(const frmDisplay& form) { return form.findChild<ChartView*>(QStringLiteral("northChart")); }
+
+}  // namespace
+
+void DisplayTest::chosenStyleShowsItsChart_data() {
+    QTest::addColumn<ChartStyle>("kept");     // the style kept when the form is built
+    QTest::addColumn<int>("chosenOnPage");   // -1, or the style chosen later on the nakshatra page (0 South, 1 North)
+    QTest::addColumn<ChartStyle>("shown");
+    QTest::newRow("south by default") << ChartStyle::South << -1 << ChartStyle::South;
+    QTest::newRow("north kept") << ChartStyle::North << -1 << ChartStyle::North;
+    QTest::newRow("north chosen on the page") << ChartStyle::South << 1 << ChartStyle::North;
+    QTest::newRow("south chosen again") << ChartStyle::North << 0 << ChartStyle::South;
+}
+
+void DisplayTest::chosenStyleShowsItsChart() {
+    // The chart follows the chosen style in the grid's own rectangle; the
+    // details, the positions and the report stand where they stand with the
+    // South-Indian grid, at the designed size and grown.
+    QFETCH(ChartStyle, kept);
+    QFETCH(int, chosenOnPage);
+    QFETCH(ChartStyle, shown);
+    CapturedServices south;
+    frmDisplay reference(WorkedChartTexts(), south.services);
+    reference.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&reference));
+    CapturedServices s;
+    s.chartStyle.style = kept;
+    frmDisplay form(WorkedChartTexts(), s.services);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    if (chosenOnPage >= 0) {
+        form.ShowVargas();
+        form.Vargas()->cboStyle->setCurrentIndex(chosenOnPage);
+        form.Vargas()->close();
+    }
+    const bool north = shown == ChartStyle::North;
+    QCOMPARE(s.chartStyle.style, shown);
+
+    const QSize grown = form.sizeHint() * 13 / 10;
+    for (const QSize size : {form.sizeHint(), grown}) {
+        form.resize(size);
+        reference.resize(size);
+        QCoreApplication::processEvents();
+        for (const char* name : {"Frame1", "fraBirthchart", "Shape2", "fraDetails", "fraWestern", "RTB", "cmdVargas"}) {
+            const QWidget* mine = form.findChild<QWidget*>(QLatin1String(name));
+            QVERIFY2(mine, name);
+            QCOMPARE(form.size(), reference.size());
+            QCOMPARE(mine->geometry(), reference.findChild<QWidget*>(QLatin1String(name))->geometry());
+        }
+        ChartView* diamond = NorthChart(form);
+        QCOMPARE(diamond && diamond->isVisible(), north);
+        if (north) {
+            QCOMPARE(diamond->Style(), ChartStyle::North);
+            QCOMPARE(diamond->parentWidget(), form.fraBirthchart);
+            // The grid's outer frame, exactly.
+            QCOMPARE(diamond->geometry(), reference.Shape2->geometry());
+            for (int house = 1; house <= kSignCount; ++house)
+                QVERIFY(diamond->rect().contains(diamond->HouseSpot(house)->geometry()));
+        }
+        for (int k = 0; k < kSignCount; ++k) {
+            QCOMPARE(form.signLabels[k]->isVisible(), !north);
+            QCOMPARE(form.lblArudha[k]->isVisible(), !north);
+            QCOMPARE(form.Hno[k]->isVisible(), !north);
+            QCOMPARE(form.shpHora[k]->isVisible(), !north);
+        }
+        // The grid's centre (the zone line and the forum link) has no room in the diamond.
+        QCOMPARE(form.lblUsed->isVisible(), !north);
+        QCOMPARE(form.Label7->isVisible(), !north);
+        for (const QWidget* w : {static_cast<QWidget*>(form.fraDetails), static_cast<QWidget*>(form.fraWestern), static_cast<QWidget*>(form.RTB)})
+            QVERIFY(w->isVisible());
+    }
+    form.resize(form.sizeHint());
+    QCoreApplication::processEvents();
+    if (north)
+        velmora::testing::SaveScreenshot(form.grab(), QStringLiteral("result-form-north-%1")
+                                                          .arg(QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'))));
+}
+
+void DisplayTest::northHousesSayTheirSignAndPoints_data() {
+    // The worked chart's bodies (Sun Leo, Moon Taurus, Mercury Virgo
+    // retrograde, Venus Libra, Mars Capricorn, Jupiter Cancer, Saturn
+    // Aquarius, Rahu Gemini, Ketu Sagittarius) with the arudhas placed by
+    // hand: AL Cancer, A2 Pisces, A3 Taurus, A4 Pisces, A5 Leo, A6 Gemini,
+    // A7 Cancer, A8 Pisces, A9 Scorpio, A10 Pisces, A11 Capricorn, A12 Libra.
+    // House 1 holds the ascendant's sign; the houses count on from it.
+    QTest::addColumn<int>("ascendant");
+    QTest::addColumn<int>("house");
+    QTest::addColumn<QString>("spoken");
+    using namespace velmora::testing;
+    const std::vector<std::pair<int, const char*>> aries = {
+        {1, "House 1, Aries: Ascendant"},
+        {2, "House 2, Taurus: Moon, A3"},
+        {3, "House 3, Gemini: Rahu, A6"},
+        {4, "House 4, Cancer: Jupiter, AL, A7"},
+        {5, "House 5, Leo: Sun, A5"},
+        {6, "House 6, Virgo: Mercury retrograde"},
+        {7, "House 7, Libra: Venus, A12"},
+        {8, "House 8, Scorpio: A9"},
+        {9, "House 9, Sagittarius: Ketu"},
+        {10, "House 10, Capricorn: Mars, A11"},
+        {11, "House 11, Aquarius: Saturn"},
+        {12, "House 12, Pisces: A2, A4, A8, A10"},
+    };
+    for (const auto& [house, spoken] : aries) QTest::addRow("Aries rising, house %d", house) << int(Ari) << house << QString::fromLatin1(spoken);
+    // The ascendant in Leo (and A9 moved there too): Aries is now house 9 and Scorpio, empty, house 4.
+    const std::vector<std::pair<int, const char*>> leo = {
+        {1, "House 1, Leo: Sun, Ascendant, A5, A9"},
+        {2, "House 2, Virgo: Mercury retrograde"},
+        {4, "House 4, Scorpio: empty"},
+        {9, "House 9, Aries: empty"},
+        {12, "House 12, Cancer: Jupiter, AL, A7"},
+    };
+    for (const auto& [house, spoken] : leo) QTest::addRow("Leo rising, house %d", house) << int(Leo) << house << QString::fromLatin1(spoken);
+}
+
+namespace {
+
+ResultFormTexts HandPlacedArudhas(int ascendant) {
+    using namespace velmora::testing;
+    ResultFormTexts texts = WorkedChartTexts();
+    texts.arudhaSigns = {Can, Pis, Tau, Pis, Leo, Gem, Can, Pis, Sco, Pis, Cap, Lib};
+    texts.bodySigns[kAsc] = ascendant;
+    if (ascendant == Leo) texts.arudhaSigns[8] = Leo;
+    return texts;
+}
+
+}  // namespace
+
+void DisplayTest::northHousesSayTheirSignAndPoints() {
+    QFETCH(int, ascendant);
+    QFETCH(int, house);
+    QFETCH(QString, spoken);
+    CapturedServices s;
+    s.chartStyle.style = ChartStyle::North;
+    frmDisplay form(HandPlacedArudhas(ascendant), s.services);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    ChartView* diamond = NorthChart(form);
+    QVERIFY(diamond);
+    QWidget* spot = diamond->HouseSpot(house);
+    QVERIFY(spot->isVisible());
+    QVERIFY(spot->focusPolicy() & Qt::TabFocus);
+    QCOMPARE(SpokenName(spot), spoken);
+}
+
+void DisplayTest::northHousesAreReachedAndFramed() {
+    // Tab walks the houses one by one, then on to the details; the house
+    // with the focus is outlined in the strong focus blue (0 70 200), which
+    // the chart uses nowhere else.
+    CapturedServices s;
+    s.chartStyle.style = ChartStyle::North;
+    frmDisplay form(WorkedChartTexts(), s.services);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    ChartView* diamond = NorthChart(form);
+    QVERIFY(diamond);
+    const auto focusPixels = [diamond] { return FocusBluePixels(diamond->grab().toImage()); };
+    form.RTB->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), form.RTB);
+    QCOMPARE(focusPixels(), 0);
+    diamond->HouseSpot(1)->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(QApplication::focusWidget(), diamond->HouseSpot(1));
+    QVERIFY2(focusPixels() > diamond->width() / 4, qPrintable(QString::number(focusPixels())));
+    for (int house = 2; house <= kSignCount; ++house) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), diamond->HouseSpot(house));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.lblName));
+    QCOMPARE(focusPixels(), 0);
+    // Back from the details: the last house.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTRY_COMPARE(QApplication::focusWidget(), diamond->HouseSpot(kSignCount));
 }
 
 QTEST_MAIN(DisplayTest)
