@@ -275,10 +275,6 @@ void frmDisplay::ShowChartStyle(ChartStyle style) {
         northChart->setObjectName(QStringLiteral("northChart"));
         // The diamond fills the grid's outer frame, as wide as it is.
         northChart->SetKeepsSquare(false);
-        northChart->setGeometry(Shape2->geometry());
-        // The zone line has no room in the diamond: the chart tells it when asked.
-        northChart->setAccessibleDescription(lblUsed->accessibleName());
-        northChart->setToolTip(lblUsed->text());
         // Tab reaches the houses where it reached the signs.
         QWidget* before = lblArudha[kSignCount - 1];
         for (int house = 1; house <= kSignCount; ++house) {
@@ -286,17 +282,35 @@ void frmDisplay::ShowChartStyle(ChartStyle style) {
             before = northChart->HouseSpot(house);
         }
     }
-    // The grid's labels, numbers and outlines, and what stands in its centre
-    // (the zone line and the forum link, which the footer's link repeats):
-    // the diamond has no free centre for them.
+    // The grid's labels, numbers and outlines, and the forum link in its
+    // centre (the footer's link repeats it): the diamond has no free centre.
+    // The zone line and the classic note stay in sight, below the diamond.
     for (int k = 0; k < kSignCount; ++k)
         for (QWidget* w : {static_cast<QWidget*>(signLabels[k]), static_cast<QWidget*>(lblArudha[k]),
                            static_cast<QWidget*>(Hno[k]), static_cast<QWidget*>(shpHora[k])})
             w->setVisible(!north);
-    for (QWidget* w : {static_cast<QWidget*>(Shape1), static_cast<QWidget*>(Shape2), static_cast<QWidget*>(lblUsed),
-                       static_cast<QWidget*>(Label7)})
+    for (QWidget* w : {static_cast<QWidget*>(Shape1), static_cast<QWidget*>(Shape2), static_cast<QWidget*>(Label7)})
         w->setVisible(!north);
     if (northChart) northChart->setVisible(north);
+    const bool wasNorth = northShown_;
+    northShown_ = north;
+    if (north) {
+        PlaceNorthChart();
+    } else if (wasNorth && !designed_.empty()) {
+        ApplyLayout();  // the zone line back in the grid's centre
+    }
+}
+
+void frmDisplay::PlaceNorthChart() {
+    if (!northChart || !northShown_) return;
+    // The diamond in the grid's outer frame but for a strip at its foot, as
+    // high as the zone line's words need.
+    const QRect frame = Shape2->geometry();
+    const int margin = 4;
+    const int textWidth = frame.width() - 2 * margin;
+    const int strip = lblUsed->text().isEmpty() ? 0 : lblUsed->heightForWidth(textWidth) + 2 * margin;
+    northChart->setGeometry(frame.adjusted(0, 0, 0, -strip));
+    lblUsed->setGeometry(frame.left() + margin, frame.bottom() + 1 - strip + margin, textWidth, strip - 2 * margin);
 }
 
 void frmDisplay::RecordDesign() {
@@ -344,7 +358,7 @@ void frmDisplay::ApplyLayout() {
     Label6->move(TwipsToPixels(layout_.Report.Right() - (kReportLeft + kReportWidth - kLabel6Left)),
                  TwipsToPixels(layout_.FooterTop));
     cmdVargas->move(TwipsToPixels(layout_.Report.Left), TwipsToPixels(layout_.FooterTop - kVargasRaise));
-    if (northChart) northChart->setGeometry(Shape2->geometry());
+    PlaceNorthChart();
 }
 
 void frmDisplay::resizeEvent(QResizeEvent* event) {

@@ -64,7 +64,8 @@ public:
     std::array<QLabel*, kSignCount> lblArudha{};   // by sign index
     LinkLabel* Label7 = nullptr;
     // The North-Indian diamond over the grid's outer frame (Shape2), made the
-    // first time that style is shown; while it shows, the grid's labels hide.
+    // first time that style is shown; while it shows, the grid's labels hide
+    // and the zone line (lblUsed) stands below it in the same frame.
     ChartView* northChart = nullptr;
     // Shows the birth chart in `style`; the rest of the form stays as it is.
     void ShowChartStyle(ChartStyle style);
@@ -102,6 +103,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void PlaceNorthChart();
+    bool northShown_ = false;
     ResultFormTexts result_;  // a copy: the page may be opened long after the run
     Services services_;
     frmVargas* vargas_ = nullptr;

@@ -742,8 +742,16 @@ void DisplayTest::chosenStyleShowsItsChart() {
         if (north) {
             QCOMPARE(diamond->Style(), ChartStyle::North);
             QCOMPARE(diamond->parentWidget(), form.fraBirthchart);
-            // The grid's outer frame, exactly.
-            QCOMPARE(diamond->geometry(), reference.Shape2->geometry());
+            // The grid's outer frame, and below the diamond in it the zone
+            // line and the classic note, whole and in sight.
+            const QRect frame = reference.Shape2->geometry();
+            QCOMPARE(diamond->geometry().topLeft(), frame.topLeft());
+            QCOMPARE(diamond->width(), frame.width());
+            QVERIFY(diamond->geometry().bottom() < frame.bottom());
+            QVERIFY(frame.contains(form.lblUsed->geometry()));
+            QVERIFY(!form.lblUsed->geometry().intersects(diamond->geometry()));
+            QVERIFY(form.lblUsed->heightForWidth(form.lblUsed->width()) <= form.lblUsed->height());
+            QVERIFY(!form.lblUsed->text().isEmpty());
             for (int house = 1; house <= kSignCount; ++house)
                 QVERIFY(diamond->rect().contains(diamond->HouseSpot(house)->geometry()));
         }
@@ -753,9 +761,11 @@ void DisplayTest::chosenStyleShowsItsChart() {
             QCOMPARE(form.Hno[k]->isVisible(), !north);
             QCOMPARE(form.shpHora[k]->isVisible(), !north);
         }
-        // The grid's centre (the zone line and the forum link) has no room in the diamond.
-        QCOMPARE(form.lblUsed->isVisible(), !north);
+        // The zone line is shown in either style (below the diamond); the
+        // forum link in the grid's centre has no room in the diamond.
+        QVERIFY(form.lblUsed->isVisible());
         QCOMPARE(form.Label7->isVisible(), !north);
+        if (!north) QCOMPARE(form.lblUsed->geometry(), reference.lblUsed->geometry());
         for (const QWidget* w : {static_cast<QWidget*>(form.fraDetails), static_cast<QWidget*>(form.fraWestern), static_cast<QWidget*>(form.RTB)})
             QVERIFY(w->isVisible());
     }
