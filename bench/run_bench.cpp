@@ -57,7 +57,7 @@ void BM_FullRun(benchmark::State& state) {
         const auto result = run.RunAnalysis(forms[n], months);
         if (!result.Passed()) state.SkipWithError(std::string(result.message).c_str());
         benchmark::DoNotOptimize(result);
-        benchmark::DoNotOptimize(run.Result.RTB.data());
+        benchmark::DoNotOptimize(run.Result.report.data());
         n = (n + 1) % kCharts;
     }
     state.SetItemsProcessed(state.iterations());

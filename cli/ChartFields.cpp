@@ -65,7 +65,7 @@ void WriteSignBoxes(const ChartSource& s, W& w) {
 }
 template <typename W>
 void WriteArudhaBoxes(const ChartSource& s, W& w) {
-    w.StringArray(s.run.Result.lblArudha, kSignCount);
+    w.StringArray(s.run.Result.arudhaBoxes, kSignCount);
 }
 template <typename W>
 void WriteDetails(const ChartSource& s, W& w) {

@@ -78,7 +78,7 @@ MonthNames EnglishMonthNames() {
 
 AnalysisRun::AnalysisRun() {
     FillNameTables(Names);
-    Result.RTB.reserve(kReportReserve);
+    Result.report.reserve(kReportReserve);
 }
 
 ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNames& months) {
@@ -153,7 +153,7 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames&
 
     // Details, and an empty chart.
     for (std::string& box : Result.signBoxes) box.clear();
-    Result.lblName = Birth.BirthName;
+    Result.name = Birth.BirthName;
     const int month = Birth.BirthMonth;
     char date[32];  // "/day/year" after the month's name
     char* dateEnd = date;
@@ -161,18 +161,18 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames&
     dateEnd = WriteNumber(dateEnd, Birth.BirthDay);
     *dateEnd++ = '/';
     dateEnd = WriteNumber(dateEnd, Birth.BirthYear);
-    SetText(Result.lblDOB, month >= 1 && month <= 12 ? std::string_view(months[month - 1]) : std::string_view());
-    Result.lblDOB.append(date, static_cast<std::size_t>(dateEnd - date));
+    SetText(Result.dateOfBirth, month >= 1 && month <= 12 ? std::string_view(months[month - 1]) : std::string_view());
+    Result.dateOfBirth.append(date, static_cast<std::size_t>(dateEnd - date));
     char time[32];
     char* timeEnd = WriteNumber(time, Birth.BirthClockHour);
     *timeEnd++ = ':';
     timeEnd = WriteNumber(timeEnd, Birth.BirthClockMinute);
-    SetText(Result.lblTOB, std::string_view(time, static_cast<std::size_t>(timeEnd - time)));
-    SetAngleText(Result.lblLatitude, Birth.LatitudeDegrees, Birth.LatitudeMinutes);
-    SetAngleText(Result.lblLongitude, Birth.LongitudeDegrees, Birth.LongitudeMinutes);
-    Result.lblCity = form.city;
-    Result.lblState = form.state;
-    Result.lblCountry = form.country;
+    SetText(Result.timeOfBirth, std::string_view(time, static_cast<std::size_t>(timeEnd - time)));
+    SetAngleText(Result.latitude, Birth.LatitudeDegrees, Birth.LatitudeMinutes);
+    SetAngleText(Result.longitude, Birth.LongitudeDegrees, Birth.LongitudeMinutes);
+    Result.city = form.city;
+    Result.state = form.state;
+    Result.country = form.country;
     Result.place = form.place;
     Result.timeZone = form.timeZoneId;
     if (zoned) {
@@ -194,7 +194,7 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames&
         Result.zoneUsed += Result.utcOffset;
         if (form.daylightSaving) Result.zoneUsed += ", daylight saving";
     }
-    for (std::string& label : Result.lblArudha) label.clear();
+    for (std::string& label : Result.arudhaBoxes) label.clear();
 
     // The bodies into their sign boxes, and the arudhas, from the longitudes'
     // signs (the rule the position texts are written by).
@@ -211,17 +211,17 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames&
     }
 
     // The arudhas, house by house from the ascendant's sign.
-    ComputeArudhas(Arudha, signs, Names.SignLords, Chart, Result.lblArudha);
+    ComputeArudhas(Arudha, signs, Names.SignLords, Chart, Result.arudhaBoxes);
     for (int a = 0; a < kArudhaCount; ++a) Result.arudhaSigns[a] = Chart.ArudhaSigns[a];
 
     ComputeBeyondArudhas();
 
     // The report.
-    Result.RTB.clear();
+    Result.report.clear();
     if (WithReport) {
         FillReportTables(Tables);
         FillArudhaReportRows(Tables, Chart);
-        WriteReport(Chart, Tables, Result.RTB);
+        WriteReport(Chart, Tables, Result.report);
     }
     return {};  // passed
 }
@@ -240,7 +240,7 @@ void AnalysisRun::ComputeClassic() {
                planets[P::Saturn],  PlanetPosition.RahuLongitude,     PlanetPosition.KetuLongitude,
                std::fabs(PlanetPosition.Ascendant)};
     Ayanamsa = -PlanetPosition.SiderealOffset;
-    Result.lblMode.clear();
+    Result.modeText.clear();
 }
 
 void AnalysisRun::ComputeBeyondArudhas() {
@@ -286,7 +286,7 @@ bool AnalysisRun::ComputePrecise(const velmora::Birth& form, const ZoneMoment* m
     Mode = ComputationMode::Precise;
     Degrees = Precise.Longitudes;
     Ayanamsa = Precise.Ayanamsa;
-    Result.lblMode = Precise.Description();
+    Result.modeText = Precise.Description();
     return true;
 }
 
@@ -303,7 +303,7 @@ std::array<std::string, kBodyCount> AnalysisRun::LongTexts() const {
 velmora::Chart AnalysisRun::MakeChart() const {
     velmora::Chart chart;
     chart.mode = Mode;
-    chart.modeText = Result.lblMode;
+    chart.modeText = Result.modeText;
     ChartBirth& birth = chart.birth;
     birth.name = Birth.BirthName;
     birth.clock = {Birth.BirthYear, Birth.BirthMonth, Birth.BirthDay, Birth.BirthClockHour, Birth.BirthClockMinute};
@@ -314,9 +314,9 @@ velmora::Chart AnalysisRun::MakeChart() const {
     birth.longitudeMinutes = Birth.LongitudeMinutes;
     birth.south = Birth.SouthLatitude;
     birth.east = Birth.EastLongitude;
-    birth.city = Result.lblCity;
-    birth.state = Result.lblState;
-    birth.country = Result.lblCountry;
+    birth.city = Result.city;
+    birth.state = Result.state;
+    birth.country = Result.country;
     birth.place = Result.place;
     birth.timeZone = Result.timeZone;
     birth.utcOffset = Result.utcOffset;
@@ -338,7 +338,7 @@ velmora::Chart AnalysisRun::MakeChart() const {
     chart.nakshatras = Result.nakshatras;
     chart.navamsaSigns = Result.navamsaSigns;
     if (WithDasha) chart.dasha = Result.dasha;
-    if (WithReport) chart.report = Result.RTB;
+    if (WithReport) chart.report = Result.report;
     return chart;
 }
 

@@ -35,15 +35,16 @@ MonthNames EnglishMonthNames();
 struct ResultFormTexts {
     std::array<std::string, kBodyCount> planet;     // position texts by body number
     std::array<std::string, kSignCount> signBoxes;  // lblAries … lblPisces by sign index: "\r\nSun\r\nMercury (R) "
-    ArudhaCaptions lblArudha;                       // by sign index: "\r\nA2\r\nA4"
+    ArudhaCaptions arudhaBoxes;                     // by sign index: "\r\nA2\r\nA4"
     // The same chart as numbers, which every drawing of it is made from: each
     // body's sign index (−1 where its text named none), its retrograde flag,
     // and each arudha's sign index by arudha number.
     std::array<int, kBodyCount> bodySigns{};
     std::array<bool, kBodyCount> retrograde{};
     std::array<int, kArudhaCount> arudhaSigns{};
-    std::string lblName, lblDOB, lblTOB, lblLatitude, lblLongitude, lblCity, lblState, lblCountry;
-    std::string lblMode;  // how a precise chart was computed; empty for a classic one
+    // The details: "ASHA RAO", "March/5/1980", "9:5", "12° 58'", "77° 35'", and the place's names.
+    std::string name, dateOfBirth, timeOfBirth, latitude, longitude, city, state, country;
+    std::string modeText;  // how a precise chart was computed; empty for a classic one
     // The clock the chart takes: the place chosen (empty when typed), its
     // time zone (empty for a list entry), the offset east of Greenwich with
     // daylight saving ("+06:30"), whether daylight saving was in force, and
@@ -54,7 +55,7 @@ struct ResultFormTexts {
     // above, or the list entry with its offset ("Indian Time, IST, +5.3:
     // UTC+05:30"). A local time shown twice names the reading taken.
     std::string zoneUsed;
-    Report RTB;
+    Report report;
     // Beyond the arudhas, from the ten sidereal longitudes: each point's
     // nakshatra and pada, its Navamsa sign, the Navamsa chart's boxes (bodies
     // only, as signBoxes) and the Vimshottari dasha from the Moon.
@@ -93,7 +94,7 @@ public:
     // from its clock. No date: nothing is marked.
     CalendarDate Today;
 
-    // Whether a run writes the report pieces (Result.RTB). A batch of
+    // Whether a run writes the report pieces (Result.report). A batch of
     // positions that nobody reads the report of leaves them out; the run then
     // ends with an empty report and everything else as always.
     bool WithReport = true;
@@ -102,7 +103,7 @@ public:
     bool WithDasha = true;
 
     // Validates the form and, when it passes, computes everything above in
-    // the form's mode. `months` gives the full month names for lblDOB (the
+    // the form's mode. `months` gives the full month names for the date of birth (the
     // window passes the system language's, the command line English). On a
     // failed check nothing changes and the failure is returned. When the
     // precise positions cannot be computed the result is check

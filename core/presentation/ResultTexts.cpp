@@ -32,25 +32,25 @@ ResultFormTexts ResultTextsOf(const Chart& chart, const MonthNames& months) {
     for (int a = 0; a < kArudhaCount; ++a) {
         const int sign = chart.arudhaSigns[static_cast<std::size_t>(a)];
         texts.arudhaSigns[static_cast<std::size_t>(a)] = sign;
-        AddEntry(texts.lblArudha[static_cast<std::size_t>(sign)], ArudhaLabel(a));
+        AddEntry(texts.arudhaBoxes[static_cast<std::size_t>(sign)], ArudhaLabel(a));
     }
     const ChartBirth& birth = chart.birth;
-    texts.lblName = birth.name;
-    texts.lblDOB = BirthDateLabel(birth.clock, months);
-    texts.lblTOB = BirthTimeLabel(birth.clock);
-    texts.lblLatitude = AngleLabel(birth.latitudeDegrees, birth.latitudeMinutes);
-    texts.lblLongitude = AngleLabel(birth.longitudeDegrees, birth.longitudeMinutes);
-    texts.lblCity = birth.city;
-    texts.lblState = birth.state;
-    texts.lblCountry = birth.country;
-    texts.lblMode = chart.modeText;
+    texts.name = birth.name;
+    texts.dateOfBirth = BirthDateLabel(birth.clock, months);
+    texts.timeOfBirth = BirthTimeLabel(birth.clock);
+    texts.latitude = AngleLabel(birth.latitudeDegrees, birth.latitudeMinutes);
+    texts.longitude = AngleLabel(birth.longitudeDegrees, birth.longitudeMinutes);
+    texts.city = birth.city;
+    texts.state = birth.state;
+    texts.country = birth.country;
+    texts.modeText = chart.modeText;
     texts.place = birth.place;
     texts.timeZone = birth.timeZone;
     texts.utcOffset = birth.utcOffset;
     texts.zoneText = birth.zoneText;
     texts.dst = birth.dst;
     texts.zoneUsed = birth.zoneUsed;
-    texts.RTB = chart.report;
+    texts.report = chart.report;
     texts.nakshatras = chart.nakshatras;
     texts.navamsaSigns = chart.navamsaSigns;
     texts.dasha = chart.dasha;

@@ -41,7 +41,7 @@ QString WriteChartSvg(const QString& path, const ResultFormTexts& result, ChartS
     svg.setOutputDevice(&buffer);
     svg.setSize(kChartImageSize);
     svg.setViewBox(QRect(QPoint(0, 0), kChartImageSize));
-    svg.setTitle(QStringLiteral("Velmora chart of ") + ShownText(result.lblName));
+    svg.setTitle(QStringLiteral("Velmora chart of ") + ShownText(result.name));
     svg.setDescription(style == ChartStyle::North ? QStringLiteral("North-Indian chart")
                                                   : QStringLiteral("South-Indian chart"));
     QPainter painter;

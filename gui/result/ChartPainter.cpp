@@ -277,8 +277,8 @@ void PaintResultChart(QPainter& painter, const QRectF& area, const ResultFormTex
     ChartPaint how;
     how.style = style;
     how.shortLabels = style == ChartStyle::North;
-    how.centre = {ShownText(result.lblName), FromUtf8(result.lblDOB) + QStringLiteral("  ") + FromUtf8(result.lblTOB),
-                  result.lblMode.empty() ? FromUtf8(kClassicPositionsNote) : QStringLiteral("Precise positions")};
+    how.centre = {ShownText(result.name), FromUtf8(result.dateOfBirth) + QStringLiteral("  ") + FromUtf8(result.timeOfBirth),
+                  result.modeText.empty() ? FromUtf8(kClassicPositionsNote) : QStringLiteral("Precise positions")};
     PaintChart(painter, area, MakeChartDiagram(BirthChartPoints(result)), how);
 }
 

@@ -115,14 +115,14 @@ void ChartSection(QTextCursor& cursor, const ResultFormTexts&) {
 
 // The details and the positions side by side, each a table under its heading.
 void DetailsSection(QTextCursor& cursor, const ResultFormTexts& r) {
-    const std::array<const std::string*, 7> values = {&r.lblDOB,  &r.lblTOB,   &r.lblLongitude, &r.lblLatitude,
-                                                      &r.lblCity, &r.lblState, &r.lblCountry};
-    std::vector<std::pair<QString, QString>> rows = {{QStringLiteral("Name :"), ShownText(r.lblName)}};
+    const std::array<const std::string*, 7> values = {&r.dateOfBirth,  &r.timeOfBirth,   &r.longitude, &r.latitude,
+                                                      &r.city, &r.state, &r.country};
+    std::vector<std::pair<QString, QString>> rows = {{QStringLiteral("Name :"), ShownText(r.name)}};
     for (std::size_t i = 0; i < values.size(); ++i) rows.emplace_back(FromUtf8(kDetailCaptions[i]), ShownText(*values[i]));
     if (!r.place.empty()) rows.emplace_back(QStringLiteral("Place :"), ShownText(r.place));
     if (!r.zoneText.empty()) rows.emplace_back(QStringLiteral("Time zone :"), ShownText(r.zoneText));
     rows.emplace_back(QStringLiteral("Positions :"),
-                      r.lblMode.empty() ? FromUtf8(kClassicPositionsNote) : FromUtf8(r.lblMode));
+                      r.modeText.empty() ? FromUtf8(kClassicPositionsNote) : FromUtf8(r.modeText));
 
     cursor.insertBlock();
     QTextTableFormat side;
@@ -220,7 +220,7 @@ void DashaSection(QTextCursor& cursor, const ResultFormTexts& r) {
 void ReportSection(QTextCursor& cursor, const ResultFormTexts& r) {
     Heading(cursor, QStringLiteral("Report"));
     cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    InsertReport(cursor, r.RTB);
+    InsertReport(cursor, r.report);
 }
 
 using Section = void (*)(QTextCursor&, const ResultFormTexts&);
@@ -252,12 +252,12 @@ QString PaddedTime(const QString& detail) {
 }  // namespace
 
 QString PrintDocument::HeaderText() const {
-    return ShownText(result_.lblName) + QStringLiteral(", born ") + FullDate(FromUtf8(result_.lblDOB)) +
-           QStringLiteral(" at ") + PaddedTime(FromUtf8(result_.lblTOB));
+    return ShownText(result_.name) + QStringLiteral(", born ") + FullDate(FromUtf8(result_.dateOfBirth)) +
+           QStringLiteral(" at ") + PaddedTime(FromUtf8(result_.timeOfBirth));
 }
 
 QString PrintDocument::ModeText() const {
-    return result_.lblMode.empty() ? FromUtf8(kClassicPositionsNote) : FromUtf8(result_.lblMode);
+    return result_.modeText.empty() ? FromUtf8(kClassicPositionsNote) : FromUtf8(result_.modeText);
 }
 
 int PrintDocument::Paint(QPagedPaintDevice& device) {
@@ -334,7 +334,7 @@ QString WriteChartPdf(const QString& path, const ResultFormTexts& result, QPageS
         writer.setPageSize(QPageSize(paper));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setResolution(300);
-        writer.setTitle(QStringLiteral("Velmora chart of ") + ShownText(result.lblName));
+        writer.setTitle(QStringLiteral("Velmora chart of ") + ShownText(result.name));
         writer.setCreator(QStringLiteral("Velmora"));
         PrintDocument document(result, style);
         if (document.Paint(writer) == 0) {

@@ -241,7 +241,7 @@ frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget
     BuildChart(result, services);
     BuildDetails(result);
     BuildPositions(result);
-    BuildReport(result.RTB, services);
+    BuildReport(result.report, services);
 
     // Tab walks the chart sign by sign, then the details, the positions and
     // the report, so a screen reader reads them in that order.
@@ -403,7 +403,7 @@ void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
                                    TwipsRect(cell.arudhaLeft, cell.arudhaTop, kArudhaWidth, kArudhaHeight), arudhaFont);
         arudha->setProperty("index", k);
         SetTextColor(arudha, blue);
-        SetCaption(arudha, result.lblArudha[k]);
+        SetCaption(arudha, result.arudhaBoxes[k]);
         // Several arudhas in one sign stand one under the other.
         const int lines = arudha->text().isEmpty() ? 1 : static_cast<int>(arudha->text().count(QLatin1Char('\n'))) + 1;
         const int needed = lines * QFontMetrics(arudhaFont).lineSpacing();
@@ -421,7 +421,7 @@ void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
     // The chart's centre says what it was computed with; nothing designed moves for it.
     QStringList used;
     if (!result.zoneUsed.empty()) used << QString::fromStdString(result.zoneUsed);
-    if (result.lblMode.empty())
+    if (result.modeText.empty())
         used << QString::fromUtf8(kClassicPositionsNote.data(), static_cast<qsizetype>(kClassicPositionsNote.size()));
     lblUsed = MakeLabel(fraBirthchart, "lblUsed", used.join(QLatin1Char('\n')), TwipsRect(2235, 1935, 3630, 1215),
                         Verdana(8.25, false));
@@ -444,16 +444,16 @@ void frmDisplay::BuildDetails(const ResultFormTexts& result) {
     const QFont valueFont = Verdana(8.25, false);
 
     lblName = MakeLabel(fraDetails, "lblName", QString(), TwipsRect(120, 240, 3285, 240), Verdana(8.25, true));
-    SetCaption(lblName, result.lblName);
+    SetCaption(lblName, result.name);
     MakeReachable(lblName, QStringLiteral("Name"));
     NameValue(lblName, QStringLiteral("Name"), QStringLiteral("not given"));
 
-    const std::array<const std::string*, 7> values = {&result.lblDOB, &result.lblTOB, &result.lblLongitude,
-                                                      &result.lblLatitude, &result.lblCity, &result.lblState,
-                                                      &result.lblCountry};
+    const std::array<const std::string*, 7> values = {&result.dateOfBirth, &result.timeOfBirth, &result.longitude,
+                                                      &result.latitude, &result.city, &result.state,
+                                                      &result.country};
     // A precise chart adds a line saying how it was computed; the rows close
     // up to make room for it inside the frame.
-    const bool precise = !result.lblMode.empty();
+    const bool precise = !result.modeText.empty();
     const int firstTop = precise ? 560 : 600;
     const int rowStep = precise ? 255 : 300;
     for (std::size_t r = 0; r < kDetailRows.size(); ++r) {
@@ -473,7 +473,7 @@ void frmDisplay::BuildDetails(const ResultFormTexts& result) {
         const int top = firstTop + rowStep * static_cast<int>(kDetailRows.size());
         lblMode = MakeLabel(fraDetails, "lblMode", QString(), TwipsRect(120, top, 3285, 2775 - top - 30), valueFont);
         lblMode->setWordWrap(true);
-        SetCaption(lblMode, result.lblMode);
+        SetCaption(lblMode, result.modeText);
         MakeReachable(lblMode, QStringLiteral("Positions"));
         NameValue(lblMode, QStringLiteral("Positions"), QStringLiteral("not given"));
     }

@@ -64,7 +64,7 @@ QString frmVargas::Summary(const ResultFormTexts& r) {
 frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget* parent)
     : QWidget(parent, Qt::Window), style_(style) {
     setObjectName(QStringLiteral("frmVargas"));
-    setWindowTitle(QStringLiteral("Nakshatras, dasha and Navamsa - %1").arg(QString::fromStdString(r.lblName)));
+    setWindowTitle(QStringLiteral("Nakshatras, dasha and Navamsa - %1").arg(QString::fromStdString(r.name)));
     // The page scrolls where the screen is smaller than the page.
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("scrollPage"));

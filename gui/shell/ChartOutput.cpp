@@ -40,7 +40,7 @@ QString ExportChart(const QString& path, const ResultFormTexts& result, int pngS
 ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shared_ptr<const ResultFormTexts> result,
                                          Services services) {
     ChartOutputActions actions;
-    const QString person = QString::fromStdString(result->lblName);
+    const QString person = QString::fromStdString(result->name);
 
     actions.print = menu->addAction(QStringLiteral("&Print…"));
     actions.print->setObjectName(QStringLiteral("mnuPrint"));

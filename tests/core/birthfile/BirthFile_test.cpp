@@ -118,10 +118,10 @@ TEST(BirthFile, SavedAndOpenedGivesTheSameChart) {
         ASSERT_TRUE(opened.RunAnalysis(read.fields, EnglishMonthNames()).Passed());
         EXPECT_EQ(opened.Result.planet, direct.Result.planet);
         EXPECT_EQ(opened.Result.signBoxes, direct.Result.signBoxes);
-        EXPECT_EQ(opened.Result.lblArudha, direct.Result.lblArudha);
-        EXPECT_EQ(opened.Result.lblName, direct.Result.lblName);
-        EXPECT_EQ(opened.Result.lblMode, direct.Result.lblMode);
-        EXPECT_EQ(opened.Result.RTB, direct.Result.RTB);
+        EXPECT_EQ(opened.Result.arudhaBoxes, direct.Result.arudhaBoxes);
+        EXPECT_EQ(opened.Result.name, direct.Result.name);
+        EXPECT_EQ(opened.Result.modeText, direct.Result.modeText);
+        EXPECT_EQ(opened.Result.report, direct.Result.report);
     }
 }
 

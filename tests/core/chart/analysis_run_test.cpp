@@ -46,11 +46,11 @@ std::unique_ptr<AnalysisRun> RunForm(const FormFields& form, const MonthNames& m
 TEST(AnalysisRun, NoonOfJanuaryFirst2000AtGreenwich) {
     const auto run = RunForm(Form(2000, 1, 1, 12, 0));
     const ResultFormTexts& r = run->Result;
-    EXPECT_EQ(r.lblName, "ANNA");
-    EXPECT_EQ(r.lblDOB, "January/1/2000");
-    EXPECT_EQ(r.lblTOB, "12:0");
-    EXPECT_EQ(r.lblLatitude, "0\u00B0 0'");
-    EXPECT_EQ(r.lblLongitude, "0\u00B0 0'");
+    EXPECT_EQ(r.name, "ANNA");
+    EXPECT_EQ(r.dateOfBirth, "January/1/2000");
+    EXPECT_EQ(r.timeOfBirth, "12:0");
+    EXPECT_EQ(r.latitude, "0\u00B0 0'");
+    EXPECT_EQ(r.longitude, "0\u00B0 0'");
     EXPECT_EQ(run->Birth.BirthYear, 2000);
     EXPECT_EQ(run->Birth.BirthMonth, 1);
     EXPECT_EQ(run->Birth.BirthDay, 1);
@@ -85,8 +85,8 @@ TEST(AnalysisRun, NoonOfJanuaryFirst2000AtGreenwich) {
     for (int i = 0; i < kBodyCount; ++i) signs[i] = run->Chart.BodySigns[i];
     const Computed expected = ComputeChart(signs);
     EXPECT_EQ(run->Chart.ArudhaSigns, expected.chart.ArudhaSigns);
-    EXPECT_EQ(r.lblArudha, expected.captions);
-    EXPECT_EQ(r.RTB, ExpectedReport(expected));
+    EXPECT_EQ(r.arudhaBoxes, expected.captions);
+    EXPECT_EQ(r.report, ExpectedReport(expected));
 
     // The long texts in body order shorten to the position texts.
     const auto longTexts = run->LongTexts();
@@ -116,13 +116,13 @@ TEST(AnalysisRun, DetailTextsCarryNoLeadingZerosAndNoHemisphere) {
         form.City = "Pune";
         form.Country = "India";
         const auto run = RunForm(form);
-        EXPECT_EQ(run->Result.lblDOB, c.dob);
-        EXPECT_EQ(run->Result.lblTOB, c.tob);
-        EXPECT_EQ(run->Result.lblLongitude, c.lon);
-        EXPECT_EQ(run->Result.lblLatitude, c.lat);
-        EXPECT_EQ(run->Result.lblCity, "Pune");
-        EXPECT_EQ(run->Result.lblState, "");
-        EXPECT_EQ(run->Result.lblCountry, "India");
+        EXPECT_EQ(run->Result.dateOfBirth, c.dob);
+        EXPECT_EQ(run->Result.timeOfBirth, c.tob);
+        EXPECT_EQ(run->Result.longitude, c.lon);
+        EXPECT_EQ(run->Result.latitude, c.lat);
+        EXPECT_EQ(run->Result.city, "Pune");
+        EXPECT_EQ(run->Result.state, "");
+        EXPECT_EQ(run->Result.country, "India");
         EXPECT_EQ(run->Birth.EastLongitude, c.east);
         EXPECT_EQ(run->Birth.SouthLatitude, c.south);
     }
@@ -132,7 +132,7 @@ TEST(AnalysisRun, MonthNameComesFromTheCaller) {
     MonthNames french = {"janvier", "février", "mars",      "avril",   "mai",      "juin",
                          "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
     const auto run = RunForm(Form(1980, 8, 15, 6, 30), french);
-    EXPECT_EQ(run->Result.lblDOB, "août/15/1980");
+    EXPECT_EQ(run->Result.dateOfBirth, "août/15/1980");
 }
 
 TEST(AnalysisRun, ZoneMagnitudesComeFromTheChosenEntry) {
@@ -151,16 +151,16 @@ TEST(AnalysisRun, ZoneMagnitudesComeFromTheChosenEntry) {
 void ExpectSameResult(const AnalysisRun& a, const AnalysisRun& b) {
     EXPECT_EQ(a.Result.planet, b.Result.planet);
     EXPECT_EQ(a.Result.signBoxes, b.Result.signBoxes);
-    EXPECT_EQ(a.Result.lblArudha, b.Result.lblArudha);
-    EXPECT_EQ(a.Result.lblName, b.Result.lblName);
-    EXPECT_EQ(a.Result.lblDOB, b.Result.lblDOB);
-    EXPECT_EQ(a.Result.lblTOB, b.Result.lblTOB);
-    EXPECT_EQ(a.Result.lblLatitude, b.Result.lblLatitude);
-    EXPECT_EQ(a.Result.lblLongitude, b.Result.lblLongitude);
-    EXPECT_EQ(a.Result.lblCity, b.Result.lblCity);
-    EXPECT_EQ(a.Result.lblState, b.Result.lblState);
-    EXPECT_EQ(a.Result.lblCountry, b.Result.lblCountry);
-    EXPECT_EQ(a.Result.RTB, b.Result.RTB);
+    EXPECT_EQ(a.Result.arudhaBoxes, b.Result.arudhaBoxes);
+    EXPECT_EQ(a.Result.name, b.Result.name);
+    EXPECT_EQ(a.Result.dateOfBirth, b.Result.dateOfBirth);
+    EXPECT_EQ(a.Result.timeOfBirth, b.Result.timeOfBirth);
+    EXPECT_EQ(a.Result.latitude, b.Result.latitude);
+    EXPECT_EQ(a.Result.longitude, b.Result.longitude);
+    EXPECT_EQ(a.Result.city, b.Result.city);
+    EXPECT_EQ(a.Result.state, b.Result.state);
+    EXPECT_EQ(a.Result.country, b.Result.country);
+    EXPECT_EQ(a.Result.report, b.Result.report);
     EXPECT_EQ(a.Chart.BodySigns, b.Chart.BodySigns);
     EXPECT_EQ(a.Chart.ArudhaSigns, b.Chart.ArudhaSigns);
     EXPECT_EQ(a.Names.BodyNames, b.Names.BodyNames);
@@ -218,7 +218,7 @@ TEST(AnalysisRun, SecondRunLeavesNothingOfTheFirst) {
     ASSERT_TRUE(reused.RunAnalysis(second, EnglishMonthNames()).Passed());
     const auto fresh = RunForm(second);
     ExpectSameResult(reused, *fresh);
-    EXPECT_EQ(reused.Result.lblCity, "");
+    EXPECT_EQ(reused.Result.city, "");
 
     // And back again: the first chart comes out as it did on a fresh run.
     ASSERT_TRUE(reused.RunAnalysis(first, EnglishMonthNames()).Passed());

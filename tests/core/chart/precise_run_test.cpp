@@ -84,7 +84,7 @@ TEST(PreciseRun, OneInstantHoweverTheClockStatesIt) {
 TEST(PreciseRun, TextsAndEverythingAfterThemAsInClassicMode) {
     const auto run = RunChart(Form({6, 45, "IST", false}, "77", true, "28", false, ComputationMode::Precise));
     const ResultFormTexts& r = run->Result;
-    EXPECT_EQ(r.lblMode.rfind("Precise: Swiss Ephemeris, Lahiri 23\u00B0 51\u2032 ", 0), 0u) << r.lblMode;
+    EXPECT_EQ(r.modeText.rfind("Precise: Swiss Ephemeris, Lahiri 23\u00B0 51\u2032 ", 0), 0u) << r.modeText;
     EXPECT_NEAR(run->Ayanamsa, 23.85, 0.01);
 
     const auto longTexts = run->LongTexts();
@@ -103,8 +103,8 @@ TEST(PreciseRun, TextsAndEverythingAfterThemAsInClassicMode) {
     // Arudhas and report from the placement, as for any chart.
     const Computed expected = ComputeChart(signs);
     EXPECT_EQ(run->Chart.ArudhaSigns, expected.chart.ArudhaSigns);
-    EXPECT_EQ(r.lblArudha, expected.captions);
-    EXPECT_EQ(r.RTB, ExpectedReport(expected));
+    EXPECT_EQ(r.arudhaBoxes, expected.captions);
+    EXPECT_EQ(r.report, ExpectedReport(expected));
 }
 
 TEST(PreciseRun, SecondsCountInPreciseModeOnly) {
@@ -129,10 +129,10 @@ TEST(PreciseRun, ClassicAfterPreciseIsTheClassicChart) {
     ASSERT_TRUE(run.RunAnalysis(precise, EnglishMonthNames()).Passed());
     ASSERT_TRUE(run.RunAnalysis(classic, EnglishMonthNames()).Passed());
     EXPECT_EQ(run.Mode, ComputationMode::Classic);
-    EXPECT_TRUE(run.Result.lblMode.empty());
+    EXPECT_TRUE(run.Result.modeText.empty());
     EXPECT_EQ(run.Result.planet, fresh->Result.planet);
     EXPECT_EQ(run.Result.signBoxes, fresh->Result.signBoxes);
-    EXPECT_EQ(run.Result.RTB, fresh->Result.RTB);
+    EXPECT_EQ(run.Result.report, fresh->Result.report);
     EXPECT_EQ(run.LongTexts(), fresh->LongTexts());
     EXPECT_EQ(run.Degrees, fresh->Degrees);
     EXPECT_DOUBLE_EQ(run.Ayanamsa, -fresh->PlanetPosition.SiderealOffset);
@@ -159,8 +159,8 @@ TEST(PreciseRun, EphemerisFailureIsAMessageAndTheResultStays) {
     EXPECT_NE(result.message.find("Swiss Ephemeris could not compute"), std::string_view::npos) << result.message;
     EXPECT_EQ(run.Mode, ComputationMode::Classic);
     EXPECT_EQ(run.Result.planet, before.planet);
-    EXPECT_EQ(run.Result.RTB, before.RTB);
-    EXPECT_EQ(run.Result.lblMode, before.lblMode);
+    EXPECT_EQ(run.Result.report, before.report);
+    EXPECT_EQ(run.Result.modeText, before.modeText);
 }
 
 }  // namespace

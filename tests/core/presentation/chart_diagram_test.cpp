@@ -163,7 +163,7 @@ TEST(ChartDiagram, BirthChartAndNavamsaMatchTheRunsCaptions) {
         const ChartDiagram navamsa = MakeChartDiagram(NavamsaPoints(chart));
         for (int sign = 0; sign < kSignCount; ++sign) {
             EXPECT_EQ(caption(birth.OfSign(sign), false), run.Result.signBoxes[sign]) << b.year << " " << sign;
-            EXPECT_EQ(caption(birth.OfSign(sign), true), run.Result.lblArudha[sign]) << b.year << " " << sign;
+            EXPECT_EQ(caption(birth.OfSign(sign), true), run.Result.arudhaBoxes[sign]) << b.year << " " << sign;
             EXPECT_EQ(caption(navamsa.OfSign(sign), false), run.Result.navamsaBoxes[sign]) << b.year << " " << sign;
             EXPECT_EQ(caption(navamsa.OfSign(sign), true), "") << "no arudhas in the Navamsa";
         }

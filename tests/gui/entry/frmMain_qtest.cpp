@@ -557,7 +557,7 @@ private slots:
         QVERIFY(SameFields(w.form.Fields(), before));
         QCOMPARE(w.run.Birth.BirthName, birth.BirthName);
         QCOMPARE(w.run.Birth.BirthYear, birth.BirthYear);
-        QVERIFY(w.run.Result.lblName.empty());
+        QVERIFY(w.run.Result.name.empty());
         QVERIFY(w.captured.web.opened.empty());
     }
 
@@ -602,7 +602,7 @@ private slots:
         QCOMPARE(b.SouthLatitude, entry.south);
         // The date label uses the system language's month name.
         const QString month = QLocale::system().monthName(entry.month + 1, QLocale::LongFormat);
-        QVERIFY(QString::fromStdString(w.run.Result.lblDOB).startsWith(month + QLatin1Char('/')));
+        QVERIFY(QString::fromStdString(w.run.Result.dateOfBirth).startsWith(month + QLatin1Char('/')));
     }
 
     void preciseRun() {
@@ -644,8 +644,8 @@ private slots:
         QCOMPARE(done.count(), 1);
         QVERIFY(w.captured.messenger.shown.empty());
         QCOMPARE(w.run.Mode, ComputationMode::Precise);
-        QVERIFY(QString::fromStdString(w.run.Result.lblMode).startsWith(QStringLiteral("Precise: Swiss Ephemeris")));
-        QVERIFY(QString::fromStdString(w.run.Result.lblMode).endsWith(QStringLiteral("true node")));
+        QVERIFY(QString::fromStdString(w.run.Result.modeText).startsWith(QStringLiteral("Precise: Swiss Ephemeris")));
+        QVERIFY(QString::fromStdString(w.run.Result.modeText).endsWith(QStringLiteral("true node")));
 
         // An ephemeris that cannot compute: a message box, no chart.
         const QString dir = QDir::temp().filePath(QStringLiteral("velmora-form-damaged-ephemeris"));
@@ -828,10 +828,10 @@ private slots:
         }
         const ResultFormTexts& r = w.run.Result;
         QTEST(QString::fromStdString(r.place), "place");
-        QTEST(QString::fromStdString(r.lblCity), "city");
-        QTEST(QString::fromStdString(r.lblState), "state");
-        QTEST(QString::fromStdString(r.lblLongitude), "longitude");
-        QTEST(QString::fromStdString(r.lblLatitude), "latitude");
+        QTEST(QString::fromStdString(r.city), "city");
+        QTEST(QString::fromStdString(r.state), "state");
+        QTEST(QString::fromStdString(r.longitude), "longitude");
+        QTEST(QString::fromStdString(r.latitude), "latitude");
         QTEST(QString::fromStdString(r.timeZone), "zone");
         QTEST(QString::fromStdString(r.utcOffset), "offset");
     }
@@ -867,7 +867,7 @@ private slots:
         w.Find<QPushButton>("cmdRashi")->click();
         QCOMPARE(int(w.captured.messenger.asked.size()), asked ? 1 : 0);
         QCOMPARE(done.count(), 1);
-        QCOMPARE(QString::fromStdString(w.run.Result.lblCity), city);
+        QCOMPARE(QString::fromStdString(w.run.Result.city), city);
     }
 
     void repeatedHourIsAsked() {

@@ -69,16 +69,16 @@ inline QString DisplayMismatch(const frmDisplay& form, const ResultFormTexts& te
     }
     for (int k = 0; k < kSignCount; ++k) {
         if (differs(form.signLabels[k], texts.signBoxes[k])) return form.signLabels[k]->objectName();
-        if (differs(form.lblArudha[k], texts.lblArudha[k])) return QStringLiteral("lblArudha(%1)").arg(k);
+        if (differs(form.lblArudha[k], texts.arudhaBoxes[k])) return QStringLiteral("lblArudha(%1)").arg(k);
     }
     const std::vector<std::pair<const QLabel*, const std::string*>> details = {
-        {form.lblName, &texts.lblName},   {form.lblDOB, &texts.lblDOB},     {form.lblTOB, &texts.lblTOB},
-        {form.lblLongitude, &texts.lblLongitude}, {form.lblLatitude, &texts.lblLatitude},
-        {form.lblCity, &texts.lblCity},   {form.lblState, &texts.lblState}, {form.lblCountry, &texts.lblCountry}};
+        {form.lblName, &texts.name},   {form.lblDOB, &texts.dateOfBirth},     {form.lblTOB, &texts.timeOfBirth},
+        {form.lblLongitude, &texts.longitude}, {form.lblLatitude, &texts.latitude},
+        {form.lblCity, &texts.city},   {form.lblState, &texts.state}, {form.lblCountry, &texts.country}};
     for (const auto& [label, caption] : details) {
         if (differs(label, *caption)) return label->objectName();
     }
-    const std::vector<Run> expected = RunsOf(texts.RTB);
+    const std::vector<Run> expected = RunsOf(texts.report);
     const std::vector<Run> shown = RunsOf(form.RTB->document());
     if (shown.size() != expected.size()) {
         return QStringLiteral("RTB: %1 runs instead of %2").arg(shown.size()).arg(expected.size());

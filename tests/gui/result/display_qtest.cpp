@@ -42,20 +42,20 @@ ResultFormTexts WorkedChartTexts() {
         texts.signBoxes[kWorkedChart[i]] += "\r\n" + std::string(kPlainBodyNames[i]);
     }
     texts.signBoxes[Vir] = "\r\nMercury (R) ";
-    texts.lblArudha = c.captions;
+    texts.arudhaBoxes = c.captions;
     // The same chart as numbers, as a run gives them beside the captions.
     for (int i = 0; i < kBodyCount; ++i) texts.bodySigns[i] = kWorkedChart[i];
     texts.retrograde[2] = true;  // Mercury
     for (int a = 0; a < kArudhaCount; ++a) texts.arudhaSigns[a] = c.chart.ArudhaSigns[a];
-    texts.lblName = "ASHA RAO";
-    texts.lblDOB = "March/5/1980";
-    texts.lblTOB = "9:5";
-    texts.lblLongitude = "77\xc2\xb0 35'";
-    texts.lblLatitude = "12\xc2\xb0 58'";
-    texts.lblCity = "Bangalore";
-    texts.lblState = "Karnataka";
-    texts.lblCountry = "India";
-    WriteReport(c.chart, c.tables, texts.RTB);
+    texts.name = "ASHA RAO";
+    texts.dateOfBirth = "March/5/1980";
+    texts.timeOfBirth = "9:5";
+    texts.longitude = "77\xc2\xb0 35'";
+    texts.latitude = "12\xc2\xb0 58'";
+    texts.city = "Bangalore";
+    texts.state = "Karnataka";
+    texts.country = "India";
+    WriteReport(c.chart, c.tables, texts.report);
     return texts;
 }
 
@@ -123,9 +123,9 @@ int FocusBluePixels(const QImage& image) {
 // A chart with empty and crowded cells and some details left blank.
 ResultFormTexts SparseChart() {
     ResultFormTexts texts = WorkedChartTexts();
-    texts.lblCity = "";
-    texts.lblState = "";
-    texts.lblCountry = "India";
+    texts.city = "";
+    texts.state = "";
+    texts.country = "India";
     return texts;
 }
 
@@ -424,23 +424,23 @@ void DisplayTest::captionsOfTheRunReachTheirLabels() {
     for (int i = 0; i < kBodyCount; ++i) texts.planet[i] = '0' + std::to_string(i) + " Ari 1" + std::to_string(i);
     for (int k = 0; k < kSignCount; ++k) {
         texts.signBoxes[k] = "\r\nbody" + std::to_string(k);
-        texts.lblArudha[k] = "\r\nA" + std::to_string(k + 1);
+        texts.arudhaBoxes[k] = "\r\nA" + std::to_string(k + 1);
     }
-    texts.lblName = "N";
-    texts.lblDOB = "D";
-    texts.lblTOB = "T";
-    texts.lblLongitude = "Lo";
-    texts.lblLatitude = "La";
-    texts.lblCity = "Ci";
-    texts.lblState = "St";
-    texts.lblCountry = "Co";
+    texts.name = "N";
+    texts.dateOfBirth = "D";
+    texts.timeOfBirth = "T";
+    texts.longitude = "Lo";
+    texts.latitude = "La";
+    texts.city = "Ci";
+    texts.state = "St";
+    texts.country = "Co";
     CapturedServices s;
     frmDisplay form(texts, s.services);
 
     for (int k = 0; k < kSignCount; ++k) {
         QCOMPARE(frmDisplay::Caption(form.signLabels[k]), QString::fromStdString(texts.signBoxes[k]));
         QCOMPARE(form.signLabels[k]->text(), QStringLiteral("body%1").arg(k));
-        QCOMPARE(frmDisplay::Caption(form.lblArudha[k]), QString::fromStdString(texts.lblArudha[k]));
+        QCOMPARE(frmDisplay::Caption(form.lblArudha[k]), QString::fromStdString(texts.arudhaBoxes[k]));
         QCOMPARE(form.lblArudha[k]->text(), QStringLiteral("A%1").arg(k + 1));
     }
     QCOMPARE(DisplayMismatch(form, texts), QString());
@@ -521,14 +521,14 @@ void DisplayTest::fontsAndColours() {
 void DisplayTest::reportKeepsTextBreaksAndFormats() {
     CapturedServices s;
     const ResultFormTexts texts = WorkedChartTexts();
-    QVERIFY(texts.RTB.size() > 20);
+    QVERIFY(texts.report.size() > 20);
     frmDisplay form(texts, s.services);
     QVERIFY(form.RTB->isReadOnly());
     QCOMPARE(DisplayMismatch(form, texts), QString());
     const std::vector<Run> shown = RunsOf(form.RTB->document());
     // A screen reader reads the same text, breaks as line ends.
     QString plain;
-    for (const Run& r : RunsOf(texts.RTB)) plain += r.text;
+    for (const Run& r : RunsOf(texts.report)) plain += r.text;
     QCOMPARE(form.RTB->toPlainText(), plain);
     // Both colours and both weights occur, so the comparison above means something.
     const auto has = [&shown](auto predicate) { return std::any_of(shown.begin(), shown.end(), predicate); };
@@ -588,10 +588,10 @@ void DisplayTest::textsFitTheirLabels() {
     // Long texts where the run can write them: a crowded sign, long places.
     ResultFormTexts texts = WorkedChartTexts();
     texts.signBoxes[4] = "\r\nSun\r\nMercury (R) \r\nVenus (R) \r\nMars (R) \r\nJupiter (R) \r\nSaturn (R) ";
-    texts.lblCity = "Thiruvananthapuram";
-    texts.lblDOB = "September/30/2050";
-    texts.lblLongitude = "179\xc2\xb0 59'";
-    texts.lblName = "ANANTHA SUBRAMANIAM";
+    texts.city = "Thiruvananthapuram";
+    texts.dateOfBirth = "September/30/2050";
+    texts.longitude = "179\xc2\xb0 59'";
+    texts.name = "ANANTHA SUBRAMANIAM";
     CapturedServices s;
     frmDisplay form(texts, s.services);
     form.show();
@@ -614,13 +614,13 @@ void DisplayTest::preciseChartSaysHowItWasComputed() {
         QVERIFY(classic.findChild<QLabel*>(QStringLiteral("lblMode")) == nullptr);
     }
     ResultFormTexts texts = WorkedChartTexts();
-    texts.lblCountry = "United States of America";
-    texts.lblMode = "Precise: Swiss Ephemeris (Moshier), Lahiri 23\u00B0 51\u2032 12\u2033, true node";
+    texts.country = "United States of America";
+    texts.modeText = "Precise: Swiss Ephemeris (Moshier), Lahiri 23\u00B0 51\u2032 12\u2033, true node";
     frmDisplay form(texts, s.services);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QVERIFY(form.lblMode != nullptr);
-    QCOMPARE(form.lblMode->text(), QString::fromStdString(texts.lblMode));
+    QCOMPARE(form.lblMode->text(), QString::fromStdString(texts.modeText));
     QCOMPARE(form.lblMode->accessibleDescription(), QStringLiteral("Positions"));
     // Inside its frame, under the country, with room for every wrapped line.
     QVERIFY(form.fraDetails->rect().contains(form.lblMode->geometry()));
@@ -658,7 +658,7 @@ void DisplayTest::centreSaysTheZoneAndTheEngine() {
     QFETCH(QString, shown);
     ResultFormTexts texts = WorkedChartTexts();
     texts.zoneUsed = zoneUsed.toStdString();
-    if (precise) texts.lblMode = "Precise: Swiss Ephemeris (Moshier), Lahiri 23\u00B0 51\u2032 12\u2033, true node";
+    if (precise) texts.modeText = "Precise: Swiss Ephemeris (Moshier), Lahiri 23\u00B0 51\u2032 12\u2033, true node";
     CapturedServices s;
     frmDisplay form(texts, s.services);
     form.show();

@@ -118,7 +118,7 @@ private slots:
         AnalysisRun run;
         QVERIFY(run.RunAnalysis(f, EnglishMonthNames()).Passed());
         QCOMPARE(PrintDocument(run.Result).HeaderText(), header);
-        QCOMPARE(QString::fromStdString(run.Result.lblDOB + " " + run.Result.lblTOB), details);
+        QCOMPARE(QString::fromStdString(run.Result.dateOfBirth + " " + run.Result.timeOfBirth), details);
     }
 
     void thePdfHoldsThePositionsAndTheReportInOrder_data() {
@@ -181,10 +181,10 @@ private slots:
             QVERIFY2(found > at, DateText(major.period.start).c_str());
             at = found;
         }
-        const QString report = ReportText(chart.RTB);
+        const QString report = ReportText(chart.report);
         QVERIFY(report.size() > 2000);
         QVERIFY2(body.indexOf(report, at) > at, "the whole report, in order, after the positions and the dasha");
-        QVERIFY(body.contains(QString::fromStdString(chart.lblDOB)));
+        QVERIFY(body.contains(QString::fromStdString(chart.dateOfBirth)));
     }
 
     // Names as people write them reach the page: Latin with accents, and
@@ -341,12 +341,12 @@ private slots:
         // falls outside that cell.
         ResultFormTexts crowded = SampleChart();
         for (std::string& box : crowded.signBoxes) box.clear();
-        for (std::string& box : crowded.lblArudha) box.clear();
+        for (std::string& box : crowded.arudhaBoxes) box.clear();
         for (const char* body : {"Sun", "Moon", "Mercury (R) ", "Venus", "Mars (R) ", "Jupiter (R) ", "Saturn (R) ",
                                  "Rahu", "Ketu", "Asc"})
             crowded.signBoxes[0] += std::string("\r\n") + body;
         for (const char* arudha : {"AL", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9", "A10", "A11", "A12"})
-            crowded.lblArudha[0] += std::string("\r\n") + arudha;
+            crowded.arudhaBoxes[0] += std::string("\r\n") + arudha;
         crowded.bodySigns.fill(0);
         crowded.retrograde = {false, false, true, false, true, true, true, false, false, false};
         crowded.arudhaSigns.fill(0);
@@ -389,7 +389,7 @@ private slots:
         QFETCH(QString, word);
         const ResultFormTexts usual = SampleChart();
         ResultFormTexts oversized = usual;
-        (city ? oversized.lblCity : oversized.lblName) = word.repeated(64 * 1024 / word.size()).toStdString();
+        (city ? oversized.city : oversized.name) = word.repeated(64 * 1024 / word.size()).toStdString();
         const auto pages = [this](const ResultFormTexts& result, const QString& name) {
             QPdfWriter writer(dir_.filePath(name));
             writer.setPageSize(QPageSize(QPageSize::A4));
@@ -400,7 +400,7 @@ private slots:
         QVERIFY(expected >= 2);
         const int got = pages(oversized, QStringLiteral("oversized.pdf"));
         QVERIFY2(got <= expected + 1, qPrintable(QStringLiteral("%1 pages, %2 usually").arg(got).arg(expected)));
-        const QString shown = ShownText(city ? oversized.lblCity : oversized.lblName);
+        const QString shown = ShownText(city ? oversized.city : oversized.name);
         QCOMPARE(shown.size(), kLongestShownText + 1);
         QVERIFY(shown.endsWith(QChar(0x2026)));
         QVERIFY(PrintDocument(oversized).HeaderText().size() < 300);
