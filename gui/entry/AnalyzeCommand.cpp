@@ -6,6 +6,7 @@
 #include "services/Clock.h"
 #include "services/Messenger.h"
 #include "services/SystemMonthNames.h"
+#include "widgets/Utf8Text.h"
 
 namespace velmora {
 
@@ -17,7 +18,7 @@ std::optional<ValidationResult> Analyze(AnalysisRun& run, FormFields fields, con
     if (result.check == AnalysisRun::kRepeatedHour) {
         // The clocks showed this time twice: ask which one was meant.
         const int choice = services.messenger.Choose(
-            over, QString::fromUtf8(result.message.data(), static_cast<qsizetype>(result.message.size())),
+            over, FromUtf8(result.message),
             {QStringLiteral("The &earlier one"), QStringLiteral("The &later one")});
         if (choice < 0) return std::nullopt;
         fields.Repeated = choice == 0 ? RepeatedHour::Earlier : RepeatedHour::Later;

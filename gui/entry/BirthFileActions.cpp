@@ -7,16 +7,13 @@
 #include "services/FileDialogs.h"
 #include "services/Messenger.h"
 #include "text/Quoted.h"
+#include "widgets/Utf8Text.h"
 
 namespace velmora {
 
 namespace {
 
 const QString kBirthFileFilter = QStringLiteral("Velmora birth files (*.velmora);;All files (*)");
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

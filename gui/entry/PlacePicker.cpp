@@ -11,16 +11,9 @@
 #include "atlas/PlaceLookup.h"
 #include "birth/ZonePreview.h"
 #include "services/Messenger.h"
+#include "widgets/Utf8Text.h"
 
 namespace velmora {
-
-namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 PlacePicker::PlacePicker(const PlaceBoxes& boxes, std::function<FormFields()> fields, Messenger& messenger,
                          QObject* parent)

@@ -42,14 +42,11 @@
 #include "services/Preferences.h"
 #include "services/WebLinks.h"
 #include "widgets/WrappedLabel.h"
+#include "widgets/Utf8Text.h"
 
 namespace velmora {
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string ToUtf8(const QString& text) { return text.toStdString(); }
 

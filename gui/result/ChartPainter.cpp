@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "presentation/ChartLabels.h"
+#include "widgets/Utf8Text.h"
 
 namespace velmora {
 
@@ -30,10 +31,6 @@ QFont SizedFont(double pixels, bool bold, bool fixed = false) {
     font.setBold(bold);
     font.setStyleStrategy(QFont::PreferNoShaping);  // no ligatures: the texts stay searchable
     return font;
-}
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QRectF Scaled(double left, double top, double width, double height, const QRectF& area) {

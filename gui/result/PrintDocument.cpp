@@ -19,6 +19,7 @@
 #include "engine/NameTables.h"
 #include "result/ReportDocument.h"
 #include "presentation/ResultCaptions.h"
+#include "widgets/Utf8Text.h"
 
 namespace velmora {
 
@@ -27,10 +28,6 @@ namespace {
 constexpr int kChartObject = QTextFormat::UserObject + 1;
 constexpr double kBodyPoints = 10;
 constexpr double kHeaderPoints = 8.5;
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFont PrintFont(double points, bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));

@@ -1,4 +1,5 @@
 #include "result/ReportDocument.h"
+#include "widgets/Utf8Text.h"
 
 #include <QColor>
 #include <QFont>
@@ -13,7 +14,7 @@ void InsertReport(QTextCursor& cursor, const Report& report) {
         format.setFontWeight(piece.bold ? QFont::Bold : QFont::Normal);
         format.setForeground(piece.color == ReportColor::DarkRed ? QColor(0x80, 0, 0) : QColor(0, 0, 0));
         format.setFontPointSize(piece.size);
-        QString text = QString::fromUtf8(piece.text.data(), static_cast<qsizetype>(piece.text.size()));
+        QString text = FromUtf8(piece.text);
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         cursor.insertText(text, format);
         for (int b = 0; b < piece.breaks; ++b) cursor.insertBlock(QTextBlockFormat(), format);

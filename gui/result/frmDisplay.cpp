@@ -23,6 +23,7 @@
 #include "widgets/LinkLabel.h"
 #include "widgets/Twips.h"
 #include "services/WebLinks.h"
+#include "widgets/Utf8Text.h"
 
 namespace velmora {
 
@@ -107,7 +108,6 @@ QString Spoken(const QString& shown) {
     return parts.join(QStringLiteral(", "));
 }
 
-QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // "City: Bangalore", or "City: not given" for an empty value.
 void NameSpoken(QLabel* label, const QString& what, const QString& whenEmpty, const QString& before, const QString& value) {
@@ -422,7 +422,7 @@ void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
     QStringList used;
     if (!result.zoneUsed.empty()) used << QString::fromStdString(result.zoneUsed);
     if (result.modeText.empty())
-        used << QString::fromUtf8(kClassicPositionsNote.data(), static_cast<qsizetype>(kClassicPositionsNote.size()));
+        used << FromUtf8(kClassicPositionsNote);
     lblUsed = MakeLabel(fraBirthchart, "lblUsed", used.join(QLatin1Char('\n')), TwipsRect(2235, 1935, 3630, 1215),
                         Verdana(8.25, false));
     lblUsed->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -485,13 +485,13 @@ void frmDisplay::BuildPositions(const ResultFormTexts& result) {
     const QFont nameFont = Verdana(8.25, true);
     const QFont valueFont = Verdana(9.75, false);
     for (int i = 0; i < kBodyCount; ++i) {
-        PlanetName[i] = MakeLabel(fraWestern, "PlanetName", FromView(PositionCaption(i)),
+        PlanetName[i] = MakeLabel(fraWestern, "PlanetName", FromUtf8(PositionCaption(i)),
                                   TwipsRect(120, 360 + 390 * i, 1785, 270), nameFont);
         PlanetName[i]->setProperty("index", i);
         planet[i] = MakeLabel(fraWestern, "planet", QString(), TwipsRect(1920, kPlanetTops[i], 1455, 270), valueFont);
         planet[i]->setProperty("index", i);
         SetCaption(planet[i], result.planet[i]);
-        const QString body = QString::fromUtf8(kPlainBodyNames[i].data(), static_cast<qsizetype>(kPlainBodyNames[i].size()));
+        const QString body = FromUtf8(kPlainBodyNames[i]);
         MakeReachable(planet[i], body);
         NameValue(planet[i], body, QStringLiteral("not given"));
     }

@@ -13,13 +13,13 @@
 
 #include "result/ChartView.h"
 #include "widgets/ScreenFit.h"
+#include "widgets/Utf8Text.h"
 
 namespace velmora {
 
 namespace {
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-QString Lord(int body) { return Text(kPlainBodyNames[static_cast<std::size_t>(body)]); }
+QString Lord(int body) { return FromUtf8(kPlainBodyNames[static_cast<std::size_t>(body)]); }
 QString Date(const CivilMoment& m) { return QString::fromStdString(DateText(m)); }
 
 QGroupBox* Framed(const QString& title, QWidget* inside, QWidget* parent) {
@@ -48,7 +48,7 @@ void AddPeriodItem(QTreeWidgetItem* item, const QString& name, const DashaPeriod
 
 QString frmVargas::Summary(const ResultFormTexts& r) {
     const NakshatraPlace& moon = r.nakshatras[1];
-    QString text = QStringLiteral("Moon in %1, pada %2 (lord %3).").arg(Text(moon.Name())).arg(moon.pada).arg(Lord(moon.lord));
+    QString text = QStringLiteral("Moon in %1, pada %2 (lord %3).").arg(FromUtf8(moon.Name())).arg(moon.pada).arg(Lord(moon.lord));
     const VimshottariDasha& d = r.dasha;
     if (d.runningMajor >= 0) {
         const MajorDasha& major = d.majors[static_cast<std::size_t>(d.runningMajor)];
@@ -119,9 +119,9 @@ frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget*
     tblNakshatras->setTabKeyNavigation(false);
     for (int i = 0; i < kBodyCount; ++i) {
         const NakshatraPlace& n = r.nakshatras[static_cast<std::size_t>(i)];
-        const QString cells[5] = {Text(kPointNames[static_cast<std::size_t>(i)]), Text(n.Name()),
+        const QString cells[5] = {FromUtf8(kPointNames[static_cast<std::size_t>(i)]), FromUtf8(n.Name()),
                                   QString::number(n.pada), Lord(n.lord),
-                                  Text(kSignEnglishNames[static_cast<std::size_t>(r.navamsaSigns[static_cast<std::size_t>(i)])])};
+                                  FromUtf8(kSignEnglishNames[static_cast<std::size_t>(r.navamsaSigns[static_cast<std::size_t>(i)])])};
         for (int c = 0; c < 5; ++c) tblNakshatras->setItem(i, c, new QTableWidgetItem(cells[c]));
     }
     tblNakshatras->resizeColumnsToContents();
