@@ -330,11 +330,11 @@ velmora::Chart AnalysisRun::MakeChart() const {
         point.longitude = Degrees[i];
         point.speedKnown = precise;
         point.speed = precise ? Precise.Speeds[i] : 0;
-        point.sign = Chart.BodySigns[i];
+        point.sign = Result.bodySigns[i];
+        point.retrograde = Result.retrograde[i];
     }
-    for (std::size_t k = 0; k < Retrograde.Flags.size(); ++k) chart.points[k + 2].retrograde = Retrograde.Flags[k];
     chart.ayanamsa = Ayanamsa;
-    for (int a = 0; a < kArudhaCount; ++a) chart.arudhaSigns[a] = Chart.ArudhaSigns[a];
+    chart.arudhaSigns = Result.arudhaSigns;
     chart.nakshatras = Result.nakshatras;
     chart.navamsaSigns = Result.navamsaSigns;
     if (WithDasha) chart.dasha = Result.dasha;
