@@ -91,6 +91,11 @@ std::string ParseBatchRequest(std::string_view line, ChartRequest& request) {
         } else if (key == "node") {
             refusal = ReadText(value, key, request.node);
             request.nodeGiven = true;
+        } else if (key == "ayanamsa" || key == "positions" || key == "houses") {
+            std::string text;
+            refusal = ReadText(value, key, text);
+            (key == "ayanamsa" ? request.ayanamsa : key == "positions" ? request.positions : request.houses) =
+                std::move(text);
         } else {
             return "unknown field " + Quoted(key);
         }
@@ -182,7 +187,13 @@ void BatchRunner::AppendChart(const ChartSource& chart) {
         AppendChartFields(chart, format_.fields, output_);
     } else {
         CsvRow row(output_);
-        for (const ChartField* field : format_.fields) field->csv(chart, row);
+        for (const ChartField* field : format_.fields) {
+            if (FieldApplies(*field, chart)) {
+                field->csv(chart, row);
+            } else {
+                for (std::size_t i = 0; i < std::max<std::size_t>(field->suffixes.size(), 1); ++i) row.Empty();
+            }
+        }
         row.Empty();  // no error
     }
 }

@@ -4,6 +4,7 @@
 
 #include "cli/Ansi.h"
 #include "cli/ChartText.h"
+#include "presentation/BhavaPoints.h"
 
 namespace velmora::cli {
 
@@ -83,12 +84,36 @@ void AppendDasha(std::string& out, const Chart& chart, bool ansi) {
     }
 }
 
+// The cusps, each point's bhava and the bhava chart, when houses other than
+// whole signs were asked for (or Placidus fell back).
+void AppendBhavas(std::string& out, const Chart& chart, bool ansi, ChartStyle style) {
+    if (chart.mode != ComputationMode::Precise ||
+        (chart.houses == HouseSystem::WholeSign && chart.housesNote.empty()))
+        return;
+    Heading(out, BhavaHeading(chart), ansi);
+    if (!chart.housesNote.empty()) out += "  " + chart.housesNote + "\n";
+    out += "  ";
+    Pad(out, "House", 7);
+    Pad(out, "Begins at", 19);
+    out += "Points\n";
+    for (const BhavaRow& row : BhavaRows(chart)) {
+        out += "  ";
+        Pad(out, std::to_string(row.house), 7);
+        Pad(out, row.cusp, 20);  // the degree sign is two bytes
+        out += row.points;
+        out += '\n';
+    }
+    Heading(out, "Bhava chart", ansi);
+    out += DrawChartText(MakeChartDiagram(BhavaPoints(chart)), style, ansi);
+}
+
 }  // namespace
 
 void AppendBeyondArudhas(std::string& out, const ChartSource& chart, bool ansi, ChartStyle style) {
     AppendNakshatras(out, chart.chart, ansi);
     AppendNavamsa(out, chart.chart, ansi, style);
     AppendDasha(out, chart.chart, ansi);
+    AppendBhavas(out, chart.chart, ansi, style);
 }
 
 }  // namespace velmora::cli

@@ -206,6 +206,36 @@ void WriteDashas(const ChartSource& s, W& w) {
     w.EndObject();
 }
 
+template <typename W>
+void WriteAyanamsaName(const ChartSource& s, W& w) {
+    w.String(s.chart.ayanamsaName);
+}
+template <typename W>
+void WritePositionKind(const ChartSource& s, W& w) {
+    w.String(PositionKindName(s.chart.positions));
+}
+template <typename W>
+void WriteHouses(const ChartSource& s, W& w) {
+    w.String(HouseSystemName(s.chart.houses));
+}
+template <typename W>
+void WriteCusps(const ChartSource& s, W& w) {
+    w.BeginArray();
+    for (double cusp : s.chart.cusps) w.Double(cusp);
+    w.EndArray();
+}
+template <typename W>
+void WriteBhavas(const ChartSource& s, W& w) {
+    w.IntArray(s.chart.bhavas, kBodyCount);
+}
+template <typename W>
+void WriteHousesNote(const ChartSource& s, W& w) {
+    w.String(s.chart.housesNote);
+}
+
+constexpr std::array<std::string_view, 12> kHouseColumns = {"1", "2", "3", "4",  "5",  "6",
+                                                            "7", "8", "9", "10", "11", "12"};
+
 #define VELMORA_FIELD_WRITERS(f) &f<JsonWriter>, &f<CsvRow>, &f<JsonDocument>
 
 constexpr std::span<const std::string_view> kOneColumn{};
@@ -229,6 +259,13 @@ const ChartField kFields[] = {
     {"navamsaSigns", "navamsaSign", kBodyColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteNavamsaSigns)},
     // The periods nest two deep: JSON only.
     {"dashas", "", kOneColumn, false, true, true, VELMORA_FIELD_WRITERS(WriteDashas)},
+    // The precise chart's choices and houses.
+    {"ayanamsaName", "ayanamsaName", kOneColumn, false, false, true, VELMORA_FIELD_WRITERS(WriteAyanamsaName), true},
+    {"positionKind", "positionKind", kOneColumn, false, false, true, VELMORA_FIELD_WRITERS(WritePositionKind), true},
+    {"houses", "houses", kOneColumn, false, false, true, VELMORA_FIELD_WRITERS(WriteHouses), true},
+    {"cusps", "cusp", kHouseColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteCusps), true},
+    {"bhavas", "bhava", kBodyColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteBhavas), true},
+    {"housesNote", "housesNote", kOneColumn, false, false, true, VELMORA_FIELD_WRITERS(WriteHousesNote), true},
 };
 
 #undef VELMORA_FIELD_WRITERS
@@ -236,6 +273,10 @@ const ChartField kFields[] = {
 }  // namespace
 
 std::span<const ChartField> AllChartFields() { return kFields; }
+
+bool FieldApplies(const ChartField& field, const ChartSource& source) {
+    return !field.preciseOnly || source.chart.mode == ComputationMode::Precise;
+}
 
 std::string FieldNames() {
     std::string names;

@@ -34,7 +34,13 @@ struct ChartField {
     void (*json)(const ChartSource&, JsonWriter&);
     void (*csv)(const ChartSource&, CsvRow&);
     void (*document)(const ChartSource&, JsonDocument&);
+    // Only a precise chart has it (the ayanamsa's name, the cusps): a classic
+    // chart's object leaves the key out and its CSV cells empty.
+    bool preciseOnly = false;
 };
+
+// Whether `field` has a value for the chart in `source`.
+bool FieldApplies(const ChartField& field, const ChartSource& source);
 
 // Every field, in the order of the chart object.
 std::span<const ChartField> AllChartFields();

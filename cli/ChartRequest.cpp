@@ -154,6 +154,24 @@ std::string WithPlace(const ChartRequest& typed, ChartRequest& request, std::str
     return {};
 }
 
+// The ayanamsa, positions and houses a request names, for precise charts only.
+std::string FillChoices(const ChartRequest& request, ChartOptions& options) {
+    const std::pair<const std::optional<std::string>&, std::string_view> given[] = {
+        {request.ayanamsa, "ayanamsa"}, {request.positions, "positions"}, {request.houses, "houses"}};
+    for (const auto& [value, key] : given)
+        if (value && !request.precise)
+            return std::string(key) +
+                   ": chosen for precise positions only (the classic engine has its own sidereal correction and "
+                   "no house cusps); leave out --classic (\"precise\": false)";
+    if (request.ayanamsa && !ParseAyanamsa(*request.ayanamsa, options))
+        return "ayanamsa: give " + AyanamsaChoices() + ", got " + Quoted(*request.ayanamsa);
+    if (request.positions && !ParsePositionKind(*request.positions, options.positions))
+        return "positions: give apparent or true, got " + Quoted(*request.positions);
+    if (request.houses && !ParseHouseSystem(*request.houses, options.houses))
+        return "houses: give whole, sripati, placidus or equal, got " + Quoted(*request.houses);
+    return {};
+}
+
 }  // namespace
 
 std::string FillForm(const ChartRequest& typed, FormFields& form) {
@@ -212,6 +230,8 @@ std::string FillForm(const ChartRequest& typed, FormFields& form) {
     }
     if (request.nodeGiven && !request.precise)
         return "node: the node is chosen for precise positions only; leave out --classic (\"precise\": false)";
+    refusal = FillChoices(request, form.Options);
+    if (!refusal.empty()) return refusal;
     form.Mode = request.precise ? ComputationMode::Precise : ComputationMode::Classic;
     return {};
 }

@@ -5,6 +5,7 @@
 // form's key filters and box limits; whatever the form could not hold is
 // refused with a message.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,10 @@ struct ChartRequest {
     std::string place;           // a place of the atlas ("Kolkata", "Springfield, Illinois")
     std::string tz;              // an IANA time zone, with its history ("Asia/Kolkata")
     std::string ambiguous;       // a repeated local time: "earlier" or "later"
+    // The precise chart's choices, when the request names them: an ayanamsa
+    // ("lahiri", "true-chitra", "custom:1900-01-01:22.46", …), "apparent" or
+    // "true" positions, and "whole", "sripati", "placidus" or "equal" houses.
+    std::optional<std::string> ayanamsa, positions, houses;
 };
 
 // Decimal degrees as the form's boxes take them, to the nearest minute:

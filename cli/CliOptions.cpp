@@ -62,6 +62,9 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
         app.add_option("--tz", o.request.tz),
         app.add_option("--ambiguous", o.request.ambiguous),
         app.add_flag("--json", o.json),
+        app.add_option("--ayanamsa", o.request.ayanamsa),
+        app.add_option("--positions", o.request.positions),
+        app.add_option("--houses", o.request.houses),
     };
     app.get_option("--classic")->excludes(app.get_option("--precise"));
     CLI::Option* open = app.add_option("--open", o.open);

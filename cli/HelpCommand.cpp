@@ -13,6 +13,8 @@ Usage:
               [--zone POS|ABBR] [--dst] [--city TEXT] [--state TEXT] [--country TEXT]
               [--place TEXT] [--tz AREA/CITY] [--ambiguous earlier|later]
               [--classic | --node mean|true] [--chart-style south|north]
+              [--ayanamsa NAME] [--positions apparent|true]
+              [--houses whole|sripati|placidus|equal]
               [--today YYYY-MM-DD] [--json] [--save BIRTHFILE [--force]]
   velmora-cli --open BIRTHFILE [--chart-style south|north] [--today YYYY-MM-DD] [--json]
               [--save BIRTHFILE [--force]]
@@ -48,12 +50,29 @@ Options:
                      "Classic positions (the program's own model)")
   --precise          the default, kept for old scripts: positions from the
                      Swiss Ephemeris at the true instant (Universal Time =
-                     clock - zone - 1 h with --dst), Lahiri ayanamsa, the
+                     clock - zone - 1 h with --dst), Lahiri ayanamsa (unless
+                     --ayanamsa chooses another), the
                      ascendant at any latitude, retrograde from the planets'
                      speeds; not with --classic
   --node mean|true   Rahu (and Ketu opposite) in precise mode: the mean node
                      (default, as the classic engine) or the true node; not
                      with --classic
+  --ayanamsa NAME    the precise chart's ayanamsa: lahiri (default),
+                     true-chitra, krishnamurti, raman, yukteshwar,
+                     fagan-bradley, true-pushya, lahiri-icrc, or
+                     custom:YYYY-MM-DD:DEGREES, a mean value (decimal degrees,
+                     -90 to 90) at 0 h UT of that date, carried on by the
+                     Swiss Ephemeris's precession (custom:1900-01-01:22.46);
+                     not with --classic
+  --positions apparent|true
+                     apparent positions (default: light time, aberration,
+                     nutation) or true geometric ones; not with --classic
+  --houses whole|sripati|placidus|equal
+                     the houses beside the signs: whole signs (default),
+                     Sripati, Placidus or equal houses from the ascendant; the
+                     text adds the cusps, each point's house and the bhava
+                     chart (Placidus beyond the polar circles: equal houses,
+                     and a note says so); not with --classic
   --chart-style south|north
                      the birth chart and the Navamsa drawn South-Indian (the
                      signs in fixed places, default) or North-Indian (the
@@ -68,7 +87,8 @@ Options:
                      a birth that would not open again is refused)
   --force            with --save: replace the birth file even when it is read-only
   --batch FILE|-     each line {"name","date","time","lon","lat","zone","dst","city",
-                     "state","country","precise","node","place","tz","ambiguous"} gives
+                     "state","country","precise","node","place","tz","ambiguous",
+                     "ayanamsa","positions","houses"} gives
                      one output line ("precise": false for the classic engine):
                      the --json object (compact) or {"error": message}; a line
                      longer than 1 MiB is refused as one error line
@@ -79,7 +99,10 @@ Options:
                      written at all, which is much faster); the keys: name,
                      positions, longitudes, bodyNames, bodySigns, arudhaSigns,
                      signBoxes, arudhaBoxes, details, report, reportText, mode,
-                     ayanamsa, degrees, nakshatras, navamsaSigns, dashas
+                     ayanamsa, degrees, nakshatras, navamsaSigns, dashas,
+                     ayanamsaName, positionKind, houses, cusps, bhavas, housesNote
+                     (the last six only for precise charts: a classic chart's
+                     object leaves them out, its CSV cells are empty)
   --format jsonl|csv with --batch: JSON lines (default) or comma-separated values
                      (RFC 4180: a header row, one row a birth, lists spread over
                      columns such as position_sun ... position_asc, a last column

@@ -9,6 +9,7 @@ void AppendChartJson(const ChartSource& chart, std::string& out) {
     JsonWriter json(out);
     json.BeginObject();
     for (const ChartField& field : AllChartFields()) {
+        if (!FieldApplies(field, chart)) continue;
         json.Key(field.name);
         field.json(chart, json);
     }
@@ -19,6 +20,7 @@ void AppendChartFields(const ChartSource& chart, const FieldList& fields, std::s
     JsonWriter json(out);
     json.BeginObject();
     for (const ChartField* field : fields) {
+        if (!FieldApplies(*field, chart)) continue;
         json.Key(field->name);
         field->json(chart, json);
     }
@@ -29,6 +31,7 @@ std::string ChartJsonIndented(const ChartSource& chart) {
     JsonDocument json;
     json.BeginObject();
     for (const ChartField& field : AllChartFields()) {
+        if (!FieldApplies(field, chart)) continue;
         json.Key(field.name);
         field.document(chart, json);
     }

@@ -1,6 +1,8 @@
 #include "cli/RequestScanner.h"
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 namespace velmora::cli {
 
@@ -63,17 +65,22 @@ private:
 
 enum Key : int {
     kName, kDate, kTime, kLon, kLat, kCity, kState, kCountry, kPlace, kTz, kAmbiguous,
-    kZone, kDst, kPrecise, kNode, kKeyCount
+    kZone, kDst, kPrecise, kNode, kAyanamsa, kPositions, kHouses, kKeyCount
 };
 
 constexpr std::string_view kKeyNames[kKeyCount] = {"name",  "date",    "time",  "lon",      "lat",
                                                    "city",  "state",   "country", "place",  "tz",
-                                                   "ambiguous", "zone", "dst",   "precise", "node"};
+                                                   "ambiguous", "zone", "dst",   "precise", "node",
+                                                   "ayanamsa", "positions", "houses"};
 
 std::string ChartRequest::*const kTextMembers[] = {
     &ChartRequest::name,  &ChartRequest::date,    &ChartRequest::time,  &ChartRequest::lon,
     &ChartRequest::lat,   &ChartRequest::city,    &ChartRequest::state, &ChartRequest::country,
     &ChartRequest::place, &ChartRequest::tz,      &ChartRequest::ambiguous};
+
+// The precise chart's choices, from kAyanamsa on.
+std::optional<std::string> ChartRequest::*const kChoiceMembers[] = {
+    &ChartRequest::ayanamsa, &ChartRequest::positions, &ChartRequest::houses};
 
 // The key's number, or -1. The first letter and the length narrow it to one
 // candidate, compared once: this runs for every key of every line.
@@ -87,8 +94,9 @@ int FindKey(std::string_view name) {
         case 'l': k = name.size() == 3 && name[1] == 'o' ? kLon : kLat; break;
         case 'c': k = name.size() == 4 ? kCity : kCountry; break;
         case 's': k = kState; break;
-        case 'p': k = name.size() == 5 ? kPlace : kPrecise; break;
-        case 'a': k = kAmbiguous; break;
+        case 'p': k = name.size() == 5 ? kPlace : name.size() == 7 ? kPrecise : kPositions; break;
+        case 'a': k = name.size() > 1 && name[1] == 'y' ? kAyanamsa : kAmbiguous; break;
+        case 'h': k = kHouses; break;
         case 'z': k = kZone; break;
         default: return -1;
     }
@@ -142,10 +150,13 @@ bool ScanRequest(std::string_view line, ChartRequest& request) {
                 if (!Truth(s, request.dst)) return false;
             } else if (key == kPrecise) {
                 if (!Truth(s, request.precise)) return false;
-            } else {
+            } else if (key == kNode) {
                 if (!s.PlainString(text)) return false;
                 request.node.assign(text);
                 request.nodeGiven = true;
+            } else {
+                if (!s.PlainString(text)) return false;
+                (request.*kChoiceMembers[key - kAyanamsa]).emplace(text);
             }
             s.SkipSpace();
             if (s.Take(',')) continue;

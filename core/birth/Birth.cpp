@@ -39,6 +39,7 @@ Birth BirthFromForm(const FormFields& form) {
     birth.place = form.Place;
     birth.mode = form.Mode;
     birth.node = form.Node;
+    birth.options = form.Options;
     return birth;
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "birth/ChartMode.h"
+#include "birth/ChartOptions.h"
 #include "birth/FormFields.h"
 #include "birth/ZoneHistory.h"
 
@@ -33,6 +34,8 @@ struct Birth {
     // How the chart is computed.
     ComputationMode mode = ComputationMode::Precise;
     NodeKind node = NodeKind::Mean;
+    // The ayanamsa, apparent or true positions and the houses (precise charts only).
+    ChartOptions options;
 };
 
 // A coordinate as the classic engine takes it: whole degrees and minutes of

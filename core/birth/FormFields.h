@@ -6,6 +6,7 @@
 #include <string>
 
 #include "birth/ChartMode.h"
+#include "birth/ChartOptions.h"
 #include "birth/ZoneHistory.h"
 
 namespace velmora {
@@ -50,6 +51,7 @@ struct FormFields {
     std::string TimeZoneId;
     RepeatedHour Repeated = RepeatedHour::Unresolved;  // for a local time shown twice
     std::string Place;  // the chosen place as the atlas names it; empty when typed
+    ChartOptions Options;  // the ayanamsa, positions and houses; read in precise mode only
 };
 
 // The local date and time of birth the form holds.

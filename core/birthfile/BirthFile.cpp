@@ -139,7 +139,8 @@ Angle ReadAngle(const Json& document, const char* key, std::size_t degreeDigits,
 FormFields ReadFields(const Json& document) {
     OnlyKeys(document, "",
              {"format", "version", "name", "date", "time", "city", "state", "country", "longitude", "latitude",
-              "zone", "daylightSaving", "mode", "node", "place", "timeZone", "repeatedHour"});
+              "zone", "daylightSaving", "mode", "node", "place", "timeZone", "repeatedHour", "ayanamsa",
+              "positions", "houses"});
     FormFields f;
     f.Name = Typed(Text(document, "", "name"), "name", FilterNameKey, kNoBoxLimit);
 
@@ -193,6 +194,18 @@ FormFields ReadFields(const Json& document) {
     case 2: f.Repeated = RepeatedHour::Later; break;
     default: f.Repeated = RepeatedHour::Unresolved; break;
     }
+    if (document.contains("ayanamsa")) {
+        const std::string ayanamsa = Text(document, "", "ayanamsa");
+        if (!ParseAyanamsa(ayanamsa, f.Options))
+            Damaged("ayanamsa", "is " + Quoted(ayanamsa) + ", not " + AyanamsaChoices());
+    }
+    f.Options.positions =
+        Choice(document, "positions", {"apparent", "true"}, false) ? PositionKind::True : PositionKind::Apparent;
+    f.Options.houses = static_cast<HouseSystem>(
+        Choice(document, "houses",
+               {HouseSystemName(HouseSystem::WholeSign), HouseSystemName(HouseSystem::Sripati),
+                HouseSystemName(HouseSystem::Placidus), HouseSystemName(HouseSystem::Equal)},
+               false));
     return f;
 }
 
@@ -278,6 +291,9 @@ OrderedJson Document(const FormFields& f) {
     d["place"] = f.Place;
     d["timeZone"] = f.TimeZoneId;
     d["repeatedHour"] = f.Repeated == RepeatedHour::Earlier ? "earlier" : f.Repeated == RepeatedHour::Later ? "later" : "ask";
+    d["ayanamsa"] = AyanamsaText(f.Options);
+    d["positions"] = PositionKindName(f.Options.positions);
+    d["houses"] = HouseSystemName(f.Options.houses);
     return d;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "analysis/Bhava.h"
 #include "analysis/Navamsa.h"
 #include "analysis/SignOf.h"
 #include "report/ReportWriter.h"
@@ -141,6 +142,8 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames&
     second_ = clock.Second;
 
     // The chart.
+    if (form.mode == ComputationMode::Classic && form.options != ChartOptions{})
+        return Failure(kEngineFailure, std::string(kClassicChoicesRefusal));
     if (form.mode == ComputationMode::Precise) {
         if (!ComputePrecise(form, zoned ? &moment : nullptr)) return Failure(kEngineFailure, Precise.Error);
     } else {
@@ -281,7 +284,7 @@ bool AnalysisRun::ComputePrecise(const velmora::Birth& form, const ZoneMoment* m
     if (Birth.SouthLatitude) latitude = -latitude;
     double longitude = Birth.LongitudeDegrees + Birth.LongitudeMinutes / 60.0;
     if (!Birth.EastLongitude) longitude = -longitude;
-    if (!Precise.CalculatePositions(instant, latitude, longitude, form.node)) return false;
+    if (!Precise.CalculatePositions(instant, latitude, longitude, form.node, form.options)) return false;
     Retrograde.MarkRetrogradeFromSpeeds(Precise.Speeds, Names);
     Mode = ComputationMode::Precise;
     Degrees = Precise.Longitudes;
@@ -339,6 +342,15 @@ velmora::Chart AnalysisRun::MakeChart() const {
     chart.navamsaSigns = Result.navamsaSigns;
     if (WithDasha) chart.dasha = Result.dasha;
     if (WithReport) chart.report = Result.report;
+    if (precise) {
+        chart.ayanamsaName = AyanamsaDisplayName(Precise.Options.ayanamsa);
+        chart.ayanamsaLabel = Precise.AyanamsaLabel();
+        chart.positions = Precise.Options.positions;
+        chart.houses = Precise.Houses;
+        chart.cusps = Precise.Cusps;
+        for (int i = 0; i < kBodyCount; ++i) chart.bhavas[i] = BhavaOf(Degrees[i], Precise.Cusps);
+        chart.housesNote = Precise.HousesNote;
+    }
     return chart;
 }
 

@@ -11,6 +11,7 @@
 #include "analysis/Nakshatra.h"
 #include "analysis/Vimshottari.h"
 #include "birth/ChartMode.h"
+#include "birth/ChartOptions.h"
 #include "engine/Calendar.h"
 #include "engine/NameTables.h"
 #include "report/ReportPiece.h"
@@ -58,6 +59,19 @@ struct Chart {
     std::array<int, kBodyCount> navamsaSigns{};
     VimshottariDasha dasha;  // empty when not asked for
     Report report;           // empty when not asked for
+    // The astrologer's choices and the houses beside the signs (precise
+    // charts; a classic chart leaves them empty): the ayanamsa's name
+    // ("True Chitra") and label with its true value ("True Chitra 23° 50′ 2″"),
+    // the kind of positions, the house system the cusps are of, the twelve
+    // cusps (sidereal degrees where each house begins), each point's house
+    // 1–12, and why the system chosen could not be drawn (empty when it was).
+    std::string ayanamsaName;
+    std::string ayanamsaLabel;
+    PositionKind positions = PositionKind::Apparent;
+    HouseSystem houses = HouseSystem::WholeSign;
+    std::array<double, 12> cusps{};
+    std::array<int, kBodyCount> bhavas{};
+    std::string housesNote;
 };
 
 }  // namespace velmora

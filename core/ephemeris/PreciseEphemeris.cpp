@@ -29,6 +29,43 @@ double ZeroTo360(double x) {
     return x;
 }
 
+// The library's sidereal mode of each ayanamsa, in AyanamsaKind's order.
+constexpr std::array<int, kAyanamsaKinds - 1> kSiderealModes = {
+    SE_SIDM_LAHIRI,     SE_SIDM_TRUE_CITRA,     SE_SIDM_KRISHNAMURTI, SE_SIDM_RAMAN,
+    SE_SIDM_YUKTESHWAR, SE_SIDM_FAGAN_BRADLEY, SE_SIDM_TRUE_PUSHYA,  SE_SIDM_LAHIRI_ICRC};
+
+void SetSiderealMode(const ChartOptions& options) {
+    if (options.ayanamsa == AyanamsaKind::Custom) {
+        // Its value at 0 h UT of the date, carried by the library's precession.
+        const CustomAyanamsa& c = options.custom;
+        swe_set_sid_mode(SE_SIDM_USER | SE_SIDBIT_USER_UT, swe_julday(c.year, c.month, c.day, 0, SE_GREG_CAL),
+                         c.degrees);
+        return;
+    }
+    swe_set_sid_mode(kSiderealModes[static_cast<std::size_t>(options.ayanamsa)], 0, 0);
+}
+
+// The library's letter of each house system, in HouseSystem's order.
+constexpr std::array<int, kHouseSystems> kHouseLetters = {'W', 'S', 'P', 'E'};
+
+bool FiniteCusps(const double (&cusps)[13]) {
+    for (int i = 1; i <= 12; ++i)
+        if (!std::isfinite(cusps[i])) return false;
+    return true;
+}
+
+// "69° 41′ N" of a latitude in degrees.
+std::string LatitudeText(double latitude) {
+    const double x = std::fabs(latitude);
+    int degrees = static_cast<int>(x);
+    int minutes = static_cast<int>(std::lround((x - degrees) * 60));
+    if (minutes == 60) {
+        ++degrees;
+        minutes = 0;
+    }
+    return std::to_string(degrees) + "\u00B0 " + std::to_string(minutes) + "\u2032 " + (latitude < 0 ? "S" : "N");
+}
+
 std::string LibraryMessage(const char* what, const char* serr) {
     std::string message = "The Swiss Ephemeris could not compute ";
     message += what;
@@ -64,14 +101,17 @@ bool PreciseEphemeris::DataFilesPresent() {
 }
 
 bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double latitude, double longitude,
-                                          NodeKind node) {
+                                          NodeKind node, const ChartOptions& options) {
     const bool files = DataFilesPresent();
     if (files && !pathSet_) {
         swe_set_ephe_path(dataDirectory_.c_str());
         pathSet_ = true;
     }
     const std::int32_t source = files ? SEFLG_SWIEPH : SEFLG_MOSEPH;
-    swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
+    // True positions: no light time, aberration or deflection; nutation stays
+    // in both kinds, as it stays in the ayanamsa.
+    const std::int32_t kind = options.positions == PositionKind::True ? SEFLG_TRUEPOS : 0;
+    SetSiderealMode(options);
 
     const double jd = instant.UniversalJulianDate();
     char serr[AS_MAXCH] = "";
@@ -82,7 +122,7 @@ bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double la
     auto compute = [&](int code, int body, const char* what) {
         double x[6] = {};
         serr[0] = '\0';
-        const std::int32_t flags = swe_calc_ut(jd, code, source | SEFLG_SPEED | SEFLG_SIDEREAL, x, serr);
+        const std::int32_t flags = swe_calc_ut(jd, code, source | kind | SEFLG_SPEED | SEFLG_SIDEREAL, x, serr);
         if (flags < 0 || !std::isfinite(x[0]) || !std::isfinite(x[3])) {
             Error = LibraryMessage(what, serr);
             return false;
@@ -105,15 +145,37 @@ bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double la
     double cusps[13] = {};
     double ascmc[10] = {};
     serr[0] = '\0';
-    if (swe_houses_ex(jd, SEFLG_SIDEREAL, latitude, longitude, 'W', cusps, ascmc) < 0 ||
-        !std::isfinite(ascmc[0])) {
+    HouseSystem houses = options.houses;
+    std::string housesNote;
+    bool drawn = swe_houses_ex(jd, SEFLG_SIDEREAL, latitude, longitude,
+                               kHouseLetters[static_cast<std::size_t>(houses)], cusps, ascmc) >= 0 &&
+                 FiniteCusps(cusps);
+    if (houses == HouseSystem::Placidus && !drawn && std::isfinite(ascmc[0])) {
+        // Beyond the polar circles some degrees of the ecliptic never rise or
+        // set, and their semi-arcs cannot be divided: equal houses from the
+        // ascendant stand in, and the chart says so.
+        housesNote = "Placidus houses cannot be drawn at " + LatitudeText(latitude) +
+                     ", where some degrees of the ecliptic never rise or set; the houses are equal houses from "
+                     "the ascendant";
+        houses = HouseSystem::Equal;
+        serr[0] = '\0';
+        drawn = swe_houses_ex(jd, SEFLG_SIDEREAL, latitude, longitude, 'E', cusps, ascmc) >= 0 && FiniteCusps(cusps);
+    }
+    if (!drawn || !std::isfinite(ascmc[0])) {
         Error = LibraryMessage("the ascendant", serr);
         return false;
     }
     longitudes[kAscendant] = ZeroTo360(ascmc[0]);
+    std::array<double, 12> houseCusps{};
+    for (int house = 0; house < 12; ++house) {
+        houseCusps[static_cast<std::size_t>(house)] =
+            houses == HouseSystem::WholeSign
+                ? 30.0 * ((static_cast<int>(longitudes[kAscendant] / 30) + house) % 12)
+                : ZeroTo360(cusps[house + 1]);
+    }
 
     double ayanamsa = 0;
-    if (swe_get_ayanamsa_ex_ut(jd, source, &ayanamsa, serr) < 0 || !std::isfinite(ayanamsa)) {
+    if (swe_get_ayanamsa_ex_ut(jd, source | kind, &ayanamsa, serr) < 0 || !std::isfinite(ayanamsa)) {
         Error = LibraryMessage("the ayanamsa", serr);
         return false;
     }
@@ -124,6 +186,10 @@ bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double la
     JulianDateUT = jd;
     Analytical = analytical;
     Node = node;
+    Options = options;
+    Cusps = houseCusps;
+    Houses = houses;
+    HousesNote = std::move(housesNote);
     Error.clear();
     for (int body = 0; body < kBodyCount; ++body) {
         double x = Longitudes[body];
@@ -137,10 +203,18 @@ void PreciseEphemeris::ReleaseThreadState() { swe_close(); }
 std::string PreciseEphemeris::Description() const {
     // Moshier's series stand in when the data files are missing.
     std::string text = Analytical ? "Precise: Swiss Ephemeris (Moshier)" : "Precise: Swiss Ephemeris";
-    text += ", Lahiri ";
-    text += DegreesMinutesSeconds(Ayanamsa);
+    text += ", ";
+    text += AyanamsaLabel();
+    if (Options.positions == PositionKind::True) text += ", true positions";
     text += Node == NodeKind::True ? ", true node" : ", mean node";
     return text;
+}
+
+std::string PreciseEphemeris::AyanamsaLabel() const {
+    std::string label(AyanamsaDisplayName(Options.ayanamsa));
+    label += ' ';
+    label += DegreesMinutesSeconds(Ayanamsa);
+    return label;
 }
 
 std::string DegreesMinutesSeconds(double degrees) {

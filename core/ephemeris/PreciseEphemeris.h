@@ -1,8 +1,10 @@
 #pragma once
-// The ten positions from the Swiss Ephemeris: apparent geocentric longitudes
-// of date, sidereal with the Lahiri ayanamsa, the ascendant as the rising
-// point of the ecliptic at the birth place, and each planet's speed in
-// longitude, all at one Universal Time.
+// The ten positions from the Swiss Ephemeris: apparent (or true) geocentric
+// longitudes of date, sidereal with the chosen ayanamsa (Lahiri unless chosen
+// otherwise) through the library's sidereal mode, the ascendant as the rising
+// point of the ecliptic at the birth place, each planet's speed in
+// longitude, and the twelve house cusps of the chosen system, all at one
+// Universal Time.
 //
 // The data files (Debian's swe-basic-data) are looked for in one directory.
 // Where they are missing, the library's built-in analytical ephemeris
@@ -16,6 +18,7 @@
 
 #include "birth/BirthInstant.h"
 #include "birth/ChartMode.h"
+#include "birth/ChartOptions.h"
 #include "engine/LongitudeText.h"
 #include "engine/NameTables.h"
 
@@ -35,20 +38,31 @@ public:
     std::array<double, kBodyCount> Speeds{};      // degrees a day; the ascendant's is 0
     std::array<std::string, kBodyCount> LongTexts;
     PositionList PositionLabels;
-    double Ayanamsa = 0;         // Lahiri, with nutation, degrees
+    double Ayanamsa = 0;         // the chosen ayanamsa's true value (with nutation), degrees
     double JulianDateUT = 0;     // the instant computed
     bool Analytical = false;     // computed without the data files
     NodeKind Node = NodeKind::Mean;
     std::string Error;           // why the last call failed
+    ChartOptions Options;        // the choices the positions were computed with
+    // The twelve cusps (where each house begins), sidereal degrees, of the
+    // system in Houses: the one chosen, or equal houses where Placidus
+    // cannot be drawn (beyond the polar circles), HousesNote then saying so.
+    std::array<double, 12> Cusps{};
+    HouseSystem Houses = HouseSystem::WholeSign;
+    std::string HousesNote;
 
     // Computes everything above for the instant and the place (latitude north
     // positive, longitude east positive, degrees). On failure returns false,
     // sets Error and leaves the results of the previous call as they were.
-    bool CalculatePositions(const BirthInstant& instant, double latitude, double longitude, NodeKind node);
+    bool CalculatePositions(const BirthInstant& instant, double latitude, double longitude, NodeKind node,
+                            const ChartOptions& options = {});
 
     // "Precise: Swiss Ephemeris, Lahiri 23° 51′ 12″, mean node" for the last
-    // positions.
+    // positions; true positions add ", true positions" before the node.
     std::string Description() const;
+
+    // The ayanamsa's name and true value: "True Chitra 23° 50′ 2″".
+    std::string AyanamsaLabel() const;
 
     const std::string& DataDirectory() const { return dataDirectory_; }
 

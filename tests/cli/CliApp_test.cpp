@@ -279,7 +279,8 @@ TEST(CliApp, JsonKeysInTheirOrder) {
     EXPECT_EQ(keys, (std::vector<std::string>{"name", "positions", "longitudes", "bodyNames", "bodySigns",
                                               "arudhaSigns", "signBoxes", "arudhaBoxes", "details", "report",
                                               "reportText", "mode", "ayanamsa", "degrees", "nakshatras",
-                                              "navamsaSigns", "dashas"}));
+                                              "navamsaSigns", "dashas", "ayanamsaName", "positionKind",
+                                              "houses", "cusps", "bhavas", "housesNote"}));
     std::vector<std::string> detailKeys;
     for (const auto& item : json["details"].items()) detailKeys.push_back(item.key());
     EXPECT_EQ(detailKeys, (std::vector<std::string>{"name", "dob", "tob", "latitude", "longitude", "city",

@@ -1,0 +1,163 @@
+#include "birth/ChartOptions.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace velmora {
+
+namespace {
+
+struct AyanamsaNames {
+    std::string_view display, option;
+};
+constexpr std::array<AyanamsaNames, kAyanamsaKinds> kAyanamsaNames = {{
+    {"Lahiri", "lahiri"},
+    {"True Chitra", "true-chitra"},
+    {"Krishnamurti", "krishnamurti"},
+    {"Raman", "raman"},
+    {"Sri Yukteshwar", "yukteshwar"},
+    {"Fagan-Bradley", "fagan-bradley"},
+    {"True Pushya", "true-pushya"},
+    {"Lahiri (ICRC)", "lahiri-icrc"},
+    {"Custom", "custom"},
+}};
+
+constexpr std::string_view kCustomPrefix = "custom:";
+constexpr double kCustomLimit = 90;  // degrees either way; today's ayanamsas are near 24°
+
+constexpr std::array<std::string_view, kHouseSystems> kHouseNames = {"whole", "sripati", "placidus", "equal"};
+constexpr std::array<std::string_view, kHouseSystems> kHouseDisplayNames = {"Whole sign", "Sripati", "Placidus",
+                                                                           "Equal"};
+
+bool Digits(std::string_view text, std::size_t count, int& value) {
+    if (text.size() != count) return false;
+    value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+    }
+    return true;
+}
+
+int DaysInMonth(int year, int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+// "custom:YYYY-MM-DD:DEGREES": a Gregorian date of years 1–9999 and decimal
+// degrees (a sign, digits, a point and digits; no exponent).
+bool ParseCustom(std::string_view text, CustomAyanamsa& custom) {
+    text.remove_prefix(kCustomPrefix.size());
+    const std::size_t colon = text.find(':');
+    if (colon != 10) return false;
+    const std::string_view date = text.substr(0, colon);
+    const std::string_view value = text.substr(colon + 1);
+    CustomAyanamsa read;
+    if (date[4] != '-' || date[7] != '-' || !Digits(date.substr(0, 4), 4, read.year) ||
+        !Digits(date.substr(5, 2), 2, read.month) || !Digits(date.substr(8, 2), 2, read.day))
+        return false;
+    if (read.year < 1 || read.month < 1 || read.month > 12 || read.day < 1 ||
+        read.day > DaysInMonth(read.year, read.month))
+        return false;
+    std::size_t at = value.starts_with('-') ? 1 : 0;
+    bool point = false, digit = false;
+    for (; at < value.size(); ++at) {
+        if (value[at] >= '0' && value[at] <= '9') {
+            digit = true;
+        } else if (value[at] == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    if (!digit) return false;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), read.degrees,
+                                              std::chars_format::fixed);
+    if (error != std::errc{} || end != value.data() + value.size() || !std::isfinite(read.degrees) ||
+        std::fabs(read.degrees) > kCustomLimit)
+        return false;
+    if (read.degrees == 0) read.degrees = 0;  // "-0" is 0
+    custom = read;
+    return true;
+}
+
+std::string Padded(int value, int width) {
+    std::string text = std::to_string(value);
+    return std::string(static_cast<std::size_t>(width) - std::min<std::size_t>(text.size(), width), '0') + text;
+}
+
+}  // namespace
+
+std::string_view AyanamsaDisplayName(AyanamsaKind kind) {
+    return kAyanamsaNames[static_cast<std::size_t>(kind)].display;
+}
+
+std::string_view AyanamsaOptionName(AyanamsaKind kind) {
+    return kAyanamsaNames[static_cast<std::size_t>(kind)].option;
+}
+
+std::string AyanamsaText(const ChartOptions& options) {
+    if (options.ayanamsa != AyanamsaKind::Custom) return std::string(AyanamsaOptionName(options.ayanamsa));
+    const CustomAyanamsa& c = options.custom;
+    char number[32];
+    const auto written = std::to_chars(number, number + sizeof number, c.degrees);  // shortest text that reads back
+    return std::string(kCustomPrefix) + Padded(c.year, 4) + "-" + Padded(c.month, 2) + "-" + Padded(c.day, 2) + ":" +
+           std::string(number, written.ptr);
+}
+
+bool ParseAyanamsa(std::string_view text, ChartOptions& options) {
+    if (text.starts_with(kCustomPrefix)) {
+        if (!ParseCustom(text, options.custom)) return false;
+        options.ayanamsa = AyanamsaKind::Custom;
+        return true;
+    }
+    for (int k = 0; k < kAyanamsaKinds; ++k) {
+        const auto kind = static_cast<AyanamsaKind>(k);
+        if (kind != AyanamsaKind::Custom && AyanamsaOptionName(kind) == text) {
+            options.ayanamsa = kind;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string AyanamsaChoices() {
+    std::string choices;
+    for (int k = 0; k + 1 < kAyanamsaKinds; ++k) {
+        choices += AyanamsaOptionName(static_cast<AyanamsaKind>(k));
+        choices += ", ";
+    }
+    return choices + "or custom:YYYY-MM-DD:DEGREES (the mean value at 0 h UT of that date, -90 to 90)";
+}
+
+std::string_view PositionKindName(PositionKind kind) { return kind == PositionKind::True ? "true" : "apparent"; }
+
+bool ParsePositionKind(std::string_view text, PositionKind& kind) {
+    if (text == "apparent") {
+        kind = PositionKind::Apparent;
+    } else if (text == "true") {
+        kind = PositionKind::True;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+std::string_view HouseSystemName(HouseSystem system) { return kHouseNames[static_cast<std::size_t>(system)]; }
+
+std::string_view HouseSystemDisplayName(HouseSystem system) {
+    return kHouseDisplayNames[static_cast<std::size_t>(system)];
+}
+
+bool ParseHouseSystem(std::string_view text, HouseSystem& system) {
+    for (int h = 0; h < kHouseSystems; ++h)
+        if (kHouseNames[static_cast<std::size_t>(h)] == text) {
+            system = static_cast<HouseSystem>(h);
+            return true;
+        }
+    return false;
+}
+
+}  // namespace velmora

@@ -1,0 +1,41 @@
+#include "presentation/BhavaPoints.h"
+
+#include "presentation/PositionLabels.h"
+
+namespace velmora {
+
+PlacedPoints BhavaPoints(const Chart& chart) {
+    PlacedPoints points = BirthChartPoints(chart);
+    const int ascendantSign = chart.points[kBodyCount - 1].sign;
+    for (int i = 0; i < kBodyCount; ++i)
+        points.signs[static_cast<std::size_t>(i)] =
+            SignOfHouse(ascendantSign, chart.bhavas[static_cast<std::size_t>(i)]);
+    points.arudhaSigns.clear();
+    return points;
+}
+
+std::vector<BhavaRow> BhavaRows(const Chart& chart) {
+    std::vector<BhavaRow> rows(chart.cusps.size());
+    for (std::size_t h = 0; h < rows.size(); ++h) {
+        BhavaRow& row = rows[h];
+        row.house = static_cast<int>(h) + 1;
+        ChartPoint cusp;
+        cusp.longitude = chart.cusps[h];
+        row.cusp = LongPositionText(cusp);
+        for (int i = 0; i < kBodyCount; ++i) {
+            if (chart.bhavas[static_cast<std::size_t>(i)] != row.house) continue;
+            if (!row.points.empty()) row.points += ", ";
+            row.points += kPointNames[static_cast<std::size_t>(i)];
+        }
+    }
+    return rows;
+}
+
+std::string BhavaHeading(const Chart& chart) {
+    std::string heading = "Bhavas: ";
+    heading += HouseSystemDisplayName(chart.houses);
+    heading += chart.houses == HouseSystem::WholeSign ? " houses" : " houses (each cusp where its house begins)";
+    return heading;
+}
+
+}  // namespace velmora
