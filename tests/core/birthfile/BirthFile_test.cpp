@@ -100,6 +100,50 @@ TEST(BirthFile, ModesPlacesAndTheFormsOddTextsComeBackAsSaved) {
     }
 }
 
+TEST(BirthFile, TheChartChoicesComeBackAsSavedAndDefaultWhenAbsent) {
+    using J = nlohmann::json;
+    const struct {
+        const char* ayanamsa;
+        PositionKind positions;
+        HouseSystem houses;
+    } choices[] = {
+        {"true-chitra", PositionKind::True, HouseSystem::Placidus},
+        {"krishnamurti", PositionKind::Apparent, HouseSystem::Sripati},
+        {"custom:1900-01-01:22.46", PositionKind::True, HouseSystem::Equal},
+        {"lahiri-icrc", PositionKind::Apparent, HouseSystem::WholeSign},
+    };
+    for (const auto& c : choices) {
+        FormFields f = Bangalore();
+        f.Mode = ComputationMode::Precise;
+        ASSERT_TRUE(ParseAyanamsa(c.ayanamsa, f.Options));
+        f.Options.positions = c.positions;
+        f.Options.houses = c.houses;
+        const std::string text = BirthFileText(f);
+        EXPECT_EQ(J::parse(text)["ayanamsa"], c.ayanamsa);
+        const BirthFileRead read = ParseBirthFile(text);
+        ASSERT_TRUE(read.Ok()) << read.error;
+        EXPECT_TRUE(SameFields(read.fields, f)) << text;
+    }
+    // A file written before the choices existed opens with the defaults.
+    J old = J::parse(BirthFileText(Bangalore()));
+    for (const char* key : {"ayanamsa", "positions", "houses"}) old.erase(key);
+    const BirthFileRead read = ParseBirthFile(old.dump(2));
+    ASSERT_TRUE(read.Ok()) << read.error;
+    EXPECT_EQ(read.fields.Options, ChartOptions{});
+    // Bad values are refused in the file's own words.
+    const std::pair<const char*, std::string> bad[] = {
+        {"ayanamsa", "\"ayanamsa\" is \"chitra\", not lahiri, true-chitra"},
+        {"positions", "\"positions\" is \"chitra\", not \"apparent\" or \"true\""},
+        {"houses", "\"houses\" is \"chitra\", not \"whole\" or \"sripati\" or \"placidus\" or \"equal\""},
+    };
+    for (const auto& [key, reason] : bad) {
+        J document = J::parse(BirthFileText(Bangalore()));
+        document[key] = "chitra";
+        const BirthFileRead refused = ParseBirthFile(document.dump(2));
+        EXPECT_NE(refused.error.find(reason), std::string::npos) << refused.error;
+    }
+}
+
 TEST(BirthFile, SavedAndOpenedGivesTheSameChart) {
     TempDir dir;
     for (const bool precise : {false, true}) {
