@@ -361,7 +361,12 @@ ChartOutcome ComputeChart(const Birth& birth, const ChartWants& wants) {
     run.Today = wants.today;
     ChartOutcome outcome;
     outcome.check = run.Run(birth, EnglishMonthNames());
-    if (outcome.check.Passed()) outcome.chart = run.MakeChart();
+    if (outcome.check.Passed()) {
+        outcome.chart = run.MakeChart();
+    } else {
+        outcome.message = outcome.check.message;
+        outcome.check.message = {};
+    }
     return outcome;
 }
 

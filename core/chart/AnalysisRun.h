@@ -149,6 +149,9 @@ struct ChartOutcome {
     ValidationResult check;
     Chart chart;  // meaningful only when check.Passed()
     bool Computed() const { return check.Passed(); }
+    // The failed check's message, kept here: check.message would point into
+    // the run that made the chart, which is gone (it is left empty).
+    std::string message;
 };
 
 // The one function that makes a chart: the positions computed in the birth's

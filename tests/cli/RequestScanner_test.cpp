@@ -11,7 +11,8 @@ std::string Fields(const ChartRequest& r) {
     return r.name + "|" + r.date + "|" + r.time + "|" + r.lon + "|" + r.lat + "|" + r.zone + "|" +
            (r.dst ? "dst" : "-") + "|" + r.city + "|" + r.state + "|" + r.country + "|" +
            (r.precise ? "precise" : "-") + "|" + r.node + "|" + (r.nodeGiven ? "node" : "-") + "|" +
-           (r.zoneGiven ? "zone" : "-") + "|" + r.place + "|" + r.tz + "|" + r.ambiguous;
+           (r.zoneGiven ? "zone" : "-") + "|" + r.place + "|" + r.tz + "|" + r.ambiguous + "|" +
+           r.ayanamsa.value_or("-") + "|" + r.positions.value_or("-") + "|" + r.houses.value_or("-");
 }
 
 // The scanner either reads a line exactly as the full JSON reader does, or
@@ -34,6 +35,9 @@ TEST(RequestScanner, ReadsPlainLinesAsTheJsonReaderAndLeavesTheRest) {
         {R"({"name":"rama",)" + base + R"(,"node":"true"})", true},
         {R"({"name":"rama","date":"d","time":"t","place":"Pune","tz":"Asia/Kolkata","ambiguous":"later"})", true},
         {R"({"name":"rama",)" + base + R"(,"zone":123456789012345678})", true},
+        {R"({"name":"rama",)" + base + R"(,"ayanamsa":"true-chitra","positions":"true","houses":"placidus"})", true},
+        {R"({"houses":"sripati","ayanamsa":"custom:1900-01-01:22.46","name":"rama",)" + base + "}", true},
+        {R"({"name":"rama",)" + base + R"(,"ayanamsa":"","positions":"apparent"})", true},
         // Left to the full reader: it accepts these ...
         {R"({"name":"r\u0061ma",)" + base + "}", false},
         {R"({"name":"r)" "\xC3\xA4" R"(ma",)" + base + "}", false},
@@ -59,6 +63,8 @@ TEST(RequestScanner, ReadsPlainLinesAsTheJsonReaderAndLeavesTheRest) {
         {"", false},
         {std::string(R"({"name":"a)") + '\x01' + "\"," + base + "}", false},
         {R"({"name":"rama",)" + base + R"(,"city":{"a":1}})", false},
+        {R"({"name":"rama",)" + base + R"(,"houses":1})", false},
+        {R"({"name":"rama",)" + base + R"(,"ayanamsa":"a","ayanamsa":"b"})", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
