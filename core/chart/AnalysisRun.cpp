@@ -8,6 +8,7 @@
 
 #include "analysis/Navamsa.h"
 #include "analysis/SignOf.h"
+#include "analysis/Varga.h"
 #include "report/ReportWriter.h"
 #include "engine/BirthTime.h"
 #include "engine/SetText.h"
@@ -339,6 +340,8 @@ velmora::Chart AnalysisRun::MakeChart() const {
     chart.navamsaSigns = Result.navamsaSigns;
     if (WithDasha) chart.dasha = Result.dasha;
     if (WithReport) chart.report = Result.report;
+    chart.vargas = VargaSignsOf(Degrees);
+    chart.vargottama = Vargottama(chart.vargas);
     return chart;
 }
 

@@ -9,6 +9,7 @@
 
 #include "analysis/ChartState.h"
 #include "analysis/Nakshatra.h"
+#include "analysis/Varga.h"
 #include "analysis/Vimshottari.h"
 #include "birth/ChartMode.h"
 #include "engine/Calendar.h"
@@ -58,6 +59,11 @@ struct Chart {
     std::array<int, kBodyCount> navamsaSigns{};
     VimshottariDasha dasha;  // empty when not asked for
     Report report;           // empty when not asked for
+    // The sixteen divisional charts: each point's sign in each varga, in the
+    // order of AllVargas() ([varga][body number]), and whether it stands in
+    // the same sign in D1 and D9 (vargottama).
+    VargaSigns vargas{};
+    std::array<bool, kBodyCount> vargottama{};
 };
 
 }  // namespace velmora
