@@ -253,6 +253,8 @@ void AnalysisRun::ComputeBeyondArudhas() {
         Result.navamsaBoxes[sign] += "\r\n";
         Result.navamsaBoxes[sign] += Names.BodyNames[i];
     }
+    Result.vargas = VargaSignsOf(Degrees);
+    Result.vargottama = Vargottama(Result.vargas);
     const CivilMoment birth{Birth.BirthYear, Birth.BirthMonth, Birth.BirthDay, Birth.BirthClockHour,
                             Birth.BirthClockMinute};
     if (!WithDasha) {
@@ -340,8 +342,8 @@ velmora::Chart AnalysisRun::MakeChart() const {
     chart.navamsaSigns = Result.navamsaSigns;
     if (WithDasha) chart.dasha = Result.dasha;
     if (WithReport) chart.report = Result.report;
-    chart.vargas = VargaSignsOf(Degrees);
-    chart.vargottama = Vargottama(chart.vargas);
+    chart.vargas = Result.vargas;
+    chart.vargottama = Result.vargottama;
     return chart;
 }
 

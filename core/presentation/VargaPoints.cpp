@@ -14,6 +14,14 @@ PlacedPoints VargaPoints(const Chart& chart, int varga) {
     return points;
 }
 
+PlacedPoints VargaPoints(const ResultFormTexts& result, int varga) {
+    PlacedPoints points = BirthChartPoints(result);
+    if (varga == 0) return points;
+    points.signs = result.vargas[static_cast<std::size_t>(varga)];
+    points.arudhaSigns.clear();
+    return points;
+}
+
 std::string VargaShortLabel(int varga) { return "D" + std::to_string(AllVargas()[static_cast<std::size_t>(varga)].factor); }
 
 std::string VargaLabel(int varga) {

@@ -8,6 +8,7 @@
 #include "chart/AnalysisRun.h"
 #include "cli/ChartText.h"
 #include "tests/cli/CliRunner.h"
+#include "tests/support/Chennai1996.h"
 
 namespace velmora::cli::test {
 namespace {
@@ -26,21 +27,13 @@ Args Chennai(Args extra) {
 const char* const kChennaiLine =
     R"({"name":"chennai","date":"1996-12-07","time":"10:34","lon":"80:17E","lat":"13:05N","tz":"Asia/Kolkata"})";
 
-enum Sign { Ari, Tau, Gem, Can, Leo, Vir, Lib, Sco, Sag, Cap, Aqu, Pis };
-
-// This chart's D10 and D60 as Jagannatha Hora shows them, published in
-// PyJHora's tests (github.com/naturalstupid/PyJHora; mean node), in body
-// order Sun … Ketu, ascendant.
-const std::vector<int> kPublishedD10 = {Aqu, Sag, Pis, Tau, Ari, Leo, Cap, Leo, Aqu, Ari};
-const std::vector<int> kPublishedD60 = {Gem, Sco, Can, Vir, Sco, Pis, Ari, Gem, Sag, Vir};
+// The published D10 and D60 (tests/support/Chennai1996.h).
+const std::vector<int> kPublishedD10(velmora::testing::kChennaiD10.begin(), velmora::testing::kChennaiD10.end());
+const std::vector<int> kPublishedD60(velmora::testing::kChennaiD60.begin(), velmora::testing::kChennaiD60.end());
 
 // The published signs drawn as a chart, with the chart's retrograde marks.
 std::string PublishedChart(const std::vector<int>& signs, ChartStyle style) {
-    Birth birth;
-    birth.clock = {1996, 12, 7, 10, 34, 0};
-    birth.latitude = 13 + 5.0 / 60;
-    birth.longitude = 80 + 17.0 / 60;
-    birth.timeZoneId = "Asia/Kolkata";
+    const Birth birth = velmora::testing::ChennaiBirth();
     const ChartOutcome outcome = ComputeChart(birth, {false, false, {}});
     EXPECT_TRUE(outcome.Computed());
     PlacedPoints points;
