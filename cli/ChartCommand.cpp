@@ -5,6 +5,9 @@
 #include "cli/Commands.h"
 #include "cli/JsonRenderer.h"
 #include "cli/TextRenderer.h"
+#include "cli/VargaText.h"
+#include "presentation/VargaPoints.h"
+#include "text/Quoted.h"
 
 namespace velmora::cli {
 
@@ -38,6 +41,10 @@ std::string RunRequest(const CliOptions& o, FormFields& form, AnalysisRun& run) 
 }  // namespace
 
 int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, const CliStreams& io) {
+    const int varga = o.varga ? VargaFromName(*o.varga) : -1;
+    if (o.varga && varga < 0)
+        return Refuse(io.err, "--varga: " + Quoted(*o.varga) + " is not one of the sixteen divisional charts; give one of " +
+                                  VargaNames());
     AnalysisRun run;
     run.Today = today;
     FormFields form;
@@ -54,7 +61,13 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     }
     const Chart chart = run.MakeChart();
     const ChartSource source{chart, run};
-    io.out << (o.json ? ChartJsonIndented(source) + "\n" : RenderText(source, io.stdoutIsTerminal, style));
+    if (o.json) {
+        io.out << ChartJsonIndented(source, o.varga.has_value()) + "\n";
+    } else if (o.varga) {
+        io.out << VargaChartText(chart, varga, style, io.stdoutIsTerminal);
+    } else {
+        io.out << RenderText(source, io.stdoutIsTerminal, style);
+    }
     // The text keeps the layout scripts and the reviewed charts compare with;
     // the note goes beside it, to the person at the terminal.
     if (!o.json && chart.mode == ComputationMode::Classic) io.err << kClassicPositionsNote << '\n';

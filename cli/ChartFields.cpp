@@ -2,12 +2,14 @@
 
 #include <array>
 
+#include "analysis/Varga.h"
 #include "analysis/Vimshottari.h"
 #include "cli/CsvRow.h"
 #include "cli/JsonDocument.h"
 #include "cli/JsonWriter.h"
 #include "engine/NameTables.h"
 #include "presentation/BirthLabels.h"
+#include "presentation/VargaPoints.h"
 #include "report/ReportText.h"
 #include "text/Quoted.h"
 
@@ -32,6 +34,22 @@ constexpr std::array<std::string_view, 3 * kBodyCount> kNakshatraColumns = {
     "mars_name",    "mars_lord",    "mars_pada",    "jupiter_name", "jupiter_lord", "jupiter_pada",
     "saturn_name",  "saturn_lord",  "saturn_pada",  "rahu_name",    "rahu_lord",    "rahu_pada",
     "ketu_name",    "ketu_lord",    "ketu_pada",    "asc_name",     "asc_lord",     "asc_pada"};
+
+// Each varga's ten cells in CSV: "d1_sun" … "d1_asc", "d2_sun" … "d60_asc".
+const std::array<std::string, kVargaCount * kBodyCount> kVargaColumnTexts = [] {
+    std::array<std::string, kVargaCount * kBodyCount> texts;
+    for (int v = 0; v < kVargaCount; ++v)
+        for (int i = 0; i < kBodyCount; ++i)
+            texts[static_cast<std::size_t>(v * kBodyCount + i)] =
+                "d" + std::to_string(AllVargas()[static_cast<std::size_t>(v)].factor) + "_" +
+                std::string(kBodyColumns[static_cast<std::size_t>(i)]);
+    return texts;
+}();
+const std::array<std::string_view, kVargaCount * kBodyCount> kVargaColumns = [] {
+    std::array<std::string_view, kVargaCount * kBodyCount> views;
+    for (std::size_t c = 0; c < views.size(); ++c) views[c] = kVargaColumnTexts[c];
+    return views;
+}();
 
 template <typename W>
 void WriteName(const ChartSource& s, W& w) {
@@ -236,6 +254,17 @@ void WriteHousesNote(const ChartSource& s, W& w) {
 constexpr std::array<std::string_view, 12> kHouseColumns = {"1", "2", "3", "4",  "5",  "6",
                                                             "7", "8", "9", "10", "11", "12"};
 
+// The sixteen vargas: {"D1": [ten sign indices in body order], … "D60": […]}.
+template <typename W>
+void WriteVargas(const ChartSource& s, W& w) {
+    w.BeginObject();
+    for (int v = 0; v < kVargaCount; ++v) {
+        w.Key(VargaShortLabel(v));
+        w.IntArray(s.chart.vargas[static_cast<std::size_t>(v)], kBodyCount);
+    }
+    w.EndObject();
+}
+
 #define VELMORA_FIELD_WRITERS(f) &f<JsonWriter>, &f<CsvRow>, &f<JsonDocument>
 
 constexpr std::span<const std::string_view> kOneColumn{};
@@ -268,6 +297,10 @@ const ChartField kFields[] = {
     {"housesNote", "housesNote", kOneColumn, false, false, true, VELMORA_FIELD_WRITERS(WriteHousesNote), true},
 };
 
+const ChartField kRequestedFields[] = {
+    {"vargas", "varga", kVargaColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteVargas)},
+};
+
 #undef VELMORA_FIELD_WRITERS
 
 }  // namespace
@@ -277,13 +310,15 @@ std::span<const ChartField> AllChartFields() { return kFields; }
 bool FieldApplies(const ChartField& field, const ChartSource& source) {
     return !field.preciseOnly || source.chart.mode == ComputationMode::Precise;
 }
+std::span<const ChartField> RequestedChartFields() { return kRequestedFields; }
 
 std::string FieldNames() {
     std::string names;
-    for (const ChartField& field : kFields) {
-        if (!names.empty()) names += ',';
-        names += field.name;
-    }
+    for (const auto fields : {AllChartFields(), RequestedChartFields()})
+        for (const ChartField& field : fields) {
+            if (!names.empty()) names += ',';
+            names += field.name;
+        }
     return names;
 }
 
@@ -293,8 +328,9 @@ std::string ParseFieldList(std::string_view list, FieldList& fields) {
         const std::size_t comma = list.find(',', start);
         const std::string_view name = list.substr(start, comma == std::string_view::npos ? comma : comma - start);
         const ChartField* found = nullptr;
-        for (const ChartField& field : kFields)
-            if (field.name == name) found = &field;
+        for (const auto known : {AllChartFields(), RequestedChartFields()})
+            for (const ChartField& field : known)
+                if (field.name == name) found = &field;
         if (!found)
             return "--fields: " + (name.empty() ? std::string("an empty name") : Quoted(name)) +
                    " is not a field; the fields are " + FieldNames();

@@ -45,6 +45,11 @@ bool FieldApplies(const ChartField& field, const ChartSource& source);
 // Every field, in the order of the chart object.
 std::span<const ChartField> AllChartFields();
 
+// The fields written only when asked for by name (a batch's --fields, the
+// single chart's --json with --varga), after the chart object's: "vargas".
+// The whole object and the default CSV row leave them out.
+std::span<const ChartField> RequestedChartFields();
+
 using FieldList = std::vector<const ChartField*>;
 
 // The fields of a comma-separated list such as "positions,degrees", in the
@@ -55,7 +60,7 @@ std::string ParseFieldList(std::string_view list, FieldList& fields);
 // The CSV columns of `fields`, one cell each.
 std::vector<std::string> CsvColumns(const FieldList& fields);
 
-// The valid names, comma-separated.
+// The valid names (the chart object's, then the requested ones), comma-separated.
 std::string FieldNames();
 
 }  // namespace velmora::cli

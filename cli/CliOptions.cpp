@@ -90,6 +90,8 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
         open->excludes(other);
         save->excludes(other);
     }
+    CLI::Option* varga = app.add_option("--varga", o.varga);
+    for (CLI::Option* other : {batch, zones, places}) other->excludes(varga);
     for (CLI::Option* option : chartOptions) {
         if (option->get_name() != "--json") {
             batch->excludes(option);

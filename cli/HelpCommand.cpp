@@ -80,6 +80,11 @@ Options:
   --today YYYY-MM-DD the day whose running dasha periods are marked (default
                      the system's date)
   --json             one JSON object instead of the text for a person
+  --varga DN         one of the sixteen divisional charts alone, in the chosen
+                     chart style: D1, D2, D3, D4, D7, D9, D10, D12, D16, D20,
+                     D24, D27, D30, D40, D45 or D60 (Brihat Parashara Hora
+                     Shastra, ch. 6); with --json the object gains "vargas":
+                     every point's sign index in each varga
   --open BIRTHFILE   the chart of a birth file (.velmora) saved by the window
                      or by --save, instead of the options that describe a birth
   --save BIRTHFILE   also write the birth as a birth file the window opens
@@ -102,7 +107,9 @@ Options:
                      ayanamsa, degrees, nakshatras, navamsaSigns, dashas,
                      ayanamsaName, positionKind, houses, cusps, bhavas, housesNote
                      (the last six only for precise charts: a classic chart's
-                     object leaves them out, its CSV cells are empty)
+                     object leaves them out, its CSV cells are empty; and,
+                     only when named, vargas: {"D1": [ten sign indices],
+                     ... "D60": [...]}; CSV columns varga_d1_sun ... varga_d60_asc)
   --format jsonl|csv with --batch: JSON lines (default) or comma-separated values
                      (RFC 4180: a header row, one row a birth, lists spread over
                      columns such as position_sun ... position_asc, a last column

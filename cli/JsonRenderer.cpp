@@ -27,14 +27,18 @@ void AppendChartFields(const ChartSource& chart, const FieldList& fields, std::s
     json.EndObject();
 }
 
-std::string ChartJsonIndented(const ChartSource& chart) {
+std::string ChartJsonIndented(const ChartSource& chart, bool withRequested) {
     JsonDocument json;
     json.BeginObject();
-    for (const ChartField& field : AllChartFields()) {
-        if (!FieldApplies(field, chart)) continue;
-        json.Key(field.name);
-        field.document(chart, json);
-    }
+    auto write = [&](std::span<const ChartField> fields) {
+        for (const ChartField& field : fields) {
+            if (!FieldApplies(field, chart)) continue;
+            json.Key(field.name);
+            field.document(chart, json);
+        }
+    };
+    write(AllChartFields());
+    if (withRequested) write(RequestedChartFields());
     json.EndObject();
     return json.Value().dump(2);
 }

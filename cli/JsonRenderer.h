@@ -3,7 +3,7 @@
 // "positions", "longitudes", "bodyNames", "bodySigns", "arudhaSigns",
 // "signBoxes", "arudhaBoxes", "details", "report", "reportText", "mode",
 // "ayanamsa", "degrees", "nakshatras", "navamsaSigns", "dashas"
-// (cli/ChartFields.h).
+// (cli/ChartFields.h), then, when asked for, "vargas".
 
 #include <string>
 #include <string_view>
@@ -20,8 +20,9 @@ void AppendChartJson(const ChartSource& chart, std::string& out);
 void AppendChartFields(const ChartSource& chart, const FieldList& fields, std::string& out);
 
 // The object indented by two spaces, for a person: a document of the JSON
-// library, written by it.
-std::string ChartJsonIndented(const ChartSource& chart);
+// library, written by it. `withRequested` adds the fields written on
+// request ("vargas") after the others.
+std::string ChartJsonIndented(const ChartSource& chart, bool withRequested = false);
 
 // Appends {"error": message}.
 void AppendErrorJson(std::string_view message, std::string& out);

@@ -1,14 +1,10 @@
 #include "analysis/Navamsa.h"
 
-#include "analysis/Nakshatra.h"
+#include "analysis/Varga.h"
 
 namespace velmora {
 
-int NavamsaSign(double degrees) {
-    // Nine parts a sign and twelve signs: the movable, fixed and dual starts
-    // (0, +8, +4 signs for sign indices 0, 1, 2 mod 3) are exactly where a
-    // count of parts from 0° Aries stands, modulo twelve.
-    return QuarterOf(degrees) % 12;
-}
+// The D9 row of the sixteen vargas' table.
+int NavamsaSign(double degrees) { return VargaSign(VargaIndexOfFactor(9), degrees); }
 
 }  // namespace velmora

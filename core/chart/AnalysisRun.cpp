@@ -9,6 +9,7 @@
 #include "analysis/Bhava.h"
 #include "analysis/Navamsa.h"
 #include "analysis/SignOf.h"
+#include "analysis/Varga.h"
 #include "report/ReportWriter.h"
 #include "engine/BirthTime.h"
 #include "engine/SetText.h"
@@ -255,6 +256,8 @@ void AnalysisRun::ComputeBeyondArudhas() {
         Result.navamsaBoxes[sign] += "\r\n";
         Result.navamsaBoxes[sign] += Names.BodyNames[i];
     }
+    Result.vargas = VargaSignsOf(Degrees);
+    Result.vargottama = Vargottama(Result.vargas);
     const CivilMoment birth{Birth.BirthYear, Birth.BirthMonth, Birth.BirthDay, Birth.BirthClockHour,
                             Birth.BirthClockMinute};
     if (!WithDasha) {
@@ -351,6 +354,8 @@ velmora::Chart AnalysisRun::MakeChart() const {
         for (int i = 0; i < kBodyCount; ++i) chart.bhavas[i] = BhavaOf(Degrees[i], Precise.Cusps);
         chart.housesNote = Precise.HousesNote;
     }
+    chart.vargas = Result.vargas;
+    chart.vargottama = Result.vargottama;
     return chart;
 }
 

@@ -12,6 +12,7 @@
 #include "chart/Chart.h"
 #include "analysis/GrahaArudha.h"
 #include "analysis/Nakshatra.h"
+#include "analysis/Varga.h"
 #include "report/ReportPiece.h"
 #include "report/ReportTables.h"
 #include "analysis/Vimshottari.h"
@@ -63,6 +64,10 @@ struct ResultFormTexts {
     std::array<int, kBodyCount> navamsaSigns{};
     std::array<std::string, kSignCount> navamsaBoxes;
     VimshottariDasha dasha;
+    // Each point's sign in the sixteen vargas ([varga][body number], in the
+    // order of AllVargas()) and whether it is vargottama.
+    VargaSigns vargas{};
+    std::array<bool, kBodyCount> vargottama{};
 };
 
 class AnalysisRun {

@@ -9,6 +9,7 @@
 
 #include "analysis/ChartState.h"
 #include "analysis/Nakshatra.h"
+#include "analysis/Varga.h"
 #include "analysis/Vimshottari.h"
 #include "birth/ChartMode.h"
 #include "birth/ChartOptions.h"
@@ -72,6 +73,11 @@ struct Chart {
     std::array<double, 12> cusps{};
     std::array<int, kBodyCount> bhavas{};
     std::string housesNote;
+    // The sixteen divisional charts: each point's sign in each varga, in the
+    // order of AllVargas() ([varga][body number]), and whether it stands in
+    // the same sign in D1 and D9 (vargottama).
+    VargaSigns vargas{};
+    std::array<bool, kBodyCount> vargottama{};
 };
 
 }  // namespace velmora

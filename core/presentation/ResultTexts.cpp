@@ -54,6 +54,8 @@ ResultFormTexts ResultTextsOf(const Chart& chart, const MonthNames& months) {
     texts.nakshatras = chart.nakshatras;
     texts.navamsaSigns = chart.navamsaSigns;
     texts.dasha = chart.dasha;
+    texts.vargas = chart.vargas;
+    texts.vargottama = chart.vargottama;
     return texts;
 }
 

@@ -49,6 +49,13 @@ void ChartView::SetStyle(ChartStyle style) {
     update();
 }
 
+void ChartView::SetChart(const QString& title, ChartDiagram diagram) {
+    title_ = title;
+    diagram_ = std::move(diagram);
+    setAccessibleName(title);
+    SetStyle(style_);  // the houses' spoken names and places
+}
+
 void ChartView::SetKeepsSquare(bool square) {
     square_ = square;
     PlaceSpots();

@@ -21,6 +21,9 @@ public:
 
     void SetStyle(ChartStyle style);
     ChartStyle Style() const { return style_; }
+    // Another chart in the same place (another varga): its title, which is
+    // also the view's accessible name, and its diagram.
+    void SetChart(const QString& title, ChartDiagram diagram);
     // Square (the default: the largest square in the middle) or filling the
     // whole widget, as wide as it is.
     void SetKeepsSquare(bool square);

@@ -19,6 +19,7 @@
 #include "engine/NameTables.h"
 #include "result/ReportDocument.h"
 #include "presentation/ResultCaptions.h"
+#include "presentation/VargaPoints.h"
 #include "widgets/Utf8Text.h"
 
 namespace velmora {
@@ -28,6 +29,7 @@ namespace {
 constexpr int kChartObject = QTextFormat::UserObject + 1;
 constexpr double kBodyPoints = 10;
 constexpr double kHeaderPoints = 8.5;
+constexpr double kTablePoints = 8.5;  // the vargas' table: seventeen columns
 
 QFont PrintFont(double points, bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -39,8 +41,13 @@ QFont PrintFont(double points, bool bold = false) {
     return font;
 }
 
+// A varga's chart in the text: the object's format names the varga (a
+// position in AllVargas()); the birth chart's names none.
+constexpr int kVargaProperty = QTextFormat::UserProperty + 1;
+
 // The chart inside the text: an object as wide as most of the page, drawn
-// by the chart painter wherever the layout puts it.
+// by the chart painter wherever the layout puts it. A varga's chart is a
+// square, two side by side filling the line.
 class ChartObject : public QObject, public QTextObjectInterface {
     Q_OBJECT
     Q_INTERFACES(QTextObjectInterface)
@@ -48,8 +55,12 @@ public:
     ChartObject(const ResultFormTexts& result, ChartStyle style, QObject* parent)
         : QObject(parent), result_(result), style_(style) {}
 
-    QSizeF intrinsicSize(QTextDocument* document, int, const QTextFormat&) override {
+    QSizeF intrinsicSize(QTextDocument* document, int, const QTextFormat& format) override {
         const QSizeF page = document->pageSize();
+        if (format.hasProperty(kVargaProperty)) {
+            const double side = std::min(page.width() * 0.47, page.height() * 0.4);
+            return {side, side};
+        }
         double width = page.width() * 0.88;
         double height = width * 0.85;  // the result form's proportions
         const double most = page.height() * 0.5;
@@ -59,8 +70,14 @@ public:
         }
         return {width, height};
     }
-    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int, const QTextFormat&) override {
-        PaintResultChart(*painter, rect, result_, style_);
+    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int, const QTextFormat& format) override {
+        if (!format.hasProperty(kVargaProperty)) return PaintResultChart(*painter, rect, result_, style_);
+        const int varga = format.property(kVargaProperty).toInt();
+        ChartPaint how;
+        how.style = style_;
+        how.shortLabels = true;
+        how.centre = {FromUtf8(VargaLabel(varga))};
+        PaintChart(*painter, rect, MakeChartDiagram(VargaPoints(result_, varga)), how);
     }
 
 private:
@@ -92,10 +109,10 @@ QTextTable* Table(QTextCursor& cursor, int rows, int columns) {
     return cursor.insertTable(rows, columns, format);
 }
 
-void Cell(QTextTable* table, int row, int column, const QString& text, bool bold) {
+void Cell(QTextTable* table, int row, int column, const QString& text, bool bold, double points = kBodyPoints) {
     QTextCursor at = table->cellAt(row, column).firstCursorPosition();
     QTextCharFormat format;
-    format.setFont(PrintFont(kBodyPoints, bold));
+    format.setFont(PrintFont(points, bold));
     at.insertText(text, format);
 }
 
@@ -220,8 +237,64 @@ void ReportSection(QTextCursor& cursor, const ResultFormTexts& r) {
     InsertReport(cursor, r.report);
 }
 
+// Each point's sign in the sixteen vargas, and the points that are
+// vargottama; on a page of their own after the report.
+void VargaTableSection(QTextCursor& cursor, const ResultFormTexts& r) {
+    Heading(cursor, QStringLiteral("Divisional charts (Shodasavarga)"));
+    QTextBlockFormat newPage = cursor.blockFormat();
+    newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    newPage.setTopMargin(0);
+    cursor.setBlockFormat(newPage);
+    cursor.insertBlock(QTextBlockFormat());
+    QTextTable* table = Table(cursor, kBodyCount + 1, kVargaCount + 1);
+    // The points' names whole, the sixteen columns of signs alike.
+    QTextTableFormat widths = table->format();
+    QList<QTextLength> columns{QTextLength(QTextLength::PercentageLength, 10)};
+    for (int v = 0; v < kVargaCount; ++v) columns << QTextLength(QTextLength::PercentageLength, 90.0 / kVargaCount);
+    widths.setColumnWidthConstraints(columns);
+    table->setFormat(widths);
+    Cell(table, 0, 0, QStringLiteral("Point"), true, kTablePoints);
+    for (int v = 0; v < kVargaCount; ++v) Cell(table, 0, v + 1, FromUtf8(VargaShortLabel(v)), true, kTablePoints);
+    QStringList vargottama;
+    for (int i = 0; i < kBodyCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        Cell(table, i + 1, 0, FromUtf8(kPlainBodyNames[at]), true, kTablePoints);
+        for (int v = 0; v < kVargaCount; ++v)
+            Cell(table, i + 1, v + 1, FromUtf8(kSignNames[static_cast<std::size_t>(r.vargas[static_cast<std::size_t>(v)][at])]),
+                 false, kTablePoints);
+        if (r.vargottama[at]) vargottama << FromUtf8(kPointNames[at]);
+    }
+    cursor.movePosition(QTextCursor::End);
+    QTextCharFormat plain;
+    plain.setFont(PrintFont(kBodyPoints));
+    QTextBlockFormat spaced;
+    spaced.setTopMargin(6);
+    cursor.insertBlock(spaced);
+    cursor.insertText(QStringLiteral("Vargottama (the same sign in D1 and D9): ") +
+                          (vargottama.isEmpty() ? QStringLiteral("none") : vargottama.join(QStringLiteral(", "))) +
+                          QStringLiteral("."),
+                      plain);
+}
+
+// The Navamsa and the Dasamsa side by side, in the chosen style.
+void VargaChartsSection(QTextCursor& cursor, const ResultFormTexts&) {
+    const int shown[] = {VargaIndexOfFactor(9), VargaIndexOfFactor(10)};
+    Heading(cursor, FromUtf8(VargaLabel(shown[0])) + QStringLiteral(" and ") + FromUtf8(VargaLabel(shown[1])));
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.insertBlock(centred);
+    for (const int varga : shown) {
+        if (varga != shown[0]) cursor.insertText(QStringLiteral(" "));
+        QTextCharFormat chart;
+        chart.setObjectType(kChartObject);
+        chart.setProperty(kVargaProperty, varga);
+        cursor.insertText(QString(QChar::ObjectReplacementCharacter), chart);
+    }
+}
+
 using Section = void (*)(QTextCursor&, const ResultFormTexts&);
-constexpr Section kSections[] = {ChartSection, DetailsSection, NakshatraSection, DashaSection, ReportSection};
+constexpr Section kSections[] = {ChartSection,  DetailsSection,    NakshatraSection, DashaSection,
+                                 ReportSection, VargaTableSection, VargaChartsSection};
 
 }  // namespace
 

@@ -5,13 +5,13 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QScrollArea>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "result/ChartView.h"
+#include "result/PageParts.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 
@@ -66,17 +66,7 @@ frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget*
     setObjectName(QStringLiteral("frmVargas"));
     setWindowTitle(QStringLiteral("Nakshatras, dasha and Navamsa - %1").arg(QString::fromStdString(r.name)));
     // The page scrolls where the screen is smaller than the page.
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("scrollPage"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    auto* page = new QWidget(scroll);
-    page->setObjectName(QStringLiteral("page"));
-    scroll->setWidget(page);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scroll);
-    auto* grid = new QGridLayout(page);
+    auto* grid = new QGridLayout(ScrollingPage(this));
 
     lblSummary = new QLabel(Summary(r), this);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
@@ -89,15 +79,7 @@ frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget*
     grid->addWidget(lblSummary, 0, 0, 1, 2);
 
     auto* styleRow = new QHBoxLayout;
-    auto* styleCaption = new QLabel(QStringLiteral("Chart &style:"), this);
-    cboStyle = new QComboBox(this);
-    cboStyle->setObjectName(QStringLiteral("cboStyle"));
-    cboStyle->addItems({QStringLiteral("South-Indian (signs fixed)"), QStringLiteral("North-Indian (houses fixed)")});
-    cboStyle->setCurrentIndex(style.style == ChartStyle::North ? 1 : 0);
-    cboStyle->setAccessibleName(QStringLiteral("Chart style"));
-    styleCaption->setBuddy(cboStyle);
-    styleRow->addWidget(styleCaption);
-    styleRow->addWidget(cboStyle);
+    cboStyle = AddChartStyleChooser(styleRow, style.style, this);
     styleRow->addStretch(1);
     grid->addLayout(styleRow, 1, 0, 1, 2);
 

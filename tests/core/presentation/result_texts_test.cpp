@@ -42,6 +42,8 @@ void ExpectSameTexts(const ResultFormTexts& made, const ResultFormTexts& run, co
     EXPECT_EQ(made.nakshatras, run.nakshatras);
     EXPECT_EQ(made.navamsaSigns, run.navamsaSigns);
     EXPECT_EQ(made.navamsaBoxes, run.navamsaBoxes);
+    EXPECT_EQ(made.vargas, run.vargas);
+    EXPECT_EQ(made.vargottama, run.vargottama);
     EXPECT_EQ(made.dasha.runningMajor, run.dasha.runningMajor);
     EXPECT_EQ(made.dasha.runningSub, run.dasha.runningSub);
     for (int m = 0; m < 9; ++m) {

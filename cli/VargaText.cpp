@@ -1,0 +1,17 @@
+#include "cli/VargaText.h"
+
+#include "cli/Ansi.h"
+#include "cli/ChartText.h"
+#include "presentation/VargaPoints.h"
+
+namespace velmora::cli {
+
+std::string VargaChartText(const Chart& chart, int varga, ChartStyle style, bool ansi) {
+    std::string out;
+    AppendStyled(out, VargaLabel(varga), kBold, ansi);
+    out += '\n';
+    out += DrawChartText(MakeChartDiagram(VargaPoints(chart, varga)), style, ansi);
+    return out;
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,29 @@
+#pragma once
+// The divisional charts as charts to draw, and their labels: any of the
+// sixteen vargas as placed points for MakeChartDiagram (the bodies in their
+// signs of that varga; the arudhas only in D1), "D10" and "D10 Dasamsa".
+
+#include <string>
+#include <string_view>
+
+#include "chart/Chart.h"
+#include "presentation/ChartDiagram.h"
+
+namespace velmora {
+
+// `varga` is a position in AllVargas() (0 D1 … 15 D60).
+PlacedPoints VargaPoints(const Chart& chart, int varga);
+PlacedPoints VargaPoints(const ResultFormTexts& result, int varga);
+
+// "D10", and "D10 Dasamsa".
+std::string VargaShortLabel(int varga);
+std::string VargaLabel(int varga);
+
+// The position in AllVargas() of a name such as "D10" or "d10"; −1 for
+// anything else.
+int VargaFromName(std::string_view name);
+
+// Every varga's short name, comma-separated: "D1, D2, … D60".
+std::string VargaNames();
+
+}  // namespace velmora

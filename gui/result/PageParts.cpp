@@ -1,0 +1,37 @@
+#include "result/PageParts.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QLabel>
+#include <QScrollArea>
+
+namespace velmora {
+
+QWidget* ScrollingPage(QWidget* window) {
+    auto* scroll = new QScrollArea(window);
+    scroll->setObjectName(QStringLiteral("scrollPage"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* page = new QWidget(scroll);
+    page->setObjectName(QStringLiteral("page"));
+    scroll->setWidget(page);
+    auto* outer = new QVBoxLayout(window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    return page;
+}
+
+QComboBox* AddChartStyleChooser(QBoxLayout* row, ChartStyle current, QWidget* parent) {
+    auto* caption = new QLabel(QStringLiteral("Chart &style:"), parent);
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QStringLiteral("cboStyle"));
+    box->addItems({QStringLiteral("South-Indian (signs fixed)"), QStringLiteral("North-Indian (houses fixed)")});
+    box->setCurrentIndex(current == ChartStyle::North ? 1 : 0);
+    box->setAccessibleName(QStringLiteral("Chart style"));
+    caption->setBuddy(box);
+    row->addWidget(caption);
+    row->addWidget(box);
+    return box;
+}
+
+}  // namespace velmora

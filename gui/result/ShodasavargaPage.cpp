@@ -1,0 +1,148 @@
+#include "result/ShodasavargaPage.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "analysis/Varga.h"
+#include "presentation/VargaPoints.h"
+#include "result/ChartView.h"
+#include "result/PageParts.h"
+#include "widgets/ScreenFit.h"
+#include "widgets/Utf8Text.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kVargottamaColumn = kVargaCount + 1;
+
+QString SignName(int sign) { return FromUtf8(kSignEnglishNames[static_cast<std::size_t>(sign)]); }
+
+}  // namespace
+
+QString ShodasavargaPage::VargottamaText(const Chart& chart) {
+    QStringList points;
+    for (int i = 0; i < kBodyCount; ++i)
+        if (chart.vargottama[static_cast<std::size_t>(i)]) points << FromUtf8(kPointNames[static_cast<std::size_t>(i)]);
+    return QStringLiteral("Vargottama (the same sign in D1 and D9): %1.")
+        .arg(points.isEmpty() ? QStringLiteral("none") : points.join(QStringLiteral(", ")));
+}
+
+ShodasavargaPage::ShodasavargaPage(const Chart& chart, ChartStyleChoice& style, QWidget* parent)
+    : QWidget(parent, Qt::Window), chart_(chart), style_(style) {
+    setObjectName(QStringLiteral("frmShodasavarga"));
+    setWindowTitle(QStringLiteral("Divisional charts (Shodasavarga) - %1").arg(QString::fromStdString(chart.birth.name)));
+    QWidget* page = ScrollingPage(this);
+    auto* column = new QVBoxLayout(page);
+
+    lblVargottama = new QLabel(VargottamaText(chart), page);
+    lblVargottama->setObjectName(QStringLiteral("lblVargottama"));
+    QFont bold = lblVargottama->font();
+    bold.setBold(true);
+    lblVargottama->setFont(bold);
+    lblVargottama->setWordWrap(true);
+    lblVargottama->setFocusPolicy(Qt::TabFocus);
+    lblVargottama->setAccessibleName(lblVargottama->text());
+    column->addWidget(lblVargottama);
+
+    // The table: a row a point, a column a varga, and whether it is vargottama.
+    tblVargas = new QTableWidget(kBodyCount, kVargaCount + 2, page);
+    tblVargas->setObjectName(QStringLiteral("tblVargas"));
+    tblVargas->setAccessibleName(QStringLiteral("Signs in the sixteen divisional charts"));
+    QStringList headers{QStringLiteral("Point")};
+    for (int v = 0; v < kVargaCount; ++v) headers << FromUtf8(VargaShortLabel(v));
+    headers << QStringLiteral("Vargottama");
+    tblVargas->setHorizontalHeaderLabels(headers);
+    for (int v = 0; v < kVargaCount; ++v) tblVargas->horizontalHeaderItem(v + 1)->setToolTip(FromUtf8(VargaLabel(v)));
+    tblVargas->verticalHeader()->hide();
+    tblVargas->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblVargas->setTabKeyNavigation(false);
+    const int navamsa = VargaIndexOfFactor(9);
+    for (int i = 0; i < kBodyCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        tblVargas->setItem(i, 0, new QTableWidgetItem(FromUtf8(kPointNames[at])));
+        for (int v = 0; v < kVargaCount; ++v) {
+            const int sign = chart.vargas[static_cast<std::size_t>(v)][at];
+            auto* item = new QTableWidgetItem(FromUtf8(kSignNames[static_cast<std::size_t>(sign)]));
+            // Read out in full: "Aries", not "Ari".
+            item->setData(Qt::AccessibleTextRole, SignName(sign));
+            item->setToolTip(FromUtf8(VargaLabel(v)) + QStringLiteral(": ") + SignName(sign));
+            if (chart.vargottama[at] && (v == 0 || v == navamsa)) {
+                QFont font = item->font();
+                font.setBold(true);
+                item->setFont(font);
+                item->setBackground(QColor(255, 240, 160));
+            }
+            tblVargas->setItem(i, v + 1, item);
+        }
+        tblVargas->setItem(i, kVargottamaColumn,
+                           new QTableWidgetItem(chart.vargottama[at] ? QStringLiteral("yes") : QStringLiteral("no")));
+    }
+    tblVargas->resizeColumnsToContents();
+    tblVargas->resizeRowsToContents();
+    tblVargas->setMinimumHeight(tblVargas->horizontalHeader()->sizeHint().height() + tblVargas->verticalHeader()->length() +
+                                2 * tblVargas->frameWidth());
+    column->addWidget(tblVargas);
+
+    // The chooser and the style, then the chart.
+    auto* chooserRow = new QHBoxLayout;
+    auto* vargaCaption = new QLabel(QStringLiteral("&Divisional chart:"), page);
+    cboVarga = new QComboBox(page);
+    cboVarga->setObjectName(QStringLiteral("cboVarga"));
+    for (int v = 0; v < kVargaCount; ++v) cboVarga->addItem(FromUtf8(VargaLabel(v)));
+    cboVarga->setAccessibleName(QStringLiteral("Divisional chart"));
+    vargaCaption->setBuddy(cboVarga);
+    chooserRow->addWidget(vargaCaption);
+    chooserRow->addWidget(cboVarga);
+    chooserRow->addSpacing(16);
+    cboStyle = AddChartStyleChooser(chooserRow, style.style, page);
+    chooserRow->addStretch(1);
+    column->addLayout(chooserRow);
+
+    const int shown = VargaIndexOfFactor(9);
+    chartVarga = new ChartView(FromUtf8(VargaLabel(shown)), MakeChartDiagram(VargaPoints(chart, shown)), style.style, page);
+    chartVarga->setObjectName(QStringLiteral("chartVarga"));
+    // Square, and small enough that table, chooser and chart share a screen
+    // of 1024 × 768.
+    chartVarga->setMaximumHeight(420);
+    fraChart = new QGroupBox(FromUtf8(VargaLabel(shown)), page);
+    fraChart->setObjectName(QStringLiteral("fraChart"));
+    auto* frame = new QVBoxLayout(fraChart);
+    frame->setContentsMargins(4, 4, 4, 4);
+    frame->addWidget(chartVarga);
+    column->addWidget(fraChart, 1);
+    cboVarga->setCurrentIndex(shown);
+
+    connect(cboVarga, &QComboBox::currentIndexChanged, this, &ShodasavargaPage::ShowVarga);
+    connect(cboStyle, &QComboBox::currentIndexChanged, this, [this](int index) {
+        style_.style = index == 1 ? ChartStyle::North : ChartStyle::South;
+        chartVarga->SetStyle(style_.style);
+        emit StyleChosen(style_.style);
+    });
+
+    // Tab: the vargottama line, the table, the chooser, the style, the chart house by house.
+    QList<QWidget*> chain{lblVargottama, tblVargas, cboVarga, cboStyle};
+    for (int house = 1; house <= kSignCount; ++house) chain << chartVarga->HouseSpot(house);
+    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    close->setContext(Qt::WindowShortcut);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+
+    FitOnScreen(this, QSize(900, 860));
+}
+
+void ShodasavargaPage::ShowVarga(int varga) {
+    if (varga < 0 || varga >= kVargaCount) return;
+    if (cboVarga->currentIndex() != varga) cboVarga->setCurrentIndex(varga);  // calls back here
+    const QString label = FromUtf8(VargaLabel(varga));
+    fraChart->setTitle(label);
+    chartVarga->SetChart(label, MakeChartDiagram(VargaPoints(chart_, varga)));
+}
+
+}  // namespace velmora

@@ -1,0 +1,50 @@
+#pragma once
+// The page of the sixteen divisional charts: a table of every point's sign
+// in D1 … D60 with the vargottama points marked, and any varga chosen from a
+// list drawn as a chart in the chosen style (the arudhas only in D1).
+
+#include <QString>
+#include <QWidget>
+
+#include "chart/Chart.h"
+#include "presentation/ChartStyle.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QTableWidget;
+
+namespace velmora {
+
+class ChartView;
+
+class ShodasavargaPage : public QWidget {
+    Q_OBJECT
+public:
+    // `style` is the program's choice: changing it here keeps it for the
+    // next chart too.
+    ShodasavargaPage(const Chart& chart, ChartStyleChoice& style, QWidget* parent = nullptr);
+
+    QLabel* lblVargottama = nullptr;
+    QTableWidget* tblVargas = nullptr;
+    QComboBox* cboVarga = nullptr;
+    QComboBox* cboStyle = nullptr;
+    QGroupBox* fraChart = nullptr;
+    ChartView* chartVarga = nullptr;
+
+    // "Vargottama (the same sign in D1 and D9): Sun, Ascendant." or "…: none."
+    static QString VargottamaText(const Chart& chart);
+
+    // Shows varga `varga` (0 D1 … 15 D60) in the chart.
+    void ShowVarga(int varga);
+
+signals:
+    // The person chose another style here; the other windows follow it.
+    void StyleChosen(velmora::ChartStyle style);
+
+private:
+    Chart chart_;
+    ChartStyleChoice& style_;
+};
+
+}  // namespace velmora
