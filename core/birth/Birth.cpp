@@ -39,6 +39,8 @@ Birth BirthFromForm(const FormFields& form) {
     birth.place = form.Place;
     birth.mode = form.Mode;
     birth.node = form.Node;
+    birth.dashaYear = form.DashaYearChoice;
+    birth.dashaSystem = form.DashaSystemChoice;
     return birth;
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "birth/ChartMode.h"
+#include "birth/DashaChoice.h"
 #include "birth/FormFields.h"
 #include "birth/ZoneHistory.h"
 
@@ -33,6 +34,9 @@ struct Birth {
     // How the chart is computed.
     ComputationMode mode = ComputationMode::Precise;
     NodeKind node = NodeKind::Mean;
+    // How the dashas are reckoned.
+    DashaYear dashaYear = DashaYear::Julian;
+    DashaSystem dashaSystem = DashaSystem::Vimshottari;
 };
 
 // A coordinate as the classic engine takes it: whole degrees and minutes of

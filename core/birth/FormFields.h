@@ -3,6 +3,7 @@
 // its boxes and the positions chosen in its lists. The window, the command line
 // and the tests all fill one of these and hand it to the same core.
 
+#include "birth/DashaChoice.h"
 #include <string>
 
 #include "birth/ChartMode.h"
@@ -50,6 +51,9 @@ struct FormFields {
     std::string TimeZoneId;
     RepeatedHour Repeated = RepeatedHour::Unresolved;  // for a local time shown twice
     std::string Place;  // the chosen place as the atlas names it; empty when typed
+    // How the dashas are reckoned: the year's length and the system shown first.
+    DashaYear DashaYearChoice = DashaYear::Julian;
+    DashaSystem DashaSystemChoice = DashaSystem::Vimshottari;
 };
 
 // The local date and time of birth the form holds.

@@ -63,6 +63,11 @@ struct ResultFormTexts {
     std::array<int, kBodyCount> navamsaSigns{};
     std::array<std::string, kSignCount> navamsaBoxes;
     VimshottariDasha dasha;
+    // The dashas on the dasha engine (see Chart): the year they were reckoned
+    // in, Vimshottari with the running path, Yogini and Ashtottari when asked.
+    DashaYear dashaYear = DashaYear::Julian;
+    DashaSystem dashaSystem = DashaSystem::Vimshottari;
+    DashaTimeline vimshottari, yogini, ashtottari;
 };
 
 class AnalysisRun {
@@ -101,6 +106,8 @@ public:
     // Whether a run works out the Vimshottari periods (Result.dasha). A batch
     // that writes no dashas leaves them out; Result.dasha is then empty.
     bool WithDasha = true;
+    // Whether a run also works out the Yogini and Ashtottari dashas.
+    bool WithMoreDashas = false;
 
     // Validates the form and, when it passes, computes everything above in
     // the form's mode. `months` gives the full month names for the date of birth (the
@@ -134,6 +141,8 @@ private:
 
     std::string engineError_;
     int second_ = 0;  // the birth's second
+    DashaYear dashaYear_ = DashaYear::Julian;  // the birth's choices for the dashas
+    DashaSystem dashaSystem_ = DashaSystem::Vimshottari;
 };
 
 // What a chart is computed with besides the birth: whether the report and the
@@ -142,6 +151,7 @@ struct ChartWants {
     bool report = true;
     bool dasha = true;
     CalendarDate today;  // no date: nothing is marked
+    bool moreDashas = false;  // the Yogini and Ashtottari dashas besides Vimshottari
 };
 
 // A chart, or why there is none: the failed check and its message.

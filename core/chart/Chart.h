@@ -9,8 +9,10 @@
 
 #include "analysis/ChartState.h"
 #include "analysis/Nakshatra.h"
+#include "analysis/DashaEngine.h"
 #include "analysis/Vimshottari.h"
 #include "birth/ChartMode.h"
+#include "birth/DashaChoice.h"
 #include "engine/Calendar.h"
 #include "engine/NameTables.h"
 #include "report/ReportPiece.h"
@@ -58,6 +60,13 @@ struct Chart {
     std::array<int, kBodyCount> navamsaSigns{};
     VimshottariDasha dasha;  // empty when not asked for
     Report report;           // empty when not asked for
+    // The dashas on the dasha engine, with the path running on the day asked
+    // for to every level: Vimshottari whenever the dasha is asked for (its
+    // deeper periods are worked out from it when wanted, SubPeriods), Yogini
+    // and Ashtottari only when asked for (ChartWants::moreDashas).
+    DashaYear dashaYear = DashaYear::Julian;
+    DashaSystem dashaSystem = DashaSystem::Vimshottari;  // the system the window opens with
+    DashaTimeline vimshottari, yogini, ashtottari;
 };
 
 }  // namespace velmora
