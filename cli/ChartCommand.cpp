@@ -3,6 +3,7 @@
 #include "chart/AnalysisRun.h"
 #include "cli/ChartRequest.h"
 #include "cli/Commands.h"
+#include "cli/DashaOptions.h"
 #include "cli/JsonRenderer.h"
 #include "cli/TextRenderer.h"
 
@@ -32,18 +33,23 @@ std::string RunRequest(const CliOptions& o, FormFields& form, AnalysisRun& run) 
     request.lon = o.lon.value_or("");
     request.lat = o.lat.value_or("");
     request.precise = !o.classic;
+    request.dashaYear = o.dashaYear.value_or("");
     return RunChart(request, form, run, EnglishMonthNames());
 }
 
 }  // namespace
 
 int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, const CliStreams& io) {
+    DashaOutput dashas;
+    if (const std::string refusal = ReadDashaOptions(o, dashas); !refusal.empty()) return Refuse(io.err, refusal);
     AnalysisRun run;
     run.Today = today;
+    run.WithMoreDashas = dashas.MoreDashas();
     FormFields form;
     if (o.open) {
         if (const std::string refusal = ReadBirthOption(*o.open, form); !refusal.empty())
             return Refuse(io.err, refusal);
+        if (dashas.year) form.DashaYearChoice = *dashas.year;
         const ValidationResult checked = run.RunAnalysis(form, EnglishMonthNames());
         if (!checked.Passed()) return Refuse(io.err, checked.message);
     } else {
@@ -53,7 +59,7 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
         if (const std::optional<int> status = SaveBirthOption(*o.save, form, o.force, io.err)) return *status;
     }
     const Chart chart = run.MakeChart();
-    const ChartSource source{chart, run};
+    const ChartSource source{chart, run, dashas.levels, dashas.yogini, dashas.ashtottari};
     io.out << (o.json ? ChartJsonIndented(source) + "\n" : RenderText(source, io.stdoutIsTerminal, style));
     // The text keeps the layout scripts and the reviewed charts compare with;
     // the note goes beside it, to the person at the terminal.

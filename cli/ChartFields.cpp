@@ -1,5 +1,6 @@
 #include "cli/ChartFields.h"
 
+#include <algorithm>
 #include <array>
 
 #include "analysis/Vimshottari.h"
@@ -160,50 +161,63 @@ template <typename W>
 void WriteNavamsaSigns(const ChartSource& s, W& w) {
     w.IntArray(s.chart.navamsaSigns, kBodyCount);
 }
+// A period with its sub-periods to `levels` (1 = the major periods alone),
+// as local date-times, worked out from the period as they are written.
 template <typename W>
-void WritePeriod(W& w, const DashaPeriod& p, bool running) {
-    w.Key("lord");
-    w.String(kPlainBodyNames[static_cast<std::size_t>(p.lord)]);
-    w.Key("start");
-    w.String(DateTimeText(p.start));
-    w.Key("end");
-    w.String(DateTimeText(p.end));
-    w.Key("running");
-    w.Bool(running);
-}
-// The Vimshottari dasha: the year length, the first period's balance at
-// birth, the day the running periods are marked for ("" for none), and the
-// nine major periods with their sub-periods, as local date-times.
-template <typename W>
-void WriteDashas(const ChartSource& s, W& w) {
-    const VimshottariDasha& d = s.chart.dasha;
+void WritePeriod(W& w, const DashaTimeline& t, const DashaNode& node, int level, int levels) {
     w.BeginObject();
-    w.Key("yearDays");
-    w.Double(kDashaYearDays);
-    w.Key("balanceYears");
-    w.Double(d.balanceYears);
-    w.Key("balance");
-    w.String(YearsMonthsDaysText(d.balanceYears));
-    w.Key("today");
-    w.String(d.today.Valid() ? DateText({d.today.year, d.today.month, d.today.day, 0, 0}) : std::string());
-    w.Key("periods");
-    w.BeginArray();
-    for (int m = 0; m < 9; ++m) {
-        const MajorDasha& major = d.majors[static_cast<std::size_t>(m)];
-        w.BeginObject();
-        WritePeriod(w, major.period, m == d.runningMajor);
+    w.Key("lord");
+    w.String(t.LordName(node));
+    w.Key("start");
+    w.String(DateTimeText(DashaMoment(node.start)));
+    w.Key("end");
+    w.String(DateTimeText(DashaMoment(node.end)));
+    w.Key("running");
+    w.Bool(t.Running(node, level));
+    if (level < levels) {
         w.Key("subPeriods");
         w.BeginArray();
-        for (int s = 0; s < 9; ++s) {
-            w.BeginObject();
-            WritePeriod(w, major.sub[static_cast<std::size_t>(s)], m == d.runningMajor && s == d.runningSub);
-            w.EndObject();
-        }
+        for (const DashaNode& child : SubPeriods(*t.table, node)) WritePeriod(w, t, child, level + 1, levels);
         w.EndArray();
-        w.EndObject();
+    }
+    w.EndObject();
+}
+// A dasha: the year length, the first period's balance at birth, the day the
+// running periods are marked for ("" for none), and the major periods with
+// their sub-periods to the levels asked (at most the system's own).
+template <typename W>
+void WriteTimeline(const ChartSource& s, const DashaTimeline& t, W& w) {
+    w.BeginObject();
+    w.Key("yearDays");
+    w.Double(DashaYearOf(s.chart.dashaYear).days);
+    w.Key("balanceYears");
+    w.Double(t.balanceYears);
+    w.Key("balance");
+    w.String(YearsMonthsDaysText(t.balanceYears));
+    w.Key("today");
+    w.String(t.today.Valid() ? DateText({t.today.year, t.today.month, t.today.day, 0, 0}) : std::string());
+    w.Key("periods");
+    w.BeginArray();
+    if (t.Computed()) {
+        const int levels = std::min(s.dashaLevels, t.table->levels);
+        for (const DashaNode& major : t.Majors()) WritePeriod(w, t, major, 1, levels);
     }
     w.EndArray();
     w.EndObject();
+}
+// The Vimshottari dasha; the Yogini and Ashtottari dashas in the same shape,
+// the yogini's name as a Yogini period's lord.
+template <typename W>
+void WriteDashas(const ChartSource& s, W& w) {
+    WriteTimeline(s, s.chart.vimshottari, w);
+}
+template <typename W>
+void WriteYogini(const ChartSource& s, W& w) {
+    WriteTimeline(s, s.chart.yogini, w);
+}
+template <typename W>
+void WriteAshtottari(const ChartSource& s, W& w) {
+    WriteTimeline(s, s.chart.ashtottari, w);
 }
 
 #define VELMORA_FIELD_WRITERS(f) &f<JsonWriter>, &f<CsvRow>, &f<JsonDocument>
@@ -229,6 +243,11 @@ const ChartField kFields[] = {
     {"navamsaSigns", "navamsaSign", kBodyColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteNavamsaSigns)},
     // The periods nest two deep: JSON only.
     {"dashas", "", kOneColumn, false, true, true, VELMORA_FIELD_WRITERS(WriteDashas)},
+    // Only when asked for: the whole object of before stays as it was.
+    {"yogini", "", kOneColumn, false, true, true, VELMORA_FIELD_WRITERS(WriteYogini), true,
+     [](const ChartSource& s) { return s.yogini; }},
+    {"ashtottari", "", kOneColumn, false, true, true, VELMORA_FIELD_WRITERS(WriteAshtottari), true,
+     [](const ChartSource& s) { return s.ashtottari; }},
 };
 
 #undef VELMORA_FIELD_WRITERS

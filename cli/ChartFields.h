@@ -34,6 +34,11 @@ struct ChartField {
     void (*json)(const ChartSource&, JsonWriter&);
     void (*csv)(const ChartSource&, CsvRow&);
     void (*document)(const ChartSource&, JsonDocument&);
+    // Read from the Yogini and Ashtottari dashas, which a run works out only
+    // when asked; such a field is in the whole object only when the source asks for it.
+    bool moreDashas = false;
+    bool (*asked)(const ChartSource&) = nullptr;
+    bool InWholeObject(const ChartSource& source) const { return asked == nullptr || asked(source); }
 };
 
 // Every field, in the order of the chart object.

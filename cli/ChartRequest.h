@@ -29,6 +29,7 @@ struct ChartRequest {
     std::string place;           // a place of the atlas ("Kolkata", "Springfield, Illinois")
     std::string tz;              // an IANA time zone, with its history ("Asia/Kolkata")
     std::string ambiguous;       // a repeated local time: "earlier" or "later"
+    std::string dashaYear;       // "365.25", "365.2425", "360" or "sidereal"; empty: 365.25
 };
 
 // Decimal degrees as the form's boxes take them, to the nearest minute:

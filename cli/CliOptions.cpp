@@ -78,6 +78,11 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
         app.add_flag("--quiet", o.quiet),
     };
     for (CLI::Option* option : batchOptions) option->needs(batch);
+    CLI::Option* dashaOptions[] = {
+        app.add_option("--dasha-year", o.dashaYear),
+        app.add_option("--dasha-levels", o.dashaLevels),
+        app.add_option("--dasha-systems", o.dashaSystems),
+    };
     CLI::Option* zones = app.add_flag("--zones", o.zones);
     CLI::Option* places = app.add_option("--places", o.places);
     batch->excludes(zones);
@@ -86,6 +91,10 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
     for (CLI::Option* other : {batch, zones, places}) {
         open->excludes(other);
         save->excludes(other);
+    }
+    for (CLI::Option* option : dashaOptions) {
+        zones->excludes(option);
+        places->excludes(option);
     }
     for (CLI::Option* option : chartOptions) {
         if (option->get_name() != "--json") {

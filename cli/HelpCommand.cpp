@@ -14,6 +14,7 @@ Usage:
               [--place TEXT] [--tz AREA/CITY] [--ambiguous earlier|later]
               [--classic | --node mean|true] [--chart-style south|north]
               [--today YYYY-MM-DD] [--json] [--save BIRTHFILE [--force]]
+              [--dasha-year Y] [--dasha-levels N] [--dasha-systems LIST]
   velmora-cli --open BIRTHFILE [--chart-style south|north] [--today YYYY-MM-DD] [--json]
               [--save BIRTHFILE [--force]]
   velmora-cli --places TEXT      the atlas's places a name finds
@@ -60,6 +61,16 @@ Options:
                      diamond, the ascendant's sign in the top house)
   --today YYYY-MM-DD the day whose running dasha periods are marked (default
                      the system's date)
+  --dasha-year 365.25|365.2425|360|sidereal
+                     the dasha year: 365.25 days (default), 365.2425 (Gregorian),
+                     360 (savana) or 365.256364 (sidereal); "yearDays" says which
+  --dasha-levels N   every dasha period written to N levels, 1 to 5 (default 2:
+                     major and sub-periods; 3 pratyantar, 4 sookshma, 5 prana;
+                     Yogini and Ashtottari go to 3 at most)
+  --dasha-systems LIST
+                     the dashas besides Vimshottari, comma-separated: yogini,
+                     ashtottari (the JSON's "yogini" and "ashtottari", the text's
+                     sections)
   --json             one JSON object instead of the text for a person
   --open BIRTHFILE   the chart of a birth file (.velmora) saved by the window
                      or by --save, instead of the options that describe a birth
@@ -68,7 +79,8 @@ Options:
                      a birth that would not open again is refused)
   --force            with --save: replace the birth file even when it is read-only
   --batch FILE|-     each line {"name","date","time","lon","lat","zone","dst","city",
-                     "state","country","precise","node","place","tz","ambiguous"} gives
+                     "state","country","precise","node","place","tz","ambiguous",
+                     "dashaYear"} gives
                      one output line ("precise": false for the classic engine):
                      the --json object (compact) or {"error": message}; a line
                      longer than 1 MiB is refused as one error line
@@ -79,12 +91,14 @@ Options:
                      written at all, which is much faster); the keys: name,
                      positions, longitudes, bodyNames, bodySigns, arudhaSigns,
                      signBoxes, arudhaBoxes, details, report, reportText, mode,
-                     ayanamsa, degrees, nakshatras, navamsaSigns, dashas
+                     ayanamsa, degrees, nakshatras, navamsaSigns, dashas, yogini,
+                     ashtottari
   --format jsonl|csv with --batch: JSON lines (default) or comma-separated values
                      (RFC 4180: a header row, one row a birth, lists spread over
                      columns such as position_sun ... position_asc, a last column
                      "error" holding a refused line's message); csv takes every
-                     field but report and dashas unless --fields says otherwise
+                     field but report and the dashas unless --fields says
+                     otherwise
   --jobs N           with --batch: compute on N threads (default: every core),
                      the output still in input order
   --quiet            with --batch: no progress line on standard error (it is

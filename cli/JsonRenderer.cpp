@@ -9,6 +9,7 @@ void AppendChartJson(const ChartSource& chart, std::string& out) {
     JsonWriter json(out);
     json.BeginObject();
     for (const ChartField& field : AllChartFields()) {
+        if (!field.InWholeObject(chart)) continue;
         json.Key(field.name);
         field.json(chart, json);
     }
@@ -29,6 +30,7 @@ std::string ChartJsonIndented(const ChartSource& chart) {
     JsonDocument json;
     json.BeginObject();
     for (const ChartField& field : AllChartFields()) {
+        if (!field.InWholeObject(chart)) continue;
         json.Key(field.name);
         field.document(chart, json);
     }
