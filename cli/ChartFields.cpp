@@ -163,24 +163,30 @@ void WriteNavamsaSigns(const ChartSource& s, W& w) {
 }
 // A period with its sub-periods to `levels` (1 = the major periods alone),
 // as local date-times, worked out from the period as they are written.
+// `start` is the period's start as text (its parent's start or the end of
+// the one before: each boundary is written out once); returns its end.
 template <typename W>
-void WritePeriod(W& w, const DashaTimeline& t, const DashaNode& node, int level, int levels) {
+std::string WritePeriod(W& w, const DashaTimeline& t, const DashaNode& node, std::string start, int level,
+                        int levels) {
+    std::string end = DateTimeText(DashaMoment(node.end));
     w.BeginObject();
     w.Key("lord");
     w.String(t.LordName(node));
     w.Key("start");
-    w.String(DateTimeText(DashaMoment(node.start)));
+    w.String(start);
     w.Key("end");
-    w.String(DateTimeText(DashaMoment(node.end)));
+    w.String(end);
     w.Key("running");
     w.Bool(t.Running(node, level));
     if (level < levels) {
         w.Key("subPeriods");
         w.BeginArray();
-        for (const DashaNode& child : SubPeriods(*t.table, node)) WritePeriod(w, t, child, level + 1, levels);
+        for (const DashaNode& child : SubPeriods(*t.table, node))
+            start = WritePeriod(w, t, child, std::move(start), level + 1, levels);
         w.EndArray();
     }
     w.EndObject();
+    return end;
 }
 // A dasha: the year length, the first period's balance at birth, the day the
 // running periods are marked for ("" for none), and the major periods with
@@ -200,7 +206,8 @@ void WriteTimeline(const ChartSource& s, const DashaTimeline& t, W& w) {
     w.BeginArray();
     if (t.Computed()) {
         const int levels = std::min(s.dashaLevels, t.table->levels);
-        for (const DashaNode& major : t.Majors()) WritePeriod(w, t, major, 1, levels);
+        std::string start = DateTimeText(DashaMoment(t.majors[0].start));
+        for (const DashaNode& major : t.Majors()) start = WritePeriod(w, t, major, std::move(start), 1, levels);
     }
     w.EndArray();
     w.EndObject();

@@ -1,5 +1,6 @@
 #include "analysis/DashaEngine.h"
 
+#include <chrono>
 #include <cmath>
 
 #include "engine/NameTables.h"
@@ -23,11 +24,14 @@ DashaTime DashaTimeOf(const CivilMoment& m) {
 }
 
 CivilMoment DashaMoment(DashaTime time) {
-    // To the nearest minute, a half minute up.
+    // To the nearest minute, a half minute up; the date from the day count
+    // by the standard library's calendar (a run converts some 90 boundaries).
     const std::int64_t minutes = FloorDiv(time + kMinute / 2, kMinute);
-    // AddHoursThenMinutes takes an int of minutes: split off whole days' hours.
-    const std::int64_t hours = FloorDiv(minutes, 60);
-    return AddHoursThenMinutes({1970, 1, 1, 0, 0}, static_cast<int>(hours), static_cast<int>(minutes - hours * 60));
+    const std::int64_t days = FloorDiv(minutes, 1440);
+    const auto minuteOfDay = static_cast<int>(minutes - days * 1440);
+    const std::chrono::year_month_day date{std::chrono::sys_days{std::chrono::days{days}}};
+    return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+            static_cast<int>(static_cast<unsigned>(date.day())), minuteOfDay / 60, minuteOfDay % 60};
 }
 
 DashaTimeline ComputeDashaTimeline(const DashaTable& table, double moonLongitude, const CivilMoment& birth,

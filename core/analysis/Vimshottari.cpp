@@ -39,15 +39,20 @@ VimshottariDasha VimshottariFromTimeline(const DashaTimeline& timeline, double y
     dasha.birth = DashaMoment(timeline.birth);
     dasha.balanceYears = timeline.balanceYears;
     dasha.yearDays = yearDays;
+    // Each boundary is worked out once: a period starts where the one before ends.
+    CivilMoment boundary = DashaMoment(timeline.majors[0].start);
     for (int m = 0; m < 9; ++m) {
         const DashaNode& node = timeline.majors[static_cast<std::size_t>(m)];
         MajorDasha& major = dasha.majors[static_cast<std::size_t>(m)];
-        major.period = {timeline.Lord(node), DashaMoment(node.start), DashaMoment(node.end)};
+        major.period = {timeline.Lord(node), boundary, boundary};
         const DashaChildren subs = SubPeriods(*timeline.table, node);
         for (int s = 0; s < 9; ++s) {
             const DashaNode& sub = subs.nodes[static_cast<std::size_t>(s)];
-            major.sub[static_cast<std::size_t>(s)] = {timeline.Lord(sub), DashaMoment(sub.start), DashaMoment(sub.end)};
+            DashaPeriod& period = major.sub[static_cast<std::size_t>(s)];
+            period = {timeline.Lord(sub), boundary, DashaMoment(sub.end)};
+            boundary = period.end;
         }
+        major.period.end = boundary;
     }
     return dasha;
 }
