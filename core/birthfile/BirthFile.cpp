@@ -139,7 +139,8 @@ Angle ReadAngle(const Json& document, const char* key, std::size_t degreeDigits,
 FormFields ReadFields(const Json& document) {
     OnlyKeys(document, "",
              {"format", "version", "name", "date", "time", "city", "state", "country", "longitude", "latitude",
-              "zone", "daylightSaving", "mode", "node", "place", "timeZone", "repeatedHour"});
+              "zone", "daylightSaving", "mode", "node", "place", "timeZone", "repeatedHour", "dashaYear",
+              "dashaSystem"});
     FormFields f;
     f.Name = Typed(Text(document, "", "name"), "name", FilterNameKey, kNoBoxLimit);
 
@@ -193,6 +194,11 @@ FormFields ReadFields(const Json& document) {
     case 2: f.Repeated = RepeatedHour::Later; break;
     default: f.Repeated = RepeatedHour::Unresolved; break;
     }
+    // The dasha choices; a file without them takes the defaults.
+    f.DashaYearChoice = static_cast<DashaYear>(
+        Choice(document, "dashaYear", {"365.25", "365.2425", "360", "sidereal"}, false));
+    f.DashaSystemChoice = static_cast<DashaSystem>(
+        Choice(document, "dashaSystem", {"vimshottari", "yogini", "ashtottari"}, false));
     return f;
 }
 
@@ -278,6 +284,9 @@ OrderedJson Document(const FormFields& f) {
     d["place"] = f.Place;
     d["timeZone"] = f.TimeZoneId;
     d["repeatedHour"] = f.Repeated == RepeatedHour::Earlier ? "earlier" : f.Repeated == RepeatedHour::Later ? "later" : "ask";
+    // Written only when chosen, so that a birth of the defaults is the file it always was.
+    if (f.DashaYearChoice != DashaYear::Julian) d["dashaYear"] = DashaYearOf(f.DashaYearChoice).key;
+    if (f.DashaSystemChoice != DashaSystem::Vimshottari) d["dashaSystem"] = DashaSystemKey(f.DashaSystemChoice);
     return d;
 }
 
