@@ -9,6 +9,7 @@
 #include "cli/BatchPipeline.h"
 #include "cli/BatchRunner.h"
 #include "cli/Commands.h"
+#include "cli/DashaOptions.h"
 #include "text/Quoted.h"
 
 namespace velmora::cli {
@@ -51,6 +52,12 @@ std::string BatchSettingsFrom(const CliOptions& o, bool stderrIsTerminal, BatchS
         settings.jobs = jobs;
     }
     settings.progress = stderrIsTerminal && !o.quiet;
+    DashaOutput dashas;
+    if (const std::string refusal = ReadDashaOptions(o, dashas); !refusal.empty()) return refusal;
+    settings.output.dashaYear = o.dashaYear.value_or("");
+    settings.output.dashaLevels = dashas.levels;
+    settings.output.yogini = dashas.yogini;
+    settings.output.ashtottari = dashas.ashtottari;
     return {};
 }
 

@@ -54,6 +54,7 @@ std::string ParseBatchRequest(std::string_view line, ChartRequest& request) {
         {"state", &ChartRequest::state, false}, {"country", &ChartRequest::country, false},
         {"place", &ChartRequest::place, false}, {"tz", &ChartRequest::tz, false},
         {"ambiguous", &ChartRequest::ambiguous, false},
+        {"dashaYear", &ChartRequest::dashaYear, false},
     };
 
     request = ChartRequest{};
@@ -130,7 +131,10 @@ BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
     run_.Today = format_.today;
     run_.WithReport = false;
     run_.WithDasha = false;
+    run_.WithMoreDashas = false;
     for (const ChartField* field : format_.fields) {
+        if (wholeObject_ && !field->InWholeObject(Source(noChart_))) continue;
+        run_.WithMoreDashas = run_.WithMoreDashas || field->moreDashas;
         run_.WithReport = run_.WithReport || field->needsReport;
         run_.WithDasha = run_.WithDasha || field->needsDasha;
         readsChart_ = readsChart_ || field->readsChart;
@@ -165,6 +169,7 @@ std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::string refusal;
     if (!ScanRequest(line, request_)) refusal = ParseBatchRequest(line, request_);
+    if (request_.dashaYear.empty()) request_.dashaYear = format_.dashaYear;
     if (refusal.empty()) refusal = RunChart(request_, form_, run_, months_);
     refused = !refusal.empty();
     output_.clear();
@@ -173,9 +178,9 @@ std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
         return output_;
     }
     if (readsChart_) {
-        AppendChart({run_.MakeChart(), run_});
+        AppendChart(Source(run_.MakeChart()));
     } else {
-        AppendChart({noChart_, run_});
+        AppendChart(Source(noChart_));
     }
     return output_;
 }

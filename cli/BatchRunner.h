@@ -15,7 +15,7 @@
 namespace velmora::cli {
 
 // Reads a request object {"name", "date", "time", "lon", "lat", "zone",
-// "dst", "city", "state", "country", "precise", "node"}; returns the refusal,
+// "dst", "city", "state", "country", "precise", "node", "dashaYear"}; returns the refusal,
 // empty on success. A line holding a byte that JSON text cannot hold raw (a
 // control character outside the whitespace) is refused whole.
 std::string ParseBatchRequest(std::string_view line, ChartRequest& request);
@@ -28,6 +28,11 @@ struct BatchOutput {
     BatchFormat format = BatchFormat::Jsonl;
     FieldList fields;
     CalendarDate today;  // whose running dasha periods each chart marks; none: nothing marked
+    // The dashas: the year of a line that names none ("" for 365.25 days),
+    // the levels written, and the Yogini and Ashtottari dashas in the whole object.
+    std::string dashaYear;
+    int dashaLevels = 2;
+    bool yogini = false, ashtottari = false;
 };
 
 // Why `output` cannot be written (a field without CSV columns); empty when it can.
@@ -72,6 +77,10 @@ public:
 private:
     void AppendRefusal(std::string_view message);
     void AppendChart(const ChartSource& chart);
+    // The chart with the run and the dasha output asked for.
+    ChartSource Source(const Chart& chart) const {
+        return {chart, run_, format_.dashaLevels, format_.yogini, format_.ashtottari};
+    }
 
     BatchOutput format_;
     bool wholeObject_ = true;     // the default JSON object

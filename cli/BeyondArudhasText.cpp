@@ -5,6 +5,8 @@
 #include "cli/Ansi.h"
 #include "cli/ChartText.h"
 #include "presentation/BhavaPoints.h"
+#include "cli/DashaText.h"
+#include "presentation/DashaLabels.h"
 
 namespace velmora::cli {
 
@@ -53,7 +55,10 @@ void AppendPeriod(std::string& out, std::string_view indent, std::string_view na
 
 void AppendDasha(std::string& out, const Chart& chart, bool ansi) {
     const VimshottariDasha& d = chart.dasha;
-    Heading(out, "Vimshottari dasha (years of 365.25 days, dates in the birth's local calendar)", ansi);
+    Heading(out,
+            "Vimshottari dasha (years of " + std::string(DashaYearDaysText(chart.dashaYear)) +
+                " days, dates in the birth's local calendar)",
+            ansi);
     const NakshatraPlace& moon = chart.nakshatras[1];
     const int first = d.majors[0].period.lord;
     out += "  Moon in " + std::string(moon.Name()) + ", pada " + std::to_string(moon.pada) + ": " +
@@ -114,6 +119,7 @@ void AppendBeyondArudhas(std::string& out, const ChartSource& chart, bool ansi, 
     AppendNavamsa(out, chart.chart, ansi, style);
     AppendDasha(out, chart.chart, ansi);
     AppendBhavas(out, chart.chart, ansi, style);
+    AppendDashaSections(out, chart, ansi);
 }
 
 }  // namespace velmora::cli

@@ -3,6 +3,7 @@
 #include "chart/AnalysisRun.h"
 #include "cli/ChartRequest.h"
 #include "cli/Commands.h"
+#include "cli/DashaOptions.h"
 #include "cli/JsonRenderer.h"
 #include "cli/TextRenderer.h"
 #include "cli/VargaText.h"
@@ -35,6 +36,7 @@ std::string RunRequest(const CliOptions& o, FormFields& form, AnalysisRun& run) 
     request.lon = o.lon.value_or("");
     request.lat = o.lat.value_or("");
     request.precise = !o.classic;
+    request.dashaYear = o.dashaYear.value_or("");
     return RunChart(request, form, run, EnglishMonthNames());
 }
 
@@ -45,12 +47,16 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     if (o.varga && varga < 0)
         return Refuse(io.err, "--varga: " + Quoted(*o.varga) + " is not one of the sixteen divisional charts; give one of " +
                                   VargaNames());
+    DashaOutput dashas;
+    if (const std::string refusal = ReadDashaOptions(o, dashas); !refusal.empty()) return Refuse(io.err, refusal);
     AnalysisRun run;
     run.Today = today;
+    run.WithMoreDashas = dashas.MoreDashas();
     FormFields form;
     if (o.open) {
         if (const std::string refusal = ReadBirthOption(*o.open, form); !refusal.empty())
             return Refuse(io.err, refusal);
+        if (dashas.year) form.DashaYearChoice = *dashas.year;
         const ValidationResult checked = run.RunAnalysis(form, EnglishMonthNames());
         if (!checked.Passed()) return Refuse(io.err, checked.message);
     } else {
@@ -60,7 +66,7 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
         if (const std::optional<int> status = SaveBirthOption(*o.save, form, o.force, io.err)) return *status;
     }
     const Chart chart = run.MakeChart();
-    const ChartSource source{chart, run};
+    const ChartSource source{chart, run, dashas.levels, dashas.yogini, dashas.ashtottari};
     if (o.json) {
         io.out << ChartJsonIndented(source, o.varga.has_value()) + "\n";
     } else if (o.varga) {

@@ -1,5 +1,6 @@
 #include "cli/ChartFields.h"
 
+#include <algorithm>
 #include <array>
 
 #include "analysis/Varga.h"
@@ -178,50 +179,70 @@ template <typename W>
 void WriteNavamsaSigns(const ChartSource& s, W& w) {
     w.IntArray(s.chart.navamsaSigns, kBodyCount);
 }
+// A period with its sub-periods to `levels` (1 = the major periods alone),
+// as local date-times, worked out from the period as they are written.
+// `start` is the period's start as text (its parent's start or the end of
+// the one before: each boundary is written out once); returns its end.
 template <typename W>
-void WritePeriod(W& w, const DashaPeriod& p, bool running) {
-    w.Key("lord");
-    w.String(kPlainBodyNames[static_cast<std::size_t>(p.lord)]);
-    w.Key("start");
-    w.String(DateTimeText(p.start));
-    w.Key("end");
-    w.String(DateTimeText(p.end));
-    w.Key("running");
-    w.Bool(running);
-}
-// The Vimshottari dasha: the year length, the first period's balance at
-// birth, the day the running periods are marked for ("" for none), and the
-// nine major periods with their sub-periods, as local date-times.
-template <typename W>
-void WriteDashas(const ChartSource& s, W& w) {
-    const VimshottariDasha& d = s.chart.dasha;
+std::string WritePeriod(W& w, const DashaTimeline& t, const DashaNode& node, std::string start, int level,
+                        int levels) {
+    std::string end = DateTimeText(DashaMoment(node.end));
     w.BeginObject();
-    w.Key("yearDays");
-    w.Double(kDashaYearDays);
-    w.Key("balanceYears");
-    w.Double(d.balanceYears);
-    w.Key("balance");
-    w.String(YearsMonthsDaysText(d.balanceYears));
-    w.Key("today");
-    w.String(d.today.Valid() ? DateText({d.today.year, d.today.month, d.today.day, 0, 0}) : std::string());
-    w.Key("periods");
-    w.BeginArray();
-    for (int m = 0; m < 9; ++m) {
-        const MajorDasha& major = d.majors[static_cast<std::size_t>(m)];
-        w.BeginObject();
-        WritePeriod(w, major.period, m == d.runningMajor);
+    w.Key("lord");
+    w.String(t.LordName(node));
+    w.Key("start");
+    w.String(start);
+    w.Key("end");
+    w.String(end);
+    w.Key("running");
+    w.Bool(t.Running(node, level));
+    if (level < levels) {
         w.Key("subPeriods");
         w.BeginArray();
-        for (int s = 0; s < 9; ++s) {
-            w.BeginObject();
-            WritePeriod(w, major.sub[static_cast<std::size_t>(s)], m == d.runningMajor && s == d.runningSub);
-            w.EndObject();
-        }
+        for (const DashaNode& child : SubPeriods(*t.table, node))
+            start = WritePeriod(w, t, child, std::move(start), level + 1, levels);
         w.EndArray();
-        w.EndObject();
+    }
+    w.EndObject();
+    return end;
+}
+// A dasha: the year length, the first period's balance at birth, the day the
+// running periods are marked for ("" for none), and the major periods with
+// their sub-periods to the levels asked (at most the system's own).
+template <typename W>
+void WriteTimeline(const ChartSource& s, const DashaTimeline& t, W& w) {
+    w.BeginObject();
+    w.Key("yearDays");
+    w.Double(DashaYearOf(s.chart.dashaYear).days);
+    w.Key("balanceYears");
+    w.Double(t.balanceYears);
+    w.Key("balance");
+    w.String(YearsMonthsDaysText(t.balanceYears));
+    w.Key("today");
+    w.String(t.today.Valid() ? DateText({t.today.year, t.today.month, t.today.day, 0, 0}) : std::string());
+    w.Key("periods");
+    w.BeginArray();
+    if (t.Computed()) {
+        const int levels = std::min(s.dashaLevels, t.table->levels);
+        std::string start = DateTimeText(DashaMoment(t.majors[0].start));
+        for (const DashaNode& major : t.Majors()) start = WritePeriod(w, t, major, std::move(start), 1, levels);
     }
     w.EndArray();
     w.EndObject();
+}
+// The Vimshottari dasha; the Yogini and Ashtottari dashas in the same shape,
+// the yogini's name as a Yogini period's lord.
+template <typename W>
+void WriteDashas(const ChartSource& s, W& w) {
+    WriteTimeline(s, s.chart.vimshottari, w);
+}
+template <typename W>
+void WriteYogini(const ChartSource& s, W& w) {
+    WriteTimeline(s, s.chart.yogini, w);
+}
+template <typename W>
+void WriteAshtottari(const ChartSource& s, W& w) {
+    WriteTimeline(s, s.chart.ashtottari, w);
 }
 
 template <typename W>
@@ -288,6 +309,11 @@ const ChartField kFields[] = {
     {"navamsaSigns", "navamsaSign", kBodyColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteNavamsaSigns)},
     // The periods nest two deep: JSON only.
     {"dashas", "", kOneColumn, false, true, true, VELMORA_FIELD_WRITERS(WriteDashas)},
+    // Only when asked for: the whole object of before stays as it was.
+    {"yogini", "", kOneColumn, false, true, true, VELMORA_FIELD_WRITERS(WriteYogini), false, true,
+     [](const ChartSource& s) { return s.yogini; }},
+    {"ashtottari", "", kOneColumn, false, true, true, VELMORA_FIELD_WRITERS(WriteAshtottari), false, true,
+     [](const ChartSource& s) { return s.ashtottari; }},
     // The precise chart's choices and houses.
     {"ayanamsaName", "ayanamsaName", kOneColumn, false, false, true, VELMORA_FIELD_WRITERS(WriteAyanamsaName), true},
     {"positionKind", "positionKind", kOneColumn, false, false, true, VELMORA_FIELD_WRITERS(WritePositionKind), true},

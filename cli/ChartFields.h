@@ -37,6 +37,11 @@ struct ChartField {
     // Only a precise chart has it (the ayanamsa's name, the cusps): a classic
     // chart's object leaves the key out and its CSV cells empty.
     bool preciseOnly = false;
+    // Read from the Yogini and Ashtottari dashas, which a run works out only
+    // when asked; such a field is in the whole object only when the source asks for it.
+    bool moreDashas = false;
+    bool (*asked)(const ChartSource&) = nullptr;
+    bool InWholeObject(const ChartSource& source) const { return asked == nullptr || asked(source); }
 };
 
 // Whether `field` has a value for the chart in `source`.

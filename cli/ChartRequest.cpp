@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "atlas/Atlas.h"
+#include "cli/DashaOptions.h"
 #include "text/Quoted.h"
 #include "birth/KeyFilters.h"
 #include "birth/ZoneTable.h"
@@ -233,6 +234,12 @@ std::string FillForm(const ChartRequest& typed, FormFields& form) {
     refusal = FillChoices(request, form.Options);
     if (!refusal.empty()) return refusal;
     form.Mode = request.precise ? ComputationMode::Precise : ComputationMode::Classic;
+    form.DashaYearChoice = DashaYear::Julian;
+    if (!request.dashaYear.empty()) {
+        const std::optional<DashaYear> year = ParseDashaYear(request.dashaYear);
+        if (!year) return DashaYearRefusal("dashaYear", request.dashaYear);
+        form.DashaYearChoice = *year;
+    }
     return {};
 }
 

@@ -34,6 +34,7 @@ struct ChartRequest {
     // ("lahiri", "true-chitra", "custom:1900-01-01:22.46", …), "apparent" or
     // "true" positions, and "whole", "sripati", "placidus" or "equal" houses.
     std::optional<std::string> ayanamsa, positions, houses;
+    std::string dashaYear;       // "365.25", "365.2425", "360" or "sidereal"; empty: 365.25
 };
 
 // Decimal degrees as the form's boxes take them, to the nearest minute:

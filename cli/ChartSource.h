@@ -15,6 +15,11 @@ namespace velmora::cli {
 struct ChartSource {
     const Chart& chart;
     const AnalysisRun& run;
+    // How the dashas are written: every period to this many levels (as far
+    // as its system divides), and whether the whole object holds the Yogini
+    // and Ashtottari dashas.
+    int dashaLevels = 2;
+    bool yogini = false, ashtottari = false;
 };
 
 }  // namespace velmora::cli

@@ -81,6 +81,11 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
         app.add_flag("--quiet", o.quiet),
     };
     for (CLI::Option* option : batchOptions) option->needs(batch);
+    CLI::Option* dashaOptions[] = {
+        app.add_option("--dasha-year", o.dashaYear),
+        app.add_option("--dasha-levels", o.dashaLevels),
+        app.add_option("--dasha-systems", o.dashaSystems),
+    };
     CLI::Option* zones = app.add_flag("--zones", o.zones);
     CLI::Option* places = app.add_option("--places", o.places);
     batch->excludes(zones);
@@ -92,6 +97,10 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
     }
     CLI::Option* varga = app.add_option("--varga", o.varga);
     for (CLI::Option* other : {batch, zones, places}) other->excludes(varga);
+    for (CLI::Option* option : dashaOptions) {
+        zones->excludes(option);
+        places->excludes(option);
+    }
     for (CLI::Option* option : chartOptions) {
         if (option->get_name() != "--json") {
             batch->excludes(option);

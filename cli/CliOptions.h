@@ -23,6 +23,7 @@ struct CliOptions {
     bool json = false;
     bool zones = false;
     bool help = false;
+    std::optional<std::string> dashaYear, dashaLevels, dashaSystems;  // read by cli/DashaOptions
 };
 
 // Reads `args` (without the program name) into `options`. Returns the

@@ -16,6 +16,7 @@ Usage:
               [--ayanamsa NAME] [--positions apparent|true]
               [--houses whole|sripati|placidus|equal]
               [--today YYYY-MM-DD] [--json] [--save BIRTHFILE [--force]]
+              [--dasha-year Y] [--dasha-levels N] [--dasha-systems LIST]
   velmora-cli --open BIRTHFILE [--chart-style south|north] [--today YYYY-MM-DD] [--json]
               [--save BIRTHFILE [--force]]
   velmora-cli --places TEXT      the atlas's places a name finds
@@ -79,6 +80,16 @@ Options:
                      diamond, the ascendant's sign in the top house)
   --today YYYY-MM-DD the day whose running dasha periods are marked (default
                      the system's date)
+  --dasha-year 365.25|365.2425|360|sidereal
+                     the dasha year: 365.25 days (default), 365.2425 (Gregorian),
+                     360 (savana) or 365.256364 (sidereal); "yearDays" says which
+  --dasha-levels N   every dasha period written to N levels, 1 to 5 (default 2:
+                     major and sub-periods; 3 pratyantar, 4 sookshma, 5 prana;
+                     Yogini and Ashtottari go to 3 at most)
+  --dasha-systems LIST
+                     the dashas besides Vimshottari, comma-separated: yogini,
+                     ashtottari (the JSON's "yogini" and "ashtottari", the text's
+                     sections)
   --json             one JSON object instead of the text for a person
   --varga DN         one of the sixteen divisional charts alone, in the chosen
                      chart style: D1, D2, D3, D4, D7, D9, D10, D12, D16, D20,
@@ -93,7 +104,7 @@ Options:
   --force            with --save: replace the birth file even when it is read-only
   --batch FILE|-     each line {"name","date","time","lon","lat","zone","dst","city",
                      "state","country","precise","node","place","tz","ambiguous",
-                     "ayanamsa","positions","houses"} gives
+                     "ayanamsa","positions","houses","dashaYear"} gives
                      one output line ("precise": false for the classic engine):
                      the --json object (compact) or {"error": message}; a line
                      longer than 1 MiB is refused as one error line
@@ -107,14 +118,16 @@ Options:
                      ayanamsa, degrees, nakshatras, navamsaSigns, dashas,
                      ayanamsaName, positionKind, houses, cusps, bhavas, housesNote
                      (the last six only for precise charts: a classic chart's
-                     object leaves them out, its CSV cells are empty; and,
-                     only when named, vargas: {"D1": [ten sign indices],
-                     ... "D60": [...]}; CSV columns varga_d1_sun ... varga_d60_asc)
+                     object leaves them out, its CSV cells are empty); yogini,
+                     ashtottari (only when asked for); and, only when named,
+                     vargas: {"D1": [ten sign indices], ... "D60": [...]}; CSV
+                     columns varga_d1_sun ... varga_d60_asc)
   --format jsonl|csv with --batch: JSON lines (default) or comma-separated values
                      (RFC 4180: a header row, one row a birth, lists spread over
                      columns such as position_sun ... position_asc, a last column
                      "error" holding a refused line's message); csv takes every
-                     field but report and dashas unless --fields says otherwise
+                     field but report and the dashas unless --fields says
+                     otherwise
   --jobs N           with --batch: compute on N threads (default: every core),
                      the output still in input order
   --quiet            with --batch: no progress line on standard error (it is

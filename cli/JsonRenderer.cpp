@@ -9,7 +9,7 @@ void AppendChartJson(const ChartSource& chart, std::string& out) {
     JsonWriter json(out);
     json.BeginObject();
     for (const ChartField& field : AllChartFields()) {
-        if (!FieldApplies(field, chart)) continue;
+        if (!FieldApplies(field, chart) || !field.InWholeObject(chart)) continue;
         json.Key(field.name);
         field.json(chart, json);
     }
@@ -32,7 +32,7 @@ std::string ChartJsonIndented(const ChartSource& chart, bool withRequested) {
     json.BeginObject();
     auto write = [&](std::span<const ChartField> fields) {
         for (const ChartField& field : fields) {
-            if (!FieldApplies(field, chart)) continue;
+            if (!FieldApplies(field, chart) || !field.InWholeObject(chart)) continue;
             json.Key(field.name);
             field.document(chart, json);
         }

@@ -10,63 +10,56 @@ namespace velmora {
 
 namespace {
 
-int LordPosition(int lord) {
-    for (int i = 0; i < 9; ++i)
-        if (kVimshottariLords[static_cast<std::size_t>(i)] == lord) return i;
-    return 0;
+// Ketu 7, Venus 20, Sun 6, Moon 10, Mars 7, Rahu 18, Jupiter 16, Saturn 19, Mercury 17.
+constexpr std::array<DashaLordYears, 9> kVimshottariSequence = [] {
+    std::array<DashaLordYears, 9> sequence{};
+    for (std::size_t i = 0; i < 9; ++i)
+        sequence[i] = {kVimshottariLords[i], kDashaYears[static_cast<std::size_t>(kVimshottariLords[i])]};
+    return sequence;
+}();
+
+DashaStart VimshottariStart(double moonLongitude) {
+    // Nakshatra n has the lord at position n mod 9 of the sequence.
+    return {NakshatraOf(moonLongitude).index % 9, NakshatraFractionPassed(moonLongitude)};
 }
 
-int YearsOf(int lord) { return kDashaYears[static_cast<std::size_t>(lord)]; }
-
-CivilMoment Shifted(const CivilMoment& from, std::int64_t minutes) {
-    // At most 140 years of minutes either way: well inside int.
-    return AddHoursThenMinutes(from, 0, static_cast<int>(minutes));
-}
+constexpr DashaTable kVimshottari = {"Vimshottari", kVimshottariSequence, kDashaCycleYears, 1, 5,
+                                     &VimshottariStart, &DashaBodyName};
 
 }  // namespace
+
+const DashaTable& VimshottariTable() { return kVimshottari; }
 
 std::int64_t MomentMinutes(const CivilMoment& m) {
     return DaysFromCivil(m.year, m.month, m.day) * 1440 + std::int64_t{m.hour} * 60 + m.minute;
 }
 
-VimshottariDasha ComputeVimshottari(double moonLongitude, const CivilMoment& birth) {
+VimshottariDasha VimshottariFromTimeline(const DashaTimeline& timeline, double yearDays) {
     VimshottariDasha dasha;
-    dasha.birth = birth;
-    const NakshatraPlace moon = NakshatraOf(moonLongitude);
-    const double passed = NakshatraFractionPassed(moonLongitude);
-    const int firstYears = YearsOf(moon.lord);
-    dasha.balanceYears = (1.0 - passed) * firstYears;
-
-    // Every boundary is an exact number of minutes from the first period's
-    // start: a sub-period of lords with A and B years lasts A·B/120 years,
-    // A·B·4383 minutes.
-    const auto elapsed = static_cast<std::int64_t>(std::llround(passed * firstYears * kDashaYearMinutes));
-    const CivilMoment cycleStart = Shifted(birth, -elapsed);
-    std::int64_t at = -elapsed;  // minutes from birth
-    const int first = LordPosition(moon.lord);
-    CivilMoment boundary = cycleStart;
+    dasha.birth = DashaMoment(timeline.birth);
+    dasha.balanceYears = timeline.balanceYears;
+    dasha.yearDays = yearDays;
+    // Each boundary is worked out once: a period starts where the one before ends.
+    CivilMoment boundary = DashaMoment(timeline.majors[0].start);
     for (int m = 0; m < 9; ++m) {
+        const DashaNode& node = timeline.majors[static_cast<std::size_t>(m)];
         MajorDasha& major = dasha.majors[static_cast<std::size_t>(m)];
-        const int lord = kVimshottariLords[static_cast<std::size_t>((first + m) % 9)];
-        major.period.lord = lord;
-        // Each period starts where the one before it ends: the calendar is
-        // worked out once a boundary. The sub-periods of a lord with A years
-        // sum to A·120·4383 minutes, A years exactly, so the last one ends
-        // where the major period does.
-        major.period.start = boundary;
-        std::int64_t subAt = at;
+        major.period = {timeline.Lord(node), boundary, boundary};
+        const DashaChildren subs = SubPeriods(*timeline.table, node);
         for (int s = 0; s < 9; ++s) {
-            DashaPeriod& sub = major.sub[static_cast<std::size_t>(s)];
-            sub.lord = kVimshottariLords[static_cast<std::size_t>((first + m + s) % 9)];
-            sub.start = boundary;
-            subAt += std::int64_t{YearsOf(lord)} * YearsOf(sub.lord) * (kDashaYearMinutes / kDashaCycleYears);
-            boundary = Shifted(cycleStart, subAt + elapsed);
-            sub.end = boundary;
+            const DashaNode& sub = subs.nodes[static_cast<std::size_t>(s)];
+            DashaPeriod& period = major.sub[static_cast<std::size_t>(s)];
+            period = {timeline.Lord(sub), boundary, DashaMoment(sub.end)};
+            boundary = period.end;
         }
-        at += YearsOf(lord) * kDashaYearMinutes;
         major.period.end = boundary;
     }
     return dasha;
+}
+
+VimshottariDasha ComputeVimshottari(double moonLongitude, const CivilMoment& birth) {
+    return VimshottariFromTimeline(
+        ComputeDashaTimeline(kVimshottari, moonLongitude, birth, kDashaYearMinutes * 60'000'000), kDashaYearDays);
 }
 
 void MarkRunning(VimshottariDasha& dasha, const CalendarDate& today) {

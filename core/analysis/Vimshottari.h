@@ -5,14 +5,17 @@
 // Moon has still to cross as its balance; each major period in nine
 // sub-periods in proportion to their lords' years, from its own lord on.
 //
-// A year is 365.25 days (the Julian year, which Krishnamurti's readers adopt
-// for the major periods); the dates are the birth's local date and clock
-// time plus whole minutes, on the proleptic Gregorian calendar.
+// A year is 365.25 days by default (the Julian year, which Krishnamurti's
+// readers adopt for the major periods), or another length chosen; the dates
+// are the birth's local date and clock time plus whole minutes, on the
+// proleptic Gregorian calendar. The periods come from the dasha engine
+// (DashaEngine.h), whose table for Vimshottari is VimshottariTable().
 
 #include <array>
 #include <cstdint>
 #include <string>
 
+#include "analysis/DashaEngine.h"
 #include "engine/Calendar.h"
 
 namespace velmora {
@@ -23,15 +26,6 @@ inline constexpr int kDashaCycleYears = 120;
 
 // Years of each lord's major period, by body number (Sun … Ketu; 0 for the ascendant).
 inline constexpr std::array<int, 10> kDashaYears = {6, 10, 17, 20, 7, 16, 19, 18, 7, 0};
-
-struct CalendarDate {
-    int year = 0;  // 0: no date
-    int month = 1;
-    int day = 1;
-
-    bool Valid() const { return year != 0; }
-    friend bool operator==(const CalendarDate&, const CalendarDate&) = default;
-};
 
 struct DashaPeriod {
     int lord = 8;  // body number
@@ -51,11 +45,19 @@ struct VimshottariDasha {
     CalendarDate today;
     int runningMajor = -1;
     int runningSub = -1;
+    double yearDays = kDashaYearDays;  // the length of the year the dates are reckoned in
 };
+
+// Vimshottari as a table of the dasha engine: five levels (maha, antar,
+// pratyantar, sookshma, prana), one cycle of 120 years.
+const DashaTable& VimshottariTable();
 
 // The dasha of a birth at local moment `birth` with the Moon at sidereal
 // longitude `moonLongitude` (any angle, folded). Nothing is marked running.
 VimshottariDasha ComputeVimshottari(double moonLongitude, const CivilMoment& birth);
+
+// The major and sub-periods of a Vimshottari timeline (years of `yearDays` days).
+VimshottariDasha VimshottariFromTimeline(const DashaTimeline& timeline, double yearDays);
 
 // Marks the major and sub-period running at noon of `today` (none for an
 // invalid date or one outside the 120 years).

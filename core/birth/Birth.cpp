@@ -40,6 +40,8 @@ Birth BirthFromForm(const FormFields& form) {
     birth.mode = form.Mode;
     birth.node = form.Node;
     birth.options = form.Options;
+    birth.dashaYear = form.DashaYearChoice;
+    birth.dashaSystem = form.DashaSystemChoice;
     return birth;
 }
 

@@ -9,6 +9,7 @@
 
 #include "birth/ChartMode.h"
 #include "birth/ChartOptions.h"
+#include "birth/DashaChoice.h"
 #include "birth/FormFields.h"
 #include "birth/ZoneHistory.h"
 
@@ -36,6 +37,9 @@ struct Birth {
     NodeKind node = NodeKind::Mean;
     // The ayanamsa, apparent or true positions and the houses (precise charts only).
     ChartOptions options;
+    // How the dashas are reckoned.
+    DashaYear dashaYear = DashaYear::Julian;
+    DashaSystem dashaSystem = DashaSystem::Vimshottari;
 };
 
 // A coordinate as the classic engine takes it: whole degrees and minutes of

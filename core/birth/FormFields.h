@@ -3,6 +3,7 @@
 // its boxes and the positions chosen in its lists. The window, the command line
 // and the tests all fill one of these and hand it to the same core.
 
+#include "birth/DashaChoice.h"
 #include <string>
 
 #include "birth/ChartMode.h"
@@ -52,6 +53,9 @@ struct FormFields {
     RepeatedHour Repeated = RepeatedHour::Unresolved;  // for a local time shown twice
     std::string Place;  // the chosen place as the atlas names it; empty when typed
     ChartOptions Options;  // the ayanamsa, positions and houses; read in precise mode only
+    // How the dashas are reckoned: the year's length and the system shown first.
+    DashaYear DashaYearChoice = DashaYear::Julian;
+    DashaSystem DashaSystemChoice = DashaSystem::Vimshottari;
 };
 
 // The local date and time of birth the form holds.

@@ -140,7 +140,7 @@ FormFields ReadFields(const Json& document) {
     OnlyKeys(document, "",
              {"format", "version", "name", "date", "time", "city", "state", "country", "longitude", "latitude",
               "zone", "daylightSaving", "mode", "node", "place", "timeZone", "repeatedHour", "ayanamsa",
-              "positions", "houses"});
+              "positions", "houses", "dashaYear", "dashaSystem"});
     FormFields f;
     f.Name = Typed(Text(document, "", "name"), "name", FilterNameKey, kNoBoxLimit);
 
@@ -206,6 +206,11 @@ FormFields ReadFields(const Json& document) {
                {HouseSystemName(HouseSystem::WholeSign), HouseSystemName(HouseSystem::Sripati),
                 HouseSystemName(HouseSystem::Placidus), HouseSystemName(HouseSystem::Equal)},
                false));
+    // The dasha choices; a file without them takes the defaults.
+    f.DashaYearChoice = static_cast<DashaYear>(
+        Choice(document, "dashaYear", {"365.25", "365.2425", "360", "sidereal"}, false));
+    f.DashaSystemChoice = static_cast<DashaSystem>(
+        Choice(document, "dashaSystem", {"vimshottari", "yogini", "ashtottari"}, false));
     return f;
 }
 
@@ -294,6 +299,9 @@ OrderedJson Document(const FormFields& f) {
     d["ayanamsa"] = AyanamsaText(f.Options);
     d["positions"] = PositionKindName(f.Options.positions);
     d["houses"] = HouseSystemName(f.Options.houses);
+    // Written only when chosen, so that a birth of the defaults is the file it always was.
+    if (f.DashaYearChoice != DashaYear::Julian) d["dashaYear"] = DashaYearOf(f.DashaYearChoice).key;
+    if (f.DashaSystemChoice != DashaSystem::Vimshottari) d["dashaSystem"] = DashaSystemKey(f.DashaSystemChoice);
     return d;
 }
 

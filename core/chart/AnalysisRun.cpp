@@ -10,6 +10,8 @@
 #include "analysis/Navamsa.h"
 #include "analysis/SignOf.h"
 #include "analysis/Varga.h"
+#include "analysis/AshtottariDasha.h"
+#include "analysis/YoginiDasha.h"
 #include "report/ReportWriter.h"
 #include "engine/BirthTime.h"
 #include "engine/SetText.h"
@@ -141,6 +143,8 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames&
     Birth = std::move(birth);
     Zone = zone;
     second_ = clock.Second;
+    dashaYear_ = typed.dashaYear;
+    dashaSystem_ = typed.dashaSystem;
 
     // The chart.
     if (form.mode == ComputationMode::Classic && form.options != ChartOptions{})
@@ -262,10 +266,22 @@ void AnalysisRun::ComputeBeyondArudhas() {
                             Birth.BirthClockMinute};
     if (!WithDasha) {
         Result.dasha = {};
+        Result.vimshottari = Result.yogini = Result.ashtottari = {};
         return;
     }
-    Result.dasha = ComputeVimshottari(Degrees[1], birth);
+    const DashaYearInfo& year = DashaYearOf(dashaYear_);
+    Result.dashaYear = dashaYear_;
+    Result.dashaSystem = dashaSystem_;
+    Result.vimshottari = ComputeDashaTimeline(VimshottariTable(), Degrees[1], birth, year.microseconds);
+    MarkRunningPath(Result.vimshottari, Today, kMaxDashaLevels);
+    Result.dasha = VimshottariFromTimeline(Result.vimshottari, year.days);
     MarkRunning(Result.dasha, Today);
+    Result.yogini = Result.ashtottari = {};
+    if (!WithMoreDashas) return;
+    Result.yogini = ComputeDashaTimeline(YoginiTable(), Degrees[1], birth, year.microseconds);
+    MarkRunningPath(Result.yogini, Today, kMaxDashaLevels);
+    Result.ashtottari = ComputeDashaTimeline(AshtottariTable(), Degrees[1], birth, year.microseconds);
+    MarkRunningPath(Result.ashtottari, Today, kMaxDashaLevels);
 }
 
 ValidationResult AnalysisRun::Failure(int check, std::string message) {
@@ -344,6 +360,13 @@ velmora::Chart AnalysisRun::MakeChart() const {
     chart.nakshatras = Result.nakshatras;
     chart.navamsaSigns = Result.navamsaSigns;
     if (WithDasha) chart.dasha = Result.dasha;
+    chart.dashaYear = Result.dashaYear;
+    chart.dashaSystem = Result.dashaSystem;
+    if (WithDasha) {
+        chart.vimshottari = Result.vimshottari;
+        chart.yogini = Result.yogini;
+        chart.ashtottari = Result.ashtottari;
+    }
     if (WithReport) chart.report = Result.report;
     if (precise) {
         chart.ayanamsaName = AyanamsaDisplayName(Precise.Options.ayanamsa);
@@ -364,6 +387,7 @@ ChartOutcome ComputeChart(const Birth& birth, const ChartWants& wants) {
     run.WithReport = wants.report;
     run.WithDasha = wants.dasha;
     run.Today = wants.today;
+    run.WithMoreDashas = wants.moreDashas;
     ChartOutcome outcome;
     outcome.check = run.Run(birth, EnglishMonthNames());
     if (outcome.check.Passed()) {

@@ -68,6 +68,11 @@ struct ResultFormTexts {
     // order of AllVargas()) and whether it is vargottama.
     VargaSigns vargas{};
     std::array<bool, kBodyCount> vargottama{};
+    // The dashas on the dasha engine (see Chart): the year they were reckoned
+    // in, Vimshottari with the running path, Yogini and Ashtottari when asked.
+    DashaYear dashaYear = DashaYear::Julian;
+    DashaSystem dashaSystem = DashaSystem::Vimshottari;
+    DashaTimeline vimshottari, yogini, ashtottari;
 };
 
 class AnalysisRun {
@@ -106,6 +111,8 @@ public:
     // Whether a run works out the Vimshottari periods (Result.dasha). A batch
     // that writes no dashas leaves them out; Result.dasha is then empty.
     bool WithDasha = true;
+    // Whether a run also works out the Yogini and Ashtottari dashas.
+    bool WithMoreDashas = false;
 
     // Validates the form and, when it passes, computes everything above in
     // the form's mode. `months` gives the full month names for the date of birth (the
@@ -139,6 +146,8 @@ private:
 
     std::string engineError_;
     int second_ = 0;  // the birth's second
+    DashaYear dashaYear_ = DashaYear::Julian;  // the birth's choices for the dashas
+    DashaSystem dashaSystem_ = DashaSystem::Vimshottari;
 };
 
 // What a chart is computed with besides the birth: whether the report and the
@@ -147,6 +156,7 @@ struct ChartWants {
     bool report = true;
     bool dasha = true;
     CalendarDate today;  // no date: nothing is marked
+    bool moreDashas = false;  // the Yogini and Ashtottari dashas besides Vimshottari
 };
 
 // A chart, or why there is none: the failed check and its message.

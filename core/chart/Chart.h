@@ -13,6 +13,8 @@
 #include "analysis/Vimshottari.h"
 #include "birth/ChartMode.h"
 #include "birth/ChartOptions.h"
+#include "analysis/DashaEngine.h"
+#include "birth/DashaChoice.h"
 #include "engine/Calendar.h"
 #include "engine/NameTables.h"
 #include "report/ReportPiece.h"
@@ -78,6 +80,13 @@ struct Chart {
     // the same sign in D1 and D9 (vargottama).
     VargaSigns vargas{};
     std::array<bool, kBodyCount> vargottama{};
+    // The dashas on the dasha engine, with the path running on the day asked
+    // for to every level: Vimshottari whenever the dasha is asked for (its
+    // deeper periods are worked out from it when wanted, SubPeriods), Yogini
+    // and Ashtottari only when asked for (ChartWants::moreDashas).
+    DashaYear dashaYear = DashaYear::Julian;
+    DashaSystem dashaSystem = DashaSystem::Vimshottari;  // the system the window opens with
+    DashaTimeline vimshottari, yogini, ashtottari;
 };
 
 }  // namespace velmora

@@ -255,5 +255,20 @@ TEST_F(BirthFileOptions, AFailedSaveIsStatusOneAndNoOutput) {
     EXPECT_NE(r.err.find("Cannot save"), std::string::npos) << r.err;
 }
 
+// The dasha year goes into the birth file and comes back with it; an option
+// given beside --open chooses another for this run only.
+TEST_F(BirthFileOptions, TheDashaYearIsSavedAndOpened) {
+    const std::string file = File("year.velmora");
+    const CliResult saved = RunCliWith(With(kSydney, {"--dasha-year", "sidereal", "--save", file, "--json"}));
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    const CliResult opened = RunCliWith({"--open", file, "--json"});
+    ASSERT_EQ(opened.status, 0) << opened.err;
+    EXPECT_NE(opened.out.find("\"yearDays\": 365.256364"), std::string::npos);
+    const CliResult other = RunCliWith({"--open", file, "--json", "--dasha-year", "360"});
+    EXPECT_NE(other.out.find("\"yearDays\": 360,"), std::string::npos);
+    const CliResult again = RunCliWith({"--open", file, "--json"});
+    EXPECT_EQ(again.out, opened.out);
+}
+
 }  // namespace
 }  // namespace velmora::cli::test

@@ -11,18 +11,20 @@
 namespace velmora::cli {
 namespace {
 
+bool RunGreenwich(AnalysisRun& run) {
+    ChartRequest request;
+    request.name = "rama";
+    request.date = "2000-01-01";
+    request.time = "12:00";
+    request.lon = "0:00E";
+    request.lat = "0:00N";
+    FormFields form;
+    return RunChart(request, form, run, EnglishMonthNames()).empty();
+}
+
 const AnalysisRun& GreenwichRun() {
     static AnalysisRun run;
-    static const bool done = [] {
-        ChartRequest request;
-        request.name = "rama";
-        request.date = "2000-01-01";
-        request.time = "12:00";
-        request.lon = "0:00E";
-        request.lat = "0:00N";
-        FormFields form;
-        return RunChart(request, form, run, EnglishMonthNames()).empty();
-    }();
+    static const bool done = RunGreenwich(run);
     EXPECT_TRUE(done);
     return run;
 }
@@ -67,9 +69,11 @@ TEST(ChartFields, ListsAreReadInTheirOrderAndBadNamesRefused) {
 // The whole object is its fields in order, and a chosen field's value is the
 // whole object's value of that key.
 TEST(ChartFields, ChosenFieldsAreTheWholeObjectsValues) {
-    const AnalysisRun& run = GreenwichRun();
+    AnalysisRun run;
+    run.WithMoreDashas = true;  // the whole object with the dashas it holds only when asked
+    ASSERT_TRUE(RunGreenwich(run));
     const Chart chart = run.MakeChart();
-    const ChartSource source{chart, run};
+    const ChartSource source{chart, run, 2, true, true};
     std::string whole;
     AppendChartJson(source, whole);
     const auto object = nlohmann::ordered_json::parse(whole);

@@ -92,6 +92,15 @@ TEST(BirthFile, ModesPlacesAndTheFormsOddTextsComeBackAsSaved) {
     accents.City = "São Paulo";
     accents.Country = "Brasil \"quoted\" \\ back";
     cases.push_back(accents);
+    // The dasha choices; a birth of the defaults leaves them out of the file.
+    for (const DashaYearInfo& year : kDashaYearChoices)
+        for (const DashaSystem system : {DashaSystem::Vimshottari, DashaSystem::Yogini, DashaSystem::Ashtottari}) {
+            FormFields dashas = Bangalore();
+            dashas.DashaYearChoice = year.year;
+            dashas.DashaSystemChoice = system;
+            cases.push_back(dashas);
+        }
+    EXPECT_EQ(BirthFileText(Bangalore()).find("dasha"), std::string::npos);
     cases.push_back(FormFields{});  // a fresh, empty form
     for (const FormFields& f : cases) {
         const BirthFileRead read = ParseBirthFile(BirthFileText(f));
@@ -242,6 +251,10 @@ TEST(BirthFile, EveryKindOfBadFileIsRefusedWithItsReason) {
         {"dst as text", Edited([](J& d) { d["daylightSaving"] = "yes"; }), "\"daylightSaving\" is not true or false"},
         {"line break in a city", Edited([](J& d) { d["city"] = "Bangalore\nIndia"; }), "\"city\" holds a control character"},
         {"unknown mode", Edited([](J& d) { d["mode"] = "tropical"; }), "\"mode\" is \"tropical\", not \"classic\" or \"precise\""},
+        {"dasha year of 365 days", Edited([](J& d) { d["dashaYear"] = "365"; }),
+         "\"dashaYear\" is \"365\", not \"365.25\" or \"365.2425\" or \"360\" or \"sidereal\""},
+        {"dasha year as a number", Edited([](J& d) { d["dashaYear"] = 360; }), "\"dashaYear\""},
+        {"unknown dasha", Edited([](J& d) { d["dashaSystem"] = "kalachakra"; }), "\"dashaSystem\" is \"kalachakra\""},
         {"place without zone", Edited([](J& d) { d["place"] = "Kolkata"; }), "\"place\" is given without"},
         {"unknown key", Edited([](J& d) { d["nakshatra"] = "Rohini"; }), "it holds \"nakshatra\", which a birth file of version 1 does not have"},
         {"unknown inner key", Edited([](J& d) { d["date"]["era"] = "CE"; }), "it holds \"date.era\""},
@@ -371,7 +384,10 @@ TEST(BirthFile, TheDocumentedExampleOpensAndTheSchemaNamesEveryKey) {
     // The schema's properties are exactly the keys the writer writes, at
     // every level, and it holds the format and version this code reads.
     const nlohmann::json schema = nlohmann::json::parse(Slurp(docs / "birth-file.schema.json"));
-    const nlohmann::json written = nlohmann::json::parse(BirthFileText(Bangalore()));
+    FormFields everything = Bangalore();  // with the keys written only when chosen
+    everything.DashaYearChoice = DashaYear::Sidereal;
+    everything.DashaSystemChoice = DashaSystem::Yogini;
+    const nlohmann::json written = nlohmann::json::parse(BirthFileText(everything));
     std::set<std::string> schemaKeys, writtenKeys;
     for (const auto& [key, property] : schema["properties"].items()) {
         schemaKeys.insert(key);

@@ -1,0 +1,33 @@
+#pragma once
+// The labels every front end gives the dashas: the levels' names, the
+// systems' names, the year's length in words, and a period's lord as the
+// window and the text output name it ("Saturn", "Pingala (Sun)").
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "analysis/DashaEngine.h"
+#include "analysis/YoginiDasha.h"
+#include "birth/DashaChoice.h"
+
+namespace velmora {
+
+inline constexpr std::array<std::string_view, kMaxDashaLevels> kDashaLevelNames = {
+    "Maha dasha", "Antar dasha", "Pratyantar dasha", "Sookshma dasha", "Prana dasha"};
+
+inline constexpr std::array<std::string_view, 3> kDashaSystemNames = {"Vimshottari", "Yogini", "Ashtottari"};
+
+inline constexpr std::array<std::string_view, 4> kDashaYearNames = {
+    "365.25 days (Julian)", "365.2425 days (Gregorian)", "360 days (savana)", "365.256364 days (sidereal)"};
+
+// "365.25": the year's length in days as the text output's headings give it.
+inline constexpr std::string_view DashaYearDaysText(DashaYear year) {
+    constexpr std::array<std::string_view, 4> kDays = {"365.25", "365.2425", "360", "365.256364"};
+    return kDays[static_cast<std::size_t>(year)];
+}
+
+// The lord's name, with the planet a yogini stands for: "Pingala (Sun)".
+std::string DashaLordLabel(const DashaTimeline& timeline, const DashaNode& node);
+
+}  // namespace velmora
