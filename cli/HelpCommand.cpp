@@ -116,12 +116,12 @@ Options:
                      positions, longitudes, bodyNames, bodySigns, arudhaSigns,
                      signBoxes, arudhaBoxes, details, report, reportText, mode,
                      ayanamsa, degrees, nakshatras, navamsaSigns, dashas,
+                     yogini, ashtottari, (these two only when asked for)
                      ayanamsaName, positionKind, houses, cusps, bhavas, housesNote
                      (the last six only for precise charts: a classic chart's
-                     object leaves them out, its CSV cells are empty); yogini,
-                     ashtottari (only when asked for); and, only when named,
-                     vargas: {"D1": [ten sign indices], ... "D60": [...]}; CSV
-                     columns varga_d1_sun ... varga_d60_asc)
+                     object leaves them out, its CSV cells are empty; and, only
+                     when named, vargas: {"D1": [ten sign indices], ... "D60":
+                     [...]}; CSV columns varga_d1_sun ... varga_d60_asc)
   --format jsonl|csv with --batch: JSON lines (default) or comma-separated values
                      (RFC 4180: a header row, one row a birth, lists spread over
                      columns such as position_sun ... position_asc, a last column
