@@ -8,6 +8,7 @@
 
 #include "analysis/Navamsa.h"
 #include "analysis/SignOf.h"
+#include "chart/MarriageMatch.h"
 #include "report/ReportWriter.h"
 #include "engine/BirthTime.h"
 #include "engine/SetText.h"
@@ -339,6 +340,7 @@ velmora::Chart AnalysisRun::MakeChart() const {
     chart.navamsaSigns = Result.navamsaSigns;
     if (WithDasha) chart.dasha = Result.dasha;
     if (WithReport) chart.report = Result.report;
+    chart.ashtakavarga = ComputeAshtakavarga(PointSigns(chart));
     return chart;
 }
 

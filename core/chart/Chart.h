@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "analysis/Ashtakavarga.h"
 #include "analysis/ChartState.h"
 #include "analysis/Nakshatra.h"
 #include "analysis/Vimshottari.h"
@@ -58,6 +59,7 @@ struct Chart {
     std::array<int, kBodyCount> navamsaSigns{};
     VimshottariDasha dasha;  // empty when not asked for
     Report report;           // empty when not asked for
+    Ashtakavarga ashtakavarga;  // from the points' signs
 };
 
 }  // namespace velmora
