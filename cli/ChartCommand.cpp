@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "chart/AnalysisRun.h"
+#include "cli/AshtakavargaText.h"
 #include "cli/ChartRequest.h"
 #include "cli/Commands.h"
 #include "cli/JsonRenderer.h"
@@ -54,7 +55,9 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     }
     const Chart chart = run.MakeChart();
     const ChartSource source{chart, run};
-    io.out << (o.json ? ChartJsonIndented(source) + "\n" : RenderText(source, io.stdoutIsTerminal, style));
+    io.out << (o.json ? ChartJsonIndented(source, o.ashtakavarga) + "\n"
+                      : RenderText(source, io.stdoutIsTerminal, style));
+    if (!o.json && o.ashtakavarga) io.out << '\n' << AshtakavargaText(chart, style, io.stdoutIsTerminal);
     // The text keeps the layout scripts and the reviewed charts compare with;
     // the note goes beside it, to the person at the terminal.
     if (!o.json && chart.mode == ComputationMode::Classic) io.err << kClassicPositionsNote << '\n';

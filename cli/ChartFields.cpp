@@ -206,6 +206,26 @@ void WriteDashas(const ChartSource& s, W& w) {
     w.EndObject();
 }
 
+// Parashara's ashtakavarga: "bav", the seven planets' bindus by sign index
+// in body order (Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn), and
+// "sav", their sum by sign. A CSV row takes the sum alone, sav_ari … sav_pis.
+template <typename W>
+void WriteAshtakavarga(const ChartSource& s, W& w) {
+    const Ashtakavarga& a = s.chart.ashtakavarga;
+    w.BeginObject();
+    w.Key("bav");
+    w.BeginArray();
+    for (const auto& row : a.bav) w.IntArray(row, kSignCount);
+    w.EndArray();
+    w.Key("sav");
+    w.IntArray(a.sav, kSignCount);
+    w.EndObject();
+}
+template <>
+void WriteAshtakavarga<CsvRow>(const ChartSource& s, CsvRow& w) {
+    w.IntArray(s.chart.ashtakavarga.sav, kSignCount);
+}
+
 #define VELMORA_FIELD_WRITERS(f) &f<JsonWriter>, &f<CsvRow>, &f<JsonDocument>
 
 constexpr std::span<const std::string_view> kOneColumn{};
@@ -229,13 +249,19 @@ const ChartField kFields[] = {
     {"navamsaSigns", "navamsaSign", kBodyColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteNavamsaSigns)},
     // The periods nest two deep: JSON only.
     {"dashas", "", kOneColumn, false, true, true, VELMORA_FIELD_WRITERS(WriteDashas)},
+    // Written only when asked for (by name, or --ashtakavarga): the object
+    // without it stays as it always was.
+    {"ashtakavarga", "sav", kSignColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteAshtakavarga)},
 };
+constexpr std::size_t kAskedForFields = 1;  // the last entries above
 
 #undef VELMORA_FIELD_WRITERS
 
 }  // namespace
 
-std::span<const ChartField> AllChartFields() { return kFields; }
+std::span<const ChartField> AllChartFields() { return std::span(kFields).first(std::size(kFields) - kAskedForFields); }
+
+const ChartField& AshtakavargaField() { return kFields[std::size(kFields) - 1]; }
 
 std::string FieldNames() {
     std::string names;

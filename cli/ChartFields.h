@@ -36,8 +36,13 @@ struct ChartField {
     void (*document)(const ChartSource&, JsonDocument&);
 };
 
-// Every field, in the order of the chart object.
+// Every field of the chart object, in its order. Fields written only when
+// asked for (see below) are not among them.
 std::span<const ChartField> AllChartFields();
+
+// The ashtakavarga, written only when asked for: by name in --fields, or
+// with --ashtakavarga after all the others.
+const ChartField& AshtakavargaField();
 
 using FieldList = std::vector<const ChartField*>;
 

@@ -78,6 +78,8 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
         app.add_flag("--quiet", o.quiet),
     };
     for (CLI::Option* option : batchOptions) option->needs(batch);
+    CLI::Option* ashtakavarga = app.add_flag("--ashtakavarga", o.ashtakavarga);
+    CLI::Option* match = app.add_option("--match", o.match)->expected(2);
     CLI::Option* zones = app.add_flag("--zones", o.zones);
     CLI::Option* places = app.add_option("--places", o.places);
     batch->excludes(zones);
@@ -95,6 +97,11 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
         zones->excludes(option);
         places->excludes(option);
     }
+
+    for (CLI::Option* other : {batch, open, save, zones, places, chartStyle, ashtakavarga}) match->excludes(other);
+    for (CLI::Option* option : chartOptions)
+        if (option->get_name() != "--json") match->excludes(option);
+    for (CLI::Option* other : {zones, places}) ashtakavarga->excludes(other);
 
     std::vector<std::string> words;
     if (const std::string refusal = NormaliseArguments(app, args, words); !refusal.empty()) return refusal;

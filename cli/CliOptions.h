@@ -22,6 +22,8 @@ struct CliOptions {
     bool json = false;
     bool zones = false;
     bool help = false;
+    bool ashtakavarga = false;       // the chart's ashtakavarga too
+    std::vector<std::string> match;  // --match BRIDE GROOM: two birth files
 };
 
 // Reads `args` (without the program name) into `options`. Returns the

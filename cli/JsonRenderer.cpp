@@ -25,12 +25,16 @@ void AppendChartFields(const ChartSource& chart, const FieldList& fields, std::s
     json.EndObject();
 }
 
-std::string ChartJsonIndented(const ChartSource& chart) {
+std::string ChartJsonIndented(const ChartSource& chart, bool ashtakavarga) {
     JsonDocument json;
     json.BeginObject();
     for (const ChartField& field : AllChartFields()) {
         json.Key(field.name);
         field.document(chart, json);
+    }
+    if (ashtakavarga) {
+        json.Key(AshtakavargaField().name);
+        AshtakavargaField().document(chart, json);
     }
     json.EndObject();
     return json.Value().dump(2);

@@ -20,8 +20,8 @@ void AppendChartJson(const ChartSource& chart, std::string& out);
 void AppendChartFields(const ChartSource& chart, const FieldList& fields, std::string& out);
 
 // The object indented by two spaces, for a person: a document of the JSON
-// library, written by it.
-std::string ChartJsonIndented(const ChartSource& chart);
+// library, written by it; with `ashtakavarga`, that key after all the others.
+std::string ChartJsonIndented(const ChartSource& chart, bool ashtakavarga = false);
 
 // Appends {"error": message}.
 void AppendErrorJson(std::string_view message, std::string& out);

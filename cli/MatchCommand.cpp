@@ -1,0 +1,40 @@
+#include <ostream>
+
+#include "chart/AnalysisRun.h"
+#include "chart/MarriageMatch.h"
+#include "cli/Commands.h"
+#include "cli/MatchOutput.h"
+#include "text/Quoted.h"
+
+namespace velmora::cli {
+
+namespace {
+
+// One of the two births from its file, or why not, naming which of the two.
+std::string ComputeFromFile(std::string_view role, const std::string& path, Chart& chart) {
+    const std::string which = std::string(role) + "'s birth file " + Quoted(path);
+    FormFields form;
+    if (const std::string refusal = ReadBirthOption(path, form); !refusal.empty()) return which + ": " + refusal;
+    AnalysisRun run;
+    run.WithReport = false;
+    run.WithDasha = false;
+    const ValidationResult checked = run.RunAnalysis(form, EnglishMonthNames());
+    if (!checked.Passed()) return which + ": the chart cannot be computed: " + std::string(checked.message);
+    chart = run.MakeChart();
+    return {};
+}
+
+}  // namespace
+
+int RunMatchCommand(const CliOptions& o, const CliStreams& io) {
+    Chart bride, groom;
+    if (const std::string refusal = ComputeFromFile("the bride", o.match[0], bride); !refusal.empty())
+        return Refuse(io.err, refusal);
+    if (const std::string refusal = ComputeFromFile("the groom", o.match[1], groom); !refusal.empty())
+        return Refuse(io.err, refusal);
+    const MarriageMatch match = MatchCharts(bride, groom);
+    io.out << (o.json ? MatchJsonIndented(match, bride, groom) + "\n" : MatchText(match, bride, groom));
+    return 0;
+}
+
+}  // namespace velmora::cli
