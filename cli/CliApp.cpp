@@ -35,6 +35,7 @@ int Dispatch(const std::vector<std::string>& args, CalendarDate today, const Cli
     }
     if (o.batch) return RunBatchCommand(o, today, io);
     if (!o.match.empty()) return RunMatchCommand(o, io);
+    if (o.matchBatch) return RunMatchBatchCommand(o, io);
     return RunChartCommand(o, today, style, io);
 }
 

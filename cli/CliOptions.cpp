@@ -80,6 +80,7 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
     for (CLI::Option* option : batchOptions) option->needs(batch);
     CLI::Option* ashtakavarga = app.add_flag("--ashtakavarga", o.ashtakavarga);
     CLI::Option* match = app.add_option("--match", o.match)->expected(2);
+    CLI::Option* matchBatch = app.add_option("--match-batch", o.matchBatch);
     CLI::Option* zones = app.add_flag("--zones", o.zones);
     CLI::Option* places = app.add_option("--places", o.places);
     batch->excludes(zones);
@@ -98,9 +99,15 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
         places->excludes(option);
     }
 
-    for (CLI::Option* other : {batch, open, save, zones, places, chartStyle, ashtakavarga}) match->excludes(other);
-    for (CLI::Option* option : chartOptions)
+    for (CLI::Option* other : {batch, open, save, zones, places, chartStyle, ashtakavarga}) {
+        match->excludes(other);
+        matchBatch->excludes(other);
+    }
+    matchBatch->excludes(match);
+    for (CLI::Option* option : chartOptions) {
         if (option->get_name() != "--json") match->excludes(option);
+        matchBatch->excludes(option);
+    }
     for (CLI::Option* other : {zones, places}) ashtakavarga->excludes(other);
 
     std::vector<std::string> words;

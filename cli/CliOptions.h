@@ -24,6 +24,7 @@ struct CliOptions {
     bool help = false;
     bool ashtakavarga = false;       // the chart's ashtakavarga too
     std::vector<std::string> match;  // --match BRIDE GROOM: two birth files
+    std::optional<std::string> matchBatch;  // --match-batch FILE|-: pairs of births, a line each
 };
 
 // Reads `args` (without the program name) into `options`. Returns the

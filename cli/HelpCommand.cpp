@@ -21,6 +21,9 @@ Usage:
                                  one JSON object per line in, one line per line out
   velmora-cli --match BRIDE GROOM [--json]
                                  two birth files matched for marriage
+  velmora-cli --match-batch FILE|-
+                                 one {"bride": {...}, "groom": {...}} line in,
+                                 one match line out
   velmora-cli --zones            the 71 zone entries with their positions
   velmora-cli --help
 
@@ -103,6 +106,11 @@ Options:
                      the eight kootas of the North-Indian guna milan (36 points)
                      with the reason for each, the total, the Nadi and Bhakoot
                      doshas and each chart's Mars dosha; JSON with --json
+  --match-batch FILE|-
+                     pairs to match, a line each: {"bride": {...}, "groom":
+                     {...}}, each side as a --batch line; one line out a pair,
+                     {"match": ...} as --match --json writes it (compact) or
+                     {"error": message} naming the bride or the groom
   --zones            list the time zones
   -h, --help         this text
 

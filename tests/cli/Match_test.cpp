@@ -121,6 +121,30 @@ TEST_F(MatchCommand, RefusalsNameWhichOfTheTwoAndWhy) {
     EXPECT_EQ(RunCliWith({"--match", File("bride.velmora"), File("groom.velmora"), "--batch", "-"}).status, 2);
 }
 
+// --match-batch: one pair a line, each side a --batch line; the same match
+// as --match gives for the same births, and a refused side named.
+TEST_F(MatchCommand, BatchOfPairsGivesTheSameMatchLineByLine) {
+    const std::string bride =
+        R"({"name":"sita","date":"1990-05-14","time":"06:30","lon":"77:35E","lat":"12:58N","zone":"IST"})";
+    const std::string groom =
+        R"({"name":"rama","date":"1987-11-02","time":"21:10","lon":"72:50E","lat":"18:58N","zone":"IST"})";
+    const std::string input = R"({"bride":)" + bride + R"(,"groom":)" + groom + "}\n" +
+                              R"({"bride":{"name":"x","date":"1990-02-30","time":"06:30","lon":"1:00E","lat":"1:00N"},"groom":)" +
+                              groom + "}\n" + R"({"bride":)" + bride + "}\n" + "not json\n";
+    const CliResult r = RunCliWith({"--match-batch", "-"}, false, input);
+    EXPECT_EQ(r.status, 2);
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, end; (end = r.out.find('\n', at)) != std::string::npos; at = end + 1)
+        lines.push_back(r.out.substr(at, end - at));
+    ASSERT_EQ(lines.size(), 4u);
+    const auto single = nlohmann::json::parse(
+        RunCliWith({"--match", File("bride.velmora"), File("groom.velmora"), "--json"}).out);
+    EXPECT_EQ(nlohmann::json::parse(lines[0]), single);
+    EXPECT_EQ(nlohmann::json::parse(lines[1]).at("error"), "the bride: Please Enter Correct Date Or Month!");
+    EXPECT_EQ(nlohmann::json::parse(lines[2]).at("error"), "the groom: missing \"groom\"");
+    EXPECT_TRUE(nlohmann::json::parse(lines[3]).contains("error"));
+}
+
 const std::vector<std::string> kChart = {"--name", "rama", "--date", "2000-01-01", "--time", "12:00",
                                          "--lon",  "0:00E", "--lat", "0:00N", "--json"};
 
