@@ -3,8 +3,8 @@
 // (ashtakoota, 36 points) from the two Moons: Varna 1, Vashya 2, Tara 3,
 // Yoni 4, Graha Maitri 5, Gana 6, Bhakoot 7, Nadi 8. The tables and the
 // rules, with their sources, are in docs/matching.md. The bride comes first
-// everywhere: Varna, Vashya, Yoni and Gana score the pair differently in
-// the other order.
+// everywhere: Varna, Yoni and Gana score the pair differently in the other
+// order.
 
 #include <array>
 #include <string>

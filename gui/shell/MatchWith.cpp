@@ -31,7 +31,7 @@ MatchPage* MatchWithFile(QWidget* owner, const Chart& chart, const QString& path
         return refuse(QStringLiteral("its chart cannot be computed: ") + FromUtf8(checked.message));
     const Chart other = run.MakeChart();
     const int bride = services.messenger.Choose(
-        owner, QStringLiteral("Which of the two is the bride? Varna, Vashya, Yoni and Gana score the pair by it."),
+        owner, QStringLiteral("Which of the two is the bride? Varna, Yoni and Gana score the pair by it."),
         {QStringLiteral("%1 (this chart)").arg(ShownText(chart.birth.name)),
          QStringLiteral("%1 (%2)").arg(ShownText(other.birth.name), QFileInfo(path).fileName())});
     if (bride < 0) return nullptr;

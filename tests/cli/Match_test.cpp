@@ -76,7 +76,7 @@ TEST_F(MatchCommand, JsonHoldsTheEightKootasTheTotalAndTheDoshas) {
 // The other order: Tara, Graha Maitri, Bhakoot and Nadi are the pair's,
 // whoever is the bride; Varna follows the groom (a Kshatriya Sagittarius
 // bride with a Brahmin Pisces groom scores 1, the other way 0), and so may
-// Vashya, Yoni and Gana.
+// Yoni and Gana.
 TEST_F(MatchCommand, TheOtherOrderAsTheTraditionSays) {
     const auto one = nlohmann::json::parse(
         RunCliWith({"--match", File("bride.velmora"), File("groom.velmora"), "--json"}).out)["match"];
