@@ -35,7 +35,7 @@ std::string AshtakavargaText(const Chart& chart, ChartStyle style, bool ansi) {
     for (int planet = 0; planet < kAshtakavargaPlanets; ++planet)
         out += Row(std::string(kPlainBodyNames[static_cast<std::size_t>(planet)]), a.bav[static_cast<std::size_t>(planet)]);
     out += Row("SAV", a.sav);
-    out += "\nSarvashtakavarga\n";
+    out += "\nSarvashtakavarga: each sign's bindus under its name or number\n";
     out += DrawChartText(MakeChartDiagram(SarvashtakavargaPoints(chart)), style, ansi);
     return out;
 }
