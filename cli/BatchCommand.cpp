@@ -29,6 +29,16 @@ std::uint64_t RegularFileSize(int fd) {
     return static_cast<std::uint64_t>(info.st_size);
 }
 
+// --ashtakavarga: the chosen fields, or every field of the object (every
+// one with CSV columns for CSV), and the ashtakavarga after them.
+void AddAshtakavarga(BatchOutput& output) {
+    const ChartField* const field = &AshtakavargaField();
+    if (output.fields.empty()) output.fields = DefaultFields(output.format);
+    for (const ChartField* chosen : output.fields)
+        if (chosen == field) return;
+    output.fields.push_back(field);
+}
+
 // The batch's output and threads from the options; the refusal, empty when they are good.
 std::string BatchSettingsFrom(const CliOptions& o, bool stderrIsTerminal, BatchSettings& settings) {
     if (o.fields) {
@@ -40,6 +50,7 @@ std::string BatchSettingsFrom(const CliOptions& o, bool stderrIsTerminal, BatchS
     } else if (o.format && *o.format != "jsonl") {
         return "--format: give jsonl or csv, got " + Quoted(*o.format);
     }
+    if (o.ashtakavarga) AddAshtakavarga(settings.output);
     if (std::string refusal = CheckBatchOutput(settings.output); !refusal.empty()) return refusal;
     constexpr int kMaxJobs = 256;
     settings.jobs = AvailableCores();

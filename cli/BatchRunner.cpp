@@ -120,13 +120,16 @@ std::string CheckBatchOutput(const BatchOutput& output) {
     return {};
 }
 
+FieldList DefaultFields(BatchFormat format) {
+    FieldList fields;
+    for (const ChartField& field : AllChartFields())
+        if (format == BatchFormat::Jsonl || !field.column.empty()) fields.push_back(&field);
+    return fields;
+}
+
 BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
     wholeObject_ = format_.format == BatchFormat::Jsonl && format_.fields.empty();
-    if (format_.fields.empty()) {
-        for (const ChartField& field : AllChartFields())
-            if (format_.format == BatchFormat::Jsonl || !field.column.empty())
-                format_.fields.push_back(&field);
-    }
+    if (format_.fields.empty()) format_.fields = DefaultFields(format_.format);
     csvColumns_ = CsvColumns(format_.fields).size();
     run_.Today = format_.today;
     run_.WithReport = false;

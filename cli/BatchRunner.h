@@ -35,6 +35,10 @@ struct BatchOutput {
     bool yogini = false, ashtottari = false;
 };
 
+// The fields a batch writes when none are chosen: every field of the object
+// for JSON lines, every one with CSV columns for CSV.
+FieldList DefaultFields(BatchFormat format);
+
 // Why `output` cannot be written (a field without CSV columns); empty when it can.
 std::string CheckBatchOutput(const BatchOutput& output);
 

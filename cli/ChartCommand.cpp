@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "chart/AnalysisRun.h"
+#include "cli/AshtakavargaText.h"
 #include "cli/ChartRequest.h"
 #include "cli/Commands.h"
 #include "cli/DashaOptions.h"
@@ -67,12 +68,15 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     }
     const Chart chart = run.MakeChart();
     const ChartSource source{chart, run, dashas.levels, dashas.yogini, dashas.ashtottari};
+    FieldList requested;  // the fields written only when asked for, after the object's
+    if (o.varga) requested.push_back(&VargasField());
+    if (o.ashtakavarga) requested.push_back(&AshtakavargaField());
     if (o.json) {
-        io.out << ChartJsonIndented(source, o.varga.has_value()) + "\n";
-    } else if (o.varga) {
-        io.out << VargaChartText(chart, varga, style, io.stdoutIsTerminal);
+        io.out << ChartJsonIndented(source, requested) + "\n";
     } else {
-        io.out << RenderText(source, io.stdoutIsTerminal, style);
+        io.out << (o.varga ? VargaChartText(chart, varga, style, io.stdoutIsTerminal)
+                           : RenderText(source, io.stdoutIsTerminal, style));
+        if (o.ashtakavarga) io.out << '\n' << AshtakavargaText(chart, style, io.stdoutIsTerminal);
     }
     // The text keeps the layout scripts and the reviewed charts compare with;
     // the note goes beside it, to the person at the terminal.

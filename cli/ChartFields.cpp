@@ -286,6 +286,26 @@ void WriteVargas(const ChartSource& s, W& w) {
     w.EndObject();
 }
 
+// Parashara's ashtakavarga: "bav", the seven planets' bindus by sign index
+// in body order (Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn), and
+// "sav", their sum by sign. A CSV row takes the sum alone, sav_ari … sav_pis.
+template <typename W>
+void WriteAshtakavarga(const ChartSource& s, W& w) {
+    const Ashtakavarga& a = s.chart.ashtakavarga;
+    w.BeginObject();
+    w.Key("bav");
+    w.BeginArray();
+    for (const auto& row : a.bav) w.IntArray(row, kSignCount);
+    w.EndArray();
+    w.Key("sav");
+    w.IntArray(a.sav, kSignCount);
+    w.EndObject();
+}
+template <>
+void WriteAshtakavarga<CsvRow>(const ChartSource& s, CsvRow& w) {
+    w.IntArray(s.chart.ashtakavarga.sav, kSignCount);
+}
+
 #define VELMORA_FIELD_WRITERS(f) &f<JsonWriter>, &f<CsvRow>, &f<JsonDocument>
 
 constexpr std::span<const std::string_view> kOneColumn{};
@@ -325,6 +345,7 @@ const ChartField kFields[] = {
 
 const ChartField kRequestedFields[] = {
     {"vargas", "varga", kVargaColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteVargas)},
+    {"ashtakavarga", "sav", kSignColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteAshtakavarga)},
 };
 
 #undef VELMORA_FIELD_WRITERS
@@ -332,6 +353,9 @@ const ChartField kRequestedFields[] = {
 }  // namespace
 
 std::span<const ChartField> AllChartFields() { return kFields; }
+
+const ChartField& VargasField() { return kRequestedFields[0]; }
+const ChartField& AshtakavargaField() { return kRequestedFields[1]; }
 
 bool FieldApplies(const ChartField& field, const ChartSource& source) {
     return !field.preciseOnly || source.chart.mode == ComputationMode::Precise;

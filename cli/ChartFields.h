@@ -47,13 +47,16 @@ struct ChartField {
 // Whether `field` has a value for the chart in `source`.
 bool FieldApplies(const ChartField& field, const ChartSource& source);
 
-// Every field, in the order of the chart object.
+// Every field of the chart object, in its order.
 std::span<const ChartField> AllChartFields();
 
-// The fields written only when asked for by name (a batch's --fields, the
-// single chart's --json with --varga), after the chart object's: "vargas".
-// The whole object and the default CSV row leave them out.
+// The fields written only when asked for by name (a batch's --fields; the
+// single chart's --varga and --ashtakavarga), after the chart object's:
+// "vargas", "ashtakavarga". The whole object and the default CSV row leave
+// them out.
 std::span<const ChartField> RequestedChartFields();
+const ChartField& VargasField();
+const ChartField& AshtakavargaField();
 
 using FieldList = std::vector<const ChartField*>;
 

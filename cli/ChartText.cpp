@@ -129,6 +129,7 @@ std::vector<CellLine> CellLines(const DiagramCell& cell) {
         line += label;
     }
     if (!line.empty()) lines.push_back({line, kBoldBlue});
+    if (!cell.note.empty()) lines.push_back({cell.note, kBold});
     return lines;
 }
 
@@ -196,6 +197,8 @@ SignTokens TokensOf(const ChartDiagram& diagram) {
     for (const DiagramCell& cell : diagram.cells)
         for (const DiagramEntry& entry : cell.entries)
             tokens[static_cast<std::size_t>(cell.sign)].push_back({EntryShortLabel(entry), entry.arudha});
+    for (const DiagramCell& cell : diagram.cells)
+        if (!cell.note.empty()) tokens[static_cast<std::size_t>(cell.sign)].push_back({cell.note, false});
     return tokens;
 }
 

@@ -34,6 +34,8 @@ int Dispatch(const std::vector<std::string>& args, CalendarDate today, const Cli
         style = *parsed;
     }
     if (o.batch) return RunBatchCommand(o, today, io);
+    if (!o.match.empty()) return RunMatchCommand(o, io);
+    if (o.matchBatch) return RunMatchBatchCommand(o, io);
     return RunChartCommand(o, today, style, io);
 }
 

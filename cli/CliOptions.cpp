@@ -86,6 +86,9 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
         app.add_option("--dasha-levels", o.dashaLevels),
         app.add_option("--dasha-systems", o.dashaSystems),
     };
+    CLI::Option* ashtakavarga = app.add_flag("--ashtakavarga", o.ashtakavarga);
+    CLI::Option* match = app.add_option("--match", o.match)->expected(2);
+    CLI::Option* matchBatch = app.add_option("--match-batch", o.matchBatch);
     CLI::Option* zones = app.add_flag("--zones", o.zones);
     CLI::Option* places = app.add_option("--places", o.places);
     batch->excludes(zones);
@@ -109,6 +112,17 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
         zones->excludes(option);
         places->excludes(option);
     }
+
+    for (CLI::Option* other : {batch, open, save, zones, places, chartStyle, ashtakavarga}) {
+        match->excludes(other);
+        matchBatch->excludes(other);
+    }
+    matchBatch->excludes(match);
+    for (CLI::Option* option : chartOptions) {
+        if (option->get_name() != "--json") match->excludes(option);
+        matchBatch->excludes(option);
+    }
+    for (CLI::Option* other : {zones, places}) ashtakavarga->excludes(other);
 
     std::vector<std::string> words;
     if (const std::string refusal = NormaliseArguments(app, args, words); !refusal.empty()) return refusal;

@@ -24,6 +24,9 @@ struct CliOptions {
     bool zones = false;
     bool help = false;
     std::optional<std::string> dashaYear, dashaLevels, dashaSystems;  // read by cli/DashaOptions
+    bool ashtakavarga = false;       // the chart's ashtakavarga too
+    std::vector<std::string> match;  // --match BRIDE GROOM: two birth files
+    std::optional<std::string> matchBatch;  // --match-batch FILE|-: pairs of births, a line each
 };
 
 // Reads `args` (without the program name) into `options`. Returns the

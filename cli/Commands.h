@@ -51,4 +51,11 @@ std::optional<int> SaveBirthOption(const std::string& path, const FormFields& fo
 // JSON, saved first with --save.
 int RunChartCommand(const CliOptions& options, CalendarDate today, ChartStyle style, const CliStreams& io);
 
+// MatchCommand.cpp: --match BRIDE GROOM, two birth files matched for
+// marriage, as text or JSON.
+int RunMatchCommand(const CliOptions& options, const CliStreams& io);
+// --match-batch FILE|-: one {"bride": {…}, "groom": {…}} line in (each side
+// as a --batch line), one {"match": …} or {"error": …} line out.
+int RunMatchBatchCommand(const CliOptions& options, const CliStreams& io);
+
 }  // namespace velmora::cli

@@ -22,6 +22,11 @@ Usage:
   velmora-cli --places TEXT      the atlas's places a name finds
   velmora-cli --batch FILE|- [--fields LIST] [--format jsonl|csv] [--jobs N] [--quiet]
                                  one JSON object per line in, one line per line out
+  velmora-cli --match BRIDE GROOM [--json]
+                                 two birth files matched for marriage
+  velmora-cli --match-batch FILE|-
+                                 one {"bride": {...}, "groom": {...}} line in,
+                                 one match line out
   velmora-cli --zones            the 71 zone entries with their positions
   velmora-cli --help
 
@@ -121,7 +126,8 @@ Options:
                      (the last six only for precise charts: a classic chart's
                      object leaves them out, its CSV cells are empty; and, only
                      when named, vargas: {"D1": [ten sign indices], ... "D60":
-                     [...]}; CSV columns varga_d1_sun ... varga_d60_asc)
+                     [...]}; CSV columns varga_d1_sun ... varga_d60_asc; and
+                     ashtakavarga, also written with --ashtakavarga)
   --format jsonl|csv with --batch: JSON lines (default) or comma-separated values
                      (RFC 4180: a header row, one row a birth, lists spread over
                      columns such as position_sun ... position_asc, a last column
@@ -132,6 +138,21 @@ Options:
                      the output still in input order
   --quiet            with --batch: no progress line on standard error (it is
                      shown only when standard error is a terminal)
+  --ashtakavarga     also Parashara's ashtakavarga: the planets' bindus by sign
+                     and their sum (sarvashtakavarga) as a table and a chart; in
+                     JSON the key "ashtakavarga" ("bav": seven lists of twelve,
+                     Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn; "sav":
+                     twelve) after all others; in CSV sav_ari ... sav_pis
+  --match BRIDE GROOM
+                     two birth files matched for marriage, the bride's first:
+                     the eight kootas of the North-Indian guna milan (36 points)
+                     with the reason for each, the total, the Nadi and Bhakoot
+                     doshas and each chart's Mars dosha; JSON with --json
+  --match-batch FILE|-
+                     pairs to match, a line each: {"bride": {...}, "groom":
+                     {...}}, each side as a --batch line; one line out a pair,
+                     {"match": ...} as --match --json writes it (compact) or
+                     {"error": message} naming the bride or the groom
   --zones            list the time zones
   -h, --help         this text
 

@@ -27,18 +27,19 @@ void AppendChartFields(const ChartSource& chart, const FieldList& fields, std::s
     json.EndObject();
 }
 
-std::string ChartJsonIndented(const ChartSource& chart, bool withRequested) {
+std::string ChartJsonIndented(const ChartSource& chart, const FieldList& requested) {
     JsonDocument json;
     json.BeginObject();
-    auto write = [&](std::span<const ChartField> fields) {
-        for (const ChartField& field : fields) {
-            if (!FieldApplies(field, chart) || !field.InWholeObject(chart)) continue;
-            json.Key(field.name);
-            field.document(chart, json);
-        }
-    };
-    write(AllChartFields());
-    if (withRequested) write(RequestedChartFields());
+    for (const ChartField& field : AllChartFields()) {
+        if (!FieldApplies(field, chart) || !field.InWholeObject(chart)) continue;
+        json.Key(field.name);
+        field.document(chart, json);
+    }
+    for (const ChartField* field : requested) {
+        if (!FieldApplies(*field, chart)) continue;
+        json.Key(field->name);
+        field->document(chart, json);
+    }
     json.EndObject();
     return json.Value().dump(2);
 }

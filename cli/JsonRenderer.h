@@ -20,9 +20,9 @@ void AppendChartJson(const ChartSource& chart, std::string& out);
 void AppendChartFields(const ChartSource& chart, const FieldList& fields, std::string& out);
 
 // The object indented by two spaces, for a person: a document of the JSON
-// library, written by it. `withRequested` adds the fields written on
-// request ("vargas") after the others.
-std::string ChartJsonIndented(const ChartSource& chart, bool withRequested = false);
+// library, written by it; the fields `requested` (written only when asked
+// for: "vargas", "ashtakavarga") after the others.
+std::string ChartJsonIndented(const ChartSource& chart, const FieldList& requested = {});
 
 // Appends {"error": message}.
 void AppendErrorJson(std::string_view message, std::string& out);

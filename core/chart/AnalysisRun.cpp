@@ -12,6 +12,7 @@
 #include "analysis/Varga.h"
 #include "analysis/AshtottariDasha.h"
 #include "analysis/YoginiDasha.h"
+#include "chart/MarriageMatch.h"
 #include "report/ReportWriter.h"
 #include "engine/BirthTime.h"
 #include "engine/SetText.h"
@@ -379,6 +380,7 @@ velmora::Chart AnalysisRun::MakeChart() const {
     }
     chart.vargas = Result.vargas;
     chart.vargottama = Result.vargottama;
+    chart.ashtakavarga = ComputeAshtakavarga(PointSigns(chart));
     return chart;
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "analysis/Ashtakavarga.h"
 #include "analysis/ChartState.h"
 #include "analysis/Nakshatra.h"
 #include "analysis/Varga.h"
@@ -87,6 +88,7 @@ struct Chart {
     DashaYear dashaYear = DashaYear::Julian;
     DashaSystem dashaSystem = DashaSystem::Vimshottari;  // the system the window opens with
     DashaTimeline vimshottari, yogini, ashtottari;
+    Ashtakavarga ashtakavarga;  // from the points' signs
 };
 
 }  // namespace velmora

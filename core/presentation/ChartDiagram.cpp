@@ -36,6 +36,15 @@ PlacedPoints NavamsaPoints(const Chart& chart) {
     return points;
 }
 
+PlacedPoints SarvashtakavargaPoints(const Chart& chart) {
+    PlacedPoints points;
+    points.signs.fill(-1);
+    points.signs[kBodyCount - 1] = chart.points[kBodyCount - 1].sign;
+    for (int sign = 0; sign < kSignCount; ++sign)
+        points.notes[static_cast<std::size_t>(sign)] = std::to_string(chart.ashtakavarga.sav[static_cast<std::size_t>(sign)]);
+    return points;
+}
+
 PlacedPoints NavamsaPoints(const ResultFormTexts& result) {
     PlacedPoints points = BirthChartPoints(result);
     points.signs = result.navamsaSigns;
@@ -58,6 +67,7 @@ ChartDiagram MakeChartDiagram(const PlacedPoints& points) {
         cell.sign = sign;
         cell.house = HouseOfSign(diagram.ascendantSign, sign);
         cell.southPlace = kSouthIndianGrid[sign];
+        cell.note = points.notes[static_cast<std::size_t>(sign)];
     }
     for (int body = 0; body < kBodyCount; ++body) {
         const int sign = points.signs[static_cast<std::size_t>(body)];

@@ -30,6 +30,9 @@ struct PlacedPoints {
     std::array<int, kBodyCount> signs{};
     std::array<bool, kBodyCount> retrograde{};
     std::vector<int> arudhaSigns;
+    // A short text each sign's cell carries besides its points (the
+    // ashtakavarga's bindus); empty for none.
+    std::array<std::string, kSignCount> notes{};
 };
 
 // The birth chart (D1) with its arudhas.
@@ -38,6 +41,9 @@ PlacedPoints BirthChartPoints(const ResultFormTexts& result);
 // The Navamsa (D9): the bodies in their Navamsa signs, no arudhas.
 PlacedPoints NavamsaPoints(const Chart& chart);
 PlacedPoints NavamsaPoints(const ResultFormTexts& result);
+// The sarvashtakavarga: each sign's bindus as its cell's note, and the
+// ascendant alone among the points, to show where the houses start.
+PlacedPoints SarvashtakavargaPoints(const Chart& chart);
 
 // A body (number 0 Sun … 9 ascendant) or an arudha (number 0 AL … 11 A12).
 struct DiagramEntry {
@@ -52,6 +58,7 @@ struct DiagramCell {
     int house = 1;                // 1 … 12, counted from the ascendant's sign
     GridPlace southPlace{0, 0};   // its cell in the South-Indian grid
     std::vector<DiagramEntry> entries;  // the bodies by number, then the arudhas by number
+    std::string note;                   // the placed points' note for this sign; empty for none
 };
 
 struct ChartDiagram {

@@ -109,6 +109,7 @@ std::vector<CellLine> CellLines(const DiagramCell& cell, bool shortLabels, const
         for (const QString& body : bodies) lines.push_back({body, false});
     }
     AppendWrapped(lines, arudhas, true, fonts.arudhaMetrics, width);
+    if (!cell.note.empty()) lines.push_back({FromUtf8(cell.note), false});
     return lines;
 }
 

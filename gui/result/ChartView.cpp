@@ -18,6 +18,7 @@ QString SpokenHouse(const DiagramCell& cell, ChartStyle style) {
                                               : QStringLiteral("%1, house %2").arg(signName).arg(cell.house);
     QStringList spoken;
     for (const DiagramEntry& entry : cell.entries) spoken << QString::fromStdString(EntrySpokenLabel(entry));
+    if (!cell.note.empty()) spoken << QString::fromStdString(cell.note);
     text += spoken.isEmpty() ? QStringLiteral(": empty") : QStringLiteral(": ") + spoken.join(QStringLiteral(", "));
     return text;
 }

@@ -4,8 +4,6 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextObjectInterface>
@@ -15,6 +13,8 @@
 
 #include "result/ChartImage.h"
 #include "result/ChartPainter.h"
+#include "result/PdfFile.h"
+#include "analysis/Ashtakavarga.h"
 #include "analysis/Vimshottari.h"
 #include "engine/NameTables.h"
 #include "result/ReportDocument.h"
@@ -292,9 +292,34 @@ void VargaChartsSection(QTextCursor& cursor, const ResultFormTexts&) {
     }
 }
 
+// Parashara's ashtakavarga: the seven planets' bindus by sign, their totals,
+// and the sarvashtakavarga.
+void AshtakavargaSection(QTextCursor& cursor, const ResultFormTexts& r) {
+    if (std::any_of(r.bodySigns.begin(), r.bodySigns.end(), [](int sign) { return sign < 0; })) return;
+    const Ashtakavarga a = ComputeAshtakavarga(r.bodySigns);
+    Heading(cursor, QStringLiteral("Ashtakavarga (Parashara): bindus by sign"));
+    cursor.insertBlock();
+    QTextTable* table = Table(cursor, kAshtakavargaPlanets + 2, kSignCount + 2);
+    for (int s = 0; s < kSignCount; ++s) Cell(table, 0, s + 1, FromUtf8(kSignNames[static_cast<std::size_t>(s)]), true);
+    Cell(table, 0, kSignCount + 1, QStringLiteral("Total"), true);
+    auto row = [&](int at, const QString& name, const std::array<int, kSignCount>& values) {
+        Cell(table, at, 0, name, true);
+        int total = 0;
+        for (int s = 0; s < kSignCount; ++s) {
+            Cell(table, at, s + 1, QString::number(values[static_cast<std::size_t>(s)]), false);
+            total += values[static_cast<std::size_t>(s)];
+        }
+        Cell(table, at, kSignCount + 1, QString::number(total), true);
+    };
+    for (int p = 0; p < kAshtakavargaPlanets; ++p)
+        row(p + 1, FromUtf8(kPlainBodyNames[static_cast<std::size_t>(p)]), a.bav[static_cast<std::size_t>(p)]);
+    row(kAshtakavargaPlanets + 1, QStringLiteral("SAV"), a.sav);
+    cursor.movePosition(QTextCursor::End);
+}
+
 using Section = void (*)(QTextCursor&, const ResultFormTexts&);
-constexpr Section kSections[] = {ChartSection,  DetailsSection,    NakshatraSection, DashaSection,
-                                 ReportSection, VargaTableSection, VargaChartsSection};
+constexpr Section kSections[] = {ChartSection,  DetailsSection,    NakshatraSection,   DashaSection,
+                                 ReportSection, VargaTableSection, VargaChartsSection, AshtakavargaSection};
 
 }  // namespace
 
@@ -396,24 +421,8 @@ int PrintDocument::Paint(QPagedPaintDevice& device) {
 
 QString WriteChartPdf(const QString& path, const ResultFormTexts& result, QPageSize::PageSizeId paper,
                       ChartStyle style) {
-    if (const QString refusal = ExportTargetRefusal(path); !refusal.isEmpty()) return refusal;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(paper));
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        writer.setResolution(300);
-        writer.setTitle(QStringLiteral("Velmora chart of ") + ShownText(result.name));
-        writer.setCreator(QStringLiteral("Velmora"));
-        PrintDocument document(result, style);
-        if (document.Paint(writer) == 0) {
-            file.cancelWriting();
-            return QStringLiteral("the PDF could not be drawn");
-        }
-    }
-    if (!file.commit()) return file.errorString();
-    return {};
+    return WritePdfFile(path, QStringLiteral("Velmora chart of ") + ShownText(result.name), paper,
+                        [&](QPagedPaintDevice& device) { return PrintDocument(result, style).Paint(device) > 0; });
 }
 
 }  // namespace velmora

@@ -5,6 +5,9 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "result/AshtakavargaPage.h"
+#include "shell/MatchWith.h"
+
 namespace velmora {
 
 QAction* AddChartPage(QMenu* menu, QWidget* owner, const QString& caption, const QString& objectName,
@@ -31,10 +34,9 @@ QAction* AddChartPage(QMenu* menu, QWidget* owner, const QString& caption, const
 
 void AddChartPages(QMenu* menu, QWidget* owner, const std::shared_ptr<const Chart>& chart, Services services) {
     // One line per page: AddChartPage(menu, owner, caption, name, chart, services, maker).
-    (void)menu;
-    (void)owner;
-    (void)chart;
-    (void)services;
+    AddChartPage(menu, owner, QStringLiteral("&Ashtakavarga…"), QStringLiteral("mnuAshtakavarga"), chart, services,
+                 [](const Chart& c, Services s, QWidget* parent) { return new AshtakavargaPage(c, s.chartStyle, parent); });
+    AddMatchWith(menu, owner, chart, services);
 }
 
 }  // namespace velmora

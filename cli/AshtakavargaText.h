@@ -1,0 +1,15 @@
+#pragma once
+// A chart's ashtakavarga for a person to read: the table of the seven
+// planets' bindus by sign with their totals, the sarvashtakavarga under it,
+// and the sarvashtakavarga drawn as a chart in the chosen style.
+
+#include <string>
+
+#include "chart/Chart.h"
+#include "presentation/ChartStyle.h"
+
+namespace velmora::cli {
+
+std::string AshtakavargaText(const Chart& chart, ChartStyle style, bool ansi);
+
+}  // namespace velmora::cli

@@ -1,0 +1,24 @@
+#pragma once
+// Two births matched for marriage, as the command line writes them: the
+// "match" object (the tradition, the two Moons, the eight kootas with their
+// points, maxima and reasons, the total and the doshas) as JSON, and the
+// same as text for a person.
+
+#include <string>
+
+#include "chart/Chart.h"
+#include "chart/MarriageMatch.h"
+
+namespace velmora::cli {
+
+// {"match": {...}} indented by two spaces.
+std::string MatchJsonIndented(const MarriageMatch& match, const Chart& bride, const Chart& groom);
+// The same object in one line, appended (a batch line).
+void AppendMatchJson(const MarriageMatch& match, const Chart& bride, const Chart& groom, std::string& out);
+
+std::string MatchText(const MarriageMatch& match, const Chart& bride, const Chart& groom);
+
+// Points as a person writes them: 7, 1.5.
+std::string PointsText(double points);
+
+}  // namespace velmora::cli

@@ -1,0 +1,39 @@
+#pragma once
+// Parashara's ashtakavarga: for each of the seven planets Sun … Saturn, the
+// bindus (benefic points) it receives in each sign from the eight givers (the
+// seven planets and the ascendant), and the sarvashtakavarga, their sum by
+// sign. The places each giver marks, counted from the giver's own sign, are
+// those of Brihat Parashara Hora Shastra, chapter 66 (R. Santhanam's
+// translation), as B. V. Raman tabulates them in "Ashtakavarga System of
+// Prediction", chapter II. The ascendant's own table is not part of the sum.
+
+#include <array>
+
+#include "engine/NameTables.h"
+
+namespace velmora {
+
+// The planets with an ashtakavarga: body numbers 0 Sun … 6 Saturn.
+inline constexpr int kAshtakavargaPlanets = 7;
+// The givers: the seven planets by body number, then the ascendant (7).
+inline constexpr int kAshtakavargaGivers = 8;
+
+struct Ashtakavarga {
+    // Bindus by body number (0 Sun, 1 Moon, 2 Mercury, 3 Venus, 4 Mars,
+    // 5 Jupiter, 6 Saturn), then by sign index: 0 … 8 each.
+    std::array<std::array<int, kSignCount>, kAshtakavargaPlanets> bav{};
+    // The sum of the seven by sign index; 337 in all.
+    std::array<int, kSignCount> sav{};
+    friend bool operator==(const Ashtakavarga&, const Ashtakavarga&) = default;
+};
+
+// The houses (1 … 12, counted from the giver) where `giver` gives `planet` a
+// bindu, as a bit set (bit h − 1 for house h). Planets and givers by body
+// number, the ascendant as giver 7.
+unsigned BinduHouses(int planet, int giver);
+
+// The ashtakavarga of a chart from its points' signs (sign index by body
+// number; the ascendant's at body number 9).
+Ashtakavarga ComputeAshtakavarga(const std::array<int, kBodyCount>& signs);
+
+}  // namespace velmora

@@ -1,0 +1,67 @@
+#include "analysis/KujaDosha.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kMoon = 1, kVenus = 3, kMars = 4, kJupiter = 5, kAscendant = 9;
+
+bool IsDoshaHouse(int house) {
+    return house == 1 || house == 2 || house == 4 || house == 7 || house == 8 || house == 12;
+}
+
+std::string SignName(int sign) { return std::string(kSignEnglishNames[static_cast<std::size_t>(sign)]); }
+
+std::string Ordinal(int n) {
+    const char* suffix = n == 1 ? "st" : n == 2 ? "nd" : n == 3 ? "rd" : "th";
+    return std::to_string(n) + suffix;
+}
+
+// The exception of the house and Mars's sign, or an empty text.
+std::string HouseSignException(int house, int marsSign) {
+    auto in = [marsSign](int a, int b) { return marsSign == a || marsSign == b; };
+    constexpr int kTaurus = 1, kGemini = 2, kCancer = 3, kVirgo = 5, kLibra = 6, kSagittarius = 8,
+                  kCapricorn = 9, kPisces = 11;
+    const bool applies = (house == 2 && in(kGemini, kVirgo)) || ((house == 4 || house == 12) && in(kTaurus, kLibra)) ||
+                         (house == 7 && in(kCapricorn, kCancer)) || (house == 8 && in(kSagittarius, kPisces));
+    return applies ? "Mars in the " + Ordinal(house) + " in " + SignName(marsSign) + " gives no dosha" : std::string();
+}
+
+}  // namespace
+
+KujaDosha FindKujaDosha(const std::array<int, kBodyCount>& signs) {
+    const int mars = signs[kMars];
+    std::string chartException;
+    if (signs[kJupiter] == mars) chartException = "Mars is with Jupiter";
+    else if (signs[kMoon] == mars) chartException = "Mars is with the Moon";
+    else if (signs[kVenus] == signs[kAscendant]) chartException = "Venus is in the ascendant";
+    else if (signs[kJupiter] == signs[kAscendant]) chartException = "Jupiter is in the ascendant";
+
+    KujaDosha k;
+    const int references[3] = {signs[kAscendant], signs[kMoon], signs[kVenus]};
+    for (std::size_t r = 0; r < 3; ++r) {
+        KujaFrom& f = k.from[r];
+        f.house = (mars - references[r] + kSignCount) % kSignCount + 1;
+        f.dosha = IsDoshaHouse(f.house);
+        const std::string where = "Mars is in the " + Ordinal(f.house) + " from " + std::string(kKujaReferenceNames[r]);
+        if (!f.dosha) {
+            f.reason = where + ": no dosha.";
+            continue;
+        }
+        std::string exception = HouseSignException(f.house, mars);
+        if (exception.empty()) exception = chartException;
+        f.cancelled = !exception.empty();
+        f.reason = f.cancelled ? where + ", but " + exception + ": cancelled." : where + ": dosha.";
+        k.present = k.present || !f.cancelled;
+    }
+    std::string counted;
+    for (std::size_t r = 0; r < 3; ++r) {
+        if (!k.from[r].dosha || k.from[r].cancelled) continue;
+        if (!counted.empty()) counted += ", ";
+        counted += kKujaReferenceNames[r];
+    }
+    k.summary = k.present ? "Mars dosha from " + counted + "." : "No Mars dosha.";
+    return k;
+}
+
+}  // namespace velmora

@@ -1,0 +1,280 @@
+#include "result/MatchPage.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "presentation/ChartDiagram.h"
+#include "result/ChartStyleChooser.h"
+#include "result/PdfFile.h"
+#include "result/ChartPainter.h"
+#include "result/ChartView.h"
+#include "services/FileDialogs.h"
+#include "services/Messenger.h"
+#include "widgets/ScreenFit.h"
+#include "widgets/Utf8Text.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kMoon = 1;
+
+QString PointsText(double points) { return QString::number(points, 'g', 3); }
+
+QString Person(const QString& role, const Chart& chart) {
+    const NakshatraPlace& n = chart.nakshatras[kMoon];
+    return QStringLiteral("%1: %2, Moon in %3, %4 pada %5")
+        .arg(role, ShownText(chart.birth.name),
+             FromUtf8(kSignEnglishNames[static_cast<std::size_t>(PointSigns(chart)[kMoon])]), FromUtf8(n.Name()))
+        .arg(n.pada);
+}
+
+QString Total(const MarriageMatch& m) { return QStringLiteral("Total: %1 of 36").arg(PointsText(m.milan.total)); }
+
+ChartPaint PaintFor(const QString& role, const Chart& chart, ChartStyle style) {
+    ChartPaint how;
+    how.style = style;
+    how.shortLabels = true;
+    how.centre = {role, ShownText(chart.birth.name)};
+    return how;
+}
+
+}  // namespace
+
+MatchSheet MakeMatchSheet(const Chart& bride, const Chart& groom) {
+    return {bride, groom, MatchCharts(bride, groom)};
+}
+
+QStringList DoshaLines(const MarriageMatch& m) {
+    QStringList lines;
+    lines << (m.milan.nadi.present ? FromUtf8(m.milan.nadi.reason) : QStringLiteral("Nadi dosha: none."));
+    lines << (m.milan.bhakoot.present ? FromUtf8(m.milan.bhakoot.reason) : QStringLiteral("Bhakoot dosha: none."));
+    lines << QStringLiteral("Mars dosha, bride: ") + FromUtf8(m.brideKuja.summary);
+    lines << QStringLiteral("Mars dosha, groom: ") + FromUtf8(m.groomKuja.summary);
+    lines << FromUtf8(m.kujaSummary);
+    return lines;
+}
+
+bool PaintMatchSheet(QPagedPaintDevice& device, const MatchSheet& s, ChartStyle style) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    // Laid out on a page 1000 units wide, as tall as the paper's proportions.
+    const QRect page = painter.viewport();
+    const double height = 1000.0 * page.height() / std::max(1, page.width());
+    painter.setWindow(0, 0, 1000, static_cast<int>(height));
+    auto font = [](double pixels, bool bold) {
+        QFont f(QStringLiteral("DejaVu Sans"));
+        f.setPixelSize(static_cast<int>(pixels));
+        f.setBold(bold);
+        return f;
+    };
+    double y = 0;
+    painter.setFont(font(22, true));
+    painter.drawText(QRectF(0, y, 1000, 30), Qt::AlignLeft, QStringLiteral("Marriage match"));
+    y += 34;
+    painter.setFont(font(12, false));
+    for (const QString& line : {FromUtf8(kMatchTradition), Person(QStringLiteral("Bride"), s.bride),
+                                Person(QStringLiteral("Groom"), s.groom)}) {
+        painter.drawText(QRectF(0, y, 1000, 18), Qt::AlignLeft, line);
+        y += 18;
+    }
+    y += 8;
+    const double side = 490;
+    PaintChart(painter, QRectF(0, y, side, side), MakeChartDiagram(BirthChartPoints(s.bride)),
+               PaintFor(QStringLiteral("Bride"), s.bride, style));
+    PaintChart(painter, QRectF(1000 - side, y, side, side), MakeChartDiagram(BirthChartPoints(s.groom)),
+               PaintFor(QStringLiteral("Groom"), s.groom, style));
+    y += side + 16;
+    const double columns[] = {0, 130, 200, 250};
+    painter.setFont(font(13, true));
+    const QString heads[] = {QStringLiteral("Koota"), QStringLiteral("Points"), QStringLiteral("Max"),
+                             QStringLiteral("Why")};
+    for (int c = 0; c < 4; ++c) painter.drawText(QRectF(columns[c], y, 200, 20), Qt::AlignLeft, heads[c]);
+    y += 22;
+    for (const Koota& k : s.match.milan.kootas) {
+        painter.setFont(font(12, true));
+        painter.drawText(QRectF(columns[0], y, 130, 30), Qt::AlignLeft, FromUtf8(k.name));
+        painter.setFont(font(12, false));
+        painter.drawText(QRectF(columns[1], y, 70, 30), Qt::AlignLeft, PointsText(k.points));
+        painter.drawText(QRectF(columns[2], y, 50, 30), Qt::AlignLeft, PointsText(k.max));
+        painter.setFont(font(10.5, false));
+        QRectF why(columns[3], y, 1000 - columns[3], 60);
+        QRectF used;
+        painter.drawText(why, Qt::AlignLeft | Qt::TextWordWrap, FromUtf8(k.reason), &used);
+        y += std::max(20.0, used.height() + 6);
+    }
+    painter.setFont(font(14, true));
+    painter.drawText(QRectF(0, y, 1000, 22), Qt::AlignLeft, Total(s.match));
+    y += 30;
+    painter.setFont(font(11, false));
+    for (const QString& line : DoshaLines(s.match)) {
+        QRectF used;
+        painter.drawText(QRectF(0, y, 1000, 60), Qt::AlignLeft | Qt::TextWordWrap, line, &used);
+        y += used.height() + 4;
+    }
+    return painter.end();
+}
+
+QString WriteMatchPdf(const QString& path, const MatchSheet& sheet, ChartStyle style, QPageSize::PageSizeId paper) {
+    return WritePdfFile(path,
+                        QStringLiteral("Velmora marriage match of %1 and %2")
+                            .arg(ShownText(sheet.bride.birth.name), ShownText(sheet.groom.birth.name)),
+                        paper, [&](QPagedPaintDevice& device) { return PaintMatchSheet(device, sheet, style); });
+}
+
+MatchPage::MatchPage(MatchSheet sheet, Services services, QWidget* parent)
+    : QWidget(parent, Qt::Window), sheet_(std::move(sheet)), services_(services) {
+    const MatchSheet& s = sheet_;
+    setObjectName(QStringLiteral("MatchPage"));
+    setWindowTitle(QStringLiteral("Marriage match - %1 and %2")
+                       .arg(ShownText(s.bride.birth.name), ShownText(s.groom.birth.name)));
+    setAccessibleName(windowTitle());
+    // The page scrolls where the screen is smaller than the page.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrollPage"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* content = new QWidget(scroll);
+    scroll->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    auto* grid = new QGridLayout(content);
+
+    lblTradition = new QLabel(FromUtf8(kMatchTradition) + QStringLiteral(".\n") +
+                                  Person(QStringLiteral("Bride"), s.bride) + QStringLiteral(".\n") +
+                                  Person(QStringLiteral("Groom"), s.groom) + QStringLiteral("."),
+                              this);
+    lblTradition->setObjectName(QStringLiteral("lblTradition"));
+    lblTradition->setWordWrap(true);
+    lblTradition->setFocusPolicy(Qt::TabFocus);
+    lblTradition->setAccessibleName(lblTradition->text());
+    grid->addWidget(lblTradition, 0, 0, 1, 2);
+
+    auto* styleRow = new QHBoxLayout;
+    cboStyle = AddChartStyleChooser(styleRow, services.chartStyle.style, this);
+    styleRow->addStretch(1);
+    cmdPrint = new QPushButton(QStringLiteral("&Print…"), this);
+    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+    cmdExportPdf = new QPushButton(QStringLiteral("Export as P&DF…"), this);
+    cmdExportPdf->setObjectName(QStringLiteral("cmdExportPdf"));
+    styleRow->addWidget(cmdPrint);
+    styleRow->addWidget(cmdExportPdf);
+    grid->addLayout(styleRow, 1, 0, 1, 2);
+
+    const QString brideTitle = QStringLiteral("Bride: ") + ShownText(s.bride.birth.name);
+    const QString groomTitle = QStringLiteral("Groom: ") + ShownText(s.groom.birth.name);
+    bride = new ChartView(brideTitle, MakeChartDiagram(BirthChartPoints(s.bride)), services.chartStyle.style, this);
+    bride->setObjectName(QStringLiteral("bride"));
+    groom = new ChartView(groomTitle, MakeChartDiagram(BirthChartPoints(s.groom)), services.chartStyle.style, this);
+    groom->setObjectName(QStringLiteral("groom"));
+    // Small enough that the kootas and the doshas stay in sight beside them.
+    bride->setMaximumHeight(320);
+    groom->setMaximumHeight(320);
+    int column = 0;
+    for (auto [view, title] : {std::pair{bride, brideTitle}, std::pair{groom, groomTitle}}) {
+        auto* box = new QGroupBox(title, this);
+        auto* inside = new QVBoxLayout(box);
+        inside->setContentsMargins(4, 4, 4, 4);
+        inside->addWidget(view);
+        grid->addWidget(box, 2, column++);
+    }
+
+    const GunaMilan& milan = s.match.milan;
+    tblKootas = new QTableWidget(kKootaCount + 1, 4, this);
+    tblKootas->setObjectName(QStringLiteral("tblKootas"));
+    tblKootas->setAccessibleName(QStringLiteral("Kootas"));
+    tblKootas->setHorizontalHeaderLabels(
+        {QStringLiteral("Koota"), QStringLiteral("Points"), QStringLiteral("Max"), QStringLiteral("Why")});
+    tblKootas->verticalHeader()->hide();
+    for (int i = 0; i < kKootaCount; ++i) {
+        const Koota& k = milan.kootas[static_cast<std::size_t>(i)];
+        const QString cells[4] = {FromUtf8(k.name), PointsText(k.points), PointsText(k.max), FromUtf8(k.reason)};
+        for (int c = 0; c < 4; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setToolTip(cells[3]);
+            tblKootas->setItem(i, c, item);
+        }
+    }
+    const QString totals[4] = {QStringLiteral("Total"), PointsText(milan.total), QStringLiteral("36"), QString()};
+    for (int c = 0; c < 4; ++c) {
+        auto* item = new QTableWidgetItem(totals[c]);
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+        tblKootas->setItem(kKootaCount, c, item);
+    }
+    tblKootas->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblKootas->setTabKeyNavigation(false);
+    tblKootas->setWordWrap(true);
+    for (int c = 0; c < 3; ++c) tblKootas->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    tblKootas->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    tblKootas->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblKootas->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tall enough for every row and a reason or two wrapped.
+    tblKootas->setMinimumHeight(tblKootas->horizontalHeader()->sizeHint().height() +
+                                (kKootaCount + 3) * (tblKootas->fontMetrics().lineSpacing() + 4) +
+                                2 * tblKootas->frameWidth());
+    tblKootas->setCurrentCell(0, 0);
+    grid->addWidget(tblKootas, 3, 0, 1, 2);
+
+    lblDoshas = new QLabel(DoshaLines(s.match).join(QLatin1Char('\n')), this);
+    lblDoshas->setObjectName(QStringLiteral("lblDoshas"));
+    lblDoshas->setWordWrap(true);
+    lblDoshas->setFocusPolicy(Qt::TabFocus);
+    lblDoshas->setAccessibleName(QStringLiteral("Doshas"));
+    lblDoshas->setAccessibleDescription(lblDoshas->text());
+    grid->addWidget(lblDoshas, 4, 0, 1, 2);
+    grid->setRowStretch(2, 1);
+
+    connect(cboStyle, &QComboBox::currentIndexChanged, this, [this](int index) {
+        services_.chartStyle.style = index == 1 ? ChartStyle::North : ChartStyle::South;
+        bride->SetStyle(services_.chartStyle.style);
+        groom->SetStyle(services_.chartStyle.style);
+    });
+    connect(cmdPrint, &QPushButton::clicked, this, [this] {
+        services_.files.PrintWithPreview(
+            this, [this](QPrinter& printer) { PaintMatchSheet(printer, sheet_, services_.chartStyle.style); });
+    });
+    connect(cmdExportPdf, &QPushButton::clicked, this, [this] {
+        QString path = services_.files.SaveFile(
+            this, QStringLiteral("Export Match as PDF"),
+            SuggestedFileName(FromUtf8(sheet_.bride.birth.name) + QStringLiteral(" and ") +
+                                  FromUtf8(sheet_.groom.birth.name),
+                              QStringLiteral(".pdf")),
+            QStringLiteral("PDF files (*.pdf)"));
+        if (path.isEmpty()) return;
+        if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+        if (const QString reason = WriteMatchPdf(path, sheet_, services_.chartStyle.style); !reason.isEmpty())
+            services_.messenger.Show(this, QStringLiteral("Cannot write \"%1\": %2.").arg(path, reason),
+                                     MessageIcon::Error);
+    });
+
+    // Tab: the people, the style, print, export, each chart house by house,
+    // the kootas, the doshas.
+    QList<QWidget*> chain{lblTradition, cboStyle, cmdPrint, cmdExportPdf};
+    for (ChartView* view : {bride, groom})
+        for (int house = 1; house <= kSignCount; ++house) chain << view->HouseSpot(house);
+    chain << tblKootas << lblDoshas;
+    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    close->setContext(Qt::WindowShortcut);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+
+    FitOnScreen(this, QSize(980, 900));
+}
+
+}  // namespace velmora

@@ -1,0 +1,74 @@
+#include "shell/MatchWith.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+
+#include "birthfile/BirthFile.h"
+#include "chart/AnalysisRun.h"
+#include "entry/RecentBirthFiles.h"
+#include "result/ChartPainter.h"
+#include "result/MatchPage.h"
+#include "services/FileDialogs.h"
+#include "services/Messenger.h"
+#include "services/SystemMonthNames.h"
+#include "widgets/Utf8Text.h"
+
+namespace velmora {
+
+MatchPage* MatchWithFile(QWidget* owner, const Chart& chart, const QString& path, Services services) {
+    auto refuse = [&](const QString& why) {
+        services.messenger.Show(
+            owner, QStringLiteral("The second birth (\"%1\") cannot be matched: %2").arg(path, why), MessageIcon::Error);
+        return nullptr;
+    };
+    const BirthFileRead read = ReadBirthFile(path.toStdString());
+    if (!read.Ok()) return refuse(FromUtf8(read.error));
+    AnalysisRun run;
+    run.WithReport = false;
+    run.WithDasha = false;
+    if (const ValidationResult checked = run.RunAnalysis(read.fields, SystemMonthNames()); !checked.Passed())
+        return refuse(QStringLiteral("its chart cannot be computed: ") + FromUtf8(checked.message));
+    const Chart other = run.MakeChart();
+    const int bride = services.messenger.Choose(
+        owner, QStringLiteral("Which of the two is the bride? Varna, Yoni and Gana score the pair by it."),
+        {QStringLiteral("%1 (this chart)").arg(ShownText(chart.birth.name)),
+         QStringLiteral("%1 (%2)").arg(ShownText(other.birth.name), QFileInfo(path).fileName())});
+    if (bride < 0) return nullptr;
+    MatchSheet sheet = bride == 0 ? MakeMatchSheet(chart, other) : MakeMatchSheet(other, chart);
+    auto* page = new MatchPage(std::move(sheet), services, owner);
+    page->setAttribute(Qt::WA_DeleteOnClose);
+    page->show();
+    page->raise();
+    page->activateWindow();
+    return page;
+}
+
+void AddMatchWith(QMenu* menu, QWidget* owner, std::shared_ptr<const Chart> chart, Services services) {
+    menu->addSeparator();
+    QAction* match = menu->addAction(QStringLiteral("&Match With…"));
+    match->setObjectName(QStringLiteral("mnuMatchWith"));
+    QObject::connect(match, &QAction::triggered, owner, [owner, chart, services] {
+        const QString path = services.files.OpenFile(owner, QStringLiteral("Match With Birth Data"),
+                                                     QStringLiteral("Velmora birth files (*.velmora)"));
+        if (!path.isEmpty()) MatchWithFile(owner, *chart, path, services);
+    });
+    QMenu* recent = menu->addMenu(QStringLiteral("Match With &Recent"));
+    recent->setObjectName(QStringLiteral("mnuMatchWithRecent"));
+    // The list as it is whenever it opens.
+    auto refill = [recent, owner, chart, services] {
+        recent->clear();
+        const QStringList files = RecentBirthFiles().Files();
+        for (const QString& file : files) {
+            QAction* item = recent->addAction(QFileInfo(file).fileName());
+            item->setToolTip(file);
+            QObject::connect(item, &QAction::triggered, owner,
+                             [owner, chart, services, file] { MatchWithFile(owner, *chart, file, services); });
+        }
+        if (files.isEmpty()) recent->addAction(QStringLiteral("(no recent birth files)"))->setEnabled(false);
+    };
+    refill();
+    QObject::connect(recent, &QMenu::aboutToShow, recent, refill);
+}
+
+}  // namespace velmora

@@ -1,0 +1,205 @@
+// velmora-cli --match BRIDE GROOM: the eight kootas with their points,
+// maxima and reasons, the total and the doshas, as JSON and as text; a birth
+// file refused or a chart that cannot be computed named as the bride's or
+// the groom's (status 2, nothing on standard output). And --ashtakavarga:
+// the key after every other one, only when asked for, in JSON, CSV and text.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "tests/cli/CliRunner.h"
+
+namespace velmora::cli::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MatchCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "velmora-cli-match-XXXXXX").string();
+        dir_ = ::mkdtemp(pattern.data());
+        Save("bride.velmora", {"--name", "sita", "--date", "1990-05-14", "--time", "06:30", "--lon", "77:35E",
+                               "--lat", "12:58N", "--zone", "IST"});
+        Save("groom.velmora", {"--name", "rama", "--date", "1987-11-02", "--time", "21:10", "--lon", "72:50E",
+                               "--lat", "18:58N", "--zone", "IST"});
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    std::string File(const char* name) const { return (dir_ / name).string(); }
+    void Save(const char* name, std::vector<std::string> args) {
+        args.insert(args.end(), {"--json", "--save", File(name)});
+        ASSERT_EQ(RunCliWith(args).status, 0);
+    }
+
+    fs::path dir_;
+};
+
+constexpr const char* kKootas[] = {"Varna", "Vashya", "Tara", "Yoni", "Graha Maitri", "Gana", "Bhakoot", "Nadi"};
+
+TEST_F(MatchCommand, JsonHoldsTheEightKootasTheTotalAndTheDoshas) {
+    const CliResult r = RunCliWith({"--match", File("bride.velmora"), File("groom.velmora"), "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const auto json = nlohmann::json::parse(r.out);
+    const auto& match = json.at("match");
+    ASSERT_EQ(match.at("kootas").size(), 8u);
+    double sum = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        const auto& k = match["kootas"][i];
+        EXPECT_EQ(k.at("name"), kKootas[i]);
+        EXPECT_EQ(k.at("max").get<double>(), static_cast<double>(i + 1));
+        EXPECT_GE(k.at("points").get<double>(), 0);
+        EXPECT_LE(k.at("points").get<double>(), k.at("max").get<double>());
+        EXPECT_FALSE(k.at("reason").get<std::string>().empty());
+        sum += k["points"].get<double>();
+    }
+    EXPECT_EQ(match.at("total").get<double>(), sum);
+    EXPECT_EQ(match.at("max"), 36);
+    for (const char* key : {"nadi", "bhakoot", "kuja"}) EXPECT_TRUE(match.at("doshas").contains(key)) << key;
+    EXPECT_EQ(match.at("doshas").at("kuja").at("bride").at("from").size(), 3u);
+    EXPECT_NE(match.at("tradition").get<std::string>().find("North-Indian"), std::string::npos);
+    // The two Moons: the bride's in Purva Ashadha, Sagittarius (15° 37′),
+    // the groom's in Uttara Bhadrapada, Pisces.
+    EXPECT_EQ(match["bride"]["nakshatra"], "Purva Ashadha");
+    EXPECT_EQ(match["groom"]["nakshatra"], "Uttara Bhadrapada");
+    // Both Madhya: Nadi 0 and the dosha, with no exception (two signs, two
+    // nakshatras).
+    EXPECT_EQ(match["kootas"][7]["points"], 0);
+    EXPECT_EQ(match["doshas"]["nadi"]["present"], true);
+    EXPECT_EQ(match["doshas"]["nadi"]["cancelled"], false);
+}
+
+// The other order: Tara, Graha Maitri, Bhakoot and Nadi are the pair's,
+// whoever is the bride; Varna follows the groom (a Kshatriya Sagittarius
+// bride with a Brahmin Pisces groom scores 1, the other way 0), and so may
+// Yoni and Gana.
+TEST_F(MatchCommand, TheOtherOrderAsTheTraditionSays) {
+    const auto one = nlohmann::json::parse(
+        RunCliWith({"--match", File("bride.velmora"), File("groom.velmora"), "--json"}).out)["match"];
+    const auto other = nlohmann::json::parse(
+        RunCliWith({"--match", File("groom.velmora"), File("bride.velmora"), "--json"}).out)["match"];
+    for (std::size_t i : {2u, 4u, 6u, 7u}) EXPECT_EQ(one["kootas"][i]["points"], other["kootas"][i]["points"]) << i;
+    EXPECT_EQ(one["kootas"][0]["points"], 1);
+    EXPECT_EQ(other["kootas"][0]["points"], 0);
+}
+
+TEST_F(MatchCommand, TextNamesTheTraditionEachKootaAndTheTotal) {
+    const CliResult r = RunCliWith({"--match", File("bride.velmora"), File("groom.velmora")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("North-Indian ashtakoota guna milan"), std::string::npos);
+    for (const char* k : kKootas) EXPECT_NE(r.out.find(std::string("\n") + k + " "), std::string::npos) << k;
+    EXPECT_NE(r.out.find("\nTotal"), std::string::npos);
+    EXPECT_NE(r.out.find("Nadi dosha"), std::string::npos);
+    EXPECT_NE(r.out.find("Mars dosha, bride"), std::string::npos);
+}
+
+TEST_F(MatchCommand, RefusalsNameWhichOfTheTwoAndWhy) {
+    {
+        std::ofstream(File("broken.velmora")) << "{ not a birth";
+    }
+    struct Case {
+        std::vector<std::string> args;
+        std::string start;
+    };
+    const Case cases[] = {
+        {{"--match", File("bride.velmora"), File("missing.velmora")},
+         "the groom's birth file \"" + File("missing.velmora") + "\": "},
+        {{"--match", File("broken.velmora"), File("groom.velmora")},
+         "the bride's birth file \"" + File("broken.velmora") + "\": "},
+    };
+    for (const Case& c : cases) {
+        const CliResult r = RunCliWith(c.args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.rfind(c.start, 0), 0u) << r.err;
+    }
+    EXPECT_EQ(RunCliWith({"--match", File("bride.velmora")}).status, 2);
+    EXPECT_EQ(RunCliWith({"--match", File("bride.velmora"), File("groom.velmora"), "--batch", "-"}).status, 2);
+}
+
+// --match-batch: one pair a line, each side a --batch line; the same match
+// as --match gives for the same births, and a refused side named.
+TEST_F(MatchCommand, BatchOfPairsGivesTheSameMatchLineByLine) {
+    const std::string bride =
+        R"({"name":"sita","date":"1990-05-14","time":"06:30","lon":"77:35E","lat":"12:58N","zone":"IST"})";
+    const std::string groom =
+        R"({"name":"rama","date":"1987-11-02","time":"21:10","lon":"72:50E","lat":"18:58N","zone":"IST"})";
+    const std::string input = R"({"bride":)" + bride + R"(,"groom":)" + groom + "}\n" +
+                              R"({"bride":{"name":"x","date":"1990-02-30","time":"06:30","lon":"1:00E","lat":"1:00N"},"groom":)" +
+                              groom + "}\n" + R"({"bride":)" + bride + "}\n" + "not json\n";
+    const CliResult r = RunCliWith({"--match-batch", "-"}, false, input);
+    EXPECT_EQ(r.status, 2);
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, end; (end = r.out.find('\n', at)) != std::string::npos; at = end + 1)
+        lines.push_back(r.out.substr(at, end - at));
+    ASSERT_EQ(lines.size(), 4u);
+    const auto single = nlohmann::json::parse(
+        RunCliWith({"--match", File("bride.velmora"), File("groom.velmora"), "--json"}).out);
+    EXPECT_EQ(nlohmann::json::parse(lines[0]), single);
+    EXPECT_EQ(nlohmann::json::parse(lines[1]).at("error"), "the bride: Please Enter Correct Date Or Month!");
+    EXPECT_EQ(nlohmann::json::parse(lines[2]).at("error"), "the groom: missing \"groom\"");
+    EXPECT_TRUE(nlohmann::json::parse(lines[3]).contains("error"));
+}
+
+const std::vector<std::string> kChart = {"--name", "rama", "--date", "2000-01-01", "--time", "12:00",
+                                         "--lon",  "0:00E", "--lat", "0:00N", "--json"};
+
+TEST(AshtakavargaOption, TheKeyComesLastAndOnlyWhenAsked) {
+    std::vector<std::string> args = kChart;
+    const auto plain = nlohmann::ordered_json::parse(RunCliWith(args).out);
+    EXPECT_FALSE(plain.contains("ashtakavarga"));
+    args.push_back("--ashtakavarga");
+    const auto asked = nlohmann::ordered_json::parse(RunCliWith(args).out);
+    ASSERT_TRUE(asked.contains("ashtakavarga"));
+    EXPECT_EQ(asked.size(), plain.size() + 1);
+    EXPECT_EQ(asked.items().begin().key(), plain.items().begin().key());
+    EXPECT_EQ(std::prev(asked.end()).key(), "ashtakavarga");
+    const auto& a = asked["ashtakavarga"];
+    // Raman's totals in body order: Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn.
+    const int totals[] = {48, 49, 54, 52, 39, 56, 39};
+    ASSERT_EQ(a.at("bav").size(), 7u);
+    for (std::size_t p = 0; p < 7; ++p) {
+        int sum = 0;
+        for (int b : a["bav"][p]) sum += b;
+        EXPECT_EQ(sum, totals[p]);
+    }
+    int sav = 0;
+    for (int b : a.at("sav")) sav += b;
+    EXPECT_EQ(sav, 337);
+}
+
+TEST(AshtakavargaOption, BatchCsvGainsTheSavColumnsOnlyWhenAsked) {
+    const std::string line =
+        R"({"name":"rama","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N"})" "\n";
+    const CliResult plain = RunCliWith({"--batch", "-", "--format", "csv"}, false, line);
+    const CliResult asked = RunCliWith({"--batch", "-", "--format", "csv", "--ashtakavarga"}, false, line);
+    ASSERT_EQ(asked.status, 0) << asked.err;
+    EXPECT_EQ(plain.out.find("sav_ari"), std::string::npos);
+    const std::string header = asked.out.substr(0, asked.out.find("\r\n"));
+    EXPECT_NE(header.find(",sav_ari,sav_tau,sav_gem,sav_can,sav_leo,sav_vir,sav_lib,sav_sco,sav_sag,sav_cap,"
+                          "sav_aqu,sav_pis,error"),
+              std::string::npos);
+    // By name in --fields, for JSON lines too.
+    const CliResult named = RunCliWith({"--batch", "-", "--fields", "name,ashtakavarga"}, false, line);
+    ASSERT_EQ(named.status, 0) << named.err;
+    const auto json = nlohmann::json::parse(named.out);
+    EXPECT_EQ(json.at("ashtakavarga").at("sav").size(), 12u);
+}
+
+TEST(AshtakavargaOption, TextShowsTheTableAndTheChart) {
+    std::vector<std::string> args(kChart.begin(), kChart.end() - 1);  // without --json
+    args.push_back("--ashtakavarga");
+    const CliResult r = RunCliWith(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Ashtakavarga (Parashara)"), std::string::npos);
+    EXPECT_NE(r.out.find("\nSAV "), std::string::npos);
+    EXPECT_NE(r.out.find("337"), std::string::npos);
+    EXPECT_NE(r.out.find("Sarvashtakavarga: each sign's bindus under its name or number\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmora::cli::test

@@ -1,0 +1,83 @@
+// Parashara's ashtakavarga against facts that do not depend on this
+// program's tables: each planet's total of bindus is the same in every
+// chart and the sarvashtakavarga always sums to 337 (B. V. Raman,
+// "Ashtakavarga System of Prediction", chapter II: Sun 48, Moon 49, Mars 39,
+// Mercury 54, Jupiter 56, Venus 52, Saturn 39); and one chart's whole table,
+// sign by sign, as another program printed it.
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <random>
+
+#include "analysis/Ashtakavarga.h"
+
+namespace velmora {
+namespace {
+
+// Body numbers: 0 Sun, 1 Moon, 2 Mercury, 3 Venus, 4 Mars, 5 Jupiter, 6 Saturn.
+constexpr int kTotals[kAshtakavargaPlanets] = {48, 49, 54, 52, 39, 56, 39};
+
+TEST(Ashtakavarga, EachPlanetsTotalAndTheSumAreTheSameInEveryChart) {
+    std::mt19937 random(20261209);
+    std::uniform_int_distribution<int> sign(0, kSignCount - 1);
+    for (int chart = 0; chart < 5000; ++chart) {
+        std::array<int, kBodyCount> signs{};
+        for (int& s : signs) s = sign(random);
+        const Ashtakavarga a = ComputeAshtakavarga(signs);
+        for (int planet = 0; planet < kAshtakavargaPlanets; ++planet) {
+            const auto& row = a.bav[static_cast<std::size_t>(planet)];
+            EXPECT_EQ(std::accumulate(row.begin(), row.end(), 0), kTotals[planet]) << "planet " << planet;
+            for (int bindus : row) {
+                EXPECT_GE(bindus, 0);
+                EXPECT_LE(bindus, 8);
+            }
+        }
+        EXPECT_EQ(std::accumulate(a.sav.begin(), a.sav.end(), 0), 337);
+        for (int s = 0; s < kSignCount; ++s) {
+            int sum = 0;
+            for (const auto& row : a.bav) sum += row[static_cast<std::size_t>(s)];
+            EXPECT_EQ(a.sav[static_cast<std::size_t>(s)], sum);
+        }
+    }
+}
+
+// Rahu and Ketu give no bindus: moving them changes nothing.
+TEST(Ashtakavarga, TheNodesGiveNothing) {
+    std::array<int, kBodyCount> signs = {11, 4, 11, 11, 3, 1, 11, 0, 6, 6};
+    const Ashtakavarga before = ComputeAshtakavarga(signs);
+    signs[7] = 5;
+    signs[8] = 11;
+    EXPECT_EQ(ComputeAshtakavarga(signs), before);
+}
+
+// The chart and the table of cryptekbits/astrovedic, Lahiri/Lahiri.md (its
+// "D1 Chart" and "Ashtakavarga" sections): ascendant 209.84° (Libra), Sun
+// 355.91° (Pisces), Moon 138.85° (Leo), Mars 92.42° (Cancer), Mercury
+// 332.82°, Venus 330.64° and Saturn 331.29° (Pisces), Jupiter 53.17°
+// (Taurus). Its columns Su … Sa, Aries to Pisces, and the sarvashtaka
+// column, which leaves out the ascendant's own column.
+TEST(Ashtakavarga, MatchesAPrintedChartSignBySign) {
+    const std::array<int, kBodyCount> signs = {11, 4, 11, 11, 3, 1, 11, 11, 5, 6};
+    const Ashtakavarga a = ComputeAshtakavarga(signs);
+    using Row = std::array<int, kSignCount>;
+    const Row sun = {3, 3, 3, 3, 4, 5, 5, 3, 4, 7, 3, 5};
+    const Row moon = {2, 7, 3, 4, 6, 4, 3, 3, 6, 5, 2, 4};
+    const Row mars = {2, 3, 2, 4, 5, 1, 6, 1, 3, 6, 3, 3};
+    const Row mercury = {4, 5, 3, 5, 4, 2, 5, 6, 3, 7, 3, 7};
+    const Row jupiter = {6, 4, 5, 6, 6, 2, 3, 5, 5, 5, 5, 4};
+    const Row venus = {2, 5, 5, 4, 3, 3, 5, 6, 6, 6, 3, 4};
+    const Row saturn = {3, 2, 3, 2, 4, 3, 5, 2, 4, 6, 2, 3};
+    const Row sav = {22, 29, 24, 28, 32, 20, 32, 26, 31, 42, 21, 30};
+    EXPECT_EQ(a.bav[0], sun);
+    EXPECT_EQ(a.bav[1], moon);
+    EXPECT_EQ(a.bav[2], mercury);
+    EXPECT_EQ(a.bav[3], venus);
+    EXPECT_EQ(a.bav[4], mars);
+    EXPECT_EQ(a.bav[5], jupiter);
+    EXPECT_EQ(a.bav[6], saturn);
+    EXPECT_EQ(a.sav, sav);
+}
+
+}  // namespace
+}  // namespace velmora

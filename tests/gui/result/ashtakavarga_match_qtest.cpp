@@ -1,0 +1,257 @@
+// The ashtakavarga page and the marriage match: opened from the main
+// window's Chart menu, their tables and charts made from the charts'
+// numbers, reachable by keyboard with names a screen reader says; the match
+// printed and exported as PDF; a second birth that cannot be used is a
+// message naming it, and the window stays as it was. The printed chart ends
+// with the ashtakavarga tables.
+//
+// Pages are saved as ashtakavarga-page.png and match-page.png (1024 x 768)
+// in $VELMORA_SCREENSHOT_DIR, or <build>/screenshots, and the match's PDF
+// page as match-pdf.png when pdftoppm is there.
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "birthfile/BirthFile.h"
+#include "chart/AnalysisRun.h"
+#include "result/AshtakavargaPage.h"
+#include "result/ChartView.h"
+#include "result/MatchPage.h"
+#include "result/PrintDocument.h"
+#include "shell/MDI.h"
+#include "shell/MatchWith.h"
+#include "tests/gui/Screenshots.h"
+#include "tests/gui/entry/CaptureServices.h"
+#include "tests/support/BangaloreForm.h"
+
+using namespace velmora;
+using velmora::testing::CapturedServices;
+
+namespace {
+
+Chart ChartOf(const FormFields& form) {
+    AnalysisRun run;
+    if (!run.RunAnalysis(form, EnglishMonthNames()).Passed()) qFatal("the sample birth does not pass the checks");
+    return run.MakeChart();
+}
+
+FormFields GroomForm() {
+    FormFields f = velmora::testing::BangaloreForm();
+    f.Name = "RAVI KUMAR";
+    f.Year = 1976 - kFirstYear;
+    f.Month = 7;
+    f.Day = 20;
+    f.Hour = 18;
+    f.Minute = 40;
+    return f;
+}
+
+QString PdfText(const QString& pdf) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) return {};
+    QProcess process;
+    process.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(60000)) return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+}  // namespace
+
+class AshtakavargaMatchTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(dir_.isValid()); }
+    void ashtakavargaPageShowsTheTablesAndTheChart();
+    void chartMenuHasThePageAndMatchWith();
+    void matchWithAFileAsksWhoIsTheBride();
+    void aSecondBirthThatCannotBeUsedIsNamed();
+    void matchPrintsAndExportsAsPdf();
+    void printedChartEndsWithTheAshtakavarga();
+
+private:
+    QString SavedGroom() {
+        const QString path = dir_.filePath(QStringLiteral("groom.velmora"));
+        if (!WriteBirthFile(path.toStdString(), GroomForm()).Ok()) qFatal("cannot write the groom's birth file");
+        return path;
+    }
+    QTemporaryDir dir_;
+};
+
+void AshtakavargaMatchTest::ashtakavargaPageShowsTheTablesAndTheChart() {
+    CapturedServices s;
+    const Chart chart = ChartOf(velmora::testing::BangaloreForm());
+    AshtakavargaPage page(chart, s.chartStyle);
+    page.resize(1024, 768);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QCOMPARE(page.tblBindus->rowCount(), 8);
+    QCOMPARE(page.tblBindus->columnCount(), 13);
+    // The totals column: Raman's fixed totals (body order), then 337.
+    const QStringList totals = {"48", "49", "54", "52", "39", "56", "39", "337"};
+    for (int row = 0; row < 8; ++row) QCOMPARE(page.tblBindus->item(row, 12)->text(), totals[row]);
+    QCOMPARE(page.tblBindus->verticalHeaderItem(7)->text(), QStringLiteral("SAV"));
+    for (int sign = 0; sign < 12; ++sign)
+        QCOMPARE(page.tblBindus->item(7, sign)->text(), QString::number(chart.ashtakavarga.sav[static_cast<std::size_t>(sign)]));
+    // The chart's houses say their bindus.
+    const int aries = chart.ashtakavarga.sav[0];
+    bool spoken = false;
+    for (int house = 1; house <= 12; ++house) {
+        const QString name = page.sav->HouseSpot(house)->accessibleName();
+        if (name.startsWith(QStringLiteral("Aries"))) spoken = name.endsWith(QString::number(aries));
+    }
+    QVERIFY(spoken);
+    // The style is the program's: chosen here, kept.
+    page.cboStyle->setCurrentIndex(1);
+    QCOMPARE(s.chartStyle.style, ChartStyle::North);
+    QCOMPARE(page.sav->Style(), ChartStyle::North);
+    // Keyboard: the table and the chart's houses are in the tab chain.
+    QVERIFY(page.tblBindus->focusPolicy() & Qt::TabFocus);
+    page.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&page));
+    page.tblBindus->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(page.tblBindus, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), page.sav->HouseSpot(1));
+    QVERIFY(!page.accessibleName().isEmpty());
+    QVERIFY(!page.tblBindus->accessibleName().isEmpty());
+    QVERIFY(!velmora::testing::SaveScreenshot(page.grab(), QStringLiteral("ashtakavarga-page")).isEmpty());
+}
+
+void AshtakavargaMatchTest::chartMenuHasThePageAndMatchWith() {
+    CapturedServices s;
+    MDI window(std::make_shared<const Chart>(ChartOf(velmora::testing::BangaloreForm())), s.services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* ashtakavarga = window.findChild<QAction*>(QStringLiteral("mnuAshtakavarga"));
+    auto* match = window.findChild<QAction*>(QStringLiteral("mnuMatchWith"));
+    QVERIFY(ashtakavarga && match);
+    QVERIFY(window.findChild<QMenu*>(QStringLiteral("mnuMatchWithRecent")));
+    ashtakavarga->trigger();
+    auto* page = window.findChild<AshtakavargaPage*>();
+    QVERIFY(page && page->isVisible());
+
+    // Match With…: the file dialog, the question, the page.
+    s.files.answers = {SavedGroom()};
+    s.messenger.answer = 0;
+    match->trigger();
+    QCOMPARE(s.files.asked.back().filter, QStringLiteral("Velmora birth files (*.velmora)"));
+    QCOMPARE(s.messenger.asked.size(), std::size_t{1});
+    auto* matchPage = window.findChild<MatchPage*>();
+    QVERIFY(matchPage && matchPage->isVisible());
+    // Cancelled: nothing asked, nothing opened.
+    s.files.answers = {QString()};
+    match->trigger();
+    QCOMPARE(s.messenger.asked.size(), std::size_t{1});
+}
+
+void AshtakavargaMatchTest::matchWithAFileAsksWhoIsTheBride() {
+    CapturedServices s;
+    QWidget owner;
+    const Chart asha = ChartOf(velmora::testing::BangaloreForm());
+    const QString groom = SavedGroom();
+
+    s.messenger.answer = 0;  // this chart's person is the bride
+    MatchPage* page = MatchWithFile(&owner, asha, groom, s.services);
+    QVERIFY(page);
+    QCOMPARE(s.messenger.asked.back().choices.size(), 2);
+    QVERIFY(s.messenger.asked.back().choices[0].startsWith(QStringLiteral("ASHA RAO")));
+    QCOMPARE(QString::fromStdString(page->Sheet().bride.birth.name), QStringLiteral("ASHA RAO"));
+    const MarriageMatch expected = MatchCharts(asha, ChartOf(GroomForm()));
+    QCOMPARE(page->tblKootas->rowCount(), 9);
+    double sum = 0;
+    for (int i = 0; i < 8; ++i) {
+        const Koota& k = expected.milan.kootas[static_cast<std::size_t>(i)];
+        QCOMPARE(page->tblKootas->item(i, 0)->text(), QString::fromUtf8(k.name.data(), static_cast<qsizetype>(k.name.size())));
+        QCOMPARE(page->tblKootas->item(i, 1)->text().toDouble(), k.points);
+        QCOMPARE(page->tblKootas->item(i, 3)->text(), QString::fromStdString(k.reason));
+        sum += k.points;
+    }
+    QCOMPARE(page->tblKootas->item(8, 1)->text().toDouble(), sum);
+    QVERIFY(page->lblDoshas->text().contains(QStringLiteral("Mars dosha, bride")));
+    // Keyboard and names.
+    QVERIFY(!page->bride->accessibleName().isEmpty() && !page->groom->accessibleName().isEmpty());
+    page->resize(1024, 768);
+    QVERIFY(QTest::qWaitForWindowExposed(page));
+    page->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(page));
+    page->tblKootas->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(page->tblKootas, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(page->lblDoshas));
+    page->cmdExportPdf->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(page->cmdExportPdf, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), page->bride->HouseSpot(1));
+    QVERIFY(!velmora::testing::SaveScreenshot(page->grab(), QStringLiteral("match-page")).isEmpty());
+
+    // The other answer: the file's person is the bride.
+    s.messenger.answer = 1;
+    MatchPage* other = MatchWithFile(&owner, asha, groom, s.services);
+    QVERIFY(other);
+    QCOMPARE(QString::fromStdString(other->Sheet().bride.birth.name), QStringLiteral("RAVI KUMAR"));
+    // Cancel: no page.
+    s.messenger.answer = -1;
+    QVERIFY(!MatchWithFile(&owner, asha, groom, s.services));
+}
+
+void AshtakavargaMatchTest::aSecondBirthThatCannotBeUsedIsNamed() {
+    CapturedServices s;
+    QWidget owner;
+    const Chart asha = ChartOf(velmora::testing::BangaloreForm());
+    const QString missing = dir_.filePath(QStringLiteral("missing.velmora"));
+    QVERIFY(!MatchWithFile(&owner, asha, missing, s.services));
+    QCOMPARE(s.messenger.shown.size(), std::size_t{1});
+    QVERIFY(s.messenger.shown[0].text.startsWith(QStringLiteral("The second birth (\"%1\") cannot be matched: ").arg(missing)));
+    QCOMPARE(s.messenger.shown[0].icon, MessageIcon::Error);
+    QVERIFY(s.messenger.asked.empty());
+    QVERIFY(!owner.findChild<MatchPage*>());
+}
+
+void AshtakavargaMatchTest::matchPrintsAndExportsAsPdf() {
+    CapturedServices s;
+    MatchPage page(MakeMatchSheet(ChartOf(velmora::testing::BangaloreForm()), ChartOf(GroomForm())), s.services);
+    const QString pdf = dir_.filePath(QStringLiteral("match.pdf"));
+    s.files.answers = {pdf};
+    page.cmdExportPdf->click();
+    QCOMPARE(s.files.asked.back().suggested, QStringLiteral("Asha Rao And Ravi Kumar.pdf"));
+    QVERIFY(QFile::exists(pdf));
+    QVERIFY(s.messenger.shown.empty());
+    const QString printed = dir_.filePath(QStringLiteral("printed.pdf"));
+    s.files.printedPdf = printed;
+    page.cmdPrint->click();
+    QCOMPARE(s.files.previews, 1);
+    QVERIFY(QFile::exists(printed));
+    // The page for people to look at, when pdftoppm is there.
+    if (const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm")); !pdftoppm.isEmpty()) {
+        QString shots = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
+        if (shots.isEmpty()) shots = QStringLiteral(VELMORA_BINARY_DIR "/screenshots");
+        QVERIFY(QDir().mkpath(shots));
+        QProcess::execute(pdftoppm, {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                                     QStringLiteral("-singlefile"), pdf, QDir(shots).filePath(QStringLiteral("match-pdf"))});
+    }
+    const QString text = PdfText(pdf);
+    if (text.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+    for (const char* word : {"Marriage match", "Varna", "Graha Maitri", "Nadi", "Total:", "North-Indian"})
+        QVERIFY2(text.contains(QLatin1String(word)), word);
+}
+
+void AshtakavargaMatchTest::printedChartEndsWithTheAshtakavarga() {
+    AnalysisRun run;
+    QVERIFY(run.RunAnalysis(velmora::testing::BangaloreForm(), EnglishMonthNames()).Passed());
+    const QString pdf = dir_.filePath(QStringLiteral("chart.pdf"));
+    QCOMPARE(WriteChartPdf(pdf, run.Result), QString());
+    const QString text = PdfText(pdf);
+    if (text.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+    const qsizetype at = text.lastIndexOf(QStringLiteral("Ashtakavarga (Parashara)"));
+    QVERIFY(at > text.lastIndexOf(QStringLiteral("Report")));
+    QVERIFY(text.indexOf(QStringLiteral("337"), at) > at);
+}
+
+QTEST_MAIN(AshtakavargaMatchTest)
+#include "ashtakavarga_match_qtest.moc"
