@@ -139,6 +139,7 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames&
     Birth = std::move(birth);
     Zone = zone;
     second_ = clock.Second;
+    node_ = form.node;
 
     // The chart.
     if (form.mode == ComputationMode::Precise) {
@@ -185,6 +186,7 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames&
                                    ? ", the earlier of the two (the clocks showed this time twice)"
                                    : ", the later of the two (the clocks showed this time twice)";
         Result.zoneUsed = Result.zoneText;
+        offsetSeconds_ = moment.OffsetSeconds;
     } else {
         Result.utcOffset = UtcOffsetText(FormBirthInstant(Birth, Zone, form.clock.Second).OffsetMinutesEast * 60);
         Result.dst = form.daylightSaving;
@@ -193,6 +195,7 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames&
         Result.zoneUsed += ": UTC";
         Result.zoneUsed += Result.utcOffset;
         if (form.daylightSaving) Result.zoneUsed += ", daylight saving";
+        offsetSeconds_ = FormBirthInstant(Birth, Zone, form.clock.Second).OffsetMinutesEast * 60;
     }
     for (std::string& label : Result.arudhaBoxes) label.clear();
 
@@ -339,6 +342,11 @@ velmora::Chart AnalysisRun::MakeChart() const {
     chart.navamsaSigns = Result.navamsaSigns;
     if (WithDasha) chart.dasha = Result.dasha;
     if (WithReport) chart.report = Result.report;
+    chart.julianDayUT = precise ? Precise.JulianDateUT : FormBirthInstant(Birth, Zone, second_).UniversalJulianDate();
+    chart.utcOffsetSeconds = offsetSeconds_;
+    chart.latitude = JoinCoordinate(Birth.LatitudeDegrees, Birth.LatitudeMinutes, Birth.SouthLatitude);
+    chart.longitude = JoinCoordinate(Birth.LongitudeDegrees, Birth.LongitudeMinutes, !Birth.EastLongitude);
+    chart.node = precise ? Precise.Node : node_;
     return chart;
 }
 

@@ -134,6 +134,8 @@ private:
 
     std::string engineError_;
     int second_ = 0;  // the birth's second
+    int offsetSeconds_ = 0;  // the clock's offset east of Greenwich at the birth
+    NodeKind node_ = NodeKind::Mean;
 };
 
 // What a chart is computed with besides the birth: whether the report and the

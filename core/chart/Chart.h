@@ -58,6 +58,13 @@ struct Chart {
     std::array<int, kBodyCount> navamsaSigns{};
     VimshottariDasha dasha;  // empty when not asked for
     Report report;           // empty when not asked for
+    // The instant and place as an ephemeris takes them: Universal Time as a
+    // Julian Date, the clock's offset east of Greenwich at the birth in
+    // seconds, the place in degrees (north and east positive) and the node.
+    double julianDayUT = 0;
+    int utcOffsetSeconds = 0;
+    double latitude = 0, longitude = 0;
+    NodeKind node = NodeKind::Mean;
 };
 
 }  // namespace velmora
