@@ -120,6 +120,10 @@ BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
         for (const ChartField& field : AllChartFields())
             if (format_.format == BatchFormat::Jsonl || !field.column.empty())
                 format_.fields.push_back(&field);
+        for (const ChartField& field : OnRequestChartFields())
+            if ((field.name == "panchanga" && format_.time.panchanga) ||
+                (field.name == "transits" && format_.time.transits))
+                format_.fields.push_back(&field);
     }
     csvColumns_ = CsvColumns(format_.fields).size();
     run_.Today = format_.today;
@@ -129,6 +133,8 @@ BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
         run_.WithReport = run_.WithReport || field->needsReport;
         run_.WithDasha = run_.WithDasha || field->needsDasha;
         readsChart_ = readsChart_ || field->readsChart;
+        if (field->name == "panchanga") format_.time.panchanga = true;
+        if (field->name == "transits") format_.time.transits = true;
     }
 }
 
@@ -167,7 +173,12 @@ std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
         AppendRefusal(refusal);
         return output_;
     }
-    if (readsChart_) {
+    if (format_.time.panchanga || format_.time.transits) {
+        const Chart chart = run_.MakeChart();
+        const TimeParts parts = ComputeTimeParts(chart, format_.time);
+        AppendChart({chart, run_, parts.panchanga ? &*parts.panchanga : nullptr,
+                     parts.transits ? &*parts.transits : nullptr});
+    } else if (readsChart_) {
         AppendChart({run_.MakeChart(), run_});
     } else {
         AppendChart({noChart_, run_});

@@ -9,6 +9,7 @@
 #include "chart/AnalysisRun.h"
 #include "cli/BatchProgress.h"
 #include "cli/ChartFields.h"
+#include "cli/TimeRequest.h"
 #include "cli/ChartRequest.h"
 #include "cli/LineSource.h"
 
@@ -28,6 +29,9 @@ struct BatchOutput {
     BatchFormat format = BatchFormat::Jsonl;
     FieldList fields;
     CalendarDate today;  // whose running dasha periods each chart marks; none: nothing marked
+    // The panchanga and the transits for each chart: written where asked
+    // here or named in `fields`.
+    TimeRequest time;
 };
 
 // Why `output` cannot be written (a field without CSV columns); empty when it can.

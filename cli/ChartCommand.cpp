@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/JsonRenderer.h"
 #include "cli/TextRenderer.h"
+#include "cli/TimeRequest.h"
 
 namespace velmora::cli {
 
@@ -38,6 +39,8 @@ std::string RunRequest(const CliOptions& o, FormFields& form, AnalysisRun& run) 
 }  // namespace
 
 int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, const CliStreams& io) {
+    TimeRequest time;
+    if (const std::string refusal = TimeRequestFrom(o, io.nowUT, time); !refusal.empty()) return Refuse(io.err, refusal);
     AnalysisRun run;
     run.Today = today;
     FormFields form;
@@ -53,7 +56,10 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
         if (const std::optional<int> status = SaveBirthOption(*o.save, form, o.force, io.err)) return *status;
     }
     const Chart chart = run.MakeChart();
-    const ChartSource source{chart, run};
+    const TimeParts parts = ComputeTimeParts(chart, time);
+    if (const std::string refusal = TimeRefusal(parts); !refusal.empty()) return Refuse(io.err, refusal);
+    const ChartSource source{chart, run, parts.panchanga ? &*parts.panchanga : nullptr,
+                             parts.transits ? &*parts.transits : nullptr};
     io.out << (o.json ? ChartJsonIndented(source) + "\n" : RenderText(source, io.stdoutIsTerminal, style));
     // The text keeps the layout scripts and the reviewed charts compare with;
     // the note goes beside it, to the person at the terminal.

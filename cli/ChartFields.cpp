@@ -6,6 +6,8 @@
 #include "cli/CsvRow.h"
 #include "cli/JsonDocument.h"
 #include "cli/JsonWriter.h"
+#include "cli/PanchangaFields.h"
+#include "cli/TransitFields.h"
 #include "engine/NameTables.h"
 #include "presentation/BirthLabels.h"
 #include "report/ReportText.h"
@@ -231,16 +233,34 @@ const ChartField kFields[] = {
     {"dashas", "", kOneColumn, false, true, true, VELMORA_FIELD_WRITERS(WriteDashas)},
 };
 
+// Computed and written only when asked for (--panchanga, --transit, --fields).
+const ChartField kOnRequestFields[] = {
+    {"panchanga", "panchanga", kPanchangaColumns, false, false, true, VELMORA_FIELD_WRITERS(WritePanchanga)},
+    {"transits", "transit", kTransitColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteTransits)},
+};
+
 #undef VELMORA_FIELD_WRITERS
 
 }  // namespace
 
 std::span<const ChartField> AllChartFields() { return kFields; }
 
+std::span<const ChartField> OnRequestChartFields() { return kOnRequestFields; }
+
+bool FieldWritten(const ChartField& field, const ChartSource& chart) {
+    if (field.name == "panchanga") return chart.panchanga != nullptr;
+    if (field.name == "transits") return chart.transits != nullptr;
+    return true;
+}
+
 std::string FieldNames() {
     std::string names;
     for (const ChartField& field : kFields) {
         if (!names.empty()) names += ',';
+        names += field.name;
+    }
+    for (const ChartField& field : kOnRequestFields) {
+        names += ',';
         names += field.name;
     }
     return names;
@@ -253,6 +273,8 @@ std::string ParseFieldList(std::string_view list, FieldList& fields) {
         const std::string_view name = list.substr(start, comma == std::string_view::npos ? comma : comma - start);
         const ChartField* found = nullptr;
         for (const ChartField& field : kFields)
+            if (field.name == name) found = &field;
+        for (const ChartField& field : kOnRequestFields)
             if (field.name == name) found = &field;
         if (!found)
             return "--fields: " + (name.empty() ? std::string("an empty name") : Quoted(name)) +

@@ -39,6 +39,12 @@ struct ChartField {
 // Every field, in the order of the chart object.
 std::span<const ChartField> AllChartFields();
 
+// The fields computed only when asked ("panchanga", "transits"), after every
+// other field: the chart object holds those the chart source carries
+// (FieldWritten), and --fields may name them.
+std::span<const ChartField> OnRequestChartFields();
+bool FieldWritten(const ChartField& field, const ChartSource& chart);
+
 using FieldList = std::vector<const ChartField*>;
 
 // The fields of a comma-separated list such as "positions,degrees", in the

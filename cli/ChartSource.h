@@ -9,12 +9,18 @@
 
 #include "chart/AnalysisRun.h"
 #include "chart/Chart.h"
+#include "chart/Panchanga.h"
+#include "chart/Transits.h"
 
 namespace velmora::cli {
 
 struct ChartSource {
     const Chart& chart;
     const AnalysisRun& run;
+    // Computed only when asked (--panchanga, --transit, or their fields):
+    // none, and the chart object leaves their keys out.
+    const PanchangaOutcome* panchanga = nullptr;
+    const TransitOutcome* transits = nullptr;
 };
 
 }  // namespace velmora::cli

@@ -22,6 +22,10 @@ struct CliOptions {
     bool json = false;
     bool zones = false;
     bool help = false;
+    // The panchanga and the transits (cli/TimeRequest.h); `transit` holds ""
+    // when given without a moment.
+    bool panchanga = false;
+    std::optional<std::string> sunrise, transit;
 };
 
 // Reads `args` (without the program name) into `options`. Returns the

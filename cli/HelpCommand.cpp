@@ -60,6 +60,17 @@ Options:
                      diamond, the ascendant's sign in the top house)
   --today YYYY-MM-DD the day whose running dasha periods are marked (default
                      the system's date)
+  --panchanga        add the panchanga at birth ("panchanga": weekday from
+                     sunrise to sunrise, tithi, nakshatra, yoga, karana with
+                     their start and end, sunrise and sunset); precise only
+  --sunrise limb|centre
+                     the sunrise of the panchanga: the upper limb with
+                     refraction, as almanacs print it (default), or the disc's
+                     centre without refraction
+  --transit [YYYY-MM-DDTHH:MM]
+                     add the transits at that moment on the birth place's clock
+                     (now without one): positions, houses from the Moon and the
+                     ascendant, sade sati, next sign changes and stations
   --json             one JSON object instead of the text for a person
   --open BIRTHFILE   the chart of a birth file (.velmora) saved by the window
                      or by --save, instead of the options that describe a birth
@@ -80,6 +91,8 @@ Options:
                      positions, longitudes, bodyNames, bodySigns, arudhaSigns,
                      signBoxes, arudhaBoxes, details, report, reportText, mode,
                      ayanamsa, degrees, nakshatras, navamsaSigns, dashas
+                     (and, computed only when named or asked for with
+                     --panchanga and --transit: panchanga, transits)
   --format jsonl|csv with --batch: JSON lines (default) or comma-separated values
                      (RFC 4180: a header row, one row a birth, lists spread over
                      columns such as position_sun ... position_asc, a last column

@@ -5,13 +5,28 @@
 
 namespace velmora::cli {
 
+namespace {
+
+// Every field's key and value, then those computed on request that the chart carries.
+template <typename Json, typename Write>
+void WriteWholeObject(const ChartSource& chart, Json& json, Write write) {
+    for (const ChartField& field : AllChartFields()) {
+        json.Key(field.name);
+        write(field);
+    }
+    for (const ChartField& field : OnRequestChartFields()) {
+        if (!FieldWritten(field, chart)) continue;
+        json.Key(field.name);
+        write(field);
+    }
+}
+
+}  // namespace
+
 void AppendChartJson(const ChartSource& chart, std::string& out) {
     JsonWriter json(out);
     json.BeginObject();
-    for (const ChartField& field : AllChartFields()) {
-        json.Key(field.name);
-        field.json(chart, json);
-    }
+    WriteWholeObject(chart, json, [&](const ChartField& field) { field.json(chart, json); });
     json.EndObject();
 }
 
@@ -28,10 +43,7 @@ void AppendChartFields(const ChartSource& chart, const FieldList& fields, std::s
 std::string ChartJsonIndented(const ChartSource& chart) {
     JsonDocument json;
     json.BeginObject();
-    for (const ChartField& field : AllChartFields()) {
-        json.Key(field.name);
-        field.document(chart, json);
-    }
+    WriteWholeObject(chart, json, [&](const ChartField& field) { field.document(chart, json); });
     json.EndObject();
     return json.Value().dump(2);
 }

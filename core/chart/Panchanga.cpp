@@ -93,7 +93,7 @@ PanchangaOutcome ComputePanchanga(const Chart& chart, SunriseConvention conventi
                                   const std::string& dataDirectory) {
     PanchangaOutcome outcome;
     if (chart.mode != ComputationMode::Precise) {
-        outcome.refusal = "The panchanga " + std::string(kNeedsPreciseMessage);
+        outcome.refusal = "The panchanga needs" + std::string(kNeedsPreciseMessage);
         return outcome;
     }
     const double birth = chart.julianDayUT;

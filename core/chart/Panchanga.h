@@ -37,9 +37,10 @@ struct PanchangaOutcome {
     std::string refusal;  // why there is none
 };
 
-// What a classic chart says when asked for a panchanga or transits.
+// Why a classic chart has no panchanga and no transits, after "The
+// panchanga needs" or "Transits need".
 inline constexpr std::string_view kNeedsPreciseMessage =
-    "needs precise positions: the classic engine computes neither the sunrise nor positions at other moments; "
+    " precise positions: the classic engine computes neither the sunrise nor positions at other moments; "
     "choose precise positions";
 
 PanchangaOutcome ComputePanchanga(const Chart& chart,

@@ -102,11 +102,38 @@ std::optional<SadeSati> SadeSatiAround(ChartSky& sky, int moonSign, double momen
 
 }  // namespace
 
+PlaceMoment MomentOnPlaceClock(const Chart& chart, const std::optional<LocalClock>& clock, double nowUT) {
+    PlaceMoment m;
+    const std::string& zone = chart.birth.timeZone;
+    m.utcOffsetSeconds = chart.utcOffsetSeconds;
+    if (clock) {
+        if (!zone.empty()) {
+            const ZoneLookup lookup = LookUpZone(zone, *clock, RepeatedHour::Earlier);
+            if (!lookup.Found) {
+                m.refusal = lookup.Message;
+                return m;
+            }
+            m.utcOffsetSeconds = lookup.Moment.OffsetSeconds;
+        }
+        m.julianDayUT = JulianDayOf(*clock, m.utcOffsetSeconds);
+        return m;
+    }
+    m.julianDayUT = nowUT;
+    // The zone's offset at the clock the moment shows, read twice: the
+    // birth's offset may put the clock on the other side of a change.
+    for (int reading = 0; !zone.empty() && reading < 2; ++reading) {
+        const ZoneLookup lookup =
+            LookUpZone(zone, LocalClockAt(nowUT, m.utcOffsetSeconds), RepeatedHour::Earlier);
+        if (lookup.Found) m.utcOffsetSeconds = lookup.Moment.OffsetSeconds;
+    }
+    return m;
+}
+
 TransitOutcome ComputeTransits(const Chart& natal, double momentUT, int utcOffsetSeconds,
                                const std::string& dataDirectory) {
     TransitOutcome outcome;
     if (natal.mode != ComputationMode::Precise) {
-        outcome.refusal = "Transits " + std::string(kNeedsPreciseMessage);
+        outcome.refusal = "Transits need" + std::string(kNeedsPreciseMessage);
         return outcome;
     }
     ChartSky sky(natal, dataDirectory);

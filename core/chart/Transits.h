@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "birth/ZoneHistory.h"
 #include "chart/Chart.h"
 #include "ephemeris/PreciseEphemeris.h"
 
@@ -54,6 +55,18 @@ struct TransitOutcome {
 // the moments in.
 TransitOutcome ComputeTransits(const Chart& natal, double momentUT, int utcOffsetSeconds,
                                const std::string& dataDirectory = PreciseEphemeris::DefaultDataDirectory());
+
+// A moment on the birth place's clock: the Universal Time and the clock's
+// offset then. A chart with a time zone takes the zone's offset at that
+// moment (the earlier reading of a time shown twice); one with a list entry
+// keeps the birth's offset. No clock: the Universal Time `nowUT`. None when
+// the clocks skipped the time given; `refusal` says so.
+struct PlaceMoment {
+    double julianDayUT = 0;
+    int utcOffsetSeconds = 0;
+    std::string refusal;
+};
+PlaceMoment MomentOnPlaceClock(const Chart& chart, const std::optional<LocalClock>& clock, double nowUT);
 
 // The house of `sign` counted from `from` (both 0 … 11): 1 … 12.
 inline int HouseFrom(int sign, int from) { return (sign - from + 12) % 12 + 1; }
