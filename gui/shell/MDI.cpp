@@ -15,6 +15,9 @@
 #include "entry/RecentBirthFiles.h"
 #include "shell/AppIcon.h"
 #include "shell/ChartOutput.h"
+#include "shell/ChartPages.h"
+#include "presentation/ResultTexts.h"
+#include "services/SystemMonthNames.h"
 #include "widgets/HelpMenu.h"
 #include "widgets/QuitKeys.h"
 #include "widgets/ScreenFit.h"
@@ -53,7 +56,13 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 }  // namespace
 
-MDI::MDI(const ResultFormTexts& result, Services services, QWidget* parent) : QMainWindow(parent) {
+MDI::MDI(std::shared_ptr<const Chart> chart, Services services, QWidget* parent)
+    : MDI(ResultTextsOf(*chart, SystemMonthNames()), chart, services, parent) {}
+
+MDI::MDI(const ResultFormTexts& result, Services services, QWidget* parent) : MDI(result, nullptr, services, parent) {}
+
+MDI::MDI(const ResultFormTexts& result, std::shared_ptr<const Chart> chart, Services services, QWidget* parent)
+    : QMainWindow(parent) {
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(QStringLiteral("Velmora v1.25"));
     setWindowIcon(VelmoraIcon());
@@ -119,6 +128,14 @@ MDI::MDI(const ResultFormTexts& result, Services services, QWidget* parent) : QM
     mnuExit = file->addAction(QStringLiteral("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     mnuExit->setShortcuts(QuitKeys());
+    mnuChart = menuBar()->addMenu(QStringLiteral("&Chart"));
+    mnuChart->setObjectName(QStringLiteral("mnuChart"));
+    mnuNakshatras = mnuChart->addAction(QStringLiteral("&Nakshatras, Dasha, Navamsa…"));
+    mnuNakshatras->setObjectName(QStringLiteral("mnuNakshatras"));
+    connect(mnuNakshatras, &QAction::triggered, this, [this] {
+        if (display_) display_->ShowVargas();
+    });
+    if (chart) AddChartPages(mnuChart, this, chart, services);
     AddHelpMenus(menuBar(), services.web, [this] { emit aboutRequested(); });
 
     connect(cmdBack, &QPushButton::clicked, this, &MDI::backRequested);

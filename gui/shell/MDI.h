@@ -5,8 +5,10 @@
 #include <QMainWindow>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <memory>
 
 #include "chart/AnalysisRun.h"
+#include "chart/Chart.h"
 #include "result/frmDisplay.h"
 #include "services/Services.h"
 
@@ -14,6 +16,7 @@ class QAction;
 class QFrame;
 class QLabel;
 class QMdiArea;
+class QMenu;
 class QPushButton;
 
 namespace velmora {
@@ -24,7 +27,11 @@ class RecentBirthFilesMenu;
 class MDI : public QMainWindow {
     Q_OBJECT
 public:
-    // Loads a fresh result form from `result` and shows it inside the frame.
+    // Loads a fresh result form made from `chart` and shows it inside the
+    // frame; the Chart menu opens the chart's other pages.
+    MDI(std::shared_ptr<const Chart> chart, Services services, QWidget* parent = nullptr);
+    // The same from the result form's texts alone: the Chart menu then has
+    // only the pages made from them.
     MDI(const ResultFormTexts& result, Services services, QWidget* parent = nullptr);
 
     // Closes the window without asking for the program to end (Back, Shutdown).
@@ -44,6 +51,8 @@ public:
     QAction* mnuExit = nullptr;
     QAction* mnuSave = nullptr;  // "Save Birth Data…": the birth the chart was computed from
     QAction* mnuOpen = nullptr;  // a birth file, whose chart then replaces this one
+    QMenu* mnuChart = nullptr;   // the chart's pages beyond the result form
+    QAction* mnuNakshatras = nullptr;
     RecentBirthFilesMenu* mnuRecent = nullptr;
 
 signals:
@@ -60,6 +69,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    MDI(const ResultFormTexts& result, std::shared_ptr<const Chart> chart, Services services, QWidget* parent);
+
     // The layout rule, run on every change of size.
     void PlaceControls();
     // The result form fills the frame right of its left edge; the form gives

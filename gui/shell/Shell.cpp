@@ -5,8 +5,6 @@
 
 #include "chart/AnalysisRun.h"
 #include "entry/frmMain.h"
-#include "presentation/ResultTexts.h"
-#include "services/SystemMonthNames.h"
 #include "shell/MDI.h"
 #include "shell/frmAbout.h"
 
@@ -29,8 +27,8 @@ void Shell::ShowResults() {
     if (ended_) return;
     if (main_) main_->Dismiss();  // only one main window at a time
     input_->hide();
-    // The window is given the chart's texts, made from its numbers.
-    auto* window = new MDI(ResultTextsOf(run_.MakeChart(), SystemMonthNames()), services_);
+    // The window is given the chart's numbers; its texts are made from them.
+    auto* window = new MDI(std::make_shared<const Chart>(run_.MakeChart()), services_);
     window->setAttribute(Qt::WA_DeleteOnClose);
     connect(window, &MDI::backRequested, this, &Shell::Back);
     connect(window, &MDI::saveRequested, this, [this, window] { input_->SaveBirthData(window); });

@@ -19,7 +19,9 @@
 
 #include "chart/AnalysisRun.h"
 #include "result/frmDisplay.h"
+#include "result/frmVargas.h"
 #include "widgets/LinkLabel.h"
+#include "shell/ChartPages.h"
 #include "shell/MDI.h"
 #include "tests/gui/entry/CaptureServices.h"
 #include "tests/support/BangaloreForm.h"
@@ -55,6 +57,7 @@ private slots:
     void keyboardBackAndExit_data();
     void keyboardBackAndExit();
     void openingSizeShowsAPageOfTheReport();
+    void chartMenuOpensEachPageOnce();
     void screenshot();
     void screenshotMaximised();
 };
@@ -74,10 +77,10 @@ void MdiTest::stripsButtonsAndMenus() {
              QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
                             "Get this software fully branded for your website. Click here for more details."));
 
-    // Menu bar: File, Help, Donate; entries in order with their separators.
+    // Menu bar: File, Chart, Help, Donate; entries in order with their separators.
     QStringList top;
     for (QAction* a : window.menuBar()->actions()) top << a->text();
-    QCOMPARE(top, QStringList({"&File", "&Help", "&Donate"}));
+    QCOMPARE(top, QStringList({"&File", "&Chart", "&Help", "&Donate"}));
     QStringList file;
     for (QAction* a : window.menuBar()->actions()[0]->menu()->actions())
         file << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + "=" + a->text());
@@ -85,7 +88,7 @@ void MdiTest::stripsButtonsAndMenus() {
                                 "mnuRecent=&Recent Birth Files", "-", "mnuPrint=&Print…", "mnuExportPdf=&Export as PDF…",
                                 "mnuExportImage=Export Chart as &Image…", "-", "mnuBack=&Back", "mnuExit=E&xit"}));
     QStringList help;
-    for (QAction* a : window.menuBar()->actions()[1]->menu()->actions()) {
+    for (QAction* a : window.menuBar()->actions()[2]->menu()->actions()) {
         help << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + "=" + a->text());
     }
     QCOMPARE(help, QStringList({"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "-",
@@ -254,6 +257,45 @@ void MdiTest::openingSizeShowsAPageOfTheReport() {
     QVERIFY(!window.area->verticalScrollBar()->isVisible());
     velmora::testing::SaveScreenshot(window.grab(),
                                      QStringLiteral("main-window-opening-%1x%2").arg(screen.width()).arg(screen.height()));
+}
+
+void MdiTest::chartMenuOpensEachPageOnce() {
+    CapturedServices s;
+    AnalysisRun run;
+    QVERIFY(run.RunAnalysis(velmora::testing::BangaloreForm(), EnglishMonthNames()).Passed());
+    const auto chart = std::make_shared<const Chart>(run.MakeChart());
+    MDI window(chart, s.services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // The nakshatra page of the result form, from the menu too.
+    QVERIFY(!window.Display()->Vargas());
+    window.mnuNakshatras->trigger();
+    QVERIFY(window.Display()->Vargas() && window.Display()->Vargas()->isVisible());
+
+    // A page is made at its first opening, from the window's chart, and
+    // raised again afterwards; a page closed is shown again, not made anew.
+    int made = 0;
+    const Chart* seen = nullptr;
+    QWidget* page = nullptr;
+    QAction* item = AddChartPage(window.mnuChart, &window, QStringLiteral("&Sample…"), QStringLiteral("mnuSample"),
+                                 chart, s.services, [&](const Chart& c, Services, QWidget* parent) {
+                                     ++made;
+                                     seen = &c;
+                                     page = new QWidget(parent);
+                                     return page;
+                                 });
+    QCOMPARE(item->objectName(), QStringLiteral("mnuSample"));
+    QCOMPARE(window.mnuChart->actions().last(), item);
+    item->trigger();
+    QCOMPARE(made, 1);
+    QCOMPARE(seen, chart.get());
+    QVERIFY(page->isWindow() && page->isVisible());
+    QCOMPARE(page->objectName(), QStringLiteral("mnuSamplePage"));
+    page->close();
+    item->trigger();
+    QCOMPARE(made, 1);
+    QVERIFY(page->isVisible());
 }
 
 void MdiTest::screenshot() {
