@@ -7,6 +7,8 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "analysis/ChartState.h"
 #include "chart/Chart.h"
@@ -63,6 +65,9 @@ struct ResultFormTexts {
     std::array<int, kBodyCount> navamsaSigns{};
     std::array<std::string, kSignCount> navamsaBoxes;
     VimshottariDasha dasha;
+    // The panchanga at birth as rows of a label and its text, for the printed
+    // pages (presentation/TimeLabels: WithPanchangaRows); empty when not made.
+    std::vector<std::pair<std::string, std::string>> panchanga;
 };
 
 class AnalysisRun {

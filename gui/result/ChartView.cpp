@@ -49,6 +49,11 @@ void ChartView::SetStyle(ChartStyle style) {
     update();
 }
 
+void ChartView::SetDiagram(ChartDiagram diagram) {
+    diagram_ = std::move(diagram);
+    SetStyle(style_);
+}
+
 void ChartView::SetKeepsSquare(bool square) {
     square_ = square;
     PlaceSpots();

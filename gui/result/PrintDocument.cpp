@@ -220,8 +220,22 @@ void ReportSection(QTextCursor& cursor, const ResultFormTexts& r) {
     InsertReport(cursor, r.report);
 }
 
+// The panchanga at birth, when the chart's texts carry it.
+void PanchangaSection(QTextCursor& cursor, const ResultFormTexts& r) {
+    if (r.panchanga.empty()) return;
+    Heading(cursor, QStringLiteral("Panchanga at birth"));
+    cursor.insertBlock();
+    QTextTable* table = Table(cursor, static_cast<int>(r.panchanga.size()), 2);
+    for (std::size_t i = 0; i < r.panchanga.size(); ++i) {
+        Cell(table, static_cast<int>(i), 0, FromUtf8(r.panchanga[i].first), true);
+        Cell(table, static_cast<int>(i), 1, FromUtf8(r.panchanga[i].second), false);
+    }
+    cursor.movePosition(QTextCursor::End);
+}
+
 using Section = void (*)(QTextCursor&, const ResultFormTexts&);
-constexpr Section kSections[] = {ChartSection, DetailsSection, NakshatraSection, DashaSection, ReportSection};
+constexpr Section kSections[] = {ChartSection, DetailsSection, NakshatraSection, DashaSection, ReportSection,
+                                 PanchangaSection};
 
 }  // namespace
 

@@ -5,6 +5,9 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "result/frmPanchanga.h"
+#include "result/frmTransits.h"
+
 namespace velmora {
 
 QAction* AddChartPage(QMenu* menu, QWidget* owner, const QString& caption, const QString& objectName,
@@ -31,10 +34,12 @@ QAction* AddChartPage(QMenu* menu, QWidget* owner, const QString& caption, const
 
 void AddChartPages(QMenu* menu, QWidget* owner, const std::shared_ptr<const Chart>& chart, Services services) {
     // One line per page: AddChartPage(menu, owner, caption, name, chart, services, maker).
-    (void)menu;
-    (void)owner;
-    (void)chart;
-    (void)services;
+    AddChartPage(menu, owner, QStringLiteral("&Panchanga…"), QStringLiteral("mnuPanchanga"), chart, services,
+                 [](const Chart& c, Services, QWidget* parent) { return new frmPanchanga(c, parent); });
+    AddChartPage(menu, owner, QStringLiteral("&Transits…"), QStringLiteral("mnuTransits"), chart, services,
+                 [](const Chart& c, Services s, QWidget* parent) {
+                     return new frmTransits(c, s.clock, s.chartStyle, parent);
+                 });
 }
 
 }  // namespace velmora
