@@ -77,6 +77,8 @@ std::string BatchSettingsFrom(const CliOptions& o, bool stderrIsTerminal, BatchS
 int RunBatchCommand(const CliOptions& options, CalendarDate today, const CliStreams& io) {
     BatchSettings settings;
     settings.output.today = today;
+    if (const std::string refusal = TimeRequestFrom(options, io.nowUT, settings.output.time); !refusal.empty())
+        return Refuse(io.err, refusal);
     if (const std::string refusal = BatchSettingsFrom(options, io.stderrIsTerminal, settings); !refusal.empty())
         return Refuse(io.err, refusal);
     const std::string& source = *options.batch;

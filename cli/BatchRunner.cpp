@@ -129,7 +129,13 @@ FieldList DefaultFields(BatchFormat format) {
 
 BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
     wholeObject_ = format_.format == BatchFormat::Jsonl && format_.fields.empty();
-    if (format_.fields.empty()) format_.fields = DefaultFields(format_.format);
+    if (format_.fields.empty()) {
+        format_.fields = DefaultFields(format_.format);
+        for (const ChartField& field : OnRequestChartFields())
+            if ((field.name == "panchanga" && format_.time.panchanga) ||
+                (field.name == "transits" && format_.time.transits))
+                format_.fields.push_back(&field);
+    }
     csvColumns_ = CsvColumns(format_.fields).size();
     run_.Today = format_.today;
     run_.WithReport = false;
@@ -141,6 +147,8 @@ BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
         run_.WithReport = run_.WithReport || field->needsReport;
         run_.WithDasha = run_.WithDasha || field->needsDasha;
         readsChart_ = readsChart_ || field->readsChart;
+        if (field->name == "panchanga") format_.time.panchanga = true;
+        if (field->name == "transits") format_.time.transits = true;
     }
 }
 
@@ -180,7 +188,14 @@ std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
         AppendRefusal(refusal);
         return output_;
     }
-    if (readsChart_) {
+    if (format_.time.panchanga || format_.time.transits) {
+        const Chart chart = run_.MakeChart();
+        const TimeParts parts = ComputeTimeParts(chart, format_.time);
+        ChartSource source = Source(chart);
+        source.panchanga = parts.panchanga ? &*parts.panchanga : nullptr;
+        source.transits = parts.transits ? &*parts.transits : nullptr;
+        AppendChart(source);
+    } else if (readsChart_) {
         AppendChart(Source(run_.MakeChart()));
     } else {
         AppendChart(Source(noChart_));

@@ -9,6 +9,7 @@
 #include "chart/AnalysisRun.h"
 #include "cli/BatchProgress.h"
 #include "cli/ChartFields.h"
+#include "cli/TimeRequest.h"
 #include "cli/ChartRequest.h"
 #include "cli/LineSource.h"
 
@@ -33,6 +34,9 @@ struct BatchOutput {
     std::string dashaYear;
     int dashaLevels = 2;
     bool yogini = false, ashtottari = false;
+    // The panchanga and the transits for each chart: written where asked
+    // here or named in `fields`.
+    TimeRequest time;
 };
 
 // The fields a batch writes when none are chosen: every field of the object

@@ -10,6 +10,7 @@
 #include "cli/VargaText.h"
 #include "presentation/VargaPoints.h"
 #include "text/Quoted.h"
+#include "cli/TimeRequest.h"
 
 namespace velmora::cli {
 
@@ -50,6 +51,8 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
                                   VargaNames());
     DashaOutput dashas;
     if (const std::string refusal = ReadDashaOptions(o, dashas); !refusal.empty()) return Refuse(io.err, refusal);
+    TimeRequest time;
+    if (const std::string refusal = TimeRequestFrom(o, io.nowUT, time); !refusal.empty()) return Refuse(io.err, refusal);
     AnalysisRun run;
     run.Today = today;
     run.WithMoreDashas = dashas.MoreDashas();
@@ -67,7 +70,11 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
         if (const std::optional<int> status = SaveBirthOption(*o.save, form, o.force, io.err)) return *status;
     }
     const Chart chart = run.MakeChart();
-    const ChartSource source{chart, run, dashas.levels, dashas.yogini, dashas.ashtottari};
+    const TimeParts parts = ComputeTimeParts(chart, time);
+    if (const std::string refusal = TimeRefusal(parts); !refusal.empty()) return Refuse(io.err, refusal);
+    ChartSource source{chart, run, dashas.levels, dashas.yogini, dashas.ashtottari};
+    source.panchanga = parts.panchanga ? &*parts.panchanga : nullptr;
+    source.transits = parts.transits ? &*parts.transits : nullptr;
     FieldList requested;  // the fields written only when asked for, after the object's
     if (o.varga) requested.push_back(&VargasField());
     if (o.ashtakavarga) requested.push_back(&AshtakavargaField());

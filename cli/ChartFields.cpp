@@ -8,6 +8,8 @@
 #include "cli/CsvRow.h"
 #include "cli/JsonDocument.h"
 #include "cli/JsonWriter.h"
+#include "cli/PanchangaFields.h"
+#include "cli/TransitFields.h"
 #include "engine/NameTables.h"
 #include "presentation/BirthLabels.h"
 #include "presentation/VargaPoints.h"
@@ -348,6 +350,12 @@ const ChartField kRequestedFields[] = {
     {"ashtakavarga", "sav", kSignColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteAshtakavarga)},
 };
 
+// Computed and written only when asked for (--panchanga, --transit, --fields).
+const ChartField kOnRequestFields[] = {
+    {"panchanga", "panchanga", kPanchangaColumns, false, false, true, VELMORA_FIELD_WRITERS(WritePanchanga)},
+    {"transits", "transit", kTransitColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteTransits)},
+};
+
 #undef VELMORA_FIELD_WRITERS
 
 }  // namespace
@@ -361,10 +369,17 @@ bool FieldApplies(const ChartField& field, const ChartSource& source) {
     return !field.preciseOnly || source.chart.mode == ComputationMode::Precise;
 }
 std::span<const ChartField> RequestedChartFields() { return kRequestedFields; }
+std::span<const ChartField> OnRequestChartFields() { return kOnRequestFields; }
+
+bool FieldWritten(const ChartField& field, const ChartSource& chart) {
+    if (field.name == "panchanga") return chart.panchanga != nullptr;
+    if (field.name == "transits") return chart.transits != nullptr;
+    return true;
+}
 
 std::string FieldNames() {
     std::string names;
-    for (const auto fields : {AllChartFields(), RequestedChartFields()})
+    for (const auto fields : {AllChartFields(), OnRequestChartFields(), RequestedChartFields()})
         for (const ChartField& field : fields) {
             if (!names.empty()) names += ',';
             names += field.name;
@@ -378,7 +393,7 @@ std::string ParseFieldList(std::string_view list, FieldList& fields) {
         const std::size_t comma = list.find(',', start);
         const std::string_view name = list.substr(start, comma == std::string_view::npos ? comma : comma - start);
         const ChartField* found = nullptr;
-        for (const auto known : {AllChartFields(), RequestedChartFields()})
+        for (const auto known : {AllChartFields(), OnRequestChartFields(), RequestedChartFields()})
             for (const ChartField& field : known)
                 if (field.name == name) found = &field;
         if (!found)

@@ -57,6 +57,11 @@ std::span<const ChartField> AllChartFields();
 std::span<const ChartField> RequestedChartFields();
 const ChartField& VargasField();
 const ChartField& AshtakavargaField();
+// The fields computed only when asked ("panchanga", "transits"), after every
+// other field: the chart object holds those the chart source carries
+// (FieldWritten), and --fields may name them.
+std::span<const ChartField> OnRequestChartFields();
+bool FieldWritten(const ChartField& field, const ChartSource& chart);
 
 using FieldList = std::vector<const ChartField*>;
 

@@ -9,6 +9,8 @@
 
 #include "chart/AnalysisRun.h"
 #include "chart/Chart.h"
+#include "chart/Panchanga.h"
+#include "chart/Transits.h"
 
 namespace velmora::cli {
 
@@ -20,6 +22,10 @@ struct ChartSource {
     // and Ashtottari dashas.
     int dashaLevels = 2;
     bool yogini = false, ashtottari = false;
+    // Computed only when asked (--panchanga, --transit, or their fields):
+    // none, and the chart object leaves their keys out.
+    const PanchangaOutcome* panchanga = nullptr;
+    const TransitOutcome* transits = nullptr;
 };
 
 }  // namespace velmora::cli

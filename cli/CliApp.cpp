@@ -48,6 +48,11 @@ CalendarDate SystemToday() {
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
+double SystemNowJulianDay() {
+    constexpr double kUnixEpoch = 2440587.5;  // 1 January 1970, 0 h UT
+    return kUnixEpoch + static_cast<double>(std::time(nullptr)) / 86400.0;
+}
+
 CalendarDate ParseIsoDate(std::string_view text) {
     auto digits = [&text](std::size_t at, std::size_t count, int& value) {
         value = 0;
@@ -67,8 +72,9 @@ CalendarDate ParseIsoDate(std::string_view text) {
 }
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err, bool stdoutIsTerminal, int stdinFd, bool stderrIsTerminal, CalendarDate today) {
-    const CliStreams io{in, out, err, stdinFd, stdoutIsTerminal, stderrIsTerminal};
+           std::ostream& err, bool stdoutIsTerminal, int stdinFd, bool stderrIsTerminal, CalendarDate today,
+           double nowUT) {
+    const CliStreams io{in, out, err, stdinFd, stdoutIsTerminal, stderrIsTerminal, nowUT};
     const int status = Dispatch(args, today, io);
     out.flush();
     if (!out) {

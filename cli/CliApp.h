@@ -21,10 +21,16 @@ inline constexpr int kExitNoMatch = 1;      // --places found nothing (as grep s
 // `stdoutIsTerminal`; a batch draws its progress line on `err` only when
 // `stderrIsTerminal` (and not --quiet). `today` is the clock's date, the day
 // whose running dasha periods are marked unless --today names another (main
-// passes SystemToday(); without a date nothing is marked).
+// passes SystemToday(); without a date nothing is marked). `nowUT` is the
+// moment a --transit without one takes (main passes SystemNowJulianDay();
+// 0: no clock, and --transit needs its moment).
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err, bool stdoutIsTerminal, int stdinFd = -1, bool stderrIsTerminal = false,
-           CalendarDate today = {});
+           CalendarDate today = {}, double nowUT = 0);
+
+// The system clock's Universal Time as a Julian Date (`nowUT` above: the
+// moment --transit takes when given none).
+double SystemNowJulianDay();
 
 // The local calendar date of the system clock.
 CalendarDate SystemToday();

@@ -72,6 +72,9 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
     app.add_flag("--force", o.force)->needs(save);
     CLI::Option* chartStyle = app.add_option("--chart-style", o.chartStyle);
     app.add_option("--today", o.today);
+    app.add_flag("--panchanga", o.panchanga);
+    app.add_option("--sunrise", o.sunrise);
+    app.add_option("--transit", o.transit)->expected(0, 1);
     CLI::Option* batch = app.add_option("--batch", o.batch);
     batch->excludes(chartStyle);
     CLI::Option* batchOptions[] = {

@@ -27,6 +27,10 @@ struct CliOptions {
     bool ashtakavarga = false;       // the chart's ashtakavarga too
     std::vector<std::string> match;  // --match BRIDE GROOM: two birth files
     std::optional<std::string> matchBatch;  // --match-batch FILE|-: pairs of births, a line each
+    // The panchanga and the transits (cli/TimeRequest.h); `transit` holds ""
+    // when given without a moment.
+    bool panchanga = false;
+    std::optional<std::string> sunrise, transit;
 };
 
 // Reads `args` (without the program name) into `options`. Returns the

@@ -24,6 +24,7 @@ struct CliStreams {
     int stdinFd = -1;  // the program's standard input, or -1 for `in` alone
     bool stdoutIsTerminal = false;
     bool stderrIsTerminal = false;
+    double nowUT = 0;  // the clock's Universal Time as a Julian Date, for --transit; 0: no clock
 };
 
 // The message alone on standard error, and the refusal's status.

@@ -95,6 +95,17 @@ Options:
                      the dashas besides Vimshottari, comma-separated: yogini,
                      ashtottari (the JSON's "yogini" and "ashtottari", the text's
                      sections)
+  --panchanga        add the panchanga at birth ("panchanga": weekday from
+                     sunrise to sunrise, tithi, nakshatra, yoga, karana with
+                     their start and end, sunrise and sunset); precise only
+  --sunrise limb|centre
+                     the sunrise of the panchanga: the upper limb with
+                     refraction, as almanacs print it (default), or the disc's
+                     centre without refraction
+  --transit [YYYY-MM-DDTHH:MM]
+                     add the transits at that moment on the birth place's clock
+                     (now without one): positions, houses from the Moon and the
+                     ascendant, sade sati, next sign changes and stations
   --json             one JSON object instead of the text for a person
   --varga DN         one of the sixteen divisional charts alone, in the chosen
                      chart style: D1, D2, D3, D4, D7, D9, D10, D12, D16, D20,
@@ -127,7 +138,9 @@ Options:
                      object leaves them out, its CSV cells are empty; and, only
                      when named, vargas: {"D1": [ten sign indices], ... "D60":
                      [...]}; CSV columns varga_d1_sun ... varga_d60_asc; and
-                     ashtakavarga, also written with --ashtakavarga)
+                     ashtakavarga, also written with --ashtakavarga; and,
+                     computed only when named or asked for with --panchanga
+                     and --transit: panchanga, transits)
   --format jsonl|csv with --batch: JSON lines (default) or comma-separated values
                      (RFC 4180: a header row, one row a birth, lists spread over
                      columns such as position_sun ... position_asc, a last column

@@ -5,6 +5,7 @@
 #include "cli/Ansi.h"
 #include "cli/BeyondArudhasText.h"
 #include "cli/ChartText.h"
+#include "cli/TimeText.h"
 #include "presentation/BirthLabels.h"
 #include "presentation/ChartLabels.h"
 #include "presentation/PositionLabels.h"
@@ -91,6 +92,7 @@ std::string RenderText(const ChartSource& source, bool ansi, ChartStyle style) {
     out += '\n';
     AppendReport(out, source.chart.report, ansi);
     AppendBeyondArudhas(out, source, ansi, style);
+    AppendTimeSections(out, source, ansi, style);
     return out;
 }
 

@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
     const std::vector<std::string> args(argv + 1, argv + argc);
     const int status = velmora::cli::RunCli(args, std::cin, std::cout, std::cerr, isatty(STDOUT_FILENO) == 1,
-                                            STDIN_FILENO, isatty(STDERR_FILENO) == 1, velmora::cli::SystemToday());
+                                            STDIN_FILENO, isatty(STDERR_FILENO) == 1, velmora::cli::SystemToday(),
+                                            velmora::cli::SystemNowJulianDay());
     std::cout.flush();
     return status;
 }

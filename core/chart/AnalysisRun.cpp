@@ -146,6 +146,7 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames&
     second_ = clock.Second;
     dashaYear_ = typed.dashaYear;
     dashaSystem_ = typed.dashaSystem;
+    node_ = form.node;
 
     // The chart.
     if (form.mode == ComputationMode::Classic && form.options != ChartOptions{})
@@ -194,6 +195,7 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames&
                                    ? ", the earlier of the two (the clocks showed this time twice)"
                                    : ", the later of the two (the clocks showed this time twice)";
         Result.zoneUsed = Result.zoneText;
+        offsetSeconds_ = moment.OffsetSeconds;
     } else {
         Result.utcOffset = UtcOffsetText(FormBirthInstant(Birth, Zone, form.clock.Second).OffsetMinutesEast * 60);
         Result.dst = form.daylightSaving;
@@ -202,6 +204,7 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames&
         Result.zoneUsed += ": UTC";
         Result.zoneUsed += Result.utcOffset;
         if (form.daylightSaving) Result.zoneUsed += ", daylight saving";
+        offsetSeconds_ = FormBirthInstant(Birth, Zone, form.clock.Second).OffsetMinutesEast * 60;
     }
     for (std::string& label : Result.arudhaBoxes) label.clear();
 
@@ -381,6 +384,11 @@ velmora::Chart AnalysisRun::MakeChart() const {
     chart.vargas = Result.vargas;
     chart.vargottama = Result.vargottama;
     chart.ashtakavarga = ComputeAshtakavarga(PointSigns(chart));
+    chart.julianDayUT = precise ? Precise.JulianDateUT : FormBirthInstant(Birth, Zone, second_).UniversalJulianDate();
+    chart.utcOffsetSeconds = offsetSeconds_;
+    chart.latitude = JoinCoordinate(Birth.LatitudeDegrees, Birth.LatitudeMinutes, Birth.SouthLatitude);
+    chart.longitude = JoinCoordinate(Birth.LongitudeDegrees, Birth.LongitudeMinutes, !Birth.EastLongitude);
+    chart.node = precise ? Precise.Node : node_;
     return chart;
 }
 

@@ -7,6 +7,8 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "analysis/ChartState.h"
 #include "chart/Chart.h"
@@ -73,6 +75,9 @@ struct ResultFormTexts {
     DashaYear dashaYear = DashaYear::Julian;
     DashaSystem dashaSystem = DashaSystem::Vimshottari;
     DashaTimeline vimshottari, yogini, ashtottari;
+    // The panchanga at birth as rows of a label and its text, for the printed
+    // pages (presentation/TimeLabels: WithPanchangaRows); empty when not made.
+    std::vector<std::pair<std::string, std::string>> panchanga;
 };
 
 class AnalysisRun {
@@ -148,6 +153,8 @@ private:
     int second_ = 0;  // the birth's second
     DashaYear dashaYear_ = DashaYear::Julian;  // the birth's choices for the dashas
     DashaSystem dashaSystem_ = DashaSystem::Vimshottari;
+    int offsetSeconds_ = 0;  // the clock's offset east of Greenwich at the birth
+    NodeKind node_ = NodeKind::Mean;
 };
 
 // What a chart is computed with besides the birth: whether the report and the

@@ -89,6 +89,13 @@ struct Chart {
     DashaSystem dashaSystem = DashaSystem::Vimshottari;  // the system the window opens with
     DashaTimeline vimshottari, yogini, ashtottari;
     Ashtakavarga ashtakavarga;  // from the points' signs
+    // The instant and place as an ephemeris takes them: Universal Time as a
+    // Julian Date, the clock's offset east of Greenwich at the birth in
+    // seconds, the place in degrees (north and east positive) and the node.
+    double julianDayUT = 0;
+    int utcOffsetSeconds = 0;
+    double latitude = 0, longitude = 0;
+    NodeKind node = NodeKind::Mean;
 };
 
 }  // namespace velmora

@@ -29,6 +29,17 @@ PlacedPoints BirthChartPoints(const ResultFormTexts& result) {
     return points;
 }
 
+PlacedPoints TransitChartPoints(const Chart& natal, const std::array<ChartPoint, kBodyCount>& transiting) {
+    PlacedPoints points = BirthChartPoints(natal);
+    points.arudhaSigns.clear();
+    // The transiting ascendant belongs to the moment, not to the birth chart's houses.
+    for (int i = 0; i < kBodyCount - 1; ++i) {
+        points.transitSigns.push_back(transiting[static_cast<std::size_t>(i)].sign);
+        points.transitRetrograde.push_back(transiting[static_cast<std::size_t>(i)].retrograde);
+    }
+    return points;
+}
+
 PlacedPoints NavamsaPoints(const Chart& chart) {
     PlacedPoints points = BirthChartPoints(chart);
     points.signs = chart.navamsaSigns;
@@ -79,18 +90,28 @@ ChartDiagram MakeChartDiagram(const PlacedPoints& points) {
         const int sign = points.arudhaSigns[a];
         if (IsSign(sign)) diagram.cells[static_cast<std::size_t>(sign)].entries.push_back({static_cast<int>(a), true, false});
     }
+    for (std::size_t body = 0; body < points.transitSigns.size(); ++body) {
+        const int sign = points.transitSigns[body];
+        const bool retrograde = body < points.transitRetrograde.size() && points.transitRetrograde[body];
+        if (IsSign(sign))
+            diagram.cells[static_cast<std::size_t>(sign)].entries.push_back(
+                {static_cast<int>(body), false, retrograde, true});
+    }
     return diagram;
 }
 
 std::string EntryLabel(const DiagramEntry& entry) {
+    if (entry.transit) return "T-" + BodyLabel(entry.number, entry.retrograde);
     return entry.arudha ? std::string(ArudhaLabel(entry.number)) : BodyLabel(entry.number, entry.retrograde);
 }
 
 std::string EntryShortLabel(const DiagramEntry& entry) {
+    if (entry.transit) return "T-" + BodyShortLabel(entry.number, entry.retrograde);
     return entry.arudha ? std::string(ArudhaLabel(entry.number)) : BodyShortLabel(entry.number, entry.retrograde);
 }
 
 std::string EntrySpokenLabel(const DiagramEntry& entry, SpokenNames names) {
+    if (entry.transit) return "transiting " + BodySpokenLabel(entry.number, entry.retrograde, names);
     return entry.arudha ? std::string(ArudhaLabel(entry.number)) : BodySpokenLabel(entry.number, entry.retrograde, names);
 }
 

@@ -33,11 +33,17 @@ struct PlacedPoints {
     // A short text each sign's cell carries besides its points (the
     // ashtakavarga's bindus); empty for none.
     std::array<std::string, kSignCount> notes{};
+    // A second set of bodies beside the first (the transits over a birth
+    // chart): signs and retrograde flags by body number; empty for none.
+    std::vector<int> transitSigns;
+    std::vector<bool> transitRetrograde;
 };
 
 // The birth chart (D1) with its arudhas.
 PlacedPoints BirthChartPoints(const Chart& chart);
 PlacedPoints BirthChartPoints(const ResultFormTexts& result);
+// The birth chart's bodies (no arudhas) with the transiting ones beside them.
+PlacedPoints TransitChartPoints(const Chart& natal, const std::array<ChartPoint, kBodyCount>& transiting);
 // The Navamsa (D9): the bodies in their Navamsa signs, no arudhas.
 PlacedPoints NavamsaPoints(const Chart& chart);
 PlacedPoints NavamsaPoints(const ResultFormTexts& result);
@@ -50,6 +56,7 @@ struct DiagramEntry {
     int number = 0;
     bool arudha = false;
     bool retrograde = false;
+    bool transit = false;  // a body of the second set, after the first's and the arudhas
     friend bool operator==(const DiagramEntry&, const DiagramEntry&) = default;
 };
 
@@ -76,7 +83,8 @@ int SignOfHouse(int ascendantSign, int house);
 int HouseOfSign(int ascendantSign, int sign);
 
 // The texts of an entry: "Mercury (R) " or "AL"; "Me(R)" or "AL"; "Mercury
-// retrograde" or "AL".
+// retrograde" or "AL". A transiting body's: "T-Mercury (R) ", "T-Me(R)",
+// "transiting Mercury retrograde".
 std::string EntryLabel(const DiagramEntry& entry);
 std::string EntryShortLabel(const DiagramEntry& entry);
 std::string EntrySpokenLabel(const DiagramEntry& entry, SpokenNames names = SpokenNames::Full);

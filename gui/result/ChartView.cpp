@@ -57,6 +57,11 @@ void ChartView::SetChart(const QString& title, ChartDiagram diagram) {
     SetStyle(style_);  // the houses' spoken names and places
 }
 
+void ChartView::SetDiagram(ChartDiagram diagram) {
+    diagram_ = std::move(diagram);
+    SetStyle(style_);
+}
+
 void ChartView::SetKeepsSquare(bool square) {
     square_ = square;
     PlaceSpots();

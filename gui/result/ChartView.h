@@ -20,6 +20,9 @@ public:
     ChartView(const QString& title, ChartDiagram diagram, ChartStyle style, QWidget* parent = nullptr);
 
     void SetStyle(ChartStyle style);
+    // Another chart in the same place (the transits of another moment).
+    void SetDiagram(ChartDiagram diagram);
+    const ChartDiagram& Diagram() const { return diagram_; }
     ChartStyle Style() const { return style_; }
     // Another chart in the same place (another varga): its title, which is
     // also the view's accessible name, and its diagram.

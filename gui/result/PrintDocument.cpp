@@ -314,12 +314,23 @@ void AshtakavargaSection(QTextCursor& cursor, const ResultFormTexts& r) {
     for (int p = 0; p < kAshtakavargaPlanets; ++p)
         row(p + 1, FromUtf8(kPlainBodyNames[static_cast<std::size_t>(p)]), a.bav[static_cast<std::size_t>(p)]);
     row(kAshtakavargaPlanets + 1, QStringLiteral("SAV"), a.sav);
+// The panchanga at birth, when the chart's texts carry it.
+void PanchangaSection(QTextCursor& cursor, const ResultFormTexts& r) {
+    if (r.panchanga.empty()) return;
+    Heading(cursor, QStringLiteral("Panchanga at birth"));
+    cursor.insertBlock();
+    QTextTable* table = Table(cursor, static_cast<int>(r.panchanga.size()), 2);
+    for (std::size_t i = 0; i < r.panchanga.size(); ++i) {
+        Cell(table, static_cast<int>(i), 0, FromUtf8(r.panchanga[i].first), true);
+        Cell(table, static_cast<int>(i), 1, FromUtf8(r.panchanga[i].second), false);
+    }
     cursor.movePosition(QTextCursor::End);
 }
 
 using Section = void (*)(QTextCursor&, const ResultFormTexts&);
-constexpr Section kSections[] = {ChartSection,  DetailsSection,    NakshatraSection,   DashaSection,
-                                 ReportSection, VargaTableSection, VargaChartsSection, AshtakavargaSection};
+constexpr Section kSections[] = {ChartSection,      DetailsSection,     NakshatraSection,    DashaSection,
+                                 ReportSection,     VargaTableSection,  VargaChartsSection,  AshtakavargaSection,
+                                 PanchangaSection};
 
 }  // namespace
 

@@ -12,6 +12,7 @@
 
 #include "result/ChartView.h"
 #include "result/PageParts.h"
+#include "widgets/Framed.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 
@@ -21,14 +22,6 @@ namespace {
 
 QString Lord(int body) { return FromUtf8(kPlainBodyNames[static_cast<std::size_t>(body)]); }
 QString Date(const CivilMoment& m) { return QString::fromStdString(DateText(m)); }
-
-QGroupBox* Framed(const QString& title, QWidget* inside, QWidget* parent) {
-    auto* box = new QGroupBox(title, parent);
-    auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(inside);
-    return box;
-}
 
 void AddPeriodItem(QTreeWidgetItem* item, const QString& name, const DashaPeriod& p, bool running) {
     item->setText(0, running ? name + QStringLiteral("  (running)") : name);

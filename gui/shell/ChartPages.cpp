@@ -7,6 +7,8 @@
 
 #include "result/AshtakavargaPage.h"
 #include "shell/MatchWith.h"
+#include "result/frmPanchanga.h"
+#include "result/frmTransits.h"
 
 namespace velmora {
 
@@ -37,6 +39,12 @@ void AddChartPages(QMenu* menu, QWidget* owner, const std::shared_ptr<const Char
     AddChartPage(menu, owner, QStringLiteral("&Ashtakavarga…"), QStringLiteral("mnuAshtakavarga"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new AshtakavargaPage(c, s.chartStyle, parent); });
     AddMatchWith(menu, owner, chart, services);
+    AddChartPage(menu, owner, QStringLiteral("&Panchanga…"), QStringLiteral("mnuPanchanga"), chart, services,
+                 [](const Chart& c, Services, QWidget* parent) { return new frmPanchanga(c, parent); });
+    AddChartPage(menu, owner, QStringLiteral("&Transits…"), QStringLiteral("mnuTransits"), chart, services,
+                 [](const Chart& c, Services s, QWidget* parent) {
+                     return new frmTransits(c, s.clock, s.chartStyle, parent);
+                 });
 }
 
 }  // namespace velmora

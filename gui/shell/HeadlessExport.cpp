@@ -8,6 +8,7 @@
 #include "chart/AnalysisRun.h"
 #include "presentation/ChartStyle.h"
 #include "presentation/ResultTexts.h"
+#include "presentation/TimeLabels.h"
 #include "result/ChartImage.h"
 #include "birthfile/BirthFile.h"
 #include "text/Quoted.h"
@@ -93,7 +94,9 @@ int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err) {
             message += " (say which in the birth file: \"repeatedHour\": \"earlier\" or \"later\")";
         return Refuse(err, message);
     }
-    const QString failure = ExportChart(outPath, ResultTextsOf(run.MakeChart(), months), scale, paper, style);
+    const Chart chart = run.MakeChart();
+    const QString failure =
+        ExportChart(outPath, WithPanchangaRows(ResultTextsOf(chart, months), chart), scale, paper, style);
     if (!failure.isEmpty()) {
         err << "velmora --export: cannot write \"" << out << "\": " << failure.toStdString() << '\n';
         return kExportWriteFailed;

@@ -17,6 +17,7 @@
 #include "shell/ChartOutput.h"
 #include "shell/ChartPages.h"
 #include "presentation/ResultTexts.h"
+#include "presentation/TimeLabels.h"
 #include "services/SystemMonthNames.h"
 #include "widgets/HelpMenu.h"
 #include "widgets/QuitKeys.h"
@@ -57,7 +58,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 }  // namespace
 
 MDI::MDI(std::shared_ptr<const Chart> chart, Services services, QWidget* parent)
-    : MDI(ResultTextsOf(*chart, SystemMonthNames()), chart, services, parent) {}
+    : MDI(WithPanchangaRows(ResultTextsOf(*chart, SystemMonthNames()), *chart), chart, services, parent) {}
 
 MDI::MDI(const ResultFormTexts& result, Services services, QWidget* parent) : MDI(result, nullptr, services, parent) {}
 

@@ -1,0 +1,102 @@
+#pragma once
+// The "panchanga" field: the birth's weekday, tithi, nakshatra, yoga and
+// karana (each its number counted from 1, name, start and end on the birth's
+// clock, and the share left at the birth), the sunrise and sunset, and the
+// sunrise convention. A chart the panchanga was refused for writes
+// {"error": message} (empty cells in CSV); one nobody asked it for, null.
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <string_view>
+#include <type_traits>
+
+#include "chart/LocalMoment.h"
+#include "chart/Panchanga.h"
+#include "cli/ChartSource.h"
+#include "cli/CsvRow.h"
+
+namespace velmora::cli {
+
+inline constexpr std::array<std::string_view, 29> kPanchangaColumns = {
+    "vara",           "vara_name",      "vara_start",      "vara_end",      "vara_left",
+    "tithi",          "tithi_name",     "tithi_paksha",    "tithi_start",   "tithi_end",
+    "tithi_left",     "nakshatra",      "nakshatra_name",  "nakshatra_start", "nakshatra_end",
+    "nakshatra_left", "yoga",           "yoga_name",       "yoga_start",    "yoga_end",
+    "yoga_left",      "karana",         "karana_name",     "karana_start",  "karana_end",
+    "karana_left",    "sunrise",        "sunset",          "convention"};
+
+// Writes nothing but empty cells in CSV, or `json` otherwise.
+template <typename W, typename Json>
+void EmptyCellsOr(W& w, std::size_t cells, Json json) {
+    if constexpr (std::is_same_v<W, CsvRow>) {
+        for (std::size_t i = 0; i < cells; ++i) w.Empty();
+    } else {
+        json();
+    }
+}
+
+template <typename W>
+void WriteError(W& w, std::size_t cells, std::string_view message) {
+    EmptyCellsOr(w, cells, [&] {
+        w.BeginObject();
+        w.Key("error");
+        w.String(message);
+        w.EndObject();
+    });
+}
+
+// No answer: null in JSON, empty cells in CSV.
+template <typename W>
+void WriteNone(W& w, std::size_t cells) {
+    if constexpr (std::is_same_v<W, CsvRow>) {
+        for (std::size_t i = 0; i < cells; ++i) w.Empty();
+    } else {
+        w.Double(std::numeric_limits<double>::quiet_NaN());  // null
+    }
+}
+
+template <typename W>
+void WritePanchangaLimb(W& w, std::string_view key, const PanchangaLimb& limb, int offset,
+                        std::string_view paksha = {}) {
+    w.Key(key);
+    w.BeginObject();
+    w.Key("number");
+    w.Int(limb.number);
+    w.Key("name");
+    w.String(limb.name);
+    if (!paksha.empty()) {
+        w.Key("paksha");
+        w.String(paksha);
+    }
+    w.Key("start");
+    w.String(LocalDateTimeText(LocalClockAt(limb.start, offset)));
+    w.Key("end");
+    w.String(LocalDateTimeText(LocalClockAt(limb.end, offset)));
+    w.Key("left");
+    w.Double(std::round(limb.left * 1e4) / 1e4);
+    w.EndObject();
+}
+
+template <typename W>
+void WritePanchanga(const ChartSource& s, W& w) {
+    if (!s.panchanga) return WriteNone(w, kPanchangaColumns.size());
+    if (!s.panchanga->panchanga) return WriteError(w, kPanchangaColumns.size(), s.panchanga->refusal);
+    const Panchanga& p = *s.panchanga->panchanga;
+    const int offset = s.chart.utcOffsetSeconds;
+    w.BeginObject();
+    WritePanchangaLimb(w, "vara", p.vara, offset);
+    WritePanchangaLimb(w, "tithi", p.tithi, offset, p.paksha);
+    WritePanchangaLimb(w, "nakshatra", p.nakshatra, offset);
+    WritePanchangaLimb(w, "yoga", p.yoga, offset);
+    WritePanchangaLimb(w, "karana", p.karana, offset);
+    w.Key("sunrise");
+    w.String(LocalDateTimeText(LocalClockAt(p.sunrise, offset)));
+    w.Key("sunset");
+    w.String(LocalDateTimeText(LocalClockAt(p.sunset, offset)));
+    w.Key("convention");
+    w.String(SunriseConventionName(p.convention));
+    w.EndObject();
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,46 @@
+#include "cli/TimeText.h"
+
+#include "cli/Ansi.h"
+#include "cli/ChartText.h"
+#include "presentation/ChartDiagram.h"
+#include "presentation/TimeLabels.h"
+
+namespace velmora::cli {
+
+namespace {
+
+void Heading(std::string& out, std::string_view text, bool ansi) {
+    out += '\n';
+    AppendStyled(out, text, kBold, ansi);
+    out += '\n';
+}
+
+void AppendRows(std::string& out, const std::vector<LabelRow>& rows) {
+    for (const LabelRow& row : rows) {
+        out += "  " + row.label + ":";
+        out.append(row.label.size() < 16 ? 16 - row.label.size() : 1, ' ');
+        out += row.text + '\n';
+    }
+}
+
+}  // namespace
+
+void AppendTimeSections(std::string& out, const ChartSource& source, bool ansi, ChartStyle style) {
+    if (source.panchanga && source.panchanga->panchanga) {
+        Heading(out, "Panchanga at birth", ansi);
+        AppendRows(out, PanchangaRows(*source.panchanga->panchanga, source.chart.utcOffsetSeconds));
+    }
+    if (source.transits && source.transits->transits) {
+        const Transits& t = *source.transits->transits;
+        Heading(out, "Transits (T-) over the birth chart", ansi);
+        AppendRows(out, TransitPositionRows(t));
+        out += '\n';
+        out += DrawChartText(MakeChartDiagram(TransitChartPoints(source.chart, t.points)), style, ansi);
+        Heading(out, "Sade sati", ansi);
+        AppendRows(out, SadeSatiRows(t));
+        Heading(out, "Next sign changes and stations within a year", ansi);
+        AppendRows(out, NextChangeRows(t));
+    }
+}
+
+}  // namespace velmora::cli

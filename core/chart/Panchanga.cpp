@@ -1,0 +1,147 @@
+#include "chart/Panchanga.h"
+
+#include <cmath>
+
+#include "analysis/Nakshatra.h"
+#include "analysis/PanchangaNames.h"
+#include "chart/ChartSky.h"
+#include "chart/LocalMoment.h"
+#include "engine/BirthTime.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kSun = 0, kMoon = 1;
+constexpr double kHalfSecond = 0.5 / 86400.0;  // days
+constexpr int kMostSteps = 40;
+
+// The signed difference a − b folded into −180° … 180°.
+double Signed(double a, double b) {
+    double d = std::fmod(a - b, 360.0);
+    if (d > 180) d -= 360;
+    if (d <= -180) d += 360;
+    return d;
+}
+
+// An angle made linearly of the Sun's and the Moon's longitudes that only
+// grows (the Moon is always faster than the Sun); its speed is made of their
+// speeds the same way.
+struct Angle {
+    double (*of)(double sun, double moon);
+};
+const Angle kElongation{[](double s, double m) { return m - s; }};
+const Angle kMoonAlone{[](double, double m) { return m; }};
+const Angle kSum{[](double s, double m) { return s + m; }};
+
+// The moment near `guess` at which `angle` reaches `target` (degrees).
+std::optional<double> Reaching(ChartSky& sky, const Angle& angle, double target, double guess) {
+    double t = guess;
+    for (int step = 0; step < kMostSteps; ++step) {
+        if (!sky.At(t)) return std::nullopt;
+        const double off = Signed(target, angle.of(sky.Longitude(kSun), sky.Longitude(kMoon)));
+        const double rate = angle.of(sky.Speed(kSun), sky.Speed(kMoon));
+        if (!(rate > 0)) return std::nullopt;
+        const double move = off / rate;
+        t += move;
+        if (std::fabs(move) < kHalfSecond) return t;
+    }
+    return std::nullopt;
+}
+
+// The limb of `size` degrees of `angle` the birth stands in: its start and end.
+std::optional<PanchangaLimb> LimbAround(ChartSky& sky, const Angle& angle, double size, int count, double birth) {
+    if (!sky.At(birth)) return std::nullopt;
+    const double now = FoldLongitude(angle.of(sky.Longitude(kSun), sky.Longitude(kMoon)));
+    const double rate = angle.of(sky.Speed(kSun), sky.Speed(kMoon));
+    int part = static_cast<int>(std::floor(now / size));
+    if (part >= count) part = count - 1;
+    const double lower = part * size, upper = (part + 1) * size;
+    const auto start = Reaching(sky, angle, lower, birth - (now - lower) / rate);
+    const auto end = Reaching(sky, angle, upper, birth + (upper - now) / rate);
+    if (!start || !end) return std::nullopt;
+    PanchangaLimb limb;
+    limb.number = part + 1;
+    limb.start = std::min(*start, birth);
+    limb.end = std::max(*end, birth);
+    limb.left = limb.end > limb.start ? (limb.end - birth) / (limb.end - limb.start) : 0;
+    return limb;
+}
+
+// The last sunrise at or before `jd`, and the next after it.
+struct SunriseSpan {
+    double begin = 0, end = 0;
+};
+std::optional<SunriseSpan> VedicDay(const Chart& chart, double jd, SunriseConvention convention,
+                                    const std::string& dataDirectory) {
+    auto next = [&](double after) {
+        return NextSunEvent(after, chart.latitude, chart.longitude, true, convention, dataDirectory);
+    };
+    std::optional<double> begin = next(jd - 1.5);
+    for (int day = 0; begin && day < 3; ++day) {
+        const std::optional<double> following = next(*begin + 0.01);
+        if (!following) return std::nullopt;
+        if (*following > jd) return SunriseSpan{*begin, *following};
+        begin = following;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+PanchangaOutcome ComputePanchanga(const Chart& chart, SunriseConvention convention,
+                                  const std::string& dataDirectory) {
+    PanchangaOutcome outcome;
+    if (chart.mode != ComputationMode::Precise) {
+        outcome.refusal = "The panchanga needs" + std::string(kNeedsPreciseMessage);
+        return outcome;
+    }
+    const double birth = chart.julianDayUT;
+    Panchanga p;
+    p.convention = convention;
+
+    const std::optional<SunriseSpan> day = VedicDay(chart, birth, convention, dataDirectory);
+    if (!day) {
+        outcome.refusal = "The Sun does not rise and set every day at this place; the panchanga needs its sunrises";
+        return outcome;
+    }
+    const std::optional<double> sunset =
+        NextSunEvent(day->begin, chart.latitude, chart.longitude, false, convention, dataDirectory);
+    if (!sunset) {
+        outcome.refusal = "The Sun does not set on the birth's day at this place; the panchanga needs its sunset";
+        return outcome;
+    }
+    p.sunrise = day->begin;
+    p.sunset = *sunset;
+    // The weekday of the date the day's sunrise falls on, on the birth's clock.
+    const LocalClock rose = LocalClockAt(day->begin, chart.utcOffsetSeconds);
+    const auto dayNumber = static_cast<long long>(JulianDayNumber(rose.Month, rose.Day, rose.Year));
+    p.vara.number = static_cast<int>((dayNumber + 1) % 7) + 1;
+    p.vara.name = VaraName(p.vara.number);
+    p.vara.start = day->begin;
+    p.vara.end = day->end;
+    p.vara.left = (day->end - birth) / (day->end - day->begin);
+
+    ChartSky sky(chart, dataDirectory);
+    const auto tithi = LimbAround(sky, kElongation, kTithiDegrees, kTithiCount, birth);
+    const auto nakshatra = LimbAround(sky, kMoonAlone, 360.0 / kNakshatraCount, kNakshatraCount, birth);
+    const auto yoga = LimbAround(sky, kSum, kYogaDegrees, kYogaCount, birth);
+    const auto karana = LimbAround(sky, kElongation, kKaranaDegrees, kKaranaCount, birth);
+    if (!tithi || !nakshatra || !yoga || !karana) {
+        outcome.refusal = sky.Error().empty() ? "The panchanga's moments could not be found" : sky.Error();
+        return outcome;
+    }
+    p.tithi = *tithi;
+    p.tithi.name = TithiName(p.tithi.number);
+    p.paksha = PakshaName(p.tithi.number);
+    p.nakshatra = *nakshatra;
+    p.nakshatra.name = kNakshatraNames[static_cast<std::size_t>(p.nakshatra.number - 1)];
+    p.yoga = *yoga;
+    p.yoga.name = YogaName(p.yoga.number);
+    p.karana = *karana;
+    p.karana.name = KaranaName(p.karana.number);
+    outcome.panchanga = p;
+    return outcome;
+}
+
+}  // namespace velmora

@@ -1,0 +1,28 @@
+#pragma once
+// Sunrise and sunset at a place from the Swiss Ephemeris (swe_rise_trans),
+// by one of two conventions: the upper limb touching the horizon with the
+// standard atmospheric refraction (what almanacs print, the default), or the
+// centre of the disc on the geometric horizon without refraction (what many
+// Indian almanacs take for the Hindu day).
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+enum class SunriseConvention { UpperLimbRefracted, DiscCentre };
+
+inline constexpr std::string_view SunriseConventionName(SunriseConvention c) {
+    return c == SunriseConvention::DiscCentre ? "disc centre without refraction"
+                                              : "upper limb with refraction";
+}
+
+// The first sunrise (`rise`) or sunset after the Universal Time `jdUT` at the
+// place (degrees, north and east positive), as a Julian Date in Universal
+// Time; none where the Sun neither rises nor sets that day (polar day or
+// night) or the library fails. `dataDirectory` holds the ephemeris files.
+std::optional<double> NextSunEvent(double jdUT, double latitude, double longitude, bool rise,
+                                   SunriseConvention convention, const std::string& dataDirectory);
+
+}  // namespace velmora

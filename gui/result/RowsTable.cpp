@@ -1,0 +1,37 @@
+#include "result/RowsTable.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+
+#include "widgets/Utf8Text.h"
+
+namespace velmora {
+
+QTableWidget* MakeRowsTable(const QString& objectName, const QString& accessibleName, QWidget* parent) {
+    auto* table = new QTableWidget(0, 2, parent);
+    table->setObjectName(objectName);
+    table->setAccessibleName(accessibleName);
+    table->horizontalHeader()->hide();
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setTabKeyNavigation(false);
+    table->setWordWrap(false);
+    return table;
+}
+
+void FillRows(QTableWidget* table, const std::vector<LabelRow>& rows) {
+    table->setRowCount(static_cast<int>(rows.size()));
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        const LabelRow& row = rows[static_cast<std::size_t>(i)];
+        table->setItem(i, 0, new QTableWidgetItem(FromUtf8(row.label)));
+        auto* text = new QTableWidgetItem(FromUtf8(row.text));
+        text->setToolTip(text->text());  // the whole text where the column cuts it
+        table->setItem(i, 1, text);
+    }
+    table->resizeColumnToContents(0);
+    table->setMinimumHeight(table->verticalHeader()->length() + 2 * table->frameWidth() + 2);
+}
+
+}  // namespace velmora

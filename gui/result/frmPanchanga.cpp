@@ -1,0 +1,72 @@
+#include "result/frmPanchanga.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "chart/Panchanga.h"
+#include "presentation/TimeLabels.h"
+#include "result/RowsTable.h"
+#include "widgets/ScreenFit.h"
+#include "widgets/Utf8Text.h"
+
+namespace velmora {
+
+frmPanchanga::frmPanchanga(const Chart& chart, QWidget* parent) : QWidget(parent, Qt::Window), chart_(chart) {
+    setObjectName(QStringLiteral("frmPanchanga"));
+    setWindowTitle(QStringLiteral("Panchanga at birth - %1").arg(FromUtf8(chart.birth.name)));
+    auto* column = new QVBoxLayout(this);
+
+    auto* sunriseRow = new QHBoxLayout;
+    auto* caption = new QLabel(QStringLiteral("&Sunrise:"), this);
+    cboSunrise = new QComboBox(this);
+    cboSunrise->setObjectName(QStringLiteral("cboSunrise"));
+    cboSunrise->addItems({QStringLiteral("Upper limb with refraction (as almanacs print)"),
+                          QStringLiteral("Centre of the disc without refraction")});
+    cboSunrise->setAccessibleName(QStringLiteral("Sunrise convention"));
+    caption->setBuddy(cboSunrise);
+    sunriseRow->addWidget(caption);
+    sunriseRow->addWidget(cboSunrise);
+    sunriseRow->addStretch(1);
+    column->addLayout(sunriseRow);
+
+    tblPanchanga = MakeRowsTable(QStringLiteral("tblPanchanga"), QStringLiteral("Panchanga"), this);
+    column->addWidget(tblPanchanga, 1);
+    lblNote = new QLabel(this);
+    lblNote->setObjectName(QStringLiteral("lblNote"));
+    lblNote->setWordWrap(true);
+    lblNote->setFocusPolicy(Qt::TabFocus);
+    column->addWidget(lblNote);
+
+    connect(cboSunrise, &QComboBox::currentIndexChanged, this, &frmPanchanga::Fill);
+    setTabOrder(cboSunrise, tblPanchanga);
+    setTabOrder(tblPanchanga, lblNote);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    close->setContext(Qt::WindowShortcut);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+    Fill();
+    FitOnScreen(this, QSize(760, 330));
+}
+
+void frmPanchanga::Fill() {
+    const SunriseConvention convention =
+        cboSunrise->currentIndex() == 1 ? SunriseConvention::DiscCentre : SunriseConvention::UpperLimbRefracted;
+    const PanchangaOutcome outcome = ComputePanchanga(chart_, convention);
+    if (!outcome.panchanga) {
+        FillRows(tblPanchanga, {});
+        tblPanchanga->setEnabled(false);
+        cboSunrise->setEnabled(false);
+        lblNote->setText(FromUtf8(outcome.refusal) + QLatin1Char('.'));
+    } else {
+        FillRows(tblPanchanga, PanchangaRows(*outcome.panchanga, chart_.utcOffsetSeconds));
+        lblNote->setText(QStringLiteral("Moments on the birth's clock (UTC%1). The weekday runs from sunrise to "
+                                        "sunrise: a birth before sunrise belongs to the day before.")
+                             .arg(FromUtf8(chart_.birth.utcOffset)));
+    }
+    lblNote->setAccessibleName(lblNote->text());
+}
+
+}  // namespace velmora

@@ -1,0 +1,145 @@
+#include "result/frmTransits.h"
+
+#include <QDateTimeEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "chart/LocalMoment.h"
+#include "presentation/ChartDiagram.h"
+#include "presentation/TimeLabels.h"
+#include "result/ChartView.h"
+#include "result/RowsTable.h"
+#include "services/Clock.h"
+#include "widgets/Framed.h"
+#include "widgets/ScreenFit.h"
+#include "widgets/Utf8Text.h"
+
+namespace velmora {
+
+frmTransits::frmTransits(const Chart& chart, const Clock& clock, const ChartStyleChoice& style, QWidget* parent)
+    : QWidget(parent, Qt::Window), chart_(chart), clock_(clock) {
+    setObjectName(QStringLiteral("frmTransits"));
+    setWindowTitle(QStringLiteral("Transits - %1").arg(FromUtf8(chart.birth.name)));
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrollPage"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);  // Tab goes to the controls inside
+    auto* page = new QWidget(scroll);
+    scroll->setWidget(page);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    auto* grid = new QGridLayout(page);
+
+    auto* momentRow = new QHBoxLayout;
+    auto* caption = new QLabel(QStringLiteral("&Moment on the birth place's clock:"), page);
+    dteMoment = new QDateTimeEdit(page);
+    dteMoment->setObjectName(QStringLiteral("dteMoment"));
+    dteMoment->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
+    dteMoment->setTimeSpec(Qt::UTC);  // the birth place's clock, whatever the computer's zone
+    dteMoment->setDateTimeRange(QDateTime(QDate(1800, 1, 1), QTime(0, 0), Qt::UTC),
+                                QDateTime(QDate(2399, 12, 31), QTime(23, 59), Qt::UTC));
+    dteMoment->setCalendarPopup(true);
+    dteMoment->setAccessibleName(QStringLiteral("Moment on the birth place's clock"));
+    caption->setBuddy(dteMoment);
+    cmdShow = new QPushButton(QStringLiteral("&Show"), page);
+    cmdShow->setObjectName(QStringLiteral("cmdShow"));
+    cmdShow->setAccessibleName(QStringLiteral("Show the transits of this moment"));
+    cmdNow = new QPushButton(QStringLiteral("&Now"), page);
+    cmdNow->setObjectName(QStringLiteral("cmdNow"));
+    cmdNow->setAccessibleName(QStringLiteral("Show the transits now"));
+    momentRow->addWidget(caption);
+    momentRow->addWidget(dteMoment);
+    momentRow->addWidget(cmdShow);
+    momentRow->addWidget(cmdNow);
+    momentRow->addStretch(1);
+    grid->addLayout(momentRow, 0, 0, 1, 2);
+
+    lblState = new QLabel(page);
+    lblState->setObjectName(QStringLiteral("lblState"));
+    lblState->setWordWrap(true);
+    lblState->setFocusPolicy(Qt::TabFocus);
+    grid->addWidget(lblState, 1, 0, 1, 2);
+
+    chartView = new ChartView(QStringLiteral("Transits over the birth chart"),
+                              MakeChartDiagram(BirthChartPoints(chart)), style.style, page);
+    chartView->setObjectName(QStringLiteral("chartView"));
+    grid->addWidget(Framed(QStringLiteral("Transits (T-) over the birth chart"), chartView, page), 2, 0);
+    tblPositions = MakeRowsTable(QStringLiteral("tblPositions"), QStringLiteral("Transiting positions"), page);
+    grid->addWidget(Framed(QStringLiteral("Positions and houses from the Moon and the ascendant"), tblPositions, page),
+                    2, 1);
+    tblSadeSati = MakeRowsTable(QStringLiteral("tblSadeSati"), QStringLiteral("Sade sati"), page);
+    grid->addWidget(Framed(QStringLiteral("Sade sati"), tblSadeSati, page), 3, 0, 1, 2);
+    tblChanges = MakeRowsTable(QStringLiteral("tblChanges"), QStringLiteral("Next sign changes and stations"), page);
+    grid->addWidget(Framed(QStringLiteral("Next sign changes and stations within a year"), tblChanges, page), 4, 0, 1,
+                    2);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 3);
+
+    connect(cmdShow, &QPushButton::clicked, this, &frmTransits::ShowChosen);
+    connect(cmdNow, &QPushButton::clicked, this, &frmTransits::ShowNow);
+    // Enter in the chooser shows its moment.
+    auto* enter = new QShortcut(QKeySequence(Qt::Key_Return), dteMoment);
+    enter->setContext(Qt::WidgetShortcut);
+    connect(enter, &QShortcut::activated, this, &frmTransits::ShowChosen);
+
+    // Tab: the moment, Show, Now, the state, the chart house by house, the tables.
+    QList<QWidget*> chain{dteMoment, cmdShow, cmdNow, lblState};
+    for (int house = 1; house <= kSignCount; ++house) chain << chartView->HouseSpot(house);
+    chain << tblPositions << tblSadeSati << tblChanges;
+    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    close->setContext(Qt::WindowShortcut);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+
+    ShowNow();
+    FitOnScreen(this, QSize(1000, 760));
+}
+
+void frmTransits::ShowChosen() {
+    const QDateTime chosen = dteMoment->dateTime();
+    const LocalClock clock{chosen.date().year(), chosen.date().month(), chosen.date().day(),
+                           chosen.time().hour(), chosen.time().minute(), 0};
+    Show(MomentOnPlaceClock(chart_, clock, 0));
+}
+
+void frmTransits::ShowNow() { Show(MomentOnPlaceClock(chart_, std::nullopt, clock_.NowJulianDayUT())); }
+
+void frmTransits::Show(const PlaceMoment& moment) {
+    shown_.reset();
+    QString refusal = FromUtf8(moment.refusal);
+    if (refusal.isEmpty()) {
+        const TransitOutcome outcome = ComputeTransits(chart_, moment.julianDayUT, moment.utcOffsetSeconds);
+        shown_ = outcome.transits;
+        refusal = FromUtf8(outcome.refusal);
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{tblPositions, tblSadeSati, tblChanges}) w->setEnabled(shown_.has_value());
+    if (!shown_) {
+        lblState->setText(refusal + QLatin1Char('.'));
+        lblState->setAccessibleName(lblState->text());
+        for (QTableWidget* table : {tblPositions, tblSadeSati, tblChanges}) FillRows(table, {});
+        chartView->SetDiagram(MakeChartDiagram(BirthChartPoints(chart_)));
+        return;
+    }
+    const Transits& t = *shown_;
+    const LocalClock local = LocalClockAt(t.moment, t.utcOffsetSeconds);
+    dteMoment->setDateTime(QDateTime(QDate(local.Year, local.Month, local.Day), QTime(local.Hour, local.Minute), Qt::UTC));
+    lblState->setText(QStringLiteral("Transits at %1 (UTC%2), in the birth chart's ephemeris, ayanamsa and node.")
+                          .arg(FromUtf8(MomentLabel(t.moment, t.utcOffsetSeconds)),
+                               FromUtf8(UtcOffsetText(t.utcOffsetSeconds))));
+    lblState->setAccessibleName(lblState->text());
+    chartView->SetDiagram(MakeChartDiagram(TransitChartPoints(chart_, t.points)));
+    FillRows(tblPositions, TransitPositionRows(t));
+    FillRows(tblSadeSati, SadeSatiRows(t));
+    FillRows(tblChanges, NextChangeRows(t));
+}
+
+}  // namespace velmora
