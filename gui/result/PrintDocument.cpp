@@ -314,6 +314,9 @@ void AshtakavargaSection(QTextCursor& cursor, const ResultFormTexts& r) {
     for (int p = 0; p < kAshtakavargaPlanets; ++p)
         row(p + 1, FromUtf8(kPlainBodyNames[static_cast<std::size_t>(p)]), a.bav[static_cast<std::size_t>(p)]);
     row(kAshtakavargaPlanets + 1, QStringLiteral("SAV"), a.sav);
+    cursor.movePosition(QTextCursor::End);
+}
+
 // The panchanga at birth, when the chart's texts carry it.
 void PanchangaSection(QTextCursor& cursor, const ResultFormTexts& r) {
     if (r.panchanga.empty()) return;
