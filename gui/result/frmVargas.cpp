@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "result/ChartView.h"
+#include "widgets/ChartPageParts.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 
@@ -21,14 +22,6 @@ namespace {
 
 QString Lord(int body) { return FromUtf8(kPlainBodyNames[static_cast<std::size_t>(body)]); }
 QString Date(const CivilMoment& m) { return QString::fromStdString(DateText(m)); }
-
-QGroupBox* Framed(const QString& title, QWidget* inside, QWidget* parent) {
-    auto* box = new QGroupBox(title, parent);
-    auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(inside);
-    return box;
-}
 
 void AddPeriodItem(QTreeWidgetItem* item, const QString& name, const DashaPeriod& p, bool running) {
     item->setText(0, running ? name + QStringLiteral("  (running)") : name);
@@ -66,26 +59,10 @@ frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget*
     setObjectName(QStringLiteral("frmVargas"));
     setWindowTitle(QStringLiteral("Nakshatras, dasha and Navamsa - %1").arg(QString::fromStdString(r.name)));
     // The page scrolls where the screen is smaller than the page.
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("scrollPage"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    auto* page = new QWidget(scroll);
-    page->setObjectName(QStringLiteral("page"));
-    scroll->setWidget(page);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scroll);
-    auto* grid = new QGridLayout(page);
+    QWidget* page = nullptr;
+    QGridLayout* grid = ScrollingPage(this, page);
 
-    lblSummary = new QLabel(Summary(r), this);
-    lblSummary->setObjectName(QStringLiteral("lblSummary"));
-    QFont bold = lblSummary->font();
-    bold.setBold(true);
-    lblSummary->setFont(bold);
-    lblSummary->setWordWrap(true);
-    lblSummary->setFocusPolicy(Qt::TabFocus);
-    lblSummary->setAccessibleName(lblSummary->text());
+    lblSummary = SummaryLabel(Summary(r), QStringLiteral("lblSummary"), this);
     grid->addWidget(lblSummary, 0, 0, 1, 2);
 
     auto* styleRow = new QHBoxLayout;
