@@ -312,7 +312,7 @@ void frmMain::BuildForm() {
     page->addLayout(modeRow);
 
     // The precise chart's ayanamsa, positions and houses, kept per user.
-    cmdChartOptions_ = Named(new QPushButton(QStringLiteral("Ayanamsa and &Houses\u2026"), central),
+    cmdChartOptions_ = Named(new QPushButton(QStringLiteral("A&yanamsa and Houses\u2026"), central),
                              "cmdChartOptions", QStringLiteral("Ayanamsa and Houses"));
     lblChartOptions_ = new QLabel(central);
     lblChartOptions_->setObjectName(QStringLiteral("lblChartOptions"));

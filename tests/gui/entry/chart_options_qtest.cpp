@@ -1,4 +1,4 @@
-// The precise chart's choices on the input form: a button (Alt+H) opening
+// The precise chart's choices on the input form: a button (Alt+Y) opening
 // their dialog, the choices in one line beside it, both disabled in classic
 // mode; what the dialog accepts is in the form's fields and kept per user,
 // a classic form's fields carry the defaults, and a birth file's choices
@@ -38,7 +38,7 @@ void ChartOptionsTest::buttonAndLineFollowThePreciseBox() {
     auto* line = form.findChild<QLabel*>(QStringLiteral("lblChartOptions"));
     auto* precise = form.findChild<QCheckBox*>(QStringLiteral("chkPrecise"));
     QVERIFY(button && line && precise);
-    QCOMPARE(button->text(), QStringLiteral("Ayanamsa and &Houses\u2026"));
+    QCOMPARE(button->text(), QStringLiteral("A&yanamsa and Houses\u2026"));
     QCOMPARE(button->accessibleName(), QStringLiteral("Ayanamsa and Houses"));
     QCOMPARE(line->text(), QStringLiteral("Lahiri, apparent positions, placidus houses"));
     QCOMPARE(button->accessibleDescription(), line->text());
