@@ -40,6 +40,7 @@
 #include "widgets/LinkLabel.h"
 #include "services/Messenger.h"
 #include "services/Preferences.h"
+#include "entry/ChartOptionsDialog.h"
 #include "services/WebLinks.h"
 #include "widgets/WrappedLabel.h"
 #include "widgets/Utf8Text.h"
@@ -310,6 +311,21 @@ void frmMain::BuildForm() {
     modeRow->insertSpacing(1, 12);
     page->addLayout(modeRow);
 
+    // The precise chart's ayanamsa, positions and houses, kept per user.
+    cmdChartOptions_ = Named(new QPushButton(QStringLiteral("A&yanamsa and Houses\u2026"), central),
+                             "cmdChartOptions", QStringLiteral("Ayanamsa and Houses"));
+    lblChartOptions_ = new QLabel(central);
+    lblChartOptions_->setObjectName(QStringLiteral("lblChartOptions"));
+    lblChartOptions_->setTextFormat(Qt::PlainText);
+    ShowChartOptions(services_.preferences.KeptChartOptions());
+    for (QWidget* choice : {static_cast<QWidget*>(cmdChartOptions_), static_cast<QWidget*>(lblChartOptions_)}) {
+        choice->setEnabled(chkPrecise_->isChecked());
+        connect(chkPrecise_, &QCheckBox::toggled, choice, &QWidget::setEnabled);
+    }
+    connect(cmdChartOptions_, &QPushButton::clicked, this, &frmMain::ChooseChartOptions);
+    auto* optionsRow = Row({cmdChartOptions_, lblChartOptions_});
+    page->addLayout(optionsRow);
+
     // The two commands.
     cmdRashi_ = Named(new QPushButton(QStringLiteral("Analyze My Graha Arudha"), central), "cmdRashi",
                       QStringLiteral("Analyze My Graha Arudha"));
@@ -367,7 +383,7 @@ void frmMain::SetTabOrder() {
                               cboMM_,     cboSS_,       txtMCity_,    txtMState_,  txtMCountry_,
                               txtLonD_,   txtLonM_,     optLong_[0],  optLong_[1], txtLatD_,
                               txtLatM_,   optLat_[0],   optLat_[1],   cmbTimeZone_, chkDST_,
-                              chkPrecise_, chkTrueNode_, cmdRashi_,  cmdBrowser_,  Label61_,     lblCobrand_, lblFullBrand_};
+                              chkPrecise_, chkTrueNode_, cmdChartOptions_, cmdRashi_,  cmdBrowser_,  Label61_,     lblCobrand_, lblFullBrand_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -423,6 +439,8 @@ FormFields frmMain::Fields() const {
     fields.DaylightSaving = chkDST_->isChecked();
     fields.Mode = chkPrecise_->isChecked() ? ComputationMode::Precise : ComputationMode::Classic;
     fields.Node = chkTrueNode_->isChecked() ? NodeKind::True : NodeKind::Mean;
+    // A classic chart takes none of the choices: they wait for precise positions.
+    if (fields.Mode == ComputationMode::Precise) fields.Options = chartOptions_;
     fields.TimeZoneId = places_->ZoneId();
     fields.Place = places_->PlaceName();
     return fields;
@@ -449,7 +467,24 @@ void frmMain::SetFields(const FormFields& f) {
     chkDST_->setChecked(f.DaylightSaving);
     chkPrecise_->setChecked(f.Mode == ComputationMode::Precise);
     chkTrueNode_->setChecked(f.Node == NodeKind::True);
+    if (f.Mode == ComputationMode::Precise) ShowChartOptions(f.Options);
     places_->Restore(f);
+}
+
+void frmMain::ShowChartOptions(const ChartOptions& options) {
+    chartOptions_ = options;
+    lblChartOptions_->setText(ChartOptionsText(options));
+    cmdChartOptions_->setAccessibleDescription(lblChartOptions_->text());
+}
+
+void frmMain::ChooseChartOptions() {
+    auto* dialog = new ChartOptionsDialog(chartOptions_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        ShowChartOptions(dialog->Options());
+        services_.preferences.KeepChartOptions(chartOptions_);
+    });
+    dialog->open();
 }
 
 bool frmMain::OpenBirthFile(const QString& path, QWidget* over) {

@@ -73,6 +73,8 @@ private:
     void RequestExit();
     void ShowFailure(const ValidationResult& failure);
     void RememberBirthFile(const QString& path);  // on the Recent list, at once
+    void ChooseChartOptions();                     // cmdChartOptions: the dialog, kept when accepted
+    void ShowChartOptions(const ChartOptions& options);
 
 
 public:
@@ -109,6 +111,11 @@ private:
     QCheckBox* chkDST_ = nullptr;
     QCheckBox* chkPrecise_ = nullptr;
     QCheckBox* chkTrueNode_ = nullptr;
+    // The ayanamsa, positions and houses: a button opening their dialog and
+    // the choices in one line; both enabled with precise positions only.
+    QPushButton* cmdChartOptions_ = nullptr;
+    QLabel* lblChartOptions_ = nullptr;
+    ChartOptions chartOptions_;
     QLabel* lblZoneInfo_ = nullptr;
     PlacePicker* places_ = nullptr;
     QPushButton* cmdRashi_ = nullptr;

@@ -11,7 +11,7 @@
 #include <numeric>
 
 #include "presentation/ChartDiagram.h"
-#include "result/ChartStyleChooser.h"
+#include "widgets/ChartPageParts.h"
 #include "result/ChartView.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"

@@ -17,7 +17,7 @@
 #include <QVBoxLayout>
 
 #include "presentation/ChartDiagram.h"
-#include "result/ChartStyleChooser.h"
+#include "widgets/ChartPageParts.h"
 #include "result/PdfFile.h"
 #include "result/ChartPainter.h"
 #include "result/ChartView.h"

@@ -12,7 +12,7 @@
 #include "analysis/Varga.h"
 #include "presentation/VargaPoints.h"
 #include "result/ChartView.h"
-#include "result/PageParts.h"
+#include "widgets/ChartPageParts.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 

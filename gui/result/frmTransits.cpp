@@ -17,7 +17,7 @@
 #include "result/ChartView.h"
 #include "result/RowsTable.h"
 #include "services/Clock.h"
-#include "widgets/Framed.h"
+#include "widgets/ChartPageParts.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 

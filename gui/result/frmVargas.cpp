@@ -11,8 +11,7 @@
 #include <QVBoxLayout>
 
 #include "result/ChartView.h"
-#include "result/PageParts.h"
-#include "widgets/Framed.h"
+#include "widgets/ChartPageParts.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 
@@ -61,14 +60,7 @@ frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget*
     // The page scrolls where the screen is smaller than the page.
     auto* grid = new QGridLayout(ScrollingPage(this));
 
-    lblSummary = new QLabel(Summary(r), this);
-    lblSummary->setObjectName(QStringLiteral("lblSummary"));
-    QFont bold = lblSummary->font();
-    bold.setBold(true);
-    lblSummary->setFont(bold);
-    lblSummary->setWordWrap(true);
-    lblSummary->setFocusPolicy(Qt::TabFocus);
-    lblSummary->setAccessibleName(lblSummary->text());
+    lblSummary = SummaryLabel(Summary(r), QStringLiteral("lblSummary"), this);
     grid->addWidget(lblSummary, 0, 0, 1, 2);
 
     auto* styleRow = new QHBoxLayout;

@@ -12,6 +12,11 @@ namespace {
 
 const QString kPreciseKey = QStringLiteral("precisePositions");
 const QString kChartStyleKey = QStringLiteral("chartStyle");
+const QString kAyanamsaKey = QStringLiteral("ayanamsa");
+const QString kPositionsKey = QStringLiteral("positions");
+const QString kHousesKey = QStringLiteral("houses");
+
+QString Latin1(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 
 QSettings Settings() { return QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")); }
 
@@ -37,8 +42,27 @@ ChartStyle SettingsPreferences::KeptChartStyle() const {
 
 void SettingsPreferences::KeepChartStyle(ChartStyle style) {
     if (!SettingsSetAside().isEmpty()) return;
-    const std::string_view name = ChartStyleName(style);
-    Settings().setValue(kChartStyleKey, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    Settings().setValue(kChartStyleKey, Latin1(ChartStyleName(style)));
+}
+
+// A kept word that names no choice (another version's, edited by hand) gives
+// that choice's default.
+ChartOptions SettingsPreferences::KeptChartOptions() const {
+    ChartOptions options;
+    if (!SettingsSetAside().isEmpty()) return options;
+    const QSettings settings = Settings();
+    ParseAyanamsa(settings.value(kAyanamsaKey).toString().toStdString(), options);
+    ParsePositionKind(settings.value(kPositionsKey).toString().toStdString(), options.positions);
+    ParseHouseSystem(settings.value(kHousesKey).toString().toStdString(), options.houses);
+    return options;
+}
+
+void SettingsPreferences::KeepChartOptions(const ChartOptions& options) {
+    if (!SettingsSetAside().isEmpty()) return;
+    QSettings settings = Settings();
+    settings.setValue(kAyanamsaKey, Latin1(AyanamsaText(options)));
+    settings.setValue(kPositionsKey, Latin1(PositionKindName(options.positions)));
+    settings.setValue(kHousesKey, Latin1(HouseSystemName(options.houses)));
 }
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 // starts, behind an interface so that tests never read or write the user's
 // own settings.
 
+#include "birth/ChartOptions.h"
 #include "presentation/ChartStyle.h"
 
 namespace velmora {
@@ -16,16 +17,22 @@ public:
     // The chart style last chosen (South-Indian until one is chosen).
     virtual ChartStyle KeptChartStyle() const = 0;
     virtual void KeepChartStyle(ChartStyle style) = 0;
+    // The ayanamsa, positions and houses last chosen for precise charts (the
+    // defaults until some are chosen; a store that keeps none keeps these).
+    virtual ChartOptions KeptChartOptions() const { return {}; }
+    virtual void KeepChartOptions(const ChartOptions&) {}
 };
 
-// Kept per user with QSettings ("precisePositions", "chartStyle"), beside the
-// recent birth files.
+// Kept per user with QSettings ("precisePositions", "chartStyle", "ayanamsa",
+// "positions", "houses"), beside the recent birth files.
 class SettingsPreferences : public Preferences {
 public:
     bool PrecisePositions() const override;
     void SetPrecisePositions(bool precise) override;
     ChartStyle KeptChartStyle() const override;
     void KeepChartStyle(ChartStyle style) override;
+    ChartOptions KeptChartOptions() const override;
+    void KeepChartOptions(const ChartOptions& options) override;
 };
 
 }  // namespace velmora

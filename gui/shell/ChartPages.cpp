@@ -9,6 +9,7 @@
 #include "shell/MatchWith.h"
 #include "result/frmPanchanga.h"
 #include "result/frmTransits.h"
+#include "result/frmBhavas.h"
 
 namespace velmora {
 
@@ -36,6 +37,8 @@ QAction* AddChartPage(QMenu* menu, QWidget* owner, const QString& caption, const
 
 void AddChartPages(QMenu* menu, QWidget* owner, const std::shared_ptr<const Chart>& chart, Services services) {
     // One line per page: AddChartPage(menu, owner, caption, name, chart, services, maker).
+    AddChartPage(menu, owner, QStringLiteral("&Bhavas (Houses)\u2026"), QStringLiteral("mnuBhavas"), chart, services,
+                 [](const Chart& c, Services s, QWidget* parent) { return new frmBhavas(c, s.chartStyle.style, parent); });
     AddChartPage(menu, owner, QStringLiteral("&Ashtakavarga…"), QStringLiteral("mnuAshtakavarga"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new AshtakavargaPage(c, s.chartStyle, parent); });
     AddMatchWith(menu, owner, chart, services);

@@ -90,8 +90,11 @@ public:
     void SetPrecisePositions(bool value) override { precise = value; }
     ChartStyle KeptChartStyle() const override { return chartStyle; }
     void KeepChartStyle(ChartStyle style) override { chartStyle = style; }
+    ChartOptions KeptChartOptions() const override { return chartOptions; }
+    void KeepChartOptions(const ChartOptions& options) override { chartOptions = options; }
     bool precise = true;
     ChartStyle chartStyle = ChartStyle::South;
+    ChartOptions chartOptions;
 };
 
 // A clock stopped on one day.

@@ -149,6 +149,7 @@ private slots:
         row("chkDST", "QCheckBox", "Daylight Saving Time", "Daylight Saving Time");
         row("chkPrecise", "QCheckBox", "&Precise positions (Swiss Ephemeris)", "Precise positions (Swiss Ephemeris)");
         row("chkTrueNode", "QCheckBox", "T&rue node for Rahu and Ketu", "True node for Rahu and Ketu");
+        row("cmdChartOptions", "QPushButton", "A&yanamsa and Houses\u2026", "Ayanamsa and Houses");
         row("cmdRashi", "QPushButton", "Analyze My Graha Arudha", "Analyze My Graha Arudha");
         row("cmdBrowser", "QPushButton", "Click for Latitude && Longitude", "Click for Latitude & Longitude");
         row("fraLongitude", "QGroupBox", "&Longitude", "");
@@ -986,6 +987,7 @@ private slots:
                                       "txtLonD",   "txtLonM",   "optLong_0", "txtLatD",     "txtLatM",
                                       "optLat_0",  "cmbTimeZone", "chkDST",  "chkPrecise",
                                       "chkTrueNode",  // a choice of precise positions, ticked at a first start
+                                      "cmdChartOptions",  // the same
                                       "cmdRashi",    "cmdBrowser",
                                       "Label61",   "lblCobrand", "lblFullBrand"};
         w.Edit("txtName")->setFocus();

@@ -1,6 +1,7 @@
 // The choices kept per user between starts: the chart style last chosen
 // comes back in the next start, and a value the program does not know
-// (a settings file edited by hand) gives the South-Indian chart.
+// (a settings file edited by hand) gives the South-Indian chart; the chart
+// choices likewise.
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -32,6 +33,22 @@ private slots:
         QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).setValue(QStringLiteral("chartStyle"),
                                                                               QStringLiteral("east"));
         QCOMPARE(SettingsPreferences().KeptChartStyle(), ChartStyle::South);
+    }
+
+    // The ayanamsa, positions and houses come back in the next start; a word
+    // the program does not know gives that choice's default.
+    void theChartChoicesAreKeptBetweenStarts() {
+        QCOMPARE(SettingsPreferences().KeptChartOptions(), ChartOptions{});  // never chosen
+        ChartOptions chosen;
+        QVERIFY(ParseAyanamsa("custom:1900-01-01:22.46", chosen));
+        chosen.positions = PositionKind::True;
+        chosen.houses = HouseSystem::Placidus;
+        SettingsPreferences().KeepChartOptions(chosen);
+        QCOMPARE(SettingsPreferences().KeptChartOptions(), chosen);
+        QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).setValue(QStringLiteral("houses"),
+                                                                              QStringLiteral("koch"));
+        QCOMPARE(SettingsPreferences().KeptChartOptions().houses, HouseSystem::WholeSign);
+        QCOMPARE(SettingsPreferences().KeptChartOptions().positions, PositionKind::True);
     }
 
 private:

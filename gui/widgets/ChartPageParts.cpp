@@ -1,9 +1,11 @@
-#include "result/PageParts.h"
+#include "widgets/ChartPageParts.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace velmora {
 
@@ -19,6 +21,26 @@ QWidget* ScrollingPage(QWidget* window) {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
     return page;
+}
+
+QLabel* SummaryLabel(const QString& text, const QString& objectName, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->setWordWrap(true);
+    label->setFocusPolicy(Qt::TabFocus);
+    label->setAccessibleName(text);
+    return label;
+}
+
+QGroupBox* Framed(const QString& title, QWidget* inside, QWidget* parent) {
+    auto* box = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(inside);
+    return box;
 }
 
 QComboBox* AddChartStyleChooser(QBoxLayout* row, ChartStyle current, QWidget* parent) {

@@ -1,0 +1,105 @@
+#include "entry/ChartOptionsDialog.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "widgets/Utf8Text.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr double kCustomLimit = 90;
+
+QComboBox* List(const QString& name, QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    return list;
+}
+
+}  // namespace
+
+QString ChartOptionsText(const ChartOptions& options) {
+    QString text = FromUtf8(AyanamsaDisplayName(options.ayanamsa));
+    if (options.ayanamsa == AyanamsaKind::Custom)
+        text += QStringLiteral(" (%1)").arg(QString::fromStdString(AyanamsaText(options)).mid(7));
+    text += options.positions == PositionKind::True ? QStringLiteral(", true positions")
+                                                    : QStringLiteral(", apparent positions");
+    text += QStringLiteral(", %1 houses").arg(FromUtf8(HouseSystemDisplayName(options.houses)).toLower());
+    return text;
+}
+
+ChartOptionsDialog::ChartOptionsDialog(const ChartOptions& options, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("ChartOptionsDialog"));
+    setWindowTitle(QStringLiteral("Ayanamsa and Houses"));
+    auto* form = new QFormLayout;
+
+    cboAyanamsa = List(QStringLiteral("cboAyanamsa"), this);
+    for (int k = 0; k < kAyanamsaKinds; ++k)
+        cboAyanamsa->addItem(FromUtf8(AyanamsaDisplayName(static_cast<AyanamsaKind>(k))));
+    cboAyanamsa->setAccessibleName(QStringLiteral("Ayanamsa"));
+    form->addRow(QStringLiteral("&Ayanamsa:"), cboAyanamsa);
+
+    dateCustom = new QDateEdit(this);
+    dateCustom->setObjectName(QStringLiteral("dateCustom"));
+    dateCustom->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    dateCustom->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
+    dateCustom->setAccessibleName(QStringLiteral("Custom ayanamsa: its date, 0 h Universal Time"));
+    form->addRow(QStringLiteral("Custom &date (0 h UT):"), dateCustom);
+    spinCustom = new QDoubleSpinBox(this);
+    spinCustom->setObjectName(QStringLiteral("spinCustom"));
+    spinCustom->setDecimals(6);
+    spinCustom->setRange(-kCustomLimit, kCustomLimit);
+    spinCustom->setSuffix(QStringLiteral("\u00B0"));
+    spinCustom->setAccessibleName(QStringLiteral("Custom ayanamsa: its mean value on that date, in degrees"));
+    form->addRow(QStringLiteral("Custom &value (mean):"), spinCustom);
+
+    cboPositions = List(QStringLiteral("cboPositions"), this);
+    cboPositions->addItems({QStringLiteral("Apparent (light time, aberration, nutation)"),
+                            QStringLiteral("True (geometric)")});
+    cboPositions->setAccessibleName(QStringLiteral("Positions"));
+    form->addRow(QStringLiteral("&Positions:"), cboPositions);
+
+    cboHouses = List(QStringLiteral("cboHouses"), this);
+    cboHouses->addItems({QStringLiteral("Whole signs"), QStringLiteral("Sripati"),
+                         QStringLiteral("Placidus (KP)"), QStringLiteral("Equal, from the ascendant")});
+    cboHouses->setAccessibleName(QStringLiteral("Houses"));
+    form->addRow(QStringLiteral("&Houses:"), cboHouses);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+
+    cboAyanamsa->setCurrentIndex(static_cast<int>(options.ayanamsa));
+    dateCustom->setDate(QDate(options.custom.year, options.custom.month, options.custom.day));
+    spinCustom->setValue(options.custom.degrees);
+    cboPositions->setCurrentIndex(options.positions == PositionKind::True ? 1 : 0);
+    cboHouses->setCurrentIndex(static_cast<int>(options.houses));
+    auto customShown = [this](int index) {
+        const bool custom = index == static_cast<int>(AyanamsaKind::Custom);
+        dateCustom->setEnabled(custom);
+        spinCustom->setEnabled(custom);
+    };
+    customShown(cboAyanamsa->currentIndex());
+    connect(cboAyanamsa, &QComboBox::currentIndexChanged, this, customShown);
+}
+
+ChartOptions ChartOptionsDialog::Options() const {
+    ChartOptions options;
+    options.ayanamsa = static_cast<AyanamsaKind>(cboAyanamsa->currentIndex());
+    const QDate date = dateCustom->date();
+    options.custom = {date.year(), date.month(), date.day(), spinCustom->value()};
+    options.positions = cboPositions->currentIndex() == 1 ? PositionKind::True : PositionKind::Apparent;
+    options.houses = static_cast<HouseSystem>(cboHouses->currentIndex());
+    return options;
+}
+
+}  // namespace velmora
