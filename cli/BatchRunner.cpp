@@ -125,9 +125,11 @@ BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
     run_.Today = format_.today;
     run_.WithReport = false;
     run_.WithDasha = false;
+    run_.WithVargas = false;
     for (const ChartField* field : format_.fields) {
         run_.WithReport = run_.WithReport || field->needsReport;
         run_.WithDasha = run_.WithDasha || field->needsDasha;
+        run_.WithVargas = run_.WithVargas || field->needsVargas;
         readsChart_ = readsChart_ || field->readsChart;
     }
 }

@@ -261,7 +261,7 @@ const ChartField kFields[] = {
 };
 
 const ChartField kRequestedFields[] = {
-    {"vargas", "varga", kVargaColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteVargas)},
+    {"vargas", "varga", kVargaColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteVargas), true},
 };
 
 #undef VELMORA_FIELD_WRITERS

@@ -34,6 +34,7 @@ struct ChartField {
     void (*json)(const ChartSource&, JsonWriter&);
     void (*csv)(const ChartSource&, CsvRow&);
     void (*document)(const ChartSource&, JsonDocument&);
+    bool needsVargas = false;  // read from the sixteen vargas' signs
 };
 
 // Every field, in the order of the chart object.

@@ -106,6 +106,10 @@ public:
     // Whether a run works out the Vimshottari periods (Result.dasha). A batch
     // that writes no dashas leaves them out; Result.dasha is then empty.
     bool WithDasha = true;
+    // Whether a run works out the sixteen vargas (Result.vargas and
+    // vargottama). A batch that writes no vargas leaves them out; they are
+    // then all zero.
+    bool WithVargas = true;
 
     // Validates the form and, when it passes, computes everything above in
     // the form's mode. `months` gives the full month names for the date of birth (the
@@ -147,6 +151,7 @@ struct ChartWants {
     bool report = true;
     bool dasha = true;
     CalendarDate today;  // no date: nothing is marked
+    bool vargas = true;  // the sixteen vargas' signs
 };
 
 // A chart, or why there is none: the failed check and its message.
