@@ -141,11 +141,13 @@ BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
     run_.WithReport = false;
     run_.WithDasha = false;
     run_.WithMoreDashas = false;
+    run_.WithVargas = false;
     for (const ChartField* field : format_.fields) {
         if (wholeObject_ && !field->InWholeObject(Source(noChart_))) continue;
         run_.WithMoreDashas = run_.WithMoreDashas || field->moreDashas;
         run_.WithReport = run_.WithReport || field->needsReport;
         run_.WithDasha = run_.WithDasha || field->needsDasha;
+        run_.WithVargas = run_.WithVargas || field->needsVargas;
         readsChart_ = readsChart_ || field->readsChart;
         if (field->name == "panchanga") format_.time.panchanga = true;
         if (field->name == "transits") format_.time.transits = true;

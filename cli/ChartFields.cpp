@@ -346,7 +346,8 @@ const ChartField kFields[] = {
 };
 
 const ChartField kRequestedFields[] = {
-    {"vargas", "varga", kVargaColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteVargas)},
+    {"vargas", "varga", kVargaColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteVargas), false, false, nullptr,
+     true},
     {"ashtakavarga", "sav", kSignColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteAshtakavarga)},
 };
 

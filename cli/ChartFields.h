@@ -42,6 +42,7 @@ struct ChartField {
     bool moreDashas = false;
     bool (*asked)(const ChartSource&) = nullptr;
     bool InWholeObject(const ChartSource& source) const { return asked == nullptr || asked(source); }
+    bool needsVargas = false;  // read from the sixteen vargas' signs
 };
 
 // Whether `field` has a value for the chart in `source`.

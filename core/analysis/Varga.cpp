@@ -115,18 +115,26 @@ std::span<const VargaRule, kVargaCount> AllVargas() { return kVargas; }
 
 int VargaIndexOfFactor(int factor) { return IndexOfFactor(factor); }
 
-int VargaSign(int varga, double degrees) {
-    const VargaRule& rule = kVargas[varga];
+namespace {
+
+// The sign in `rule` of a longitude already folded into 0° … 360°.
+int SignOfFolded(const VargaRule& rule, double folded) {
     const int parts = kSignCount * rule.factor;  // round the zodiac
-    int part = static_cast<int>(std::floor(FoldLongitude(degrees) * (parts / 360.0) + kBoundarySlack));
+    int part = static_cast<int>(std::floor(folded * (parts / 360.0) + kBoundarySlack));
     if (part >= parts) part = 0;
     return rule.signOfPart(part / rule.factor, part % rule.factor);
 }
 
+}  // namespace
+
+int VargaSign(int varga, double degrees) { return SignOfFolded(kVargas[varga], FoldLongitude(degrees)); }
+
 VargaSigns VargaSignsOf(const std::array<double, kBodyCount>& longitudes) {
     VargaSigns signs{};
-    for (int v = 0; v < kVargaCount; ++v)
-        for (int i = 0; i < kBodyCount; ++i) signs[v][i] = VargaSign(v, longitudes[i]);
+    for (int i = 0; i < kBodyCount; ++i) {
+        const double folded = FoldLongitude(longitudes[i]);
+        for (int v = 0; v < kVargaCount; ++v) signs[v][i] = SignOfFolded(kVargas[v], folded);
+    }
     return signs;
 }
 

@@ -264,8 +264,8 @@ void AnalysisRun::ComputeBeyondArudhas() {
         Result.navamsaBoxes[sign] += "\r\n";
         Result.navamsaBoxes[sign] += Names.BodyNames[i];
     }
-    Result.vargas = VargaSignsOf(Degrees);
-    Result.vargottama = Vargottama(Result.vargas);
+    Result.vargas = WithVargas ? VargaSignsOf(Degrees) : VargaSigns{};
+    Result.vargottama = WithVargas ? Vargottama(Result.vargas) : std::array<bool, kBodyCount>{};
     const CivilMoment birth{Birth.BirthYear, Birth.BirthMonth, Birth.BirthDay, Birth.BirthClockHour,
                             Birth.BirthClockMinute};
     if (!WithDasha) {
@@ -396,6 +396,7 @@ ChartOutcome ComputeChart(const Birth& birth, const ChartWants& wants) {
     AnalysisRun run;
     run.WithReport = wants.report;
     run.WithDasha = wants.dasha;
+    run.WithVargas = wants.vargas;
     run.Today = wants.today;
     run.WithMoreDashas = wants.moreDashas;
     ChartOutcome outcome;

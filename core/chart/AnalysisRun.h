@@ -118,6 +118,10 @@ public:
     bool WithDasha = true;
     // Whether a run also works out the Yogini and Ashtottari dashas.
     bool WithMoreDashas = false;
+    // Whether a run works out the sixteen vargas (Result.vargas and
+    // vargottama). A batch that writes no vargas leaves them out; they are
+    // then all zero.
+    bool WithVargas = true;
 
     // Validates the form and, when it passes, computes everything above in
     // the form's mode. `months` gives the full month names for the date of birth (the
@@ -164,6 +168,7 @@ struct ChartWants {
     bool dasha = true;
     CalendarDate today;  // no date: nothing is marked
     bool moreDashas = false;  // the Yogini and Ashtottari dashas besides Vimshottari
+    bool vargas = true;  // the sixteen vargas' signs
 };
 
 // A chart, or why there is none: the failed check and its message.

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "result/ShodasavargaPage.h"
 #include "result/AshtakavargaPage.h"
 #include "shell/MatchWith.h"
 #include "result/frmPanchanga.h"
@@ -37,6 +38,8 @@ QAction* AddChartPage(QMenu* menu, QWidget* owner, const QString& caption, const
 
 void AddChartPages(QMenu* menu, QWidget* owner, const std::shared_ptr<const Chart>& chart, Services services) {
     // One line per page: AddChartPage(menu, owner, caption, name, chart, services, maker).
+    AddChartPage(menu, owner, QStringLiteral("&Vargas…"), QStringLiteral("mnuVargas"), chart, services,
+                 [](const Chart& c, Services s, QWidget* parent) { return new ShodasavargaPage(c, s.chartStyle, parent); });
     AddChartPage(menu, owner, QStringLiteral("&Bhavas (Houses)\u2026"), QStringLiteral("mnuBhavas"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new frmBhavas(c, s.chartStyle.style, parent); });
     AddChartPage(menu, owner, QStringLiteral("&Ashtakavarga…"), QStringLiteral("mnuAshtakavarga"), chart, services,

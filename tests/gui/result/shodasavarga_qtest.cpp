@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -19,6 +20,8 @@
 #include "result/ChartView.h"
 #include "result/PrintDocument.h"
 #include "result/ShodasavargaPage.h"
+#include "shell/MDI.h"
+#include "tests/gui/entry/CaptureServices.h"
 #include "tests/gui/Screenshots.h"
 #include "tests/support/Chennai1996.h"
 
@@ -52,6 +55,7 @@ QString Simplified(QString text) {
 class ShodasavargaTest : public QObject {
     Q_OBJECT
 private slots:
+    void openedFromTheChartMenu();
     void tableOfEveryVarga();
     void vargottamaIsMarked();
     void chooserDrawsAnyVargaInTheStyle();
@@ -59,6 +63,30 @@ private slots:
     void pdfHasTheVargasAfterTheReport();
     void screenshots();
 };
+
+void ShodasavargaTest::openedFromTheChartMenu() {
+    velmora::testing::CapturedServices s;
+    s.chartStyle.style = ChartStyle::North;
+    MDI window(std::make_shared<const Chart>(ChennaiChart()), s.services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QAction* item = nullptr;
+    for (QAction* action : window.mnuChart->actions())
+        if (action->objectName() == QStringLiteral("mnuVargas")) item = action;
+    QVERIFY(item);
+    QCOMPARE(item->text(), QStringLiteral("&Vargas…"));
+    QVERIFY(!window.findChild<ShodasavargaPage*>());
+    item->trigger();
+    auto* page = window.findChild<ShodasavargaPage*>();
+    QVERIFY(page && page->isVisible() && page->isWindow());
+    QCOMPARE(page->windowTitle(), QStringLiteral("Divisional charts (Shodasavarga) - CHENNAI"));
+    // In the style last chosen.
+    QCOMPARE(page->chartVarga->Style(), ChartStyle::North);
+    page->close();
+    item->trigger();
+    QCOMPARE(window.findChildren<ShodasavargaPage*>().size(), 1);
+    QVERIFY(page->isVisible());
+}
 
 void ShodasavargaTest::tableOfEveryVarga() {
     const Chart chart = ChennaiChart();

@@ -29,6 +29,7 @@
 #include "chart/AnalysisRun.h"
 #include "result/frmDisplay.h"
 #include "result/frmVargas.h"
+#include "result/ShodasavargaPage.h"
 #include "widgets/LinkLabel.h"
 #include "entry/frmMain.h"
 #include "shell/MDI.h"
@@ -43,7 +44,7 @@ using velmora::testing::CapturedServices;
 
 namespace {
 
-enum class Window { Input, Main, Vargas, About };
+enum class Window { Input, Main, Vargas, About, Shodasavarga };
 
 // The program with a chart computed, as far as `which` needs.
 struct Program {
@@ -64,6 +65,10 @@ struct Program {
         shell.InputForm()->RunAnalysis();
         if (!shell.MainWindow()) qFatal("the sample birth gives no chart");
         if (which == Window::Main) return shell.MainWindow();
+        if (which == Window::Shodasavarga) {
+            shell.MainWindow()->findChild<QAction*>(QStringLiteral("mnuVargas"))->trigger();
+            return shell.MainWindow()->findChild<ShodasavargaPage*>();
+        }
         shell.MainWindow()->Display()->ShowVargas();
         return shell.MainWindow()->Display()->Vargas();
     }
@@ -144,6 +149,7 @@ private slots:
         QTest::newRow("main window with the result form") << int(Window::Main) << "main-window";
         QTest::newRow("nakshatra page") << int(Window::Vargas) << "nakshatra-page";
         QTest::newRow("About box") << int(Window::About) << "about";
+        QTest::newRow("Vargas page") << int(Window::Shodasavarga) << "vargas-page";
     }
 
     void everyWindowFitsTheScreen() {
