@@ -54,6 +54,11 @@ ResultFormTexts ResultTextsOf(const Chart& chart, const MonthNames& months) {
     texts.nakshatras = chart.nakshatras;
     texts.navamsaSigns = chart.navamsaSigns;
     texts.dasha = chart.dasha;
+    texts.dashaYear = chart.dashaYear;
+    texts.dashaSystem = chart.dashaSystem;
+    texts.vimshottari = chart.vimshottari;
+    texts.yogini = chart.yogini;
+    texts.ashtottari = chart.ashtottari;
     return texts;
 }
 

@@ -425,6 +425,9 @@ FormFields frmMain::Fields() const {
     fields.Node = chkTrueNode_->isChecked() ? NodeKind::True : NodeKind::Mean;
     fields.TimeZoneId = places_->ZoneId();
     fields.Place = places_->PlaceName();
+    // The dasha choices the person keeps (on the dasha page, or from the birth file opened last).
+    fields.DashaYearChoice = services_.preferences.KeptDashaYear();
+    fields.DashaSystemChoice = services_.preferences.KeptDashaSystem();
     return fields;
 }
 
@@ -450,6 +453,8 @@ void frmMain::SetFields(const FormFields& f) {
     chkPrecise_->setChecked(f.Mode == ComputationMode::Precise);
     chkTrueNode_->setChecked(f.Node == NodeKind::True);
     places_->Restore(f);
+    services_.preferences.KeepDashaYear(f.DashaYearChoice);
+    services_.preferences.KeepDashaSystem(f.DashaSystemChoice);
 }
 
 bool frmMain::OpenBirthFile(const QString& path, QWidget* over) {

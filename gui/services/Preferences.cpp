@@ -12,6 +12,12 @@ namespace {
 
 const QString kPreciseKey = QStringLiteral("precisePositions");
 const QString kChartStyleKey = QStringLiteral("chartStyle");
+const QString kDashaSystemKey = QStringLiteral("dashaSystem");
+const QString kDashaYearKey = QStringLiteral("dashaYear");
+
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QSettings Settings() { return QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")); }
 
@@ -37,8 +43,27 @@ ChartStyle SettingsPreferences::KeptChartStyle() const {
 
 void SettingsPreferences::KeepChartStyle(ChartStyle style) {
     if (!SettingsSetAside().isEmpty()) return;
-    const std::string_view name = ChartStyleName(style);
-    Settings().setValue(kChartStyleKey, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    Settings().setValue(kChartStyleKey, Latin1(ChartStyleName(style)));
+}
+
+DashaSystem SettingsPreferences::KeptDashaSystem() const {
+    if (!SettingsSetAside().isEmpty()) return DashaSystem::Vimshottari;
+    return ParseDashaSystem(Settings().value(kDashaSystemKey).toString().toStdString()).value_or(DashaSystem::Vimshottari);
+}
+
+void SettingsPreferences::KeepDashaSystem(DashaSystem system) {
+    if (!SettingsSetAside().isEmpty()) return;
+    Settings().setValue(kDashaSystemKey, Latin1(DashaSystemKey(system)));
+}
+
+DashaYear SettingsPreferences::KeptDashaYear() const {
+    if (!SettingsSetAside().isEmpty()) return DashaYear::Julian;
+    return ParseDashaYear(Settings().value(kDashaYearKey).toString().toStdString()).value_or(DashaYear::Julian);
+}
+
+void SettingsPreferences::KeepDashaYear(DashaYear year) {
+    if (!SettingsSetAside().isEmpty()) return;
+    Settings().setValue(kDashaYearKey, Latin1(DashaYearOf(year).key));
 }
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 // starts, behind an interface so that tests never read or write the user's
 // own settings.
 
+#include "birth/DashaChoice.h"
 #include "presentation/ChartStyle.h"
 
 namespace velmora {
@@ -16,9 +17,16 @@ public:
     // The chart style last chosen (South-Indian until one is chosen).
     virtual ChartStyle KeptChartStyle() const = 0;
     virtual void KeepChartStyle(ChartStyle style) = 0;
+    // The dasha system and year last chosen (on the dasha page, or by the
+    // birth file opened last): Vimshottari and 365.25 days until one is chosen.
+    virtual DashaSystem KeptDashaSystem() const = 0;
+    virtual void KeepDashaSystem(DashaSystem system) = 0;
+    virtual DashaYear KeptDashaYear() const = 0;
+    virtual void KeepDashaYear(DashaYear year) = 0;
 };
 
-// Kept per user with QSettings ("precisePositions", "chartStyle"), beside the
+// Kept per user with QSettings ("precisePositions", "chartStyle",
+// "dashaSystem", "dashaYear"), beside the
 // recent birth files.
 class SettingsPreferences : public Preferences {
 public:
@@ -26,6 +34,10 @@ public:
     void SetPrecisePositions(bool precise) override;
     ChartStyle KeptChartStyle() const override;
     void KeepChartStyle(ChartStyle style) override;
+    DashaSystem KeptDashaSystem() const override;
+    void KeepDashaSystem(DashaSystem system) override;
+    DashaYear KeptDashaYear() const override;
+    void KeepDashaYear(DashaYear year) override;
 };
 
 }  // namespace velmora

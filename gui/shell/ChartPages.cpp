@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "result/frmDashas.h"
+
 namespace velmora {
 
 QAction* AddChartPage(QMenu* menu, QWidget* owner, const QString& caption, const QString& objectName,
@@ -31,10 +33,8 @@ QAction* AddChartPage(QMenu* menu, QWidget* owner, const QString& caption, const
 
 void AddChartPages(QMenu* menu, QWidget* owner, const std::shared_ptr<const Chart>& chart, Services services) {
     // One line per page: AddChartPage(menu, owner, caption, name, chart, services, maker).
-    (void)menu;
-    (void)owner;
-    (void)chart;
-    (void)services;
+    AddChartPage(menu, owner, QStringLiteral("&Dashas…"), QStringLiteral("actDashas"), chart, services,
+                 [](const Chart& c, Services s, QWidget* parent) { return new frmDashas(c, s, parent); });
 }
 
 }  // namespace velmora

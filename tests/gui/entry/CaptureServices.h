@@ -90,8 +90,14 @@ public:
     void SetPrecisePositions(bool value) override { precise = value; }
     ChartStyle KeptChartStyle() const override { return chartStyle; }
     void KeepChartStyle(ChartStyle style) override { chartStyle = style; }
+    DashaSystem KeptDashaSystem() const override { return dashaSystem; }
+    void KeepDashaSystem(DashaSystem system) override { dashaSystem = system; }
+    DashaYear KeptDashaYear() const override { return dashaYear; }
+    void KeepDashaYear(DashaYear year) override { dashaYear = year; }
     bool precise = true;
     ChartStyle chartStyle = ChartStyle::South;
+    DashaSystem dashaSystem = DashaSystem::Vimshottari;
+    DashaYear dashaYear = DashaYear::Julian;
 };
 
 // A clock stopped on one day.
