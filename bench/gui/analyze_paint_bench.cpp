@@ -86,6 +86,10 @@ public:
     void SetPrecisePositions(bool) override {}
     ChartStyle KeptChartStyle() const override { return ChartStyle::South; }
     void KeepChartStyle(ChartStyle) override {}
+    DashaSystem KeptDashaSystem() const override { return DashaSystem::Vimshottari; }
+    void KeepDashaSystem(DashaSystem) override {}
+    DashaYear KeptDashaYear() const override { return DashaYear::Julian; }
+    void KeepDashaYear(DashaYear) override {}
 };
 
 int main(int argc, char** argv) {

@@ -56,6 +56,11 @@ ResultFormTexts ResultTextsOf(const Chart& chart, const MonthNames& months) {
     texts.dasha = chart.dasha;
     texts.vargas = chart.vargas;
     texts.vargottama = chart.vargottama;
+    texts.dashaYear = chart.dashaYear;
+    texts.dashaSystem = chart.dashaSystem;
+    texts.vimshottari = chart.vimshottari;
+    texts.yogini = chart.yogini;
+    texts.ashtottari = chart.ashtottari;
     return texts;
 }
 

@@ -14,6 +14,7 @@ std::optional<ValidationResult> Analyze(AnalysisRun& run, FormFields fields, con
                                         QWidget* over) {
     const MonthNames months = SystemMonthNames();
     run.Today = services.clock.Today();  // the day whose running dasha periods are marked
+    run.WithMoreDashas = true;           // the Yogini dasha of the printed pages
     ValidationResult result = run.RunAnalysis(fields, months);
     if (result.check == AnalysisRun::kRepeatedHour) {
         // The clocks showed this time twice: ask which one was meant.

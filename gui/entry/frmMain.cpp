@@ -443,6 +443,9 @@ FormFields frmMain::Fields() const {
     if (fields.Mode == ComputationMode::Precise) fields.Options = chartOptions_;
     fields.TimeZoneId = places_->ZoneId();
     fields.Place = places_->PlaceName();
+    // The dasha choices the person keeps (on the dasha page, or from the birth file opened last).
+    fields.DashaYearChoice = services_.preferences.KeptDashaYear();
+    fields.DashaSystemChoice = services_.preferences.KeptDashaSystem();
     return fields;
 }
 
@@ -469,6 +472,8 @@ void frmMain::SetFields(const FormFields& f) {
     chkTrueNode_->setChecked(f.Node == NodeKind::True);
     if (f.Mode == ComputationMode::Precise) ShowChartOptions(f.Options);
     places_->Restore(f);
+    services_.preferences.KeepDashaYear(f.DashaYearChoice);
+    services_.preferences.KeepDashaSystem(f.DashaSystemChoice);
 }
 
 void frmMain::ShowChartOptions(const ChartOptions& options) {

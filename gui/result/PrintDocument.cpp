@@ -16,6 +16,7 @@
 #include "result/PdfFile.h"
 #include "analysis/Ashtakavarga.h"
 #include "analysis/Vimshottari.h"
+#include "presentation/DashaLabels.h"
 #include "engine/NameTables.h"
 #include "result/ReportDocument.h"
 #include "presentation/ResultCaptions.h"
@@ -198,7 +199,8 @@ void DashaSection(QTextCursor& cursor, const ResultFormTexts& r) {
     cursor.insertBlock();
     QString balance = FromUtf8(kPlainBodyNames[static_cast<std::size_t>(d.majors[0].period.lord)]) +
                       QStringLiteral(" period, ") + FromUtf8(YearsMonthsDaysText(d.balanceYears)) +
-                      QStringLiteral(" left at birth. Years of 365.25 days; dates in the birth's local calendar.");
+                      QStringLiteral(" left at birth. Years of ") + FromUtf8(DashaYearDaysText(r.dashaYear)) +
+                      QStringLiteral(" days; dates in the birth's local calendar.");
     if (d.today.Valid())
         balance += QStringLiteral(" Running on ") + FromUtf8(DateText({d.today.year, d.today.month, d.today.day, 0, 0})) +
                    QStringLiteral(": marked *.");
@@ -330,10 +332,74 @@ void PanchangaSection(QTextCursor& cursor, const ResultFormTexts& r) {
     cursor.movePosition(QTextCursor::End);
 }
 
+// The path running on the day, one level a row, to `levels`.
+void RunningPathTable(QTextCursor& cursor, const DashaTimeline& t, int levels) {
+    const int rows = std::min(levels, t.runningLevels);
+    QTextTable* table = Table(cursor, 1 + rows, 4);
+    const QString headings[] = {QStringLiteral("Level"), QStringLiteral("Period"), QStringLiteral("From"),
+                                QStringLiteral("To")};
+    for (int c = 0; c < 4; ++c) Cell(table, 0, c, headings[c], true);
+    for (int level = 0; level < rows; ++level) {
+        const DashaNode& node = t.running[static_cast<std::size_t>(level)];
+        Cell(table, level + 1, 0, FromUtf8(kDashaLevelNames[static_cast<std::size_t>(level)]), false);
+        Cell(table, level + 1, 1, QString::fromStdString(DashaLordLabel(t, node)), false);
+        Cell(table, level + 1, 2, FromUtf8(DateTimeText(DashaMoment(node.start))), false);
+        Cell(table, level + 1, 3, FromUtf8(DateTimeText(DashaMoment(node.end))), false);
+    }
+    cursor.movePosition(QTextCursor::End);
+}
+
+// After the report: the Vimshottari periods running on the day to three
+// levels, and the Yogini dasha (its periods, the running ones marked, and
+// its running path).
+void MoreDashasSection(QTextCursor& cursor, const ResultFormTexts& r) {
+    QTextCharFormat plain;
+    plain.setFont(PrintFont(kBodyPoints));
+    const QString year = QStringLiteral(" Years of ") + FromUtf8(DashaYearDaysText(r.dashaYear)) +
+                         QStringLiteral(" days; dates and times in the birth's local clock.");
+    const DashaTimeline& v = r.vimshottari;
+    if (v.Computed() && v.runningLevels > 0) {
+        Heading(cursor, QStringLiteral("Vimshottari dasha running"));
+        cursor.insertBlock();
+        const CalendarDate& today = v.today;
+        cursor.insertText(QStringLiteral("On ") + FromUtf8(DateText({today.year, today.month, today.day, 0, 0})) +
+                              QStringLiteral(", to the third level.") + year,
+                          plain);
+        cursor.insertBlock();
+        RunningPathTable(cursor, v, 3);
+    }
+    const DashaTimeline& y = r.yogini;
+    if (!y.Computed()) return;
+    Heading(cursor, QStringLiteral("Yogini dasha"));
+    cursor.insertBlock();
+    cursor.insertText(QString::fromStdString(DashaLordLabel(y, y.majors[0])) + QStringLiteral(" period, ") +
+                          FromUtf8(YearsMonthsDaysText(y.balanceYears)) + QStringLiteral(" left at birth.") + year +
+                          (y.runningLevels > 0 ? QStringLiteral(" Running periods marked *.") : QString()),
+                      plain);
+    cursor.insertBlock();
+    if (y.runningLevels > 0) {
+        RunningPathTable(cursor, y, 3);
+        cursor.insertBlock();
+    }
+    QTextTable* table = Table(cursor, 1 + y.majorCount, 3);
+    Cell(table, 0, 0, QStringLiteral("Period"), true);
+    Cell(table, 0, 1, QStringLiteral("From"), true);
+    Cell(table, 0, 2, QStringLiteral("To"), true);
+    for (int m = 0; m < y.majorCount; ++m) {
+        const DashaNode& node = y.majors[static_cast<std::size_t>(m)];
+        const bool running = y.Running(node, 1);
+        Cell(table, m + 1, 0, QString::fromStdString(DashaLordLabel(y, node)) + (running ? QStringLiteral(" *") : QString()),
+             running);
+        Cell(table, m + 1, 1, FromUtf8(DateText(DashaMoment(node.start))), running);
+        Cell(table, m + 1, 2, FromUtf8(DateText(DashaMoment(node.end))), running);
+    }
+    cursor.movePosition(QTextCursor::End);
+}
+
 using Section = void (*)(QTextCursor&, const ResultFormTexts&);
-constexpr Section kSections[] = {ChartSection,      DetailsSection,     NakshatraSection,    DashaSection,
-                                 ReportSection,     VargaTableSection,  VargaChartsSection,  AshtakavargaSection,
-                                 PanchangaSection};
+constexpr Section kSections[] = {ChartSection,        DetailsSection,    NakshatraSection,   DashaSection,
+                                 ReportSection,       MoreDashasSection, VargaTableSection,  VargaChartsSection,
+                                 AshtakavargaSection, PanchangaSection};
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "presentation/DashaLabels.h"
 #include "result/ChartView.h"
 #include "widgets/ChartPageParts.h"
 #include "widgets/ScreenFit.h"
@@ -101,9 +102,10 @@ frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget*
     auto* dashaColumn = new QVBoxLayout(dashaPage);
     dashaColumn->setContentsMargins(0, 0, 0, 0);
     const VimshottariDasha& d = r.dasha;
-    lblDasha = new QLabel(QStringLiteral("%1 period, %2 left at birth. Years of 365.25 days; dates in the birth's "
+    lblDasha = new QLabel(QStringLiteral("%1 period, %2 left at birth. Years of %3 days; dates in the birth's "
                                          "local calendar.")
-                              .arg(Lord(d.majors[0].period.lord), QString::fromStdString(YearsMonthsDaysText(d.balanceYears))),
+                              .arg(Lord(d.majors[0].period.lord), QString::fromStdString(YearsMonthsDaysText(d.balanceYears)),
+                                   FromUtf8(DashaYearDaysText(r.dashaYear))),
                           dashaPage);
     lblDasha->setObjectName(QStringLiteral("lblDasha"));
     lblDasha->setWordWrap(true);

@@ -17,6 +17,9 @@ const QString kPositionsKey = QStringLiteral("positions");
 const QString kHousesKey = QStringLiteral("houses");
 
 QString Latin1(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+const QString kDashaSystemKey = QStringLiteral("dashaSystem");
+const QString kDashaYearKey = QStringLiteral("dashaYear");
+
 
 QSettings Settings() { return QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")); }
 
@@ -63,6 +66,26 @@ void SettingsPreferences::KeepChartOptions(const ChartOptions& options) {
     settings.setValue(kAyanamsaKey, Latin1(AyanamsaText(options)));
     settings.setValue(kPositionsKey, Latin1(PositionKindName(options.positions)));
     settings.setValue(kHousesKey, Latin1(HouseSystemName(options.houses)));
+}
+
+DashaSystem SettingsPreferences::KeptDashaSystem() const {
+    if (!SettingsSetAside().isEmpty()) return DashaSystem::Vimshottari;
+    return ParseDashaSystem(Settings().value(kDashaSystemKey).toString().toStdString()).value_or(DashaSystem::Vimshottari);
+}
+
+void SettingsPreferences::KeepDashaSystem(DashaSystem system) {
+    if (!SettingsSetAside().isEmpty()) return;
+    Settings().setValue(kDashaSystemKey, Latin1(DashaSystemKey(system)));
+}
+
+DashaYear SettingsPreferences::KeptDashaYear() const {
+    if (!SettingsSetAside().isEmpty()) return DashaYear::Julian;
+    return ParseDashaYear(Settings().value(kDashaYearKey).toString().toStdString()).value_or(DashaYear::Julian);
+}
+
+void SettingsPreferences::KeepDashaYear(DashaYear year) {
+    if (!SettingsSetAside().isEmpty()) return;
+    Settings().setValue(kDashaYearKey, Latin1(DashaYearOf(year).key));
 }
 
 }  // namespace velmora

@@ -4,6 +4,7 @@
 // own settings.
 
 #include "birth/ChartOptions.h"
+#include "birth/DashaChoice.h"
 #include "presentation/ChartStyle.h"
 
 namespace velmora {
@@ -17,6 +18,12 @@ public:
     // The chart style last chosen (South-Indian until one is chosen).
     virtual ChartStyle KeptChartStyle() const = 0;
     virtual void KeepChartStyle(ChartStyle style) = 0;
+    // The dasha system and year last chosen (on the dasha page, or by the
+    // birth file opened last): Vimshottari and 365.25 days until one is chosen.
+    virtual DashaSystem KeptDashaSystem() const = 0;
+    virtual void KeepDashaSystem(DashaSystem system) = 0;
+    virtual DashaYear KeptDashaYear() const = 0;
+    virtual void KeepDashaYear(DashaYear year) = 0;
     // The ayanamsa, positions and houses last chosen for precise charts (the
     // defaults until some are chosen; a store that keeps none keeps these).
     virtual ChartOptions KeptChartOptions() const { return {}; }
@@ -24,7 +31,8 @@ public:
 };
 
 // Kept per user with QSettings ("precisePositions", "chartStyle", "ayanamsa",
-// "positions", "houses"), beside the recent birth files.
+// "positions", "houses", "dashaSystem", "dashaYear"), beside the recent birth
+// files.
 class SettingsPreferences : public Preferences {
 public:
     bool PrecisePositions() const override;
@@ -33,6 +41,10 @@ public:
     void KeepChartStyle(ChartStyle style) override;
     ChartOptions KeptChartOptions() const override;
     void KeepChartOptions(const ChartOptions& options) override;
+    DashaSystem KeptDashaSystem() const override;
+    void KeepDashaSystem(DashaSystem system) override;
+    DashaYear KeptDashaYear() const override;
+    void KeepDashaYear(DashaYear year) override;
 };
 
 }  // namespace velmora

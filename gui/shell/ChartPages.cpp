@@ -11,6 +11,7 @@
 #include "result/frmPanchanga.h"
 #include "result/frmTransits.h"
 #include "result/frmBhavas.h"
+#include "result/frmDashas.h"
 
 namespace velmora {
 
@@ -42,6 +43,8 @@ void AddChartPages(QMenu* menu, QWidget* owner, const std::shared_ptr<const Char
                  [](const Chart& c, Services s, QWidget* parent) { return new ShodasavargaPage(c, s.chartStyle, parent); });
     AddChartPage(menu, owner, QStringLiteral("&Bhavas (Houses)\u2026"), QStringLiteral("mnuBhavas"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new frmBhavas(c, s.chartStyle.style, parent); });
+    AddChartPage(menu, owner, QStringLiteral("&Dashas…"), QStringLiteral("actDashas"), chart, services,
+                 [](const Chart& c, Services s, QWidget* parent) { return new frmDashas(c, s, parent); });
     AddChartPage(menu, owner, QStringLiteral("&Ashtakavarga…"), QStringLiteral("mnuAshtakavarga"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new AshtakavargaPage(c, s.chartStyle, parent); });
     AddMatchWith(menu, owner, chart, services);

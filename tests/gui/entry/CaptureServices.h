@@ -92,9 +92,15 @@ public:
     void KeepChartStyle(ChartStyle style) override { chartStyle = style; }
     ChartOptions KeptChartOptions() const override { return chartOptions; }
     void KeepChartOptions(const ChartOptions& options) override { chartOptions = options; }
+    DashaSystem KeptDashaSystem() const override { return dashaSystem; }
+    void KeepDashaSystem(DashaSystem system) override { dashaSystem = system; }
+    DashaYear KeptDashaYear() const override { return dashaYear; }
+    void KeepDashaYear(DashaYear year) override { dashaYear = year; }
     bool precise = true;
     ChartStyle chartStyle = ChartStyle::South;
     ChartOptions chartOptions;
+    DashaSystem dashaSystem = DashaSystem::Vimshottari;
+    DashaYear dashaYear = DashaYear::Julian;
 };
 
 // A clock stopped on one day.

@@ -97,6 +97,39 @@ private slots:
         QVERIFY(s.messenger.shown.empty());
     }
 
+    // The dasha choices the window keeps go into the saved file; opening a
+    // file takes its choices, a file without them the defaults; the run
+    // reckons with them.
+    void theDashaChoicesAreSavedAndOpened() {
+        AnalysisRun run;
+        CapturedServices s;
+        frmMain form(run, s.services);
+        form.SetFields(Bangalore());
+        QCOMPARE(form.Fields().DashaYearChoice, DashaYear::Julian);
+        s.preferences.dashaYear = DashaYear::Sidereal;  // as chosen on the dasha page
+        s.preferences.dashaSystem = DashaSystem::Ashtottari;
+        const QString chosen = dir_.filePath(QStringLiteral("chosen-dashas.velmora"));
+        QVERIFY(form.SaveBirthFile(chosen));
+        const BirthFileRead read = ReadBirthFile(chosen.toStdString());
+        QVERIFY(read.Ok());
+        QCOMPARE(read.fields.DashaYearChoice, DashaYear::Sidereal);
+        QCOMPARE(read.fields.DashaSystemChoice, DashaSystem::Ashtottari);
+
+        const QString plain = dir_.filePath(QStringLiteral("plain.velmora"));
+        QVERIFY(WriteBirthFile(plain.toStdString(), Bangalore()).Ok());
+        QVERIFY(form.OpenBirthFile(plain));
+        QCOMPARE(s.preferences.dashaYear, DashaYear::Julian);
+        QCOMPARE(s.preferences.dashaSystem, DashaSystem::Vimshottari);
+        QVERIFY(form.OpenBirthFile(chosen));
+        QCOMPARE(s.preferences.dashaYear, DashaYear::Sidereal);
+        QCOMPARE(form.Fields().DashaSystemChoice, DashaSystem::Ashtottari);
+
+        QVERIFY(run.RunAnalysis(form.Fields(), EnglishMonthNames()).Passed());
+        QCOMPARE(run.MakeChart().dashaYear, DashaYear::Sidereal);
+        QCOMPARE(run.MakeChart().dashaSystem, DashaSystem::Ashtottari);
+        QCOMPARE(run.Result.dasha.yearDays, 365.256364);
+    }
+
     void theMenusAskForTheFileAndGiveTheSameChart() {
         AnalysisRun first, second;
         CapturedServices s;

@@ -51,6 +51,27 @@ private slots:
         QCOMPARE(SettingsPreferences().KeptChartOptions().positions, PositionKind::True);
     }
 
+    // The dasha system and year: the defaults until chosen, every choice
+    // kept, and a value edited by hand gives the default again.
+    void theDashaChoicesAreKeptBetweenStarts() {
+        QCOMPARE(SettingsPreferences().KeptDashaSystem(), DashaSystem::Vimshottari);
+        QCOMPARE(SettingsPreferences().KeptDashaYear(), DashaYear::Julian);
+        for (const DashaSystem system : {DashaSystem::Yogini, DashaSystem::Ashtottari, DashaSystem::Vimshottari}) {
+            SettingsPreferences().KeepDashaSystem(system);
+            QCOMPARE(SettingsPreferences().KeptDashaSystem(), system);
+        }
+        for (const DashaYearInfo& year : kDashaYearChoices) {
+            SettingsPreferences().KeepDashaYear(year.year);
+            QCOMPARE(SettingsPreferences().KeptDashaYear(), year.year);
+        }
+        QSettings settings(QStringLiteral("Velmora"), QStringLiteral("Velmora"));
+        settings.setValue(QStringLiteral("dashaYear"), QStringLiteral("365"));
+        settings.setValue(QStringLiteral("dashaSystem"), QStringLiteral("kalachakra"));
+        settings.sync();
+        QCOMPARE(SettingsPreferences().KeptDashaYear(), DashaYear::Julian);
+        QCOMPARE(SettingsPreferences().KeptDashaSystem(), DashaSystem::Vimshottari);
+    }
+
 private:
     QTemporaryDir config_;
 };

@@ -25,6 +25,7 @@
 #include "result/ChartPainter.h"
 #include "result/PrintDocument.h"
 #include "analysis/Vimshottari.h"
+#include "presentation/DashaLabels.h"
 #include "shell/MDI.h"
 #include "tests/gui/entry/CaptureServices.h"
 #include "tests/support/BangaloreForm.h"
@@ -185,6 +186,52 @@ private slots:
         QVERIFY(report.size() > 2000);
         QVERIFY2(body.indexOf(report, at) > at, "the whole report, in order, after the positions and the dasha");
         QVERIFY(body.contains(QString::fromStdString(chart.dateOfBirth)));
+    }
+
+    // After the report, on pages of their own: the Vimshottari periods
+    // running on the day to the third level, and the Yogini dasha with its
+    // periods in order, as the window's run computes them.
+    void thePdfEndsWithTheRunningDashasAndTheYogini() {
+        AnalysisRun run;
+        run.Today = {2026, 12, 9};
+        run.WithMoreDashas = true;
+        QVERIFY(run.RunAnalysis(Bangalore(false), EnglishMonthNames()).Passed());
+        const ResultFormTexts chart = run.Result;
+        CapturedServices s;
+        MDI window(chart, s.services);
+        const QString pdf = dir_.filePath(QStringLiteral("asha-dashas.pdf"));
+        s.files.answers = {pdf};
+        Action(&window, "mnuExportPdf")->trigger();
+        QVERIFY(QFile::exists(pdf));
+        if (pdftotext_.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString body =
+            Simplified(Run(pdftotext_, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")}));
+        qsizetype at = body.indexOf(QStringLiteral("About Your A12"));
+        QVERIFY(at > 0);
+        at = body.indexOf(QStringLiteral("Vimshottari dasha running"), at);
+        QVERIFY2(at > 0, "the running periods after the report");
+        const DashaTimeline& v = chart.vimshottari;
+        QCOMPARE(v.runningLevels, 5);
+        for (int level = 0; level < 3; ++level) {
+            const DashaNode& node = v.running[static_cast<std::size_t>(level)];
+            const QString row = QString::fromStdString(std::string(kDashaLevelNames[static_cast<std::size_t>(level)]) + " " +
+                                                       std::string(v.LordName(node)) + " " +
+                                                       DateTimeText(DashaMoment(node.start)));
+            const qsizetype found = body.indexOf(row, at);
+            QVERIFY2(found > at, qPrintable(row));
+            at = found;
+        }
+        at = body.indexOf(QStringLiteral("Yogini dasha"), at);
+        QVERIFY(at > 0);
+        QVERIFY(body.indexOf(QStringLiteral("Mangala (Moon) period"), at) > at);  // the Moon in Chitra
+        QCOMPARE(body.indexOf(QStringLiteral("Sookshma dasha")), -1);
+        const DashaTimeline& y = chart.yogini;
+        QCOMPARE(y.majorCount, 24);
+        for (const DashaNode& major : y.Majors()) {
+            const qsizetype found = body.indexOf(QString::fromStdString(DateText(DashaMoment(major.start))), at);
+            QVERIFY2(found > at, DateText(DashaMoment(major.start)).c_str());
+            at = found;
+        }
     }
 
     // Names as people write them reach the page: Latin with accents, and

@@ -1,0 +1,189 @@
+#include "result/frmDashas.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QShortcut>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "analysis/AshtottariDasha.h"
+#include "analysis/Vimshottari.h"
+#include "analysis/YoginiDasha.h"
+#include "presentation/DashaLabels.h"
+#include "services/Clock.h"
+#include "services/Preferences.h"
+#include "widgets/ScreenFit.h"
+#include "widgets/Utf8Text.h"
+
+namespace velmora {
+
+namespace {
+
+// Where an item keeps its period: the lord's position, start and end, level.
+constexpr int kPositionRole = Qt::UserRole;
+constexpr int kStartRole = Qt::UserRole + 1;
+constexpr int kEndRole = Qt::UserRole + 2;
+constexpr int kLevelRole = Qt::UserRole + 3;
+
+const DashaTable& TableOf(DashaSystem system) {
+    switch (system) {
+    case DashaSystem::Yogini: return YoginiTable();
+    case DashaSystem::Ashtottari: return AshtottariTable();
+    case DashaSystem::Vimshottari: break;
+    }
+    return VimshottariTable();
+}
+
+QString Text(std::string_view text) { return FromUtf8(text); }
+
+QString Moment(DashaTime time) { return QString::fromStdString(DateTimeText(DashaMoment(time))); }
+
+DashaNode NodeOf(const QTreeWidgetItem* item) {
+    return {item->data(0, kPositionRole).toInt(), item->data(0, kStartRole).toLongLong(),
+            item->data(0, kEndRole).toLongLong()};
+}
+
+}  // namespace
+
+frmDashas::frmDashas(const Chart& chart, Services services, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      services_(services),
+      moonLongitude_(chart.points[1].longitude),
+      birth_(chart.birth.clock),
+      moonNakshatra_(chart.nakshatras[1].Name()) {
+    setObjectName(QStringLiteral("frmDashas"));
+    setWindowTitle(QStringLiteral("Dashas - %1").arg(FromUtf8(chart.birth.name)));
+    setAccessibleName(windowTitle());
+
+    auto* column = new QVBoxLayout(this);
+    auto* choices = new QFormLayout;
+    cboSystem = new QComboBox(this);
+    cboSystem->setObjectName(QStringLiteral("cboSystem"));
+    for (std::string_view name : kDashaSystemNames) cboSystem->addItem(Text(name));
+    cboSystem->setAccessibleName(QStringLiteral("Dasha system"));
+    cboYear = new QComboBox(this);
+    cboYear->setObjectName(QStringLiteral("cboYear"));
+    for (std::string_view name : kDashaYearNames) cboYear->addItem(Text(name));
+    cboYear->setAccessibleName(QStringLiteral("Dasha year"));
+    choices->addRow(QStringLiteral("&System:"), cboSystem);
+    choices->addRow(QStringLiteral("&Year:"), cboYear);
+    column->addLayout(choices);
+
+    lblNote = new QLabel(this);
+    lblNote->setObjectName(QStringLiteral("lblNote"));
+    lblNote->setWordWrap(true);
+    lblNote->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    lblNote->setFocusPolicy(Qt::StrongFocus);
+    column->addWidget(lblNote);
+
+    treeDashas = new QTreeWidget(this);
+    treeDashas->setObjectName(QStringLiteral("treeDashas"));
+    treeDashas->setAccessibleName(QStringLiteral("Dasha periods"));
+    treeDashas->setHeaderLabels({QStringLiteral("Period"), QStringLiteral("Level"), QStringLiteral("From"),
+                                 QStringLiteral("To")});
+    treeDashas->setUniformRowHeights(true);
+    column->addWidget(treeDashas, 1);
+    connect(treeDashas, &QTreeWidget::itemExpanded, this, &frmDashas::FillChildren);
+
+    cboSystem->setCurrentIndex(static_cast<int>(chart.dashaSystem));
+    cboYear->setCurrentIndex(static_cast<int>(chart.dashaYear));
+    Show();
+    // A choice made here is kept for the next chart and the birth file.
+    connect(cboSystem, &QComboBox::currentIndexChanged, this, [this](int index) {
+        services_.preferences.KeepDashaSystem(static_cast<DashaSystem>(index));
+        Show();
+    });
+    connect(cboYear, &QComboBox::currentIndexChanged, this, [this](int index) {
+        services_.preferences.KeepDashaYear(static_cast<DashaYear>(index));
+        Show();
+    });
+
+    setTabOrder(cboSystem, cboYear);
+    setTabOrder(cboYear, lblNote);
+    setTabOrder(lblNote, treeDashas);
+    // Escape closes the page, as it does a dialog.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    close->setContext(Qt::WindowShortcut);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+    FitOnScreen(this, QSize(720, 640));
+}
+
+QTreeWidgetItem* frmDashas::AddPeriod(QTreeWidgetItem* parent, const DashaNode& node, int level) {
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(treeDashas);
+    const bool running = timeline_.Running(node, level);
+    const QString lord = QString::fromStdString(DashaLordLabel(timeline_, node));
+    item->setText(0, running ? lord + QStringLiteral("  (running)") : lord);
+    item->setText(1, Text(kDashaLevelNames[static_cast<std::size_t>(level - 1)]));
+    item->setText(2, Moment(node.start));
+    item->setText(3, Moment(node.end));
+    item->setData(0, kPositionRole, node.position);
+    item->setData(0, kStartRole, static_cast<qlonglong>(node.start));
+    item->setData(0, kEndRole, static_cast<qlonglong>(node.end));
+    item->setData(0, kLevelRole, level);
+    if (level < timeline_.table->levels) item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    if (running) {
+        for (int c = 0; c < 4; ++c) {
+            QFont font = item->font(c);
+            font.setBold(true);
+            item->setFont(c, font);
+            item->setBackground(c, QColor(255, 240, 160));
+        }
+    }
+    return item;
+}
+
+void frmDashas::FillChildren(QTreeWidgetItem* item) {
+    if (item->childCount() > 0) return;  // filled at its first opening
+    const int level = item->data(0, kLevelRole).toInt();
+    if (level >= timeline_.table->levels) return;
+    for (const DashaNode& child : SubPeriods(*timeline_.table, NodeOf(item))) AddPeriod(item, child, level + 1);
+}
+
+void frmDashas::Show() {
+    const auto system = static_cast<DashaSystem>(cboSystem->currentIndex());
+    const auto year = static_cast<DashaYear>(cboYear->currentIndex());
+    timeline_ = ComputeDashaTimeline(TableOf(system), moonLongitude_, birth_, DashaYearOf(year).microseconds);
+    MarkRunningPath(timeline_, services_.clock.Today(), kMaxDashaLevels);
+
+    QString note = QStringLiteral("%1 dasha from the Moon in %2: %3 period, %4 left at birth. Years of %5; dates "
+                                  "and times in the birth's local clock.")
+                       .arg(Text(timeline_.table->name), Text(moonNakshatra_),
+                            QString::fromStdString(DashaLordLabel(timeline_, timeline_.majors[0])),
+                            QString::fromStdString(YearsMonthsDaysText(timeline_.balanceYears)),
+                            Text(kDashaYearNames[static_cast<std::size_t>(year)]));
+    if (timeline_.runningLevels > 0) {
+        QStringList path;
+        for (int level = 0; level < timeline_.runningLevels; ++level)
+            path << QString::fromStdString(DashaLordLabel(timeline_, timeline_.running[static_cast<std::size_t>(level)]));
+        const CalendarDate& today = timeline_.today;
+        note += QStringLiteral(" Running on %1: %2.")
+                    .arg(QString::fromStdString(DateText({today.year, today.month, today.day, 0, 0})),
+                         path.join(QStringLiteral(" > ")));
+    }
+    lblNote->setText(note);
+    treeDashas->setAccessibleDescription(note);
+
+    treeDashas->clear();
+    QTreeWidgetItem* current = nullptr;
+    for (const DashaNode& major : timeline_.Majors()) {
+        QTreeWidgetItem* item = AddPeriod(nullptr, major, 1);
+        if (timeline_.Running(major, 1)) current = item;
+    }
+    // The running path opened, its deepest period chosen.
+    for (int level = 2; current && level <= timeline_.runningLevels; ++level) {
+        current->setExpanded(true);  // fills its sub-periods
+        QTreeWidgetItem* next = nullptr;
+        for (int i = 0; i < current->childCount(); ++i)
+            if (timeline_.Running(NodeOf(current->child(i)), level)) next = current->child(i);
+        current = next;
+    }
+    if (current) {
+        treeDashas->setCurrentItem(current);
+        treeDashas->scrollToItem(current);
+    }
+    for (int c = 0; c < 4; ++c) treeDashas->resizeColumnToContents(c);
+}
+
+}  // namespace velmora
