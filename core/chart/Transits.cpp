@@ -153,7 +153,7 @@ TransitOutcome ComputeTransits(const Chart& natal, double momentUT, int utcOffse
         p.sign = SignOfLongitude(p.longitude);
         p.speedKnown = body < kGrahas;
         p.speed = sky.Speed(body);
-        p.retrograde = body >= 2 && body < kGrahas && p.speed < 0;
+        p.retrograde = body >= 2 && body < kRahu && p.speed < 0;  // the nodes unmarked, as in the birth chart
         t.housesFromMoon[body] = HouseFrom(p.sign, moonSign);
         t.housesFromAscendant[body] = HouseFrom(p.sign, ascendantSign);
     }

@@ -51,5 +51,31 @@ TEST(PanchangaNames, LimbsFromLongitudes) {
     }
 }
 
+TEST(PanchangaNames, PublishedWorkedTithis) {
+    // Worked examples of the tithi from the two longitudes:
+    // - the Sun at 12° 14′ Virgo, the Moon at 14° 52′ Libra: the third tithi,
+    //   Tritiya (vedicsky.blogspot.com, "Calculation of Tithi of Panchang",
+    //   23 October 2011);
+    // - 20 February 2017 at sunrise near New Delhi, the Sun at Aquarius 7° 30′
+    //   21″, the Moon at Scorpio 21° 04′ 08″: the 24th tithi, Krishna
+    //   Navami (V. Aksh, "How to calculate Tithi and Nakshatra manually",
+    //   horoanalysis.wordpress.com, 20 February 2017).
+    struct Case {
+        double sun, moon;
+        int tithi;
+        std::string_view name, paksha;
+    };
+    const Case cases[] = {
+        {150 + 12 + 14 / 60.0, 180 + 14 + 52 / 60.0, 3, "Tritiya", "Shukla"},
+        {300 + 7 + 30 / 60.0 + 21 / 3600.0, 210 + 21 + 4 / 60.0 + 8 / 3600.0, 24, "Navami", "Krishna"},
+    };
+    for (const Case& c : cases) {
+        const int tithi = TithiNumber(c.sun, c.moon);
+        EXPECT_EQ(tithi, c.tithi);
+        EXPECT_EQ(TithiName(tithi), c.name);
+        EXPECT_EQ(PakshaName(tithi), c.paksha);
+    }
+}
+
 }  // namespace
 }  // namespace velmora

@@ -77,6 +77,10 @@ TEST(Transits, IngressesAndStationsOf2024) {
         EXPECT_EQ(UtDate(*station), s.date) << s.body;
     }
     EXPECT_FALSE(t.nextRetrogradeStation[3]);  // Venus did not turn in 2024
+    // Mercury was retrograde at the moment; the nodes, always moving back,
+    // are not marked, as in the birth chart.
+    EXPECT_TRUE(t.points[2].retrograde);
+    EXPECT_FALSE(t.points[7].retrograde || t.points[8].retrograde);
     for (int node : {7, 8}) EXPECT_FALSE(t.nextRetrogradeStation[node] || t.nextDirectStation[node]);
 }
 
