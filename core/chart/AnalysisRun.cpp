@@ -376,6 +376,8 @@ velmora::Chart AnalysisRun::MakeChart() const {
         chart.ayanamsaName = AyanamsaDisplayName(Precise.Options.ayanamsa);
         chart.ayanamsaLabel = Precise.AyanamsaLabel();
         chart.positions = Precise.Options.positions;
+        chart.ayanamsaKind = Precise.Options.ayanamsa;
+        chart.customAyanamsa = Precise.Options.custom;
         chart.houses = Precise.Houses;
         chart.cusps = Precise.Cusps;
         for (int i = 0; i < kBodyCount; ++i) chart.bhavas[i] = BhavaOf(Degrees[i], Precise.Cusps);

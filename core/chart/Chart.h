@@ -72,6 +72,10 @@ struct Chart {
     std::string ayanamsaName;
     std::string ayanamsaLabel;
     PositionKind positions = PositionKind::Apparent;
+    // The ayanamsa as chosen (a custom one with its value and date), so that
+    // positions at other moments (transits, the panchanga) take the same.
+    AyanamsaKind ayanamsaKind = AyanamsaKind::Lahiri;
+    CustomAyanamsa customAyanamsa;
     HouseSystem houses = HouseSystem::WholeSign;
     std::array<double, 12> cusps{};
     std::array<int, kBodyCount> bhavas{};

@@ -1,7 +1,7 @@
 #pragma once
 // A precise chart's positions at any other moment: the same ephemeris,
-// ayanamsa, node and place, so what is compared with the birth chart was
-// computed as it was.
+// ayanamsa, kind of positions, node and place, so what is compared with the
+// birth chart was computed as it was.
 
 #include <cmath>
 #include <string>
@@ -15,13 +15,19 @@ namespace velmora {
 
 class ChartSky {
 public:
-    ChartSky(const Chart& chart, const std::string& dataDirectory) : chart_(chart), ephemeris_(dataDirectory) {}
+    ChartSky(const Chart& chart, const std::string& dataDirectory) : chart_(chart), ephemeris_(dataDirectory) {
+        // The houses are not wanted at other moments: whole signs cost least.
+        options_.ayanamsa = chart.ayanamsaKind;
+        options_.custom = chart.customAyanamsa;
+        options_.positions = chart.positions;
+    }
 
     // The positions at the Universal Time `jd` (to the second); false with
     // Error() when they cannot be computed.
     bool At(double jd) {
         if (jd == last_) return true;
-        if (!ephemeris_.CalculatePositions(InstantAt(jd), chart_.latitude, chart_.longitude, chart_.node))
+        if (!ephemeris_.CalculatePositions(InstantAt(jd), chart_.latitude, chart_.longitude, chart_.node,
+                                           options_))
             return false;
         last_ = jd;
         return true;
@@ -34,6 +40,7 @@ public:
 private:
     const Chart& chart_;
     PreciseEphemeris ephemeris_;
+    ChartOptions options_;
     double last_ = NAN;
 };
 

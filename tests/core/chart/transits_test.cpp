@@ -114,6 +114,35 @@ TEST(Transits, SadeSatiOfAMoonInAquarius) {
     }
 }
 
+// The sky at the birth moment is the birth chart, whatever the astrologer
+// chose: the transits take the chart's own ayanamsa and kind of positions
+// (True Chitra is some 3′ from Lahiri, true positions some 20″ from
+// apparent ones, so a transit computed with the defaults fails here).
+TEST(Transits, AtTheBirthMomentTheyAreTheBirthChart) {
+    struct Case {
+        const char* ayanamsa;
+        PositionKind positions;
+    };
+    for (const Case c : {Case{"lahiri", PositionKind::Apparent}, Case{"true-chitra", PositionKind::Apparent},
+                         Case{"custom:1900-01-01:22.46", PositionKind::True}}) {
+        SCOPED_TRACE(c.ayanamsa);
+        Birth b;
+        b.name = "GOCHARA";
+        b.clock = {1990, 1, 1, 12, 0, 0};
+        b.latitude = JoinCoordinate(28, 37, false);
+        b.longitude = JoinCoordinate(77, 13, false);
+        b.timeZoneId = "Asia/Kolkata";
+        ASSERT_TRUE(ParseAyanamsa(c.ayanamsa, b.options));
+        b.options.positions = c.positions;
+        const ChartOutcome natal = ComputeChart(b, {.report = false, .dasha = false, .today = {}});
+        ASSERT_TRUE(natal.Computed());
+        const TransitOutcome outcome = ComputeTransits(natal.chart, natal.chart.julianDayUT, kIst);
+        ASSERT_TRUE(outcome.transits) << outcome.refusal;
+        for (int body = 0; body < kBodyCount; ++body)
+            EXPECT_NEAR(outcome.transits->points[body].longitude, natal.chart.points[body].longitude, 1e-7) << body;
+    }
+}
+
 TEST(Transits, ClassicChartsAreRefused) {
     const TransitOutcome outcome = ComputeTransits(DelhiChart(1990, 1, 1, ComputationMode::Classic), 2460000.5, kIst);
     EXPECT_FALSE(outcome.transits);
