@@ -25,4 +25,12 @@ inline void AppendStyled(std::string& out, std::string_view text, std::string_vi
     out += "\x1b[0m";
 }
 
+// A section of the text output after the first: an empty line, the heading
+// in bold, and the line's end.
+inline void AppendSectionHeading(std::string& out, std::string_view text, bool ansi) {
+    out += '\n';
+    AppendStyled(out, text, kBold, ansi);
+    out += '\n';
+}
+
 }  // namespace velmora::cli

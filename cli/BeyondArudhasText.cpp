@@ -17,16 +17,10 @@ void Pad(std::string& out, std::string_view text, std::size_t width) {
     if (text.size() < width) out.append(width - text.size(), ' ');
 }
 
-void Heading(std::string& out, std::string_view text, bool ansi) {
-    out += '\n';
-    AppendStyled(out, text, kBold, ansi);
-    out += '\n';
-}
-
 std::string_view LordName(int body) { return kPlainBodyNames[static_cast<std::size_t>(body)]; }
 
 void AppendNakshatras(std::string& out, const Chart& chart, bool ansi) {
-    Heading(out, "Nakshatras", ansi);
+    AppendSectionHeading(out, "Nakshatras", ansi);
     for (int i = 0; i < kBodyCount; ++i) {
         const NakshatraPlace& n = chart.nakshatras[static_cast<std::size_t>(i)];
         out += "  ";
@@ -39,7 +33,7 @@ void AppendNakshatras(std::string& out, const Chart& chart, bool ansi) {
 }
 
 void AppendNavamsa(std::string& out, const Chart& chart, bool ansi, ChartStyle style) {
-    Heading(out, "Navamsa", ansi);
+    AppendSectionHeading(out, "Navamsa", ansi);
     out += DrawChartText(MakeChartDiagram(NavamsaPoints(chart)), style, ansi);
 }
 
@@ -55,7 +49,7 @@ void AppendPeriod(std::string& out, std::string_view indent, std::string_view na
 
 void AppendDasha(std::string& out, const Chart& chart, bool ansi) {
     const VimshottariDasha& d = chart.dasha;
-    Heading(out,
+    AppendSectionHeading(out,
             "Vimshottari dasha (years of " + std::string(DashaYearDaysText(chart.dashaYear)) +
                 " days, dates in the birth's local calendar)",
             ansi);
@@ -95,7 +89,7 @@ void AppendBhavas(std::string& out, const Chart& chart, bool ansi, ChartStyle st
     if (chart.mode != ComputationMode::Precise ||
         (chart.houses == HouseSystem::WholeSign && chart.housesNote.empty()))
         return;
-    Heading(out, BhavaHeading(chart), ansi);
+    AppendSectionHeading(out, BhavaHeading(chart), ansi);
     if (!chart.housesNote.empty()) out += "  " + chart.housesNote + "\n";
     out += "  ";
     Pad(out, "House", 7);
@@ -108,7 +102,7 @@ void AppendBhavas(std::string& out, const Chart& chart, bool ansi, ChartStyle st
         out += row.points;
         out += '\n';
     }
-    Heading(out, "Bhava chart", ansi);
+    AppendSectionHeading(out, "Bhava chart", ansi);
     out += DrawChartText(MakeChartDiagram(BhavaPoints(chart)), style, ansi);
 }
 

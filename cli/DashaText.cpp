@@ -10,12 +10,6 @@ namespace velmora::cli {
 
 namespace {
 
-void Heading(std::string& out, std::string_view text, bool ansi) {
-    out += '\n';
-    AppendStyled(out, text, kBold, ansi);
-    out += '\n';
-}
-
 std::string Padded(std::string text, std::size_t width) {
     if (text.size() < width) text.append(width - text.size(), ' ');
     return text;
@@ -55,7 +49,7 @@ void AppendPeriods(std::string& out, const DashaTimeline& t, const DashaNode& no
 
 void AppendSystem(std::string& out, const ChartSource& s, const DashaTimeline& t, bool ansi) {
     if (!t.Computed()) return;
-    Heading(out,
+    AppendSectionHeading(out,
             std::string(t.table->name) + " dasha (years of " + std::string(DashaYearDaysText(s.chart.dashaYear)) +
                 " days, dates in the birth's local calendar)",
             ansi);
@@ -72,7 +66,7 @@ void AppendSystem(std::string& out, const ChartSource& s, const DashaTimeline& t
 void AppendDashaSections(std::string& out, const ChartSource& s, bool ansi) {
     const DashaTimeline& v = s.chart.vimshottari;
     if (s.dashaLevels > 2 && v.Computed()) {
-        Heading(out, "Vimshottari dasha to " + std::to_string(s.dashaLevels) + " levels", ansi);
+        AppendSectionHeading(out, "Vimshottari dasha to " + std::to_string(s.dashaLevels) + " levels", ansi);
         AppendRunningPath(out, v, s.dashaLevels);
     }
     if (s.yogini) AppendSystem(out, s, s.chart.yogini, ansi);

@@ -9,12 +9,6 @@ namespace velmora::cli {
 
 namespace {
 
-void Heading(std::string& out, std::string_view text, bool ansi) {
-    out += '\n';
-    AppendStyled(out, text, kBold, ansi);
-    out += '\n';
-}
-
 void AppendRows(std::string& out, const std::vector<LabelRow>& rows) {
     for (const LabelRow& row : rows) {
         out += "  " + row.label + ":";
@@ -27,18 +21,18 @@ void AppendRows(std::string& out, const std::vector<LabelRow>& rows) {
 
 void AppendTimeSections(std::string& out, const ChartSource& source, bool ansi, ChartStyle style) {
     if (source.panchanga && source.panchanga->panchanga) {
-        Heading(out, "Panchanga at birth", ansi);
+        AppendSectionHeading(out, "Panchanga at birth", ansi);
         AppendRows(out, PanchangaRows(*source.panchanga->panchanga, source.chart.utcOffsetSeconds));
     }
     if (source.transits && source.transits->transits) {
         const Transits& t = *source.transits->transits;
-        Heading(out, "Transits (T-) over the birth chart", ansi);
+        AppendSectionHeading(out, "Transits (T-) over the birth chart", ansi);
         AppendRows(out, TransitPositionRows(t));
         out += '\n';
         out += DrawChartText(MakeChartDiagram(TransitChartPoints(source.chart, t.points)), style, ansi);
-        Heading(out, "Sade sati", ansi);
+        AppendSectionHeading(out, "Sade sati", ansi);
         AppendRows(out, SadeSatiRows(t));
-        Heading(out, "Next sign changes and stations within a year", ansi);
+        AppendSectionHeading(out, "Next sign changes and stations within a year", ansi);
         AppendRows(out, NextChangeRows(t));
     }
 }
