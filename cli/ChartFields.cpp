@@ -44,8 +44,10 @@ const std::array<std::string, kVargaCount * kBodyCount> kVargaColumnTexts = [] {
     for (int v = 0; v < kVargaCount; ++v)
         for (int i = 0; i < kBodyCount; ++i)
             texts[static_cast<std::size_t>(v * kBodyCount + i)] =
-                "d" + std::to_string(AllVargas()[static_cast<std::size_t>(v)].factor) + "_" +
-                std::string(kBodyColumns[static_cast<std::size_t>(i)]);
+                std::string("d")
+                    .append(std::to_string(AllVargas()[static_cast<std::size_t>(v)].factor))
+                    .append("_")
+                    .append(kBodyColumns[static_cast<std::size_t>(i)]);
     return texts;
 }();
 const std::array<std::string_view, kVargaCount * kBodyCount> kVargaColumns = [] {

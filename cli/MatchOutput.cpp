@@ -167,7 +167,8 @@ std::string MatchText(const MarriageMatch& m, const Chart& bride, const Chart& g
     std::string out = "Marriage match: " + std::string(kMatchTradition) + "\n";
     out += PersonLine("Bride", bride);
     out += PersonLine("Groom", groom);
-    out += "\n" + Pad("Koota", 14) + Pad("Points", 8) + Pad("Max", 5) + "Why\n";
+    out += '\n';
+    out += Pad("Koota", 14) + Pad("Points", 8) + Pad("Max", 5) + "Why\n";
     for (const Koota& k : m.milan.kootas)
         out += Pad(std::string(k.name), 14) + Pad(PointsText(k.points), 8) + Pad(PointsText(k.max), 5) + k.reason + "\n";
     out += Pad("Total", 14) + Pad(PointsText(m.milan.total), 8) + "36\n\n";

@@ -22,7 +22,13 @@ PlacedPoints VargaPoints(const ResultFormTexts& result, int varga) {
     return points;
 }
 
-std::string VargaShortLabel(int varga) { return "D" + std::to_string(AllVargas()[static_cast<std::size_t>(varga)].factor); }
+std::string VargaShortLabel(int varga) {
+    // Appended rather than "D" + …: GCC 12's optimiser warns (-Wrestrict)
+    // on a literal prepended to a temporary string.
+    std::string label = "D";
+    label += std::to_string(AllVargas()[static_cast<std::size_t>(varga)].factor);
+    return label;
+}
 
 std::string VargaLabel(int varga) {
     return VargaShortLabel(varga) + " " + std::string(AllVargas()[static_cast<std::size_t>(varga)].name);

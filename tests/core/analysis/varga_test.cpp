@@ -116,7 +116,7 @@ TEST(Varga, StartMiddleAndEndOfEverySign) {
             {0.0, Signs(row.start)}, {15.0, Signs(row.middle)}, {kEnd, Signs(row.end)}};
         for (const auto& [within, expected] : points) {
             for (int sign = 0; sign < kSignCount; ++sign) {
-                SCOPED_TRACE("D" + std::to_string(row.factor) + " " + std::string(kSignNames[sign]) + " + " +
+                SCOPED_TRACE(std::string("D").append(std::to_string(row.factor)) + " " + std::string(kSignNames[sign]) + " + " +
                              std::to_string(within));
                 EXPECT_EQ(VargaSign(static_cast<int>(v), sign * 30 + within), expected[sign]);
             }

@@ -45,9 +45,9 @@ TEST(VargaPoints, LabelsAndNames) {
     for (const auto& c : cases) {
         const int v = VargaIndexOfFactor(c.factor);
         EXPECT_EQ(VargaLabel(v), c.label);
-        EXPECT_EQ(VargaShortLabel(v), "D" + std::to_string(c.factor));
-        EXPECT_EQ(VargaFromName("D" + std::to_string(c.factor)), v);
-        EXPECT_EQ(VargaFromName("d" + std::to_string(c.factor)), v);
+        EXPECT_EQ(VargaShortLabel(v), std::string("D").append(std::to_string(c.factor)));
+        EXPECT_EQ(VargaFromName(std::string("D").append(std::to_string(c.factor))), v);
+        EXPECT_EQ(VargaFromName(std::string("d").append(std::to_string(c.factor))), v);
     }
     for (const char* bad : {"", "D", "d", "D11", "D0", "D09", "D+9", "D-9", "D9 ", " D9", "9", "DD9", "D99999999999"})
         EXPECT_EQ(VargaFromName(bad), -1) << bad;
