@@ -2,12 +2,13 @@
 // parent exactly, the cycle's years with each choice of the year, a
 // five-level Vimshottari path worked from a published example, Yogini's
 // first yogini and a published worked example, and Ashtottari's 108 years,
-// groups and worked examples.
+// groups, worked examples and another program's published dates.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "analysis/AshtottariDasha.h"
 #include "analysis/DashaEngine.h"
@@ -292,6 +293,85 @@ TEST(AshtottariDasha, TheYearsTheGroupsAndWorkedExamples) {
     EXPECT_EQ(DashaMoment(t.majors[0].end), (CivilMoment{2002, 3, 21, 0, 0}));
     const DashaChildren subs = SubPeriods(AshtottariTable(), t.majors[0]);
     EXPECT_EQ(subs.nodes[0].end - subs.nodes[0].start, 120 * kDayMicroseconds);
+}
+
+TEST(AshtottariDasha, PublishedDatesOfJagannathaHoraToTheDay) {
+    // Another program's published periods: PyJHora's tests
+    // (github.com/naturalstupid/PyJHora, src/jhora/tests/pvr_tests.py), which
+    // print the values of Jagannatha Hora's Ashtottari table for the same
+    // births. Their convention is the sidereal year of 365.256364 days, with
+    // the Ardradi groups; neither birth falls in Saturn's group, so the
+    // question of Abhijit does not arise. The Moon's Lahiri longitude at each
+    // birth is the Swiss Ephemeris' (swe_calc_ut with the sepl/semo_18 files,
+    // SE_SIDM_LAHIRI) for the local time given at +05:30.
+    const std::int64_t year = DashaYearOf(DashaYear::Sidereal).microseconds;
+    struct Start {
+        int level;  // 1 major period, 2 sub-period
+        int lord;
+        CalendarDate day;
+    };
+    const struct {
+        const char* birth;
+        double moon;
+        CivilMoment at;
+        int atBirth;  // the lord running at birth
+        std::vector<Start> starts;
+    } charts[] = {
+        // _ashtothari_test_4, "Own Chart Compared to JHora": Chennai, 7 December
+        // 1996, 10:34; the Moon at 186.9593° in Swati, the second of Mars's
+        // nakshatras (Hasta to Vishakha). The major periods begin: Mars
+        // 1992-11-21, Mercury 2000-11-21, Saturn 2017-11-21, Jupiter
+        // 2027-11-22, Rahu 2046-11-22, Venus 2058-11-22, Sun 2079-11-22, Moon
+        // 2085-11-22 (the first from before birth, where the cycle begins).
+        {"Chennai 1996",
+         186.959295,
+         {1996, 12, 7, 10, 34},
+         4,
+         {{1, 4, {1992, 11, 21}},
+          {1, 2, {2000, 11, 21}},
+          {1, 6, {2017, 11, 21}},
+          {1, 5, {2027, 11, 22}},
+          {1, 7, {2046, 11, 22}},
+          {1, 3, {2058, 11, 22}},
+          {1, 0, {2079, 11, 22}},
+          {1, 1, {2085, 11, 22}}}},
+        // _ashtothari_test_1, B. V. Raman's chart (P. V. R. Narasimha Rao,
+        // "Vedic Astrology: An Integrated Approach", ch. 17.3, example 60,
+        // chart 23): Bangalore, 8 August 1912, 19:38; the Moon at 53.6352° in
+        // Mrigashira, Venus's group, Venus's period running at birth. Within
+        // Rahu's period the Moon's sub-period begins 1998-10-12 and Mars's
+        // 2000-06-12.
+        {"B. V. Raman",
+         53.635187,
+         {1912, 8, 8, 19, 38},
+         3,
+         {{2, 1, {1998, 10, 12}}, {2, 4, {2000, 6, 12}}}},
+    };
+    for (const auto& c : charts) {
+        SCOPED_TRACE(c.birth);
+        const DashaTimeline t = ComputeDashaTimeline(AshtottariTable(), c.moon, c.at, year);
+        EXPECT_EQ(t.Lord(t.majors[0]), c.atBirth);
+        for (const Start& s : c.starts) {
+            SCOPED_TRACE(s.lord);
+            bool found = false;
+            for (const DashaNode& major : t.Majors()) {
+                if (s.level == 1) {
+                    if (t.Lord(major) != s.lord) continue;
+                    const CivilMoment start = DashaMoment(major.start);
+                    EXPECT_EQ((CalendarDate{start.year, start.month, start.day}), s.day);
+                    found = true;
+                } else if (t.Lord(major) == 7) {  // the sub-periods of Rahu's period
+                    for (const DashaNode& sub : SubPeriods(AshtottariTable(), major)) {
+                        if (t.Lord(sub) != s.lord) continue;
+                        const CivilMoment start = DashaMoment(sub.start);
+                        EXPECT_EQ((CalendarDate{start.year, start.month, start.day}), s.day);
+                        found = true;
+                    }
+                }
+            }
+            EXPECT_TRUE(found);
+        }
+    }
 }
 
 }  // namespace
