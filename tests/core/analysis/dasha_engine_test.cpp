@@ -1,6 +1,7 @@
 // The dasha engine with its three tables: every level's periods sum to their
 // parent exactly, the cycle's years with each choice of the year, a
-// five-level Vimshottari path worked from a published example, Yogini's
+// five-level Vimshottari path worked from a published example and the
+// pratyantar dates of another program's published table, Yogini's
 // first yogini and a published worked example, and Ashtottari's 108 years,
 // groups, worked examples and another program's published dates.
 
@@ -154,6 +155,93 @@ TEST(DashaEngine, FiveLevelPathOfAPublishedExample) {
     EXPECT_EQ(t.runningLevels, 3);
     MarkRunningPath(t, {1900, 1, 1}, 5);
     EXPECT_EQ(t.runningLevels, 0);
+}
+
+TEST(DashaEngine, PratyantarDatesOfAPublishedTable) {
+    // Another program's published table to three levels: Prokerala's
+    // astrology API, as its PHP SDK's tests print it
+    // (github.com/prokerala/astrology-sdk,
+    // tests/Api/Astrology/Service/KundliTest.php, "dasha_periods"): Mumbai,
+    // 29 August 1967, 09:00 +05:30, the Moon in Rohini, pada 4. Its major
+    // period of the Moon runs 1958-09-08 08:16:52 to 1968-09-07 20:16:52,
+    // 3 652.5 days: years of 365.25 days, the convention here.
+    //
+    // The table's Moon is the one its start implies: 3 277.0 days (8.972019
+    // years) of the Moon's 10 before birth, 0.8972019 of Rohini passed, the
+    // Moon at 51.96269°. The Swiss Ephemeris' Lahiri Moon for that moment
+    // (swe_calc_ut, SE_SIDM_LAHIRI) is 2.5″ further on, 51.96339°, which
+    // starts the cycle 4.6 hours earlier; the table's ayanamsa differs by
+    // that much, and the dates below would then move a pratyantar that begins
+    // at 01:00 to the day before. With the table's own Moon every start
+    // below falls within a minute of the published one (the part passed at
+    // birth is taken to the minute).
+    const double moonLongitude = 40.0 + (3277.0 + 43.0 / 1440 + 8.0 / 86400) / (10 * 365.25) * 40.0 / 3;
+    DashaTimeline t = ComputeDashaTimeline(VimshottariTable(), moonLongitude, {1967, 8, 29, 9, 0},
+                                           DashaYearOf(DashaYear::Julian).microseconds);
+    struct Moment {
+        int year, month, day, hour, minute, second;
+        DashaTime Time() const {
+            return DashaTimeOf({year, month, day, hour, minute}) + std::int64_t{second} * 1'000'000;
+        }
+    };
+    const auto expectNear = [](DashaTime time, const Moment& published) {
+        EXPECT_LE(std::llabs(time - published.Time()), 60'000'000)
+            << published.year << "-" << published.month << "-" << published.day;
+    };
+    const DashaNode moon = t.majors[0];
+    ASSERT_EQ(t.Lord(moon), 1);
+    expectNear(moon.start, {1958, 9, 8, 8, 16, 52});
+    expectNear(moon.end, {1968, 9, 7, 20, 16, 52});
+    // The pratyantar periods of two sub-periods of the Moon's period, by
+    // their start; each sub-period ends where its last pratyantar ends.
+    const struct {
+        int antar;
+        int lords[9];
+        Moment starts[9];
+        Moment end;
+    } published[] = {
+        {1,  // the Moon's own sub-period: Moon, Mars, Rahu, Jupiter, Saturn, Mercury, Ketu, Venus, Sun
+         {1, 4, 7, 5, 6, 2, 8, 3, 0},
+         {{1958, 9, 8, 8, 16, 52},
+          {1958, 10, 3, 17, 1, 52},
+          {1958, 10, 21, 11, 9, 22},
+          {1958, 12, 6, 2, 54, 22},
+          {1959, 1, 15, 16, 54, 22},
+          {1959, 3, 4, 21, 31, 52},
+          {1959, 4, 17, 0, 24, 22},
+          {1959, 5, 4, 18, 31, 52},
+          {1959, 6, 24, 12, 1, 52}},
+         {1959, 7, 9, 17, 16, 52}},
+        {7,  // Rahu's: Rahu, Jupiter, Saturn, Mercury, Ketu, Venus, Sun, Moon, Mars
+         {7, 5, 6, 2, 8, 3, 0, 1, 4},
+         {{1960, 2, 7, 18, 46, 52},
+          {1960, 4, 29, 23, 7, 52},
+          {1960, 7, 12, 0, 19, 52},
+          {1960, 10, 6, 18, 15, 22},
+          {1960, 12, 23, 9, 1, 52},
+          {1961, 1, 24, 8, 3, 22},
+          {1961, 4, 25, 15, 33, 22},
+          {1961, 5, 23, 1, 0, 22},
+          {1961, 7, 7, 16, 45, 22}},
+         {1961, 8, 8, 15, 46, 52}},
+    };
+    const DashaChildren antars = SubPeriods(VimshottariTable(), moon);
+    for (const auto& p : published) {
+        SCOPED_TRACE(p.antar);
+        const DashaNode* antar = nullptr;
+        for (const DashaNode& a : antars)
+            if (t.Lord(a) == p.antar) antar = &a;
+        ASSERT_NE(antar, nullptr);
+        expectNear(antar->start, p.starts[0]);
+        expectNear(antar->end, p.end);
+        const DashaChildren pratyantars = SubPeriods(VimshottariTable(), *antar);
+        for (int i = 0; i < 9; ++i) {
+            SCOPED_TRACE(i);
+            const DashaNode& pd = pratyantars.nodes[static_cast<std::size_t>(i)];
+            EXPECT_EQ(t.Lord(pd), p.lords[i]);
+            expectNear(pd.start, p.starts[i]);
+        }
+    }
 }
 
 TEST(DashaEngine, TheOldTwoLevelsComeFromTheEngineUnchanged) {
