@@ -1,13 +1,15 @@
 // The dasha engine with its three tables: every level's periods sum to their
 // parent exactly, the cycle's years with each choice of the year, a
-// five-level Vimshottari path worked from a published example, Yogini's
+// five-level Vimshottari path worked from a published example and the
+// pratyantar dates of another program's published table, Yogini's
 // first yogini and a published worked example, and Ashtottari's 108 years,
-// groups and worked examples.
+// groups, worked examples and another program's published dates.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "analysis/AshtottariDasha.h"
 #include "analysis/DashaEngine.h"
@@ -155,6 +157,93 @@ TEST(DashaEngine, FiveLevelPathOfAPublishedExample) {
     EXPECT_EQ(t.runningLevels, 0);
 }
 
+TEST(DashaEngine, PratyantarDatesOfAPublishedTable) {
+    // Another program's published table to three levels: Prokerala's
+    // astrology API, as its PHP SDK's tests print it
+    // (github.com/prokerala/astrology-sdk,
+    // tests/Api/Astrology/Service/KundliTest.php, "dasha_periods"): Mumbai,
+    // 29 August 1967, 09:00 +05:30, the Moon in Rohini, pada 4. Its major
+    // period of the Moon runs 1958-09-08 08:16:52 to 1968-09-07 20:16:52,
+    // 3 652.5 days: years of 365.25 days, the convention here.
+    //
+    // The table's Moon is the one its start implies: 3 277.0 days (8.972019
+    // years) of the Moon's 10 before birth, 0.8972019 of Rohini passed, the
+    // Moon at 51.96269°. The Swiss Ephemeris' Lahiri Moon for that moment
+    // (swe_calc_ut, SE_SIDM_LAHIRI) is 2.5″ further on, 51.96339°, which
+    // starts the cycle 4.6 hours earlier; the table's ayanamsa differs by
+    // that much, and the dates below would then move a pratyantar that begins
+    // at 01:00 to the day before. With the table's own Moon every start
+    // below falls within a minute of the published one (the part passed at
+    // birth is taken to the minute).
+    const double moonLongitude = 40.0 + (3277.0 + 43.0 / 1440 + 8.0 / 86400) / (10 * 365.25) * 40.0 / 3;
+    DashaTimeline t = ComputeDashaTimeline(VimshottariTable(), moonLongitude, {1967, 8, 29, 9, 0},
+                                           DashaYearOf(DashaYear::Julian).microseconds);
+    struct Moment {
+        int year, month, day, hour, minute, second;
+        DashaTime Time() const {
+            return DashaTimeOf({year, month, day, hour, minute}) + std::int64_t{second} * 1'000'000;
+        }
+    };
+    const auto expectNear = [](DashaTime time, const Moment& published) {
+        EXPECT_LE(std::llabs(time - published.Time()), 60'000'000)
+            << published.year << "-" << published.month << "-" << published.day;
+    };
+    const DashaNode moon = t.majors[0];
+    ASSERT_EQ(t.Lord(moon), 1);
+    expectNear(moon.start, {1958, 9, 8, 8, 16, 52});
+    expectNear(moon.end, {1968, 9, 7, 20, 16, 52});
+    // The pratyantar periods of two sub-periods of the Moon's period, by
+    // their start; each sub-period ends where its last pratyantar ends.
+    const struct {
+        int antar;
+        int lords[9];
+        Moment starts[9];
+        Moment end;
+    } published[] = {
+        {1,  // the Moon's own sub-period: Moon, Mars, Rahu, Jupiter, Saturn, Mercury, Ketu, Venus, Sun
+         {1, 4, 7, 5, 6, 2, 8, 3, 0},
+         {{1958, 9, 8, 8, 16, 52},
+          {1958, 10, 3, 17, 1, 52},
+          {1958, 10, 21, 11, 9, 22},
+          {1958, 12, 6, 2, 54, 22},
+          {1959, 1, 15, 16, 54, 22},
+          {1959, 3, 4, 21, 31, 52},
+          {1959, 4, 17, 0, 24, 22},
+          {1959, 5, 4, 18, 31, 52},
+          {1959, 6, 24, 12, 1, 52}},
+         {1959, 7, 9, 17, 16, 52}},
+        {7,  // Rahu's: Rahu, Jupiter, Saturn, Mercury, Ketu, Venus, Sun, Moon, Mars
+         {7, 5, 6, 2, 8, 3, 0, 1, 4},
+         {{1960, 2, 7, 18, 46, 52},
+          {1960, 4, 29, 23, 7, 52},
+          {1960, 7, 12, 0, 19, 52},
+          {1960, 10, 6, 18, 15, 22},
+          {1960, 12, 23, 9, 1, 52},
+          {1961, 1, 24, 8, 3, 22},
+          {1961, 4, 25, 15, 33, 22},
+          {1961, 5, 23, 1, 0, 22},
+          {1961, 7, 7, 16, 45, 22}},
+         {1961, 8, 8, 15, 46, 52}},
+    };
+    const DashaChildren antars = SubPeriods(VimshottariTable(), moon);
+    for (const auto& p : published) {
+        SCOPED_TRACE(p.antar);
+        const DashaNode* antar = nullptr;
+        for (const DashaNode& a : antars)
+            if (t.Lord(a) == p.antar) antar = &a;
+        ASSERT_NE(antar, nullptr);
+        expectNear(antar->start, p.starts[0]);
+        expectNear(antar->end, p.end);
+        const DashaChildren pratyantars = SubPeriods(VimshottariTable(), *antar);
+        for (int i = 0; i < 9; ++i) {
+            SCOPED_TRACE(i);
+            const DashaNode& pd = pratyantars.nodes[static_cast<std::size_t>(i)];
+            EXPECT_EQ(t.Lord(pd), p.lords[i]);
+            expectNear(pd.start, p.starts[i]);
+        }
+    }
+}
+
 TEST(DashaEngine, TheOldTwoLevelsComeFromTheEngineUnchanged) {
     // The major and sub-periods of ComputeVimshottari are the engine's, to the minute.
     const double moon = 211.123456;
@@ -292,6 +381,85 @@ TEST(AshtottariDasha, TheYearsTheGroupsAndWorkedExamples) {
     EXPECT_EQ(DashaMoment(t.majors[0].end), (CivilMoment{2002, 3, 21, 0, 0}));
     const DashaChildren subs = SubPeriods(AshtottariTable(), t.majors[0]);
     EXPECT_EQ(subs.nodes[0].end - subs.nodes[0].start, 120 * kDayMicroseconds);
+}
+
+TEST(AshtottariDasha, PublishedDatesOfJagannathaHoraToTheDay) {
+    // Another program's published periods: PyJHora's tests
+    // (github.com/naturalstupid/PyJHora, src/jhora/tests/pvr_tests.py), which
+    // print the values of Jagannatha Hora's Ashtottari table for the same
+    // births. Their convention is the sidereal year of 365.256364 days, with
+    // the Ardradi groups; neither birth falls in Saturn's group, so the
+    // question of Abhijit does not arise. The Moon's Lahiri longitude at each
+    // birth is the Swiss Ephemeris' (swe_calc_ut with the sepl/semo_18 files,
+    // SE_SIDM_LAHIRI) for the local time given at +05:30.
+    const std::int64_t year = DashaYearOf(DashaYear::Sidereal).microseconds;
+    struct Start {
+        int level;  // 1 major period, 2 sub-period
+        int lord;
+        CalendarDate day;
+    };
+    const struct {
+        const char* birth;
+        double moon;
+        CivilMoment at;
+        int atBirth;  // the lord running at birth
+        std::vector<Start> starts;
+    } charts[] = {
+        // _ashtothari_test_4, "Own Chart Compared to JHora": Chennai, 7 December
+        // 1996, 10:34; the Moon at 186.9593° in Swati, the second of Mars's
+        // nakshatras (Hasta to Vishakha). The major periods begin: Mars
+        // 1992-11-21, Mercury 2000-11-21, Saturn 2017-11-21, Jupiter
+        // 2027-11-22, Rahu 2046-11-22, Venus 2058-11-22, Sun 2079-11-22, Moon
+        // 2085-11-22 (the first from before birth, where the cycle begins).
+        {"Chennai 1996",
+         186.959295,
+         {1996, 12, 7, 10, 34},
+         4,
+         {{1, 4, {1992, 11, 21}},
+          {1, 2, {2000, 11, 21}},
+          {1, 6, {2017, 11, 21}},
+          {1, 5, {2027, 11, 22}},
+          {1, 7, {2046, 11, 22}},
+          {1, 3, {2058, 11, 22}},
+          {1, 0, {2079, 11, 22}},
+          {1, 1, {2085, 11, 22}}}},
+        // _ashtothari_test_1, B. V. Raman's chart (P. V. R. Narasimha Rao,
+        // "Vedic Astrology: An Integrated Approach", ch. 17.3, example 60,
+        // chart 23): Bangalore, 8 August 1912, 19:38; the Moon at 53.6352° in
+        // Mrigashira, Venus's group, Venus's period running at birth. Within
+        // Rahu's period the Moon's sub-period begins 1998-10-12 and Mars's
+        // 2000-06-12.
+        {"B. V. Raman",
+         53.635187,
+         {1912, 8, 8, 19, 38},
+         3,
+         {{2, 1, {1998, 10, 12}}, {2, 4, {2000, 6, 12}}}},
+    };
+    for (const auto& c : charts) {
+        SCOPED_TRACE(c.birth);
+        const DashaTimeline t = ComputeDashaTimeline(AshtottariTable(), c.moon, c.at, year);
+        EXPECT_EQ(t.Lord(t.majors[0]), c.atBirth);
+        for (const Start& s : c.starts) {
+            SCOPED_TRACE(s.lord);
+            bool found = false;
+            for (const DashaNode& major : t.Majors()) {
+                if (s.level == 1) {
+                    if (t.Lord(major) != s.lord) continue;
+                    const CivilMoment start = DashaMoment(major.start);
+                    EXPECT_EQ((CalendarDate{start.year, start.month, start.day}), s.day);
+                    found = true;
+                } else if (t.Lord(major) == 7) {  // the sub-periods of Rahu's period
+                    for (const DashaNode& sub : SubPeriods(AshtottariTable(), major)) {
+                        if (t.Lord(sub) != s.lord) continue;
+                        const CivilMoment start = DashaMoment(sub.start);
+                        EXPECT_EQ((CalendarDate{start.year, start.month, start.day}), s.day);
+                        found = true;
+                    }
+                }
+            }
+            EXPECT_TRUE(found);
+        }
+    }
 }
 
 }  // namespace
