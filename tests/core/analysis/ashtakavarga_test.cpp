@@ -2,8 +2,9 @@
 // program's tables: each planet's total of bindus is the same in every
 // chart and the sarvashtakavarga always sums to 337 (B. V. Raman,
 // "Ashtakavarga System of Prediction", chapter II: Sun 48, Moon 49, Mars 39,
-// Mercury 54, Jupiter 56, Venus 52, Saturn 39); and one chart's whole table,
-// sign by sign, as another program printed it.
+// Mercury 54, Jupiter 56, Venus 52, Saturn 39); one chart's whole table,
+// sign by sign, as another program printed it; and the rows of two worked
+// exercises of P. V. R. Narasimha Rao's book where his tables are these.
 
 #include <gtest/gtest.h>
 
@@ -77,6 +78,53 @@ TEST(Ashtakavarga, MatchesAPrintedChartSignBySign) {
     EXPECT_EQ(a.bav[5], jupiter);
     EXPECT_EQ(a.bav[6], saturn);
     EXPECT_EQ(a.sav, sav);
+}
+
+// Worked exercises of P. V. R. Narasimha Rao, "Vedic Astrology: An
+// Integrated Approach", chapter 12 (Ashtakavarga): the answers to Exercise 19
+// (Chart 6) and Exercise 22 (Chart 7), as PyJHora's tests transcribe the
+// book's charts and tables (naturalstupid/PyJHora, src/jhora/tests/
+// pvr_tests.py, "_ashtaka_varga_tests"). The rows of the five planets whose
+// tables the book shares with Raman's. Its Moon and Venus rows, and so its
+// sarvashtakavarga, follow another reading of Parashara: in all its charts
+// (6, 7 and 12) they are what Mars giving Venus its 4th place instead of its
+// 5th, and the Moon getting her 9th from herself instead of from Mars and
+// her 2nd instead of her 12th from Jupiter, would give.
+TEST(Ashtakavarga, MatchesTheBooksWorkedExercisesWhereTheTablesAgree) {
+    using Row = std::array<int, kSignCount>;
+    struct Exercise {
+        const char* name;
+        std::array<int, kBodyCount> signs;  // by body number, the ascendant last
+        Row sun, mars, mercury, jupiter, saturn;
+    };
+    const Exercise exercises[] = {
+        // Chart 6: Venus, Ketu Aries; Sun, Mars, Mercury Gemini; Jupiter,
+        // Saturn Leo; ascendant Virgo; Rahu Libra; Moon Pisces.
+        {"Exercise 19, Chart 6",
+         {2, 11, 2, 0, 2, 4, 4, 6, 0, 5},
+         {5, 3, 5, 3, 4, 4, 2, 3, 5, 4, 5, 5},
+         {4, 3, 4, 3, 4, 3, 2, 5, 1, 3, 3, 4},
+         {7, 4, 7, 4, 4, 3, 4, 4, 4, 3, 6, 4},
+         {4, 3, 5, 6, 3, 7, 4, 3, 5, 6, 5, 5},
+         {3, 3, 4, 3, 2, 3, 2, 3, 4, 5, 3, 4}},
+        // Chart 7: Moon, Saturn, Rahu Aries; Jupiter, Ketu Libra; ascendant
+        // Scorpio; Mars, Mercury Sagittarius; Sun Capricorn; Venus Aquarius.
+        {"Exercise 22, Chart 7",
+         {9, 0, 8, 10, 8, 6, 0, 0, 6, 7},
+         {4, 2, 3, 4, 6, 5, 5, 3, 2, 6, 6, 2},
+         {3, 2, 3, 4, 2, 5, 4, 3, 3, 4, 3, 3},
+         {4, 6, 4, 3, 4, 7, 4, 5, 6, 3, 5, 3},
+         {4, 4, 3, 5, 6, 5, 6, 4, 6, 4, 3, 6},
+         {3, 2, 2, 3, 5, 6, 3, 4, 1, 3, 6, 1}},
+    };
+    for (const Exercise& e : exercises) {
+        const Ashtakavarga a = ComputeAshtakavarga(e.signs);
+        EXPECT_EQ(a.bav[0], e.sun) << e.name;
+        EXPECT_EQ(a.bav[4], e.mars) << e.name;
+        EXPECT_EQ(a.bav[2], e.mercury) << e.name;
+        EXPECT_EQ(a.bav[5], e.jupiter) << e.name;
+        EXPECT_EQ(a.bav[6], e.saturn) << e.name;
+    }
 }
 
 }  // namespace
