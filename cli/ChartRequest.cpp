@@ -29,17 +29,19 @@ int DigitsValue(std::string_view digits) {
 // "DEG:MIN" followed by one of two hemisphere letters, upper or lower case.
 std::string SplitCoordinate(std::string_view text, std::string_view what, char first, char second,
                             std::string_view& deg, std::string_view& min, bool& isFirst) {
-    const std::string refusal = what == "lon"
-        ? "lon must be DEG:MIN followed by E or W (as 77:35E), got " + Quoted(text)
-        : "lat must be DEG:MIN followed by N or S (as 12:58N), got " + Quoted(text);
-    if (text.empty()) return refusal;
+    // Written only when refused: a batch reads many coordinates.
+    auto refusal = [&] {
+        return what == "lon" ? "lon must be DEG:MIN followed by E or W (as 77:35E), got " + Quoted(text)
+                             : "lat must be DEG:MIN followed by N or S (as 12:58N), got " + Quoted(text);
+    };
+    if (text.empty()) return refusal();
     const char hemisphere = text.back();
     const char upper = (hemisphere >= 'a' && hemisphere <= 'z') ? static_cast<char>(hemisphere - 32) : hemisphere;
-    if (upper != first && upper != second) return refusal;
+    if (upper != first && upper != second) return refusal();
     const std::string_view boxes = text.substr(0, text.size() - 1);
     const auto colon = boxes.find(':');
     if (colon == std::string_view::npos || boxes.find(':', colon + 1) != std::string_view::npos)
-        return refusal;
+        return refusal();
     deg = boxes.substr(0, colon);
     min = boxes.substr(colon + 1);
     isFirst = upper == first;

@@ -71,14 +71,11 @@ void PopUtf8(std::string& text) {
     if (!text.empty()) text.pop_back();
 }
 
-std::size_t Utf8Length(std::string_view text) {
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 }  // namespace
 
 bool IsLetterOrMark(char32_t code) {
+    // Basic Latin's only letters are A-Z and a-z; most names are typed in it.
+    if (code < 0x80) return (code >= U'A' && code <= U'Z') || (code >= U'a' && code <= U'z');
     const auto found = std::upper_bound(std::begin(kLettersAndMarks), std::end(kLettersAndMarks), code,
                                         [](char32_t c, const CodeRange& r) { return c < r.first; });
     return found != std::begin(kLettersAndMarks) && code <= std::prev(found)->last;
@@ -100,6 +97,7 @@ KeyFilterResult FilterNumberKey(char32_t code) {
 std::string TypeIntoBox(std::string_view keys, KeyFilter filter, std::size_t maxLength,
                         std::string_view boxName, std::string& box) {
     box.clear();
+    std::size_t characters = 0;  // in the box
     std::string firstRefusal;
     for (std::size_t at = 0; at < keys.size();) {
         const std::size_t length = Utf8SequenceLength(keys, at);
@@ -112,14 +110,16 @@ std::string TypeIntoBox(std::string_view keys, KeyFilter filter, std::size_t max
         }
         const char32_t typed = *r.accepted;
         if (typed == kBackspace) {
+            if (!box.empty()) --characters;
             PopUtf8(box);
         } else if (typed != kEnter) {
-            if (Utf8Length(box) >= maxLength) {
+            if (characters >= maxLength) {
                 if (!firstRefusal.empty()) return firstRefusal;  // the first fault is the one told
                 return std::string(boxName) + ": the box holds at most " + std::to_string(maxLength) +
                        " digits, got " + Quoted(keys);
             }
             AppendUtf8(box, typed);
+            ++characters;
         }
     }
     return firstRefusal;
