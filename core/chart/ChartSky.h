@@ -3,6 +3,7 @@
 // ayanamsa, kind of positions, node and place, so what is compared with the
 // birth chart was computed as it was.
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -20,6 +21,7 @@ public:
         options_.ayanamsa = chart.ayanamsaKind;
         options_.custom = chart.customAyanamsa;
         options_.positions = chart.positions;
+        bodyAt_.fill(NAN);
     }
 
     // The positions at the Universal Time `jd` (to the second); false with
@@ -29,19 +31,37 @@ public:
         if (!ephemeris_.CalculatePositions(InstantAt(jd), chart_.latitude, chart_.longitude, chart_.node,
                                            options_))
             return false;
+        longitudes_ = ephemeris_.Longitudes;
+        speeds_ = ephemeris_.Speeds;
         last_ = jd;
+        bodyAt_.fill(jd);
         return true;
     }
-    double Longitude(int body) const { return ephemeris_.Longitudes[body]; }
-    double Speed(int body) const { return ephemeris_.Speeds[body]; }
-    int Sign(int body) const { return SignOfLongitude(ephemeris_.Longitudes[body]); }
+    // One body (0 Sun … 8 Ketu) at `jd`, the others left where they were:
+    // for following one body through many moments.
+    bool BodyAt(double jd, int body) {
+        const auto b = static_cast<std::size_t>(body);
+        if (jd == bodyAt_[b]) return true;
+        if (!ephemeris_.CalculateBody(InstantAt(jd).UniversalJulianDate(), body, chart_.node, options_,
+                                      longitudes_[b], speeds_[b]))
+            return false;
+        bodyAt_[b] = jd;
+        last_ = NAN;
+        return true;
+    }
+    double Longitude(int body) const { return longitudes_[static_cast<std::size_t>(body)]; }
+    double Speed(int body) const { return speeds_[static_cast<std::size_t>(body)]; }
+    int Sign(int body) const { return SignOfLongitude(Longitude(body)); }
     const std::string& Error() const { return ephemeris_.Error; }
 
 private:
     const Chart& chart_;
     PreciseEphemeris ephemeris_;
     ChartOptions options_;
-    double last_ = NAN;
+    std::array<double, kBodyCount> longitudes_{};
+    std::array<double, kBodyCount> speeds_{};
+    double last_ = NAN;                     // all the positions are at this moment
+    std::array<double, kBodyCount> bodyAt_{};  // each body at its own moment
 };
 
 }  // namespace velmora

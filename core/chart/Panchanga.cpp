@@ -34,11 +34,14 @@ const Angle kElongation{[](double s, double m) { return m - s; }};
 const Angle kMoonAlone{[](double, double m) { return m; }};
 const Angle kSum{[](double s, double m) { return s + m; }};
 
+// The Sun and the Moon alone: all the limbs are made of.
+bool SunAndMoonAt(ChartSky& sky, double jd) { return sky.BodyAt(jd, kSun) && sky.BodyAt(jd, kMoon); }
+
 // The moment near `guess` at which `angle` reaches `target` (degrees).
 std::optional<double> Reaching(ChartSky& sky, const Angle& angle, double target, double guess) {
     double t = guess;
     for (int step = 0; step < kMostSteps; ++step) {
-        if (!sky.At(t)) return std::nullopt;
+        if (!SunAndMoonAt(sky, t)) return std::nullopt;
         const double off = Signed(target, angle.of(sky.Longitude(kSun), sky.Longitude(kMoon)));
         const double rate = angle.of(sky.Speed(kSun), sky.Speed(kMoon));
         if (!(rate > 0)) return std::nullopt;
@@ -51,7 +54,7 @@ std::optional<double> Reaching(ChartSky& sky, const Angle& angle, double target,
 
 // The limb of `size` degrees of `angle` the birth stands in: its start and end.
 std::optional<PanchangaLimb> LimbAround(ChartSky& sky, const Angle& angle, double size, int count, double birth) {
-    if (!sky.At(birth)) return std::nullopt;
+    if (!SunAndMoonAt(sky, birth)) return std::nullopt;
     const double now = FoldLongitude(angle.of(sky.Longitude(kSun), sky.Longitude(kMoon)));
     const double rate = angle.of(sky.Speed(kSun), sky.Speed(kMoon));
     int part = static_cast<int>(std::floor(now / size));

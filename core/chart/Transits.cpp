@@ -15,13 +15,13 @@ constexpr int kSaturn = 6, kRahu = 7, kGrahas = kBodyCount - 1;
 constexpr double kYear = 365.25;
 constexpr double kMinute = 1.0 / 1440.0;
 
-// The moment between `before` (where `test` is false) and `after` (where it
-// is true) at which it turns, to a minute.
+// The moment between `before` (where `test` of `body` is false) and `after`
+// (where it is true) at which it turns, to a minute.
 template <class Test>
-std::optional<double> Turning(ChartSky& sky, double before, double after, Test test) {
+std::optional<double> Turning(ChartSky& sky, int body, double before, double after, Test test) {
     while (after - before > kMinute) {
         const double middle = (before + after) / 2;
-        if (!sky.At(middle)) return std::nullopt;
+        if (!sky.BodyAt(middle, body)) return std::nullopt;
         (test() ? after : before) = middle;
     }
     return after;
@@ -36,15 +36,15 @@ struct SignSpan {
 std::optional<std::vector<SignSpan>> SaturnSigns(ChartSky& sky, double from, double to) {
     constexpr double kStep = 4;  // days; Saturn turns back for months, never for less than a few days in a sign
     std::vector<SignSpan> spans;
-    if (!sky.At(from)) return std::nullopt;
+    if (!sky.BodyAt(from, kSaturn)) return std::nullopt;
     int sign = sky.Sign(kSaturn);
     double start = from;
     for (double t = from + kStep; t <= to; t += kStep) {
-        if (!sky.At(t)) return std::nullopt;
+        if (!sky.BodyAt(t, kSaturn)) return std::nullopt;
         const int now = sky.Sign(kSaturn);
         if (now == sign) continue;
-        const auto change = Turning(sky, t - kStep, t, [&] { return sky.Sign(kSaturn) != sign; });
-        if (!change || !sky.At(t)) return std::nullopt;
+        const auto change = Turning(sky, kSaturn, t - kStep, t, [&] { return sky.Sign(kSaturn) != sign; });
+        if (!change) return std::nullopt;
         spans.push_back({start, *change, sign});
         sign = now;
         start = *change;
@@ -170,15 +170,15 @@ TransitOutcome ComputeTransits(const Chart& natal, double momentUT, int utcOffse
     constexpr int kStepsPerDay = 4;
     for (int n = 1; n <= kYear * kStepsPerDay; ++n) {
         const double at = momentUT + static_cast<double>(n) / kStepsPerDay;
-        if (!sky.At(at)) return failed();
         for (int body = 0; body < kGrahas; ++body) {
             if (body != 1 && n % kStepsPerDay != 0) continue;
+            if (!sky.BodyAt(at, body)) return failed();
             const double step = body == 1 ? 1.0 / kStepsPerDay : 1.0;
             const int nowSign = sky.Sign(body);
             const double nowSpeed = sky.Speed(body);
             if (!t.nextIngress[body] && nowSign != sign[body]) {
                 const int was = sign[body];
-                const auto when = Turning(sky, at - step, at, [&] { return sky.Sign(body) != was; });
+                const auto when = Turning(sky, body, at - step, at, [&] { return sky.Sign(body) != was; });
                 if (!when) return failed();
                 t.nextIngress[body] = SignChange{*when, nowSign};
             }
@@ -186,11 +186,10 @@ TransitOutcome ComputeTransits(const Chart& natal, double momentUT, int utcOffse
             auto& station = retrograde ? t.nextRetrogradeStation[body] : t.nextDirectStation[body];
             if (body >= 2 && body < kRahu && retrograde != (speed[body] < 0) && !station) {
                 const auto when =
-                    Turning(sky, at - step, at, [&] { return (sky.Speed(body) < 0) == retrograde; });
+                    Turning(sky, body, at - step, at, [&] { return (sky.Speed(body) < 0) == retrograde; });
                 if (!when) return failed();
                 station = *when;
             }
-            if (!sky.At(at)) return failed();
             speed[body] = nowSpeed;
         }
     }

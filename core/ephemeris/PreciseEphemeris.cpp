@@ -100,45 +100,61 @@ bool PreciseEphemeris::DataFilesPresent() {
     return dataFiles_ == 1;
 }
 
-bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double latitude, double longitude,
-                                          NodeKind node, const ChartOptions& options) {
+std::int32_t PreciseEphemeris::Prepare(const ChartOptions& options) {
     const bool files = DataFilesPresent();
     if (files && !pathSet_) {
         swe_set_ephe_path(dataDirectory_.c_str());
         pathSet_ = true;
     }
+    SetSiderealMode(options);
     const std::int32_t source = files ? SEFLG_SWIEPH : SEFLG_MOSEPH;
     // True positions: no light time, aberration or deflection; nutation stays
     // in both kinds, as it stays in the ayanamsa.
     const std::int32_t kind = options.positions == PositionKind::True ? SEFLG_TRUEPOS : 0;
-    SetSiderealMode(options);
+    return source | kind;
+}
+
+bool PreciseEphemeris::Body(double jd, int body, NodeKind node, std::int32_t flags, double& longitude, double& speed,
+                            bool& analytical) {
+    static constexpr const char* kWhat[kSiderealBodies] = {"the Sun",  "the Moon",   "Mercury", "Venus",
+                                                            "Mars",    "Jupiter",    "Saturn",  "the lunar node"};
+    const int drawn = body == kKetu ? kRahu : body;
+    const int code = drawn == kRahu ? (node == NodeKind::True ? SE_TRUE_NODE : SE_MEAN_NODE) : kPlanetCodes[drawn];
+    char serr[AS_MAXCH] = "";
+    double x[6] = {};
+    const std::int32_t returned = swe_calc_ut(jd, code, flags | SEFLG_SPEED | SEFLG_SIDEREAL, x, serr);
+    if (returned < 0 || !std::isfinite(x[0]) || !std::isfinite(x[3])) {
+        Error = LibraryMessage(kWhat[drawn], serr);
+        return false;
+    }
+    // Asked for the data files and given the series: a file is missing or
+    // does not cover the date.
+    if ((returned & SEFLG_MOSEPH) != 0) analytical = true;
+    longitude = ZeroTo360(body == kKetu ? x[0] + 180.0 : x[0]);
+    speed = x[3];
+    return true;
+}
+
+bool PreciseEphemeris::CalculateBody(double jdUT, int body, NodeKind node, const ChartOptions& options,
+                                     double& longitude, double& speed) {
+    bool analytical = false;
+    if (!Body(jdUT, body, node, Prepare(options), longitude, speed, analytical)) return false;
+    Error.clear();
+    return true;
+}
+
+bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double latitude, double longitude,
+                                          NodeKind node, const ChartOptions& options) {
+    const std::int32_t flags = Prepare(options);
+    const std::int32_t source = flags & (SEFLG_SWIEPH | SEFLG_MOSEPH);
 
     const double jd = instant.UniversalJulianDate();
     char serr[AS_MAXCH] = "";
     std::array<double, kBodyCount> longitudes{};
     std::array<double, kBodyCount> speeds{};
-    bool analytical = !files;
-
-    auto compute = [&](int code, int body, const char* what) {
-        double x[6] = {};
-        serr[0] = '\0';
-        const std::int32_t flags = swe_calc_ut(jd, code, source | kind | SEFLG_SPEED | SEFLG_SIDEREAL, x, serr);
-        if (flags < 0 || !std::isfinite(x[0]) || !std::isfinite(x[3])) {
-            Error = LibraryMessage(what, serr);
-            return false;
-        }
-        // Asked for the data files and given the series: a file is missing
-        // or does not cover the date.
-        if ((flags & SEFLG_MOSEPH) != 0) analytical = true;
-        longitudes[body] = ZeroTo360(x[0]);
-        speeds[body] = x[3];
-        return true;
-    };
-    static constexpr const char* kWhat[kSiderealBodies] = {"the Sun",  "the Moon",   "Mercury", "Venus",
-                                                            "Mars",    "Jupiter",    "Saturn",  "the lunar node"};
-    for (int body = 0; body < kRahu; ++body)
-        if (!compute(kPlanetCodes[body], body, kWhat[body])) return false;
-    if (!compute(node == NodeKind::True ? SE_TRUE_NODE : SE_MEAN_NODE, kRahu, kWhat[kRahu])) return false;
+    bool analytical = source == SEFLG_MOSEPH;
+    for (int body = 0; body <= kRahu; ++body)
+        if (!Body(jd, body, node, flags, longitudes[body], speeds[body], analytical)) return false;
     longitudes[kKetu] = ZeroTo360(longitudes[kRahu] + 180.0);
     speeds[kKetu] = speeds[kRahu];
 
@@ -175,7 +191,7 @@ bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double la
     }
 
     double ayanamsa = 0;
-    if (swe_get_ayanamsa_ex_ut(jd, source | kind, &ayanamsa, serr) < 0 || !std::isfinite(ayanamsa)) {
+    if (swe_get_ayanamsa_ex_ut(jd, flags, &ayanamsa, serr) < 0 || !std::isfinite(ayanamsa)) {
         Error = LibraryMessage("the ayanamsa", serr);
         return false;
     }

@@ -14,6 +14,7 @@
 // computed last there with data files is the one in force.
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "birth/BirthInstant.h"
@@ -57,6 +58,13 @@ public:
     bool CalculatePositions(const BirthInstant& instant, double latitude, double longitude, NodeKind node,
                             const ChartOptions& options = {});
 
+    // One body's longitude and speed alone (0 Sun … 8 Ketu), as
+    // CalculatePositions would give them at the Universal Time `jdUT`, for
+    // searches that follow one body through many moments. On failure returns
+    // false and sets Error; the results above are never touched.
+    bool CalculateBody(double jdUT, int body, NodeKind node, const ChartOptions& options, double& longitude,
+                       double& speed);
+
     // "Precise: Swiss Ephemeris, Lahiri 23° 51′ 12″, mean node" for the last
     // positions; true positions add ", true positions" before the node.
     std::string Description() const;
@@ -74,6 +82,11 @@ public:
 
 private:
     bool DataFilesPresent();
+    // Sets the data path and the sidereal mode; returns the flags of the
+    // ephemeris and the kind of positions.
+    std::int32_t Prepare(const ChartOptions& options);
+    bool Body(double jd, int body, NodeKind node, std::int32_t flags, double& longitude, double& speed,
+              bool& analytical);
 
     std::string dataDirectory_;
     int dataFiles_ = -1;  // -1 not looked for yet, 0 missing, 1 present

@@ -300,5 +300,28 @@ TEST(ChartChoices, TheDefaultChartIsTodaysLahiriApparentWholeSign) {
     EXPECT_EQ(plain.Houses, HouseSystem::WholeSign);
 }
 
+// A search follows one body at a time: it must see exactly the longitude and
+// speed the whole chart gives, whatever the choices (a flag lost on the way
+// would move it by the aberration, 20″, or by the ayanamsa's difference).
+TEST(ChartChoices, OneBodyAloneIsWhereTheWholeChartPutsIt) {
+    ChartOptions truePositions = WithAyanamsa(AyanamsaKind::TrueChitra);
+    truePositions.positions = PositionKind::True;
+    const struct {
+        ChartOptions options;
+        NodeKind node;
+    } cases[] = {{{}, NodeKind::Mean}, {WithAyanamsa(AyanamsaKind::Raman), NodeKind::True}, {truePositions, NodeKind::Mean}};
+    for (const auto& c : cases) {
+        PreciseEphemeris whole;
+        ASSERT_TRUE(whole.CalculatePositions(Ut(1996, 12, 7, 5, 4), 13.08, 80.27, c.node, c.options)) << whole.Error;
+        PreciseEphemeris alone;
+        for (int body = 0; body < kBodyCount - 1; ++body) {
+            double longitude = -1, speed = 0;
+            ASSERT_TRUE(alone.CalculateBody(whole.JulianDateUT, body, c.node, c.options, longitude, speed));
+            EXPECT_EQ(longitude, whole.Longitudes[body]) << body;
+            EXPECT_EQ(speed, whole.Speeds[body]) << body;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace velmora
