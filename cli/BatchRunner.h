@@ -30,10 +30,11 @@ struct BatchOutput {
     FieldList fields;
     CalendarDate today;  // whose running dasha periods each chart marks; none: nothing marked
     // The dashas: the year of a line that names none ("" for 365.25 days),
-    // the levels written, and the Yogini and Ashtottari dashas in the whole object.
+    // the levels written, and the Yogini and Ashtottari dashas asked for.
     std::string dashaYear;
     int dashaLevels = 2;
     bool yogini = false, ashtottari = false;
+    bool vargas = false, ashtakavarga = false;  // asked for by naming their fields
     // The panchanga and the transits for each chart: written where asked
     // here or named in `fields`.
     TimeRequest time;
@@ -87,7 +88,8 @@ private:
     void AppendChart(const ChartSource& chart);
     // The chart with the run and the dasha output asked for.
     ChartSource Source(const Chart& chart) const {
-        return {chart, run_, format_.dashaLevels, format_.yogini, format_.ashtottari};
+        return {chart,   run_,    format_.dashaLevels, format_.yogini, format_.ashtottari, nullptr, nullptr,
+                format_.vargas, format_.ashtakavarga};
     }
 
     BatchOutput format_;

@@ -18,14 +18,17 @@ struct ChartSource {
     const Chart& chart;
     const AnalysisRun& run;
     // How the dashas are written: every period to this many levels (as far
-    // as its system divides), and whether the whole object holds the Yogini
-    // and Ashtottari dashas.
+    // as its system divides), and whether the Yogini and Ashtottari dashas
+    // are asked for.
     int dashaLevels = 2;
     bool yogini = false, ashtottari = false;
     // Computed only when asked (--panchanga, --transit, or their fields):
     // none, and the chart object leaves their keys out.
     const PanchangaOutcome* panchanga = nullptr;
     const TransitOutcome* transits = nullptr;
+    // The sixteen vargas and the ashtakavarga, written only when asked
+    // (--varga, --ashtakavarga, or their fields).
+    bool vargas = false, ashtakavarga = false;
 };
 
 }  // namespace velmora::cli
