@@ -164,14 +164,14 @@ BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
     csvColumns_ = CsvColumns(format_.fields).size();
     run_.Today = format_.today;
     // The run computes what the fields written read.
-    unsigned reads = kReadsRunTexts;
+    unsigned reads = 0;
     for (const ChartField* field : format_.fields)
         if (Asked(field->when, asked)) reads |= field->reads;
     run_.WithReport = (reads & kReadsReport) != 0;
     run_.WithDasha = (reads & kReadsDasha) != 0;
     run_.WithMoreDashas = (reads & kReadsMoreDashas) != 0;
     run_.WithVargas = (reads & kReadsVargas) != 0;
-    readsChart_ = (reads & kReadsChart) != 0;
+    run_.WithAshtakavarga = (reads & kReadsAshtakavarga) != 0;
 }
 
 std::string BatchRunner::Header() const {
@@ -216,10 +216,8 @@ std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
         ChartSource source = Source(chart);
         AttachTimeParts(parts, source);
         AppendChart(source);
-    } else if (readsChart_) {
-        AppendChart(Source(run_.MakeChart()));
     } else {
-        AppendChart(Source(noChart_));
+        AppendChart(Source(run_.MakeChart()));
     }
     return output_;
 }

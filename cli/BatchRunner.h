@@ -86,9 +86,9 @@ public:
 private:
     void AppendRefusal(std::string_view message);
     void AppendChart(const ChartSource& chart);
-    // The chart with the run and the dasha output asked for.
+    // The chart with the dasha output asked for.
     ChartSource Source(const Chart& chart) const {
-        return {chart,   run_,    format_.dashaLevels, format_.yogini, format_.ashtottari, nullptr, nullptr,
+        return {chart,   format_.dashaLevels, format_.yogini, format_.ashtottari, nullptr, nullptr,
                 format_.vargas, format_.ashtakavarga};
     }
 
@@ -96,9 +96,8 @@ private:
     bool wholeObject_ = true;     // the default JSON object
     std::size_t csvColumns_ = 0;  // before the error column
     AnalysisRun run_;
-    // Whether a chosen field reads the Chart value; when none does, each
-    // line's chart is read from the run alone and `noChart_` stands in.
-    bool readsChart_ = false;
+    // Stands in for a chart where what the output asks for is worked out
+    // before any line is read.
     const Chart noChart_{};
     MonthNames months_ = EnglishMonthNames();
     ChartRequest request_;

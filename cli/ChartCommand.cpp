@@ -72,7 +72,7 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     const Chart chart = run.MakeChart();
     const TimeParts parts = ComputeTimeParts(chart, time);
     if (const std::string refusal = TimeRefusal(parts); !refusal.empty()) return Refuse(io.err, refusal);
-    ChartSource source{chart, run, dashas.levels, dashas.yogini, dashas.ashtottari};
+    ChartSource source{chart, dashas.levels, dashas.yogini, dashas.ashtottari};
     AttachTimeParts(parts, source);
     source.vargas = o.varga.has_value();
     source.ashtakavarga = o.ashtakavarga;

@@ -12,6 +12,8 @@
 #include "cli/TransitFields.h"
 #include "engine/NameTables.h"
 #include "presentation/BirthLabels.h"
+#include "presentation/PositionLabels.h"
+#include "presentation/SignCaptions.h"
 #include "presentation/VargaPoints.h"
 #include "report/ReportText.h"
 #include "text/Quoted.h"
@@ -62,15 +64,15 @@ void WriteName(const ChartSource& s, W& w) {
 }
 template <typename W>
 void WritePositions(const ChartSource& s, W& w) {
-    w.StringArray(s.run.Result.planet, kBodyCount);
+    w.StringArray(ShortPositionTexts(s.chart), kBodyCount);
 }
 template <typename W>
 void WriteLongitudes(const ChartSource& s, W& w) {
-    w.StringArray(s.run.LongTexts(), kBodyCount);
+    w.StringArray(LongPositionTexts(s.chart), kBodyCount);
 }
 template <typename W>
 void WriteBodyNames(const ChartSource& s, W& w) {
-    w.StringArray(s.run.Names.BodyNames, kBodyCount);
+    w.StringArray(BodyLabels(s.chart), kBodyCount);
 }
 template <typename W>
 void WriteBodySigns(const ChartSource& s, W& w) {
@@ -84,11 +86,11 @@ void WriteArudhaSigns(const ChartSource& s, W& w) {
 }
 template <typename W>
 void WriteSignBoxes(const ChartSource& s, W& w) {
-    w.StringArray(s.run.Result.signBoxes, kSignCount);
+    w.StringArray(BodyCaptions(s.chart), kSignCount);
 }
 template <typename W>
 void WriteArudhaBoxes(const ChartSource& s, W& w) {
-    w.StringArray(s.run.Result.arudhaBoxes, kSignCount);
+    w.StringArray(ArudhaSignCaptions(s.chart), kSignCount);
 }
 template <typename W>
 void WriteDetails(const ChartSource& s, W& w) {
@@ -314,17 +316,18 @@ void WriteAshtakavarga<CsvRow>(const ChartSource& s, CsvRow& w) {
 
 constexpr std::span<const std::string_view> kOneColumn{};
 
-constexpr unsigned kChart = kReadsChart;
+// The Chart value alone, nothing the run works out only when asked.
+constexpr unsigned kChart = 0;
 
 const ChartField kFields[] = {
     {"name", "name", kOneColumn, kChart, VELMORA_FIELD_WRITERS(WriteName)},
-    {"positions", "position", kBodyColumns, kReadsRunTexts, VELMORA_FIELD_WRITERS(WritePositions)},
-    {"longitudes", "longitude", kBodyColumns, kReadsRunTexts, VELMORA_FIELD_WRITERS(WriteLongitudes)},
-    {"bodyNames", "bodyName", kBodyColumns, kReadsRunTexts, VELMORA_FIELD_WRITERS(WriteBodyNames)},
+    {"positions", "position", kBodyColumns, kChart, VELMORA_FIELD_WRITERS(WritePositions)},
+    {"longitudes", "longitude", kBodyColumns, kChart, VELMORA_FIELD_WRITERS(WriteLongitudes)},
+    {"bodyNames", "bodyName", kBodyColumns, kChart, VELMORA_FIELD_WRITERS(WriteBodyNames)},
     {"bodySigns", "bodySign", kBodyColumns, kChart, VELMORA_FIELD_WRITERS(WriteBodySigns)},
     {"arudhaSigns", "arudhaSign", kArudhaColumns, kChart, VELMORA_FIELD_WRITERS(WriteArudhaSigns)},
-    {"signBoxes", "signBox", kSignColumns, kReadsRunTexts, VELMORA_FIELD_WRITERS(WriteSignBoxes)},
-    {"arudhaBoxes", "arudhaBox", kSignColumns, kReadsRunTexts, VELMORA_FIELD_WRITERS(WriteArudhaBoxes)},
+    {"signBoxes", "signBox", kSignColumns, kChart, VELMORA_FIELD_WRITERS(WriteSignBoxes)},
+    {"arudhaBoxes", "arudhaBox", kSignColumns, kChart, VELMORA_FIELD_WRITERS(WriteArudhaBoxes)},
     {"details", "detail", kDetailKeys, kChart, VELMORA_FIELD_WRITERS(WriteDetails)},
     {"report", "", kOneColumn, kChart | kReadsReport, VELMORA_FIELD_WRITERS(WriteReportPieces)},
     {"reportText", "reportText", kOneColumn, kChart | kReadsReport, VELMORA_FIELD_WRITERS(WriteReportText)},
@@ -363,7 +366,7 @@ const ChartField kOnRequestFields[] = {
 const ChartField kRequestedFields[] = {
     {"vargas", "varga", kVargaColumns, kChart | kReadsVargas, VELMORA_FIELD_WRITERS(WriteVargas),
      FieldWhen::VargasAsked},
-    {"ashtakavarga", "sav", kSignColumns, kChart, VELMORA_FIELD_WRITERS(WriteAshtakavarga),
+    {"ashtakavarga", "sav", kSignColumns, kReadsAshtakavarga, VELMORA_FIELD_WRITERS(WriteAshtakavarga),
      FieldWhen::AshtakavargaAsked},
 };
 

@@ -20,14 +20,14 @@ class JsonWriter;
 class JsonDocument;
 class CsvRow;
 
-// What a field reads: a batch has its run compute only what its fields read.
+// What a field reads beyond the chart's points, signs and details: a batch
+// has its run compute only what its fields read.
 enum FieldReads : unsigned {
-    kReadsRunTexts = 0,  // the run's own texts alone: a batch of those alone makes no Chart value
-    kReadsChart = 1u << 0,
     kReadsReport = 1u << 1,      // the report's pieces
     kReadsDasha = 1u << 2,       // the Vimshottari periods
     kReadsMoreDashas = 1u << 3,  // the Yogini and Ashtottari dashas, worked out only when asked
     kReadsVargas = 1u << 4,      // the sixteen vargas' signs
+    kReadsAshtakavarga = 1u << 5,  // the bindus of the ashtakavarga
 };
 
 // When a field is written: the one condition each field carries. Every
