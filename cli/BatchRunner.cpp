@@ -115,7 +115,7 @@ std::string CheckBatchOutput(const BatchOutput& output) {
     for (const ChartField* field : output.fields)
         if (field->column.empty())
             return "--fields: \"" + std::string(field->name) + "\" is " +
-                   (field->needsReport ? "a list of pieces" : "a list of nested lists") +
+                   ((field->reads & kReadsReport) != 0 ? "a list of pieces" : "a list of nested lists") +
                    " and has no CSV columns; choose it with --format jsonl";
     return {};
 }
@@ -127,31 +127,51 @@ FieldList DefaultFields(BatchFormat format) {
     return fields;
 }
 
+namespace {
+
+// What a field named in the list asks for.
+void Ask(FieldWhen when, BatchOutput& output) {
+    switch (when) {
+        case FieldWhen::Always:
+        case FieldWhen::PreciseChart: break;
+        case FieldWhen::YoginiAsked: output.yogini = true; break;
+        case FieldWhen::AshtottariAsked: output.ashtottari = true; break;
+        case FieldWhen::PanchangaAsked: output.time.panchanga = true; break;
+        case FieldWhen::TransitsAsked: output.time.transits = true; break;
+        case FieldWhen::VargasAsked: output.vargas = true; break;
+        case FieldWhen::AshtakavargaAsked: output.ashtakavarga = true; break;
+    }
+}
+
+}  // namespace
+
 BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
     wholeObject_ = format_.format == BatchFormat::Jsonl && format_.fields.empty();
-    if (format_.fields.empty()) {
+    const bool named = !format_.fields.empty();
+    if (named)
+        for (const ChartField* field : format_.fields) Ask(field->when, format_);
+    // What the output asks for, without a chart: the time parts stand in empty.
+    TimeParts parts;
+    if (format_.time.panchanga) parts.panchanga.emplace();
+    if (format_.time.transits) parts.transits.emplace();
+    ChartSource asked = Source(noChart_);
+    AttachTimeParts(parts, asked);
+    if (!named) {
         format_.fields = DefaultFields(format_.format);
         for (const ChartField& field : OnRequestChartFields())
-            if ((field.name == "panchanga" && format_.time.panchanga) ||
-                (field.name == "transits" && format_.time.transits))
-                format_.fields.push_back(&field);
+            if (Asked(field.when, asked)) format_.fields.push_back(&field);
     }
     csvColumns_ = CsvColumns(format_.fields).size();
     run_.Today = format_.today;
-    run_.WithReport = false;
-    run_.WithDasha = false;
-    run_.WithMoreDashas = false;
-    run_.WithVargas = false;
-    for (const ChartField* field : format_.fields) {
-        if (wholeObject_ && !field->InWholeObject(Source(noChart_))) continue;
-        run_.WithMoreDashas = run_.WithMoreDashas || field->moreDashas;
-        run_.WithReport = run_.WithReport || field->needsReport;
-        run_.WithDasha = run_.WithDasha || field->needsDasha;
-        run_.WithVargas = run_.WithVargas || field->needsVargas;
-        readsChart_ = readsChart_ || field->readsChart;
-        if (field->name == "panchanga") format_.time.panchanga = true;
-        if (field->name == "transits") format_.time.transits = true;
-    }
+    // The run computes what the fields written read.
+    unsigned reads = 0;
+    for (const ChartField* field : format_.fields)
+        if (Asked(field->when, asked)) reads |= field->reads;
+    run_.WithReport = (reads & kReadsReport) != 0;
+    run_.WithDasha = (reads & kReadsDasha) != 0;
+    run_.WithMoreDashas = (reads & kReadsMoreDashas) != 0;
+    run_.WithVargas = (reads & kReadsVargas) != 0;
+    run_.WithAshtakavarga = (reads & kReadsAshtakavarga) != 0;
 }
 
 std::string BatchRunner::Header() const {
@@ -194,13 +214,10 @@ std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
         const Chart chart = run_.MakeChart();
         const TimeParts parts = ComputeTimeParts(chart, format_.time);
         ChartSource source = Source(chart);
-        source.panchanga = parts.panchanga ? &*parts.panchanga : nullptr;
-        source.transits = parts.transits ? &*parts.transits : nullptr;
+        AttachTimeParts(parts, source);
         AppendChart(source);
-    } else if (readsChart_) {
-        AppendChart(Source(run_.MakeChart()));
     } else {
-        AppendChart(Source(noChart_));
+        AppendChart(Source(run_.MakeChart()));
     }
     return output_;
 }
@@ -213,7 +230,7 @@ void BatchRunner::AppendChart(const ChartSource& chart) {
     } else {
         CsvRow row(output_);
         for (const ChartField* field : format_.fields) {
-            if (FieldApplies(*field, chart)) {
+            if (FieldWritten(*field, chart)) {
                 field->csv(chart, row);
             } else {
                 for (std::size_t i = 0; i < std::max<std::size_t>(field->suffixes.size(), 1); ++i) row.Empty();

@@ -30,10 +30,11 @@ struct BatchOutput {
     FieldList fields;
     CalendarDate today;  // whose running dasha periods each chart marks; none: nothing marked
     // The dashas: the year of a line that names none ("" for 365.25 days),
-    // the levels written, and the Yogini and Ashtottari dashas in the whole object.
+    // the levels written, and the Yogini and Ashtottari dashas asked for.
     std::string dashaYear;
     int dashaLevels = 2;
     bool yogini = false, ashtottari = false;
+    bool vargas = false, ashtakavarga = false;  // asked for by naming their fields
     // The panchanga and the transits for each chart: written where asked
     // here or named in `fields`.
     TimeRequest time;
@@ -85,18 +86,18 @@ public:
 private:
     void AppendRefusal(std::string_view message);
     void AppendChart(const ChartSource& chart);
-    // The chart with the run and the dasha output asked for.
+    // The chart with the dasha output asked for.
     ChartSource Source(const Chart& chart) const {
-        return {chart, run_, format_.dashaLevels, format_.yogini, format_.ashtottari};
+        return {chart,   format_.dashaLevels, format_.yogini, format_.ashtottari, nullptr, nullptr,
+                format_.vargas, format_.ashtakavarga};
     }
 
     BatchOutput format_;
     bool wholeObject_ = true;     // the default JSON object
     std::size_t csvColumns_ = 0;  // before the error column
     AnalysisRun run_;
-    // Whether a chosen field reads the Chart value; when none does, each
-    // line's chart is read from the run alone and `noChart_` stands in.
-    bool readsChart_ = false;
+    // Stands in for a chart where what the output asks for is worked out
+    // before any line is read.
     const Chart noChart_{};
     MonthNames months_ = EnglishMonthNames();
     ChartRequest request_;

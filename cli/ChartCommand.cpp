@@ -72,18 +72,17 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     const Chart chart = run.MakeChart();
     const TimeParts parts = ComputeTimeParts(chart, time);
     if (const std::string refusal = TimeRefusal(parts); !refusal.empty()) return Refuse(io.err, refusal);
-    ChartSource source{chart, run, dashas.levels, dashas.yogini, dashas.ashtottari};
-    source.panchanga = parts.panchanga ? &*parts.panchanga : nullptr;
-    source.transits = parts.transits ? &*parts.transits : nullptr;
-    FieldList requested;  // the fields written only when asked for, after the object's
-    if (o.varga) requested.push_back(&VargasField());
-    if (o.ashtakavarga) requested.push_back(&AshtakavargaField());
+    ChartSource source{chart, dashas.levels, dashas.yogini, dashas.ashtottari};
+    AttachTimeParts(parts, source);
+    source.vargas = o.varga.has_value();
+    source.ashtakavarga = o.ashtakavarga;
     if (o.json) {
-        io.out << ChartJsonIndented(source, requested) + "\n";
+        io.out << ChartJsonIndented(source) + "\n";
     } else {
-        io.out << (o.varga ? VargaChartText(chart, varga, style, io.stdoutIsTerminal)
-                           : RenderText(source, io.stdoutIsTerminal, style));
-        if (o.ashtakavarga) io.out << '\n' << AshtakavargaText(chart, style, io.stdoutIsTerminal);
+        io.out << (Asked(FieldWhen::VargasAsked, source) ? VargaChartText(chart, varga, style, io.stdoutIsTerminal)
+                                                         : RenderText(source, io.stdoutIsTerminal, style));
+        if (Asked(FieldWhen::AshtakavargaAsked, source))
+            io.out << '\n' << AshtakavargaText(chart, style, io.stdoutIsTerminal);
     }
     // The text keeps the layout scripts and the reviewed charts compare with;
     // the note goes beside it, to the person at the terminal.

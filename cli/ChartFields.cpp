@@ -12,6 +12,8 @@
 #include "cli/TransitFields.h"
 #include "engine/NameTables.h"
 #include "presentation/BirthLabels.h"
+#include "presentation/PositionLabels.h"
+#include "presentation/SignCaptions.h"
 #include "presentation/VargaPoints.h"
 #include "report/ReportText.h"
 #include "text/Quoted.h"
@@ -62,15 +64,15 @@ void WriteName(const ChartSource& s, W& w) {
 }
 template <typename W>
 void WritePositions(const ChartSource& s, W& w) {
-    w.StringArray(s.run.Result.planet, kBodyCount);
+    w.StringArray(ShortPositionTexts(s.chart), kBodyCount);
 }
 template <typename W>
 void WriteLongitudes(const ChartSource& s, W& w) {
-    w.StringArray(s.run.LongTexts(), kBodyCount);
+    w.StringArray(LongPositionTexts(s.chart), kBodyCount);
 }
 template <typename W>
 void WriteBodyNames(const ChartSource& s, W& w) {
-    w.StringArray(s.run.Names.BodyNames, kBodyCount);
+    w.StringArray(BodyLabels(s.chart), kBodyCount);
 }
 template <typename W>
 void WriteBodySigns(const ChartSource& s, W& w) {
@@ -84,11 +86,11 @@ void WriteArudhaSigns(const ChartSource& s, W& w) {
 }
 template <typename W>
 void WriteSignBoxes(const ChartSource& s, W& w) {
-    w.StringArray(s.run.Result.signBoxes, kSignCount);
+    w.StringArray(BodyCaptions(s.chart), kSignCount);
 }
 template <typename W>
 void WriteArudhaBoxes(const ChartSource& s, W& w) {
-    w.StringArray(s.run.Result.arudhaBoxes, kSignCount);
+    w.StringArray(ArudhaSignCaptions(s.chart), kSignCount);
 }
 template <typename W>
 void WriteDetails(const ChartSource& s, W& w) {
@@ -314,49 +316,58 @@ void WriteAshtakavarga<CsvRow>(const ChartSource& s, CsvRow& w) {
 
 constexpr std::span<const std::string_view> kOneColumn{};
 
-const ChartField kFields[] = {
-    {"name", "name", kOneColumn, false, false, true, VELMORA_FIELD_WRITERS(WriteName)},
-    {"positions", "position", kBodyColumns, false, false, false, VELMORA_FIELD_WRITERS(WritePositions)},
-    {"longitudes", "longitude", kBodyColumns, false, false, false, VELMORA_FIELD_WRITERS(WriteLongitudes)},
-    {"bodyNames", "bodyName", kBodyColumns, false, false, false, VELMORA_FIELD_WRITERS(WriteBodyNames)},
-    {"bodySigns", "bodySign", kBodyColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteBodySigns)},
-    {"arudhaSigns", "arudhaSign", kArudhaColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteArudhaSigns)},
-    {"signBoxes", "signBox", kSignColumns, false, false, false, VELMORA_FIELD_WRITERS(WriteSignBoxes)},
-    {"arudhaBoxes", "arudhaBox", kSignColumns, false, false, false, VELMORA_FIELD_WRITERS(WriteArudhaBoxes)},
-    {"details", "detail", kDetailKeys, false, false, true, VELMORA_FIELD_WRITERS(WriteDetails)},
-    {"report", "", kOneColumn, true, false, true, VELMORA_FIELD_WRITERS(WriteReportPieces)},
-    {"reportText", "reportText", kOneColumn, true, false, true, VELMORA_FIELD_WRITERS(WriteReportText)},
-    {"mode", "mode", kOneColumn, false, false, true, VELMORA_FIELD_WRITERS(WriteMode)},
-    {"ayanamsa", "ayanamsa", kOneColumn, false, false, true, VELMORA_FIELD_WRITERS(WriteAyanamsa)},
-    {"degrees", "degree", kBodyColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteDegrees)},
-    {"nakshatras", "nakshatra", kNakshatraColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteNakshatras)},
-    {"navamsaSigns", "navamsaSign", kBodyColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteNavamsaSigns)},
-    // The periods nest two deep: JSON only.
-    {"dashas", "", kOneColumn, false, true, true, VELMORA_FIELD_WRITERS(WriteDashas)},
-    // Only when asked for: the whole object of before stays as it was.
-    {"yogini", "", kOneColumn, false, true, true, VELMORA_FIELD_WRITERS(WriteYogini), false, true,
-     [](const ChartSource& s) { return s.yogini; }},
-    {"ashtottari", "", kOneColumn, false, true, true, VELMORA_FIELD_WRITERS(WriteAshtottari), false, true,
-     [](const ChartSource& s) { return s.ashtottari; }},
-    // The precise chart's choices and houses.
-    {"ayanamsaName", "ayanamsaName", kOneColumn, false, false, true, VELMORA_FIELD_WRITERS(WriteAyanamsaName), true},
-    {"positionKind", "positionKind", kOneColumn, false, false, true, VELMORA_FIELD_WRITERS(WritePositionKind), true},
-    {"houses", "houses", kOneColumn, false, false, true, VELMORA_FIELD_WRITERS(WriteHouses), true},
-    {"cusps", "cusp", kHouseColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteCusps), true},
-    {"bhavas", "bhava", kBodyColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteBhavas), true},
-    {"housesNote", "housesNote", kOneColumn, false, false, true, VELMORA_FIELD_WRITERS(WriteHousesNote), true},
-};
+// The Chart value alone, nothing the run works out only when asked.
+constexpr unsigned kChart = 0;
 
-const ChartField kRequestedFields[] = {
-    {"vargas", "varga", kVargaColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteVargas), false, false, nullptr,
-     true},
-    {"ashtakavarga", "sav", kSignColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteAshtakavarga)},
+const ChartField kFields[] = {
+    {"name", "name", kOneColumn, kChart, VELMORA_FIELD_WRITERS(WriteName)},
+    {"positions", "position", kBodyColumns, kChart, VELMORA_FIELD_WRITERS(WritePositions)},
+    {"longitudes", "longitude", kBodyColumns, kChart, VELMORA_FIELD_WRITERS(WriteLongitudes)},
+    {"bodyNames", "bodyName", kBodyColumns, kChart, VELMORA_FIELD_WRITERS(WriteBodyNames)},
+    {"bodySigns", "bodySign", kBodyColumns, kChart, VELMORA_FIELD_WRITERS(WriteBodySigns)},
+    {"arudhaSigns", "arudhaSign", kArudhaColumns, kChart, VELMORA_FIELD_WRITERS(WriteArudhaSigns)},
+    {"signBoxes", "signBox", kSignColumns, kChart, VELMORA_FIELD_WRITERS(WriteSignBoxes)},
+    {"arudhaBoxes", "arudhaBox", kSignColumns, kChart, VELMORA_FIELD_WRITERS(WriteArudhaBoxes)},
+    {"details", "detail", kDetailKeys, kChart, VELMORA_FIELD_WRITERS(WriteDetails)},
+    {"report", "", kOneColumn, kChart | kReadsReport, VELMORA_FIELD_WRITERS(WriteReportPieces)},
+    {"reportText", "reportText", kOneColumn, kChart | kReadsReport, VELMORA_FIELD_WRITERS(WriteReportText)},
+    {"mode", "mode", kOneColumn, kChart, VELMORA_FIELD_WRITERS(WriteMode)},
+    {"ayanamsa", "ayanamsa", kOneColumn, kChart, VELMORA_FIELD_WRITERS(WriteAyanamsa)},
+    {"degrees", "degree", kBodyColumns, kChart, VELMORA_FIELD_WRITERS(WriteDegrees)},
+    {"nakshatras", "nakshatra", kNakshatraColumns, kChart, VELMORA_FIELD_WRITERS(WriteNakshatras)},
+    {"navamsaSigns", "navamsaSign", kBodyColumns, kChart, VELMORA_FIELD_WRITERS(WriteNavamsaSigns)},
+    // The periods nest two deep: JSON only.
+    {"dashas", "", kOneColumn, kChart | kReadsDasha, VELMORA_FIELD_WRITERS(WriteDashas)},
+    {"yogini", "", kOneColumn, kChart | kReadsDasha | kReadsMoreDashas, VELMORA_FIELD_WRITERS(WriteYogini),
+     FieldWhen::YoginiAsked},
+    {"ashtottari", "", kOneColumn, kChart | kReadsDasha | kReadsMoreDashas, VELMORA_FIELD_WRITERS(WriteAshtottari),
+     FieldWhen::AshtottariAsked},
+    // The precise chart's choices and houses.
+    {"ayanamsaName", "ayanamsaName", kOneColumn, kChart, VELMORA_FIELD_WRITERS(WriteAyanamsaName),
+     FieldWhen::PreciseChart},
+    {"positionKind", "positionKind", kOneColumn, kChart, VELMORA_FIELD_WRITERS(WritePositionKind),
+     FieldWhen::PreciseChart},
+    {"houses", "houses", kOneColumn, kChart, VELMORA_FIELD_WRITERS(WriteHouses), FieldWhen::PreciseChart},
+    {"cusps", "cusp", kHouseColumns, kChart, VELMORA_FIELD_WRITERS(WriteCusps), FieldWhen::PreciseChart},
+    {"bhavas", "bhava", kBodyColumns, kChart, VELMORA_FIELD_WRITERS(WriteBhavas), FieldWhen::PreciseChart},
+    {"housesNote", "housesNote", kOneColumn, kChart, VELMORA_FIELD_WRITERS(WriteHousesNote),
+     FieldWhen::PreciseChart},
 };
 
 // Computed and written only when asked for (--panchanga, --transit, --fields).
 const ChartField kOnRequestFields[] = {
-    {"panchanga", "panchanga", kPanchangaColumns, false, false, true, VELMORA_FIELD_WRITERS(WritePanchanga)},
-    {"transits", "transit", kTransitColumns, false, false, true, VELMORA_FIELD_WRITERS(WriteTransits)},
+    {"panchanga", "panchanga", kPanchangaColumns, kChart, VELMORA_FIELD_WRITERS(WritePanchanga),
+     FieldWhen::PanchangaAsked},
+    {"transits", "transit", kTransitColumns, kChart, VELMORA_FIELD_WRITERS(WriteTransits),
+     FieldWhen::TransitsAsked},
+};
+
+// Written only when asked for (--varga, --ashtakavarga, --fields).
+const ChartField kRequestedFields[] = {
+    {"vargas", "varga", kVargaColumns, kChart | kReadsVargas, VELMORA_FIELD_WRITERS(WriteVargas),
+     FieldWhen::VargasAsked},
+    {"ashtakavarga", "sav", kSignColumns, kReadsAshtakavarga, VELMORA_FIELD_WRITERS(WriteAshtakavarga),
+     FieldWhen::AshtakavargaAsked},
 };
 
 #undef VELMORA_FIELD_WRITERS
@@ -364,29 +375,47 @@ const ChartField kOnRequestFields[] = {
 }  // namespace
 
 std::span<const ChartField> AllChartFields() { return kFields; }
+std::span<const ChartField> OnRequestChartFields() { return kOnRequestFields; }
+std::span<const ChartField> RequestedChartFields() { return kRequestedFields; }
 
 const ChartField& VargasField() { return kRequestedFields[0]; }
 const ChartField& AshtakavargaField() { return kRequestedFields[1]; }
 
-bool FieldApplies(const ChartField& field, const ChartSource& source) {
-    return !field.preciseOnly || source.chart.mode == ComputationMode::Precise;
+const FieldList& EveryChartField() {
+    static const FieldList every = [] {
+        FieldList fields;
+        for (const auto table : {AllChartFields(), OnRequestChartFields(), RequestedChartFields()})
+            for (const ChartField& field : table) fields.push_back(&field);
+        return fields;
+    }();
+    return every;
 }
-std::span<const ChartField> RequestedChartFields() { return kRequestedFields; }
-std::span<const ChartField> OnRequestChartFields() { return kOnRequestFields; }
 
-bool FieldWritten(const ChartField& field, const ChartSource& chart) {
-    if (field.name == "panchanga") return chart.panchanga != nullptr;
-    if (field.name == "transits") return chart.transits != nullptr;
-    return true;
+bool Asked(FieldWhen when, const ChartSource& source) {
+    switch (when) {
+        case FieldWhen::Always:
+        case FieldWhen::PreciseChart: return true;
+        case FieldWhen::YoginiAsked: return source.yogini;
+        case FieldWhen::AshtottariAsked: return source.ashtottari;
+        case FieldWhen::PanchangaAsked: return source.panchanga != nullptr;
+        case FieldWhen::TransitsAsked: return source.transits != nullptr;
+        case FieldWhen::VargasAsked: return source.vargas;
+        case FieldWhen::AshtakavargaAsked: return source.ashtakavarga;
+    }
+    return false;
+}
+
+bool FieldWritten(const ChartField& field, const ChartSource& source) {
+    if (field.when == FieldWhen::PreciseChart) return source.chart.mode == ComputationMode::Precise;
+    return Asked(field.when, source);
 }
 
 std::string FieldNames() {
     std::string names;
-    for (const auto fields : {AllChartFields(), OnRequestChartFields(), RequestedChartFields()})
-        for (const ChartField& field : fields) {
-            if (!names.empty()) names += ',';
-            names += field.name;
-        }
+    for (const ChartField* field : EveryChartField()) {
+        if (!names.empty()) names += ',';
+        names += field->name;
+    }
     return names;
 }
 
@@ -396,9 +425,8 @@ std::string ParseFieldList(std::string_view list, FieldList& fields) {
         const std::size_t comma = list.find(',', start);
         const std::string_view name = list.substr(start, comma == std::string_view::npos ? comma : comma - start);
         const ChartField* found = nullptr;
-        for (const auto known : {AllChartFields(), OnRequestChartFields(), RequestedChartFields()})
-            for (const ChartField& field : known)
-                if (field.name == name) found = &field;
+        for (const ChartField* field : EveryChartField())
+            if (field->name == name) found = field;
         if (!found)
             return "--fields: " + (name.empty() ? std::string("an empty name") : Quoted(name)) +
                    " is not a field; the fields are " + FieldNames();

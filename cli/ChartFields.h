@@ -20,51 +20,71 @@ class JsonWriter;
 class JsonDocument;
 class CsvRow;
 
+// What a field reads beyond the chart's points, signs and details: a batch
+// has its run compute only what its fields read.
+enum FieldReads : unsigned {
+    kReadsReport = 1u << 1,      // the report's pieces
+    kReadsDasha = 1u << 2,       // the Vimshottari periods
+    kReadsMoreDashas = 1u << 3,  // the Yogini and Ashtottari dashas, worked out only when asked
+    kReadsVargas = 1u << 4,      // the sixteen vargas' signs
+    kReadsAshtakavarga = 1u << 5,  // the bindus of the ashtakavarga
+};
+
+// When a field is written: the one condition each field carries. Every
+// writer (the chart object, chosen fields, a CSV row, the text) asks it
+// through FieldWritten or Asked.
+enum class FieldWhen : unsigned char {
+    Always,
+    // Only a precise chart has it (the ayanamsa's name, the cusps): a classic
+    // chart's object leaves the key out and its CSV cells empty.
+    PreciseChart,
+    // Only when the output asks for it, by its option or by naming it in a
+    // field list; the chart object of before stays as it was.
+    YoginiAsked,        // --dasha yogini
+    AshtottariAsked,    // --dasha ashtottari
+    PanchangaAsked,     // --panchanga: the source carries the outcome
+    TransitsAsked,      // --transit: the source carries the outcome
+    VargasAsked,        // --varga
+    AshtakavargaAsked,  // --ashtakavarga
+};
+
 struct ChartField {
     std::string_view name;
     // The CSV column, or the prefix of the spread columns; empty when the
-    // field has no CSV form (the report's pieces).
+    // field has no CSV form (the report's pieces, the dashas).
     std::string_view column;
     std::span<const std::string_view> suffixes;  // the spread columns' suffixes; empty for one column
-    bool needsReport;                            // read from the report pieces
-    bool needsDasha;                             // read from the Vimshottari periods
-    // Read from the Chart value; false for the texts the run still makes
-    // (a batch of those alone makes no Chart value).
-    bool readsChart;
+    unsigned reads;                              // FieldReads
     void (*json)(const ChartSource&, JsonWriter&);
     void (*csv)(const ChartSource&, CsvRow&);
     void (*document)(const ChartSource&, JsonDocument&);
-    // Only a precise chart has it (the ayanamsa's name, the cusps): a classic
-    // chart's object leaves the key out and its CSV cells empty.
-    bool preciseOnly = false;
-    // Read from the Yogini and Ashtottari dashas, which a run works out only
-    // when asked; such a field is in the whole object only when the source asks for it.
-    bool moreDashas = false;
-    bool (*asked)(const ChartSource&) = nullptr;
-    bool InWholeObject(const ChartSource& source) const { return asked == nullptr || asked(source); }
-    bool needsVargas = false;  // read from the sixteen vargas' signs
+    FieldWhen when = FieldWhen::Always;
 };
 
-// Whether `field` has a value for the chart in `source`.
-bool FieldApplies(const ChartField& field, const ChartSource& source);
+// Whether the output asks for what `when` names; always for the fields every
+// chart object holds (Always, PreciseChart).
+bool Asked(FieldWhen when, const ChartSource& source);
+// Whether `field` is written for the chart in `source`: asked for, and the
+// chart has it.
+bool FieldWritten(const ChartField& field, const ChartSource& source);
 
 // Every field of the chart object, in its order.
 std::span<const ChartField> AllChartFields();
 
-// The fields written only when asked for by name (a batch's --fields; the
-// single chart's --varga and --ashtakavarga), after the chart object's:
-// "vargas", "ashtakavarga". The whole object and the default CSV row leave
-// them out.
+// The fields written only when asked for (FieldWhen), after the chart
+// object's: "panchanga" and "transits", computed on request; "vargas" and
+// "ashtakavarga". --fields may name them all.
+std::span<const ChartField> OnRequestChartFields();
 std::span<const ChartField> RequestedChartFields();
 const ChartField& VargasField();
 const ChartField& AshtakavargaField();
-// The fields computed only when asked ("panchanga", "transits"), after every
-// other field: the chart object holds those the chart source carries
-// (FieldWritten), and --fields may name them.
-std::span<const ChartField> OnRequestChartFields();
-bool FieldWritten(const ChartField& field, const ChartSource& chart);
 
 using FieldList = std::vector<const ChartField*>;
+
+// Every field in the object's order: the chart object's, then those written
+// only when asked. The whole object is the fields of this list that are
+// written.
+const FieldList& EveryChartField();
 
 // The fields of a comma-separated list such as "positions,degrees", in the
 // order given, into `fields`. Returns the refusal (an unknown or repeated

@@ -4,6 +4,7 @@
 
 #include "analysis/Vimshottari.h"
 #include "cli/Ansi.h"
+#include "cli/ChartFields.h"
 #include "presentation/DashaLabels.h"
 
 namespace velmora::cli {
@@ -69,8 +70,8 @@ void AppendDashaSections(std::string& out, const ChartSource& s, bool ansi) {
         AppendSectionHeading(out, "Vimshottari dasha to " + std::to_string(s.dashaLevels) + " levels", ansi);
         AppendRunningPath(out, v, s.dashaLevels);
     }
-    if (s.yogini) AppendSystem(out, s, s.chart.yogini, ansi);
-    if (s.ashtottari) AppendSystem(out, s, s.chart.ashtottari, ansi);
+    if (Asked(FieldWhen::YoginiAsked, s)) AppendSystem(out, s, s.chart.yogini, ansi);
+    if (Asked(FieldWhen::AshtottariAsked, s)) AppendSystem(out, s, s.chart.ashtottari, ansi);
 }
 
 }  // namespace velmora::cli

@@ -7,51 +7,32 @@ namespace velmora::cli {
 
 namespace {
 
-// Every field's key and value, then those computed on request that the chart carries.
+// The key and value of each field in `fields` that is written for the chart.
 template <typename Json, typename Write>
-void WriteWholeObject(const ChartSource& chart, Json& json, Write write) {
-    for (const ChartField& field : AllChartFields()) {
-        if (!FieldApplies(field, chart) || !field.InWholeObject(chart)) continue;
-        json.Key(field.name);
-        write(field);
+void WriteFields(const ChartSource& chart, const FieldList& fields, Json& json, Write write) {
+    json.BeginObject();
+    for (const ChartField* field : fields) {
+        if (!FieldWritten(*field, chart)) continue;
+        json.Key(field->name);
+        write(*field);
     }
-    for (const ChartField& field : OnRequestChartFields()) {
-        if (!FieldWritten(field, chart)) continue;
-        json.Key(field.name);
-        write(field);
-    }
+    json.EndObject();
 }
 
 }  // namespace
 
 void AppendChartJson(const ChartSource& chart, std::string& out) {
-    JsonWriter json(out);
-    json.BeginObject();
-    WriteWholeObject(chart, json, [&](const ChartField& field) { field.json(chart, json); });
-    json.EndObject();
+    AppendChartFields(chart, EveryChartField(), out);
 }
 
 void AppendChartFields(const ChartSource& chart, const FieldList& fields, std::string& out) {
     JsonWriter json(out);
-    json.BeginObject();
-    for (const ChartField* field : fields) {
-        if (!FieldApplies(*field, chart)) continue;
-        json.Key(field->name);
-        field->json(chart, json);
-    }
-    json.EndObject();
+    WriteFields(chart, fields, json, [&](const ChartField& field) { field.json(chart, json); });
 }
 
-std::string ChartJsonIndented(const ChartSource& chart, const FieldList& requested) {
+std::string ChartJsonIndented(const ChartSource& chart) {
     JsonDocument json;
-    json.BeginObject();
-    WriteWholeObject(chart, json, [&](const ChartField& field) { field.document(chart, json); });
-    for (const ChartField* field : requested) {
-        if (!FieldApplies(*field, chart)) continue;
-        json.Key(field->name);
-        field->document(chart, json);
-    }
-    json.EndObject();
+    WriteFields(chart, EveryChartField(), json, [&](const ChartField& field) { field.document(chart, json); });
     return json.Value().dump(2);
 }
 

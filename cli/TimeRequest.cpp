@@ -71,6 +71,11 @@ TimeParts ComputeTimeParts(const Chart& chart, const TimeRequest& request) {
     return parts;
 }
 
+void AttachTimeParts(const TimeParts& parts, ChartSource& source) {
+    source.panchanga = parts.panchanga ? &*parts.panchanga : nullptr;
+    source.transits = parts.transits ? &*parts.transits : nullptr;
+}
+
 std::string TimeRefusal(const TimeParts& parts) {
     if (parts.panchanga && !parts.panchanga->panchanga) return parts.panchanga->refusal;
     if (parts.transits && !parts.transits->transits) return parts.transits->refusal;

@@ -9,6 +9,7 @@
 
 #include "chart/Panchanga.h"
 #include "chart/Transits.h"
+#include "cli/ChartSource.h"
 #include "cli/CliOptions.h"
 
 namespace velmora::cli {
@@ -30,6 +31,9 @@ struct TimeParts {
     std::optional<TransitOutcome> transits;
 };
 TimeParts ComputeTimeParts(const Chart& chart, const TimeRequest& request);
+
+// `source` with the parts computed (none where not asked: their fields are then not written).
+void AttachTimeParts(const TimeParts& parts, ChartSource& source);
 
 // The first refusal among the parts asked for, empty when there is none.
 std::string TimeRefusal(const TimeParts& parts);

@@ -1,6 +1,7 @@
 #include "cli/TimeText.h"
 
 #include "cli/Ansi.h"
+#include "cli/ChartFields.h"
 #include "cli/ChartText.h"
 #include "presentation/ChartDiagram.h"
 #include "presentation/TimeLabels.h"
@@ -20,11 +21,11 @@ void AppendRows(std::string& out, const std::vector<LabelRow>& rows) {
 }  // namespace
 
 void AppendTimeSections(std::string& out, const ChartSource& source, bool ansi, ChartStyle style) {
-    if (source.panchanga && source.panchanga->panchanga) {
+    if (Asked(FieldWhen::PanchangaAsked, source) && source.panchanga->panchanga) {
         AppendSectionHeading(out, "Panchanga at birth", ansi);
         AppendRows(out, PanchangaRows(*source.panchanga->panchanga, source.chart.utcOffsetSeconds));
     }
-    if (source.transits && source.transits->transits) {
+    if (Asked(FieldWhen::TransitsAsked, source) && source.transits->transits) {
         const Transits& t = *source.transits->transits;
         AppendSectionHeading(out, "Transits (T-) over the birth chart", ansi);
         AppendRows(out, TransitPositionRows(t));

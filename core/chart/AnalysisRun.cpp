@@ -385,7 +385,7 @@ velmora::Chart AnalysisRun::MakeChart() const {
     }
     chart.vargas = Result.vargas;
     chart.vargottama = Result.vargottama;
-    chart.ashtakavarga = ComputeAshtakavarga(PointSigns(chart));
+    if (WithAshtakavarga) chart.ashtakavarga = ComputeAshtakavarga(PointSigns(chart));
     chart.julianDayUT = precise ? Precise.JulianDateUT : FormBirthInstant(Birth, Zone, second_).UniversalJulianDate();
     chart.utcOffsetSeconds = offsetSeconds_;
     chart.latitude = JoinCoordinate(Birth.LatitudeDegrees, Birth.LatitudeMinutes, Birth.SouthLatitude);
@@ -399,6 +399,7 @@ ChartOutcome ComputeChart(const Birth& birth, const ChartWants& wants) {
     run.WithReport = wants.report;
     run.WithDasha = wants.dasha;
     run.WithVargas = wants.vargas;
+    run.WithAshtakavarga = wants.ashtakavarga;
     run.Today = wants.today;
     run.WithMoreDashas = wants.moreDashas;
     ChartOutcome outcome;

@@ -122,6 +122,9 @@ public:
     // vargottama). A batch that writes no vargas leaves them out; they are
     // then all zero.
     bool WithVargas = true;
+    // Whether the chart made from a run holds the ashtakavarga. A batch that
+    // writes none leaves it out; its tables are then all zero.
+    bool WithAshtakavarga = true;
 
     // Validates the form and, when it passes, computes everything above in
     // the form's mode. `months` gives the full month names for the date of birth (the
@@ -169,6 +172,7 @@ struct ChartWants {
     CalendarDate today;  // no date: nothing is marked
     bool moreDashas = false;  // the Yogini and Ashtottari dashas besides Vimshottari
     bool vargas = true;  // the sixteen vargas' signs
+    bool ashtakavarga = true;
 };
 
 // A chart, or why there is none: the failed check and its message.

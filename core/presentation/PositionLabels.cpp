@@ -24,7 +24,11 @@ std::array<std::string, kBodyCount> LongPositionTexts(const Chart& chart) {
 
 std::array<std::string, kBodyCount> ShortPositionTexts(const Chart& chart) {
     std::array<std::string, kBodyCount> texts;
-    for (int i = 0; i < kBodyCount; ++i) texts[i] = ShortPositionText(chart.points[i]);
+    std::string longText;  // the engine writes both; one buffer serves the ten
+    for (int i = 0; i < kBodyCount; ++i) {
+        double x = chart.points[i].longitude;
+        LongitudeTextsInto(x, longText, texts[i]);
+    }
     return texts;
 }
 

@@ -3,37 +3,22 @@
 #include "presentation/BirthLabels.h"
 #include "presentation/ChartLabels.h"
 #include "presentation/PositionLabels.h"
+#include "presentation/SignCaptions.h"
 
 namespace velmora {
 
-namespace {
-
-// "\r\n" before each entry, as the result form's captions have always read.
-void AddEntry(std::string& caption, std::string_view entry) {
-    caption += "\r\n";
-    caption += entry;
-}
-
-}  // namespace
-
 ResultFormTexts ResultTextsOf(const Chart& chart, const MonthNames& months) {
     ResultFormTexts texts;
+    texts.planet = ShortPositionTexts(chart);
     for (int i = 0; i < kBodyCount; ++i) {
         const ChartPoint& point = chart.points[static_cast<std::size_t>(i)];
-        texts.planet[static_cast<std::size_t>(i)] = ShortPositionText(point);
         texts.bodySigns[static_cast<std::size_t>(i)] = point.sign;
         texts.retrograde[static_cast<std::size_t>(i)] = point.retrograde;
-        AddEntry(texts.signBoxes[static_cast<std::size_t>(point.sign)], BodyLabel(i, point.retrograde));
-        const int navamsa = chart.navamsaSigns[static_cast<std::size_t>(i)];
-        AddEntry(texts.navamsaBoxes[static_cast<std::size_t>(navamsa)], BodyLabel(i, point.retrograde));
     }
-    // Arudhas in their number's order, A1 (AL) first, as they are worked out
-    // house by house from the ascendant.
-    for (int a = 0; a < kArudhaCount; ++a) {
-        const int sign = chart.arudhaSigns[static_cast<std::size_t>(a)];
-        texts.arudhaSigns[static_cast<std::size_t>(a)] = sign;
-        AddEntry(texts.arudhaBoxes[static_cast<std::size_t>(sign)], ArudhaLabel(a));
-    }
+    texts.signBoxes = BodyCaptions(chart);
+    texts.navamsaBoxes = NavamsaCaptions(chart);
+    texts.arudhaSigns = chart.arudhaSigns;
+    texts.arudhaBoxes = ArudhaSignCaptions(chart);
     const ChartBirth& birth = chart.birth;
     texts.name = birth.name;
     texts.dateOfBirth = BirthDateLabel(birth.clock, months);

@@ -73,7 +73,7 @@ TEST(ChartFields, ChosenFieldsAreTheWholeObjectsValues) {
     run.WithMoreDashas = true;  // the whole object with the dashas it holds only when asked
     ASSERT_TRUE(RunGreenwich(run));
     const Chart chart = run.MakeChart();
-    const ChartSource source{chart, run, 2, true, true};
+    const ChartSource source{chart, 2, true, true};
     std::string whole;
     AppendChartJson(source, whole);
     const auto object = nlohmann::ordered_json::parse(whole);
@@ -104,7 +104,7 @@ TEST(ChartFields, ChosenFieldsAreTheWholeObjectsValues) {
 TEST(ChartFields, CsvCellsMatchTheColumnsAndTheJsonValues) {
     const AnalysisRun& run = GreenwichRun();
     const Chart chart = run.MakeChart();
-    const ChartSource source{chart, run};
+    const ChartSource source{chart};
     std::string whole;
     AppendChartJson(source, whole);
     const auto object = nlohmann::ordered_json::parse(whole);

@@ -5,6 +5,8 @@
 // the key after every other one, only when asked for, in JSON, CSV and text.
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <unistd.h>
 
 #include <filesystem>
@@ -188,6 +190,24 @@ TEST(AshtakavargaOption, BatchCsvGainsTheSavColumnsOnlyWhenAsked) {
     ASSERT_EQ(named.status, 0) << named.err;
     const auto json = nlohmann::json::parse(named.out);
     EXPECT_EQ(json.at("ashtakavarga").at("sav").size(), 12u);
+    // A batch works the bindus out only when they are written, and then in
+    // full: the SAV of any chart sums to 337 (BPHS ch. 66, Raman's tables).
+    int sum = 0;
+    for (int b : json.at("ashtakavarga").at("sav")) sum += b;
+    EXPECT_EQ(sum, 337);
+    // The SAV columns come last, before the empty error cell: the row's last
+    // thirteen cells (the earlier ones may be quoted texts with line breaks).
+    std::string row = asked.out.substr(0, asked.out.size() - 2);  // without the row's "\r\n"
+    ASSERT_EQ(row.back(), ',');
+    row.pop_back();
+    int csvSum = 0;
+    for (int k = 0; k < 12; ++k) {
+        const std::size_t comma = row.rfind(',');
+        ASSERT_NE(comma, std::string::npos);
+        csvSum += std::stoi(row.substr(comma + 1));
+        row.erase(comma);
+    }
+    EXPECT_EQ(csvSum, 337);
 }
 
 TEST(AshtakavargaOption, TextShowsTheTableAndTheChart) {
