@@ -91,7 +91,7 @@ AshtakavargaPage::AshtakavargaPage(const Chart& chart, ChartStyleChoice& style, 
 
     // Tab: the text, the style, the table, the chart house by house.
     QList<QWidget*> chain{lblAbout, cboStyle, tblBindus};
-    for (int house = 1; house <= kSignCount; ++house) chain << sav->HouseSpot(house);
+    chain << sav->HouseSpots();
     SetPageKeys(this, chain);
 
     FitOnScreen(this, QSize(760, 820));

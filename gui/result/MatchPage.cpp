@@ -259,9 +259,7 @@ MatchPage::MatchPage(MatchSheet sheet, Services services, QWidget* parent)
     // Tab: the people, the style, print, export, each chart house by house,
     // the kootas, the doshas.
     QList<QWidget*> chain{lblTradition, cboStyle, cmdPrint, cmdExportPdf};
-    for (ChartView* view : {bride, groom})
-        for (int house = 1; house <= kSignCount; ++house) chain << view->HouseSpot(house);
-    chain << tblKootas << lblDoshas;
+    chain << bride->HouseSpots() << groom->HouseSpots() << tblKootas << lblDoshas;
     SetPageKeys(this, chain);
 
     FitOnScreen(this, QSize(980, 900));

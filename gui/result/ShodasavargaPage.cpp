@@ -125,7 +125,7 @@ ShodasavargaPage::ShodasavargaPage(const Chart& chart, ChartStyleChoice& style, 
 
     // Tab: the vargottama line, the table, the chooser, the style, the chart house by house.
     QList<QWidget*> chain{lblVargottama, tblVargas, cboVarga, cboStyle};
-    for (int house = 1; house <= kSignCount; ++house) chain << chartVarga->HouseSpot(house);
+    chain << chartVarga->HouseSpots();
     SetPageKeys(this, chain);
 
     FitOnScreen(this, QSize(900, 860));

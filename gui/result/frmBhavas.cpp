@@ -100,8 +100,7 @@ frmBhavas::frmBhavas(const Chart& chart, ChartStyle style, QWidget* parent) : QW
         grid->addWidget(Framed(title, bhavaChart, page), 2, 2);
         grid->setColumnStretch(2, 1);
         grid->setRowStretch(2, 1);
-        chain << tblCusps << tblBhavas;
-        for (int house = 1; house <= kSignCount; ++house) chain << bhavaChart->HouseSpot(house);
+        chain << tblCusps << tblBhavas << bhavaChart->HouseSpots();
     }
     SetPageKeys(this, chain);
 

@@ -93,8 +93,7 @@ frmTransits::frmTransits(const Chart& chart, const Clock& clock, const ChartStyl
 
     // Tab: the moment, Show, Now, the state, the chart house by house, the tables.
     QList<QWidget*> chain{dteMoment, cmdShow, cmdNow, lblState};
-    for (int house = 1; house <= kSignCount; ++house) chain << chartView->HouseSpot(house);
-    chain << tblPositions << tblSadeSati << tblChanges;
+    chain << chartView->HouseSpots() << tblPositions << tblSadeSati << tblChanges;
     SetPageKeys(this, chain);
 
     ShowNow();

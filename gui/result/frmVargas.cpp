@@ -141,9 +141,7 @@ frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget*
 
     // Tab: the summary, the style, each chart house by house, the table, the periods.
     QList<QWidget*> chain{lblSummary, cboStyle};
-    for (ChartView* view : {rashi, navamsa})
-        for (int house = 1; house <= kSignCount; ++house) chain << view->HouseSpot(house);
-    chain << tblNakshatras << treeDasha;
+    chain << rashi->HouseSpots() << navamsa->HouseSpots() << tblNakshatras << treeDasha;
     SetPageKeys(this, chain);
 
     FitOnScreen(this, QSize(960, 820));
