@@ -65,8 +65,8 @@ void WritePanchangaLimb(W& w, std::string_view key, const PanchangaLimb& limb, i
     if (!paksha.empty()) {
         w.KeyString("paksha", paksha);
     }
-    w.KeyString("start", LocalDateTimeText(LocalClockAt(limb.start, offset)));
-    w.KeyString("end", LocalDateTimeText(LocalClockAt(limb.end, offset)));
+    w.KeyString("start", LocalDateTimeText(limb.start, offset));
+    w.KeyString("end", LocalDateTimeText(limb.end, offset));
     w.KeyDouble("left", std::round(limb.left * 1e4) / 1e4);
     w.EndObject();
 }
@@ -83,8 +83,8 @@ void WritePanchanga(const ChartSource& s, W& w) {
     WritePanchangaLimb(w, "nakshatra", p.nakshatra, offset);
     WritePanchangaLimb(w, "yoga", p.yoga, offset);
     WritePanchangaLimb(w, "karana", p.karana, offset);
-    w.KeyString("sunrise", LocalDateTimeText(LocalClockAt(p.sunrise, offset)));
-    w.KeyString("sunset", LocalDateTimeText(LocalClockAt(p.sunset, offset)));
+    w.KeyString("sunrise", LocalDateTimeText(p.sunrise, offset));
+    w.KeyString("sunset", LocalDateTimeText(p.sunset, offset));
     w.KeyString("convention", SunriseConventionName(p.convention));
     w.EndObject();
 }

@@ -40,7 +40,7 @@ inline constexpr std::array<std::string_view, 90> kTransitColumns = {
 template <typename W>
 void WriteMomentOrNull(W& w, const std::optional<double>& jd, int offset) {
     if (jd) {
-        w.String(LocalDateTimeText(LocalClockAt(*jd, offset)));
+        w.String(LocalDateTimeText(*jd, offset));
     } else {
         w.Double(std::numeric_limits<double>::quiet_NaN());  // null, or an empty cell
     }
@@ -82,7 +82,7 @@ void WriteTransits(const ChartSource& s, W& w) {
     const Transits& t = *s.transits->transits;
     const int offset = t.utcOffsetSeconds;
     w.BeginObject();
-    w.KeyString("moment", IsoMomentText(LocalClockAt(t.moment, offset), offset));
+    w.KeyString("moment", IsoMomentText(t.moment, offset));
     w.Key("degrees");
     w.BeginArray();
     for (const ChartPoint& p : t.points) w.Double(p.longitude);
@@ -102,7 +102,7 @@ void WriteTransits(const ChartSource& s, W& w) {
         }
         w.BeginObject();
         w.KeyInt("sign", ingress->sign);
-        w.KeyString("moment", LocalDateTimeText(LocalClockAt(ingress->moment, offset)));
+        w.KeyString("moment", LocalDateTimeText(ingress->moment, offset));
         w.EndObject();
     }
     w.EndArray();

@@ -21,4 +21,12 @@ std::string IsoMomentText(const LocalClock& clock, int offsetSeconds) {
     return LocalDateTimeText(clock) + offset;
 }
 
+std::string LocalDateTimeText(double jdUT, int offsetSeconds) {
+    return LocalDateTimeText(LocalClockAt(jdUT, offsetSeconds));
+}
+
+std::string IsoMomentText(double jdUT, int offsetSeconds) {
+    return IsoMomentText(LocalClockAt(jdUT, offsetSeconds), offsetSeconds);
+}
+
 }  // namespace velmora

@@ -19,5 +19,9 @@ BirthInstant InstantAt(double jdUT);
 std::string LocalDateTimeText(const LocalClock& clock);
 // "2026-12-09T22:50:00+05:30".
 std::string IsoMomentText(const LocalClock& clock, int offsetSeconds);
+// The same of the Universal Time `jdUT` on a clock `offsetSeconds` east of
+// Greenwich.
+std::string LocalDateTimeText(double jdUT, int offsetSeconds);
+std::string IsoMomentText(double jdUT, int offsetSeconds);
 
 }  // namespace velmora
