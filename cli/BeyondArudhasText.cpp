@@ -59,14 +59,14 @@ void AppendDasha(std::string& out, const Chart& chart, bool ansi) {
            std::string(LordName(first)) + " period, " + YearsMonthsDaysText(d.balanceYears) + " left at birth\n";
     if (d.runningMajor >= 0) {
         const MajorDasha& major = d.majors[static_cast<std::size_t>(d.runningMajor)];
-        out += "  Running on " + DateText({d.today.year, d.today.month, d.today.day, 0, 0}) + ": " +
+        out += "  Running on " + DateText(d.today.At(0)) + ": " +
                std::string(LordName(major.period.lord));
         if (d.runningSub >= 0)
             out += " period, " + std::string(LordName(major.sub[static_cast<std::size_t>(d.runningSub)].lord)) +
                    " sub-period";
         out += " (marked >)\n";
     } else if (d.today.Valid()) {
-        out += "  No period of this cycle runs on " + DateText({d.today.year, d.today.month, d.today.day, 0, 0}) + "\n";
+        out += "  No period of this cycle runs on " + DateText(d.today.At(0)) + "\n";
     }
     out += "  ";
     Pad(out, "Period", 20);

@@ -133,16 +133,11 @@ void WriteReportPieces(const ChartSource& s, W& w) {
     w.BeginArray();
     for (const ReportPiece& piece : s.chart.report) {
         w.BeginObject();
-        w.Key("text");
-        w.String(piece.text);
-        w.Key("bold");
-        w.Bool(piece.bold);
-        w.Key("color");
-        w.String(piece.color == ReportColor::DarkRed ? "#800000" : "#000000");
-        w.Key("size");
-        w.Int(piece.size);
-        w.Key("breaks");
-        w.Int(piece.breaks);
+        w.KeyString("text", piece.text);
+        w.KeyBool("bold", piece.bold);
+        w.KeyString("color", piece.color == ReportColor::DarkRed ? "#800000" : "#000000");
+        w.KeyInt("size", piece.size);
+        w.KeyInt("breaks", piece.breaks);
         w.EndObject();
     }
     w.EndArray();
@@ -171,12 +166,9 @@ void WriteNakshatras(const ChartSource& s, W& w) {
     w.BeginArray();
     for (const NakshatraPlace& n : s.chart.nakshatras) {
         w.BeginObject();
-        w.Key("name");
-        w.String(n.Name());
-        w.Key("lord");
-        w.String(kPlainBodyNames[static_cast<std::size_t>(n.lord)]);
-        w.Key("pada");
-        w.Int(n.pada);
+        w.KeyString("name", n.Name());
+        w.KeyString("lord", kPlainBodyNames[static_cast<std::size_t>(n.lord)]);
+        w.KeyInt("pada", n.pada);
         w.EndObject();
     }
     w.EndArray();
@@ -194,14 +186,10 @@ std::string WritePeriod(W& w, const DashaTimeline& t, const DashaNode& node, std
                         int levels) {
     std::string end = DateTimeText(DashaMoment(node.end));
     w.BeginObject();
-    w.Key("lord");
-    w.String(t.LordName(node));
-    w.Key("start");
-    w.String(start);
-    w.Key("end");
-    w.String(end);
-    w.Key("running");
-    w.Bool(t.Running(node, level));
+    w.KeyString("lord", t.LordName(node));
+    w.KeyString("start", start);
+    w.KeyString("end", end);
+    w.KeyBool("running", t.Running(node, level));
     if (level < levels) {
         w.Key("subPeriods");
         w.BeginArray();
@@ -218,14 +206,10 @@ std::string WritePeriod(W& w, const DashaTimeline& t, const DashaNode& node, std
 template <typename W>
 void WriteTimeline(const ChartSource& s, const DashaTimeline& t, W& w) {
     w.BeginObject();
-    w.Key("yearDays");
-    w.Double(DashaYearOf(s.chart.dashaYear).days);
-    w.Key("balanceYears");
-    w.Double(t.balanceYears);
-    w.Key("balance");
-    w.String(YearsMonthsDaysText(t.balanceYears));
-    w.Key("today");
-    w.String(t.today.Valid() ? DateText({t.today.year, t.today.month, t.today.day, 0, 0}) : std::string());
+    w.KeyDouble("yearDays", DashaYearOf(s.chart.dashaYear).days);
+    w.KeyDouble("balanceYears", t.balanceYears);
+    w.KeyString("balance", YearsMonthsDaysText(t.balanceYears));
+    w.KeyString("today", t.today.Valid() ? DateText(t.today.At(0)) : std::string());
     w.Key("periods");
     w.BeginArray();
     if (t.Computed()) {

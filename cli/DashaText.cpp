@@ -20,7 +20,7 @@ std::string Dates(const DashaNode& node) {
     return DateTimeText(DashaMoment(node.start)) + "  " + DateTimeText(DashaMoment(node.end));
 }
 
-std::string TodayText(const DashaTimeline& t) { return DateText({t.today.year, t.today.month, t.today.day, 0, 0}); }
+std::string TodayText(const DashaTimeline& t) { return DateText(t.today.At(0)); }
 
 // The periods running on the day, one level a line.
 void AppendRunningPath(std::string& out, const DashaTimeline& t, int levels) {

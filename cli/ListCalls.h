@@ -1,9 +1,12 @@
 #pragma once
-// The list calls that JsonWriter, JsonDocument and CsvRow share, made of
-// their own BeginArray, String, Int, Double and EndArray: a field writes a
-// list of texts or numbers with one call in any of them.
+// The calls that JsonWriter, JsonDocument and CsvRow share, made of their
+// own Key, BeginArray, String, Int, Bool, Double and EndArray: a field writes
+// a list of texts or numbers, or an object's key with its value, with one
+// call in any of them.
 
 #include <cstddef>
+#include <cstdint>
+#include <string_view>
 
 namespace velmora::cli {
 
@@ -21,6 +24,23 @@ public:
     template <typename Range>
     void DoubleArray(const Range& values, std::size_t count) {
         List(count, [&](std::size_t i) { Self().Double(values[i]); });
+    }
+
+    void KeyString(std::string_view key, std::string_view text) {
+        Self().Key(key);
+        Self().String(text);
+    }
+    void KeyInt(std::string_view key, std::int64_t value) {
+        Self().Key(key);
+        Self().Int(value);
+    }
+    void KeyBool(std::string_view key, bool value) {
+        Self().Key(key);
+        Self().Bool(value);
+    }
+    void KeyDouble(std::string_view key, double value) {
+        Self().Key(key);
+        Self().Double(value);
     }
 
 private:

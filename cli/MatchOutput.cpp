@@ -22,49 +22,36 @@ void WriteMoon(const Chart& chart, W& w) {
     w.BeginObject();
     w.Key("name");
     w.TypedText(chart.birth.name);
-    w.Key("moonSign");
-    w.String(MoonSign(chart));
-    w.Key("nakshatra");
-    w.String(n.Name());
-    w.Key("pada");
-    w.Int(n.pada);
+    w.KeyString("moonSign", MoonSign(chart));
+    w.KeyString("nakshatra", n.Name());
+    w.KeyInt("pada", n.pada);
     w.EndObject();
 }
 
 template <typename W>
 void WritePairDosha(const PairDosha& d, W& w) {
     w.BeginObject();
-    w.Key("present");
-    w.Bool(d.present);
-    w.Key("cancelled");
-    w.Bool(d.cancelled);
-    w.Key("reason");
-    w.String(d.reason);
+    w.KeyBool("present", d.present);
+    w.KeyBool("cancelled", d.cancelled);
+    w.KeyString("reason", d.reason);
     w.EndObject();
 }
 
 template <typename W>
 void WriteKuja(const KujaDosha& k, W& w) {
     w.BeginObject();
-    w.Key("present");
-    w.Bool(k.present);
-    w.Key("summary");
-    w.String(k.summary);
+    w.KeyBool("present", k.present);
+    w.KeyString("summary", k.summary);
     w.Key("from");
     w.BeginArray();
     for (std::size_t r = 0; r < k.from.size(); ++r) {
         const KujaFrom& f = k.from[r];
         w.BeginObject();
-        w.Key("point");
-        w.String(kKujaReferenceNames[r]);
-        w.Key("house");
-        w.Int(f.house);
-        w.Key("dosha");
-        w.Bool(f.dosha);
-        w.Key("cancelled");
-        w.Bool(f.cancelled);
-        w.Key("reason");
-        w.String(f.reason);
+        w.KeyString("point", kKujaReferenceNames[r]);
+        w.KeyInt("house", f.house);
+        w.KeyBool("dosha", f.dosha);
+        w.KeyBool("cancelled", f.cancelled);
+        w.KeyString("reason", f.reason);
         w.EndObject();
     }
     w.EndArray();
@@ -76,8 +63,7 @@ void WriteMatch(const MarriageMatch& m, const Chart& bride, const Chart& groom, 
     w.BeginObject();
     w.Key("match");
     w.BeginObject();
-    w.Key("tradition");
-    w.String(kMatchTradition);
+    w.KeyString("tradition", kMatchTradition);
     w.Key("bride");
     WriteMoon(bride, w);
     w.Key("groom");
@@ -86,21 +72,15 @@ void WriteMatch(const MarriageMatch& m, const Chart& bride, const Chart& groom, 
     w.BeginArray();
     for (const Koota& k : m.milan.kootas) {
         w.BeginObject();
-        w.Key("name");
-        w.String(k.name);
-        w.Key("points");
-        w.Double(k.points);
-        w.Key("max");
-        w.Double(k.max);
-        w.Key("reason");
-        w.String(k.reason);
+        w.KeyString("name", k.name);
+        w.KeyDouble("points", k.points);
+        w.KeyDouble("max", k.max);
+        w.KeyString("reason", k.reason);
         w.EndObject();
     }
     w.EndArray();
-    w.Key("total");
-    w.Double(m.milan.total);
-    w.Key("max");
-    w.Int(36);
+    w.KeyDouble("total", m.milan.total);
+    w.KeyInt("max", 36);
     w.Key("doshas");
     w.BeginObject();
     w.Key("nadi");
@@ -113,10 +93,8 @@ void WriteMatch(const MarriageMatch& m, const Chart& bride, const Chart& groom, 
     WriteKuja(m.brideKuja, w);
     w.Key("groom");
     WriteKuja(m.groomKuja, w);
-    w.Key("balanced");
-    w.Bool(m.kujaBalanced);
-    w.Key("summary");
-    w.String(m.kujaSummary);
+    w.KeyBool("balanced", m.kujaBalanced);
+    w.KeyString("summary", m.kujaSummary);
     w.EndObject();
     w.EndObject();
     w.EndObject();

@@ -40,8 +40,7 @@ template <typename W>
 void WriteError(W& w, std::size_t cells, std::string_view message) {
     EmptyCellsOr(w, cells, [&] {
         w.BeginObject();
-        w.Key("error");
-        w.String(message);
+        w.KeyString("error", message);
         w.EndObject();
     });
 }
@@ -61,20 +60,14 @@ void WritePanchangaLimb(W& w, std::string_view key, const PanchangaLimb& limb, i
                         std::string_view paksha = {}) {
     w.Key(key);
     w.BeginObject();
-    w.Key("number");
-    w.Int(limb.number);
-    w.Key("name");
-    w.String(limb.name);
+    w.KeyInt("number", limb.number);
+    w.KeyString("name", limb.name);
     if (!paksha.empty()) {
-        w.Key("paksha");
-        w.String(paksha);
+        w.KeyString("paksha", paksha);
     }
-    w.Key("start");
-    w.String(LocalDateTimeText(LocalClockAt(limb.start, offset)));
-    w.Key("end");
-    w.String(LocalDateTimeText(LocalClockAt(limb.end, offset)));
-    w.Key("left");
-    w.Double(std::round(limb.left * 1e4) / 1e4);
+    w.KeyString("start", LocalDateTimeText(limb.start, offset));
+    w.KeyString("end", LocalDateTimeText(limb.end, offset));
+    w.KeyDouble("left", std::round(limb.left * 1e4) / 1e4);
     w.EndObject();
 }
 
@@ -90,12 +83,9 @@ void WritePanchanga(const ChartSource& s, W& w) {
     WritePanchangaLimb(w, "nakshatra", p.nakshatra, offset);
     WritePanchangaLimb(w, "yoga", p.yoga, offset);
     WritePanchangaLimb(w, "karana", p.karana, offset);
-    w.Key("sunrise");
-    w.String(LocalDateTimeText(LocalClockAt(p.sunrise, offset)));
-    w.Key("sunset");
-    w.String(LocalDateTimeText(LocalClockAt(p.sunset, offset)));
-    w.Key("convention");
-    w.String(SunriseConventionName(p.convention));
+    w.KeyString("sunrise", LocalDateTimeText(p.sunrise, offset));
+    w.KeyString("sunset", LocalDateTimeText(p.sunset, offset));
+    w.KeyString("convention", SunriseConventionName(p.convention));
     w.EndObject();
 }
 

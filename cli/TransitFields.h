@@ -40,7 +40,7 @@ inline constexpr std::array<std::string_view, 90> kTransitColumns = {
 template <typename W>
 void WriteMomentOrNull(W& w, const std::optional<double>& jd, int offset) {
     if (jd) {
-        w.String(LocalDateTimeText(LocalClockAt(*jd, offset)));
+        w.String(LocalDateTimeText(*jd, offset));
     } else {
         w.Double(std::numeric_limits<double>::quiet_NaN());  // null, or an empty cell
     }
@@ -53,10 +53,8 @@ void WriteSadeSati(W& w, const Transits& t) {
     if (s.start == 0) return WriteNone(w, kCells);  // no passage within the years looked at
     const int offset = t.utcOffsetSeconds;
     w.BeginObject();
-    w.Key("running");
-    w.Bool(s.running);
-    w.Key("phase");
-    w.Int(s.phase);
+    w.KeyBool("running", s.running);
+    w.KeyInt("phase", s.phase);
     w.Key("start");
     WriteMomentOrNull(w, s.start, offset);
     w.Key("end");
@@ -66,8 +64,7 @@ void WriteSadeSati(W& w, const Transits& t) {
     constexpr std::array<int, 3> kHouses = {12, 1, 2};
     for (std::size_t i = 0; i < 3; ++i) {
         w.BeginObject();
-        w.Key("house");
-        w.Int(kHouses[i]);
+        w.KeyInt("house", kHouses[i]);
         w.Key("start");
         WriteMomentOrNull(w, s.phaseStarts[i], offset);
         w.Key("end");
@@ -85,8 +82,7 @@ void WriteTransits(const ChartSource& s, W& w) {
     const Transits& t = *s.transits->transits;
     const int offset = t.utcOffsetSeconds;
     w.BeginObject();
-    w.Key("moment");
-    w.String(IsoMomentText(LocalClockAt(t.moment, offset), offset));
+    w.KeyString("moment", IsoMomentText(t.moment, offset));
     w.Key("degrees");
     w.BeginArray();
     for (const ChartPoint& p : t.points) w.Double(p.longitude);
@@ -105,10 +101,8 @@ void WriteTransits(const ChartSource& s, W& w) {
             continue;
         }
         w.BeginObject();
-        w.Key("sign");
-        w.Int(ingress->sign);
-        w.Key("moment");
-        w.String(LocalDateTimeText(LocalClockAt(ingress->moment, offset)));
+        w.KeyInt("sign", ingress->sign);
+        w.KeyString("moment", LocalDateTimeText(ingress->moment, offset));
         w.EndObject();
     }
     w.EndArray();

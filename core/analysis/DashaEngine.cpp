@@ -81,7 +81,7 @@ void MarkRunningPath(DashaTimeline& t, const CalendarDate& today, int levels) {
     t.runningLevels = 0;
     if (!today.Valid() || !t.Computed()) return;
     if (levels > t.table->levels) levels = t.table->levels;
-    const DashaTime noon = DashaTimeOf({today.year, today.month, today.day, 12, 0});
+    const DashaTime noon = DashaTimeOf(today.At(12));
     auto contains = [noon](const DashaNode& p) { return p.start <= noon && noon < p.end; };
     const DashaNode* found = nullptr;
     for (const DashaNode& major : t.Majors())

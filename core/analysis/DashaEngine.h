@@ -30,6 +30,8 @@ struct CalendarDate {
     int day = 1;
 
     bool Valid() const { return year != 0; }
+    // The day's clock at `hour`:00.
+    CivilMoment At(int hour) const { return {year, month, day, hour, 0}; }
     friend bool operator==(const CalendarDate&, const CalendarDate&) = default;
 };
 

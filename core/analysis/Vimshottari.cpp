@@ -66,7 +66,7 @@ void MarkRunning(VimshottariDasha& dasha, const CalendarDate& today) {
     dasha.today = today;
     dasha.runningMajor = dasha.runningSub = -1;
     if (!today.Valid()) return;
-    const std::int64_t noon = MomentMinutes({today.year, today.month, today.day, 12, 0});
+    const std::int64_t noon = MomentMinutes(today.At(12));
     auto contains = [noon](const DashaPeriod& p) {
         return MomentMinutes(p.start) <= noon && noon < MomentMinutes(p.end);
     };

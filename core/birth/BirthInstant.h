@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "birth/LocalClock.h"
 #include "engine/BirthData.h"
 
 namespace velmora {
@@ -22,6 +23,9 @@ struct BirthInstant {
     // Julian Date of the instant in Universal Time.
     double UniversalJulianDate() const;
 };
+
+// The instant of `clock` on a clock `offsetMinutesEast` of Greenwich.
+BirthInstant InstantOfClock(const LocalClock& clock, int offsetMinutesEast);
 
 // The instant the form describes: the zone entry's own offset (east of
 // Greenwich, as its list text shows it, +5:30 for IST and -5:00 for EST), one

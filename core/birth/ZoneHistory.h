@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "birth/LocalClock.h"
+
 namespace velmora {
 
 enum class RepeatedHour { Unresolved, Earlier, Later };
@@ -20,10 +22,6 @@ struct ZoneMoment {
     std::string Abbreviation;       // "IST", "+0630", "BST"
     // To the nearest minute (+5:21:10 gives +5:21).
     int OffsetMinutes() const;
-};
-
-struct LocalClock {
-    int Year = 2000, Month = 1, Day = 1, Hour = 0, Minute = 0, Second = 0;
 };
 
 struct ZoneLookup {

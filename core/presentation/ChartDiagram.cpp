@@ -40,12 +40,21 @@ PlacedPoints TransitChartPoints(const Chart& natal, const std::array<ChartPoint,
     return points;
 }
 
-PlacedPoints NavamsaPoints(const Chart& chart) {
-    PlacedPoints points = BirthChartPoints(chart);
-    points.signs = chart.navamsaSigns;
+namespace {
+
+// The bodies of a chart (or of the result form's texts) in their Navamsa
+// signs, without the arudhas.
+template <typename Source>
+PlacedPoints NavamsaPointsOf(const Source& source) {
+    PlacedPoints points = BirthChartPoints(source);
+    points.signs = source.navamsaSigns;
     points.arudhaSigns.clear();
     return points;
 }
+
+}  // namespace
+
+PlacedPoints NavamsaPoints(const Chart& chart) { return NavamsaPointsOf(chart); }
 
 PlacedPoints SarvashtakavargaPoints(const Chart& chart) {
     PlacedPoints points;
@@ -56,12 +65,7 @@ PlacedPoints SarvashtakavargaPoints(const Chart& chart) {
     return points;
 }
 
-PlacedPoints NavamsaPoints(const ResultFormTexts& result) {
-    PlacedPoints points = BirthChartPoints(result);
-    points.signs = result.navamsaSigns;
-    points.arudhaSigns.clear();
-    return points;
-}
+PlacedPoints NavamsaPoints(const ResultFormTexts& result) { return NavamsaPointsOf(result); }
 
 const DiagramCell& ChartDiagram::OfHouse(int house) const { return OfSign(SignOfHouse(ascendantSign, house)); }
 

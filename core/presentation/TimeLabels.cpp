@@ -27,7 +27,7 @@ constexpr const char* kPhaseNames[3] = {"rising (Saturn in the 12th from the Moo
 }  // namespace
 
 std::string MomentLabel(double jdUT, int offsetSeconds) {
-    std::string text = LocalDateTimeText(LocalClockAt(jdUT, offsetSeconds));
+    std::string text = LocalDateTimeText(jdUT, offsetSeconds);
     text[10] = ' ';
     return text;
 }
@@ -50,7 +50,7 @@ std::vector<LabelRow> PanchangaRows(const Panchanga& p, int offset) {
 
 std::vector<LabelRow> TransitPositionRows(const Transits& t) {
     std::vector<LabelRow> rows;
-    rows.push_back({"Moment", IsoMomentText(LocalClockAt(t.moment, t.utcOffsetSeconds), t.utcOffsetSeconds)});
+    rows.push_back({"Moment", IsoMomentText(t.moment, t.utcOffsetSeconds)});
     for (int body = 0; body < kBodyCount; ++body) {
         const ChartPoint& p = t.points[static_cast<std::size_t>(body)];
         std::string text = SignName(p.sign) + " " + DegreesMinutesSeconds(std::fmod(p.longitude, 30.0));

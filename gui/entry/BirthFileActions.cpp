@@ -1,6 +1,5 @@
 #include "entry/BirthFileActions.h"
 
-#include <QFileInfo>
 #include <QStringList>
 
 #include "birthfile/BirthFile.h"
@@ -47,11 +46,8 @@ QString AskBirthFileToOpen(FileDialogs& files, QWidget* over) {
 }
 
 QString AskBirthFileToSave(FileDialogs& files, QWidget* over, const QString& personName) {
-    const QString suffix = QLatin1String(kBirthFileSuffix.data());
-    QString path = files.SaveFile(over, QStringLiteral("Save Birth Data"), SuggestedFileName(personName, suffix),
-                                  kBirthFileFilter);
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += suffix;
-    return path;
+    return AskFileToSave(files, over, QStringLiteral("Save Birth Data"), personName,
+                         QLatin1String(kBirthFileSuffix.data()), kBirthFileFilter);
 }
 
 }  // namespace velmora

@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <numeric>
@@ -39,7 +38,7 @@ void FillRow(QTableWidget* table, int row, const QString& name, const std::array
 }  // namespace
 
 AshtakavargaPage::AshtakavargaPage(const Chart& chart, ChartStyleChoice& style, QWidget* parent)
-    : QWidget(parent, Qt::Window), style_(style) {
+    : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("AshtakavargaPage"));
     setWindowTitle(QStringLiteral("Ashtakavarga - %1").arg(QString::fromStdString(chart.birth.name)));
     setAccessibleName(windowTitle());
@@ -56,7 +55,7 @@ AshtakavargaPage::AshtakavargaPage(const Chart& chart, ChartStyleChoice& style, 
     column->addWidget(lblAbout);
 
     auto* styleRow = new QHBoxLayout;
-    cboStyle = AddChartStyleChooser(styleRow, style.style, this);
+    cboStyle = AddChartStyleChooser(styleRow, style, this, [this](ChartStyle chosen) { sav->SetStyle(chosen); });
     styleRow->addStretch(1);
     column->addLayout(styleRow);
 
@@ -89,18 +88,11 @@ AshtakavargaPage::AshtakavargaPage(const Chart& chart, ChartStyleChoice& style, 
     inside->addWidget(sav);
     column->addWidget(frame, 1);
 
-    connect(cboStyle, &QComboBox::currentIndexChanged, this, [this](int index) {
-        style_.style = index == 1 ? ChartStyle::North : ChartStyle::South;
-        sav->SetStyle(style_.style);
-    });
 
     // Tab: the text, the style, the table, the chart house by house.
     QList<QWidget*> chain{lblAbout, cboStyle, tblBindus};
-    for (int house = 1; house <= kSignCount; ++house) chain << sav->HouseSpot(house);
-    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    close->setContext(Qt::WindowShortcut);
-    connect(close, &QShortcut::activated, this, &QWidget::close);
+    chain << sav->HouseSpots();
+    SetPageKeys(this, chain);
 
     FitOnScreen(this, QSize(760, 820));
 }

@@ -27,9 +27,6 @@ public:
     QComboBox* cboStyle = nullptr;
     QTableWidget* tblBindus = nullptr;  // the seven planets, then SAV; the signs, then Total
     ChartView* sav = nullptr;
-
-private:
-    ChartStyleChoice& style_;
 };
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 // by the chart painter from its diagram. Each house is a focusable spot that
 // a screen reader announces ("House 1, Leo: Sun, Mercury retrograde, AL").
 
+#include <QList>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -39,6 +40,8 @@ public:
     // The spot of house 1 … 12 (South-Indian: the house of each sign counted
     // from the ascendant, standing on its sign's cell).
     QWidget* HouseSpot(int house) const { return spots_[static_cast<std::size_t>(house - 1)]; }
+    // The twelve spots, house 1 first: the chart's part of a page's Tab order.
+    QList<QWidget*> HouseSpots() const { return {spots_.begin(), spots_.end()}; }
 
     QSize sizeHint() const override { return {360, 360}; }
     QSize minimumSizeHint() const override { return {240, 240}; }

@@ -1,7 +1,6 @@
 #include "result/MatchPage.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,7 +11,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -165,7 +163,10 @@ MatchPage::MatchPage(MatchSheet sheet, Services services, QWidget* parent)
     grid->addWidget(lblTradition, 0, 0, 1, 2);
 
     auto* styleRow = new QHBoxLayout;
-    cboStyle = AddChartStyleChooser(styleRow, services.chartStyle.style, this);
+    cboStyle = AddChartStyleChooser(styleRow, services.chartStyle, this, [this](ChartStyle chosen) {
+        bride->SetStyle(chosen);
+        groom->SetStyle(chosen);
+    });
     styleRow->addStretch(1);
     cmdPrint = new QPushButton(QStringLiteral("&Print…"), this);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
@@ -240,24 +241,16 @@ MatchPage::MatchPage(MatchSheet sheet, Services services, QWidget* parent)
     grid->addWidget(lblDoshas, 4, 0, 1, 2);
     grid->setRowStretch(2, 1);
 
-    connect(cboStyle, &QComboBox::currentIndexChanged, this, [this](int index) {
-        services_.chartStyle.style = index == 1 ? ChartStyle::North : ChartStyle::South;
-        bride->SetStyle(services_.chartStyle.style);
-        groom->SetStyle(services_.chartStyle.style);
-    });
     connect(cmdPrint, &QPushButton::clicked, this, [this] {
         services_.files.PrintWithPreview(
             this, [this](QPrinter& printer) { PaintMatchSheet(printer, sheet_, services_.chartStyle.style); });
     });
     connect(cmdExportPdf, &QPushButton::clicked, this, [this] {
-        QString path = services_.files.SaveFile(
-            this, QStringLiteral("Export Match as PDF"),
-            SuggestedFileName(FromUtf8(sheet_.bride.birth.name) + QStringLiteral(" and ") +
-                                  FromUtf8(sheet_.groom.birth.name),
-                              QStringLiteral(".pdf")),
-            QStringLiteral("PDF files (*.pdf)"));
+        const QString path = AskFileToSave(
+            services_.files, this, QStringLiteral("Export Match as PDF"),
+            FromUtf8(sheet_.bride.birth.name) + QStringLiteral(" and ") + FromUtf8(sheet_.groom.birth.name),
+            QStringLiteral(".pdf"), QStringLiteral("PDF files (*.pdf)"));
         if (path.isEmpty()) return;
-        if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
         if (const QString reason = WriteMatchPdf(path, sheet_, services_.chartStyle.style); !reason.isEmpty())
             services_.messenger.Show(this, QStringLiteral("Cannot write \"%1\": %2.").arg(path, reason),
                                      MessageIcon::Error);
@@ -266,13 +259,8 @@ MatchPage::MatchPage(MatchSheet sheet, Services services, QWidget* parent)
     // Tab: the people, the style, print, export, each chart house by house,
     // the kootas, the doshas.
     QList<QWidget*> chain{lblTradition, cboStyle, cmdPrint, cmdExportPdf};
-    for (ChartView* view : {bride, groom})
-        for (int house = 1; house <= kSignCount; ++house) chain << view->HouseSpot(house);
-    chain << tblKootas << lblDoshas;
-    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    close->setContext(Qt::WindowShortcut);
-    connect(close, &QShortcut::activated, this, &QWidget::close);
+    chain << bride->HouseSpots() << groom->HouseSpots() << tblKootas << lblDoshas;
+    SetPageKeys(this, chain);
 
     FitOnScreen(this, QSize(980, 900));
 }

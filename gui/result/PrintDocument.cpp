@@ -202,7 +202,7 @@ void DashaSection(QTextCursor& cursor, const ResultFormTexts& r) {
                       QStringLiteral(" left at birth. Years of ") + FromUtf8(DashaYearDaysText(r.dashaYear)) +
                       QStringLiteral(" days; dates in the birth's local calendar.");
     if (d.today.Valid())
-        balance += QStringLiteral(" Running on ") + FromUtf8(DateText({d.today.year, d.today.month, d.today.day, 0, 0})) +
+        balance += QStringLiteral(" Running on ") + FromUtf8(DateText(d.today.At(0))) +
                    QStringLiteral(": marked *.");
     cursor.insertText(balance, plain);
     cursor.insertBlock();
@@ -362,7 +362,7 @@ void MoreDashasSection(QTextCursor& cursor, const ResultFormTexts& r) {
         Heading(cursor, QStringLiteral("Vimshottari dasha running"));
         cursor.insertBlock();
         const CalendarDate& today = v.today;
-        cursor.insertText(QStringLiteral("On ") + FromUtf8(DateText({today.year, today.month, today.day, 0, 0})) +
+        cursor.insertText(QStringLiteral("On ") + FromUtf8(DateText(today.At(0))) +
                               QStringLiteral(", to the third level.") + year,
                           plain);
         cursor.insertBlock();

@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -35,7 +34,7 @@ QString ShodasavargaPage::VargottamaText(const Chart& chart) {
 }
 
 ShodasavargaPage::ShodasavargaPage(const Chart& chart, ChartStyleChoice& style, QWidget* parent)
-    : QWidget(parent, Qt::Window), chart_(chart), style_(style) {
+    : QWidget(parent, Qt::Window), chart_(chart) {
     setObjectName(QStringLiteral("frmShodasavarga"));
     setWindowTitle(QStringLiteral("Divisional charts (Shodasavarga) - %1").arg(QString::fromStdString(chart.birth.name)));
     QWidget* page = ScrollingPage(this);
@@ -101,7 +100,10 @@ ShodasavargaPage::ShodasavargaPage(const Chart& chart, ChartStyleChoice& style, 
     chooserRow->addWidget(vargaCaption);
     chooserRow->addWidget(cboVarga);
     chooserRow->addSpacing(16);
-    cboStyle = AddChartStyleChooser(chooserRow, style.style, page);
+    cboStyle = AddChartStyleChooser(chooserRow, style, page, [this](ChartStyle chosen) {
+        chartVarga->SetStyle(chosen);
+        emit StyleChosen(chosen);
+    });
     chooserRow->addStretch(1);
     column->addLayout(chooserRow);
 
@@ -120,19 +122,11 @@ ShodasavargaPage::ShodasavargaPage(const Chart& chart, ChartStyleChoice& style, 
     cboVarga->setCurrentIndex(shown);
 
     connect(cboVarga, &QComboBox::currentIndexChanged, this, &ShodasavargaPage::ShowVarga);
-    connect(cboStyle, &QComboBox::currentIndexChanged, this, [this](int index) {
-        style_.style = index == 1 ? ChartStyle::North : ChartStyle::South;
-        chartVarga->SetStyle(style_.style);
-        emit StyleChosen(style_.style);
-    });
 
     // Tab: the vargottama line, the table, the chooser, the style, the chart house by house.
     QList<QWidget*> chain{lblVargottama, tblVargas, cboVarga, cboStyle};
-    for (int house = 1; house <= kSignCount; ++house) chain << chartVarga->HouseSpot(house);
-    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    close->setContext(Qt::WindowShortcut);
-    connect(close, &QShortcut::activated, this, &QWidget::close);
+    chain << chartVarga->HouseSpots();
+    SetPageKeys(this, chain);
 
     FitOnScreen(this, QSize(900, 860));
 }

@@ -44,7 +44,6 @@ signals:
 
 private:
     Chart chart_;
-    ChartStyleChoice& style_;
 };
 
 }  // namespace velmora

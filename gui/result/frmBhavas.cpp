@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -101,13 +100,9 @@ frmBhavas::frmBhavas(const Chart& chart, ChartStyle style, QWidget* parent) : QW
         grid->addWidget(Framed(title, bhavaChart, page), 2, 2);
         grid->setColumnStretch(2, 1);
         grid->setRowStretch(2, 1);
-        chain << tblCusps << tblBhavas;
-        for (int house = 1; house <= kSignCount; ++house) chain << bhavaChart->HouseSpot(house);
+        chain << tblCusps << tblBhavas << bhavaChart->HouseSpots();
     }
-    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    close->setContext(Qt::WindowShortcut);
-    connect(close, &QShortcut::activated, this, &QWidget::close);
+    SetPageKeys(this, chain);
 
     FitOnScreen(this, QSize(900, 640));
 }

@@ -4,7 +4,6 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -14,6 +13,7 @@
 #include "presentation/DashaLabels.h"
 #include "services/Clock.h"
 #include "services/Preferences.h"
+#include "widgets/ChartPageParts.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 
@@ -100,13 +100,7 @@ frmDashas::frmDashas(const Chart& chart, Services services, QWidget* parent)
         Show();
     });
 
-    setTabOrder(cboSystem, cboYear);
-    setTabOrder(cboYear, lblNote);
-    setTabOrder(lblNote, treeDashas);
-    // Escape closes the page, as it does a dialog.
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    close->setContext(Qt::WindowShortcut);
-    connect(close, &QShortcut::activated, this, &QWidget::close);
+    SetPageKeys(this, {cboSystem, cboYear, lblNote, treeDashas});
     FitOnScreen(this, QSize(720, 640));
 }
 
@@ -159,7 +153,7 @@ void frmDashas::Show() {
             path << QString::fromStdString(DashaLordLabel(timeline_, timeline_.running[static_cast<std::size_t>(level)]));
         const CalendarDate& today = timeline_.today;
         note += QStringLiteral(" Running on %1: %2.")
-                    .arg(QString::fromStdString(DateText({today.year, today.month, today.day, 0, 0})),
+                    .arg(QString::fromStdString(DateText(today.At(0))),
                          path.join(QStringLiteral(" > ")));
     }
     lblNote->setText(note);

@@ -3,13 +3,13 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "chart/Panchanga.h"
 #include "presentation/TimeLabels.h"
 #include "result/RowsTable.h"
+#include "widgets/ChartPageParts.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 
@@ -42,11 +42,7 @@ frmPanchanga::frmPanchanga(const Chart& chart, QWidget* parent) : QWidget(parent
     column->addWidget(lblNote);
 
     connect(cboSunrise, &QComboBox::currentIndexChanged, this, &frmPanchanga::Fill);
-    setTabOrder(cboSunrise, tblPanchanga);
-    setTabOrder(tblPanchanga, lblNote);
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    close->setContext(Qt::WindowShortcut);
-    connect(close, &QShortcut::activated, this, &QWidget::close);
+    SetPageKeys(this, {cboSunrise, tblPanchanga, lblNote});
     Fill();
     FitOnScreen(this, QSize(760, 330));
 }

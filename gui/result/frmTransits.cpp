@@ -93,12 +93,8 @@ frmTransits::frmTransits(const Chart& chart, const Clock& clock, const ChartStyl
 
     // Tab: the moment, Show, Now, the state, the chart house by house, the tables.
     QList<QWidget*> chain{dteMoment, cmdShow, cmdNow, lblState};
-    for (int house = 1; house <= kSignCount; ++house) chain << chartView->HouseSpot(house);
-    chain << tblPositions << tblSadeSati << tblChanges;
-    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    close->setContext(Qt::WindowShortcut);
-    connect(close, &QShortcut::activated, this, &QWidget::close);
+    chain << chartView->HouseSpots() << tblPositions << tblSadeSati << tblChanges;
+    SetPageKeys(this, chain);
 
     ShowNow();
     FitOnScreen(this, QSize(1000, 760));

@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -45,7 +44,7 @@ QString frmVargas::Summary(const ResultFormTexts& r) {
     const VimshottariDasha& d = r.dasha;
     if (d.runningMajor >= 0) {
         const MajorDasha& major = d.majors[static_cast<std::size_t>(d.runningMajor)];
-        text += QStringLiteral(" Today (%1): %2 period").arg(Date({d.today.year, d.today.month, d.today.day, 0, 0}),
+        text += QStringLiteral(" Today (%1): %2 period").arg(Date(d.today.At(0)),
                                                              Lord(major.period.lord));
         if (d.runningSub >= 0)
             text += QStringLiteral(", %1 sub-period").arg(Lord(major.sub[static_cast<std::size_t>(d.runningSub)].lord));
@@ -55,7 +54,7 @@ QString frmVargas::Summary(const ResultFormTexts& r) {
 }
 
 frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget* parent)
-    : QWidget(parent, Qt::Window), style_(style) {
+    : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmVargas"));
     setWindowTitle(QStringLiteral("Nakshatras, dasha and Navamsa - %1").arg(QString::fromStdString(r.name)));
     // The page scrolls where the screen is smaller than the page.
@@ -65,7 +64,11 @@ frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget*
     grid->addWidget(lblSummary, 0, 0, 1, 2);
 
     auto* styleRow = new QHBoxLayout;
-    cboStyle = AddChartStyleChooser(styleRow, style.style, this);
+    cboStyle = AddChartStyleChooser(styleRow, style, this, [this](ChartStyle chosen) {
+        rashi->SetStyle(chosen);
+        navamsa->SetStyle(chosen);
+        emit StyleChosen(chosen);
+    });
     styleRow->addStretch(1);
     grid->addLayout(styleRow, 1, 0, 1, 2);
 
@@ -135,23 +138,11 @@ frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget*
     grid->setRowStretch(2, 3);
     grid->setRowStretch(3, 2);
 
-    connect(cboStyle, &QComboBox::currentIndexChanged, this, [this](int index) {
-        style_.style = index == 1 ? ChartStyle::North : ChartStyle::South;
-        rashi->SetStyle(style_.style);
-        navamsa->SetStyle(style_.style);
-        emit StyleChosen(style_.style);
-    });
 
     // Tab: the summary, the style, each chart house by house, the table, the periods.
     QList<QWidget*> chain{lblSummary, cboStyle};
-    for (ChartView* view : {rashi, navamsa})
-        for (int house = 1; house <= kSignCount; ++house) chain << view->HouseSpot(house);
-    chain << tblNakshatras << treeDasha;
-    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
-    // Escape closes the page, as it does a dialog.
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    close->setContext(Qt::WindowShortcut);
-    connect(close, &QShortcut::activated, this, &QWidget::close);
+    chain << rashi->HouseSpots() << navamsa->HouseSpots() << tblNakshatras << treeDasha;
+    SetPageKeys(this, chain);
 
     FitOnScreen(this, QSize(960, 820));
 }

@@ -39,9 +39,6 @@ public:
 signals:
     // The person chose another style here; the result form follows it.
     void StyleChosen(velmora::ChartStyle style);
-
-private:
-    ChartStyleChoice& style_;
 };
 
 }  // namespace velmora

@@ -1,6 +1,7 @@
 #include "services/FileDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
@@ -12,6 +13,13 @@ QString SuggestedFileName(const QString& personName, const QString& suffix) {
         if (i == 0 || name[i - 1] == QLatin1Char(' ')) name[i] = name[i].toUpper();
     if (name.isEmpty()) name = QStringLiteral("Birth");
     return name + suffix;
+}
+
+QString AskFileToSave(FileDialogs& files, QWidget* parent, const QString& caption, const QString& personName,
+                      const QString& suffix, const QString& filter) {
+    QString path = files.SaveFile(parent, caption, SuggestedFileName(personName, suffix), filter);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += suffix;
+    return path;
 }
 
 QString QtFileDialogs::OpenFile(QWidget* parent, const QString& caption, const QString& filter) {

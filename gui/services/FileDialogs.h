@@ -30,6 +30,12 @@ public:
 // ".velmora" give "Asha Rao.velmora"; no name gives "Birth.velmora".
 QString SuggestedFileName(const QString& personName, const QString& suffix);
 
+// The file chosen to write a person's birth or chart to, offering
+// SuggestedFileName(personName, suffix); a name chosen without a suffix gets
+// `suffix`. Empty for Cancel.
+QString AskFileToSave(FileDialogs& files, QWidget* parent, const QString& caption, const QString& personName,
+                      const QString& suffix, const QString& filter);
+
 // The real ones: QFileDialog and QPrintPreviewDialog.
 class QtFileDialogs : public FileDialogs {
 public:

@@ -60,22 +60,19 @@ ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shar
     actions.exportPdf = menu->addAction(QStringLiteral("&Export as PDF…"));
     actions.exportPdf->setObjectName(QStringLiteral("mnuExportPdf"));
     QObject::connect(actions.exportPdf, &QAction::triggered, window, [window, result, services, person] {
-        QString path = services.files.SaveFile(window, QStringLiteral("Export as PDF"),
-                                               SuggestedFileName(person, QStringLiteral(".pdf")),
-                                               QStringLiteral("PDF files (*.pdf)"));
+        const QString path = AskFileToSave(services.files, window, QStringLiteral("Export as PDF"), person,
+                                           QStringLiteral(".pdf"), QStringLiteral("PDF files (*.pdf)"));
         if (path.isEmpty()) return;
-        if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
         ReportFailure(services, window, path, WriteChartPdf(path, *result, LocalPaper(), services.chartStyle.style));
     });
 
     actions.exportImage = menu->addAction(QStringLiteral("Export Chart as &Image…"));
     actions.exportImage->setObjectName(QStringLiteral("mnuExportImage"));
     QObject::connect(actions.exportImage, &QAction::triggered, window, [window, result, services, person] {
-        QString path = services.files.SaveFile(window, QStringLiteral("Export Chart as Image"),
-                                               SuggestedFileName(person, QStringLiteral(".png")),
-                                               QStringLiteral("PNG images (*.png);;SVG images (*.svg)"));
+        const QString path =
+            AskFileToSave(services.files, window, QStringLiteral("Export Chart as Image"), person,
+                          QStringLiteral(".png"), QStringLiteral("PNG images (*.png);;SVG images (*.svg)"));
         if (path.isEmpty()) return;
-        if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
         const QString suffix = QFileInfo(path).suffix().toLower();
         if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
             services.messenger.Show(window, QStringLiteral("Choose a name ending in .png or .svg."),

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -54,6 +55,24 @@ QComboBox* AddChartStyleChooser(QBoxLayout* row, ChartStyle current, QWidget* pa
     row->addWidget(caption);
     row->addWidget(box);
     return box;
+}
+
+QComboBox* AddChartStyleChooser(QBoxLayout* row, ChartStyleChoice& choice, QWidget* parent,
+                                std::function<void(ChartStyle)> chosen) {
+    QComboBox* box = AddChartStyleChooser(row, choice.style, parent);
+    QObject::connect(box, &QComboBox::currentIndexChanged, parent,
+                     [&choice, chosen = std::move(chosen)](int index) {
+                         choice.style = index == 1 ? ChartStyle::North : ChartStyle::South;
+                         chosen(choice.style);
+                     });
+    return box;
+}
+
+void SetPageKeys(QWidget* page, const QList<QWidget*>& tabChain) {
+    for (qsizetype i = 1; i < tabChain.size(); ++i) QWidget::setTabOrder(tabChain[i - 1], tabChain[i]);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), page);
+    close->setContext(Qt::WindowShortcut);
+    QObject::connect(close, &QShortcut::activated, page, &QWidget::close);
 }
 
 }  // namespace velmora

@@ -1,9 +1,12 @@
 #pragma once
 // The parts every page of a chart is built of: a page that scrolls where the
 // screen is smaller than it, a summary line a screen reader reads and Tab
-// reaches, a titled frame around a table or a chart, and the chart-style
-// chooser.
+// reaches, a titled frame around a table or a chart, the chart-style
+// chooser, and the page's keys.
 
+#include <functional>
+
+#include <QList>
 #include <QString>
 
 #include "presentation/ChartStyle.h"
@@ -28,5 +31,13 @@ QGroupBox* Framed(const QString& title, QWidget* inside, QWidget* parent);
 // "Chart style:" (Alt+S) and its list, South-Indian or North-Indian, added to
 // `row`; the list shows `current` and is returned.
 QComboBox* AddChartStyleChooser(QBoxLayout* row, ChartStyle current, QWidget* parent);
+// The same, showing `choice`: each style the person chooses is kept in
+// `choice`, then passed to `chosen` (which redraws the page's charts).
+QComboBox* AddChartStyleChooser(QBoxLayout* row, ChartStyleChoice& choice, QWidget* parent,
+                                std::function<void(ChartStyle)> chosen);
+
+// Tab moves through `tabChain` in its order, and Escape closes `page`, as it
+// does a dialog.
+void SetPageKeys(QWidget* page, const QList<QWidget*>& tabChain);
 
 }  // namespace velmora
