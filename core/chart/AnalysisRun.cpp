@@ -385,7 +385,9 @@ velmora::Chart AnalysisRun::MakeChart() const {
     }
     chart.vargas = Result.vargas;
     chart.vargottama = Result.vargottama;
-    chart.ashtakavarga = ComputeAshtakavarga(PointSigns(chart));
+    const std::array<int, kBodyCount> signs = PointSigns(chart);
+    chart.ashtakavarga = ComputeAshtakavarga(signs, AshtakavargaReadingChoice);
+    chart.ashtakavargaReduced = ReduceAshtakavarga(chart.ashtakavarga, signs);
     chart.julianDayUT = precise ? Precise.JulianDateUT : FormBirthInstant(Birth, Zone, second_).UniversalJulianDate();
     chart.utcOffsetSeconds = offsetSeconds_;
     chart.latitude = JoinCoordinate(Birth.LatitudeDegrees, Birth.LatitudeMinutes, Birth.SouthLatitude);
@@ -401,6 +403,7 @@ ChartOutcome ComputeChart(const Birth& birth, const ChartWants& wants) {
     run.WithVargas = wants.vargas;
     run.Today = wants.today;
     run.WithMoreDashas = wants.moreDashas;
+    run.AshtakavargaReadingChoice = wants.ashtakavargaReading;
     ChartOutcome outcome;
     outcome.check = run.Run(birth, EnglishMonthNames());
     if (outcome.check.Passed()) {

@@ -122,6 +122,9 @@ public:
     // vargottama). A batch that writes no vargas leaves them out; they are
     // then all zero.
     bool WithVargas = true;
+    // Whose reading of Parashara's ashtakavarga tables the chart's
+    // ashtakavarga follows.
+    AshtakavargaReading AshtakavargaReadingChoice = AshtakavargaReading::Raman;
 
     // Validates the form and, when it passes, computes everything above in
     // the form's mode. `months` gives the full month names for the date of birth (the
@@ -169,6 +172,7 @@ struct ChartWants {
     CalendarDate today;  // no date: nothing is marked
     bool moreDashas = false;  // the Yogini and Ashtottari dashas besides Vimshottari
     bool vargas = true;  // the sixteen vargas' signs
+    AshtakavargaReading ashtakavargaReading = AshtakavargaReading::Raman;  // whose tables
 };
 
 // A chart, or why there is none: the failed check and its message.
