@@ -142,6 +142,7 @@ BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
     run_.WithDasha = false;
     run_.WithMoreDashas = false;
     run_.WithVargas = false;
+    run_.AshtakavargaReadingChoice = format_.ashtakavarga.reading;
     for (const ChartField* field : format_.fields) {
         if (wholeObject_ && !field->InWholeObject(Source(noChart_))) continue;
         run_.WithMoreDashas = run_.WithMoreDashas || field->moreDashas;

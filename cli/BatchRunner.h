@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "chart/AnalysisRun.h"
+#include "cli/AshtakavargaOptions.h"
 #include "cli/BatchProgress.h"
 #include "cli/ChartFields.h"
 #include "cli/TimeRequest.h"
@@ -37,6 +38,7 @@ struct BatchOutput {
     // The panchanga and the transits for each chart: written where asked
     // here or named in `fields`.
     TimeRequest time;
+    AshtakavargaOutput ashtakavarga;  // the reading and whether the reduced tables are written
 };
 
 // The fields a batch writes when none are chosen: every field of the object
@@ -87,7 +89,9 @@ private:
     void AppendChart(const ChartSource& chart);
     // The chart with the run and the dasha output asked for.
     ChartSource Source(const Chart& chart) const {
-        return {chart, run_, format_.dashaLevels, format_.yogini, format_.ashtottari};
+        ChartSource source{chart, run_, format_.dashaLevels, format_.yogini, format_.ashtottari};
+        source.ashtakavargaReduced = format_.ashtakavarga.reduced;
+        return source;
     }
 
     BatchOutput format_;

@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "chart/AnalysisRun.h"
+#include "cli/AshtakavargaOptions.h"
 #include "cli/AshtakavargaText.h"
 #include "cli/ChartRequest.h"
 #include "cli/Commands.h"
@@ -53,9 +54,13 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     if (const std::string refusal = ReadDashaOptions(o, dashas); !refusal.empty()) return Refuse(io.err, refusal);
     TimeRequest time;
     if (const std::string refusal = TimeRequestFrom(o, io.nowUT, time); !refusal.empty()) return Refuse(io.err, refusal);
+    AshtakavargaOutput ashtakavarga;
+    if (const std::string refusal = ReadAshtakavargaOptions(o, ashtakavarga); !refusal.empty())
+        return Refuse(io.err, refusal);
     AnalysisRun run;
     run.Today = today;
     run.WithMoreDashas = dashas.MoreDashas();
+    run.AshtakavargaReadingChoice = ashtakavarga.reading;
     FormFields form;
     if (o.open) {
         if (const std::string refusal = ReadBirthOption(*o.open, form); !refusal.empty())
@@ -75,6 +80,7 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     ChartSource source{chart, run, dashas.levels, dashas.yogini, dashas.ashtottari};
     source.panchanga = parts.panchanga ? &*parts.panchanga : nullptr;
     source.transits = parts.transits ? &*parts.transits : nullptr;
+    source.ashtakavargaReduced = ashtakavarga.reduced;
     FieldList requested;  // the fields written only when asked for, after the object's
     if (o.varga) requested.push_back(&VargasField());
     if (o.ashtakavarga) requested.push_back(&AshtakavargaField());
@@ -83,7 +89,7 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     } else {
         io.out << (o.varga ? VargaChartText(chart, varga, style, io.stdoutIsTerminal)
                            : RenderText(source, io.stdoutIsTerminal, style));
-        if (o.ashtakavarga) io.out << '\n' << AshtakavargaText(chart, style, io.stdoutIsTerminal);
+        if (o.ashtakavarga) io.out << '\n' << AshtakavargaText(chart, style, io.stdoutIsTerminal, ashtakavarga.reduced);
     }
     // The text keeps the layout scripts and the reviewed charts compare with;
     // the note goes beside it, to the person at the terminal.

@@ -26,6 +26,8 @@ struct ChartSource {
     // none, and the chart object leaves their keys out.
     const PanchangaOutcome* panchanga = nullptr;
     const TransitOutcome* transits = nullptr;
+    // The ashtakavarga's reduced tables and pindas with its bindus.
+    bool ashtakavargaReduced = false;
 };
 
 }  // namespace velmora::cli
