@@ -385,15 +385,19 @@ velmora::Chart AnalysisRun::MakeChart() const {
     }
     chart.vargas = Result.vargas;
     chart.vargottama = Result.vargottama;
-    const std::array<int, kBodyCount> signs = PointSigns(chart);
-    chart.ashtakavarga = ComputeAshtakavarga(signs, AshtakavargaReadingChoice);
-    chart.ashtakavargaReduced = ReduceAshtakavarga(chart.ashtakavarga, signs);
+    SetAshtakavargaReading(chart, AshtakavargaReadingChoice);
     chart.julianDayUT = precise ? Precise.JulianDateUT : FormBirthInstant(Birth, Zone, second_).UniversalJulianDate();
     chart.utcOffsetSeconds = offsetSeconds_;
     chart.latitude = JoinCoordinate(Birth.LatitudeDegrees, Birth.LatitudeMinutes, Birth.SouthLatitude);
     chart.longitude = JoinCoordinate(Birth.LongitudeDegrees, Birth.LongitudeMinutes, !Birth.EastLongitude);
     chart.node = precise ? Precise.Node : node_;
     return chart;
+}
+
+void SetAshtakavargaReading(Chart& chart, AshtakavargaReading reading) {
+    const std::array<int, kBodyCount> signs = PointSigns(chart);
+    chart.ashtakavarga = ComputeAshtakavarga(signs, reading);
+    chart.ashtakavargaReduced = ReduceAshtakavarga(chart.ashtakavarga, signs);
 }
 
 ChartOutcome ComputeChart(const Birth& birth, const ChartWants& wants) {

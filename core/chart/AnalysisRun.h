@@ -78,6 +78,10 @@ struct ResultFormTexts {
     // The panchanga at birth as rows of a label and its text, for the printed
     // pages (presentation/TimeLabels: WithPanchangaRows); empty when not made.
     std::vector<std::pair<std::string, std::string>> panchanga;
+    // How the printed pages show the ashtakavarga (made from bodySigns):
+    // whose reading of the tables, and the reduced tables with the pindas.
+    AshtakavargaReading ashtakavargaReading = AshtakavargaReading::Raman;
+    bool ashtakavargaReduced = false;
 };
 
 class AnalysisRun {
@@ -189,6 +193,9 @@ struct ChartOutcome {
 // mode, and everything derived from them. Fails only where the zone gives
 // no offset or the precise positions cannot be computed.
 ChartOutcome ComputeChart(const Birth& birth, const ChartWants& wants = {});
+
+// Sets the chart's ashtakavarga and its reductions to those of `reading`.
+void SetAshtakavargaReading(Chart& chart, AshtakavargaReading reading);
 
 
 }  // namespace velmora
