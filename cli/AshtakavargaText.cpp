@@ -24,19 +24,35 @@ std::string Row(const std::string& name, const std::array<int, kSignCount>& valu
     return line + "\n";
 }
 
+// The signs' header and a row of bindus by sign for each planet.
+std::string PlanetRows(const std::array<BinduRow, kAshtakavargaPlanets>& rows) {
+    std::string out = PadRight("", 8);
+    for (std::string_view sign : kSignNames) out += PadLeft(std::string(sign), 4);
+    out += PadLeft("Total", 7) + "\n";
+    for (std::size_t planet = 0; planet < kAshtakavargaPlanets; ++planet)
+        out += Row(std::string(kPlainBodyNames[planet]), rows[planet]);
+    return out;
+}
+
 }  // namespace
 
-std::string AshtakavargaText(const Chart& chart, ChartStyle style, bool ansi) {
+std::string AshtakavargaText(const Chart& chart, ChartStyle style, bool ansi, bool reduced) {
     const Ashtakavarga& a = chart.ashtakavarga;
-    std::string out = "Ashtakavarga (Parashara): bindus by sign\n";
-    std::string header = PadRight("", 8);
-    for (std::string_view sign : kSignNames) header += PadLeft(std::string(sign), 4);
-    out += header + PadLeft("Total", 7) + "\n";
-    for (int planet = 0; planet < kAshtakavargaPlanets; ++planet)
-        out += Row(std::string(kPlainBodyNames[static_cast<std::size_t>(planet)]), a.bav[static_cast<std::size_t>(planet)]);
+    std::string out = "Ashtakavarga (Parashara): bindus by sign, " + std::string(AshtakavargaReadingName(a.reading)) +
+                      "'s reading\n";
+    out += PlanetRows(a.bav);
     out += Row("SAV", a.sav);
     out += "\nSarvashtakavarga: each sign's bindus under its name or number\n";
     out += DrawChartText(MakeChartDiagram(SarvashtakavargaPoints(chart)), style, ansi);
+    if (!reduced) return out;
+    const ReducedAshtakavarga& r = chart.ashtakavargaReduced;
+    out += "\nAfter trikona and ekadhipatya shodhana: bindus by sign\n";
+    out += PlanetRows(r.bav);
+    out += "\nPindas" + PadLeft("Rasi", 10) + PadLeft("Graha", 7) + PadLeft("Shodhya", 9) + "\n";
+    for (std::size_t planet = 0; planet < kAshtakavargaPlanets; ++planet)
+        out += PadRight(std::string(kPlainBodyNames[planet]), 8) + PadLeft(std::to_string(r.rasiPinda[planet]), 8) +
+               PadLeft(std::to_string(r.grahaPinda[planet]), 7) + PadLeft(std::to_string(r.shodhyaPinda[planet]), 9) +
+               "\n";
     return out;
 }
 

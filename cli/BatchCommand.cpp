@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 
+#include "cli/AshtakavargaOptions.h"
 #include "cli/BatchPipeline.h"
 #include "cli/BatchRunner.h"
 #include "cli/Commands.h"
@@ -51,6 +52,8 @@ std::string BatchSettingsFrom(const CliOptions& o, bool stderrIsTerminal, BatchS
         return "--format: give jsonl or csv, got " + Quoted(*o.format);
     }
     if (o.ashtakavarga) AddAshtakavarga(settings.output);
+    if (std::string refusal = ReadAshtakavargaOptions(o, settings.output.ashtakavargaChoice); !refusal.empty())
+        return refusal;
     if (std::string refusal = CheckBatchOutput(settings.output); !refusal.empty()) return refusal;
     constexpr int kMaxJobs = 256;
     settings.jobs = AvailableCores();

@@ -172,6 +172,7 @@ BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
     run_.WithMoreDashas = (reads & kReadsMoreDashas) != 0;
     run_.WithVargas = (reads & kReadsVargas) != 0;
     run_.WithAshtakavarga = (reads & kReadsAshtakavarga) != 0;
+    run_.AshtakavargaReadingChoice = format_.ashtakavargaChoice.reading;
 }
 
 std::string BatchRunner::Header() const {

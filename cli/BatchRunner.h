@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "chart/AnalysisRun.h"
+#include "cli/AshtakavargaOptions.h"
 #include "cli/BatchProgress.h"
 #include "cli/ChartFields.h"
 #include "cli/TimeRequest.h"
@@ -38,6 +39,7 @@ struct BatchOutput {
     // The panchanga and the transits for each chart: written where asked
     // here or named in `fields`.
     TimeRequest time;
+    AshtakavargaOutput ashtakavargaChoice;  // the reading and whether the reduced tables are written
 };
 
 // The fields a batch writes when none are chosen: every field of the object
@@ -88,8 +90,10 @@ private:
     void AppendChart(const ChartSource& chart);
     // The chart with the dasha output asked for.
     ChartSource Source(const Chart& chart) const {
-        return {chart,   format_.dashaLevels, format_.yogini, format_.ashtottari, nullptr, nullptr,
-                format_.vargas, format_.ashtakavarga};
+        ChartSource source{chart,   format_.dashaLevels, format_.yogini, format_.ashtottari, nullptr, nullptr,
+                           format_.vargas, format_.ashtakavarga};
+        source.ashtakavargaReduced = format_.ashtakavargaChoice.reduced;
+        return source;
     }
 
     BatchOutput format_;

@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "chart/AnalysisRun.h"
+#include "cli/AshtakavargaOptions.h"
 #include "cli/AshtakavargaText.h"
 #include "cli/ChartRequest.h"
 #include "cli/Commands.h"
@@ -53,9 +54,13 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     if (const std::string refusal = ReadDashaOptions(o, dashas); !refusal.empty()) return Refuse(io.err, refusal);
     TimeRequest time;
     if (const std::string refusal = TimeRequestFrom(o, io.nowUT, time); !refusal.empty()) return Refuse(io.err, refusal);
+    AshtakavargaOutput ashtakavarga;
+    if (const std::string refusal = ReadAshtakavargaOptions(o, ashtakavarga); !refusal.empty())
+        return Refuse(io.err, refusal);
     AnalysisRun run;
     run.Today = today;
     run.WithMoreDashas = dashas.MoreDashas();
+    run.AshtakavargaReadingChoice = ashtakavarga.reading;
     FormFields form;
     if (o.open) {
         if (const std::string refusal = ReadBirthOption(*o.open, form); !refusal.empty())
@@ -76,13 +81,14 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     AttachTimeParts(parts, source);
     source.vargas = o.varga.has_value();
     source.ashtakavarga = o.ashtakavarga;
+    source.ashtakavargaReduced = ashtakavarga.reduced;
     if (o.json) {
         io.out << ChartJsonIndented(source) + "\n";
     } else {
         io.out << (Asked(FieldWhen::VargasAsked, source) ? VargaChartText(chart, varga, style, io.stdoutIsTerminal)
                                                          : RenderText(source, io.stdoutIsTerminal, style));
         if (Asked(FieldWhen::AshtakavargaAsked, source))
-            io.out << '\n' << AshtakavargaText(chart, style, io.stdoutIsTerminal);
+            io.out << '\n' << AshtakavargaText(chart, style, io.stdoutIsTerminal, ashtakavarga.reduced);
     }
     // The text keeps the layout scripts and the reviewed charts compare with;
     // the note goes beside it, to the person at the terminal.

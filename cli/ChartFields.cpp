@@ -277,18 +277,40 @@ void WriteVargas(const ChartSource& s, W& w) {
 }
 
 // Parashara's ashtakavarga: "bav", the seven planets' bindus by sign index
-// in body order (Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn), and
-// "sav", their sum by sign. A CSV row takes the sum alone, sav_ari … sav_pis.
+// in body order (Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn), "sav",
+// their sum by sign, and "reading", whose tables ("raman", "rao"); when
+// asked, "reduced": the seven rows after trikona and ekadhipatya shodhana
+// ("bav") and the planets' "rasiPinda", "grahaPinda" and "shodhyaPinda" in
+// body order. A CSV row takes the sum alone, sav_ari … sav_pis.
+template <typename W>
+void WriteBinduRows(const std::array<BinduRow, kAshtakavargaPlanets>& rows, W& w) {
+    w.Key("bav");
+    w.BeginArray();
+    for (const auto& row : rows) w.IntArray(row, kSignCount);
+    w.EndArray();
+}
 template <typename W>
 void WriteAshtakavarga(const ChartSource& s, W& w) {
     const Ashtakavarga& a = s.chart.ashtakavarga;
     w.BeginObject();
-    w.Key("bav");
-    w.BeginArray();
-    for (const auto& row : a.bav) w.IntArray(row, kSignCount);
-    w.EndArray();
+    WriteBinduRows(a.bav, w);
     w.Key("sav");
     w.IntArray(a.sav, kSignCount);
+    w.Key("reading");
+    w.String(AshtakavargaReadingKey(a.reading));
+    if (s.ashtakavargaReduced) {
+        const ReducedAshtakavarga& r = s.chart.ashtakavargaReduced;
+        w.Key("reduced");
+        w.BeginObject();
+        WriteBinduRows(r.bav, w);
+        w.Key("rasiPinda");
+        w.IntArray(r.rasiPinda, kAshtakavargaPlanets);
+        w.Key("grahaPinda");
+        w.IntArray(r.grahaPinda, kAshtakavargaPlanets);
+        w.Key("shodhyaPinda");
+        w.IntArray(r.shodhyaPinda, kAshtakavargaPlanets);
+        w.EndObject();
+    }
     w.EndObject();
 }
 template <>

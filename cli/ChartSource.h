@@ -24,6 +24,8 @@ struct ChartSource {
     // The sixteen vargas and the ashtakavarga, written only when asked
     // (--varga, --ashtakavarga, or their fields).
     bool vargas = false, ashtakavarga = false;
+    // The ashtakavarga's reduced tables and pindas with its bindus.
+    bool ashtakavargaReduced = false;
 };
 
 }  // namespace velmora::cli

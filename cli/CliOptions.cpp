@@ -90,6 +90,8 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
         app.add_option("--dasha-systems", o.dashaSystems),
     };
     CLI::Option* ashtakavarga = app.add_flag("--ashtakavarga", o.ashtakavarga);
+    app.add_option("--ashtakavarga-reading", o.ashtakavargaReading)->needs(ashtakavarga);
+    app.add_flag("--ashtakavarga-reduced", o.ashtakavargaReduced)->needs(ashtakavarga);
     CLI::Option* match = app.add_option("--match", o.match)->expected(2);
     CLI::Option* matchBatch = app.add_option("--match-batch", o.matchBatch);
     CLI::Option* zones = app.add_flag("--zones", o.zones);

@@ -25,6 +25,8 @@ struct CliOptions {
     bool help = false;
     std::optional<std::string> dashaYear, dashaLevels, dashaSystems;  // read by cli/DashaOptions
     bool ashtakavarga = false;       // the chart's ashtakavarga too
+    std::optional<std::string> ashtakavargaReading;  // read by cli/AshtakavargaOptions
+    bool ashtakavargaReduced = false;
     std::vector<std::string> match;  // --match BRIDE GROOM: two birth files
     std::optional<std::string> matchBatch;  // --match-batch FILE|-: pairs of births, a line each
     // The panchanga and the transits (cli/TimeRequest.h); `transit` holds ""

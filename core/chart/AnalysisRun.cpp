@@ -385,13 +385,19 @@ velmora::Chart AnalysisRun::MakeChart() const {
     }
     chart.vargas = Result.vargas;
     chart.vargottama = Result.vargottama;
-    if (WithAshtakavarga) chart.ashtakavarga = ComputeAshtakavarga(PointSigns(chart));
+    if (WithAshtakavarga) SetAshtakavargaReading(chart, AshtakavargaReadingChoice);
     chart.julianDayUT = precise ? Precise.JulianDateUT : FormBirthInstant(Birth, Zone, second_).UniversalJulianDate();
     chart.utcOffsetSeconds = offsetSeconds_;
     chart.latitude = JoinCoordinate(Birth.LatitudeDegrees, Birth.LatitudeMinutes, Birth.SouthLatitude);
     chart.longitude = JoinCoordinate(Birth.LongitudeDegrees, Birth.LongitudeMinutes, !Birth.EastLongitude);
     chart.node = precise ? Precise.Node : node_;
     return chart;
+}
+
+void SetAshtakavargaReading(Chart& chart, AshtakavargaReading reading) {
+    const std::array<int, kBodyCount> signs = PointSigns(chart);
+    chart.ashtakavarga = ComputeAshtakavarga(signs, reading);
+    chart.ashtakavargaReduced = ReduceAshtakavarga(chart.ashtakavarga, signs);
 }
 
 ChartOutcome ComputeChart(const Birth& birth, const ChartWants& wants) {
@@ -402,6 +408,7 @@ ChartOutcome ComputeChart(const Birth& birth, const ChartWants& wants) {
     run.WithAshtakavarga = wants.ashtakavarga;
     run.Today = wants.today;
     run.WithMoreDashas = wants.moreDashas;
+    run.AshtakavargaReadingChoice = wants.ashtakavargaReading;
     ChartOutcome outcome;
     outcome.check = run.Run(birth, EnglishMonthNames());
     if (outcome.check.Passed()) {

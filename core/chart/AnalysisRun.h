@@ -78,6 +78,10 @@ struct ResultFormTexts {
     // The panchanga at birth as rows of a label and its text, for the printed
     // pages (presentation/TimeLabels: WithPanchangaRows); empty when not made.
     std::vector<std::pair<std::string, std::string>> panchanga;
+    // How the printed pages show the ashtakavarga (made from bodySigns):
+    // whose reading of the tables, and the reduced tables with the pindas.
+    AshtakavargaReading ashtakavargaReading = AshtakavargaReading::Raman;
+    bool ashtakavargaReduced = false;
 };
 
 class AnalysisRun {
@@ -125,6 +129,9 @@ public:
     // Whether the chart made from a run holds the ashtakavarga. A batch that
     // writes none leaves it out; its tables are then all zero.
     bool WithAshtakavarga = true;
+    // Whose reading of Parashara's ashtakavarga tables the chart's
+    // ashtakavarga follows.
+    AshtakavargaReading AshtakavargaReadingChoice = AshtakavargaReading::Raman;
 
     // Validates the form and, when it passes, computes everything above in
     // the form's mode. `months` gives the full month names for the date of birth (the
@@ -173,6 +180,7 @@ struct ChartWants {
     bool moreDashas = false;  // the Yogini and Ashtottari dashas besides Vimshottari
     bool vargas = true;  // the sixteen vargas' signs
     bool ashtakavarga = true;
+    AshtakavargaReading ashtakavargaReading = AshtakavargaReading::Raman;  // whose tables
 };
 
 // A chart, or why there is none: the failed check and its message.
@@ -189,6 +197,9 @@ struct ChartOutcome {
 // mode, and everything derived from them. Fails only where the zone gives
 // no offset or the precise positions cannot be computed.
 ChartOutcome ComputeChart(const Birth& birth, const ChartWants& wants = {});
+
+// Sets the chart's ashtakavarga and its reductions to those of `reading`.
+void SetAshtakavargaReading(Chart& chart, AshtakavargaReading reading);
 
 
 }  // namespace velmora

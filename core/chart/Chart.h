@@ -8,6 +8,7 @@
 #include <string>
 
 #include "analysis/Ashtakavarga.h"
+#include "analysis/AshtakavargaReduction.h"
 #include "analysis/ChartState.h"
 #include "analysis/Nakshatra.h"
 #include "analysis/Varga.h"
@@ -93,6 +94,7 @@ struct Chart {
     DashaSystem dashaSystem = DashaSystem::Vimshottari;  // the system the window opens with
     DashaTimeline vimshottari, yogini, ashtottari;
     Ashtakavarga ashtakavarga;  // from the points' signs
+    ReducedAshtakavarga ashtakavargaReduced;  // its reductions and pindas
     // The instant and place as an ephemeris takes them: Universal Time as a
     // Julian Date, the clock's offset east of Greenwich at the birth in
     // seconds, the place in degrees (north and east positive) and the node.

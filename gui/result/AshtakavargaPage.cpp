@@ -1,5 +1,6 @@
 #include "result/AshtakavargaPage.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,7 +10,9 @@
 #include <QVBoxLayout>
 #include <numeric>
 
+#include "chart/AnalysisRun.h"
 #include "presentation/ChartDiagram.h"
+#include "services/Preferences.h"
 #include "widgets/ChartPageParts.h"
 #include "result/ChartView.h"
 #include "widgets/ScreenFit.h"
@@ -19,26 +22,47 @@ namespace velmora {
 
 namespace {
 
-void FillRow(QTableWidget* table, int row, const QString& name, const std::array<int, kSignCount>& values) {
-    auto* header = new QTableWidgetItem(name);
-    QFont bold = header->font();
-    bold.setBold(true);
-    table->setVerticalHeaderItem(row, header);
-    for (int s = 0; s < kSignCount; ++s) {
-        auto* item = new QTableWidgetItem(QString::number(values[static_cast<std::size_t>(s)]));
-        item->setTextAlignment(Qt::AlignCenter);
-        table->setItem(row, s, item);
+QTableWidgetItem* Centred(int value, bool bold = false) {
+    auto* item = new QTableWidgetItem(QString::number(value));
+    item->setTextAlignment(Qt::AlignCenter);
+    if (bold) {
+        QFont font = item->font();
+        font.setBold(true);
+        item->setFont(font);
     }
-    auto* total = new QTableWidgetItem(QString::number(std::accumulate(values.begin(), values.end(), 0)));
-    total->setTextAlignment(Qt::AlignCenter);
-    total->setFont(bold);
-    table->setItem(row, kSignCount, total);
+    return item;
+}
+
+void FillRow(QTableWidget* table, int row, const QString& name, const std::array<int, kSignCount>& values) {
+    table->setVerticalHeaderItem(row, new QTableWidgetItem(name));
+    for (int s = 0; s < kSignCount; ++s) table->setItem(row, s, Centred(values[static_cast<std::size_t>(s)]));
+    table->setItem(row, kSignCount, Centred(std::accumulate(values.begin(), values.end(), 0), true));
+}
+
+// A table of bindus: read-only, its columns sharing the width, as tall as
+// its compact rows; Tab leaves it.
+QTableWidget* BinduTable(int rows, const QStringList& columns, const QString& name, const QString& accessible,
+                         QWidget* parent) {
+    auto* table = new QTableWidget(rows, static_cast<int>(columns.size()), parent);
+    table->setObjectName(name);
+    table->setAccessibleName(accessible);
+    table->setHorizontalHeaderLabels(columns);
+    for (int row = 0; row < rows; ++row) table->setVerticalHeaderItem(row, new QTableWidgetItem);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
+    table->setMinimumHeight(table->horizontalHeader()->sizeHint().height() + table->verticalHeader()->length() +
+                            2 * table->frameWidth());
+    table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return table;
 }
 
 }  // namespace
 
-AshtakavargaPage::AshtakavargaPage(const Chart& chart, ChartStyleChoice& style, QWidget* parent)
-    : QWidget(parent, Qt::Window) {
+AshtakavargaPage::AshtakavargaPage(const Chart& chart, ChartStyleChoice& style, Preferences& preferences,
+                                   QWidget* parent)
+    : QWidget(parent, Qt::Window), chart_(chart), preferences_(preferences) {
     setObjectName(QStringLiteral("AshtakavargaPage"));
     setWindowTitle(QStringLiteral("Ashtakavarga - %1").arg(QString::fromStdString(chart.birth.name)));
     setAccessibleName(windowTitle());
@@ -56,31 +80,38 @@ AshtakavargaPage::AshtakavargaPage(const Chart& chart, ChartStyleChoice& style, 
 
     auto* styleRow = new QHBoxLayout;
     cboStyle = AddChartStyleChooser(styleRow, style, this, [this](ChartStyle chosen) { sav->SetStyle(chosen); });
+    styleRow->addSpacing(12);
+    auto* readingCaption = new QLabel(QStringLiteral("&Reading:"), this);
+    cboReading = new QComboBox(this);
+    cboReading->setObjectName(QStringLiteral("cboReading"));
+    cboReading->setAccessibleName(QStringLiteral("Reading of the tables"));
+    for (AshtakavargaReading reading : kAshtakavargaReadings)
+        cboReading->addItem(QString::fromLatin1(AshtakavargaReadingName(reading)));
+    readingCaption->setBuddy(cboReading);
+    styleRow->addWidget(readingCaption);
+    styleRow->addWidget(cboReading);
+    styleRow->addSpacing(12);
+    chkReduced = new QCheckBox(QStringLiteral("Re&duced (trikona and ekadhipatya shodhana)"), this);
+    chkReduced->setObjectName(QStringLiteral("chkReduced"));
+    chkReduced->setAccessibleName(QStringLiteral("Reduced tables and pindas"));
+    styleRow->addWidget(chkReduced);
     styleRow->addStretch(1);
     column->addLayout(styleRow);
 
-    const Ashtakavarga& a = chart.ashtakavarga;
-    tblBindus = new QTableWidget(kAshtakavargaPlanets + 1, kSignCount + 1, this);
-    tblBindus->setObjectName(QStringLiteral("tblBindus"));
-    tblBindus->setAccessibleName(QStringLiteral("Bindus by planet and sign"));
     QStringList signs;
     for (std::string_view sign : kSignNames) signs << FromUtf8(sign);
     signs << QStringLiteral("Total");
-    tblBindus->setHorizontalHeaderLabels(signs);
-    for (int p = 0; p < kAshtakavargaPlanets; ++p)
-        FillRow(tblBindus, p, FromUtf8(kPlainBodyNames[static_cast<std::size_t>(p)]), a.bav[static_cast<std::size_t>(p)]);
-    FillRow(tblBindus, kAshtakavargaPlanets, QStringLiteral("SAV"), a.sav);
-    tblBindus->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblBindus->setTabKeyNavigation(false);
-    tblBindus->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    tblBindus->setMinimumHeight(tblBindus->horizontalHeader()->sizeHint().height() +
-                                tblBindus->verticalHeader()->length() + 2 * tblBindus->frameWidth());
-    tblBindus->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    tblBindus->setCurrentCell(0, 0);
+    tblBindus = BinduTable(kAshtakavargaPlanets + 1, signs, QStringLiteral("tblBindus"),
+                           QStringLiteral("Bindus by planet and sign"), this);
     column->addWidget(tblBindus);
+    tblReduced = BinduTable(kAshtakavargaPlanets,
+                            signs + QStringList{QStringLiteral("Rasi"), QStringLiteral("Graha"), QStringLiteral("Shodhya")},
+                            QStringLiteral("tblReduced"),
+                            QStringLiteral("Bindus after trikona and ekadhipatya shodhana, and the pindas"), this);
+    column->addWidget(tblReduced);
 
     const QString title = QStringLiteral("Sarvashtakavarga: bindus in each sign");
-    sav = new ChartView(title, MakeChartDiagram(SarvashtakavargaPoints(chart)), style.style, this);
+    sav = new ChartView(title, MakeChartDiagram(SarvashtakavargaPoints(chart_)), style.style, this);
     sav->setObjectName(QStringLiteral("sav"));
     auto* frame = new QGroupBox(title, this);
     auto* inside = new QVBoxLayout(frame);
@@ -88,13 +119,48 @@ AshtakavargaPage::AshtakavargaPage(const Chart& chart, ChartStyleChoice& style, 
     inside->addWidget(sav);
     column->addWidget(frame, 1);
 
+    const AshtakavargaReading kept = preferences_.KeptAshtakavargaReading();
+    cboReading->setCurrentIndex(kept == AshtakavargaReading::Rao ? 1 : 0);
+    chkReduced->setChecked(preferences_.KeptAshtakavargaReduced());
+    tblReduced->setVisible(chkReduced->isChecked());
+    ShowReading(kept);
+    tblBindus->setCurrentCell(0, 0);
+    tblReduced->setCurrentCell(0, 0);
 
-    // Tab: the text, the style, the table, the chart house by house.
-    QList<QWidget*> chain{lblAbout, cboStyle, tblBindus};
+    connect(cboReading, &QComboBox::currentIndexChanged, this, [this](int index) {
+        const AshtakavargaReading reading = kAshtakavargaReadings[index == 1 ? 1 : 0];
+        preferences_.KeepAshtakavargaReading(reading);
+        ShowReading(reading);
+    });
+    connect(chkReduced, &QCheckBox::toggled, this, [this](bool reduced) {
+        preferences_.KeepAshtakavargaReduced(reduced);
+        tblReduced->setVisible(reduced);
+    });
+
+    // Tab: the text, the style, the reading, the reductions, the tables, the
+    // chart house by house.
+    QList<QWidget*> chain{lblAbout, cboStyle, cboReading, chkReduced, tblBindus, tblReduced};
     chain << sav->HouseSpots();
     SetPageKeys(this, chain);
 
     FitOnScreen(this, QSize(760, 820));
+}
+
+void AshtakavargaPage::ShowReading(AshtakavargaReading reading) {
+    SetAshtakavargaReading(chart_, reading);
+    const Ashtakavarga& a = chart_.ashtakavarga;
+    for (int p = 0; p < kAshtakavargaPlanets; ++p)
+        FillRow(tblBindus, p, FromUtf8(kPlainBodyNames[static_cast<std::size_t>(p)]), a.bav[static_cast<std::size_t>(p)]);
+    FillRow(tblBindus, kAshtakavargaPlanets, QStringLiteral("SAV"), a.sav);
+    const ReducedAshtakavarga& r = chart_.ashtakavargaReduced;
+    for (std::size_t p = 0; p < kAshtakavargaPlanets; ++p) {
+        const int row = static_cast<int>(p);
+        FillRow(tblReduced, row, FromUtf8(kPlainBodyNames[p]), r.bav[p]);
+        tblReduced->setItem(row, kSignCount + 1, Centred(r.rasiPinda[p]));
+        tblReduced->setItem(row, kSignCount + 2, Centred(r.grahaPinda[p]));
+        tblReduced->setItem(row, kSignCount + 3, Centred(r.shodhyaPinda[p], true));
+    }
+    sav->SetDiagram(MakeChartDiagram(SarvashtakavargaPoints(chart_)));
 }
 
 }  // namespace velmora

@@ -15,6 +15,7 @@
 #include "result/ChartPainter.h"
 #include "result/PdfFile.h"
 #include "analysis/Ashtakavarga.h"
+#include "analysis/AshtakavargaReduction.h"
 #include "analysis/Vimshottari.h"
 #include "presentation/DashaLabels.h"
 #include "engine/NameTables.h"
@@ -294,17 +295,14 @@ void VargaChartsSection(QTextCursor& cursor, const ResultFormTexts&) {
     }
 }
 
-// Parashara's ashtakavarga: the seven planets' bindus by sign, their totals,
-// and the sarvashtakavarga.
-void AshtakavargaSection(QTextCursor& cursor, const ResultFormTexts& r) {
-    if (std::any_of(r.bodySigns.begin(), r.bodySigns.end(), [](int sign) { return sign < 0; })) return;
-    const Ashtakavarga a = ComputeAshtakavarga(r.bodySigns);
-    Heading(cursor, QStringLiteral("Ashtakavarga (Parashara): bindus by sign"));
-    cursor.insertBlock();
-    QTextTable* table = Table(cursor, kAshtakavargaPlanets + 2, kSignCount + 2);
+// A table of the seven planets' bindus by sign with their totals; `sav`,
+// when given, as a last row.
+void BinduTable(QTextCursor& cursor, const std::array<BinduRow, kAshtakavargaPlanets>& rows, const BinduRow* sav) {
+    const int planets = kAshtakavargaPlanets;
+    QTextTable* table = Table(cursor, planets + (sav ? 2 : 1), kSignCount + 2);
     for (int s = 0; s < kSignCount; ++s) Cell(table, 0, s + 1, FromUtf8(kSignNames[static_cast<std::size_t>(s)]), true);
     Cell(table, 0, kSignCount + 1, QStringLiteral("Total"), true);
-    auto row = [&](int at, const QString& name, const std::array<int, kSignCount>& values) {
+    auto row = [&](int at, const QString& name, const BinduRow& values) {
         Cell(table, at, 0, name, true);
         int total = 0;
         for (int s = 0; s < kSignCount; ++s) {
@@ -313,9 +311,39 @@ void AshtakavargaSection(QTextCursor& cursor, const ResultFormTexts& r) {
         }
         Cell(table, at, kSignCount + 1, QString::number(total), true);
     };
-    for (int p = 0; p < kAshtakavargaPlanets; ++p)
-        row(p + 1, FromUtf8(kPlainBodyNames[static_cast<std::size_t>(p)]), a.bav[static_cast<std::size_t>(p)]);
-    row(kAshtakavargaPlanets + 1, QStringLiteral("SAV"), a.sav);
+    for (int p = 0; p < planets; ++p)
+        row(p + 1, FromUtf8(kPlainBodyNames[static_cast<std::size_t>(p)]), rows[static_cast<std::size_t>(p)]);
+    if (sav) row(planets + 1, QStringLiteral("SAV"), *sav);
+    cursor.movePosition(QTextCursor::End);
+}
+
+// Parashara's ashtakavarga in the chosen reading: the seven planets' bindus
+// by sign, their totals, and the sarvashtakavarga; when asked, the tables
+// after trikona and ekadhipatya shodhana with the pindas.
+void AshtakavargaSection(QTextCursor& cursor, const ResultFormTexts& r) {
+    if (std::any_of(r.bodySigns.begin(), r.bodySigns.end(), [](int sign) { return sign < 0; })) return;
+    const Ashtakavarga a = ComputeAshtakavarga(r.bodySigns, r.ashtakavargaReading);
+    Heading(cursor, QStringLiteral("Ashtakavarga (Parashara): bindus by sign, %1's reading")
+                        .arg(QString::fromLatin1(AshtakavargaReadingName(a.reading))));
+    cursor.insertBlock();
+    BinduTable(cursor, a.bav, &a.sav);
+    if (!r.ashtakavargaReduced) return;
+    const ReducedAshtakavarga reduced = ReduceAshtakavarga(a, r.bodySigns);
+    Heading(cursor, QStringLiteral("Ashtakavarga after trikona and ekadhipatya shodhana"));
+    cursor.insertBlock();
+    BinduTable(cursor, reduced.bav, nullptr);
+    Heading(cursor, QStringLiteral("Pindas"));
+    cursor.insertBlock();
+    QTextTable* table = Table(cursor, kAshtakavargaPlanets + 1, 4);
+    const QString columns[] = {QStringLiteral("Rasi pinda"), QStringLiteral("Graha pinda"), QStringLiteral("Shodhya pinda")};
+    for (int c = 0; c < 3; ++c) Cell(table, 0, c + 1, columns[c], true);
+    for (std::size_t p = 0; p < kAshtakavargaPlanets; ++p) {
+        const int at = static_cast<int>(p) + 1;
+        Cell(table, at, 0, FromUtf8(kPlainBodyNames[p]), true);
+        Cell(table, at, 1, QString::number(reduced.rasiPinda[p]), false);
+        Cell(table, at, 2, QString::number(reduced.grahaPinda[p]), false);
+        Cell(table, at, 3, QString::number(reduced.shodhyaPinda[p]), true);
+    }
     cursor.movePosition(QTextCursor::End);
 }
 

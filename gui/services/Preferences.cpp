@@ -19,6 +19,8 @@ const QString kHousesKey = QStringLiteral("houses");
 QString Latin1(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 const QString kDashaSystemKey = QStringLiteral("dashaSystem");
 const QString kDashaYearKey = QStringLiteral("dashaYear");
+const QString kAshtakavargaReadingKey = QStringLiteral("ashtakavargaReading");
+const QString kAshtakavargaReducedKey = QStringLiteral("ashtakavargaReduced");
 
 
 QSettings Settings() { return QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")); }
@@ -86,6 +88,29 @@ DashaYear SettingsPreferences::KeptDashaYear() const {
 void SettingsPreferences::KeepDashaYear(DashaYear year) {
     if (!SettingsSetAside().isEmpty()) return;
     Settings().setValue(kDashaYearKey, Latin1(DashaYearOf(year).key));
+}
+
+AshtakavargaReading SettingsPreferences::KeptAshtakavargaReading() const {
+    if (!SettingsSetAside().isEmpty()) return AshtakavargaReading::Raman;
+    const QString kept = Settings().value(kAshtakavargaReadingKey).toString();
+    for (AshtakavargaReading reading : kAshtakavargaReadings)
+        if (kept == QLatin1String(AshtakavargaReadingKey(reading))) return reading;
+    return AshtakavargaReading::Raman;
+}
+
+void SettingsPreferences::KeepAshtakavargaReading(AshtakavargaReading reading) {
+    if (!SettingsSetAside().isEmpty()) return;
+    Settings().setValue(kAshtakavargaReadingKey, QLatin1String(AshtakavargaReadingKey(reading)));
+}
+
+bool SettingsPreferences::KeptAshtakavargaReduced() const {
+    if (!SettingsSetAside().isEmpty()) return false;
+    return Settings().value(kAshtakavargaReducedKey, false).toBool();
+}
+
+void SettingsPreferences::KeepAshtakavargaReduced(bool reduced) {
+    if (!SettingsSetAside().isEmpty()) return;
+    Settings().setValue(kAshtakavargaReducedKey, reduced);
 }
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 // starts, behind an interface so that tests never read or write the user's
 // own settings.
 
+#include "analysis/Ashtakavarga.h"
 #include "birth/ChartOptions.h"
 #include "birth/DashaChoice.h"
 #include "presentation/ChartStyle.h"
@@ -28,11 +29,18 @@ public:
     // defaults until some are chosen; a store that keeps none keeps these).
     virtual ChartOptions KeptChartOptions() const { return {}; }
     virtual void KeepChartOptions(const ChartOptions&) {}
+    // The ashtakavarga page's reading and its reductions box, last chosen
+    // (Raman's reading, unreduced, until chosen; a store that keeps none
+    // keeps these). The printed pages follow them.
+    virtual AshtakavargaReading KeptAshtakavargaReading() const { return AshtakavargaReading::Raman; }
+    virtual void KeepAshtakavargaReading(AshtakavargaReading) {}
+    virtual bool KeptAshtakavargaReduced() const { return false; }
+    virtual void KeepAshtakavargaReduced(bool) {}
 };
 
 // Kept per user with QSettings ("precisePositions", "chartStyle", "ayanamsa",
-// "positions", "houses", "dashaSystem", "dashaYear"), beside the recent birth
-// files.
+// "positions", "houses", "dashaSystem", "dashaYear", "ashtakavargaReading",
+// "ashtakavargaReduced"), beside the recent birth files.
 class SettingsPreferences : public Preferences {
 public:
     bool PrecisePositions() const override;
@@ -45,6 +53,10 @@ public:
     void KeepDashaSystem(DashaSystem system) override;
     DashaYear KeptDashaYear() const override;
     void KeepDashaYear(DashaYear year) override;
+    AshtakavargaReading KeptAshtakavargaReading() const override;
+    void KeepAshtakavargaReading(AshtakavargaReading reading) override;
+    bool KeptAshtakavargaReduced() const override;
+    void KeepAshtakavargaReduced(bool reduced) override;
 };
 
 }  // namespace velmora

@@ -10,6 +10,7 @@
 #include "result/PrintDocument.h"
 #include "services/FileDialogs.h"
 #include "services/Messenger.h"
+#include "services/Preferences.h"
 #include "services/Services.h"
 
 namespace velmora {
@@ -24,6 +25,15 @@ QPageSize::PageSizeId LocalPaper() {
 void ReportFailure(Services services, QWidget* window, const QString& path, const QString& reason) {
     if (reason.isEmpty()) return;
     services.messenger.Show(window, QStringLiteral("Cannot write \"%1\": %2.").arg(path, reason), MessageIcon::Error);
+}
+
+// The chart's texts with the ashtakavarga as the person last chose it on the
+// ashtakavarga page, for the printed pages.
+ResultFormTexts AsChosen(const ResultFormTexts& result, const Preferences& preferences) {
+    ResultFormTexts chosen = result;
+    chosen.ashtakavargaReading = preferences.KeptAshtakavargaReading();
+    chosen.ashtakavargaReduced = preferences.KeptAshtakavargaReduced();
+    return chosen;
 }
 
 }  // namespace
@@ -53,7 +63,8 @@ ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shar
                 const QString refusal = ExportTargetRefusal(file);
                 if (!refusal.isEmpty()) return ReportFailure(services, window, file, refusal);
             }
-            PrintDocument(*result, services.chartStyle.style).Paint(printer);
+            const ResultFormTexts chosen = AsChosen(*result, services.preferences);
+            PrintDocument(chosen, services.chartStyle.style).Paint(printer);
         });
     });
 
@@ -63,7 +74,8 @@ ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shar
         const QString path = AskFileToSave(services.files, window, QStringLiteral("Export as PDF"), person,
                                            QStringLiteral(".pdf"), QStringLiteral("PDF files (*.pdf)"));
         if (path.isEmpty()) return;
-        ReportFailure(services, window, path, WriteChartPdf(path, *result, LocalPaper(), services.chartStyle.style));
+        ReportFailure(services, window, path,
+                      WriteChartPdf(path, AsChosen(*result, services.preferences), LocalPaper(), services.chartStyle.style));
     });
 
     actions.exportImage = menu->addAction(QStringLiteral("Export Chart as &Image…"));

@@ -46,7 +46,7 @@ void AddChartPages(QMenu* menu, QWidget* owner, const std::shared_ptr<const Char
     AddChartPage(menu, owner, QStringLiteral("&Dashas…"), QStringLiteral("actDashas"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new frmDashas(c, s, parent); });
     AddChartPage(menu, owner, QStringLiteral("&Ashtakavarga…"), QStringLiteral("mnuAshtakavarga"), chart, services,
-                 [](const Chart& c, Services s, QWidget* parent) { return new AshtakavargaPage(c, s.chartStyle, parent); });
+                 [](const Chart& c, Services s, QWidget* parent) { return new AshtakavargaPage(c, s.chartStyle, s.preferences, parent); });
     AddMatchWith(menu, owner, chart, services);
     AddChartPage(menu, owner, QStringLiteral("&Panchanga…"), QStringLiteral("mnuPanchanga"), chart, services,
                  [](const Chart& c, Services, QWidget* parent) { return new frmPanchanga(c, parent); });

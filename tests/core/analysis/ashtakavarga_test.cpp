@@ -25,10 +25,14 @@ TEST(Ashtakavarga, EachPlanetsTotalAndTheSumAreTheSameInEveryChart) {
     for (int chart = 0; chart < 5000; ++chart) {
         std::array<int, kBodyCount> signs{};
         for (int& s : signs) s = sign(random);
-        const Ashtakavarga a = ComputeAshtakavarga(signs);
+        // Both readings keep the totals (Rao, chapter 12, states the same 337).
+        const AshtakavargaReading reading = kAshtakavargaReadings[chart % 2];
+        const Ashtakavarga a = ComputeAshtakavarga(signs, reading);
+        EXPECT_EQ(a.reading, reading);
         for (int planet = 0; planet < kAshtakavargaPlanets; ++planet) {
             const auto& row = a.bav[static_cast<std::size_t>(planet)];
-            EXPECT_EQ(std::accumulate(row.begin(), row.end(), 0), kTotals[planet]) << "planet " << planet;
+            EXPECT_EQ(std::accumulate(row.begin(), row.end(), 0), kTotals[planet])
+                << "planet " << planet << ", " << AshtakavargaReadingKey(reading);
             for (int bindus : row) {
                 EXPECT_GE(bindus, 0);
                 EXPECT_LE(bindus, 8);
@@ -125,6 +129,95 @@ TEST(Ashtakavarga, MatchesTheBooksWorkedExercisesWhereTheTablesAgree) {
         EXPECT_EQ(a.bav[5], e.jupiter) << e.name;
         EXPECT_EQ(a.bav[6], e.saturn) << e.name;
     }
+}
+
+// The same exercises in the reading the book follows, every row and the
+// sarvashtakavarga sign by sign: the answers to Exercises 19 (Chart 6), 20
+// (its sarvashtakavarga), 21 (Chart 12's sarvashtakavarga) and 22 (Chart 7),
+// as PyJHora's tests transcribe them (the same file and function). Rows
+// from Aries to Pisces.
+TEST(Ashtakavarga, RaosReadingMatchesHisWorkedExercisesSignBySign) {
+    using Row = std::array<int, kSignCount>;
+    struct Exercise {
+        const char* name;
+        std::array<int, kBodyCount> signs;  // by body number, the ascendant last
+        bool rows;  // the book gives the seven rows (else only the sum)
+        Row sun, moon, mars, mercury, jupiter, venus, saturn, sav;
+    };
+    const Exercise exercises[] = {
+        {"Exercises 19 and 20, Chart 6",
+         {2, 11, 2, 0, 2, 4, 4, 6, 0, 5},
+         true,
+         {5, 3, 5, 3, 4, 4, 2, 3, 5, 4, 5, 5},
+         {3, 2, 5, 3, 6, 3, 4, 5, 5, 5, 3, 5},
+         {4, 3, 4, 3, 4, 3, 2, 5, 1, 3, 3, 4},
+         {7, 4, 7, 4, 4, 3, 4, 4, 4, 3, 6, 4},
+         {4, 3, 5, 6, 3, 7, 4, 3, 5, 6, 5, 5},
+         {8, 7, 4, 3, 3, 2, 4, 6, 4, 4, 4, 3},
+         {3, 3, 4, 3, 2, 3, 2, 3, 4, 5, 3, 4},
+         {34, 25, 34, 25, 26, 25, 22, 29, 28, 30, 29, 30}},
+        {"Exercise 22, Chart 7",
+         {9, 0, 8, 10, 8, 6, 0, 0, 6, 7},
+         true,
+         {4, 2, 3, 4, 6, 5, 5, 3, 2, 6, 6, 2},
+         {6, 3, 5, 3, 5, 5, 6, 3, 3, 4, 4, 2},
+         {3, 2, 3, 4, 2, 5, 4, 3, 3, 4, 3, 3},
+         {4, 6, 4, 3, 4, 7, 4, 5, 6, 3, 5, 3},
+         {4, 4, 3, 5, 6, 5, 6, 4, 6, 4, 3, 6},
+         {3, 5, 5, 4, 6, 2, 3, 6, 5, 2, 7, 4},
+         {3, 2, 2, 3, 5, 6, 3, 4, 1, 3, 6, 1},
+         {27, 24, 25, 26, 34, 35, 31, 28, 26, 26, 34, 21}},
+        // Chart 12: Ketu Aries; Venus Taurus; ascendant Virgo; Rahu Libra;
+        // Mars, Jupiter Scorpio; Sun, Mercury Sagittarius; Moon Capricorn;
+        // Saturn Pisces.
+        {"Exercise 21, Chart 12",
+         {8, 9, 8, 1, 7, 7, 11, 6, 0, 5},
+         false,
+         {}, {}, {}, {}, {}, {}, {},
+         {24, 25, 31, 28, 27, 39, 33, 29, 26, 22, 28, 25}},
+    };
+    for (const Exercise& e : exercises) {
+        const Ashtakavarga a = ComputeAshtakavarga(e.signs, AshtakavargaReading::Rao);
+        EXPECT_EQ(a.sav, e.sav) << e.name;
+        if (!e.rows) continue;
+        EXPECT_EQ(a.bav[0], e.sun) << e.name;
+        EXPECT_EQ(a.bav[1], e.moon) << e.name;
+        EXPECT_EQ(a.bav[2], e.mercury) << e.name;
+        EXPECT_EQ(a.bav[3], e.venus) << e.name;
+        EXPECT_EQ(a.bav[4], e.mars) << e.name;
+        EXPECT_EQ(a.bav[5], e.jupiter) << e.name;
+        EXPECT_EQ(a.bav[6], e.saturn) << e.name;
+    }
+}
+
+// The two readings differ in the four places docs/ashtakavarga.md names and
+// nowhere else: Raman's places (chapter II) against Rao's (chapter 12).
+// Planets and givers by body number; houses as bits (house h is bit h − 1).
+TEST(Ashtakavarga, TheReadingsDifferInFourPlacesOnly) {
+    struct Difference {
+        int planet, giver;
+        unsigned raman, rao;
+    };
+    constexpr auto bit = [](int house) { return 1u << (house - 1); };
+    const Difference differences[] = {
+        {1, 1, 0, bit(9)},        // the Moon from herself: Rao adds the 9th
+        {1, 4, bit(9), 0},        // the Moon from Mars: Rao leaves out the 9th
+        {1, 5, bit(12), bit(2)},  // the Moon from Jupiter: the 2nd, not the 12th
+        {3, 4, bit(5), bit(4)},   // Venus from Mars: the 4th, not the 5th
+    };
+    for (int planet = 0; planet < kAshtakavargaPlanets; ++planet)
+        for (int giver = 0; giver < kAshtakavargaGivers; ++giver) {
+            const unsigned raman = BinduHouses(planet, giver, AshtakavargaReading::Raman);
+            const unsigned rao = BinduHouses(planet, giver, AshtakavargaReading::Rao);
+            unsigned onlyRaman = 0, onlyRao = 0;
+            for (const Difference& d : differences)
+                if (d.planet == planet && d.giver == giver) {
+                    onlyRaman = d.raman;
+                    onlyRao = d.rao;
+                }
+            EXPECT_EQ(raman & ~rao, onlyRaman) << "planet " << planet << ", giver " << giver;
+            EXPECT_EQ(rao & ~raman, onlyRao) << "planet " << planet << ", giver " << giver;
+        }
 }
 
 }  // namespace

@@ -96,11 +96,17 @@ public:
     void KeepDashaSystem(DashaSystem system) override { dashaSystem = system; }
     DashaYear KeptDashaYear() const override { return dashaYear; }
     void KeepDashaYear(DashaYear year) override { dashaYear = year; }
+    AshtakavargaReading KeptAshtakavargaReading() const override { return ashtakavargaReading; }
+    void KeepAshtakavargaReading(AshtakavargaReading reading) override { ashtakavargaReading = reading; }
+    bool KeptAshtakavargaReduced() const override { return ashtakavargaReduced; }
+    void KeepAshtakavargaReduced(bool reduced) override { ashtakavargaReduced = reduced; }
     bool precise = true;
     ChartStyle chartStyle = ChartStyle::South;
     ChartOptions chartOptions;
     DashaSystem dashaSystem = DashaSystem::Vimshottari;
     DashaYear dashaYear = DashaYear::Julian;
+    AshtakavargaReading ashtakavargaReading = AshtakavargaReading::Raman;
+    bool ashtakavargaReduced = false;
 };
 
 // A clock stopped on one day.

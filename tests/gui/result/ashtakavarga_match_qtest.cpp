@@ -5,11 +5,19 @@
 // message naming it, and the window stays as it was. The printed chart ends
 // with the ashtakavarga tables.
 //
-// Pages are saved as ashtakavarga-page.png and match-page.png (1024 x 768)
+// The page's reading and reductions, kept in the preferences, which the
+// printed chart follows: checked on P. V. R. Narasimha Rao's Chart 7 against
+// his Exercise 22 ("Vedic Astrology: An Integrated Approach", chapter 12, as
+// PyJHora's tests transcribe it: naturalstupid/PyJHora, src/jhora/tests/
+// pvr_tests.py, "_ashtaka_varga_tests").
+//
+// Pages are saved as ashtakavarga-page.png, ashtakavarga-reduced.png and
+// match-page.png (1024 x 768)
 // in $VELMORA_SCREENSHOT_DIR, or <build>/screenshots, and the match's PDF
 // page as match-pdf.png when pdftoppm is there.
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -71,6 +79,8 @@ class AshtakavargaMatchTest : public QObject {
 private slots:
     void init() { QVERIFY(dir_.isValid()); }
     void ashtakavargaPageShowsTheTablesAndTheChart();
+    void ashtakavargaPageChoosesTheReadingAndTheReductions();
+    void printedChartFollowsTheChosenReading();
     void chartMenuHasThePageAndMatchWith();
     void matchWithAFileAsksWhoIsTheBride();
     void aSecondBirthThatCannotBeUsedIsNamed();
@@ -89,7 +99,7 @@ private:
 void AshtakavargaMatchTest::ashtakavargaPageShowsTheTablesAndTheChart() {
     CapturedServices s;
     const Chart chart = ChartOf(velmora::testing::BangaloreForm());
-    AshtakavargaPage page(chart, s.chartStyle);
+    AshtakavargaPage page(chart, s.chartStyle, s.preferences);
     page.resize(1024, 768);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
@@ -123,6 +133,91 @@ void AshtakavargaMatchTest::ashtakavargaPageShowsTheTablesAndTheChart() {
     QVERIFY(!page.accessibleName().isEmpty());
     QVERIFY(!page.tblBindus->accessibleName().isEmpty());
     QVERIFY(!velmora::testing::SaveScreenshot(page.grab(), QStringLiteral("ashtakavarga-page")).isEmpty());
+}
+
+void AshtakavargaMatchTest::ashtakavargaPageChoosesTheReadingAndTheReductions() {
+    // Chart 7: Moon, Saturn, Rahu Aries; Jupiter, Ketu Libra; ascendant
+    // Scorpio; Mars, Mercury Sagittarius; Sun Capricorn; Venus Aquarius.
+    Chart chart;
+    chart.birth.name = "CHART SEVEN";
+    const int signs[kBodyCount] = {9, 0, 8, 10, 8, 6, 0, 0, 6, 7};
+    for (int i = 0; i < kBodyCount; ++i) chart.points[static_cast<std::size_t>(i)].sign = signs[i];
+    SetAshtakavargaReading(chart, AshtakavargaReading::Raman);
+    CapturedServices s;
+    AshtakavargaPage page(chart, s.chartStyle, s.preferences);
+    page.resize(1024, 768);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QCOMPARE(page.cboReading->currentText(), QStringLiteral("B. V. Raman"));
+    QVERIFY(!page.chkReduced->isChecked() && !page.tblReduced->isVisible());
+
+    page.cboReading->setCurrentIndex(1);
+    QCOMPARE(page.cboReading->currentText(), QStringLiteral("P. V. R. Narasimha Rao"));
+    QCOMPARE(s.preferences.ashtakavargaReading, AshtakavargaReading::Rao);
+    // The book's sarvashtakavarga, Aries to Pisces, and the Moon's row.
+    const int sav[kSignCount] = {27, 24, 25, 26, 34, 35, 31, 28, 26, 26, 34, 21};
+    const int moon[kSignCount] = {6, 3, 5, 3, 5, 5, 6, 3, 3, 4, 4, 2};
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        QCOMPARE(page.tblBindus->item(7, sign)->text(), QString::number(sav[sign]));
+        QCOMPARE(page.tblBindus->item(1, sign)->text(), QString::number(moon[sign]));
+    }
+    QCOMPARE(page.tblBindus->item(7, kSignCount)->text(), QStringLiteral("337"));
+    bool spoken = false;  // the chart follows
+    for (int house = 1; house <= kSignCount; ++house) {
+        const QString name = page.sav->HouseSpot(house)->accessibleName();
+        if (name.startsWith(QStringLiteral("Aries"))) spoken = name.endsWith(QStringLiteral("27"));
+    }
+    QVERIFY(spoken);
+
+    page.chkReduced->setChecked(true);
+    QVERIFY(page.tblReduced->isVisible());
+    QVERIFY(s.preferences.ashtakavargaReduced);
+    // The book's rasi, graha and shodhya pindas, in body order (Sun, Moon,
+    // Mercury, Venus, Mars, Jupiter, Saturn).
+    const int pindas[kAshtakavargaPlanets][3] = {{152, 81, 233}, {85, 55, 140}, {95, 33, 128}, {154, 54, 208},
+                                                 {52, 43, 95},   {68, 56, 124}, {162, 63, 225}};
+    for (int p = 0; p < kAshtakavargaPlanets; ++p)
+        for (int k = 0; k < 3; ++k) QCOMPARE(page.tblReduced->item(p, kSignCount + 1 + k)->text(), QString::number(pindas[p][k]));
+    QVERIFY(!page.tblReduced->accessibleName().isEmpty());
+    QVERIFY(!velmora::testing::SaveScreenshot(page.grab(), QStringLiteral("ashtakavarga-reduced")).isEmpty());
+
+    // Keyboard: the style, the reading, the reductions, the tables in turn.
+    page.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&page));
+    page.cboStyle->setFocus(Qt::TabFocusReason);
+    for (QWidget* next : std::initializer_list<QWidget*>{page.cboReading, page.chkReduced, page.tblBindus, page.tblReduced}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+    // The next page opens as chosen.
+    AshtakavargaPage again(chart, s.chartStyle, s.preferences);
+    QCOMPARE(again.cboReading->currentIndex(), 1);
+    QVERIFY(again.chkReduced->isChecked());
+    QCOMPARE(again.tblBindus->item(7, 0)->text(), QStringLiteral("27"));
+}
+
+void AshtakavargaMatchTest::printedChartFollowsTheChosenReading() {
+    AnalysisRun run;
+    QVERIFY(run.RunAnalysis(velmora::testing::BangaloreForm(), EnglishMonthNames()).Passed());
+    auto exported = [&](CapturedServices& s, const QString& name) {
+        MDI window(run.Result, s.services);
+        const QString pdf = dir_.filePath(name);
+        s.files.answers = {pdf};
+        window.findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();
+        return PdfText(pdf).simplified();  // a heading may wrap
+    };
+    CapturedServices plain;
+    const QString raman = exported(plain, QStringLiteral("raman.pdf"));
+    if (raman.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+    QVERIFY(raman.contains(QStringLiteral("B. V. Raman's reading")));
+    QVERIFY(!raman.contains(QStringLiteral("shodhana")));
+    CapturedServices chosen;
+    chosen.preferences.ashtakavargaReading = AshtakavargaReading::Rao;
+    chosen.preferences.ashtakavargaReduced = true;
+    const QString rao = exported(chosen, QStringLiteral("rao.pdf"));
+    QVERIFY(rao.contains(QStringLiteral("P. V. R. Narasimha Rao's reading")));
+    QVERIFY(rao.contains(QStringLiteral("after trikona and ekadhipatya shodhana")));
+    QVERIFY(rao.contains(QStringLiteral("Shodhya pinda")));
 }
 
 void AshtakavargaMatchTest::chartMenuHasThePageAndMatchWith() {
