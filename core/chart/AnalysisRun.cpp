@@ -178,6 +178,8 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames&
     *timeEnd++ = ':';
     timeEnd = WriteNumber(timeEnd, Birth.BirthClockMinute);
     SetText(Result.timeOfBirth, std::string_view(time, static_cast<std::size_t>(timeEnd - time)));
+    Result.clock = {Birth.BirthYear, Birth.BirthMonth, Birth.BirthDay, Birth.BirthClockHour, Birth.BirthClockMinute};
+    Result.months = months;
     SetAngleText(Result.latitude, Birth.LatitudeDegrees, Birth.LatitudeMinutes);
     SetAngleText(Result.longitude, Birth.LongitudeDegrees, Birth.LongitudeMinutes);
     Result.city = form.city;

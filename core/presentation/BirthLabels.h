@@ -1,6 +1,6 @@
 #pragma once
 // A chart's birth details as every front end shows them, made from the
-// chart's numbers: "January/1/2000", "12:0", "51° 28'".
+// chart's numbers: "January/1/2000", "12:0", "51° 28'", "1 January 2000 at 12:00".
 
 #include <string>
 
@@ -15,6 +15,11 @@ std::string BirthDateLabel(const CivilMoment& clock, const MonthNames& months);
 
 // "hour:minute" without leading zeros, as the classic result form shows it.
 std::string BirthTimeLabel(const CivilMoment& clock);
+
+// The date written out, day first, and the clock with two digits each, as
+// the printed pages' header gives the birth: "5 March 1980 at 09:05". The
+// month's name from `months`, none for a month outside 1 to 12.
+std::string BirthMomentLabel(const CivilMoment& clock, const MonthNames& months);
 
 // Degrees, the degree sign and a blank, minutes, an apostrophe: "12° 34'".
 std::string AngleLabel(int degrees, int minutes);
