@@ -4,11 +4,6 @@ namespace velmora {
 
 namespace {
 
-// The month's name from `months`, empty for a month outside 1 to 12.
-std::string MonthName(int month, const MonthNames& months) {
-    return month >= 1 && month <= 12 ? months[static_cast<std::size_t>(month - 1)] : std::string();
-}
-
 // A number with a leading zero when it has one digit. Appended rather than
 // "0" + …: GCC 12's optimiser warns on a literal prepended to a temporary.
 std::string TwoDigits(int value) {
@@ -19,8 +14,13 @@ std::string TwoDigits(int value) {
 
 }  // namespace
 
+std::string_view MonthName(int month, const MonthNames& months) {
+    return month >= 1 && month <= 12 ? std::string_view(months[static_cast<std::size_t>(month - 1)])
+                                     : std::string_view();
+}
+
 std::string BirthDateLabel(const CivilMoment& clock, const MonthNames& months) {
-    std::string label = MonthName(clock.month, months);
+    std::string label(MonthName(clock.month, months));
     label += '/';
     label += std::to_string(clock.day);
     label += '/';
@@ -32,10 +32,10 @@ std::string BirthTimeLabel(const CivilMoment& clock) {
     return std::to_string(clock.hour) + ':' + std::to_string(clock.minute);
 }
 
-std::string BirthMomentLabel(const CivilMoment& clock, const MonthNames& months) {
+std::string BirthMomentLabel(const CivilMoment& clock, std::string_view monthName) {
     std::string label = std::to_string(clock.day);
     label += ' ';
-    label += MonthName(clock.month, months);
+    label += monthName;
     label += ' ';
     label += std::to_string(clock.year);
     label += " at ";

@@ -409,7 +409,7 @@ PrintDocument::~PrintDocument() = default;
 
 QString PrintDocument::HeaderText() const {
     return ShownText(result_.name) + QStringLiteral(", born ") +
-           FromUtf8(BirthMomentLabel(result_.clock, result_.months));
+           FromUtf8(BirthMomentLabel(result_.clock, result_.monthName));
 }
 
 QString PrintDocument::ModeText() const {

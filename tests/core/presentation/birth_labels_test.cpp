@@ -6,40 +6,51 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "presentation/BirthLabels.h"
 
 namespace velmora {
 namespace {
 
-MonthNames FrenchMonthNames() {
-    return {"janvier", "février", "mars", "avril", "mai", "juin",
-            "juillet", "août", "septembre", "octobre", "novembre", "décembre"};
-}
-
 TEST(BirthLabels, MomentWritesTheDateOutAndTheClockWithTwoDigits) {
     struct Case {
         const char* what;
         CivilMoment clock;
-        MonthNames months;
+        const char* monthName;
         std::string label;
     };
     const Case cases[] = {
-        {"one-digit day, hour and minute", {1980, 3, 5, 9, 5}, EnglishMonthNames(), "5 March 1980 at 09:05"},
-        {"midnight", {1980, 3, 12, 0, 0}, EnglishMonthNames(), "12 March 1980 at 00:00"},
-        {"two digits everywhere", {1980, 3, 31, 23, 30}, EnglishMonthNames(), "31 March 1980 at 23:30"},
-        {"the form's first day", {1901, 1, 1, 0, 0}, EnglishMonthNames(), "1 January 1901 at 00:00"},
-        {"the form's last minute", {2050, 12, 31, 23, 59}, EnglishMonthNames(), "31 December 2050 at 23:59"},
-        // The names the details were written with, whatever their language.
-        {"the system language's names", {1980, 8, 15, 6, 7}, FrenchMonthNames(), "15 août 1980 at 06:07"},
+        {"one-digit day, hour and minute", {1980, 3, 5, 9, 5}, "March", "5 March 1980 at 09:05"},
+        {"midnight", {1980, 3, 12, 0, 0}, "March", "12 March 1980 at 00:00"},
+        {"two digits everywhere", {1980, 3, 31, 23, 30}, "March", "31 March 1980 at 23:30"},
+        {"the form's first day", {1901, 1, 1, 0, 0}, "January", "1 January 1901 at 00:00"},
+        {"the form's last minute", {2050, 12, 31, 23, 59}, "December", "31 December 2050 at 23:59"},
+        // The name the date of birth was written with, whatever its language.
+        {"the system language's name", {1980, 8, 15, 6, 7}, "ao\u00fbt", "15 ao\u00fbt 1980 at 06:07"},
         // As the date detail: no name for a month outside 1 to 12.
-        {"no month", {1980, 0, 5, 9, 5}, EnglishMonthNames(), "5  1980 at 09:05"},
-        {"past December", {1980, 13, 5, 9, 5}, EnglishMonthNames(), "5  1980 at 09:05"},
+        {"no month's name", {1980, 0, 5, 9, 5}, "", "5  1980 at 09:05"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(BirthMomentLabel(c.clock, c.months), c.label);
+        EXPECT_EQ(BirthMomentLabel(c.clock, c.monthName), c.label);
     }
+}
+
+// The month's name the date of birth is written with: the list's own, none
+// for a month outside it.
+TEST(BirthLabels, MonthNameFromTheList) {
+    const MonthNames french = {"janvier", "f\u00e9vrier", "mars",  "avril",    "mai",      "juin",
+                               "juillet", "ao\u00fbt",    "septembre", "octobre", "novembre", "d\u00e9cembre"};
+    const std::pair<int, std::string_view> cases[] = {
+        {1, "janvier"}, {8, "ao\u00fbt"}, {12, "d\u00e9cembre"}, {0, ""}, {13, ""}, {-1, ""},
+    };
+    for (const auto& [month, name] : cases) {
+        SCOPED_TRACE(month);
+        EXPECT_EQ(MonthName(month, french), name);
+    }
+    EXPECT_EQ(BirthDateLabel({1980, 8, 15, 6, 7}, french), "ao\u00fbt/15/1980");
 }
 
 }  // namespace
