@@ -47,17 +47,26 @@ std::string SplitCoordinate(std::string_view text, std::string_view what, char f
     return {};
 }
 
+// A coordinate's two boxes as the messages name them, its hemisphere letters
+// and how many digits its degree box holds.
+struct CoordinateBoxes {
+    std::string_view what, degrees, minutes;
+    char first, second;
+    std::size_t degreeDigits;
+};
+constexpr CoordinateBoxes kLongitudeBoxes{"lon", "lon degrees", "lon minutes", 'E', 'W', 3};
+constexpr CoordinateBoxes kLatitudeBoxes{"lat", "lat degrees", "lat minutes", 'N', 'S', 2};
+
 // A coordinate as typed ("77:35E") into its degree and minute boxes, through
-// the boxes' key filter and length; `what` is "lon" or "lat".
-std::string TypeCoordinate(std::string_view text, std::string_view what, char first, char second,
-                           std::size_t degreeDigits, std::string& degrees, std::string& minutes, bool& isFirst) {
+// the boxes' key filter and length.
+std::string TypeCoordinate(std::string_view text, const CoordinateBoxes& boxes, std::string& degrees,
+                           std::string& minutes, bool& isFirst) {
     std::string_view deg, min;
-    std::string refusal = SplitCoordinate(text, what, first, second, deg, min, isFirst);
+    std::string refusal = SplitCoordinate(text, boxes.what, boxes.first, boxes.second, deg, min, isFirst);
     if (!refusal.empty()) return refusal;
-    const std::string name(what);
-    if (!(refusal = TypeIntoBox(deg, FilterNumberKey, degreeDigits, name + " degrees", degrees)).empty())
+    if (!(refusal = TypeIntoBox(deg, FilterNumberKey, boxes.degreeDigits, boxes.degrees, degrees)).empty())
         return refusal;
-    return TypeIntoBox(min, FilterNumberKey, 2, name + " minutes", minutes);
+    return TypeIntoBox(min, FilterNumberKey, 2, boxes.minutes, minutes);
 }
 
 std::string FillDate(std::string_view text, FormFields& form) {
@@ -213,15 +222,14 @@ std::string FillForm(const ChartRequest& typed, FormFields& form) {
     // A place's coordinates go straight into the boxes; typed ones as typed.
     if (place && request.lon.empty()) {
         FillLongitudeFields(place->Longitude, form);
-    } else if (!(refusal = TypeCoordinate(request.lon, "lon", 'E', 'W', 3, form.LonDeg, form.LonMin, form.East))
-                    .empty()) {
+    } else if (!(refusal = TypeCoordinate(request.lon, kLongitudeBoxes, form.LonDeg, form.LonMin, form.East)).empty()) {
         return refusal;
     }
     if (place && request.lat.empty()) {
         FillLatitudeFields(place->Latitude, form);
     } else {
         bool north = true;
-        refusal = TypeCoordinate(request.lat, "lat", 'N', 'S', 2, form.LatDeg, form.LatMin, north);
+        refusal = TypeCoordinate(request.lat, kLatitudeBoxes, form.LatDeg, form.LatMin, north);
         if (!refusal.empty()) return refusal;
         form.South = !north;
     }
