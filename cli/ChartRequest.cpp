@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "atlas/Atlas.h"
+#include "atlas/PlaceCoordinates.h"
 #include "cli/DashaOptions.h"
 #include "text/Quoted.h"
 #include "birth/KeyFilters.h"
@@ -46,6 +47,28 @@ std::string SplitCoordinate(std::string_view text, std::string_view what, char f
     min = boxes.substr(colon + 1);
     isFirst = upper == first;
     return {};
+}
+
+// A coordinate's two boxes as the messages name them, its hemisphere letters
+// and how many digits its degree box holds.
+struct CoordinateBoxes {
+    std::string_view what, degrees, minutes;
+    char first, second;
+    std::size_t degreeDigits;
+};
+constexpr CoordinateBoxes kLongitudeBoxes{"lon", "lon degrees", "lon minutes", 'E', 'W', 3};
+constexpr CoordinateBoxes kLatitudeBoxes{"lat", "lat degrees", "lat minutes", 'N', 'S', 2};
+
+// A coordinate as typed ("77:35E") into its degree and minute boxes, through
+// the boxes' key filter and length.
+std::string TypeCoordinate(std::string_view text, const CoordinateBoxes& boxes, std::string& degrees,
+                           std::string& minutes, bool& isFirst) {
+    std::string_view deg, min;
+    std::string refusal = SplitCoordinate(text, boxes.what, boxes.first, boxes.second, deg, min, isFirst);
+    if (!refusal.empty()) return refusal;
+    if (!(refusal = TypeIntoBox(deg, FilterNumberKey, boxes.degreeDigits, boxes.degrees, degrees)).empty())
+        return refusal;
+    return TypeIntoBox(min, FilterNumberKey, 2, boxes.minutes, minutes);
 }
 
 std::string FillDate(std::string_view text, FormFields& form) {
@@ -129,10 +152,13 @@ std::string CoordinateText(double degrees, bool longitude) {
 
 namespace {
 
-// What a place brings to the request: coordinates, names and zone where the
-// request has none of its own.
-std::string WithPlace(const ChartRequest& typed, ChartRequest& request, std::string& placeName) {
+// What a place brings to the request: names and zone where the request has
+// none of its own; `chosen` is the place, whose coordinates fill the boxes the
+// request leaves empty.
+std::string WithPlace(const ChartRequest& typed, ChartRequest& request, std::string& placeName,
+                      std::optional<AtlasEntry>& chosen) {
     request = typed;
+    chosen.reset();
     if (typed.place.empty()) return {};
     AtlasEntry place;
     std::vector<AtlasEntry> candidates;
@@ -146,8 +172,7 @@ std::string WithPlace(const ChartRequest& typed, ChartRequest& request, std::str
         return refusal;
     }
     placeName = Atlas::DisplayName(place);
-    if (typed.lon.empty()) request.lon = CoordinateText(place.Longitude, true);
-    if (typed.lat.empty()) request.lat = CoordinateText(place.Latitude, false);
+    chosen = place;
     if (typed.city.empty() && typed.state.empty() && typed.country.empty()) {
         request.city = std::string(place.Name);
         request.state = std::string(place.State);
@@ -188,24 +213,28 @@ std::string FillForm(const ChartRequest& typed, FormFields& form) {
         return "ambiguous: earlier or later chooses between the two times a time zone's history showed twice; "
                "give it with --tz or --place";
     ChartRequest request;
-    std::string refusal = WithPlace(typed, request, form.Place);
+    std::optional<AtlasEntry> place;
+    std::string refusal = WithPlace(typed, request, form.Place, place);
     if (!refusal.empty()) return refusal;
     if (!(refusal = TypeIntoBox(request.name, FilterNameKey, kNoBoxLimit, "name", form.Name)).empty())
         return refusal;
     if (!(refusal = FillDate(request.date, form)).empty()) return refusal;
     if (!(refusal = FillTime(request.time, form)).empty()) return refusal;
 
-    std::string_view deg, min;
-    if (!(refusal = SplitCoordinate(request.lon, "lon", 'E', 'W', deg, min, form.East)).empty())
+    // A place's coordinates go straight into the boxes; typed ones as typed.
+    if (place && request.lon.empty()) {
+        FillLongitudeFields(place->Longitude, form);
+    } else if (!(refusal = TypeCoordinate(request.lon, kLongitudeBoxes, form.LonDeg, form.LonMin, form.East)).empty()) {
         return refusal;
-    if (!(refusal = TypeIntoBox(deg, FilterNumberKey, 3, "lon degrees", form.LonDeg)).empty()) return refusal;
-    if (!(refusal = TypeIntoBox(min, FilterNumberKey, 2, "lon minutes", form.LonMin)).empty()) return refusal;
-    bool north = true;
-    if (!(refusal = SplitCoordinate(request.lat, "lat", 'N', 'S', deg, min, north)).empty())
-        return refusal;
-    form.South = !north;
-    if (!(refusal = TypeIntoBox(deg, FilterNumberKey, 2, "lat degrees", form.LatDeg)).empty()) return refusal;
-    if (!(refusal = TypeIntoBox(min, FilterNumberKey, 2, "lat minutes", form.LatMin)).empty()) return refusal;
+    }
+    if (place && request.lat.empty()) {
+        FillLatitudeFields(place->Latitude, form);
+    } else {
+        bool north = true;
+        refusal = TypeCoordinate(request.lat, kLatitudeBoxes, form.LatDeg, form.LatMin, north);
+        if (!refusal.empty()) return refusal;
+        form.South = !north;
+    }
 
     const int zone = ZonePosition(request.zone, refusal);
     if (!refusal.empty()) return refusal;

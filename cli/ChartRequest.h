@@ -37,8 +37,8 @@ struct ChartRequest {
     std::string dashaYear;       // "365.25", "365.2425", "360" or "sidereal"; empty: 365.25
 };
 
-// Decimal degrees as the form's boxes take them, to the nearest minute:
-// "88:22E", "22:34N".
+// Decimal degrees as --lon and --lat take them, to the nearest minute, for
+// the places' list: "88:22E", "22:34N".
 std::string CoordinateText(double degrees, bool longitude);
 
 // Fills `form` from `request`. A place brings its coordinates, names and

@@ -100,10 +100,13 @@ std::string_view AyanamsaOptionName(AyanamsaKind kind) {
 
 std::string AyanamsaText(const ChartOptions& options) {
     if (options.ayanamsa != AyanamsaKind::Custom) return std::string(AyanamsaOptionName(options.ayanamsa));
-    const CustomAyanamsa& c = options.custom;
+    return std::string(kCustomPrefix) + CustomAyanamsaText(options.custom);
+}
+
+std::string CustomAyanamsaText(const CustomAyanamsa& c) {
     char number[32];
     const auto written = std::to_chars(number, number + sizeof number, c.degrees);  // shortest text that reads back
-    return std::string(kCustomPrefix) + Padded(c.year, 4) + "-" + Padded(c.month, 2) + "-" + Padded(c.day, 2) + ":" +
+    return Padded(c.year, 4) + "-" + Padded(c.month, 2) + "-" + Padded(c.day, 2) + ":" +
            std::string(number, written.ptr);
 }
 

@@ -70,6 +70,10 @@ std::string_view AyanamsaOptionName(AyanamsaKind kind);
 // decimal degrees at 0 h UT of that date, as "custom:1900-01-01:22.46").
 std::string AyanamsaText(const ChartOptions& options);
 
+// A custom ayanamsa's date and value as that word writes them after
+// "custom:": "1900-01-01:22.46".
+std::string CustomAyanamsaText(const CustomAyanamsa& custom);
+
 // Reads such a word into `options` (ayanamsa and custom). False, and
 // `options` as it was, when the word names none.
 bool ParseAyanamsa(std::string_view text, ChartOptions& options);

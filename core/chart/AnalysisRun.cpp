@@ -171,13 +171,17 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames&
     dateEnd = WriteNumber(dateEnd, Birth.BirthDay);
     *dateEnd++ = '/';
     dateEnd = WriteNumber(dateEnd, Birth.BirthYear);
-    SetText(Result.dateOfBirth, month >= 1 && month <= 12 ? std::string_view(months[month - 1]) : std::string_view());
+    const std::string_view monthName =
+        month >= 1 && month <= 12 ? std::string_view(months[month - 1]) : std::string_view();
+    SetText(Result.dateOfBirth, monthName);
     Result.dateOfBirth.append(date, static_cast<std::size_t>(dateEnd - date));
     char time[32];
     char* timeEnd = WriteNumber(time, Birth.BirthClockHour);
     *timeEnd++ = ':';
     timeEnd = WriteNumber(timeEnd, Birth.BirthClockMinute);
     SetText(Result.timeOfBirth, std::string_view(time, static_cast<std::size_t>(timeEnd - time)));
+    Result.clock = {Birth.BirthYear, Birth.BirthMonth, Birth.BirthDay, Birth.BirthClockHour, Birth.BirthClockMinute};
+    SetText(Result.monthName, monthName);
     SetAngleText(Result.latitude, Birth.LatitudeDegrees, Birth.LatitudeMinutes);
     SetAngleText(Result.longitude, Birth.LongitudeDegrees, Birth.LongitudeMinutes);
     Result.city = form.city;

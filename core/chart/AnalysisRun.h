@@ -47,6 +47,10 @@ struct ResultFormTexts {
     std::array<int, kArudhaCount> arudhaSigns{};
     // The details: "ASHA RAO", "March/5/1980", "9:5", "12° 58'", "77° 35'", and the place's names.
     std::string name, dateOfBirth, timeOfBirth, latitude, longitude, city, state, country;
+    // The same date and clock as numbers, and the month's name the date was
+    // written with, for the labels made from them (the printed pages' header).
+    CivilMoment clock{};
+    std::string monthName;
     std::string modeText;  // how a precise chart was computed; empty for a classic one
     // The clock the chart takes: the place chosen (empty when typed), its
     // time zone (empty for a list entry), the offset east of Greenwich with

@@ -2,9 +2,25 @@
 
 namespace velmora {
 
+namespace {
+
+// A number with a leading zero when it has one digit. Appended rather than
+// "0" + …: GCC 12's optimiser warns on a literal prepended to a temporary.
+std::string TwoDigits(int value) {
+    std::string text = value >= 0 && value < 10 ? "0" : "";
+    text += std::to_string(value);
+    return text;
+}
+
+}  // namespace
+
+std::string_view MonthName(int month, const MonthNames& months) {
+    return month >= 1 && month <= 12 ? std::string_view(months[static_cast<std::size_t>(month - 1)])
+                                     : std::string_view();
+}
+
 std::string BirthDateLabel(const CivilMoment& clock, const MonthNames& months) {
-    std::string label = clock.month >= 1 && clock.month <= 12 ? months[static_cast<std::size_t>(clock.month - 1)]
-                                                              : std::string();
+    std::string label(MonthName(clock.month, months));
     label += '/';
     label += std::to_string(clock.day);
     label += '/';
@@ -14,6 +30,19 @@ std::string BirthDateLabel(const CivilMoment& clock, const MonthNames& months) {
 
 std::string BirthTimeLabel(const CivilMoment& clock) {
     return std::to_string(clock.hour) + ':' + std::to_string(clock.minute);
+}
+
+std::string BirthMomentLabel(const CivilMoment& clock, std::string_view monthName) {
+    std::string label = std::to_string(clock.day);
+    label += ' ';
+    label += monthName;
+    label += ' ';
+    label += std::to_string(clock.year);
+    label += " at ";
+    label += TwoDigits(clock.hour);
+    label += ':';
+    label += TwoDigits(clock.minute);
+    return label;
 }
 
 std::string AngleLabel(int degrees, int minutes) {

@@ -23,6 +23,8 @@ ResultFormTexts ResultTextsOf(const Chart& chart, const MonthNames& months) {
     texts.name = birth.name;
     texts.dateOfBirth = BirthDateLabel(birth.clock, months);
     texts.timeOfBirth = BirthTimeLabel(birth.clock);
+    texts.clock = birth.clock;
+    texts.monthName = MonthName(birth.clock.month, months);
     texts.latitude = AngleLabel(birth.latitudeDegrees, birth.latitudeMinutes);
     texts.longitude = AngleLabel(birth.longitudeDegrees, birth.longitudeMinutes);
     texts.city = birth.city;

@@ -27,7 +27,7 @@ QComboBox* List(const QString& name, QWidget* parent) {
 QString ChartOptionsText(const ChartOptions& options) {
     QString text = FromUtf8(AyanamsaDisplayName(options.ayanamsa));
     if (options.ayanamsa == AyanamsaKind::Custom)
-        text += QStringLiteral(" (%1)").arg(QString::fromStdString(AyanamsaText(options)).mid(7));
+        text += QStringLiteral(" (%1)").arg(QString::fromStdString(CustomAyanamsaText(options.custom)));
     text += options.positions == PositionKind::True ? QStringLiteral(", true positions")
                                                     : QStringLiteral(", apparent positions");
     text += QStringLiteral(", %1 houses").arg(FromUtf8(HouseSystemDisplayName(options.houses)).toLower());

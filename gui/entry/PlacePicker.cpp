@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QStringListModel>
 
+#include "atlas/PlaceCoordinates.h"
 #include "atlas/PlaceLookup.h"
 #include "birth/ZonePreview.h"
 #include "services/Messenger.h"
@@ -87,14 +88,14 @@ void PlacePicker::Take(const AtlasEntry& place) {
     boxes_.city->setText(FromUtf8(place.Name));
     boxes_.state->setText(FromUtf8(place.State));
     boxes_.country->setText(FromUtf8(place.Country));
-    const BoxAngle lon = ToBoxAngle(place.Longitude, 179);
-    const BoxAngle lat = ToBoxAngle(place.Latitude, 89);
-    boxes_.lonDegrees->setText(QString::number(lon.Degrees));
-    boxes_.lonMinutes->setText(QString::number(lon.Minutes));
-    (lon.Negative ? boxes_.west : boxes_.east)->setChecked(true);
-    boxes_.latDegrees->setText(QString::number(lat.Degrees));
-    boxes_.latMinutes->setText(QString::number(lat.Minutes));
-    (lat.Negative ? boxes_.south : boxes_.north)->setChecked(true);
+    FormFields coordinates;
+    FillCoordinateFields(place, coordinates);
+    boxes_.lonDegrees->setText(FromUtf8(coordinates.LonDeg));
+    boxes_.lonMinutes->setText(FromUtf8(coordinates.LonMin));
+    (coordinates.East ? boxes_.east : boxes_.west)->setChecked(true);
+    boxes_.latDegrees->setText(FromUtf8(coordinates.LatDeg));
+    boxes_.latMinutes->setText(FromUtf8(coordinates.LatMin));
+    (coordinates.South ? boxes_.south : boxes_.north)->setChecked(true);
     zone_ = std::string(place.TimeZone);
     place_ = Atlas::DisplayName(place);
     placeState_ = std::string(place.State);

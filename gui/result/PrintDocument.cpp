@@ -17,6 +17,7 @@
 #include "analysis/Ashtakavarga.h"
 #include "analysis/AshtakavargaReduction.h"
 #include "analysis/Vimshottari.h"
+#include "presentation/BirthLabels.h"
 #include "presentation/DashaLabels.h"
 #include "engine/NameTables.h"
 #include "result/ReportDocument.h"
@@ -434,29 +435,9 @@ constexpr Section kSections[] = {ChartSection,        DetailsSection,    Nakshat
 PrintDocument::PrintDocument(const ResultFormTexts& result, ChartStyle style) : result_(result), style_(style) {}
 PrintDocument::~PrintDocument() = default;
 
-namespace {
-
-// The result form's date ("March/5/1980": the month's name, the day, the
-// year) written out in full: "5 March 1980".
-QString FullDate(const QString& detail) {
-    const QStringList parts = detail.split(QLatin1Char('/'));
-    if (parts.size() < 3) return detail;
-    const QString month = parts.mid(0, parts.size() - 2).join(QLatin1Char('/'));
-    return QStringLiteral("%1 %2 %3").arg(parts[parts.size() - 2], month, parts.last());
-}
-
-// Its time ("9:5") with two digits each: "09:05".
-QString PaddedTime(const QString& detail) {
-    QStringList parts = detail.split(QLatin1Char(':'));
-    for (QString& part : parts) part = part.rightJustified(2, QLatin1Char('0'));
-    return parts.join(QLatin1Char(':'));
-}
-
-}  // namespace
-
 QString PrintDocument::HeaderText() const {
-    return ShownText(result_.name) + QStringLiteral(", born ") + FullDate(FromUtf8(result_.dateOfBirth)) +
-           QStringLiteral(" at ") + PaddedTime(FromUtf8(result_.timeOfBirth));
+    return ShownText(result_.name) + QStringLiteral(", born ") +
+           FromUtf8(BirthMomentLabel(result_.clock, result_.monthName));
 }
 
 QString PrintDocument::ModeText() const {

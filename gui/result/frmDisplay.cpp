@@ -96,26 +96,15 @@ QRect PixelRect(const TwipsBox& box) {
     return {TwipsToPixels(box.Left), TwipsToPixels(box.Top), TwipsToPixels(box.Width), TwipsToPixels(box.Height)};
 }
 
-// What a screen reader says for a caption as shown: its lines in a row, the
-// retrograde mark in words.
-QString Spoken(const QString& shown) {
-    QStringList parts;
-    for (QString line : shown.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        line.replace(QStringLiteral("(R)"), QStringLiteral("retrograde"));
-        line = line.trimmed();
-        if (!line.isEmpty()) parts << line;
-    }
-    return parts.join(QStringLiteral(", "));
-}
-
-
 // "City: Bangalore", or "City: not given" for an empty value.
 void NameSpoken(QLabel* label, const QString& what, const QString& whenEmpty, const QString& before, const QString& value) {
     label->setAccessibleName(what + QStringLiteral(": ") + (value.isEmpty() ? whenEmpty : before + value));
 }
 
-void NameValue(QLabel* label, const QString& what, const QString& whenEmpty) {
-    NameSpoken(label, what, whenEmpty, {}, Spoken(label->text()));
+// A detail or a position says its value as given, without the blanks around
+// it: the words are the person's or the chart's own, never re-read.
+void NameValue(QLabel* label, const QString& what, const QString& whenEmpty, const std::string& value) {
+    NameSpoken(label, what, whenEmpty, {}, FromUtf8(value).trimmed());
 }
 
 // What a screen reader says for the bodies or the arudhas of a chart's cell,
@@ -428,7 +417,7 @@ void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
     lblUsed->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblUsed->setWordWrap(true);
     MakeReachable(lblUsed, QStringLiteral("Time zone and positions"));
-    lblUsed->setAccessibleName(Spoken(lblUsed->text()));
+    lblUsed->setAccessibleName(used.join(QStringLiteral(", ")));
 
     Label7 = new LinkLabel(QStringLiteral("Visit the Velmora forum"), services.web, WebPage::Home,
                            fraBirthchart);
@@ -446,7 +435,7 @@ void frmDisplay::BuildDetails(const ResultFormTexts& result) {
     lblName = MakeLabel(fraDetails, "lblName", QString(), TwipsRect(120, 240, 3285, 240), Verdana(8.25, true));
     SetCaption(lblName, result.name);
     MakeReachable(lblName, QStringLiteral("Name"));
-    NameValue(lblName, QStringLiteral("Name"), QStringLiteral("not given"));
+    NameValue(lblName, QStringLiteral("Name"), QStringLiteral("not given"), result.name);
 
     const std::array<const std::string*, 7> values = {&result.dateOfBirth, &result.timeOfBirth, &result.longitude,
                                                       &result.latitude, &result.city, &result.state,
@@ -466,7 +455,7 @@ void frmDisplay::BuildDetails(const ResultFormTexts& result) {
         SetCaption(value, *values[r]);
         MakeReachable(value, QLatin1String(row.spoken));
         // The value says its caption itself: an empty one is "City: not given".
-        NameValue(value, QLatin1String(row.spoken), QStringLiteral("not given"));
+        NameValue(value, QLatin1String(row.spoken), QStringLiteral("not given"), *values[r]);
         this->*row.label = value;
     }
     if (precise) {
@@ -475,7 +464,7 @@ void frmDisplay::BuildDetails(const ResultFormTexts& result) {
         lblMode->setWordWrap(true);
         SetCaption(lblMode, result.modeText);
         MakeReachable(lblMode, QStringLiteral("Positions"));
-        NameValue(lblMode, QStringLiteral("Positions"), QStringLiteral("not given"));
+        NameValue(lblMode, QStringLiteral("Positions"), QStringLiteral("not given"), result.modeText);
     }
 }
 
@@ -493,7 +482,7 @@ void frmDisplay::BuildPositions(const ResultFormTexts& result) {
         SetCaption(planet[i], result.planet[i]);
         const QString body = FromUtf8(kPlainBodyNames[i]);
         MakeReachable(planet[i], body);
-        NameValue(planet[i], body, QStringLiteral("not given"));
+        NameValue(planet[i], body, QStringLiteral("not given"), result.planet[i]);
     }
 }
 

@@ -4,6 +4,9 @@
 
 #include <functional>
 
+#include "atlas/Atlas.h"
+#include "atlas/PlaceCoordinates.h"
+
 namespace velmora::cli {
 namespace {
 
@@ -81,6 +84,72 @@ TEST(ChartRequest, FillsTheFormAsTyped) {
         form.Name = "left over";
         EXPECT_EQ(FillForm(request, form), "");
         EXPECT_TRUE(c.holds(form));
+    }
+}
+
+// A place fills the coordinate boxes it is not given exactly as the place
+// picker fills the window's boxes (one-digit minutes without a leading zero,
+// London's 0° 8' W among them); typed coordinates stay as typed.
+TEST(ChartRequest, APlaceFillsTheCoordinatesAsThePickerDoes) {
+    struct Case {
+        const char* place;
+        const char* lon;  // typed, or empty
+        const char* lat;
+        std::function<bool(const FormFields& form, const FormFields& picked)> holds;
+    };
+    const auto sameLon = [](const FormFields& f, const FormFields& p) {
+        return f.LonDeg == p.LonDeg && f.LonMin == p.LonMin && f.East == p.East;
+    };
+    const auto sameLat = [](const FormFields& f, const FormFields& p) {
+        return f.LatDeg == p.LatDeg && f.LatMin == p.LatMin && f.South == p.South;
+    };
+    const Case cases[] = {
+        {"Kolkata", "", "", [&](const FormFields& f, const FormFields& p) { return sameLon(f, p) && sameLat(f, p); }},
+        {"London", "", "", [&](const FormFields& f, const FormFields& p) { return sameLon(f, p) && sameLat(f, p); }},
+        {"Sydney", "", "", [&](const FormFields& f, const FormFields& p) { return sameLon(f, p) && sameLat(f, p); }},
+        {"Kolkata", "88:00E", "",
+         [&](const FormFields& f, const FormFields& p) {
+             return f.LonDeg == "88" && f.LonMin == "00" && f.East && sameLat(f, p);
+         }},
+        {"London", "", "51:5s",
+         [&](const FormFields& f, const FormFields& p) {
+             return sameLon(f, p) && f.LatDeg == "51" && f.LatMin == "5" && f.South;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.place) + " " + c.lon + " " + c.lat);
+        AtlasEntry place;
+        std::vector<AtlasEntry> candidates;
+        ASSERT_TRUE(Atlas::Resolve(c.place, place, candidates));
+        FormFields picked;
+        FillCoordinateFields(place, picked);
+        ChartRequest request = GoodRequest();
+        request.place = c.place;
+        request.lon = c.lon;
+        request.lat = c.lat;
+        FormFields form;
+        EXPECT_EQ(FillForm(request, form), "");
+        EXPECT_TRUE(c.holds(form, picked)) << form.LonDeg << ":" << form.LonMin << " " << form.LatDeg << ":"
+                                           << form.LatMin;
+    }
+}
+
+// Coordinates typed beside a place are refused as when typed alone.
+TEST(ChartRequest, TypedCoordinatesBesideAPlaceKeepTheirMessages) {
+    const std::pair<std::pair<const char*, const char*>, const char*> cases[] = {
+        {{"77:35", ""}, "lon must be DEG:MIN followed by E or W (as 77:35E), got \"77:35\""},
+        {{"", "12:58E"}, "lat must be DEG:MIN followed by N or S (as 12:58N), got \"12:58E\""},
+        {{"1234:00E", ""}, "lon degrees: the box holds at most 3 digits, got \"1234\""},
+        {{"", "12:345N"}, "lat minutes: the box holds at most 2 digits, got \"345\""},
+        {{"7a:00E", ""}, "Only Numbers Are Accepted"},
+    };
+    for (const auto& [typed, message] : cases) {
+        ChartRequest request = GoodRequest();
+        request.place = "Kolkata";
+        request.lon = typed.first;
+        request.lat = typed.second;
+        FormFields form;
+        EXPECT_EQ(FillForm(request, form), message);
     }
 }
 

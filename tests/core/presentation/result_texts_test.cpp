@@ -26,6 +26,8 @@ void ExpectSameTexts(const ResultFormTexts& made, const ResultFormTexts& run, co
     EXPECT_EQ(made.name, run.name);
     EXPECT_EQ(made.dateOfBirth, run.dateOfBirth);
     EXPECT_EQ(made.timeOfBirth, run.timeOfBirth);
+    EXPECT_EQ(made.clock, run.clock);
+    EXPECT_EQ(made.monthName, run.monthName);
     EXPECT_EQ(made.latitude, run.latitude);
     EXPECT_EQ(made.longitude, run.longitude);
     EXPECT_EQ(made.city, run.city);

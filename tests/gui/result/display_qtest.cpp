@@ -88,6 +88,8 @@ private slots:
     void centreSaysTheZoneAndTheEngine();
     void spokenNamesOfCellsAndDetails_data();
     void spokenNamesOfCellsAndDetails();
+    void detailsAreSpokenWordForWord_data();
+    void detailsAreSpokenWordForWord();
     void growingFormKeepsEverythingApart_data();
     void growingFormKeepsEverythingApart();
     void backAtTheDesignedSizeEverythingIsWhereItWas();
@@ -168,6 +170,36 @@ void DisplayTest::spokenNamesOfCellsAndDetails() {
     QCOMPARE(SpokenName(widget), spoken);
     // Never the frame's title or a caption in place of an empty value.
     QVERIFY(!SpokenName(widget).startsWith(QStringLiteral("Hora")));
+}
+
+void DisplayTest::detailsAreSpokenWordForWord_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("city");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("spoken");
+    // The place boxes take any text; a typed "(R)" is the person's own,
+    // not a retrograde mark.
+    QTest::newRow("city") << "lblCity" << "Toys (R) Us" << "Arkansas" << "USA" << "City: Toys (R) Us";
+    QTest::newRow("state") << "lblState" << "Tulsa" << "(R) Territory" << "USA" << "State: (R) Territory";
+    QTest::newRow("country") << "lblCountry" << "Lyon" << "Rhone" << "France (R)" << "Country: France (R)";
+}
+
+void DisplayTest::detailsAreSpokenWordForWord() {
+    QFETCH(QString, label);
+    QFETCH(QString, city);
+    QFETCH(QString, state);
+    QFETCH(QString, country);
+    QFETCH(QString, spoken);
+    ResultFormTexts texts = WorkedChartTexts();
+    texts.city = city.toStdString();
+    texts.state = state.toStdString();
+    texts.country = country.toStdString();
+    CapturedServices s;
+    frmDisplay form(texts, s.services);
+    QLabel* widget = form.findChild<QLabel*>(label);
+    QVERIFY2(widget, qPrintable(label));
+    QCOMPARE(SpokenName(widget), spoken);
 }
 
 void DisplayTest::growingFormKeepsEverythingApart_data() {
