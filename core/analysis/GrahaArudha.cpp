@@ -63,8 +63,7 @@ void GrahaArudha::ComputeNextArudha(std::int16_t /*signIndex*/, std::string_view
     ComputeNextArudha(ReadBodySignNumbers(positions), BodyNumberOf(lord), chart, lblArudha);
 }
 
-void GrahaArudha::ComputeNextArudha(const BodySignNumbers& signs, int lordBody, ChartState& chart,
-                                    ArudhaCaptions& lblArudha) {
+int GrahaArudha::NextArudhaSign(const BodySignNumbers& signs, int lordBody) {
     HouseCounter = static_cast<std::int16_t>(HouseCounter + 1);
     const std::int16_t house = HouseCounter;
 
@@ -82,9 +81,21 @@ void GrahaArudha::ComputeNextArudha(const BodySignNumbers& signs, int lordBody, 
 
     // A counter that was not reset, or a house sign that was never read, must
     // not write outside the twelve slots.
-    if (house < 1 || house > kArudhaCount || x < 1 || x > kSignCount) return;
-    lblArudha[x - 1] += kCaptionEntries[house - 1];
-    chart.ArudhaSigns[house - 1] = static_cast<std::int16_t>(x - 1);
+    if (house < 1 || house > kArudhaCount || x < 1 || x > kSignCount) return -1;
+    return x - 1;
+}
+
+void GrahaArudha::ComputeNextArudha(const BodySignNumbers& signs, int lordBody, ChartState& chart,
+                                    ArudhaCaptions& lblArudha) {
+    const int sign = NextArudhaSign(signs, lordBody);
+    if (sign < 0) return;
+    lblArudha[static_cast<std::size_t>(sign)] += kCaptionEntries[HouseCounter - 1];
+    chart.ArudhaSigns[HouseCounter - 1] = static_cast<std::int16_t>(sign);
+}
+
+void GrahaArudha::ComputeNextArudha(const BodySignNumbers& signs, int lordBody, ChartState& chart) {
+    const int sign = NextArudhaSign(signs, lordBody);
+    if (sign >= 0) chart.ArudhaSigns[HouseCounter - 1] = static_cast<std::int16_t>(sign);
 }
 
 void ComputeArudhas(GrahaArudha& arudha, const PositionList& positions,
@@ -93,16 +104,33 @@ void ComputeArudhas(GrahaArudha& arudha, const PositionList& positions,
     ComputeArudhas(arudha, ReadBodySignNumbers(positions), signLords, chart, lblArudha);
 }
 
-void ComputeArudhas(GrahaArudha& arudha, const BodySignNumbers& signs,
-                    std::span<const std::string> signLords, ChartState& chart,
-                    ArudhaCaptions& lblArudha) {
+namespace {
+
+// HouseCounter back to 0, then each house from the ascendant's sign with the
+// body number of its sign's lord.
+template <typename Next>
+void EachHouse(GrahaArudha& arudha, const BodySignNumbers& signs, std::span<const std::string> signLords,
+               Next next) {
     arudha.HouseCounter = 0;
     const int first = std::max(0, signs[kBodyCount - 1] - 1);
     for (int h = 0; h < kSignCount; ++h) {
         const int j = (first + h) % kSignCount;
-        const int lordBody = j < static_cast<int>(signLords.size()) ? BodyNumberOf(signLords[j]) : -1;
-        arudha.ComputeNextArudha(signs, lordBody, chart, lblArudha);
+        next(j < static_cast<int>(signLords.size()) ? BodyNumberOf(signLords[j]) : -1);
     }
+}
+
+}  // namespace
+
+void ComputeArudhas(GrahaArudha& arudha, const BodySignNumbers& signs,
+                    std::span<const std::string> signLords, ChartState& chart,
+                    ArudhaCaptions& lblArudha) {
+    EachHouse(arudha, signs, signLords,
+              [&](int lordBody) { arudha.ComputeNextArudha(signs, lordBody, chart, lblArudha); });
+}
+
+void ComputeArudhas(GrahaArudha& arudha, const BodySignNumbers& signs,
+                    std::span<const std::string> signLords, ChartState& chart) {
+    EachHouse(arudha, signs, signLords, [&](int lordBody) { arudha.ComputeNextArudha(signs, lordBody, chart); });
 }
 
 }  // namespace velmora

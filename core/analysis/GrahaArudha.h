@@ -44,6 +44,12 @@ public:
     // The same call with the texts already read and the lord already found.
     void ComputeNextArudha(const BodySignNumbers& signs, int lordBody, ChartState& chart,
                            ArudhaCaptions& lblArudha);
+    // And without captions: the arudha's sign only (chart.ArudhaSigns).
+    void ComputeNextArudha(const BodySignNumbers& signs, int lordBody, ChartState& chart);
+
+private:
+    // The sign index of this house's arudha, or -1 when there is none to write.
+    int NextArudhaSign(const BodySignNumbers& signs, int lordBody);
 };
 
 // The twelve calls of one run: `HouseCounter` back to 0, then houses 1 to 12
@@ -58,5 +64,9 @@ void ComputeArudhas(GrahaArudha& arudha, const PositionList& positions,
 void ComputeArudhas(GrahaArudha& arudha, const BodySignNumbers& signs,
                     std::span<const std::string> signLords, ChartState& chart,
                     ArudhaCaptions& lblArudha);
+
+// The same from the bodies' signs, numbers only: chart.ArudhaSigns.
+void ComputeArudhas(GrahaArudha& arudha, const BodySignNumbers& signs,
+                    std::span<const std::string> signLords, ChartState& chart);
 
 }  // namespace velmora

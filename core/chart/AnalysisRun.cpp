@@ -25,20 +25,6 @@ namespace {
 
 constexpr std::size_t kReportReserve = 512;  // 108 fixed pieces and at most three per rule fire
 
-// Writes `value` in decimal at `at` (room for 12 characters); returns the end.
-char* WriteNumber(char* at, int value) { return std::to_chars(at, at + 12, value).ptr; }
-
-// "12° 34'": degrees, the degree sign and a blank, minutes, an apostrophe.
-void SetAngleText(std::string& text, int degrees, int minutes) {
-    constexpr std::string_view kDegreeSign = "\u00B0 ";
-    char buffer[32];
-    char* end = WriteNumber(buffer, degrees);
-    end = std::copy(kDegreeSign.begin(), kDegreeSign.end(), end);
-    end = WriteNumber(end, minutes);
-    *end++ = '\'';
-    SetText(text, std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
-}
-
 std::int16_t ToInt16(int value) {
     if (value > std::numeric_limits<std::int16_t>::max()) return std::numeric_limits<std::int16_t>::max();
     if (value < std::numeric_limits<std::int16_t>::min()) return std::numeric_limits<std::int16_t>::min();
@@ -92,7 +78,7 @@ ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNa
     return Run(BirthFromForm(typed), months);
 }
 
-ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames& months) {
+ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames& /*months*/) {
     // A time zone with its history gives the offset at the birth. A classic
     // chart takes a list entry and the daylight-saving box that give that
     // offset; a precise one takes the offset itself.
@@ -156,34 +142,7 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames&
     } else {
         ComputeClassic();
     }
-    const PositionList& positions =
-        Mode == ComputationMode::Precise ? Precise.PositionLabels : PlanetPosition.PositionLabels;
-
-    for (int i = 0; i < kBodyCount; ++i) Result.planet[i] = positions[i];
-
-    // Details, and an empty chart.
-    for (std::string& box : Result.signBoxes) box.clear();
-    Result.name = Birth.BirthName;
-    const int month = Birth.BirthMonth;
-    char date[32];  // "/day/year" after the month's name
-    char* dateEnd = date;
-    *dateEnd++ = '/';
-    dateEnd = WriteNumber(dateEnd, Birth.BirthDay);
-    *dateEnd++ = '/';
-    dateEnd = WriteNumber(dateEnd, Birth.BirthYear);
-    const std::string_view monthName =
-        month >= 1 && month <= 12 ? std::string_view(months[month - 1]) : std::string_view();
-    SetText(Result.dateOfBirth, monthName);
-    Result.dateOfBirth.append(date, static_cast<std::size_t>(dateEnd - date));
-    char time[32];
-    char* timeEnd = WriteNumber(time, Birth.BirthClockHour);
-    *timeEnd++ = ':';
-    timeEnd = WriteNumber(timeEnd, Birth.BirthClockMinute);
-    SetText(Result.timeOfBirth, std::string_view(time, static_cast<std::size_t>(timeEnd - time)));
-    Result.clock = {Birth.BirthYear, Birth.BirthMonth, Birth.BirthDay, Birth.BirthClockHour, Birth.BirthClockMinute};
-    SetText(Result.monthName, monthName);
-    SetAngleText(Result.latitude, Birth.LatitudeDegrees, Birth.LatitudeMinutes);
-    SetAngleText(Result.longitude, Birth.LongitudeDegrees, Birth.LongitudeMinutes);
+    // The details.
     Result.city = form.city;
     Result.state = form.state;
     Result.country = form.country;
@@ -210,24 +169,20 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames&
         if (form.daylightSaving) Result.zoneUsed += ", daylight saving";
         offsetSeconds_ = FormBirthInstant(Birth, Zone, form.clock.Second).OffsetMinutesEast * 60;
     }
-    for (std::string& label : Result.arudhaBoxes) label.clear();
 
-    // The bodies into their sign boxes, and the arudhas, from the longitudes'
-    // signs (the rule the position texts are written by).
+    // The bodies' signs from their longitudes (the rule the position texts
+    // are written by), and the arudhas from those.
     BodySignNumbers signs{};
     for (int i = 0; i < kBodyCount; ++i) signs[i] = static_cast<std::int8_t>(SignOfLongitude(Degrees[i]) + 1);
     for (int i = 0; i < kBodyCount; ++i) {
         const int j = signs[i] - 1;
         Result.bodySigns[i] = j;
         Result.retrograde[i] = i >= 2 && i - 2 < static_cast<int>(Retrograde.Flags.size()) && Retrograde.Flags[i - 2];
-        if (j < 0) continue;
-        Result.signBoxes[j] += "\r\n";
-        Result.signBoxes[j] += Names.BodyNames[i];
-        Chart.BodySigns[i] = static_cast<std::int16_t>(j);
+        if (j >= 0) Chart.BodySigns[i] = static_cast<std::int16_t>(j);
     }
 
     // The arudhas, house by house from the ascendant's sign.
-    ComputeArudhas(Arudha, signs, Names.SignLords, Chart, Result.arudhaBoxes);
+    ComputeArudhas(Arudha, signs, Names.SignLords, Chart);
     for (int a = 0; a < kArudhaCount; ++a) Result.arudhaSigns[a] = Chart.ArudhaSigns[a];
 
     ComputeBeyondArudhas();
@@ -260,13 +215,9 @@ void AnalysisRun::ComputeClassic() {
 }
 
 void AnalysisRun::ComputeBeyondArudhas() {
-    for (std::string& box : Result.navamsaBoxes) box.clear();
     for (int i = 0; i < kBodyCount; ++i) {
         Result.nakshatras[i] = NakshatraOf(Degrees[i]);
-        const int sign = NavamsaSign(Degrees[i]);
-        Result.navamsaSigns[i] = sign;
-        Result.navamsaBoxes[sign] += "\r\n";
-        Result.navamsaBoxes[sign] += Names.BodyNames[i];
+        Result.navamsaSigns[i] = NavamsaSign(Degrees[i]);
     }
     Result.vargas = WithVargas ? VargaSignsOf(Degrees) : VargaSigns{};
     Result.vargottama = WithVargas ? Vargottama(Result.vargas) : std::array<bool, kBodyCount>{};

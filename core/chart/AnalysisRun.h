@@ -1,6 +1,6 @@
 #pragma once
-// One analysis run: the form's fields in, the chart, the texts of the result
-// form and the report out. The window, the command line and the benchmark all
+// One analysis run: the form's fields in, the chart's numbers and the report
+// out. The window, the command line and the benchmark all
 // drive this one object; it holds every program-wide value a run writes, and a
 // run overwrites them all, so nothing of one run reaches the next.
 
@@ -34,24 +34,19 @@ namespace velmora {
 using MonthNames = std::array<std::string, 12>;
 MonthNames EnglishMonthNames();
 
-// The captions a run writes into the result form.
-struct ResultFormTexts {
-    std::array<std::string, kBodyCount> planet;     // position texts by body number
-    std::array<std::string, kSignCount> signBoxes;  // lblAries … lblPisces by sign index: "\r\nSun\r\nMercury (R) "
-    ArudhaCaptions arudhaBoxes;                     // by sign index: "\r\nA2\r\nA4"
-    // The same chart as numbers, which every drawing of it is made from: each
-    // body's sign index (−1 where its text named none), its retrograde flag,
-    // and each arudha's sign index by arudha number.
+// What a run works out besides the positions, as numbers and flags (texts
+// only where they describe the zone and the computation): MakeChart puts it
+// into the Chart, and the texts every window shows are labels made from that
+// (presentation/ResultTexts).
+struct RunResult {
+    // Each body's sign index, its retrograde flag, and each arudha's sign
+    // index by arudha number.
     std::array<int, kBodyCount> bodySigns{};
     std::array<bool, kBodyCount> retrograde{};
     std::array<int, kArudhaCount> arudhaSigns{};
-    // The details: "ASHA RAO", "March/5/1980", "9:5", "12° 58'", "77° 35'", and the place's names.
-    std::string name, dateOfBirth, timeOfBirth, latitude, longitude, city, state, country;
-    // The same date and clock as numbers, and the month's name the date was
-    // written with, for the labels made from them (the printed pages' header).
-    CivilMoment clock{};
-    std::string monthName;
     std::string modeText;  // how a precise chart was computed; empty for a classic one
+    // The place's names as typed or chosen.
+    std::string city, state, country;
     // The clock the chart takes: the place chosen (empty when typed), its
     // time zone (empty for a list entry), the offset east of Greenwich with
     // daylight saving ("+06:30"), whether daylight saving was in force, and
@@ -64,11 +59,10 @@ struct ResultFormTexts {
     std::string zoneUsed;
     Report report;
     // Beyond the arudhas, from the ten sidereal longitudes: each point's
-    // nakshatra and pada, its Navamsa sign, the Navamsa chart's boxes (bodies
-    // only, as signBoxes) and the Vimshottari dasha from the Moon.
+    // nakshatra and pada, its Navamsa sign and the Vimshottari dasha from the
+    // Moon.
     std::array<NakshatraPlace, kBodyCount> nakshatras{};
     std::array<int, kBodyCount> navamsaSigns{};
-    std::array<std::string, kSignCount> navamsaBoxes;
     VimshottariDasha dasha;
     // Each point's sign in the sixteen vargas ([varga][body number], in the
     // order of AllVargas()) and whether it is vargottama.
@@ -79,13 +73,6 @@ struct ResultFormTexts {
     DashaYear dashaYear = DashaYear::Julian;
     DashaSystem dashaSystem = DashaSystem::Vimshottari;
     DashaTimeline vimshottari, yogini, ashtottari;
-    // The panchanga at birth as rows of a label and its text, for the printed
-    // pages (presentation/TimeLabels: WithPanchangaRows); empty when not made.
-    std::vector<std::pair<std::string, std::string>> panchanga;
-    // How the printed pages show the ashtakavarga (made from bodySigns):
-    // whose reading of the tables, and the reduced tables with the pindas.
-    AshtakavargaReading ashtakavargaReading = AshtakavargaReading::Raman;
-    bool ashtakavargaReduced = false;
 };
 
 class AnalysisRun {
@@ -111,7 +98,7 @@ public:
     std::array<double, kBodyCount> Degrees{};  // sidereal longitudes by body number
     double Ayanamsa = 0;  // subtracted from the tropical longitudes (classic: the ascendant's and the planets')
 
-    ResultFormTexts Result;
+    RunResult Result;
 
     // The day whose running dasha periods a run marks; the front end sets it
     // from its clock. No date: nothing is marked.

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "analysis/ChartState.h"
-#include "chart/AnalysisRun.h"
+#include "presentation/ResultTexts.h"
 #include "chart/Chart.h"
 #include "engine/NameTables.h"
 #include "presentation/ChartLabels.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/AnalysisRun.h"
+#include "presentation/ResultTexts.h"
 #include "chart/Chart.h"
 #include "chart/Panchanga.h"
 #include "chart/Transits.h"

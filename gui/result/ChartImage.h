@@ -5,7 +5,7 @@
 #include <QSize>
 #include <QString>
 
-#include "chart/AnalysisRun.h"
+#include "presentation/ResultTexts.h"
 #include "presentation/ChartStyle.h"
 
 namespace velmora {

@@ -10,7 +10,7 @@
 #include <QRectF>
 #include <QStringList>
 
-#include "chart/AnalysisRun.h"
+#include "presentation/ResultTexts.h"
 #include "presentation/ChartDiagram.h"
 #include "presentation/ChartStyle.h"
 

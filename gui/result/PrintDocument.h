@@ -13,7 +13,7 @@
 #include <QString>
 #include <memory>
 
-#include "chart/AnalysisRun.h"
+#include "presentation/ResultTexts.h"
 #include "presentation/ChartStyle.h"
 
 class QPagedPaintDevice;

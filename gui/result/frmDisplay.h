@@ -14,7 +14,7 @@
 #include <QPointer>
 #include <QRect>
 
-#include "chart/AnalysisRun.h"
+#include "presentation/ResultTexts.h"
 #include "presentation/ChartStyle.h"
 #include "presentation/DisplayLayout.h"
 #include "services/Services.h"

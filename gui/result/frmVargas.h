@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "chart/AnalysisRun.h"
+#include "presentation/ResultTexts.h"
 #include "presentation/ChartStyle.h"
 
 class QComboBox;

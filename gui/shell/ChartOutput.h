@@ -6,7 +6,7 @@
 #include <QPageSize>
 #include <memory>
 
-#include "chart/AnalysisRun.h"
+#include "presentation/ResultTexts.h"
 #include "presentation/ChartStyle.h"
 #include "services/Services.h"
 

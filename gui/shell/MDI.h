@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <memory>
 
-#include "chart/AnalysisRun.h"
+#include "presentation/ResultTexts.h"
 #include "chart/Chart.h"
 #include "result/frmDisplay.h"
 #include "services/Services.h"

@@ -18,6 +18,7 @@
 
 #include "chart/AnalysisRun.h"
 #include "tests/support/BangaloreForm.h"
+#include "tests/support/RunTexts.h"
 #include "tests/core/birthfile/BirthFileFields.h"
 #include "tests/core/birthfile/FifoWatch.h"
 
@@ -169,10 +170,11 @@ TEST(BirthFile, SavedAndOpenedGivesTheSameChart) {
         AnalysisRun direct, opened;
         ASSERT_TRUE(direct.RunAnalysis(f, EnglishMonthNames()).Passed());
         ASSERT_TRUE(opened.RunAnalysis(read.fields, EnglishMonthNames()).Passed());
-        EXPECT_EQ(opened.Result.planet, direct.Result.planet);
-        EXPECT_EQ(opened.Result.signBoxes, direct.Result.signBoxes);
-        EXPECT_EQ(opened.Result.arudhaBoxes, direct.Result.arudhaBoxes);
-        EXPECT_EQ(opened.Result.name, direct.Result.name);
+        const ResultFormTexts openedTexts = testing::TextsOf(opened), directTexts = testing::TextsOf(direct);
+        EXPECT_EQ(openedTexts.planet, directTexts.planet);
+        EXPECT_EQ(openedTexts.signBoxes, directTexts.signBoxes);
+        EXPECT_EQ(openedTexts.arudhaBoxes, directTexts.arudhaBoxes);
+        EXPECT_EQ(openedTexts.name, directTexts.name);
         EXPECT_EQ(opened.Result.modeText, direct.Result.modeText);
         EXPECT_EQ(opened.Result.report, direct.Result.report);
     }

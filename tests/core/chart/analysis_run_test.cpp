@@ -6,6 +6,7 @@
 
 #include "tests/support/BirthForm.h"
 #include "tests/support/ChartFixture.h"
+#include "tests/support/RunTexts.h"
 #include "report/ReportWriter.h"
 #include "birth/ZoneTable.h"
 
@@ -45,7 +46,7 @@ std::unique_ptr<AnalysisRun> RunForm(const FormFields& form, const MonthNames& m
 
 TEST(AnalysisRun, NoonOfJanuaryFirst2000AtGreenwich) {
     const auto run = RunForm(Form(2000, 1, 1, 12, 0));
-    const ResultFormTexts& r = run->Result;
+    const ResultFormTexts r = TextsOf(*run);
     EXPECT_EQ(r.name, "ANNA");
     EXPECT_EQ(r.dateOfBirth, "January/1/2000");
     EXPECT_EQ(r.timeOfBirth, "12:0");
@@ -116,10 +117,11 @@ TEST(AnalysisRun, DetailTextsCarryNoLeadingZerosAndNoHemisphere) {
         form.City = "Pune";
         form.Country = "India";
         const auto run = RunForm(form);
-        EXPECT_EQ(run->Result.dateOfBirth, c.dob);
-        EXPECT_EQ(run->Result.timeOfBirth, c.tob);
-        EXPECT_EQ(run->Result.longitude, c.lon);
-        EXPECT_EQ(run->Result.latitude, c.lat);
+        const ResultFormTexts texts = TextsOf(*run);
+        EXPECT_EQ(texts.dateOfBirth, c.dob);
+        EXPECT_EQ(texts.timeOfBirth, c.tob);
+        EXPECT_EQ(texts.longitude, c.lon);
+        EXPECT_EQ(texts.latitude, c.lat);
         EXPECT_EQ(run->Result.city, "Pune");
         EXPECT_EQ(run->Result.state, "");
         EXPECT_EQ(run->Result.country, "India");
@@ -132,7 +134,7 @@ TEST(AnalysisRun, MonthNameComesFromTheCaller) {
     MonthNames french = {"janvier", "février", "mars",      "avril",   "mai",      "juin",
                          "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
     const auto run = RunForm(Form(1980, 8, 15, 6, 30), french);
-    EXPECT_EQ(run->Result.dateOfBirth, "août/15/1980");
+    EXPECT_EQ(TextsOf(*run, french).dateOfBirth, "août/15/1980");
 }
 
 TEST(AnalysisRun, ZoneMagnitudesComeFromTheChosenEntry) {
@@ -149,14 +151,15 @@ TEST(AnalysisRun, ZoneMagnitudesComeFromTheChosenEntry) {
 
 // Everything a run shows, for comparing runs.
 void ExpectSameResult(const AnalysisRun& a, const AnalysisRun& b) {
-    EXPECT_EQ(a.Result.planet, b.Result.planet);
-    EXPECT_EQ(a.Result.signBoxes, b.Result.signBoxes);
-    EXPECT_EQ(a.Result.arudhaBoxes, b.Result.arudhaBoxes);
-    EXPECT_EQ(a.Result.name, b.Result.name);
-    EXPECT_EQ(a.Result.dateOfBirth, b.Result.dateOfBirth);
-    EXPECT_EQ(a.Result.timeOfBirth, b.Result.timeOfBirth);
-    EXPECT_EQ(a.Result.latitude, b.Result.latitude);
-    EXPECT_EQ(a.Result.longitude, b.Result.longitude);
+    const ResultFormTexts at = TextsOf(a), bt = TextsOf(b);
+    EXPECT_EQ(at.planet, bt.planet);
+    EXPECT_EQ(at.signBoxes, bt.signBoxes);
+    EXPECT_EQ(at.arudhaBoxes, bt.arudhaBoxes);
+    EXPECT_EQ(at.name, bt.name);
+    EXPECT_EQ(at.dateOfBirth, bt.dateOfBirth);
+    EXPECT_EQ(at.timeOfBirth, bt.timeOfBirth);
+    EXPECT_EQ(at.latitude, bt.latitude);
+    EXPECT_EQ(at.longitude, bt.longitude);
     EXPECT_EQ(a.Result.city, b.Result.city);
     EXPECT_EQ(a.Result.state, b.Result.state);
     EXPECT_EQ(a.Result.country, b.Result.country);
@@ -235,7 +238,7 @@ TEST(AnalysisRun, RetrogradeMarksShowInTheBoxesAndLeaveTheArudhasAlone) {
                 const std::string& name = run.Names.BodyNames[planet];
                 if (name.find(" (R) ") == std::string::npos) continue;
                 sawMark = true;
-                const std::string& box = run.Result.signBoxes[run.Chart.BodySigns[planet]];
+                const std::string box = TextsOf(run).signBoxes[run.Chart.BodySigns[planet]];
                 EXPECT_NE(box.find("\r\n" + name), std::string::npos) << box;
             }
             BodyPlacement signs{};

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "tests/support/ChartFixture.h"
+#include "tests/support/RunTexts.h"
 #include "chart/AnalysisRun.h"
 #include "report/ReportWriter.h"
 #include "birth/ZoneTable.h"
@@ -83,7 +84,7 @@ TEST(PreciseRun, OneInstantHoweverTheClockStatesIt) {
 
 TEST(PreciseRun, TextsAndEverythingAfterThemAsInClassicMode) {
     const auto run = RunChart(Form({6, 45, "IST", false}, "77", true, "28", false, ComputationMode::Precise));
-    const ResultFormTexts& r = run->Result;
+    const ResultFormTexts r = testing::TextsOf(*run);
     EXPECT_EQ(r.modeText.rfind("Precise: Swiss Ephemeris, Lahiri 23\u00B0 51\u2032 ", 0), 0u) << r.modeText;
     EXPECT_NEAR(run->Ayanamsa, 23.85, 0.01);
 
@@ -130,8 +131,8 @@ TEST(PreciseRun, ClassicAfterPreciseIsTheClassicChart) {
     ASSERT_TRUE(run.RunAnalysis(classic, EnglishMonthNames()).Passed());
     EXPECT_EQ(run.Mode, ComputationMode::Classic);
     EXPECT_TRUE(run.Result.modeText.empty());
-    EXPECT_EQ(run.Result.planet, fresh->Result.planet);
-    EXPECT_EQ(run.Result.signBoxes, fresh->Result.signBoxes);
+    EXPECT_EQ(TextsOf(run).planet, TextsOf(*fresh).planet);
+    EXPECT_EQ(TextsOf(run).signBoxes, TextsOf(*fresh).signBoxes);
     EXPECT_EQ(run.Result.report, fresh->Result.report);
     EXPECT_EQ(run.LongTexts(), fresh->LongTexts());
     EXPECT_EQ(run.Degrees, fresh->Degrees);
@@ -142,7 +143,7 @@ TEST(PreciseRun, EphemerisFailureIsAMessageAndTheResultStays) {
     AnalysisRun run;
     const FormFields classic = Form({12, 0, "GMT", false}, "0", true, "0", false, ComputationMode::Classic);
     ASSERT_TRUE(run.RunAnalysis(classic, EnglishMonthNames()).Passed());
-    const ResultFormTexts before = run.Result;
+    const ResultFormTexts before = TextsOf(run);
 
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "velmora-run-damaged-ephemeris";
     std::filesystem::create_directories(dir);
@@ -158,7 +159,7 @@ TEST(PreciseRun, EphemerisFailureIsAMessageAndTheResultStays) {
     EXPECT_FALSE(result.Passed());
     EXPECT_NE(result.message.find("Swiss Ephemeris could not compute"), std::string_view::npos) << result.message;
     EXPECT_EQ(run.Mode, ComputationMode::Classic);
-    EXPECT_EQ(run.Result.planet, before.planet);
+    EXPECT_EQ(TextsOf(run).planet, before.planet);
     EXPECT_EQ(run.Result.report, before.report);
     EXPECT_EQ(run.Result.modeText, before.modeText);
 }

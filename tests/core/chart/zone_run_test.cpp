@@ -12,6 +12,7 @@
 #include "chart/AnalysisRun.h"
 #include "engine/BirthTime.h"
 #include "birth/ZoneTable.h"
+#include "tests/support/RunTexts.h"
 
 namespace velmora {
 namespace {
@@ -53,7 +54,7 @@ TEST(ZoneRun, ClassicTakesTheStandardEntryAndTheDaylightSavingBox) {
     byHand.DaylightSaving = true;
     auto hand = std::make_unique<AnalysisRun>();
     ASSERT_TRUE(hand->RunAnalysis(byHand, EnglishMonthNames()).Passed());
-    EXPECT_EQ(hand->Result.planet, run->Result.planet);
+    EXPECT_EQ(testing::TextsOf(*hand).planet, testing::TextsOf(*run).planet);
     EXPECT_EQ(hand->Result.utcOffset, "+06:30");
     EXPECT_TRUE(hand->Result.timeZone.empty());
 }
@@ -141,7 +142,7 @@ TEST(ZoneRun, TheZoneAsUsedInOneLine) {
 TEST(ZoneRun, RefusalsChangeNothing) {
     AnalysisRun run;
     ASSERT_TRUE(run.RunAnalysis(Kolkata1942(ComputationMode::Classic), EnglishMonthNames()).Passed());
-    const ResultFormTexts before = run.Result;
+    const ResultFormTexts before = testing::TextsOf(run);
     FormFields nepal = Kolkata1942(ComputationMode::Classic);
     nepal.Year = 1990 - kFirstYear;
     nepal.TimeZoneId = "Asia/Kathmandu";
@@ -151,7 +152,7 @@ TEST(ZoneRun, RefusalsChangeNothing) {
     FormFields unknown = Kolkata1942(ComputationMode::Precise);
     unknown.TimeZoneId = "Mars/Olympus_Mons";
     EXPECT_EQ(run.RunAnalysis(unknown, EnglishMonthNames()).check, AnalysisRun::kZoneFailure);
-    EXPECT_EQ(run.Result.planet, before.planet);
+    EXPECT_EQ(testing::TextsOf(run).planet, before.planet);
     EXPECT_EQ(run.Result.zoneText, before.zoneText);
 
     // Nothing of the place survives into a chart typed by hand.
@@ -263,12 +264,12 @@ TEST(ZoneRun, ClassicRefusesAnOffsetItCannotTake) {
         SCOPED_TRACE(r.birth.zone);
         AnalysisRun run;
         ASSERT_TRUE(run.RunAnalysis(Kolkata1942(ComputationMode::Classic), EnglishMonthNames()).Passed());
-        const ResultFormTexts before = run.Result;
+        const ResultFormTexts before = testing::TextsOf(run);
         const ValidationResult refused = run.RunAnalysis(SavingForm(r.birth, ComputationMode::Classic),
                                                          EnglishMonthNames());
         EXPECT_EQ(refused.check, AnalysisRun::kZoneFailure);
         EXPECT_EQ(refused.message, r.message);
-        EXPECT_EQ(run.Result.planet, before.planet);
+        EXPECT_EQ(testing::TextsOf(run).planet, before.planet);
         EXPECT_EQ(run.Birth.BirthYear, 1942);
         // Precise positions take the offset itself.
         const ValidationResult precise = run.RunAnalysis(SavingForm(r.birth, ComputationMode::Precise),

@@ -24,6 +24,7 @@
 #include "tests/support/BirthForm.h"
 #include "chart/AnalysisRun.h"
 #include "presentation/ChartLabels.h"
+#include "tests/support/EngineCaptions.h"
 
 namespace velmora {
 namespace {
@@ -137,8 +138,8 @@ TEST(ChartDiagram, LabelsFromNumbersAndFlags) {
     EXPECT_EQ(PositionCaption(9), "Asc/Lagna");
 }
 
-// The run still writes the result form's captions; a diagram of the same
-// chart must give them byte for byte, so no front end needs them.
+// A diagram of a chart must give the result form's captions as the run has
+// always written them (rebuilt from the engine's texts), byte for byte.
 TEST(ChartDiagram, BirthChartAndNavamsaMatchTheRunsCaptions) {
     const struct {
         int year, month, day, hour, minute;
@@ -161,10 +162,11 @@ TEST(ChartDiagram, BirthChartAndNavamsaMatchTheRunsCaptions) {
         const Chart chart = run.MakeChart();
         const ChartDiagram birth = MakeChartDiagram(BirthChartPoints(chart));
         const ChartDiagram navamsa = MakeChartDiagram(NavamsaPoints(chart));
+        const testing::EngineCaptions engine = testing::EngineCaptionsOf(run);
         for (int sign = 0; sign < kSignCount; ++sign) {
-            EXPECT_EQ(caption(birth.OfSign(sign), false), run.Result.signBoxes[sign]) << b.year << " " << sign;
-            EXPECT_EQ(caption(birth.OfSign(sign), true), run.Result.arudhaBoxes[sign]) << b.year << " " << sign;
-            EXPECT_EQ(caption(navamsa.OfSign(sign), false), run.Result.navamsaBoxes[sign]) << b.year << " " << sign;
+            EXPECT_EQ(caption(birth.OfSign(sign), false), engine.signBoxes[sign]) << b.year << " " << sign;
+            EXPECT_EQ(caption(birth.OfSign(sign), true), engine.arudhaBoxes[sign]) << b.year << " " << sign;
+            EXPECT_EQ(caption(navamsa.OfSign(sign), false), engine.navamsaBoxes[sign]) << b.year << " " << sign;
             EXPECT_EQ(caption(navamsa.OfSign(sign), true), "") << "no arudhas in the Navamsa";
         }
     }

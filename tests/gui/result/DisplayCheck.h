@@ -11,7 +11,7 @@
 #include <QTextEdit>
 #include <vector>
 
-#include "chart/AnalysisRun.h"
+#include "presentation/ResultTexts.h"
 #include "result/frmDisplay.h"
 
 namespace velmora::testing {

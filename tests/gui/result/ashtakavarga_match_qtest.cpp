@@ -39,6 +39,7 @@
 #include "tests/gui/Screenshots.h"
 #include "tests/gui/entry/CaptureServices.h"
 #include "tests/support/BangaloreForm.h"
+#include "tests/support/RunTexts.h"
 
 using namespace velmora;
 using velmora::testing::CapturedServices;
@@ -340,7 +341,7 @@ void AshtakavargaMatchTest::printedChartEndsWithTheAshtakavarga() {
     AnalysisRun run;
     QVERIFY(run.RunAnalysis(velmora::testing::BangaloreForm(), EnglishMonthNames()).Passed());
     const QString pdf = dir_.filePath(QStringLiteral("chart.pdf"));
-    QCOMPARE(WriteChartPdf(pdf, run.Result), QString());
+    QCOMPARE(WriteChartPdf(pdf, testing::TextsOf(run)), QString());
     const QString text = PdfText(pdf);
     if (text.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
     const qsizetype at = text.lastIndexOf(QStringLiteral("Ashtakavarga (Parashara)"));

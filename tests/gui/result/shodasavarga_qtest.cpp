@@ -24,6 +24,7 @@
 #include "tests/gui/entry/CaptureServices.h"
 #include "tests/gui/Screenshots.h"
 #include "tests/support/Chennai1996.h"
+#include "tests/support/RunTexts.h"
 
 using namespace velmora;
 
@@ -202,7 +203,7 @@ void ShodasavargaTest::pdfHasTheVargasAfterTheReport() {
     AnalysisRun run;
     run.Today = {2026, 12, 9};
     QVERIFY(run.Run(Chennai(), EnglishMonthNames()).Passed());
-    const ResultFormTexts& r = run.Result;
+    const ResultFormTexts r = testing::TextsOf(run);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("chennai.pdf"));
     QCOMPARE(WriteChartPdf(pdf, r), QString());

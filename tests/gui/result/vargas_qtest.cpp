@@ -20,6 +20,7 @@
 #include "birth/ZoneTable.h"
 #include "tests/gui/Screenshots.h"
 #include "tests/gui/entry/CaptureServices.h"
+#include "tests/support/RunTexts.h"
 
 using namespace velmora;
 using velmora::testing::CapturedServices;
@@ -69,7 +70,7 @@ private slots:
 void VargasTest::openedFromTheResultForm() {
     CapturedServices s;
     const auto run = BangaloreRun(s.clock.today);
-    frmDisplay form(run->Result, s.services);
+    frmDisplay form(testing::TextsOf(*run), s.services);
     QVERIFY(form.cmdVargas);
     QVERIFY(!form.Vargas());
     // Alt+N is its shortcut, and it stands under the report, clear of it.
@@ -86,7 +87,7 @@ void VargasTest::openedFromTheResultForm() {
 void VargasTest::summaryTableAndPeriods() {
     CapturedServices s;
     const auto run = BangaloreRun(s.clock.today);
-    const ResultFormTexts& r = run->Result;
+    const ResultFormTexts r = testing::TextsOf(*run);
     ChartStyleChoice style;
     frmVargas page(r, style);
     // The Moon's nakshatra, and the major and sub-period of the clock's day.
@@ -115,7 +116,7 @@ void VargasTest::styleIsKeptAndRedrawn() {
     CapturedServices s;
     const auto run = BangaloreRun(s.clock.today);
     {
-        frmVargas page(run->Result, s.chartStyle);
+        frmVargas page(testing::TextsOf(*run), s.chartStyle);
         QCOMPARE(page.rashi->Style(), ChartStyle::South);
         page.cboStyle->setCurrentIndex(1);
         QCOMPARE(s.chartStyle.style, ChartStyle::North);
@@ -123,7 +124,7 @@ void VargasTest::styleIsKeptAndRedrawn() {
         QCOMPARE(page.navamsa->Style(), ChartStyle::North);
     }
     // The next page, for the next chart, opens in the kept style.
-    frmVargas next(run->Result, s.chartStyle);
+    frmVargas next(testing::TextsOf(*run), s.chartStyle);
     QCOMPARE(next.cboStyle->currentIndex(), 1);
     QCOMPARE(next.navamsa->Style(), ChartStyle::North);
 }
@@ -131,7 +132,7 @@ void VargasTest::styleIsKeptAndRedrawn() {
 void VargasTest::housesAreNamedForScreenReaders() {
     CapturedServices s;
     const auto run = BangaloreRun(s.clock.today);
-    const ResultFormTexts& r = run->Result;
+    const ResultFormTexts r = testing::TextsOf(*run);
     s.chartStyle.style = ChartStyle::North;
     frmVargas page(r, s.chartStyle);
     page.show();
@@ -179,7 +180,7 @@ void VargasTest::escapeClosesThePage() {
     QFETCH(QString, focus);
     CapturedServices s;
     const auto run = BangaloreRun(s.clock.today);
-    frmDisplay form(run->Result, s.services);
+    frmDisplay form(testing::TextsOf(*run), s.services);
     form.show();
     form.ShowVargas();
     frmVargas* page = form.Vargas();
@@ -214,7 +215,7 @@ void VargasTest::theFocusedHouseIsFramed() {
     QFETCH(int, house);
     CapturedServices s;
     const auto run = BangaloreRun(s.clock.today);
-    const ResultFormTexts& r = run->Result;
+    const ResultFormTexts r = testing::TextsOf(*run);
     const auto strongBlue = [](QRgb c) { return qBlue(c) > 150 && qRed(c) < 60 && qGreen(c) < 120; };
     const auto count = [&](int focused) {
         QImage image(400, 400, QImage::Format_RGB32);
@@ -238,7 +239,7 @@ void VargasTest::screenshots() {
     const auto run = BangaloreRun(s.clock.today);
     for (const ChartStyle style : {ChartStyle::North, ChartStyle::South}) {
         s.chartStyle.style = style;
-        frmVargas page(run->Result, s.chartStyle);
+        frmVargas page(testing::TextsOf(*run), s.chartStyle);
         page.resize(960, 820);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));

@@ -29,6 +29,7 @@
 #include "shell/MDI.h"
 #include "tests/gui/entry/CaptureServices.h"
 #include "tests/support/BangaloreForm.h"
+#include "tests/support/RunTexts.h"
 
 using namespace velmora;
 using velmora::testing::CapturedServices;
@@ -44,7 +45,7 @@ FormFields Bangalore(bool precise) {
 ResultFormTexts SampleChart(bool precise = false) {
     AnalysisRun run;
     if (!run.RunAnalysis(Bangalore(precise), EnglishMonthNames()).Passed()) qFatal("the sample birth fails");
-    return run.Result;
+    return testing::TextsOf(run);
 }
 
 QString Simplified(QString text) { return text.simplified(); }
@@ -118,8 +119,8 @@ private slots:
         f.Minute = minute;
         AnalysisRun run;
         QVERIFY(run.RunAnalysis(f, EnglishMonthNames()).Passed());
-        QCOMPARE(PrintDocument(run.Result).HeaderText(), header);
-        QCOMPARE(QString::fromStdString(run.Result.dateOfBirth + " " + run.Result.timeOfBirth), details);
+        QCOMPARE(PrintDocument(testing::TextsOf(run)).HeaderText(), header);
+        QCOMPARE(QString::fromStdString(testing::TextsOf(run).dateOfBirth + " " + testing::TextsOf(run).timeOfBirth), details);
     }
 
     void thePdfHoldsThePositionsAndTheReportInOrder_data() {
@@ -196,7 +197,7 @@ private slots:
         run.Today = {2026, 12, 9};
         run.WithMoreDashas = true;
         QVERIFY(run.RunAnalysis(Bangalore(false), EnglishMonthNames()).Passed());
-        const ResultFormTexts chart = run.Result;
+        const ResultFormTexts chart = testing::TextsOf(run);
         CapturedServices s;
         MDI window(chart, s.services);
         const QString pdf = dir_.filePath(QStringLiteral("asha-dashas.pdf"));
@@ -248,7 +249,7 @@ private slots:
         AnalysisRun run;
         QVERIFY(run.RunAnalysis(f, EnglishMonthNames()).Passed());
         CapturedServices s;
-        MDI window(run.Result, s.services);
+        MDI window(testing::TextsOf(run), s.services);
         const QString pdf = dir_.filePath(QStringLiteral("name-%1.pdf").arg(QTest::currentDataTag()));
         s.files.answers = {pdf};
         Action(&window, "mnuExportPdf")->trigger();

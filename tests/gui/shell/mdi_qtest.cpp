@@ -26,6 +26,7 @@
 #include "tests/gui/entry/CaptureServices.h"
 #include "tests/support/BangaloreForm.h"
 #include "tests/gui/Screenshots.h"
+#include "tests/support/RunTexts.h"
 
 using namespace velmora;
 using velmora::testing::CapturedServices;
@@ -36,7 +37,7 @@ ResultFormTexts ComputedChart() {
     AnalysisRun run;
     const ValidationResult check = run.RunAnalysis(velmora::testing::BangaloreForm(), EnglishMonthNames());
     if (!check.Passed()) qFatal("the sample birth does not pass the checks");
-    return run.Result;
+    return testing::TextsOf(run);
 }
 
 constexpr int Pixels(double twips) { return static_cast<int>(twips / 15 + 0.5); }

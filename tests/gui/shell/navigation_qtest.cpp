@@ -23,6 +23,7 @@
 #include "shell/frmAbout.h"
 #include "tests/gui/result/DisplayCheck.h"
 #include "tests/gui/entry/CaptureServices.h"
+#include "tests/support/RunTexts.h"
 
 using namespace velmora;
 using velmora::testing::CapturedServices;
@@ -107,7 +108,7 @@ struct Program {
         for (int m = 1; m <= 12; ++m) months[m - 1] = QLocale::system().monthName(m).toStdString();
         AnalysisRun fresh;
         if (!fresh.RunAnalysis(fields, months).Passed()) qFatal("the sample birth fails the checks");
-        return fresh.Result;
+        return testing::TextsOf(fresh);
     }
 };
 
