@@ -201,7 +201,7 @@ void AshtakavargaMatchTest::printedChartFollowsTheChosenReading() {
     AnalysisRun run;
     QVERIFY(run.RunAnalysis(velmora::testing::BangaloreForm(), EnglishMonthNames()).Passed());
     auto exported = [&](CapturedServices& s, const QString& name) {
-        MDI window(run.Result, s.services);
+        MDI window(testing::TextsOf(run), s.services);
         const QString pdf = dir_.filePath(name);
         s.files.answers = {pdf};
         window.findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();
