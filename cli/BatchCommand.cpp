@@ -30,11 +30,16 @@ std::uint64_t RegularFileSize(int fd) {
     return static_cast<std::uint64_t>(info.st_size);
 }
 
-// --ashtakavarga: the chosen fields, or every field of the object (every
-// one with CSV columns for CSV), and the ashtakavarga after them.
+// --ashtakavarga: the chosen fields, or the whole object (every field with
+// CSV columns for CSV), and the ashtakavarga after them. Without chosen
+// fields it is asked for, as --panchanga asks for its part: naming every
+// field instead would ask for the Yogini and Ashtottari dashas too.
 void AddAshtakavarga(BatchOutput& output) {
     const ChartField* const field = &AshtakavargaField();
-    if (output.fields.empty()) output.fields = DefaultFields(output.format);
+    if (output.fields.empty()) {
+        output.ashtakavarga = true;
+        return;
+    }
     for (const ChartField* chosen : output.fields)
         if (chosen == field) return;
     output.fields.push_back(field);

@@ -158,8 +158,9 @@ BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
     AttachTimeParts(parts, asked);
     if (!named) {
         format_.fields = DefaultFields(format_.format);
-        for (const ChartField& field : OnRequestChartFields())
-            if (Asked(field.when, asked)) format_.fields.push_back(&field);
+        for (const auto table : {OnRequestChartFields(), RequestedChartFields()})
+            for (const ChartField& field : table)
+                if (Asked(field.when, asked)) format_.fields.push_back(&field);
     }
     csvColumns_ = CsvColumns(format_.fields).size();
     run_.Today = format_.today;

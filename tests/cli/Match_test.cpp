@@ -210,6 +210,24 @@ TEST(AshtakavargaOption, BatchCsvGainsTheSavColumnsOnlyWhenAsked) {
     EXPECT_EQ(csvSum, 337);
 }
 
+// --ashtakavarga on a batch without chosen fields adds its key to the whole
+// object and nothing else: the Yogini and Ashtottari dashas stay out unless
+// --dasha-systems asks for them.
+TEST(AshtakavargaOption, BatchWholeObjectGainsOnlyItsKey) {
+    const std::string line =
+        R"({"name":"rama","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N"})" "\n";
+    const CliResult plain = RunCliWith({"--batch", "-"}, false, line);
+    const CliResult asked = RunCliWith({"--batch", "-", "--ashtakavarga"}, false, line);
+    ASSERT_EQ(asked.status, 0) << asked.err;
+    const auto plainObject = nlohmann::ordered_json::parse(plain.out);
+    const auto askedObject = nlohmann::ordered_json::parse(asked.out);
+    std::vector<std::string> plainKeys, askedKeys;
+    for (const auto& item : plainObject.items()) plainKeys.push_back(item.key());
+    for (const auto& item : askedObject.items()) askedKeys.push_back(item.key());
+    plainKeys.push_back("ashtakavarga");
+    EXPECT_EQ(askedKeys, plainKeys);
+}
+
 TEST(AshtakavargaOption, TextShowsTheTableAndTheChart) {
     std::vector<std::string> args(kChart.begin(), kChart.end() - 1);  // without --json
     args.push_back("--ashtakavarga");
