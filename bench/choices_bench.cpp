@@ -37,10 +37,9 @@ void BM_PreciseRunWithCusps(benchmark::State& state) {
     AnalysisRun run;
     run.WithReport = state.range(0) == 1;
     run.WithDasha = state.range(0) == 1;
-    const MonthNames months = EnglishMonthNames();
     int n = 0;
     for (auto _ : state) {
-        if (!run.Run(births[n], months).Passed()) state.SkipWithError("refused");
+        if (!run.Run(births[n]).Passed()) state.SkipWithError("refused");
         const Chart chart = run.MakeChart();
         benchmark::DoNotOptimize(chart.bhavas.data());
         n = (n + 1) % kBirths;

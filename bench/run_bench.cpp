@@ -50,11 +50,10 @@ void BM_FullRun(benchmark::State& state) {
     const bool precise = state.range(0) == 1;
     for (FormFields& f : forms) f.Mode = precise ? velmora::ComputationMode::Precise : velmora::ComputationMode::Classic;
     state.SetLabel(precise ? "precise" : "classic");
-    const velmora::MonthNames months = velmora::EnglishMonthNames();
     AnalysisRun run;
     int n = 0;
     for (auto _ : state) {
-        const auto result = run.RunAnalysis(forms[n], months);
+        const auto result = run.RunAnalysis(forms[n]);
         if (!result.Passed()) state.SkipWithError(std::string(result.message).c_str());
         benchmark::DoNotOptimize(result);
         benchmark::DoNotOptimize(run.Result.report.data());

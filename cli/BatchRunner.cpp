@@ -205,7 +205,7 @@ std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
     std::string refusal;
     if (!ScanRequest(line, request_)) refusal = ParseBatchRequest(line, request_);
     if (request_.dashaYear.empty()) request_.dashaYear = format_.dashaYear;
-    if (refusal.empty()) refusal = RunChart(request_, form_, run_, months_);
+    if (refusal.empty()) refusal = RunChart(request_, form_, run_);
     refused = !refusal.empty();
     output_.clear();
     if (refused) {

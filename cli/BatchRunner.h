@@ -103,7 +103,6 @@ private:
     // Stands in for a chart where what the output asks for is worked out
     // before any line is read.
     const Chart noChart_{};
-    MonthNames months_ = EnglishMonthNames();
     ChartRequest request_;
     FormFields form_;
     std::string output_;

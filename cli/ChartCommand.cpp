@@ -40,7 +40,7 @@ std::string RunRequest(const CliOptions& o, FormFields& form, AnalysisRun& run) 
     request.lat = o.lat.value_or("");
     request.precise = !o.classic;
     request.dashaYear = o.dashaYear.value_or("");
-    return RunChart(request, form, run, EnglishMonthNames());
+    return RunChart(request, form, run);
 }
 
 }  // namespace
@@ -66,7 +66,7 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
         if (const std::string refusal = ReadBirthOption(*o.open, form); !refusal.empty())
             return Refuse(io.err, refusal);
         if (dashas.year) form.DashaYearChoice = *dashas.year;
-        const ValidationResult checked = run.RunAnalysis(form, EnglishMonthNames());
+        const ValidationResult checked = run.RunAnalysis(form);
         if (!checked.Passed()) return Refuse(io.err, checked.message);
     } else {
         if (const std::string refusal = RunRequest(o, form, run); !refusal.empty()) return Refuse(io.err, refusal);

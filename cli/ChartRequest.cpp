@@ -274,11 +274,10 @@ std::string FillForm(const ChartRequest& typed, FormFields& form) {
     return {};
 }
 
-std::string RunChart(const ChartRequest& request, FormFields& form, AnalysisRun& run,
-                     const MonthNames& months) {
+std::string RunChart(const ChartRequest& request, FormFields& form, AnalysisRun& run) {
     std::string refusal = FillForm(request, form);
     if (!refusal.empty()) return refusal;
-    const ValidationResult checked = run.RunAnalysis(form, months);
+    const ValidationResult checked = run.RunAnalysis(form);
     if (!checked.Passed()) return std::string(checked.message);
     return {};
 }

@@ -52,7 +52,6 @@ int ZonePosition(std::string_view text, std::string& refusal);
 // Fills the form and runs it through `run`. Returns the refusal message (ours,
 // or the exact message of the form's failing check), empty when `run` holds
 // the finished chart. `form` is the caller's, kept to spare allocations.
-std::string RunChart(const ChartRequest& request, FormFields& form, AnalysisRun& run,
-                     const MonthNames& months);
+std::string RunChart(const ChartRequest& request, FormFields& form, AnalysisRun& run);
 
 }  // namespace velmora::cli

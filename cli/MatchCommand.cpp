@@ -24,7 +24,7 @@ std::string ComputeFromFile(std::string_view role, const std::string& path, Char
     AnalysisRun run;
     run.WithReport = false;
     run.WithDasha = false;
-    const ValidationResult checked = run.RunAnalysis(form, EnglishMonthNames());
+    const ValidationResult checked = run.RunAnalysis(form);
     if (!checked.Passed()) return which + ": the chart cannot be computed: " + std::string(checked.message);
     chart = run.MakeChart();
     return {};
@@ -41,7 +41,7 @@ std::string ComputeFromRequest(std::string_view role, const nlohmann::json& pair
     AnalysisRun run;
     run.WithReport = false;
     run.WithDasha = false;
-    if (refusal.empty()) refusal = RunChart(request, form, run, EnglishMonthNames());
+    if (refusal.empty()) refusal = RunChart(request, form, run);
     if (!refusal.empty()) return std::string(role) + ": " + refusal;
     chart = run.MakeChart();
     return {};

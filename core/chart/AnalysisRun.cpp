@@ -72,13 +72,13 @@ AnalysisRun::AnalysisRun() {
     Result.report.reserve(kReportReserve);
 }
 
-ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed, const MonthNames& months) {
+ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed) {
     const ValidationResult check = Input_Validation(typed);
     if (!check.Passed()) return check;
-    return Run(BirthFromForm(typed), months);
+    return Run(BirthFromForm(typed));
 }
 
-ValidationResult AnalysisRun::Run(const velmora::Birth& typed, const MonthNames& /*months*/) {
+ValidationResult AnalysisRun::Run(const velmora::Birth& typed) {
     // A time zone with its history gives the offset at the birth. A classic
     // chart takes a list entry and the daylight-saving box that give that
     // offset; a precise one takes the offset itself.
@@ -365,7 +365,7 @@ ChartOutcome ComputeChart(const Birth& birth, const ChartWants& wants) {
     run.WithMoreDashas = wants.moreDashas;
     run.AshtakavargaReadingChoice = wants.ashtakavargaReading;
     ChartOutcome outcome;
-    outcome.check = run.Run(birth, EnglishMonthNames());
+    outcome.check = run.Run(birth);
     if (outcome.check.Passed()) {
         outcome.chart = run.MakeChart();
     } else {

@@ -125,17 +125,16 @@ public:
     AshtakavargaReading AshtakavargaReadingChoice = AshtakavargaReading::Raman;
 
     // Validates the form and, when it passes, computes everything above in
-    // the form's mode. `months` gives the full month names for the date of birth (the
-    // window passes the system language's, the command line English). On a
-    // failed check nothing changes and the failure is returned. When the
+    // the form's mode. On a failed check nothing changes and the failure is
+    // returned. When the
     // precise positions cannot be computed the result is check
     // kEngineFailure, its message held by this object until the next run,
     // and only the birth data have changed.
-    ValidationResult RunAnalysis(const FormFields& form, const MonthNames& months);
+    ValidationResult RunAnalysis(const FormFields& form);
 
     // The same from a birth built elsewhere (the command line, a birth file):
     // no form to check; the zone's and the engine's failures as above.
-    ValidationResult Run(const velmora::Birth& birth, const MonthNames& months);
+    ValidationResult Run(const velmora::Birth& birth);
 
     static constexpr int kEngineFailure = 8;
     static constexpr int kZoneFailure = 9;    // the time zone's history gave no offset

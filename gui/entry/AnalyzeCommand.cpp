@@ -5,17 +5,15 @@
 #include "chart/AnalysisRun.h"
 #include "services/Clock.h"
 #include "services/Messenger.h"
-#include "services/SystemMonthNames.h"
 #include "widgets/Utf8Text.h"
 
 namespace velmora {
 
 std::optional<ValidationResult> Analyze(AnalysisRun& run, FormFields fields, const Services& services,
                                         QWidget* over) {
-    const MonthNames months = SystemMonthNames();
     run.Today = services.clock.Today();  // the day whose running dasha periods are marked
     run.WithMoreDashas = true;           // the Yogini dasha of the printed pages
-    ValidationResult result = run.RunAnalysis(fields, months);
+    ValidationResult result = run.RunAnalysis(fields);
     if (result.check == AnalysisRun::kRepeatedHour) {
         // The clocks showed this time twice: ask which one was meant.
         const int choice = services.messenger.Choose(
@@ -23,7 +21,7 @@ std::optional<ValidationResult> Analyze(AnalysisRun& run, FormFields fields, con
             {QStringLiteral("The &earlier one"), QStringLiteral("The &later one")});
         if (choice < 0) return std::nullopt;
         fields.Repeated = choice == 0 ? RepeatedHour::Earlier : RepeatedHour::Later;
-        result = run.RunAnalysis(fields, months);
+        result = run.RunAnalysis(fields);
     }
     return result;
 }

@@ -88,7 +88,7 @@ int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err) {
     AnalysisRun run;
     run.Today = SystemClock().Today();  // the dasha periods running today are marked, as in the window
     run.WithMoreDashas = true;          // the Yogini dasha of the PDF, as the window prints it
-    const ValidationResult checked = run.RunAnalysis(read.fields, months);
+    const ValidationResult checked = run.RunAnalysis(read.fields);
     if (!checked.Passed()) {
         std::string message = Quoted(birth) + ": " + std::string(checked.message);
         if (checked.check == AnalysisRun::kRepeatedHour)

@@ -27,7 +27,7 @@ MatchPage* MatchWithFile(QWidget* owner, const Chart& chart, const QString& path
     AnalysisRun run;
     run.WithReport = false;
     run.WithDasha = false;
-    if (const ValidationResult checked = run.RunAnalysis(read.fields, SystemMonthNames()); !checked.Passed())
+    if (const ValidationResult checked = run.RunAnalysis(read.fields); !checked.Passed())
         return refuse(QStringLiteral("its chart cannot be computed: ") + FromUtf8(checked.message));
     const Chart other = run.MakeChart();
     const int bride = services.messenger.Choose(

@@ -19,7 +19,7 @@ bool RunGreenwich(AnalysisRun& run) {
     request.lon = "0:00E";
     request.lat = "0:00N";
     FormFields form;
-    return RunChart(request, form, run, EnglishMonthNames()).empty();
+    return RunChart(request, form, run).empty();
 }
 
 const AnalysisRun& GreenwichRun() {

@@ -232,12 +232,11 @@ TEST(ChartRequest, RunChartReportsTheFormsCheck) {
         {[](ChartRequest& r) { r.date = "1904-02-29"; }, ""},
     };
     AnalysisRun run;
-    const MonthNames months = EnglishMonthNames();
     for (const Case& c : cases) {
         ChartRequest request = GoodRequest();
         c.change(request);
         FormFields form;
-        EXPECT_EQ(RunChart(request, form, run, months), c.message) << request.lon << " " << request.date;
+        EXPECT_EQ(RunChart(request, form, run), c.message) << request.lon << " " << request.date;
     }
 }
 

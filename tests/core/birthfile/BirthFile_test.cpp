@@ -168,8 +168,8 @@ TEST(BirthFile, SavedAndOpenedGivesTheSameChart) {
         ASSERT_TRUE(read.Ok()) << read.error;
 
         AnalysisRun direct, opened;
-        ASSERT_TRUE(direct.RunAnalysis(f, EnglishMonthNames()).Passed());
-        ASSERT_TRUE(opened.RunAnalysis(read.fields, EnglishMonthNames()).Passed());
+        ASSERT_TRUE(direct.RunAnalysis(f).Passed());
+        ASSERT_TRUE(opened.RunAnalysis(read.fields).Passed());
         const ResultFormTexts openedTexts = testing::TextsOf(opened), directTexts = testing::TextsOf(direct);
         EXPECT_EQ(openedTexts.planet, directTexts.planet);
         EXPECT_EQ(openedTexts.signBoxes, directTexts.signBoxes);

@@ -32,8 +32,8 @@ int Entries(const std::array<std::string, kSignCount>& boxes) {
 TEST(BeyondArudhasRun, EachRunFillsItsOwnChart) {
     for (const ComputationMode mode : {ComputationMode::Classic, ComputationMode::Precise}) {
         AnalysisRun run;
-        ASSERT_TRUE(run.RunAnalysis(Birth(1980, 3, 5, 9, 5, mode), EnglishMonthNames()).Passed());
-        ASSERT_TRUE(run.RunAnalysis(Birth(1948, 8, 15, 0, 30, mode), EnglishMonthNames()).Passed());
+        ASSERT_TRUE(run.RunAnalysis(Birth(1980, 3, 5, 9, 5, mode)).Passed());
+        ASSERT_TRUE(run.RunAnalysis(Birth(1948, 8, 15, 0, 30, mode)).Passed());
         const RunResult& r = run.Result;
         const ResultFormTexts texts = testing::TextsOf(run);
         EXPECT_EQ(Entries(texts.navamsaBoxes), kBodyCount);
@@ -49,7 +49,7 @@ TEST(BeyondArudhasRun, EachRunFillsItsOwnChart) {
         EXPECT_EQ(r.dasha.runningMajor, -1);  // no day given
 
         run.Today = {2000, 1, 1};
-        ASSERT_TRUE(run.RunAnalysis(Birth(1948, 8, 15, 0, 30, mode), EnglishMonthNames()).Passed());
+        ASSERT_TRUE(run.RunAnalysis(Birth(1948, 8, 15, 0, 30, mode)).Passed());
         EXPECT_GE(run.Result.dasha.runningMajor, 0);
         EXPECT_GE(run.Result.dasha.runningSub, 0);
     }
@@ -59,11 +59,11 @@ TEST(BeyondArudhasRun, EachRunFillsItsOwnChart) {
 // of an earlier run's periods and changes nothing else.
 TEST(BeyondArudhasRun, WithoutTheDashaTheRestIsTheSame) {
     AnalysisRun full, lean;
-    ASSERT_TRUE(lean.RunAnalysis(Birth(1948, 8, 15, 0, 30, ComputationMode::Classic), EnglishMonthNames()).Passed());
+    ASSERT_TRUE(lean.RunAnalysis(Birth(1948, 8, 15, 0, 30, ComputationMode::Classic)).Passed());
     ASSERT_NE(lean.Result.dasha.balanceYears, 0.0);
     lean.WithDasha = false;
-    ASSERT_TRUE(full.RunAnalysis(Birth(1980, 3, 5, 9, 5, ComputationMode::Classic), EnglishMonthNames()).Passed());
-    ASSERT_TRUE(lean.RunAnalysis(Birth(1980, 3, 5, 9, 5, ComputationMode::Classic), EnglishMonthNames()).Passed());
+    ASSERT_TRUE(full.RunAnalysis(Birth(1980, 3, 5, 9, 5, ComputationMode::Classic)).Passed());
+    ASSERT_TRUE(lean.RunAnalysis(Birth(1980, 3, 5, 9, 5, ComputationMode::Classic)).Passed());
     EXPECT_EQ(lean.Result.dasha.balanceYears, 0.0);
     EXPECT_EQ(lean.Result.dasha.majors[0].period.start.year, VimshottariDasha{}.majors[0].period.start.year);
     EXPECT_NE(full.Result.dasha.balanceYears, 0.0);

@@ -73,7 +73,6 @@ TEST(ChartFromNumbers, ClassicSignsAndTextsAgreeOverTheWholeForm) {
     AnalysisRun run;
     run.WithReport = false;
     run.WithDasha = false;
-    const MonthNames months = EnglishMonthNames();
     long charts = 0, failures = 0, day = 0;
     for (int year = 1901; year <= 2050; ++year) {
         for (int month = 1; month <= 12; ++month) {
@@ -91,7 +90,7 @@ TEST(ChartFromNumbers, ClassicSignsAndTextsAgreeOverTheWholeForm) {
                     form.South = place.south;
                     form.Zone = static_cast<int>(charts % kZoneItems);
                     form.DaylightSaving = charts % 11 < 4;
-                    const ValidationResult check = run.RunAnalysis(form, months);
+                    const ValidationResult check = run.RunAnalysis(form);
                     ASSERT_TRUE(check.Passed()) << year << '-' << month << '-' << date << ": " << check.message;
                     const std::string why = Disagreement(run);
                     if (!why.empty() && ++failures <= 10)
@@ -109,7 +108,6 @@ TEST(ChartFromNumbers, PreciseSignsAndTextsAgree) {
     AnalysisRun run;
     run.WithReport = false;
     run.WithDasha = false;
-    const MonthNames months = EnglishMonthNames();
     int charts = 0;
     for (int year = 1901; year <= 2050; year += 3) {
         for (int month = 1; month <= 12; month += 5) {
@@ -120,7 +118,7 @@ TEST(ChartFromNumbers, PreciseSignsAndTextsAgree) {
             form.LonMin = "35";
             form.LatDeg = "12";
             form.LatMin = "58";
-            const ValidationResult check = run.RunAnalysis(form, months);
+            const ValidationResult check = run.RunAnalysis(form);
             ASSERT_TRUE(check.Passed()) << check.message;
             EXPECT_EQ(Disagreement(run), "") << year << '-' << month;
             ++charts;

@@ -55,7 +55,7 @@ FormFields Form(const Clock& clock, const char* lonDeg, bool east, const char* l
 
 std::unique_ptr<AnalysisRun> RunChart(const FormFields& form) {
     auto run = std::make_unique<AnalysisRun>();
-    const ValidationResult result = run->RunAnalysis(form, EnglishMonthNames());
+    const ValidationResult result = run->RunAnalysis(form);
     EXPECT_TRUE(result.Passed()) << result.message;
     return run;
 }
@@ -127,8 +127,8 @@ TEST(PreciseRun, ClassicAfterPreciseIsTheClassicChart) {
     precise.Mode = ComputationMode::Precise;
     const auto fresh = RunChart(classic);
     AnalysisRun run;
-    ASSERT_TRUE(run.RunAnalysis(precise, EnglishMonthNames()).Passed());
-    ASSERT_TRUE(run.RunAnalysis(classic, EnglishMonthNames()).Passed());
+    ASSERT_TRUE(run.RunAnalysis(precise).Passed());
+    ASSERT_TRUE(run.RunAnalysis(classic).Passed());
     EXPECT_EQ(run.Mode, ComputationMode::Classic);
     EXPECT_TRUE(run.Result.modeText.empty());
     EXPECT_EQ(TextsOf(run).planet, TextsOf(*fresh).planet);
@@ -142,7 +142,7 @@ TEST(PreciseRun, ClassicAfterPreciseIsTheClassicChart) {
 TEST(PreciseRun, EphemerisFailureIsAMessageAndTheResultStays) {
     AnalysisRun run;
     const FormFields classic = Form({12, 0, "GMT", false}, "0", true, "0", false, ComputationMode::Classic);
-    ASSERT_TRUE(run.RunAnalysis(classic, EnglishMonthNames()).Passed());
+    ASSERT_TRUE(run.RunAnalysis(classic).Passed());
     const ResultFormTexts before = TextsOf(run);
 
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "velmora-run-damaged-ephemeris";
@@ -152,7 +152,7 @@ TEST(PreciseRun, EphemerisFailureIsAMessageAndTheResultStays) {
     run.Precise = PreciseEphemeris(dir.string());
     FormFields precise = classic;
     precise.Mode = ComputationMode::Precise;
-    const ValidationResult result = run.RunAnalysis(precise, EnglishMonthNames());
+    const ValidationResult result = run.RunAnalysis(precise);
     std::filesystem::remove_all(dir);
 
     EXPECT_EQ(result.check, AnalysisRun::kEngineFailure);

@@ -36,7 +36,7 @@ FormFields Kolkata1942(ComputationMode mode) {
 
 TEST(ZoneRun, ClassicTakesTheStandardEntryAndTheDaylightSavingBox) {
     auto run = std::make_unique<AnalysisRun>();
-    ASSERT_TRUE(run->RunAnalysis(Kolkata1942(ComputationMode::Classic), EnglishMonthNames()).Passed());
+    ASSERT_TRUE(run->RunAnalysis(Kolkata1942(ComputationMode::Classic)).Passed());
     EXPECT_EQ(run->Zone.ZoneOffsetHours, -5);
     EXPECT_EQ(run->Zone.ZoneOffsetMinutes, -30);
     EXPECT_TRUE(run->Birth.DaylightSaving);
@@ -53,7 +53,7 @@ TEST(ZoneRun, ClassicTakesTheStandardEntryAndTheDaylightSavingBox) {
         if (ZoneAbbreviation(kZoneTable[static_cast<std::size_t>(p)]) == "IST") byHand.Zone = p;
     byHand.DaylightSaving = true;
     auto hand = std::make_unique<AnalysisRun>();
-    ASSERT_TRUE(hand->RunAnalysis(byHand, EnglishMonthNames()).Passed());
+    ASSERT_TRUE(hand->RunAnalysis(byHand).Passed());
     EXPECT_EQ(testing::TextsOf(*hand).planet, testing::TextsOf(*run).planet);
     EXPECT_EQ(hand->Result.utcOffset, "+06:30");
     EXPECT_TRUE(hand->Result.timeZone.empty());
@@ -61,7 +61,7 @@ TEST(ZoneRun, ClassicTakesTheStandardEntryAndTheDaylightSavingBox) {
 
 TEST(ZoneRun, PreciseTakesTheExactOffset) {
     auto run = std::make_unique<AnalysisRun>();
-    ASSERT_TRUE(run->RunAnalysis(Kolkata1942(ComputationMode::Precise), EnglishMonthNames()).Passed());
+    ASSERT_TRUE(run->RunAnalysis(Kolkata1942(ComputationMode::Precise)).Passed());
     // 12:00 at +6:30 is 05:30 UT; 1942-09-01 0 h UT is JD 2430603.5.
     EXPECT_NEAR(run->Precise.JulianDateUT, 2430603.5 + 5.5 / 24, 1e-9);
 
@@ -69,7 +69,7 @@ TEST(ZoneRun, PreciseTakesTheExactOffset) {
     FormFields nepal = Kolkata1942(ComputationMode::Precise);
     nepal.Year = 1990 - kFirstYear;
     nepal.TimeZoneId = "Asia/Kathmandu";
-    ASSERT_TRUE(run->RunAnalysis(nepal, EnglishMonthNames()).Passed());
+    ASSERT_TRUE(run->RunAnalysis(nepal).Passed());
     EXPECT_NEAR(run->Precise.JulianDateUT, 2448135.5 + (12 - 5.75) / 24, 1e-9);  // 1990-09-01 06:15 UT
 
     // Madras time, +5:21:10 (tzdata, Asia/Kolkata before 1906), to the
@@ -79,7 +79,7 @@ TEST(ZoneRun, PreciseTakesTheExactOffset) {
     madras.Year = 0;
     madras.Month = 0;
     madras.Day = 0;
-    ASSERT_TRUE(run->RunAnalysis(madras, EnglishMonthNames()).Passed());
+    ASSERT_TRUE(run->RunAnalysis(madras).Passed());
     EXPECT_EQ(run->Result.utcOffset, "+05:21:10");
     EXPECT_NEAR(run->Precise.JulianDateUT, 2415385.5 + (6 + 38.0 / 60 + 50.0 / 3600) / 24, 1e-9);
 }
@@ -134,24 +134,24 @@ TEST(ZoneRun, TheZoneAsUsedInOneLine) {
     auto run = std::make_unique<AnalysisRun>();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        ASSERT_TRUE(run->RunAnalysis(c.form, EnglishMonthNames()).Passed());
+        ASSERT_TRUE(run->RunAnalysis(c.form).Passed());
         EXPECT_EQ(run->Result.zoneUsed, c.used);
     }
 }
 
 TEST(ZoneRun, RefusalsChangeNothing) {
     AnalysisRun run;
-    ASSERT_TRUE(run.RunAnalysis(Kolkata1942(ComputationMode::Classic), EnglishMonthNames()).Passed());
+    ASSERT_TRUE(run.RunAnalysis(Kolkata1942(ComputationMode::Classic)).Passed());
     const ResultFormTexts before = testing::TextsOf(run);
     FormFields nepal = Kolkata1942(ComputationMode::Classic);
     nepal.Year = 1990 - kFirstYear;
     nepal.TimeZoneId = "Asia/Kathmandu";
-    const ValidationResult noEntry = run.RunAnalysis(nepal, EnglishMonthNames());
+    const ValidationResult noEntry = run.RunAnalysis(nepal);
     EXPECT_EQ(noEntry.check, AnalysisRun::kZoneFailure);
     EXPECT_NE(noEntry.message.find("no entry for UTC+05:45"), std::string_view::npos) << noEntry.message;
     FormFields unknown = Kolkata1942(ComputationMode::Precise);
     unknown.TimeZoneId = "Mars/Olympus_Mons";
-    EXPECT_EQ(run.RunAnalysis(unknown, EnglishMonthNames()).check, AnalysisRun::kZoneFailure);
+    EXPECT_EQ(run.RunAnalysis(unknown).check, AnalysisRun::kZoneFailure);
     EXPECT_EQ(testing::TextsOf(run).planet, before.planet);
     EXPECT_EQ(run.Result.zoneText, before.zoneText);
 
@@ -159,7 +159,7 @@ TEST(ZoneRun, RefusalsChangeNothing) {
     FormFields typed = Kolkata1942(ComputationMode::Classic);
     typed.TimeZoneId.clear();
     typed.Place.clear();
-    ASSERT_TRUE(run.RunAnalysis(typed, EnglishMonthNames()).Passed());
+    ASSERT_TRUE(run.RunAnalysis(typed).Passed());
     EXPECT_TRUE(run.Result.place.empty());
     EXPECT_TRUE(run.Result.timeZone.empty());
     EXPECT_TRUE(run.Result.zoneText.empty());
@@ -216,7 +216,7 @@ TEST(ZoneRun, ClassicTakesTheRealDaylightSavingAmount) {
     for (const SavingCase& c : kSavingCases) {
         SCOPED_TRACE(c.zone);
         auto classic = std::make_unique<AnalysisRun>();
-        ASSERT_TRUE(classic->RunAnalysis(SavingForm(c, ComputationMode::Classic), EnglishMonthNames()).Passed());
+        ASSERT_TRUE(classic->RunAnalysis(SavingForm(c, ComputationMode::Classic)).Passed());
         EXPECT_TRUE(classic->Result.dst);
         const int hours = std::abs(c.offsetMinutes) / 60, minutes = std::abs(c.offsetMinutes) % 60;
         char shown[16];
@@ -235,7 +235,7 @@ TEST(ZoneRun, ClassicTakesTheRealDaylightSavingAmount) {
         // of the classic one (Windhoek: 08 deg Libra, as the classic chart of
         // the clock's true offset gives it).
         auto precise = std::make_unique<AnalysisRun>();
-        ASSERT_TRUE(precise->RunAnalysis(SavingForm(c, ComputationMode::Precise), EnglishMonthNames()).Passed());
+        ASSERT_TRUE(precise->RunAnalysis(SavingForm(c, ComputationMode::Precise)).Passed());
         EXPECT_LT(Apart(classic->Degrees[kBodyCount - 1], precise->Degrees[kBodyCount - 1]), 0.1)
             << classic->Degrees[kBodyCount - 1] << " against " << precise->Degrees[kBodyCount - 1];
     }
@@ -263,17 +263,15 @@ TEST(ZoneRun, ClassicRefusesAnOffsetItCannotTake) {
     for (const Refusal& r : refusals) {
         SCOPED_TRACE(r.birth.zone);
         AnalysisRun run;
-        ASSERT_TRUE(run.RunAnalysis(Kolkata1942(ComputationMode::Classic), EnglishMonthNames()).Passed());
+        ASSERT_TRUE(run.RunAnalysis(Kolkata1942(ComputationMode::Classic)).Passed());
         const ResultFormTexts before = testing::TextsOf(run);
-        const ValidationResult refused = run.RunAnalysis(SavingForm(r.birth, ComputationMode::Classic),
-                                                         EnglishMonthNames());
+        const ValidationResult refused = run.RunAnalysis(SavingForm(r.birth, ComputationMode::Classic));
         EXPECT_EQ(refused.check, AnalysisRun::kZoneFailure);
         EXPECT_EQ(refused.message, r.message);
         EXPECT_EQ(testing::TextsOf(run).planet, before.planet);
         EXPECT_EQ(run.Birth.BirthYear, 1942);
         // Precise positions take the offset itself.
-        const ValidationResult precise = run.RunAnalysis(SavingForm(r.birth, ComputationMode::Precise),
-                                                         EnglishMonthNames());
+        const ValidationResult precise = run.RunAnalysis(SavingForm(r.birth, ComputationMode::Precise));
         EXPECT_TRUE(precise.Passed()) << precise.message;
     }
 }

@@ -158,7 +158,7 @@ TEST(ChartDiagram, BirthChartAndNavamsaMatchTheRunsCaptions) {
         FormFields form = testing::BirthForm(b.year, b.month, b.day, b.hour, b.minute);
         form.Mode = b.mode;
         AnalysisRun run;
-        ASSERT_TRUE(run.RunAnalysis(form, EnglishMonthNames()).Passed());
+        ASSERT_TRUE(run.RunAnalysis(form).Passed());
         const Chart chart = run.MakeChart();
         const ChartDiagram birth = MakeChartDiagram(BirthChartPoints(chart));
         const ChartDiagram navamsa = MakeChartDiagram(NavamsaPoints(chart));

@@ -84,7 +84,7 @@ TEST(ResultTexts, MadeFromTheChartAsTheRunWroteThem) {
                 form.TimeZoneId = "Asia/Kolkata";
                 form.Place = "Bengaluru, Karnataka, India";
             }
-            const ValidationResult check = run.RunAnalysis(form, months);
+            const ValidationResult check = run.RunAnalysis(form);
             ASSERT_TRUE(check.Passed()) << check.message;
             ExpectSameTexts(ResultTextsOf(run.MakeChart(), months), run,
                             std::to_string(year) + " variant " + std::to_string(variant));
@@ -107,7 +107,7 @@ TEST(ResultTexts, TheRepeatedHoursReading) {
     form.Mode = ComputationMode::Precise;
     form.TimeZoneId = "America/New_York";
     form.Repeated = RepeatedHour::Later;
-    ASSERT_TRUE(run.RunAnalysis(form, months).Passed());
+    ASSERT_TRUE(run.RunAnalysis(form).Passed());
     ExpectSameTexts(ResultTextsOf(run.MakeChart(), months), run, "New York");
     EXPECT_NE(run.Result.zoneUsed.find("the later of the two"), std::string::npos);
 }

@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(s.preferences.dashaYear, DashaYear::Sidereal);
         QCOMPARE(form.Fields().DashaSystemChoice, DashaSystem::Ashtottari);
 
-        QVERIFY(run.RunAnalysis(form.Fields(), EnglishMonthNames()).Passed());
+        QVERIFY(run.RunAnalysis(form.Fields()).Passed());
         QCOMPARE(run.MakeChart().dashaYear, DashaYear::Sidereal);
         QCOMPARE(run.MakeChart().dashaSystem, DashaSystem::Ashtottari);
         QCOMPARE(run.Result.dasha.yearDays, 365.256364);
@@ -151,8 +151,8 @@ private slots:
         QCOMPARE(opening.ZoneInfo(), saving.ZoneInfo());
         QVERIFY(!opening.ZoneInfo().isEmpty());
 
-        QVERIFY(first.RunAnalysis(saving.Fields(), EnglishMonthNames()).Passed());
-        QVERIFY(second.RunAnalysis(opening.Fields(), EnglishMonthNames()).Passed());
+        QVERIFY(first.RunAnalysis(saving.Fields()).Passed());
+        QVERIFY(second.RunAnalysis(opening.Fields()).Passed());
         const ResultFormTexts secondTexts = velmora::testing::TextsOf(second), firstTexts = velmora::testing::TextsOf(first);
         QCOMPARE(secondTexts.planet, firstTexts.planet);
         QCOMPARE(secondTexts.signBoxes, firstTexts.signBoxes);

@@ -48,7 +48,7 @@ namespace {
 
 Chart ChartOf(const FormFields& form) {
     AnalysisRun run;
-    if (!run.RunAnalysis(form, EnglishMonthNames()).Passed()) qFatal("the sample birth does not pass the checks");
+    if (!run.RunAnalysis(form).Passed()) qFatal("the sample birth does not pass the checks");
     return run.MakeChart();
 }
 
@@ -199,7 +199,7 @@ void AshtakavargaMatchTest::ashtakavargaPageChoosesTheReadingAndTheReductions() 
 
 void AshtakavargaMatchTest::printedChartFollowsTheChosenReading() {
     AnalysisRun run;
-    QVERIFY(run.RunAnalysis(velmora::testing::BangaloreForm(), EnglishMonthNames()).Passed());
+    QVERIFY(run.RunAnalysis(velmora::testing::BangaloreForm()).Passed());
     auto exported = [&](CapturedServices& s, const QString& name) {
         MDI window(testing::TextsOf(run), s.services);
         const QString pdf = dir_.filePath(name);
@@ -339,7 +339,7 @@ void AshtakavargaMatchTest::matchPrintsAndExportsAsPdf() {
 
 void AshtakavargaMatchTest::printedChartEndsWithTheAshtakavarga() {
     AnalysisRun run;
-    QVERIFY(run.RunAnalysis(velmora::testing::BangaloreForm(), EnglishMonthNames()).Passed());
+    QVERIFY(run.RunAnalysis(velmora::testing::BangaloreForm()).Passed());
     const QString pdf = dir_.filePath(QStringLiteral("chart.pdf"));
     QCOMPARE(WriteChartPdf(pdf, testing::TextsOf(run)), QString());
     const QString text = PdfText(pdf);

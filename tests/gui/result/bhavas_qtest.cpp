@@ -27,7 +27,7 @@ namespace {
 
 std::shared_ptr<const Chart> Computed(FormFields form) {
     AnalysisRun run;
-    const ValidationResult result = run.RunAnalysis(form, EnglishMonthNames());
+    const ValidationResult result = run.RunAnalysis(form);
     if (!result.Passed()) qFatal("%s", std::string(result.message).c_str());
     return std::make_shared<const Chart>(run.MakeChart());
 }

@@ -202,7 +202,7 @@ void ShodasavargaTest::keyboardAndScreenReader() {
 void ShodasavargaTest::pdfHasTheVargasAfterTheReport() {
     AnalysisRun run;
     run.Today = {2026, 12, 9};
-    QVERIFY(run.Run(Chennai(), EnglishMonthNames()).Passed());
+    QVERIFY(run.Run(Chennai()).Passed());
     const ResultFormTexts r = testing::TextsOf(run);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("chennai.pdf"));

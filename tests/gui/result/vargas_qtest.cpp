@@ -46,7 +46,7 @@ std::unique_ptr<AnalysisRun> BangaloreRun(const CalendarDate& today) {
         if (ZoneAbbreviation(kZoneTable[p]) == "IST") form.Zone = p;
     auto run = std::make_unique<AnalysisRun>();
     run->Today = today;
-    const ValidationResult result = run->RunAnalysis(form, EnglishMonthNames());
+    const ValidationResult result = run->RunAnalysis(form);
     if (!result.Passed()) qFatal("%s", std::string(result.message).c_str());
     return run;
 }

@@ -44,7 +44,7 @@ FormFields Bangalore(bool precise) {
 
 ResultFormTexts SampleChart(bool precise = false) {
     AnalysisRun run;
-    if (!run.RunAnalysis(Bangalore(precise), EnglishMonthNames()).Passed()) qFatal("the sample birth fails");
+    if (!run.RunAnalysis(Bangalore(precise)).Passed()) qFatal("the sample birth fails");
     return testing::TextsOf(run);
 }
 
@@ -118,7 +118,7 @@ private slots:
         f.Hour = hour;
         f.Minute = minute;
         AnalysisRun run;
-        QVERIFY(run.RunAnalysis(f, EnglishMonthNames()).Passed());
+        QVERIFY(run.RunAnalysis(f).Passed());
         QCOMPARE(PrintDocument(testing::TextsOf(run)).HeaderText(), header);
         QCOMPARE(QString::fromStdString(testing::TextsOf(run).dateOfBirth + " " + testing::TextsOf(run).timeOfBirth), details);
     }
@@ -196,7 +196,7 @@ private slots:
         AnalysisRun run;
         run.Today = {2026, 12, 9};
         run.WithMoreDashas = true;
-        QVERIFY(run.RunAnalysis(Bangalore(false), EnglishMonthNames()).Passed());
+        QVERIFY(run.RunAnalysis(Bangalore(false)).Passed());
         const ResultFormTexts chart = testing::TextsOf(run);
         CapturedServices s;
         MDI window(chart, s.services);
@@ -247,7 +247,7 @@ private slots:
         FormFields f = Bangalore(false);
         f.Name = name.toStdString();
         AnalysisRun run;
-        QVERIFY(run.RunAnalysis(f, EnglishMonthNames()).Passed());
+        QVERIFY(run.RunAnalysis(f).Passed());
         CapturedServices s;
         MDI window(testing::TextsOf(run), s.services);
         const QString pdf = dir_.filePath(QStringLiteral("name-%1.pdf").arg(QTest::currentDataTag()));

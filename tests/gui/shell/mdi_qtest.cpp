@@ -35,7 +35,7 @@ namespace {
 
 ResultFormTexts ComputedChart() {
     AnalysisRun run;
-    const ValidationResult check = run.RunAnalysis(velmora::testing::BangaloreForm(), EnglishMonthNames());
+    const ValidationResult check = run.RunAnalysis(velmora::testing::BangaloreForm());
     if (!check.Passed()) qFatal("the sample birth does not pass the checks");
     return testing::TextsOf(run);
 }
@@ -263,7 +263,7 @@ void MdiTest::openingSizeShowsAPageOfTheReport() {
 void MdiTest::chartMenuOpensEachPageOnce() {
     CapturedServices s;
     AnalysisRun run;
-    QVERIFY(run.RunAnalysis(velmora::testing::BangaloreForm(), EnglishMonthNames()).Passed());
+    QVERIFY(run.RunAnalysis(velmora::testing::BangaloreForm()).Passed());
     const auto chart = std::make_shared<const Chart>(run.MakeChart());
     MDI window(chart, s.services);
     window.show();

@@ -107,8 +107,8 @@ struct Program {
         MonthNames months;
         for (int m = 1; m <= 12; ++m) months[m - 1] = QLocale::system().monthName(m).toStdString();
         AnalysisRun fresh;
-        if (!fresh.RunAnalysis(fields, months).Passed()) qFatal("the sample birth fails the checks");
-        return testing::TextsOf(fresh);
+        if (!fresh.RunAnalysis(fields).Passed()) qFatal("the sample birth fails the checks");
+        return testing::TextsOf(fresh, months);
     }
 };
 
