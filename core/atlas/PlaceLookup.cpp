@@ -5,6 +5,8 @@
 #include <numbers>
 #include <optional>
 
+#include "birth/Birth.h"
+
 namespace velmora {
 
 namespace {
@@ -30,8 +32,7 @@ std::optional<double> BoxDegrees(const std::string& degrees, const std::string& 
                std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     };
     if (!digits(degrees) || !digits(minutes)) return std::nullopt;
-    const double value = std::stoi(degrees) + std::stoi(minutes) / 60.0;
-    return negative ? -value : value;
+    return JoinCoordinate(TextToInteger(degrees), TextToInteger(minutes), negative);
 }
 
 }  // namespace
