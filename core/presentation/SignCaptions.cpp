@@ -1,44 +1,37 @@
 #include "presentation/SignCaptions.h"
 
+#include "presentation/ChartDiagram.h"
 #include "presentation/ChartLabels.h"
 
 namespace velmora {
 
 namespace {
 
-void AddEntry(std::string& caption, std::string_view entry) {
-    caption += "\r\n";
-    caption += entry;
-}
-
-// The bodies in the signs `signOf` gives them.
-template <typename SignOf>
-SignCaptions BodiesBySign(const Chart& chart, SignOf signOf) {
+// The cells of a chart diagram as the result form's captions: the bodies, or
+// the arudhas, standing in each sign, in the diagram's order, each after
+// "\r\n". The captions are the diagram written as text, never a second
+// placing of the points.
+SignCaptions CaptionsOf(const ChartDiagram& diagram, bool arudhas) {
     SignCaptions captions;
-    for (int i = 0; i < kBodyCount; ++i) {
-        const ChartPoint& point = chart.points[static_cast<std::size_t>(i)];
-        AddEntry(captions[static_cast<std::size_t>(signOf(i))], BodyLabel(i, point.retrograde));
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        std::string& caption = captions[static_cast<std::size_t>(sign)];
+        for (const DiagramEntry& entry : diagram.OfSign(sign).entries) {
+            if (entry.arudha != arudhas) continue;
+            caption += "\r\n";
+            caption += EntryLabel(entry);
+        }
     }
     return captions;
 }
 
 }  // namespace
 
-SignCaptions BodyCaptions(const Chart& chart) {
-    return BodiesBySign(chart, [&](int i) { return chart.points[static_cast<std::size_t>(i)].sign; });
-}
+SignCaptions BodyCaptions(const Chart& chart) { return CaptionsOf(MakeChartDiagram(BirthChartPoints(chart)), false); }
 
-SignCaptions NavamsaCaptions(const Chart& chart) {
-    return BodiesBySign(chart, [&](int i) { return chart.navamsaSigns[static_cast<std::size_t>(i)]; });
-}
+SignCaptions NavamsaCaptions(const Chart& chart) { return CaptionsOf(MakeChartDiagram(NavamsaPoints(chart)), false); }
 
 SignCaptions ArudhaSignCaptions(const Chart& chart) {
-    // In their number's order, as they are worked out house by house from
-    // the ascendant.
-    SignCaptions captions;
-    for (int a = 0; a < kArudhaCount; ++a)
-        AddEntry(captions[static_cast<std::size_t>(chart.arudhaSigns[static_cast<std::size_t>(a)])], ArudhaLabel(a));
-    return captions;
+    return CaptionsOf(MakeChartDiagram(BirthChartPoints(chart)), true);
 }
 
 std::array<std::string, kBodyCount> BodyLabels(const Chart& chart) {

@@ -1,7 +1,7 @@
 #pragma once
-// The captions of the twelve sign boxes, made from the chart's signs and
-// flags: each entry after "\r\n", as the result form's boxes have always read
-// ("\r\nSun\r\nMercury (R) ", "\r\nA2\r\nA4"), by sign index.
+// The captions of the twelve sign boxes: the chart diagram's cells written
+// as text, each entry after "\r\n", as the result form's boxes have always
+// read ("\r\nSun\r\nMercury (R) ", "\r\nA2\r\nA4"), by sign index.
 
 #include <array>
 #include <string>
