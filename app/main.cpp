@@ -27,6 +27,7 @@ constexpr const char* kHelp = R"(velmora: Vedic birth charts with their Graha Ar
 Usage:
   velmora                              the input form and the chart windows
   velmora --export OUT BIRTHFILE [--paper a4|letter] [--scale N] [--chart-style south|north]
+                 [--ashtakavarga-reading raman|rao] [--ashtakavarga-reduced]
                                        write the chart of a birth file without a window
   velmora --help | --version
 
@@ -35,6 +36,9 @@ Usage:
                  (A4 unless --paper letter); OUT.svg: the chart as SVG;
                  OUT.png: the chart as PNG at --scale 1-8 (default 2).
                  The chart is South-Indian unless --chart-style north.
+                 The PDF's ashtakavarga follows B. V. Raman's reading of the
+                 tables unless --ashtakavarga-reading rao; with
+                 --ashtakavarga-reduced it adds the reduced tables and pindas.
                  BIRTHFILE is a .velmora file saved with File > Save Birth
                  Data or velmora-cli --save. Needs no display and runs
                  beside an open Velmora.

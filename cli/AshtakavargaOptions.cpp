@@ -8,12 +8,10 @@ std::string ReadAshtakavargaOptions(const CliOptions& o, AshtakavargaOutput& out
     output = {};
     output.reduced = o.ashtakavargaReduced;
     if (!o.ashtakavargaReading) return {};
-    for (AshtakavargaReading reading : kAshtakavargaReadings)
-        if (*o.ashtakavargaReading == AshtakavargaReadingKey(reading)) {
-            output.reading = reading;
-            return {};
-        }
-    return "--ashtakavarga-reading: give raman or rao, got " + Quoted(*o.ashtakavargaReading);
+    const std::optional<AshtakavargaReading> reading = AshtakavargaReadingOfKey(*o.ashtakavargaReading);
+    if (!reading) return "--ashtakavarga-reading: give raman or rao, got " + Quoted(*o.ashtakavargaReading);
+    output.reading = *reading;
+    return {};
 }
 
 }  // namespace velmora::cli

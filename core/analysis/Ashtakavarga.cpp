@@ -77,6 +77,12 @@ const char* AshtakavargaReadingKey(AshtakavargaReading reading) {
     return reading == AshtakavargaReading::Rao ? "rao" : "raman";
 }
 
+std::optional<AshtakavargaReading> AshtakavargaReadingOfKey(std::string_view key) {
+    for (AshtakavargaReading reading : kAshtakavargaReadings)
+        if (key == AshtakavargaReadingKey(reading)) return reading;
+    return std::nullopt;
+}
+
 const char* AshtakavargaReadingName(AshtakavargaReading reading) {
     return reading == AshtakavargaReading::Rao ? "P. V. R. Narasimha Rao" : "B. V. Raman";
 }

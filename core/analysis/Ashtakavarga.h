@@ -10,6 +10,8 @@
 // reading can be chosen. The ascendant's own table is not part of the sum.
 
 #include <array>
+#include <optional>
+#include <string_view>
 
 #include "engine/NameTables.h"
 
@@ -31,6 +33,8 @@ inline constexpr AshtakavargaReading kAshtakavargaReadings[] = {AshtakavargaRead
 // person ("B. V. Raman", "P. V. R. Narasimha Rao").
 const char* AshtakavargaReadingKey(AshtakavargaReading reading);
 const char* AshtakavargaReadingName(AshtakavargaReading reading);
+// The reading a key names, or none.
+std::optional<AshtakavargaReading> AshtakavargaReadingOfKey(std::string_view key);
 
 struct Ashtakavarga {
     AshtakavargaReading reading = AshtakavargaReading::Raman;

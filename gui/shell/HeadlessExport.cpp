@@ -35,7 +35,8 @@ std::string MisplacedExportRequest(const std::vector<std::string>& words) {
         if (startsWith(word, "--export="))
             return "give the output file after --export with a space (--export OUT BIRTHFILE), got " + Quoted(word);
         for (const std::string_view option :
-             {std::string_view("--paper"), std::string_view("--scale"), std::string_view("--chart-style")})
+             {std::string_view("--paper"), std::string_view("--scale"), std::string_view("--chart-style"),
+              std::string_view("--ashtakavarga-reading"), std::string_view("--ashtakavarga-reduced")})
             if (word == option || startsWith(word, std::string(option) + "="))
                 return std::string(option) + " goes after --export OUT BIRTHFILE";
     }
@@ -50,11 +51,22 @@ int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err) {
     QPageSize::PageSizeId paper = QPageSize::A4;
     int scale = 2;
     ChartStyle style = ChartStyle::South;
-    for (std::size_t i = 2; i < args.size(); i += 2) {
-        const std::string& option = args[i];
-        if (i + 1 >= args.size()) return Refuse(err, VisibleText(option) + " needs a value");
-        const std::string& value = args[i + 1];
-        if (option == "--chart-style") {
+    // The ashtakavarga of the PDF: whose reading, and the reduced tables.
+    AshtakavargaReading reading = AshtakavargaReading::Raman;
+    bool reduced = false;
+    for (std::size_t i = 2; i < args.size();) {
+        const std::string& option = args[i++];
+        if (option == "--ashtakavarga-reduced") {
+            reduced = true;
+            continue;
+        }
+        if (i >= args.size()) return Refuse(err, VisibleText(option) + " needs a value");
+        const std::string& value = args[i++];
+        if (option == "--ashtakavarga-reading") {
+            const std::optional<AshtakavargaReading> chosen = AshtakavargaReadingOfKey(value);
+            if (!chosen) return Refuse(err, "--ashtakavarga-reading: give raman or rao, got " + Quoted(value));
+            reading = *chosen;
+        } else if (option == "--chart-style") {
             const std::optional<ChartStyle> chosen = ParseChartStyle(value);
             if (!chosen) return Refuse(err, "--chart-style: give south or north, got " + Quoted(value));
             style = *chosen;
@@ -96,8 +108,10 @@ int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err) {
         return Refuse(err, message);
     }
     const Chart chart = run.MakeChart();
-    const QString failure =
-        ExportChart(outPath, WithPanchangaRows(ResultTextsOf(chart, months), chart), scale, paper, style);
+    ResultFormTexts texts = WithPanchangaRows(ResultTextsOf(chart, months), chart);
+    texts.ashtakavargaReading = reading;
+    texts.ashtakavargaReduced = reduced;
+    const QString failure = ExportChart(outPath, texts, scale, paper, style);
     if (!failure.isEmpty()) {
         err << "velmora --export: cannot write \"" << out << "\": " << failure.toStdString() << '\n';
         return kExportWriteFailed;

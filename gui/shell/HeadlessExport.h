@@ -17,8 +17,8 @@ inline constexpr int kExportWriteFailed = 1;  // the output file could not be wr
 int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err);
 
 // The words after the program's name that ask for an export in a form
-// --export does not take (--export=OUT, or --paper, --scale or --chart-style without
-// --export first): the message a bad export request gets, empty when the
+// --export does not take (--export=OUT, or --paper, --scale, --chart-style or
+// the ashtakavarga's options without --export first): the message a bad export request gets, empty when the
 // words ask for none.
 std::string MisplacedExportRequest(const std::vector<std::string>& words);
 

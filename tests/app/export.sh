@@ -28,6 +28,15 @@ grep -q 'North-Indian chart' "$tmp/north.svg" || fail "not a North-Indian chart"
 grep -q '>Ve' "$tmp/north.svg" || fail "no two-letter names in the North-Indian chart"
 grep -q 'South-Indian chart' "$tmp/asha.svg" || fail "the default is not the South-Indian chart"
 grep -q 'Venus' "$tmp/asha.svg" || fail "no full names in the South-Indian chart"
+# The PDF's ashtakavarga in the reading asked for, with the pindas when the
+# reduced tables are asked for; Raman's reading and no pindas by default.
+"$velmora" --export "$tmp/rao.pdf" "$tmp/asha.velmora" --ashtakavarga-reading rao --ashtakavarga-reduced \
+    || fail "--ashtakavarga-reading rao --ashtakavarga-reduced"
+pdftotext "$tmp/rao.pdf" "$tmp/rao.txt" && pdftotext "$tmp/asha.pdf" "$tmp/asha.txt" || fail "pdftotext"
+grep -q "bindus by sign, P. V. R. Narasimha Rao's" "$tmp/rao.txt" || fail "the PDF does not follow Rao's reading"
+grep -q 'Shodhya pinda' "$tmp/rao.txt" || fail "no pindas in the reduced PDF"
+grep -q "bindus by sign, B. V. Raman's" "$tmp/asha.txt" || fail "the default PDF does not follow Raman's reading"
+! grep -q 'Shodhya pinda' "$tmp/asha.txt" || fail "pindas in the default PDF"
 
 expect_refused() {
     out="$1"; shift
@@ -46,6 +55,8 @@ expect_refused "$tmp/d.pdf"
 expect_refused "$tmp/e.pdf" "$tmp/asha.velmora" --paper a3
 expect_refused "$tmp/e.svg" "$tmp/asha.velmora" --chart-style east
 grep -q 'give south or north' "$tmp/err" || fail "the styles are not named: $(cat "$tmp/err")"
+expect_refused "$tmp/e.pdf" "$tmp/asha.velmora" --ashtakavarga-reading parashara
+grep -q 'give raman or rao' "$tmp/err" || fail "the readings are not named: $(cat "$tmp/err")"
 # A birth the form's checks refuse: 31 April.
 sed 's/"month": 3/"month": 4/; s/"day": 5/"day": 31/' "$tmp/asha.velmora" >"$tmp/april.velmora"
 expect_refused "$tmp/f.pdf" "$tmp/april.velmora"
@@ -76,7 +87,7 @@ done
 
 # An export asked for in a form --export does not take is a bad request too.
 for words in "--export=$tmp/g.pdf $tmp/asha.velmora" "--paper letter --export $tmp/g.pdf $tmp/asha.velmora" \
-    "--scale=2" "--chart-style north"; do
+    "--scale=2" "--chart-style north" "--ashtakavarga-reduced"; do
     # shellcheck disable=SC2086
     "$velmora" $words 2>"$tmp/err"
     status=$?
