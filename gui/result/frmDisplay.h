@@ -45,10 +45,11 @@ public:
     double ReportLineHeight() const { return reportLineHeight_; }
     double ReportChrome() const { return reportChrome_; }
 
-    // A caption as the run writes it ("\r\nSun\r\nMercury (R) ") turned into
-    // the text shown: one line per entry, without the leading empty line.
+    // A caption as the result texts give it ("\r\nSun\r\nMercury (R) ")
+    // turned into the text shown: one line per entry, without the leading
+    // empty line.
     static QString DisplayCaption(const std::string& caption);
-    // The caption as the run wrote it, kept on every label the run fills.
+    // The caption as the result texts gave it, kept on every label they fill.
     static QString Caption(const QLabel* label);
 
     // The English sign names by sign index, as screen readers announce the cells.
