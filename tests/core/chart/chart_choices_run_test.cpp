@@ -6,27 +6,17 @@
 #include "analysis/SignOf.h"
 #include "chart/AnalysisRun.h"
 #include "presentation/BhavaPoints.h"
+#include "tests/support/Chennai1996.h"
 
 namespace velmora {
 namespace {
-
-Birth Chennai() {
-    // 7 December 1996, 10:34, Chennai (13° 05′ N, 80° 17′ E), Indian time.
-    Birth birth;
-    birth.name = "CHENNAI";
-    birth.clock = {1996, 12, 7, 10, 34, 0};
-    birth.latitude = 13 + 5 / 60.0;
-    birth.longitude = 80 + 17 / 60.0;
-    birth.timeZoneId = "Asia/Kolkata";
-    return birth;
-}
 
 double ArcForward(double from, double to) { return std::fmod(to - from + 720, 360.0); }
 
 TEST(ChartChoicesRun, TheChartNamesTheChoicesAndEachPointsHouse) {
     for (HouseSystem houses : {HouseSystem::WholeSign, HouseSystem::Sripati, HouseSystem::Placidus, HouseSystem::Equal}) {
         SCOPED_TRACE(std::string(HouseSystemName(houses)));
-        Birth birth = Chennai();
+        Birth birth = testing::ChennaiBirth();  // 7 December 1996, 10:34, Chennai
         birth.options.ayanamsa = AyanamsaKind::TrueChitra;
         birth.options.houses = houses;
         const ChartOutcome outcome = ComputeChart(birth, {false, false, {}});
@@ -61,7 +51,7 @@ TEST(ChartChoicesRun, TheChartNamesTheChoicesAndEachPointsHouse) {
 }
 
 TEST(ChartChoicesRun, TheBhavaChartPlacesEachPointByItsHouse) {
-    Birth birth = Chennai();
+    Birth birth = testing::ChennaiBirth();  // 7 December 1996, 10:34, Chennai
     birth.options.houses = HouseSystem::Sripati;
     const ChartOutcome outcome = ComputeChart(birth, {false, false, {}});
     ASSERT_TRUE(outcome.Computed());
@@ -77,7 +67,7 @@ TEST(ChartChoicesRun, TheBhavaChartPlacesEachPointByItsHouse) {
 }
 
 TEST(ChartChoicesRun, AClassicChartRefusesEveryChoiceButTheDefaults) {
-    Birth birth = Chennai();
+    Birth birth = testing::ChennaiBirth();  // 7 December 1996, 10:34, Chennai
     birth.mode = ComputationMode::Classic;
     ASSERT_TRUE(ComputeChart(birth, {false, false, {}}).Computed());
     for (int change = 0; change < 3; ++change) {
