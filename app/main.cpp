@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "chart/AnalysisRun.h"
 #include "presentation/ChartStyle.h"
 #include "entry/frmMain.h"
 #include "shell/AppIcon.h"
@@ -103,14 +102,13 @@ int main(int argc, char** argv) {
     velmora::SingleInstance instance;
     if (!velmora::ClaimSingleInstance(instance, messenger)) return 0;
 
-    velmora::AnalysisRun run;
     velmora::DesktopWebOpener web;
     velmora::QtFileDialogs files;
     velmora::SystemClock clock;
     velmora::SettingsPreferences preferences;
     // The style last chosen on a result window, kept per user between starts.
     velmora::ChartStyleChoice chartStyle{preferences.KeptChartStyle()};
-    velmora::Shell shell(run, velmora::Services{messenger, web, files, clock, chartStyle, preferences});
+    velmora::Shell shell(velmora::Services{messenger, web, files, clock, chartStyle, preferences});
     // The lock is ours since before the form was built; the socket on which a
     // later copy asks for the window can wait until the form is on screen.
     velmora::AfterFirstPaint::Run(shell.InputForm(), [&instance, &shell] {

@@ -8,7 +8,8 @@
 
 #include <array>
 
-#include "chart/AnalysisRun.h"
+#include "chart/ComputeChart.h"
+#include "ephemeris/PreciseEphemeris.h"
 
 namespace {
 
@@ -34,14 +35,14 @@ Birth BenchBirth(int n) {
 void BM_PreciseRunWithCusps(benchmark::State& state) {
     std::array<Birth, kBirths> births;
     for (int n = 0; n < kBirths; ++n) births[n] = BenchBirth(n);
-    AnalysisRun run;
-    run.WithReport = state.range(0) == 1;
-    run.WithDasha = state.range(0) == 1;
+    ChartWants wants;
+    wants.report = state.range(0) == 1;
+    if (state.range(0) != 1) wants.dashas = {};
     int n = 0;
     for (auto _ : state) {
-        if (!run.Run(births[n]).Passed()) state.SkipWithError("refused");
-        const Chart chart = run.MakeChart();
-        benchmark::DoNotOptimize(chart.bhavas.data());
+        const ChartOutcome outcome = ComputeChart(births[n], wants);
+        if (!outcome.Computed()) state.SkipWithError("refused");
+        else benchmark::DoNotOptimize(outcome.chart->bhavas.data());
         n = (n + 1) % kBirths;
     }
     state.SetItemsProcessed(state.iterations());

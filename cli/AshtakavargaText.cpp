@@ -36,16 +36,18 @@ std::string PlanetRows(const std::array<BinduRow, kAshtakavargaPlanets>& rows) {
 
 }  // namespace
 
-std::string AshtakavargaText(const Chart& chart, ChartStyle style, bool ansi, bool reduced) {
-    const Ashtakavarga& a = chart.ashtakavarga;
+std::string AshtakavargaText(const Chart& chart, AshtakavargaReading reading, ChartStyle style, bool ansi,
+                             bool reduced) {
+    const AshtakavargaTables& tables = chart.AshtakavargaIn(reading);
+    const Ashtakavarga& a = tables.bindus;
     std::string out = "Ashtakavarga (Parashara): bindus by sign, " + std::string(AshtakavargaReadingName(a.reading)) +
                       "'s reading\n";
     out += PlanetRows(a.bav);
     out += Row("SAV", a.sav);
     out += "\nSarvashtakavarga: each sign's bindus under its name or number\n";
-    out += DrawChartText(MakeChartDiagram(SarvashtakavargaPoints(chart)), style, ansi);
+    out += DrawChartText(MakeChartDiagram(SarvashtakavargaPoints(chart, reading)), style, ansi);
     if (!reduced) return out;
-    const ReducedAshtakavarga& r = chart.ashtakavargaReduced;
+    const ReducedAshtakavarga& r = tables.reduced;
     out += "\nAfter trikona and ekadhipatya shodhana: bindus by sign\n";
     out += PlanetRows(r.bav);
     out += "\nPindas" + PadLeft("Rasi", 10) + PadLeft("Graha", 7) + PadLeft("Shodhya", 9) + "\n";

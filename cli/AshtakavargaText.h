@@ -13,6 +13,7 @@ namespace velmora::cli {
 
 // With `reduced`, the tables after trikona and ekadhipatya shodhana and the
 // pindas follow.
-std::string AshtakavargaText(const Chart& chart, ChartStyle style, bool ansi, bool reduced = false);
+std::string AshtakavargaText(const Chart& chart, AshtakavargaReading reading, ChartStyle style, bool ansi,
+                             bool reduced = false);
 
 }  // namespace velmora::cli

@@ -33,7 +33,7 @@ std::uint64_t RegularFileSize(int fd) {
 // --ashtakavarga: the chosen fields, or the whole object (every field with
 // CSV columns for CSV), and the ashtakavarga after them. Without chosen
 // fields it is asked for, as --panchanga asks for its part: naming every
-// field instead would ask for the Yogini and Ashtottari dashas too.
+// field instead would ask for every other dasha system too.
 void AddAshtakavarga(BatchOutput& output) {
     const ChartField* const field = &AshtakavargaField();
     if (output.fields.empty()) {
@@ -75,8 +75,7 @@ std::string BatchSettingsFrom(const CliOptions& o, bool stderrIsTerminal, BatchS
     if (const std::string refusal = ReadDashaOptions(o, dashas); !refusal.empty()) return refusal;
     settings.output.dashaYear = o.dashaYear.value_or("");
     settings.output.dashaLevels = dashas.levels;
-    settings.output.yogini = dashas.yogini;
-    settings.output.ashtottari = dashas.ashtottari;
+    settings.output.dashas = dashas.systems;
     return {};
 }
 

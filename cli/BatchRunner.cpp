@@ -130,12 +130,11 @@ FieldList DefaultFields(BatchFormat format) {
 namespace {
 
 // What a field named in the list asks for.
-void Ask(FieldWhen when, BatchOutput& output) {
-    switch (when) {
+void Ask(const ChartField& field, BatchOutput& output) {
+    switch (field.when) {
         case FieldWhen::Always:
         case FieldWhen::PreciseChart: break;
-        case FieldWhen::YoginiAsked: output.yogini = true; break;
-        case FieldWhen::AshtottariAsked: output.ashtottari = true; break;
+        case FieldWhen::DashaAsked: output.dashas.Add(field.dashaSystem); break;
         case FieldWhen::PanchangaAsked: output.time.panchanga = true; break;
         case FieldWhen::TransitsAsked: output.time.transits = true; break;
         case FieldWhen::VargasAsked: output.vargas = true; break;
@@ -149,7 +148,7 @@ BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
     wholeObject_ = format_.format == BatchFormat::Jsonl && format_.fields.empty();
     const bool named = !format_.fields.empty();
     if (named)
-        for (const ChartField* field : format_.fields) Ask(field->when, format_);
+        for (const ChartField* field : format_.fields) Ask(*field, format_);
     // What the output asks for, without a chart: the time parts stand in empty.
     TimeParts parts;
     if (format_.time.panchanga) parts.panchanga.emplace();
@@ -160,20 +159,21 @@ BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
         format_.fields = DefaultFields(format_.format);
         for (const auto table : {OnRequestChartFields(), RequestedChartFields()})
             for (const ChartField& field : table)
-                if (Asked(field.when, asked)) format_.fields.push_back(&field);
+                if (AskedField(field, asked)) format_.fields.push_back(&field);
     }
     csvColumns_ = CsvColumns(format_.fields).size();
-    run_.Today = format_.today;
-    // The run computes what the fields written read.
+    wants_.today = format_.today;
+    // Each chart computes what the fields written read.
     unsigned reads = 0;
-    for (const ChartField* field : format_.fields)
-        if (Asked(field->when, asked)) reads |= field->reads;
-    run_.WithReport = (reads & kReadsReport) != 0;
-    run_.WithDasha = (reads & kReadsDasha) != 0;
-    run_.WithMoreDashas = (reads & kReadsMoreDashas) != 0;
-    run_.WithVargas = (reads & kReadsVargas) != 0;
-    run_.WithAshtakavarga = (reads & kReadsAshtakavarga) != 0;
-    run_.AshtakavargaReadingChoice = format_.ashtakavargaChoice.reading;
+    wants_.dashas = {};
+    for (const ChartField* field : format_.fields) {
+        if (!AskedField(*field, asked)) continue;
+        reads |= field->reads;
+        if ((field->reads & kReadsDasha) != 0) wants_.dashas.Add(field->dashaSystem);
+    }
+    wants_.report = (reads & kReadsReport) != 0;
+    wants_.vargas = (reads & kReadsVargas) != 0;
+    wants_.ashtakavarga = (reads & kReadsAshtakavarga) != 0;
 }
 
 std::string BatchRunner::Header() const {
@@ -205,7 +205,8 @@ std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
     std::string refusal;
     if (!ScanRequest(line, request_)) refusal = ParseBatchRequest(line, request_);
     if (request_.dashaYear.empty()) request_.dashaYear = format_.dashaYear;
-    if (refusal.empty()) refusal = RunChart(request_, form_, run_);
+    std::shared_ptr<const Chart> chart;
+    if (refusal.empty()) refusal = ChartOfRequest(request_, form_, wants_, chart);
     refused = !refusal.empty();
     output_.clear();
     if (refused) {
@@ -213,13 +214,12 @@ std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
         return output_;
     }
     if (format_.time.panchanga || format_.time.transits) {
-        const Chart chart = run_.MakeChart();
-        const TimeParts parts = ComputeTimeParts(chart, format_.time);
-        ChartSource source = Source(chart);
+        const TimeParts parts = ComputeTimeParts(*chart, format_.time);
+        ChartSource source = Source(*chart);
         AttachTimeParts(parts, source);
         AppendChart(source);
     } else {
-        AppendChart(Source(run_.MakeChart()));
+        AppendChart(Source(*chart));
     }
     return output_;
 }

@@ -1,12 +1,12 @@
 #pragma once
 // Many charts in one go: one JSON object per input line, one JSON line out
-// per input line, through one reused run.
+// per input line, each chart from the one entry.
 
 #include <iosfwd>
 #include <string>
 #include <string_view>
 
-#include "chart/AnalysisRun.h"
+#include "chart/ComputeChart.h"
 #include "cli/AshtakavargaOptions.h"
 #include "cli/BatchProgress.h"
 #include "cli/ChartFields.h"
@@ -31,10 +31,10 @@ struct BatchOutput {
     FieldList fields;
     CalendarDate today;  // whose running dasha periods each chart marks; none: nothing marked
     // The dashas: the year of a line that names none ("" for 365.25 days),
-    // the levels written, and the Yogini and Ashtottari dashas asked for.
+    // the levels written, and the systems asked for besides Vimshottari.
     std::string dashaYear;
     int dashaLevels = 2;
-    bool yogini = false, ashtottari = false;
+    DashaSet dashas;
     bool vargas = false, ashtakavarga = false;  // asked for by naming their fields
     // The panchanga and the transits for each chart: written where asked
     // here or named in `fields`.
@@ -90,8 +90,9 @@ private:
     void AppendChart(const ChartSource& chart);
     // The chart with the dasha output asked for.
     ChartSource Source(const Chart& chart) const {
-        ChartSource source{chart,   format_.dashaLevels, format_.yogini, format_.ashtottari, nullptr, nullptr,
-                           format_.vargas, format_.ashtakavarga};
+        ChartSource source{chart, format_.dashaLevels, format_.dashas, nullptr, nullptr, format_.vargas,
+                           format_.ashtakavarga};
+        source.ashtakavargaReading = format_.ashtakavargaChoice.reading;
         source.ashtakavargaReduced = format_.ashtakavargaChoice.reduced;
         return source;
     }
@@ -99,7 +100,7 @@ private:
     BatchOutput format_;
     bool wholeObject_ = true;     // the default JSON object
     std::size_t csvColumns_ = 0;  // before the error column
-    AnalysisRun run_;
+    ChartWants wants_;  // what each chart computes: what the fields written read
     // Stands in for a chart where what the output asks for is worked out
     // before any line is read.
     const Chart noChart_{};

@@ -48,7 +48,7 @@ void AppendPeriod(std::string& out, std::string_view indent, std::string_view na
 }
 
 void AppendDasha(std::string& out, const Chart& chart, bool ansi) {
-    const VimshottariDasha& d = chart.dasha;
+    const VimshottariDasha d = VimshottariPeriods(chart);
     AppendSectionHeading(out,
             "Vimshottari dasha (years of " + std::string(DashaYearDaysText(chart.dashaYear)) +
                 " days, dates in the birth's local calendar)",

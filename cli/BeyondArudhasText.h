@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "chart/AnalysisRun.h"
 #include "cli/ChartSource.h"
 #include "presentation/ChartStyle.h"
 

@@ -1,6 +1,5 @@
 #include <ostream>
 
-#include "chart/AnalysisRun.h"
 #include "cli/AshtakavargaOptions.h"
 #include "cli/AshtakavargaText.h"
 #include "cli/ChartRequest.h"
@@ -30,7 +29,8 @@ std::string MissingOption(const CliOptions& o) {
 }
 
 // The chart the options describe.
-std::string RunRequest(const CliOptions& o, FormFields& form, AnalysisRun& run) {
+std::string ChartOfOptions(const CliOptions& o, FormFields& form, const ChartWants& wants,
+                           std::shared_ptr<const Chart>& chart) {
     if (const std::string missing = MissingOption(o); !missing.empty()) return missing;
     ChartRequest request = o.request;
     request.name = *o.name;
@@ -40,7 +40,7 @@ std::string RunRequest(const CliOptions& o, FormFields& form, AnalysisRun& run) 
     request.lat = o.lat.value_or("");
     request.precise = !o.classic;
     request.dashaYear = o.dashaYear.value_or("");
-    return RunChart(request, form, run);
+    return ChartOfRequest(request, form, wants, chart);
 }
 
 }  // namespace
@@ -57,30 +57,32 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     AshtakavargaOutput ashtakavarga;
     if (const std::string refusal = ReadAshtakavargaOptions(o, ashtakavarga); !refusal.empty())
         return Refuse(io.err, refusal);
-    AnalysisRun run;
-    run.Today = today;
-    run.WithMoreDashas = dashas.MoreDashas();
-    run.AshtakavargaReadingChoice = ashtakavarga.reading;
+    ChartWants wants;
+    wants.today = today;
+    wants.dashas.Add(dashas.systems);
     FormFields form;
+    std::shared_ptr<const Chart> computed;
     if (o.open) {
         if (const std::string refusal = ReadBirthOption(*o.open, form); !refusal.empty())
             return Refuse(io.err, refusal);
         if (dashas.year) form.DashaYearChoice = *dashas.year;
-        const ValidationResult checked = run.RunAnalysis(form);
-        if (!checked.Passed()) return Refuse(io.err, checked.message);
+        if (const std::string refusal = ChartOfForm(form, wants, computed); !refusal.empty())
+            return Refuse(io.err, refusal);
     } else {
-        if (const std::string refusal = RunRequest(o, form, run); !refusal.empty()) return Refuse(io.err, refusal);
+        if (const std::string refusal = ChartOfOptions(o, form, wants, computed); !refusal.empty())
+            return Refuse(io.err, refusal);
     }
     if (o.save) {
         if (const std::optional<int> status = SaveBirthOption(*o.save, form, o.force, io.err)) return *status;
     }
-    const Chart chart = run.MakeChart();
+    const Chart& chart = *computed;
     const TimeParts parts = ComputeTimeParts(chart, time);
     if (const std::string refusal = TimeRefusal(parts); !refusal.empty()) return Refuse(io.err, refusal);
-    ChartSource source{chart, dashas.levels, dashas.yogini, dashas.ashtottari};
+    ChartSource source{chart, dashas.levels, dashas.systems};
     AttachTimeParts(parts, source);
     source.vargas = o.varga.has_value();
     source.ashtakavarga = o.ashtakavarga;
+    source.ashtakavargaReading = ashtakavarga.reading;
     source.ashtakavargaReduced = ashtakavarga.reduced;
     if (o.json) {
         io.out << ChartJsonIndented(source) + "\n";
@@ -88,7 +90,7 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
         io.out << (Asked(FieldWhen::VargasAsked, source) ? VargaChartText(chart, varga, style, io.stdoutIsTerminal)
                                                          : RenderText(source, io.stdoutIsTerminal, style));
         if (Asked(FieldWhen::AshtakavargaAsked, source))
-            io.out << '\n' << AshtakavargaText(chart, style, io.stdoutIsTerminal, ashtakavarga.reduced);
+            io.out << '\n' << AshtakavargaText(chart, ashtakavarga.reading, style, io.stdoutIsTerminal, ashtakavarga.reduced);
     }
     // The text keeps the layout scripts and the reviewed charts compare with;
     // the note goes beside it, to the person at the terminal.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "analysis/Varga.h"
 #include "analysis/Vimshottari.h"
@@ -220,19 +222,11 @@ void WriteTimeline(const ChartSource& s, const DashaTimeline& t, W& w) {
     w.EndArray();
     w.EndObject();
 }
-// The Vimshottari dasha; the Yogini and Ashtottari dashas in the same shape,
-// the yogini's name as a Yogini period's lord.
-template <typename W>
-void WriteDashas(const ChartSource& s, W& w) {
-    WriteTimeline(s, s.chart.vimshottari, w);
-}
-template <typename W>
-void WriteYogini(const ChartSource& s, W& w) {
-    WriteTimeline(s, s.chart.yogini, w);
-}
-template <typename W>
-void WriteAshtottari(const ChartSource& s, W& w) {
-    WriteTimeline(s, s.chart.ashtottari, w);
+// A dasha system's timeline ("dashas" is Vimshottari's); every system in
+// the same shape, its own lords' names as the periods' lords.
+template <int System, typename W>
+void WriteDasha(const ChartSource& s, W& w) {
+    WriteTimeline(s, s.chart.Dasha(DashaSystemAt(System)), w);
 }
 
 template <typename W>
@@ -291,7 +285,8 @@ void WriteBinduRows(const std::array<BinduRow, kAshtakavargaPlanets>& rows, W& w
 }
 template <typename W>
 void WriteAshtakavarga(const ChartSource& s, W& w) {
-    const Ashtakavarga& a = s.chart.ashtakavarga;
+    const AshtakavargaTables& tables = s.chart.AshtakavargaIn(s.ashtakavargaReading);
+    const Ashtakavarga& a = tables.bindus;
     w.BeginObject();
     WriteBinduRows(a.bav, w);
     w.Key("sav");
@@ -299,7 +294,7 @@ void WriteAshtakavarga(const ChartSource& s, W& w) {
     w.Key("reading");
     w.String(AshtakavargaReadingKey(a.reading));
     if (s.ashtakavargaReduced) {
-        const ReducedAshtakavarga& r = s.chart.ashtakavargaReduced;
+        const ReducedAshtakavarga& r = tables.reduced;
         w.Key("reduced");
         w.BeginObject();
         WriteBinduRows(r.bav, w);
@@ -315,7 +310,7 @@ void WriteAshtakavarga(const ChartSource& s, W& w) {
 }
 template <>
 void WriteAshtakavarga<CsvRow>(const ChartSource& s, CsvRow& w) {
-    w.IntArray(s.chart.ashtakavarga.sav, kSignCount);
+    w.IntArray(s.chart.AshtakavargaIn(s.ashtakavargaReading).bindus.sav, kSignCount);
 }
 
 #define VELMORA_FIELD_WRITERS(f) &f<JsonWriter>, &f<CsvRow>, &f<JsonDocument>
@@ -325,7 +320,7 @@ constexpr std::span<const std::string_view> kOneColumn{};
 // The Chart value alone, nothing the run works out only when asked.
 constexpr unsigned kChart = 0;
 
-const ChartField kFields[] = {
+const ChartField kFieldsBeforeDashas[] = {
     {"name", "name", kOneColumn, kChart, VELMORA_FIELD_WRITERS(WriteName)},
     {"positions", "position", kBodyColumns, kChart, VELMORA_FIELD_WRITERS(WritePositions)},
     {"longitudes", "longitude", kBodyColumns, kChart, VELMORA_FIELD_WRITERS(WriteLongitudes)},
@@ -342,12 +337,21 @@ const ChartField kFields[] = {
     {"degrees", "degree", kBodyColumns, kChart, VELMORA_FIELD_WRITERS(WriteDegrees)},
     {"nakshatras", "nakshatra", kNakshatraColumns, kChart, VELMORA_FIELD_WRITERS(WriteNakshatras)},
     {"navamsaSigns", "navamsaSign", kBodyColumns, kChart, VELMORA_FIELD_WRITERS(WriteNavamsaSigns)},
-    // The periods nest two deep: JSON only.
-    {"dashas", "", kOneColumn, kChart | kReadsDasha, VELMORA_FIELD_WRITERS(WriteDashas)},
-    {"yogini", "", kOneColumn, kChart | kReadsDasha | kReadsMoreDashas, VELMORA_FIELD_WRITERS(WriteYogini),
-     FieldWhen::YoginiAsked},
-    {"ashtottari", "", kOneColumn, kChart | kReadsDasha | kReadsMoreDashas, VELMORA_FIELD_WRITERS(WriteAshtottari),
-     FieldWhen::AshtottariAsked},
+};
+
+// The dashas, one field a system in the table's order: Vimshottari as
+// "dashas", always written; the others under their keys, only when asked.
+// The periods nest two deep: JSON only.
+template <std::size_t... I>
+std::array<ChartField, sizeof...(I)> DashaFields(std::index_sequence<I...>) {
+    return {{ChartField{I == 0 ? std::string_view("dashas") : kDashaSystemKeys[I].key, "", kOneColumn,
+                        kChart | kReadsDasha, &WriteDasha<static_cast<int>(I), JsonWriter>,
+                        &WriteDasha<static_cast<int>(I), CsvRow>, &WriteDasha<static_cast<int>(I), JsonDocument>,
+                        I == 0 ? FieldWhen::Always : FieldWhen::DashaAsked, DashaSystemAt(static_cast<int>(I))}...}};
+}
+static_assert(kDashaSystemKeys[0].system == DashaSystem::Vimshottari, "\"dashas\" is the first system's field");
+
+const ChartField kFieldsAfterDashas[] = {
     // The precise chart's choices and houses.
     {"ayanamsaName", "ayanamsaName", kOneColumn, kChart, VELMORA_FIELD_WRITERS(WriteAyanamsaName),
      FieldWhen::PreciseChart},
@@ -378,9 +382,21 @@ const ChartField kRequestedFields[] = {
 
 #undef VELMORA_FIELD_WRITERS
 
+// The chart object's fields in their order.
+const std::vector<ChartField>& ChartObjectFields() {
+    static const std::vector<ChartField> fields = [] {
+        std::vector<ChartField> all(std::begin(kFieldsBeforeDashas), std::end(kFieldsBeforeDashas));
+        for (const ChartField& field : DashaFields(std::make_index_sequence<kDashaSystemCount>{}))
+            all.push_back(field);
+        all.insert(all.end(), std::begin(kFieldsAfterDashas), std::end(kFieldsAfterDashas));
+        return all;
+    }();
+    return fields;
+}
+
 }  // namespace
 
-std::span<const ChartField> AllChartFields() { return kFields; }
+std::span<const ChartField> AllChartFields() { return ChartObjectFields(); }
 std::span<const ChartField> OnRequestChartFields() { return kOnRequestFields; }
 std::span<const ChartField> RequestedChartFields() { return kRequestedFields; }
 
@@ -401,8 +417,7 @@ bool Asked(FieldWhen when, const ChartSource& source) {
     switch (when) {
         case FieldWhen::Always:
         case FieldWhen::PreciseChart: return true;
-        case FieldWhen::YoginiAsked: return source.yogini;
-        case FieldWhen::AshtottariAsked: return source.ashtottari;
+        case FieldWhen::DashaAsked: return !source.dashas.Empty();
         case FieldWhen::PanchangaAsked: return source.panchanga != nullptr;
         case FieldWhen::TransitsAsked: return source.transits != nullptr;
         case FieldWhen::VargasAsked: return source.vargas;
@@ -411,9 +426,14 @@ bool Asked(FieldWhen when, const ChartSource& source) {
     return false;
 }
 
+bool AskedField(const ChartField& field, const ChartSource& source) {
+    if (field.when == FieldWhen::DashaAsked) return source.dashas.Has(field.dashaSystem);
+    return Asked(field.when, source);
+}
+
 bool FieldWritten(const ChartField& field, const ChartSource& source) {
     if (field.when == FieldWhen::PreciseChart) return source.chart.mode == ComputationMode::Precise;
-    return Asked(field.when, source);
+    return AskedField(field, source);
 }
 
 std::string FieldNames() {

@@ -24,8 +24,7 @@ class CsvRow;
 // has its run compute only what its fields read.
 enum FieldReads : unsigned {
     kReadsReport = 1u << 1,      // the report's pieces
-    kReadsDasha = 1u << 2,       // the Vimshottari periods
-    kReadsMoreDashas = 1u << 3,  // the Yogini and Ashtottari dashas, worked out only when asked
+    kReadsDasha = 1u << 2,       // the Vimshottari periods (a DashaAsked field: its own system's)
     kReadsVargas = 1u << 4,      // the sixteen vargas' signs
     kReadsAshtakavarga = 1u << 5,  // the bindus of the ashtakavarga
 };
@@ -40,8 +39,7 @@ enum class FieldWhen : unsigned char {
     PreciseChart,
     // Only when the output asks for it, by its option or by naming it in a
     // field list; the chart object of before stays as it was.
-    YoginiAsked,        // --dasha yogini
-    AshtottariAsked,    // --dasha ashtottari
+    DashaAsked,         // --dasha-systems naming the field's system
     PanchangaAsked,     // --panchanga: the source carries the outcome
     TransitsAsked,      // --transit: the source carries the outcome
     VargasAsked,        // --varga
@@ -59,11 +57,14 @@ struct ChartField {
     void (*csv)(const ChartSource&, CsvRow&);
     void (*document)(const ChartSource&, JsonDocument&);
     FieldWhen when = FieldWhen::Always;
+    DashaSystem dashaSystem = DashaSystem::Vimshottari;  // the system a DashaAsked field writes
 };
 
 // Whether the output asks for what `when` names; always for the fields every
-// chart object holds (Always, PreciseChart).
+// chart object holds (Always, PreciseChart). A DashaAsked field is asked
+// for by its system (AskedField).
 bool Asked(FieldWhen when, const ChartSource& source);
+bool AskedField(const ChartField& field, const ChartSource& source);
 // Whether `field` is written for the chart in `source`: asked for, and the
 // chart has it.
 bool FieldWritten(const ChartField& field, const ChartSource& source);

@@ -274,12 +274,18 @@ std::string FillForm(const ChartRequest& typed, FormFields& form) {
     return {};
 }
 
-std::string RunChart(const ChartRequest& request, FormFields& form, AnalysisRun& run) {
+std::string ChartOfForm(const FormFields& form, const ChartWants& wants, std::shared_ptr<const Chart>& chart) {
+    ChartOutcome outcome = ComputeChartOfForm(form, wants);
+    if (!outcome.Computed()) return std::move(outcome.refusal.message);
+    chart = std::move(outcome.chart);
+    return {};
+}
+
+std::string ChartOfRequest(const ChartRequest& request, FormFields& form, const ChartWants& wants,
+                           std::shared_ptr<const Chart>& chart) {
     std::string refusal = FillForm(request, form);
     if (!refusal.empty()) return refusal;
-    const ValidationResult checked = run.RunAnalysis(form);
-    if (!checked.Passed()) return std::string(checked.message);
-    return {};
+    return ChartOfForm(form, wants, chart);
 }
 
 }  // namespace velmora::cli

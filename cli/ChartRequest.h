@@ -9,8 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "chart/AnalysisRun.h"
+#include <memory>
+
 #include "birth/FormFields.h"
+#include "chart/ComputeChart.h"
 
 namespace velmora::cli {
 
@@ -49,9 +51,16 @@ std::string FillForm(const ChartRequest& request, FormFields& form);
 // The list position a zone text names, or the refusal message in `refusal`.
 int ZonePosition(std::string_view text, std::string& refusal);
 
-// Fills the form and runs it through `run`. Returns the refusal message (ours,
-// or the exact message of the form's failing check), empty when `run` holds
-// the finished chart. `form` is the caller's, kept to spare allocations.
-std::string RunChart(const ChartRequest& request, FormFields& form, AnalysisRun& run);
+// The chart of a form's fields: the form's checks in their order, then the
+// birth they describe through the one entry. Returns the refusal message
+// (the exact message of the form's failing check, or why the birth gives no
+// chart), empty when `chart` holds the chart.
+std::string ChartOfForm(const FormFields& form, const ChartWants& wants, std::shared_ptr<const Chart>& chart);
+
+// Fills the form from `request` and computes its chart as ChartOfForm does.
+// Returns the refusal message (ours, or ChartOfForm's), empty when `chart`
+// holds the chart. `form` is the caller's, kept to spare allocations.
+std::string ChartOfRequest(const ChartRequest& request, FormFields& form, const ChartWants& wants,
+                           std::shared_ptr<const Chart>& chart);
 
 }  // namespace velmora::cli

@@ -13,10 +13,10 @@ namespace velmora::cli {
 struct ChartSource {
     const Chart& chart;
     // How the dashas are written: every period to this many levels (as far
-    // as its system divides), and whether the Yogini and Ashtottari dashas
-    // are asked for.
+    // as its system divides), and the systems asked for besides Vimshottari
+    // (which "dashas" always writes).
     int dashaLevels = 2;
-    bool yogini = false, ashtottari = false;
+    DashaSet dashas;
     // Computed only when asked (--panchanga, --transit, or their fields):
     // none, and the chart object leaves their keys out.
     const PanchangaOutcome* panchanga = nullptr;
@@ -24,7 +24,9 @@ struct ChartSource {
     // The sixteen vargas and the ashtakavarga, written only when asked
     // (--varga, --ashtakavarga, or their fields).
     bool vargas = false, ashtakavarga = false;
-    // The ashtakavarga's reduced tables and pindas with its bindus.
+    // Whose reading of the ashtakavarga's tables is written, and whether its
+    // reduced tables and pindas go with its bindus.
+    AshtakavargaReading ashtakavargaReading = AshtakavargaReading::Raman;
     bool ashtakavargaReduced = false;
 };
 

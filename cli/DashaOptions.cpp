@@ -1,5 +1,6 @@
 #include "cli/DashaOptions.h"
 
+#include "chart/DashaSystems.h"
 #include "text/Quoted.h"
 
 namespace velmora::cli {
@@ -28,9 +29,8 @@ std::string ReadDashaOptions(const CliOptions& o, DashaOutput& output) {
             const std::string name = list.substr(start, comma == std::string::npos ? comma : comma - start);
             const std::optional<DashaSystem> system = ParseDashaSystem(name);
             if (!system)
-                return "--dasha-systems: give a list of vimshottari, yogini and ashtottari, got " + Quoted(list);
-            output.yogini = output.yogini || *system == DashaSystem::Yogini;
-            output.ashtottari = output.ashtottari || *system == DashaSystem::Ashtottari;
+                return "--dasha-systems: give a list of " + DashaSystemKeyList() + ", got " + Quoted(list);
+            if (*system != DashaSystem::Vimshottari) output.systems.Add(*system);
             if (comma == std::string::npos) break;
             start = comma + 1;
         }

@@ -1,9 +1,8 @@
 #pragma once
 // The dasha options of velmora-cli: --dasha-year (the year's length),
 // --dasha-levels (how deep every period is written, 1 to 5; 2 by default)
-// and --dasha-systems (the Yogini and Ashtottari dashas besides
-// Vimshottari, which the chart object then holds as "yogini" and
-// "ashtottari").
+// and --dasha-systems (the other dasha systems besides Vimshottari, which
+// the chart object then holds under their keys).
 
 #include <optional>
 #include <string>
@@ -16,8 +15,7 @@ namespace velmora::cli {
 struct DashaOutput {
     std::optional<DashaYear> year;  // none: the birth's own (365.25 days unless a birth file says otherwise)
     int levels = 2;
-    bool yogini = false, ashtottari = false;  // asked for besides Vimshottari
-    bool MoreDashas() const { return yogini || ashtottari; }
+    DashaSet systems;  // asked for besides Vimshottari
 };
 
 // The options into `output`; returns the refusal, empty when they are good.

@@ -65,13 +65,13 @@ void AppendSystem(std::string& out, const ChartSource& s, const DashaTimeline& t
 }  // namespace
 
 void AppendDashaSections(std::string& out, const ChartSource& s, bool ansi) {
-    const DashaTimeline& v = s.chart.vimshottari;
+    const DashaTimeline& v = s.chart.Dasha(DashaSystem::Vimshottari);
     if (s.dashaLevels > 2 && v.Computed()) {
         AppendSectionHeading(out, "Vimshottari dasha to " + std::to_string(s.dashaLevels) + " levels", ansi);
         AppendRunningPath(out, v, s.dashaLevels);
     }
-    if (Asked(FieldWhen::YoginiAsked, s)) AppendSystem(out, s, s.chart.yogini, ansi);
-    if (Asked(FieldWhen::AshtottariAsked, s)) AppendSystem(out, s, s.chart.ashtottari, ansi);
+    for (const DashaSystemKeyRow& row : kDashaSystemKeys)
+        if (s.dashas.Has(row.system)) AppendSystem(out, s, s.chart.Dasha(row.system), ansi);
 }
 
 }  // namespace velmora::cli

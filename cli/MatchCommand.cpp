@@ -3,7 +3,6 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
-#include "chart/AnalysisRun.h"
 #include "chart/MarriageMatch.h"
 #include "cli/BatchRunner.h"
 #include "cli/ChartRequest.h"
@@ -16,34 +15,34 @@ namespace velmora::cli {
 
 namespace {
 
+// Matching reads the Moons and the Mars dosha: no report, no dasha.
+const ChartWants kMatchWants = [] {
+    ChartWants wants;
+    wants.report = false;
+    wants.dashas = {};
+    return wants;
+}();
+
 // One of the two births from its file, or why not, naming which of the two.
-std::string ComputeFromFile(std::string_view role, const std::string& path, Chart& chart) {
+std::string ComputeFromFile(std::string_view role, const std::string& path, std::shared_ptr<const Chart>& chart) {
     const std::string which = std::string(role) + "'s birth file " + Quoted(path);
     FormFields form;
     if (const std::string refusal = ReadBirthOption(path, form); !refusal.empty()) return which + ": " + refusal;
-    AnalysisRun run;
-    run.WithReport = false;
-    run.WithDasha = false;
-    const ValidationResult checked = run.RunAnalysis(form);
-    if (!checked.Passed()) return which + ": the chart cannot be computed: " + std::string(checked.message);
-    chart = run.MakeChart();
+    if (const std::string refusal = ChartOfForm(form, kMatchWants, chart); !refusal.empty())
+        return which + ": the chart cannot be computed: " + refusal;
     return {};
 }
 
 // One side of a batch pair ({"name": …, "date": …} as a --batch line), or
 // why not, naming which of the two.
-std::string ComputeFromRequest(std::string_view role, const nlohmann::json& pair, Chart& chart) {
+std::string ComputeFromRequest(std::string_view role, const nlohmann::json& pair, std::shared_ptr<const Chart>& chart) {
     const std::string key = role == "the bride" ? "bride" : "groom";
     if (!pair.contains(key) || !pair[key].is_object()) return std::string(role) + ": missing \"" + key + "\"";
     ChartRequest request;
     std::string refusal = ParseBatchRequest(pair[key].dump(), request);
     FormFields form;
-    AnalysisRun run;
-    run.WithReport = false;
-    run.WithDasha = false;
-    if (refusal.empty()) refusal = RunChart(request, form, run);
+    if (refusal.empty()) refusal = ChartOfRequest(request, form, kMatchWants, chart);
     if (!refusal.empty()) return std::string(role) + ": " + refusal;
-    chart = run.MakeChart();
     return {};
 }
 
@@ -52,7 +51,7 @@ std::string MatchLine(const std::string& line, bool& refused) {
     std::string out;
     nlohmann::json pair = nlohmann::json::parse(line, nullptr, false);
     std::string refusal;
-    Chart bride, groom;
+    std::shared_ptr<const Chart> bride, groom;
     if (pair.is_discarded() || !pair.is_object()) {
         refusal = "the line is not a JSON object {\"bride\": {...}, \"groom\": {...}}";
     } else {
@@ -63,7 +62,7 @@ std::string MatchLine(const std::string& line, bool& refused) {
     if (refused) {
         AppendErrorJson(refusal, out);
     } else {
-        AppendMatchJson(MatchCharts(bride, groom), bride, groom, out);
+        AppendMatchJson(MatchCharts(*bride, *groom), *bride, *groom, out);
     }
     return out;
 }
@@ -91,13 +90,13 @@ int RunMatchBatchCommand(const CliOptions& o, const CliStreams& io) {
 }
 
 int RunMatchCommand(const CliOptions& o, const CliStreams& io) {
-    Chart bride, groom;
+    std::shared_ptr<const Chart> bride, groom;
     if (const std::string refusal = ComputeFromFile("the bride", o.match[0], bride); !refusal.empty())
         return Refuse(io.err, refusal);
     if (const std::string refusal = ComputeFromFile("the groom", o.match[1], groom); !refusal.empty())
         return Refuse(io.err, refusal);
-    const MarriageMatch match = MatchCharts(bride, groom);
-    io.out << (o.json ? MatchJsonIndented(match, bride, groom) + "\n" : MatchText(match, bride, groom));
+    const MarriageMatch match = MatchCharts(*bride, *groom);
+    io.out << (o.json ? MatchJsonIndented(match, *bride, *groom) + "\n" : MatchText(match, *bride, *groom));
     return 0;
 }
 

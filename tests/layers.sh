@@ -89,4 +89,14 @@ for file in $(find gui app -name '*.h' -o -name '*.cpp'); do
     fail "$file" "a window includes the command line"
   fi
 done
+
+# The run behind the one entry is private to core/chart: every front end,
+# page, benchmark and the rest of the core get their charts from
+# chart/ComputeChart.h.
+for file in $(find core gui cli app bench -name '*.h' -o -name '*.cpp'); do
+  case $file in core/chart/*) continue;; esac
+  if grep -Eq '#[[:space:]]*include[[:space:]]*"chart/AnalysisRun\.h"' "$file"; then
+    fail "$file" "includes the run behind the one entry (chart/AnalysisRun.h); use chart/ComputeChart.h"
+  fi
+done
 exit $failed

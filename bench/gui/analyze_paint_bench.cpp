@@ -17,7 +17,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "chart/AnalysisRun.h"
 #include "presentation/ChartStyle.h"
 #include "result/frmDisplay.h"
 #include "entry/frmMain.h"
@@ -101,8 +100,7 @@ int main(int argc, char** argv) {
     SystemClock clock;
     ChartStyleChoice chartStyle;
     FirstStartPreferences preferences;  // never the user's own settings
-    AnalysisRun run;
-    Shell shell(run, Services{messenger, web, files, clock, chartStyle, preferences}, [](int) {});
+    Shell shell(Services{messenger, web, files, clock, chartStyle, preferences}, [](int) {});
     shell.Start();
     frmMain* form = shell.InputForm();
     Type(form, "txtName", QStringLiteral("ASHA RAO"));

@@ -73,4 +73,11 @@ ReducedAshtakavarga ReduceAshtakavarga(const Ashtakavarga& a, const std::array<i
     return r;
 }
 
+AshtakavargaTables AshtakavargaTablesOf(const std::array<int, kBodyCount>& signs, AshtakavargaReading reading) {
+    AshtakavargaTables tables;
+    tables.bindus = ComputeAshtakavarga(signs, reading);
+    tables.reduced = ReduceAshtakavarga(tables.bindus, signs);
+    return tables;
+}
+
 }  // namespace velmora

@@ -53,4 +53,14 @@ struct ReducedAshtakavarga {
 // body number 9); in `a`'s reading.
 ReducedAshtakavarga ReduceAshtakavarga(const Ashtakavarga& a, const std::array<int, kBodyCount>& signs);
 
+// One reading's bindus with their reductions and pindas.
+struct AshtakavargaTables {
+    Ashtakavarga bindus;
+    ReducedAshtakavarga reduced;
+    friend bool operator==(const AshtakavargaTables&, const AshtakavargaTables&) = default;
+};
+
+// The tables of the chart whose points' signs are `signs`, in `reading`.
+AshtakavargaTables AshtakavargaTablesOf(const std::array<int, kBodyCount>& signs, AshtakavargaReading reading);
+
 }  // namespace velmora

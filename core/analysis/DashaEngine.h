@@ -2,8 +2,8 @@
 // One engine for the nakshatra dashas: a sequence of lords with their years,
 // the lord running at birth with the part of it the Moon has still to cross,
 // and every period divided among all the lords in proportion to their years,
-// from its own lord on. A dasha system is one table (DashaTable); Vimshottari,
-// Yogini and Ashtottari are three.
+// from its own lord on. A dasha system is one table (DashaTable) in a file of
+// its own, registered in chart/DashaSystems.
 //
 // Times are whole microseconds on the birth's local clock. Every choice of
 // the year is a whole number of microseconds, so the major periods are exact;
@@ -62,6 +62,9 @@ struct DashaTable {
     int levels;      // how deep the periods are divided (major period = 1)
     DashaStart (*start)(double moonLongitude);
     std::string_view (*lordName)(int lord);
+    // The planet (body number) a lord stands for, where the lords are not
+    // planets themselves (a yogini); null where they are.
+    int (*lordPlanet)(int lord) = nullptr;
 };
 
 // A period: its lord's position in the table's sequence, and its start and end.

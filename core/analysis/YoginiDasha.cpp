@@ -16,7 +16,9 @@ DashaStart YoginiStart(double moonLongitude) {
 
 std::string_view YoginiName(int yogini) { return kYoginiNames[static_cast<std::size_t>(yogini)]; }
 
-constexpr DashaTable kYogini = {"Yogini", kYoginiSequence, 36, 3, 3, &YoginiStart, &YoginiName};
+int YoginiPlanet(int yogini) { return kYoginiPlanets[static_cast<std::size_t>(yogini)]; }
+
+constexpr DashaTable kYogini = {"Yogini", kYoginiSequence, 36, 3, 3, &YoginiStart, &YoginiName, &YoginiPlanet};
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 
@@ -14,7 +15,12 @@ namespace velmora {
 
 enum class DashaYear { Julian, Gregorian, Savana, Sidereal };
 
+// The dasha systems, in the order the window, the options and the outputs
+// list them. Each is one row of kDashaSystemKeys below (its key in files,
+// options and JSON) and one table in core/analysis (DashaSystems.cpp names
+// the function that computes it).
 enum class DashaSystem { Vimshottari, Yogini, Ashtottari };
+inline constexpr int kDashaSystemCount = 3;
 
 struct DashaYearInfo {
     DashaYear year;
@@ -40,16 +46,58 @@ inline constexpr std::optional<DashaYear> ParseDashaYear(std::string_view key) {
     return std::nullopt;
 }
 
-inline constexpr std::array<std::string_view, 3> kDashaSystemKeys = {"vimshottari", "yogini", "ashtottari"};
+struct DashaSystemKeyRow {
+    DashaSystem system;
+    std::string_view key;  // birth files' "dashaSystem", --dasha-systems, the JSON field
+};
+
+inline constexpr std::array<DashaSystemKeyRow, kDashaSystemCount> kDashaSystemKeys = {{
+    {DashaSystem::Vimshottari, "vimshottari"},
+    {DashaSystem::Yogini, "yogini"},
+    {DashaSystem::Ashtottari, "ashtottari"},
+}};
+
+inline constexpr bool DashaKeysInOrder() {
+    for (std::size_t i = 0; i < kDashaSystemKeys.size(); ++i)
+        if (static_cast<std::size_t>(kDashaSystemKeys[i].system) != i || kDashaSystemKeys[i].key.empty()) return false;
+    return true;
+}
+static_assert(DashaKeysInOrder(), "one key row for every dasha system, in the enum's order");
+
+inline constexpr DashaSystem DashaSystemAt(int index) { return static_cast<DashaSystem>(index); }
+inline constexpr int DashaIndex(DashaSystem system) { return static_cast<int>(system); }
 
 inline constexpr std::string_view DashaSystemKey(DashaSystem system) {
-    return kDashaSystemKeys[static_cast<std::size_t>(system)];
+    return kDashaSystemKeys[static_cast<std::size_t>(system)].key;
 }
 
 inline constexpr std::optional<DashaSystem> ParseDashaSystem(std::string_view key) {
-    for (std::size_t i = 0; i < kDashaSystemKeys.size(); ++i)
-        if (kDashaSystemKeys[i] == key) return static_cast<DashaSystem>(i);
+    for (const DashaSystemKeyRow& row : kDashaSystemKeys)
+        if (row.key == key) return row.system;
     return std::nullopt;
 }
+
+// A set of dasha systems (which a chart computes, which an output writes).
+class DashaSet {
+public:
+    constexpr DashaSet() = default;
+    constexpr DashaSet(std::initializer_list<DashaSystem> systems) {
+        for (DashaSystem s : systems) Add(s);
+    }
+    static constexpr DashaSet All() {
+        DashaSet all;
+        for (const DashaSystemKeyRow& row : kDashaSystemKeys) all.Add(row.system);
+        return all;
+    }
+    constexpr void Add(DashaSystem s) { bits_ |= Bit(s); }
+    constexpr void Add(DashaSet other) { bits_ |= other.bits_; }
+    constexpr bool Has(DashaSystem s) const { return (bits_ & Bit(s)) != 0; }
+    constexpr bool Empty() const { return bits_ == 0; }
+    friend constexpr bool operator==(DashaSet, DashaSet) = default;
+
+private:
+    static constexpr unsigned Bit(DashaSystem s) { return 1u << static_cast<unsigned>(s); }
+    unsigned bits_ = 0;
+};
 
 }  // namespace velmora

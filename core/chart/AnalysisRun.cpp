@@ -10,12 +10,14 @@
 #include "analysis/Navamsa.h"
 #include "analysis/SignOf.h"
 #include "analysis/Varga.h"
-#include "analysis/AshtottariDasha.h"
-#include "analysis/YoginiDasha.h"
-#include "chart/MarriageMatch.h"
+#include "analysis/AshtakavargaReduction.h"
+#include "analysis/Nakshatra.h"
+#include "chart/DashaSystems.h"
 #include "report/ReportWriter.h"
 #include "engine/BirthTime.h"
 #include "engine/SetText.h"
+#include "birth/InputValidation.h"
+#include "ephemeris/EphemerisDirectory.h"
 #include "birth/ZoneHistory.h"
 #include "birth/ZoneTable.h"
 
@@ -62,23 +64,12 @@ std::string WrongHemisphereMessage(const BirthData& birth, const ZoneMoment& mom
 
 }  // namespace
 
-MonthNames EnglishMonthNames() {
-    return {"January", "February", "March",     "April",   "May",      "June",
-            "July",    "August",   "September", "October", "November", "December"};
-}
+AnalysisRun::AnalysisRun() { FillNameTables(Names); }
 
-AnalysisRun::AnalysisRun() {
-    FillNameTables(Names);
-    Result.report.reserve(kReportReserve);
-}
-
-ValidationResult AnalysisRun::RunAnalysis(const FormFields& typed) {
-    const ValidationResult check = Input_Validation(typed);
-    if (!check.Passed()) return check;
-    return Run(BirthFromForm(typed));
-}
-
-ValidationResult AnalysisRun::Run(const velmora::Birth& typed) {
+std::optional<ChartRefusal> AnalysisRun::Run(const Birth& typed, const ChartWants& wants, Chart& chart) {
+    const auto refuse = [](ChartRefusalKind kind, std::string message) {
+        return std::optional<ChartRefusal>(ChartRefusal{kind, std::move(message)});
+    };
     // A time zone with its history gives the offset at the birth. A classic
     // chart takes a list entry and the daylight-saving box that give that
     // offset; a precise one takes the offset itself.
@@ -86,20 +77,23 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed) {
     const bool zoned = !typed.timeZoneId.empty();
     const bool classicFromZone = zoned && typed.mode == ComputationMode::Classic;
     const LocalClock& clock = typed.clock;
-    velmora::Birth fromZone;
+    Birth fromZone;
     if (zoned) {
         const ZoneLookup lookup = LookUpZone(typed.timeZoneId, clock, typed.repeated);
-        if (!lookup.Found) return Failure(lookup.Repeated ? kRepeatedHour : kZoneFailure, lookup.Message);
+        if (!lookup.Found)
+            return refuse(lookup.Repeated ? ChartRefusalKind::RepeatedHour : ChartRefusalKind::NoZoneOffset,
+                          lookup.Message);
         moment = lookup.Moment;
         if (classicFromZone) {
             const ClassicZone classic = ClassicZoneForMoment(moment);
-            if (classic.Entry < 0) return Failure(kZoneFailure, NoListEntryMessage(classic, moment, clock));
+            if (classic.Entry < 0)
+                return refuse(ChartRefusalKind::NoZoneOffset, NoListEntryMessage(classic, moment, clock));
             fromZone = typed;
             fromZone.zoneEntry = classic.Entry;
             fromZone.daylightSaving = classic.DaylightSaving;
         }
     }
-    const velmora::Birth& form = classicFromZone ? fromZone : typed;
+    const Birth& form = classicFromZone ? fromZone : typed;
 
     // The birth into the engine's birth data.
     BirthData birth;
@@ -126,153 +120,183 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed) {
     // hemisphere; a zone history whose offset points the other way would
     // give a chart at another instant than the one shown.
     if (classicFromZone && ClassicOffsetMinutes(birth) * 60 != moment.OffsetSeconds)
-        return Failure(kZoneFailure, WrongHemisphereMessage(birth, moment, clock));
-    Birth = std::move(birth);
+        return refuse(ChartRefusalKind::NoZoneOffset, WrongHemisphereMessage(birth, moment, clock));
+    BirthValues = std::move(birth);
     Zone = zone;
-    second_ = clock.Second;
-    dashaYear_ = typed.dashaYear;
-    dashaSystem_ = typed.dashaSystem;
-    node_ = form.node;
 
-    // The chart.
+    // The positions.
     if (form.mode == ComputationMode::Classic && form.options != ChartOptions{})
-        return Failure(kEngineFailure, std::string(kClassicChoicesRefusal));
+        return refuse(ChartRefusalKind::ClassicChoices, std::string(kClassicChoicesRefusal));
     if (form.mode == ComputationMode::Precise) {
-        if (!ComputePrecise(form, zoned ? &moment : nullptr)) return Failure(kEngineFailure, Precise.Error);
+        if (!ComputePrecise(form, zoned ? &moment : nullptr, chart))
+            return refuse(ChartRefusalKind::Ephemeris, Precise.Error);
     } else {
-        ComputeClassic();
+        ComputeClassic(chart);
     }
-    // The details.
-    Result.city = form.city;
-    Result.state = form.state;
-    Result.country = form.country;
-    Result.place = form.place;
-    Result.timeZone = form.timeZoneId;
+
+    // The birth as computed: the clock, the place and the zone as used.
+    ChartBirth& b = chart.birth;
+    b.name = BirthValues.BirthName;
+    b.clock = {BirthValues.BirthYear, BirthValues.BirthMonth, BirthValues.BirthDay, BirthValues.BirthClockHour,
+               BirthValues.BirthClockMinute};
+    b.second = clock.Second;
+    b.latitudeDegrees = BirthValues.LatitudeDegrees;
+    b.latitudeMinutes = BirthValues.LatitudeMinutes;
+    b.longitudeDegrees = BirthValues.LongitudeDegrees;
+    b.longitudeMinutes = BirthValues.LongitudeMinutes;
+    b.south = BirthValues.SouthLatitude;
+    b.east = BirthValues.EastLongitude;
+    b.city = form.city;
+    b.state = form.state;
+    b.country = form.country;
+    b.place = form.place;
+    b.timeZone = form.timeZoneId;
     if (zoned) {
-        Result.utcOffset = UtcOffsetText(moment.OffsetSeconds);
-        Result.dst = moment.DaylightSaving;
-        Result.zoneText = DescribeZoneMoment(moment, clock);
+        b.utcOffset = UtcOffsetText(moment.OffsetSeconds);
+        b.dst = moment.DaylightSaving;
+        b.zoneText = DescribeZoneMoment(moment, clock);
         // Which of a time shown twice: asked only when an answer was given.
         if (typed.repeated != RepeatedHour::Unresolved && LookUpZone(typed.timeZoneId, clock).Repeated)
-            Result.zoneText += typed.repeated == RepeatedHour::Earlier
-                                   ? ", the earlier of the two (the clocks showed this time twice)"
-                                   : ", the later of the two (the clocks showed this time twice)";
-        Result.zoneUsed = Result.zoneText;
-        offsetSeconds_ = moment.OffsetSeconds;
+            b.zoneText += typed.repeated == RepeatedHour::Earlier
+                              ? ", the earlier of the two (the clocks showed this time twice)"
+                              : ", the later of the two (the clocks showed this time twice)";
+        b.zoneUsed = b.zoneText;
+        chart.utcOffsetSeconds = moment.OffsetSeconds;
     } else {
-        Result.utcOffset = UtcOffsetText(FormBirthInstant(Birth, Zone, form.clock.Second).OffsetMinutesEast * 60);
-        Result.dst = form.daylightSaving;
-        Result.zoneText.clear();
-        SetText(Result.zoneUsed, kZoneTable[static_cast<std::size_t>(form.zoneEntry)].DisplayText);
-        Result.zoneUsed += ": UTC";
-        Result.zoneUsed += Result.utcOffset;
-        if (form.daylightSaving) Result.zoneUsed += ", daylight saving";
-        offsetSeconds_ = FormBirthInstant(Birth, Zone, form.clock.Second).OffsetMinutesEast * 60;
+        chart.utcOffsetSeconds = FormBirthInstant(BirthValues, Zone, clock.Second).OffsetMinutesEast * 60;
+        b.utcOffset = UtcOffsetText(chart.utcOffsetSeconds);
+        b.dst = form.daylightSaving;
+        SetText(b.zoneUsed, kZoneTable[static_cast<std::size_t>(form.zoneEntry)].DisplayText);
+        b.zoneUsed += ": UTC";
+        b.zoneUsed += b.utcOffset;
+        if (form.daylightSaving) b.zoneUsed += ", daylight saving";
+    }
+    if (mode_ == ComputationMode::Classic) {
+        chart.julianDayUT = FormBirthInstant(BirthValues, Zone, clock.Second).UniversalJulianDate();
+        chart.latitude = JoinCoordinate(BirthValues.LatitudeDegrees, BirthValues.LatitudeMinutes,
+                                        BirthValues.SouthLatitude);
+        chart.longitude = JoinCoordinate(BirthValues.LongitudeDegrees, BirthValues.LongitudeMinutes,
+                                         !BirthValues.EastLongitude);
+        chart.node = form.node;
     }
 
     // The bodies' signs from their longitudes (the rule the position texts
     // are written by), and the arudhas from those.
     BodySignNumbers signs{};
-    for (int i = 0; i < kBodyCount; ++i) signs[i] = static_cast<std::int8_t>(SignOfLongitude(Degrees[i]) + 1);
     for (int i = 0; i < kBodyCount; ++i) {
-        const int j = signs[i] - 1;
-        Result.bodySigns[i] = j;
-        Result.retrograde[i] = i >= 2 && i - 2 < static_cast<int>(Retrograde.Flags.size()) && Retrograde.Flags[i - 2];
-        if (j >= 0) Chart.BodySigns[i] = static_cast<std::int16_t>(j);
+        ChartPoint& point = chart.points[static_cast<std::size_t>(i)];
+        point.sign = SignOfLongitude(point.longitude);
+        signs[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(point.sign + 1);
+        point.retrograde =
+            i >= 2 && i - 2 < static_cast<int>(Retrograde.Flags.size()) && Retrograde.Flags[static_cast<std::size_t>(i - 2)];
+        State.BodySigns[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(point.sign);
     }
 
     // The arudhas, house by house from the ascendant's sign.
-    ComputeArudhas(Arudha, signs, Names.SignLords, Chart);
-    for (int a = 0; a < kArudhaCount; ++a) Result.arudhaSigns[a] = Chart.ArudhaSigns[a];
+    ComputeArudhas(Arudha, signs, Names.SignLords, State);
+    for (int a = 0; a < kArudhaCount; ++a)
+        chart.arudhaSigns[static_cast<std::size_t>(a)] = State.ArudhaSigns[static_cast<std::size_t>(a)];
 
-    ComputeBeyondArudhas();
+    ComputeBeyondArudhas(typed, wants, chart);
 
     // The report.
-    Result.report.clear();
-    if (WithReport) {
+    if (wants.report) {
+        chart.report.reserve(kReportReserve);
         FillReportTables(Tables);
-        FillArudhaReportRows(Tables, Chart);
-        WriteReport(Chart, Tables, Result.report);
+        FillArudhaReportRows(Tables, State);
+        WriteReport(State, Tables, chart.report);
     }
-    return {};  // passed
+    return std::nullopt;
 }
 
-void AnalysisRun::ComputeClassic() {
-    PlanetPosition.CalculateAscendant(Birth);
-    Ephemeris.CalculateMoon(Birth);
-    PlanetPosition.CalculatePlanets(Birth, Zone, Ephemeris.MoonText);
-    Retrograde.MarkRetrograde(Birth, Names);
+void AnalysisRun::ComputeClassic(Chart& chart) {
+    PlanetPosition.CalculateAscendant(BirthValues);
+    Ephemeris.CalculateMoon(BirthValues);
+    PlanetPosition.CalculatePlanets(BirthValues, Zone, Ephemeris.MoonText);
+    Retrograde.MarkRetrograde(BirthValues, Names);
 
     using P = VedicPlanetPosition;
     const auto& planets = PlanetPosition.SiderealLongitudes;
-    Mode = ComputationMode::Classic;
-    Degrees = {planets[P::Earth],   Ephemeris.MoonSiderealLongitude, planets[P::Mercury],
-               planets[P::Venus],   planets[P::Mars],                 planets[P::Jupiter],
-               planets[P::Saturn],  PlanetPosition.RahuLongitude,     PlanetPosition.KetuLongitude,
-               std::fabs(PlanetPosition.Ascendant)};
-    Ayanamsa = -PlanetPosition.SiderealOffset;
-    Result.modeText.clear();
+    mode_ = ComputationMode::Classic;
+    const std::array<double, kBodyCount> degrees = {
+        planets[P::Earth],  Ephemeris.MoonSiderealLongitude, planets[P::Mercury],         planets[P::Venus],
+        planets[P::Mars],   planets[P::Jupiter],             planets[P::Saturn],          PlanetPosition.RahuLongitude,
+        PlanetPosition.KetuLongitude, std::fabs(PlanetPosition.Ascendant)};
+    chart.mode = ComputationMode::Classic;
+    for (int i = 0; i < kBodyCount; ++i) chart.points[static_cast<std::size_t>(i)].longitude = degrees[static_cast<std::size_t>(i)];
+    chart.ayanamsa = -PlanetPosition.SiderealOffset;
 }
 
-void AnalysisRun::ComputeBeyondArudhas() {
+void AnalysisRun::ComputeBeyondArudhas(const Birth& birth, const ChartWants& wants, Chart& chart) {
+    std::array<double, kBodyCount> degrees{};
     for (int i = 0; i < kBodyCount; ++i) {
-        Result.nakshatras[i] = NakshatraOf(Degrees[i]);
-        Result.navamsaSigns[i] = NavamsaSign(Degrees[i]);
+        const double longitude = chart.points[static_cast<std::size_t>(i)].longitude;
+        degrees[static_cast<std::size_t>(i)] = longitude;
+        chart.nakshatras[static_cast<std::size_t>(i)] = NakshatraOf(longitude);
+        chart.navamsaSigns[static_cast<std::size_t>(i)] = NavamsaSign(longitude);
     }
-    Result.vargas = WithVargas ? VargaSignsOf(Degrees) : VargaSigns{};
-    Result.vargottama = WithVargas ? Vargottama(Result.vargas) : std::array<bool, kBodyCount>{};
-    const CivilMoment birth{Birth.BirthYear, Birth.BirthMonth, Birth.BirthDay, Birth.BirthClockHour,
-                            Birth.BirthClockMinute};
-    if (!WithDasha) {
-        Result.dasha = {};
-        Result.vimshottari = Result.yogini = Result.ashtottari = {};
-        return;
+    if (wants.vargas) {
+        chart.vargas = VargaSignsOf(degrees);
+        chart.vargottama = Vargottama(chart.vargas);
     }
-    const DashaYearInfo& year = DashaYearOf(dashaYear_);
-    Result.dashaYear = dashaYear_;
-    Result.dashaSystem = dashaSystem_;
-    Result.vimshottari = ComputeDashaTimeline(VimshottariTable(), Degrees[1], birth, year.microseconds);
-    MarkRunningPath(Result.vimshottari, Today, kMaxDashaLevels);
-    Result.dasha = VimshottariFromTimeline(Result.vimshottari, year.days);
-    MarkRunning(Result.dasha, Today);
-    Result.yogini = Result.ashtottari = {};
-    if (!WithMoreDashas) return;
-    Result.yogini = ComputeDashaTimeline(YoginiTable(), Degrees[1], birth, year.microseconds);
-    MarkRunningPath(Result.yogini, Today, kMaxDashaLevels);
-    Result.ashtottari = ComputeDashaTimeline(AshtottariTable(), Degrees[1], birth, year.microseconds);
-    MarkRunningPath(Result.ashtottari, Today, kMaxDashaLevels);
+    if (wants.ashtakavarga) {
+        const std::array<int, kBodyCount> signs = PointSigns(chart);
+        for (AshtakavargaReading reading : kAshtakavargaReadings)
+            chart.ashtakavargas[static_cast<std::size_t>(reading)] = AshtakavargaTablesOf(signs, reading);
+    }
+    chart.dashaYear = birth.dashaYear;
+    chart.dashaSystem = birth.dashaSystem;
+    if (wants.dashas.Empty()) return;
+    for (const DashaSystemRow& row : AllDashaSystems())
+        if (wants.dashas.Has(row.system))
+            chart.dashas[static_cast<std::size_t>(row.system)] =
+                ComputeDasha(row.system, degrees[1], chart.birth.clock, birth.dashaYear, wants.today);
 }
 
-ValidationResult AnalysisRun::Failure(int check, std::string message) {
-    engineError_ = std::move(message);
-    ValidationResult failure;
-    failure.check = check;
-    failure.message = engineError_;
-    return failure;
-}
-
-bool AnalysisRun::ComputePrecise(const velmora::Birth& form, const ZoneMoment* moment) {
-    BirthInstant instant = FormBirthInstant(Birth, Zone, form.clock.Second);
+bool AnalysisRun::ComputePrecise(const Birth& form, const ZoneMoment* moment, Chart& chart) {
+    BirthInstant instant = FormBirthInstant(BirthValues, Zone, form.clock.Second);
     if (moment) {
         // The offset to the second (local mean times such as +5:21:10), as the details show it.
         instant.OffsetMinutesEast = moment->OffsetSeconds / 60;
         instant.Second -= moment->OffsetSeconds % 60;
     }
-    double latitude = Birth.LatitudeDegrees + Birth.LatitudeMinutes / 60.0;
-    if (Birth.SouthLatitude) latitude = -latitude;
-    double longitude = Birth.LongitudeDegrees + Birth.LongitudeMinutes / 60.0;
-    if (!Birth.EastLongitude) longitude = -longitude;
-    if (!Precise.CalculatePositions(instant, latitude, longitude, form.node, form.options)) return false;
+    // A data folder chosen since (EphemerisDirectory) is taken from now on.
+    if (const unsigned choice = EphemerisDirectoryChoice(); choice != ephemerisChoice_) {
+        Precise = PreciseEphemeris();
+        ephemerisChoice_ = choice;
+    }
+    // The place as given, to the fraction of a minute an atlas place carries.
+    if (!Precise.CalculatePositions(instant, form.latitude, form.longitude, form.node, form.options)) return false;
     Retrograde.MarkRetrogradeFromSpeeds(Precise.Speeds, Names);
-    Mode = ComputationMode::Precise;
-    Degrees = Precise.Longitudes;
-    Ayanamsa = Precise.Ayanamsa;
-    Result.modeText = Precise.Description();
+    mode_ = ComputationMode::Precise;
+    chart.mode = ComputationMode::Precise;
+    chart.modeText = Precise.Description();
+    for (int i = 0; i < kBodyCount; ++i) {
+        ChartPoint& point = chart.points[static_cast<std::size_t>(i)];
+        point.longitude = Precise.Longitudes[static_cast<std::size_t>(i)];
+        point.speed = Precise.Speeds[static_cast<std::size_t>(i)];
+        point.speedKnown = true;
+    }
+    chart.ayanamsa = Precise.Ayanamsa;
+    chart.ayanamsaName = AyanamsaDisplayName(Precise.Options.ayanamsa);
+    chart.ayanamsaLabel = Precise.AyanamsaLabel();
+    chart.positions = Precise.Options.positions;
+    chart.ayanamsaKind = Precise.Options.ayanamsa;
+    chart.customAyanamsa = Precise.Options.custom;
+    chart.houses = Precise.Houses;
+    chart.cusps = Precise.Cusps;
+    for (int i = 0; i < kBodyCount; ++i)
+        chart.bhavas[static_cast<std::size_t>(i)] = BhavaOf(Precise.Longitudes[static_cast<std::size_t>(i)], Precise.Cusps);
+    chart.housesNote = Precise.HousesNote;
+    chart.julianDayUT = Precise.JulianDateUT;
+    chart.latitude = form.latitude;
+    chart.longitude = form.longitude;
+    chart.node = Precise.Node;
     return true;
 }
 
 std::array<std::string, kBodyCount> AnalysisRun::LongTexts() const {
-    if (Mode == ComputationMode::Precise) return Precise.LongTexts;
+    if (mode_ == ComputationMode::Precise) return Precise.LongTexts;
     const auto& texts = PlanetPosition.PlanetTexts;
     using P = VedicPlanetPosition;
     return {texts[P::Earth],   Ephemeris.MoonText,     texts[P::Mercury],
@@ -281,96 +305,25 @@ std::array<std::string, kBodyCount> AnalysisRun::LongTexts() const {
             PlanetPosition.AscendantText};
 }
 
-velmora::Chart AnalysisRun::MakeChart() const {
-    velmora::Chart chart;
-    chart.mode = Mode;
-    chart.modeText = Result.modeText;
-    ChartBirth& birth = chart.birth;
-    birth.name = Birth.BirthName;
-    birth.clock = {Birth.BirthYear, Birth.BirthMonth, Birth.BirthDay, Birth.BirthClockHour, Birth.BirthClockMinute};
-    birth.second = second_;
-    birth.latitudeDegrees = Birth.LatitudeDegrees;
-    birth.latitudeMinutes = Birth.LatitudeMinutes;
-    birth.longitudeDegrees = Birth.LongitudeDegrees;
-    birth.longitudeMinutes = Birth.LongitudeMinutes;
-    birth.south = Birth.SouthLatitude;
-    birth.east = Birth.EastLongitude;
-    birth.city = Result.city;
-    birth.state = Result.state;
-    birth.country = Result.country;
-    birth.place = Result.place;
-    birth.timeZone = Result.timeZone;
-    birth.utcOffset = Result.utcOffset;
-    birth.zoneText = Result.zoneText;
-    birth.zoneUsed = Result.zoneUsed;
-    birth.dst = Result.dst;
-
-    const bool precise = Mode == ComputationMode::Precise;
-    for (int i = 0; i < kBodyCount; ++i) {
-        ChartPoint& point = chart.points[i];
-        point.longitude = Degrees[i];
-        point.speedKnown = precise;
-        point.speed = precise ? Precise.Speeds[i] : 0;
-        point.sign = Result.bodySigns[i];
-        point.retrograde = Result.retrograde[i];
-    }
-    chart.ayanamsa = Ayanamsa;
-    chart.arudhaSigns = Result.arudhaSigns;
-    chart.nakshatras = Result.nakshatras;
-    chart.navamsaSigns = Result.navamsaSigns;
-    if (WithDasha) chart.dasha = Result.dasha;
-    chart.dashaYear = Result.dashaYear;
-    chart.dashaSystem = Result.dashaSystem;
-    if (WithDasha) {
-        chart.vimshottari = Result.vimshottari;
-        chart.yogini = Result.yogini;
-        chart.ashtottari = Result.ashtottari;
-    }
-    if (WithReport) chart.report = Result.report;
-    if (precise) {
-        chart.ayanamsaName = AyanamsaDisplayName(Precise.Options.ayanamsa);
-        chart.ayanamsaLabel = Precise.AyanamsaLabel();
-        chart.positions = Precise.Options.positions;
-        chart.ayanamsaKind = Precise.Options.ayanamsa;
-        chart.customAyanamsa = Precise.Options.custom;
-        chart.houses = Precise.Houses;
-        chart.cusps = Precise.Cusps;
-        for (int i = 0; i < kBodyCount; ++i) chart.bhavas[i] = BhavaOf(Degrees[i], Precise.Cusps);
-        chart.housesNote = Precise.HousesNote;
-    }
-    chart.vargas = Result.vargas;
-    chart.vargottama = Result.vargottama;
-    if (WithAshtakavarga) SetAshtakavargaReading(chart, AshtakavargaReadingChoice);
-    chart.julianDayUT = precise ? Precise.JulianDateUT : FormBirthInstant(Birth, Zone, second_).UniversalJulianDate();
-    chart.utcOffsetSeconds = offsetSeconds_;
-    chart.latitude = JoinCoordinate(Birth.LatitudeDegrees, Birth.LatitudeMinutes, Birth.SouthLatitude);
-    chart.longitude = JoinCoordinate(Birth.LongitudeDegrees, Birth.LongitudeMinutes, !Birth.EastLongitude);
-    chart.node = precise ? Precise.Node : node_;
-    return chart;
-}
-
-void SetAshtakavargaReading(Chart& chart, AshtakavargaReading reading) {
-    const std::array<int, kBodyCount> signs = PointSigns(chart);
-    chart.ashtakavarga = ComputeAshtakavarga(signs, reading);
-    chart.ashtakavargaReduced = ReduceAshtakavarga(chart.ashtakavarga, signs);
+ChartOutcome ComputeChartOfForm(const FormFields& form, const ChartWants& wants) {
+    const ValidationResult checked = Input_Validation(form);
+    if (checked.Passed()) return ComputeChart(BirthFromForm(form), wants);
+    ChartOutcome outcome;
+    outcome.refusal = {ChartRefusalKind::FormCheck, std::string(checked.message)};
+    return outcome;
 }
 
 ChartOutcome ComputeChart(const Birth& birth, const ChartWants& wants) {
-    AnalysisRun run;
-    run.WithReport = wants.report;
-    run.WithDasha = wants.dasha;
-    run.WithVargas = wants.vargas;
-    run.WithAshtakavarga = wants.ashtakavarga;
-    run.Today = wants.today;
-    run.WithMoreDashas = wants.moreDashas;
-    run.AshtakavargaReadingChoice = wants.ashtakavargaReading;
+    // The run is large and its tables are filled once a thread: each call
+    // overwrites everything a run writes, so nothing of one chart reaches the
+    // next.
+    thread_local AnalysisRun run;
     ChartOutcome outcome;
-    outcome.check = run.Run(birth);
-    if (outcome.check.Passed()) {
-        outcome.chart = run.MakeChart();
+    auto chart = std::make_shared<Chart>();
+    if (std::optional<ChartRefusal> refusal = run.Run(birth, wants, *chart)) {
+        outcome.refusal = std::move(*refusal);
     } else {
-        outcome.message = outcome.check.message;
-        outcome.check.message = {};
+        outcome.chart = std::move(chart);
     }
     return outcome;
 }

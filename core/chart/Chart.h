@@ -11,11 +11,11 @@
 #include "analysis/AshtakavargaReduction.h"
 #include "analysis/ChartState.h"
 #include "analysis/Nakshatra.h"
+#include "analysis/SignOf.h"
 #include "analysis/Varga.h"
-#include "analysis/Vimshottari.h"
+#include "analysis/DashaEngine.h"
 #include "birth/ChartMode.h"
 #include "birth/ChartOptions.h"
-#include "analysis/DashaEngine.h"
 #include "birth/DashaChoice.h"
 #include "engine/Calendar.h"
 #include "engine/NameTables.h"
@@ -62,8 +62,7 @@ struct Chart {
     std::array<int, kArudhaCount> arudhaSigns{};  // sign index by arudha number (0 = AL)
     std::array<NakshatraPlace, kBodyCount> nakshatras{};
     std::array<int, kBodyCount> navamsaSigns{};
-    VimshottariDasha dasha;  // empty when not asked for
-    Report report;           // empty when not asked for
+    Report report;  // empty when not asked for
     // The astrologer's choices and the houses beside the signs (precise
     // charts; a classic chart leaves them empty): the ayanamsa's name
     // ("True Chitra") and label with its true value ("True Chitra 23° 50′ 2″"),
@@ -86,22 +85,41 @@ struct Chart {
     // the same sign in D1 and D9 (vargottama).
     VargaSigns vargas{};
     std::array<bool, kBodyCount> vargottama{};
-    // The dashas on the dasha engine, with the path running on the day asked
-    // for to every level: Vimshottari whenever the dasha is asked for (its
-    // deeper periods are worked out from it when wanted, SubPeriods), Yogini
-    // and Ashtottari only when asked for (ChartWants::moreDashas).
+    // The dashas on the dasha engine, by system (DashaSystem), each with the
+    // path running on the day asked for to every level: those asked for
+    // (ChartWants::dashas) are computed, the others left empty
+    // (DashaTimeline::Computed). Deeper periods are worked out from a period
+    // when wanted (SubPeriods).
     DashaYear dashaYear = DashaYear::Julian;
     DashaSystem dashaSystem = DashaSystem::Vimshottari;  // the system the window opens with
-    DashaTimeline vimshottari, yogini, ashtottari;
-    Ashtakavarga ashtakavarga;  // from the points' signs
-    ReducedAshtakavarga ashtakavargaReduced;  // its reductions and pindas
+    std::array<DashaTimeline, kDashaSystemCount> dashas{};
+    const DashaTimeline& Dasha(DashaSystem system) const { return dashas[static_cast<std::size_t>(system)]; }
+    // Parashara's ashtakavarga from the points' signs in both readings of
+    // its tables, each with its reductions and pindas; all zero when not
+    // asked for.
+    std::array<AshtakavargaTables, std::size(kAshtakavargaReadings)> ashtakavargas{};
+    const AshtakavargaTables& AshtakavargaIn(AshtakavargaReading reading) const {
+        return ashtakavargas[static_cast<std::size_t>(reading)];
+    }
     // The instant and place as an ephemeris takes them: Universal Time as a
     // Julian Date, the clock's offset east of Greenwich at the birth in
-    // seconds, the place in degrees (north and east positive) and the node.
+    // seconds, the place in degrees (north and east positive: for a precise
+    // chart the birth's own, for a classic one its whole arc minutes, as the
+    // engine took them) and the node.
     double julianDayUT = 0;
     int utcOffsetSeconds = 0;
     double latitude = 0, longitude = 0;
     NodeKind node = NodeKind::Mean;
 };
+
+// The chart's points' signs by body number, as the analyses take them.
+inline std::array<int, kBodyCount> PointSigns(const Chart& chart) {
+    std::array<int, kBodyCount> signs{};
+    for (std::size_t i = 0; i < signs.size(); ++i) {
+        const ChartPoint& p = chart.points[i];
+        signs[i] = p.sign >= 0 ? p.sign : SignOfLongitude(p.longitude);
+    }
+    return signs;
+}
 
 }  // namespace velmora

@@ -14,15 +14,6 @@ MatchMoon MoonOf(const Chart& chart) {
 
 }  // namespace
 
-std::array<int, kBodyCount> PointSigns(const Chart& chart) {
-    std::array<int, kBodyCount> signs{};
-    for (std::size_t i = 0; i < signs.size(); ++i) {
-        const ChartPoint& p = chart.points[i];
-        signs[i] = p.sign >= 0 ? p.sign : SignOfLongitude(p.longitude);
-    }
-    return signs;
-}
-
 MarriageMatch MatchCharts(const Chart& bride, const Chart& groom) {
     MarriageMatch m;
     m.milan = MatchMoons(MoonOf(bride), MoonOf(groom));

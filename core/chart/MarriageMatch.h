@@ -27,7 +27,4 @@ struct MarriageMatch {
 
 MarriageMatch MatchCharts(const Chart& bride, const Chart& groom);
 
-// The chart's points' signs by body number, as the analyses take them.
-std::array<int, kBodyCount> PointSigns(const Chart& chart);
-
 }  // namespace velmora

@@ -1,15 +1,13 @@
 #include "ephemeris/PreciseEphemeris.h"
 
+#include "ephemeris/EphemerisDirectory.h"
+
 #include <swephexp.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
-
-#ifndef VELMORA_SWE_DATA_DIR
-#define VELMORA_SWE_DATA_DIR "/usr/share/libswe/ephe"
-#endif
 
 namespace velmora {
 
@@ -81,11 +79,7 @@ std::string LibraryMessage(const char* what, const char* serr) {
 
 PreciseEphemeris::PreciseEphemeris(std::string dataDirectory) : dataDirectory_(std::move(dataDirectory)) {}
 
-std::string PreciseEphemeris::DefaultDataDirectory() {
-    if (const char* fromEnvironment = std::getenv("SE_EPHE_PATH"); fromEnvironment && *fromEnvironment)
-        return fromEnvironment;
-    return VELMORA_SWE_DATA_DIR;
-}
+std::string PreciseEphemeris::DefaultDataDirectory() { return EphemerisDirectory(); }
 
 bool PreciseEphemeris::DataFilesPresent() {
     if (dataFiles_ < 0) {

@@ -30,7 +30,8 @@ public:
     // `dataDirectory` holds sepl_18.se1 and semo_18.se1.
     explicit PreciseEphemeris(std::string dataDirectory = DefaultDataDirectory());
 
-    // $SE_EPHE_PATH when it is set, else where Debian installs the files.
+    // The folder in force (EphemerisDirectory: $SE_EPHE_PATH when it is set,
+    // else where Debian installs the files, unless another was chosen).
     static std::string DefaultDataDirectory();
 
     // Results of the last successful CalculatePositions, by body number

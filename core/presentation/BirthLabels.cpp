@@ -2,6 +2,11 @@
 
 namespace velmora {
 
+MonthNames EnglishMonthNames() {
+    return {"January", "February", "March",     "April",   "May",      "June",
+            "July",    "August",   "September", "October", "November", "December"};
+}
+
 namespace {
 
 // A number with a leading zero when it has one digit. Appended rather than

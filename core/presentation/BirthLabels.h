@@ -5,10 +5,16 @@
 #include <string>
 #include <string_view>
 
-#include "chart/AnalysisRun.h"
+#include <array>
+
 #include "chart/Chart.h"
 
 namespace velmora {
+
+// The twelve months' full names, January first: the window passes the
+// system language's, the command line English.
+using MonthNames = std::array<std::string, 12>;
+MonthNames EnglishMonthNames();
 
 // The month's name from `months`, empty for a month outside 1 to 12.
 std::string_view MonthName(int month, const MonthNames& months);

@@ -21,14 +21,6 @@ PlacedPoints BirthChartPoints(const Chart& chart) {
     return points;
 }
 
-PlacedPoints BirthChartPoints(const ResultFormTexts& result) {
-    PlacedPoints points;
-    points.signs = result.bodySigns;
-    points.retrograde = result.retrograde;
-    points.arudhaSigns.assign(result.arudhaSigns.begin(), result.arudhaSigns.end());
-    return points;
-}
-
 PlacedPoints TransitChartPoints(const Chart& natal, const std::array<ChartPoint, kBodyCount>& transiting) {
     PlacedPoints points = BirthChartPoints(natal);
     points.arudhaSigns.clear();
@@ -40,32 +32,22 @@ PlacedPoints TransitChartPoints(const Chart& natal, const std::array<ChartPoint,
     return points;
 }
 
-namespace {
-
-// The bodies of a chart (or of the result form's texts) in their Navamsa
-// signs, without the arudhas.
-template <typename Source>
-PlacedPoints NavamsaPointsOf(const Source& source) {
-    PlacedPoints points = BirthChartPoints(source);
-    points.signs = source.navamsaSigns;
+PlacedPoints NavamsaPoints(const Chart& chart) {
+    PlacedPoints points = BirthChartPoints(chart);
+    points.signs = chart.navamsaSigns;
     points.arudhaSigns.clear();
     return points;
 }
 
-}  // namespace
-
-PlacedPoints NavamsaPoints(const Chart& chart) { return NavamsaPointsOf(chart); }
-
-PlacedPoints SarvashtakavargaPoints(const Chart& chart) {
+PlacedPoints SarvashtakavargaPoints(const Chart& chart, AshtakavargaReading reading) {
+    const Ashtakavarga& bindus = chart.AshtakavargaIn(reading).bindus;
     PlacedPoints points;
     points.signs.fill(-1);
     points.signs[kBodyCount - 1] = chart.points[kBodyCount - 1].sign;
     for (int sign = 0; sign < kSignCount; ++sign)
-        points.notes[static_cast<std::size_t>(sign)] = std::to_string(chart.ashtakavarga.sav[static_cast<std::size_t>(sign)]);
+        points.notes[static_cast<std::size_t>(sign)] = std::to_string(bindus.sav[static_cast<std::size_t>(sign)]);
     return points;
 }
-
-PlacedPoints NavamsaPoints(const ResultFormTexts& result) { return NavamsaPointsOf(result); }
 
 const DiagramCell& ChartDiagram::OfHouse(int house) const { return OfSign(SignOfHouse(ascendantSign, house)); }
 

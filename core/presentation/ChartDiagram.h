@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "analysis/ChartState.h"
-#include "presentation/ResultTexts.h"
 #include "chart/Chart.h"
 #include "engine/NameTables.h"
 #include "presentation/ChartLabels.h"
@@ -41,15 +40,14 @@ struct PlacedPoints {
 
 // The birth chart (D1) with its arudhas.
 PlacedPoints BirthChartPoints(const Chart& chart);
-PlacedPoints BirthChartPoints(const ResultFormTexts& result);
 // The birth chart's bodies (no arudhas) with the transiting ones beside them.
 PlacedPoints TransitChartPoints(const Chart& natal, const std::array<ChartPoint, kBodyCount>& transiting);
 // The Navamsa (D9): the bodies in their Navamsa signs, no arudhas.
 PlacedPoints NavamsaPoints(const Chart& chart);
-PlacedPoints NavamsaPoints(const ResultFormTexts& result);
 // The sarvashtakavarga: each sign's bindus as its cell's note, and the
-// ascendant alone among the points, to show where the houses start.
-PlacedPoints SarvashtakavargaPoints(const Chart& chart);
+// ascendant alone among the points, to show where the houses start; in
+// `reading` of the tables.
+PlacedPoints SarvashtakavargaPoints(const Chart& chart, AshtakavargaReading reading);
 
 // A body (number 0 Sun … 9 ascendant) or an arudha (number 0 AL … 11 A12).
 struct DiagramEntry {

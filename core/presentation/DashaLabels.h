@@ -8,15 +8,14 @@
 #include <string_view>
 
 #include "analysis/DashaEngine.h"
-#include "analysis/YoginiDasha.h"
+#include "analysis/Vimshottari.h"
 #include "birth/DashaChoice.h"
+#include "chart/Chart.h"
 
 namespace velmora {
 
 inline constexpr std::array<std::string_view, kMaxDashaLevels> kDashaLevelNames = {
     "Maha dasha", "Antar dasha", "Pratyantar dasha", "Sookshma dasha", "Prana dasha"};
-
-inline constexpr std::array<std::string_view, 3> kDashaSystemNames = {"Vimshottari", "Yogini", "Ashtottari"};
 
 inline constexpr std::array<std::string_view, 4> kDashaYearNames = {
     "365.25 days (Julian)", "365.2425 days (Gregorian)", "360 days (savana)", "365.256364 days (sidereal)"};
@@ -27,7 +26,12 @@ inline constexpr std::string_view DashaYearDaysText(DashaYear year) {
     return kDays[static_cast<std::size_t>(year)];
 }
 
-// The lord's name, with the planet a yogini stands for: "Pingala (Sun)".
+// The lord's name, with the planet it stands for where the lords are not
+// planets: "Pingala (Sun)".
 std::string DashaLordLabel(const DashaTimeline& timeline, const DashaNode& node);
+
+// The chart's Vimshottari major and sub-periods as dates, with those running
+// on the day its dashas were marked for.
+VimshottariDasha VimshottariPeriods(const Chart& chart);
 
 }  // namespace velmora

@@ -100,16 +100,4 @@ std::vector<LabelRow> NextChangeRows(const Transits& t) {
     return rows;
 }
 
-ResultFormTexts WithPanchangaRows(ResultFormTexts texts, const Chart& chart) {
-    texts.panchanga.clear();
-    const PanchangaOutcome outcome = ComputePanchanga(chart);
-    if (!outcome.panchanga) {
-        texts.panchanga.emplace_back("Panchanga", outcome.refusal);
-        return texts;
-    }
-    for (LabelRow& row : PanchangaRows(*outcome.panchanga, chart.utcOffsetSeconds))
-        texts.panchanga.emplace_back(std::move(row.label), std::move(row.text));
-    return texts;
-}
-
 }  // namespace velmora

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "presentation/ResultTexts.h"
 #include "chart/Chart.h"
 #include "chart/Panchanga.h"
 #include "chart/Transits.h"
@@ -31,9 +30,5 @@ std::vector<LabelRow> TransitPositionRows(const Transits& transits);
 std::vector<LabelRow> SadeSatiRows(const Transits& transits);
 // Each graha's next sign change and stations within a year.
 std::vector<LabelRow> NextChangeRows(const Transits& transits);
-
-// `texts` with the chart's panchanga rows (the almanac's sunrise) for the
-// printed pages; a classic chart's one row says why it has none.
-ResultFormTexts WithPanchangaRows(ResultFormTexts texts, const Chart& chart);
 
 }  // namespace velmora

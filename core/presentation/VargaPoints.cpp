@@ -14,14 +14,6 @@ PlacedPoints VargaPoints(const Chart& chart, int varga) {
     return points;
 }
 
-PlacedPoints VargaPoints(const ResultFormTexts& result, int varga) {
-    PlacedPoints points = BirthChartPoints(result);
-    if (varga == 0) return points;
-    points.signs = result.vargas[static_cast<std::size_t>(varga)];
-    points.arudhaSigns.clear();
-    return points;
-}
-
 std::string VargaShortLabel(int varga) {
     // Appended rather than "D" + …: GCC 12's optimiser warns (-Wrestrict)
     // on a literal prepended to a temporary string.

@@ -13,7 +13,6 @@ namespace velmora {
 
 // `varga` is a position in AllVargas() (0 D1 … 15 D60).
 PlacedPoints VargaPoints(const Chart& chart, int varga);
-PlacedPoints VargaPoints(const ResultFormTexts& result, int varga);
 
 // "D10", and "D10 Dasamsa".
 std::string VargaShortLabel(int varga);

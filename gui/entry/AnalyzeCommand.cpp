@@ -2,28 +2,35 @@
 
 #include <QStringList>
 
-#include "chart/AnalysisRun.h"
+#include "birth/Birth.h"
+#include "chart/ComputeChart.h"
 #include "services/Clock.h"
 #include "services/Messenger.h"
 #include "widgets/Utf8Text.h"
 
 namespace velmora {
 
-std::optional<ValidationResult> Analyze(AnalysisRun& run, FormFields fields, const Services& services,
-                                        QWidget* over) {
-    run.Today = services.clock.Today();  // the day whose running dasha periods are marked
-    run.WithMoreDashas = true;           // the Yogini dasha of the printed pages
-    ValidationResult result = run.RunAnalysis(fields);
-    if (result.check == AnalysisRun::kRepeatedHour) {
+std::optional<AnalyzeOutcome> Analyze(FormFields fields, const Services& services, QWidget* over) {
+    AnalyzeOutcome outcome;
+    outcome.failure = Input_Validation(fields);
+    if (!outcome.failure.Passed()) return outcome;
+    ChartWants wants;
+    wants.today = services.clock.Today();  // the day whose running dasha periods are marked
+    wants.dashas = DashaSet::All();        // every system, for the Dashas page and the printed pages
+    ChartOutcome computed = ComputeChart(BirthFromForm(fields), wants);
+    if (!computed.Computed() && computed.refusal.kind == ChartRefusalKind::RepeatedHour) {
         // The clocks showed this time twice: ask which one was meant.
         const int choice = services.messenger.Choose(
-            over, FromUtf8(result.message),
+            over, FromUtf8(computed.refusal.message),
             {QStringLiteral("The &earlier one"), QStringLiteral("The &later one")});
         if (choice < 0) return std::nullopt;
         fields.Repeated = choice == 0 ? RepeatedHour::Earlier : RepeatedHour::Later;
-        result = run.RunAnalysis(fields);
+        computed = ComputeChart(BirthFromForm(fields), wants);
     }
-    return result;
+    outcome.chart = std::move(computed.chart);
+    if (!outcome.chart) outcome.refusal = std::move(computed.refusal.message);
+    outcome.fields = std::move(fields);
+    return outcome;
 }
 
 }  // namespace velmora

@@ -1,24 +1,34 @@
 #pragma once
-// "Analyze My Graha Arudha": one run on the form's fields, with the system
-// language's month names and today's date for the running dasha periods; a
-// local time the clocks showed twice asks the person which was meant and
-// runs again with the answer.
+// "Analyze My Graha Arudha": the form's checks on its fields, then the chart
+// of the birth they describe from the one entry, with today's date for the
+// running dasha periods and every dasha system; a local time the clocks
+// showed twice asks the person which was meant and computes again with the
+// answer.
 
+#include <memory>
 #include <optional>
+#include <string>
 
 #include "birth/FormFields.h"
 #include "birth/InputValidation.h"
+#include "chart/Chart.h"
 #include "services/Services.h"
 
 class QWidget;
 
 namespace velmora {
 
-class AnalysisRun;
+// What an analysis gave: the chart, or the form's failed check (its message,
+// icon and focus), or why the birth gives no chart.
+struct AnalyzeOutcome {
+    std::shared_ptr<const Chart> chart;
+    ValidationResult failure;  // a failed check of the form
+    std::string refusal;       // why a checked birth gives no chart
+    // The fields the chart was computed from (with the answer to a repeated hour).
+    FormFields fields;
+};
 
-// The run's result (passed, or the check that failed); nothing when the
-// person cancelled the question.
-std::optional<ValidationResult> Analyze(AnalysisRun& run, FormFields fields, const Services& services,
-                                        QWidget* over);
+// Nothing when the person cancelled the question.
+std::optional<AnalyzeOutcome> Analyze(FormFields fields, const Services& services, QWidget* over);
 
 }  // namespace velmora

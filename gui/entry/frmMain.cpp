@@ -20,9 +20,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "chart/AnalysisRun.h"
 #include "birthfile/BirthFile.h"
 #include "engine/NameTables.h"
+#include "presentation/BirthLabels.h"
 #include "entry/AnalyzeCommand.h"
 #include "entry/BirthFileActions.h"
 #include "entry/FilteredLineEdit.h"
@@ -124,8 +124,7 @@ QLabel* NewLabel(const QString& text, QWidget* buddy, const char* objectName, QW
 
 }  // namespace
 
-frmMain::frmMain(AnalysisRun& run, Services services, QWidget* parent)
-    : QMainWindow(parent), run_(run), services_(services) {
+frmMain::frmMain(Services services, QWidget* parent) : QMainWindow(parent), services_(services) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velmora v1.25"));
     // Before the first list, so that every list says what it is.
@@ -154,7 +153,7 @@ void frmMain::BuildMenus() {
     QAction* next = file->addAction(QStringLiteral("Analyze My Graha Arudha"));
     next->setObjectName(QStringLiteral("mnuNext"));
     next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
-    connect(next, &QAction::triggered, this, &frmMain::RunAnalysis);
+    connect(next, &QAction::triggered, this, &frmMain::AnalyzeChart);
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     exit->setShortcuts(QuitKeys());
@@ -331,7 +330,7 @@ void frmMain::BuildForm() {
                       QStringLiteral("Analyze My Graha Arudha"));
     cmdBrowser_ = Named(new QPushButton(QStringLiteral("Click for Latitude && Longitude"), central),
                         "cmdBrowser", QStringLiteral("Click for Latitude & Longitude"));
-    connect(cmdRashi_, &QPushButton::clicked, this, &frmMain::RunAnalysis);
+    connect(cmdRashi_, &QPushButton::clicked, this, &frmMain::AnalyzeChart);
     connect(cmdBrowser_, &QPushButton::clicked, this, &frmMain::LookUpPlace);
     page->addLayout(Row({cmdRashi_, cmdBrowser_}));
 
@@ -389,7 +388,6 @@ void frmMain::SetTabOrder() {
 }
 
 void frmMain::LoadForm() {
-    FillNameTables(run_.Names);
     QStringList months, zones;
     for (const std::string& month : EnglishMonthNames()) months << QString::fromStdString(month);
     for (const ZoneEntry& entry : kZoneTable) zones << FromUtf8(entry.DisplayText);
@@ -543,17 +541,21 @@ void frmMain::ShowFailure(const ValidationResult& failure) {
     if (QWidget* field = FieldWidget(failure.focus)) field->setFocus(Qt::OtherFocusReason);
 }
 
-void frmMain::RunAnalysis() {
+void frmMain::AnalyzeChart() {
     if (!places_->ConfirmNamedPlace(this)) return;
-    const std::optional<ValidationResult> result = Analyze(run_, Fields(), services_, this);
+    std::optional<AnalyzeOutcome> result = Analyze(Fields(), services_, this);
     if (!result) return;
-    if (!result->Passed()) {
-        ShowFailure(*result);
+    if (!result->failure.Passed()) {
+        ShowFailure(result->failure);
+        return;
+    }
+    if (!result->chart) {
+        services_.messenger.Show(this, FromUtf8(result->refusal), MessageIcon::Error);
         return;
     }
     // The box says what was used: for a time shown twice, the reading taken.
-    places_->ShowDaylightSavingUsed(run_.Result.dst);
-    emit analysisCompleted();
+    places_->ShowDaylightSavingUsed(result->chart->birth.dst);
+    emit analysisCompleted(std::move(result->chart));
 }
 
 void frmMain::LookUpPlace() {

@@ -1,12 +1,14 @@
 #pragma once
 // The input window: one person's birth data, the place look-up, and the
-// command that starts an analysis run. Loaded once; the shell hides it while
+// command that computes the chart. Loaded once; the shell hides it while
 // the results are shown and shows it again, fields intact, on "Back".
 
 #include <QMainWindow>
+#include <memory>
 
 #include "birth/FormFields.h"
 #include "birth/InputValidation.h"
+#include "chart/Chart.h"
 #include "services/Services.h"
 
 
@@ -25,7 +27,6 @@ class QRadioButton;
 
 namespace velmora {
 
-class AnalysisRun;
 class FilteredLineEdit;
 class RecentBirthFilesMenu;
 class LinkLabel;
@@ -34,7 +35,7 @@ class PlacePicker;
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    frmMain(AnalysisRun& run, Services services, QWidget* parent = nullptr);
+    explicit frmMain(Services services, QWidget* parent = nullptr);
 
     FormFields Fields() const;  // the form's current state
     // Puts `fields` into the boxes and lists, as if typed and chosen.
@@ -49,13 +50,13 @@ public:
     QWidget* FieldWidget(FormField field) const;
 
 public slots:
-    void RunAnalysis();  // cmdRashi and mnuNext
+    void AnalyzeChart();  // cmdRashi and mnuNext
     // mnuOpen, and the main window's entry: asks for the file; true when opened.
     bool OpenBirthData(QWidget* over = nullptr);
     void SaveBirthData(QWidget* over = nullptr);  // mnuSave, and the main window's entry
 
 signals:
-    void analysisCompleted();  // run.Result now holds the new chart
+    void analysisCompleted(std::shared_ptr<const velmora::Chart> chart);  // the new chart
     void aboutRequested();     // mnuAbout
     void exitRequested();      // mnuExit and the close box
 
@@ -85,7 +86,6 @@ public:
 
 private:
 
-    AnalysisRun& run_;
     Services services_;
     RecentBirthFilesMenu* mnuRecent_ = nullptr;
     bool exitRequested_ = false;

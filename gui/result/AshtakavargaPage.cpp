@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 #include <numeric>
 
-#include "chart/AnalysisRun.h"
 #include "presentation/ChartDiagram.h"
 #include "services/Preferences.h"
 #include "widgets/ChartPageParts.h"
@@ -111,7 +110,7 @@ AshtakavargaPage::AshtakavargaPage(const Chart& chart, ChartStyleChoice& style, 
     column->addWidget(tblReduced);
 
     const QString title = QStringLiteral("Sarvashtakavarga: bindus in each sign");
-    sav = new ChartView(title, MakeChartDiagram(SarvashtakavargaPoints(chart_)), style.style, this);
+    sav = new ChartView(title, MakeChartDiagram(SarvashtakavargaPoints(chart_, preferences.KeptAshtakavargaReading())), style.style, this);
     sav->setObjectName(QStringLiteral("sav"));
     auto* frame = new QGroupBox(title, this);
     auto* inside = new QVBoxLayout(frame);
@@ -147,12 +146,12 @@ AshtakavargaPage::AshtakavargaPage(const Chart& chart, ChartStyleChoice& style, 
 }
 
 void AshtakavargaPage::ShowReading(AshtakavargaReading reading) {
-    SetAshtakavargaReading(chart_, reading);
-    const Ashtakavarga& a = chart_.ashtakavarga;
+    const AshtakavargaTables& tables = chart_.AshtakavargaIn(reading);
+    const Ashtakavarga& a = tables.bindus;
     for (int p = 0; p < kAshtakavargaPlanets; ++p)
         FillRow(tblBindus, p, FromUtf8(kPlainBodyNames[static_cast<std::size_t>(p)]), a.bav[static_cast<std::size_t>(p)]);
     FillRow(tblBindus, kAshtakavargaPlanets, QStringLiteral("SAV"), a.sav);
-    const ReducedAshtakavarga& r = chart_.ashtakavargaReduced;
+    const ReducedAshtakavarga& r = tables.reduced;
     for (std::size_t p = 0; p < kAshtakavargaPlanets; ++p) {
         const int row = static_cast<int>(p);
         FillRow(tblReduced, row, FromUtf8(kPlainBodyNames[p]), r.bav[p]);
@@ -160,7 +159,7 @@ void AshtakavargaPage::ShowReading(AshtakavargaReading reading) {
         tblReduced->setItem(row, kSignCount + 2, Centred(r.grahaPinda[p]));
         tblReduced->setItem(row, kSignCount + 3, Centred(r.shodhyaPinda[p], true));
     }
-    sav->SetDiagram(MakeChartDiagram(SarvashtakavargaPoints(chart_)));
+    sav->SetDiagram(MakeChartDiagram(SarvashtakavargaPoints(chart_, reading)));
 }
 
 }  // namespace velmora

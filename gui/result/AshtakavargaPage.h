@@ -41,7 +41,7 @@ public:
 private:
     void ShowReading(AshtakavargaReading reading);
 
-    Chart chart_;  // its ashtakavarga in the reading shown
+    const Chart chart_;  // with its ashtakavarga in both readings
     Preferences& preferences_;
 };
 

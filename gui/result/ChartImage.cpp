@@ -34,19 +34,19 @@ QString ExportTargetRefusal(const QString& path) {
     return QStringLiteral("it is not a regular file");
 }
 
-QString WriteChartSvg(const QString& path, const ResultFormTexts& result, ChartStyle style) {
+QString WriteChartSvg(const QString& path, const Chart& chart, const ResultLabels& labels, ChartStyle style) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
     svg.setSize(kChartImageSize);
     svg.setViewBox(QRect(QPoint(0, 0), kChartImageSize));
-    svg.setTitle(QStringLiteral("Velmora chart of ") + ShownText(result.name));
+    svg.setTitle(QStringLiteral("Velmora chart of ") + ShownText(labels.name));
     svg.setDescription(style == ChartStyle::North ? QStringLiteral("North-Indian chart")
                                                   : QStringLiteral("South-Indian chart"));
     QPainter painter;
     if (!painter.begin(&svg)) return QStringLiteral("the SVG could not be drawn");
-    PaintResultChart(painter, QRectF(QPointF(0, 0), QSizeF(kChartImageSize)), result, style);
+    PaintResultChart(painter, QRectF(QPointF(0, 0), QSizeF(kChartImageSize)), chart, labels, style);
     painter.end();
 
     if (const QString refusal = ExportTargetRefusal(path); !refusal.isEmpty()) return refusal;
@@ -55,14 +55,15 @@ QString WriteChartSvg(const QString& path, const ResultFormTexts& result, ChartS
     return Commit(file, buffer.data());
 }
 
-QString WriteChartPng(const QString& path, const ResultFormTexts& result, int scale, ChartStyle style) {
+QString WriteChartPng(const QString& path, const Chart& chart, const ResultLabels& labels, int scale,
+                      ChartStyle style) {
     scale = std::clamp(scale, 1, 8);
     QImage image(kChartImageSize * scale, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        PaintResultChart(painter, QRectF(QPointF(0, 0), QSizeF(kChartImageSize)), result, style);
+        PaintResultChart(painter, QRectF(QPointF(0, 0), QSizeF(kChartImageSize)), chart, labels, style);
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);

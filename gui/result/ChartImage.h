@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 
+#include "chart/Chart.h"
 #include "presentation/ResultTexts.h"
 #include "presentation/ChartStyle.h"
 
@@ -20,8 +21,9 @@ QString ExportTargetRefusal(const QString& path);
 
 // The birth chart in the given style. Returns the reason the file could not
 // be written, empty when done.
-QString WriteChartSvg(const QString& path, const ResultFormTexts& result, ChartStyle style = ChartStyle::South);
-QString WriteChartPng(const QString& path, const ResultFormTexts& result, int scale = 1,
+QString WriteChartSvg(const QString& path, const Chart& chart, const ResultLabels& labels,
+                      ChartStyle style = ChartStyle::South);
+QString WriteChartPng(const QString& path, const Chart& chart, const ResultLabels& labels, int scale = 1,
                       ChartStyle style = ChartStyle::South);
 
 }  // namespace velmora

@@ -271,13 +271,14 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartDiagram& diagr
     painter.restore();
 }
 
-void PaintResultChart(QPainter& painter, const QRectF& area, const ResultFormTexts& result, ChartStyle style) {
+void PaintResultChart(QPainter& painter, const QRectF& area, const Chart& chart, const ResultLabels& labels,
+                      ChartStyle style) {
     ChartPaint how;
     how.style = style;
     how.shortLabels = style == ChartStyle::North;
-    how.centre = {ShownText(result.name), FromUtf8(result.dateOfBirth) + QStringLiteral("  ") + FromUtf8(result.timeOfBirth),
-                  result.modeText.empty() ? FromUtf8(kClassicPositionsNote) : QStringLiteral("Precise positions")};
-    PaintChart(painter, area, MakeChartDiagram(BirthChartPoints(result)), how);
+    how.centre = {ShownText(labels.name), FromUtf8(labels.dateOfBirth) + QStringLiteral("  ") + FromUtf8(labels.timeOfBirth),
+                  chart.modeText.empty() ? FromUtf8(kClassicPositionsNote) : QStringLiteral("Precise positions")};
+    PaintChart(painter, area, MakeChartDiagram(BirthChartPoints(chart)), how);
 }
 
 }  // namespace velmora

@@ -33,7 +33,8 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartDiagram& diagr
 // The birth chart of one run as print, PDF and images show it: full names in
 // the South-Indian cells, two-letter names in the North-Indian houses, and the
 // person's name, date and time and the positions' mode in the centre.
-void PaintResultChart(QPainter& painter, const QRectF& area, const ResultFormTexts& result, ChartStyle style);
+void PaintResultChart(QPainter& painter, const QRectF& area, const Chart& chart, const ResultLabels& labels,
+                      ChartStyle style);
 
 // Where a house's text goes in `area`: a South-Indian cell or the box inside
 // a North-Indian house.

@@ -10,6 +10,7 @@
 #include <QTextOption>
 #include <QTextTable>
 #include <algorithm>
+#include <numeric>
 
 #include "result/ChartImage.h"
 #include "result/ChartPainter.h"
@@ -55,8 +56,7 @@ class ChartObject : public QObject, public QTextObjectInterface {
     Q_OBJECT
     Q_INTERFACES(QTextObjectInterface)
 public:
-    ChartObject(const ResultFormTexts& result, ChartStyle style, QObject* parent)
-        : QObject(parent), result_(result), style_(style) {}
+    ChartObject(const PrintDocument::Source& source, QObject* parent) : QObject(parent), source_(source) {}
 
     QSizeF intrinsicSize(QTextDocument* document, int, const QTextFormat& format) override {
         const QSizeF page = document->pageSize();
@@ -74,19 +74,21 @@ public:
         return {width, height};
     }
     void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int, const QTextFormat& format) override {
-        if (!format.hasProperty(kVargaProperty)) return PaintResultChart(*painter, rect, result_, style_);
+        if (!format.hasProperty(kVargaProperty))
+            return PaintResultChart(*painter, rect, source_.chart, source_.labels, source_.choices.style);
         const int varga = format.property(kVargaProperty).toInt();
         ChartPaint how;
-        how.style = style_;
+        how.style = source_.choices.style;
         how.shortLabels = true;
         how.centre = {FromUtf8(VargaLabel(varga))};
-        PaintChart(*painter, rect, MakeChartDiagram(VargaPoints(result_, varga)), how);
+        PaintChart(*painter, rect, MakeChartDiagram(VargaPoints(source_.chart, varga)), how);
     }
 
 private:
-    const ResultFormTexts& result_;
-    ChartStyle style_;
+    const PrintDocument::Source& source_;
 };
+
+using Source = PrintDocument::Source;
 
 void Heading(QTextCursor& cursor, const QString& text, bool first = false) {
     QTextBlockFormat block;
@@ -120,7 +122,7 @@ void Cell(QTextTable* table, int row, int column, const QString& text, bool bold
 }
 
 // The sections, in the order they are printed.
-void ChartSection(QTextCursor& cursor, const ResultFormTexts&) {
+void ChartSection(QTextCursor& cursor, const Source&) {
     Heading(cursor, QStringLiteral("Hora"), true);
     QTextBlockFormat centred;
     centred.setAlignment(Qt::AlignHCenter);
@@ -131,15 +133,17 @@ void ChartSection(QTextCursor& cursor, const ResultFormTexts&) {
 }
 
 // The details and the positions side by side, each a table under its heading.
-void DetailsSection(QTextCursor& cursor, const ResultFormTexts& r) {
-    const std::array<const std::string*, 7> values = {&r.dateOfBirth,  &r.timeOfBirth,   &r.longitude, &r.latitude,
-                                                      &r.city, &r.state, &r.country};
+void DetailsSection(QTextCursor& cursor, const Source& source) {
+    const ResultLabels& r = source.labels;
+    const ChartBirth& b = source.chart.birth;
+    const std::array<const std::string*, 7> values = {&r.dateOfBirth, &r.timeOfBirth, &r.longitude, &r.latitude,
+                                                      &b.city,        &b.state,       &b.country};
     std::vector<std::pair<QString, QString>> rows = {{QStringLiteral("Name :"), ShownText(r.name)}};
     for (std::size_t i = 0; i < values.size(); ++i) rows.emplace_back(FromUtf8(kDetailCaptions[i]), ShownText(*values[i]));
-    if (!r.place.empty()) rows.emplace_back(QStringLiteral("Place :"), ShownText(r.place));
-    if (!r.zoneText.empty()) rows.emplace_back(QStringLiteral("Time zone :"), ShownText(r.zoneText));
-    rows.emplace_back(QStringLiteral("Positions :"),
-                      r.modeText.empty() ? FromUtf8(kClassicPositionsNote) : FromUtf8(r.modeText));
+    if (!b.place.empty()) rows.emplace_back(QStringLiteral("Place :"), ShownText(b.place));
+    if (!b.zoneText.empty()) rows.emplace_back(QStringLiteral("Time zone :"), ShownText(b.zoneText));
+    const std::string& mode = source.chart.modeText;
+    rows.emplace_back(QStringLiteral("Positions :"), mode.empty() ? FromUtf8(kClassicPositionsNote) : FromUtf8(mode));
 
     cursor.insertBlock();
     QTextTableFormat side;
@@ -173,7 +177,8 @@ void DetailsSection(QTextCursor& cursor, const ResultFormTexts& r) {
 }
 
 // Each point's nakshatra, pada, lord and Navamsa sign.
-void NakshatraSection(QTextCursor& cursor, const ResultFormTexts& r) {
+void NakshatraSection(QTextCursor& cursor, const Source& source) {
+    const Chart& r = source.chart;
     Heading(cursor, QStringLiteral("Nakshatras and Navamsa"));
     cursor.insertBlock();
     QTextTable* table = Table(cursor, kBodyCount + 1, 5);
@@ -193,8 +198,10 @@ void NakshatraSection(QTextCursor& cursor, const ResultFormTexts& r) {
 
 // The nine major periods, and the sub-periods of the one running on the day
 // the run marked (of the first one when no day was given).
-void DashaSection(QTextCursor& cursor, const ResultFormTexts& r) {
-    const VimshottariDasha& d = r.dasha;
+void DashaSection(QTextCursor& cursor, const Source& source) {
+    const Chart& r = source.chart;
+    if (!r.Dasha(DashaSystem::Vimshottari).Computed()) return;
+    const VimshottariDasha d = VimshottariPeriods(r);
     Heading(cursor, QStringLiteral("Vimshottari dasha"));
     QTextCharFormat plain;
     plain.setFont(PrintFont(kBodyPoints));
@@ -235,15 +242,16 @@ void DashaSection(QTextCursor& cursor, const ResultFormTexts& r) {
     cursor.movePosition(QTextCursor::End);
 }
 
-void ReportSection(QTextCursor& cursor, const ResultFormTexts& r) {
+void ReportSection(QTextCursor& cursor, const Source& source) {
     Heading(cursor, QStringLiteral("Report"));
     cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    InsertReport(cursor, r.report);
+    InsertReport(cursor, source.chart.report);
 }
 
 // Each point's sign in the sixteen vargas, and the points that are
 // vargottama; on a page of their own after the report.
-void VargaTableSection(QTextCursor& cursor, const ResultFormTexts& r) {
+void VargaTableSection(QTextCursor& cursor, const Source& source) {
+    const Chart& r = source.chart;
     Heading(cursor, QStringLiteral("Divisional charts (Shodasavarga)"));
     QTextBlockFormat newPage = cursor.blockFormat();
     newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
@@ -281,7 +289,7 @@ void VargaTableSection(QTextCursor& cursor, const ResultFormTexts& r) {
 }
 
 // The Navamsa and the Dasamsa side by side, in the chosen style.
-void VargaChartsSection(QTextCursor& cursor, const ResultFormTexts&) {
+void VargaChartsSection(QTextCursor& cursor, const Source&) {
     const int shown[] = {VargaIndexOfFactor(9), VargaIndexOfFactor(10)};
     Heading(cursor, FromUtf8(VargaLabel(shown[0])) + QStringLiteral(" and ") + FromUtf8(VargaLabel(shown[1])));
     QTextBlockFormat centred;
@@ -321,15 +329,16 @@ void BinduTable(QTextCursor& cursor, const std::array<BinduRow, kAshtakavargaPla
 // Parashara's ashtakavarga in the chosen reading: the seven planets' bindus
 // by sign, their totals, and the sarvashtakavarga; when asked, the tables
 // after trikona and ekadhipatya shodhana with the pindas.
-void AshtakavargaSection(QTextCursor& cursor, const ResultFormTexts& r) {
-    if (std::any_of(r.bodySigns.begin(), r.bodySigns.end(), [](int sign) { return sign < 0; })) return;
-    const Ashtakavarga a = ComputeAshtakavarga(r.bodySigns, r.ashtakavargaReading);
+void AshtakavargaSection(QTextCursor& cursor, const Source& source) {
+    const AshtakavargaTables& tables = source.chart.AshtakavargaIn(source.choices.ashtakavargaReading);
+    const Ashtakavarga& a = tables.bindus;
+    if (std::accumulate(a.sav.begin(), a.sav.end(), 0) == 0) return;  // not computed
     Heading(cursor, QStringLiteral("Ashtakavarga (Parashara): bindus by sign, %1's reading")
                         .arg(QString::fromLatin1(AshtakavargaReadingName(a.reading))));
     cursor.insertBlock();
     BinduTable(cursor, a.bav, &a.sav);
-    if (!r.ashtakavargaReduced) return;
-    const ReducedAshtakavarga reduced = ReduceAshtakavarga(a, r.bodySigns);
+    if (!source.choices.ashtakavargaReduced) return;
+    const ReducedAshtakavarga& reduced = tables.reduced;
     Heading(cursor, QStringLiteral("Ashtakavarga after trikona and ekadhipatya shodhana"));
     cursor.insertBlock();
     BinduTable(cursor, reduced.bav, nullptr);
@@ -348,15 +357,15 @@ void AshtakavargaSection(QTextCursor& cursor, const ResultFormTexts& r) {
     cursor.movePosition(QTextCursor::End);
 }
 
-// The panchanga at birth, when the chart's texts carry it.
-void PanchangaSection(QTextCursor& cursor, const ResultFormTexts& r) {
-    if (r.panchanga.empty()) return;
+// The panchanga at birth (for a chart without one, a row says why).
+void PanchangaSection(QTextCursor& cursor, const Source& source) {
+    const std::vector<std::pair<std::string, std::string>> rows = PanchangaLabelRows(source.chart);
     Heading(cursor, QStringLiteral("Panchanga at birth"));
     cursor.insertBlock();
-    QTextTable* table = Table(cursor, static_cast<int>(r.panchanga.size()), 2);
-    for (std::size_t i = 0; i < r.panchanga.size(); ++i) {
-        Cell(table, static_cast<int>(i), 0, FromUtf8(r.panchanga[i].first), true);
-        Cell(table, static_cast<int>(i), 1, FromUtf8(r.panchanga[i].second), false);
+    QTextTable* table = Table(cursor, static_cast<int>(rows.size()), 2);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        Cell(table, static_cast<int>(i), 0, FromUtf8(rows[i].first), true);
+        Cell(table, static_cast<int>(i), 1, FromUtf8(rows[i].second), false);
     }
     cursor.movePosition(QTextCursor::End);
 }
@@ -378,28 +387,12 @@ void RunningPathTable(QTextCursor& cursor, const DashaTimeline& t, int levels) {
     cursor.movePosition(QTextCursor::End);
 }
 
-// After the report: the Vimshottari periods running on the day to three
-// levels, and the Yogini dasha (its periods, the running ones marked, and
-// its running path).
-void MoreDashasSection(QTextCursor& cursor, const ResultFormTexts& r) {
+// One more dasha system: its periods, the running ones marked, and its
+// running path.
+void OtherDasha(QTextCursor& cursor, const DashaTimeline& y, const QString& year) {
     QTextCharFormat plain;
     plain.setFont(PrintFont(kBodyPoints));
-    const QString year = QStringLiteral(" Years of ") + FromUtf8(DashaYearDaysText(r.dashaYear)) +
-                         QStringLiteral(" days; dates and times in the birth's local clock.");
-    const DashaTimeline& v = r.vimshottari;
-    if (v.Computed() && v.runningLevels > 0) {
-        Heading(cursor, QStringLiteral("Vimshottari dasha running"));
-        cursor.insertBlock();
-        const CalendarDate& today = v.today;
-        cursor.insertText(QStringLiteral("On ") + FromUtf8(DateText(today.At(0))) +
-                              QStringLiteral(", to the third level.") + year,
-                          plain);
-        cursor.insertBlock();
-        RunningPathTable(cursor, v, 3);
-    }
-    const DashaTimeline& y = r.yogini;
-    if (!y.Computed()) return;
-    Heading(cursor, QStringLiteral("Yogini dasha"));
+    Heading(cursor, FromUtf8(y.table->name) + QStringLiteral(" dasha"));
     cursor.insertBlock();
     cursor.insertText(QString::fromStdString(DashaLordLabel(y, y.majors[0])) + QStringLiteral(" period, ") +
                           FromUtf8(YearsMonthsDaysText(y.balanceYears)) + QStringLiteral(" left at birth.") + year +
@@ -425,23 +418,49 @@ void MoreDashasSection(QTextCursor& cursor, const ResultFormTexts& r) {
     cursor.movePosition(QTextCursor::End);
 }
 
-using Section = void (*)(QTextCursor&, const ResultFormTexts&);
+// After the report: the Vimshottari periods running on the day to three
+// levels, then every other dasha system the chart holds.
+void MoreDashasSection(QTextCursor& cursor, const Source& source) {
+    const Chart& r = source.chart;
+    QTextCharFormat plain;
+    plain.setFont(PrintFont(kBodyPoints));
+    const QString year = QStringLiteral(" Years of ") + FromUtf8(DashaYearDaysText(r.dashaYear)) +
+                         QStringLiteral(" days; dates and times in the birth's local clock.");
+    const DashaTimeline& v = r.Dasha(DashaSystem::Vimshottari);
+    if (v.Computed() && v.runningLevels > 0) {
+        Heading(cursor, QStringLiteral("Vimshottari dasha running"));
+        cursor.insertBlock();
+        const CalendarDate& today = v.today;
+        cursor.insertText(QStringLiteral("On ") + FromUtf8(DateText(today.At(0))) +
+                              QStringLiteral(", to the third level.") + year,
+                          plain);
+        cursor.insertBlock();
+        RunningPathTable(cursor, v, 3);
+    }
+    for (const DashaSystemKeyRow& row : kDashaSystemKeys)
+        if (row.system != DashaSystem::Vimshottari && r.Dasha(row.system).Computed())
+            OtherDasha(cursor, r.Dasha(row.system), year);
+}
+
+using Section = void (*)(QTextCursor&, const Source&);
 constexpr Section kSections[] = {ChartSection,        DetailsSection,    NakshatraSection,   DashaSection,
                                  ReportSection,       MoreDashasSection, VargaTableSection,  VargaChartsSection,
                                  AshtakavargaSection, PanchangaSection};
 
 }  // namespace
 
-PrintDocument::PrintDocument(const ResultFormTexts& result, ChartStyle style) : result_(result), style_(style) {}
+PrintDocument::PrintDocument(const Chart& chart, const MonthNames& months, PrintChoices choices)
+    : source_{chart, ResultLabelsOf(chart, months), choices} {}
 PrintDocument::~PrintDocument() = default;
 
 QString PrintDocument::HeaderText() const {
-    return ShownText(result_.name) + QStringLiteral(", born ") +
-           FromUtf8(BirthMomentLabel(result_.clock, result_.monthName));
+    return ShownText(source_.labels.name) + QStringLiteral(", born ") +
+           FromUtf8(BirthMomentLabel(source_.chart.birth.clock, source_.labels.monthName));
 }
 
 QString PrintDocument::ModeText() const {
-    return result_.modeText.empty() ? FromUtf8(kClassicPositionsNote) : FromUtf8(result_.modeText);
+    const std::string& mode = source_.chart.modeText;
+    return mode.empty() ? FromUtf8(kClassicPositionsNote) : FromUtf8(mode);
 }
 
 int PrintDocument::Paint(QPagedPaintDevice& device) {
@@ -467,10 +486,10 @@ int PrintDocument::Paint(QPagedPaintDevice& device) {
     QTextOption wrapping = document.defaultTextOption();
     wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document.setDefaultTextOption(wrapping);
-    auto* chart = new ChartObject(result_, style_, &document);
+    auto* chart = new ChartObject(source_, &document);
     document.documentLayout()->registerHandler(kChartObject, chart);
     QTextCursor cursor(&document);
-    for (Section section : kSections) section(cursor, result_);
+    for (Section section : kSections) section(cursor, source_);
 
     const int pages = document.pageCount();
     const QString mode = ModeText();
@@ -508,10 +527,10 @@ int PrintDocument::Paint(QPagedPaintDevice& device) {
     return pages;
 }
 
-QString WriteChartPdf(const QString& path, const ResultFormTexts& result, QPageSize::PageSizeId paper,
-                      ChartStyle style) {
-    return WritePdfFile(path, QStringLiteral("Velmora chart of ") + ShownText(result.name), paper,
-                        [&](QPagedPaintDevice& device) { return PrintDocument(result, style).Paint(device) > 0; });
+QString WriteChartPdf(const QString& path, const Chart& chart, const MonthNames& months, QPageSize::PageSizeId paper,
+                      PrintChoices choices) {
+    return WritePdfFile(path, QStringLiteral("Velmora chart of ") + ShownText(chart.birth.name), paper,
+                        [&](QPagedPaintDevice& device) { return PrintDocument(chart, months, choices).Paint(device) > 0; });
 }
 
 }  // namespace velmora

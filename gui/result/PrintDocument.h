@@ -13,17 +13,30 @@
 #include <QString>
 #include <memory>
 
-#include "presentation/ResultTexts.h"
+#include "analysis/Ashtakavarga.h"
+#include "chart/Chart.h"
+#include "presentation/BirthLabels.h"
 #include "presentation/ChartStyle.h"
+#include "presentation/ResultTexts.h"
 
 class QPagedPaintDevice;
 class QTextDocument;
 
 namespace velmora {
 
+// How the person chose to see the chart: its style, and the ashtakavarga's
+// reading with or without its reduced tables.
+struct PrintChoices {
+    ChartStyle style = ChartStyle::South;
+    AshtakavargaReading ashtakavargaReading = AshtakavargaReading::Raman;
+    bool ashtakavargaReduced = false;
+};
+
 class PrintDocument {
 public:
-    explicit PrintDocument(const ResultFormTexts& result, ChartStyle style = ChartStyle::South);
+    // `months` names the months of the dates written out (the system
+    // language's in the window).
+    PrintDocument(const Chart& chart, const MonthNames& months, PrintChoices choices = {});
     ~PrintDocument();
     PrintDocument(const PrintDocument&) = delete;
     PrintDocument& operator=(const PrintDocument&) = delete;
@@ -38,14 +51,20 @@ public:
     // How the chart was computed: "Classic positions" or the precise mode's line.
     QString ModeText() const;
 
+    // What the sections are written from.
+    struct Source {
+        const Chart& chart;
+        ResultLabels labels;
+        PrintChoices choices;
+    };
+
 private:
-    const ResultFormTexts& result_;
-    ChartStyle style_;
+    Source source_;
 };
 
 // Writes the pages to a PDF file, whole or not at all. Returns the reason
 // it could not, empty when done.
-QString WriteChartPdf(const QString& path, const ResultFormTexts& result,
-                      QPageSize::PageSizeId paper = QPageSize::A4, ChartStyle style = ChartStyle::South);
+QString WriteChartPdf(const QString& path, const Chart& chart, const MonthNames& months,
+                      QPageSize::PageSizeId paper = QPageSize::A4, PrintChoices choices = {});
 
 }  // namespace velmora

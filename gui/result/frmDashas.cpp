@@ -7,9 +7,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "analysis/AshtottariDasha.h"
 #include "analysis/Vimshottari.h"
-#include "analysis/YoginiDasha.h"
+#include "chart/DashaSystems.h"
 #include "presentation/DashaLabels.h"
 #include "services/Clock.h"
 #include "services/Preferences.h"
@@ -27,15 +26,6 @@ constexpr int kStartRole = Qt::UserRole + 1;
 constexpr int kEndRole = Qt::UserRole + 2;
 constexpr int kLevelRole = Qt::UserRole + 3;
 
-const DashaTable& TableOf(DashaSystem system) {
-    switch (system) {
-    case DashaSystem::Yogini: return YoginiTable();
-    case DashaSystem::Ashtottari: return AshtottariTable();
-    case DashaSystem::Vimshottari: break;
-    }
-    return VimshottariTable();
-}
-
 QString Text(std::string_view text) { return FromUtf8(text); }
 
 QString Moment(DashaTime time) { return QString::fromStdString(DateTimeText(DashaMoment(time))); }
@@ -48,11 +38,7 @@ DashaNode NodeOf(const QTreeWidgetItem* item) {
 }  // namespace
 
 frmDashas::frmDashas(const Chart& chart, Services services, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      services_(services),
-      moonLongitude_(chart.points[1].longitude),
-      birth_(chart.birth.clock),
-      moonNakshatra_(chart.nakshatras[1].Name()) {
+    : QWidget(parent, Qt::Window), services_(services), chart_(chart) {
     setObjectName(QStringLiteral("frmDashas"));
     setWindowTitle(QStringLiteral("Dashas - %1").arg(FromUtf8(chart.birth.name)));
     setAccessibleName(windowTitle());
@@ -61,7 +47,7 @@ frmDashas::frmDashas(const Chart& chart, Services services, QWidget* parent)
     auto* choices = new QFormLayout;
     cboSystem = new QComboBox(this);
     cboSystem->setObjectName(QStringLiteral("cboSystem"));
-    for (std::string_view name : kDashaSystemNames) cboSystem->addItem(Text(name));
+    for (const DashaSystemRow& row : AllDashaSystems()) cboSystem->addItem(Text(row.table().name));
     cboSystem->setAccessibleName(QStringLiteral("Dasha system"));
     cboYear = new QComboBox(this);
     cboYear->setObjectName(QStringLiteral("cboYear"));
@@ -138,12 +124,11 @@ void frmDashas::FillChildren(QTreeWidgetItem* item) {
 void frmDashas::Show() {
     const auto system = static_cast<DashaSystem>(cboSystem->currentIndex());
     const auto year = static_cast<DashaYear>(cboYear->currentIndex());
-    timeline_ = ComputeDashaTimeline(TableOf(system), moonLongitude_, birth_, DashaYearOf(year).microseconds);
-    MarkRunningPath(timeline_, services_.clock.Today(), kMaxDashaLevels);
+    timeline_ = DashaOfChart(chart_, system, year);
 
     QString note = QStringLiteral("%1 dasha from the Moon in %2: %3 period, %4 left at birth. Years of %5; dates "
                                   "and times in the birth's local clock.")
-                       .arg(Text(timeline_.table->name), Text(moonNakshatra_),
+                       .arg(Text(timeline_.table->name), Text(chart_.nakshatras[1].Name()),
                             QString::fromStdString(DashaLordLabel(timeline_, timeline_.majors[0])),
                             QString::fromStdString(YearsMonthsDaysText(timeline_.balanceYears)),
                             Text(kDashaYearNames[static_cast<std::size_t>(year)]));

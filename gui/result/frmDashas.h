@@ -39,9 +39,7 @@ private:
     QTreeWidgetItem* AddPeriod(QTreeWidgetItem* parent, const DashaNode& node, int level);
 
     Services services_;
-    double moonLongitude_;
-    CivilMoment birth_;
-    std::string moonNakshatra_;
+    const Chart chart_;  // its own timelines, in the birth's dasha year
     DashaTimeline timeline_;
 };
 

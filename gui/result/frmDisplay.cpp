@@ -23,6 +23,7 @@
 #include "widgets/LinkLabel.h"
 #include "widgets/Twips.h"
 #include "services/WebLinks.h"
+#include "services/SystemMonthNames.h"
 #include "widgets/Utf8Text.h"
 
 namespace velmora {
@@ -218,8 +219,15 @@ QSize frmDisplay::sizeHint() const { return {TwipsToPixels(kFormWidth), TwipsToP
 
 QString frmDisplay::Caption(const QLabel* label) { return label->property("caption").toString(); }
 
-frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget* parent)
-    : QWidget(parent), result_(result), services_(services) {
+frmDisplay::frmDisplay(std::shared_ptr<const Chart> chart, Services services, QWidget* parent)
+    : frmDisplay(std::move(chart), SystemMonthNames(), services, parent) {}
+
+frmDisplay::frmDisplay(std::shared_ptr<const Chart> chart, const MonthNames& months, Services services,
+                       QWidget* parent)
+    : frmDisplay(chart, ResultLabelsOf(*chart, months), services, parent) {}
+
+frmDisplay::frmDisplay(std::shared_ptr<const Chart> chart, ResultLabels labels, Services services, QWidget* parent)
+    : QWidget(parent), chart_(std::move(chart)), labels_(std::move(labels)), services_(services) {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral("Velmora v1.25"));
     setFont(Verdana(8.25, false));
@@ -227,10 +235,10 @@ frmDisplay::frmDisplay(const ResultFormTexts& result, Services services, QWidget
     setMinimumSize(sizeHint().width(), static_cast<int>(std::ceil(kSmallestHeight / kTwipsPerPixel)));
     resize(sizeHint());
 
-    BuildChart(result, services);
-    BuildDetails(result);
-    BuildPositions(result);
-    BuildReport(result.report, services);
+    BuildChart(services);
+    BuildDetails();
+    BuildPositions();
+    BuildReport(chart_->report, services);
 
     // Tab walks the chart sign by sign, then the details, the positions and
     // the report, so a screen reader reads them in that order.
@@ -259,7 +267,7 @@ void frmDisplay::ShowChartStyle(ChartStyle style) {
     const bool north = style == ChartStyle::North;
     if (!north && !northChart) return;  // the grid as built
     if (north && !northChart) {
-        northChart = new ChartView(QStringLiteral("Birth chart"), MakeChartDiagram(BirthChartPoints(result_)),
+        northChart = new ChartView(QStringLiteral("Birth chart"), MakeChartDiagram(BirthChartPoints(*chart_)),
                                    ChartStyle::North, fraBirthchart);
         northChart->setObjectName(QStringLiteral("northChart"));
         // The diamond fills the grid's outer frame, as wide as it is.
@@ -355,7 +363,8 @@ void frmDisplay::resizeEvent(QResizeEvent* event) {
     if (!designed_.empty()) ApplyLayout();
 }
 
-void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
+void frmDisplay::BuildChart(Services services) {
+    const ResultLabels& result = labels_;
     Frame1 = MakeFrame(this, "Frame1", QString(), TwipsRect(120, 120, 8175, 6975));
     fraBirthchart = MakeFrame(Frame1, "fraBirthchart", QStringLiteral("Hora"), TwipsRect(0, 0, 8115, 6945));
 
@@ -367,7 +376,7 @@ void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
     const QFont arudhaFont = Verdana(8.25, true);
     const QColor darkGreen(0, 64, 0);
     const QColor blue(0, 0, 255);
-    const ChartDiagram diagram = MakeChartDiagram(BirthChartPoints(result));
+    const ChartDiagram diagram = MakeChartDiagram(BirthChartPoints(*chart_));
     for (int k = 0; k < kSignCount; ++k) {
         const SignCell& cell = kCells[k];
         const QString sign = QLatin1String(kSignEnglishNames[k]);
@@ -409,8 +418,8 @@ void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
 
     // The chart's centre says what it was computed with; nothing designed moves for it.
     QStringList used;
-    if (!result.zoneUsed.empty()) used << QString::fromStdString(result.zoneUsed);
-    if (result.modeText.empty())
+    if (!chart_->birth.zoneUsed.empty()) used << QString::fromStdString(chart_->birth.zoneUsed);
+    if (chart_->modeText.empty())
         used << FromUtf8(kClassicPositionsNote);
     lblUsed = MakeLabel(fraBirthchart, "lblUsed", used.join(QLatin1Char('\n')), TwipsRect(2235, 1935, 3630, 1215),
                         Verdana(8.25, false));
@@ -427,7 +436,10 @@ void frmDisplay::BuildChart(const ResultFormTexts& result, Services services) {
     Label7->setGeometry(TwipsRect(2400, 3240, 3225, 345));
 }
 
-void frmDisplay::BuildDetails(const ResultFormTexts& result) {
+void frmDisplay::BuildDetails() {
+    const ResultLabels& result = labels_;
+    const ChartBirth& birth = chart_->birth;
+    const std::string& modeText = chart_->modeText;
     fraDetails = MakeFrame(this, "fraDetails", QStringLiteral("Your details"), TwipsRect(8520, 0, 3490, 2775));
     const QFont captionFont = Verdana(8.25, false);
     const QFont valueFont = Verdana(8.25, false);
@@ -438,11 +450,11 @@ void frmDisplay::BuildDetails(const ResultFormTexts& result) {
     NameValue(lblName, QStringLiteral("Name"), QStringLiteral("not given"), result.name);
 
     const std::array<const std::string*, 7> values = {&result.dateOfBirth, &result.timeOfBirth, &result.longitude,
-                                                      &result.latitude, &result.city, &result.state,
-                                                      &result.country};
+                                                      &result.latitude,    &birth.city,         &birth.state,
+                                                      &birth.country};
     // A precise chart adds a line saying how it was computed; the rows close
     // up to make room for it inside the frame.
-    const bool precise = !result.modeText.empty();
+    const bool precise = !modeText.empty();
     const int firstTop = precise ? 560 : 600;
     const int rowStep = precise ? 255 : 300;
     for (std::size_t r = 0; r < kDetailRows.size(); ++r) {
@@ -462,13 +474,14 @@ void frmDisplay::BuildDetails(const ResultFormTexts& result) {
         const int top = firstTop + rowStep * static_cast<int>(kDetailRows.size());
         lblMode = MakeLabel(fraDetails, "lblMode", QString(), TwipsRect(120, top, 3285, 2775 - top - 30), valueFont);
         lblMode->setWordWrap(true);
-        SetCaption(lblMode, result.modeText);
+        SetCaption(lblMode, modeText);
         MakeReachable(lblMode, QStringLiteral("Positions"));
-        NameValue(lblMode, QStringLiteral("Positions"), QStringLiteral("not given"), result.modeText);
+        NameValue(lblMode, QStringLiteral("Positions"), QStringLiteral("not given"), modeText);
     }
 }
 
-void frmDisplay::BuildPositions(const ResultFormTexts& result) {
+void frmDisplay::BuildPositions() {
+    const ResultLabels& result = labels_;
     fraWestern = MakeFrame(this, "fraWestern", QStringLiteral("Vedic Planetary Position"),
                            TwipsRect(8520, 2760, 3495, 4215));
     const QFont nameFont = Verdana(8.25, true);
@@ -520,7 +533,7 @@ void frmDisplay::BuildReport(const Report& report, Services services) {
 
 void frmDisplay::ShowVargas() {
     if (!vargas_) {
-        vargas_ = new frmVargas(result_, services_.chartStyle, this);
+        vargas_ = new frmVargas(*chart_, services_.chartStyle, this);
         connect(vargas_, &frmVargas::StyleChosen, this, &frmDisplay::ShowChartStyle);
     }
     vargas_->show();

@@ -2,11 +2,12 @@
 // The result form: the birth chart in the chosen style (the South-Indian grid
 // of labels, or the North-Indian diamond drawn by the chart painter in the
 // grid's place) with the bodies and arudhas in their signs, the person's details, the table of the ten positions and the written
-// report. Everything is laid out once; the captions come from one run.
+// report. Everything is laid out once; the captions are made from one chart.
 
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include <QPointer>
 #include <QRect>
 
+#include "chart/Chart.h"
 #include "presentation/ResultTexts.h"
 #include "presentation/ChartStyle.h"
 #include "presentation/DisplayLayout.h"
@@ -34,7 +36,15 @@ class frmVargas;
 class frmDisplay : public QWidget {
     Q_OBJECT
 public:
-    frmDisplay(const ResultFormTexts& result, Services services, QWidget* parent = nullptr);
+    // The form shows `chart`, its texts made with the system language's month names.
+    frmDisplay(std::shared_ptr<const Chart> chart, Services services, QWidget* parent = nullptr);
+    // The same with the month names given.
+    frmDisplay(std::shared_ptr<const Chart> chart, const MonthNames& months, Services services,
+               QWidget* parent = nullptr);
+    // The chart with its texts as given (made from it by ResultLabelsOf).
+    frmDisplay(std::shared_ptr<const Chart> chart, ResultLabels labels, Services services, QWidget* parent = nullptr);
+
+    const Chart& ShownChart() const { return *chart_; }
 
     QSize sizeHint() const override;  // the designed size
 
@@ -106,7 +116,8 @@ protected:
 private:
     void PlaceNorthChart();
     bool northShown_ = false;
-    ResultFormTexts result_;  // a copy: the page may be opened long after the run
+    std::shared_ptr<const Chart> chart_;  // kept: the page may be opened long after
+    ResultLabels labels_;                 // the texts made from it
     Services services_;
     frmVargas* vargas_ = nullptr;
     // Where a control stands and the font it has at the designed size.
@@ -120,9 +131,9 @@ private:
     void RecordDesign();
     void ApplyLayout();
 
-    void BuildChart(const ResultFormTexts& result, Services services);
-    void BuildDetails(const ResultFormTexts& result);
-    void BuildPositions(const ResultFormTexts& result);
+    void BuildChart(Services services);
+    void BuildDetails();
+    void BuildPositions();
     void BuildReport(const Report& report, Services services);
 
     std::vector<Designed> designed_;

@@ -38,10 +38,10 @@ void AddPeriodItem(QTreeWidgetItem* item, const QString& name, const DashaPeriod
 
 }  // namespace
 
-QString frmVargas::Summary(const ResultFormTexts& r) {
+QString frmVargas::Summary(const Chart& r) {
     const NakshatraPlace& moon = r.nakshatras[1];
     QString text = QStringLiteral("Moon in %1, pada %2 (lord %3).").arg(FromUtf8(moon.Name())).arg(moon.pada).arg(Lord(moon.lord));
-    const VimshottariDasha& d = r.dasha;
+    const VimshottariDasha d = VimshottariPeriods(r);
     if (d.runningMajor >= 0) {
         const MajorDasha& major = d.majors[static_cast<std::size_t>(d.runningMajor)];
         text += QStringLiteral(" Today (%1): %2 period").arg(Date(d.today.At(0)),
@@ -53,10 +53,10 @@ QString frmVargas::Summary(const ResultFormTexts& r) {
     return text;
 }
 
-frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget* parent)
+frmVargas::frmVargas(const Chart& r, ChartStyleChoice& style, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmVargas"));
-    setWindowTitle(QStringLiteral("Nakshatras, dasha and Navamsa - %1").arg(QString::fromStdString(r.name)));
+    setWindowTitle(QStringLiteral("Nakshatras, dasha and Navamsa - %1").arg(QString::fromStdString(r.birth.name)));
     // The page scrolls where the screen is smaller than the page.
     auto* grid = new QGridLayout(ScrollingPage(this));
 
@@ -104,7 +104,7 @@ frmVargas::frmVargas(const ResultFormTexts& r, ChartStyleChoice& style, QWidget*
     auto* dashaPage = new QWidget(this);
     auto* dashaColumn = new QVBoxLayout(dashaPage);
     dashaColumn->setContentsMargins(0, 0, 0, 0);
-    const VimshottariDasha& d = r.dasha;
+    const VimshottariDasha d = VimshottariPeriods(r);
     lblDasha = new QLabel(QStringLiteral("%1 period, %2 left at birth. Years of %3 days; dates in the birth's "
                                          "local calendar.")
                               .arg(Lord(d.majors[0].period.lord), QString::fromStdString(YearsMonthsDaysText(d.balanceYears)),

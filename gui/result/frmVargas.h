@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "presentation/ResultTexts.h"
+#include "chart/Chart.h"
 #include "presentation/ChartStyle.h"
 
 class QComboBox;
@@ -23,7 +23,7 @@ class frmVargas : public QWidget {
 public:
     // `style` is the program's choice: changing it here keeps it for the
     // next chart too.
-    frmVargas(const ResultFormTexts& result, ChartStyleChoice& style, QWidget* parent = nullptr);
+    frmVargas(const Chart& chart, ChartStyleChoice& style, QWidget* parent = nullptr);
 
     QLabel* lblSummary = nullptr;
     QComboBox* cboStyle = nullptr;
@@ -34,7 +34,7 @@ public:
     QTreeWidget* treeDasha = nullptr;
 
     // "Moon in Chitra, pada 1 (lord Mars). On 9 Dec 2026: Saturn period, Venus sub-period."
-    static QString Summary(const ResultFormTexts& result);
+    static QString Summary(const Chart& chart);
 
 signals:
     // The person chose another style here; the result form follows it.

@@ -4,7 +4,7 @@
 
 #include <QLocale>
 
-#include "chart/AnalysisRun.h"
+#include "presentation/BirthLabels.h"
 
 namespace velmora {
 

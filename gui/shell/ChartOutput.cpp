@@ -12,6 +12,7 @@
 #include "services/Messenger.h"
 #include "services/Preferences.h"
 #include "services/Services.h"
+#include "services/SystemMonthNames.h"
 
 namespace velmora {
 
@@ -27,30 +28,32 @@ void ReportFailure(Services services, QWidget* window, const QString& path, cons
     services.messenger.Show(window, QStringLiteral("Cannot write \"%1\": %2.").arg(path, reason), MessageIcon::Error);
 }
 
-// The chart's texts with the ashtakavarga as the person last chose it on the
-// ashtakavarga page, for the printed pages.
-ResultFormTexts AsChosen(const ResultFormTexts& result, const Preferences& preferences) {
-    ResultFormTexts chosen = result;
-    chosen.ashtakavargaReading = preferences.KeptAshtakavargaReading();
-    chosen.ashtakavargaReduced = preferences.KeptAshtakavargaReduced();
+// The style and the ashtakavarga as the person last chose them (the
+// ashtakavarga on its page), for the printed pages and the images.
+PrintChoices AsChosen(const Services& services) {
+    PrintChoices chosen;
+    chosen.style = services.chartStyle.style;
+    chosen.ashtakavargaReading = services.preferences.KeptAshtakavargaReading();
+    chosen.ashtakavargaReduced = services.preferences.KeptAshtakavargaReduced();
     return chosen;
 }
 
 }  // namespace
 
-QString ExportChart(const QString& path, const ResultFormTexts& result, int pngScale, QPageSize::PageSizeId paper,
-                    ChartStyle style) {
+QString ExportChart(const QString& path, const Chart& chart, const MonthNames& months, int pngScale,
+                    QPageSize::PageSizeId paper, PrintChoices choices) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("pdf")) return WriteChartPdf(path, result, paper, style);
-    if (suffix == QLatin1String("svg")) return WriteChartSvg(path, result, style);
-    if (suffix == QLatin1String("png")) return WriteChartPng(path, result, pngScale, style);
+    if (suffix == QLatin1String("pdf")) return WriteChartPdf(path, chart, months, paper, choices);
+    if (suffix == QLatin1String("svg")) return WriteChartSvg(path, chart, ResultLabelsOf(chart, months), choices.style);
+    if (suffix == QLatin1String("png"))
+        return WriteChartPng(path, chart, ResultLabelsOf(chart, months), pngScale, choices.style);
     return QStringLiteral("the name must end in .pdf, .svg or .png");
 }
 
-ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shared_ptr<const ResultFormTexts> result,
+ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shared_ptr<const Chart> result,
                                          Services services) {
     ChartOutputActions actions;
-    const QString person = QString::fromStdString(result->name);
+    const QString person = QString::fromStdString(result->birth.name);
 
     actions.print = menu->addAction(QStringLiteral("&Print…"));
     actions.print->setObjectName(QStringLiteral("mnuPrint"));
@@ -63,8 +66,7 @@ ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shar
                 const QString refusal = ExportTargetRefusal(file);
                 if (!refusal.isEmpty()) return ReportFailure(services, window, file, refusal);
             }
-            const ResultFormTexts chosen = AsChosen(*result, services.preferences);
-            PrintDocument(chosen, services.chartStyle.style).Paint(printer);
+            PrintDocument(*result, SystemMonthNames(), AsChosen(services)).Paint(printer);
         });
     });
 
@@ -75,7 +77,7 @@ ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shar
                                            QStringLiteral(".pdf"), QStringLiteral("PDF files (*.pdf)"));
         if (path.isEmpty()) return;
         ReportFailure(services, window, path,
-                      WriteChartPdf(path, AsChosen(*result, services.preferences), LocalPaper(), services.chartStyle.style));
+                      WriteChartPdf(path, *result, SystemMonthNames(), LocalPaper(), AsChosen(services)));
     });
 
     actions.exportImage = menu->addAction(QStringLiteral("Export Chart as &Image…"));
@@ -102,7 +104,8 @@ ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shar
             if (choice < 0) return;
             scale = choice + 1;
         }
-        ReportFailure(services, window, path, ExportChart(path, *result, scale, LocalPaper(), services.chartStyle.style));
+        ReportFailure(services, window, path,
+                      ExportChart(path, *result, SystemMonthNames(), scale, LocalPaper(), AsChosen(services)));
     });
     return actions;
 }

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "chart/AnalysisRun.h"
+#include "chart/ComputeChart.h"
 #include "presentation/ChartStyle.h"
 #include "presentation/ResultTexts.h"
 #include "presentation/TimeLabels.h"
@@ -97,21 +97,21 @@ int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err) {
 
     // The month names of the details as the window writes them.
     const MonthNames months = SystemMonthNames();
-    AnalysisRun run;
-    run.Today = SystemClock().Today();  // the dasha periods running today are marked, as in the window
-    run.WithMoreDashas = true;          // the Yogini dasha of the PDF, as the window prints it
-    const ValidationResult checked = run.RunAnalysis(read.fields);
-    if (!checked.Passed()) {
-        std::string message = Quoted(birth) + ": " + std::string(checked.message);
-        if (checked.check == AnalysisRun::kRepeatedHour)
+    ChartWants wants;
+    wants.today = SystemClock().Today();  // the dasha periods running today are marked, as in the window
+    wants.dashas = DashaSet::All();       // every dasha system of the PDF, as the window prints them
+    const ChartOutcome computed = ComputeChartOfForm(read.fields, wants);
+    if (!computed.Computed()) {
+        std::string message = Quoted(birth) + ": " + computed.refusal.message;
+        if (computed.refusal.kind == ChartRefusalKind::RepeatedHour)
             message += " (say which in the birth file: \"repeatedHour\": \"earlier\" or \"later\")";
         return Refuse(err, message);
     }
-    const Chart chart = run.MakeChart();
-    ResultFormTexts texts = WithPanchangaRows(ResultTextsOf(chart, months), chart);
-    texts.ashtakavargaReading = reading;
-    texts.ashtakavargaReduced = reduced;
-    const QString failure = ExportChart(outPath, texts, scale, paper, style);
+    PrintChoices choices;
+    choices.style = style;
+    choices.ashtakavargaReading = reading;
+    choices.ashtakavargaReduced = reduced;
+    const QString failure = ExportChart(outPath, *computed.chart, months, scale, paper, choices);
     if (!failure.isEmpty()) {
         err << "velmora --export: cannot write \"" << out << "\": " << failure.toStdString() << '\n';
         return kExportWriteFailed;

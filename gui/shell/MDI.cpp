@@ -16,9 +16,6 @@
 #include "shell/AppIcon.h"
 #include "shell/ChartOutput.h"
 #include "shell/ChartPages.h"
-#include "presentation/ResultTexts.h"
-#include "presentation/TimeLabels.h"
-#include "services/SystemMonthNames.h"
 #include "widgets/HelpMenu.h"
 #include "widgets/QuitKeys.h"
 #include "widgets/ScreenFit.h"
@@ -57,13 +54,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 }  // namespace
 
-MDI::MDI(std::shared_ptr<const Chart> chart, Services services, QWidget* parent)
-    : MDI(WithPanchangaRows(ResultTextsOf(*chart, SystemMonthNames()), *chart), chart, services, parent) {}
-
-MDI::MDI(const ResultFormTexts& result, Services services, QWidget* parent) : MDI(result, nullptr, services, parent) {}
-
-MDI::MDI(const ResultFormTexts& result, std::shared_ptr<const Chart> chart, Services services, QWidget* parent)
-    : QMainWindow(parent) {
+MDI::MDI(std::shared_ptr<const Chart> chart, Services services, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(QStringLiteral("Velmora v1.25"));
     setWindowIcon(VelmoraIcon());
@@ -120,7 +111,7 @@ MDI::MDI(const ResultFormTexts& result, std::shared_ptr<const Chart> chart, Serv
     mnuRecent = new RecentBirthFilesMenu(file, this, services.messenger,
                                          [this](const QString& path) { emit openFileRequested(path); });
     file->addSeparator();
-    AddChartOutputActions(file, this, std::make_shared<const ResultFormTexts>(result), services);
+    AddChartOutputActions(file, this, chart, services);
     file->addSeparator();
     mnuBack = file->addAction(QStringLiteral("&Back"));
     mnuBack->setObjectName(QStringLiteral("mnuBack"));
@@ -136,7 +127,7 @@ MDI::MDI(const ResultFormTexts& result, std::shared_ptr<const Chart> chart, Serv
     connect(mnuNakshatras, &QAction::triggered, this, [this] {
         if (display_) display_->ShowVargas();
     });
-    if (chart) AddChartPages(mnuChart, this, chart, services);
+    AddChartPages(mnuChart, this, chart, services);
     AddHelpMenus(menuBar(), services.web, [this] { emit aboutRequested(); });
 
     connect(cmdBack, &QPushButton::clicked, this, &MDI::backRequested);
@@ -146,7 +137,7 @@ MDI::MDI(const ResultFormTexts& result, std::shared_ptr<const Chart> chart, Serv
 
     // Loading: the result form inside the frame, the chart visible and in
     // front, the details in front of it.
-    auto* display = new frmDisplay(result, services);
+    auto* display = new frmDisplay(chart, services);
     display_ = display;
     displayWindow_ = area->addSubWindow(display);
     displayWindow_->setWindowIcon(windowIcon());

@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <memory>
 
-#include "presentation/ResultTexts.h"
 #include "chart/Chart.h"
 #include "result/frmDisplay.h"
 #include "services/Services.h"
@@ -30,9 +29,6 @@ public:
     // Loads a fresh result form made from `chart` and shows it inside the
     // frame; the Chart menu opens the chart's other pages.
     MDI(std::shared_ptr<const Chart> chart, Services services, QWidget* parent = nullptr);
-    // The same from the result form's texts alone: the Chart menu then has
-    // only the pages made from them.
-    MDI(const ResultFormTexts& result, Services services, QWidget* parent = nullptr);
 
     // Closes the window without asking for the program to end (Back, Shutdown).
     void Dismiss();
@@ -69,8 +65,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    MDI(const ResultFormTexts& result, std::shared_ptr<const Chart> chart, Services services, QWidget* parent);
-
     // The layout rule, run on every change of size.
     void PlaceControls();
     // The result form fills the frame right of its left edge; the form gives

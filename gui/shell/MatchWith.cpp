@@ -5,7 +5,7 @@
 #include <QMenu>
 
 #include "birthfile/BirthFile.h"
-#include "chart/AnalysisRun.h"
+#include "chart/ComputeChart.h"
 #include "entry/RecentBirthFiles.h"
 #include "result/ChartPainter.h"
 #include "result/MatchPage.h"
@@ -24,12 +24,13 @@ MatchPage* MatchWithFile(QWidget* owner, const Chart& chart, const QString& path
     };
     const BirthFileRead read = ReadBirthFile(path.toStdString());
     if (!read.Ok()) return refuse(FromUtf8(read.error));
-    AnalysisRun run;
-    run.WithReport = false;
-    run.WithDasha = false;
-    if (const ValidationResult checked = run.RunAnalysis(read.fields); !checked.Passed())
-        return refuse(QStringLiteral("its chart cannot be computed: ") + FromUtf8(checked.message));
-    const Chart other = run.MakeChart();
+    ChartWants wants;  // the Moons and the Mars dosha: no report, no dasha
+    wants.report = false;
+    wants.dashas = {};
+    const ChartOutcome computed = ComputeChartOfForm(read.fields, wants);
+    if (!computed.Computed())
+        return refuse(QStringLiteral("its chart cannot be computed: ") + FromUtf8(computed.refusal.message));
+    const Chart& other = *computed.chart;
     const int bride = services.messenger.Choose(
         owner, QStringLiteral("Which of the two is the bride? Varna, Yoni and Gana score the pair by it."),
         {QStringLiteral("%1 (this chart)").arg(ShownText(chart.birth.name)),

@@ -3,17 +3,15 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "chart/AnalysisRun.h"
 #include "entry/frmMain.h"
 #include "shell/MDI.h"
 #include "shell/frmAbout.h"
 
 namespace velmora {
 
-Shell::Shell(AnalysisRun& run, Services services, EndProgram end)
-    : run_(run), services_(services), end_(std::move(end)) {
+Shell::Shell(Services services, EndProgram end) : services_(services), end_(std::move(end)) {
     if (!end_) end_ = [](int status) { QCoreApplication::exit(status); };
-    input_ = std::make_unique<frmMain>(run_, services_);
+    input_ = std::make_unique<frmMain>(services_);
     connect(input_.get(), &frmMain::analysisCompleted, this, &Shell::ShowResults);
     connect(input_.get(), &frmMain::aboutRequested, this, [this] { ShowAbout(input_.get()); });
     connect(input_.get(), &frmMain::exitRequested, this, &Shell::Shutdown);
@@ -23,12 +21,12 @@ Shell::~Shell() { delete main_.data(); }
 
 void Shell::Start() { input_->show(); }
 
-void Shell::ShowResults() {
+void Shell::ShowResults(std::shared_ptr<const Chart> chart) {
     if (ended_) return;
     if (main_) main_->Dismiss();  // only one main window at a time
     input_->hide();
-    // The window is given the chart's numbers; its texts are made from them.
-    auto* window = new MDI(std::make_shared<const Chart>(run_.MakeChart()), services_);
+    // The window is given the chart; its texts are made from its numbers.
+    auto* window = new MDI(std::move(chart), services_);
     window->setAttribute(Qt::WA_DeleteOnClose);
     connect(window, &MDI::backRequested, this, &Shell::Back);
     connect(window, &MDI::saveRequested, this, [this, window] { input_->SaveBirthData(window); });
@@ -45,7 +43,7 @@ void Shell::OpenFromMainWindow(MDI* window, const QString& path) {
     if (ended_) return;
     const bool opened = path.isEmpty() ? input_->OpenBirthData(window) : input_->OpenBirthFile(path, window);
     if (!opened) return;
-    input_->RunAnalysis();
+    input_->AnalyzeChart();
     if (main_ == window) Back();  // no new chart: the form with the file's fields
 }
 

@@ -15,7 +15,6 @@ class QWidget;
 
 namespace velmora {
 
-class AnalysisRun;
 class frmMain;
 
 class Shell : public QObject {
@@ -24,7 +23,7 @@ public:
     // Ends the process with a status; the program's own ends the event loop.
     using EndProgram = std::function<void(int status)>;
 
-    Shell(AnalysisRun& run, Services services, EndProgram end = {});
+    explicit Shell(Services services, EndProgram end = {});
     ~Shell() override;
 
     // Shows the input form.
@@ -36,8 +35,9 @@ public:
     bool Ended() const { return ended_; }
 
 public slots:
-    // After a completed run: hides the input form and shows a fresh main window.
-    void ShowResults();
+    // After a chart was computed: hides the input form and shows a fresh
+    // main window with it.
+    void ShowResults(std::shared_ptr<const velmora::Chart> chart);
     // Closes the main window with its results and shows the input form again.
     void Back();
     // The About box, modal over `over`, until OK.
@@ -54,7 +54,6 @@ private:
     // the input form comes back with the file's fields.
     void OpenFromMainWindow(MDI* window, const QString& path);
 
-    AnalysisRun& run_;
     Services services_;
     EndProgram end_;
     std::unique_ptr<frmMain> input_;

@@ -122,7 +122,7 @@ TEST(Batch, EachFieldAloneIsTheWholeObjectsValue) {
         R"({"name":"rama","date":"1976-07-04","time":"9:05:30","lon":"75:10W","lat":"39:57N","zone":20,"dst":true,)"
         R"("city":"Philadelphia"})";
     BatchOutput everything;  // the whole object with the dashas it holds only when asked
-    everything.yogini = everything.ashtottari = true;
+    everything.dashas = DashaSet::All();
     BatchRunner whole(everything);
     bool refused = false;
     const auto object = nlohmann::ordered_json::parse(whole.RunLine(line, refused));

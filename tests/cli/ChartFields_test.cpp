@@ -11,7 +11,8 @@
 namespace velmora::cli {
 namespace {
 
-bool RunGreenwich(AnalysisRun& run) {
+// The Greenwich noon of 1 January 2000, with what `wants` asks for; null when refused.
+std::shared_ptr<const Chart> Greenwich(const ChartWants& wants = {}) {
     ChartRequest request;
     request.name = "rama";
     request.date = "2000-01-01";
@@ -19,14 +20,14 @@ bool RunGreenwich(AnalysisRun& run) {
     request.lon = "0:00E";
     request.lat = "0:00N";
     FormFields form;
-    return RunChart(request, form, run).empty();
+    std::shared_ptr<const Chart> chart;
+    EXPECT_EQ(ChartOfRequest(request, form, wants, chart), "");
+    return chart;
 }
 
-const AnalysisRun& GreenwichRun() {
-    static AnalysisRun run;
-    static const bool done = RunGreenwich(run);
-    EXPECT_TRUE(done);
-    return run;
+const Chart& GreenwichChart() {
+    static const std::shared_ptr<const Chart> chart = Greenwich();
+    return *chart;
 }
 
 std::vector<std::string_view> Names(const FieldList& fields) {
@@ -69,11 +70,11 @@ TEST(ChartFields, ListsAreReadInTheirOrderAndBadNamesRefused) {
 // The whole object is its fields in order, and a chosen field's value is the
 // whole object's value of that key.
 TEST(ChartFields, ChosenFieldsAreTheWholeObjectsValues) {
-    AnalysisRun run;
-    run.WithMoreDashas = true;  // the whole object with the dashas it holds only when asked
-    ASSERT_TRUE(RunGreenwich(run));
-    const Chart chart = run.MakeChart();
-    const ChartSource source{chart, 2, true, true};
+    // The whole object with the dashas it holds only when asked.
+    const std::shared_ptr<const Chart> computed = Greenwich({.dashas = DashaSet::All()});
+    ASSERT_TRUE(computed);
+    const Chart& chart = *computed;
+    ChartSource source{chart, 2, DashaSet::All()};
     std::string whole;
     AppendChartJson(source, whole);
     const auto object = nlohmann::ordered_json::parse(whole);
@@ -102,8 +103,7 @@ TEST(ChartFields, ChosenFieldsAreTheWholeObjectsValues) {
 // Each field with columns writes exactly one cell per column, holding the
 // JSON value's scalars in order.
 TEST(ChartFields, CsvCellsMatchTheColumnsAndTheJsonValues) {
-    const AnalysisRun& run = GreenwichRun();
-    const Chart chart = run.MakeChart();
+    const Chart& chart = GreenwichChart();
     const ChartSource source{chart};
     std::string whole;
     AppendChartJson(source, whole);

@@ -217,7 +217,7 @@ TEST(ChartRequest, RefusesWhatTheFormCannotHold) {
     }
 }
 
-TEST(ChartRequest, RunChartReportsTheFormsCheck) {
+TEST(ChartRequest, ChartOfRequestReportsTheFormsCheck) {
     struct Case {
         std::function<void(ChartRequest&)> change;
         std::string message;
@@ -231,12 +231,13 @@ TEST(ChartRequest, RunChartReportsTheFormsCheck) {
         {[](ChartRequest& r) { r.date = "1990-04-31"; }, "Please Enter Correct Date Or Month !"},
         {[](ChartRequest& r) { r.date = "1904-02-29"; }, ""},
     };
-    AnalysisRun run;
     for (const Case& c : cases) {
         ChartRequest request = GoodRequest();
         c.change(request);
         FormFields form;
-        EXPECT_EQ(RunChart(request, form, run), c.message) << request.lon << " " << request.date;
+        std::shared_ptr<const Chart> chart;
+        EXPECT_EQ(ChartOfRequest(request, form, {}, chart), c.message) << request.lon << " " << request.date;
+        EXPECT_EQ(chart != nullptr, c.message.empty());
     }
 }
 

@@ -5,7 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "chart/AnalysisRun.h"
+#include "chart/ComputeChart.h"
 #include "cli/ChartText.h"
 #include "tests/cli/CliRunner.h"
 #include "tests/support/Chennai1996.h"
@@ -34,12 +34,12 @@ const std::vector<int> kPublishedD60(velmora::testing::kChennaiD60.begin(), velm
 // The published signs drawn as a chart, with the chart's retrograde marks.
 std::string PublishedChart(const std::vector<int>& signs, ChartStyle style) {
     const Birth birth = velmora::testing::ChennaiBirth();
-    const ChartOutcome outcome = ComputeChart(birth, {false, false, {}});
+    const ChartOutcome outcome = ComputeChart(birth, {false, {}, {}});
     EXPECT_TRUE(outcome.Computed());
     PlacedPoints points;
     for (int i = 0; i < kBodyCount; ++i) {
         points.signs[static_cast<std::size_t>(i)] = signs[static_cast<std::size_t>(i)];
-        points.retrograde[static_cast<std::size_t>(i)] = outcome.chart.points[static_cast<std::size_t>(i)].retrograde;
+        points.retrograde[static_cast<std::size_t>(i)] = outcome.chart->points[static_cast<std::size_t>(i)].retrograde;
     }
     return DrawChartText(MakeChartDiagram(points), style, false);
 }

@@ -11,6 +11,7 @@
 
 #include "analysis/GrahaArudha.h"
 #include "chart/AnalysisRun.h"
+#include "tests/support/FormRun.h"
 
 namespace velmora::testing {
 
@@ -21,23 +22,24 @@ struct EngineCaptions {
     std::string dateOfBirth, timeOfBirth, latitude, longitude;
 };
 
-inline EngineCaptions EngineCaptionsOf(const AnalysisRun& run, const MonthNames& months = EnglishMonthNames()) {
-    const PositionList& positions =
-        run.Mode == ComputationMode::Precise ? run.Precise.PositionLabels : run.PlanetPosition.PositionLabels;
+inline EngineCaptions EngineCaptionsOf(const FormRun& formRun, const MonthNames& months = EnglishMonthNames()) {
+    const AnalysisRun& run = formRun.Engine();
+    const PositionList& positions = formRun.chart.mode == ComputationMode::Precise ? run.Precise.PositionLabels
+                                                                                    : run.PlanetPosition.PositionLabels;
     EngineCaptions c;
     c.planet = positions;
     const BodySignNumbers signs = ReadBodySignNumbers(positions);
     for (int i = 0; i < kBodyCount; ++i) {
         const std::string& name = run.Names.BodyNames[static_cast<std::size_t>(i)];
         if (signs[static_cast<std::size_t>(i)] > 0) c.signBoxes[signs[static_cast<std::size_t>(i)] - 1] += "\r\n" + name;
-        c.navamsaBoxes[static_cast<std::size_t>(run.Result.navamsaSigns[static_cast<std::size_t>(i)])] += "\r\n" + name;
+        c.navamsaBoxes[static_cast<std::size_t>(formRun.chart.navamsaSigns[static_cast<std::size_t>(i)])] += "\r\n" + name;
     }
     GrahaArudha arudha;
     ChartState chart{};
     ComputeArudhas(arudha, positions, run.Names.SignLords, chart, c.arudhaBoxes);
     // "March/5/1980", "9:5", "12° 58'": the details as the form's result has
     // always shown them.
-    const BirthData& b = run.Birth;
+    const BirthData& b = run.BirthValues;
     c.dateOfBirth = months[static_cast<std::size_t>(b.BirthMonth - 1)] + "/" + std::to_string(b.BirthDay) + "/" +
                     std::to_string(b.BirthYear);
     c.timeOfBirth = std::to_string(b.BirthClockHour) + ":" + std::to_string(b.BirthClockMinute);

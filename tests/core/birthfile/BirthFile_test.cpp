@@ -16,7 +16,6 @@
 #include <set>
 #include <sstream>
 
-#include "chart/AnalysisRun.h"
 #include "tests/support/BangaloreForm.h"
 #include "tests/support/RunTexts.h"
 #include "tests/core/birthfile/BirthFileFields.h"
@@ -167,16 +166,15 @@ TEST(BirthFile, SavedAndOpenedGivesTheSameChart) {
         const BirthFileRead read = ReadBirthFile(path);
         ASSERT_TRUE(read.Ok()) << read.error;
 
-        AnalysisRun direct, opened;
-        ASSERT_TRUE(direct.RunAnalysis(f).Passed());
-        ASSERT_TRUE(opened.RunAnalysis(read.fields).Passed());
-        const ResultFormTexts openedTexts = testing::TextsOf(opened), directTexts = testing::TextsOf(direct);
+        const std::shared_ptr<const Chart> direct = testing::ChartOfForm(f), opened = testing::ChartOfForm(read.fields);
+        ASSERT_TRUE(direct && opened);
+        const ResultLabels openedTexts = testing::TextsOf(*opened), directTexts = testing::TextsOf(*direct);
         EXPECT_EQ(openedTexts.planet, directTexts.planet);
         EXPECT_EQ(openedTexts.signBoxes, directTexts.signBoxes);
         EXPECT_EQ(openedTexts.arudhaBoxes, directTexts.arudhaBoxes);
         EXPECT_EQ(openedTexts.name, directTexts.name);
-        EXPECT_EQ(opened.Result.modeText, direct.Result.modeText);
-        EXPECT_EQ(opened.Result.report, direct.Result.report);
+        EXPECT_EQ(opened->modeText, direct->modeText);
+        EXPECT_EQ(opened->report, direct->report);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "chart/AnalysisRun.h"
+#include "tests/support/FormRun.h"
 
 #include <gtest/gtest.h>
 
@@ -37,43 +38,43 @@ FormFields Form(int year, int month, int day, int hour, int minute) {
 }
 
 // The run is large; tests keep it on the heap.
-std::unique_ptr<AnalysisRun> RunForm(const FormFields& form) {
-    auto run = std::make_unique<AnalysisRun>();
-    const ValidationResult result = run->RunAnalysis(form);
+std::unique_ptr<FormRun> RunForm(const FormFields& form) {
+    auto run = std::make_unique<FormRun>();
+    const RunCheck result = run->RunAnalysis(form);
     EXPECT_TRUE(result.Passed()) << result.message;
     return run;
 }
 
 TEST(AnalysisRun, NoonOfJanuaryFirst2000AtGreenwich) {
     const auto run = RunForm(Form(2000, 1, 1, 12, 0));
-    const ResultFormTexts r = TextsOf(*run);
+    const ResultLabels r = TextsOf(run->chart);
     EXPECT_EQ(r.name, "ANNA");
     EXPECT_EQ(r.dateOfBirth, "January/1/2000");
     EXPECT_EQ(r.timeOfBirth, "12:0");
     EXPECT_EQ(r.latitude, "0\u00B0 0'");
     EXPECT_EQ(r.longitude, "0\u00B0 0'");
-    EXPECT_EQ(run->Birth.BirthYear, 2000);
-    EXPECT_EQ(run->Birth.BirthMonth, 1);
-    EXPECT_EQ(run->Birth.BirthDay, 1);
-    EXPECT_EQ(run->Birth.BirthClockHour, 12);
-    EXPECT_EQ(run->Birth.ZoneHoursAbs, 0);
+    EXPECT_EQ(run->Engine().BirthValues.BirthYear, 2000);
+    EXPECT_EQ(run->Engine().BirthValues.BirthMonth, 1);
+    EXPECT_EQ(run->Engine().BirthValues.BirthDay, 1);
+    EXPECT_EQ(run->Engine().BirthValues.BirthClockHour, 12);
+    EXPECT_EQ(run->Engine().BirthValues.ZoneHoursAbs, 0);
 
     // The engine on its own, from the same birth data, gives the same positions.
     VedicPlanetPosition planets;
     VedicEphemeris moon;
-    planets.CalculateAscendant(run->Birth);
-    moon.CalculateMoon(run->Birth);
-    planets.CalculatePlanets(run->Birth, run->Zone, moon.MoonText);
+    planets.CalculateAscendant(run->Engine().BirthValues);
+    moon.CalculateMoon(run->Engine().BirthValues);
+    planets.CalculatePlanets(run->Engine().BirthValues, run->Engine().Zone, moon.MoonText);
     for (int i = 0; i < kBodyCount; ++i) {
         EXPECT_EQ(r.planet[i], planets.PositionLabels[i]) << i;
-        EXPECT_EQ(run->Chart.BodySigns[i], PositionSignIndex(planets.PositionLabels[i])) << i;
+        EXPECT_EQ(run->Engine().State.BodySigns[i], PositionSignIndex(planets.PositionLabels[i])) << i;
     }
     // The sidereal Sun of that noon stands in the middle of Sagittarius.
-    EXPECT_EQ(run->Chart.BodySigns[0], Sag);
+    EXPECT_EQ(run->Engine().State.BodySigns[0], Sag);
     EXPECT_NE(r.signBoxes[Sag].find("\r\nSun"), std::string::npos);
 
     // Every body is listed once, in the box of its sign, the ascendant as "Asc".
-    const int ascendant = run->Chart.BodySigns[9];
+    const int ascendant = run->Engine().State.BodySigns[9];
     EXPECT_EQ(r.signBoxes[ascendant].substr(r.signBoxes[ascendant].size() - 5), "\r\nAsc");
     std::size_t entries = 0;
     for (const std::string& box : r.signBoxes) {
@@ -83,14 +84,14 @@ TEST(AnalysisRun, NoonOfJanuaryFirst2000AtGreenwich) {
 
     // The arudhas and the report are those of the chart the run placed.
     BodyPlacement signs{};
-    for (int i = 0; i < kBodyCount; ++i) signs[i] = run->Chart.BodySigns[i];
+    for (int i = 0; i < kBodyCount; ++i) signs[i] = run->Engine().State.BodySigns[i];
     const Computed expected = ComputeChart(signs);
-    EXPECT_EQ(run->Chart.ArudhaSigns, expected.chart.ArudhaSigns);
+    EXPECT_EQ(run->Engine().State.ArudhaSigns, expected.chart.ArudhaSigns);
     EXPECT_EQ(r.arudhaBoxes, expected.captions);
-    EXPECT_EQ(r.report, ExpectedReport(expected));
+    EXPECT_EQ(run->chart.report, ExpectedReport(expected));
 
     // The long texts in body order shorten to the position texts.
-    const auto longTexts = run->LongTexts();
+    const auto longTexts = run->Engine().LongTexts();
     for (int i = 0; i < kBodyCount; ++i) EXPECT_EQ(ChartPositionText(longTexts[i]), r.planet[i]) << i;
 }
 
@@ -117,16 +118,16 @@ TEST(AnalysisRun, DetailTextsCarryNoLeadingZerosAndNoHemisphere) {
         form.City = "Pune";
         form.Country = "India";
         const auto run = RunForm(form);
-        const ResultFormTexts texts = TextsOf(*run);
+        const ResultLabels texts = TextsOf(run->chart);
         EXPECT_EQ(texts.dateOfBirth, c.dob);
         EXPECT_EQ(texts.timeOfBirth, c.tob);
         EXPECT_EQ(texts.longitude, c.lon);
         EXPECT_EQ(texts.latitude, c.lat);
-        EXPECT_EQ(run->Result.city, "Pune");
-        EXPECT_EQ(run->Result.state, "");
-        EXPECT_EQ(run->Result.country, "India");
-        EXPECT_EQ(run->Birth.EastLongitude, c.east);
-        EXPECT_EQ(run->Birth.SouthLatitude, c.south);
+        EXPECT_EQ(run->chart.birth.city, "Pune");
+        EXPECT_EQ(run->chart.birth.state, "");
+        EXPECT_EQ(run->chart.birth.country, "India");
+        EXPECT_EQ(run->Engine().BirthValues.EastLongitude, c.east);
+        EXPECT_EQ(run->Engine().BirthValues.SouthLatitude, c.south);
     }
 }
 
@@ -134,7 +135,7 @@ TEST(AnalysisRun, MonthNameComesFromTheCaller) {
     MonthNames french = {"janvier", "février", "mars",      "avril",   "mai",      "juin",
                          "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
     const auto run = RunForm(Form(1980, 8, 15, 6, 30));
-    EXPECT_EQ(TextsOf(*run, french).dateOfBirth, "août/15/1980");
+    EXPECT_EQ(TextsOf(run->chart, french).dateOfBirth, "août/15/1980");
 }
 
 TEST(AnalysisRun, ZoneMagnitudesComeFromTheChosenEntry) {
@@ -142,16 +143,16 @@ TEST(AnalysisRun, ZoneMagnitudesComeFromTheChosenEntry) {
         FormFields form = Form(1990, 6, 1, 10, 0);
         form.Zone = position;
         const auto run = RunForm(form);
-        EXPECT_EQ(run->Zone.ZoneOffsetHours, kZoneTable[position].ZoneOffsetHours) << position;
-        EXPECT_EQ(run->Zone.ZoneOffsetMinutes, kZoneTable[position].ZoneOffsetMinutes) << position;
-        EXPECT_EQ(run->Birth.ZoneHoursAbs, std::abs(kZoneTable[position].ZoneOffsetHours)) << position;
-        EXPECT_EQ(run->Birth.ZoneMinutesAbs, std::abs(kZoneTable[position].ZoneOffsetMinutes)) << position;
+        EXPECT_EQ(run->Engine().Zone.ZoneOffsetHours, kZoneTable[position].ZoneOffsetHours) << position;
+        EXPECT_EQ(run->Engine().Zone.ZoneOffsetMinutes, kZoneTable[position].ZoneOffsetMinutes) << position;
+        EXPECT_EQ(run->Engine().BirthValues.ZoneHoursAbs, std::abs(kZoneTable[position].ZoneOffsetHours)) << position;
+        EXPECT_EQ(run->Engine().BirthValues.ZoneMinutesAbs, std::abs(kZoneTable[position].ZoneOffsetMinutes)) << position;
     }
 }
 
 // Everything a run shows, for comparing runs.
-void ExpectSameResult(const AnalysisRun& a, const AnalysisRun& b) {
-    const ResultFormTexts at = TextsOf(a), bt = TextsOf(b);
+void ExpectSameResult(const FormRun& a, const FormRun& b) {
+    const ResultLabels at = TextsOf(a.chart), bt = TextsOf(b.chart);
     EXPECT_EQ(at.planet, bt.planet);
     EXPECT_EQ(at.signBoxes, bt.signBoxes);
     EXPECT_EQ(at.arudhaBoxes, bt.arudhaBoxes);
@@ -160,22 +161,22 @@ void ExpectSameResult(const AnalysisRun& a, const AnalysisRun& b) {
     EXPECT_EQ(at.timeOfBirth, bt.timeOfBirth);
     EXPECT_EQ(at.latitude, bt.latitude);
     EXPECT_EQ(at.longitude, bt.longitude);
-    EXPECT_EQ(a.Result.city, b.Result.city);
-    EXPECT_EQ(a.Result.state, b.Result.state);
-    EXPECT_EQ(a.Result.country, b.Result.country);
-    EXPECT_EQ(a.Result.report, b.Result.report);
-    EXPECT_EQ(a.Chart.BodySigns, b.Chart.BodySigns);
-    EXPECT_EQ(a.Chart.ArudhaSigns, b.Chart.ArudhaSigns);
-    EXPECT_EQ(a.Names.BodyNames, b.Names.BodyNames);
-    EXPECT_EQ(a.LongTexts(), b.LongTexts());
+    EXPECT_EQ(a.chart.birth.city, b.chart.birth.city);
+    EXPECT_EQ(a.chart.birth.state, b.chart.birth.state);
+    EXPECT_EQ(a.chart.birth.country, b.chart.birth.country);
+    EXPECT_EQ(a.chart.report, b.chart.report);
+    EXPECT_EQ(a.Engine().State.BodySigns, b.Engine().State.BodySigns);
+    EXPECT_EQ(a.Engine().State.ArudhaSigns, b.Engine().State.ArudhaSigns);
+    EXPECT_EQ(a.Engine().Names.BodyNames, b.Engine().Names.BodyNames);
+    EXPECT_EQ(a.Engine().LongTexts(), b.Engine().LongTexts());
 }
 
 TEST(AnalysisRun, FailedValidationChangesNothing) {
-    AnalysisRun run;
+    FormRun run;
     FormFields good = Form(1975, 7, 20, 14, 45);
     good.City = "Oslo";
     ASSERT_TRUE(run.RunAnalysis(good).Passed());
-    const auto before = std::make_unique<AnalysisRun>(run);
+    const auto before = std::make_unique<FormRun>(run);
 
     const struct {
         const char* what;
@@ -190,12 +191,12 @@ TEST(AnalysisRun, FailedValidationChangesNothing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const ValidationResult failure = run.RunAnalysis(c.form);
+        const RunCheck failure = run.RunAnalysis(c.form);
         EXPECT_EQ(failure.check, c.check);
         EXPECT_FALSE(failure.message.empty());
         ExpectSameResult(run, *before);
-        EXPECT_EQ(run.Birth.BirthName, before->Birth.BirthName);
-        EXPECT_EQ(run.Birth.BirthYear, before->Birth.BirthYear);
+        EXPECT_EQ(run.Engine().BirthValues.BirthName, before->Engine().BirthValues.BirthName);
+        EXPECT_EQ(run.Engine().BirthValues.BirthYear, before->Engine().BirthValues.BirthYear);
     }
 }
 
@@ -216,12 +217,12 @@ TEST(AnalysisRun, SecondRunLeavesNothingOfTheFirst) {
     FormFields second = Form(2011, 5, 17, 4, 0);
     second.Name = "SECOND";
 
-    AnalysisRun reused;
+    FormRun reused;
     ASSERT_TRUE(reused.RunAnalysis(first).Passed());
     ASSERT_TRUE(reused.RunAnalysis(second).Passed());
     const auto fresh = RunForm(second);
     ExpectSameResult(reused, *fresh);
-    EXPECT_EQ(reused.Result.city, "");
+    EXPECT_EQ(reused.chart.birth.city, "");
 
     // And back again: the first chart comes out as it did on a fresh run.
     ASSERT_TRUE(reused.RunAnalysis(first).Passed());
@@ -230,20 +231,20 @@ TEST(AnalysisRun, SecondRunLeavesNothingOfTheFirst) {
 
 TEST(AnalysisRun, RetrogradeMarksShowInTheBoxesAndLeaveTheArudhasAlone) {
     bool sawMark = false;
-    AnalysisRun run;
+    FormRun run;
     for (int year = 1990; year < 1996; ++year) {
         for (int month = 1; month <= 12; ++month) {
             ASSERT_TRUE(run.RunAnalysis(Form(year, month, 10, 12, 0)).Passed());
             for (int planet = 2; planet <= 6; ++planet) {
-                const std::string& name = run.Names.BodyNames[planet];
+                const std::string& name = run.Engine().Names.BodyNames[planet];
                 if (name.find(" (R) ") == std::string::npos) continue;
                 sawMark = true;
-                const std::string box = TextsOf(run).signBoxes[run.Chart.BodySigns[planet]];
+                const std::string box = TextsOf(run.chart).signBoxes[run.Engine().State.BodySigns[planet]];
                 EXPECT_NE(box.find("\r\n" + name), std::string::npos) << box;
             }
             BodyPlacement signs{};
-            for (int i = 0; i < kBodyCount; ++i) signs[i] = run.Chart.BodySigns[i];
-            EXPECT_EQ(run.Chart.ArudhaSigns, ComputeChart(signs).chart.ArudhaSigns) << year << "-" << month;
+            for (int i = 0; i < kBodyCount; ++i) signs[i] = run.Engine().State.BodySigns[i];
+            EXPECT_EQ(run.Engine().State.ArudhaSigns, ComputeChart(signs).chart.ArudhaSigns) << year << "-" << month;
         }
     }
     EXPECT_TRUE(sawMark);

@@ -11,7 +11,7 @@
 
 #include "tests/support/BirthForm.h"
 #include "birth/Birth.h"
-#include "chart/AnalysisRun.h"
+#include "chart/ComputeChart.h"
 #include "chart/MarriageMatch.h"
 
 namespace velmora {
@@ -26,19 +26,17 @@ TEST(AshtakavargaRun, EveryChartOfASweepHasTheFixedTotals) {
                 FormFields form = testing::BirthForm(year, month, 1 + (year + month) % 28, (year * 7) % 24, 17);
                 form.Mode = mode;
                 const AshtakavargaReading reading = kAshtakavargaReadings[charts % 2];
-                const ChartOutcome outcome = ComputeChart(
-                    BirthFromForm(form),
-                    {.report = false, .dasha = false, .today = {}, .ashtakavargaReading = reading});
+                const ChartOutcome outcome = ComputeChart(BirthFromForm(form), {.report = false, .dashas = {}, .today = {}});
                 ASSERT_TRUE(outcome.Computed()) << year << "-" << month;
-                const Chart& chart = outcome.chart;
-                const Ashtakavarga& a = chart.ashtakavarga;
+                const Chart& chart = *outcome.chart;
+                const Ashtakavarga& a = chart.AshtakavargaIn(reading).bindus;
                 for (int p = 0; p < kAshtakavargaPlanets; ++p) {
                     const auto& row = a.bav[static_cast<std::size_t>(p)];
                     EXPECT_EQ(std::accumulate(row.begin(), row.end(), 0), kTotals[p]);
                 }
                 EXPECT_EQ(std::accumulate(a.sav.begin(), a.sav.end(), 0), 337);
                 EXPECT_EQ(a, ComputeAshtakavarga(PointSigns(chart), reading));
-                EXPECT_EQ(chart.ashtakavargaReduced, ReduceAshtakavarga(a, PointSigns(chart)));
+                EXPECT_EQ(chart.AshtakavargaIn(reading).reduced, ReduceAshtakavarga(a, PointSigns(chart)));
                 ++charts;
             }
         }

@@ -19,9 +19,9 @@ TEST(ChartChoicesRun, TheChartNamesTheChoicesAndEachPointsHouse) {
         Birth birth = testing::ChennaiBirth();  // 7 December 1996, 10:34, Chennai
         birth.options.ayanamsa = AyanamsaKind::TrueChitra;
         birth.options.houses = houses;
-        const ChartOutcome outcome = ComputeChart(birth, {false, false, {}});
-        ASSERT_TRUE(outcome.Computed()) << outcome.message;
-        const Chart& chart = outcome.chart;
+        const ChartOutcome outcome = ComputeChart(birth, {false, {}, {}});
+        ASSERT_TRUE(outcome.Computed()) << outcome.refusal.message;
+        const Chart& chart = *outcome.chart;
         EXPECT_EQ(chart.ayanamsaName, "True Chitra");
         EXPECT_EQ(chart.ayanamsaLabel.rfind("True Chitra 23\u00B0 47\u2032 ", 0), 0u) << chart.ayanamsaLabel;
         EXPECT_NE(chart.modeText.find(chart.ayanamsaLabel), std::string::npos);
@@ -53,9 +53,9 @@ TEST(ChartChoicesRun, TheChartNamesTheChoicesAndEachPointsHouse) {
 TEST(ChartChoicesRun, TheBhavaChartPlacesEachPointByItsHouse) {
     Birth birth = testing::ChennaiBirth();  // 7 December 1996, 10:34, Chennai
     birth.options.houses = HouseSystem::Sripati;
-    const ChartOutcome outcome = ComputeChart(birth, {false, false, {}});
+    const ChartOutcome outcome = ComputeChart(birth, {false, {}, {}});
     ASSERT_TRUE(outcome.Computed());
-    Chart chart = outcome.chart;
+    Chart chart = *outcome.chart;
     chart.bhavas = {2, 12, 1, 11, 7, 1, 3, 8, 2, 1};
     const PlacedPoints points = BhavaPoints(chart);
     const int rising = chart.points[9].sign;
@@ -69,15 +69,15 @@ TEST(ChartChoicesRun, TheBhavaChartPlacesEachPointByItsHouse) {
 TEST(ChartChoicesRun, AClassicChartRefusesEveryChoiceButTheDefaults) {
     Birth birth = testing::ChennaiBirth();  // 7 December 1996, 10:34, Chennai
     birth.mode = ComputationMode::Classic;
-    ASSERT_TRUE(ComputeChart(birth, {false, false, {}}).Computed());
+    ASSERT_TRUE(ComputeChart(birth, {false, {}, {}}).Computed());
     for (int change = 0; change < 3; ++change) {
         Birth chosen = birth;
         if (change == 0) chosen.options.ayanamsa = AyanamsaKind::Raman;
         if (change == 1) chosen.options.positions = PositionKind::True;
         if (change == 2) chosen.options.houses = HouseSystem::Equal;
-        const ChartOutcome outcome = ComputeChart(chosen, {false, false, {}});
+        const ChartOutcome outcome = ComputeChart(chosen, {false, {}, {}});
         EXPECT_FALSE(outcome.Computed()) << change;
-        EXPECT_EQ(outcome.message, kClassicChoicesRefusal);
+        EXPECT_EQ(outcome.refusal.message, kClassicChoicesRefusal);
     }
 }
 

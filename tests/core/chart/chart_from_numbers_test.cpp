@@ -16,9 +16,13 @@
 #include "engine/Calendar.h"
 #include "presentation/PositionLabels.h"
 #include "tests/support/BirthForm.h"
+#include "tests/support/FormRun.h"
 
 namespace velmora {
 namespace {
+
+using testing::FormRun;
+using testing::RunCheck;
 
 #if defined(__SANITIZE_ADDRESS__) || !defined(NDEBUG)
 constexpr int kDayStride = 7;
@@ -46,10 +50,11 @@ int SignOfShortText(const std::string& text) {
 
 // Compares one computed chart's numbers with the engine's texts; returns
 // what differs, or nothing.
-std::string Disagreement(const AnalysisRun& run) {
-    const Chart chart = run.MakeChart();
+std::string Disagreement(const FormRun& formRun) {
+    const Chart& chart = formRun.chart;
+    const AnalysisRun& run = formRun.Engine();
     const PositionList& shortTexts =
-        run.Mode == ComputationMode::Precise ? run.Precise.PositionLabels : run.PlanetPosition.PositionLabels;
+        chart.mode == ComputationMode::Precise ? run.Precise.PositionLabels : run.PlanetPosition.PositionLabels;
     const auto longTexts = run.LongTexts();
     for (int i = 0; i < kBodyCount; ++i) {
         const ChartPoint& point = chart.points[i];
@@ -70,9 +75,9 @@ TEST(ChartFromNumbers, ClassicSignsAndTextsAgreeOverTheWholeForm) {
                             {"179", "59", true, "0", "0", false},  {"0", "0", false, "89", "59", true},
                             {"77", "13", true, "28", "39", false}, {"74", "0", false, "40", "42", false},
                             {"151", "12", true, "33", "52", true}};
-    AnalysisRun run;
-    run.WithReport = false;
-    run.WithDasha = false;
+    FormRun run;
+    run.wants.report = false;
+    run.wants.dashas = {};
     long charts = 0, failures = 0, day = 0;
     for (int year = 1901; year <= 2050; ++year) {
         for (int month = 1; month <= 12; ++month) {
@@ -90,7 +95,7 @@ TEST(ChartFromNumbers, ClassicSignsAndTextsAgreeOverTheWholeForm) {
                     form.South = place.south;
                     form.Zone = static_cast<int>(charts % kZoneItems);
                     form.DaylightSaving = charts % 11 < 4;
-                    const ValidationResult check = run.RunAnalysis(form);
+                    const RunCheck check = run.RunAnalysis(form);
                     ASSERT_TRUE(check.Passed()) << year << '-' << month << '-' << date << ": " << check.message;
                     const std::string why = Disagreement(run);
                     if (!why.empty() && ++failures <= 10)
@@ -105,9 +110,9 @@ TEST(ChartFromNumbers, ClassicSignsAndTextsAgreeOverTheWholeForm) {
 }
 
 TEST(ChartFromNumbers, PreciseSignsAndTextsAgree) {
-    AnalysisRun run;
-    run.WithReport = false;
-    run.WithDasha = false;
+    FormRun run;
+    run.wants.report = false;
+    run.wants.dashas = {};
     int charts = 0;
     for (int year = 1901; year <= 2050; year += 3) {
         for (int month = 1; month <= 12; month += 5) {
@@ -118,7 +123,7 @@ TEST(ChartFromNumbers, PreciseSignsAndTextsAgree) {
             form.LonMin = "35";
             form.LatDeg = "12";
             form.LatMin = "58";
-            const ValidationResult check = run.RunAnalysis(form);
+            const RunCheck check = run.RunAnalysis(form);
             ASSERT_TRUE(check.Passed()) << check.message;
             EXPECT_EQ(Disagreement(run), "") << year << '-' << month;
             ++charts;

@@ -23,9 +23,9 @@ Birth BangaloreBirth(int year, int month, int day, int hour, int minute) {
 }
 
 Chart ChartOf(const Birth& birth) {
-    const ChartOutcome outcome = ComputeChart(birth, {.report = false, .dasha = false, .today = {}});
-    EXPECT_TRUE(outcome.Computed()) << outcome.check.message;
-    return outcome.chart;
+    const ChartOutcome outcome = ComputeChart(birth, {.report = false, .dashas = {}, .today = {}});
+    EXPECT_TRUE(outcome.Computed()) << outcome.refusal.message;
+    return outcome.chart ? *outcome.chart : Chart{};
 }
 
 // Seconds of the local clock (+5:30) since midnight of the birth's date;

@@ -11,6 +11,7 @@
 #include "tests/support/ChartFixture.h"
 #include "tests/support/RunTexts.h"
 #include "chart/AnalysisRun.h"
+#include "tests/support/FormRun.h"
 #include "report/ReportWriter.h"
 #include "birth/ZoneTable.h"
 
@@ -53,9 +54,9 @@ FormFields Form(const Clock& clock, const char* lonDeg, bool east, const char* l
     return form;
 }
 
-std::unique_ptr<AnalysisRun> RunChart(const FormFields& form) {
-    auto run = std::make_unique<AnalysisRun>();
-    const ValidationResult result = run->RunAnalysis(form);
+std::unique_ptr<FormRun> RunChart(const FormFields& form) {
+    auto run = std::make_unique<FormRun>();
+    const RunCheck result = run->RunAnalysis(form);
     EXPECT_TRUE(result.Passed()) << result.message;
     return run;
 }
@@ -75,50 +76,50 @@ TEST(PreciseRun, OneInstantHoweverTheClockStatesIt) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const auto run = RunChart(c.form);
-        EXPECT_EQ(run->Mode, ComputationMode::Precise);
-        EXPECT_DOUBLE_EQ(run->Precise.JulianDateUT, 2451544.9583333335);
+        EXPECT_EQ(run->chart.mode, ComputationMode::Precise);
+        EXPECT_DOUBLE_EQ(run->Engine().Precise.JulianDateUT, 2451544.9583333335);
         // Geocentric bodies do not depend on the place.
-        for (int body = 0; body < 9; ++body) EXPECT_DOUBLE_EQ(run->Degrees[body], reference->Degrees[body]) << body;
+        for (int body = 0; body < 9; ++body) EXPECT_DOUBLE_EQ(run->Degrees()[body], reference->Degrees()[body]) << body;
     }
 }
 
 TEST(PreciseRun, TextsAndEverythingAfterThemAsInClassicMode) {
     const auto run = RunChart(Form({6, 45, "IST", false}, "77", true, "28", false, ComputationMode::Precise));
-    const ResultFormTexts r = testing::TextsOf(*run);
-    EXPECT_EQ(r.modeText.rfind("Precise: Swiss Ephemeris, Lahiri 23\u00B0 51\u2032 ", 0), 0u) << r.modeText;
-    EXPECT_NEAR(run->Ayanamsa, 23.85, 0.01);
+    const ResultLabels r = testing::TextsOf(run->chart);
+    EXPECT_EQ(run->chart.modeText.rfind("Precise: Swiss Ephemeris, Lahiri 23\u00B0 51\u2032 ", 0), 0u) << run->chart.modeText;
+    EXPECT_NEAR(run->chart.ayanamsa, 23.85, 0.01);
 
-    const auto longTexts = run->LongTexts();
+    const auto longTexts = run->Engine().LongTexts();
     BodyPlacement signs{};
     for (int i = 0; i < kBodyCount; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(ChartPositionText(longTexts[i]), r.planet[i]);
-        EXPECT_EQ(run->Chart.BodySigns[i], static_cast<int>(run->Degrees[i] / 30));
-        signs[i] = run->Chart.BodySigns[i];
+        EXPECT_EQ(run->Engine().State.BodySigns[i], static_cast<int>(run->Degrees()[i] / 30));
+        signs[i] = run->Engine().State.BodySigns[i];
     }
     // Retrograde marks from the speeds.
     for (int body = 2; body <= 6; ++body) {
-        const bool marked = run->Names.BodyNames[body].ends_with(" (R) ");
-        EXPECT_EQ(marked, run->Precise.Speeds[body] < 0) << body;
+        const bool marked = run->Engine().Names.BodyNames[body].ends_with(" (R) ");
+        EXPECT_EQ(marked, run->Engine().Precise.Speeds[body] < 0) << body;
     }
     // Arudhas and report from the placement, as for any chart.
     const Computed expected = ComputeChart(signs);
-    EXPECT_EQ(run->Chart.ArudhaSigns, expected.chart.ArudhaSigns);
+    EXPECT_EQ(run->Engine().State.ArudhaSigns, expected.chart.ArudhaSigns);
     EXPECT_EQ(r.arudhaBoxes, expected.captions);
-    EXPECT_EQ(r.report, ExpectedReport(expected));
+    EXPECT_EQ(run->chart.report, ExpectedReport(expected));
 }
 
 TEST(PreciseRun, SecondsCountInPreciseModeOnly) {
     FormFields form = Form({12, 0, "GMT", false}, "0", true, "0", false, ComputationMode::Classic);
     const auto classic = RunChart(form);
     form.Second = 59;
-    EXPECT_EQ(RunChart(form)->Degrees, classic->Degrees);
+    EXPECT_EQ(RunChart(form)->Degrees(), classic->Degrees());
     form.Mode = ComputationMode::Precise;
     const auto late = RunChart(form);
     form.Second = 0;
     const auto early = RunChart(form);
     // The Moon moves about half an arcsecond a second.
-    EXPECT_NEAR((late->Degrees[1] - early->Degrees[1]) * 3600, 59 * 0.55, 59 * 0.1);
+    EXPECT_NEAR((late->Degrees()[1] - early->Degrees()[1]) * 3600, 59 * 0.55, 59 * 0.1);
 }
 
 TEST(PreciseRun, ClassicAfterPreciseIsTheClassicChart) {
@@ -126,42 +127,43 @@ TEST(PreciseRun, ClassicAfterPreciseIsTheClassicChart) {
     FormFields precise = classic;
     precise.Mode = ComputationMode::Precise;
     const auto fresh = RunChart(classic);
-    AnalysisRun run;
+    FormRun run;
     ASSERT_TRUE(run.RunAnalysis(precise).Passed());
     ASSERT_TRUE(run.RunAnalysis(classic).Passed());
-    EXPECT_EQ(run.Mode, ComputationMode::Classic);
-    EXPECT_TRUE(run.Result.modeText.empty());
-    EXPECT_EQ(TextsOf(run).planet, TextsOf(*fresh).planet);
-    EXPECT_EQ(TextsOf(run).signBoxes, TextsOf(*fresh).signBoxes);
-    EXPECT_EQ(run.Result.report, fresh->Result.report);
-    EXPECT_EQ(run.LongTexts(), fresh->LongTexts());
-    EXPECT_EQ(run.Degrees, fresh->Degrees);
-    EXPECT_DOUBLE_EQ(run.Ayanamsa, -fresh->PlanetPosition.SiderealOffset);
+    EXPECT_EQ(run.chart.mode, ComputationMode::Classic);
+    EXPECT_TRUE(run.chart.modeText.empty());
+    EXPECT_EQ(TextsOf(run.chart).planet, TextsOf(fresh->chart).planet);
+    EXPECT_EQ(TextsOf(run.chart).signBoxes, TextsOf(fresh->chart).signBoxes);
+    EXPECT_EQ(run.chart.report, fresh->chart.report);
+    EXPECT_EQ(run.Engine().LongTexts(), fresh->Engine().LongTexts());
+    EXPECT_EQ(run.Degrees(), fresh->Degrees());
+    EXPECT_DOUBLE_EQ(run.chart.ayanamsa, -fresh->Engine().PlanetPosition.SiderealOffset);
 }
 
 TEST(PreciseRun, EphemerisFailureIsAMessageAndTheResultStays) {
-    AnalysisRun run;
+    FormRun run;
     const FormFields classic = Form({12, 0, "GMT", false}, "0", true, "0", false, ComputationMode::Classic);
     ASSERT_TRUE(run.RunAnalysis(classic).Passed());
-    const ResultFormTexts before = TextsOf(run);
+    const ResultLabels before = TextsOf(run.chart);
+    const Chart chartBefore = run.chart;
 
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "velmora-run-damaged-ephemeris";
     std::filesystem::create_directories(dir);
     for (const char* name : {"sepl_18.se1", "semo_18.se1"})
         std::ofstream(dir / name, std::ios::binary) << std::string(4096, '\x33');
-    run.Precise = PreciseEphemeris(dir.string());
+    run.Engine().Precise = PreciseEphemeris(dir.string());
     FormFields precise = classic;
     precise.Mode = ComputationMode::Precise;
-    const ValidationResult result = run.RunAnalysis(precise);
+    const RunCheck result = run.RunAnalysis(precise);
     std::filesystem::remove_all(dir);
 
-    EXPECT_EQ(result.check, AnalysisRun::kEngineFailure);
+    EXPECT_EQ(result.refusal, ChartRefusalKind::Ephemeris);
     EXPECT_FALSE(result.Passed());
     EXPECT_NE(result.message.find("Swiss Ephemeris could not compute"), std::string_view::npos) << result.message;
-    EXPECT_EQ(run.Mode, ComputationMode::Classic);
-    EXPECT_EQ(TextsOf(run).planet, before.planet);
-    EXPECT_EQ(run.Result.report, before.report);
-    EXPECT_EQ(run.Result.modeText, before.modeText);
+    EXPECT_EQ(run.chart.mode, ComputationMode::Classic);
+    EXPECT_EQ(TextsOf(run.chart).planet, before.planet);
+    EXPECT_EQ(run.chart.report, chartBefore.report);
+    EXPECT_EQ(run.chart.modeText, chartBefore.modeText);
 }
 
 }  // namespace

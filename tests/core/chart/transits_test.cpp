@@ -21,9 +21,9 @@ Chart DelhiChart(int year, int month, int day, ComputationMode mode = Computatio
     b.longitude = JoinCoordinate(77, 13, false);
     b.timeZoneId = "Asia/Kolkata";
     b.mode = mode;
-    const ChartOutcome outcome = ComputeChart(b, {.report = false, .dasha = false, .today = {}});
-    EXPECT_TRUE(outcome.Computed()) << outcome.check.message;
-    return outcome.chart;
+    const ChartOutcome outcome = ComputeChart(b, {.report = false, .dashas = {}, .today = {}});
+    EXPECT_TRUE(outcome.Computed()) << outcome.refusal.message;
+    return outcome.chart ? *outcome.chart : Chart{};
 }
 
 // The date of a moment on India's clock, "2024-05-01".
@@ -134,12 +134,12 @@ TEST(Transits, AtTheBirthMomentTheyAreTheBirthChart) {
         b.timeZoneId = "Asia/Kolkata";
         ASSERT_TRUE(ParseAyanamsa(c.ayanamsa, b.options));
         b.options.positions = c.positions;
-        const ChartOutcome natal = ComputeChart(b, {.report = false, .dasha = false, .today = {}});
+        const ChartOutcome natal = ComputeChart(b, {.report = false, .dashas = {}, .today = {}});
         ASSERT_TRUE(natal.Computed());
-        const TransitOutcome outcome = ComputeTransits(natal.chart, natal.chart.julianDayUT, kIst);
+        const TransitOutcome outcome = ComputeTransits(*natal.chart, natal.chart->julianDayUT, kIst);
         ASSERT_TRUE(outcome.transits) << outcome.refusal;
         for (int body = 0; body < kBodyCount; ++body)
-            EXPECT_NEAR(outcome.transits->points[body].longitude, natal.chart.points[body].longitude, 1e-7) << body;
+            EXPECT_NEAR(outcome.transits->points[body].longitude, natal.chart->points[body].longitude, 1e-7) << body;
     }
 }
 

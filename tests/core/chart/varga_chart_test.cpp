@@ -24,9 +24,9 @@ Birth Chennai(ComputationMode mode) {
 }
 
 TEST(VargaChart, ChennaiD10AndD60AsPublished) {
-    const ChartOutcome outcome = ComputeChart(Chennai(ComputationMode::Precise), {false, false, {}});
-    ASSERT_TRUE(outcome.Computed()) << outcome.check.message;
-    const Chart& chart = outcome.chart;
+    const ChartOutcome outcome = ComputeChart(Chennai(ComputationMode::Precise), {false, {}, {}});
+    ASSERT_TRUE(outcome.Computed()) << outcome.refusal.message;
+    const Chart& chart = *outcome.chart;
     EXPECT_EQ(chart.vargas[static_cast<std::size_t>(VargaIndexOfFactor(10))], kChennaiD10);
     EXPECT_EQ(chart.vargas[static_cast<std::size_t>(VargaIndexOfFactor(60))], kChennaiD60);
 }
@@ -40,9 +40,9 @@ TEST(VargaChart, EveryVargaInBothModesFromTheLongitudes) {
             for (int entry = 0; entry < kZoneItems; ++entry)
                 if (ZoneAbbreviation(kZoneTable[entry]) == "IST") birth.zoneEntry = entry;
         }
-        const ChartOutcome outcome = ComputeChart(birth, {false, false, {}});
-        ASSERT_TRUE(outcome.Computed()) << outcome.check.message;
-        const Chart& chart = outcome.chart;
+        const ChartOutcome outcome = ComputeChart(birth, {false, {}, {}});
+        ASSERT_TRUE(outcome.Computed()) << outcome.refusal.message;
+        const Chart& chart = *outcome.chart;
         for (int i = 0; i < kBodyCount; ++i) {
             SCOPED_TRACE(i);
             const auto at = static_cast<std::size_t>(i);

@@ -10,12 +10,16 @@
 #include <memory>
 
 #include "chart/AnalysisRun.h"
+#include "tests/support/FormRun.h"
 #include "engine/BirthTime.h"
 #include "birth/ZoneTable.h"
 #include "tests/support/RunTexts.h"
 
 namespace velmora {
 namespace {
+
+using testing::FormRun;
+using testing::RunCheck;
 
 FormFields Kolkata1942(ComputationMode mode) {
     FormFields form;
@@ -35,15 +39,15 @@ FormFields Kolkata1942(ComputationMode mode) {
 }
 
 TEST(ZoneRun, ClassicTakesTheStandardEntryAndTheDaylightSavingBox) {
-    auto run = std::make_unique<AnalysisRun>();
+    auto run = std::make_unique<FormRun>();
     ASSERT_TRUE(run->RunAnalysis(Kolkata1942(ComputationMode::Classic)).Passed());
-    EXPECT_EQ(run->Zone.ZoneOffsetHours, -5);
-    EXPECT_EQ(run->Zone.ZoneOffsetMinutes, -30);
-    EXPECT_TRUE(run->Birth.DaylightSaving);
-    EXPECT_EQ(run->Result.utcOffset, "+06:30");
-    EXPECT_TRUE(run->Result.dst);
-    EXPECT_EQ(run->Result.timeZone, "Asia/Kolkata");
-    EXPECT_EQ(run->Result.zoneText, "Asia/Kolkata: UTC+06:30, daylight saving on 1 September 1942 at 12:00");
+    EXPECT_EQ(run->Engine().Zone.ZoneOffsetHours, -5);
+    EXPECT_EQ(run->Engine().Zone.ZoneOffsetMinutes, -30);
+    EXPECT_TRUE(run->Engine().BirthValues.DaylightSaving);
+    EXPECT_EQ(run->chart.birth.utcOffset, "+06:30");
+    EXPECT_TRUE(run->chart.birth.dst);
+    EXPECT_EQ(run->chart.birth.timeZone, "Asia/Kolkata");
+    EXPECT_EQ(run->chart.birth.zoneText, "Asia/Kolkata: UTC+06:30, daylight saving on 1 September 1942 at 12:00");
 
     // The same chart as the entry and the box chosen by hand.
     FormFields byHand = Kolkata1942(ComputationMode::Classic);
@@ -52,25 +56,25 @@ TEST(ZoneRun, ClassicTakesTheStandardEntryAndTheDaylightSavingBox) {
     for (int p = 0; p < kZoneItems; ++p)
         if (ZoneAbbreviation(kZoneTable[static_cast<std::size_t>(p)]) == "IST") byHand.Zone = p;
     byHand.DaylightSaving = true;
-    auto hand = std::make_unique<AnalysisRun>();
+    auto hand = std::make_unique<FormRun>();
     ASSERT_TRUE(hand->RunAnalysis(byHand).Passed());
-    EXPECT_EQ(testing::TextsOf(*hand).planet, testing::TextsOf(*run).planet);
-    EXPECT_EQ(hand->Result.utcOffset, "+06:30");
-    EXPECT_TRUE(hand->Result.timeZone.empty());
+    EXPECT_EQ(testing::TextsOf(hand->chart).planet, testing::TextsOf(run->chart).planet);
+    EXPECT_EQ(hand->chart.birth.utcOffset, "+06:30");
+    EXPECT_TRUE(hand->chart.birth.timeZone.empty());
 }
 
 TEST(ZoneRun, PreciseTakesTheExactOffset) {
-    auto run = std::make_unique<AnalysisRun>();
+    auto run = std::make_unique<FormRun>();
     ASSERT_TRUE(run->RunAnalysis(Kolkata1942(ComputationMode::Precise)).Passed());
     // 12:00 at +6:30 is 05:30 UT; 1942-09-01 0 h UT is JD 2430603.5.
-    EXPECT_NEAR(run->Precise.JulianDateUT, 2430603.5 + 5.5 / 24, 1e-9);
+    EXPECT_NEAR(run->Engine().Precise.JulianDateUT, 2430603.5 + 5.5 / 24, 1e-9);
 
     // Kathmandu's +5:45 has no list entry, but precise positions take it.
     FormFields nepal = Kolkata1942(ComputationMode::Precise);
     nepal.Year = 1990 - kFirstYear;
     nepal.TimeZoneId = "Asia/Kathmandu";
     ASSERT_TRUE(run->RunAnalysis(nepal).Passed());
-    EXPECT_NEAR(run->Precise.JulianDateUT, 2448135.5 + (12 - 5.75) / 24, 1e-9);  // 1990-09-01 06:15 UT
+    EXPECT_NEAR(run->Engine().Precise.JulianDateUT, 2448135.5 + (12 - 5.75) / 24, 1e-9);  // 1990-09-01 06:15 UT
 
     // Madras time, +5:21:10 (tzdata, Asia/Kolkata before 1906), to the
     // second as the details show it: 1901-01-01 12:00 is 06:38:50 UT, and
@@ -80,8 +84,8 @@ TEST(ZoneRun, PreciseTakesTheExactOffset) {
     madras.Month = 0;
     madras.Day = 0;
     ASSERT_TRUE(run->RunAnalysis(madras).Passed());
-    EXPECT_EQ(run->Result.utcOffset, "+05:21:10");
-    EXPECT_NEAR(run->Precise.JulianDateUT, 2415385.5 + (6 + 38.0 / 60 + 50.0 / 3600) / 24, 1e-9);
+    EXPECT_EQ(run->chart.birth.utcOffset, "+05:21:10");
+    EXPECT_NEAR(run->Engine().Precise.JulianDateUT, 2415385.5 + (6 + 38.0 / 60 + 50.0 / 3600) / 24, 1e-9);
 }
 
 // What the result window says was used. The offsets are tzdata's (Python's
@@ -131,39 +135,40 @@ TEST(ZoneRun, TheZoneAsUsedInOneLine) {
         {"a list entry with daylight saving", typedSummer, "Indian Time, IST, +5.3: UTC+06:30, daylight saving"},
         {"a list entry west of Greenwich", eastern, "Eastern Standard Time,EST,-5.0: UTC-05:00"},
     };
-    auto run = std::make_unique<AnalysisRun>();
+    auto run = std::make_unique<FormRun>();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(run->RunAnalysis(c.form).Passed());
-        EXPECT_EQ(run->Result.zoneUsed, c.used);
+        EXPECT_EQ(run->chart.birth.zoneUsed, c.used);
     }
 }
 
 TEST(ZoneRun, RefusalsChangeNothing) {
-    AnalysisRun run;
+    FormRun run;
     ASSERT_TRUE(run.RunAnalysis(Kolkata1942(ComputationMode::Classic)).Passed());
-    const ResultFormTexts before = testing::TextsOf(run);
+    const ResultLabels before = testing::TextsOf(run.chart);
+    const std::string zoneBefore = run.chart.birth.zoneText;
     FormFields nepal = Kolkata1942(ComputationMode::Classic);
     nepal.Year = 1990 - kFirstYear;
     nepal.TimeZoneId = "Asia/Kathmandu";
-    const ValidationResult noEntry = run.RunAnalysis(nepal);
-    EXPECT_EQ(noEntry.check, AnalysisRun::kZoneFailure);
+    const RunCheck noEntry = run.RunAnalysis(nepal);
+    EXPECT_EQ(noEntry.refusal, ChartRefusalKind::NoZoneOffset);
     EXPECT_NE(noEntry.message.find("no entry for UTC+05:45"), std::string_view::npos) << noEntry.message;
     FormFields unknown = Kolkata1942(ComputationMode::Precise);
     unknown.TimeZoneId = "Mars/Olympus_Mons";
-    EXPECT_EQ(run.RunAnalysis(unknown).check, AnalysisRun::kZoneFailure);
-    EXPECT_EQ(testing::TextsOf(run).planet, before.planet);
-    EXPECT_EQ(run.Result.zoneText, before.zoneText);
+    EXPECT_EQ(run.RunAnalysis(unknown).refusal, ChartRefusalKind::NoZoneOffset);
+    EXPECT_EQ(testing::TextsOf(run.chart).planet, before.planet);
+    EXPECT_EQ(run.chart.birth.zoneText, zoneBefore);
 
     // Nothing of the place survives into a chart typed by hand.
     FormFields typed = Kolkata1942(ComputationMode::Classic);
     typed.TimeZoneId.clear();
     typed.Place.clear();
     ASSERT_TRUE(run.RunAnalysis(typed).Passed());
-    EXPECT_TRUE(run.Result.place.empty());
-    EXPECT_TRUE(run.Result.timeZone.empty());
-    EXPECT_TRUE(run.Result.zoneText.empty());
-    EXPECT_EQ(run.Result.utcOffset, "+00:00");  // the GMT entry
+    EXPECT_TRUE(run.chart.birth.place.empty());
+    EXPECT_TRUE(run.chart.birth.timeZone.empty());
+    EXPECT_TRUE(run.chart.birth.zoneText.empty());
+    EXPECT_EQ(run.chart.birth.utcOffset, "+00:00");  // the GMT entry
 }
 
 // Daylight saving of other amounts than the hour the classic engine adds for
@@ -215,29 +220,29 @@ double Apart(double a, double b) {
 TEST(ZoneRun, ClassicTakesTheRealDaylightSavingAmount) {
     for (const SavingCase& c : kSavingCases) {
         SCOPED_TRACE(c.zone);
-        auto classic = std::make_unique<AnalysisRun>();
+        auto classic = std::make_unique<FormRun>();
         ASSERT_TRUE(classic->RunAnalysis(SavingForm(c, ComputationMode::Classic)).Passed());
-        EXPECT_TRUE(classic->Result.dst);
+        EXPECT_TRUE(classic->chart.birth.dst);
         const int hours = std::abs(c.offsetMinutes) / 60, minutes = std::abs(c.offsetMinutes) % 60;
         char shown[16];
         std::snprintf(shown, sizeof shown, "%c%02d:%02d", c.offsetMinutes < 0 ? '-' : '+', hours, minutes);
-        EXPECT_EQ(classic->Result.utcOffset, shown);
+        EXPECT_EQ(classic->chart.birth.utcOffset, shown);
 
         // Both paths of the classic engine take the clock at that offset:
         // the ascendant's and the Moon's from the magnitudes, the box and the
         // hemisphere, the planets' from the signed list entry.
-        const BirthTime time = FormBirthTime(classic->Birth);
+        const BirthTime time = FormBirthTime(classic->Engine().BirthValues);
         EXPECT_NEAR((time.BirthHour - time.UniversalHour) * 60, c.offsetMinutes, 1e-9);
-        EXPECT_EQ(-(classic->Zone.ZoneOffsetHours * 60 + classic->Zone.ZoneOffsetMinutes), c.offsetMinutes);
+        EXPECT_EQ(-(classic->Engine().Zone.ZoneOffsetHours * 60 + classic->Engine().Zone.ZoneOffsetMinutes), c.offsetMinutes);
 
         // The ascendant moves a degree in about four minutes: the precise
         // engine at the zone's exact offset puts it within a tenth of a degree
         // of the classic one (Windhoek: 08 deg Libra, as the classic chart of
         // the clock's true offset gives it).
-        auto precise = std::make_unique<AnalysisRun>();
+        auto precise = std::make_unique<FormRun>();
         ASSERT_TRUE(precise->RunAnalysis(SavingForm(c, ComputationMode::Precise)).Passed());
-        EXPECT_LT(Apart(classic->Degrees[kBodyCount - 1], precise->Degrees[kBodyCount - 1]), 0.1)
-            << classic->Degrees[kBodyCount - 1] << " against " << precise->Degrees[kBodyCount - 1];
+        EXPECT_LT(Apart(classic->Degrees()[kBodyCount - 1], precise->Degrees()[kBodyCount - 1]), 0.1)
+            << classic->Degrees()[kBodyCount - 1] << " against " << precise->Degrees()[kBodyCount - 1];
     }
 }
 
@@ -262,16 +267,16 @@ TEST(ZoneRun, ClassicRefusesAnOffsetItCannotTake) {
     };
     for (const Refusal& r : refusals) {
         SCOPED_TRACE(r.birth.zone);
-        AnalysisRun run;
+        FormRun run;
         ASSERT_TRUE(run.RunAnalysis(Kolkata1942(ComputationMode::Classic)).Passed());
-        const ResultFormTexts before = testing::TextsOf(run);
-        const ValidationResult refused = run.RunAnalysis(SavingForm(r.birth, ComputationMode::Classic));
-        EXPECT_EQ(refused.check, AnalysisRun::kZoneFailure);
+        const ResultLabels before = testing::TextsOf(run.chart);
+        const RunCheck refused = run.RunAnalysis(SavingForm(r.birth, ComputationMode::Classic));
+        EXPECT_EQ(refused.refusal, ChartRefusalKind::NoZoneOffset);
         EXPECT_EQ(refused.message, r.message);
-        EXPECT_EQ(testing::TextsOf(run).planet, before.planet);
-        EXPECT_EQ(run.Birth.BirthYear, 1942);
+        EXPECT_EQ(testing::TextsOf(run.chart).planet, before.planet);
+        EXPECT_EQ(run.Engine().BirthValues.BirthYear, 1942);
         // Precise positions take the offset itself.
-        const ValidationResult precise = run.RunAnalysis(SavingForm(r.birth, ComputationMode::Precise));
+        const RunCheck precise = run.RunAnalysis(SavingForm(r.birth, ComputationMode::Precise));
         EXPECT_TRUE(precise.Passed()) << precise.message;
     }
 }

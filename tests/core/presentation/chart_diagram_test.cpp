@@ -22,7 +22,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/BirthForm.h"
-#include "chart/AnalysisRun.h"
+#include "tests/support/FormRun.h"
 #include "presentation/ChartLabels.h"
 #include "tests/support/EngineCaptions.h"
 
@@ -157,9 +157,9 @@ TEST(ChartDiagram, BirthChartAndNavamsaMatchTheRunsCaptions) {
     for (const auto& b : births) {
         FormFields form = testing::BirthForm(b.year, b.month, b.day, b.hour, b.minute);
         form.Mode = b.mode;
-        AnalysisRun run;
+        testing::FormRun run;
         ASSERT_TRUE(run.RunAnalysis(form).Passed());
-        const Chart chart = run.MakeChart();
+        const Chart& chart = run.chart;
         const ChartDiagram birth = MakeChartDiagram(BirthChartPoints(chart));
         const ChartDiagram navamsa = MakeChartDiagram(NavamsaPoints(chart));
         const testing::EngineCaptions engine = testing::EngineCaptionsOf(run);

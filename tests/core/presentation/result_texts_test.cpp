@@ -14,56 +14,58 @@
 #include "presentation/ResultTexts.h"
 #include "tests/support/BirthForm.h"
 #include "tests/support/EngineCaptions.h"
+#include "presentation/DashaLabels.h"
 
 namespace velmora {
 namespace {
 
-void ExpectSameTexts(const ResultFormTexts& made, const AnalysisRun& from, const std::string& where) {
+// The labels of the run's chart against the engine's own texts; the chart's
+// numbers against the engine's values and what the form gave.
+void ExpectSameTexts(const ResultLabels& made, const testing::FormRun& from, const FormFields& form,
+                     const std::string& where) {
     SCOPED_TRACE(where);
     const testing::EngineCaptions engine = testing::EngineCaptionsOf(from);
-    const RunResult& run = from.Result;
+    const Chart& chart = from.chart;
+    const AnalysisRun& run = from.Engine();
     EXPECT_EQ(made.planet, engine.planet);
     EXPECT_EQ(made.signBoxes, engine.signBoxes);
     EXPECT_EQ(made.arudhaBoxes, engine.arudhaBoxes);
-    EXPECT_EQ(made.bodySigns, run.bodySigns);
-    EXPECT_EQ(made.retrograde, run.retrograde);
-    EXPECT_EQ(made.arudhaSigns, run.arudhaSigns);
-    EXPECT_EQ(made.name, from.Birth.BirthName);
+    for (int i = 0; i < kBodyCount; ++i) {
+        EXPECT_EQ(chart.points[i].sign, run.State.BodySigns[i]) << i;
+        EXPECT_EQ(chart.points[i].retrograde, run.Names.BodyNames[i].ends_with(" (R) ")) << i;
+    }
+    for (int a = 0; a < kArudhaCount; ++a) EXPECT_EQ(chart.arudhaSigns[a], run.State.ArudhaSigns[a]) << a;
+    EXPECT_EQ(made.name, run.BirthValues.BirthName);
     EXPECT_EQ(made.dateOfBirth, engine.dateOfBirth);
     EXPECT_EQ(made.timeOfBirth, engine.timeOfBirth);
-    const BirthData& b = from.Birth;
-    EXPECT_EQ(made.clock, (CivilMoment{b.BirthYear, b.BirthMonth, b.BirthDay, b.BirthClockHour, b.BirthClockMinute}));
+    const BirthData& b = run.BirthValues;
+    EXPECT_EQ(chart.birth.clock,
+              (CivilMoment{b.BirthYear, b.BirthMonth, b.BirthDay, b.BirthClockHour, b.BirthClockMinute}));
     EXPECT_EQ(made.monthName, EnglishMonthNames()[static_cast<std::size_t>(b.BirthMonth - 1)]);
     EXPECT_EQ(made.latitude, engine.latitude);
     EXPECT_EQ(made.longitude, engine.longitude);
-    EXPECT_EQ(made.city, run.city);
-    EXPECT_EQ(made.state, run.state);
-    EXPECT_EQ(made.country, run.country);
-    EXPECT_EQ(made.modeText, run.modeText);
-    EXPECT_EQ(made.place, run.place);
-    EXPECT_EQ(made.timeZone, run.timeZone);
-    EXPECT_EQ(made.utcOffset, run.utcOffset);
-    EXPECT_EQ(made.zoneText, run.zoneText);
-    EXPECT_EQ(made.dst, run.dst);
-    EXPECT_EQ(made.zoneUsed, run.zoneUsed);
-    EXPECT_EQ(made.report, run.report);
-    EXPECT_EQ(made.nakshatras, run.nakshatras);
-    EXPECT_EQ(made.navamsaSigns, run.navamsaSigns);
-    EXPECT_EQ(made.navamsaBoxes, engine.navamsaBoxes);
-    EXPECT_EQ(made.vargas, run.vargas);
-    EXPECT_EQ(made.vargottama, run.vargottama);
-    EXPECT_EQ(made.dasha.runningMajor, run.dasha.runningMajor);
-    EXPECT_EQ(made.dasha.runningSub, run.dasha.runningSub);
-    for (int m = 0; m < 9; ++m) {
-        EXPECT_EQ(made.dasha.majors[m].period.start, run.dasha.majors[m].period.start);
-        EXPECT_EQ(made.dasha.majors[m].sub[8].end, run.dasha.majors[m].sub[8].end);
+    EXPECT_EQ(chart.birth.city, form.City);
+    EXPECT_EQ(chart.birth.state, form.State);
+    EXPECT_EQ(chart.birth.country, form.Country);
+    EXPECT_EQ(chart.modeText.empty(), form.Mode == ComputationMode::Classic);
+    EXPECT_EQ(chart.birth.place, form.Place);
+    EXPECT_EQ(chart.birth.timeZone, form.TimeZoneId);
+    EXPECT_EQ(chart.birth.zoneText.empty(), form.TimeZoneId.empty());
+    if (form.TimeZoneId.empty()) {
+        EXPECT_EQ(chart.birth.dst, form.DaylightSaving);
     }
+    EXPECT_FALSE(chart.birth.zoneUsed.empty());
+    EXPECT_FALSE(chart.report.empty());
+    EXPECT_EQ(made.navamsaBoxes, engine.navamsaBoxes);
+    const VimshottariDasha dasha = VimshottariPeriods(chart);
+    EXPECT_EQ(dasha.majors[0].period.lord, chart.nakshatras[1].lord);
+    EXPECT_EQ(dasha.birth, chart.birth.clock);
 }
 
 TEST(ResultTexts, MadeFromTheChartAsTheRunWroteThem) {
     const MonthNames months = EnglishMonthNames();
-    AnalysisRun run;
-    run.Today = {2026, 12, 9};
+    testing::FormRun run;
+    run.wants.today = {2026, 12, 9};
     int charts = 0;
     for (int year = 1901; year <= 2050; year += 7) {
         for (int variant = 0; variant < 4; ++variant) {
@@ -84,9 +86,9 @@ TEST(ResultTexts, MadeFromTheChartAsTheRunWroteThem) {
                 form.TimeZoneId = "Asia/Kolkata";
                 form.Place = "Bengaluru, Karnataka, India";
             }
-            const ValidationResult check = run.RunAnalysis(form);
+            const testing::RunCheck check = run.RunAnalysis(form);
             ASSERT_TRUE(check.Passed()) << check.message;
-            ExpectSameTexts(ResultTextsOf(run.MakeChart(), months), run,
+            ExpectSameTexts(ResultLabelsOf(run.chart, months), run, form,
                             std::to_string(year) + " variant " + std::to_string(variant));
             ++charts;
         }
@@ -98,7 +100,7 @@ TEST(ResultTexts, MadeFromTheChartAsTheRunWroteThem) {
 // zone line names it (New York, 7 November 2021 01:30, EDT then EST).
 TEST(ResultTexts, TheRepeatedHoursReading) {
     const MonthNames months = EnglishMonthNames();
-    AnalysisRun run;
+    testing::FormRun run;
     FormFields form = testing::BirthForm(2021, 11, 7, 1, 30);
     form.LonDeg = "74";
     form.East = false;
@@ -108,8 +110,8 @@ TEST(ResultTexts, TheRepeatedHoursReading) {
     form.TimeZoneId = "America/New_York";
     form.Repeated = RepeatedHour::Later;
     ASSERT_TRUE(run.RunAnalysis(form).Passed());
-    ExpectSameTexts(ResultTextsOf(run.MakeChart(), months), run, "New York");
-    EXPECT_NE(run.Result.zoneUsed.find("the later of the two"), std::string::npos);
+    ExpectSameTexts(ResultLabelsOf(run.chart, months), run, form, "New York");
+    EXPECT_NE(run.chart.birth.zoneUsed.find("the later of the two"), std::string::npos);
 }
 
 }  // namespace

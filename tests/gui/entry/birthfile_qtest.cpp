@@ -16,7 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "chart/AnalysisRun.h"
+#include "presentation/DashaLabels.h"
 #include "result/frmDisplay.h"
 #include "birthfile/BirthFile.h"
 #include "entry/frmMain.h"
@@ -45,7 +45,7 @@ FormFields Bangalore() {
 void ShowChart(Shell& shell, const FormFields& fields) {
     shell.Start();
     shell.InputForm()->SetFields(fields);
-    shell.InputForm()->RunAnalysis();
+    shell.InputForm()->AnalyzeChart();
 }
 
 QAction* Action(QWidget* window, const char* name) {
@@ -67,9 +67,8 @@ private slots:
     void init() { QVERIFY(dir_.isValid()); }
 
     void menusOfTheInputForm() {
-        AnalysisRun run;
         CapturedServices s;
-        frmMain form(run, s.services);
+        frmMain form(s.services);
         QCOMPARE(Action(&form, "mnuOpen")->text(), QStringLiteral("&Open Birth Data…"));
         QCOMPARE(Action(&form, "mnuOpen")->shortcut(), QKeySequence(QKeySequence::Open));
         QCOMPARE(Action(&form, "mnuSave")->text(), QStringLiteral("&Save Birth Data…"));
@@ -77,9 +76,8 @@ private slots:
     }
 
     void everyZoneAndHemisphereSurvivesSaveAndOpen() {
-        AnalysisRun run;
         CapturedServices s;
-        frmMain saving(run, s.services), opening(run, s.services);
+        frmMain saving(s.services), opening(s.services);
         const QString path = dir_.filePath(QStringLiteral("asha.velmora"));
         for (int zone = 0; zone < kZoneItems; ++zone) {
             FormFields f = Bangalore();
@@ -102,9 +100,8 @@ private slots:
     // file takes its choices, a file without them the defaults; the run
     // reckons with them.
     void theDashaChoicesAreSavedAndOpened() {
-        AnalysisRun run;
         CapturedServices s;
-        frmMain form(run, s.services);
+        frmMain form(s.services);
         form.SetFields(Bangalore());
         QCOMPARE(form.Fields().DashaYearChoice, DashaYear::Julian);
         s.preferences.dashaYear = DashaYear::Sidereal;  // as chosen on the dasha page
@@ -125,16 +122,16 @@ private slots:
         QCOMPARE(s.preferences.dashaYear, DashaYear::Sidereal);
         QCOMPARE(form.Fields().DashaSystemChoice, DashaSystem::Ashtottari);
 
-        QVERIFY(run.RunAnalysis(form.Fields()).Passed());
-        QCOMPARE(run.MakeChart().dashaYear, DashaYear::Sidereal);
-        QCOMPARE(run.MakeChart().dashaSystem, DashaSystem::Ashtottari);
-        QCOMPARE(run.Result.dasha.yearDays, 365.256364);
+        const std::shared_ptr<const Chart> chart = velmora::testing::ChartOfForm(form.Fields());
+        QVERIFY(chart);
+        QCOMPARE(chart->dashaYear, DashaYear::Sidereal);
+        QCOMPARE(chart->dashaSystem, DashaSystem::Ashtottari);
+        QCOMPARE(VimshottariPeriods(*chart).yearDays, 365.256364);
     }
 
     void theMenusAskForTheFileAndGiveTheSameChart() {
-        AnalysisRun first, second;
-        CapturedServices s;
-        frmMain saving(first, s.services), opening(second, s.services);
+                CapturedServices s;
+        frmMain saving(s.services), opening(s.services);
         FormFields f = Bangalore();
         f.TimeZoneId = "Asia/Kolkata";
         f.Place = "Bengaluru, Karnataka, India";
@@ -151,13 +148,14 @@ private slots:
         QCOMPARE(opening.ZoneInfo(), saving.ZoneInfo());
         QVERIFY(!opening.ZoneInfo().isEmpty());
 
-        QVERIFY(first.RunAnalysis(saving.Fields()).Passed());
-        QVERIFY(second.RunAnalysis(opening.Fields()).Passed());
-        const ResultFormTexts secondTexts = velmora::testing::TextsOf(second), firstTexts = velmora::testing::TextsOf(first);
+        const std::shared_ptr<const Chart> first = velmora::testing::ChartOfForm(saving.Fields()),
+                                           second = velmora::testing::ChartOfForm(opening.Fields());
+        QVERIFY(first && second);
+        const ResultLabels secondTexts = velmora::testing::TextsOf(*second), firstTexts = velmora::testing::TextsOf(*first);
         QCOMPARE(secondTexts.planet, firstTexts.planet);
         QCOMPARE(secondTexts.signBoxes, firstTexts.signBoxes);
         QCOMPARE(secondTexts.arudhaBoxes, firstTexts.arudhaBoxes);
-        QVERIFY(second.Result.report == first.Result.report);
+        QVERIFY(second->report == first->report);
 
         // Cancel changes nothing and says nothing.
         s.files.answers.clear();
@@ -166,9 +164,8 @@ private slots:
     }
 
     void aBadFileIsAMessageAndTheFormStaysAsItWas() {
-        AnalysisRun run;
         CapturedServices s;
-        frmMain form(run, s.services);
+        frmMain form(s.services);
         FormFields f = Bangalore();
         f.South = true;
         f.DaylightSaving = true;
@@ -209,9 +206,8 @@ private slots:
     }
 
     void aFailedSaveIsAMessageAndKeepsTheOldFile() {
-        AnalysisRun run;
         CapturedServices s;
-        frmMain form(run, s.services);
+        frmMain form(s.services);
         form.SetFields(Bangalore());
         QVERIFY(!form.SaveBirthFile(dir_.filePath(QStringLiteral("no/such/folder/a.velmora"))));
         QCOMPARE(s.messenger.shown.size(), std::size_t{1});
@@ -220,9 +216,8 @@ private slots:
 
     void aRecentFileThatIsAFifoOrBadIsAMessageAndTheFormStays() {
         QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).clear();
-        AnalysisRun run;
         CapturedServices s;
-        frmMain form(run, s.services);
+        frmMain form(s.services);
         const QString path = dir_.filePath(QStringLiteral("recent.velmora"));
         form.SetFields(Bangalore());
         QVERIFY(form.SaveBirthFile(path));
@@ -259,9 +254,8 @@ private slots:
     }
 
     void aReadOnlyFileIsReplacedOnlyAfterTheQuestion() {
-        AnalysisRun run;
         CapturedServices s;
-        frmMain form(run, s.services);
+        frmMain form(s.services);
         const QString path = dir_.filePath(QStringLiteral("kept.velmora"));
         form.SetFields(Bangalore());
         QVERIFY(form.SaveBirthFile(path));
@@ -285,9 +279,8 @@ private slots:
     }
 
     void aSplitHardLinkIsSaid() {
-        AnalysisRun run;
         CapturedServices s;
-        frmMain form(run, s.services);
+        frmMain form(s.services);
         const QString path = dir_.filePath(QStringLiteral("linked.velmora"));
         const QString other = dir_.filePath(QStringLiteral("other-name.velmora"));
         form.SetFields(Bangalore());
@@ -301,9 +294,8 @@ private slots:
     }
 
     void theMainWindowSavesTheBirthOfItsChart() {
-        AnalysisRun run;
         CapturedServices s;
-        Shell shell(run, s.services, [](int) {});
+        Shell shell(s.services, [](int) {});
         ShowChart(shell, Bangalore());
         QVERIFY(shell.MainWindow());
         QCOMPARE(shell.MainWindow()->mnuSave->text(), QStringLiteral("Save Birth Data…"));
@@ -318,9 +310,8 @@ private slots:
 
     void recentFilesOpenAndAGoneOneIsDropped() {
         QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).clear();
-        AnalysisRun run;
         CapturedServices s;
-        frmMain form(run, s.services);
+        frmMain form(s.services);
         const QString first = dir_.filePath(QStringLiteral("first.velmora"));
         const QString second = dir_.filePath(QStringLiteral("second.velmora"));
         FormFields f = Bangalore();
@@ -353,9 +344,8 @@ private slots:
 
     void aSaveFromTheMainWindowIsOnEveryRecentListAtOnce() {
         QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).clear();
-        AnalysisRun run;
         CapturedServices s;
-        Shell shell(run, s.services, [](int) {});
+        Shell shell(s.services, [](int) {});
         ShowChart(shell, Bangalore());
         MDI* window = shell.MainWindow();
         QVERIFY(window);
@@ -387,18 +377,17 @@ private slots:
     void theMainWindowOpensABirthFileAndShowsItsChart() {
         QFETCH(bool, fromRecent);
         QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).clear();
-        AnalysisRun run;
         CapturedServices s;
         FormFields rama = Bangalore();
         rama.Name = "RAMA";
         rama.Day = 20;
         const QString path = dir_.filePath(QStringLiteral("rama.velmora"));
         {
-            frmMain saving(run, s.services);
+            frmMain saving(s.services);
             saving.SetFields(rama);
             QVERIFY(saving.SaveBirthFile(path));
         }
-        Shell shell(run, s.services, [](int) {});
+        Shell shell(s.services, [](int) {});
         ShowChart(shell, Bangalore());
         MDI* first = shell.MainWindow();
         QVERIFY(first);

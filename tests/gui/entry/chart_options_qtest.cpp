@@ -13,7 +13,6 @@
 #include <QCheckBox>
 #include <QtTest>
 
-#include "chart/AnalysisRun.h"
 #include "entry/ChartOptionsDialog.h"
 #include "entry/frmMain.h"
 #include "tests/gui/entry/CaptureServices.h"
@@ -32,8 +31,7 @@ private slots:
 void ChartOptionsTest::buttonAndLineFollowThePreciseBox() {
     CapturedServices s;
     s.preferences.chartOptions.houses = HouseSystem::Placidus;  // kept from an earlier start
-    AnalysisRun run;
-    frmMain form(run, s.services);
+    frmMain form(s.services);
     auto* button = form.findChild<QPushButton*>(QStringLiteral("cmdChartOptions"));
     auto* line = form.findChild<QLabel*>(QStringLiteral("lblChartOptions"));
     auto* precise = form.findChild<QCheckBox*>(QStringLiteral("chkPrecise"));
@@ -60,8 +58,7 @@ void ChartOptionsTest::buttonAndLineFollowThePreciseBox() {
 
 void ChartOptionsTest::theDialogsChoicesAreTheFormsAndKept() {
     CapturedServices s;
-    AnalysisRun run;
-    frmMain form(run, s.services);
+    frmMain form(s.services);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.findChild<QPushButton*>(QStringLiteral("cmdChartOptions"))->click();
@@ -99,8 +96,7 @@ void ChartOptionsTest::theDialogsChoicesAreTheFormsAndKept() {
 
 void ChartOptionsTest::aBirthFilesChoicesComeOntoTheForm() {
     CapturedServices s;
-    AnalysisRun run;
-    frmMain form(run, s.services);
+    frmMain form(s.services);
     FormFields fields = form.Fields();
     fields.Mode = ComputationMode::Precise;
     fields.Options.ayanamsa = AyanamsaKind::TruePushya;

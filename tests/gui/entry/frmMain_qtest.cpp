@@ -26,7 +26,8 @@
 
 #include "CaptureServices.h"
 #include "TypeText.h"
-#include "chart/AnalysisRun.h"
+#include "ephemeris/EphemerisDirectory.h"
+#include "presentation/SignCaptions.h"
 #include "tests/gui/Screenshots.h"
 #include "birth/ZoneTable.h"
 #include "entry/frmMain.h"
@@ -70,8 +71,11 @@ class frmMainTest : public QObject {
 
     struct Window {
         CapturedServices captured;
-        AnalysisRun run;
-        frmMain form{run, captured.services};
+        frmMain form{captured.services};
+        // The chart the last analysis handed on, as the shell takes it.
+        std::shared_ptr<const Chart> chart;
+        QMetaObject::Connection taken = QObject::connect(
+            &form, &frmMain::analysisCompleted, &form, [this](std::shared_ptr<const Chart> made) { chart = made; });
 
         template <typename T = QWidget>
         T* Find(const char* name) const {
@@ -188,9 +192,11 @@ private slots:
         QCOMPARE(w.Edit("txtLonM")->maxLength(), 2);
         QCOMPARE(w.Edit("txtLatD")->maxLength(), 2);
         QCOMPARE(w.Edit("txtLatM")->maxLength(), 2);
-        // The load fills the run's name tables before anything else.
-        QCOMPARE(w.run.Names.BodyNames[9], std::string("Asc"));
-        QCOMPARE(w.run.Names.SignLords[11], std::string("Jupiter"));
+        // The name tables every run fills: the ascendant is "Asc", Pisces Jupiter's.
+        NameTables names;
+        FillNameTables(names);
+        QCOMPARE(names.BodyNames[9], std::string("Asc"));
+        QCOMPARE(names.SignLords[11], std::string("Jupiter"));
         const FormFields fields = w.form.Fields();
         QVERIFY(SameFields(fields, FormFields{}));
     }
@@ -379,13 +385,13 @@ private slots:
         QCOMPARE(int(offset.ZoneOffsetMinutes), minutes);
         // The same offset reaches the run, and its magnitudes the birth data.
         QSignalSpy done(&w.form, &frmMain::analysisCompleted);
-        w.form.RunAnalysis();
+        w.form.AnalyzeChart();
         QCOMPARE(done.count(), 1);
-        QCOMPARE(int(w.run.Zone.ZoneOffsetHours), hours);
-        QCOMPARE(int(w.run.Zone.ZoneOffsetMinutes), minutes);
-        QCOMPARE(int(w.run.Birth.ZoneHoursAbs), std::abs(hours));
-        QCOMPARE(int(w.run.Birth.ZoneMinutesAbs), std::abs(minutes));
-        QCOMPARE(w.run.Birth.DaylightSaving, dst);
+        QVERIFY(w.chart);
+        // The offset east of Greenwich the chart took: the zone's (added to
+        // the clock to give UT, so of the other sign) and the saving's hour.
+        QCOMPARE(w.chart->utcOffsetSeconds, -(hours * 3600 + minutes * 60) + (dst ? 3600 : 0));
+        QCOMPARE(w.chart->birth.dst, dst);
     }
 
     void typingThroughTheForm_data() {
@@ -546,7 +552,6 @@ private slots:
         start->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), start);
         const FormFields before = w.form.Fields();
-        const BirthData birth = w.run.Birth;
         QSignalSpy done(&w.form, &frmMain::analysisCompleted);
 
         w.Find<QPushButton>("cmdRashi")->click();
@@ -558,9 +563,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), focus.isEmpty() ? QStringLiteral("cmbTimeZone") : focus);
         QCOMPARE(done.count(), 0);
         QVERIFY(SameFields(w.form.Fields(), before));
-        QCOMPARE(w.run.Birth.BirthName, birth.BirthName);
-        QCOMPARE(w.run.Birth.BirthYear, birth.BirthYear);
-        QVERIFY(w.run.Result.zoneUsed.empty());  // the run wrote no result
+        QVERIFY(!w.chart);  // no chart was handed on
         QVERIFY(w.captured.web.opened.empty());
     }
 
@@ -592,20 +595,21 @@ private slots:
             w.Find<QPushButton>("cmdRashi")->click();
         QCOMPARE(done.count(), 1);
         QVERIFY(w.captured.messenger.shown.empty());
-        const BirthData& b = w.run.Birth;
-        QCOMPARE(QString::fromStdString(b.BirthName), entry.name);
-        QCOMPARE(int(b.BirthMonth), entry.month + 1);
-        QCOMPARE(int(b.BirthDay), entry.day + 1);
-        QCOMPARE(int(b.BirthYear), entry.year + kFirstYear);
-        QCOMPARE(int(b.BirthClockHour), entry.hour);
-        QCOMPARE(int(b.BirthClockMinute), entry.minute);
-        QCOMPARE(int(b.LongitudeDegrees), entry.lonDeg.toInt());
-        QCOMPARE(int(b.LatitudeMinutes), entry.latMin.toInt());
-        QCOMPARE(b.EastLongitude, !entry.west);
-        QCOMPARE(b.SouthLatitude, entry.south);
+        QVERIFY(w.chart);
+        const ChartBirth& b = w.chart->birth;
+        QCOMPARE(QString::fromStdString(b.name), entry.name);
+        QCOMPARE(b.clock.month, entry.month + 1);
+        QCOMPARE(b.clock.day, entry.day + 1);
+        QCOMPARE(b.clock.year, entry.year + kFirstYear);
+        QCOMPARE(b.clock.hour, entry.hour);
+        QCOMPARE(b.clock.minute, entry.minute);
+        QCOMPARE(b.longitudeDegrees, entry.lonDeg.toInt());
+        QCOMPARE(b.latitudeMinutes, entry.latMin.toInt());
+        QCOMPARE(b.east, !entry.west);
+        QCOMPARE(b.south, entry.south);
         // The date label uses the system language's month name.
         const QString month = QLocale::system().monthName(entry.month + 1, QLocale::LongFormat);
-        QVERIFY(QString::fromStdString(testing::TextsOf(w.run, SystemMonthNames()).dateOfBirth)
+        QVERIFY(QString::fromStdString(testing::TextsOf(*w.chart, SystemMonthNames()).dateOfBirth)
                     .startsWith(month + QLatin1Char('/')));
     }
 
@@ -624,7 +628,7 @@ private slots:
         QCOMPARE(w.form.Fields().Mode, ComputationMode::Classic);
         QVERIFY(!w.captured.preferences.precise);
         {
-            frmMain next(w.run, w.captured.services);
+            frmMain next(w.captured.services);
             QVERIFY(!next.findChild<QCheckBox*>(QStringLiteral("chkPrecise"))->isChecked());
             QCOMPARE(next.Fields().Mode, ComputationMode::Classic);
         }
@@ -647,9 +651,10 @@ private slots:
         w.Find<QPushButton>("cmdRashi")->click();
         QCOMPARE(done.count(), 1);
         QVERIFY(w.captured.messenger.shown.empty());
-        QCOMPARE(w.run.Mode, ComputationMode::Precise);
-        QVERIFY(QString::fromStdString(w.run.Result.modeText).startsWith(QStringLiteral("Precise: Swiss Ephemeris")));
-        QVERIFY(QString::fromStdString(w.run.Result.modeText).endsWith(QStringLiteral("true node")));
+        QVERIFY(w.chart);
+        QCOMPARE(w.chart->mode, ComputationMode::Precise);
+        QVERIFY(QString::fromStdString(w.chart->modeText).startsWith(QStringLiteral("Precise: Swiss Ephemeris")));
+        QVERIFY(QString::fromStdString(w.chart->modeText).endsWith(QStringLiteral("true node")));
 
         // An ephemeris that cannot compute: a message box, no chart.
         const QString dir = QDir::temp().filePath(QStringLiteral("velmora-form-damaged-ephemeris"));
@@ -659,8 +664,9 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(QByteArray(4096, 'x'));
         }
-        w.run.Precise = PreciseEphemeris(dir.toStdString());
+        ChooseEphemerisDirectory(dir.toStdString());
         w.Find<QPushButton>("cmdRashi")->click();
+        ChooseEphemerisDirectory({});
         QDir(dir).removeRecursively();
         QCOMPARE(done.count(), 1);
         QCOMPARE(int(w.captured.messenger.shown.size()), 1);
@@ -715,7 +721,7 @@ private slots:
         w.Edit("txtName")->setText(QStringLiteral("ASHA"));
         w.Find<QPushButton>("cmdRashi")->click();
         QCOMPARE(done.count(), 1);
-        QCOMPARE(QString::fromStdString(w.run.Result.utcOffset), QStringLiteral("+06:30"));
+        QCOMPARE(QString::fromStdString(w.chart->birth.utcOffset), QStringLiteral("+06:30"));
 
         // Typing another name sets the place aside; choosing the zone by hand too.
         city->setFocus();
@@ -748,9 +754,9 @@ private slots:
         w.Edit("txtName")->setText(QStringLiteral("ASHA"));
         w.Find<QPushButton>("cmdRashi")->click();
         QCOMPARE(done.count(), 1);
-        QCOMPARE(QString::fromStdString(w.run.Result.utcOffset), QStringLiteral("+01:00"));
-        QVERIFY(w.run.Result.dst);
-        const std::string ascendant = testing::TextsOf(w.run).planet[kBodyCount - 1];
+        QCOMPARE(QString::fromStdString(w.chart->birth.utcOffset), QStringLiteral("+01:00"));
+        QVERIFY(w.chart->birth.dst);
+        const std::string ascendant = testing::TextsOf(*w.chart).planet[kBodyCount - 1];
         QVERIFY2(QString::fromStdString(ascendant).startsWith(QStringLiteral("08 Lib")), ascendant.c_str());
     }
 
@@ -830,14 +836,16 @@ private slots:
             QCOMPARE(w.Edit("txtLonD")->text(), QStringLiteral("77"));  // nothing changed
             return;
         }
-        const ResultFormTexts r = testing::TextsOf(w.run);
-        QTEST(QString::fromStdString(r.place), "place");
-        QTEST(QString::fromStdString(r.city), "city");
-        QTEST(QString::fromStdString(r.state), "state");
+        QVERIFY(w.chart);
+        const ResultLabels r = testing::TextsOf(*w.chart);
+        const ChartBirth& b = w.chart->birth;
+        QTEST(QString::fromStdString(b.place), "place");
+        QTEST(QString::fromStdString(b.city), "city");
+        QTEST(QString::fromStdString(b.state), "state");
         QTEST(QString::fromStdString(r.longitude), "longitude");
         QTEST(QString::fromStdString(r.latitude), "latitude");
-        QTEST(QString::fromStdString(r.timeZone), "zone");
-        QTEST(QString::fromStdString(r.utcOffset), "offset");
+        QTEST(QString::fromStdString(b.timeZone), "zone");
+        QTEST(QString::fromStdString(b.utcOffset), "offset");
     }
 
     // Coordinates typed by hand with a city's name: asked only when the atlas
@@ -871,7 +879,7 @@ private slots:
         w.Find<QPushButton>("cmdRashi")->click();
         QCOMPARE(int(w.captured.messenger.asked.size()), asked ? 1 : 0);
         QCOMPARE(done.count(), 1);
-        QCOMPARE(QString::fromStdString(w.run.Result.city), city);
+        QCOMPARE(QString::fromStdString(w.chart->birth.city), city);
     }
 
     void repeatedHourIsAsked() {
@@ -902,19 +910,19 @@ private slots:
         w.captured.messenger.answer = 1;  // the later one: standard time again (EST)
         w.Find<QPushButton>("cmdRashi")->click();
         QCOMPARE(done.count(), 1);
-        QCOMPARE(QString::fromStdString(w.run.Result.utcOffset), QStringLiteral("-05:00"));
+        QCOMPARE(QString::fromStdString(w.chart->birth.utcOffset), QStringLiteral("-05:00"));
         QVERIFY(!dst->isChecked());
-        QVERIFY2(QString::fromStdString(w.run.Result.zoneUsed).endsWith(QStringLiteral("the later of the two (the clocks showed this time twice)")),
-                 w.run.Result.zoneUsed.c_str());
-        QCOMPARE(QString::fromStdString(w.run.Result.timeZone), QStringLiteral("America/New_York"));
+        QVERIFY2(QString::fromStdString(w.chart->birth.zoneUsed).endsWith(QStringLiteral("the later of the two (the clocks showed this time twice)")),
+                 w.chart->birth.zoneUsed.c_str());
+        QCOMPARE(QString::fromStdString(w.chart->birth.timeZone), QStringLiteral("America/New_York"));
 
         w.captured.messenger.answer = 0;  // the earlier one: daylight saving (EDT)
         w.Find<QPushButton>("cmdRashi")->click();
         QCOMPARE(done.count(), 2);
-        QCOMPARE(QString::fromStdString(w.run.Result.utcOffset), QStringLiteral("-04:00"));
+        QCOMPARE(QString::fromStdString(w.chart->birth.utcOffset), QStringLiteral("-04:00"));
         QVERIFY(dst->isChecked());
-        QVERIFY(QString::fromStdString(w.run.Result.zoneUsed).contains(QStringLiteral("daylight saving")));
-        QVERIFY(QString::fromStdString(w.run.Result.zoneUsed).contains(QStringLiteral("the earlier of the two")));
+        QVERIFY(QString::fromStdString(w.chart->birth.zoneUsed).contains(QStringLiteral("daylight saving")));
+        QVERIFY(QString::fromStdString(w.chart->birth.zoneUsed).contains(QStringLiteral("the earlier of the two")));
         // The place stays chosen.
         QCOMPARE(QString::fromStdString(w.form.Fields().TimeZoneId), QStringLiteral("America/New_York"));
     }

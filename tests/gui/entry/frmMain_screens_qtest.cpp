@@ -15,7 +15,6 @@
 #include <QtTest>
 
 #include "CaptureServices.h"
-#include "chart/AnalysisRun.h"
 #include "entry/frmMain.h"
 #include "tests/gui/Screenshots.h"
 
@@ -26,8 +25,7 @@ class frmMainScreensTest : public QObject {
 
     struct Window {
         testing::CapturedServices captured;
-        AnalysisRun run;
-        frmMain form{run, captured.services};
+        frmMain form{captured.services};
     };
 
     // The controls a person reads or uses.

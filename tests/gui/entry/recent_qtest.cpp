@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "chart/AnalysisRun.h"
 #include "entry/RecentBirthFiles.h"
 #include "entry/frmMain.h"
 #include "tests/gui/entry/CaptureServices.h"
@@ -36,9 +35,8 @@ private slots:
             settings.setValue(QStringLiteral("recentBirthFiles"), stored);
         }
 
-        AnalysisRun run;
         CapturedServices s;
-        frmMain form(run, s.services);
+        frmMain form(s.services);
         auto* recent = form.findChild<QMenu*>(QStringLiteral("mnuRecent"));
         QVERIFY(recent);
         emit recent->aboutToShow();

@@ -8,7 +8,6 @@
 #include <QtTest>
 #include <sys/stat.h>
 
-#include "chart/AnalysisRun.h"
 #include "entry/RecentBirthFiles.h"
 #include "entry/frmMain.h"
 #include "services/Preferences.h"
@@ -33,9 +32,8 @@ private slots:
 
     void aFifoAsTheSettingsFileIsSetAside() {
         velmora::testing::FifoWatch watch(fifo_.toStdString());
-        AnalysisRun run;
         CapturedServices s;
-        frmMain form(run, s.services);
+        frmMain form(s.services);
         auto* recent = form.findChild<QMenu*>(QStringLiteral("mnuRecent"));
         QVERIFY(recent);
         emit recent->aboutToShow();

@@ -11,10 +11,21 @@
 #include <QTextEdit>
 #include <vector>
 
+#include <memory>
+
 #include "presentation/ResultTexts.h"
 #include "result/frmDisplay.h"
 
 namespace velmora::testing {
+
+// A chart and the texts a window shows of it: the texts made from the chart
+// (English month names), or changed one by one to see each reach its label.
+struct ShownChart {
+    std::shared_ptr<Chart> chart = std::make_shared<Chart>();
+    ResultLabels texts;
+    // The texts made anew from the chart, after its numbers were changed.
+    void Relabel() { texts = ResultLabelsOf(*chart, EnglishMonthNames()); }
+};
 
 struct Run {
     QString text;
@@ -58,8 +69,8 @@ inline std::vector<Run> RunsOf(const QTextDocument* document) {
     return runs;
 }
 
-// The first difference between the form and the texts, or empty.
-inline QString DisplayMismatch(const frmDisplay& form, const ResultFormTexts& texts) {
+// The first difference between the form and the chart's texts, or empty.
+inline QString DisplayMismatch(const frmDisplay& form, const Chart& chart, const ResultLabels& texts) {
     auto differs = [](const QLabel* label, const std::string& caption) {
         return frmDisplay::Caption(label) != QString::fromStdString(caption) ||
                label->text() != frmDisplay::DisplayCaption(caption);
@@ -74,11 +85,12 @@ inline QString DisplayMismatch(const frmDisplay& form, const ResultFormTexts& te
     const std::vector<std::pair<const QLabel*, const std::string*>> details = {
         {form.lblName, &texts.name},   {form.lblDOB, &texts.dateOfBirth},     {form.lblTOB, &texts.timeOfBirth},
         {form.lblLongitude, &texts.longitude}, {form.lblLatitude, &texts.latitude},
-        {form.lblCity, &texts.city},   {form.lblState, &texts.state}, {form.lblCountry, &texts.country}};
+        {form.lblCity, &chart.birth.city},   {form.lblState, &chart.birth.state},
+        {form.lblCountry, &chart.birth.country}};
     for (const auto& [label, caption] : details) {
         if (differs(label, *caption)) return label->objectName();
     }
-    const std::vector<Run> expected = RunsOf(texts.report);
+    const std::vector<Run> expected = RunsOf(chart.report);
     const std::vector<Run> shown = RunsOf(form.RTB->document());
     if (shown.size() != expected.size()) {
         return QStringLiteral("RTB: %1 runs instead of %2").arg(shown.size()).arg(expected.size());

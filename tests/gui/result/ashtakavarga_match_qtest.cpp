@@ -29,7 +29,6 @@
 #include <QtTest>
 
 #include "birthfile/BirthFile.h"
-#include "chart/AnalysisRun.h"
 #include "result/AshtakavargaPage.h"
 #include "result/ChartView.h"
 #include "result/MatchPage.h"
@@ -47,9 +46,9 @@ using velmora::testing::CapturedServices;
 namespace {
 
 Chart ChartOf(const FormFields& form) {
-    AnalysisRun run;
-    if (!run.RunAnalysis(form).Passed()) qFatal("the sample birth does not pass the checks");
-    return run.MakeChart();
+    const std::shared_ptr<const Chart> chart = velmora::testing::ChartOfForm(form);
+    if (!chart) qFatal("the sample birth does not pass the checks");
+    return *chart;
 }
 
 FormFields GroomForm() {
@@ -111,9 +110,9 @@ void AshtakavargaMatchTest::ashtakavargaPageShowsTheTablesAndTheChart() {
     for (int row = 0; row < 8; ++row) QCOMPARE(page.tblBindus->item(row, 12)->text(), totals[row]);
     QCOMPARE(page.tblBindus->verticalHeaderItem(7)->text(), QStringLiteral("SAV"));
     for (int sign = 0; sign < 12; ++sign)
-        QCOMPARE(page.tblBindus->item(7, sign)->text(), QString::number(chart.ashtakavarga.sav[static_cast<std::size_t>(sign)]));
+        QCOMPARE(page.tblBindus->item(7, sign)->text(), QString::number(chart.AshtakavargaIn(AshtakavargaReading::Raman).bindus.sav[static_cast<std::size_t>(sign)]));
     // The chart's houses say their bindus.
-    const int aries = chart.ashtakavarga.sav[0];
+    const int aries = chart.AshtakavargaIn(AshtakavargaReading::Raman).bindus.sav[0];
     bool spoken = false;
     for (int house = 1; house <= 12; ++house) {
         const QString name = page.sav->HouseSpot(house)->accessibleName();
@@ -143,7 +142,8 @@ void AshtakavargaMatchTest::ashtakavargaPageChoosesTheReadingAndTheReductions() 
     chart.birth.name = "CHART SEVEN";
     const int signs[kBodyCount] = {9, 0, 8, 10, 8, 6, 0, 0, 6, 7};
     for (int i = 0; i < kBodyCount; ++i) chart.points[static_cast<std::size_t>(i)].sign = signs[i];
-    SetAshtakavargaReading(chart, AshtakavargaReading::Raman);
+    for (const AshtakavargaReading reading : kAshtakavargaReadings)
+        chart.ashtakavargas[static_cast<std::size_t>(reading)] = AshtakavargaTablesOf(PointSigns(chart), reading);
     CapturedServices s;
     AshtakavargaPage page(chart, s.chartStyle, s.preferences);
     page.resize(1024, 768);
@@ -198,10 +198,10 @@ void AshtakavargaMatchTest::ashtakavargaPageChoosesTheReadingAndTheReductions() 
 }
 
 void AshtakavargaMatchTest::printedChartFollowsTheChosenReading() {
-    AnalysisRun run;
-    QVERIFY(run.RunAnalysis(velmora::testing::BangaloreForm()).Passed());
+    const std::shared_ptr<const Chart> chart = velmora::testing::ChartOfForm(velmora::testing::BangaloreForm());
+    QVERIFY(chart);
     auto exported = [&](CapturedServices& s, const QString& name) {
-        MDI window(testing::TextsOf(run), s.services);
+        MDI window(chart, s.services);
         const QString pdf = dir_.filePath(name);
         s.files.answers = {pdf};
         window.findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();
@@ -338,10 +338,10 @@ void AshtakavargaMatchTest::matchPrintsAndExportsAsPdf() {
 }
 
 void AshtakavargaMatchTest::printedChartEndsWithTheAshtakavarga() {
-    AnalysisRun run;
-    QVERIFY(run.RunAnalysis(velmora::testing::BangaloreForm()).Passed());
+    const std::shared_ptr<const Chart> chart = velmora::testing::ChartOfForm(velmora::testing::BangaloreForm());
+    QVERIFY(chart);
     const QString pdf = dir_.filePath(QStringLiteral("chart.pdf"));
-    QCOMPARE(WriteChartPdf(pdf, testing::TextsOf(run)), QString());
+    QCOMPARE(WriteChartPdf(pdf, *chart, EnglishMonthNames()), QString());
     const QString text = PdfText(pdf);
     if (text.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
     const qsizetype at = text.lastIndexOf(QStringLiteral("Ashtakavarga (Parashara)"));

@@ -11,7 +11,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "chart/AnalysisRun.h"
+#include "tests/support/RunTexts.h"
 #include "presentation/BhavaPoints.h"
 #include "result/ChartView.h"
 #include "result/frmBhavas.h"
@@ -26,10 +26,9 @@ using velmora::testing::CapturedServices;
 namespace {
 
 std::shared_ptr<const Chart> Computed(FormFields form) {
-    AnalysisRun run;
-    const ValidationResult result = run.RunAnalysis(form);
-    if (!result.Passed()) qFatal("%s", std::string(result.message).c_str());
-    return std::make_shared<const Chart>(run.MakeChart());
+    const ChartOutcome outcome = ComputeChartOfForm(form, velmora::testing::WindowWants());
+    if (!outcome.Computed()) qFatal("%s", outcome.refusal.message.c_str());
+    return outcome.chart;
 }
 
 FormFields Bangalore(HouseSystem houses) {

@@ -11,7 +11,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "chart/AnalysisRun.h"
+#include "chart/ComputeChart.h"
+#include "presentation/DashaLabels.h"
 #include "result/frmDashas.h"
 #include "shell/ChartPages.h"
 #include "tests/gui/Screenshots.h"
@@ -28,8 +29,8 @@ Chart BangaloreChart(const CalendarDate& today) {
     wants.report = false;
     wants.today = today;
     const ChartOutcome outcome = ComputeChart(BirthFromForm(velmora::testing::BangaloreForm()), wants);
-    if (!outcome.Computed()) qFatal("%s", std::string(outcome.check.message).c_str());
-    return outcome.chart;
+    if (!outcome.Computed()) qFatal("%s", std::string(outcome.refusal.message).c_str());
+    return outcome.chart ? *outcome.chart : Chart{};
 }
 
 // The next widget Tab reaches.
@@ -67,7 +68,7 @@ void DashasTest::runningPathIsOpenedToFiveLevels() {
     QVERIFY(current);
     QCOMPARE(Level(current), 5);
     // The path is the chart's own, and every item on it is marked and open.
-    const DashaTimeline& path = chart.vimshottari;
+    const DashaTimeline& path = chart.Dasha(DashaSystem::Vimshottari);
     QCOMPARE(path.runningLevels, 5);
     int level = 5;
     for (QTreeWidgetItem* at = current; at; at = at->parent(), --level) {
@@ -82,7 +83,7 @@ void DashasTest::runningPathIsOpenedToFiveLevels() {
     // The major periods are those of the result form's table.
     for (int m = 0; m < 9; ++m)
         QCOMPARE(page.treeDashas->topLevelItem(m)->text(2).left(10),
-                 QString::fromStdString(DateText(chart.dasha.majors[static_cast<std::size_t>(m)].period.start)));
+                 QString::fromStdString(DateText(VimshottariPeriods(chart).majors[static_cast<std::size_t>(m)].period.start)));
     QVERIFY(page.lblNote->text().contains(QStringLiteral("Running on 2026-12-09: ")));
     QVERIFY(page.lblNote->text().contains(QStringLiteral("Years of 365.25 days (Julian)")));
 }
@@ -140,7 +141,7 @@ void DashasTest::systemAndYearAreChosenAndKept() {
     wants.today = s.clock.today;
     const ChartOutcome again = ComputeChart(birth, wants);
     QVERIFY(again.Computed());
-    frmDashas next(again.chart, s.services);
+    frmDashas next(*again.chart, s.services);
     QCOMPARE(next.cboYear->currentIndex(), 2);
     QCOMPARE(next.cboSystem->currentIndex(), 0);
 }

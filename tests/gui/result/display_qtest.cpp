@@ -28,35 +28,44 @@ using velmora::testing::CapturedServices;
 using velmora::testing::Run;
 using velmora::testing::RunsOf;
 using velmora::testing::DisplayMismatch;
+using velmora::testing::ShownChart;
 
 namespace {
 
-// The worked chart as a run hands it to the form.
-ResultFormTexts WorkedChartTexts() {
+// The worked chart as the one entry hands it to the form: each body at
+// 12° 34′ 10″ of its sign, Mercury retrograde, the arudhas as a run computes
+// them, the details of the Bangalore birth.
+ShownChart WorkedChartTexts() {
     using namespace velmora::testing;
     Computed c = ComputeChart(kWorkedChart);
-    ResultFormTexts texts;
-    const PositionList positions = PositionsFor(kWorkedChart);
+    ShownChart shown;
+    Chart& chart = *shown.chart;
     for (int i = 0; i < kBodyCount; ++i) {
-        texts.planet[i] = positions[i];
-        texts.signBoxes[kWorkedChart[i]] += "\r\n" + std::string(kPlainBodyNames[i]);
+        chart.points[i].sign = kWorkedChart[i];
+        chart.points[i].longitude = kWorkedChart[i] * 30 + 12 + 34 / 60.0 + 10 / 3600.0;
     }
-    texts.signBoxes[Vir] = "\r\nMercury (R) ";
-    texts.arudhaBoxes = c.captions;
-    // The same chart as numbers, as a run gives them beside the captions.
-    for (int i = 0; i < kBodyCount; ++i) texts.bodySigns[i] = kWorkedChart[i];
-    texts.retrograde[2] = true;  // Mercury
-    for (int a = 0; a < kArudhaCount; ++a) texts.arudhaSigns[a] = c.chart.ArudhaSigns[a];
-    texts.name = "ASHA RAO";
-    texts.dateOfBirth = "March/5/1980";
-    texts.timeOfBirth = "9:5";
-    texts.longitude = "77\xc2\xb0 35'";
-    texts.latitude = "12\xc2\xb0 58'";
-    texts.city = "Bangalore";
-    texts.state = "Karnataka";
-    texts.country = "India";
-    WriteReport(c.chart, c.tables, texts.report);
-    return texts;
+    chart.points[2].retrograde = true;  // Mercury
+    for (int a = 0; a < kArudhaCount; ++a) chart.arudhaSigns[a] = c.chart.ArudhaSigns[a];
+    chart.birth.name = "ASHA RAO";
+    chart.birth.clock = {1980, 3, 5, 9, 5};
+    chart.birth.latitudeDegrees = 12;
+    chart.birth.latitudeMinutes = 58;
+    chart.birth.longitudeDegrees = 77;
+    chart.birth.longitudeMinutes = 35;
+    chart.birth.east = true;
+    chart.birth.city = "Bangalore";
+    chart.birth.state = "Karnataka";
+    chart.birth.country = "India";
+    WriteReport(c.chart, c.tables, chart.report);
+    shown.Relabel();
+    // The texts the run has always written for it.
+    const PositionList positions = PositionsFor(kWorkedChart);
+    bool same = shown.texts.signBoxes[Vir] == "\r\nMercury (R) " && shown.texts.arudhaBoxes == c.captions &&
+                shown.texts.dateOfBirth == "March/5/1980" && shown.texts.timeOfBirth == "9:5" &&
+                shown.texts.longitude == "77\xc2\xb0 35'" && shown.texts.latitude == "12\xc2\xb0 58'";
+    for (int i = 0; i < kBodyCount; ++i) same = same && shown.texts.planet[i] == positions[i];
+    if (!same) qFatal("the worked chart's texts are not those the run has always written");
+    return shown;
 }
 
 QRect Twips(int left, int top, int width, int height) {
@@ -123,11 +132,11 @@ int FocusBluePixels(const QImage& image) {
 }
 
 // A chart with empty and crowded cells and some details left blank.
-ResultFormTexts SparseChart() {
-    ResultFormTexts texts = WorkedChartTexts();
-    texts.city = "";
-    texts.state = "";
-    texts.country = "India";
+ShownChart SparseChart() {
+    ShownChart texts = WorkedChartTexts();
+    texts.chart->birth.city = "";
+    texts.chart->birth.state = "";
+    texts.chart->birth.country = "India";
     return texts;
 }
 
@@ -155,8 +164,8 @@ void DisplayTest::spokenNamesOfCellsAndDetails() {
     QFETCH(QString, label);
     QFETCH(QString, spoken);
     CapturedServices s;
-    const ResultFormTexts texts = SparseChart();
-    frmDisplay form(texts, s.services);
+    const ShownChart texts = SparseChart();
+    frmDisplay form(texts.chart, texts.texts, s.services);
     QLabel* widget = nullptr;
     if (label.contains(QLatin1Char('['))) {
         const QString name = label.section(QLatin1Char('['), 0, 0);
@@ -166,7 +175,7 @@ void DisplayTest::spokenNamesOfCellsAndDetails() {
         widget = form.findChild<QLabel*>(label);
     }
     QVERIFY2(widget, qPrintable(label));
-    if (spoken.isEmpty()) spoken = QStringLiteral("Asc: ") + QString::fromStdString(texts.planet[9]).trimmed();
+    if (spoken.isEmpty()) spoken = QStringLiteral("Asc: ") + QString::fromStdString(texts.texts.planet[9]).trimmed();
     QCOMPARE(SpokenName(widget), spoken);
     // Never the frame's title or a caption in place of an empty value.
     QVERIFY(!SpokenName(widget).startsWith(QStringLiteral("Hora")));
@@ -191,12 +200,12 @@ void DisplayTest::detailsAreSpokenWordForWord() {
     QFETCH(QString, state);
     QFETCH(QString, country);
     QFETCH(QString, spoken);
-    ResultFormTexts texts = WorkedChartTexts();
-    texts.city = city.toStdString();
-    texts.state = state.toStdString();
-    texts.country = country.toStdString();
+    ShownChart texts = WorkedChartTexts();
+    texts.chart->birth.city = city.toStdString();
+    texts.chart->birth.state = state.toStdString();
+    texts.chart->birth.country = country.toStdString();
     CapturedServices s;
-    frmDisplay form(texts, s.services);
+    frmDisplay form(texts.chart, texts.texts, s.services);
     QLabel* widget = form.findChild<QLabel*>(label);
     QVERIFY2(widget, qPrintable(label));
     QCOMPARE(SpokenName(widget), spoken);
@@ -215,7 +224,8 @@ void DisplayTest::growingFormKeepsEverythingApart_data() {
 void DisplayTest::growingFormKeepsEverythingApart() {
     QFETCH(QSize, size);
     CapturedServices s;
-    frmDisplay form(WorkedChartTexts(), s.services);
+    const ShownChart worked = WorkedChartTexts();
+    frmDisplay form(worked.chart, worked.texts, s.services);
     form.resize(size);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -270,7 +280,8 @@ void DisplayTest::growingFormKeepsEverythingApart() {
 
 void DisplayTest::backAtTheDesignedSizeEverythingIsWhereItWas() {
     CapturedServices s;
-    frmDisplay form(WorkedChartTexts(), s.services);
+    const ShownChart worked = WorkedChartTexts();
+    frmDisplay form(worked.chart, worked.texts, s.services);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QMap<QWidget*, QRect> designed;
@@ -305,7 +316,8 @@ void DisplayTest::theFocusedSignIsFramed() {
     QFETCH(int, sign);
     QFETCH(bool, arudhas);
     CapturedServices s;
-    frmDisplay form(WorkedChartTexts(), s.services);
+    const ShownChart worked = WorkedChartTexts();
+    frmDisplay form(worked.chart, worked.texts, s.services);
     form.show();
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -329,7 +341,8 @@ void DisplayTest::theFocusedSignIsFramed() {
 
 void DisplayTest::reportReadAndScrolledByKeyboard() {
     CapturedServices s;
-    frmDisplay form(WorkedChartTexts(), s.services);
+    const ShownChart worked = WorkedChartTexts();
+    frmDisplay form(worked.chart, worked.texts, s.services);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     form.signLabels[0]->setFocus();
@@ -384,7 +397,8 @@ void DisplayTest::controlsStandWhereDesigned() {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
     CapturedServices s;
-    frmDisplay form(WorkedChartTexts(), s.services);
+    const ShownChart worked = WorkedChartTexts();
+    frmDisplay form(worked.chart, worked.texts, s.services);
     auto* widget = form.findChild<QWidget*>(name);
     QVERIFY2(widget, qPrintable(name));
     QCOMPARE(widget->geometry(), twips);
@@ -392,7 +406,8 @@ void DisplayTest::controlsStandWhereDesigned() {
 
 void DisplayTest::signsRunClockwiseFromPiscesTopLeft() {
     CapturedServices s;
-    frmDisplay form(WorkedChartTexts(), s.services);
+    const ShownChart worked = WorkedChartTexts();
+    frmDisplay form(worked.chart, worked.texts, s.services);
     // Row and column of each sign in the four-by-four grid, by sign index.
     const std::array<QPoint, kSignCount> grid = {
         QPoint(1, 0), QPoint(2, 0), QPoint(3, 0), QPoint(3, 1), QPoint(3, 2), QPoint(3, 3),
@@ -411,7 +426,8 @@ void DisplayTest::signsRunClockwiseFromPiscesTopLeft() {
 
 void DisplayTest::numbersAndArudhasBelongToTheirCell() {
     CapturedServices s;
-    frmDisplay form(WorkedChartTexts(), s.services);
+    const ShownChart worked = WorkedChartTexts();
+    frmDisplay form(worked.chart, worked.texts, s.services);
     // The cell whose right edge is the nearest one to the left of `p`, in the
     // same band of rows.
     auto cellLeftOf = [&form](const QPoint& p) {
@@ -452,36 +468,36 @@ void DisplayTest::displayCaption() {
 
 void DisplayTest::captionsOfTheRunReachTheirLabels() {
     // Distinct texts everywhere, so that any crossed wire shows.
-    ResultFormTexts texts;
-    for (int i = 0; i < kBodyCount; ++i) texts.planet[i] = '0' + std::to_string(i) + " Ari 1" + std::to_string(i);
+    ShownChart texts;
+    for (int i = 0; i < kBodyCount; ++i) texts.texts.planet[i] = '0' + std::to_string(i) + " Ari 1" + std::to_string(i);
     for (int k = 0; k < kSignCount; ++k) {
-        texts.signBoxes[k] = "\r\nbody" + std::to_string(k);
-        texts.arudhaBoxes[k] = "\r\nA" + std::to_string(k + 1);
+        texts.texts.signBoxes[k] = "\r\nbody" + std::to_string(k);
+        texts.texts.arudhaBoxes[k] = "\r\nA" + std::to_string(k + 1);
     }
-    texts.name = "N";
-    texts.dateOfBirth = "D";
-    texts.timeOfBirth = "T";
-    texts.longitude = "Lo";
-    texts.latitude = "La";
-    texts.city = "Ci";
-    texts.state = "St";
-    texts.country = "Co";
+    texts.texts.name = "N";
+    texts.texts.dateOfBirth = "D";
+    texts.texts.timeOfBirth = "T";
+    texts.texts.longitude = "Lo";
+    texts.texts.latitude = "La";
+    texts.chart->birth.city = "Ci";
+    texts.chart->birth.state = "St";
+    texts.chart->birth.country = "Co";
     CapturedServices s;
-    frmDisplay form(texts, s.services);
+    frmDisplay form(texts.chart, texts.texts, s.services);
 
     for (int k = 0; k < kSignCount; ++k) {
-        QCOMPARE(frmDisplay::Caption(form.signLabels[k]), QString::fromStdString(texts.signBoxes[k]));
+        QCOMPARE(frmDisplay::Caption(form.signLabels[k]), QString::fromStdString(texts.texts.signBoxes[k]));
         QCOMPARE(form.signLabels[k]->text(), QStringLiteral("body%1").arg(k));
-        QCOMPARE(frmDisplay::Caption(form.lblArudha[k]), QString::fromStdString(texts.arudhaBoxes[k]));
+        QCOMPARE(frmDisplay::Caption(form.lblArudha[k]), QString::fromStdString(texts.texts.arudhaBoxes[k]));
         QCOMPARE(form.lblArudha[k]->text(), QStringLiteral("A%1").arg(k + 1));
     }
-    QCOMPARE(DisplayMismatch(form, texts), QString());
+    QCOMPARE(DisplayMismatch(form, *texts.chart, texts.texts), QString());
 }
 
 void DisplayTest::severalArudhasStandOnePerLine() {
     CapturedServices s;
-    const ResultFormTexts texts = WorkedChartTexts();
-    frmDisplay form(texts, s.services);
+    const ShownChart texts = WorkedChartTexts();
+    frmDisplay form(texts.chart, texts.texts, s.services);
     QLabel* pisces = form.lblArudha[11];
     QCOMPARE(frmDisplay::Caption(pisces), QStringLiteral("\r\nA2\r\nA4\r\nA8\r\nA10"));
     QCOMPARE(pisces->text(), QStringLiteral("A2\nA4\nA8\nA10"));
@@ -498,7 +514,8 @@ void DisplayTest::severalArudhasStandOnePerLine() {
 
 void DisplayTest::fixedCaptionsStayAsDesigned() {
     CapturedServices s;
-    frmDisplay form(WorkedChartTexts(), s.services);
+    const ShownChart worked = WorkedChartTexts();
+    frmDisplay form(worked.chart, worked.texts, s.services);
     const QStringList names = {"Surya/Sun",    "Chandra/Moon",    "Budha/Mercury",   "Shukra/Venus", "Mangala/Mars",
                                "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node", "Ketu/South node", "Asc/Lagna"};
     const std::array<int, kBodyCount> valueTops = {360, 746, 1132, 1518, 1904, 2290, 2676, 3062, 3448, 3840};
@@ -529,7 +546,8 @@ void DisplayTest::fixedCaptionsStayAsDesigned() {
 
 void DisplayTest::fontsAndColours() {
     CapturedServices s;
-    frmDisplay form(WorkedChartTexts(), s.services);
+    const ShownChart worked = WorkedChartTexts();
+    frmDisplay form(worked.chart, worked.texts, s.services);
     for (int k = 0; k < kSignCount; ++k) {
         QCOMPARE(form.signLabels[k]->palette().color(QPalette::WindowText), QColor(0, 64, 0));
         QCOMPARE(form.lblArudha[k]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
@@ -552,15 +570,15 @@ void DisplayTest::fontsAndColours() {
 
 void DisplayTest::reportKeepsTextBreaksAndFormats() {
     CapturedServices s;
-    const ResultFormTexts texts = WorkedChartTexts();
-    QVERIFY(texts.report.size() > 20);
-    frmDisplay form(texts, s.services);
+    const ShownChart texts = WorkedChartTexts();
+    QVERIFY(texts.chart->report.size() > 20);
+    frmDisplay form(texts.chart, texts.texts, s.services);
     QVERIFY(form.RTB->isReadOnly());
-    QCOMPARE(DisplayMismatch(form, texts), QString());
+    QCOMPARE(DisplayMismatch(form, *texts.chart, texts.texts), QString());
     const std::vector<Run> shown = RunsOf(form.RTB->document());
     // A screen reader reads the same text, breaks as line ends.
     QString plain;
-    for (const Run& r : RunsOf(texts.report)) plain += r.text;
+    for (const Run& r : RunsOf(texts.chart->report)) plain += r.text;
     QCOMPARE(form.RTB->toPlainText(), plain);
     // Both colours and both weights occur, so the comparison above means something.
     const auto has = [&shown](auto predicate) { return std::any_of(shown.begin(), shown.end(), predicate); };
@@ -572,7 +590,8 @@ void DisplayTest::reportKeepsTextBreaksAndFormats() {
 void DisplayTest::footerLinksStayVisibleBesideTheReport() {
     // The forum line and address stand under the report, not behind it.
     CapturedServices s;
-    frmDisplay form(WorkedChartTexts(), s.services);
+    const ShownChart worked = WorkedChartTexts();
+    frmDisplay form(worked.chart, worked.texts, s.services);
     for (QWidget* label : {static_cast<QWidget*>(form.Label5), static_cast<QWidget*>(form.Label6)}) {
         QVERIFY(!label->geometry().intersects(form.RTB->geometry()));
         QVERIFY(form.rect().contains(label->geometry()));
@@ -584,7 +603,8 @@ void DisplayTest::footerLinksStayVisibleBesideTheReport() {
 
 void DisplayTest::screenReaderNamesAndOrder() {
     CapturedServices s;
-    frmDisplay form(WorkedChartTexts(), s.services);
+    const ShownChart worked = WorkedChartTexts();
+    frmDisplay form(worked.chart, worked.texts, s.services);
     for (int k = 0; k < kSignCount; ++k) {
         QCOMPARE(form.signLabels[k]->accessibleDescription(), QLatin1String(frmDisplay::kSignEnglishNames[k]));
         QCOMPARE(form.lblArudha[k]->accessibleDescription(), QLatin1String(frmDisplay::kSignEnglishNames[k]));
@@ -618,14 +638,14 @@ void DisplayTest::screenReaderNamesAndOrder() {
 
 void DisplayTest::textsFitTheirLabels() {
     // Long texts where the run can write them: a crowded sign, long places.
-    ResultFormTexts texts = WorkedChartTexts();
-    texts.signBoxes[4] = "\r\nSun\r\nMercury (R) \r\nVenus (R) \r\nMars (R) \r\nJupiter (R) \r\nSaturn (R) ";
-    texts.city = "Thiruvananthapuram";
-    texts.dateOfBirth = "September/30/2050";
-    texts.longitude = "179\xc2\xb0 59'";
-    texts.name = "ANANTHA SUBRAMANIAM";
+    ShownChart texts = WorkedChartTexts();
+    texts.texts.signBoxes[4] = "\r\nSun\r\nMercury (R) \r\nVenus (R) \r\nMars (R) \r\nJupiter (R) \r\nSaturn (R) ";
+    texts.chart->birth.city = "Thiruvananthapuram";
+    texts.texts.dateOfBirth = "September/30/2050";
+    texts.texts.longitude = "179\xc2\xb0 59'";
+    texts.texts.name = "ANANTHA SUBRAMANIAM";
     CapturedServices s;
-    frmDisplay form(texts, s.services);
+    frmDisplay form(texts.chart, texts.texts, s.services);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     for (QLabel* label : form.findChildren<QLabel*>()) {
@@ -641,18 +661,19 @@ void DisplayTest::textsFitTheirLabels() {
 void DisplayTest::preciseChartSaysHowItWasComputed() {
     CapturedServices s;
     {
-        frmDisplay classic(WorkedChartTexts(), s.services);
+        const ShownChart worked = WorkedChartTexts();
+    frmDisplay classic(worked.chart, worked.texts, s.services);
         QVERIFY(classic.lblMode == nullptr);
         QVERIFY(classic.findChild<QLabel*>(QStringLiteral("lblMode")) == nullptr);
     }
-    ResultFormTexts texts = WorkedChartTexts();
-    texts.country = "United States of America";
-    texts.modeText = "Precise: Swiss Ephemeris (Moshier), Lahiri 23\u00B0 51\u2032 12\u2033, true node";
-    frmDisplay form(texts, s.services);
+    ShownChart texts = WorkedChartTexts();
+    texts.chart->birth.country = "United States of America";
+    texts.chart->modeText = "Precise: Swiss Ephemeris (Moshier), Lahiri 23\u00B0 51\u2032 12\u2033, true node";
+    frmDisplay form(texts.chart, texts.texts, s.services);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QVERIFY(form.lblMode != nullptr);
-    QCOMPARE(form.lblMode->text(), QString::fromStdString(texts.modeText));
+    QCOMPARE(form.lblMode->text(), QString::fromStdString(texts.chart->modeText));
     QCOMPARE(form.lblMode->accessibleDescription(), QStringLiteral("Positions"));
     // Inside its frame, under the country, with room for every wrapped line.
     QVERIFY(form.fraDetails->rect().contains(form.lblMode->geometry()));
@@ -688,11 +709,11 @@ void DisplayTest::centreSaysTheZoneAndTheEngine() {
     QFETCH(QString, zoneUsed);
     QFETCH(bool, precise);
     QFETCH(QString, shown);
-    ResultFormTexts texts = WorkedChartTexts();
-    texts.zoneUsed = zoneUsed.toStdString();
-    if (precise) texts.modeText = "Precise: Swiss Ephemeris (Moshier), Lahiri 23\u00B0 51\u2032 12\u2033, true node";
+    ShownChart texts = WorkedChartTexts();
+    texts.chart->birth.zoneUsed = zoneUsed.toStdString();
+    if (precise) texts.chart->modeText = "Precise: Swiss Ephemeris (Moshier), Lahiri 23\u00B0 51\u2032 12\u2033, true node";
     CapturedServices s;
-    frmDisplay form(texts, s.services);
+    frmDisplay form(texts.chart, texts.texts, s.services);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QVERIFY(form.lblUsed != nullptr);
@@ -742,12 +763,13 @@ void DisplayTest::chosenStyleShowsItsChart() {
     QFETCH(int, chosenOnPage);
     QFETCH(ChartStyle, shown);
     CapturedServices south;
-    frmDisplay reference(WorkedChartTexts(), south.services);
+    const ShownChart worked = WorkedChartTexts();
+    frmDisplay reference(worked.chart, worked.texts, south.services);
     reference.show();
     QVERIFY(QTest::qWaitForWindowExposed(&reference));
     CapturedServices s;
     s.chartStyle.style = kept;
-    frmDisplay form(WorkedChartTexts(), s.services);
+    frmDisplay form(worked.chart, worked.texts, s.services);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     if (chosenOnPage >= 0) {
@@ -847,12 +869,12 @@ void DisplayTest::northHousesSayTheirSignAndPoints_data() {
 
 namespace {
 
-ResultFormTexts HandPlacedArudhas(int ascendant) {
+ShownChart HandPlacedArudhas(int ascendant) {
     using namespace velmora::testing;
-    ResultFormTexts texts = WorkedChartTexts();
-    texts.arudhaSigns = {Can, Pis, Tau, Pis, Leo, Gem, Can, Pis, Sco, Pis, Cap, Lib};
-    texts.bodySigns[kAsc] = ascendant;
-    if (ascendant == Leo) texts.arudhaSigns[8] = Leo;
+    ShownChart texts = WorkedChartTexts();
+    texts.chart->arudhaSigns = {Can, Pis, Tau, Pis, Leo, Gem, Can, Pis, Sco, Pis, Cap, Lib};
+    texts.chart->points[kAsc].sign = ascendant;
+    if (ascendant == Leo) texts.chart->arudhaSigns[8] = Leo;
     return texts;
 }
 
@@ -864,7 +886,8 @@ void DisplayTest::northHousesSayTheirSignAndPoints() {
     QFETCH(QString, spoken);
     CapturedServices s;
     s.chartStyle.style = ChartStyle::North;
-    frmDisplay form(HandPlacedArudhas(ascendant), s.services);
+    const ShownChart hand = HandPlacedArudhas(ascendant);
+    frmDisplay form(hand.chart, hand.texts, s.services);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     ChartView* diamond = NorthChart(form);
@@ -881,7 +904,8 @@ void DisplayTest::northHousesAreReachedAndFramed() {
     // the chart uses nowhere else.
     CapturedServices s;
     s.chartStyle.style = ChartStyle::North;
-    frmDisplay form(WorkedChartTexts(), s.services);
+    const ShownChart worked = WorkedChartTexts();
+    frmDisplay form(worked.chart, worked.texts, s.services);
     form.show();
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));

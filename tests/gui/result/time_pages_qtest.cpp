@@ -28,6 +28,9 @@
 #include "shell/MDI.h"
 #include "tests/gui/Screenshots.h"
 #include "tests/gui/entry/CaptureServices.h"
+#include "birth/Birth.h"
+#include "chart/ComputeChart.h"
+#include "presentation/ResultTexts.h"
 
 using namespace velmora;
 using velmora::testing::CapturedServices;
@@ -43,9 +46,9 @@ Chart BangaloreChart(ComputationMode mode = ComputationMode::Precise) {
     b.longitude = JoinCoordinate(77, 35, false);
     b.timeZoneId = "Asia/Kolkata";
     b.mode = mode;
-    const ChartOutcome outcome = ComputeChart(b, {.report = true, .dasha = true, .today = {}});
-    if (!outcome.Computed()) qFatal("%s", std::string(outcome.check.message).c_str());
-    return outcome.chart;
+    const ChartOutcome outcome = ComputeChart(b, {.report = true, .dashas = {DashaSystem::Vimshottari}, .today = {}});
+    if (!outcome.Computed()) qFatal("%s", std::string(outcome.refusal.message).c_str());
+    return outcome.chart ? *outcome.chart : Chart{};
 }
 
 // A clock stopped at 1 January 2024, 0 h UT (05:30 in India).
@@ -192,23 +195,24 @@ void TimePagesTest::thePdfEndsWithThePanchanga() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const Chart chart = BangaloreChart();
-    const ResultFormTexts plain = ResultTextsOf(chart, EnglishMonthNames());
-    const ResultFormTexts withPanchanga = WithPanchangaRows(plain, chart);
-    QCOMPARE(withPanchanga.panchanga.size(), 7u);
-    auto text = [&](const ResultFormTexts& texts, const QString& name) {
+    const Chart classic = BangaloreChart(ComputationMode::Classic);
+    QCOMPARE(PanchangaLabelRows(chart).size(), 7u);
+    QCOMPARE(PanchangaLabelRows(classic).size(), 1u);
+    auto text = [&](const Chart& printed, const QString& name) {
         const QString pdf = dir.filePath(name);
-        if (!WriteChartPdf(pdf, texts).isEmpty()) return QString();
+        if (!WriteChartPdf(pdf, printed, EnglishMonthNames()).isEmpty()) return QString();
         QProcess process;
         process.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
         process.waitForFinished(60000);
         return QString::fromUtf8(process.readAllStandardOutput());
     };
-    const QString with = text(withPanchanga, QStringLiteral("with.pdf"));
-    const QString without = text(plain, QStringLiteral("without.pdf"));
+    const QString with = text(chart, QStringLiteral("with.pdf"));
+    const QString without = text(classic, QStringLiteral("without.pdf"));
     QVERIFY(with.contains(QStringLiteral("Panchanga at birth")));
     QVERIFY(with.contains(QStringLiteral("7 Shukla Saptami")));
     QVERIFY(with.indexOf(QStringLiteral("Panchanga at birth")) > with.indexOf(QStringLiteral("About Your AL")));
-    QVERIFY(!without.isEmpty() && !without.contains(QStringLiteral("Panchanga at birth")));
+    // A classic chart has no panchanga: its section says why, nothing more.
+    QVERIFY(!without.isEmpty() && !without.contains(QStringLiteral("Shukla Saptami")));
 }
 
 void TimePagesTest::screenshots() {

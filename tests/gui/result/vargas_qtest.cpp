@@ -28,7 +28,7 @@ using velmora::testing::CapturedServices;
 namespace {
 
 // Bangalore, 5 March 1980, 9:05 IST, as the main window's picture.
-std::unique_ptr<AnalysisRun> BangaloreRun(const CalendarDate& today) {
+std::shared_ptr<const Chart> BangaloreRun(const CalendarDate& today) {
     using namespace std::string_literals;  // "77"s: GCC 12 at -O3 misreads short C strings
     FormFields form;
     form.Name = "ASHA RAO"s;
@@ -44,11 +44,9 @@ std::unique_ptr<AnalysisRun> BangaloreRun(const CalendarDate& today) {
     form.City = "Bangalore"s;
     for (int p = 0; p < kZoneItems; ++p)
         if (ZoneAbbreviation(kZoneTable[p]) == "IST") form.Zone = p;
-    auto run = std::make_unique<AnalysisRun>();
-    run->Today = today;
-    const ValidationResult result = run->RunAnalysis(form);
-    if (!result.Passed()) qFatal("%s", std::string(result.message).c_str());
-    return run;
+    const ChartOutcome outcome = ComputeChartOfForm(form, testing::WindowWants(today));
+    if (!outcome.Computed()) qFatal("%s", outcome.refusal.message.c_str());
+    return outcome.chart;
 }
 
 }  // namespace
@@ -70,7 +68,7 @@ private slots:
 void VargasTest::openedFromTheResultForm() {
     CapturedServices s;
     const auto run = BangaloreRun(s.clock.today);
-    frmDisplay form(testing::TextsOf(*run), s.services);
+    frmDisplay form(run, EnglishMonthNames(), s.services);
     QVERIFY(form.cmdVargas);
     QVERIFY(!form.Vargas());
     // Alt+N is its shortcut, and it stands under the report, clear of it.
@@ -87,7 +85,7 @@ void VargasTest::openedFromTheResultForm() {
 void VargasTest::summaryTableAndPeriods() {
     CapturedServices s;
     const auto run = BangaloreRun(s.clock.today);
-    const ResultFormTexts r = testing::TextsOf(*run);
+    const Chart& r = *run;
     ChartStyleChoice style;
     frmVargas page(r, style);
     // The Moon's nakshatra, and the major and sub-period of the clock's day.
@@ -116,7 +114,7 @@ void VargasTest::styleIsKeptAndRedrawn() {
     CapturedServices s;
     const auto run = BangaloreRun(s.clock.today);
     {
-        frmVargas page(testing::TextsOf(*run), s.chartStyle);
+        frmVargas page(*run, s.chartStyle);
         QCOMPARE(page.rashi->Style(), ChartStyle::South);
         page.cboStyle->setCurrentIndex(1);
         QCOMPARE(s.chartStyle.style, ChartStyle::North);
@@ -124,7 +122,7 @@ void VargasTest::styleIsKeptAndRedrawn() {
         QCOMPARE(page.navamsa->Style(), ChartStyle::North);
     }
     // The next page, for the next chart, opens in the kept style.
-    frmVargas next(testing::TextsOf(*run), s.chartStyle);
+    frmVargas next(*run, s.chartStyle);
     QCOMPARE(next.cboStyle->currentIndex(), 1);
     QCOMPARE(next.navamsa->Style(), ChartStyle::North);
 }
@@ -132,12 +130,12 @@ void VargasTest::styleIsKeptAndRedrawn() {
 void VargasTest::housesAreNamedForScreenReaders() {
     CapturedServices s;
     const auto run = BangaloreRun(s.clock.today);
-    const ResultFormTexts r = testing::TextsOf(*run);
+    const Chart& r = *run;
     s.chartStyle.style = ChartStyle::North;
     frmVargas page(r, s.chartStyle);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
-    const int ascendant = run->Chart.BodySigns[9];
+    const int ascendant = run->points[9].sign;
     const char* signs[] = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
                            "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
     // House 1 holds the ascendant's sign, and the ascendant.
@@ -180,7 +178,7 @@ void VargasTest::escapeClosesThePage() {
     QFETCH(QString, focus);
     CapturedServices s;
     const auto run = BangaloreRun(s.clock.today);
-    frmDisplay form(testing::TextsOf(*run), s.services);
+    frmDisplay form(run, EnglishMonthNames(), s.services);
     form.show();
     form.ShowVargas();
     frmVargas* page = form.Vargas();
@@ -215,7 +213,7 @@ void VargasTest::theFocusedHouseIsFramed() {
     QFETCH(int, house);
     CapturedServices s;
     const auto run = BangaloreRun(s.clock.today);
-    const ResultFormTexts r = testing::TextsOf(*run);
+    const Chart& r = *run;
     const auto strongBlue = [](QRgb c) { return qBlue(c) > 150 && qRed(c) < 60 && qGreen(c) < 120; };
     const auto count = [&](int focused) {
         QImage image(400, 400, QImage::Format_RGB32);
@@ -239,7 +237,7 @@ void VargasTest::screenshots() {
     const auto run = BangaloreRun(s.clock.today);
     for (const ChartStyle style : {ChartStyle::North, ChartStyle::South}) {
         s.chartStyle.style = style;
-        frmVargas page(testing::TextsOf(*run), s.chartStyle);
+        frmVargas page(*run, s.chartStyle);
         page.resize(960, 820);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));

@@ -20,7 +20,6 @@
 #include <QtTest>
 #include <sys/stat.h>
 
-#include "chart/AnalysisRun.h"
 #include "result/ChartImage.h"
 #include "result/ChartPainter.h"
 #include "result/PrintDocument.h"
@@ -42,11 +41,16 @@ FormFields Bangalore(bool precise) {
     return f;
 }
 
-ResultFormTexts SampleChart(bool precise = false) {
-    AnalysisRun run;
-    if (!run.RunAnalysis(Bangalore(precise)).Passed()) qFatal("the sample birth fails");
-    return testing::TextsOf(run);
+std::shared_ptr<const Chart> ChartOf(const FormFields& form, CalendarDate today = {}) {
+    const ChartOutcome outcome = ComputeChartOfForm(form, testing::WindowWants(today));
+    if (!outcome.Computed()) qFatal("the sample birth fails: %s", outcome.refusal.message.c_str());
+    return outcome.chart;
 }
+
+std::shared_ptr<const Chart> SampleChart(bool precise = false) { return ChartOf(Bangalore(precise)); }
+
+// A copy of a chart to change.
+std::shared_ptr<Chart> Changed(const std::shared_ptr<const Chart>& chart) { return std::make_shared<Chart>(*chart); }
 
 QString Simplified(QString text) { return text.simplified(); }
 
@@ -117,10 +121,10 @@ private slots:
         f.Day = day - 1;
         f.Hour = hour;
         f.Minute = minute;
-        AnalysisRun run;
-        QVERIFY(run.RunAnalysis(f).Passed());
-        QCOMPARE(PrintDocument(testing::TextsOf(run)).HeaderText(), header);
-        QCOMPARE(QString::fromStdString(testing::TextsOf(run).dateOfBirth + " " + testing::TextsOf(run).timeOfBirth), details);
+        const std::shared_ptr<const Chart> chart = ChartOf(f);
+        QCOMPARE(PrintDocument(*chart, EnglishMonthNames()).HeaderText(), header);
+        QCOMPARE(QString::fromStdString(testing::TextsOf(*chart).dateOfBirth + " " + testing::TextsOf(*chart).timeOfBirth),
+                 details);
     }
 
     void thePdfHoldsThePositionsAndTheReportInOrder_data() {
@@ -130,7 +134,7 @@ private slots:
     }
     void thePdfHoldsThePositionsAndTheReportInOrder() {
         QFETCH(bool, precise);
-        const ResultFormTexts chart = SampleChart(precise);
+        const std::shared_ptr<const Chart> chart = SampleChart(precise);
         CapturedServices s;
         MDI window(chart, s.services);
         const QString pdf = dir_.filePath(QStringLiteral("asha-%1.pdf").arg(precise));
@@ -145,7 +149,7 @@ private slots:
         QVERIFY(!text.isEmpty());
         const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
         QVERIFY2(pages.size() >= 2, "the report runs onto further pages");
-        const PrintDocument document(chart);
+        const PrintDocument document(*chart, EnglishMonthNames());
         for (int p = 0; p < pages.size(); ++p) {
             const QString page = Simplified(pages[p]);
             QVERIFY2(page.contains(document.HeaderText()), qPrintable(QString::number(p)));
@@ -164,7 +168,8 @@ private slots:
         body = Simplified(body);
         qsizetype at = body.indexOf(QStringLiteral("Vedic Planetary Position"));
         QVERIFY(at > 0);
-        for (const std::string& position : chart.planet) {
+        const ResultLabels labels = testing::TextsOf(*chart);
+        for (const std::string& position : labels.planet) {
             const qsizetype found = body.indexOf(QString::fromStdString(position), at);
             QVERIFY2(found > at, position.c_str());
             at = found;
@@ -178,26 +183,22 @@ private slots:
         QVERIFY(body.indexOf(QStringLiteral("Moon Chitra 1 Mars Leo"), at) > at);
         at = body.indexOf(QStringLiteral("Vimshottari dasha"), at);
         QVERIFY(at > 0);
-        for (const MajorDasha& major : chart.dasha.majors) {
+        for (const MajorDasha& major : VimshottariPeriods(*chart).majors) {
             const qsizetype found = body.indexOf(QString::fromStdString(DateText(major.period.start)), at);
             QVERIFY2(found > at, DateText(major.period.start).c_str());
             at = found;
         }
-        const QString report = ReportText(chart.report);
+        const QString report = ReportText(chart->report);
         QVERIFY(report.size() > 2000);
         QVERIFY2(body.indexOf(report, at) > at, "the whole report, in order, after the positions and the dasha");
-        QVERIFY(body.contains(QString::fromStdString(chart.dateOfBirth)));
+        QVERIFY(body.contains(QString::fromStdString(labels.dateOfBirth)));
     }
 
     // After the report, on pages of their own: the Vimshottari periods
     // running on the day to the third level, and the Yogini dasha with its
     // periods in order, as the window's run computes them.
     void thePdfEndsWithTheRunningDashasAndTheYogini() {
-        AnalysisRun run;
-        run.Today = {2026, 12, 9};
-        run.WithMoreDashas = true;
-        QVERIFY(run.RunAnalysis(Bangalore(false)).Passed());
-        const ResultFormTexts chart = testing::TextsOf(run);
+        const std::shared_ptr<const Chart> chart = ChartOf(Bangalore(false), {2026, 12, 9});
         CapturedServices s;
         MDI window(chart, s.services);
         const QString pdf = dir_.filePath(QStringLiteral("asha-dashas.pdf"));
@@ -211,7 +212,7 @@ private slots:
         QVERIFY(at > 0);
         at = body.indexOf(QStringLiteral("Vimshottari dasha running"), at);
         QVERIFY2(at > 0, "the running periods after the report");
-        const DashaTimeline& v = chart.vimshottari;
+        const DashaTimeline& v = chart->Dasha(DashaSystem::Vimshottari);
         QCOMPARE(v.runningLevels, 5);
         for (int level = 0; level < 3; ++level) {
             const DashaNode& node = v.running[static_cast<std::size_t>(level)];
@@ -226,7 +227,7 @@ private slots:
         QVERIFY(at > 0);
         QVERIFY(body.indexOf(QStringLiteral("Mangala (Moon) period"), at) > at);  // the Moon in Chitra
         QCOMPARE(body.indexOf(QStringLiteral("Sookshma dasha")), -1);
-        const DashaTimeline& y = chart.yogini;
+        const DashaTimeline& y = chart->Dasha(DashaSystem::Yogini);
         QCOMPARE(y.majorCount, 24);
         for (const DashaNode& major : y.Majors()) {
             const qsizetype found = body.indexOf(QString::fromStdString(DateText(DashaMoment(major.start))), at);
@@ -246,10 +247,9 @@ private slots:
         QFETCH(QString, name);
         FormFields f = Bangalore(false);
         f.Name = name.toStdString();
-        AnalysisRun run;
-        QVERIFY(run.RunAnalysis(f).Passed());
+        const std::shared_ptr<const Chart> chart = ChartOf(f);
         CapturedServices s;
-        MDI window(testing::TextsOf(run), s.services);
+        MDI window(chart, s.services);
         const QString pdf = dir_.filePath(QStringLiteral("name-%1.pdf").arg(QTest::currentDataTag()));
         s.files.answers = {pdf};
         Action(&window, "mnuExportPdf")->trigger();
@@ -262,7 +262,7 @@ private slots:
     void noLineIsCutAtAPageEdge() {
         if (pdftotext_.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
         const QString pdf = dir_.filePath(QStringLiteral("edges.pdf"));
-        QCOMPARE(WriteChartPdf(pdf, SampleChart(), QPageSize::Letter), QString());
+        QCOMPARE(WriteChartPdf(pdf, *SampleChart(), EnglishMonthNames(), QPageSize::Letter), QString());
         // Every word's box lies inside the page's printed area (the margins
         // of 15 mm, 42.5 points), and no two lines of a page overlap: a line
         // cut by a page edge would show as a word running out of the area.
@@ -304,7 +304,7 @@ private slots:
     }
 
     void theSvgParsesAndHoldsTheChartsTexts() {
-        const ResultFormTexts chart = SampleChart();
+        const std::shared_ptr<const Chart> chart = SampleChart();
         CapturedServices s;
         MDI window(chart, s.services);
         const QString svg = dir_.filePath(QStringLiteral("chart.svg"));
@@ -328,7 +328,7 @@ private slots:
     void theExportsFollowTheChosenStyle() {
         // The style last chosen on a result window: North-Indian. The image
         // and the PDF then draw the houses, the bodies by two letters.
-        const ResultFormTexts chart = SampleChart();
+        const std::shared_ptr<const Chart> chart = SampleChart();
         CapturedServices s;
         s.chartStyle.style = ChartStyle::North;
         MDI window(chart, s.services);
@@ -352,7 +352,7 @@ private slots:
     }
 
     void thePngHasTheChartAtTheChosenScale() {
-        const ResultFormTexts chart = SampleChart();
+        const std::shared_ptr<const Chart> chart = SampleChart();
         CapturedServices s;
         MDI window(chart, s.services);
         const QString png = dir_.filePath(QStringLiteral("chart.png"));
@@ -387,19 +387,18 @@ private slots:
         // All ten bodies and all twelve arudhas in Aries (top row, second
         // cell): the fonts shrink until they fit, so no green or blue pixel
         // falls outside that cell.
-        ResultFormTexts crowded = SampleChart();
-        for (std::string& box : crowded.signBoxes) box.clear();
-        for (std::string& box : crowded.arudhaBoxes) box.clear();
-        for (const char* body : {"Sun", "Moon", "Mercury (R) ", "Venus", "Mars (R) ", "Jupiter (R) ", "Saturn (R) ",
-                                 "Rahu", "Ketu", "Asc"})
-            crowded.signBoxes[0] += std::string("\r\n") + body;
-        for (const char* arudha : {"AL", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9", "A10", "A11", "A12"})
-            crowded.arudhaBoxes[0] += std::string("\r\n") + arudha;
-        crowded.bodySigns.fill(0);
-        crowded.retrograde = {false, false, true, false, true, true, true, false, false, false};
-        crowded.arudhaSigns.fill(0);
+        const std::shared_ptr<Chart> crowded = Changed(SampleChart());
+        const bool retrograde[kBodyCount] = {false, false, true, false, true, true, true, false, false, false};
+        for (int i = 0; i < kBodyCount; ++i) {
+            crowded->points[i].sign = 0;
+            crowded->points[i].retrograde = retrograde[i];
+        }
+        crowded->arudhaSigns.fill(0);
+        const ResultLabels texts = testing::TextsOf(*crowded);
+        QCOMPARE(texts.signBoxes[0], std::string("\r\nSun\r\nMoon\r\nMercury (R) \r\nVenus\r\nMars (R) \r\n"
+                                                 "Jupiter (R) \r\nSaturn (R) \r\nRahu\r\nKetu\r\nAsc"));
         const QString png = dir_.filePath(QStringLiteral("crowded.png"));
-        QCOMPARE(WriteChartPng(png, crowded, 1), QString());
+        QCOMPARE(WriteChartPng(png, *crowded, texts, 1), QString());
         const QImage image(png);
         const QRect aries(image.width() / 4, 0, image.width() / 4, image.height() / 4);
         int inside = 0, outside = 0;
@@ -435,23 +434,23 @@ private slots:
     void anOversizedTextGivesTheUsualPages() {
         QFETCH(bool, city);
         QFETCH(QString, word);
-        const ResultFormTexts usual = SampleChart();
-        ResultFormTexts oversized = usual;
-        (city ? oversized.city : oversized.name) = word.repeated(64 * 1024 / word.size()).toStdString();
-        const auto pages = [this](const ResultFormTexts& result, const QString& name) {
+        const std::shared_ptr<const Chart> usual = SampleChart();
+        const std::shared_ptr<Chart> oversized = Changed(usual);
+        (city ? oversized->birth.city : oversized->birth.name) = word.repeated(64 * 1024 / word.size()).toStdString();
+        const auto pages = [this](const Chart& result, const QString& name) {
             QPdfWriter writer(dir_.filePath(name));
             writer.setPageSize(QPageSize(QPageSize::A4));
             writer.setResolution(300);
-            return PrintDocument(result).Paint(writer);
+            return PrintDocument(result, EnglishMonthNames()).Paint(writer);
         };
-        const int expected = pages(usual, QStringLiteral("usual.pdf"));
+        const int expected = pages(*usual, QStringLiteral("usual.pdf"));
         QVERIFY(expected >= 2);
-        const int got = pages(oversized, QStringLiteral("oversized.pdf"));
+        const int got = pages(*oversized, QStringLiteral("oversized.pdf"));
         QVERIFY2(got <= expected + 1, qPrintable(QStringLiteral("%1 pages, %2 usually").arg(got).arg(expected)));
-        const QString shown = ShownText(city ? oversized.city : oversized.name);
+        const QString shown = ShownText(city ? oversized->birth.city : oversized->birth.name);
         QCOMPARE(shown.size(), kLongestShownText + 1);
         QVERIFY(shown.endsWith(QChar(0x2026)));
-        QVERIFY(PrintDocument(oversized).HeaderText().size() < 300);
+        QVERIFY(PrintDocument(*oversized, EnglishMonthNames()).HeaderText().size() < 300);
     }
 
     // A FIFO named as the target of an export or of printing to a file is
@@ -490,7 +489,7 @@ private slots:
         const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
         if (pdftoppm.isEmpty()) QSKIP("pdftoppm (poppler-utils) is not installed");
         const QString pdf = dir_.filePath(QStringLiteral("screenshot.pdf"));
-        QCOMPARE(WriteChartPdf(pdf, SampleChart()), QString());
+        QCOMPARE(WriteChartPdf(pdf, *SampleChart(), EnglishMonthNames()), QString());
         QString dir = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
         if (dir.isEmpty()) dir = QStringLiteral(VELMORA_BINARY_DIR "/screenshots");
         QVERIFY(QDir().mkpath(dir));

@@ -17,7 +17,6 @@
 #include <QTextEdit>
 #include <QtTest>
 
-#include "chart/AnalysisRun.h"
 #include "result/frmDisplay.h"
 #include "result/frmVargas.h"
 #include "widgets/LinkLabel.h"
@@ -33,11 +32,10 @@ using velmora::testing::CapturedServices;
 
 namespace {
 
-ResultFormTexts ComputedChart() {
-    AnalysisRun run;
-    const ValidationResult check = run.RunAnalysis(velmora::testing::BangaloreForm());
-    if (!check.Passed()) qFatal("the sample birth does not pass the checks");
-    return testing::TextsOf(run);
+std::shared_ptr<const Chart> ComputedChart() {
+    const std::shared_ptr<const Chart> chart = testing::ChartOfForm(velmora::testing::BangaloreForm());
+    if (!chart) qFatal("the sample birth does not pass the checks");
+    return chart;
 }
 
 constexpr int Pixels(double twips) { return static_cast<int>(twips / 15 + 0.5); }
@@ -98,7 +96,7 @@ void MdiTest::stripsButtonsAndMenus() {
 
 void MdiTest::loadShowsTheResultFormWithDetailsInFront() {
     CapturedServices s;
-    const ResultFormTexts chart = ComputedChart();
+    const std::shared_ptr<const Chart> chart = ComputedChart();
     MDI window(chart, s.services);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -116,7 +114,8 @@ void MdiTest::loadShowsTheResultFormWithDetailsInFront() {
     QCOMPARE(display->children().last(), display->fraDetails);
     QCOMPARE(display->Frame1->children().last(), display->fraBirthchart);
     // The form shows this run's chart.
-    for (int i = 0; i < kBodyCount; ++i) QCOMPARE(display->planet[i]->text(), QString::fromStdString(chart.planet[i]));
+    const ResultLabels texts = testing::TextsOf(*chart);
+    for (int i = 0; i < kBodyCount; ++i) QCOMPARE(display->planet[i]->text(), QString::fromStdString(texts.planet[i]));
     QCOMPARE(display->lblName->text(), QStringLiteral("ASHA RAO"));
 }
 
@@ -262,9 +261,7 @@ void MdiTest::openingSizeShowsAPageOfTheReport() {
 
 void MdiTest::chartMenuOpensEachPageOnce() {
     CapturedServices s;
-    AnalysisRun run;
-    QVERIFY(run.RunAnalysis(velmora::testing::BangaloreForm()).Passed());
-    const auto chart = std::make_shared<const Chart>(run.MakeChart());
+    const auto chart = ComputedChart();
     MDI window(chart, s.services);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -15,7 +15,6 @@
 #include <QtTest>
 #include <optional>
 
-#include "chart/AnalysisRun.h"
 #include "entry/frmMain.h"
 #include "widgets/LinkLabel.h"
 #include "shell/MDI.h"
@@ -24,6 +23,7 @@
 #include "tests/gui/result/DisplayCheck.h"
 #include "tests/gui/entry/CaptureServices.h"
 #include "tests/support/RunTexts.h"
+#include "engine/LongitudeText.h"
 
 using namespace velmora;
 using velmora::testing::CapturedServices;
@@ -51,9 +51,8 @@ const TypedBirth kReykjavik = {"GUDRUN", "Reykjavik", "Capital Region", "Iceland
 // The program with stand-ins for the message boxes, the browser and the end.
 struct Program {
     CapturedServices captured;
-    AnalysisRun run;
     std::vector<int> endings;
-    Shell shell{run, captured.services, [this](int status) { endings.push_back(status); }};
+    Shell shell{captured.services, [this](int status) { endings.push_back(status); }};
 
     frmMain& input() { return *shell.InputForm(); }
 
@@ -103,12 +102,12 @@ struct Program {
     }
 
     // What an independent run of the form's present fields gives.
-    static ResultFormTexts Expected(const FormFields& fields) {
+    static testing::ShownChart Expected(const FormFields& fields) {
         MonthNames months;
         for (int m = 1; m <= 12; ++m) months[m - 1] = QLocale::system().monthName(m).toStdString();
-        AnalysisRun fresh;
-        if (!fresh.RunAnalysis(fields).Passed()) qFatal("the sample birth fails the checks");
-        return testing::TextsOf(fresh, months);
+        const std::shared_ptr<const Chart> fresh = testing::ChartOfForm(fields);
+        if (!fresh) qFatal("the sample birth fails the checks");
+        return {std::make_shared<Chart>(*fresh), testing::TextsOf(*fresh, months)};
     }
 };
 
@@ -172,7 +171,7 @@ void NavigationTest::runFromTypedInputFillsTheResultWindow() {
     QVERIFY(!p.input().isVisible());
     frmDisplay* display = window->Display();
     QVERIFY(display);
-    QCOMPARE(DisplayMismatch(*display, Program::Expected(p.input().Fields())), QString());
+    QCOMPARE(DisplayMismatch(*display, *Program::Expected(p.input().Fields()).chart, Program::Expected(p.input().Fields()).texts), QString());
 
     // The details as typed, in the form the result window writes them.
     QCOMPARE(display->lblName->text(), birth.name);
@@ -231,7 +230,7 @@ void NavigationTest::backKeepsEveryFieldAndEachRunShowsOnlyItsChart() {
         QVERIFY(window);
         QPointer<frmDisplay> display = window->Display();
         // Only this run's chart: the boxes, arudhas and report of the run before are gone.
-        QCOMPARE(DisplayMismatch(*display, Program::Expected(typed)), QString());
+        QCOMPARE(DisplayMismatch(*display, *Program::Expected(typed).chart, Program::Expected(typed).texts), QString());
 
         if (auto* button = window->findChild<QPushButton*>(back)) {
             QTest::mouseClick(button, Qt::LeftButton);

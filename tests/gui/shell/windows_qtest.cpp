@@ -26,7 +26,6 @@
 #include <QtTest>
 #include <functional>
 
-#include "chart/AnalysisRun.h"
 #include "result/frmDisplay.h"
 #include "result/frmVargas.h"
 #include "result/ShodasavargaPage.h"
@@ -49,8 +48,7 @@ enum class Window { Input, Main, Vargas, About, Shodasavarga };
 // The program with a chart computed, as far as `which` needs.
 struct Program {
     CapturedServices captured;
-    AnalysisRun run;
-    Shell shell{run, captured.services, [](int) {}};
+    Shell shell{captured.services, [](int) {}};
     std::unique_ptr<frmAbout> about;
 
     QWidget* Open(Window which) {
@@ -62,7 +60,7 @@ struct Program {
             return about.get();
         }
         shell.InputForm()->SetFields(velmora::testing::BangaloreForm());
-        shell.InputForm()->RunAnalysis();
+        shell.InputForm()->AnalyzeChart();
         if (!shell.MainWindow()) qFatal("the sample birth gives no chart");
         if (which == Window::Main) return shell.MainWindow();
         if (which == Window::Shodasavarga) {
