@@ -52,12 +52,17 @@ constexpr unsigned kAllNamesFrom = 15000;
 // spellings of Indian, Nepali, Sri Lankan... towns in Latin letters vary.
 const std::set<std::string, std::less<>> kSouthAsia = {"IN", "NP", "LK", "BD", "PK", "BT", "MV"};
 
-// Country names: ISO 3166's common name where it has one, else its name; a
-// few that ISO writes inverted or lacks are given here.
+// Country names: ISO 3166's common name where it has one, else its name; the
+// ones it writes inverted or in full where a short name is usual, and the
+// one it lacks, are given here.
 const std::map<std::string, std::string, std::less<>> kCountryNames = {
+    {"BN", "Brunei"},
     {"CD", "Democratic Republic of the Congo"},
     {"FM", "Micronesia"},
     {"PS", "Palestine"},
+    {"RU", "Russia"},
+    {"SH", "Saint Helena"},
+    {"VA", "Vatican City"},
     {"VG", "British Virgin Islands"},
     {"VI", "U.S. Virgin Islands"},
     {"XK", "Kosovo"},  // GeoNames' code; ISO 3166 has none
