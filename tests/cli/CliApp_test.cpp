@@ -165,7 +165,7 @@ TEST(CliApp, PlaceAndTimeZoneHistory) {
     const CliResult classic = run({"--place", "Calcutta", "--classic", "--json"});
     ASSERT_EQ(classic.status, 0) << classic.err;
     const auto json = nlohmann::json::parse(classic.out);
-    EXPECT_EQ(json["details"]["place"], "Kolkata, State of West Bengal, India");
+    EXPECT_EQ(json["details"]["place"], "Kolkata, West Bengal, India");
     EXPECT_EQ(json["details"]["timeZone"], "Asia/Kolkata");
     EXPECT_EQ(json["details"]["utcOffset"], "+06:30");
     EXPECT_EQ(json["details"]["dst"], true);
@@ -250,7 +250,7 @@ TEST(CliApp, PlaceAndTimeZoneHistory) {
 
     const CliResult listed = RunCliWith({"--places", "springfield"});
     EXPECT_EQ(listed.status, 0);
-    EXPECT_NE(listed.out.find("Springfield | Illinois | United States of America | 39:48N | 89:39W | America/Chicago"),
+    EXPECT_NE(listed.out.find("Springfield | Illinois | United States | 39:48N | 89:39W | America/Chicago"),
               std::string::npos) << listed.out;
     EXPECT_EQ(listed.err, "");
 

@@ -84,7 +84,7 @@ TEST(PlaceLookup, CityNamingAnotherPlaceThanTheCoordinates) {
         {"coordinates not yet numbers", "Mumbai", "", "", "36", "12", "58", true, false, bengaluru, false, ""},
         {"several places, no state", "Springfield", "", "0", "0", "0", "0", true, false, "", false, ""},
         {"several places, the state tells", "Springfield", "Illinois", "0", "0", "0", "0", true, false, "", true,
-         "Springfield, Illinois, United States of America"},
+         "Springfield, Illinois, United States"},
         {"no city", "", "", "77", "36", "12", "58", true, false, bengaluru, false, ""},
     };
     for (const auto& c : cases) {

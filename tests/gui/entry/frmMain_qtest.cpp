@@ -685,7 +685,7 @@ private slots:
         QTRY_COMPARE(city->text(), QStringLiteral("Kolkata"));
         // The names, the coordinates (GeoNames: 22.56263 N, 88.36304 E) and the zone.
         QCOMPARE(city->text(), QStringLiteral("Kolkata"));
-        QCOMPARE(w.Edit("txtMState")->text(), QStringLiteral("State of West Bengal"));
+        QCOMPARE(w.Edit("txtMState")->text(), QStringLiteral("West Bengal"));
         QCOMPARE(w.Edit("txtMCountry")->text(), QStringLiteral("India"));
         QCOMPARE(w.Edit("txtLonD")->text(), QStringLiteral("88"));
         QCOMPARE(w.Edit("txtLonM")->text(), QStringLiteral("22"));
