@@ -159,7 +159,7 @@ void frmMain::BuildMenus() {
     exit->setObjectName(QStringLiteral("mnuExit"));
     exit->setShortcuts(QuitKeys());
     connect(exit, &QAction::triggered, this, &frmMain::RequestExit);
-    AddHelpMenus(menuBar(), services_.web, [this] { emit aboutRequested(); });
+    AddHelpMenus(menuBar(), services_, [this] { emit aboutRequested(); });
 }
 
 void frmMain::BuildForm() {

@@ -19,6 +19,7 @@
 #include "services/Clock.h"
 #include "widgets/ChartPageParts.h"
 #include "widgets/ScreenFit.h"
+#include "widgets/WholeDateTyping.h"
 #include "widgets/Utf8Text.h"
 
 namespace velmora {
@@ -49,6 +50,7 @@ frmTransits::frmTransits(const Chart& chart, const Clock& clock, const ChartStyl
                                 QDateTime(QDate(2399, 12, 31), QTime(23, 59), Qt::UTC));
     dteMoment->setCalendarPopup(true);
     dteMoment->setAccessibleName(QStringLiteral("Moment on the birth place's clock"));
+    new WholeDateTyping(dteMoment);
     caption->setBuddy(dteMoment);
     cmdShow = new QPushButton(QStringLiteral("&Show"), page);
     cmdShow->setObjectName(QStringLiteral("cmdShow"));

@@ -137,7 +137,7 @@ MDI::MDI(const ResultFormTexts& result, std::shared_ptr<const Chart> chart, Serv
         if (display_) display_->ShowVargas();
     });
     if (chart) AddChartPages(mnuChart, this, chart, services);
-    AddHelpMenus(menuBar(), services.web, [this] { emit aboutRequested(); });
+    AddHelpMenus(menuBar(), services, [this] { emit aboutRequested(); });
 
     connect(cmdBack, &QPushButton::clicked, this, &MDI::backRequested);
     connect(mnuBack, &QAction::triggered, this, &MDI::backRequested);
