@@ -1,5 +1,7 @@
 #include "shell/MDI.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
@@ -98,6 +100,10 @@ MDI::MDI(const ResultFormTexts& result, std::shared_ptr<const Chart> chart, Serv
     Label10->setObjectName(QStringLiteral("Label10"));
     cmdBack = MakeButton(picCommands, "cmdBack", QStringLiteral("&Back"));
     cmdExit = MakeButton(picCommands, "cmdExit", QStringLiteral("E&xit"));
+    // A larger font than designed: the buttons and their strip grow with it.
+    for (QPushButton* button : {cmdBack, cmdExit}) button->resize(button->size().expandedTo(button->sizeHint()));
+    picCommands->setFixedHeight(std::max(picCommands->height(), cmdExit->height() + 6));
+    picTop->setFixedHeight(std::max(picTop->height(), lblTitle->sizeHint().height() + 4));
     column->addWidget(picCommands);
 
     area = new QMdiArea(central);
@@ -194,6 +200,9 @@ void MDI::PlaceControls() {
     const int margin = TwipsToPixels(120);
     const int linkWidth = cmdBack->x() - 2 * margin;
     if (linkWidth > 0) {
+        // The strip grows to the link's lines at its width.
+        const int linkHeight = Label10->heightForWidth(linkWidth);
+        if (linkHeight + 4 > picCommands->height()) picCommands->setFixedHeight(linkHeight + 4);
         Label10->setGeometry(margin, 2, linkWidth, picCommands->height() - 4);
         Label10->show();
     } else {
