@@ -52,11 +52,8 @@ void Shell::OpenFromMainWindow(MDI* window, const QString& path) {
 void Shell::Back() {
     if (ended_) return;
     // The input form comes back first so that there is never a moment
-    // without a window, where the person left it (a desktop may place a
-    // window shown again anew).
-    const QPoint where = input_->pos();
+    // without a window.
     input_->show();
-    input_->move(where);
     if (main_) main_->Dismiss();
     main_ = nullptr;
 }
