@@ -23,6 +23,7 @@
 #include "result/ReportDocument.h"
 #include "presentation/ResultCaptions.h"
 #include "presentation/VargaPoints.h"
+#include "widgets/LocaleTimes.h"
 #include "widgets/Utf8Text.h"
 
 namespace velmora {
@@ -204,7 +205,7 @@ void DashaSection(QTextCursor& cursor, const ResultFormTexts& r) {
                       QStringLiteral(" left at birth. Years of ") + FromUtf8(DashaYearDaysText(r.dashaYear)) +
                       QStringLiteral(" days; dates in the birth's local calendar.");
     if (d.today.Valid())
-        balance += QStringLiteral(" Running on ") + FromUtf8(DateText(d.today.At(0))) +
+        balance += QStringLiteral(" Running on ") + LocaleDate(d.today.At(0)) +
                    QStringLiteral(": marked *.");
     cursor.insertText(balance, plain);
     cursor.insertBlock();
@@ -216,8 +217,8 @@ void DashaSection(QTextCursor& cursor, const ResultFormTexts& r) {
     int row = 1;
     auto line = [&](const DashaPeriod& p, const QString& name, bool running) {
         Cell(table, row, 0, name + (running ? QStringLiteral(" *") : QString()), running);
-        Cell(table, row, 1, FromUtf8(DateText(p.start)), running);
-        Cell(table, row, 2, FromUtf8(DateText(p.end)), running);
+        Cell(table, row, 1, LocaleDate(p.start), running);
+        Cell(table, row, 2, LocaleDate(p.end), running);
         ++row;
     };
     for (int m = 0; m < 9; ++m) {
@@ -353,6 +354,8 @@ void PanchangaSection(QTextCursor& cursor, const ResultFormTexts& r) {
     if (r.panchanga.empty()) return;
     Heading(cursor, QStringLiteral("Panchanga at birth"));
     cursor.insertBlock();
+    cursor.insertText(QStringLiteral("Moments on the birth's clock, to the second."));
+    cursor.insertBlock();
     QTextTable* table = Table(cursor, static_cast<int>(r.panchanga.size()), 2);
     for (std::size_t i = 0; i < r.panchanga.size(); ++i) {
         Cell(table, static_cast<int>(i), 0, FromUtf8(r.panchanga[i].first), true);
@@ -372,8 +375,8 @@ void RunningPathTable(QTextCursor& cursor, const DashaTimeline& t, int levels) {
         const DashaNode& node = t.running[static_cast<std::size_t>(level)];
         Cell(table, level + 1, 0, FromUtf8(kDashaLevelNames[static_cast<std::size_t>(level)]), false);
         Cell(table, level + 1, 1, QString::fromStdString(DashaLordLabel(t, node)), false);
-        Cell(table, level + 1, 2, FromUtf8(DateTimeText(DashaMoment(node.start))), false);
-        Cell(table, level + 1, 3, FromUtf8(DateTimeText(DashaMoment(node.end))), false);
+        Cell(table, level + 1, 2, LocaleMoment(DashaMoment(node.start)), false);
+        Cell(table, level + 1, 3, LocaleMoment(DashaMoment(node.end)), false);
     }
     cursor.movePosition(QTextCursor::End);
 }
@@ -391,7 +394,7 @@ void MoreDashasSection(QTextCursor& cursor, const ResultFormTexts& r) {
         Heading(cursor, QStringLiteral("Vimshottari dasha running"));
         cursor.insertBlock();
         const CalendarDate& today = v.today;
-        cursor.insertText(QStringLiteral("On ") + FromUtf8(DateText(today.At(0))) +
+        cursor.insertText(QStringLiteral("On ") + LocaleDate(today.At(0)) +
                               QStringLiteral(", to the third level.") + year,
                           plain);
         cursor.insertBlock();
@@ -419,8 +422,8 @@ void MoreDashasSection(QTextCursor& cursor, const ResultFormTexts& r) {
         const bool running = y.Running(node, 1);
         Cell(table, m + 1, 0, QString::fromStdString(DashaLordLabel(y, node)) + (running ? QStringLiteral(" *") : QString()),
              running);
-        Cell(table, m + 1, 1, FromUtf8(DateText(DashaMoment(node.start))), running);
-        Cell(table, m + 1, 2, FromUtf8(DateText(DashaMoment(node.end))), running);
+        Cell(table, m + 1, 1, LocaleDate(DashaMoment(node.start)), running);
+        Cell(table, m + 1, 2, LocaleDate(DashaMoment(node.end)), running);
     }
     cursor.movePosition(QTextCursor::End);
 }

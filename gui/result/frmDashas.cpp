@@ -14,6 +14,7 @@
 #include "services/Clock.h"
 #include "services/Preferences.h"
 #include "widgets/ChartPageParts.h"
+#include "widgets/LocaleTimes.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 
@@ -38,7 +39,7 @@ const DashaTable& TableOf(DashaSystem system) {
 
 QString Text(std::string_view text) { return FromUtf8(text); }
 
-QString Moment(DashaTime time) { return QString::fromStdString(DateTimeText(DashaMoment(time))); }
+QString Moment(DashaTime time) { return LocaleMoment(DashaMoment(time)); }
 
 DashaNode NodeOf(const QTreeWidgetItem* item) {
     return {item->data(0, kPositionRole).toInt(), item->data(0, kStartRole).toLongLong(),
@@ -153,7 +154,7 @@ void frmDashas::Show() {
             path << QString::fromStdString(DashaLordLabel(timeline_, timeline_.running[static_cast<std::size_t>(level)]));
         const CalendarDate& today = timeline_.today;
         note += QStringLiteral(" Running on %1: %2.")
-                    .arg(QString::fromStdString(DateText(today.At(0))),
+                    .arg(LocaleDate(today.At(0)),
                          path.join(QStringLiteral(" > ")));
     }
     lblNote->setText(note);

@@ -15,6 +15,7 @@
 #include "shell/ChartOutput.h"
 #include "services/Clock.h"
 #include "services/SystemMonthNames.h"
+#include "widgets/LocaleTimes.h"
 
 namespace velmora {
 
@@ -108,7 +109,7 @@ int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err) {
         return Refuse(err, message);
     }
     const Chart chart = run.MakeChart();
-    ResultFormTexts texts = WithPanchangaRows(ResultTextsOf(chart, months), chart);
+    ResultFormTexts texts = WithPanchangaRows(ResultTextsOf(chart, months), chart, LocaleMomentWriter());
     texts.ashtakavargaReading = reading;
     texts.ashtakavargaReduced = reduced;
     const QString failure = ExportChart(outPath, texts, scale, paper, style);

@@ -25,6 +25,7 @@
 #include "widgets/QuitKeys.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/LocaleTimes.h"
 #include "widgets/Twips.h"
 #include "services/WebLinks.h"
 
@@ -60,7 +61,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 }  // namespace
 
 MDI::MDI(std::shared_ptr<const Chart> chart, Services services, QWidget* parent)
-    : MDI(WithPanchangaRows(ResultTextsOf(*chart, SystemMonthNames()), *chart), chart, services, parent) {}
+    : MDI(WithPanchangaRows(ResultTextsOf(*chart, SystemMonthNames()), *chart, LocaleMomentWriter()), chart, services, parent) {}
 
 MDI::MDI(const ResultFormTexts& result, Services services, QWidget* parent) : MDI(result, nullptr, services, parent) {}
 
