@@ -287,6 +287,9 @@ void frmDisplay::FitTexts() {
     }
     for (QWidget* widget : findChildren<QWidget*>())
         if (widget != lblUsed) widget->resize(widget->size().expandedTo(TextNeeds(widget)));
+    // The sign numbers keep their designed boxes: digits reach no lower than
+    // the base line, so the room a font keeps below it for descenders may go.
+    for (QLabel* number : Hno) number->resize(number->size().boundedTo(QSize(TwipsToPixels(kHnoWidth), TwipsToPixels(kHnoHeight)).expandedTo(QSize(number->sizeHint().width(), 0))));
 }
 
 void frmDisplay::ShowChartStyle(ChartStyle style) {
@@ -373,7 +376,8 @@ void frmDisplay::ApplyLayout() {
             d.widget->setFont(font);
         }
         // A font scaled down may round to more than its share of the box.
-        if (d.widget != lblUsed) r.setSize(r.size().expandedTo(TextNeeds(d.widget)));
+        if (s < 1 && d.widget != lblUsed && d.widget->objectName() != QLatin1String("Hno"))
+            r.setSize(r.size().expandedTo(TextNeeds(d.widget)));
         d.widget->setGeometry(r);
     }
     appliedScale_ = s;

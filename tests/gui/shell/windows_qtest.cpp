@@ -81,7 +81,11 @@ QString CutText(const QWidget* widget) {
             const int need = label->heightForWidth(label->width());
             return need > label->height() ? cut(label->text().left(40), QSize(label->width(), need)) : QString();
         }
-        const QSize need = label->sizeHint();
+        QSize need = label->sizeHint();
+        // Digits reach no lower than the base line: the descenders' room may go.
+        bool digits = true;
+        for (QChar c : label->text()) digits = digits && c.isDigit();
+        if (digits) need.setHeight(label->fontMetrics().ascent() + 2 * label->margin());
         return need.width() > label->width() || need.height() > label->height() ? cut(label->text().left(40), need)
                                                                                : QString();
     }
