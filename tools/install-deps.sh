@@ -20,6 +20,9 @@ packages=(
   libhowardhinnant-date-dev tzdata   # time-zone history
   xvfb xauth fonts-dejavu-core       # screenshots and running without a display
   fonts-lohit-deva fonts-lohit-taml  # names in Devanagari and Tamil on the printed page
+  fonts-noto-core fonts-liberation2  # the window tests under the desktops' common fonts
+  fonts-cantarell                    #   (tests/gui/fonts)
+  openbox x11-utils                  # the windows' frames checked under a real window manager (xprop)
   dbus dbus-x11 at-spi2-core         # the accessibility test: session bus, AT-SPI bus
   python3-pyatspi gir1.2-atspi-2.0   #   and the screen reader's view of the windows
   desktop-file-utils appstream       # checks of the menu entry and the AppStream file

@@ -23,14 +23,14 @@ ResultLabels ResultLabelsOf(const Chart& chart, const MonthNames& months) {
     return texts;
 }
 
-std::vector<std::pair<std::string, std::string>> PanchangaLabelRows(const Chart& chart) {
+std::vector<std::pair<std::string, std::string>> PanchangaLabelRows(const Chart& chart, const MomentWriter& write) {
     std::vector<std::pair<std::string, std::string>> rows;
     const PanchangaOutcome outcome = ComputePanchanga(chart);
     if (!outcome.panchanga) {
         rows.emplace_back("Panchanga", outcome.refusal);
         return rows;
     }
-    for (LabelRow& row : PanchangaRows(*outcome.panchanga, chart.utcOffsetSeconds))
+    for (LabelRow& row : PanchangaRows(*outcome.panchanga, chart.utcOffsetSeconds, write))
         rows.emplace_back(std::move(row.label), std::move(row.text));
     return rows;
 }

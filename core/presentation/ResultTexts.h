@@ -13,6 +13,7 @@
 #include "chart/Chart.h"
 #include "presentation/BirthLabels.h"
 #include "presentation/SignCaptions.h"
+#include "presentation/TimeLabels.h"
 
 namespace velmora {
 
@@ -32,7 +33,8 @@ struct ResultLabels {
 ResultLabels ResultLabelsOf(const Chart& chart, const MonthNames& months);
 
 // The panchanga at birth as rows of a label and its text, for the printed
-// pages (the almanac's sunrise); a chart without one has one row saying why.
-std::vector<std::pair<std::string, std::string>> PanchangaLabelRows(const Chart& chart);
+// pages (the almanac's sunrise), its moments written by `write`; a chart
+// without one has one row saying why.
+std::vector<std::pair<std::string, std::string>> PanchangaLabelRows(const Chart& chart, const MomentWriter& write = {});
 
 }  // namespace velmora

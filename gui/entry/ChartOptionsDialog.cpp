@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/Utf8Text.h"
+#include "widgets/WholeDateTyping.h"
 
 namespace velmora {
 
@@ -50,6 +51,7 @@ ChartOptionsDialog::ChartOptionsDialog(const ChartOptions& options, QWidget* par
     dateCustom->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     dateCustom->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
     dateCustom->setAccessibleName(QStringLiteral("Custom ayanamsa: its date, 0 h Universal Time"));
+    new WholeDateTyping(dateCustom);
     form->addRow(QStringLiteral("Custom &date (0 h UT):"), dateCustom);
     spinCustom = new QDoubleSpinBox(this);
     spinCustom->setObjectName(QStringLiteral("spinCustom"));

@@ -18,6 +18,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "birthfile/BirthFile.h"
@@ -36,6 +38,7 @@
 #include "services/FileDialogs.h"
 #include "services/Clock.h"
 #include "widgets/HelpMenu.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/QuitKeys.h"
 #include "widgets/LinkLabel.h"
 #include "services/Messenger.h"
@@ -158,13 +161,22 @@ void frmMain::BuildMenus() {
     exit->setObjectName(QStringLiteral("mnuExit"));
     exit->setShortcuts(QuitKeys());
     connect(exit, &QAction::triggered, this, &frmMain::RequestExit);
-    AddHelpMenus(menuBar(), services_.web, [this] { emit aboutRequested(); });
+    AddHelpMenus(menuBar(), services_, [this] { emit aboutRequested(); });
 }
 
 void frmMain::BuildForm() {
-    auto* central = new QWidget(this);
+    // The form inside a frameless scroll area: a screen lower than the form
+    // (or a larger font) scrolls it instead of losing its lower controls.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrollForm"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    auto* central = new QWidget(scroll);
     central->setObjectName(QStringLiteral("centralWidget"));
-    setCentralWidget(central);
+    scroll->setWidget(central);
+    setCentralWidget(scroll);
+    central_ = central;
     auto* page = new QVBoxLayout(central);
 
     lblDescription_ = new WrappedLabel(
@@ -364,7 +376,7 @@ void frmMain::FitWrappedText() {
     // A main window does not size itself for text that wraps: fix the form's
     // width to what its widest row needs and reserve each wrapped label's
     // height at that width, so nothing is squeezed or cut.
-    QWidget* central = centralWidget();
+    QWidget* central = central_;
     QLayout* page = central->layout();
     // The rows' minimum needs no layout pass yet: one at the widget's first,
     // small size would only wrap the long labels at a width never shown.
@@ -375,6 +387,13 @@ void frmMain::FitWrappedText() {
                           static_cast<QLabel*>(lblFullBrand_)})
         label->setMinimumHeight(label->heightForWidth(width - margins.left() - margins.right()));
     page->activate();
+    // The window as large as the form, as far as the screen's available
+    // area allows, its frame inside it.
+    const QSize form = central->minimumSizeHint().expandedTo(central->sizeHint());
+    // Room for a vertical scroll bar too, so that a low screen scrolls the
+    // form up and down only.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    FitOnScreen(this, QSize(form.width() + scrollBar + 2, form.height() + menuBar()->sizeHint().height() + 2));
 }
 
 void frmMain::SetTabOrder() {

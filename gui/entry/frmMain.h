@@ -90,6 +90,7 @@ private:
     RecentBirthFilesMenu* mnuRecent_ = nullptr;
     bool exitRequested_ = false;
 
+    QWidget* central_ = nullptr;  // the form, inside its scroll area
     QLabel* lblDescription_ = nullptr;
     FilteredLineEdit* txtName_ = nullptr;
     QComboBox* cboMonth_ = nullptr;

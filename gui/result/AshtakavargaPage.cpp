@@ -7,7 +7,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <numeric>
 
 #include "presentation/ChartDiagram.h"
@@ -50,6 +52,14 @@ QTableWidget* BinduTable(int rows, const QStringList& columns, const QString& na
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setTabKeyNavigation(false);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Every column as wide as its widest heading ("Shodhya") at least, the
+    // table as wide as its columns: the page scrolls before a heading is cut.
+    int widest = 0;
+    for (const QString& column : columns) widest = std::max(widest, table->horizontalHeader()->fontMetrics().horizontalAdvance(column));
+    const int section = widest + 2 * table->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, table) + 4;
+    table->horizontalHeader()->setMinimumSectionSize(section);
+    table->setMinimumWidth(section * static_cast<int>(columns.size()) + table->fontMetrics().horizontalAdvance(QStringLiteral("Mercury")) +
+                           24 + 2 * table->frameWidth());
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     table->setMinimumHeight(table->horizontalHeader()->sizeHint().height() + table->verticalHeader()->length() +
                             2 * table->frameWidth());
@@ -65,7 +75,9 @@ AshtakavargaPage::AshtakavargaPage(const Chart& chart, ChartStyleChoice& style, 
     setObjectName(QStringLiteral("AshtakavargaPage"));
     setWindowTitle(QStringLiteral("Ashtakavarga - %1").arg(QString::fromStdString(chart.birth.name)));
     setAccessibleName(windowTitle());
-    auto* column = new QVBoxLayout(this);
+    // The page scrolls where the screen is smaller than it.
+    QWidget* page = ScrollingPage(this);
+    auto* column = new QVBoxLayout(page);
 
     lblAbout = new QLabel(QStringLiteral("Parashara's ashtakavarga: the bindus each planet receives in each sign from "
                                          "the seven planets and the ascendant, and their sum by sign, the "
@@ -116,6 +128,9 @@ AshtakavargaPage::AshtakavargaPage(const Chart& chart, ChartStyleChoice& style, 
     auto* inside = new QVBoxLayout(frame);
     inside->setContentsMargins(4, 4, 4, 4);
     inside->addWidget(sav);
+    // The chart keeps its size when the reduced tables show: the page
+    // scrolls instead.
+    sav->setMinimumSize(360, 360);
     column->addWidget(frame, 1);
 
     const AshtakavargaReading kept = preferences_.KeptAshtakavargaReading();

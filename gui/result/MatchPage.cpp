@@ -40,6 +40,14 @@ QString Person(const QString& role, const Chart& chart) {
         .arg(n.pada);
 }
 
+// What the page's tables are, in the page's own words (the text output
+// points to the project's documentation instead).
+const QString kMatchExplained = QStringLiteral(
+    "North-Indian ashtakoota guna milan: eight kootas compare the bride's and the groom's Moons (their signs and "
+    "nakshatras) and give 36 points in all: Varna 1, Vashya 2, Tara 3, Yoni 4, Graha Maitri 5, Gana 6, Bhakoot 7 and "
+    "Nadi 8. Each row says why it gives its points. 18 or more is commonly taken as acceptable. A Nadi or Bhakoot "
+    "dosha (no points there) is noted below with the exceptions that cancel it, and so is each chart's Mars dosha");
+
 QString Total(const MarriageMatch& m) { return QStringLiteral("Total: %1 of 36").arg(PointsText(m.milan.total)); }
 
 ChartPaint PaintFor(const QString& role, const Chart& chart, ChartStyle style) {
@@ -152,7 +160,7 @@ MatchPage::MatchPage(MatchSheet sheet, Services services, QWidget* parent)
     outer->addWidget(scroll);
     auto* grid = new QGridLayout(content);
 
-    lblTradition = new QLabel(FromUtf8(kMatchTradition) + QStringLiteral(".\n") +
+    lblTradition = new QLabel(kMatchExplained + QStringLiteral(".\n") +
                                   Person(QStringLiteral("Bride"), s.bride) + QStringLiteral(".\n") +
                                   Person(QStringLiteral("Groom"), s.groom) + QStringLiteral("."),
                               this);

@@ -24,6 +24,7 @@
 #include "result/ReportDocument.h"
 #include "presentation/ResultCaptions.h"
 #include "presentation/VargaPoints.h"
+#include "widgets/LocaleTimes.h"
 #include "widgets/Utf8Text.h"
 
 namespace velmora {
@@ -211,7 +212,7 @@ void DashaSection(QTextCursor& cursor, const Source& source) {
                       QStringLiteral(" left at birth. Years of ") + FromUtf8(DashaYearDaysText(r.dashaYear)) +
                       QStringLiteral(" days; dates in the birth's local calendar.");
     if (d.today.Valid())
-        balance += QStringLiteral(" Running on ") + FromUtf8(DateText(d.today.At(0))) +
+        balance += QStringLiteral(" Running on ") + LocaleDate(d.today.At(0)) +
                    QStringLiteral(": marked *.");
     cursor.insertText(balance, plain);
     cursor.insertBlock();
@@ -223,8 +224,8 @@ void DashaSection(QTextCursor& cursor, const Source& source) {
     int row = 1;
     auto line = [&](const DashaPeriod& p, const QString& name, bool running) {
         Cell(table, row, 0, name + (running ? QStringLiteral(" *") : QString()), running);
-        Cell(table, row, 1, FromUtf8(DateText(p.start)), running);
-        Cell(table, row, 2, FromUtf8(DateText(p.end)), running);
+        Cell(table, row, 1, LocaleDate(p.start), running);
+        Cell(table, row, 2, LocaleDate(p.end), running);
         ++row;
     };
     for (int m = 0; m < 9; ++m) {
@@ -359,8 +360,10 @@ void AshtakavargaSection(QTextCursor& cursor, const Source& source) {
 
 // The panchanga at birth (for a chart without one, a row says why).
 void PanchangaSection(QTextCursor& cursor, const Source& source) {
-    const std::vector<std::pair<std::string, std::string>> rows = PanchangaLabelRows(source.chart);
+    const std::vector<std::pair<std::string, std::string>> rows = PanchangaLabelRows(source.chart, LocaleMomentWriter());
     Heading(cursor, QStringLiteral("Panchanga at birth"));
+    cursor.insertBlock();
+    cursor.insertText(QStringLiteral("Moments on the birth's clock, to the second."));
     cursor.insertBlock();
     QTextTable* table = Table(cursor, static_cast<int>(rows.size()), 2);
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -381,8 +384,8 @@ void RunningPathTable(QTextCursor& cursor, const DashaTimeline& t, int levels) {
         const DashaNode& node = t.running[static_cast<std::size_t>(level)];
         Cell(table, level + 1, 0, FromUtf8(kDashaLevelNames[static_cast<std::size_t>(level)]), false);
         Cell(table, level + 1, 1, QString::fromStdString(DashaLordLabel(t, node)), false);
-        Cell(table, level + 1, 2, FromUtf8(DateTimeText(DashaMoment(node.start))), false);
-        Cell(table, level + 1, 3, FromUtf8(DateTimeText(DashaMoment(node.end))), false);
+        Cell(table, level + 1, 2, LocaleMoment(DashaMoment(node.start)), false);
+        Cell(table, level + 1, 3, LocaleMoment(DashaMoment(node.end)), false);
     }
     cursor.movePosition(QTextCursor::End);
 }
@@ -412,8 +415,8 @@ void OtherDasha(QTextCursor& cursor, const DashaTimeline& y, const QString& year
         const bool running = y.Running(node, 1);
         Cell(table, m + 1, 0, QString::fromStdString(DashaLordLabel(y, node)) + (running ? QStringLiteral(" *") : QString()),
              running);
-        Cell(table, m + 1, 1, FromUtf8(DateText(DashaMoment(node.start))), running);
-        Cell(table, m + 1, 2, FromUtf8(DateText(DashaMoment(node.end))), running);
+        Cell(table, m + 1, 1, LocaleDate(DashaMoment(node.start)), running);
+        Cell(table, m + 1, 2, LocaleDate(DashaMoment(node.end)), running);
     }
     cursor.movePosition(QTextCursor::End);
 }
@@ -431,7 +434,7 @@ void MoreDashasSection(QTextCursor& cursor, const Source& source) {
         Heading(cursor, QStringLiteral("Vimshottari dasha running"));
         cursor.insertBlock();
         const CalendarDate& today = v.today;
-        cursor.insertText(QStringLiteral("On ") + FromUtf8(DateText(today.At(0))) +
+        cursor.insertText(QStringLiteral("On ") + LocaleDate(today.At(0)) +
                               QStringLiteral(", to the third level.") + year,
                           plain);
         cursor.insertBlock();

@@ -13,6 +13,7 @@
 #include "services/Clock.h"
 #include "services/Preferences.h"
 #include "widgets/ChartPageParts.h"
+#include "widgets/LocaleTimes.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 
@@ -28,7 +29,7 @@ constexpr int kLevelRole = Qt::UserRole + 3;
 
 QString Text(std::string_view text) { return FromUtf8(text); }
 
-QString Moment(DashaTime time) { return QString::fromStdString(DateTimeText(DashaMoment(time))); }
+QString Moment(DashaTime time) { return LocaleMoment(DashaMoment(time)); }
 
 DashaNode NodeOf(const QTreeWidgetItem* item) {
     return {item->data(0, kPositionRole).toInt(), item->data(0, kStartRole).toLongLong(),
@@ -138,7 +139,7 @@ void frmDashas::Show() {
             path << QString::fromStdString(DashaLordLabel(timeline_, timeline_.running[static_cast<std::size_t>(level)]));
         const CalendarDate& today = timeline_.today;
         note += QStringLiteral(" Running on %1: %2.")
-                    .arg(QString::fromStdString(DateText(today.At(0))),
+                    .arg(LocaleDate(today.At(0)),
                          path.join(QStringLiteral(" > ")));
     }
     lblNote->setText(note);

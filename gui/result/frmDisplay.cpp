@@ -206,6 +206,18 @@ private:
     int normalWidth_;
 };
 
+// What a label or a button of the form needs to show its text whole in its
+// font: its size hint, or for a wrapped label its height at its width; an
+// empty size for anything else.
+QSize TextNeeds(const QWidget* widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        if (label->text().isEmpty()) return {};
+        return label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width())) : label->sizeHint();
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(widget)) return button->sizeHint();
+    return {};
+}
+
 }  // namespace
 
 QString frmDisplay::DisplayCaption(const std::string& caption) {
@@ -259,8 +271,33 @@ frmDisplay::frmDisplay(std::shared_ptr<const Chart> chart, ResultLabels labels, 
     toReport->setContext(Qt::WindowShortcut);
     connect(toReport, &QShortcut::activated, RTB, [this] { RTB->setFocus(Qt::ShortcutFocusReason); });
 
+    FitTexts();
     RecordDesign();
     ShowChartStyle(services.chartStyle.style);
+}
+
+void frmDisplay::FitTexts() {
+    // The designed boxes hold their texts in the designed font. A font that
+    // needs more room (another desktop's, a larger size) gets it: a box grows
+    // right and down from where it was designed to what its text asks, so
+    // nothing designed moves; a text the person typed (a name, a place)
+    // keeps the designed width and is cut short with "…", whole in its
+    // tooltip and its spoken name.
+    const std::array<QLabel*, 4> typed = {lblName, lblCity, lblState, lblCountry};
+    for (QLabel* label : typed) {
+        const QString whole = label->text();
+        const int width = label->width() - 2 * label->margin() - label->indent() * (label->indent() > 0 ? 1 : 0);
+        const QString shown = label->fontMetrics().elidedText(whole, Qt::ElideRight, std::max(width, 1));
+        if (shown != whole) {
+            label->setText(shown);
+            label->setToolTip(whole);
+        }
+    }
+    for (QWidget* widget : findChildren<QWidget*>())
+        if (widget != lblUsed) widget->resize(widget->size().expandedTo(TextNeeds(widget)));
+    // The sign numbers keep their designed boxes: digits reach no lower than
+    // the base line, so the room a font keeps below it for descenders may go.
+    for (QLabel* number : Hno) number->resize(number->size().boundedTo(QSize(TwipsToPixels(kHnoWidth), TwipsToPixels(kHnoHeight)).expandedTo(QSize(number->sizeHint().width(), 0))));
 }
 
 void frmDisplay::ShowChartStyle(ChartStyle style) {
@@ -341,12 +378,15 @@ void frmDisplay::ApplyLayout() {
         QRect r(QPoint(scaled(g.x()), scaled(g.y())),
                 QPoint(scaled(g.x() + g.width()) - 1, scaled(g.y() + g.height()) - 1));
         if (d.inBlock) r.translate(shift, 0);
-        d.widget->setGeometry(r);
         if (rescale && d.ownFont) {
             QFont font = d.font;
             font.setPointSizeF(d.font.pointSizeF() * s);
             d.widget->setFont(font);
         }
+        // A font scaled down may round to more than its share of the box.
+        if (s < 1 && d.widget != lblUsed && d.widget->objectName() != QLatin1String("Hno"))
+            r.setSize(r.size().expandedTo(TextNeeds(d.widget)));
+        d.widget->setGeometry(r);
     }
     appliedScale_ = s;
     RTB->setGeometry(PixelRect(layout_.Report));

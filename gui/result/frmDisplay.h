@@ -128,6 +128,7 @@ private:
         bool ownFont = false;
         bool inBlock = false;  // directly in the form: moved with the block's left edge
     };
+    void FitTexts();
     void RecordDesign();
     void ApplyLayout();
 

@@ -10,6 +10,7 @@
 #include "presentation/TimeLabels.h"
 #include "result/RowsTable.h"
 #include "widgets/ChartPageParts.h"
+#include "widgets/LocaleTimes.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 
@@ -57,8 +58,8 @@ void frmPanchanga::Fill() {
         cboSunrise->setEnabled(false);
         lblNote->setText(FromUtf8(outcome.refusal) + QLatin1Char('.'));
     } else {
-        FillRows(tblPanchanga, PanchangaRows(*outcome.panchanga, chart_.utcOffsetSeconds));
-        lblNote->setText(QStringLiteral("Moments on the birth's clock (UTC%1). The weekday runs from sunrise to "
+        FillRows(tblPanchanga, PanchangaRows(*outcome.panchanga, chart_.utcOffsetSeconds, LocaleMomentWriter()));
+        lblNote->setText(QStringLiteral("Moments on the birth's clock (UTC%1), to the second: each is solved to half a second. The weekday runs from sunrise to "
                                         "sunrise: a birth before sunrise belongs to the day before.")
                              .arg(FromUtf8(chart_.birth.utcOffset)));
     }

@@ -18,7 +18,9 @@
 #include "result/RowsTable.h"
 #include "services/Clock.h"
 #include "widgets/ChartPageParts.h"
+#include "widgets/LocaleTimes.h"
 #include "widgets/ScreenFit.h"
+#include "widgets/WholeDateTyping.h"
 #include "widgets/Utf8Text.h"
 
 namespace velmora {
@@ -49,6 +51,7 @@ frmTransits::frmTransits(const Chart& chart, const Clock& clock, const ChartStyl
                                 QDateTime(QDate(2399, 12, 31), QTime(23, 59), Qt::UTC));
     dteMoment->setCalendarPopup(true);
     dteMoment->setAccessibleName(QStringLiteral("Moment on the birth place's clock"));
+    new WholeDateTyping(dteMoment);
     caption->setBuddy(dteMoment);
     cmdShow = new QPushButton(QStringLiteral("&Show"), page);
     cmdShow->setObjectName(QStringLiteral("cmdShow"));
@@ -128,14 +131,16 @@ void frmTransits::Show(const PlaceMoment& moment) {
     const Transits& t = *shown_;
     const LocalClock local = LocalClockAt(t.moment, t.utcOffsetSeconds);
     dteMoment->setDateTime(QDateTime(QDate(local.Year, local.Month, local.Day), QTime(local.Hour, local.Minute), Qt::UTC));
-    lblState->setText(QStringLiteral("Transits at %1 (UTC%2), in the birth chart's ephemeris, ayanamsa and node.")
-                          .arg(FromUtf8(MomentLabel(t.moment, t.utcOffsetSeconds)),
+    lblState->setText(QStringLiteral("Transits at %1 on the birth place's clock (UTC%2), in the birth chart's "
+                                     "ephemeris, ayanamsa and node. The tables' moments are on the same clock, to the "
+                                     "minute: each sign change, station and phase is found to within a minute.")
+                          .arg(LocaleMoment(t.moment, t.utcOffsetSeconds, MomentPrecision::Minute),
                                FromUtf8(UtcOffsetText(t.utcOffsetSeconds))));
     lblState->setAccessibleName(lblState->text());
     chartView->SetDiagram(MakeChartDiagram(TransitChartPoints(chart_, t.points)));
-    FillRows(tblPositions, TransitPositionRows(t));
-    FillRows(tblSadeSati, SadeSatiRows(t));
-    FillRows(tblChanges, NextChangeRows(t));
+    FillRows(tblPositions, TransitPositionRows(t, LocaleMomentWriter()));
+    FillRows(tblSadeSati, SadeSatiRows(t, LocaleMomentWriter()));
+    FillRows(tblChanges, NextChangeRows(t, LocaleMomentWriter()));
 }
 
 }  // namespace velmora

@@ -12,6 +12,7 @@
 #include "presentation/DashaLabels.h"
 #include "result/ChartView.h"
 #include "widgets/ChartPageParts.h"
+#include "widgets/LocaleTimes.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 
@@ -20,7 +21,7 @@ namespace velmora {
 namespace {
 
 QString Lord(int body) { return FromUtf8(kPlainBodyNames[static_cast<std::size_t>(body)]); }
-QString Date(const CivilMoment& m) { return QString::fromStdString(DateText(m)); }
+QString Date(const CivilMoment& m) { return LocaleDate(m); }
 
 void AddPeriodItem(QTreeWidgetItem* item, const QString& name, const DashaPeriod& p, bool running) {
     item->setText(0, running ? name + QStringLiteral("  (running)") : name);

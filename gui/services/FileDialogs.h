@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+class QPrintPreviewDialog;
 class QPrinter;
 class QWidget;
 
@@ -36,7 +37,23 @@ QString SuggestedFileName(const QString& personName, const QString& suffix);
 QString AskFileToSave(FileDialogs& files, QWidget* parent, const QString& caption, const QString& personName,
                       const QString& suffix, const QString& filter);
 
-// The real ones: QFileDialog and QPrintPreviewDialog.
+// The folder a file dialog opens in: the one a file was last opened from or
+// saved to, kept per user between starts ("lastFolder"); the Documents folder
+// (else the home folder) until then, or when that folder is gone.
+QString StartingFolder();
+// Keeps the folder of `path` (a file chosen in a dialog) as the next
+// StartingFolder.
+void RememberFolderOf(const QString& path);
+// Where a save dialog starts: `suggested` itself when it names a folder,
+// else that file name in StartingFolder().
+QString StartingPath(const QString& suggested);
+
+// The preview's title, Print first on its tool bar (so that a narrow screen
+// never hides it) and its place inside the screen's available area.
+void PreparePrintPreview(QPrintPreviewDialog& preview, QWidget* parent);
+
+// The real ones: QFileDialog and QPrintPreviewDialog; the file dialogs open in
+// StartingFolder() and keep the folder of the file chosen.
 class QtFileDialogs : public FileDialogs {
 public:
     QString OpenFile(QWidget* parent, const QString& caption, const QString& filter) override;

@@ -16,10 +16,8 @@ QUrl WebPageAddress(WebPage page) {
     return {};
 }
 
-void DesktopWebOpener::Open(const QUrl& url) {
-    QDesktopServices::openUrl(url);  // the answer is not looked at
-}
+bool DesktopWebOpener::Open(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
-void OpenWebPage(WebOpener& opener, WebPage page) { opener.Open(WebPageAddress(page)); }
+bool OpenWebPage(WebOpener& opener, WebPage page) { return opener.Open(WebPageAddress(page)); }
 
 }  // namespace velmora

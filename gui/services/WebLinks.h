@@ -15,17 +15,18 @@ QUrl WebPageAddress(WebPage page);
 class WebOpener {
 public:
     virtual ~WebOpener() = default;
-    // Asks the desktop to show `url`; a failure is silent and changes nothing.
-    virtual void Open(const QUrl& url) = 0;
+    // Asks the desktop to show `url`; false when no browser could be
+    // started. A failure changes nothing else.
+    virtual bool Open(const QUrl& url) = 0;
 };
 
 // The real one: QDesktopServices.
 class DesktopWebOpener : public WebOpener {
 public:
-    void Open(const QUrl& url) override;
+    bool Open(const QUrl& url) override;
 };
 
-// Opens one of the pages above.
-void OpenWebPage(WebOpener& opener, WebPage page);
+// Opens one of the pages above; false when no browser could be started.
+bool OpenWebPage(WebOpener& opener, WebPage page);
 
 }  // namespace velmora

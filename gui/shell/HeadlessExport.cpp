@@ -15,6 +15,7 @@
 #include "shell/ChartOutput.h"
 #include "services/Clock.h"
 #include "services/SystemMonthNames.h"
+#include "widgets/LocaleTimes.h"
 
 namespace velmora {
 

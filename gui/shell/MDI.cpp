@@ -1,5 +1,7 @@
 #include "shell/MDI.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
@@ -20,6 +22,7 @@
 #include "widgets/QuitKeys.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/LocaleTimes.h"
 #include "widgets/Twips.h"
 #include "services/WebLinks.h"
 
@@ -89,6 +92,10 @@ MDI::MDI(std::shared_ptr<const Chart> chart, Services services, QWidget* parent)
     Label10->setObjectName(QStringLiteral("Label10"));
     cmdBack = MakeButton(picCommands, "cmdBack", QStringLiteral("&Back"));
     cmdExit = MakeButton(picCommands, "cmdExit", QStringLiteral("E&xit"));
+    // A larger font than designed: the buttons and their strip grow with it.
+    for (QPushButton* button : {cmdBack, cmdExit}) button->resize(button->size().expandedTo(button->sizeHint()));
+    picCommands->setFixedHeight(std::max(picCommands->height(), cmdExit->height() + 6));
+    picTop->setFixedHeight(std::max(picTop->height(), lblTitle->sizeHint().height() + 4));
     column->addWidget(picCommands);
 
     area = new QMdiArea(central);
@@ -128,7 +135,7 @@ MDI::MDI(std::shared_ptr<const Chart> chart, Services services, QWidget* parent)
         if (display_) display_->ShowVargas();
     });
     AddChartPages(mnuChart, this, chart, services);
-    AddHelpMenus(menuBar(), services.web, [this] { emit aboutRequested(); });
+    AddHelpMenus(menuBar(), services, [this] { emit aboutRequested(); });
 
     connect(cmdBack, &QPushButton::clicked, this, &MDI::backRequested);
     connect(mnuBack, &QAction::triggered, this, &MDI::backRequested);
@@ -185,6 +192,9 @@ void MDI::PlaceControls() {
     const int margin = TwipsToPixels(120);
     const int linkWidth = cmdBack->x() - 2 * margin;
     if (linkWidth > 0) {
+        // The strip grows to the link's lines at its width.
+        const int linkHeight = Label10->heightForWidth(linkWidth);
+        if (linkHeight + 4 > picCommands->height()) picCommands->setFixedHeight(linkHeight + 4);
         Label10->setGeometry(margin, 2, linkWidth, picCommands->height() - 4);
         Label10->show();
     } else {

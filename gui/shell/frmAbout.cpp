@@ -1,5 +1,7 @@
 #include "shell/frmAbout.h"
 
+#include <algorithm>
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -93,6 +95,11 @@ frmAbout::frmAbout(WebOpener& web, QWidget* parent) : QDialog(parent) {
     grid->addLayout(buttons, 7, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     setMinimumWidth(420);
+    // A dialog does not size itself to wrapped text: as tall as its lines
+    // need at its width, in whatever font the desktop gives it.
+    const int width = std::max(sizeHint().width(), minimumWidth());
+    setMinimumHeight(grid->totalHeightForWidth(width));
+    resize(width, minimumHeight());
 
     setTabOrder(cmdOK, lblHomePage);
     setTabOrder(lblHomePage, lblCoBrand);

@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollArea>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -68,11 +68,36 @@ QComboBox* AddChartStyleChooser(QBoxLayout* row, ChartStyleChoice& choice, QWidg
     return box;
 }
 
+namespace {
+
+// Escape that no control of the page took closes the page. An open list or
+// calendar is a window of its own and takes the key first, as in a dialog,
+// so the first Escape closes only that.
+class CloseOnEscape : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            auto* page = qobject_cast<QWidget*>(watched);
+            if (page && key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+                page->close();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+void CloseWithEscape(QWidget* page) { page->installEventFilter(new CloseOnEscape(page)); }
+
 void SetPageKeys(QWidget* page, const QList<QWidget*>& tabChain) {
     for (qsizetype i = 1; i < tabChain.size(); ++i) QWidget::setTabOrder(tabChain[i - 1], tabChain[i]);
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), page);
-    close->setContext(Qt::WindowShortcut);
-    QObject::connect(close, &QShortcut::activated, page, &QWidget::close);
+    CloseWithEscape(page);
 }
 
 }  // namespace velmora

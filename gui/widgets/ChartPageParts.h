@@ -36,8 +36,12 @@ QComboBox* AddChartStyleChooser(QBoxLayout* row, ChartStyle current, QWidget* pa
 QComboBox* AddChartStyleChooser(QBoxLayout* row, ChartStyleChoice& choice, QWidget* parent,
                                 std::function<void(ChartStyle)> chosen);
 
-// Tab moves through `tabChain` in its order, and Escape closes `page`, as it
-// does a dialog.
+// Escape closes `page` as it does a dialog: an open drop-down list (or
+// calendar, or menu) takes it first and closes alone.
+void CloseWithEscape(QWidget* page);
+
+// Tab moves through `tabChain` in its order, and Escape closes `page`
+// (CloseWithEscape).
 void SetPageKeys(QWidget* page, const QList<QWidget*>& tabChain);
 
 }  // namespace velmora

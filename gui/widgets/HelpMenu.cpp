@@ -1,31 +1,58 @@
 #include "widgets/HelpMenu.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 
+#include "services/Messenger.h"
+#include "services/Services.h"
 #include "services/WebLinks.h"
+#include "widgets/Manual.h"
 
 namespace velmora {
 
 namespace {
 
-QAction* AddLink(QMenu* menu, const QString& caption, const char* name, WebOpener& web, WebPage page) {
+// Opens `page`; when no browser starts, the person is told, the address is
+// put on the clipboard to paste into one, and the manual is named for help.
+void OpenOrTell(Services services, QWidget* over, WebPage page) {
+    if (OpenWebPage(services.web, page)) return;
+    const QString address = WebPageAddress(page).toString();
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(address);
+    QString text = QStringLiteral("No web browser could be opened for %1. The address is on the clipboard, to "
+                                  "paste into a browser.")
+                       .arg(address);
+    if (page == WebPage::Help)
+        text += QStringLiteral(" The manual on this computer is under Help > Contents (F1).");
+    services.messenger.Show(over, text, MessageIcon::Information);
+}
+
+QAction* AddLink(QMenu* menu, const QString& caption, const char* name, Services services, WebPage page) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
-    QObject::connect(action, &QAction::triggered, menu, [&web, page] { OpenWebPage(web, page); });
+    QObject::connect(action, &QAction::triggered, menu,
+                     [services, page, menu] { OpenOrTell(services, menu->window(), page); });
     return action;
 }
 
 }  // namespace
 
-void AddHelpMenus(QMenuBar* bar, WebOpener& web, std::function<void()> showAbout) {
+void AddHelpMenus(QMenuBar* bar, Services services, std::function<void()> showAbout) {
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    AddLink(help, QStringLiteral("&Online Help"), "mnuOnline", web, WebPage::Help);
-    AddLink(help, QStringLiteral("&Visit Us Online"), "mnuVisit", web, WebPage::Home);
+    QAction* contents = help->addAction(QStringLiteral("&Contents"));
+    contents->setObjectName(QStringLiteral("mnuContents"));
+    contents->setShortcut(QKeySequence::HelpContents);
+    contents->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(contents, &QAction::triggered, bar,
+                     [services, bar] { ShowManual(services.messenger, bar->window()); });
     help->addSeparator();
-    AddLink(help, QStringLiteral("Check for Software &Update"), "mnuUpdate", web, WebPage::Download);
+    AddLink(help, QStringLiteral("&Online Help"), "mnuOnline", services, WebPage::Help);
+    AddLink(help, QStringLiteral("&Visit Us Online"), "mnuVisit", services, WebPage::Home);
+    help->addSeparator();
+    AddLink(help, QStringLiteral("Check for Software &Update"), "mnuUpdate", services, WebPage::Download);
     help->addSeparator();
     QAction* about = help->addAction(QStringLiteral("&About Software"));
     about->setObjectName(QStringLiteral("mnuAbout"));
@@ -33,7 +60,8 @@ void AddHelpMenus(QMenuBar* bar, WebOpener& web, std::function<void()> showAbout
 
     QAction* donate = bar->addAction(QStringLiteral("&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));
-    QObject::connect(donate, &QAction::triggered, bar, [&web] { OpenWebPage(web, WebPage::Donation); });
+    QObject::connect(donate, &QAction::triggered, bar,
+                     [services, bar] { OpenOrTell(services, bar->window(), WebPage::Donation); });
 }
 
 }  // namespace velmora

@@ -7,11 +7,13 @@ class QMenuBar;
 
 namespace velmora {
 
-class WebOpener;
+struct Services;
 
-// Adds "&Help" (mnuOnline, mnuVisit, a separator, mnuUpdate, a separator,
-// mnuAbout) and the top-level "&Donate" (mnuDonate) to `bar`. The web entries
-// open their pages through `web`; "&About Software" calls `showAbout`.
-void AddHelpMenus(QMenuBar* bar, WebOpener& web, std::function<void()> showAbout);
+// Adds "&Help" (mnuContents, the manual, also on F1; a separator;
+// mnuOnline, mnuVisit, a separator, mnuUpdate, a separator, mnuAbout) and
+// the top-level "&Donate" (mnuDonate) to `bar`. The web entries open their
+// pages through `services.web` and say so when no browser could be started;
+// "&About Software" calls `showAbout`.
+void AddHelpMenus(QMenuBar* bar, Services services, std::function<void()> showAbout);
 
 }  // namespace velmora

@@ -1,7 +1,11 @@
 #include "widgets/ScreenFit.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <algorithm>
 #include <QScreen>
+#include <QBasicTimer>
+#include <QTimerEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -11,6 +15,96 @@ namespace {
 
 // Title bar and borders of the common desktops (GNOME, KDE, Xfce) at 100 %.
 constexpr QMargins kAssumedFrame(8, 40, 8, 8);
+
+QRect AvailableArea(const QWidget* window) {
+    QScreen* screen = window->screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// Where a window's frame goes when it is shown. Before a window is framed
+// some window managers (openbox) take the place asked for as that of the
+// window's inside: at a first showing the title bar would stand above the
+// screen, and a window shown again would come back lower by its title bar.
+// So at every showing the window is looked at until the desktop has framed
+// it; then a window shown again is put back where its frame was when it was
+// hidden, and one shown the first time is moved (and if need be shrunk) so
+// that its whole frame is inside the available area.
+class FramePlacer : public QObject {
+public:
+    explicit FramePlacer(QWidget* window) : QObject(window), window_(window) {
+        setObjectName(QLatin1String(kName));
+        window->installEventFilter(this);
+    }
+    static constexpr const char* kName = "velmoraFramePlacer";
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Move && wasShown_ && !timer_.isActive() && Framed()) {
+            // Where the person has the window now (once it is placed: before,
+            // Qt knows its inside's place only).
+            left_ = window_->frameGeometry().topLeft();
+        } else if (event->type() == QEvent::Hide) {
+            timer_.stop();
+        } else if (event->type() == QEvent::Show && !timer_.isActive()) {
+            looks_ = 0;
+            last_ = QRect();
+            timer_.start(kLookMs, this);
+        }
+        return false;
+    }
+
+    void timerEvent(QTimerEvent* event) override {
+        if (event->timerId() != timer_.timerId()) return;
+        // Framed, and its place no longer changing between two looks.
+        const bool framed = Framed();
+        const QRect now = window_->frameGeometry();
+        const bool settled = framed && now == last_;
+        last_ = now;
+        if (!settled && ++looks_ < kLooks) return;
+        timer_.stop();
+        if (!framed) return;
+        if (wasShown_) {
+            // Moved by the difference: a window manager that reads a move
+            // as the inside's place and one that reads it as the frame's
+            // both end with the frame where it was.
+            const QPoint off = window_->frameGeometry().topLeft() - left_;
+            if (!off.isNull()) window_->move(window_->pos() - off);
+        } else {
+            PlaceInside(window_->windowHandle()->frameMargins());
+        }
+        left_ = window_->frameGeometry().topLeft();
+        wasShown_ = true;
+    }
+
+private:
+    static constexpr int kLookMs = 40;
+    static constexpr int kLooks = 75;  // three seconds: long enough for any desktop to frame a window
+
+    bool Framed() const {
+        const QWindow* handle = window_->windowHandle();
+        return window_->isVisible() && handle && !handle->frameMargins().isNull();
+    }
+
+    void PlaceInside(const QMargins& frame) {
+        const QRect available = AvailableArea(window_);
+        QRect outer = window_->frameGeometry();
+        if (available.isEmpty() || available.contains(outer)) return;
+        const QSize inside = window_->size().boundedTo(available.size().shrunkBy(frame));
+        if (inside != window_->size()) window_->resize(inside);
+        outer.setSize(inside.grownBy(frame));
+        outer.moveLeft(std::clamp(outer.left(), available.left(), available.right() + 1 - outer.width()));
+        outer.moveTop(std::clamp(outer.top(), available.top(), available.bottom() + 1 - outer.height()));
+        window_->move(outer.topLeft());
+    }
+
+    QWidget* window_;
+    QBasicTimer timer_;
+    int looks_ = 0;
+    bool wasShown_ = false;
+    QPoint left_;  // the frame's corner where the person last had the window
+    QRect last_;   // the frame at the last look
+};
 
 }  // namespace
 
@@ -42,6 +136,8 @@ void FitOnScreen(QWidget* window, QSize wanted) {
     const QPoint corner = available.topLeft() + QPoint((available.width() - outer.width()) / 2,
                                                        (available.height() - outer.height()) / 2);
     window->move(corner);
+    if (!window->findChild<QObject*>(QLatin1String(FramePlacer::kName), Qt::FindDirectChildrenOnly))
+        new FramePlacer(window);
 }
 
 }  // namespace velmora

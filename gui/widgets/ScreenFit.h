@@ -16,7 +16,11 @@ namespace velmora {
 QMargins WindowFrame(const QWidget* window);
 
 // Resizes `window` to `wanted` (its inside, without the frame) as far as the
-// available area allows and centres it there, frame included.
+// available area allows and centres it there, frame included. Once the
+// desktop has framed it, the whole frame is kept inside the area at the
+// first showing, and the window comes back where the person left it when it
+// is hidden and shown again (whatever the window manager makes of a place
+// asked for before it framed the window).
 void FitOnScreen(QWidget* window, QSize wanted);
 
 }  // namespace velmora

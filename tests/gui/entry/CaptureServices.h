@@ -41,8 +41,12 @@ public:
 
 class CapturingWebOpener : public WebOpener {
 public:
-    void Open(const QUrl& url) override { opened.push_back(url); }
+    bool Open(const QUrl& url) override {
+        opened.push_back(url);
+        return browser;
+    }
     std::vector<QUrl> opened;
+    bool browser = true;  // false: as if no browser could be started
 };
 
 // Answers each file dialog with the next path queued (empty: Cancel), and

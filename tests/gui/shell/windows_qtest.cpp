@@ -1,16 +1,26 @@
 // Every window of the program on the screens people have: each opens with
-// its frame inside the screen's available area and each of its controls
-// either inside the window or inside a scroll area that is; in every menu of
-// both windows each entry has its own mnemonic; and a second start of the
-// program brings the window shown to the front.
+// its frame inside the screen's available area, each of its controls either
+// inside the window or inside a scroll area that is, and no text cut by the
+// control that shows it, also with a very long name and place in
+// Devanagari and Tamil; in every menu of both windows each entry has its own
+// mnemonic; and a second start of the program brings the window shown to the
+// front.
 //
 // CMake runs this program on offscreen screens of 1024 x 768, 1280 x 720,
-// 1280 x 1024 and 1600 x 1200 (tests/shell/screen-*.json); on a screen
-// smaller than 1024 x 720 the screen checks are skipped. Pictures of the
-// windows go to $VELMORA_SCREENSHOT_DIR (or <build>/screenshots) as
-// screen-WxH-<window>.png.
+// 1280 x 1024 and 1600 x 1200 (tests/shell/screen-*.json) with the tests'
+// own font, and at 1024 x 768 again under each font of tests/gui/fonts (the
+// desktops' common sans-serif fonts) at the default size and at 1.25 times it
+// (VELMORA_TEST_FONT_SCALE). On a screen smaller than 1024 x 720 the screen
+// checks are skipped. Pictures of the windows go to $VELMORA_SCREENSHOT_DIR
+// (or <build>/screenshots) as screen-WxH-<window>.png.
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -34,43 +44,78 @@
 #include "shell/MDI.h"
 #include "shell/Shell.h"
 #include "shell/frmAbout.h"
-#include "tests/support/BangaloreForm.h"
+#include "entry/ChartOptionsDialog.h"
+#include "result/AshtakavargaPage.h"
 #include "tests/gui/Screenshots.h"
-#include "tests/gui/entry/CaptureServices.h"
+#include "tests/gui/shell/OpenWindows.h"
 
 using namespace velmora;
-using velmora::testing::CapturedServices;
+using velmora::testing::Program;
+using velmora::testing::Window;
 
 namespace {
 
-enum class Window { Input, Main, Vargas, About, Shodasavarga };
+QString NameOf(const QWidget* widget) {
+    QString name = widget->objectName();
+    if (name.isEmpty()) name = QLatin1String(widget->metaObject()->className());
+    return name;
+}
 
-// The program with a chart computed, as far as `which` needs.
-struct Program {
-    CapturedServices captured;
-    Shell shell{captured.services, [](int) {}};
-    std::unique_ptr<frmAbout> about;
-
-    QWidget* Open(Window which) {
-        shell.Start();
-        if (which == Window::Input) return shell.InputForm();
-        if (which == Window::About) {
-            about = std::make_unique<frmAbout>(captured.services.web, shell.InputForm());
-            about->show();
-            return about.get();
+// Empty when the text `widget` shows is whole in it; else what is cut. A
+// label or button must be as large as its text asks, a wrapped label as tall
+// as its lines at its width, a frame as wide as its title, a short number
+// box as wide as its digits.
+QString CutText(const QWidget* widget) {
+    auto cut = [widget](const QString& what, QSize need) {
+        return QStringLiteral("%1 (%2) needs %3x%4, has %5x%6")
+            .arg(NameOf(widget), what)
+            .arg(need.width())
+            .arg(need.height())
+            .arg(widget->width())
+            .arg(widget->height());
+    };
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        if (label->text().isEmpty()) return {};
+        if (label->wordWrap()) {
+            const int need = label->heightForWidth(label->width());
+            return need > label->height() ? cut(label->text().left(40), QSize(label->width(), need)) : QString();
         }
-        shell.InputForm()->SetFields(velmora::testing::BangaloreForm());
-        shell.InputForm()->AnalyzeChart();
-        if (!shell.MainWindow()) qFatal("the sample birth gives no chart");
-        if (which == Window::Main) return shell.MainWindow();
-        if (which == Window::Shodasavarga) {
-            shell.MainWindow()->findChild<QAction*>(QStringLiteral("mnuVargas"))->trigger();
-            return shell.MainWindow()->findChild<ShodasavargaPage*>();
-        }
-        shell.MainWindow()->Display()->ShowVargas();
-        return shell.MainWindow()->Display()->Vargas();
+        QSize need = label->sizeHint();
+        // Digits reach no lower than the base line: the descenders' room may go.
+        bool digits = true;
+        for (QChar c : label->text()) digits = digits && c.isDigit();
+        if (digits) need.setHeight(label->fontMetrics().ascent() + 2 * label->margin());
+        return need.width() > label->width() || need.height() > label->height() ? cut(label->text().left(40), need)
+                                                                               : QString();
     }
-};
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        const bool textButton = qobject_cast<const QPushButton*>(widget) || qobject_cast<const QCheckBox*>(widget) ||
+                                widget->inherits("QRadioButton");
+        if (button->text().isEmpty() || !textButton) return {};
+        const QSize need = button->sizeHint();
+        return need.width() > button->width() || need.height() > button->height() ? cut(button->text(), need)
+                                                                                 : QString();
+    }
+    if (const auto* box = qobject_cast<const QGroupBox*>(widget)) {
+        if (box->title().isEmpty()) return {};
+        QFont font = box->font();
+        const int need = QFontMetrics(font).horizontalAdvance(QString(box->title()).remove(QLatin1Char('&'))) + 8;
+        return need > box->width() ? cut(box->title(), QSize(need, box->height())) : QString();
+    }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        if (edit->maxLength() > 4) return {};
+        const QFontMetrics metrics = edit->fontMetrics();
+        const int chrome = edit->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+        const int need = chrome + edit->maxLength() * metrics.horizontalAdvance(QLatin1Char('0'));
+        return need > edit->width() ? cut(QStringLiteral("%1 digits").arg(edit->maxLength()), QSize(need, edit->height()))
+                                    : QString();
+    }
+    if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
+        const int need = list->minimumSizeHint().height();
+        return need > list->height() ? cut(list->currentText(), QSize(list->width(), need)) : QString();
+    }
+    return {};
+}
 
 // The nearest scroll area whose viewport holds `widget`, below `window`.
 QAbstractScrollArea* ScrollAreaOf(QWidget* widget, QWidget* window) {
@@ -138,29 +183,55 @@ private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
         QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).clear();
+        // The desktop's font at a larger size, as a person who reads better
+        // with it sets it.
+        const double scale = qEnvironmentVariable("VELMORA_TEST_FONT_SCALE", QStringLiteral("1")).toDouble();
+        if (scale > 0 && scale != 1) {
+            QFont font = QApplication::font();
+            font.setPointSizeF(font.pointSizeF() * scale);
+            QApplication::setFont(font);
+        }
+        qInfo("font: %s %.2f pt", qPrintable(QFontInfo(QApplication::font()).family()), QApplication::font().pointSizeF());
     }
 
     void everyWindowFitsTheScreen_data() {
         QTest::addColumn<int>("which");
+        QTest::addColumn<bool>("longTexts");
         QTest::addColumn<QString>("name");
-        QTest::newRow("input form") << int(Window::Input) << "input-form";
-        QTest::newRow("main window with the result form") << int(Window::Main) << "main-window";
-        QTest::newRow("nakshatra page") << int(Window::Vargas) << "nakshatra-page";
-        QTest::newRow("About box") << int(Window::About) << "about";
-        QTest::newRow("Vargas page") << int(Window::Shodasavarga) << "vargas-page";
+        QTest::newRow("input form") << int(Window::Input) << false << "input-form";
+        QTest::newRow("input form, long Devanagari and Tamil") << int(Window::Input) << true << "input-form-long";
+        QTest::newRow("main window with the result form") << int(Window::Main) << false << "main-window";
+        QTest::newRow("main window, long Devanagari and Tamil") << int(Window::Main) << true << "main-window-long";
+        QTest::newRow("nakshatra page") << int(Window::Vargas) << false << "nakshatra-page";
+        QTest::newRow("About box") << int(Window::About) << false << "about";
+        QTest::newRow("chart options") << int(Window::ChartOptions) << false << "chart-options";
+        QTest::newRow("Vargas page") << int(Window::Shodasavarga) << false << "vargas-page";
+        QTest::newRow("Bhavas page") << int(Window::Bhavas) << false << "bhavas-page";
+        QTest::newRow("Dashas page") << int(Window::Dashas) << false << "dashas-page";
+        QTest::newRow("Ashtakavarga page, reduced") << int(Window::Ashtakavarga) << false << "ashtakavarga-page";
+        QTest::newRow("Panchanga page") << int(Window::Panchanga) << false << "panchanga-page";
+        QTest::newRow("Transits page") << int(Window::Transits) << false << "transits-page";
+        QTest::newRow("Match page") << int(Window::Match) << false << "match-page";
     }
 
     void everyWindowFitsTheScreen() {
         QFETCH(int, which);
+        QFETCH(bool, longTexts);
         QFETCH(QString, name);
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         if (available.width() < 1024 || available.height() < 720) QSKIP("needs a screen of 1024 x 720 or more");
         Program program;
-        QWidget* window = program.Open(Window(which));
-        QVERIFY(window);
+        QWidget* window = program.Open(Window(which), longTexts);
+        QVERIFY2(window, program.captured.messenger.shown.empty() ? "no window"
+                                                                    : qPrintable(program.captured.messenger.shown.back().text));
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QCoreApplication::processEvents();
 
+        // The picture first, to look at when a check below fails.
+        velmora::testing::SaveScreenshot(window->grab(), QStringLiteral("screen-%1x%2-%3%4")
+                                                             .arg(available.width())
+                                                             .arg(available.height())
+                                                             .arg(name, qEnvironmentVariable("VELMORA_SCREENSHOT_SUFFIX")));
         const QRect frame = window->frameGeometry();
         QVERIFY2(available.contains(frame),
                  qPrintable(QStringLiteral("frame %1,%2 %3x%4 on a screen area of %5x%6")
@@ -178,8 +249,12 @@ private slots:
             QVERIFY2(problem.isEmpty(), qPrintable(problem));
         }
         QVERIFY(controls > 0);
-        velmora::testing::SaveScreenshot(
-            window->grab(), QStringLiteral("screen-%1x%2-%3").arg(available.width()).arg(available.height()).arg(name));
+        QStringList cut;
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (!widget->isVisibleTo(window) || widget->isWindow()) continue;
+            if (const QString problem = CutText(widget); !problem.isEmpty()) cut << problem;
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
         if (Window(which) == Window::Main) {
             // The result form shows whole, the report and the row under it
             // included, without scrolling the frame.

@@ -1,0 +1,133 @@
+// The windows' frames under a real window manager (run by under_openbox.sh
+// on screens of 1024 x 768 and 1280 x 720): each window opens with its whole
+// frame, title bar included, inside the screen's available area; the input
+// form comes back after Back where the person left it (not yet: it comes
+// back one title bar off); a page shown again stands where it was; and the
+// print preview's Print button is on its tool bar, not behind the bar's "»".
+
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWindow>
+#include <QtTest>
+
+#include "services/FileDialogs.h"
+#include "tests/gui/shell/OpenWindows.h"
+
+using namespace velmora;
+using velmora::testing::Program;
+using velmora::testing::Window;
+
+namespace {
+
+QString Text(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// True once the window manager has framed `window` (its frame known to Qt).
+bool Framed(QWidget* window) {
+    return window->windowHandle() && !window->windowHandle()->frameMargins().isNull();
+}
+
+}  // namespace
+
+class WindowFrames : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).clear();
+    }
+
+    void frameInsideTheScreen_data() {
+        QTest::addColumn<int>("which");
+        QTest::newRow("input form") << int(Window::Input);
+        QTest::newRow("main window") << int(Window::Main);
+        QTest::newRow("nakshatra page") << int(Window::Vargas);
+        QTest::newRow("Vargas page") << int(Window::Shodasavarga);
+        QTest::newRow("Bhavas page") << int(Window::Bhavas);
+        QTest::newRow("Dashas page") << int(Window::Dashas);
+        QTest::newRow("Ashtakavarga page") << int(Window::Ashtakavarga);
+        QTest::newRow("Panchanga page") << int(Window::Panchanga);
+        QTest::newRow("Transits page") << int(Window::Transits);
+        QTest::newRow("Match page") << int(Window::Match);
+        QTest::newRow("About box") << int(Window::About);
+        QTest::newRow("chart options") << int(Window::ChartOptions);
+    }
+
+    void frameInsideTheScreen() {
+        QFETCH(int, which);
+        Program program;
+        QWidget* window = program.Open(Window(which));
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTRY_VERIFY_WITH_TIMEOUT(Framed(window), 3000);
+        const QRect available = window->screen()->availableGeometry();
+        QTRY_VERIFY2_WITH_TIMEOUT(available.contains(window->frameGeometry()),
+                                  qPrintable(QStringLiteral("frame %1 on %2")
+                                                 .arg(Text(window->frameGeometry()), Text(available))),
+                                  2000);
+        QVERIFY(window->frameGeometry().top() >= available.top());
+
+        // Closed and shown again, it stands where it was.
+        // (The match page is made anew at each opening.)
+        if (Window(which) == Window::Input || Window(which) == Window::Main || Window(which) == Window::About ||
+            Window(which) == Window::ChartOptions || Window(which) == Window::Match)
+            return;
+        const QPoint moved = window->frameGeometry().topLeft() + QPoint(-5, 0);
+        QTest::qWait(500);  // placed
+        window->move(moved);
+        QTRY_COMPARE_WITH_TIMEOUT(window->frameGeometry().topLeft(), moved, 2000);
+        window->close();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTRY_COMPARE_WITH_TIMEOUT(window->frameGeometry().topLeft(), moved, 2000);
+    }
+
+    void backReturnsTheFormWhereItWas() {
+        Program program;
+        QWidget* form = program.Open(Window::Input);
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QTRY_VERIFY_WITH_TIMEOUT(Framed(form), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(form->screen()->availableGeometry().contains(form->frameGeometry()), 3000);
+        QTest::qWait(500);  // placed
+        const QPoint left = form->frameGeometry().topLeft() + QPoint(-10, 0);
+        form->move(left);
+        QTRY_COMPARE_WITH_TIMEOUT(form->frameGeometry().topLeft(), left, 2000);
+        program.shell.InputForm()->AnalyzeChart();
+        QVERIFY(program.shell.MainWindow());
+        QVERIFY(QTest::qWaitForWindowExposed(program.shell.MainWindow()));
+        program.shell.Back();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QTest::qWait(500);  // placed
+        QEXPECT_FAIL("", "openbox puts the form shown again one title bar off; not mended yet", Continue);
+        QTRY_COMPARE_WITH_TIMEOUT(form->frameGeometry().topLeft(), left, 2000);
+    }
+
+    void printIsOnThePreviewsToolBar() {
+        QPrinter printer;
+        QPrintPreviewDialog preview(&printer);
+        PreparePrintPreview(preview, nullptr);
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        QTRY_VERIFY_WITH_TIMEOUT(Framed(&preview), 3000);
+        QVERIFY(preview.screen()->availableGeometry().contains(preview.frameGeometry()));
+        auto* bar = preview.findChild<QToolBar*>();
+        QVERIFY(bar);
+        QAction* print = nullptr;
+        for (QAction* action : bar->actions())
+            if (action->text().remove(QLatin1Char('&')) == QStringLiteral("Print")) print = action;
+        QVERIFY(print);
+        QWidget* button = bar->widgetForAction(print);
+        QVERIFY(button && button->isVisible());
+        QVERIFY(bar->rect().contains(QRect(button->mapTo(bar, QPoint(0, 0)), button->size())));
+    }
+};
+
+QTEST_MAIN(WindowFrames)
+#include "window_frames.moc"
