@@ -18,7 +18,11 @@ struct ZoneMoment {
     std::string ZoneId;        // "Asia/Kolkata"
     int OffsetSeconds = 0;          // local clock minus Universal Time, daylight saving included
     int StandardOffsetSeconds = 0;  // the zone's offset without daylight saving at that time
-    bool DaylightSaving = false;    // summer or war time was in force
+    // Summer or war time was in force: the clocks were ahead of standard
+    // time. A winter time the database counts as negative daylight saving
+    // (Europe/Dublin) is read the conventional way round: the winter is
+    // standard time and the summer daylight saving.
+    bool DaylightSaving = false;
     std::string Abbreviation;       // "IST", "+0630", "BST"
     // To the nearest minute (+5:21:10 gives +5:21).
     int OffsetMinutes() const;
