@@ -34,17 +34,21 @@ std::string MomentLabel(double jdUT, int offsetSeconds) {
 
 std::vector<LabelRow> PanchangaRows(const Panchanga& p, int offset) {
     std::vector<LabelRow> rows;
+    const auto boundary = [offset](DayBoundary kind, double moment) {
+        return (kind == DayBoundary::Sunrise ? "sunrise " : "local midnight ") + MomentLabel(moment, offset);
+    };
     rows.push_back({"Weekday (vara)", std::to_string(p.vara.number) + " " + p.vara.name + " (" +
                                           std::string(kWeekdayNames[static_cast<std::size_t>(p.vara.number - 1)]) +
-                                          "), sunrise " + MomentLabel(p.vara.start, offset) + " to sunrise " +
-                                          MomentLabel(p.vara.end, offset)});
+                                          "), " + boundary(p.dayBegins, p.vara.start) + " to " +
+                                          boundary(p.dayEnds, p.vara.end)});
     rows.push_back({"Tithi", LimbText(p.tithi, offset, p.paksha + " ")});
     rows.push_back({"Nakshatra", LimbText(p.nakshatra, offset)});
     rows.push_back({"Yoga", LimbText(p.yoga, offset)});
     rows.push_back({"Karana", LimbText(p.karana, offset)});
     const std::string convention = " (" + std::string(SunriseConventionName(p.convention)) + ")";
-    rows.push_back({"Sunrise", MomentLabel(p.sunrise, offset) + convention});
-    rows.push_back({"Sunset", MomentLabel(p.sunset, offset) + convention});
+    rows.push_back({"Sunrise", p.sunrise ? MomentLabel(*p.sunrise, offset) + convention : "none in this day"});
+    rows.push_back({"Sunset", p.sunset ? MomentLabel(*p.sunset, offset) + convention : "none in this day"});
+    if (!p.note.empty()) rows.push_back({"Note", p.note});
     return rows;
 }
 

@@ -21,7 +21,8 @@ struct LabelRow {
 std::string MomentLabel(double jdUT, int offsetSeconds);
 
 // Weekday, tithi, nakshatra, yoga, karana (each its number, name, the span
-// it runs and the share left at the birth), sunrise and sunset.
+// it runs and the share left at the birth), sunrise and sunset ("none in
+// this day" where the Sun does not rise or set), and the note saying why.
 std::vector<LabelRow> PanchangaRows(const Panchanga& panchanga, int offsetSeconds);
 
 // The moment, then one row a transiting point: "Saturn": "Pisces 5° 12′ 3″

@@ -59,7 +59,8 @@ void frmPanchanga::Fill() {
     } else {
         FillRows(tblPanchanga, PanchangaRows(*outcome.panchanga, chart_.utcOffsetSeconds));
         lblNote->setText(QStringLiteral("Moments on the birth's clock (UTC%1). The weekday runs from sunrise to "
-                                        "sunrise: a birth before sunrise belongs to the day before.")
+                                        "sunrise: a birth before sunrise belongs to the day before; on a date the Sun "
+                                        "does not rise, the day begins at local midnight.")
                              .arg(FromUtf8(chart_.birth.utcOffset)));
     }
     lblNote->setAccessibleName(lblNote->text());
