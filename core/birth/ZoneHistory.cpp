@@ -164,6 +164,13 @@ ZoneMoment MomentOf(const date::time_zone& zone, std::string_view zoneId, const 
     return m;
 }
 
+// "Kolkata" of "Asia/Kolkata", "Buenos Aires" of "America/Argentina/Buenos_Aires".
+std::string ZoneCity(std::string_view zoneId) {
+    std::string city(zoneId.substr(zoneId.rfind('/') == std::string_view::npos ? 0 : zoneId.rfind('/') + 1));
+    std::replace(city.begin(), city.end(), '_', ' ');
+    return city;
+}
+
 std::string Named(const ZoneMoment& m) {
     return "UTC" + UtcOffsetText(m.OffsetSeconds) + (m.DaylightSaving ? " (daylight saving)" : "");
 }
@@ -315,7 +322,22 @@ std::string LongDateText(const LocalClock& c) {
 std::string DescribeZoneMoment(const ZoneMoment& m, const LocalClock& c) {
     std::string text = m.ZoneId + ": UTC" + UtcOffsetText(m.OffsetSeconds);
     if (m.DaylightSaving) text += ", daylight saving";
+    // Before 1901 most places kept a mean time of their own; the database
+    // gives the mean time of the zone's city (LMT) or of another city until
+    // the zone's first standard time, and the line says which and whose.
+    const bool early = c.Year < kMeanTimesBefore;
+    if (early) text += " (" + m.Abbreviation + ")";
     text += " on " + LongDateText(c) + " at " + TwoDigits(c.Hour) + ":" + TwoDigits(c.Minute);
+    if (early) {
+        text += ", as the tz database gives it before " + std::to_string(kMeanTimesBefore);
+        const std::string_view abbreviation = m.Abbreviation;
+        if (abbreviation == "LMT") {
+            text += ": the local mean time of " + ZoneCity(m.ZoneId) + ", not of the birth place";
+        } else if (abbreviation != "GMT" && abbreviation.size() > 2 &&
+                   abbreviation.substr(abbreviation.size() - 2) == "MT") {
+            text += ": a city's mean time, not the birth place's";
+        }
+    }
     return text;
 }
 

@@ -44,7 +44,14 @@ std::string UtcOffsetText(int seconds);
 // "1 September 1942".
 std::string LongDateText(const LocalClock& clock);
 
-// "Asia/Kolkata: UTC+06:30, daylight saving (war time) on 1 September 1942 at 12:00".
+// The year from which the zone line stops naming the database's entry: before
+// it, the offsets of most places are mean times (precise charts reach 1800).
+inline constexpr int kMeanTimesBefore = 1901;
+
+// "Asia/Kolkata: UTC+06:30, daylight saving on 1 September 1942 at 12:00";
+// before 1901 with the entry's abbreviation and whose time it is:
+// "Asia/Kolkata: UTC+05:53:20 (HMT) on 2 October 1869 at 12:00, as the tz
+// database gives it before 1901: a city's mean time, not the birth place's".
 std::string DescribeZoneMoment(const ZoneMoment& moment, const LocalClock& clock);
 
 }  // namespace velmora

@@ -82,6 +82,7 @@ ValidationResult AnalysisRun::Run(const velmora::Birth& typed) {
     // A time zone with its history gives the offset at the birth. A classic
     // chart takes a list entry and the daylight-saving box that give that
     // offset; a precise one takes the offset itself.
+    if (!YearsFor(typed.mode).Holds(typed.clock.Year)) return Failure(kEngineFailure, YearsRefusal(typed.mode));
     ZoneMoment moment;
     const bool zoned = !typed.timeZoneId.empty();
     const bool classicFromZone = zoned && typed.mode == ComputationMode::Classic;

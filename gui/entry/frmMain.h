@@ -30,6 +30,7 @@ class FilteredLineEdit;
 class RecentBirthFilesMenu;
 class LinkLabel;
 class PlacePicker;
+class YearList;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -95,6 +96,7 @@ private:
     QComboBox* cboMonth_ = nullptr;
     QComboBox* cboDate_ = nullptr;
     QComboBox* cboYear_ = nullptr;
+    YearList* years_ = nullptr;  // cboYear_'s years, by the positions chosen
     QComboBox* cboHH_ = nullptr;
     QComboBox* cboMM_ = nullptr;
     QComboBox* cboSS_ = nullptr;

@@ -15,11 +15,10 @@ namespace {
 using Args = std::vector<std::string>;
 
 // Bangalore, 18 January 2013 at noon, India Standard Time.
-Args Bangalore(Args extra) {
-    Args args = {"--name", "bala", "--date", "2013-01-18", "--time", "12:00", "--lon", "77:35E",
-                 "--lat",  "12:58N", "--tz", "Asia/Kolkata"};
-    args.insert(args.end(), extra.begin(), extra.end());
-    return args;
+Args Bangalore(const Args& extra) {
+    return WithMore({"--name", "bala", "--date", "2013-01-18", "--time", "12:00", "--lon", "77:35E", "--lat",
+                     "12:58N", "--tz", "Asia/Kolkata"},
+                    extra);
 }
 
 CliResult RunAt(const Args& args, double nowUT, const std::string& input = {}) {
@@ -209,11 +208,10 @@ TEST(TimeOptions, BatchFieldsOfTheSameNames) {
 // no sunrise and no sunset. The chart and its panchanga are given, the
 // weekday is that of the civil day (21 June 1990 was a Thursday), and what is
 // missing is said in the object and, in CSV, in the error column.
-Args Tromso(Args extra) {
-    Args args = {"--name", "tora", "--date", "1990-06-21", "--time", "12:00", "--lon", "18:57E",
-                 "--lat",  "69:39N", "--tz", "Europe/Oslo"};
-    args.insert(args.end(), extra.begin(), extra.end());
-    return args;
+Args Tromso(const Args& extra) {
+    return WithMore({"--name", "tora", "--date", "1990-06-21", "--time", "12:00", "--lon", "18:57E", "--lat",
+                     "69:39N", "--tz", "Europe/Oslo"},
+                    extra);
 }
 
 TEST(TimeOptions, PanchangaWhereTheSunDoesNotRise) {
