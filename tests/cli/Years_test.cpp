@@ -61,24 +61,6 @@ TEST(Years, GandhisChartIsCast) {
     EXPECT_EQ(again["degrees"], json["degrees"]);
 }
 
-TEST(Years, EachModeTakesItsYears) {
-    const struct {
-        const char* date;
-        bool classic;
-        int status;
-    } cases[] = {
-        {"1800-01-01", false, 0}, {"2399-12-31", false, 0}, {"1869-10-02", false, 0},
-        {"1799-12-31", false, 2}, {"2400-01-01", false, 2}, {"1901-01-01", true, 0},
-        {"2050-12-31", true, 0},  {"1900-12-31", true, 2},  {"2051-01-01", true, 2},
-    };
-    for (const auto& c : cases) {
-        Args args = {"--name", "rama", "--date", c.date, "--time", "12:00", "--lon", "77:35E", "--lat", "12:58N"};
-        if (c.classic) args.push_back("--classic");
-        const CliResult r = RunCliWith(args);
-        EXPECT_EQ(r.status, c.status) << c.date << (c.classic ? " classic" : " precise") << ": " << r.err;
-    }
-}
-
 TEST(Years, BatchLinesTransitsAndBirthFilesTakeThem) {
     // Batch: a precise line of 1869 is cast, a classic one refused with the
     // classic engine's own message.
