@@ -238,7 +238,7 @@ void BatchRunner::AppendChart(const ChartSource& chart) {
                 for (std::size_t i = 0; i < std::max<std::size_t>(field->suffixes.size(), 1); ++i) row.Empty();
             }
         }
-        row.Empty();  // no error
+        row.TypedText(TimePartsNote(chart));  // the line is not refused: empty, or why a part is missing
     }
 }
 

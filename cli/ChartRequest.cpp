@@ -71,7 +71,8 @@ std::string TypeCoordinate(std::string_view text, const CoordinateBoxes& boxes, 
     return TypeIntoBox(min, FilterNumberKey, 2, boxes.minutes, minutes);
 }
 
-std::string FillDate(std::string_view text, FormFields& form) {
+// The date in the years the chart's mode takes.
+std::string FillDate(std::string_view text, ComputationMode mode, FormFields& form) {
     const auto first = text.find('-');
     const auto second = first == std::string_view::npos ? first : text.find('-', first + 1);
     const std::string_view year = text.substr(0, first);
@@ -82,11 +83,14 @@ std::string FillDate(std::string_view text, FormFields& form) {
         !AllDigits(day) || day.size() > 2)
         return "date must be YYYY-MM-DD, got " + Quoted(text);
     const int y = DigitsValue(year), m = DigitsValue(month), d = DigitsValue(day);
-    if (y < kFirstYear || y >= kFirstYear + kYearItems)
+    if (mode == ComputationMode::Classic && !kClassicYears.Holds(y))
         return "date: the year must be between 1901 and 2050, got " + Quoted(text);
+    if (!YearsFor(mode).Holds(y))
+        return "date: the year must be between 1800 and 2399 (the Swiss Ephemeris files' years; the classic "
+               "engine's are 1901 to 2050), got " + Quoted(text);
     if (m < 1 || m > kMonthItems) return "date: the month must be between 1 and 12, got " + Quoted(text);
     if (d < 1 || d > kDayItems) return "date: the day must be between 1 and 31, got " + Quoted(text);
-    form.Year = y - kFirstYear;
+    form.Year = YearField(y);
     form.Month = m - 1;
     form.Day = d - 1;
     return {};
@@ -218,7 +222,8 @@ std::string FillForm(const ChartRequest& typed, FormFields& form) {
     if (!refusal.empty()) return refusal;
     if (!(refusal = TypeIntoBox(request.name, FilterNameKey, kNoBoxLimit, "name", form.Name)).empty())
         return refusal;
-    if (!(refusal = FillDate(request.date, form)).empty()) return refusal;
+    const ComputationMode mode = request.precise ? ComputationMode::Precise : ComputationMode::Classic;
+    if (!(refusal = FillDate(request.date, mode, form)).empty()) return refusal;
     if (!(refusal = FillTime(request.time, form)).empty()) return refusal;
 
     // A place's coordinates go straight into the boxes; typed ones as typed.
@@ -264,7 +269,7 @@ std::string FillForm(const ChartRequest& typed, FormFields& form) {
         return "node: the node is chosen for precise positions only; leave out --classic (\"precise\": false)";
     refusal = FillChoices(request, form.Options);
     if (!refusal.empty()) return refusal;
-    form.Mode = request.precise ? ComputationMode::Precise : ComputationMode::Classic;
+    form.Mode = mode;
     form.DashaYearChoice = DashaYear::Julian;
     if (!request.dashaYear.empty()) {
         const std::optional<DashaYear> year = ParseDashaYear(request.dashaYear);

@@ -32,7 +32,8 @@ Usage:
 
 Options:
   --name TEXT        the name: letters and spaces, lower case becomes capitals
-  --date YYYY-MM-DD  the birth date, 1901-01-01 to 2050-12-31
+  --date YYYY-MM-DD  the birth date, 1800-01-01 to 2399-12-31 (with --classic
+                     1901-01-01 to 2050-12-31)
   --time HH:MM[:SS]  the local clock time, 00:00 to 23:59 (seconds count in
                      precise mode only)
   --lon DEG:MIN{E|W} longitude: degrees 0-179, minutes 0-59, East or West (77:35E)

@@ -2,14 +2,19 @@
 // The "panchanga" field: the birth's weekday, tithi, nakshatra, yoga and
 // karana (each its number counted from 1, name, start and end on the birth's
 // clock, and the share left at the birth), the sunrise and sunset, and the
-// sunrise convention. A chart the panchanga was refused for writes
-// {"error": message} (empty cells in CSV); one nobody asked it for, null.
+// sunrise convention; what each day begins and ends with ("sunrise", or
+// "midnight" on a date the Sun does not rise) and the note saying why a
+// sunrise or sunset is null (in CSV the line's error column carries the
+// note). A chart the panchanga was refused for writes {"error": message}
+// (empty cells in CSV, the message in the error column); one nobody asked it
+// for, null.
 
 #include <array>
 #include <cmath>
 #include <limits>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
 #include "chart/LocalMoment.h"
 #include "chart/Panchanga.h"
@@ -18,13 +23,14 @@
 
 namespace velmora::cli {
 
-inline constexpr std::array<std::string_view, 29> kPanchangaColumns = {
+inline constexpr std::array<std::string_view, 31> kPanchangaColumns = {
     "vara",           "vara_name",      "vara_start",      "vara_end",      "vara_left",
     "tithi",          "tithi_name",     "tithi_paksha",    "tithi_start",   "tithi_end",
     "tithi_left",     "nakshatra",      "nakshatra_name",  "nakshatra_start", "nakshatra_end",
     "nakshatra_left", "yoga",           "yoga_name",       "yoga_start",    "yoga_end",
     "yoga_left",      "karana",         "karana_name",     "karana_start",  "karana_end",
-    "karana_left",    "sunrise",        "sunset",          "convention"};
+    "karana_left",    "sunrise",        "sunset",          "convention",    "day_begins",
+    "day_ends"};
 
 // Writes nothing but empty cells in CSV, or `json` otherwise.
 template <typename W, typename Json>
@@ -83,9 +89,17 @@ void WritePanchanga(const ChartSource& s, W& w) {
     WritePanchangaLimb(w, "nakshatra", p.nakshatra, offset);
     WritePanchangaLimb(w, "yoga", p.yoga, offset);
     WritePanchangaLimb(w, "karana", p.karana, offset);
-    w.KeyString("sunrise", LocalDateTimeText(p.sunrise, offset));
-    w.KeyString("sunset", LocalDateTimeText(p.sunset, offset));
+    for (const auto& [key, moment] : {std::pair{"sunrise", p.sunrise}, std::pair{"sunset", p.sunset}}) {
+        if (moment) {
+            w.KeyString(key, LocalDateTimeText(*moment, offset));
+        } else {
+            w.KeyDouble(key, std::numeric_limits<double>::quiet_NaN());  // null
+        }
+    }
     w.KeyString("convention", SunriseConventionName(p.convention));
+    w.KeyString("dayBegins", DayBoundaryName(p.dayBegins));
+    w.KeyString("dayEnds", DayBoundaryName(p.dayEnds));
+    if constexpr (!std::is_same_v<W, CsvRow>) w.KeyString("note", p.note);
     w.EndObject();
 }
 

@@ -1,9 +1,15 @@
 #!/usr/bin/env python3
 """Writes core/birth/UnicodeLetters.inc, the tables the name box's key filter reads:
 the code point ranges of Unicode letters and marks (general categories L* and
-M*), and the capitals of the lower-case letters of Latin-1 Supplement and
-Latin Extended-A (one character each; ß, ŉ and ĸ have none), from Python's
-unicodedata.
+M*), and the capitals of the Latin letters of every block above Basic Latin:
+the Unicode simple uppercase mapping (one character for one; ß, ŉ, ǰ and the
+ligatures ﬀ … ﬆ have none and stay), from Python's unicodedata.
+
+A letter is Latin when its character name says so ("LATIN SMALL LETTER …",
+"FULLWIDTH LATIN SMALL LETTER …", the title-case "LATIN CAPITAL LETTER D WITH
+SMALL LETTER Z …"); U+214E TURNED SMALL F, the Claudian letter, is the one
+Latin letter with a capital whose name does not. Greek, Cyrillic, Armenian,
+Georgian and the other scripts with case are left as typed.
 
     python3 tools/unicode-letters.py > core/birth/UnicodeLetters.inc"""
 
@@ -19,8 +25,23 @@ for code in range(0x110000):
         ranges.append((start, code - 1))
         start = None
 
+TURNED_SMALL_F = 0x214E
+
+
+def is_latin_letter(code):
+    c = chr(code)
+    if not unicodedata.category(c).startswith("L"):
+        return False
+    name = unicodedata.name(c, "")
+    return name.startswith("LATIN ") or name.startswith("FULLWIDTH LATIN ") or code == TURNED_SMALL_F
+
+
 capitals = []
-for code in range(0xC0, 0x180):
+for code in range(0x80, 0x110000):
+    if not is_latin_letter(code):
+        continue
+    # str.upper() is the full mapping; where it gives one character that is
+    # the simple mapping, where it gives more (ß → SS) there is none.
     upper = chr(code).upper()
     if len(upper) == 1 and upper != chr(code):
         capitals.append((code, ord(upper)))
@@ -31,7 +52,7 @@ print("inline constexpr CodeRange kLettersAndMarks[] = {")
 for i in range(0, len(ranges), 4):
     print("    " + " ".join("{0x%04X, 0x%04X}," % r for r in ranges[i:i + 4]))
 print("};")
-print("// Lower-case Latin-1 Supplement and Latin Extended-A letters and their capitals.")
+print("// Latin letters above Basic Latin and their capitals (simple uppercase mapping).")
 print("inline constexpr CodePair kLatinCapitals[] = {")
 for i in range(0, len(capitals), 6):
     print("    " + " ".join("{0x%04X, 0x%04X}," % p for p in capitals[i:i + 6]))

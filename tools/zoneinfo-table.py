@@ -6,7 +6,8 @@ same system tzdata (/usr/share/zoneinfo).
     python3 tools/zoneinfo-table.py > tests/core/birth/ZoneRuleYears.inc
 
 Rows: zone, local clock, how often the clock showed it, and the reading
-(offset, daylight saving, abbreviation, standard offset) before and after the
+(offset, daylight saving, abbreviation, standard offset; a negative daylight
+saving read the conventional way round, see reading()) before and after the
 change (the same twice for a time shown once). Rows: the 15th of every month at 12:00, and around each change of offset the
 last minute before it, the first and last minute of the skipped or repeated
 hour, and the first minute after it; years 2038, 2044 and 2050, after the
@@ -27,10 +28,33 @@ MINUTE = dt.timedelta(minutes=1)
 UTC = dt.timezone.utc
 
 
+def neighbour(zone, instant, step):
+    """zoneinfo's reading of the period before (step < 0) or after the one at
+    the UTC instant, found day by day within two years; None if none."""
+    here = instant.astimezone(zone)
+    for days in range(1, 731):
+        there = (instant + days * step).astimezone(zone)
+        if (there.utcoffset(), there.dst(), there.tzname()) != (here.utcoffset(), here.dst(), here.tzname()):
+            return there
+    return None
+
+
 def reading(zone, local, fold):
+    """Offset, daylight saving, abbreviation and standard offset. A negative
+    daylight saving (zoneinfo's dst() below zero: a winter time behind the
+    standard offset, as in Europe/Dublin) is read the conventional way round:
+    that winter is standard time, and a summer between two such winters is
+    daylight saving over the winters' offset."""
     t = local.replace(tzinfo=zone, fold=fold)
-    return (int(t.utcoffset().total_seconds()), t.dst() != dt.timedelta(0), t.tzname(),
-            int((t.utcoffset() - t.dst()).total_seconds()))
+    offset, dst = t.utcoffset(), t.dst()
+    if dst < dt.timedelta(0):
+        return (int(offset.total_seconds()), False, t.tzname(), int(offset.total_seconds()))
+    if dst == dt.timedelta(0):
+        instant = t.astimezone(UTC)
+        sides = [neighbour(zone, instant, dt.timedelta(days=d)) for d in (-1, 1)]
+        if all(s is not None and s.dst() < dt.timedelta(0) and s.utcoffset() < offset for s in sides):
+            return (int(offset.total_seconds()), True, t.tzname(), int(sides[0].utcoffset().total_seconds()))
+    return (int(offset.total_seconds()), dst != dt.timedelta(0), t.tzname(), int((offset - dst).total_seconds()))
 
 
 def row(name, zone, local):

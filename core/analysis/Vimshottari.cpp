@@ -99,7 +99,7 @@ namespace {
 // "YYYY-MM-DD", and "THH:MM" after it with `withTime`, written digit by
 // digit: a batch writes 180 of these a chart, and snprintf took half its time.
 std::string IsoText(const CivilMoment& m, bool withTime) {
-    if (m.year < 0 || m.year > 9999) {  // never for a dasha of 1901-2050, but still exact
+    if (m.year < 0 || m.year > 9999) {  // never for a dasha of 1800-2399, but still exact
         char text[64];
         std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d", m.year, m.month, m.day, m.hour, m.minute);
         return std::string(text, withTime ? std::strlen(text) : std::strcspn(text + 1, "T") + 1);

@@ -78,7 +78,9 @@ bool MinutesOutOfRange(std::string_view box) {
     return number->value > 59 || number->value < 0;
 }
 
-bool IsLeapYearPosition(int yearPosition) { return (kFirstYear + yearPosition) % 4 == 0; }
+// The Gregorian rule; over the classic years 1901–2050 divisibility by 4
+// alone gives the same, and precise years reach 1800, 1900, 2100 and 2200.
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 ValidationResult Failure(int check, std::string_view message, MessageIcon icon, FormField focus) {
     return {check, message, icon, focus};
@@ -99,7 +101,7 @@ ValidationResult Input_Validation(const FormFields& form) {
         return Failure(5, kLatMinMessage, MessageIcon::Error, FormField::LatMin);
 
     if (form.Month == kFebruary) {
-        const int firstBadDay = IsLeapYearPosition(form.Year) ? kDay30 : kDay29;
+        const int firstBadDay = IsLeapYear(FormYear(form)) ? kDay30 : kDay29;
         if (form.Day >= firstBadDay && form.Day <= kDay31)
             return Failure(6, kFebruaryMessage, MessageIcon::Information, FormField::None);
     }

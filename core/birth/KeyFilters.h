@@ -21,9 +21,10 @@ struct KeyFilterResult {
 
 // txtName: names as people write them: the letters and combining marks of
 // every script, the zero-width (non-)joiner, the hyphen, the apostrophe (' and
-// U+2019), space, Enter (13) and Backspace (8). Latin lower-case letters are typed as capitals: a-z and
-// those of Latin-1 Supplement and Latin Extended-A (é as É; ß, which has no
-// one-letter capital, stays). Other scripts are left as typed.
+// U+2019), space, Enter (13) and Backspace (8). Latin letters of every block
+// are typed as capitals by Unicode's simple uppercase mapping (a as A, é as
+// É, ṣ as Ṣ, ǆ and ǅ as Ǆ; ß, ŉ and the ligatures, which have no one-letter
+// capital, stay). Other scripts are left as typed.
 KeyFilterResult FilterNameKey(char32_t code);
 // txtLonD, txtLonM, txtLatD, txtLatM: digits and Backspace.
 KeyFilterResult FilterNumberKey(char32_t code);

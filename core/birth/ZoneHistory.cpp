@@ -98,9 +98,34 @@ std::optional<PosixTz> FooterRule(const date::time_zone& zone) {
     return ParsePosixTz(*footer);
 }
 
+// Where the database counts a winter time behind the standard offset
+// (negative daylight saving: Ireland since 1971, Namibia 1994-2017,
+// Czechoslovakia in the winter of 1946/47), the period at the higher offset
+// between two such winters, which the database calls standard: the winters'
+// offset; nothing for any other period. A summer that only begins or only
+// ends such a run of winters stays standard time (Ireland 1968-71, Namibia
+// 1990-94 and from 2017 on, as the database's rearguard form has them).
+std::optional<int> WinterBehind(const date::time_zone& zone, const date::sys_info& period) {
+    constexpr date::sys_seconds kFirst = date::sys_days{date::year{-32000} / 1 / 1};
+    constexpr date::sys_seconds kLast = date::sys_days{date::year{32000} / 1 / 1};
+    if (period.save != std::chrono::minutes{0} || period.begin <= kFirst || period.end >= kLast) return std::nullopt;
+    const date::sys_info before = zone.get_info(period.begin - std::chrono::seconds{1});
+    const date::sys_info after = zone.get_info(period.end);
+    const auto behind = [&](const date::sys_info& winter) {
+        return winter.save != std::chrono::minutes{0} && winter.offset < period.offset;
+    };
+    if (!behind(before) || !behind(after)) return std::nullopt;
+    return static_cast<int>(before.offset.count());
+}
+
 // The system's compiled zone files say whether a period is daylight saving
 // but not by how much, so the standard offset is that of the nearest period
 // before it that was not; the rule at the file's end says it outright.
+// Daylight saving is the part of the year when the clocks are ahead: a
+// winter time the database counts behind the standard offset is read the
+// other way round, as its rearguard form writes it (the winter offset is
+// standard time and the summer's is daylight saving), so that the words, the
+// zone-list entry and its box say what a person there would say.
 ZoneMoment MomentOf(const date::time_zone& zone, std::string_view zoneId, const date::sys_info& info,
                     const std::optional<PosixTz>& rule) {
     ZoneMoment m;
@@ -111,17 +136,39 @@ ZoneMoment MomentOf(const date::time_zone& zone, std::string_view zoneId, const 
     m.Abbreviation = info.abbrev;
     if (rule) {
         m.StandardOffsetSeconds = rule->standardOffset;
+        if (rule->hasDaylightSaving && rule->daylightOffset < rule->standardOffset) {
+            m.StandardOffsetSeconds = rule->daylightOffset;
+            m.DaylightSaving = !m.DaylightSaving;
+        }
+        return m;
+    }
+    if (!m.DaylightSaving) {
+        if (const std::optional<int> winter = WinterBehind(zone, info)) {
+            m.DaylightSaving = true;
+            m.StandardOffsetSeconds = *winter;
+        }
         return m;
     }
     date::sys_info period = info;
-    for (int step = 0; m.DaylightSaving && step < 16; ++step) {
+    for (int step = 0; step < 16; ++step) {
         period = zone.get_info(period.begin - std::chrono::seconds{1});
         if (period.save == std::chrono::minutes{0}) {
             m.StandardOffsetSeconds = static_cast<int>(period.offset.count());
             break;
         }
     }
+    if (m.StandardOffsetSeconds > m.OffsetSeconds) {  // a winter time behind the standard one
+        m.DaylightSaving = false;
+        m.StandardOffsetSeconds = m.OffsetSeconds;
+    }
     return m;
+}
+
+// "Kolkata" of "Asia/Kolkata", "Buenos Aires" of "America/Argentina/Buenos_Aires".
+std::string ZoneCity(std::string_view zoneId) {
+    std::string city(zoneId.substr(zoneId.rfind('/') == std::string_view::npos ? 0 : zoneId.rfind('/') + 1));
+    std::replace(city.begin(), city.end(), '_', ' ');
+    return city;
 }
 
 std::string Named(const ZoneMoment& m) {
@@ -275,7 +322,22 @@ std::string LongDateText(const LocalClock& c) {
 std::string DescribeZoneMoment(const ZoneMoment& m, const LocalClock& c) {
     std::string text = m.ZoneId + ": UTC" + UtcOffsetText(m.OffsetSeconds);
     if (m.DaylightSaving) text += ", daylight saving";
+    // Before 1901 most places kept a mean time of their own; the database
+    // gives the mean time of the zone's city (LMT) or of another city until
+    // the zone's first standard time, and the line says which and whose.
+    const bool early = c.Year < kMeanTimesBefore;
+    if (early) text += " (" + m.Abbreviation + ")";
     text += " on " + LongDateText(c) + " at " + TwoDigits(c.Hour) + ":" + TwoDigits(c.Minute);
+    if (early) {
+        text += ", as the tz database gives it before " + std::to_string(kMeanTimesBefore);
+        const std::string_view abbreviation = m.Abbreviation;
+        if (abbreviation == "LMT") {
+            text += ": the local mean time of " + ZoneCity(m.ZoneId) + ", not of the birth place";
+        } else if (abbreviation != "GMT" && abbreviation.size() > 2 &&
+                   abbreviation.substr(abbreviation.size() - 2) == "MT") {
+            text += ": a city's mean time, not the birth place's";
+        }
+    }
     return text;
 }
 

@@ -18,7 +18,11 @@ struct ZoneMoment {
     std::string ZoneId;        // "Asia/Kolkata"
     int OffsetSeconds = 0;          // local clock minus Universal Time, daylight saving included
     int StandardOffsetSeconds = 0;  // the zone's offset without daylight saving at that time
-    bool DaylightSaving = false;    // summer or war time was in force
+    // Summer or war time was in force: the clocks were ahead of standard
+    // time. A winter time the database counts as negative daylight saving
+    // (Europe/Dublin) is read the conventional way round: the winter is
+    // standard time and the summer daylight saving.
+    bool DaylightSaving = false;
     std::string Abbreviation;       // "IST", "+0630", "BST"
     // To the nearest minute (+5:21:10 gives +5:21).
     int OffsetMinutes() const;
@@ -40,7 +44,14 @@ std::string UtcOffsetText(int seconds);
 // "1 September 1942".
 std::string LongDateText(const LocalClock& clock);
 
-// "Asia/Kolkata: UTC+06:30, daylight saving (war time) on 1 September 1942 at 12:00".
+// The year from which the zone line stops naming the database's entry: before
+// it, the offsets of most places are mean times (precise charts reach 1800).
+inline constexpr int kMeanTimesBefore = 1901;
+
+// "Asia/Kolkata: UTC+06:30, daylight saving on 1 September 1942 at 12:00";
+// before 1901 with the entry's abbreviation and whose time it is:
+// "Asia/Kolkata: UTC+05:53:20 (HMT) on 2 October 1869 at 12:00, as the tz
+// database gives it before 1901: a city's mean time, not the birth place's".
 std::string DescribeZoneMoment(const ZoneMoment& moment, const LocalClock& clock);
 
 }  // namespace velmora

@@ -146,7 +146,7 @@ FormFields ReadFields(const Json& document) {
 
     const Json& date = Object(document, "date");
     OnlyKeys(date, "date", {"year", "month", "day"});
-    f.Year = Integer(date, "date", "year", kFirstYear, kFirstYear + kYearItems - 1) - kFirstYear;
+    f.Year = YearField(Integer(date, "date", "year", kPreciseYears.first, kPreciseYears.last));
     f.Month = Integer(date, "date", "month", 1, kMonthItems) - 1;
     f.Day = Integer(date, "date", "day", 1, kDayItems) - 1;
 
@@ -184,6 +184,10 @@ FormFields ReadFields(const Json& document) {
     f.DaylightSaving = dst.get<bool>();
 
     f.Mode = Choice(document, "mode", {"classic", "precise"}, false) ? ComputationMode::Precise : ComputationMode::Classic;
+    if (f.Mode == ComputationMode::Classic && !kClassicYears.Holds(FormYear(f)))
+        Damaged("date.year", "is " + std::to_string(FormYear(f)) +
+                                 ", outside 1901 to 2050, the classic positions' years (precise positions take 1800 "
+                                 "to 2399)");
     f.Node = Choice(document, "node", {"mean", "true"}, false) ? NodeKind::True : NodeKind::Mean;
     f.Place = LineText(document, "place");
     f.TimeZoneId = LineText(document, "timeZone");
@@ -280,7 +284,7 @@ OrderedJson Document(const FormFields& f) {
     d["format"] = kBirthFileFormat;
     d["version"] = kBirthFileVersion;
     d["name"] = f.Name;
-    d["date"] = OrderedJson{{"year", kFirstYear + f.Year}, {"month", f.Month + 1}, {"day", f.Day + 1}};
+    d["date"] = OrderedJson{{"year", FormYear(f)}, {"month", f.Month + 1}, {"day", f.Day + 1}};
     d["time"] = OrderedJson{{"hour", f.Hour}, {"minute", f.Minute}, {"second", f.Second}};
     d["city"] = f.City;
     d["state"] = f.State;

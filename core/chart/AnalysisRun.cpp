@@ -73,6 +73,8 @@ std::optional<ChartRefusal> AnalysisRun::Run(const Birth& typed, const ChartWant
     // A time zone with its history gives the offset at the birth. A classic
     // chart takes a list entry and the daylight-saving box that give that
     // offset; a precise one takes the offset itself.
+    if (!YearsFor(typed.mode).Holds(typed.clock.Year))
+        return refuse(ChartRefusalKind::OutsideYears, YearsRefusal(typed.mode));
     ZoneMoment moment;
     const bool zoned = !typed.timeZoneId.empty();
     const bool classicFromZone = zoned && typed.mode == ComputationMode::Classic;

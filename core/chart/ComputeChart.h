@@ -29,6 +29,7 @@ struct ChartWants {
 // Why a birth gives no chart.
 enum class ChartRefusalKind {
     FormCheck,       // a check of the form's fields failed (ComputeChartOfForm)
+    OutsideYears,    // the year lies outside those the chart's engine computes
     NoZoneOffset,    // the zone's history or the zone list gives no offset for the clock
     RepeatedHour,    // the clocks showed this time twice: earlier or later must be chosen
     ClassicChoices,  // an ayanamsa, true positions or houses asked of the classic engine

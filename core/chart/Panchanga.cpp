@@ -6,6 +6,7 @@
 #include "analysis/PanchangaNames.h"
 #include "chart/ChartSky.h"
 #include "chart/LocalMoment.h"
+#include "birth/ZoneHistory.h"
 #include "engine/BirthTime.h"
 
 namespace velmora {
@@ -71,23 +72,52 @@ std::optional<PanchangaLimb> LimbAround(ChartSky& sky, const Angle& angle, doubl
     return limb;
 }
 
-// The last sunrise at or before `jd`, and the next after it.
-struct SunriseSpan {
-    double begin = 0, end = 0;
+// Where a day begins: the first sunrise on its date (on the birth's clock),
+// or its local midnight when the Sun does not rise on it.
+struct DayStart {
+    double moment = 0;
+    DayBoundary kind = DayBoundary::Sunrise;
 };
-std::optional<SunriseSpan> VedicDay(const Chart& chart, double jd, SunriseConvention convention,
-                                    const std::string& dataDirectory) {
-    auto next = [&](double after) {
-        return NextSunEvent(after, chart.latitude, chart.longitude, true, convention, dataDirectory);
-    };
-    std::optional<double> begin = next(jd - 1.5);
-    for (int day = 0; begin && day < 3; ++day) {
-        const std::optional<double> following = next(*begin + 0.01);
-        if (!following) return std::nullopt;
-        if (*following > jd) return SunriseSpan{*begin, *following};
-        begin = following;
+
+class DayFinder {
+public:
+    DayFinder(const Chart& chart, SunriseConvention convention, const std::string& dataDirectory)
+        : chart_(chart), convention_(convention), dataDirectory_(dataDirectory) {}
+
+    // Local midnight at the start of the day numbered `day` (Julian Day Number).
+    double Midnight(long long day) const {
+        return static_cast<double>(day) - 0.5 - chart_.utcOffsetSeconds / 86400.0;
     }
-    return std::nullopt;
+    DayStart Start(long long day) {
+        const double midnight = Midnight(day);
+        if (const auto rise = Event(midnight, Midnight(day + 1), true)) return {*rise, DayBoundary::Sunrise};
+        return {midnight, DayBoundary::Midnight};
+    }
+    std::optional<double> Event(double from, double to, bool rise) {
+        if (!error.empty()) return std::nullopt;
+        return SunEventWithin(from, to, chart_.latitude, chart_.longitude, rise, convention_, dataDirectory_, &error);
+    }
+    bool SunUp(double jd) const {
+        return SunAboveHorizon(jd, chart_.latitude, chart_.longitude, convention_, dataDirectory_);
+    }
+    std::string error;  // the library failed
+
+private:
+    const Chart& chart_;
+    SunriseConvention convention_;
+    const std::string& dataDirectory_;
+};
+
+// What the day of `date` (its Julian Day Number) lacks, said plainly.
+std::string MissingSunNote(DayFinder& days, long long date, int offsetSeconds, const Panchanga& p) {
+    if (p.sunrise && p.sunset) return {};
+    const double noon = days.Midnight(date) + 0.5;
+    const std::string day = LongDateText(LocalClockAt(noon, offsetSeconds));
+    const std::string why = days.SunUp(noon) ? " (the midnight sun)" : " (the polar night)";
+    if (!p.sunrise)
+        return std::string(p.sunset ? "The Sun does not rise" : "The Sun neither rises nor sets") +
+               " at this place on " + day + why + "; the day begins at local midnight";
+    return "The Sun does not set at this place in the day begun at the sunrise of " + day + why;
 }
 
 }  // namespace
@@ -103,28 +133,6 @@ PanchangaOutcome ComputePanchanga(const Chart& chart, SunriseConvention conventi
     Panchanga p;
     p.convention = convention;
 
-    const std::optional<SunriseSpan> day = VedicDay(chart, birth, convention, dataDirectory);
-    if (!day) {
-        outcome.refusal = "The Sun does not rise and set every day at this place; the panchanga needs its sunrises";
-        return outcome;
-    }
-    const std::optional<double> sunset =
-        NextSunEvent(day->begin, chart.latitude, chart.longitude, false, convention, dataDirectory);
-    if (!sunset) {
-        outcome.refusal = "The Sun does not set on the birth's day at this place; the panchanga needs its sunset";
-        return outcome;
-    }
-    p.sunrise = day->begin;
-    p.sunset = *sunset;
-    // The weekday of the date the day's sunrise falls on, on the birth's clock.
-    const LocalClock rose = LocalClockAt(day->begin, chart.utcOffsetSeconds);
-    const auto dayNumber = static_cast<long long>(JulianDayNumber(rose.Month, rose.Day, rose.Year));
-    p.vara.number = static_cast<int>((dayNumber + 1) % 7) + 1;
-    p.vara.name = VaraName(p.vara.number);
-    p.vara.start = day->begin;
-    p.vara.end = day->end;
-    p.vara.left = (day->end - birth) / (day->end - day->begin);
-
     ChartSky sky(chart, dataDirectory);
     const auto tithi = LimbAround(sky, kElongation, kTithiDegrees, kTithiCount, birth);
     const auto nakshatra = LimbAround(sky, kMoonAlone, 360.0 / kNakshatraCount, kNakshatraCount, birth);
@@ -134,6 +142,33 @@ PanchangaOutcome ComputePanchanga(const Chart& chart, SunriseConvention conventi
         outcome.refusal = sky.Error().empty() ? "The panchanga's moments could not be found" : sky.Error();
         return outcome;
     }
+
+    // The birth's day: that of its date if it began by the birth, else the
+    // day before's.
+    DayFinder days(chart, convention, dataDirectory);
+    const LocalClock clock = LocalClockAt(birth, chart.utcOffsetSeconds);
+    long long date = static_cast<long long>(JulianDayNumber(clock.Month, clock.Day, clock.Year));
+    DayStart begins = days.Start(date), ends{};
+    if (begins.moment <= birth) {
+        ends = days.Start(date + 1);
+    } else {
+        ends = begins;
+        begins = days.Start(--date);
+    }
+    if (begins.kind == DayBoundary::Sunrise) p.sunrise = begins.moment;
+    p.sunset = days.Event(begins.moment, ends.moment, false);
+    if (!days.error.empty()) {
+        outcome.refusal = days.error;
+        return outcome;
+    }
+    p.dayBegins = begins.kind;
+    p.dayEnds = ends.kind;
+    p.note = MissingSunNote(days, date, chart.utcOffsetSeconds, p);
+    p.vara.number = static_cast<int>((date + 1) % 7) + 1;
+    p.vara.name = VaraName(p.vara.number);
+    p.vara.start = begins.moment;
+    p.vara.end = ends.moment;
+    p.vara.left = (ends.moment - birth) / (ends.moment - begins.moment);
     p.tithi = *tithi;
     p.tithi.name = TithiName(p.tithi.number);
     p.paksha = PakshaName(p.tithi.number);

@@ -1,9 +1,9 @@
 #pragma once
 // The panchanga of a chart's birth: the Vedic weekday (from sunrise to
-// sunrise), the tithi with its fortnight, the Moon's nakshatra, the yoga and
-// the karana, each with the moments it began and ends around the birth and
-// the share of it still to run at the birth; and the sunrise and sunset of
-// the birth's Vedic day. Computed with the Swiss Ephemeris from the chart's
+// sunrise; see kDayReckoning where the Sun does not rise), the tithi with its
+// fortnight, the Moon's nakshatra, the yoga and the karana, each with the
+// moments it began and ends around the birth and the share of it still to
+// run at the birth; and the sunrise and sunset of the birth's Vedic day. Computed with the Swiss Ephemeris from the chart's
 // instant, place, ayanamsa and node: the ends are where the Sun's and the
 // Moon's sidereal longitudes (their difference, their sum, the Moon's alone)
 // reach the limb's boundary, found by Newton's iteration on the ephemeris'
@@ -11,6 +11,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "chart/Chart.h"
 #include "ephemeris/PreciseEphemeris.h"
@@ -25,10 +26,26 @@ struct PanchangaLimb {
     double left = 0;            // the share still to run at the birth, 0 < left ≤ 1
 };
 
+// How the days are reckoned, everywhere on Earth.
+inline constexpr std::string_view kDayReckoning =
+    "a day runs from its sunrise to the next day's beginning and takes the weekday of its date; on a date the "
+    "Sun does not rise (the midnight sun or the polar night) the day begins at local midnight";
+
+// What a day begins (and ends) with: its sunrise, or local midnight (on the
+// birth's clock) on a date the Sun does not rise.
+enum class DayBoundary { Sunrise, Midnight };
+inline constexpr std::string_view DayBoundaryName(DayBoundary b) {
+    return b == DayBoundary::Sunrise ? "sunrise" : "midnight";
+}
+
 struct Panchanga {
     PanchangaLimb vara, tithi, nakshatra, yoga, karana;
     std::string paksha;  // "Shukla" or "Krishna"
-    double sunrise = 0, sunset = 0;  // of the birth's Vedic day, Julian Dates in Universal Time
+    DayBoundary dayBegins = DayBoundary::Sunrise, dayEnds = DayBoundary::Sunrise;  // vara.start and vara.end
+    // Of the birth's day, Julian Dates in Universal Time: none where the Sun
+    // does not rise (set) in it, `note` then saying so.
+    std::optional<double> sunrise, sunset;
+    std::string note;
     SunriseConvention convention = SunriseConvention::UpperLimbRefracted;
 };
 

@@ -157,7 +157,12 @@ bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double la
     serr[0] = '\0';
     HouseSystem houses = options.houses;
     std::string housesNote;
-    bool drawn = swe_houses_ex(jd, SEFLG_SIDEREAL, latitude, longitude,
+    // The houses in the planets' frame: the same ephemeris and kind of
+    // positions, so that a star-based ayanamsa's star is where the planets'
+    // ayanamsa puts it (true positions leave the aberration out of the star
+    // too) and the shown ayanamsa is the one between the two zodiacs.
+    const std::int32_t houseFlags = flags | SEFLG_SIDEREAL;
+    bool drawn = swe_houses_ex(jd, houseFlags, latitude, longitude,
                                kHouseLetters[static_cast<std::size_t>(houses)], cusps, ascmc) >= 0 &&
                  FiniteCusps(cusps);
     if (houses == HouseSystem::Placidus && !drawn && std::isfinite(ascmc[0])) {
@@ -169,7 +174,7 @@ bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double la
                      "the ascendant";
         houses = HouseSystem::Equal;
         serr[0] = '\0';
-        drawn = swe_houses_ex(jd, SEFLG_SIDEREAL, latitude, longitude, 'E', cusps, ascmc) >= 0 && FiniteCusps(cusps);
+        drawn = swe_houses_ex(jd, houseFlags, latitude, longitude, 'E', cusps, ascmc) >= 0 && FiniteCusps(cusps);
     }
     if (!drawn || !std::isfinite(ascmc[0])) {
         Error = LibraryMessage("the ascendant", serr);

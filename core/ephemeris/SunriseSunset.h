@@ -20,9 +20,25 @@ inline constexpr std::string_view SunriseConventionName(SunriseConvention c) {
 
 // The first sunrise (`rise`) or sunset after the Universal Time `jdUT` at the
 // place (degrees, north and east positive), as a Julian Date in Universal
-// Time; none where the Sun neither rises nor sets that day (polar day or
-// night) or the library fails. `dataDirectory` holds the ephemeris files.
+// Time; none where the Sun neither rises nor sets within about a day (polar
+// day or night) or the library fails, which `error` (when given) then says.
+// `dataDirectory` holds the ephemeris files.
 std::optional<double> NextSunEvent(double jdUT, double latitude, double longitude, bool rise,
-                                   SunriseConvention convention, const std::string& dataDirectory);
+                                   SunriseConvention convention, const std::string& dataDirectory,
+                                   std::string* error = nullptr);
+
+// The first sunrise (`rise`) or sunset in [from, to), a span of at most a
+// day; none when there is none in it. The library looks about a day ahead
+// and, near the polar day and night, not always that far, so the span is
+// searched from several starting moments.
+std::optional<double> SunEventWithin(double from, double to, double latitude, double longitude, bool rise,
+                                     SunriseConvention convention, const std::string& dataDirectory,
+                                     std::string* error = nullptr);
+
+// Whether the Sun stands above the horizon of the convention (its upper limb
+// with refraction, or its centre without) at `jdUT`: in the midnight sun, not
+// in the polar night.
+bool SunAboveHorizon(double jdUT, double latitude, double longitude, SunriseConvention convention,
+                     const std::string& dataDirectory);
 
 }  // namespace velmora

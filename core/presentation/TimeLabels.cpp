@@ -41,17 +41,21 @@ std::string MomentLabel(double jdUT, int offsetSeconds) {
 std::vector<LabelRow> PanchangaRows(const Panchanga& p, int offset, const MomentWriter& write) {
     const auto moment = [&](double jd) { return Write(write, jd, offset, MomentPrecision::Second); };
     std::vector<LabelRow> rows;
+    const auto boundary = [&](DayBoundary kind, double at) {
+        return (kind == DayBoundary::Sunrise ? "sunrise " : "local midnight ") + moment(at);
+    };
     rows.push_back({"Weekday (vara)", std::to_string(p.vara.number) + " " + p.vara.name + " (" +
                                           std::string(kWeekdayNames[static_cast<std::size_t>(p.vara.number - 1)]) +
-                                          "), sunrise " + moment(p.vara.start) + " to sunrise " +
-                                          moment(p.vara.end)});
+                                          "), " + boundary(p.dayBegins, p.vara.start) + " to " +
+                                          boundary(p.dayEnds, p.vara.end)});
     rows.push_back({"Tithi", LimbText(p.tithi, offset, write, p.paksha + " ")});
     rows.push_back({"Nakshatra", LimbText(p.nakshatra, offset, write)});
     rows.push_back({"Yoga", LimbText(p.yoga, offset, write)});
     rows.push_back({"Karana", LimbText(p.karana, offset, write)});
     const std::string convention = " (" + std::string(SunriseConventionName(p.convention)) + ")";
-    rows.push_back({"Sunrise", moment(p.sunrise) + convention});
-    rows.push_back({"Sunset", moment(p.sunset) + convention});
+    rows.push_back({"Sunrise", p.sunrise ? moment(*p.sunrise) + convention : "none in this day"});
+    rows.push_back({"Sunset", p.sunset ? moment(*p.sunset) + convention : "none in this day"});
+    if (!p.note.empty()) rows.push_back({"Note", p.note});
     return rows;
 }
 

@@ -34,7 +34,8 @@ enum class MomentPrecision { Second, Minute };
 using MomentWriter = std::function<std::string(double jdUT, int offsetSeconds, MomentPrecision precision)>;
 
 // Weekday, tithi, nakshatra, yoga, karana (each its number, name, the span
-// it runs and the share left at the birth), sunrise and sunset.
+// it runs and the share left at the birth), sunrise and sunset ("none in
+// this day" where the Sun does not rise or set), and the note saying why.
 std::vector<LabelRow> PanchangaRows(const Panchanga& panchanga, int offsetSeconds, const MomentWriter& write = {});
 
 // The moment, then one row a transiting point: "Saturn": "Pisces 5° 12′ 3″

@@ -32,6 +32,7 @@
 #include "entry/NumberListTyping.h"
 #include "atlas/PlaceLookup.h"
 #include "entry/RecentBirthFiles.h"
+#include "entry/YearList.h"
 #include "entry/WebSearch.h"
 #include "birth/ZoneTable.h"
 #include "widgets/AccessibleCombo.h"
@@ -413,12 +414,17 @@ void frmMain::LoadForm() {
     cboMonth_->addItems(months);
     cmbTimeZone_->addItems(zones);
     AddNumbers(cboDate_, 1, kDayItems);
-    AddNumbers(cboYear_, kFirstYear, kYearItems);
+    // The years of the positions chosen; ticking or unticking changes them.
+    years_ = new YearList(cboYear_, chkPrecise_->isChecked() ? ComputationMode::Precise : ComputationMode::Classic);
+    connect(chkPrecise_, &QCheckBox::toggled, this, [this](bool precise) {
+        const QString told = years_->ShowYearsOf(precise ? ComputationMode::Precise : ComputationMode::Classic);
+        if (!told.isEmpty()) services_.messenger.Show(this, told, MessageIcon::Information);
+    });
     AddNumbers(cboHH_, 0, kHourItems);
     AddNumbers(cboMM_, 0, kMinuteItems);
     AddNumbers(cboSS_, 0, kMinuteItems);
     for (QComboBox* list : {cboDate_, cboYear_, cboHH_, cboMM_, cboSS_}) new NumberListTyping(list);
-    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_}) list->setCurrentIndex(0);
+    for (QComboBox* list : {cboMonth_, cboDate_, cboHH_, cboMM_, cboSS_}) list->setCurrentIndex(0);
     cmbTimeZone_->setCurrentIndex(kInitialZone);
 
     // The place: the atlas's offers on City, the zone line, and what a
@@ -439,7 +445,7 @@ FormFields frmMain::Fields() const {
     fields.Name = ToUtf8(txtName_->text());
     fields.Month = cboMonth_->currentIndex();
     fields.Day = cboDate_->currentIndex();
-    fields.Year = cboYear_->currentIndex();
+    fields.Year = YearField(years_->Year());
     fields.Hour = cboHH_->currentIndex();
     fields.Minute = cboMM_->currentIndex();
     fields.Second = cboSS_->currentIndex();
@@ -471,9 +477,9 @@ void frmMain::SetFields(const FormFields& f) {
     // again, so that it fills the zone list as choosing the place does.
     places_->Forget();
     txtName_->setText(FromUtf8(f.Name));
-    const std::pair<QComboBox*, int> lists[] = {{cboMonth_, f.Month}, {cboDate_, f.Day},  {cboYear_, f.Year},
-                                                {cboHH_, f.Hour},     {cboMM_, f.Minute}, {cboSS_, f.Second},
-                                                {cmbTimeZone_, f.Zone}};
+    years_->Choose(f.Mode, FormYear(f));
+    const std::pair<QComboBox*, int> lists[] = {{cboMonth_, f.Month}, {cboDate_, f.Day},   {cboHH_, f.Hour},
+                                                {cboMM_, f.Minute},   {cboSS_, f.Second}, {cmbTimeZone_, f.Zone}};
     for (const auto& [list, position] : lists) list->setCurrentIndex(position);
     txtMCity_->setText(FromUtf8(f.City));
     txtMState_->setText(FromUtf8(f.State));

@@ -31,6 +31,7 @@ class FilteredLineEdit;
 class RecentBirthFilesMenu;
 class LinkLabel;
 class PlacePicker;
+class YearList;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -96,6 +97,7 @@ private:
     QComboBox* cboMonth_ = nullptr;
     QComboBox* cboDate_ = nullptr;
     QComboBox* cboYear_ = nullptr;
+    YearList* years_ = nullptr;  // cboYear_'s years, by the positions chosen
     QComboBox* cboHH_ = nullptr;
     QComboBox* cboMM_ = nullptr;
     QComboBox* cboSS_ = nullptr;

@@ -59,8 +59,10 @@ void frmPanchanga::Fill() {
         lblNote->setText(FromUtf8(outcome.refusal) + QLatin1Char('.'));
     } else {
         FillRows(tblPanchanga, PanchangaRows(*outcome.panchanga, chart_.utcOffsetSeconds, LocaleMomentWriter()));
-        lblNote->setText(QStringLiteral("Moments on the birth's clock (UTC%1), to the second: each is solved to half a second. The weekday runs from sunrise to "
-                                        "sunrise: a birth before sunrise belongs to the day before.")
+        lblNote->setText(QStringLiteral("Moments on the birth's clock (UTC%1), to the second: each is solved to half a "
+                                        "second. The weekday runs from sunrise to sunrise: a birth before sunrise "
+                                        "belongs to the day before; on a date the Sun does not rise, the day begins "
+                                        "at local midnight.")
                              .arg(FromUtf8(chart_.birth.utcOffset)));
     }
     lblNote->setAccessibleName(lblNote->text());

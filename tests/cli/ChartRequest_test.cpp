@@ -65,6 +65,15 @@ const FillCase kFilled[] = {
      [](const FormFields& f) { return f.Hour == 0 && f.Minute == 0 && f.Year == 0 && f.Month == 0 && f.Day == 0; }},
     {"last year and day", [](ChartRequest& r) { r.date = "2050-12-31"; },
      [](const FormFields& f) { return f.Year == 149 && f.Month == 11 && f.Day == 30; }},
+    // Precise positions take the Swiss Ephemeris files' years, 1800 to 2399.
+    {"precise: the first day", [](ChartRequest& r) { r.date = "1800-01-01"; },
+     [](const FormFields& f) { return FormYear(f) == 1800 && f.Month == 0 && f.Day == 0; }},
+    {"precise: Gandhi's birthday", [](ChartRequest& r) { r.date = "1869-10-02"; },
+     [](const FormFields& f) { return FormYear(f) == 1869 && f.Month == 9 && f.Day == 1; }},
+    {"precise: the last day", [](ChartRequest& r) { r.date = "2399-12-31"; },
+     [](const FormFields& f) { return FormYear(f) == 2399 && f.Month == 11 && f.Day == 30; }},
+    {"classic: the first day", [](ChartRequest& r) { r.date = "1901-01-01"; r.precise = false; },
+     [](const FormFields& f) { return FormYear(f) == 1901 && f.Mode == ComputationMode::Classic; }},
     {"impossible dates reach the form's checks", [](ChartRequest& r) { r.date = "1901-02-31"; },
      [](const FormFields& f) { return f.Month == 1 && f.Day == 30; }},
     {"zone by abbreviation, any case", [](ChartRequest& r) { r.zone = "ist"; },
@@ -177,8 +186,20 @@ TEST(ChartRequest, RefusesWhatTheFormCannotHold) {
         {[](ChartRequest& r) { r.lon = "7:7:7E"; }, "lon must be DEG:MIN followed by E or W (as 77:35E), got \"7:7:7E\""},
         {[](ChartRequest& r) { r.lon = ""; }, "lon must be DEG:MIN followed by E or W (as 77:35E), got \"\""},
         {[](ChartRequest& r) { r.lat = "12:58E"; }, "lat must be DEG:MIN followed by N or S (as 12:58N), got \"12:58E\""},
-        {[](ChartRequest& r) { r.date = "1900-12-31"; }, "date: the year must be between 1901 and 2050, got \"1900-12-31\""},
-        {[](ChartRequest& r) { r.date = "2051-01-01"; }, "date: the year must be between 1901 and 2050, got \"2051-01-01\""},
+        // The classic engine keeps its years and its message; precise positions
+        // take the Swiss Ephemeris files' years.
+        {[](ChartRequest& r) { r.date = "1900-12-31"; r.precise = false; },
+         "date: the year must be between 1901 and 2050, got \"1900-12-31\""},
+        {[](ChartRequest& r) { r.date = "2051-01-01"; r.precise = false; },
+         "date: the year must be between 1901 and 2050, got \"2051-01-01\""},
+        {[](ChartRequest& r) { r.date = "1869-10-02"; r.precise = false; },
+         "date: the year must be between 1901 and 2050, got \"1869-10-02\""},
+        {[](ChartRequest& r) { r.date = "1799-12-31"; },
+         "date: the year must be between 1800 and 2399 (the Swiss Ephemeris files' years; the classic engine's are "
+         "1901 to 2050), got \"1799-12-31\""},
+        {[](ChartRequest& r) { r.date = "2400-01-01"; },
+         "date: the year must be between 1800 and 2399 (the Swiss Ephemeris files' years; the classic engine's are "
+         "1901 to 2050), got \"2400-01-01\""},
         {[](ChartRequest& r) { r.date = "2000-13-01"; }, "date: the month must be between 1 and 12, got \"2000-13-01\""},
         {[](ChartRequest& r) { r.date = "2000-00-01"; }, "date: the month must be between 1 and 12, got \"2000-00-01\""},
         {[](ChartRequest& r) { r.date = "2000-01-32"; }, "date: the day must be between 1 and 31, got \"2000-01-32\""},

@@ -50,8 +50,17 @@ TEST(CliApp, RefusalsWriteTheMessageAloneAndExitTwo) {
          "Please Enter Correct Date Or Month!"},
         {ChartWith("--date", "1990-04-31"),
          "Please Enter Correct Date Or Month !"},
-        {ChartWith("--date", "1900-01-01"),
+        {[] {
+             Args classic = ChartWith("--date", "1900-01-01");
+             classic.push_back("--classic");
+             return classic;
+         }(),
          "date: the year must be between 1901 and 2050, got \"1900-01-01\""},
+        {ChartWith("--date", "1799-12-31"),
+         "date: the year must be between 1800 and 2399 (the Swiss Ephemeris files' years; the classic engine's are "
+         "1901 to 2050), got \"1799-12-31\""},
+        // The Gregorian calendar's leap years: 1900 was none.
+        {ChartWith("--date", "1900-02-29"), "Please Enter Correct Date Or Month!"},
         {Chart({"--zone", "NST"}),
          "zone: \"NST\" names 2 entries; give the position:\n"
          "  50  Newfoundland Standard Time,NST,-3.5\n"

@@ -14,6 +14,12 @@ struct CliResult {
     std::string out, err;
 };
 
+// `args` with `extra` after them.
+inline std::vector<std::string> WithMore(std::vector<std::string> args, const std::vector<std::string>& extra) {
+    args.insert(args.end(), extra.begin(), extra.end());
+    return args;
+}
+
 inline CliResult RunCliWith(const std::vector<std::string>& args, bool terminal = false,
                             const std::string& input = {}, bool stderrTerminal = false) {
     std::istringstream in(input);

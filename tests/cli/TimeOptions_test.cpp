@@ -15,11 +15,10 @@ namespace {
 using Args = std::vector<std::string>;
 
 // Bangalore, 18 January 2013 at noon, India Standard Time.
-Args Bangalore(Args extra) {
-    Args args = {"--name", "bala", "--date", "2013-01-18", "--time", "12:00", "--lon", "77:35E",
-                 "--lat",  "12:58N", "--tz", "Asia/Kolkata"};
-    args.insert(args.end(), extra.begin(), extra.end());
-    return args;
+Args Bangalore(const Args& extra) {
+    return WithMore({"--name", "bala", "--date", "2013-01-18", "--time", "12:00", "--lon", "77:35E", "--lat",
+                     "12:58N", "--tz", "Asia/Kolkata"},
+                    extra);
 }
 
 CliResult RunAt(const Args& args, double nowUT, const std::string& input = {}) {
@@ -57,7 +56,10 @@ TEST(TimeOptions, PanchangaOfAPublishedDay) {
     EXPECT_EQ(Keys(json), keys);
     const auto& p = json["panchanga"];
     EXPECT_EQ(Keys(p), (std::vector<std::string>{"vara", "tithi", "nakshatra", "yoga", "karana", "sunrise", "sunset",
-                                                 "convention"}));
+                                                 "convention", "dayBegins", "dayEnds", "note"}));
+    EXPECT_EQ(p["dayBegins"], "sunrise");
+    EXPECT_EQ(p["dayEnds"], "sunrise");
+    EXPECT_EQ(p["note"], "");
     EXPECT_NEAR(ClockSeconds(p["sunrise"]), 6 * 3600 + 49 * 60 + 47, 60);
     EXPECT_NEAR(ClockSeconds(p["sunset"]), 18 * 3600 + 10 * 60 + 25, 60);
     EXPECT_EQ(p["sunrise"].get<std::string>().substr(0, 11), "2013-01-18T");
@@ -173,6 +175,12 @@ TEST(TimeOptions, BatchFieldsOfTheSameNames) {
     EXPECT_EQ(cells(b), cells(header));
     EXPECT_EQ(a.substr(0, 15), "A,6,Shukravara,");
     EXPECT_EQ(b.substr(0, 4), "B,,,");
+    // The error column: empty for the chart that has both, and for the
+    // classic one the reasons its empty cells stand for (JSON lines give
+    // them in the fields' "error").
+    EXPECT_EQ(a.substr(a.find_last_not_of('\r'), 1), ",") << a;
+    EXPECT_NE(b.find(",The panchanga needs precise positions"), std::string::npos) << b;
+    EXPECT_NE(b.find("; Transits need precise positions"), std::string::npos) << b;
 
     // JSON lines: the whole object gains the key only when asked; the
     // classic chart's value names the refusal.
@@ -193,6 +201,59 @@ TEST(TimeOptions, BatchFieldsOfTheSameNames) {
     std::vector<std::string> plainKeys = Keys(nlohmann::ordered_json::parse(plainFirst));
     plainKeys.push_back("panchanga");
     EXPECT_EQ(Keys(nlohmann::ordered_json::parse(first)), plainKeys);
+}
+
+// Tromsø (GeoNames 3133880: 69° 39′ N 18° 57′ E) on 21 June 1990, in the
+// midnight sun (20 May to 22 July there, as the Norwegian almanacs give it):
+// no sunrise and no sunset. The chart and its panchanga are given, the
+// weekday is that of the civil day (21 June 1990 was a Thursday), and what is
+// missing is said in the object and, in CSV, in the error column.
+Args Tromso(const Args& extra) {
+    return WithMore({"--name", "tora", "--date", "1990-06-21", "--time", "12:00", "--lon", "18:57E", "--lat",
+                     "69:39N", "--tz", "Europe/Oslo"},
+                    extra);
+}
+
+TEST(TimeOptions, PanchangaWhereTheSunDoesNotRise) {
+    const CliResult r = RunCliWith(Tromso({"--json", "--panchanga"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto p = nlohmann::ordered_json::parse(r.out)["panchanga"];
+    EXPECT_TRUE(p["sunrise"].is_null());
+    EXPECT_TRUE(p["sunset"].is_null());
+    EXPECT_EQ(p["dayBegins"], "midnight");
+    EXPECT_EQ(p["dayEnds"], "midnight");
+    EXPECT_EQ(p["vara"]["number"], 5);
+    EXPECT_EQ(p["vara"]["start"], "1990-06-21T00:00:00");
+    EXPECT_EQ(p["vara"]["end"], "1990-06-22T00:00:00");
+    EXPECT_EQ(p["note"], "The Sun neither rises nor sets at this place on 21 June 1990 (the midnight sun); the day "
+                         "begins at local midnight");
+    for (const char* limb : {"tithi", "nakshatra", "yoga", "karana"}) EXPECT_TRUE(p[limb].is_object()) << limb;
+
+    const CliResult text = RunCliWith(Tromso({"--panchanga"}));
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("local midnight 1990-06-21 00:00:00 to local midnight 1990-06-22 00:00:00"),
+              std::string::npos);
+    EXPECT_NE(text.out.find("Sunrise:         none in this day"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("Note:            The Sun neither rises nor sets"), std::string::npos);
+
+    // A batch: the line is given, not refused, and CSV says why its cells are empty.
+    const std::string line =
+        R"({"name":"T","date":"1990-06-21","time":"12:00","lon":"18:57E","lat":"69:39N","tz":"Europe/Oslo"})"
+        "\n";
+    const CliResult csv = RunCliWith({"--batch", "-", "--fields", "name,panchanga", "--format", "csv"}, false, line);
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    std::istringstream rows(csv.out);
+    std::string header, row;
+    std::getline(rows, header);
+    std::getline(rows, row);
+    EXPECT_NE(header.find(",panchanga_sunrise,panchanga_sunset,panchanga_convention,panchanga_day_begins,"
+                          "panchanga_day_ends,error"),
+              std::string::npos)
+        << header;
+    EXPECT_NE(row.find(",,,upper limb with refraction,midnight,midnight,The Sun neither rises nor sets at this "
+                       "place on 21 June 1990 (the midnight sun); the day begins at local midnight"),
+              std::string::npos)
+        << row;
 }
 
 }  // namespace

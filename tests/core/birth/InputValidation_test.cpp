@@ -94,6 +94,14 @@ const ValidationCase kCases[] = {
     {"30 Feb 2000", [](FormFields& f) { f.Month = 1; f.Day = 29; f.Year = YearPosition(2000); }, 6},
     {"31 Feb 2000", [](FormFields& f) { f.Month = 1; f.Day = 30; f.Year = YearPosition(2000); }, 6},
     {"31 Feb 1999", [](FormFields& f) { f.Month = 1; f.Day = 30; f.Year = YearPosition(1999); }, 6},
+    // Precise positions reach 1800 to 2399: the Gregorian calendar's rule
+    // (a century year is a leap year only when divisible by 400).
+    {"29 Feb 1800", [](FormFields& f) { f.Month = 1; f.Day = 28; f.Year = YearPosition(1800); }, 6},
+    {"29 Feb 1900", [](FormFields& f) { f.Month = 1; f.Day = 28; f.Year = YearPosition(1900); }, 6},
+    {"29 Feb 1868", [](FormFields& f) { f.Month = 1; f.Day = 28; f.Year = YearPosition(1868); }, 0},
+    {"29 Feb 2100", [](FormFields& f) { f.Month = 1; f.Day = 28; f.Year = YearPosition(2100); }, 6},
+    {"29 Feb 2396", [](FormFields& f) { f.Month = 1; f.Day = 28; f.Year = YearPosition(2396); }, 0},
+    {"28 Feb 1900", [](FormFields& f) { f.Month = 1; f.Day = 27; f.Year = YearPosition(1900); }, 0},
     // 7: thirty-day months
     {"31 Apr 1990", [](FormFields& f) { f.Month = 3; f.Day = 30; f.Year = YearPosition(1990); }, 7},
     {"31 Jun", [](FormFields& f) { f.Month = 5; f.Day = 30; }, 7},

@@ -78,6 +78,49 @@ TEST(ZoneHistory, TextsAndMinutes) {
     EXPECT_EQ(newYork.Moment.StandardOffsetSeconds, -5 * 3600);
 }
 
+// Before 1901 (precise charts reach 1800) the offsets are the database's
+// entries as they stand, and the zone line names them and whose time they
+// are. Offsets and abbreviations from Python's zoneinfo on the same tzdata.
+TEST(ZoneHistory, BeforeNineteenOhOneTheLineNamesTheDatabasesMeanTimes) {
+    const struct {
+        const char* zone;
+        LocalClock clock;
+        int offsetSeconds;  // zoneinfo's utcoffset()
+        const char* line;
+    } cases[] = {
+        {"Asia/Kolkata", {1800, 10, 2, 12, 0, 0}, 5 * 3600 + 53 * 60 + 28,
+         "Asia/Kolkata: UTC+05:53:28 (LMT) on 2 October 1800 at 12:00, as the tz database gives it before 1901: "
+         "the local mean time of Kolkata, not of the birth place"},
+        {"Asia/Kolkata", {1869, 10, 2, 7, 11, 45}, 5 * 3600 + 53 * 60 + 20,
+         "Asia/Kolkata: UTC+05:53:20 (HMT) on 2 October 1869 at 07:11, as the tz database gives it before 1901: "
+         "a city's mean time, not the birth place's"},
+        {"Asia/Kolkata", {1890, 10, 2, 12, 0, 0}, 5 * 3600 + 21 * 60 + 10,
+         "Asia/Kolkata: UTC+05:21:10 (MMT) on 2 October 1890 at 12:00, as the tz database gives it before 1901: "
+         "a city's mean time, not the birth place's"},
+        {"America/Argentina/Buenos_Aires", {1869, 10, 2, 12, 0, 0}, -(3 * 3600 + 53 * 60 + 48),
+         "America/Argentina/Buenos_Aires: UTC-03:53:48 (LMT) on 2 October 1869 at 12:00, as the tz database gives "
+         "it before 1901: the local mean time of Buenos Aires, not of the birth place"},
+        {"Europe/London", {1869, 10, 2, 12, 0, 0}, 0,
+         "Europe/London: UTC+00:00 (GMT) on 2 October 1869 at 12:00, as the tz database gives it before 1901"},
+        {"America/New_York", {1890, 10, 2, 12, 0, 0}, -5 * 3600,
+         "America/New_York: UTC-05:00 (EST) on 2 October 1890 at 12:00, as the tz database gives it before 1901"},
+        {"Asia/Tokyo", {1869, 10, 2, 12, 0, 0}, 9 * 3600 + 18 * 60 + 59,
+         "Asia/Tokyo: UTC+09:18:59 (LMT) on 2 October 1869 at 12:00, as the tz database gives it before 1901: the "
+         "local mean time of Tokyo, not of the birth place"},
+        // From 1901 on, the line as ever.
+        {"Asia/Kolkata", {1901, 1, 1, 12, 0, 0}, 5 * 3600 + 21 * 60 + 10,
+         "Asia/Kolkata: UTC+05:21:10 on 1 January 1901 at 12:00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.zone) + " " + std::to_string(c.clock.Year));
+        const ZoneLookup found = LookUpZone(c.zone, c.clock);
+        ASSERT_TRUE(found.Found) << found.Message;
+        EXPECT_EQ(found.Moment.OffsetSeconds, c.offsetSeconds);
+        EXPECT_FALSE(found.Moment.DaylightSaving);
+        EXPECT_EQ(DescribeZoneMoment(found.Moment, c.clock), c.line);
+    }
+}
+
 // After the compiled files' last listed change (2037) the rule at each file's
 // end governs. The expected readings are Python's zoneinfo on the same tzdata,
 // an implementation independent of this one:

@@ -75,6 +75,12 @@ TEST(BirthFile, ModesPlacesAndTheFormsOddTextsComeBackAsSaved) {
     precise.Mode = ComputationMode::Precise;
     precise.Node = NodeKind::True;
     cases.push_back(precise);
+    // Precise positions reach the Swiss Ephemeris files' first and last years.
+    for (const int year : {1800, 1869, 2399}) {
+        FormFields early = precise;
+        early.Year = YearField(year);
+        cases.push_back(early);
+    }
     // A box the form can hold although a run refuses it: the file keeps it.
     FormFields odd = Bangalore();
     odd.LonDeg = "999";
@@ -243,6 +249,13 @@ TEST(BirthFile, EveryKindOfBadFileIsRefusedWithItsReason) {
         {"hemisphere", Edited([](J& d) { d["latitude"]["hemisphere"] = "E"; }), "\"latitude.hemisphere\" is \"E\", not \"N\" or \"S\""},
         {"month 13", Edited([](J& d) { d["date"]["month"] = 13; }), "\"date.month\" is 13, outside 1 to 12"},
         {"year 1900", Edited([](J& d) { d["date"]["year"] = 1900; }), "\"date.year\" is 1900, outside 1901 to 2050"},
+        {"classic 1869", Edited([](J& d) { d["date"]["year"] = 1869; }),
+         "\"date.year\" is 1869, outside 1901 to 2050, the classic positions' years (precise positions take 1800 to "
+         "2399)"},
+        {"precise 1799", Edited([](J& d) { d["date"]["year"] = 1799; d["mode"] = "precise"; }),
+         "\"date.year\" is 1799, outside 1800 to 2399"},
+        {"precise 2400", Edited([](J& d) { d["date"]["year"] = 2400; d["mode"] = "precise"; }),
+         "\"date.year\" is 2400, outside 1800 to 2399"},
         {"fractional hour", Edited([](J& d) { d["time"]["hour"] = 9.5; }), "\"time.hour\" is not a whole number"},
         {"no time", Edited([](J& d) { d.erase("time"); }), "\"time\" is missing"},
         {"no seconds", Edited([](J& d) { d["time"].erase("second"); }), "\"time.second\" is missing"},

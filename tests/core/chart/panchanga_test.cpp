@@ -50,8 +50,8 @@ TEST(Panchanga, BangaloreEighteenthJanuary2013) {
     const PanchangaOutcome outcome = ComputePanchanga(chart, SunriseConvention::DiscCentre);
     ASSERT_TRUE(outcome.panchanga) << outcome.refusal;
     const Panchanga& p = *outcome.panchanga;
-    EXPECT_NEAR(LocalSeconds(p.sunrise, chart), Hms(6, 49, 47), 60);
-    EXPECT_NEAR(LocalSeconds(p.sunset, chart), Hms(18, 10, 25), 60);
+    EXPECT_NEAR(LocalSeconds(p.sunrise.value(), chart), Hms(6, 49, 47), 60);
+    EXPECT_NEAR(LocalSeconds(p.sunset.value(), chart), Hms(18, 10, 25), 60);
     EXPECT_EQ(p.tithi.number, 7);
     EXPECT_EQ(p.tithi.name, "Saptami");
     EXPECT_EQ(p.paksha, "Shukla");
@@ -86,8 +86,8 @@ TEST(Panchanga, AlmanacSunriseComesBeforeTheDiscCentres) {
     const PanchangaOutcome centre = ComputePanchanga(chart, SunriseConvention::DiscCentre);
     ASSERT_TRUE(almanac.panchanga && centre.panchanga);
     EXPECT_EQ(almanac.panchanga->convention, SunriseConvention::UpperLimbRefracted);
-    EXPECT_NEAR((centre.panchanga->sunrise - almanac.panchanga->sunrise) * 86400, 219, 30);
-    EXPECT_NEAR((almanac.panchanga->sunset - centre.panchanga->sunset) * 86400, 219, 30);
+    EXPECT_NEAR((centre.panchanga->sunrise.value() - almanac.panchanga->sunrise.value()) * 86400, 219, 30);
+    EXPECT_NEAR((almanac.panchanga->sunset.value() - centre.panchanga->sunset.value()) * 86400, 219, 30);
 }
 
 TEST(Panchanga, ABirthBeforeSunriseBelongsToTheDayBefore) {
@@ -99,7 +99,7 @@ TEST(Panchanga, ABirthBeforeSunriseBelongsToTheDayBefore) {
     ASSERT_TRUE(outcome.panchanga) << outcome.refusal;
     EXPECT_EQ(outcome.panchanga->vara.number, 5);
     EXPECT_EQ(outcome.panchanga->vara.name, "Guruvara");
-    EXPECT_EQ(LocalClockAt(outcome.panchanga->sunrise, chart.utcOffsetSeconds).Day, 17);
+    EXPECT_EQ(LocalClockAt(outcome.panchanga->sunrise.value(), chart.utcOffsetSeconds).Day, 17);
     EXPECT_NEAR(LocalSeconds(outcome.panchanga->vara.end, chart), Hms(6, 49, 47), 60);
 }
 
@@ -142,6 +142,138 @@ TEST(Panchanga, TithiEndsOfPublishedDays) {
     EXPECT_EQ(outcome.panchanga->tithi.number, 11);
     EXPECT_NEAR(LocalSeconds(outcome.panchanga->tithi.start, april), Hms(6, 9, 29), 60);
     EXPECT_NEAR(LocalSeconds(outcome.panchanga->tithi.end, april), Hms(27, 33, 58), 60);
+}
+
+// A place's birth on the clock of Europe/Oslo (CET, CEST in summer).
+Birth NorthernBirth(int latDeg, int latMin, int year, int month, int day, int hour, int minute) {
+    Birth b = BangaloreBirth(year, month, day, hour, minute);
+    b.latitude = JoinCoordinate(latDeg, latMin, false);
+    b.longitude = JoinCoordinate(18, 57, false);
+    b.timeZoneId = "Europe/Oslo";
+    return b;
+}
+
+// Meeus, Astronomical Algorithms, 2nd ed.: the Sun's apparent place by the
+// low-accuracy formulas of ch. 25, the sidereal time of ch. 12, and the upper
+// limb with refraction on the horizon when the centre stands 50′ below it
+// (ch. 15). The first minute of the UT day `jd0` (0 h) at which the Sun is up
+// at the place, or -1.
+int MeeusFirstSunUp(double jd0, double latitude, double longitude) {
+    constexpr double kRad = 3.14159265358979323846 / 180;
+    for (int minute = 0; minute < 1440; ++minute) {
+        const double jd = jd0 + minute / 1440.0, t = (jd - 2451545.0) / 36525;
+        const double m = (357.52911 + 35999.05029 * t) * kRad;
+        const double c = (1.914602 - 0.004817 * t) * std::sin(m) + 0.019993 * std::sin(2 * m) + 0.000289 * std::sin(3 * m);
+        const double omega = (125.04 - 1934.136 * t) * kRad;
+        const double lambda = (280.46646 + 36000.76983 * t + c - 0.00569 - 0.00478 * std::sin(omega)) * kRad;
+        const double eps = (23.4392911 - 0.0130042 * t + 0.00256 * std::cos(omega)) * kRad;
+        const double ra = std::atan2(std::cos(eps) * std::sin(lambda), std::cos(lambda));
+        const double dec = std::asin(std::sin(eps) * std::sin(lambda));
+        const double hourAngle = (280.46061837 + 360.98564736629 * (jd - 2451545.0) + longitude) * kRad - ra;
+        const double altitude = std::asin(std::sin(latitude * kRad) * std::sin(dec) +
+                                          std::cos(latitude * kRad) * std::cos(dec) * std::cos(hourAngle));
+        if (altitude > -50.0 / 60 * kRad) return minute;
+    }
+    return -1;
+}
+
+// Where the Sun does not rise, the tithi, nakshatra, yoga and karana are
+// given as anywhere; the day begins at local midnight on a date without a
+// sunrise and at the sunrise otherwise, so that every moment belongs to one
+// day. Weekdays are the calendar's. Tromsø, 69° 39′ N 18° 57′ E (GeoNames
+// 3133880), has the midnight sun from 20 May to 22 July and the polar night
+// from 27 November to 15 January (the Norwegian almanacs). At 70° N the Sun
+// first rose again on 17 January 1990, about 10:33 UT (Meeus, as above).
+TEST(Panchanga, WhereTheSunDoesNotRiseTheDayBeginsAtMidnight) {
+    const double jan17 = JulianDayOf({1990, 1, 17, 0, 0, 0}, 0);
+    const int firstRise = MeeusFirstSunUp(jan17, 70, 18 + 57 / 60.0);
+    ASSERT_GT(firstRise, 0);
+    ASSERT_EQ(MeeusFirstSunUp(jan17 - 1, 70, 18 + 57 / 60.0), -1);
+    const struct {
+        const char* what;
+        Birth birth;
+        int weekday;                   // 1 Sunday … 7 Saturday
+        LocalClock begins, ends;       // the day's span: dates, and midnight or sunrise (hour 0 or 1)
+        bool sunrise, sunset;          // given
+        const char* note;              // how the note begins; nullptr: none
+    } cases[] = {
+        {"Tromso, midnight sun, Thursday", NorthernBirth(69, 39, 1990, 6, 21, 12, 0), 5, {1990, 6, 21, 0, 0, 0},
+         {1990, 6, 22, 0, 0, 0}, false, false,
+         "The Sun neither rises nor sets at this place on 21 June 1990 (the midnight sun)"},
+        {"Tromso, just after midnight", NorthernBirth(69, 39, 1990, 6, 22, 0, 1), 6, {1990, 6, 22, 0, 0, 0},
+         {1990, 6, 23, 0, 0, 0}, false, false, "The Sun neither rises nor sets"},
+        {"Tromso, polar night, Wednesday", NorthernBirth(69, 39, 1990, 1, 10, 12, 0), 4, {1990, 1, 10, 0, 0, 0},
+         {1990, 1, 11, 0, 0, 0}, false, false,
+         "The Sun neither rises nor sets at this place on 10 January 1990 (the polar night)"},
+        // 70° N: 16 January (a Tuesday) has no sunrise, so its day runs from
+        // its midnight to the first sunrise; from that sunrise on, 17 January
+        // (a Wednesday) to the next sunrise.
+        {"70 N, the last day without a sunrise", NorthernBirth(70, 0, 1990, 1, 16, 12, 0), 3, {1990, 1, 16, 0, 0, 0},
+         {1990, 1, 17, 1, 0, 0}, false, false, "The Sun neither rises nor sets at this place on 16 January 1990"},
+        {"70 N, before the first sunrise", NorthernBirth(70, 0, 1990, 1, 17, 9, 0), 3, {1990, 1, 16, 0, 0, 0},
+         {1990, 1, 17, 1, 0, 0}, false, false, "The Sun neither rises nor sets"},
+        {"70 N, after the first sunrise", NorthernBirth(70, 0, 1990, 1, 17, 12, 0), 4, {1990, 1, 17, 1, 0, 0},
+         {1990, 1, 18, 1, 0, 0}, true, true, nullptr},
+        {"70 N, late that evening", NorthernBirth(70, 0, 1990, 1, 17, 22, 30), 4, {1990, 1, 17, 1, 0, 0},
+         {1990, 1, 18, 1, 0, 0}, true, true, nullptr},
+        {"70 N, a minute before midnight", NorthernBirth(70, 0, 1990, 1, 17, 23, 59), 4, {1990, 1, 17, 1, 0, 0},
+         {1990, 1, 18, 1, 0, 0}, true, true, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Chart chart = ChartOf(c.birth);
+        const PanchangaOutcome outcome = ComputePanchanga(chart);
+        ASSERT_TRUE(outcome.panchanga) << outcome.refusal;
+        const Panchanga& p = *outcome.panchanga;
+        EXPECT_EQ(p.vara.number, c.weekday);
+        EXPECT_EQ(p.sunrise.has_value(), c.sunrise);
+        EXPECT_EQ(p.sunset.has_value(), c.sunset);
+        if (c.note) {
+            EXPECT_EQ(p.note.rfind(c.note, 0), 0u) << p.note;
+        } else {
+            EXPECT_EQ(p.note, "");
+        }
+        // A midnight to the second on the birth's clock; a sunrise (of the
+        // 17th or 18th of January) against Meeus's first minute of the Sun
+        // up, within 15 minutes (the grazing Sun makes the moment sensitive).
+        const auto expectAt = [&](double jd, const LocalClock& at, DayBoundary shown) {
+            if (at.Hour == 0) {
+                EXPECT_EQ(shown, DayBoundary::Midnight);
+                EXPECT_NEAR(jd, JulianDayOf(at, chart.utcOffsetSeconds), 1e-9);
+            } else {
+                EXPECT_EQ(shown, DayBoundary::Sunrise);
+                const double day = JulianDayOf({at.Year, at.Month, at.Day, 0, 0, 0}, 0);
+                EXPECT_NEAR((jd - day) * 1440, MeeusFirstSunUp(day, 70, 18 + 57 / 60.0), 15);
+            }
+        };
+        expectAt(p.vara.start, c.begins, p.dayBegins);
+        expectAt(p.vara.end, c.ends, p.dayEnds);
+        EXPECT_LE(p.vara.start, chart.julianDayUT);
+        EXPECT_GT(p.vara.end, chart.julianDayUT);
+        if (p.sunrise) {
+            EXPECT_EQ(*p.sunrise, p.vara.start);
+        }
+        if (p.sunset) {
+            EXPECT_GT(*p.sunset, p.vara.start);
+            EXPECT_LT(*p.sunset, p.vara.end);
+        }
+        for (const PanchangaLimb* limb : {&p.tithi, &p.nakshatra, &p.yoga, &p.karana}) {
+            EXPECT_LE(limb->start, chart.julianDayUT);
+            EXPECT_GT(limb->end, chart.julianDayUT);
+        }
+    }
+}
+
+TEST(Panchanga, TheLimbsDoNotWaitForASunrise) {
+    // The new Moon of 22 June 1990, 18:55 UT (F. Espenak, "Phases of the
+    // Moon: 1901 to 2000", NASA), ends tithi 30 (Amavasya): at Tromsø, in
+    // the midnight sun, as anywhere.
+    const Chart chart = ChartOf(NorthernBirth(69, 39, 1990, 6, 22, 12, 0));
+    const PanchangaOutcome outcome = ComputePanchanga(chart);
+    ASSERT_TRUE(outcome.panchanga) << outcome.refusal;
+    EXPECT_EQ(outcome.panchanga->tithi.number, 30);
+    EXPECT_EQ(outcome.panchanga->tithi.name, "Amavasya");
+    EXPECT_NEAR((outcome.panchanga->tithi.end - JulianDayOf({1990, 6, 22, 18, 55, 0}, 0)) * 1440, 0, 1.5);
 }
 
 }  // namespace

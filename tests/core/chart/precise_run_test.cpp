@@ -166,5 +166,33 @@ TEST(PreciseRun, EphemerisFailureIsAMessageAndTheResultStays) {
     EXPECT_EQ(run.chart.modeText, chartBefore.modeText);
 }
 
+// Each engine computes the years it has data for: the classic one 1901-2050,
+// the Swiss Ephemeris files 1800-2399. A birth given without the form's or
+// the command line's checks is refused all the same.
+TEST(PreciseRun, EachEngineComputesItsYearsOnly) {
+    const struct {
+        int year;
+        ComputationMode mode;
+        bool computed;
+    } cases[] = {
+        {1800, ComputationMode::Precise, true},  {2399, ComputationMode::Precise, true},
+        {1799, ComputationMode::Precise, false}, {2400, ComputationMode::Precise, false},
+        {1901, ComputationMode::Classic, true},  {2050, ComputationMode::Classic, true},
+        {1900, ComputationMode::Classic, false}, {2051, ComputationMode::Classic, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.year);
+        FormFields form = Form({12, 0, "GMT", false}, "0", true, "0", false, c.mode);
+        form.Year = YearField(c.year);
+        FormRun run;
+        const RunCheck result = run.RunAnalysis(form);
+        EXPECT_EQ(result.Passed(), c.computed) << result.message;
+        if (!c.computed) {
+            EXPECT_EQ(result.refusal, ChartRefusalKind::OutsideYears);
+            EXPECT_EQ(result.message, YearsRefusal(c.mode));
+        }
+    }
+}
+
 }  // namespace
 }  // namespace velmora

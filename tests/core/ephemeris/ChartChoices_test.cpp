@@ -22,6 +22,13 @@
 //   nocturnal semi-arc in right ascension, the midheaven and ascendant from
 //   the local sidereal time (Meeus 12.4) and the obliquity (Meeus 22.2);
 //   Sripati as the middles of Porphyry's trisected quadrants.
+// - A sidereal zodiac is the tropical one turned by the ayanamsa, the same
+//   angle for every point of one chart: the distance from the Sun to the
+//   ascendant cannot depend on the ayanamsa (PyJHora's published comparison
+//   of the Casablanca chart below gives the same Sun − ascendant to 0.0000″
+//   under every ayanamsa). Casablanca: GeoNames 2553604, 33° 35′ 18″ N
+//   7° 36′ 41″ W; 19 August 1951, 13:38:13 local time is UTC+00:00
+//   (tz database, Africa/Casablanca, as Python's zoneinfo gives it).
 
 #include <gtest/gtest.h>
 
@@ -319,6 +326,41 @@ TEST(ChartChoices, OneBodyAloneIsWhereTheWholeChartPutsIt) {
             ASSERT_TRUE(alone.CalculateBody(whole.JulianDateUT, body, c.node, c.options, longitude, speed));
             EXPECT_EQ(longitude, whole.Longitudes[body]) << body;
             EXPECT_EQ(speed, whole.Speeds[body]) << body;
+        }
+    }
+}
+
+// The houses are drawn in the frame of the planets: the same ayanamsa, of
+// the same kind of positions (a star-based ayanamsa's star moves with them).
+TEST(ChartChoices, TheHousesTurnWithThePlanetsUnderEveryAyanamsa) {
+    const BirthInstant casablanca = Ut(1951, 8, 19, 13, 38, 13);
+    const double latitude = 33 + 35 / 60.0 + 18 / 3600.0, longitude = -(7 + 36 / 60.0 + 41 / 3600.0);
+    ChartOptions custom;
+    ASSERT_TRUE(ParseAyanamsa("custom:1900-01-01:22.46", custom));
+    for (const PositionKind kind : {PositionKind::Apparent, PositionKind::True}) {
+        ChartOptions lahiri;
+        lahiri.positions = kind;
+        lahiri.houses = HouseSystem::Placidus;
+        const PreciseEphemeris reference = Computed(casablanca, lahiri, latitude, longitude);
+        for (int a = 0; a < kAyanamsaKinds; ++a) {
+            ChartOptions options = a == static_cast<int>(AyanamsaKind::Custom) ? custom : ChartOptions{};
+            options.ayanamsa = static_cast<AyanamsaKind>(a);
+            options.positions = kind;
+            options.houses = HouseSystem::Placidus;
+            SCOPED_TRACE(std::string(AyanamsaDisplayName(options.ayanamsa)) + ", " +
+                         std::string(PositionKindName(kind)));
+            const PreciseEphemeris eph = Computed(casablanca, options, latitude, longitude);
+            // Sun − ascendant, and the Sun against each cusp.
+            EXPECT_NEAR(AngleBetween(eph.Longitudes[0] - eph.Longitudes[9],
+                                     reference.Longitudes[0] - reference.Longitudes[9]),
+                        0, 0.01 * kArcsecond);
+            for (int n = 0; n < 12; ++n)
+                EXPECT_NEAR(AngleBetween(eph.Longitudes[0] - eph.Cusps[n], reference.Longitudes[0] - reference.Cusps[n]),
+                            0, 0.01 * kArcsecond)
+                    << "house " << n + 1;
+            // And the ayanamsa shown is the one between the two frames.
+            EXPECT_NEAR(AngleBetween(eph.Longitudes[9] + eph.Ayanamsa, reference.Longitudes[9] + reference.Ayanamsa),
+                        0, 0.01 * kArcsecond);
         }
     }
 }

@@ -83,12 +83,19 @@ class frmMainTest : public QObject {
         }
         QLineEdit* Edit(const char* name) const { return Find<QLineEdit>(name); }
         QComboBox* List(const char* name) const { return Find<QComboBox>(name); }
+        // Chooses the year by its text: the list's first year depends on the positions.
+        void ChooseYear(int year) const {
+            QComboBox* years = List("cboYear");
+            const int item = years->findText(QString::number(year));
+            QVERIFY2(item >= 0, qPrintable(QString::number(year)));
+            years->setCurrentIndex(item);
+        }
 
         void Fill(const Entry& e) const {
             Edit("txtName")->setText(e.name);
             List("cboMonth")->setCurrentIndex(e.month);
             List("cboDate")->setCurrentIndex(e.day);
-            List("cboYear")->setCurrentIndex(e.year);
+            ChooseYear(kFirstYear + e.year);
             List("cboHH")->setCurrentIndex(e.hour);
             List("cboMM")->setCurrentIndex(e.minute);
             List("cboSS")->setCurrentIndex(e.second);
@@ -311,7 +318,9 @@ private slots:
         QTest::addColumn<int>("selected");
         QTest::newRow("month") << "cboMonth" << 12 << "January" << "December" << 0;
         QTest::newRow("day") << "cboDate" << 31 << "1" << "31" << 0;
-        QTest::newRow("year") << "cboYear" << 150 << "1901" << "2050" << 0;
+        // Precise positions (the first start's choice): the Swiss Ephemeris
+        // files' years, 1901 chosen; the classic engine's list is checked below.
+        QTest::newRow("year") << "cboYear" << 600 << "1800" << "2399" << 1901 - 1800;
         QTest::newRow("hour") << "cboHH" << 24 << "0" << "23" << 0;
         QTest::newRow("minute") << "cboMM" << 60 << "0" << "59" << 0;
         QTest::newRow("second") << "cboSS" << 60 << "0" << "59" << 0;
@@ -700,7 +709,7 @@ private slots:
         QVERIFY(w.form.ZoneInfo().contains(QStringLiteral("no entry")));
 
         // War time, 1 September 1942, 12:00: the IST entry with daylight saving.
-        w.List("cboYear")->setCurrentIndex(1942 - kFirstYear);
+        w.ChooseYear(1942);
         w.List("cboMonth")->setCurrentIndex(8);
         w.List("cboHH")->setCurrentIndex(12);
         QCOMPARE(w.form.ZoneInfo(),
@@ -731,22 +740,104 @@ private slots:
         QTest::keyClick(popup, Qt::Key_Escape);
     }
 
+    // The year list follows the positions: the Swiss Ephemeris files' years
+    // 1800-2399 for precise positions, the classic engine's 1901-2050. A year
+    // the classic list lacks stands in as its nearest, says so, and comes
+    // back with precise positions unless another year was chosen meanwhile.
+    void yearListFollowsThePositions() {
+        Window w;
+        QComboBox* years = w.List("cboYear");
+        auto* precise = w.Find<QCheckBox>("chkPrecise");
+        const auto shows = [years](int count, const char* first, const char* last, const char* chosen) {
+            QCOMPARE(years->count(), count);
+            QCOMPARE(years->itemText(0), QString::fromLatin1(first));
+            QCOMPARE(years->itemText(count - 1), QString::fromLatin1(last));
+            QCOMPARE(years->currentText(), QString::fromLatin1(chosen));
+        };
+        QVERIFY(precise->isChecked());
+        shows(600, "1800", "2399", "1901");
+        w.ChooseYear(1980);
+        precise->click();
+        shows(150, "1901", "2050", "1980");
+        precise->click();
+        shows(600, "1800", "2399", "1980");
+        QVERIFY(w.captured.messenger.shown.empty());
+
+        w.ChooseYear(1869);
+        QCOMPARE(FormYear(w.form.Fields()), 1869);
+        precise->click();
+        shows(150, "1901", "2050", "1901");
+        QCOMPARE(int(w.captured.messenger.shown.size()), 1);
+        QCOMPARE(w.captured.messenger.shown[0].text,
+                 QStringLiteral("The classic positions are computed for the years 1901 to 2050: the year 1869 is "
+                                "shown as 1901 until precise positions are chosen again."));
+        QCOMPARE(int(w.captured.messenger.shown[0].icon), int(MessageIcon::Information));
+        QCOMPARE(FormYear(w.form.Fields()), 1901);
+        precise->click();
+        shows(600, "1800", "2399", "1869");
+        // Another year chosen meanwhile is the one kept.
+        w.ChooseYear(2399);
+        precise->click();
+        shows(150, "1901", "2050", "2050");
+        w.ChooseYear(1950);
+        precise->click();
+        shows(600, "1800", "2399", "1950");
+
+        // A birth set on the form brings its positions' years and its year.
+        FormFields early = w.form.Fields();
+        early.Mode = ComputationMode::Precise;
+        early.Year = YearField(1800);
+        w.form.SetFields(early);
+        shows(600, "1800", "2399", "1800");
+        FormFields classic = early;
+        classic.Mode = ComputationMode::Classic;
+        classic.Year = YearField(2050);
+        w.form.SetFields(classic);
+        shows(150, "1901", "2050", "2050");
+        QCOMPARE(int(w.captured.messenger.shown.size()), 2);  // the 2399 that stood in as 2050 above
+    }
+
+    // Gandhi: 2 October 1869, 07:11:45 local mean time at Porbandar, 21° 38′ N
+    // 69° 36′ E (Astro-Databank), 02:33:21 UT; his ascendant is Libra
+    // (B. V. Raman, Notable Horoscopes).
+    void gandhisChartIsCastFromTheForm() {
+        Window w;
+        w.Edit("txtName")->setText(QStringLiteral("GANDHI"));
+        w.List("cboMonth")->setCurrentIndex(9);
+        w.List("cboDate")->setCurrentIndex(1);
+        w.ChooseYear(1869);
+        w.List("cboHH")->setCurrentIndex(2);
+        w.List("cboMM")->setCurrentIndex(33);
+        w.List("cboSS")->setCurrentIndex(21);
+        w.Edit("txtLonD")->setText(QStringLiteral("69"));
+        w.Edit("txtLonM")->setText(QStringLiteral("36"));
+        w.Edit("txtLatD")->setText(QStringLiteral("21"));
+        w.Edit("txtLatM")->setText(QStringLiteral("38"));
+        QSignalSpy done(&w.form, &frmMain::analysisCompleted);
+        w.Find<QPushButton>("cmdRashi")->click();
+        QCOMPARE(done.count(), 1);
+        QVERIFY(w.chart);
+        const std::string ascendant = testing::TextsOf(*w.chart).planet[kBodyCount - 1];
+        QVERIFY2(QString::fromStdString(ascendant).contains(QStringLiteral(" Lib ")), ascendant.c_str());
+    }
+
     void placeWithAWinterTime() {
         // Windhoek, 15 July 1995, 12:00: Namibian winter time, UTC+01:00
         // against the standard +02:00 (tzdata 2025b, Africa/Windhoek; the
-        // same from Python's zoneinfo). The classic engine adds an hour for
-        // the box, so the form takes a +1 entry with the box clear, and the
-        // chart is the one at +01:00: ascendant 08 Lib, as the Swiss
-        // Ephemeris puts it at that instant (not 29 Leo, the chart at +03:00).
+        // same from Python's zoneinfo, whose dst() is -1 h). The clocks were
+        // behind, so the line says no daylight saving; the classic engine
+        // adds an hour for the box, so the form takes a +1 entry with the box
+        // clear, and the chart is the one at +01:00: ascendant 08 Lib, as the
+        // Swiss Ephemeris puts it at that instant (not 29 Leo, the chart at +03:00).
         Window w;
         w.Show();
         w.PickPlace(QStringLiteral("windhoek"), QStringLiteral("Windhoek"));
-        w.List("cboYear")->setCurrentIndex(1995 - kFirstYear);
+        w.ChooseYear(1995);
         w.List("cboMonth")->setCurrentIndex(6);
         w.List("cboDate")->setCurrentIndex(14);
         w.List("cboHH")->setCurrentIndex(12);
         QCOMPARE(w.form.ZoneInfo(),
-                 QStringLiteral("Africa/Windhoek: UTC+01:00, daylight saving on 15 July 1995 at 12:00"));
+                 QStringLiteral("Africa/Windhoek: UTC+01:00 on 15 July 1995 at 12:00"));
         QVERIFY2(w.List("cmbTimeZone")->currentText().endsWith(QStringLiteral("+1.0")),
                  qPrintable(w.List("cmbTimeZone")->currentText()));
         QVERIFY(!w.Find<QCheckBox>("chkDST")->isChecked());
@@ -755,7 +846,7 @@ private slots:
         w.Find<QPushButton>("cmdRashi")->click();
         QCOMPARE(done.count(), 1);
         QCOMPARE(QString::fromStdString(w.chart->birth.utcOffset), QStringLiteral("+01:00"));
-        QVERIFY(w.chart->birth.dst);
+        QVERIFY(!w.chart->birth.dst);
         const std::string ascendant = testing::TextsOf(*w.chart).planet[kBodyCount - 1];
         QVERIFY2(QString::fromStdString(ascendant).startsWith(QStringLiteral("08 Lib")), ascendant.c_str());
     }
@@ -796,7 +887,7 @@ private slots:
         Window w;
         w.Show();
         w.Edit("txtName")->setText(QStringLiteral("ASHA"));
-        w.List("cboYear")->setCurrentIndex(1980 - kFirstYear);
+        w.ChooseYear(1980);
         w.PickPlace(QStringLiteral("bengaluru"), QStringLiteral("Bengaluru"));
         QLineEdit* city = w.Edit("txtMCity");
         QTRY_COMPARE(city->text(), QStringLiteral("Bengaluru"));
@@ -889,7 +980,7 @@ private slots:
         QCOMPARE(QString::fromStdString(w.form.Fields().TimeZoneId), QStringLiteral("America/New_York"));
         // 2021-11-07 01:30 was shown twice in New York (tzdata: DST ended at 02:00 EDT).
         w.Edit("txtName")->setText(QStringLiteral("ASHA"));
-        w.List("cboYear")->setCurrentIndex(2021 - kFirstYear);
+        w.ChooseYear(2021);
         w.List("cboMonth")->setCurrentIndex(10);
         w.List("cboDate")->setCurrentIndex(6);
         w.List("cboHH")->setCurrentIndex(1);
@@ -1020,7 +1111,7 @@ private slots:
         QTest::newRow("name") << "txtName" << -1 << "Name";
         QTest::newRow("month") << "cboMonth" << 2 << "Month of birth, March";
         QTest::newRow("day") << "cboDate" << 29 << "Day of birth, 30";
-        QTest::newRow("year") << "cboYear" << 79 << "Year of birth, 1980";
+        QTest::newRow("year") << "cboYear" << 1980 - 1800 << "Year of birth, 1980";
         QTest::newRow("hour") << "cboHH" << 0 << "Hour of birth, 0";
         QTest::newRow("minute") << "cboMM" << 5 << "Minute of birth, 5";
         QTest::newRow("second") << "cboSS" << 59 << "Second of birth, 59";

@@ -44,19 +44,33 @@ const bool kBritishLocale = [] {
     return true;
 }();
 
-// Bangalore, 18 January 2013 at noon IST.
-Chart BangaloreChart(ComputationMode mode = ComputationMode::Precise) {
+// A precise (or classic) chart of a birth on a zone's clock.
+// North and east of Greenwich, in degrees and minutes.
+struct NorthEast {
+    int latDeg, latMin, lonDeg, lonMin;
+};
+Chart ChartAt(const char* name, LocalClock clock, NorthEast place, const char* zone,
+              ComputationMode mode = ComputationMode::Precise) {
     Birth b;
-    b.name = "BALA";
-    b.clock = {2013, 1, 18, 12, 0, 0};
-    b.latitude = JoinCoordinate(12, 58, false);
-    b.longitude = JoinCoordinate(77, 35, false);
-    b.timeZoneId = "Asia/Kolkata";
+    b.name = name;
+    b.clock = clock;
+    b.latitude = JoinCoordinate(place.latDeg, place.latMin, false);
+    b.longitude = JoinCoordinate(place.lonDeg, place.lonMin, false);
+    b.timeZoneId = zone;
     b.mode = mode;
     const ChartOutcome outcome = ComputeChart(b, {.report = true, .dashas = {DashaSystem::Vimshottari}, .today = {}});
     if (!outcome.Computed()) qFatal("%s", std::string(outcome.refusal.message).c_str());
     return outcome.chart ? *outcome.chart : Chart{};
 }
+
+// Bangalore, 18 January 2013 at noon IST.
+Chart BangaloreChart(ComputationMode mode = ComputationMode::Precise) {
+    return ChartAt("BALA", {2013, 1, 18, 12, 0, 0}, {12, 58, 77, 35}, "Asia/Kolkata", mode);
+}
+
+// Tromsø (69° 39′ N 18° 57′ E), 21 June 1990 at noon, in the midnight sun
+// (20 May to 22 July there); 21 June 1990 was a Thursday.
+Chart TromsoChart() { return ChartAt("TORA", {1990, 6, 21, 12, 0, 0}, {69, 39, 18, 57}, "Europe/Oslo"); }
 
 // A clock stopped at 1 January 2024, 0 h UT (05:30 in India).
 class StoppedClock : public Clock {
@@ -85,6 +99,7 @@ private slots:
     void chartMenuOpensBothPages();
     void panchangaOfAPublishedDay();
     void classicChartsSayWhy();
+    void theMidnightSunGivesThePanchangaWithANote();
     void transitsNowAndAtAChosenMoment();
     void tabReachesEveryControl();
     void thePdfEndsWithThePanchanga();
@@ -139,6 +154,25 @@ void TimePagesTest::classicChartsSayWhy() {
     QVERIFY(!transits.Shown());
     QVERIFY(transits.lblState->text().startsWith(QStringLiteral("Transits need precise positions")));
     QCOMPARE(transits.lblState->accessibleName(), transits.lblState->text());
+}
+
+void TimePagesTest::theMidnightSunGivesThePanchangaWithANote() {
+    const Chart chart = TromsoChart();
+    frmPanchanga page(chart);
+    QVERIFY(page.tblPanchanga->isEnabled());
+    QCOMPARE(page.tblPanchanga->rowCount(), 8);
+    QCOMPARE(Cell(page.tblPanchanga, 0, 1),
+             QStringLiteral("5 Guruvara (Thursday), local midnight 21 Jun 1990 00:00:00 to local midnight "
+                            "22 Jun 1990 00:00:00"));
+    QCOMPARE(Cell(page.tblPanchanga, 5, 1), QStringLiteral("none in this day"));
+    QCOMPARE(Cell(page.tblPanchanga, 6, 1), QStringLiteral("none in this day"));
+    QCOMPARE(Cell(page.tblPanchanga, 7, 0), QStringLiteral("Note"));
+    QVERIFY(Cell(page.tblPanchanga, 7, 1).startsWith(QStringLiteral("The Sun neither rises nor sets")));
+    QVERIFY(page.lblNote->text().contains(QStringLiteral("the day begins at local midnight")));
+    // The printed pages take the same rows.
+    const auto rows = PanchangaLabelRows(chart);
+    QCOMPARE(rows.size(), 8u);
+    QCOMPARE(QString::fromStdString(rows.back().first), QStringLiteral("Note"));
 }
 
 void TimePagesTest::transitsNowAndAtAChosenMoment() {

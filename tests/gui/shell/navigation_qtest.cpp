@@ -72,7 +72,8 @@ struct Program {
         Type("txtName", b.name);
         Find<QComboBox>("cboMonth")->setCurrentIndex(b.month - 1);
         Find<QComboBox>("cboDate")->setCurrentIndex(b.day - 1);
-        Find<QComboBox>("cboYear")->setCurrentIndex(b.year - kFirstYear);
+        auto* years = Find<QComboBox>("cboYear");  // its first year depends on the positions chosen
+        years->setCurrentIndex(years->findText(QString::number(b.year)));
         Find<QComboBox>("cboHH")->setCurrentIndex(b.hour);
         Find<QComboBox>("cboMM")->setCurrentIndex(b.minute);
         Type("txtMCity", b.city);
