@@ -139,6 +139,7 @@ void Ask(const ChartField& field, BatchOutput& output) {
         case FieldWhen::TransitsAsked: output.time.transits = true; break;
         case FieldWhen::VargasAsked: output.vargas = true; break;
         case FieldWhen::AshtakavargaAsked: output.ashtakavarga = true; break;
+        case FieldWhen::BirthNumbersAsked: output.birthNumbers = true; break;
     }
 }
 

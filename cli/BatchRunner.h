@@ -36,6 +36,7 @@ struct BatchOutput {
     int dashaLevels = 2;
     DashaSet dashas;
     bool vargas = false, ashtakavarga = false;  // asked for by naming their fields
+    bool birthNumbers = false;                  // the birth, retrograde and speeds named
     // The panchanga and the transits for each chart: written where asked
     // here or named in `fields`.
     TimeRequest time;
@@ -93,6 +94,7 @@ private:
         ChartSource source{chart, format_.dashaLevels, format_.dashas, nullptr, nullptr, format_.vargas,
                            format_.ashtakavarga};
         source.ashtakavargaReading = format_.ashtakavargaChoice.reading;
+        source.birthNumbers = format_.birthNumbers;
         source.ashtakavargaReduced = format_.ashtakavargaChoice.reduced;
         return source;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -17,6 +18,8 @@
 #include "presentation/PositionLabels.h"
 #include "presentation/SignCaptions.h"
 #include "presentation/VargaPoints.h"
+#include "chart/LocalMoment.h"
+#include "birth/ZoneTable.h"
 #include "report/ReportText.h"
 #include "text/Quoted.h"
 
@@ -313,6 +316,52 @@ void WriteAshtakavarga<CsvRow>(const ChartSource& s, CsvRow& w) {
     w.IntArray(s.chart.AshtakavargaIn(s.ashtakavargaReading).bindus.sav, kSignCount);
 }
 
+// The birth as numbers: the place in signed decimal degrees (north and east
+// positive), the local date and clock time in ISO 8601, the clock's offset
+// east of Greenwich in seconds, the zone (a time zone's id, or the zone
+// list's abbreviation) and whether daylight saving was in force.
+constexpr std::array<std::string_view, 7> kBirthColumns = {"latitude", "longitude", "date", "time",
+                                                           "utcOffsetSeconds", "zone", "dst"};
+template <typename W>
+void WriteBirth(const ChartSource& s, W& w) {
+    const ChartBirth& b = s.chart.birth;
+    const std::string zone =
+        b.zoneEntry >= 0 ? std::string(ZoneAbbreviation(kZoneTable[static_cast<std::size_t>(b.zoneEntry)])) : b.timeZone;
+    w.BeginObject();
+    w.Key(kBirthColumns[0]);
+    w.Double(s.chart.latitude);
+    w.Key(kBirthColumns[1]);
+    w.Double(s.chart.longitude);
+    const std::string moment = LocalDateTimeText(
+        LocalClock{b.clock.year, b.clock.month, b.clock.day, b.clock.hour, b.clock.minute, b.second});  // "…T…"
+    w.Key(kBirthColumns[2]);
+    w.String(std::string_view(moment).substr(0, 10));
+    w.Key(kBirthColumns[3]);
+    w.String(std::string_view(moment).substr(11));
+    w.Key(kBirthColumns[4]);
+    w.Int(s.chart.utcOffsetSeconds);
+    w.Key(kBirthColumns[5]);
+    w.TypedText(zone);
+    w.Key(kBirthColumns[6]);
+    w.Bool(b.dst);
+    w.EndObject();
+}
+// Each point's retrograde flag, and its speed in degrees a day (null where
+// the classic engine computes none), in body order.
+template <typename W>
+void WriteRetrograde(const ChartSource& s, W& w) {
+    w.BeginArray();
+    for (const ChartPoint& point : s.chart.points) w.Bool(point.retrograde);
+    w.EndArray();
+}
+template <typename W>
+void WriteSpeeds(const ChartSource& s, W& w) {
+    w.BeginArray();
+    for (const ChartPoint& point : s.chart.points)
+        w.Double(point.speedKnown ? point.speed : std::numeric_limits<double>::quiet_NaN());
+    w.EndArray();
+}
+
 #define VELMORA_FIELD_WRITERS(f) &f<JsonWriter>, &f<CsvRow>, &f<JsonDocument>
 
 constexpr std::span<const std::string_view> kOneColumn{};
@@ -380,6 +429,14 @@ const ChartField kRequestedFields[] = {
      FieldWhen::AshtakavargaAsked},
 };
 
+// Written only when named in --fields.
+const ChartField kNamedFields[] = {
+    {"birth", "birth", kBirthColumns, kChart, VELMORA_FIELD_WRITERS(WriteBirth), FieldWhen::BirthNumbersAsked},
+    {"retrograde", "retrograde", kBodyColumns, kChart, VELMORA_FIELD_WRITERS(WriteRetrograde),
+     FieldWhen::BirthNumbersAsked},
+    {"speeds", "speed", kBodyColumns, kChart, VELMORA_FIELD_WRITERS(WriteSpeeds), FieldWhen::BirthNumbersAsked},
+};
+
 #undef VELMORA_FIELD_WRITERS
 
 // The chart object's fields in their order.
@@ -399,6 +456,7 @@ const std::vector<ChartField>& ChartObjectFields() {
 std::span<const ChartField> AllChartFields() { return ChartObjectFields(); }
 std::span<const ChartField> OnRequestChartFields() { return kOnRequestFields; }
 std::span<const ChartField> RequestedChartFields() { return kRequestedFields; }
+std::span<const ChartField> NamedChartFields() { return kNamedFields; }
 
 const ChartField& VargasField() { return kRequestedFields[0]; }
 const ChartField& AshtakavargaField() { return kRequestedFields[1]; }
@@ -406,7 +464,7 @@ const ChartField& AshtakavargaField() { return kRequestedFields[1]; }
 const FieldList& EveryChartField() {
     static const FieldList every = [] {
         FieldList fields;
-        for (const auto table : {AllChartFields(), OnRequestChartFields(), RequestedChartFields()})
+        for (const auto table : {AllChartFields(), OnRequestChartFields(), RequestedChartFields(), NamedChartFields()})
             for (const ChartField& field : table) fields.push_back(&field);
         return fields;
     }();
@@ -422,6 +480,7 @@ bool Asked(FieldWhen when, const ChartSource& source) {
         case FieldWhen::TransitsAsked: return source.transits != nullptr;
         case FieldWhen::VargasAsked: return source.vargas;
         case FieldWhen::AshtakavargaAsked: return source.ashtakavarga;
+        case FieldWhen::BirthNumbersAsked: return source.birthNumbers;
     }
     return false;
 }

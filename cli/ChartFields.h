@@ -44,6 +44,7 @@ enum class FieldWhen : unsigned char {
     TransitsAsked,      // --transit: the source carries the outcome
     VargasAsked,        // --varga
     AshtakavargaAsked,  // --ashtakavarga
+    BirthNumbersAsked,  // named in --fields: the birth, retrograde flags and speeds as numbers
 };
 
 struct ChartField {
@@ -77,6 +78,8 @@ std::span<const ChartField> AllChartFields();
 // "ashtakavarga". --fields may name them all.
 std::span<const ChartField> OnRequestChartFields();
 std::span<const ChartField> RequestedChartFields();
+// Written only when named in --fields: "birth", "retrograde", "speeds".
+std::span<const ChartField> NamedChartFields();
 const ChartField& VargasField();
 const ChartField& AshtakavargaField();
 

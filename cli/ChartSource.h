@@ -24,6 +24,9 @@ struct ChartSource {
     // The sixteen vargas and the ashtakavarga, written only when asked
     // (--varga, --ashtakavarga, or their fields).
     bool vargas = false, ashtakavarga = false;
+    // The birth as numbers, the retrograde flags and the speeds: written only
+    // when their fields are named.
+    bool birthNumbers = false;
     // Whose reading of the ashtakavarga's tables is written, and whether its
     // reduced tables and pindas go with its bindus.
     AshtakavargaReading ashtakavargaReading = AshtakavargaReading::Raman;

@@ -17,6 +17,7 @@ void FillLongitudeFields(double degrees, FormFields& form) {
     form.LonDeg = std::to_string(a.Degrees);
     form.LonMin = std::to_string(a.Minutes);
     form.East = !a.Negative;
+    form.PlaceLongitude = degrees;
 }
 
 void FillLatitudeFields(double degrees, FormFields& form) {
@@ -24,6 +25,7 @@ void FillLatitudeFields(double degrees, FormFields& form) {
     form.LatDeg = std::to_string(a.Degrees);
     form.LatMin = std::to_string(a.Minutes);
     form.South = a.Negative;
+    form.PlaceLatitude = degrees;
 }
 
 void FillCoordinateFields(const AtlasEntry& place, FormFields& form) {

@@ -3,7 +3,8 @@
 // would type them: whole degrees and minutes to the nearest minute
 // (ToBoxAngle) in the boxes, the hemisphere in the option buttons. The place
 // picker fills its boxes from these and the command line its form, so a
-// place gives both the same chart.
+// place gives both the same chart; the place's own decimal degrees go with
+// them (PlaceLatitude, PlaceLongitude) for a precise chart.
 
 #include "atlas/Atlas.h"
 #include "birth/FormFields.h"

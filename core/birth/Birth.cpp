@@ -23,12 +23,28 @@ double JoinCoordinate(int degrees, int minutes, bool negative) {
     return negative ? -magnitude : magnitude;
 }
 
+namespace {
+
+// The boxes' coordinate, or the place's own where the boxes show it to the
+// minute (the same whole degrees, minutes and hemisphere).
+double Coordinate(const std::string& degrees, const std::string& minutes, bool negative,
+                  const std::optional<double>& place) {
+    const int d = TextToInteger(degrees), m = TextToInteger(minutes);
+    if (place && std::isfinite(*place)) {
+        const DegreesMinutes shown = SplitCoordinate(*place);
+        if (shown.degrees == d && shown.minutes == m && shown.negative == negative) return *place;
+    }
+    return JoinCoordinate(d, m, negative);
+}
+
+}  // namespace
+
 Birth BirthFromForm(const FormFields& form) {
     Birth birth;
     birth.name = form.Name;
     birth.clock = FormClock(form);
-    birth.latitude = JoinCoordinate(TextToInteger(form.LatDeg), TextToInteger(form.LatMin), form.South);
-    birth.longitude = JoinCoordinate(TextToInteger(form.LonDeg), TextToInteger(form.LonMin), !form.East);
+    birth.latitude = Coordinate(form.LatDeg, form.LatMin, form.South, form.PlaceLatitude);
+    birth.longitude = Coordinate(form.LonDeg, form.LonMin, !form.East, form.PlaceLongitude);
     birth.timeZoneId = form.TimeZoneId;
     birth.repeated = form.Repeated;
     birth.zoneEntry = form.Zone;

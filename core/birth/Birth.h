@@ -54,7 +54,8 @@ DegreesMinutes SplitCoordinate(double degrees);
 double JoinCoordinate(int degrees, int minutes, bool negative);
 
 // The birth a form describes. The form's checks (Input_Validation) come
-// first; the boxes' texts are read as the run always read them.
+// first; the boxes' texts are read as the run always read them, and a chosen
+// place's own coordinates replace them where the boxes still show them.
 Birth BirthFromForm(const FormFields& form);
 
 // Text to integer as the run converts box texts: the number at the start of

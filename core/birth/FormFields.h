@@ -4,6 +4,7 @@
 // and the tests all fill one of these and hand it to the same core.
 
 #include "birth/DashaChoice.h"
+#include <optional>
 #include <string>
 
 #include "birth/ChartMode.h"
@@ -73,6 +74,11 @@ struct FormFields {
     std::string TimeZoneId;
     RepeatedHour Repeated = RepeatedHour::Unresolved;  // for a local time shown twice
     std::string Place;  // the chosen place as the atlas names it; empty when typed
+    // The chosen place's own coordinates in decimal degrees (north and east
+    // positive), kept while the boxes show them as the place filled them: a
+    // precise chart takes them to the fraction of a minute, the classic
+    // engine the boxes' whole minutes. Empty when typed.
+    std::optional<double> PlaceLatitude, PlaceLongitude;
     ChartOptions Options;  // the ayanamsa, positions and houses; read in precise mode only
     // How the dashas are reckoned: the year's length and the system shown first.
     DashaYear DashaYearChoice = DashaYear::Julian;

@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cmath>
+#include <optional>
 #include <cstring>
 #include <initializer_list>
 #include <set>
@@ -139,8 +141,8 @@ Angle ReadAngle(const Json& document, const char* key, std::size_t degreeDigits,
 FormFields ReadFields(const Json& document) {
     OnlyKeys(document, "",
              {"format", "version", "name", "date", "time", "city", "state", "country", "longitude", "latitude",
-              "zone", "daylightSaving", "mode", "node", "place", "timeZone", "repeatedHour", "ayanamsa",
-              "positions", "houses", "dashaYear", "dashaSystem"});
+              "zone", "daylightSaving", "mode", "node", "place", "placeLatitude", "placeLongitude", "timeZone",
+              "repeatedHour", "ayanamsa", "positions", "houses", "dashaYear", "dashaSystem"});
     FormFields f;
     f.Name = Typed(Text(document, "", "name"), "name", FilterNameKey, kNoBoxLimit);
 
@@ -193,6 +195,19 @@ FormFields ReadFields(const Json& document) {
     f.TimeZoneId = LineText(document, "timeZone");
     if (f.TimeZoneId.empty() && !f.Place.empty())
         Damaged("place", "is given without the place's \"timeZone\"");
+    // The place's own coordinates, where the boxes show them to the minute.
+    const std::pair<const char*, std::optional<double>*> own[] = {{"placeLatitude", &f.PlaceLatitude},
+                                                                  {"placeLongitude", &f.PlaceLongitude}};
+    for (const auto& [key, value] : own) {
+        if (!document.contains(key)) continue;
+        if (f.Place.empty()) Damaged(key, "is given without the \"place\" it belongs to");
+        const Json& number = Member(document, "", key);
+        const double limit = value == &f.PlaceLatitude ? 90 : 180;
+        if (!number.is_number() || !std::isfinite(number.get<double>()) || std::fabs(number.get<double>()) > limit)
+            Damaged(key, "is not a number of degrees from -" + std::to_string(static_cast<int>(limit)) + " to " +
+                             std::to_string(static_cast<int>(limit)));
+        *value = number.get<double>();
+    }
     switch (Choice(document, "repeatedHour", {"ask", "earlier", "later"}, false)) {
     case 1: f.Repeated = RepeatedHour::Earlier; break;
     case 2: f.Repeated = RepeatedHour::Later; break;
@@ -298,6 +313,10 @@ OrderedJson Document(const FormFields& f) {
     d["mode"] = f.Mode == ComputationMode::Precise ? "precise" : "classic";
     d["node"] = f.Node == NodeKind::True ? "true" : "mean";
     d["place"] = f.Place;
+    // A chosen place's own coordinates, for precise charts; the boxes above
+    // are what the classic engine and the window's boxes take.
+    if (!f.Place.empty() && f.PlaceLatitude) d["placeLatitude"] = *f.PlaceLatitude;
+    if (!f.Place.empty() && f.PlaceLongitude) d["placeLongitude"] = *f.PlaceLongitude;
     d["timeZone"] = f.TimeZoneId;
     d["repeatedHour"] = f.Repeated == RepeatedHour::Earlier ? "earlier" : f.Repeated == RepeatedHour::Later ? "later" : "ask";
     d["ayanamsa"] = AyanamsaText(f.Options);

@@ -168,6 +168,7 @@ std::optional<ChartRefusal> AnalysisRun::Run(const Birth& typed, const ChartWant
         chart.utcOffsetSeconds = FormBirthInstant(BirthValues, Zone, clock.Second).OffsetMinutesEast * 60;
         b.utcOffset = UtcOffsetText(chart.utcOffsetSeconds);
         b.dst = form.daylightSaving;
+        b.zoneEntry = form.zoneEntry;
         SetText(b.zoneUsed, kZoneTable[static_cast<std::size_t>(form.zoneEntry)].DisplayText);
         b.zoneUsed += ": UTC";
         b.zoneUsed += b.utcOffset;
@@ -276,8 +277,10 @@ bool AnalysisRun::ComputePrecise(const Birth& form, const ZoneMoment* moment, Ch
     for (int i = 0; i < kBodyCount; ++i) {
         ChartPoint& point = chart.points[static_cast<std::size_t>(i)];
         point.longitude = Precise.Longitudes[static_cast<std::size_t>(i)];
-        point.speed = Precise.Speeds[static_cast<std::size_t>(i)];
-        point.speedKnown = true;
+        // The ascendant's motion is the sky's turning, not a speed the
+        // ephemeris gives: left unknown.
+        point.speedKnown = i < kBodyCount - 1;
+        point.speed = point.speedKnown ? Precise.Speeds[static_cast<std::size_t>(i)] : 0;
     }
     chart.ayanamsa = Precise.Ayanamsa;
     chart.ayanamsaName = AyanamsaDisplayName(Precise.Options.ayanamsa);

@@ -28,7 +28,7 @@ namespace velmora {
 struct ChartPoint {
     double longitude = 0;     // sidereal degrees, 0 ≤ λ < 360
     double speed = 0;         // degrees a day; 0 where not known
-    bool speedKnown = false;  // the classic engine computes no speeds
+    bool speedKnown = false;  // the classic engine computes no speeds, nor the precise one the ascendant's
     bool retrograde = false;
     int sign = 0;  // 0 Aries … 11 Pisces
     friend bool operator==(const ChartPoint&, const ChartPoint&) = default;
@@ -51,6 +51,7 @@ struct ChartBirth {
     // daylight saving" or "Indian Time, IST, +5.3: UTC+05:30").
     std::string timeZone, utcOffset, zoneText, zoneUsed;
     bool dst = false;
+    int zoneEntry = -1;  // the zone list's entry the clock was read by; -1 for a time zone's history
 };
 
 struct Chart {

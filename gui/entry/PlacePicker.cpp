@@ -98,6 +98,8 @@ void PlacePicker::Take(const AtlasEntry& place) {
     (coordinates.South ? boxes_.south : boxes_.north)->setChecked(true);
     zone_ = std::string(place.TimeZone);
     place_ = Atlas::DisplayName(place);
+    placeLatitude_ = place.Latitude;
+    placeLongitude_ = place.Longitude;
     placeState_ = std::string(place.State);
     placeCountry_ = std::string(place.Country);
     coordinatesEdited_ = false;
@@ -110,6 +112,8 @@ void PlacePicker::Take(const AtlasEntry& place) {
 void PlacePicker::Forget() {
     zone_.clear();
     place_.clear();
+    placeLatitude_.reset();
+    placeLongitude_.reset();
     placeState_.clear();
     placeCountry_.clear();
     coordinatesEdited_ = false;
@@ -121,6 +125,8 @@ void PlacePicker::Forget() {
 void PlacePicker::Restore(const FormFields& fields) {
     zone_ = fields.TimeZoneId;
     place_ = fields.Place;
+    placeLatitude_ = fields.Place.empty() ? std::nullopt : fields.PlaceLatitude;
+    placeLongitude_ = fields.Place.empty() ? std::nullopt : fields.PlaceLongitude;
     if (!fields.Place.empty()) {
         placeState_ = fields.State;
         placeCountry_ = fields.Country;

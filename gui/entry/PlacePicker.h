@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,9 @@ public:
 
     const std::string& ZoneId() const { return zone_; }  // the chosen place's IANA zone; empty when typed
     const std::string& PlaceName() const { return place_; }  // as the atlas writes it
+    // The chosen place's own coordinates (decimal degrees); empty when typed.
+    std::optional<double> PlaceLatitude() const { return placeLatitude_; }
+    std::optional<double> PlaceLongitude() const { return placeLongitude_; }
 
     // The form's fields were set as a whole (a birth file): no place, then
     // the fields' own zone and place taken up again.
@@ -90,6 +94,7 @@ private:
     std::vector<AtlasEntry> matches_;
     std::string zone_;
     std::string place_;
+    std::optional<double> placeLatitude_, placeLongitude_;
     bool coordinatesEdited_ = false;
     bool filling_ = false;              // the boxes are being filled from a place
     bool setAside_ = false;             // the zone line says so until a place is chosen again

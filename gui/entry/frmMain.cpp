@@ -466,6 +466,8 @@ FormFields frmMain::Fields() const {
     if (fields.Mode == ComputationMode::Precise) fields.Options = chartOptions_;
     fields.TimeZoneId = places_->ZoneId();
     fields.Place = places_->PlaceName();
+    fields.PlaceLatitude = places_->PlaceLatitude();
+    fields.PlaceLongitude = places_->PlaceLongitude();
     // The dasha choices the person keeps (on the dasha page, or from the birth file opened last).
     fields.DashaYearChoice = services_.preferences.KeptDashaYear();
     fields.DashaSystemChoice = services_.preferences.KeptDashaSystem();

@@ -70,5 +70,36 @@ TEST(Birth, FromTheFormsBoxes) {
     }
 }
 
+// A chosen place keeps its own coordinates (GeoNames 1277333, Bengaluru:
+// 12.97194 N, 77.59369 E) while the boxes show them to the minute; boxes
+// typed over them are read as typed.
+TEST(Birth, APlacesOwnCoordinatesWhileTheBoxesShowThem) {
+    const struct {
+        const char* what;
+        const char *lonDeg, *lonMin, *latDeg, *latMin;
+        bool south;
+        double longitude, latitude;
+    } cases[] = {
+        {"the boxes as the place filled them", "77", "36", "12", "58", false, 77.59369, 12.97194},
+        {"a minute typed over", "77", "35", "12", "58", false, 77 + 35 / 60.0, 12.97194},
+        {"the other hemisphere chosen", "77", "36", "12", "58", true, 77.59369, -(12 + 58 / 60.0)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FormFields form;
+        form.LonDeg = c.lonDeg;
+        form.LonMin = c.lonMin;
+        form.LatDeg = c.latDeg;
+        form.LatMin = c.latMin;
+        form.South = c.south;
+        form.Place = "Bengaluru, Karnataka, India";
+        form.PlaceLatitude = 12.97194;
+        form.PlaceLongitude = 77.59369;
+        const Birth birth = BirthFromForm(form);
+        EXPECT_DOUBLE_EQ(birth.longitude, c.longitude);
+        EXPECT_DOUBLE_EQ(birth.latitude, c.latitude);
+    }
+}
+
 }  // namespace
 }  // namespace velmora

@@ -12,7 +12,7 @@ namespace velmora::testing {
 inline auto Members(const FormFields& f) {
     return std::tie(f.Name, f.Month, f.Day, f.Year, f.Hour, f.Minute, f.Second, f.City, f.State, f.Country,
                     f.LonDeg, f.LonMin, f.East, f.LatDeg, f.LatMin, f.South, f.Zone, f.DaylightSaving, f.Mode,
-                    f.Node, f.TimeZoneId, f.Repeated, f.Place, f.Options,
+                    f.Node, f.TimeZoneId, f.Repeated, f.Place, f.PlaceLatitude, f.PlaceLongitude, f.Options,
                     f.DashaYearChoice, f.DashaSystemChoice);
 }
 

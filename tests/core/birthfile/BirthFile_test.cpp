@@ -94,6 +94,11 @@ TEST(BirthFile, ModesPlacesAndTheFormsOddTextsComeBackAsSaved) {
     chosen.City = "Kolkata";
     chosen.Repeated = RepeatedHour::Later;
     cases.push_back(chosen);
+    // A place's own coordinates (GeoNames 1275004, Kolkata: 22.56263 N,
+    // 88.36304 E) come back to the last bit.
+    chosen.PlaceLatitude = 22.56263;
+    chosen.PlaceLongitude = 88.36304;
+    cases.push_back(chosen);
     FormFields accents = Bangalore();
     accents.City = "São Paulo";
     accents.Country = "Brasil \"quoted\" \\ back";
@@ -269,6 +274,20 @@ TEST(BirthFile, EveryKindOfBadFileIsRefusedWithItsReason) {
         {"dasha year as a number", Edited([](J& d) { d["dashaYear"] = 360; }), "\"dashaYear\""},
         {"unknown dasha", Edited([](J& d) { d["dashaSystem"] = "kalachakra"; }), "\"dashaSystem\" is \"kalachakra\""},
         {"place without zone", Edited([](J& d) { d["place"] = "Kolkata"; }), "\"place\" is given without"},
+        {"place's latitude without a place", Edited([](J& d) { d["placeLatitude"] = 22.5; }),
+         "\"placeLatitude\" is given without the \"place\""},
+        {"place's longitude beyond 180", Edited([](J& d) {
+             d["place"] = "Kolkata";
+             d["timeZone"] = "Asia/Kolkata";
+             d["placeLongitude"] = 188.4;
+         }),
+         "\"placeLongitude\" is not a number of degrees from -180 to 180"},
+        {"place's latitude as text", Edited([](J& d) {
+             d["place"] = "Kolkata";
+             d["timeZone"] = "Asia/Kolkata";
+             d["placeLatitude"] = "22.5";
+         }),
+         "\"placeLatitude\" is not a number"},
         {"unknown key", Edited([](J& d) { d["nakshatra"] = "Rohini"; }), "it holds \"nakshatra\", which a birth file of version 1 does not have"},
         {"unknown inner key", Edited([](J& d) { d["date"]["era"] = "CE"; }), "it holds \"date.era\""},
         // What the JSON library lets by or dies of: numbers beyond a double
@@ -400,6 +419,10 @@ TEST(BirthFile, TheDocumentedExampleOpensAndTheSchemaNamesEveryKey) {
     FormFields everything = Bangalore();  // with the keys written only when chosen
     everything.DashaYearChoice = DashaYear::Sidereal;
     everything.DashaSystemChoice = DashaSystem::Yogini;
+    everything.Place = "Bengaluru, Karnataka, India";
+    everything.TimeZoneId = "Asia/Kolkata";
+    everything.PlaceLatitude = 12.97194;
+    everything.PlaceLongitude = 77.59369;
     const nlohmann::json written = nlohmann::json::parse(BirthFileText(everything));
     std::set<std::string> schemaKeys, writtenKeys;
     for (const auto& [key, property] : schema["properties"].items()) {
