@@ -7,6 +7,7 @@
 
 #include "cli/CsvRow.h"
 #include "cli/JsonRenderer.h"
+#include "birthfile/StrictJson.h"
 #include "cli/RequestScanner.h"
 #include "text/Quoted.h"
 
@@ -41,7 +42,42 @@ std::string ReadZone(const Json& value, std::string& out) {
 
 }  // namespace
 
+std::string ReadJsonLine(std::string_view line, Json& value) {
+    // Tab, line feed and carriage return are JSON's whitespace; no other
+    // control character may stand raw anywhere in JSON text, and a NUL would
+    // end the text early for some readers.
+    for (std::size_t at = 0; at < line.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(line[at]);
+        if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            return std::string("the line is not valid JSON: it holds the control character U+00") +
+                   kHex[byte >> 4] + kHex[byte & 15] + " at byte " + std::to_string(at + 1);
+        }
+    }
+    StrictJson read = ReadStrictJson(line, kMostLineDepth);
+    switch (read.fault) {
+        case JsonFault::None: break;
+        case JsonFault::NotJson: return "the line is not valid JSON";
+        case JsonFault::RepeatedKey: return "the line holds " + Quoted(read.where) + " twice";
+        case JsonFault::NumberTooLarge:
+            return (read.where.empty() ? std::string("the line holds") : Quoted(read.where) + " is") +
+                   " a number too large to read";
+        case JsonFault::TooDeep:
+            return "the line nests arrays and objects more than " + std::to_string(kMostLineDepth) + " deep";
+    }
+    value = std::move(read.value);
+    return {};
+}
+
 std::string ParseBatchRequest(std::string_view line, ChartRequest& request) {
+    request = ChartRequest{};
+    Json json;
+    if (std::string refusal = ReadJsonLine(line, json); !refusal.empty()) return refusal;
+    if (!json.is_object()) return "the line is not a JSON object";
+    return ReadBatchRequest(json, request);
+}
+
+std::string ReadBatchRequest(const Json& json, ChartRequest& request) {
     struct TextField {
         std::string_view key;
         std::string ChartRequest::*member;
@@ -58,20 +94,6 @@ std::string ParseBatchRequest(std::string_view line, ChartRequest& request) {
     };
 
     request = ChartRequest{};
-    // Tab, line feed and carriage return are JSON's whitespace; no other
-    // control character may stand raw anywhere in JSON text, and a NUL would
-    // end the text early for some readers.
-    for (std::size_t at = 0; at < line.size(); ++at) {
-        const auto byte = static_cast<unsigned char>(line[at]);
-        if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') {
-            static constexpr char kHex[] = "0123456789ABCDEF";
-            return std::string("the line is not valid JSON: it holds the control character U+00") +
-                   kHex[byte >> 4] + kHex[byte & 15] + " at byte " + std::to_string(at + 1);
-        }
-    }
-    const Json json = Json::parse(line, nullptr, /*allow_exceptions=*/false);
-    if (json.is_discarded()) return "the line is not valid JSON";
-    if (!json.is_object()) return "the line is not a JSON object";
     for (const auto& item : json.items()) {
         const std::string& key = item.key();
         const Json& value = item.value();

@@ -3,6 +3,7 @@
 // per input line, through one reused run.
 
 #include <iosfwd>
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
 
@@ -16,11 +17,24 @@
 
 namespace velmora::cli {
 
+// How many arrays and objects a batch line may nest: a request is one flat
+// object, a pair for matching two.
+inline constexpr std::size_t kMostLineDepth = 32;
+
+// A batch line read as JSON into `value`; the refusal, empty when read. A
+// line holding a byte that JSON text cannot hold raw (a control character
+// outside the whitespace), a key twice in one object, a number too large to
+// read or arrays and objects nested deeper than kMostLineDepth is refused
+// whole.
+std::string ReadJsonLine(std::string_view line, nlohmann::json& value);
+
 // Reads a request object {"name", "date", "time", "lon", "lat", "zone",
-// "dst", "city", "state", "country", "precise", "node", "dashaYear"}; returns the refusal,
-// empty on success. A line holding a byte that JSON text cannot hold raw (a
-// control character outside the whitespace) is refused whole.
+// "dst", "city", "state", "country", "place", "tz", "ambiguous", "precise",
+// "node", "ayanamsa", "positions", "houses", "dashaYear"}; returns the
+// refusal, empty on success.
 std::string ParseBatchRequest(std::string_view line, ChartRequest& request);
+// The same from an object already read.
+std::string ReadBatchRequest(const nlohmann::json& object, ChartRequest& request);
 
 enum class BatchFormat { Jsonl, Csv };
 

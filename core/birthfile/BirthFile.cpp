@@ -7,11 +7,10 @@
 #include <cerrno>
 #include <cstring>
 #include <initializer_list>
-#include <set>
-#include <vector>
 #include <nlohmann/json.hpp>
 
 #include "birthfile/AtomicFile.h"
+#include "birthfile/StrictJson.h"
 #include "text/Quoted.h"
 #include "text/Utf8.h"
 #include "birth/KeyFilters.h"
@@ -226,53 +225,23 @@ std::string NotJson(std::string_view bytes, std::size_t byte) {
                : std::string(kDamaged) + "it is not valid JSON (at byte " + std::to_string(byte) + ")";
 }
 
-std::string Joined(const std::vector<std::string>& keys) {
-    std::string path;
-    for (const std::string& key : keys) {
-        if (key.empty()) continue;
-        if (!path.empty()) path += '.';
-        path += key;
-    }
-    return path;
-}
-
 // The JSON document of `bytes`, refusing what the JSON library would let by
-// or die of: a key given twice in one object (it keeps the last), a number
-// too large for a double, and bytes after a NUL (it stops reading there).
+// or die of (a key given twice in one object, a number too large for a
+// double) and bytes after a NUL (it stops reading there).
 Json ParseDocument(std::string_view bytes) {
     if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos) throw Refusal{NotJson(bytes, nul + 1)};
-    std::vector<std::set<std::string>> seen;  // the keys of each object open
-    std::vector<std::string> path;            // the last key of each
-    const Json::parser_callback_t check = [&](int, Json::parse_event_t event, Json& parsed) {
-        switch (event) {
-        case Json::parse_event_t::object_start:
-            seen.emplace_back();
-            path.emplace_back();
-            break;
-        case Json::parse_event_t::object_end:
-            seen.pop_back();
-            path.pop_back();
-            break;
-        case Json::parse_event_t::key: {
-            const std::string& key = parsed.get_ref<const std::string&>();
-            path.back() = key;
-            if (!seen.back().insert(key).second)
-                throw Refusal{std::string(kDamaged) + "it holds " + Quoted(Joined(path)) + " twice"};
-            break;
-        }
-        default: break;
-        }
-        return true;
-    };
-    try {
-        return Json::parse(bytes, check);
-    } catch (const Json::parse_error& e) {
-        throw Refusal{NotJson(bytes, e.byte)};
-    } catch (const Json::out_of_range&) {
-        const std::string where = Joined(path);
-        throw Refusal{std::string(kDamaged) + (where.empty() ? "it holds" : Quoted(where) + " is") +
+    StrictJson read = ReadStrictJson(bytes);
+    switch (read.fault) {
+    case JsonFault::None: break;
+    case JsonFault::RepeatedKey:
+        throw Refusal{std::string(kDamaged) + "it holds " + Quoted(read.where) + " twice"};
+    case JsonFault::NumberTooLarge:
+        throw Refusal{std::string(kDamaged) + (read.where.empty() ? "it holds" : Quoted(read.where) + " is") +
                       " a number too large to read"};
+    case JsonFault::NotJson:
+    case JsonFault::TooDeep: throw Refusal{NotJson(bytes, read.byte)};
     }
+    return std::move(read.value);
 }
 
 OrderedJson Document(const FormFields& f) {
