@@ -208,51 +208,48 @@ std::string BatchRunner::Header() const {
     return header;
 }
 
-std::string BatchRunner::TooLongMessage(std::size_t maxBytes) {
-    return "the line is longer than " + std::to_string(maxBytes) + " bytes";
-}
-
-void BatchRunner::AppendRefusal(std::string_view message) {
+void BatchRunner::AppendRefusal(std::string_view message, std::string& out) {
     if (format_.format == BatchFormat::Jsonl) {
-        AppendErrorJson(message, output_);
+        AppendErrorJson(message, out);
         return;
     }
-    CsvRow row(output_);
+    CsvRow row(out);
     for (std::size_t i = 0; i < csvColumns_; ++i) row.Empty();
     row.TypedText(message);  // a message may quote the line's text
 }
 
-std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
+void BatchRunner::AppendLine(std::string_view line, bool& refused, std::string& out) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::string refusal;
     if (!ScanRequest(line, request_)) refusal = ParseBatchRequest(line, request_);
     if (request_.dashaYear.empty()) request_.dashaYear = format_.dashaYear;
     if (refusal.empty()) refusal = RunChart(request_, form_, run_);
     refused = !refusal.empty();
-    output_.clear();
-    if (refused) {
-        AppendRefusal(refusal);
-        return output_;
-    }
+    if (refused) return AppendRefusal(refusal, out);
     if (format_.time.panchanga || format_.time.transits) {
         const Chart chart = run_.MakeChart();
         const TimeParts parts = ComputeTimeParts(chart, format_.time);
         ChartSource source = Source(chart);
         AttachTimeParts(parts, source);
-        AppendChart(source);
+        AppendChart(source, out);
     } else {
-        AppendChart(Source(run_.MakeChart()));
+        AppendChart(Source(run_.MakeChart()), out);
     }
+}
+
+std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
+    output_.clear();
+    AppendLine(line, refused, output_);
     return output_;
 }
 
-void BatchRunner::AppendChart(const ChartSource& chart) {
+void BatchRunner::AppendChart(const ChartSource& chart, std::string& out) {
     if (wholeObject_) {
-        AppendChartJson(chart, output_);
+        AppendChartJson(chart, out);
     } else if (format_.format == BatchFormat::Jsonl) {
-        AppendChartFields(chart, format_.fields, output_);
+        AppendChartFields(chart, format_.fields, out);
     } else {
-        CsvRow row(output_);
+        CsvRow row(out);
         for (const ChartField* field : format_.fields) {
             if (FieldWritten(*field, chart)) {
                 field->csv(chart, row);
@@ -266,40 +263,8 @@ void BatchRunner::AppendChart(const ChartSource& chart) {
 
 std::string_view BatchRunner::RefuseLine(std::string_view message) {
     output_.clear();
-    AppendRefusal(message);
+    AppendRefusal(message, output_);
     return output_;
-}
-
-std::string_view BatchRunner::RunSourceLine(const LineSource& in, std::string_view line, bool& refused) {
-    if (!in.TooLong()) return RunLine(line, refused);
-    refused = true;
-    return RefuseLine(TooLongMessage(in.MaxLineBytes()));
-}
-
-BatchOutcome BatchRunner::RunAll(LineSource& in, std::ostream& out, BatchProgress* progress) {
-    constexpr std::uint64_t kProgressEvery = 64;  // lines between looks at the clock
-    BatchOutcome outcome;
-    const std::string header = Header();
-    out.write(header.data(), static_cast<std::streamsize>(header.size()));
-    const std::string_view newline = LineEnd();
-    std::string line;
-    std::uint64_t lines = 0;
-    while (in.Next(line)) {
-        bool refused = false;
-        const std::string_view output = RunSourceLine(in, line, refused);
-        out.write(output.data(), static_cast<std::streamsize>(output.size()));
-        out.write(newline.data(), static_cast<std::streamsize>(newline.size()));
-        outcome.refusedLines += refused ? 1 : 0;
-        if (!out) {
-            outcome.writeFailed = true;
-            if (progress) progress->Finish(lines, outcome.refusedLines);
-            return outcome;
-        }
-        if (progress && ++lines % kProgressEvery == 0) progress->Update(lines, in.BytesRead());
-    }
-    outcome.readError = in.Error();
-    if (progress) progress->Finish(lines, outcome.refusedLines);
-    return outcome;
 }
 
 }  // namespace velmora::cli
