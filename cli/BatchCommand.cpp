@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 #include <functional>
 #include <optional>
@@ -58,7 +59,11 @@ std::string BatchSettingsFrom(const CliOptions& o, bool stderrIsTerminal, BatchS
         return "--format: give jsonl or csv, got " + Quoted(*o.format);
     }
     if (o.ashtakavarga) AddAshtakavarga(settings.output);
-    if (std::string refusal = ReadAshtakavargaOptions(o, settings.output.ashtakavargaChoice); !refusal.empty())
+    const auto& fields = settings.output.fields;
+    const bool ashtakavarga = settings.output.ashtakavarga ||
+                              std::find(fields.begin(), fields.end(), &AshtakavargaField()) != fields.end();
+    if (std::string refusal = ReadAshtakavargaOptions(o, ashtakavarga, settings.output.ashtakavargaChoice);
+        !refusal.empty())
         return refusal;
     if (std::string refusal = CheckBatchOutput(settings.output); !refusal.empty()) return refusal;
     constexpr int kMaxJobs = 256;

@@ -55,7 +55,7 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     TimeRequest time;
     if (const std::string refusal = TimeRequestFrom(o, io.nowUT, time); !refusal.empty()) return Refuse(io.err, refusal);
     AshtakavargaOutput ashtakavarga;
-    if (const std::string refusal = ReadAshtakavargaOptions(o, ashtakavarga); !refusal.empty())
+    if (const std::string refusal = ReadAshtakavargaOptions(o, o.ashtakavarga, ashtakavarga); !refusal.empty())
         return Refuse(io.err, refusal);
     AnalysisRun run;
     run.Today = today;
