@@ -10,6 +10,7 @@
 #include "cli/TextRenderer.h"
 #include "cli/VargaText.h"
 #include "presentation/VargaPoints.h"
+#include "birth/ZonePreview.h"
 #include "text/Quoted.h"
 #include "cli/TimeRequest.h"
 
@@ -72,6 +73,10 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
         if (const std::string refusal = RunRequest(o, form, run); !refusal.empty()) return Refuse(io.err, refusal);
     }
     if (o.save) {
+        // Beside a time zone, the zone list as the window fills it from the
+        // zone, so that the file opens there as it was computed here; a file
+        // opened is saved as it was read.
+        if (!o.open) FillZoneListFromTimeZone(form);
         if (const std::optional<int> status = SaveBirthOption(*o.save, form, o.force, io.err)) return *status;
     }
     const Chart chart = run.MakeChart();

@@ -27,6 +27,7 @@ using OrderedJson = nlohmann::ordered_json;
 // caught once in ParseBirthFile, which says the file is damaged.
 struct Refusal {
     std::string reason;
+    bool damaged = true;  // the file is damaged, rather than sound but asking what cannot be done
 };
 
 [[noreturn]] void Damaged(std::string_view key, std::string_view what) {
@@ -135,6 +136,21 @@ Angle ReadAngle(const Json& document, const char* key, std::size_t degreeDigits,
     return a;
 }
 
+// A classic chart has none of the precise chart's choices: a file asking
+// for one is refused, as computing it would be, rather than opened without
+// the choice (and saved again without it).
+void ClassicTakesNoChoices(const FormFields& f, const Json& document) {
+    if (f.Mode != ComputationMode::Classic || f.Options == ChartOptions{}) return;
+    const ChartOptions none;
+    const char* const key = f.Options.ayanamsa != none.ayanamsa || f.Options.custom != none.custom ? "ayanamsa"
+                            : f.Options.positions != none.positions                               ? "positions"
+                                                                                                  : "houses";
+    std::string rule(kClassicChoicesRefusal);
+    rule[0] = 't';  // "The classic positions …" within the sentence
+    throw Refusal{"its " + Quoted(key) + " is " + document.at(key).dump() + " but its \"mode\" is \"classic\": " + rule,
+                  false};
+}
+
 FormFields ReadFields(const Json& document) {
     OnlyKeys(document, "",
              {"format", "version", "name", "date", "time", "city", "state", "country", "longitude", "latitude",
@@ -205,6 +221,7 @@ FormFields ReadFields(const Json& document) {
                {HouseSystemName(HouseSystem::WholeSign), HouseSystemName(HouseSystem::Sripati),
                 HouseSystemName(HouseSystem::Placidus), HouseSystemName(HouseSystem::Equal)},
                false));
+    ClassicTakesNoChoices(f, document);
     // The dasha choices; a file without them takes the defaults.
     f.DashaYearChoice = static_cast<DashaYear>(
         Choice(document, "dashaYear", {"365.25", "365.2425", "360", "sidereal"}, false));
@@ -328,7 +345,7 @@ BirthFileRead ParseBirthFile(std::string_view bytes) {
         result.fields = ReadFields(document);
     } catch (const Refusal& refusal) {
         result.fields = FormFields{};
-        result.error = std::string(kDamaged) + refusal.reason;
+        result.error = (refusal.damaged ? std::string(kDamaged) : std::string()) + refusal.reason;
     }
     return result;
 }
