@@ -252,12 +252,18 @@ void BatchRunner::AppendChart(const ChartSource& chart, std::string& out) {
         CsvRow row(out);
         for (const ChartField* field : format_.fields) {
             if (FieldWritten(*field, chart)) {
+                row.NoteField(field->name);
                 field->csv(chart, row);
             } else {
                 for (std::size_t i = 0; i < std::max<std::size_t>(field->suffixes.size(), 1); ++i) row.Empty();
             }
         }
-        row.Empty();  // no error
+        // The chart was computed: the error column says why a part of it was not, if one was not.
+        if (row.Notes().empty()) {
+            row.Empty();
+        } else {
+            row.TypedText(row.Notes());
+        }
     }
 }
 

@@ -3,7 +3,8 @@
 // karana (each its number counted from 1, name, start and end on the birth's
 // clock, and the share left at the birth), the sunrise and sunset, and the
 // sunrise convention. A chart the panchanga was refused for writes
-// {"error": message} (empty cells in CSV); one nobody asked it for, null.
+// {"error": message} (empty cells in CSV, the message in the error column);
+// one nobody asked it for, null.
 
 #include <array>
 #include <cmath>
@@ -36,8 +37,11 @@ void EmptyCellsOr(W& w, std::size_t cells, Json json) {
     }
 }
 
+// Why a part is not given: {"error": message} in JSON; in CSV empty cells,
+// and the message in the row's error column.
 template <typename W>
 void WriteError(W& w, std::size_t cells, std::string_view message) {
+    w.Note(message);
     EmptyCellsOr(w, cells, [&] {
         w.BeginObject();
         w.KeyString("error", message);
