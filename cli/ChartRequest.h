@@ -35,6 +35,8 @@ struct ChartRequest {
     // "true" positions, and "whole", "sripati", "placidus" or "equal" houses.
     std::optional<std::string> ayanamsa, positions, houses;
     std::string dashaYear;       // "365.25", "365.2425", "360" or "sidereal"; empty: 365.25
+
+    friend bool operator==(const ChartRequest&, const ChartRequest&) = default;
 };
 
 // Decimal degrees as --lon and --lat take them, to the nearest minute, for
