@@ -48,8 +48,8 @@ asan-test: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# The batch-line and birth-file fuzzers, built with clang under the
-# sanitizers, each run for a minute from its committed seeds (FUZZ_TIME
+# The batch-line, match-line and birth-file fuzzers, built with clang under
+# the sanitizers, each run for a minute from its committed seeds (FUZZ_TIME
 # seconds each).
 FUZZ_BUILD ?= build-fuzz
 FUZZ_TIME  ?= 60
@@ -57,9 +57,12 @@ fuzz: deps
 	@command -v clang++ >/dev/null || { echo "make fuzz needs clang: apt-get install clang libclang-rt-dev"; exit 1; }
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_GUI=OFF \
 	  -DVELMORA_SANITIZE=ON -DVELMORA_FUZZ=ON -DBUILD_TESTING=OFF -DVELMORA_WERROR=ON
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target velmora-batch-fuzzer velmora-birthfile-fuzzer
-	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/birthfile-corpus
-	$(FUZZ_BUILD)/tools/fuzz/velmora-batch-fuzzer -max_total_time=$(FUZZ_TIME) $(FUZZ_BUILD)/corpus tools/fuzz/seeds
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target velmora-batch-fuzzer velmora-match-fuzzer velmora-birthfile-fuzzer
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/match-corpus $(FUZZ_BUILD)/birthfile-corpus
+	$(FUZZ_BUILD)/tools/fuzz/velmora-batch-fuzzer -max_total_time=$(FUZZ_TIME) -dict=tools/fuzz/batch.dict \
+	  $(FUZZ_BUILD)/corpus tools/fuzz/seeds
+	$(FUZZ_BUILD)/tools/fuzz/velmora-match-fuzzer -max_total_time=$(FUZZ_TIME) -dict=tools/fuzz/batch.dict \
+	  $(FUZZ_BUILD)/match-corpus tools/fuzz/match-seeds
 	$(FUZZ_BUILD)/tools/fuzz/velmora-birthfile-fuzzer -max_total_time=$(FUZZ_TIME) -max_len=70000 \
 	  -dict=tools/fuzz/birthfile.dict $(FUZZ_BUILD)/birthfile-corpus tools/fuzz/birthfile-seeds
 

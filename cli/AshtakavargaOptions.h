@@ -17,6 +17,9 @@ struct AshtakavargaOutput {
 };
 
 // The options into `output`; returns the refusal, empty when they are good.
-std::string ReadAshtakavargaOptions(const CliOptions& options, AshtakavargaOutput& output);
+// `written`: whether the output holds the ashtakavarga (--ashtakavarga, or
+// with --batch its field named in --fields), without which the reading and
+// the reduced tables mean nothing.
+std::string ReadAshtakavargaOptions(const CliOptions& options, bool written, AshtakavargaOutput& output);
 
 }  // namespace velmora::cli

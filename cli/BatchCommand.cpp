@@ -2,7 +2,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
+#include <functional>
 #include <optional>
 #include <ostream>
 
@@ -57,7 +59,11 @@ std::string BatchSettingsFrom(const CliOptions& o, bool stderrIsTerminal, BatchS
         return "--format: give jsonl or csv, got " + Quoted(*o.format);
     }
     if (o.ashtakavarga) AddAshtakavarga(settings.output);
-    if (std::string refusal = ReadAshtakavargaOptions(o, settings.output.ashtakavargaChoice); !refusal.empty())
+    const auto& fields = settings.output.fields;
+    const bool ashtakavarga = settings.output.ashtakavarga ||
+                              std::find(fields.begin(), fields.end(), &AshtakavargaField()) != fields.end();
+    if (std::string refusal = ReadAshtakavargaOptions(o, ashtakavarga, settings.output.ashtakavargaChoice);
+        !refusal.empty())
         return refusal;
     if (std::string refusal = CheckBatchOutput(settings.output); !refusal.empty()) return refusal;
     constexpr int kMaxJobs = 256;
@@ -81,6 +87,39 @@ std::string BatchSettingsFrom(const CliOptions& o, bool stderrIsTerminal, BatchS
 
 }  // namespace
 
+int RunOverLines(std::string_view command, const std::string& source, const CliStreams& io, bool progress,
+                 const std::function<BatchOutcome(LineSource&, BatchProgress*)>& run) {
+    BatchOutcome outcome;
+    auto over = [&](LineSource& lines, int fd) {
+        std::optional<BatchProgress> shown;
+        if (progress) shown.emplace(io.err, &BatchProgress::SteadyNow, RegularFileSize(fd));
+        outcome = run(lines, shown ? &*shown : nullptr);
+    };
+    if (source == "-") {
+        if (io.stdinFd >= 0) {
+            DescriptorLines lines(io.stdinFd);
+            over(lines, io.stdinFd);
+        } else {
+            StreamLines lines(io.in);
+            over(lines, -1);
+        }
+    } else {
+        // A directory opens and then fails at its first read, which is said below.
+        const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return Refuse(io.err, std::string(command) + ": cannot read " + Quoted(source));
+        DescriptorLines lines(fd);
+        over(lines, fd);
+        ::close(fd);
+    }
+    if (outcome.writeFailed) return kExitWriteFailed;  // RunCli says so
+    if (!outcome.readError.empty()) {
+        io.out.flush();
+        const std::string name = source == "-" ? "standard input" : Quoted(source);
+        return Refuse(io.err, std::string(command) + ": reading " + name + " failed: " + outcome.readError);
+    }
+    return outcome.refusedLines > 0 ? kExitRefused : 0;
+}
+
 int RunBatchCommand(const CliOptions& options, CalendarDate today, const CliStreams& io) {
     BatchSettings settings;
     settings.output.today = today;
@@ -88,35 +127,9 @@ int RunBatchCommand(const CliOptions& options, CalendarDate today, const CliStre
         return Refuse(io.err, refusal);
     if (const std::string refusal = BatchSettingsFrom(options, io.stderrIsTerminal, settings); !refusal.empty())
         return Refuse(io.err, refusal);
-    const std::string& source = *options.batch;
-    BatchOutcome outcome;
-    auto run = [&](LineSource& lines, int fd) {
-        std::optional<BatchProgress> progress;
-        if (settings.progress) progress.emplace(io.err, &BatchProgress::SteadyNow, RegularFileSize(fd));
-        outcome = RunBatch(lines, io.out, settings.output, settings.jobs, progress ? &*progress : nullptr);
-    };
-    if (source == "-") {
-        if (io.stdinFd >= 0) {
-            DescriptorLines lines(io.stdinFd);
-            run(lines, io.stdinFd);
-        } else {
-            StreamLines lines(io.in);
-            run(lines, -1);
-        }
-    } else {
-        const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) return Refuse(io.err, "batch: cannot read " + Quoted(source));
-        DescriptorLines lines(fd);
-        run(lines, fd);
-        ::close(fd);
-    }
-    if (outcome.writeFailed) return kExitWriteFailed;  // RunCli says so
-    if (!outcome.readError.empty()) {
-        io.out.flush();
-        const std::string name = source == "-" ? "standard input" : Quoted(source);
-        return Refuse(io.err, "batch: reading " + name + " failed: " + outcome.readError);
-    }
-    return outcome.refusedLines > 0 ? kExitRefused : 0;
+    return RunOverLines("batch", *options.batch, io, settings.progress, [&](LineSource& lines, BatchProgress* progress) {
+        return RunBatch(lines, io.out, settings.output, settings.jobs, progress);
+    });
 }
 
 }  // namespace velmora::cli

@@ -16,26 +16,32 @@ namespace velmora::cli {
 namespace {
 
 // A chunk closes at a number of lines or at kChunkInputBytes of input,
-// whichever comes first. The number of lines follows the output a line has
-// taken so far, so that a chunk's output stays near kChunkOutputBytes: 256
-// lines of positions, a few dozen whole objects (about 27 KB each). The first
-// chunks, filled before any output is known, are short. With 2 jobs + 2
-// chunks in flight, memory then grows by about two chunks a job.
+// whichever comes first. The number of lines follows the largest output a
+// chart line has given so far, so that a chunk's output stays near
+// kChunkOutputBytes: 256 lines of positions, a few dozen whole objects (about
+// 27 KB each), a single line of five dasha levels (about 5.8 MB). Until a
+// chart has been written its size is unknown, from a hundred bytes to
+// megabytes, and the lines are worked out one at a time on the reading
+// thread (Pipeline::Run). Memory then grows by at most two chunks a job,
+// whatever the fields asked.
 constexpr std::size_t kMostChunkLines = 256;
-constexpr std::size_t kFirstChunkLines = 16;
 constexpr std::size_t kChunkInputBytes = 256 * 1024;
 constexpr std::size_t kChunkOutputBytes = 512 * 1024;
 // A line or output buffer that grew far beyond the usual (a line near the
-// 1 MiB limit) is given back once used rather than kept for the next chunk.
+// 1 MiB limit, an output of megabytes) is given back once used rather than
+// kept for the next chunk.
 constexpr std::size_t kKeptLineBytes = 64 * 1024;
 constexpr std::size_t kKeptOutputBytes = 4 * kChunkOutputBytes;
 
-// The lines a chunk takes when `lines` lines so far gave `outputBytes`.
-std::size_t ChunkLines(std::uint64_t lines, std::uint64_t outputBytes) {
-    if (lines == 0) return kFirstChunkLines;
-    const std::uint64_t perLine = std::max<std::uint64_t>(1, outputBytes / lines);
-    return static_cast<std::size_t>(
-        std::clamp<std::uint64_t>(kChunkOutputBytes / perLine, kFirstChunkLines, kMostChunkLines));
+// The lines a chunk takes when the largest chart line so far gave
+// `largestLine` bytes.
+std::size_t ChunkLines(std::size_t largestLine) {
+    return std::clamp<std::size_t>(kChunkOutputBytes / std::max<std::size_t>(largestLine, 1), 1, kMostChunkLines);
+}
+
+// The output a chunk of ChunkLines(largestLine) lines is expected to take.
+std::size_t ChunkOutputBytes(std::size_t largestLine) {
+    return std::max(kChunkOutputBytes, largestLine + largestLine / 8);
 }
 
 struct Chunk {
@@ -44,6 +50,7 @@ struct Chunk {
     std::size_t count = 0;
     std::uint64_t inputBytes = 0;
     std::string output;
+    std::size_t largestLine = 0;  // the output of its largest chart line
     int refused = 0;
     bool done = false;
 };
@@ -68,18 +75,23 @@ bool FillChunk(LineSource& in, std::size_t maxLines, Chunk& chunk) {
     return chunk.count > 0;
 }
 
+// The chunk's lines, each written straight into the chunk's output.
 void ComputeChunk(BatchRunner& runner, std::size_t maxLineBytes, Chunk& chunk) {
     chunk.output.clear();
     chunk.refused = 0;
+    chunk.largestLine = 0;
     const std::string_view newline = runner.LineEnd();
     for (std::size_t i = 0; i < chunk.count; ++i) {
-        bool refused = false;
-        const std::string_view line =
-            chunk.tooLong[i] ? runner.RefuseLine(BatchRunner::TooLongMessage(maxLineBytes))
-                             : runner.RunLine(chunk.lines[i], refused);
-        chunk.refused += chunk.tooLong[i] || refused ? 1 : 0;
-        chunk.output += line;
+        bool refused = true;
+        const std::size_t start = chunk.output.size();
+        if (chunk.tooLong[i]) {
+            runner.AppendRefusal(BatchRunner::TooLongMessage(maxLineBytes), chunk.output);
+        } else {
+            runner.AppendLine(chunk.lines[i], refused, chunk.output);
+        }
         chunk.output += newline;
+        chunk.refused += refused ? 1 : 0;
+        if (!refused) chunk.largestLine = std::max(chunk.largestLine, chunk.output.size() - start);
     }
     for (std::size_t i = 0; i < chunk.count; ++i)
         if (chunk.lines[i].capacity() > kKeptLineBytes) std::string().swap(chunk.lines[i]);
@@ -88,8 +100,8 @@ void ComputeChunk(BatchRunner& runner, std::size_t maxLineBytes, Chunk& chunk) {
 class Pipeline {
 public:
     Pipeline(const BatchOutput& output, int jobs, std::size_t maxLineBytes)
-        : chunks_(static_cast<std::size_t>(2 * jobs + 2)), maxLineBytes_(maxLineBytes) {
-        for (int j = 0; j < jobs; ++j) workers_.emplace_back([this, output] { Work(output); });
+        : output_(output), chunks_(static_cast<std::size_t>(2 * jobs + 2)), maxLineBytes_(maxLineBytes) {
+        for (int j = 0; j < jobs; ++j) workers_.emplace_back([this] { Work(); });
     }
     ~Pipeline() {
         {
@@ -101,18 +113,35 @@ public:
     }
 
     BatchOutcome Run(LineSource& in, std::ostream& out, const std::string& header, BatchProgress* progress) {
-        BatchOutcome outcome;
         out.write(header.data(), static_cast<std::streamsize>(header.size()));
-        std::size_t next = 0, oldest = 0, inFlight = 0;  // ring positions in chunks_
+        // Until a line has given a chart, the size of a chart line's output
+        // is unknown (a hundred bytes or megabytes): the lines are worked
+        // out here, one at a time, and the jobs start after the first chart.
+        BatchRunner runner(output_);
         bool inputEnded = false;
-        std::uint64_t lines = 0, bytes = 0, outputBytes = 0;
+        while (largestLine_ == 0) {
+            Chunk& chunk = chunks_.front();
+            if (!FillChunk(in, 1, chunk)) {
+                inputEnded = true;
+                break;
+            }
+            ComputeChunk(runner, maxLineBytes_, chunk);
+            if (!Write(chunk, out, progress)) return Stopped(progress);
+        }
+        std::size_t next = 0, oldest = 0, inFlight = 0;  // ring positions in chunks_
+        // Two chunks a job and two more; one a job and one more while a
+        // single line takes more than a chunk's usual output.
+        const std::size_t most = ChunkOutputBytes(largestLine_) <= kChunkOutputBytes ? chunks_.size()
+                                                                                    : workers_.size() + 1;
         for (;;) {
-            while (!inputEnded && inFlight < chunks_.size()) {
+            while (!inputEnded && inFlight < most) {
                 Chunk& chunk = chunks_[next];
-                if (!FillChunk(in, ChunkLines(lines, outputBytes), chunk)) {
+                if (!FillChunk(in, ChunkLines(largestLine_), chunk)) {
                     inputEnded = true;
                     break;
                 }
+                // Room for the output expected, so that it is not moved as it grows.
+                chunk.output.reserve(ChunkOutputBytes(largestLine_));
                 {
                     std::lock_guard lock(mutex_);
                     queue_.push_back(&chunk);
@@ -127,34 +156,45 @@ public:
                 std::unique_lock lock(mutex_);
                 finished_.wait(lock, [&] { return chunk.done; });
             }
-            out.write(chunk.output.data(), static_cast<std::streamsize>(chunk.output.size()));
-            if (!out) {
-                outcome.writeFailed = true;
-                if (progress) progress->Finish(lines, outcome.refusedLines);
-                return outcome;  // the destructor stops the workers
-            }
-            outcome.refusedLines += chunk.refused;
-            lines += chunk.count;
-            bytes += chunk.inputBytes;
-            outputBytes += chunk.output.size();
-            if (chunk.output.capacity() > kKeptOutputBytes) std::string().swap(chunk.output);
-            if (progress) progress->Update(lines, bytes);
+            if (!Write(chunk, out, progress)) return Stopped(progress);  // the destructor stops the workers
             oldest = (oldest + 1) % chunks_.size();
             --inFlight;
         }
-        outcome.readError = in.Error();
-        if (progress) progress->Finish(lines, outcome.refusedLines);
-        return outcome;
+        outcome_.readError = in.Error();
+        if (progress) progress->Finish(lines_, outcome_.refusedLines);
+        return outcome_;
     }
 
 private:
-    void Work(const BatchOutput& output) {
+    // Writes a finished chunk's output and counts its lines; false when the
+    // output could not be written.
+    bool Write(Chunk& chunk, std::ostream& out, BatchProgress* progress) {
+        out.write(chunk.output.data(), static_cast<std::streamsize>(chunk.output.size()));
+        if (!out) return false;
+        outcome_.refusedLines += chunk.refused;
+        lines_ += chunk.count;
+        bytes_ += chunk.inputBytes;
+        largestLine_ = std::max(largestLine_, chunk.largestLine);
+        // The output of lines of megabytes is given back once written, so
+        // that only the chunks in flight hold such output.
+        if (chunk.output.capacity() > kKeptOutputBytes) std::string().swap(chunk.output);
+        if (progress) progress->Update(lines_, bytes_);
+        return true;
+    }
+
+    BatchOutcome Stopped(BatchProgress* progress) {
+        outcome_.writeFailed = true;
+        if (progress) progress->Finish(lines_, outcome_.refusedLines);
+        return outcome_;
+    }
+
+    void Work() {
         // The precise library's state is this thread's: freed when the thread
         // is done, after its runner.
         struct ReleaseAtEnd {
             ~ReleaseAtEnd() { PreciseEphemeris::ReleaseThreadState(); }
         } release;
-        BatchRunner runner(output);  // built here, so its precise instance sets up this thread
+        BatchRunner runner(output_);  // built here, so its precise instance sets up this thread
         for (;;) {
             Chunk* chunk = nullptr;
             {
@@ -173,8 +213,12 @@ private:
         }
     }
 
+    const BatchOutput output_;
     std::vector<Chunk> chunks_;
     std::size_t maxLineBytes_;
+    BatchOutcome outcome_;
+    std::uint64_t lines_ = 0, bytes_ = 0;
+    std::size_t largestLine_ = 0;  // the largest output of a chart line so far
     std::mutex mutex_;
     std::condition_variable work_, finished_;
     std::deque<Chunk*> queue_;

@@ -2,10 +2,13 @@
 // A whole batch on several cores. The calling thread reads the input in
 // chunks of lines and writes the finished chunks in input order; `jobs`
 // worker threads, each with a runner of its own, compute whole chunks into
-// the chunks' own output buffers. Threads meet once per chunk, never per
-// line, and only a few chunks are in flight, so memory stays flat however
-// long the input is. The output is byte for byte that of one runner going
-// through the lines in turn.
+// the chunks' own output buffers. A chunk holds as many lines as give about
+// half a megabyte of output, judged from the largest chart line so far (the
+// calling thread works out the lines itself until the first chart). Threads
+// meet once per chunk, never per line, and only a few chunks are in flight,
+// so memory stays flat however long the input is and whatever its lines
+// ask. The output is byte for byte that of one runner going through the
+// lines in turn.
 //
 // Precise lines are safe in parallel: Debian's Swiss Ephemeris keeps its
 // whole state (data path, open files, sidereal mode, caches) in thread-local

@@ -7,6 +7,7 @@
 
 #include "cli/CsvRow.h"
 #include "cli/JsonRenderer.h"
+#include "birthfile/StrictJson.h"
 #include "cli/RequestScanner.h"
 #include "text/Quoted.h"
 
@@ -41,7 +42,42 @@ std::string ReadZone(const Json& value, std::string& out) {
 
 }  // namespace
 
+std::string ReadJsonLine(std::string_view line, Json& value) {
+    // Tab, line feed and carriage return are JSON's whitespace; no other
+    // control character may stand raw anywhere in JSON text, and a NUL would
+    // end the text early for some readers.
+    for (std::size_t at = 0; at < line.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(line[at]);
+        if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            return std::string("the line is not valid JSON: it holds the control character U+00") +
+                   kHex[byte >> 4] + kHex[byte & 15] + " at byte " + std::to_string(at + 1);
+        }
+    }
+    StrictJson read = ReadStrictJson(line, kMostLineDepth);
+    switch (read.fault) {
+        case JsonFault::None: break;
+        case JsonFault::NotJson: return "the line is not valid JSON";
+        case JsonFault::RepeatedKey: return "the line holds " + Quoted(read.where) + " twice";
+        case JsonFault::NumberTooLarge:
+            return (read.where.empty() ? std::string("the line holds") : Quoted(read.where) + " is") +
+                   " a number too large to read";
+        case JsonFault::TooDeep:
+            return "the line nests arrays and objects more than " + std::to_string(kMostLineDepth) + " deep";
+    }
+    value = std::move(read.value);
+    return {};
+}
+
 std::string ParseBatchRequest(std::string_view line, ChartRequest& request) {
+    request = ChartRequest{};
+    Json json;
+    if (std::string refusal = ReadJsonLine(line, json); !refusal.empty()) return refusal;
+    if (!json.is_object()) return "the line is not a JSON object";
+    return ReadBatchRequest(json, request);
+}
+
+std::string ReadBatchRequest(const Json& json, ChartRequest& request) {
     struct TextField {
         std::string_view key;
         std::string ChartRequest::*member;
@@ -58,20 +94,6 @@ std::string ParseBatchRequest(std::string_view line, ChartRequest& request) {
     };
 
     request = ChartRequest{};
-    // Tab, line feed and carriage return are JSON's whitespace; no other
-    // control character may stand raw anywhere in JSON text, and a NUL would
-    // end the text early for some readers.
-    for (std::size_t at = 0; at < line.size(); ++at) {
-        const auto byte = static_cast<unsigned char>(line[at]);
-        if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') {
-            static constexpr char kHex[] = "0123456789ABCDEF";
-            return std::string("the line is not valid JSON: it holds the control character U+00") +
-                   kHex[byte >> 4] + kHex[byte & 15] + " at byte " + std::to_string(at + 1);
-        }
-    }
-    const Json json = Json::parse(line, nullptr, /*allow_exceptions=*/false);
-    if (json.is_discarded()) return "the line is not valid JSON";
-    if (!json.is_object()) return "the line is not a JSON object";
     for (const auto& item : json.items()) {
         const std::string& key = item.key();
         const Json& value = item.value();
@@ -187,21 +209,17 @@ std::string BatchRunner::Header() const {
     return header;
 }
 
-std::string BatchRunner::TooLongMessage(std::size_t maxBytes) {
-    return "the line is longer than " + std::to_string(maxBytes) + " bytes";
-}
-
-void BatchRunner::AppendRefusal(std::string_view message) {
+void BatchRunner::AppendRefusal(std::string_view message, std::string& out) {
     if (format_.format == BatchFormat::Jsonl) {
-        AppendErrorJson(message, output_);
+        AppendErrorJson(message, out);
         return;
     }
-    CsvRow row(output_);
+    CsvRow row(out);
     for (std::size_t i = 0; i < csvColumns_; ++i) row.Empty();
     row.TypedText(message);  // a message may quote the line's text
 }
 
-std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
+void BatchRunner::AppendLine(std::string_view line, bool& refused, std::string& out) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::string refusal;
     if (!ScanRequest(line, request_)) refusal = ParseBatchRequest(line, request_);
@@ -209,76 +227,51 @@ std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
     std::shared_ptr<const Chart> chart;
     if (refusal.empty()) refusal = ChartOfRequest(request_, form_, wants_, chart);
     refused = !refusal.empty();
-    output_.clear();
-    if (refused) {
-        AppendRefusal(refusal);
-        return output_;
-    }
+    if (refused) return AppendRefusal(refusal, out);
     if (format_.time.panchanga || format_.time.transits) {
         const TimeParts parts = ComputeTimeParts(*chart, format_.time);
         ChartSource source = Source(*chart);
         AttachTimeParts(parts, source);
-        AppendChart(source);
+        AppendChart(source, out);
     } else {
-        AppendChart(Source(*chart));
+        AppendChart(Source(*chart), out);
     }
+}
+
+std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
+    output_.clear();
+    AppendLine(line, refused, output_);
     return output_;
 }
 
-void BatchRunner::AppendChart(const ChartSource& chart) {
+void BatchRunner::AppendChart(const ChartSource& chart, std::string& out) {
     if (wholeObject_) {
-        AppendChartJson(chart, output_);
+        AppendChartJson(chart, out);
     } else if (format_.format == BatchFormat::Jsonl) {
-        AppendChartFields(chart, format_.fields, output_);
+        AppendChartFields(chart, format_.fields, out);
     } else {
-        CsvRow row(output_);
+        CsvRow row(out);
         for (const ChartField* field : format_.fields) {
             if (FieldWritten(*field, chart)) {
+                row.NoteField(field->name);
                 field->csv(chart, row);
             } else {
                 for (std::size_t i = 0; i < std::max<std::size_t>(field->suffixes.size(), 1); ++i) row.Empty();
             }
         }
-        row.TypedText(TimePartsNote(chart));  // the line is not refused: empty, or why a part is missing
+        // The chart was computed: the error column says why a part of it was not, if one was not.
+        if (row.Notes().empty()) {
+            row.Empty();
+        } else {
+            row.TypedText(row.Notes());
+        }
     }
 }
 
 std::string_view BatchRunner::RefuseLine(std::string_view message) {
     output_.clear();
-    AppendRefusal(message);
+    AppendRefusal(message, output_);
     return output_;
-}
-
-std::string_view BatchRunner::RunSourceLine(const LineSource& in, std::string_view line, bool& refused) {
-    if (!in.TooLong()) return RunLine(line, refused);
-    refused = true;
-    return RefuseLine(TooLongMessage(in.MaxLineBytes()));
-}
-
-BatchOutcome BatchRunner::RunAll(LineSource& in, std::ostream& out, BatchProgress* progress) {
-    constexpr std::uint64_t kProgressEvery = 64;  // lines between looks at the clock
-    BatchOutcome outcome;
-    const std::string header = Header();
-    out.write(header.data(), static_cast<std::streamsize>(header.size()));
-    const std::string_view newline = LineEnd();
-    std::string line;
-    std::uint64_t lines = 0;
-    while (in.Next(line)) {
-        bool refused = false;
-        const std::string_view output = RunSourceLine(in, line, refused);
-        out.write(output.data(), static_cast<std::streamsize>(output.size()));
-        out.write(newline.data(), static_cast<std::streamsize>(newline.size()));
-        outcome.refusedLines += refused ? 1 : 0;
-        if (!out) {
-            outcome.writeFailed = true;
-            if (progress) progress->Finish(lines, outcome.refusedLines);
-            return outcome;
-        }
-        if (progress && ++lines % kProgressEvery == 0) progress->Update(lines, in.BytesRead());
-    }
-    outcome.readError = in.Error();
-    if (progress) progress->Finish(lines, outcome.refusedLines);
-    return outcome;
 }
 
 }  // namespace velmora::cli

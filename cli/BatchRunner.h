@@ -3,6 +3,7 @@
 // per input line, each chart from the one entry.
 
 #include <iosfwd>
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
 
@@ -12,15 +13,29 @@
 #include "cli/ChartFields.h"
 #include "cli/TimeRequest.h"
 #include "cli/ChartRequest.h"
+#include "cli/LineRunner.h"
 #include "cli/LineSource.h"
 
 namespace velmora::cli {
 
+// How many arrays and objects a batch line may nest: a request is one flat
+// object, a pair for matching two.
+inline constexpr std::size_t kMostLineDepth = 32;
+
+// A batch line read as JSON into `value`; the refusal, empty when read. A
+// line holding a byte that JSON text cannot hold raw (a control character
+// outside the whitespace), a key twice in one object, a number too large to
+// read or arrays and objects nested deeper than kMostLineDepth is refused
+// whole.
+std::string ReadJsonLine(std::string_view line, nlohmann::json& value);
+
 // Reads a request object {"name", "date", "time", "lon", "lat", "zone",
-// "dst", "city", "state", "country", "precise", "node", "dashaYear"}; returns the refusal,
-// empty on success. A line holding a byte that JSON text cannot hold raw (a
-// control character outside the whitespace) is refused whole.
+// "dst", "city", "state", "country", "place", "tz", "ambiguous", "precise",
+// "node", "ayanamsa", "positions", "houses", "dashaYear"}; returns the
+// refusal, empty on success.
 std::string ParseBatchRequest(std::string_view line, ChartRequest& request);
+// The same from an object already read.
+std::string ReadBatchRequest(const nlohmann::json& object, ChartRequest& request);
 
 enum class BatchFormat { Jsonl, Csv };
 
@@ -50,45 +65,33 @@ FieldList DefaultFields(BatchFormat format);
 // Why `output` cannot be written (a field without CSV columns); empty when it can.
 std::string CheckBatchOutput(const BatchOutput& output);
 
-struct BatchOutcome {
-    int refusedLines = 0;
-    bool writeFailed = false;  // the batch stopped at the first failed write
-    std::string readError;     // the input could not be read to its end
-};
-
-class BatchRunner {
+class BatchRunner : public LineRunner {
 public:
     explicit BatchRunner(BatchOutput output = {});
 
     // The CSV header row with its CR LF; empty for JSON lines.
-    std::string Header() const;
+    std::string Header() const override;
     // What ends each output line: LF for JSON lines, CR LF for CSV.
-    std::string_view LineEnd() const { return format_.format == BatchFormat::Csv ? "\r\n" : "\n"; }
+    std::string_view LineEnd() const override { return format_.format == BatchFormat::Csv ? "\r\n" : "\n"; }
 
-    // One output line (without its newline, LF for JSON lines, CR LF for CSV) for one input line: the chart
-    // object, or {"error": message}. `refused` tells which. The text stays
-    // valid until the next call.
+    // The chart object for one input line, or {"error": message} (a CSV row
+    // with the message in its error column).
+    void AppendLine(std::string_view line, bool& refused, std::string& out) override;
+    void AppendRefusal(std::string_view message, std::string& out) override;
+
+    // AppendLine into a buffer of the runner's own: the text stays valid
+    // until the next call.
     std::string_view RunLine(std::string_view line, bool& refused);
-    // The output line of a line refused before it was read (too long).
+    // AppendRefusal into the same buffer.
     std::string_view RefuseLine(std::string_view message);
-    // The output line of the last line `in` handed out: RunLine, or the
-    // refusal of a line too long to read.
-    std::string_view RunSourceLine(const LineSource& in, std::string_view line, bool& refused);
 
-    // The refusal of a line longer than `maxBytes`.
-    static std::string TooLongMessage(std::size_t maxBytes);
-
-    // The header, then every line of `in` to `out`, until the input ends, cannot be read or
-    // the output cannot be written.
-    // `progress`, when given, is updated as lines are written and finished
-    // at the end.
-    BatchOutcome RunAll(LineSource& in, std::ostream& out, BatchProgress* progress = nullptr);
-
-    // The day whose running dasha periods every chart marks.
+    // RunLines with this runner.
+    BatchOutcome RunAll(LineSource& in, std::ostream& out, BatchProgress* progress = nullptr) {
+        return RunLines(*this, in, out, progress);
+    }
 
 private:
-    void AppendRefusal(std::string_view message);
-    void AppendChart(const ChartSource& chart);
+    void AppendChart(const ChartSource& chart, std::string& out);
     // The chart with the dasha output asked for.
     ChartSource Source(const Chart& chart) const {
         ChartSource source{chart, format_.dashaLevels, format_.dashas, nullptr, nullptr, format_.vargas,

@@ -9,6 +9,7 @@
 #include "cli/TextRenderer.h"
 #include "cli/VargaText.h"
 #include "presentation/VargaPoints.h"
+#include "birth/ZonePreview.h"
 #include "text/Quoted.h"
 #include "cli/TimeRequest.h"
 
@@ -55,7 +56,7 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     TimeRequest time;
     if (const std::string refusal = TimeRequestFrom(o, io.nowUT, time); !refusal.empty()) return Refuse(io.err, refusal);
     AshtakavargaOutput ashtakavarga;
-    if (const std::string refusal = ReadAshtakavargaOptions(o, ashtakavarga); !refusal.empty())
+    if (const std::string refusal = ReadAshtakavargaOptions(o, o.ashtakavarga, ashtakavarga); !refusal.empty())
         return Refuse(io.err, refusal);
     ChartWants wants;
     wants.today = today;
@@ -73,6 +74,10 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
             return Refuse(io.err, refusal);
     }
     if (o.save) {
+        // Beside a time zone, the zone list as the window fills it from the
+        // zone, so that the file opens there as it was computed here; a file
+        // opened is saved as it was read.
+        if (!o.open) FillZoneListFromTimeZone(form);
         if (const std::optional<int> status = SaveBirthOption(*o.save, form, o.force, io.err)) return *status;
     }
     const Chart& chart = *computed;

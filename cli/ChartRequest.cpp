@@ -286,6 +286,13 @@ std::string ChartOfForm(const FormFields& form, const ChartWants& wants, std::sh
     return {};
 }
 
+ChartWants MatchWants() {
+    ChartWants wants;
+    wants.report = false;
+    wants.dashas = {};
+    return wants;
+}
+
 std::string ChartOfRequest(const ChartRequest& request, FormFields& form, const ChartWants& wants,
                            std::shared_ptr<const Chart>& chart) {
     std::string refusal = FillForm(request, form);

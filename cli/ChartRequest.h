@@ -37,6 +37,8 @@ struct ChartRequest {
     // "true" positions, and "whole", "sripati", "placidus" or "equal" houses.
     std::optional<std::string> ayanamsa, positions, houses;
     std::string dashaYear;       // "365.25", "365.2425", "360" or "sidereal"; empty: 365.25
+
+    friend bool operator==(const ChartRequest&, const ChartRequest&) = default;
 };
 
 // Decimal degrees as --lon and --lat take them, to the nearest minute, for
@@ -56,6 +58,9 @@ int ZonePosition(std::string_view text, std::string& refusal);
 // (the exact message of the form's failing check, or why the birth gives no
 // chart), empty when `chart` holds the chart.
 std::string ChartOfForm(const FormFields& form, const ChartWants& wants, std::shared_ptr<const Chart>& chart);
+
+// What matching reads of a chart: the Moons and the Mars dosha; no report, no dasha.
+ChartWants MatchWants();
 
 // Fills the form from `request` and computes its chart as ChartOfForm does.
 // Returns the refusal message (ours, or ChartOfForm's), empty when `chart`

@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cctype>
 
 #include "text/Quoted.h"
@@ -34,6 +35,60 @@ std::string NormaliseArguments(const CLI::App& app, const std::vector<std::strin
             return VisibleText(arg) + ": a value is needed, and " + Quoted(args[i + 1]) + " is an option (write " +
                    VisibleText(arg) + "= for an empty value, or " + VisibleText(arg + "=" + args[i + 1]) +
                    " to mean it)";
+    }
+    return {};
+}
+
+// The commands, each chosen by its option, the chart's by none.
+enum Command : unsigned { kChart = 1, kBatch = 2, kMatch = 4, kMatchBatch = 8, kZones = 16, kPlaces = 32 };
+
+struct OptionUse {
+    std::string_view option;
+    unsigned commands;  // Command bits: where the option means something
+};
+
+// Every option and the commands it means something to; given to any other it
+// is refused, rather than taken without a word. An option missing here means
+// nothing anywhere, which the tests catch.
+constexpr OptionUse kOptionUses[] = {
+    {"--help", ~0u},
+    {"--name", kChart}, {"--date", kChart}, {"--time", kChart}, {"--lon", kChart}, {"--lat", kChart},
+    {"--zone", kChart}, {"--dst", kChart}, {"--city", kChart}, {"--state", kChart}, {"--country", kChart},
+    {"--precise", kChart}, {"--classic", kChart}, {"--node", kChart}, {"--place", kChart}, {"--tz", kChart},
+    {"--ambiguous", kChart}, {"--ayanamsa", kChart}, {"--positions", kChart}, {"--houses", kChart},
+    {"--open", kChart}, {"--save", kChart}, {"--force", kChart}, {"--chart-style", kChart}, {"--varga", kChart},
+    {"--json", kChart | kBatch | kMatch},
+    {"--today", kChart | kBatch},
+    {"--panchanga", kChart | kBatch}, {"--sunrise", kChart | kBatch}, {"--transit", kChart | kBatch},
+    {"--dasha-year", kChart | kBatch}, {"--dasha-levels", kChart | kBatch}, {"--dasha-systems", kChart | kBatch},
+    {"--ashtakavarga", kChart | kBatch}, {"--ashtakavarga-reading", kChart | kBatch},
+    {"--ashtakavarga-reduced", kChart | kBatch},
+    {"--batch", kBatch}, {"--fields", kBatch}, {"--format", kBatch}, {"--jobs", kBatch}, {"--quiet", kBatch},
+    {"--match", kMatch}, {"--match-batch", kMatchBatch}, {"--zones", kZones}, {"--places", kPlaces},
+};
+
+// The command the options choose, as velmora-cli dispatches them, and the
+// option that chose it.
+std::pair<Command, std::string_view> ChosenCommand(const CliOptions& o) {
+    if (o.zones) return {kZones, "--zones"};
+    if (o.places) return {kPlaces, "--places"};
+    if (o.batch) return {kBatch, "--batch"};
+    if (!o.match.empty()) return {kMatch, "--match"};
+    if (o.matchBatch) return {kMatchBatch, "--match-batch"};
+    return {kChart, ""};
+}
+
+// The first option given that means nothing to the command chosen.
+std::string UnusedOption(const CLI::App& app, const CliOptions& o) {
+    const auto [command, chosenBy] = ChosenCommand(o);
+    for (const CLI::Option* option : app.get_options()) {
+        if (option->count() == 0) continue;
+        const std::string name = option->get_name();
+        const auto* use = std::find_if(std::begin(kOptionUses), std::end(kOptionUses),
+                                       [&](const OptionUse& u) { return u.option == name; });
+        if (use != std::end(kOptionUses) && (use->commands & command) != 0) continue;
+        if (command == kChart) return name + " means nothing without the command it belongs to; leave it out";
+        return name + " means nothing with " + std::string(chosenBy) + "; leave it out";
     }
     return {};
 }
@@ -90,8 +145,9 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
         app.add_option("--dasha-systems", o.dashaSystems),
     };
     CLI::Option* ashtakavarga = app.add_flag("--ashtakavarga", o.ashtakavarga);
-    app.add_option("--ashtakavarga-reading", o.ashtakavargaReading)->needs(ashtakavarga);
-    app.add_flag("--ashtakavarga-reduced", o.ashtakavargaReduced)->needs(ashtakavarga);
+    // Whether the ashtakavarga is written is known once --fields is read (cli/AshtakavargaOptions).
+    app.add_option("--ashtakavarga-reading", o.ashtakavargaReading);
+    app.add_flag("--ashtakavarga-reduced", o.ashtakavargaReduced);
     CLI::Option* match = app.add_option("--match", o.match)->expected(2);
     CLI::Option* matchBatch = app.add_option("--match-batch", o.matchBatch);
     CLI::Option* zones = app.add_flag("--zones", o.zones);
@@ -141,7 +197,8 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
 
     o.request.zoneGiven = app.count("--zone") > 0;
     o.request.nodeGiven = app.count("--node") > 0;
-    return {};
+    if (o.help) return {};
+    return UnusedOption(app, o);
 }
 
 }  // namespace velmora::cli

@@ -2,6 +2,7 @@
 // velmora-cli's commands, one file each: RunCli reads the options and hands
 // them to the one command they ask for.
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <ostream>
@@ -12,6 +13,7 @@
 #include "birth/FormFields.h"
 #include "cli/CliApp.h"
 #include "cli/CliOptions.h"
+#include "cli/LineRunner.h"
 #include "presentation/ChartStyle.h"
 
 namespace velmora::cli {
@@ -41,6 +43,12 @@ int RunPlacesCommand(const std::string& query, std::ostream& out, std::ostream& 
 
 // BatchCommand.cpp: --batch, one output line an input line.
 int RunBatchCommand(const CliOptions& options, CalendarDate today, const CliStreams& io);
+// The lines of `source` (a file, or "-" for standard input) through `run`,
+// with a progress line on `err` when `progress`; the status: 0, or
+// kExitRefused when a line was refused or the input could not be read to
+// its end (said on `err`, starting with `command`), or kExitWriteFailed.
+int RunOverLines(std::string_view command, const std::string& source, const CliStreams& io, bool progress,
+                 const std::function<BatchOutcome(LineSource&, BatchProgress*)>& run);
 
 // BirthFileCommand.cpp: --open's birth, or the refusal (empty when read).
 std::string ReadBirthOption(const std::string& path, FormFields& form);

@@ -68,6 +68,15 @@ void CsvRow::Double(double value) {
 
 void CsvRow::Empty() { BeforeCell(); }
 
+void CsvRow::Note(std::string_view message) {
+    if (!notes_.empty()) notes_ += "; ";
+    if (!noteField_.empty()) {
+        notes_ += noteField_;
+        notes_ += ": ";
+    }
+    notes_ += message;
+}
+
 void CsvRow::End() {
     out_ += "\r\n";
     hasCells_ = false;

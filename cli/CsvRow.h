@@ -38,6 +38,12 @@ public:
     void Double(double value);
     // A cell left empty (the fields of a refused line).
     void Empty();
+    // A remark on the cells of the field named last by NoteField (a part
+    // that could not be computed): kept for the row's error column as
+    // "field: message", several joined by "; ".
+    void Note(std::string_view message);
+    void NoteField(std::string_view field) { noteField_ = field; }
+    const std::string& Notes() const { return notes_; }
     // Ends the row with CR LF.
     void End();
 
@@ -46,6 +52,8 @@ private:
 
     std::string& out_;
     bool hasCells_ = false;
+    std::string_view noteField_;
+    std::string notes_;
 };
 
 }  // namespace velmora::cli

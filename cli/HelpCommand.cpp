@@ -158,15 +158,16 @@ Options:
                      Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn; "sav":
                      twelve) after all others; in CSV sav_ari ... sav_pis
   --ashtakavarga-reading raman|rao
-                     with --ashtakavarga: whose reading of Parashara's tables,
-                     B. V. Raman's (default) or P. V. R. Narasimha Rao's (four
-                     places differ); named in the text and in JSON as "reading"
-                     after "sav"
+                     with --ashtakavarga (or ashtakavarga in --fields): whose
+                     reading of Parashara's tables, B. V. Raman's (default) or
+                     P. V. R. Narasimha Rao's (four places differ); named in
+                     the text and in JSON as "reading" after "sav"
   --ashtakavarga-reduced
-                     with --ashtakavarga: also the tables after trikona and
-                     ekadhipatya shodhana and each planet's rasi, graha and
-                     shodhya pinda; in JSON "reduced" ("bav", "rasiPinda",
-                     "grahaPinda", "shodhyaPinda") after "reading"
+                     with --ashtakavarga (or ashtakavarga in --fields): also
+                     the tables after trikona and ekadhipatya shodhana and each
+                     planet's rasi, graha and shodhya pinda; in JSON
+                     "reduced" ("bav", "rasiPinda", "grahaPinda",
+                     "shodhyaPinda") after "reading"
   --match BRIDE GROOM
                      two birth files matched for marriage, the bride's first:
                      the eight kootas of the North-Indian guna milan (36 points)

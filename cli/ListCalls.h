@@ -43,6 +43,12 @@ public:
         Self().Double(value);
     }
 
+    // A remark on what is written in its place, such as why a part could
+    // not be computed: JSON says it where the value stands, so it is
+    // nothing more here; a CSV row (CsvRow::Note) carries it in its error
+    // column.
+    void Note(std::string_view) {}
+
 private:
     Writer& Self() { return static_cast<Writer&>(*this); }
     template <typename Item>

@@ -42,8 +42,11 @@ void EmptyCellsOr(W& w, std::size_t cells, Json json) {
     }
 }
 
+// Why a part is not given: {"error": message} in JSON; in CSV empty cells,
+// and the message in the row's error column.
 template <typename W>
 void WriteError(W& w, std::size_t cells, std::string_view message) {
+    w.Note(message);
     EmptyCellsOr(w, cells, [&] {
         w.BeginObject();
         w.KeyString("error", message);
@@ -99,7 +102,11 @@ void WritePanchanga(const ChartSource& s, W& w) {
     w.KeyString("convention", SunriseConventionName(p.convention));
     w.KeyString("dayBegins", DayBoundaryName(p.dayBegins));
     w.KeyString("dayEnds", DayBoundaryName(p.dayEnds));
-    if constexpr (!std::is_same_v<W, CsvRow>) w.KeyString("note", p.note);
+    if constexpr (std::is_same_v<W, CsvRow>) {
+        if (!p.note.empty()) w.Note(p.note);  // the row's error column carries it
+    } else {
+        w.KeyString("note", p.note);
+    }
     w.EndObject();
 }
 

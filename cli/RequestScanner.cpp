@@ -64,19 +64,20 @@ private:
 };
 
 enum Key : int {
-    kName, kDate, kTime, kLon, kLat, kCity, kState, kCountry, kPlace, kTz, kAmbiguous,
+    kName, kDate, kTime, kLon, kLat, kCity, kState, kCountry, kPlace, kTz, kAmbiguous, kDashaYear,
     kZone, kDst, kPrecise, kNode, kAyanamsa, kPositions, kHouses, kKeyCount
 };
 
 constexpr std::string_view kKeyNames[kKeyCount] = {"name",  "date",    "time",  "lon",      "lat",
                                                    "city",  "state",   "country", "place",  "tz",
-                                                   "ambiguous", "zone", "dst",   "precise", "node",
+                                                   "ambiguous", "dashaYear", "zone", "dst",   "precise", "node",
                                                    "ayanamsa", "positions", "houses"};
 
+// The plain texts, from kName to kDashaYear.
 std::string ChartRequest::*const kTextMembers[] = {
     &ChartRequest::name,  &ChartRequest::date,    &ChartRequest::time,  &ChartRequest::lon,
     &ChartRequest::lat,   &ChartRequest::city,    &ChartRequest::state, &ChartRequest::country,
-    &ChartRequest::place, &ChartRequest::tz,      &ChartRequest::ambiguous};
+    &ChartRequest::place, &ChartRequest::tz,      &ChartRequest::ambiguous, &ChartRequest::dashaYear};
 
 // The precise chart's choices, from kAyanamsa on.
 std::optional<std::string> ChartRequest::*const kChoiceMembers[] = {
@@ -89,7 +90,7 @@ int FindKey(std::string_view name) {
     int k = -1;
     switch (name[0]) {
         case 'n': k = name.size() == 4 && name[1] == 'a' ? kName : kNode; break;
-        case 'd': k = name.size() == 4 ? kDate : kDst; break;
+        case 'd': k = name.size() == 4 ? kDate : name.size() == 3 ? kDst : kDashaYear; break;
         case 't': k = name.size() == 4 ? kTime : kTz; break;
         case 'l': k = name.size() == 3 && name[1] == 'o' ? kLon : kLat; break;
         case 'c': k = name.size() == 4 ? kCity : kCountry; break;

@@ -82,17 +82,4 @@ std::string TimeRefusal(const TimeParts& parts) {
     return {};
 }
 
-std::string TimePartsNote(const ChartSource& source) {
-    std::string note;
-    const auto add = [&note](const std::string& text) {
-        if (text.empty()) return;
-        if (!note.empty()) note += "; ";
-        note += text;
-    };
-    if (const PanchangaOutcome* p = source.panchanga)
-        add(p->panchanga ? p->panchanga->note : p->refusal);
-    if (const TransitOutcome* t = source.transits; t && !t->transits) add(t->refusal);
-    return note;
-}
-
 }  // namespace velmora::cli

@@ -38,9 +38,5 @@ void AttachTimeParts(const TimeParts& parts, ChartSource& source);
 // The first refusal among the parts asked for, empty when there is none.
 std::string TimeRefusal(const TimeParts& parts);
 
-// What a CSV row's error column says of the parts `source` carries (their
-// cells cannot): the panchanga's refusal or its note on a missing sunrise or
-// sunset, the transits' refusal; empty when all is there.
-std::string TimePartsNote(const ChartSource& source);
 
 }  // namespace velmora::cli

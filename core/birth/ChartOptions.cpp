@@ -104,8 +104,11 @@ std::string AyanamsaText(const ChartOptions& options) {
 }
 
 std::string CustomAyanamsaText(const CustomAyanamsa& c) {
-    char number[32];
-    const auto written = std::to_chars(number, number + sizeof number, c.degrees);  // shortest text that reads back
+    // The shortest text in plain decimals that reads back as the same number
+    // (0.00001, never 1e-05, which the reader does not take); the smallest
+    // double below 1 needs some 330 characters so.
+    char number[400];
+    const auto written = std::to_chars(number, number + sizeof number, c.degrees, std::chars_format::fixed);
     return Padded(c.year, 4) + "-" + Padded(c.month, 2) + "-" + Padded(c.day, 2) + ":" +
            std::string(number, written.ptr);
 }

@@ -27,4 +27,12 @@ ZonePreview PreviewZone(std::string_view zoneId, const LocalClock& clock, Comput
     return preview;
 }
 
+void FillZoneListFromTimeZone(FormFields& form) {
+    if (form.TimeZoneId.empty()) return;
+    const ZonePreview preview = PreviewZone(form.TimeZoneId, FormClock(form), form.Mode);
+    if (preview.listEntry < 0) return;
+    form.Zone = preview.listEntry;
+    form.DaylightSaving = preview.daylightSaving;
+}
+
 }  // namespace velmora

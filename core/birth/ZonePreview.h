@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "birth/ChartMode.h"
+#include "birth/FormFields.h"
 #include "birth/ZoneHistory.h"
 
 namespace velmora {
@@ -19,5 +20,10 @@ struct ZonePreview {
 };
 
 ZonePreview PreviewZone(std::string_view zoneId, const LocalClock& clock, ComputationMode mode);
+
+// Beside a time zone (`TimeZoneId`), the zone list's entry and the
+// daylight-saving box as the form fills them from it; as they were when the
+// zone gives no offset or the list has no entry for it.
+void FillZoneListFromTimeZone(FormFields& form);
 
 }  // namespace velmora

@@ -9,11 +9,10 @@
 #include <optional>
 #include <cstring>
 #include <initializer_list>
-#include <set>
-#include <vector>
 #include <nlohmann/json.hpp>
 
 #include "birthfile/AtomicFile.h"
+#include "birthfile/StrictJson.h"
 #include "text/Quoted.h"
 #include "text/Utf8.h"
 #include "birth/KeyFilters.h"
@@ -30,6 +29,7 @@ using OrderedJson = nlohmann::ordered_json;
 // caught once in ParseBirthFile, which says the file is damaged.
 struct Refusal {
     std::string reason;
+    bool damaged = true;  // the file is damaged, rather than sound but asking what cannot be done
 };
 
 [[noreturn]] void Damaged(std::string_view key, std::string_view what) {
@@ -138,6 +138,21 @@ Angle ReadAngle(const Json& document, const char* key, std::size_t degreeDigits,
     return a;
 }
 
+// A classic chart has none of the precise chart's choices: a file asking
+// for one is refused, as computing it would be, rather than opened without
+// the choice (and saved again without it).
+void ClassicTakesNoChoices(const FormFields& f, const Json& document) {
+    if (f.Mode != ComputationMode::Classic || f.Options == ChartOptions{}) return;
+    const ChartOptions none;
+    const char* const key = f.Options.ayanamsa != none.ayanamsa || f.Options.custom != none.custom ? "ayanamsa"
+                            : f.Options.positions != none.positions                               ? "positions"
+                                                                                                  : "houses";
+    std::string rule(kClassicChoicesRefusal);
+    rule[0] = 't';  // "The classic positions …" within the sentence
+    throw Refusal{"its " + Quoted(key) + " is " + document.at(key).dump() + " but its \"mode\" is \"classic\": " + rule,
+                  false};
+}
+
 FormFields ReadFields(const Json& document) {
     OnlyKeys(document, "",
              {"format", "version", "name", "date", "time", "city", "state", "country", "longitude", "latitude",
@@ -225,6 +240,7 @@ FormFields ReadFields(const Json& document) {
                {HouseSystemName(HouseSystem::WholeSign), HouseSystemName(HouseSystem::Sripati),
                 HouseSystemName(HouseSystem::Placidus), HouseSystemName(HouseSystem::Equal)},
                false));
+    ClassicTakesNoChoices(f, document);
     // The dasha choices; a file without them takes the defaults.
     f.DashaYearChoice = static_cast<DashaYear>(
         Choice(document, "dashaYear", {"365.25", "365.2425", "360", "sidereal"}, false));
@@ -245,53 +261,23 @@ std::string NotJson(std::string_view bytes, std::size_t byte) {
                : std::string(kDamaged) + "it is not valid JSON (at byte " + std::to_string(byte) + ")";
 }
 
-std::string Joined(const std::vector<std::string>& keys) {
-    std::string path;
-    for (const std::string& key : keys) {
-        if (key.empty()) continue;
-        if (!path.empty()) path += '.';
-        path += key;
-    }
-    return path;
-}
-
 // The JSON document of `bytes`, refusing what the JSON library would let by
-// or die of: a key given twice in one object (it keeps the last), a number
-// too large for a double, and bytes after a NUL (it stops reading there).
+// or die of (a key given twice in one object, a number too large for a
+// double) and bytes after a NUL (it stops reading there).
 Json ParseDocument(std::string_view bytes) {
     if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos) throw Refusal{NotJson(bytes, nul + 1)};
-    std::vector<std::set<std::string>> seen;  // the keys of each object open
-    std::vector<std::string> path;            // the last key of each
-    const Json::parser_callback_t check = [&](int, Json::parse_event_t event, Json& parsed) {
-        switch (event) {
-        case Json::parse_event_t::object_start:
-            seen.emplace_back();
-            path.emplace_back();
-            break;
-        case Json::parse_event_t::object_end:
-            seen.pop_back();
-            path.pop_back();
-            break;
-        case Json::parse_event_t::key: {
-            const std::string& key = parsed.get_ref<const std::string&>();
-            path.back() = key;
-            if (!seen.back().insert(key).second)
-                throw Refusal{std::string(kDamaged) + "it holds " + Quoted(Joined(path)) + " twice"};
-            break;
-        }
-        default: break;
-        }
-        return true;
-    };
-    try {
-        return Json::parse(bytes, check);
-    } catch (const Json::parse_error& e) {
-        throw Refusal{NotJson(bytes, e.byte)};
-    } catch (const Json::out_of_range&) {
-        const std::string where = Joined(path);
-        throw Refusal{std::string(kDamaged) + (where.empty() ? "it holds" : Quoted(where) + " is") +
+    StrictJson read = ReadStrictJson(bytes);
+    switch (read.fault) {
+    case JsonFault::None: break;
+    case JsonFault::RepeatedKey:
+        throw Refusal{std::string(kDamaged) + "it holds " + Quoted(read.where) + " twice"};
+    case JsonFault::NumberTooLarge:
+        throw Refusal{std::string(kDamaged) + (read.where.empty() ? "it holds" : Quoted(read.where) + " is") +
                       " a number too large to read"};
+    case JsonFault::NotJson:
+    case JsonFault::TooDeep: throw Refusal{NotJson(bytes, read.byte)};
     }
+    return std::move(read.value);
 }
 
 OrderedJson Document(const FormFields& f) {
@@ -382,7 +368,7 @@ BirthFileRead ParseBirthFile(std::string_view bytes) {
         result.fields = ReadFields(document);
     } catch (const Refusal& refusal) {
         result.fields = FormFields{};
-        result.error = std::string(kDamaged) + refusal.reason;
+        result.error = (refusal.damaged ? std::string(kDamaged) : std::string()) + refusal.reason;
     }
     return result;
 }

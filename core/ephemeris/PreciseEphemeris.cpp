@@ -27,6 +27,14 @@ double ZeroTo360(double x) {
     return x;
 }
 
+// Into −180 < x ≤ 180. The library puts an ayanamsa's mean value into
+// 0–360° before it adds the nutation, so a custom −10° comes back as 349.996°
+// and a custom 0 as −0.004°: both are the signed angle they stand for.
+double SignedDegrees(double x) {
+    x = ZeroTo360(x);
+    return x > 180.0 ? x - 360.0 : x;
+}
+
 // The library's sidereal mode of each ayanamsa, in AyanamsaKind's order.
 constexpr std::array<int, kAyanamsaKinds - 1> kSiderealModes = {
     SE_SIDM_LAHIRI,     SE_SIDM_TRUE_CITRA,     SE_SIDM_KRISHNAMURTI, SE_SIDM_RAMAN,
@@ -194,6 +202,7 @@ bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double la
         Error = LibraryMessage("the ayanamsa", serr);
         return false;
     }
+    ayanamsa = SignedDegrees(ayanamsa);
 
     Longitudes = longitudes;
     Speeds = speeds;
@@ -237,7 +246,7 @@ std::string DegreesMinutesSeconds(double degrees) {
     const double d = std::floor(x);
     const double m = std::floor(60 * (x - d));
     const double s = std::floor(60 * (60 * (x - d) - m));
-    std::string text = degrees < 0 ? "-" : "";
+    std::string text = degrees < 0 && d + m + s > 0 ? "\u2212" : "";
     text += std::to_string(static_cast<long long>(d));
     text += "\u00B0 ";
     text += std::to_string(static_cast<long long>(m));

@@ -94,7 +94,8 @@ private:
     bool pathSet_ = false;
 };
 
-// Whole degrees, minutes and seconds, truncated: "23° 51′ 12″".
+// Whole degrees, minutes and seconds, truncated: "23° 51′ 12″"; a negative
+// angle with a minus sign, "−0° 0′ 13″", unless it shows as nothing but zeros.
 std::string DegreesMinutesSeconds(double degrees);
 
 }  // namespace velmora

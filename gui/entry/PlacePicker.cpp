@@ -131,7 +131,11 @@ void PlacePicker::Restore(const FormFields& fields) {
         placeState_ = fields.State;
         placeCountry_ = fields.Country;
     }
-    UpdateZoneInfo();
+    // The zone list's entry and the box stay as the fields hold them, so
+    // that the birth is saved back as it was read (a file of velmora-cli's
+    // keeps the list's default beside its time zone); a later change of the
+    // date or time fills them from the zone as ever.
+    ShowZoneLine(false);
 }
 
 void PlacePicker::SetAside() {
@@ -175,7 +179,9 @@ void PlacePicker::ShowDaylightSavingUsed(bool dst) {
     filling_ = false;
 }
 
-void PlacePicker::UpdateZoneInfo() {
+void PlacePicker::UpdateZoneInfo() { ShowZoneLine(true); }
+
+void PlacePicker::ShowZoneLine(bool fillZoneList) {
     if (zone_.empty()) {
         if (setAside_)
             boxes_.zoneLine->setText(QStringLiteral("Place set aside: the coordinates and zone are as typed"));
@@ -187,7 +193,7 @@ void PlacePicker::UpdateZoneInfo() {
                                             boxes_.precise->isChecked() ? ComputationMode::Precise
                                                                         : ComputationMode::Classic);
     QString text = FromUtf8(preview.text);
-    if (preview.listEntry >= 0) {
+    if (fillZoneList && preview.listEntry >= 0) {
         filling_ = true;
         boxes_.zoneList->setCurrentIndex(preview.listEntry);
         boxes_.daylightSaving->setChecked(preview.daylightSaving);

@@ -66,7 +66,8 @@ public:
     std::optional<double> PlaceLongitude() const { return placeLongitude_; }
 
     // The form's fields were set as a whole (a birth file): no place, then
-    // the fields' own zone and place taken up again.
+    // the fields' own zone and place taken up again, the zone list and box
+    // left as the fields hold them.
     void Forget();
     void Restore(const FormFields& fields);
 
@@ -85,6 +86,9 @@ private:
     void Take(const AtlasEntry& place);
     void SetAside();
     void UpdateZoneInfo();
+    // The zone line for the place's zone, and with `fillZoneList` the zone
+    // list's entry and the daylight-saving box as the zone gives them.
+    void ShowZoneLine(bool fillZoneList);
 
     PlaceBoxes boxes_;
     std::function<FormFields()> fields_;

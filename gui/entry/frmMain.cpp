@@ -434,6 +434,10 @@ void frmMain::LoadForm() {
                                lblZoneInfo_},
                               [this] { return Fields(); }, services_.messenger, this);
     places_->Watch({cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_});
+    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_, cmbTimeZone_})
+        connect(list, qOverload<int>(&QComboBox::currentIndexChanged), this,
+                [this] { repeated_ = RepeatedHour::Unresolved; });
+    connect(txtMCity_, &QLineEdit::textEdited, this, [this] { repeated_ = RepeatedHour::Unresolved; });
 }
 
 QString frmMain::ZoneInfo() const { return places_->ZoneInfo(); }
@@ -468,6 +472,7 @@ FormFields frmMain::Fields() const {
     fields.Place = places_->PlaceName();
     fields.PlaceLatitude = places_->PlaceLatitude();
     fields.PlaceLongitude = places_->PlaceLongitude();
+    fields.Repeated = repeated_;
     // The dasha choices the person keeps (on the dasha page, or from the birth file opened last).
     fields.DashaYearChoice = services_.preferences.KeptDashaYear();
     fields.DashaSystemChoice = services_.preferences.KeptDashaSystem();
@@ -476,7 +481,7 @@ FormFields frmMain::Fields() const {
 
 void frmMain::SetFields(const FormFields& f) {
     // The place's zone is set aside while the lists change, then taken up
-    // again, so that it fills the zone list as choosing the place does.
+    // again with the zone list as the fields hold it.
     places_->Forget();
     txtName_->setText(FromUtf8(f.Name));
     years_->Choose(f.Mode, FormYear(f));
@@ -497,6 +502,7 @@ void frmMain::SetFields(const FormFields& f) {
     chkTrueNode_->setChecked(f.Node == NodeKind::True);
     if (f.Mode == ComputationMode::Precise) ShowChartOptions(f.Options);
     places_->Restore(f);
+    repeated_ = f.Repeated;
     services_.preferences.KeepDashaYear(f.DashaYearChoice);
     services_.preferences.KeepDashaSystem(f.DashaSystemChoice);
 }

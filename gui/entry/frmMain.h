@@ -119,6 +119,9 @@ private:
     QPushButton* cmdChartOptions_ = nullptr;
     QLabel* lblChartOptions_ = nullptr;
     ChartOptions chartOptions_;
+    // Which of a local time the clocks showed twice, as a birth file said;
+    // forgotten when the date, time or zone changes.
+    RepeatedHour repeated_ = RepeatedHour::Unresolved;
     QLabel* lblZoneInfo_ = nullptr;
     PlacePicker* places_ = nullptr;
     QPushButton* cmdRashi_ = nullptr;

@@ -1,6 +1,7 @@
 #include "shell/HeadlessExport.h"
 
 #include <QString>
+#include <algorithm>
 #include <optional>
 #include <ostream>
 #include <string_view>
@@ -61,6 +62,10 @@ int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err) {
             reduced = true;
             continue;
         }
+        // An option not of --export is named as such, before any value is looked for.
+        constexpr std::string_view kWithValues[] = {"--ashtakavarga-reading", "--chart-style", "--paper", "--scale"};
+        if (std::find(std::begin(kWithValues), std::end(kWithValues), option) == std::end(kWithValues))
+            return Refuse(err, "unknown option " + Quoted(option));
         if (i >= args.size()) return Refuse(err, VisibleText(option) + " needs a value");
         const std::string& value = args[i++];
         if (option == "--ashtakavarga-reading") {
@@ -75,11 +80,9 @@ int RunHeadlessExport(const std::vector<std::string>& args, std::ostream& err) {
             paper = value == "a4" ? QPageSize::A4 : QPageSize::Letter;
         } else if (option == "--scale" && value.size() == 1 && value[0] >= '1' && value[0] <= '8') {
             scale = value[0] - '0';
-        } else if (option == "--paper" || option == "--scale") {
+        } else {  // --paper or --scale
             return Refuse(err, option + ": " + (option == "--paper" ? "give a4 or letter" : "give 1 to 8") + ", got " +
                                    Quoted(value));
-        } else {
-            return Refuse(err, "unknown option " + Quoted(option));
         }
     }
     const QString outPath = QString::fromStdString(out);

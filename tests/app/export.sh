@@ -57,6 +57,22 @@ expect_refused "$tmp/e.svg" "$tmp/asha.velmora" --chart-style east
 grep -q 'give south or north' "$tmp/err" || fail "the styles are not named: $(cat "$tmp/err")"
 expect_refused "$tmp/e.pdf" "$tmp/asha.velmora" --ashtakavarga-reading parashara
 grep -q 'give raman or rao' "$tmp/err" || fail "the readings are not named: $(cat "$tmp/err")"
+# An option --export does not have is named as such, last or not, never
+# taken for one missing its value.
+for unknown in --panchanga --frobnicate; do
+    expect_refused "$tmp/e.pdf" "$tmp/asha.velmora" $unknown
+    grep -q "unknown option \"$unknown\"" "$tmp/err" || fail "$unknown is not named unknown: $(cat "$tmp/err")"
+done
+expect_refused "$tmp/e.pdf" "$tmp/asha.velmora" --panchanga --paper a4
+grep -q 'unknown option "--panchanga"' "$tmp/err" || fail "--panchanga is not named unknown: $(cat "$tmp/err")"
+expect_refused "$tmp/e.pdf" "$tmp/asha.velmora" --paper
+grep -q -- '--paper needs a value' "$tmp/err" || fail "--paper without a value: $(cat "$tmp/err")"
+# A classic chart with a precise chart's choice is refused when read, in the
+# file's words, as velmora-cli --open and the window refuse it.
+sed 's/"ayanamsa": "lahiri"/"ayanamsa": "raman"/' "$tmp/asha.velmora" >"$tmp/raman.velmora"
+grep -q '"mode": "precise"' "$tmp/raman.velmora" && sed -i 's/"mode": "precise"/"mode": "classic"/' "$tmp/raman.velmora"
+expect_refused "$tmp/e.pdf" "$tmp/raman.velmora"
+grep -q 'its "ayanamsa" is "raman" but its "mode" is "classic"' "$tmp/err" || fail "not the file's reason: $(cat "$tmp/err")"
 # A birth the form's checks refuse: 31 April.
 sed 's/"month": 3/"month": 4/; s/"day": 5/"day": 31/' "$tmp/asha.velmora" >"$tmp/april.velmora"
 expect_refused "$tmp/f.pdf" "$tmp/april.velmora"

@@ -106,6 +106,19 @@ TEST(AshtakavargaReadingOption, BatchLinesFollowTheReading) {
     EXPECT_EQ(a.at("reading"), "rao");
     EXPECT_EQ(a.at("sav").get<std::vector<int>>(), (std::vector<int>{34, 25, 34, 25, 26, 25, 22, 29, 28, 30, 29, 30}));
     EXPECT_TRUE(a.contains("reduced"));
+
+    // Naming the field asks for the ashtakavarga as --ashtakavarga does: the
+    // reading and the reduced tables go with it.
+    const CliResult named = RunCliWith(
+        {"--batch", "-", "--fields", "name,ashtakavarga", "--ashtakavarga-reading", "rao", "--ashtakavarga-reduced"},
+        false, line);
+    ASSERT_EQ(named.status, 0) << named.err;
+    EXPECT_EQ(nlohmann::json::parse(named.out).at("ashtakavarga"), a);
+    const CliResult unnamed =
+        RunCliWith({"--batch", "-", "--fields", "name", "--ashtakavarga-reading", "rao"}, false, line);
+    EXPECT_EQ(unnamed.status, 2);
+    EXPECT_EQ(unnamed.err,
+              "--ashtakavarga-reading requires --ashtakavarga or the field ashtakavarga in --fields\n");
 }
 
 }  // namespace

@@ -154,6 +154,13 @@ TEST_F(BirthFileOptions, BadDocumentsAreRefusedNeverACrash) {
          }(),
          "\"zone.position\" is 18446744073709551615, outside 0 to 70."},
         {"escape in a key", replaced("\"city\"", "\"\\u001b[2J\": 1, \"city\""), "it holds \"\\x1b[2J\", which"},
+        // A classic chart with a precise chart's choice: refused when read,
+        // in the file's words, not when computed (the window reads it so too).
+        {"classic with an ayanamsa",
+         replaced("\"mode\": \"precise\"", "\"mode\": \"classic\"").replace(good.find("\"lahiri\""), 8, "\"raman\""),
+         "Cannot open \"" + File("bad.velmora") +
+             "\": its \"ayanamsa\" is \"raman\" but its \"mode\" is \"classic\": the classic positions have their own "
+             "sidereal correction and no house cusps"},
     };
     for (const auto& c : cases) {
         std::ofstream(File("bad.velmora"), std::ios::binary) << c.bytes;
@@ -162,6 +169,30 @@ TEST_F(BirthFileOptions, BadDocumentsAreRefusedNeverACrash) {
         EXPECT_TRUE(r.out.empty()) << c.what;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << c.what << ": " << r.err;
         EXPECT_FALSE(fs::exists(File("copy.velmora"))) << c.what;
+    }
+}
+
+// Saved beside a time zone, the zone list's entry and box are the ones the
+// window fills from that zone, so the file opens there to the same form:
+// New York keeps daylight saving time (UTC-4) on 4 July 1990 and India
+// Standard Time (UTC+5:30) all year (the tz database).
+TEST_F(BirthFileOptions, ABirthWithATimeZoneIsSavedWithItsZoneListEntry) {
+    const struct {
+        std::vector<std::string> args;
+        const char* zoneText;
+        bool dst;
+    } cases[] = {
+        {{"--name", "a", "--date", "1990-07-04", "--time", "12:00", "--lon", "74:00W", "--lat", "40:43N", "--tz",
+          "America/New_York"},
+         "Eastern Standard Time,EST,-5.0", true},
+        {{"--name", "a", "--date", "1990-07-04", "--time", "12:00", "--place", "Pune"}, "Indian Time, IST, +5.3", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.zoneText);
+        ASSERT_EQ(RunCliWith(With(c.args, {"--save", File("zoned.velmora")})).status, 0);
+        const auto document = nlohmann::json::parse(Slurp(File("zoned.velmora")));
+        EXPECT_EQ(document["zone"]["text"], c.zoneText);
+        EXPECT_EQ(document["daylightSaving"], c.dst);
     }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <set>
 #include <cmath>
 
 #include <cstdlib>
@@ -95,6 +97,58 @@ TEST(CliApp, RefusalsWriteTheMessageAloneAndExitTwo) {
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err, c.message + "\n");
     }
+}
+
+// Every option with a value it takes, as a person would give it.
+const std::vector<std::vector<std::string>> kEveryOption = {
+    {"--name", "rama"}, {"--date", "2000-01-01"}, {"--time", "12:00"}, {"--lon", "0:00E"}, {"--lat", "0:00N"},
+    {"--zone", "IST"}, {"--dst"}, {"--city", "Pune"}, {"--state", "MH"}, {"--country", "India"}, {"--precise"},
+    {"--classic"}, {"--node", "true"}, {"--place", "Pune"}, {"--tz", "Asia/Kolkata"}, {"--ambiguous", "later"},
+    {"--json"}, {"--ayanamsa", "raman"}, {"--positions", "true"}, {"--houses", "equal"}, {"--open", "a.velmora"},
+    {"--save", "b.velmora"}, {"--force"}, {"--chart-style", "north"}, {"--today", "2020-01-01"}, {"--panchanga"},
+    {"--sunrise", "bogus"}, {"--transit"}, {"--batch", "-"}, {"--fields", "name"}, {"--format", "csv"},
+    {"--jobs", "2"}, {"--quiet"}, {"--dasha-year", "360"}, {"--dasha-levels", "9"}, {"--dasha-systems", "yogini"},
+    {"--ashtakavarga"}, {"--ashtakavarga-reading", "rao"}, {"--ashtakavarga-reduced"},
+    {"--match", "a.velmora", "b.velmora"}, {"--match-batch", "-"}, {"--varga", "D99"}, {"--zones"},
+    {"--places", "Pune"}, {"--help"},
+};
+
+TEST(CliApp, TheListOfEveryOptionIsWhole) {
+    const std::string help = RunCliWith({"--help"}).out;
+    std::set<std::string> named;
+    for (std::size_t at = help.find("--"); at != std::string::npos; at = help.find("--", at + 2)) {
+        std::size_t end = at + 2;
+        while (end < help.size() && (std::islower(static_cast<unsigned char>(help[end])) || help[end] == '-')) ++end;
+        if (end > at + 2) named.insert(help.substr(at, end - at));
+    }
+    std::set<std::string> listed;
+    for (const auto& option : kEveryOption) listed.insert(option[0]);
+    EXPECT_EQ(named, listed);
+}
+
+// The listings and the match take only their own option (and the match
+// --json): any other, which would change nothing, is refused and named,
+// as a chart refuses what it cannot use, rather than taken without a word.
+TEST(CliApp, AnOptionThatMeansNothingToTheCommandIsRefused) {
+    const std::vector<std::vector<std::string>> commands = {
+        {"--zones"}, {"--places", "Pune"}, {"--match", "a.velmora", "b.velmora"}, {"--match-batch", "-"}};
+    for (const auto& command : commands) {
+        for (const auto& option : kEveryOption) {
+            if (option[0] == command[0] || option[0] == "--help") continue;
+            if (command[0] == "--match" && option[0] == "--json") continue;
+            std::vector<std::string> args = command;
+            args.insert(args.end(), option.begin(), option.end());
+            SCOPED_TRACE(command[0] + " " + option[0]);
+            const CliResult r = RunCliWith(args);
+            EXPECT_EQ(r.status, 2);
+            EXPECT_EQ(r.out, "");
+            const bool named = r.err.find(option[0] + " ") != std::string::npos ||
+                               r.err.find(option[0] + "\n") != std::string::npos;
+            EXPECT_TRUE(named) << r.err;
+        }
+    }
+    EXPECT_EQ(RunCliWith({"--match", "a.velmora", "b.velmora", "--dasha-levels", "9"}).err,
+              "--dasha-levels means nothing with --match; leave it out\n");
 }
 
 TEST(CliApp, ZoneByAbbreviationIsZoneByPosition) {

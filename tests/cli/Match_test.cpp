@@ -147,6 +147,58 @@ TEST_F(MatchCommand, BatchOfPairsGivesTheSameMatchLineByLine) {
     EXPECT_TRUE(nlohmann::json::parse(lines[3]).contains("error"));
 }
 
+// As --batch does: whatever a line holds, one line out; a pair of any depth
+// or size is one refusal, and so is a line that a person may have meant
+// otherwise (a side named twice, a key the pair has not).
+TEST_F(MatchCommand, BatchAnswersEveryLineWhateverItHolds) {
+    const std::string side =
+        R"({"name":"sita","date":"1990-05-14","time":"06:30","lon":"77:35E","lat":"12:58N","zone":"IST"})";
+    const std::string deep = std::string(100'000, '[') + std::string(100'000, ']');
+    const struct {
+        std::string line;
+        std::string error;  // empty: a match
+    } cases[] = {
+        {R"({"bride":)" + side + R"(,"groom":)" + side + "}", ""},
+        {"", "the line is not valid JSON"},
+        {" \t", "the line is not valid JSON"},
+        {R"({"bride":{"name":)" + deep + R"(},"groom":)" + side + "}",
+         "the line nests arrays and objects more than 32 deep"},
+        {R"({"bride":)" + side + R"(,"bride":)" + side + R"(,"groom":)" + side + "}", "the line holds \"bride\" twice"},
+        {R"({"bride":)" + side + R"(,"groom":{"name":"a","name":"b"}})", "the line holds \"groom.name\" twice"},
+        {R"({"bride":)" + side + R"(,"groom":)" + side + R"(,"witness":)" + side + "}",
+         "unknown field \"witness\": a line is {\"bride\": {...}, \"groom\": {...}}"},
+        {R"({"bride":[],"groom":)" + side + "}", "the bride: \"bride\" must be an object"},
+        {R"({"bride":{"name":")" + std::string(1'100'000, 'x') + R"("},"groom":{}})",
+         "the line is longer than 1048576 bytes"},
+        {"[]", "the line is not a JSON object: a line is {\"bride\": {...}, \"groom\": {...}}"},
+    };
+    std::string input;
+    for (const auto& c : cases) input += c.line + "\n";
+    const CliResult r = RunCliWith({"--match-batch", "-"}, false, input);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "");
+    std::size_t at = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line.substr(0, 60));
+        const std::size_t end = r.out.find('\n', at);
+        ASSERT_NE(end, std::string::npos);
+        const auto json = nlohmann::json::parse(r.out.substr(at, end - at));
+        at = end + 1;
+        if (c.error.empty()) {
+            EXPECT_TRUE(json.contains("match"));
+        } else {
+            EXPECT_EQ(json.value("error", ""), c.error);
+        }
+    }
+    EXPECT_EQ(at, r.out.size());
+
+    // An input that cannot be read to its end is said, as --batch says it.
+    const CliResult directory = RunCliWith({"--match-batch", dir_.string()});
+    EXPECT_EQ(directory.status, 2);
+    EXPECT_EQ(directory.out, "");
+    EXPECT_EQ(directory.err, "match batch: reading \"" + dir_.string() + "\" failed: Is a directory\n");
+}
+
 const std::vector<std::string> kChart = {"--name", "rama", "--date", "2000-01-01", "--time", "12:00",
                                          "--lon",  "0:00E", "--lat", "0:00N", "--json"};
 

@@ -179,8 +179,8 @@ TEST(TimeOptions, BatchFieldsOfTheSameNames) {
     // classic one the reasons its empty cells stand for (JSON lines give
     // them in the fields' "error").
     EXPECT_EQ(a.substr(a.find_last_not_of('\r'), 1), ",") << a;
-    EXPECT_NE(b.find(",The panchanga needs precise positions"), std::string::npos) << b;
-    EXPECT_NE(b.find("; Transits need precise positions"), std::string::npos) << b;
+    EXPECT_NE(b.find(",panchanga: The panchanga needs precise positions"), std::string::npos) << b;
+    EXPECT_NE(b.find("; transits: Transits need precise positions"), std::string::npos) << b;
 
     // JSON lines: the whole object gains the key only when asked; the
     // classic chart's value names the refusal.
@@ -250,10 +250,62 @@ TEST(TimeOptions, PanchangaWhereTheSunDoesNotRise) {
                           "panchanga_day_ends,error"),
               std::string::npos)
         << header;
-    EXPECT_NE(row.find(",,,upper limb with refraction,midnight,midnight,The Sun neither rises nor sets at this "
-                       "place on 21 June 1990 (the midnight sun); the day begins at local midnight"),
+    EXPECT_NE(row.find(",,,upper limb with refraction,midnight,midnight,panchanga: The Sun neither rises nor "
+                       "sets at this place on 21 June 1990 (the midnight sun); the day begins at local midnight"),
               std::string::npos)
         << row;
+}
+
+// A part that could not be computed leaves its cells empty; the row's error
+// column says why, as the JSON line says it under the part's key (a
+// transit moment the clocks skipped in Berlin, 25 March 1990 02:30, and a
+// classic chart's panchanga and transits). The chart itself is given, so
+// the status stays 0, as for JSON lines.
+TEST(TimeOptions, ACsvRowSaysWhyAPartIsMissing) {
+    const std::string lines =
+        R"({"name":"A","date":"1990-06-21","time":"12:00","place":"Berlin"})" "\n"
+        R"({"name":"B","date":"2013-01-18","time":"12:00","lon":"77:35E","lat":"12:58N","zone":"34","precise":false})"
+        "\n"
+        R"({"name":"C","date":"2013-01-18","time":"12:00","lon":"77:35E","lat":"12:58N","tz":"Asia/Kolkata"})" "\n";
+    const Args options = {"--batch", "-", "--fields", "name,panchanga,transits", "--transit", "1990-03-25T02:30"};
+    const CliResult json = RunCliWith(options, false, lines);
+    Args csvOptions = options;
+    csvOptions.insert(csvOptions.end(), {"--format", "csv"});
+    const CliResult csv = RunCliWith(csvOptions, false, lines);
+    ASSERT_EQ(json.status, 0) << json.err;
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    std::istringstream objects(json.out), rows(csv.out);
+    std::string object, row;
+    std::getline(rows, row);  // the header
+    int said = 0;
+    while (std::getline(objects, object)) {
+        ASSERT_TRUE(std::getline(rows, row));
+        const auto line = nlohmann::json::parse(object);
+        std::string why;
+        for (const char* part : {"panchanga", "transits"}) {
+            if (!line[part].contains("error")) continue;
+            why += (why.empty() ? "" : "; ") + std::string(part) + ": " + line[part]["error"].get<std::string>();
+            ++said;
+        }
+        row.pop_back();  // CR
+        // The error column is the last; the messages hold no comma, so it is unquoted.
+        EXPECT_EQ(row.substr(row.rfind(',') + 1), why) << line["name"];
+    }
+    EXPECT_EQ(said, 3);
+    EXPECT_FALSE(std::getline(rows, row));
+}
+
+// Where the Sun neither rises nor sets (Tromsø, 69° 39′ N, at midsummer) a
+// panchanga whose cells are all empty says why in the error column.
+TEST(TimeOptions, ACsvRowWithoutItsPanchangaSaysWhy) {
+    const CliResult csv = RunCliWith({"--batch", "-", "--fields", "name,panchanga", "--format", "csv"}, false,
+                                     R"({"name":"A","date":"1990-06-21","time":"12:00","place":"Tromso"})" "\n");
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    const std::string row = csv.out.substr(csv.out.find('\n') + 1);
+    const std::size_t cells = std::count(row.begin(), row.end(), ',');
+    EXPECT_GT(cells, 2u);
+    const bool emptyPanchanga = row.starts_with("A" + std::string(cells - 1, ','));
+    if (emptyPanchanga) EXPECT_GT(row.size(), cells + 3) << row;  // "A", the commas, CR LF: and the reason
 }
 
 }  // namespace

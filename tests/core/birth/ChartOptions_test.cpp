@@ -36,6 +36,38 @@ TEST(ChartOptions, EveryNameReadsBackToItsChoice) {
     EXPECT_EQ(AyanamsaDisplayName(AyanamsaKind::LahiriIcrc), "Lahiri (ICRC)");
 }
 
+// A custom value is written as decimals that read back as the same number,
+// however small: "1e-05" is not a value the reader (or a person) takes.
+TEST(ChartOptions, ACustomValueIsWrittenInDecimalsThatReadBack) {
+    const struct {
+        double degrees;
+        const char* text;  // as written; nullptr: too long to spell out here
+    } cases[] = {
+        {0.00001, "custom:2000-01-01:0.00001"},
+        {-0.00001, "custom:2000-01-01:-0.00001"},
+        {1.5e-9, "custom:2000-01-01:0.0000000015"},
+        {0.0001, "custom:2000-01-01:0.0001"},
+        {-90, "custom:2000-01-01:-90"},
+        {0, "custom:2000-01-01:0"},
+        {5e-324, nullptr},  // the smallest double above zero
+        {-2.2250738585072014e-308, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.degrees);
+        ChartOptions options;
+        options.ayanamsa = AyanamsaKind::Custom;
+        options.custom = {2000, 1, 1, c.degrees};
+        const std::string text = AyanamsaText(options);
+        if (c.text) {
+            EXPECT_EQ(text, c.text);
+        }
+        EXPECT_EQ(text.find_first_of("eE", 7), std::string::npos) << text;
+        ChartOptions read;
+        ASSERT_TRUE(ParseAyanamsa(text, read)) << text;
+        EXPECT_EQ(read.custom, options.custom);
+    }
+}
+
 TEST(ChartOptions, OtherWordsAreRefusedAndLeaveTheChoice) {
     for (const char* text : {"", "Lahiri", "custom", "custom:", "custom:1900-1-1:22", "custom:1999-02-29:23",
                              "custom:2000-13-01:23", "custom:2000-01-01:", "custom:2000-01-01:90.5",

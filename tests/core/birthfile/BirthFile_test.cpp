@@ -131,6 +131,9 @@ TEST(BirthFile, TheChartChoicesComeBackAsSavedAndDefaultWhenAbsent) {
         {"krishnamurti", PositionKind::Apparent, HouseSystem::Sripati},
         {"custom:1900-01-01:22.46", PositionKind::True, HouseSystem::Equal},
         {"lahiri-icrc", PositionKind::Apparent, HouseSystem::WholeSign},
+        // Once written as "1e-05", which the reader refuses: such a file
+        // opened but could not be saved again.
+        {"custom:2000-01-01:0.00001", PositionKind::Apparent, HouseSystem::WholeSign},
     };
     for (const auto& c : choices) {
         FormFields f = Bangalore();

@@ -151,6 +151,33 @@ TEST(ChartChoices, ACustomAyanamsaHasItsValueOnItsDateAndPrecesses) {
     EXPECT_EQ(then.AyanamsaLabel().rfind("Custom 23\u00B0 ", 0), 0u) << then.AyanamsaLabel();
 }
 
+// A custom value below zero is the signed angle it stands for, in the
+// number and in the label: on its own date (2000 January 1, 0 h UT) the
+// chart's ayanamsa is the value plus the nutation in longitude, −13.9″ then
+// (Meeus 22). It once came back as 349° for −10°, while 0 showed as −13″.
+TEST(ChartChoices, ACustomAyanamsaBelowZeroKeepsItsSign) {
+    const struct {
+        const char* choice;
+        double value;
+        const char* label;
+    } cases[] = {
+        {"custom:2000-01-01:-10", -10, "Custom \u221210\u00B0 0\u2032 13\u2033"},
+        {"custom:2000-01-01:0", 0, "Custom \u22120\u00B0 0\u2032 13\u2033"},
+        {"custom:2000-01-01:-0.001", -0.001, "Custom \u22120\u00B0 0\u2032 17\u2033"},
+        {"custom:2000-01-01:0.01", 0.01, "Custom 0\u00B0 0\u2032 22\u2033"},
+        {"custom:2000-01-01:-90", -90, "Custom \u221290\u00B0 0\u2032 13\u2033"},
+        {"custom:2000-01-01:90", 90, "Custom 89\u00B0 59\u2032 46\u2033"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.choice);
+        ChartOptions options;
+        ASSERT_TRUE(ParseAyanamsa(c.choice, options));
+        const PreciseEphemeris eph = Computed(Ut(2000, 1, 1, 0, 0), options);
+        EXPECT_NEAR(eph.Ayanamsa, c.value + NutationInLongitude(eph.JulianDateUT), 0.5 * kArcsecond);
+        EXPECT_EQ(eph.AyanamsaLabel(), c.label);
+    }
+}
+
 TEST(ChartChoices, TruePositionsLeaveOutTheAberration) {
     ChartOptions trueOptions;
     trueOptions.positions = PositionKind::True;

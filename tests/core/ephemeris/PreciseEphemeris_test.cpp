@@ -219,6 +219,9 @@ TEST(PreciseEphemeris, DegreesMinutesSecondsTruncate) {
         {23.853222486, "23\u00B0 51\u2032 11\u2033"},
         {23.999999999, "23\u00B0 59\u2032 59\u2033"},
         {0.0, "0\u00B0 0\u2032 0\u2033"},
+        {-10.003869, "\u221210\u00B0 0\u2032 13\u2033"},
+        {-0.003869, "\u22120\u00B0 0\u2032 13\u2033"},
+        {-0.0001, "0\u00B0 0\u2032 0\u2033"},  // under a second either way: no sign on a zero
     };
     for (const auto& [degrees, text] : cases) EXPECT_EQ(DegreesMinutesSeconds(degrees), text);
 }

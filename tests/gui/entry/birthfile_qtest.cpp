@@ -185,6 +185,16 @@ private slots:
              "\"time.second\" is a number too large to read"},
             {"twice.velmora", QByteArray::fromStdString(good).replace("\"city\"", "\"city\": \"X\", \"city\""),
              "it holds \"city\" twice"},
+            // What velmora-cli --open and velmora --export refuse, for the
+            // reason they give: once opened as a classic chart and saved
+            // back with the Lahiri ayanamsa.
+            {"classic-raman.velmora",
+             QByteArray::fromStdString(good).replace("\"ayanamsa\": \"lahiri\"", "\"ayanamsa\": \"raman\""),
+             "its \"ayanamsa\" is \"raman\" but its \"mode\" is \"classic\": the classic positions have their own "
+             "sidereal correction"},
+            {"classic-true.velmora",
+             QByteArray::fromStdString(good).replace("\"positions\": \"apparent\"", "\"positions\": \"true\""),
+             "its \"positions\" is \"true\" but its \"mode\" is \"classic\""},
         };
         for (const auto& c : cases) {
             QFile file(dir_.filePath(QLatin1String(c.file)));
@@ -203,6 +213,64 @@ private slots:
         QVERIFY(!form.OpenBirthFile(dir_.filePath(QStringLiteral("nobody.velmora"))));
         QVERIFY(s.messenger.shown[0].text.contains(QLatin1String("No such file")));
         QVERIFY(SameFields(form.Fields(), f));
+    }
+
+    // Whatever a file holds, the window saves back as it read it: opened
+    // and saved again, the file is the same, byte for byte.
+    void aFileOpenedAndSavedIsTheSameFile() {
+        FormFields precise = Bangalore();
+        precise.Mode = ComputationMode::Precise;
+        precise.Node = NodeKind::True;
+        QVERIFY(ParseAyanamsa("raman", precise.Options));
+        precise.Options.positions = PositionKind::True;
+        precise.Options.houses = HouseSystem::Equal;
+        precise.TimeZoneId = "Asia/Kolkata";
+        precise.Place = "Bengaluru, Karnataka, India";
+        FormFields custom = Bangalore();
+        custom.Mode = ComputationMode::Precise;
+        QVERIFY(ParseAyanamsa("custom:2000-01-01:0.00001", custom.Options));
+        custom.DashaYearChoice = DashaYear::Sidereal;
+        custom.DashaSystemChoice = DashaSystem::Yogini;
+        // As velmora-cli --tz --save writes it: the zone list's entry and
+        // box stay at their defaults, the time zone's history decides.
+        FormFields zoned = Bangalore();
+        zoned.Zone = 29;
+        zoned.TimeZoneId = "America/New_York";
+        zoned.Month = 9;  // 26 October 1980, 1:30: New York's clocks showed it twice (the tz database)
+        zoned.Day = 25;
+        zoned.Hour = 1;
+        zoned.Minute = 30;
+        zoned.Repeated = RepeatedHour::Later;
+        FormFields named = Bangalore();
+        named.Name = "PRIY\u0100 LAK\u1E62M\u012A";
+        named.City = "Bengaluru";
+        named.South = true;
+        const std::pair<const char*, FormFields> cases[] = {
+            {"precise", precise}, {"custom", custom}, {"zoned", zoned}, {"named", named}, {"classic", Bangalore()}};
+        for (const auto& [name, fields] : cases) {
+            CapturedServices s;
+            frmMain form(s.services);
+            const QString written = dir_.filePath(QLatin1String(name) + QStringLiteral(".velmora"));
+            const QString saved = dir_.filePath(QLatin1String(name) + QStringLiteral("-saved.velmora"));
+            QVERIFY2(WriteBirthFile(written.toStdString(), fields).Ok(), name);
+            QVERIFY2(form.OpenBirthFile(written), name);
+            QVERIFY2(form.SaveBirthFile(saved), name);
+            QFile a(written), b(saved);
+            QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+            QCOMPARE(QString::fromUtf8(b.readAll()).split(QLatin1Char('\n')),
+                     QString::fromUtf8(a.readAll()).split(QLatin1Char('\n')));
+            QVERIFY2(s.messenger.shown.empty(), name);
+        }
+        // The file's answer for the repeated hour is the form's until the
+        // time changes.
+        CapturedServices s;
+        frmMain form(s.services);
+        QVERIFY(form.OpenBirthFile(dir_.filePath(QStringLiteral("zoned.velmora"))));
+        QCOMPARE(form.Fields().Repeated, RepeatedHour::Later);
+        auto* hour = form.findChild<QComboBox*>(QStringLiteral("cboHH"));
+        QVERIFY(hour);
+        hour->setCurrentIndex(2);
+        QCOMPARE(form.Fields().Repeated, RepeatedHour::Unresolved);
     }
 
     void aFailedSaveIsAMessageAndKeepsTheOldFile() {
