@@ -200,7 +200,7 @@ std::string FillChoices(const ChartRequest& request, ChartOptions& options) {
     if (request.positions && !ParsePositionKind(*request.positions, options.positions))
         return "positions: give apparent or true, got " + Quoted(*request.positions);
     if (request.houses && !ParseHouseSystem(*request.houses, options.houses))
-        return "houses: give whole, sripati, placidus or equal, got " + Quoted(*request.houses);
+        return "houses: give " + HouseSystemKeys(", ", " or ") + ", got " + Quoted(*request.houses);
     return {};
 }
 

@@ -6,7 +6,12 @@
 namespace velmora::cli {
 
 std::string DashaYearRefusal(std::string_view where, std::string_view text) {
-    return std::string(where) + ": give 365.25, 365.2425, 360 or sidereal, got " + Quoted(text);
+    std::string years;
+    for (std::size_t i = 0; i < kDashaYearChoices.size(); ++i) {
+        if (i > 0) years += i + 1 == kDashaYearChoices.size() ? " or " : ", ";
+        years += kDashaYearChoices[i].key;
+    }
+    return std::string(where) + ": give " + years + ", got " + Quoted(text);
 }
 
 std::string ReadDashaOptions(const CliOptions& o, DashaOutput& output) {

@@ -1,4 +1,13 @@
 #include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "analysis/Varga.h"
+#include "birth/ChartOptions.h"
+#include "birth/DashaChoice.h"
+#include "cli/ChartFields.h"
+#include "presentation/VargaPoints.h"
 
 #include "cli/Commands.h"
 
@@ -14,7 +23,7 @@ Usage:
               [--place TEXT] [--tz AREA/CITY] [--ambiguous earlier|later]
               [--classic | --node mean|true] [--chart-style south|north]
               [--ayanamsa NAME] [--positions apparent|true]
-              [--houses whole|sripati|placidus|equal]
+              [--houses @HOUSES@]
               [--today YYYY-MM-DD] [--json] [--save BIRTHFILE [--force]]
               [--dasha-year Y] [--dasha-levels N] [--dasha-systems LIST]
   velmora-cli --open BIRTHFILE [--chart-style south|north] [--today YYYY-MM-DD] [--json]
@@ -64,9 +73,8 @@ Options:
   --node mean|true   Rahu (and Ketu opposite) in precise mode: the mean node
                      (default, as the classic engine) or the true node; not
                      with --classic
-  --ayanamsa NAME    the precise chart's ayanamsa: lahiri (default),
-                     true-chitra, krishnamurti, raman, yukteshwar,
-                     fagan-bradley, true-pushya, lahiri-icrc, or
+  --ayanamsa NAME    the precise chart's ayanamsa:
+@AYANAMSAS@
                      custom:YYYY-MM-DD:DEGREES, a mean value (decimal degrees,
                      -90 to 90) at 0 h UT of that date, carried on by the
                      Swiss Ephemeris's precession (custom:1900-01-01:22.46);
@@ -74,7 +82,7 @@ Options:
   --positions apparent|true
                      apparent positions (default: light time, aberration,
                      nutation) or true geometric ones; not with --classic
-  --houses whole|sripati|placidus|equal
+  --houses @HOUSES@
                      the houses beside the signs: whole signs (default),
                      Sripati, Placidus or equal houses from the ascendant; the
                      text adds the cusps, each point's house and the bhava
@@ -86,16 +94,16 @@ Options:
                      diamond, the ascendant's sign in the top house)
   --today YYYY-MM-DD the day whose running dasha periods are marked (default
                      the system's date)
-  --dasha-year 365.25|365.2425|360|sidereal
+  --dasha-year @DASHA_YEARS@
                      the dasha year: 365.25 days (default), 365.2425 (Gregorian),
                      360 (savana) or 365.256364 (sidereal); "yearDays" says which
   --dasha-levels N   every dasha period written to N levels, 1 to 5 (default 2:
                      major and sub-periods; 3 pratyantar, 4 sookshma, 5 prana;
-                     Yogini and Ashtottari go to 3 at most)
+                     the other systems as far as they divide)
   --dasha-systems LIST
-                     the dashas besides Vimshottari, comma-separated: yogini,
-                     ashtottari (the JSON's "yogini" and "ashtottari", the text's
-                     sections)
+                     the dashas besides Vimshottari, comma-separated, each
+                     under its own key in JSON and its own section in the text:
+@DASHA_SYSTEMS@
   --panchanga        add the panchanga at birth ("panchanga": weekday from
                      sunrise to sunrise, tithi, nakshatra, yoga, karana with
                      their start and end, sunrise and sunset); precise only
@@ -108,11 +116,10 @@ Options:
                      (now without one): positions, houses from the Moon and the
                      ascendant, sade sati, next sign changes and stations
   --json             one JSON object instead of the text for a person
-  --varga DN         one of the sixteen divisional charts alone, in the chosen
-                     chart style: D1, D2, D3, D4, D7, D9, D10, D12, D16, D20,
-                     D24, D27, D30, D40, D45 or D60 (Brihat Parashara Hora
-                     Shastra, ch. 6); with --json the object gains "vargas":
-                     every point's sign index in each varga
+  --varga DN         one divisional chart alone, in the chosen chart style
+                     (Brihat Parashara Hora Shastra, ch. 6); with --json the
+                     object gains "vargas": every point's sign index in each:
+@VARGAS@
   --open BIRTHFILE   the chart of a birth file (.velmora) saved by the window
                      or by --save, instead of the options that describe a birth
   --save BIRTHFILE   also write the birth as a birth file the window opens
@@ -129,19 +136,14 @@ Options:
                      list of the object's keys in the order wanted, such as
                      positions,degrees,bodySigns,arudhaSigns (default: the whole
                      object; without report and reportText the report is not
-                     written at all, which is much faster); the keys: name,
-                     positions, longitudes, bodyNames, bodySigns, arudhaSigns,
-                     signBoxes, arudhaBoxes, details, report, reportText, mode,
-                     ayanamsa, degrees, nakshatras, navamsaSigns, dashas,
-                     yogini, ashtottari, (these two only when asked for)
-                     ayanamsaName, positionKind, houses, cusps, bhavas, housesNote
-                     (the last six only for precise charts: a classic chart's
-                     object leaves them out, its CSV cells are empty; and, only
-                     when named, vargas: {"D1": [ten sign indices], ... "D60":
-                     [...]}; CSV columns varga_d1_sun ... varga_d60_asc; and
-                     ashtakavarga, also written with --ashtakavarga; and,
-                     computed only when named or asked for with --panchanga
-                     and --transit: panchanga, transits)
+                     written at all, which is much faster); the keys of the
+                     object, in its order (the dasha systems besides
+                     Vimshottari's "dashas" only when asked; ayanamsaName to
+                     housesNote only for precise charts: a classic chart's
+                     object leaves them out, its CSV cells are empty):
+@FIELDS@
+                     and, only when named or asked for by their options:
+@MORE_FIELDS@
   --format jsonl|csv with --batch: JSON lines (default) or comma-separated values
                      (RFC 4180: a header row, one row a birth, lists spread over
                      columns such as position_sun ... position_asc, a last column
@@ -190,8 +192,79 @@ Exit status: 0 done, 2 refused (the message alone on standard error; with
 
 }  // namespace
 
+namespace {
+
+constexpr std::size_t kDescriptionColumn = 21;
+constexpr std::size_t kWidth = 80;
+
+// Words and their separators wrapped under the options' descriptions.
+std::string Wrapped(const std::vector<std::string>& words, std::string_view separator, std::string_view last) {
+    std::string out, line(kDescriptionColumn, ' ');
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        std::string word = words[i];
+        word += i + 1 == words.size() ? std::string() : i + 2 == words.size() ? std::string(last) : std::string(separator);
+        std::string_view bare = word;
+        while (!bare.empty() && bare.back() == ' ') bare.remove_suffix(1);
+        if (line.size() > kDescriptionColumn && line.size() + bare.size() > kWidth) {
+            while (!line.empty() && line.back() == ' ') line.pop_back();
+            out += line + "\n";
+            line.assign(kDescriptionColumn, ' ');
+        }
+        line += word;
+    }
+    return out + line;
+}
+
+template <typename Rows, typename Word>
+std::vector<std::string> Words(const Rows& rows, Word word) {
+    std::vector<std::string> words;
+    for (const auto& row : rows) words.emplace_back(word(row));
+    return words;
+}
+
+std::string Joined(const std::vector<std::string>& words, std::string_view separator) {
+    std::string joined;
+    for (const std::string& word : words) joined += (joined.empty() ? "" : std::string(separator)) + word;
+    return joined;
+}
+
+// The help with the lists the descriptor tables hold: every ayanamsa, house
+// system, dasha year and system, varga and output field.
+std::string HelpText() {
+    std::vector<std::string> ayanamsas;
+    for (const AyanamsaRow& row : kAyanamsas)
+        if (row.kind != AyanamsaKind::Custom)
+            ayanamsas.push_back(std::string(row.key) + (row.kind == AyanamsaKind::Lahiri ? " (default)" : ""));
+    ayanamsas.emplace_back("or");
+    std::vector<std::string> systems;
+    for (const DashaSystemKeyRow& row : kDashaSystemKeys)
+        if (row.system != DashaSystem::Vimshottari) systems.emplace_back(row.key);
+    std::vector<std::string> vargas;
+    for (int v = 0; v < kVargaCount; ++v) vargas.push_back(VargaShortLabel(v));
+    std::vector<std::string> fields, more;
+    for (const ChartField& field : AllChartFields()) fields.emplace_back(field.name);
+    for (const auto table : {OnRequestChartFields(), RequestedChartFields(), NamedChartFields()})
+        for (const ChartField& field : table) more.emplace_back(field.name);
+    const std::pair<std::string_view, std::string> lists[] = {
+        {"@HOUSES@", Joined(Words(kHouseSystemRows, [](const HouseSystemRow& r) { return r.key; }), "|")},
+        {"@DASHA_YEARS@", Joined(Words(kDashaYearChoices, [](const DashaYearInfo& y) { return y.key; }), "|")},
+        {"@AYANAMSAS@", Wrapped(ayanamsas, ", ", " ")},
+        {"@DASHA_SYSTEMS@", Wrapped(systems, ", ", ", ")},
+        {"@VARGAS@", Wrapped(vargas, ", ", " or ")},
+        {"@FIELDS@", Wrapped(fields, ", ", ", ")},
+        {"@MORE_FIELDS@", Wrapped(more, ", ", ", ")},
+    };
+    std::string help(kHelp);
+    for (const auto& [token, text] : lists)
+        for (std::size_t at = help.find(token); at != std::string::npos; at = help.find(token, at + text.size()))
+            help.replace(at, token.size(), text);
+    return help;
+}
+
+}  // namespace
+
 int RunHelpCommand(std::ostream& out) {
-    out << kHelp;
+    out << HelpText();
     return 0;
 }
 

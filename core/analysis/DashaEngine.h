@@ -43,7 +43,7 @@ inline constexpr int kMaxDashaLords = 9;
 inline constexpr int kMaxMajorPeriods = 27;
 
 struct DashaLordYears {
-    int lord;   // the table's own numbering (a body number, or a yogini)
+    int lord;   // the table's own numbering (a body number, or a lord of the table's own)
     int years;
 };
 
@@ -63,7 +63,7 @@ struct DashaTable {
     DashaStart (*start)(double moonLongitude);
     std::string_view (*lordName)(int lord);
     // The planet (body number) a lord stands for, where the lords are not
-    // planets themselves (a yogini); null where they are.
+    // planets themselves; null where they are.
     int (*lordPlanet)(int lord) = nullptr;
 };
 

@@ -8,27 +8,9 @@ namespace velmora {
 
 namespace {
 
-struct AyanamsaNames {
-    std::string_view display, option;
-};
-constexpr std::array<AyanamsaNames, kAyanamsaKinds> kAyanamsaNames = {{
-    {"Lahiri", "lahiri"},
-    {"True Chitra", "true-chitra"},
-    {"Krishnamurti", "krishnamurti"},
-    {"Raman", "raman"},
-    {"Sri Yukteshwar", "yukteshwar"},
-    {"Fagan-Bradley", "fagan-bradley"},
-    {"True Pushya", "true-pushya"},
-    {"Lahiri (ICRC)", "lahiri-icrc"},
-    {"Custom", "custom"},
-}};
-
 constexpr std::string_view kCustomPrefix = "custom:";
 constexpr double kCustomLimit = 90;  // degrees either way; today's ayanamsas are near 24°
 
-constexpr std::array<std::string_view, kHouseSystems> kHouseNames = {"whole", "sripati", "placidus", "equal"};
-constexpr std::array<std::string_view, kHouseSystems> kHouseDisplayNames = {"Whole sign", "Sripati", "Placidus",
-                                                                           "Equal"};
 
 bool Digits(std::string_view text, std::size_t count, int& value) {
     if (text.size() != count) return false;
@@ -90,13 +72,9 @@ std::string Padded(int value, int width) {
 
 }  // namespace
 
-std::string_view AyanamsaDisplayName(AyanamsaKind kind) {
-    return kAyanamsaNames[static_cast<std::size_t>(kind)].display;
-}
+std::string_view AyanamsaDisplayName(AyanamsaKind kind) { return AyanamsaRowOf(kind).display; }
 
-std::string_view AyanamsaOptionName(AyanamsaKind kind) {
-    return kAyanamsaNames[static_cast<std::size_t>(kind)].option;
-}
+std::string_view AyanamsaOptionName(AyanamsaKind kind) { return AyanamsaRowOf(kind).key; }
 
 std::string AyanamsaText(const ChartOptions& options) {
     if (options.ayanamsa != AyanamsaKind::Custom) return std::string(AyanamsaOptionName(options.ayanamsa));
@@ -119,10 +97,9 @@ bool ParseAyanamsa(std::string_view text, ChartOptions& options) {
         options.ayanamsa = AyanamsaKind::Custom;
         return true;
     }
-    for (int k = 0; k < kAyanamsaKinds; ++k) {
-        const auto kind = static_cast<AyanamsaKind>(k);
-        if (kind != AyanamsaKind::Custom && AyanamsaOptionName(kind) == text) {
-            options.ayanamsa = kind;
+    for (const AyanamsaRow& row : kAyanamsas) {
+        if (row.kind != AyanamsaKind::Custom && row.key == text) {
+            options.ayanamsa = row.kind;
             return true;
         }
     }
@@ -131,8 +108,9 @@ bool ParseAyanamsa(std::string_view text, ChartOptions& options) {
 
 std::string AyanamsaChoices() {
     std::string choices;
-    for (int k = 0; k + 1 < kAyanamsaKinds; ++k) {
-        choices += AyanamsaOptionName(static_cast<AyanamsaKind>(k));
+    for (const AyanamsaRow& row : kAyanamsas) {
+        if (row.kind == AyanamsaKind::Custom) continue;
+        choices += row.key;
         choices += ", ";
     }
     return choices + "or custom:YYYY-MM-DD:DEGREES (the mean value at 0 h UT of that date, -90 to 90)";
@@ -151,19 +129,26 @@ bool ParsePositionKind(std::string_view text, PositionKind& kind) {
     return true;
 }
 
-std::string_view HouseSystemName(HouseSystem system) { return kHouseNames[static_cast<std::size_t>(system)]; }
+std::string_view HouseSystemName(HouseSystem system) { return HouseSystemRowOf(system).key; }
 
-std::string_view HouseSystemDisplayName(HouseSystem system) {
-    return kHouseDisplayNames[static_cast<std::size_t>(system)];
-}
+std::string_view HouseSystemDisplayName(HouseSystem system) { return HouseSystemRowOf(system).display; }
 
 bool ParseHouseSystem(std::string_view text, HouseSystem& system) {
-    for (int h = 0; h < kHouseSystems; ++h)
-        if (kHouseNames[static_cast<std::size_t>(h)] == text) {
-            system = static_cast<HouseSystem>(h);
+    for (const HouseSystemRow& row : kHouseSystemRows)
+        if (row.key == text) {
+            system = row.system;
             return true;
         }
     return false;
+}
+
+std::string HouseSystemKeys(std::string_view separator, std::string_view last) {
+    std::string keys;
+    for (std::size_t i = 0; i < kHouseSystemRows.size(); ++i) {
+        if (i > 0) keys += i + 1 == kHouseSystemRows.size() ? last : separator;
+        keys += kHouseSystemRows[i].key;
+    }
+    return keys;
 }
 
 }  // namespace velmora

@@ -4,6 +4,7 @@
 // has one sidereal correction of its own and no cusps, so a classic chart
 // takes the defaults only.
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,46 @@ enum class AyanamsaKind {
 };
 inline constexpr int kAyanamsaKinds = 9;
 
+// The ayanamsas as registered data: each kind's name for a person, its word
+// in options and files, and the Swiss Ephemeris's sidereal mode behind it
+// (the SE_SIDM_ number of swephexp.h; the ephemeris checks each against the
+// library's own at compile time). A new ayanamsa is one kind and one row.
+struct AyanamsaRow {
+    AyanamsaKind kind;
+    std::string_view display;  // "True Chitra"
+    std::string_view key;      // "true-chitra"
+    int siderealMode;          // SE_SIDM_…; kUserSiderealMode for a value at a date
+};
+inline constexpr int kUserSiderealMode = 255;  // SE_SIDM_USER
+inline constexpr std::array<AyanamsaRow, kAyanamsaKinds> kAyanamsas = {{
+    {AyanamsaKind::Lahiri, "Lahiri", "lahiri", 1},
+    {AyanamsaKind::TrueChitra, "True Chitra", "true-chitra", 27},
+    {AyanamsaKind::Krishnamurti, "Krishnamurti", "krishnamurti", 5},
+    {AyanamsaKind::Raman, "Raman", "raman", 3},
+    {AyanamsaKind::Yukteshwar, "Sri Yukteshwar", "yukteshwar", 7},
+    {AyanamsaKind::FaganBradley, "Fagan-Bradley", "fagan-bradley", 0},
+    {AyanamsaKind::TruePushya, "True Pushya", "true-pushya", 29},
+    {AyanamsaKind::LahiriIcrc, "Lahiri (ICRC)", "lahiri-icrc", 46},
+    {AyanamsaKind::Custom, "Custom", "custom", kUserSiderealMode},
+}};
+
+inline constexpr bool AyanamsaRowsWhole() {
+    for (std::size_t i = 0; i < kAyanamsas.size(); ++i) {
+        const AyanamsaRow& row = kAyanamsas[i];
+        if (static_cast<std::size_t>(row.kind) != i || row.display.empty() || row.key.empty() || row.siderealMode < 0)
+            return false;
+        for (std::size_t j = 0; j < i; ++j)
+            if (kAyanamsas[j].siderealMode == row.siderealMode || kAyanamsas[j].key == row.key) return false;
+    }
+    return true;
+}
+static_assert(AyanamsaRowsWhole(),
+              "every ayanamsa has one row, in the enum's order, with a name, a word and a sidereal mode of its own");
+
+inline constexpr const AyanamsaRow& AyanamsaRowOf(AyanamsaKind kind) {
+    return kAyanamsas[static_cast<std::size_t>(kind)];
+}
+
 // Apparent positions (light time, aberration, nutation: where a body is
 // seen) or true geometric ones.
 enum class PositionKind { Apparent, True };
@@ -34,6 +75,39 @@ enum class HouseSystem {
     Equal,      // thirty degrees each, house 1 beginning at the ascendant
 };
 inline constexpr int kHouseSystems = 4;
+
+// The house systems as registered data: the word in options and files, the
+// name for a person, and the Swiss Ephemeris's letter for swe_houses_ex.
+struct HouseSystemRow {
+    HouseSystem system;
+    std::string_view key;      // "placidus"
+    std::string_view display;  // "Placidus"
+    char letter;               // 'P'
+};
+inline constexpr std::array<HouseSystemRow, kHouseSystems> kHouseSystemRows = {{
+    {HouseSystem::WholeSign, "whole", "Whole sign", 'W'},
+    {HouseSystem::Sripati, "sripati", "Sripati", 'S'},
+    {HouseSystem::Placidus, "placidus", "Placidus", 'P'},
+    {HouseSystem::Equal, "equal", "Equal", 'E'},
+}};
+
+inline constexpr bool HouseRowsWhole() {
+    for (std::size_t i = 0; i < kHouseSystemRows.size(); ++i) {
+        const HouseSystemRow& row = kHouseSystemRows[i];
+        if (static_cast<std::size_t>(row.system) != i || row.key.empty() || row.display.empty() || row.letter == 0)
+            return false;
+    }
+    return true;
+}
+static_assert(HouseRowsWhole(), "every house system has one row, in the enum's order, with a word, a name and a letter");
+
+inline constexpr const HouseSystemRow& HouseSystemRowOf(HouseSystem system) {
+    return kHouseSystemRows[static_cast<std::size_t>(system)];
+}
+
+// The house systems' words joined: "whole|sripati|placidus|equal" with "|",
+// "whole, sripati, placidus or equal" with ", " and " or ".
+std::string HouseSystemKeys(std::string_view separator, std::string_view last);
 
 // A custom ayanamsa: its mean value (without nutation) at 0 h Universal
 // Time of a Gregorian date.

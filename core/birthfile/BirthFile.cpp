@@ -9,6 +9,8 @@
 #include <optional>
 #include <cstring>
 #include <initializer_list>
+#include <span>
+#include <vector>
 #include <nlohmann/json.hpp>
 
 #include "birthfile/AtomicFile.h"
@@ -88,7 +90,7 @@ std::string Text(const Json& object, std::string_view where, const char* key, bo
 }
 
 // One of `choices`; absent means the first when not required.
-int Choice(const Json& object, const char* key, std::initializer_list<std::string_view> choices, bool required) {
+int Choice(const Json& object, const char* key, std::span<const std::string_view> choices, bool required) {
     if (!required && !object.contains(key)) return 0;
     const std::string text = Text(object, "", key);
     int index = 0;
@@ -99,6 +101,18 @@ int Choice(const Json& object, const char* key, std::initializer_list<std::strin
         ++index;
     }
     Damaged(key, "is " + Quoted(text) + ", not " + listed);
+}
+
+int Choice(const Json& object, const char* key, std::initializer_list<std::string_view> choices, bool required) {
+    return Choice(object, key, std::span<const std::string_view>(choices.begin(), choices.size()), required);
+}
+
+// The words a descriptor table's rows are written with, in its order.
+template <typename Rows, typename Word>
+std::vector<std::string_view> Words(const Rows& rows, Word word) {
+    std::vector<std::string_view> words;
+    for (const auto& row : rows) words.push_back(word(row));
+    return words;
 }
 
 // A text a one-line box takes as it is: no line breaks or other control characters.
@@ -236,16 +250,13 @@ FormFields ReadFields(const Json& document) {
     f.Options.positions =
         Choice(document, "positions", {"apparent", "true"}, false) ? PositionKind::True : PositionKind::Apparent;
     f.Options.houses = static_cast<HouseSystem>(
-        Choice(document, "houses",
-               {HouseSystemName(HouseSystem::WholeSign), HouseSystemName(HouseSystem::Sripati),
-                HouseSystemName(HouseSystem::Placidus), HouseSystemName(HouseSystem::Equal)},
-               false));
+        Choice(document, "houses", Words(kHouseSystemRows, [](const HouseSystemRow& r) { return r.key; }), false));
     ClassicTakesNoChoices(f, document);
     // The dasha choices; a file without them takes the defaults.
     f.DashaYearChoice = static_cast<DashaYear>(
-        Choice(document, "dashaYear", {"365.25", "365.2425", "360", "sidereal"}, false));
-    f.DashaSystemChoice = static_cast<DashaSystem>(
-        Choice(document, "dashaSystem", {"vimshottari", "yogini", "ashtottari"}, false));
+        Choice(document, "dashaYear", Words(kDashaYearChoices, [](const DashaYearInfo& y) { return y.key; }), false));
+    f.DashaSystemChoice = static_cast<DashaSystem>(Choice(
+        document, "dashaSystem", Words(kDashaSystemKeys, [](const DashaSystemKeyRow& r) { return r.key; }), false));
     return f;
 }
 

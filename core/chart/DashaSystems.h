@@ -25,7 +25,7 @@ std::span<const DashaSystemRow> AllDashaSystems();
 
 const DashaTable& DashaTableOf(DashaSystem system);
 
-// "Vimshottari", "Yogini", …: the table's own name.
+// "Vimshottari", …: the table's own name.
 std::string_view DashaSystemName(DashaSystem system);
 
 // The periods of `system` for a birth at local moment `birth` with the Moon
@@ -39,7 +39,7 @@ DashaTimeline ComputeDasha(DashaSystem system, double moonLongitude, const Civil
 // for the same day as the chart's.
 DashaTimeline DashaOfChart(const Chart& chart, DashaSystem system, DashaYear year);
 
-// The systems' keys, for messages and help: "vimshottari, yogini and ashtottari".
+// The systems' keys, for messages and help, joined with ", " and `lastJoin`.
 std::string DashaSystemKeyList(std::string_view lastJoin = " and ");
 
 }  // namespace velmora

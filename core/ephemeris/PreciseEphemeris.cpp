@@ -35,10 +35,17 @@ double SignedDegrees(double x) {
     return x > 180.0 ? x - 360.0 : x;
 }
 
-// The library's sidereal mode of each ayanamsa, in AyanamsaKind's order.
-constexpr std::array<int, kAyanamsaKinds - 1> kSiderealModes = {
-    SE_SIDM_LAHIRI,     SE_SIDM_TRUE_CITRA,     SE_SIDM_KRISHNAMURTI, SE_SIDM_RAMAN,
-    SE_SIDM_YUKTESHWAR, SE_SIDM_FAGAN_BRADLEY, SE_SIDM_TRUE_PUSHYA,  SE_SIDM_LAHIRI_ICRC};
+// The ayanamsas' rows (birth/ChartOptions.h) name the library's sidereal
+// modes by number; each must be the library's own.
+static_assert(AyanamsaRowOf(AyanamsaKind::Lahiri).siderealMode == SE_SIDM_LAHIRI);
+static_assert(AyanamsaRowOf(AyanamsaKind::TrueChitra).siderealMode == SE_SIDM_TRUE_CITRA);
+static_assert(AyanamsaRowOf(AyanamsaKind::Krishnamurti).siderealMode == SE_SIDM_KRISHNAMURTI);
+static_assert(AyanamsaRowOf(AyanamsaKind::Raman).siderealMode == SE_SIDM_RAMAN);
+static_assert(AyanamsaRowOf(AyanamsaKind::Yukteshwar).siderealMode == SE_SIDM_YUKTESHWAR);
+static_assert(AyanamsaRowOf(AyanamsaKind::FaganBradley).siderealMode == SE_SIDM_FAGAN_BRADLEY);
+static_assert(AyanamsaRowOf(AyanamsaKind::TruePushya).siderealMode == SE_SIDM_TRUE_PUSHYA);
+static_assert(AyanamsaRowOf(AyanamsaKind::LahiriIcrc).siderealMode == SE_SIDM_LAHIRI_ICRC);
+static_assert(AyanamsaRowOf(AyanamsaKind::Custom).siderealMode == SE_SIDM_USER);
 
 void SetSiderealMode(const ChartOptions& options) {
     if (options.ayanamsa == AyanamsaKind::Custom) {
@@ -48,11 +55,9 @@ void SetSiderealMode(const ChartOptions& options) {
                          c.degrees);
         return;
     }
-    swe_set_sid_mode(kSiderealModes[static_cast<std::size_t>(options.ayanamsa)], 0, 0);
+    swe_set_sid_mode(AyanamsaRowOf(options.ayanamsa).siderealMode, 0, 0);
 }
 
-// The library's letter of each house system, in HouseSystem's order.
-constexpr std::array<int, kHouseSystems> kHouseLetters = {'W', 'S', 'P', 'E'};
 
 bool FiniteCusps(const double (&cusps)[13]) {
     for (int i = 1; i <= 12; ++i)
@@ -171,7 +176,7 @@ bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double la
     // too) and the shown ayanamsa is the one between the two zodiacs.
     const std::int32_t houseFlags = flags | SEFLG_SIDEREAL;
     bool drawn = swe_houses_ex(jd, houseFlags, latitude, longitude,
-                               kHouseLetters[static_cast<std::size_t>(houses)], cusps, ascmc) >= 0 &&
+                               HouseSystemRowOf(houses).letter, cusps, ascmc) >= 0 &&
                  FiniteCusps(cusps);
     if (houses == HouseSystem::Placidus && !drawn && std::isfinite(ascmc[0])) {
         // Beyond the polar circles some degrees of the ecliptic never rise or

@@ -1,8 +1,8 @@
 #pragma once
 // The dasha page, opened from the main window's Chart menu: the periods of
-// the chosen system (Vimshottari, Yogini, Ashtottari) in the chosen year as
-// a tree, Vimshottari to five levels (maha, antar, pratyantar, sookshma,
-// prana), the others to three; the path running today is opened and
+// the chosen system (every registered one, chart/DashaSystems) in the chosen
+// year as a tree, each to its table's levels (Vimshottari's five: maha,
+// antar, pratyantar, sookshma, prana); the path running today is opened and
 // marked. A period's sub-periods are worked out when it is first opened.
 // The choices are kept (Preferences) for the next chart and go into the
 // birth file the form saves.
