@@ -73,7 +73,8 @@ frmTransits::frmTransits(const Chart& chart, const Clock& clock, const ChartStyl
     grid->addWidget(lblState, 1, 0, 1, 2);
 
     chartView = new ChartView(QStringLiteral("Transits over the birth chart"),
-                              MakeChartDiagram(BirthChartPoints(chart)), style.style, page);
+                              MakeChartDiagram(BirthChartPoints(chart)), style.Style(), page);
+    style.Follow(chartView, [chart = chartView](ChartStyle chosen) { chart->SetStyle(chosen); });
     chartView->setObjectName(QStringLiteral("chartView"));
     grid->addWidget(Framed(QStringLiteral("Transits (T-) over the birth chart"), chartView, page), 2, 0);
     tblPositions = MakeRowsTable(QStringLiteral("tblPositions"), QStringLiteral("Transiting positions"), page);
