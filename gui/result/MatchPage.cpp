@@ -190,9 +190,6 @@ MatchPage::MatchPage(MatchSheet sheet, Services services, QWidget* parent)
     bride->setObjectName(QStringLiteral("bride"));
     groom = new ChartView(groomTitle, MakeChartDiagram(BirthChartPoints(s.groom)), services.chartStyle.Style(), this);
     groom->setObjectName(QStringLiteral("groom"));
-    // Small enough that the kootas and the doshas stay in sight beside them.
-    bride->setMaximumHeight(320);
-    groom->setMaximumHeight(320);
     int column = 0;
     for (auto [view, title] : {std::pair{bride, brideTitle}, std::pair{groom, groomTitle}}) {
         auto* box = new QGroupBox(title, this);

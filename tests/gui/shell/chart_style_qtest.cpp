@@ -1,7 +1,8 @@
 // One chart style for the whole program: with the result window and every
 // page that draws a chart open at once, a style chosen in any one of them
 // redraws every chart of every window at once, every style list shows it,
-// and it is the style the next window opens in.
+// and it is the style the next window opens in. And every chart grows with
+// its window, keeping its shape.
 
 #include <QAction>
 #include <QComboBox>
@@ -118,6 +119,44 @@ private slots:
         QCOMPARE(next->Display()->birthChart->Style(), ChartStyle::North);
         next->Display()->ShowVargas();
         QCOMPARE(next->Display()->Vargas()->rashi->Style(), ChartStyle::North);
+    }
+
+    void everyChartGrowsWithItsWindow_data() {
+        QTest::addColumn<QString>("window");  // a page of kPages, or "MDI" for the main window
+        QTest::newRow("result window") << "MDI";
+        for (const char* page : kPages) QTest::newRow(page) << page;
+    }
+
+    void everyChartGrowsWithItsWindow() {
+        QFETCH(QString, window);
+        Program program;
+        MDI* main = OpenEveryChart(program);
+        QWidget* shown = window == QLatin1String("MDI") ? main : Page(main, qPrintable(window));
+        QVERIFY(shown);
+        shown->resize(980, 720);
+        QCoreApplication::processEvents();
+        const QList<ChartView*> charts = shown->findChildren<ChartView*>();
+        QList<QSizeF> before;
+        for (const ChartView* chart : charts)
+            if (chart->window() == shown) before << chart->ChartArea().size();
+        QVERIFY(!before.isEmpty());
+        // Maximised on a larger screen. The result form gives a page of its
+        // report the first room it gets, so its chart grows on a screen
+        // larger still.
+        shown->resize(window == QLatin1String("MDI") ? QSize(2400, 1500) : QSize(1900, 1040));
+        QCoreApplication::processEvents();
+        qsizetype i = 0;
+        for (const ChartView* chart : charts) {
+            if (chart->window() != shown) continue;
+            const QSizeF was = before[i++];
+            const QSizeF now = chart->ChartArea().size();
+            QVERIFY2(now.height() >= 1.2 * was.height(),
+                     qPrintable(QStringLiteral("%1: %2 to %3 high").arg(chart->accessibleName()).arg(was.height()).arg(now.height())));
+            // The same shape: a square stays square, the result form's grid
+            // keeps its designed proportions.
+            QVERIFY2(qAbs(now.width() / now.height() - was.width() / was.height()) < 0.02,
+                     qPrintable(chart->accessibleName()));
+        }
     }
 
     void choosingTheSameStyleAgainTellsNoOne() {
