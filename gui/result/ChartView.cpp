@@ -28,9 +28,10 @@ QString SpokenHouse(const DiagramCell& cell, ChartStyle style) {
 ChartView::ChartView(const QString& title, ChartDiagram diagram, ChartStyle style, QWidget* parent)
     : QWidget(parent), title_(title), diagram_(std::move(diagram)), style_(style) {
     setAccessibleName(title);
-    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    policy.setHeightForWidth(true);
-    setSizePolicy(policy);
+    // As large as the room its window gives it in both directions (the
+    // chart is the largest square there): a height asked for by the width
+    // would make a wide window's page taller than its screen.
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     for (int house = 1; house <= kSignCount; ++house) {
         auto* spot = new QWidget(this);
         spot->setObjectName(QStringLiteral("house%1").arg(house));

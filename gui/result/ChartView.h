@@ -61,8 +61,6 @@ public:
 
     QSize sizeHint() const override { return {360, 360}; }
     QSize minimumSizeHint() const override { return {240, 240}; }
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override { return width; }
 
 protected:
     void paintEvent(QPaintEvent*) override;

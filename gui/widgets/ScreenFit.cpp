@@ -71,7 +71,7 @@ protected:
         if (!framed) return;
         if (wasShown_) {
             // Back where the person had it, by the frame's own place.
-            if (Frame().topLeft() != left_) window_->windowHandle()->setFramePosition(left_);
+            if (Frame().topLeft() != left_) PutFrameAt(left_);
         } else {
             left_ = PlaceInside(window_->windowHandle()->frameMargins());
         }
@@ -100,8 +100,18 @@ private:
         outer.setSize(inside.grownBy(frame));
         outer.moveLeft(std::clamp(outer.left(), available.left(), available.right() + 1 - outer.width()));
         outer.moveTop(std::clamp(outer.top(), available.top(), available.bottom() + 1 - outer.height()));
-        window_->move(outer.topLeft());
+        PutFrameAt(outer.topLeft());
         return outer.topLeft();
+    }
+
+    // Moves the window so that its frame's corner is at `corner`, by the
+    // place of its inside: a move asked for by the frame's place is lost when
+    // the widget's own idea of its place is stale (it takes the move for no
+    // move at all).
+    void PutFrameAt(const QPoint& corner) {
+        QWindow* handle = window_->windowHandle();
+        const QMargins frame = handle->frameMargins();
+        handle->setPosition(corner + QPoint(frame.left(), frame.top()));
     }
 
     QWidget* window_;

@@ -13,6 +13,7 @@
 #include "result/frmDisplay.h"
 #include "services/ChartStyleChoice.h"
 #include "shell/MDI.h"
+#include "tests/gui/Screenshots.h"
 #include "tests/gui/shell/OpenWindows.h"
 
 using namespace velmora;
@@ -145,6 +146,7 @@ private slots:
         // larger still.
         shown->resize(window == QLatin1String("MDI") ? QSize(2400, 1500) : QSize(1900, 1040));
         QCoreApplication::processEvents();
+        velmora::testing::SaveScreenshot(shown->grab(), QStringLiteral("grown-") + window);
         qsizetype i = 0;
         for (const ChartView* chart : charts) {
             if (chart->window() != shown) continue;

@@ -3,7 +3,8 @@
 // frame, title bar included, inside the screen's available area; the input
 // form comes back after Back where the person left it; a page shown again
 // stands where it was; and the print preview's Print button is on its tool
-// bar, not behind the bar's "»".
+// bar, not behind the bar's "»". Pictures of the whole screen with each
+// window go where tests/gui/Screenshots.h says (openbox-WxH-<window>.png).
 
 #include <QApplication>
 #include <QPrintPreviewDialog>
@@ -17,6 +18,7 @@
 #include <QtTest>
 
 #include "services/FileDialogs.h"
+#include "tests/gui/Screenshots.h"
 #include "tests/gui/shell/OpenWindows.h"
 
 using namespace velmora;
@@ -78,6 +80,13 @@ private slots:
                                                  .arg(Text(Frame(window)), Text(available))),
                                   2000);
         QVERIFY(Frame(window).top() >= available.top());
+        // What a person sees: the whole screen, frames and title bars included.
+        const QSize screen = window->screen()->size();
+        velmora::testing::SaveScreenshot(window->screen()->grabWindow(0),
+                                         QStringLiteral("openbox-%1x%2-%3")
+                                             .arg(screen.width())
+                                             .arg(screen.height())
+                                             .arg(QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'))));
 
         // Closed and shown again, it stands where it was.
         // (The match page is made anew at each opening.)
