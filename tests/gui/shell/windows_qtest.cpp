@@ -345,6 +345,7 @@ private slots:
             list->setFocus();
             list->showPopup();
             QTRY_VERIFY(list->view()->isVisible());
+            // The key goes to the open list, as the desktop sends it there.
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
             QTRY_VERIFY2(!list->view()->isVisible(), qPrintable(NameOf(list)));
             QVERIFY2(window->isVisible(), qPrintable(NameOf(list)));
