@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "presentation/ChartStyle.h"
+#include "services/ChartStyleChoice.h"
 #include "entry/frmMain.h"
 #include "shell/AppIcon.h"
 #include "services/FileDialogs.h"
@@ -106,8 +106,10 @@ int main(int argc, char** argv) {
     velmora::QtFileDialogs files;
     velmora::SystemClock clock;
     velmora::SettingsPreferences preferences;
-    // The style last chosen on a result window, kept per user between starts.
-    velmora::ChartStyleChoice chartStyle{preferences.KeptChartStyle()};
+    // The chart style last chosen in any window, kept per user between starts
+    // as soon as it is chosen.
+    velmora::ChartStyleChoice chartStyle(preferences.KeptChartStyle());
+    chartStyle.Follow(&chartStyle, [&preferences](velmora::ChartStyle style) { preferences.KeepChartStyle(style); });
     velmora::Shell shell(velmora::Services{messenger, web, files, clock, chartStyle, preferences});
     // The lock is ours since before the form was built; the socket on which a
     // later copy asks for the window can wait until the form is on screen.
@@ -116,7 +118,5 @@ int main(int argc, char** argv) {
     });
     velmora::StartupProbe::WatchFirstPaint(shell.InputForm());
     shell.Start();
-    const int status = QApplication::exec();
-    preferences.KeepChartStyle(chartStyle.style);
-    return status;
+    return QApplication::exec();
 }

@@ -19,8 +19,10 @@ set(CPACK_PACKAGE_DESCRIPTION
 birth's data (name, date, time, place, time zone, daylight saving) and it
 computes the sidereal ascendant and the positions of the Sun, Moon, Mercury,
 Venus, Mars, Jupiter, Saturn, Rahu and Ketu, marks the retrograde planets,
-derives the twelve arudha padas and shows a South-Indian chart, the
-details, a position table and a written report.
+derives the twelve arudha padas and shows a South- or North-Indian chart,
+the details, a position table and a written report, with pages of the
+nakshatras, dashas, divisional charts, houses, ashtakavarga, panchanga,
+transits and matching, and a manual with pictures of its windows.
 
 Positions come from the program's own classic engine or from the Swiss
 Ephemeris with the Lahiri ayanamsa; birth places from an atlas of the

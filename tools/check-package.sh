@@ -33,6 +33,7 @@ expected=(
     usr/share/icons/hicolor/scalable/apps/$id.svg
     usr/share/man/man1/velmora.1.gz usr/share/man/man1/velmora-cli.1.gz
     usr/share/doc/velmora/README.md usr/share/doc/velmora/LICENSE usr/share/doc/velmora/copyright
+    usr/share/doc/velmora/manual/index.html usr/share/doc/velmora/manual/images/result-window.png
 )
 for size in 16 22 24 32 48 64 128 256 512; do
     png=usr/share/icons/hicolor/${size}x${size}/apps/$id.png

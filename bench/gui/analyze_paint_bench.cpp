@@ -17,7 +17,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "presentation/ChartStyle.h"
+#include "services/ChartStyleChoice.h"
 #include "result/frmDisplay.h"
 #include "entry/frmMain.h"
 #include "services/Preferences.h"

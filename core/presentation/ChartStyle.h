@@ -2,8 +2,8 @@
 // How a chart is drawn: South-Indian (the signs in fixed places, Pisces top
 // left) or North-Indian (the diamond: the houses in fixed places, the
 // ascendant's sign in the top house, the signs running on counter-clockwise).
-// The choice is a plain value the program's run owns and hands to every
-// window that draws a chart; the command line takes it as --chart-style.
+// The windows keep the person's choice, one for the whole program; the
+// command line takes it as --chart-style.
 
 #include <array>
 #include <optional>
@@ -14,10 +14,6 @@
 namespace velmora {
 
 enum class ChartStyle { South, North };
-
-struct ChartStyleChoice {
-    ChartStyle style = ChartStyle::South;
-};
 
 inline constexpr std::string_view ChartStyleName(ChartStyle style) {
     return style == ChartStyle::North ? "north" : "south";

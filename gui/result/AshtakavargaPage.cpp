@@ -122,7 +122,7 @@ AshtakavargaPage::AshtakavargaPage(const Chart& chart, ChartStyleChoice& style, 
     column->addWidget(tblReduced);
 
     const QString title = QStringLiteral("Sarvashtakavarga: bindus in each sign");
-    sav = new ChartView(title, MakeChartDiagram(SarvashtakavargaPoints(chart_, preferences.KeptAshtakavargaReading())), style.style, this);
+    sav = new ChartView(title, MakeChartDiagram(SarvashtakavargaPoints(chart_, preferences.KeptAshtakavargaReading())), style.Style(), this);
     sav->setObjectName(QStringLiteral("sav"));
     auto* frame = new QGroupBox(title, this);
     auto* inside = new QVBoxLayout(frame);

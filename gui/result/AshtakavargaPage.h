@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include "chart/Chart.h"
-#include "presentation/ChartStyle.h"
+#include "services/ChartStyleChoice.h"
 
 class QCheckBox;
 class QComboBox;

@@ -28,9 +28,10 @@ QString SpokenHouse(const DiagramCell& cell, ChartStyle style) {
 ChartView::ChartView(const QString& title, ChartDiagram diagram, ChartStyle style, QWidget* parent)
     : QWidget(parent), title_(title), diagram_(std::move(diagram)), style_(style) {
     setAccessibleName(title);
-    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    policy.setHeightForWidth(true);
-    setSizePolicy(policy);
+    // As large as the room its window gives it in both directions (the
+    // chart is the largest square there): a height asked for by the width
+    // would make a wide window's page taller than its screen.
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     for (int house = 1; house <= kSignCount; ++house) {
         auto* spot = new QWidget(this);
         spot->setObjectName(QStringLiteral("house%1").arg(house));
@@ -68,6 +69,36 @@ void ChartView::SetKeepsSquare(bool square) {
     update();
 }
 
+void ChartView::SetFullNames(bool full) {
+    fullNames_ = full;
+    update();
+}
+
+void ChartView::SetTitleInCentre(bool shown) {
+    titleInCentre_ = shown;
+    update();
+}
+
+void ChartView::SetSouthSpots(const std::array<QList<QWidget*>, kSignCount>& bySign) {
+    for (const QList<QWidget*>& spots : bySign)
+        for (QWidget* spot : spots) spot->installEventFilter(this);
+    southSpots_ = bySign;
+    PlaceSpots();
+    update();
+}
+
+bool ChartView::OutsideSpotsShown() const { return style_ == ChartStyle::South && !southSpots_[0].isEmpty(); }
+
+int ChartView::FocusedHouse() const {
+    for (int house = 1; house <= kSignCount; ++house) {
+        if (HouseSpot(house)->hasFocus()) return house;
+        if (OutsideSpotsShown())
+            for (const QWidget* spot : southSpots_[static_cast<std::size_t>(diagram_.OfHouse(house).sign)])
+                if (spot->hasFocus()) return house;
+    }
+    return 0;
+}
+
 QRectF ChartView::ChartArea() const {
     if (!square_) return QRectF(rect()).adjusted(1, 1, -1, -1);
     const double side = std::min(width(), height()) - 2.0;
@@ -76,8 +107,11 @@ QRectF ChartView::ChartArea() const {
 
 void ChartView::PlaceSpots() {
     const QRectF area = ChartArea();
-    for (int house = 1; house <= kSignCount; ++house)
+    const bool own = !OutsideSpotsShown();
+    for (int house = 1; house <= kSignCount; ++house) {
         HouseSpot(house)->setGeometry(HouseTextBox(diagram_, style_, house, area).toAlignedRect());
+        HouseSpot(house)->setVisible(own);
+    }
 }
 
 void ChartView::resizeEvent(QResizeEvent*) { PlaceSpots(); }
@@ -91,10 +125,12 @@ void ChartView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(font());
-    int focused = 0;
-    for (int house = 1; house <= kSignCount; ++house)
-        if (HouseSpot(house)->hasFocus()) focused = house;
-    Paint(painter, ChartArea(), title_, diagram_, style_, focused);
+    ChartPaint how;
+    how.style = style_;
+    how.shortLabels = !fullNames_;
+    if (titleInCentre_) how.centre = {title_};
+    how.focusedHouse = FocusedHouse();
+    PaintChart(painter, ChartArea(), diagram_, how);
 }
 
 void ChartView::Paint(QPainter& painter, const QRectF& area, const QString& title, const ChartDiagram& diagram,

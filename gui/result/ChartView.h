@@ -31,11 +31,27 @@ public:
     // Square (the default: the largest square in the middle) or filling the
     // whole widget, as wide as it is.
     void SetKeepsSquare(bool square);
+    // Full names one per line ("Mercury (R)") rather than two-letter ones
+    // ("Me(R)", the default).
+    void SetFullNames(bool full);
+    // Whether the South-Indian centre shows the title (the default), or
+    // stays empty for what the window puts there.
+    void SetTitleInCentre(bool shown);
+    // Widgets outside the view that stand for the South-Indian cells, by
+    // sign (the result form's sign and arudha labels): in that style they
+    // take the keyboard focus in the house spots' place, and the cell of the
+    // one that has it is outlined.
+    void SetSouthSpots(const std::array<QList<QWidget*>, kSignCount>& bySign);
+    // The house whose cell or house is outlined now: 1 … 12, 0 none.
+    int FocusedHouse() const;
 
     // Paints the chart into `area` of any painter; `focusedHouse` (1 … 12,
-    // or 0) is outlined.
+    // or 0) is outlined; two-letter names, the title in the South-Indian
+    // centre.
     static void Paint(QPainter& painter, const QRectF& area, const QString& title, const ChartDiagram& diagram,
                       ChartStyle style, int focusedHouse = 0);
+    // The area of the widget the chart fills.
+    QRectF ChartArea() const;
 
     // The spot of house 1 … 12 (South-Indian: the house of each sign counted
     // from the ascendant, standing on its sign's cell).
@@ -45,8 +61,6 @@ public:
 
     QSize sizeHint() const override { return {360, 360}; }
     QSize minimumSizeHint() const override { return {240, 240}; }
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override { return width; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -55,13 +69,16 @@ protected:
 
 private:
     void PlaceSpots();
-    QRectF ChartArea() const;
+    bool OutsideSpotsShown() const;
 
     QString title_;
     ChartDiagram diagram_;
     ChartStyle style_;
     bool square_ = true;
+    bool fullNames_ = false;
+    bool titleInCentre_ = true;
     std::array<QWidget*, kSignCount> spots_{};
+    std::array<QList<QWidget*>, kSignCount> southSpots_{};  // by sign; empty: the view's own spots
 };
 
 }  // namespace velmora

@@ -186,13 +186,10 @@ MatchPage::MatchPage(MatchSheet sheet, Services services, QWidget* parent)
 
     const QString brideTitle = QStringLiteral("Bride: ") + ShownText(s.bride.birth.name);
     const QString groomTitle = QStringLiteral("Groom: ") + ShownText(s.groom.birth.name);
-    bride = new ChartView(brideTitle, MakeChartDiagram(BirthChartPoints(s.bride)), services.chartStyle.style, this);
+    bride = new ChartView(brideTitle, MakeChartDiagram(BirthChartPoints(s.bride)), services.chartStyle.Style(), this);
     bride->setObjectName(QStringLiteral("bride"));
-    groom = new ChartView(groomTitle, MakeChartDiagram(BirthChartPoints(s.groom)), services.chartStyle.style, this);
+    groom = new ChartView(groomTitle, MakeChartDiagram(BirthChartPoints(s.groom)), services.chartStyle.Style(), this);
     groom->setObjectName(QStringLiteral("groom"));
-    // Small enough that the kootas and the doshas stay in sight beside them.
-    bride->setMaximumHeight(320);
-    groom->setMaximumHeight(320);
     int column = 0;
     for (auto [view, title] : {std::pair{bride, brideTitle}, std::pair{groom, groomTitle}}) {
         auto* box = new QGroupBox(title, this);
@@ -251,7 +248,7 @@ MatchPage::MatchPage(MatchSheet sheet, Services services, QWidget* parent)
 
     connect(cmdPrint, &QPushButton::clicked, this, [this] {
         services_.files.PrintWithPreview(
-            this, [this](QPrinter& printer) { PaintMatchSheet(printer, sheet_, services_.chartStyle.style); });
+            this, [this](QPrinter& printer) { PaintMatchSheet(printer, sheet_, services_.chartStyle.Style()); });
     });
     connect(cmdExportPdf, &QPushButton::clicked, this, [this] {
         const QString path = AskFileToSave(
@@ -259,7 +256,7 @@ MatchPage::MatchPage(MatchSheet sheet, Services services, QWidget* parent)
             FromUtf8(sheet_.bride.birth.name) + QStringLiteral(" and ") + FromUtf8(sheet_.groom.birth.name),
             QStringLiteral(".pdf"), QStringLiteral("PDF files (*.pdf)"));
         if (path.isEmpty()) return;
-        if (const QString reason = WriteMatchPdf(path, sheet_, services_.chartStyle.style); !reason.isEmpty())
+        if (const QString reason = WriteMatchPdf(path, sheet_, services_.chartStyle.Style()); !reason.isEmpty())
             services_.messenger.Show(this, QStringLiteral("Cannot write \"%1\": %2.").arg(path, reason),
                                      MessageIcon::Error);
     });

@@ -9,7 +9,7 @@
 
 #include "chart/Chart.h"
 #include "chart/MarriageMatch.h"
-#include "presentation/ChartStyle.h"
+#include "services/ChartStyleChoice.h"
 #include "services/Services.h"
 
 class QComboBox;

@@ -100,19 +100,13 @@ ShodasavargaPage::ShodasavargaPage(const Chart& chart, ChartStyleChoice& style, 
     chooserRow->addWidget(vargaCaption);
     chooserRow->addWidget(cboVarga);
     chooserRow->addSpacing(16);
-    cboStyle = AddChartStyleChooser(chooserRow, style, page, [this](ChartStyle chosen) {
-        chartVarga->SetStyle(chosen);
-        emit StyleChosen(chosen);
-    });
+    cboStyle = AddChartStyleChooser(chooserRow, style, page, [this](ChartStyle chosen) { chartVarga->SetStyle(chosen); });
     chooserRow->addStretch(1);
     column->addLayout(chooserRow);
 
     const int shown = VargaIndexOfFactor(9);
-    chartVarga = new ChartView(FromUtf8(VargaLabel(shown)), MakeChartDiagram(VargaPoints(chart, shown)), style.style, page);
+    chartVarga = new ChartView(FromUtf8(VargaLabel(shown)), MakeChartDiagram(VargaPoints(chart, shown)), style.Style(), page);
     chartVarga->setObjectName(QStringLiteral("chartVarga"));
-    // Square, and small enough that table, chooser and chart share a screen
-    // of 1024 × 768.
-    chartVarga->setMaximumHeight(420);
     fraChart = new QGroupBox(FromUtf8(VargaLabel(shown)), page);
     fraChart->setObjectName(QStringLiteral("fraChart"));
     auto* frame = new QVBoxLayout(fraChart);

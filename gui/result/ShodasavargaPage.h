@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "chart/Chart.h"
-#include "presentation/ChartStyle.h"
+#include "services/ChartStyleChoice.h"
 
 class QComboBox;
 class QGroupBox;
@@ -21,8 +21,8 @@ class ChartView;
 class ShodasavargaPage : public QWidget {
     Q_OBJECT
 public:
-    // `style` is the program's choice: changing it here keeps it for the
-    // next chart too.
+    // `style` is the program's choice: chosen here, every window's charts
+    // follow it, and the next chart's too.
     ShodasavargaPage(const Chart& chart, ChartStyleChoice& style, QWidget* parent = nullptr);
 
     QLabel* lblVargottama = nullptr;
@@ -37,10 +37,6 @@ public:
 
     // Shows varga `varga` (0 D1 … 15 D60) in the chart.
     void ShowVarga(int varga);
-
-signals:
-    // The person chose another style here; the other windows follow it.
-    void StyleChosen(velmora::ChartStyle style);
 
 private:
     Chart chart_;

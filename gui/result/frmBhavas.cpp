@@ -56,7 +56,7 @@ QString frmBhavas::Summary(const Chart& chart) {
     return text;
 }
 
-frmBhavas::frmBhavas(const Chart& chart, ChartStyle style, QWidget* parent) : QWidget(parent, Qt::Window) {
+frmBhavas::frmBhavas(const Chart& chart, const ChartStyleChoice& style, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmBhavas"));
     setWindowTitle(QStringLiteral("Bhavas (houses) - %1").arg(QString::fromStdString(chart.birth.name)));
     QWidget* page = ScrollingPage(this);
@@ -95,7 +95,8 @@ frmBhavas::frmBhavas(const Chart& chart, ChartStyle style, QWidget* parent) : QW
         grid->addWidget(Framed(QStringLiteral("Each point's house"), tblBhavas, page), 2, 1, Qt::AlignTop);
 
         const QString title = QStringLiteral("Bhava chart (bhava chalit)");
-        bhavaChart = new ChartView(title, MakeChartDiagram(BhavaPoints(chart)), style, page);
+        bhavaChart = new ChartView(title, MakeChartDiagram(BhavaPoints(chart)), style.Style(), page);
+        style.Follow(bhavaChart, [chart = bhavaChart](ChartStyle chosen) { chart->SetStyle(chosen); });
         bhavaChart->setObjectName(QStringLiteral("bhavaChart"));
         grid->addWidget(Framed(title, bhavaChart, page), 2, 2);
         grid->setColumnStretch(2, 1);

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "chart/Chart.h"
-#include "presentation/ChartStyle.h"
+#include "services/ChartStyleChoice.h"
 
 class QLabel;
 class QTableWidget;
@@ -19,7 +19,8 @@ class ChartView;
 class frmBhavas : public QWidget {
     Q_OBJECT
 public:
-    frmBhavas(const Chart& chart, ChartStyle style, QWidget* parent = nullptr);
+    // The bhava chart is drawn in `style`, and again in each style chosen.
+    frmBhavas(const Chart& chart, const ChartStyleChoice& style, QWidget* parent = nullptr);
 
     QLabel* lblSummary = nullptr;
     QLabel* lblNote = nullptr;  // why the houses asked for could not be drawn; hidden when they could

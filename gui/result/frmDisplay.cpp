@@ -1,5 +1,6 @@
 #include "result/frmDisplay.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QtMath>
@@ -17,6 +18,7 @@
 
 #include "presentation/ChartDiagram.h"
 #include "presentation/ChartLabels.h"
+#include "result/ChartPainter.h"
 #include "result/ChartView.h"
 #include "result/ReportDocument.h"
 #include "result/frmVargas.h"
@@ -140,8 +142,20 @@ void SetTextColor(QWidget* widget, const QColor& color) {
     widget->setPalette(p);
 }
 
+// A label of the chart: it holds what the run wrote in its sign, is reached
+// by Tab and read by a screen reader; the chart painter draws the chart under
+// it, so the label draws nothing itself.
+class ChartCellLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
+template <typename Label = QLabel>
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& where, const QFont& font) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new Label(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -156,11 +170,12 @@ void SetCaption(QLabel* label, const std::string& caption) {
     label->setProperty("caption", QString::fromStdString(caption));
 }
 
+// A designed outline of the chart. The chart painter draws the lines: the
+// outline keeps the place and takes no room, no key and no click.
 QFrame* MakeShape(QWidget* parent, const char* name, const QRect& where) {
     auto* shape = new QFrame(parent);
     shape->setObjectName(QLatin1String(name));
-    shape->setFrameStyle(QFrame::Box | QFrame::Plain);
-    shape->setLineWidth(1);
+    shape->setFrameStyle(QFrame::NoFrame);
     shape->setAttribute(Qt::WA_TransparentForMouseEvents);
     shape->setFocusPolicy(Qt::NoFocus);
     shape->setGeometry(where);
@@ -180,31 +195,6 @@ void MakeReachable(QLabel* label, const QString& description) {
     label->setFocusPolicy(Qt::TabFocus);
     label->setAccessibleDescription(description);
 }
-
-// While a sign's label or its arudhas have the keyboard focus, the sign's
-// outline is drawn thick in the focus colour.
-class FocusOutline : public QObject {
-public:
-    FocusOutline(QFrame* outline, QObject* parent)
-        : QObject(parent), outline_(outline), normal_(outline->palette()), normalWidth_(outline->lineWidth()) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-            QPalette p = normal_;
-            const bool focused = event->type() == QEvent::FocusIn;
-            if (focused) p.setColor(QPalette::WindowText, QColor(0, 70, 200));
-            outline_->setPalette(p);
-            outline_->setLineWidth(focused ? 3 : normalWidth_);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QFrame* outline_;
-    QPalette normal_;
-    int normalWidth_;
-};
 
 // What a label or a button of the form needs to show its text whole in its
 // font: its size hint, or for a wrapped label its height at its width; an
@@ -273,7 +263,9 @@ frmDisplay::frmDisplay(std::shared_ptr<const Chart> chart, ResultLabels labels, 
 
     FitTexts();
     RecordDesign();
-    ShowChartStyle(services.chartStyle.style);
+    ShowChartStyle(services.chartStyle.Style());
+    // A style chosen in any window: this chart too.
+    services.chartStyle.Follow(this, [this](ChartStyle style) { ShowChartStyle(style); });
 }
 
 void frmDisplay::FitTexts() {
@@ -302,20 +294,10 @@ void frmDisplay::FitTexts() {
 
 void frmDisplay::ShowChartStyle(ChartStyle style) {
     const bool north = style == ChartStyle::North;
-    if (!north && !northChart) return;  // the grid as built
-    if (north && !northChart) {
-        northChart = new ChartView(QStringLiteral("Birth chart"), MakeChartDiagram(BirthChartPoints(*chart_)),
-                                   ChartStyle::North, fraBirthchart);
-        northChart->setObjectName(QStringLiteral("northChart"));
-        // The diamond fills the grid's outer frame, as wide as it is.
-        northChart->SetKeepsSquare(false);
-        // Tab reaches the houses where it reached the signs.
-        QWidget* before = lblArudha[kSignCount - 1];
-        for (int house = 1; house <= kSignCount; ++house) {
-            setTabOrder(before, northChart->HouseSpot(house));
-            before = northChart->HouseSpot(house);
-        }
-    }
+    // Full names in the South-Indian cells, two-letter ones in the houses,
+    // as the printed chart.
+    birthChart->SetStyle(style);
+    birthChart->SetFullNames(!north);
     // The grid's labels, numbers and outlines, and the forum link in its
     // centre (the footer's link repeats it): the diamond has no free centre.
     // The zone line and the classic note stay in sight, below the diamond.
@@ -325,25 +307,31 @@ void frmDisplay::ShowChartStyle(ChartStyle style) {
             w->setVisible(!north);
     for (QWidget* w : {static_cast<QWidget*>(Shape1), static_cast<QWidget*>(Shape2), static_cast<QWidget*>(Label7)})
         w->setVisible(!north);
-    if (northChart) northChart->setVisible(north);
     const bool wasNorth = northShown_;
     northShown_ = north;
-    if (north) {
-        PlaceNorthChart();
-    } else if (wasNorth && !designed_.empty()) {
-        ApplyLayout();  // the zone line back in the grid's centre
-    }
+    if (wasNorth && !north && !designed_.empty()) ApplyLayout();  // the zone line back in the grid's centre
+    PlaceChart();
 }
 
-void frmDisplay::PlaceNorthChart() {
-    if (!northChart || !northShown_) return;
+void frmDisplay::PlaceChart() {
+    const QRect frame = Shape2->geometry();
+    if (!northShown_) {
+        // The grid fills the chart's outer frame; each sign's outline stands
+        // on its cell as drawn.
+        birthChart->setGeometry(frame);
+        const QRectF area = birthChart->ChartArea().translated(frame.topLeft());
+        const ChartDiagram& diagram = birthChart->Diagram();
+        for (int k = 0; k < kSignCount; ++k)
+            shpHora[k]->setGeometry(
+                HouseTextBox(diagram, ChartStyle::South, diagram.OfSign(k).house, area).toAlignedRect());
+        return;
+    }
     // The diamond in the grid's outer frame but for a strip at its foot, as
     // high as the zone line's words need.
-    const QRect frame = Shape2->geometry();
     const int margin = 4;
     const int textWidth = frame.width() - 2 * margin;
     const int strip = lblUsed->text().isEmpty() ? 0 : lblUsed->heightForWidth(textWidth) + 2 * margin;
-    northChart->setGeometry(frame.adjusted(0, 0, 0, -strip));
+    birthChart->setGeometry(frame.adjusted(0, 0, 0, -strip));
     lblUsed->setGeometry(frame.left() + margin, frame.bottom() + 1 - strip + margin, textWidth, strip - 2 * margin);
 }
 
@@ -353,10 +341,16 @@ void frmDisplay::RecordDesign() {
     auto record = [this](QWidget* widget, bool inBlock) {
         designed_.push_back({widget, widget->geometry(), widget->font(), widget->testAttribute(Qt::WA_SetFont), inBlock});
     };
+    // The chart and the signs' outlines follow the chart's frame (PlaceChart).
+    const auto placedWithChart = [this](const QWidget* widget) {
+        return widget == birthChart || birthChart->isAncestorOf(widget) ||
+               std::find(shpHora.begin(), shpHora.end(), widget) != shpHora.end();
+    };
     for (QWidget* block : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(fraDetails),
                            static_cast<QWidget*>(fraWestern)}) {
         record(block, true);
-        for (QWidget* inside : block->findChildren<QWidget*>()) record(inside, false);
+        for (QWidget* inside : block->findChildren<QWidget*>())
+            if (!placedWithChart(inside)) record(inside, false);
     }
     QFont reportFont = RTB->font();
     reportFont.setPointSizeF(kReportPoints);
@@ -395,7 +389,7 @@ void frmDisplay::ApplyLayout() {
     Label6->move(TwipsToPixels(layout_.Report.Right() - (kReportLeft + kReportWidth - kLabel6Left)),
                  TwipsToPixels(layout_.FooterTop));
     cmdVargas->move(TwipsToPixels(layout_.Report.Left), TwipsToPixels(layout_.FooterTop - kVargasRaise));
-    PlaceNorthChart();
+    PlaceChart();
 }
 
 void frmDisplay::resizeEvent(QResizeEvent* event) {
@@ -425,7 +419,7 @@ void frmDisplay::BuildChart(Services services) {
         shpHora[k] = MakeShape(fraBirthchart, "shpHora", box);
         shpHora[k]->setProperty("index", k);
 
-        QLabel* label = MakeLabel(fraBirthchart, cell.label, QString(), box, signFont);
+        QLabel* label = MakeLabel<ChartCellLabel>(fraBirthchart, cell.label, QString(), box, signFont);
         label->setMargin(3);
         SetTextColor(label, darkGreen);
         SetCaption(label, result.signBoxes[k]);
@@ -433,11 +427,11 @@ void frmDisplay::BuildChart(Services services) {
         NameSpoken(label, sign, QStringLiteral("no bodies"), {}, SpokenEntries(diagram.OfSign(k), false));
         signLabels[k] = label;
 
-        Hno[k] = MakeLabel(fraBirthchart, "Hno", QString::number(k + 1),
+        Hno[k] = MakeLabel<ChartCellLabel>(fraBirthchart, "Hno", QString::number(k + 1),
                            TwipsRect(cell.hnoLeft, cell.hnoTop, kHnoWidth, kHnoHeight), numberFont);
         Hno[k]->setProperty("index", k);
 
-        QLabel* arudha = MakeLabel(fraBirthchart, "lblArudha", QString(),
+        QLabel* arudha = MakeLabel<ChartCellLabel>(fraBirthchart, "lblArudha", QString(),
                                    TwipsRect(cell.arudhaLeft, cell.arudhaTop, kArudhaWidth, kArudhaHeight), arudhaFont);
         arudha->setProperty("index", k);
         SetTextColor(arudha, blue);
@@ -450,11 +444,22 @@ void frmDisplay::BuildChart(Services services) {
         NameSpoken(arudha, sign, QStringLiteral("no arudhas"), QStringLiteral("arudhas "),
                    SpokenEntries(diagram.OfSign(k), true));
         lblArudha[k] = arudha;
-
-        auto* outline = new FocusOutline(shpHora[k], shpHora[k]);
-        label->installEventFilter(outline);
-        arudha->installEventFilter(outline);
     }
+
+    // The chart itself, drawn by the chart painter as on every page, under
+    // the labels: full names in the South-Indian cells, the zone line and
+    // the forum link in its centre. In that style the sign and arudha labels
+    // take the keyboard focus for their cell.
+    birthChart = new ChartView(QStringLiteral("Birth chart"), diagram, ChartStyle::South, fraBirthchart);
+    birthChart->setObjectName(QStringLiteral("birthChart"));
+    birthChart->SetKeepsSquare(false);
+    birthChart->SetTitleInCentre(false);
+    birthChart->SetFullNames(true);
+    std::array<QList<QWidget*>, kSignCount> cellSpots;
+    for (int k = 0; k < kSignCount; ++k) cellSpots[static_cast<std::size_t>(k)] = {signLabels[k], lblArudha[k]};
+    birthChart->SetSouthSpots(cellSpots);
+    birthChart->setGeometry(Shape2->geometry());
+    birthChart->lower();
 
     // The chart's centre says what it was computed with; nothing designed moves for it.
     QStringList used;
@@ -474,6 +479,13 @@ void frmDisplay::BuildChart(Services services) {
     Label7->setFont(Verdana(8.25, true));
     Label7->setAlignment(Qt::AlignCenter);
     Label7->setGeometry(TwipsRect(2400, 3240, 3225, 345));
+
+    // In the North-Indian style Tab reaches the houses where it reached the signs.
+    QWidget* before = lblArudha[kSignCount - 1];
+    for (QWidget* house : birthChart->HouseSpots()) {
+        setTabOrder(before, house);
+        before = house;
+    }
 }
 
 void frmDisplay::BuildDetails() {
@@ -574,7 +586,6 @@ void frmDisplay::BuildReport(const Report& report, Services services) {
 void frmDisplay::ShowVargas() {
     if (!vargas_) {
         vargas_ = new frmVargas(*chart_, services_.chartStyle, this);
-        connect(vargas_, &frmVargas::StyleChosen, this, &frmDisplay::ShowChartStyle);
     }
     vargas_->show();
     vargas_->raise();

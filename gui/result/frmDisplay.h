@@ -1,8 +1,10 @@
 #pragma once
-// The result form: the birth chart in the chosen style (the South-Indian grid
-// of labels, or the North-Indian diamond drawn by the chart painter in the
-// grid's place) with the bodies and arudhas in their signs, the person's details, the table of the ten positions and the written
-// report. Everything is laid out once; the captions are made from one chart.
+// The result form: the birth chart in the chosen style, drawn by the chart
+// painter as on every page (the South-Indian grid, whose designed labels hold
+// each sign's bodies and arudhas for Tab and the screen reader, or the
+// North-Indian diamond in the grid's place), the person's details, the table
+// of the ten positions and the written report. Everything is laid out once
+// and grows with the form; the captions are made from one chart.
 
 #include <QString>
 #include <QWidget>
@@ -17,7 +19,7 @@
 
 #include "chart/Chart.h"
 #include "presentation/ResultTexts.h"
-#include "presentation/ChartStyle.h"
+#include "services/ChartStyleChoice.h"
 #include "presentation/DisplayLayout.h"
 #include "services/Services.h"
 
@@ -74,11 +76,12 @@ public:
     std::array<QLabel*, kSignCount> Hno{};         // by sign index, "1" … "12"
     std::array<QLabel*, kSignCount> lblArudha{};   // by sign index
     LinkLabel* Label7 = nullptr;
-    // The North-Indian diamond over the grid's outer frame (Shape2), made the
-    // first time that style is shown; while it shows, the grid's labels hide
-    // and the zone line (lblUsed) stands below it in the same frame.
-    ChartView* northChart = nullptr;
+    // The chart as drawn, in the grid's outer frame (Shape2). In the
+    // North-Indian style the grid's labels hide, the diamond's houses take
+    // Tab, and the zone line (lblUsed) stands below it in the same frame.
+    ChartView* birthChart = nullptr;
     // Shows the birth chart in `style`; the rest of the form stays as it is.
+    // The form follows the program's style choice by itself.
     void ShowChartStyle(ChartStyle style);
 
     QGroupBox* fraDetails = nullptr;
@@ -114,7 +117,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void PlaceNorthChart();
+    void PlaceChart();
     bool northShown_ = false;
     std::shared_ptr<const Chart> chart_;  // kept: the page may be opened long after
     ResultLabels labels_;                 // the texts made from it

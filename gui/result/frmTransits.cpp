@@ -73,7 +73,8 @@ frmTransits::frmTransits(const Chart& chart, const Clock& clock, const ChartStyl
     grid->addWidget(lblState, 1, 0, 1, 2);
 
     chartView = new ChartView(QStringLiteral("Transits over the birth chart"),
-                              MakeChartDiagram(BirthChartPoints(chart)), style.style, page);
+                              MakeChartDiagram(BirthChartPoints(chart)), style.Style(), page);
+    style.Follow(chartView, [chart = chartView](ChartStyle chosen) { chart->SetStyle(chosen); });
     chartView->setObjectName(QStringLiteral("chartView"));
     grid->addWidget(Framed(QStringLiteral("Transits (T-) over the birth chart"), chartView, page), 2, 0);
     tblPositions = MakeRowsTable(QStringLiteral("tblPositions"), QStringLiteral("Transiting positions"), page);
@@ -86,6 +87,9 @@ frmTransits::frmTransits(const Chart& chart, const Clock& clock, const ChartStyl
                     2);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
+    // The room the window gives beyond what the tables' rows need is the
+    // chart's (and the positions' beside it).
+    grid->setRowStretch(2, 1);
 
     connect(cmdShow, &QPushButton::clicked, this, &frmTransits::ShowChosen);
     connect(cmdNow, &QPushButton::clicked, this, &frmTransits::ShowNow);
@@ -141,6 +145,8 @@ void frmTransits::Show(const PlaceMoment& moment) {
     FillRows(tblPositions, TransitPositionRows(t, LocaleMomentWriter()));
     FillRows(tblSadeSati, SadeSatiRows(t, LocaleMomentWriter()));
     FillRows(tblChanges, NextChangeRows(t, LocaleMomentWriter()));
+    // The tables under the chart as tall as their rows: the rest is the chart's.
+    for (QTableWidget* table : {tblSadeSati, tblChanges}) table->setMaximumHeight(table->minimumHeight());
 }
 
 }  // namespace velmora

@@ -9,7 +9,7 @@
 
 #include "chart/Chart.h"
 #include "chart/Transits.h"
-#include "presentation/ChartStyle.h"
+#include "services/ChartStyleChoice.h"
 
 class QDateTimeEdit;
 class QLabel;

@@ -68,14 +68,13 @@ frmVargas::frmVargas(const Chart& r, ChartStyleChoice& style, QWidget* parent)
     cboStyle = AddChartStyleChooser(styleRow, style, this, [this](ChartStyle chosen) {
         rashi->SetStyle(chosen);
         navamsa->SetStyle(chosen);
-        emit StyleChosen(chosen);
     });
     styleRow->addStretch(1);
     grid->addLayout(styleRow, 1, 0, 1, 2);
 
-    rashi = new ChartView(QStringLiteral("Rashi (birth chart)"), MakeChartDiagram(BirthChartPoints(r)), style.style, this);
+    rashi = new ChartView(QStringLiteral("Rashi (birth chart)"), MakeChartDiagram(BirthChartPoints(r)), style.Style(), this);
     rashi->setObjectName(QStringLiteral("rashi"));
-    navamsa = new ChartView(QStringLiteral("Navamsa (D9)"), MakeChartDiagram(NavamsaPoints(r)), style.style, this);
+    navamsa = new ChartView(QStringLiteral("Navamsa (D9)"), MakeChartDiagram(NavamsaPoints(r)), style.Style(), this);
     navamsa->setObjectName(QStringLiteral("navamsa"));
     grid->addWidget(Framed(QStringLiteral("Rashi (birth chart)"), rashi, this), 2, 0);
     grid->addWidget(Framed(QStringLiteral("Navamsa (D9)"), navamsa, this), 2, 1);

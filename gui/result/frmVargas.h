@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "chart/Chart.h"
-#include "presentation/ChartStyle.h"
+#include "services/ChartStyleChoice.h"
 
 class QComboBox;
 class QLabel;
@@ -21,8 +21,8 @@ class ChartView;
 class frmVargas : public QWidget {
     Q_OBJECT
 public:
-    // `style` is the program's choice: changing it here keeps it for the
-    // next chart too.
+    // `style` is the program's choice: chosen here, every window's charts
+    // follow it, and the next chart's too.
     frmVargas(const Chart& chart, ChartStyleChoice& style, QWidget* parent = nullptr);
 
     QLabel* lblSummary = nullptr;
@@ -35,10 +35,6 @@ public:
 
     // "Moon in Chitra, pada 1 (lord Mars). On 9 Dec 2026: Saturn period, Venus sub-period."
     static QString Summary(const Chart& chart);
-
-signals:
-    // The person chose another style here; the result form follows it.
-    void StyleChosen(velmora::ChartStyle style);
 };
 
 }  // namespace velmora

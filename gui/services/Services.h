@@ -9,14 +9,14 @@ class Clock;
 class Messenger;
 class Preferences;
 class WebOpener;
-struct ChartStyleChoice;
+class ChartStyleChoice;
 
 struct Services {
     Messenger& messenger;
     WebOpener& web;
     FileDialogs& files;
     Clock& clock;
-    ChartStyleChoice& chartStyle;  // South- or North-Indian, as last chosen on a result window
+    ChartStyleChoice& chartStyle;  // South- or North-Indian, as last chosen in any window
     Preferences& preferences;      // the form's choices kept between starts
 };
 

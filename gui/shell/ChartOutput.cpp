@@ -8,6 +8,7 @@
 
 #include "result/ChartImage.h"
 #include "result/PrintDocument.h"
+#include "services/ChartStyleChoice.h"
 #include "services/FileDialogs.h"
 #include "services/Messenger.h"
 #include "services/Preferences.h"
@@ -32,7 +33,7 @@ void ReportFailure(Services services, QWidget* window, const QString& path, cons
 // ashtakavarga on its page), for the printed pages and the images.
 PrintChoices AsChosen(const Services& services) {
     PrintChoices chosen;
-    chosen.style = services.chartStyle.style;
+    chosen.style = services.chartStyle.Style();
     chosen.ashtakavargaReading = services.preferences.KeptAshtakavargaReading();
     chosen.ashtakavargaReduced = services.preferences.KeptAshtakavargaReduced();
     return chosen;

@@ -42,7 +42,7 @@ void AddChartPages(QMenu* menu, QWidget* owner, const std::shared_ptr<const Char
     AddChartPage(menu, owner, QStringLiteral("&Vargas…"), QStringLiteral("mnuVargas"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new ShodasavargaPage(c, s.chartStyle, parent); });
     AddChartPage(menu, owner, QStringLiteral("&Bhavas (Houses)\u2026"), QStringLiteral("mnuBhavas"), chart, services,
-                 [](const Chart& c, Services s, QWidget* parent) { return new frmBhavas(c, s.chartStyle.style, parent); });
+                 [](const Chart& c, Services s, QWidget* parent) { return new frmBhavas(c, s.chartStyle, parent); });
     AddChartPage(menu, owner, QStringLiteral("&Dashas…"), QStringLiteral("actDashas"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new frmDashas(c, s, parent); });
     AddChartPage(menu, owner, QStringLiteral("&Ashtakavarga…"), QStringLiteral("mnuAshtakavarga"), chart, services,

@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include "services/ChartStyleChoice.h"
+
 namespace velmora {
 
 QWidget* ScrollingPage(QWidget* window) {
@@ -59,12 +61,15 @@ QComboBox* AddChartStyleChooser(QBoxLayout* row, ChartStyle current, QWidget* pa
 
 QComboBox* AddChartStyleChooser(QBoxLayout* row, ChartStyleChoice& choice, QWidget* parent,
                                 std::function<void(ChartStyle)> chosen) {
-    QComboBox* box = AddChartStyleChooser(row, choice.style, parent);
-    QObject::connect(box, &QComboBox::currentIndexChanged, parent,
-                     [&choice, chosen = std::move(chosen)](int index) {
-                         choice.style = index == 1 ? ChartStyle::North : ChartStyle::South;
-                         chosen(choice.style);
-                     });
+    QComboBox* box = AddChartStyleChooser(row, choice.Style(), parent);
+    QObject::connect(box, &QComboBox::currentIndexChanged, &choice,
+                     [&choice](int index) { choice.Choose(index == 1 ? ChartStyle::North : ChartStyle::South); });
+    // A style chosen here or in any other window: the list shows it and the
+    // page redraws.
+    choice.Follow(box, [box, chosen = std::move(chosen)](ChartStyle style) {
+        box->setCurrentIndex(style == ChartStyle::North ? 1 : 0);
+        chosen(style);
+    });
     return box;
 }
 

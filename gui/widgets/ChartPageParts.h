@@ -19,6 +19,8 @@ class QWidget;
 
 namespace velmora {
 
+class ChartStyleChoice;
+
 // Fills `window` with a frameless scroll area and returns the page inside it,
 // for the window's controls and layout.
 QWidget* ScrollingPage(QWidget* window);
@@ -31,8 +33,10 @@ QGroupBox* Framed(const QString& title, QWidget* inside, QWidget* parent);
 // "Chart style:" (Alt+S) and its list, South-Indian or North-Indian, added to
 // `row`; the list shows `current` and is returned.
 QComboBox* AddChartStyleChooser(QBoxLayout* row, ChartStyle current, QWidget* parent);
-// The same, showing `choice`: each style the person chooses is kept in
-// `choice`, then passed to `chosen` (which redraws the page's charts).
+// The same, showing `choice`: the style chosen in the list becomes the
+// program's choice, and every style chosen, in this list or in any window,
+// is shown in the list and passed to `chosen` (which redraws the page's
+// charts).
 QComboBox* AddChartStyleChooser(QBoxLayout* row, ChartStyleChoice& choice, QWidget* parent,
                                 std::function<void(ChartStyle)> chosen);
 

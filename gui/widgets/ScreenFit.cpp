@@ -30,6 +30,11 @@ QRect AvailableArea(const QWidget* window) {
 // it; then a window shown again is put back where its frame was when it was
 // hidden, and one shown the first time is moved (and if need be shrunk) so
 // that its whole frame is inside the available area.
+//
+// The frame is the one the window system reports (QWindow::frameGeometry):
+// a widget shown again keeps the frame it computed while hidden (none) in
+// its own frameGeometry() until it is next moved, and a window put back by
+// that would land a title bar off.
 class FramePlacer : public QObject {
 public:
     explicit FramePlacer(QWidget* window) : QObject(window), window_(window) {
@@ -43,7 +48,7 @@ protected:
         if (event->type() == QEvent::Move && wasShown_ && !timer_.isActive() && Framed()) {
             // Where the person has the window now (once it is placed: before,
             // Qt knows its inside's place only).
-            left_ = window_->frameGeometry().topLeft();
+            left_ = Frame().topLeft();
         } else if (event->type() == QEvent::Hide) {
             timer_.stop();
         } else if (event->type() == QEvent::Show && !timer_.isActive()) {
@@ -58,22 +63,18 @@ protected:
         if (event->timerId() != timer_.timerId()) return;
         // Framed, and its place no longer changing between two looks.
         const bool framed = Framed();
-        const QRect now = window_->frameGeometry();
+        const QRect now = framed ? Frame() : QRect();
         const bool settled = framed && now == last_;
         last_ = now;
         if (!settled && ++looks_ < kLooks) return;
         timer_.stop();
         if (!framed) return;
         if (wasShown_) {
-            // Moved by the difference: a window manager that reads a move
-            // as the inside's place and one that reads it as the frame's
-            // both end with the frame where it was.
-            const QPoint off = window_->frameGeometry().topLeft() - left_;
-            if (!off.isNull()) window_->move(window_->pos() - off);
+            // Back where the person had it, by the frame's own place.
+            if (Frame().topLeft() != left_) PutFrameAt(left_);
         } else {
-            PlaceInside(window_->windowHandle()->frameMargins());
+            left_ = PlaceInside(window_->windowHandle()->frameMargins());
         }
-        left_ = window_->frameGeometry().topLeft();
         wasShown_ = true;
     }
 
@@ -86,16 +87,31 @@ private:
         return window_->isVisible() && handle && !handle->frameMargins().isNull();
     }
 
-    void PlaceInside(const QMargins& frame) {
+    QRect Frame() const { return window_->windowHandle()->frameGeometry(); }
+
+    // Moves the frame (and if need be shrinks the window) into the available
+    // area; returns where its corner goes.
+    QPoint PlaceInside(const QMargins& frame) {
         const QRect available = AvailableArea(window_);
-        QRect outer = window_->frameGeometry();
-        if (available.isEmpty() || available.contains(outer)) return;
+        QRect outer = Frame();
+        if (available.isEmpty() || available.contains(outer)) return outer.topLeft();
         const QSize inside = window_->size().boundedTo(available.size().shrunkBy(frame));
         if (inside != window_->size()) window_->resize(inside);
         outer.setSize(inside.grownBy(frame));
         outer.moveLeft(std::clamp(outer.left(), available.left(), available.right() + 1 - outer.width()));
         outer.moveTop(std::clamp(outer.top(), available.top(), available.bottom() + 1 - outer.height()));
-        window_->move(outer.topLeft());
+        PutFrameAt(outer.topLeft());
+        return outer.topLeft();
+    }
+
+    // Moves the window so that its frame's corner is at `corner`, by the
+    // place of its inside: a move asked for by the frame's place is lost when
+    // the widget's own idea of its place is stale (it takes the move for no
+    // move at all).
+    void PutFrameAt(const QPoint& corner) {
+        QWindow* handle = window_->windowHandle();
+        const QMargins frame = handle->frameMargins();
+        handle->setPosition(corner + QPoint(frame.left(), frame.top()));
     }
 
     QWidget* window_;

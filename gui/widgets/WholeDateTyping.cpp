@@ -7,6 +7,18 @@
 
 namespace velmora {
 
+namespace {
+
+// A year written with two digits ("12/3/26", as some locales' short form
+// writes it), which Qt reads as 19yy: 00-68 are 2000-2068 and 69-99 are
+// 1969-1999, the rule of POSIX strptime's %y.
+QDate WithCentury(const QDate& date, const QString& format) {
+    const bool twoDigits = format.contains(QStringLiteral("yy")) && !format.contains(QStringLiteral("yyyy"));
+    return twoDigits && date.isValid() && date.year() < 1969 ? date.addYears(100) : date;
+}
+
+}  // namespace
+
 QDateTime ReadTypedDateTime(const QString& typed, const QString& format) {
     const QString text = typed.simplified();
     if (text.isEmpty()) return {};
@@ -22,13 +34,13 @@ QDateTime ReadTypedDateTime(const QString& typed, const QString& format) {
                                 locale.dateTimeFormat(QLocale::LongFormat)};
     for (const QString& f : withTime) {
         const QDateTime read = locale.toDateTime(text, f);
-        if (read.isValid()) return read;
+        if (read.isValid()) return QDateTime(WithCentury(read.date(), f), read.time());
     }
     const QString dateOnly[] = {QStringLiteral("yyyy-MM-dd"), QStringLiteral("d MMM yyyy"),
                                 QStringLiteral("d MMMM yyyy"), locale.dateFormat(QLocale::ShortFormat),
                                 locale.dateFormat(QLocale::LongFormat)};
     for (const QString& f : dateOnly) {
-        const QDate read = locale.toDate(text, f);
+        const QDate read = WithCentury(locale.toDate(text, f), f);
         if (read.isValid()) return QDateTime(read, QTime(0, 0));
     }
     return {};
@@ -44,7 +56,9 @@ void WholeDateTyping::Finish(bool keep) {
     typing_ = false;
     const QDateTime read = keep ? ReadTypedDateTime(typed_, box_->displayFormat()) : QDateTime();
     typed_.clear();
-    if (read.isValid()) box_->setDateTime(QDateTime(read.date(), read.time(), box_->timeSpec()));
+    // The box reads its text as it changes and may have taken a part typed
+    // on the way: the value before the typing unless a whole date was read.
+    box_->setDateTime(read.isValid() ? QDateTime(read.date(), read.time(), box_->timeSpec()) : before_);
     // The box's own text again, also when the value did not change.
     edit_->setText(box_->locale().toString(box_->dateTime(), box_->displayFormat()));
 }
@@ -71,6 +85,7 @@ bool WholeDateTyping::eventFilter(QObject* watched, QEvent* event) {
     if (!typing_) {
         if (!printable || edit->text().isEmpty() || edit->selectedText() != edit->text()) return false;
         typing_ = true;
+        before_ = box_->dateTime();
         typed_ = text;
         edit->setText(typed_);
         return true;

@@ -19,7 +19,7 @@ namespace velmora {
 // The date and time `text` names in `format` (the box's display format), in
 // ISO 8601 ("2026-12-03", "2026-12-03 17:59", "2026-12-03T17:59:00") or in
 // the locale's short or long form; invalid when it names none. A date alone
-// is at 00:00.
+// is at 00:00; a two-digit year 00-68 is 2000-2068, 69-99 is 1969-1999.
 QDateTime ReadTypedDateTime(const QString& text, const QString& format);
 
 class WholeDateTyping : public QObject {
@@ -40,6 +40,7 @@ private:
     QLineEdit* edit_;  // the box's own text
     bool typing_ = false;
     QString typed_;
+    QDateTime before_;  // the box's value when the typing began
 };
 
 }  // namespace velmora

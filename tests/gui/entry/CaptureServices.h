@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "services/FileDialogs.h"
-#include "presentation/ChartStyle.h"
+#include "services/ChartStyleChoice.h"
 #include "services/Clock.h"
 #include "services/Messenger.h"
 #include "services/Preferences.h"

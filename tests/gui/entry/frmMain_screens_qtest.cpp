@@ -1,6 +1,7 @@
 // Renders the input window to PNG without a display and checks its layout:
 // at its opening size and at its smallest, every control shows whole, none
-// overlaps another and none sticks out of the window.
+// overlaps another and none sticks out of the window, or, where the window
+// is smaller than the form, out of the form that its scroll bars reach.
 //
 // The picture goes to $VELMORA_SCREENSHOT_DIR, or <build>/screenshots, as
 // input-form.png (input-form@2x.png and so on when QT_SCALE_FACTOR is set).
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "CaptureServices.h"
@@ -40,16 +43,37 @@ class frmMainScreensTest : public QObject {
         return controls;
     }
 
-    static QRect InWindow(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
+    // The scroll area `w` stands in, if any.
+    static const QScrollArea* ScrolledIn(const QWidget* w) {
+        for (const QWidget* up = w->parentWidget(); up; up = up->parentWidget())
+            if (const auto* area = qobject_cast<const QScrollArea*>(up)) return area;
+        return nullptr;
+    }
+
+    // Where `w` stands in what shows it: the window, or the form a scroll
+    // area scrolls.
+    static QRect InWindow(const QWidget* w) {
+        const QScrollArea* area = ScrolledIn(w);
+        const QWidget* in = area ? area->widget() : w->window();
+        return QRect(w->mapTo(in, QPoint(0, 0)), w->size());
+    }
 
     static void CheckLayout(const QWidget& form) {
         const QList<QWidget*> controls = Controls(form);
         QVERIFY(controls.size() > 40);
-        const QRect window = form.rect();
+        // Where the window is smaller than the form, the scroll bars reach all of it.
+        const auto* area = form.findChild<QScrollArea*>();
+        QVERIFY(area && area->widget());
+        QVERIFY(form.rect().contains(QRect(area->mapTo(&form, QPoint(0, 0)), area->size())));
+        QCoreApplication::processEvents();  // the scroll bars follow the window in posted events
+        QCOMPARE(area->verticalScrollBar()->isVisible(), area->widget()->height() > area->viewport()->height());
+        QCOMPARE(area->horizontalScrollBar()->isVisible(), area->widget()->width() > area->viewport()->width());
+        QCOMPARE(area->verticalScrollBar()->maximum(), area->widget()->height() - area->viewport()->height());
         for (const QWidget* w : controls) {
             const QString name = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
                                                            : w->objectName();
-            QVERIFY2(window.contains(InWindow(w)), qPrintable(name + " sticks out of the window"));
+            const QRect shownIn = ScrolledIn(w) ? ScrolledIn(w)->widget()->rect() : form.rect();
+            QVERIFY2(shownIn.contains(InWindow(w)), qPrintable(name + " sticks out of the window"));
             const auto* label = qobject_cast<const QLabel*>(w);
             if (label && label->wordWrap()) {
                 QVERIFY2(w->height() >= label->heightForWidth(w->width()), qPrintable(name + " cut at the bottom"));

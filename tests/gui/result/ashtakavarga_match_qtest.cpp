@@ -121,7 +121,7 @@ void AshtakavargaMatchTest::ashtakavargaPageShowsTheTablesAndTheChart() {
     QVERIFY(spoken);
     // The style is the program's: chosen here, kept.
     page.cboStyle->setCurrentIndex(1);
-    QCOMPARE(s.chartStyle.style, ChartStyle::North);
+    QCOMPARE(s.chartStyle.Style(), ChartStyle::North);
     QCOMPARE(page.sav->Style(), ChartStyle::North);
     // Keyboard: the table and the chart's houses are in the tab chain.
     QVERIFY(page.tblBindus->focusPolicy() & Qt::TabFocus);

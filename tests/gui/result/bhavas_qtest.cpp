@@ -78,7 +78,8 @@ void BhavasTest::openedFromTheChartMenu() {
 
 void BhavasTest::reachableAndNamed() {
     const auto chart = Computed(Bangalore(HouseSystem::Sripati));
-    frmBhavas page(*chart, ChartStyle::North);
+    ChartStyleChoice north(ChartStyle::North);
+    frmBhavas page(*chart, north);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QCOMPARE(page.tblCusps->accessibleName(), QStringLiteral("House cusps"));
@@ -104,7 +105,8 @@ void BhavasTest::classicAndPolarCharts() {
     FormFields classic = velmora::testing::BangaloreForm();
     classic.Mode = ComputationMode::Classic;
     const auto plain = Computed(classic);
-    frmBhavas none(*plain, ChartStyle::South);
+    ChartStyleChoice south;
+    frmBhavas none(*plain, south);
     QVERIFY(none.lblSummary->text().startsWith(QStringLiteral("A classic chart has no house cusps")));
     QVERIFY(!none.tblCusps && !none.tblBhavas && !none.bhavaChart);
 
@@ -112,7 +114,7 @@ void BhavasTest::classicAndPolarCharts() {
     tromso.LatDeg = "69";
     tromso.LatMin = "39";
     const auto polar = Computed(tromso);
-    frmBhavas page(*polar, ChartStyle::South);
+    frmBhavas page(*polar, south);
     QVERIFY(page.lblNote->isVisibleTo(&page));
     QVERIFY(page.lblNote->text().startsWith(QStringLiteral("Placidus houses cannot be drawn at 69\u00B0 39\u2032 N")));
     QVERIFY(page.lblSummary->text().startsWith(QStringLiteral("Bhavas: Equal houses")));
@@ -121,7 +123,8 @@ void BhavasTest::classicAndPolarCharts() {
 void BhavasTest::screenshots() {
     const auto chart = Computed(Bangalore(HouseSystem::Placidus));
     for (ChartStyle style : {ChartStyle::South, ChartStyle::North}) {
-        frmBhavas page(*chart, style);
+        ChartStyleChoice choice(style);
+        frmBhavas page(*chart, choice);
         page.resize(1024, 768);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));

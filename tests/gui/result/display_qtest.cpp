@@ -740,8 +740,10 @@ void DisplayTest::centreSaysTheZoneAndTheEngine() {
 
 namespace {
 
-// The form's chart in the North-Indian style, or null where none is drawn.
-ChartView* NorthChart(const frmDisplay& form) { return form.findChild<ChartView*>(QStringLiteral("northChart")); }
+// The form's chart when it shows the North-Indian style, else null.
+ChartView* NorthChart(const frmDisplay& form) {
+    return form.birthChart && form.birthChart->Style() == ChartStyle::North ? form.birthChart : nullptr;
+}
 
 }  // namespace
 
@@ -768,7 +770,7 @@ void DisplayTest::chosenStyleShowsItsChart() {
     reference.show();
     QVERIFY(QTest::qWaitForWindowExposed(&reference));
     CapturedServices s;
-    s.chartStyle.style = kept;
+    s.chartStyle.Choose(kept);
     frmDisplay form(worked.chart, worked.texts, s.services);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -778,7 +780,7 @@ void DisplayTest::chosenStyleShowsItsChart() {
         form.Vargas()->close();
     }
     const bool north = shown == ChartStyle::North;
-    QCOMPARE(s.chartStyle.style, shown);
+    QCOMPARE(s.chartStyle.Style(), shown);
 
     const QSize grown = form.sizeHint() * 13 / 10;
     for (const QSize size : {form.sizeHint(), grown}) {
@@ -885,7 +887,7 @@ void DisplayTest::northHousesSayTheirSignAndPoints() {
     QFETCH(int, house);
     QFETCH(QString, spoken);
     CapturedServices s;
-    s.chartStyle.style = ChartStyle::North;
+    s.chartStyle.Choose(ChartStyle::North);
     const ShownChart hand = HandPlacedArudhas(ascendant);
     frmDisplay form(hand.chart, hand.texts, s.services);
     form.show();
@@ -903,7 +905,7 @@ void DisplayTest::northHousesAreReachedAndFramed() {
     // with the focus is outlined in the strong focus blue (0 70 200), which
     // the chart uses nowhere else.
     CapturedServices s;
-    s.chartStyle.style = ChartStyle::North;
+    s.chartStyle.Choose(ChartStyle::North);
     const ShownChart worked = WorkedChartTexts();
     frmDisplay form(worked.chart, worked.texts, s.services);
     form.show();

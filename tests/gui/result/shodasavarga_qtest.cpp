@@ -67,7 +67,7 @@ private slots:
 
 void ShodasavargaTest::openedFromTheChartMenu() {
     velmora::testing::CapturedServices s;
-    s.chartStyle.style = ChartStyle::North;
+    s.chartStyle.Choose(ChartStyle::North);
     MDI window(std::make_shared<const Chart>(ChennaiChart()), s.services);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -162,7 +162,7 @@ void ShodasavargaTest::chooserDrawsAnyVargaInTheStyle() {
 
     // The style chosen here is the program's, and redraws the chart.
     page.cboStyle->setCurrentIndex(1);
-    QCOMPARE(style.style, ChartStyle::North);
+    QCOMPARE(style.Style(), ChartStyle::North);
     QCOMPARE(page.chartVarga->Style(), ChartStyle::North);
     QVERIFY(page.chartVarga->HouseSpot(1)->accessibleName().startsWith(QStringLiteral("House 1, Capricorn")));
     ShodasavargaPage next(chart, style);
@@ -273,7 +273,7 @@ void ShodasavargaTest::screenshots() {
     const Chart chart = ChennaiChart();
     for (const ChartStyle style : {ChartStyle::South, ChartStyle::North}) {
         ChartStyleChoice choice;
-        choice.style = style;
+        choice.Choose(style);
         ShodasavargaPage page(chart, choice);
         page.ShowVarga(VargaIndexOfFactor(10));
         page.resize(1024, 768);

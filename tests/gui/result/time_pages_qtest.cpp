@@ -262,7 +262,7 @@ void TimePagesTest::screenshots() {
     StoppedClock clock;
     for (ChartStyle chartStyle : {ChartStyle::South, ChartStyle::North}) {
         ChartStyleChoice style;
-        style.style = chartStyle;
+        style.Choose(chartStyle);
         frmTransits page(BangaloreChart(), clock, style);
         page.resize(1024, 768);
         page.show();

@@ -124,7 +124,7 @@ void VargasTest::styleIsKeptAndRedrawn() {
         frmVargas page(*run, s.chartStyle);
         QCOMPARE(page.rashi->Style(), ChartStyle::South);
         page.cboStyle->setCurrentIndex(1);
-        QCOMPARE(s.chartStyle.style, ChartStyle::North);
+        QCOMPARE(s.chartStyle.Style(), ChartStyle::North);
         QCOMPARE(page.rashi->Style(), ChartStyle::North);
         QCOMPARE(page.navamsa->Style(), ChartStyle::North);
     }
@@ -138,7 +138,7 @@ void VargasTest::housesAreNamedForScreenReaders() {
     CapturedServices s;
     const auto run = BangaloreRun(s.clock.today);
     const Chart& r = *run;
-    s.chartStyle.style = ChartStyle::North;
+    s.chartStyle.Choose(ChartStyle::North);
     frmVargas page(r, s.chartStyle);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
@@ -243,7 +243,7 @@ void VargasTest::screenshots() {
     CapturedServices s;
     const auto run = BangaloreRun(s.clock.today);
     for (const ChartStyle style : {ChartStyle::North, ChartStyle::South}) {
-        s.chartStyle.style = style;
+        s.chartStyle.Choose(style);
         frmVargas page(*run, s.chartStyle);
         page.resize(960, 820);
         page.show();

@@ -1,12 +1,16 @@
 // The choices kept per user between starts: the chart style last chosen
 // comes back in the next start, and a value the program does not know
 // (a settings file edited by hand) gives the South-Indian chart; the chart
-// choices likewise.
+// choices likewise; and the folder the file dialogs open in.
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "services/FileDialogs.h"
 #include "services/Preferences.h"
 
 using namespace velmora;
@@ -70,6 +74,42 @@ private slots:
         settings.sync();
         QCOMPARE(SettingsPreferences().KeptDashaYear(), DashaYear::Julian);
         QCOMPARE(SettingsPreferences().KeptDashaSystem(), DashaSystem::Vimshottari);
+    }
+
+    // The folder the file dialogs open in: the one a file was last opened
+    // from or saved to, kept between starts; the home folder's Documents (or
+    // the home folder) until then and when that folder is gone. A cancelled
+    // dialog (no file) changes nothing.
+    void fileDialogsOpenInTheLastFolder_data() {
+        QTest::addColumn<QStringList>("chosen");  // files chosen one after the other, in folders under a new one
+        QTest::addColumn<QStringList>("gone");    // folders removed afterwards
+        QTest::addColumn<QString>("startsIn");    // relative to that folder; "~" the fallback
+        QTest::newRow("never a file") << QStringList{} << QStringList{} << "~";
+        QTest::newRow("one file") << QStringList{"charts/asha.velmora"} << QStringList{} << "charts";
+        QTest::newRow("the last of two") << QStringList{"charts/asha.velmora", "pdf/asha.pdf"} << QStringList{} << "pdf";
+        QTest::newRow("a cancelled dialog") << QStringList{"charts/asha.velmora", ""} << QStringList{} << "charts";
+        QTest::newRow("the folder removed") << QStringList{"charts/asha.velmora"} << QStringList{"charts"} << "~";
+    }
+
+    void fileDialogsOpenInTheLastFolder() {
+        QFETCH(QStringList, chosen);
+        QFETCH(QStringList, gone);
+        QFETCH(QString, startsIn);
+        QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).remove(QStringLiteral("lastFolder"));
+        QTemporaryDir home;
+        const QDir root(home.path());
+        for (const QString& file : chosen) {
+            if (!file.isEmpty()) QVERIFY(root.mkpath(QFileInfo(file).path()));
+            RememberFolderOf(file.isEmpty() ? QString() : root.filePath(file));
+        }
+        for (const QString& folder : gone) QVERIFY(QDir(root.filePath(folder)).removeRecursively());
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString fallback = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+        const QString expected = startsIn == QLatin1String("~") ? fallback : root.filePath(startsIn);
+        QCOMPARE(StartingFolder(), expected);
+        // A save dialog offers the suggested name there; a path given whole stays.
+        QCOMPARE(StartingPath(QStringLiteral("asha.pdf")), QDir(expected).filePath(QStringLiteral("asha.pdf")));
+        QCOMPARE(StartingPath(root.filePath(QStringLiteral("x/asha.pdf"))), root.filePath(QStringLiteral("x/asha.pdf")));
     }
 
 private:

@@ -343,7 +343,7 @@ private slots:
         // and the PDF then draw the houses, the bodies by two letters.
         const std::shared_ptr<const Chart> chart = SampleChart();
         CapturedServices s;
-        s.chartStyle.style = ChartStyle::North;
+        s.chartStyle.Choose(ChartStyle::North);
         MDI window(chart, s.services);
         const QString svg = dir_.filePath(QStringLiteral("north.svg"));
         s.files.answers = {svg};

@@ -18,6 +18,8 @@
 #include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QAbstractItemView>
+#include <QDateTimeEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -310,6 +312,58 @@ private slots:
         QVERIFY(bar);
         const QStringList clashes = Clashes(QStringLiteral("menu bar"), bar->actions());
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
+    }
+
+    // Escape on an open drop-down list (or calendar) closes the list only,
+    // on every page and dialog that has one; a second Escape closes the
+    // window.
+    void escapeClosesAnOpenListFirst_data() {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<int>("lists");  // drop-down lists and calendars the window has
+        QTest::newRow("nakshatra page") << int(Window::Vargas) << 1;
+        QTest::newRow("Vargas page") << int(Window::Shodasavarga) << 2;
+        QTest::newRow("Dashas page") << int(Window::Dashas) << 2;
+        QTest::newRow("Ashtakavarga page") << int(Window::Ashtakavarga) << 2;
+        QTest::newRow("Panchanga page") << int(Window::Panchanga) << 1;
+        QTest::newRow("Transits page") << int(Window::Transits) << 1;
+        QTest::newRow("Match page") << int(Window::Match) << 1;
+        QTest::newRow("chart options") << int(Window::ChartOptions) << 3;
+    }
+
+    void escapeClosesAnOpenListFirst() {
+        QFETCH(int, which);
+        QFETCH(int, lists);
+        Program program;
+        QWidget* window = program.Open(Window(which));
+        QVERIFY(window);
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QList<QWidget*> opened;
+        for (QComboBox* list : window->findChildren<QComboBox*>()) {
+            if (!list->isVisibleTo(window)) continue;
+            list->setFocus();
+            list->showPopup();
+            QTRY_VERIFY(list->view()->isVisible());
+            // The key goes to the open list, as the desktop sends it there.
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+            QTRY_VERIFY2(!list->view()->isVisible(), qPrintable(NameOf(list)));
+            QVERIFY2(window->isVisible(), qPrintable(NameOf(list)));
+            opened << list;
+        }
+        for (QDateTimeEdit* box : window->findChildren<QDateTimeEdit*>()) {
+            if (!box->calendarPopup()) continue;
+            box->setFocus();
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 6, box->height() / 2));  // its arrow
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+            QVERIFY2(window->isVisible(), qPrintable(NameOf(box)));
+            opened << box;
+        }
+        QCOMPARE(opened.size(), lists);
+        QTest::keyClick(opened.last(), Qt::Key_Escape);
+        QTRY_VERIFY(!window->isVisible());
     }
 };
 

@@ -16,7 +16,7 @@ exec xvfb-run -a -s "-screen 0 ${size}x24 -nolisten tcp" sh -c '
   tries=0
   until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
     tries=$((tries + 1))
-    [ $tries -gt 100 ] && { echo "openbox did not start"; kill $wm; exit 1; }
+    [ $tries -gt 300 ] && { echo "openbox did not start"; kill $wm; exit 1; }
     sleep 0.1
   done
   QT_QPA_PLATFORM=xcb "$VELMORA_PROGRAM"
