@@ -107,6 +107,13 @@ Options:
                      add the transits at that moment on the birth place's clock
                      (now without one): positions, houses from the Moon and the
                      ascendant, sade sati, next sign changes and stations
+  --sensitivity MINUTES
+                     add how the chart changes within MINUTES (1 to 180) either
+                     side of the birth time: each moment, to the second, at
+                     which the lagna, a varga's lagna, a graha's sign in a
+                     varga, the Moon's nakshatra and pada, the Vimshottari lords
+                     at birth, a bhava or a cusp's sign changes, and the days
+                     the dasha dates move a minute ("sensitivity"); precise only
   --json             one JSON object instead of the text for a person
   --varga DN         one of the sixteen divisional charts alone, in the chosen
                      chart style: D1, D2, D3, D4, D7, D9, D10, D12, D16, D20,
@@ -140,8 +147,11 @@ Options:
                      when named, vargas: {"D1": [ten sign indices], ... "D60":
                      [...]}; CSV columns varga_d1_sun ... varga_d60_asc; and
                      ashtakavarga, also written with --ashtakavarga; and,
-                     computed only when named or asked for with --panchanga
-                     and --transit: panchanga, transits)
+                     computed only when named or asked for with --panchanga,
+                     --transit and --sensitivity: panchanga, transits,
+                     sensitivity (±30 minutes unless --sensitivity says; CSV:
+                     for each item the minutes back to the change that began
+                     its value and on to the one that ends it))
   --format jsonl|csv with --batch: JSON lines (default) or comma-separated values
                      (RFC 4180: a header row, one row a birth, lists spread over
                      columns such as position_sun ... position_asc, a last column
