@@ -40,6 +40,22 @@ constexpr int kGrahas = 8;  // Sun … Rahu computed; Ketu is opposite Rahu
 constexpr int kMoon = 1, kRahu = 7, kKetu = 8, kAscendant = 9;
 constexpr int kMostQuantities = 13;  // the ascendant and twelve cusps
 
+// The choices the chart's positions were computed with: the ayanamsa and the
+// kind of positions as it holds them, the house system as it was asked for
+// (the one drawn where the chart was not made from a birth).
+ChartOptions OptionsOf(const Chart& chart) {
+    ChartOptions options;
+    options.ayanamsa = chart.ayanamsaKind;
+    options.custom = chart.customAyanamsa;
+    options.positions = chart.positions;
+    const LocalClock& given = chart.given.clock;
+    const bool fromBirth = given.Year == chart.birth.clock.year && given.Month == chart.birth.clock.month &&
+                           given.Day == chart.birth.clock.day && given.Hour == chart.birth.clock.hour &&
+                           given.Minute == chart.birth.clock.minute;
+    options.houses = fromBirth ? chart.given.options.houses : chart.houses;
+    return options;
+}
+
 // The graha order of the items: the Moon first.
 constexpr std::array<int, 9> kItemBodies = {1, 0, 2, 3, 4, 5, 6, 7, 8};
 
@@ -220,7 +236,7 @@ public:
     };
 
     Sky(const Chart& chart, const WindowClock& clock, const std::string& dataDirectory)
-        : chart_(chart), clock_(clock), ephemeris_(Ephemeris(dataDirectory)), options_(chart.given.options) {
+        : chart_(chart), clock_(clock), ephemeris_(Ephemeris(dataDirectory)), options_(OptionsOf(chart)) {
         // The chart's own positions at the given time.
         Grahas given;
         for (int body = 0; body <= kKetu; ++body) {
@@ -442,7 +458,7 @@ public:
     Search(const Chart& chart, const WindowClock& clock, const std::string& dataDirectory)
         : clock_(clock),
           sky_(chart, clock, dataDirectory),
-          whole_(chart.given.options.houses == HouseSystem::WholeSign),
+          whole_(OptionsOf(chart).houses == HouseSystem::WholeSign),
           yearMicroseconds_(DashaYearOf(chart.dashaYear).microseconds),
           houses_(whole_ ? 1 : 13, &SampleHouses, this),
           grahas_(kGrahas, &SampleGrahas, this) {}

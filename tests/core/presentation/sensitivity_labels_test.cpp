@@ -100,12 +100,5 @@ TEST(SensitivityLabels, Durations) {
     for (const auto& [seconds, text] : cases) EXPECT_EQ(DurationText(seconds), text);
 }
 
-TEST(SensitivityLabels, DashaShift) {
-    Sensitivity s;
-    s.dashaShiftDaysPerMinute = -4.93;
-    EXPECT_EQ(DashaShiftText(s), "Every Vimshottari major and sub-period start moves 4.93 days earlier for each "
-                                 "minute the birth is later");
-}
-
 }  // namespace
 }  // namespace velmora
