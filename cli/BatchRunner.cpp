@@ -159,6 +159,9 @@ void Ask(const ChartField& field, BatchOutput& output) {
         case FieldWhen::DashaAsked: output.dashas.Add(field.dashaSystem); break;
         case FieldWhen::PanchangaAsked: output.time.panchanga = true; break;
         case FieldWhen::TransitsAsked: output.time.transits = true; break;
+        case FieldWhen::SensitivityAsked:
+            if (output.time.sensitivityMinutes == 0) output.time.sensitivityMinutes = kSensitivityDefaultMinutes;
+            break;
         case FieldWhen::VargasAsked: output.vargas = true; break;
         case FieldWhen::AshtakavargaAsked: output.ashtakavarga = true; break;
         case FieldWhen::BirthNumbersAsked: output.birthNumbers = true; break;
@@ -176,6 +179,7 @@ BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
     TimeParts parts;
     if (format_.time.panchanga) parts.panchanga.emplace();
     if (format_.time.transits) parts.transits.emplace();
+    if (format_.time.sensitivityMinutes > 0) parts.sensitivity.emplace();
     ChartSource asked = Source(noChart_);
     AttachTimeParts(parts, asked);
     if (!named) {
@@ -228,7 +232,7 @@ void BatchRunner::AppendLine(std::string_view line, bool& refused, std::string& 
     if (refusal.empty()) refusal = ChartOfRequest(request_, form_, wants_, chart);
     refused = !refusal.empty();
     if (refused) return AppendRefusal(refusal, out);
-    if (format_.time.panchanga || format_.time.transits) {
+    if (format_.time.panchanga || format_.time.transits || format_.time.sensitivityMinutes > 0) {
         const TimeParts parts = ComputeTimeParts(*chart, format_.time);
         ChartSource source = Source(*chart);
         AttachTimeParts(parts, source);

@@ -12,6 +12,7 @@
 #include "cli/JsonDocument.h"
 #include "cli/JsonWriter.h"
 #include "cli/PanchangaFields.h"
+#include "cli/SensitivityFields.h"
 #include "cli/TransitFields.h"
 #include "engine/NameTables.h"
 #include "presentation/BirthLabels.h"
@@ -413,12 +414,14 @@ const ChartField kFieldsAfterDashas[] = {
      FieldWhen::PreciseChart},
 };
 
-// Computed and written only when asked for (--panchanga, --transit, --fields).
+// Computed and written only when asked for (--panchanga, --transit, --sensitivity, --fields).
 const ChartField kOnRequestFields[] = {
     {"panchanga", "panchanga", kPanchangaColumns, kChart, VELMORA_FIELD_WRITERS(WritePanchanga),
      FieldWhen::PanchangaAsked},
     {"transits", "transit", kTransitColumns, kChart, VELMORA_FIELD_WRITERS(WriteTransits),
      FieldWhen::TransitsAsked},
+    {"sensitivity", "sensitivity", SensitivityColumns(), kChart, VELMORA_FIELD_WRITERS(WriteSensitivity),
+     FieldWhen::SensitivityAsked},
 };
 
 // Written only when asked for (--varga, --ashtakavarga, --fields).
@@ -478,6 +481,7 @@ bool Asked(FieldWhen when, const ChartSource& source) {
         case FieldWhen::DashaAsked: return !source.dashas.Empty();
         case FieldWhen::PanchangaAsked: return source.panchanga != nullptr;
         case FieldWhen::TransitsAsked: return source.transits != nullptr;
+        case FieldWhen::SensitivityAsked: return source.sensitivity != nullptr;
         case FieldWhen::VargasAsked: return source.vargas;
         case FieldWhen::AshtakavargaAsked: return source.ashtakavarga;
         case FieldWhen::BirthNumbersAsked: return source.birthNumbers;

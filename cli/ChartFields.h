@@ -42,6 +42,7 @@ enum class FieldWhen : unsigned char {
     DashaAsked,         // --dasha-systems naming the field's system
     PanchangaAsked,     // --panchanga: the source carries the outcome
     TransitsAsked,      // --transit: the source carries the outcome
+    SensitivityAsked,   // --sensitivity: the source carries the outcome
     VargasAsked,        // --varga
     AshtakavargaAsked,  // --ashtakavarga
     BirthNumbersAsked,  // named in --fields: the birth, retrograde flags and speeds as numbers
@@ -74,7 +75,7 @@ bool FieldWritten(const ChartField& field, const ChartSource& source);
 std::span<const ChartField> AllChartFields();
 
 // The fields written only when asked for (FieldWhen), after the chart
-// object's: "panchanga" and "transits", computed on request; "vargas" and
+// object's: "panchanga", "transits" and "sensitivity", computed on request; "vargas" and
 // "ashtakavarga". --fields may name them all.
 std::span<const ChartField> OnRequestChartFields();
 std::span<const ChartField> RequestedChartFields();

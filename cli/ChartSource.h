@@ -6,6 +6,7 @@
 
 #include "chart/Chart.h"
 #include "chart/Panchanga.h"
+#include "chart/Sensitivity.h"
 #include "chart/Transits.h"
 
 namespace velmora::cli {
@@ -31,6 +32,8 @@ struct ChartSource {
     // reduced tables and pindas go with its bindus.
     AshtakavargaReading ashtakavargaReading = AshtakavargaReading::Raman;
     bool ashtakavargaReduced = false;
+    // Computed only when asked (--sensitivity, or its field), as the panchanga.
+    const SensitivityOutcome* sensitivity = nullptr;
 };
 
 }  // namespace velmora::cli

@@ -62,7 +62,7 @@ constexpr OptionUse kOptionUses[] = {
     {"--panchanga", kChart | kBatch}, {"--sunrise", kChart | kBatch}, {"--transit", kChart | kBatch},
     {"--dasha-year", kChart | kBatch}, {"--dasha-levels", kChart | kBatch}, {"--dasha-systems", kChart | kBatch},
     {"--ashtakavarga", kChart | kBatch}, {"--ashtakavarga-reading", kChart | kBatch},
-    {"--ashtakavarga-reduced", kChart | kBatch},
+    {"--ashtakavarga-reduced", kChart | kBatch}, {"--sensitivity", kChart | kBatch},
     {"--batch", kBatch}, {"--fields", kBatch}, {"--format", kBatch}, {"--jobs", kBatch}, {"--quiet", kBatch},
     {"--match", kMatch}, {"--match-batch", kMatchBatch}, {"--zones", kZones}, {"--places", kPlaces},
 };
@@ -130,6 +130,7 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
     app.add_flag("--panchanga", o.panchanga);
     app.add_option("--sunrise", o.sunrise);
     app.add_option("--transit", o.transit)->expected(0, 1);
+    app.add_option("--sensitivity", o.sensitivity);
     CLI::Option* batch = app.add_option("--batch", o.batch);
     batch->excludes(chartStyle);
     CLI::Option* batchOptions[] = {

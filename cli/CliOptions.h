@@ -33,6 +33,7 @@ struct CliOptions {
     // when given without a moment.
     bool panchanga = false;
     std::optional<std::string> sunrise, transit;
+    std::optional<std::string> sensitivity;  // the birth-time window in minutes, as typed
 };
 
 // Reads `args` (without the program name) into `options`. Returns the

@@ -115,6 +115,13 @@ Options:
                      add the transits at that moment on the birth place's clock
                      (now without one): positions, houses from the Moon and the
                      ascendant, sade sati, next sign changes and stations
+  --sensitivity MINUTES
+                     add how the chart changes within MINUTES (1 to 180) either
+                     side of the birth time: each moment, to the second, at
+                     which the lagna, a varga's lagna, a graha's sign in a
+                     varga, the Moon's nakshatra and pada, the Vimshottari lords
+                     at birth, a bhava or a cusp's sign changes, and the days
+                     the dasha dates move a minute ("sensitivity"); precise only
   --json             one JSON object instead of the text for a person
   --varga DN         one divisional chart alone, in the chosen chart style
                      (Brihat Parashara Hora Shastra, ch. 6); with --json the
@@ -144,6 +151,9 @@ Options:
 @FIELDS@
                      and, only when named or asked for by their options:
 @MORE_FIELDS@
+                     (sensitivity: ±30 minutes unless --sensitivity says; CSV:
+                     for each item the minutes back to the change that began
+                     its value and on to the one that ends it)
   --format jsonl|csv with --batch: JSON lines (default) or comma-separated values
                      (RFC 4180: a header row, one row a birth, lists spread over
                      columns such as position_sun ... position_asc, a last column

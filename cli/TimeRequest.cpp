@@ -1,5 +1,7 @@
 #include "cli/TimeRequest.h"
 
+#include <algorithm>
+
 #include "text/Quoted.h"
 
 namespace velmora::cli {
@@ -43,6 +45,16 @@ std::string TimeRequestFrom(const CliOptions& o, double nowUT, TimeRequest& requ
                    "refraction), got " + Quoted(*o.sunrise);
         }
     }
+    if (o.sensitivity) {
+        const std::string& text = *o.sensitivity;
+        const bool digits = !text.empty() && text.size() <= 3 &&
+                            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+        request.sensitivityMinutes = digits ? std::stoi(text) : 0;
+        if (request.sensitivityMinutes < 1 || request.sensitivityMinutes > kSensitivityMaxMinutes)
+            return "--sensitivity must be a whole number of minutes from 1 to " +
+                   std::to_string(kSensitivityMaxMinutes) + " (the window either side of the birth time), got " +
+                   Quoted(text);
+    }
     if (o.transit) {
         request.transits = true;
         if (!o.transit->empty()) {
@@ -68,17 +80,20 @@ TimeParts ComputeTimeParts(const Chart& chart, const TimeRequest& request) {
             parts.transits = ComputeTransits(chart, moment.julianDayUT, moment.utcOffsetSeconds);
         }
     }
+    if (request.sensitivityMinutes > 0) parts.sensitivity = ComputeSensitivity(chart, request.sensitivityMinutes);
     return parts;
 }
 
 void AttachTimeParts(const TimeParts& parts, ChartSource& source) {
     source.panchanga = parts.panchanga ? &*parts.panchanga : nullptr;
     source.transits = parts.transits ? &*parts.transits : nullptr;
+    source.sensitivity = parts.sensitivity ? &*parts.sensitivity : nullptr;
 }
 
 std::string TimeRefusal(const TimeParts& parts) {
     if (parts.panchanga && !parts.panchanga->panchanga) return parts.panchanga->refusal;
     if (parts.transits && !parts.transits->transits) return parts.transits->refusal;
+    if (parts.sensitivity && !parts.sensitivity->sensitivity) return parts.sensitivity->refusal;
     return {};
 }
 

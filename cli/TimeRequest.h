@@ -2,7 +2,8 @@
 // What the command line asks of a chart's time beyond the birth: the
 // panchanga (--panchanga, --sunrise limb|centre) and the transits
 // (--transit [YYYY-MM-DDTHH:MM], a moment on the birth place's clock, now
-// without one). The single chart and every batch line take the same.
+// without one) and the birth-time sensitivity (--sensitivity MINUTES). The
+// single chart and every batch line take the same.
 
 #include <optional>
 #include <string>
@@ -20,6 +21,7 @@ struct TimeRequest {
     bool transits = false;
     std::optional<LocalClock> transitClock;  // none: now
     double nowUT = 0;                        // the clock's Universal Time (Julian Date); 0: no clock
+    int sensitivityMinutes = 0;              // the window either side of the birth; 0: not asked
 };
 
 // The request the options make; the refusal, empty when they are good.
@@ -29,6 +31,7 @@ std::string TimeRequestFrom(const CliOptions& options, double nowUT, TimeRequest
 struct TimeParts {
     std::optional<PanchangaOutcome> panchanga;
     std::optional<TransitOutcome> transits;
+    std::optional<SensitivityOutcome> sensitivity;
 };
 TimeParts ComputeTimeParts(const Chart& chart, const TimeRequest& request);
 

@@ -4,6 +4,7 @@
 #include "cli/ChartFields.h"
 #include "cli/ChartText.h"
 #include "presentation/ChartDiagram.h"
+#include "presentation/SensitivityLabels.h"
 #include "presentation/TimeLabels.h"
 
 namespace velmora::cli {
@@ -35,6 +36,25 @@ void AppendTimeSections(std::string& out, const ChartSource& source, bool ansi, 
         AppendRows(out, SadeSatiRows(t));
         AppendSectionHeading(out, "Next sign changes and stations within a year", ansi);
         AppendRows(out, NextChangeRows(t));
+    }
+    if (Asked(FieldWhen::SensitivityAsked, source) && source.sensitivity->sensitivity) {
+        const Sensitivity& s = *source.sensitivity->sensitivity;
+        AppendSectionHeading(out, "Birth time: what changes within \u00B1" + std::to_string(s.windowMinutes) + " minutes",
+                             ansi);
+        out += "  " + SensitivityWindowText(s) + ".\n";
+        if (!s.note.empty()) out += "  " + s.note + ".\n";
+        int steady = 0;
+        for (const SensitivityItem& item : s.items) {
+            if (item.crossings.empty()) {
+                ++steady;
+                continue;
+            }
+            out += "  " + SensitivitySummary(s, item) + ".\n";
+            for (const SensitivityCrossing& c : item.crossings) out += "      " + CrossingText(s, item, c) + "\n";
+        }
+        out += "  " + std::to_string(steady) + " of " + std::to_string(s.items.size()) +
+               " items keep their value throughout the window.\n";
+        out += "  " + DashaShiftText(s) + ".\n";
     }
 }
 

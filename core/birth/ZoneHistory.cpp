@@ -314,6 +314,29 @@ ZoneLookup LookUpZone(std::string_view zoneId, const LocalClock& clock, Repeated
     }
 }
 
+ZonePeriod ZonePeriodAt(std::string_view zoneId, long long unixSeconds) {
+    ZonePeriod result;
+    try {
+        const date::time_zone* zone = date::locate_zone(zoneId);
+        if (!ZoneFileHeaderChecked(*zone)) throw std::runtime_error("its file is not a TZif file");
+        const date::sys_seconds when{std::chrono::seconds{unixSeconds}};
+        date::sys_info info = zone->get_info(when);
+        // Past the file's last change its closing rule decides, as for a local clock.
+        std::optional<PosixTz> rule;
+        if (info.end >= date::sys_days{date::year{kEndlessFrom} / 1 / 1}) {
+            rule = FooterRule(*zone);
+            if (rule) info = PosixTzPeriod(*rule, when);
+        }
+        result.Found = true;
+        result.Moment = MomentOf(*zone, zoneId, info, rule);
+        result.UntilUnixSeconds = info.end.time_since_epoch().count();
+    } catch (const std::exception& e) {
+        result.Message = "time zone: cannot read the time-zone database's entry for " + Quoted(zoneId) + " (" +
+                         VisibleText(e.what()) + ")";
+    }
+    return result;
+}
+
 std::string LongDateText(const LocalClock& c) {
     return std::to_string(c.Day) + " " + std::string(kMonths[static_cast<std::size_t>(c.Month - 1) % 12]) + " " +
            std::to_string(c.Year);

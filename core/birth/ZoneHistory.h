@@ -38,6 +38,18 @@ struct ZoneLookup {
 ZoneLookup LookUpZone(std::string_view zoneId, const LocalClock& clock,
                       RepeatedHour repeated = RepeatedHour::Unresolved);
 
+// The zone's clock in force at a moment of Universal Time, given in seconds
+// since 1970-01-01 00:00 UT, and the first second of the period after it:
+// for following the clock through a stretch of time, where the offset of
+// each moment is its own (no choice between two readings is needed).
+struct ZonePeriod {
+    bool Found = false;
+    ZoneMoment Moment;
+    std::string Message;             // why not
+    long long UntilUnixSeconds = 0;  // where the next period begins
+};
+ZonePeriod ZonePeriodAt(std::string_view zoneId, long long unixSeconds);
+
 // "+06:30", "-04:00", "+05:21:10" (seconds only when there are any).
 std::string UtcOffsetText(int seconds);
 

@@ -328,6 +328,7 @@ ChartOutcome ComputeChart(const Birth& birth, const ChartWants& wants) {
     if (std::optional<ChartRefusal> refusal = run.Run(birth, wants, *chart)) {
         outcome.refusal = std::move(*refusal);
     } else {
+        chart->given = birth;
         outcome.chart = std::move(chart);
     }
     return outcome;

@@ -14,6 +14,7 @@
 #include "analysis/SignOf.h"
 #include "analysis/Varga.h"
 #include "analysis/DashaEngine.h"
+#include "birth/Birth.h"
 #include "birth/ChartMode.h"
 #include "birth/ChartOptions.h"
 #include "birth/DashaChoice.h"
@@ -111,6 +112,10 @@ struct Chart {
     int utcOffsetSeconds = 0;
     double latitude = 0, longitude = 0;
     NodeKind node = NodeKind::Mean;
+    // The birth as given to ComputeChart, so that the charts of other moments
+    // (the neighbouring charts of the birth-time sensitivity) are computed
+    // from the same choices.
+    Birth given;
 };
 
 // The chart's points' signs by body number, as the analyses take them.

@@ -20,7 +20,7 @@ constexpr std::array<DashaSystemRow, kDashaSystemCount> kDashaSystems = {{
 
 constexpr bool RowsInOrder() {
     for (std::size_t i = 0; i < kDashaSystems.size(); ++i)
-        if (kDashaSystems[i].system != kDashaSystemKeys[i].system || kDashaSystems[i].table == nullptr) return false;
+        if (kDashaSystems[i].system != kDashaSystemKeys[i].system) return false;
     return true;
 }
 static_assert(RowsInOrder(), "one table row for every dasha system, in the enum's order");

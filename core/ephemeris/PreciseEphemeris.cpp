@@ -4,6 +4,7 @@
 
 #include <swephexp.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -150,6 +151,68 @@ bool PreciseEphemeris::CalculateBody(double jdUT, int body, NodeKind node, const
     return true;
 }
 
+bool PreciseEphemeris::DrawHouses(double jd, std::int32_t flags, double latitude, double longitude, HouseSystem system,
+                              HousesAt& out, bool speeds) {
+    char serr[AS_MAXCH] = "";
+    double cusps[13] = {};
+    double ascmc[10] = {};
+    double cuspSpeeds[13] = {};
+    double ascmcSpeeds[10] = {};
+    // The houses in the planets' frame: the same ephemeris and kind of
+    // positions, so that a star-based ayanamsa's star is where the planets'
+    // ayanamsa puts it (true positions leave the aberration out of the star
+    // too) and the shown ayanamsa is the one between the two zodiacs.
+    const std::int32_t houseFlags = flags | SEFLG_SIDEREAL;
+    const auto draw = [&](int letter) {
+        if (speeds && swe_houses_ex2(jd, houseFlags, latitude, longitude, letter, cusps, ascmc, cuspSpeeds,
+                                     ascmcSpeeds, serr) >= 0 &&
+            FiniteCusps(cusps))
+            return true;
+        // Without speeds, as the chart draws them: the speeds then unknown.
+        std::fill(std::begin(cuspSpeeds), std::end(cuspSpeeds), NAN);
+        std::fill(std::begin(ascmcSpeeds), std::end(ascmcSpeeds), NAN);
+        serr[0] = '\0';
+        return swe_houses_ex2(jd, houseFlags, latitude, longitude, letter, cusps, ascmc, nullptr, nullptr, serr) >= 0 &&
+               FiniteCusps(cusps);
+    };
+    HouseSystem houses = system;
+    std::string note;
+    bool drawn = draw(HouseSystemRowOf(houses).letter);
+    if (houses == HouseSystem::Placidus && !drawn && std::isfinite(ascmc[0])) {
+        // Beyond the polar circles some degrees of the ecliptic never rise or
+        // set, and their semi-arcs cannot be divided: equal houses from the
+        // ascendant stand in, and the chart says so.
+        note = "Placidus houses cannot be drawn at " + LatitudeText(latitude) +
+               ", where some degrees of the ecliptic never rise or set; the houses are equal houses from "
+               "the ascendant";
+        houses = HouseSystem::Equal;
+        serr[0] = '\0';
+        drawn = draw('E');
+    }
+    if (!drawn || !std::isfinite(ascmc[0])) {
+        Error = LibraryMessage("the ascendant", serr);
+        return false;
+    }
+    out.ascendant = ZeroTo360(ascmc[0]);
+    out.ascendantSpeed = ascmcSpeeds[0];
+    for (int house = 0; house < 12; ++house) {
+        const auto h = static_cast<std::size_t>(house);
+        const bool whole = houses == HouseSystem::WholeSign;
+        out.cusps[h] = whole ? 30.0 * ((static_cast<int>(out.ascendant / 30) + house) % 12) : ZeroTo360(cusps[house + 1]);
+        out.cuspSpeeds[h] = whole ? 0.0 : cuspSpeeds[house + 1];
+    }
+    out.houses = houses;
+    out.note = std::move(note);
+    return true;
+}
+
+bool PreciseEphemeris::CalculateHouses(double jdUT, double latitude, double longitude, const ChartOptions& options,
+                                       HousesAt& houses) {
+    if (!DrawHouses(jdUT, Prepare(options), latitude, longitude, options.houses, houses, true)) return false;
+    Error.clear();
+    return true;
+}
+
 bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double latitude, double longitude,
                                           NodeKind node, const ChartOptions& options) {
     const std::int32_t flags = Prepare(options);
@@ -165,42 +228,9 @@ bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double la
     longitudes[kKetu] = ZeroTo360(longitudes[kRahu] + 180.0);
     speeds[kKetu] = speeds[kRahu];
 
-    double cusps[13] = {};
-    double ascmc[10] = {};
-    serr[0] = '\0';
-    HouseSystem houses = options.houses;
-    std::string housesNote;
-    // The houses in the planets' frame: the same ephemeris and kind of
-    // positions, so that a star-based ayanamsa's star is where the planets'
-    // ayanamsa puts it (true positions leave the aberration out of the star
-    // too) and the shown ayanamsa is the one between the two zodiacs.
-    const std::int32_t houseFlags = flags | SEFLG_SIDEREAL;
-    bool drawn = swe_houses_ex(jd, houseFlags, latitude, longitude,
-                               HouseSystemRowOf(houses).letter, cusps, ascmc) >= 0 &&
-                 FiniteCusps(cusps);
-    if (houses == HouseSystem::Placidus && !drawn && std::isfinite(ascmc[0])) {
-        // Beyond the polar circles some degrees of the ecliptic never rise or
-        // set, and their semi-arcs cannot be divided: equal houses from the
-        // ascendant stand in, and the chart says so.
-        housesNote = "Placidus houses cannot be drawn at " + LatitudeText(latitude) +
-                     ", where some degrees of the ecliptic never rise or set; the houses are equal houses from "
-                     "the ascendant";
-        houses = HouseSystem::Equal;
-        serr[0] = '\0';
-        drawn = swe_houses_ex(jd, houseFlags, latitude, longitude, 'E', cusps, ascmc) >= 0 && FiniteCusps(cusps);
-    }
-    if (!drawn || !std::isfinite(ascmc[0])) {
-        Error = LibraryMessage("the ascendant", serr);
-        return false;
-    }
-    longitudes[kAscendant] = ZeroTo360(ascmc[0]);
-    std::array<double, 12> houseCusps{};
-    for (int house = 0; house < 12; ++house) {
-        houseCusps[static_cast<std::size_t>(house)] =
-            houses == HouseSystem::WholeSign
-                ? 30.0 * ((static_cast<int>(longitudes[kAscendant] / 30) + house) % 12)
-                : ZeroTo360(cusps[house + 1]);
-    }
+    HousesAt drawn;
+    if (!DrawHouses(jd, flags, latitude, longitude, options.houses, drawn, false)) return false;
+    longitudes[kAscendant] = drawn.ascendant;
 
     double ayanamsa = 0;
     if (swe_get_ayanamsa_ex_ut(jd, flags, &ayanamsa, serr) < 0 || !std::isfinite(ayanamsa)) {
@@ -216,9 +246,9 @@ bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double la
     Analytical = analytical;
     Node = node;
     Options = options;
-    Cusps = houseCusps;
-    Houses = houses;
-    HousesNote = std::move(housesNote);
+    Cusps = drawn.cusps;
+    Houses = drawn.houses;
+    HousesNote = std::move(drawn.note);
     Error.clear();
     for (int body = 0; body < kBodyCount; ++body) {
         double x = Longitudes[body];

@@ -66,6 +66,22 @@ public:
     bool CalculateBody(double jdUT, int body, NodeKind node, const ChartOptions& options, double& longitude,
                        double& speed);
 
+    // The ascendant and the twelve cusps alone, as CalculatePositions would
+    // give them at the Universal Time `jdUT` (the same flags, the same house
+    // system and the same stand-in where Placidus cannot be drawn), with
+    // their speeds in degrees a day (whole-sign cusps, which step with the
+    // ascendant's sign, have none), for searches that follow the houses
+    // through many moments. On failure returns false and sets Error; the
+    // results above are never touched.
+    struct HousesAt {
+        double ascendant = 0, ascendantSpeed = 0;
+        std::array<double, 12> cusps{}, cuspSpeeds{};
+        HouseSystem houses = HouseSystem::WholeSign;  // the one drawn
+        std::string note;                             // as HousesNote
+    };
+    bool CalculateHouses(double jdUT, double latitude, double longitude, const ChartOptions& options,
+                         HousesAt& houses);
+
     // "Precise: Swiss Ephemeris, Lahiri 23° 51′ 12″, mean node" for the last
     // positions; true positions add ", true positions" before the node.
     std::string Description() const;
@@ -88,6 +104,9 @@ private:
     std::int32_t Prepare(const ChartOptions& options);
     bool Body(double jd, int body, NodeKind node, std::int32_t flags, double& longitude, double& speed,
               bool& analytical);
+    // The houses with `flags` from Prepare; speeds only when `speeds`.
+    bool DrawHouses(double jd, std::int32_t flags, double latitude, double longitude, HouseSystem system,
+                    HousesAt& houses, bool speeds);
 
     std::string dataDirectory_;
     int dataFiles_ = -1;  // -1 not looked for yet, 0 missing, 1 present

@@ -23,6 +23,7 @@
 #include "engine/NameTables.h"
 #include "result/ReportDocument.h"
 #include "presentation/ResultCaptions.h"
+#include "presentation/SensitivityLabels.h"
 #include "presentation/VargaPoints.h"
 #include "widgets/LocaleTimes.h"
 #include "widgets/Utf8Text.h"
@@ -358,6 +359,36 @@ void AshtakavargaSection(QTextCursor& cursor, const Source& source) {
     cursor.movePosition(QTextCursor::End);
 }
 
+// How the chart changes within half an hour of the given time: the lagnas,
+// the Moon's nakshatra and the dasha lords, each with the stretch holding
+// the given time; how many other items change; the dasha dates' move. A
+// classic chart says why it has none.
+void BirthTimeSection(QTextCursor& cursor, const Source& source) {
+    const SensitivityOutcome outcome = ComputeSensitivity(source.chart);
+    Heading(cursor, QStringLiteral("Birth time: what changes within \u00B1%1 minutes").arg(kSensitivityDefaultMinutes));
+    QTextCharFormat text;
+    text.setFont(PrintFont(kBodyPoints));
+    const auto line = [&cursor, &text](const std::string& said) {
+        cursor.insertBlock();
+        cursor.insertText(FromUtf8(said) + QLatin1Char('.'), text);
+    };
+    if (!outcome.sensitivity) return line(outcome.refusal);
+    const Sensitivity& s = *outcome.sensitivity;
+    line(SensitivityWindowText(s));
+    if (!s.note.empty()) line(s.note);
+    int others = 0;
+    for (const SensitivityItem& item : s.items) {
+        if (SummaryItem(item)) {
+            line(SensitivitySummary(s, item));
+        } else if (!item.crossings.empty()) {
+            ++others;
+        }
+    }
+    line(std::to_string(others) + " other items (the grahas' signs in the vargas, bhavas, cusps) change within the "
+                                  "window; the Birth time page shows each");
+    line(DashaShiftText(s));
+}
+
 // The panchanga at birth (for a chart without one, a row says why).
 void PanchangaSection(QTextCursor& cursor, const Source& source) {
     const std::vector<std::pair<std::string, std::string>> rows = PanchangaLabelRows(source.chart, LocaleMomentWriter());
@@ -448,7 +479,7 @@ void MoreDashasSection(QTextCursor& cursor, const Source& source) {
 using Section = void (*)(QTextCursor&, const Source&);
 constexpr Section kSections[] = {ChartSection,        DetailsSection,    NakshatraSection,   DashaSection,
                                  ReportSection,       MoreDashasSection, VargaTableSection,  VargaChartsSection,
-                                 AshtakavargaSection, PanchangaSection};
+                                 AshtakavargaSection, BirthTimeSection, PanchangaSection};
 
 }  // namespace
 

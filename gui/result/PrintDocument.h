@@ -3,7 +3,9 @@
 // or a PDF file. One rich-text document holds, section by section, the
 // chart in the chosen style (drawn by the chart painter), the details, the position
 // table and the whole report, then the sixteen vargas' table with the
-// vargottama points and the D9 and D10 charts, all as real text; every page carries the name,
+// vargottama points and the D9 and D10 charts, the ashtakavarga, what
+// changes within half an hour of the birth time and the panchanga, all as
+// real text; every page carries the name,
 // the date and time of birth, the mode that computed the chart and
 // "Page N of M". Lines never break across a page edge.
 //

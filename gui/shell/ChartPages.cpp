@@ -12,6 +12,7 @@
 #include "result/frmTransits.h"
 #include "result/frmBhavas.h"
 #include "result/frmDashas.h"
+#include "result/BirthTimePage.h"
 
 namespace velmora {
 
@@ -54,6 +55,8 @@ void AddChartPages(QMenu* menu, QWidget* owner, const std::shared_ptr<const Char
                  [](const Chart& c, Services s, QWidget* parent) {
                      return new frmTransits(c, s.clock, s.chartStyle, parent);
                  });
+    AddChartPage(menu, owner, QStringLiteral("Birth t&ime\u2026"), QStringLiteral("mnuBirthTime"), chart, services,
+                 [](const Chart& c, Services s, QWidget* parent) { return new BirthTimePage(c, s.chartStyle, parent); });
 }
 
 }  // namespace velmora

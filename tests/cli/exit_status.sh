@@ -18,6 +18,8 @@ expect_refused $good --lon 0:00E --no-such-option
 expect_refused --batch /nonexistent/velmora-batch.jsonl
 expect_refused $good --lon 0:00E --classic --precise
 expect_refused $good --lon 0:00E --classic --node true
+expect_refused $good --lon 0:00E --sensitivity 0
+expect_refused $good --lon 0:00E --sensitivity thirty
 
 "$cli" $good --lon 0:00E >/dev/null 2>&1 || fail "a good chart did not exit with 0"
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace velmora {
 namespace {
 
@@ -38,6 +40,38 @@ TEST(ZoneHistory, OffsetsAsTheDatabaseRecordsThem) {
             EXPECT_EQ(found.Moment.StandardOffsetSeconds, found.Moment.OffsetSeconds);
         }
     }
+}
+
+TEST(ZoneHistory, PeriodsFollowTheClockThroughUniversalTime) {
+    // Seconds since 1970-01-01 00:00 UT of a Universal Time.
+    const auto unix = [](LocalClock ut) { return std::llround((JulianDayOf(ut, 0) - 2440587.5) * 86400); };
+    struct PeriodCase {
+        const char* zone;
+        LocalClock ut;
+        int offset;
+        bool dst;
+        LocalClock until;  // the Universal Time the clock next changes
+    };
+    const PeriodCase cases[] = {
+        // New York went to EDT at 07:00 UTC on 14 March 2021 and back to
+        // EST at 06:00 UTC on 7 November 2021 (US rule since 2007).
+        {"America/New_York", {2021, 3, 14, 6, 59, 59}, -5 * 3600, false, {2021, 3, 14, 7, 0, 0}},
+        {"America/New_York", {2021, 3, 14, 7, 0, 0}, -4 * 3600, true, {2021, 11, 7, 6, 0, 0}},
+        // London went back from BST to GMT at 01:00 UTC on 25 October 2020.
+        {"Europe/London", {2020, 10, 25, 0, 59, 59}, 3600, true, {2020, 10, 25, 1, 0, 0}},
+        // After the files' listed changes, by their closing rule: the second
+        // Sunday of March 2040 is the 11th.
+        {"America/New_York", {2040, 1, 1, 0, 0, 0}, -5 * 3600, false, {2040, 3, 11, 7, 0, 0}},
+    };
+    for (const PeriodCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.zone << " " << c.ut.Year << "-" << c.ut.Month << "-" << c.ut.Day);
+        const ZonePeriod p = ZonePeriodAt(c.zone, unix(c.ut));
+        ASSERT_TRUE(p.Found) << p.Message;
+        EXPECT_EQ(p.Moment.OffsetSeconds, c.offset);
+        EXPECT_EQ(p.Moment.DaylightSaving, c.dst);
+        EXPECT_EQ(p.UntilUnixSeconds, unix(c.until));
+    }
+    EXPECT_FALSE(ZonePeriodAt("Nowhere/Atlantis", 0).Found);
 }
 
 TEST(ZoneHistory, SkippedAndRepeatedHours) {

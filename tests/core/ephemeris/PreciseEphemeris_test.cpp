@@ -214,6 +214,47 @@ TEST(PreciseEphemeris, FailureIsReportedAndKeepsThePreviousPositions) {
     std::filesystem::remove_all(dir);
 }
 
+TEST(PreciseEphemeris, HousesAloneAreTheChartsHousesWithTheirSpeeds) {
+    // The houses a search follows through many moments are the chart's to
+    // the last bit, in every system, with Placidus's stand-in beyond the
+    // polar circle; their speeds are the rate the positions a minute either
+    // side show.
+    struct Site {
+        double latitude, longitude;
+        HouseSystem houses;
+    };
+    const Site sites[] = {{12.97, 77.59, HouseSystem::WholeSign}, {-33.87, 151.21, HouseSystem::Placidus},
+                          {60.17, 24.94, HouseSystem::Sripati},   {64.15, -21.94, HouseSystem::Equal},
+                          {69.65, 18.96, HouseSystem::Placidus}};
+    for (const Site& site : sites) {
+        ChartOptions options;
+        options.houses = site.houses;
+        for (int step = 0; step < 24; ++step) {
+            BirthInstant instant = Ut(2021, 1, 1, step, 7 * step, step);
+            SCOPED_TRACE(testing::Message() << site.latitude << " at " << step << " h");
+            PreciseEphemeris chart;
+            ASSERT_TRUE(chart.CalculatePositions(instant, site.latitude, site.longitude, NodeKind::Mean, options));
+            PreciseEphemeris alone;
+            PreciseEphemeris::HousesAt h;
+            const double jd = instant.UniversalJulianDate();
+            ASSERT_TRUE(alone.CalculateHouses(jd, site.latitude, site.longitude, options, h)) << alone.Error;
+            EXPECT_EQ(h.ascendant, chart.Longitudes[9]);
+            EXPECT_EQ(h.cusps, chart.Cusps);
+            EXPECT_EQ(h.houses, chart.Houses);
+            EXPECT_EQ(h.note, chart.HousesNote);
+            PreciseEphemeris::HousesAt before, after;
+            ASSERT_TRUE(alone.CalculateHouses(jd - 60 / 86400.0, site.latitude, site.longitude, options, before));
+            ASSERT_TRUE(alone.CalculateHouses(jd + 60 / 86400.0, site.latitude, site.longitude, options, after));
+            const double rate = AngleBetween(after.ascendant, before.ascendant) / (120 / 86400.0);
+            EXPECT_NEAR(h.ascendantSpeed, rate, 0.01 * std::fabs(rate));
+            if (site.houses != HouseSystem::WholeSign) {
+                const double cuspRate = AngleBetween(after.cusps[10], before.cusps[10]) / (120 / 86400.0);
+                EXPECT_NEAR(h.cuspSpeeds[10], cuspRate, 0.01 * std::fabs(cuspRate));
+            }
+        }
+    }
+}
+
 TEST(PreciseEphemeris, DegreesMinutesSecondsTruncate) {
     const std::pair<double, const char*> cases[] = {
         {23.853222486, "23\u00B0 51\u2032 11\u2033"},

@@ -22,7 +22,7 @@
 namespace velmora::testing {
 
 enum class Window { Input, Main, Vargas, About, Shodasavarga, Bhavas, Dashas, Ashtakavarga, Panchanga, Transits,
-                    Match, ChartOptions };
+                    Match, ChartOptions, BirthTime };
 
 // A name and a place longer than any line of the windows, in Devanagari and Tamil.
 inline const QString kLongName = QString::fromUtf8(
@@ -52,7 +52,8 @@ struct Program {
             fields.City = fields.State = fields.Country = kLongPlace.toStdString();
         }
         // The pages of time and houses need precise positions.
-        if (longTexts || which == Window::Bhavas || which == Window::Panchanga || which == Window::Transits)
+        if (longTexts || which == Window::Bhavas || which == Window::Panchanga || which == Window::Transits ||
+            which == Window::BirthTime)
             fields.Mode = ComputationMode::Precise;
         shell.InputForm()->SetFields(fields);
         if (which == Window::Input) return shell.InputForm();
@@ -85,6 +86,7 @@ struct Program {
                                      {Window::Ashtakavarga, "mnuAshtakavarga", "AshtakavargaPage"},
                                      {Window::Panchanga, "mnuPanchanga", "frmPanchanga"},
                                      {Window::Transits, "mnuTransits", "frmTransits"},
+                                     {Window::BirthTime, "mnuBirthTime", "BirthTimePage"},
                                      {Window::Match, "mnuMatchWith", "MatchPage"}};
         for (const Page& page : pages) {
             if (page.window != which) continue;

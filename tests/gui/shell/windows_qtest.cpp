@@ -213,6 +213,7 @@ private slots:
         QTest::newRow("Ashtakavarga page, reduced") << int(Window::Ashtakavarga) << false << "ashtakavarga-page";
         QTest::newRow("Panchanga page") << int(Window::Panchanga) << false << "panchanga-page";
         QTest::newRow("Transits page") << int(Window::Transits) << false << "transits-page";
+        QTest::newRow("Birth time page") << int(Window::BirthTime) << false << "birth-time-page";
         QTest::newRow("Match page") << int(Window::Match) << false << "match-page";
     }
 

@@ -62,6 +62,7 @@ private slots:
         QTest::newRow("Ashtakavarga page") << int(Window::Ashtakavarga);
         QTest::newRow("Panchanga page") << int(Window::Panchanga);
         QTest::newRow("Transits page") << int(Window::Transits);
+        QTest::newRow("Birth time page") << int(Window::BirthTime);
         QTest::newRow("Match page") << int(Window::Match);
         QTest::newRow("About box") << int(Window::About);
         QTest::newRow("chart options") << int(Window::ChartOptions);
