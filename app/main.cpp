@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
     velmora::SystemClock clock;
     velmora::SettingsPreferences preferences;
     // The style last chosen on a result window, kept per user between starts.
-    velmora::ChartStyleChoice chartStyle{preferences.KeptChartStyle()};
+    velmora::ChartStyleChoice chartStyle{preferences.KeptChartStyle(), preferences.KeptCellDegrees()};
     velmora::Shell shell(velmora::Services{messenger, web, files, clock, chartStyle, preferences});
     // The lock is ours since before the form was built; the socket on which a
     // later copy asks for the window can wait until the form is on screen.
@@ -118,5 +118,6 @@ int main(int argc, char** argv) {
     shell.Start();
     const int status = QApplication::exec();
     preferences.KeepChartStyle(chartStyle.style);
+    preferences.KeepCellDegrees(chartStyle.cellDegrees);
     return status;
 }

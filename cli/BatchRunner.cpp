@@ -139,6 +139,8 @@ void Ask(const ChartField& field, BatchOutput& output) {
         case FieldWhen::TransitsAsked: output.time.transits = true; break;
         case FieldWhen::VargasAsked: output.vargas = true; break;
         case FieldWhen::AshtakavargaAsked: output.ashtakavarga = true; break;
+        case FieldWhen::PointDetailsAsked: output.pointDetails = true; break;
+        case FieldWhen::JaiminiAsked: output.jaimini = true; break;
     }
 }
 

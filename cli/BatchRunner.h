@@ -36,6 +36,8 @@ struct BatchOutput {
     int dashaLevels = 2;
     DashaSet dashas;
     bool vargas = false, ashtakavarga = false;  // asked for by naming their fields
+    bool pointDetails = false, jaimini = false;  // asked for by their options or by naming their fields
+    KarakaScheme karakaScheme = kDefaultKarakaScheme;  // --karakas
     // The panchanga and the transits for each chart: written where asked
     // here or named in `fields`.
     TimeRequest time;
@@ -94,6 +96,9 @@ private:
                            format_.ashtakavarga};
         source.ashtakavargaReading = format_.ashtakavargaChoice.reading;
         source.ashtakavargaReduced = format_.ashtakavargaChoice.reduced;
+        source.pointDetails = format_.pointDetails;
+        source.jaimini = format_.jaimini;
+        source.karakaScheme = format_.karakaScheme;
         return source;
     }
 

@@ -9,6 +9,7 @@
 #include "analysis/Vimshottari.h"
 #include "cli/CsvRow.h"
 #include "cli/JsonDocument.h"
+#include "cli/JaiminiFields.h"
 #include "cli/JsonWriter.h"
 #include "cli/PanchangaFields.h"
 #include "cli/TransitFields.h"
@@ -195,7 +196,7 @@ std::string WritePeriod(W& w, const DashaTimeline& t, const DashaNode& node, std
     if (level < levels) {
         w.Key("subPeriods");
         w.BeginArray();
-        for (const DashaNode& child : SubPeriods(*t.table, node))
+        for (const DashaNode& child : SubPeriods(t, node))
             start = WritePeriod(w, t, child, std::move(start), level + 1, levels);
         w.EndArray();
     }
@@ -378,6 +379,8 @@ const ChartField kRequestedFields[] = {
      FieldWhen::VargasAsked},
     {"ashtakavarga", "sav", kSignColumns, kReadsAshtakavarga, VELMORA_FIELD_WRITERS(WriteAshtakavarga),
      FieldWhen::AshtakavargaAsked},
+    {"pointDetails", "", kOneColumn, kChart, VELMORA_FIELD_WRITERS(WritePointDetails), FieldWhen::PointDetailsAsked},
+    {"jaimini", "", kOneColumn, kChart | kReadsVargas, VELMORA_FIELD_WRITERS(WriteJaimini), FieldWhen::JaiminiAsked},
 };
 
 #undef VELMORA_FIELD_WRITERS
@@ -402,6 +405,8 @@ std::span<const ChartField> RequestedChartFields() { return kRequestedFields; }
 
 const ChartField& VargasField() { return kRequestedFields[0]; }
 const ChartField& AshtakavargaField() { return kRequestedFields[1]; }
+const ChartField& PointDetailsField() { return kRequestedFields[2]; }
+const ChartField& JaiminiField() { return kRequestedFields[3]; }
 
 const FieldList& EveryChartField() {
     static const FieldList every = [] {
@@ -422,6 +427,8 @@ bool Asked(FieldWhen when, const ChartSource& source) {
         case FieldWhen::TransitsAsked: return source.transits != nullptr;
         case FieldWhen::VargasAsked: return source.vargas;
         case FieldWhen::AshtakavargaAsked: return source.ashtakavarga;
+        case FieldWhen::PointDetailsAsked: return source.pointDetails;
+        case FieldWhen::JaiminiAsked: return source.jaimini;
     }
     return false;
 }

@@ -44,6 +44,8 @@ enum class FieldWhen : unsigned char {
     TransitsAsked,      // --transit: the source carries the outcome
     VargasAsked,        // --varga
     AshtakavargaAsked,  // --ashtakavarga
+    PointDetailsAsked,  // --point-details
+    JaiminiAsked,       // --jaimini
 };
 
 struct ChartField {
@@ -73,12 +75,14 @@ bool FieldWritten(const ChartField& field, const ChartSource& source);
 std::span<const ChartField> AllChartFields();
 
 // The fields written only when asked for (FieldWhen), after the chart
-// object's: "panchanga" and "transits", computed on request; "vargas" and
-// "ashtakavarga". --fields may name them all.
+// object's: "panchanga" and "transits", computed on request; "vargas",
+// "ashtakavarga", "pointDetails" and "jaimini". --fields may name them all.
 std::span<const ChartField> OnRequestChartFields();
 std::span<const ChartField> RequestedChartFields();
 const ChartField& VargasField();
 const ChartField& AshtakavargaField();
+const ChartField& PointDetailsField();
+const ChartField& JaiminiField();
 
 using FieldList = std::vector<const ChartField*>;
 

@@ -4,6 +4,7 @@
 // by core/presentation), and how the dashas and the parts computed on
 // request are written.
 
+#include "analysis/Jaimini.h"
 #include "chart/Chart.h"
 #include "chart/Panchanga.h"
 #include "chart/Transits.h"
@@ -28,6 +29,13 @@ struct ChartSource {
     // reduced tables and pindas go with its bindus.
     AshtakavargaReading ashtakavargaReading = AshtakavargaReading::Raman;
     bool ashtakavargaReduced = false;
+    // The full position table and the Jaimini analyses, written only when
+    // asked (--point-details, --jaimini, or their fields), the karakas of the
+    // scheme chosen (--karakas) first; and the degrees in the birth chart's
+    // cells (--cell-degrees, the text only).
+    bool pointDetails = false, jaimini = false;
+    KarakaScheme karakaScheme = kDefaultKarakaScheme;
+    bool cellDegrees = false;
 };
 
 }  // namespace velmora::cli

@@ -92,6 +92,10 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
     CLI::Option* ashtakavarga = app.add_flag("--ashtakavarga", o.ashtakavarga);
     app.add_option("--ashtakavarga-reading", o.ashtakavargaReading)->needs(ashtakavarga);
     app.add_flag("--ashtakavarga-reduced", o.ashtakavargaReduced)->needs(ashtakavarga);
+    CLI::Option* pointDetails = app.add_flag("--point-details", o.pointDetails);
+    CLI::Option* jaimini = app.add_flag("--jaimini", o.jaimini);
+    app.add_option("--karakas", o.karakas)->needs(jaimini);
+    CLI::Option* cellDegrees = app.add_flag("--cell-degrees", o.cellDegrees);
     CLI::Option* match = app.add_option("--match", o.match)->expected(2);
     CLI::Option* matchBatch = app.add_option("--match-batch", o.matchBatch);
     CLI::Option* zones = app.add_flag("--zones", o.zones);
@@ -128,6 +132,10 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
         matchBatch->excludes(option);
     }
     for (CLI::Option* other : {zones, places}) ashtakavarga->excludes(other);
+    for (CLI::Option* asked : {pointDetails, jaimini, cellDegrees}) {
+        for (CLI::Option* other : {zones, places, match, matchBatch}) asked->excludes(other);
+    }
+    cellDegrees->excludes(batch);
 
     std::vector<std::string> words;
     if (const std::string refusal = NormaliseArguments(app, args, words); !refusal.empty()) return refusal;

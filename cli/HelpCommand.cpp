@@ -17,6 +17,7 @@ Usage:
               [--houses whole|sripati|placidus|equal]
               [--today YYYY-MM-DD] [--json] [--save BIRTHFILE [--force]]
               [--dasha-year Y] [--dasha-levels N] [--dasha-systems LIST]
+              [--point-details] [--jaimini [--karakas 7|8]] [--cell-degrees]
   velmora-cli --open BIRTHFILE [--chart-style south|north] [--today YYYY-MM-DD] [--json]
               [--save BIRTHFILE [--force]]
   velmora-cli --places TEXT      the atlas's places a name finds
@@ -91,10 +92,12 @@ Options:
                      360 (savana) or 365.256364 (sidereal); "yearDays" says which
   --dasha-levels N   every dasha period written to N levels, 1 to 5 (default 2:
                      major and sub-periods; 3 pratyantar, 4 sookshma, 5 prana;
-                     Yogini and Ashtottari go to 3 at most)
+                     Yogini and Ashtottari go to 3 at most, Chara and Narayana
+                     to 2)
   --dasha-systems LIST
                      the dashas besides Vimshottari, comma-separated: yogini,
-                     ashtottari (the JSON's "yogini" and "ashtottari", the text's
+                     ashtottari, chara (K. N. Rao's reading), narayana (Sanjay
+                     Rath's) (the JSON's keys of the same names, the text's
                      sections)
   --panchanga        add the panchanga at birth ("panchanga": weekday from
                      sunrise to sunrise, tithi, nakshatra, yoga, karana with
@@ -133,13 +136,16 @@ Options:
                      positions, longitudes, bodyNames, bodySigns, arudhaSigns,
                      signBoxes, arudhaBoxes, details, report, reportText, mode,
                      ayanamsa, degrees, nakshatras, navamsaSigns, dashas,
-                     yogini, ashtottari, (these two only when asked for)
+                     yogini, ashtottari, chara, narayana, (these four only
+                     when asked for)
                      ayanamsaName, positionKind, houses, cusps, bhavas, housesNote
                      (the last six only for precise charts: a classic chart's
                      object leaves them out, its CSV cells are empty; and, only
                      when named, vargas: {"D1": [ten sign indices], ... "D60":
                      [...]}; CSV columns varga_d1_sun ... varga_d60_asc; and
-                     ashtakavarga, also written with --ashtakavarga; and,
+                     ashtakavarga, also written with --ashtakavarga;
+                     pointDetails and jaimini, also written with
+                     --point-details and --jaimini; and,
                      computed only when named or asked for with --panchanga
                      and --transit: panchanga, transits)
   --format jsonl|csv with --batch: JSON lines (default) or comma-separated values
@@ -167,6 +173,19 @@ Options:
                      ekadhipatya shodhana and each planet's rasi, graha and
                      shodhya pinda; in JSON "reduced" ("bav", "rasiPinda",
                      "grahaPinda", "shodhyaPinda") after "reading"
+  --point-details    also the full position table: each point's longitude to
+                     the second, sign, nakshatra with pada and lord, speed,
+                     motion, dignity (BPHS ch. 3), combustion (Surya Siddhanta
+                     orbs) and planetary war; in JSON "pointDetails", one
+                     object a point (docs/positions.md)
+  --jaimini          also the Jaimini analyses: the chara karakas in both
+                     schemes, the karakamsa, the aspects of signs, the argalas
+                     on each house and the arudha padas of every varga; in JSON
+                     "jaimini" (docs/jaimini.md)
+  --karakas 7|8      with --jaimini: the chara karakas' scheme named first and
+                     the karakamsa's: 8 with Rahu (default) or 7, Sun to Saturn
+  --cell-degrees     each point's degrees and minutes in its sign written in the
+                     birth chart's cells (the text)
   --match BRIDE GROOM
                      two birth files matched for marriage, the bride's first:
                      the eight kootas of the North-Indian guna milan (36 points)

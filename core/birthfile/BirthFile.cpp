@@ -214,7 +214,7 @@ FormFields ReadFields(const Json& document) {
     f.DashaYearChoice = static_cast<DashaYear>(
         Choice(document, "dashaYear", {"365.25", "365.2425", "360", "sidereal"}, false));
     f.DashaSystemChoice = static_cast<DashaSystem>(
-        Choice(document, "dashaSystem", {"vimshottari", "yogini", "ashtottari"}, false));
+        Choice(document, "dashaSystem", {"vimshottari", "yogini", "ashtottari", "chara", "narayana"}, false));
     return f;
 }
 

@@ -252,7 +252,7 @@ void AnalysisRun::ComputeBeyondArudhas(const Birth& birth, const ChartWants& wan
     for (const DashaSystemRow& row : AllDashaSystems())
         if (wants.dashas.Has(row.system))
             chart.dashas[static_cast<std::size_t>(row.system)] =
-                ComputeDasha(row.system, degrees[1], chart.birth.clock, birth.dashaYear, wants.today);
+                ComputeDasha(row.system, degrees, chart.birth.clock, birth.dashaYear, wants.today);
 }
 
 bool AnalysisRun::ComputePrecise(const Birth& form, const ZoneMoment* moment, Chart& chart) {
@@ -278,6 +278,8 @@ bool AnalysisRun::ComputePrecise(const Birth& form, const ZoneMoment* moment, Ch
         point.longitude = Precise.Longitudes[static_cast<std::size_t>(i)];
         point.speed = Precise.Speeds[static_cast<std::size_t>(i)];
         point.speedKnown = true;
+        point.latitude = Precise.Latitudes[static_cast<std::size_t>(i)];
+        point.latitudeKnown = i != kBodyCount - 1;
     }
     chart.ayanamsa = Precise.Ayanamsa;
     chart.ayanamsaName = AyanamsaDisplayName(Precise.Options.ayanamsa);

@@ -28,18 +28,19 @@ const DashaTable& DashaTableOf(DashaSystem system);
 // "Vimshottari", "Yogini", …: the table's own name.
 std::string_view DashaSystemName(DashaSystem system);
 
-// The periods of `system` for a birth at local moment `birth` with the Moon
-// at `moonLongitude`, in years of `year`, with the path running at noon of
-// `today` marked to every level.
-DashaTimeline ComputeDasha(DashaSystem system, double moonLongitude, const CivilMoment& birth, DashaYear year,
-                           const CalendarDate& today);
+// The periods of `system` for a birth at local moment `birth` with the ten
+// sidereal longitudes by body number (the nakshatra dashas read the Moon's,
+// the sign dashas all of them), in years of `year`, with the path running at
+// noon of `today` marked to every level.
+DashaTimeline ComputeDasha(DashaSystem system, const std::array<double, kBodyCount>& longitudes,
+                           const CivilMoment& birth, DashaYear year, const CalendarDate& today);
 
 // A chart's dasha of `system` in years of `year`: the chart's own timeline
 // where it holds that one, else worked out from its Moon and birth, marked
 // for the same day as the chart's.
 DashaTimeline DashaOfChart(const Chart& chart, DashaSystem system, DashaYear year);
 
-// The systems' keys, for messages and help: "vimshottari, yogini and ashtottari".
+// The systems' keys, for messages and help: "vimshottari, yogini, ashtottari, chara and narayana".
 std::string DashaSystemKeyList(std::string_view lastJoin = " and ");
 
 }  // namespace velmora

@@ -17,6 +17,9 @@ enum class ChartStyle { South, North };
 
 struct ChartStyleChoice {
     ChartStyle style = ChartStyle::South;
+    // Each point's degrees and minutes in its sign written beside it in the
+    // birth chart's cells (the window's nakshatra page, print, PDF, images).
+    bool cellDegrees = false;
 };
 
 inline constexpr std::string_view ChartStyleName(ChartStyle style) {

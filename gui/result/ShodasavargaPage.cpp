@@ -108,7 +108,7 @@ ShodasavargaPage::ShodasavargaPage(const Chart& chart, ChartStyleChoice& style, 
     column->addLayout(chooserRow);
 
     const int shown = VargaIndexOfFactor(9);
-    chartVarga = new ChartView(FromUtf8(VargaLabel(shown)), MakeChartDiagram(VargaPoints(chart, shown)), style.style, page);
+    chartVarga = new ChartView(FromUtf8(VargaLabel(shown)), MakeChartDiagram(VargaPointsWithArudhas(chart, shown)), style.style, page);
     chartVarga->setObjectName(QStringLiteral("chartVarga"));
     // Square, and small enough that table, chooser and chart share a screen
     // of 1024 × 768.
@@ -136,7 +136,7 @@ void ShodasavargaPage::ShowVarga(int varga) {
     if (cboVarga->currentIndex() != varga) cboVarga->setCurrentIndex(varga);  // calls back here
     const QString label = FromUtf8(VargaLabel(varga));
     fraChart->setTitle(label);
-    chartVarga->SetChart(label, MakeChartDiagram(VargaPoints(chart_, varga)));
+    chartVarga->SetChart(label, MakeChartDiagram(VargaPointsWithArudhas(chart_, varga)));
 }
 
 }  // namespace velmora

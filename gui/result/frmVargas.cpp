@@ -1,5 +1,6 @@
 #include "result/frmVargas.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -70,10 +71,19 @@ frmVargas::frmVargas(const Chart& r, ChartStyleChoice& style, QWidget* parent)
         navamsa->SetStyle(chosen);
         emit StyleChosen(chosen);
     });
+    chkDegrees = new QCheckBox(QStringLiteral("De&grees in the cells"), this);
+    chkDegrees->setObjectName(QStringLiteral("chkDegrees"));
+    chkDegrees->setAccessibleName(QStringLiteral("Degrees in the birth chart's cells"));
+    chkDegrees->setChecked(style.cellDegrees);
+    styleRow->addSpacing(16);
+    styleRow->addWidget(chkDegrees);
     styleRow->addStretch(1);
     grid->addLayout(styleRow, 1, 0, 1, 2);
 
-    rashi = new ChartView(QStringLiteral("Rashi (birth chart)"), MakeChartDiagram(BirthChartPoints(r)), style.style, this);
+    const auto birthChart = [r](bool degrees) {
+        return MakeChartDiagram(degrees ? WithCellDegrees(BirthChartPoints(r), r) : BirthChartPoints(r));
+    };
+    rashi = new ChartView(QStringLiteral("Rashi (birth chart)"), birthChart(style.cellDegrees), style.style, this);
     rashi->setObjectName(QStringLiteral("rashi"));
     navamsa = new ChartView(QStringLiteral("Navamsa (D9)"), MakeChartDiagram(NavamsaPoints(r)), style.style, this);
     navamsa->setObjectName(QStringLiteral("navamsa"));
@@ -140,8 +150,13 @@ frmVargas::frmVargas(const Chart& r, ChartStyleChoice& style, QWidget* parent)
     grid->setRowStretch(3, 2);
 
 
-    // Tab: the summary, the style, each chart house by house, the table, the periods.
-    QList<QWidget*> chain{lblSummary, cboStyle};
+    connect(chkDegrees, &QCheckBox::toggled, this, [this, &style, birthChart](bool shown) {
+        style.cellDegrees = shown;
+        rashi->SetDiagram(birthChart(shown));
+    });
+
+    // Tab: the summary, the style, the degrees, each chart house by house, the table, the periods.
+    QList<QWidget*> chain{lblSummary, cboStyle, chkDegrees};
     chain << rashi->HouseSpots() << navamsa->HouseSpots() << tblNakshatras << treeDasha;
     SetPageKeys(this, chain);
 
