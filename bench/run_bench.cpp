@@ -137,10 +137,9 @@ std::array<std::string, kCharts> MakeBatchLines() {
     return lines;
 }
 
-// One --batch line: parse the request, run, write the compact JSON object.
-void BM_BatchLine(benchmark::State& state) {
+// Lines through `runner` one after another, counting lines and bytes.
+void RunLines(benchmark::State& state, velmora::cli::BatchRunner& runner) {
     const auto lines = MakeBatchLines();
-    velmora::cli::BatchRunner runner;
     int n = 0;
     std::size_t bytes = 0;
     for (auto _ : state) {
@@ -154,28 +153,22 @@ void BM_BatchLine(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
     state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
 }
+
+// One --batch line: parse the request, run, write the compact JSON object.
+void BM_BatchLine(benchmark::State& state) {
+    velmora::cli::BatchRunner runner;
+    RunLines(state, runner);
+}
 BENCHMARK(BM_BatchLine);
 
 // The same line with --point-details and --jaimini: the whole object and
 // the two fields after it (the vargas computed for the arudhas).
 void BM_BatchLineSecondLayer(benchmark::State& state) {
-    const auto lines = MakeBatchLines();
     velmora::cli::BatchOutput output;
     output.pointDetails = true;
     output.jaimini = true;
     velmora::cli::BatchRunner runner(output);
-    int n = 0;
-    std::size_t bytes = 0;
-    for (auto _ : state) {
-        bool refused = false;
-        const std::string_view out = runner.RunLine(lines[n], refused);
-        if (refused) state.SkipWithError(std::string(out).c_str());
-        bytes += out.size();
-        benchmark::DoNotOptimize(out.data());
-        n = (n + 1) % kCharts;
-    }
-    state.SetItemsProcessed(state.iterations());
-    state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
+    RunLines(state, runner);
 }
 BENCHMARK(BM_BatchLineSecondLayer);
 
