@@ -38,11 +38,15 @@ void Set(QTableWidget* table, int row, int column, const QString& text) {
     table->setItem(row, column, item);
 }
 
+// Tall and wide enough for every row and column.
 void Fit(QTableWidget* table) {
     table->resizeColumnsToContents();
     table->resizeRowsToContents();
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setMinimumHeight(table->horizontalHeader()->sizeHint().height() + table->verticalHeader()->length() +
                             2 * table->frameWidth());
+    table->setMinimumWidth(table->horizontalHeader()->length() + 2 * table->frameWidth());
 }
 
 QString SignName(int sign) { return FromUtf8(kSignEnglishNames[static_cast<std::size_t>(Wrapped(sign))]); }
@@ -88,14 +92,13 @@ JaiminiPage::JaiminiPage(const Chart& chart, ChartStyleChoice& style, Preference
     auto* karakaColumn = new QVBoxLayout;
     karakaColumn->addWidget(Framed(QStringLiteral("Chara karakas"), tblKarakas, page));
     karakaColumn->addWidget(lblKarakamsa);
-    karakaColumn->addStretch(1);
     grid->addLayout(karakaColumn, 2, 0);
 
     chartKarakas = new ChartView(QStringLiteral("Chara karakas in the birth chart"),
                                  MakeChartDiagram(KarakaChartPoints(chart_, reading_.Karakas())), style.style, page);
     chartKarakas->setObjectName(QStringLiteral("chartKarakas"));
     chartKarakas->setMaximumHeight(380);
-    grid->addWidget(Framed(QStringLiteral("Chara karakas in the birth chart"), chartKarakas, page), 2, 1);
+    grid->addWidget(Framed(QStringLiteral("Chara karakas in the birth chart"), chartKarakas, page), 2, 1, Qt::AlignTop);
 
     tblDrishti = Table(kSignCount, {QStringLiteral("Sign"), QStringLiteral("Aspects")}, QStringLiteral("tblDrishti"),
                        QStringLiteral("Rashi drishti: the signs each sign aspects"), page);
@@ -107,7 +110,8 @@ JaiminiPage::JaiminiPage(const Chart& chart, ChartStyleChoice& style, Preference
         tblDrishti->item(sign, 1)->setData(Qt::AccessibleTextRole, FromUtf8(drishti[static_cast<std::size_t>(sign)]));
     }
     Fit(tblDrishti);
-    grid->addWidget(Framed(QStringLiteral("Rashi drishti"), tblDrishti, page), 3, 0);
+    karakaColumn->addWidget(Framed(QStringLiteral("Rashi drishti"), tblDrishti, page));
+    karakaColumn->addStretch(1);
 
     tblArgala = Table(kSignCount, {QStringLiteral("House"), QStringLiteral("Sign"), QStringLiteral("Argala")},
                       QStringLiteral("tblArgala"), QStringLiteral("Argala on each house"), page);
@@ -119,10 +123,12 @@ JaiminiPage::JaiminiPage(const Chart& chart, ChartStyleChoice& style, Preference
         Set(tblArgala, row, 1, SignName(ascendant + house - 1));
         std::string text = argala[static_cast<std::size_t>(row)];
         text = text.substr(text.find(':') + 2);  // the house is in its own column
-        Set(tblArgala, row, 2, FromUtf8(text));
+        // One argala a line.
+        Set(tblArgala, row, 2, FromUtf8(text).replace(QStringLiteral("; "), QStringLiteral("\n")));
     }
     Fit(tblArgala);
-    grid->addWidget(Framed(QStringLiteral("Argala and virodhargala"), tblArgala, page), 3, 1);
+    tblArgala->horizontalHeader()->setStretchLastSection(true);
+    grid->addWidget(Framed(QStringLiteral("Argala and virodhargala"), tblArgala, page), 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
 
     ShowScheme(reading_.scheme);

@@ -23,6 +23,7 @@
 #include "result/ShodasavargaPage.h"
 #include "result/frmDashas.h"
 #include "result/frmVargas.h"
+#include "tests/gui/Screenshots.h"
 #include "tests/gui/entry/CaptureServices.h"
 #include "tests/support/Chennai1996.h"
 
@@ -58,6 +59,7 @@ private slots:
     void arudhasInEveryVarga();
     void degreesInTheCells();
     void signDashasOnTheDashasPage();
+    void screenshots();
 };
 
 void JaiminiPagesTest::positionsInFull() {
@@ -153,6 +155,23 @@ void JaiminiPagesTest::signDashasOnTheDashasPage() {
     page.cboSystem->setCurrentIndex(static_cast<int>(DashaSystem::Narayana));
     QVERIFY(page.treeDashas->topLevelItem(0)->text(0).startsWith(QStringLiteral("Cancer")));
     QVERIFY(page.lblNote->text().contains(QStringLiteral("Sanjay Rath")));
+}
+
+void JaiminiPagesTest::screenshots() {
+    CapturedServices s;
+    const Chart chart = ChennaiChart();
+    PositionsPage positions(chart);
+    positions.resize(1024, 520);
+    positions.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&positions));
+    QVERIFY(!velmora::testing::SaveScreenshot(positions.grab(), QStringLiteral("positions-1024")).isEmpty());
+    JaiminiPage jaimini(chart, s.chartStyle, s.preferences);
+    jaimini.resize(1024, 768);
+    jaimini.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&jaimini));
+    QVERIFY(!velmora::testing::SaveScreenshot(jaimini.grab(), QStringLiteral("jaimini-south-1024x768")).isEmpty());
+    jaimini.cboStyle->setCurrentIndex(1);
+    QVERIFY(!velmora::testing::SaveScreenshot(jaimini.grab(), QStringLiteral("jaimini-north-1024x768")).isEmpty());
 }
 
 QTEST_MAIN(JaiminiPagesTest)
