@@ -9,11 +9,12 @@
 // fivefold compound relation; the same relations as the effects of the
 // dashas read them (ch. 47).
 //
-// The nodes: exalted in Taurus (Rahu) and Scorpio (Ketu), debilitated in the
-// opposite signs, own signs Aquarius (Rahu) and Scorpio (Ketu), the
-// co-lordships the Jaimini dashas use (BPHS ch. 3 gives these among the
-// opinions it records). The nodes have no natural friendships in BPHS, so a
-// node elsewhere has no dignity (None); nor has the ascendant.
+// The nodes: exalted in Taurus (Rahu) and Scorpio (Ketu) and debilitated in
+// the opposite signs, the usual reading of the Parashari texts (other
+// opinions put them in Gemini and Sagittarius); their own signs Aquarius
+// (Rahu) and Scorpio (Ketu), the co-lordships the Jaimini dashas use. The
+// nodes have no natural friendships in BPHS, so a node elsewhere has no
+// dignity (None); nor has the ascendant.
 
 #include <array>
 #include <string_view>
