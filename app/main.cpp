@@ -106,10 +106,12 @@ int main(int argc, char** argv) {
     velmora::QtFileDialogs files;
     velmora::SystemClock clock;
     velmora::SettingsPreferences preferences;
-    // The chart style last chosen in any window, kept per user between starts
-    // as soon as it is chosen.
-    velmora::ChartStyleChoice chartStyle(preferences.KeptChartStyle());
+    // The chart style last chosen in any window, and whether the cells carry
+    // degrees, kept per user between starts as soon as they are chosen.
+    velmora::ChartStyleChoice chartStyle(preferences.KeptChartStyle(), preferences.KeptCellDegrees());
     chartStyle.Follow(&chartStyle, [&preferences](velmora::ChartStyle style) { preferences.KeepChartStyle(style); });
+    QObject::connect(&chartStyle, &velmora::ChartStyleChoice::CellDegreesChosen,
+                     [&preferences](bool shown) { preferences.KeepCellDegrees(shown); });
     velmora::Shell shell(velmora::Services{messenger, web, files, clock, chartStyle, preferences});
     // The lock is ours since before the form was built; the socket on which a
     // later copy asks for the window can wait until the form is on screen.

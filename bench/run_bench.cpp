@@ -5,9 +5,14 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "chart/ComputeChart.h"
+#include "chart/DashaSystems.h"
+#include "chart/JaiminiReading.h"
+#include "chart/PointDetails.h"
 #include "cli/BatchRunner.h"
 #include "birth/FormFields.h"
 
@@ -61,6 +66,61 @@ void BM_FullRun(benchmark::State& state) {
 }
 BENCHMARK(BM_FullRun)->Arg(0)->Arg(1);
 
+// The precise run with everything the professional's second layer asks: every
+// dasha system (the Chara and Narayana plans among them), the full position
+// table and the Jaimini analyses in both schemes.
+void BM_FullRunSecondLayer(benchmark::State& state) {
+    auto forms = MakeForms();
+    for (FormFields& f : forms) f.Mode = velmora::ComputationMode::Precise;
+    velmora::ChartWants wants;
+    wants.dashas = velmora::DashaSet::All();
+    wants.today = {2026, 12, 9};
+    int n = 0;
+    for (auto _ : state) {
+        const velmora::ChartOutcome outcome = velmora::ComputeChartOfForm(forms[n], wants);
+        if (!outcome.Computed()) {
+            state.SkipWithError(outcome.refusal.message.c_str());
+            break;
+        }
+        const velmora::PointDetails details = velmora::PointDetailsOf(*outcome.chart);
+        const velmora::JaiminiReading seven = velmora::JaiminiOf(*outcome.chart, velmora::KarakaScheme::Seven);
+        const velmora::JaiminiReading eight = velmora::JaiminiOf(*outcome.chart, velmora::KarakaScheme::Eight);
+        benchmark::DoNotOptimize(details.data());
+        benchmark::DoNotOptimize(seven.karakamsa + eight.karakamsa);
+        n = (n + 1) % kCharts;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_FullRunSecondLayer);
+
+// The second layer alone, on charts already computed: the position table,
+// the Jaimini analyses in both schemes and the two sign dashas' timelines.
+void BM_SecondLayerAlone(benchmark::State& state) {
+    auto forms = MakeForms();
+    std::vector<std::shared_ptr<const velmora::Chart>> charts;
+    for (FormFields& f : forms) {
+        f.Mode = velmora::ComputationMode::Precise;
+        velmora::ChartWants wants;
+        wants.report = false;
+        charts.push_back(velmora::ComputeChartOfForm(f, wants).chart);
+    }
+    int n = 0;
+    for (auto _ : state) {
+        const velmora::Chart& chart = *charts[static_cast<std::size_t>(n)];
+        const velmora::PointDetails details = velmora::PointDetailsOf(chart);
+        const velmora::JaiminiReading seven = velmora::JaiminiOf(chart, velmora::KarakaScheme::Seven);
+        const velmora::JaiminiReading eight = velmora::JaiminiOf(chart, velmora::KarakaScheme::Eight);
+        const velmora::DashaTimeline chara = velmora::DashaOfChart(chart, velmora::DashaSystem::Chara, chart.dashaYear);
+        const velmora::DashaTimeline narayana =
+            velmora::DashaOfChart(chart, velmora::DashaSystem::Narayana, chart.dashaYear);
+        benchmark::DoNotOptimize(details.data());
+        benchmark::DoNotOptimize(seven.karakamsa + eight.karakamsa + chara.majorCount + narayana.majorCount);
+        n = (n + 1) % kCharts;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SecondLayerAlone);
+
 std::array<std::string, kCharts> MakeBatchLines() {
     std::array<std::string, kCharts> lines;
     for (int n = 0; n < kCharts; ++n) {
@@ -77,10 +137,9 @@ std::array<std::string, kCharts> MakeBatchLines() {
     return lines;
 }
 
-// One --batch line: parse the request, run, write the compact JSON object.
-void BM_BatchLine(benchmark::State& state) {
+// Lines through `runner` one after another, counting lines and bytes.
+void RunLines(benchmark::State& state, velmora::cli::BatchRunner& runner) {
     const auto lines = MakeBatchLines();
-    velmora::cli::BatchRunner runner;
     int n = 0;
     std::size_t bytes = 0;
     for (auto _ : state) {
@@ -94,6 +153,23 @@ void BM_BatchLine(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
     state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
 }
+
+// One --batch line: parse the request, run, write the compact JSON object.
+void BM_BatchLine(benchmark::State& state) {
+    velmora::cli::BatchRunner runner;
+    RunLines(state, runner);
+}
 BENCHMARK(BM_BatchLine);
+
+// The same line with --point-details and --jaimini: the whole object and
+// the two fields after it (the vargas computed for the arudhas).
+void BM_BatchLineSecondLayer(benchmark::State& state) {
+    velmora::cli::BatchOutput output;
+    output.pointDetails = true;
+    output.jaimini = true;
+    velmora::cli::BatchRunner runner(output);
+    RunLines(state, runner);
+}
+BENCHMARK(BM_BatchLineSecondLayer);
 
 }  // namespace

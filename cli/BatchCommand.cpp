@@ -13,6 +13,7 @@
 #include "cli/BatchRunner.h"
 #include "cli/Commands.h"
 #include "cli/DashaOptions.h"
+#include "cli/JaiminiOptions.h"
 #include "text/Quoted.h"
 
 namespace velmora::cli {
@@ -32,19 +33,18 @@ std::uint64_t RegularFileSize(int fd) {
     return static_cast<std::uint64_t>(info.st_size);
 }
 
-// --ashtakavarga: the chosen fields, or the whole object (every field with
-// CSV columns for CSV), and the ashtakavarga after them. Without chosen
-// fields it is asked for, as --panchanga asks for its part: naming every
-// field instead would ask for every other dasha system too.
-void AddAshtakavarga(BatchOutput& output) {
-    const ChartField* const field = &AshtakavargaField();
+// --ashtakavarga (--point-details, --jaimini): the chosen fields, or the
+// whole object (every field with CSV columns for CSV), and the field after
+// them. Without chosen fields it is asked for, as --panchanga asks for its
+// part: naming every field instead would ask for every other dasha system too.
+void AddRequested(BatchOutput& output, const ChartField& field, bool& asked) {
     if (output.fields.empty()) {
-        output.ashtakavarga = true;
+        asked = true;
         return;
     }
     for (const ChartField* chosen : output.fields)
-        if (chosen == field) return;
-    output.fields.push_back(field);
+        if (chosen == &field) return;
+    output.fields.push_back(&field);
 }
 
 // The batch's output and threads from the options; the refusal, empty when they are good.
@@ -58,7 +58,13 @@ std::string BatchSettingsFrom(const CliOptions& o, bool stderrIsTerminal, BatchS
     } else if (o.format && *o.format != "jsonl") {
         return "--format: give jsonl or csv, got " + Quoted(*o.format);
     }
-    if (o.ashtakavarga) AddAshtakavarga(settings.output);
+    if (o.ashtakavarga) AddRequested(settings.output, AshtakavargaField(), settings.output.ashtakavarga);
+    if (o.pointDetails) AddRequested(settings.output, PointDetailsField(), settings.output.pointDetails);
+    if (o.jaimini) AddRequested(settings.output, JaiminiField(), settings.output.jaimini);
+    if (std::string refusal = ReadKarakaScheme(o, settings.output.karakaScheme); !refusal.empty()) return refusal;
+    if (settings.output.format == BatchFormat::Csv && (o.pointDetails || o.jaimini))
+        return std::string(o.jaimini ? "--jaimini" : "--point-details") +
+               " writes nested lists, which have no CSV columns; choose --format jsonl";
     const auto& fields = settings.output.fields;
     const bool ashtakavarga = settings.output.ashtakavarga ||
                               std::find(fields.begin(), fields.end(), &AshtakavargaField()) != fields.end();

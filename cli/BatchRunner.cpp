@@ -165,6 +165,8 @@ void Ask(const ChartField& field, BatchOutput& output) {
         case FieldWhen::VargasAsked: output.vargas = true; break;
         case FieldWhen::AshtakavargaAsked: output.ashtakavarga = true; break;
         case FieldWhen::BirthNumbersAsked: output.birthNumbers = true; break;
+        case FieldWhen::PointDetailsAsked: output.pointDetails = true; break;
+        case FieldWhen::JaiminiAsked: output.jaimini = true; break;
     }
 }
 

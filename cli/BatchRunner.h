@@ -52,6 +52,8 @@ struct BatchOutput {
     DashaSet dashas;
     bool vargas = false, ashtakavarga = false;  // asked for by naming their fields
     bool birthNumbers = false;                  // the birth, retrograde and speeds named
+    bool pointDetails = false, jaimini = false;  // asked for by their options or by naming their fields
+    KarakaScheme karakaScheme = kDefaultKarakaScheme;  // --karakas
     // The panchanga and the transits for each chart: written where asked
     // here or named in `fields`.
     TimeRequest time;
@@ -99,6 +101,9 @@ private:
         source.ashtakavargaReading = format_.ashtakavargaChoice.reading;
         source.birthNumbers = format_.birthNumbers;
         source.ashtakavargaReduced = format_.ashtakavargaChoice.reduced;
+        source.pointDetails = format_.pointDetails;
+        source.jaimini = format_.jaimini;
+        source.karakaScheme = format_.karakaScheme;
         return source;
     }
 

@@ -5,6 +5,8 @@
 #include "cli/ChartRequest.h"
 #include "cli/Commands.h"
 #include "cli/DashaOptions.h"
+#include "cli/JaiminiOptions.h"
+#include "cli/JaiminiText.h"
 #include "cli/JsonRenderer.h"
 #include "cli/TextRenderer.h"
 #include "cli/VargaText.h"
@@ -58,6 +60,8 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     AshtakavargaOutput ashtakavarga;
     if (const std::string refusal = ReadAshtakavargaOptions(o, o.ashtakavarga, ashtakavarga); !refusal.empty())
         return Refuse(io.err, refusal);
+    KarakaScheme karakas = kDefaultKarakaScheme;
+    if (const std::string refusal = ReadKarakaScheme(o, karakas); !refusal.empty()) return Refuse(io.err, refusal);
     ChartWants wants;
     wants.today = today;
     wants.dashas.Add(dashas.systems);
@@ -89,6 +93,10 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     source.ashtakavarga = o.ashtakavarga;
     source.ashtakavargaReading = ashtakavarga.reading;
     source.ashtakavargaReduced = ashtakavarga.reduced;
+    source.pointDetails = o.pointDetails;
+    source.jaimini = o.jaimini;
+    source.karakaScheme = karakas;
+    source.cellDegrees = o.cellDegrees;
     if (o.json) {
         io.out << ChartJsonIndented(source) + "\n";
     } else {
@@ -96,6 +104,10 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
                                                          : RenderText(source, io.stdoutIsTerminal, style));
         if (Asked(FieldWhen::AshtakavargaAsked, source))
             io.out << '\n' << AshtakavargaText(chart, ashtakavarga.reading, style, io.stdoutIsTerminal, ashtakavarga.reduced);
+        std::string more;
+        if (Asked(FieldWhen::PointDetailsAsked, source)) AppendPointDetails(more, chart, io.stdoutIsTerminal);
+        if (Asked(FieldWhen::JaiminiAsked, source)) AppendJaimini(more, source, io.stdoutIsTerminal);
+        io.out << more;
     }
     // The text keeps the layout scripts and the reviewed charts compare with;
     // the note goes beside it, to the person at the terminal.

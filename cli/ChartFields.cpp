@@ -10,6 +10,7 @@
 #include "analysis/Vimshottari.h"
 #include "cli/CsvRow.h"
 #include "cli/JsonDocument.h"
+#include "cli/JaiminiFields.h"
 #include "cli/JsonWriter.h"
 #include "cli/PanchangaFields.h"
 #include "cli/SensitivityFields.h"
@@ -199,7 +200,7 @@ std::string WritePeriod(W& w, const DashaTimeline& t, const DashaNode& node, std
     if (level < levels) {
         w.Key("subPeriods");
         w.BeginArray();
-        for (const DashaNode& child : SubPeriods(*t.table, node))
+        for (const DashaNode& child : SubPeriods(t, node))
             start = WritePeriod(w, t, child, std::move(start), level + 1, levels);
         w.EndArray();
     }
@@ -430,6 +431,8 @@ const ChartField kRequestedFields[] = {
      FieldWhen::VargasAsked},
     {"ashtakavarga", "sav", kSignColumns, kReadsAshtakavarga, VELMORA_FIELD_WRITERS(WriteAshtakavarga),
      FieldWhen::AshtakavargaAsked},
+    {"pointDetails", "", kOneColumn, kChart, VELMORA_FIELD_WRITERS(WritePointDetails), FieldWhen::PointDetailsAsked},
+    {"jaimini", "", kOneColumn, kChart | kReadsVargas, VELMORA_FIELD_WRITERS(WriteJaimini), FieldWhen::JaiminiAsked},
 };
 
 // Written only when named in --fields.
@@ -463,6 +466,8 @@ std::span<const ChartField> NamedChartFields() { return kNamedFields; }
 
 const ChartField& VargasField() { return kRequestedFields[0]; }
 const ChartField& AshtakavargaField() { return kRequestedFields[1]; }
+const ChartField& PointDetailsField() { return kRequestedFields[2]; }
+const ChartField& JaiminiField() { return kRequestedFields[3]; }
 
 const FieldList& EveryChartField() {
     static const FieldList every = [] {
@@ -485,6 +490,8 @@ bool Asked(FieldWhen when, const ChartSource& source) {
         case FieldWhen::VargasAsked: return source.vargas;
         case FieldWhen::AshtakavargaAsked: return source.ashtakavarga;
         case FieldWhen::BirthNumbersAsked: return source.birthNumbers;
+        case FieldWhen::PointDetailsAsked: return source.pointDetails;
+        case FieldWhen::JaiminiAsked: return source.jaimini;
     }
     return false;
 }

@@ -46,6 +46,8 @@ enum class FieldWhen : unsigned char {
     VargasAsked,        // --varga
     AshtakavargaAsked,  // --ashtakavarga
     BirthNumbersAsked,  // named in --fields: the birth, retrograde flags and speeds as numbers
+    PointDetailsAsked,  // --point-details
+    JaiminiAsked,       // --jaimini
 };
 
 struct ChartField {
@@ -75,14 +77,16 @@ bool FieldWritten(const ChartField& field, const ChartSource& source);
 std::span<const ChartField> AllChartFields();
 
 // The fields written only when asked for (FieldWhen), after the chart
-// object's: "panchanga", "transits" and "sensitivity", computed on request; "vargas" and
-// "ashtakavarga". --fields may name them all.
+// object's: "panchanga", "transits" and "sensitivity", computed on request;
+// "vargas", "ashtakavarga", "pointDetails" and "jaimini". --fields may name them all.
 std::span<const ChartField> OnRequestChartFields();
 std::span<const ChartField> RequestedChartFields();
 // Written only when named in --fields: "birth", "retrograde", "speeds".
 std::span<const ChartField> NamedChartFields();
 const ChartField& VargasField();
 const ChartField& AshtakavargaField();
+const ChartField& PointDetailsField();
+const ChartField& JaiminiField();
 
 using FieldList = std::vector<const ChartField*>;
 

@@ -4,6 +4,7 @@
 // by core/presentation), and how the dashas and the parts computed on
 // request are written.
 
+#include "analysis/Jaimini.h"
 #include "chart/Chart.h"
 #include "chart/Panchanga.h"
 #include "chart/Sensitivity.h"
@@ -34,6 +35,13 @@ struct ChartSource {
     bool ashtakavargaReduced = false;
     // Computed only when asked (--sensitivity, or its field), as the panchanga.
     const SensitivityOutcome* sensitivity = nullptr;
+    // The full position table and the Jaimini analyses, written only when
+    // asked (--point-details, --jaimini, or their fields), the karakas of the
+    // scheme chosen (--karakas) first; and the degrees in the birth chart's
+    // cells (--cell-degrees, the text only).
+    bool pointDetails = false, jaimini = false;
+    KarakaScheme karakaScheme = kDefaultKarakaScheme;
+    bool cellDegrees = false;
 };
 
 }  // namespace velmora::cli

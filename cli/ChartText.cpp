@@ -115,7 +115,7 @@ std::vector<CellLine> CellLines(const DiagramCell& cell) {
     header += number;
     lines.push_back({header, kBold});
     for (const DiagramEntry& entry : cell.entries)
-        if (!entry.arudha) lines.push_back({TrimEnd(EntryLabel(entry)), kGreen});
+        if (!entry.arudha) lines.push_back({TrimEnd(EntryCellLabel(entry, false, true)), kGreen});
     // Arudha labels side by side, wrapped to the cell.
     std::string line;
     for (const DiagramEntry& entry : cell.entries) {
@@ -196,7 +196,7 @@ SignTokens TokensOf(const ChartDiagram& diagram) {
     SignTokens tokens;
     for (const DiagramCell& cell : diagram.cells)
         for (const DiagramEntry& entry : cell.entries)
-            tokens[static_cast<std::size_t>(cell.sign)].push_back({EntryShortLabel(entry), entry.arudha});
+            tokens[static_cast<std::size_t>(cell.sign)].push_back({EntryCellLabel(entry, true, true), entry.arudha});
     for (const DiagramCell& cell : diagram.cells)
         if (!cell.note.empty()) tokens[static_cast<std::size_t>(cell.sign)].push_back({cell.note, false});
     return tokens;

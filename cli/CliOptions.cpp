@@ -63,6 +63,8 @@ constexpr OptionUse kOptionUses[] = {
     {"--dasha-year", kChart | kBatch}, {"--dasha-levels", kChart | kBatch}, {"--dasha-systems", kChart | kBatch},
     {"--ashtakavarga", kChart | kBatch}, {"--ashtakavarga-reading", kChart | kBatch},
     {"--ashtakavarga-reduced", kChart | kBatch}, {"--sensitivity", kChart | kBatch},
+    {"--point-details", kChart | kBatch}, {"--jaimini", kChart | kBatch}, {"--karakas", kChart | kBatch},
+    {"--cell-degrees", kChart},
     {"--batch", kBatch}, {"--fields", kBatch}, {"--format", kBatch}, {"--jobs", kBatch}, {"--quiet", kBatch},
     {"--match", kMatch}, {"--match-batch", kMatchBatch}, {"--zones", kZones}, {"--places", kPlaces},
 };
@@ -149,6 +151,10 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
     // Whether the ashtakavarga is written is known once --fields is read (cli/AshtakavargaOptions).
     app.add_option("--ashtakavarga-reading", o.ashtakavargaReading);
     app.add_flag("--ashtakavarga-reduced", o.ashtakavargaReduced);
+    CLI::Option* pointDetails = app.add_flag("--point-details", o.pointDetails);
+    CLI::Option* jaimini = app.add_flag("--jaimini", o.jaimini);
+    app.add_option("--karakas", o.karakas)->needs(jaimini);
+    CLI::Option* cellDegrees = app.add_flag("--cell-degrees", o.cellDegrees);
     CLI::Option* match = app.add_option("--match", o.match)->expected(2);
     CLI::Option* matchBatch = app.add_option("--match-batch", o.matchBatch);
     CLI::Option* zones = app.add_flag("--zones", o.zones);
@@ -185,6 +191,10 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
         matchBatch->excludes(option);
     }
     for (CLI::Option* other : {zones, places}) ashtakavarga->excludes(other);
+    for (CLI::Option* asked : {pointDetails, jaimini, cellDegrees}) {
+        for (CLI::Option* other : {zones, places, match, matchBatch}) asked->excludes(other);
+    }
+    cellDegrees->excludes(batch);
 
     std::vector<std::string> words;
     if (const std::string refusal = NormaliseArguments(app, args, words); !refusal.empty()) return refusal;

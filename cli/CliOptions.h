@@ -27,6 +27,10 @@ struct CliOptions {
     bool ashtakavarga = false;       // the chart's ashtakavarga too
     std::optional<std::string> ashtakavargaReading;  // read by cli/AshtakavargaOptions
     bool ashtakavargaReduced = false;
+    bool pointDetails = false;            // the full position table (text and "pointDetails")
+    bool jaimini = false;                 // the Jaimini analyses (text and "jaimini")
+    std::optional<std::string> karakas;   // with --jaimini: "7" or "8", the chara karakas' scheme
+    bool cellDegrees = false;             // the degrees written in the birth chart's cells (text)
     std::vector<std::string> match;  // --match BRIDE GROOM: two birth files
     std::optional<std::string> matchBatch;  // --match-batch FILE|-: pairs of births, a line each
     // The panchanga and the transits (cli/TimeRequest.h); `transit` holds ""

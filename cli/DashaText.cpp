@@ -45,7 +45,7 @@ void AppendPeriods(std::string& out, const DashaTimeline& t, const DashaNode& no
     AppendStyled(out, line, running ? kBold : "", ansi);
     out += '\n';
     if (level < levels)
-        for (const DashaNode& child : SubPeriods(*t.table, node)) AppendPeriods(out, t, child, level + 1, levels, ansi);
+        for (const DashaNode& child : SubPeriods(t, node)) AppendPeriods(out, t, child, level + 1, levels, ansi);
 }
 
 void AppendSystem(std::string& out, const ChartSource& s, const DashaTimeline& t, bool ansi) {
@@ -54,8 +54,7 @@ void AppendSystem(std::string& out, const ChartSource& s, const DashaTimeline& t
             std::string(t.table->name) + " dasha (years of " + std::string(DashaYearDaysText(s.chart.dashaYear)) +
                 " days, dates in the birth's local calendar)",
             ansi);
-    out += "  " + DashaLordLabel(t, t.majors[0]) + " period, " + YearsMonthsDaysText(t.balanceYears) +
-           " left at birth\n";
+    out += "  " + DashaStartLine(t) + "\n";
     const int levels = std::min(s.dashaLevels, t.table->levels);
     AppendRunningPath(out, t, levels);
     // The table to two levels at most, as the Vimshottari one; the path above goes deeper.

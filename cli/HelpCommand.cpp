@@ -26,6 +26,7 @@ Usage:
               [--houses @HOUSES@]
               [--today YYYY-MM-DD] [--json] [--save BIRTHFILE [--force]]
               [--dasha-year Y] [--dasha-levels N] [--dasha-systems LIST]
+              [--point-details] [--jaimini [--karakas 7|8]] [--cell-degrees]
   velmora-cli --open BIRTHFILE [--chart-style south|north] [--today YYYY-MM-DD] [--json]
               [--save BIRTHFILE [--force]]
   velmora-cli --places TEXT      the atlas's places a name finds
@@ -99,11 +100,13 @@ Options:
                      360 (savana) or 365.256364 (sidereal); "yearDays" says which
   --dasha-levels N   every dasha period written to N levels, 1 to 5 (default 2:
                      major and sub-periods; 3 pratyantar, 4 sookshma, 5 prana;
-                     the other systems as far as they divide)
+                     the other systems as far as they divide: Chara and Narayana
+                     to 2)
   --dasha-systems LIST
                      the dashas besides Vimshottari, comma-separated, each
                      under its own key in JSON and its own section in the text:
 @DASHA_SYSTEMS@
+                     (chara in K. N. Rao's reading, narayana in Sanjay Rath's)
   --panchanga        add the panchanga at birth ("panchanga": weekday from
                      sunrise to sunrise, tithi, nakshatra, yoga, karana with
                      their start and end, sunrise and sunset); precise only
@@ -180,6 +183,19 @@ Options:
                      planet's rasi, graha and shodhya pinda; in JSON
                      "reduced" ("bav", "rasiPinda", "grahaPinda",
                      "shodhyaPinda") after "reading"
+  --point-details    also the full position table: each point's longitude to
+                     the second, sign, nakshatra with pada and lord, speed,
+                     motion, dignity (BPHS ch. 3), combustion (Surya Siddhanta
+                     orbs) and planetary war; in JSON "pointDetails", one
+                     object a point (docs/positions.md)
+  --jaimini          also the Jaimini analyses: the chara karakas in both
+                     schemes, the karakamsa, the aspects of signs, the argalas
+                     on each house and the arudha padas of every varga; in JSON
+                     "jaimini" (docs/jaimini.md)
+  --karakas 7|8      with --jaimini: the chara karakas' scheme named first and
+                     the karakamsa's: 8 with Rahu (default) or 7, Sun to Saturn
+  --cell-degrees     each point's degrees and minutes in its sign written in the
+                     birth chart's cells (the text)
   --match BRIDE GROOM
                      two birth files matched for marriage, the bride's first:
                      the eight kootas of the North-Indian guna milan (36 points)

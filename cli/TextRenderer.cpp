@@ -88,7 +88,9 @@ std::string RenderText(const ChartSource& source, bool ansi, ChartStyle style) {
     AppendPositions(out, chart, ansi);
     out += '\n';
     AppendHeading(out, "Hora", ansi);
-    out += DrawChartText(MakeChartDiagram(BirthChartPoints(chart)), style, ansi);
+    const PlacedPoints birthChart = BirthChartPoints(chart);
+    out += DrawChartText(MakeChartDiagram(source.cellDegrees ? WithCellDegrees(birthChart, chart) : birthChart), style, ansi);
+    if (source.cellDegrees) out += "  Beside each point its degrees and minutes in its sign (21:33 is 21\u00B0 33\u2032).\n";
     out += '\n';
     AppendReport(out, source.chart.report, ansi);
     AppendBeyondArudhas(out, source, ansi, style);

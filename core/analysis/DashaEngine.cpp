@@ -60,6 +60,45 @@ DashaTimeline ComputeDashaTimeline(const DashaTable& table, double moonLongitude
     return t;
 }
 
+DashaTimeline ComputeSignDashaTimeline(const DashaTable& table, const std::array<double, kBodyCount>& longitudes,
+                                       const CivilMoment& birth, std::int64_t yearMicroseconds) {
+    DashaTimeline t;
+    t.table = &table;
+    t.yearMicroseconds = yearMicroseconds;
+    t.birth = DashaTimeOf(birth);
+    t.plan = table.signPlan(longitudes);
+    DashaTime at = t.birth;
+    for (int cycle = 0; cycle < t.plan.cycles; ++cycle)
+        for (const int sign : t.plan.order) {
+            const int first = t.plan.years[static_cast<std::size_t>(sign)];
+            const int years = cycle == 0 ? first : kSignCount - first;
+            if (years <= 0 || t.majorCount >= kMaxMajorPeriods) continue;
+            DashaNode& major = t.majors[static_cast<std::size_t>(t.majorCount++)];
+            major.position = sign;
+            major.start = at;
+            at += years * yearMicroseconds;
+            major.end = at;
+        }
+    // The first sign runs from birth in full.
+    t.balanceYears = t.majorCount > 0 ? DashaYears(t, t.majors[0]) : 0.0;
+    return t;
+}
+
+DashaChildren SubPeriods(const DashaTimeline& t, const DashaNode& parent) {
+    if (!t.table->SignDasha()) return SubPeriods(*t.table, parent);
+    DashaChildren children;
+    children.count = kSignCount;
+    const std::int64_t length = parent.end - parent.start;
+    const auto& order = t.plan.subOrder[static_cast<std::size_t>(parent.position)];
+    for (int s = 0; s < kSignCount; ++s) {
+        DashaNode& child = children.nodes[static_cast<std::size_t>(s)];
+        child.position = order[static_cast<std::size_t>(s)];
+        child.start = parent.start + length * s / kSignCount;
+        child.end = parent.start + length * (s + 1) / kSignCount;
+    }
+    return children;
+}
+
 DashaChildren SubPeriods(const DashaTable& table, const DashaNode& parent) {
     DashaChildren children;
     const int count = Count(table);
@@ -90,7 +129,7 @@ void MarkRunningPath(DashaTimeline& t, const CalendarDate& today, int levels) {
     t.running[0] = *found;
     t.runningLevels = 1;
     while (t.runningLevels < levels) {
-        const DashaChildren children = SubPeriods(*t.table, t.running[static_cast<std::size_t>(t.runningLevels - 1)]);
+        const DashaChildren children = SubPeriods(t, t.running[static_cast<std::size_t>(t.runningLevels - 1)]);
         for (const DashaNode& child : children)
             if (contains(child)) t.running[static_cast<std::size_t>(t.runningLevels)] = child;
         ++t.runningLevels;

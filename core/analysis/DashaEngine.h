@@ -21,6 +21,7 @@
 #include <string_view>
 
 #include "engine/Calendar.h"
+#include "engine/NameTables.h"
 
 namespace velmora {
 
@@ -39,7 +40,7 @@ struct CalendarDate {
 using DashaTime = std::int64_t;
 
 inline constexpr int kMaxDashaLevels = 5;
-inline constexpr int kMaxDashaLords = 9;
+inline constexpr int kMaxDashaLords = 12;
 inline constexpr int kMaxMajorPeriods = 27;
 
 struct DashaLordYears {
@@ -54,6 +55,20 @@ struct DashaStart {
     double passed = 0;
 };
 
+// A sign dasha's periods for one chart: the sign its sequence starts from
+// and which way it runs, the twelve signs in their order with each sign's
+// years in the first turn (the second turn gives each sign the rest of 12
+// years), and the signs of each sign's sub-periods in their order. A sign's
+// period divides into twelve equal sub-periods.
+struct SignDashaPlan {
+    int seed = 0;
+    bool forward = true;
+    std::array<int, kSignCount> order{};
+    std::array<int, kSignCount> years{};  // by sign index
+    std::array<std::array<std::int8_t, kSignCount>, kSignCount> subOrder{};  // [sign][n]
+    int cycles = 2;
+};
+
 struct DashaTable {
     std::string_view name;  // "Vimshottari"
     std::span<const DashaLordYears> sequence;
@@ -65,6 +80,13 @@ struct DashaTable {
     // The planet (body number) a lord stands for, where the lords are not
     // planets themselves; null where they are.
     int (*lordPlanet)(int lord) = nullptr;
+    // A sign dasha (its lords are the signs, 0 Aries … 11 Pisces): the plan
+    // worked out from the chart's ten sidereal longitudes by body number;
+    // null for the nakshatra dashas, which need the Moon alone.
+    SignDashaPlan (*signPlan)(const std::array<double, kBodyCount>& longitudes) = nullptr;
+    // Whose reading the table follows, in a sentence; empty for the nakshatra dashas.
+    std::string_view method{};
+    bool SignDasha() const { return signPlan != nullptr; }
 };
 
 // A period: its lord's position in the table's sequence, and its start and end.
@@ -93,6 +115,8 @@ struct DashaTimeline {
     CalendarDate today;
     std::array<DashaNode, kMaxDashaLevels> running{};
     int runningLevels = 0;
+    // A sign dasha's plan for this chart (its sub-periods' order); unused for the others.
+    SignDashaPlan plan;
 
     bool Computed() const { return table != nullptr; }
     std::span<const DashaNode> Majors() const { return {majors.data(), static_cast<std::size_t>(majorCount)}; }
@@ -111,8 +135,18 @@ struct DashaTimeline {
 DashaTimeline ComputeDashaTimeline(const DashaTable& table, double moonLongitude, const CivilMoment& birth,
                                    std::int64_t yearMicroseconds);
 
+// A sign dasha's periods for a birth at local moment `birth` with the ten
+// sidereal longitudes by body number: from birth, the first turn of twelve
+// signs, then the second (a sign of 0 years has no period). Nothing is
+// marked running.
+DashaTimeline ComputeSignDashaTimeline(const DashaTable& table, const std::array<double, kBodyCount>& longitudes,
+                                       const CivilMoment& birth, std::int64_t yearMicroseconds);
+
 // The periods a period divides into, from its own lord on.
 DashaChildren SubPeriods(const DashaTable& table, const DashaNode& parent);
+// The same for a period of `timeline`: a sign dasha's twelve equal
+// sub-periods in its plan's order, the table's division for the others.
+DashaChildren SubPeriods(const DashaTimeline& timeline, const DashaNode& parent);
 
 // Marks the path running at noon of `today` down to `levels` (at most the
 // table's); none for an invalid date or one outside the periods.

@@ -133,4 +133,20 @@ void ComputeArudhas(GrahaArudha& arudha, const BodySignNumbers& signs,
     EachHouse(arudha, signs, signLords, [&](int lordBody) { arudha.ComputeNextArudha(signs, lordBody, chart); });
 }
 
+std::array<int, kArudhaCount> ArudhaSignsOf(const std::array<int, kBodyCount>& signs) {
+    static const NameTables names = [] {
+        NameTables n;
+        FillNameTables(n);
+        return n;
+    }();
+    BodySignNumbers numbers{};
+    for (int k = 0; k < kBodyCount; ++k) numbers[k] = static_cast<std::int8_t>(signs[static_cast<std::size_t>(k)] + 1);
+    GrahaArudha arudha;
+    ChartState state;
+    ComputeArudhas(arudha, numbers, names.SignLords, state);
+    std::array<int, kArudhaCount> out{};
+    for (int a = 0; a < kArudhaCount; ++a) out[static_cast<std::size_t>(a)] = state.ArudhaSigns[static_cast<std::size_t>(a)];
+    return out;
+}
+
 }  // namespace velmora

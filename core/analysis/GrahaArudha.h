@@ -69,4 +69,9 @@ void ComputeArudhas(GrahaArudha& arudha, const BodySignNumbers& signs,
 void ComputeArudhas(GrahaArudha& arudha, const BodySignNumbers& signs,
                     std::span<const std::string> signLords, ChartState& chart);
 
+// The twelve arudhas' sign indices (AL … A12) of any chart whose points stand
+// in `signs` (sign indices by body number: a varga's), by the same rule and
+// lords as the birth chart's.
+std::array<int, kArudhaCount> ArudhaSignsOf(const std::array<int, kBodyCount>& signs);
+
 }  // namespace velmora

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analysis/Nakshatra.h"
+#include "analysis/SignFacts.h"
 #include "analysis/SignOf.h"
 #include "engine/NameTables.h"
 
@@ -69,7 +70,7 @@ constexpr int kRelation[7][7] = {
 };
 
 // The sign lords as body numbers.
-constexpr std::array<int, kSignCount> kLord = {4, 3, 2, 1, 0, 2, 3, 4, 5, 6, 6, 5};
+constexpr const std::array<int, kSignCount>& kLord = kSignLordBodies;
 
 constexpr std::array<std::string_view, 9> kTaraNames = {"Janma",    "Sampat", "Vipat",  "Kshema",     "Pratyak",
                                                         "Sadhaka", "Vadha",  "Mitra", "Parama Mitra"};

@@ -45,7 +45,7 @@ VimshottariDasha VimshottariFromTimeline(const DashaTimeline& timeline, double y
         const DashaNode& node = timeline.majors[static_cast<std::size_t>(m)];
         MajorDasha& major = dasha.majors[static_cast<std::size_t>(m)];
         major.period = {timeline.Lord(node), boundary, boundary};
-        const DashaChildren subs = SubPeriods(*timeline.table, node);
+        const DashaChildren subs = SubPeriods(timeline, node);
         for (int s = 0; s < 9; ++s) {
             const DashaNode& sub = subs.nodes[static_cast<std::size_t>(s)];
             DashaPeriod& period = major.sub[static_cast<std::size_t>(s)];

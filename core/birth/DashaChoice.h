@@ -19,8 +19,8 @@ enum class DashaYear { Julian, Gregorian, Savana, Sidereal };
 // list them. Each is one row of kDashaSystemKeys below (its key in files,
 // options and JSON) and one table in core/analysis (DashaSystems.cpp names
 // the function that computes it).
-enum class DashaSystem { Vimshottari, Yogini, Ashtottari };
-inline constexpr int kDashaSystemCount = 3;
+enum class DashaSystem { Vimshottari, Yogini, Ashtottari, Chara, Narayana };
+inline constexpr int kDashaSystemCount = 5;
 
 struct DashaYearInfo {
     DashaYear year;
@@ -55,6 +55,8 @@ inline constexpr std::array<DashaSystemKeyRow, kDashaSystemCount> kDashaSystemKe
     {DashaSystem::Vimshottari, "vimshottari"},
     {DashaSystem::Yogini, "yogini"},
     {DashaSystem::Ashtottari, "ashtottari"},
+    {DashaSystem::Chara, "chara"},
+    {DashaSystem::Narayana, "narayana"},
 }};
 
 inline constexpr bool DashaKeysInOrder() {

@@ -253,7 +253,7 @@ void AnalysisRun::ComputeBeyondArudhas(const Birth& birth, const ChartWants& wan
     for (const DashaSystemRow& row : AllDashaSystems())
         if (wants.dashas.Has(row.system))
             chart.dashas[static_cast<std::size_t>(row.system)] =
-                ComputeDasha(row.system, degrees[1], chart.birth.clock, birth.dashaYear, wants.today);
+                ComputeDasha(row.system, degrees, chart.birth.clock, birth.dashaYear, wants.today);
 }
 
 bool AnalysisRun::ComputePrecise(const Birth& form, const ZoneMoment* moment, Chart& chart) {
@@ -281,6 +281,8 @@ bool AnalysisRun::ComputePrecise(const Birth& form, const ZoneMoment* moment, Ch
         // ephemeris gives: left unknown.
         point.speedKnown = i < kBodyCount - 1;
         point.speed = point.speedKnown ? Precise.Speeds[static_cast<std::size_t>(i)] : 0;
+        point.latitude = Precise.Latitudes[static_cast<std::size_t>(i)];
+        point.latitudeKnown = i != kBodyCount - 1;
     }
     chart.ayanamsa = Precise.Ayanamsa;
     chart.ayanamsaName = AyanamsaDisplayName(Precise.Options.ayanamsa);

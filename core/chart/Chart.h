@@ -31,6 +31,8 @@ struct ChartPoint {
     double speed = 0;         // degrees a day; 0 where not known
     bool speedKnown = false;  // the classic engine computes no speeds, nor the precise one the ascendant's
     bool retrograde = false;
+    double latitude = 0;  // ecliptic degrees north; 0 where not known
+    bool latitudeKnown = false;  // the classic engine computes no latitudes
     int sign = 0;  // 0 Aries … 11 Pisces
     friend bool operator==(const ChartPoint&, const ChartPoint&) = default;
 };

@@ -9,6 +9,8 @@ namespace velmora {
 const DashaTable& VimshottariTable();
 const DashaTable& YoginiTable();
 const DashaTable& AshtottariTable();
+const DashaTable& CharaTable();
+const DashaTable& NarayanaTable();
 
 namespace {
 
@@ -16,6 +18,8 @@ constexpr std::array<DashaSystemRow, kDashaSystemCount> kDashaSystems = {{
     {DashaSystem::Vimshottari, &VimshottariTable},
     {DashaSystem::Yogini, &YoginiTable},
     {DashaSystem::Ashtottari, &AshtottariTable},
+    {DashaSystem::Chara, &CharaTable},
+    {DashaSystem::Narayana, &NarayanaTable},
 }};
 
 constexpr bool RowsInOrder() {
@@ -35,10 +39,12 @@ const DashaTable& DashaTableOf(DashaSystem system) {
 
 std::string_view DashaSystemName(DashaSystem system) { return DashaTableOf(system).name; }
 
-DashaTimeline ComputeDasha(DashaSystem system, double moonLongitude, const CivilMoment& birth, DashaYear year,
-                           const CalendarDate& today) {
-    DashaTimeline timeline =
-        ComputeDashaTimeline(DashaTableOf(system), moonLongitude, birth, DashaYearOf(year).microseconds);
+DashaTimeline ComputeDasha(DashaSystem system, const std::array<double, kBodyCount>& longitudes,
+                           const CivilMoment& birth, DashaYear year, const CalendarDate& today) {
+    const DashaTable& table = DashaTableOf(system);
+    const std::int64_t microseconds = DashaYearOf(year).microseconds;
+    DashaTimeline timeline = table.SignDasha() ? ComputeSignDashaTimeline(table, longitudes, birth, microseconds)
+                                               : ComputeDashaTimeline(table, longitudes[1], birth, microseconds);
     MarkRunningPath(timeline, today, kMaxDashaLevels);
     return timeline;
 }
@@ -50,7 +56,9 @@ DashaTimeline DashaOfChart(const Chart& chart, DashaSystem system, DashaYear yea
     CalendarDate today;
     for (const DashaTimeline& timeline : chart.dashas)
         if (timeline.Computed()) today = timeline.today;
-    return ComputeDasha(system, chart.points[1].longitude, chart.birth.clock, year, today);
+    std::array<double, kBodyCount> longitudes{};
+    for (std::size_t i = 0; i < longitudes.size(); ++i) longitudes[i] = chart.points[i].longitude;
+    return ComputeDasha(system, longitudes, chart.birth.clock, year, today);
 }
 
 std::string DashaSystemKeyList(std::string_view lastJoin) {

@@ -28,11 +28,12 @@ const DashaTable& DashaTableOf(DashaSystem system);
 // "Vimshottari", …: the table's own name.
 std::string_view DashaSystemName(DashaSystem system);
 
-// The periods of `system` for a birth at local moment `birth` with the Moon
-// at `moonLongitude`, in years of `year`, with the path running at noon of
-// `today` marked to every level.
-DashaTimeline ComputeDasha(DashaSystem system, double moonLongitude, const CivilMoment& birth, DashaYear year,
-                           const CalendarDate& today);
+// The periods of `system` for a birth at local moment `birth` with the ten
+// sidereal longitudes by body number (the nakshatra dashas read the Moon's,
+// the sign dashas all of them), in years of `year`, with the path running at
+// noon of `today` marked to every level.
+DashaTimeline ComputeDasha(DashaSystem system, const std::array<double, kBodyCount>& longitudes,
+                           const CivilMoment& birth, DashaYear year, const CalendarDate& today);
 
 // A chart's dasha of `system` in years of `year`: the chart's own timeline
 // where it holds that one, else worked out from its Moon and birth, marked

@@ -123,7 +123,7 @@ std::int32_t PreciseEphemeris::Prepare(const ChartOptions& options) {
 }
 
 bool PreciseEphemeris::Body(double jd, int body, NodeKind node, std::int32_t flags, double& longitude, double& speed,
-                            bool& analytical) {
+                            bool& analytical, double* latitude) {
     static constexpr const char* kWhat[kSiderealBodies] = {"the Sun",  "the Moon",   "Mercury", "Venus",
                                                             "Mars",    "Jupiter",    "Saturn",  "the lunar node"};
     const int drawn = body == kKetu ? kRahu : body;
@@ -140,6 +140,15 @@ bool PreciseEphemeris::Body(double jd, int body, NodeKind node, std::int32_t fla
     if ((returned & SEFLG_MOSEPH) != 0) analytical = true;
     longitude = ZeroTo360(body == kKetu ? x[0] + 180.0 : x[0]);
     speed = x[3];
+    if (latitude) *latitude = body == kKetu ? -x[1] : x[1];
+    return true;
+}
+
+bool PreciseEphemeris::CalculateLatitude(double jdUT, int body, double& latitude) {
+    bool analytical = false;
+    double longitude = 0, speed = 0;
+    if (!Body(jdUT, body, NodeKind::Mean, Prepare({}), longitude, speed, analytical, &latitude)) return false;
+    Error.clear();
     return true;
 }
 
@@ -222,9 +231,10 @@ bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double la
     char serr[AS_MAXCH] = "";
     std::array<double, kBodyCount> longitudes{};
     std::array<double, kBodyCount> speeds{};
+    std::array<double, kBodyCount> latitudes{};
     bool analytical = source == SEFLG_MOSEPH;
     for (int body = 0; body <= kRahu; ++body)
-        if (!Body(jd, body, node, flags, longitudes[body], speeds[body], analytical)) return false;
+        if (!Body(jd, body, node, flags, longitudes[body], speeds[body], analytical, &latitudes[body])) return false;
     longitudes[kKetu] = ZeroTo360(longitudes[kRahu] + 180.0);
     speeds[kKetu] = speeds[kRahu];
 
@@ -241,6 +251,8 @@ bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double la
 
     Longitudes = longitudes;
     Speeds = speeds;
+    latitudes[kKetu] = -latitudes[kRahu];
+    Latitudes = latitudes;
     Ayanamsa = ayanamsa;
     JulianDateUT = jd;
     Analytical = analytical;

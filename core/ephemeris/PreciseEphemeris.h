@@ -38,6 +38,7 @@ public:
     // (0 Sun … 8 Ketu, 9 ascendant).
     std::array<double, kBodyCount> Longitudes{};  // sidereal degrees, 0 ≤ λ < 360
     std::array<double, kBodyCount> Speeds{};      // degrees a day; the ascendant's is 0
+    std::array<double, kBodyCount> Latitudes{};   // ecliptic degrees north; the nodes' and the ascendant's are 0
     std::array<std::string, kBodyCount> LongTexts;
     PositionList PositionLabels;
     double Ayanamsa = 0;         // the chosen ayanamsa's true value (with nutation), degrees
@@ -81,6 +82,10 @@ public:
     };
     bool CalculateHouses(double jdUT, double latitude, double longitude, const ChartOptions& options,
                          HousesAt& houses);
+    // One planet's ecliptic latitude (0 Sun … 6 Saturn) at the Universal
+    // Time `jdUT`, for a chart whose positions came from elsewhere (the
+    // classic engine). On failure returns false and sets Error.
+    bool CalculateLatitude(double jdUT, int body, double& latitude);
 
     // "Precise: Swiss Ephemeris, Lahiri 23° 51′ 12″, mean node" for the last
     // positions; true positions add ", true positions" before the node.
@@ -103,7 +108,7 @@ private:
     // ephemeris and the kind of positions.
     std::int32_t Prepare(const ChartOptions& options);
     bool Body(double jd, int body, NodeKind node, std::int32_t flags, double& longitude, double& speed,
-              bool& analytical);
+              bool& analytical, double* latitude = nullptr);
     // The houses with `flags` from Prepare; speeds only when `speeds`.
     bool DrawHouses(double jd, std::int32_t flags, double latitude, double longitude, HouseSystem system,
                     HousesAt& houses, bool speeds);

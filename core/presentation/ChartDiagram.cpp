@@ -2,6 +2,7 @@
 
 #include "presentation/ChartLabels.h"
 #include "presentation/ChartStyle.h"
+#include "presentation/PointDetailLabels.h"
 
 namespace velmora {
 
@@ -18,6 +19,12 @@ PlacedPoints BirthChartPoints(const Chart& chart) {
         points.retrograde[static_cast<std::size_t>(i)] = chart.points[static_cast<std::size_t>(i)].retrograde;
     }
     points.arudhaSigns.assign(chart.arudhaSigns.begin(), chart.arudhaSigns.end());
+    return points;
+}
+
+PlacedPoints WithCellDegrees(PlacedPoints points, const Chart& chart) {
+    points.longitudes.clear();
+    for (const ChartPoint& p : chart.points) points.longitudes.push_back(p.longitude);
     return points;
 }
 
@@ -68,9 +75,13 @@ ChartDiagram MakeChartDiagram(const PlacedPoints& points) {
     }
     for (int body = 0; body < kBodyCount; ++body) {
         const int sign = points.signs[static_cast<std::size_t>(body)];
-        if (IsSign(sign))
-            diagram.cells[static_cast<std::size_t>(sign)].entries.push_back(
-                {body, false, points.retrograde[static_cast<std::size_t>(body)]});
+        if (!IsSign(sign)) continue;
+        DiagramEntry entry{body, false, points.retrograde[static_cast<std::size_t>(body)]};
+        if (static_cast<std::size_t>(body) < points.longitudes.size()) {
+            entry.degreesShown = true;
+            entry.longitude = points.longitudes[static_cast<std::size_t>(body)];
+        }
+        diagram.cells[static_cast<std::size_t>(sign)].entries.push_back(entry);
     }
     for (std::size_t a = 0; a < points.arudhaSigns.size() && a < kArudhaLabels.size(); ++a) {
         const int sign = points.arudhaSigns[a];
@@ -98,7 +109,16 @@ std::string EntryShortLabel(const DiagramEntry& entry) {
 
 std::string EntrySpokenLabel(const DiagramEntry& entry, SpokenNames names) {
     if (entry.transit) return "transiting " + BodySpokenLabel(entry.number, entry.retrograde, names);
-    return entry.arudha ? std::string(ArudhaLabel(entry.number)) : BodySpokenLabel(entry.number, entry.retrograde, names);
+    if (entry.arudha) return std::string(ArudhaLabel(entry.number));
+    std::string spoken = BodySpokenLabel(entry.number, entry.retrograde, names);
+    if (entry.degreesShown) spoken += " at " + CellDegreesText(entry.longitude, false);
+    return spoken;
+}
+
+std::string EntryCellLabel(const DiagramEntry& entry, bool shortLabel, bool ascii) {
+    if (!entry.degreesShown) return shortLabel ? EntryShortLabel(entry) : EntryLabel(entry);
+    // A no-break space in the window's cells keeps the degrees with their body.
+    return EntryShortLabel(entry) + (ascii ? " " : "\u00A0") + CellDegreesText(entry.longitude, ascii);
 }
 
 UnitRect SouthCell(int sign) {

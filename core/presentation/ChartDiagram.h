@@ -36,10 +36,16 @@ struct PlacedPoints {
     // chart): signs and retrograde flags by body number; empty for none.
     std::vector<int> transitSigns;
     std::vector<bool> transitRetrograde;
+    // The bodies' sidereal longitudes, when their degrees are to be written
+    // in the cells beside their names (WithCellDegrees); none: no degrees.
+    std::vector<double> longitudes;
 };
 
 // The birth chart (D1) with its arudhas.
 PlacedPoints BirthChartPoints(const Chart& chart);
+// The same points with each body's degrees and minutes in its sign written
+// in its cell (the birth chart's longitudes: D1 charts only).
+PlacedPoints WithCellDegrees(PlacedPoints points, const Chart& chart);
 // The birth chart's bodies (no arudhas) with the transiting ones beside them.
 PlacedPoints TransitChartPoints(const Chart& natal, const std::array<ChartPoint, kBodyCount>& transiting);
 // The Navamsa (D9): the bodies in their Navamsa signs, no arudhas.
@@ -55,6 +61,8 @@ struct DiagramEntry {
     bool arudha = false;
     bool retrograde = false;
     bool transit = false;  // a body of the second set, after the first's and the arudhas
+    bool degreesShown = false;  // its degrees in its sign are written beside it
+    double longitude = 0;       // the body's sidereal longitude, when degreesShown
     friend bool operator==(const DiagramEntry&, const DiagramEntry&) = default;
 };
 
@@ -86,6 +94,9 @@ int HouseOfSign(int ascendantSign, int sign);
 std::string EntryLabel(const DiagramEntry& entry);
 std::string EntryShortLabel(const DiagramEntry& entry);
 std::string EntrySpokenLabel(const DiagramEntry& entry, SpokenNames names = SpokenNames::Full);
+// The label as a cell shows it, with the degrees when they are shown: the
+// short label and "12°34′" ("12:34" with `ascii`), or the label alone.
+std::string EntryCellLabel(const DiagramEntry& entry, bool shortLabel, bool ascii = false);
 
 // The drawing's shapes in a unit square (x to the right, y down): a
 // South-Indian sign's cell, a North-Indian house's outline (the diamond's

@@ -30,6 +30,12 @@ inline constexpr std::string_view DashaYearDaysText(DashaYear year) {
 // planets: "Pingala (Sun)".
 std::string DashaLordLabel(const DashaTimeline& timeline, const DashaNode& node);
 
+// How the first period stands at birth, in a sentence without its stop: a
+// nakshatra dasha's "Saturn period, 12 years 3 months 4 days left at birth";
+// a sign dasha's "K. N. Rao's reading (…): from Capricorn, the signs
+// backward, the first period from birth in full".
+std::string DashaStartLine(const DashaTimeline& timeline);
+
 // The chart's Vimshottari major and sub-periods as dates, with those running
 // on the day its dashas were marked for.
 VimshottariDasha VimshottariPeriods(const Chart& chart);

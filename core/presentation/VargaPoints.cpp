@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "analysis/GrahaArudha.h"
 #include "analysis/Varga.h"
 
 namespace velmora {
@@ -11,6 +12,14 @@ PlacedPoints VargaPoints(const Chart& chart, int varga) {
     if (varga == 0) return points;  // D1 is the birth chart, with its arudhas
     points.signs = chart.vargas[static_cast<std::size_t>(varga)];
     points.arudhaSigns.clear();
+    return points;
+}
+
+PlacedPoints VargaPointsWithArudhas(const Chart& chart, int varga) {
+    PlacedPoints points = VargaPoints(chart, varga);
+    if (varga == 0) return points;
+    const std::array<int, kArudhaCount> arudhas = ArudhaSignsOf(chart.vargas[static_cast<std::size_t>(varga)]);
+    points.arudhaSigns.assign(arudhas.begin(), arudhas.end());
     return points;
 }
 

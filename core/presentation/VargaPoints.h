@@ -1,7 +1,8 @@
 #pragma once
 // The divisional charts as charts to draw, and their labels: any of the
 // sixteen vargas as placed points for MakeChartDiagram (the bodies in their
-// signs of that varga; the arudhas only in D1), "D10" and "D10 Dasamsa".
+// signs of that varga; the arudhas in D1, or in every varga when asked),
+// "D10" and "D10 Dasamsa".
 
 #include <string>
 #include <string_view>
@@ -13,6 +14,10 @@ namespace velmora {
 
 // `varga` is a position in AllVargas() (0 D1 … 15 D60).
 PlacedPoints VargaPoints(const Chart& chart, int varga);
+// The same with the arudha padas of that varga's houses (D1's are the
+// chart's own), as the Vargas page draws every varga. The chart's vargas must
+// have been computed.
+PlacedPoints VargaPointsWithArudhas(const Chart& chart, int varga);
 
 // "D10", and "D10 Dasamsa".
 std::string VargaShortLabel(int varga);

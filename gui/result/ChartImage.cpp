@@ -34,7 +34,8 @@ QString ExportTargetRefusal(const QString& path) {
     return QStringLiteral("it is not a regular file");
 }
 
-QString WriteChartSvg(const QString& path, const Chart& chart, const ResultLabels& labels, ChartStyle style) {
+QString WriteChartSvg(const QString& path, const Chart& chart, const ResultLabels& labels, ChartStyle style,
+                      bool cellDegrees) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
@@ -46,7 +47,7 @@ QString WriteChartSvg(const QString& path, const Chart& chart, const ResultLabel
                                                   : QStringLiteral("South-Indian chart"));
     QPainter painter;
     if (!painter.begin(&svg)) return QStringLiteral("the SVG could not be drawn");
-    PaintResultChart(painter, QRectF(QPointF(0, 0), QSizeF(kChartImageSize)), chart, labels, style);
+    PaintResultChart(painter, QRectF(QPointF(0, 0), QSizeF(kChartImageSize)), chart, labels, style, cellDegrees);
     painter.end();
 
     if (const QString refusal = ExportTargetRefusal(path); !refusal.isEmpty()) return refusal;
@@ -56,14 +57,14 @@ QString WriteChartSvg(const QString& path, const Chart& chart, const ResultLabel
 }
 
 QString WriteChartPng(const QString& path, const Chart& chart, const ResultLabels& labels, int scale,
-                      ChartStyle style) {
+                      ChartStyle style, bool cellDegrees) {
     scale = std::clamp(scale, 1, 8);
     QImage image(kChartImageSize * scale, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        PaintResultChart(painter, QRectF(QPointF(0, 0), QSizeF(kChartImageSize)), chart, labels, style);
+        PaintResultChart(painter, QRectF(QPointF(0, 0), QSizeF(kChartImageSize)), chart, labels, style, cellDegrees);
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -22,8 +22,8 @@ QString ExportTargetRefusal(const QString& path);
 // The birth chart in the given style. Returns the reason the file could not
 // be written, empty when done.
 QString WriteChartSvg(const QString& path, const Chart& chart, const ResultLabels& labels,
-                      ChartStyle style = ChartStyle::South);
+                      ChartStyle style = ChartStyle::South, bool cellDegrees = false);
 QString WriteChartPng(const QString& path, const Chart& chart, const ResultLabels& labels, int scale = 1,
-                      ChartStyle style = ChartStyle::South);
+                      ChartStyle style = ChartStyle::South, bool cellDegrees = false);
 
 }  // namespace velmora

@@ -92,7 +92,7 @@ void AppendWrapped(std::vector<CellLine>& lines, const QStringList& words, bool 
 }
 
 QString ShownLabel(const DiagramEntry& entry, bool shortLabels) {
-    std::string label = shortLabels ? EntryShortLabel(entry) : EntryLabel(entry);
+    std::string label = EntryCellLabel(entry, shortLabels);
     while (!label.empty() && label.back() == ' ') label.pop_back();
     return FromUtf8(label);
 }
@@ -272,13 +272,14 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartDiagram& diagr
 }
 
 void PaintResultChart(QPainter& painter, const QRectF& area, const Chart& chart, const ResultLabels& labels,
-                      ChartStyle style) {
+                      ChartStyle style, bool cellDegrees) {
     ChartPaint how;
     how.style = style;
     how.shortLabels = style == ChartStyle::North;
     how.centre = {ShownText(labels.name), FromUtf8(labels.dateOfBirth) + QStringLiteral("  ") + FromUtf8(labels.timeOfBirth),
                   chart.modeText.empty() ? FromUtf8(kClassicPositionsNote) : QStringLiteral("Precise positions")};
-    PaintChart(painter, area, MakeChartDiagram(BirthChartPoints(chart)), how);
+    const PlacedPoints points = BirthChartPoints(chart);
+    PaintChart(painter, area, MakeChartDiagram(cellDegrees ? WithCellDegrees(points, chart) : points), how);
 }
 
 }  // namespace velmora

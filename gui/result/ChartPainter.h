@@ -32,9 +32,10 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartDiagram& diagr
 
 // The birth chart of one run as print, PDF and images show it: full names in
 // the South-Indian cells, two-letter names in the North-Indian houses, and the
-// person's name, date and time and the positions' mode in the centre.
+// person's name, date and time and the positions' mode in the centre; with
+// `cellDegrees` each point's degrees in its sign beside it.
 void PaintResultChart(QPainter& painter, const QRectF& area, const Chart& chart, const ResultLabels& labels,
-                      ChartStyle style);
+                      ChartStyle style, bool cellDegrees = false);
 
 // Where a house's text goes in `area`: a South-Indian cell or the box inside
 // a North-Indian house.

@@ -20,6 +20,7 @@
 #include "analysis/Vimshottari.h"
 #include "presentation/BirthLabels.h"
 #include "presentation/DashaLabels.h"
+#include "presentation/PointDetailLabels.h"
 #include "engine/NameTables.h"
 #include "result/ReportDocument.h"
 #include "presentation/ResultCaptions.h"
@@ -77,7 +78,8 @@ public:
     }
     void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int, const QTextFormat& format) override {
         if (!format.hasProperty(kVargaProperty))
-            return PaintResultChart(*painter, rect, source_.chart, source_.labels, source_.choices.style);
+            return PaintResultChart(*painter, rect, source_.chart, source_.labels, source_.choices.style,
+                                    source_.choices.cellDegrees);
         const int varga = format.property(kVargaProperty).toInt();
         ChartPaint how;
         how.style = source_.choices.style;
@@ -428,8 +430,7 @@ void OtherDasha(QTextCursor& cursor, const DashaTimeline& y, const QString& year
     plain.setFont(PrintFont(kBodyPoints));
     Heading(cursor, FromUtf8(y.table->name) + QStringLiteral(" dasha"));
     cursor.insertBlock();
-    cursor.insertText(QString::fromStdString(DashaLordLabel(y, y.majors[0])) + QStringLiteral(" period, ") +
-                          FromUtf8(YearsMonthsDaysText(y.balanceYears)) + QStringLiteral(" left at birth.") + year +
+    cursor.insertText(QString::fromStdString(DashaStartLine(y)) + QStringLiteral(".") + year +
                           (y.runningLevels > 0 ? QStringLiteral(" Running periods marked *.") : QString()),
                       plain);
     cursor.insertBlock();
@@ -476,10 +477,85 @@ void MoreDashasSection(QTextCursor& cursor, const Source& source) {
             OtherDasha(cursor, r.Dasha(row.system), year);
 }
 
+// The full position table: each point's longitude to the second, sign,
+// nakshatra, speed and motion, dignity, combustion and war.
+void PointDetailsSection(QTextCursor& cursor, const Source& source) {
+    Heading(cursor, QStringLiteral("Positions in full"));
+    cursor.insertBlock();
+    const auto rows = PointDetailRows(PointDetailsOf(source.chart));
+    constexpr int kColumns = 10;
+    constexpr double kPoints = 7.5;
+    QTextTable* table = Table(cursor, kBodyCount + 1, kColumns);
+    for (int c = 0; c < kColumns - 1; ++c) Cell(table, 0, c, FromUtf8(kPointDetailHeadings[static_cast<std::size_t>(c)]), true, kPoints);
+    Cell(table, 0, kColumns - 1, QStringLiteral("Combust, war"), true, kPoints);
+    for (int i = 0; i < kBodyCount; ++i) {
+        const PointDetailRow& r = rows[static_cast<std::size_t>(i)];
+        const std::string notes = r.combust + (!r.combust.empty() && !r.war.empty() ? "; " : "") + r.war;
+        const std::string* cells[kColumns] = {&r.point, &r.longitude, &r.sign, &r.nakshatra, &r.pada,
+                                              &r.lord,  &r.speed,     &r.motion, &r.dignity, &notes};
+        for (int c = 0; c < kColumns; ++c) Cell(table, i + 1, c, FromUtf8(*cells[c]), c == 0, kPoints);
+    }
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertBlock();
+    QTextCharFormat plain;
+    plain.setFont(PrintFont(kPoints));
+    cursor.insertText(QStringLiteral("Dignity by Brihat Parashara Hora Shastra ch. 3; combustion by the Surya "
+                                     "Siddhanta's orbs; war: two of Mars to Saturn less than 1\u00B0 apart, the "
+                                     "planet to the north winning."),
+                      plain);
+}
+
+// The Jaimini analyses: the chara karakas in both schemes (the chosen one
+// first), the karakamsa, the argalas on each house and every varga's arudhas.
+void JaiminiSection(QTextCursor& cursor, const Source& source) {
+    const JaiminiReading r = JaiminiOf(source.chart, source.choices.karakaScheme);
+    Heading(cursor, QStringLiteral("Jaimini: chara karakas"));
+    cursor.insertBlock();
+    const CharaKarakas& chosen = r.Karakas();
+    const CharaKarakas& other = r.scheme == KarakaScheme::Eight ? r.karakas7 : r.karakas8;
+    QTextTable* karakas = Table(cursor, 9, 2);
+    const auto schemeName = [](const CharaKarakas& k) {
+        return k.scheme == KarakaScheme::Eight ? QStringLiteral("Eight (with Rahu)") : QStringLiteral("Seven (Sun to Saturn)");
+    };
+    Cell(karakas, 0, 0, schemeName(chosen), true);
+    Cell(karakas, 0, 1, schemeName(other), true);
+    const std::vector<std::string> first = KarakaLines(chosen), second = KarakaLines(other);
+    for (int row = 0; row < 8; ++row) {
+        if (row < static_cast<int>(first.size())) Cell(karakas, row + 1, 0, FromUtf8(first[static_cast<std::size_t>(row)]), false);
+        if (row < static_cast<int>(second.size())) Cell(karakas, row + 1, 1, FromUtf8(second[static_cast<std::size_t>(row)]), false);
+    }
+    cursor.movePosition(QTextCursor::End);
+    QTextCharFormat plain;
+    plain.setFont(PrintFont(kBodyPoints));
+    cursor.insertBlock();
+    cursor.insertText(FromUtf8(KarakamsaLine(r)) + QLatin1Char('.'), plain);
+
+    Heading(cursor, QStringLiteral("Argala and virodhargala"));
+    cursor.insertBlock();
+    const std::vector<std::string> argala = ArgalaLines(r);
+    QTextTable* houses = Table(cursor, static_cast<int>(argala.size()), 1);
+    for (std::size_t i = 0; i < argala.size(); ++i) Cell(houses, static_cast<int>(i), 0, FromUtf8(argala[i]), false, 8);
+    cursor.movePosition(QTextCursor::End);
+
+    Heading(cursor, QStringLiteral("Arudha padas in every varga"));
+    cursor.insertBlock();
+    QTextTable* arudhas = Table(cursor, kVargaCount + 1, kArudhaCount + 1);
+    for (int a = 0; a < kArudhaCount; ++a) Cell(arudhas, 0, a + 1, FromUtf8(kArudhaLabels[static_cast<std::size_t>(a)]), true, 7.5);
+    for (int v = 0; v < kVargaCount; ++v) {
+        Cell(arudhas, v + 1, 0, FromUtf8(VargaShortLabel(v)), true, 7.5);
+        for (int a = 0; a < kArudhaCount; ++a)
+            Cell(arudhas, v + 1, a + 1,
+                 FromUtf8(kSignNames[static_cast<std::size_t>(r.arudhas[static_cast<std::size_t>(v)][static_cast<std::size_t>(a)])]),
+                 false, 7.5);
+    }
+    cursor.movePosition(QTextCursor::End);
+}
+
 using Section = void (*)(QTextCursor&, const Source&);
 constexpr Section kSections[] = {ChartSection,        DetailsSection,    NakshatraSection,   DashaSection,
                                  ReportSection,       MoreDashasSection, VargaTableSection,  VargaChartsSection,
-                                 AshtakavargaSection, BirthTimeSection, PanchangaSection};
+                                 AshtakavargaSection, BirthTimeSection, PanchangaSection,
+                                 PointDetailsSection, JaiminiSection};
 
 }  // namespace
 

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "analysis/Ashtakavarga.h"
+#include "analysis/Jaimini.h"
 #include "chart/Chart.h"
 #include "presentation/BirthLabels.h"
 #include "presentation/ChartStyle.h"
@@ -32,6 +33,8 @@ struct PrintChoices {
     ChartStyle style = ChartStyle::South;
     AshtakavargaReading ashtakavargaReading = AshtakavargaReading::Raman;
     bool ashtakavargaReduced = false;
+    bool cellDegrees = false;  // each point's degrees in its sign in the birth chart's cells
+    KarakaScheme karakaScheme = kDefaultKarakaScheme;  // the chara karakas named first
 };
 
 class PrintDocument {

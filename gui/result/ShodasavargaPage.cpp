@@ -105,7 +105,7 @@ ShodasavargaPage::ShodasavargaPage(const Chart& chart, ChartStyleChoice& style, 
     column->addLayout(chooserRow);
 
     const int shown = VargaIndexOfFactor(9);
-    chartVarga = new ChartView(FromUtf8(VargaLabel(shown)), MakeChartDiagram(VargaPoints(chart, shown)), style.Style(), page);
+    chartVarga = new ChartView(FromUtf8(VargaLabel(shown)), MakeChartDiagram(VargaPointsWithArudhas(chart, shown)), style.Style(), page);
     chartVarga->setObjectName(QStringLiteral("chartVarga"));
     fraChart = new QGroupBox(FromUtf8(VargaLabel(shown)), page);
     fraChart->setObjectName(QStringLiteral("fraChart"));
@@ -130,7 +130,7 @@ void ShodasavargaPage::ShowVarga(int varga) {
     if (cboVarga->currentIndex() != varga) cboVarga->setCurrentIndex(varga);  // calls back here
     const QString label = FromUtf8(VargaLabel(varga));
     fraChart->setTitle(label);
-    chartVarga->SetChart(label, MakeChartDiagram(VargaPoints(chart_, varga)));
+    chartVarga->SetChart(label, MakeChartDiagram(VargaPointsWithArudhas(chart_, varga)));
 }
 
 }  // namespace velmora

@@ -1,7 +1,8 @@
 #pragma once
 // The page of the sixteen divisional charts: a table of every point's sign
 // in D1 … D60 with the vargottama points marked, and any varga chosen from a
-// list drawn as a chart in the chosen style (the arudhas only in D1).
+// list drawn as a chart in the chosen style, with the arudha padas of its
+// own houses (D1's the chart's own).
 
 #include <QString>
 #include <QWidget>

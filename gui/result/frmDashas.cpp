@@ -119,7 +119,7 @@ void frmDashas::FillChildren(QTreeWidgetItem* item) {
     if (item->childCount() > 0) return;  // filled at its first opening
     const int level = item->data(0, kLevelRole).toInt();
     if (level >= timeline_.table->levels) return;
-    for (const DashaNode& child : SubPeriods(*timeline_.table, NodeOf(item))) AddPeriod(item, child, level + 1);
+    for (const DashaNode& child : SubPeriods(timeline_, NodeOf(item))) AddPeriod(item, child, level + 1);
 }
 
 void frmDashas::Show() {
@@ -127,12 +127,18 @@ void frmDashas::Show() {
     const auto year = static_cast<DashaYear>(cboYear->currentIndex());
     timeline_ = DashaOfChart(chart_, system, year);
 
-    QString note = QStringLiteral("%1 dasha from the Moon in %2: %3 period, %4 left at birth. Years of %5; dates "
-                                  "and times in the birth's local clock.")
-                       .arg(Text(timeline_.table->name), Text(chart_.nakshatras[1].Name()),
-                            QString::fromStdString(DashaLordLabel(timeline_, timeline_.majors[0])),
-                            QString::fromStdString(YearsMonthsDaysText(timeline_.balanceYears)),
-                            Text(kDashaYearNames[static_cast<std::size_t>(year)]));
+    // A nakshatra dasha from the Moon's nakshatra; a sign dasha from the
+    // chart's signs, with whose reading it follows.
+    QString note = timeline_.table->SignDasha()
+                       ? QStringLiteral("%1 dasha, %2. Years of %3; dates and times in the birth's local clock.")
+                             .arg(Text(timeline_.table->name), QString::fromStdString(DashaStartLine(timeline_)),
+                                  Text(kDashaYearNames[static_cast<std::size_t>(year)]))
+                       : QStringLiteral("%1 dasha from the Moon in %2: %3 period, %4 left at birth. Years of %5; dates "
+                                        "and times in the birth's local clock.")
+                             .arg(Text(timeline_.table->name), Text(chart_.nakshatras[1].Name()),
+                                  QString::fromStdString(DashaLordLabel(timeline_, timeline_.majors[0])),
+                                  QString::fromStdString(YearsMonthsDaysText(timeline_.balanceYears)),
+                                  Text(kDashaYearNames[static_cast<std::size_t>(year)]));
     if (timeline_.runningLevels > 0) {
         QStringList path;
         for (int level = 0; level < timeline_.runningLevels; ++level)

@@ -1,8 +1,10 @@
 #include "result/frmVargas.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QSignalBlocker>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -69,10 +71,19 @@ frmVargas::frmVargas(const Chart& r, ChartStyleChoice& style, QWidget* parent)
         rashi->SetStyle(chosen);
         navamsa->SetStyle(chosen);
     });
+    chkDegrees = new QCheckBox(QStringLiteral("De&grees in the cells"), this);
+    chkDegrees->setObjectName(QStringLiteral("chkDegrees"));
+    chkDegrees->setAccessibleName(QStringLiteral("Degrees in the birth chart's cells"));
+    chkDegrees->setChecked(style.CellDegrees());
+    styleRow->addSpacing(16);
+    styleRow->addWidget(chkDegrees);
     styleRow->addStretch(1);
     grid->addLayout(styleRow, 1, 0, 1, 2);
 
-    rashi = new ChartView(QStringLiteral("Rashi (birth chart)"), MakeChartDiagram(BirthChartPoints(r)), style.Style(), this);
+    const auto birthChart = [r](bool degrees) {
+        return MakeChartDiagram(degrees ? WithCellDegrees(BirthChartPoints(r), r) : BirthChartPoints(r));
+    };
+    rashi = new ChartView(QStringLiteral("Rashi (birth chart)"), birthChart(style.CellDegrees()), style.Style(), this);
     rashi->setObjectName(QStringLiteral("rashi"));
     navamsa = new ChartView(QStringLiteral("Navamsa (D9)"), MakeChartDiagram(NavamsaPoints(r)), style.Style(), this);
     navamsa->setObjectName(QStringLiteral("navamsa"));
@@ -139,8 +150,17 @@ frmVargas::frmVargas(const Chart& r, ChartStyleChoice& style, QWidget* parent)
     grid->setRowStretch(3, 2);
 
 
-    // Tab: the summary, the style, each chart house by house, the table, the periods.
-    QList<QWidget*> chain{lblSummary, cboStyle};
+    // The degrees chosen here or on another page are the program's choice:
+    // this chart and the next print and images follow it.
+    connect(chkDegrees, &QCheckBox::toggled, &style, &ChartStyleChoice::ChooseCellDegrees);
+    connect(&style, &ChartStyleChoice::CellDegreesChosen, this, [this, birthChart](bool shown) {
+        const QSignalBlocker quiet(chkDegrees);
+        chkDegrees->setChecked(shown);
+        rashi->SetDiagram(birthChart(shown));
+    });
+
+    // Tab: the summary, the style, the degrees, each chart house by house, the table, the periods.
+    QList<QWidget*> chain{lblSummary, cboStyle, chkDegrees};
     chain << rashi->HouseSpots() << navamsa->HouseSpots() << tblNakshatras << treeDasha;
     SetPageKeys(this, chain);
 

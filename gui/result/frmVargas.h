@@ -1,14 +1,16 @@
 #pragma once
 // The page beside the result form's chart: the Moon's nakshatra and the
 // dasha running today at the top, the birth chart and the Navamsa in the
-// chosen style, each point's nakshatra, pada and Navamsa sign, and the
-// Vimshottari periods with their sub-periods.
+// chosen style (the birth chart with the degrees in its cells when chosen),
+// each point's nakshatra, pada and Navamsa sign, and the Vimshottari periods
+// with their sub-periods.
 
 #include <QWidget>
 
 #include "chart/Chart.h"
 #include "services/ChartStyleChoice.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QTableWidget;
@@ -27,6 +29,9 @@ public:
 
     QLabel* lblSummary = nullptr;
     QComboBox* cboStyle = nullptr;
+    // Each point's degrees in its sign written in the birth chart's cells:
+    // the program's choice, kept for the next chart, print and images.
+    QCheckBox* chkDegrees = nullptr;
     ChartView* rashi = nullptr;
     ChartView* navamsa = nullptr;
     QTableWidget* tblNakshatras = nullptr;

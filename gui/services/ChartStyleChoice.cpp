@@ -2,12 +2,19 @@
 
 namespace velmora {
 
-ChartStyleChoice::ChartStyleChoice(ChartStyle style, QObject* parent) : QObject(parent), style_(style) {}
+ChartStyleChoice::ChartStyleChoice(ChartStyle style, bool cellDegrees, QObject* parent)
+    : QObject(parent), style_(style), cellDegrees_(cellDegrees) {}
 
 void ChartStyleChoice::Choose(ChartStyle style) {
     if (style == style_) return;
     style_ = style;
     emit Chosen(style);
+}
+
+void ChartStyleChoice::ChooseCellDegrees(bool shown) {
+    if (shown == cellDegrees_) return;
+    cellDegrees_ = shown;
+    emit CellDegreesChosen(shown);
 }
 
 void ChartStyleChoice::Follow(const QObject* window, std::function<void(ChartStyle)> redraw) const {

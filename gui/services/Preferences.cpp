@@ -21,6 +21,8 @@ const QString kDashaSystemKey = QStringLiteral("dashaSystem");
 const QString kDashaYearKey = QStringLiteral("dashaYear");
 const QString kAshtakavargaReadingKey = QStringLiteral("ashtakavargaReading");
 const QString kAshtakavargaReducedKey = QStringLiteral("ashtakavargaReduced");
+const QString kKarakaSchemeKey = QStringLiteral("karakaScheme");
+const QString kCellDegreesKey = QStringLiteral("cellDegrees");
 
 
 QSettings Settings() { return QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")); }
@@ -111,6 +113,27 @@ bool SettingsPreferences::KeptAshtakavargaReduced() const {
 void SettingsPreferences::KeepAshtakavargaReduced(bool reduced) {
     if (!SettingsSetAside().isEmpty()) return;
     Settings().setValue(kAshtakavargaReducedKey, reduced);
+}
+
+KarakaScheme SettingsPreferences::KeptKarakaScheme() const {
+    KarakaScheme scheme = kDefaultKarakaScheme;
+    if (SettingsSetAside().isEmpty()) ParseKarakaScheme(Settings().value(kKarakaSchemeKey).toString().toStdString(), scheme);
+    return scheme;
+}
+
+void SettingsPreferences::KeepKarakaScheme(KarakaScheme scheme) {
+    if (!SettingsSetAside().isEmpty()) return;
+    Settings().setValue(kKarakaSchemeKey, Latin1(KarakaSchemeKey(scheme)));
+}
+
+bool SettingsPreferences::KeptCellDegrees() const {
+    if (!SettingsSetAside().isEmpty()) return false;
+    return Settings().value(kCellDegreesKey, false).toBool();
+}
+
+void SettingsPreferences::KeepCellDegrees(bool shown) {
+    if (!SettingsSetAside().isEmpty()) return;
+    Settings().setValue(kCellDegreesKey, shown);
 }
 
 }  // namespace velmora

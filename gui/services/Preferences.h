@@ -4,6 +4,7 @@
 // own settings.
 
 #include "analysis/Ashtakavarga.h"
+#include "analysis/Jaimini.h"
 #include "birth/ChartOptions.h"
 #include "birth/DashaChoice.h"
 #include "presentation/ChartStyle.h"
@@ -36,11 +37,19 @@ public:
     virtual void KeepAshtakavargaReading(AshtakavargaReading) {}
     virtual bool KeptAshtakavargaReduced() const { return false; }
     virtual void KeepAshtakavargaReduced(bool) {}
+    // The chara karakas' scheme last chosen on the Jaimini page (eight until
+    // chosen), and whether the degrees are written in the chart cells (no
+    // until chosen on the nakshatra page); a store that keeps none keeps these.
+    virtual KarakaScheme KeptKarakaScheme() const { return kDefaultKarakaScheme; }
+    virtual void KeepKarakaScheme(KarakaScheme) {}
+    virtual bool KeptCellDegrees() const { return false; }
+    virtual void KeepCellDegrees(bool) {}
 };
 
 // Kept per user with QSettings ("precisePositions", "chartStyle", "ayanamsa",
 // "positions", "houses", "dashaSystem", "dashaYear", "ashtakavargaReading",
-// "ashtakavargaReduced"), beside the recent birth files.
+// "ashtakavargaReduced", "karakaScheme", "cellDegrees"), beside the recent
+// birth files.
 class SettingsPreferences : public Preferences {
 public:
     bool PrecisePositions() const override;
@@ -57,6 +66,10 @@ public:
     void KeepAshtakavargaReading(AshtakavargaReading reading) override;
     bool KeptAshtakavargaReduced() const override;
     void KeepAshtakavargaReduced(bool reduced) override;
+    KarakaScheme KeptKarakaScheme() const override;
+    void KeepKarakaScheme(KarakaScheme scheme) override;
+    bool KeptCellDegrees() const override;
+    void KeepCellDegrees(bool shown) override;
 };
 
 }  // namespace velmora

@@ -34,6 +34,8 @@ void ReportFailure(Services services, QWidget* window, const QString& path, cons
 PrintChoices AsChosen(const Services& services) {
     PrintChoices chosen;
     chosen.style = services.chartStyle.Style();
+    chosen.cellDegrees = services.chartStyle.CellDegrees();
+    chosen.karakaScheme = services.preferences.KeptKarakaScheme();
     chosen.ashtakavargaReading = services.preferences.KeptAshtakavargaReading();
     chosen.ashtakavargaReduced = services.preferences.KeptAshtakavargaReduced();
     return chosen;
@@ -45,9 +47,10 @@ QString ExportChart(const QString& path, const Chart& chart, const MonthNames& m
                     QPageSize::PageSizeId paper, PrintChoices choices) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("pdf")) return WriteChartPdf(path, chart, months, paper, choices);
-    if (suffix == QLatin1String("svg")) return WriteChartSvg(path, chart, ResultLabelsOf(chart, months), choices.style);
+    if (suffix == QLatin1String("svg"))
+        return WriteChartSvg(path, chart, ResultLabelsOf(chart, months), choices.style, choices.cellDegrees);
     if (suffix == QLatin1String("png"))
-        return WriteChartPng(path, chart, ResultLabelsOf(chart, months), pngScale, choices.style);
+        return WriteChartPng(path, chart, ResultLabelsOf(chart, months), pngScale, choices.style, choices.cellDegrees);
     return QStringLiteral("the name must end in .pdf, .svg or .png");
 }
 

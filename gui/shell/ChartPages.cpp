@@ -7,6 +7,8 @@
 
 #include "result/ShodasavargaPage.h"
 #include "result/AshtakavargaPage.h"
+#include "result/JaiminiPage.h"
+#include "result/PositionsPage.h"
 #include "shell/MatchWith.h"
 #include "result/frmPanchanga.h"
 #include "result/frmTransits.h"
@@ -42,12 +44,16 @@ void AddChartPages(QMenu* menu, QWidget* owner, const std::shared_ptr<const Char
     // One line per page: AddChartPage(menu, owner, caption, name, chart, services, maker).
     AddChartPage(menu, owner, QStringLiteral("&Vargas…"), QStringLiteral("mnuVargas"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new ShodasavargaPage(c, s.chartStyle, parent); });
+    AddChartPage(menu, owner, QStringLiteral("P&ositions\u2026"), QStringLiteral("mnuPositions"), chart, services,
+                 [](const Chart& c, Services, QWidget* parent) { return new PositionsPage(c, parent); });
     AddChartPage(menu, owner, QStringLiteral("&Bhavas (Houses)\u2026"), QStringLiteral("mnuBhavas"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new frmBhavas(c, s.chartStyle, parent); });
     AddChartPage(menu, owner, QStringLiteral("&Dashas…"), QStringLiteral("actDashas"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new frmDashas(c, s, parent); });
     AddChartPage(menu, owner, QStringLiteral("&Ashtakavarga…"), QStringLiteral("mnuAshtakavarga"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new AshtakavargaPage(c, s.chartStyle, s.preferences, parent); });
+    AddChartPage(menu, owner, QStringLiteral("&Jaimini\u2026"), QStringLiteral("mnuJaimini"), chart, services,
+                 [](const Chart& c, Services s, QWidget* parent) { return new JaiminiPage(c, s.chartStyle, s.preferences, parent); });
     AddMatchWith(menu, owner, chart, services);
     AddChartPage(menu, owner, QStringLiteral("&Panchanga…"), QStringLiteral("mnuPanchanga"), chart, services,
                  [](const Chart& c, Services, QWidget* parent) { return new frmPanchanga(c, parent); });

@@ -203,9 +203,9 @@ TEST(CliDashas, Refusals) {
         {{"--dasha-levels", "12"}, "--dasha-levels: give a number of levels from 1 to 5, got \"12\"\n"},
         {{"--dasha-year", "365"}, "--dasha-year: give 365.25, 365.2425, 360 or sidereal, got \"365\"\n"},
         {{"--dasha-year", "Sidereal"}, "--dasha-year: give 365.25, 365.2425, 360 or sidereal, got \"Sidereal\"\n"},
-        {{"--dasha-systems", "yogini,"}, "--dasha-systems: give a list of vimshottari, yogini and ashtottari, got \"yogini,\"\n"},
+        {{"--dasha-systems", "yogini,"}, "--dasha-systems: give a list of vimshottari, yogini, ashtottari, chara and narayana, got \"yogini,\"\n"},
         {{"--dasha-systems", "kalachakra"},
-         "--dasha-systems: give a list of vimshottari, yogini and ashtottari, got \"kalachakra\"\n"},
+         "--dasha-systems: give a list of vimshottari, yogini, ashtottari, chara and narayana, got \"kalachakra\"\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.back());

@@ -104,6 +104,8 @@ public:
     void KeepAshtakavargaReading(AshtakavargaReading reading) override { ashtakavargaReading = reading; }
     bool KeptAshtakavargaReduced() const override { return ashtakavargaReduced; }
     void KeepAshtakavargaReduced(bool reduced) override { ashtakavargaReduced = reduced; }
+    KarakaScheme KeptKarakaScheme() const override { return karakaScheme; }
+    void KeepKarakaScheme(KarakaScheme scheme) override { karakaScheme = scheme; }
     bool precise = true;
     ChartStyle chartStyle = ChartStyle::South;
     ChartOptions chartOptions;
@@ -111,6 +113,7 @@ public:
     DashaYear dashaYear = DashaYear::Julian;
     AshtakavargaReading ashtakavargaReading = AshtakavargaReading::Raman;
     bool ashtakavargaReduced = false;
+    KarakaScheme karakaScheme = kDefaultKarakaScheme;
 };
 
 // A clock stopped on one day.

@@ -4,6 +4,7 @@
 // reachable and named for a screen reader, and pictures of both styles.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPainter>
@@ -167,9 +168,11 @@ void VargasTest::housesAreNamedForScreenReaders() {
     const int d9Ascendant = r.navamsaSigns[9];
     const int moonHouse = (r.navamsaSigns[1] - d9Ascendant + 12) % 12 + 1;
     QVERIFY(page.navamsa->HouseSpot(moonHouse)->accessibleName().contains(QStringLiteral("Moon")));
-    // Tab reaches the houses after the style chooser.
+    // Tab reaches the houses after the style chooser and the degrees box.
     page.cboStyle->setFocus();
     QTest::keyClick(page.cboStyle, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), page.chkDegrees);
+    QTest::keyClick(page.chkDegrees, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), page.rashi->HouseSpot(1));
 }
 

@@ -1,0 +1,165 @@
+#include "presentation/PointDetailLabels.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "analysis/ChartState.h"
+#include "analysis/SignFacts.h"
+#include "engine/NameTables.h"
+
+namespace velmora {
+
+namespace {
+
+struct Dms {
+    int degrees, minutes, seconds;
+};
+
+Dms SplitInSign(double longitude) {
+    const double inSign = DegreesInSign(longitude);
+    const double total = std::floor(inSign * 3600.0 + 1e-7);  // a whole second written as a whole second
+    auto seconds = static_cast<long long>(total);
+    if (seconds >= 30 * 3600) seconds = 30 * 3600 - 1;
+    return {static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60)};
+}
+
+std::string Ordinal(int n) {
+    const char* suffix = n == 1 ? "st" : n == 2 ? "nd" : n == 3 ? "rd" : "th";
+    if (n >= 11 && n <= 13) suffix = "th";
+    return std::to_string(n) + suffix;
+}
+
+std::string ArcText(double degrees) {
+    const auto minutes = static_cast<long long>(std::floor(degrees * 60.0 + 1e-7));
+    return std::to_string(minutes / 60) + "\u00B0 " + std::to_string(minutes % 60) + "\u2032";
+}
+
+std::string Names(const std::vector<int>& bodies) {
+    std::string text;
+    for (std::size_t i = 0; i < bodies.size(); ++i) {
+        if (i > 0) text += i + 1 == bodies.size() ? " and " : ", ";
+        text += PointName(bodies[i]);
+    }
+    return text;
+}
+
+std::string SignName(int sign) { return std::string(kSignEnglishNames[static_cast<std::size_t>(Wrapped(sign))]); }
+
+}  // namespace
+
+std::string_view PointName(int body) { return kPointNames[static_cast<std::size_t>(body)]; }
+
+std::string DegreesInSignText(double longitude) {
+    const Dms d = SplitInSign(longitude);
+    return std::to_string(d.degrees) + "\u00B0 " + std::to_string(d.minutes) + "\u2032 " + std::to_string(d.seconds) +
+           "\u2033";
+}
+
+std::string CellDegreesText(double longitude, bool ascii) {
+    const Dms d = SplitInSign(longitude);
+    char text[16];
+    std::snprintf(text, sizeof text, ascii ? "%d:%02d" : "%d\u00B0%02d\u2032", d.degrees, d.minutes);
+    return text;
+}
+
+std::array<PointDetailRow, kBodyCount> PointDetailRows(const PointDetails& details) {
+    std::array<PointDetailRow, kBodyCount> rows;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const PointDetail& d = details[i];
+        PointDetailRow& r = rows[i];
+        r.point = PointName(d.body);
+        r.longitude = DegreesInSignText(d.longitude);
+        r.sign = SignName(d.sign);
+        r.nakshatra = d.nakshatra.Name();
+        r.pada = std::to_string(d.nakshatra.pada);
+        r.lord = kPlainBodyNames[static_cast<std::size_t>(d.nakshatra.lord)];
+        const bool ascendant = d.body == kBodyCount - 1;
+        if (d.speedKnown && !ascendant) {
+            char text[32];
+            std::snprintf(text, sizeof text, "%+.4f\u00B0/day", d.speed);
+            r.speed = text;
+        }
+        // The nodes move backward but for brief turns of the true node: by
+        // their speed where it is known.
+        const bool node = d.body == body::kRahu || d.body == body::kKetu;
+        const bool backward = d.retrograde || (node && (!d.speedKnown || d.speed < 0));
+        if (!ascendant) r.motion = backward ? "retrograde" : "direct";
+        r.dignity = DignityName(d.dignity);
+        if (d.combust) r.combust = "combust (" + ArcText(d.fromSun) + " from the Sun)";
+        for (const PointDetail::War& war : d.wars) {
+            if (!r.war.empty()) r.war += "; ";
+            r.war += "at war with " + std::string(PointName(war.other)) + (war.won ? ", won (" : ", lost (") +
+                     ArcText(war.separation) + " apart)";
+        }
+    }
+    return rows;
+}
+
+std::vector<std::string> KarakaLines(const CharaKarakas& k) {
+    std::vector<std::string> lines;
+    for (int rank = 0; rank < k.count; ++rank)
+        lines.push_back(std::string(k.Label(rank)) + " " + std::string(PointName(k.bodies[static_cast<std::size_t>(rank)])) +
+                        " (" + std::string(k.Name(rank)) + ")");
+    return lines;
+}
+
+std::string KarakamsaLine(const JaiminiReading& r) {
+    return "Karakamsa: " + SignName(r.karakamsa) + " (the Navamsa sign of the atmakaraka, " +
+           std::string(PointName(r.Karakas().Atmakaraka())) + ")";
+}
+
+std::vector<std::string> RashiDrishtiLines(const JaiminiReading& r) {
+    std::vector<std::string> lines;
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        const auto& to = r.rashiDrishti[static_cast<std::size_t>(sign)];
+        lines.push_back(SignName(sign) + " aspects " + SignName(to[0]) + ", " + SignName(to[1]) + " and " +
+                        SignName(to[2]));
+    }
+    return lines;
+}
+
+std::vector<std::string> ArgalaLines(const JaiminiReading& r) {
+    std::vector<std::string> lines;
+    for (int house = 1; house <= kSignCount; ++house) {
+        const auto& entries = r.argala[static_cast<std::size_t>(house - 1)];
+        std::string line = "House " + std::to_string(house) + ":";
+        if (entries.empty()) line += " none";
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const ArgalaEntry& e = entries[i];
+            line += i == 0 ? " " : "; ";
+            line += Names(e.planets) + " in the " + Ordinal(e.offset);
+            if (e.obstructing.empty()) {
+                line += ", unobstructed";
+            } else {
+                line += ", obstructed by " + Names(e.obstructing) + " in the " + Ordinal(e.obstructionOffset) +
+                        (e.prevails ? ": argala prevails" : ": obstructed");
+            }
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+PlacedPoints KarakaChartPoints(const Chart& chart, const CharaKarakas& k) {
+    PlacedPoints points = BirthChartPoints(chart);
+    points.arudhaSigns.clear();
+    for (int rank = 0; rank < k.count; ++rank) {
+        std::string& note = points.notes[static_cast<std::size_t>(points.signs[static_cast<std::size_t>(k.bodies[static_cast<std::size_t>(rank)])])];
+        if (!note.empty()) note += ' ';
+        note += k.Label(rank);
+    }
+    return points;
+}
+
+std::string ArudhaLine(const std::array<int, 12>& arudhas) {
+    std::string line;
+    for (int a = 0; a < kArudhaCount; ++a) {
+        if (a > 0) line += ", ";
+        line += kArudhaLabels[static_cast<std::size_t>(a)];
+        line += ' ';
+        line += SignName(arudhas[static_cast<std::size_t>(a)]);
+    }
+    return line;
+}
+
+}  // namespace velmora

@@ -1,0 +1,77 @@
+#include "result/PositionsPage.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "chart/PointDetails.h"
+#include "presentation/PointDetailLabels.h"
+#include "widgets/ChartPageParts.h"
+#include "widgets/ScreenFit.h"
+#include "widgets/Utf8Text.h"
+
+namespace velmora {
+
+QString PositionsPage::Summary(const Chart& chart) {
+    if (chart.mode != ComputationMode::Precise)
+        return QStringLiteral("Classic positions (the program's own model): the engine computes no speeds.");
+    return QString::fromStdString(chart.modeText) + QStringLiteral(". Speeds in degrees a day.");
+}
+
+PositionsPage::PositionsPage(const Chart& chart, QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("frmPositions"));
+    setWindowTitle(QStringLiteral("Positions - %1").arg(QString::fromStdString(chart.birth.name)));
+    QWidget* page = ScrollingPage(this);
+    auto* column = new QVBoxLayout(page);
+
+    lblSummary = SummaryLabel(Summary(chart), QStringLiteral("lblSummary"), page);
+    column->addWidget(lblSummary);
+
+    const auto rows = PointDetailRows(PointDetailsOf(chart));
+    tblPositions = new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(kPointDetailHeadings.size()), page);
+    tblPositions->setObjectName(QStringLiteral("tblPositions"));
+    tblPositions->setAccessibleName(QStringLiteral("The ten points in full"));
+    QStringList headers;
+    for (std::string_view heading : kPointDetailHeadings) headers << FromUtf8(heading);
+    tblPositions->setHorizontalHeaderLabels(headers);
+    tblPositions->verticalHeader()->hide();
+    tblPositions->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblPositions->setTabKeyNavigation(false);
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const PointDetailRow& row = rows[static_cast<std::size_t>(r)];
+        const std::string* cells[] = {&row.point, &row.longitude, &row.sign,    &row.nakshatra,
+                                      &row.pada,  &row.lord,      &row.speed,   &row.motion,
+                                      &row.dignity, &row.combust, &row.war};
+        static_assert(std::size(cells) == kPointDetailHeadings.size());
+        for (int c = 0; c < static_cast<int>(std::size(cells)); ++c) {
+            auto* item = new QTableWidgetItem(FromUtf8(*cells[c]));
+            item->setToolTip(headers[c] + QStringLiteral(": ") + item->text());
+            tblPositions->setItem(r, c, item);
+        }
+    }
+    tblPositions->resizeColumnsToContents();
+    tblPositions->resizeRowsToContents();
+    tblPositions->setMinimumHeight(tblPositions->horizontalHeader()->sizeHint().height() +
+                                   tblPositions->verticalHeader()->length() + 2 * tblPositions->frameWidth());
+    column->addWidget(tblPositions);
+
+    lblSources = new QLabel(
+        QStringLiteral("Dignity: Brihat Parashara Hora Shastra ch. 3 (exaltation, moolatrikona, own sign, and the "
+                       "compound of the natural and temporary relations to the sign's lord). Combustion: the Surya "
+                       "Siddhanta's orbs (Moon 12°, Mars 17°, Mercury 14° or 12° retrograde, Jupiter 11°, Venus 10° "
+                       "or 8° retrograde, Saturn 15°). War: two of Mars to Saturn less than 1° apart, the planet "
+                       "to the north (greater latitude) winning."),
+        page);
+    lblSources->setObjectName(QStringLiteral("lblSources"));
+    lblSources->setWordWrap(true);
+    lblSources->setFocusPolicy(Qt::TabFocus);
+    lblSources->setAccessibleName(lblSources->text());
+    column->addWidget(lblSources);
+    column->addStretch(1);
+
+    SetPageKeys(this, {lblSummary, tblPositions, lblSources});
+    FitOnScreen(this, QSize(1100, 520));
+}
+
+}  // namespace velmora
