@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 
@@ -142,6 +143,71 @@ TEST(Strengths, EachPartAgainstTheWorkedExamples) {
             }
         }
     }
+}
+
+TEST(Strengths, ClassicChartsHaveTheVimsopakaAlone) {
+    Birth b;
+    b.clock = {1990, 4, 1, 10, 0, 0};
+    b.latitude = 13;
+    b.longitude = 77.5;
+    b.zoneEntry = 43;  // Indian Time, +5:30
+    b.mode = ComputationMode::Classic;
+    const ChartOutcome chart = ComputeChart(b, {.report = false, .dashas = {}, .today = {}});
+    ASSERT_TRUE(chart.Computed()) << chart.refusal.message;
+    const StrengthsOutcome outcome = ComputeStrengths(*chart.chart);
+    EXPECT_FALSE(outcome.balas);
+    EXPECT_EQ(outcome.refusal, kStrengthsNeedPrecise);
+    for (const auto& scheme : outcome.vimsopaka)
+        for (double points : scheme) EXPECT_GE(points, 5);
+}
+
+// Near the poles, on the equator and at the date line, in the midnight sun,
+// the polar night and at the equinox: every part is a finite number within
+// its range, the day's parts are whole, and a day without a sunrise or a
+// sunset says so.
+TEST(Strengths, PolarAndEdgePlaces) {
+    int computed = 0, withoutSunrise = 0;
+    for (const double latitude : {89.99, 78.25, 69.65, 0.0, -0.0, -66.6, -77.85, -89.99}) {
+        for (const double longitude : {0.0, -0.0, 179.99, -179.99}) {
+            for (const auto& clock : {LocalClock{2000, 6, 21, 12, 0, 0}, LocalClock{2000, 12, 21, 0, 30, 0},
+                                      LocalClock{2000, 3, 20, 6, 0, 0}}) {
+                Birth b;
+                b.clock = clock;
+                b.latitude = latitude;
+                b.longitude = longitude;
+                b.timeZoneId = "Etc/UTC";
+                const ChartOutcome chart = ComputeChart(b, {.report = false, .dashas = {}, .today = {}});
+                if (!chart.Computed()) continue;
+                const StrengthsOutcome outcome = ComputeStrengths(*chart.chart);
+                const std::string where = std::to_string(latitude) + " " + std::to_string(longitude) + " " +
+                                          std::to_string(clock.Month);
+                if (!outcome.balas) {
+                    EXPECT_FALSE(outcome.refusal.empty()) << where;
+                    continue;
+                }
+                ++computed;
+                withoutSunrise += outcome.balas->note.empty() ? 0 : 1;
+                double tribhaga = 0, hora = 0, vara = 0;
+                for (const PlanetShadbala& p : outcome.balas->shadbala) {
+                    for (double part : {p.sthana.uchcha, p.dig, p.kala.nathonnata, p.kala.ayana / 2, p.chesta,
+                                        p.ishta, p.kashta}) {
+                        EXPECT_GE(part, 0) << where;
+                        EXPECT_LE(part, 60 + 1e-9) << where;
+                    }
+                    EXPECT_TRUE(std::isfinite(p.total)) << where;
+                    tribhaga += p.kala.tribhaga;
+                    hora += p.kala.hora;
+                    vara += p.kala.vara;
+                }
+                EXPECT_EQ(tribhaga, 120) << where;
+                EXPECT_EQ(hora, 60) << where;
+                EXPECT_EQ(vara, 45) << where;
+                for (const HouseStrength& h : outcome.balas->bhavaBala) EXPECT_TRUE(std::isfinite(h.total)) << where;
+            }
+        }
+    }
+    EXPECT_GT(computed, 60);
+    EXPECT_GT(withoutSunrise, 0);
 }
 
 }  // namespace
