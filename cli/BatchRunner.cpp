@@ -139,6 +139,7 @@ void Ask(const ChartField& field, BatchOutput& output) {
         case FieldWhen::TransitsAsked: output.time.transits = true; break;
         case FieldWhen::VargasAsked: output.vargas = true; break;
         case FieldWhen::AshtakavargaAsked: output.ashtakavarga = true; break;
+        case FieldWhen::StrengthsAsked: output.time.strengths = true; break;
     }
 }
 
@@ -153,6 +154,7 @@ BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
     TimeParts parts;
     if (format_.time.panchanga) parts.panchanga.emplace();
     if (format_.time.transits) parts.transits.emplace();
+    if (format_.time.strengths) parts.strengths.emplace();
     ChartSource asked = Source(noChart_);
     AttachTimeParts(parts, asked);
     if (!named) {
@@ -213,7 +215,7 @@ std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
         AppendRefusal(refusal);
         return output_;
     }
-    if (format_.time.panchanga || format_.time.transits) {
+    if (format_.time.panchanga || format_.time.transits || format_.time.strengths) {
         const TimeParts parts = ComputeTimeParts(*chart, format_.time);
         ChartSource source = Source(*chart);
         AttachTimeParts(parts, source);

@@ -11,6 +11,7 @@
 #include "cli/JsonDocument.h"
 #include "cli/JsonWriter.h"
 #include "cli/PanchangaFields.h"
+#include "cli/StrengthFields.h"
 #include "cli/TransitFields.h"
 #include "engine/NameTables.h"
 #include "presentation/BirthLabels.h"
@@ -364,12 +365,14 @@ const ChartField kFieldsAfterDashas[] = {
      FieldWhen::PreciseChart},
 };
 
-// Computed and written only when asked for (--panchanga, --transit, --fields).
+// Computed and written only when asked for (--panchanga, --transit, --strengths, --fields).
 const ChartField kOnRequestFields[] = {
     {"panchanga", "panchanga", kPanchangaColumns, kChart, VELMORA_FIELD_WRITERS(WritePanchanga),
      FieldWhen::PanchangaAsked},
     {"transits", "transit", kTransitColumns, kChart, VELMORA_FIELD_WRITERS(WriteTransits),
      FieldWhen::TransitsAsked},
+    {"strengths", "strength", kStrengthColumns, kChart, VELMORA_FIELD_WRITERS(WriteStrengths),
+     FieldWhen::StrengthsAsked},
 };
 
 // Written only when asked for (--varga, --ashtakavarga, --fields).
@@ -422,6 +425,7 @@ bool Asked(FieldWhen when, const ChartSource& source) {
         case FieldWhen::TransitsAsked: return source.transits != nullptr;
         case FieldWhen::VargasAsked: return source.vargas;
         case FieldWhen::AshtakavargaAsked: return source.ashtakavarga;
+        case FieldWhen::StrengthsAsked: return source.strengths != nullptr;
     }
     return false;
 }

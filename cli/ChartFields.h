@@ -44,6 +44,7 @@ enum class FieldWhen : unsigned char {
     TransitsAsked,      // --transit: the source carries the outcome
     VargasAsked,        // --varga
     AshtakavargaAsked,  // --ashtakavarga
+    StrengthsAsked,     // --strengths: the source carries the outcome
 };
 
 struct ChartField {
@@ -73,7 +74,7 @@ bool FieldWritten(const ChartField& field, const ChartSource& source);
 std::span<const ChartField> AllChartFields();
 
 // The fields written only when asked for (FieldWhen), after the chart
-// object's: "panchanga" and "transits", computed on request; "vargas" and
+// object's: "panchanga", "transits" and "strengths", computed on request; "vargas" and
 // "ashtakavarga". --fields may name them all.
 std::span<const ChartField> OnRequestChartFields();
 std::span<const ChartField> RequestedChartFields();

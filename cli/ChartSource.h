@@ -6,6 +6,7 @@
 
 #include "chart/Chart.h"
 #include "chart/Panchanga.h"
+#include "chart/Strengths.h"
 #include "chart/Transits.h"
 
 namespace velmora::cli {
@@ -28,6 +29,8 @@ struct ChartSource {
     // reduced tables and pindas go with its bindus.
     AshtakavargaReading ashtakavargaReading = AshtakavargaReading::Raman;
     bool ashtakavargaReduced = false;
+    // Computed only when asked (--strengths or its field).
+    const StrengthsOutcome* strengths = nullptr;
 };
 
 }  // namespace velmora::cli

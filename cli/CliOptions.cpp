@@ -75,6 +75,7 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
     app.add_flag("--panchanga", o.panchanga);
     app.add_option("--sunrise", o.sunrise);
     app.add_option("--transit", o.transit)->expected(0, 1);
+    app.add_flag("--strengths", o.strengths);
     CLI::Option* batch = app.add_option("--batch", o.batch);
     batch->excludes(chartStyle);
     CLI::Option* batchOptions[] = {

@@ -33,6 +33,7 @@ struct CliOptions {
     // when given without a moment.
     bool panchanga = false;
     std::optional<std::string> sunrise, transit;
+    bool strengths = false;  // shadbala, bhava bala and vimsopaka bala (cli/TimeRequest.h)
 };
 
 // Reads `args` (without the program name) into `options`. Returns the

@@ -107,6 +107,12 @@ Options:
                      add the transits at that moment on the birth place's clock
                      (now without one): positions, houses from the Moon and the
                      ascendant, sade sati, next sign changes and stations
+  --strengths        add the strengths: shadbala of the Sun ... Saturn (six
+                     sources in virupas with their parts, rupas against the
+                     least needed, ishta and kashta phala), bhava bala of the
+                     twelve houses and vimsopaka bala in four schemes
+                     ("strengths"); a classic chart has the vimsopaka bala
+                     alone; the day from the sunrise --sunrise chooses
   --json             one JSON object instead of the text for a person
   --varga DN         one of the sixteen divisional charts alone, in the chosen
                      chart style: D1, D2, D3, D4, D7, D9, D10, D12, D16, D20,
@@ -141,7 +147,9 @@ Options:
                      [...]}; CSV columns varga_d1_sun ... varga_d60_asc; and
                      ashtakavarga, also written with --ashtakavarga; and,
                      computed only when named or asked for with --panchanga
-                     and --transit: panchanga, transits)
+                     and --transit: panchanga, transits; strengths, also asked
+                     with --strengths, in CSV the totals strength_sun ...
+                     strength_saturn, strength_bhava_1 ... strength_bhava_12)
   --format jsonl|csv with --batch: JSON lines (default) or comma-separated values
                      (RFC 4180: a header row, one row a birth, lists spread over
                      columns such as position_sun ... position_asc, a last column

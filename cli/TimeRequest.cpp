@@ -33,6 +33,7 @@ std::string TimeRequestFrom(const CliOptions& o, double nowUT, TimeRequest& requ
     request = {};
     request.nowUT = nowUT;
     request.panchanga = o.panchanga;
+    request.strengths = o.strengths;
     if (o.sunrise) {
         if (*o.sunrise == "limb") {
             request.sunrise = SunriseConvention::UpperLimbRefracted;
@@ -60,6 +61,7 @@ std::string TimeRequestFrom(const CliOptions& o, double nowUT, TimeRequest& requ
 TimeParts ComputeTimeParts(const Chart& chart, const TimeRequest& request) {
     TimeParts parts;
     if (request.panchanga) parts.panchanga = ComputePanchanga(chart, request.sunrise);
+    if (request.strengths) parts.strengths = ComputeStrengths(chart, request.sunrise);
     if (request.transits) {
         const PlaceMoment moment = MomentOnPlaceClock(chart, request.transitClock, request.nowUT);
         if (!moment.refusal.empty()) {
@@ -74,6 +76,7 @@ TimeParts ComputeTimeParts(const Chart& chart, const TimeRequest& request) {
 void AttachTimeParts(const TimeParts& parts, ChartSource& source) {
     source.panchanga = parts.panchanga ? &*parts.panchanga : nullptr;
     source.transits = parts.transits ? &*parts.transits : nullptr;
+    source.strengths = parts.strengths ? &*parts.strengths : nullptr;
 }
 
 std::string TimeRefusal(const TimeParts& parts) {
@@ -92,6 +95,7 @@ std::string TimePartsNote(const ChartSource& source) {
     if (const PanchangaOutcome* p = source.panchanga)
         add(p->panchanga ? p->panchanga->note : p->refusal);
     if (const TransitOutcome* t = source.transits; t && !t->transits) add(t->refusal);
+    if (const StrengthsOutcome* s = source.strengths) add(s->balas ? s->balas->note : s->refusal);
     return note;
 }
 

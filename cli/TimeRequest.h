@@ -2,12 +2,14 @@
 // What the command line asks of a chart's time beyond the birth: the
 // panchanga (--panchanga, --sunrise limb|centre) and the transits
 // (--transit [YYYY-MM-DDTHH:MM], a moment on the birth place's clock, now
-// without one). The single chart and every batch line take the same.
+// without one), and the strengths (--strengths), whose day is reckoned from
+// the same sunrise. The single chart and every batch line take the same.
 
 #include <optional>
 #include <string>
 
 #include "chart/Panchanga.h"
+#include "chart/Strengths.h"
 #include "chart/Transits.h"
 #include "cli/ChartSource.h"
 #include "cli/CliOptions.h"
@@ -20,6 +22,7 @@ struct TimeRequest {
     bool transits = false;
     std::optional<LocalClock> transitClock;  // none: now
     double nowUT = 0;                        // the clock's Universal Time (Julian Date); 0: no clock
+    bool strengths = false;
 };
 
 // The request the options make; the refusal, empty when they are good.
@@ -29,6 +32,7 @@ std::string TimeRequestFrom(const CliOptions& options, double nowUT, TimeRequest
 struct TimeParts {
     std::optional<PanchangaOutcome> panchanga;
     std::optional<TransitOutcome> transits;
+    std::optional<StrengthsOutcome> strengths;
 };
 TimeParts ComputeTimeParts(const Chart& chart, const TimeRequest& request);
 
@@ -40,7 +44,8 @@ std::string TimeRefusal(const TimeParts& parts);
 
 // What a CSV row's error column says of the parts `source` carries (their
 // cells cannot): the panchanga's refusal or its note on a missing sunrise or
-// sunset, the transits' refusal; empty when all is there.
+// sunset, the transits' refusal, why the strengths lack their shadbala or
+// their note; empty when all is there.
 std::string TimePartsNote(const ChartSource& source);
 
 }  // namespace velmora::cli

@@ -3,6 +3,7 @@
 #include "cli/Ansi.h"
 #include "cli/ChartFields.h"
 #include "cli/ChartText.h"
+#include "cli/StrengthsText.h"
 #include "presentation/ChartDiagram.h"
 #include "presentation/TimeLabels.h"
 
@@ -36,6 +37,7 @@ void AppendTimeSections(std::string& out, const ChartSource& source, bool ansi, 
         AppendSectionHeading(out, "Next sign changes and stations within a year", ansi);
         AppendRows(out, NextChangeRows(t));
     }
+    if (Asked(FieldWhen::StrengthsAsked, source)) AppendStrengthsSection(out, *source.strengths, ansi);
 }
 
 }  // namespace velmora::cli

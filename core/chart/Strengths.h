@@ -43,9 +43,9 @@ struct StrengthsOutcome {
 
 // Why a classic chart has no shadbala and no bhava bala.
 inline constexpr std::string_view kStrengthsNeedPrecise =
-    "Shadbala and bhava bala need precise positions: kala bala needs the sunrise and sunset and the planets' "
-    "declinations, dig and bhava bala the midheaven, which the classic engine does not compute; choose precise "
-    "positions (the vimsopaka bala is shown)";
+    "Shadbala and bhava bala need precise positions: kala bala needs the sunrise and sunset, chesta bala the "
+    "moment in Universal Time, dig and bhava bala the midheaven, which the classic engine does not compute; "
+    "choose precise positions (the vimsopaka bala is shown)";
 
 StrengthsOutcome ComputeStrengths(const Chart& chart,
                                   SunriseConvention convention = SunriseConvention::UpperLimbRefracted,
