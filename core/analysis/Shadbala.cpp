@@ -350,8 +350,22 @@ PlanetValues DrikBala(const ShadbalaSky& sky) {
 // this one) divided by the difference of their discs' diameters (Mercury
 // 6.6″, Venus 16.6″, Mars 9.4″, Jupiter 190.4″, Saturn 158″) is added to the
 // winner and taken from the loser.
+namespace {
+constexpr int kWarring[] = {kMercury, kVenus, kMars, kJupiter, kSaturn};
+bool AtWar(const PlanetValues& longitudes, std::size_t a, std::size_t b) {
+    return ShorterArc(longitudes[a], longitudes[b]) < 1;
+}
+}  // namespace
+
+bool AnyPlanetsAtWar(const PlanetValues& longitudes) {
+    for (std::size_t a = 0; a < std::size(kWarring); ++a)
+        for (std::size_t b = a + 1; b < std::size(kWarring); ++b)
+            if (AtWar(longitudes, static_cast<std::size_t>(kWarring[a]), static_cast<std::size_t>(kWarring[b])))
+                return true;
+    return false;
+}
+
 PlanetValues YuddhaBala(const PlanetValues& longitudes, const PlanetValues& declinations, const Shadbala& before) {
-    static constexpr int kWarring[] = {kMercury, kVenus, kMars, kJupiter, kSaturn};
     static constexpr PlanetValues kDiameter = {0, 0, 6.6, 16.6, 9.4, 190.4, 158.0};
     const auto sum = [&before](std::size_t p) {
         return before[p].sthana.Total() + before[p].dig + before[p].kala.Total();
@@ -360,7 +374,7 @@ PlanetValues YuddhaBala(const PlanetValues& longitudes, const PlanetValues& decl
     for (std::size_t a = 0; a < std::size(kWarring); ++a) {
         for (std::size_t b = a + 1; b < std::size(kWarring); ++b) {
             auto winner = static_cast<std::size_t>(kWarring[a]), loser = static_cast<std::size_t>(kWarring[b]);
-            if (ShorterArc(longitudes[winner], longitudes[loser]) >= 1) continue;
+            if (!AtWar(longitudes, winner, loser)) continue;
             if (declinations[loser] > declinations[winner]) std::swap(winner, loser);
             const double share = std::fabs(sum(winner) - sum(loser)) / std::fabs(kDiameter[winner] - kDiameter[loser]);
             v[winner] += share;

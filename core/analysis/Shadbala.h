@@ -23,8 +23,9 @@ struct ShadbalaSky {
     double rahu = 0, ketu = 0;  // (only to tell whether Mercury is a malefic)
     double ascendant = 0, midheaven = 0;
     // The planets' true declinations (degrees, north positive, on the
-    // equator of date), the true obliquity of the ecliptic, and the
-    // ayanamsa: the tropical longitudes are the sidereal ones plus it.
+    // equator of date; read only where planets are at war), the true
+    // obliquity of the ecliptic, and the ayanamsa: the tropical longitudes
+    // are the sidereal ones plus it.
     PlanetValues declinations{};
     double obliquity = 23.44;
     double ayanamsa = 0;
@@ -94,6 +95,9 @@ double Kranti(double tropicalLongitude, double obliquity);
 PlanetValues ChestaBala(const ShadbalaSky& sky);
 PlanetValues NaisargikaBala();
 PlanetValues DrikBala(const ShadbalaSky& sky);
+// Whether two of Mercury, Venus, Mars, Jupiter and Saturn are at war:
+// within a degree of each other.
+bool AnyPlanetsAtWar(const PlanetValues& longitudes);
 // Yuddha bala of the planets at war, from their declinations and their
 // strengths before it.
 PlanetValues YuddhaBala(const PlanetValues& longitudes, const PlanetValues& declinations, const Shadbala& before);

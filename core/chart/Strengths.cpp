@@ -19,6 +19,14 @@ std::array<double, kSevenPlanets> PlanetLongitudes(const Chart& chart) {
 
 constexpr int kRahu = 7, kKetu = 8, kAscendant = 9;
 
+// The Sun's right ascension from its tropical longitude of date and the
+// obliquity (its latitude, below a second of arc, left aside), degrees.
+double SunRightAscension(double longitude, double obliquity) {
+    constexpr double kRadians = 3.14159265358979323846 / 180;
+    const double l = longitude * kRadians;
+    return FoldLongitude(std::atan2(std::cos(obliquity * kRadians) * std::sin(l), std::cos(l)) / kRadians);
+}
+
 }  // namespace
 
 StrengthsOutcome ComputeStrengths(const Chart& chart, SunriseConvention convention, const std::string& dataDirectory) {
@@ -33,7 +41,7 @@ StrengthsOutcome ComputeStrengths(const Chart& chart, SunriseConvention conventi
     const std::optional<EquatorialFrame> frame =
         EquatorialFrameAt(birth, chart.latitude, chart.longitude, dataDirectory, &error);
     const std::optional<VedicDay> day =
-        frame ? VedicDayAt(chart, birth, convention, dataDirectory, error) : std::nullopt;
+        frame ? VedicDayAt(chart, birth, convention, dataDirectory, error, SunSearch::Program) : std::nullopt;
     if (!frame || !day) {
         outcome.refusal = error.empty() ? "The strengths could not be computed" : error;
         return outcome;
@@ -49,11 +57,18 @@ StrengthsOutcome ComputeStrengths(const Chart& chart, SunriseConvention conventi
     sky.ketu = chart.points[kKetu].longitude;
     sky.ascendant = chart.points[kAscendant].longitude;
     sky.midheaven = FoldLongitude(frame->midheaven - shift);
-    sky.declinations = frame->declination;
     sky.obliquity = frame->obliquity;
+    if (AnyPlanetsAtWar(sky.longitudes)) {
+        const auto declinations = DeclinationsAt(birth, dataDirectory, &error);
+        if (!declinations) {
+            outcome.refusal = error;
+            return outcome;
+        }
+        sky.declinations = *declinations;
+    }
     sky.ayanamsa = chart.ayanamsa;
     sky.julianDayUT = birth;
-    sky.sunHourAngle = FoldLongitude(frame->siderealTime - frame->rightAscension[0]);
+    sky.sunHourAngle = FoldLongitude(frame->siderealTime - SunRightAscension(sky.longitudes[0] + chart.ayanamsa, frame->obliquity));
     sky.dayStart = day->start;
     sky.dayEnd = day->end;
     sky.sunRises = day->sunrise && day->sunset;

@@ -1,5 +1,7 @@
 #include "chart/VedicDay.h"
 
+#include <vector>
+
 #include "birth/LocalClock.h"
 #include "engine/BirthTime.h"
 
@@ -14,8 +16,15 @@ struct DayStart {
 
 class DayFinder {
 public:
-    DayFinder(const Chart& chart, SunriseConvention convention, const std::string& dataDirectory)
-        : chart_(chart), convention_(convention), dataDirectory_(dataDirectory) {}
+    DayFinder(const Chart& chart, SunriseConvention convention, const std::string& dataDirectory, SunSearch search,
+              long long date)
+        : chart_(chart), convention_(convention), dataDirectory_(dataDirectory), search_(search) {
+        // The program's search looks once at the day before the date, the
+        // date and the day after: every day this finder is asked of.
+        if (search_ == SunSearch::Program)
+            SunEventsWithin(LocalMidnight(chart_, date - 1), LocalMidnight(chart_, date + 2), chart_.latitude,
+                            chart_.longitude, convention_, dataDirectory_, events_, &error);
+    }
 
     // Where the day numbered `day` begins: the first sunrise on its date (on
     // the chart's clock), or its local midnight when the Sun does not rise on it.
@@ -26,7 +35,11 @@ public:
     }
     std::optional<double> Event(double from, double to, bool rise) {
         if (!error.empty()) return std::nullopt;
-        return SunEventWithin(from, to, chart_.latitude, chart_.longitude, rise, convention_, dataDirectory_, &error);
+        if (search_ == SunSearch::Library)
+            return SunEventWithin(from, to, chart_.latitude, chart_.longitude, rise, convention_, dataDirectory_, &error);
+        for (const SunEvent& e : events_)
+            if (e.rise == rise && e.jdUT >= from && e.jdUT < to) return e.jdUT;
+        return std::nullopt;
     }
     std::string error;  // the library failed
 
@@ -34,6 +47,8 @@ private:
     const Chart& chart_;
     SunriseConvention convention_;
     const std::string& dataDirectory_;
+    SunSearch search_;
+    std::vector<SunEvent> events_;  // the program's search: every event of the three days
 };
 
 }  // namespace
@@ -43,12 +58,12 @@ double LocalMidnight(const Chart& chart, long long day) {
 }
 
 std::optional<VedicDay> VedicDayAt(const Chart& chart, double jdUT, SunriseConvention convention,
-                                   const std::string& dataDirectory, std::string& error) {
+                                   const std::string& dataDirectory, std::string& error, SunSearch search) {
     // The day of the moment's date if it began by the moment, else the day before's.
-    DayFinder days(chart, convention, dataDirectory);
     const LocalClock clock = LocalClockAt(jdUT, chart.utcOffsetSeconds);
     VedicDay day;
     day.date = static_cast<long long>(JulianDayNumber(clock.Month, clock.Day, clock.Year));
+    DayFinder days(chart, convention, dataDirectory, search, day.date);
     DayStart begins = days.Start(day.date), ends{};
     if (begins.moment <= jdUT) {
         ends = days.Start(day.date + 1);

@@ -30,10 +30,18 @@ struct VedicDay {
     int Weekday() const { return static_cast<int>((date + 1) % 7); }  // 0 Sunday … 6 Saturday
 };
 
+// How the sunrises and sunsets are found: by the library's own search
+// (swe_rise_trans; slow beyond some 60° of latitude), or by the program's
+// (SunEventsWithin: one search over the three days around the moment, the
+// same moments to a second below 60°, to some seconds where the
+// Sun grazes the horizon).
+enum class SunSearch { Library, Program };
+
 // The Vedic day at the chart's place holding the Universal Time `jdUT`;
 // none where the library fails, `error` then saying why.
 std::optional<VedicDay> VedicDayAt(const Chart& chart, double jdUT, SunriseConvention convention,
-                                   const std::string& dataDirectory, std::string& error);
+                                   const std::string& dataDirectory, std::string& error,
+                                   SunSearch search = SunSearch::Library);
 
 // Local midnight on the chart's clock at the start of the day numbered `day`
 // (a Julian Day Number), as a Julian Date in Universal Time.

@@ -2,20 +2,29 @@
 
 #include <swephexp.h>
 
+#include "ephemeris/EphemerisDirectory.h"
+
 #include <cmath>
 
 namespace velmora {
 
+namespace {
+
+void Fail(std::string* error, const std::string& what, const char* serr) {
+    if (!error) return;
+    *error = "The Swiss Ephemeris could not compute " + what;
+    if (serr[0] != '\0') *error += std::string(": ") + serr;
+}
+
+}  // namespace
+
 std::optional<EquatorialFrame> EquatorialFrameAt(double jdUT, double latitude, double longitude,
                                                  const std::string& dataDirectory, std::string* error) {
-    const auto fail = [error](std::string message, const char* serr) -> std::optional<EquatorialFrame> {
-        if (error) {
-            *error = "The Swiss Ephemeris could not compute " + message;
-            if (serr[0] != '\0') *error += std::string(": ") + serr;
-        }
+    const auto fail = [error](const std::string& what, const char* serr) -> std::optional<EquatorialFrame> {
+        Fail(error, what, serr);
         return std::nullopt;
     };
-    swe_set_ephe_path(dataDirectory.c_str());
+    UseEphemerisDirectory(dataDirectory);
     EquatorialFrame frame;
     char serr[AS_MAXCH] = "";
     double cusps[13] = {};
@@ -35,18 +44,26 @@ std::optional<EquatorialFrame> EquatorialFrameAt(double jdUT, double latitude, d
     if (swe_calc_ut(jdUT, SE_ECL_NUT, 0, nutation, serr) < 0 || !std::isfinite(nutation[0]))
         return fail("the obliquity of the ecliptic", serr);
     frame.obliquity = nutation[0];
+    return frame;
+}
+
+std::optional<std::array<double, kFramePlanets>> DeclinationsAt(double jdUT, const std::string& dataDirectory,
+                                                                std::string* error) {
+    UseEphemerisDirectory(dataDirectory);
     static constexpr const char* kNames[kFramePlanets] = {"the Sun", "the Moon", "Mercury", "Venus",
                                                           "Mars",    "Jupiter",  "Saturn"};
     static constexpr int kCodes[kFramePlanets] = {SE_SUN, SE_MOON, SE_MERCURY, SE_VENUS, SE_MARS, SE_JUPITER, SE_SATURN};
+    std::array<double, kFramePlanets> declinations{};
+    char serr[AS_MAXCH] = "";
     for (std::size_t p = 0; p < kFramePlanets; ++p) {
         double x[6] = {};
-        if (swe_calc_ut(jdUT, kCodes[p], SEFLG_SWIEPH | SEFLG_EQUATORIAL, x, serr) < 0 || !std::isfinite(x[0]) ||
-            !std::isfinite(x[1]))
-            return fail(std::string("the declination of ") + kNames[p], serr);
-        frame.rightAscension[p] = x[0];
-        frame.declination[p] = x[1];
+        if (swe_calc_ut(jdUT, kCodes[p], SEFLG_SWIEPH | SEFLG_EQUATORIAL, x, serr) < 0 || !std::isfinite(x[1])) {
+            Fail(error, std::string("the declination of ") + kNames[p], serr);
+            return std::nullopt;
+        }
+        declinations[p] = x[1];
     }
-    return frame;
+    return declinations;
 }
 
 }  // namespace velmora

@@ -3,9 +3,9 @@
 // the Swiss Ephemeris at one Universal Time and place: the ascendant, the
 // midheaven and the right ascension of the midheaven (the local sidereal
 // time), the Porphyry house cusps (the quadrants from the ascendant to the
-// midheaven and on divided in three: the Sripati houses' middles), and the
-// apparent right ascension and declination of the Sun … Saturn on the true
-// equator of date, and the true obliquity of the ecliptic. Longitudes here are tropical, of date; a chart's own
+// midheaven and on divided in three: the Sripati houses' middles) and the
+// true obliquity of the ecliptic; and, asked apart, the apparent
+// declinations of the Sun … Saturn on the true equator of date. Longitudes here are tropical, of date; a chart's own
 // zodiac is reached by the difference of the two ascendants.
 
 #include <array>
@@ -20,7 +20,6 @@ struct EquatorialFrame {
     double ascendant = 0, midheaven = 0;  // tropical ecliptic degrees
     double siderealTime = 0;              // the midheaven's right ascension, degrees
     std::array<double, 12> porphyryCusps{};  // tropical degrees, [0] = the ascendant
-    std::array<double, kFramePlanets> rightAscension{}, declination{};  // degrees
     double obliquity = 0;  // degrees
 };
 
@@ -31,5 +30,10 @@ struct EquatorialFrame {
 // why.
 std::optional<EquatorialFrame> EquatorialFrameAt(double jdUT, double latitude, double longitude,
                                                  const std::string& dataDirectory, std::string* error = nullptr);
+
+// The apparent declinations (degrees, north positive) of the Sun … Saturn
+// at `jdUT`; none where the library fails, `error` then saying why.
+std::optional<std::array<double, kFramePlanets>> DeclinationsAt(double jdUT, const std::string& dataDirectory,
+                                                                std::string* error = nullptr);
 
 }  // namespace velmora
