@@ -8,6 +8,7 @@
 #include "chart/Chart.h"
 #include "chart/Panchanga.h"
 #include "chart/Sensitivity.h"
+#include "chart/Strengths.h"
 #include "chart/Transits.h"
 
 namespace velmora::cli {
@@ -42,6 +43,8 @@ struct ChartSource {
     bool pointDetails = false, jaimini = false;
     KarakaScheme karakaScheme = kDefaultKarakaScheme;
     bool cellDegrees = false;
+    // Computed only when asked (--strengths or its field).
+    const StrengthsOutcome* strengths = nullptr;
 };
 
 }  // namespace velmora::cli

@@ -125,6 +125,12 @@ Options:
                      varga, the Moon's nakshatra and pada, the Vimshottari lords
                      at birth, a bhava or a cusp's sign changes, and the days
                      the dasha dates move a minute ("sensitivity"); precise only
+  --strengths        add the strengths: shadbala of the Sun ... Saturn (six
+                     sources in virupas with their parts, rupas against the
+                     least needed, ishta and kashta phala), bhava bala of the
+                     twelve houses and vimsopaka bala in four schemes
+                     ("strengths"); a classic chart has the vimsopaka bala
+                     alone; the day from the sunrise --sunrise chooses
   --json             one JSON object instead of the text for a person
   --varga DN         one divisional chart alone, in the chosen chart style
                      (Brihat Parashara Hora Shastra, ch. 6); with --json the
@@ -157,6 +163,9 @@ Options:
                      (sensitivity: ±30 minutes unless --sensitivity says; CSV:
                      for each item the minutes back to the change that began
                      its value and on to the one that ends it)
+                     (strengths, also asked with --strengths: in CSV the totals
+                     strength_sun ... strength_saturn, strength_bhava_1 ...
+                     strength_bhava_12)
   --format jsonl|csv with --batch: JSON lines (default) or comma-separated values
                      (RFC 4180: a header row, one row a birth, lists spread over
                      columns such as position_sun ... position_asc, a last column

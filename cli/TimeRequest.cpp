@@ -35,6 +35,7 @@ std::string TimeRequestFrom(const CliOptions& o, double nowUT, TimeRequest& requ
     request = {};
     request.nowUT = nowUT;
     request.panchanga = o.panchanga;
+    request.strengths = o.strengths;
     if (o.sunrise) {
         if (*o.sunrise == "limb") {
             request.sunrise = SunriseConvention::UpperLimbRefracted;
@@ -72,6 +73,7 @@ std::string TimeRequestFrom(const CliOptions& o, double nowUT, TimeRequest& requ
 TimeParts ComputeTimeParts(const Chart& chart, const TimeRequest& request) {
     TimeParts parts;
     if (request.panchanga) parts.panchanga = ComputePanchanga(chart, request.sunrise);
+    if (request.strengths) parts.strengths = ComputeStrengths(chart, request.sunrise);
     if (request.transits) {
         const PlaceMoment moment = MomentOnPlaceClock(chart, request.transitClock, request.nowUT);
         if (!moment.refusal.empty()) {
@@ -88,6 +90,7 @@ void AttachTimeParts(const TimeParts& parts, ChartSource& source) {
     source.panchanga = parts.panchanga ? &*parts.panchanga : nullptr;
     source.transits = parts.transits ? &*parts.transits : nullptr;
     source.sensitivity = parts.sensitivity ? &*parts.sensitivity : nullptr;
+    source.strengths = parts.strengths ? &*parts.strengths : nullptr;
 }
 
 std::string TimeRefusal(const TimeParts& parts) {
