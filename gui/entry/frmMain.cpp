@@ -48,6 +48,7 @@
 #include "services/WebLinks.h"
 #include "widgets/WrappedLabel.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/ProgramTitle.h"
 
 namespace velmora {
 
@@ -130,7 +131,7 @@ QLabel* NewLabel(const QString& text, QWidget* buddy, const char* objectName, QW
 
 frmMain::frmMain(Services services, QWidget* parent) : QMainWindow(parent), services_(services) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Velmora v1.25"));
+    setWindowTitle(ProgramTitle());
     // Before the first list, so that every list says what it is.
     InstallAccessibleCombo();
     BuildMenus();

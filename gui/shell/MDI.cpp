@@ -25,6 +25,7 @@
 #include "widgets/LocaleTimes.h"
 #include "widgets/Twips.h"
 #include "services/WebLinks.h"
+#include "widgets/ProgramTitle.h"
 
 namespace velmora {
 
@@ -59,7 +60,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 MDI::MDI(std::shared_ptr<const Chart> chart, Services services, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("MDI"));
-    setWindowTitle(QStringLiteral("Velmora v1.25"));
+    setWindowTitle(ProgramTitle());
     setWindowIcon(VelmoraIcon());
 
     auto* central = new QWidget(this);
