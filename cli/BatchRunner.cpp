@@ -167,6 +167,7 @@ void Ask(const ChartField& field, BatchOutput& output) {
         case FieldWhen::BirthNumbersAsked: output.birthNumbers = true; break;
         case FieldWhen::PointDetailsAsked: output.pointDetails = true; break;
         case FieldWhen::JaiminiAsked: output.jaimini = true; break;
+        case FieldWhen::YogasAsked: output.yogas = true; break;
     }
 }
 

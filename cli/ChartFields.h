@@ -48,6 +48,7 @@ enum class FieldWhen : unsigned char {
     BirthNumbersAsked,  // named in --fields: the birth, retrograde flags and speeds as numbers
     PointDetailsAsked,  // --point-details
     JaiminiAsked,       // --jaimini
+    YogasAsked,         // --yogas
 };
 
 struct ChartField {
@@ -78,7 +79,8 @@ std::span<const ChartField> AllChartFields();
 
 // The fields written only when asked for (FieldWhen), after the chart
 // object's: "panchanga", "transits" and "sensitivity", computed on request;
-// "vargas", "ashtakavarga", "pointDetails" and "jaimini". --fields may name them all.
+// "vargas", "ashtakavarga", "pointDetails", "jaimini", "yogas" and "doshas".
+// --fields may name them all.
 std::span<const ChartField> OnRequestChartFields();
 std::span<const ChartField> RequestedChartFields();
 // Written only when named in --fields: "birth", "retrograde", "speeds".
@@ -87,6 +89,8 @@ const ChartField& VargasField();
 const ChartField& AshtakavargaField();
 const ChartField& PointDetailsField();
 const ChartField& JaiminiField();
+const ChartField& YogasField();
+const ChartField& DoshasField();
 
 using FieldList = std::vector<const ChartField*>;
 

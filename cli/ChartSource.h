@@ -9,6 +9,7 @@
 #include "chart/Panchanga.h"
 #include "chart/Sensitivity.h"
 #include "chart/Transits.h"
+#include "chart/YogaReading.h"
 
 namespace velmora::cli {
 
@@ -42,6 +43,10 @@ struct ChartSource {
     bool pointDetails = false, jaimini = false;
     KarakaScheme karakaScheme = kDefaultKarakaScheme;
     bool cellDegrees = false;
+    // The yogas (in the vargas chosen, --yogas-varga) and the doshas, written
+    // only when asked (--yogas, or their fields).
+    bool yogas = false;
+    YogaVargas yogaVargas = kYogaVargasD1;
 };
 
 }  // namespace velmora::cli
