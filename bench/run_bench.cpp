@@ -13,6 +13,7 @@
 #include "chart/DashaSystems.h"
 #include "chart/JaiminiReading.h"
 #include "chart/PointDetails.h"
+#include "chart/YogaReading.h"
 #include "cli/BatchRunner.h"
 #include "birth/FormFields.h"
 
@@ -93,6 +94,34 @@ void BM_FullRunSecondLayer(benchmark::State& state) {
 }
 BENCHMARK(BM_FullRunSecondLayer);
 
+// The same with the yogas asked too: the catalogue read in D1 (Arg 0) or in
+// all sixteen vargas (Arg 1), and the doshas.
+void BM_FullRunWithYogas(benchmark::State& state) {
+    auto forms = MakeForms();
+    for (FormFields& f : forms) f.Mode = velmora::ComputationMode::Precise;
+    velmora::ChartWants wants;
+    wants.dashas = velmora::DashaSet::All();
+    wants.today = {2026, 12, 9};
+    const velmora::YogaVargas vargas = state.range(0) == 0 ? velmora::kYogaVargasD1 : (1u << velmora::kVargaCount) - 1;
+    int n = 0;
+    for (auto _ : state) {
+        const velmora::ChartOutcome outcome = velmora::ComputeChartOfForm(forms[n], wants);
+        if (!outcome.Computed()) {
+            state.SkipWithError(outcome.refusal.message.c_str());
+            break;
+        }
+        const velmora::PointDetails details = velmora::PointDetailsOf(*outcome.chart);
+        const velmora::JaiminiReading eight = velmora::JaiminiOf(*outcome.chart, velmora::KarakaScheme::Eight);
+        const velmora::YogaReading yogas = velmora::YogasOf(*outcome.chart, vargas);
+        benchmark::DoNotOptimize(details.data());
+        benchmark::DoNotOptimize(eight.karakamsa);
+        benchmark::DoNotOptimize(yogas.vargas.data());
+        n = (n + 1) % kCharts;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_FullRunWithYogas)->Arg(0)->Arg(1);
+
 // The second layer alone, on charts already computed: the position table,
 // the Jaimini analyses in both schemes and the two sign dashas' timelines.
 void BM_SecondLayerAlone(benchmark::State& state) {
@@ -171,5 +200,16 @@ void BM_BatchLineSecondLayer(benchmark::State& state) {
     RunLines(state, runner);
 }
 BENCHMARK(BM_BatchLineSecondLayer);
+
+// The same line with --point-details, --jaimini and --yogas.
+void BM_BatchLineWithYogas(benchmark::State& state) {
+    velmora::cli::BatchOutput output;
+    output.pointDetails = true;
+    output.jaimini = true;
+    output.yogas = true;
+    velmora::cli::BatchRunner runner(output);
+    RunLines(state, runner);
+}
+BENCHMARK(BM_BatchLineWithYogas);
 
 }  // namespace

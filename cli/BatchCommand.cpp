@@ -14,6 +14,7 @@
 #include "cli/Commands.h"
 #include "cli/DashaOptions.h"
 #include "cli/JaiminiOptions.h"
+#include "cli/YogaOptions.h"
 #include "text/Quoted.h"
 
 namespace velmora::cli {
@@ -62,6 +63,11 @@ std::string BatchSettingsFrom(const CliOptions& o, bool stderrIsTerminal, BatchS
     if (o.pointDetails) AddRequested(settings.output, PointDetailsField(), settings.output.pointDetails);
     if (o.jaimini) AddRequested(settings.output, JaiminiField(), settings.output.jaimini);
     if (std::string refusal = ReadKarakaScheme(o, settings.output.karakaScheme); !refusal.empty()) return refusal;
+    if (o.yogas) {
+        AddRequested(settings.output, YogasField(), settings.output.yogas);
+        AddRequested(settings.output, DoshasField(), settings.output.yogas);
+    }
+    if (std::string refusal = ReadYogaVargas(o, settings.output.yogaVargas); !refusal.empty()) return refusal;
     if (settings.output.format == BatchFormat::Csv && (o.pointDetails || o.jaimini))
         return std::string(o.jaimini ? "--jaimini" : "--point-details") +
                " writes nested lists, which have no CSV columns; choose --format jsonl";

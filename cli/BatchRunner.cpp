@@ -168,6 +168,7 @@ void Ask(const ChartField& field, BatchOutput& output) {
         case FieldWhen::PointDetailsAsked: output.pointDetails = true; break;
         case FieldWhen::JaiminiAsked: output.jaimini = true; break;
         case FieldWhen::StrengthsAsked: output.time.strengths = true; break;
+        case FieldWhen::YogasAsked: output.yogas = true; break;
     }
 }
 

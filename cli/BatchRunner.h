@@ -54,6 +54,8 @@ struct BatchOutput {
     bool birthNumbers = false;                  // the birth, retrograde and speeds named
     bool pointDetails = false, jaimini = false;  // asked for by their options or by naming their fields
     KarakaScheme karakaScheme = kDefaultKarakaScheme;  // --karakas
+    bool yogas = false;                         // --yogas, or the "yogas" and "doshas" fields named
+    YogaVargas yogaVargas = kYogaVargasD1;      // --yogas-varga
     // The panchanga and the transits for each chart: written where asked
     // here or named in `fields`.
     TimeRequest time;
@@ -104,6 +106,8 @@ private:
         source.pointDetails = format_.pointDetails;
         source.jaimini = format_.jaimini;
         source.karakaScheme = format_.karakaScheme;
+        source.yogas = format_.yogas;
+        source.yogaVargas = format_.yogaVargas;
         return source;
     }
 

@@ -8,6 +8,8 @@
 #include "cli/JaiminiOptions.h"
 #include "cli/JaiminiText.h"
 #include "cli/JsonRenderer.h"
+#include "cli/YogaOptions.h"
+#include "cli/YogaText.h"
 #include "cli/TextRenderer.h"
 #include "cli/VargaText.h"
 #include "presentation/VargaPoints.h"
@@ -62,6 +64,8 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
         return Refuse(io.err, refusal);
     KarakaScheme karakas = kDefaultKarakaScheme;
     if (const std::string refusal = ReadKarakaScheme(o, karakas); !refusal.empty()) return Refuse(io.err, refusal);
+    YogaVargas yogaVargas = kYogaVargasD1;
+    if (const std::string refusal = ReadYogaVargas(o, yogaVargas); !refusal.empty()) return Refuse(io.err, refusal);
     ChartWants wants;
     wants.today = today;
     wants.dashas.Add(dashas.systems);
@@ -97,6 +101,8 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     source.jaimini = o.jaimini;
     source.karakaScheme = karakas;
     source.cellDegrees = o.cellDegrees;
+    source.yogas = o.yogas;
+    source.yogaVargas = yogaVargas;
     if (o.json) {
         io.out << ChartJsonIndented(source) + "\n";
     } else {
@@ -107,6 +113,7 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
         std::string more;
         if (Asked(FieldWhen::PointDetailsAsked, source)) AppendPointDetails(more, chart, io.stdoutIsTerminal);
         if (Asked(FieldWhen::JaiminiAsked, source)) AppendJaimini(more, source, io.stdoutIsTerminal);
+        if (Asked(FieldWhen::YogasAsked, source)) AppendYogas(more, source, io.stdoutIsTerminal);
         io.out << more;
     }
     // The text keeps the layout scripts and the reviewed charts compare with;

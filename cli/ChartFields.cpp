@@ -11,6 +11,7 @@
 #include "cli/CsvRow.h"
 #include "cli/JsonDocument.h"
 #include "cli/JaiminiFields.h"
+#include "cli/YogaFields.h"
 #include "cli/JsonWriter.h"
 #include "cli/PanchangaFields.h"
 #include "cli/SensitivityFields.h"
@@ -436,6 +437,8 @@ const ChartField kRequestedFields[] = {
      FieldWhen::AshtakavargaAsked},
     {"pointDetails", "", kOneColumn, kChart, VELMORA_FIELD_WRITERS(WritePointDetails), FieldWhen::PointDetailsAsked},
     {"jaimini", "", kOneColumn, kChart | kReadsVargas, VELMORA_FIELD_WRITERS(WriteJaimini), FieldWhen::JaiminiAsked},
+    {"yogas", "yogas", kOneColumn, kChart, VELMORA_FIELD_WRITERS(WriteYogas), FieldWhen::YogasAsked},
+    {"doshas", "dosha", kDoshaColumns, kChart, VELMORA_FIELD_WRITERS(WriteDoshas), FieldWhen::YogasAsked},
 };
 
 // Written only when named in --fields.
@@ -471,6 +474,8 @@ const ChartField& VargasField() { return kRequestedFields[0]; }
 const ChartField& AshtakavargaField() { return kRequestedFields[1]; }
 const ChartField& PointDetailsField() { return kRequestedFields[2]; }
 const ChartField& JaiminiField() { return kRequestedFields[3]; }
+const ChartField& YogasField() { return kRequestedFields[4]; }
+const ChartField& DoshasField() { return kRequestedFields[5]; }
 
 const FieldList& EveryChartField() {
     static const FieldList every = [] {
@@ -496,6 +501,7 @@ bool Asked(FieldWhen when, const ChartSource& source) {
         case FieldWhen::PointDetailsAsked: return source.pointDetails;
         case FieldWhen::JaiminiAsked: return source.jaimini;
         case FieldWhen::StrengthsAsked: return source.strengths != nullptr;
+        case FieldWhen::YogasAsked: return source.yogas;
     }
     return false;
 }

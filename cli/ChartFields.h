@@ -49,6 +49,7 @@ enum class FieldWhen : unsigned char {
     PointDetailsAsked,  // --point-details
     JaiminiAsked,       // --jaimini
     StrengthsAsked,     // --strengths: the source carries the outcome
+    YogasAsked,         // --yogas
 };
 
 struct ChartField {
@@ -79,8 +80,8 @@ std::span<const ChartField> AllChartFields();
 
 // The fields written only when asked for (FieldWhen), after the chart
 // object's: "panchanga", "transits", "sensitivity" and "strengths", computed on
-// request; "vargas", "ashtakavarga", "pointDetails" and "jaimini". --fields may
-// name them all.
+// request; "vargas", "ashtakavarga", "pointDetails", "jaimini", "yogas" and
+// "doshas". --fields may name them all.
 std::span<const ChartField> OnRequestChartFields();
 std::span<const ChartField> RequestedChartFields();
 // Written only when named in --fields: "birth", "retrograde", "speeds".
@@ -89,6 +90,8 @@ const ChartField& VargasField();
 const ChartField& AshtakavargaField();
 const ChartField& PointDetailsField();
 const ChartField& JaiminiField();
+const ChartField& YogasField();
+const ChartField& DoshasField();
 
 using FieldList = std::vector<const ChartField*>;
 

@@ -10,6 +10,7 @@
 #include "chart/Sensitivity.h"
 #include "chart/Strengths.h"
 #include "chart/Transits.h"
+#include "chart/YogaReading.h"
 
 namespace velmora::cli {
 
@@ -45,6 +46,10 @@ struct ChartSource {
     bool cellDegrees = false;
     // Computed only when asked (--strengths or its field).
     const StrengthsOutcome* strengths = nullptr;
+    // The yogas (in the vargas chosen, --yogas-varga) and the doshas, written
+    // only when asked (--yogas, or their fields).
+    bool yogas = false;
+    YogaVargas yogaVargas = kYogaVargasD1;
 };
 
 }  // namespace velmora::cli

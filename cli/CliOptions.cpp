@@ -65,6 +65,7 @@ constexpr OptionUse kOptionUses[] = {
     {"--ashtakavarga-reduced", kChart | kBatch}, {"--sensitivity", kChart | kBatch},
     {"--strengths", kChart | kBatch},
     {"--point-details", kChart | kBatch}, {"--jaimini", kChart | kBatch}, {"--karakas", kChart | kBatch},
+    {"--yogas", kChart | kBatch}, {"--yogas-varga", kChart | kBatch},
     {"--cell-degrees", kChart},
     {"--batch", kBatch}, {"--fields", kBatch}, {"--format", kBatch}, {"--jobs", kBatch}, {"--quiet", kBatch},
     {"--match", kMatch}, {"--match-batch", kMatchBatch}, {"--zones", kZones}, {"--places", kPlaces},
@@ -156,6 +157,8 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
     CLI::Option* pointDetails = app.add_flag("--point-details", o.pointDetails);
     CLI::Option* jaimini = app.add_flag("--jaimini", o.jaimini);
     app.add_option("--karakas", o.karakas)->needs(jaimini);
+    CLI::Option* yogas = app.add_flag("--yogas", o.yogas);
+    app.add_option("--yogas-varga", o.yogasVarga)->needs(yogas);
     CLI::Option* cellDegrees = app.add_flag("--cell-degrees", o.cellDegrees);
     CLI::Option* match = app.add_option("--match", o.match)->expected(2);
     CLI::Option* matchBatch = app.add_option("--match-batch", o.matchBatch);
@@ -193,7 +196,7 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
         matchBatch->excludes(option);
     }
     for (CLI::Option* other : {zones, places}) ashtakavarga->excludes(other);
-    for (CLI::Option* asked : {pointDetails, jaimini, cellDegrees}) {
+    for (CLI::Option* asked : {pointDetails, jaimini, yogas, cellDegrees}) {
         for (CLI::Option* other : {zones, places, match, matchBatch}) asked->excludes(other);
     }
     cellDegrees->excludes(batch);

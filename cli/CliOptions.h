@@ -31,6 +31,8 @@ struct CliOptions {
     bool jaimini = false;                 // the Jaimini analyses (text and "jaimini")
     std::optional<std::string> karakas;   // with --jaimini: "7" or "8", the chara karakas' scheme
     bool cellDegrees = false;             // the degrees written in the birth chart's cells (text)
+    bool yogas = false;                   // the yogas and doshas (text, "yogas" and "doshas")
+    std::optional<std::string> yogasVarga;  // with --yogas: the vargas read, "D1,D9"
     std::vector<std::string> match;  // --match BRIDE GROOM: two birth files
     std::optional<std::string> matchBatch;  // --match-batch FILE|-: pairs of births, a line each
     // The panchanga and the transits (cli/TimeRequest.h); `transit` holds ""

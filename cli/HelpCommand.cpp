@@ -28,6 +28,7 @@ Usage:
               [--today YYYY-MM-DD] [--json] [--save BIRTHFILE [--force]]
               [--dasha-year Y] [--dasha-levels N] [--dasha-systems LIST]
               [--point-details] [--jaimini [--karakas 7|8]] [--cell-degrees]
+              [--yogas [--yogas-varga LIST]]
   velmora-cli --open BIRTHFILE [--chart-style south|north] [--today YYYY-MM-DD] [--json]
               [--save BIRTHFILE [--force]]
   velmora-cli --places TEXT      the atlas's places a name finds
@@ -206,6 +207,13 @@ Options:
                      the karakamsa's: 8 with Rahu (default) or 7, Sun to Saturn
   --cell-degrees     each point's degrees and minutes in its sign written in the
                      birth chart's cells (the text)
+  --yogas            also the yogas present (a catalogue of 100 from BPHS,
+                     Phaladeepika and Saravali) with the planets forming them
+                     and their sources, and the doshas: Mars dosha, Kala Sarpa,
+                     Kemadruma, with their cancellations; in JSON "yogas" and
+                     "doshas" (docs/yogas.md)
+  --yogas-varga LIST with --yogas: the vargas the yogas are read in, such as
+                     D1,D9 (default D1)
   --match BRIDE GROOM
                      two birth files matched for marriage, the bride's first:
                      the eight kootas of the North-Indian guna milan (36 points)

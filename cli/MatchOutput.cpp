@@ -5,6 +5,7 @@
 #include "analysis/Nakshatra.h"
 #include "cli/JsonDocument.h"
 #include "cli/JsonWriter.h"
+#include "cli/YogaFields.h"
 
 namespace velmora::cli {
 
@@ -34,27 +35,6 @@ void WritePairDosha(const PairDosha& d, W& w) {
     w.KeyBool("present", d.present);
     w.KeyBool("cancelled", d.cancelled);
     w.KeyString("reason", d.reason);
-    w.EndObject();
-}
-
-template <typename W>
-void WriteKuja(const KujaDosha& k, W& w) {
-    w.BeginObject();
-    w.KeyBool("present", k.present);
-    w.KeyString("summary", k.summary);
-    w.Key("from");
-    w.BeginArray();
-    for (std::size_t r = 0; r < k.from.size(); ++r) {
-        const KujaFrom& f = k.from[r];
-        w.BeginObject();
-        w.KeyString("point", kKujaReferenceNames[r]);
-        w.KeyInt("house", f.house);
-        w.KeyBool("dosha", f.dosha);
-        w.KeyBool("cancelled", f.cancelled);
-        w.KeyString("reason", f.reason);
-        w.EndObject();
-    }
-    w.EndArray();
     w.EndObject();
 }
 

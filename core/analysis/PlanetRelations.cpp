@@ -2,26 +2,10 @@
 
 #include <cmath>
 
+#include "analysis/Dignity.h"
 #include "analysis/Nakshatra.h"
 
 namespace velmora {
-
-namespace {
-
-// [planet][other]: +1 friend, 0 neutral, −1 enemy (BPHS 3.55–3.58). Rows and
-// columns in body order: Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn.
-constexpr int kNatural[kSevenPlanets][kSevenPlanets] = {
-    // Sun Moon Mer Ven Mars Jup Sat
-    {0, 1, 0, -1, 1, 1, -1},     // Sun: friends Moon, Mars, Jupiter; enemies Venus, Saturn
-    {1, 0, 1, 0, 0, 0, 0},       // Moon: friends Sun, Mercury; no enemy
-    {1, -1, 0, 1, 0, 0, 0},      // Mercury: friends Sun, Venus; enemy Moon
-    {-1, -1, 1, 0, 0, 0, 1},     // Venus: friends Mercury, Saturn; enemies Sun, Moon
-    {1, 1, -1, 0, 0, 1, 0},      // Mars: friends Sun, Moon, Jupiter; enemy Mercury
-    {1, 1, -1, -1, 1, 0, 0},     // Jupiter: friends Sun, Moon, Mars; enemies Mercury, Venus
-    {-1, -1, 1, 1, -1, 0, 0},    // Saturn: friends Mercury, Venus; enemies Sun, Moon, Mars
-};
-
-}  // namespace
 
 double ShorterArc(double a, double b) {
     const double d = FoldLongitude(a - b);
@@ -36,11 +20,13 @@ bool InMoolatrikona(int planet, double longitude) {
     return sign == m.sign && degrees >= m.from && degrees < m.to;
 }
 
-int NaturalFriendship(int planet, int other) { return kNatural[planet][other]; }
+// One table of the natural relations for the whole program: the dignities'
+// (analysis/Dignity, which the matching of two Moons shares).
+int NaturalFriendship(int planet, int other) { return static_cast<int>(NaturalRelationOf(planet, other)); }
 
 Friendship CompoundFriendship(int planet, int other, const std::array<int, kSevenPlanets>& signs) {
-    const int house = ((signs[static_cast<std::size_t>(other)] - signs[static_cast<std::size_t>(planet)]) % 12 + 12) % 12 + 1;
-    const bool temporaryFriend = house == 2 || house == 3 || house == 4 || house >= 10;
+    const bool temporaryFriend =
+        TemporaryFriend(signs[static_cast<std::size_t>(planet)], signs[static_cast<std::size_t>(other)]);
     return static_cast<Friendship>(NaturalFriendship(planet, other) + (temporaryFriend ? 1 : -1));
 }
 

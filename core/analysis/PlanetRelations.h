@@ -7,6 +7,8 @@
 
 #include <array>
 
+#include "analysis/Dignity.h"
+
 namespace velmora {
 
 inline constexpr int kSevenPlanets = 7;
@@ -36,8 +38,7 @@ bool InMoolatrikona(int planet, double longitude);
 // The shorter arc between two longitudes, 0 … 180 degrees.
 double ShorterArc(double a, double b);
 
-// Whether `planet` rules `sign`.
-inline bool OwnSign(int planet, int sign) { return kSignLordBody[static_cast<std::size_t>(sign)] == planet; }
+// Whether a planet rules a sign: OwnSign (analysis/Dignity.h).
 
 // A compound (panchadha) friendship, from great enemy to great friend.
 enum class Friendship { GreatEnemy = -2, Enemy = -1, Neutral = 0, Friend = 1, GreatFriend = 2 };

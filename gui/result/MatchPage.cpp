@@ -68,8 +68,11 @@ QStringList DoshaLines(const MarriageMatch& m) {
     QStringList lines;
     lines << (m.milan.nadi.present ? FromUtf8(m.milan.nadi.reason) : QStringLiteral("Nadi dosha: none."));
     lines << (m.milan.bhakoot.present ? FromUtf8(m.milan.bhakoot.reason) : QStringLiteral("Bhakoot dosha: none."));
-    lines << QStringLiteral("Mars dosha, bride: ") + FromUtf8(m.brideKuja.summary);
-    lines << QStringLiteral("Mars dosha, groom: ") + FromUtf8(m.groomKuja.summary);
+    // Each chart's Mars dosha, and from each point why it is there or cancelled.
+    for (const auto& [role, kuja] : {std::pair{QStringLiteral("bride"), &m.brideKuja}, std::pair{QStringLiteral("groom"), &m.groomKuja}}) {
+        lines << QStringLiteral("Mars dosha, %1: ").arg(role) + FromUtf8(kuja->summary);
+        for (const KujaFrom& f : kuja->from) lines << QStringLiteral("    ") + FromUtf8(f.reason);
+    }
     lines << FromUtf8(m.kujaSummary);
     return lines;
 }

@@ -22,6 +22,7 @@
 #include "presentation/BirthLabels.h"
 #include "presentation/DashaLabels.h"
 #include "presentation/PointDetailLabels.h"
+#include "presentation/YogaLabels.h"
 #include "engine/NameTables.h"
 #include "result/ReportDocument.h"
 #include "presentation/ResultCaptions.h"
@@ -574,11 +575,37 @@ void JaiminiSection(QTextCursor& cursor, const Source& source) {
     cursor.movePosition(QTextCursor::End);
 }
 
+// The yogas present in the birth chart, each with the planets forming it and
+// its source, and the doshas.
+void YogasSection(QTextCursor& cursor, const Source& source) {
+    const YogaReading r = YogasOf(source.chart);
+    Heading(cursor, QStringLiteral("Yogas"));
+    cursor.insertBlock();
+    const std::vector<YogaRow> rows = YogaRows(r.vargas.front());
+    constexpr int kColumns = static_cast<int>(std::size(kYogaHeadings));
+    constexpr double kPoints = 8;
+    QTextTable* table = Table(cursor, static_cast<int>(rows.size()) + 1, kColumns);
+    for (int c = 0; c < kColumns; ++c) Cell(table, 0, c, FromUtf8(kYogaHeadings[static_cast<std::size_t>(c)]), true, kPoints);
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        const YogaRow& row = rows[static_cast<std::size_t>(i)];
+        const std::string* cells[kColumns] = {&row.name, &row.planets, &row.family, &row.source};
+        for (int c = 0; c < kColumns; ++c) Cell(table, i + 1, c, FromUtf8(*cells[c]), c == 0, kPoints);
+    }
+    cursor.movePosition(QTextCursor::End);
+    Heading(cursor, QStringLiteral("Doshas"));
+    QTextCharFormat plain;
+    plain.setFont(PrintFont(kBodyPoints));
+    for (const std::string& line : DoshaLines(r)) {
+        cursor.insertBlock();
+        cursor.insertText(FromUtf8(line), plain);
+    }
+}
+
 using Section = void (*)(QTextCursor&, const Source&);
 constexpr Section kSections[] = {ChartSection,        DetailsSection,    NakshatraSection,   DashaSection,
                                  ReportSection,       MoreDashasSection, VargaTableSection,  VargaChartsSection,
                                  AshtakavargaSection, BirthTimeSection, PanchangaSection,
-                                 PointDetailsSection, JaiminiSection,  StrengthsSection};
+                                 PointDetailsSection, JaiminiSection,  StrengthsSection, YogasSection};
 
 }  // namespace
 

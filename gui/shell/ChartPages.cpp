@@ -8,6 +8,7 @@
 #include "result/ShodasavargaPage.h"
 #include "result/AshtakavargaPage.h"
 #include "result/JaiminiPage.h"
+#include "result/YogasPage.h"
 #include "result/PositionsPage.h"
 #include "shell/MatchWith.h"
 #include "result/frmPanchanga.h"
@@ -55,6 +56,8 @@ void AddChartPages(QMenu* menu, QWidget* owner, const std::shared_ptr<const Char
                  [](const Chart& c, Services s, QWidget* parent) { return new AshtakavargaPage(c, s.chartStyle, s.preferences, parent); });
     AddChartPage(menu, owner, QStringLiteral("&Jaimini\u2026"), QStringLiteral("mnuJaimini"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new JaiminiPage(c, s.chartStyle, s.preferences, parent); });
+    AddChartPage(menu, owner, QStringLiteral("&Yogas\u2026"), QStringLiteral("mnuYogas"), chart, services,
+                 [](const Chart& c, Services, QWidget* parent) { return new YogasPage(c, parent); });
     AddMatchWith(menu, owner, chart, services);
     AddChartPage(menu, owner, QStringLiteral("&Panchanga…"), QStringLiteral("mnuPanchanga"), chart, services,
                  [](const Chart& c, Services, QWidget* parent) { return new frmPanchanga(c, parent); });

@@ -7,7 +7,9 @@
 // chart's (D1's are exactly the chart's own), the two turns of a sign dasha
 // visit the twelve signs in periods of at most 12 years and make 144 years,
 // sub-periods tile their period,
-// a combust planet is nearer the Sun than its orb.
+// a combust planet is nearer the Sun than its orb; every yoga of the
+// catalogue is read in every varga and names the planets forming it, and
+// the doshas say why.
 
 #include <gtest/gtest.h>
 
@@ -20,6 +22,7 @@
 #include "chart/DashaSystems.h"
 #include "chart/JaiminiReading.h"
 #include "chart/PointDetails.h"
+#include "chart/YogaReading.h"
 
 namespace velmora {
 namespace {
@@ -58,6 +61,13 @@ void CheckChart(const Chart& chart) {
         for (int a = 0; a < kArudhaCount; ++a) EXPECT_EQ(r.arudhas[0][static_cast<std::size_t>(a)], chart.arudhaSigns[static_cast<std::size_t>(a)]);
         EXPECT_EQ(ArudhaSignsOf(chart.vargas[0]), r.arudhas[0]);
     }
+    const YogaReading yogas = YogasOf(chart, (1u << kVargaCount) - 1);
+    ASSERT_EQ(yogas.vargas.size(), static_cast<std::size_t>(kVargaCount));
+    for (const YogasInVarga& v : yogas.vargas)
+        for (const YogaFound& f : v.yogas) EXPECT_NE(f.planets, 0) << f.Rule().id << " in varga " << v.varga;
+    EXPECT_FALSE(yogas.kalaSarpa.summary.empty());
+    EXPECT_FALSE(yogas.kemadruma.summary.empty());
+    EXPECT_EQ(yogas.kemadruma.cancelled, !yogas.kemadruma.cancellations.empty());
     for (const DashaSystem system : {DashaSystem::Chara, DashaSystem::Narayana}) {
         const DashaTimeline& t = chart.Dasha(system);
         ASSERT_TRUE(t.Computed());

@@ -1,0 +1,37 @@
+#include "presentation/YogaLabels.h"
+
+#include "presentation/PointDetailLabels.h"
+
+namespace velmora {
+
+std::string BodyListText(BodySet planets) {
+    std::string text;
+    for (int b = 0; b < kBodyCount; ++b) {
+        if (!(planets & BodyBit(b))) continue;
+        if (!text.empty()) text += ", ";
+        text += PointName(b);
+    }
+    return text;
+}
+
+std::vector<YogaRow> YogaRows(const YogasInVarga& yogas) {
+    std::vector<YogaRow> rows;
+    rows.reserve(yogas.yogas.size());
+    for (const YogaFound& f : yogas.yogas) {
+        const YogaRule& rule = f.Rule();
+        rows.push_back({std::string(rule.name), BodyListText(f.planets), std::string(YogaFamilyName(rule.family)),
+                        std::string(rule.source)});
+    }
+    return rows;
+}
+
+std::vector<std::string> DoshaLines(const YogaReading& r) {
+    std::vector<std::string> lines;
+    lines.push_back("Mars dosha: " + r.kuja.summary);
+    for (const KujaFrom& f : r.kuja.from) lines.push_back("  " + f.reason);
+    lines.push_back("Kala Sarpa: " + r.kalaSarpa.summary);
+    lines.push_back("Kemadruma: " + r.kemadruma.summary);
+    return lines;
+}
+
+}  // namespace velmora

@@ -1,0 +1,32 @@
+#pragma once
+// The yogas' and doshas' texts every front end shows alike: a row a yoga
+// (its name, the planets forming it, its family and source) and the doshas'
+// lines (the Mars dosha from each point with its cancellations, Kala Sarpa,
+// Kemadruma with its cancellations).
+
+#include <string>
+#include <vector>
+
+#include "chart/YogaReading.h"
+
+namespace velmora {
+
+struct YogaRow {
+    std::string name;     // "Gaja Kesari"
+    std::string planets;  // "Moon, Jupiter"
+    std::string family;   // "Chandra (the Moon's)"
+    std::string source;   // "BPHS ch. 36; Phaladeepika ch. 6"
+};
+
+inline constexpr std::string_view kYogaHeadings[] = {"Yoga", "Formed by", "Kind", "Source"};
+
+std::vector<YogaRow> YogaRows(const YogasInVarga& yogas);
+
+// "Moon, Jupiter".
+std::string BodyListText(BodySet planets);
+
+// The doshas, a line each: "Mars dosha: …", each point's reason indented by
+// two spaces, "Kala Sarpa: …", "Kemadruma: …".
+std::vector<std::string> DoshaLines(const YogaReading& reading);
+
+}  // namespace velmora

@@ -1,0 +1,99 @@
+#include "result/YogasPage.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+
+#include "presentation/VargaPoints.h"
+#include "presentation/YogaLabels.h"
+#include "widgets/ChartPageParts.h"
+#include "widgets/ScreenFit.h"
+#include "widgets/Utf8Text.h"
+
+namespace velmora {
+
+YogasPage::YogasPage(const Chart& chart, QWidget* parent) : QWidget(parent, Qt::Window), chart_(chart) {
+    setObjectName(QStringLiteral("frmYogas"));
+    setWindowTitle(QStringLiteral("Yogas - %1").arg(QString::fromStdString(chart.birth.name)));
+    QWidget* page = ScrollingPage(this);
+    auto* grid = new QGridLayout(page);
+
+    lblSummary = SummaryLabel(
+        QStringLiteral("The yogas of a catalogue of %1 (Brihat Parashara Hora Shastra, Phaladeepika, Saravali and "
+                       "B. V. Raman's Three Hundred Important Combinations) present in the varga chosen, each with "
+                       "the planets forming it and its source; the doshas of the birth chart below.")
+            .arg(YogaCatalogue().size()),
+        QStringLiteral("lblSummary"), page);
+    grid->addWidget(lblSummary, 0, 0);
+
+    auto* chooserRow = new QHBoxLayout;
+    auto* vargaCaption = new QLabel(QStringLiteral("&Varga:"), page);
+    cboVarga = new QComboBox(page);
+    cboVarga->setObjectName(QStringLiteral("cboVarga"));
+    for (int v = 0; v < kVargaCount; ++v) cboVarga->addItem(FromUtf8(VargaLabel(v)));
+    cboVarga->setAccessibleName(QStringLiteral("Varga the yogas are read in"));
+    vargaCaption->setBuddy(cboVarga);
+    chooserRow->addWidget(vargaCaption);
+    chooserRow->addWidget(cboVarga);
+    chooserRow->addStretch(1);
+    grid->addLayout(chooserRow, 1, 0);
+
+    QStringList headings;
+    for (std::string_view h : kYogaHeadings) headings << FromUtf8(h);
+    tblYogas = new QTableWidget(0, static_cast<int>(headings.size()), page);
+    tblYogas->setObjectName(QStringLiteral("tblYogas"));
+    tblYogas->setAccessibleName(QStringLiteral("Yogas present"));
+    tblYogas->setHorizontalHeaderLabels(headings);
+    tblYogas->verticalHeader()->hide();
+    tblYogas->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblYogas->setTabKeyNavigation(false);
+    tblYogas->horizontalHeader()->setStretchLastSection(true);
+    tblYogas->setMinimumHeight(12 * (tblYogas->fontMetrics().lineSpacing() + 6));
+    grid->addWidget(Framed(QStringLiteral("Yogas"), tblYogas, page), 2, 0);
+
+    const YogaReading doshas = YogasOf(chart_, 0);
+    QString doshaText;
+    for (const std::string& line : DoshaLines(doshas)) {
+        if (!doshaText.isEmpty()) doshaText += QLatin1Char('\n');
+        doshaText += FromUtf8(line);
+    }
+    lblDoshas = new QLabel(doshaText, page);
+    lblDoshas->setObjectName(QStringLiteral("lblDoshas"));
+    lblDoshas->setWordWrap(true);
+    lblDoshas->setFocusPolicy(Qt::TabFocus);
+    lblDoshas->setAccessibleName(QStringLiteral("Doshas"));
+    lblDoshas->setAccessibleDescription(doshaText);
+    grid->addWidget(Framed(QStringLiteral("Doshas"), lblDoshas, page), 3, 0);
+    grid->setRowStretch(2, 1);
+
+    ShowVarga(0);
+    connect(cboVarga, &QComboBox::currentIndexChanged, this, [this](int index) { ShowVarga(index); });
+
+    SetPageKeys(this, {lblSummary, cboVarga, tblYogas, lblDoshas});
+    FitOnScreen(this, QSize(980, 760));
+}
+
+void YogasPage::ShowVarga(int varga) {
+    if (cboVarga->currentIndex() != varga) cboVarga->setCurrentIndex(varga);
+    const YogaReading r = YogasOf(chart_, YogaVargaBit(varga));
+    const std::vector<YogaRow> rows = YogaRows(r.vargas.front());
+    tblYogas->setRowCount(static_cast<int>(rows.size()));
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        const YogaRow& row = rows[static_cast<std::size_t>(i)];
+        const std::string* cells[] = {&row.name, &row.planets, &row.family, &row.source};
+        for (int c = 0; c < 4; ++c) {
+            auto* item = new QTableWidgetItem(FromUtf8(*cells[c]));
+            item->setToolTip(item->text());
+            tblYogas->setItem(i, c, item);
+        }
+    }
+    tblYogas->resizeColumnsToContents();
+    tblYogas->resizeRowsToContents();
+    if (!rows.empty()) tblYogas->setCurrentCell(0, 0);
+}
+
+}  // namespace velmora
