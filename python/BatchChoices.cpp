@@ -60,6 +60,9 @@ using Json = nlohmann::json;
 // A value of a birth's key as JSON; false when it is missing (None, NaN).
 bool JsonValue(const py::handle& value, Json& out) {
     if (value.is_none()) return false;
+    // pandas's missing values: pandas.NA, pandas.NaT.
+    const std::string_view type = Py_TYPE(value.ptr())->tp_name;
+    if (type == "NAType" || type == "NaTType") return false;
     if (py::isinstance<py::bool_>(value)) {
         out = value.cast<bool>();
     } else if (py::isinstance<py::int_>(value) || py::hasattr(value, "__index__")) {

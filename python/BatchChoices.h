@@ -36,7 +36,7 @@ BatchSettings ReadChoices(const pybind11::dict& choices, cli::BatchFormat format
 
 // The batch line a birth stands for: a text (str or bytes) is the line
 // itself; a mapping is written as a JSON object, None and NaN values left
-// out as missing (a DataFrame's empty cells), a value JSON has no form for
+// out as missing (a DataFrame's empty cells, pandas.NA), a value JSON has no form for
 // written as null (which the batch refuses with the key's message); anything
 // else is written as null (not an object).
 std::string BirthLine(const pybind11::handle& birth);
