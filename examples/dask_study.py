@@ -5,8 +5,8 @@ The births are a CSV or Parquet data set with the keys of a velmora-cli
 --batch line as its columns (name, date, time, lon, lat, zone, dst, place,
 tz, precise, ...). Dask reads it in partitions; each partition goes through
 velmora.charts() on a worker, and the results are written as JSON lines,
-one file a partition (part-00000.jsonl, ...), line n of the study answering
-birth n of the data set exactly as `velmora-cli --batch` would. Beside them,
+one file a partition (part-00000.jsonl, ...): line n of the study is byte
+for byte the line `velmora-cli --batch` writes for birth n of the data set. Beside them,
 the study counts the births by the Moon's sign (moon-signs.csv).
 
     # on this machine, one worker a core:
@@ -49,8 +49,8 @@ def chart_lines(births, fields, today):
     """One partition: each birth's result as a JSON line, the births' index kept."""
     import velmora  # on the worker
 
-    results = velmora.charts(births, fields=fields, today=today, jobs=1)
-    lines = [json.dumps(c, ensure_ascii=False, separators=(",", ":")) for c in results]
+    # The batch's lines as they are: nothing is decoded and encoded again.
+    lines = list(velmora.charts(births, fields=fields, today=today, jobs=1, decode=False))
     return pandas.Series(lines, index=births.index, dtype=object, name="chart")
 
 

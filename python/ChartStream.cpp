@@ -115,6 +115,11 @@ ChartStream::~ChartStream() {
     engine_.join();
 }
 
+py::object ChartStream::Result(std::string_view line) const {
+    py::str text(line.data(), line.size());
+    return decode_.is_none() ? py::object(std::move(text)) : decode_(text);
+}
+
 py::object ChartStream::Next() { return runner_ ? NextAlone() : NextInParallel(); }
 
 py::object ChartStream::NextAlone() {
@@ -126,17 +131,13 @@ py::object ChartStream::NextAlone() {
         throw py::stop_iteration();
     }
     const std::string line = BirthLine(py::reinterpret_steal<py::object>(birth));
-    py::str text;
+    bool refused = false;
+    std::string_view written;
     {
-        bool refused = false;
-        std::string_view written;
-        {
-            py::gil_scoped_release unlocked;
-            written = runner_->RunLine(line, refused);
-        }
-        text = py::str(written.data(), written.size());
+        py::gil_scoped_release unlocked;
+        written = runner_->RunLine(line, refused);
     }
-    return decode_(text);
+    return Result(written);
 }
 
 bool ChartStream::Feed() {
@@ -174,7 +175,7 @@ py::object ChartStream::NextInParallel() {
             const std::string line = std::move(shared_->output.front());
             shared_->output.pop_front();
             lock.unlock();
-            return decode_(py::str(line.data(), line.size()));
+            return Result(line);
         }
         if (shared_->finished) {
             const std::string failure = shared_->failure;

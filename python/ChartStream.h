@@ -32,7 +32,7 @@ public:
     ChartStream& operator=(const ChartStream&) = delete;
 
     // The next result: the chart's dict, or {"error": message} for a birth
-    // refused. Throws StopIteration after the last, or the exception the
+    // refused (or their JSON line as text, when `decode` is None). Throws StopIteration after the last, or the exception the
     // births raised once the results before it are all handed out.
     pybind11::object Next();
 
@@ -56,7 +56,8 @@ private:
 
     pybind11::iterator births_;
     BatchSettings settings_;
-    pybind11::object decode_;  // json.loads
+    pybind11::object decode_;  // json.loads; None: the lines are handed out as text
+    pybind11::object Result(std::string_view line) const;
     std::optional<cli::BatchRunner> runner_;  // one job
     std::shared_ptr<Shared> shared_;          // several
     std::thread engine_;

@@ -139,14 +139,16 @@ std::string ChartDoc() {
 }
 
 std::string ChartsDoc() {
-    return "charts(births, *, jobs=None, **choices) -> iterator of dict\n\n"
+    return "charts(births, *, jobs=None, decode=True, **choices) -> iterator of dict\n\n"
            "The charts of an iterable of births (dicts, JSON lines, or a DataFrame's rows),\n"
            "one result a birth in the births' order, as velmora-cli --batch writes its\n"
            "lines: the chart's dict, or {\"error\": message} for a birth refused. The\n"
            "results stream: the births are read as the results are taken. jobs: the\n"
            "threads computing (default: every core); with one, the charts are computed on\n"
            "the calling thread. The interpreter's lock is let go while charts are\n"
-           "computed. The births are those of velmora.chart().\n\n  The choices (keywords):\n" +
+           "computed. decode=False hands out each result as its JSON line (a str), byte\n"
+           "for byte what velmora-cli --batch writes, without making Python objects of it.\n"
+           "The births are those of velmora.chart().\n\n  The choices (keywords):\n" +
            ChoicesText();
 }
 
@@ -196,8 +198,8 @@ std::string StubText() {
     }
     const std::string birth = "Union[Birth, Mapping[str, Any], str, bytes]";
     stub += "def chart(\n    birth: " + birth + ",\n    *" + choices + ",\n) -> dict[str, Any]: ...\n\n";
-    stub += "def charts(\n    births: Iterable[" + birth + "],\n    *,\n    jobs: int | None = ..." + choices +
-            ",\n) -> Iterator[dict[str, Any]]: ...\n\n";
+    stub += "def charts(\n    births: Iterable[" + birth + "],\n    *,\n    jobs: int | None = ...,\n    decode: bool = ..." +
+            choices + ",\n) -> Iterator[Any]: ...\n\n";
     stub += "def frame(\n    births: Any,\n    *,\n    jobs: int | None = ..." + choices + ",\n) -> Any: ...\n";
     return stub;
 }

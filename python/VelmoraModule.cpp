@@ -72,10 +72,12 @@ int Jobs(const py::object& jobs) {
     return count;
 }
 
-std::unique_ptr<ChartStream> Charts(const py::object& births, const py::object& jobs, const py::kwargs& choices) {
+std::unique_ptr<ChartStream> Charts(const py::object& births, const py::object& jobs, bool decode,
+                                    const py::kwargs& choices) {
     BatchSettings settings = ReadChoices(choices, cli::BatchFormat::Jsonl);
     settings.jobs = Jobs(jobs);
-    return std::make_unique<ChartStream>(py::iter(Rows(births)), std::move(settings), Loads());
+    return std::make_unique<ChartStream>(py::iter(Rows(births)), std::move(settings),
+                                         decode ? Loads() : py::object(py::none()));
 }
 
 // An in-memory input of lines.
@@ -153,7 +155,8 @@ PYBIND11_MODULE(velmora, m) {
         .def("__next__", &ChartStream::Next);
 
     m.def("chart", &Chart, chartDoc.c_str(), py::arg("birth"));
-    m.def("charts", &Charts, chartsDoc.c_str(), py::arg("births"), py::kw_only(), py::arg("jobs") = py::none());
+    m.def("charts", &Charts, chartsDoc.c_str(), py::arg("births"), py::kw_only(), py::arg("jobs") = py::none(),
+          py::arg("decode") = true);
     m.def("frame", &Frame, frameDoc.c_str(), py::arg("births"), py::kw_only(), py::arg("jobs") = py::none());
     m.def("_stub_text", &StubText, "The text of velmora.pyi (the build writes it beside the module).");
 }

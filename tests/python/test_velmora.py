@@ -181,6 +181,9 @@ def test_charts_are_the_lines_of_the_batch():
     assert sum("error" in e for e in expected) == 3
     for jobs in (1, 3):
         assert list(velmora.charts(births, fields=fields, today=TODAY, jobs=jobs)) == expected
+        # Undecoded, the lines are the batch's byte for byte.
+        assert list(velmora.charts(births, fields=fields, today=TODAY, jobs=jobs, decode=False)) == \
+            done.stdout.splitlines()
     # A file's lines are births too, as the batch reads them.
     assert list(velmora.charts(io.StringIO(lines), fields=fields, today=TODAY, jobs=2)) == expected
 
