@@ -7,6 +7,7 @@
 
 #include <pybind11/pybind11.h>
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,6 +32,7 @@ std::span<const Choice> Choices();
 struct BatchSettings {
     cli::BatchOutput output;
     int jobs = 1;
+    std::uint64_t reading = 0;  // which reading of the choices made them: the same, the same settings
 };
 BatchSettings ReadChoices(const pybind11::dict& choices, cli::BatchFormat format);
 

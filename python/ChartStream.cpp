@@ -120,7 +120,18 @@ py::object ChartStream::Result(std::string_view line) const {
     return decode_.is_none() ? py::object(std::move(text)) : decode_(text);
 }
 
-py::object ChartStream::Next() { return runner_ ? NextAlone() : NextInParallel(); }
+py::object ChartStream::Next() {
+    // The lock is let go while a chart is computed or awaited: another
+    // thread taking results from the same stream meanwhile is refused, as a
+    // generator running is.
+    if (busy_) throw std::runtime_error("velmora.charts: the results are being taken on another thread");
+    busy_ = true;
+    struct NotBusy {
+        bool& busy;
+        ~NotBusy() { busy = false; }
+    } notBusy{busy_};
+    return runner_ ? NextAlone() : NextInParallel();
+}
 
 py::object ChartStream::NextAlone() {
     if (birthsEnded_) throw py::stop_iteration();
@@ -198,8 +209,9 @@ py::object ChartStream::NextInParallel() {
             Feed();
             continue;
         }
-        py::gil_scoped_release unlocked;
+        py::gil_scoped_release unlocked;  // the engine never waits for it
         shared_->outputReady.wait(lock, [&] { return !shared_->output.empty() || shared_->finished; });
+        lock.unlock();  // before the lock is taken back
     }
 }
 

@@ -63,6 +63,7 @@ private:
     std::thread engine_;
     std::optional<pybind11::error_already_set> raised_;  // by the births, kept until the results before it are out
     bool birthsEnded_ = false;
+    bool busy_ = false;  // a Next is under way
 };
 
 }  // namespace velmora::python

@@ -8,6 +8,7 @@
 #include <pybind11/eval.h>
 #include <pybind11/pybind11.h>
 
+#include <optional>
 #include <sstream>
 
 #include "cli/BatchPipeline.h"
@@ -48,12 +49,18 @@ py::object Rows(const py::object& births) {
 py::object Chart(const py::object& birth, const py::kwargs& choices) {
     const BatchSettings settings = ReadChoices(choices, cli::BatchFormat::Jsonl);
     const std::string line = BirthLine(birth);
+    // A runner a thread, kept while the choices stay the same (a chart() in a loop).
+    thread_local std::uint64_t runnerReading = 0;
+    thread_local std::optional<cli::BatchRunner> runner;
     std::string text;
     bool refused = false;
     {
         py::gil_scoped_release unlocked;
-        cli::BatchRunner runner(settings.output);
-        text = runner.RunLine(line, refused);
+        if (runnerReading != settings.reading || !runner) {
+            runner.emplace(settings.output);
+            runnerReading = settings.reading;
+        }
+        text = runner->RunLine(line, refused);
     }
     py::object value = Loads()(py::str(text));
     if (!refused) return value;
@@ -74,6 +81,8 @@ int Jobs(const py::object& jobs) {
 
 std::unique_ptr<ChartStream> Charts(const py::object& births, const py::object& jobs, bool decode,
                                     const py::kwargs& choices) {
+    if (py::isinstance<py::str>(births) || py::isinstance<py::bytes>(births) || py::isinstance<py::dict>(births))
+        throw py::type_error("velmora.charts takes an iterable of births; velmora.chart computes one");
     BatchSettings settings = ReadChoices(choices, cli::BatchFormat::Jsonl);
     settings.jobs = Jobs(jobs);
     return std::make_unique<ChartStream>(py::iter(Rows(births)), std::move(settings),

@@ -253,6 +253,19 @@ def test_a_bad_choice_is_refused_in_the_keywords_words(name, value, kind, words)
         velmora.chart(BANGALORE, **{name: value})
 
 
+def test_each_call_takes_its_own_choices():
+    # The options read are kept between calls: a call with other choices is not answered from them.
+    for today in ("2024-06-01", "1990-01-01", "2024-06-01"):
+        assert velmora.chart(BANGALORE, fields="dashas", today=today)["dashas"]["today"] == today
+    assert "ayanamsa" in velmora.chart(BANGALORE, fields="ayanamsa")
+    assert list(velmora.chart(BANGALORE, fields=["degrees", "name"])) == ["degrees", "name"]
+
+
+def test_one_birth_is_no_iterable_of_births():
+    with pytest.raises(TypeError, match="velmora.chart computes one"):
+        velmora.charts(BANGALORE)
+
+
 def test_the_stubs_name_every_field_and_key_the_batch_takes():
     stub = velmora._stub_text()
     tree = ast.parse(stub)
