@@ -59,9 +59,10 @@ if(TARGET velmora_python)
   set(CPACK_DEBIAN_PYTHON_PACKAGE_RECOMMENDS "python3-pandas")
   set(CPACK_DEBIAN_PYTHON_PACKAGE_SUGGESTS "python3-dask, python3-distributed")
   set(CPACK_DEBIAN_PYTHON_DESCRIPTION "The Python module velmora (import velmora) computes the charts of
-Velmora's core from Python: velmora.chart() gives one birth's chart as a dict with the keys and values
-of velmora-cli --json, velmora.charts() streams the charts of many births on
-every core, and velmora.frame() gives a pandas DataFrame with the columns of
-velmora-cli's CSV output. Type stubs come with it.")
+Velmora's core from Python: velmora.chart() gives one birth's chart as a
+dict with the keys and values of velmora-cli --json, velmora.charts()
+streams the charts of many births on every core, and velmora.frame() gives
+a pandas DataFrame with the columns of velmora-cli's CSV output. Type stubs
+come with it.")
 endif()
 include(CPack)
