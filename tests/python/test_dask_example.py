@@ -24,9 +24,9 @@ COUNT = 20_000
 
 
 def load_example():
-    spec = importlib.util.spec_from_file_location("dask_study", EXAMPLE)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    found = importlib.util.spec_from_file_location("dask_study", EXAMPLE)
+    module = importlib.util.module_from_spec(found)
+    found.loader.exec_module(module)
     return module
 
 
