@@ -6,17 +6,24 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 PACKAGE_BUILD ?= build-release
 PREFIX     ?= /usr/local
 
-.PHONY: run test deps build install package asan-test fuzz bench screenshots clean
+.PHONY: run test deps build python install package asan-test fuzz bench screenshots clean
 
 deps:
 	@bash tools/install-deps.sh
 
 # Warnings are errors here and in CI (a plain CMake build leaves them
 # warnings); a build directory made without it is switched over.
-build: deps
-	@grep -q '^VELMORA_WERROR:BOOL=ON' $(BUILD)/CMakeCache.txt 2>/dev/null || \
+CONFIGURE = @grep -q '^VELMORA_WERROR:BOOL=ON' $(BUILD)/CMakeCache.txt 2>/dev/null || \
 	  cmake -S . -B $(BUILD) -DVELMORA_WERROR=ON $(CMAKE_FLAGS)
+build: deps
+	$(CONFIGURE)
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The Python module alone: $(BUILD)/python/velmora*.so and its velmora.pyi.
+# Use it with PYTHONPATH=$(BUILD)/python python3 -c 'import velmora'.
+python: deps
+	$(CONFIGURE)
+	cmake --build $(BUILD) -j $(JOBS) --target velmora_python
 
 # Into PREFIX (/usr/local); DESTDIR=/some/root puts it under that root.
 install: build

@@ -24,7 +24,6 @@ namespace {
 struct BatchSettings {
     BatchOutput output;
     int jobs = 1;
-    bool progress = false;  // a progress line on `err`
 };
 
 // The input's size when it is a regular file, else 0.
@@ -49,7 +48,7 @@ void AddRequested(BatchOutput& output, const ChartField& field, bool& asked) {
 }
 
 // The batch's output and threads from the options; the refusal, empty when they are good.
-std::string BatchSettingsFrom(const CliOptions& o, bool stderrIsTerminal, BatchSettings& settings) {
+std::string BatchSettingsFrom(const CliOptions& o, BatchSettings& settings) {
     if (o.fields) {
         if (std::string refusal = ParseFieldList(*o.fields, settings.output.fields); !refusal.empty())
             return refusal;
@@ -88,7 +87,6 @@ std::string BatchSettingsFrom(const CliOptions& o, bool stderrIsTerminal, BatchS
             return "--jobs: give a number of threads from 1 to " + std::to_string(kMaxJobs) + ", got " + Quoted(text);
         settings.jobs = jobs;
     }
-    settings.progress = stderrIsTerminal && !o.quiet;
     DashaOutput dashas;
     if (const std::string refusal = ReadDashaOptions(o, dashas); !refusal.empty()) return refusal;
     settings.output.dashaYear = o.dashaYear.value_or("");
@@ -132,15 +130,26 @@ int RunOverLines(std::string_view command, const std::string& source, const CliS
     return outcome.refusedLines > 0 ? kExitRefused : 0;
 }
 
-int RunBatchCommand(const CliOptions& options, CalendarDate today, const CliStreams& io) {
+std::string ReadBatchOptions(const CliOptions& options, CalendarDate today, double nowUT, BatchOutput& output,
+                             int& jobs) {
     BatchSettings settings;
     settings.output.today = today;
-    if (const std::string refusal = TimeRequestFrom(options, io.nowUT, settings.output.time); !refusal.empty())
+    if (std::string refusal = TimeRequestFrom(options, nowUT, settings.output.time); !refusal.empty())
+        return refusal;
+    if (std::string refusal = BatchSettingsFrom(options, settings); !refusal.empty()) return refusal;
+    output = std::move(settings.output);
+    jobs = settings.jobs;
+    return {};
+}
+
+int RunBatchCommand(const CliOptions& options, CalendarDate today, const CliStreams& io) {
+    BatchOutput output;
+    int jobs = 1;
+    if (const std::string refusal = ReadBatchOptions(options, today, io.nowUT, output, jobs); !refusal.empty())
         return Refuse(io.err, refusal);
-    if (const std::string refusal = BatchSettingsFrom(options, io.stderrIsTerminal, settings); !refusal.empty())
-        return Refuse(io.err, refusal);
-    return RunOverLines("batch", *options.batch, io, settings.progress, [&](LineSource& lines, BatchProgress* progress) {
-        return RunBatch(lines, io.out, settings.output, settings.jobs, progress);
+    const bool progress = io.stderrIsTerminal && !options.quiet;
+    return RunOverLines("batch", *options.batch, io, progress, [&](LineSource& lines, BatchProgress* progress) {
+        return RunBatch(lines, io.out, output, jobs, progress);
     });
 }
 

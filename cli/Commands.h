@@ -43,6 +43,13 @@ int RunPlacesCommand(const std::string& query, std::ostream& out, std::ostream& 
 
 // BatchCommand.cpp: --batch, one output line an input line.
 int RunBatchCommand(const CliOptions& options, CalendarDate today, const CliStreams& io);
+// What --batch writes and on how many threads, as the options say (the
+// fields, the format, the dashas, the ashtakavarga and the parts of the
+// chart's time; `today` after --today); the refusal, empty when they are
+// good. The Python module reads its choices through it.
+struct BatchOutput;
+std::string ReadBatchOptions(const CliOptions& options, CalendarDate today, double nowUT, BatchOutput& output,
+                             int& jobs);
 // The lines of `source` (a file, or "-" for standard input) through `run`,
 // with a progress line on `err` when `progress`; the status: 0, or
 // kExitRefused when a line was refused or the input could not be read to

@@ -42,4 +42,27 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "swe-basic-data, tzdata")
 # serve only their scripts and leave the desktop's default font as it is.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-lohit-deva, fonts-lohit-taml")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+# Where the Python module is built, a second package: python3-velmora, the
+# module and its type stubs for the system's Python (python/), whose
+# version its file name carries.
+if(TARGET velmora_python)
+  math(EXPR python_next_minor "${Python3_VERSION_MINOR} + 1")
+  set(CPACK_DEB_COMPONENT_INSTALL ON)
+  set(CPACK_COMPONENTS_ALL Unspecified python)
+  set(CPACK_DEBIAN_UNSPECIFIED_PACKAGE_NAME velmora)
+  # Each package's description follows the summary above.
+  set(CPACK_DEBIAN_UNSPECIFIED_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME python3-velmora)
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
+      "python3 (>= ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}~), python3 (<< ${Python3_VERSION_MAJOR}.${python_next_minor}), swe-basic-data, tzdata")
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_RECOMMENDS "python3-pandas")
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_SUGGESTS "python3-dask, python3-distributed")
+  set(CPACK_DEBIAN_PYTHON_DESCRIPTION "The Python module velmora (import velmora) computes the charts of
+Velmora's core from Python: velmora.chart() gives one birth's chart as a
+dict with the keys and values of velmora-cli --json, velmora.charts()
+streams the charts of many births on every core, and velmora.frame() gives
+a pandas DataFrame with the columns of velmora-cli's CSV output. Type stubs
+come with it.")
+endif()
 include(CPack)

@@ -55,8 +55,8 @@ done > "$out" 2>&1 || true
 if [ -s "$out" ]; then cat "$out" >&2; failed=1; fi
 
 # The command line and the core never include a window; the windows never
-# include the command line.
-for file in $(find cli -name '*.h' -o -name '*.cpp'); do
+# include the command line. The Python module stands on the command line.
+for file in $(find cli python -name '*.h' -o -name '*.cpp'); do
   if grep -Eq '#[[:space:]]*include[[:space:]]*[<"](Q[A-Za-z]*|entry/|result/|shell/|gui/)' "$file"; then
     fail "$file" "the command line includes Qt or a window"
   fi
@@ -93,7 +93,7 @@ done
 # The run behind the one entry is private to core/chart: every front end,
 # page, benchmark and the rest of the core get their charts from
 # chart/ComputeChart.h.
-for file in $(find core gui cli app bench -name '*.h' -o -name '*.cpp'); do
+for file in $(find core gui cli python app bench -name '*.h' -o -name '*.cpp'); do
   case $file in core/chart/*) continue;; esac
   if grep -Eq '#[[:space:]]*include[[:space:]]*"chart/AnalysisRun\.h"' "$file"; then
     fail "$file" "includes the run behind the one entry (chart/AnalysisRun.h); use chart/ComputeChart.h"

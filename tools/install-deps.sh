@@ -28,6 +28,9 @@ packages=(
   desktop-file-utils appstream       # checks of the menu entry and the AppStream file
   groff-base man-db                  # checks of the manual pages
   dpkg-dev file                      # make package: dpkg-shlibdeps finds the libraries' packages
+  python3-dev pybind11-dev python3-pybind11  # the Python module (python/)
+  python3-pytest python3-pandas      #   its tests, and velmora.frame's DataFrames
+  python3-dask python3-distributed   #   the Dask example (examples/), run by the tests
 )
 
 missing=()
