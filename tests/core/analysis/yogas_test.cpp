@@ -72,6 +72,7 @@ TEST(Yogas, EveryRowHasItsOwnKeyASourceAndARuleThatRunsEverywhere) {
         EXPECT_TRUE(ids.insert(y.id).second) << y.id;
         EXPECT_FALSE(y.source.empty()) << y.id;
         EXPECT_FALSE(YogaFamilyName(y.family).empty()) << y.id;
+        EXPECT_NE(y.rule, nullptr) << y.id;
     }
     EXPECT_GE(ids.size(), 100u);
     // Every rule over a sweep of placements: a found yoga names its planets.
