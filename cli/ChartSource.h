@@ -9,6 +9,7 @@
 #include "chart/Panchanga.h"
 #include "chart/Sensitivity.h"
 #include "chart/Transits.h"
+#include "text/Language.h"
 
 namespace velmora::cli {
 
@@ -42,6 +43,10 @@ struct ChartSource {
     bool pointDetails = false, jaimini = false;
     KarakaScheme karakaScheme = kDefaultKarakaScheme;
     bool cellDegrees = false;
+    // The language of the text's chart terms (--lang); with `labels` the
+    // JSON gains a "labels" object in it, its keys and values staying English.
+    Language language = Language::English;
+    bool labels = false;
 };
 
 }  // namespace velmora::cli

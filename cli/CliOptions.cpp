@@ -64,7 +64,7 @@ constexpr OptionUse kOptionUses[] = {
     {"--ashtakavarga", kChart | kBatch}, {"--ashtakavarga-reading", kChart | kBatch},
     {"--ashtakavarga-reduced", kChart | kBatch}, {"--sensitivity", kChart | kBatch},
     {"--point-details", kChart | kBatch}, {"--jaimini", kChart | kBatch}, {"--karakas", kChart | kBatch},
-    {"--cell-degrees", kChart},
+    {"--cell-degrees", kChart}, {"--lang", kChart},
     {"--batch", kBatch}, {"--fields", kBatch}, {"--format", kBatch}, {"--jobs", kBatch}, {"--quiet", kBatch},
     {"--match", kMatch}, {"--match-batch", kMatchBatch}, {"--zones", kZones}, {"--places", kPlaces},
 };
@@ -128,6 +128,7 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
     CLI::Option* save = app.add_option("--save", o.save);
     app.add_flag("--force", o.force)->needs(save);
     CLI::Option* chartStyle = app.add_option("--chart-style", o.chartStyle);
+    app.add_option("--lang", o.lang);
     app.add_option("--today", o.today);
     app.add_flag("--panchanga", o.panchanga);
     app.add_option("--sunrise", o.sunrise);

@@ -27,6 +27,7 @@ Usage:
               [--today YYYY-MM-DD] [--json] [--save BIRTHFILE [--force]]
               [--dasha-year Y] [--dasha-levels N] [--dasha-systems LIST]
               [--point-details] [--jaimini [--karakas 7|8]] [--cell-degrees]
+              [--lang en|hi|ta|te|kn]
   velmora-cli --open BIRTHFILE [--chart-style south|north] [--today YYYY-MM-DD] [--json]
               [--save BIRTHFILE [--force]]
   velmora-cli --places TEXT      the atlas's places a name finds
@@ -196,6 +197,12 @@ Options:
                      the karakamsa's: 8 with Rahu (default) or 7, Sun to Saturn
   --cell-degrees     each point's degrees and minutes in its sign written in the
                      birth chart's cells (the text)
+  --lang en|hi|ta|te|kn
+                     the chart's terms in English (default), Hindi, Tamil,
+                     Telugu or Kannada: the signs and the points in the
+                     position table and the charts (the report stays
+                     English); JSON keeps its English keys and values and
+                     adds "labels", the same terms in the language
   --match BRIDE GROOM
                      two birth files matched for marriage, the bride's first:
                      the eight kootas of the North-Indian guna milan (36 points)
