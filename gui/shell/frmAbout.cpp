@@ -11,6 +11,7 @@
 #include "shell/AppIcon.h"
 #include "widgets/LinkLabel.h"
 #include "services/WebLinks.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -28,7 +29,7 @@ QLabel* MakeText(QWidget* parent, const char* name, const QString& text) {
 
 frmAbout::frmAbout(WebOpener& web, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Velmora v1.25"));
+    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Velmora v1.25"), TextRole::WindowTitle);
     setWindowIcon(VelmoraIcon());
     setModal(true);
 
