@@ -167,6 +167,7 @@ void Ask(const ChartField& field, BatchOutput& output) {
         case FieldWhen::BirthNumbersAsked: output.birthNumbers = true; break;
         case FieldWhen::PointDetailsAsked: output.pointDetails = true; break;
         case FieldWhen::JaiminiAsked: output.jaimini = true; break;
+        case FieldWhen::StrengthsAsked: output.time.strengths = true; break;
     }
 }
 
@@ -182,6 +183,7 @@ BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
     if (format_.time.panchanga) parts.panchanga.emplace();
     if (format_.time.transits) parts.transits.emplace();
     if (format_.time.sensitivityMinutes > 0) parts.sensitivity.emplace();
+    if (format_.time.strengths) parts.strengths.emplace();
     ChartSource asked = Source(noChart_);
     AttachTimeParts(parts, asked);
     if (!named) {
@@ -234,7 +236,8 @@ void BatchRunner::AppendLine(std::string_view line, bool& refused, std::string& 
     if (refusal.empty()) refusal = ChartOfRequest(request_, form_, wants_, chart);
     refused = !refusal.empty();
     if (refused) return AppendRefusal(refusal, out);
-    if (format_.time.panchanga || format_.time.transits || format_.time.sensitivityMinutes > 0) {
+    if (format_.time.panchanga || format_.time.transits || format_.time.sensitivityMinutes > 0 ||
+        format_.time.strengths) {
         const TimeParts parts = ComputeTimeParts(*chart, format_.time);
         ChartSource source = Source(*chart);
         AttachTimeParts(parts, source);

@@ -14,6 +14,7 @@
 #include "cli/JsonWriter.h"
 #include "cli/PanchangaFields.h"
 #include "cli/SensitivityFields.h"
+#include "cli/StrengthFields.h"
 #include "cli/TransitFields.h"
 #include "engine/NameTables.h"
 #include "presentation/BirthLabels.h"
@@ -415,7 +416,7 @@ const ChartField kFieldsAfterDashas[] = {
      FieldWhen::PreciseChart},
 };
 
-// Computed and written only when asked for (--panchanga, --transit, --sensitivity, --fields).
+// Computed and written only when asked for (--panchanga, --transit, --sensitivity, --strengths, --fields).
 const ChartField kOnRequestFields[] = {
     {"panchanga", "panchanga", kPanchangaColumns, kChart, VELMORA_FIELD_WRITERS(WritePanchanga),
      FieldWhen::PanchangaAsked},
@@ -423,6 +424,8 @@ const ChartField kOnRequestFields[] = {
      FieldWhen::TransitsAsked},
     {"sensitivity", "sensitivity", SensitivityColumns(), kChart, VELMORA_FIELD_WRITERS(WriteSensitivity),
      FieldWhen::SensitivityAsked},
+    {"strengths", "strength", kStrengthColumns, kChart, VELMORA_FIELD_WRITERS(WriteStrengths),
+     FieldWhen::StrengthsAsked},
 };
 
 // Written only when asked for (--varga, --ashtakavarga, --fields).
@@ -492,6 +495,7 @@ bool Asked(FieldWhen when, const ChartSource& source) {
         case FieldWhen::BirthNumbersAsked: return source.birthNumbers;
         case FieldWhen::PointDetailsAsked: return source.pointDetails;
         case FieldWhen::JaiminiAsked: return source.jaimini;
+        case FieldWhen::StrengthsAsked: return source.strengths != nullptr;
     }
     return false;
 }

@@ -48,6 +48,7 @@ enum class FieldWhen : unsigned char {
     BirthNumbersAsked,  // named in --fields: the birth, retrograde flags and speeds as numbers
     PointDetailsAsked,  // --point-details
     JaiminiAsked,       // --jaimini
+    StrengthsAsked,     // --strengths: the source carries the outcome
 };
 
 struct ChartField {
@@ -77,8 +78,9 @@ bool FieldWritten(const ChartField& field, const ChartSource& source);
 std::span<const ChartField> AllChartFields();
 
 // The fields written only when asked for (FieldWhen), after the chart
-// object's: "panchanga", "transits" and "sensitivity", computed on request;
-// "vargas", "ashtakavarga", "pointDetails" and "jaimini". --fields may name them all.
+// object's: "panchanga", "transits", "sensitivity" and "strengths", computed on
+// request; "vargas", "ashtakavarga", "pointDetails" and "jaimini". --fields may
+// name them all.
 std::span<const ChartField> OnRequestChartFields();
 std::span<const ChartField> RequestedChartFields();
 // Written only when named in --fields: "birth", "retrograde", "speeds".

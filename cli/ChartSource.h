@@ -8,6 +8,7 @@
 #include "chart/Chart.h"
 #include "chart/Panchanga.h"
 #include "chart/Sensitivity.h"
+#include "chart/Strengths.h"
 #include "chart/Transits.h"
 #include "text/Language.h"
 
@@ -47,6 +48,8 @@ struct ChartSource {
     // JSON gains a "labels" object in it, its keys and values staying English.
     Language language = Language::English;
     bool labels = false;
+    // Computed only when asked (--strengths or its field).
+    const StrengthsOutcome* strengths = nullptr;
 };
 
 }  // namespace velmora::cli

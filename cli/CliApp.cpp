@@ -4,6 +4,7 @@
 #include <istream>
 #include <ostream>
 
+#include "birth/IsoDate.h"
 #include "cli/Commands.h"
 #include "text/Quoted.h"
 
@@ -54,21 +55,8 @@ double SystemNowJulianDay() {
 }
 
 CalendarDate ParseIsoDate(std::string_view text) {
-    auto digits = [&text](std::size_t at, std::size_t count, int& value) {
-        value = 0;
-        for (std::size_t i = at; i < at + count; ++i) {
-            if (i >= text.size() || text[i] < '0' || text[i] > '9') return false;
-            value = value * 10 + (text[i] - '0');
-        }
-        return true;
-    };
-    CalendarDate date;
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return {};
-    if (!digits(0, 4, date.year) || !digits(5, 2, date.month) || !digits(8, 2, date.day)) return {};
-    if (date.year < 1 || date.month < 1 || date.month > 12 || date.day < 1 ||
-        date.day > DaysInMonth(date.year, date.month))
-        return {};
-    return date;
+    const std::optional<IsoDate> date = velmora::ParseIsoDate(text);
+    return date ? CalendarDate{date->year, date->month, date->day} : CalendarDate{};
 }
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,

@@ -63,6 +63,7 @@ constexpr OptionUse kOptionUses[] = {
     {"--dasha-year", kChart | kBatch}, {"--dasha-levels", kChart | kBatch}, {"--dasha-systems", kChart | kBatch},
     {"--ashtakavarga", kChart | kBatch}, {"--ashtakavarga-reading", kChart | kBatch},
     {"--ashtakavarga-reduced", kChart | kBatch}, {"--sensitivity", kChart | kBatch},
+    {"--strengths", kChart | kBatch},
     {"--point-details", kChart | kBatch}, {"--jaimini", kChart | kBatch}, {"--karakas", kChart | kBatch},
     {"--cell-degrees", kChart}, {"--lang", kChart},
     {"--batch", kBatch}, {"--fields", kBatch}, {"--format", kBatch}, {"--jobs", kBatch}, {"--quiet", kBatch},
@@ -134,6 +135,7 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
     app.add_option("--sunrise", o.sunrise);
     app.add_option("--transit", o.transit)->expected(0, 1);
     app.add_option("--sensitivity", o.sensitivity);
+    app.add_flag("--strengths", o.strengths);
     CLI::Option* batch = app.add_option("--batch", o.batch);
     batch->excludes(chartStyle);
     CLI::Option* batchOptions[] = {

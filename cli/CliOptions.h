@@ -39,6 +39,7 @@ struct CliOptions {
     bool panchanga = false;
     std::optional<std::string> sunrise, transit;
     std::optional<std::string> sensitivity;  // the birth-time window in minutes, as typed
+    bool strengths = false;  // shadbala, bhava bala and vimsopaka bala (cli/TimeRequest.h)
 };
 
 // Reads `args` (without the program name) into `options`. Returns the

@@ -6,6 +6,7 @@
 #include "analysis/Varga.h"
 #include "birth/ChartOptions.h"
 #include "birth/DashaChoice.h"
+#include "chart/DashaSystems.h"
 #include "cli/ChartFields.h"
 #include "presentation/VargaPoints.h"
 
@@ -101,13 +102,13 @@ Options:
                      360 (savana) or 365.256364 (sidereal); "yearDays" says which
   --dasha-levels N   every dasha period written to N levels, 1 to 5 (default 2:
                      major and sub-periods; 3 pratyantar, 4 sookshma, 5 prana;
-                     the other systems as far as they divide: Chara and Narayana
-                     to 2)
+                     the other systems as far as they divide:
+@DASHA_DEPTHS@)
   --dasha-systems LIST
                      the dashas besides Vimshottari, comma-separated, each
                      under its own key in JSON and its own section in the text:
 @DASHA_SYSTEMS@
-                     (chara in K. N. Rao's reading, narayana in Sanjay Rath's)
+@DASHA_METHODS@
   --panchanga        add the panchanga at birth ("panchanga": weekday from
                      sunrise to sunrise, tithi, nakshatra, yoga, karana with
                      their start and end, sunrise and sunset); precise only
@@ -126,6 +127,12 @@ Options:
                      varga, the Moon's nakshatra and pada, the Vimshottari lords
                      at birth, a bhava or a cusp's sign changes, and the days
                      the dasha dates move a minute ("sensitivity"); precise only
+  --strengths        add the strengths: shadbala of the Sun ... Saturn (six
+                     sources in virupas with their parts, rupas against the
+                     least needed, ishta and kashta phala), bhava bala of the
+                     twelve houses and vimsopaka bala in four schemes
+                     ("strengths"); a classic chart has the vimsopaka bala
+                     alone; the day from the sunrise --sunrise chooses
   --json             one JSON object instead of the text for a person
   --varga DN         one divisional chart alone, in the chosen chart style
                      (Brihat Parashara Hora Shastra, ch. 6); with --json the
@@ -158,6 +165,9 @@ Options:
                      (sensitivity: ±30 minutes unless --sensitivity says; CSV:
                      for each item the minutes back to the change that began
                      its value and on to the one that ends it)
+                     (strengths, also asked with --strengths: in CSV the totals
+                     strength_sun ... strength_saturn, strength_bhava_1 ...
+                     strength_bhava_12)
   --format jsonl|csv with --batch: JSON lines (default) or comma-separated values
                      (RFC 4180: a header row, one row a birth, lists spread over
                      columns such as position_sun ... position_asc, a last column
@@ -261,6 +271,16 @@ std::string Joined(const std::vector<std::string>& words, std::string_view separ
     return joined;
 }
 
+std::vector<std::string> SplitWords(const std::string& text) {
+    std::vector<std::string> words;
+    for (std::size_t at = 0, space = 0; at < text.size(); at = space + 1) {
+        space = text.find(' ', at);
+        if (space == std::string::npos) space = text.size();
+        words.push_back(text.substr(at, space - at));
+    }
+    return words;
+}
+
 // The help with the lists the descriptor tables hold: every ayanamsa, house
 // system, dasha year and system, varga and output field.
 std::string HelpText() {
@@ -272,6 +292,30 @@ std::string HelpText() {
     std::vector<std::string> systems;
     for (const DashaSystemKeyRow& row : kDashaSystemKeys)
         if (row.system != DashaSystem::Vimshottari) systems.emplace_back(row.key);
+    // How deep each system is divided, those of one depth together
+    // ("yogini and ashtottari to 3"), and whose reading each sign dasha follows.
+    std::string depths;
+    for (int levels = kMaxDashaLevels; levels >= 1; --levels) {
+        std::vector<std::string> keys;
+        for (const DashaSystemRow& row : AllDashaSystems())
+            if (row.system != DashaSystem::Vimshottari && row.table().levels == levels)
+                keys.emplace_back(DashaSystemKey(row.system));
+        if (keys.empty()) continue;
+        std::string group = keys.back();
+        if (keys.size() > 1) {
+            keys.pop_back();
+            group = Joined(keys, ", ") + " and " + group;
+        }
+        depths += (depths.empty() ? "" : ", ") + group + " to " + std::to_string(levels);
+    }
+    std::vector<std::string> methods;
+    for (const DashaSystemRow& row : AllDashaSystems()) {
+        const DashaTable& table = row.table();
+        if (table.method.empty()) continue;
+        for (std::string& word : SplitWords(std::string(DashaSystemKey(row.system)) + " in " + std::string(table.method) + ";"))
+            methods.push_back(std::move(word));
+    }
+    if (!methods.empty()) methods.back().back() = '.';
     std::vector<std::string> vargas;
     for (int v = 0; v < kVargaCount; ++v) vargas.push_back(VargaShortLabel(v));
     std::vector<std::string> fields, more;
@@ -283,6 +327,8 @@ std::string HelpText() {
         {"@DASHA_YEARS@", Joined(Words(kDashaYearChoices, [](const DashaYearInfo& y) { return y.key; }), "|")},
         {"@AYANAMSAS@", Wrapped(ayanamsas, ", ", " ")},
         {"@DASHA_SYSTEMS@", Wrapped(systems, ", ", ", ")},
+        {"@DASHA_DEPTHS@", Wrapped(SplitWords(depths), " ", " ")},
+        {"@DASHA_METHODS@", Wrapped(methods, " ", " ")},
         {"@VARGAS@", Wrapped(vargas, ", ", " or ")},
         {"@FIELDS@", Wrapped(fields, ", ", ", ")},
         {"@MORE_FIELDS@", Wrapped(more, ", ", ", ")},

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "birth/IsoDate.h"
 #include "text/Quoted.h"
 
 namespace velmora::cli {
@@ -10,22 +11,17 @@ namespace {
 
 // "YYYY-MM-DDTHH:MM" as a clock, or none.
 std::optional<LocalClock> ParseMoment(std::string_view text) {
-    auto digits = [&text](std::size_t at, std::size_t count, int& value) {
-        value = 0;
-        for (std::size_t i = at; i < at + count; ++i) {
-            if (text[i] < '0' || text[i] > '9') return false;
-            value = value * 10 + (text[i] - '0');
-        }
-        return true;
-    };
-    if (text.size() != 16 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':') return {};
+    if (text.size() != 16 || text[10] != 'T' || text[13] != ':') return {};
+    const std::optional<IsoDate> date = ParseIsoDate(text.substr(0, 10), 1800, 2399);
+    const auto digit = [&text](std::size_t at) { return text[at] >= '0' && text[at] <= '9'; };
+    if (!date || !digit(11) || !digit(12) || !digit(14) || !digit(15)) return {};
     LocalClock c;
-    if (!digits(0, 4, c.Year) || !digits(5, 2, c.Month) || !digits(8, 2, c.Day) || !digits(11, 2, c.Hour) ||
-        !digits(14, 2, c.Minute))
-        return {};
-    if (c.Year < 1800 || c.Year > 2399 || c.Month < 1 || c.Month > 12 || c.Day < 1 ||
-        c.Day > DaysInMonth(c.Year, c.Month) || c.Hour > 23 || c.Minute > 59)
-        return {};
+    c.Year = date->year;
+    c.Month = date->month;
+    c.Day = date->day;
+    c.Hour = (text[11] - '0') * 10 + (text[12] - '0');
+    c.Minute = (text[14] - '0') * 10 + (text[15] - '0');
+    if (c.Hour > 23 || c.Minute > 59) return {};
     return c;
 }
 
@@ -35,6 +31,7 @@ std::string TimeRequestFrom(const CliOptions& o, double nowUT, TimeRequest& requ
     request = {};
     request.nowUT = nowUT;
     request.panchanga = o.panchanga;
+    request.strengths = o.strengths;
     if (o.sunrise) {
         if (*o.sunrise == "limb") {
             request.sunrise = SunriseConvention::UpperLimbRefracted;
@@ -72,6 +69,7 @@ std::string TimeRequestFrom(const CliOptions& o, double nowUT, TimeRequest& requ
 TimeParts ComputeTimeParts(const Chart& chart, const TimeRequest& request) {
     TimeParts parts;
     if (request.panchanga) parts.panchanga = ComputePanchanga(chart, request.sunrise);
+    if (request.strengths) parts.strengths = ComputeStrengths(chart, request.sunrise);
     if (request.transits) {
         const PlaceMoment moment = MomentOnPlaceClock(chart, request.transitClock, request.nowUT);
         if (!moment.refusal.empty()) {
@@ -88,6 +86,7 @@ void AttachTimeParts(const TimeParts& parts, ChartSource& source) {
     source.panchanga = parts.panchanga ? &*parts.panchanga : nullptr;
     source.transits = parts.transits ? &*parts.transits : nullptr;
     source.sensitivity = parts.sensitivity ? &*parts.sensitivity : nullptr;
+    source.strengths = parts.strengths ? &*parts.strengths : nullptr;
 }
 
 std::string TimeRefusal(const TimeParts& parts) {

@@ -3,6 +3,7 @@
 #include "cli/Ansi.h"
 #include "cli/ChartFields.h"
 #include "cli/ChartText.h"
+#include "cli/StrengthsText.h"
 #include "presentation/ChartDiagram.h"
 #include "presentation/SensitivityLabels.h"
 #include "presentation/TimeLabels.h"
@@ -56,6 +57,7 @@ void AppendTimeSections(std::string& out, const ChartSource& source, bool ansi, 
                " items keep their value throughout the window.\n";
         out += "  " + DashaShiftText(s) + ".\n";
     }
+    if (Asked(FieldWhen::StrengthsAsked, source)) AppendStrengthsSection(out, *source.strengths, ansi);
 }
 
 }  // namespace velmora::cli

@@ -1,5 +1,6 @@
 #pragma once
-// The text output's sections of the panchanga and the transits, when asked:
+// The text output's sections of the panchanga, the transits and the
+// strengths, when asked:
 // their rows (presentation/TimeLabels) and the transiting bodies drawn over
 // the birth chart in the chosen style.
 

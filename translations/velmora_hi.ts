@@ -9,11 +9,6 @@
         <translation>अयनांश और भाव</translation>
     </message>
     <message>
-        <source>Velmora v1.25</source>
-        <translatorcomment>unreviewed</translatorcomment>
-        <translation>Velmora v1.25</translation>
-    </message>
-    <message>
         <source>Ashtakavarga - %1</source>
         <translatorcomment>unreviewed</translatorcomment>
         <translation>अष्टकवर्ग - %1</translation>
@@ -297,6 +292,16 @@
         <source>Click for Latitude &amp;&amp; Longitude</source>
         <translatorcomment>unreviewed</translatorcomment>
         <translation>अक्षांश और देशांतर के लिए क्लिक करें</translation>
+    </message>
+    <message>
+        <source>Strengths - %1</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>बल - %1</translation>
+    </message>
+    <message>
+        <source>&amp;Strengths…</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>बल(&amp;S)…</translation>
     </message>
 </context>
 </TS>

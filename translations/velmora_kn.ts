@@ -9,11 +9,6 @@
         <translation>ಅಯನಾಂಶ ಮತ್ತು ಭಾವಗಳು</translation>
     </message>
     <message>
-        <source>Velmora v1.25</source>
-        <translatorcomment>unreviewed</translatorcomment>
-        <translation>Velmora v1.25</translation>
-    </message>
-    <message>
         <source>Ashtakavarga - %1</source>
         <translatorcomment>unreviewed</translatorcomment>
         <translation>ಅಷ್ಟಕವರ್ಗ - %1</translation>
@@ -297,6 +292,16 @@
         <source>Click for Latitude &amp;&amp; Longitude</source>
         <translatorcomment>unreviewed</translatorcomment>
         <translation>ಅಕ್ಷಾಂಶ, ರೇಖಾಂಶಕ್ಕಾಗಿ ಕ್ಲಿಕ್ ಮಾಡಿ</translation>
+    </message>
+    <message>
+        <source>Strengths - %1</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>ಬಲಗಳು - %1</translation>
+    </message>
+    <message>
+        <source>&amp;Strengths…</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>ಬಲಗಳು(&amp;S)…</translation>
     </message>
 </context>
 </TS>

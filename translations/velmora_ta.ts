@@ -9,11 +9,6 @@
         <translation>அயனாம்சம் மற்றும் பாவங்கள்</translation>
     </message>
     <message>
-        <source>Velmora v1.25</source>
-        <translatorcomment>unreviewed</translatorcomment>
-        <translation>Velmora v1.25</translation>
-    </message>
-    <message>
         <source>Ashtakavarga - %1</source>
         <translatorcomment>unreviewed</translatorcomment>
         <translation>அஷ்டகவர்க்கம் - %1</translation>
@@ -297,6 +292,16 @@
         <source>Click for Latitude &amp;&amp; Longitude</source>
         <translatorcomment>unreviewed</translatorcomment>
         <translation>அட்சரேகை, தீர்க்கரேகைக்குச் சொடுக்கவும்</translation>
+    </message>
+    <message>
+        <source>Strengths - %1</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>பலங்கள் - %1</translation>
+    </message>
+    <message>
+        <source>&amp;Strengths…</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>பலங்கள்(&amp;S)…</translation>
     </message>
 </context>
 </TS>

@@ -9,11 +9,6 @@
         <translation>అయనాంశ మరియు భావాలు</translation>
     </message>
     <message>
-        <source>Velmora v1.25</source>
-        <translatorcomment>unreviewed</translatorcomment>
-        <translation>Velmora v1.25</translation>
-    </message>
-    <message>
         <source>Ashtakavarga - %1</source>
         <translatorcomment>unreviewed</translatorcomment>
         <translation>అష్టకవర్గ - %1</translation>
@@ -297,6 +292,16 @@
         <source>Click for Latitude &amp;&amp; Longitude</source>
         <translatorcomment>unreviewed</translatorcomment>
         <translation>అక్షాంశం, రేఖాంశం కోసం క్లిక్ చేయండి</translation>
+    </message>
+    <message>
+        <source>Strengths - %1</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>బలాలు - %1</translation>
+    </message>
+    <message>
+        <source>&amp;Strengths…</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>బలాలు(&amp;S)…</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "birth/IsoDate.h"
+
 namespace velmora {
 
 namespace {
@@ -11,22 +13,6 @@ namespace {
 constexpr std::string_view kCustomPrefix = "custom:";
 constexpr double kCustomLimit = 90;  // degrees either way; today's ayanamsas are near 24°
 
-
-bool Digits(std::string_view text, std::size_t count, int& value) {
-    if (text.size() != count) return false;
-    value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-        value = value * 10 + (c - '0');
-    }
-    return true;
-}
-
-int DaysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
-}
 
 // "custom:YYYY-MM-DD:DEGREES": a Gregorian date of years 1–9999 and decimal
 // degrees (a sign, digits, a point and digits; no exponent).
@@ -37,12 +23,11 @@ bool ParseCustom(std::string_view text, CustomAyanamsa& custom) {
     const std::string_view date = text.substr(0, colon);
     const std::string_view value = text.substr(colon + 1);
     CustomAyanamsa read;
-    if (date[4] != '-' || date[7] != '-' || !Digits(date.substr(0, 4), 4, read.year) ||
-        !Digits(date.substr(5, 2), 2, read.month) || !Digits(date.substr(8, 2), 2, read.day))
-        return false;
-    if (read.year < 1 || read.month < 1 || read.month > 12 || read.day < 1 ||
-        read.day > DaysInMonth(read.year, read.month))
-        return false;
+    const std::optional<IsoDate> epoch = ParseIsoDate(date);
+    if (!epoch) return false;
+    read.year = epoch->year;
+    read.month = epoch->month;
+    read.day = epoch->day;
     std::size_t at = value.starts_with('-') ? 1 : 0;
     bool point = false, digit = false;
     for (; at < value.size(); ++at) {

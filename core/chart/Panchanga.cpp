@@ -72,48 +72,15 @@ std::optional<PanchangaLimb> LimbAround(ChartSky& sky, const Angle& angle, doubl
     return limb;
 }
 
-// Where a day begins: the first sunrise on its date (on the birth's clock),
-// or its local midnight when the Sun does not rise on it.
-struct DayStart {
-    double moment = 0;
-    DayBoundary kind = DayBoundary::Sunrise;
-};
-
-class DayFinder {
-public:
-    DayFinder(const Chart& chart, SunriseConvention convention, const std::string& dataDirectory)
-        : chart_(chart), convention_(convention), dataDirectory_(dataDirectory) {}
-
-    // Local midnight at the start of the day numbered `day` (Julian Day Number).
-    double Midnight(long long day) const {
-        return static_cast<double>(day) - 0.5 - chart_.utcOffsetSeconds / 86400.0;
-    }
-    DayStart Start(long long day) {
-        const double midnight = Midnight(day);
-        if (const auto rise = Event(midnight, Midnight(day + 1), true)) return {*rise, DayBoundary::Sunrise};
-        return {midnight, DayBoundary::Midnight};
-    }
-    std::optional<double> Event(double from, double to, bool rise) {
-        if (!error.empty()) return std::nullopt;
-        return SunEventWithin(from, to, chart_.latitude, chart_.longitude, rise, convention_, dataDirectory_, &error);
-    }
-    bool SunUp(double jd) const {
-        return SunAboveHorizon(jd, chart_.latitude, chart_.longitude, convention_, dataDirectory_);
-    }
-    std::string error;  // the library failed
-
-private:
-    const Chart& chart_;
-    SunriseConvention convention_;
-    const std::string& dataDirectory_;
-};
-
 // What the day of `date` (its Julian Day Number) lacks, said plainly.
-std::string MissingSunNote(DayFinder& days, long long date, int offsetSeconds, const Panchanga& p) {
+std::string MissingSunNote(const Chart& chart, SunriseConvention convention, const std::string& dataDirectory,
+                           long long date, const Panchanga& p) {
     if (p.sunrise && p.sunset) return {};
-    const double noon = days.Midnight(date) + 0.5;
-    const std::string day = LongDateText(LocalClockAt(noon, offsetSeconds));
-    const std::string why = days.SunUp(noon) ? " (the midnight sun)" : " (the polar night)";
+    const double noon = LocalMidnight(chart, date) + 0.5;
+    const std::string day = LongDateText(LocalClockAt(noon, chart.utcOffsetSeconds));
+    const std::string why = SunAboveHorizon(noon, chart.latitude, chart.longitude, convention, dataDirectory)
+                                ? " (the midnight sun)"
+                                : " (the polar night)";
     if (!p.sunrise)
         return std::string(p.sunset ? "The Sun does not rise" : "The Sun neither rises nor sets") +
                " at this place on " + day + why + "; the day begins at local midnight";
@@ -143,32 +110,23 @@ PanchangaOutcome ComputePanchanga(const Chart& chart, SunriseConvention conventi
         return outcome;
     }
 
-    // The birth's day: that of its date if it began by the birth, else the
-    // day before's.
-    DayFinder days(chart, convention, dataDirectory);
-    const LocalClock clock = LocalClockAt(birth, chart.utcOffsetSeconds);
-    long long date = static_cast<long long>(JulianDayNumber(clock.Month, clock.Day, clock.Year));
-    DayStart begins = days.Start(date), ends{};
-    if (begins.moment <= birth) {
-        ends = days.Start(date + 1);
-    } else {
-        ends = begins;
-        begins = days.Start(--date);
-    }
-    if (begins.kind == DayBoundary::Sunrise) p.sunrise = begins.moment;
-    p.sunset = days.Event(begins.moment, ends.moment, false);
-    if (!days.error.empty()) {
-        outcome.refusal = days.error;
+    // The birth's day.
+    std::string error;
+    const std::optional<VedicDay> day = VedicDayAt(chart, birth, convention, dataDirectory, error);
+    if (!day) {
+        outcome.refusal = error;
         return outcome;
     }
-    p.dayBegins = begins.kind;
-    p.dayEnds = ends.kind;
-    p.note = MissingSunNote(days, date, chart.utcOffsetSeconds, p);
-    p.vara.number = static_cast<int>((date + 1) % 7) + 1;
+    p.sunrise = day->sunrise;
+    p.sunset = day->sunset;
+    p.dayBegins = day->begins;
+    p.dayEnds = day->ends;
+    p.note = MissingSunNote(chart, convention, dataDirectory, day->date, p);
+    p.vara.number = day->Weekday() + 1;
     p.vara.name = VaraName(p.vara.number);
-    p.vara.start = begins.moment;
-    p.vara.end = ends.moment;
-    p.vara.left = (ends.moment - birth) / (ends.moment - begins.moment);
+    p.vara.start = day->start;
+    p.vara.end = day->end;
+    p.vara.left = (day->end - birth) / (day->end - day->start);
     p.tithi = *tithi;
     p.tithi.name = TithiName(p.tithi.number);
     p.paksha = PakshaName(p.tithi.number);

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "chart/Chart.h"
+#include "chart/VedicDay.h"
 #include "ephemeris/PreciseEphemeris.h"
 #include "ephemeris/SunriseSunset.h"
 
@@ -30,13 +31,6 @@ struct PanchangaLimb {
 inline constexpr std::string_view kDayReckoning =
     "a day runs from its sunrise to the next day's beginning and takes the weekday of its date; on a date the "
     "Sun does not rise (the midnight sun or the polar night) the day begins at local midnight";
-
-// What a day begins (and ends) with: its sunrise, or local midnight (on the
-// birth's clock) on a date the Sun does not rise.
-enum class DayBoundary { Sunrise, Midnight };
-inline constexpr std::string_view DayBoundaryName(DayBoundary b) {
-    return b == DayBoundary::Sunrise ? "sunrise" : "midnight";
-}
 
 struct Panchanga {
     PanchangaLimb vara, tithi, nakshatra, yoga, karana;

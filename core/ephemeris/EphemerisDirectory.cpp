@@ -1,5 +1,7 @@
 #include "ephemeris/EphemerisDirectory.h"
 
+#include <swephexp.h>
+
 #include <atomic>
 #include <cstdlib>
 #include <mutex>
@@ -37,5 +39,21 @@ std::string EphemerisDirectory() {
 }
 
 unsigned EphemerisDirectoryChoice() { return choices.load(std::memory_order_acquire); }
+
+namespace {
+
+thread_local std::string inUse;  // the library's path on this thread
+thread_local bool pathSet = false;
+
+}  // namespace
+
+void UseEphemerisDirectory(const std::string& directory) {
+    if (pathSet && inUse == directory) return;
+    swe_set_ephe_path(directory.c_str());
+    inUse = directory;
+    pathSet = true;
+}
+
+void ForgetDirectoryInUse() { pathSet = false; }
 
 }  // namespace velmora

@@ -17,4 +17,11 @@ void ChooseEphemerisDirectory(std::string directory);
 std::string EphemerisDirectory();
 unsigned EphemerisDirectoryChoice();
 
+// Points the library at `directory` on the calling thread. Setting the path
+// closes the library's open files, so it is set only when it changes: every
+// call of the library's path goes through here. ForgetDirectoryInUse says
+// the thread's library state was freed (swe_close).
+void UseEphemerisDirectory(const std::string& directory);
+void ForgetDirectoryInUse();
+
 }  // namespace velmora

@@ -110,10 +110,7 @@ bool PreciseEphemeris::DataFilesPresent() {
 
 std::int32_t PreciseEphemeris::Prepare(const ChartOptions& options) {
     const bool files = DataFilesPresent();
-    if (files && !pathSet_) {
-        swe_set_ephe_path(dataDirectory_.c_str());
-        pathSet_ = true;
-    }
+    if (files) UseEphemerisDirectory(dataDirectory_);
     SetSiderealMode(options);
     const std::int32_t source = files ? SEFLG_SWIEPH : SEFLG_MOSEPH;
     // True positions: no light time, aberration or deflection; nutation stays
@@ -269,7 +266,10 @@ bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double la
     return true;
 }
 
-void PreciseEphemeris::ReleaseThreadState() { swe_close(); }
+void PreciseEphemeris::ReleaseThreadState() {
+    swe_close();
+    ForgetDirectoryInUse();
+}
 
 std::string PreciseEphemeris::Description() const {
     // Moshier's series stand in when the data files are missing.

@@ -115,7 +115,6 @@ private:
 
     std::string dataDirectory_;
     int dataFiles_ = -1;  // -1 not looked for yet, 0 missing, 1 present
-    bool pathSet_ = false;
 };
 
 // Whole degrees, minutes and seconds, truncated: "23° 51′ 12″"; a negative

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
@@ -34,6 +35,28 @@ std::optional<double> NextSunEvent(double jdUT, double latitude, double longitud
 std::optional<double> SunEventWithin(double from, double to, double latitude, double longitude, bool rise,
                                      SunriseConvention convention, const std::string& dataDirectory,
                                      std::string* error = nullptr);
+
+// A sunrise or a sunset.
+struct SunEvent {
+    double jdUT = 0;
+    bool rise = true;
+};
+
+// Every sunrise and sunset of the convention in [from, to) (a span of at
+// most three days), in order, by the program's own search, where the
+// library's is slow (beyond some 60° of latitude it steps through the day):
+// the Sun's apparent right ascension and declination at the span's start,
+// middle and end from the library, between them by quadratic
+// interpolation; its altitude from them and the local sidereal time; each
+// crossing of the horizon (for the upper limb with refraction the centre as
+// far below as the library's sunrise has it, 36.6′ and the semi-diameter;
+// the centre on it without) found to a hundredth of a second. The moments
+// are the library's to a tenth of a second below 60° of latitude (to 2.5 s
+// for the centre), to some seconds where the Sun grazes the horizon; a crossing that comes and goes
+// within six minutes can be missed. False, with `error`, where the library
+// fails.
+bool SunEventsWithin(double from, double to, double latitude, double longitude, SunriseConvention convention,
+                     const std::string& dataDirectory, std::vector<SunEvent>& events, std::string* error = nullptr);
 
 // Whether the Sun stands above the horizon of the convention (its upper limb
 // with refraction, or its centre without) at `jdUT`: in the midnight sun, not

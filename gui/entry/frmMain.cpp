@@ -49,6 +49,7 @@
 #include "widgets/WrappedLabel.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
+#include "widgets/ProgramTitle.h"
 
 namespace velmora {
 
@@ -131,7 +132,7 @@ QLabel* NewLabel(const QString& text, QWidget* buddy, const char* objectName, QW
 
 frmMain::frmMain(Services services, QWidget* parent) : QMainWindow(parent), services_(services) {
     setObjectName(QStringLiteral("frmMain"));
-    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Velmora v1.25"), TextRole::WindowTitle);
+    setWindowTitle(ProgramTitle());
     // Before the first list, so that every list says what it is.
     InstallAccessibleCombo();
     BuildMenus();

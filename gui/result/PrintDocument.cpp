@@ -18,6 +18,7 @@
 #include "analysis/Ashtakavarga.h"
 #include "analysis/AshtakavargaReduction.h"
 #include "analysis/Vimshottari.h"
+#include "presentation/StrengthLabels.h"
 #include "presentation/BirthLabels.h"
 #include "presentation/DashaLabels.h"
 #include "presentation/PointDetailLabels.h"
@@ -406,6 +407,28 @@ void PanchangaSection(QTextCursor& cursor, const Source& source) {
     cursor.movePosition(QTextCursor::End);
 }
 
+// The strengths: shadbala, its parts, bhava bala and vimsopaka bala (a
+// classic chart has the vimsopaka bala and the reason for the rest).
+void StrengthsSection(QTextCursor& cursor, const Source& source) {
+    const StrengthsOutcome strengths = ComputeStrengths(source.chart);
+    for (const StrengthTable& t : StrengthTables(strengths)) {
+        Heading(cursor, FromUtf8(t.title));
+        cursor.insertBlock();
+        QTextTable* table = Table(cursor, static_cast<int>(t.rows.size()) + 1, static_cast<int>(t.header.size()));
+        for (std::size_t c = 0; c < t.header.size(); ++c) Cell(table, 0, static_cast<int>(c), FromUtf8(t.header[c]), true);
+        for (std::size_t r = 0; r < t.rows.size(); ++r)
+            for (std::size_t c = 0; c < t.rows[r].size(); ++c)
+                Cell(table, static_cast<int>(r) + 1, static_cast<int>(c), FromUtf8(t.rows[r][c]), c == 0);
+        cursor.movePosition(QTextCursor::End);
+    }
+    QTextCharFormat plain;
+    plain.setFont(PrintFont(kBodyPoints));
+    for (const std::string& note : StrengthNotes(strengths)) {
+        cursor.insertBlock();
+        cursor.insertText(FromUtf8(note) + QLatin1Char('.'), plain);
+    }
+}
+
 // The path running on the day, one level a row, to `levels`.
 void RunningPathTable(QTextCursor& cursor, const DashaTimeline& t, int levels) {
     const int rows = std::min(levels, t.runningLevels);
@@ -555,7 +578,7 @@ using Section = void (*)(QTextCursor&, const Source&);
 constexpr Section kSections[] = {ChartSection,        DetailsSection,    NakshatraSection,   DashaSection,
                                  ReportSection,       MoreDashasSection, VargaTableSection,  VargaChartsSection,
                                  AshtakavargaSection, BirthTimeSection, PanchangaSection,
-                                 PointDetailsSection, JaiminiSection};
+                                 PointDetailsSection, JaiminiSection,  StrengthsSection};
 
 }  // namespace
 

@@ -27,7 +27,7 @@
 #include "services/WebLinks.h"
 #include "services/SystemMonthNames.h"
 #include "widgets/Utf8Text.h"
-#include "widgets/Translated.h"
+#include "widgets/ProgramTitle.h"
 
 namespace velmora {
 
@@ -232,7 +232,7 @@ frmDisplay::frmDisplay(std::shared_ptr<const Chart> chart, const MonthNames& mon
 frmDisplay::frmDisplay(std::shared_ptr<const Chart> chart, ResultLabels labels, Services services, QWidget* parent)
     : QWidget(parent), chart_(std::move(chart)), labels_(std::move(labels)), services_(services) {
     setObjectName(QStringLiteral("frmDisplay"));
-    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Velmora v1.25"), TextRole::WindowTitle);
+    setWindowTitle(ProgramTitle());
     setFont(Verdana(8.25, false));
     // As low as the layout lets the whole form show (analysis/DisplayLayout).
     setMinimumSize(sizeHint().width(), static_cast<int>(std::ceil(kSmallestHeight / kTwipsPerPixel)));

@@ -9,6 +9,7 @@
 #include "chart/Panchanga.h"
 #include "presentation/TimeLabels.h"
 #include "result/RowsTable.h"
+#include "result/SunriseChoice.h"
 #include "widgets/ChartPageParts.h"
 #include "widgets/LocaleTimes.h"
 #include "widgets/ScreenFit.h"
@@ -22,26 +23,11 @@ frmPanchanga::frmPanchanga(const Chart& chart, QWidget* parent) : QWidget(parent
     Translate(this, QT_TRANSLATE_NOOP("Velmora", "Panchanga at birth - %1"), TextRole::WindowTitle, {FromUtf8(chart.birth.name)});
     auto* column = new QVBoxLayout(this);
 
-    auto* sunriseRow = new QHBoxLayout;
-    auto* caption = new QLabel(QStringLiteral("&Sunrise:"), this);
-    cboSunrise = new QComboBox(this);
-    cboSunrise->setObjectName(QStringLiteral("cboSunrise"));
-    cboSunrise->addItems({QStringLiteral("Upper limb with refraction (as almanacs print)"),
-                          QStringLiteral("Centre of the disc without refraction")});
-    cboSunrise->setAccessibleName(QStringLiteral("Sunrise convention"));
-    caption->setBuddy(cboSunrise);
-    sunriseRow->addWidget(caption);
-    sunriseRow->addWidget(cboSunrise);
-    sunriseRow->addStretch(1);
-    column->addLayout(sunriseRow);
+    cboSunrise = AddSunriseChoice(column, this);
 
     tblPanchanga = MakeRowsTable(QStringLiteral("tblPanchanga"), QStringLiteral("Panchanga"), this);
     column->addWidget(tblPanchanga, 1);
-    lblNote = new QLabel(this);
-    lblNote->setObjectName(QStringLiteral("lblNote"));
-    lblNote->setWordWrap(true);
-    lblNote->setFocusPolicy(Qt::TabFocus);
-    column->addWidget(lblNote);
+    lblNote = AddPageNote(column, this);
 
     connect(cboSunrise, &QComboBox::currentIndexChanged, this, &frmPanchanga::Fill);
     SetPageKeys(this, {cboSunrise, tblPanchanga, lblNote});
@@ -50,9 +36,7 @@ frmPanchanga::frmPanchanga(const Chart& chart, QWidget* parent) : QWidget(parent
 }
 
 void frmPanchanga::Fill() {
-    const SunriseConvention convention =
-        cboSunrise->currentIndex() == 1 ? SunriseConvention::DiscCentre : SunriseConvention::UpperLimbRefracted;
-    const PanchangaOutcome outcome = ComputePanchanga(chart_, convention);
+    const PanchangaOutcome outcome = ComputePanchanga(chart_, SunriseChosen(cboSunrise));
     if (!outcome.panchanga) {
         FillRows(tblPanchanga, {});
         tblPanchanga->setEnabled(false);

@@ -11,6 +11,7 @@
 #include "result/PositionsPage.h"
 #include "shell/MatchWith.h"
 #include "result/frmPanchanga.h"
+#include "result/StrengthsPage.h"
 #include "result/frmTransits.h"
 #include "result/frmBhavas.h"
 #include "result/frmDashas.h"
@@ -65,6 +66,8 @@ void AddChartPages(QMenu* menu, QWidget* owner, const std::shared_ptr<const Char
     AddMatchWith(menu, owner, chart, services);
     AddChartPage(menu, owner, QT_TRANSLATE_NOOP("Velmora", "&Panchanga…"), QStringLiteral("mnuPanchanga"), chart, services,
                  [](const Chart& c, Services, QWidget* parent) { return new frmPanchanga(c, parent); });
+    AddChartPage(menu, owner, QT_TRANSLATE_NOOP("Velmora", "&Strengths…"), QStringLiteral("mnuStrengths"), chart, services,
+                 [](const Chart& c, Services, QWidget* parent) { return new StrengthsPage(c, parent); });
     AddChartPage(menu, owner, QT_TRANSLATE_NOOP("Velmora", "&Transits…"), QStringLiteral("mnuTransits"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) {
                      return new frmTransits(c, s.clock, s.chartStyle, parent);

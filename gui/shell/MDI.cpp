@@ -26,6 +26,7 @@
 #include "widgets/Translated.h"
 #include "widgets/Twips.h"
 #include "services/WebLinks.h"
+#include "widgets/ProgramTitle.h"
 
 namespace velmora {
 
@@ -61,7 +62,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) 
 
 MDI::MDI(std::shared_ptr<const Chart> chart, Services services, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("MDI"));
-    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Velmora v1.25"), TextRole::WindowTitle);
+    setWindowTitle(ProgramTitle());
     setWindowIcon(VelmoraIcon());
 
     auto* central = new QWidget(this);

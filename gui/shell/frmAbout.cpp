@@ -11,7 +11,7 @@
 #include "shell/AppIcon.h"
 #include "widgets/LinkLabel.h"
 #include "services/WebLinks.h"
-#include "widgets/Translated.h"
+#include "widgets/ProgramTitle.h"
 
 namespace velmora {
 
@@ -29,7 +29,7 @@ QLabel* MakeText(QWidget* parent, const char* name, const QString& text) {
 
 frmAbout::frmAbout(WebOpener& web, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Velmora v1.25"), TextRole::WindowTitle);
+    setWindowTitle(ProgramTitle());
     setWindowIcon(VelmoraIcon());
     setModal(true);
 
@@ -39,7 +39,7 @@ frmAbout::frmAbout(WebOpener& web, QWidget* parent) : QDialog(parent) {
     picIcon->setAccessibleName(QStringLiteral("Velmora"));
     picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    lblTitle = MakeText(this, "lblTitle", QStringLiteral("Velmora v1.25"));
+    lblTitle = MakeText(this, "lblTitle", ProgramTitle());
     QFont titleFont = lblTitle->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     titleFont.setBold(true);

@@ -108,7 +108,7 @@ const std::vector<std::vector<std::string>> kEveryOption = {
     {"--save", "b.velmora"}, {"--force"}, {"--chart-style", "north"}, {"--today", "2020-01-01"}, {"--panchanga"},
     {"--sunrise", "bogus"}, {"--transit"}, {"--batch", "-"}, {"--fields", "name"}, {"--format", "csv"},
     {"--jobs", "2"}, {"--quiet"}, {"--dasha-year", "360"}, {"--dasha-levels", "9"}, {"--dasha-systems", "yogini"},
-    {"--ashtakavarga"}, {"--ashtakavarga-reading", "rao"}, {"--ashtakavarga-reduced"}, {"--sensitivity", "5"},
+    {"--ashtakavarga"}, {"--ashtakavarga-reading", "rao"}, {"--ashtakavarga-reduced"}, {"--sensitivity", "5"}, {"--strengths"},
     {"--point-details"}, {"--jaimini"}, {"--karakas", "7"}, {"--cell-degrees"},
     {"--lang", "ta"}, {"--match", "a.velmora", "b.velmora"}, {"--match-batch", "-"}, {"--varga", "D99"}, {"--zones"},
     {"--places", "Pune"}, {"--help"},

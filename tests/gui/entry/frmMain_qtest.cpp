@@ -189,7 +189,7 @@ private slots:
 
     void initialState() {
         Window w;
-        QCOMPARE(w.form.windowTitle(), QStringLiteral("Velmora v1.25"));
+        QCOMPARE(w.form.windowTitle(), QStringLiteral("Velmora v" VELMORA_VERSION));
         QVERIFY(w.Find<QRadioButton>("optLong_0")->isChecked());
         QVERIFY(!w.Find<QRadioButton>("optLong_1")->isChecked());
         QVERIFY(w.Find<QRadioButton>("optLat_0")->isChecked());

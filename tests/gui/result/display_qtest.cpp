@@ -541,7 +541,7 @@ void DisplayTest::fixedCaptionsStayAsDesigned() {
     QCOMPARE(form.fraBirthchart->title(), QStringLiteral("Hora"));
     QCOMPARE(form.fraDetails->title(), QStringLiteral("Your details"));
     QCOMPARE(form.fraWestern->title(), QStringLiteral("Vedic Planetary Position"));
-    QCOMPARE(form.windowTitle(), QStringLiteral("Velmora v1.25"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Velmora v" VELMORA_VERSION));
 }
 
 void DisplayTest::fontsAndColours() {

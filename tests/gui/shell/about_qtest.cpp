@@ -30,8 +30,8 @@ void AboutTest::textsIconAndLayout() {
     CapturedServices s;
     QMainWindow owner;
     frmAbout about(s.web, &owner);
-    QCOMPARE(about.windowTitle(), QStringLiteral("Velmora v1.25"));
-    QCOMPARE(about.lblTitle->text(), QStringLiteral("Velmora v1.25"));
+    QCOMPARE(about.windowTitle(), QStringLiteral("Velmora v" VELMORA_VERSION));
+    QCOMPARE(about.lblTitle->text(), QStringLiteral("Velmora v" VELMORA_VERSION));
     QVERIFY(about.lblDescription->text().startsWith(
         QStringLiteral("Velmora calculates the arudha for the different houses in your natal chart.")));
     QCOMPARE(about.lblHomePage->text(), QStringLiteral("Click here to visit ") + WebPageAddress(WebPage::Home).toString());

@@ -64,7 +64,7 @@ private slots:
 void MdiTest::stripsButtonsAndMenus() {
     CapturedServices s;
     MDI window(ComputedChart(), s.services);
-    QCOMPARE(window.windowTitle(), QStringLiteral("Velmora v1.25"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Velmora v" VELMORA_VERSION));
     QCOMPARE(window.lblTitle->text(), QStringLiteral("Velmora Interpretation"));
     QCOMPARE(window.cmdBack->text(), QStringLiteral("&Back"));
     QCOMPARE(window.cmdExit->text(), QStringLiteral("E&xit"));

@@ -1,0 +1,54 @@
+#include "cli/StrengthsText.h"
+
+#include <algorithm>
+
+#include "cli/Ansi.h"
+#include "presentation/StrengthLabels.h"
+
+namespace velmora::cli {
+
+namespace {
+
+// Characters, not bytes: a middle's "°" and "′" take one column each.
+std::size_t Columns(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+void AppendTable(std::string& out, const StrengthTable& table) {
+    std::vector<std::size_t> widths(table.header.size(), 0);
+    const auto measure = [&widths](const std::vector<std::string>& row) {
+        for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], Columns(row[c]));
+    };
+    measure(table.header);
+    for (const auto& row : table.rows) measure(row);
+    const auto line = [&](const std::vector<std::string>& row) {
+        std::string text = "  ";
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            const std::string pad(widths[c] - Columns(row[c]), ' ');
+            // The first column is a label, to the left; the numbers to the right.
+            text += c == 0 ? row[c] + pad : "  " + pad + row[c];
+        }
+        while (!text.empty() && text.back() == ' ') text.pop_back();
+        out += text + '\n';
+    };
+    out += table.title + '\n';
+    line(table.header);
+    for (const auto& row : table.rows) line(row);
+}
+
+}  // namespace
+
+void AppendStrengthsSection(std::string& out, const StrengthsOutcome& strengths, bool ansi) {
+    AppendSectionHeading(out, "Strengths", ansi);
+    bool first = true;
+    for (const StrengthTable& table : StrengthTables(strengths)) {
+        if (!first) out += '\n';
+        first = false;
+        AppendTable(out, table);
+    }
+    for (const std::string& note : StrengthNotes(strengths)) out += '\n' + note + '\n';
+}
+
+}  // namespace velmora::cli
