@@ -11,6 +11,9 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "presentation/ChartDiagram.h"
@@ -178,6 +181,45 @@ private slots:
             velmora::testing::SaveScreenshot(main->grab(),
                                              QStringLiteral("main-") + QLatin1String(info.code.data(), 2));
         }
+    }
+
+    // The PDF of each language writes the chart's names in the script's Noto
+    // font, embedded. A sign's short name written with plain letters (no
+    // vowel sign, which the PDF's text layer gives back out of order) is
+    // read back from the file: Capricorn's (मकर, மக, మకర, ಮಕರ, glossary).
+    void thePdfShowsTheScriptInItsNotoFont_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("sign");
+        QTest::addColumn<QString>("font");
+        QTest::newRow("hi") << Language::Hindi << QStringLiteral("मकर") << QStringLiteral("NotoSansDevanagari");
+        QTest::newRow("ta") << Language::Tamil << QStringLiteral("மக") << QStringLiteral("NotoSansTamil");
+        QTest::newRow("te") << Language::Telugu << QStringLiteral("మకర") << QStringLiteral("NotoSansTelugu");
+        QTest::newRow("kn") << Language::Kannada << QStringLiteral("ಮಕರ") << QStringLiteral("NotoSansKannada");
+    }
+    void thePdfShowsTheScriptInItsNotoFont() {
+        QFETCH(Language, language);
+        QFETCH(QString, sign);
+        QFETCH(QString, font);
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        const QString pdffonts = QStandardPaths::findExecutable(QStringLiteral("pdffonts"));
+        if (pdftotext.isEmpty() || pdffonts.isEmpty()) QSKIP("pdftotext and pdffonts (poppler-utils) are not installed");
+        LanguageChoice choice(language);
+        Program program;
+        program.Open(Window::Main);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
+        program.captured.files.answers = {pdf};
+        program.shell.MainWindow()->findChild<QAction*>(QStringLiteral("mnuExportPdf"))->trigger();
+        QVERIFY(program.captured.messenger.shown.empty());
+        const auto run = [](const QString& tool, const QStringList& arguments) {
+            QProcess process;
+            process.start(tool, arguments);
+            process.waitForFinished(60000);
+            return QString::fromUtf8(process.readAllStandardOutput());
+        };
+        const QString text = run(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+        QVERIFY2(text.contains(sign), qPrintable(text.left(400)));
+        QVERIFY2(run(pdffonts, {pdf}).contains(font), qPrintable(run(pdffonts, {pdf})));
     }
 
     // Every house holding the ten bodies retrograde, under their longest
