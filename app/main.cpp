@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "services/ChartStyleChoice.h"
+#include "services/LanguageChoice.h"
 #include "entry/frmMain.h"
 #include "shell/AppIcon.h"
 #include "services/FileDialogs.h"
@@ -40,7 +41,9 @@ Usage:
                  --ashtakavarga-reduced it adds the reduced tables and pindas.
                  BIRTHFILE is a .velmora file saved with File > Save Birth
                  Data or velmora-cli --save. Needs no display and runs
-                 beside an open Velmora.
+                 beside an open Velmora. The chart names the signs and
+                 planets in the windows' language (the Language menu's
+                 choice, else LC_ALL, LC_MESSAGES or LANG: hi, ta, te, kn).
 
 Exit status of --export: 0 written, 2 a bad request or birth file (the
 message on standard error), 1 the output could not be written.
@@ -69,6 +72,9 @@ int main(int argc, char** argv) {
         std::vector<std::string> args(argv + 2, argv + argc);
         int qtArgc = 1;
         QApplication app(qtArgc, argv);
+        // The charts in the language the windows would speak.
+        velmora::LanguageChoice language(velmora::StartingLanguage(
+            QString::fromStdString(velmora::SettingsPreferences().KeptLanguage()), velmora::SystemMessagesLocale()));
         return velmora::RunHeadlessExport(args, std::cerr);
     }
 
@@ -112,6 +118,13 @@ int main(int argc, char** argv) {
     chartStyle.Follow(&chartStyle, [&preferences](velmora::ChartStyle style) { preferences.KeepChartStyle(style); });
     QObject::connect(&chartStyle, &velmora::ChartStyleChoice::CellDegreesChosen,
                      [&preferences](bool shown) { preferences.KeepCellDegrees(shown); });
+    // The windows' language: the one chosen last in the Language menu, else
+    // the system's (LANG=hi_IN.UTF-8 starts in Hindi); kept once chosen.
+    velmora::LanguageChoice language(velmora::StartingLanguage(QString::fromStdString(preferences.KeptLanguage()),
+                                                               velmora::SystemMessagesLocale()));
+    QObject::connect(&language, &velmora::LanguageChoice::Changed, [&preferences](velmora::Language chosen) {
+        preferences.KeepLanguage(velmora::InfoOf(chosen).code);
+    });
     velmora::Shell shell(velmora::Services{messenger, web, files, clock, chartStyle, preferences});
     // The lock is ours since before the form was built; the socket on which a
     // later copy asks for the window can wait until the form is on screen.

@@ -62,6 +62,10 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     AshtakavargaOutput ashtakavarga;
     if (const std::string refusal = ReadAshtakavargaOptions(o, o.ashtakavarga, ashtakavarga); !refusal.empty())
         return Refuse(io.err, refusal);
+    const std::optional<Language> language = o.lang ? LanguageOfCode(*o.lang) : Language::English;
+    if (!language)
+        return Refuse(io.err, "--lang: " + Quoted(*o.lang) + " is not a language velmora-cli writes; give one of " +
+                                  LanguageCodeList());
     KarakaScheme karakas = kDefaultKarakaScheme;
     if (const std::string refusal = ReadKarakaScheme(o, karakas); !refusal.empty()) return Refuse(io.err, refusal);
     YogaVargas yogaVargas = kYogaVargasD1;
@@ -103,6 +107,8 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     source.cellDegrees = o.cellDegrees;
     source.yogas = o.yogas;
     source.yogaVargas = yogaVargas;
+    source.language = *language;
+    source.labels = o.lang.has_value();
     if (o.json) {
         io.out << ChartJsonIndented(source) + "\n";
     } else {

@@ -11,6 +11,7 @@
 #include "chart/Strengths.h"
 #include "chart/Transits.h"
 #include "chart/YogaReading.h"
+#include "text/Language.h"
 
 namespace velmora::cli {
 
@@ -44,6 +45,10 @@ struct ChartSource {
     bool pointDetails = false, jaimini = false;
     KarakaScheme karakaScheme = kDefaultKarakaScheme;
     bool cellDegrees = false;
+    // The language of the text's chart terms (--lang); with `labels` the
+    // JSON gains a "labels" object in it, its keys and values staying English.
+    Language language = Language::English;
+    bool labels = false;
     // Computed only when asked (--strengths or its field).
     const StrengthsOutcome* strengths = nullptr;
     // The yogas (in the vargas chosen, --yogas-varga) and the doshas, written

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/Ansi.h"
+#include "text/TextWidth.h"
 
 namespace velmora::cli {
 
@@ -70,7 +71,8 @@ std::size_t Pack(const std::vector<ChartToken>& tokens, const std::vector<int>& 
     for (std::size_t l = 0; l < widths.size() && t < tokens.size(); ++l) {
         while (t < tokens.size()) {
             const std::string& text = tokens[t].text;
-            const std::size_t needed = lines[l].text.empty() ? text.size() : lines[l].text.size() + 1 + text.size();
+            const std::size_t width = TerminalWidth(text), used = TerminalWidth(lines[l].text);
+            const std::size_t needed = lines[l].text.empty() ? width : used + 1 + width;
             if (needed > static_cast<std::size_t>(widths[l])) break;
             if (!lines[l].text.empty()) lines[l].text += ' ';
             if (tokens[t].arudha) lines[l].arudhaRuns.emplace_back(lines[l].text.size(), text.size());
@@ -83,13 +85,17 @@ std::size_t Pack(const std::vector<ChartToken>& tokens, const std::vector<int>& 
 
 void Write(std::vector<std::vector<Cell>>& canvas, const Span& span, const std::string& text,
            const std::vector<std::pair<std::size_t, std::size_t>>& arudhaRuns, std::string_view style) {
-    const int start = span.first + (span.Width() - static_cast<int>(text.size())) / 2;
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    // One canvas cell a terminal column: a letter with the marks that stand on it.
+    const std::vector<std::string_view> columns = TextColumns(text);
+    const int start = span.first + (span.Width() - static_cast<int>(columns.size())) / 2;
+    std::size_t byte = 0;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
         Cell& cell = canvas[static_cast<std::size_t>(span.row)][static_cast<std::size_t>(start) + i];
-        cell.glyph = std::string(1, text[i]);
+        cell.glyph = std::string(columns[i]);
         cell.style = style;
         for (const auto& [at, length] : arudhaRuns)
-            if (i >= at && i < at + length) cell.style = kBoldBlue;
+            if (byte >= at && byte < at + length) cell.style = kBoldBlue;
+        byte += columns[i].size();
     }
 }
 
@@ -106,16 +112,22 @@ std::string TrimEnd(std::string text) {
     return text;
 }
 
-std::vector<CellLine> CellLines(const DiagramCell& cell) {
-    const int sign = cell.sign;
-    std::vector<CellLine> lines;
-    std::string header(kSignNames[static_cast<std::size_t>(sign)]);
+// The sign's name over its cell: the three-letter name in English, the
+// language's name where it fits beside the number, else its short form.
+std::string SignHeading(int sign, const Glossary& glossary) {
     const std::string number = std::to_string(sign + 1);
-    header.append(kWidth - header.size() - number.size(), ' ');
-    header += number;
-    lines.push_back({header, kBold});
+    const auto at = static_cast<std::size_t>(sign);
+    std::string name(glossary.language == Language::English ? glossary.signShort[at] : glossary.signs[at]);
+    if (TerminalWidth(name) + 1 + number.size() > kWidth) name = glossary.signShort[at];
+    name.append(kWidth - TerminalWidth(name) - number.size(), ' ');
+    return name + number;
+}
+
+std::vector<CellLine> CellLines(const DiagramCell& cell, const Glossary& glossary) {
+    std::vector<CellLine> lines;
+    lines.push_back({SignHeading(cell.sign, glossary), kBold});
     for (const DiagramEntry& entry : cell.entries)
-        if (!entry.arudha) lines.push_back({TrimEnd(EntryCellLabel(entry, false, true)), kGreen});
+        if (!entry.arudha) lines.push_back({TrimEnd(EntryCellLabel(entry, false, true, glossary)), kGreen});
     // Arudha labels side by side, wrapped to the cell.
     std::string line;
     for (const DiagramEntry& entry : cell.entries) {
@@ -143,18 +155,19 @@ void AppendCell(std::string& out, const std::vector<CellLine>& lines, std::size_
     out += ' ';
     if (index < lines.size()) {
         const CellLine& line = lines[index];
-        const std::string_view text = std::string_view(line.text).substr(0, kWidth);
+        const std::string_view text = FirstColumns(line.text, kWidth);
         AppendStyled(out, text, line.style, ansi);
-        out.append(kWidth - text.size(), ' ');
+        out.append(kWidth - TerminalWidth(text), ' ');
     } else {
         out.append(kWidth, ' ');
     }
     out += ' ';
 }
 
-std::string DrawSouthIndianChart(const ChartDiagram& diagram, bool ansi) {
+std::string DrawSouthIndianChart(const ChartDiagram& diagram, bool ansi, const Glossary& glossary) {
     std::vector<CellLine> cells[4][4];
-    for (const DiagramCell& cell : diagram.cells) cells[cell.southPlace.row][cell.southPlace.column] = CellLines(cell);
+    for (const DiagramCell& cell : diagram.cells)
+        cells[cell.southPlace.row][cell.southPlace.column] = CellLines(cell, glossary);
 
     const std::string bar = Repeat("─", kWidth + 2);
     const std::string centre(2 * (kWidth + 2) + 1, ' ');
@@ -192,11 +205,11 @@ std::string DrawSouthIndianChart(const ChartDiagram& diagram, bool ansi) {
 
 // The tokens of each sign's cell: two-letter names with their marks, then
 // the arudha labels.
-SignTokens TokensOf(const ChartDiagram& diagram) {
+SignTokens TokensOf(const ChartDiagram& diagram, const Glossary& glossary) {
     SignTokens tokens;
     for (const DiagramCell& cell : diagram.cells)
         for (const DiagramEntry& entry : cell.entries)
-            tokens[static_cast<std::size_t>(cell.sign)].push_back({EntryCellLabel(entry, true, true), entry.arudha});
+            tokens[static_cast<std::size_t>(cell.sign)].push_back({EntryCellLabel(entry, true, true, glossary), entry.arudha});
     for (const DiagramCell& cell : diagram.cells)
         if (!cell.note.empty()) tokens[static_cast<std::size_t>(cell.sign)].push_back({cell.note, false});
     return tokens;
@@ -204,7 +217,21 @@ SignTokens TokensOf(const ChartDiagram& diagram) {
 
 }  // namespace
 
-std::string DrawNorthIndianChart(const SignTokens& tokens, int ascendantSign, bool ansi) {
+// The legend under a North-Indian chart: what its short names stand for.
+std::string NorthLegend(const Glossary& glossary) {
+    if (glossary.language == Language::English)
+        return "  Su Sun, Mo Moon, Me Mercury, Ve Venus, Ma Mars, Ju Jupiter, Sa Saturn, Ra Rahu, Ke Ketu, As ascendant; (R) "
+               "retrograde.\n";
+    std::string legend = " ";
+    for (int body = 0; body < kBodyCount; ++body) {
+        const auto at = static_cast<std::size_t>(body);
+        legend.append(" ").append(glossary.pointShort[at]).append(" ").append(glossary.pointNames[at]);
+        legend += body + 1 < kBodyCount ? "," : ";";
+    }
+    return legend.append(" (").append(glossary.retrograde).append(") retrograde.\n");
+}
+
+std::string DrawNorthIndianChart(const SignTokens& tokens, int ascendantSign, bool ansi, const Glossary& glossary) {
     std::vector<std::vector<Cell>> canvas(kRows, std::vector<Cell>(kColumns));
     for (int y = 0; y < kRows; ++y)
         for (int x = 0; x < kColumns; ++x)
@@ -234,7 +261,7 @@ std::string DrawNorthIndianChart(const SignTokens& tokens, int ascendantSign, bo
         Write(canvas, chosen[0], std::to_string(sign + 1), {}, kBold);
         for (std::size_t i = 0; i < lines.size(); ++i) Write(canvas, chosen[i + 1], lines[i].text, lines[i].arudhaRuns, kGreen);
         if (fitted < entries.size()) {
-            overflow += "  House " + std::to_string(house) + " (" + std::string(kSignEnglishNames[static_cast<std::size_t>(sign)]) +
+            overflow += "  House " + std::to_string(house) + " (" + std::string(glossary.signs[static_cast<std::size_t>(sign)]) +
                         ") also holds:";
             for (std::size_t t = fitted; t < entries.size(); ++t) {
                 overflow += ' ';
@@ -251,13 +278,13 @@ std::string DrawNorthIndianChart(const SignTokens& tokens, int ascendantSign, bo
     }
     out += overflow;
     out += "  House 1 at the top, the houses running counter-clockwise; the numbers are the signs (1 Aries … 12 Pisces).\n";
-    out += "  Su Sun, Mo Moon, Me Mercury, Ve Venus, Ma Mars, Ju Jupiter, Sa Saturn, Ra Rahu, Ke Ketu, As ascendant; (R) retrograde.\n";
+    out += NorthLegend(glossary);
     return out;
 }
 
-std::string DrawChartText(const ChartDiagram& diagram, ChartStyle style, bool ansi) {
-    return style == ChartStyle::North ? DrawNorthIndianChart(TokensOf(diagram), diagram.ascendantSign, ansi)
-                                      : DrawSouthIndianChart(diagram, ansi);
+std::string DrawChartText(const ChartDiagram& diagram, ChartStyle style, bool ansi, const Glossary& glossary) {
+    return style == ChartStyle::North ? DrawNorthIndianChart(TokensOf(diagram, glossary), diagram.ascendantSign, ansi, glossary)
+                                      : DrawSouthIndianChart(diagram, ansi, glossary);
 }
 
 }  // namespace velmora::cli

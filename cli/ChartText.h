@@ -19,10 +19,14 @@
 #include "engine/NameTables.h"
 #include "presentation/ChartDiagram.h"
 #include "presentation/ChartStyle.h"
+#include "presentation/Glossary.h"
 
 namespace velmora::cli {
 
-std::string DrawChartText(const ChartDiagram& diagram, ChartStyle style, bool ansi);
+// The signs and bodies are named in the glossary's language (English by
+// default); the cells are laid out in terminal columns (TerminalWidth).
+std::string DrawChartText(const ChartDiagram& diagram, ChartStyle style, bool ansi,
+                          const Glossary& glossary = GlossaryOf(Language::English));
 
 // The North-Indian drawing of any tokens by sign.
 struct ChartToken {
@@ -30,6 +34,7 @@ struct ChartToken {
     bool arudha = false;  // drawn in the arudhas' colour
 };
 using SignTokens = std::array<std::vector<ChartToken>, kSignCount>;
-std::string DrawNorthIndianChart(const SignTokens& tokens, int ascendantSign, bool ansi);
+std::string DrawNorthIndianChart(const SignTokens& tokens, int ascendantSign, bool ansi,
+                                 const Glossary& glossary = GlossaryOf(Language::English));
 
 }  // namespace velmora::cli

@@ -29,6 +29,7 @@ Usage:
               [--dasha-year Y] [--dasha-levels N] [--dasha-systems LIST]
               [--point-details] [--jaimini [--karakas 7|8]] [--cell-degrees]
               [--yogas [--yogas-varga LIST]]
+              [--lang en|hi|ta|te|kn]
   velmora-cli --open BIRTHFILE [--chart-style south|north] [--today YYYY-MM-DD] [--json]
               [--save BIRTHFILE [--force]]
   velmora-cli --places TEXT      the atlas's places a name finds
@@ -214,6 +215,12 @@ Options:
                      "doshas" (docs/yogas.md)
   --yogas-varga LIST with --yogas: the vargas the yogas are read in, such as
                      D1,D9 (default D1)
+  --lang en|hi|ta|te|kn
+                     the chart's terms in English (default), Hindi, Tamil,
+                     Telugu or Kannada: the signs and the points in the
+                     position table and the charts (the report stays
+                     English); JSON keeps its English keys and values and
+                     adds "labels", the same terms in the language
   --match BRIDE GROOM
                      two birth files matched for marriage, the bride's first:
                      the eight kootas of the North-Indian guna milan (36 points)

@@ -2,6 +2,7 @@
 
 #include "cli/JsonDocument.h"
 #include "cli/JsonWriter.h"
+#include "cli/LabelsJson.h"
 
 namespace velmora::cli {
 
@@ -33,7 +34,10 @@ void AppendChartFields(const ChartSource& chart, const FieldList& fields, std::s
 std::string ChartJsonIndented(const ChartSource& chart) {
     JsonDocument json;
     WriteFields(chart, EveryChartField(), json, [&](const ChartField& field) { field.document(chart, json); });
-    return json.Value().dump(2);
+    if (!chart.labels) return json.Value().dump(2);
+    nlohmann::ordered_json withLabels = json.Value();
+    withLabels["labels"] = LabelsJson(chart);
+    return withLabels.dump(2);
 }
 
 void AppendErrorJson(std::string_view message, std::string& out) {

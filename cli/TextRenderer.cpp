@@ -6,8 +6,10 @@
 #include "cli/BeyondArudhasText.h"
 #include "cli/ChartText.h"
 #include "cli/TimeText.h"
+#include "text/TextWidth.h"
 #include "presentation/BirthLabels.h"
 #include "presentation/ChartLabels.h"
+#include "presentation/Glossary.h"
 #include "presentation/PositionLabels.h"
 
 namespace velmora::cli {
@@ -16,7 +18,7 @@ namespace {
 
 void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
     out += text;
-    if (text.size() < width) out.append(width - text.size(), ' ');
+    if (const std::size_t columns = TerminalWidth(text); columns < width) out.append(width - columns, ' ');
 }
 
 std::string_view TrimEnd(std::string_view text) {
@@ -55,15 +57,22 @@ void AppendDetails(std::string& out, const Chart& chart, bool ansi) {
     if (!chart.modeText.empty()) row("Positions", chart.modeText);
 }
 
-void AppendPositions(std::string& out, const Chart& chart, bool ansi) {
+// The caption of a body's row: "Surya/Sun" in English, the body's name in
+// another language.
+std::string_view RowCaption(const Glossary& glossary, int body) {
+    return glossary.language == Language::English ? PositionCaption(body)
+                                                  : glossary.pointNames[static_cast<std::size_t>(body)];
+}
+
+void AppendPositions(std::string& out, const Chart& chart, bool ansi, const Glossary& glossary) {
     AppendHeading(out, "Vedic Planetary Position", ansi);
     for (int i = 0; i < kBodyCount; ++i) {
         const ChartPoint& point = chart.points[static_cast<std::size_t>(i)];
         out += "  ";
-        AppendPadded(out, PositionCaption(i), 17);
-        AppendPadded(out, TrimEnd(BodyLabel(i, point.retrograde)), 13);
-        AppendPadded(out, ShortPositionText(point), 11);
-        out += LongPositionText(point);
+        AppendPadded(out, RowCaption(glossary, i), 17);
+        AppendPadded(out, TrimEnd(BodyLabel(glossary, i, point.retrograde)), 13);
+        AppendPadded(out, WithSignShort(glossary, ShortPositionText(point)), 11);
+        out += WithSignShort(glossary, LongPositionText(point));
         out += '\n';
     }
 }
@@ -85,11 +94,13 @@ std::string RenderText(const ChartSource& source, bool ansi, ChartStyle style) {
     std::string out;
     AppendDetails(out, chart, ansi);
     out += '\n';
-    AppendPositions(out, chart, ansi);
+    const Glossary& glossary = GlossaryOf(source.language);
+    AppendPositions(out, chart, ansi, glossary);
     out += '\n';
     AppendHeading(out, "Hora", ansi);
     const PlacedPoints birthChart = BirthChartPoints(chart);
-    out += DrawChartText(MakeChartDiagram(source.cellDegrees ? WithCellDegrees(birthChart, chart) : birthChart), style, ansi);
+    out += DrawChartText(MakeChartDiagram(source.cellDegrees ? WithCellDegrees(birthChart, chart) : birthChart), style, ansi,
+                         glossary);
     if (source.cellDegrees) out += "  Beside each point its degrees and minutes in its sign (21:33 is 21\u00B0 33\u2032).\n";
     out += '\n';
     AppendReport(out, source.chart.report, ansi);

@@ -22,7 +22,7 @@ allowed() {
     analysis)     echo "engine" ;;
     report)       echo "analysis engine" ;;
     chart)        echo "analysis report ephemeris birth engine text" ;;
-    presentation) echo "chart analysis report ephemeris birth engine" ;;
+    presentation) echo "chart analysis report ephemeris birth engine text" ;;
     *)            echo "?" ;;
   esac
 }

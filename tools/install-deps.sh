@@ -10,6 +10,7 @@ packages=(
   g++ cmake make pkg-config
   qt6-base-dev                       # widgets, printing, Qt Test
   qt6-svg-dev                        # chart images as SVG, the icon's PNG sizes
+  qt6-tools-dev qt6-l10n-tools       # the windows' translations: lupdate, lrelease, qt_add_lrelease
   poppler-utils                      # the PDF tests read the text back (pdftotext)
   libgtest-dev libgmock-dev          # core tests
   libbenchmark-dev                   # benchmarks
@@ -20,7 +21,8 @@ packages=(
   libhowardhinnant-date-dev tzdata   # time-zone history
   xvfb xauth fonts-dejavu-core       # screenshots and running without a display
   fonts-lohit-deva fonts-lohit-taml  # names in Devanagari and Tamil on the printed page
-  fonts-noto-core fonts-liberation2  # the window tests under the desktops' common fonts
+  fonts-noto-core fonts-liberation2  # the window tests under the desktops' common fonts; Noto Sans
+                                     #   Devanagari, Tamil, Telugu, Kannada for the languages' charts and PDF
   fonts-cantarell                    #   (tests/gui/fonts)
   openbox x11-utils                  # the windows' frames checked under a real window manager (xprop)
   dbus dbus-x11 at-spi2-core         # the accessibility test: session bus, AT-SPI bus

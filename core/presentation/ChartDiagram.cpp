@@ -97,14 +97,15 @@ ChartDiagram MakeChartDiagram(const PlacedPoints& points) {
     return diagram;
 }
 
-std::string EntryLabel(const DiagramEntry& entry) {
-    if (entry.transit) return "T-" + BodyLabel(entry.number, entry.retrograde);
-    return entry.arudha ? std::string(ArudhaLabel(entry.number)) : BodyLabel(entry.number, entry.retrograde);
+std::string EntryLabel(const DiagramEntry& entry, const Glossary& glossary) {
+    if (entry.transit) return "T-" + BodyLabel(glossary, entry.number, entry.retrograde);
+    return entry.arudha ? std::string(ArudhaLabel(entry.number)) : BodyLabel(glossary, entry.number, entry.retrograde);
 }
 
-std::string EntryShortLabel(const DiagramEntry& entry) {
-    if (entry.transit) return "T-" + BodyShortLabel(entry.number, entry.retrograde);
-    return entry.arudha ? std::string(ArudhaLabel(entry.number)) : BodyShortLabel(entry.number, entry.retrograde);
+std::string EntryShortLabel(const DiagramEntry& entry, const Glossary& glossary) {
+    if (entry.transit) return "T-" + BodyShortLabel(glossary, entry.number, entry.retrograde);
+    return entry.arudha ? std::string(ArudhaLabel(entry.number))
+                        : BodyShortLabel(glossary, entry.number, entry.retrograde);
 }
 
 std::string EntrySpokenLabel(const DiagramEntry& entry, SpokenNames names) {
@@ -115,10 +116,10 @@ std::string EntrySpokenLabel(const DiagramEntry& entry, SpokenNames names) {
     return spoken;
 }
 
-std::string EntryCellLabel(const DiagramEntry& entry, bool shortLabel, bool ascii) {
-    if (!entry.degreesShown) return shortLabel ? EntryShortLabel(entry) : EntryLabel(entry);
+std::string EntryCellLabel(const DiagramEntry& entry, bool shortLabel, bool ascii, const Glossary& glossary) {
+    if (!entry.degreesShown) return shortLabel ? EntryShortLabel(entry, glossary) : EntryLabel(entry, glossary);
     // A no-break space in the window's cells keeps the degrees with their body.
-    return EntryShortLabel(entry) + (ascii ? " " : "\u00A0") + CellDegreesText(entry.longitude, ascii);
+    return EntryShortLabel(entry, glossary) + (ascii ? " " : "\u00A0") + CellDegreesText(entry.longitude, ascii);
 }
 
 UnitRect SouthCell(int sign) {

@@ -18,6 +18,7 @@
 #include "chart/Chart.h"
 #include "engine/NameTables.h"
 #include "presentation/ChartLabels.h"
+#include "presentation/Glossary.h"
 #include "presentation/SouthIndianGrid.h"
 
 namespace velmora {
@@ -90,13 +91,15 @@ int HouseOfSign(int ascendantSign, int sign);
 
 // The texts of an entry: "Mercury (R) " or "AL"; "Me(R)" or "AL"; "Mercury
 // retrograde" or "AL". A transiting body's: "T-Mercury (R) ", "T-Me(R)",
-// "transiting Mercury retrograde".
-std::string EntryLabel(const DiagramEntry& entry);
-std::string EntryShortLabel(const DiagramEntry& entry);
+// "transiting Mercury retrograde". The bodies' names in the glossary's
+// language (English by default).
+std::string EntryLabel(const DiagramEntry& entry, const Glossary& glossary = GlossaryOf(Language::English));
+std::string EntryShortLabel(const DiagramEntry& entry, const Glossary& glossary = GlossaryOf(Language::English));
 std::string EntrySpokenLabel(const DiagramEntry& entry, SpokenNames names = SpokenNames::Full);
 // The label as a cell shows it, with the degrees when they are shown: the
 // short label and "12°34′" ("12:34" with `ascii`), or the label alone.
-std::string EntryCellLabel(const DiagramEntry& entry, bool shortLabel, bool ascii = false);
+std::string EntryCellLabel(const DiagramEntry& entry, bool shortLabel, bool ascii = false,
+                           const Glossary& glossary = GlossaryOf(Language::English));
 
 // The drawing's shapes in a unit square (x to the right, y down): a
 // South-Indian sign's cell, a North-Indian house's outline (the diamond's

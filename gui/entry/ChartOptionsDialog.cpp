@@ -10,6 +10,7 @@
 
 #include "widgets/Utf8Text.h"
 #include "widgets/WholeDateTyping.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -37,7 +38,7 @@ QString ChartOptionsText(const ChartOptions& options) {
 
 ChartOptionsDialog::ChartOptionsDialog(const ChartOptions& options, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ChartOptionsDialog"));
-    setWindowTitle(QStringLiteral("Ayanamsa and Houses"));
+    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Ayanamsa and Houses"), TextRole::WindowTitle);
     auto* form = new QFormLayout;
 
     cboAyanamsa = List(QStringLiteral("cboAyanamsa"), this);

@@ -48,6 +48,7 @@
 #include "services/WebLinks.h"
 #include "widgets/WrappedLabel.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
 #include "widgets/ProgramTitle.h"
 
 namespace velmora {
@@ -142,24 +143,24 @@ frmMain::frmMain(Services services, QWidget* parent) : QMainWindow(parent), serv
 }
 
 void frmMain::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = Translated(menuBar()->addMenu(QString()), QT_TRANSLATE_NOOP("Velmora", "&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* open = file->addAction(QStringLiteral("&Open Birth Data…"));
+    QAction* open = Translated(file->addAction(QString()), QT_TRANSLATE_NOOP("Velmora", "&Open Birth Data…"));
     open->setObjectName(QStringLiteral("mnuOpen"));
     open->setShortcut(QKeySequence::Open);
     connect(open, &QAction::triggered, this, [this] { OpenBirthData(); });
-    QAction* save = file->addAction(QStringLiteral("&Save Birth Data…"));
+    QAction* save = Translated(file->addAction(QString()), QT_TRANSLATE_NOOP("Velmora", "&Save Birth Data…"));
     save->setObjectName(QStringLiteral("mnuSave"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { SaveBirthData(); });
     mnuRecent_ = new RecentBirthFilesMenu(file, this, services_.messenger,
                                           [this](const QString& path) { OpenBirthFile(path); });
     file->addSeparator();
-    QAction* next = file->addAction(QStringLiteral("Analyze My Graha Arudha"));
+    QAction* next = Translated(file->addAction(QString()), QT_TRANSLATE_NOOP("Velmora", "Analyze My Graha Arudha"));
     next->setObjectName(QStringLiteral("mnuNext"));
     next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
     connect(next, &QAction::triggered, this, &frmMain::AnalyzeChart);
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    QAction* exit = Translated(file->addAction(QString()), QT_TRANSLATE_NOOP("Velmora", "E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     exit->setShortcuts(QuitKeys());
     connect(exit, &QAction::triggered, this, &frmMain::RequestExit);
@@ -195,12 +196,12 @@ void frmMain::BuildForm() {
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
     txtName_ = Named(new FilteredLineEdit(kNameRule, services_.messenger, central), "txtName",
                      QStringLiteral("Name"));
-    form->addRow(NewLabel(QStringLiteral("&Name"), txtName_, "lblName", central), txtName_);
+    form->addRow(Translated(NewLabel(QString(), txtName_, "lblName", central), QT_TRANSLATE_NOOP("Velmora", "&Name")), txtName_);
 
     cboMonth_ = NewList(central, "cboMonth", QStringLiteral("Month of birth"));
     cboDate_ = NewList(central, "cboDate", QStringLiteral("Day of birth"));
     cboYear_ = NewList(central, "cboYear", QStringLiteral("Year of birth"));
-    form->addRow(NewLabel(QStringLiteral("Date of &Birth"), cboMonth_, "lblDateOfBirth", central),
+    form->addRow(Translated(NewLabel(QString(), cboMonth_, "lblDateOfBirth", central), QT_TRANSLATE_NOOP("Velmora", "Date of &Birth")),
                  Row({cboMonth_, cboDate_, cboYear_}));
 
     cboHH_ = NewList(central, "cboHH", QStringLiteral("Hour of birth"));
@@ -209,16 +210,16 @@ void frmMain::BuildForm() {
     auto* timeFormat = new QLabel(QStringLiteral("HH:MM:SS"), central);
     timeFormat->setObjectName(QStringLiteral("lblTimeFormat"));
     QHBoxLayout* timeRow = Row({cboHH_, cboMM_, cboSS_, timeFormat});
-    form->addRow(NewLabel(QStringLiteral("&Time of Birth"), cboHH_, "lblTimeOfBirth", central), timeRow);
+    form->addRow(Translated(NewLabel(QString(), cboHH_, "lblTimeOfBirth", central), QT_TRANSLATE_NOOP("Velmora", "&Time of Birth")), timeRow);
 
     txtMCity_ = Named(new QLineEdit(central), "txtMCity", QStringLiteral("City"));
     txtMCity_->setAccessibleDescription(QStringLiteral("Type the first letters of the birth place to choose it "
                                                        "from the atlas, with its coordinates and time zone"));
-    form->addRow(NewLabel(QStringLiteral("&City"), txtMCity_, "lblCity", central), txtMCity_);
+    form->addRow(Translated(NewLabel(QString(), txtMCity_, "lblCity", central), QT_TRANSLATE_NOOP("Velmora", "&City")), txtMCity_);
     txtMState_ = Named(new QLineEdit(central), "txtMState", QStringLiteral("State"));
-    form->addRow(NewLabel(QStringLiteral("&State"), txtMState_, "lblState", central), txtMState_);
+    form->addRow(Translated(NewLabel(QString(), txtMState_, "lblState", central), QT_TRANSLATE_NOOP("Velmora", "&State")), txtMState_);
     txtMCountry_ = Named(new QLineEdit(central), "txtMCountry", QStringLiteral("Country"));
-    form->addRow(NewLabel(QStringLiteral("C&ountry"), txtMCountry_, "lblCountry", central), txtMCountry_);
+    form->addRow(Translated(NewLabel(QString(), txtMCountry_, "lblCountry", central), QT_TRANSLATE_NOOP("Velmora", "C&ountry")), txtMCountry_);
     page->addLayout(form);
 
     // Coordinates: degrees and minutes with their hemisphere, side by side.
@@ -243,9 +244,9 @@ void frmMain::BuildForm() {
         minutes->setMaxLength(2);
         FitDigits(minutes, 3);
         auto* grid = new QGridLayout(box);
-        grid->addWidget(NewLabel(QStringLiteral("Deg"), degrees, "lblDeg", box), 0, 0);
+        grid->addWidget(Translated(NewLabel(QString(), degrees, "lblDeg", box), QT_TRANSLATE_NOOP("Velmora", "Deg")), 0, 0);
         grid->addWidget(degrees, 0, 1);
-        grid->addWidget(NewLabel(QStringLiteral("Min"), minutes, "lblMin", box), 0, 2);
+        grid->addWidget(Translated(NewLabel(QString(), minutes, "lblMin", box), QT_TRANSLATE_NOOP("Velmora", "Min")), 0, 2);
         grid->addWidget(minutes, 0, 3);
         auto* group = new QButtonGroup(box);
         const QString captions[2] = {first, second};
@@ -280,10 +281,10 @@ void frmMain::BuildForm() {
     page->addLayout(coordinates);
 
     // Time zone and daylight saving.
-    auto* zone = new QGroupBox(QStringLiteral("&Zone"), central);
+    auto* zone = Translated(new QGroupBox(central), QT_TRANSLATE_NOOP("Velmora", "&Zone"));
     zone->setObjectName(QStringLiteral("fraZone"));
     cmbTimeZone_ = NewList(zone, "cmbTimeZone", QStringLiteral("Time zone"));
-    chkDST_ = Named(new QCheckBox(QStringLiteral("Daylight Saving Time"), zone), "chkDST",
+    chkDST_ = Named(Translated(new QCheckBox(zone), QT_TRANSLATE_NOOP("Velmora", "Daylight Saving Time")), "chkDST",
                     QStringLiteral("Daylight Saving Time"));
     auto* zoneRow = new QHBoxLayout;
     auto* zoneBox = new QVBoxLayout(zone);
@@ -304,14 +305,14 @@ void frmMain::BuildForm() {
 
     // How the positions are computed: the Swiss Ephemeris unless the person
     // unticks it; the window keeps the last choice between starts.
-    chkPrecise_ = Named(new QCheckBox(QStringLiteral("&Precise positions (Swiss Ephemeris)"), central), "chkPrecise",
+    chkPrecise_ = Named(Translated(new QCheckBox(central), QT_TRANSLATE_NOOP("Velmora", "&Precise positions (Swiss Ephemeris)")), "chkPrecise",
                         QStringLiteral("Precise positions (Swiss Ephemeris)"));
     chkPrecise_->setAccessibleDescription(
         QStringLiteral("Compute the chart from the Swiss Ephemeris at the true birth instant instead of the "
                        "classic engine"));
     chkPrecise_->setToolTip(QStringLiteral("Positions from the Swiss Ephemeris at the birth instant in "
                                            "Universal Time, Lahiri ayanamsa; the seconds of the time count."));
-    chkTrueNode_ = Named(new QCheckBox(QStringLiteral("T&rue node for Rahu and Ketu"), central), "chkTrueNode",
+    chkTrueNode_ = Named(Translated(new QCheckBox(central), QT_TRANSLATE_NOOP("Velmora", "T&rue node for Rahu and Ketu")), "chkTrueNode",
                          QStringLiteral("True node for Rahu and Ketu"));
     chkTrueNode_->setAccessibleDescription(
         QStringLiteral("With precise positions, the true lunar node instead of the mean node"));
@@ -325,7 +326,7 @@ void frmMain::BuildForm() {
     page->addLayout(modeRow);
 
     // The precise chart's ayanamsa, positions and houses, kept per user.
-    cmdChartOptions_ = Named(new QPushButton(QStringLiteral("A&yanamsa and Houses\u2026"), central),
+    cmdChartOptions_ = Named(Translated(new QPushButton(central), QT_TRANSLATE_NOOP("Velmora", "A&yanamsa and Houses…")),
                              "cmdChartOptions", QStringLiteral("Ayanamsa and Houses"));
     lblChartOptions_ = new QLabel(central);
     lblChartOptions_->setObjectName(QStringLiteral("lblChartOptions"));
@@ -340,9 +341,9 @@ void frmMain::BuildForm() {
     page->addLayout(optionsRow);
 
     // The two commands.
-    cmdRashi_ = Named(new QPushButton(QStringLiteral("Analyze My Graha Arudha"), central), "cmdRashi",
+    cmdRashi_ = Named(Translated(new QPushButton(central), QT_TRANSLATE_NOOP("Velmora", "Analyze My Graha Arudha")), "cmdRashi",
                       QStringLiteral("Analyze My Graha Arudha"));
-    cmdBrowser_ = Named(new QPushButton(QStringLiteral("Click for Latitude && Longitude"), central),
+    cmdBrowser_ = Named(Translated(new QPushButton(central), QT_TRANSLATE_NOOP("Velmora", "Click for Latitude && Longitude")),
                         "cmdBrowser", QStringLiteral("Click for Latitude & Longitude"));
     connect(cmdRashi_, &QPushButton::clicked, this, &frmMain::AnalyzeChart);
     connect(cmdBrowser_, &QPushButton::clicked, this, &frmMain::LookUpPlace);

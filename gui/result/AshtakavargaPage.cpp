@@ -18,6 +18,7 @@
 #include "result/ChartView.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -73,7 +74,7 @@ AshtakavargaPage::AshtakavargaPage(const Chart& chart, ChartStyleChoice& style, 
                                    QWidget* parent)
     : QWidget(parent, Qt::Window), chart_(chart), preferences_(preferences) {
     setObjectName(QStringLiteral("AshtakavargaPage"));
-    setWindowTitle(QStringLiteral("Ashtakavarga - %1").arg(QString::fromStdString(chart.birth.name)));
+    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Ashtakavarga - %1"), TextRole::WindowTitle, {QString::fromStdString(chart.birth.name)});
     setAccessibleName(windowTitle());
     // The page scrolls where the screen is smaller than it.
     QWidget* page = ScrollingPage(this);

@@ -22,6 +22,7 @@
 #include "widgets/ChartPageParts.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -174,7 +175,7 @@ private:
 BirthTimePage::BirthTimePage(const Chart& chart, const ChartStyleChoice& style, QWidget* parent)
     : QWidget(parent, Qt::Window), chart_(chart), style_(style.Style()) {
     setObjectName(QStringLiteral("BirthTimePage"));
-    setWindowTitle(QStringLiteral("Birth time - %1").arg(FromUtf8(chart.birth.name)));
+    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Birth time - %1"), TextRole::WindowTitle, {FromUtf8(chart.birth.name)});
     auto* column = new QVBoxLayout(this);
 
     auto* windowRow = new QHBoxLayout;

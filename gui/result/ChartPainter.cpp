@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "presentation/ChartLabels.h"
+#include "services/LanguageChoice.h"
 #include "widgets/Utf8Text.h"
 
 namespace velmora {
@@ -29,7 +30,14 @@ QFont SizedFont(double pixels, bool bold, bool fixed = false) {
     font.setStyleHint(fixed ? QFont::Monospace : QFont::SansSerif);
     font.setPixelSize(std::max(1, static_cast<int>(pixels)));
     font.setBold(bold);
-    font.setStyleStrategy(QFont::PreferNoShaping);  // no ligatures: the texts stay searchable
+    const std::string_view script = InfoOf(LanguageChoice::Current()).fontFamily;
+    if (script.empty()) {
+        font.setStyleStrategy(QFont::PreferNoShaping);  // no ligatures: the texts stay searchable
+    } else {
+        // The language's script in its Noto font (which the PDF embeds), shaped:
+        // its letters join into conjuncts. The Latin letters fall back to DejaVu.
+        font.setFamilies({FromUtf8(script), font.family()});
+    }
     return font;
 }
 
@@ -92,7 +100,7 @@ void AppendWrapped(std::vector<CellLine>& lines, const QStringList& words, bool 
 }
 
 QString ShownLabel(const DiagramEntry& entry, bool shortLabels) {
-    std::string label = EntryCellLabel(entry, shortLabels);
+    std::string label = EntryCellLabel(entry, shortLabels, false, WindowTerms());
     while (!label.empty() && label.back() == ' ') label.pop_back();
     return FromUtf8(label);
 }
@@ -223,15 +231,20 @@ QRectF HouseTextBox(const ChartDiagram& diagram, ChartStyle style, int house, co
     return Scaled(unit.left, unit.top, unit.width, unit.height, area);
 }
 
+double ChartTextPixels(const ChartDiagram& diagram, const ChartPaint& how, const QRectF& area) {
+    const QSizeF cell(area.width() / 4, area.height() / 4);
+    double pixels = std::min(cell.height() / 7.5, cell.width() / 8);
+    for (int step = 0; step < 40 && !Fits(diagram, how, area, pixels); ++step) pixels *= 0.94;
+    return pixels;
+}
+
 void PaintChart(QPainter& painter, const QRectF& area, const ChartDiagram& diagram, const ChartPaint& how) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.fillRect(area, Qt::white);
 
-    const QSizeF cell(area.width() / 4, area.height() / 4);
-    double pixels = std::min(cell.height() / 7.5, cell.width() / 8);
-    for (int step = 0; step < 40 && !Fits(diagram, how, area, pixels); ++step) pixels *= 0.94;
+    const double pixels = ChartTextPixels(diagram, how, area);
     const double pad = pixels * 0.4;
 
     PaintGrid(painter, area, diagram, how);
@@ -255,7 +268,7 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartDiagram& diagr
             painter.drawText(heading, Qt::AlignRight | Qt::AlignTop, QString::number(c.sign + 1));
             painter.setFont(fonts.sign);
             painter.setPen(kSignName);
-            painter.drawText(heading, Qt::AlignLeft | Qt::AlignTop, FromUtf8(kSignNames[static_cast<std::size_t>(c.sign)]));
+            painter.drawText(heading, Qt::AlignLeft | Qt::AlignTop, FromUtf8(WindowTerms().signShort[static_cast<std::size_t>(c.sign)]));
         }
         double y = top + fonts.bodyMetrics.lineSpacing() * 1.15;
         for (const CellLine& line : lines) {

@@ -29,6 +29,10 @@ struct ChartPaint {
 };
 
 void PaintChart(QPainter& painter, const QRectF& area, const ChartDiagram& diagram, const ChartPaint& how);
+// The height in pixels of the cells' text PaintChart takes: the designed
+// size, made smaller only until every house's text fits its box (in the
+// windows' language).
+double ChartTextPixels(const ChartDiagram& diagram, const ChartPaint& how, const QRectF& area);
 
 // The birth chart of one run as print, PDF and images show it: full names in
 // the South-Indian cells, two-letter names in the North-Indian houses, and the

@@ -114,6 +114,11 @@ void ChartView::PlaceSpots() {
     }
 }
 
+void ChartView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) update();
+}
+
 void ChartView::resizeEvent(QResizeEvent*) { PlaceSpots(); }
 
 bool ChartView::eventFilter(QObject* watched, QEvent* event) {

@@ -16,6 +16,7 @@
 #include "widgets/ChartPageParts.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -56,7 +57,7 @@ QString SignName(int sign) { return FromUtf8(kSignEnglishNames[static_cast<std::
 JaiminiPage::JaiminiPage(const Chart& chart, ChartStyleChoice& style, Preferences& preferences, QWidget* parent)
     : QWidget(parent, Qt::Window), chart_(chart), preferences_(preferences) {
     setObjectName(QStringLiteral("frmJaimini"));
-    setWindowTitle(QStringLiteral("Jaimini - %1").arg(QString::fromStdString(chart.birth.name)));
+    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Jaimini - %1"), TextRole::WindowTitle, {QString::fromStdString(chart.birth.name)});
     reading_ = JaiminiOf(chart_, preferences.KeptKarakaScheme());
     QWidget* page = ScrollingPage(this);
     auto* grid = new QGridLayout(page);

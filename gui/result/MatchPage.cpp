@@ -23,6 +23,7 @@
 #include "services/Messenger.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -148,8 +149,8 @@ MatchPage::MatchPage(MatchSheet sheet, Services services, QWidget* parent)
     : QWidget(parent, Qt::Window), sheet_(std::move(sheet)), services_(services) {
     const MatchSheet& s = sheet_;
     setObjectName(QStringLiteral("MatchPage"));
-    setWindowTitle(QStringLiteral("Marriage match - %1 and %2")
-                       .arg(ShownText(s.bride.birth.name), ShownText(s.groom.birth.name)));
+    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Marriage match - %1 and %2"), TextRole::WindowTitle,
+              {ShownText(s.bride.birth.name), ShownText(s.groom.birth.name)});
     setAccessibleName(windowTitle());
     // The page scrolls where the screen is smaller than the page.
     auto* scroll = new QScrollArea(this);

@@ -10,6 +10,7 @@
 #include "widgets/ChartPageParts.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -21,7 +22,7 @@ QString PositionsPage::Summary(const Chart& chart) {
 
 PositionsPage::PositionsPage(const Chart& chart, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmPositions"));
-    setWindowTitle(QStringLiteral("Positions - %1").arg(QString::fromStdString(chart.birth.name)));
+    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Positions - %1"), TextRole::WindowTitle, {QString::fromStdString(chart.birth.name)});
     QWidget* page = ScrollingPage(this);
     auto* column = new QVBoxLayout(page);
 

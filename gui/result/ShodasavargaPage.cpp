@@ -14,6 +14,7 @@
 #include "widgets/ChartPageParts.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -36,7 +37,7 @@ QString ShodasavargaPage::VargottamaText(const Chart& chart) {
 ShodasavargaPage::ShodasavargaPage(const Chart& chart, ChartStyleChoice& style, QWidget* parent)
     : QWidget(parent, Qt::Window), chart_(chart) {
     setObjectName(QStringLiteral("frmShodasavarga"));
-    setWindowTitle(QStringLiteral("Divisional charts (Shodasavarga) - %1").arg(QString::fromStdString(chart.birth.name)));
+    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Divisional charts (Shodasavarga) - %1"), TextRole::WindowTitle, {QString::fromStdString(chart.birth.name)});
     QWidget* page = ScrollingPage(this);
     auto* column = new QVBoxLayout(page);
 

@@ -14,6 +14,7 @@
 #include "widgets/ChartPageParts.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -47,7 +48,7 @@ QTableWidget* TableOf(const StrengthTable& t, QWidget* parent) {
 
 StrengthsPage::StrengthsPage(const Chart& chart, QWidget* parent) : QWidget(parent, Qt::Window), chart_(chart) {
     setObjectName(QStringLiteral("StrengthsPage"));
-    setWindowTitle(QStringLiteral("Strengths - %1").arg(FromUtf8(chart.birth.name)));
+    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Strengths - %1"), TextRole::WindowTitle, {FromUtf8(chart.birth.name)});
     auto* column = new QVBoxLayout(this);
 
     cboSunrise = AddSunriseChoice(column, this);

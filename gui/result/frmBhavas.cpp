@@ -12,6 +12,7 @@
 #include "widgets/ChartPageParts.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -58,7 +59,7 @@ QString frmBhavas::Summary(const Chart& chart) {
 
 frmBhavas::frmBhavas(const Chart& chart, const ChartStyleChoice& style, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmBhavas"));
-    setWindowTitle(QStringLiteral("Bhavas (houses) - %1").arg(QString::fromStdString(chart.birth.name)));
+    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Bhavas (houses) - %1"), TextRole::WindowTitle, {QString::fromStdString(chart.birth.name)});
     QWidget* page = ScrollingPage(this);
     auto* grid = new QGridLayout(page);
 

@@ -16,6 +16,7 @@
 #include "widgets/LocaleTimes.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -41,7 +42,7 @@ DashaNode NodeOf(const QTreeWidgetItem* item) {
 frmDashas::frmDashas(const Chart& chart, Services services, QWidget* parent)
     : QWidget(parent, Qt::Window), services_(services), chart_(chart) {
     setObjectName(QStringLiteral("frmDashas"));
-    setWindowTitle(QStringLiteral("Dashas - %1").arg(FromUtf8(chart.birth.name)));
+    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Dashas - %1"), TextRole::WindowTitle, {FromUtf8(chart.birth.name)});
     setAccessibleName(windowTitle());
 
     auto* column = new QVBoxLayout(this);

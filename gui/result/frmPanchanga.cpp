@@ -14,12 +14,13 @@
 #include "widgets/LocaleTimes.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
 frmPanchanga::frmPanchanga(const Chart& chart, QWidget* parent) : QWidget(parent, Qt::Window), chart_(chart) {
     setObjectName(QStringLiteral("frmPanchanga"));
-    setWindowTitle(QStringLiteral("Panchanga at birth - %1").arg(FromUtf8(chart.birth.name)));
+    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Panchanga at birth - %1"), TextRole::WindowTitle, {FromUtf8(chart.birth.name)});
     auto* column = new QVBoxLayout(this);
 
     cboSunrise = AddSunriseChoice(column, this);

@@ -22,13 +22,14 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/WholeDateTyping.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
 frmTransits::frmTransits(const Chart& chart, const Clock& clock, const ChartStyleChoice& style, QWidget* parent)
     : QWidget(parent, Qt::Window), chart_(chart), clock_(clock) {
     setObjectName(QStringLiteral("frmTransits"));
-    setWindowTitle(QStringLiteral("Transits - %1").arg(FromUtf8(chart.birth.name)));
+    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Transits - %1"), TextRole::WindowTitle, {FromUtf8(chart.birth.name)});
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("scrollPage"));
     scroll->setFrameShape(QFrame::NoFrame);

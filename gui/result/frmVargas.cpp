@@ -17,6 +17,7 @@
 #include "widgets/LocaleTimes.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -59,7 +60,7 @@ QString frmVargas::Summary(const Chart& r) {
 frmVargas::frmVargas(const Chart& r, ChartStyleChoice& style, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmVargas"));
-    setWindowTitle(QStringLiteral("Nakshatras, dasha and Navamsa - %1").arg(QString::fromStdString(r.birth.name)));
+    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Nakshatras, dasha and Navamsa - %1"), TextRole::WindowTitle, {QString::fromStdString(r.birth.name)});
     // The page scrolls where the screen is smaller than the page.
     auto* grid = new QGridLayout(ScrollingPage(this));
 

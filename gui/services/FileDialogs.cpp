@@ -1,6 +1,7 @@
 #include "services/FileDialogs.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -101,7 +102,7 @@ void FitPreviewOnScreen(QPrintPreviewDialog& preview, QWidget* parent) {
 }  // namespace
 
 void PreparePrintPreview(QPrintPreviewDialog& preview, QWidget* parent) {
-    preview.setWindowTitle(QStringLiteral("Print Preview - Velmora"));
+    preview.setWindowTitle(QCoreApplication::translate("Velmora", "Print Preview - Velmora"));
     // The preview's tool bar is wider than a small screen: what it cannot
     // show goes behind its "»", which must never be Print.
     PutPrintFirst(preview);

@@ -23,6 +23,7 @@ const QString kAshtakavargaReadingKey = QStringLiteral("ashtakavargaReading");
 const QString kAshtakavargaReducedKey = QStringLiteral("ashtakavargaReduced");
 const QString kKarakaSchemeKey = QStringLiteral("karakaScheme");
 const QString kCellDegreesKey = QStringLiteral("cellDegrees");
+const QString kLanguageKey = QStringLiteral("language");
 
 
 QSettings Settings() { return QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")); }
@@ -134,6 +135,16 @@ bool SettingsPreferences::KeptCellDegrees() const {
 void SettingsPreferences::KeepCellDegrees(bool shown) {
     if (!SettingsSetAside().isEmpty()) return;
     Settings().setValue(kCellDegreesKey, shown);
+}
+
+std::string SettingsPreferences::KeptLanguage() const {
+    if (!SettingsSetAside().isEmpty()) return {};
+    return Settings().value(kLanguageKey).toString().toStdString();
+}
+
+void SettingsPreferences::KeepLanguage(std::string_view code) {
+    if (!SettingsSetAside().isEmpty()) return;
+    Settings().setValue(kLanguageKey, QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())));
 }
 
 }  // namespace velmora

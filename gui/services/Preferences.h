@@ -3,6 +3,9 @@
 // starts, behind an interface so that tests never read or write the user's
 // own settings.
 
+#include <string>
+#include <string_view>
+
 #include "analysis/Ashtakavarga.h"
 #include "analysis/Jaimini.h"
 #include "birth/ChartOptions.h"
@@ -44,11 +47,15 @@ public:
     virtual void KeepKarakaScheme(KarakaScheme) {}
     virtual bool KeptCellDegrees() const { return false; }
     virtual void KeepCellDegrees(bool) {}
+    // The language chosen in the Language menu, as its code ("ta"); empty
+    // until one is chosen, when the windows speak the system's language.
+    virtual std::string KeptLanguage() const { return {}; }
+    virtual void KeepLanguage(std::string_view) {}
 };
 
 // Kept per user with QSettings ("precisePositions", "chartStyle", "ayanamsa",
 // "positions", "houses", "dashaSystem", "dashaYear", "ashtakavargaReading",
-// "ashtakavargaReduced", "karakaScheme", "cellDegrees"), beside the recent
+// "ashtakavargaReduced", "karakaScheme", "cellDegrees", "language"), beside the recent
 // birth files.
 class SettingsPreferences : public Preferences {
 public:
@@ -70,6 +77,8 @@ public:
     void KeepKarakaScheme(KarakaScheme scheme) override;
     bool KeptCellDegrees() const override;
     void KeepCellDegrees(bool shown) override;
+    std::string KeptLanguage() const override;
+    void KeepLanguage(std::string_view code) override;
 };
 
 }  // namespace velmora

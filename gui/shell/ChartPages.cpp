@@ -17,6 +17,7 @@
 #include "result/frmBhavas.h"
 #include "result/frmDashas.h"
 #include "result/BirthTimePage.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -42,32 +43,39 @@ QAction* AddChartPage(QMenu* menu, QWidget* owner, const QString& caption, const
     return action;
 }
 
+QAction* AddChartPage(QMenu* menu, QWidget* owner, const char* caption, const QString& objectName,
+                      std::shared_ptr<const Chart> chart, Services services, ChartPageMaker make) {
+    QAction* action = AddChartPage(menu, owner, QString(), objectName, std::move(chart), services, std::move(make));
+    Translate(action, caption);
+    return action;
+}
+
 void AddChartPages(QMenu* menu, QWidget* owner, const std::shared_ptr<const Chart>& chart, Services services) {
     // One line per page: AddChartPage(menu, owner, caption, name, chart, services, maker).
-    AddChartPage(menu, owner, QStringLiteral("&Vargas…"), QStringLiteral("mnuVargas"), chart, services,
+    AddChartPage(menu, owner, QT_TRANSLATE_NOOP("Velmora", "&Vargas…"), QStringLiteral("mnuVargas"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new ShodasavargaPage(c, s.chartStyle, parent); });
-    AddChartPage(menu, owner, QStringLiteral("P&ositions\u2026"), QStringLiteral("mnuPositions"), chart, services,
+    AddChartPage(menu, owner, QT_TRANSLATE_NOOP("Velmora", "P&ositions…"), QStringLiteral("mnuPositions"), chart, services,
                  [](const Chart& c, Services, QWidget* parent) { return new PositionsPage(c, parent); });
-    AddChartPage(menu, owner, QStringLiteral("&Bhavas (Houses)\u2026"), QStringLiteral("mnuBhavas"), chart, services,
+    AddChartPage(menu, owner, QT_TRANSLATE_NOOP("Velmora", "&Bhavas (Houses)…"), QStringLiteral("mnuBhavas"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new frmBhavas(c, s.chartStyle, parent); });
-    AddChartPage(menu, owner, QStringLiteral("&Dashas…"), QStringLiteral("actDashas"), chart, services,
+    AddChartPage(menu, owner, QT_TRANSLATE_NOOP("Velmora", "&Dashas…"), QStringLiteral("actDashas"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new frmDashas(c, s, parent); });
-    AddChartPage(menu, owner, QStringLiteral("&Ashtakavarga…"), QStringLiteral("mnuAshtakavarga"), chart, services,
+    AddChartPage(menu, owner, QT_TRANSLATE_NOOP("Velmora", "&Ashtakavarga…"), QStringLiteral("mnuAshtakavarga"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new AshtakavargaPage(c, s.chartStyle, s.preferences, parent); });
-    AddChartPage(menu, owner, QStringLiteral("&Jaimini\u2026"), QStringLiteral("mnuJaimini"), chart, services,
+    AddChartPage(menu, owner, QT_TRANSLATE_NOOP("Velmora", "&Jaimini…"), QStringLiteral("mnuJaimini"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new JaiminiPage(c, s.chartStyle, s.preferences, parent); });
     AddChartPage(menu, owner, QStringLiteral("&Yogas\u2026"), QStringLiteral("mnuYogas"), chart, services,
                  [](const Chart& c, Services, QWidget* parent) { return new YogasPage(c, parent); });
     AddMatchWith(menu, owner, chart, services);
-    AddChartPage(menu, owner, QStringLiteral("&Panchanga…"), QStringLiteral("mnuPanchanga"), chart, services,
+    AddChartPage(menu, owner, QT_TRANSLATE_NOOP("Velmora", "&Panchanga…"), QStringLiteral("mnuPanchanga"), chart, services,
                  [](const Chart& c, Services, QWidget* parent) { return new frmPanchanga(c, parent); });
-    AddChartPage(menu, owner, QStringLiteral("&Strengths…"), QStringLiteral("mnuStrengths"), chart, services,
+    AddChartPage(menu, owner, QT_TRANSLATE_NOOP("Velmora", "&Strengths…"), QStringLiteral("mnuStrengths"), chart, services,
                  [](const Chart& c, Services, QWidget* parent) { return new StrengthsPage(c, parent); });
-    AddChartPage(menu, owner, QStringLiteral("&Transits…"), QStringLiteral("mnuTransits"), chart, services,
+    AddChartPage(menu, owner, QT_TRANSLATE_NOOP("Velmora", "&Transits…"), QStringLiteral("mnuTransits"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) {
                      return new frmTransits(c, s.clock, s.chartStyle, parent);
                  });
-    AddChartPage(menu, owner, QStringLiteral("Birth t&ime\u2026"), QStringLiteral("mnuBirthTime"), chart, services,
+    AddChartPage(menu, owner, QT_TRANSLATE_NOOP("Velmora", "Birth t&ime…"), QStringLiteral("mnuBirthTime"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new BirthTimePage(c, s.chartStyle, parent); });
 }
 

@@ -28,6 +28,10 @@ using ChartPageMaker = std::function<QWidget*(const Chart& chart, Services servi
 // its own). The chart is shared with the page for as long as either lives.
 QAction* AddChartPage(QMenu* menu, QWidget* owner, const QString& caption, const QString& objectName,
                       std::shared_ptr<const Chart> chart, Services services, ChartPageMaker make);
+// The same with the caption in the windows' language: `caption` marked with
+// QT_TRANSLATE_NOOP("Velmora", "&Vargas…"), set anew at a change of language.
+QAction* AddChartPage(QMenu* menu, QWidget* owner, const char* caption, const QString& objectName,
+                      std::shared_ptr<const Chart> chart, Services services, ChartPageMaker make);
 
 // Every page of the Chart menu, in menu order.
 void AddChartPages(QMenu* menu, QWidget* owner, const std::shared_ptr<const Chart>& chart, Services services);

@@ -23,6 +23,7 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/LocaleTimes.h"
+#include "widgets/Translated.h"
 #include "widgets/Twips.h"
 #include "services/WebLinks.h"
 #include "widgets/ProgramTitle.h"
@@ -49,8 +50,9 @@ QFrame* MakeStrip(QWidget* parent, const char* name, int heightTwips, const QCol
     return strip;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QPushButton(parent);
+    Translate(button, caption);
     button->setObjectName(QLatin1String(name));
     button->resize(TwipsToPixels(kButtonWidth), TwipsToPixels(kButtonHeight));
     return button;
@@ -69,7 +71,8 @@ MDI::MDI(std::shared_ptr<const Chart> chart, Services services, QWidget* parent)
     column->setSpacing(0);
 
     picTop = MakeStrip(central, "picTop", kTitleHeight, QColor(0x80, 0, 0));
-    lblTitle = new QLabel(QStringLiteral("Velmora Interpretation"), picTop);
+    lblTitle = new QLabel(picTop);
+    Translate(lblTitle, QT_TRANSLATE_NOOP("Velmora", "Velmora Interpretation"));
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     QFont titleFont(QStringLiteral("Verdana"));
     titleFont.setStyleHint(QFont::SansSerif);
@@ -86,13 +89,13 @@ MDI::MDI(std::shared_ptr<const Chart> chart, Services services, QWidget* parent)
 
     picCommands = MakeStrip(central, "picCommands", kCommandsHeight, palette().color(QPalette::Window));
     picCommands->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    Label10 = new LinkLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                                           "money online. Get this software fully branded for your website. Click "
-                                           "here for more details."),
-                            services.web, WebPage::BrandedEdition, picCommands);
+    Label10 = new LinkLabel(QString(), services.web, WebPage::BrandedEdition, picCommands);
+    Translate(Label10, QT_TRANSLATE_NOOP("Velmora", "Home Business Opportunity. Start your own Internet business and "
+                                                    "make money online. Get this software fully branded for your "
+                                                    "website. Click here for more details."));
     Label10->setObjectName(QStringLiteral("Label10"));
-    cmdBack = MakeButton(picCommands, "cmdBack", QStringLiteral("&Back"));
-    cmdExit = MakeButton(picCommands, "cmdExit", QStringLiteral("E&xit"));
+    cmdBack = MakeButton(picCommands, "cmdBack", QT_TRANSLATE_NOOP("Velmora", "&Back"));
+    cmdExit = MakeButton(picCommands, "cmdExit", QT_TRANSLATE_NOOP("Velmora", "E&xit"));
     // A larger font than designed: the buttons and their strip grow with it.
     for (QPushButton* button : {cmdBack, cmdExit}) button->resize(button->size().expandedTo(button->sizeHint()));
     picCommands->setFixedHeight(std::max(picCommands->height(), cmdExit->height() + 6));
@@ -106,13 +109,16 @@ MDI::MDI(std::shared_ptr<const Chart> chart, Services services, QWidget* parent)
     column->addWidget(area, 1);
     setCentralWidget(central);
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(QString());
+    Translate(file, QT_TRANSLATE_NOOP("Velmora", "&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    mnuOpen = file->addAction(QStringLiteral("&Open Birth Data…"));
+    mnuOpen = file->addAction(QString());
+    Translate(mnuOpen, QT_TRANSLATE_NOOP("Velmora", "&Open Birth Data…"));
     mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
     mnuOpen->setShortcut(QKeySequence::Open);
     connect(mnuOpen, &QAction::triggered, this, &MDI::openRequested);
-    mnuSave = file->addAction(QStringLiteral("Save Birth Data…"));
+    mnuSave = file->addAction(QString());
+    Translate(mnuSave, QT_TRANSLATE_NOOP("Velmora", "Save Birth Data…"));
     mnuSave->setObjectName(QStringLiteral("mnuSave"));
     mnuSave->setShortcut(QKeySequence::Save);
     connect(mnuSave, &QAction::triggered, this, &MDI::saveRequested);
@@ -121,16 +127,20 @@ MDI::MDI(std::shared_ptr<const Chart> chart, Services services, QWidget* parent)
     file->addSeparator();
     AddChartOutputActions(file, this, chart, services);
     file->addSeparator();
-    mnuBack = file->addAction(QStringLiteral("&Back"));
+    mnuBack = file->addAction(QString());
+    Translate(mnuBack, QT_TRANSLATE_NOOP("Velmora", "&Back"));
     mnuBack->setObjectName(QStringLiteral("mnuBack"));
     // Alt+Left, as in a browser; Backspace too, as nothing here is typed into.
     mnuBack->setShortcuts({QKeySequence(QKeySequence::Back), QKeySequence(Qt::Key_Backspace)});
-    mnuExit = file->addAction(QStringLiteral("E&xit"));
+    mnuExit = file->addAction(QString());
+    Translate(mnuExit, QT_TRANSLATE_NOOP("Velmora", "E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     mnuExit->setShortcuts(QuitKeys());
-    mnuChart = menuBar()->addMenu(QStringLiteral("&Chart"));
+    mnuChart = menuBar()->addMenu(QString());
+    Translate(mnuChart, QT_TRANSLATE_NOOP("Velmora", "&Chart"));
     mnuChart->setObjectName(QStringLiteral("mnuChart"));
-    mnuNakshatras = mnuChart->addAction(QStringLiteral("&Nakshatras, Dasha, Navamsa…"));
+    mnuNakshatras = mnuChart->addAction(QString());
+    Translate(mnuNakshatras, QT_TRANSLATE_NOOP("Velmora", "&Nakshatras, Dasha, Navamsa…"));
     mnuNakshatras->setObjectName(QStringLiteral("mnuNakshatras"));
     connect(mnuNakshatras, &QAction::triggered, this, [this] {
         if (display_) display_->ShowVargas();
@@ -217,6 +227,18 @@ void MDI::FillFrame() {
 bool MDI::eventFilter(QObject* watched, QEvent* event) {
     if (watched == area->viewport() && event->type() == QEvent::Resize) FillFrame();
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MDI::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange || !cmdExit) return;
+    // The buttons grow to a longer caption, and the strips with them.
+    for (QPushButton* button : {cmdBack, cmdExit}) button->resize(button->size().expandedTo(button->sizeHint()));
+    picCommands->setFixedHeight(std::max(picCommands->height(), cmdExit->height() + 6));
+    picTop->setFixedHeight(std::max(picTop->height(), lblTitle->sizeHint().height() + 4));
+    PlaceControls();
+    // The strips' new heights move the frame's area down now, not at the next turn of the event loop.
+    if (QLayout* column = centralWidget()->layout()) column->activate();
 }
 
 void MDI::resizeEvent(QResizeEvent* event) {

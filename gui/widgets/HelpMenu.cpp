@@ -9,7 +9,9 @@
 #include "services/Messenger.h"
 #include "services/Services.h"
 #include "services/WebLinks.h"
+#include "widgets/LanguageMenu.h"
 #include "widgets/Manual.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -21,16 +23,17 @@ void OpenOrTell(Services services, QWidget* over, WebPage page) {
     if (OpenWebPage(services.web, page)) return;
     const QString address = WebPageAddress(page).toString();
     if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(address);
-    QString text = QStringLiteral("No web browser could be opened for %1. The address is on the clipboard, to "
-                                  "paste into a browser.")
+    QString text = Tr(QT_TRANSLATE_NOOP("Velmora", "No web browser could be opened for %1. The address is on the "
+                                                   "clipboard, to paste into a browser."))
                        .arg(address);
     if (page == WebPage::Help)
-        text += QStringLiteral(" The manual on this computer is under Help > Contents (F1).");
+        text += Tr(QT_TRANSLATE_NOOP("Velmora", " The manual on this computer is under Help > Contents (F1)."));
     services.messenger.Show(over, text, MessageIcon::Information);
 }
 
-QAction* AddLink(QMenu* menu, const QString& caption, const char* name, Services services, WebPage page) {
-    QAction* action = menu->addAction(caption);
+QAction* AddLink(QMenu* menu, const char* caption, const char* name, Services services, WebPage page) {
+    QAction* action = menu->addAction(QString());
+    Translate(action, caption);
     action->setObjectName(QLatin1String(name));
     QObject::connect(action, &QAction::triggered, menu,
                      [services, page, menu] { OpenOrTell(services, menu->window(), page); });
@@ -40,25 +43,30 @@ QAction* AddLink(QMenu* menu, const QString& caption, const char* name, Services
 }  // namespace
 
 void AddHelpMenus(QMenuBar* bar, Services services, std::function<void()> showAbout) {
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    AddLanguageMenu(bar);
+    QMenu* help = bar->addMenu(QString());
+    Translate(help, QT_TRANSLATE_NOOP("Velmora", "&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* contents = help->addAction(QStringLiteral("&Contents"));
+    QAction* contents = help->addAction(QString());
+    Translate(contents, QT_TRANSLATE_NOOP("Velmora", "&Contents"));
     contents->setObjectName(QStringLiteral("mnuContents"));
     contents->setShortcut(QKeySequence::HelpContents);
     contents->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(contents, &QAction::triggered, bar,
                      [services, bar] { ShowManual(services.messenger, bar->window()); });
     help->addSeparator();
-    AddLink(help, QStringLiteral("&Online Help"), "mnuOnline", services, WebPage::Help);
-    AddLink(help, QStringLiteral("&Visit Us Online"), "mnuVisit", services, WebPage::Home);
+    AddLink(help, QT_TRANSLATE_NOOP("Velmora", "&Online Help"), "mnuOnline", services, WebPage::Help);
+    AddLink(help, QT_TRANSLATE_NOOP("Velmora", "&Visit Us Online"), "mnuVisit", services, WebPage::Home);
     help->addSeparator();
-    AddLink(help, QStringLiteral("Check for Software &Update"), "mnuUpdate", services, WebPage::Download);
+    AddLink(help, QT_TRANSLATE_NOOP("Velmora", "Check for Software &Update"), "mnuUpdate", services, WebPage::Download);
     help->addSeparator();
-    QAction* about = help->addAction(QStringLiteral("&About Software"));
+    QAction* about = help->addAction(QString());
+    Translate(about, QT_TRANSLATE_NOOP("Velmora", "&About Software"));
     about->setObjectName(QStringLiteral("mnuAbout"));
     QObject::connect(about, &QAction::triggered, help, [showAbout = std::move(showAbout)] { showAbout(); });
 
-    QAction* donate = bar->addAction(QStringLiteral("&Donate"));
+    QAction* donate = bar->addAction(QString());
+    Translate(donate, QT_TRANSLATE_NOOP("Velmora", "&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));
     QObject::connect(donate, &QAction::triggered, bar,
                      [services, bar] { OpenOrTell(services, bar->window(), WebPage::Donation); });

@@ -13,6 +13,7 @@
 #include "services/Messenger.h"
 #include "widgets/ChartPageParts.h"
 #include "widgets/ScreenFit.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -36,7 +37,7 @@ QString ManualIndex() {
 
 ManualWindow::ManualWindow(const QString& index, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("ManualWindow"));
-    setWindowTitle(QStringLiteral("Velmora Manual"));
+    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Velmora Manual"), TextRole::WindowTitle);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* column = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
