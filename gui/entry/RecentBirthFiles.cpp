@@ -2,54 +2,47 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QSettings>
 
 #include "services/Messenger.h"
+#include "services/Preferences.h"
 #include "services/SettingsFile.h"
 #include "text/Quoted.h"
 
 namespace velmora {
 
-namespace {
-
-const QString kKey = QStringLiteral("recentBirthFiles");
-
-QSettings Settings() { return QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")); }
-
-}  // namespace
-
 QStringList RecentBirthFiles::Files() const {
-    if (!SettingsSetAside().isEmpty()) return {};
-    QSettings settings = Settings();
-    QStringList files = settings.value(kKey).toStringList();
+    QStringList files = preferences_.KeptRecentBirthFiles();
     // Only the newest kMost are kept, whatever a settings file holds: a
     // longer list is cut there and written back, so it is read whole once.
     if (files.size() > kMost) {
         files.erase(files.begin() + kMost, files.end());
-        settings.setValue(kKey, files);
+        preferences_.KeepRecentBirthFiles(files);
     }
     return files;
 }
 
 void RecentBirthFiles::Add(const QString& path) {
-    if (!SettingsSetAside().isEmpty()) return;
     const QString absolute = QFileInfo(path).absoluteFilePath();
     QStringList files = Files();
     files.removeAll(absolute);
     files.prepend(absolute);
     while (files.size() > kMost) files.removeLast();
-    Settings().setValue(kKey, files);
+    preferences_.KeepRecentBirthFiles(files);
 }
 
 void RecentBirthFiles::Remove(const QString& path) {
-    if (!SettingsSetAside().isEmpty()) return;
     QStringList files = Files();
     files.removeAll(path);
-    Settings().setValue(kKey, files);
+    preferences_.KeepRecentBirthFiles(files);
 }
 
-RecentBirthFilesMenu::RecentBirthFilesMenu(QMenu* file, QWidget* window, Messenger& messenger, Open open)
-    : QMenu(QStringLiteral("&Recent Birth Files"), file), window_(window), messenger_(messenger), open_(std::move(open)) {
+RecentBirthFilesMenu::RecentBirthFilesMenu(QMenu* file, QWidget* window, Messenger& messenger, Preferences& preferences,
+                                           Open open)
+    : QMenu(QStringLiteral("&Recent Birth Files"), file),
+      window_(window),
+      messenger_(messenger),
+      preferences_(preferences),
+      open_(std::move(open)) {
     setObjectName(QStringLiteral("mnuRecent"));
     menuAction()->setObjectName(objectName());
     file->addMenu(this);
@@ -65,7 +58,7 @@ void RecentBirthFilesMenu::Refill() {
         setEnabled(true);  // so that the reason can be read
         return;
     }
-    const QStringList files = RecentBirthFiles().Files();
+    const QStringList files = RecentBirthFiles(preferences_).Files();
     int number = 0;
     for (const QString& path : files) {
         ++number;
@@ -74,7 +67,7 @@ void RecentBirthFilesMenu::Refill() {
         entry->setData(path);
         connect(entry, &QAction::triggered, this, [this, path] {
             if (!QFileInfo::exists(path)) {
-                RecentBirthFiles().Remove(path);
+                RecentBirthFiles(preferences_).Remove(path);
                 messenger_.Show(window_,
                                 QStringLiteral("%1 is no longer there; it is taken off the list of recent "
                                                "birth files.")

@@ -9,18 +9,24 @@
 
 namespace velmora {
 
+class Messenger;
+class Preferences;
+
+// The list's rules over the list the preferences keep: the newest first,
+// each file once, eight at most (a longer stored list is cut to its newest
+// eight when read, and written back so).
 class RecentBirthFiles {
 public:
     static constexpr int kMost = 8;
 
-    // Empty, keeping nothing, while the settings are set aside
-    // (SettingsSetAside).
+    explicit RecentBirthFiles(Preferences& preferences) : preferences_(preferences) {}
     QStringList Files() const;
     void Add(const QString& path);     // to the front, once
     void Remove(const QString& path);
-};
 
-class Messenger;
+private:
+    Preferences& preferences_;
+};
 
 // "&Recent Birth Files" on a window's File menu. It lists the files as they
 // are whenever the File menu or the list opens, so a file saved or opened in
@@ -29,12 +35,13 @@ class Messenger;
 class RecentBirthFilesMenu : public QMenu {
 public:
     using Open = std::function<void(const QString& path)>;
-    RecentBirthFilesMenu(QMenu* file, QWidget* window, Messenger& messenger, Open open);
+    RecentBirthFilesMenu(QMenu* file, QWidget* window, Messenger& messenger, Preferences& preferences, Open open);
     void Refill();
 
 private:
     QWidget* window_;
     Messenger& messenger_;
+    Preferences& preferences_;
     Open open_;
 };
 

@@ -153,7 +153,7 @@ void frmMain::BuildMenus() {
     save->setObjectName(QStringLiteral("mnuSave"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { SaveBirthData(); });
-    mnuRecent_ = new RecentBirthFilesMenu(file, this, services_.messenger,
+    mnuRecent_ = new RecentBirthFilesMenu(file, this, services_.messenger, services_.preferences,
                                           [this](const QString& path) { OpenBirthFile(path); });
     file->addSeparator();
     QAction* next = Translated(file->addAction(QString()), QT_TRANSLATE_NOOP("Velmora", "Analyze My Graha Arudha"));
@@ -541,7 +541,7 @@ bool frmMain::SaveBirthFile(const QString& path, QWidget* over) {
 }
 
 void frmMain::RememberBirthFile(const QString& path) {
-    RecentBirthFiles().Add(path);
+    RecentBirthFiles(services_.preferences).Add(path);
     mnuRecent_->Refill();
 }
 

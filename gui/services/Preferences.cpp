@@ -147,4 +147,14 @@ void SettingsPreferences::KeepLanguage(std::string_view code) {
     Settings().setValue(kLanguageKey, QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())));
 }
 
+QStringList SettingsPreferences::KeptRecentBirthFiles() const {
+    if (!SettingsSetAside().isEmpty()) return {};
+    return Settings().value(QStringLiteral("recentBirthFiles")).toStringList();
+}
+
+void SettingsPreferences::KeepRecentBirthFiles(const QStringList& files) {
+    if (!SettingsSetAside().isEmpty()) return;
+    Settings().setValue(QStringLiteral("recentBirthFiles"), files);
+}
+
 }  // namespace velmora

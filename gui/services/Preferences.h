@@ -3,6 +3,7 @@
 // starts, behind an interface so that tests never read or write the user's
 // own settings.
 
+#include <QStringList>
 #include <string>
 #include <string_view>
 
@@ -51,12 +52,16 @@ public:
     // until one is chosen, when the windows speak the system's language.
     virtual std::string KeptLanguage() const { return {}; }
     virtual void KeepLanguage(std::string_view) {}
+    // The birth files opened or saved last, newest first, as stored (the
+    // list's rules are RecentBirthFiles'); none in a store that keeps none.
+    virtual QStringList KeptRecentBirthFiles() const { return {}; }
+    virtual void KeepRecentBirthFiles(const QStringList&) {}
 };
 
 // Kept per user with QSettings ("precisePositions", "chartStyle", "ayanamsa",
 // "positions", "houses", "dashaSystem", "dashaYear", "ashtakavargaReading",
-// "ashtakavargaReduced", "karakaScheme", "cellDegrees", "language"), beside the recent
-// birth files.
+// "ashtakavargaReduced", "karakaScheme", "cellDegrees", "language",
+// "recentBirthFiles"); nothing while the settings are set aside.
 class SettingsPreferences : public Preferences {
 public:
     bool PrecisePositions() const override;
@@ -79,6 +84,8 @@ public:
     void KeepCellDegrees(bool shown) override;
     std::string KeptLanguage() const override;
     void KeepLanguage(std::string_view code) override;
+    QStringList KeptRecentBirthFiles() const override;
+    void KeepRecentBirthFiles(const QStringList& files) override;
 };
 
 }  // namespace velmora

@@ -122,7 +122,7 @@ MDI::MDI(std::shared_ptr<const Chart> chart, Services services, QWidget* parent)
     mnuSave->setObjectName(QStringLiteral("mnuSave"));
     mnuSave->setShortcut(QKeySequence::Save);
     connect(mnuSave, &QAction::triggered, this, &MDI::saveRequested);
-    mnuRecent = new RecentBirthFilesMenu(file, this, services.messenger,
+    mnuRecent = new RecentBirthFilesMenu(file, this, services.messenger, services.preferences,
                                          [this](const QString& path) { emit openFileRequested(path); });
     file->addSeparator();
     AddChartOutputActions(file, this, chart, services);

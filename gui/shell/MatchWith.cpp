@@ -59,7 +59,7 @@ void AddMatchWith(QMenu* menu, QWidget* owner, std::shared_ptr<const Chart> char
     // The list as it is whenever it opens.
     auto refill = [recent, owner, chart, services] {
         recent->clear();
-        const QStringList files = RecentBirthFiles().Files();
+        const QStringList files = RecentBirthFiles(services.preferences).Files();
         for (const QString& file : files) {
             QAction* item = recent->addAction(QFileInfo(file).fileName());
             item->setToolTip(file);

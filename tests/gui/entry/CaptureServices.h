@@ -106,6 +106,9 @@ public:
     void KeepAshtakavargaReduced(bool reduced) override { ashtakavargaReduced = reduced; }
     KarakaScheme KeptKarakaScheme() const override { return karakaScheme; }
     void KeepKarakaScheme(KarakaScheme scheme) override { karakaScheme = scheme; }
+    QStringList KeptRecentBirthFiles() const override { return recentBirthFiles; }
+    void KeepRecentBirthFiles(const QStringList& files) override { recentBirthFiles = files; }
+    QStringList recentBirthFiles;
     bool precise = true;
     ChartStyle chartStyle = ChartStyle::South;
     ChartOptions chartOptions;

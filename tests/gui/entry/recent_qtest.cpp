@@ -10,6 +10,7 @@
 
 #include "entry/RecentBirthFiles.h"
 #include "entry/frmMain.h"
+#include "services/Preferences.h"
 #include "tests/gui/entry/CaptureServices.h"
 
 using namespace velmora;
@@ -36,7 +37,9 @@ private slots:
         }
 
         CapturedServices s;
-        frmMain form(s.services);
+        SettingsPreferences settings;  // the list as the program keeps it, in the settings
+        const Services services{s.messenger, s.web, s.files, s.clock, s.chartStyle, settings};
+        frmMain form(services);
         auto* recent = form.findChild<QMenu*>(QStringLiteral("mnuRecent"));
         QVERIFY(recent);
         emit recent->aboutToShow();
@@ -50,8 +53,8 @@ private slots:
         QCOMPARE(kept, stored.mid(0, RecentBirthFiles::kMost));
 
         // Adding keeps eight too.
-        RecentBirthFiles().Add(QStringLiteral("/births/new.velmora"));
-        const QStringList files = RecentBirthFiles().Files();
+        RecentBirthFiles(settings).Add(QStringLiteral("/births/new.velmora"));
+        const QStringList files = RecentBirthFiles(settings).Files();
         QCOMPARE(files.size(), RecentBirthFiles::kMost);
         QCOMPARE(files[0], QStringLiteral("/births/new.velmora"));
         QCOMPARE(files[1], stored[0]);

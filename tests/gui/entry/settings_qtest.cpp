@@ -42,8 +42,9 @@ private slots:
         QVERIFY2(recent->actions()[0]->text().contains(QLatin1String("is not a regular file")),
                  qPrintable(recent->actions()[0]->text()));
         QVERIFY(!recent->actions()[0]->isEnabled());
-        QVERIFY(RecentBirthFiles().Files().isEmpty());
-        RecentBirthFiles().Add(config_.filePath(QStringLiteral("a.velmora")));  // kept nowhere, and no wait
+        SettingsPreferences kept;
+        QVERIFY(RecentBirthFiles(kept).Files().isEmpty());
+        RecentBirthFiles(kept).Add(config_.filePath(QStringLiteral("a.velmora")));  // kept nowhere, and no wait
         QVERIFY(!QFileInfo(fifo_).isFile());  // the FIFO is left as it is
     }
 
