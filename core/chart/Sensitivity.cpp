@@ -124,6 +124,14 @@ int ValueIn(const SensitivityItem& item, const Positions& p, std::int64_t yearMi
     return 0;
 }
 
+// "D9", "Cusp 3": a word and a number. Appended rather than written as
+// "D" + std::to_string(n), which GCC 12 at -O3 wrongly warns may overlap.
+std::string Prefixed(std::string_view word, int number) {
+    std::string text(word);
+    text += std::to_string(number);
+    return text;
+}
+
 std::vector<SensitivityItem> AllItems() {
     std::vector<SensitivityItem> items;
     const auto add = [&items](SensitivityKind kind, int body, int index, std::string name, std::string key) {
@@ -139,7 +147,7 @@ std::vector<SensitivityItem> AllItems() {
     add(SensitivityKind::VargaSign, kAscendant, 0, "Lagna", "lagna");
     add(SensitivityKind::LagnaNakshatra, kAscendant, 0, "Lagna nakshatra", "lagnaNakshatra");
     for (int v = 1; v < kVargaCount; ++v) {
-        const std::string d = "D" + std::to_string(vargas[static_cast<std::size_t>(v)].factor);
+        const std::string d = Prefixed("D", vargas[static_cast<std::size_t>(v)].factor);
         add(SensitivityKind::VargaSign, kAscendant, v, d + " lagna", "lagna" + d);
     }
     add(SensitivityKind::MoonNakshatra, kMoon, 0, "Moon nakshatra", "moonNakshatra");
@@ -147,7 +155,7 @@ std::vector<SensitivityItem> AllItems() {
     for (int body : kItemBodies) {
         const std::string_view name = kPlainBodyNames[static_cast<std::size_t>(body)];
         for (int v = 0; v < kVargaCount; ++v) {
-            const std::string d = "D" + std::to_string(vargas[static_cast<std::size_t>(v)].factor);
+            const std::string d = Prefixed("D", vargas[static_cast<std::size_t>(v)].factor);
             add(SensitivityKind::VargaSign, body, v, std::string(name) + " in " + d, Lower(name) + d);
         }
     }
@@ -156,8 +164,7 @@ std::vector<SensitivityItem> AllItems() {
         add(SensitivityKind::Bhava, body, 0, std::string(name) + " bhava", Lower(name) + "Bhava");
     }
     for (int house = 0; house < 12; ++house)
-        add(SensitivityKind::CuspSign, kAscendant, house, "Cusp " + std::to_string(house + 1),
-            "cusp" + std::to_string(house + 1));
+        add(SensitivityKind::CuspSign, kAscendant, house, Prefixed("Cusp ", house + 1), Prefixed("cusp", house + 1));
     return items;
 }
 
