@@ -22,7 +22,7 @@
 namespace velmora::testing {
 
 enum class Window { Input, Main, Vargas, About, Shodasavarga, Bhavas, Dashas, Ashtakavarga, Panchanga, Transits,
-                    Match, ChartOptions, BirthTime };
+                    Match, ChartOptions, BirthTime, Positions, Jaimini, Strengths, Yogas };
 
 // A name and a place longer than any line of the windows, in Devanagari and Tamil.
 inline const QString kLongName = QString::fromUtf8(
@@ -53,7 +53,7 @@ struct Program {
         }
         // The pages of time and houses need precise positions.
         if (longTexts || which == Window::Bhavas || which == Window::Panchanga || which == Window::Transits ||
-            which == Window::BirthTime)
+            which == Window::BirthTime || which == Window::Strengths)
             fields.Mode = ComputationMode::Precise;
         shell.InputForm()->SetFields(fields);
         if (which == Window::Input) return shell.InputForm();
@@ -87,6 +87,10 @@ struct Program {
                                      {Window::Panchanga, "mnuPanchanga", "frmPanchanga"},
                                      {Window::Transits, "mnuTransits", "frmTransits"},
                                      {Window::BirthTime, "mnuBirthTime", "BirthTimePage"},
+                                     {Window::Positions, "mnuPositions", "frmPositions"},
+                                     {Window::Jaimini, "mnuJaimini", "frmJaimini"},
+                                     {Window::Strengths, "mnuStrengths", "StrengthsPage"},
+                                     {Window::Yogas, "mnuYogas", "frmYogas"},
                                      {Window::Match, "mnuMatchWith", "MatchPage"}};
         for (const Page& page : pages) {
             if (page.window != which) continue;

@@ -214,6 +214,10 @@ private slots:
         QTest::newRow("Panchanga page") << int(Window::Panchanga) << false << "panchanga-page";
         QTest::newRow("Transits page") << int(Window::Transits) << false << "transits-page";
         QTest::newRow("Birth time page") << int(Window::BirthTime) << false << "birth-time-page";
+        QTest::newRow("Positions page") << int(Window::Positions) << false << "positions-page";
+        QTest::newRow("Jaimini page") << int(Window::Jaimini) << false << "jaimini-page";
+        QTest::newRow("Strengths page") << int(Window::Strengths) << false << "strengths-page";
+        QTest::newRow("Yogas page") << int(Window::Yogas) << false << "yogas-page";
         QTest::newRow("Match page") << int(Window::Match) << false << "match-page";
     }
 

@@ -63,6 +63,10 @@ private slots:
         QTest::newRow("Panchanga page") << int(Window::Panchanga);
         QTest::newRow("Transits page") << int(Window::Transits);
         QTest::newRow("Birth time page") << int(Window::BirthTime);
+        QTest::newRow("Positions page") << int(Window::Positions);
+        QTest::newRow("Jaimini page") << int(Window::Jaimini);
+        QTest::newRow("Strengths page") << int(Window::Strengths);
+        QTest::newRow("Yogas page") << int(Window::Yogas);
         QTest::newRow("Match page") << int(Window::Match);
         QTest::newRow("About box") << int(Window::About);
         QTest::newRow("chart options") << int(Window::ChartOptions);
