@@ -20,7 +20,7 @@ constexpr int kCharts = 64;
 // arudhas worked out from them and the report rows filled.
 struct Charts {
     std::vector<velmora::ChartState> chart;
-    std::vector<velmora::PositionList> positions;
+    std::vector<velmora::BodySignNumbers> signs;
     velmora::ReportTables tables;
 };
 
@@ -31,19 +31,18 @@ const Charts& SampleCharts() {
         velmora::FillNameTables(names);
         velmora::FillReportTables(c.tables);
         velmora::GrahaArudha arudha;
-        velmora::ArudhaCaptions captions;
         for (int n = 0; n < kCharts; ++n) {
             velmora::ChartState chart;
-            velmora::PositionList positions;
+            velmora::BodySignNumbers signs{};
             for (int b = 0; b < velmora::kBodyCount; ++b) {
                 const int sign = (n * 7 + b * 5 + (n / 3) * b) % velmora::kSignCount;
-                positions[b] = "10 " + std::string(velmora::kSignNames[sign]) + " 20";
+                signs[b] = static_cast<std::int8_t>(sign + 1);
                 chart.BodySigns[b] = static_cast<std::int16_t>(sign);
             }
-            velmora::ComputeArudhas(arudha, positions, names.SignLords, chart, captions);
+            velmora::ComputeArudhas(arudha, signs, names.SignLords, chart);
             velmora::FillArudhaReportRows(c.tables, chart);
             c.chart.push_back(chart);
-            c.positions.push_back(positions);
+            c.signs.push_back(signs);
         }
         return c;
     }();
@@ -69,11 +68,9 @@ void BM_ComputeArudhas(benchmark::State& state) {
     velmora::FillNameTables(names);
     velmora::GrahaArudha arudha;
     velmora::ChartState chart;
-    velmora::ArudhaCaptions captions;
     int n = 0;
     for (auto _ : state) {
-        for (std::string& caption : captions) caption.clear();
-        velmora::ComputeArudhas(arudha, charts.positions[n], names.SignLords, chart, captions);
+        velmora::ComputeArudhas(arudha, charts.signs[n], names.SignLords, chart);
         benchmark::DoNotOptimize(chart.ArudhaSigns.data());
         n = (n + 1) % kCharts;
     }

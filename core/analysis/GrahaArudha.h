@@ -9,21 +9,11 @@
 #include <string_view>
 
 #include "analysis/ChartState.h"
-#include "engine/LongitudeText.h"
 
 namespace velmora {
 
-// One caption per sign index; each arudha appends "\r\n" and its label.
-using ArudhaCaptions = std::array<std::string, kSignCount>;
-
-// Sign index 0 … 11 of a short position text ("05 Sag 12": characters 4 to 6),
-// or −1 when those characters name no sign.
-int PositionSignIndex(std::string_view position);
-
-// Sign numbers 1 … 12 of the ten bodies as their position texts give them,
-// 0 where a text names no sign.
+// Sign numbers 1 … 12 of the ten bodies, 0 for a body whose sign is not known.
 using BodySignNumbers = std::array<std::int8_t, kBodyCount>;
-BodySignNumbers ReadBodySignNumbers(const PositionList& positions);
 
 // Body number of a planet named by its plain name ("Mars"), −1 for no body.
 int BodyNumberOf(std::string_view plainName);
@@ -34,38 +24,32 @@ public:
     std::int16_t LordSign = 0;      // sign number 1 … 12 of the house lord
     std::int16_t HouseSign = 0;     // ascendant's sign number + house − 1, not reduced
 
-    // `signIndex` is passed as the run passes it and not used; `lord` names the
-    // lord of the house's sign ("Mars", …). Reads the bodies' signs from
-    // characters 4 to 6 of `positions`.
-    void ComputeNextArudha(std::int16_t signIndex, std::string_view lord,
-                           const PositionList& positions, ChartState& chart,
-                           ArudhaCaptions& lblArudha);
-
-    // The same call with the texts already read and the lord already found.
-    void ComputeNextArudha(const BodySignNumbers& signs, int lordBody, ChartState& chart,
-                           ArudhaCaptions& lblArudha);
-    // And without captions: the arudha's sign only (chart.ArudhaSigns).
-    void ComputeNextArudha(const BodySignNumbers& signs, int lordBody, ChartState& chart);
-
-private:
-    // The sign index of this house's arudha, or -1 when there is none to write.
-    int NextArudhaSign(const BodySignNumbers& signs, int lordBody);
+    // The next house's arudha, its lord the body `lordBody` (−1 for none):
+    // its sign index goes to chart.ArudhaSigns[HouseCounter − 1] and is
+    // returned; −1, and nothing written, when there is none to write (a
+    // thirteenth call, a house sign never known).
+    int ComputeNextArudha(const BodySignNumbers& signs, int lordBody, ChartState& chart);
 };
 
 // The twelve calls of one run: `HouseCounter` back to 0, then houses 1 to 12
-// from the ascendant's sign (from Aries should the ascendant's text name no
-// sign), each with the lord of its sign from `signLords` (by sign index). The
-// captions are appended to, so the caller clears them first.
-void ComputeArudhas(GrahaArudha& arudha, const PositionList& positions,
-                    std::span<const std::string> signLords, ChartState& chart,
-                    ArudhaCaptions& lblArudha);
+// from the ascendant's sign (from Aries should the ascendant's sign not be
+// known), each with the lord of its sign from `signLords` (by sign index),
+// calling `each(house, sign)` for every arudha written (house 1 … 12, sign
+// index 0 … 11).
+template <typename Each>
+void EachArudha(GrahaArudha& arudha, const BodySignNumbers& signs, std::span<const std::string> signLords,
+                ChartState& chart, Each each) {
+    arudha.HouseCounter = 0;
+    const int first = signs[kBodyCount - 1] > 0 ? signs[kBodyCount - 1] - 1 : 0;
+    for (int h = 0; h < kSignCount; ++h) {
+        const int j = (first + h) % kSignCount;
+        const int lord = j < static_cast<int>(signLords.size()) ? BodyNumberOf(signLords[static_cast<std::size_t>(j)]) : -1;
+        const int sign = arudha.ComputeNextArudha(signs, lord, chart);
+        if (sign >= 0) each(static_cast<int>(arudha.HouseCounter), sign);
+    }
+}
 
-// The same with the bodies' signs already read from their position texts.
-void ComputeArudhas(GrahaArudha& arudha, const BodySignNumbers& signs,
-                    std::span<const std::string> signLords, ChartState& chart,
-                    ArudhaCaptions& lblArudha);
-
-// The same from the bodies' signs, numbers only: chart.ArudhaSigns.
+// The same, the signs in chart.ArudhaSigns only.
 void ComputeArudhas(GrahaArudha& arudha, const BodySignNumbers& signs,
                     std::span<const std::string> signLords, ChartState& chart);
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "analysis/ChartState.h"
-#include "analysis/GrahaArudha.h"
+#include "tests/support/TextArudhas.h"
 #include "report/ReportTables.h"
 #include "report/ReportWriter.h"
 #include "engine/LongitudeText.h"

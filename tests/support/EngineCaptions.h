@@ -9,7 +9,7 @@
 #include <array>
 #include <string>
 
-#include "analysis/GrahaArudha.h"
+#include "tests/support/TextArudhas.h"
 #include "chart/AnalysisRun.h"
 #include "tests/support/FormRun.h"
 

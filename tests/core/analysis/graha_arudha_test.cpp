@@ -142,7 +142,7 @@ TEST(GrahaArudha, LordIsFoundByItsPlainName) {
         ChartState chart;
         chart.ArudhaSigns.fill(-1);
         ArudhaCaptions captions;
-        arudha.ComputeNextArudha(0, c.lord, positions, chart, captions);
+        ComputeNextArudha(arudha, c.lord, positions, chart, captions);
         if (c.expected < 0) {
             // Nothing found: the lord's sign stays 0, as before any chart.
             EXPECT_EQ(arudha.LordSign, 0) << c.lord;
@@ -158,7 +158,7 @@ TEST(GrahaArudha, CallsBeyondTheTwelfthHouseWriteNothing) {
     const ArudhaCaptions captionsBefore = c.captions;
     NameTables names;
     FillNameTables(names);
-    c.arudha.ComputeNextArudha(0, names.SignLords[0], PositionsFor(kWorkedChart), c.chart, c.captions);
+    ComputeNextArudha(c.arudha, names.SignLords[0], PositionsFor(kWorkedChart), c.chart, c.captions);
     EXPECT_EQ(c.arudha.HouseCounter, 13);
     EXPECT_EQ(c.chart.ArudhaSigns, before.ArudhaSigns);
     EXPECT_EQ(c.captions, captionsBefore);
