@@ -131,7 +131,7 @@ std::optional<ChartRefusal> AnalysisRun::Run(const Birth& typed, const ChartWant
         return refuse(ChartRefusalKind::ClassicChoices, std::string(kClassicChoicesRefusal));
     if (form.mode == ComputationMode::Precise) {
         if (!ComputePrecise(form, zoned ? &moment : nullptr, chart))
-            return refuse(ChartRefusalKind::Ephemeris, Precise.Error);
+            return refuse(ChartRefusalKind::Ephemeris, Precise.Error());
     } else {
         ComputeClassic(chart);
     }
@@ -270,40 +270,40 @@ bool AnalysisRun::ComputePrecise(const Birth& form, const ZoneMoment* moment, Ch
     }
     // The place as given, to the fraction of a minute an atlas place carries.
     if (!Precise.CalculatePositions(instant, form.latitude, form.longitude, form.node, form.options)) return false;
-    Retrograde.MarkRetrogradeFromSpeeds(Precise.Speeds, Names);
+    Retrograde.MarkRetrogradeFromSpeeds(Precise.Result().speeds, Names);
     mode_ = ComputationMode::Precise;
     chart.mode = ComputationMode::Precise;
     chart.modeText = Precise.Description();
     for (int i = 0; i < kBodyCount; ++i) {
         ChartPoint& point = chart.points[static_cast<std::size_t>(i)];
-        point.longitude = Precise.Longitudes[static_cast<std::size_t>(i)];
+        point.longitude = Precise.Result().longitudes[static_cast<std::size_t>(i)];
         // The ascendant's motion is the sky's turning, not a speed the
         // ephemeris gives: left unknown.
         point.speedKnown = i < kBodyCount - 1;
-        point.speed = point.speedKnown ? Precise.Speeds[static_cast<std::size_t>(i)] : 0;
-        point.latitude = Precise.Latitudes[static_cast<std::size_t>(i)];
+        point.speed = point.speedKnown ? Precise.Result().speeds[static_cast<std::size_t>(i)] : 0;
+        point.latitude = Precise.Result().latitudes[static_cast<std::size_t>(i)];
         point.latitudeKnown = i != kBodyCount - 1;
     }
-    chart.ayanamsa = Precise.Ayanamsa;
-    chart.ayanamsaName = AyanamsaDisplayName(Precise.Options.ayanamsa);
+    chart.ayanamsa = Precise.Result().ayanamsa;
+    chart.ayanamsaName = AyanamsaDisplayName(Precise.Result().options.ayanamsa);
     chart.ayanamsaLabel = Precise.AyanamsaLabel();
-    chart.positions = Precise.Options.positions;
-    chart.ayanamsaKind = Precise.Options.ayanamsa;
-    chart.customAyanamsa = Precise.Options.custom;
-    chart.houses = Precise.Houses;
-    chart.cusps = Precise.Cusps;
+    chart.positions = Precise.Result().options.positions;
+    chart.ayanamsaKind = Precise.Result().options.ayanamsa;
+    chart.customAyanamsa = Precise.Result().options.custom;
+    chart.houses = Precise.Result().houses;
+    chart.cusps = Precise.Result().cusps;
     for (int i = 0; i < kBodyCount; ++i)
-        chart.bhavas[static_cast<std::size_t>(i)] = BhavaOf(Precise.Longitudes[static_cast<std::size_t>(i)], Precise.Cusps);
-    chart.housesNote = Precise.HousesNote;
-    chart.julianDayUT = Precise.JulianDateUT;
+        chart.bhavas[static_cast<std::size_t>(i)] = BhavaOf(Precise.Result().longitudes[static_cast<std::size_t>(i)], Precise.Result().cusps);
+    chart.housesNote = Precise.Result().housesNote;
+    chart.julianDayUT = Precise.Result().julianDateUT;
     chart.latitude = form.latitude;
     chart.longitude = form.longitude;
-    chart.node = Precise.Node;
+    chart.node = Precise.Result().node;
     return true;
 }
 
 std::array<std::string, kBodyCount> AnalysisRun::LongTexts() const {
-    if (mode_ == ComputationMode::Precise) return Precise.LongTexts;
+    if (mode_ == ComputationMode::Precise) return Precise.Result().longTexts;
     const auto& texts = PlanetPosition.PlanetTexts;
     using P = VedicPlanetPosition;
     return {texts[P::Earth],   Ephemeris.MoonText,     texts[P::Mercury],

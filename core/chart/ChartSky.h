@@ -31,8 +31,8 @@ public:
         if (!ephemeris_.CalculatePositions(InstantAt(jd), chart_.latitude, chart_.longitude, chart_.node,
                                            options_))
             return false;
-        longitudes_ = ephemeris_.Longitudes;
-        speeds_ = ephemeris_.Speeds;
+        longitudes_ = ephemeris_.Result().longitudes;
+        speeds_ = ephemeris_.Result().speeds;
         last_ = jd;
         bodyAt_.fill(jd);
         return true;
@@ -52,7 +52,7 @@ public:
     double Longitude(int body) const { return longitudes_[static_cast<std::size_t>(body)]; }
     double Speed(int body) const { return speeds_[static_cast<std::size_t>(body)]; }
     int Sign(int body) const { return SignOfLongitude(Longitude(body)); }
-    const std::string& Error() const { return ephemeris_.Error; }
+    const std::string& Error() const { return ephemeris_.Error(); }
 
 private:
     const Chart& chart_;

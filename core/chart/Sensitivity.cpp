@@ -257,7 +257,7 @@ public:
         if (const auto found = houses_.find(second); found != houses_.end()) return found->second;
         PreciseEphemeris::HousesAt drawn;
         if (!ephemeris_.CalculateHouses(clock_.JulianDayAt(second), chart_.latitude, chart_.longitude, options_, drawn))
-            throw SkyFailure{ephemeris_.Error};
+            throw SkyFailure{ephemeris_.Error()};
         Houses h;
         h.ascendant = drawn.ascendant;
         h.ascendantSpeed = drawn.ascendantSpeed;
@@ -273,7 +273,7 @@ public:
         for (int body = 0; body < kGrahas; ++body) {
             const auto b = static_cast<std::size_t>(body);
             if (!ephemeris_.CalculateBody(jd, body, chart_.node, options_, g.longitudes[b], g.speeds[b]))
-                throw SkyFailure{ephemeris_.Error};
+                throw SkyFailure{ephemeris_.Error()};
         }
         g.longitudes[kKetu] = FoldLongitude(g.longitudes[kRahu] + 180.0);
         g.speeds[kKetu] = g.speeds[kRahu];

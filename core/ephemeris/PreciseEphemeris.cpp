@@ -129,7 +129,7 @@ bool PreciseEphemeris::Body(double jd, int body, NodeKind node, std::int32_t fla
     double x[6] = {};
     const std::int32_t returned = swe_calc_ut(jd, code, flags | SEFLG_SPEED | SEFLG_SIDEREAL, x, serr);
     if (returned < 0 || !std::isfinite(x[0]) || !std::isfinite(x[3])) {
-        Error = LibraryMessage(kWhat[drawn], serr);
+        error_ = LibraryMessage(kWhat[drawn], serr);
         return false;
     }
     // Asked for the data files and given the series: a file is missing or
@@ -145,7 +145,7 @@ bool PreciseEphemeris::CalculateLatitude(double jdUT, int body, double& latitude
     bool analytical = false;
     double longitude = 0, speed = 0;
     if (!Body(jdUT, body, NodeKind::Mean, Prepare({}), longitude, speed, analytical, &latitude)) return false;
-    Error.clear();
+    error_.clear();
     return true;
 }
 
@@ -153,7 +153,7 @@ bool PreciseEphemeris::CalculateBody(double jdUT, int body, NodeKind node, const
                                      double& longitude, double& speed) {
     bool analytical = false;
     if (!Body(jdUT, body, node, Prepare(options), longitude, speed, analytical)) return false;
-    Error.clear();
+    error_.clear();
     return true;
 }
 
@@ -196,7 +196,7 @@ bool PreciseEphemeris::DrawHouses(double jd, std::int32_t flags, double latitude
         drawn = draw('E');
     }
     if (!drawn || !std::isfinite(ascmc[0])) {
-        Error = LibraryMessage("the ascendant", serr);
+        error_ = LibraryMessage("the ascendant", serr);
         return false;
     }
     out.ascendant = ZeroTo360(ascmc[0]);
@@ -215,7 +215,7 @@ bool PreciseEphemeris::DrawHouses(double jd, std::int32_t flags, double latitude
 bool PreciseEphemeris::CalculateHouses(double jdUT, double latitude, double longitude, const ChartOptions& options,
                                        HousesAt& houses) {
     if (!DrawHouses(jdUT, Prepare(options), latitude, longitude, options.houses, houses, true)) return false;
-    Error.clear();
+    error_.clear();
     return true;
 }
 
@@ -241,27 +241,27 @@ bool PreciseEphemeris::CalculatePositions(const BirthInstant& instant, double la
 
     double ayanamsa = 0;
     if (swe_get_ayanamsa_ex_ut(jd, flags, &ayanamsa, serr) < 0 || !std::isfinite(ayanamsa)) {
-        Error = LibraryMessage("the ayanamsa", serr);
+        error_ = LibraryMessage("the ayanamsa", serr);
         return false;
     }
     ayanamsa = SignedDegrees(ayanamsa);
 
-    Longitudes = longitudes;
-    Speeds = speeds;
+    result_.longitudes = longitudes;
+    result_.speeds = speeds;
     latitudes[kKetu] = -latitudes[kRahu];
-    Latitudes = latitudes;
-    Ayanamsa = ayanamsa;
-    JulianDateUT = jd;
-    Analytical = analytical;
-    Node = node;
-    Options = options;
-    Cusps = drawn.cusps;
-    Houses = drawn.houses;
-    HousesNote = std::move(drawn.note);
-    Error.clear();
+    result_.latitudes = latitudes;
+    result_.ayanamsa = ayanamsa;
+    result_.julianDateUT = jd;
+    result_.analytical = analytical;
+    result_.node = node;
+    result_.options = options;
+    result_.cusps = drawn.cusps;
+    result_.houses = drawn.houses;
+    result_.housesNote = std::move(drawn.note);
+    error_.clear();
     for (int body = 0; body < kBodyCount; ++body) {
-        double x = Longitudes[body];
-        LongitudeTextsInto(x, LongTexts[body], PositionLabels[body]);
+        double x = result_.longitudes[body];
+        LongitudeTextsInto(x, result_.longTexts[body], result_.positionLabels[body]);
     }
     return true;
 }
@@ -273,18 +273,18 @@ void PreciseEphemeris::ReleaseThreadState() {
 
 std::string PreciseEphemeris::Description() const {
     // Moshier's series stand in when the data files are missing.
-    std::string text = Analytical ? "Precise: Swiss Ephemeris (Moshier)" : "Precise: Swiss Ephemeris";
+    std::string text = result_.analytical ? "Precise: Swiss Ephemeris (Moshier)" : "Precise: Swiss Ephemeris";
     text += ", ";
     text += AyanamsaLabel();
-    if (Options.positions == PositionKind::True) text += ", true positions";
-    text += Node == NodeKind::True ? ", true node" : ", mean node";
+    if (result_.options.positions == PositionKind::True) text += ", true positions";
+    text += result_.node == NodeKind::True ? ", true node" : ", mean node";
     return text;
 }
 
 std::string PreciseEphemeris::AyanamsaLabel() const {
-    std::string label(AyanamsaDisplayName(Options.ayanamsa));
+    std::string label(AyanamsaDisplayName(result_.options.ayanamsa));
     label += ' ';
-    label += DegreesMinutesSeconds(Ayanamsa);
+    label += DegreesMinutesSeconds(result_.ayanamsa);
     return label;
 }
 

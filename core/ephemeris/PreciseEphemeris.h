@@ -25,6 +25,27 @@
 
 namespace velmora {
 
+// The positions of one instant and place, by body number (0 Sun … 8 Ketu,
+// 9 ascendant).
+struct PreciseResult {
+    std::array<double, kBodyCount> longitudes{};  // sidereal degrees, 0 ≤ λ < 360
+    std::array<double, kBodyCount> speeds{};      // degrees a day; the ascendant's is 0
+    std::array<double, kBodyCount> latitudes{};   // ecliptic degrees north; the nodes' and the ascendant's are 0
+    std::array<std::string, kBodyCount> longTexts;
+    PositionList positionLabels;
+    double ayanamsa = 0;      // the chosen ayanamsa's true value (with nutation), degrees
+    double julianDateUT = 0;  // the instant computed
+    bool analytical = false;  // computed without the data files
+    NodeKind node = NodeKind::Mean;
+    ChartOptions options;     // the choices the positions were computed with
+    // The twelve cusps (where each house begins), sidereal degrees, of the
+    // system in `houses`: the one chosen, or equal houses where Placidus
+    // cannot be drawn (beyond the polar circles), `housesNote` then saying so.
+    std::array<double, 12> cusps{};
+    HouseSystem houses = HouseSystem::WholeSign;
+    std::string housesNote;
+};
+
 class PreciseEphemeris {
 public:
     // `dataDirectory` holds sepl_18.se1 and semo_18.se1.
@@ -34,36 +55,21 @@ public:
     // else where Debian installs the files, unless another was chosen).
     static std::string DefaultDataDirectory();
 
-    // Results of the last successful CalculatePositions, by body number
-    // (0 Sun … 8 Ketu, 9 ascendant).
-    std::array<double, kBodyCount> Longitudes{};  // sidereal degrees, 0 ≤ λ < 360
-    std::array<double, kBodyCount> Speeds{};      // degrees a day; the ascendant's is 0
-    std::array<double, kBodyCount> Latitudes{};   // ecliptic degrees north; the nodes' and the ascendant's are 0
-    std::array<std::string, kBodyCount> LongTexts;
-    PositionList PositionLabels;
-    double Ayanamsa = 0;         // the chosen ayanamsa's true value (with nutation), degrees
-    double JulianDateUT = 0;     // the instant computed
-    bool Analytical = false;     // computed without the data files
-    NodeKind Node = NodeKind::Mean;
-    std::string Error;           // why the last call failed
-    ChartOptions Options;        // the choices the positions were computed with
-    // The twelve cusps (where each house begins), sidereal degrees, of the
-    // system in Houses: the one chosen, or equal houses where Placidus
-    // cannot be drawn (beyond the polar circles), HousesNote then saying so.
-    std::array<double, 12> Cusps{};
-    HouseSystem Houses = HouseSystem::WholeSign;
-    std::string HousesNote;
+    // What the last successful CalculatePositions computed.
+    const PreciseResult& Result() const { return result_; }
+    // Why the last call failed; empty after one that succeeded.
+    const std::string& Error() const { return error_; }
 
-    // Computes everything above for the instant and the place (latitude north
+    // Computes the Result for the instant and the place (latitude north
     // positive, longitude east positive, degrees). On failure returns false,
-    // sets Error and leaves the results of the previous call as they were.
+    // sets Error and leaves the Result of the previous call as it was.
     bool CalculatePositions(const BirthInstant& instant, double latitude, double longitude, NodeKind node,
                             const ChartOptions& options = {});
 
     // One body's longitude and speed alone (0 Sun … 8 Ketu), as
     // CalculatePositions would give them at the Universal Time `jdUT`, for
     // searches that follow one body through many moments. On failure returns
-    // false and sets Error; the results above are never touched.
+    // false and sets Error; the Result is never touched.
     bool CalculateBody(double jdUT, int body, NodeKind node, const ChartOptions& options, double& longitude,
                        double& speed);
 
@@ -73,12 +79,12 @@ public:
     // their speeds in degrees a day (whole-sign cusps, which step with the
     // ascendant's sign, have none), for searches that follow the houses
     // through many moments. On failure returns false and sets Error; the
-    // results above are never touched.
+    // Result is never touched.
     struct HousesAt {
         double ascendant = 0, ascendantSpeed = 0;
         std::array<double, 12> cusps{}, cuspSpeeds{};
         HouseSystem houses = HouseSystem::WholeSign;  // the one drawn
-        std::string note;                             // as HousesNote
+        std::string note;                             // as PreciseResult::housesNote
     };
     bool CalculateHouses(double jdUT, double latitude, double longitude, const ChartOptions& options,
                          HousesAt& houses);
@@ -113,6 +119,8 @@ private:
     bool DrawHouses(double jd, std::int32_t flags, double latitude, double longitude, HouseSystem system,
                     HousesAt& houses, bool speeds);
 
+    PreciseResult result_;
+    std::string error_;
     std::string dataDirectory_;
     int dataFiles_ = -1;  // -1 not looked for yet, 0 missing, 1 present
 };

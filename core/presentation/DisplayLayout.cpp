@@ -16,8 +16,8 @@ void PlaceReport(DisplayLayout& layout) {
     const double top = kTopHeight * layout.Scale;
     const double footer = kFooterGap + kFooterHeight + kBottomMargin;
     const double rightMargin = kWidth - kReportLeft - kReportWidth;
-    layout.Report = {kReportLeft, top, layout.Width - kReportLeft - rightMargin, layout.Height - top - footer};
-    layout.FooterTop = layout.Report.Bottom() + kFooterGap;
+    layout.ReportBox = {kReportLeft, top, layout.Width - kReportLeft - rightMargin, layout.Height - top - footer};
+    layout.FooterTop = layout.ReportBox.Bottom() + kFooterGap;
 }
 
 }  // namespace
@@ -59,7 +59,7 @@ DisplayLayout LayOutDisplay(double width, double height, double lineHeight, doub
 
 int ReportLinesShown(const DisplayLayout& layout, double lineHeight, double chrome) {
     if (lineHeight <= 0) return 0;
-    return static_cast<int>(std::floor((layout.Report.Height - chrome) / lineHeight));
+    return static_cast<int>(std::floor((layout.ReportBox.Height - chrome) / lineHeight));
 }
 
 }  // namespace velmora

@@ -49,7 +49,7 @@ struct DisplayLayout {
     double Height = display_design::kHeight;
     double Scale = 1;      // of the chart, the details and the position table; kSmallestScale or more
     double TopLeft = 0;    // where that block starts: it stands centred over the report
-    TwipsBox Report;
+    TwipsBox ReportBox;    // the report's text box
     double FooterTop = 0;  // the forum line and address under the report
 };
 

@@ -384,12 +384,12 @@ void frmDisplay::ApplyLayout() {
         d.widget->setGeometry(r);
     }
     appliedScale_ = s;
-    RTB->setGeometry(PixelRect(layout_.Report));
+    RTB->setGeometry(PixelRect(layout_.ReportBox));
     const double spread = (layout_.Width - kFormWidth) / 2;
     Label5->move(TwipsToPixels(kLabel5Left + spread), TwipsToPixels(layout_.FooterTop));
-    Label6->move(TwipsToPixels(layout_.Report.Right() - (kReportLeft + kReportWidth - kLabel6Left)),
+    Label6->move(TwipsToPixels(layout_.ReportBox.Right() - (kReportLeft + kReportWidth - kLabel6Left)),
                  TwipsToPixels(layout_.FooterTop));
-    cmdVargas->move(TwipsToPixels(layout_.Report.Left), TwipsToPixels(layout_.FooterTop - kVargasRaise));
+    cmdVargas->move(TwipsToPixels(layout_.ReportBox.Left), TwipsToPixels(layout_.FooterTop - kVargasRaise));
     PlaceChart();
 }
 

@@ -174,8 +174,8 @@ MDI::MDI(std::shared_ptr<const Chart> chart, Services services, QWidget* parent)
     const int chrome = menuBar()->sizeHint().height() + picTop->height() + picCommands->height() +
                        (displayWindow_->height() - display->height());
     const DisplayLayout& designed = display->Layout();
-    const double formHeight = designed.Report.Top + kOpeningReportLines * display->ReportLineHeight() +
-                              display->ReportChrome() + (designed.Height - designed.Report.Bottom());
+    const double formHeight = designed.ReportBox.Top + kOpeningReportLines * display->ReportLineHeight() +
+                              display->ReportChrome() + (designed.Height - designed.ReportBox.Bottom());
     FitOnScreen(this, QSize(kOpeningWidth, chrome + TwipsToPixels(formHeight)));
     PlaceControls();
 }

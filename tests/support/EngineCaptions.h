@@ -24,7 +24,7 @@ struct EngineCaptions {
 
 inline EngineCaptions EngineCaptionsOf(const FormRun& formRun, const MonthNames& months = EnglishMonthNames()) {
     const AnalysisRun& run = formRun.Engine();
-    const PositionList& positions = formRun.chart.mode == ComputationMode::Precise ? run.Precise.PositionLabels
+    const PositionList& positions = formRun.chart.mode == ComputationMode::Precise ? run.Precise.Result().positionLabels
                                                                                     : run.PlanetPosition.PositionLabels;
     EngineCaptions c;
     c.planet = positions;

@@ -54,7 +54,7 @@ std::string Disagreement(const FormRun& formRun) {
     const Chart& chart = formRun.chart;
     const AnalysisRun& run = formRun.Engine();
     const PositionList& shortTexts =
-        chart.mode == ComputationMode::Precise ? run.Precise.PositionLabels : run.PlanetPosition.PositionLabels;
+        chart.mode == ComputationMode::Precise ? run.Precise.Result().positionLabels : run.PlanetPosition.PositionLabels;
     const auto longTexts = run.LongTexts();
     for (int i = 0; i < kBodyCount; ++i) {
         const ChartPoint& point = chart.points[i];

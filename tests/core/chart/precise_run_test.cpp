@@ -77,7 +77,7 @@ TEST(PreciseRun, OneInstantHoweverTheClockStatesIt) {
         SCOPED_TRACE(c.what);
         const auto run = RunChart(c.form);
         EXPECT_EQ(run->chart.mode, ComputationMode::Precise);
-        EXPECT_DOUBLE_EQ(run->Engine().Precise.JulianDateUT, 2451544.9583333335);
+        EXPECT_DOUBLE_EQ(run->Engine().Precise.Result().julianDateUT, 2451544.9583333335);
         // Geocentric bodies do not depend on the place.
         for (int body = 0; body < 9; ++body) EXPECT_DOUBLE_EQ(run->Degrees()[body], reference->Degrees()[body]) << body;
     }
@@ -100,7 +100,7 @@ TEST(PreciseRun, TextsAndEverythingAfterThemAsInClassicMode) {
     // Retrograde marks from the speeds.
     for (int body = 2; body <= 6; ++body) {
         const bool marked = run->Engine().Names.BodyNames[body].ends_with(" (R) ");
-        EXPECT_EQ(marked, run->Engine().Precise.Speeds[body] < 0) << body;
+        EXPECT_EQ(marked, run->Engine().Precise.Result().speeds[body] < 0) << body;
     }
     // Arudhas and report from the placement, as for any chart.
     const Computed expected = ComputeChart(signs);

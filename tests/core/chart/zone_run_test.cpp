@@ -67,14 +67,14 @@ TEST(ZoneRun, PreciseTakesTheExactOffset) {
     auto run = std::make_unique<FormRun>();
     ASSERT_TRUE(run->RunAnalysis(Kolkata1942(ComputationMode::Precise)).Passed());
     // 12:00 at +6:30 is 05:30 UT; 1942-09-01 0 h UT is JD 2430603.5.
-    EXPECT_NEAR(run->Engine().Precise.JulianDateUT, 2430603.5 + 5.5 / 24, 1e-9);
+    EXPECT_NEAR(run->Engine().Precise.Result().julianDateUT, 2430603.5 + 5.5 / 24, 1e-9);
 
     // Kathmandu's +5:45 has no list entry, but precise positions take it.
     FormFields nepal = Kolkata1942(ComputationMode::Precise);
     nepal.Year = 1990 - kFirstYear;
     nepal.TimeZoneId = "Asia/Kathmandu";
     ASSERT_TRUE(run->RunAnalysis(nepal).Passed());
-    EXPECT_NEAR(run->Engine().Precise.JulianDateUT, 2448135.5 + (12 - 5.75) / 24, 1e-9);  // 1990-09-01 06:15 UT
+    EXPECT_NEAR(run->Engine().Precise.Result().julianDateUT, 2448135.5 + (12 - 5.75) / 24, 1e-9);  // 1990-09-01 06:15 UT
 
     // Madras time, +5:21:10 (tzdata, Asia/Kolkata before 1906), to the
     // second as the details show it: 1901-01-01 12:00 is 06:38:50 UT, and
@@ -85,7 +85,7 @@ TEST(ZoneRun, PreciseTakesTheExactOffset) {
     madras.Day = 0;
     ASSERT_TRUE(run->RunAnalysis(madras).Passed());
     EXPECT_EQ(run->chart.birth.utcOffset, "+05:21:10");
-    EXPECT_NEAR(run->Engine().Precise.JulianDateUT, 2415385.5 + (6 + 38.0 / 60 + 50.0 / 3600) / 24, 1e-9);
+    EXPECT_NEAR(run->Engine().Precise.Result().julianDateUT, 2415385.5 + (6 + 38.0 / 60 + 50.0 / 3600) / 24, 1e-9);
 }
 
 // What the result window says was used. The offsets are tzdata's (Python's

@@ -63,7 +63,7 @@ BirthInstant Ut(int year, int month, int day, int hour, int minute, int second =
 PreciseEphemeris Computed(const BirthInstant& instant, const ChartOptions& options, double latitude = 0,
                           double longitude = 0) {
     PreciseEphemeris eph;
-    EXPECT_TRUE(eph.CalculatePositions(instant, latitude, longitude, NodeKind::Mean, options)) << eph.Error;
+    EXPECT_TRUE(eph.CalculatePositions(instant, latitude, longitude, NodeKind::Mean, options)) << eph.Error();
     return eph;
 }
 
@@ -112,9 +112,9 @@ TEST(ChartChoices, EachAyanamsaHasItsDefinedValueAtItsEpoch) {
     for (const Definition& d : definitions) {
         SCOPED_TRACE(std::string(AyanamsaDisplayName(d.kind)));
         const PreciseEphemeris eph = Computed(d.epoch, WithAyanamsa(d.kind));
-        const double expected = d.withNutation ? d.value : d.value + NutationInLongitude(eph.JulianDateUT);
-        EXPECT_NEAR(eph.Ayanamsa, expected, d.tolerance);
-        EXPECT_EQ(eph.Options.ayanamsa, d.kind);
+        const double expected = d.withNutation ? d.value : d.value + NutationInLongitude(eph.Result().julianDateUT);
+        EXPECT_NEAR(eph.Result().ayanamsa, expected, d.tolerance);
+        EXPECT_EQ(eph.Result().options.ayanamsa, d.kind);
     }
 }
 
@@ -133,7 +133,7 @@ TEST(ChartChoices, StarAyanamsasHoldTheirStar) {
     for (const auto& s : stars) {
         SCOPED_TRACE(std::string(AyanamsaDisplayName(s.kind)));
         const PreciseEphemeris eph = Computed(Ut(2000, 1, 1, 12, 0), WithAyanamsa(s.kind));
-        EXPECT_NEAR(AngleBetween(eph.Ayanamsa, s.starLongitude - s.fixedAt), 0, 30 * kArcsecond);
+        EXPECT_NEAR(AngleBetween(eph.Result().ayanamsa, s.starLongitude - s.fixedAt), 0, 30 * kArcsecond);
     }
 }
 
@@ -141,12 +141,12 @@ TEST(ChartChoices, ACustomAyanamsaHasItsValueOnItsDateAndPrecesses) {
     ChartOptions options;
     ASSERT_TRUE(ParseAyanamsa("custom:1950-01-01:23.1", options));
     const PreciseEphemeris then = Computed(Ut(1950, 1, 1, 0, 0), options);
-    EXPECT_NEAR(then.Ayanamsa, 23.1 + NutationInLongitude(then.JulianDateUT), 0.5 * kArcsecond);
+    EXPECT_NEAR(then.Result().ayanamsa, 23.1 + NutationInLongitude(then.Result().julianDateUT), 0.5 * kArcsecond);
     // A century on, general precession in longitude (Meeus 21: 5029.0966″ a
     // century at J2000, 5028.0″ about 1950–2050) has carried it on.
     const PreciseEphemeris later = Computed(Ut(2050, 1, 1, 0, 0), options);
-    const double mean = later.Ayanamsa - NutationInLongitude(later.JulianDateUT);
-    EXPECT_NEAR(mean - 23.1, 5028.6 * kArcsecond * (later.JulianDateUT - then.JulianDateUT) / 36525,
+    const double mean = later.Result().ayanamsa - NutationInLongitude(later.Result().julianDateUT);
+    EXPECT_NEAR(mean - 23.1, 5028.6 * kArcsecond * (later.Result().julianDateUT - then.Result().julianDateUT) / 36525,
                 5 * kArcsecond);
     EXPECT_EQ(then.AyanamsaLabel().rfind("Custom 23\u00B0 ", 0), 0u) << then.AyanamsaLabel();
 }
@@ -173,7 +173,7 @@ TEST(ChartChoices, ACustomAyanamsaBelowZeroKeepsItsSign) {
         ChartOptions options;
         ASSERT_TRUE(ParseAyanamsa(c.choice, options));
         const PreciseEphemeris eph = Computed(Ut(2000, 1, 1, 0, 0), options);
-        EXPECT_NEAR(eph.Ayanamsa, c.value + NutationInLongitude(eph.JulianDateUT), 0.5 * kArcsecond);
+        EXPECT_NEAR(eph.Result().ayanamsa, c.value + NutationInLongitude(eph.Result().julianDateUT), 0.5 * kArcsecond);
         EXPECT_EQ(eph.AyanamsaLabel(), c.label);
     }
 }
@@ -184,10 +184,10 @@ TEST(ChartChoices, TruePositionsLeaveOutTheAberration) {
     for (const BirthInstant& instant : {Ut(1992, 10, 13, 0, 0), Ut(2024, 1, 3, 6, 0), Ut(2024, 7, 5, 6, 0)}) {
         const PreciseEphemeris apparent = Computed(instant, {});
         const PreciseEphemeris geometric = Computed(instant, trueOptions);
-        const double difference = AngleBetween(geometric.Longitudes[0], apparent.Longitudes[0]) / kArcsecond;
+        const double difference = AngleBetween(geometric.Result().longitudes[0], apparent.Result().longitudes[0]) / kArcsecond;
         EXPECT_GT(difference, 20.1);
         EXPECT_LT(difference, 20.9);
-        EXPECT_DOUBLE_EQ(geometric.Ayanamsa, apparent.Ayanamsa);
+        EXPECT_DOUBLE_EQ(geometric.Result().ayanamsa, apparent.Result().ayanamsa);
         EXPECT_NE(geometric.Description().find("Lahiri "), std::string::npos);
         EXPECT_NE(geometric.Description().find(", true positions, mean node"), std::string::npos)
             << geometric.Description();
@@ -253,9 +253,9 @@ TEST(ChartChoices, PlacidusCuspsFollowTheSemiArcs) {
     for (const Place& p : kPlaces) {
         SCOPED_TRACE(p.name);
         const PreciseEphemeris eph = Computed(p.instant, options, p.latitude, p.longitude);
-        ASSERT_EQ(eph.Houses, HouseSystem::Placidus);
-        EXPECT_TRUE(eph.HousesNote.empty());
-        const Frame f = FrameAt(eph.JulianDateUT, p.latitude, p.longitude);
+        ASSERT_EQ(eph.Result().houses, HouseSystem::Placidus);
+        EXPECT_TRUE(eph.Result().housesNote.empty());
+        const Frame f = FrameAt(eph.Result().julianDateUT, p.latitude, p.longitude);
         // House number − 1 → its tropical cusp; houses 5 to 9 stand opposite 11 to 3.
         double tropical[12] = {Ascendant(f), PlacidusCusp(f, 2.0 / 3, false), PlacidusCusp(f, 1.0 / 3, false),
                                Normalised(Midheaven(f) + 180)};
@@ -264,8 +264,8 @@ TEST(ChartChoices, PlacidusCuspsFollowTheSemiArcs) {
         tropical[11] = PlacidusCusp(f, 2.0 / 3, true);
         for (int n = 4; n <= 8; ++n) tropical[n] = Normalised(tropical[(n + 6) % 12] + 180);
         for (int n = 0; n < 12; ++n)
-            EXPECT_NEAR(AngleBetween(eph.Cusps[n] + eph.Ayanamsa, tropical[n]), 0, 60 * kArcsecond) << "house " << n + 1;
-        EXPECT_NEAR(AngleBetween(eph.Cusps[0], eph.Longitudes[9]), 0, 1e-9);
+            EXPECT_NEAR(AngleBetween(eph.Result().cusps[n] + eph.Result().ayanamsa, tropical[n]), 0, 60 * kArcsecond) << "house " << n + 1;
+        EXPECT_NEAR(AngleBetween(eph.Result().cusps[0], eph.Result().longitudes[9]), 0, 1e-9);
     }
 }
 
@@ -275,7 +275,7 @@ TEST(ChartChoices, SripatiEqualAndWholeSignCusps) {
         ChartOptions options;
         options.houses = HouseSystem::Sripati;
         const PreciseEphemeris sripati = Computed(p.instant, options, p.latitude, p.longitude);
-        const Frame f = FrameAt(sripati.JulianDateUT, p.latitude, p.longitude);
+        const Frame f = FrameAt(sripati.Result().julianDateUT, p.latitude, p.longitude);
         // Porphyry: each quadrant from the ascendant (1), the lower
         // midheaven (4), the descendant (7) and the midheaven (10) in three.
         double porphyry[12];
@@ -289,17 +289,17 @@ TEST(ChartChoices, SripatiEqualAndWholeSignCusps) {
         for (int n = 0; n < 12; ++n) {
             const double before = porphyry[(n + 11) % 12];
             const double begins = Normalised(before + Normalised(porphyry[n] - before) / 2);
-            EXPECT_NEAR(AngleBetween(sripati.Cusps[n] + sripati.Ayanamsa, begins), 0, 60 * kArcsecond) << n + 1;
+            EXPECT_NEAR(AngleBetween(sripati.Result().cusps[n] + sripati.Result().ayanamsa, begins), 0, 60 * kArcsecond) << n + 1;
         }
 
         options.houses = HouseSystem::Equal;
         const PreciseEphemeris equal = Computed(p.instant, options, p.latitude, p.longitude);
         options.houses = HouseSystem::WholeSign;
         const PreciseEphemeris whole = Computed(p.instant, options, p.latitude, p.longitude);
-        const double ascendant = whole.Longitudes[9];
+        const double ascendant = whole.Result().longitudes[9];
         for (int n = 0; n < 12; ++n) {
-            EXPECT_NEAR(AngleBetween(equal.Cusps[n], ascendant + 30 * n), 0, 1e-9) << n + 1;
-            EXPECT_EQ(whole.Cusps[n], Normalised(30 * (std::floor(ascendant / 30) + n))) << n + 1;
+            EXPECT_NEAR(AngleBetween(equal.Result().cusps[n], ascendant + 30 * n), 0, 1e-9) << n + 1;
+            EXPECT_EQ(whole.Result().cusps[n], Normalised(30 * (std::floor(ascendant / 30) + n))) << n + 1;
         }
     }
 }
@@ -310,28 +310,28 @@ TEST(ChartChoices, PlacidusBeyondThePolarCircleFallsBackToEqualHousesAndSaysSo) 
     // Tromsø, 69° 39′ N 18° 57′ E; and the same south.
     for (const double latitude : {69.65, -69.65}) {
         const PreciseEphemeris eph = Computed(Ut(2000, 1, 1, 12, 0), options, latitude, 18.95);
-        EXPECT_EQ(eph.Houses, HouseSystem::Equal);
+        EXPECT_EQ(eph.Result().houses, HouseSystem::Equal);
         const std::string place = latitude > 0 ? "69\u00B0 39\u2032 N" : "69\u00B0 39\u2032 S";
-        EXPECT_EQ(eph.HousesNote, "Placidus houses cannot be drawn at " + place +
+        EXPECT_EQ(eph.Result().housesNote, "Placidus houses cannot be drawn at " + place +
                                       ", where some degrees of the ecliptic never rise or set; the houses are "
                                       "equal houses from the ascendant");
         for (int n = 0; n < 12; ++n) {
-            ASSERT_TRUE(std::isfinite(eph.Cusps[n]));
-            EXPECT_NEAR(AngleBetween(eph.Cusps[n], eph.Longitudes[9] + 30 * n), 0, 1e-9);
+            ASSERT_TRUE(std::isfinite(eph.Result().cusps[n]));
+            EXPECT_NEAR(AngleBetween(eph.Result().cusps[n], eph.Result().longitudes[9] + 30 * n), 0, 1e-9);
         }
     }
     // Below the polar circle Placidus stands.
-    EXPECT_EQ(Computed(Ut(2000, 1, 1, 12, 0), options, 66.0, 18.95).Houses, HouseSystem::Placidus);
+    EXPECT_EQ(Computed(Ut(2000, 1, 1, 12, 0), options, 66.0, 18.95).Result().houses, HouseSystem::Placidus);
 }
 
 TEST(ChartChoices, TheDefaultChartIsTodaysLahiriApparentWholeSign) {
     const PreciseEphemeris chosen = Computed(Ut(2000, 1, 1, 12, 0), {}, 12.97, 77.58);
     PreciseEphemeris plain;
     ASSERT_TRUE(plain.CalculatePositions(Ut(2000, 1, 1, 12, 0), 12.97, 77.58, NodeKind::Mean));
-    EXPECT_EQ(chosen.Longitudes, plain.Longitudes);
+    EXPECT_EQ(chosen.Result().longitudes, plain.Result().longitudes);
     EXPECT_EQ(chosen.Description(), plain.Description());
     EXPECT_EQ(plain.Description().rfind("Precise: Swiss Ephemeris, Lahiri 23\u00B0 51\u2032 ", 0), 0u);
-    EXPECT_EQ(plain.Houses, HouseSystem::WholeSign);
+    EXPECT_EQ(plain.Result().houses, HouseSystem::WholeSign);
 }
 
 // A search follows one body at a time: it must see exactly the longitude and
@@ -346,13 +346,13 @@ TEST(ChartChoices, OneBodyAloneIsWhereTheWholeChartPutsIt) {
     } cases[] = {{{}, NodeKind::Mean}, {WithAyanamsa(AyanamsaKind::Raman), NodeKind::True}, {truePositions, NodeKind::Mean}};
     for (const auto& c : cases) {
         PreciseEphemeris whole;
-        ASSERT_TRUE(whole.CalculatePositions(Ut(1996, 12, 7, 5, 4), 13.08, 80.27, c.node, c.options)) << whole.Error;
+        ASSERT_TRUE(whole.CalculatePositions(Ut(1996, 12, 7, 5, 4), 13.08, 80.27, c.node, c.options)) << whole.Error();
         PreciseEphemeris alone;
         for (int body = 0; body < kBodyCount - 1; ++body) {
             double longitude = -1, speed = 0;
-            ASSERT_TRUE(alone.CalculateBody(whole.JulianDateUT, body, c.node, c.options, longitude, speed));
-            EXPECT_EQ(longitude, whole.Longitudes[body]) << body;
-            EXPECT_EQ(speed, whole.Speeds[body]) << body;
+            ASSERT_TRUE(alone.CalculateBody(whole.Result().julianDateUT, body, c.node, c.options, longitude, speed));
+            EXPECT_EQ(longitude, whole.Result().longitudes[body]) << body;
+            EXPECT_EQ(speed, whole.Result().speeds[body]) << body;
         }
     }
 }
@@ -378,15 +378,15 @@ TEST(ChartChoices, TheHousesTurnWithThePlanetsUnderEveryAyanamsa) {
                          std::string(PositionKindName(kind)));
             const PreciseEphemeris eph = Computed(casablanca, options, latitude, longitude);
             // Sun − ascendant, and the Sun against each cusp.
-            EXPECT_NEAR(AngleBetween(eph.Longitudes[0] - eph.Longitudes[9],
-                                     reference.Longitudes[0] - reference.Longitudes[9]),
+            EXPECT_NEAR(AngleBetween(eph.Result().longitudes[0] - eph.Result().longitudes[9],
+                                     reference.Result().longitudes[0] - reference.Result().longitudes[9]),
                         0, 0.01 * kArcsecond);
             for (int n = 0; n < 12; ++n)
-                EXPECT_NEAR(AngleBetween(eph.Longitudes[0] - eph.Cusps[n], reference.Longitudes[0] - reference.Cusps[n]),
+                EXPECT_NEAR(AngleBetween(eph.Result().longitudes[0] - eph.Result().cusps[n], reference.Result().longitudes[0] - reference.Result().cusps[n]),
                             0, 0.01 * kArcsecond)
                     << "house " << n + 1;
             // And the ayanamsa shown is the one between the two frames.
-            EXPECT_NEAR(AngleBetween(eph.Longitudes[9] + eph.Ayanamsa, reference.Longitudes[9] + reference.Ayanamsa),
+            EXPECT_NEAR(AngleBetween(eph.Result().longitudes[9] + eph.Result().ayanamsa, reference.Result().longitudes[9] + reference.Result().ayanamsa),
                         0, 0.01 * kArcsecond);
         }
     }

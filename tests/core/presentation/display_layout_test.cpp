@@ -24,10 +24,10 @@ TEST(DisplayLayout, DesignedSizeKeepsTheDesignedPlaces) {
         EXPECT_EQ(l.TopLeft, 0.0);
         EXPECT_EQ(l.Width, kWidth);
         EXPECT_EQ(l.Height, kHeight);
-        EXPECT_EQ(l.Report.Left, 240);
-        EXPECT_EQ(l.Report.Top, 7080);
-        EXPECT_EQ(l.Report.Width, 11775);
-        EXPECT_EQ(l.Report.Height, 2055);
+        EXPECT_EQ(l.ReportBox.Left, 240);
+        EXPECT_EQ(l.ReportBox.Top, 7080);
+        EXPECT_EQ(l.ReportBox.Width, 11775);
+        EXPECT_EQ(l.ReportBox.Height, 2055);
         EXPECT_EQ(l.FooterTop, 7080 + 2055 + 60);
     }
 }
@@ -45,9 +45,9 @@ TEST(DisplayLayout, BelowTheDesignedHeightTheBlockYieldsAndTheWholeFormShows) {
         ASSERT_EQ(l.Height, h) << h;
         ASSERT_GE(l.Scale, kSmallestScale) << h;
         ASSERT_LT(l.Scale, 1.0) << h;
-        ASSERT_NEAR(l.Report.Height, kReportHeight, 1e-9) << h;
-        ASSERT_NEAR(l.Report.Top, kTopHeight * l.Scale, 1e-9) << h;
-        ASSERT_NEAR(l.Report.Bottom() + footer, h, 1e-9) << h;
+        ASSERT_NEAR(l.ReportBox.Height, kReportHeight, 1e-9) << h;
+        ASSERT_NEAR(l.ReportBox.Top, kTopHeight * l.Scale, 1e-9) << h;
+        ASSERT_NEAR(l.ReportBox.Bottom() + footer, h, 1e-9) << h;
         ASSERT_NEAR(l.TopLeft, (kWidth * 1.2 - kWidth * l.Scale) / 2, 1e-9) << h;
         ASSERT_LE((l.Scale - before.Scale) * kTopHeight, 15 + 1e-9) << h;
         before = l;
@@ -64,11 +64,11 @@ TEST(DisplayLayout, ExtraHeightGoesToTheReportFirst) {
     const DisplayLayout l = LayOutDisplay(kWidth * 1.5, kHeight + 1500, kLine, kChrome);
     EXPECT_LT(l.Scale, 1.0);
     EXPECT_GE(l.Scale, kSmallestScale);
-    EXPECT_DOUBLE_EQ(l.Report.Top, 7080 * l.Scale);
-    EXPECT_GT(l.Report.Height, 2055 + 1500);
+    EXPECT_DOUBLE_EQ(l.ReportBox.Top, 7080 * l.Scale);
+    EXPECT_GT(l.ReportBox.Height, 2055 + 1500);
     EXPECT_DOUBLE_EQ(l.TopLeft, (kWidth * 1.5 - kWidth * l.Scale) / 2);
     // The report spans the width it is given.
-    EXPECT_EQ(l.Report.Width, kWidth * 1.5 - 240 - 120);
+    EXPECT_EQ(l.ReportBox.Width, kWidth * 1.5 - 240 - 120);
 }
 
 TEST(DisplayLayout, APageOfTheReportBeforeTheBlockKeepsItsDesignedSize) {
@@ -91,7 +91,7 @@ TEST(DisplayLayout, APageOfTheReportBeforeTheBlockKeepsItsDesignedSize) {
     for (const Case& c : cases) {
         const DisplayLayout l = LayOutDisplay(kWidth, c.height, kLine, kChrome);
         EXPECT_NEAR(l.Scale, c.scale, 1e-12) << c.what;
-        EXPECT_NEAR(l.Report.Height, page, 1e-9) << c.what;
+        EXPECT_NEAR(l.ReportBox.Height, page, 1e-9) << c.what;
         EXPECT_EQ(ReportLinesShown(l, kLine, kChrome), c.lines) << c.what;
     }
 }
@@ -104,11 +104,11 @@ TEST(DisplayLayout, GrowingTheRoomNeverShrinksTheReportOrJumps) {
     for (double h = kHeight + 15; h <= 3 * kHeight; h += 15) {
         const DisplayLayout l = LayOutDisplay(kWidth * 1.4, h, kLine, kChrome);
         ASSERT_GE(l.Scale, kSmallestScale) << h;
-        ASSERT_GE(l.Report.Height, before.Report.Height - 1e-9) << h;
-        ASSERT_LE(l.Report.Height - before.Report.Height, 15 * 1.5) << h;
+        ASSERT_GE(l.ReportBox.Height, before.ReportBox.Height - 1e-9) << h;
+        ASSERT_LE(l.ReportBox.Height - before.ReportBox.Height, 15 * 1.5) << h;
         ASSERT_LE(std::abs(l.Scale - before.Scale) * kTopHeight, 15 * 1.5) << h;
         ASSERT_GE(ReportLinesShown(l, kLine, kChrome), ReportLinesShown(before, kLine, kChrome)) << h;
-        ASSERT_DOUBLE_EQ(l.Report.Top + l.Report.Height + kHeight - kTopHeight - kReportHeight, h) << h;
+        ASSERT_DOUBLE_EQ(l.ReportBox.Top + l.ReportBox.Height + kHeight - kTopHeight - kReportHeight, h) << h;
         before = l;
     }
 }
@@ -118,8 +118,8 @@ TEST(DisplayLayout, BeyondTheReportsGoalTheBlockAboveGrowsEvenly) {
     const double extra = (goal - kReportHeight) + 7080 * 0.25;  // room for a quarter more chart
     const DisplayLayout l = LayOutDisplay(kWidth * 2, kHeight + extra, kLine, kChrome);
     EXPECT_DOUBLE_EQ(l.Scale, 1.25);
-    EXPECT_DOUBLE_EQ(l.Report.Top, 7080 * 1.25);
-    EXPECT_DOUBLE_EQ(l.Report.Height, goal);
+    EXPECT_DOUBLE_EQ(l.ReportBox.Top, 7080 * 1.25);
+    EXPECT_DOUBLE_EQ(l.ReportBox.Height, goal);
     EXPECT_DOUBLE_EQ(l.TopLeft, (kWidth * 2 - kWidth * 1.25) / 2);  // centred over the report
     EXPECT_EQ(ReportLinesShown(l, kLine, kChrome), kReportGoalLines);
 }
@@ -127,7 +127,7 @@ TEST(DisplayLayout, BeyondTheReportsGoalTheBlockAboveGrowsEvenly) {
 TEST(DisplayLayout, TheWidthLimitsTheBlockAndTheReportTakesTheRest) {
     const DisplayLayout l = LayOutDisplay(kWidth * 1.1, kHeight * 3, kLine, kChrome);
     EXPECT_DOUBLE_EQ(l.Scale, 1.1);
-    EXPECT_DOUBLE_EQ(l.Report.Bottom() + kFooterGap + kFooterHeight + kBottomMargin, l.Height);
+    EXPECT_DOUBLE_EQ(l.ReportBox.Bottom() + kFooterGap + kFooterHeight + kBottomMargin, l.Height);
     EXPECT_GT(ReportLinesShown(l, kLine, kChrome), kReportGoalLines);
 }
 
@@ -151,12 +151,12 @@ TEST_P(DisplayLayoutRooms, NothingOverlapsAndTheReportIsReadable) {
     const DisplayLayout l = LayOutDisplay(width, height, kLine, kChrome);
     // The block above the report and the report one under the other, both inside.
     EXPECT_GE(l.Scale, kSmallestScale);
-    EXPECT_LE(kTopHeight * l.Scale, l.Report.Top);
+    EXPECT_LE(kTopHeight * l.Scale, l.ReportBox.Top);
     EXPECT_GE(l.TopLeft, 0);
     EXPECT_LE(l.TopLeft + kWidth * l.Scale, l.Width + 1e-9);
-    EXPECT_GE(l.Report.Height, kReportHeight);
-    EXPECT_LE(l.Report.Right(), l.Width);
-    EXPECT_LT(l.Report.Bottom(), l.FooterTop);
+    EXPECT_GE(l.ReportBox.Height, kReportHeight);
+    EXPECT_LE(l.ReportBox.Right(), l.Width);
+    EXPECT_LT(l.ReportBox.Bottom(), l.FooterTop);
     EXPECT_LE(l.FooterTop + kFooterHeight, l.Height);
     EXPECT_GE(l.Width, width < kWidth ? kWidth : width);
     EXPECT_GE(ReportLinesShown(l, kLine, kChrome), r.minLines) << r.what;
