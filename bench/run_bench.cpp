@@ -69,13 +69,17 @@ BENCHMARK(BM_FullRun)->Arg(0)->Arg(1);
 
 // The precise run with everything the professional's second layer asks: every
 // dasha system (the Chara and Narayana plans among them), the full position
-// table and the Jaimini analyses in both schemes.
+// table and the Jaimini analyses in both schemes; with the yogas too, read in
+// D1 (Arg 0) or in all sixteen vargas (Arg 1), with the doshas; without them
+// (Arg −1).
 void BM_FullRunSecondLayer(benchmark::State& state) {
     auto forms = MakeForms();
     for (FormFields& f : forms) f.Mode = velmora::ComputationMode::Precise;
     velmora::ChartWants wants;
     wants.dashas = velmora::DashaSet::All();
     wants.today = {2026, 12, 9};
+    const bool withYogas = state.range(0) >= 0;
+    const velmora::YogaVargas vargas = state.range(0) == 0 ? velmora::kYogaVargasD1 : (1u << velmora::kVargaCount) - 1;
     int n = 0;
     for (auto _ : state) {
         const velmora::ChartOutcome outcome = velmora::ComputeChartOfForm(forms[n], wants);
@@ -88,39 +92,15 @@ void BM_FullRunSecondLayer(benchmark::State& state) {
         const velmora::JaiminiReading eight = velmora::JaiminiOf(*outcome.chart, velmora::KarakaScheme::Eight);
         benchmark::DoNotOptimize(details.data());
         benchmark::DoNotOptimize(seven.karakamsa + eight.karakamsa);
-        n = (n + 1) % kCharts;
-    }
-    state.SetItemsProcessed(state.iterations());
-}
-BENCHMARK(BM_FullRunSecondLayer);
-
-// The same with the yogas asked too: the catalogue read in D1 (Arg 0) or in
-// all sixteen vargas (Arg 1), and the doshas.
-void BM_FullRunWithYogas(benchmark::State& state) {
-    auto forms = MakeForms();
-    for (FormFields& f : forms) f.Mode = velmora::ComputationMode::Precise;
-    velmora::ChartWants wants;
-    wants.dashas = velmora::DashaSet::All();
-    wants.today = {2026, 12, 9};
-    const velmora::YogaVargas vargas = state.range(0) == 0 ? velmora::kYogaVargasD1 : (1u << velmora::kVargaCount) - 1;
-    int n = 0;
-    for (auto _ : state) {
-        const velmora::ChartOutcome outcome = velmora::ComputeChartOfForm(forms[n], wants);
-        if (!outcome.Computed()) {
-            state.SkipWithError(outcome.refusal.message.c_str());
-            break;
+        if (withYogas) {
+            const velmora::YogaReading yogas = velmora::YogasOf(*outcome.chart, vargas);
+            benchmark::DoNotOptimize(yogas.vargas.data());
         }
-        const velmora::PointDetails details = velmora::PointDetailsOf(*outcome.chart);
-        const velmora::JaiminiReading eight = velmora::JaiminiOf(*outcome.chart, velmora::KarakaScheme::Eight);
-        const velmora::YogaReading yogas = velmora::YogasOf(*outcome.chart, vargas);
-        benchmark::DoNotOptimize(details.data());
-        benchmark::DoNotOptimize(eight.karakamsa);
-        benchmark::DoNotOptimize(yogas.vargas.data());
         n = (n + 1) % kCharts;
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_FullRunWithYogas)->Arg(0)->Arg(1);
+BENCHMARK(BM_FullRunSecondLayer)->Arg(-1)->Arg(0)->Arg(1);
 
 // The second layer alone, on charts already computed: the position table,
 // the Jaimini analyses in both schemes and the two sign dashas' timelines.

@@ -12,12 +12,17 @@ double ShorterArc(double a, double b) {
     return d > 180 ? 360 - d : d;
 }
 
+double ExaltationPoint(int planet) {
+    const DignityFacts& f = DignityFactsOf(planet);
+    return 30.0 * f.exaltationSign + f.exaltationDegree;
+}
+
 bool InMoolatrikona(int planet, double longitude) {
-    const Moolatrikona& m = kMoolatrikona[static_cast<std::size_t>(planet)];
+    const DignityFacts& f = DignityFactsOf(planet);
     const double x = FoldLongitude(longitude);
     const int sign = static_cast<int>(x / 30) % 12;
     const double degrees = x - 30.0 * sign;
-    return sign == m.sign && degrees >= m.from && degrees < m.to;
+    return sign == f.moolatrikonaSign && degrees >= f.moolatrikonaFrom && degrees < f.moolatrikonaTo;
 }
 
 // One table of the natural relations for the whole program: the dignities'

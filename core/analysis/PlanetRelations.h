@@ -1,7 +1,8 @@
 #pragma once
-// What the strengths weigh a planet's place by: the seven planets' signs of
-// exaltation, moolatrikona and own, and their friendships, natural and
-// temporary, compounded (Brihat Parashara Hora Shastra, chapter 3).
+// What the strengths weigh a planet's place by: the seven planets' points of
+// exaltation and arcs of moolatrikona, and their friendships, natural and
+// temporary, compounded (Brihat Parashara Hora Shastra, chapter 3), all read
+// from the one table of the dignities (analysis/Dignity).
 // Planets are body numbers 0 Sun, 1 Moon, 2 Mercury, 3 Venus, 4 Mars,
 // 5 Jupiter, 6 Saturn; signs 0 Aries … 11 Pisces.
 
@@ -16,23 +17,13 @@ inline constexpr int kSevenPlanets = 7;
 // The planet that rules each sign.
 inline constexpr std::array<int, 12> kSignLordBody = {4, 3, 2, 1, 0, 2, 3, 4, 5, 6, 6, 5};
 
-// The deepest exaltation point of each planet, sidereal degrees (BPHS 3):
-// Sun 10° Aries, Moon 3° Taurus, Mercury 15° Virgo, Venus 27° Pisces,
-// Mars 28° Capricorn, Jupiter 5° Cancer, Saturn 20° Libra. The deepest
-// debilitation is the opposite point.
-inline constexpr std::array<double, kSevenPlanets> kExaltationPoint = {10, 33, 165, 357, 298, 95, 200};
+// The deepest exaltation point of a planet, sidereal degrees, from the
+// dignities' facts (analysis/Dignity: BPHS 3, Sun 10° Aries … Saturn 20°
+// Libra). The deepest debilitation is the opposite point.
+double ExaltationPoint(int planet);
 
-// The moolatrikona: its sign and the degrees of it from … to (BPHS 3): Sun
-// Leo 0–20, Moon Taurus 3–30, Mercury Virgo 15–20, Venus Libra 0–15, Mars
-// Aries 0–12, Jupiter Sagittarius 0–10, Saturn Aquarius 0–20.
-struct Moolatrikona {
-    int sign;
-    double from, to;
-};
-inline constexpr std::array<Moolatrikona, kSevenPlanets> kMoolatrikona = {
-    {{4, 0, 20}, {1, 3, 30}, {5, 15, 20}, {6, 0, 15}, {0, 0, 12}, {8, 0, 10}, {10, 0, 20}}};
-
-// Whether `planet` stands in its moolatrikona at the sidereal longitude.
+// Whether `planet` stands in its moolatrikona (the sign and arc of the
+// dignities' facts) at the sidereal longitude.
 bool InMoolatrikona(int planet, double longitude);
 
 // The shorter arc between two longitudes, 0 … 180 degrees.

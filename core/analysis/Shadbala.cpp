@@ -48,7 +48,7 @@ PlanetValues OnlyTo(int planet, double value) {
 // deepest debilitation, 60 at the exaltation point, 0 at the debilitation.
 PlanetValues UchchaBala(const PlanetValues& longitudes) {
     PlanetValues v{};
-    for (std::size_t p = 0; p < v.size(); ++p) v[p] = ShorterArc(longitudes[p], kExaltationPoint[p] + 180) / 3;
+    for (std::size_t p = 0; p < v.size(); ++p) v[p] = ShorterArc(longitudes[p], ExaltationPoint(static_cast<int>(p)) + 180) / 3;
     return v;
 }
 

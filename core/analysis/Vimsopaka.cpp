@@ -29,7 +29,7 @@ constexpr std::array<VimsopakaSchemeRow, kVimsopakaSchemes> kSchemes = {{
 // friendship for the sign's lord.
 double Score(int planet, int sign, const std::array<int, kSevenPlanets>& signs) {
     static constexpr double kByFriendship[] = {5, 7, 10, 15, 18};  // great enemy … great friend
-    const int exaltation = static_cast<int>(kExaltationPoint[static_cast<std::size_t>(planet)] / 30);
+    const int exaltation = static_cast<int>(ExaltationPoint(planet) / 30);
     if (OwnSign(planet, sign) || sign == exaltation) return 20;
     const int lord = kSignLordBody[static_cast<std::size_t>(sign)];
     return kByFriendship[static_cast<int>(CompoundFriendship(planet, lord, signs)) + 2];
