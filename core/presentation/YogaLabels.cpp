@@ -1,25 +1,27 @@
 #include "presentation/YogaLabels.h"
 
+#include "presentation/Glossary.h"
 #include "presentation/PointDetailLabels.h"
 
 namespace velmora {
 
-std::string BodyListText(BodySet planets) {
+std::string BodyListText(BodySet planets, Language language) {
+    const Glossary& glossary = GlossaryOf(language);
     std::string text;
     for (int b = 0; b < kBodyCount; ++b) {
         if (!(planets & BodyBit(b))) continue;
         if (!text.empty()) text += ", ";
-        text += PointName(b);
+        text += language == Language::English ? PointName(b) : glossary.pointNames[static_cast<std::size_t>(b)];
     }
     return text;
 }
 
-std::vector<YogaRow> YogaRows(const YogasInVarga& yogas) {
+std::vector<YogaRow> YogaRows(const YogasInVarga& yogas, Language language) {
     std::vector<YogaRow> rows;
     rows.reserve(yogas.yogas.size());
     for (const YogaFound& f : yogas.yogas) {
         const YogaRule& rule = f.Rule();
-        rows.push_back({std::string(rule.name), BodyListText(f.planets), std::string(YogaFamilyName(rule.family)),
+        rows.push_back({std::string(rule.name), BodyListText(f.planets, language), std::string(YogaFamilyName(rule.family)),
                         std::string(rule.source)});
     }
     return rows;

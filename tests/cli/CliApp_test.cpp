@@ -110,7 +110,7 @@ const std::vector<std::vector<std::string>> kEveryOption = {
     {"--jobs", "2"}, {"--quiet"}, {"--dasha-year", "360"}, {"--dasha-levels", "9"}, {"--dasha-systems", "yogini"},
     {"--ashtakavarga"}, {"--ashtakavarga-reading", "rao"}, {"--ashtakavarga-reduced"}, {"--sensitivity", "5"}, {"--strengths"},
     {"--point-details"}, {"--jaimini"}, {"--karakas", "7"}, {"--cell-degrees"}, {"--yogas"}, {"--yogas-varga", "D9"},
-    {"--lang", "ta"}, {"--match", "a.velmora", "b.velmora"}, {"--match-batch", "-"}, {"--varga", "D99"}, {"--zones"},
+    {"--lang", "ta"}, {"--digits", "native"}, {"--match", "a.velmora", "b.velmora"}, {"--match-batch", "-"}, {"--varga", "D99"}, {"--zones"},
     {"--places", "Pune"}, {"--help"},
 };
 
