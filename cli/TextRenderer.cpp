@@ -103,7 +103,10 @@ std::string RenderText(const ChartSource& source, bool ansi, ChartStyle style) {
     const PlacedPoints birthChart = BirthChartPoints(chart);
     out += DrawChartText(MakeChartDiagram(source.cellDegrees ? WithCellDegrees(birthChart, chart) : birthChart), style, ansi,
                          glossary);
-    if (source.cellDegrees) out += "  Beside each point its degrees and minutes in its sign (21:33 is 21\u00B0 33\u2032).\n";
+    if (source.cellDegrees)
+        out.append("  ")
+            .append(Say(source.language, "Beside each point its degrees and minutes in its sign (21:33 is 21° 33′)."))
+            .append("\n");
     out += '\n';
     AppendReport(out, source.chart.report, ansi);
     AppendBeyondArudhas(out, source, ansi, style);

@@ -43,6 +43,9 @@ inline constexpr std::string_view kPhraseEnglish[] = {
     // The positions and the birth chart
     "Vedic Planetary Position",
     "Hora",
+    "Beside each point its degrees and minutes in its sign (21:33 is 21° 33′).",
+    "House 1 at the top, the houses running counter-clockwise; the numbers are the signs (1 %1 … 12 %2).",
+    "House %1 (%2) also holds:",
     // The nakshatras and the dashas
     "Nakshatras",
     "pada",

@@ -27,6 +27,9 @@ constexpr PhraseTable kTable = {{
     // The positions and the birth chart
     {"Vedic Planetary Position", "वैदिक ग्रह स्थिति"},
     {"Hora", "होरा"},
+    {"Beside each point its degrees and minutes in its sign (21:33 is 21° 33′).", "प्रत्येक ग्रह के पास उसकी राशि में अंश और कला (21:33 = 21° 33′)।"},
+    {"House 1 at the top, the houses running counter-clockwise; the numbers are the signs (1 %1 … 12 %2).", "भाव 1 ऊपर, भाव वामावर्त क्रम में; अंक राशियाँ हैं (1 %1 … 12 %2)।"},
+    {"House %1 (%2) also holds:", "भाव %1 (%2) में ये भी:"},
     // The nakshatras and the dashas
     {"Nakshatras", "नक्षत्र"},
     {"pada", "पाद"},

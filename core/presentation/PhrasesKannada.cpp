@@ -27,6 +27,9 @@ constexpr PhraseTable kTable = {{
     // The positions and the birth chart
     {"Vedic Planetary Position", "ವೈದಿಕ ಗ್ರಹ ಸ್ಥಿತಿ"},
     {"Hora", "ಹೋರಾ"},
+    {"Beside each point its degrees and minutes in its sign (21:33 is 21° 33′).", "ಪ್ರತಿ ಗ್ರಹದ ಪಕ್ಕದಲ್ಲಿ ಅದರ ರಾಶಿಯಲ್ಲಿ ಅಂಶ ಮತ್ತು ಕಲೆ (21:33 = 21° 33′)."},
+    {"House 1 at the top, the houses running counter-clockwise; the numbers are the signs (1 %1 … 12 %2).", "ಭಾವ 1 ಮೇಲೆ, ಭಾವಗಳು ಅಪ್ರದಕ್ಷಿಣವಾಗಿ; ಸಂಖ್ಯೆಗಳು ರಾಶಿಗಳು (1 %1 … 12 %2)."},
+    {"House %1 (%2) also holds:", "ಭಾವ %1 (%2) ರಲ್ಲಿ ಇನ್ನೂ:"},
     // The nakshatras and the dashas
     {"Nakshatras", "ನಕ್ಷತ್ರಗಳು"},
     {"pada", "ಪಾದ"},

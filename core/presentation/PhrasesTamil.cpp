@@ -27,6 +27,9 @@ constexpr PhraseTable kTable = {{
     // The positions and the birth chart
     {"Vedic Planetary Position", "வேத கிரக நிலை"},
     {"Hora", "ஹோரை"},
+    {"Beside each point its degrees and minutes in its sign (21:33 is 21° 33′).", "ஒவ்வொரு கிரகத்தின் அருகிலும் அதன் ராசியில் பாகையும் கலையும் (21:33 = 21° 33′)."},
+    {"House 1 at the top, the houses running counter-clockwise; the numbers are the signs (1 %1 … 12 %2).", "பாவம் 1 மேலே, பாவங்கள் இடஞ்சுழியாக; எண்கள் ராசிகள் (1 %1 … 12 %2)."},
+    {"House %1 (%2) also holds:", "பாவம் %1 (%2) இல் மேலும்:"},
     // The nakshatras and the dashas
     {"Nakshatras", "நட்சத்திரங்கள்"},
     {"pada", "பாதம்"},

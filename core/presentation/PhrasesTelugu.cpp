@@ -27,6 +27,9 @@ constexpr PhraseTable kTable = {{
     // The positions and the birth chart
     {"Vedic Planetary Position", "వైదిక గ్రహ స్థితి"},
     {"Hora", "హోర"},
+    {"Beside each point its degrees and minutes in its sign (21:33 is 21° 33′).", "ప్రతి గ్రహం పక్కన దాని రాశిలో అంశలు, కళలు (21:33 = 21° 33′)."},
+    {"House 1 at the top, the houses running counter-clockwise; the numbers are the signs (1 %1 … 12 %2).", "భావం 1 పైన, భావాలు అపసవ్య దిశలో; సంఖ్యలు రాశులు (1 %1 … 12 %2)."},
+    {"House %1 (%2) also holds:", "భావం %1 (%2) లో ఇంకా:"},
     // The nakshatras and the dashas
     {"Nakshatras", "నక్షత్రాలు"},
     {"pada", "పాదం"},
