@@ -66,7 +66,7 @@ constexpr OptionUse kOptionUses[] = {
     {"--strengths", kChart | kBatch},
     {"--point-details", kChart | kBatch}, {"--jaimini", kChart | kBatch}, {"--karakas", kChart | kBatch},
     {"--yogas", kChart | kBatch}, {"--yogas-varga", kChart | kBatch},
-    {"--cell-degrees", kChart}, {"--lang", kChart | kBatch}, {"--digits", kChart},
+    {"--cell-degrees", kChart}, {"--lang", kChart | kBatch | kMatch}, {"--digits", kChart | kMatch},
     {"--batch", kBatch}, {"--fields", kBatch}, {"--format", kBatch}, {"--jobs", kBatch}, {"--quiet", kBatch},
     {"--match", kMatch}, {"--match-batch", kMatchBatch}, {"--zones", kZones}, {"--places", kPlaces},
 };

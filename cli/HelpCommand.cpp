@@ -36,7 +36,7 @@ Usage:
   velmora-cli --batch FILE|- [--fields LIST] [--format jsonl|csv] [--jobs N] [--quiet]
               [--lang en|hi|ta|te|kn]
                                  one JSON object per line in, one line per line out
-  velmora-cli --match BRIDE GROOM [--json]
+  velmora-cli --match BRIDE GROOM [--json | --lang en|hi|ta|te|kn [--digits western|native]]
                                  two birth files matched for marriage
   velmora-cli --match-batch FILE|-
                                  one {"bride": {...}, "groom": {...}} line in,
@@ -222,7 +222,8 @@ Options:
                      terms (signs, planets, nakshatras, panchanga, dashas,
                      vargas) in every section and chart, the date of birth
                      with the language's month names (the report and some
-                     sentences stay English); JSON, and each --batch line,
+                     sentences stay English); also the --match text (not
+                     its JSON); JSON, and each --batch line,
                      keeps its English keys and values and adds "labels",
                      the same terms in the language
   --digits western|native

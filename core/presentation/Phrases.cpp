@@ -20,7 +20,10 @@ const PhraseTable& PhrasesOf(Language language) {
 }
 
 std::string_view Say(Language language, PhraseKey key) {
-    if (language == Language::English) return kPhraseEnglish[key.Index()];
+    if (language == Language::English) {
+        const std::string_view english = kPhraseEnglish[key.Index()];
+        return english.substr(0, english.find('|'));
+    }
     return PhrasesOf(language)[key.Index()].text;
 }
 

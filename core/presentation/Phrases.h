@@ -14,7 +14,9 @@
 // `tools/translations/translations.py review` mark every one unreviewed.
 //
 // "%1", "%2" … in a phrase stand for what the text fills in (a name, a
-// number, a date), in the order the translation needs them.
+// number, a date), in the order the translation needs them. Where one
+// English word means two things, the key says which after a "|"
+// ("Points|score"); the English text is the words before it.
 
 #include <array>
 #include <cstddef>
@@ -192,6 +194,21 @@ inline constexpr std::string_view kPhraseEnglish[] = {
     "Rasi",
     "Graha",
     "Shodhya",
+    // The marriage match
+    "Marriage match: %1",
+    "Bride",
+    "Groom",
+    "bride",
+    "groom",
+    "%1 in %2",
+    "Koota",
+    "Points|score",
+    "Max",
+    "Why",
+    "Nadi dosha",
+    "Bhakoot dosha",
+    "%1: none.",
+    "Mars dosha, %1",
 };
 inline constexpr std::size_t kPhraseCount = std::size(kPhraseEnglish);
 
@@ -234,7 +251,7 @@ consteval bool PhraseTableComplete(const PhraseTable& table) {
 // The table of a language other than English.
 const PhraseTable& PhrasesOf(Language language);
 
-// The phrase in the language; English: the key's own words.
+// The phrase in the language; English: the key's own words (before any "|").
 std::string_view Say(Language language, PhraseKey key);
 // The same with "%1", "%2" … filled in: Say(language, "Yogas in %1", {"D9 Navamsa"}).
 std::string Say(Language language, PhraseKey key, std::initializer_list<std::string_view> fill);

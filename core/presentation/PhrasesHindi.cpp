@@ -176,6 +176,21 @@ constexpr PhraseTable kTable = {{
     {"Rasi", "राशि"},
     {"Graha", "ग्रह"},
     {"Shodhya", "शोध्य"},
+    // The marriage match
+    {"Marriage match: %1", "विवाह मिलान: %1"},
+    {"Bride", "वधू"},
+    {"Groom", "वर"},
+    {"bride", "वधू"},
+    {"groom", "वर"},
+    {"%1 in %2", "%1 %2 में"},
+    {"Koota", "कूट"},
+    {"Points|score", "गुण"},
+    {"Max", "अधिकतम"},
+    {"Why", "कारण"},
+    {"Nadi dosha", "नाड़ी दोष"},
+    {"Bhakoot dosha", "भकूट दोष"},
+    {"%1: none.", "%1: नहीं।"},
+    {"Mars dosha, %1", "मंगल दोष, %1"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Hindi");
 

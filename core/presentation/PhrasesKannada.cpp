@@ -176,6 +176,21 @@ constexpr PhraseTable kTable = {{
     {"Rasi", "ರಾಶಿ"},
     {"Graha", "ಗ್ರಹ"},
     {"Shodhya", "ಶೋಧ್ಯ"},
+    // The marriage match
+    {"Marriage match: %1", "ವಿವಾಹ ಹೊಂದಾಣಿಕೆ: %1"},
+    {"Bride", "ವಧು"},
+    {"Groom", "ವರ"},
+    {"bride", "ವಧು"},
+    {"groom", "ವರ"},
+    {"%1 in %2", "%1 %2 ರಲ್ಲಿ"},
+    {"Koota", "ಕೂಟ"},
+    {"Points|score", "ಗುಣ"},
+    {"Max", "ಗರಿಷ್ಠ"},
+    {"Why", "ಕಾರಣ"},
+    {"Nadi dosha", "ನಾಡಿ ದೋಷ"},
+    {"Bhakoot dosha", "ಭಕೂಟ ದೋಷ"},
+    {"%1: none.", "%1: ಇಲ್ಲ."},
+    {"Mars dosha, %1", "ಕುಜ ದೋಷ, %1"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Kannada");
 

@@ -176,6 +176,21 @@ constexpr PhraseTable kTable = {{
     {"Rasi", "ராசி"},
     {"Graha", "கிரகம்"},
     {"Shodhya", "சோத்யம்"},
+    // The marriage match
+    {"Marriage match: %1", "திருமணப் பொருத்தம்: %1"},
+    {"Bride", "மணமகள்"},
+    {"Groom", "மணமகன்"},
+    {"bride", "மணமகள்"},
+    {"groom", "மணமகன்"},
+    {"%1 in %2", "%1 %2 இல்"},
+    {"Koota", "பொருத்தம்"},
+    {"Points|score", "புள்ளிகள்"},
+    {"Max", "அதிகபட்சம்"},
+    {"Why", "காரணம்"},
+    {"Nadi dosha", "நாடி தோஷம்"},
+    {"Bhakoot dosha", "பகூட தோஷம்"},
+    {"%1: none.", "%1: இல்லை."},
+    {"Mars dosha, %1", "செவ்வாய் தோஷம், %1"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Tamil");
 

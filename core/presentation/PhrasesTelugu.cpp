@@ -176,6 +176,21 @@ constexpr PhraseTable kTable = {{
     {"Rasi", "రాశి"},
     {"Graha", "గ్రహ"},
     {"Shodhya", "శోధ్య"},
+    // The marriage match
+    {"Marriage match: %1", "వివాహ పొంతన: %1"},
+    {"Bride", "వధువు"},
+    {"Groom", "వరుడు"},
+    {"bride", "వధువు"},
+    {"groom", "వరుడు"},
+    {"%1 in %2", "%1 %2 లో"},
+    {"Koota", "కూటం"},
+    {"Points|score", "గుణాలు"},
+    {"Max", "గరిష్ఠం"},
+    {"Why", "కారణం"},
+    {"Nadi dosha", "నాడీ దోషం"},
+    {"Bhakoot dosha", "భకూట దోషం"},
+    {"%1: none.", "%1: లేదు."},
+    {"Mars dosha, %1", "కుజ దోషం, %1"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Telugu");
 

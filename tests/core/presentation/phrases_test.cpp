@@ -72,6 +72,9 @@ TEST(Phrases, EnglishIsTheKeyAndTheLanguagesTheirRows) {
     EXPECT_EQ(Say(Language::English, "Yogas in %1", {"D9 Navamsa"}), "Yogas in D9 Navamsa");
     EXPECT_EQ(Say(Language::Tamil, "Strengths"), PhrasesOf(Language::Tamil)[PhraseKey("Strengths").Index()].text);
     EXPECT_EQ(Say(Language::Hindi, "%1 to %2", {"a", "b"}), "a से b तक");
+    // A key that says which of two meanings: English is the words before "|".
+    EXPECT_EQ(Say(Language::English, "Points|score"), "Points");
+    EXPECT_NE(Say(Language::Tamil, "Points|score"), Say(Language::Tamil, "Points"));
 }
 
 TEST(Phrases, FillingPutsEachTextInItsPlace) {
