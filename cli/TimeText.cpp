@@ -61,8 +61,10 @@ void AppendTimeSections(std::string& out, const ChartSource& source, bool ansi, 
             out += "  " + SensitivitySummary(s, item) + ".\n";
             for (const SensitivityCrossing& c : item.crossings) out += "      " + CrossingText(s, item, c) + "\n";
         }
-        out += "  " + std::to_string(steady) + " of " + std::to_string(s.items.size()) +
-               " items keep their value throughout the window.\n";
+        out += "  " +
+               Say(language, "%1 of %2 items keep their value throughout the window.",
+                   {std::to_string(steady), std::to_string(s.items.size())}) +
+               "\n";
         out += "  " + DashaShiftText(s) + ".\n";
     }
     if (Asked(FieldWhen::StrengthsAsked, source)) AppendStrengthsSection(out, *source.strengths, ansi, language);

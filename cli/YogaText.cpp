@@ -31,7 +31,7 @@ void AppendYogas(std::string& out, const ChartSource& source, bool ansi) {
         }
     }
     AppendSectionHeading(out, Say(source.language, "Doshas"), ansi);
-    for (const std::string& line : DoshaLines(r)) out += "  " + line + "\n";
+    for (const std::string& line : DoshaLines(r, source.language)) out += "  " + line + "\n";
 }
 
 }  // namespace velmora::cli

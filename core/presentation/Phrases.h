@@ -112,6 +112,7 @@ inline constexpr std::string_view kPhraseEnglish[] = {
     "turns direct %1",
     // The birth time's sensitivity
     "Birth time: what changes within ±%1 minutes",
+    "%1 of %2 items keep their value throughout the window.",
     // The strengths
     "Strengths",
     "Shadbala (virupas; 60 make a rupa)",
@@ -184,6 +185,9 @@ inline constexpr std::string_view kPhraseEnglish[] = {
     "Arudha padas of every house in every varga:",
     // The yogas and doshas
     "Yogas in %1",
+    "Mars dosha",
+    "Kala Sarpa",
+    "Kemadruma",
     "Doshas",
     "None of the catalogue's yogas.",
     // The ashtakavarga

@@ -94,6 +94,7 @@ constexpr PhraseTable kTable = {{
     {"turns direct %1", "मार्गी होता है %1"},
     // The birth time's sensitivity
     {"Birth time: what changes within ±%1 minutes", "जन्म समय: ±%1 मिनट में क्या बदलता है"},
+    {"%1 of %2 items keep their value throughout the window.", "%2 में से %1 मदें पूरी अवधि में अपना मान रखती हैं।"},
     // The strengths
     {"Strengths", "बल"},
     {"Shadbala (virupas; 60 make a rupa)", "षड्बल (विरूप; 60 विरूप = 1 रूप)"},
@@ -166,6 +167,9 @@ constexpr PhraseTable kTable = {{
     {"Arudha padas of every house in every varga:", "प्रत्येक वर्ग में प्रत्येक भाव के आरूढ़ पद:"},
     // The yogas and doshas
     {"Yogas in %1", "%1 में योग"},
+    {"Mars dosha", "मंगल दोष"},
+    {"Kala Sarpa", "काल सर्प"},
+    {"Kemadruma", "केमद्रुम"},
     {"Doshas", "दोष"},
     {"None of the catalogue's yogas.", "सूची का कोई योग नहीं।"},
     // The ashtakavarga

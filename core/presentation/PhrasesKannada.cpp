@@ -94,6 +94,7 @@ constexpr PhraseTable kTable = {{
     {"turns direct %1", "ಮಾರ್ಗಿಯಾಗುತ್ತದೆ %1"},
     // The birth time's sensitivity
     {"Birth time: what changes within ±%1 minutes", "ಜನನ ಸಮಯ: ±%1 ನಿಮಿಷಗಳೊಳಗೆ ಏನು ಬದಲಾಗುತ್ತದೆ"},
+    {"%1 of %2 items keep their value throughout the window.", "%2 ರಲ್ಲಿ %1 ಅಂಶಗಳು ಅವಧಿಯುದ್ದಕ್ಕೂ ತಮ್ಮ ಮೌಲ್ಯವನ್ನು ಉಳಿಸಿಕೊಳ್ಳುತ್ತವೆ."},
     // The strengths
     {"Strengths", "ಬಲಗಳು"},
     {"Shadbala (virupas; 60 make a rupa)", "ಷಡ್ಬಲ (ವಿರೂಪಗಳು; 60 ವಿರೂಪ = 1 ರೂಪ)"},
@@ -166,6 +167,9 @@ constexpr PhraseTable kTable = {{
     {"Arudha padas of every house in every varga:", "ಪ್ರತಿ ವರ್ಗದಲ್ಲಿ ಪ್ರತಿ ಭಾವದ ಆರೂಢ ಪದಗಳು:"},
     // The yogas and doshas
     {"Yogas in %1", "%1 ರಲ್ಲಿ ಯೋಗಗಳು"},
+    {"Mars dosha", "ಕುಜ ದೋಷ"},
+    {"Kala Sarpa", "ಕಾಲ ಸರ್ಪ"},
+    {"Kemadruma", "ಕೇಮದ್ರುಮ"},
     {"Doshas", "ದೋಷಗಳು"},
     {"None of the catalogue's yogas.", "ಪಟ್ಟಿಯ ಯಾವ ಯೋಗವೂ ಇಲ್ಲ."},
     // The ashtakavarga

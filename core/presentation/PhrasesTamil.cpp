@@ -94,6 +94,7 @@ constexpr PhraseTable kTable = {{
     {"turns direct %1", "நேர்கதி அடைகிறது %1"},
     // The birth time's sensitivity
     {"Birth time: what changes within ±%1 minutes", "பிறந்த நேரம்: ±%1 நிமிடங்களுக்குள் எது மாறுகிறது"},
+    {"%1 of %2 items keep their value throughout the window.", "%2 இல் %1 உருப்படிகள் காலம் முழுவதும் தம் மதிப்பை மாற்றவில்லை."},
     // The strengths
     {"Strengths", "பலங்கள்"},
     {"Shadbala (virupas; 60 make a rupa)", "ஷட்பலம் (விரூபங்கள்; 60 விரூபம் = 1 ரூபம்)"},
@@ -166,6 +167,9 @@ constexpr PhraseTable kTable = {{
     {"Arudha padas of every house in every varga:", "ஒவ்வொரு வர்க்கத்திலும் ஒவ்வொரு பாவத்தின் ஆரூட பதங்கள்:"},
     // The yogas and doshas
     {"Yogas in %1", "%1 இல் யோகங்கள்"},
+    {"Mars dosha", "செவ்வாய் தோஷம்"},
+    {"Kala Sarpa", "கால சர்ப்பம்"},
+    {"Kemadruma", "கேமத்ருமம்"},
     {"Doshas", "தோஷங்கள்"},
     {"None of the catalogue's yogas.", "பட்டியலின் யோகங்கள் எதுவும் இல்லை."},
     // The ashtakavarga

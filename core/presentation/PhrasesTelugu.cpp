@@ -94,6 +94,7 @@ constexpr PhraseTable kTable = {{
     {"turns direct %1", "మార్గి అవుతుంది %1"},
     // The birth time's sensitivity
     {"Birth time: what changes within ±%1 minutes", "జనన సమయం: ±%1 నిమిషాలలో ఏమి మారుతుంది"},
+    {"%1 of %2 items keep their value throughout the window.", "%2 లో %1 అంశాలు కాలమంతా తమ విలువను మార్చవు."},
     // The strengths
     {"Strengths", "బలాలు"},
     {"Shadbala (virupas; 60 make a rupa)", "షడ్బలం (విరూపాలు; 60 విరూపాలు = 1 రూపం)"},
@@ -166,6 +167,9 @@ constexpr PhraseTable kTable = {{
     {"Arudha padas of every house in every varga:", "ప్రతి వర్గంలో ప్రతి భావపు ఆరూఢ పదాలు:"},
     // The yogas and doshas
     {"Yogas in %1", "%1 లో యోగాలు"},
+    {"Mars dosha", "కుజ దోషం"},
+    {"Kala Sarpa", "కాల సర్పం"},
+    {"Kemadruma", "కేమద్రుమం"},
     {"Doshas", "దోషాలు"},
     {"None of the catalogue's yogas.", "జాబితాలోని యోగాలు ఏవీ లేవు."},
     // The ashtakavarga

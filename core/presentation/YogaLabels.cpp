@@ -1,6 +1,7 @@
 #include "presentation/YogaLabels.h"
 
 #include "presentation/Glossary.h"
+#include "presentation/Phrases.h"
 #include "presentation/PointDetailLabels.h"
 
 namespace velmora {
@@ -27,12 +28,15 @@ std::vector<YogaRow> YogaRows(const YogasInVarga& yogas, Language language) {
     return rows;
 }
 
-std::vector<std::string> DoshaLines(const YogaReading& r) {
+std::vector<std::string> DoshaLines(const YogaReading& r, Language language) {
+    const auto named = [language](PhraseKey name, const std::string& summary) {
+        return std::string(Say(language, name)) + ": " + summary;
+    };
     std::vector<std::string> lines;
-    lines.push_back("Mars dosha: " + r.kuja.summary);
+    lines.push_back(named("Mars dosha", r.kuja.summary));
     for (const KujaFrom& f : r.kuja.from) lines.push_back("  " + f.reason);
-    lines.push_back("Kala Sarpa: " + r.kalaSarpa.summary);
-    lines.push_back("Kemadruma: " + r.kemadruma.summary);
+    lines.push_back(named("Kala Sarpa", r.kalaSarpa.summary));
+    lines.push_back(named("Kemadruma", r.kemadruma.summary));
     return lines;
 }
 

@@ -30,6 +30,8 @@ std::string BodyListText(BodySet planets, Language language = Language::English)
 
 // The doshas, a line each: "Mars dosha: …", each point's reason indented by
 // two spaces, "Kala Sarpa: …", "Kemadruma: …".
-std::vector<std::string> DoshaLines(const YogaReading& reading);
+// In another language the doshas' names are the phrase table's; what is
+// said of them stays in English.
+std::vector<std::string> DoshaLines(const YogaReading& reading, Language language = Language::English);
 
 }  // namespace velmora
