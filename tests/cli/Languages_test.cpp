@@ -285,6 +285,9 @@ TEST(CliLanguages, DigitsAreRefusedWithoutALanguageThatHasThem) {
     const CliResult bad = RunCliWith(Greenwich({"--lang", "hi", "--digits", "roman"}));
     EXPECT_EQ(bad.status, 2);
     EXPECT_EQ(bad.err, "--digits: give western (0-9) or native (the language's own), got \"roman\"\n");
+    const CliResult json = RunCliWith(Greenwich({"--lang", "hi", "--digits", "native", "--json"}));
+    EXPECT_EQ(json.status, 2);
+    EXPECT_EQ(json.err, "--digits writes the text's digits; JSON's numbers stay 0-9: leave it out or --json\n");
 }
 
 TEST(CliLanguages, BatchLinesCarryLabelsWhenALanguageIsGiven) {
