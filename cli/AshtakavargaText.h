@@ -8,12 +8,15 @@
 
 #include "chart/Chart.h"
 #include "presentation/ChartStyle.h"
+#include "text/Language.h"
 
 namespace velmora::cli {
 
 // With `reduced`, the tables after trikona and ekadhipatya shodhana and the
 // pindas follow.
+// The planets, signs and headings are in `language` (the glossary's and the
+// phrase table's).
 std::string AshtakavargaText(const Chart& chart, AshtakavargaReading reading, ChartStyle style, bool ansi,
-                             bool reduced = false);
+                             bool reduced = false, Language language = Language::English);
 
 }  // namespace velmora::cli

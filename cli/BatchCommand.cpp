@@ -14,6 +14,7 @@
 #include "cli/Commands.h"
 #include "cli/DashaOptions.h"
 #include "cli/JaiminiOptions.h"
+#include "cli/LanguageOptions.h"
 #include "cli/YogaOptions.h"
 #include "text/Quoted.h"
 
@@ -67,6 +68,14 @@ std::string BatchSettingsFrom(const CliOptions& o, BatchSettings& settings) {
         AddRequested(settings.output, DoshasField(), settings.output.yogas);
     }
     if (std::string refusal = ReadYogaVargas(o, settings.output.yogaVargas); !refusal.empty()) return refusal;
+    if (o.lang) {
+        Language language = Language::English;
+        Digits digits = Digits::Western;
+        if (std::string refusal = ReadLanguageOptions(o, language, digits); !refusal.empty()) return refusal;
+        if (settings.output.format == BatchFormat::Csv)
+            return "--lang adds a \"labels\" object to each JSON line, which has no CSV columns; choose --format jsonl";
+        settings.output.labels = language;
+    }
     if (settings.output.format == BatchFormat::Csv && (o.pointDetails || o.jaimini))
         return std::string(o.jaimini ? "--jaimini" : "--point-details") +
                " writes nested lists, which have no CSV columns; choose --format jsonl";

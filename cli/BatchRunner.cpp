@@ -7,6 +7,7 @@
 
 #include "cli/CsvRow.h"
 #include "cli/JsonRenderer.h"
+#include "cli/LabelsJson.h"
 #include "birthfile/StrictJson.h"
 #include "cli/RequestScanner.h"
 #include "text/Quoted.h"
@@ -255,10 +256,19 @@ std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
 }
 
 void BatchRunner::AppendChart(const ChartSource& chart, std::string& out) {
-    if (wholeObject_) {
-        AppendChartJson(chart, out);
-    } else if (format_.format == BatchFormat::Jsonl) {
-        AppendChartFields(chart, format_.fields, out);
+    if (format_.format == BatchFormat::Jsonl) {
+        const std::size_t start = out.size();
+        if (wholeObject_) {
+            AppendChartJson(chart, out);
+        } else {
+            AppendChartFields(chart, format_.fields, out);
+        }
+        // The labels go in as the object's last key.
+        if (chart.labels && out.size() > start + 1 && out.back() == '}') {
+            out.pop_back();
+            if (out.back() != '{') out += ',';
+            out += "\"labels\":" + LabelsJson(chart).dump() + "}";
+        }
     } else {
         CsvRow row(out);
         for (const ChartField* field : format_.fields) {

@@ -3,6 +3,7 @@
 // per input line, each chart from the one entry.
 
 #include <iosfwd>
+#include <optional>
 #include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@
 #include "cli/ChartRequest.h"
 #include "cli/LineRunner.h"
 #include "cli/LineSource.h"
+#include "text/Language.h"
 
 namespace velmora::cli {
 
@@ -60,6 +62,9 @@ struct BatchOutput {
     // here or named in `fields`.
     TimeRequest time;
     AshtakavargaOutput ashtakavargaChoice;  // the reading and whether the reduced tables are written
+    // --lang: each JSON line ends with a "labels" object in this language
+    // (its other keys and values staying English).
+    std::optional<Language> labels;
 };
 
 // The fields a batch writes when none are chosen: every field of the object
@@ -108,6 +113,8 @@ private:
         source.karakaScheme = format_.karakaScheme;
         source.yogas = format_.yogas;
         source.yogaVargas = format_.yogaVargas;
+        source.labels = format_.labels.has_value();
+        source.language = format_.labels.value_or(Language::English);
         return source;
     }
 

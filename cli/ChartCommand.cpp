@@ -8,6 +8,7 @@
 #include "cli/JaiminiOptions.h"
 #include "cli/JaiminiText.h"
 #include "cli/JsonRenderer.h"
+#include "cli/LanguageOptions.h"
 #include "cli/YogaOptions.h"
 #include "cli/YogaText.h"
 #include "cli/TextRenderer.h"
@@ -62,10 +63,12 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     AshtakavargaOutput ashtakavarga;
     if (const std::string refusal = ReadAshtakavargaOptions(o, o.ashtakavarga, ashtakavarga); !refusal.empty())
         return Refuse(io.err, refusal);
-    const std::optional<Language> language = o.lang ? LanguageOfCode(*o.lang) : Language::English;
-    if (!language)
-        return Refuse(io.err, "--lang: " + Quoted(*o.lang) + " is not a language velmora-cli writes; give one of " +
-                                  LanguageCodeList());
+    Language language = Language::English;
+    Digits digits = Digits::Western;
+    if (const std::string refusal = ReadLanguageOptions(o, language, digits); !refusal.empty())
+        return Refuse(io.err, refusal);
+    if (o.json && o.digits)
+        return Refuse(io.err, "--digits writes the text's digits; JSON's numbers stay 0-9: leave it out or --json");
     KarakaScheme karakas = kDefaultKarakaScheme;
     if (const std::string refusal = ReadKarakaScheme(o, karakas); !refusal.empty()) return Refuse(io.err, refusal);
     YogaVargas yogaVargas = kYogaVargasD1;
@@ -107,20 +110,20 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     source.cellDegrees = o.cellDegrees;
     source.yogas = o.yogas;
     source.yogaVargas = yogaVargas;
-    source.language = *language;
+    source.language = language;
     source.labels = o.lang.has_value();
     if (o.json) {
         io.out << ChartJsonIndented(source) + "\n";
     } else {
-        io.out << (Asked(FieldWhen::VargasAsked, source) ? VargaChartText(chart, varga, style, io.stdoutIsTerminal)
-                                                         : RenderText(source, io.stdoutIsTerminal, style));
+        const bool ansi = io.stdoutIsTerminal;
+        std::string text = Asked(FieldWhen::VargasAsked, source) ? VargaChartText(chart, varga, style, ansi, language)
+                                                                 : RenderText(source, ansi, style);
         if (Asked(FieldWhen::AshtakavargaAsked, source))
-            io.out << '\n' << AshtakavargaText(chart, ashtakavarga.reading, style, io.stdoutIsTerminal, ashtakavarga.reduced);
-        std::string more;
-        if (Asked(FieldWhen::PointDetailsAsked, source)) AppendPointDetails(more, chart, io.stdoutIsTerminal);
-        if (Asked(FieldWhen::JaiminiAsked, source)) AppendJaimini(more, source, io.stdoutIsTerminal);
-        if (Asked(FieldWhen::YogasAsked, source)) AppendYogas(more, source, io.stdoutIsTerminal);
-        io.out << more;
+            text += '\n' + AshtakavargaText(chart, ashtakavarga.reading, style, ansi, ashtakavarga.reduced, language);
+        if (Asked(FieldWhen::PointDetailsAsked, source)) AppendPointDetails(text, chart, ansi, language);
+        if (Asked(FieldWhen::JaiminiAsked, source)) AppendJaimini(text, source, ansi);
+        if (Asked(FieldWhen::YogasAsked, source)) AppendYogas(text, source, ansi);
+        io.out << WithDigits(text, language, digits);
     }
     // The text keeps the layout scripts and the reviewed charts compare with;
     // the note goes beside it, to the person at the terminal.

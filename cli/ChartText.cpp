@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/Ansi.h"
+#include "presentation/Phrases.h"
 #include "text/TextWidth.h"
 
 namespace velmora::cli {
@@ -228,7 +229,7 @@ std::string NorthLegend(const Glossary& glossary) {
         legend.append(" ").append(glossary.pointShort[at]).append(" ").append(glossary.pointNames[at]);
         legend += body + 1 < kBodyCount ? "," : ";";
     }
-    return legend.append(" (").append(glossary.retrograde).append(") retrograde.\n");
+    return legend.append(" (").append(glossary.retrograde).append(") ").append(Say(glossary.language, "retrograde")).append(".\n");
 }
 
 std::string DrawNorthIndianChart(const SignTokens& tokens, int ascendantSign, bool ansi, const Glossary& glossary) {
@@ -261,8 +262,8 @@ std::string DrawNorthIndianChart(const SignTokens& tokens, int ascendantSign, bo
         Write(canvas, chosen[0], std::to_string(sign + 1), {}, kBold);
         for (std::size_t i = 0; i < lines.size(); ++i) Write(canvas, chosen[i + 1], lines[i].text, lines[i].arudhaRuns, kGreen);
         if (fitted < entries.size()) {
-            overflow += "  House " + std::to_string(house) + " (" + std::string(glossary.signs[static_cast<std::size_t>(sign)]) +
-                        ") also holds:";
+            overflow += "  " + Say(glossary.language, "House %1 (%2) also holds:",
+                                   {std::to_string(house), glossary.signs[static_cast<std::size_t>(sign)]});
             for (std::size_t t = fitted; t < entries.size(); ++t) {
                 overflow += ' ';
                 overflow += entries[t].text;
@@ -277,7 +278,11 @@ std::string DrawNorthIndianChart(const SignTokens& tokens, int ascendantSign, bo
         out += '\n';
     }
     out += overflow;
-    out += "  House 1 at the top, the houses running counter-clockwise; the numbers are the signs (1 Aries … 12 Pisces).\n";
+    out += "  " +
+           Say(glossary.language,
+               "House 1 at the top, the houses running counter-clockwise; the numbers are the signs (1 %1 … 12 %2).",
+               {glossary.signs[0], glossary.signs[11]}) +
+           "\n";
     out += NorthLegend(glossary);
     return out;
 }

@@ -66,7 +66,7 @@ constexpr OptionUse kOptionUses[] = {
     {"--strengths", kChart | kBatch},
     {"--point-details", kChart | kBatch}, {"--jaimini", kChart | kBatch}, {"--karakas", kChart | kBatch},
     {"--yogas", kChart | kBatch}, {"--yogas-varga", kChart | kBatch},
-    {"--cell-degrees", kChart}, {"--lang", kChart},
+    {"--cell-degrees", kChart}, {"--lang", kChart | kBatch | kMatch}, {"--digits", kChart | kMatch},
     {"--batch", kBatch}, {"--fields", kBatch}, {"--format", kBatch}, {"--jobs", kBatch}, {"--quiet", kBatch},
     {"--match", kMatch}, {"--match-batch", kMatchBatch}, {"--zones", kZones}, {"--places", kPlaces},
 };
@@ -131,6 +131,7 @@ std::string ParseOptions(const std::vector<std::string>& args, CliOptions& o) {
     app.add_flag("--force", o.force)->needs(save);
     CLI::Option* chartStyle = app.add_option("--chart-style", o.chartStyle);
     app.add_option("--lang", o.lang);
+    app.add_option("--digits", o.digits);
     app.add_option("--today", o.today);
     app.add_flag("--panchanga", o.panchanga);
     app.add_option("--sunrise", o.sunrise);

@@ -16,6 +16,7 @@ struct CliOptions {
     std::optional<std::string> name, date, time, lon, lat, batch, places, open, save;
     std::optional<std::string> chartStyle, today, fields, format, jobs;
     std::optional<std::string> lang;  // "ta": the chart's terms in that language (text; JSON "labels")
+    std::optional<std::string> digits;  // "native": the text's digits in the language's own
     std::optional<std::string> varga;  // "D10": that divisional chart alone (with --json: every varga's signs)
     bool quiet = false;
     bool classic = false;

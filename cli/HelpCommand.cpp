@@ -29,13 +29,14 @@ Usage:
               [--dasha-year Y] [--dasha-levels N] [--dasha-systems LIST]
               [--point-details] [--jaimini [--karakas 7|8]] [--cell-degrees]
               [--yogas [--yogas-varga LIST]]
-              [--lang en|hi|ta|te|kn]
+              [--lang en|hi|ta|te|kn [--digits western|native]]
   velmora-cli --open BIRTHFILE [--chart-style south|north] [--today YYYY-MM-DD] [--json]
               [--save BIRTHFILE [--force]]
   velmora-cli --places TEXT      the atlas's places a name finds
   velmora-cli --batch FILE|- [--fields LIST] [--format jsonl|csv] [--jobs N] [--quiet]
+              [--lang en|hi|ta|te|kn]
                                  one JSON object per line in, one line per line out
-  velmora-cli --match BRIDE GROOM [--json]
+  velmora-cli --match BRIDE GROOM [--json | --lang en|hi|ta|te|kn [--digits western|native]]
                                  two birth files matched for marriage
   velmora-cli --match-batch FILE|-
                                  one {"bride": {...}, "groom": {...}} line in,
@@ -216,11 +217,19 @@ Options:
   --yogas-varga LIST with --yogas: the vargas the yogas are read in, such as
                      D1,D9 (default D1)
   --lang en|hi|ta|te|kn
-                     the chart's terms in English (default), Hindi, Tamil,
-                     Telugu or Kannada: the signs and the points in the
-                     position table and the charts (the report stays
-                     English); JSON keeps its English keys and values and
-                     adds "labels", the same terms in the language
+                     the text in English (default), Hindi, Tamil, Telugu or
+                     Kannada: its headings and column titles, and the chart's
+                     terms (signs, planets, nakshatras, panchanga, dashas,
+                     vargas) in every section and chart, the date of birth
+                     with the language's month names (the report and some
+                     sentences stay English); also the --match text (not
+                     its JSON); JSON, and each --batch line,
+                     keeps its English keys and values and adds "labels",
+                     the same terms in the language
+  --digits western|native
+                     with --lang: the text's digits Western Arabic 0-9
+                     (default) or the language's own (Devanagari, Tamil,
+                     Telugu, Kannada digits)
   --match BRIDE GROOM
                      two birth files matched for marriage, the bride's first:
                      the eight kootas of the North-Indian guna milan (36 points)

@@ -1,6 +1,8 @@
 #include "cli/JaiminiText.h"
 
 #include "cli/Ansi.h"
+#include "presentation/Phrases.h"
+#include "text/TextWidth.h"
 #include "cli/ChartText.h"
 #include "chart/JaiminiReading.h"
 #include "chart/PointDetails.h"
@@ -15,20 +17,19 @@ namespace {
 // whatever its bytes ("°", "′").
 void PadColumns(std::string& out, std::string_view text, std::size_t width) {
     out += text;
-    std::size_t columns = 0;
-    for (const char c : text) columns += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    if (columns < width) out.append(width - columns, ' ');
+    if (const std::size_t columns = TerminalWidth(text); columns < width) out.append(width - columns, ' ');
 }
 
 }  // namespace
 
-void AppendPointDetails(std::string& out, const Chart& chart, bool ansi) {
-    AppendSectionHeading(out, "Positions in full", ansi);
+void AppendPointDetails(std::string& out, const Chart& chart, bool ansi, Language language) {
+    AppendSectionHeading(out, Say(language, "Positions in full"), ansi);
     constexpr std::size_t kWidths[] = {11, 14, 13, 19, 6, 9, 16, 12, 14};
     out += "  ";
-    for (std::size_t c = 0; c < std::size(kWidths); ++c) PadColumns(out, kPointDetailHeadings[c], kWidths[c]);
-    out += "Notes\n";
-    for (const PointDetailRow& r : PointDetailRows(PointDetailsOf(chart))) {
+    for (std::size_t c = 0; c < std::size(kWidths); ++c)
+        PadColumns(out, SayIfPhrase(language, kPointDetailHeadings[c]), kWidths[c]);
+    out.append(Say(language, "Notes")).append("\n");
+    for (const PointDetailRow& r : PointDetailRows(PointDetailsOf(chart), language)) {
         const std::string_view cells[] = {r.point, r.longitude, r.sign,   r.nakshatra, r.pada,
                                           r.lord,  r.speed,     r.motion, r.dignity};
         std::string line = "  ";
@@ -44,24 +45,30 @@ void AppendPointDetails(std::string& out, const Chart& chart, bool ansi) {
 
 void AppendJaimini(std::string& out, const ChartSource& source, bool ansi) {
     const JaiminiReading r = JaiminiOf(source.chart, source.karakaScheme);
-    AppendSectionHeading(out, "Jaimini", ansi);
+    const Language language = source.language;
+    AppendSectionHeading(out, Say(language, "Jaimini"), ansi);
     const CharaKarakas& chosen = r.Karakas();
     const CharaKarakas& other = r.scheme == KarakaScheme::Eight ? r.karakas7 : r.karakas8;
     for (const CharaKarakas* k : {&chosen, &other}) {
-        out += k->scheme == KarakaScheme::Eight ? "  Chara karakas, eight (Sun to Saturn and Rahu):\n"
-                                                : "  Chara karakas, seven (Sun to Saturn):\n";
-        for (const std::string& line : KarakaLines(*k)) out += "    " + line + "\n";
+        out.append("  ")
+            .append(k->scheme == KarakaScheme::Eight ? Say(language, "Chara karakas, eight (Sun to Saturn and Rahu):")
+                                                     : Say(language, "Chara karakas, seven (Sun to Saturn):"))
+            .append("\n");
+        for (const std::string& line : KarakaLines(*k, language)) out += "    " + line + "\n";
     }
-    out += "  " + KarakamsaLine(r) + "\n";
-    out += "  Rashi drishti (the signs each sign aspects):\n";
-    for (const std::string& line : RashiDrishtiLines(r)) out += "    " + line + "\n";
-    out += "  Argala on each house (2nd, 4th, 11th and 5th; obstructed from the 12th, 10th, 3rd and 9th):\n";
+    out += "  " + KarakamsaLine(r, language) + "\n";
+    out.append("  ").append(Say(language, "Rashi drishti (the signs each sign aspects):")).append("\n");
+    for (const std::string& line : RashiDrishtiLines(r, language)) out += "    " + line + "\n";
+    out.append("  ")
+        .append(Say(language,
+                    "Argala on each house (2nd, 4th, 11th and 5th; obstructed from the 12th, 10th, 3rd and 9th):"))
+        .append("\n");
     for (const std::string& line : ArgalaLines(r)) out += "    " + line + "\n";
-    out += "  Arudha padas of every house in every varga:\n";
+    out.append("  ").append(Say(language, "Arudha padas of every house in every varga:")).append("\n");
     for (int v = 0; v < kVargaCount; ++v) {
         std::string line = "    ";
         PadColumns(line, VargaShortLabel(v), 5);
-        out += line + ArudhaLine(r.arudhas[static_cast<std::size_t>(v)]) + "\n";
+        out += line + ArudhaLine(r.arudhas[static_cast<std::size_t>(v)], language) + "\n";
     }
 }
 

@@ -11,7 +11,7 @@
 
 namespace velmora::cli {
 
-void AppendPointDetails(std::string& out, const Chart& chart, bool ansi);
+void AppendPointDetails(std::string& out, const Chart& chart, bool ansi, Language language = Language::English);
 void AppendJaimini(std::string& out, const ChartSource& source, bool ansi);
 
 }  // namespace velmora::cli

@@ -5,6 +5,7 @@
 #include "chart/MarriageMatch.h"
 #include "cli/Commands.h"
 #include "cli/MatchOutput.h"
+#include "cli/LanguageOptions.h"
 #include "cli/MatchRunner.h"
 #include "text/Quoted.h"
 
@@ -36,8 +37,16 @@ int RunMatchCommand(const CliOptions& o, const CliStreams& io) {
         return Refuse(io.err, refusal);
     if (const std::string refusal = ComputeFromFile("the groom", o.match[1], groom); !refusal.empty())
         return Refuse(io.err, refusal);
+    Language language = Language::English;
+    Digits digits = Digits::Western;
+    if (const std::string refusal = ReadLanguageOptions(o, language, digits); !refusal.empty())
+        return Refuse(io.err, refusal);
+    if (o.json && (o.lang || o.digits))
+        return Refuse(io.err, std::string(o.lang ? "--lang" : "--digits") +
+                                  " writes the match's text; its JSON stays English: leave it out or --json");
     const MarriageMatch match = MatchCharts(*bride, *groom);
-    io.out << (o.json ? MatchJsonIndented(match, *bride, *groom) + "\n" : MatchText(match, *bride, *groom));
+    io.out << (o.json ? MatchJsonIndented(match, *bride, *groom) + "\n"
+                      : WithDigits(MatchText(match, *bride, *groom, language), language, digits));
     return 0;
 }
 

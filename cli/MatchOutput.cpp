@@ -6,6 +6,9 @@
 #include "cli/JsonDocument.h"
 #include "cli/JsonWriter.h"
 #include "cli/YogaFields.h"
+#include "presentation/Glossary.h"
+#include "presentation/Phrases.h"
+#include "text/TextWidth.h"
 
 namespace velmora::cli {
 
@@ -81,23 +84,33 @@ void WriteMatch(const MarriageMatch& m, const Chart& bride, const Chart& groom, 
     w.EndObject();
 }
 
+// Padded to `width` terminal columns (the English texts are ASCII: a column
+// a byte, and all narrower than their column); a longer translation keeps a
+// blank before the next column.
 std::string Pad(std::string text, std::size_t width) {
-    if (text.size() < width) text.append(width - text.size(), ' ');
+    const std::size_t columns = TerminalWidth(text);
+    text.append(columns < width ? width - columns : 1, ' ');
     return text;
 }
 
-std::string DoshaLine(std::string_view name, const PairDosha& d) {
-    return (d.present ? d.reason : std::string(name) + ": none.") + "\n";
+std::string DoshaLine(PhraseKey name, const PairDosha& d, Language language) {
+    return (d.present ? d.reason : Say(language, "%1: none.", {Say(language, name)})) + "\n";
 }
 
-std::string PersonLine(std::string_view role, const Chart& chart) {
+// "Bride: Sita, Moon in Leo, Magha pada 2": the Moon, its sign and its
+// nakshatra the glossary's.
+std::string PersonLine(PhraseKey role, const Chart& chart, const Glossary& glossary) {
+    const Language language = glossary.language;
     const NakshatraPlace& n = chart.nakshatras[kMoon];
-    return std::string(role) + ": " + chart.birth.name + ", Moon in " + MoonSign(chart) + ", " +
-           std::string(n.Name()) + " pada " + std::to_string(n.pada) + "\n";
+    return std::string(Say(language, role)) + ": " + chart.birth.name + ", " +
+           Say(language, "%1 in %2",
+               {glossary.points[kMoon], glossary.signs[static_cast<std::size_t>(PointSigns(chart)[kMoon])]}) +
+           ", " + std::string(glossary.nakshatras[static_cast<std::size_t>(n.index)]) + " " +
+           std::string(Say(language, "pada")) + " " + std::to_string(n.pada) + "\n";
 }
 
-std::string KujaLines(std::string_view role, const KujaDosha& k) {
-    std::string out = "Mars dosha, " + std::string(role) + ": " + k.summary + "\n";
+std::string KujaLines(PhraseKey role, const KujaDosha& k, Language language) {
+    std::string out = Say(language, "Mars dosha, %1", {Say(language, role)}) + ": " + k.summary + "\n";
     for (const KujaFrom& f : k.from) out += "  " + f.reason + "\n";
     return out;
 }
@@ -121,19 +134,24 @@ void AppendMatchJson(const MarriageMatch& match, const Chart& bride, const Chart
     WriteMatch(match, bride, groom, json);
 }
 
-std::string MatchText(const MarriageMatch& m, const Chart& bride, const Chart& groom) {
-    std::string out = "Marriage match: " + std::string(kMatchTradition) + "\n";
-    out += PersonLine("Bride", bride);
-    out += PersonLine("Groom", groom);
+std::string MatchText(const MarriageMatch& m, const Chart& bride, const Chart& groom, Language language) {
+    const Glossary& glossary = GlossaryOf(language);
+    const auto say = [language](PhraseKey key) { return std::string(Say(language, key)); };
+    std::string out = Say(language, "Marriage match: %1", {kMatchTradition}) + "\n";
+    out += PersonLine("Bride", bride, glossary);
+    out += PersonLine("Groom", groom, glossary);
     out += '\n';
-    out += Pad("Koota", 14) + Pad("Points", 8) + Pad("Max", 5) + "Why\n";
-    for (const Koota& k : m.milan.kootas)
-        out += Pad(std::string(k.name), 14) + Pad(PointsText(k.points), 8) + Pad(PointsText(k.max), 5) + k.reason + "\n";
-    out += Pad("Total", 14) + Pad(PointsText(m.milan.total), 8) + "36\n\n";
-    out += DoshaLine("Nadi dosha", m.milan.nadi);
-    out += DoshaLine("Bhakoot dosha", m.milan.bhakoot);
-    out += KujaLines("bride", m.brideKuja);
-    out += KujaLines("groom", m.groomKuja);
+    out += Pad(say("Koota"), 14) + Pad(say("Points|score"), 8) + Pad(say("Max"), 5) + say("Why") + "\n";
+    for (std::size_t i = 0; i < m.milan.kootas.size(); ++i) {
+        const Koota& k = m.milan.kootas[i];
+        const std::string name = language == Language::English ? std::string(k.name) : std::string(glossary.kootas[i]);
+        out += Pad(name, 14) + Pad(PointsText(k.points), 8) + Pad(PointsText(k.max), 5) + k.reason + "\n";
+    }
+    out += Pad(say("Total"), 14) + Pad(PointsText(m.milan.total), 8) + "36\n\n";
+    out += DoshaLine("Nadi dosha", m.milan.nadi, language);
+    out += DoshaLine("Bhakoot dosha", m.milan.bhakoot, language);
+    out += KujaLines("bride", m.brideKuja, language);
+    out += KujaLines("groom", m.groomKuja, language);
     out += m.kujaSummary + "\n";
     return out;
 }

@@ -8,6 +8,7 @@
 
 #include "chart/Chart.h"
 #include "chart/MarriageMatch.h"
+#include "text/Language.h"
 
 namespace velmora::cli {
 
@@ -16,7 +17,11 @@ std::string MatchJsonIndented(const MarriageMatch& match, const Chart& bride, co
 // The same object in one line, appended (a batch line).
 void AppendMatchJson(const MarriageMatch& match, const Chart& bride, const Chart& groom, std::string& out);
 
-std::string MatchText(const MarriageMatch& match, const Chart& bride, const Chart& groom);
+// In `language`, the headings and captions the phrase table's, the Moons'
+// signs and nakshatras and the kootas the glossary's; the reasons and the
+// Mars dosha's summary stay in English.
+std::string MatchText(const MarriageMatch& match, const Chart& bride, const Chart& groom,
+                      Language language = Language::English);
 
 // Points as a person writes them: 7, 1.5.
 std::string PointsText(double points);

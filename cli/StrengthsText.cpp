@@ -3,18 +3,17 @@
 #include <algorithm>
 
 #include "cli/Ansi.h"
+#include "presentation/Phrases.h"
 #include "presentation/StrengthLabels.h"
+#include "text/TextWidth.h"
 
 namespace velmora::cli {
 
 namespace {
 
-// Characters, not bytes: a middle's "°" and "′" take one column each.
-std::size_t Columns(const std::string& text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
+// Columns as a terminal counts them, not bytes: a middle's "°" and "′" take
+// one column each, an Indic vowel sign above or below its letter none.
+std::size_t Columns(const std::string& text) { return TerminalWidth(text); }
 
 void AppendTable(std::string& out, const StrengthTable& table) {
     std::vector<std::size_t> widths(table.header.size(), 0);
@@ -40,10 +39,10 @@ void AppendTable(std::string& out, const StrengthTable& table) {
 
 }  // namespace
 
-void AppendStrengthsSection(std::string& out, const StrengthsOutcome& strengths, bool ansi) {
-    AppendSectionHeading(out, "Strengths", ansi);
+void AppendStrengthsSection(std::string& out, const StrengthsOutcome& strengths, bool ansi, Language language) {
+    AppendSectionHeading(out, Say(language, "Strengths"), ansi);
     bool first = true;
-    for (const StrengthTable& table : StrengthTables(strengths)) {
+    for (const StrengthTable& table : StrengthTables(strengths, language)) {
         if (!first) out += '\n';
         first = false;
         AppendTable(out, table);

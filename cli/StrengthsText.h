@@ -8,6 +8,7 @@
 
 namespace velmora::cli {
 
-void AppendStrengthsSection(std::string& out, const StrengthsOutcome& strengths, bool ansi);
+void AppendStrengthsSection(std::string& out, const StrengthsOutcome& strengths, bool ansi,
+                            Language language = Language::English);
 
 }  // namespace velmora::cli

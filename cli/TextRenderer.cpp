@@ -10,6 +10,8 @@
 #include "presentation/BirthLabels.h"
 #include "presentation/ChartLabels.h"
 #include "presentation/Glossary.h"
+#include "presentation/LocalFormat.h"
+#include "presentation/Phrases.h"
 #include "presentation/PositionLabels.h"
 
 namespace velmora::cli {
@@ -31,18 +33,18 @@ void AppendHeading(std::string& out, std::string_view heading, bool ansi) {
     out += '\n';
 }
 
-void AppendDetails(std::string& out, const Chart& chart, bool ansi) {
-    AppendHeading(out, "Your details", ansi);
+void AppendDetails(std::string& out, const Chart& chart, bool ansi, Language language) {
+    AppendHeading(out, Say(language, "Your details"), ansi);
     const ChartBirth& b = chart.birth;
     const std::pair<std::string_view, std::string> rows[] = {
-        {"Name", b.name},
-        {"Date of Birth", BirthDateLabel(b.clock, EnglishMonthNames())},
-        {"Time of Birth", BirthTimeLabel(b.clock)},
-        {"Longitude", AngleLabel(b.longitudeDegrees, b.longitudeMinutes)},
-        {"Latitude", AngleLabel(b.latitudeDegrees, b.latitudeMinutes)},
-        {"City", b.city},
-        {"State", b.state},
-        {"Country", b.country},
+        {Say(language, "Name"), b.name},
+        {Say(language, "Date of Birth"), BirthDateLabel(b.clock, MonthNamesOf(language))},
+        {Say(language, "Time of Birth"), BirthTimeLabel(b.clock)},
+        {Say(language, "Longitude"), AngleLabel(b.longitudeDegrees, b.longitudeMinutes)},
+        {Say(language, "Latitude"), AngleLabel(b.latitudeDegrees, b.latitudeMinutes)},
+        {Say(language, "City"), b.city},
+        {Say(language, "State"), b.state},
+        {Say(language, "Country"), b.country},
     };
     auto row = [&out](std::string_view caption, std::string_view value) {
         out += "  ";
@@ -52,9 +54,9 @@ void AppendDetails(std::string& out, const Chart& chart, bool ansi) {
         out += '\n';
     };
     for (const auto& [caption, value] : rows) row(caption, value);
-    if (!b.place.empty()) row("Place", b.place);
-    if (!b.zoneText.empty()) row("Time zone", b.zoneText);
-    if (!chart.modeText.empty()) row("Positions", chart.modeText);
+    if (!b.place.empty()) row(Say(language, "Place"), b.place);
+    if (!b.zoneText.empty()) row(Say(language, "Time zone"), b.zoneText);
+    if (!chart.modeText.empty()) row(Say(language, "Positions"), chart.modeText);
 }
 
 // The caption of a body's row: "Surya/Sun" in English, the body's name in
@@ -65,7 +67,7 @@ std::string_view RowCaption(const Glossary& glossary, int body) {
 }
 
 void AppendPositions(std::string& out, const Chart& chart, bool ansi, const Glossary& glossary) {
-    AppendHeading(out, "Vedic Planetary Position", ansi);
+    AppendHeading(out, Say(glossary.language, "Vedic Planetary Position"), ansi);
     for (int i = 0; i < kBodyCount; ++i) {
         const ChartPoint& point = chart.points[static_cast<std::size_t>(i)];
         out += "  ";
@@ -92,16 +94,19 @@ void AppendReport(std::string& out, const Report& report, bool ansi) {
 std::string RenderText(const ChartSource& source, bool ansi, ChartStyle style) {
     const Chart& chart = source.chart;
     std::string out;
-    AppendDetails(out, chart, ansi);
+    AppendDetails(out, chart, ansi, source.language);
     out += '\n';
     const Glossary& glossary = GlossaryOf(source.language);
     AppendPositions(out, chart, ansi, glossary);
     out += '\n';
-    AppendHeading(out, "Hora", ansi);
+    AppendHeading(out, Say(source.language, "Hora"), ansi);
     const PlacedPoints birthChart = BirthChartPoints(chart);
     out += DrawChartText(MakeChartDiagram(source.cellDegrees ? WithCellDegrees(birthChart, chart) : birthChart), style, ansi,
                          glossary);
-    if (source.cellDegrees) out += "  Beside each point its degrees and minutes in its sign (21:33 is 21\u00B0 33\u2032).\n";
+    if (source.cellDegrees)
+        out.append("  ")
+            .append(Say(source.language, "Beside each point its degrees and minutes in its sign (21:33 is 21° 33′)."))
+            .append("\n");
     out += '\n';
     AppendReport(out, source.chart.report, ansi);
     AppendBeyondArudhas(out, source, ansi, style);

@@ -6,11 +6,11 @@
 
 namespace velmora::cli {
 
-std::string VargaChartText(const Chart& chart, int varga, ChartStyle style, bool ansi) {
+std::string VargaChartText(const Chart& chart, int varga, ChartStyle style, bool ansi, Language language) {
     std::string out;
-    AppendStyled(out, VargaLabel(varga), kBold, ansi);
+    AppendStyled(out, VargaLabel(varga, language), kBold, ansi);
     out += '\n';
-    out += DrawChartText(MakeChartDiagram(VargaPoints(chart, varga)), style, ansi);
+    out += DrawChartText(MakeChartDiagram(VargaPoints(chart, varga)), style, ansi, GlossaryOf(language));
     return out;
 }
 

@@ -7,10 +7,12 @@
 
 #include "chart/Chart.h"
 #include "presentation/ChartStyle.h"
+#include "text/Language.h"
 
 namespace velmora::cli {
 
 // `varga` is a position in AllVargas().
-std::string VargaChartText(const Chart& chart, int varga, ChartStyle style, bool ansi);
+std::string VargaChartText(const Chart& chart, int varga, ChartStyle style, bool ansi,
+                           Language language = Language::English);
 
 }  // namespace velmora::cli

@@ -16,6 +16,7 @@ packages=(
   libbenchmark-dev                   # benchmarks
   nlohmann-json3-dev                 # JSON in and out of velmora-cli
   libcli11-dev                       # command-line options of velmora-cli
+  libicu-dev                         # month names and native digits of each language's locale (CLDR)
   libswe-dev swe-basic-data          # precise positions (and the station-table generator)
   iso-codes                          # the atlas's country names, read at build time
   libhowardhinnant-date-dev tzdata   # time-zone history

@@ -1,5 +1,6 @@
 #include "presentation/BhavaPoints.h"
 
+#include "presentation/Glossary.h"
 #include "presentation/PositionLabels.h"
 
 namespace velmora {
@@ -14,18 +15,19 @@ PlacedPoints BhavaPoints(const Chart& chart) {
     return points;
 }
 
-std::vector<BhavaRow> BhavaRows(const Chart& chart) {
+std::vector<BhavaRow> BhavaRows(const Chart& chart, Language language) {
+    const Glossary& glossary = GlossaryOf(language);
     std::vector<BhavaRow> rows(chart.cusps.size());
     for (std::size_t h = 0; h < rows.size(); ++h) {
         BhavaRow& row = rows[h];
         row.house = static_cast<int>(h) + 1;
         ChartPoint cusp;
         cusp.longitude = chart.cusps[h];
-        row.cusp = LongPositionText(cusp);
+        row.cusp = WithSignShort(glossary, LongPositionText(cusp));
         for (int i = 0; i < kBodyCount; ++i) {
             if (chart.bhavas[static_cast<std::size_t>(i)] != row.house) continue;
             if (!row.points.empty()) row.points += ", ";
-            row.points += kPointNames[static_cast<std::size_t>(i)];
+            row.points += glossary.pointNames[static_cast<std::size_t>(i)];
         }
     }
     return rows;

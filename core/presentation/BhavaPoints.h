@@ -9,6 +9,7 @@
 
 #include "chart/Chart.h"
 #include "presentation/ChartDiagram.h"
+#include "text/Language.h"
 
 namespace velmora {
 
@@ -22,7 +23,8 @@ struct BhavaRow {
     std::string cusp;
     std::string points;
 };
-std::vector<BhavaRow> BhavaRows(const Chart& chart);
+// In another language the sign and the points are the glossary's.
+std::vector<BhavaRow> BhavaRows(const Chart& chart, Language language = Language::English);
 
 // "Bhavas: Placidus houses (cusps where each house begins)".
 std::string BhavaHeading(const Chart& chart);

@@ -1,29 +1,53 @@
 #include "presentation/DashaLabels.h"
 
 #include "engine/NameTables.h"
+#include "presentation/Glossary.h"
+#include "presentation/Phrases.h"
 
 namespace velmora {
 
-std::string DashaLordLabel(const DashaTimeline& timeline, const DashaNode& node) {
-    std::string label(timeline.LordName(node));
+std::string DashaLordLabel(const DashaTimeline& timeline, const DashaNode& node, Language language) {
+    const Glossary& glossary = GlossaryOf(language);
+    const int lord = timeline.Lord(node);
+    // The lords by the glossary: signs for a sign dasha, planets for a
+    // nakshatra dasha; the yoginis keep their own names.
+    std::string label(language == Language::English  ? timeline.LordName(node)
+                      : timeline.table->SignDasha()  ? glossary.signs[static_cast<std::size_t>(lord)]
+                      : timeline.table->lordPlanet ? timeline.LordName(node)
+                                                     : glossary.points[static_cast<std::size_t>(lord)]);
     if (timeline.table->lordPlanet) {
         label += " (";
-        label += kPlainBodyNames[static_cast<std::size_t>(timeline.table->lordPlanet(timeline.Lord(node)))];
+        label += glossary.points[static_cast<std::size_t>(timeline.table->lordPlanet(lord))];
         label += ')';
     }
     return label;
 }
 
-std::string DashaStartLine(const DashaTimeline& t) {
+std::string YearsMonthsDaysLabel(double years, Language language) {
+    if (language == Language::English) return YearsMonthsDaysText(years);
+    const YearsMonthsDays s = SplitYears(years);
+    return Say(language, "%1 years %2 months %3 days",
+               {std::to_string(s.years), std::to_string(s.months), std::to_string(s.days)});
+}
+
+std::string DashaStartLine(const DashaTimeline& t, Language language) {
     if (!t.Computed() || t.majorCount == 0) return {};
     if (!t.table->SignDasha())
-        return DashaLordLabel(t, t.majors[0]) + " period, " + YearsMonthsDaysText(t.balanceYears) + " left at birth";
+        return Say(language, "%1 period", {DashaLordLabel(t, t.majors[0], language)}) + ", " +
+               Say(language, "%1 left at birth", {YearsMonthsDaysLabel(t.balanceYears, language)});
     std::string line(t.table->method);
     line += ": from ";
-    line += kSignEnglishNames[static_cast<std::size_t>(t.plan.seed)];
+    line += GlossaryOf(language).signs[static_cast<std::size_t>(t.plan.seed)];
     line += t.plan.forward ? ", the signs forward" : ", the signs backward";
     line += ", the first period from birth in full";
     return line;
+}
+
+std::string_view DashaSystemLabel(std::string_view englishName, Language language) {
+    const Glossary& english = GlossaryOf(Language::English);
+    for (std::size_t i = 0; i < english.dashaSystems.size(); ++i)
+        if (english.dashaSystems[i] == englishName) return GlossaryOf(language).dashaSystems[i];
+    return englishName;
 }
 
 VimshottariDasha VimshottariPeriods(const Chart& chart) {

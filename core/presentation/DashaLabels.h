@@ -11,6 +11,7 @@
 #include "analysis/Vimshottari.h"
 #include "birth/DashaChoice.h"
 #include "chart/Chart.h"
+#include "text/Language.h"
 
 namespace velmora {
 
@@ -28,13 +29,22 @@ inline constexpr std::string_view DashaYearDaysText(DashaYear year) {
 
 // The lord's name, with the planet it stands for where the lords are not
 // planets: "Pingala (Sun)".
-std::string DashaLordLabel(const DashaTimeline& timeline, const DashaNode& node);
+// In another language the planets and signs are the glossary's.
+std::string DashaLordLabel(const DashaTimeline& timeline, const DashaNode& node,
+                           Language language = Language::English);
+// "12 years 3 months 4 days" (YearsMonthsDaysText), in the language.
+std::string YearsMonthsDaysLabel(double years, Language language);
 
 // How the first period stands at birth, in a sentence without its stop: a
 // nakshatra dasha's "Saturn period, 12 years 3 months 4 days left at birth";
 // a sign dasha's "K. N. Rao's reading (…): from Capricorn, the signs
 // backward, the first period from birth in full".
-std::string DashaStartLine(const DashaTimeline& timeline);
+// In another language the nakshatra dashas' line is the phrase table's; a
+// sign dasha's reading stays in English, its sign the glossary's.
+std::string DashaStartLine(const DashaTimeline& timeline, Language language = Language::English);
+// A dasha system's name ("Vimshottari", as its table names it) in the
+// language; a name the glossary lacks as it is.
+std::string_view DashaSystemLabel(std::string_view englishName, Language language);
 
 // The chart's Vimshottari major and sub-periods as dates, with those running
 // on the day its dashas were marked for.

@@ -6,6 +6,8 @@
 #include "analysis/ChartState.h"
 #include "analysis/SignFacts.h"
 #include "engine/NameTables.h"
+#include "presentation/Glossary.h"
+#include "presentation/Phrases.h"
 
 namespace velmora {
 
@@ -95,25 +97,47 @@ std::array<PointDetailRow, kBodyCount> PointDetailRows(const PointDetails& detai
     return rows;
 }
 
-std::vector<std::string> KarakaLines(const CharaKarakas& k) {
+std::array<PointDetailRow, kBodyCount> PointDetailRows(const PointDetails& details, Language language) {
+    std::array<PointDetailRow, kBodyCount> rows = PointDetailRows(details);
+    if (language == Language::English) return rows;
+    const Glossary& glossary = GlossaryOf(language);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const PointDetail& d = details[i];
+        PointDetailRow& r = rows[i];
+        r.point = glossary.pointNames[static_cast<std::size_t>(d.body)];
+        r.sign = glossary.signs[static_cast<std::size_t>(Wrapped(d.sign))];
+        r.nakshatra = glossary.nakshatras[static_cast<std::size_t>(d.nakshatra.index)];
+        r.lord = glossary.points[static_cast<std::size_t>(d.nakshatra.lord)];
+        r.motion = SayIfPhrase(language, r.motion);
+        r.dignity = SayIfPhrase(language, r.dignity);
+    }
+    return rows;
+}
+
+std::vector<std::string> KarakaLines(const CharaKarakas& k, Language language) {
+    const Glossary& glossary = GlossaryOf(language);
     std::vector<std::string> lines;
     for (int rank = 0; rank < k.count; ++rank)
-        lines.push_back(std::string(k.Label(rank)) + " " + std::string(PointName(k.bodies[static_cast<std::size_t>(rank)])) +
+        lines.push_back(std::string(k.Label(rank)) + " " +
+                        std::string(glossary.pointNames[static_cast<std::size_t>(k.bodies[static_cast<std::size_t>(rank)])]) +
                         " (" + std::string(k.Name(rank)) + ")");
     return lines;
 }
 
-std::string KarakamsaLine(const JaiminiReading& r) {
-    return "Karakamsa: " + SignName(r.karakamsa) + " (the Navamsa sign of the atmakaraka, " +
-           std::string(PointName(r.Karakas().Atmakaraka())) + ")";
+std::string KarakamsaLine(const JaiminiReading& r, Language language) {
+    const Glossary& glossary = GlossaryOf(language);
+    return Say(language, "Karakamsa: %1 (the Navamsa sign of the atmakaraka, %2)",
+               {glossary.signs[static_cast<std::size_t>(Wrapped(r.karakamsa))],
+                glossary.pointNames[static_cast<std::size_t>(r.Karakas().Atmakaraka())]});
 }
 
-std::vector<std::string> RashiDrishtiLines(const JaiminiReading& r) {
+std::vector<std::string> RashiDrishtiLines(const JaiminiReading& r, Language language) {
+    const Glossary& glossary = GlossaryOf(language);
+    const auto name = [&glossary](int sign) { return glossary.signs[static_cast<std::size_t>(Wrapped(sign))]; };
     std::vector<std::string> lines;
     for (int sign = 0; sign < kSignCount; ++sign) {
         const auto& to = r.rashiDrishti[static_cast<std::size_t>(sign)];
-        lines.push_back(SignName(sign) + " aspects " + SignName(to[0]) + ", " + SignName(to[1]) + " and " +
-                        SignName(to[2]));
+        lines.push_back(Say(language, "%1 aspects %2, %3 and %4", {name(sign), name(to[0]), name(to[1]), name(to[2])}));
     }
     return lines;
 }
@@ -151,13 +175,14 @@ PlacedPoints KarakaChartPoints(const Chart& chart, const CharaKarakas& k) {
     return points;
 }
 
-std::string ArudhaLine(const std::array<int, 12>& arudhas) {
+std::string ArudhaLine(const std::array<int, 12>& arudhas, Language language) {
+    const Glossary& glossary = GlossaryOf(language);
     std::string line;
     for (int a = 0; a < kArudhaCount; ++a) {
         if (a > 0) line += ", ";
         line += kArudhaLabels[static_cast<std::size_t>(a)];
         line += ' ';
-        line += SignName(arudhas[static_cast<std::size_t>(a)]);
+        line += glossary.signs[static_cast<std::size_t>(Wrapped(arudhas[static_cast<std::size_t>(a)]))];
     }
     return line;
 }

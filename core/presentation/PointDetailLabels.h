@@ -10,6 +10,7 @@
 #include "chart/JaiminiReading.h"
 #include "chart/PointDetails.h"
 #include "presentation/ChartDiagram.h"
+#include "text/Language.h"
 
 namespace velmora {
 
@@ -34,6 +35,10 @@ struct PointDetailRow {
 };
 
 std::array<PointDetailRow, kBodyCount> PointDetailRows(const PointDetails& details);
+// The same in `language`: the point, sign, nakshatra and lord the glossary's,
+// the motion and dignity the phrase table's (the combustion and war notes
+// stay in English).
+std::array<PointDetailRow, kBodyCount> PointDetailRows(const PointDetails& details, Language language);
 
 // The column headings, in the rows' order.
 inline constexpr std::array<std::string_view, 11> kPointDetailHeadings = {
@@ -43,11 +48,12 @@ inline constexpr std::array<std::string_view, 11> kPointDetailHeadings = {
 std::string_view PointName(int body);
 
 // "AK Jupiter (Atmakaraka)", one a karaka, in rank order.
-std::vector<std::string> KarakaLines(const CharaKarakas& karakas);
+// In another language the planets, and below the signs, are the glossary's.
+std::vector<std::string> KarakaLines(const CharaKarakas& karakas, Language language = Language::English);
 // "Karakamsa: Virgo (the Navamsa sign of the atmakaraka, Jupiter)".
-std::string KarakamsaLine(const JaiminiReading& reading);
+std::string KarakamsaLine(const JaiminiReading& reading, Language language = Language::English);
 // "Aries aspects Leo, Scorpio, Aquarius", a sign a line.
-std::vector<std::string> RashiDrishtiLines(const JaiminiReading& reading);
+std::vector<std::string> RashiDrishtiLines(const JaiminiReading& reading, Language language = Language::English);
 // "House 1: Sun and Mercury in the 2nd, obstructed by Moon in the 12th:
 // argala prevails; …", a house a line; "House 1: none".
 std::vector<std::string> ArgalaLines(const JaiminiReading& reading);
@@ -55,6 +61,6 @@ std::vector<std::string> ArgalaLines(const JaiminiReading& reading);
 PlacedPoints KarakaChartPoints(const Chart& chart, const CharaKarakas& karakas);
 
 // "AL Aries, A2 Taurus, …" for one varga.
-std::string ArudhaLine(const std::array<int, 12>& arudhas);
+std::string ArudhaLine(const std::array<int, 12>& arudhas, Language language = Language::English);
 
 }  // namespace velmora

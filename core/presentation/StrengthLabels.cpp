@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "engine/NameTables.h"
+#include "presentation/Glossary.h"
+#include "presentation/Phrases.h"
 
 namespace velmora {
 
@@ -38,6 +40,34 @@ std::string VirupaText(double virupas) {
     char text[32];
     std::snprintf(text, sizeof text, "%.2f", std::fabs(virupas) < 0.005 ? 0.0 : virupas);
     return text;
+}
+
+namespace {
+
+// A table's text in another language: the planets the glossary's, the
+// titles, captions and words the phrase table's, a middle's sign the
+// glossary's short form; the numbers as they are.
+std::string Translated(const std::string& text, const Glossary& glossary) {
+    const Glossary& english = GlossaryOf(Language::English);
+    for (std::size_t body = 0; body < english.points.size(); ++body)
+        if (text == english.points[body]) return std::string(glossary.points[body]);
+    return WithSignShort(glossary, std::string(SayIfPhrase(glossary.language, text)));
+}
+
+void Translate(StrengthTable& table, const Glossary& glossary) {
+    table.title = Translated(table.title, glossary);
+    for (std::string& cell : table.header) cell = Translated(cell, glossary);
+    for (auto& row : table.rows)
+        for (std::string& cell : row) cell = Translated(cell, glossary);
+}
+
+}  // namespace
+
+std::vector<StrengthTable> StrengthTables(const StrengthsOutcome& strengths, Language language) {
+    std::vector<StrengthTable> tables = StrengthTables(strengths);
+    if (language != Language::English)
+        for (StrengthTable& table : tables) Translate(table, GlossaryOf(language));
+    return tables;
 }
 
 std::vector<StrengthTable> StrengthTables(const StrengthsOutcome& strengths) {

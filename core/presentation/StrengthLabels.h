@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chart/Strengths.h"
+#include "text/Language.h"
 
 namespace velmora {
 
@@ -21,6 +22,9 @@ struct StrengthTable {
 // The tables a chart has: four for a precise chart, the vimsopaka bala alone
 // for a classic one.
 std::vector<StrengthTable> StrengthTables(const StrengthsOutcome& strengths);
+// The same in `language`: the planets and signs the glossary's, the titles
+// and captions the phrase table's.
+std::vector<StrengthTable> StrengthTables(const StrengthsOutcome& strengths, Language language);
 
 // What is said under the tables: why a classic chart has no shadbala, the
 // note on a day without a sunrise or sunset, and the conventions in a line.

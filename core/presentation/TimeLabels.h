@@ -10,6 +10,7 @@
 #include "chart/Chart.h"
 #include "chart/Panchanga.h"
 #include "chart/Transits.h"
+#include "text/Language.h"
 
 namespace velmora {
 
@@ -33,17 +34,24 @@ enum class MomentPrecision { Second, Minute };
 // once beside the table.
 using MomentWriter = std::function<std::string(double jdUT, int offsetSeconds, MomentPrecision precision)>;
 
+// The rows below are in `language`: the captions and words the phrase
+// table's, the terms the glossary's; English as it always was.
+
 // Weekday, tithi, nakshatra, yoga, karana (each its number, name, the span
 // it runs and the share left at the birth), sunrise and sunset ("none in
 // this day" where the Sun does not rise or set), and the note saying why.
-std::vector<LabelRow> PanchangaRows(const Panchanga& panchanga, int offsetSeconds, const MomentWriter& write = {});
+std::vector<LabelRow> PanchangaRows(const Panchanga& panchanga, int offsetSeconds, const MomentWriter& write = {},
+    Language language = Language::English);
 
 // The moment, then one row a transiting point: "Saturn": "Pisces 5° 12′ 3″
 // retrograde, house 2 from the Moon, house 7 from the ascendant".
-std::vector<LabelRow> TransitPositionRows(const Transits& transits, const MomentWriter& write = {});
+std::vector<LabelRow> TransitPositionRows(const Transits& transits, const MomentWriter& write = {},
+    Language language = Language::English);
 // Sade sati: whether it runs, its phase, and its phases' dates.
-std::vector<LabelRow> SadeSatiRows(const Transits& transits, const MomentWriter& write = {});
+std::vector<LabelRow> SadeSatiRows(const Transits& transits, const MomentWriter& write = {},
+    Language language = Language::English);
 // Each graha's next sign change and stations within a year.
-std::vector<LabelRow> NextChangeRows(const Transits& transits, const MomentWriter& write = {});
+std::vector<LabelRow> NextChangeRows(const Transits& transits, const MomentWriter& write = {},
+    Language language = Language::English);
 
 }  // namespace velmora

@@ -1,5 +1,7 @@
 #include "presentation/VargaPoints.h"
 
+#include "presentation/Glossary.h"
+
 #include <charconv>
 
 #include "analysis/GrahaArudha.h"
@@ -31,8 +33,11 @@ std::string VargaShortLabel(int varga) {
     return label;
 }
 
-std::string VargaLabel(int varga) {
-    return VargaShortLabel(varga) + " " + std::string(AllVargas()[static_cast<std::size_t>(varga)].name);
+std::string VargaLabel(int varga, Language language) {
+    const std::string_view name = language == Language::English
+                                      ? AllVargas()[static_cast<std::size_t>(varga)].name
+                                      : GlossaryOf(language).vargas[static_cast<std::size_t>(varga)];
+    return VargaShortLabel(varga) + " " + std::string(name);
 }
 
 int VargaFromName(std::string_view name) {

@@ -9,6 +9,7 @@
 
 #include "chart/Chart.h"
 #include "presentation/ChartDiagram.h"
+#include "text/Language.h"
 
 namespace velmora {
 
@@ -21,7 +22,8 @@ PlacedPoints VargaPointsWithArudhas(const Chart& chart, int varga);
 
 // "D10", and "D10 Dasamsa".
 std::string VargaShortLabel(int varga);
-std::string VargaLabel(int varga);
+// "D10 Dasamsa" with the varga's name in `language` (the glossary's).
+std::string VargaLabel(int varga, Language language = Language::English);
 
 // The position in AllVargas() of a name such as "D10" or "d10"; −1 for
 // anything else.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chart/YogaReading.h"
+#include "text/Language.h"
 
 namespace velmora {
 
@@ -20,13 +21,17 @@ struct YogaRow {
 
 inline constexpr std::string_view kYogaHeadings[] = {"Yoga", "Formed by", "Kind", "Source"};
 
-std::vector<YogaRow> YogaRows(const YogasInVarga& yogas);
+// In another language the planets are the glossary's; the yogas' names,
+// families and sources stay as the catalogue writes them.
+std::vector<YogaRow> YogaRows(const YogasInVarga& yogas, Language language = Language::English);
 
 // "Moon, Jupiter".
-std::string BodyListText(BodySet planets);
+std::string BodyListText(BodySet planets, Language language = Language::English);
 
 // The doshas, a line each: "Mars dosha: …", each point's reason indented by
 // two spaces, "Kala Sarpa: …", "Kemadruma: …".
-std::vector<std::string> DoshaLines(const YogaReading& reading);
+// In another language the doshas' names are the phrase table's; what is
+// said of them stays in English.
+std::vector<std::string> DoshaLines(const YogaReading& reading, Language language = Language::English);
 
 }  // namespace velmora

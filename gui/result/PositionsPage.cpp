@@ -11,6 +11,7 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
+#include "services/LanguageChoice.h"
 
 namespace velmora {
 
@@ -29,7 +30,7 @@ PositionsPage::PositionsPage(const Chart& chart, QWidget* parent) : QWidget(pare
     lblSummary = SummaryLabel(Summary(chart), QStringLiteral("lblSummary"), page);
     column->addWidget(lblSummary);
 
-    const auto rows = PointDetailRows(PointDetailsOf(chart));
+    const auto rows = PointDetailRows(PointDetailsOf(chart), LanguageChoice::Current());
     tblPositions = new QTableWidget(static_cast<int>(rows.size()), static_cast<int>(kPointDetailHeadings.size()), page);
     tblPositions->setObjectName(QStringLiteral("tblPositions"));
     tblPositions->setAccessibleName(QStringLiteral("The ten points in full"));

@@ -15,6 +15,7 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
+#include "services/LanguageChoice.h"
 
 namespace velmora {
 
@@ -73,7 +74,7 @@ void StrengthsPage::Fill() {
         tabTables->removeTab(0);
         delete page;
     }
-    for (const StrengthTable& table : StrengthTables(outcome)) {
+    for (const StrengthTable& table : StrengthTables(outcome, LanguageChoice::Current())) {
         // "Shadbala (virupas; …)": the tab takes the words before the bracket.
         const std::string title = table.title.substr(0, table.title.find(" ("));
         tabTables->addTab(TableOf(table, tabTables), FromUtf8(title));

@@ -15,6 +15,7 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
+#include "services/LanguageChoice.h"
 
 namespace velmora {
 
@@ -43,7 +44,8 @@ void frmPanchanga::Fill() {
         cboSunrise->setEnabled(false);
         lblNote->setText(FromUtf8(outcome.refusal) + QLatin1Char('.'));
     } else {
-        FillRows(tblPanchanga, PanchangaRows(*outcome.panchanga, chart_.utcOffsetSeconds, LocaleMomentWriter()));
+        FillRows(tblPanchanga, PanchangaRows(*outcome.panchanga, chart_.utcOffsetSeconds, LocaleMomentWriter(),
+                                             LanguageChoice::Current()));
         lblNote->setText(QStringLiteral("Moments on the birth's clock (UTC%1), to the second: each is solved to half a "
                                         "second. The weekday runs from sunrise to sunrise: a birth before sunrise "
                                         "belongs to the day before; on a date the Sun does not rise, the day begins "

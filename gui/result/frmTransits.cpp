@@ -23,6 +23,7 @@
 #include "widgets/WholeDateTyping.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
+#include "services/LanguageChoice.h"
 
 namespace velmora {
 
@@ -143,9 +144,9 @@ void frmTransits::Show(const PlaceMoment& moment) {
                                FromUtf8(UtcOffsetText(t.utcOffsetSeconds))));
     lblState->setAccessibleName(lblState->text());
     chartView->SetDiagram(MakeChartDiagram(TransitChartPoints(chart_, t.points)));
-    FillRows(tblPositions, TransitPositionRows(t, LocaleMomentWriter()));
-    FillRows(tblSadeSati, SadeSatiRows(t, LocaleMomentWriter()));
-    FillRows(tblChanges, NextChangeRows(t, LocaleMomentWriter()));
+    FillRows(tblPositions, TransitPositionRows(t, LocaleMomentWriter(), LanguageChoice::Current()));
+    FillRows(tblSadeSati, SadeSatiRows(t, LocaleMomentWriter(), LanguageChoice::Current()));
+    FillRows(tblChanges, NextChangeRows(t, LocaleMomentWriter(), LanguageChoice::Current()));
     // The tables under the chart as tall as their rows: the rest is the chart's.
     for (QTableWidget* table : {tblSadeSati, tblChanges}) table->setMaximumHeight(table->minimumHeight());
 }

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -58,19 +60,22 @@ struct LanguageCase {
     const char* saturn;     // Saturn retrograde
     const char* ascendant;  // the ascendant's row, from its name on
     const char* sagittarius, *pisces;  // the signs' names over their cells
+    // The headings of the position table and the birth chart (the phrase
+    // table's, unreviewed; docs/glossary.md).
+    const char* positionsHeading, *chartHeading;
 };
 
 // The rows' columns are counted as a terminal counts them: a nonspacing mark
 // (Unicode general category Mn) takes none, every other letter one.
 const LanguageCase kCases[] = {
     {"hi", "  सूर्य              सूर्य          16 धनु 31   16° 31' 32\" धनु", "शनि (व)",
-     "लग्न              लग्न          17 मीन 31", "धनु", "मीन"},
+     "लग्न              लग्न          17 मीन 31", "धनु", "मीन", "वैदिक ग्रह स्थिति", "होरा"},
     {"ta", "  சூரியன்           சூரியன்       16 தனு 31  16° 31' 32\" தனு", "சனி (வ)",
-     "லக்னம்             லக்னம்         17 மீன 31", "தனுசு", "மீனம்"},
+     "லக்னம்             லக்னம்         17 மீன 31", "தனுசு", "மீனம்", "வேத கிரக நிலை", "ஹோரை"},
     {"te", "  రవి               రవి           16 ధను 31  16° 31' 32\" ధను", "శని (వ)",
-     "లగ్నం             లగ్నం         17 మీన 31", "ధను", "మీన"},
+     "లగ్నం             లగ్నం         17 మీన 31", "ధను", "మీన", "వైదిక గ్రహ స్థితి", "హోర"},
     {"kn", "  ಸೂರ್ಯ             ಸೂರ್ಯ         16 ಧನು 31  16° 31' 32\" ಧನು", "ಶನಿ (ವ)",
-     "ಲಗ್ನ              ಲಗ್ನ          17 ಮೀನ 31", "ಧನು", "ಮೀನ"},
+     "ಲಗ್ನ              ಲಗ್ನ          17 ಮೀನ 31", "ಧನು", "ಮೀನ", "ವೈದಿಕ ಗ್ರಹ ಸ್ಥಿತಿ", "ಹೋರಾ"},
 };
 
 TEST(CliLanguages, ThePositionTableInEachLanguage) {
@@ -78,7 +83,7 @@ TEST(CliLanguages, ThePositionTableInEachLanguage) {
         SCOPED_TRACE(c.code);
         const CliResult r = RunCliWith(Greenwich({"--lang", c.code}));
         ASSERT_EQ(r.status, 0) << r.err;
-        const std::vector<std::string> rows = Section(r.out, "Vedic Planetary Position");
+        const std::vector<std::string> rows = Section(r.out, c.positionsHeading);
         ASSERT_EQ(rows.size(), 10u);
         EXPECT_EQ(rows[0], c.sunRow);
         EXPECT_NE(rows[6].find(c.saturn), std::string::npos) << rows[6];
@@ -94,7 +99,7 @@ TEST(CliLanguages, TheChartsCellsInEachLanguageKeepTheirColumns) {
             SCOPED_TRACE(std::string(c.code) + " " + style);
             const CliResult r = RunCliWith(Greenwich({"--lang", c.code, "--chart-style", style}));
             ASSERT_EQ(r.status, 0) << r.err;
-            const std::vector<std::string> chart = Section(r.out, "Hora");
+            const std::vector<std::string> chart = Section(r.out, c.chartHeading);
             ASSERT_GT(chart.size(), 20u);
             const std::size_t width = TerminalWidth(chart.front());
             for (const std::string& line : chart) {
@@ -143,6 +148,162 @@ TEST(CliLanguages, JsonKeepsItsEnglishFieldsAndAddsLabels) {
     EXPECT_EQ(labels.at("bodySigns").at(0), "ధను");      // the Sun in Sagittarius
     EXPECT_EQ(labels.at("positions").at(0), "16 ధను 31");
     EXPECT_EQ(labels.at("nakshatras").size(), 10u);
+}
+
+// The sections after the chart, in each language: the Greenwich chart's
+// Sun in Purva Ashadha pada 1, lord Venus, and its Moon in Swati pada 4,
+// 8 months 21 days of Rahu's period left at birth (the golden file's
+// English). The terms are the glossary's, which cites each one
+// (docs/glossary.md): hi and kn from PyJHora's NAKSHATRA_LIST and
+// PLANET_NAMES, ta and te from Maitreya's ta.po and te.po; the month from
+// the Unicode consortium's CLDR 42 (common/main/<code>.xml, gregorian months,
+// format wide). The headings and words around them are the phrase table's
+// (unreviewed translations, docs/glossary.md).
+struct SectionCase {
+    const char* code;
+    const char* birthDate;          // the details' date of birth, January in the locale's name
+    const char* nakshatrasHeading;  // the section's heading
+    const char* sunNakshatra;       // the Sun's row: its name, nakshatra, "pada 1", "lord Venus" (blanks collapsed)
+    const char* dashaHeading;       // begins with the glossary's Vimshottari
+    const char* moonLine;           // "Moon in Swati, pada 4: Rahu period, …"
+    const char* periodHeader;       // "Period From To" (blanks collapsed)
+};
+
+// The line with each run of blanks as one (the columns are checked apart).
+std::string Collapsed(const std::string& line) {
+    std::string out;
+    for (std::size_t i = 0; i < line.size(); ++i)
+        if (line[i] != ' ' || i < 2 || line[i - 1] != ' ') out += line[i];
+    return out;
+}
+
+const SectionCase kSections[] = {
+    {"hi", "जनवरी/1/2000", "नक्षत्र", "  सूर्य पूर्वाषाढ़ा पाद 1 स्वामी शुक्र", "विंशोत्तरी दशा (",
+     "  चंद्र स्वाति में, पाद 4: राहु दशा, जन्म के समय 0 वर्ष 8 माह 21 दिन शेष", "  दशा से तक"},
+    {"ta", "ஜனவரி/1/2000", "நட்சத்திரங்கள்", "  சூரியன் பூராடம் பாதம் 1 அதிபதி சுக்கிரன்",
+     "விம்சோத்தரி தசை (", "  சந்திரன் சுவாதி இல், பாதம் 4: ராகு தசை, பிறப்பின்போது 0 ஆண்டு 8 மாதம் 21 நாள் மீதம்",
+     "  தசை முதல் வரை"},
+    {"te", "జనవరి/1/2000", "నక్షత్రాలు", "  రవి పూర్వాషాఢ పాదం 1 అధిపతి శుక్ర", "వింశోత్తరి దశ (",
+     "  చంద్ర స్వాతి లో, పాదం 4: రాహు దశ, జననం నాటికి 0 సంవత్సరాలు 8 నెలలు 21 రోజులు మిగిలింది",
+     "  దశ నుండి వరకు"},
+    {"kn", "ಜನವರಿ/1/2000", "ನಕ್ಷತ್ರಗಳು", "  ಸೂರ್ಯ ಪೂರ್ವಾಷಾಢ ಪಾದ 1 ಅಧಿಪತಿ ಶುಕ್ರ", "ವಿಂಶೋತ್ತರಿ ದಶೆ (",
+     "  ಚಂದ್ರ ಸ್ವಾತಿ ರಲ್ಲಿ, ಪಾದ 4: ರಾಹು ದಶೆ, ಜನನದಲ್ಲಿ 0 ವರ್ಷ 8 ತಿಂಗಳು 21 ದಿನ ಉಳಿದಿದೆ",
+     "  ದಶೆ ಇಂದ ವರೆಗೆ"},
+};
+
+TEST(CliLanguages, TheSectionsAfterTheChartInEachLanguage) {
+    for (const SectionCase& c : kSections) {
+        SCOPED_TRACE(c.code);
+        const CliResult r = RunCliWith(Greenwich({"--lang", c.code}));
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find(std::string(": ") + c.birthDate + "\n"), std::string::npos);
+        const std::vector<std::string> nakshatras = Section(r.out, c.nakshatrasHeading);
+        ASSERT_EQ(nakshatras.size(), 10u);
+        EXPECT_EQ(Collapsed(nakshatras[0]), c.sunNakshatra);
+        // Each row's "pada" starts at the same terminal column.
+        for (const std::string& row : nakshatras) EXPECT_EQ(TerminalWidth(FirstColumns(row, 32)), 32u) << row;
+        const std::vector<std::string> lines = Lines(r.out);
+        const auto heading = std::find_if(lines.begin(), lines.end(),
+                                          [&](const std::string& line) { return line.starts_with(c.dashaHeading); });
+        ASSERT_NE(heading, lines.end());
+        ASSERT_GT(lines.end() - heading, 4);
+        EXPECT_EQ(heading[1], c.moonLine);
+        EXPECT_EQ(Collapsed(heading[3]), c.periodHeader);
+        // No English heading is left among the sections before the report.
+        for (const char* english : {"Your details", "Vedic Planetary Position", "Nakshatras", "Navamsa", "Vimshottari"})
+            EXPECT_EQ(r.out.find(english), std::string::npos) << english;
+    }
+}
+
+// Every section the options add, in each language: its heading in the
+// language (none of the English ones left), its rows' captions padded to
+// the same terminal column.
+TEST(CliLanguages, EverySectionAskedForIsInTheLanguage) {
+    const char* englishHeadings[] = {"Panchanga at birth", "Transits (T-)", "Sade sati", "Next sign changes",
+                                     "Strengths", "Shadbala", "Positions in full", "Jaimini", "Yogas in",
+                                     "Doshas", "Ashtakavarga (Parashara)", "Birth time:", "Bhava chart"};
+    for (const char* code : {"hi", "ta", "te", "kn"}) {
+        SCOPED_TRACE(code);
+        const CliResult r = RunCliWith({"--name", "Greenwich", "--date", "2000-01-01", "--time", "12:00", "--lon",
+                                        "0:00E", "--lat", "51:28N", "--zone", "0", "--today", "2026-12-09",
+                                        "--panchanga", "--transit", "2026-12-09T12:00", "--strengths",
+                                        "--point-details", "--jaimini", "--yogas", "--ashtakavarga", "--sensitivity",
+                                        "5", "--houses", "placidus", "--lang", code});
+        ASSERT_EQ(r.status, 0) << r.err;
+        for (const char* english : englishHeadings) EXPECT_EQ(r.out.find(english), std::string::npos) << english;
+        // The panchanga's and the transits' rows: the texts from the 19th column.
+        for (const std::string& line : Lines(r.out)) {
+            const std::size_t colon = line.find(":  ");
+            if (!line.starts_with("  ") || colon == std::string::npos || colon > 80) continue;
+            const std::size_t text = line.find_first_not_of(' ', colon + 1);
+            if (TerminalWidth(line.substr(0, colon + 1)) < 18)
+                EXPECT_EQ(TerminalWidth(line.substr(0, text)), 19u) << line;
+        }
+    }
+}
+
+TEST(CliLanguages, NativeDigitsWhenAsked) {
+    struct Case {
+        const char* code;
+        const char* sunPositions;  // "16 Sag 31  16° 31' 32\" Sag" in the language's digits
+    };
+    // The digits of The Unicode Standard's code charts (Devanagari U+0966…,
+    // Tamil U+0BE6…, Telugu U+0C66…, Kannada U+0CE6…).
+    const Case cases[] = {
+        {"hi", "१६ धनु ३१   १६° ३१' ३२\" धनु"},
+        {"ta", "௧௬ தனு ௩௧  ௧௬° ௩௧' ௩௨\" தனு"},
+        {"te", "౧౬ ధను ౩౧  ౧౬° ౩౧' ౩౨\" ధను"},
+        {"kn", "೧೬ ಧನು ೩೧  ೧೬° ೩೧' ೩೨\" ಧನು"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        const CliResult native = RunCliWith(Greenwich({"--lang", c.code, "--digits", "native"}));
+        ASSERT_EQ(native.status, 0) << native.err;
+        EXPECT_NE(native.out.find(c.sunPositions), std::string::npos);
+        // A Western digit is left only in a Latin name ("A12") or ordinal ("8th").
+        const std::string& out = native.out;
+        for (std::size_t i = out.find_first_of("0123456789"); i != std::string::npos;
+             i = out.find_first_of("0123456789", i + 1)) {
+            std::size_t start = i, end = i;
+            while (start > 0 && std::isdigit(static_cast<unsigned char>(out[start - 1]))) --start;
+            while (end < out.size() && std::isdigit(static_cast<unsigned char>(out[end]))) ++end;
+            const bool named = start > 0 && std::isalpha(static_cast<unsigned char>(out[start - 1]));
+            const std::string after = out.substr(end, 2);
+            const bool ordinal = after == "st" || after == "nd" || after == "rd" || after == "th";
+            EXPECT_TRUE(named || ordinal) << out.substr(start > 10 ? start - 10 : 0, 30);
+            i = end;
+        }
+        const CliResult western = RunCliWith(Greenwich({"--lang", c.code, "--digits", "western"}));
+        EXPECT_EQ(western.out, RunCliWith(Greenwich({"--lang", c.code})).out);
+    }
+}
+
+TEST(CliLanguages, DigitsAreRefusedWithoutALanguageThatHasThem) {
+    const CliResult english = RunCliWith(Greenwich({"--digits", "native"}));
+    EXPECT_EQ(english.status, 2);
+    EXPECT_EQ(english.err, "--digits native: English has no other digits; give --lang hi, ta, te or kn with it\n");
+    const CliResult bad = RunCliWith(Greenwich({"--lang", "hi", "--digits", "roman"}));
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.err, "--digits: give western (0-9) or native (the language's own), got \"roman\"\n");
+    const CliResult json = RunCliWith(Greenwich({"--lang", "hi", "--digits", "native", "--json"}));
+    EXPECT_EQ(json.status, 2);
+    EXPECT_EQ(json.err, "--digits writes the text's digits; JSON's numbers stay 0-9: leave it out or --json\n");
+}
+
+TEST(CliLanguages, BatchLinesCarryLabelsWhenALanguageIsGiven) {
+    const std::string line = R"({"name":"G","date":"2000-01-01","time":"12:00","lon":"0:00E","lat":"0:00N"})";
+    const CliResult plain = RunCliWith({"--batch", "-", "--quiet", "--fields", "name,positions"}, false, line + "\n");
+    const CliResult ta = RunCliWith({"--batch", "-", "--quiet", "--fields", "name,positions", "--lang", "ta"}, false, line + "\n");
+    ASSERT_EQ(ta.status, 0) << ta.err;
+    nlohmann::json labelled = nlohmann::json::parse(ta.out);
+    const nlohmann::json labels = labelled.at("labels");
+    labelled.erase("labels");
+    EXPECT_EQ(labelled, nlohmann::json::parse(plain.out));  // the English fields as they were
+    EXPECT_EQ(labels.at("language"), "ta");
+    EXPECT_EQ(labels.at("signs").at(7), "விருச்சிகம்");  // PyJHora's Tamil list, Scorpio
+    const CliResult csv = RunCliWith({"--batch", "-", "--quiet", "--format", "csv", "--lang", "ta"}, false, line + "\n");
+    EXPECT_EQ(csv.status, 2);
+    EXPECT_NE(csv.err.find("--lang adds a \"labels\" object"), std::string::npos);
 }
 
 }  // namespace

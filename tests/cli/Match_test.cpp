@@ -12,6 +12,9 @@
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "text/TextWidth.h"
 
 #include "tests/cli/CliRunner.h"
 
@@ -97,6 +100,55 @@ TEST_F(MatchCommand, TextNamesTheTraditionEachKootaAndTheTotal) {
     EXPECT_NE(r.out.find("\nTotal"), std::string::npos);
     EXPECT_NE(r.out.find("Nadi dosha"), std::string::npos);
     EXPECT_NE(r.out.find("Mars dosha, bride"), std::string::npos);
+}
+
+// --lang: the kootas by the glossary's names (docs/glossary.md; the koota
+// names are the Sanskrit forms, unreviewed), each with the points the
+// English text gives it; the captions the phrase table's; --digits native
+// the language's digits; with --json, refused rather than ignored.
+TEST_F(MatchCommand, TextInTheLanguageChosen) {
+    struct Case {
+        const char* code;
+        const char* kootas[8];  // Varna … Nadi
+        const char* total;
+    };
+    const Case cases[] = {
+        {"hi", {"वर्ण", "वश्य", "तारा", "योनि", "ग्रह मैत्री", "गण", "भकूट", "नाड़ी"}, "कुल"},
+        {"ta", {"வர்ணம்", "வசியம்", "தாரா", "யோனி", "கிரக மைத்ரம்", "கணம்", "பகூடம்", "நாடி"}, "மொத்தம்"},
+    };
+    const CliResult english = RunCliWith({"--match", File("bride.velmora"), File("groom.velmora")});
+    const std::vector<std::string> englishLines = [&] {
+        std::vector<std::string> lines;
+        std::istringstream in(english.out);
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        return lines;
+    }();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        const CliResult r = RunCliWith({"--match", File("bride.velmora"), File("groom.velmora"), "--lang", c.code});
+        ASSERT_EQ(r.status, 0) << r.err;
+        std::vector<std::string> lines;
+        std::istringstream in(r.out);
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        ASSERT_EQ(lines.size(), englishLines.size());
+        // Lines 4 … 11 are the kootas, after the heading, the two people, a blank and the table's header.
+        for (std::size_t k = 0; k < 8; ++k) {
+            const std::string& line = lines[5 + k];
+            EXPECT_TRUE(line.starts_with(c.kootas[k])) << line;
+            // Its points and maximum, from the 15th column, as in English.
+            EXPECT_EQ(std::string(FirstColumns(line, 27)).substr(std::string(FirstColumns(line, 14)).size()),
+                      englishLines[5 + k].substr(14, 13));
+        }
+        EXPECT_TRUE(lines[13].starts_with(c.total)) << lines[13];
+        EXPECT_EQ(r.out.find("Koota"), std::string::npos);
+        EXPECT_EQ(r.out.find("Bride"), std::string::npos);
+    }
+    const CliResult native =
+        RunCliWith({"--match", File("bride.velmora"), File("groom.velmora"), "--lang", "hi", "--digits", "native"});
+    EXPECT_NE(native.out.find("३६\n"), std::string::npos);  // the total's maximum, in Devanagari digits
+    const CliResult json = RunCliWith({"--match", File("bride.velmora"), File("groom.velmora"), "--json", "--lang", "ta"});
+    EXPECT_EQ(json.status, 2);
+    EXPECT_EQ(json.err, "--lang writes the match's text; its JSON stays English: leave it out or --json\n");
 }
 
 TEST_F(MatchCommand, RefusalsNameWhichOfTheTwoAndWhy) {

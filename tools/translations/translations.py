@@ -4,7 +4,10 @@ for filling in.
 
   translations.py review [LANG...]     each text in English beside its
                                        translations, those no native reader
-                                       has reviewed marked "unreviewed"
+                                       has reviewed marked "unreviewed": the
+                                       windows' texts, then the phrases of the
+                                       command line and the printed tables
+                                       (core/presentation/Phrases*.cpp)
   translations.py fill TSV             writes the translations of a table
                                        (English, then hi, ta, te, kn; tab
                                        separated; an optional first column
@@ -12,13 +15,18 @@ for filling in.
                                        into the .ts files, each marked
                                        unreviewed
   translations.py reviewed LANG TEXT   marks the translation of TEXT reviewed
+                                       (a window's text or a phrase)
 
-A translation is marked unreviewed by the translator comment "unreviewed";
-a reviewer removes the mark (the reviewed command) once a native reader has
-checked it. The chart's terms are in core/presentation/Glossary*.cpp and
-docs/glossary.md, each with its source.
+A translation in a .ts file is marked unreviewed by the translator comment
+"unreviewed"; a reviewer removes the mark (the reviewed command) once a
+native reader has checked it. A phrase (a row {"English", "translation"} of
+core/presentation/Phrases<Language>.cpp) is unreviewed until its line ends
+with the comment "// reviewed", which the reviewed command adds. The chart's
+terms are in core/presentation/Glossary*.cpp and docs/glossary.md, each with
+its source.
 """
 
+import re
 import sys
 import xml.etree.ElementTree as ET
 from pathlib import Path
@@ -27,6 +35,25 @@ LANGUAGES = ["hi", "ta", "te", "kn"]
 HERE = Path(__file__).resolve().parent
 TRANSLATIONS = HERE.parent.parent / "translations"
 UNREVIEWED = "unreviewed"
+PRESENTATION = HERE.parent.parent / "core" / "presentation"
+PHRASE_FILES = {"hi": "PhrasesHindi.cpp", "ta": "PhrasesTamil.cpp", "te": "PhrasesTelugu.cpp",
+                "kn": "PhrasesKannada.cpp"}
+PHRASE_ROW = re.compile(r'^\s*\{"((?:[^"\\]|\\.)*)", "((?:[^"\\]|\\.)*)"\},(\s*// reviewed)?\s*$')
+REVIEWED_MARK = "  // reviewed"
+
+
+def unescape(text):
+    return re.sub(r'\\(.)', r'\1', text)
+
+
+def phrases(code):
+    """The phrase rows of a language: (English, translation, reviewed), in order."""
+    rows = []
+    for line in open(PRESENTATION / PHRASE_FILES[code], encoding="utf-8"):
+        match = PHRASE_ROW.match(line)
+        if match:
+            rows.append((unescape(match.group(1)), unescape(match.group(2)), match.group(3) is not None))
+    return rows
 
 
 def ts_path(prefix, code):
@@ -112,6 +139,14 @@ def review(codes):
                     mark = "  (unreviewed)"
                 print(f"  {code}: {text or ''}{mark}")
             print()
+    tables = {code: {english: (text, reviewed) for english, text, reviewed in phrases(code)} for code in codes}
+    for english, _, _ in phrases(codes[0]):
+        print(f"[phrase] {english}")
+        for code in codes:
+            text, reviewed = tables[code].get(english, (None, False))
+            mark = "  (missing)" if not text else "" if reviewed else "  (unreviewed)"
+            print(f"  {code}: {text or ''}{mark}")
+        print()
 
 
 def reviewed(code, source):
@@ -123,6 +158,16 @@ def reviewed(code, source):
                 for comment in message.findall("translatorcomment"):
                     message.remove(comment)
                 save(tree, path)
+                return
+    if code in PHRASE_FILES:
+        path = PRESENTATION / PHRASE_FILES[code]
+        lines = open(path, encoding="utf-8").read().split("\n")
+        for i, line in enumerate(lines):
+            match = PHRASE_ROW.match(line)
+            if match and unescape(match.group(1)) == source:
+                if match.group(3) is None:
+                    lines[i] = line.rstrip() + REVIEWED_MARK
+                    open(path, "w", encoding="utf-8").write("\n".join(lines))
                 return
     sys.exit(f"no text {source!r} in the {code} translations")
 

@@ -1,0 +1,26 @@
+#include "cli/LanguageOptions.h"
+
+#include "text/Quoted.h"
+
+namespace velmora::cli {
+
+std::string ReadLanguageOptions(const CliOptions& o, Language& language, Digits& digits) {
+    language = Language::English;
+    digits = Digits::Western;
+    if (o.lang) {
+        const std::optional<Language> chosen = LanguageOfCode(*o.lang);
+        if (!chosen)
+            return "--lang: " + Quoted(*o.lang) + " is not a language velmora-cli writes; give one of " +
+                   LanguageCodeList();
+        language = *chosen;
+    }
+    if (!o.digits || *o.digits == kDigitsNames[0]) return {};
+    if (*o.digits != kDigitsNames[1])
+        return "--digits: give western (0-9) or native (the language's own), got " + Quoted(*o.digits);
+    if (language == Language::English)
+        return "--digits native: English has no other digits; give --lang hi, ta, te or kn with it";
+    digits = Digits::Native;
+    return {};
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,271 @@
+#pragma once
+// The headings, column titles and row captions the chart's texts are written
+// with (the position text, the panchanga, the dashas, the vargas, the
+// ashtakavarga, the strengths, the Jaimini analyses, the yogas, the full
+// position table, the birth-time sensitivity), in each language Velmora
+// speaks. The chart's terms are not here: they come from the Glossary.
+//
+// English is the key: a text asks for its phrase by its English words,
+// Say(language, "Strengths"), and a phrase the table lacks does not compile.
+// Each other language has one table file (PhrasesHindi.cpp …) that pairs
+// every English phrase with its translation, in this list's order; the
+// compiler checks that every row is there, in order, and translated. No
+// native reader has reviewed these translations yet: docs/glossary.md and
+// `tools/translations/translations.py review` mark every one unreviewed.
+//
+// "%1", "%2" … in a phrase stand for what the text fills in (a name, a
+// number, a date), in the order the translation needs them. Where one
+// English word means two things, the key says which after a "|"
+// ("Points|score"); the English text is the words before it.
+
+#include <array>
+#include <cstddef>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "text/Language.h"
+
+namespace velmora {
+
+inline constexpr std::string_view kPhraseEnglish[] = {
+    // The birth's details
+    "Your details",
+    "Name",
+    "Date of Birth",
+    "Time of Birth",
+    "Longitude",
+    "Latitude",
+    "City",
+    "State",
+    "Country",
+    "Place",
+    "Time zone",
+    "Positions",
+    // The positions and the birth chart
+    "Vedic Planetary Position",
+    "Hora",
+    "Beside each point its degrees and minutes in its sign (21:33 is 21° 33′).",
+    "House 1 at the top, the houses running counter-clockwise; the numbers are the signs (1 %1 … 12 %2).",
+    "House %1 (%2) also holds:",
+    // The nakshatras and the dashas
+    "Nakshatras",
+    "pada",
+    "lord",
+    "%1 dasha (years of %2 days, dates in the birth's local calendar)",
+    "%1 dasha to %2 levels",
+    "%1 in %2, pada %3",
+    "%1 period",
+    "%1 sub-period",
+    "%1 years %2 months %3 days",
+    "%1 left at birth",
+    "Running on %1",
+    "(marked >)",
+    "No period runs on %1",
+    "No period of this cycle runs on %1",
+    "Period",
+    "From",
+    "To",
+    "Maha dasha",
+    "Antar dasha",
+    "Pratyantar dasha",
+    "Sookshma dasha",
+    "Prana dasha",
+    // The bhavas
+    "House",
+    "Begins at",
+    "Points",
+    "Bhava chart",
+    // The panchanga
+    "Panchanga at birth",
+    "Weekday (vara)",
+    "Tithi",
+    "Nakshatra",
+    "Yoga",
+    "Karana",
+    "Sunrise",
+    "Sunset",
+    "Note",
+    "%1 to %2",
+    "%1% left at birth",
+    "sunrise %1",
+    "local midnight %1",
+    "none in this day",
+    // The transits
+    "Transits (T-) over the birth chart",
+    "Moment",
+    "retrograde",
+    "direct",
+    "house %1 from the Moon, house %2 from the ascendant",
+    "Sade sati",
+    "Phase %1",
+    "no passage found within 31 years",
+    "running, phase %1 %2",
+    "not running; the next passage",
+    "rising (Saturn in the 12th from the Moon)",
+    "peak (Saturn over the Moon's sign)",
+    "setting (Saturn in the 2nd from the Moon)",
+    "Next sign changes and stations within a year",
+    "enters %1 %2",
+    "stays in its sign for a year",
+    "turns retrograde %1",
+    "turns direct %1",
+    // The birth time's sensitivity
+    "Birth time: what changes within ±%1 minutes",
+    "%1 of %2 items keep their value throughout the window.",
+    // The strengths
+    "Strengths",
+    "Shadbala (virupas; 60 make a rupa)",
+    "Sthana",
+    "Dig",
+    "Kala",
+    "Chesta",
+    "Naisargika",
+    "Drik",
+    "Total",
+    "Rupas",
+    "Required rupas",
+    "Ishta phala",
+    "Kashta phala",
+    "Strong enough",
+    "yes",
+    "no",
+    "Sthana and kala bala in parts (virupas)",
+    "Uchcha",
+    "Saptavargaja",
+    "Ojayugma",
+    "Kendradi",
+    "Drekkana",
+    "Nathonnata",
+    "Paksha",
+    "Tribhaga",
+    "Abda",
+    "Masa",
+    "Vara",
+    "Ayana",
+    "Yuddha",
+    "Bhava bala (virupas)",
+    "Middle",
+    "Lord's",
+    "Drishti",
+    "Vimsopaka bala (out of 20)",
+    "Shadvarga",
+    "Saptavarga",
+    "Dasavarga",
+    "Shodasavarga",
+    // The positions in full
+    "Positions in full",
+    "Point",
+    "Sign",
+    "Pada",
+    "Lord",
+    "Speed",
+    "Motion",
+    "Dignity",
+    "Combust",
+    "War",
+    "Notes",
+    "exalted",
+    "moolatrikona",
+    "own sign",
+    "great friend",
+    "friend",
+    "neutral",
+    "enemy",
+    "great enemy",
+    "debilitated",
+    // Jaimini
+    "Jaimini",
+    "Chara karakas, eight (Sun to Saturn and Rahu):",
+    "Chara karakas, seven (Sun to Saturn):",
+    "Karakamsa: %1 (the Navamsa sign of the atmakaraka, %2)",
+    "%1 aspects %2, %3 and %4",
+    "Rashi drishti (the signs each sign aspects):",
+    "Argala on each house (2nd, 4th, 11th and 5th; obstructed from the 12th, 10th, 3rd and 9th):",
+    "Arudha padas of every house in every varga:",
+    // The yogas and doshas
+    "Yogas in %1",
+    "Mars dosha",
+    "Kala Sarpa",
+    "Kemadruma",
+    "Doshas",
+    "None of the catalogue's yogas.",
+    // The ashtakavarga
+    "Ashtakavarga (Parashara): bindus by sign, %1's reading",
+    "Sarvashtakavarga: each sign's bindus under its name or number",
+    "After trikona and ekadhipatya shodhana: bindus by sign",
+    "Pindas",
+    "Rasi",
+    "Graha",
+    "Shodhya",
+    // The marriage match
+    "Marriage match: %1",
+    "Bride",
+    "Groom",
+    "bride",
+    "groom",
+    "%1 in %2",
+    "Koota",
+    "Points|score",
+    "Max",
+    "Why",
+    "Nadi dosha",
+    "Bhakoot dosha",
+    "%1: none.",
+    "Mars dosha, %1",
+};
+inline constexpr std::size_t kPhraseCount = std::size(kPhraseEnglish);
+
+consteval bool PhrasesDistinct() {
+    for (std::size_t i = 0; i < kPhraseCount; ++i)
+        for (std::size_t j = i + 1; j < kPhraseCount; ++j)
+            if (kPhraseEnglish[i] == kPhraseEnglish[j]) return false;
+    return true;
+}
+static_assert(PhrasesDistinct(), "every English phrase is listed once");
+
+// A phrase by its English words, found when the program is compiled.
+class PhraseKey {
+public:
+    consteval PhraseKey(const char* english) : index_(IndexOf(english)) {}
+    constexpr std::size_t Index() const { return index_; }
+
+private:
+    static consteval std::size_t IndexOf(std::string_view english) {
+        for (std::size_t i = 0; i < kPhraseCount; ++i)
+            if (kPhraseEnglish[i] == english) return i;
+        throw "not a phrase of kPhraseEnglish";  // a compile error: the text has no row
+    }
+    std::size_t index_;
+};
+
+// One language's table: each English phrase with its translation.
+struct PhraseRow {
+    std::string_view english, text;
+};
+using PhraseTable = std::array<PhraseRow, kPhraseCount>;
+
+// Whether a table pairs every phrase, in the list's order, with a translation.
+consteval bool PhraseTableComplete(const PhraseTable& table) {
+    for (std::size_t i = 0; i < kPhraseCount; ++i)
+        if (table[i].english != kPhraseEnglish[i] || table[i].text.empty()) return false;
+    return true;
+}
+
+// The table of a language other than English.
+const PhraseTable& PhrasesOf(Language language);
+
+// The phrase in the language; English: the key's own words (before any "|").
+std::string_view Say(Language language, PhraseKey key);
+// The same with "%1", "%2" … filled in: Say(language, "Yogas in %1", {"D9 Navamsa"}).
+std::string Say(Language language, PhraseKey key, std::initializer_list<std::string_view> fill);
+
+// A text made elsewhere that may be a phrase (a dignity's name, a scheme's
+// name): its translation where the table has it, else the text as it is.
+std::string_view SayIfPhrase(Language language, std::string_view english);
+
+// "%1", "%2" … of `pattern` replaced by the texts of `fill`; a "%" before
+// anything else stays as it is ("%1% left").
+std::string FillPhrase(std::string_view pattern, std::initializer_list<std::string_view> fill);
+
+}  // namespace velmora
