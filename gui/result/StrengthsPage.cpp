@@ -55,13 +55,14 @@ StrengthsPage::StrengthsPage(const Chart& chart, QWidget* parent) : QWidget(pare
 
     tabTables = new QTabWidget(this);
     tabTables->setObjectName(QStringLiteral("tabTables"));
-    tabTables->setAccessibleName(QStringLiteral("Strength tables"));
+    Translate(tabTables, QT_TRANSLATE_NOOP("Velmora", "Strength tables"), TextRole::AccessibleName);
     column->addWidget(tabTables, 1);
     lblNote = AddPageNote(column, this);
 
     connect(cboSunrise, &QComboBox::currentIndexChanged, this, &StrengthsPage::Fill);
     SetPageKeys(this, {cboSunrise, tabTables, lblNote});
     Fill();
+    OnLanguageChange(this, [this] { Fill(); });
     FitOnScreen(this, QSize(760, 520));
 }
 

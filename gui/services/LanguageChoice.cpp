@@ -9,7 +9,33 @@ namespace velmora {
 namespace {
 
 Language installed = Language::English;
+bool nativeDigitsShown = false;
 LanguageChoice* instance = nullptr;
+
+// The locale QLocale() gave before a language was chosen: English goes back to it.
+const QLocale& StartingLocale() {
+    static const QLocale starting;
+    return starting;
+}
+
+QLocale LocaleOf(Language language) {
+    if (language == Language::English) return StartingLocale();
+    const std::string_view name = InfoOf(language).locale;
+    return QLocale(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+// The digit zero of each language's script (Unicode blocks Devanagari,
+// Tamil, Telugu, Kannada: U+0966, U+0BE6, U+0C66, U+0CE6); nine more follow it.
+char16_t NativeZero(Language language) {
+    switch (language) {
+        case Language::Hindi: return u'\u0966';
+        case Language::Tamil: return u'\u0BE6';
+        case Language::Telugu: return u'\u0C66';
+        case Language::Kannada: return u'\u0CE6';
+        case Language::English: break;
+    }
+    return u'0';
+}
 
 // The windows' font with the language's script font first, so that its
 // letters are shaped by a font that has them; the desktop's font again for
@@ -37,7 +63,23 @@ LanguageChoice::~LanguageChoice() {
     if (instance == this) instance = nullptr;
     for (const auto& translator : translators_) QCoreApplication::removeTranslator(translator.get());
     installed = Language::English;
+    nativeDigitsShown = false;
+    QLocale::setDefault(StartingLocale());
 }
+
+void LanguageChoice::ChooseNativeDigits(bool native) {
+    if (native == nativeDigits_) return;
+    nativeDigits_ = native;
+    nativeDigitsShown = native;
+    // The windows write their numbers again as they do for a new language.
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(app, &change);
+    }
+    emit NativeDigitsChanged(native);
+}
+
+QLocale LanguageChoice::WindowLocale() { return LocaleOf(installed); }
 
 LanguageChoice* LanguageChoice::Instance() { return instance; }
 
@@ -54,6 +96,9 @@ void LanguageChoice::Install() {
     // The current language is set first: removing and installing a
     // translator sends the windows the LanguageChange they redraw on.
     installed = language_;
+    nativeDigitsShown = nativeDigits_;
+    StartingLocale();
+    QLocale::setDefault(LocaleOf(language_));
     UseScriptFont(language_);
     for (const auto& translator : translators_) QCoreApplication::removeTranslator(translator.get());
     translators_.clear();
@@ -68,6 +113,16 @@ void LanguageChoice::Install() {
         translators_.push_back(std::move(translator));
     }
 }
+
+QString DigitsOf(Language language, bool native, QString text) {
+    if (!native || language == Language::English) return text;
+    const char16_t zero = NativeZero(language);
+    for (QChar& c : text)
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) c = QChar(static_cast<char16_t>(zero + (c.unicode() - u'0')));
+    return text;
+}
+
+QString ShownDigits(QString text) { return DigitsOf(installed, nativeDigitsShown, std::move(text)); }
 
 Language StartingLanguage(const QString& kept, const QString& systemLocale) {
     if (const std::optional<Language> language = LanguageOfCode(kept.toStdString())) return *language;
