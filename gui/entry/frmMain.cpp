@@ -393,6 +393,8 @@ void frmMain::FitFormTexts() {
     // height at that width, so nothing is squeezed or cut.
     QWidget* central = central_;
     QLayout* page = central->layout();
+    // Every row measured anew: its texts may have changed since.
+    for (QLayout* row : central->findChildren<QLayout*>()) row->invalidate();
     page->invalidate();
     // The rows' minimum needs no layout pass yet: one at the widget's first,
     // small size would only wrap the long labels at a width never shown.

@@ -10,6 +10,7 @@ namespace {
 
 Language installed = Language::English;
 bool nativeDigitsShown = false;
+bool settling = false;
 LanguageChoice* instance = nullptr;
 
 // The locale QLocale() gave before a language was chosen: English goes back to it.
@@ -61,10 +62,16 @@ LanguageChoice::LanguageChoice(Language language, QObject* parent) : QObject(par
 
 LanguageChoice::~LanguageChoice() {
     if (instance == this) instance = nullptr;
-    for (const auto& translator : translators_) QCoreApplication::removeTranslator(translator.get());
     installed = Language::English;
     nativeDigitsShown = false;
     QLocale::setDefault(StartingLocale());
+    settling = true;
+    for (const auto& translator : translators_) QCoreApplication::removeTranslator(translator.get());
+    settling = false;
+    if (QCoreApplication* app = QCoreApplication::instance(); app && !translators_.empty()) {
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(app, &change);
+    }
 }
 
 void LanguageChoice::ChooseNativeDigits(bool native) {
@@ -81,6 +88,8 @@ void LanguageChoice::ChooseNativeDigits(bool native) {
 
 QLocale LanguageChoice::WindowLocale() { return LocaleOf(installed); }
 
+bool LanguageChoice::Settling() { return settling; }
+
 LanguageChoice* LanguageChoice::Instance() { return instance; }
 
 void LanguageChoice::Choose(Language language) {
@@ -94,23 +103,32 @@ Language LanguageChoice::Current() { return installed; }
 
 void LanguageChoice::Install() {
     // The current language is set first: removing and installing a
-    // translator sends the windows the LanguageChange they redraw on.
+    // translator sends the windows the LanguageChange they redraw on, and
+    // one more is sent once every translator is in place.
     installed = language_;
     nativeDigitsShown = nativeDigits_;
     StartingLocale();
     QLocale::setDefault(LocaleOf(language_));
     UseScriptFont(language_);
+    settling = true;
     for (const auto& translator : translators_) QCoreApplication::removeTranslator(translator.get());
     translators_.clear();
-    if (language_ == Language::English) return;
-    const std::string_view code = InfoOf(language_).code;
-    for (const char* file : {"velmora_", "qtbase_"}) {
-        auto translator = std::make_unique<QTranslator>();
-        const QString path = QStringLiteral(":/i18n/") + QLatin1String(file) +
-                             QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())) + QStringLiteral(".qm");
-        if (!translator->load(path)) continue;
-        QCoreApplication::installTranslator(translator.get());
-        translators_.push_back(std::move(translator));
+    if (language_ != Language::English) {
+        const std::string_view code = InfoOf(language_).code;
+        for (const char* file : {"velmora_", "qtbase_"}) {
+            auto translator = std::make_unique<QTranslator>();
+            const QString path = QStringLiteral(":/i18n/") + QLatin1String(file) +
+                                 QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())) +
+                                 QStringLiteral(".qm");
+            if (!translator->load(path)) continue;
+            QCoreApplication::installTranslator(translator.get());
+            translators_.push_back(std::move(translator));
+        }
+    }
+    settling = false;
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(app, &change);
     }
 }
 

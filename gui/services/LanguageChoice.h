@@ -49,6 +49,11 @@ public:
     // (kLanguages: hi_IN, ta_IN, te_IN, kn_IN), whose month names they use.
     static QLocale WindowLocale();
 
+    // True while a choice removes and installs its translators: each sends
+    // a LanguageChange of its own, and only the one sent when all are in
+    // place (by Choose) is worth setting the windows' texts for.
+    static bool Settling();
+
 signals:
     void Changed(velmora::Language language);
     void NativeDigitsChanged(bool native);

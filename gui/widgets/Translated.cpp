@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "services/LanguageChoice.h"
+
 namespace velmora {
 
 namespace {
@@ -104,7 +106,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange) {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange &&
+            !LanguageChoice::Settling()) {
             // By index, each a copy: a text set may make a control that asks
             // for a translation of its own, adding to the list.
             for (std::size_t i = 0; i < texts_.size(); ++i) {
