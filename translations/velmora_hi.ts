@@ -1948,5 +1948,25 @@
         <translatorcomment>unreviewed</translatorcomment>
         <translation>, %1 भाव</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>यह सामान्य फ़ाइल नहीं है</translation>
+    </message>
+    <message>
+        <source>the SVG could not be drawn</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>SVG नहीं बनाया जा सका</translation>
+    </message>
+    <message>
+        <source>the PNG could not be encoded</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>PNG एन्कोड नहीं किया जा सका</translation>
+    </message>
+    <message>
+        <source>the PDF could not be drawn</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>PDF नहीं बनाया जा सका</translation>
+    </message>
 </context>
 </TS>

@@ -1948,5 +1948,25 @@
         <translatorcomment>unreviewed</translatorcomment>
         <translation>, %1 ಭಾವಗಳು</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>ಇದು ಸಾಮಾನ್ಯ ಕಡತವಲ್ಲ</translation>
+    </message>
+    <message>
+        <source>the SVG could not be drawn</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>SVG ಅನ್ನು ಬಿಡಿಸಲಾಗಲಿಲ್ಲ</translation>
+    </message>
+    <message>
+        <source>the PNG could not be encoded</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>PNG ಅನ್ನು ಎನ್‌ಕೋಡ್ ಮಾಡಲಾಗಲಿಲ್ಲ</translation>
+    </message>
+    <message>
+        <source>the PDF could not be drawn</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>PDF ಅನ್ನು ಬಿಡಿಸಲಾಗಲಿಲ್ಲ</translation>
+    </message>
 </context>
 </TS>

@@ -1948,5 +1948,25 @@
         <translatorcomment>unreviewed</translatorcomment>
         <translation>, %1 பாவங்கள்</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>இது சாதாரணக் கோப்பு அல்ல</translation>
+    </message>
+    <message>
+        <source>the SVG could not be drawn</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>SVG ஐ வரைய முடியவில்லை</translation>
+    </message>
+    <message>
+        <source>the PNG could not be encoded</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>PNG ஐக் குறியாக்க முடியவில்லை</translation>
+    </message>
+    <message>
+        <source>the PDF could not be drawn</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>PDF ஐ வரைய முடியவில்லை</translation>
+    </message>
 </context>
 </TS>

@@ -1948,5 +1948,25 @@
         <translatorcomment>unreviewed</translatorcomment>
         <translation>, %1 భావాలు</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>ఇది సాధారణ ఫైల్ కాదు</translation>
+    </message>
+    <message>
+        <source>the SVG could not be drawn</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>SVG గీయలేకపోయాం</translation>
+    </message>
+    <message>
+        <source>the PNG could not be encoded</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>PNG ను ఎన్‌కోడ్ చేయలేకపోయాం</translation>
+    </message>
+    <message>
+        <source>the PDF could not be drawn</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>PDF గీయలేకపోయాం</translation>
+    </message>
 </context>
 </TS>

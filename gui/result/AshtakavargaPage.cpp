@@ -19,13 +19,14 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
+#include "services/LanguageChoice.h"
 
 namespace velmora {
 
 namespace {
 
 QTableWidgetItem* Centred(int value, bool bold = false) {
-    auto* item = new QTableWidgetItem(QString::number(value));
+    auto* item = new QTableWidgetItem(ShownDigits(QString::number(value)));
     item->setTextAlignment(Qt::AlignCenter);
     if (bold) {
         QFont font = item->font();

@@ -24,6 +24,7 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
+#include "services/LanguageChoice.h"
 
 namespace velmora {
 
@@ -31,7 +32,7 @@ namespace {
 
 constexpr int kMoon = 1;
 
-QString PointsText(double points) { return QString::number(points, 'g', 3); }
+QString PointsText(double points) { return ShownDigits(QString::number(points, 'g', 3)); }
 
 QString Person(const QString& role, const Chart& chart) {
     const NakshatraPlace& n = chart.nakshatras[kMoon];

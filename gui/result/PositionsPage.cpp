@@ -11,6 +11,7 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
+#include "services/LanguageChoice.h"
 
 namespace velmora {
 
@@ -76,7 +77,7 @@ void PositionsPage::Fill(const Chart& chart) {
                                       &row.dignity, &row.combust, &row.war};
         static_assert(std::size(cells) == kPointDetailHeadings.size());
         for (int c = 0; c < static_cast<int>(std::size(cells)); ++c) {
-            auto* item = new QTableWidgetItem(FromUtf8(*cells[c]));
+            auto* item = new QTableWidgetItem(ShownDigits(FromUtf8(*cells[c])));
             item->setToolTip(headers[c] + QStringLiteral(": ") + item->text());
             tblPositions->setItem(r, c, item);
         }

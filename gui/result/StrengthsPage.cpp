@@ -15,6 +15,7 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
+#include "services/LanguageChoice.h"
 
 namespace velmora {
 
@@ -35,7 +36,7 @@ QTableWidget* TableOf(const StrengthTable& t, QWidget* parent) {
     for (int r = 0; r < table->rowCount(); ++r) {
         const auto& row = t.rows[static_cast<std::size_t>(r)];
         for (int c = 0; c < table->columnCount(); ++c) {
-            auto* item = new QTableWidgetItem(FromUtf8(row[static_cast<std::size_t>(c)]));
+            auto* item = new QTableWidgetItem(ShownDigits(FromUtf8(row[static_cast<std::size_t>(c)])));
             item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(r, c, item);
         }

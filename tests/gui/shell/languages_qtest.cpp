@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QTableWidget>
 #include <QTextEdit>
 #include <QLabel>
 #include <QMenu>
@@ -433,6 +434,30 @@ private slots:
         choice.ChooseNativeDigits(true);
         choice.Choose(Language::English);
         QVERIFY(display->lblDOB->text().contains(QStringLiteral("1980")));
+    }
+
+    // A page's table filled from the chart follows the choice too: the
+    // panchanga's moments in Tamil digits, none Western left.
+    void aPagesTableFollowsTheNativeDigits() {
+        LanguageChoice choice(Language::Tamil);
+        Program program;
+        auto* table = qobject_cast<QTableWidget*>(
+            program.Open(Window::Panchanga)->findChild<QTableWidget*>(QStringLiteral("tblPanchanga")));
+        QVERIFY(table && table->rowCount() > 0);
+        const auto cells = [table] {
+            QString all;
+            for (int r = 0; r < table->rowCount(); ++r) all += table->item(r, 1)->text() + QLatin1Char('\n');
+            return all;
+        };
+        const QString western = cells();
+        QVERIFY(std::any_of(western.begin(), western.end(), [](QChar c) { return c.isDigit() && c.unicode() < 0x80; }));
+        choice.ChooseNativeDigits(true);
+        const QString native = cells();
+        QVERIFY2(std::none_of(native.begin(), native.end(), [](QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }),
+                 qPrintable(native));
+        QVERIFY(native.contains(QChar(ScriptOf(Language::Tamil).zero + 1)));  // ௧
+        choice.ChooseNativeDigits(false);
+        QCOMPARE(cells(), western);
     }
 
     // The messages the birth data's checks give in English are shown in the
