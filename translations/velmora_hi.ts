@@ -1968,5 +1968,20 @@
         <translatorcomment>unreviewed</translatorcomment>
         <translation>PDF नहीं बनाया जा सका</translation>
     </message>
+    <message>
+        <source>Opens %1</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>%1 खोलता है</translation>
+    </message>
+    <message>
+        <source>North-Indian chart</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>उत्तर भारतीय कुंडली</translation>
+    </message>
+    <message>
+        <source>South-Indian chart</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>दक्षिण भारतीय कुंडली</translation>
+    </message>
 </context>
 </TS>

@@ -1968,5 +1968,20 @@
         <translatorcomment>unreviewed</translatorcomment>
         <translation>PDF ಅನ್ನು ಬಿಡಿಸಲಾಗಲಿಲ್ಲ</translation>
     </message>
+    <message>
+        <source>Opens %1</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>%1 ಅನ್ನು ತೆರೆಯುತ್ತದೆ</translation>
+    </message>
+    <message>
+        <source>North-Indian chart</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>ಉತ್ತರ ಭಾರತೀಯ ಕುಂಡಲಿ</translation>
+    </message>
+    <message>
+        <source>South-Indian chart</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>ದಕ್ಷಿಣ ಭಾರತೀಯ ಕುಂಡಲಿ</translation>
+    </message>
 </context>
 </TS>

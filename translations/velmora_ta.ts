@@ -1968,5 +1968,20 @@
         <translatorcomment>unreviewed</translatorcomment>
         <translation>PDF ஐ வரைய முடியவில்லை</translation>
     </message>
+    <message>
+        <source>Opens %1</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>%1 ஐத் திறக்கும்</translation>
+    </message>
+    <message>
+        <source>North-Indian chart</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>வட இந்திய ஜாதகம்</translation>
+    </message>
+    <message>
+        <source>South-Indian chart</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>தென்னிந்திய ஜாதகம்</translation>
+    </message>
 </context>
 </TS>

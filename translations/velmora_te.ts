@@ -1968,5 +1968,20 @@
         <translatorcomment>unreviewed</translatorcomment>
         <translation>PDF గీయలేకపోయాం</translation>
     </message>
+    <message>
+        <source>Opens %1</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>%1 ను తెరుస్తుంది</translation>
+    </message>
+    <message>
+        <source>North-Indian chart</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>ఉత్తర భారత చక్రం</translation>
+    </message>
+    <message>
+        <source>South-Indian chart</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>దక్షిణ భారత చక్రం</translation>
+    </message>
 </context>
 </TS>

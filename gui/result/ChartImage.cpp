@@ -43,9 +43,9 @@ QString WriteChartSvg(const QString& path, const Chart& chart, const ResultLabel
     svg.setOutputDevice(&buffer);
     svg.setSize(kChartImageSize);
     svg.setViewBox(QRect(QPoint(0, 0), kChartImageSize));
-    svg.setTitle(QStringLiteral("Velmora chart of ") + ShownText(labels.name));
-    svg.setDescription(style == ChartStyle::North ? QStringLiteral("North-Indian chart")
-                                                  : QStringLiteral("South-Indian chart"));
+    svg.setTitle(Tr(QT_TRANSLATE_NOOP("Velmora", "Velmora chart of %1")).arg(ShownText(labels.name)));
+    svg.setDescription(style == ChartStyle::North ? Tr(QT_TRANSLATE_NOOP("Velmora", "North-Indian chart"))
+                                                  : Tr(QT_TRANSLATE_NOOP("Velmora", "South-Indian chart")));
     QPainter painter;
     if (!painter.begin(&svg)) return Tr(QT_TRANSLATE_NOOP("Velmora", "the SVG could not be drawn"));
     PaintResultChart(painter, QRectF(QPointF(0, 0), QSizeF(kChartImageSize)), chart, labels, style, cellDegrees);
