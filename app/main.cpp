@@ -125,6 +125,9 @@ int main(int argc, char** argv) {
     QObject::connect(&language, &velmora::LanguageChoice::Changed, [&preferences](velmora::Language chosen) {
         preferences.KeepLanguage(velmora::InfoOf(chosen).code);
     });
+    language.ChooseNativeDigits(preferences.KeptNativeDigits());
+    QObject::connect(&language, &velmora::LanguageChoice::NativeDigitsChanged,
+                     [&preferences](bool native) { preferences.KeepNativeDigits(native); });
     velmora::Shell shell(velmora::Services{messenger, web, files, clock, chartStyle, preferences});
     // The lock is ours since before the form was built; the socket on which a
     // later copy asks for the window can wait until the form is on screen.

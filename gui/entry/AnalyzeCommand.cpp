@@ -7,6 +7,7 @@
 #include "services/Clock.h"
 #include "services/Messenger.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -22,7 +23,7 @@ std::optional<AnalyzeOutcome> Analyze(FormFields fields, const Services& service
         // The clocks showed this time twice: ask which one was meant.
         const int choice = services.messenger.Choose(
             over, FromUtf8(computed.refusal.message),
-            {QStringLiteral("The &earlier one"), QStringLiteral("The &later one")});
+            {Tr(QT_TRANSLATE_NOOP("Velmora", "The &earlier one")), Tr(QT_TRANSLATE_NOOP("Velmora", "The &later one"))});
         if (choice < 0) return std::nullopt;
         fields.Repeated = choice == 0 ? RepeatedHour::Earlier : RepeatedHour::Later;
         computed = ComputeChart(BirthFromForm(fields), wants);

@@ -7,12 +7,13 @@
 #include "services/Messenger.h"
 #include "text/Quoted.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
 namespace {
 
-const QString kBirthFileFilter = QStringLiteral("Velmora birth files (*.velmora);;All files (*)");
+QString BirthFileFilter() { return Tr(QT_TRANSLATE_NOOP("Velmora", "Velmora birth files (*.velmora);;All files (*)")); }
 
 }  // namespace
 
@@ -29,8 +30,8 @@ bool WriteBirthFileAsking(const QString& path, const FormFields& fields, Messeng
     BirthFileSave save = WriteBirthFile(path.toStdString(), fields);
     if (save.readOnly) {
         const QString question = FromUtf8(Quoted(path.toStdString())) +
-                                 QStringLiteral(" is read-only. Replace it with this birth all the same?");
-        if (messenger.Choose(over, question, {QStringLiteral("&Replace It")}) != 0) return false;
+                                 Tr(QT_TRANSLATE_NOOP("Velmora", " is read-only. Replace it with this birth all the same?"));
+        if (messenger.Choose(over, question, {Tr(QT_TRANSLATE_NOOP("Velmora", "&Replace It"))}) != 0) return false;
         save = WriteBirthFile(path.toStdString(), fields, true);
     }
     if (!save.Ok()) {
@@ -42,12 +43,12 @@ bool WriteBirthFileAsking(const QString& path, const FormFields& fields, Messeng
 }
 
 QString AskBirthFileToOpen(FileDialogs& files, QWidget* over) {
-    return files.OpenFile(over, QStringLiteral("Open Birth Data"), kBirthFileFilter);
+    return files.OpenFile(over, Tr(QT_TRANSLATE_NOOP("Velmora", "Open Birth Data")), BirthFileFilter());
 }
 
 QString AskBirthFileToSave(FileDialogs& files, QWidget* over, const QString& personName) {
-    return AskFileToSave(files, over, QStringLiteral("Save Birth Data"), personName,
-                         QLatin1String(kBirthFileSuffix.data()), kBirthFileFilter);
+    return AskFileToSave(files, over, Tr(QT_TRANSLATE_NOOP("Velmora", "Save Birth Data")), personName,
+                         QLatin1String(kBirthFileSuffix.data()), BirthFileFilter());
 }
 
 }  // namespace velmora

@@ -24,15 +24,23 @@ QComboBox* List(const QString& name, QWidget* parent) {
     return list;
 }
 
+// A row of the form, its caption translated and naming `field` for Alt and a screen reader.
+void Row(QFormLayout* form, const char* caption, QWidget* field, const char* spoken) {
+    auto* label = Translated(new QLabel(field->parentWidget()), caption);
+    label->setBuddy(field);
+    Translate(field, spoken, TextRole::AccessibleName);
+    form->addRow(label, field);
+}
+
 }  // namespace
 
 QString ChartOptionsText(const ChartOptions& options) {
     QString text = FromUtf8(AyanamsaDisplayName(options.ayanamsa));
     if (options.ayanamsa == AyanamsaKind::Custom)
         text += QStringLiteral(" (%1)").arg(QString::fromStdString(CustomAyanamsaText(options.custom)));
-    text += options.positions == PositionKind::True ? QStringLiteral(", true positions")
-                                                    : QStringLiteral(", apparent positions");
-    text += QStringLiteral(", %1 houses").arg(FromUtf8(HouseSystemDisplayName(options.houses)).toLower());
+    text += options.positions == PositionKind::True ? Tr(QT_TRANSLATE_NOOP("Velmora", ", true positions"))
+                                                    : Tr(QT_TRANSLATE_NOOP("Velmora", ", apparent positions"));
+    text += Tr(QT_TRANSLATE_NOOP("Velmora", ", %1 houses")).arg(FromUtf8(HouseSystemDisplayName(options.houses)).toLower());
     return text;
 }
 
@@ -44,35 +52,35 @@ ChartOptionsDialog::ChartOptionsDialog(const ChartOptions& options, QWidget* par
     cboAyanamsa = List(QStringLiteral("cboAyanamsa"), this);
     for (int k = 0; k < kAyanamsaKinds; ++k)
         cboAyanamsa->addItem(FromUtf8(AyanamsaDisplayName(static_cast<AyanamsaKind>(k))));
-    cboAyanamsa->setAccessibleName(QStringLiteral("Ayanamsa"));
-    form->addRow(QStringLiteral("&Ayanamsa:"), cboAyanamsa);
+    Row(form, QT_TRANSLATE_NOOP("Velmora", "&Ayanamsa:"), cboAyanamsa, QT_TRANSLATE_NOOP("Velmora", "Ayanamsa"));
 
     dateCustom = new QDateEdit(this);
     dateCustom->setObjectName(QStringLiteral("dateCustom"));
     dateCustom->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     dateCustom->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
-    dateCustom->setAccessibleName(QStringLiteral("Custom ayanamsa: its date, 0 h Universal Time"));
     new WholeDateTyping(dateCustom);
-    form->addRow(QStringLiteral("Custom &date (0 h UT):"), dateCustom);
+    Row(form, QT_TRANSLATE_NOOP("Velmora", "Custom &date (0 h UT):"), dateCustom,
+        QT_TRANSLATE_NOOP("Velmora", "Custom ayanamsa: its date, 0 h Universal Time"));
     spinCustom = new QDoubleSpinBox(this);
     spinCustom->setObjectName(QStringLiteral("spinCustom"));
     spinCustom->setDecimals(6);
     spinCustom->setRange(-kCustomLimit, kCustomLimit);
     spinCustom->setSuffix(QStringLiteral("\u00B0"));
-    spinCustom->setAccessibleName(QStringLiteral("Custom ayanamsa: its mean value on that date, in degrees"));
-    form->addRow(QStringLiteral("Custom &value (mean):"), spinCustom);
+    Row(form, QT_TRANSLATE_NOOP("Velmora", "Custom &value (mean):"), spinCustom,
+        QT_TRANSLATE_NOOP("Velmora", "Custom ayanamsa: its mean value on that date, in degrees"));
 
     cboPositions = List(QStringLiteral("cboPositions"), this);
-    cboPositions->addItems({QStringLiteral("Apparent (light time, aberration, nutation)"),
-                            QStringLiteral("True (geometric)")});
-    cboPositions->setAccessibleName(QStringLiteral("Positions"));
-    form->addRow(QStringLiteral("&Positions:"), cboPositions);
+    cboPositions->addItems({QString(), QString()});
+    TranslateItems(cboPositions, {QT_TRANSLATE_NOOP("Velmora", "Apparent (light time, aberration, nutation)"),
+                                  QT_TRANSLATE_NOOP("Velmora", "True (geometric)")});
+    Row(form, QT_TRANSLATE_NOOP("Velmora", "&Positions:"), cboPositions, QT_TRANSLATE_NOOP("Velmora", "Positions"));
 
     cboHouses = List(QStringLiteral("cboHouses"), this);
-    cboHouses->addItems({QStringLiteral("Whole signs"), QStringLiteral("Sripati"),
-                         QStringLiteral("Placidus (KP)"), QStringLiteral("Equal, from the ascendant")});
-    cboHouses->setAccessibleName(QStringLiteral("Houses"));
-    form->addRow(QStringLiteral("&Houses:"), cboHouses);
+    cboHouses->addItems({QString(), QString(), QString(), QString()});
+    TranslateItems(cboHouses, {QT_TRANSLATE_NOOP("Velmora", "Whole signs"), QT_TRANSLATE_NOOP("Velmora", "Sripati"),
+                               QT_TRANSLATE_NOOP("Velmora", "Placidus (KP)"),
+                               QT_TRANSLATE_NOOP("Velmora", "Equal, from the ascendant")});
+    Row(form, QT_TRANSLATE_NOOP("Velmora", "&Houses:"), cboHouses, QT_TRANSLATE_NOOP("Velmora", "Houses"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -13,6 +13,7 @@
 #include "birth/ZonePreview.h"
 #include "services/Messenger.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -156,17 +157,17 @@ bool PlacePicker::ConfirmNamedPlace(QWidget* over) {
     if (!named.Disagrees) return true;
     const QString name = FromUtf8(Atlas::DisplayName(named.Place));
     const QString from = coordinatesFrom_.empty()
-                             ? QStringLiteral("the coordinates as typed are %1 km from it")
+                             ? Tr(QT_TRANSLATE_NOOP("Velmora", "the coordinates as typed are %1 km from it"))
                                    .arg(qRound(named.DistanceKm))
-                             : QStringLiteral("the coordinates and time zone are those of %1, as typed (%2 km away)")
+                             : Tr(QT_TRANSLATE_NOOP("Velmora", "the coordinates and time zone are those of %1, as typed (%2 km away)"))
                                    .arg(FromUtf8(coordinatesFrom_))
                                    .arg(qRound(named.DistanceKm));
     const int choice = messenger_.Choose(
         over,
-        QStringLiteral("The City \"%1\" is %2 in the atlas, but %3. Take %2 with its coordinates and time "
-                       "zone, or keep the typed values?")
+        Tr(QT_TRANSLATE_NOOP("Velmora", "The City \"%1\" is %2 in the atlas, but %3. Take %2 with its coordinates "
+                                        "and time zone, or keep the typed values?"))
             .arg(boxes_.city->text().trimmed(), name, from),
-        {QStringLiteral("&Take the named place"), QStringLiteral("&Keep the typed values")});
+        {Tr(QT_TRANSLATE_NOOP("Velmora", "&Take the named place")), Tr(QT_TRANSLATE_NOOP("Velmora", "&Keep the typed values"))});
     if (choice < 0) return false;
     if (choice == 0) Take(named.Place);
     return true;
@@ -184,7 +185,7 @@ void PlacePicker::UpdateZoneInfo() { ShowZoneLine(true); }
 void PlacePicker::ShowZoneLine(bool fillZoneList) {
     if (zone_.empty()) {
         if (setAside_)
-            boxes_.zoneLine->setText(QStringLiteral("Place set aside: the coordinates and zone are as typed"));
+            boxes_.zoneLine->setText(Tr(QT_TRANSLATE_NOOP("Velmora", "Place set aside: the coordinates and zone are as typed")));
         else
             boxes_.zoneLine->clear();
         return;
@@ -199,7 +200,7 @@ void PlacePicker::ShowZoneLine(bool fillZoneList) {
         boxes_.daylightSaving->setChecked(preview.daylightSaving);
         filling_ = false;
     }
-    if (coordinatesEdited_) text += QStringLiteral(" (coordinates edited)");
+    if (coordinatesEdited_) text += Tr(QT_TRANSLATE_NOOP("Velmora", " (coordinates edited)"));
     boxes_.zoneLine->setText(text);
 }
 

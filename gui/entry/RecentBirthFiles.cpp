@@ -7,6 +7,7 @@
 #include "services/Preferences.h"
 #include "services/SettingsFile.h"
 #include "text/Quoted.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -38,12 +39,13 @@ void RecentBirthFiles::Remove(const QString& path) {
 
 RecentBirthFilesMenu::RecentBirthFilesMenu(QMenu* file, QWidget* window, Messenger& messenger, Preferences& preferences,
                                            Open open)
-    : QMenu(QStringLiteral("&Recent Birth Files"), file),
+    : QMenu(file),
       window_(window),
       messenger_(messenger),
       preferences_(preferences),
       open_(std::move(open)) {
     setObjectName(QStringLiteral("mnuRecent"));
+    Translate(this, QT_TRANSLATE_NOOP("Velmora", "&Recent Birth Files"));
     menuAction()->setObjectName(objectName());
     file->addMenu(this);
     connect(file, &QMenu::aboutToShow, this, &RecentBirthFilesMenu::Refill);
@@ -69,8 +71,8 @@ void RecentBirthFilesMenu::Refill() {
             if (!QFileInfo::exists(path)) {
                 RecentBirthFiles(preferences_).Remove(path);
                 messenger_.Show(window_,
-                                QStringLiteral("%1 is no longer there; it is taken off the list of recent "
-                                               "birth files.")
+                                Tr(QT_TRANSLATE_NOOP("Velmora", "%1 is no longer there; it is taken off the list of "
+                                                                "recent birth files."))
                                     .arg(QString::fromStdString(Quoted(path.toStdString()))),
                                 MessageIcon::Information);
                 Refill();

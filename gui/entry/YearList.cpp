@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "birth/FormFields.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -23,8 +24,8 @@ QString YearList::ShowYearsOf(ComputationMode mode) {
     if (!years.Holds(year)) {
         setAside_ = year;
         standIn_ = std::clamp(year, years.first, years.last);
-        told = QStringLiteral("The classic positions are computed for the years %1 to %2: the year %3 is shown as "
-                              "%4 until precise positions are chosen again.")
+        told = Tr(QT_TRANSLATE_NOOP("Velmora", "The classic positions are computed for the years %1 to %2: the year "
+                                               "%3 is shown as %4 until precise positions are chosen again."))
                    .arg(years.first)
                    .arg(years.last)
                    .arg(year)

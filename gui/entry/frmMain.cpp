@@ -58,9 +58,9 @@ namespace {
 std::string ToUtf8(const QString& text) { return text.toStdString(); }
 
 template <typename Widget>
-Widget* Named(Widget* widget, const char* objectName, const QString& accessibleName) {
+Widget* Named(Widget* widget, const char* objectName, const char* accessibleName) {
     widget->setObjectName(QLatin1String(objectName));
-    widget->setAccessibleName(accessibleName);
+    Translate(widget, accessibleName, TextRole::AccessibleName);
     return widget;
 }
 
@@ -91,7 +91,7 @@ private:
     mutable QSize hint_;
 };
 
-QComboBox* NewList(QWidget* parent, const char* objectName, const QString& accessibleName) {
+QComboBox* NewList(QWidget* parent, const char* objectName, const char* accessibleName) {
     auto* list = Named(new ContentsList(parent), objectName, accessibleName);
     list->setEditable(false);  // pick an item, never type
     return list;
@@ -140,6 +140,13 @@ frmMain::frmMain(Services services, QWidget* parent) : QMainWindow(parent), serv
     SetTabOrder();
     LoadForm();
     FitWrappedText();
+    // Another language's words: the options' line again, the form as wide
+    // and its wrapped lines as tall as they now need, the window grown to hold them.
+    OnLanguageChange(this, [this] {
+        ShowChartOptions(chartOptions_);
+        FitFormTexts();
+        resize(size().expandedTo(sizeHint()));
+    });
 }
 
 void frmMain::BuildMenus() {
@@ -182,12 +189,12 @@ void frmMain::BuildForm() {
     central_ = central;
     auto* page = new QVBoxLayout(central);
 
-    lblDescription_ = new WrappedLabel(
-        QStringLiteral("Velmora calculates the arudhas for the different houses in your natal chart. "
-                       "Enter the birth details below and press \"Analyze My Graha Arudha\" to see the "
-                       "chart, the twelve arudha padas from the Arudha Lagna to the Upapada, and "
-                       "what they say about the person."),
-        central);
+    lblDescription_ = new WrappedLabel(QString(), central);
+    Translate(lblDescription_,
+              QT_TRANSLATE_NOOP("Velmora", "Velmora calculates the arudhas for the different houses in your natal "
+                                           "chart. Enter the birth details below and press \"Analyze My Graha "
+                                           "Arudha\" to see the chart, the twelve arudha padas from the Arudha "
+                                           "Lagna to the Upapada, and what they say about the person."));
     lblDescription_->setObjectName(QStringLiteral("lblDescription"));
     page->addWidget(lblDescription_);
 
@@ -195,30 +202,31 @@ void frmMain::BuildForm() {
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
     txtName_ = Named(new FilteredLineEdit(kNameRule, services_.messenger, central), "txtName",
-                     QStringLiteral("Name"));
+                     QT_TRANSLATE_NOOP("Velmora", "Name"));
     form->addRow(Translated(NewLabel(QString(), txtName_, "lblName", central), QT_TRANSLATE_NOOP("Velmora", "&Name")), txtName_);
 
-    cboMonth_ = NewList(central, "cboMonth", QStringLiteral("Month of birth"));
-    cboDate_ = NewList(central, "cboDate", QStringLiteral("Day of birth"));
-    cboYear_ = NewList(central, "cboYear", QStringLiteral("Year of birth"));
+    cboMonth_ = NewList(central, "cboMonth", QT_TRANSLATE_NOOP("Velmora", "Month of birth"));
+    cboDate_ = NewList(central, "cboDate", QT_TRANSLATE_NOOP("Velmora", "Day of birth"));
+    cboYear_ = NewList(central, "cboYear", QT_TRANSLATE_NOOP("Velmora", "Year of birth"));
     form->addRow(Translated(NewLabel(QString(), cboMonth_, "lblDateOfBirth", central), QT_TRANSLATE_NOOP("Velmora", "Date of &Birth")),
                  Row({cboMonth_, cboDate_, cboYear_}));
 
-    cboHH_ = NewList(central, "cboHH", QStringLiteral("Hour of birth"));
-    cboMM_ = NewList(central, "cboMM", QStringLiteral("Minute of birth"));
-    cboSS_ = NewList(central, "cboSS", QStringLiteral("Second of birth"));
+    cboHH_ = NewList(central, "cboHH", QT_TRANSLATE_NOOP("Velmora", "Hour of birth"));
+    cboMM_ = NewList(central, "cboMM", QT_TRANSLATE_NOOP("Velmora", "Minute of birth"));
+    cboSS_ = NewList(central, "cboSS", QT_TRANSLATE_NOOP("Velmora", "Second of birth"));
     auto* timeFormat = new QLabel(QStringLiteral("HH:MM:SS"), central);
     timeFormat->setObjectName(QStringLiteral("lblTimeFormat"));
     QHBoxLayout* timeRow = Row({cboHH_, cboMM_, cboSS_, timeFormat});
     form->addRow(Translated(NewLabel(QString(), cboHH_, "lblTimeOfBirth", central), QT_TRANSLATE_NOOP("Velmora", "&Time of Birth")), timeRow);
 
-    txtMCity_ = Named(new QLineEdit(central), "txtMCity", QStringLiteral("City"));
-    txtMCity_->setAccessibleDescription(QStringLiteral("Type the first letters of the birth place to choose it "
-                                                       "from the atlas, with its coordinates and time zone"));
+    txtMCity_ = Named(new QLineEdit(central), "txtMCity", QT_TRANSLATE_NOOP("Velmora", "City"));
+    Translate(txtMCity_, QT_TRANSLATE_NOOP("Velmora", "Type the first letters of the birth place to choose it "
+                                                      "from the atlas, with its coordinates and time zone"),
+              TextRole::AccessibleDescription);
     form->addRow(Translated(NewLabel(QString(), txtMCity_, "lblCity", central), QT_TRANSLATE_NOOP("Velmora", "&City")), txtMCity_);
-    txtMState_ = Named(new QLineEdit(central), "txtMState", QStringLiteral("State"));
+    txtMState_ = Named(new QLineEdit(central), "txtMState", QT_TRANSLATE_NOOP("Velmora", "State"));
     form->addRow(Translated(NewLabel(QString(), txtMState_, "lblState", central), QT_TRANSLATE_NOOP("Velmora", "&State")), txtMState_);
-    txtMCountry_ = Named(new QLineEdit(central), "txtMCountry", QStringLiteral("Country"));
+    txtMCountry_ = Named(new QLineEdit(central), "txtMCountry", QT_TRANSLATE_NOOP("Velmora", "Country"));
     form->addRow(Translated(NewLabel(QString(), txtMCountry_, "lblCountry", central), QT_TRANSLATE_NOOP("Velmora", "C&ountry")), txtMCountry_);
     page->addLayout(form);
 
@@ -228,19 +236,17 @@ void frmMain::BuildForm() {
         FilteredLineEdit* degrees;
         FilteredLineEdit* minutes;
     };
-    auto makeFrame = [&](const QString& title, const char* frameName, const QString& what,
-                         const char* degName, int degChars, const char* minName,
-                         const char* optName, const QString& first, const QString& second,
+    auto makeFrame = [&](const char* title, const char* frameName, const char* degreesSpoken,
+                         const char* minutesSpoken, const char* degName, int degChars, const char* minName,
+                         const char* optName, const char* first, const char* second,
                          QRadioButton** options) {
-        auto* box = new QGroupBox(title, central);
+        auto* box = Translated(new QGroupBox(central), title);
         box->setObjectName(QLatin1String(frameName));
-        auto* degrees = Named(new FilteredLineEdit(kNumberRule, services_.messenger, box), degName,
-                              what + QStringLiteral(" degrees"));
+        auto* degrees = Named(new FilteredLineEdit(kNumberRule, services_.messenger, box), degName, degreesSpoken);
         degrees->setMaxLength(degChars);
         // Both boxes of both frames three digits wide, so that the frames line up.
         FitDigits(degrees, 3);
-        auto* minutes = Named(new FilteredLineEdit(kNumberRule, services_.messenger, box), minName,
-                              what + QStringLiteral(" minutes"));
+        auto* minutes = Named(new FilteredLineEdit(kNumberRule, services_.messenger, box), minName, minutesSpoken);
         minutes->setMaxLength(2);
         FitDigits(minutes, 3);
         auto* grid = new QGridLayout(box);
@@ -249,10 +255,10 @@ void frmMain::BuildForm() {
         grid->addWidget(Translated(NewLabel(QString(), minutes, "lblMin", box), QT_TRANSLATE_NOOP("Velmora", "Min")), 0, 2);
         grid->addWidget(minutes, 0, 3);
         auto* group = new QButtonGroup(box);
-        const QString captions[2] = {first, second};
+        const char* captions[2] = {first, second};
         for (int i = 0; i < 2; ++i) {
             const QByteArray name = QByteArray(optName) + '_' + QByteArray::number(i);
-            options[i] = Named(new QRadioButton(captions[i], box), name.constData(), captions[i]);
+            options[i] = Named(Translated(new QRadioButton(box), captions[i]), name.constData(), captions[i]);
             options[i]->setProperty("index", i);
             group->addButton(options[i], i);
             grid->addWidget(options[i], 1, 2 * i, 1, 2);
@@ -261,14 +267,18 @@ void frmMain::BuildForm() {
         grid->setColumnStretch(4, 1);
         return Frame{box, degrees, minutes};
     };
-    const Frame longitude = makeFrame(QStringLiteral("&Longitude"), "fraLongitude",
-                                      QStringLiteral("Longitude"), "txtLonD", 3, "txtLonM", "optLong",
-                                      QStringLiteral("East"), QStringLiteral("West"), optLong_);
+    const Frame longitude =
+        makeFrame(QT_TRANSLATE_NOOP("Velmora", "&Longitude"), "fraLongitude",
+                  QT_TRANSLATE_NOOP("Velmora", "Longitude degrees"), QT_TRANSLATE_NOOP("Velmora", "Longitude minutes"),
+                  "txtLonD", 3, "txtLonM", "optLong", QT_TRANSLATE_NOOP("Velmora", "East"),
+                  QT_TRANSLATE_NOOP("Velmora", "West"), optLong_);
     txtLonD_ = longitude.degrees;
     txtLonM_ = longitude.minutes;
-    const Frame latitude = makeFrame(QStringLiteral("L&atitude"), "fraLatitude",
-                                     QStringLiteral("Latitude"), "txtLatD", 2, "txtLatM", "optLat",
-                                     QStringLiteral("North"), QStringLiteral("South"), optLat_);
+    const Frame latitude =
+        makeFrame(QT_TRANSLATE_NOOP("Velmora", "L&atitude"), "fraLatitude",
+                  QT_TRANSLATE_NOOP("Velmora", "Latitude degrees"), QT_TRANSLATE_NOOP("Velmora", "Latitude minutes"),
+                  "txtLatD", 2, "txtLatM", "optLat", QT_TRANSLATE_NOOP("Velmora", "North"),
+                  QT_TRANSLATE_NOOP("Velmora", "South"), optLat_);
     txtLatD_ = latitude.degrees;
     txtLatM_ = latitude.minutes;
     // A frame's mnemonic leads to its degrees box (the group box itself would
@@ -283,9 +293,9 @@ void frmMain::BuildForm() {
     // Time zone and daylight saving.
     auto* zone = Translated(new QGroupBox(central), QT_TRANSLATE_NOOP("Velmora", "&Zone"));
     zone->setObjectName(QStringLiteral("fraZone"));
-    cmbTimeZone_ = NewList(zone, "cmbTimeZone", QStringLiteral("Time zone"));
+    cmbTimeZone_ = NewList(zone, "cmbTimeZone", QT_TRANSLATE_NOOP("Velmora", "Time zone"));
     chkDST_ = Named(Translated(new QCheckBox(zone), QT_TRANSLATE_NOOP("Velmora", "Daylight Saving Time")), "chkDST",
-                    QStringLiteral("Daylight Saving Time"));
+                    QT_TRANSLATE_NOOP("Velmora", "Daylight Saving Time"));
     auto* zoneRow = new QHBoxLayout;
     auto* zoneBox = new QVBoxLayout(zone);
     zoneRow->addWidget(cmbTimeZone_);
@@ -297,7 +307,7 @@ void frmMain::BuildForm() {
     lblZoneInfo_->setObjectName(QStringLiteral("lblZoneInfo"));
     lblZoneInfo_->setWordWrap(true);
     lblZoneInfo_->setTextFormat(Qt::PlainText);
-    lblZoneInfo_->setAccessibleName(QStringLiteral("Time zone of the chosen place"));
+    Translate(lblZoneInfo_, QT_TRANSLATE_NOOP("Velmora", "Time zone of the chosen place"), TextRole::AccessibleName);
     lblZoneInfo_->setMinimumHeight(2 * lblZoneInfo_->fontMetrics().lineSpacing());  // room for two lines
     zoneBox->addLayout(zoneRow);
     zoneBox->addWidget(lblZoneInfo_);
@@ -306,16 +316,19 @@ void frmMain::BuildForm() {
     // How the positions are computed: the Swiss Ephemeris unless the person
     // unticks it; the window keeps the last choice between starts.
     chkPrecise_ = Named(Translated(new QCheckBox(central), QT_TRANSLATE_NOOP("Velmora", "&Precise positions (Swiss Ephemeris)")), "chkPrecise",
-                        QStringLiteral("Precise positions (Swiss Ephemeris)"));
-    chkPrecise_->setAccessibleDescription(
-        QStringLiteral("Compute the chart from the Swiss Ephemeris at the true birth instant instead of the "
-                       "classic engine"));
-    chkPrecise_->setToolTip(QStringLiteral("Positions from the Swiss Ephemeris at the birth instant in "
-                                           "Universal Time, Lahiri ayanamsa; the seconds of the time count."));
+                        QT_TRANSLATE_NOOP("Velmora", "Precise positions (Swiss Ephemeris)"));
+    Translate(chkPrecise_,
+              QT_TRANSLATE_NOOP("Velmora", "Compute the chart from the Swiss Ephemeris at the true birth instant "
+                                           "instead of the classic engine"),
+              TextRole::AccessibleDescription);
+    Translate(chkPrecise_,
+              QT_TRANSLATE_NOOP("Velmora", "Positions from the Swiss Ephemeris at the birth instant in Universal "
+                                           "Time, Lahiri ayanamsa; the seconds of the time count."),
+              TextRole::ToolTip);
     chkTrueNode_ = Named(Translated(new QCheckBox(central), QT_TRANSLATE_NOOP("Velmora", "T&rue node for Rahu and Ketu")), "chkTrueNode",
-                         QStringLiteral("True node for Rahu and Ketu"));
-    chkTrueNode_->setAccessibleDescription(
-        QStringLiteral("With precise positions, the true lunar node instead of the mean node"));
+                         QT_TRANSLATE_NOOP("Velmora", "True node for Rahu and Ketu"));
+    Translate(chkTrueNode_, QT_TRANSLATE_NOOP("Velmora", "With precise positions, the true lunar node instead of the mean node"),
+              TextRole::AccessibleDescription);
     chkPrecise_->setChecked(services_.preferences.PrecisePositions());
     chkTrueNode_->setEnabled(chkPrecise_->isChecked());
     connect(chkPrecise_, &QCheckBox::toggled, chkTrueNode_, &QWidget::setEnabled);
@@ -327,7 +340,7 @@ void frmMain::BuildForm() {
 
     // The precise chart's ayanamsa, positions and houses, kept per user.
     cmdChartOptions_ = Named(Translated(new QPushButton(central), QT_TRANSLATE_NOOP("Velmora", "A&yanamsa and Houses…")),
-                             "cmdChartOptions", QStringLiteral("Ayanamsa and Houses"));
+                             "cmdChartOptions", QT_TRANSLATE_NOOP("Velmora", "Ayanamsa and Houses"));
     lblChartOptions_ = new QLabel(central);
     lblChartOptions_->setObjectName(QStringLiteral("lblChartOptions"));
     lblChartOptions_->setTextFormat(Qt::PlainText);
@@ -342,9 +355,9 @@ void frmMain::BuildForm() {
 
     // The two commands.
     cmdRashi_ = Named(Translated(new QPushButton(central), QT_TRANSLATE_NOOP("Velmora", "Analyze My Graha Arudha")), "cmdRashi",
-                      QStringLiteral("Analyze My Graha Arudha"));
+                      QT_TRANSLATE_NOOP("Velmora", "Analyze My Graha Arudha"));
     cmdBrowser_ = Named(Translated(new QPushButton(central), QT_TRANSLATE_NOOP("Velmora", "Click for Latitude && Longitude")),
-                        "cmdBrowser", QStringLiteral("Click for Latitude & Longitude"));
+                        "cmdBrowser", QT_TRANSLATE_NOOP("Velmora", "Click for Latitude & Longitude"));
     connect(cmdRashi_, &QPushButton::clicked, this, &frmMain::AnalyzeChart);
     connect(cmdBrowser_, &QPushButton::clicked, this, &frmMain::LookUpPlace);
     page->addLayout(Row({cmdRashi_, cmdBrowser_}));
@@ -355,19 +368,18 @@ void frmMain::BuildForm() {
     page->addWidget(line);
 
     // Links to the maker's pages.
-    Label61_ = new LinkLabel(QStringLiteral("Talk about your chart with other readers in our online "
-                                            "astrology forum. Click here to visit our site."),
-                             services_.web, WebPage::Home, central);
+    Label61_ = new LinkLabel(QString(), services_.web, WebPage::Home, central);
+    Translate(Label61_, QT_TRANSLATE_NOOP("Velmora", "Talk about your chart with other readers in our online "
+                                                     "astrology forum. Click here to visit our site."));
     Label61_->setObjectName(QStringLiteral("Label61"));
-    lblCobrand_ = new LinkLabel(QStringLiteral("Co-brand this software for your site. Click here for "
-                                               "more details on co-branding."),
-                                services_.web, WebPage::CoBranding, central);
+    lblCobrand_ = new LinkLabel(QString(), services_.web, WebPage::CoBranding, central);
+    Translate(lblCobrand_, QT_TRANSLATE_NOOP("Velmora", "Co-brand this software for your site. Click here for "
+                                                        "more details on co-branding."));
     lblCobrand_->setObjectName(QStringLiteral("lblCobrand"));
-    lblFullBrand_ = new LinkLabel(
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                       "online. Get this software fully branded for your website. Click here for "
-                       "more details."),
-        services_.web, WebPage::BrandedEdition, central);
+    lblFullBrand_ = new LinkLabel(QString(), services_.web, WebPage::BrandedEdition, central);
+    Translate(lblFullBrand_, QT_TRANSLATE_NOOP("Velmora", "Home Business Opportunity. Start your own Internet "
+                                                          "business and make money online. Get this software fully "
+                                                          "branded for your website. Click here for more details."));
     lblFullBrand_->setObjectName(QStringLiteral("lblFullBrand"));
     page->addWidget(Label61_);
     page->addWidget(lblCobrand_);
@@ -375,12 +387,15 @@ void frmMain::BuildForm() {
     page->addStretch();
 }
 
-void frmMain::FitWrappedText() {
+void frmMain::FitFormTexts() {
     // A main window does not size itself for text that wraps: fix the form's
     // width to what its widest row needs and reserve each wrapped label's
     // height at that width, so nothing is squeezed or cut.
     QWidget* central = central_;
     QLayout* page = central->layout();
+    // Every row measured anew: its texts may have changed since.
+    for (QLayout* row : central->findChildren<QLayout*>()) row->invalidate();
+    page->invalidate();
     // The rows' minimum needs no layout pass yet: one at the widget's first,
     // small size would only wrap the long labels at a width never shown.
     const int width = std::max(page->minimumSize().width(), 40 * fontMetrics().averageCharWidth());
@@ -390,6 +405,11 @@ void frmMain::FitWrappedText() {
                           static_cast<QLabel*>(lblFullBrand_)})
         label->setMinimumHeight(label->heightForWidth(width - margins.left() - margins.right()));
     page->activate();
+}
+
+void frmMain::FitWrappedText() {
+    FitFormTexts();
+    QWidget* central = central_;
     // The window as large as the form, as far as the screen's available
     // area allows, its frame inside it.
     const QSize form = central->minimumSizeHint().expandedTo(central->sizeHint());

@@ -69,7 +69,8 @@ private:
     void BuildMenus();
     void BuildForm();
     void LoadForm();
-    void FitWrappedText();
+    void FitWrappedText();  // FitFormTexts, and the window fitted on the screen
+    void FitFormTexts();
     void SetTabOrder();
     void LookUpPlace();  // cmdBrowser
     void RequestExit();

@@ -19,13 +19,14 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
+#include "services/LanguageChoice.h"
 
 namespace velmora {
 
 namespace {
 
 QTableWidgetItem* Centred(int value, bool bold = false) {
-    auto* item = new QTableWidgetItem(QString::number(value));
+    auto* item = new QTableWidgetItem(ShownDigits(QString::number(value)));
     item->setTextAlignment(Qt::AlignCenter);
     if (bold) {
         QFont font = item->font();
@@ -43,16 +44,9 @@ void FillRow(QTableWidget* table, int row, const QString& name, const std::array
 
 // A table of bindus: read-only, its columns sharing the width, as tall as
 // its compact rows; Tab leaves it.
-QTableWidget* BinduTable(int rows, const QStringList& columns, const QString& name, const QString& accessible,
-                         QWidget* parent) {
-    auto* table = new QTableWidget(rows, static_cast<int>(columns.size()), parent);
-    table->setObjectName(name);
-    table->setAccessibleName(accessible);
+// The columns' headings, and every column as wide as the widest of them.
+void SetBinduColumns(QTableWidget* table, const QStringList& columns) {
     table->setHorizontalHeaderLabels(columns);
-    for (int row = 0; row < rows; ++row) table->setVerticalHeaderItem(row, new QTableWidgetItem);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setTabKeyNavigation(false);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     // Every column as wide as its widest heading ("Shodhya") at least, the
     // table as wide as its columns: the page scrolls before a heading is cut.
     int widest = 0;
@@ -61,6 +55,18 @@ QTableWidget* BinduTable(int rows, const QStringList& columns, const QString& na
     table->horizontalHeader()->setMinimumSectionSize(section);
     table->setMinimumWidth(section * static_cast<int>(columns.size()) + table->fontMetrics().horizontalAdvance(QStringLiteral("Mercury")) +
                            24 + 2 * table->frameWidth());
+}
+
+QTableWidget* BinduTable(int rows, const QStringList& columns, const QString& name, const char* accessible,
+                         QWidget* parent) {
+    auto* table = new QTableWidget(rows, static_cast<int>(columns.size()), parent);
+    table->setObjectName(name);
+    Translate(table, accessible, TextRole::AccessibleName);
+    for (int row = 0; row < rows; ++row) table->setVerticalHeaderItem(row, new QTableWidgetItem);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    SetBinduColumns(table, columns);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     table->setMinimumHeight(table->horizontalHeader()->sizeHint().height() + table->verticalHeader()->length() +
                             2 * table->frameWidth());
@@ -80,10 +86,10 @@ AshtakavargaPage::AshtakavargaPage(const Chart& chart, ChartStyleChoice& style, 
     QWidget* page = ScrollingPage(this);
     auto* column = new QVBoxLayout(page);
 
-    lblAbout = new QLabel(QStringLiteral("Parashara's ashtakavarga: the bindus each planet receives in each sign from "
-                                         "the seven planets and the ascendant, and their sum by sign, the "
-                                         "sarvashtakavarga (SAV, 337 in all)."),
-                          this);
+    lblAbout = new QLabel(this);
+    Translate(lblAbout, QT_TRANSLATE_NOOP("Velmora", "Parashara's ashtakavarga: the bindus each planet receives in "
+                                                     "each sign from the seven planets and the ascendant, and their "
+                                                     "sum by sign, the sarvashtakavarga (SAV, 337 in all)."));
     lblAbout->setObjectName(QStringLiteral("lblAbout"));
     lblAbout->setWordWrap(true);
     lblAbout->setFocusPolicy(Qt::TabFocus);
@@ -93,39 +99,44 @@ AshtakavargaPage::AshtakavargaPage(const Chart& chart, ChartStyleChoice& style, 
     auto* styleRow = new QHBoxLayout;
     cboStyle = AddChartStyleChooser(styleRow, style, this, [this](ChartStyle chosen) { sav->SetStyle(chosen); });
     styleRow->addSpacing(12);
-    auto* readingCaption = new QLabel(QStringLiteral("&Reading:"), this);
+    auto* readingCaption = Translated(new QLabel(this), QT_TRANSLATE_NOOP("Velmora", "&Reading:"));
     cboReading = new QComboBox(this);
     cboReading->setObjectName(QStringLiteral("cboReading"));
-    cboReading->setAccessibleName(QStringLiteral("Reading of the tables"));
+    Translate(cboReading, QT_TRANSLATE_NOOP("Velmora", "Reading of the tables"), TextRole::AccessibleName);
     for (AshtakavargaReading reading : kAshtakavargaReadings)
         cboReading->addItem(QString::fromLatin1(AshtakavargaReadingName(reading)));
     readingCaption->setBuddy(cboReading);
     styleRow->addWidget(readingCaption);
     styleRow->addWidget(cboReading);
     styleRow->addSpacing(12);
-    chkReduced = new QCheckBox(QStringLiteral("Re&duced (trikona and ekadhipatya shodhana)"), this);
+    chkReduced = Translated(new QCheckBox(this), QT_TRANSLATE_NOOP("Velmora", "Re&duced (trikona and ekadhipatya shodhana)"));
     chkReduced->setObjectName(QStringLiteral("chkReduced"));
-    chkReduced->setAccessibleName(QStringLiteral("Reduced tables and pindas"));
+    Translate(chkReduced, QT_TRANSLATE_NOOP("Velmora", "Reduced tables and pindas"), TextRole::AccessibleName);
     styleRow->addWidget(chkReduced);
     styleRow->addStretch(1);
     column->addLayout(styleRow);
 
-    QStringList signs;
-    for (std::string_view sign : kSignNames) signs << FromUtf8(sign);
-    signs << QStringLiteral("Total");
-    tblBindus = BinduTable(kAshtakavargaPlanets + 1, signs, QStringLiteral("tblBindus"),
-                           QStringLiteral("Bindus by planet and sign"), this);
+    const auto signs = [] {
+        QStringList columns;
+        for (std::string_view sign : kSignNames) columns << FromUtf8(sign);
+        return columns << Tr(QT_TRANSLATE_NOOP("Velmora", "Total"));
+    };
+    const auto pindas = [] {
+        return QStringList{Tr(QT_TRANSLATE_NOOP("Velmora", "Rasi")), Tr(QT_TRANSLATE_NOOP("Velmora", "Graha")),
+                           Tr(QT_TRANSLATE_NOOP("Velmora", "Shodhya"))};
+    };
+    tblBindus = BinduTable(kAshtakavargaPlanets + 1, signs(), QStringLiteral("tblBindus"),
+                           QT_TRANSLATE_NOOP("Velmora", "Bindus by planet and sign"), this);
     column->addWidget(tblBindus);
-    tblReduced = BinduTable(kAshtakavargaPlanets,
-                            signs + QStringList{QStringLiteral("Rasi"), QStringLiteral("Graha"), QStringLiteral("Shodhya")},
-                            QStringLiteral("tblReduced"),
-                            QStringLiteral("Bindus after trikona and ekadhipatya shodhana, and the pindas"), this);
+    tblReduced = BinduTable(kAshtakavargaPlanets, signs() + pindas(), QStringLiteral("tblReduced"),
+                            QT_TRANSLATE_NOOP("Velmora", "Bindus after trikona and ekadhipatya shodhana, and the pindas"),
+                            this);
     column->addWidget(tblReduced);
 
-    const QString title = QStringLiteral("Sarvashtakavarga: bindus in each sign");
-    sav = new ChartView(title, MakeChartDiagram(SarvashtakavargaPoints(chart_, preferences.KeptAshtakavargaReading())), style.Style(), this);
+    const char* title = QT_TRANSLATE_NOOP("Velmora", "Sarvashtakavarga: bindus in each sign");
+    sav = new ChartView(Tr(title), MakeChartDiagram(SarvashtakavargaPoints(chart_, preferences.KeptAshtakavargaReading())), style.Style(), this);
     sav->setObjectName(QStringLiteral("sav"));
-    auto* frame = new QGroupBox(title, this);
+    auto* frame = Translated(new QGroupBox(this), title);
     auto* inside = new QVBoxLayout(frame);
     inside->setContentsMargins(4, 4, 4, 4);
     inside->addWidget(sav);
@@ -157,6 +168,14 @@ AshtakavargaPage::AshtakavargaPage(const Chart& chart, ChartStyleChoice& style, 
     QList<QWidget*> chain{lblAbout, cboStyle, cboReading, chkReduced, tblBindus, tblReduced};
     chain << sav->HouseSpots();
     SetPageKeys(this, chain);
+    // The tables' headings and rows again in each language chosen.
+    OnLanguageChange(this, [this, signs, pindas, title] {
+        lblAbout->setAccessibleName(lblAbout->text());
+        SetBinduColumns(tblBindus, signs());
+        SetBinduColumns(tblReduced, signs() + pindas());
+        sav->SetChart(Tr(title), sav->Diagram());
+        ShowReading(kAshtakavargaReadings[cboReading->currentIndex() == 1 ? 1 : 0]);
+    });
 
     FitOnScreen(this, QSize(760, 820));
 }

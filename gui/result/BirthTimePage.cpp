@@ -159,8 +159,10 @@ protected:
             if (second < s_.firstSecond) continue;
             const int x = scale.X(second, w);
             p.drawLine(x, height - 4, x, height);
-            const QString label = second == 0 ? QStringLiteral("given")
-                                              : QStringLiteral("%1%2 min").arg(second > 0 ? "+" : "\u2212").arg(std::abs(second) / 60);
+            const QString label = second == 0 ? Tr(QT_TRANSLATE_NOOP("Velmora", "given"))
+                                              : Tr(QT_TRANSLATE_NOOP("Velmora", "%1%2 min"))
+                                                    .arg(second > 0 ? "+" : "\u2212")
+                                                    .arg(std::abs(second) / 60);
             const int textWidth = fontMetrics().horizontalAdvance(label);
             p.drawText(std::clamp(x - textWidth / 2, 0, std::max(0, w - textWidth)), height - 6, label);
         }
@@ -179,15 +181,18 @@ BirthTimePage::BirthTimePage(const Chart& chart, const ChartStyleChoice& style, 
     auto* column = new QVBoxLayout(this);
 
     auto* windowRow = new QHBoxLayout;
-    auto* caption = new QLabel(QStringLiteral("&Window either side of the given time:"), this);
+    auto* caption = Translated(new QLabel(this), QT_TRANSLATE_NOOP("Velmora", "&Window either side of the given time:"));
     spnWindow = new QSpinBox(this);
     spnWindow->setObjectName(QStringLiteral("spnWindow"));
     spnWindow->setRange(1, kSensitivityMaxMinutes);
     spnWindow->setValue(kSensitivityDefaultMinutes);
-    spnWindow->setSuffix(QStringLiteral(" min"));
-    spnWindow->setAccessibleName(QStringLiteral("Window either side of the given time, in minutes"));
+    spnWindow->setSuffix(Tr(QT_TRANSLATE_NOOP("Velmora", " min")));
+    OnLanguageChange(spnWindow, [box = spnWindow] { box->setSuffix(Tr(QT_TRANSLATE_NOOP("Velmora", " min"))); });
+    Translate(spnWindow, QT_TRANSLATE_NOOP("Velmora", "Window either side of the given time, in minutes"),
+              TextRole::AccessibleName);
     caption->setBuddy(spnWindow);
-    chkEveryItem = new QCheckBox(QStringLiteral("Show &every item, also those that keep their value"), this);
+    chkEveryItem = Translated(new QCheckBox(this),
+                              QT_TRANSLATE_NOOP("Velmora", "Show &every item, also those that keep their value"));
     chkEveryItem->setObjectName(QStringLiteral("chkEveryItem"));
     windowRow->addWidget(caption);
     windowRow->addWidget(spnWindow);
@@ -215,25 +220,30 @@ BirthTimePage::BirthTimePage(const Chart& chart, const ChartStyleChoice& style, 
     auto* shiftBox = new QWidget(this);
     auto* shiftColumn = new QVBoxLayout(shiftBox);
     auto* shiftRow = new QHBoxLayout;
-    auto* shiftCaption = new QLabel(QStringLiteral("S&hift:"), shiftBox);
+    auto* shiftCaption = Translated(new QLabel(shiftBox), QT_TRANSLATE_NOOP("Velmora", "S&hift:"));
     sldShift = new QSlider(Qt::Horizontal, shiftBox);
     sldShift->setObjectName(QStringLiteral("sldShift"));
     sldShift->setSingleStep(1);
     sldShift->setPageStep(60);
-    sldShift->setAccessibleName(QStringLiteral("Shift from the given time, in seconds"));
+    Translate(sldShift, QT_TRANSLATE_NOOP("Velmora", "Shift from the given time, in seconds"), TextRole::AccessibleName);
     shiftCaption->setBuddy(sldShift);
-    const auto button = [shiftBox](const QString& text, const QString& name, const QString& said) {
-        auto* b = new QPushButton(text, shiftBox);
+    const auto button = [shiftBox](const char* text, const QString& name, const char* said) {
+        auto* b = Translated(new QPushButton(shiftBox), text);
         b->setObjectName(name);
-        b->setAccessibleName(said);
+        Translate(b, said, TextRole::AccessibleName);
         b->setAutoDefault(false);
         return b;
     };
-    cmdMinuteBack = button(QStringLiteral("\u22121 min"), QStringLiteral("cmdMinuteBack"), QStringLiteral("A minute earlier"));
-    cmdSecondBack = button(QStringLiteral("\u22121 s"), QStringLiteral("cmdSecondBack"), QStringLiteral("A second earlier"));
-    cmdGiven = button(QStringLiteral("&Given time"), QStringLiteral("cmdGiven"), QStringLiteral("Back to the given time"));
-    cmdSecondOn = button(QStringLiteral("+1 s"), QStringLiteral("cmdSecondOn"), QStringLiteral("A second later"));
-    cmdMinuteOn = button(QStringLiteral("+1 min"), QStringLiteral("cmdMinuteOn"), QStringLiteral("A minute later"));
+    cmdMinuteBack = button(QT_TRANSLATE_NOOP("Velmora", "−1 min"), QStringLiteral("cmdMinuteBack"),
+                           QT_TRANSLATE_NOOP("Velmora", "A minute earlier"));
+    cmdSecondBack = button(QT_TRANSLATE_NOOP("Velmora", "−1 s"), QStringLiteral("cmdSecondBack"),
+                           QT_TRANSLATE_NOOP("Velmora", "A second earlier"));
+    cmdGiven = button(QT_TRANSLATE_NOOP("Velmora", "&Given time"), QStringLiteral("cmdGiven"),
+                      QT_TRANSLATE_NOOP("Velmora", "Back to the given time"));
+    cmdSecondOn = button(QT_TRANSLATE_NOOP("Velmora", "+1 s"), QStringLiteral("cmdSecondOn"),
+                         QT_TRANSLATE_NOOP("Velmora", "A second later"));
+    cmdMinuteOn = button(QT_TRANSLATE_NOOP("Velmora", "+1 min"), QStringLiteral("cmdMinuteOn"),
+                         QT_TRANSLATE_NOOP("Velmora", "A minute later"));
     shiftRow->addWidget(shiftCaption);
     shiftRow->addWidget(cmdMinuteBack);
     shiftRow->addWidget(cmdSecondBack);
@@ -245,7 +255,8 @@ BirthTimePage::BirthTimePage(const Chart& chart, const ChartStyleChoice& style, 
     lblShift = SummaryLabel(QString(), QStringLiteral("lblShift"), shiftBox);
     shiftColumn->addWidget(lblShift);
     auto* shownRow = new QHBoxLayout;
-    chartView = new ChartView(QStringLiteral("The chart of the shifted moment"), MakeChartDiagram(BirthChartPoints(chart)),
+    chartView = new ChartView(Tr(QT_TRANSLATE_NOOP("Velmora", "The chart of the shifted moment")),
+                              MakeChartDiagram(BirthChartPoints(chart)),
                               style_, shiftBox);
     // The style chosen anywhere redraws this chart too.
     style.Follow(chartView, [this](ChartStyle chosen) {
@@ -263,7 +274,7 @@ BirthTimePage::BirthTimePage(const Chart& chart, const ChartStyleChoice& style, 
     shownRow->addWidget(chartView);
     shownRow->addWidget(lblDifferences, 1);
     shiftColumn->addLayout(shownRow);
-    column->addWidget(Framed(QStringLiteral("The chart at a shifted birth time"), shiftBox, this));
+    column->addWidget(Framed(QT_TRANSLATE_NOOP("Velmora", "The chart at a shifted birth time"), shiftBox, this));
 
     connect(spnWindow, &QSpinBox::valueChanged, this, &BirthTimePage::Compute);
     connect(chkEveryItem, &QCheckBox::toggled, this, &BirthTimePage::Fill);
@@ -277,6 +288,12 @@ BirthTimePage::BirthTimePage(const Chart& chart, const ChartStyleChoice& style, 
     CloseWithEscape(this);
 
     Compute();
+    // The bands, the summary and the shifted chart again in each language chosen.
+    OnLanguageChange(this, [this] {
+        const int shift = sldShift->value();
+        Compute();
+        ShiftTo(shift);
+    });
     FitOnScreen(this, QSize(1000, 760));
 }
 
@@ -302,7 +319,7 @@ void BirthTimePage::Compute() {
     for (const SensitivityItem& item : s.items) steady += item.crossings.empty() ? 1 : 0;
     QString summary = FromUtf8(SensitivityWindowText(s)) + QStringLiteral(". ");
     if (!s.note.empty()) summary += FromUtf8(s.note) + QStringLiteral(". ");
-    summary += QStringLiteral("%1 of %2 items keep their value throughout the window. %3.")
+    summary += Tr(QT_TRANSLATE_NOOP("Velmora", "%1 of %2 items keep their value throughout the window. %3."))
                    .arg(steady)
                    .arg(s.items.size())
                    .arg(FromUtf8(DashaShiftText(s)));
@@ -371,23 +388,25 @@ void BirthTimePage::ShiftTo(int seconds) {
     }
     const Chart& c = *shifted_;
     const QString when = FromUtf8(SensitivityClockText(s, c.julianDayUT, c.utcOffsetSeconds));
-    lblShift->setText(seconds == 0 ? QStringLiteral("The given time, %1: the chart as computed.").arg(when)
-                                   : QStringLiteral("%1 %2 the given time: the chart of %3.")
-                                         .arg(FromUtf8(DurationText(seconds)),
-                                              seconds < 0 ? QStringLiteral("before") : QStringLiteral("after"), when));
+    const QString duration = FromUtf8(DurationText(seconds));
+    lblShift->setText(seconds == 0  ? Tr(QT_TRANSLATE_NOOP("Velmora", "The given time, %1: the chart as computed.")).arg(when)
+                      : seconds < 0 ? Tr(QT_TRANSLATE_NOOP("Velmora", "%1 before the given time: the chart of %2."))
+                                          .arg(duration, when)
+                                    : Tr(QT_TRANSLATE_NOOP("Velmora", "%1 after the given time: the chart of %2."))
+                                          .arg(duration, when));
     lblShift->setAccessibleName(lblShift->text());
-    chartView->SetChart(QStringLiteral("The chart of %1").arg(when), MakeChartDiagram(BirthChartPoints(c)));
+    chartView->SetChart(Tr(QT_TRANSLATE_NOOP("Velmora", "The chart of %1")).arg(when), MakeChartDiagram(BirthChartPoints(c)));
     QStringList differences;
     for (const SensitivityItem& item : s.items) {
         const int value = SensitivityValueOf(item, c);
         if (value != item.value)
-            differences << QStringLiteral("%1: %2 (given: %3)")
+            differences << Tr(QT_TRANSLATE_NOOP("Velmora", "%1: %2 (given: %3)"))
                                .arg(FromUtf8(item.name), FromUtf8(SensitivityValueText(item, value)),
                                     FromUtf8(SensitivityValueText(item, item.value)));
     }
     lblDifferences->setText(differences.isEmpty()
-                                ? QStringLiteral("Every item is as in the given chart.")
-                                : QStringLiteral("What differs from the given chart (%1 items): %2.")
+                                ? Tr(QT_TRANSLATE_NOOP("Velmora", "Every item is as in the given chart."))
+                                : Tr(QT_TRANSLATE_NOOP("Velmora", "What differs from the given chart (%1 items): %2."))
                                       .arg(differences.size())
                                       .arg(differences.join(QStringLiteral("; "))));
     lblDifferences->setAccessibleName(lblDifferences->text());

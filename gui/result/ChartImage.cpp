@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include "result/ChartPainter.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -31,7 +32,7 @@ QString ExportTargetRefusal(const QString& path) {
     struct stat target {};
     // stat follows links and, unlike an open, never waits on a FIFO.
     if (::stat(QFile::encodeName(path).constData(), &target) != 0 || S_ISREG(target.st_mode)) return {};
-    return QStringLiteral("it is not a regular file");
+    return Tr(QT_TRANSLATE_NOOP("Velmora", "it is not a regular file"));
 }
 
 QString WriteChartSvg(const QString& path, const Chart& chart, const ResultLabels& labels, ChartStyle style,
@@ -42,11 +43,11 @@ QString WriteChartSvg(const QString& path, const Chart& chart, const ResultLabel
     svg.setOutputDevice(&buffer);
     svg.setSize(kChartImageSize);
     svg.setViewBox(QRect(QPoint(0, 0), kChartImageSize));
-    svg.setTitle(QStringLiteral("Velmora chart of ") + ShownText(labels.name));
-    svg.setDescription(style == ChartStyle::North ? QStringLiteral("North-Indian chart")
-                                                  : QStringLiteral("South-Indian chart"));
+    svg.setTitle(Tr(QT_TRANSLATE_NOOP("Velmora", "Velmora chart of %1")).arg(ShownText(labels.name)));
+    svg.setDescription(style == ChartStyle::North ? Tr(QT_TRANSLATE_NOOP("Velmora", "North-Indian chart"))
+                                                  : Tr(QT_TRANSLATE_NOOP("Velmora", "South-Indian chart")));
     QPainter painter;
-    if (!painter.begin(&svg)) return QStringLiteral("the SVG could not be drawn");
+    if (!painter.begin(&svg)) return Tr(QT_TRANSLATE_NOOP("Velmora", "the SVG could not be drawn"));
     PaintResultChart(painter, QRectF(QPointF(0, 0), QSizeF(kChartImageSize)), chart, labels, style, cellDegrees);
     painter.end();
 
@@ -69,7 +70,7 @@ QString WriteChartPng(const QString& path, const Chart& chart, const ResultLabel
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return QStringLiteral("the PNG could not be encoded");
+    if (!image.save(&buffer, "PNG")) return Tr(QT_TRANSLATE_NOOP("Velmora", "the PNG could not be encoded"));
 
     if (const QString refusal = ExportTargetRefusal(path); !refusal.isEmpty()) return refusal;
     QSaveFile file(path);

@@ -12,6 +12,7 @@
 #include "presentation/ChartLabels.h"
 #include "services/LanguageChoice.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -290,7 +291,7 @@ void PaintResultChart(QPainter& painter, const QRectF& area, const Chart& chart,
     how.style = style;
     how.shortLabels = style == ChartStyle::North;
     how.centre = {ShownText(labels.name), FromUtf8(labels.dateOfBirth) + QStringLiteral("  ") + FromUtf8(labels.timeOfBirth),
-                  chart.modeText.empty() ? FromUtf8(kClassicPositionsNote) : QStringLiteral("Precise positions")};
+                  chart.modeText.empty() ? FromUtf8(kClassicPositionsNote) : Tr(QT_TRANSLATE_NOOP("Velmora", "Precise positions"))};
     const PlacedPoints points = BirthChartPoints(chart);
     PaintChart(painter, area, MakeChartDiagram(cellDegrees ? WithCellDegrees(points, chart) : points), how);
 }

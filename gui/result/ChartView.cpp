@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "result/ChartPainter.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -14,12 +15,12 @@ namespace {
 QString SpokenHouse(const DiagramCell& cell, ChartStyle style) {
     const std::string_view name = kSignEnglishNames[static_cast<std::size_t>(cell.sign)];
     const QString signName = QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
-    QString text = style == ChartStyle::North ? QStringLiteral("House %1, %2").arg(cell.house).arg(signName)
-                                              : QStringLiteral("%1, house %2").arg(signName).arg(cell.house);
+    QString text = style == ChartStyle::North ? Tr(QT_TRANSLATE_NOOP("Velmora", "House %1, %2")).arg(cell.house).arg(signName)
+                                              : Tr(QT_TRANSLATE_NOOP("Velmora", "%1, house %2")).arg(signName).arg(cell.house);
     QStringList spoken;
     for (const DiagramEntry& entry : cell.entries) spoken << QString::fromStdString(EntrySpokenLabel(entry));
     if (!cell.note.empty()) spoken << QString::fromStdString(cell.note);
-    text += spoken.isEmpty() ? QStringLiteral(": empty") : QStringLiteral(": ") + spoken.join(QStringLiteral(", "));
+    text += spoken.isEmpty() ? Tr(QT_TRANSLATE_NOOP("Velmora", ": empty")) : QStringLiteral(": ") + spoken.join(QStringLiteral(", "));
     return text;
 }
 
@@ -116,7 +117,8 @@ void ChartView::PlaceSpots() {
 
 void ChartView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange) update();
+    // The houses' spoken names in the new language, and the cells drawn in it.
+    if (event->type() == QEvent::LanguageChange) SetStyle(style_);
 }
 
 void ChartView::resizeEvent(QResizeEvent*) { PlaceSpots(); }

@@ -17,16 +17,18 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
+#include "services/LanguageChoice.h"
 
 namespace velmora {
 
 namespace {
 
-QTableWidget* Table(int rows, const QStringList& headers, const QString& name, const QString& spoken, QWidget* parent) {
+QTableWidget* Table(int rows, std::vector<const char*> headers, const QString& name, const char* spoken,
+                    QWidget* parent) {
     auto* table = new QTableWidget(rows, static_cast<int>(headers.size()), parent);
     table->setObjectName(name);
-    table->setAccessibleName(spoken);
-    table->setHorizontalHeaderLabels(headers);
+    Translate(table, spoken, TextRole::AccessibleName);
+    TranslateItems(table, std::move(headers));
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setTabKeyNavigation(false);
@@ -62,19 +64,21 @@ JaiminiPage::JaiminiPage(const Chart& chart, ChartStyleChoice& style, Preference
     QWidget* page = ScrollingPage(this);
     auto* grid = new QGridLayout(page);
 
-    lblSummary = SummaryLabel(
-        QStringLiteral("Chara karakas by the planets' degrees in their signs (Brihat Parashara Hora Shastra ch. 32), "
-                       "the karakamsa, the aspects of signs and argala (Jaimini Sutras 1.1)."),
-        QStringLiteral("lblSummary"), page);
+    lblSummary = SummaryLabel(QString(), QStringLiteral("lblSummary"), page);
+    Translate(lblSummary, QT_TRANSLATE_NOOP("Velmora", "Chara karakas by the planets' degrees in their signs (Brihat "
+                                                       "Parashara Hora Shastra ch. 32), the karakamsa, the aspects of "
+                                                       "signs and argala (Jaimini Sutras 1.1)."));
+    lblSummary->setAccessibleName(lblSummary->text());
     grid->addWidget(lblSummary, 0, 0, 1, 2);
 
     auto* chooserRow = new QHBoxLayout;
-    auto* schemeCaption = new QLabel(QStringLiteral("&Karakas:"), page);
+    auto* schemeCaption = Translated(new QLabel(page), QT_TRANSLATE_NOOP("Velmora", "&Karakas:"));
     cboScheme = new QComboBox(page);
     cboScheme->setObjectName(QStringLiteral("cboScheme"));
-    cboScheme->addItem(QStringLiteral("Seven (Sun to Saturn)"));
-    cboScheme->addItem(QStringLiteral("Eight (with Rahu)"));
-    cboScheme->setAccessibleName(QStringLiteral("Chara karaka scheme"));
+    cboScheme->addItems({QString(), QString()});
+    TranslateItems(cboScheme, {QT_TRANSLATE_NOOP("Velmora", "Seven (Sun to Saturn)"),
+                               QT_TRANSLATE_NOOP("Velmora", "Eight (with Rahu)")});
+    Translate(cboScheme, QT_TRANSLATE_NOOP("Velmora", "Chara karaka scheme"), TextRole::AccessibleName);
     cboScheme->setCurrentIndex(static_cast<int>(reading_.scheme));
     schemeCaption->setBuddy(cboScheme);
     chooserRow->addWidget(schemeCaption);
@@ -84,52 +88,40 @@ JaiminiPage::JaiminiPage(const Chart& chart, ChartStyleChoice& style, Preference
     chooserRow->addStretch(1);
     grid->addLayout(chooserRow, 1, 0, 1, 2);
 
-    tblKarakas = Table(8, {QStringLiteral("Karaka"), QStringLiteral("Planet"), QStringLiteral("Degrees in its sign")},
-                       QStringLiteral("tblKarakas"), QStringLiteral("Chara karakas"), page);
+    tblKarakas = Table(8,
+                       {QT_TRANSLATE_NOOP("Velmora", "Karaka"), QT_TRANSLATE_NOOP("Velmora", "Planet"),
+                        QT_TRANSLATE_NOOP("Velmora", "Degrees in its sign")},
+                       QStringLiteral("tblKarakas"), QT_TRANSLATE_NOOP("Velmora", "Chara karakas"), page);
     lblKarakamsa = new QLabel(page);
     lblKarakamsa->setObjectName(QStringLiteral("lblKarakamsa"));
     lblKarakamsa->setWordWrap(true);
     lblKarakamsa->setFocusPolicy(Qt::TabFocus);
     auto* karakaColumn = new QVBoxLayout;
-    karakaColumn->addWidget(Framed(QStringLiteral("Chara karakas"), tblKarakas, page));
+    karakaColumn->addWidget(Framed(QT_TRANSLATE_NOOP("Velmora", "Chara karakas"), tblKarakas, page));
     karakaColumn->addWidget(lblKarakamsa);
     grid->addLayout(karakaColumn, 2, 0);
 
-    chartKarakas = new ChartView(QStringLiteral("Chara karakas in the birth chart"),
+    const char* chartTitle = QT_TRANSLATE_NOOP("Velmora", "Chara karakas in the birth chart");
+    chartKarakas = new ChartView(Tr(chartTitle),
                                  MakeChartDiagram(KarakaChartPoints(chart_, reading_.Karakas())), style.Style(), page);
     chartKarakas->setObjectName(QStringLiteral("chartKarakas"));
     chartKarakas->setMaximumHeight(380);
-    grid->addWidget(Framed(QStringLiteral("Chara karakas in the birth chart"), chartKarakas, page), 2, 1, Qt::AlignTop);
+    grid->addWidget(Framed(chartTitle, chartKarakas, page), 2, 1, Qt::AlignTop);
+    OnLanguageChange(chartKarakas, [view = chartKarakas, chartTitle] { view->SetChart(Tr(chartTitle), view->Diagram()); });
 
-    tblDrishti = Table(kSignCount, {QStringLiteral("Sign"), QStringLiteral("Aspects")}, QStringLiteral("tblDrishti"),
-                       QStringLiteral("Rashi drishti: the signs each sign aspects"), page);
-    const std::vector<std::string> drishti = RashiDrishtiLines(reading_);
-    for (int sign = 0; sign < kSignCount; ++sign) {
-        const auto& to = reading_.rashiDrishti[static_cast<std::size_t>(sign)];
-        Set(tblDrishti, sign, 0, SignName(sign));
-        Set(tblDrishti, sign, 1, SignName(to[0]) + QStringLiteral(", ") + SignName(to[1]) + QStringLiteral(", ") + SignName(to[2]));
-        tblDrishti->item(sign, 1)->setData(Qt::AccessibleTextRole, FromUtf8(drishti[static_cast<std::size_t>(sign)]));
-    }
-    Fit(tblDrishti);
-    karakaColumn->addWidget(Framed(QStringLiteral("Rashi drishti"), tblDrishti, page));
+    tblDrishti = Table(kSignCount, {QT_TRANSLATE_NOOP("Velmora", "Sign"), QT_TRANSLATE_NOOP("Velmora", "Aspects")},
+                       QStringLiteral("tblDrishti"),
+                       QT_TRANSLATE_NOOP("Velmora", "Rashi drishti: the signs each sign aspects"), page);
+    karakaColumn->addWidget(Framed(QT_TRANSLATE_NOOP("Velmora", "Rashi drishti"), tblDrishti, page));
     karakaColumn->addStretch(1);
 
-    tblArgala = Table(kSignCount, {QStringLiteral("House"), QStringLiteral("Sign"), QStringLiteral("Argala")},
-                      QStringLiteral("tblArgala"), QStringLiteral("Argala on each house"), page);
-    const std::vector<std::string> argala = ArgalaLines(reading_);
-    const int ascendant = chart_.points[kBodyCount - 1].sign;
-    for (int house = 1; house <= kSignCount; ++house) {
-        const int row = house - 1;
-        Set(tblArgala, row, 0, QString::number(house));
-        Set(tblArgala, row, 1, SignName(ascendant + house - 1));
-        std::string text = argala[static_cast<std::size_t>(row)];
-        text = text.substr(text.find(':') + 2);  // the house is in its own column
-        // One argala a line.
-        Set(tblArgala, row, 2, FromUtf8(text).replace(QStringLiteral("; "), QStringLiteral("\n")));
-    }
-    Fit(tblArgala);
+    tblArgala = Table(kSignCount,
+                      {QT_TRANSLATE_NOOP("Velmora", "House"), QT_TRANSLATE_NOOP("Velmora", "Sign"),
+                       QT_TRANSLATE_NOOP("Velmora", "Argala")},
+                      QStringLiteral("tblArgala"), QT_TRANSLATE_NOOP("Velmora", "Argala on each house"), page);
+    FillSigns();
     tblArgala->horizontalHeader()->setStretchLastSection(true);
-    grid->addWidget(Framed(QStringLiteral("Argala and virodhargala"), tblArgala, page), 3, 0, 1, 2);
+    grid->addWidget(Framed(QT_TRANSLATE_NOOP("Velmora", "Argala and virodhargala"), tblArgala, page), 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
 
     ShowScheme(reading_.scheme);
@@ -142,7 +134,36 @@ JaiminiPage::JaiminiPage(const Chart& chart, ChartStyleChoice& style, Preference
     QList<QWidget*> chain{lblSummary, cboScheme, cboStyle, tblKarakas, lblKarakamsa};
     chain << chartKarakas->HouseSpots() << tblDrishti << tblArgala;
     SetPageKeys(this, chain);
+    // The tables again in each language chosen.
+    OnLanguageChange(this, [this] {
+        lblSummary->setAccessibleName(lblSummary->text());
+        FillSigns();
+        ShowScheme(reading_.scheme);
+    });
     FitOnScreen(this, QSize(1100, 900));
+}
+
+void JaiminiPage::FillSigns() {
+    const std::vector<std::string> drishti = RashiDrishtiLines(reading_, LanguageChoice::Current());
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        const auto& to = reading_.rashiDrishti[static_cast<std::size_t>(sign)];
+        Set(tblDrishti, sign, 0, SignName(sign));
+        Set(tblDrishti, sign, 1, SignName(to[0]) + QStringLiteral(", ") + SignName(to[1]) + QStringLiteral(", ") + SignName(to[2]));
+        tblDrishti->item(sign, 1)->setData(Qt::AccessibleTextRole, FromUtf8(drishti[static_cast<std::size_t>(sign)]));
+    }
+    Fit(tblDrishti);
+    const std::vector<std::string> argala = ArgalaLines(reading_);
+    const int ascendant = chart_.points[kBodyCount - 1].sign;
+    for (int house = 1; house <= kSignCount; ++house) {
+        const int row = house - 1;
+        Set(tblArgala, row, 0, ShownDigits(QString::number(house)));
+        Set(tblArgala, row, 1, SignName(ascendant + house - 1));
+        std::string text = argala[static_cast<std::size_t>(row)];
+        text = text.substr(text.find(':') + 2);  // the house is in its own column
+        // One argala a line.
+        Set(tblArgala, row, 2, FromUtf8(text).replace(QStringLiteral("; "), QStringLiteral("\n")));
+    }
+    Fit(tblArgala);
 }
 
 void JaiminiPage::ShowScheme(KarakaScheme scheme) {
@@ -156,10 +177,10 @@ void JaiminiPage::ShowScheme(KarakaScheme scheme) {
         Set(tblKarakas, rank, 1, FromUtf8(PointName(body)));
         Set(tblKarakas, rank, 2,
             FromUtf8(DegreesInSignText(KarakaDegrees(body, chart_.points[static_cast<std::size_t>(body)].longitude))) +
-                (body == 7 ? QStringLiteral(" (counted back)") : QString()));
+                (body == 7 ? Tr(QT_TRANSLATE_NOOP("Velmora", " (counted back)")) : QString()));
     }
     Fit(tblKarakas);
-    lblKarakamsa->setText(FromUtf8(KarakamsaLine(reading_)) + QLatin1Char('.'));
+    lblKarakamsa->setText(FromUtf8(KarakamsaLine(reading_, LanguageChoice::Current())) + QLatin1Char('.'));
     lblKarakamsa->setAccessibleName(lblKarakamsa->text());
     chartKarakas->SetDiagram(MakeChartDiagram(KarakaChartPoints(chart_, k)));
 }

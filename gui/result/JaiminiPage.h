@@ -36,6 +36,7 @@ public:
 
     // Shows the karakas of `scheme`.
     void ShowScheme(KarakaScheme scheme);
+    void FillSigns();  // the aspects and argala tables, in the windows' language
 
 private:
     Chart chart_;

@@ -24,6 +24,7 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
+#include "services/LanguageChoice.h"
 
 namespace velmora {
 
@@ -31,11 +32,11 @@ namespace {
 
 constexpr int kMoon = 1;
 
-QString PointsText(double points) { return QString::number(points, 'g', 3); }
+QString PointsText(double points) { return ShownDigits(QString::number(points, 'g', 3)); }
 
 QString Person(const QString& role, const Chart& chart) {
     const NakshatraPlace& n = chart.nakshatras[kMoon];
-    return QStringLiteral("%1: %2, Moon in %3, %4 pada %5")
+    return Tr(QT_TRANSLATE_NOOP("Velmora", "%1: %2, Moon in %3, %4 pada %5"))
         .arg(role, ShownText(chart.birth.name),
              FromUtf8(kSignEnglishNames[static_cast<std::size_t>(PointSigns(chart)[kMoon])]), FromUtf8(n.Name()))
         .arg(n.pada);
@@ -43,13 +44,20 @@ QString Person(const QString& role, const Chart& chart) {
 
 // What the page's tables are, in the page's own words (the text output
 // points to the project's documentation instead).
-const QString kMatchExplained = QStringLiteral(
-    "North-Indian ashtakoota guna milan: eight kootas compare the bride's and the groom's Moons (their signs and "
-    "nakshatras) and give 36 points in all: Varna 1, Vashya 2, Tara 3, Yoni 4, Graha Maitri 5, Gana 6, Bhakoot 7 and "
-    "Nadi 8. Each row says why it gives its points. 18 or more is commonly taken as acceptable. A Nadi or Bhakoot "
-    "dosha (no points there) is noted below with the exceptions that cancel it, and so is each chart's Mars dosha");
+QString MatchExplained() {
+    return Tr(QT_TRANSLATE_NOOP(
+        "Velmora",
+        "North-Indian ashtakoota guna milan: eight kootas compare the bride's and the groom's Moons (their signs and "
+        "nakshatras) and give 36 points in all: Varna 1, Vashya 2, Tara 3, Yoni 4, Graha Maitri 5, Gana 6, Bhakoot 7 "
+        "and Nadi 8. Each row says why it gives its points. 18 or more is commonly taken as acceptable. A Nadi or "
+        "Bhakoot dosha (no points there) is noted below with the exceptions that cancel it, and so is each chart's "
+        "Mars dosha"));
+}
 
-QString Total(const MarriageMatch& m) { return QStringLiteral("Total: %1 of 36").arg(PointsText(m.milan.total)); }
+QString Bride() { return Tr(QT_TRANSLATE_NOOP("Velmora", "Bride")); }
+QString Groom() { return Tr(QT_TRANSLATE_NOOP("Velmora", "Groom")); }
+
+QString Total(const MarriageMatch& m) { return Tr(QT_TRANSLATE_NOOP("Velmora", "Total: %1 of 36")).arg(PointsText(m.milan.total)); }
 
 ChartPaint PaintFor(const QString& role, const Chart& chart, ChartStyle style) {
     ChartPaint how;
@@ -67,11 +75,12 @@ MatchSheet MakeMatchSheet(const Chart& bride, const Chart& groom) {
 
 QStringList DoshaLines(const MarriageMatch& m) {
     QStringList lines;
-    lines << (m.milan.nadi.present ? FromUtf8(m.milan.nadi.reason) : QStringLiteral("Nadi dosha: none."));
-    lines << (m.milan.bhakoot.present ? FromUtf8(m.milan.bhakoot.reason) : QStringLiteral("Bhakoot dosha: none."));
+    lines << (m.milan.nadi.present ? FromUtf8(m.milan.nadi.reason) : Tr(QT_TRANSLATE_NOOP("Velmora", "Nadi dosha: none.")));
+    lines << (m.milan.bhakoot.present ? FromUtf8(m.milan.bhakoot.reason) : Tr(QT_TRANSLATE_NOOP("Velmora", "Bhakoot dosha: none.")));
     // Each chart's Mars dosha, and from each point why it is there or cancelled.
-    for (const auto& [role, kuja] : {std::pair{QStringLiteral("bride"), &m.brideKuja}, std::pair{QStringLiteral("groom"), &m.groomKuja}}) {
-        lines << QStringLiteral("Mars dosha, %1: ").arg(role) + FromUtf8(kuja->summary);
+    for (const auto& [heading, kuja] : {std::pair{QT_TRANSLATE_NOOP("Velmora", "Mars dosha, bride: "), &m.brideKuja},
+                                        std::pair{QT_TRANSLATE_NOOP("Velmora", "Mars dosha, groom: "), &m.groomKuja}}) {
+        lines << Tr(heading) + FromUtf8(kuja->summary);
         for (const KujaFrom& f : kuja->from) lines << QStringLiteral("    ") + FromUtf8(f.reason);
     }
     lines << FromUtf8(m.kujaSummary);
@@ -93,25 +102,24 @@ bool PaintMatchSheet(QPagedPaintDevice& device, const MatchSheet& s, ChartStyle 
     };
     double y = 0;
     painter.setFont(font(22, true));
-    painter.drawText(QRectF(0, y, 1000, 30), Qt::AlignLeft, QStringLiteral("Marriage match"));
+    painter.drawText(QRectF(0, y, 1000, 30), Qt::AlignLeft, Tr(QT_TRANSLATE_NOOP("Velmora", "Marriage match")));
     y += 34;
     painter.setFont(font(12, false));
-    for (const QString& line : {FromUtf8(kMatchTradition), Person(QStringLiteral("Bride"), s.bride),
-                                Person(QStringLiteral("Groom"), s.groom)}) {
+    for (const QString& line : {FromUtf8(kMatchTradition), Person(Bride(), s.bride), Person(Groom(), s.groom)}) {
         painter.drawText(QRectF(0, y, 1000, 18), Qt::AlignLeft, line);
         y += 18;
     }
     y += 8;
     const double side = 490;
     PaintChart(painter, QRectF(0, y, side, side), MakeChartDiagram(BirthChartPoints(s.bride)),
-               PaintFor(QStringLiteral("Bride"), s.bride, style));
+               PaintFor(Bride(), s.bride, style));
     PaintChart(painter, QRectF(1000 - side, y, side, side), MakeChartDiagram(BirthChartPoints(s.groom)),
-               PaintFor(QStringLiteral("Groom"), s.groom, style));
+               PaintFor(Groom(), s.groom, style));
     y += side + 16;
     const double columns[] = {0, 130, 200, 250};
     painter.setFont(font(13, true));
-    const QString heads[] = {QStringLiteral("Koota"), QStringLiteral("Points"), QStringLiteral("Max"),
-                             QStringLiteral("Why")};
+    const QString heads[] = {Tr(QT_TRANSLATE_NOOP("Velmora", "Koota")), Tr(QT_TRANSLATE_NOOP("Velmora", "Points")),
+                             Tr(QT_TRANSLATE_NOOP("Velmora", "Max")), Tr(QT_TRANSLATE_NOOP("Velmora", "Why"))};
     for (int c = 0; c < 4; ++c) painter.drawText(QRectF(columns[c], y, 200, 20), Qt::AlignLeft, heads[c]);
     y += 22;
     for (const Koota& k : s.match.milan.kootas) {
@@ -140,7 +148,7 @@ bool PaintMatchSheet(QPagedPaintDevice& device, const MatchSheet& s, ChartStyle 
 
 QString WriteMatchPdf(const QString& path, const MatchSheet& sheet, ChartStyle style, QPageSize::PageSizeId paper) {
     return WritePdfFile(path,
-                        QStringLiteral("Velmora marriage match of %1 and %2")
+                        Tr(QT_TRANSLATE_NOOP("Velmora", "Velmora marriage match of %1 and %2"))
                             .arg(ShownText(sheet.bride.birth.name), ShownText(sheet.groom.birth.name)),
                         paper, [&](QPagedPaintDevice& device) { return PaintMatchSheet(device, sheet, style); });
 }
@@ -164,14 +172,10 @@ MatchPage::MatchPage(MatchSheet sheet, Services services, QWidget* parent)
     outer->addWidget(scroll);
     auto* grid = new QGridLayout(content);
 
-    lblTradition = new QLabel(kMatchExplained + QStringLiteral(".\n") +
-                                  Person(QStringLiteral("Bride"), s.bride) + QStringLiteral(".\n") +
-                                  Person(QStringLiteral("Groom"), s.groom) + QStringLiteral("."),
-                              this);
+    lblTradition = new QLabel(this);
     lblTradition->setObjectName(QStringLiteral("lblTradition"));
     lblTradition->setWordWrap(true);
     lblTradition->setFocusPolicy(Qt::TabFocus);
-    lblTradition->setAccessibleName(lblTradition->text());
     grid->addWidget(lblTradition, 0, 0, 1, 2);
 
     auto* styleRow = new QHBoxLayout;
@@ -180,53 +184,38 @@ MatchPage::MatchPage(MatchSheet sheet, Services services, QWidget* parent)
         groom->SetStyle(chosen);
     });
     styleRow->addStretch(1);
-    cmdPrint = new QPushButton(QStringLiteral("&Print…"), this);
+    cmdPrint = Translated(new QPushButton(this), QT_TRANSLATE_NOOP("Velmora", "&Print…"));
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
-    cmdExportPdf = new QPushButton(QStringLiteral("Export as P&DF…"), this);
+    cmdExportPdf = Translated(new QPushButton(this), QT_TRANSLATE_NOOP("Velmora", "Export as P&DF…"));
     cmdExportPdf->setObjectName(QStringLiteral("cmdExportPdf"));
     styleRow->addWidget(cmdPrint);
     styleRow->addWidget(cmdExportPdf);
     grid->addLayout(styleRow, 1, 0, 1, 2);
 
-    const QString brideTitle = QStringLiteral("Bride: ") + ShownText(s.bride.birth.name);
-    const QString groomTitle = QStringLiteral("Groom: ") + ShownText(s.groom.birth.name);
-    bride = new ChartView(brideTitle, MakeChartDiagram(BirthChartPoints(s.bride)), services.chartStyle.Style(), this);
+    bride = new ChartView(QString(), MakeChartDiagram(BirthChartPoints(s.bride)), services.chartStyle.Style(), this);
     bride->setObjectName(QStringLiteral("bride"));
-    groom = new ChartView(groomTitle, MakeChartDiagram(BirthChartPoints(s.groom)), services.chartStyle.Style(), this);
+    groom = new ChartView(QString(), MakeChartDiagram(BirthChartPoints(s.groom)), services.chartStyle.Style(), this);
     groom->setObjectName(QStringLiteral("groom"));
     int column = 0;
-    for (auto [view, title] : {std::pair{bride, brideTitle}, std::pair{groom, groomTitle}}) {
-        auto* box = new QGroupBox(title, this);
+    for (auto [view, title] : {std::pair{bride, QT_TRANSLATE_NOOP("Velmora", "Bride: %1")},
+                               std::pair{groom, QT_TRANSLATE_NOOP("Velmora", "Groom: %1")}}) {
+        const QString name = ShownText(view == bride ? s.bride.birth.name : s.groom.birth.name);
+        auto* box = new QGroupBox(this);
+        Translate(box, title, TextRole::Text, {name});
+        view->SetChart(box->title(), view->Diagram());
+        OnLanguageChange(view, [view, box] { view->SetChart(box->title(), view->Diagram()); });
         auto* inside = new QVBoxLayout(box);
         inside->setContentsMargins(4, 4, 4, 4);
         inside->addWidget(view);
         grid->addWidget(box, 2, column++);
     }
 
-    const GunaMilan& milan = s.match.milan;
     tblKootas = new QTableWidget(kKootaCount + 1, 4, this);
     tblKootas->setObjectName(QStringLiteral("tblKootas"));
-    tblKootas->setAccessibleName(QStringLiteral("Kootas"));
-    tblKootas->setHorizontalHeaderLabels(
-        {QStringLiteral("Koota"), QStringLiteral("Points"), QStringLiteral("Max"), QStringLiteral("Why")});
+    Translate(tblKootas, QT_TRANSLATE_NOOP("Velmora", "Kootas"), TextRole::AccessibleName);
+    TranslateItems(tblKootas, {QT_TRANSLATE_NOOP("Velmora", "Koota"), QT_TRANSLATE_NOOP("Velmora", "Points"),
+                               QT_TRANSLATE_NOOP("Velmora", "Max"), QT_TRANSLATE_NOOP("Velmora", "Why")});
     tblKootas->verticalHeader()->hide();
-    for (int i = 0; i < kKootaCount; ++i) {
-        const Koota& k = milan.kootas[static_cast<std::size_t>(i)];
-        const QString cells[4] = {FromUtf8(k.name), PointsText(k.points), PointsText(k.max), FromUtf8(k.reason)};
-        for (int c = 0; c < 4; ++c) {
-            auto* item = new QTableWidgetItem(cells[c]);
-            item->setToolTip(cells[3]);
-            tblKootas->setItem(i, c, item);
-        }
-    }
-    const QString totals[4] = {QStringLiteral("Total"), PointsText(milan.total), QStringLiteral("36"), QString()};
-    for (int c = 0; c < 4; ++c) {
-        auto* item = new QTableWidgetItem(totals[c]);
-        QFont bold = item->font();
-        bold.setBold(true);
-        item->setFont(bold);
-        tblKootas->setItem(kKootaCount, c, item);
-    }
     tblKootas->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblKootas->setTabKeyNavigation(false);
     tblKootas->setWordWrap(true);
@@ -241,12 +230,13 @@ MatchPage::MatchPage(MatchSheet sheet, Services services, QWidget* parent)
     tblKootas->setCurrentCell(0, 0);
     grid->addWidget(tblKootas, 3, 0, 1, 2);
 
-    lblDoshas = new QLabel(DoshaLines(s.match).join(QLatin1Char('\n')), this);
+    lblDoshas = new QLabel(this);
     lblDoshas->setObjectName(QStringLiteral("lblDoshas"));
     lblDoshas->setWordWrap(true);
     lblDoshas->setFocusPolicy(Qt::TabFocus);
-    lblDoshas->setAccessibleName(QStringLiteral("Doshas"));
-    lblDoshas->setAccessibleDescription(lblDoshas->text());
+    Translate(lblDoshas, QT_TRANSLATE_NOOP("Velmora", "Doshas"), TextRole::AccessibleName);
+    ShowTexts();
+    OnLanguageChange(this, [this] { ShowTexts(); });
     grid->addWidget(lblDoshas, 4, 0, 1, 2);
     grid->setRowStretch(2, 1);
 
@@ -256,12 +246,12 @@ MatchPage::MatchPage(MatchSheet sheet, Services services, QWidget* parent)
     });
     connect(cmdExportPdf, &QPushButton::clicked, this, [this] {
         const QString path = AskFileToSave(
-            services_.files, this, QStringLiteral("Export Match as PDF"),
+            services_.files, this, Tr(QT_TRANSLATE_NOOP("Velmora", "Export Match as PDF")),
             FromUtf8(sheet_.bride.birth.name) + QStringLiteral(" and ") + FromUtf8(sheet_.groom.birth.name),
-            QStringLiteral(".pdf"), QStringLiteral("PDF files (*.pdf)"));
+            QStringLiteral(".pdf"), Tr(QT_TRANSLATE_NOOP("Velmora", "PDF files (*.pdf)")));
         if (path.isEmpty()) return;
         if (const QString reason = WriteMatchPdf(path, sheet_, services_.chartStyle.Style()); !reason.isEmpty())
-            services_.messenger.Show(this, QStringLiteral("Cannot write \"%1\": %2.").arg(path, reason),
+            services_.messenger.Show(this, Tr(QT_TRANSLATE_NOOP("Velmora", "Cannot write \"%1\": %2.")).arg(path, reason),
                                      MessageIcon::Error);
     });
 
@@ -272,6 +262,34 @@ MatchPage::MatchPage(MatchSheet sheet, Services services, QWidget* parent)
     SetPageKeys(this, chain);
 
     FitOnScreen(this, QSize(980, 900));
+}
+
+void MatchPage::ShowTexts() {
+    const MatchSheet& s = sheet_;
+    lblTradition->setText(MatchExplained() + QStringLiteral(".\n") + Person(Bride(), s.bride) + QStringLiteral(".\n") +
+                          Person(Groom(), s.groom) + QStringLiteral("."));
+    lblTradition->setAccessibleName(lblTradition->text());
+    const GunaMilan& milan = s.match.milan;
+    for (int i = 0; i < kKootaCount; ++i) {
+        const Koota& k = milan.kootas[static_cast<std::size_t>(i)];
+        const QString cells[4] = {FromUtf8(k.name), PointsText(k.points), PointsText(k.max), FromUtf8(k.reason)};
+        for (int c = 0; c < 4; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setToolTip(cells[3]);
+            tblKootas->setItem(i, c, item);
+        }
+    }
+    const QString totals[4] = {Tr(QT_TRANSLATE_NOOP("Velmora", "Total")), PointsText(milan.total), QStringLiteral("36"),
+                               QString()};
+    for (int c = 0; c < 4; ++c) {
+        auto* item = new QTableWidgetItem(totals[c]);
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+        tblKootas->setItem(kKootaCount, c, item);
+    }
+    lblDoshas->setText(DoshaLines(s.match).join(QLatin1Char('\n')));
+    lblDoshas->setAccessibleDescription(lblDoshas->text());
 }
 
 }  // namespace velmora

@@ -57,6 +57,7 @@ public:
     const MatchSheet& Sheet() const { return sheet_; }
 
 private:
+    void ShowTexts();  // the texts made from the match, in the windows' language
     MatchSheet sheet_;
     Services services_;
 };

@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include "result/ChartImage.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -21,7 +22,7 @@ QString WritePdfFile(const QString& path, const QString& title, QPageSize::PageS
         writer.setCreator(QStringLiteral("Velmora"));
         if (!paint(writer)) {
             file.cancelWriting();
-            return QStringLiteral("the PDF could not be drawn");
+            return Tr(QT_TRANSLATE_NOOP("Velmora", "the PDF could not be drawn"));
         }
     }
     if (!file.commit()) return file.errorString();

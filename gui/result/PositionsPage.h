@@ -24,6 +24,10 @@ public:
 
     // "Precise: Swiss Ephemeris, Lahiri 23° 51′ 12″, mean node. Speeds in degrees a day."
     static QString Summary(const Chart& chart);
+
+private:
+    void Fill(const Chart& chart);  // the table, in the windows' language
+    Chart chart_;
 };
 
 }  // namespace velmora

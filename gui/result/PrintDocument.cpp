@@ -30,6 +30,9 @@
 #include "presentation/VargaPoints.h"
 #include "widgets/LocaleTimes.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
+#include "presentation/Phrases.h"
+#include "services/LanguageChoice.h"
 
 namespace velmora {
 
@@ -86,7 +89,7 @@ public:
         ChartPaint how;
         how.style = source_.choices.style;
         how.shortLabels = true;
-        how.centre = {FromUtf8(VargaLabel(varga))};
+        how.centre = {FromUtf8(VargaLabel(varga, LanguageChoice::Current()))};
         PaintChart(*painter, rect, MakeChartDiagram(VargaPoints(source_.chart, varga)), how);
     }
 
@@ -129,7 +132,7 @@ void Cell(QTextTable* table, int row, int column, const QString& text, bool bold
 
 // The sections, in the order they are printed.
 void ChartSection(QTextCursor& cursor, const Source&) {
-    Heading(cursor, QStringLiteral("Hora"), true);
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "Hora")), true);
     QTextBlockFormat centred;
     centred.setAlignment(Qt::AlignHCenter);
     cursor.insertBlock(centred);
@@ -144,12 +147,14 @@ void DetailsSection(QTextCursor& cursor, const Source& source) {
     const ChartBirth& b = source.chart.birth;
     const std::array<const std::string*, 7> values = {&r.dateOfBirth, &r.timeOfBirth, &r.longitude, &r.latitude,
                                                       &b.city,        &b.state,       &b.country};
-    std::vector<std::pair<QString, QString>> rows = {{QStringLiteral("Name :"), ShownText(r.name)}};
-    for (std::size_t i = 0; i < values.size(); ++i) rows.emplace_back(FromUtf8(kDetailCaptions[i]), ShownText(*values[i]));
-    if (!b.place.empty()) rows.emplace_back(QStringLiteral("Place :"), ShownText(b.place));
-    if (!b.zoneText.empty()) rows.emplace_back(QStringLiteral("Time zone :"), ShownText(b.zoneText));
+    std::vector<std::pair<QString, QString>> rows = {{Tr(QT_TRANSLATE_NOOP("Velmora", "Name :")), ShownText(r.name)}};
+    // The captions as the result form writes them, in the windows' language.
+    for (std::size_t i = 0; i < values.size(); ++i)
+        rows.emplace_back(Tr(std::string(kDetailCaptions[i]).c_str()), ShownText(*values[i]));
+    if (!b.place.empty()) rows.emplace_back(Tr(QT_TRANSLATE_NOOP("Velmora", "Place :")), ShownText(b.place));
+    if (!b.zoneText.empty()) rows.emplace_back(Tr(QT_TRANSLATE_NOOP("Velmora", "Time zone :")), ShownText(b.zoneText));
     const std::string& mode = source.chart.modeText;
-    rows.emplace_back(QStringLiteral("Positions :"), mode.empty() ? FromUtf8(kClassicPositionsNote) : FromUtf8(mode));
+    rows.emplace_back(Tr(QT_TRANSLATE_NOOP("Velmora", "Positions :")), mode.empty() ? FromUtf8(kClassicPositionsNote) : FromUtf8(mode));
 
     cursor.insertBlock();
     QTextTableFormat side;
@@ -163,7 +168,7 @@ void DetailsSection(QTextCursor& cursor, const Source& source) {
     QTextTable* columns = cursor.insertTable(1, 2, side);
 
     QTextCursor left = columns->cellAt(0, 0).firstCursorPosition();
-    Heading(left, QStringLiteral("Your details"), true);
+    Heading(left, Tr(QT_TRANSLATE_NOOP("Velmora", "Your details")), true);
     left.insertBlock();
     QTextTable* details = Table(left, static_cast<int>(rows.size()), 2);
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -172,7 +177,7 @@ void DetailsSection(QTextCursor& cursor, const Source& source) {
     }
 
     QTextCursor right = columns->cellAt(0, 1).firstCursorPosition();
-    Heading(right, QStringLiteral("Vedic Planetary Position"), true);
+    Heading(right, Tr(QT_TRANSLATE_NOOP("Velmora", "Vedic Planetary Position")), true);
     right.insertBlock();
     QTextTable* positions = Table(right, kBodyCount, 2);
     for (int i = 0; i < kBodyCount; ++i) {
@@ -185,11 +190,11 @@ void DetailsSection(QTextCursor& cursor, const Source& source) {
 // Each point's nakshatra, pada, lord and Navamsa sign.
 void NakshatraSection(QTextCursor& cursor, const Source& source) {
     const Chart& r = source.chart;
-    Heading(cursor, QStringLiteral("Nakshatras and Navamsa"));
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "Nakshatras and Navamsa")));
     cursor.insertBlock();
     QTextTable* table = Table(cursor, kBodyCount + 1, 5);
-    const QString captions[] = {QStringLiteral("Point"), QStringLiteral("Nakshatra"), QStringLiteral("Pada"),
-                                QStringLiteral("Lord"), QStringLiteral("Navamsa")};
+    const QString captions[] = {Tr(QT_TRANSLATE_NOOP("Velmora", "Point")), Tr(QT_TRANSLATE_NOOP("Velmora", "Nakshatra")), Tr(QT_TRANSLATE_NOOP("Velmora", "Pada")),
+                                Tr(QT_TRANSLATE_NOOP("Velmora", "Lord")), Tr(QT_TRANSLATE_NOOP("Velmora", "Navamsa"))};
     for (int c = 0; c < 5; ++c) Cell(table, 0, c, captions[c], true);
     for (int i = 0; i < kBodyCount; ++i) {
         const NakshatraPlace& n = r.nakshatras[static_cast<std::size_t>(i)];
@@ -208,24 +213,23 @@ void DashaSection(QTextCursor& cursor, const Source& source) {
     const Chart& r = source.chart;
     if (!r.Dasha(DashaSystem::Vimshottari).Computed()) return;
     const VimshottariDasha d = VimshottariPeriods(r);
-    Heading(cursor, QStringLiteral("Vimshottari dasha"));
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "Vimshottari dasha")));
     QTextCharFormat plain;
     plain.setFont(PrintFont(kBodyPoints));
     cursor.insertBlock();
-    QString balance = FromUtf8(kPlainBodyNames[static_cast<std::size_t>(d.majors[0].period.lord)]) +
-                      QStringLiteral(" period, ") + FromUtf8(YearsMonthsDaysText(d.balanceYears)) +
-                      QStringLiteral(" left at birth. Years of ") + FromUtf8(DashaYearDaysText(r.dashaYear)) +
-                      QStringLiteral(" days; dates in the birth's local calendar.");
+    QString balance = Tr(QT_TRANSLATE_NOOP("Velmora", "%1 period, %2 left at birth. Years of %3 days; dates in the "
+                                                      "birth's local calendar."))
+                          .arg(FromUtf8(kPlainBodyNames[static_cast<std::size_t>(d.majors[0].period.lord)]),
+                               FromUtf8(YearsMonthsDaysText(d.balanceYears)), FromUtf8(DashaYearDaysText(r.dashaYear)));
     if (d.today.Valid())
-        balance += QStringLiteral(" Running on ") + LocaleDate(d.today.At(0)) +
-                   QStringLiteral(": marked *.");
+        balance += Tr(QT_TRANSLATE_NOOP("Velmora", " Running on %1: marked *.")).arg(LocaleDate(d.today.At(0)));
     cursor.insertText(balance, plain);
     cursor.insertBlock();
     const int shown = d.runningMajor >= 0 ? d.runningMajor : 0;
     QTextTable* table = Table(cursor, 1 + 9 + 9, 3);
-    Cell(table, 0, 0, QStringLiteral("Period"), true);
-    Cell(table, 0, 1, QStringLiteral("From"), true);
-    Cell(table, 0, 2, QStringLiteral("To"), true);
+    Cell(table, 0, 0, Tr(QT_TRANSLATE_NOOP("Velmora", "Period")), true);
+    Cell(table, 0, 1, Tr(QT_TRANSLATE_NOOP("Velmora", "From")), true);
+    Cell(table, 0, 2, Tr(QT_TRANSLATE_NOOP("Velmora", "To")), true);
     int row = 1;
     auto line = [&](const DashaPeriod& p, const QString& name, bool running) {
         Cell(table, row, 0, name + (running ? QStringLiteral(" *") : QString()), running);
@@ -249,7 +253,15 @@ void DashaSection(QTextCursor& cursor, const Source& source) {
 }
 
 void ReportSection(QTextCursor& cursor, const Source& source) {
-    Heading(cursor, QStringLiteral("Report"));
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "Report")));
+    // The rules have no reviewed translation: in another language a line says so.
+    if (LanguageChoice::Current() != Language::English) {
+        QTextCharFormat note;
+        note.setFont(PrintFont(kBodyPoints));
+        note.setFontItalic(true);
+        cursor.insertBlock();
+        cursor.insertText(Tr(QT_TRANSLATE_NOOP("Velmora", "The report is in English: its rules have no reviewed translation yet.")), note);
+    }
     cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
     InsertReport(cursor, source.chart.report);
 }
@@ -258,7 +270,7 @@ void ReportSection(QTextCursor& cursor, const Source& source) {
 // vargottama; on a page of their own after the report.
 void VargaTableSection(QTextCursor& cursor, const Source& source) {
     const Chart& r = source.chart;
-    Heading(cursor, QStringLiteral("Divisional charts (Shodasavarga)"));
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "Divisional charts (Shodasavarga)")));
     QTextBlockFormat newPage = cursor.blockFormat();
     newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     newPage.setTopMargin(0);
@@ -271,7 +283,7 @@ void VargaTableSection(QTextCursor& cursor, const Source& source) {
     for (int v = 0; v < kVargaCount; ++v) columns << QTextLength(QTextLength::PercentageLength, 90.0 / kVargaCount);
     widths.setColumnWidthConstraints(columns);
     table->setFormat(widths);
-    Cell(table, 0, 0, QStringLiteral("Point"), true, kTablePoints);
+    Cell(table, 0, 0, Tr(QT_TRANSLATE_NOOP("Velmora", "Point")), true, kTablePoints);
     for (int v = 0; v < kVargaCount; ++v) Cell(table, 0, v + 1, FromUtf8(VargaShortLabel(v)), true, kTablePoints);
     QStringList vargottama;
     for (int i = 0; i < kBodyCount; ++i) {
@@ -288,16 +300,16 @@ void VargaTableSection(QTextCursor& cursor, const Source& source) {
     QTextBlockFormat spaced;
     spaced.setTopMargin(6);
     cursor.insertBlock(spaced);
-    cursor.insertText(QStringLiteral("Vargottama (the same sign in D1 and D9): ") +
-                          (vargottama.isEmpty() ? QStringLiteral("none") : vargottama.join(QStringLiteral(", "))) +
-                          QStringLiteral("."),
+    cursor.insertText(Tr(QT_TRANSLATE_NOOP("Velmora", "Vargottama (the same sign in D1 and D9): %1."))
+                          .arg(vargottama.isEmpty() ? Tr(QT_TRANSLATE_NOOP("Velmora", "none"))
+                                                    : vargottama.join(QStringLiteral(", "))),
                       plain);
 }
 
 // The Navamsa and the Dasamsa side by side, in the chosen style.
 void VargaChartsSection(QTextCursor& cursor, const Source&) {
     const int shown[] = {VargaIndexOfFactor(9), VargaIndexOfFactor(10)};
-    Heading(cursor, FromUtf8(VargaLabel(shown[0])) + QStringLiteral(" and ") + FromUtf8(VargaLabel(shown[1])));
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "%1 and %2")).arg(FromUtf8(VargaLabel(shown[0], LanguageChoice::Current())), FromUtf8(VargaLabel(shown[1], LanguageChoice::Current()))));
     QTextBlockFormat centred;
     centred.setAlignment(Qt::AlignHCenter);
     cursor.insertBlock(centred);
@@ -316,7 +328,7 @@ void BinduTable(QTextCursor& cursor, const std::array<BinduRow, kAshtakavargaPla
     const int planets = kAshtakavargaPlanets;
     QTextTable* table = Table(cursor, planets + (sav ? 2 : 1), kSignCount + 2);
     for (int s = 0; s < kSignCount; ++s) Cell(table, 0, s + 1, FromUtf8(kSignNames[static_cast<std::size_t>(s)]), true);
-    Cell(table, 0, kSignCount + 1, QStringLiteral("Total"), true);
+    Cell(table, 0, kSignCount + 1, Tr(QT_TRANSLATE_NOOP("Velmora", "Total")), true);
     auto row = [&](int at, const QString& name, const BinduRow& values) {
         Cell(table, at, 0, name, true);
         int total = 0;
@@ -339,19 +351,19 @@ void AshtakavargaSection(QTextCursor& cursor, const Source& source) {
     const AshtakavargaTables& tables = source.chart.AshtakavargaIn(source.choices.ashtakavargaReading);
     const Ashtakavarga& a = tables.bindus;
     if (std::accumulate(a.sav.begin(), a.sav.end(), 0) == 0) return;  // not computed
-    Heading(cursor, QStringLiteral("Ashtakavarga (Parashara): bindus by sign, %1's reading")
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "Ashtakavarga (Parashara): bindus by sign, %1's reading"))
                         .arg(QString::fromLatin1(AshtakavargaReadingName(a.reading))));
     cursor.insertBlock();
     BinduTable(cursor, a.bav, &a.sav);
     if (!source.choices.ashtakavargaReduced) return;
     const ReducedAshtakavarga& reduced = tables.reduced;
-    Heading(cursor, QStringLiteral("Ashtakavarga after trikona and ekadhipatya shodhana"));
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "Ashtakavarga after trikona and ekadhipatya shodhana")));
     cursor.insertBlock();
     BinduTable(cursor, reduced.bav, nullptr);
-    Heading(cursor, QStringLiteral("Pindas"));
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "Pindas")));
     cursor.insertBlock();
     QTextTable* table = Table(cursor, kAshtakavargaPlanets + 1, 4);
-    const QString columns[] = {QStringLiteral("Rasi pinda"), QStringLiteral("Graha pinda"), QStringLiteral("Shodhya pinda")};
+    const QString columns[] = {Tr(QT_TRANSLATE_NOOP("Velmora", "Rasi pinda")), Tr(QT_TRANSLATE_NOOP("Velmora", "Graha pinda")), Tr(QT_TRANSLATE_NOOP("Velmora", "Shodhya pinda"))};
     for (int c = 0; c < 3; ++c) Cell(table, 0, c + 1, columns[c], true);
     for (std::size_t p = 0; p < kAshtakavargaPlanets; ++p) {
         const int at = static_cast<int>(p) + 1;
@@ -369,7 +381,7 @@ void AshtakavargaSection(QTextCursor& cursor, const Source& source) {
 // classic chart says why it has none.
 void BirthTimeSection(QTextCursor& cursor, const Source& source) {
     const SensitivityOutcome outcome = ComputeSensitivity(source.chart);
-    Heading(cursor, QStringLiteral("Birth time: what changes within \u00B1%1 minutes").arg(kSensitivityDefaultMinutes));
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "Birth time: what changes within ±%1 minutes")).arg(kSensitivityDefaultMinutes));
     QTextCharFormat text;
     text.setFont(PrintFont(kBodyPoints));
     const auto line = [&cursor, &text](const std::string& said) {
@@ -388,17 +400,20 @@ void BirthTimeSection(QTextCursor& cursor, const Source& source) {
             ++others;
         }
     }
-    line(std::to_string(others) + " other items (the grahas' signs in the vargas, bhavas, cusps) change within the "
-                                  "window; the Birth time page shows each");
+    cursor.insertBlock();
+    cursor.insertText(Tr(QT_TRANSLATE_NOOP("Velmora", "%1 other items (the grahas' signs in the vargas, bhavas, cusps) "
+                                                      "change within the window; the Birth time page shows each."))
+                          .arg(others),
+                      text);
     line(DashaShiftText(s));
 }
 
 // The panchanga at birth (for a chart without one, a row says why).
 void PanchangaSection(QTextCursor& cursor, const Source& source) {
     const std::vector<std::pair<std::string, std::string>> rows = PanchangaLabelRows(source.chart, LocaleMomentWriter());
-    Heading(cursor, QStringLiteral("Panchanga at birth"));
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "Panchanga at birth")));
     cursor.insertBlock();
-    cursor.insertText(QStringLiteral("Moments on the birth's clock, to the second."));
+    cursor.insertText(Tr(QT_TRANSLATE_NOOP("Velmora", "Moments on the birth's clock, to the second.")));
     cursor.insertBlock();
     QTextTable* table = Table(cursor, static_cast<int>(rows.size()), 2);
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -412,7 +427,7 @@ void PanchangaSection(QTextCursor& cursor, const Source& source) {
 // classic chart has the vimsopaka bala and the reason for the rest).
 void StrengthsSection(QTextCursor& cursor, const Source& source) {
     const StrengthsOutcome strengths = ComputeStrengths(source.chart);
-    for (const StrengthTable& t : StrengthTables(strengths)) {
+    for (const StrengthTable& t : StrengthTables(strengths, LanguageChoice::Current())) {
         Heading(cursor, FromUtf8(t.title));
         cursor.insertBlock();
         QTextTable* table = Table(cursor, static_cast<int>(t.rows.size()) + 1, static_cast<int>(t.header.size()));
@@ -434,8 +449,8 @@ void StrengthsSection(QTextCursor& cursor, const Source& source) {
 void RunningPathTable(QTextCursor& cursor, const DashaTimeline& t, int levels) {
     const int rows = std::min(levels, t.runningLevels);
     QTextTable* table = Table(cursor, 1 + rows, 4);
-    const QString headings[] = {QStringLiteral("Level"), QStringLiteral("Period"), QStringLiteral("From"),
-                                QStringLiteral("To")};
+    const QString headings[] = {Tr(QT_TRANSLATE_NOOP("Velmora", "Level")), Tr(QT_TRANSLATE_NOOP("Velmora", "Period")), Tr(QT_TRANSLATE_NOOP("Velmora", "From")),
+                                Tr(QT_TRANSLATE_NOOP("Velmora", "To"))};
     for (int c = 0; c < 4; ++c) Cell(table, 0, c, headings[c], true);
     for (int level = 0; level < rows; ++level) {
         const DashaNode& node = t.running[static_cast<std::size_t>(level)];
@@ -452,10 +467,10 @@ void RunningPathTable(QTextCursor& cursor, const DashaTimeline& t, int levels) {
 void OtherDasha(QTextCursor& cursor, const DashaTimeline& y, const QString& year) {
     QTextCharFormat plain;
     plain.setFont(PrintFont(kBodyPoints));
-    Heading(cursor, FromUtf8(y.table->name) + QStringLiteral(" dasha"));
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "%1 dasha")).arg(FromUtf8(y.table->name)));
     cursor.insertBlock();
-    cursor.insertText(QString::fromStdString(DashaStartLine(y)) + QStringLiteral(".") + year +
-                          (y.runningLevels > 0 ? QStringLiteral(" Running periods marked *.") : QString()),
+    cursor.insertText(QString::fromStdString(DashaStartLine(y, LanguageChoice::Current())) + QStringLiteral(".") + year +
+                          (y.runningLevels > 0 ? Tr(QT_TRANSLATE_NOOP("Velmora", " Running periods marked *.")) : QString()),
                       plain);
     cursor.insertBlock();
     if (y.runningLevels > 0) {
@@ -463,9 +478,9 @@ void OtherDasha(QTextCursor& cursor, const DashaTimeline& y, const QString& year
         cursor.insertBlock();
     }
     QTextTable* table = Table(cursor, 1 + y.majorCount, 3);
-    Cell(table, 0, 0, QStringLiteral("Period"), true);
-    Cell(table, 0, 1, QStringLiteral("From"), true);
-    Cell(table, 0, 2, QStringLiteral("To"), true);
+    Cell(table, 0, 0, Tr(QT_TRANSLATE_NOOP("Velmora", "Period")), true);
+    Cell(table, 0, 1, Tr(QT_TRANSLATE_NOOP("Velmora", "From")), true);
+    Cell(table, 0, 2, Tr(QT_TRANSLATE_NOOP("Velmora", "To")), true);
     for (int m = 0; m < y.majorCount; ++m) {
         const DashaNode& node = y.majors[static_cast<std::size_t>(m)];
         const bool running = y.Running(node, 1);
@@ -483,15 +498,14 @@ void MoreDashasSection(QTextCursor& cursor, const Source& source) {
     const Chart& r = source.chart;
     QTextCharFormat plain;
     plain.setFont(PrintFont(kBodyPoints));
-    const QString year = QStringLiteral(" Years of ") + FromUtf8(DashaYearDaysText(r.dashaYear)) +
-                         QStringLiteral(" days; dates and times in the birth's local clock.");
+    const QString year = Tr(QT_TRANSLATE_NOOP("Velmora", " Years of %1 days; dates and times in the birth's local clock."))
+                             .arg(FromUtf8(DashaYearDaysText(r.dashaYear)));
     const DashaTimeline& v = r.Dasha(DashaSystem::Vimshottari);
     if (v.Computed() && v.runningLevels > 0) {
-        Heading(cursor, QStringLiteral("Vimshottari dasha running"));
+        Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "Vimshottari dasha running")));
         cursor.insertBlock();
         const CalendarDate& today = v.today;
-        cursor.insertText(QStringLiteral("On ") + LocaleDate(today.At(0)) +
-                              QStringLiteral(", to the third level.") + year,
+        cursor.insertText(Tr(QT_TRANSLATE_NOOP("Velmora", "On %1, to the third level.")).arg(LocaleDate(today.At(0))) + year,
                           plain);
         cursor.insertBlock();
         RunningPathTable(cursor, v, 3);
@@ -504,14 +518,14 @@ void MoreDashasSection(QTextCursor& cursor, const Source& source) {
 // The full position table: each point's longitude to the second, sign,
 // nakshatra, speed and motion, dignity, combustion and war.
 void PointDetailsSection(QTextCursor& cursor, const Source& source) {
-    Heading(cursor, QStringLiteral("Positions in full"));
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "Positions in full")));
     cursor.insertBlock();
-    const auto rows = PointDetailRows(PointDetailsOf(source.chart));
+    const auto rows = PointDetailRows(PointDetailsOf(source.chart), LanguageChoice::Current());
     constexpr int kColumns = 10;
     constexpr double kPoints = 7.5;
     QTextTable* table = Table(cursor, kBodyCount + 1, kColumns);
-    for (int c = 0; c < kColumns - 1; ++c) Cell(table, 0, c, FromUtf8(kPointDetailHeadings[static_cast<std::size_t>(c)]), true, kPoints);
-    Cell(table, 0, kColumns - 1, QStringLiteral("Combust, war"), true, kPoints);
+    for (int c = 0; c < kColumns - 1; ++c) Cell(table, 0, c, FromUtf8(SayIfPhrase(LanguageChoice::Current(), kPointDetailHeadings[static_cast<std::size_t>(c)])), true, kPoints);
+    Cell(table, 0, kColumns - 1, Tr(QT_TRANSLATE_NOOP("Velmora", "Combust, war")), true, kPoints);
     for (int i = 0; i < kBodyCount; ++i) {
         const PointDetailRow& r = rows[static_cast<std::size_t>(i)];
         const std::string notes = r.combust + (!r.combust.empty() && !r.war.empty() ? "; " : "") + r.war;
@@ -523,9 +537,9 @@ void PointDetailsSection(QTextCursor& cursor, const Source& source) {
     cursor.insertBlock();
     QTextCharFormat plain;
     plain.setFont(PrintFont(kPoints));
-    cursor.insertText(QStringLiteral("Dignity by Brihat Parashara Hora Shastra ch. 3; combustion by the Surya "
-                                     "Siddhanta's orbs; war: two of Mars to Saturn less than 1\u00B0 apart, the "
-                                     "planet to the north winning."),
+    cursor.insertText(Tr(QT_TRANSLATE_NOOP("Velmora", "Dignity by Brihat Parashara Hora Shastra ch. 3; combustion by "
+                                                      "the Surya Siddhanta's orbs; war: two of Mars to Saturn less "
+                                                      "than 1° apart, the planet to the north winning.")),
                       plain);
 }
 
@@ -533,17 +547,17 @@ void PointDetailsSection(QTextCursor& cursor, const Source& source) {
 // first), the karakamsa, the argalas on each house and every varga's arudhas.
 void JaiminiSection(QTextCursor& cursor, const Source& source) {
     const JaiminiReading r = JaiminiOf(source.chart, source.choices.karakaScheme);
-    Heading(cursor, QStringLiteral("Jaimini: chara karakas"));
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "Jaimini: chara karakas")));
     cursor.insertBlock();
     const CharaKarakas& chosen = r.Karakas();
     const CharaKarakas& other = r.scheme == KarakaScheme::Eight ? r.karakas7 : r.karakas8;
     QTextTable* karakas = Table(cursor, 9, 2);
     const auto schemeName = [](const CharaKarakas& k) {
-        return k.scheme == KarakaScheme::Eight ? QStringLiteral("Eight (with Rahu)") : QStringLiteral("Seven (Sun to Saturn)");
+        return k.scheme == KarakaScheme::Eight ? Tr(QT_TRANSLATE_NOOP("Velmora", "Eight (with Rahu)")) : Tr(QT_TRANSLATE_NOOP("Velmora", "Seven (Sun to Saturn)"));
     };
     Cell(karakas, 0, 0, schemeName(chosen), true);
     Cell(karakas, 0, 1, schemeName(other), true);
-    const std::vector<std::string> first = KarakaLines(chosen), second = KarakaLines(other);
+    const std::vector<std::string> first = KarakaLines(chosen, LanguageChoice::Current()), second = KarakaLines(other, LanguageChoice::Current());
     for (int row = 0; row < 8; ++row) {
         if (row < static_cast<int>(first.size())) Cell(karakas, row + 1, 0, FromUtf8(first[static_cast<std::size_t>(row)]), false);
         if (row < static_cast<int>(second.size())) Cell(karakas, row + 1, 1, FromUtf8(second[static_cast<std::size_t>(row)]), false);
@@ -552,16 +566,16 @@ void JaiminiSection(QTextCursor& cursor, const Source& source) {
     QTextCharFormat plain;
     plain.setFont(PrintFont(kBodyPoints));
     cursor.insertBlock();
-    cursor.insertText(FromUtf8(KarakamsaLine(r)) + QLatin1Char('.'), plain);
+    cursor.insertText(FromUtf8(KarakamsaLine(r, LanguageChoice::Current())) + QLatin1Char('.'), plain);
 
-    Heading(cursor, QStringLiteral("Argala and virodhargala"));
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "Argala and virodhargala")));
     cursor.insertBlock();
     const std::vector<std::string> argala = ArgalaLines(r);
     QTextTable* houses = Table(cursor, static_cast<int>(argala.size()), 1);
     for (std::size_t i = 0; i < argala.size(); ++i) Cell(houses, static_cast<int>(i), 0, FromUtf8(argala[i]), false, 8);
     cursor.movePosition(QTextCursor::End);
 
-    Heading(cursor, QStringLiteral("Arudha padas in every varga"));
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "Arudha padas in every varga")));
     cursor.insertBlock();
     QTextTable* arudhas = Table(cursor, kVargaCount + 1, kArudhaCount + 1);
     for (int a = 0; a < kArudhaCount; ++a) Cell(arudhas, 0, a + 1, FromUtf8(kArudhaLabels[static_cast<std::size_t>(a)]), true, 7.5);
@@ -579,23 +593,23 @@ void JaiminiSection(QTextCursor& cursor, const Source& source) {
 // its source, and the doshas.
 void YogasSection(QTextCursor& cursor, const Source& source) {
     const YogaReading r = YogasOf(source.chart);
-    Heading(cursor, QStringLiteral("Yogas"));
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "Yogas")));
     cursor.insertBlock();
-    const std::vector<YogaRow> rows = YogaRows(r.vargas.front());
+    const std::vector<YogaRow> rows = YogaRows(r.vargas.front(), LanguageChoice::Current());
     constexpr int kColumns = static_cast<int>(std::size(kYogaHeadings));
     constexpr double kPoints = 8;
     QTextTable* table = Table(cursor, static_cast<int>(rows.size()) + 1, kColumns);
-    for (int c = 0; c < kColumns; ++c) Cell(table, 0, c, FromUtf8(kYogaHeadings[static_cast<std::size_t>(c)]), true, kPoints);
+    for (int c = 0; c < kColumns; ++c) Cell(table, 0, c, FromUtf8(SayIfPhrase(LanguageChoice::Current(), kYogaHeadings[static_cast<std::size_t>(c)])), true, kPoints);
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         const YogaRow& row = rows[static_cast<std::size_t>(i)];
         const std::string* cells[kColumns] = {&row.name, &row.planets, &row.family, &row.source};
         for (int c = 0; c < kColumns; ++c) Cell(table, i + 1, c, FromUtf8(*cells[c]), c == 0, kPoints);
     }
     cursor.movePosition(QTextCursor::End);
-    Heading(cursor, QStringLiteral("Doshas"));
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "Doshas")));
     QTextCharFormat plain;
     plain.setFont(PrintFont(kBodyPoints));
-    for (const std::string& line : DoshaLines(r)) {
+    for (const std::string& line : DoshaLines(r, LanguageChoice::Current())) {
         cursor.insertBlock();
         cursor.insertText(FromUtf8(line), plain);
     }
@@ -614,8 +628,9 @@ PrintDocument::PrintDocument(const Chart& chart, const MonthNames& months, Print
 PrintDocument::~PrintDocument() = default;
 
 QString PrintDocument::HeaderText() const {
-    return ShownText(source_.labels.name) + QStringLiteral(", born ") +
-           FromUtf8(BirthMomentLabel(source_.chart.birth.clock, source_.labels.monthName));
+    return Tr(QT_TRANSLATE_NOOP("Velmora", "%1, born %2"))
+        .arg(ShownText(source_.labels.name),
+             ShownDigits(FromUtf8(BirthMomentLabel(source_.chart.birth.clock, source_.labels.monthName))));
 }
 
 QString PrintDocument::ModeText() const {
@@ -669,7 +684,7 @@ int PrintDocument::Paint(QPagedPaintDevice& device) {
         painter.setPen(QColor(0x40, 0x40, 0x40));
         painter.drawText(QRectF(page.left(), page.bottom() - header.lineSpacing(), page.width(), header.lineSpacing()),
                          Qt::AlignHCenter | Qt::AlignBottom,
-                         QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages));
+                         Tr(QT_TRANSLATE_NOOP("Velmora", "Page %1 of %2")).arg(p + 1).arg(pages));
 
         painter.save();
         painter.translate(body.left(), body.top() - p * body.height());
@@ -689,7 +704,7 @@ int PrintDocument::Paint(QPagedPaintDevice& device) {
 
 QString WriteChartPdf(const QString& path, const Chart& chart, const MonthNames& months, QPageSize::PageSizeId paper,
                       PrintChoices choices) {
-    return WritePdfFile(path, QStringLiteral("Velmora chart of ") + ShownText(chart.birth.name), paper,
+    return WritePdfFile(path, Tr(QT_TRANSLATE_NOOP("Velmora", "Velmora chart of %1")).arg(ShownText(chart.birth.name)), paper,
                         [&](QPagedPaintDevice& device) { return PrintDocument(chart, months, choices).Paint(device) > 0; });
 }
 

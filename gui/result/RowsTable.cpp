@@ -4,6 +4,7 @@
 #include <QTableWidget>
 
 #include "widgets/Utf8Text.h"
+#include "services/LanguageChoice.h"
 
 namespace velmora {
 
@@ -26,7 +27,7 @@ void FillRows(QTableWidget* table, const std::vector<LabelRow>& rows) {
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         const LabelRow& row = rows[static_cast<std::size_t>(i)];
         table->setItem(i, 0, new QTableWidgetItem(FromUtf8(row.label)));
-        auto* text = new QTableWidgetItem(FromUtf8(row.text));
+        auto* text = new QTableWidgetItem(ShownDigits(FromUtf8(row.text)));
         text->setToolTip(text->text());  // the whole text where the column cuts it
         table->setItem(i, 1, text);
     }

@@ -38,6 +38,7 @@ public:
 
     // Shows varga `varga` (0 D1 … 15 D60) in the chart.
     void ShowVarga(int varga);
+    void FillTable();  // the table, in the windows' language
 
 private:
     Chart chart_;

@@ -36,7 +36,7 @@ QTableWidget* TableOf(const StrengthTable& t, QWidget* parent) {
     for (int r = 0; r < table->rowCount(); ++r) {
         const auto& row = t.rows[static_cast<std::size_t>(r)];
         for (int c = 0; c < table->columnCount(); ++c) {
-            auto* item = new QTableWidgetItem(FromUtf8(row[static_cast<std::size_t>(c)]));
+            auto* item = new QTableWidgetItem(ShownDigits(FromUtf8(row[static_cast<std::size_t>(c)])));
             item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(r, c, item);
         }
@@ -56,13 +56,14 @@ StrengthsPage::StrengthsPage(const Chart& chart, QWidget* parent) : QWidget(pare
 
     tabTables = new QTabWidget(this);
     tabTables->setObjectName(QStringLiteral("tabTables"));
-    tabTables->setAccessibleName(QStringLiteral("Strength tables"));
+    Translate(tabTables, QT_TRANSLATE_NOOP("Velmora", "Strength tables"), TextRole::AccessibleName);
     column->addWidget(tabTables, 1);
     lblNote = AddPageNote(column, this);
 
     connect(cboSunrise, &QComboBox::currentIndexChanged, this, &StrengthsPage::Fill);
     SetPageKeys(this, {cboSunrise, tabTables, lblNote});
     Fill();
+    OnLanguageChange(this, [this] { Fill(); });
     FitOnScreen(this, QSize(760, 520));
 }
 

@@ -5,16 +5,19 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "widgets/Translated.h"
+
 namespace velmora {
 
 QComboBox* AddSunriseChoice(QBoxLayout* column, QWidget* page) {
     auto* row = new QHBoxLayout;
-    auto* caption = new QLabel(QStringLiteral("&Sunrise:"), page);
+    auto* caption = Translated(new QLabel(page), QT_TRANSLATE_NOOP("Velmora", "&Sunrise:"));
     auto* box = new QComboBox(page);
     box->setObjectName(QStringLiteral("cboSunrise"));
-    box->addItems({QStringLiteral("Upper limb with refraction (as almanacs print)"),
-                   QStringLiteral("Centre of the disc without refraction")});
-    box->setAccessibleName(QStringLiteral("Sunrise convention"));
+    box->addItems({QString(), QString()});
+    TranslateItems(box, {QT_TRANSLATE_NOOP("Velmora", "Upper limb with refraction (as almanacs print)"),
+                         QT_TRANSLATE_NOOP("Velmora", "Centre of the disc without refraction")});
+    Translate(box, QT_TRANSLATE_NOOP("Velmora", "Sunrise convention"), TextRole::AccessibleName);
     caption->setBuddy(box);
     row->addWidget(caption);
     row->addWidget(box);

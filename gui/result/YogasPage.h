@@ -27,6 +27,7 @@ public:
 
     // Shows the yogas of `varga` (a position in AllVargas()).
     void ShowVarga(int varga);
+    void ShowDoshas();
 
 private:
     Chart chart_;

@@ -13,17 +13,18 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
+#include "services/LanguageChoice.h"
 
 namespace velmora {
 
 namespace {
 
-QTableWidget* Table(int rows, const QStringList& headers, const QString& name, QWidget* parent) {
+QTableWidget* Table(int rows, std::vector<const char*> headers, const QString& name, const char* spoken,
+                    QWidget* parent) {
     auto* table = new QTableWidget(rows, static_cast<int>(headers.size()), parent);
     table->setObjectName(name);
-    table->setAccessibleName(name == QStringLiteral("tblCusps") ? QStringLiteral("House cusps")
-                                                                 : QStringLiteral("Each point's house"));
-    table->setHorizontalHeaderLabels(headers);
+    Translate(table, spoken, TextRole::AccessibleName);
+    TranslateItems(table, std::move(headers));
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setTabKeyNavigation(false);
@@ -48,12 +49,12 @@ void FitRows(QTableWidget* table) {
 
 QString frmBhavas::Summary(const Chart& chart) {
     if (chart.mode != ComputationMode::Precise)
-        return QStringLiteral("A classic chart has no house cusps: choose precise positions on the form for the "
-                              "bhavas.");
+        return Tr(QT_TRANSLATE_NOOP("Velmora", "A classic chart has no house cusps: choose precise positions on the "
+                                               "form for the bhavas."));
     QString text = FromUtf8(BhavaHeading(chart)) + QLatin1Char('.');
     text += QLatin1Char(' ') + QString::fromStdString(chart.ayanamsaLabel) +
-            (chart.positions == PositionKind::True ? QStringLiteral(", true positions.")
-                                                   : QStringLiteral(", apparent positions."));
+            (chart.positions == PositionKind::True ? Tr(QT_TRANSLATE_NOOP("Velmora", ", true positions."))
+                                                   : Tr(QT_TRANSLATE_NOOP("Velmora", ", apparent positions.")));
     return text;
 }
 
@@ -77,27 +78,39 @@ frmBhavas::frmBhavas(const Chart& chart, const ChartStyleChoice& style, QWidget*
 
     QList<QWidget*> chain{lblSummary, lblNote};
     if (chart.mode == ComputationMode::Precise) {
-        tblCusps = Table(12, {QStringLiteral("House"), QStringLiteral("Begins at"), QStringLiteral("Points")},
-                         QStringLiteral("tblCusps"), page);
-        for (const BhavaRow& row : BhavaRows(chart))
-            Fill(tblCusps, row.house - 1, {QString::number(row.house), FromUtf8(row.cusp), FromUtf8(row.points)});
-        FitRows(tblCusps);
-        grid->addWidget(Framed(QStringLiteral("Cusps"), tblCusps, page), 2, 0, Qt::AlignTop);
+        tblCusps = Table(12,
+                         {QT_TRANSLATE_NOOP("Velmora", "House"), QT_TRANSLATE_NOOP("Velmora", "Begins at"),
+                          QT_TRANSLATE_NOOP("Velmora", "Points")},
+                         QStringLiteral("tblCusps"), QT_TRANSLATE_NOOP("Velmora", "House cusps"), page);
+        grid->addWidget(Framed(QT_TRANSLATE_NOOP("Velmora", "Cusps"), tblCusps, page), 2, 0, Qt::AlignTop);
 
-        tblBhavas = Table(kBodyCount, {QStringLiteral("Point"), QStringLiteral("Sign"), QStringLiteral("House")},
-                          QStringLiteral("tblBhavas"), page);
-        for (int i = 0; i < kBodyCount; ++i) {
-            const auto at = static_cast<std::size_t>(i);
-            Fill(tblBhavas, i,
-                 {FromUtf8(kPointNames[at]), FromUtf8(kSignEnglishNames[static_cast<std::size_t>(chart.points[at].sign)]),
-                  QString::number(chart.bhavas[at])});
-        }
-        FitRows(tblBhavas);
-        grid->addWidget(Framed(QStringLiteral("Each point's house"), tblBhavas, page), 2, 1, Qt::AlignTop);
+        tblBhavas = Table(kBodyCount,
+                          {QT_TRANSLATE_NOOP("Velmora", "Point"), QT_TRANSLATE_NOOP("Velmora", "Sign"),
+                           QT_TRANSLATE_NOOP("Velmora", "House")},
+                          QStringLiteral("tblBhavas"), QT_TRANSLATE_NOOP("Velmora", "Each point's house"), page);
+        // The rows, written again in each language chosen.
+        const auto fill = [this, chart] {
+            for (const BhavaRow& row : BhavaRows(chart, LanguageChoice::Current()))
+                Fill(tblCusps, row.house - 1,
+                     {ShownDigits(QString::number(row.house)), FromUtf8(row.cusp), FromUtf8(row.points)});
+            FitRows(tblCusps);
+            for (int i = 0; i < kBodyCount; ++i) {
+                const auto at = static_cast<std::size_t>(i);
+                Fill(tblBhavas, i,
+                     {FromUtf8(kPointNames[at]),
+                      FromUtf8(kSignEnglishNames[static_cast<std::size_t>(chart.points[at].sign)]),
+                      ShownDigits(QString::number(chart.bhavas[at]))});
+            }
+            FitRows(tblBhavas);
+        };
+        fill();
+        OnLanguageChange(this, fill);
+        grid->addWidget(Framed(QT_TRANSLATE_NOOP("Velmora", "Each point's house"), tblBhavas, page), 2, 1, Qt::AlignTop);
 
-        const QString title = QStringLiteral("Bhava chart (bhava chalit)");
-        bhavaChart = new ChartView(title, MakeChartDiagram(BhavaPoints(chart)), style.Style(), page);
+        const char* title = QT_TRANSLATE_NOOP("Velmora", "Bhava chart (bhava chalit)");
+        bhavaChart = new ChartView(Tr(title), MakeChartDiagram(BhavaPoints(chart)), style.Style(), page);
         style.Follow(bhavaChart, [chart = bhavaChart](ChartStyle chosen) { chart->SetStyle(chosen); });
+        OnLanguageChange(bhavaChart, [view = bhavaChart, title] { view->SetChart(Tr(title), view->Diagram()); });
         bhavaChart->setObjectName(QStringLiteral("bhavaChart"));
         grid->addWidget(Framed(title, bhavaChart, page), 2, 2);
         grid->setColumnStretch(2, 1);
@@ -105,6 +118,10 @@ frmBhavas::frmBhavas(const Chart& chart, const ChartStyleChoice& style, QWidget*
         chain << tblCusps << tblBhavas << bhavaChart->HouseSpots();
     }
     SetPageKeys(this, chain);
+    OnLanguageChange(this, [this, chart] {
+        lblSummary->setText(Summary(chart));
+        lblSummary->setAccessibleName(lblSummary->text());
+    });
 
     FitOnScreen(this, QSize(900, 640));
 }

@@ -12,6 +12,7 @@
 #include "presentation/DashaLabels.h"
 #include "services/Clock.h"
 #include "services/Preferences.h"
+#include "services/LanguageChoice.h"
 #include "widgets/ChartPageParts.h"
 #include "widgets/LocaleTimes.h"
 #include "widgets/ScreenFit.h"
@@ -50,13 +51,17 @@ frmDashas::frmDashas(const Chart& chart, Services services, QWidget* parent)
     cboSystem = new QComboBox(this);
     cboSystem->setObjectName(QStringLiteral("cboSystem"));
     for (const DashaSystemRow& row : AllDashaSystems()) cboSystem->addItem(Text(row.table().name));
-    cboSystem->setAccessibleName(QStringLiteral("Dasha system"));
+    Translate(cboSystem, QT_TRANSLATE_NOOP("Velmora", "Dasha system"), TextRole::AccessibleName);
     cboYear = new QComboBox(this);
     cboYear->setObjectName(QStringLiteral("cboYear"));
     for (std::string_view name : kDashaYearNames) cboYear->addItem(Text(name));
-    cboYear->setAccessibleName(QStringLiteral("Dasha year"));
-    choices->addRow(QStringLiteral("&System:"), cboSystem);
-    choices->addRow(QStringLiteral("&Year:"), cboYear);
+    Translate(cboYear, QT_TRANSLATE_NOOP("Velmora", "Dasha year"), TextRole::AccessibleName);
+    for (auto [caption, list] : {std::pair{QT_TRANSLATE_NOOP("Velmora", "&System:"), cboSystem},
+                                 std::pair{QT_TRANSLATE_NOOP("Velmora", "&Year:"), cboYear}}) {
+        auto* label = Translated(new QLabel(this), caption);
+        label->setBuddy(list);
+        choices->addRow(label, list);
+    }
     column->addLayout(choices);
 
     lblNote = new QLabel(this);
@@ -68,9 +73,9 @@ frmDashas::frmDashas(const Chart& chart, Services services, QWidget* parent)
 
     treeDashas = new QTreeWidget(this);
     treeDashas->setObjectName(QStringLiteral("treeDashas"));
-    treeDashas->setAccessibleName(QStringLiteral("Dasha periods"));
-    treeDashas->setHeaderLabels({QStringLiteral("Period"), QStringLiteral("Level"), QStringLiteral("From"),
-                                 QStringLiteral("To")});
+    Translate(treeDashas, QT_TRANSLATE_NOOP("Velmora", "Dasha periods"), TextRole::AccessibleName);
+    TranslateItems(treeDashas, {QT_TRANSLATE_NOOP("Velmora", "Period"), QT_TRANSLATE_NOOP("Velmora", "Level"),
+                                QT_TRANSLATE_NOOP("Velmora", "From"), QT_TRANSLATE_NOOP("Velmora", "To")});
     treeDashas->setUniformRowHeights(true);
     column->addWidget(treeDashas, 1);
     connect(treeDashas, &QTreeWidget::itemExpanded, this, &frmDashas::FillChildren);
@@ -89,6 +94,15 @@ frmDashas::frmDashas(const Chart& chart, Services services, QWidget* parent)
     });
 
     SetPageKeys(this, {cboSystem, cboYear, lblNote, treeDashas});
+    // The lists' names and the periods again in each language chosen.
+    OnLanguageChange(this, [this] {
+        setAccessibleName(windowTitle());
+        int i = 0;
+        for (const DashaSystemRow& row : AllDashaSystems()) cboSystem->setItemText(i++, Text(row.table().name));
+        i = 0;
+        for (std::string_view name : kDashaYearNames) cboYear->setItemText(i++, Text(name));
+        Show();
+    });
     FitOnScreen(this, QSize(720, 640));
 }
 
@@ -96,7 +110,7 @@ QTreeWidgetItem* frmDashas::AddPeriod(QTreeWidgetItem* parent, const DashaNode& 
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(treeDashas);
     const bool running = timeline_.Running(node, level);
     const QString lord = QString::fromStdString(DashaLordLabel(timeline_, node));
-    item->setText(0, running ? lord + QStringLiteral("  (running)") : lord);
+    item->setText(0, running ? lord + Tr(QT_TRANSLATE_NOOP("Velmora", "  (running)")) : lord);
     item->setText(1, Text(kDashaLevelNames[static_cast<std::size_t>(level - 1)]));
     item->setText(2, Moment(node.start));
     item->setText(3, Moment(node.end));
@@ -131,11 +145,11 @@ void frmDashas::Show() {
     // A nakshatra dasha from the Moon's nakshatra; a sign dasha from the
     // chart's signs, with whose reading it follows.
     QString note = timeline_.table->SignDasha()
-                       ? QStringLiteral("%1 dasha, %2. Years of %3; dates and times in the birth's local clock.")
-                             .arg(Text(timeline_.table->name), QString::fromStdString(DashaStartLine(timeline_)),
+                       ? Tr(QT_TRANSLATE_NOOP("Velmora", "%1 dasha, %2. Years of %3; dates and times in the birth's local clock."))
+                             .arg(Text(timeline_.table->name), QString::fromStdString(DashaStartLine(timeline_, LanguageChoice::Current())),
                                   Text(kDashaYearNames[static_cast<std::size_t>(year)]))
-                       : QStringLiteral("%1 dasha from the Moon in %2: %3 period, %4 left at birth. Years of %5; dates "
-                                        "and times in the birth's local clock.")
+                       : Tr(QT_TRANSLATE_NOOP("Velmora", "%1 dasha from the Moon in %2: %3 period, %4 left at birth. "
+                                                         "Years of %5; dates and times in the birth's local clock."))
                              .arg(Text(timeline_.table->name), Text(chart_.nakshatras[1].Name()),
                                   QString::fromStdString(DashaLordLabel(timeline_, timeline_.majors[0])),
                                   QString::fromStdString(YearsMonthsDaysText(timeline_.balanceYears)),
@@ -145,7 +159,7 @@ void frmDashas::Show() {
         for (int level = 0; level < timeline_.runningLevels; ++level)
             path << QString::fromStdString(DashaLordLabel(timeline_, timeline_.running[static_cast<std::size_t>(level)]));
         const CalendarDate& today = timeline_.today;
-        note += QStringLiteral(" Running on %1: %2.")
+        note += Tr(QT_TRANSLATE_NOOP("Velmora", " Running on %1: %2."))
                     .arg(LocaleDate(today.At(0)),
                          path.join(QStringLiteral(" > ")));
     }

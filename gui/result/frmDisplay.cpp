@@ -25,7 +25,9 @@
 #include "widgets/LinkLabel.h"
 #include "widgets/Twips.h"
 #include "services/WebLinks.h"
+#include "services/LanguageChoice.h"
 #include "services/SystemMonthNames.h"
+#include "widgets/Translated.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/ProgramTitle.h"
 
@@ -72,13 +74,19 @@ struct DetailRow {
 };
 
 constexpr std::array<DetailRow, 7> kDetailRows = {{
-    {"Date of Birth :", "lblDOB", "Date of Birth", &frmDisplay::lblDOB},
-    {"Time of Birth :", "lblTOB", "Time of Birth", &frmDisplay::lblTOB},
-    {"Longitude :", "lblLongitude", "Longitude", &frmDisplay::lblLongitude},
-    {"Latitude   :", "lblLatitude", "Latitude", &frmDisplay::lblLatitude},
-    {"City :", "lblCity", "City", &frmDisplay::lblCity},
-    {"State :", "lblState", "State", &frmDisplay::lblState},
-    {"Country :", "lblCountry", "Country", &frmDisplay::lblCountry},
+    {QT_TRANSLATE_NOOP("Velmora", "Date of Birth :"), "lblDOB", QT_TRANSLATE_NOOP("Velmora", "Date of Birth"),
+     &frmDisplay::lblDOB},
+    {QT_TRANSLATE_NOOP("Velmora", "Time of Birth :"), "lblTOB", QT_TRANSLATE_NOOP("Velmora", "Time of Birth"),
+     &frmDisplay::lblTOB},
+    {QT_TRANSLATE_NOOP("Velmora", "Longitude :"), "lblLongitude", QT_TRANSLATE_NOOP("Velmora", "Longitude"),
+     &frmDisplay::lblLongitude},
+    {QT_TRANSLATE_NOOP("Velmora", "Latitude   :"), "lblLatitude", QT_TRANSLATE_NOOP("Velmora", "Latitude"),
+     &frmDisplay::lblLatitude},
+    {QT_TRANSLATE_NOOP("Velmora", "City :"), "lblCity", QT_TRANSLATE_NOOP("Velmora", "City"), &frmDisplay::lblCity},
+    {QT_TRANSLATE_NOOP("Velmora", "State :"), "lblState", QT_TRANSLATE_NOOP("Velmora", "State"),
+     &frmDisplay::lblState},
+    {QT_TRANSLATE_NOOP("Velmora", "Country :"), "lblCountry", QT_TRANSLATE_NOOP("Velmora", "Country"),
+     &frmDisplay::lblCountry},
 }};
 
 constexpr std::array<int, kBodyCount> kPlanetTops = {360, 746, 1132, 1518, 1904, 2290, 2676, 3062, 3448, 3840};
@@ -167,7 +175,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
 
 // A label the run fills: shows the caption, keeps it as written.
 void SetCaption(QLabel* label, const std::string& caption) {
-    label->setText(frmDisplay::DisplayCaption(caption));
+    label->setText(ShownDigits(frmDisplay::DisplayCaption(caption)));
     label->setProperty("caption", QString::fromStdString(caption));
 }
 
@@ -183,8 +191,9 @@ QFrame* MakeShape(QWidget* parent, const char* name, const QRect& where) {
     return shape;
 }
 
-QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& title, const QRect& where) {
-    auto* frame = new QGroupBox(title, parent);
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const char* title, const QRect& where) {
+    auto* frame = new QGroupBox(parent);
+    if (title) Translate(frame, title);
     frame->setObjectName(QLatin1String(name));
     frame->setFont(Verdana(8.25, true));
     frame->setGeometry(where);
@@ -223,7 +232,9 @@ QSize frmDisplay::sizeHint() const { return {TwipsToPixels(kFormWidth), TwipsToP
 QString frmDisplay::Caption(const QLabel* label) { return label->property("caption").toString(); }
 
 frmDisplay::frmDisplay(std::shared_ptr<const Chart> chart, Services services, QWidget* parent)
-    : frmDisplay(std::move(chart), SystemMonthNames(), services, parent) {}
+    : frmDisplay(std::move(chart), SystemMonthNames(), services, parent) {
+    followsLanguage_ = true;
+}
 
 frmDisplay::frmDisplay(std::shared_ptr<const Chart> chart, const MonthNames& months, Services services,
                        QWidget* parent)
@@ -242,6 +253,7 @@ frmDisplay::frmDisplay(std::shared_ptr<const Chart> chart, ResultLabels labels, 
     BuildDetails();
     BuildPositions();
     BuildReport(chart_->report, services);
+    SpeakTexts();
 
     // Tab walks the chart sign by sign, then the details, the positions and
     // the report, so a screen reader reads them in that order.
@@ -267,6 +279,80 @@ frmDisplay::frmDisplay(std::shared_ptr<const Chart> chart, ResultLabels labels, 
     ShowChartStyle(services.chartStyle.Style());
     // A style chosen in any window: this chart too.
     services.chartStyle.Follow(this, [this](ChartStyle style) { ShowChartStyle(style); });
+    OnLanguageChange(this, [this] { ShowLanguage(); });
+}
+
+void frmDisplay::SpeakTexts() {
+    const QString notGiven = Tr(QT_TRANSLATE_NOOP("Velmora", "not given"));
+    const ChartDiagram& diagram = birthChart->Diagram();
+    for (int k = 0; k < kSignCount; ++k) {
+        const QString sign = QLatin1String(kSignEnglishNames[static_cast<std::size_t>(k)]);
+        NameSpoken(signLabels[k], sign, Tr(QT_TRANSLATE_NOOP("Velmora", "no bodies")), {},
+                   SpokenEntries(diagram.OfSign(k), false));
+        NameSpoken(lblArudha[k], sign, Tr(QT_TRANSLATE_NOOP("Velmora", "no arudhas")),
+                   Tr(QT_TRANSLATE_NOOP("Velmora", "arudhas ")), SpokenEntries(diagram.OfSign(k), true));
+    }
+    NameValue(lblName, Tr(QT_TRANSLATE_NOOP("Velmora", "Name")), notGiven, labels_.name);
+    // The value says its caption itself: an empty one is "City: not given".
+    const std::array<const std::string*, 7> values = {&labels_.dateOfBirth, &labels_.timeOfBirth, &labels_.longitude,
+                                                      &labels_.latitude,    &chart_->birth.city,  &chart_->birth.state,
+                                                      &chart_->birth.country};
+    for (std::size_t r = 0; r < kDetailRows.size(); ++r)
+        NameValue(this->*kDetailRows[r].label, Tr(kDetailRows[r].spoken), notGiven, *values[r]);
+    if (lblMode) NameValue(lblMode, Tr(QT_TRANSLATE_NOOP("Velmora", "Positions")), notGiven, chart_->modeText);
+    for (int i = 0; i < kBodyCount; ++i)
+        NameValue(planet[i], FromUtf8(kPlainBodyNames[i]), notGiven, labels_.planet[i]);
+}
+
+void frmDisplay::ShowLanguage() {
+    // The texts made from the chart, in the new language's month names and digits.
+    if (followsLanguage_) labels_ = ResultLabelsOf(*chart_, SystemMonthNames());
+    SetCaption(lblDOB, labels_.dateOfBirth);
+    SetCaption(lblTOB, labels_.timeOfBirth);
+    SetCaption(lblLongitude, labels_.longitude);
+    SetCaption(lblLatitude, labels_.latitude);
+    for (int k = 0; k < kSignCount; ++k) {
+        SetCaption(signLabels[k], labels_.signBoxes[k]);
+        SetCaption(lblArudha[k], labels_.arudhaBoxes[k]);
+        Hno[k]->setText(ShownDigits(QString::number(k + 1)));
+    }
+    for (int i = 0; i < kBodyCount; ++i) {
+        PlanetName[i]->setText(FromUtf8(PositionCaption(i)));
+        SetCaption(planet[i], labels_.planet[i]);
+    }
+    birthChart->SetChart(Tr(QT_TRANSLATE_NOOP("Velmora", "Birth chart")), birthChart->Diagram());
+    lblUsed->setAccessibleDescription(Tr(QT_TRANSLATE_NOOP("Velmora", "Time zone and positions")));
+    for (const DetailRow& row : kDetailRows) (this->*row.label)->setAccessibleDescription(Tr(row.spoken));
+    SpeakTexts();
+    ShowReport();
+    // A longer text gets the room it needs, as the form's texts got it when
+    // it was made (FitTexts): its designed box grows right and down.
+    for (Designed& d : designed_)
+        if (d.widget && d.widget != lblUsed && d.widget->objectName() != QLatin1String("Hno"))
+            d.geometry.setSize(d.geometry.size().expandedTo(TextNeeds(d.widget)));
+    if (!designed_.empty()) ApplyLayout();
+}
+
+QString frmDisplay::ReportInEnglishNote() {
+    return Tr(QT_TRANSLATE_NOOP("Velmora",
+                                "The report is in English: its rules have no reviewed translation yet."));
+}
+
+void frmDisplay::ShowReport() {
+    // The 105 rules are written in English; no reviewed translation of them
+    // exists. In another language a note above the report says so.
+    RTB->clear();
+    QTextCursor cursor(RTB->document());
+    if (LanguageChoice::Current() != Language::English) {
+        QTextCharFormat note;
+        note.setFontItalic(true);
+        note.setForeground(QColor(0x80, 0, 0));
+        cursor.insertText(ReportInEnglishNote(), note);
+        cursor.insertBlock();
+        cursor.setCharFormat(QTextCharFormat());
+    }
+    InsertReport(cursor, chart_->report);
+    RTB->moveCursor(QTextCursor::Start);
 }
 
 void frmDisplay::FitTexts() {
@@ -390,6 +476,13 @@ void frmDisplay::ApplyLayout() {
     Label6->move(TwipsToPixels(layout_.ReportBox.Right() - (kReportLeft + kReportWidth - kLabel6Left)),
                  TwipsToPixels(layout_.FooterTop));
     cmdVargas->move(TwipsToPixels(layout_.ReportBox.Left), TwipsToPixels(layout_.FooterTop - kVargasRaise));
+    // A longer caption (another language's) widens the button and its
+    // neighbour; the footer's words move right of the button.
+    for (QWidget* footer : {static_cast<QWidget*>(cmdVargas), static_cast<QWidget*>(Label5)})
+        footer->resize(footer->size().expandedTo(TextNeeds(footer)));
+    const int gap = TwipsToPixels(kLabel5Left - kReportLeft - 3120);
+    if (Label5->x() < cmdVargas->geometry().right() + gap)
+        Label5->move(cmdVargas->geometry().right() + gap, Label5->y());
     PlaceChart();
 }
 
@@ -400,8 +493,8 @@ void frmDisplay::resizeEvent(QResizeEvent* event) {
 
 void frmDisplay::BuildChart(Services services) {
     const ResultLabels& result = labels_;
-    Frame1 = MakeFrame(this, "Frame1", QString(), TwipsRect(120, 120, 8175, 6975));
-    fraBirthchart = MakeFrame(Frame1, "fraBirthchart", QStringLiteral("Hora"), TwipsRect(0, 0, 8115, 6945));
+    Frame1 = MakeFrame(this, "Frame1", nullptr, TwipsRect(120, 120, 8175, 6975));
+    fraBirthchart = MakeFrame(Frame1, "fraBirthchart", QT_TRANSLATE_NOOP("Velmora", "Hora"), TwipsRect(0, 0, 8115, 6945));
 
     Shape2 = MakeShape(fraBirthchart, "Shape2", TwipsRect(100, 120, 7890, 6755));
     Shape1 = MakeShape(fraBirthchart, "Shape1", TwipsRect(2085, 1815, 3930, 3355));
@@ -425,10 +518,9 @@ void frmDisplay::BuildChart(Services services) {
         SetTextColor(label, darkGreen);
         SetCaption(label, result.signBoxes[k]);
         MakeReachable(label, sign);
-        NameSpoken(label, sign, QStringLiteral("no bodies"), {}, SpokenEntries(diagram.OfSign(k), false));
         signLabels[k] = label;
 
-        Hno[k] = MakeLabel<ChartCellLabel>(fraBirthchart, "Hno", QString::number(k + 1),
+        Hno[k] = MakeLabel<ChartCellLabel>(fraBirthchart, "Hno", ShownDigits(QString::number(k + 1)),
                            TwipsRect(cell.hnoLeft, cell.hnoTop, kHnoWidth, kHnoHeight), numberFont);
         Hno[k]->setProperty("index", k);
 
@@ -442,8 +534,6 @@ void frmDisplay::BuildChart(Services services) {
         const int needed = lines * QFontMetrics(arudhaFont).lineSpacing();
         if (needed > arudha->height()) arudha->resize(arudha->width(), needed);
         MakeReachable(arudha, sign);
-        NameSpoken(arudha, sign, QStringLiteral("no arudhas"), QStringLiteral("arudhas "),
-                   SpokenEntries(diagram.OfSign(k), true));
         lblArudha[k] = arudha;
     }
 
@@ -451,7 +541,7 @@ void frmDisplay::BuildChart(Services services) {
     // the labels: full names in the South-Indian cells, the zone line and
     // the forum link in its centre. In that style the sign and arudha labels
     // take the keyboard focus for their cell.
-    birthChart = new ChartView(QStringLiteral("Birth chart"), diagram, ChartStyle::South, fraBirthchart);
+    birthChart = new ChartView(Tr(QT_TRANSLATE_NOOP("Velmora", "Birth chart")), diagram, ChartStyle::South, fraBirthchart);
     birthChart->setObjectName(QStringLiteral("birthChart"));
     birthChart->SetKeepsSquare(false);
     birthChart->SetTitleInCentre(false);
@@ -471,11 +561,11 @@ void frmDisplay::BuildChart(Services services) {
                         Verdana(8.25, false));
     lblUsed->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblUsed->setWordWrap(true);
-    MakeReachable(lblUsed, QStringLiteral("Time zone and positions"));
+    MakeReachable(lblUsed, Tr(QT_TRANSLATE_NOOP("Velmora", "Time zone and positions")));
     lblUsed->setAccessibleName(used.join(QStringLiteral(", ")));
 
-    Label7 = new LinkLabel(QStringLiteral("Visit the Velmora forum"), services.web, WebPage::Home,
-                           fraBirthchart);
+    Label7 = new LinkLabel(QString(), services.web, WebPage::Home, fraBirthchart);
+    Translate(Label7, QT_TRANSLATE_NOOP("Velmora", "Visit the Velmora forum"));
     Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setFont(Verdana(8.25, true));
     Label7->setAlignment(Qt::AlignCenter);
@@ -493,14 +583,13 @@ void frmDisplay::BuildDetails() {
     const ResultLabels& result = labels_;
     const ChartBirth& birth = chart_->birth;
     const std::string& modeText = chart_->modeText;
-    fraDetails = MakeFrame(this, "fraDetails", QStringLiteral("Your details"), TwipsRect(8520, 0, 3490, 2775));
+    fraDetails = MakeFrame(this, "fraDetails", QT_TRANSLATE_NOOP("Velmora", "Your details"), TwipsRect(8520, 0, 3490, 2775));
     const QFont captionFont = Verdana(8.25, false);
     const QFont valueFont = Verdana(8.25, false);
 
     lblName = MakeLabel(fraDetails, "lblName", QString(), TwipsRect(120, 240, 3285, 240), Verdana(8.25, true));
     SetCaption(lblName, result.name);
-    MakeReachable(lblName, QStringLiteral("Name"));
-    NameValue(lblName, QStringLiteral("Name"), QStringLiteral("not given"), result.name);
+    MakeReachable(lblName, Tr(QT_TRANSLATE_NOOP("Velmora", "Name")));
 
     const std::array<const std::string*, 7> values = {&result.dateOfBirth, &result.timeOfBirth, &result.longitude,
                                                       &result.latitude,    &birth.city,         &birth.state,
@@ -513,14 +602,12 @@ void frmDisplay::BuildDetails() {
     for (std::size_t r = 0; r < kDetailRows.size(); ++r) {
         const DetailRow& row = kDetailRows[r];
         const int top = firstTop + rowStep * static_cast<int>(r);
-        QLabel* caption = MakeLabel(fraDetails, "", QLatin1String(row.caption), TwipsRect(120, top, 1305, 195),
-                                    captionFont);
+        QLabel* caption = MakeLabel(fraDetails, "", QString(), TwipsRect(120, top, 1305, 195), captionFont);
+        Translate(caption, row.caption);
         caption->setObjectName(QLatin1String(row.name) + QStringLiteral("Caption"));
         QLabel* value = MakeLabel(fraDetails, row.name, QString(), TwipsRect(1440, top, 2055, 195), valueFont);
         SetCaption(value, *values[r]);
-        MakeReachable(value, QLatin1String(row.spoken));
-        // The value says its caption itself: an empty one is "City: not given".
-        NameValue(value, QLatin1String(row.spoken), QStringLiteral("not given"), *values[r]);
+        MakeReachable(value, Tr(row.spoken));
         this->*row.label = value;
     }
     if (precise) {
@@ -528,14 +615,13 @@ void frmDisplay::BuildDetails() {
         lblMode = MakeLabel(fraDetails, "lblMode", QString(), TwipsRect(120, top, 3285, 2775 - top - 30), valueFont);
         lblMode->setWordWrap(true);
         SetCaption(lblMode, modeText);
-        MakeReachable(lblMode, QStringLiteral("Positions"));
-        NameValue(lblMode, QStringLiteral("Positions"), QStringLiteral("not given"), modeText);
+        MakeReachable(lblMode, Tr(QT_TRANSLATE_NOOP("Velmora", "Positions")));
     }
 }
 
 void frmDisplay::BuildPositions() {
     const ResultLabels& result = labels_;
-    fraWestern = MakeFrame(this, "fraWestern", QStringLiteral("Vedic Planetary Position"),
+    fraWestern = MakeFrame(this, "fraWestern", QT_TRANSLATE_NOOP("Velmora", "Vedic Planetary Position"),
                            TwipsRect(8520, 2760, 3495, 4215));
     const QFont nameFont = Verdana(8.25, true);
     const QFont valueFont = Verdana(9.75, false);
@@ -546,9 +632,7 @@ void frmDisplay::BuildPositions() {
         planet[i] = MakeLabel(fraWestern, "planet", QString(), TwipsRect(1920, kPlanetTops[i], 1455, 270), valueFont);
         planet[i]->setProperty("index", i);
         SetCaption(planet[i], result.planet[i]);
-        const QString body = FromUtf8(kPlainBodyNames[i]);
-        MakeReachable(planet[i], body);
-        NameValue(planet[i], body, QStringLiteral("not given"), result.planet[i]);
+        MakeReachable(planet[i], FromUtf8(kPlainBodyNames[i]));
     }
 }
 
@@ -560,24 +644,29 @@ void frmDisplay::BuildReport(const Report& report, Services services) {
     RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     RTB->setTabChangesFocus(true);
     RTB->setFocusPolicy(Qt::StrongFocus);
-    RTB->setAccessibleName(QStringLiteral("Report"));
+    Translate(RTB, QT_TRANSLATE_NOOP("Velmora", "Report"), TextRole::AccessibleName);
     RTB->setFont(Verdana(8.25, false));
 
     // Piece by piece at the insertion point, each with its own weight, colour
     // and size; each break starts a new paragraph.
-    QTextCursor cursor(RTB->document());
-    InsertReport(cursor, report);
-    RTB->moveCursor(QTextCursor::Start);
+    if (LanguageChoice::Current() == Language::English) {
+        QTextCursor cursor(RTB->document());
+        InsertReport(cursor, report);
+        RTB->moveCursor(QTextCursor::Start);
+    } else {
+        ShowReport();
+    }
 
-    Label5 = MakeLabel(this, "Label5", QStringLiteral("Talk about your chart at our forum"),
-                       TwipsRect(kLabel5Left, kFooterTop, 3690, 240), Verdana(8.25, false));
+    Label5 = MakeLabel(this, "Label5", QString(), TwipsRect(kLabel5Left, kFooterTop, 3690, 240), Verdana(8.25, false));
+    Translate(Label5, QT_TRANSLATE_NOOP("Velmora", "Talk about your chart at our forum"));
     Label6 = new LinkLabel(WebPageAddress(WebPage::Home).toString(), services.web, WebPage::Home, this);
     Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setFont(Verdana(8.25, false));
     Label6->setGeometry(TwipsRect(kLabel6Left, kFooterTop, 2565, 240));
 
     // Left of the footer line: the page beyond the arudhas.
-    cmdVargas = new QPushButton(QStringLiteral("&Nakshatras, dasha, Navamsa..."), this);
+    cmdVargas = new QPushButton(this);
+    Translate(cmdVargas, QT_TRANSLATE_NOOP("Velmora", "&Nakshatras, dasha, Navamsa..."));
     cmdVargas->setObjectName(QStringLiteral("cmdVargas"));
     cmdVargas->setFont(Verdana(8.25, false));
     cmdVargas->setGeometry(TwipsRect(kReportLeft, kFooterTop - kVargasRaise, 3120, 300));

@@ -38,7 +38,9 @@ class frmVargas;
 class frmDisplay : public QWidget {
     Q_OBJECT
 public:
-    // The form shows `chart`, its texts made with the system language's month names.
+    // The form shows `chart`, its texts made with the month names of the
+    // windows' language (the system's in English), made again when the
+    // language changes.
     frmDisplay(std::shared_ptr<const Chart> chart, Services services, QWidget* parent = nullptr);
     // The same with the month names given.
     frmDisplay(std::shared_ptr<const Chart> chart, const MonthNames& months, Services services,
@@ -113,6 +115,9 @@ public:
     frmVargas* Vargas() const { return vargas_; }
     void ShowVargas();
 
+    // "The report is in English …": the note above the report in any other language.
+    static QString ReportInEnglishNote();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
@@ -139,6 +144,12 @@ private:
     void BuildDetails();
     void BuildPositions();
     void BuildReport(const Report& report, Services services);
+    // What a screen reader says for each label the chart fills.
+    void SpeakTexts();
+    // Every text written again in the language chosen now.
+    void ShowLanguage();
+    void ShowReport();
+    bool followsLanguage_ = false;  // month names not given: the language's
 
     std::vector<Designed> designed_;
     DisplayLayout layout_;

@@ -26,13 +26,15 @@ frmPanchanga::frmPanchanga(const Chart& chart, QWidget* parent) : QWidget(parent
 
     cboSunrise = AddSunriseChoice(column, this);
 
-    tblPanchanga = MakeRowsTable(QStringLiteral("tblPanchanga"), QStringLiteral("Panchanga"), this);
+    tblPanchanga = MakeRowsTable(QStringLiteral("tblPanchanga"), QString(), this);
+    Translate(tblPanchanga, QT_TRANSLATE_NOOP("Velmora", "Panchanga"), TextRole::AccessibleName);
     column->addWidget(tblPanchanga, 1);
     lblNote = AddPageNote(column, this);
 
     connect(cboSunrise, &QComboBox::currentIndexChanged, this, &frmPanchanga::Fill);
     SetPageKeys(this, {cboSunrise, tblPanchanga, lblNote});
     Fill();
+    OnLanguageChange(this, [this] { Fill(); });
     FitOnScreen(this, QSize(760, 330));
 }
 
@@ -46,10 +48,11 @@ void frmPanchanga::Fill() {
     } else {
         FillRows(tblPanchanga, PanchangaRows(*outcome.panchanga, chart_.utcOffsetSeconds, LocaleMomentWriter(),
                                              LanguageChoice::Current()));
-        lblNote->setText(QStringLiteral("Moments on the birth's clock (UTC%1), to the second: each is solved to half a "
-                                        "second. The weekday runs from sunrise to sunrise: a birth before sunrise "
-                                        "belongs to the day before; on a date the Sun does not rise, the day begins "
-                                        "at local midnight.")
+        lblNote->setText(Tr(QT_TRANSLATE_NOOP("Velmora", "Moments on the birth's clock (UTC%1), to the second: each is "
+                                                         "solved to half a second. The weekday runs from sunrise to "
+                                                         "sunrise: a birth before sunrise belongs to the day before; on "
+                                                         "a date the Sun does not rise, the day begins at local "
+                                                         "midnight."))
                              .arg(FromUtf8(chart_.birth.utcOffset)));
     }
     lblNote->setAccessibleName(lblNote->text());

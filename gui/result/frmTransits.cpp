@@ -44,7 +44,7 @@ frmTransits::frmTransits(const Chart& chart, const Clock& clock, const ChartStyl
     auto* grid = new QGridLayout(page);
 
     auto* momentRow = new QHBoxLayout;
-    auto* caption = new QLabel(QStringLiteral("&Moment on the birth place's clock:"), page);
+    auto* caption = Translated(new QLabel(page), QT_TRANSLATE_NOOP("Velmora", "&Moment on the birth place's clock:"));
     dteMoment = new QDateTimeEdit(page);
     dteMoment->setObjectName(QStringLiteral("dteMoment"));
     dteMoment->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
@@ -52,15 +52,15 @@ frmTransits::frmTransits(const Chart& chart, const Clock& clock, const ChartStyl
     dteMoment->setDateTimeRange(QDateTime(QDate(1800, 1, 1), QTime(0, 0), Qt::UTC),
                                 QDateTime(QDate(2399, 12, 31), QTime(23, 59), Qt::UTC));
     dteMoment->setCalendarPopup(true);
-    dteMoment->setAccessibleName(QStringLiteral("Moment on the birth place's clock"));
+    Translate(dteMoment, QT_TRANSLATE_NOOP("Velmora", "Moment on the birth place's clock"), TextRole::AccessibleName);
     new WholeDateTyping(dteMoment);
     caption->setBuddy(dteMoment);
-    cmdShow = new QPushButton(QStringLiteral("&Show"), page);
+    cmdShow = Translated(new QPushButton(page), QT_TRANSLATE_NOOP("Velmora", "&Show"));
     cmdShow->setObjectName(QStringLiteral("cmdShow"));
-    cmdShow->setAccessibleName(QStringLiteral("Show the transits of this moment"));
-    cmdNow = new QPushButton(QStringLiteral("&Now"), page);
+    Translate(cmdShow, QT_TRANSLATE_NOOP("Velmora", "Show the transits of this moment"), TextRole::AccessibleName);
+    cmdNow = Translated(new QPushButton(page), QT_TRANSLATE_NOOP("Velmora", "&Now"));
     cmdNow->setObjectName(QStringLiteral("cmdNow"));
-    cmdNow->setAccessibleName(QStringLiteral("Show the transits now"));
+    Translate(cmdNow, QT_TRANSLATE_NOOP("Velmora", "Show the transits now"), TextRole::AccessibleName);
     momentRow->addWidget(caption);
     momentRow->addWidget(dteMoment);
     momentRow->addWidget(cmdShow);
@@ -74,19 +74,26 @@ frmTransits::frmTransits(const Chart& chart, const Clock& clock, const ChartStyl
     lblState->setFocusPolicy(Qt::TabFocus);
     grid->addWidget(lblState, 1, 0, 1, 2);
 
-    chartView = new ChartView(QStringLiteral("Transits over the birth chart"),
+    const char* chartTitle = QT_TRANSLATE_NOOP("Velmora", "Transits over the birth chart");
+    chartView = new ChartView(Tr(chartTitle),
                               MakeChartDiagram(BirthChartPoints(chart)), style.Style(), page);
     style.Follow(chartView, [chart = chartView](ChartStyle chosen) { chart->SetStyle(chosen); });
     chartView->setObjectName(QStringLiteral("chartView"));
-    grid->addWidget(Framed(QStringLiteral("Transits (T-) over the birth chart"), chartView, page), 2, 0);
-    tblPositions = MakeRowsTable(QStringLiteral("tblPositions"), QStringLiteral("Transiting positions"), page);
-    grid->addWidget(Framed(QStringLiteral("Positions and houses from the Moon and the ascendant"), tblPositions, page),
+    OnLanguageChange(chartView, [view = chartView, chartTitle] { view->SetChart(Tr(chartTitle), view->Diagram()); });
+    grid->addWidget(Framed(QT_TRANSLATE_NOOP("Velmora", "Transits (T-) over the birth chart"), chartView, page), 2, 0);
+    tblPositions = MakeRowsTable(QStringLiteral("tblPositions"), QString(), page);
+    Translate(tblPositions, QT_TRANSLATE_NOOP("Velmora", "Transiting positions"), TextRole::AccessibleName);
+    grid->addWidget(Framed(QT_TRANSLATE_NOOP("Velmora", "Positions and houses from the Moon and the ascendant"),
+                           tblPositions, page),
                     2, 1);
-    tblSadeSati = MakeRowsTable(QStringLiteral("tblSadeSati"), QStringLiteral("Sade sati"), page);
-    grid->addWidget(Framed(QStringLiteral("Sade sati"), tblSadeSati, page), 3, 0, 1, 2);
-    tblChanges = MakeRowsTable(QStringLiteral("tblChanges"), QStringLiteral("Next sign changes and stations"), page);
-    grid->addWidget(Framed(QStringLiteral("Next sign changes and stations within a year"), tblChanges, page), 4, 0, 1,
-                    2);
+    tblSadeSati = MakeRowsTable(QStringLiteral("tblSadeSati"), QString(), page);
+    Translate(tblSadeSati, QT_TRANSLATE_NOOP("Velmora", "Sade sati"), TextRole::AccessibleName);
+    grid->addWidget(Framed(QT_TRANSLATE_NOOP("Velmora", "Sade sati"), tblSadeSati, page), 3, 0, 1, 2);
+    tblChanges = MakeRowsTable(QStringLiteral("tblChanges"), QString(), page);
+    Translate(tblChanges, QT_TRANSLATE_NOOP("Velmora", "Next sign changes and stations"), TextRole::AccessibleName);
+    grid->addWidget(Framed(QT_TRANSLATE_NOOP("Velmora", "Next sign changes and stations within a year"), tblChanges,
+                           page),
+                    4, 0, 1, 2);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
     // The room the window gives beyond what the tables' rows need is the
@@ -106,6 +113,8 @@ frmTransits::frmTransits(const Chart& chart, const Clock& clock, const ChartStyl
     SetPageKeys(this, chain);
 
     ShowNow();
+    // The moment shown, again in each language chosen.
+    OnLanguageChange(this, [this] { ShowChosen(); });
     FitOnScreen(this, QSize(1000, 760));
 }
 
@@ -137,9 +146,10 @@ void frmTransits::Show(const PlaceMoment& moment) {
     const Transits& t = *shown_;
     const LocalClock local = LocalClockAt(t.moment, t.utcOffsetSeconds);
     dteMoment->setDateTime(QDateTime(QDate(local.Year, local.Month, local.Day), QTime(local.Hour, local.Minute), Qt::UTC));
-    lblState->setText(QStringLiteral("Transits at %1 on the birth place's clock (UTC%2), in the birth chart's "
-                                     "ephemeris, ayanamsa and node. The tables' moments are on the same clock, to the "
-                                     "minute: each sign change, station and phase is found to within a minute.")
+    lblState->setText(Tr(QT_TRANSLATE_NOOP("Velmora", "Transits at %1 on the birth place's clock (UTC%2), in the "
+                                                      "birth chart's ephemeris, ayanamsa and node. The tables' "
+                                                      "moments are on the same clock, to the minute: each sign "
+                                                      "change, station and phase is found to within a minute."))
                           .arg(LocaleMoment(t.moment, t.utcOffsetSeconds, MomentPrecision::Minute),
                                FromUtf8(UtcOffsetText(t.utcOffsetSeconds))));
     lblState->setAccessibleName(lblState->text());

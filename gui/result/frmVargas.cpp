@@ -18,6 +18,7 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
+#include "services/LanguageChoice.h"
 
 namespace velmora {
 
@@ -27,7 +28,7 @@ QString Lord(int body) { return FromUtf8(kPlainBodyNames[static_cast<std::size_t
 QString Date(const CivilMoment& m) { return LocaleDate(m); }
 
 void AddPeriodItem(QTreeWidgetItem* item, const QString& name, const DashaPeriod& p, bool running) {
-    item->setText(0, running ? name + QStringLiteral("  (running)") : name);
+    item->setText(0, running ? name + Tr(QT_TRANSLATE_NOOP("Velmora", "  (running)")) : name);
     item->setText(1, Date(p.start));
     item->setText(2, Date(p.end));
     if (running) {
@@ -44,14 +45,17 @@ void AddPeriodItem(QTreeWidgetItem* item, const QString& name, const DashaPeriod
 
 QString frmVargas::Summary(const Chart& r) {
     const NakshatraPlace& moon = r.nakshatras[1];
-    QString text = QStringLiteral("Moon in %1, pada %2 (lord %3).").arg(FromUtf8(moon.Name())).arg(moon.pada).arg(Lord(moon.lord));
+    QString text = Tr(QT_TRANSLATE_NOOP("Velmora", "Moon in %1, pada %2 (lord %3)."))
+                       .arg(FromUtf8(moon.Name()))
+                       .arg(ShownDigits(QString::number(moon.pada)))
+                       .arg(Lord(moon.lord));
     const VimshottariDasha d = VimshottariPeriods(r);
     if (d.runningMajor >= 0) {
         const MajorDasha& major = d.majors[static_cast<std::size_t>(d.runningMajor)];
-        text += QStringLiteral(" Today (%1): %2 period").arg(Date(d.today.At(0)),
+        text += Tr(QT_TRANSLATE_NOOP("Velmora", " Today (%1): %2 period")).arg(Date(d.today.At(0)),
                                                              Lord(major.period.lord));
         if (d.runningSub >= 0)
-            text += QStringLiteral(", %1 sub-period").arg(Lord(major.sub[static_cast<std::size_t>(d.runningSub)].lord));
+            text += Tr(QT_TRANSLATE_NOOP("Velmora", ", %1 sub-period")).arg(Lord(major.sub[static_cast<std::size_t>(d.runningSub)].lord));
         text += QLatin1Char('.');
     }
     return text;
@@ -64,7 +68,7 @@ frmVargas::frmVargas(const Chart& r, ChartStyleChoice& style, QWidget* parent)
     // The page scrolls where the screen is smaller than the page.
     auto* grid = new QGridLayout(ScrollingPage(this));
 
-    lblSummary = SummaryLabel(Summary(r), QStringLiteral("lblSummary"), this);
+    lblSummary = SummaryLabel(QString(), QStringLiteral("lblSummary"), this);
     grid->addWidget(lblSummary, 0, 0, 1, 2);
 
     auto* styleRow = new QHBoxLayout;
@@ -72,9 +76,9 @@ frmVargas::frmVargas(const Chart& r, ChartStyleChoice& style, QWidget* parent)
         rashi->SetStyle(chosen);
         navamsa->SetStyle(chosen);
     });
-    chkDegrees = new QCheckBox(QStringLiteral("De&grees in the cells"), this);
+    chkDegrees = Translated(new QCheckBox(this), QT_TRANSLATE_NOOP("Velmora", "De&grees in the cells"));
     chkDegrees->setObjectName(QStringLiteral("chkDegrees"));
-    chkDegrees->setAccessibleName(QStringLiteral("Degrees in the birth chart's cells"));
+    Translate(chkDegrees, QT_TRANSLATE_NOOP("Velmora", "Degrees in the birth chart's cells"), TextRole::AccessibleName);
     chkDegrees->setChecked(style.CellDegrees());
     styleRow->addSpacing(16);
     styleRow->addWidget(chkDegrees);
@@ -84,69 +88,47 @@ frmVargas::frmVargas(const Chart& r, ChartStyleChoice& style, QWidget* parent)
     const auto birthChart = [r](bool degrees) {
         return MakeChartDiagram(degrees ? WithCellDegrees(BirthChartPoints(r), r) : BirthChartPoints(r));
     };
-    rashi = new ChartView(QStringLiteral("Rashi (birth chart)"), birthChart(style.CellDegrees()), style.Style(), this);
+    const char* rashiTitle = QT_TRANSLATE_NOOP("Velmora", "Rashi (birth chart)");
+    const char* navamsaTitle = QT_TRANSLATE_NOOP("Velmora", "Navamsa (D9)");
+    rashi = new ChartView(Tr(rashiTitle), birthChart(style.CellDegrees()), style.Style(), this);
     rashi->setObjectName(QStringLiteral("rashi"));
-    navamsa = new ChartView(QStringLiteral("Navamsa (D9)"), MakeChartDiagram(NavamsaPoints(r)), style.Style(), this);
+    navamsa = new ChartView(Tr(navamsaTitle), MakeChartDiagram(NavamsaPoints(r)), style.Style(), this);
     navamsa->setObjectName(QStringLiteral("navamsa"));
-    grid->addWidget(Framed(QStringLiteral("Rashi (birth chart)"), rashi, this), 2, 0);
-    grid->addWidget(Framed(QStringLiteral("Navamsa (D9)"), navamsa, this), 2, 1);
+    OnLanguageChange(this, [this, rashiTitle, navamsaTitle] {
+        rashi->SetChart(Tr(rashiTitle), rashi->Diagram());
+        navamsa->SetChart(Tr(navamsaTitle), navamsa->Diagram());
+    });
+    grid->addWidget(Framed(rashiTitle, rashi, this), 2, 0);
+    grid->addWidget(Framed(navamsaTitle, navamsa, this), 2, 1);
 
     tblNakshatras = new QTableWidget(kBodyCount, 5, this);
     tblNakshatras->setObjectName(QStringLiteral("tblNakshatras"));
-    tblNakshatras->setAccessibleName(QStringLiteral("Nakshatras"));
-    tblNakshatras->setHorizontalHeaderLabels(
-        {QStringLiteral("Point"), QStringLiteral("Nakshatra"), QStringLiteral("Pada"), QStringLiteral("Lord"),
-         QStringLiteral("Navamsa")});
+    Translate(tblNakshatras, QT_TRANSLATE_NOOP("Velmora", "Nakshatras"), TextRole::AccessibleName);
+    TranslateItems(tblNakshatras, {QT_TRANSLATE_NOOP("Velmora", "Point"), QT_TRANSLATE_NOOP("Velmora", "Nakshatra"),
+                                   QT_TRANSLATE_NOOP("Velmora", "Pada"), QT_TRANSLATE_NOOP("Velmora", "Lord"),
+                                   QT_TRANSLATE_NOOP("Velmora", "Navamsa")});
     tblNakshatras->verticalHeader()->hide();
     tblNakshatras->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblNakshatras->setTabKeyNavigation(false);
-    for (int i = 0; i < kBodyCount; ++i) {
-        const NakshatraPlace& n = r.nakshatras[static_cast<std::size_t>(i)];
-        const QString cells[5] = {FromUtf8(kPointNames[static_cast<std::size_t>(i)]), FromUtf8(n.Name()),
-                                  QString::number(n.pada), Lord(n.lord),
-                                  FromUtf8(kSignEnglishNames[static_cast<std::size_t>(r.navamsaSigns[static_cast<std::size_t>(i)])])};
-        for (int c = 0; c < 5; ++c) tblNakshatras->setItem(i, c, new QTableWidgetItem(cells[c]));
-    }
-    tblNakshatras->resizeColumnsToContents();
-    // Tall enough for all ten rows.
-    tblNakshatras->setMinimumHeight(tblNakshatras->horizontalHeader()->sizeHint().height() +
-                                    tblNakshatras->verticalHeader()->length() + 2 * tblNakshatras->frameWidth());
-    grid->addWidget(Framed(QStringLiteral("Nakshatras"), tblNakshatras, this), 3, 0);
+    grid->addWidget(Framed(QT_TRANSLATE_NOOP("Velmora", "Nakshatras"), tblNakshatras, this), 3, 0);
 
     auto* dashaPage = new QWidget(this);
     auto* dashaColumn = new QVBoxLayout(dashaPage);
     dashaColumn->setContentsMargins(0, 0, 0, 0);
-    const VimshottariDasha d = VimshottariPeriods(r);
-    lblDasha = new QLabel(QStringLiteral("%1 period, %2 left at birth. Years of %3 days; dates in the birth's "
-                                         "local calendar.")
-                              .arg(Lord(d.majors[0].period.lord), QString::fromStdString(YearsMonthsDaysText(d.balanceYears)),
-                                   FromUtf8(DashaYearDaysText(r.dashaYear))),
-                          dashaPage);
+    lblDasha = new QLabel(dashaPage);
     lblDasha->setObjectName(QStringLiteral("lblDasha"));
     lblDasha->setWordWrap(true);
     treeDasha = new QTreeWidget(dashaPage);
     treeDasha->setObjectName(QStringLiteral("treeDasha"));
-    treeDasha->setAccessibleName(QStringLiteral("Vimshottari dasha"));
-    treeDasha->setAccessibleDescription(lblDasha->text());
-    treeDasha->setHeaderLabels({QStringLiteral("Period"), QStringLiteral("From"), QStringLiteral("To")});
-    for (int m = 0; m < 9; ++m) {
-        const MajorDasha& major = d.majors[static_cast<std::size_t>(m)];
-        auto* item = new QTreeWidgetItem(treeDasha);
-        AddPeriodItem(item, Lord(major.period.lord), major.period, m == d.runningMajor);
-        for (int s = 0; s < 9; ++s) {
-            const DashaPeriod& sub = major.sub[static_cast<std::size_t>(s)];
-            AddPeriodItem(new QTreeWidgetItem(item), Lord(major.period.lord) + QStringLiteral(" / ") + Lord(sub.lord),
-                          sub, m == d.runningMajor && s == d.runningSub);
-        }
-        if (m == d.runningMajor) {
-            item->setExpanded(true);
-            treeDasha->setCurrentItem(d.runningSub >= 0 ? item->child(d.runningSub) : item);
-        }
-    }
-    treeDasha->resizeColumnToContents(0);
+    Translate(treeDasha, QT_TRANSLATE_NOOP("Velmora", "Vimshottari dasha"), TextRole::AccessibleName);
+    TranslateItems(treeDasha, {QT_TRANSLATE_NOOP("Velmora", "Period"), QT_TRANSLATE_NOOP("Velmora", "From"),
+                               QT_TRANSLATE_NOOP("Velmora", "To")});
     dashaColumn->addWidget(lblDasha);
     dashaColumn->addWidget(treeDasha, 1);
-    grid->addWidget(Framed(QStringLiteral("Vimshottari dasha"), dashaPage, this), 3, 1);
+    grid->addWidget(Framed(QT_TRANSLATE_NOOP("Velmora", "Vimshottari dasha"), dashaPage, this), 3, 1);
+    Fill(r);
+    // The texts made from the chart again in each language chosen.
+    OnLanguageChange(this, [this, r] { Fill(r); });
     grid->setRowStretch(2, 3);
     grid->setRowStretch(3, 2);
 
@@ -166,6 +148,45 @@ frmVargas::frmVargas(const Chart& r, ChartStyleChoice& style, QWidget* parent)
     SetPageKeys(this, chain);
 
     FitOnScreen(this, QSize(960, 820));
+}
+
+void frmVargas::Fill(const Chart& r) {
+    lblSummary->setText(Summary(r));
+    lblSummary->setAccessibleName(lblSummary->text());
+    for (int i = 0; i < kBodyCount; ++i) {
+        const NakshatraPlace& n = r.nakshatras[static_cast<std::size_t>(i)];
+        const QString cells[5] = {FromUtf8(kPointNames[static_cast<std::size_t>(i)]), FromUtf8(n.Name()),
+                                  ShownDigits(QString::number(n.pada)), Lord(n.lord),
+                                  FromUtf8(kSignEnglishNames[static_cast<std::size_t>(r.navamsaSigns[static_cast<std::size_t>(i)])])};
+        for (int c = 0; c < 5; ++c) tblNakshatras->setItem(i, c, new QTableWidgetItem(cells[c]));
+    }
+    tblNakshatras->resizeColumnsToContents();
+    // Tall enough for all ten rows.
+    tblNakshatras->setMinimumHeight(tblNakshatras->horizontalHeader()->sizeHint().height() +
+                                    tblNakshatras->verticalHeader()->length() + 2 * tblNakshatras->frameWidth());
+
+    const VimshottariDasha d = VimshottariPeriods(r);
+    lblDasha->setText(Tr(QT_TRANSLATE_NOOP("Velmora", "%1 period, %2 left at birth. Years of %3 days; dates in the "
+                                                      "birth's local calendar."))
+                          .arg(Lord(d.majors[0].period.lord), QString::fromStdString(YearsMonthsDaysText(d.balanceYears)),
+                               FromUtf8(DashaYearDaysText(r.dashaYear))));
+    treeDasha->setAccessibleDescription(lblDasha->text());
+    treeDasha->clear();
+    for (int m = 0; m < 9; ++m) {
+        const MajorDasha& major = d.majors[static_cast<std::size_t>(m)];
+        auto* item = new QTreeWidgetItem(treeDasha);
+        AddPeriodItem(item, Lord(major.period.lord), major.period, m == d.runningMajor);
+        for (int s = 0; s < 9; ++s) {
+            const DashaPeriod& sub = major.sub[static_cast<std::size_t>(s)];
+            AddPeriodItem(new QTreeWidgetItem(item), Lord(major.period.lord) + QStringLiteral(" / ") + Lord(sub.lord),
+                          sub, m == d.runningMajor && s == d.runningSub);
+        }
+        if (m == d.runningMajor) {
+            item->setExpanded(true);
+            treeDasha->setCurrentItem(d.runningSub >= 0 ? item->child(d.runningSub) : item);
+        }
+    }
+    treeDasha->resizeColumnToContents(0);
 }
 
 }  // namespace velmora

@@ -40,6 +40,9 @@ public:
 
     // "Moon in Chitra, pada 1 (lord Mars). On 9 Dec 2026: Saturn period, Venus sub-period."
     static QString Summary(const Chart& chart);
+
+private:
+    void Fill(const Chart& chart);  // the texts made from the chart, in the windows' language
 };
 
 }  // namespace velmora

@@ -21,7 +21,12 @@ public:
     virtual int Choose(QWidget* parent, const QString& text, const QStringList& choices) = 0;
 };
 
-// The real one: QMessageBox.
+// A message as the box shows it: the check messages the core writes in
+// English (birth/InputValidation) in the windows' language, any other text
+// (already in it, or the person's own) as it is.
+QString MessageInLanguage(const QString& text);
+
+// The real one: QMessageBox; the texts as MessageInLanguage gives them.
 class QtMessenger : public Messenger {
 public:
     void Show(QWidget* parent, const QString& text, MessageIcon icon) override;

@@ -24,6 +24,7 @@ const QString kAshtakavargaReducedKey = QStringLiteral("ashtakavargaReduced");
 const QString kKarakaSchemeKey = QStringLiteral("karakaScheme");
 const QString kCellDegreesKey = QStringLiteral("cellDegrees");
 const QString kLanguageKey = QStringLiteral("language");
+const QString kNativeDigitsKey = QStringLiteral("nativeDigits");
 
 
 QSettings Settings() { return QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")); }
@@ -145,6 +146,16 @@ std::string SettingsPreferences::KeptLanguage() const {
 void SettingsPreferences::KeepLanguage(std::string_view code) {
     if (!SettingsSetAside().isEmpty()) return;
     Settings().setValue(kLanguageKey, QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())));
+}
+
+bool SettingsPreferences::KeptNativeDigits() const {
+    if (!SettingsSetAside().isEmpty()) return false;
+    return Settings().value(kNativeDigitsKey, false).toBool();
+}
+
+void SettingsPreferences::KeepNativeDigits(bool native) {
+    if (!SettingsSetAside().isEmpty()) return;
+    Settings().setValue(kNativeDigitsKey, native);
 }
 
 QStringList SettingsPreferences::KeptRecentBirthFiles() const {

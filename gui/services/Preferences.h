@@ -52,6 +52,10 @@ public:
     // until one is chosen, when the windows speak the system's language.
     virtual std::string KeptLanguage() const { return {}; }
     virtual void KeepLanguage(std::string_view) {}
+    // Whether the windows write numbers in the language's own digits (no
+    // until chosen in the Language menu).
+    virtual bool KeptNativeDigits() const { return false; }
+    virtual void KeepNativeDigits(bool) {}
     // The birth files opened or saved last, newest first, as stored (the
     // list's rules are RecentBirthFiles'); none in a store that keeps none.
     virtual QStringList KeptRecentBirthFiles() const { return {}; }
@@ -61,7 +65,7 @@ public:
 // Kept per user with QSettings ("precisePositions", "chartStyle", "ayanamsa",
 // "positions", "houses", "dashaSystem", "dashaYear", "ashtakavargaReading",
 // "ashtakavargaReduced", "karakaScheme", "cellDegrees", "language",
-// "recentBirthFiles"); nothing while the settings are set aside.
+// "nativeDigits", "recentBirthFiles"); nothing while the settings are set aside.
 class SettingsPreferences : public Preferences {
 public:
     bool PrecisePositions() const override;
@@ -84,6 +88,8 @@ public:
     void KeepCellDegrees(bool shown) override;
     std::string KeptLanguage() const override;
     void KeepLanguage(std::string_view code) override;
+    bool KeptNativeDigits() const override;
+    void KeepNativeDigits(bool native) override;
     QStringList KeptRecentBirthFiles() const override;
     void KeepRecentBirthFiles(const QStringList& files) override;
 };

@@ -1,5 +1,6 @@
 #include "services/SettingsFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -14,8 +15,9 @@ QString SettingsSetAside() {
         for (const QString& name : {QStringLiteral("/Velmora/Velmora.conf"), QStringLiteral("/Velmora.conf")}) {
             const QFileInfo file(folder + name);
             if (file.exists() && !file.isFile())
-                return QStringLiteral("The settings file %1 is not a regular file: Velmora keeps no recent "
-                                      "birth files until it is one.")
+                return QCoreApplication::translate(
+                           "Velmora", QT_TRANSLATE_NOOP("Velmora", "The settings file %1 is not a regular file: "
+                                                                   "Velmora keeps no recent birth files until it is one."))
                     .arg(QString::fromStdString(Quoted(file.filePath().toStdString())));
         }
     }

@@ -14,6 +14,7 @@
 #include "services/Preferences.h"
 #include "services/Services.h"
 #include "services/SystemMonthNames.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -26,7 +27,7 @@ QPageSize::PageSizeId LocalPaper() {
 
 void ReportFailure(Services services, QWidget* window, const QString& path, const QString& reason) {
     if (reason.isEmpty()) return;
-    services.messenger.Show(window, QStringLiteral("Cannot write \"%1\": %2.").arg(path, reason), MessageIcon::Error);
+    services.messenger.Show(window, Tr(QT_TRANSLATE_NOOP("Velmora", "Cannot write \"%1\": %2.")).arg(path, reason), MessageIcon::Error);
 }
 
 // The style and the ashtakavarga as the person last chose them (the
@@ -51,7 +52,7 @@ QString ExportChart(const QString& path, const Chart& chart, const MonthNames& m
         return WriteChartSvg(path, chart, ResultLabelsOf(chart, months), choices.style, choices.cellDegrees);
     if (suffix == QLatin1String("png"))
         return WriteChartPng(path, chart, ResultLabelsOf(chart, months), pngScale, choices.style, choices.cellDegrees);
-    return QStringLiteral("the name must end in .pdf, .svg or .png");
+    return Tr(QT_TRANSLATE_NOOP("Velmora", "the name must end in .pdf, .svg or .png"));
 }
 
 ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shared_ptr<const Chart> result,
@@ -59,7 +60,8 @@ ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shar
     ChartOutputActions actions;
     const QString person = QString::fromStdString(result->birth.name);
 
-    actions.print = menu->addAction(QStringLiteral("&Print…"));
+    actions.print = menu->addAction(QString());
+    Translate(actions.print, QT_TRANSLATE_NOOP("Velmora", "&Print…"));
     actions.print->setObjectName(QStringLiteral("mnuPrint"));
     actions.print->setShortcut(QKeySequence::Print);
     QObject::connect(actions.print, &QAction::triggered, window, [window, result, services] {
@@ -74,26 +76,28 @@ ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shar
         });
     });
 
-    actions.exportPdf = menu->addAction(QStringLiteral("&Export as PDF…"));
+    actions.exportPdf = menu->addAction(QString());
+    Translate(actions.exportPdf, QT_TRANSLATE_NOOP("Velmora", "&Export as PDF…"));
     actions.exportPdf->setObjectName(QStringLiteral("mnuExportPdf"));
     QObject::connect(actions.exportPdf, &QAction::triggered, window, [window, result, services, person] {
-        const QString path = AskFileToSave(services.files, window, QStringLiteral("Export as PDF"), person,
-                                           QStringLiteral(".pdf"), QStringLiteral("PDF files (*.pdf)"));
+        const QString path = AskFileToSave(services.files, window, Tr(QT_TRANSLATE_NOOP("Velmora", "Export as PDF")), person,
+                                           QStringLiteral(".pdf"), Tr(QT_TRANSLATE_NOOP("Velmora", "PDF files (*.pdf)")));
         if (path.isEmpty()) return;
         ReportFailure(services, window, path,
                       WriteChartPdf(path, *result, SystemMonthNames(), LocalPaper(), AsChosen(services)));
     });
 
-    actions.exportImage = menu->addAction(QStringLiteral("Export Chart as &Image…"));
+    actions.exportImage = menu->addAction(QString());
+    Translate(actions.exportImage, QT_TRANSLATE_NOOP("Velmora", "Export Chart as &Image…"));
     actions.exportImage->setObjectName(QStringLiteral("mnuExportImage"));
     QObject::connect(actions.exportImage, &QAction::triggered, window, [window, result, services, person] {
         const QString path =
-            AskFileToSave(services.files, window, QStringLiteral("Export Chart as Image"), person,
-                          QStringLiteral(".png"), QStringLiteral("PNG images (*.png);;SVG images (*.svg)"));
+            AskFileToSave(services.files, window, Tr(QT_TRANSLATE_NOOP("Velmora", "Export Chart as Image")), person,
+                          QStringLiteral(".png"), Tr(QT_TRANSLATE_NOOP("Velmora", "PNG images (*.png);;SVG images (*.svg)")));
         if (path.isEmpty()) return;
         const QString suffix = QFileInfo(path).suffix().toLower();
         if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
-            services.messenger.Show(window, QStringLiteral("Choose a name ending in .png or .svg."),
+            services.messenger.Show(window, Tr(QT_TRANSLATE_NOOP("Velmora", "Choose a name ending in .png or .svg.")),
                                     MessageIcon::Error);
             return;
         }
@@ -101,10 +105,10 @@ ChartOutputActions AddChartOutputActions(QMenu* menu, QWidget* window, std::shar
         if (suffix == QLatin1String("png")) {
             const QSize one = kChartImageSize;
             const int choice = services.messenger.Choose(
-                window, QStringLiteral("The size of the PNG image:"),
-                {QStringLiteral("&1× (%1 × %2)").arg(one.width()).arg(one.height()),
-                 QStringLiteral("&2× (%1 × %2, crisp)").arg(2 * one.width()).arg(2 * one.height()),
-                 QStringLiteral("&3× (%1 × %2)").arg(3 * one.width()).arg(3 * one.height())});
+                window, Tr(QT_TRANSLATE_NOOP("Velmora", "The size of the PNG image:")),
+                {Tr(QT_TRANSLATE_NOOP("Velmora", "&1× (%1 × %2)")).arg(one.width()).arg(one.height()),
+                 Tr(QT_TRANSLATE_NOOP("Velmora", "&2× (%1 × %2, crisp)")).arg(2 * one.width()).arg(2 * one.height()),
+                 Tr(QT_TRANSLATE_NOOP("Velmora", "&3× (%1 × %2)")).arg(3 * one.width()).arg(3 * one.height())});
             if (choice < 0) return;
             scale = choice + 1;
         }

@@ -64,7 +64,7 @@ void AddChartPages(QMenu* menu, QWidget* owner, const std::shared_ptr<const Char
                  [](const Chart& c, Services s, QWidget* parent) { return new AshtakavargaPage(c, s.chartStyle, s.preferences, parent); });
     AddChartPage(menu, owner, QT_TRANSLATE_NOOP("Velmora", "&Jaimini…"), QStringLiteral("mnuJaimini"), chart, services,
                  [](const Chart& c, Services s, QWidget* parent) { return new JaiminiPage(c, s.chartStyle, s.preferences, parent); });
-    AddChartPage(menu, owner, QStringLiteral("&Yogas\u2026"), QStringLiteral("mnuYogas"), chart, services,
+    AddChartPage(menu, owner, QT_TRANSLATE_NOOP("Velmora", "&Yogas…"), QStringLiteral("mnuYogas"), chart, services,
                  [](const Chart& c, Services, QWidget* parent) { return new YogasPage(c, parent); });
     AddMatchWith(menu, owner, chart, services);
     AddChartPage(menu, owner, QT_TRANSLATE_NOOP("Velmora", "&Panchanga…"), QStringLiteral("mnuPanchanga"), chart, services,

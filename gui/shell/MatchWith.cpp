@@ -13,13 +13,14 @@
 #include "services/Messenger.h"
 #include "services/SystemMonthNames.h"
 #include "widgets/Utf8Text.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
 MatchPage* MatchWithFile(QWidget* owner, const Chart& chart, const QString& path, Services services) {
     auto refuse = [&](const QString& why) {
         services.messenger.Show(
-            owner, QStringLiteral("The second birth (\"%1\") cannot be matched: %2").arg(path, why), MessageIcon::Error);
+            owner, Tr(QT_TRANSLATE_NOOP("Velmora", "The second birth (\"%1\") cannot be matched: %2")).arg(path, why), MessageIcon::Error);
         return nullptr;
     };
     const BirthFileRead read = ReadBirthFile(path.toStdString());
@@ -29,11 +30,11 @@ MatchPage* MatchWithFile(QWidget* owner, const Chart& chart, const QString& path
     wants.dashas = {};
     const ChartOutcome computed = ComputeChartOfForm(read.fields, wants);
     if (!computed.Computed())
-        return refuse(QStringLiteral("its chart cannot be computed: ") + FromUtf8(computed.refusal.message));
+        return refuse(Tr(QT_TRANSLATE_NOOP("Velmora", "its chart cannot be computed: ")) + FromUtf8(computed.refusal.message));
     const Chart& other = *computed.chart;
     const int bride = services.messenger.Choose(
-        owner, QStringLiteral("Which of the two is the bride? Varna, Yoni and Gana score the pair by it."),
-        {QStringLiteral("%1 (this chart)").arg(ShownText(chart.birth.name)),
+        owner, Tr(QT_TRANSLATE_NOOP("Velmora", "Which of the two is the bride? Varna, Yoni and Gana score the pair by it.")),
+        {Tr(QT_TRANSLATE_NOOP("Velmora", "%1 (this chart)")).arg(ShownText(chart.birth.name)),
          QStringLiteral("%1 (%2)").arg(ShownText(other.birth.name), QFileInfo(path).fileName())});
     if (bride < 0) return nullptr;
     MatchSheet sheet = bride == 0 ? MakeMatchSheet(chart, other) : MakeMatchSheet(other, chart);
@@ -47,14 +48,16 @@ MatchPage* MatchWithFile(QWidget* owner, const Chart& chart, const QString& path
 
 void AddMatchWith(QMenu* menu, QWidget* owner, std::shared_ptr<const Chart> chart, Services services) {
     menu->addSeparator();
-    QAction* match = menu->addAction(QStringLiteral("&Match With…"));
+    QAction* match = menu->addAction(QString());
+    Translate(match, QT_TRANSLATE_NOOP("Velmora", "&Match With…"));
     match->setObjectName(QStringLiteral("mnuMatchWith"));
     QObject::connect(match, &QAction::triggered, owner, [owner, chart, services] {
-        const QString path = services.files.OpenFile(owner, QStringLiteral("Match With Birth Data"),
-                                                     QStringLiteral("Velmora birth files (*.velmora)"));
+        const QString path = services.files.OpenFile(owner, Tr(QT_TRANSLATE_NOOP("Velmora", "Match With Birth Data")),
+                                                     Tr(QT_TRANSLATE_NOOP("Velmora", "Velmora birth files (*.velmora)")));
         if (!path.isEmpty()) MatchWithFile(owner, *chart, path, services);
     });
-    QMenu* recent = menu->addMenu(QStringLiteral("Match With &Recent"));
+    QMenu* recent = menu->addMenu(QString());
+    Translate(recent, QT_TRANSLATE_NOOP("Velmora", "Match With &Recent"));
     recent->setObjectName(QStringLiteral("mnuMatchWithRecent"));
     // The list as it is whenever it opens.
     auto refill = [recent, owner, chart, services] {
@@ -66,7 +69,7 @@ void AddMatchWith(QMenu* menu, QWidget* owner, std::shared_ptr<const Chart> char
             QObject::connect(item, &QAction::triggered, owner,
                              [owner, chart, services, file] { MatchWithFile(owner, *chart, file, services); });
         }
-        if (files.isEmpty()) recent->addAction(QStringLiteral("(no recent birth files)"))->setEnabled(false);
+        if (files.isEmpty()) recent->addAction(Tr(QT_TRANSLATE_NOOP("Velmora", "(no recent birth files)")))->setEnabled(false);
     };
     refill();
     QObject::connect(recent, &QMenu::aboutToShow, recent, refill);

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "services/Messenger.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -141,7 +142,7 @@ bool ClaimSingleInstance(SingleInstance& instance, Messenger& messenger) {
         return true;
     case SingleInstance::Outcome::HeldByAnotherCopy:
         instance.KnockOnRunningCopy();
-        messenger.Show(nullptr, QStringLiteral("Application is already running"), MessageIcon::Information);
+        messenger.Show(nullptr, Tr(QT_TRANSLATE_NOOP("Velmora", "Application is already running")), MessageIcon::Information);
         return false;
     case SingleInstance::Outcome::Unavailable:
         break;

@@ -12,6 +12,7 @@
 #include "widgets/LinkLabel.h"
 #include "services/WebLinks.h"
 #include "widgets/ProgramTitle.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -45,25 +46,28 @@ frmAbout::frmAbout(WebOpener& web, QWidget* parent) : QDialog(parent) {
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
 
-    lblDescription = MakeText(
-        this, "lblDescription",
-        QStringLiteral("Velmora calculates the arudha for the different houses in your natal chart. Type your birth "
+    lblDescription = MakeText(this, "lblDescription", QString());
+    Translate(lblDescription,
+        QT_TRANSLATE_NOOP("Velmora", "Velmora calculates the arudha for the different houses in your natal chart. Type your birth "
                        "details and it draws your Vedic birth chart, places the arudha padas AL to A12 among your "
                        "planets and writes what each of them says about you."));
 
-    lblHomePage = new LinkLabel(QStringLiteral("Click here to visit ") + WebPageAddress(WebPage::Home).toString(), web,
-                                WebPage::Home, this);
+    lblHomePage = new LinkLabel(QString(), web, WebPage::Home, this);
+    Translate(lblHomePage, QT_TRANSLATE_NOOP("Velmora", "Click here to visit %1"), TextRole::Text,
+              {WebPageAddress(WebPage::Home).toString()});
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
 
-    lblBrandOffer = MakeText(this, "lblBrandOffer",
-                             QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                                            "money online. Get this software fully branded for your website."));
-    lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details."), web, WebPage::BrandedEdition, this);
+    lblBrandOffer = MakeText(this, "lblBrandOffer", QString());
+    Translate(lblBrandOffer, QT_TRANSLATE_NOOP("Velmora", "Home Business Opportunity. Start your own Internet business "
+                                                          "and make money online. Get this software fully branded "
+                                                          "for your website."));
+    lblCoBrand = new LinkLabel(QString(), web, WebPage::BrandedEdition, this);
+    Translate(lblCoBrand, QT_TRANSLATE_NOOP("Velmora", "Click here for more details."));
     lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
 
-    lblLicence = MakeText(
-        this, "lblLicence",
-        QStringLiteral("Velmora is free software under the GNU Affero General Public License, version 3 or "
+    lblLicence = MakeText(this, "lblLicence", QString());
+    Translate(lblLicence,
+        QT_TRANSLATE_NOOP("Velmora", "Velmora is free software under the GNU Affero General Public License, version 3 or "
                        "(at your option) any later version. Precise positions are computed with the Swiss "
                        "Ephemeris (Astrodienst AG), which Debian distributes under the same licence. Birth places come "
                        "from GeoNames (geonames.org), under the Creative Commons Attribution 4.0 licence; time "
@@ -74,7 +78,8 @@ frmAbout::frmAbout(WebOpener& web, QWidget* parent) : QDialog(parent) {
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(this);
+    Translate(cmdOK, QT_TRANSLATE_NOOP("Velmora", "OK"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
@@ -101,6 +106,14 @@ frmAbout::frmAbout(WebOpener& web, QWidget* parent) : QDialog(parent) {
     const int width = std::max(sizeHint().width(), minimumWidth());
     setMinimumHeight(grid->totalHeightForWidth(width));
     resize(width, minimumHeight());
+    // Another language's lines are longer, or fewer: as tall as they need again.
+    OnLanguageChange(this, [this, grid] {
+        grid->invalidate();
+        grid->activate();
+        const int wide = std::max(this->width(), minimumWidth());
+        setMinimumHeight(grid->totalHeightForWidth(wide));
+        resize(wide, std::max(this->height(), minimumHeight()));
+    });
 
     setTabOrder(cmdOK, lblHomePage);
     setTabOrder(lblHomePage, lblCoBrand);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "services/ChartStyleChoice.h"
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -46,13 +47,21 @@ QGroupBox* Framed(const QString& title, QWidget* inside, QWidget* parent) {
     return box;
 }
 
+QGroupBox* Framed(const char* title, QWidget* inside, QWidget* parent) {
+    QGroupBox* box = Framed(QString(), inside, parent);
+    Translate(box, title);
+    return box;
+}
+
 QComboBox* AddChartStyleChooser(QBoxLayout* row, ChartStyle current, QWidget* parent) {
-    auto* caption = new QLabel(QStringLiteral("Chart &style:"), parent);
+    auto* caption = Translated(new QLabel(parent), QT_TRANSLATE_NOOP("Velmora", "Chart &style:"));
     auto* box = new QComboBox(parent);
     box->setObjectName(QStringLiteral("cboStyle"));
-    box->addItems({QStringLiteral("South-Indian (signs fixed)"), QStringLiteral("North-Indian (houses fixed)")});
+    box->addItems({QString(), QString()});
+    TranslateItems(box, {QT_TRANSLATE_NOOP("Velmora", "South-Indian (signs fixed)"),
+                         QT_TRANSLATE_NOOP("Velmora", "North-Indian (houses fixed)")});
     box->setCurrentIndex(current == ChartStyle::North ? 1 : 0);
-    box->setAccessibleName(QStringLiteral("Chart style"));
+    Translate(box, QT_TRANSLATE_NOOP("Velmora", "Chart style"), TextRole::AccessibleName);
     caption->setBuddy(box);
     row->addWidget(caption);
     row->addWidget(box);

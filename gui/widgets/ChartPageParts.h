@@ -29,6 +29,9 @@ QWidget* ScrollingPage(QWidget* window);
 QLabel* SummaryLabel(const QString& text, const QString& objectName, QWidget* parent);
 
 QGroupBox* Framed(const QString& title, QWidget* inside, QWidget* parent);
+// The same, its title the translation of `title` (a text marked with
+// QT_TRANSLATE_NOOP), in every language chosen.
+QGroupBox* Framed(const char* title, QWidget* inside, QWidget* parent);
 
 // "Chart style:" (Alt+S) and its list, South-Indian or North-Indian, added to
 // `row`; the list shows `current` and is returned.

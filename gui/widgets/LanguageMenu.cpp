@@ -35,6 +35,15 @@ void AddLanguageMenu(QMenuBar* bar) {
         QObject::connect(choice, &LanguageChoice::Changed, action,
                          [action, language](Language chosen) { action->setChecked(chosen == language); });
     }
+    menu->addSeparator();
+    QAction* digits = menu->addAction(QString());
+    Translate(digits, QT_TRANSLATE_NOOP("Velmora", "Native &digits"));
+    digits->setObjectName(QStringLiteral("mnuNativeDigits"));
+    digits->setCheckable(true);
+    digits->setChecked(choice->NativeDigits());
+    QObject::connect(digits, &QAction::toggled, choice, [choice](bool native) { choice->ChooseNativeDigits(native); });
+    QObject::connect(choice, &LanguageChoice::NativeDigitsChanged, digits,
+                     [digits](bool native) { digits->setChecked(native); });
 }
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include "widgets/Translated.h"
 
 namespace velmora {
 
@@ -18,7 +19,8 @@ LinkLabel::LinkLabel(const QString& text, WebOpener& web, WebPage page, QWidget*
     p.setColor(QPalette::WindowText, p.color(QPalette::Link));
     setPalette(p);
     setAccessibleName(text);
-    setAccessibleDescription(QStringLiteral("Opens %1").arg(WebPageAddress(page).toString()));
+    Translate(this, QT_TRANSLATE_NOOP("Velmora", "Opens %1"), TextRole::AccessibleDescription,
+              {WebPageAddress(page).toString()});
 }
 
 // Qt lays out the text of a label that takes focus as a rich-text document,

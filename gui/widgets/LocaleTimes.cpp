@@ -5,13 +5,15 @@
 #include <QRegularExpression>
 #include <cmath>
 
+#include "services/LanguageChoice.h"
+
 namespace velmora {
 
 namespace {
 
 constexpr double kUnixEpochJulianDay = 2440587.5;
 
-QString DatePart(const QDate& date) { return QLocale().toString(date, QStringLiteral("d MMM yyyy")); }
+QString DatePart(const QDate& date) { return ShownDigits(QLocale().toString(date, QStringLiteral("d MMM yyyy"))); }
 
 // The locale's short clock ("HH:mm", "h:mm AP"), with its seconds when asked.
 QString TimePart(const QTime& time, bool seconds) {
@@ -21,7 +23,7 @@ QString TimePart(const QTime& time, bool seconds) {
         const qsizetype minutes = format.lastIndexOf(QStringLiteral("mm"));
         if (minutes >= 0) format.insert(minutes + 2, QStringLiteral(":ss"));
     }
-    return QLocale().toString(time, format);
+    return ShownDigits(QLocale().toString(time, format));
 }
 
 }  // namespace

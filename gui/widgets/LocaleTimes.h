@@ -2,7 +2,8 @@
 // Dates and times as the person's locale writes them: "3 Dec 2026 17:59"
 // (the day, the locale's short month name, the year, and the locale's own
 // clock, 24-hour or with AM/PM), with the seconds only where a moment is
-// exact to the second. The clock the moments are on is named once, beside
+// exact to the second. The locale is the windows' language's (Hindi's month
+// names in Hindi), its digits the language's own when so chosen. The clock the moments are on is named once, beside
 // the table they fill, not in every cell.
 
 #include <QString>

@@ -41,11 +41,11 @@ ManualWindow::ManualWindow(const QString& index, QWidget* parent) : QWidget(pare
     setAttribute(Qt::WA_DeleteOnClose);
     auto* column = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
-    auto* back = new QPushButton(QStringLiteral("&Back"), this);
+    auto* back = Translated(new QPushButton(this), QT_TRANSLATE_NOOP("Velmora", "&Back"));
     back->setObjectName(QStringLiteral("cmdBack"));
-    auto* forward = new QPushButton(QStringLiteral("&Forward"), this);
+    auto* forward = Translated(new QPushButton(this), QT_TRANSLATE_NOOP("Velmora", "&Forward"));
     forward->setObjectName(QStringLiteral("cmdForward"));
-    auto* home = new QPushButton(QStringLiteral("&Contents"), this);
+    auto* home = Translated(new QPushButton(this), QT_TRANSLATE_NOOP("Velmora", "&Contents"));
     home->setObjectName(QStringLiteral("cmdContents"));
     row->addWidget(back);
     row->addWidget(forward);
@@ -54,7 +54,7 @@ ManualWindow::ManualWindow(const QString& index, QWidget* parent) : QWidget(pare
     column->addLayout(row);
     browser = new QTextBrowser(this);
     browser->setObjectName(QStringLiteral("browser"));
-    browser->setAccessibleName(QStringLiteral("Manual"));
+    Translate(browser, QT_TRANSLATE_NOOP("Velmora", "Manual"), TextRole::AccessibleName);
     browser->setOpenExternalLinks(true);
     browser->setSource(QUrl::fromLocalFile(index));
     column->addWidget(browser, 1);
@@ -76,7 +76,7 @@ void ShowManual(Messenger& messenger, QWidget* over) {
         const QString index = ManualIndex();
         if (index.isEmpty()) {
             messenger.Show(over,
-                           QStringLiteral("The manual is not installed: it belongs in %1.")
+                           Tr(QT_TRANSLATE_NOOP("Velmora", "The manual is not installed: it belongs in %1."))
                                .arg(QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1String(kInstalled))),
                            MessageIcon::Error);
             return;

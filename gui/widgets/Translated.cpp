@@ -2,6 +2,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
+#include <QTableWidget>
+#include <QTreeWidget>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
@@ -12,6 +15,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "services/LanguageChoice.h"
+
 namespace velmora {
 
 namespace {
@@ -21,11 +26,33 @@ struct TranslatedText {
     const char* source;
     TextRole role;
     QStringList args;
+    std::vector<const char*> items;  // a list's items or a table's column titles, for TranslateItems
 };
+
+struct LanguageFollower {
+    QPointer<QObject> owner;
+    std::function<void()> apply;
+};
+
+void ApplyItems(QObject* object, const std::vector<const char*>& sources) {
+    QStringList texts;
+    for (const char* source : sources) texts << Tr(source);
+    if (auto* combo = qobject_cast<QComboBox*>(object)) {
+        for (int i = 0; i < combo->count() && i < texts.size(); ++i) combo->setItemText(i, texts[i]);
+    } else if (auto* table = qobject_cast<QTableWidget*>(object)) {
+        table->setHorizontalHeaderLabels(texts);
+    } else if (auto* tree = qobject_cast<QTreeWidget*>(object)) {
+        tree->setHeaderLabels(texts);
+    }
+}
 
 void Apply(const TranslatedText& t) {
     QObject* object = t.object.data();
     if (!object) return;
+    if (!t.items.empty()) {
+        ApplyItems(object, t.items);
+        return;
+    }
     QString text = Tr(t.source);
     for (const QString& arg : t.args) text = text.arg(arg);
     switch (t.role) {
@@ -38,6 +65,9 @@ void Apply(const TranslatedText& t) {
             return;
         case TextRole::AccessibleName:
             if (auto* widget = qobject_cast<QWidget*>(object)) widget->setAccessibleName(text);
+            return;
+        case TextRole::AccessibleDescription:
+            if (auto* widget = qobject_cast<QWidget*>(object)) widget->setAccessibleDescription(text);
             return;
         case TextRole::Text: break;
     }
@@ -66,18 +96,36 @@ public:
             std::erase_if(texts_, [](const TranslatedText& t) { return t.object.isNull(); });
             pruneAt_ = std::max<std::size_t>(256, 2 * texts_.size());
         }
-        texts_.push_back(text);
+        texts_.push_back(std::move(text));
+    }
+
+    void Follow(LanguageFollower follower) {
+        std::erase_if(followers_, [](const LanguageFollower& f) { return f.owner.isNull(); });
+        followers_.push_back(std::move(follower));
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange)
-            for (const TranslatedText& t : texts_) Apply(t);
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange &&
+            !LanguageChoice::Settling()) {
+            // By index, each a copy: a text set may make a control that asks
+            // for a translation of its own, adding to the list.
+            for (std::size_t i = 0; i < texts_.size(); ++i) {
+                const TranslatedText t = texts_[i];
+                Apply(t);
+            }
+            // A follower may open or close windows: the list is walked as it
+            // stood when the language changed.
+            const std::vector<LanguageFollower> followers = followers_;
+            for (const LanguageFollower& f : followers)
+                if (!f.owner.isNull()) f.apply();
+        }
         return QObject::eventFilter(watched, event);
     }
 
 private:
     std::vector<TranslatedText> texts_;
+    std::vector<LanguageFollower> followers_;
     std::size_t pruneAt_ = 256;
 };
 
@@ -94,9 +142,19 @@ QString Tr(const char* source) { return QCoreApplication::translate(kTextContext
 void Translate(QObject* object, const char* source, TextRole role) { Translate(object, source, role, {}); }
 
 void Translate(QObject* object, const char* source, TextRole role, const QStringList& args) {
-    const TranslatedText text{object, source, role, args};
+    const TranslatedText text{object, source, role, args, {}};
     Apply(text);
     TheRetranslator().Add(text);
+}
+
+void TranslateItems(QObject* object, std::vector<const char*> sources) {
+    const TranslatedText text{object, nullptr, TextRole::Text, {}, std::move(sources)};
+    Apply(text);
+    TheRetranslator().Add(text);
+}
+
+void OnLanguageChange(QObject* owner, std::function<void()> apply) {
+    TheRetranslator().Follow({owner, std::move(apply)});
 }
 
 }  // namespace velmora

@@ -8,6 +8,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <vector>
 
 class QObject;
 
@@ -24,6 +26,7 @@ enum class TextRole {
     WindowTitle,  // a window's title
     ToolTip,
     AccessibleName,
+    AccessibleDescription,
 };
 
 // Sets the object's text to the translation of `source` (a text marked with
@@ -33,6 +36,15 @@ void Translate(QObject* object, const char* source, TextRole role = TextRole::Te
 // The same with %1, %2 … of the translation filled with `args` ("Dashas - %1"
 // with the person's name).
 void Translate(QObject* object, const char* source, TextRole role, const QStringList& args);
+
+// The items of a combo box, or the column titles of a table or a tree, each
+// the translation of its source, now and at every change of language.
+void TranslateItems(QObject* object, std::vector<const char*> sources);
+
+// Calls `apply` at every change of language, after the texts set through
+// Translate, for as long as `owner` lives: what a window writes from the
+// chart (its tables, its dates) is written again in the new language.
+void OnLanguageChange(QObject* owner, std::function<void()> apply);
 
 // The object, its text translated as Translate sets it: for a control made
 // and placed in one expression.

@@ -33,6 +33,14 @@ private slots:
         QCOMPARE(SettingsPreferences().KeptChartStyle(), ChartStyle::South);
     }
 
+    void theNativeDigitsChoiceIsKeptBetweenStarts() {
+        QVERIFY(!SettingsPreferences().KeptNativeDigits());  // never chosen: Western digits
+        for (const bool native : {true, false}) {
+            SettingsPreferences().KeepNativeDigits(native);
+            QCOMPARE(SettingsPreferences().KeptNativeDigits(), native);
+        }
+    }
+
     void anUnknownStyleGivesTheSouthIndianChart() {
         QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).setValue(QStringLiteral("chartStyle"),
                                                                               QStringLiteral("east"));

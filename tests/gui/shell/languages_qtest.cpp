@@ -1,11 +1,17 @@
 // The windows in Hindi, Tamil, Telugu and Kannada: the language the program
 // starts in, the Language menu switching every open window at once and back
 // to English exactly as it was, no control clipping its text in any
-// language, and the charts' cells holding each language's names. Run under
-// the Noto fonts of the four scripts (tests/gui/fonts/noto.conf).
+// language, and the charts' cells holding each language's names; every
+// window and page written in the language, its dates in the language's month
+// names and, when chosen, its digits. Run under the Noto fonts of the four
+// scripts (tests/gui/fonts/noto.conf).
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFontMetrics>
+#include <QGroupBox>
+#include <QTableWidget>
+#include <QTextEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QMdiArea>
@@ -19,8 +25,13 @@
 #include "presentation/ChartDiagram.h"
 #include "presentation/Glossary.h"
 #include "result/ChartPainter.h"
+#include "result/PrintDocument.h"
+#include "result/frmDisplay.h"
 #include "services/LanguageChoice.h"
+#include "services/Messenger.h"
+#include "services/SystemMonthNames.h"
 #include "shell/MDI.h"
+#include "widgets/LocaleTimes.h"
 #include "tests/gui/Screenshots.h"
 #include "tests/gui/shell/OpenWindows.h"
 
@@ -29,6 +40,7 @@ using velmora::testing::Program;
 using velmora::testing::Window;
 
 Q_DECLARE_METATYPE(velmora::Language)
+Q_DECLARE_METATYPE(velmora::testing::Window)
 
 namespace {
 
@@ -55,6 +67,74 @@ QString Clipped(const QWidget* window) {
             return label->objectName() + QStringLiteral(": ") + label->text();
     }
     return {};
+}
+
+// Each language's script, as the Unicode Standard's blocks lay them out
+// (Blocks.txt: Devanagari 0900..097F, Tamil 0B80..0BFF, Telugu 0C00..0C7F,
+// Kannada 0C80..0CFF).
+struct Script {
+    Language language;
+    char16_t first, last;
+    char16_t zero;  // the block's digit zero, nine more following it
+};
+constexpr Script kScripts[] = {
+    {Language::Hindi, 0x0900, 0x097F, 0x0966},
+    {Language::Tamil, 0x0B80, 0x0BFF, 0x0BE6},
+    {Language::Telugu, 0x0C00, 0x0C7F, 0x0C66},
+    {Language::Kannada, 0x0C80, 0x0CFF, 0x0CE6},
+};
+
+const Script& ScriptOf(Language language) {
+    for (const Script& script : kScripts)
+        if (script.language == language) return script;
+    qFatal("no script for the language");
+}
+
+bool InScript(const QString& text, Language language) {
+    const Script& script = ScriptOf(language);
+    return std::any_of(text.begin(), text.end(),
+                       [&](QChar c) { return c.unicode() >= script.first && c.unicode() <= script.last; });
+}
+
+bool HasLatinLetter(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80 && c.isLetter(); });
+}
+
+QString CodeOf(Language language) {
+    const std::string_view code = InfoOf(language).code;
+    return QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size()));
+}
+
+// The texts the window writes itself: its buttons', its frames' titles and
+// the captions of its controls (labels with a buddy), each with the text it
+// shows now. A frame titled with a chart's own name (a varga's) is left out:
+// the chart's terms follow the glossary.
+std::vector<std::pair<QPointer<QObject>, QString>> OwnTexts(const QWidget* window) {
+    std::vector<std::pair<QPointer<QObject>, QString>> texts;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (!button->text().isEmpty()) texts.emplace_back(button, button->text());
+    for (QGroupBox* box : window->findChildren<QGroupBox*>())
+        if (!box->title().isEmpty() && box->objectName() != QLatin1String("fraChart"))
+            texts.emplace_back(box, box->title());
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (label->buddy() && !label->text().isEmpty()) texts.emplace_back(label, label->text());
+    return texts;
+}
+
+QString TextNow(QObject* object) {
+    if (auto* button = qobject_cast<QAbstractButton*>(object)) return button->text();
+    if (auto* box = qobject_cast<QGroupBox*>(object)) return box->title();
+    if (auto* label = qobject_cast<QLabel*>(object)) return label->text();
+    return {};
+}
+
+// The windows laid out anew after a change of texts, as the event loop does
+// before the person sees them: a layout's request can post another.
+void Settle() {
+    for (int round = 0; round < 4; ++round) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCoreApplication::processEvents();
+    }
 }
 
 }  // namespace
@@ -183,6 +263,216 @@ private slots:
         }
     }
 
+    // Every window and page, opened in English and switched to each
+    // language: each text it writes itself is in the language's script (none
+    // left in English), no control clips its text, and back in English every
+    // text is as it was.
+    void everyWindowSpeaksTheLanguageAndClipsNothing_data() {
+        QTest::addColumn<Window>("window");
+        QTest::newRow("input form") << Window::Input;
+        QTest::newRow("result form") << Window::Main;
+        QTest::newRow("nakshatras, dasha, navamsa") << Window::Vargas;
+        QTest::newRow("about") << Window::About;
+        QTest::newRow("chart options") << Window::ChartOptions;
+        QTest::newRow("shodasavarga") << Window::Shodasavarga;
+        QTest::newRow("bhavas") << Window::Bhavas;
+        QTest::newRow("dashas") << Window::Dashas;
+        QTest::newRow("ashtakavarga") << Window::Ashtakavarga;
+        QTest::newRow("panchanga") << Window::Panchanga;
+        QTest::newRow("transits") << Window::Transits;
+        QTest::newRow("match") << Window::Match;
+        QTest::newRow("birth time") << Window::BirthTime;
+        QTest::newRow("positions") << Window::Positions;
+        QTest::newRow("jaimini") << Window::Jaimini;
+        QTest::newRow("strengths") << Window::Strengths;
+        QTest::newRow("yogas") << Window::Yogas;
+    }
+    void everyWindowSpeaksTheLanguageAndClipsNothing() {
+        QFETCH(Window, window);
+        LanguageChoice choice(Language::English);
+        Program program;
+        QWidget* shown = program.Open(window);
+        QVERIFY(shown);
+        QWidget* top = shown->window();
+        top->show();
+        Settle();
+        const auto english = OwnTexts(top);
+        const QString englishTitle = top->windowTitle();
+        for (const Script& script : kScripts) {
+            choice.Choose(script.language);
+            Settle();
+            const QString code = CodeOf(script.language);
+            // A page's title (the program's own title names the program).
+            if (!englishTitle.startsWith(QStringLiteral("Velmora")))
+                QVERIFY2(InScript(top->windowTitle(), script.language), qPrintable(code + QStringLiteral(": ") + top->windowTitle()));
+            for (const auto& [object, text] : english) {
+                if (!object || !HasLatinLetter(text)) continue;
+                const QString now = TextNow(object);
+                QVERIFY2(InScript(now, script.language),
+                         qPrintable(code + QStringLiteral(": ") + object->objectName() + QStringLiteral(" still \"") +
+                                    now + QLatin1Char('"')));
+            }
+            const QString clipped = Clipped(top);
+            QVERIFY2(clipped.isEmpty(), qPrintable(code + QStringLiteral(": ") + clipped));
+            velmora::testing::SaveScreenshot(top->grab(), top->objectName() + QLatin1Char('-') + code);
+        }
+        choice.Choose(Language::English);
+        Settle();
+        QCOMPARE(top->windowTitle(), englishTitle);
+        for (const auto& [object, text] : english)
+            if (object) QCOMPARE(TextNow(object), text);
+    }
+
+    // The report's rules stay in English: in another language a note above
+    // the report says so, and in English the report is as it always was.
+    void theReportSaysItIsInEnglish() {
+        LanguageChoice choice(Language::English);
+        Program program;
+        program.Open(Window::Main);
+        frmDisplay* display = program.shell.MainWindow()->Display();
+        const QString english = display->RTB->toPlainText();
+        QVERIFY(!english.isEmpty());
+        for (const Script& script : kScripts) {
+            choice.Choose(script.language);
+            const QString shown = display->RTB->toPlainText();
+            const QString note = frmDisplay::ReportInEnglishNote();
+            QVERIFY(InScript(note, script.language));
+            QVERIFY2(shown.startsWith(note + QChar::ParagraphSeparator) || shown.startsWith(note + QLatin1Char('\n')),
+                     qPrintable(shown.left(120)));
+            QVERIFY(shown.endsWith(english));  // the rules themselves untouched
+        }
+        choice.Choose(Language::English);
+        QCOMPARE(display->RTB->toPlainText(), english);
+    }
+
+    // The months of the dates the windows write, in each language, as the
+    // Unicode CLDR writes them (common/main/hi.xml, ta.xml, te.xml, kn.xml:
+    // the Gregorian calendar's months, format, wide; January and March).
+    void datesAreWrittenInTheLanguagesMonthNames_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("january");
+        QTest::addColumn<QString>("march");
+        QTest::newRow("hi") << Language::Hindi << QStringLiteral("जनवरी") << QStringLiteral("मार्च");
+        QTest::newRow("ta") << Language::Tamil << QStringLiteral("ஜனவரி") << QStringLiteral("மார்ச்");
+        QTest::newRow("te") << Language::Telugu << QStringLiteral("జనవరి") << QStringLiteral("మార్చి");
+        QTest::newRow("kn") << Language::Kannada << QStringLiteral("ಜನವರಿ") << QStringLiteral("ಮಾರ್ಚ್");
+    }
+    void datesAreWrittenInTheLanguagesMonthNames() {
+        QFETCH(Language, language);
+        QFETCH(QString, january);
+        QFETCH(QString, march);
+        const MonthNames system = SystemMonthNames();
+        LanguageChoice choice(Language::English);
+        Program program;
+        program.Open(Window::Main);
+        frmDisplay* display = program.shell.MainWindow()->Display();
+        const QString englishDate = display->lblDOB->text();
+        QVERIFY(englishDate.startsWith(QString::fromStdString(system[2]) + QLatin1Char('/')));  // the sample: March
+
+        choice.Choose(language);
+        const MonthNames months = SystemMonthNames();
+        QCOMPARE(QString::fromStdString(months[0]), january);
+        QCOMPARE(QString::fromStdString(months[2]), march);
+        // The result form's date of birth, and the dates of the pages and the print.
+        QVERIFY2(display->lblDOB->text().startsWith(march + QLatin1Char('/')), qPrintable(display->lblDOB->text()));
+        QVERIFY(LocaleDate(CivilMoment{1980, 3, 5, 0, 0}).contains(QStringLiteral("1980")));
+        QVERIFY2(InScript(LocaleDate(CivilMoment{1980, 3, 5, 0, 0}), language),
+                 qPrintable(LocaleDate(CivilMoment{1980, 3, 5, 0, 0})));
+        const PrintDocument print(display->ShownChart(), months);
+        QVERIFY2(print.HeaderText().contains(march), qPrintable(print.HeaderText()));
+
+        // English again: the system's month names, the date as before.
+        choice.Choose(Language::English);
+        QCOMPARE(display->lblDOB->text(), englishDate);
+        QCOMPARE(SystemMonthNames(), system);
+    }
+
+    // Native digits: each language's own, from the Unicode Standard's code
+    // charts (Devanagari U+0966..096F, Tamil U+0BE6..0BEF, Telugu
+    // U+0C66..0C6F, Kannada U+0CE6..0CEF); English keeps Western digits.
+    void nativeDigitsAreTheScriptsOwn_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("hi") << Language::Hindi << QStringLiteral("१६ ०९ १९८०");
+        QTest::newRow("ta") << Language::Tamil << QStringLiteral("௧௬ ௦௯ ௧௯௮௦");
+        QTest::newRow("te") << Language::Telugu << QStringLiteral("౧౬ ౦౯ ౧౯౮౦");
+        QTest::newRow("kn") << Language::Kannada << QStringLiteral("೧೬ ೦೯ ೧೯೮೦");
+        QTest::newRow("en") << Language::English << QStringLiteral("16 09 1980");
+    }
+    void nativeDigitsAreTheScriptsOwn() {
+        QFETCH(Language, language);
+        QFETCH(QString, written);
+        const QString western = QStringLiteral("16 09 1980");
+        QCOMPARE(DigitsOf(language, true, western), written);
+        QCOMPARE(DigitsOf(language, false, western), western);  // the default: Western Arabic
+    }
+
+    // The Native digits choice of the Language menu: applied at once to the
+    // open windows, undone at once, and Western digits by default.
+    void theNativeDigitsChoiceAppliesAtOnce() {
+        LanguageChoice choice(Language::Hindi);
+        Program program;
+        program.Open(Window::Main);
+        MDI* main = program.shell.MainWindow();
+        frmDisplay* display = main->Display();
+        const QString western = display->lblDOB->text();
+        QVERIFY(western.contains(QStringLiteral("1980")));  // Western digits by default
+        QAction* digits = main->findChild<QAction*>(QStringLiteral("mnuNativeDigits"));
+        QVERIFY(digits && digits->isCheckable() && !digits->isChecked());
+        QSignalSpy chosen(&choice, &LanguageChoice::NativeDigitsChanged);
+        digits->trigger();
+        QCOMPARE(chosen.count(), 1);
+        QVERIFY(choice.NativeDigits());
+        const QString native = display->lblDOB->text();
+        QVERIFY2(native.contains(QStringLiteral("१९८०")) && !native.contains(QLatin1Char('1')), qPrintable(native));
+        QVERIFY(!display->Hno[0]->text().contains(QLatin1Char('1')));
+        QVERIFY(LocaleDate(CivilMoment{1980, 3, 5, 0, 0}).contains(QStringLiteral("१९८०")));
+        digits->trigger();
+        QVERIFY(!choice.NativeDigits());
+        QCOMPARE(display->lblDOB->text(), western);
+        // English writes Western digits whatever the choice.
+        choice.ChooseNativeDigits(true);
+        choice.Choose(Language::English);
+        QVERIFY(display->lblDOB->text().contains(QStringLiteral("1980")));
+    }
+
+    // A page's table filled from the chart follows the choice too: the
+    // panchanga's moments in Tamil digits, none Western left.
+    void aPagesTableFollowsTheNativeDigits() {
+        LanguageChoice choice(Language::Tamil);
+        Program program;
+        auto* table = qobject_cast<QTableWidget*>(
+            program.Open(Window::Panchanga)->findChild<QTableWidget*>(QStringLiteral("tblPanchanga")));
+        QVERIFY(table && table->rowCount() > 0);
+        const auto cells = [table] {
+            QString all;
+            for (int r = 0; r < table->rowCount(); ++r) all += table->item(r, 1)->text() + QLatin1Char('\n');
+            return all;
+        };
+        const QString western = cells();
+        QVERIFY(std::any_of(western.begin(), western.end(), [](QChar c) { return c.isDigit() && c.unicode() < 0x80; }));
+        choice.ChooseNativeDigits(true);
+        const QString native = cells();
+        QVERIFY2(std::none_of(native.begin(), native.end(), [](QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }),
+                 qPrintable(native));
+        QVERIFY(native.contains(QChar(ScriptOf(Language::Tamil).zero + 1)));  // ௧
+        choice.ChooseNativeDigits(false);
+        QCOMPARE(cells(), western);
+    }
+
+    // The messages the birth data's checks give in English are shown in the
+    // language; a text the box does not know (a file's name) as it is.
+    void checkMessagesAreShownInTheLanguage() {
+        for (const Script& script : kScripts) {
+            LanguageChoice choice(script.language);
+            QVERIFY(InScript(MessageInLanguage(QStringLiteral("Please Enter Name")), script.language));
+            QVERIFY(InScript(MessageInLanguage(QStringLiteral("Please Enter Correct Date Or Month!")), script.language));
+            QCOMPARE(MessageInLanguage(QStringLiteral("/tmp/x.velmora")), QStringLiteral("/tmp/x.velmora"));
+        }
+        LanguageChoice english(Language::English);
+        QCOMPARE(MessageInLanguage(QStringLiteral("Please Enter Name")), QStringLiteral("Please Enter Name"));
+    }
+
     // The PDF of each language writes the chart's names in the script's Noto
     // font, embedded. A sign's short name written with plain letters (no
     // vowel sign, which the PDF's text layer gives back out of order) is
@@ -220,6 +510,16 @@ private slots:
         const QString text = run(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
         QVERIFY2(text.contains(sign), qPrintable(text.left(400)));
         QVERIFY2(run(pdffonts, {pdf}).contains(font), qPrintable(run(pdffonts, {pdf})));
+        // The document's title, in its information dictionary, in the language.
+        const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+        if (!pdfinfo.isEmpty()) {
+            const QString info = run(pdfinfo, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf});
+            QString title;
+            for (const QString& line : info.split(QLatin1Char('\n')))
+                if (line.startsWith(QStringLiteral("Title:"))) title = line;
+            QVERIFY2(title.startsWith(QStringLiteral("Title:")) && InScript(title, language), qPrintable(info.left(200)));
+            QVERIFY(!title.contains(QStringLiteral("Velmora chart of")));
+        }
     }
 
     // Every house holding the ten bodies retrograde, under their longest
