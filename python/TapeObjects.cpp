@@ -1,0 +1,123 @@
+#include "python/TapeObjects.h"
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "cli/ValueTape.h"
+
+namespace py = pybind11;
+
+namespace velmora::python {
+
+namespace {
+
+// The keys are the program's own few names: each made once, interned, and
+// shared by every dict (as json.loads shares a document's keys).
+struct KeyHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
+};
+
+PyObject* KeyObject(std::string_view key) {
+    // Guarded by the interpreter's lock.
+    static std::unordered_map<std::string, PyObject*, KeyHash, std::equal_to<>> keys;
+    const auto known = keys.find(key);
+    if (known != keys.end()) return known->second;
+    PyObject* made = PyUnicode_FromStringAndSize(key.data(), static_cast<Py_ssize_t>(key.size()));
+    if (!made) throw py::error_already_set();
+    PyUnicode_InternInPlace(&made);
+    keys.emplace(std::string(key), made);  // kept for the module's life
+    return made;
+}
+
+// A dict sized for `pairs` keys at once (rather than grown as they come).
+PyObject* NewDict(std::size_t pairs) {
+#if PY_VERSION_HEX < 0x030D0000
+    return _PyDict_NewPresized(static_cast<Py_ssize_t>(pairs));
+#else
+    (void)pairs;
+    return PyDict_New();
+#endif
+}
+
+}  // namespace
+
+py::object TapeObject(std::string_view record) {
+    // The values of the containers still open, one after another (a dict's
+    // as key, value, key, value …), each a reference of its own; a container
+    // is made when it closes, at its full size.
+    struct Pending {
+        std::vector<PyObject*> items;
+        ~Pending() {
+            for (PyObject* item : items) Py_DECREF(item);
+        }
+    } pending;
+    std::vector<PyObject*>& items = pending.items;
+    items.reserve(256);
+    struct Open {
+        std::size_t first;  // its first item in `items`
+        bool dict;
+    };
+    std::vector<Open> open;
+    const auto push = [&](PyObject* made) {
+        if (!made) throw py::error_already_set();
+        items.push_back(made);
+    };
+    const auto close = [&] {
+        const Open container = open.back();
+        open.pop_back();
+        const std::size_t count = items.size() - container.first;
+        PyObject** const first = items.data() + container.first;
+        PyObject* made = nullptr;
+        if (container.dict) {
+            made = NewDict(count / 2);
+            for (std::size_t i = 0; made && i < count; i += 2)
+                if (PyDict_SetItem(made, first[i], first[i + 1]) != 0) Py_CLEAR(made);
+        } else {
+            made = PyList_New(static_cast<Py_ssize_t>(count));
+            if (made) {
+                for (std::size_t i = 0; i < count; ++i) PyList_SET_ITEM(made, static_cast<Py_ssize_t>(i), first[i]);
+                items.resize(container.first);  // the list holds them now
+            }
+        }
+        if (!made) throw py::error_already_set();
+        for (std::size_t i = container.first; i < items.size(); ++i) Py_DECREF(items[i]);
+        items.resize(container.first);
+        items.push_back(made);
+    };
+    cli::TapeReader reader(record);
+    while (reader.Next()) {
+        switch (reader.item) {
+            case cli::TapeItem::BeginObject:
+            case cli::TapeItem::BeginArray:
+                open.push_back({items.size(), reader.item == cli::TapeItem::BeginObject});
+                break;
+            case cli::TapeItem::EndObject:
+            case cli::TapeItem::EndArray: close(); break;
+            case cli::TapeItem::Key: {
+                PyObject* key = KeyObject(reader.text);
+                Py_INCREF(key);
+                items.push_back(key);
+                break;
+            }
+            case cli::TapeItem::String:
+                push(PyUnicode_DecodeUTF8(reader.text.data(), static_cast<Py_ssize_t>(reader.text.size()), nullptr));
+                break;
+            case cli::TapeItem::Int: push(PyLong_FromLongLong(reader.integer)); break;
+            case cli::TapeItem::Whole: push(PyLong_FromString(std::string(reader.text).c_str(), nullptr, 10)); break;
+            case cli::TapeItem::Double: push(PyFloat_FromDouble(reader.real)); break;
+            case cli::TapeItem::Null: push(py::none().release().ptr()); break;
+            case cli::TapeItem::True: push(py::bool_(true).release().ptr()); break;
+            case cli::TapeItem::False: push(py::bool_(false).release().ptr()); break;
+        }
+    }
+    if (items.size() != 1 || !open.empty()) throw std::logic_error("velmora: a record of values ended early");
+    py::object root = py::reinterpret_steal<py::object>(items.back());
+    items.clear();
+    return root;
+}
+
+}  // namespace velmora::python
