@@ -51,6 +51,13 @@ void JsonWriter::Key(std::string_view key) {
     afterKey_ = true;
 }
 
+void JsonWriter::KeyText(std::string_view key) {
+    BeforeValue();
+    AppendEscaped(key);
+    out_ += ':';
+    afterKey_ = true;
+}
+
 void JsonWriter::String(std::string_view text) {
     BeforeValue();
     AppendEscaped(text);

@@ -33,6 +33,9 @@ public:
     // Inside an object, before each value. Keys are this program's own plain
     // ASCII names and are written as they are.
     void Key(std::string_view key);
+    // A key that is not the program's own (a birth's key as given): escaped
+    // as a string is.
+    void KeyText(std::string_view key);
     void String(std::string_view text);
     // Text a person typed: in JSON a string like any other (CsvRow guards it).
     void TypedText(std::string_view text) { String(text); }

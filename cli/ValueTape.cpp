@@ -1,5 +1,6 @@
 #include "cli/ValueTape.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -47,7 +48,9 @@ void ValueTape::Sized(char tag, std::string_view bytes) {
 }
 
 void ValueTape::String(std::string_view text) {
-    if (FirstInvalidUtf8(text) == std::string_view::npos) {
+    const bool ascii =
+        std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii || FirstInvalidUtf8(text) == std::string_view::npos) {
         Sized('s', text);
         return;
     }
@@ -86,35 +89,6 @@ std::size_t TapeRecordSize(std::string_view bytes) {
     if (bytes.size() < kLengthBytes) return 0;
     const std::size_t size = kLengthBytes + ReadBytes<std::uint32_t>(bytes, 0);
     return bytes.size() < size ? 0 : size;
-}
-
-TapeReader::TapeReader(std::string_view record) : bytes_(record), at_(kLengthBytes) {}
-
-bool TapeReader::Next() {
-    if (at_ >= bytes_.size()) return false;
-    item = static_cast<TapeItem>(bytes_[at_++]);
-    const auto sized = [&] {
-        const std::uint32_t length = ReadBytes<std::uint32_t>(bytes_, at_);
-        text = bytes_.substr(at_ + kLengthBytes, length);
-        at_ += kLengthBytes + length;
-    };
-    switch (item) {
-        case TapeItem::Key:
-        case TapeItem::String: sized(); break;
-        case TapeItem::Int:
-            integer = ReadBytes<std::int64_t>(bytes_, at_);
-            at_ += sizeof integer;
-            break;
-        case TapeItem::Whole:
-            sized();
-            [[fallthrough]];
-        case TapeItem::Double:
-            real = ReadBytes<double>(bytes_, at_);
-            at_ += sizeof real;
-            break;
-        default: break;
-    }
-    return true;
 }
 
 }  // namespace velmora::cli

@@ -17,6 +17,7 @@
 // for: 8 bytes), 'd' double (8 bytes), 'z' null, 't' true, 'f' false.
 
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -75,18 +76,45 @@ enum class TapeItem : char {
 class TapeReader {
 public:
     // `record`: a whole record, its length prefix included.
-    explicit TapeReader(std::string_view record);
+    explicit TapeReader(std::string_view record) : bytes_(record), at_(sizeof(std::uint32_t)) {}
 
     // The next item into the reader's fields; false after the last.
-    bool Next();
+    bool Next() {
+        if (at_ >= bytes_.size()) return false;
+        item = static_cast<TapeItem>(bytes_[at_++]);
+        switch (item) {
+            case TapeItem::Key:
+            case TapeItem::String: Sized(); break;
+            case TapeItem::Int: Read(integer); break;
+            case TapeItem::Whole:
+                Sized();
+                Read(real);
+                break;
+            case TapeItem::Double: Read(real); break;
+            default: break;
+        }
+        return true;
+    }
     TapeItem item = TapeItem::Null;
     std::string_view text;    // Key and String; Whole: the digits
     std::int64_t integer = 0;  // Int
     double real = 0;           // Double; Whole: the double the digits stand for
 
 private:
+    template <typename Number>
+    void Read(Number& value) {
+        std::memcpy(&value, bytes_.data() + at_, sizeof value);
+        at_ += sizeof value;
+    }
+    void Sized() {
+        std::uint32_t length;
+        Read(length);
+        text = bytes_.substr(at_, length);
+        at_ += length;
+    }
+
     std::string_view bytes_;
-    std::size_t at_ = 0;
+    std::size_t at_;
 };
 
 // Writes a record's items to `writer` (JsonWriter, JsonDocument, …): the

@@ -1,9 +1,9 @@
 #include "python/TapeObjects.h"
 
-#include <functional>
+#include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "cli/ValueTape.h"
@@ -14,24 +14,48 @@ namespace velmora::python {
 
 namespace {
 
-// The keys are the program's own few names: each made once, interned, and
-// shared by every dict (as json.loads shares a document's keys).
-struct KeyHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
-};
+// Texts made into str objects through a small table: the last str made for
+// each slot is handed out again while the same text comes (a str never
+// changes). The keys are the program's own few names, interned as Python's
+// own names are; the values' short texts recur from chart to chart (the
+// lords, signs and nakshatras, a period's end that is the next one's start).
+class TextTable {
+public:
+    explicit TextTable(bool intern) : intern_(intern) {}
 
-PyObject* KeyObject(std::string_view key) {
-    // Guarded by the interpreter's lock.
-    static std::unordered_map<std::string, PyObject*, KeyHash, std::equal_to<>> keys;
-    const auto known = keys.find(key);
-    if (known != keys.end()) return known->second;
-    PyObject* made = PyUnicode_FromStringAndSize(key.data(), static_cast<Py_ssize_t>(key.size()));
-    if (!made) throw py::error_already_set();
-    PyUnicode_InternInPlace(&made);
-    keys.emplace(std::string(key), made);  // kept for the module's life
-    return made;
-}
+    // A new reference, or null with Python's error set.
+    PyObject* Get(std::string_view text) {
+        if (text.size() > kLongest) return Make(text);
+        std::uint32_t hash = 2166136261u;  // FNV-1a
+        for (const char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+        Slot& slot = slots_[hash % kSlots];
+        if (!slot.object || slot.size != text.size() || std::memcmp(slot.bytes, text.data(), text.size()) != 0) {
+            PyObject* made = Make(text);
+            if (!made) return nullptr;
+            Py_XDECREF(slot.object);
+            slot.object = made;
+            slot.size = text.size();
+            std::memcpy(slot.bytes, text.data(), text.size());
+        }
+        Py_INCREF(slot.object);
+        return slot.object;
+    }
+
+private:
+    static constexpr std::size_t kLongest = 24, kSlots = 512;
+    struct Slot {
+        PyObject* object = nullptr;  // kept for the module's life
+        std::size_t size = 0;
+        char bytes[kLongest];
+    };
+    PyObject* Make(std::string_view text) const {
+        PyObject* made = PyUnicode_DecodeUTF8(text.data(), static_cast<Py_ssize_t>(text.size()), nullptr);
+        if (made && intern_) PyUnicode_InternInPlace(&made);
+        return made;
+    }
+    const bool intern_;
+    Slot slots_[kSlots];
+};
 
 // A dict sized for `pairs` keys at once (rather than grown as they come).
 PyObject* NewDict(std::size_t pairs) {
@@ -88,6 +112,8 @@ py::object TapeObject(std::string_view record) {
         items.resize(container.first);
         items.push_back(made);
     };
+    // Guarded by the interpreter's lock.
+    static TextTable keys(true), texts(false);
     cli::TapeReader reader(record);
     while (reader.Next()) {
         switch (reader.item) {
@@ -97,15 +123,8 @@ py::object TapeObject(std::string_view record) {
                 break;
             case cli::TapeItem::EndObject:
             case cli::TapeItem::EndArray: close(); break;
-            case cli::TapeItem::Key: {
-                PyObject* key = KeyObject(reader.text);
-                Py_INCREF(key);
-                items.push_back(key);
-                break;
-            }
-            case cli::TapeItem::String:
-                push(PyUnicode_DecodeUTF8(reader.text.data(), static_cast<Py_ssize_t>(reader.text.size()), nullptr));
-                break;
+            case cli::TapeItem::Key: push(keys.Get(reader.text)); break;
+            case cli::TapeItem::String: push(texts.Get(reader.text)); break;
             case cli::TapeItem::Int: push(PyLong_FromLongLong(reader.integer)); break;
             case cli::TapeItem::Whole: push(PyLong_FromString(std::string(reader.text).c_str(), nullptr, 10)); break;
             case cli::TapeItem::Double: push(PyFloat_FromDouble(reader.real)); break;
