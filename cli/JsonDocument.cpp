@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "cli/JsonWriter.h"
 #include "cli/NumberText.h"
 #include "text/Utf8.h"
 

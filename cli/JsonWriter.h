@@ -22,6 +22,11 @@
 
 namespace velmora::cli {
 
+// Appends `text` with each byte that does not begin a valid UTF-8 sequence
+// replaced by U+FFFD, as the writer writes it: JsonDocument and ValueTape
+// hold what its text reads back as.
+void AppendValidUtf8(std::string& out, std::string_view text);
+
 class JsonWriter : public ListCalls<JsonWriter> {
 public:
     explicit JsonWriter(std::string& out) : out_(out) {}

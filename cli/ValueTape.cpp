@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "cli/JsonWriter.h"
 #include "cli/NumberText.h"
 #include "text/Utf8.h"
 

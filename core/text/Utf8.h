@@ -3,7 +3,6 @@
 // refuse or replace what is not well-formed UTF-8.
 
 #include <cstddef>
-#include <string>
 #include <string_view>
 
 namespace velmora {
@@ -46,17 +45,6 @@ inline std::size_t FirstInvalidUtf8(std::string_view text) {
         i += length;
     }
     return std::string_view::npos;
-}
-
-// Appends `text` with each byte that does not begin a valid sequence
-// replaced by U+FFFD, as the JSON writer writes it.
-inline void AppendValidUtf8(std::string& out, std::string_view text) {
-    constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = Utf8SequenceLength(text, at);
-        out += length == 0 ? kReplacement : text.substr(at, length);
-        at += length == 0 ? 1 : length;
-    }
 }
 
 }  // namespace velmora
