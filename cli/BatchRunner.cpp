@@ -146,7 +146,7 @@ std::string CheckBatchOutput(const BatchOutput& output) {
 FieldList DefaultFields(BatchFormat format) {
     FieldList fields;
     for (const ChartField& field : AllChartFields())
-        if (format == BatchFormat::Jsonl || !field.column.empty()) fields.push_back(&field);
+        if (format != BatchFormat::Csv || !field.column.empty()) fields.push_back(&field);
     return fields;
 }
 
@@ -176,7 +176,7 @@ void Ask(const ChartField& field, BatchOutput& output) {
 }  // namespace
 
 BatchRunner::BatchRunner(BatchOutput output) : format_(std::move(output)) {
-    wholeObject_ = format_.format == BatchFormat::Jsonl && format_.fields.empty();
+    wholeObject_ = format_.format != BatchFormat::Csv && format_.fields.empty();
     const bool named = !format_.fields.empty();
     if (named)
         for (const ChartField* field : format_.fields) Ask(*field, format_);
@@ -224,6 +224,10 @@ void BatchRunner::AppendRefusal(std::string_view message, std::string& out) {
         AppendErrorJson(message, out);
         return;
     }
+    if (format_.format == BatchFormat::Values) {
+        AppendErrorTape(message, out);
+        return;
+    }
     CsvRow row(out);
     for (std::size_t i = 0; i < csvColumns_; ++i) row.Empty();
     row.TypedText(message);  // a message may quote the line's text
@@ -256,7 +260,9 @@ std::string_view BatchRunner::RunLine(std::string_view line, bool& refused) {
 }
 
 void BatchRunner::AppendChart(const ChartSource& chart, std::string& out) {
-    if (format_.format == BatchFormat::Jsonl) {
+    if (format_.format == BatchFormat::Values) {
+        AppendChartTape(chart, wholeObject_ ? EveryChartField() : format_.fields, out);
+    } else if (format_.format == BatchFormat::Jsonl) {
         const std::size_t start = out.size();
         if (wholeObject_) {
             AppendChartJson(chart, out);
@@ -267,7 +273,9 @@ void BatchRunner::AppendChart(const ChartSource& chart, std::string& out) {
         if (chart.labels && out.size() > start + 1 && out.back() == '}') {
             out.pop_back();
             if (out.back() != '{') out += ',';
-            out += "\"labels\":" + LabelsJson(chart).dump() + "}";
+            out += "\"labels\":";
+            out += LabelsJson(chart).dump();
+            out += '}';
         }
     } else {
         CsvRow row(out);

@@ -39,10 +39,13 @@ std::string ParseBatchRequest(std::string_view line, ChartRequest& request);
 // The same from an object already read.
 std::string ReadBatchRequest(const nlohmann::json& object, ChartRequest& request);
 
-enum class BatchFormat { Jsonl, Csv };
+// Values: each JSON line's values as a ValueTape record (cli/ValueTape.h),
+// the records one after another with nothing between them; what the Python
+// module makes its objects from.
+enum class BatchFormat { Jsonl, Csv, Values };
 
 // What each output line holds. No fields: the whole chart object for JSON
-// lines, every field that has columns for CSV.
+// lines (and their values), every field that has columns for CSV.
 struct BatchOutput {
     BatchFormat format = BatchFormat::Jsonl;
     FieldList fields;
@@ -68,7 +71,7 @@ struct BatchOutput {
 };
 
 // The fields a batch writes when none are chosen: every field of the object
-// for JSON lines, every one with CSV columns for CSV.
+// for JSON lines and values, every one with CSV columns for CSV.
 FieldList DefaultFields(BatchFormat format);
 
 // Why `output` cannot be written (a field without CSV columns); empty when it can.
@@ -80,8 +83,11 @@ public:
 
     // The CSV header row with its CR LF; empty for JSON lines.
     std::string Header() const override;
-    // What ends each output line: LF for JSON lines, CR LF for CSV.
-    std::string_view LineEnd() const override { return format_.format == BatchFormat::Csv ? "\r\n" : "\n"; }
+    // What ends each output line: LF for JSON lines, CR LF for CSV, nothing
+    // after a record of values.
+    std::string_view LineEnd() const override {
+        return format_.format == BatchFormat::Csv ? "\r\n" : format_.format == BatchFormat::Values ? "" : "\n";
+    }
 
     // The chart object for one input line, or {"error": message} (a CSV row
     // with the message in its error column).

@@ -17,6 +17,7 @@
 #include "cli/SensitivityFields.h"
 #include "cli/StrengthFields.h"
 #include "cli/TransitFields.h"
+#include "cli/ValueTape.h"
 #include "engine/NameTables.h"
 #include "presentation/BirthLabels.h"
 #include "presentation/PositionLabels.h"
@@ -366,7 +367,7 @@ void WriteSpeeds(const ChartSource& s, W& w) {
     w.EndArray();
 }
 
-#define VELMORA_FIELD_WRITERS(f) &f<JsonWriter>, &f<CsvRow>, &f<JsonDocument>
+#define VELMORA_FIELD_WRITERS(f) &f<JsonWriter>, &f<CsvRow>, &f<JsonDocument>, &f<ValueTape>
 
 constexpr std::span<const std::string_view> kOneColumn{};
 
@@ -400,6 +401,7 @@ std::array<ChartField, sizeof...(I)> DashaFields(std::index_sequence<I...>) {
     return {{ChartField{I == 0 ? std::string_view("dashas") : kDashaSystemKeys[I].key, "", kOneColumn,
                         kChart | kReadsDasha, &WriteDasha<static_cast<int>(I), JsonWriter>,
                         &WriteDasha<static_cast<int>(I), CsvRow>, &WriteDasha<static_cast<int>(I), JsonDocument>,
+                        &WriteDasha<static_cast<int>(I), ValueTape>,
                         I == 0 ? FieldWhen::Always : FieldWhen::DashaAsked, DashaSystemAt(static_cast<int>(I))}...}};
 }
 static_assert(kDashaSystemKeys[0].system == DashaSystem::Vimshottari, "\"dashas\" is the first system's field");

@@ -2,10 +2,10 @@
 // The fields of a chart's JSON object by name, in the object's order: what
 // `--fields` chooses from. Each field writes its value as compact JSON text,
 // into a JSON document or as CSV cells (lists spread over one column each,
-// "position_sun" … "position_asc"; the details over "detail_name" …), from
-// the same function. Only the command line writes JSON and CSV, so the
-// fields live here; the labels they share with the windows are in
-// presentation/.
+// "position_sun" … "position_asc"; the details over "detail_name" …), or as
+// the values of a ValueTape (the Python module's dicts), from the same
+// function. Only the command line writes JSON and CSV, so the fields live
+// here; the labels they share with the windows are in presentation/.
 
 #include <span>
 #include <string>
@@ -19,6 +19,7 @@ namespace velmora::cli {
 class JsonWriter;
 class JsonDocument;
 class CsvRow;
+class ValueTape;
 
 // What a field reads beyond the chart's points, signs and details: a batch
 // has its run compute only what its fields read.
@@ -62,6 +63,7 @@ struct ChartField {
     void (*json)(const ChartSource&, JsonWriter&);
     void (*csv)(const ChartSource&, CsvRow&);
     void (*document)(const ChartSource&, JsonDocument&);
+    void (*tape)(const ChartSource&, ValueTape&);  // the values for the Python module
     FieldWhen when = FieldWhen::Always;
     DashaSystem dashaSystem = DashaSystem::Vimshottari;  // the system a DashaAsked field writes
 };

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "cli/JsonWriter.h"
 #include "cli/NumberText.h"
 #include "text/Utf8.h"
 
@@ -24,13 +25,8 @@ void JsonDocument::String(std::string_view text) {
         Add(std::string(text));
         return;
     }
-    constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
     std::string valid;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = Utf8SequenceLength(text, at);
-        valid += length == 0 ? kReplacement : text.substr(at, length);
-        at += length == 0 ? 1 : length;
-    }
+    AppendValidUtf8(valid, text);
     Add(std::move(valid));
 }
 
@@ -42,8 +38,7 @@ void JsonDocument::Double(double value) {
         return;
     }
     std::string text;
-    AppendShortestDouble(text, value);
-    if (text.find_first_of(".eE") == std::string::npos) {
+    if (ShortestTextIsInteger(value, text)) {
         const char* const end = text.data() + text.size();
         std::int64_t signedValue = 0;
         std::uint64_t unsignedValue = 0;

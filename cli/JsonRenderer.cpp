@@ -3,6 +3,7 @@
 #include "cli/JsonDocument.h"
 #include "cli/JsonWriter.h"
 #include "cli/LabelsJson.h"
+#include "cli/ValueTape.h"
 
 namespace velmora::cli {
 
@@ -17,6 +18,14 @@ void WriteFields(const ChartSource& chart, const FieldList& fields, Json& json, 
         json.Key(field->name);
         write(*field);
     }
+    json.EndObject();
+}
+
+// {"error": message}.
+template <typename Json>
+void WriteErrorObject(std::string_view message, Json& json) {
+    json.BeginObject();
+    json.KeyString("error", message);
     json.EndObject();
 }
 
@@ -42,10 +51,19 @@ std::string ChartJsonIndented(const ChartSource& chart) {
 
 void AppendErrorJson(std::string_view message, std::string& out) {
     JsonWriter json(out);
-    json.BeginObject();
-    json.Key("error");
-    json.String(message);
-    json.EndObject();
+    WriteErrorObject(message, json);
+}
+
+void AppendChartTape(const ChartSource& chart, const FieldList& fields, std::string& out) {
+    ValueTape tape(out);
+    WriteFields(chart, fields, tape, [&](const ChartField& field) { field.tape(chart, tape); });
+    tape.End();
+}
+
+void AppendErrorTape(std::string_view message, std::string& out) {
+    ValueTape tape(out);
+    WriteErrorObject(message, tape);
+    tape.End();
 }
 
 }  // namespace velmora::cli

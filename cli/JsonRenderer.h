@@ -27,4 +27,9 @@ std::string ChartJsonIndented(const ChartSource& chart);
 // Appends {"error": message}.
 void AppendErrorJson(std::string_view message, std::string& out);
 
+// The same objects as ValueTape records (cli/ValueTape.h): the values their
+// compact text reads back as.
+void AppendChartTape(const ChartSource& chart, const FieldList& fields, std::string& out);
+void AppendErrorTape(std::string_view message, std::string& out);
+
 }  // namespace velmora::cli

@@ -20,6 +20,14 @@ constexpr std::array<bool, 256> kPlainByte = [] {
 
 }  // namespace
 
+void AppendValidUtf8(std::string& out, std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text, at);
+        out += length == 0 ? kReplacement : text.substr(at, length);
+        at += length == 0 ? 1 : length;
+    }
+}
+
 void JsonWriter::BeforeValue() {
     if (afterKey_) {
         afterKey_ = false;
@@ -48,6 +56,13 @@ void JsonWriter::Key(std::string_view key) {
     out_ += '"';
     out_ += key;
     out_ += "\":";
+    afterKey_ = true;
+}
+
+void JsonWriter::KeyText(std::string_view key) {
+    BeforeValue();
+    AppendEscaped(key);
+    out_ += ':';
     afterKey_ = true;
 }
 

@@ -22,6 +22,11 @@
 
 namespace velmora::cli {
 
+// Appends `text` with each byte that does not begin a valid UTF-8 sequence
+// replaced by U+FFFD, as the writer writes it: JsonDocument and ValueTape
+// hold what its text reads back as.
+void AppendValidUtf8(std::string& out, std::string_view text);
+
 class JsonWriter : public ListCalls<JsonWriter> {
 public:
     explicit JsonWriter(std::string& out) : out_(out) {}
@@ -33,6 +38,9 @@ public:
     // Inside an object, before each value. Keys are this program's own plain
     // ASCII names and are written as they are.
     void Key(std::string_view key);
+    // A key that is not the program's own (a birth's key as given): escaped
+    // as a string is.
+    void KeyText(std::string_view key);
     void String(std::string_view text);
     // Text a person typed: in JSON a string like any other (CsvRow guards it).
     void TypedText(std::string_view text) { String(text); }

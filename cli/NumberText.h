@@ -21,4 +21,13 @@ inline void AppendShortestDouble(std::string& out, double value) {
     out.append(digits, result.ptr);
 }
 
+// The shortest text of a finite `value` into `text`; true when it is digits
+// alone (after a minus), which a JSON reader takes for an integer ("33",
+// "-0"), not for a double ("0.5", "1e+05").
+inline bool ShortestTextIsInteger(double value, std::string& text) {
+    text.clear();
+    AppendShortestDouble(text, value);
+    return text.find_first_of(".eE") == std::string::npos;
+}
+
 }  // namespace velmora::cli

@@ -4,12 +4,13 @@
 #include <cctype>
 #include <map>
 #include <cmath>
-#include <nlohmann/json.hpp>
+#include <optional>
 #include <vector>
 
 #include "cli/CliApp.h"
 #include "cli/CliOptions.h"
 #include "cli/Commands.h"
+#include "cli/JsonWriter.h"
 
 namespace py = pybind11;
 
@@ -57,50 +58,75 @@ std::string OptionText(const py::handle& value) {
     return py::str(value).cast<std::string>();
 }
 
-using Json = nlohmann::json;
-
-// A value of a birth's key as JSON; false when it is missing (None, NaN).
-bool JsonValue(const py::handle& value, Json& out) {
-    if (value.is_none()) return false;
-    // pandas's missing values: pandas.NA, pandas.NaT.
+// Whether a value of a birth's key stands for the key left out: None, NaN,
+// pandas's missing values (pandas.NA, pandas.NaT).
+bool Missing(const py::handle& value) {
+    if (value.is_none()) return true;
     const std::string_view type = Py_TYPE(value.ptr())->tp_name;
-    if (type == "NAType" || type == "NaTType") return false;
-    if (py::isinstance<py::bool_>(value)) {
-        out = value.cast<bool>();
-    } else if (py::isinstance<py::int_>(value) || py::hasattr(value, "__index__")) {
+    if (type == "NAType" || type == "NaTType") return true;
+    return PyFloat_Check(value.ptr()) && std::isnan(PyFloat_AS_DOUBLE(value.ptr()));
+}
+
+// A text's UTF-8, or none for a str holding a lone surrogate (not UTF-8).
+std::optional<std::string_view> Utf8Of(const py::handle& text) {
+    Py_ssize_t size = 0;
+    const char* bytes = PyUnicode_AsUTF8AndSize(text.ptr(), &size);
+    if (!bytes) {
+        PyErr_Clear();
+        return std::nullopt;
+    }
+    return std::string_view(bytes, static_cast<std::size_t>(size));
+}
+
+// A value of a birth's key (not Missing) as JSON: a value JSON has no form
+// for as null.
+void WriteValue(const py::handle& value, cli::JsonWriter& out) {
+    if (PyUnicode_Check(value.ptr())) {
+        const std::optional<std::string_view> text = Utf8Of(value);
+        if (text) {
+            out.String(*text);
+        } else {
+            out.Double(NAN);  // null
+        }
+    } else if (PyBool_Check(value.ptr())) {
+        out.Bool(value.ptr() == Py_True);
+    } else if (PyLong_Check(value.ptr()) || py::hasattr(value, "__index__")) {
         // numpy's integers too; a number beyond 64 bits is a double, which
         // no key takes.
         const py::int_ number = py::reinterpret_steal<py::int_>(PyNumber_Index(value.ptr()));
         if (!number) {
             PyErr_Clear();
-            out = nullptr;
-            return true;
+            out.Double(NAN);
+            return;
         }
         int overflow = 0;
         const long long n = PyLong_AsLongLongAndOverflow(number.ptr(), &overflow);
         if (overflow == 0) {
-            out = n;
+            out.Int(n);
         } else {
-            out = PyLong_AsDouble(number.ptr());
+            out.Double(PyLong_AsDouble(number.ptr()));
             PyErr_Clear();
         }
-    } else if (py::isinstance<py::float_>(value)) {
-        const double d = value.cast<double>();
-        if (std::isnan(d)) return false;
-        out = d;
-    } else if (py::isinstance<py::str>(value)) {
-        Py_ssize_t size = 0;
-        const char* text = PyUnicode_AsUTF8AndSize(value.ptr(), &size);
-        if (!text) {  // a lone surrogate: not UTF-8
-            PyErr_Clear();
-            out = nullptr;
-            return true;
-        }
-        out = std::string(text, static_cast<std::size_t>(size));
+    } else if (PyFloat_Check(value.ptr())) {
+        out.Double(PyFloat_AS_DOUBLE(value.ptr()));
     } else {
-        out = nullptr;
+        out.Double(NAN);  // null
     }
-    return true;
+}
+
+// One key of a birth with its value, unless the value is Missing.
+void WriteKey(const py::handle& key, const py::handle& value, cli::JsonWriter& out) {
+    if (Missing(value)) return;
+    if (PyUnicode_Check(key.ptr())) {
+        if (const std::optional<std::string_view> text = Utf8Of(key)) {
+            out.KeyText(*text);
+        } else {
+            out.KeyText(py::str(key).cast<std::string>());  // raises as before
+        }
+    } else {
+        out.KeyText(py::str(key).cast<std::string>());
+    }
+    WriteValue(value, out);
 }
 
 }  // namespace
@@ -178,13 +204,20 @@ std::string BirthLine(const py::handle& birth) {
         return line;
     }
     if (!py::hasattr(birth, "items")) return "null";
-    Json object = Json::object();
-    for (const py::handle item : birth.attr("items")()) {
-        const py::tuple pair = py::reinterpret_borrow<py::tuple>(item);
-        Json value;
-        if (JsonValue(pair[1], value)) object[py::str(pair[0]).cast<std::string>()] = std::move(value);
+    std::string line;
+    cli::JsonWriter json(line);
+    json.BeginObject();
+    if (PyDict_CheckExact(birth.ptr())) {
+        PyObject *key = nullptr, *value = nullptr;
+        for (Py_ssize_t at = 0; PyDict_Next(birth.ptr(), &at, &key, &value);) WriteKey(key, value, json);
+    } else {
+        for (const py::handle item : birth.attr("items")()) {
+            const py::tuple pair = py::reinterpret_borrow<py::tuple>(item);
+            WriteKey(pair[0], pair[1], json);
+        }
     }
-    return object.dump(-1, ' ', false, Json::error_handler_t::replace);
+    json.EndObject();
+    return line;
 }
 
 namespace {

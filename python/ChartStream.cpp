@@ -4,7 +4,9 @@
 #include <streambuf>
 
 #include "cli/BatchPipeline.h"
+#include "cli/ValueTape.h"
 #include "ephemeris/PreciseEphemeris.h"
+#include "python/TapeObjects.h"
 
 namespace py = pybind11;
 
@@ -13,7 +15,7 @@ namespace velmora::python {
 namespace {
 
 // Lines waiting in the queue, ahead of the births not yet read: enough for
-// the engine's chunks in flight to fill while the calling thread decodes.
+// the engine's chunks in flight to fill while the calling thread makes the objects.
 constexpr std::size_t kQueuedLines = 2048;
 
 // The batch's input: lines the calling thread queues.
@@ -37,21 +39,31 @@ private:
     ChartStream::Shared& shared_;
 };
 
-// The batch's output: each finished line into the queue. The engine writes
-// whole chunks, so the lock is taken once a chunk.
+// The batch's output: each finished line (or record of values) into the
+// queue. The engine writes whole chunks, so the lock is taken once a chunk.
 class QueuedOutput : public std::streambuf {
 public:
-    explicit QueuedOutput(ChartStream::Shared& shared) : shared_(shared) {}
+    QueuedOutput(ChartStream::Shared& shared, bool values) : shared_(shared), values_(values) {}
 
 protected:
     std::streamsize xsputn(const char* text, std::streamsize count) override {
         std::deque<std::string> lines;
-        for (std::streamsize i = 0; i < count; ++i) {
-            if (text[i] == '\n') {
-                lines.push_back(std::move(partial_));
-                partial_.clear();
-            } else {
-                partial_ += text[i];
+        if (values_) {
+            partial_.append(text, static_cast<std::size_t>(count));
+            std::size_t at = 0;
+            while (const std::size_t size = cli::TapeRecordSize(std::string_view(partial_).substr(at))) {
+                lines.emplace_back(partial_, at, size);
+                at += size;
+            }
+            partial_.erase(0, at);
+        } else {
+            for (std::streamsize i = 0; i < count; ++i) {
+                if (text[i] == '\n') {
+                    lines.push_back(std::move(partial_));
+                    partial_.clear();
+                } else {
+                    partial_ += text[i];
+                }
             }
         }
         if (!lines.empty()) {
@@ -70,19 +82,22 @@ protected:
 
 private:
     ChartStream::Shared& shared_;
+    const bool values_;
     std::string partial_;
 };
 
 }  // namespace
 
-ChartStream::ChartStream(py::iterator births, BatchSettings settings, py::object decode)
-    : births_(std::move(births)), settings_(std::move(settings)), decode_(std::move(decode)) {
+ChartStream::ChartStream(py::iterator births, BatchSettings settings)
+    : births_(std::move(births)),
+      settings_(std::move(settings)),
+      values_(settings_.output.format == cli::BatchFormat::Values) {
     if (settings_.jobs <= 1) {
         runner_.emplace(settings_.output);
         return;
     }
     shared_ = std::make_shared<Shared>();
-    engine_ = std::thread([shared = shared_, output = settings_.output, jobs = settings_.jobs] {
+    engine_ = std::thread([shared = shared_, output = settings_.output, jobs = settings_.jobs, values = values_] {
         // The precise library's state of this thread, freed when it is done.
         struct ReleaseAtEnd {
             ~ReleaseAtEnd() { PreciseEphemeris::ReleaseThreadState(); }
@@ -90,7 +105,7 @@ ChartStream::ChartStream(py::iterator births, BatchSettings settings, py::object
         std::string failure;
         try {
             QueuedLines lines(*shared);
-            QueuedOutput buffer(*shared);
+            QueuedOutput buffer(*shared, values);
             std::ostream out(&buffer);
             cli::RunBatch(lines, out, output, jobs);
         } catch (const std::exception& e) {
@@ -115,9 +130,9 @@ ChartStream::~ChartStream() {
     engine_.join();
 }
 
-py::object ChartStream::Result(std::string_view line) const {
-    py::str text(line.data(), line.size());
-    return decode_.is_none() ? py::object(std::move(text)) : decode_(text);
+py::object ChartStream::Result(std::string_view result) const {
+    if (values_) return TapeObject(result);
+    return py::str(result.data(), result.size());
 }
 
 py::object ChartStream::Next() {

@@ -4,7 +4,7 @@
 // works on the calling thread, a birth at a time; with more, the batch's
 // parallel engine (cli/BatchPipeline) runs on a thread of its own, its
 // workers computing whole chunks, while the calling thread hands it the
-// births as lines and turns the finished lines into Python objects. The
+// births as lines and turns the finished results into Python objects. The
 // engine never holds the interpreter's lock; the calling thread lets go of
 // it whenever it waits or computes.
 
@@ -26,14 +26,16 @@ namespace velmora::python {
 
 class ChartStream {
 public:
-    ChartStream(pybind11::iterator births, BatchSettings settings, pybind11::object decode);
+    // Dicts when the settings' format is BatchFormat::Values, else the JSON lines as text.
+    ChartStream(pybind11::iterator births, BatchSettings settings);
     ~ChartStream();
     ChartStream(const ChartStream&) = delete;
     ChartStream& operator=(const ChartStream&) = delete;
 
     // The next result: the chart's dict, or {"error": message} for a birth
-    // refused (or their JSON line as text, when `decode` is None). Throws StopIteration after the last, or the exception the
-    // births raised once the results before it are all handed out.
+    // refused (or their JSON line as text). Throws StopIteration after the
+    // last, or the exception the births raised once the results before it
+    // are all handed out.
     pybind11::object Next();
 
     // What the engine's thread and the calling thread share.
@@ -42,7 +44,7 @@ public:
         std::condition_variable inputReady, outputReady;
         std::deque<std::string> input;   // lines waiting for the engine
         bool inputEnded = false;
-        std::deque<std::string> output;  // finished lines, in order
+        std::deque<std::string> output;  // finished lines (or records of values), in order
         bool finished = false;
         std::string failure;             // why the engine stopped early
     };
@@ -56,8 +58,8 @@ private:
 
     pybind11::iterator births_;
     BatchSettings settings_;
-    pybind11::object decode_;  // json.loads; None: the lines are handed out as text
-    pybind11::object Result(std::string_view line) const;
+    bool values_;  // the results are records of values, made into dicts
+    pybind11::object Result(std::string_view result) const;
     std::optional<cli::BatchRunner> runner_;  // one job
     std::shared_ptr<Shared> shared_;          // several
     std::thread engine_;

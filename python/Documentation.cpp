@@ -131,7 +131,8 @@ std::vector<std::string> BirthKeys() {
 std::string ChartDoc() {
     return "chart(birth, **choices) -> dict\n\n"
            "The chart of one birth as velmora-cli --json writes it: a dict with the same\n"
-           "keys, numbers as int and float; with fields=, the fields named, in their order.\n"
+           "keys, numbers as int and float (what json.loads makes of that text, made\n"
+           "without the text); with fields=, the fields named, in their order.\n"
            "A birth refused raises velmora.BirthError with the program's message; its\n"
            "`field` names the key refused (None when the message names none).\n\n" +
            std::string(kBirthIntro) + "\n  The keys:\n" + BirthText() + "\n  The choices (keywords):\n" +
@@ -147,7 +148,9 @@ std::string ChartsDoc() {
            "threads computing (default: every core); with one, the charts are computed on\n"
            "the calling thread. The interpreter's lock is let go while charts are\n"
            "computed. decode=False hands out each result as its JSON line (a str), byte\n"
-           "for byte what velmora-cli --batch writes, without making Python objects of it.\n"
+           "for byte what velmora-cli --batch writes, without making Python objects of it:\n"
+           "the quickest, as making a dict's objects costs about as much as a chart for\n"
+           "the whole object or the dasha periods (ask for the fields a study reads).\n"
            "The births are those of velmora.chart().\n\n  The choices (keywords):\n" +
            ChoicesText();
 }

@@ -1,9 +1,11 @@
 // The Python module `velmora`: the charts of the core as Python values.
 // Every chart goes through the batch of the command line (cli/BatchRunner,
 // cli/BatchPipeline): a birth is the batch line it stands for, the keyword
-// choices are the batch's options, and the dicts are the batch's JSON lines
-// read by Python's json module. So nothing is computed or written twice, and
-// the module's values are those of velmora-cli --json and --batch.
+// choices are the batch's options, and the dicts are made from the values
+// the chart's fields write for its JSON line (a ValueTape record, written by
+// the same functions as the line), without the text in between. So nothing
+// is computed or written twice, and the module's values are those of
+// velmora-cli --json and --batch.
 
 #include <pybind11/eval.h>
 #include <pybind11/pybind11.h>
@@ -16,6 +18,7 @@
 #include "python/BatchChoices.h"
 #include "python/ChartStream.h"
 #include "python/Documentation.h"
+#include "python/TapeObjects.h"
 
 namespace py = pybind11;
 
@@ -38,8 +41,6 @@ class BirthError(ValueError):
 
 py::object BirthErrorType() { return py::module_::import("velmora").attr("BirthError"); }
 
-py::object Loads() { return py::module_::import("json").attr("loads"); }
-
 // A DataFrame's rows as dicts (the values as Python's own types), else the births as they are.
 py::object Rows(const py::object& births) {
     if (py::hasattr(births, "to_dict") && py::hasattr(births, "columns")) return births.attr("to_dict")("records");
@@ -47,12 +48,13 @@ py::object Rows(const py::object& births) {
 }
 
 py::object Chart(const py::object& birth, const py::kwargs& choices) {
-    const BatchSettings settings = ReadChoices(choices, cli::BatchFormat::Jsonl);
+    BatchSettings settings = ReadChoices(choices, cli::BatchFormat::Jsonl);
+    settings.output.format = cli::BatchFormat::Values;
     const std::string line = BirthLine(birth);
     // A runner a thread, kept while the choices stay the same (a chart() in a loop).
     thread_local std::uint64_t runnerReading = 0;
     thread_local std::optional<cli::BatchRunner> runner;
-    std::string text;
+    std::string_view record;  // the runner's own, until its next line
     bool refused = false;
     {
         py::gil_scoped_release unlocked;
@@ -60,9 +62,9 @@ py::object Chart(const py::object& birth, const py::kwargs& choices) {
             runner.emplace(settings.output);
             runnerReading = settings.reading;
         }
-        text = runner->RunLine(line, refused);
+        record = runner->RunLine(line, refused);
     }
-    py::object value = Loads()(py::str(text));
+    py::object value = TapeObject(record);
     if (!refused) return value;
     const std::string message = value["error"].cast<std::string>();
     const std::string key = RefusedKey(message);
@@ -84,9 +86,9 @@ std::unique_ptr<ChartStream> Charts(const py::object& births, const py::object& 
     if (py::isinstance<py::str>(births) || py::isinstance<py::bytes>(births) || py::isinstance<py::dict>(births))
         throw py::type_error("velmora.charts takes an iterable of births; velmora.chart computes one");
     BatchSettings settings = ReadChoices(choices, cli::BatchFormat::Jsonl);
+    if (decode) settings.output.format = cli::BatchFormat::Values;
     settings.jobs = Jobs(jobs);
-    return std::make_unique<ChartStream>(py::iter(Rows(births)), std::move(settings),
-                                         decode ? Loads() : py::object(py::none()));
+    return std::make_unique<ChartStream>(py::iter(Rows(births)), std::move(settings));
 }
 
 // An in-memory input of lines.

@@ -188,6 +188,46 @@ def test_charts_are_the_lines_of_the_batch():
     assert list(velmora.charts(io.StringIO(lines), fields=fields, today=TODAY, jobs=2)) == expected
 
 
+# Every field the table has, named in its order, on both engines, with the
+# choices that give the deeper and optional parts (three dasha levels, the
+# reduced ashtakavarga, transits at a fixed moment): the dicts are the lines
+# json.loads reads, compared as json.dumps writes them again, so that an int
+# written where the line has a float (5 for 5.0), a key out of its order, or
+# a value the line leaves out is caught, not only what == sees.
+EVERY_FIELD_BIRTHS = [
+    BANGALORE,
+    dict(BANGALORE, precise=False),
+    {"name": "Ada Lovelace", "date": "1990-07-14", "time": "22:15:30", "lon": "73:59W", "lat": "40:45N",
+     "tz": "America/New_York", "city": "New York", "houses": "placidus", "node": "true"},
+    {"name": "Polar", "date": "2001-06-21", "time": "12:00", "lon": "15:38E", "lat": "78:13N",
+     "tz": "Arctic/Longyearbyen"},
+    {"name": "Kolkata", "date": "2001-12-31", "time": "23:59", "place": "Kolkata", "precise": False},
+    dict(BANGALORE, date="1980-02-30"),
+]
+EVERY_FIELD_CHOICES = {"today": TODAY, "dasha_levels": 3, "ashtakavarga_reduced": True, "transit": "2024-06-01T12:00",
+                       "fields": ",".join(velmora.FIELDS)}
+
+
+def test_every_field_is_the_value_of_the_line():
+    options = [f"--{k.replace('_', '-')}" + ("" if v is True else f"={v}") for k, v in EVERY_FIELD_CHOICES.items()]
+    lines = "".join(json.dumps(b) + "\n" for b in EVERY_FIELD_BIRTHS)
+    done = run_cli(["--batch", "-", "--quiet", *options], stdin=lines)
+    expected = [json.dumps(json.loads(line)) for line in done.stdout.splitlines()]
+    assert len(expected) == len(EVERY_FIELD_BIRTHS)
+    assert "error" in json.loads(expected[-1]) and "transits" in json.loads(expected[0])
+    for jobs in (1, 2):
+        got = [json.dumps(c) for c in velmora.charts(EVERY_FIELD_BIRTHS, jobs=jobs, **EVERY_FIELD_CHOICES)]
+        assert got == expected
+    charted = [(birth, line) for birth, line in zip(EVERY_FIELD_BIRTHS, expected) if '"error"' not in line[:10]]
+    assert len(charted) == len(EVERY_FIELD_BIRTHS) - 1
+    for birth, line in charted:
+        assert json.dumps(velmora.chart(birth, **EVERY_FIELD_CHOICES)) == line
+    # And the whole object as the line holds it, every field of it.
+    done = run_cli(["--batch", "-", "--quiet", f"--today={TODAY}"], stdin=lines)
+    assert [json.dumps(c) for c in velmora.charts(EVERY_FIELD_BIRTHS, jobs=1, today=TODAY)] == \
+        [json.dumps(json.loads(line)) for line in done.stdout.splitlines()]
+
+
 def test_more_jobs_give_the_same_results_in_the_same_order():
     births = study(2500)  # several of the engine's chunks
     alone = [json.dumps(c) for c in velmora.charts(births, jobs=1, fields="name,degrees,vargas,ashtakavarga")]
