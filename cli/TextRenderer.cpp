@@ -59,19 +59,12 @@ void AppendDetails(std::string& out, const Chart& chart, bool ansi, Language lan
     if (!chart.modeText.empty()) row(Say(language, "Positions"), chart.modeText);
 }
 
-// The caption of a body's row: "Surya/Sun" in English, the body's name in
-// another language.
-std::string_view RowCaption(const Glossary& glossary, int body) {
-    return glossary.language == Language::English ? PositionCaption(body)
-                                                  : glossary.pointNames[static_cast<std::size_t>(body)];
-}
-
 void AppendPositions(std::string& out, const Chart& chart, bool ansi, const Glossary& glossary) {
     AppendHeading(out, Say(glossary.language, "Vedic Planetary Position"), ansi);
     for (int i = 0; i < kBodyCount; ++i) {
         const ChartPoint& point = chart.points[static_cast<std::size_t>(i)];
         out += "  ";
-        AppendPadded(out, RowCaption(glossary, i), 17);
+        AppendPadded(out, PositionRowCaption(glossary, i), 17);
         AppendPadded(out, TrimEnd(BodyLabel(glossary, i, point.retrograde)), 13);
         AppendPadded(out, WithSignShort(glossary, ShortPositionText(point)), 11);
         out += WithSignShort(glossary, LongPositionText(point));

@@ -77,6 +77,11 @@ std::string BodyShortLabel(const Glossary& glossary, int body, bool retrograde) 
     return label;
 }
 
+std::string_view PositionRowCaption(const Glossary& glossary, int body) {
+    return glossary.language == Language::English ? PositionCaption(body)
+                                                  : glossary.pointNames[static_cast<std::size_t>(body)];
+}
+
 std::string WithSignShort(const Glossary& glossary, std::string text) {
     if (glossary.language == Language::English) return text;
     for (int sign = 0; sign < kSignCount; ++sign) {

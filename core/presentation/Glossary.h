@@ -65,6 +65,11 @@ std::string BodyLabel(const Glossary& glossary, int body, bool retrograde);
 // "Me(R)" in English, as BodyShortLabel writes it; "बु(व)" in Hindi.
 std::string BodyShortLabel(const Glossary& glossary, int body, bool retrograde);
 
+// The caption of a body's row in the position table: "Surya/Sun" …
+// "Asc/Lagna" in English, as the result form has always written them; the
+// body's name as a sentence says it in another language.
+std::string_view PositionRowCaption(const Glossary& glossary, int body);
+
 // An engine position text ("16 Sag 31", "16° 31' 32\" Sag") with its sign
 // written in the glossary's short form; English: the text as it is.
 std::string WithSignShort(const Glossary& glossary, std::string text);

@@ -317,7 +317,7 @@ void frmDisplay::ShowLanguage() {
         Hno[k]->setText(ShownDigits(QString::number(k + 1)));
     }
     for (int i = 0; i < kBodyCount; ++i) {
-        PlanetName[i]->setText(FromUtf8(PositionCaption(i)));
+        PlanetName[i]->setText(FromUtf8(PositionRowCaption(WindowTerms(), i)));
         SetCaption(planet[i], labels_.planet[i]);
     }
     birthChart->SetChart(Tr(QT_TRANSLATE_NOOP("Velmora", "Birth chart")), birthChart->Diagram());

@@ -193,6 +193,12 @@ TEST(Glossary, PositionTextsAndLabelsInALanguage) {
     EXPECT_EQ(BodyLabel(GlossaryOf(Language::Hindi), 6, true), "शनि (व)");
     EXPECT_EQ(BodyShortLabel(GlossaryOf(Language::Tamil), 2, true), "புத(வ)");
     EXPECT_EQ(BodyLabel(GlossaryOf(Language::Kannada), 9, false), "ಲಗ್ನ");
+    // The position table's row captions: the form's own "Surya/Sun" in
+    // English, the planet's name (PyJHora PLANET_NAMES, Maitreya ta.po) in
+    // another language, never the English pair.
+    EXPECT_EQ(PositionRowCaption(GlossaryOf(Language::English), 0), "Surya/Sun");
+    EXPECT_EQ(PositionRowCaption(GlossaryOf(Language::Tamil), 0), "சூரியன்");
+    EXPECT_EQ(PositionRowCaption(GlossaryOf(Language::Hindi), 4), "मंगल");
 }
 
 }  // namespace
