@@ -213,6 +213,28 @@ inline constexpr std::string_view kPhraseEnglish[] = {
     "Bhakoot dosha",
     "%1: none.",
     "Mars dosha, %1",
+    // Jaimini's karakas and argalas
+    "Atmakaraka",
+    "Amatyakaraka",
+    "Bhratrikaraka",
+    "Matrikaraka",
+    "Pitrikaraka",
+    "Putrakaraka",
+    "Gnatikaraka",
+    "Darakaraka",
+    "House %1:",
+    "none",
+    "%1 and %2",
+    "%1 in the %2, unobstructed",
+    "%1 in the %2, obstructed by %3 in the %4: argala prevails",
+    "%1 in the %2, obstructed by %3 in the %4: obstructed",
+    // The position table's notes
+    "combust (%1 from the Sun)",
+    "at war with %1, won (%2 apart)",
+    "at war with %1, lost (%2 apart)",
+    // The bhavas' heading
+    "Bhavas: %1 houses",
+    "Bhavas: %1 houses (each cusp where its house begins)",
 };
 inline constexpr std::size_t kPhraseCount = std::size(kPhraseEnglish);
 

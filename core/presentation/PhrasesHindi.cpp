@@ -195,6 +195,28 @@ constexpr PhraseTable kTable = {{
     {"Bhakoot dosha", "भकूट दोष"},
     {"%1: none.", "%1: नहीं।"},
     {"Mars dosha, %1", "मंगल दोष, %1"},
+    // Jaimini's karakas and argalas
+    {"Atmakaraka", "आत्मकारक"},
+    {"Amatyakaraka", "अमात्यकारक"},
+    {"Bhratrikaraka", "भ्रातृकारक"},
+    {"Matrikaraka", "मातृकारक"},
+    {"Pitrikaraka", "पितृकारक"},
+    {"Putrakaraka", "पुत्रकारक"},
+    {"Gnatikaraka", "ज्ञातिकारक"},
+    {"Darakaraka", "दारकारक"},
+    {"House %1:", "भाव %1:"},
+    {"none", "कोई नहीं"},
+    {"%1 and %2", "%1 और %2"},
+    {"%1 in the %2, unobstructed", "%2वें भाव में %1, निर्बाध"},
+    {"%1 in the %2, obstructed by %3 in the %4: argala prevails", "%2वें भाव में %1, %4वें भाव में %3 से विरोध: अर्गला प्रबल"},
+    {"%1 in the %2, obstructed by %3 in the %4: obstructed", "%2वें भाव में %1, %4वें भाव में %3 से विरोध: अर्गला बाधित"},
+    // The position table's notes
+    {"combust (%1 from the Sun)", "अस्त (सूर्य से %1)"},
+    {"at war with %1, won (%2 apart)", "%1 से ग्रह युद्ध, विजयी (%2 की दूरी)"},
+    {"at war with %1, lost (%2 apart)", "%1 से ग्रह युद्ध, पराजित (%2 की दूरी)"},
+    // The bhavas' heading
+    {"Bhavas: %1 houses", "भाव: %1 भाव पद्धति"},
+    {"Bhavas: %1 houses (each cusp where its house begins)", "भाव: %1 भाव पद्धति (प्रत्येक संधि वहाँ जहाँ उसका भाव आरंभ होता है)"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Hindi");
 

@@ -195,6 +195,28 @@ constexpr PhraseTable kTable = {{
     {"Bhakoot dosha", "ಭಕೂಟ ದೋಷ"},
     {"%1: none.", "%1: ಇಲ್ಲ."},
     {"Mars dosha, %1", "ಕುಜ ದೋಷ, %1"},
+    // Jaimini's karakas and argalas
+    {"Atmakaraka", "ಆತ್ಮಕಾರಕ"},
+    {"Amatyakaraka", "ಅಮಾತ್ಯಕಾರಕ"},
+    {"Bhratrikaraka", "ಭ್ರಾತೃಕಾರಕ"},
+    {"Matrikaraka", "ಮಾತೃಕಾರಕ"},
+    {"Pitrikaraka", "ಪಿತೃಕಾರಕ"},
+    {"Putrakaraka", "ಪುತ್ರಕಾರಕ"},
+    {"Gnatikaraka", "ಜ್ಞಾತಿಕಾರಕ"},
+    {"Darakaraka", "ದಾರಕಾರಕ"},
+    {"House %1:", "ಭಾವ %1:"},
+    {"none", "ಯಾವುದೂ ಇಲ್ಲ"},
+    {"%1 and %2", "%1 ಮತ್ತು %2"},
+    {"%1 in the %2, unobstructed", "%2ನೇ ಭಾವದಲ್ಲಿ %1, ತಡೆಯಿಲ್ಲ"},
+    {"%1 in the %2, obstructed by %3 in the %4: argala prevails", "%2ನೇ ಭಾವದಲ್ಲಿ %1, %4ನೇ ಭಾವದಲ್ಲಿ %3 ತಡೆ: ಅರ್ಗಳ ಮೇಲುಗೈ"},
+    {"%1 in the %2, obstructed by %3 in the %4: obstructed", "%2ನೇ ಭಾವದಲ್ಲಿ %1, %4ನೇ ಭಾವದಲ್ಲಿ %3 ತಡೆ: ಅರ್ಗಳ ತಡೆಯಲ್ಪಟ್ಟಿದೆ"},
+    // The position table's notes
+    {"combust (%1 from the Sun)", "ಅಸ್ತಂಗತ (ಸೂರ್ಯನಿಂದ %1)"},
+    {"at war with %1, won (%2 apart)", "%1 ಜೊತೆ ಗ್ರಹ ಯುದ್ಧ, ಗೆಲುವು (%2 ಅಂತರ)"},
+    {"at war with %1, lost (%2 apart)", "%1 ಜೊತೆ ಗ್ರಹ ಯುದ್ಧ, ಸೋಲು (%2 ಅಂತರ)"},
+    // The bhavas' heading
+    {"Bhavas: %1 houses", "ಭಾವಗಳು: %1 ಭಾವ ಪದ್ಧತಿ"},
+    {"Bhavas: %1 houses (each cusp where its house begins)", "ಭಾವಗಳು: %1 ಭಾವ ಪದ್ಧತಿ (ಪ್ರತಿ ಸಂಧಿ ಅದರ ಭಾವ ಆರಂಭವಾಗುವ ಸ್ಥಳ)"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Kannada");
 

@@ -195,6 +195,28 @@ constexpr PhraseTable kTable = {{
     {"Bhakoot dosha", "பகூட தோஷம்"},
     {"%1: none.", "%1: இல்லை."},
     {"Mars dosha, %1", "செவ்வாய் தோஷம், %1"},
+    // Jaimini's karakas and argalas
+    {"Atmakaraka", "ஆத்மகாரகன்"},
+    {"Amatyakaraka", "அமாத்யகாரகன்"},
+    {"Bhratrikaraka", "பிராத்ருகாரகன்"},
+    {"Matrikaraka", "மாத்ருகாரகன்"},
+    {"Pitrikaraka", "பித்ருகாரகன்"},
+    {"Putrakaraka", "புத்ரகாரகன்"},
+    {"Gnatikaraka", "ஞாதிகாரகன்"},
+    {"Darakaraka", "தாரகாரகன்"},
+    {"House %1:", "பாவம் %1:"},
+    {"none", "இல்லை"},
+    {"%1 and %2", "%1 மற்றும் %2"},
+    {"%1 in the %2, unobstructed", "%2-ஆம் பாவத்தில் %1, தடையில்லை"},
+    {"%1 in the %2, obstructed by %3 in the %4: argala prevails", "%2-ஆம் பாவத்தில் %1, %4-ஆம் பாவத்தில் %3 தடை: அர்கலா வெல்கிறது"},
+    {"%1 in the %2, obstructed by %3 in the %4: obstructed", "%2-ஆம் பாவத்தில் %1, %4-ஆம் பாவத்தில் %3 தடை: அர்கலா தடைபட்டது"},
+    // The position table's notes
+    {"combust (%1 from the Sun)", "அஸ்தங்கம் (சூரியனிலிருந்து %1)"},
+    {"at war with %1, won (%2 apart)", "%1 உடன் கிரக யுத்தம், வெற்றி (%2 இடைவெளி)"},
+    {"at war with %1, lost (%2 apart)", "%1 உடன் கிரக யுத்தம், தோல்வி (%2 இடைவெளி)"},
+    // The bhavas' heading
+    {"Bhavas: %1 houses", "பாவங்கள்: %1 பாவ முறை"},
+    {"Bhavas: %1 houses (each cusp where its house begins)", "பாவங்கள்: %1 பாவ முறை (ஒவ்வொரு சந்தியும் அதன் பாவம் தொடங்கும் இடம்)"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Tamil");
 

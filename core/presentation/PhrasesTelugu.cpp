@@ -195,6 +195,28 @@ constexpr PhraseTable kTable = {{
     {"Bhakoot dosha", "భకూట దోషం"},
     {"%1: none.", "%1: లేదు."},
     {"Mars dosha, %1", "కుజ దోషం, %1"},
+    // Jaimini's karakas and argalas
+    {"Atmakaraka", "ఆత్మకారకుడు"},
+    {"Amatyakaraka", "అమాత్యకారకుడు"},
+    {"Bhratrikaraka", "భ్రాతృకారకుడు"},
+    {"Matrikaraka", "మాతృకారకుడు"},
+    {"Pitrikaraka", "పితృకారకుడు"},
+    {"Putrakaraka", "పుత్రకారకుడు"},
+    {"Gnatikaraka", "జ్ఞాతికారకుడు"},
+    {"Darakaraka", "దారకారకుడు"},
+    {"House %1:", "భావం %1:"},
+    {"none", "ఏదీ లేదు"},
+    {"%1 and %2", "%1 మరియు %2"},
+    {"%1 in the %2, unobstructed", "%2వ భావంలో %1, అడ్డు లేదు"},
+    {"%1 in the %2, obstructed by %3 in the %4: argala prevails", "%2వ భావంలో %1, %4వ భావంలో %3 అడ్డు: అర్గళ గెలుస్తుంది"},
+    {"%1 in the %2, obstructed by %3 in the %4: obstructed", "%2వ భావంలో %1, %4వ భావంలో %3 అడ్డు: అర్గళ ఆగింది"},
+    // The position table's notes
+    {"combust (%1 from the Sun)", "అస్తంగత (రవి నుండి %1)"},
+    {"at war with %1, won (%2 apart)", "%1 తో గ్రహ యుద్ధం, గెలుపు (%2 దూరం)"},
+    {"at war with %1, lost (%2 apart)", "%1 తో గ్రహ యుద్ధం, ఓటమి (%2 దూరం)"},
+    // The bhavas' heading
+    {"Bhavas: %1 houses", "భావాలు: %1 భావ పద్ధతి"},
+    {"Bhavas: %1 houses (each cusp where its house begins)", "భావాలు: %1 భావ పద్ధతి (ప్రతి సంధి దాని భావం మొదలయ్యే చోట)"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Telugu");
 

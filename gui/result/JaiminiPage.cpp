@@ -11,6 +11,7 @@
 
 #include "analysis/SignFacts.h"
 #include "presentation/PointDetailLabels.h"
+#include "presentation/Phrases.h"
 #include "result/ChartView.h"
 #include "services/Preferences.h"
 #include "widgets/ChartPageParts.h"
@@ -152,7 +153,7 @@ void JaiminiPage::FillSigns() {
         tblDrishti->item(sign, 1)->setData(Qt::AccessibleTextRole, FromUtf8(drishti[static_cast<std::size_t>(sign)]));
     }
     Fit(tblDrishti);
-    const std::vector<std::string> argala = ArgalaLines(reading_);
+    const std::vector<std::string> argala = ArgalaLines(reading_, LanguageChoice::Current());
     const int ascendant = chart_.points[kBodyCount - 1].sign;
     for (int house = 1; house <= kSignCount; ++house) {
         const int row = house - 1;
@@ -173,7 +174,7 @@ void JaiminiPage::ShowScheme(KarakaScheme scheme) {
     tblKarakas->setRowCount(k.count);
     for (int rank = 0; rank < k.count; ++rank) {
         const int body = k.bodies[static_cast<std::size_t>(rank)];
-        Set(tblKarakas, rank, 0, FromUtf8(k.Label(rank)) + QStringLiteral(" (") + FromUtf8(k.Name(rank)) + QLatin1Char(')'));
+        Set(tblKarakas, rank, 0, FromUtf8(k.Label(rank)) + QStringLiteral(" (") + FromUtf8(SayIfPhrase(LanguageChoice::Current(), k.Name(rank))) + QLatin1Char(')'));
         Set(tblKarakas, rank, 1, FromUtf8(PointName(body)));
         Set(tblKarakas, rank, 2,
             FromUtf8(DegreesInSignText(KarakaDegrees(body, chart_.points[static_cast<std::size_t>(body)].longitude))) +

@@ -51,7 +51,7 @@ QString frmBhavas::Summary(const Chart& chart) {
     if (chart.mode != ComputationMode::Precise)
         return Tr(QT_TRANSLATE_NOOP("Velmora", "A classic chart has no house cusps: choose precise positions on the "
                                                "form for the bhavas."));
-    QString text = FromUtf8(BhavaHeading(chart)) + QLatin1Char('.');
+    QString text = FromUtf8(BhavaHeading(chart, LanguageChoice::Current())) + QLatin1Char('.');
     text += QLatin1Char(' ') + QString::fromStdString(chart.ayanamsaLabel) +
             (chart.positions == PositionKind::True ? Tr(QT_TRANSLATE_NOOP("Velmora", ", true positions."))
                                                    : Tr(QT_TRANSLATE_NOOP("Velmora", ", apparent positions.")));

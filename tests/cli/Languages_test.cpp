@@ -221,8 +221,25 @@ TEST(CliLanguages, TheSectionsAfterTheChartInEachLanguage) {
 TEST(CliLanguages, EverySectionAskedForIsInTheLanguage) {
     const char* englishHeadings[] = {"Panchanga at birth", "Transits (T-)", "Sade sati", "Next sign changes",
                                      "Strengths", "Shadbala", "Positions in full", "Jaimini", "Yogas in",
-                                     "Doshas", "Ashtakavarga (Parashara)", "Birth time:", "Bhava chart"};
-    for (const char* code : {"hi", "ta", "te", "kn"}) {
+                                     "Doshas", "Ashtakavarga (Parashara)", "Birth time:", "Bhava chart",
+                                     // the lines and notes inside the sections
+                                     "Bhavas:", "Atmakaraka", "Darakaraka", "House 1:", "obstructed", "argala prevails",
+                                     "combust (", "at war with"};
+    // The words each language's sections must show: the bhavas' heading and
+    // the atmakaraka's name (the phrase table's, unreviewed), and the argala
+    // lines' first house.
+    struct Expected {
+        const char* code;
+        const char* bhavas, *atmakaraka, *argala;
+    };
+    const Expected expected[] = {
+        {"hi", "भाव: Placidus भाव पद्धति", "(आत्मकारक)", "    भाव 1:"},
+        {"ta", "பாவங்கள்: Placidus பாவ முறை", "(ஆத்மகாரகன்)", "    பாவம் 1:"},
+        {"te", "భావాలు: Placidus భావ పద్ధతి", "(ఆత్మకారకుడు)", "    భావం 1:"},
+        {"kn", "ಭಾವಗಳು: Placidus ಭಾವ ಪದ್ಧತಿ", "(ಆತ್ಮಕಾರಕ)", "    ಭಾವ 1:"},
+    };
+    for (const Expected& e : expected) {
+        const char* code = e.code;
         SCOPED_TRACE(code);
         const CliResult r = RunCliWith({"--name", "Greenwich", "--date", "2000-01-01", "--time", "12:00", "--lon",
                                         "0:00E", "--lat", "51:28N", "--zone", "0", "--today", "2026-12-09",
@@ -231,6 +248,7 @@ TEST(CliLanguages, EverySectionAskedForIsInTheLanguage) {
                                         "5", "--houses", "placidus", "--lang", code});
         ASSERT_EQ(r.status, 0) << r.err;
         for (const char* english : englishHeadings) EXPECT_EQ(r.out.find(english), std::string::npos) << english;
+        for (const char* text : {e.bhavas, e.atmakaraka, e.argala}) EXPECT_NE(r.out.find(text), std::string::npos) << text;
         // The panchanga's and the transits' rows: the texts from the 19th column.
         for (const std::string& line : Lines(r.out)) {
             const std::size_t colon = line.find(":  ");
