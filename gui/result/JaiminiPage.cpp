@@ -36,7 +36,10 @@ QTableWidget* Table(int rows, std::vector<const char*> headers, const QString& n
     return table;
 }
 
-void Set(QTableWidget* table, int row, int column, const QString& text) {
+// A cell in the digits the person chose (a house's number, a karaka's
+// degrees, the argala's houses).
+void Set(QTableWidget* table, int row, int column, const QString& cellText) {
+    const QString text = ShownDigits(cellText);
     auto* item = new QTableWidgetItem(text);
     item->setToolTip(text);
     table->setItem(row, column, item);
@@ -157,7 +160,7 @@ void JaiminiPage::FillSigns() {
     const int ascendant = chart_.points[kBodyCount - 1].sign;
     for (int house = 1; house <= kSignCount; ++house) {
         const int row = house - 1;
-        Set(tblArgala, row, 0, ShownDigits(QString::number(house)));
+        Set(tblArgala, row, 0, QString::number(house));
         Set(tblArgala, row, 1, SignName(ascendant + house - 1));
         std::string text = argala[static_cast<std::size_t>(row)];
         text = text.substr(text.find(':') + 2);  // the house is in its own column

@@ -92,7 +92,7 @@ frmBhavas::frmBhavas(const Chart& chart, const ChartStyleChoice& style, QWidget*
         const auto fill = [this, chart] {
             for (const BhavaRow& row : BhavaRows(chart, LanguageChoice::Current()))
                 Fill(tblCusps, row.house - 1,
-                     {ShownDigits(QString::number(row.house)), FromUtf8(row.cusp), FromUtf8(row.points)});
+                     {ShownDigits(QString::number(row.house)), ShownDigits(FromUtf8(row.cusp)), FromUtf8(row.points)});
             FitRows(tblCusps);
             for (int i = 0; i < kBodyCount; ++i) {
                 const auto at = static_cast<std::size_t>(i);
