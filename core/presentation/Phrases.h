@@ -235,6 +235,21 @@ inline constexpr std::string_view kPhraseEnglish[] = {
     // The bhavas' heading
     "Bhavas: %1 houses",
     "Bhavas: %1 houses (each cusp where its house begins)",
+    // The Mars dosha's summaries and reasons
+    "Both charts have the Mars dosha: it is balanced.",
+    "Only the bride's chart has the Mars dosha.",
+    "Only the groom's chart has the Mars dosha.",
+    "Neither chart has the Mars dosha.",
+    "No Mars dosha.",
+    "Mars dosha from %1.",
+    "Mars is in the %1 from %2: no dosha.",
+    "Mars is in the %1 from %2: dosha.",
+    "Mars is in the %1 from %2, but %3: cancelled.",
+    "Mars in the %1 in %2 gives no dosha",
+    "Mars is with Jupiter",
+    "Mars is with the Moon",
+    "Venus is in the ascendant",
+    "Jupiter is in the ascendant",
 };
 inline constexpr std::size_t kPhraseCount = std::size(kPhraseEnglish);
 

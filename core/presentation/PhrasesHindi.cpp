@@ -217,6 +217,21 @@ constexpr PhraseTable kTable = {{
     // The bhavas' heading
     {"Bhavas: %1 houses", "भाव: %1 भाव पद्धति"},
     {"Bhavas: %1 houses (each cusp where its house begins)", "भाव: %1 भाव पद्धति (प्रत्येक संधि वहाँ जहाँ उसका भाव आरंभ होता है)"},
+    // The Mars dosha's summaries and reasons
+    {"Both charts have the Mars dosha: it is balanced.", "दोनों कुंडलियों में मंगल दोष है: यह संतुलित है।"},
+    {"Only the bride's chart has the Mars dosha.", "केवल वधू की कुंडली में मंगल दोष है।"},
+    {"Only the groom's chart has the Mars dosha.", "केवल वर की कुंडली में मंगल दोष है।"},
+    {"Neither chart has the Mars dosha.", "किसी भी कुंडली में मंगल दोष नहीं है।"},
+    {"No Mars dosha.", "मंगल दोष नहीं।"},
+    {"Mars dosha from %1.", "%1 से मंगल दोष।"},
+    {"Mars is in the %1 from %2: no dosha.", "मंगल %2 से %1वें भाव में है: दोष नहीं।"},
+    {"Mars is in the %1 from %2: dosha.", "मंगल %2 से %1वें भाव में है: दोष।"},
+    {"Mars is in the %1 from %2, but %3: cancelled.", "मंगल %2 से %1वें भाव में है, परंतु %3: निरस्त।"},
+    {"Mars in the %1 in %2 gives no dosha", "%1वें भाव में %2 में मंगल दोष नहीं देता"},
+    {"Mars is with Jupiter", "मंगल बृहस्पति के साथ है"},
+    {"Mars is with the Moon", "मंगल चंद्रमा के साथ है"},
+    {"Venus is in the ascendant", "शुक्र लग्न में है"},
+    {"Jupiter is in the ascendant", "बृहस्पति लग्न में है"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Hindi");
 

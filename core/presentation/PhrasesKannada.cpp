@@ -217,6 +217,21 @@ constexpr PhraseTable kTable = {{
     // The bhavas' heading
     {"Bhavas: %1 houses", "ಭಾವಗಳು: %1 ಭಾವ ಪದ್ಧತಿ"},
     {"Bhavas: %1 houses (each cusp where its house begins)", "ಭಾವಗಳು: %1 ಭಾವ ಪದ್ಧತಿ (ಪ್ರತಿ ಸಂಧಿ ಅದರ ಭಾವ ಆರಂಭವಾಗುವ ಸ್ಥಳ)"},
+    // The Mars dosha's summaries and reasons
+    {"Both charts have the Mars dosha: it is balanced.", "ಎರಡೂ ಜಾತಕಗಳಲ್ಲಿ ಕುಜ ದೋಷವಿದೆ: ಅದು ಸಮತೋಲನಗೊಂಡಿದೆ."},
+    {"Only the bride's chart has the Mars dosha.", "ವಧುವಿನ ಜಾತಕದಲ್ಲಿ ಮಾತ್ರ ಕುಜ ದೋಷವಿದೆ."},
+    {"Only the groom's chart has the Mars dosha.", "ವರನ ಜಾತಕದಲ್ಲಿ ಮಾತ್ರ ಕುಜ ದೋಷವಿದೆ."},
+    {"Neither chart has the Mars dosha.", "ಯಾವುದೇ ಜಾತಕದಲ್ಲಿ ಕುಜ ದೋಷವಿಲ್ಲ."},
+    {"No Mars dosha.", "ಕುಜ ದೋಷವಿಲ್ಲ."},
+    {"Mars dosha from %1.", "%1 ರಿಂದ ಕುಜ ದೋಷ."},
+    {"Mars is in the %1 from %2: no dosha.", "ಮಂಗಳ %2 ರಿಂದ %1ನೇ ಭಾವದಲ್ಲಿದೆ: ದೋಷವಿಲ್ಲ."},
+    {"Mars is in the %1 from %2: dosha.", "ಮಂಗಳ %2 ರಿಂದ %1ನೇ ಭಾವದಲ್ಲಿದೆ: ದೋಷ."},
+    {"Mars is in the %1 from %2, but %3: cancelled.", "ಮಂಗಳ %2 ರಿಂದ %1ನೇ ಭಾವದಲ್ಲಿದೆ, ಆದರೆ %3: ರದ್ದು."},
+    {"Mars in the %1 in %2 gives no dosha", "%1ನೇ ಭಾವದಲ್ಲಿ %2 ರಲ್ಲಿ ಮಂಗಳ ದೋಷ ನೀಡುವುದಿಲ್ಲ"},
+    {"Mars is with Jupiter", "ಮಂಗಳ ಗುರು ಜೊತೆ ಇದೆ"},
+    {"Mars is with the Moon", "ಮಂಗಳ ಚಂದ್ರ ಜೊತೆ ಇದೆ"},
+    {"Venus is in the ascendant", "ಶುಕ್ರ ಲಗ್ನದಲ್ಲಿದೆ"},
+    {"Jupiter is in the ascendant", "ಗುರು ಲಗ್ನದಲ್ಲಿದೆ"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Kannada");
 

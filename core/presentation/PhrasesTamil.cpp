@@ -217,6 +217,21 @@ constexpr PhraseTable kTable = {{
     // The bhavas' heading
     {"Bhavas: %1 houses", "பாவங்கள்: %1 பாவ முறை"},
     {"Bhavas: %1 houses (each cusp where its house begins)", "பாவங்கள்: %1 பாவ முறை (ஒவ்வொரு சந்தியும் அதன் பாவம் தொடங்கும் இடம்)"},
+    // The Mars dosha's summaries and reasons
+    {"Both charts have the Mars dosha: it is balanced.", "இரு ஜாதகங்களிலும் செவ்வாய் தோஷம் உள்ளது: அது சமன் செய்யப்படுகிறது."},
+    {"Only the bride's chart has the Mars dosha.", "மணமகளின் ஜாதகத்தில் மட்டும் செவ்வாய் தோஷம் உள்ளது."},
+    {"Only the groom's chart has the Mars dosha.", "மணமகனின் ஜாதகத்தில் மட்டும் செவ்வாய் தோஷம் உள்ளது."},
+    {"Neither chart has the Mars dosha.", "எந்த ஜாதகத்திலும் செவ்வாய் தோஷம் இல்லை."},
+    {"No Mars dosha.", "செவ்வாய் தோஷம் இல்லை."},
+    {"Mars dosha from %1.", "%1 இலிருந்து செவ்வாய் தோஷம்."},
+    {"Mars is in the %1 from %2: no dosha.", "செவ்வாய் %2 இலிருந்து %1-ஆம் பாவத்தில்: தோஷம் இல்லை."},
+    {"Mars is in the %1 from %2: dosha.", "செவ்வாய் %2 இலிருந்து %1-ஆம் பாவத்தில்: தோஷம்."},
+    {"Mars is in the %1 from %2, but %3: cancelled.", "செவ்வாய் %2 இலிருந்து %1-ஆம் பாவத்தில், ஆனால் %3: நீங்கியது."},
+    {"Mars in the %1 in %2 gives no dosha", "%1-ஆம் பாவத்தில் %2 இல் செவ்வாய் தோஷம் தராது"},
+    {"Mars is with Jupiter", "செவ்வாய் குரு உடன் உள்ளது"},
+    {"Mars is with the Moon", "செவ்வாய் சந்திரன் உடன் உள்ளது"},
+    {"Venus is in the ascendant", "சுக்கிரன் லக்னத்தில் உள்ளது"},
+    {"Jupiter is in the ascendant", "குரு லக்னத்தில் உள்ளது"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Tamil");
 

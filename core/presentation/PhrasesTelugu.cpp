@@ -217,6 +217,21 @@ constexpr PhraseTable kTable = {{
     // The bhavas' heading
     {"Bhavas: %1 houses", "భావాలు: %1 భావ పద్ధతి"},
     {"Bhavas: %1 houses (each cusp where its house begins)", "భావాలు: %1 భావ పద్ధతి (ప్రతి సంధి దాని భావం మొదలయ్యే చోట)"},
+    // The Mars dosha's summaries and reasons
+    {"Both charts have the Mars dosha: it is balanced.", "రెండు జాతకాలలో కుజ దోషం ఉంది: ఇది సమతుల్యం."},
+    {"Only the bride's chart has the Mars dosha.", "వధువు జాతకంలో మాత్రమే కుజ దోషం ఉంది."},
+    {"Only the groom's chart has the Mars dosha.", "వరుడి జాతకంలో మాత్రమే కుజ దోషం ఉంది."},
+    {"Neither chart has the Mars dosha.", "ఏ జాతకంలోనూ కుజ దోషం లేదు."},
+    {"No Mars dosha.", "కుజ దోషం లేదు."},
+    {"Mars dosha from %1.", "%1 నుండి కుజ దోషం."},
+    {"Mars is in the %1 from %2: no dosha.", "కుజ %2 నుండి %1వ భావంలో ఉంది: దోషం లేదు."},
+    {"Mars is in the %1 from %2: dosha.", "కుజ %2 నుండి %1వ భావంలో ఉంది: దోషం."},
+    {"Mars is in the %1 from %2, but %3: cancelled.", "కుజ %2 నుండి %1వ భావంలో ఉంది, కానీ %3: రద్దు."},
+    {"Mars in the %1 in %2 gives no dosha", "%1వ భావంలో %2 లో కుజ దోషం ఇవ్వదు"},
+    {"Mars is with Jupiter", "కుజ గురు తో ఉంది"},
+    {"Mars is with the Moon", "కుజ చంద్ర తో ఉంది"},
+    {"Venus is in the ascendant", "శుక్ర లగ్నంలో ఉంది"},
+    {"Jupiter is in the ascendant", "గురు లగ్నంలో ఉంది"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Telugu");
 

@@ -17,6 +17,7 @@
 
 #include "chart/JaiminiReading.h"
 #include "presentation/BhavaPoints.h"
+#include "presentation/KujaLabels.h"
 #include "presentation/PointDetailLabels.h"
 #include "presentation/StrengthLabels.h"
 #include "presentation/TimeLabels.h"
@@ -234,6 +235,58 @@ TEST(LanguageLabels, JaiminiLinesAndTheBhavasHeadingAreWrittenInTheLanguage) {
     // The defaults are English.
     EXPECT_EQ(ArgalaLines(reading)[1], "House 2: Moon in the 4th, unobstructed");
     EXPECT_EQ(BhavaHeading(whole), "Bhavas: Whole sign houses");
+}
+
+// The Mars dosha's reasons with both kinds of exception: the ascendant in
+// Aries and Mars in Libra with Jupiter (the 7th, cancelled by Jupiter), the
+// Moon in Capricorn (the 10th: none), Venus in Scorpio (the 12th, cancelled
+// as the 12th in Libra) — the exceptions as "Kuja or Mangal Dosh"
+// (horoscopevedic.com, 2009) lists them. The planets and Libra the
+// glossary's (PyJHora's PLANET_NAMES and RAASI_LIST for hi and kn,
+// Maitreya's ta.po and te.po); the sentences the phrase table's.
+TEST(LanguageLabels, MarsDoshaReasonsAreWrittenInTheLanguage) {
+    std::array<int, kBodyCount> signs{};
+    signs[4] = 6;  // Mars in Libra
+    signs[5] = 6;  // Jupiter with it
+    signs[1] = 9;  // the Moon in Capricorn
+    signs[3] = 7;  // Venus in Scorpio
+    signs[9] = 0;  // the ascendant in Aries
+    const KujaDosha dosha = FindKujaDosha(signs);
+    ASSERT_FALSE(dosha.present);
+    struct Case {
+        Language language;
+        const char* fromAscendant, *fromMoon, *fromVenus, *summary;
+    };
+    const Case cases[] = {
+        {Language::English, "Mars is in the 7th from the ascendant, but Mars is with Jupiter: cancelled.",
+         "Mars is in the 10th from the Moon: no dosha.",
+         "Mars is in the 12th from Venus, but Mars in the 12th in Libra gives no dosha: cancelled.", "No Mars dosha."},
+        {Language::Hindi, "मंगल लग्न से 7वें भाव में है, परंतु मंगल बृहस्पति के साथ है: निरस्त।",
+         "मंगल चंद्रमा से 10वें भाव में है: दोष नहीं।",
+         "मंगल शुक्र से 12वें भाव में है, परंतु 12वें भाव में तुला में मंगल दोष नहीं देता: निरस्त।", "मंगल दोष नहीं।"},
+        {Language::Tamil, "செவ்வாய் லக்னம் இலிருந்து 7-ஆம் பாவத்தில், ஆனால் செவ்வாய் குரு உடன் உள்ளது: நீங்கியது.",
+         "செவ்வாய் சந்திரன் இலிருந்து 10-ஆம் பாவத்தில்: தோஷம் இல்லை.",
+         "செவ்வாய் சுக்கிரன் இலிருந்து 12-ஆம் பாவத்தில், ஆனால் 12-ஆம் பாவத்தில் துலாம் இல் செவ்வாய் தோஷம் தராது: "
+         "நீங்கியது.",
+         "செவ்வாய் தோஷம் இல்லை."},
+        {Language::Telugu, "కుజ లగ్నం నుండి 7వ భావంలో ఉంది, కానీ కుజ గురు తో ఉంది: రద్దు.",
+         "కుజ చంద్ర నుండి 10వ భావంలో ఉంది: దోషం లేదు.",
+         "కుజ శుక్ర నుండి 12వ భావంలో ఉంది, కానీ 12వ భావంలో తుల లో కుజ దోషం ఇవ్వదు: రద్దు.", "కుజ దోషం లేదు."},
+        {Language::Kannada, "ಮಂಗಳ ಲಗ್ನ ರಿಂದ 7ನೇ ಭಾವದಲ್ಲಿದೆ, ಆದರೆ ಮಂಗಳ ಗುರು ಜೊತೆ ಇದೆ: ರದ್ದು.",
+         "ಮಂಗಳ ಚಂದ್ರ ರಿಂದ 10ನೇ ಭಾವದಲ್ಲಿದೆ: ದೋಷವಿಲ್ಲ.",
+         "ಮಂಗಳ ಶುಕ್ರ ರಿಂದ 12ನೇ ಭಾವದಲ್ಲಿದೆ, ಆದರೆ 12ನೇ ಭಾವದಲ್ಲಿ ತುಲಾ ರಲ್ಲಿ ಮಂಗಳ ದೋಷ ನೀಡುವುದಿಲ್ಲ: ರದ್ದು.",
+         "ಕುಜ ದೋಷವಿಲ್ಲ."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(InfoOf(c.language).code);
+        EXPECT_EQ(KujaReasonText(dosha, 0, c.language), c.fromAscendant);
+        EXPECT_EQ(KujaReasonText(dosha, 1, c.language), c.fromMoon);
+        EXPECT_EQ(KujaReasonText(dosha, 2, c.language), c.fromVenus);
+        EXPECT_EQ(KujaSummaryText(dosha, c.language), c.summary);
+    }
+    // The analysis's own English sentences are what English shows.
+    EXPECT_EQ(dosha.from[0].reason, cases[0].fromAscendant);
+    EXPECT_EQ(dosha.from[2].reason, cases[0].fromVenus);
 }
 
 }  // namespace

@@ -582,6 +582,41 @@ private slots:
         for (int row = 0; row < 12; ++row) QCOMPARE(argala->item(row, 2)->text(), englishArgala[row]);
     }
 
+    // The Match page: the kootas under the glossary's names (the Sanskrit
+    // forms, docs/glossary.md, unreviewed), the Mars dosha's lines in the
+    // language with no English word left, and in English again as before.
+    void theMatchPageSpeaksTheLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("maitri");  // the fifth koota
+        QTest::newRow("hi") << int(Language::Hindi) << QStringLiteral("ग्रह मैत्री");
+        QTest::newRow("ta") << int(Language::Tamil) << QStringLiteral("கிரக மைத்ரம்");
+        QTest::newRow("te") << int(Language::Telugu) << QStringLiteral("గ్రహమైత్రి");
+        QTest::newRow("kn") << int(Language::Kannada) << QStringLiteral("ಗ್ರಹಮೈತ್ರಿ");
+    }
+    void theMatchPageSpeaksTheLanguage() {
+        QFETCH(int, language);
+        QFETCH(QString, maitri);
+        LanguageChoice choice(Language::English);
+        Program program;
+        QWidget* page = program.Open(Window::Match);
+        QVERIFY(page);
+        auto* kootas = page->findChild<QTableWidget*>(QStringLiteral("tblKootas"));
+        auto* doshas = page->findChild<QLabel*>(QStringLiteral("lblDoshas"));
+        QVERIFY(kootas && doshas);
+        const QString englishDoshas = doshas->text();
+        QCOMPARE(kootas->item(4, 0)->text(), QStringLiteral("Graha Maitri"));
+        choice.Choose(static_cast<Language>(language));
+        QCOMPARE(kootas->item(4, 0)->text(), maitri);
+        // The Mars dosha's lines: each chart's summary and three reasons, the pair's.
+        const QStringList lines = doshas->text().split(QLatin1Char('\n'));
+        QVERIFY(lines.size() >= 9);
+        for (const QString& line : lines.mid(lines.size() - 9))
+            QVERIFY2(InScript(line, static_cast<Language>(language)) && !HasLatinLetter(line), qPrintable(line));
+        choice.Choose(Language::English);
+        QCOMPARE(doshas->text(), englishDoshas);
+        QCOMPARE(kootas->item(4, 0)->text(), QStringLiteral("Graha Maitri"));
+    }
+
     // Every house holding the ten bodies retrograde, under their longest
     // names: each language's cells take text no smaller than three quarters
     // of the English, at the designed size of the result form's chart.
