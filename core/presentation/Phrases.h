@@ -250,6 +250,10 @@ inline constexpr std::string_view kPhraseEnglish[] = {
     "Mars is with the Moon",
     "Venus is in the ascendant",
     "Jupiter is in the ascendant",
+    // The sunrise conventions and the strengths' source
+    "upper limb with refraction",
+    "disc centre without refraction",
+    "After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava Balas): houses by whole signs for kendradi bala, the ascendant and midheaven for dig bala, Sripati's house middles for bhava bala, the sunrise by the %1",
 };
 inline constexpr std::size_t kPhraseCount = std::size(kPhraseEnglish);
 

@@ -232,6 +232,10 @@ constexpr PhraseTable kTable = {{
     {"Mars is with the Moon", "मंगल चंद्रमा के साथ है"},
     {"Venus is in the ascendant", "शुक्र लग्न में है"},
     {"Jupiter is in the ascendant", "बृहस्पति लग्न में है"},
+    // The sunrise conventions and the strengths' source
+    {"upper limb with refraction", "अपवर्तन सहित ऊपरी किनारा"},
+    {"disc centre without refraction", "अपवर्तन रहित बिंब केंद्र"},
+    {"After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava Balas): houses by whole signs for kendradi bala, the ascendant and midheaven for dig bala, Sripati's house middles for bhava bala, the sunrise by the %1", "बृहत् पराशर होरा शास्त्र अध्याय 27 के अनुसार, जैसा बी. वी. रमन (Graha and Bhava Balas) गणना करते हैं: केंद्रादि बल के लिए संपूर्ण राशि भाव, दिग् बल के लिए लग्न और दशम बिंदु, भाव बल के लिए श्रीपति के भाव मध्य, सूर्योदय %1 से"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Hindi");
 

@@ -232,6 +232,10 @@ constexpr PhraseTable kTable = {{
     {"Mars is with the Moon", "ಮಂಗಳ ಚಂದ್ರ ಜೊತೆ ಇದೆ"},
     {"Venus is in the ascendant", "ಶುಕ್ರ ಲಗ್ನದಲ್ಲಿದೆ"},
     {"Jupiter is in the ascendant", "ಗುರು ಲಗ್ನದಲ್ಲಿದೆ"},
+    // The sunrise conventions and the strengths' source
+    {"upper limb with refraction", "ವಕ್ರೀಭವನದೊಂದಿಗೆ ಮೇಲಿನ ಅಂಚು"},
+    {"disc centre without refraction", "ವಕ್ರೀಭವನವಿಲ್ಲದೆ ಬಿಂಬ ಕೇಂದ್ರ"},
+    {"After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava Balas): houses by whole signs for kendradi bala, the ascendant and midheaven for dig bala, Sripati's house middles for bhava bala, the sunrise by the %1", "ಬೃಹತ್ ಪರಾಶರ ಹೋರಾ ಶಾಸ್ತ್ರ ಅ. 27 ರ ಪ್ರಕಾರ, ಬಿ. ವಿ. ರಾಮನ್ (Graha and Bhava Balas) ಲೆಕ್ಕಿಸಿದಂತೆ: ಕೇಂದ್ರಾದಿ ಬಲಕ್ಕೆ ಪೂರ್ಣ ರಾಶಿ ಭಾವಗಳು, ದಿಗ್ಬಲಕ್ಕೆ ಲಗ್ನ ಮತ್ತು ಮಧ್ಯಾಕಾಶ, ಭಾವ ಬಲಕ್ಕೆ ಶ್ರೀಪತಿಯ ಭಾವ ಮಧ್ಯಗಳು, ಸೂರ್ಯೋದಯ %1 ವಿಧಾನದಲ್ಲಿ"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Kannada");
 

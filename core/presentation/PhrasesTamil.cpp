@@ -232,6 +232,10 @@ constexpr PhraseTable kTable = {{
     {"Mars is with the Moon", "செவ்வாய் சந்திரன் உடன் உள்ளது"},
     {"Venus is in the ascendant", "சுக்கிரன் லக்னத்தில் உள்ளது"},
     {"Jupiter is in the ascendant", "குரு லக்னத்தில் உள்ளது"},
+    // The sunrise conventions and the strengths' source
+    {"upper limb with refraction", "ஒளிவிலகலுடன் மேல் விளிம்பு"},
+    {"disc centre without refraction", "ஒளிவிலகல் இல்லாமல் வட்டத்தின் மையம்"},
+    {"After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava Balas): houses by whole signs for kendradi bala, the ascendant and midheaven for dig bala, Sripati's house middles for bhava bala, the sunrise by the %1", "பிருஹத் பராசர ஹோரா சாஸ்திரம் அத். 27 இன்படி, பி. வி. ராமன் (Graha and Bhava Balas) கணக்கிடுவது போல்: கேந்திராதி பலத்திற்கு முழு ராசி பாவங்கள், திக் பலத்திற்கு லக்னமும் மத்திய வானமும், பாவ பலத்திற்கு ஸ்ரீபதியின் பாவ மத்தியங்கள், சூரிய உதயம் %1 முறையில்"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Tamil");
 

@@ -232,6 +232,10 @@ constexpr PhraseTable kTable = {{
     {"Mars is with the Moon", "కుజ చంద్ర తో ఉంది"},
     {"Venus is in the ascendant", "శుక్ర లగ్నంలో ఉంది"},
     {"Jupiter is in the ascendant", "గురు లగ్నంలో ఉంది"},
+    // The sunrise conventions and the strengths' source
+    {"upper limb with refraction", "వక్రీభవనంతో పై అంచు"},
+    {"disc centre without refraction", "వక్రీభవనం లేకుండా బింబ కేంద్రం"},
+    {"After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava Balas): houses by whole signs for kendradi bala, the ascendant and midheaven for dig bala, Sripati's house middles for bhava bala, the sunrise by the %1", "బృహత్ పరాశర హోరా శాస్త్రం అ. 27 ప్రకారం, బి. వి. రామన్ (Graha and Bhava Balas) లెక్కించినట్లు: కేంద్రాది బలానికి పూర్తి రాశి భావాలు, దిగ్బలానికి లగ్నం మరియు మధ్యాకాశం, భావ బలానికి శ్రీపతి భావ మధ్యాలు, సూర్యోదయం %1 పద్ధతిలో"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Telugu");
 

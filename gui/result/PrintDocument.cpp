@@ -439,7 +439,7 @@ void StrengthsSection(QTextCursor& cursor, const Source& source) {
     }
     QTextCharFormat plain;
     plain.setFont(PrintFont(kBodyPoints));
-    for (const std::string& note : StrengthNotes(strengths)) {
+    for (const std::string& note : StrengthNotes(strengths, LanguageChoice::Current())) {
         cursor.insertBlock();
         cursor.insertText(FromUtf8(note) + QLatin1Char('.'), plain);
     }

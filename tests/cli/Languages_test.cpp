@@ -224,7 +224,7 @@ TEST(CliLanguages, EverySectionAskedForIsInTheLanguage) {
                                      "Doshas", "Ashtakavarga (Parashara)", "Birth time:", "Bhava chart",
                                      // the lines and notes inside the sections
                                      "Bhavas:", "Atmakaraka", "Darakaraka", "House 1:", "obstructed", "argala prevails",
-                                     "combust (", "at war with"};
+                                     "combust (", "at war with", "upper limb with refraction", "After Brihat"};
     // The words each language's sections must show: the bhavas' heading and
     // the atmakaraka's name (the phrase table's, unreviewed), and the argala
     // lines' first house.

@@ -289,5 +289,46 @@ TEST(LanguageLabels, MarsDoshaReasonsAreWrittenInTheLanguage) {
     EXPECT_EQ(dosha.from[2].reason, cases[0].fromVenus);
 }
 
+// The sunrise convention's name beside the panchanga's sunrise and in the
+// strengths' line of conventions, in the language (the phrase table's,
+// unreviewed); the book's title stays as published.
+TEST(LanguageLabels, SunriseConventionsAreNamedInTheLanguage) {
+    struct Case {
+        Language language;
+        const char* upperLimb, *discCentre;
+        const char* strengthsStart;  // the line of conventions begins
+    };
+    const Case cases[] = {
+        {Language::English, "upper limb with refraction", "disc centre without refraction",
+         "After Brihat Parashara Hora Shastra ch. 27"},
+        {Language::Hindi, "अपवर्तन सहित ऊपरी किनारा", "अपवर्तन रहित बिंब केंद्र", "बृहत् पराशर होरा शास्त्र अध्याय 27"},
+        {Language::Tamil, "ஒளிவிலகலுடன் மேல் விளிம்பு", "ஒளிவிலகல் இல்லாமல் வட்டத்தின் மையம்",
+         "பிருஹத் பராசர ஹோரா சாஸ்திரம் அத். 27"},
+        {Language::Telugu, "వక్రీభవనంతో పై అంచు", "వక్రీభవనం లేకుండా బింబ కేంద్రం", "బృహత్ పరాశర హోరా శాస్త్రం అ. 27"},
+        {Language::Kannada, "ವಕ್ರೀಭವನದೊಂದಿಗೆ ಮೇಲಿನ ಅಂಚು", "ವಕ್ರೀಭವನವಿಲ್ಲದೆ ಬಿಂಬ ಕೇಂದ್ರ", "ಬೃಹತ್ ಪರಾಶರ ಹೋರಾ ಶಾಸ್ತ್ರ ಅ. 27"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(InfoOf(c.language).code);
+        Panchanga p = FridayPanchanga();
+        const std::vector<LabelRow> upper = PanchangaRows(p, 0, Moment, c.language);
+        EXPECT_EQ(upper[5].text, "<11> (" + std::string(c.upperLimb) + ")");
+        p.convention = SunriseConvention::DiscCentre;
+        EXPECT_EQ(PanchangaRows(p, 0, Moment, c.language)[6].text, "<12> (" + std::string(c.discCentre) + ")");
+        StrengthsOutcome outcome;
+        outcome.balas.emplace();
+        outcome.balas->convention = SunriseConvention::DiscCentre;
+        const std::vector<std::string> notes = StrengthNotes(outcome, c.language);
+        ASSERT_EQ(notes.size(), 1u);
+        EXPECT_TRUE(notes[0].starts_with(c.strengthsStart)) << notes[0];
+        EXPECT_NE(notes[0].find(c.discCentre), std::string::npos) << notes[0];
+    }
+    StrengthsOutcome outcome;
+    outcome.balas.emplace();
+    EXPECT_EQ(StrengthNotes(outcome).back(),
+              "After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava Balas): houses by "
+              "whole signs for kendradi bala, the ascendant and midheaven for dig bala, Sripati's house middles for "
+              "bhava bala, the sunrise by the upper limb with refraction");
+}
+
 }  // namespace
 }  // namespace velmora
