@@ -254,6 +254,11 @@ inline constexpr std::string_view kPhraseEnglish[] = {
     "upper limb with refraction",
     "disc centre without refraction",
     "After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava Balas): houses by whole signs for kendradi bala, the ascendant and midheaven for dig bala, Sripati's house middles for bhava bala, the sunrise by the %1",
+    // A sign dasha's reading
+    "%1: from %2, the signs forward, the first period from birth in full",
+    "%1: from %2, the signs backward, the first period from birth in full",
+    "K. N. Rao's reading (Predicting through Jaimini's Chara Dasha)",
+    "Sanjay Rath's reading (Narayana Dasa), as P. V. R. Narasimha Rao states it",
 };
 inline constexpr std::size_t kPhraseCount = std::size(kPhraseEnglish);
 

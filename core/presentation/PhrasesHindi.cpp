@@ -236,6 +236,11 @@ constexpr PhraseTable kTable = {{
     {"upper limb with refraction", "अपवर्तन सहित ऊपरी किनारा"},
     {"disc centre without refraction", "अपवर्तन रहित बिंब केंद्र"},
     {"After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava Balas): houses by whole signs for kendradi bala, the ascendant and midheaven for dig bala, Sripati's house middles for bhava bala, the sunrise by the %1", "बृहत् पराशर होरा शास्त्र अध्याय 27 के अनुसार, जैसा बी. वी. रमन (Graha and Bhava Balas) गणना करते हैं: केंद्रादि बल के लिए संपूर्ण राशि भाव, दिग् बल के लिए लग्न और दशम बिंदु, भाव बल के लिए श्रीपति के भाव मध्य, सूर्योदय %1 से"},
+    // A sign dasha's reading
+    {"%1: from %2, the signs forward, the first period from birth in full", "%1: %2 से, राशियाँ आगे की ओर, पहली दशा जन्म से पूर्ण"},
+    {"%1: from %2, the signs backward, the first period from birth in full", "%1: %2 से, राशियाँ पीछे की ओर, पहली दशा जन्म से पूर्ण"},
+    {"K. N. Rao's reading (Predicting through Jaimini's Chara Dasha)", "के. एन. राव का मत (Predicting through Jaimini's Chara Dasha)"},
+    {"Sanjay Rath's reading (Narayana Dasa), as P. V. R. Narasimha Rao states it", "संजय रथ का मत (Narayana Dasa), जैसा पी. वी. आर. नरसिंह राव बताते हैं"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Hindi");
 

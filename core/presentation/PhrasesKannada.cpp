@@ -236,6 +236,11 @@ constexpr PhraseTable kTable = {{
     {"upper limb with refraction", "ವಕ್ರೀಭವನದೊಂದಿಗೆ ಮೇಲಿನ ಅಂಚು"},
     {"disc centre without refraction", "ವಕ್ರೀಭವನವಿಲ್ಲದೆ ಬಿಂಬ ಕೇಂದ್ರ"},
     {"After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava Balas): houses by whole signs for kendradi bala, the ascendant and midheaven for dig bala, Sripati's house middles for bhava bala, the sunrise by the %1", "ಬೃಹತ್ ಪರಾಶರ ಹೋರಾ ಶಾಸ್ತ್ರ ಅ. 27 ರ ಪ್ರಕಾರ, ಬಿ. ವಿ. ರಾಮನ್ (Graha and Bhava Balas) ಲೆಕ್ಕಿಸಿದಂತೆ: ಕೇಂದ್ರಾದಿ ಬಲಕ್ಕೆ ಪೂರ್ಣ ರಾಶಿ ಭಾವಗಳು, ದಿಗ್ಬಲಕ್ಕೆ ಲಗ್ನ ಮತ್ತು ಮಧ್ಯಾಕಾಶ, ಭಾವ ಬಲಕ್ಕೆ ಶ್ರೀಪತಿಯ ಭಾವ ಮಧ್ಯಗಳು, ಸೂರ್ಯೋದಯ %1 ವಿಧಾನದಲ್ಲಿ"},
+    // A sign dasha's reading
+    {"%1: from %2, the signs forward, the first period from birth in full", "%1: %2 ರಿಂದ, ರಾಶಿಗಳು ಮುಂದಕ್ಕೆ, ಮೊದಲ ದಶೆ ಜನನದಿಂದ ಪೂರ್ಣವಾಗಿ"},
+    {"%1: from %2, the signs backward, the first period from birth in full", "%1: %2 ರಿಂದ, ರಾಶಿಗಳು ಹಿಂದಕ್ಕೆ, ಮೊದಲ ದಶೆ ಜನನದಿಂದ ಪೂರ್ಣವಾಗಿ"},
+    {"K. N. Rao's reading (Predicting through Jaimini's Chara Dasha)", "ಕೆ. ಎನ್. ರಾವ್ ಅವರ ಪದ್ಧತಿ (Predicting through Jaimini's Chara Dasha)"},
+    {"Sanjay Rath's reading (Narayana Dasa), as P. V. R. Narasimha Rao states it", "ಸಂಜಯ್ ರಥ್ ಅವರ ಪದ್ಧತಿ (Narayana Dasa), ಪಿ. ವಿ. ಆರ್. ನರಸಿಂಹ ರಾವ್ ಹೇಳಿದಂತೆ"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Kannada");
 

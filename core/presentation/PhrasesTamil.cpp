@@ -236,6 +236,11 @@ constexpr PhraseTable kTable = {{
     {"upper limb with refraction", "ஒளிவிலகலுடன் மேல் விளிம்பு"},
     {"disc centre without refraction", "ஒளிவிலகல் இல்லாமல் வட்டத்தின் மையம்"},
     {"After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava Balas): houses by whole signs for kendradi bala, the ascendant and midheaven for dig bala, Sripati's house middles for bhava bala, the sunrise by the %1", "பிருஹத் பராசர ஹோரா சாஸ்திரம் அத். 27 இன்படி, பி. வி. ராமன் (Graha and Bhava Balas) கணக்கிடுவது போல்: கேந்திராதி பலத்திற்கு முழு ராசி பாவங்கள், திக் பலத்திற்கு லக்னமும் மத்திய வானமும், பாவ பலத்திற்கு ஸ்ரீபதியின் பாவ மத்தியங்கள், சூரிய உதயம் %1 முறையில்"},
+    // A sign dasha's reading
+    {"%1: from %2, the signs forward, the first period from birth in full", "%1: %2 இலிருந்து, ராசிகள் முன்னோக்கி, முதல் தசை பிறப்பிலிருந்து முழுமையாக"},
+    {"%1: from %2, the signs backward, the first period from birth in full", "%1: %2 இலிருந்து, ராசிகள் பின்னோக்கி, முதல் தசை பிறப்பிலிருந்து முழுமையாக"},
+    {"K. N. Rao's reading (Predicting through Jaimini's Chara Dasha)", "கே. என். ராவ் அவர்களின் முறை (Predicting through Jaimini's Chara Dasha)"},
+    {"Sanjay Rath's reading (Narayana Dasa), as P. V. R. Narasimha Rao states it", "சஞ்சய் ரத் அவர்களின் முறை (Narayana Dasa), பி. வி. ஆர். நரசிம்ம ராவ் கூறுவது போல்"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Tamil");
 

@@ -236,6 +236,11 @@ constexpr PhraseTable kTable = {{
     {"upper limb with refraction", "వక్రీభవనంతో పై అంచు"},
     {"disc centre without refraction", "వక్రీభవనం లేకుండా బింబ కేంద్రం"},
     {"After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava Balas): houses by whole signs for kendradi bala, the ascendant and midheaven for dig bala, Sripati's house middles for bhava bala, the sunrise by the %1", "బృహత్ పరాశర హోరా శాస్త్రం అ. 27 ప్రకారం, బి. వి. రామన్ (Graha and Bhava Balas) లెక్కించినట్లు: కేంద్రాది బలానికి పూర్తి రాశి భావాలు, దిగ్బలానికి లగ్నం మరియు మధ్యాకాశం, భావ బలానికి శ్రీపతి భావ మధ్యాలు, సూర్యోదయం %1 పద్ధతిలో"},
+    // A sign dasha's reading
+    {"%1: from %2, the signs forward, the first period from birth in full", "%1: %2 నుండి, రాశులు ముందుకు, మొదటి దశ పుట్టుక నుండి పూర్తిగా"},
+    {"%1: from %2, the signs backward, the first period from birth in full", "%1: %2 నుండి, రాశులు వెనుకకు, మొదటి దశ పుట్టుక నుండి పూర్తిగా"},
+    {"K. N. Rao's reading (Predicting through Jaimini's Chara Dasha)", "కే. ఎన్. రావు గారి పద్ధతి (Predicting through Jaimini's Chara Dasha)"},
+    {"Sanjay Rath's reading (Narayana Dasa), as P. V. R. Narasimha Rao states it", "సంజయ్ రథ్ గారి పద్ధతి (Narayana Dasa), పి. వి. ఆర్. నరసింహ రావు చెప్పినట్లు"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Telugu");
 

@@ -260,6 +260,38 @@ TEST(CliLanguages, EverySectionAskedForIsInTheLanguage) {
     }
 }
 
+// A sign dasha's reading line in each language: the Narayana dasha of the
+// Chennai birth starts from Cancer, backward (as tests/cli/Jaimini_test.cpp
+// has it in English); Cancer the glossary's (PyJHora's RAASI_LIST for hi and
+// kn, Maitreya's ta.po and te.po), the words the phrase table's
+// (unreviewed), the book's title as published.
+TEST(CliLanguages, ASignDashasReadingIsInTheLanguage) {
+    struct Case {
+        const char* code;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"en", "  Sanjay Rath's reading (Narayana Dasa), as P. V. R. Narasimha Rao states it: from Cancer, the signs "
+               "backward, the first period from birth in full\n"},
+        {"hi", "  संजय रथ का मत (Narayana Dasa), जैसा पी. वी. आर. नरसिंह राव बताते हैं: कर्क से, राशियाँ पीछे की ओर, "
+               "पहली दशा जन्म से पूर्ण\n"},
+        {"ta", "  சஞ்சய் ரத் அவர்களின் முறை (Narayana Dasa), பி. வி. ஆர். நரசிம்ம ராவ் கூறுவது போல்: கடகம் இலிருந்து, "
+               "ராசிகள் பின்னோக்கி, முதல் தசை பிறப்பிலிருந்து முழுமையாக\n"},
+        {"te", "  సంజయ్ రథ్ గారి పద్ధతి (Narayana Dasa), పి. వి. ఆర్. నరసింహ రావు చెప్పినట్లు: కర్కాటక నుండి, రాశులు "
+               "వెనుకకు, మొదటి దశ పుట్టుక నుండి పూర్తిగా\n"},
+        {"kn", "  ಸಂಜಯ್ ರಥ್ ಅವರ ಪದ್ಧತಿ (Narayana Dasa), ಪಿ. ವಿ. ಆರ್. ನರಸಿಂಹ ರಾವ್ ಹೇಳಿದಂತೆ: ಕರ್ಕ ರಿಂದ, ರಾಶಿಗಳು ಹಿಂದಕ್ಕೆ, "
+               "ಮೊದಲ ದಶೆ ಜನನದಿಂದ ಪೂರ್ಣವಾಗಿ\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        const CliResult r = RunCliWith({"--name", "chennai", "--date", "1996-12-07", "--time", "10:34", "--lon", "80:17E",
+                                        "--lat", "13:05N", "--tz", "Asia/Kolkata", "--today", "2026-12-09",
+                                        "--dasha-systems", "narayana", "--lang", c.code});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find(c.line), std::string::npos) << r.out;
+    }
+}
+
 TEST(CliLanguages, NativeDigitsWhenAsked) {
     struct Case {
         const char* code;
