@@ -13,6 +13,7 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
+#include "presentation/Glossary.h"
 #include "services/LanguageChoice.h"
 
 namespace velmora {
@@ -94,11 +95,12 @@ frmBhavas::frmBhavas(const Chart& chart, const ChartStyleChoice& style, QWidget*
                 Fill(tblCusps, row.house - 1,
                      {ShownDigits(QString::number(row.house)), ShownDigits(FromUtf8(row.cusp)), FromUtf8(row.points)});
             FitRows(tblCusps);
+            const Glossary& glossary = GlossaryOf(LanguageChoice::Current());
             for (int i = 0; i < kBodyCount; ++i) {
                 const auto at = static_cast<std::size_t>(i);
                 Fill(tblBhavas, i,
-                     {FromUtf8(kPointNames[at]),
-                      FromUtf8(kSignEnglishNames[static_cast<std::size_t>(chart.points[at].sign)]),
+                     {FromUtf8(glossary.pointNames[at]),
+                      FromUtf8(glossary.signs[static_cast<std::size_t>(chart.points[at].sign)]),
                       ShownDigits(QString::number(chart.bhavas[at]))});
             }
             FitRows(tblBhavas);

@@ -572,6 +572,13 @@ private slots:
         choice.Choose(static_cast<Language>(language));
         QVERIFY2(karakas->item(0, 0)->text().endsWith(atmakaraka), qPrintable(karakas->item(0, 0)->text()));
         QVERIFY2(summary->text().startsWith(bhavas), qPrintable(summary->text()));
+        // Each point's house: the point and its sign the glossary's.
+        auto* points = program.Open(Window::Bhavas)->findChild<QTableWidget*>(QStringLiteral("tblBhavas"));
+        QVERIFY(points && points->rowCount() == kBodyCount);
+        for (int row = 0; row < kBodyCount; ++row)
+            for (int column : {0, 1})
+                QVERIFY2(InScript(points->item(row, column)->text(), static_cast<Language>(language)),
+                         qPrintable(points->item(row, column)->text()));
         for (int row = 0; row < 12; ++row)
             QVERIFY2(InScript(argala->item(row, 2)->text(), static_cast<Language>(language)) &&
                          !HasLatinLetter(argala->item(row, 2)->text()),
