@@ -103,7 +103,7 @@ void AppendBhavas(std::string& out, const Chart& chart, bool ansi, ChartStyle st
     if (chart.mode != ComputationMode::Precise ||
         (chart.houses == HouseSystem::WholeSign && chart.housesNote.empty()))
         return;
-    AppendSectionHeading(out, BhavaHeading(chart), ansi);
+    AppendSectionHeading(out, BhavaHeading(chart, language), ansi);
     if (!chart.housesNote.empty()) out += "  " + chart.housesNote + "\n";
     out += "  ";
     Pad(out, Say(language, "House"), 7);

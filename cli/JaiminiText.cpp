@@ -63,7 +63,7 @@ void AppendJaimini(std::string& out, const ChartSource& source, bool ansi) {
         .append(Say(language,
                     "Argala on each house (2nd, 4th, 11th and 5th; obstructed from the 12th, 10th, 3rd and 9th):"))
         .append("\n");
-    for (const std::string& line : ArgalaLines(r)) out += "    " + line + "\n";
+    for (const std::string& line : ArgalaLines(r, language)) out += "    " + line + "\n";
     out.append("  ").append(Say(language, "Arudha padas of every house in every varga:")).append("\n");
     for (int v = 0; v < kVargaCount; ++v) {
         std::string line = "    ";

@@ -7,6 +7,7 @@
 #include "cli/JsonWriter.h"
 #include "cli/YogaFields.h"
 #include "presentation/Glossary.h"
+#include "presentation/KujaLabels.h"
 #include "presentation/Phrases.h"
 #include "text/TextWidth.h"
 
@@ -110,8 +111,8 @@ std::string PersonLine(PhraseKey role, const Chart& chart, const Glossary& gloss
 }
 
 std::string KujaLines(PhraseKey role, const KujaDosha& k, Language language) {
-    std::string out = Say(language, "Mars dosha, %1", {Say(language, role)}) + ": " + k.summary + "\n";
-    for (const KujaFrom& f : k.from) out += "  " + f.reason + "\n";
+    std::string out = Say(language, "Mars dosha, %1", {Say(language, role)}) + ": " + KujaSummaryText(k, language) + "\n";
+    for (std::size_t r = 0; r < k.from.size(); ++r) out += "  " + KujaReasonText(k, r, language) + "\n";
     return out;
 }
 
@@ -152,7 +153,7 @@ std::string MatchText(const MarriageMatch& m, const Chart& bride, const Chart& g
     out += DoshaLine("Bhakoot dosha", m.milan.bhakoot, language);
     out += KujaLines("bride", m.brideKuja, language);
     out += KujaLines("groom", m.groomKuja, language);
-    out += m.kujaSummary + "\n";
+    out += PairKujaSummaryText(m, language) + "\n";
     return out;
 }
 

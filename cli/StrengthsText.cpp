@@ -47,7 +47,7 @@ void AppendStrengthsSection(std::string& out, const StrengthsOutcome& strengths,
         first = false;
         AppendTable(out, table);
     }
-    for (const std::string& note : StrengthNotes(strengths)) out += '\n' + note + '\n';
+    for (const std::string& note : StrengthNotes(strengths, language)) out += '\n' + note + '\n';
 }
 
 }  // namespace velmora::cli

@@ -31,11 +31,14 @@ std::string HouseSignException(int house, int marsSign) {
 
 KujaDosha FindKujaDosha(const std::array<int, kBodyCount>& signs) {
     const int mars = signs[kMars];
-    std::string chartException;
-    if (signs[kJupiter] == mars) chartException = "Mars is with Jupiter";
-    else if (signs[kMoon] == mars) chartException = "Mars is with the Moon";
-    else if (signs[kVenus] == signs[kAscendant]) chartException = "Venus is in the ascendant";
-    else if (signs[kJupiter] == signs[kAscendant]) chartException = "Jupiter is in the ascendant";
+    KujaException chartKind = KujaException::None;
+    if (signs[kJupiter] == mars) chartKind = KujaException::MarsWithJupiter;
+    else if (signs[kMoon] == mars) chartKind = KujaException::MarsWithMoon;
+    else if (signs[kVenus] == signs[kAscendant]) chartKind = KujaException::VenusInAscendant;
+    else if (signs[kJupiter] == signs[kAscendant]) chartKind = KujaException::JupiterInAscendant;
+    constexpr std::string_view kChartExceptions[] = {"", "", "Mars is with Jupiter", "Mars is with the Moon",
+                                                     "Venus is in the ascendant", "Jupiter is in the ascendant"};
+    const std::string chartException(kChartExceptions[static_cast<std::size_t>(chartKind)]);
 
     KujaDosha k;
     const int references[3] = {signs[kAscendant], signs[kMoon], signs[kVenus]};
@@ -43,12 +46,14 @@ KujaDosha FindKujaDosha(const std::array<int, kBodyCount>& signs) {
         KujaFrom& f = k.from[r];
         f.house = (mars - references[r] + kSignCount) % kSignCount + 1;
         f.dosha = IsDoshaHouse(f.house);
+        f.marsSign = mars;
         const std::string where = "Mars is in the " + Ordinal(f.house) + " from " + std::string(kKujaReferenceNames[r]);
         if (!f.dosha) {
             f.reason = where + ": no dosha.";
             continue;
         }
         std::string exception = HouseSignException(f.house, mars);
+        f.exception = exception.empty() ? chartKind : KujaException::HouseSign;
         if (exception.empty()) exception = chartException;
         f.cancelled = !exception.empty();
         f.reason = f.cancelled ? where + ", but " + exception + ": cancelled." : where + ": dosha.";

@@ -19,10 +19,16 @@ namespace velmora {
 // The three points the houses are counted from.
 inline constexpr std::array<std::string_view, 3> kKujaReferenceNames = {"the ascendant", "the Moon", "Venus"};
 
+// The exception that cancels a dosha: Mars's house and sign, or one of the
+// chart's four, in the order they are looked for.
+enum class KujaException { None, HouseSign, MarsWithJupiter, MarsWithMoon, VenusInAscendant, JupiterInAscendant };
+
 struct KujaFrom {
     int house = 1;           // Mars's house counted from the reference point, 1 … 12
     bool dosha = false;      // in 1, 2, 4, 7, 8 or 12
     bool cancelled = false;  // an exception applies
+    KujaException exception = KujaException::None;  // the one that cancels it
+    int marsSign = 0;        // Mars's sign, which the HouseSign exception names
     std::string reason;
 };
 

@@ -1,6 +1,7 @@
 #include "presentation/BhavaPoints.h"
 
 #include "presentation/Glossary.h"
+#include "presentation/Phrases.h"
 #include "presentation/PositionLabels.h"
 
 namespace velmora {
@@ -33,11 +34,11 @@ std::vector<BhavaRow> BhavaRows(const Chart& chart, Language language) {
     return rows;
 }
 
-std::string BhavaHeading(const Chart& chart) {
-    std::string heading = "Bhavas: ";
-    heading += HouseSystemDisplayName(chart.houses);
-    heading += chart.houses == HouseSystem::WholeSign ? " houses" : " houses (each cusp where its house begins)";
-    return heading;
+std::string BhavaHeading(const Chart& chart, Language language) {
+    const std::string_view system = HouseSystemDisplayName(chart.houses);
+    return chart.houses == HouseSystem::WholeSign
+               ? Say(language, "Bhavas: %1 houses", {system})
+               : Say(language, "Bhavas: %1 houses (each cusp where its house begins)", {system});
 }
 
 }  // namespace velmora

@@ -26,7 +26,8 @@ struct BhavaRow {
 // In another language the sign and the points are the glossary's.
 std::vector<BhavaRow> BhavaRows(const Chart& chart, Language language = Language::English);
 
-// "Bhavas: Placidus houses (cusps where each house begins)".
-std::string BhavaHeading(const Chart& chart);
+// "Bhavas: Placidus houses (each cusp where its house begins)"; in another
+// language the phrase table's words around the system's name.
+std::string BhavaHeading(const Chart& chart, Language language = Language::English);
 
 }  // namespace velmora

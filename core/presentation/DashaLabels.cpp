@@ -35,12 +35,11 @@ std::string DashaStartLine(const DashaTimeline& t, Language language) {
     if (!t.table->SignDasha())
         return Say(language, "%1 period", {DashaLordLabel(t, t.majors[0], language)}) + ", " +
                Say(language, "%1 left at birth", {YearsMonthsDaysLabel(t.balanceYears, language)});
-    std::string line(t.table->method);
-    line += ": from ";
-    line += GlossaryOf(language).signs[static_cast<std::size_t>(t.plan.seed)];
-    line += t.plan.forward ? ", the signs forward" : ", the signs backward";
-    line += ", the first period from birth in full";
-    return line;
+    const std::string_view method = SayIfPhrase(language, t.table->method);
+    const std::string_view seed = GlossaryOf(language).signs[static_cast<std::size_t>(t.plan.seed)];
+    return t.plan.forward
+               ? Say(language, "%1: from %2, the signs forward, the first period from birth in full", {method, seed})
+               : Say(language, "%1: from %2, the signs backward, the first period from birth in full", {method, seed});
 }
 
 std::string_view DashaSystemLabel(std::string_view englishName, Language language) {

@@ -39,8 +39,8 @@ std::string YearsMonthsDaysLabel(double years, Language language);
 // nakshatra dasha's "Saturn period, 12 years 3 months 4 days left at birth";
 // a sign dasha's "K. N. Rao's reading (…): from Capricorn, the signs
 // backward, the first period from birth in full".
-// In another language the nakshatra dashas' line is the phrase table's; a
-// sign dasha's reading stays in English, its sign the glossary's.
+// In another language the line is the phrase table's (a reading's book
+// title as published), its lords and signs the glossary's.
 std::string DashaStartLine(const DashaTimeline& timeline, Language language = Language::English);
 // A dasha system's name ("Vimshottari", as its table names it) in the
 // language; a name the glossary lacks as it is.

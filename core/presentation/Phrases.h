@@ -213,6 +213,52 @@ inline constexpr std::string_view kPhraseEnglish[] = {
     "Bhakoot dosha",
     "%1: none.",
     "Mars dosha, %1",
+    // Jaimini's karakas and argalas
+    "Atmakaraka",
+    "Amatyakaraka",
+    "Bhratrikaraka",
+    "Matrikaraka",
+    "Pitrikaraka",
+    "Putrakaraka",
+    "Gnatikaraka",
+    "Darakaraka",
+    "House %1:",
+    "none",
+    "%1 and %2",
+    "%1 in the %2, unobstructed",
+    "%1 in the %2, obstructed by %3 in the %4: argala prevails",
+    "%1 in the %2, obstructed by %3 in the %4: obstructed",
+    // The position table's notes
+    "combust (%1 from the Sun)",
+    "at war with %1, won (%2 apart)",
+    "at war with %1, lost (%2 apart)",
+    // The bhavas' heading
+    "Bhavas: %1 houses",
+    "Bhavas: %1 houses (each cusp where its house begins)",
+    // The Mars dosha's summaries and reasons
+    "Both charts have the Mars dosha: it is balanced.",
+    "Only the bride's chart has the Mars dosha.",
+    "Only the groom's chart has the Mars dosha.",
+    "Neither chart has the Mars dosha.",
+    "No Mars dosha.",
+    "Mars dosha from %1.",
+    "Mars is in the %1 from %2: no dosha.",
+    "Mars is in the %1 from %2: dosha.",
+    "Mars is in the %1 from %2, but %3: cancelled.",
+    "Mars in the %1 in %2 gives no dosha",
+    "Mars is with Jupiter",
+    "Mars is with the Moon",
+    "Venus is in the ascendant",
+    "Jupiter is in the ascendant",
+    // The sunrise conventions and the strengths' source
+    "upper limb with refraction",
+    "disc centre without refraction",
+    "After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava Balas): houses by whole signs for kendradi bala, the ascendant and midheaven for dig bala, Sripati's house middles for bhava bala, the sunrise by the %1",
+    // A sign dasha's reading
+    "%1: from %2, the signs forward, the first period from birth in full",
+    "%1: from %2, the signs backward, the first period from birth in full",
+    "K. N. Rao's reading (Predicting through Jaimini's Chara Dasha)",
+    "Sanjay Rath's reading (Narayana Dasa), as P. V. R. Narasimha Rao states it",
 };
 inline constexpr std::size_t kPhraseCount = std::size(kPhraseEnglish);
 

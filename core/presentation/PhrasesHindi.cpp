@@ -195,6 +195,52 @@ constexpr PhraseTable kTable = {{
     {"Bhakoot dosha", "भकूट दोष"},
     {"%1: none.", "%1: नहीं।"},
     {"Mars dosha, %1", "मंगल दोष, %1"},
+    // Jaimini's karakas and argalas
+    {"Atmakaraka", "आत्मकारक"},
+    {"Amatyakaraka", "अमात्यकारक"},
+    {"Bhratrikaraka", "भ्रातृकारक"},
+    {"Matrikaraka", "मातृकारक"},
+    {"Pitrikaraka", "पितृकारक"},
+    {"Putrakaraka", "पुत्रकारक"},
+    {"Gnatikaraka", "ज्ञातिकारक"},
+    {"Darakaraka", "दारकारक"},
+    {"House %1:", "भाव %1:"},
+    {"none", "कोई नहीं"},
+    {"%1 and %2", "%1 और %2"},
+    {"%1 in the %2, unobstructed", "%2वें भाव में %1, निर्बाध"},
+    {"%1 in the %2, obstructed by %3 in the %4: argala prevails", "%2वें भाव में %1, %4वें भाव में %3 से विरोध: अर्गला प्रबल"},
+    {"%1 in the %2, obstructed by %3 in the %4: obstructed", "%2वें भाव में %1, %4वें भाव में %3 से विरोध: अर्गला बाधित"},
+    // The position table's notes
+    {"combust (%1 from the Sun)", "अस्त (सूर्य से %1)"},
+    {"at war with %1, won (%2 apart)", "%1 से ग्रह युद्ध, विजयी (%2 की दूरी)"},
+    {"at war with %1, lost (%2 apart)", "%1 से ग्रह युद्ध, पराजित (%2 की दूरी)"},
+    // The bhavas' heading
+    {"Bhavas: %1 houses", "भाव: %1 भाव पद्धति"},
+    {"Bhavas: %1 houses (each cusp where its house begins)", "भाव: %1 भाव पद्धति (प्रत्येक संधि वहाँ जहाँ उसका भाव आरंभ होता है)"},
+    // The Mars dosha's summaries and reasons
+    {"Both charts have the Mars dosha: it is balanced.", "दोनों कुंडलियों में मंगल दोष है: यह संतुलित है।"},
+    {"Only the bride's chart has the Mars dosha.", "केवल वधू की कुंडली में मंगल दोष है।"},
+    {"Only the groom's chart has the Mars dosha.", "केवल वर की कुंडली में मंगल दोष है।"},
+    {"Neither chart has the Mars dosha.", "किसी भी कुंडली में मंगल दोष नहीं है।"},
+    {"No Mars dosha.", "मंगल दोष नहीं।"},
+    {"Mars dosha from %1.", "%1 से मंगल दोष।"},
+    {"Mars is in the %1 from %2: no dosha.", "मंगल %2 से %1वें भाव में है: दोष नहीं।"},
+    {"Mars is in the %1 from %2: dosha.", "मंगल %2 से %1वें भाव में है: दोष।"},
+    {"Mars is in the %1 from %2, but %3: cancelled.", "मंगल %2 से %1वें भाव में है, परंतु %3: निरस्त।"},
+    {"Mars in the %1 in %2 gives no dosha", "%1वें भाव में %2 में मंगल दोष नहीं देता"},
+    {"Mars is with Jupiter", "मंगल बृहस्पति के साथ है"},
+    {"Mars is with the Moon", "मंगल चंद्रमा के साथ है"},
+    {"Venus is in the ascendant", "शुक्र लग्न में है"},
+    {"Jupiter is in the ascendant", "बृहस्पति लग्न में है"},
+    // The sunrise conventions and the strengths' source
+    {"upper limb with refraction", "अपवर्तन सहित ऊपरी किनारा"},
+    {"disc centre without refraction", "अपवर्तन रहित बिंब केंद्र"},
+    {"After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava Balas): houses by whole signs for kendradi bala, the ascendant and midheaven for dig bala, Sripati's house middles for bhava bala, the sunrise by the %1", "बृहत् पराशर होरा शास्त्र अध्याय 27 के अनुसार, जैसा बी. वी. रमन (Graha and Bhava Balas) गणना करते हैं: केंद्रादि बल के लिए संपूर्ण राशि भाव, दिग् बल के लिए लग्न और दशम बिंदु, भाव बल के लिए श्रीपति के भाव मध्य, सूर्योदय %1 से"},
+    // A sign dasha's reading
+    {"%1: from %2, the signs forward, the first period from birth in full", "%1: %2 से, राशियाँ आगे की ओर, पहली दशा जन्म से पूर्ण"},
+    {"%1: from %2, the signs backward, the first period from birth in full", "%1: %2 से, राशियाँ पीछे की ओर, पहली दशा जन्म से पूर्ण"},
+    {"K. N. Rao's reading (Predicting through Jaimini's Chara Dasha)", "के. एन. राव का मत (Predicting through Jaimini's Chara Dasha)"},
+    {"Sanjay Rath's reading (Narayana Dasa), as P. V. R. Narasimha Rao states it", "संजय रथ का मत (Narayana Dasa), जैसा पी. वी. आर. नरसिंह राव बताते हैं"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Hindi");
 

@@ -195,6 +195,52 @@ constexpr PhraseTable kTable = {{
     {"Bhakoot dosha", "ಭಕೂಟ ದೋಷ"},
     {"%1: none.", "%1: ಇಲ್ಲ."},
     {"Mars dosha, %1", "ಕುಜ ದೋಷ, %1"},
+    // Jaimini's karakas and argalas
+    {"Atmakaraka", "ಆತ್ಮಕಾರಕ"},
+    {"Amatyakaraka", "ಅಮಾತ್ಯಕಾರಕ"},
+    {"Bhratrikaraka", "ಭ್ರಾತೃಕಾರಕ"},
+    {"Matrikaraka", "ಮಾತೃಕಾರಕ"},
+    {"Pitrikaraka", "ಪಿತೃಕಾರಕ"},
+    {"Putrakaraka", "ಪುತ್ರಕಾರಕ"},
+    {"Gnatikaraka", "ಜ್ಞಾತಿಕಾರಕ"},
+    {"Darakaraka", "ದಾರಕಾರಕ"},
+    {"House %1:", "ಭಾವ %1:"},
+    {"none", "ಯಾವುದೂ ಇಲ್ಲ"},
+    {"%1 and %2", "%1 ಮತ್ತು %2"},
+    {"%1 in the %2, unobstructed", "%2ನೇ ಭಾವದಲ್ಲಿ %1, ತಡೆಯಿಲ್ಲ"},
+    {"%1 in the %2, obstructed by %3 in the %4: argala prevails", "%2ನೇ ಭಾವದಲ್ಲಿ %1, %4ನೇ ಭಾವದಲ್ಲಿ %3 ತಡೆ: ಅರ್ಗಳ ಮೇಲುಗೈ"},
+    {"%1 in the %2, obstructed by %3 in the %4: obstructed", "%2ನೇ ಭಾವದಲ್ಲಿ %1, %4ನೇ ಭಾವದಲ್ಲಿ %3 ತಡೆ: ಅರ್ಗಳ ತಡೆಯಲ್ಪಟ್ಟಿದೆ"},
+    // The position table's notes
+    {"combust (%1 from the Sun)", "ಅಸ್ತಂಗತ (ಸೂರ್ಯನಿಂದ %1)"},
+    {"at war with %1, won (%2 apart)", "%1 ಜೊತೆ ಗ್ರಹ ಯುದ್ಧ, ಗೆಲುವು (%2 ಅಂತರ)"},
+    {"at war with %1, lost (%2 apart)", "%1 ಜೊತೆ ಗ್ರಹ ಯುದ್ಧ, ಸೋಲು (%2 ಅಂತರ)"},
+    // The bhavas' heading
+    {"Bhavas: %1 houses", "ಭಾವಗಳು: %1 ಭಾವ ಪದ್ಧತಿ"},
+    {"Bhavas: %1 houses (each cusp where its house begins)", "ಭಾವಗಳು: %1 ಭಾವ ಪದ್ಧತಿ (ಪ್ರತಿ ಸಂಧಿ ಅದರ ಭಾವ ಆರಂಭವಾಗುವ ಸ್ಥಳ)"},
+    // The Mars dosha's summaries and reasons
+    {"Both charts have the Mars dosha: it is balanced.", "ಎರಡೂ ಜಾತಕಗಳಲ್ಲಿ ಕುಜ ದೋಷವಿದೆ: ಅದು ಸಮತೋಲನಗೊಂಡಿದೆ."},
+    {"Only the bride's chart has the Mars dosha.", "ವಧುವಿನ ಜಾತಕದಲ್ಲಿ ಮಾತ್ರ ಕುಜ ದೋಷವಿದೆ."},
+    {"Only the groom's chart has the Mars dosha.", "ವರನ ಜಾತಕದಲ್ಲಿ ಮಾತ್ರ ಕುಜ ದೋಷವಿದೆ."},
+    {"Neither chart has the Mars dosha.", "ಯಾವುದೇ ಜಾತಕದಲ್ಲಿ ಕುಜ ದೋಷವಿಲ್ಲ."},
+    {"No Mars dosha.", "ಕುಜ ದೋಷವಿಲ್ಲ."},
+    {"Mars dosha from %1.", "%1 ರಿಂದ ಕುಜ ದೋಷ."},
+    {"Mars is in the %1 from %2: no dosha.", "ಮಂಗಳ %2 ರಿಂದ %1ನೇ ಭಾವದಲ್ಲಿದೆ: ದೋಷವಿಲ್ಲ."},
+    {"Mars is in the %1 from %2: dosha.", "ಮಂಗಳ %2 ರಿಂದ %1ನೇ ಭಾವದಲ್ಲಿದೆ: ದೋಷ."},
+    {"Mars is in the %1 from %2, but %3: cancelled.", "ಮಂಗಳ %2 ರಿಂದ %1ನೇ ಭಾವದಲ್ಲಿದೆ, ಆದರೆ %3: ರದ್ದು."},
+    {"Mars in the %1 in %2 gives no dosha", "%1ನೇ ಭಾವದಲ್ಲಿ %2 ರಲ್ಲಿ ಮಂಗಳ ದೋಷ ನೀಡುವುದಿಲ್ಲ"},
+    {"Mars is with Jupiter", "ಮಂಗಳ ಗುರು ಜೊತೆ ಇದೆ"},
+    {"Mars is with the Moon", "ಮಂಗಳ ಚಂದ್ರ ಜೊತೆ ಇದೆ"},
+    {"Venus is in the ascendant", "ಶುಕ್ರ ಲಗ್ನದಲ್ಲಿದೆ"},
+    {"Jupiter is in the ascendant", "ಗುರು ಲಗ್ನದಲ್ಲಿದೆ"},
+    // The sunrise conventions and the strengths' source
+    {"upper limb with refraction", "ವಕ್ರೀಭವನದೊಂದಿಗೆ ಮೇಲಿನ ಅಂಚು"},
+    {"disc centre without refraction", "ವಕ್ರೀಭವನವಿಲ್ಲದೆ ಬಿಂಬ ಕೇಂದ್ರ"},
+    {"After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava Balas): houses by whole signs for kendradi bala, the ascendant and midheaven for dig bala, Sripati's house middles for bhava bala, the sunrise by the %1", "ಬೃಹತ್ ಪರಾಶರ ಹೋರಾ ಶಾಸ್ತ್ರ ಅ. 27 ರ ಪ್ರಕಾರ, ಬಿ. ವಿ. ರಾಮನ್ (Graha and Bhava Balas) ಲೆಕ್ಕಿಸಿದಂತೆ: ಕೇಂದ್ರಾದಿ ಬಲಕ್ಕೆ ಪೂರ್ಣ ರಾಶಿ ಭಾವಗಳು, ದಿಗ್ಬಲಕ್ಕೆ ಲಗ್ನ ಮತ್ತು ಮಧ್ಯಾಕಾಶ, ಭಾವ ಬಲಕ್ಕೆ ಶ್ರೀಪತಿಯ ಭಾವ ಮಧ್ಯಗಳು, ಸೂರ್ಯೋದಯ %1 ವಿಧಾನದಲ್ಲಿ"},
+    // A sign dasha's reading
+    {"%1: from %2, the signs forward, the first period from birth in full", "%1: %2 ರಿಂದ, ರಾಶಿಗಳು ಮುಂದಕ್ಕೆ, ಮೊದಲ ದಶೆ ಜನನದಿಂದ ಪೂರ್ಣವಾಗಿ"},
+    {"%1: from %2, the signs backward, the first period from birth in full", "%1: %2 ರಿಂದ, ರಾಶಿಗಳು ಹಿಂದಕ್ಕೆ, ಮೊದಲ ದಶೆ ಜನನದಿಂದ ಪೂರ್ಣವಾಗಿ"},
+    {"K. N. Rao's reading (Predicting through Jaimini's Chara Dasha)", "ಕೆ. ಎನ್. ರಾವ್ ಅವರ ಪದ್ಧತಿ (Predicting through Jaimini's Chara Dasha)"},
+    {"Sanjay Rath's reading (Narayana Dasa), as P. V. R. Narasimha Rao states it", "ಸಂಜಯ್ ರಥ್ ಅವರ ಪದ್ಧತಿ (Narayana Dasa), ಪಿ. ವಿ. ಆರ್. ನರಸಿಂಹ ರಾವ್ ಹೇಳಿದಂತೆ"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Kannada");
 

@@ -195,6 +195,52 @@ constexpr PhraseTable kTable = {{
     {"Bhakoot dosha", "பகூட தோஷம்"},
     {"%1: none.", "%1: இல்லை."},
     {"Mars dosha, %1", "செவ்வாய் தோஷம், %1"},
+    // Jaimini's karakas and argalas
+    {"Atmakaraka", "ஆத்மகாரகன்"},
+    {"Amatyakaraka", "அமாத்யகாரகன்"},
+    {"Bhratrikaraka", "பிராத்ருகாரகன்"},
+    {"Matrikaraka", "மாத்ருகாரகன்"},
+    {"Pitrikaraka", "பித்ருகாரகன்"},
+    {"Putrakaraka", "புத்ரகாரகன்"},
+    {"Gnatikaraka", "ஞாதிகாரகன்"},
+    {"Darakaraka", "தாரகாரகன்"},
+    {"House %1:", "பாவம் %1:"},
+    {"none", "இல்லை"},
+    {"%1 and %2", "%1 மற்றும் %2"},
+    {"%1 in the %2, unobstructed", "%2-ஆம் பாவத்தில் %1, தடையில்லை"},
+    {"%1 in the %2, obstructed by %3 in the %4: argala prevails", "%2-ஆம் பாவத்தில் %1, %4-ஆம் பாவத்தில் %3 தடை: அர்கலா வெல்கிறது"},
+    {"%1 in the %2, obstructed by %3 in the %4: obstructed", "%2-ஆம் பாவத்தில் %1, %4-ஆம் பாவத்தில் %3 தடை: அர்கலா தடைபட்டது"},
+    // The position table's notes
+    {"combust (%1 from the Sun)", "அஸ்தங்கம் (சூரியனிலிருந்து %1)"},
+    {"at war with %1, won (%2 apart)", "%1 உடன் கிரக யுத்தம், வெற்றி (%2 இடைவெளி)"},
+    {"at war with %1, lost (%2 apart)", "%1 உடன் கிரக யுத்தம், தோல்வி (%2 இடைவெளி)"},
+    // The bhavas' heading
+    {"Bhavas: %1 houses", "பாவங்கள்: %1 பாவ முறை"},
+    {"Bhavas: %1 houses (each cusp where its house begins)", "பாவங்கள்: %1 பாவ முறை (ஒவ்வொரு சந்தியும் அதன் பாவம் தொடங்கும் இடம்)"},
+    // The Mars dosha's summaries and reasons
+    {"Both charts have the Mars dosha: it is balanced.", "இரு ஜாதகங்களிலும் செவ்வாய் தோஷம் உள்ளது: அது சமன் செய்யப்படுகிறது."},
+    {"Only the bride's chart has the Mars dosha.", "மணமகளின் ஜாதகத்தில் மட்டும் செவ்வாய் தோஷம் உள்ளது."},
+    {"Only the groom's chart has the Mars dosha.", "மணமகனின் ஜாதகத்தில் மட்டும் செவ்வாய் தோஷம் உள்ளது."},
+    {"Neither chart has the Mars dosha.", "எந்த ஜாதகத்திலும் செவ்வாய் தோஷம் இல்லை."},
+    {"No Mars dosha.", "செவ்வாய் தோஷம் இல்லை."},
+    {"Mars dosha from %1.", "%1 இலிருந்து செவ்வாய் தோஷம்."},
+    {"Mars is in the %1 from %2: no dosha.", "செவ்வாய் %2 இலிருந்து %1-ஆம் பாவத்தில்: தோஷம் இல்லை."},
+    {"Mars is in the %1 from %2: dosha.", "செவ்வாய் %2 இலிருந்து %1-ஆம் பாவத்தில்: தோஷம்."},
+    {"Mars is in the %1 from %2, but %3: cancelled.", "செவ்வாய் %2 இலிருந்து %1-ஆம் பாவத்தில், ஆனால் %3: நீங்கியது."},
+    {"Mars in the %1 in %2 gives no dosha", "%1-ஆம் பாவத்தில் %2 இல் செவ்வாய் தோஷம் தராது"},
+    {"Mars is with Jupiter", "செவ்வாய் குரு உடன் உள்ளது"},
+    {"Mars is with the Moon", "செவ்வாய் சந்திரன் உடன் உள்ளது"},
+    {"Venus is in the ascendant", "சுக்கிரன் லக்னத்தில் உள்ளது"},
+    {"Jupiter is in the ascendant", "குரு லக்னத்தில் உள்ளது"},
+    // The sunrise conventions and the strengths' source
+    {"upper limb with refraction", "ஒளிவிலகலுடன் மேல் விளிம்பு"},
+    {"disc centre without refraction", "ஒளிவிலகல் இல்லாமல் வட்டத்தின் மையம்"},
+    {"After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava Balas): houses by whole signs for kendradi bala, the ascendant and midheaven for dig bala, Sripati's house middles for bhava bala, the sunrise by the %1", "பிருஹத் பராசர ஹோரா சாஸ்திரம் அத். 27 இன்படி, பி. வி. ராமன் (Graha and Bhava Balas) கணக்கிடுவது போல்: கேந்திராதி பலத்திற்கு முழு ராசி பாவங்கள், திக் பலத்திற்கு லக்னமும் மத்திய வானமும், பாவ பலத்திற்கு ஸ்ரீபதியின் பாவ மத்தியங்கள், சூரிய உதயம் %1 முறையில்"},
+    // A sign dasha's reading
+    {"%1: from %2, the signs forward, the first period from birth in full", "%1: %2 இலிருந்து, ராசிகள் முன்னோக்கி, முதல் தசை பிறப்பிலிருந்து முழுமையாக"},
+    {"%1: from %2, the signs backward, the first period from birth in full", "%1: %2 இலிருந்து, ராசிகள் பின்னோக்கி, முதல் தசை பிறப்பிலிருந்து முழுமையாக"},
+    {"K. N. Rao's reading (Predicting through Jaimini's Chara Dasha)", "கே. என். ராவ் அவர்களின் முறை (Predicting through Jaimini's Chara Dasha)"},
+    {"Sanjay Rath's reading (Narayana Dasa), as P. V. R. Narasimha Rao states it", "சஞ்சய் ரத் அவர்களின் முறை (Narayana Dasa), பி. வி. ஆர். நரசிம்ம ராவ் கூறுவது போல்"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Tamil");
 

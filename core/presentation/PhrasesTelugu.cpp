@@ -195,6 +195,52 @@ constexpr PhraseTable kTable = {{
     {"Bhakoot dosha", "భకూట దోషం"},
     {"%1: none.", "%1: లేదు."},
     {"Mars dosha, %1", "కుజ దోషం, %1"},
+    // Jaimini's karakas and argalas
+    {"Atmakaraka", "ఆత్మకారకుడు"},
+    {"Amatyakaraka", "అమాత్యకారకుడు"},
+    {"Bhratrikaraka", "భ్రాతృకారకుడు"},
+    {"Matrikaraka", "మాతృకారకుడు"},
+    {"Pitrikaraka", "పితృకారకుడు"},
+    {"Putrakaraka", "పుత్రకారకుడు"},
+    {"Gnatikaraka", "జ్ఞాతికారకుడు"},
+    {"Darakaraka", "దారకారకుడు"},
+    {"House %1:", "భావం %1:"},
+    {"none", "ఏదీ లేదు"},
+    {"%1 and %2", "%1 మరియు %2"},
+    {"%1 in the %2, unobstructed", "%2వ భావంలో %1, అడ్డు లేదు"},
+    {"%1 in the %2, obstructed by %3 in the %4: argala prevails", "%2వ భావంలో %1, %4వ భావంలో %3 అడ్డు: అర్గళ గెలుస్తుంది"},
+    {"%1 in the %2, obstructed by %3 in the %4: obstructed", "%2వ భావంలో %1, %4వ భావంలో %3 అడ్డు: అర్గళ ఆగింది"},
+    // The position table's notes
+    {"combust (%1 from the Sun)", "అస్తంగత (రవి నుండి %1)"},
+    {"at war with %1, won (%2 apart)", "%1 తో గ్రహ యుద్ధం, గెలుపు (%2 దూరం)"},
+    {"at war with %1, lost (%2 apart)", "%1 తో గ్రహ యుద్ధం, ఓటమి (%2 దూరం)"},
+    // The bhavas' heading
+    {"Bhavas: %1 houses", "భావాలు: %1 భావ పద్ధతి"},
+    {"Bhavas: %1 houses (each cusp where its house begins)", "భావాలు: %1 భావ పద్ధతి (ప్రతి సంధి దాని భావం మొదలయ్యే చోట)"},
+    // The Mars dosha's summaries and reasons
+    {"Both charts have the Mars dosha: it is balanced.", "రెండు జాతకాలలో కుజ దోషం ఉంది: ఇది సమతుల్యం."},
+    {"Only the bride's chart has the Mars dosha.", "వధువు జాతకంలో మాత్రమే కుజ దోషం ఉంది."},
+    {"Only the groom's chart has the Mars dosha.", "వరుడి జాతకంలో మాత్రమే కుజ దోషం ఉంది."},
+    {"Neither chart has the Mars dosha.", "ఏ జాతకంలోనూ కుజ దోషం లేదు."},
+    {"No Mars dosha.", "కుజ దోషం లేదు."},
+    {"Mars dosha from %1.", "%1 నుండి కుజ దోషం."},
+    {"Mars is in the %1 from %2: no dosha.", "కుజ %2 నుండి %1వ భావంలో ఉంది: దోషం లేదు."},
+    {"Mars is in the %1 from %2: dosha.", "కుజ %2 నుండి %1వ భావంలో ఉంది: దోషం."},
+    {"Mars is in the %1 from %2, but %3: cancelled.", "కుజ %2 నుండి %1వ భావంలో ఉంది, కానీ %3: రద్దు."},
+    {"Mars in the %1 in %2 gives no dosha", "%1వ భావంలో %2 లో కుజ దోషం ఇవ్వదు"},
+    {"Mars is with Jupiter", "కుజ గురు తో ఉంది"},
+    {"Mars is with the Moon", "కుజ చంద్ర తో ఉంది"},
+    {"Venus is in the ascendant", "శుక్ర లగ్నంలో ఉంది"},
+    {"Jupiter is in the ascendant", "గురు లగ్నంలో ఉంది"},
+    // The sunrise conventions and the strengths' source
+    {"upper limb with refraction", "వక్రీభవనంతో పై అంచు"},
+    {"disc centre without refraction", "వక్రీభవనం లేకుండా బింబ కేంద్రం"},
+    {"After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava Balas): houses by whole signs for kendradi bala, the ascendant and midheaven for dig bala, Sripati's house middles for bhava bala, the sunrise by the %1", "బృహత్ పరాశర హోరా శాస్త్రం అ. 27 ప్రకారం, బి. వి. రామన్ (Graha and Bhava Balas) లెక్కించినట్లు: కేంద్రాది బలానికి పూర్తి రాశి భావాలు, దిగ్బలానికి లగ్నం మరియు మధ్యాకాశం, భావ బలానికి శ్రీపతి భావ మధ్యాలు, సూర్యోదయం %1 పద్ధతిలో"},
+    // A sign dasha's reading
+    {"%1: from %2, the signs forward, the first period from birth in full", "%1: %2 నుండి, రాశులు ముందుకు, మొదటి దశ పుట్టుక నుండి పూర్తిగా"},
+    {"%1: from %2, the signs backward, the first period from birth in full", "%1: %2 నుండి, రాశులు వెనుకకు, మొదటి దశ పుట్టుక నుండి పూర్తిగా"},
+    {"K. N. Rao's reading (Predicting through Jaimini's Chara Dasha)", "కే. ఎన్. రావు గారి పద్ధతి (Predicting through Jaimini's Chara Dasha)"},
+    {"Sanjay Rath's reading (Narayana Dasa), as P. V. R. Narasimha Rao states it", "సంజయ్ రథ్ గారి పద్ధతి (Narayana Dasa), పి. వి. ఆర్. నరసింహ రావు చెప్పినట్లు"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Telugu");
 

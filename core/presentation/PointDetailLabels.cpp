@@ -36,11 +36,36 @@ std::string ArcText(double degrees) {
     return std::to_string(minutes / 60) + "\u00B0 " + std::to_string(minutes % 60) + "\u2032";
 }
 
-std::string Names(const std::vector<int>& bodies) {
+std::string Names(const std::vector<int>& bodies, Language language) {
+    const Glossary& glossary = GlossaryOf(language);
     std::string text;
     for (std::size_t i = 0; i < bodies.size(); ++i) {
-        if (i > 0) text += i + 1 == bodies.size() ? " and " : ", ";
-        text += PointName(bodies[i]);
+        const std::string_view name = glossary.pointNames[static_cast<std::size_t>(bodies[i])];
+        if (i == 0) text = name;
+        else if (i + 1 == bodies.size()) text = Say(language, "%1 and %2", {text, name});
+        else text += ", " + std::string(name);
+    }
+    return text;
+}
+
+// "2nd" in English; elsewhere the bare number, which the phrase gives its
+// language's ordinal ending ("%2वें").
+std::string HouseOrdinal(int n, Language language) {
+    return language == Language::English ? Ordinal(n) : std::to_string(n);
+}
+
+std::string CombustNote(const PointDetail& d, Language language) {
+    return d.combust ? Say(language, "combust (%1 from the Sun)", {ArcText(d.fromSun)}) : std::string();
+}
+
+std::string WarNote(const PointDetail& d, Language language) {
+    const Glossary& glossary = GlossaryOf(language);
+    std::string text;
+    for (const PointDetail::War& war : d.wars) {
+        if (!text.empty()) text += "; ";
+        const std::string_view other = glossary.pointNames[static_cast<std::size_t>(war.other)];
+        text += war.won ? Say(language, "at war with %1, won (%2 apart)", {other, ArcText(war.separation)})
+                        : Say(language, "at war with %1, lost (%2 apart)", {other, ArcText(war.separation)});
     }
     return text;
 }
@@ -87,12 +112,8 @@ std::array<PointDetailRow, kBodyCount> PointDetailRows(const PointDetails& detai
         const bool backward = d.retrograde || (node && (!d.speedKnown || d.speed < 0));
         if (!ascendant) r.motion = backward ? "retrograde" : "direct";
         r.dignity = DignityName(d.dignity);
-        if (d.combust) r.combust = "combust (" + ArcText(d.fromSun) + " from the Sun)";
-        for (const PointDetail::War& war : d.wars) {
-            if (!r.war.empty()) r.war += "; ";
-            r.war += "at war with " + std::string(PointName(war.other)) + (war.won ? ", won (" : ", lost (") +
-                     ArcText(war.separation) + " apart)";
-        }
+        r.combust = CombustNote(d, Language::English);
+        r.war = WarNote(d, Language::English);
     }
     return rows;
 }
@@ -110,6 +131,8 @@ std::array<PointDetailRow, kBodyCount> PointDetailRows(const PointDetails& detai
         r.lord = glossary.points[static_cast<std::size_t>(d.nakshatra.lord)];
         r.motion = SayIfPhrase(language, r.motion);
         r.dignity = SayIfPhrase(language, r.dignity);
+        r.combust = CombustNote(d, language);
+        r.war = WarNote(d, language);
     }
     return rows;
 }
@@ -120,7 +143,7 @@ std::vector<std::string> KarakaLines(const CharaKarakas& k, Language language) {
     for (int rank = 0; rank < k.count; ++rank)
         lines.push_back(std::string(k.Label(rank)) + " " +
                         std::string(glossary.pointNames[static_cast<std::size_t>(k.bodies[static_cast<std::size_t>(rank)])]) +
-                        " (" + std::string(k.Name(rank)) + ")");
+                        " (" + std::string(SayIfPhrase(language, k.Name(rank))) + ")");
     return lines;
 }
 
@@ -142,21 +165,25 @@ std::vector<std::string> RashiDrishtiLines(const JaiminiReading& r, Language lan
     return lines;
 }
 
-std::vector<std::string> ArgalaLines(const JaiminiReading& r) {
+std::vector<std::string> ArgalaLines(const JaiminiReading& r, Language language) {
     std::vector<std::string> lines;
     for (int house = 1; house <= kSignCount; ++house) {
         const auto& entries = r.argala[static_cast<std::size_t>(house - 1)];
-        std::string line = "House " + std::to_string(house) + ":";
-        if (entries.empty()) line += " none";
+        std::string line = Say(language, "House %1:", {std::to_string(house)});
+        if (entries.empty()) line += " " + std::string(Say(language, "none"));
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const ArgalaEntry& e = entries[i];
             line += i == 0 ? " " : "; ";
-            line += Names(e.planets) + " in the " + Ordinal(e.offset);
+            const std::string planets = Names(e.planets, language), offset = HouseOrdinal(e.offset, language);
             if (e.obstructing.empty()) {
-                line += ", unobstructed";
+                line += Say(language, "%1 in the %2, unobstructed", {planets, offset});
             } else {
-                line += ", obstructed by " + Names(e.obstructing) + " in the " + Ordinal(e.obstructionOffset) +
-                        (e.prevails ? ": argala prevails" : ": obstructed");
+                const std::string by = Names(e.obstructing, language),
+                                  from = HouseOrdinal(e.obstructionOffset, language);
+                line += e.prevails ? Say(language, "%1 in the %2, obstructed by %3 in the %4: argala prevails",
+                                         {planets, offset, by, from})
+                                   : Say(language, "%1 in the %2, obstructed by %3 in the %4: obstructed",
+                                         {planets, offset, by, from});
             }
         }
         lines.push_back(line);

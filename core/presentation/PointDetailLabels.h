@@ -36,8 +36,7 @@ struct PointDetailRow {
 
 std::array<PointDetailRow, kBodyCount> PointDetailRows(const PointDetails& details);
 // The same in `language`: the point, sign, nakshatra and lord the glossary's,
-// the motion and dignity the phrase table's (the combustion and war notes
-// stay in English).
+// the motion, dignity, combustion and war notes the phrase table's.
 std::array<PointDetailRow, kBodyCount> PointDetailRows(const PointDetails& details, Language language);
 
 // The column headings, in the rows' order.
@@ -48,7 +47,8 @@ inline constexpr std::array<std::string_view, 11> kPointDetailHeadings = {
 std::string_view PointName(int body);
 
 // "AK Jupiter (Atmakaraka)", one a karaka, in rank order.
-// In another language the planets, and below the signs, are the glossary's.
+// In another language the planets, and below the signs, are the glossary's,
+// the karakas' names the phrase table's (the labels AK … stay).
 std::vector<std::string> KarakaLines(const CharaKarakas& karakas, Language language = Language::English);
 // "Karakamsa: Virgo (the Navamsa sign of the atmakaraka, Jupiter)".
 std::string KarakamsaLine(const JaiminiReading& reading, Language language = Language::English);
@@ -56,7 +56,9 @@ std::string KarakamsaLine(const JaiminiReading& reading, Language language = Lan
 std::vector<std::string> RashiDrishtiLines(const JaiminiReading& reading, Language language = Language::English);
 // "House 1: Sun and Mercury in the 2nd, obstructed by Moon in the 12th:
 // argala prevails; …", a house a line; "House 1: none".
-std::vector<std::string> ArgalaLines(const JaiminiReading& reading);
+// In another language the planets are the glossary's and the words the
+// phrase table's.
+std::vector<std::string> ArgalaLines(const JaiminiReading& reading, Language language = Language::English);
 // The birth chart's bodies with each sign's karakas as its cell's note ("AK DK").
 PlacedPoints KarakaChartPoints(const Chart& chart, const CharaKarakas& karakas);
 

@@ -134,18 +134,18 @@ std::vector<StrengthTable> StrengthTables(const StrengthsOutcome& strengths) {
     return tables;
 }
 
-std::vector<std::string> StrengthNotes(const StrengthsOutcome& strengths) {
+std::vector<std::string> StrengthNotes(const StrengthsOutcome& strengths, Language language) {
     std::vector<std::string> notes;
     if (!strengths.balas) {
         notes.push_back(strengths.refusal);
         return notes;
     }
     if (!strengths.balas->note.empty()) notes.push_back(strengths.balas->note);
-    notes.emplace_back(
-        "After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava Balas): houses by "
-        "whole signs for kendradi bala, the ascendant and midheaven for dig bala, Sripati's house middles for "
-        "bhava bala, the sunrise by the " +
-        std::string(SunriseConventionName(strengths.balas->convention)));
+    notes.push_back(Say(language,
+                        "After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava "
+                        "Balas): houses by whole signs for kendradi bala, the ascendant and midheaven for dig bala, "
+                        "Sripati's house middles for bhava bala, the sunrise by the %1",
+                        {SayIfPhrase(language, SunriseConventionName(strengths.balas->convention))}));
     return notes;
 }
 

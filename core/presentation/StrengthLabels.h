@@ -28,7 +28,9 @@ std::vector<StrengthTable> StrengthTables(const StrengthsOutcome& strengths, Lan
 
 // What is said under the tables: why a classic chart has no shadbala, the
 // note on a day without a sunrise or sunset, and the conventions in a line.
-std::vector<std::string> StrengthNotes(const StrengthsOutcome& strengths);
+// In another language the conventions' line is the phrase table's (the
+// refusal and the note on a day without a sunrise stay in English).
+std::vector<std::string> StrengthNotes(const StrengthsOutcome& strengths, Language language = Language::English);
 
 // "12.34".
 std::string VirupaText(double virupas);

@@ -78,7 +78,7 @@ std::vector<LabelRow> PanchangaRows(const Panchanga& p, int offset, const Moment
                              write, language)});
     rows.push_back({std::string(Say(language, "Karana")),
                     LimbText(p.karana, named(p.karana, KaranaName(glossary, p.karana.number)), offset, write, language)});
-    const std::string convention = " (" + std::string(SunriseConventionName(p.convention)) + ")";
+    const std::string convention = " (" + std::string(SayIfPhrase(language, SunriseConventionName(p.convention))) + ")";
     const std::string none(Say(language, "none in this day"));
     rows.push_back({std::string(Say(language, "Sunrise")), p.sunrise ? moment(*p.sunrise) + convention : none});
     rows.push_back({std::string(Say(language, "Sunset")), p.sunset ? moment(*p.sunset) + convention : none});

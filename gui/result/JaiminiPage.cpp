@@ -11,6 +11,7 @@
 
 #include "analysis/SignFacts.h"
 #include "presentation/PointDetailLabels.h"
+#include "presentation/Phrases.h"
 #include "result/ChartView.h"
 #include "services/Preferences.h"
 #include "widgets/ChartPageParts.h"
@@ -35,7 +36,10 @@ QTableWidget* Table(int rows, std::vector<const char*> headers, const QString& n
     return table;
 }
 
-void Set(QTableWidget* table, int row, int column, const QString& text) {
+// A cell in the digits the person chose (a house's number, a karaka's
+// degrees, the argala's houses).
+void Set(QTableWidget* table, int row, int column, const QString& cellText) {
+    const QString text = ShownDigits(cellText);
     auto* item = new QTableWidgetItem(text);
     item->setToolTip(text);
     table->setItem(row, column, item);
@@ -152,11 +156,11 @@ void JaiminiPage::FillSigns() {
         tblDrishti->item(sign, 1)->setData(Qt::AccessibleTextRole, FromUtf8(drishti[static_cast<std::size_t>(sign)]));
     }
     Fit(tblDrishti);
-    const std::vector<std::string> argala = ArgalaLines(reading_);
+    const std::vector<std::string> argala = ArgalaLines(reading_, LanguageChoice::Current());
     const int ascendant = chart_.points[kBodyCount - 1].sign;
     for (int house = 1; house <= kSignCount; ++house) {
         const int row = house - 1;
-        Set(tblArgala, row, 0, ShownDigits(QString::number(house)));
+        Set(tblArgala, row, 0, QString::number(house));
         Set(tblArgala, row, 1, SignName(ascendant + house - 1));
         std::string text = argala[static_cast<std::size_t>(row)];
         text = text.substr(text.find(':') + 2);  // the house is in its own column
@@ -173,7 +177,7 @@ void JaiminiPage::ShowScheme(KarakaScheme scheme) {
     tblKarakas->setRowCount(k.count);
     for (int rank = 0; rank < k.count; ++rank) {
         const int body = k.bodies[static_cast<std::size_t>(rank)];
-        Set(tblKarakas, rank, 0, FromUtf8(k.Label(rank)) + QStringLiteral(" (") + FromUtf8(k.Name(rank)) + QLatin1Char(')'));
+        Set(tblKarakas, rank, 0, FromUtf8(k.Label(rank)) + QStringLiteral(" (") + FromUtf8(SayIfPhrase(LanguageChoice::Current(), k.Name(rank))) + QLatin1Char(')'));
         Set(tblKarakas, rank, 1, FromUtf8(PointName(body)));
         Set(tblKarakas, rank, 2,
             FromUtf8(DegreesInSignText(KarakaDegrees(body, chart_.points[static_cast<std::size_t>(body)].longitude))) +

@@ -15,6 +15,8 @@
 #include <QVBoxLayout>
 
 #include "presentation/ChartDiagram.h"
+#include "presentation/Glossary.h"
+#include "presentation/KujaLabels.h"
 #include "widgets/ChartPageParts.h"
 #include "result/PdfFile.h"
 #include "result/ChartPainter.h"
@@ -80,10 +82,11 @@ QStringList DoshaLines(const MarriageMatch& m) {
     // Each chart's Mars dosha, and from each point why it is there or cancelled.
     for (const auto& [heading, kuja] : {std::pair{QT_TRANSLATE_NOOP("Velmora", "Mars dosha, bride: "), &m.brideKuja},
                                         std::pair{QT_TRANSLATE_NOOP("Velmora", "Mars dosha, groom: "), &m.groomKuja}}) {
-        lines << Tr(heading) + FromUtf8(kuja->summary);
-        for (const KujaFrom& f : kuja->from) lines << QStringLiteral("    ") + FromUtf8(f.reason);
+        lines << Tr(heading) + FromUtf8(KujaSummaryText(*kuja, LanguageChoice::Current()));
+        for (std::size_t r = 0; r < kuja->from.size(); ++r)
+            lines << QStringLiteral("    ") + FromUtf8(KujaReasonText(*kuja, r, LanguageChoice::Current()));
     }
-    lines << FromUtf8(m.kujaSummary);
+    lines << FromUtf8(PairKujaSummaryText(m, LanguageChoice::Current()));
     return lines;
 }
 
@@ -270,16 +273,18 @@ void MatchPage::ShowTexts() {
                           Person(Groom(), s.groom) + QStringLiteral("."));
     lblTradition->setAccessibleName(lblTradition->text());
     const GunaMilan& milan = s.match.milan;
+    const Glossary& glossary = GlossaryOf(LanguageChoice::Current());
     for (int i = 0; i < kKootaCount; ++i) {
         const Koota& k = milan.kootas[static_cast<std::size_t>(i)];
-        const QString cells[4] = {FromUtf8(k.name), PointsText(k.points), PointsText(k.max), FromUtf8(k.reason)};
+        const QString cells[4] = {FromUtf8(glossary.kootas[static_cast<std::size_t>(i)]), PointsText(k.points),
+                                  PointsText(k.max), FromUtf8(k.reason)};
         for (int c = 0; c < 4; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setToolTip(cells[3]);
             tblKootas->setItem(i, c, item);
         }
     }
-    const QString totals[4] = {Tr(QT_TRANSLATE_NOOP("Velmora", "Total")), PointsText(milan.total), QStringLiteral("36"),
+    const QString totals[4] = {Tr(QT_TRANSLATE_NOOP("Velmora", "Total")), PointsText(milan.total), PointsText(36),
                                QString()};
     for (int c = 0; c < 4; ++c) {
         auto* item = new QTableWidgetItem(totals[c]);

@@ -439,7 +439,7 @@ void StrengthsSection(QTextCursor& cursor, const Source& source) {
     }
     QTextCharFormat plain;
     plain.setFont(PrintFont(kBodyPoints));
-    for (const std::string& note : StrengthNotes(strengths)) {
+    for (const std::string& note : StrengthNotes(strengths, LanguageChoice::Current())) {
         cursor.insertBlock();
         cursor.insertText(FromUtf8(note) + QLatin1Char('.'), plain);
     }
@@ -570,7 +570,7 @@ void JaiminiSection(QTextCursor& cursor, const Source& source) {
 
     Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "Argala and virodhargala")));
     cursor.insertBlock();
-    const std::vector<std::string> argala = ArgalaLines(r);
+    const std::vector<std::string> argala = ArgalaLines(r, LanguageChoice::Current());
     QTextTable* houses = Table(cursor, static_cast<int>(argala.size()), 1);
     for (std::size_t i = 0; i < argala.size(); ++i) Cell(houses, static_cast<int>(i), 0, FromUtf8(argala[i]), false, 8);
     cursor.movePosition(QTextCursor::End);

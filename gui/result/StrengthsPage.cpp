@@ -83,7 +83,7 @@ void StrengthsPage::Fill() {
     if (shown >= 0 && shown < tabTables->count()) tabTables->setCurrentIndex(shown);
     cboSunrise->setEnabled(outcome.balas.has_value());
     QStringList notes;
-    for (const std::string& note : StrengthNotes(outcome)) notes << FromUtf8(note) + QLatin1Char('.');
+    for (const std::string& note : StrengthNotes(outcome, LanguageChoice::Current())) notes << FromUtf8(note) + QLatin1Char('.');
     lblNote->setText(notes.join(QLatin1Char(' ')));
     lblNote->setAccessibleName(lblNote->text());
 }

@@ -13,6 +13,7 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
+#include "presentation/Glossary.h"
 #include "services/LanguageChoice.h"
 
 namespace velmora {
@@ -51,7 +52,7 @@ QString frmBhavas::Summary(const Chart& chart) {
     if (chart.mode != ComputationMode::Precise)
         return Tr(QT_TRANSLATE_NOOP("Velmora", "A classic chart has no house cusps: choose precise positions on the "
                                                "form for the bhavas."));
-    QString text = FromUtf8(BhavaHeading(chart)) + QLatin1Char('.');
+    QString text = FromUtf8(BhavaHeading(chart, LanguageChoice::Current())) + QLatin1Char('.');
     text += QLatin1Char(' ') + QString::fromStdString(chart.ayanamsaLabel) +
             (chart.positions == PositionKind::True ? Tr(QT_TRANSLATE_NOOP("Velmora", ", true positions."))
                                                    : Tr(QT_TRANSLATE_NOOP("Velmora", ", apparent positions.")));
@@ -92,13 +93,14 @@ frmBhavas::frmBhavas(const Chart& chart, const ChartStyleChoice& style, QWidget*
         const auto fill = [this, chart] {
             for (const BhavaRow& row : BhavaRows(chart, LanguageChoice::Current()))
                 Fill(tblCusps, row.house - 1,
-                     {ShownDigits(QString::number(row.house)), FromUtf8(row.cusp), FromUtf8(row.points)});
+                     {ShownDigits(QString::number(row.house)), ShownDigits(FromUtf8(row.cusp)), FromUtf8(row.points)});
             FitRows(tblCusps);
+            const Glossary& glossary = GlossaryOf(LanguageChoice::Current());
             for (int i = 0; i < kBodyCount; ++i) {
                 const auto at = static_cast<std::size_t>(i);
                 Fill(tblBhavas, i,
-                     {FromUtf8(kPointNames[at]),
-                      FromUtf8(kSignEnglishNames[static_cast<std::size_t>(chart.points[at].sign)]),
+                     {FromUtf8(glossary.pointNames[at]),
+                      FromUtf8(glossary.signs[static_cast<std::size_t>(chart.points[at].sign)]),
                       ShownDigits(QString::number(chart.bhavas[at]))});
             }
             FitRows(tblBhavas);

@@ -221,8 +221,25 @@ TEST(CliLanguages, TheSectionsAfterTheChartInEachLanguage) {
 TEST(CliLanguages, EverySectionAskedForIsInTheLanguage) {
     const char* englishHeadings[] = {"Panchanga at birth", "Transits (T-)", "Sade sati", "Next sign changes",
                                      "Strengths", "Shadbala", "Positions in full", "Jaimini", "Yogas in",
-                                     "Doshas", "Ashtakavarga (Parashara)", "Birth time:", "Bhava chart"};
-    for (const char* code : {"hi", "ta", "te", "kn"}) {
+                                     "Doshas", "Ashtakavarga (Parashara)", "Birth time:", "Bhava chart",
+                                     // the lines and notes inside the sections
+                                     "Bhavas:", "Atmakaraka", "Darakaraka", "House 1:", "obstructed", "argala prevails",
+                                     "combust (", "at war with", "upper limb with refraction", "After Brihat"};
+    // The words each language's sections must show: the bhavas' heading and
+    // the atmakaraka's name (the phrase table's, unreviewed), and the argala
+    // lines' first house.
+    struct Expected {
+        const char* code;
+        const char* bhavas, *atmakaraka, *argala;
+    };
+    const Expected expected[] = {
+        {"hi", "भाव: Placidus भाव पद्धति", "(आत्मकारक)", "    भाव 1:"},
+        {"ta", "பாவங்கள்: Placidus பாவ முறை", "(ஆத்மகாரகன்)", "    பாவம் 1:"},
+        {"te", "భావాలు: Placidus భావ పద్ధతి", "(ఆత్మకారకుడు)", "    భావం 1:"},
+        {"kn", "ಭಾವಗಳು: Placidus ಭಾವ ಪದ್ಧತಿ", "(ಆತ್ಮಕಾರಕ)", "    ಭಾವ 1:"},
+    };
+    for (const Expected& e : expected) {
+        const char* code = e.code;
         SCOPED_TRACE(code);
         const CliResult r = RunCliWith({"--name", "Greenwich", "--date", "2000-01-01", "--time", "12:00", "--lon",
                                         "0:00E", "--lat", "51:28N", "--zone", "0", "--today", "2026-12-09",
@@ -231,6 +248,7 @@ TEST(CliLanguages, EverySectionAskedForIsInTheLanguage) {
                                         "5", "--houses", "placidus", "--lang", code});
         ASSERT_EQ(r.status, 0) << r.err;
         for (const char* english : englishHeadings) EXPECT_EQ(r.out.find(english), std::string::npos) << english;
+        for (const char* text : {e.bhavas, e.atmakaraka, e.argala}) EXPECT_NE(r.out.find(text), std::string::npos) << text;
         // The panchanga's and the transits' rows: the texts from the 19th column.
         for (const std::string& line : Lines(r.out)) {
             const std::size_t colon = line.find(":  ");
@@ -239,6 +257,38 @@ TEST(CliLanguages, EverySectionAskedForIsInTheLanguage) {
             if (TerminalWidth(line.substr(0, colon + 1)) < 18)
                 EXPECT_EQ(TerminalWidth(line.substr(0, text)), 19u) << line;
         }
+    }
+}
+
+// A sign dasha's reading line in each language: the Narayana dasha of the
+// Chennai birth starts from Cancer, backward (as tests/cli/Jaimini_test.cpp
+// has it in English); Cancer the glossary's (PyJHora's RAASI_LIST for hi and
+// kn, Maitreya's ta.po and te.po), the words the phrase table's
+// (unreviewed), the book's title as published.
+TEST(CliLanguages, ASignDashasReadingIsInTheLanguage) {
+    struct Case {
+        const char* code;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"en", "  Sanjay Rath's reading (Narayana Dasa), as P. V. R. Narasimha Rao states it: from Cancer, the signs "
+               "backward, the first period from birth in full\n"},
+        {"hi", "  संजय रथ का मत (Narayana Dasa), जैसा पी. वी. आर. नरसिंह राव बताते हैं: कर्क से, राशियाँ पीछे की ओर, "
+               "पहली दशा जन्म से पूर्ण\n"},
+        {"ta", "  சஞ்சய் ரத் அவர்களின் முறை (Narayana Dasa), பி. வி. ஆர். நரசிம்ம ராவ் கூறுவது போல்: கடகம் இலிருந்து, "
+               "ராசிகள் பின்னோக்கி, முதல் தசை பிறப்பிலிருந்து முழுமையாக\n"},
+        {"te", "  సంజయ్ రథ్ గారి పద్ధతి (Narayana Dasa), పి. వి. ఆర్. నరసింహ రావు చెప్పినట్లు: కర్కాటక నుండి, రాశులు "
+               "వెనుకకు, మొదటి దశ పుట్టుక నుండి పూర్తిగా\n"},
+        {"kn", "  ಸಂಜಯ್ ರಥ್ ಅವರ ಪದ್ಧತಿ (Narayana Dasa), ಪಿ. ವಿ. ಆರ್. ನರಸಿಂಹ ರಾವ್ ಹೇಳಿದಂತೆ: ಕರ್ಕ ರಿಂದ, ರಾಶಿಗಳು ಹಿಂದಕ್ಕೆ, "
+               "ಮೊದಲ ದಶೆ ಜನನದಿಂದ ಪೂರ್ಣವಾಗಿ\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        const CliResult r = RunCliWith({"--name", "chennai", "--date", "1996-12-07", "--time", "10:34", "--lon", "80:17E",
+                                        "--lat", "13:05N", "--tz", "Asia/Kolkata", "--today", "2026-12-09",
+                                        "--dasha-systems", "narayana", "--lang", c.code});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find(c.line), std::string::npos) << r.out;
     }
 }
 

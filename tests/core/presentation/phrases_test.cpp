@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/Dignity.h"
+#include "analysis/Jaimini.h"
 #include "analysis/Vimsopaka.h"
 #include "presentation/DashaLabels.h"
 #include "presentation/PointDetailLabels.h"
@@ -112,6 +113,7 @@ TEST(Phrases, TheTextsLookedUpAtRunTimeAreAllRows) {
     for (std::string_view level : kDashaLevelNames) looked.push_back(level);
     for (const VimsopakaSchemeRow& scheme : VimsopakaSchemes()) looked.push_back(scheme.name);
     for (std::string_view heading : kPointDetailHeadings) looked.push_back(heading);
+    for (std::string_view karaka : kKarakaNames8) looked.push_back(karaka);
     looked.insert(looked.end(), {"direct", "retrograde", "yes", "no"});
     for (std::string_view english : looked)
         for (const Language language : kTranslated)

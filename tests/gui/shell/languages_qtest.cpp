@@ -437,25 +437,44 @@ private slots:
     }
 
     // A page's table filled from the chart follows the choice too: the
-    // panchanga's moments in Tamil digits, none Western left.
+    // numbers of its cells in the language's digits, none Western left
+    // (the panchanga's moments, the bhavas' cusps, the karakas' degrees,
+    // the argala's houses).
+    void aPagesTableFollowsTheNativeDigits_data() {
+        QTest::addColumn<Window>("window");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("language");
+        QTest::newRow("panchanga, ta") << Window::Panchanga << "tblPanchanga" << 1 << int(Language::Tamil);
+        QTest::newRow("bhava cusps, hi") << Window::Bhavas << "tblCusps" << 1 << int(Language::Hindi);
+        QTest::newRow("karakas, te") << Window::Jaimini << "tblKarakas" << 2 << int(Language::Telugu);
+        QTest::newRow("argala, kn") << Window::Jaimini << "tblArgala" << 2 << int(Language::Kannada);
+    }
     void aPagesTableFollowsTheNativeDigits() {
-        LanguageChoice choice(Language::Tamil);
+        QFETCH(Window, window);
+        QFETCH(QString, table);
+        QFETCH(int, column);
+        QFETCH(int, language);
+        LanguageChoice choice(static_cast<Language>(language));
         Program program;
-        auto* table = qobject_cast<QTableWidget*>(
-            program.Open(Window::Panchanga)->findChild<QTableWidget*>(QStringLiteral("tblPanchanga")));
-        QVERIFY(table && table->rowCount() > 0);
-        const auto cells = [table] {
+        auto* cellsOf = qobject_cast<QTableWidget*>(program.Open(window)->findChild<QTableWidget*>(table));
+        QVERIFY(cellsOf && cellsOf->rowCount() > 0);
+        const auto cells = [cellsOf, column] {
             QString all;
-            for (int r = 0; r < table->rowCount(); ++r) all += table->item(r, 1)->text() + QLatin1Char('\n');
+            for (int r = 0; r < cellsOf->rowCount(); ++r)
+                if (const QTableWidgetItem* item = cellsOf->item(r, column)) all += item->text() + QLatin1Char('\n');
             return all;
         };
         const QString western = cells();
-        QVERIFY(std::any_of(western.begin(), western.end(), [](QChar c) { return c.isDigit() && c.unicode() < 0x80; }));
+        QVERIFY2(std::any_of(western.begin(), western.end(), [](QChar c) { return c.isDigit() && c.unicode() < 0x80; }),
+                 qPrintable(western));
         choice.ChooseNativeDigits(true);
         const QString native = cells();
         QVERIFY2(std::none_of(native.begin(), native.end(), [](QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }),
                  qPrintable(native));
-        QVERIFY(native.contains(QChar(ScriptOf(Language::Tamil).zero + 1)));  // ௧
+        const char16_t zero = ScriptOf(static_cast<Language>(language)).zero;
+        QVERIFY2(std::any_of(native.begin(), native.end(), [zero](QChar c) { return c.unicode() >= zero && c.unicode() <= zero + 9; }),
+                 qPrintable(native));
         choice.ChooseNativeDigits(false);
         QCOMPARE(cells(), western);
     }
@@ -520,6 +539,89 @@ private slots:
             QVERIFY2(title.startsWith(QStringLiteral("Title:")) && InScript(title, language), qPrintable(info.left(200)));
             QVERIFY(!title.contains(QStringLiteral("Velmora chart of")));
         }
+    }
+
+    // The Jaimini page's karakas and argalas and the Bhavas page's heading
+    // in the language chosen (the karakas' names the phrase table's,
+    // unreviewed), and in English again as before.
+    void theJaiminiAndBhavasTextsFollowTheLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("atmakaraka");
+        QTest::addColumn<QString>("bhavas");
+        QTest::newRow("hi") << int(Language::Hindi) << QStringLiteral("(आत्मकारक)") << QStringLiteral("भाव: ");
+        QTest::newRow("ta") << int(Language::Tamil) << QStringLiteral("(ஆத்மகாரகன்)") << QStringLiteral("பாவங்கள்: ");
+        QTest::newRow("te") << int(Language::Telugu) << QStringLiteral("(ఆత్మకారకుడు)") << QStringLiteral("భావాలు: ");
+        QTest::newRow("kn") << int(Language::Kannada) << QStringLiteral("(ಆತ್ಮಕಾರಕ)") << QStringLiteral("ಭಾವಗಳು: ");
+    }
+    void theJaiminiAndBhavasTextsFollowTheLanguage() {
+        QFETCH(int, language);
+        QFETCH(QString, atmakaraka);
+        QFETCH(QString, bhavas);
+        LanguageChoice choice(Language::English);
+        Program program;
+        QWidget* jaimini = program.Open(Window::Jaimini);
+        auto* karakas = jaimini->findChild<QTableWidget*>(QStringLiteral("tblKarakas"));
+        auto* argala = jaimini->findChild<QTableWidget*>(QStringLiteral("tblArgala"));
+        auto* summary = program.Open(Window::Bhavas)->findChild<QLabel*>(QStringLiteral("lblSummary"));
+        QVERIFY(karakas && argala && summary && karakas->rowCount() > 0 && argala->rowCount() == 12);
+        const QString englishKaraka = karakas->item(0, 0)->text(), englishSummary = summary->text();
+        QVERIFY2(englishKaraka.endsWith(QStringLiteral("(Atmakaraka)")), qPrintable(englishKaraka));
+        QVERIFY2(englishSummary.startsWith(QStringLiteral("Bhavas: ")), qPrintable(englishSummary));
+        QStringList englishArgala;
+        for (int row = 0; row < 12; ++row) englishArgala << argala->item(row, 2)->text();
+        choice.Choose(static_cast<Language>(language));
+        QVERIFY2(karakas->item(0, 0)->text().endsWith(atmakaraka), qPrintable(karakas->item(0, 0)->text()));
+        QVERIFY2(summary->text().startsWith(bhavas), qPrintable(summary->text()));
+        // Each point's house: the point and its sign the glossary's.
+        auto* points = program.Open(Window::Bhavas)->findChild<QTableWidget*>(QStringLiteral("tblBhavas"));
+        QVERIFY(points && points->rowCount() == kBodyCount);
+        for (int row = 0; row < kBodyCount; ++row)
+            for (int column : {0, 1})
+                QVERIFY2(InScript(points->item(row, column)->text(), static_cast<Language>(language)),
+                         qPrintable(points->item(row, column)->text()));
+        for (int row = 0; row < 12; ++row)
+            QVERIFY2(InScript(argala->item(row, 2)->text(), static_cast<Language>(language)) &&
+                         !HasLatinLetter(argala->item(row, 2)->text()),
+                     qPrintable(argala->item(row, 2)->text()));
+        choice.Choose(Language::English);
+        QCOMPARE(karakas->item(0, 0)->text(), englishKaraka);
+        QCOMPARE(summary->text(), englishSummary);
+        for (int row = 0; row < 12; ++row) QCOMPARE(argala->item(row, 2)->text(), englishArgala[row]);
+    }
+
+    // The Match page: the kootas under the glossary's names (the Sanskrit
+    // forms, docs/glossary.md, unreviewed), the Mars dosha's lines in the
+    // language with no English word left, and in English again as before.
+    void theMatchPageSpeaksTheLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("maitri");  // the fifth koota
+        QTest::newRow("hi") << int(Language::Hindi) << QStringLiteral("ग्रह मैत्री");
+        QTest::newRow("ta") << int(Language::Tamil) << QStringLiteral("கிரக மைத்ரம்");
+        QTest::newRow("te") << int(Language::Telugu) << QStringLiteral("గ్రహమైత్రి");
+        QTest::newRow("kn") << int(Language::Kannada) << QStringLiteral("ಗ್ರಹಮೈತ್ರಿ");
+    }
+    void theMatchPageSpeaksTheLanguage() {
+        QFETCH(int, language);
+        QFETCH(QString, maitri);
+        LanguageChoice choice(Language::English);
+        Program program;
+        QWidget* page = program.Open(Window::Match);
+        QVERIFY(page);
+        auto* kootas = page->findChild<QTableWidget*>(QStringLiteral("tblKootas"));
+        auto* doshas = page->findChild<QLabel*>(QStringLiteral("lblDoshas"));
+        QVERIFY(kootas && doshas);
+        const QString englishDoshas = doshas->text();
+        QCOMPARE(kootas->item(4, 0)->text(), QStringLiteral("Graha Maitri"));
+        choice.Choose(static_cast<Language>(language));
+        QCOMPARE(kootas->item(4, 0)->text(), maitri);
+        // The Mars dosha's lines: each chart's summary and three reasons, the pair's.
+        const QStringList lines = doshas->text().split(QLatin1Char('\n'));
+        QVERIFY(lines.size() >= 9);
+        for (const QString& line : lines.mid(lines.size() - 9))
+            QVERIFY2(InScript(line, static_cast<Language>(language)) && !HasLatinLetter(line), qPrintable(line));
+        choice.Choose(Language::English);
+        QCOMPARE(doshas->text(), englishDoshas);
+        QCOMPARE(kootas->item(4, 0)->text(), QStringLiteral("Graha Maitri"));
     }
 
     // Every house holding the ten bodies retrograde, under their longest
