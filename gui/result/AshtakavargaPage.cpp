@@ -118,7 +118,7 @@ AshtakavargaPage::AshtakavargaPage(const Chart& chart, ChartStyleChoice& style, 
 
     const auto signs = [] {
         QStringList columns;
-        for (std::string_view sign : kSignNames) columns << FromUtf8(sign);
+        for (std::string_view sign : WindowTerms().signShort) columns << FromUtf8(sign);
         return columns << Tr(QT_TRANSLATE_NOOP("Velmora", "Total"));
     };
     const auto pindas = [] {
@@ -184,12 +184,12 @@ void AshtakavargaPage::ShowReading(AshtakavargaReading reading) {
     const AshtakavargaTables& tables = chart_.AshtakavargaIn(reading);
     const Ashtakavarga& a = tables.bindus;
     for (int p = 0; p < kAshtakavargaPlanets; ++p)
-        FillRow(tblBindus, p, FromUtf8(kPlainBodyNames[static_cast<std::size_t>(p)]), a.bav[static_cast<std::size_t>(p)]);
+        FillRow(tblBindus, p, FromUtf8(WindowTerms().points[static_cast<std::size_t>(p)]), a.bav[static_cast<std::size_t>(p)]);
     FillRow(tblBindus, kAshtakavargaPlanets, QStringLiteral("SAV"), a.sav);
     const ReducedAshtakavarga& r = tables.reduced;
     for (std::size_t p = 0; p < kAshtakavargaPlanets; ++p) {
         const int row = static_cast<int>(p);
-        FillRow(tblReduced, row, FromUtf8(kPlainBodyNames[p]), r.bav[p]);
+        FillRow(tblReduced, row, FromUtf8(WindowTerms().points[p]), r.bav[p]);
         tblReduced->setItem(row, kSignCount + 1, Centred(r.rasiPinda[p]));
         tblReduced->setItem(row, kSignCount + 2, Centred(r.grahaPinda[p]));
         tblReduced->setItem(row, kSignCount + 3, Centred(r.shodhyaPinda[p], true));

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "result/ChartPainter.h"
+#include "services/LanguageChoice.h"
 #include "widgets/Translated.h"
 
 namespace velmora {
@@ -13,7 +14,7 @@ namespace velmora {
 namespace {
 
 QString SpokenHouse(const DiagramCell& cell, ChartStyle style) {
-    const std::string_view name = kSignEnglishNames[static_cast<std::size_t>(cell.sign)];
+    const std::string_view name = WindowTerms().signs[static_cast<std::size_t>(cell.sign)];
     const QString signName = QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
     QString text = style == ChartStyle::North ? Tr(QT_TRANSLATE_NOOP("Velmora", "House %1, %2")).arg(cell.house).arg(signName)
                                               : Tr(QT_TRANSLATE_NOOP("Velmora", "%1, house %2")).arg(signName).arg(cell.house);

@@ -56,7 +56,7 @@ void Fit(QTableWidget* table) {
     table->setMinimumWidth(table->horizontalHeader()->length() + 2 * table->frameWidth());
 }
 
-QString SignName(int sign) { return FromUtf8(kSignEnglishNames[static_cast<std::size_t>(Wrapped(sign))]); }
+QString SignName(int sign) { return FromUtf8(WindowTerms().signs[static_cast<std::size_t>(Wrapped(sign))]); }
 
 }  // namespace
 

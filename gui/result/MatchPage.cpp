@@ -40,7 +40,7 @@ QString Person(const QString& role, const Chart& chart) {
     const NakshatraPlace& n = chart.nakshatras[kMoon];
     return Tr(QT_TRANSLATE_NOOP("Velmora", "%1: %2, Moon in %3, %4 pada %5"))
         .arg(role, ShownText(chart.birth.name),
-             FromUtf8(kSignEnglishNames[static_cast<std::size_t>(PointSigns(chart)[kMoon])]), FromUtf8(n.Name()))
+             FromUtf8(WindowTerms().signs[static_cast<std::size_t>(PointSigns(chart)[kMoon])]), FromUtf8(WindowTerms().nakshatras[static_cast<std::size_t>(n.index)]))
         .arg(n.pada);
 }
 

@@ -198,11 +198,11 @@ void NakshatraSection(QTextCursor& cursor, const Source& source) {
     for (int c = 0; c < 5; ++c) Cell(table, 0, c, captions[c], true);
     for (int i = 0; i < kBodyCount; ++i) {
         const NakshatraPlace& n = r.nakshatras[static_cast<std::size_t>(i)];
-        Cell(table, i + 1, 0, FromUtf8(kPlainBodyNames[static_cast<std::size_t>(i)]), true);
-        Cell(table, i + 1, 1, FromUtf8(n.Name()), false);
+        Cell(table, i + 1, 0, FromUtf8(WindowTerms().points[static_cast<std::size_t>(i)]), true);
+        Cell(table, i + 1, 1, FromUtf8(WindowTerms().nakshatras[static_cast<std::size_t>(n.index)]), false);
         Cell(table, i + 1, 2, QString::number(n.pada), false);
-        Cell(table, i + 1, 3, FromUtf8(kPlainBodyNames[static_cast<std::size_t>(n.lord)]), false);
-        Cell(table, i + 1, 4, FromUtf8(kSignEnglishNames[static_cast<std::size_t>(r.navamsaSigns[static_cast<std::size_t>(i)])]), false);
+        Cell(table, i + 1, 3, FromUtf8(WindowTerms().points[static_cast<std::size_t>(n.lord)]), false);
+        Cell(table, i + 1, 4, FromUtf8(WindowTerms().signs[static_cast<std::size_t>(r.navamsaSigns[static_cast<std::size_t>(i)])]), false);
     }
     cursor.movePosition(QTextCursor::End);
 }
@@ -219,7 +219,7 @@ void DashaSection(QTextCursor& cursor, const Source& source) {
     cursor.insertBlock();
     QString balance = Tr(QT_TRANSLATE_NOOP("Velmora", "%1 period, %2 left at birth. Years of %3 days; dates in the "
                                                       "birth's local calendar."))
-                          .arg(FromUtf8(kPlainBodyNames[static_cast<std::size_t>(d.majors[0].period.lord)]),
+                          .arg(FromUtf8(WindowTerms().points[static_cast<std::size_t>(d.majors[0].period.lord)]),
                                FromUtf8(YearsMonthsDaysText(d.balanceYears)), FromUtf8(DashaYearDaysText(r.dashaYear)));
     if (d.today.Valid())
         balance += Tr(QT_TRANSLATE_NOOP("Velmora", " Running on %1: marked *.")).arg(LocaleDate(d.today.At(0)));
@@ -239,13 +239,13 @@ void DashaSection(QTextCursor& cursor, const Source& source) {
     };
     for (int m = 0; m < 9; ++m) {
         const MajorDasha& major = d.majors[static_cast<std::size_t>(m)];
-        const QString lord = FromUtf8(kPlainBodyNames[static_cast<std::size_t>(major.period.lord)]);
+        const QString lord = FromUtf8(WindowTerms().points[static_cast<std::size_t>(major.period.lord)]);
         line(major.period, lord, m == d.runningMajor);
         if (m != shown) continue;
         for (int s = 0; s < 9; ++s) {
             const DashaPeriod& sub = major.sub[static_cast<std::size_t>(s)];
             line(sub, QStringLiteral("    ") + lord + QStringLiteral(" / ") +
-                          FromUtf8(kPlainBodyNames[static_cast<std::size_t>(sub.lord)]),
+                          FromUtf8(WindowTerms().points[static_cast<std::size_t>(sub.lord)]),
                  m == d.runningMajor && s == d.runningSub);
         }
     }
@@ -288,11 +288,11 @@ void VargaTableSection(QTextCursor& cursor, const Source& source) {
     QStringList vargottama;
     for (int i = 0; i < kBodyCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        Cell(table, i + 1, 0, FromUtf8(kPlainBodyNames[at]), true, kTablePoints);
+        Cell(table, i + 1, 0, FromUtf8(WindowTerms().points[at]), true, kTablePoints);
         for (int v = 0; v < kVargaCount; ++v)
-            Cell(table, i + 1, v + 1, FromUtf8(kSignNames[static_cast<std::size_t>(r.vargas[static_cast<std::size_t>(v)][at])]),
+            Cell(table, i + 1, v + 1, FromUtf8(WindowTerms().signShort[static_cast<std::size_t>(r.vargas[static_cast<std::size_t>(v)][at])]),
                  false, kTablePoints);
-        if (r.vargottama[at]) vargottama << FromUtf8(kPointNames[at]);
+        if (r.vargottama[at]) vargottama << FromUtf8(WindowTerms().pointNames[at]);
     }
     cursor.movePosition(QTextCursor::End);
     QTextCharFormat plain;
@@ -327,7 +327,7 @@ void VargaChartsSection(QTextCursor& cursor, const Source&) {
 void BinduTable(QTextCursor& cursor, const std::array<BinduRow, kAshtakavargaPlanets>& rows, const BinduRow* sav) {
     const int planets = kAshtakavargaPlanets;
     QTextTable* table = Table(cursor, planets + (sav ? 2 : 1), kSignCount + 2);
-    for (int s = 0; s < kSignCount; ++s) Cell(table, 0, s + 1, FromUtf8(kSignNames[static_cast<std::size_t>(s)]), true);
+    for (int s = 0; s < kSignCount; ++s) Cell(table, 0, s + 1, FromUtf8(WindowTerms().signShort[static_cast<std::size_t>(s)]), true);
     Cell(table, 0, kSignCount + 1, Tr(QT_TRANSLATE_NOOP("Velmora", "Total")), true);
     auto row = [&](int at, const QString& name, const BinduRow& values) {
         Cell(table, at, 0, name, true);
@@ -339,7 +339,7 @@ void BinduTable(QTextCursor& cursor, const std::array<BinduRow, kAshtakavargaPla
         Cell(table, at, kSignCount + 1, QString::number(total), true);
     };
     for (int p = 0; p < planets; ++p)
-        row(p + 1, FromUtf8(kPlainBodyNames[static_cast<std::size_t>(p)]), rows[static_cast<std::size_t>(p)]);
+        row(p + 1, FromUtf8(WindowTerms().points[static_cast<std::size_t>(p)]), rows[static_cast<std::size_t>(p)]);
     if (sav) row(planets + 1, QStringLiteral("SAV"), *sav);
     cursor.movePosition(QTextCursor::End);
 }
@@ -367,7 +367,7 @@ void AshtakavargaSection(QTextCursor& cursor, const Source& source) {
     for (int c = 0; c < 3; ++c) Cell(table, 0, c + 1, columns[c], true);
     for (std::size_t p = 0; p < kAshtakavargaPlanets; ++p) {
         const int at = static_cast<int>(p) + 1;
-        Cell(table, at, 0, FromUtf8(kPlainBodyNames[p]), true);
+        Cell(table, at, 0, FromUtf8(WindowTerms().points[p]), true);
         Cell(table, at, 1, QString::number(reduced.rasiPinda[p]), false);
         Cell(table, at, 2, QString::number(reduced.grahaPinda[p]), false);
         Cell(table, at, 3, QString::number(reduced.shodhyaPinda[p]), true);
@@ -583,7 +583,7 @@ void JaiminiSection(QTextCursor& cursor, const Source& source) {
         Cell(arudhas, v + 1, 0, FromUtf8(VargaShortLabel(v)), true, 7.5);
         for (int a = 0; a < kArudhaCount; ++a)
             Cell(arudhas, v + 1, a + 1,
-                 FromUtf8(kSignNames[static_cast<std::size_t>(r.arudhas[static_cast<std::size_t>(v)][static_cast<std::size_t>(a)])]),
+                 FromUtf8(WindowTerms().signShort[static_cast<std::size_t>(r.arudhas[static_cast<std::size_t>(v)][static_cast<std::size_t>(a)])]),
                  false, 7.5);
     }
     cursor.movePosition(QTextCursor::End);

@@ -23,14 +23,14 @@ namespace {
 
 constexpr int kVargottamaColumn = kVargaCount + 1;
 
-QString SignName(int sign) { return FromUtf8(kSignEnglishNames[static_cast<std::size_t>(sign)]); }
+QString SignName(int sign) { return FromUtf8(WindowTerms().signs[static_cast<std::size_t>(sign)]); }
 
 }  // namespace
 
 QString ShodasavargaPage::VargottamaText(const Chart& chart) {
     QStringList points;
     for (int i = 0; i < kBodyCount; ++i)
-        if (chart.vargottama[static_cast<std::size_t>(i)]) points << FromUtf8(kPointNames[static_cast<std::size_t>(i)]);
+        if (chart.vargottama[static_cast<std::size_t>(i)]) points << FromUtf8(WindowTerms().pointNames[static_cast<std::size_t>(i)]);
     return Tr(QT_TRANSLATE_NOOP("Velmora", "Vargottama (the same sign in D1 and D9): %1."))
         .arg(points.isEmpty() ? Tr(QT_TRANSLATE_NOOP("Velmora", "none")) : points.join(QStringLiteral(", ")));
 }
@@ -116,10 +116,10 @@ void ShodasavargaPage::FillTable() {
     const int navamsa = VargaIndexOfFactor(9);
     for (int i = 0; i < kBodyCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        tblVargas->setItem(i, 0, new QTableWidgetItem(FromUtf8(kPointNames[at])));
+        tblVargas->setItem(i, 0, new QTableWidgetItem(FromUtf8(WindowTerms().pointNames[at])));
         for (int v = 0; v < kVargaCount; ++v) {
             const int sign = chart.vargas[static_cast<std::size_t>(v)][at];
-            auto* item = new QTableWidgetItem(FromUtf8(kSignNames[static_cast<std::size_t>(sign)]));
+            auto* item = new QTableWidgetItem(FromUtf8(WindowTerms().signShort[static_cast<std::size_t>(sign)]));
             // Read out in full: "Aries", not "Ari".
             item->setData(Qt::AccessibleTextRole, SignName(sign));
             item->setToolTip(FromUtf8(VargaLabel(v, LanguageChoice::Current())) + QStringLiteral(": ") + SignName(sign));

@@ -150,7 +150,7 @@ void frmDashas::Show() {
                                   Text(kDashaYearNames[static_cast<std::size_t>(year)]))
                        : Tr(QT_TRANSLATE_NOOP("Velmora", "%1 dasha from the Moon in %2: %3 period, %4 left at birth. "
                                                          "Years of %5; dates and times in the birth's local clock."))
-                             .arg(Text(timeline_.table->name), Text(chart_.nakshatras[1].Name()),
+                             .arg(Text(timeline_.table->name), Text(WindowTerms().nakshatras[static_cast<std::size_t>(chart_.nakshatras[1].index)]),
                                   QString::fromStdString(DashaLordLabel(timeline_, timeline_.majors[0])),
                                   QString::fromStdString(YearsMonthsDaysText(timeline_.balanceYears)),
                                   Text(kDashaYearNames[static_cast<std::size_t>(year)]));

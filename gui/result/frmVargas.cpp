@@ -24,7 +24,7 @@ namespace velmora {
 
 namespace {
 
-QString Lord(int body) { return FromUtf8(kPlainBodyNames[static_cast<std::size_t>(body)]); }
+QString Lord(int body) { return FromUtf8(WindowTerms().points[static_cast<std::size_t>(body)]); }
 QString Date(const CivilMoment& m) { return LocaleDate(m); }
 
 void AddPeriodItem(QTreeWidgetItem* item, const QString& name, const DashaPeriod& p, bool running) {
@@ -46,7 +46,7 @@ void AddPeriodItem(QTreeWidgetItem* item, const QString& name, const DashaPeriod
 QString frmVargas::Summary(const Chart& r) {
     const NakshatraPlace& moon = r.nakshatras[1];
     QString text = Tr(QT_TRANSLATE_NOOP("Velmora", "Moon in %1, pada %2 (lord %3)."))
-                       .arg(FromUtf8(moon.Name()))
+                       .arg(FromUtf8(WindowTerms().nakshatras[static_cast<std::size_t>(moon.index)]))
                        .arg(ShownDigits(QString::number(moon.pada)))
                        .arg(Lord(moon.lord));
     const VimshottariDasha d = VimshottariPeriods(r);
@@ -155,9 +155,9 @@ void frmVargas::Fill(const Chart& r) {
     lblSummary->setAccessibleName(lblSummary->text());
     for (int i = 0; i < kBodyCount; ++i) {
         const NakshatraPlace& n = r.nakshatras[static_cast<std::size_t>(i)];
-        const QString cells[5] = {FromUtf8(kPointNames[static_cast<std::size_t>(i)]), FromUtf8(n.Name()),
+        const QString cells[5] = {FromUtf8(WindowTerms().pointNames[static_cast<std::size_t>(i)]), FromUtf8(WindowTerms().nakshatras[static_cast<std::size_t>(n.index)]),
                                   ShownDigits(QString::number(n.pada)), Lord(n.lord),
-                                  FromUtf8(kSignEnglishNames[static_cast<std::size_t>(r.navamsaSigns[static_cast<std::size_t>(i)])])};
+                                  FromUtf8(WindowTerms().signs[static_cast<std::size_t>(r.navamsaSigns[static_cast<std::size_t>(i)])])};
         for (int c = 0; c < 5; ++c) tblNakshatras->setItem(i, c, new QTableWidgetItem(cells[c]));
     }
     tblNakshatras->resizeColumnsToContents();
