@@ -24,6 +24,10 @@ public:
     explicit QueuedLines(ChartStream::Shared& shared) : shared_(shared) {}
     bool Next(std::string& line) override {
         std::unique_lock lock(shared_.mutex);
+        // The batch may want more lines than the queue holds before it
+        // writes a result (a chunk for each of many jobs): the calling thread,
+        // which may be waiting for a result, is woken to feed the queue.
+        if (shared_.input.empty() && !shared_.inputEnded) shared_.outputReady.notify_one();
         shared_.inputReady.wait(lock, [&] { return !shared_.input.empty() || shared_.inputEnded; });
         if (shared_.input.empty()) return false;
         line = std::move(shared_.input.front());
@@ -225,7 +229,10 @@ py::object ChartStream::NextInParallel() {
             continue;
         }
         py::gil_scoped_release unlocked;  // the engine never waits for it
-        shared_->outputReady.wait(lock, [&] { return !shared_->output.empty() || shared_->finished; });
+        // Woken by a result, the end, or the engine finding the queue empty.
+        shared_->outputReady.wait(lock, [&] {
+            return !shared_->output.empty() || shared_->finished || (!birthsEnded_ && shared_->input.empty());
+        });
         lock.unlock();  // before the lock is taken back
     }
 }

@@ -236,6 +236,16 @@ def test_more_jobs_give_the_same_results_in_the_same_order():
                 velmora.charts(births, jobs=jobs, fields="name,degrees,vargas,ashtakavarga")] == alone
 
 
+def test_more_jobs_than_the_queue_holds_chunks_for():
+    # Eight jobs keep eighteen chunks of up to 256 lines in flight: more than
+    # the 2,048 births queued ahead. The engine then waits for births while
+    # the caller waits for a result, unless the engine wakes the caller to
+    # feed it (this hung before it did).
+    births = [{**BANGALORE, "name": f"N{letters(i)}"} for i in range(6000)]
+    alone = [c["name"] for c in velmora.charts(births, fields="name", jobs=1)]
+    assert [c["name"] for c in velmora.charts(births, fields="name", jobs=8)] == alone
+
+
 def test_charts_stream_from_births_without_end():
     endless = ({**BANGALORE, "name": f"N{letters(i)}"} for i in itertools.count())
     taken = list(itertools.islice(velmora.charts(endless, fields="name", jobs=2), 5))
