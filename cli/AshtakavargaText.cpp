@@ -76,7 +76,8 @@ std::string AshtakavargaText(const Chart& chart, AshtakavargaReading reading, Ch
     out += PlanetRows(r.bav, glossary);
     const Columns columns = ColumnsOf(glossary);
     const auto say = [language](PhraseKey key) { return std::string(Say(language, key)); };
-    out += "\n" + PadRight(say("Pindas"), columns.name - 2) + PadLeft(say("Rasi"), 10) + PadLeft(say("Graha"), 7) +
+    out += '\n';
+    out += PadRight(say("Pindas"), columns.name - 2) + PadLeft(say("Rasi"), 10) + PadLeft(say("Graha"), 7) +
            PadLeft(say("Shodhya"), 9) + "\n";
     for (std::size_t planet = 0; planet < kAshtakavargaPlanets; ++planet)
         out += PadRight(std::string(glossary.points[planet]), columns.name) + PadLeft(std::to_string(r.rasiPinda[planet]), 8) +

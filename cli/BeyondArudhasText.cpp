@@ -33,7 +33,7 @@ void AppendNakshatras(std::string& out, const Chart& chart, bool ansi, const Glo
         out += "  ";
         Pad(out, glossary.pointNames[static_cast<std::size_t>(i)], 11);
         Pad(out, NameOf(n, glossary), 19);
-        out.append(Say(language, "pada")).append(" " + std::to_string(n.pada) + "   ").append(Say(language, "lord"));
+        out.append(Say(language, "pada")).append(" ").append(std::to_string(n.pada)).append("   ").append(Say(language, "lord"));
         out += ' ';
         out += glossary.points[static_cast<std::size_t>(n.lord)];
         out += '\n';

@@ -170,7 +170,7 @@ std::vector<std::string> ArgalaLines(const JaiminiReading& r, Language language)
     for (int house = 1; house <= kSignCount; ++house) {
         const auto& entries = r.argala[static_cast<std::size_t>(house - 1)];
         std::string line = Say(language, "House %1:", {std::to_string(house)});
-        if (entries.empty()) line += " " + std::string(Say(language, "none"));
+        if (entries.empty()) line.append(" ").append(Say(language, "none"));
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const ArgalaEntry& e = entries[i];
             line += i == 0 ? " " : "; ";
