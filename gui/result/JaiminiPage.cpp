@@ -24,18 +24,6 @@ namespace velmora {
 
 namespace {
 
-QTableWidget* Table(int rows, std::vector<const char*> headers, const QString& name, const char* spoken,
-                    QWidget* parent) {
-    auto* table = new QTableWidget(rows, static_cast<int>(headers.size()), parent);
-    table->setObjectName(name);
-    Translate(table, spoken, TextRole::AccessibleName);
-    TranslateItems(table, std::move(headers));
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setTabKeyNavigation(false);
-    return table;
-}
-
 // A cell in the digits the person chose (a house's number, a karaka's
 // degrees, the argala's houses).
 void Set(QTableWidget* table, int row, int column, const QString& cellText) {
@@ -92,7 +80,7 @@ JaiminiPage::JaiminiPage(const Chart& chart, ChartStyleChoice& style, Preference
     chooserRow->addStretch(1);
     grid->addLayout(chooserRow, 1, 0, 1, 2);
 
-    tblKarakas = Table(8,
+    tblKarakas = TranslatedTable(8,
                        {QT_TRANSLATE_NOOP("Velmora", "Karaka"), QT_TRANSLATE_NOOP("Velmora", "Planet"),
                         QT_TRANSLATE_NOOP("Velmora", "Degrees in its sign")},
                        QStringLiteral("tblKarakas"), QT_TRANSLATE_NOOP("Velmora", "Chara karakas"), page);
@@ -113,13 +101,13 @@ JaiminiPage::JaiminiPage(const Chart& chart, ChartStyleChoice& style, Preference
     grid->addWidget(Framed(chartTitle, chartKarakas, page), 2, 1, Qt::AlignTop);
     OnLanguageChange(chartKarakas, [view = chartKarakas, chartTitle] { view->SetChart(Tr(chartTitle), view->Diagram()); });
 
-    tblDrishti = Table(kSignCount, {QT_TRANSLATE_NOOP("Velmora", "Sign"), QT_TRANSLATE_NOOP("Velmora", "Aspects")},
+    tblDrishti = TranslatedTable(kSignCount, {QT_TRANSLATE_NOOP("Velmora", "Sign"), QT_TRANSLATE_NOOP("Velmora", "Aspects")},
                        QStringLiteral("tblDrishti"),
                        QT_TRANSLATE_NOOP("Velmora", "Rashi drishti: the signs each sign aspects"), page);
     karakaColumn->addWidget(Framed(QT_TRANSLATE_NOOP("Velmora", "Rashi drishti"), tblDrishti, page));
     karakaColumn->addStretch(1);
 
-    tblArgala = Table(kSignCount,
+    tblArgala = TranslatedTable(kSignCount,
                       {QT_TRANSLATE_NOOP("Velmora", "House"), QT_TRANSLATE_NOOP("Velmora", "Sign"),
                        QT_TRANSLATE_NOOP("Velmora", "Argala")},
                       QStringLiteral("tblArgala"), QT_TRANSLATE_NOOP("Velmora", "Argala on each house"), page);

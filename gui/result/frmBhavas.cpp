@@ -20,18 +20,6 @@ namespace velmora {
 
 namespace {
 
-QTableWidget* Table(int rows, std::vector<const char*> headers, const QString& name, const char* spoken,
-                    QWidget* parent) {
-    auto* table = new QTableWidget(rows, static_cast<int>(headers.size()), parent);
-    table->setObjectName(name);
-    Translate(table, spoken, TextRole::AccessibleName);
-    TranslateItems(table, std::move(headers));
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setTabKeyNavigation(false);
-    return table;
-}
-
 void Fill(QTableWidget* table, int row, const QStringList& cells) {
     for (int c = 0; c < cells.size(); ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
 }
@@ -79,13 +67,13 @@ frmBhavas::frmBhavas(const Chart& chart, const ChartStyleChoice& style, QWidget*
 
     QList<QWidget*> chain{lblSummary, lblNote};
     if (chart.mode == ComputationMode::Precise) {
-        tblCusps = Table(12,
+        tblCusps = TranslatedTable(12,
                          {QT_TRANSLATE_NOOP("Velmora", "House"), QT_TRANSLATE_NOOP("Velmora", "Begins at"),
                           QT_TRANSLATE_NOOP("Velmora", "Points")},
                          QStringLiteral("tblCusps"), QT_TRANSLATE_NOOP("Velmora", "House cusps"), page);
         grid->addWidget(Framed(QT_TRANSLATE_NOOP("Velmora", "Cusps"), tblCusps, page), 2, 0, Qt::AlignTop);
 
-        tblBhavas = Table(kBodyCount,
+        tblBhavas = TranslatedTable(kBodyCount,
                           {QT_TRANSLATE_NOOP("Velmora", "Point"), QT_TRANSLATE_NOOP("Velmora", "Sign"),
                            QT_TRANSLATE_NOOP("Velmora", "House")},
                           QStringLiteral("tblBhavas"), QT_TRANSLATE_NOOP("Velmora", "Each point's house"), page);

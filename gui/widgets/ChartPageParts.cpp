@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollArea>
+#include <QHeaderView>
+#include <QTableWidget>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
@@ -37,6 +39,18 @@ QLabel* SummaryLabel(const QString& text, const QString& objectName, QWidget* pa
     label->setFocusPolicy(Qt::TabFocus);
     label->setAccessibleName(text);
     return label;
+}
+
+QTableWidget* TranslatedTable(int rows, std::vector<const char*> headers, const QString& objectName,
+                              const char* spoken, QWidget* parent) {
+    auto* table = new QTableWidget(rows, static_cast<int>(headers.size()), parent);
+    table->setObjectName(objectName);
+    Translate(table, spoken, TextRole::AccessibleName);
+    TranslateItems(table, std::move(headers));
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false);
+    return table;
 }
 
 QGroupBox* Framed(const QString& title, QWidget* inside, QWidget* parent) {

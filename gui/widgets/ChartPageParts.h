@@ -1,10 +1,11 @@
 #pragma once
 // The parts every page of a chart is built of: a page that scrolls where the
 // screen is smaller than it, a summary line a screen reader reads and Tab
-// reaches, a titled frame around a table or a chart, the chart-style
+// reaches, a read-only table, a titled frame around a table or a chart, the chart-style
 // chooser, and the page's keys.
 
 #include <functional>
+#include <vector>
 
 #include <QList>
 #include <QString>
@@ -15,6 +16,7 @@ class QBoxLayout;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QTableWidget;
 class QWidget;
 
 namespace velmora {
@@ -27,6 +29,12 @@ QWidget* ScrollingPage(QWidget* window);
 
 // A bold, wrapped line named for a screen reader by its text, reached by Tab.
 QLabel* SummaryLabel(const QString& text, const QString& objectName, QWidget* parent);
+
+// A read-only table of `rows` rows without row numbers, its column headings
+// and its name for a screen reader (`spoken`) the translations of texts
+// marked with QT_TRANSLATE_NOOP, in every language chosen; Tab leaves it.
+QTableWidget* TranslatedTable(int rows, std::vector<const char*> headers, const QString& objectName,
+                              const char* spoken, QWidget* parent);
 
 QGroupBox* Framed(const QString& title, QWidget* inside, QWidget* parent);
 // The same, its title the translation of `title` (a text marked with
