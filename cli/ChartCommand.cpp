@@ -13,6 +13,7 @@
 #include "cli/YogaText.h"
 #include "cli/TextRenderer.h"
 #include "cli/VargaText.h"
+#include "presentation/ChartNotes.h"
 #include "presentation/VargaPoints.h"
 #include "birth/ZonePreview.h"
 #include "text/Quoted.h"
@@ -97,7 +98,8 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     }
     const Chart& chart = *computed;
     const TimeParts parts = ComputeTimeParts(chart, time);
-    if (const std::string refusal = TimeRefusal(parts); !refusal.empty()) return Refuse(io.err, refusal);
+    if (const std::string refusal = TimeRefusal(parts); !refusal.empty())
+        return Refuse(io.err, RefusalIn(refusal, language));
     ChartSource source{chart, dashas.levels, dashas.systems};
     AttachTimeParts(parts, source);
     source.vargas = o.varga.has_value();
@@ -127,7 +129,8 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
     }
     // The text keeps the layout scripts and the reviewed charts compare with;
     // the note goes beside it, to the person at the terminal.
-    if (!o.json && chart.mode == ComputationMode::Classic) io.err << kClassicPositionsNote << '\n';
+    if (!o.json && chart.mode == ComputationMode::Classic)
+        io.err << WithDigits(PositionsNoteIn(chart, language), language, digits) << '\n';
     return 0;
 }
 

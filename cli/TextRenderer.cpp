@@ -7,6 +7,7 @@
 #include "cli/ChartText.h"
 #include "cli/TimeText.h"
 #include "text/TextWidth.h"
+#include "presentation/ChartNotes.h"
 #include "presentation/BirthLabels.h"
 #include "presentation/ChartLabels.h"
 #include "presentation/Glossary.h"
@@ -55,8 +56,8 @@ void AppendDetails(std::string& out, const Chart& chart, bool ansi, Language lan
     };
     for (const auto& [caption, value] : rows) row(caption, value);
     if (!b.place.empty()) row(Say(language, "Place"), b.place);
-    if (!b.zoneText.empty()) row(Say(language, "Time zone"), b.zoneText);
-    if (!chart.modeText.empty()) row(Say(language, "Positions"), chart.modeText);
+    if (const std::string zone = ZoneTextIn(b, language); !zone.empty()) row(Say(language, "Time zone"), zone);
+    if (chart.mode == ComputationMode::Precise) row(Say(language, "Positions"), ModeTextIn(chart, language));
 }
 
 void AppendPositions(std::string& out, const Chart& chart, bool ansi, const Glossary& glossary) {

@@ -164,12 +164,15 @@ ZoneMoment MomentOf(const date::time_zone& zone, std::string_view zoneId, const 
     return m;
 }
 
-// "Kolkata" of "Asia/Kolkata", "Buenos Aires" of "America/Argentina/Buenos_Aires".
+}  // namespace
+
 std::string ZoneCity(std::string_view zoneId) {
     std::string city(zoneId.substr(zoneId.rfind('/') == std::string_view::npos ? 0 : zoneId.rfind('/') + 1));
     std::replace(city.begin(), city.end(), '_', ' ');
     return city;
 }
+
+namespace {
 
 std::string Named(const ZoneMoment& m) {
     return "UTC" + UtcOffsetText(m.OffsetSeconds) + (m.DaylightSaving ? " (daylight saving)" : "");

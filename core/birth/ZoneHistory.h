@@ -53,6 +53,9 @@ ZonePeriod ZonePeriodAt(std::string_view zoneId, long long unixSeconds);
 // "+06:30", "-04:00", "+05:21:10" (seconds only when there are any).
 std::string UtcOffsetText(int seconds);
 
+// "Kolkata" of "Asia/Kolkata", "Buenos Aires" of "America/Argentina/Buenos_Aires".
+std::string ZoneCity(std::string_view zoneId);
+
 // "1 September 1942".
 std::string LongDateText(const LocalClock& clock);
 

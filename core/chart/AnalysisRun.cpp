@@ -158,8 +158,11 @@ std::optional<ChartRefusal> AnalysisRun::Run(const Birth& typed, const ChartWant
         b.dst = moment.DaylightSaving;
         b.zoneText = DescribeZoneMoment(moment, clock);
         // Which of a time shown twice: asked only when an answer was given.
+        b.zoneAbbreviation = moment.Abbreviation;
         if (typed.repeated != RepeatedHour::Unresolved && LookUpZone(typed.timeZoneId, clock).Repeated)
-            b.zoneText += typed.repeated == RepeatedHour::Earlier
+            b.repeated = typed.repeated;
+        if (b.repeated != RepeatedHour::Unresolved)
+            b.zoneText += b.repeated == RepeatedHour::Earlier
                               ? ", the earlier of the two (the clocks showed this time twice)"
                               : ", the later of the two (the clocks showed this time twice)";
         b.zoneUsed = b.zoneText;
@@ -274,6 +277,7 @@ bool AnalysisRun::ComputePrecise(const Birth& form, const ZoneMoment* moment, Ch
     mode_ = ComputationMode::Precise;
     chart.mode = ComputationMode::Precise;
     chart.modeText = Precise.Description();
+    chart.analyticalEphemeris = Precise.Result().analytical;
     for (int i = 0; i < kBodyCount; ++i) {
         ChartPoint& point = chart.points[static_cast<std::size_t>(i)];
         point.longitude = Precise.Result().longitudes[static_cast<std::size_t>(i)];

@@ -55,11 +55,17 @@ struct ChartBirth {
     std::string timeZone, utcOffset, zoneText, zoneUsed;
     bool dst = false;
     int zoneEntry = -1;  // the zone list's entry the clock was read by; -1 for a time zone's history
+    // What those lines say besides, for a time zone's history: the zone's
+    // abbreviation then ("IST", "LMT") and which reading of a time the
+    // clocks showed twice was taken (Unresolved: the time was shown once).
+    std::string zoneAbbreviation;
+    RepeatedHour repeated = RepeatedHour::Unresolved;
 };
 
 struct Chart {
     ComputationMode mode = ComputationMode::Classic;
     std::string modeText;  // how a precise chart was computed; empty for a classic one
+    bool analyticalEphemeris = false;  // computed by Moshier's series, the data files missing
     ChartBirth birth;
     std::array<ChartPoint, kBodyCount> points{};
     double ayanamsa = 0;  // degrees subtracted from the tropical longitudes

@@ -72,19 +72,22 @@ std::optional<PanchangaLimb> LimbAround(ChartSky& sky, const Angle& angle, doubl
     return limb;
 }
 
-// What the day of `date` (its Julian Day Number) lacks, said plainly.
-std::string MissingSunNote(const Chart& chart, SunriseConvention convention, const std::string& dataDirectory,
-                           long long date, const Panchanga& p) {
-    if (p.sunrise && p.sunset) return {};
+// What the day of `date` (its Julian Day Number) lacks: the facts in `p`,
+// said plainly in its note.
+void NoteMissingSun(const Chart& chart, SunriseConvention convention, const std::string& dataDirectory,
+                    long long date, Panchanga& p) {
+    if (p.sunrise && p.sunset) return;
     const double noon = LocalMidnight(chart, date) + 0.5;
-    const std::string day = LongDateText(LocalClockAt(noon, chart.utcOffsetSeconds));
-    const std::string why = SunAboveHorizon(noon, chart.latitude, chart.longitude, convention, dataDirectory)
-                                ? " (the midnight sun)"
-                                : " (the polar night)";
+    p.noteDay = LocalClockAt(noon, chart.utcOffsetSeconds);
+    p.midnightSun = SunAboveHorizon(noon, chart.latitude, chart.longitude, convention, dataDirectory);
+    p.sunMissing = p.sunrise ? SunMissing::Set : p.sunset ? SunMissing::Rise : SunMissing::RiseAndSet;
+    const std::string day = LongDateText(p.noteDay);
+    const std::string why = p.midnightSun ? " (the midnight sun)" : " (the polar night)";
     if (!p.sunrise)
-        return std::string(p.sunset ? "The Sun does not rise" : "The Sun neither rises nor sets") +
-               " at this place on " + day + why + "; the day begins at local midnight";
-    return "The Sun does not set at this place in the day begun at the sunrise of " + day + why;
+        p.note = std::string(p.sunset ? "The Sun does not rise" : "The Sun neither rises nor sets") +
+                 " at this place on " + day + why + "; the day begins at local midnight";
+    else
+        p.note = "The Sun does not set at this place in the day begun at the sunrise of " + day + why;
 }
 
 }  // namespace
@@ -121,7 +124,7 @@ PanchangaOutcome ComputePanchanga(const Chart& chart, SunriseConvention conventi
     p.sunset = day->sunset;
     p.dayBegins = day->begins;
     p.dayEnds = day->ends;
-    p.note = MissingSunNote(chart, convention, dataDirectory, day->date, p);
+    NoteMissingSun(chart, convention, dataDirectory, day->date, p);
     p.vara.number = day->Weekday() + 1;
     p.vara.name = VaraName(p.vara.number);
     p.vara.start = day->start;

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "birth/LocalClock.h"
 #include "chart/Chart.h"
 #include "chart/VedicDay.h"
 #include "ephemeris/PreciseEphemeris.h"
@@ -32,6 +33,9 @@ inline constexpr std::string_view kDayReckoning =
     "a day runs from its sunrise to the next day's beginning and takes the weekday of its date; on a date the "
     "Sun does not rise (the midnight sun or the polar night) the day begins at local midnight";
 
+// Which of the birth's day's sunrise and sunset the Sun does not give.
+enum class SunMissing { None, Rise, RiseAndSet, Set };
+
 struct Panchanga {
     PanchangaLimb vara, tithi, nakshatra, yoga, karana;
     std::string paksha;  // "Shukla" or "Krishna"
@@ -40,6 +44,13 @@ struct Panchanga {
     // does not rise (set) in it, `note` then saying so.
     std::optional<double> sunrise, sunset;
     std::string note;
+    // What `note` says, as facts a text in another language is made from:
+    // what is missing, whether the Sun stays up (the midnight sun) or down
+    // (the polar night), and the day it is said of (its date; the clock at
+    // local noon).
+    SunMissing sunMissing = SunMissing::None;
+    bool midnightSun = false;
+    LocalClock noteDay;
     SunriseConvention convention = SunriseConvention::UpperLimbRefracted;
 };
 

@@ -90,8 +90,11 @@ StrengthsOutcome ComputeStrengths(const Chart& chart, SunriseConvention conventi
     for (std::size_t h = 0; h < balas.bhavaMiddles.size(); ++h)
         balas.bhavaMiddles[h] = FoldLongitude(frame->porphyryCusps[h] - shift);
     balas.bhavaBala = ComputeBhavaBala(balas.bhavaMiddles, sky, balas.shadbala);
+    balas.sunRises = sky.sunRises;
+    balas.daylight = sky.daylight;
     if (!sky.sunRises) {
-        const std::string date = LongDateText(LocalClockAt(LocalMidnight(chart, day->date) + 0.5, chart.utcOffsetSeconds));
+        balas.noteDay = LocalClockAt(LocalMidnight(chart, day->date) + 0.5, chart.utcOffsetSeconds);
+        const std::string date = LongDateText(balas.noteDay);
         balas.note = std::string("The Sun ") + (sky.daylight ? "does not set" : "does not rise") +
                      " at this place in the birth's day (" + date + "); tribhaga bala divides the whole day as " +
                      (sky.daylight ? "daytime" : "night") + " and the hours count from the day's start";

@@ -14,6 +14,7 @@
 #include "analysis/BhavaBala.h"
 #include "analysis/Shadbala.h"
 #include "analysis/Vimsopaka.h"
+#include "birth/LocalClock.h"
 #include "chart/Chart.h"
 #include "ephemeris/PreciseEphemeris.h"
 #include "ephemeris/SunriseSunset.h"
@@ -31,6 +32,12 @@ struct ShadbalaAndBhavaBala {
     // Said where the birth's day has no sunrise or no sunset (tribhaga bala
     // then divides the whole day); empty otherwise.
     std::string note;
+    // What `note` says, as facts: whether the Sun rose in the day, whether
+    // it stayed up (it then does not set) or down, and the day (its clock at
+    // local noon).
+    bool sunRises = true;
+    bool daylight = false;
+    LocalClock noteDay;
 };
 
 struct StrengthsOutcome {

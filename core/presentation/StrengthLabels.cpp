@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/NameTables.h"
+#include "presentation/ChartNotes.h"
 #include "presentation/Glossary.h"
 #include "presentation/Phrases.h"
 
@@ -137,10 +138,10 @@ std::vector<StrengthTable> StrengthTables(const StrengthsOutcome& strengths) {
 std::vector<std::string> StrengthNotes(const StrengthsOutcome& strengths, Language language) {
     std::vector<std::string> notes;
     if (!strengths.balas) {
-        notes.push_back(strengths.refusal);
+        notes.push_back(RefusalIn(strengths.refusal, language));
         return notes;
     }
-    if (!strengths.balas->note.empty()) notes.push_back(strengths.balas->note);
+    if (!strengths.balas->sunRises) notes.push_back(StrengthsNoteIn(*strengths.balas, language));
     notes.push_back(Say(language,
                         "After Brihat Parashara Hora Shastra ch. 27 as B. V. Raman works it out (Graha and Bhava "
                         "Balas): houses by whole signs for kendradi bala, the ascendant and midheaven for dig bala, "

@@ -6,6 +6,7 @@
 #include "chart/LocalMoment.h"
 #include "engine/NameTables.h"
 #include "ephemeris/PreciseEphemeris.h"
+#include "presentation/ChartNotes.h"
 #include "presentation/Glossary.h"
 #include "presentation/Phrases.h"
 
@@ -82,7 +83,7 @@ std::vector<LabelRow> PanchangaRows(const Panchanga& p, int offset, const Moment
     const std::string none(Say(language, "none in this day"));
     rows.push_back({std::string(Say(language, "Sunrise")), p.sunrise ? moment(*p.sunrise) + convention : none});
     rows.push_back({std::string(Say(language, "Sunset")), p.sunset ? moment(*p.sunset) + convention : none});
-    if (!p.note.empty()) rows.push_back({std::string(Say(language, "Note")), p.note});
+    if (p.sunMissing != SunMissing::None) rows.push_back({std::string(Say(language, "Note")), PanchangaNoteIn(p, language)});
     return rows;
 }
 

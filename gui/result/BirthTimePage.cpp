@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "presentation/ChartNotes.h"
+#include "services/LanguageChoice.h"
 #include "presentation/ChartDiagram.h"
 #include "presentation/SensitivityLabels.h"
 #include "result/ChartView.h"
@@ -307,7 +309,7 @@ void BirthTimePage::Compute() {
                                                       cmdGiven, cmdSecondOn, cmdMinuteOn})
         w->setEnabled(shown);
     if (!shown) {
-        lblSummary->setText(FromUtf8(outcome.refusal) + QLatin1Char('.'));
+        lblSummary->setText(FromUtf8(RefusalIn(outcome.refusal, LanguageChoice::Current())) + QLatin1Char('.'));
         lblSummary->setAccessibleName(lblSummary->text());
         lblShift->setText(QString());
         lblDifferences->setText(QString());

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <vector>
 
+#include "presentation/ChartNotes.h"
 #include "presentation/ChartLabels.h"
 #include "services/LanguageChoice.h"
 #include "widgets/Utf8Text.h"
@@ -291,7 +292,8 @@ void PaintResultChart(QPainter& painter, const QRectF& area, const Chart& chart,
     how.style = style;
     how.shortLabels = style == ChartStyle::North;
     how.centre = {ShownText(labels.name), FromUtf8(labels.dateOfBirth) + QStringLiteral("  ") + FromUtf8(labels.timeOfBirth),
-                  chart.modeText.empty() ? FromUtf8(kClassicPositionsNote) : Tr(QT_TRANSLATE_NOOP("Velmora", "Precise positions"))};
+                  chart.mode != ComputationMode::Precise ? FromUtf8(PositionsNoteIn(chart, LanguageChoice::Current()))
+                                                         : Tr(QT_TRANSLATE_NOOP("Velmora", "Precise positions"))};
     const PlacedPoints points = BirthChartPoints(chart);
     PaintChart(painter, area, MakeChartDiagram(cellDegrees ? WithCellDegrees(points, chart) : points), how);
 }

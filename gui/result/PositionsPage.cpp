@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "chart/PointDetails.h"
+#include "presentation/ChartNotes.h"
 #include "presentation/PointDetailLabels.h"
 #include "widgets/ChartPageParts.h"
 #include "widgets/ScreenFit.h"
@@ -19,7 +20,7 @@ namespace velmora {
 QString PositionsPage::Summary(const Chart& chart) {
     if (chart.mode != ComputationMode::Precise)
         return Tr(QT_TRANSLATE_NOOP("Velmora", "Classic positions (the program's own model): the engine computes no speeds."));
-    return QString::fromStdString(chart.modeText) + Tr(QT_TRANSLATE_NOOP("Velmora", ". Speeds in degrees a day."));
+    return ShownDigits(FromUtf8(ModeTextIn(chart, LanguageChoice::Current()))) + Tr(QT_TRANSLATE_NOOP("Velmora", ". Speeds in degrees a day."));
 }
 
 PositionsPage::PositionsPage(const Chart& chart, QWidget* parent) : QWidget(parent, Qt::Window), chart_(chart) {

@@ -18,6 +18,7 @@
 #include "analysis/Ashtakavarga.h"
 #include "analysis/AshtakavargaReduction.h"
 #include "analysis/Vimshottari.h"
+#include "presentation/ChartNotes.h"
 #include "presentation/StrengthLabels.h"
 #include "presentation/BirthLabels.h"
 #include "presentation/DashaLabels.h"
@@ -152,9 +153,11 @@ void DetailsSection(QTextCursor& cursor, const Source& source) {
     for (std::size_t i = 0; i < values.size(); ++i)
         rows.emplace_back(Tr(std::string(kDetailCaptions[i]).c_str()), ShownText(*values[i]));
     if (!b.place.empty()) rows.emplace_back(Tr(QT_TRANSLATE_NOOP("Velmora", "Place :")), ShownText(b.place));
-    if (!b.zoneText.empty()) rows.emplace_back(Tr(QT_TRANSLATE_NOOP("Velmora", "Time zone :")), ShownText(b.zoneText));
-    const std::string& mode = source.chart.modeText;
-    rows.emplace_back(Tr(QT_TRANSLATE_NOOP("Velmora", "Positions :")), mode.empty() ? FromUtf8(kClassicPositionsNote) : FromUtf8(mode));
+    const Language language = LanguageChoice::Current();
+    if (const std::string zone = ZoneTextIn(b, language); !zone.empty())
+        rows.emplace_back(Tr(QT_TRANSLATE_NOOP("Velmora", "Time zone :")), ShownText(zone));
+    rows.emplace_back(Tr(QT_TRANSLATE_NOOP("Velmora", "Positions :")),
+                      ShownText(PositionsNoteIn(source.chart, language)));
 
     cursor.insertBlock();
     QTextTableFormat side;
@@ -388,7 +391,7 @@ void BirthTimeSection(QTextCursor& cursor, const Source& source) {
         cursor.insertBlock();
         cursor.insertText(FromUtf8(said) + QLatin1Char('.'), text);
     };
-    if (!outcome.sensitivity) return line(outcome.refusal);
+    if (!outcome.sensitivity) return line(RefusalIn(outcome.refusal, LanguageChoice::Current()));
     const Sensitivity& s = *outcome.sensitivity;
     line(SensitivityWindowText(s));
     if (!s.note.empty()) line(s.note);
@@ -634,8 +637,7 @@ QString PrintDocument::HeaderText() const {
 }
 
 QString PrintDocument::ModeText() const {
-    const std::string& mode = source_.chart.modeText;
-    return mode.empty() ? FromUtf8(kClassicPositionsNote) : FromUtf8(mode);
+    return ShownText(PositionsNoteIn(source_.chart, LanguageChoice::Current()));
 }
 
 int PrintDocument::Paint(QPagedPaintDevice& device) {

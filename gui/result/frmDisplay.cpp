@@ -18,6 +18,7 @@
 
 #include "presentation/ChartDiagram.h"
 #include "presentation/ChartLabels.h"
+#include "presentation/ChartNotes.h"
 #include "result/ChartPainter.h"
 #include "result/ChartView.h"
 #include "result/ReportDocument.h"
@@ -299,7 +300,9 @@ void frmDisplay::SpeakTexts() {
                                                       &chart_->birth.country};
     for (std::size_t r = 0; r < kDetailRows.size(); ++r)
         NameValue(this->*kDetailRows[r].label, Tr(kDetailRows[r].spoken), notGiven, *values[r]);
-    if (lblMode) NameValue(lblMode, Tr(QT_TRANSLATE_NOOP("Velmora", "Positions")), notGiven, chart_->modeText);
+    if (lblMode)
+        NameValue(lblMode, Tr(QT_TRANSLATE_NOOP("Velmora", "Positions")), notGiven,
+                  ModeTextIn(*chart_, LanguageChoice::Current()));
     for (int i = 0; i < kBodyCount; ++i)
         NameValue(planet[i], FromUtf8(kPlainBodyNames[i]), notGiven, labels_.planet[i]);
 }
@@ -322,6 +325,8 @@ void frmDisplay::ShowLanguage() {
     }
     birthChart->SetChart(Tr(QT_TRANSLATE_NOOP("Velmora", "Birth chart")), birthChart->Diagram());
     lblUsed->setAccessibleDescription(Tr(QT_TRANSLATE_NOOP("Velmora", "Time zone and positions")));
+    ShowUsed();
+    if (lblMode) SetCaption(lblMode, ModeTextIn(*chart_, LanguageChoice::Current()));
     for (const DetailRow& row : kDetailRows) (this->*row.label)->setAccessibleDescription(Tr(row.spoken));
     SpeakTexts();
     ShowReport();
@@ -331,6 +336,16 @@ void frmDisplay::ShowLanguage() {
         if (d.widget && d.widget != lblUsed && d.widget->objectName() != QLatin1String("Hno"))
             d.geometry.setSize(d.geometry.size().expandedTo(TextNeeds(d.widget)));
     if (!designed_.empty()) ApplyLayout();
+}
+
+void frmDisplay::ShowUsed() {
+    // The zone as its clock was read and, for a classic chart, that it is the program's own model.
+    const Language language = LanguageChoice::Current();
+    QStringList used;
+    if (const std::string zone = ZoneUsedIn(chart_->birth, language); !zone.empty()) used << FromUtf8(zone);
+    if (chart_->mode != ComputationMode::Precise) used << FromUtf8(PositionsNoteIn(*chart_, language));
+    lblUsed->setText(ShownDigits(used.join(QLatin1Char('\n'))));
+    lblUsed->setAccessibleName(used.join(QStringLiteral(", ")));
 }
 
 QString frmDisplay::ReportInEnglishNote() {
@@ -553,16 +568,11 @@ void frmDisplay::BuildChart(Services services) {
     birthChart->lower();
 
     // The chart's centre says what it was computed with; nothing designed moves for it.
-    QStringList used;
-    if (!chart_->birth.zoneUsed.empty()) used << QString::fromStdString(chart_->birth.zoneUsed);
-    if (chart_->modeText.empty())
-        used << FromUtf8(kClassicPositionsNote);
-    lblUsed = MakeLabel(fraBirthchart, "lblUsed", used.join(QLatin1Char('\n')), TwipsRect(2235, 1935, 3630, 1215),
-                        Verdana(8.25, false));
+    lblUsed = MakeLabel(fraBirthchart, "lblUsed", QString(), TwipsRect(2235, 1935, 3630, 1215), Verdana(8.25, false));
     lblUsed->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblUsed->setWordWrap(true);
     MakeReachable(lblUsed, Tr(QT_TRANSLATE_NOOP("Velmora", "Time zone and positions")));
-    lblUsed->setAccessibleName(used.join(QStringLiteral(", ")));
+    ShowUsed();
 
     Label7 = new LinkLabel(QString(), services.web, WebPage::Home, fraBirthchart);
     Translate(Label7, QT_TRANSLATE_NOOP("Velmora", "Visit the Velmora forum"));
@@ -582,7 +592,6 @@ void frmDisplay::BuildChart(Services services) {
 void frmDisplay::BuildDetails() {
     const ResultLabels& result = labels_;
     const ChartBirth& birth = chart_->birth;
-    const std::string& modeText = chart_->modeText;
     fraDetails = MakeFrame(this, "fraDetails", QT_TRANSLATE_NOOP("Velmora", "Your details"), TwipsRect(8520, 0, 3490, 2775));
     const QFont captionFont = Verdana(8.25, false);
     const QFont valueFont = Verdana(8.25, false);
@@ -596,7 +605,7 @@ void frmDisplay::BuildDetails() {
                                                       &birth.country};
     // A precise chart adds a line saying how it was computed; the rows close
     // up to make room for it inside the frame.
-    const bool precise = !modeText.empty();
+    const bool precise = chart_->mode == ComputationMode::Precise;
     const int firstTop = precise ? 560 : 600;
     const int rowStep = precise ? 255 : 300;
     for (std::size_t r = 0; r < kDetailRows.size(); ++r) {
@@ -614,7 +623,7 @@ void frmDisplay::BuildDetails() {
         const int top = firstTop + rowStep * static_cast<int>(kDetailRows.size());
         lblMode = MakeLabel(fraDetails, "lblMode", QString(), TwipsRect(120, top, 3285, 2775 - top - 30), valueFont);
         lblMode->setWordWrap(true);
-        SetCaption(lblMode, modeText);
+        SetCaption(lblMode, ModeTextIn(*chart_, LanguageChoice::Current()));
         MakeReachable(lblMode, Tr(QT_TRANSLATE_NOOP("Velmora", "Positions")));
     }
 }

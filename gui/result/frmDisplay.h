@@ -123,6 +123,7 @@ protected:
 
 private:
     void PlaceChart();
+    void ShowUsed();  // lblUsed in the windows' language
     bool northShown_ = false;
     std::shared_ptr<const Chart> chart_;  // kept: the page may be opened long after
     ResultLabels labels_;                 // the texts made from it

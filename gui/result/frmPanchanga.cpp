@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "chart/Panchanga.h"
+#include "presentation/ChartNotes.h"
 #include "presentation/TimeLabels.h"
 #include "result/RowsTable.h"
 #include "result/SunriseChoice.h"
@@ -44,7 +45,7 @@ void frmPanchanga::Fill() {
         FillRows(tblPanchanga, {});
         tblPanchanga->setEnabled(false);
         cboSunrise->setEnabled(false);
-        lblNote->setText(FromUtf8(outcome.refusal) + QLatin1Char('.'));
+        lblNote->setText(FromUtf8(RefusalIn(outcome.refusal, LanguageChoice::Current())) + QLatin1Char('.'));
     } else {
         FillRows(tblPanchanga, PanchangaRows(*outcome.panchanga, chart_.utcOffsetSeconds, LocaleMomentWriter(),
                                              LanguageChoice::Current()));

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "chart/LocalMoment.h"
+#include "presentation/ChartNotes.h"
 #include "presentation/ChartDiagram.h"
 #include "presentation/TimeLabels.h"
 #include "result/ChartView.h"
@@ -133,7 +134,7 @@ void frmTransits::Show(const PlaceMoment& moment) {
     if (refusal.isEmpty()) {
         const TransitOutcome outcome = ComputeTransits(chart_, moment.julianDayUT, moment.utcOffsetSeconds);
         shown_ = outcome.transits;
-        refusal = FromUtf8(outcome.refusal);
+        refusal = FromUtf8(RefusalIn(outcome.refusal, LanguageChoice::Current()));
     }
     for (QWidget* w : std::initializer_list<QWidget*>{tblPositions, tblSadeSati, tblChanges}) w->setEnabled(shown_.has_value());
     if (!shown_) {

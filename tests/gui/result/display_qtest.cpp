@@ -13,6 +13,7 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include "birth/ZoneTable.h"
 #include "report/ReportWriter.h"
 #include "result/ChartView.h"
 #include "result/frmDisplay.h"
@@ -66,6 +67,37 @@ ShownChart WorkedChartTexts() {
     for (int i = 0; i < kBodyCount; ++i) same = same && shown.texts.planet[i] == positions[i];
     if (!same) qFatal("the worked chart's texts are not those the run has always written");
     return shown;
+}
+
+// The worked chart as the Swiss Ephemeris' analytical series give it: Lahiri,
+// the true node (the facts the mode line is written from, and that line).
+void MakePrecise(Chart& chart) {
+    chart.mode = ComputationMode::Precise;
+    chart.analyticalEphemeris = true;
+    chart.ayanamsaLabel = "Lahiri 23\u00B0 51\u2032 12\u2033";
+    chart.node = NodeKind::True;
+    chart.modeText = "Precise: Swiss Ephemeris (Moshier), Lahiri 23\u00B0 51\u2032 12\u2033, true node";
+}
+
+// The zone as the chart's centre says it: an entry of the zone list, or New
+// York's clocks on the night they went back (tzdata: 02:00 EDT became 01:00
+// EST on 7 November 2021), the later 01:30 taken.
+void SetZone(ChartBirth& birth, bool listEntry) {
+    if (listEntry) {
+        for (int p = 0; p < kZoneItems; ++p)
+            if (ZoneAbbreviation(kZoneTable[static_cast<std::size_t>(p)]) == "IST") birth.zoneEntry = p;
+        birth.utcOffset = "+05:30";
+        birth.dst = false;
+    } else {
+        birth.zoneEntry = -1;
+        birth.timeZone = "America/New_York";
+        birth.utcOffset = "-05:00";
+        birth.dst = false;
+        birth.zoneAbbreviation = "EST";
+        birth.repeated = RepeatedHour::Later;
+        birth.clock = {2021, 11, 7, 1, 30};
+        birth.second = 0;
+    }
 }
 
 QRect Twips(int left, int top, int width, int height) {
@@ -668,7 +700,7 @@ void DisplayTest::preciseChartSaysHowItWasComputed() {
     }
     ShownChart texts = WorkedChartTexts();
     texts.chart->birth.country = "United States of America";
-    texts.chart->modeText = "Precise: Swiss Ephemeris (Moshier), Lahiri 23\u00B0 51\u2032 12\u2033, true node";
+    MakePrecise(*texts.chart);
     frmDisplay form(texts.chart, texts.texts, s.services);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -692,26 +724,29 @@ void DisplayTest::preciseChartSaysHowItWasComputed() {
 
 void DisplayTest::centreSaysTheZoneAndTheEngine_data() {
     QTest::addColumn<QString>("zoneUsed");
+    QTest::addColumn<int>("zone");  // 0 none, 1 the zone list's IST, 2 New York's repeated hour
     QTest::addColumn<bool>("precise");
     QTest::addColumn<QString>("shown");
     const QString classic = QStringLiteral("Classic positions (the program's own model)");
     const QString listEntry = QStringLiteral("Indian Time, IST, +5.3: UTC+05:30");
     const QString repeated = QStringLiteral("America/New_York: UTC-05:00 on 7 November 2021 at 01:30, the later of "
                                             "the two (the clocks showed this time twice)");
-    QTest::newRow("classic, a list entry") << listEntry << false << listEntry + QLatin1Char('\n') + classic;
-    QTest::newRow("classic, a repeated hour") << repeated << false << repeated + QLatin1Char('\n') + classic;
-    QTest::newRow("precise, a repeated hour") << repeated << true << repeated;
-    QTest::newRow("precise, a list entry") << listEntry << true << listEntry;
-    QTest::newRow("classic, nothing said of the zone") << QString() << false << classic;
+    QTest::newRow("classic, a list entry") << listEntry << 1 << false << listEntry + QLatin1Char('\n') + classic;
+    QTest::newRow("classic, a repeated hour") << repeated << 2 << false << repeated + QLatin1Char('\n') + classic;
+    QTest::newRow("precise, a repeated hour") << repeated << 2 << true << repeated;
+    QTest::newRow("precise, a list entry") << listEntry << 1 << true << listEntry;
+    QTest::newRow("classic, nothing said of the zone") << QString() << 0 << false << classic;
 }
 
 void DisplayTest::centreSaysTheZoneAndTheEngine() {
     QFETCH(QString, zoneUsed);
+    QFETCH(int, zone);
     QFETCH(bool, precise);
     QFETCH(QString, shown);
     ShownChart texts = WorkedChartTexts();
     texts.chart->birth.zoneUsed = zoneUsed.toStdString();
-    if (precise) texts.chart->modeText = "Precise: Swiss Ephemeris (Moshier), Lahiri 23\u00B0 51\u2032 12\u2033, true node";
+    if (zone > 0) SetZone(texts.chart->birth, zone == 1);
+    if (precise) MakePrecise(*texts.chart);
     CapturedServices s;
     frmDisplay form(texts.chart, texts.texts, s.services);
     form.show();

@@ -1,0 +1,131 @@
+#include "presentation/ChartNotes.h"
+
+#include "birth/ZoneHistory.h"
+#include "birth/ZoneTable.h"
+#include "presentation/LocalFormat.h"
+#include "presentation/Phrases.h"
+
+namespace velmora {
+
+namespace {
+
+std::string TwoDigits(int n) {
+    std::string text(1, static_cast<char>('0' + n / 10 % 10));
+    text += static_cast<char>('0' + n % 10);
+    return text;
+}
+
+// A mean time the database names after a city ("HMT", "CMT"), not Greenwich's.
+bool CityMeanTime(std::string_view abbreviation) {
+    return abbreviation != "GMT" && abbreviation.size() > 2 && abbreviation.substr(abbreviation.size() - 2) == "MT";
+}
+
+}  // namespace
+
+std::string LongDateIn(const LocalClock& clock, Language language) {
+    std::string text = std::to_string(clock.Day);
+    text += ' ';
+    text += MonthNamesOf(language)[static_cast<std::size_t>((clock.Month + 11) % 12)];
+    text += ' ';
+    text += std::to_string(clock.Year);
+    return text;
+}
+
+std::string ModeTextIn(const Chart& chart, Language language) {
+    if (chart.mode != ComputationMode::Precise) return {};
+    std::string text(chart.analyticalEphemeris ? Say(language, "Precise: Swiss Ephemeris (Moshier)")
+                                               : Say(language, "Precise: Swiss Ephemeris"));
+    text += ", ";
+    text += chart.ayanamsaLabel;
+    if (chart.positions == PositionKind::True) {
+        text += ", ";
+        text += Say(language, "true positions");
+    }
+    text += ", ";
+    text += chart.node == NodeKind::True ? Say(language, "true node") : Say(language, "mean node");
+    return text;
+}
+
+std::string PositionsNoteIn(const Chart& chart, Language language) {
+    if (chart.mode == ComputationMode::Precise) return ModeTextIn(chart, language);
+    return std::string(Say(language, "Classic positions (the program's own model)"));
+}
+
+std::string ZoneTextIn(const ChartBirth& b, Language language) {
+    if (b.zoneEntry >= 0 || b.timeZone.empty()) return {};
+    const LocalClock clock{b.clock.year, b.clock.month, b.clock.day, b.clock.hour, b.clock.minute, b.second};
+    std::string text = b.timeZone + ": UTC";
+    text += b.utcOffset;
+    if (b.dst) text = Say(language, "%1, daylight saving", {text});
+    // Before 1901 the line names the database's entry and whose time it is.
+    const bool early = clock.Year < kMeanTimesBefore;
+    if (early) {
+        text += " (";
+        text += b.zoneAbbreviation;
+        text += ')';
+    }
+    std::string time = TwoDigits(clock.Hour);
+    time += ':';
+    time += TwoDigits(clock.Minute);
+    text = Say(language, "%1 on %2 at %3", {text, LongDateIn(clock, language), time});
+    if (early) {
+        text = Say(language, "%1, as the tz database gives it before %2", {text, std::to_string(kMeanTimesBefore)});
+        if (b.zoneAbbreviation == "LMT")
+            text = Say(language, "%1: the local mean time of %2, not of the birth place", {text, ZoneCity(b.timeZone)});
+        else if (CityMeanTime(b.zoneAbbreviation))
+            text = Say(language, "%1: a city's mean time, not the birth place's", {text});
+    }
+    if (b.repeated == RepeatedHour::Earlier)
+        text = Say(language, "%1, the earlier of the two (the clocks showed this time twice)", {text});
+    else if (b.repeated == RepeatedHour::Later)
+        text = Say(language, "%1, the later of the two (the clocks showed this time twice)", {text});
+    return text;
+}
+
+std::string ZoneUsedIn(const ChartBirth& b, Language language) {
+    if (b.zoneEntry < 0) return ZoneTextIn(b, language);
+    std::string text(kZoneTable[static_cast<std::size_t>(b.zoneEntry)].DisplayText);
+    text += ": UTC";
+    text += b.utcOffset;
+    if (b.dst) text = Say(language, "%1, daylight saving", {text});
+    return text;
+}
+
+std::string PanchangaNoteIn(const Panchanga& p, Language language) {
+    const std::string day = LongDateIn(p.noteDay, language);
+    const std::string_view why = p.midnightSun ? Say(language, "the midnight sun") : Say(language, "the polar night");
+    switch (p.sunMissing) {
+        case SunMissing::None: return {};
+        case SunMissing::Rise:
+            return Say(language, "The Sun does not rise at this place on %1 (%2); the day begins at local midnight",
+                       {day, why});
+        case SunMissing::RiseAndSet:
+            return Say(language,
+                       "The Sun neither rises nor sets at this place on %1 (%2); the day begins at local midnight",
+                       {day, why});
+        case SunMissing::Set:
+            return Say(language, "The Sun does not set at this place in the day begun at the sunrise of %1 (%2)",
+                       {day, why});
+    }
+    return {};
+}
+
+std::string StrengthsNoteIn(const ShadbalaAndBhavaBala& balas, Language language) {
+    if (balas.sunRises) return {};
+    const std::string day = LongDateIn(balas.noteDay, language);
+    if (balas.daylight)
+        return Say(language,
+                   "The Sun does not set at this place in the birth's day (%1); tribhaga bala divides the whole day "
+                   "as daytime and the hours count from the day's start",
+                   {day});
+    return Say(language,
+               "The Sun does not rise at this place in the birth's day (%1); tribhaga bala divides the whole day as "
+               "night and the hours count from the day's start",
+               {day});
+}
+
+std::string RefusalIn(std::string_view refusal, Language language) {
+    return std::string(SayIfPhrase(language, refusal));
+}
+
+}  // namespace velmora

@@ -1,0 +1,216 @@
+// The chart's notes in each language: how the positions were computed, the
+// zone's clock as it was read, the days without a sunrise or a sunset, and
+// why a classic chart lacks a panchanga, transits, strengths or the
+// birth-time sensitivity. In English they are the chart's own texts word for
+// word; in the other languages they are made of the same facts, in the
+// language's script but for the names that are no words of any language
+// (a time-zone id, "UTC", an ayanamsa's name).
+//
+// Zones (the tz database, tzdata's "asia" and "northamerica" files):
+// Asia/Kolkata kept +5:30 (IST) in 1990 and war time +6:30 from 1 September
+// 1942, and Madras Mean Time (MMT, +5:21:10) from 1870 to 1906; New York
+// kept its local mean time (LMT, −4:56:02) until 18 November 1883, and its
+// clocks went back from 02:00 EDT to 01:00 EST on 7 November 2021, so that
+// 01:30 was shown twice.
+// Days: Tromsø, 69° 39′ N 18° 57′ E (GeoNames 3133880), has the midnight sun
+// from 20 May to 22 July and the polar night from 27 November to 15 January
+// (the Norwegian almanacs).
+// Month names: CLDR 42, gregorian wide format months (as in
+// local_format_test.cpp).
+
+#include "presentation/ChartNotes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "birth/ZoneTable.h"
+#include "chart/ComputeChart.h"
+#include "chart/Sensitivity.h"
+#include "chart/Transits.h"
+
+namespace velmora {
+namespace {
+
+constexpr Language kOtherLanguages[] = {Language::Hindi, Language::Tamil, Language::Telugu, Language::Kannada};
+
+Birth BirthAt(const char* zone, double latitude, double longitude, LocalClock clock) {
+    Birth b;
+    b.name = "NOTES";
+    b.clock = clock;
+    b.latitude = latitude;
+    b.longitude = longitude;
+    b.timeZoneId = zone;
+    b.mode = ComputationMode::Precise;
+    return b;
+}
+
+Chart ChartOf(const Birth& birth) {
+    const ChartOutcome outcome = ComputeChart(birth, {.report = false, .dashas = {}, .today = {}, .vargas = false,
+                                                      .ashtakavarga = false});
+    EXPECT_TRUE(outcome.Computed()) << outcome.refusal.message;
+    return outcome.chart ? *outcome.chart : Chart{};
+}
+
+int ZoneEntryOf(std::string_view abbreviation) {
+    for (int p = 0; p < kZoneItems; ++p)
+        if (ZoneAbbreviation(kZoneTable[static_cast<std::size_t>(p)]) == abbreviation) return p;
+    return -1;
+}
+
+// The text without the names it may carry as they are; what is left must
+// hold no Latin letter, so no English word is left in it.
+void ExpectNoEnglishLeft(std::string text, std::initializer_list<std::string> names) {
+    for (const std::string& name : names) {
+        if (name.empty()) continue;
+        for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name)) text.erase(at, name.size());
+    }
+    for (const char c : text) EXPECT_FALSE((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) << text;
+}
+
+const char* JuneIn(Language language) {
+    switch (language) {
+        case Language::Hindi: return "जून";
+        case Language::Tamil: return "ஜூன்";
+        case Language::Telugu: return "జూన్";
+        case Language::Kannada: return "ಜೂನ್";
+        case Language::English: break;
+    }
+    return "June";
+}
+
+struct ZoneCase {
+    const char* what;
+    Birth birth;
+    const char* expectedStart;  // how the English zone line begins (the tz database's facts)
+};
+
+std::vector<ZoneCase> ZoneCases() {
+    std::vector<ZoneCase> cases;
+    cases.push_back({"Kolkata 1990", BirthAt("Asia/Kolkata", 22.57, 88.37, {1990, 6, 20, 10, 0, 0}),
+                     "Asia/Kolkata: UTC+05:30 on 20 June 1990 at 10:00"});
+    cases.push_back({"Kolkata, war time", BirthAt("Asia/Kolkata", 22.57, 88.37, {1942, 9, 1, 12, 0, 0}),
+                     "Asia/Kolkata: UTC+06:30, daylight saving on 1 September 1942 at 12:00"});
+    cases.push_back({"Kolkata, Madras Mean Time", BirthAt("Asia/Kolkata", 22.57, 88.37, {1880, 6, 5, 10, 0, 0}),
+                     "Asia/Kolkata: UTC+05:21:10 (MMT) on 5 June 1880 at 10:00, as the tz database gives it before "
+                     "1901: a city's mean time, not the birth place's"});
+    cases.push_back({"New York, local mean time", BirthAt("America/New_York", 40.71, -74.01, {1870, 6, 5, 10, 0, 0}),
+                     "America/New_York: UTC-04:56:02 (LMT) on 5 June 1870 at 10:00, as the tz database gives it "
+                     "before 1901: the local mean time of New York, not of the birth place"});
+    Birth earlier = BirthAt("America/New_York", 40.71, -74.01, {2021, 11, 7, 1, 30, 0});
+    earlier.repeated = RepeatedHour::Earlier;
+    cases.push_back({"New York, the earlier 01:30", earlier,
+                     "America/New_York: UTC-04:00, daylight saving on 7 November 2021 at 01:30, the earlier"});
+    Birth later = earlier;
+    later.repeated = RepeatedHour::Later;
+    cases.push_back({"New York, the later 01:30", later,
+                     "America/New_York: UTC-05:00 on 7 November 2021 at 01:30, the later"});
+    Birth listed = BirthAt("", 22.57, 88.37, {1990, 6, 20, 10, 0, 0});
+    listed.zoneEntry = ZoneEntryOf("IST");
+    cases.push_back({"the zone list's IST", listed, ""});
+    listed.daylightSaving = true;
+    listed.options.positions = PositionKind::True;
+    listed.node = NodeKind::True;
+    cases.push_back({"IST and the daylight-saving box, true positions and node", listed, ""});
+    return cases;
+}
+
+TEST(ChartNotes, EnglishIsTheChartsOwnTextAndTheLanguagesLeaveNoEnglishWord) {
+    for (const ZoneCase& c : ZoneCases()) {
+        SCOPED_TRACE(c.what);
+        const Chart chart = ChartOf(c.birth);
+        const ChartBirth& b = chart.birth;
+        EXPECT_EQ(b.zoneText.rfind(c.expectedStart, 0), 0u) << b.zoneText;
+        EXPECT_EQ(ZoneTextIn(b, Language::English), b.zoneText);
+        EXPECT_EQ(ZoneUsedIn(b, Language::English), b.zoneUsed);
+        EXPECT_EQ(ModeTextIn(chart, Language::English), chart.modeText);
+        EXPECT_EQ(PositionsNoteIn(chart, Language::English), chart.modeText);
+        for (const Language language : kOtherLanguages) {
+            SCOPED_TRACE(std::string(InfoOf(language).code));
+            const std::string zone = ZoneUsedIn(b, language), mode = ModeTextIn(chart, language);
+            EXPECT_NE(mode, chart.modeText);
+            const std::string listName =
+                b.zoneEntry >= 0 ? std::string(kZoneTable[static_cast<std::size_t>(b.zoneEntry)].DisplayText) : "";
+            ExpectNoEnglishLeft(zone, {b.timeZone, "UTC", "tz", b.zoneAbbreviation, ZoneCity(b.timeZone), listName});
+            ExpectNoEnglishLeft(mode, {chart.ayanamsaLabel});
+            if (b.dst || b.zoneEntry < 0) {
+                EXPECT_NE(zone, b.zoneUsed);
+            }
+            if (b.zoneEntry < 0 && b.clock.month == 6) {
+                EXPECT_NE(zone.find(JuneIn(language)), std::string::npos) << zone;
+            }
+        }
+    }
+}
+
+TEST(ChartNotes, AClassicChartSaysItIsTheProgramsOwnModelAndWhyItLacksWhatItLacks) {
+    Birth birth = BirthAt("", 22.57, 88.37, {1990, 6, 20, 10, 0, 0});
+    birth.zoneEntry = ZoneEntryOf("IST");
+    birth.mode = ComputationMode::Classic;
+    const Chart chart = ChartOf(birth);
+    EXPECT_EQ(PositionsNoteIn(chart, Language::English), kClassicPositionsNote);
+    EXPECT_EQ(ModeTextIn(chart, Language::English), "");
+    const std::string refusals[] = {ComputePanchanga(chart).refusal,
+                                    ComputeTransits(chart, chart.julianDayUT, chart.utcOffsetSeconds).refusal,
+                                    ComputeStrengths(chart).refusal, ComputeSensitivity(chart).refusal};
+    for (const std::string& refusal : refusals) {
+        SCOPED_TRACE(refusal);
+        ASSERT_FALSE(refusal.empty());
+        EXPECT_EQ(RefusalIn(refusal, Language::English), refusal);
+        for (const Language language : kOtherLanguages) {
+            SCOPED_TRACE(std::string(InfoOf(language).code));
+            ExpectNoEnglishLeft(RefusalIn(refusal, language), {});
+            ExpectNoEnglishLeft(PositionsNoteIn(chart, language), {});
+        }
+    }
+    // A refusal the table does not know (an ephemeris' own error) is passed on as it is.
+    EXPECT_EQ(RefusalIn("swe_calc: file not found", Language::Tamil), "swe_calc: file not found");
+}
+
+TEST(ChartNotes, DaysWithoutASunriseOrSunsetInEveryLanguage) {
+    const struct {
+        const char* what;
+        LocalClock clock;
+        const char* panchanga;  // the English note in full
+        bool strengthsDaylight;
+    } cases[] = {
+        {"Tromso, the midnight sun", {1990, 6, 21, 12, 0, 0},
+         "The Sun neither rises nor sets at this place on 21 June 1990 (the midnight sun); the day begins at local "
+         "midnight",
+         true},
+        {"Tromso, the polar night", {1990, 1, 10, 12, 0, 0},
+         "The Sun neither rises nor sets at this place on 10 January 1990 (the polar night); the day begins at local "
+         "midnight",
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Chart chart = ChartOf(BirthAt("Europe/Oslo", 69 + 39 / 60.0, 18 + 57 / 60.0, c.clock));
+        const PanchangaOutcome panchanga = ComputePanchanga(chart);
+        ASSERT_TRUE(panchanga.panchanga) << panchanga.refusal;
+        EXPECT_EQ(panchanga.panchanga->note, c.panchanga);
+        EXPECT_EQ(PanchangaNoteIn(*panchanga.panchanga, Language::English), c.panchanga);
+        const StrengthsOutcome strengths = ComputeStrengths(chart);
+        ASSERT_TRUE(strengths.balas) << strengths.refusal;
+        EXPECT_FALSE(strengths.balas->sunRises);
+        EXPECT_EQ(strengths.balas->daylight, c.strengthsDaylight);
+        EXPECT_EQ(StrengthsNoteIn(*strengths.balas, Language::English), strengths.balas->note);
+        for (const Language language : kOtherLanguages) {
+            SCOPED_TRACE(std::string(InfoOf(language).code));
+            const std::string note = PanchangaNoteIn(*panchanga.panchanga, language);
+            ExpectNoEnglishLeft(note, {});
+            ExpectNoEnglishLeft(StrengthsNoteIn(*strengths.balas, language), {});
+            if (c.clock.Month == 6) {
+                EXPECT_NE(note.find(JuneIn(language)), std::string::npos) << note;
+            }
+        }
+    }
+    // Where the Sun rose and set there is no note.
+    const Chart kolkata = ChartOf(BirthAt("Asia/Kolkata", 22.57, 88.37, {1990, 6, 20, 10, 0, 0}));
+    const PanchangaOutcome ordinary = ComputePanchanga(kolkata);
+    ASSERT_TRUE(ordinary.panchanga);
+    EXPECT_EQ(PanchangaNoteIn(*ordinary.panchanga, Language::Hindi), "");
+}
+
+}  // namespace
+}  // namespace velmora
