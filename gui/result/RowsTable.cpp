@@ -14,11 +14,17 @@ QTableWidget* MakeRowsTable(const QString& objectName, const QString& accessible
     table->setAccessibleName(accessibleName);
     table->horizontalHeader()->hide();
     table->verticalHeader()->hide();
+    // The captions' column as wide as its longest caption, in whatever
+    // language and font the window has come to; the texts take the rest and
+    // wrap onto more lines rather than being cut.
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setTabKeyNavigation(false);
-    table->setWordWrap(false);
+    table->setWordWrap(true);
+    table->setTextElideMode(Qt::ElideNone);
     return table;
 }
 
@@ -31,8 +37,9 @@ void FillRows(QTableWidget* table, const std::vector<LabelRow>& rows) {
         text->setToolTip(text->text());  // the whole text where the column cuts it
         table->setItem(i, 1, text);
     }
-    table->resizeColumnToContents(0);
-    table->setMinimumHeight(table->verticalHeader()->length() + 2 * table->frameWidth() + 2);
+    // Room for every row on one line; a row wrapped in a narrow window scrolls.
+    table->setMinimumHeight(table->rowCount() * table->verticalHeader()->defaultSectionSize() +
+                            2 * table->frameWidth() + 2);
 }
 
 }  // namespace velmora
