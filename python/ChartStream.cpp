@@ -1,5 +1,6 @@
 #include "python/ChartStream.h"
 
+#include <cstring>
 #include <ostream>
 #include <streambuf>
 
@@ -61,14 +62,17 @@ protected:
             }
             partial_.erase(0, at);
         } else {
-            for (std::streamsize i = 0; i < count; ++i) {
-                if (text[i] == '\n') {
-                    lines.push_back(std::move(partial_));
-                    partial_.clear();
-                } else {
-                    partial_ += text[i];
-                }
+            // Whole stretches at a time: a line of the whole object is 25 KB.
+            const char* at = text;
+            const char* const end = text + count;
+            while (const void* found = std::memchr(at, '\n', static_cast<std::size_t>(end - at))) {
+                const char* newline = static_cast<const char*>(found);
+                partial_.append(at, static_cast<std::size_t>(newline - at));
+                lines.push_back(std::move(partial_));
+                partial_.clear();
+                at = newline + 1;
             }
+            partial_.append(at, static_cast<std::size_t>(end - at));
         }
         if (!lines.empty()) {
             std::lock_guard lock(shared_.mutex);
