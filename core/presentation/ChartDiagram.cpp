@@ -1,4 +1,5 @@
 #include "presentation/ChartDiagram.h"
+#include "presentation/Phrases.h"
 
 #include "presentation/ChartLabels.h"
 #include "presentation/ChartStyle.h"
@@ -108,11 +109,12 @@ std::string EntryShortLabel(const DiagramEntry& entry, const Glossary& glossary)
                         : BodyShortLabel(glossary, entry.number, entry.retrograde);
 }
 
-std::string EntrySpokenLabel(const DiagramEntry& entry, SpokenNames names) {
-    if (entry.transit) return "transiting " + BodySpokenLabel(entry.number, entry.retrograde, names);
+std::string EntrySpokenLabel(const DiagramEntry& entry, SpokenNames names, Language language) {
+    if (entry.transit)
+        return Say(language, "transiting %1", {BodySpokenLabel(entry.number, entry.retrograde, names, language)});
     if (entry.arudha) return std::string(ArudhaLabel(entry.number));
-    std::string spoken = BodySpokenLabel(entry.number, entry.retrograde, names);
-    if (entry.degreesShown) spoken += " at " + CellDegreesText(entry.longitude, false);
+    std::string spoken = BodySpokenLabel(entry.number, entry.retrograde, names, language);
+    if (entry.degreesShown) spoken = Say(language, "%1 at %2", {spoken, CellDegreesText(entry.longitude, false)});
     return spoken;
 }
 

@@ -95,7 +95,8 @@ int HouseOfSign(int ascendantSign, int sign);
 // language (English by default).
 std::string EntryLabel(const DiagramEntry& entry, const Glossary& glossary = GlossaryOf(Language::English));
 std::string EntryShortLabel(const DiagramEntry& entry, const Glossary& glossary = GlossaryOf(Language::English));
-std::string EntrySpokenLabel(const DiagramEntry& entry, SpokenNames names = SpokenNames::Full);
+std::string EntrySpokenLabel(const DiagramEntry& entry, SpokenNames names = SpokenNames::Full,
+                             Language language = Language::English);
 // The label as a cell shows it, with the degrees when they are shown: the
 // short label and "12°34′" ("12:34" with `ascii`), or the label alone.
 std::string EntryCellLabel(const DiagramEntry& entry, bool shortLabel, bool ascii = false,

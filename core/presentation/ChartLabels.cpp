@@ -2,6 +2,8 @@
 
 #include "engine/Retrogrades.h"
 #include "presentation/ChartStyle.h"
+#include "presentation/Glossary.h"
+#include "presentation/Phrases.h"
 
 namespace velmora {
 
@@ -17,10 +19,14 @@ std::string BodyShortLabel(int body, bool retrograde) {
     return label;
 }
 
-std::string BodySpokenLabel(int body, bool retrograde, SpokenNames names) {
-    std::string label(names == SpokenNames::Full ? kPointNames[static_cast<std::size_t>(body)]
-                                                 : kPlainBodyNames[static_cast<std::size_t>(body)]);
-    if (retrograde) label += " retrograde";
+std::string BodySpokenLabel(int body, bool retrograde, SpokenNames names, Language language) {
+    const auto index = static_cast<std::size_t>(body);
+    std::string label;
+    if (language == Language::English)
+        label = names == SpokenNames::Full ? kPointNames[index] : kPlainBodyNames[index];
+    else
+        label = names == SpokenNames::Full ? GlossaryOf(language).pointNames[index] : GlossaryOf(language).points[index];
+    if (retrograde) label = Say(language, "%1 retrograde", {label});
     return label;
 }
 

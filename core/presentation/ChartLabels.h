@@ -11,6 +11,7 @@
 #include "analysis/ChartState.h"
 #include "engine/NameTables.h"
 #include "presentation/ResultCaptions.h"
+#include "text/Language.h"
 
 namespace velmora {
 
@@ -22,9 +23,11 @@ std::string BodyShortLabel(int body, bool retrograde);
 
 // What a screen reader says: the points' full names ("Sun", "Mercury
 // retrograde", "Ascendant") or, where the names are read as a cell shows
-// them, the shown names ("Asc").
+// them, the shown names ("Asc"). In another language the glossary's names
+// and the phrase table's words ("बुध वक्री").
 enum class SpokenNames { Full, AsShown };
-std::string BodySpokenLabel(int body, bool retrograde, SpokenNames names = SpokenNames::Full);
+std::string BodySpokenLabel(int body, bool retrograde, SpokenNames names = SpokenNames::Full,
+                            Language language = Language::English);
 
 // "AL", "A2" … "A12" by arudha number 0 … 11.
 inline std::string_view ArudhaLabel(int arudha) { return kArudhaLabels[static_cast<std::size_t>(arudha)]; }

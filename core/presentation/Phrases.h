@@ -136,6 +136,10 @@ inline constexpr std::string_view kPhraseEnglish[] = {
     "%1: a city's mean time, not the birth place's",
     "%1, the earlier of the two (the clocks showed this time twice)",
     "%1, the later of the two (the clocks showed this time twice)",
+    // What a screen reader says of a chart's cell
+    "%1 retrograde",
+    "transiting %1",
+    "%1 at %2",
     // The birth time's sensitivity
     "Birth time: what changes within ±%1 minutes",
     "%1 of %2 items keep their value throughout the window.",

@@ -118,6 +118,10 @@ constexpr PhraseTable kTable = {{
     {"%1: a city's mean time, not the birth place's", "%1: किसी नगर का माध्य समय, जन्म स्थान का नहीं"},
     {"%1, the earlier of the two (the clocks showed this time twice)", "%1, दोनों में पहला (घड़ियों ने यह समय दो बार दिखाया)"},
     {"%1, the later of the two (the clocks showed this time twice)", "%1, दोनों में बाद वाला (घड़ियों ने यह समय दो बार दिखाया)"},
+    // What a screen reader says of a chart's cell
+    {"%1 retrograde", "%1 वक्री"},
+    {"transiting %1", "गोचर %1"},
+    {"%1 at %2", "%1, %2 पर"},
     // The birth time's sensitivity
     {"Birth time: what changes within ±%1 minutes", "जन्म समय: ±%1 मिनट में क्या बदलता है"},
     {"%1 of %2 items keep their value throughout the window.", "%2 में से %1 मदें पूरी अवधि में अपना मान रखती हैं।"},

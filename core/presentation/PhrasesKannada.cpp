@@ -118,6 +118,10 @@ constexpr PhraseTable kTable = {{
     {"%1: a city's mean time, not the birth place's", "%1: ಒಂದು ನಗರದ ಸರಾಸರಿ ಸಮಯ, ಜನ್ಮ ಸ್ಥಳದ್ದಲ್ಲ"},
     {"%1, the earlier of the two (the clocks showed this time twice)", "%1, ಎರಡರಲ್ಲಿ ಮೊದಲನೆಯದು (ಗಡಿಯಾರಗಳು ಈ ಸಮಯವನ್ನು ಎರಡು ಬಾರಿ ತೋರಿಸಿದವು)"},
     {"%1, the later of the two (the clocks showed this time twice)", "%1, ಎರಡರಲ್ಲಿ ನಂತರದ್ದು (ಗಡಿಯಾರಗಳು ಈ ಸಮಯವನ್ನು ಎರಡು ಬಾರಿ ತೋರಿಸಿದವು)"},
+    // What a screen reader says of a chart's cell
+    {"%1 retrograde", "%1 ವಕ್ರಿ"},
+    {"transiting %1", "ಗೋಚಾರ %1"},
+    {"%1 at %2", "%1, %2 ರಲ್ಲಿ"},
     // The birth time's sensitivity
     {"Birth time: what changes within ±%1 minutes", "ಜನನ ಸಮಯ: ±%1 ನಿಮಿಷಗಳೊಳಗೆ ಏನು ಬದಲಾಗುತ್ತದೆ"},
     {"%1 of %2 items keep their value throughout the window.", "%2 ರಲ್ಲಿ %1 ಅಂಶಗಳು ಅವಧಿಯುದ್ದಕ್ಕೂ ತಮ್ಮ ಮೌಲ್ಯವನ್ನು ಉಳಿಸಿಕೊಳ್ಳುತ್ತವೆ."},

@@ -118,6 +118,10 @@ constexpr PhraseTable kTable = {{
     {"%1: a city's mean time, not the birth place's", "%1: ஒரு நகரத்தின் சராசரி நேரம், பிறந்த இடத்தினுடையது அல்ல"},
     {"%1, the earlier of the two (the clocks showed this time twice)", "%1, இரண்டில் முந்தையது (கடிகாரங்கள் இந்த நேரத்தை இருமுறை காட்டின)"},
     {"%1, the later of the two (the clocks showed this time twice)", "%1, இரண்டில் பிந்தையது (கடிகாரங்கள் இந்த நேரத்தை இருமுறை காட்டின)"},
+    // What a screen reader says of a chart's cell
+    {"%1 retrograde", "%1 வக்கிரம்"},
+    {"transiting %1", "கோசார %1"},
+    {"%1 at %2", "%1, %2 இல்"},
     // The birth time's sensitivity
     {"Birth time: what changes within ±%1 minutes", "பிறந்த நேரம்: ±%1 நிமிடங்களுக்குள் எது மாறுகிறது"},
     {"%1 of %2 items keep their value throughout the window.", "%2 இல் %1 உருப்படிகள் காலம் முழுவதும் தம் மதிப்பை மாற்றவில்லை."},

@@ -118,6 +118,10 @@ constexpr PhraseTable kTable = {{
     {"%1: a city's mean time, not the birth place's", "%1: ఒక నగరపు మధ్యమ కాలం, జన్మ స్థలానిది కాదు"},
     {"%1, the earlier of the two (the clocks showed this time twice)", "%1, రెండింటిలో మొదటిది (గడియారాలు ఈ సమయాన్ని రెండుసార్లు చూపాయి)"},
     {"%1, the later of the two (the clocks showed this time twice)", "%1, రెండింటిలో తరువాతిది (గడియారాలు ఈ సమయాన్ని రెండుసార్లు చూపాయి)"},
+    // What a screen reader says of a chart's cell
+    {"%1 retrograde", "%1 వక్రి"},
+    {"transiting %1", "గోచార %1"},
+    {"%1 at %2", "%1, %2 వద్ద"},
     // The birth time's sensitivity
     {"Birth time: what changes within ±%1 minutes", "జనన సమయం: ±%1 నిమిషాలలో ఏమి మారుతుంది"},
     {"%1 of %2 items keep their value throughout the window.", "%2 లో %1 అంశాలు కాలమంతా తమ విలువను మార్చవు."},

@@ -15,11 +15,12 @@ namespace {
 
 QString SpokenHouse(const DiagramCell& cell, ChartStyle style) {
     const std::string_view name = WindowTerms().signs[static_cast<std::size_t>(cell.sign)];
-    const QString signName = QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
+    const QString signName = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     QString text = style == ChartStyle::North ? Tr(QT_TRANSLATE_NOOP("Velmora", "House %1, %2")).arg(cell.house).arg(signName)
                                               : Tr(QT_TRANSLATE_NOOP("Velmora", "%1, house %2")).arg(signName).arg(cell.house);
     QStringList spoken;
-    for (const DiagramEntry& entry : cell.entries) spoken << QString::fromStdString(EntrySpokenLabel(entry));
+    for (const DiagramEntry& entry : cell.entries)
+        spoken << QString::fromStdString(EntrySpokenLabel(entry, SpokenNames::Full, LanguageChoice::Current()));
     if (!cell.note.empty()) spoken << QString::fromStdString(cell.note);
     text += spoken.isEmpty() ? Tr(QT_TRANSLATE_NOOP("Velmora", ": empty")) : QStringLiteral(": ") + spoken.join(QStringLiteral(", "));
     return text;

@@ -125,7 +125,8 @@ void NameValue(QLabel* label, const QString& what, const QString& whenEmpty, con
 QString SpokenEntries(const DiagramCell& cell, bool arudhas) {
     QStringList parts;
     for (const DiagramEntry& entry : cell.entries)
-        if (entry.arudha == arudhas) parts << QString::fromStdString(EntrySpokenLabel(entry, SpokenNames::AsShown));
+        if (entry.arudha == arudhas)
+            parts << QString::fromStdString(EntrySpokenLabel(entry, SpokenNames::AsShown, LanguageChoice::Current()));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -287,7 +288,7 @@ void frmDisplay::SpeakTexts() {
     const QString notGiven = Tr(QT_TRANSLATE_NOOP("Velmora", "not given"));
     const ChartDiagram& diagram = birthChart->Diagram();
     for (int k = 0; k < kSignCount; ++k) {
-        const QString sign = QLatin1String(kSignEnglishNames[static_cast<std::size_t>(k)]);
+        const QString sign = FromUtf8(WindowTerms().signs[static_cast<std::size_t>(k)]);
         NameSpoken(signLabels[k], sign, Tr(QT_TRANSLATE_NOOP("Velmora", "no bodies")), {},
                    SpokenEntries(diagram.OfSign(k), false));
         NameSpoken(lblArudha[k], sign, Tr(QT_TRANSLATE_NOOP("Velmora", "no arudhas")),
@@ -304,7 +305,7 @@ void frmDisplay::SpeakTexts() {
         NameValue(lblMode, Tr(QT_TRANSLATE_NOOP("Velmora", "Positions")), notGiven,
                   ModeTextIn(*chart_, LanguageChoice::Current()));
     for (int i = 0; i < kBodyCount; ++i)
-        NameValue(planet[i], FromUtf8(kPlainBodyNames[i]), notGiven, labels_.planet[i]);
+        NameValue(planet[i], FromUtf8(WindowTerms().points[static_cast<std::size_t>(i)]), notGiven, labels_.planet[i]);
 }
 
 void frmDisplay::ShowLanguage() {
@@ -321,6 +322,7 @@ void frmDisplay::ShowLanguage() {
     }
     for (int i = 0; i < kBodyCount; ++i) {
         PlanetName[i]->setText(FromUtf8(PositionRowCaption(WindowTerms(), i)));
+        planet[i]->setAccessibleDescription(FromUtf8(WindowTerms().points[static_cast<std::size_t>(i)]));
         SetCaption(planet[i], labels_.planet[i]);
     }
     birthChart->SetChart(Tr(QT_TRANSLATE_NOOP("Velmora", "Birth chart")), birthChart->Diagram());
@@ -641,7 +643,7 @@ void frmDisplay::BuildPositions() {
         planet[i] = MakeLabel(fraWestern, "planet", QString(), TwipsRect(1920, kPlanetTops[i], 1455, 270), valueFont);
         planet[i]->setProperty("index", i);
         SetCaption(planet[i], result.planet[i]);
-        MakeReachable(planet[i], FromUtf8(kPlainBodyNames[i]));
+        MakeReachable(planet[i], FromUtf8(WindowTerms().points[static_cast<std::size_t>(i)]));
     }
 }
 

@@ -25,6 +25,7 @@
 #include "presentation/ChartDiagram.h"
 #include "presentation/Glossary.h"
 #include "result/ChartPainter.h"
+#include "result/ChartView.h"
 #include "result/PrintDocument.h"
 #include "result/frmDisplay.h"
 #include "services/LanguageChoice.h"
@@ -622,6 +623,42 @@ private slots:
         choice.Choose(Language::English);
         QCOMPARE(doshas->text(), englishDoshas);
         QCOMPARE(kootas->item(4, 0)->text(), QStringLiteral("Graha Maitri"));
+    }
+
+    // What a screen reader says of a chart's houses, in each language: the
+    // sign and the bodies by the glossary's names (PyJHora's Hindi list:
+    // मेष Aries, बुध Mercury), retrograde and transiting in the language's
+    // words, and in English as before.
+    void theChartsHousesAreSpokenInTheLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("house1");
+        QTest::newRow("en") << int(Language::English)
+                            << QStringLiteral("Aries, house 1: Mercury retrograde, Ascendant, transiting Sun");
+        QTest::newRow("hi") << int(Language::Hindi) << QStringLiteral("मेष, भाव 1: बुध वक्री, लग्न, गोचर सूर्य");
+    }
+    void theChartsHousesAreSpokenInTheLanguage() {
+        QFETCH(int, language);
+        QFETCH(QString, house1);
+        PlacedPoints points;
+        points.signs.fill(5);
+        points.signs[2] = 0;  // Mercury in Aries, retrograde, with the ascendant
+        points.signs[9] = 0;
+        points.retrograde[2] = true;
+        ChartDiagram diagram = MakeChartDiagram(points);
+        diagram.cells[0].entries.push_back({.number = 0, .transit = true});  // the transiting Sun beside it
+        LanguageChoice choice(static_cast<Language>(language));
+        ChartView view(QStringLiteral("chart"), diagram, ChartStyle::South);
+        QString spoken = view.HouseSpot(1)->accessibleName();
+        QCOMPARE(spoken, house1);
+        for (const LanguageInfo& info : kLanguages) {
+            LanguageChoice other(info.language);
+            view.SetChart(QStringLiteral("chart"), diagram);
+            spoken = view.HouseSpot(1)->accessibleName();
+            const std::string_view aries = GlossaryOf(info.language).signs[0];
+            QVERIFY2(spoken.startsWith(QString::fromUtf8(aries.data(), qsizetype(aries.size()))), qPrintable(spoken));
+            const std::string_view mercury = GlossaryOf(info.language).pointNames[2];
+            QVERIFY2(spoken.contains(QString::fromUtf8(mercury.data(), qsizetype(mercury.size()))), qPrintable(spoken));
+        }
     }
 
     // Every house holding the ten bodies retrograde, under their longest
