@@ -18,6 +18,7 @@
 #include "analysis/Vimsopaka.h"
 #include "presentation/DashaLabels.h"
 #include "presentation/PointDetailLabels.h"
+#include "tests/support/ScriptCheck.h"
 #include "text/TextWidth.h"
 
 namespace velmora {
@@ -37,21 +38,7 @@ std::map<char, int> Placeholders(std::string_view text) {
 // (Devanagari U+0900–U+097F, Tamil U+0B80–U+0BFF, Telugu U+0C00–U+0C7F,
 // Kannada U+0C80–U+0CFF, as the Unicode code charts give the blocks) and no
 // letter of another Indic script.
-bool WrittenInScript(Language language, std::string_view text) {
-    const char32_t first[] = {0, 0x0900, 0x0B80, 0x0C00, 0x0C80};
-    const char32_t last[] = {0, 0x097F, 0x0BFF, 0x0C7F, 0x0CFF};
-    const auto l = static_cast<std::size_t>(language);
-    bool own = false;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = Utf8SequenceLength(text, i);
-        if (length == 0) return false;
-        const char32_t c = detail::CodePointAt(text, i, length);
-        if (c >= first[l] && c <= last[l]) own = true;
-        else if (c >= 0x0900 && c <= 0x0DFF) return false;  // another Indic script
-        i += length;
-    }
-    return own;
-}
+bool WrittenInScript(Language language, std::string_view text) { return test::InItsScript(language, text); }
 
 TEST(Phrases, EveryPhraseIsTranslatedInEveryLanguage) {
     for (const Language language : kTranslated) {
