@@ -2,8 +2,8 @@
 // translation keeping the English's placeholders and written in its
 // language's script, English the key itself, and the texts made elsewhere
 // that the text output looks up at run time (the dignities, the dasha
-// levels, the vimsopaka schemes, the full position table's headings) all
-// rows of the table.
+// levels, the vimsopaka schemes, the full position table's and the yogas'
+// headings) all rows of the table.
 
 #include "presentation/Phrases.h"
 
@@ -18,6 +18,7 @@
 #include "analysis/Vimsopaka.h"
 #include "presentation/DashaLabels.h"
 #include "presentation/PointDetailLabels.h"
+#include "presentation/YogaLabels.h"
 #include "tests/support/ScriptCheck.h"
 #include "text/TextWidth.h"
 
@@ -101,6 +102,7 @@ TEST(Phrases, TheTextsLookedUpAtRunTimeAreAllRows) {
     for (const VimsopakaSchemeRow& scheme : VimsopakaSchemes()) looked.push_back(scheme.name);
     for (std::string_view heading : kPointDetailHeadings) looked.push_back(heading);
     for (std::string_view karaka : kKarakaNames8) looked.push_back(karaka);
+    for (std::string_view heading : kYogaHeadings) looked.push_back(heading);
     looked.insert(looked.end(), {"direct", "retrograde", "yes", "no"});
     for (std::string_view english : looked)
         for (const Language language : kTranslated)
