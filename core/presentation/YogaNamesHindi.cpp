@@ -124,9 +124,11 @@ extern const YogaNameTable kHindiYogaNames;
 
 const YogaNameTable kHindiYogaNames = {
     Language::Hindi,
-    // The families, as YogaFamily lists them. Viparita Raja, Raja and Dhana as in the names; the others Velmora's own.
+    // The families, as YogaFamily lists them: Viparita Raja, Raja and Dhana PyJHora's words, as in
+    // the yogas' names; the others Velmora's own.
     {"पंच महापुरुष", "चंद्र", "सूर्य", "नाभस", "राज", "धन", "विपरीत राज", "परिवर्तन", "अन्य योग"},
-    // The kinds of Kala Sarpa by Rahu's house, Ananta … Sheshanaga. Velmora's own: Shankhapala, Karkotaka, Sheshanaga.
+    // The kinds of Kala Sarpa by Rahu's house, Ananta … Sheshanaga. Velmora's own: Shankhapala,
+    // Karkotaka, Sheshanaga.
     {"अनंत", "कुलिक", "वासुकि", "शंखपाल", "पद्म", "महापद्म", "तक्षक", "कर्कोटक", "शंखचूड", "घटक", "विषधर", "शेषनाग"},
     kRows,
 };

@@ -126,9 +126,11 @@ extern const YogaNameTable kKannadaYogaNames;
 
 const YogaNameTable kKannadaYogaNames = {
     Language::Kannada,
-    // The families, as YogaFamily lists them. Viparita Raja, Raja and Dhana as in the names; the others Velmora's own.
+    // The families, as YogaFamily lists them: Viparita Raja, Raja and Dhana PyJHora's words, as in
+    // the yogas' names; the others Velmora's own.
     {"ಪಂಚ ಮಹಾಪುರುಷ", "ಚಂದ್ರ", "ಸೂರ್ಯ", "ನಾಭಸ", "ರಾಜ", "ಧನ", "ವಿಪರೀತ ರಾಜ", "ಪರಿವರ್ತನ", "ಇತರ ಯೋಗಗಳು"},
-    // The kinds of Kala Sarpa by Rahu's house, Ananta … Sheshanaga. Velmora's own: Kulika, Shankhapala, Takshaka, Karkotaka, Shankhachuda, Ghataka, Vishadhara.
+    // The kinds of Kala Sarpa by Rahu's house, Ananta … Sheshanaga. Velmora's own: Kulika,
+    // Shankhapala, Takshaka, Karkotaka, Shankhachuda, Ghataka, Vishadhara.
     {"ಅನಂತ", "ಕುಲಿಕ", "ವಾಸುಕಿ", "ಶಂಖಪಾಲ", "ಪದ್ಮ", "ಮಹಾಪದ್ಮ", "ತಕ್ಷಕ", "ಕರ್ಕೋಟಕ", "ಶಂಖಚೂಡ", "ಘಟಕ", "ವಿಷಧರ", "ಶೇಷ ನಾಗ"},
     kRows,
 };

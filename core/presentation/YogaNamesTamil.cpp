@@ -124,9 +124,11 @@ extern const YogaNameTable kTamilYogaNames;
 
 const YogaNameTable kTamilYogaNames = {
     Language::Tamil,
-    // The families, as YogaFamily lists them. Viparita Raja, Raja and Dhana as in the names; the others Velmora's own.
+    // The families, as YogaFamily lists them: Viparita Raja, Raja and Dhana PyJHora's words, as in
+    // the yogas' names; the others Velmora's own.
     {"பஞ்ச மகாபுருஷ", "சந்திர", "சூரிய", "நாபஸ", "ராஜ", "தன", "விபரீத ராஜ", "பரிவர்த்தனை", "பிற யோகங்கள்"},
-    // The kinds of Kala Sarpa by Rahu's house, Ananta … Sheshanaga. Velmora's own: Kulika, Shankhapala, Vishadhara.
+    // The kinds of Kala Sarpa by Rahu's house, Ananta … Sheshanaga. Velmora's own: Kulika,
+    // Shankhapala, Vishadhara.
     {"அனந்த", "குலிக", "வாசுகி", "சங்கபால", "பத்ம", "மகாபத்ம", "தக்ஷக", "கார்கோடக", "சங்க சூட", "கடக", "விஷதர", "சேஷ நாக"},
     kRows,
 };

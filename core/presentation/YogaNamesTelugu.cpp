@@ -124,9 +124,11 @@ extern const YogaNameTable kTeluguYogaNames;
 
 const YogaNameTable kTeluguYogaNames = {
     Language::Telugu,
-    // The families, as YogaFamily lists them. Viparita Raja, Raja and Dhana as in the names; the others Velmora's own.
+    // The families, as YogaFamily lists them: Viparita Raja, Raja and Dhana PyJHora's words, as in
+    // the yogas' names; the others Velmora's own.
     {"పంచ మహాపురుష", "చంద్ర", "సూర్య", "నాభస", "రాజ", "ధన", "విపరీత రాజ", "పరివర్తన", "ఇతర యోగాలు"},
-    // The kinds of Kala Sarpa by Rahu's house, Ananta … Sheshanaga. Velmora's own: Kulika, Shankhapala, Takshaka, Karkotaka, Shankhachuda, Ghataka, Vishadhara.
+    // The kinds of Kala Sarpa by Rahu's house, Ananta … Sheshanaga. Velmora's own: Kulika,
+    // Shankhapala, Takshaka, Karkotaka, Shankhachuda, Ghataka, Vishadhara.
     {"అనంత", "కులిక", "వాసుకి", "శంఖపాల", "పద్మ", "మహాపద్మ", "తక్షక", "కర్కోటక", "శంఖచూడ", "ఘటక", "విషధర", "శేష నాగ"},
     kRows,
 };
