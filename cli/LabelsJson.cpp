@@ -2,6 +2,8 @@
 
 #include "presentation/Glossary.h"
 #include "presentation/PositionLabels.h"
+#include "presentation/YogaLabels.h"
+#include "presentation/YogaNames.h"
 
 namespace velmora::cli {
 
@@ -28,6 +30,15 @@ nlohmann::ordered_json LabelsJson(const ChartSource& source) {
     labels["longitudes"] = longitudes;
     labels["bodySigns"] = bodySigns;
     labels["nakshatras"] = nakshatras;
+    if (source.yogas) {
+        // The yogas' names in the order of the "yogas" field, and the doshas' lines.
+        const YogaReading reading = YogasOf(chart, source.yogaVargas);
+        nlohmann::ordered_json yogas = nlohmann::ordered_json::array();
+        for (const YogasInVarga& v : reading.vargas)
+            for (const YogaFound& f : v.yogas) yogas.push_back(YogaName(f.Rule(), source.language));
+        labels["yogas"] = yogas;
+        labels["doshas"] = DoshaLines(reading, source.language);
+    }
     return labels;
 }
 

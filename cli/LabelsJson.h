@@ -13,7 +13,9 @@ namespace velmora::cli {
 // {"language": "ta", "signs": the twelve by sign index, "points": the ten by
 // body number, "bodyNames", "positions", "longitudes" (the fields of those
 // names in the language), "bodySigns" and "nakshatras" (each point's sign
-// and nakshatra by name)}.
+// and nakshatra by name)}; with the yogas asked, "yogas" (their names in
+// the order of the "yogas" field) and "doshas" (the doshas' lines as the
+// text writes them).
 nlohmann::ordered_json LabelsJson(const ChartSource& source);
 
 }  // namespace velmora::cli

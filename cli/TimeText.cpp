@@ -50,7 +50,7 @@ void AppendTimeSections(std::string& out, const ChartSource& source, bool ansi, 
         const Sensitivity& s = *source.sensitivity->sensitivity;
         AppendSectionHeading(out, Say(language, "Birth time: what changes within ±%1 minutes", {std::to_string(s.windowMinutes)}),
                              ansi);
-        out += "  " + SensitivityWindowText(s) + ".\n";
+        out += "  " + SensitivityWindowText(s, language) + ".\n";
         if (!s.note.empty()) out += "  " + s.note + ".\n";
         int steady = 0;
         for (const SensitivityItem& item : s.items) {
@@ -58,14 +58,14 @@ void AppendTimeSections(std::string& out, const ChartSource& source, bool ansi, 
                 ++steady;
                 continue;
             }
-            out += "  " + SensitivitySummary(s, item) + ".\n";
-            for (const SensitivityCrossing& c : item.crossings) out += "      " + CrossingText(s, item, c) + "\n";
+            out += "  " + SensitivitySummary(s, item, language) + ".\n";
+            for (const SensitivityCrossing& c : item.crossings) out += "      " + CrossingText(s, item, c, language) + "\n";
         }
         out += "  " +
                Say(language, "%1 of %2 items keep their value throughout the window.",
                    {std::to_string(steady), std::to_string(s.items.size())}) +
                "\n";
-        out += "  " + DashaShiftText(s) + ".\n";
+        out += "  " + DashaShiftText(s, language) + ".\n";
     }
     if (Asked(FieldWhen::StrengthsAsked, source)) AppendStrengthsSection(out, *source.strengths, ansi, language);
 }

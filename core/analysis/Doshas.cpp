@@ -1,6 +1,7 @@
 #include "analysis/Doshas.h"
 
 #include <cmath>
+#include <utility>
 
 #include "analysis/SignFacts.h"
 #include "analysis/YogaChart.h"
@@ -59,6 +60,7 @@ KemadrumaDosha FindKemadrumaDosha(const std::array<int, kBodyCount>& signs) {
     const BodySet around = static_cast<BodySet>(c.InHouseFrom(body::kMoon, 2, kTaraPlanets) |
                                                 c.InHouseFrom(body::kMoon, 12, kTaraPlanets));
     k.yoga = around == 0;
+    k.beside = around;
     if (!k.yoga) {
         k.summary = "No Kemadruma: " + PlanetList(around) + " beside the Moon.";
         return k;
@@ -69,11 +71,18 @@ KemadrumaDosha FindKemadrumaDosha(const std::array<int, kBodyCount>& signs) {
         fromAscendant |= c.InHouse(h, kTaraPlanets);
     }
     const BodySet withMoon = c.InHouseFrom(body::kMoon, 1, kTaraPlanets);
-    if (withMoon) k.cancellations.push_back(PlanetList(withMoon) + " with the Moon");
+    const auto cancel = [&k](KemadrumaCancel kind, BodySet planets, std::string words) {
+        k.cancelledBy.push_back({kind, planets});
+        k.cancellations.push_back(std::move(words));
+    };
+    if (withMoon) cancel(KemadrumaCancel::WithMoon, withMoon, PlanetList(withMoon) + " with the Moon");
     if (const BodySet others = static_cast<BodySet>(fromMoon & ~withMoon))
-        k.cancellations.push_back(PlanetList(others) + " in a kendra from the Moon");
-    if (fromAscendant) k.cancellations.push_back(PlanetList(fromAscendant) + " in a kendra from the ascendant");
-    if (Kendra(c.House(body::kMoon))) k.cancellations.push_back("the Moon in a kendra from the ascendant");
+        cancel(KemadrumaCancel::KendraFromMoon, others, PlanetList(others) + " in a kendra from the Moon");
+    if (fromAscendant)
+        cancel(KemadrumaCancel::KendraFromAscendant, fromAscendant,
+               PlanetList(fromAscendant) + " in a kendra from the ascendant");
+    if (Kendra(c.House(body::kMoon)))
+        cancel(KemadrumaCancel::MoonInKendra, 0, "the Moon in a kendra from the ascendant");
     k.cancelled = !k.cancellations.empty();
     k.present = !k.cancelled;
     if (k.present) {

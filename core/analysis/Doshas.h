@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/YogaChart.h"
 #include "engine/NameTables.h"
 
 namespace velmora {
@@ -36,11 +37,23 @@ struct KalaSarpa {
 // From the longitudes by body number (the ascendant's at body number 9).
 KalaSarpa FindKalaSarpa(const std::array<double, kBodyCount>& longitudes);
 
+// What cancels Kemadruma: planets with the Moon, planets in a kendra from
+// the Moon (not with it), planets in a kendra from the ascendant, the Moon
+// in a kendra from the ascendant (no planets).
+enum class KemadrumaCancel : unsigned char { WithMoon, KendraFromMoon, KendraFromAscendant, MoonInKendra };
+
+struct KemadrumaCancellation {
+    KemadrumaCancel kind = KemadrumaCancel::WithMoon;
+    BodySet planets = 0;
+};
+
 struct KemadrumaDosha {
     bool yoga = false;       // no planet in the 2nd or 12th from the Moon
     bool cancelled = false;  // a cancellation applies
     bool present = false;    // the yoga, not cancelled
-    std::vector<std::string> cancellations;  // each that applies, in words
+    BodySet beside = 0;      // the planets in the 2nd and 12th from the Moon (no yoga)
+    std::vector<KemadrumaCancellation> cancelledBy;  // each that applies, in this order:
+    std::vector<std::string> cancellations;          // the same in words
     std::string summary;
 };
 

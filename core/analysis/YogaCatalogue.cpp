@@ -141,7 +141,7 @@ static_assert(IdsUnique(), "each yoga has its own key");
 static_assert(IdsAreKeys(), "keys are lower-case words joined by _");
 static_assert(EveryRowComplete(), "each yoga has a name and a source");
 
-constexpr std::array<std::string_view, 9> kFamilyNames = {
+constexpr std::array<std::string_view, kYogaFamilyCount> kFamilyNames = {
     "Pancha Mahapurusha", "Chandra (the Moon's)", "Surya (the Sun's)", "Nabhasa", "Raja",
     "Dhana", "Viparita Raja", "Parivartana", "Other combinations"};
 

@@ -9,6 +9,7 @@
 // translation; Phaladeepika is Mantreswara's, in V. Subrahmanya Sastri's
 // translation; Saravali is Kalyana Varma's.
 
+#include <cstddef>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,7 @@
 namespace velmora {
 
 enum class YogaFamily { Mahapurusha, Lunar, Solar, Nabhasa, Raja, Dhana, Viparita, Parivartana, Other };
+inline constexpr std::size_t kYogaFamilyCount = 9;
 
 // "Pancha Mahapurusha", "Chandra (lunar)", …
 std::string_view YogaFamilyName(YogaFamily family);

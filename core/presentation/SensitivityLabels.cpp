@@ -3,8 +3,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "analysis/Varga.h"
 #include "birth/LocalClock.h"
 #include "birth/ZoneHistory.h"
+#include "presentation/Glossary.h"
+#include "presentation/Phrases.h"
 
 namespace velmora {
 
@@ -63,50 +66,104 @@ std::string SensitivityClockText(const Sensitivity& s, double julianDayUT, int u
     return text;
 }
 
-std::string DurationText(int seconds) {
+std::string DurationText(int seconds, Language language) {
     seconds = std::abs(seconds);
-    std::string text;
-    if (seconds >= 3600) text = std::to_string(seconds / 3600) + " h ";
-    if (seconds >= 60) text += std::to_string(seconds / 60 % 60) + " min ";
-    return text + std::to_string(seconds % 60) + " s";
+    const std::string h = std::to_string(seconds / 3600), min = std::to_string(seconds / 60 % 60),
+                      sec = std::to_string(seconds % 60);
+    if (seconds >= 3600) return Say(language, "%1 h %2 min %3 s", {h, min, sec});
+    if (seconds >= 60) return Say(language, "%1 min %2 s", {min, sec});
+    return Say(language, "%1 s", {sec});
 }
 
-std::string SpanText(const Sensitivity& s, const SensitivityItem& item, const SensitivitySpan& span) {
-    const std::string value = SensitivityValueText(item, span.value);
+std::string SensitivityItemName(const SensitivityItem& item, Language language) {
+    if (language == Language::English) return item.name;
+    const Glossary& glossary = GlossaryOf(language);
+    const auto point = [&glossary](int body) { return glossary.pointNames[static_cast<std::size_t>(body)]; };
+    const std::string varga = "D" + std::to_string(AllVargas()[static_cast<std::size_t>(item.index)].factor);
+    constexpr int kAscendant = 9, kMoon = 1;
+    switch (item.kind) {
+        case SensitivityKind::VargaSign:
+            if (item.body != kAscendant) return Say(language, "%1 in %2", {point(item.body), varga});
+            return item.index == 0 ? std::string(point(kAscendant)) : Say(language, "%1 lagna", {varga});
+        case SensitivityKind::LagnaNakshatra: return Say(language, "%1 nakshatra", {point(kAscendant)});
+        case SensitivityKind::MoonNakshatra: return Say(language, "%1 nakshatra", {point(kMoon)});
+        case SensitivityKind::Vimshottari: return Say(language, "%1 at birth", {glossary.dashaSystems[0]});
+        case SensitivityKind::Bhava: return Say(language, "%1 bhava", {point(item.body)});
+        case SensitivityKind::CuspSign: return Say(language, "Cusp %1", {std::to_string(item.index + 1)});
+    }
+    return item.name;
+}
+
+std::string SensitivityValueText(const SensitivityItem& item, int value, Language language) {
+    if (language == Language::English) return SensitivityValueText(item, value);
+    const Glossary& glossary = GlossaryOf(language);
+    switch (item.kind) {
+        case SensitivityKind::VargaSign:
+        case SensitivityKind::CuspSign: return std::string(glossary.signs[static_cast<std::size_t>(value % 12)]);
+        case SensitivityKind::LagnaNakshatra:
+        case SensitivityKind::MoonNakshatra:
+            return std::string(glossary.nakshatras[static_cast<std::size_t>(value / 4 % kNakshatraCount)]) + " " +
+                   std::to_string(value % 4 + 1);
+        case SensitivityKind::Vimshottari: {
+            // The lords as the dasha tables write them: the value is the major
+            // period's lord (its place in the cycle) times 9 plus the sub-period's
+            // distance from it.
+            const auto lord = [&glossary](int place) {
+                return glossary.points[static_cast<std::size_t>(kVimshottariLords[static_cast<std::size_t>(place % 9)])];
+            };
+            return std::string(lord(value / 9)) + "\u2013" + std::string(lord(value / 9 + value % 9));
+        }
+        case SensitivityKind::Bhava: return Say(language, "house %1", {std::to_string(value)});
+    }
+    return SensitivityValueText(item, value);
+}
+
+std::string SpanText(const Sensitivity& s, const SensitivityItem& item, const SensitivitySpan& span, Language language) {
+    const std::string value = SensitivityValueText(item, span.value, language);
     const std::string start = SensitivityClockText(s, span.startJulianDay, span.startOffset);
     const std::string end = SensitivityClockText(s, span.endJulianDay, span.endOffset);
-    if (span.openStart && span.openEnd) return value + " throughout the window, " + start + " to " + end;
-    return value + " from " + (span.openStart ? "before " : "") + start + " to " + (span.openEnd ? "after " : "") + end;
+    if (span.openStart && span.openEnd) return Say(language, "%1 throughout the window, %2 to %3", {value, start, end});
+    if (span.openStart) return Say(language, "%1 from before %2 to %3", {value, start, end});
+    if (span.openEnd) return Say(language, "%1 from %2 to after %3", {value, start, end});
+    return Say(language, "%1 from %2 to %3", {value, start, end});
 }
 
-std::string SensitivitySummary(const Sensitivity& s, const SensitivityItem& item) {
+std::string SensitivitySummary(const Sensitivity& s, const SensitivityItem& item, Language language) {
     const SensitivitySpan span = GivenSpan(s, item);
-    std::string text = item.name + " is " + SpanText(s, item, span);
-    if (span.openStart && span.openEnd) return text;
+    const std::string name = SensitivityItemName(item, language);
+    const std::string stretch = SpanText(s, item, span, language);
+    if (span.openStart && span.openEnd) return Say(language, "%1 is %2", {name, stretch});
     // The nearer edge the window shows.
     const int toEarlier = -span.first, toLater = span.last + 1;
     const bool earlier = !span.openStart && (span.openEnd || toEarlier <= toLater);
-    return text + "; the given " + SensitivityClockText(s, s.julianDayUT, s.utcOffsetSeconds) + " lies " +
-           DurationText(earlier ? toEarlier : toLater) + " from the " + (earlier ? "earlier" : "later") + " edge";
+    const std::string given = SensitivityClockText(s, s.julianDayUT, s.utcOffsetSeconds);
+    const std::string distance = DurationText(earlier ? toEarlier : toLater, language);
+    return earlier ? Say(language, "%1 is %2; the given %3 lies %4 from the earlier edge", {name, stretch, given, distance})
+                   : Say(language, "%1 is %2; the given %3 lies %4 from the later edge", {name, stretch, given, distance});
 }
 
-std::string CrossingText(const Sensitivity& s, const SensitivityItem& item, const SensitivityCrossing& c) {
-    return SensitivityClockText(s, c.julianDayUT, c.utcOffsetSeconds) + "  " + SensitivityValueText(item, c.from) +
-           " \u2192 " + SensitivityValueText(item, c.to);
+std::string CrossingText(const Sensitivity& s, const SensitivityItem& item, const SensitivityCrossing& c,
+                         Language language) {
+    return SensitivityClockText(s, c.julianDayUT, c.utcOffsetSeconds) + "  " +
+           SensitivityValueText(item, c.from, language) + " \u2192 " + SensitivityValueText(item, c.to, language);
 }
 
-std::string SensitivityWindowText(const Sensitivity& s) {
-    return "\u00B1" + std::to_string(s.windowMinutes) + " minutes: " +
-           SensitivityClockText(s, s.firstJulianDay, s.firstOffsetSeconds) + " to " +
-           SensitivityClockText(s, s.lastJulianDay, s.lastOffsetSeconds) + " on the zone's clock (UTC" +
-           UtcOffsetText(s.utcOffsetSeconds) + " at the given time)";
+std::string SensitivityWindowText(const Sensitivity& s, Language language) {
+    return Say(language, "\u00B1%1 minutes: %2 to %3 on the zone's clock (UTC%4 at the given time)",
+               {std::to_string(s.windowMinutes), SensitivityClockText(s, s.firstJulianDay, s.firstOffsetSeconds),
+                SensitivityClockText(s, s.lastJulianDay, s.lastOffsetSeconds), UtcOffsetText(s.utcOffsetSeconds)});
 }
 
-std::string DashaShiftText(const Sensitivity& s) {
+std::string DashaShiftText(const Sensitivity& s, Language language) {
     char days[32];
     std::snprintf(days, sizeof days, "%.2f", std::fabs(s.dashaShiftDaysPerMinute));
-    return std::string("Every Vimshottari major and sub-period start moves ") + days + " days " +
-           (s.dashaShiftDaysPerMinute < 0 ? "earlier" : "later") + " for each minute the birth is later";
+    return s.dashaShiftDaysPerMinute < 0
+               ? Say(language,
+                     "Every Vimshottari major and sub-period start moves %1 days earlier for each minute the birth is later",
+                     {days})
+               : Say(language,
+                     "Every Vimshottari major and sub-period start moves %1 days later for each minute the birth is later",
+                     {days});
 }
 
 bool SummaryItem(const SensitivityItem& item) {

@@ -21,8 +21,9 @@ struct YogaRow {
 
 inline constexpr std::string_view kYogaHeadings[] = {"Yoga", "Formed by", "Kind", "Source"};
 
-// In another language the planets are the glossary's; the yogas' names,
-// families and sources stay as the catalogue writes them.
+// In another language the names and families are YogaNames.h's, the planets
+// the glossary's; the sources stay the books' titles and chapters as
+// published.
 std::vector<YogaRow> YogaRows(const YogasInVarga& yogas, Language language = Language::English);
 
 // "Moon, Jupiter".
@@ -30,8 +31,14 @@ std::string BodyListText(BodySet planets, Language language = Language::English)
 
 // The doshas, a line each: "Mars dosha: …", each point's reason indented by
 // two spaces, "Kala Sarpa: …", "Kemadruma: …".
-// In another language the doshas' names are the phrase table's; what is
-// said of them stays in English.
+// In another language the phrase table's sentences, with the glossary's
+// planets and YogaNames.h's kinds of Kala Sarpa.
 std::vector<std::string> DoshaLines(const YogaReading& reading, Language language = Language::English);
+
+// The doshas' sentences alone: "Kala Sarpa (Ananta, Rahu in house 1): …",
+// "Kemadruma cancelled: Jupiter in a kendra from the Moon." In English the
+// analysis's own.
+std::string KalaSarpaText(const KalaSarpa& kalaSarpa, Language language = Language::English);
+std::string KemadrumaText(const KemadrumaDosha& kemadruma, Language language = Language::English);
 
 }  // namespace velmora

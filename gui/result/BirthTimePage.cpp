@@ -1,6 +1,7 @@
 #include "result/BirthTimePage.h"
 
 #include "services/ChartStyleChoice.h"
+#include "services/LanguageChoice.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -319,12 +320,13 @@ void BirthTimePage::Compute() {
     const Sensitivity& s = *shown_;
     int steady = 0;
     for (const SensitivityItem& item : s.items) steady += item.crossings.empty() ? 1 : 0;
-    QString summary = FromUtf8(SensitivityWindowText(s)) + QStringLiteral(". ");
+    const Language language = LanguageChoice::Current();
+    QString summary = FromUtf8(SensitivityWindowText(s, language)) + QStringLiteral(". ");
     if (!s.note.empty()) summary += FromUtf8(s.note) + QStringLiteral(". ");
     summary += Tr(QT_TRANSLATE_NOOP("Velmora", "%1 of %2 items keep their value throughout the window. %3."))
                    .arg(steady)
                    .arg(s.items.size())
-                   .arg(FromUtf8(DashaShiftText(s)));
+                   .arg(FromUtf8(DashaShiftText(s, language)));
     lblSummary->setText(summary);
     lblSummary->setAccessibleName(summary);
     {
@@ -345,16 +347,19 @@ void BirthTimePage::Fill() {
     if (shown_) {
         const Sensitivity& s = *shown_;
         const Scale scale{s.firstSecond, s.lastSecond};
+        const Language language = LanguageChoice::Current();
         bands_->addWidget(new Axis(s, timeline), 0, 1);
         int row = 1;
         for (const SensitivityItem& item : s.items) {
             if (item.crossings.empty() && !chkEveryItem->isChecked()) continue;
-            auto* name = new QLabel(FromUtf8(item.name), timeline);
+            const std::string itemName = SensitivityItemName(item, language);
+            auto* name = new QLabel(FromUtf8(itemName), timeline);
             auto* band = new Band(scale, timeline);
-            band->setAccessibleName(FromUtf8(item.name));
+            band->setAccessibleName(FromUtf8(itemName));
             for (const SensitivitySpan& span : SensitivitySpans(s, item)) {
-                const QString said = FromUtf8(item.name + ": " + SpanText(s, item, span));
-                auto* stretch = new Stretch(FromUtf8(SensitivityValueText(item, span.value)), said, span.value, band);
+                const QString said = FromUtf8(itemName + ": " + SpanText(s, item, span, language));
+                auto* stretch =
+                    new Stretch(FromUtf8(SensitivityValueText(item, span.value, language)), said, span.value, band);
                 const int middle = span.first + (span.last - span.first) / 2;
                 connect(stretch, &QAbstractButton::clicked, this, [this, middle] { ShiftTo(middle); });
                 band->Add(stretch, span.first, span.last);
@@ -390,7 +395,8 @@ void BirthTimePage::ShiftTo(int seconds) {
     }
     const Chart& c = *shifted_;
     const QString when = FromUtf8(SensitivityClockText(s, c.julianDayUT, c.utcOffsetSeconds));
-    const QString duration = FromUtf8(DurationText(seconds));
+    const Language language = LanguageChoice::Current();
+    const QString duration = FromUtf8(DurationText(seconds, language));
     lblShift->setText(seconds == 0  ? Tr(QT_TRANSLATE_NOOP("Velmora", "The given time, %1: the chart as computed.")).arg(when)
                       : seconds < 0 ? Tr(QT_TRANSLATE_NOOP("Velmora", "%1 before the given time: the chart of %2."))
                                           .arg(duration, when)
@@ -403,8 +409,9 @@ void BirthTimePage::ShiftTo(int seconds) {
         const int value = SensitivityValueOf(item, c);
         if (value != item.value)
             differences << Tr(QT_TRANSLATE_NOOP("Velmora", "%1: %2 (given: %3)"))
-                               .arg(FromUtf8(item.name), FromUtf8(SensitivityValueText(item, value)),
-                                    FromUtf8(SensitivityValueText(item, item.value)));
+                               .arg(FromUtf8(SensitivityItemName(item, language)),
+                                    FromUtf8(SensitivityValueText(item, value, language)),
+                                    FromUtf8(SensitivityValueText(item, item.value, language)));
     }
     lblDifferences->setText(differences.isEmpty()
                                 ? Tr(QT_TRANSLATE_NOOP("Velmora", "Every item is as in the given chart."))

@@ -393,12 +393,13 @@ void BirthTimeSection(QTextCursor& cursor, const Source& source) {
     };
     if (!outcome.sensitivity) return line(RefusalIn(outcome.refusal, LanguageChoice::Current()));
     const Sensitivity& s = *outcome.sensitivity;
-    line(SensitivityWindowText(s));
+    const Language language = LanguageChoice::Current();
+    line(SensitivityWindowText(s, language));
     if (!s.note.empty()) line(s.note);
     int others = 0;
     for (const SensitivityItem& item : s.items) {
         if (SummaryItem(item)) {
-            line(SensitivitySummary(s, item));
+            line(SensitivitySummary(s, item, language));
         } else if (!item.crossings.empty()) {
             ++others;
         }
@@ -408,7 +409,7 @@ void BirthTimeSection(QTextCursor& cursor, const Source& source) {
                                                       "change within the window; the Birth time page shows each."))
                           .arg(others),
                       text);
-    line(DashaShiftText(s));
+    line(DashaShiftText(s, language));
 }
 
 // The panchanga at birth (for a chart without one, a row says why).

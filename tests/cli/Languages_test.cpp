@@ -17,6 +17,7 @@
 #include <sstream>
 
 #include "CliRunner.h"
+#include "tests/support/ScriptCheck.h"
 #include "text/TextWidth.h"
 
 namespace velmora::cli::test {
@@ -354,6 +355,81 @@ TEST(CliLanguages, BatchLinesCarryLabelsWhenALanguageIsGiven) {
     const CliResult csv = RunCliWith({"--batch", "-", "--quiet", "--format", "csv", "--lang", "ta"}, false, line + "\n");
     EXPECT_EQ(csv.status, 2);
     EXPECT_NE(csv.err.find("--lang adds a \"labels\" object"), std::string::npos);
+}
+
+// The yogas, the doshas and the birth time's sensitivity in each language:
+// line for line the English sections, with no English word left but the
+// books' titles and chapters the yogas cite (kept as published), the
+// vargas' "D" and "UTC". The names are the glossary's and YogaNames*.cpp's
+// (docs/glossary.md): Gaja Kesari, which this chart has (the Moon and
+// Jupiter in kendras from each other), PyJHora's yoga_msgs_<code>.json.
+TEST(CliLanguages, TheYogasDoshasAndBirthTimeInEachLanguage) {
+    const Args args = {"--name", "Greenwich", "--date", "2000-01-01", "--time",  "12:00",   "--lon",
+                       "0:00E",  "--lat",     "51:28N", "--zone", "0",          "--today", "2026-12-09",
+                       "--yogas", "--sensitivity", "5"};
+    const CliResult english = RunCliWith(args);
+    ASSERT_EQ(english.status, 0) << english.err;
+    const std::vector<std::string> englishLines = Lines(english.out);
+    // The sections' lines in English: from the yogas' heading to the end of
+    // the doshas, from the birth time's heading to the next empty line.
+    const auto from = [&](const char* heading) {
+        return static_cast<std::size_t>(std::find_if(englishLines.begin(), englishLines.end(),
+                                                     [&](const std::string& l) { return l.starts_with(heading); }) -
+                                        englishLines.begin());
+    };
+    const auto to = [&](std::size_t start) {
+        std::size_t end = start + 1;
+        while (end < englishLines.size() && !englishLines[end].empty()) ++end;
+        return end;
+    };
+    const std::size_t yogas = from("Yogas in D1"), doshas = from("Doshas"), birthTime = from("Birth time:");
+    ASSERT_LT(doshas, englishLines.size());
+    ASSERT_LT(birthTime, englishLines.size());
+    ASSERT_EQ(englishLines[doshas + 6].substr(0, 14), "  Kemadruma: N");  // the sections as this test reads them
+    const struct {
+        const char* code;
+        const char* gajaKesari;
+    } cases[] = {{"hi", "गज केसरी"}, {"ta", "கஜ கேஸரி"}, {"te", "గజ కేసరి"}, {"kn", "ಗಜ ಕೇಸರಿ"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        Args asked = args;
+        asked.insert(asked.end(), {"--lang", c.code});
+        const CliResult r = RunCliWith(asked);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::vector<std::string> lines = Lines(r.out);
+        ASSERT_EQ(lines.size(), englishLines.size());
+        bool gajaKesari = false;
+        for (std::size_t i = yogas; i < to(doshas); ++i) {
+            std::string said = lines[i];
+            // A yoga's row ends with its source in parentheses, as published.
+            if (i < doshas && said.ends_with(")") && said.starts_with("  ")) {
+                const std::size_t source = said.rfind("  (");
+                ASSERT_NE(source, std::string::npos) << said;
+                EXPECT_EQ(said.substr(source), englishLines[i].substr(englishLines[i].rfind("  (")));
+                gajaKesari = gajaKesari || said.starts_with(std::string("  ") + c.gajaKesari + " ");
+                said.erase(source);
+            }
+            for (const std::string& word : velmora::test::LatinWords(said)) EXPECT_EQ(word, "D") << said;
+        }
+        EXPECT_TRUE(gajaKesari);
+        for (std::size_t i = birthTime; i < to(birthTime); ++i)
+            for (const std::string& word : velmora::test::LatinWords(lines[i]))
+                EXPECT_TRUE(word == "D" || word == "UTC") << lines[i];
+        // The JSON keeps the yogas' English fields; its labels name them in
+        // the language, in the same order, with the doshas' lines.
+        Args json = asked;
+        json.push_back("--json");
+        const CliResult j = RunCliWith(json);
+        ASSERT_EQ(j.status, 0) << j.err;
+        const auto parsed = nlohmann::json::parse(j.out);
+        const auto& names = parsed.at("labels").at("yogas");
+        ASSERT_EQ(names.size(), parsed.at("yogas").size());
+        bool named = false;
+        for (std::size_t y = 0; y < names.size(); ++y)
+            if (parsed.at("yogas").at(y).at("name") == "Gaja Kesari") named = names.at(y) == c.gajaKesari;
+        EXPECT_TRUE(named);
+        EXPECT_EQ(parsed.at("labels").at("doshas").size(), 6u);  // the Mars dosha, its three reasons, Kala Sarpa, Kemadruma
+    }
 }
 
 }  // namespace

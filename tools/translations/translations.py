@@ -7,7 +7,10 @@ for filling in.
                                        has reviewed marked "unreviewed": the
                                        windows' texts, then the phrases of the
                                        command line and the printed tables
-                                       (core/presentation/Phrases*.cpp)
+                                       (core/presentation/Phrases*.cpp), then
+                                       the yogas' names (YogaNames*.cpp,
+                                       PyJHora's marked so, the program's own
+                                       unreviewed)
   translations.py fill TSV             writes the translations of a table
                                        (English, then hi, ta, te, kn; tab
                                        separated; an optional first column
@@ -40,6 +43,10 @@ PHRASE_FILES = {"hi": "PhrasesHindi.cpp", "ta": "PhrasesTamil.cpp", "te": "Phras
                 "kn": "PhrasesKannada.cpp"}
 PHRASE_ROW = re.compile(r'^\s*\{"((?:[^"\\]|\\.)*)", "((?:[^"\\]|\\.)*)"\},(\s*// reviewed)?\s*$')
 REVIEWED_MARK = "  // reviewed"
+YOGA_FILES = {"hi": "YogaNamesHindi.cpp", "ta": "YogaNamesTamil.cpp", "te": "YogaNamesTelugu.cpp",
+              "kn": "YogaNamesKannada.cpp"}
+YOGA_ROW = re.compile(r'^\s*\{"([a-z0-9_]+)", "((?:[^"\\]|\\.)*)"\},\s*(//.*)?$')
+CATALOGUE_ROW = re.compile(r'^\s*\{"([a-z0-9_]+)", "((?:[^"\\]|\\.)*)", YogaFamily::')
 
 
 def unescape(text):
@@ -53,6 +60,23 @@ def phrases(code):
         match = PHRASE_ROW.match(line)
         if match:
             rows.append((unescape(match.group(1)), unescape(match.group(2)), match.group(3) is not None))
+    return rows
+
+
+def yoga_names():
+    """The catalogue's yogas, (key, English name), in its order."""
+    catalogue = HERE.parent.parent / "core" / "analysis" / "YogaCatalogue.cpp"
+    return [m.groups() for m in map(CATALOGUE_ROW.match, open(catalogue, encoding="utf-8")) if m]
+
+
+def yoga_rows(code):
+    """A language's yoga names by key: (name, mark), the mark saying where it comes from."""
+    rows = {}
+    for match in map(YOGA_ROW.match, open(PRESENTATION / YOGA_FILES[code], encoding="utf-8")):
+        if match:
+            note = match.group(3) or ""
+            mark = "  (unreviewed)" if "Velmora's own" in note or "Kannada letters" in note else "  (PyJHora)"
+            rows[match.group(1)] = (unescape(match.group(2)), mark)
     return rows
 
 
@@ -146,6 +170,13 @@ def review(codes):
             text, reviewed = tables[code].get(english, (None, False))
             mark = "  (missing)" if not text else "" if reviewed else "  (unreviewed)"
             print(f"  {code}: {text or ''}{mark}")
+        print()
+    yogas = {code: yoga_rows(code) for code in codes}
+    for key, english in yoga_names():
+        print(f"[yoga] {english}")
+        for code in codes:
+            name, mark = yogas[code].get(key, ("", "  (missing)"))
+            print(f"  {code}: {name}{mark}")
         print()
 
 

@@ -2,8 +2,8 @@
 // translation keeping the English's placeholders and written in its
 // language's script, English the key itself, and the texts made elsewhere
 // that the text output looks up at run time (the dignities, the dasha
-// levels, the vimsopaka schemes, the full position table's headings) all
-// rows of the table.
+// levels, the vimsopaka schemes, the full position table's and the yogas'
+// headings) all rows of the table.
 
 #include "presentation/Phrases.h"
 
@@ -18,6 +18,8 @@
 #include "analysis/Vimsopaka.h"
 #include "presentation/DashaLabels.h"
 #include "presentation/PointDetailLabels.h"
+#include "presentation/YogaLabels.h"
+#include "tests/support/ScriptCheck.h"
 #include "text/TextWidth.h"
 
 namespace velmora {
@@ -37,21 +39,7 @@ std::map<char, int> Placeholders(std::string_view text) {
 // (Devanagari U+0900–U+097F, Tamil U+0B80–U+0BFF, Telugu U+0C00–U+0C7F,
 // Kannada U+0C80–U+0CFF, as the Unicode code charts give the blocks) and no
 // letter of another Indic script.
-bool WrittenInScript(Language language, std::string_view text) {
-    const char32_t first[] = {0, 0x0900, 0x0B80, 0x0C00, 0x0C80};
-    const char32_t last[] = {0, 0x097F, 0x0BFF, 0x0C7F, 0x0CFF};
-    const auto l = static_cast<std::size_t>(language);
-    bool own = false;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = Utf8SequenceLength(text, i);
-        if (length == 0) return false;
-        const char32_t c = detail::CodePointAt(text, i, length);
-        if (c >= first[l] && c <= last[l]) own = true;
-        else if (c >= 0x0900 && c <= 0x0DFF) return false;  // another Indic script
-        i += length;
-    }
-    return own;
-}
+bool WrittenInScript(Language language, std::string_view text) { return test::InItsScript(language, text); }
 
 TEST(Phrases, EveryPhraseIsTranslatedInEveryLanguage) {
     for (const Language language : kTranslated) {
@@ -114,6 +102,7 @@ TEST(Phrases, TheTextsLookedUpAtRunTimeAreAllRows) {
     for (const VimsopakaSchemeRow& scheme : VimsopakaSchemes()) looked.push_back(scheme.name);
     for (std::string_view heading : kPointDetailHeadings) looked.push_back(heading);
     for (std::string_view karaka : kKarakaNames8) looked.push_back(karaka);
+    for (std::string_view heading : kYogaHeadings) looked.push_back(heading);
     looked.insert(looked.end(), {"direct", "retrograde", "yes", "no"});
     for (std::string_view english : looked)
         for (const Language language : kTranslated)

@@ -15,6 +15,7 @@
 #include "presentation/YogaLabels.h"
 #include "result/MatchPage.h"
 #include "result/YogasPage.h"
+#include "services/LanguageChoice.h"
 #include "tests/gui/entry/CaptureServices.h"
 #include "tests/support/Chennai1996.h"
 
@@ -50,6 +51,7 @@ class YogasPageTest : public QObject {
     Q_OBJECT
 private slots:
     void theBooksRajaYogaAndTheDoshas();
+    void theYogasAndDoshasInTelugu();
     void eachVargaChosen();
     void marsDoshaOnTheMatchPage();
 };
@@ -67,6 +69,29 @@ void YogasPageTest::theBooksRajaYogaAndTheDoshas() {
     QVERIFY(doshas.contains(QStringLiteral("Mars in the 2nd in Virgo gives no dosha: cancelled.")));
     QVERIFY(doshas.contains(QStringLiteral("Kala Sarpa: ")));
     QVERIFY(doshas.contains(QStringLiteral("Kemadruma: ")));
+}
+
+// The same page in Telugu: the yoga's name the program's own (unreviewed),
+// its family PyJHora's raja_yoga_msgs_te.json, the Sun and Jupiter
+// Maitreya's te.po (docs/glossary.md), the book as published; the doshas'
+// lines with no English word left. Back in English as before.
+void YogasPageTest::theYogasAndDoshasInTelugu() {
+    LanguageChoice choice(Language::English);
+    YogasPage page(RajivChart());
+    choice.Choose(Language::Telugu);
+    const int row = RowOf(page.tblYogas, QStringLiteral("రాజ (1వ మరియు 5వ భావాధిపతులు)"));
+    QVERIFY(row >= 0);
+    QCOMPARE(page.tblYogas->item(row, 1)->text(), QStringLiteral("రవి, గురు"));
+    QCOMPARE(page.tblYogas->item(row, 2)->text(), QStringLiteral("రాజ"));
+    QCOMPARE(page.tblYogas->item(row, 3)->text(), QStringLiteral("BPHS ch. 39"));
+    QCOMPARE(page.tblYogas->horizontalHeaderItem(3)->text(), QStringLiteral("ఆధారం"));
+    const QString doshas = page.lblDoshas->text();
+    QVERIFY2(doshas.contains(QStringLiteral("కాల సర్పం: ")), qPrintable(doshas));
+    QVERIFY(doshas.contains(QStringLiteral("కేమద్రుమం: ")));
+    QVERIFY2(!doshas.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))), qPrintable(doshas));
+    choice.Choose(Language::English);
+    QVERIFY(RowOf(page.tblYogas, QStringLiteral("Raja (lords of the 1st and 5th)")) >= 0);
+    QVERIFY(page.lblDoshas->text().startsWith(QStringLiteral("Mars dosha: No Mars dosha.")));
 }
 
 void YogasPageTest::eachVargaChosen() {
