@@ -8,6 +8,7 @@
 #include "cli/YogaFields.h"
 #include "presentation/Glossary.h"
 #include "presentation/KujaLabels.h"
+#include "presentation/MatchLabels.h"
 #include "presentation/Phrases.h"
 #include "text/TextWidth.h"
 
@@ -34,11 +35,11 @@ void WriteMoon(const Chart& chart, W& w) {
 }
 
 template <typename W>
-void WritePairDosha(const PairDosha& d, W& w) {
+void WritePairDosha(const PairDosha& d, const std::string& reason, W& w) {
     w.BeginObject();
     w.KeyBool("present", d.present);
     w.KeyBool("cancelled", d.cancelled);
-    w.KeyString("reason", d.reason);
+    w.KeyString("reason", reason);
     w.EndObject();
 }
 
@@ -54,12 +55,13 @@ void WriteMatch(const MarriageMatch& m, const Chart& bride, const Chart& groom, 
     WriteMoon(groom, w);
     w.Key("kootas");
     w.BeginArray();
-    for (const Koota& k : m.milan.kootas) {
+    for (std::size_t i = 0; i < m.milan.kootas.size(); ++i) {
+        const Koota& k = m.milan.kootas[i];
         w.BeginObject();
         w.KeyString("name", k.name);
         w.KeyDouble("points", k.points);
         w.KeyDouble("max", k.max);
-        w.KeyString("reason", k.reason);
+        w.KeyString("reason", KootaReasonText(m.milan, i));
         w.EndObject();
     }
     w.EndArray();
@@ -68,9 +70,9 @@ void WriteMatch(const MarriageMatch& m, const Chart& bride, const Chart& groom, 
     w.Key("doshas");
     w.BeginObject();
     w.Key("nadi");
-    WritePairDosha(m.milan.nadi, w);
+    WritePairDosha(m.milan.nadi, NadiDoshaText(m.milan), w);
     w.Key("bhakoot");
-    WritePairDosha(m.milan.bhakoot, w);
+    WritePairDosha(m.milan.bhakoot, BhakootDoshaText(m.milan), w);
     w.Key("kuja");
     w.BeginObject();
     w.Key("bride");
@@ -94,8 +96,8 @@ std::string Pad(std::string text, std::size_t width) {
     return text;
 }
 
-std::string DoshaLine(PhraseKey name, const PairDosha& d, Language language) {
-    return (d.present ? d.reason : Say(language, "%1: none.", {Say(language, name)})) + "\n";
+std::string DoshaLine(PhraseKey name, const std::string& reason, Language language) {
+    return (reason.empty() ? Say(language, "%1: none.", {Say(language, name)}) : reason) + "\n";
 }
 
 // "Bride: Sita, Moon in Leo, Magha pada 2": the Moon, its sign and its
@@ -146,11 +148,12 @@ std::string MatchText(const MarriageMatch& m, const Chart& bride, const Chart& g
     for (std::size_t i = 0; i < m.milan.kootas.size(); ++i) {
         const Koota& k = m.milan.kootas[i];
         const std::string name = language == Language::English ? std::string(k.name) : std::string(glossary.kootas[i]);
-        out += Pad(name, 14) + Pad(PointsText(k.points), 8) + Pad(PointsText(k.max), 5) + k.reason + "\n";
+        out += Pad(name, 14) + Pad(PointsText(k.points), 8) + Pad(PointsText(k.max), 5) +
+               KootaReasonText(m.milan, i, language) + "\n";
     }
     out += Pad(say("Total"), 14) + Pad(PointsText(m.milan.total), 8) + "36\n\n";
-    out += DoshaLine("Nadi dosha", m.milan.nadi, language);
-    out += DoshaLine("Bhakoot dosha", m.milan.bhakoot, language);
+    out += DoshaLine("Nadi dosha", NadiDoshaText(m.milan, language), language);
+    out += DoshaLine("Bhakoot dosha", BhakootDoshaText(m.milan, language), language);
     out += KujaLines("bride", m.brideKuja, language);
     out += KujaLines("groom", m.groomKuja, language);
     out += PairKujaSummaryText(m, language) + "\n";

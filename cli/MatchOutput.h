@@ -18,9 +18,9 @@ std::string MatchJsonIndented(const MarriageMatch& match, const Chart& bride, co
 void AppendMatchJson(const MarriageMatch& match, const Chart& bride, const Chart& groom, std::string& out);
 
 // In `language`, the headings and captions the phrase table's, the Moons'
-// signs and nakshatras and the kootas the glossary's, the Mars dosha's
-// summaries and reasons the phrase table's; the kootas' reasons stay in
-// English.
+// signs and nakshatras and the kootas the glossary's, the kootas' reasons,
+// the Nadi and Bhakoot doshas and the Mars dosha's summaries and reasons the
+// phrase table's (presentation/MatchLabels.h, KujaLabels.h).
 std::string MatchText(const MarriageMatch& match, const Chart& bride, const Chart& groom,
                       Language language = Language::English);
 
