@@ -112,6 +112,44 @@ std::string PersonLine(PhraseKey role, const Chart& chart, const Glossary& gloss
            std::string(Say(language, "pada")) + " " + std::to_string(n.pada) + "\n";
 }
 
+nlohmann::ordered_json MoonLabels(const Chart& chart, const Glossary& glossary) {
+    nlohmann::ordered_json moon = nlohmann::ordered_json::object();
+    moon["moonSign"] = glossary.signs[static_cast<std::size_t>(PointSigns(chart)[kMoon])];
+    moon["nakshatra"] = glossary.nakshatras[static_cast<std::size_t>(chart.nakshatras[kMoon].index)];
+    return moon;
+}
+
+nlohmann::ordered_json KujaLabels(const KujaDosha& k, Language language) {
+    nlohmann::ordered_json kuja = nlohmann::ordered_json::object(), from = nlohmann::ordered_json::array();
+    kuja["summary"] = KujaSummaryText(k, language);
+    for (std::size_t r = 0; r < k.from.size(); ++r) from.push_back({{"reason", KujaReasonText(k, r, language)}});
+    kuja["from"] = from;
+    return kuja;
+}
+
+nlohmann::ordered_json MatchLabelsJson(const MarriageMatch& m, const Chart& bride, const Chart& groom,
+                                       Language language) {
+    const Glossary& glossary = GlossaryOf(language);
+    nlohmann::ordered_json labels = nlohmann::ordered_json::object();
+    labels["language"] = InfoOf(language).code;
+    labels["signs"] = glossary.signs;
+    labels["points"] = glossary.pointNames;
+    labels["bride"] = MoonLabels(bride, glossary);
+    labels["groom"] = MoonLabels(groom, glossary);
+    nlohmann::ordered_json kootas = nlohmann::ordered_json::array();
+    for (std::size_t i = 0; i < m.milan.kootas.size(); ++i)
+        kootas.push_back({{"name", glossary.kootas[i]}, {"reason", KootaReasonText(m.milan, i, language)}});
+    labels["kootas"] = kootas;
+    nlohmann::ordered_json doshas = nlohmann::ordered_json::object();
+    doshas["nadi"] = {{"reason", NadiDoshaText(m.milan, language)}};
+    doshas["bhakoot"] = {{"reason", BhakootDoshaText(m.milan, language)}};
+    doshas["kuja"] = {{"bride", KujaLabels(m.brideKuja, language)},
+                      {"groom", KujaLabels(m.groomKuja, language)},
+                      {"summary", PairKujaSummaryText(m, language)}};
+    labels["doshas"] = doshas;
+    return labels;
+}
+
 std::string KujaLines(PhraseKey role, const KujaDosha& k, Language language) {
     std::string out = Say(language, "Mars dosha, %1", {Say(language, role)}) + ": " + KujaSummaryText(k, language) + "\n";
     for (std::size_t r = 0; r < k.from.size(); ++r) out += "  " + KujaReasonText(k, r, language) + "\n";
@@ -126,10 +164,14 @@ std::string PointsText(double points) {
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
 }
 
-std::string MatchJsonIndented(const MarriageMatch& match, const Chart& bride, const Chart& groom) {
+std::string MatchJsonIndented(const MarriageMatch& match, const Chart& bride, const Chart& groom,
+                              std::optional<Language> labels) {
     JsonDocument json;
     WriteMatch(match, bride, groom, json);
-    return json.Value().dump(2);
+    if (!labels) return json.Value().dump(2);
+    nlohmann::ordered_json withLabels = json.Value();
+    withLabels["labels"] = MatchLabelsJson(match, bride, groom, *labels);
+    return withLabels.dump(2);
 }
 
 void AppendMatchJson(const MarriageMatch& match, const Chart& bride, const Chart& groom, std::string& out) {
