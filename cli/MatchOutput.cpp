@@ -132,6 +132,7 @@ nlohmann::ordered_json MatchLabelsJson(const MarriageMatch& m, const Chart& brid
     const Glossary& glossary = GlossaryOf(language);
     nlohmann::ordered_json labels = nlohmann::ordered_json::object();
     labels["language"] = InfoOf(language).code;
+    labels["tradition"] = SayIfPhrase(language, kMatchTradition);
     labels["signs"] = glossary.signs;
     labels["points"] = glossary.pointNames;
     labels["bride"] = MoonLabels(bride, glossary);
@@ -182,7 +183,7 @@ void AppendMatchJson(const MarriageMatch& match, const Chart& bride, const Chart
 std::string MatchText(const MarriageMatch& m, const Chart& bride, const Chart& groom, Language language) {
     const Glossary& glossary = GlossaryOf(language);
     const auto say = [language](PhraseKey key) { return std::string(Say(language, key)); };
-    std::string out = Say(language, "Marriage match: %1", {kMatchTradition}) + "\n";
+    std::string out = Say(language, "Marriage match: %1", {SayIfPhrase(language, kMatchTradition)}) + "\n";
     out += PersonLine("Bride", bride, glossary);
     out += PersonLine("Groom", groom, glossary);
     out += '\n';

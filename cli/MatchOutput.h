@@ -15,7 +15,7 @@ namespace velmora::cli {
 
 // {"match": {...}} indented by two spaces; with `labels`, a "labels" object
 // beside "match" holds the match's texts in that language (the keys and the
-// values of "match" stay English): "language", "signs" and "points" as a
+// values of "match" stay English): "language", "tradition", "signs" and "points" as a
 // chart's labels have them; "bride" and "groom" ("moonSign", "nakshatra");
 // "kootas" ("name", "reason"); "doshas" ("nadi" and "bhakoot" with their
 // "reason", "kuja" with each chart's "summary" and "from" reasons and the

@@ -293,6 +293,7 @@ inline constexpr std::string_view kPhraseEnglish[] = {
     "Bhakoot dosha, cancelled: the lords of the Moons' Navamsa signs are both %1.",
     "Bhakoot dosha, cancelled: the lords of the Moons' Navamsa signs %1 and %2 are friends.",
     "Bhakoot dosha: the Moon signs are %1/%2 from each other, and neither their lords nor their Navamsa lords are one planet or friends.",
+    "North-Indian ashtakoota guna milan (36 points) from the Moons' signs and nakshatras; tables and sources in docs/matching.md",
 };
 inline constexpr std::size_t kPhraseCount = std::size(kPhraseEnglish);
 

@@ -275,6 +275,7 @@ constexpr PhraseTable kTable = {{
     {"Bhakoot dosha, cancelled: the lords of the Moons' Navamsa signs are both %1.", "भकूट दोष, निरस्त: चंद्रमाओं की नवांश राशियों के स्वामी दोनों %1 हैं।"},
     {"Bhakoot dosha, cancelled: the lords of the Moons' Navamsa signs %1 and %2 are friends.", "भकूट दोष, निरस्त: चंद्रमाओं की नवांश राशियों के स्वामी %1 और %2 मित्र हैं।"},
     {"Bhakoot dosha: the Moon signs are %1/%2 from each other, and neither their lords nor their Navamsa lords are one planet or friends.", "भकूट दोष: चंद्र राशियाँ परस्पर %1/%2 हैं, और न उनके स्वामी न उनके नवांश स्वामी एक ग्रह या मित्र हैं।"},
+    {"North-Indian ashtakoota guna milan (36 points) from the Moons' signs and nakshatras; tables and sources in docs/matching.md", "उत्तर भारतीय अष्टकूट गुण मिलान (36 गुण) चंद्रमाओं की राशियों और नक्षत्रों से; तालिकाएँ और स्रोत docs/matching.md में"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Hindi");
 

@@ -275,6 +275,7 @@ constexpr PhraseTable kTable = {{
     {"Bhakoot dosha, cancelled: the lords of the Moons' Navamsa signs are both %1.", "ಭಕೂಟ ದೋಷ, ರದ್ದು: ಚಂದ್ರರ ನವಾಂಶ ರಾಶಿಗಳ ಅಧಿಪತಿಗಳು ಇಬ್ಬರೂ %1."},
     {"Bhakoot dosha, cancelled: the lords of the Moons' Navamsa signs %1 and %2 are friends.", "ಭಕೂಟ ದೋಷ, ರದ್ದು: ಚಂದ್ರರ ನವಾಂಶ ರಾಶಿಗಳ ಅಧಿಪತಿಗಳು %1 ಮತ್ತು %2 ಮಿತ್ರರು."},
     {"Bhakoot dosha: the Moon signs are %1/%2 from each other, and neither their lords nor their Navamsa lords are one planet or friends.", "ಭಕೂಟ ದೋಷ: ಚಂದ್ರ ರಾಶಿಗಳು ಪರಸ್ಪರ %1/%2, ಅವುಗಳ ಅಧಿಪತಿಗಳಾಗಲಿ ನವಾಂಶ ಅಧಿಪತಿಗಳಾಗಲಿ ಒಂದೇ ಗ್ರಹ ಅಥವಾ ಮಿತ್ರರಲ್ಲ."},
+    {"North-Indian ashtakoota guna milan (36 points) from the Moons' signs and nakshatras; tables and sources in docs/matching.md", "ಉತ್ತರ ಭಾರತೀಯ ಅಷ್ಟಕೂಟ ಗುಣ ಮಿಲನ (36 ಗುಣಗಳು) ಚಂದ್ರರ ರಾಶಿಗಳು ಮತ್ತು ನಕ್ಷತ್ರಗಳಿಂದ; ಕೋಷ್ಟಕಗಳು ಮತ್ತು ಆಧಾರಗಳು docs/matching.md ನಲ್ಲಿ"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Kannada");
 

@@ -275,6 +275,7 @@ constexpr PhraseTable kTable = {{
     {"Bhakoot dosha, cancelled: the lords of the Moons' Navamsa signs are both %1.", "பகூட தோஷம், நீங்கியது: சந்திரன்களின் நவாம்ச ராசிகளின் அதிபதிகள் இருவரும் %1."},
     {"Bhakoot dosha, cancelled: the lords of the Moons' Navamsa signs %1 and %2 are friends.", "பகூட தோஷம், நீங்கியது: சந்திரன்களின் நவாம்ச ராசிகளின் அதிபதிகள் %1 மற்றும் %2 நண்பர்கள்."},
     {"Bhakoot dosha: the Moon signs are %1/%2 from each other, and neither their lords nor their Navamsa lords are one planet or friends.", "பகூட தோஷம்: சந்திர ராசிகள் ஒன்றுக்கொன்று %1/%2, அவற்றின் அதிபதிகளோ நவாம்ச அதிபதிகளோ ஒரே கிரகமோ நண்பர்களோ அல்ல."},
+    {"North-Indian ashtakoota guna milan (36 points) from the Moons' signs and nakshatras; tables and sources in docs/matching.md", "வட இந்திய அஷ்டகூட குண மிலன் (36 புள்ளிகள்) சந்திரன்களின் ராசிகள் மற்றும் நட்சத்திரங்களிலிருந்து; அட்டவணைகளும் ஆதாரங்களும் docs/matching.md இல்"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Tamil");
 

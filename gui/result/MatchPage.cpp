@@ -18,6 +18,7 @@
 #include "presentation/Glossary.h"
 #include "presentation/KujaLabels.h"
 #include "presentation/MatchLabels.h"
+#include "presentation/Phrases.h"
 #include "widgets/ChartPageParts.h"
 #include "result/PdfFile.h"
 #include "result/ChartPainter.h"
@@ -111,7 +112,8 @@ bool PaintMatchSheet(QPagedPaintDevice& device, const MatchSheet& s, ChartStyle 
     painter.drawText(QRectF(0, y, 1000, 30), Qt::AlignLeft, Tr(QT_TRANSLATE_NOOP("Velmora", "Marriage match")));
     y += 34;
     painter.setFont(font(12, false));
-    for (const QString& line : {FromUtf8(kMatchTradition), Person(Bride(), s.bride), Person(Groom(), s.groom)}) {
+    for (const QString& line : {FromUtf8(SayIfPhrase(LanguageChoice::Current(), kMatchTradition)), Person(Bride(), s.bride),
+                                Person(Groom(), s.groom)}) {
         painter.drawText(QRectF(0, y, 1000, 18), Qt::AlignLeft, line);
         y += 18;
     }

@@ -196,6 +196,9 @@ TEST_F(MatchCommand, ReasonsAndLabelsInTheLanguageChosen) {
         EXPECT_EQ(out.at("match"), english.at("match"));  // the keys and values stay English
         const auto& labels = out.at("labels");
         EXPECT_EQ(labels.at("language"), c.code);
+        // The tradition's line in the language; only the file's name stays.
+        EXPECT_EQ(lines[0].find("North-Indian"), std::string::npos) << lines[0];
+        EXPECT_NE(lines[0].find(labels.at("tradition").get<std::string>()), std::string::npos) << lines[0];
         EXPECT_EQ(labels.at("bride").at("moonSign"), c.brideSign);
         EXPECT_EQ(labels.at("bride").at("nakshatra"), c.brideStar);
         EXPECT_EQ(labels.at("groom").at("moonSign"), c.groomSign);

@@ -16,6 +16,7 @@
 #include "analysis/Dignity.h"
 #include "analysis/Jaimini.h"
 #include "analysis/Vimsopaka.h"
+#include "chart/MarriageMatch.h"
 #include "presentation/DashaLabels.h"
 #include "presentation/PointDetailLabels.h"
 #include "text/TextWidth.h"
@@ -114,7 +115,7 @@ TEST(Phrases, TheTextsLookedUpAtRunTimeAreAllRows) {
     for (const VimsopakaSchemeRow& scheme : VimsopakaSchemes()) looked.push_back(scheme.name);
     for (std::string_view heading : kPointDetailHeadings) looked.push_back(heading);
     for (std::string_view karaka : kKarakaNames8) looked.push_back(karaka);
-    looked.insert(looked.end(), {"direct", "retrograde", "yes", "no"});
+    looked.insert(looked.end(), {"direct", "retrograde", "yes", "no", kMatchTradition});
     for (std::string_view english : looked)
         for (const Language language : kTranslated)
             EXPECT_NE(SayIfPhrase(language, english), english) << InfoOf(language).code << ": " << english;
