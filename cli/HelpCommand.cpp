@@ -36,7 +36,7 @@ Usage:
   velmora-cli --batch FILE|- [--fields LIST] [--format jsonl|csv] [--jobs N] [--quiet]
               [--lang en|hi|ta|te|kn]
                                  one JSON object per line in, one line per line out
-  velmora-cli --match BRIDE GROOM [--json | --lang en|hi|ta|te|kn [--digits western|native]]
+  velmora-cli --match BRIDE GROOM [--json] [--lang en|hi|ta|te|kn [--digits western|native]]
                                  two birth files matched for marriage
   velmora-cli --match-batch FILE|-
                                  one {"bride": {...}, "groom": {...}} line in,
@@ -222,10 +222,11 @@ Options:
                      terms (signs, planets, nakshatras, panchanga, dashas,
                      vargas) in every section and chart, the date of birth
                      with the language's month names (the report and some
-                     sentences stay English); also the --match text (not
-                     its JSON); JSON, and each --batch line,
+                     sentences stay English); also the --match text, its
+                     reasons and doshas; JSON, and each --batch line,
                      keeps its English keys and values and adds "labels",
-                     the same terms in the language
+                     the same terms in the language (--match --json: the
+                     Moons, the kootas' names and reasons, the doshas)
   --digits western|native
                      with --lang: the text's digits Western Arabic 0-9
                      (default) or the language's own (Devanagari, Tamil,

@@ -41,11 +41,11 @@ int RunMatchCommand(const CliOptions& o, const CliStreams& io) {
     Digits digits = Digits::Western;
     if (const std::string refusal = ReadLanguageOptions(o, language, digits); !refusal.empty())
         return Refuse(io.err, refusal);
-    if (o.json && (o.lang || o.digits))
-        return Refuse(io.err, std::string(o.lang ? "--lang" : "--digits") +
-                                  " writes the match's text; its JSON stays English: leave it out or --json");
+    if (o.json && o.digits)
+        return Refuse(io.err, "--digits writes the text's digits; JSON's numbers stay 0-9: leave it out or --json");
     const MarriageMatch match = MatchCharts(*bride, *groom);
-    io.out << (o.json ? MatchJsonIndented(match, *bride, *groom) + "\n"
+    const std::optional<Language> labels = o.lang ? std::optional<Language>(language) : std::nullopt;
+    io.out << (o.json ? MatchJsonIndented(match, *bride, *groom, labels) + "\n"
                       : WithDigits(MatchText(match, *bride, *groom, language), language, digits));
     return 0;
 }

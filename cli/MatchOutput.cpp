@@ -8,6 +8,7 @@
 #include "cli/YogaFields.h"
 #include "presentation/Glossary.h"
 #include "presentation/KujaLabels.h"
+#include "presentation/MatchLabels.h"
 #include "presentation/Phrases.h"
 #include "text/TextWidth.h"
 
@@ -34,11 +35,11 @@ void WriteMoon(const Chart& chart, W& w) {
 }
 
 template <typename W>
-void WritePairDosha(const PairDosha& d, W& w) {
+void WritePairDosha(const PairDosha& d, const std::string& reason, W& w) {
     w.BeginObject();
     w.KeyBool("present", d.present);
     w.KeyBool("cancelled", d.cancelled);
-    w.KeyString("reason", d.reason);
+    w.KeyString("reason", reason);
     w.EndObject();
 }
 
@@ -54,12 +55,13 @@ void WriteMatch(const MarriageMatch& m, const Chart& bride, const Chart& groom, 
     WriteMoon(groom, w);
     w.Key("kootas");
     w.BeginArray();
-    for (const Koota& k : m.milan.kootas) {
+    for (std::size_t i = 0; i < m.milan.kootas.size(); ++i) {
+        const Koota& k = m.milan.kootas[i];
         w.BeginObject();
         w.KeyString("name", k.name);
         w.KeyDouble("points", k.points);
         w.KeyDouble("max", k.max);
-        w.KeyString("reason", k.reason);
+        w.KeyString("reason", KootaReasonText(m.milan, i));
         w.EndObject();
     }
     w.EndArray();
@@ -68,9 +70,9 @@ void WriteMatch(const MarriageMatch& m, const Chart& bride, const Chart& groom, 
     w.Key("doshas");
     w.BeginObject();
     w.Key("nadi");
-    WritePairDosha(m.milan.nadi, w);
+    WritePairDosha(m.milan.nadi, NadiDoshaText(m.milan), w);
     w.Key("bhakoot");
-    WritePairDosha(m.milan.bhakoot, w);
+    WritePairDosha(m.milan.bhakoot, BhakootDoshaText(m.milan), w);
     w.Key("kuja");
     w.BeginObject();
     w.Key("bride");
@@ -94,8 +96,8 @@ std::string Pad(std::string text, std::size_t width) {
     return text;
 }
 
-std::string DoshaLine(PhraseKey name, const PairDosha& d, Language language) {
-    return (d.present ? d.reason : Say(language, "%1: none.", {Say(language, name)})) + "\n";
+std::string DoshaLine(PhraseKey name, const std::string& reason, Language language) {
+    return (reason.empty() ? Say(language, "%1: none.", {Say(language, name)}) : reason) + "\n";
 }
 
 // "Bride: Sita, Moon in Leo, Magha pada 2": the Moon, its sign and its
@@ -108,6 +110,45 @@ std::string PersonLine(PhraseKey role, const Chart& chart, const Glossary& gloss
                {glossary.points[kMoon], glossary.signs[static_cast<std::size_t>(PointSigns(chart)[kMoon])]}) +
            ", " + std::string(glossary.nakshatras[static_cast<std::size_t>(n.index)]) + " " +
            std::string(Say(language, "pada")) + " " + std::to_string(n.pada) + "\n";
+}
+
+nlohmann::ordered_json MoonLabels(const Chart& chart, const Glossary& glossary) {
+    nlohmann::ordered_json moon = nlohmann::ordered_json::object();
+    moon["moonSign"] = glossary.signs[static_cast<std::size_t>(PointSigns(chart)[kMoon])];
+    moon["nakshatra"] = glossary.nakshatras[static_cast<std::size_t>(chart.nakshatras[kMoon].index)];
+    return moon;
+}
+
+nlohmann::ordered_json KujaLabels(const KujaDosha& k, Language language) {
+    nlohmann::ordered_json kuja = nlohmann::ordered_json::object(), from = nlohmann::ordered_json::array();
+    kuja["summary"] = KujaSummaryText(k, language);
+    for (std::size_t r = 0; r < k.from.size(); ++r) from.push_back({{"reason", KujaReasonText(k, r, language)}});
+    kuja["from"] = from;
+    return kuja;
+}
+
+nlohmann::ordered_json MatchLabelsJson(const MarriageMatch& m, const Chart& bride, const Chart& groom,
+                                       Language language) {
+    const Glossary& glossary = GlossaryOf(language);
+    nlohmann::ordered_json labels = nlohmann::ordered_json::object();
+    labels["language"] = InfoOf(language).code;
+    labels["tradition"] = SayIfPhrase(language, kMatchTradition);
+    labels["signs"] = glossary.signs;
+    labels["points"] = glossary.pointNames;
+    labels["bride"] = MoonLabels(bride, glossary);
+    labels["groom"] = MoonLabels(groom, glossary);
+    nlohmann::ordered_json kootas = nlohmann::ordered_json::array();
+    for (std::size_t i = 0; i < m.milan.kootas.size(); ++i)
+        kootas.push_back({{"name", glossary.kootas[i]}, {"reason", KootaReasonText(m.milan, i, language)}});
+    labels["kootas"] = kootas;
+    nlohmann::ordered_json doshas = nlohmann::ordered_json::object();
+    doshas["nadi"] = {{"reason", NadiDoshaText(m.milan, language)}};
+    doshas["bhakoot"] = {{"reason", BhakootDoshaText(m.milan, language)}};
+    doshas["kuja"] = {{"bride", KujaLabels(m.brideKuja, language)},
+                      {"groom", KujaLabels(m.groomKuja, language)},
+                      {"summary", PairKujaSummaryText(m, language)}};
+    labels["doshas"] = doshas;
+    return labels;
 }
 
 std::string KujaLines(PhraseKey role, const KujaDosha& k, Language language) {
@@ -124,10 +165,14 @@ std::string PointsText(double points) {
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
 }
 
-std::string MatchJsonIndented(const MarriageMatch& match, const Chart& bride, const Chart& groom) {
+std::string MatchJsonIndented(const MarriageMatch& match, const Chart& bride, const Chart& groom,
+                              std::optional<Language> labels) {
     JsonDocument json;
     WriteMatch(match, bride, groom, json);
-    return json.Value().dump(2);
+    if (!labels) return json.Value().dump(2);
+    nlohmann::ordered_json withLabels = json.Value();
+    withLabels["labels"] = MatchLabelsJson(match, bride, groom, *labels);
+    return withLabels.dump(2);
 }
 
 void AppendMatchJson(const MarriageMatch& match, const Chart& bride, const Chart& groom, std::string& out) {
@@ -138,7 +183,7 @@ void AppendMatchJson(const MarriageMatch& match, const Chart& bride, const Chart
 std::string MatchText(const MarriageMatch& m, const Chart& bride, const Chart& groom, Language language) {
     const Glossary& glossary = GlossaryOf(language);
     const auto say = [language](PhraseKey key) { return std::string(Say(language, key)); };
-    std::string out = Say(language, "Marriage match: %1", {kMatchTradition}) + "\n";
+    std::string out = Say(language, "Marriage match: %1", {SayIfPhrase(language, kMatchTradition)}) + "\n";
     out += PersonLine("Bride", bride, glossary);
     out += PersonLine("Groom", groom, glossary);
     out += '\n';
@@ -146,11 +191,12 @@ std::string MatchText(const MarriageMatch& m, const Chart& bride, const Chart& g
     for (std::size_t i = 0; i < m.milan.kootas.size(); ++i) {
         const Koota& k = m.milan.kootas[i];
         const std::string name = language == Language::English ? std::string(k.name) : std::string(glossary.kootas[i]);
-        out += Pad(name, 14) + Pad(PointsText(k.points), 8) + Pad(PointsText(k.max), 5) + k.reason + "\n";
+        out += Pad(name, 14) + Pad(PointsText(k.points), 8) + Pad(PointsText(k.max), 5) +
+               KootaReasonText(m.milan, i, language) + "\n";
     }
     out += Pad(say("Total"), 14) + Pad(PointsText(m.milan.total), 8) + "36\n\n";
-    out += DoshaLine("Nadi dosha", m.milan.nadi, language);
-    out += DoshaLine("Bhakoot dosha", m.milan.bhakoot, language);
+    out += DoshaLine("Nadi dosha", NadiDoshaText(m.milan, language), language);
+    out += DoshaLine("Bhakoot dosha", BhakootDoshaText(m.milan, language), language);
     out += KujaLines("bride", m.brideKuja, language);
     out += KujaLines("groom", m.groomKuja, language);
     out += PairKujaSummaryText(m, language) + "\n";

@@ -1,7 +1,5 @@
 #include "analysis/GunaMilan.h"
 
-#include <algorithm>
-
 #include "analysis/Nakshatra.h"
 #include "analysis/SignFacts.h"
 #include "analysis/SignOf.h"
@@ -72,186 +70,92 @@ constexpr int kRelation[7][7] = {
 // The sign lords as body numbers.
 constexpr const std::array<int, kSignCount>& kLord = kSignLordBodies;
 
-constexpr std::array<std::string_view, 9> kTaraNames = {"Janma",    "Sampat", "Vipat",  "Kshema",     "Pratyak",
-                                                        "Sadhaka", "Vadha",  "Mitra", "Parama Mitra"};
-
-std::string Name(std::string_view text) { return std::string(text); }
-
-std::string Ordinal(int n) {
-    const int lastTwo = n % 100;
-    const int last = n % 10;
-    const char* suffix = (lastTwo >= 11 && lastTwo <= 13) ? "th"
-                         : last == 1                      ? "st"
-                         : last == 2                      ? "nd"
-                         : last == 3                      ? "rd"
-                                                          : "th";
-    return std::to_string(n) + suffix;
-}
-
-std::string Sign(int sign) { return Name(kSignEnglishNames[static_cast<size_t>(sign)]); }
-std::string Planet(int body) { return Name(kPlainBodyNames[static_cast<size_t>(body)]); }
-std::string Star(int nakshatra) { return Name(kNakshatraNames[static_cast<size_t>(nakshatra)]); }
-
-std::string RelationWord(int relation) {
-    return relation > 0 ? "a friend" : relation < 0 ? "an enemy" : "neutral";
-}
-
 // The houses a sign is from another, 1 … 12.
 int HouseFrom(int from, int sign) { return (sign - from + kSignCount) % kSignCount + 1; }
 
 // The two lords are the same planet or friends of each other.
 bool LordsAgree(int a, int b) { return a == b || (NaturalRelation(a, b) > 0 && NaturalRelation(b, a) > 0); }
 
-struct MoonFacts {
-    int sign, nakshatra, pada, navamsaSign;
-    double longitude;
-};
-
-MoonFacts Facts(const MatchMoon& moon) {
+MoonPlace PlaceOf(const MatchMoon& moon) {
     const NakshatraPlace n = NakshatraOf(moon.longitude);
-    return {SignOfLongitude(FoldLongitude(moon.longitude)), n.index, n.pada, moon.navamsaSign,
-            FoldLongitude(moon.longitude)};
+    return {SignOfLongitude(FoldLongitude(moon.longitude)), n.index, n.pada, moon.navamsaSign};
 }
 
-Koota Varna(const MoonFacts& b, const MoonFacts& g) {
+Koota Varna(const MoonPlace& b, const MoonPlace& g) {
     const int bv = VarnaOf(b.sign), gv = VarnaOf(g.sign);
-    const bool good = gv >= bv;
-    return {kKootaNames[0], good ? 1.0 : 0.0, kKootaMaxima[0],
-            "The bride's Moon in " + Sign(b.sign) + " is " + Name(kVarnaNames[static_cast<size_t>(bv)]) +
-                ", the groom's in " + Sign(g.sign) + " " + Name(kVarnaNames[static_cast<size_t>(gv)]) +
-                (good ? ": the groom's varna is not below the bride's." : ": the groom's varna is below the bride's.")};
+    return {kKootaNames[0], gv >= bv ? 1.0 : 0.0, kKootaMaxima[0], bv, gv};
 }
 
-Koota Vashya(const MoonFacts& b, const MoonFacts& g) {
-    const int bv = VashyaOf(b.longitude), gv = VashyaOf(g.longitude);
-    const double points = VashyaPoints(bv, gv);
-    return {kKootaNames[1], points, kKootaMaxima[1],
-            "The bride's Moon is " + Name(kVashyaNames[static_cast<size_t>(bv)]) + ", the groom's " +
-                Name(kVashyaNames[static_cast<size_t>(gv)]) +
-                (bv == gv ? ": the same class." : ": the vashya table gives this pair its points.")};
+Koota Vashya(const MatchMoon& bride, const MatchMoon& groom) {
+    const int bv = VashyaOf(bride.longitude), gv = VashyaOf(groom.longitude);
+    return {kKootaNames[1], VashyaPoints(bv, gv), kKootaMaxima[1], bv, gv};
 }
 
-// The tara of `to` counted from `from`: its count 1 … 27 and its place in
-// the cycle of nine, 1 … 9.
+// The tara of `to` counted from `from`: its count 1 … 27.
 int TaraCount(int from, int to) { return (to - from + kNakshatraCount) % kNakshatraCount + 1; }
-int TaraOf(int count) { return (count - 1) % 9 + 1; }
-bool TaraGood(int tara) { return tara != 3 && tara != 5 && tara != 7; }
 
-Koota Tara(const MoonFacts& b, const MoonFacts& g) {
+Koota Tara(const MoonPlace& b, const MoonPlace& g) {
     const int toGroom = TaraCount(b.nakshatra, g.nakshatra), toBride = TaraCount(g.nakshatra, b.nakshatra);
-    const int groomTara = TaraOf(toGroom), brideTara = TaraOf(toBride);
-    const double points = (TaraGood(groomTara) ? 1.5 : 0.0) + (TaraGood(brideTara) ? 1.5 : 0.0);
-    auto part = [](int count, int tara) {
-        return "the " + Ordinal(count) + " star, " + Name(kTaraNames[static_cast<size_t>(tara - 1)]) +
-               (TaraGood(tara) ? " (good)" : " (bad)");
-    };
-    return {kKootaNames[2], points, kKootaMaxima[2],
-            "From the bride's " + Star(b.nakshatra) + " the groom's " + Star(g.nakshatra) + " is " +
-                part(toGroom, groomTara) + "; from the groom's, the bride's is " + part(toBride, brideTara) + "."};
+    const double points = (TaraGood(TaraOfCount(toGroom)) ? 1.5 : 0.0) + (TaraGood(TaraOfCount(toBride)) ? 1.5 : 0.0);
+    return {kKootaNames[2], points, kKootaMaxima[2], toBride, toGroom};
 }
 
-Koota Yoni(const MoonFacts& b, const MoonFacts& g) {
+Koota Yoni(const MoonPlace& b, const MoonPlace& g) {
     const int by = YoniOf(b.nakshatra), gy = YoniOf(g.nakshatra);
-    const double points = YoniPoints(by, gy);
-    const std::string kind = by == gy          ? "the same yoni"
-                             : points == 0     ? "sworn enemies"
-                             : points == 1     ? "enemies"
-                             : points == 2     ? "neutral to each other"
-                                               : "friends";
-    return {kKootaNames[3], points, kKootaMaxima[3],
-            "The bride's " + Star(b.nakshatra) + " is " + Name(kYoniNames[static_cast<size_t>(by)]) +
-                ", the groom's " + Star(g.nakshatra) + " " + Name(kYoniNames[static_cast<size_t>(gy)]) + ": " +
-                kind + "."};
+    return {kKootaNames[3], YoniPoints(by, gy), kKootaMaxima[3], by, gy};
 }
 
-Koota Maitri(const MoonFacts& b, const MoonFacts& g) {
+Koota Maitri(const MoonPlace& b, const MoonPlace& g) {
     const int bl = SignLord(b.sign), gl = SignLord(g.sign);
-    const double points = MaitriPoints(bl, gl);
-    std::string reason = "The lords of the Moons' signs are " + Planet(bl) + " (" + Sign(b.sign) + ") and " +
-                         Planet(gl) + " (" + Sign(g.sign) + ")";
-    if (bl == gl) {
-        reason += ": the same planet.";
-    } else {
-        reason += ": " + Planet(bl) + " counts " + Planet(gl) + " " + RelationWord(NaturalRelation(bl, gl)) +
-                  ", " + Planet(gl) + " counts " + Planet(bl) + " " + RelationWord(NaturalRelation(gl, bl)) + ".";
-    }
-    return {kKootaNames[4], points, kKootaMaxima[4], reason};
+    return {kKootaNames[4], MaitriPoints(bl, gl), kKootaMaxima[4], bl, gl};
 }
 
-Koota Gana(const MoonFacts& b, const MoonFacts& g) {
+Koota Gana(const MoonPlace& b, const MoonPlace& g) {
     const int bg = GanaOf(b.nakshatra), gg = GanaOf(g.nakshatra);
-    return {kKootaNames[5], GanaPoints(bg, gg), kKootaMaxima[5],
-            "The bride's " + Star(b.nakshatra) + " is of the " + Name(kGanaNames[static_cast<size_t>(bg)]) +
-                " gana, the groom's " + Star(g.nakshatra) + " of the " +
-                Name(kGanaNames[static_cast<size_t>(gg)]) + " gana."};
+    return {kKootaNames[5], GanaPoints(bg, gg), kKootaMaxima[5], bg, gg};
 }
 
 bool BhakootBad(int house) { return house == 2 || house == 12 || house == 5 || house == 9 || house == 6 || house == 8; }
 
-Koota Bhakoot(const MoonFacts& b, const MoonFacts& g) {
+Koota Bhakoot(const MoonPlace& b, const MoonPlace& g) {
     const int toGroom = HouseFrom(b.sign, g.sign), toBride = HouseFrom(g.sign, b.sign);
-    const bool bad = BhakootBad(toGroom);
-    std::string reason = toGroom == 1 ? "Both Moons are in " + Sign(b.sign) + ": the same sign."
-                                      : "The groom's Moon sign " + Sign(g.sign) + " is the " + Ordinal(toGroom) +
-                                            " from the bride's " + Sign(b.sign) + " and hers the " +
-                                            Ordinal(toBride) + " from his" +
-                                            (bad ? ": a " + std::to_string(std::min(toGroom, toBride)) + "/" +
-                                                       std::to_string(std::max(toGroom, toBride)) + " pair."
-                                                 : ": not 2/12, 5/9 or 6/8.");
-    return {kKootaNames[6], bad ? 0.0 : 7.0, kKootaMaxima[6], reason};
+    return {kKootaNames[6], BhakootBad(toGroom) ? 0.0 : 7.0, kKootaMaxima[6], toBride, toGroom};
 }
 
-Koota Nadi(const MoonFacts& b, const MoonFacts& g) {
+Koota Nadi(const MoonPlace& b, const MoonPlace& g) {
     const int bn = NadiOf(b.nakshatra), gn = NadiOf(g.nakshatra);
-    return {kKootaNames[7], bn == gn ? 0.0 : 8.0, kKootaMaxima[7],
-            bn == gn ? "Both Moons are in the " + Name(kNadiNames[static_cast<size_t>(bn)]) + " nadi."
-                     : "The bride's Moon is in the " + Name(kNadiNames[static_cast<size_t>(bn)]) +
-                           " nadi, the groom's in the " + Name(kNadiNames[static_cast<size_t>(gn)]) + " nadi."};
+    return {kKootaNames[7], bn == gn ? 0.0 : 8.0, kKootaMaxima[7], bn, gn};
 }
 
 // Nadi dosha and its exceptions: one sign with different nakshatras, one
 // nakshatra in different signs, one nakshatra with different padas.
-PairDosha NadiDosha(const MoonFacts& b, const MoonFacts& g) {
+PairDosha NadiDosha(const MoonPlace& b, const MoonPlace& g) {
     PairDosha d;
     d.present = NadiOf(b.nakshatra) == NadiOf(g.nakshatra);
     if (!d.present) return d;
-    if (b.sign == g.sign && b.nakshatra != g.nakshatra) {
-        d.cancelled = true;
-        d.reason = "Nadi dosha, cancelled: both Moons are in " + Sign(b.sign) + " but in different nakshatras.";
-    } else if (b.nakshatra == g.nakshatra && b.sign != g.sign) {
-        d.cancelled = true;
-        d.reason = "Nadi dosha, cancelled: both Moons are in " + Star(b.nakshatra) + " but in different signs.";
-    } else if (b.nakshatra == g.nakshatra && b.pada != g.pada) {
-        d.cancelled = true;
-        d.reason = "Nadi dosha, cancelled: both Moons are in " + Star(b.nakshatra) + " but in different padas.";
-    } else {
-        d.reason = "Nadi dosha: both Moons are in the " + Name(kNadiNames[static_cast<size_t>(NadiOf(b.nakshatra))]) +
-                   " nadi, and no exception applies.";
-    }
+    if (b.sign == g.sign && b.nakshatra != g.nakshatra) d.exception = PairDoshaException::OneSignTwoNakshatras;
+    else if (b.nakshatra == g.nakshatra && b.sign != g.sign) d.exception = PairDoshaException::OneNakshatraTwoSigns;
+    else if (b.nakshatra == g.nakshatra && b.pada != g.pada) d.exception = PairDoshaException::OneNakshatraTwoPadas;
+    d.cancelled = d.exception != PairDoshaException::None;
     return d;
 }
 
 // Bhakoot dosha and its exceptions: the lords of the two Moon signs, or of
 // the two Moons' Navamsa signs, are one planet or friends of each other.
-PairDosha BhakootDosha(const MoonFacts& b, const MoonFacts& g) {
+PairDosha BhakootDosha(const MoonPlace& b, const MoonPlace& g) {
     PairDosha d;
     d.present = BhakootBad(HouseFrom(b.sign, g.sign));
     if (!d.present) return d;
     const int bl = SignLord(b.sign), gl = SignLord(g.sign);
     const int bn = SignLord(b.navamsaSign), gn = SignLord(g.navamsaSign);
     if (LordsAgree(bl, gl)) {
-        d.cancelled = true;
-        d.reason = "Bhakoot dosha, cancelled: the Moon signs' lords " +
-                   (bl == gl ? "are both " + Planet(bl) : Planet(bl) + " and " + Planet(gl) + " are friends") + ".";
+        d.exception = PairDoshaException::MoonSignLords;
+        d.brideLord = bl, d.groomLord = gl;
     } else if (LordsAgree(bn, gn)) {
-        d.cancelled = true;
-        d.reason = "Bhakoot dosha, cancelled: the lords of the Moons' Navamsa signs " +
-                   (bn == gn ? "are both " + Planet(bn) : Planet(bn) + " and " + Planet(gn) + " are friends") + ".";
-    } else {
-        d.reason = "Bhakoot dosha: the Moon signs are " + std::to_string(std::min(HouseFrom(b.sign, g.sign), HouseFrom(g.sign, b.sign))) +
-                   "/" + std::to_string(std::max(HouseFrom(b.sign, g.sign), HouseFrom(g.sign, b.sign))) +
-                   " from each other, and neither their lords nor their Navamsa lords are one planet or friends.";
+        d.exception = PairDoshaException::NavamsaLords;
+        d.brideLord = bn, d.groomLord = gn;
     }
+    d.cancelled = d.exception != PairDoshaException::None;
     return d;
 }
 
@@ -279,6 +183,9 @@ int VashyaOf(double longitude) {
     }
 }
 
+int TaraOfCount(int count) { return (count - 1) % 9 + 1; }
+bool TaraGood(int tara) { return tara != 3 && tara != 5 && tara != 7; }
+
 double YoniPoints(int brideYoni, int groomYoni) { return kYoniPoints[brideYoni][groomYoni]; }
 double VashyaPoints(int brideVashya, int groomVashya) { return kVashyaPoints[brideVashya][groomVashya]; }
 double GanaPoints(int brideGana, int groomGana) { return kGanaPoints[brideGana][groomGana]; }
@@ -299,9 +206,12 @@ double MaitriPoints(int a, int b) {
 }
 
 GunaMilan MatchMoons(const MatchMoon& bride, const MatchMoon& groom) {
-    const MoonFacts b = Facts(bride), g = Facts(groom);
+    const MoonPlace b = PlaceOf(bride), g = PlaceOf(groom);
     GunaMilan m;
-    m.kootas = {Varna(b, g), Vashya(b, g), Tara(b, g), Yoni(b, g), Maitri(b, g), Gana(b, g), Bhakoot(b, g), Nadi(b, g)};
+    m.kootas = {Varna(b, g),  Vashya(bride, groom), Tara(b, g),    Yoni(b, g),
+                Maitri(b, g), Gana(b, g),           Bhakoot(b, g), Nadi(b, g)};
+    m.bride = b;
+    m.groom = g;
     for (const Koota& k : m.kootas) m.total += k.points;
     m.nadi = NadiDosha(b, g);
     m.bhakoot = BhakootDosha(b, g);

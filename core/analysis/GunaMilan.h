@@ -7,7 +7,6 @@
 // order.
 
 #include <array>
-#include <string>
 #include <string_view>
 
 namespace velmora {
@@ -25,19 +24,42 @@ struct MatchMoon {
     int navamsaSign = 0;
 };
 
+// A Moon as the kootas read it: its sign, nakshatra and pada, and the sign
+// of its Navamsa.
+struct MoonPlace {
+    int sign = 0, nakshatra = 0, pada = 0, navamsaSign = 0;
+};
+
+// A koota's points and the facts its reason names, which
+// presentation/MatchLabels.h puts in words: the bride's and the groom's
+// class (Varna, Vashya, Yoni, Gana, Nadi: an index into kVarnaNames …), the
+// lord of each Moon's sign (Graha Maitri, a body number), each one's star
+// counted from the other's (Tara, 1 … 27) or each one's sign counted from
+// the other's (Bhakoot, 1 … 12).
 struct Koota {
     std::string_view name;
     double points = 0;
     double max = 0;
-    std::string reason;  // one sentence: why these points
+    int bride = 0, groom = 0;
 };
 
-// A dosha of the pair: whether it is present, whether a rule cancels it,
-// and in words why.
+// The rule that cancels a dosha of the pair.
+enum class PairDoshaException {
+    None,
+    OneSignTwoNakshatras,  // Nadi: both Moons in one sign, in different nakshatras
+    OneNakshatraTwoSigns,  // Nadi: both in one nakshatra, in different signs
+    OneNakshatraTwoPadas,  // Nadi: both in one nakshatra and sign, in different padas
+    MoonSignLords,         // Bhakoot: the Moon signs' lords one planet or friends
+    NavamsaLords,          // Bhakoot: the Moons' Navamsa signs' lords one planet or friends
+};
+
+// A dosha of the pair: whether it is present, whether a rule cancels it and
+// which; for Bhakoot the lords that rule names (body numbers).
 struct PairDosha {
     bool present = false;
     bool cancelled = false;
-    std::string reason;
+    PairDoshaException exception = PairDoshaException::None;
+    int brideLord = 0, groomLord = 0;
 };
 
 struct GunaMilan {
@@ -45,6 +67,7 @@ struct GunaMilan {
     double total = 0;
     PairDosha nadi;     // both Moons in one nadi
     PairDosha bhakoot;  // the Moons' signs 2/12, 5/9 or 6/8 apart
+    MoonPlace bride, groom;
 };
 
 // The eight kootas of a bride's and a groom's Moons.
@@ -60,6 +83,9 @@ inline constexpr std::array<std::string_view, 3> kNadiNames = {"Adi", "Madhya", 
 inline constexpr std::array<std::string_view, 4> kVarnaNames = {"Shudra", "Vaishya", "Kshatriya", "Brahmin"};
 inline constexpr std::array<std::string_view, 5> kVashyaNames = {"Chatushpada", "Manava", "Jalachara", "Vanachara",
                                                                  "Keeta"};
+// The nine taras, the 1st … 9th star of each cycle of nine.
+inline constexpr std::array<std::string_view, 9> kTaraNames = {"Janma",   "Sampat", "Vipat", "Kshema",      "Pratyak",
+                                                               "Sadhaka", "Vadha",  "Mitra", "Parama Mitra"};
 
 int YoniOf(int nakshatra);
 int GanaOf(int nakshatra);
@@ -75,5 +101,9 @@ double MaitriPoints(int lordA, int lordB);  // body numbers 0 Sun … 6 Saturn
 int NaturalRelation(int of, int towards);
 // The lord of a sign as a body number.
 int SignLord(int sign);
+// The tara of a star counted 1 … 27 from another: 1 Janma … 9 Parama Mitra;
+// all good but the 3rd, 5th and 7th (Vipat, Pratyak, Vadha).
+int TaraOfCount(int count);
+bool TaraGood(int tara);
 
 }  // namespace velmora

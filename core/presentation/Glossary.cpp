@@ -35,6 +35,13 @@ const Glossary kEnglishGlossary = {
     {"Vimshottari", "Yogini", "Ashtottari", "Chara", "Narayana"},
     {"Rasi", "Hora", "Drekkana", "Chaturthamsa", "Saptamsa", "Navamsa", "Dasamsa", "Dwadasamsa", "Shodasamsa",
      "Vimsamsa", "Chaturvimsamsa", "Saptavimsamsa", "Trimsamsa", "Khavedamsa", "Akshavedamsa", "Shashtiamsa"},
+    // The marriage match's reasons
+    kVarnaNames,
+    kVashyaNames,
+    kYoniNames,
+    kGanaNames,
+    kNadiNames,
+    kTaraNames,
 };
 
 }  // namespace

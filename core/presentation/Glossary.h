@@ -1,8 +1,8 @@
 #pragma once
 // The chart's terms in each language Velmora speaks: the twelve signs, the
 // nine grahas and the ascendant, the 27 nakshatras, the tithis, yogas,
-// karanas and weekdays of the panchanga, the eight kootas, the dasha systems
-// and the sixteen vargas. English is the program's own texts, byte for byte
+// karanas and weekdays of the panchanga, the eight kootas, the dasha systems,
+// the sixteen vargas and the classes the kootas compare. English is the program's own texts, byte for byte
 // (the same tables the rest of the program writes from); each other
 // language has one table file (GlossaryHindi.cpp …) whose comments cite the
 // published list each term comes from, as docs/glossary.md does.
@@ -51,6 +51,14 @@ struct Glossary {
     std::array<std::string_view, kKootaCount> kootas;
     std::array<std::string_view, kDashaSystemCount> dashaSystems;
     std::array<std::string_view, kVargaCount> vargas;  // D1, D2, D3, D4, D7 … D60, as Varga.cpp lists them
+    // The marriage match's reasons: the classes the kootas compare, in the
+    // order of analysis/GunaMilan.h's tables (kVarnaNames …).
+    std::array<std::string_view, kVarnaNames.size()> varnas;
+    std::array<std::string_view, kVashyaNames.size()> vashyas;
+    std::array<std::string_view, kYoniNames.size()> yonis;
+    std::array<std::string_view, kGanaNames.size()> ganas;
+    std::array<std::string_view, kNadiNames.size()> nadis;
+    std::array<std::string_view, kTaraNames.size()> taras;
 };
 
 const Glossary& GlossaryOf(Language language);

@@ -69,6 +69,29 @@ const Glossary kHindiGlossary = {
     // The sixteen vargas, D1 Rasi … D60 Shashtiamsa. Source: the Sanskrit term in the script, written for
     // Velmora (no published list checked; not yet reviewed by a native reader).
     {"राशि", "होरा", "द्रेष्काण", "चतुर्थांश", "सप्तांश", "नवांश", "दशांश", "द्वादशांश", "षोडशांश", "विंशांश", "चतुर्विंशांश", "सप्तविंशांश", "त्रिंशांश", "खवेदांश", "अक्षवेदांश", "षष्ट्यंश"},
+    // The marriage match's reasons
+    // The four varnas, Shudra, Vaishya, Kshatriya, Brahmin. Source: the Sanskrit term in the script, written for
+    // Velmora (no published list has it; not yet reviewed by a native reader).
+    {"शूद्र", "वैश्य", "क्षत्रिय", "ब्राह्मण"},
+    // The five vashyas, Chatushpada, Manava, Jalachara, Vanachara, Keeta. Source: the Sanskrit term in the script,
+    // written for Velmora (no published list has it; not yet reviewed by a native reader).
+    {"चतुष्पद", "मानव", "जलचर", "वनचर", "कीट"},
+    // The fourteen yonis, Horse … Lion (in the order of analysis/GunaMilan.h). Source: the Sanskrit term in the
+    // script, written for Velmora (no published list has it; not yet reviewed by a native reader).
+    {"अश्व", "गज", "मेष", "सर्प", "श्वान", "मार्जार", "मूषक", "गौ", "महिष", "व्याघ्र", "मृग", "वानर", "नकुल", "सिंह"},
+    // The three ganas, Deva, Manushya, Rakshasa. Source: the Sanskrit term in the script, written for Velmora (no
+    // published list has it; not yet reviewed by a native reader).
+    {"देव", "मनुष्य", "राक्षस"},
+    // The three nadis, Adi, Madhya, Antya. Source: the Sanskrit term in the script, written for Velmora (no
+    // published list has it; not yet reviewed by a native reader).
+    {"आदि", "मध्य", "अन्त्य"},
+    // The nine taras, Janma … Parama Mitra. Sources: जन्म: PyJHora, src/jhora/lang/msg_strings_hi.txt
+    // (github.com/naturalstupid/PyJHora, commit e20943c); सम्पत्, विपत्, क्षेम, प्रत्यक्, साधक, वध, मित्र, परम
+    // मित्र: the Sanskrit term in the script, written for Velmora (no published list has it; not yet reviewed by a
+    // native reader). PyJHora's Hindi taras are transliterations with errors (संपथ, विपथ, मिथ्र, परमीथ्रा,
+    // नैधाना); only जन्म is taken, the rest written from their Sanskrit names, the seventh as Vadha (वध) as the
+    // English names it (PyJHora calls it Naidhana).
+    {"जन्म", "सम्पत्", "विपत्", "क्षेम", "प्रत्यक्", "साधक", "वध", "मित्र", "परम मित्र"},
 };
 
 }  // namespace velmora

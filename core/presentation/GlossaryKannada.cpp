@@ -67,6 +67,28 @@ const Glossary kKannadaGlossary = {
     // The sixteen vargas, D1 Rasi … D60 Shashtiamsa. Source: the Sanskrit term in the script, written for
     // Velmora (no published list checked; not yet reviewed by a native reader).
     {"ರಾಶಿ", "ಹೋರಾ", "ದ್ರೇಕ್ಕಾಣ", "ಚತುರ್ಥಾಂಶ", "ಸಪ್ತಾಂಶ", "ನವಾಂಶ", "ದಶಾಂಶ", "ದ್ವಾದಶಾಂಶ", "ಷೋಡಶಾಂಶ", "ವಿಂಶಾಂಶ", "ಚತುರ್ವಿಂಶಾಂಶ", "ಸಪ್ತವಿಂಶಾಂಶ", "ತ್ರಿಂಶಾಂಶ", "ಖವೇದಾಂಶ", "ಅಕ್ಷವೇದಾಂಶ", "ಷಷ್ಟ್ಯಂಶ"},
+    // The marriage match's reasons
+    // The four varnas, Shudra, Vaishya, Kshatriya, Brahmin. Source: the Sanskrit term in the script, written for
+    // Velmora (no published list has it; not yet reviewed by a native reader).
+    {"ಶೂದ್ರ", "ವೈಶ್ಯ", "ಕ್ಷತ್ರಿಯ", "ಬ್ರಾಹ್ಮಣ"},
+    // The five vashyas, Chatushpada, Manava, Jalachara, Vanachara, Keeta. Source: the Sanskrit term in the script,
+    // written for Velmora (no published list has it; not yet reviewed by a native reader).
+    {"ಚತುಷ್ಪಾದ", "ಮಾನವ", "ಜಲಚರ", "ವನಚರ", "ಕೀಟ"},
+    // The fourteen yonis, Horse … Lion (in the order of analysis/GunaMilan.h). Source: the Sanskrit term in the
+    // script, written for Velmora (no published list has it; not yet reviewed by a native reader).
+    {"ಅಶ್ವ", "ಗಜ", "ಮೇಷ", "ಸರ್ಪ", "ಶ್ವಾನ", "ಮಾರ್ಜಾಲ", "ಮೂಷಕ", "ಗೋ", "ಮಹಿಷ", "ವ್ಯಾಘ್ರ", "ಮೃಗ", "ವಾನರ", "ನಕುಲ", "ಸಿಂಹ"},
+    // The three ganas, Deva, Manushya, Rakshasa. Source: the Sanskrit term in the script, written for Velmora (no
+    // published list has it; not yet reviewed by a native reader).
+    {"ದೇವ", "ಮನುಷ್ಯ", "ರಾಕ್ಷಸ"},
+    // The three nadis, Adi, Madhya, Antya. Source: the Sanskrit term in the script, written for Velmora (no
+    // published list has it; not yet reviewed by a native reader).
+    {"ಆದಿ", "ಮಧ್ಯ", "ಅಂತ್ಯ"},
+    // The nine taras, Janma … Parama Mitra. Sources: ಜನ್ಮ, ಕ್ಷೇಮ, ಪ್ರತ್ಯಕ, ಸಾಧನ, ಮಿತ್ರ: PyJHora,
+    // src/jhora/lang/msg_strings_ka.txt (github.com/naturalstupid/PyJHora, commit e20943c); ಸಂಪತ್, ವಿಪತ್, ವಧ, ಪರಮ
+    // ಮಿತ್ರ: the Sanskrit term in the script, written for Velmora (no published list has it; not yet reviewed by a
+    // native reader). PyJHora's Kannada taras have errors (ಸಂಪತ, ವಿಪಥ, ನೈಧಾನ, the fused ಪರಮಿತ್ರ): ಸಂಪತ್, ವಿಪತ್ and
+    // ಪರಮ ಮಿತ್ರ are written from the Sanskrit, the seventh as Vadha (ವಧ) as the English names it.
+    {"ಜನ್ಮ", "ಸಂಪತ್", "ವಿಪತ್", "ಕ್ಷೇಮ", "ಪ್ರತ್ಯಕ", "ಸಾಧನ", "ವಧ", "ಮಿತ್ರ", "ಪರಮ ಮಿತ್ರ"},
 };
 
 }  // namespace velmora

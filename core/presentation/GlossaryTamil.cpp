@@ -70,6 +70,28 @@ const Glossary kTamilGlossary = {
     // The sixteen vargas, D1 Rasi … D60 Shashtiamsa. Source: the Sanskrit term in the script, written for
     // Velmora (no published list checked; not yet reviewed by a native reader).
     {"ராசி", "ஹோரை", "திரேக்காணம்", "சதுர்த்தாம்சம்", "சப்தாம்சம்", "நவாம்சம்", "தசாம்சம்", "துவாதசாம்சம்", "சோடசாம்சம்", "விம்சாம்சம்", "சதுர்விம்சாம்சம்", "சப்தவிம்சாம்சம்", "திரிம்சாம்சம்", "கவேதாம்சம்", "அக்ஷவேதாம்சம்", "சஷ்டியாம்சம்"},
+    // The marriage match's reasons
+    // The four varnas, Shudra, Vaishya, Kshatriya, Brahmin. Source: the Sanskrit term in the script, written for
+    // Velmora (no published list has it; not yet reviewed by a native reader).
+    {"சூத்திர", "வைசிய", "க்ஷத்திரிய", "பிராமண"},
+    // The five vashyas, Chatushpada, Manava, Jalachara, Vanachara, Keeta. Source: the Sanskrit term in the script,
+    // written for Velmora (no published list has it; not yet reviewed by a native reader).
+    {"சதுஷ்பாத", "மானவ", "ஜலசர", "வனசர", "கீட"},
+    // The fourteen yonis, Horse … Lion (in the order of analysis/GunaMilan.h). Source: the animal's everyday Tamil
+    // name, as Tamil matching (porutham) says it, written for Velmora (no published list checked; not yet reviewed
+    // by a native reader).
+    {"குதிரை", "யானை", "ஆடு", "பாம்பு", "நாய்", "பூனை", "எலி", "பசு", "எருமை", "புலி", "மான்", "குரங்கு", "கீரி", "சிங்கம்"},
+    // The three ganas, Deva, Manushya, Rakshasa. Source: the Sanskrit term in the script, written for Velmora (no
+    // published list has it; not yet reviewed by a native reader).
+    {"தேவ", "மனித", "ராட்சச"},
+    // The three nadis, Adi, Madhya, Antya. Source: the Sanskrit term in the script, written for Velmora (no
+    // published list has it; not yet reviewed by a native reader).
+    {"ஆதி", "மத்திய", "அந்திய"},
+    // The nine taras, Janma … Parama Mitra. Sources: ஜன்ம, சம்பதா, விபதா, க்ஷேமா, பிரத்யகா, சாதனா, மித்ர,
+    // பரமித்ரா: PyJHora, src/jhora/lang/msg_strings_ta.txt (github.com/naturalstupid/PyJHora, commit e20943c); வத:
+    // the Sanskrit term in the script, written for Velmora (no published list has it; not yet reviewed by a native
+    // reader). PyJHora names the seventh tara Naidhana (நைதனா); Velmora's English calls it Vadha, written here வத.
+    {"ஜன்ம", "சம்பதா", "விபதா", "க்ஷேமா", "பிரத்யகா", "சாதனா", "வத", "மித்ர", "பரமித்ரா"},
 };
 
 }  // namespace velmora

@@ -68,6 +68,27 @@ const Glossary kTeluguGlossary = {
     // The sixteen vargas, D1 Rasi … D60 Shashtiamsa. Source: the Sanskrit term in the script, written for
     // Velmora (no published list checked; not yet reviewed by a native reader).
     {"రాశి", "హోర", "ద్రేక్కాణ", "చతుర్థాంశ", "సప్తాంశ", "నవాంశ", "దశాంశ", "ద్వాదశాంశ", "షోడశాంశ", "వింశాంశ", "చతుర్వింశాంశ", "సప్తవింశాంశ", "త్రింశాంశ", "ఖవేదాంశ", "అక్షవేదాంశ", "షష్ట్యంశ"},
+    // The marriage match's reasons
+    // The four varnas, Shudra, Vaishya, Kshatriya, Brahmin. Source: Maitreya 8, po/te.po (github.com/martin-
+    // pe/maitreya8, commit 549fec9).
+    {"శూద్ర", "వైశ్య", "క్షత్రియ", "బ్రాహ్మణ"},
+    // The five vashyas, Chatushpada, Manava, Jalachara, Vanachara, Keeta. Source: the Sanskrit term in the script,
+    // written for Velmora (no published list has it; not yet reviewed by a native reader).
+    {"చతుష్పాద", "మానవ", "జలచర", "వనచర", "కీట"},
+    // The fourteen yonis, Horse … Lion (in the order of analysis/GunaMilan.h). Source: Maitreya 8, po/te.po
+    // (github.com/martin-pe/maitreya8, commit 549fec9). Maitreya's te.po names the third yoni Goat (అజ); it is the
+    // Sheep of Velmora's English (Krittika and Pushya). Its nadis read ఆది (వాత) …: the names are taken without
+    // the humour in brackets.
+    {"అశ్వ", "గజ", "అజ", "సర్ప", "శ్వాన", "మార్జాల", "మూషక", "గో", "మహిష", "వ్యాఘ్ర", "మృగ", "వానర", "ముంగీస", "సింహ"},
+    // The three ganas, Deva, Manushya, Rakshasa. Source: Maitreya 8, po/te.po (github.com/martin-pe/maitreya8,
+    // commit 549fec9).
+    {"దేవ", "మనుష్య", "రాక్షస"},
+    // The three nadis, Adi, Madhya, Antya. Source: Maitreya 8, po/te.po (github.com/martin-pe/maitreya8, commit
+    // 549fec9).
+    {"ఆది", "మధ్య", "అంత్య"},
+    // The nine taras, Janma … Parama Mitra. Source: Maitreya 8, po/te.po (github.com/martin-pe/maitreya8, commit
+    // 549fec9). Maitreya's te.po writes Sadhaka సాధన, as PyJHora does; taken as published.
+    {"జన్మ", "సంపత్", "విపత్", "క్షేమ", "ప్రత్యక్", "సాధన", "వధ", "మిత్ర", "పరమ మిత్ర"},
 };
 
 }  // namespace velmora

@@ -322,6 +322,41 @@ inline constexpr std::string_view kPhraseEnglish[] = {
     "%1 bhava",
     "Cusp %1",
     "house %1",
+    // The marriage match's reasons
+    "The bride's Moon in %1 is %2, the groom's in %3 %4: the groom's varna is not below the bride's.",
+    "The bride's Moon in %1 is %2, the groom's in %3 %4: the groom's varna is below the bride's.",
+    "The bride's Moon is %1, the groom's %2: the same class.",
+    "The bride's Moon is %1, the groom's %2: the vashya table gives this pair its points.",
+    "From the bride's %1 the groom's %2 is %3; from the groom's, the bride's is %4.",
+    "the %1 star, %2 (good)",
+    "the %1 star, %2 (bad)",
+    "The bride's %1 is %2, the groom's %3 %4: %5.",
+    "the same yoni",
+    "sworn enemies",
+    "enemies",
+    "neutral to each other",
+    "friends",
+    "The lords of the Moons' signs are %1 (%2) and %3 (%4): the same planet.",
+    "The lords of the Moons' signs are %1 (%2) and %3 (%4): %5, %6.",
+    "%1 counts %2 a friend",
+    "%1 counts %2 an enemy",
+    "%1 counts %2 neutral",
+    "The bride's %1 is of the %2 gana, the groom's %3 of the %4 gana.",
+    "Both Moons are in %1: the same sign.",
+    "The groom's Moon sign %1 is the %2 from the bride's %3 and hers the %4 from his: a %5/%6 pair.",
+    "The groom's Moon sign %1 is the %2 from the bride's %3 and hers the %4 from his: not 2/12, 5/9 or 6/8.",
+    "Both Moons are in the %1 nadi.",
+    "The bride's Moon is in the %1 nadi, the groom's in the %2 nadi.",
+    "Nadi dosha, cancelled: both Moons are in %1 but in different nakshatras.",
+    "Nadi dosha, cancelled: both Moons are in %1 but in different signs.",
+    "Nadi dosha, cancelled: both Moons are in %1 but in different padas.",
+    "Nadi dosha: both Moons are in the %1 nadi, and no exception applies.",
+    "Bhakoot dosha, cancelled: the Moon signs' lords are both %1.",
+    "Bhakoot dosha, cancelled: the Moon signs' lords %1 and %2 are friends.",
+    "Bhakoot dosha, cancelled: the lords of the Moons' Navamsa signs are both %1.",
+    "Bhakoot dosha, cancelled: the lords of the Moons' Navamsa signs %1 and %2 are friends.",
+    "Bhakoot dosha: the Moon signs are %1/%2 from each other, and neither their lords nor their Navamsa lords are one planet or friends.",
+    "North-Indian ashtakoota guna milan (36 points) from the Moons' signs and nakshatras; tables and sources in docs/matching.md",
 };
 inline constexpr std::size_t kPhraseCount = std::size(kPhraseEnglish);
 
@@ -372,6 +407,11 @@ std::string Say(Language language, PhraseKey key, std::initializer_list<std::str
 // A text made elsewhere that may be a phrase (a dignity's name, a scheme's
 // name): its translation where the table has it, else the text as it is.
 std::string_view SayIfPhrase(Language language, std::string_view english);
+
+// A count as a phrase's "%1" takes it where the phrase says "the %1": "21st"
+// in English; elsewhere the bare number, which the phrase gives its
+// language's ordinal ending ("%1वें", "%1-ஆம்").
+std::string OrdinalFill(int n, Language language);
 
 // "%1", "%2" … of `pattern` replaced by the texts of `fill`; a "%" before
 // anything else stays as it is ("%1% left").

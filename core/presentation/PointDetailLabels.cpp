@@ -25,12 +25,6 @@ Dms SplitInSign(double longitude) {
     return {static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60)};
 }
 
-std::string Ordinal(int n) {
-    const char* suffix = n == 1 ? "st" : n == 2 ? "nd" : n == 3 ? "rd" : "th";
-    if (n >= 11 && n <= 13) suffix = "th";
-    return std::to_string(n) + suffix;
-}
-
 std::string ArcText(double degrees) {
     const auto minutes = static_cast<long long>(std::floor(degrees * 60.0 + 1e-7));
     return std::to_string(minutes / 60) + "\u00B0 " + std::to_string(minutes % 60) + "\u2032";
@@ -50,9 +44,7 @@ std::string Names(const std::vector<int>& bodies, Language language) {
 
 // "2nd" in English; elsewhere the bare number, which the phrase gives its
 // language's ordinal ending ("%2वें").
-std::string HouseOrdinal(int n, Language language) {
-    return language == Language::English ? Ordinal(n) : std::to_string(n);
-}
+std::string HouseOrdinal(int n, Language language) { return OrdinalFill(n, language); }
 
 std::string CombustNote(const PointDetail& d, Language language) {
     return d.combust ? Say(language, "combust (%1 from the Sun)", {ArcText(d.fromSun)}) : std::string();

@@ -17,6 +17,8 @@
 #include "presentation/ChartDiagram.h"
 #include "presentation/Glossary.h"
 #include "presentation/KujaLabels.h"
+#include "presentation/MatchLabels.h"
+#include "presentation/Phrases.h"
 #include "widgets/ChartPageParts.h"
 #include "result/PdfFile.h"
 #include "result/ChartPainter.h"
@@ -77,16 +79,18 @@ MatchSheet MakeMatchSheet(const Chart& bride, const Chart& groom) {
 
 QStringList DoshaLines(const MarriageMatch& m) {
     QStringList lines;
-    lines << (m.milan.nadi.present ? FromUtf8(m.milan.nadi.reason) : Tr(QT_TRANSLATE_NOOP("Velmora", "Nadi dosha: none.")));
-    lines << (m.milan.bhakoot.present ? FromUtf8(m.milan.bhakoot.reason) : Tr(QT_TRANSLATE_NOOP("Velmora", "Bhakoot dosha: none.")));
+    const Language language = LanguageChoice::Current();
+    const std::string nadi = NadiDoshaText(m.milan, language), bhakoot = BhakootDoshaText(m.milan, language);
+    lines << (nadi.empty() ? Tr(QT_TRANSLATE_NOOP("Velmora", "Nadi dosha: none.")) : FromUtf8(nadi));
+    lines << (bhakoot.empty() ? Tr(QT_TRANSLATE_NOOP("Velmora", "Bhakoot dosha: none.")) : FromUtf8(bhakoot));
     // Each chart's Mars dosha, and from each point why it is there or cancelled.
     for (const auto& [heading, kuja] : {std::pair{QT_TRANSLATE_NOOP("Velmora", "Mars dosha, bride: "), &m.brideKuja},
                                         std::pair{QT_TRANSLATE_NOOP("Velmora", "Mars dosha, groom: "), &m.groomKuja}}) {
-        lines << Tr(heading) + FromUtf8(KujaSummaryText(*kuja, LanguageChoice::Current()));
+        lines << Tr(heading) + FromUtf8(KujaSummaryText(*kuja, language));
         for (std::size_t r = 0; r < kuja->from.size(); ++r)
-            lines << QStringLiteral("    ") + FromUtf8(KujaReasonText(*kuja, r, LanguageChoice::Current()));
+            lines << QStringLiteral("    ") + FromUtf8(KujaReasonText(*kuja, r, language));
     }
-    lines << FromUtf8(PairKujaSummaryText(m, LanguageChoice::Current()));
+    lines << FromUtf8(PairKujaSummaryText(m, language));
     return lines;
 }
 
@@ -108,7 +112,8 @@ bool PaintMatchSheet(QPagedPaintDevice& device, const MatchSheet& s, ChartStyle 
     painter.drawText(QRectF(0, y, 1000, 30), Qt::AlignLeft, Tr(QT_TRANSLATE_NOOP("Velmora", "Marriage match")));
     y += 34;
     painter.setFont(font(12, false));
-    for (const QString& line : {FromUtf8(kMatchTradition), Person(Bride(), s.bride), Person(Groom(), s.groom)}) {
+    for (const QString& line : {FromUtf8(SayIfPhrase(LanguageChoice::Current(), kMatchTradition)), Person(Bride(), s.bride),
+                                Person(Groom(), s.groom)}) {
         painter.drawText(QRectF(0, y, 1000, 18), Qt::AlignLeft, line);
         y += 18;
     }
@@ -125,16 +130,18 @@ bool PaintMatchSheet(QPagedPaintDevice& device, const MatchSheet& s, ChartStyle 
                              Tr(QT_TRANSLATE_NOOP("Velmora", "Max")), Tr(QT_TRANSLATE_NOOP("Velmora", "Why"))};
     for (int c = 0; c < 4; ++c) painter.drawText(QRectF(columns[c], y, 200, 20), Qt::AlignLeft, heads[c]);
     y += 22;
-    for (const Koota& k : s.match.milan.kootas) {
+    for (std::size_t i = 0; i < s.match.milan.kootas.size(); ++i) {
+        const Koota& k = s.match.milan.kootas[i];
         painter.setFont(font(12, true));
-        painter.drawText(QRectF(columns[0], y, 130, 30), Qt::AlignLeft, FromUtf8(k.name));
+        painter.drawText(QRectF(columns[0], y, 130, 30), Qt::AlignLeft, FromUtf8(WindowTerms().kootas[i]));
         painter.setFont(font(12, false));
         painter.drawText(QRectF(columns[1], y, 70, 30), Qt::AlignLeft, PointsText(k.points));
         painter.drawText(QRectF(columns[2], y, 50, 30), Qt::AlignLeft, PointsText(k.max));
         painter.setFont(font(10.5, false));
         QRectF why(columns[3], y, 1000 - columns[3], 60);
         QRectF used;
-        painter.drawText(why, Qt::AlignLeft | Qt::TextWordWrap, FromUtf8(k.reason), &used);
+        painter.drawText(why, Qt::AlignLeft | Qt::TextWordWrap,
+                         FromUtf8(KootaReasonText(s.match.milan, i, LanguageChoice::Current())), &used);
         y += std::max(20.0, used.height() + 6);
     }
     painter.setFont(font(14, true));
@@ -277,7 +284,8 @@ void MatchPage::ShowTexts() {
     for (int i = 0; i < kKootaCount; ++i) {
         const Koota& k = milan.kootas[static_cast<std::size_t>(i)];
         const QString cells[4] = {FromUtf8(glossary.kootas[static_cast<std::size_t>(i)]), PointsText(k.points),
-                                  PointsText(k.max), FromUtf8(k.reason)};
+                                  PointsText(k.max),
+                                  FromUtf8(KootaReasonText(milan, static_cast<std::size_t>(i), glossary.language))};
         for (int c = 0; c < 4; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setToolTip(cells[3]);

@@ -113,7 +113,7 @@ TEST_F(MatchCommand, TextNamesTheTraditionEachKootaAndTheTotal) {
 // --lang: the kootas by the glossary's names (docs/glossary.md; the koota
 // names are the Sanskrit forms, unreviewed), each with the points the
 // English text gives it; the captions the phrase table's; --digits native
-// the language's digits; with --json, refused rather than ignored.
+// the language's digits; with --json, the labels.
 TEST_F(MatchCommand, TextInTheLanguageChosen) {
     struct Case {
         const char* code;
@@ -147,9 +147,86 @@ TEST_F(MatchCommand, TextInTheLanguageChosen) {
     const CliResult native =
         RunCliWith({"--match", File("bride.velmora"), File("groom.velmora"), "--lang", "hi", "--digits", "native"});
     EXPECT_NE(native.out.find("३६\n"), std::string::npos);  // the total's maximum, in Devanagari digits
+    // With --json the match stays English and "labels" carries the
+    // language; --digits with --json is refused as a chart's JSON refuses it.
     const CliResult json = RunCliWith({"--match", File("bride.velmora"), File("groom.velmora"), "--json", "--lang", "ta"});
-    EXPECT_EQ(json.status, 2);
-    EXPECT_EQ(json.err, "--lang writes the match's text; its JSON stays English: leave it out or --json\n");
+    EXPECT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(nlohmann::json::parse(json.out).at("labels").at("kootas").at(0).at("name"), "வர்ணம்");
+    const CliResult digits = RunCliWith(
+        {"--match", File("bride.velmora"), File("groom.velmora"), "--json", "--lang", "ta", "--digits", "native"});
+    EXPECT_EQ(digits.status, 2);
+    EXPECT_EQ(digits.err, "--digits writes the text's digits; JSON's numbers stay 0-9: leave it out or --json\n");
+}
+
+bool HasLatinLetter(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); });
+}
+
+// --lang: the kootas' reasons and the Nadi and Bhakoot doshas in the
+// language, no English word left; with --json the "match" object exactly
+// the English one and "labels" the same texts the text output writes, the
+// Moons by the glossary's names (docs/glossary.md: PyJHora's RAASI_LIST and
+// NAKSHATRA_LIST for hi and kn, Maitreya's ta.po and te.po): the bride's
+// Moon in Purva Ashadha, Sagittarius, the groom's in Uttara Bhadrapada,
+// Pisces (the two Moons the JSON test above names).
+TEST_F(MatchCommand, ReasonsAndLabelsInTheLanguageChosen) {
+    struct Case {
+        const char* code;
+        const char *brideSign, *brideStar, *groomSign, *groomStar;
+    };
+    const Case cases[] = {
+        {"hi", "धनु", "पूर्वाषाढ़ा", "मीन", "उत्तर भाद्रपद"},
+        {"ta", "தனுசு", "பூராடம்", "மீனம்", "உத்திரட்டாதி"},
+        {"te", "ధను", "పూర్వాషాఢ", "మీన", "ఉత్తరాభాద్ర"},
+        {"kn", "ಧನು", "ಪೂರ್ವಾಷಾಢ", "ಮೀನ", "ಉತ್ತರಾಭಾದ್ರ"},
+    };
+    const auto english =
+        nlohmann::json::parse(RunCliWith({"--match", File("bride.velmora"), File("groom.velmora"), "--json"}).out);
+    EXPECT_FALSE(english.contains("labels"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        const CliResult text = RunCliWith({"--match", File("bride.velmora"), File("groom.velmora"), "--lang", c.code});
+        const CliResult json =
+            RunCliWith({"--match", File("bride.velmora"), File("groom.velmora"), "--json", "--lang", c.code});
+        ASSERT_EQ(text.status, 0) << text.err;
+        ASSERT_EQ(json.status, 0) << json.err;
+        const std::vector<std::string> lines = LinesOf(text.out);
+        ASSERT_GE(lines.size(), 17u);
+        const auto out = nlohmann::json::parse(json.out);
+        EXPECT_EQ(out.at("match"), english.at("match"));  // the keys and values stay English
+        const auto& labels = out.at("labels");
+        EXPECT_EQ(labels.at("language"), c.code);
+        // The tradition's line in the language; only the file's name stays.
+        EXPECT_EQ(lines[0].find("North-Indian"), std::string::npos) << lines[0];
+        EXPECT_NE(lines[0].find(labels.at("tradition").get<std::string>()), std::string::npos) << lines[0];
+        EXPECT_EQ(labels.at("bride").at("moonSign"), c.brideSign);
+        EXPECT_EQ(labels.at("bride").at("nakshatra"), c.brideStar);
+        EXPECT_EQ(labels.at("groom").at("moonSign"), c.groomSign);
+        EXPECT_EQ(labels.at("groom").at("nakshatra"), c.groomStar);
+        EXPECT_EQ(labels.at("signs").size(), 12u);
+        EXPECT_EQ(labels.at("points").size(), 10u);
+        ASSERT_EQ(labels.at("kootas").size(), 8u);
+        for (std::size_t k = 0; k < 8; ++k) {
+            const std::string name = labels["kootas"][k].at("name"), reason = labels["kootas"][k].at("reason");
+            // The text's koota line: the name, the points, then the reason.
+            EXPECT_TRUE(lines[5 + k].starts_with(name)) << lines[5 + k];
+            EXPECT_TRUE(lines[5 + k].ends_with(" " + reason)) << lines[5 + k];
+            EXPECT_FALSE(HasLatinLetter(reason)) << reason;
+        }
+        // Both Moons Madhya: the Nadi dosha, no exception; the signs 4/10, no
+        // Bhakoot dosha.
+        const std::string nadi = labels.at("doshas").at("nadi").at("reason");
+        EXPECT_EQ(lines[15], nadi);
+        EXPECT_FALSE(nadi.empty());
+        EXPECT_FALSE(HasLatinLetter(nadi)) << nadi;
+        EXPECT_EQ(labels.at("doshas").at("bhakoot").at("reason"), "");
+        EXPECT_FALSE(HasLatinLetter(lines[16])) << lines[16];
+        const auto& kuja = labels.at("doshas").at("kuja");
+        EXPECT_EQ(kuja.at("bride").at("from").size(), 3u);
+        EXPECT_EQ(lines.back(), kuja.at("summary"));
+        for (const std::string line : {kuja.at("bride").at("summary"), kuja.at("groom").at("from").at(0).at("reason")})
+            EXPECT_FALSE(HasLatinLetter(line)) << line;
+    }
 }
 
 // --lang: the Mars dosha's lines in the language, the planets the

@@ -12,6 +12,7 @@
 #include "analysis/Nakshatra.h"
 #include "analysis/Navamsa.h"
 #include "engine/NameTables.h"
+#include "presentation/MatchLabels.h"
 
 namespace velmora {
 namespace {
@@ -357,7 +358,8 @@ TEST(GunaMilan, NadiDoshaCancellationsCaseByCase) {
             const GunaMilan m = MatchMoons({b, NavamsaSign(b)}, {g, NavamsaSign(g)});
             EXPECT_EQ(m.nadi.present, c.present) << c.what;
             EXPECT_EQ(m.nadi.cancelled, c.cancelled) << c.what;
-            EXPECT_NE(m.nadi.reason.find(c.because), std::string::npos) << c.what << ": " << m.nadi.reason;
+            const std::string reason = NadiDoshaText(m);
+            EXPECT_NE(reason.find(c.because), std::string::npos) << c.what << ": " << reason;
             EXPECT_EQ(Points(m, "Nadi"), c.present ? 0 : 8) << c.what;
         }
     }
@@ -416,7 +418,7 @@ TEST(GunaMilan, EveryPairWithinTheMaximaAndTheOrder) {
                     EXPECT_GE(m.kootas[k].points, 0);
                     EXPECT_LE(m.kootas[k].points, kKootaMaxima[k]);
                     EXPECT_EQ(m.kootas[k].max, kKootaMaxima[k]);
-                    EXPECT_FALSE(m.kootas[k].reason.empty());
+                    EXPECT_FALSE(KootaReasonText(m, k).empty());
                     sum += m.kootas[k].points;
                     const std::string_view name = m.kootas[k].name;
                     if (name == "Vashya" || name == "Tara" || name == "Graha Maitri" || name == "Bhakoot" ||

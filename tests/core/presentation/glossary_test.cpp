@@ -25,7 +25,7 @@
 namespace velmora {
 namespace {
 
-enum class Term { Sign, Point, Nakshatra, Tithi, NewMoon, Weekday };
+enum class Term { Sign, Point, Nakshatra, Tithi, NewMoon, Weekday, Varna, Yoni, Gana, Nadi, Tara };
 
 std::string_view TermOf(const Glossary& g, Term term, int index) {
     const auto at = static_cast<std::size_t>(index);
@@ -36,6 +36,11 @@ std::string_view TermOf(const Glossary& g, Term term, int index) {
         case Term::Tithi: return g.tithis[at];
         case Term::NewMoon: return g.newMoon;
         case Term::Weekday: return g.weekdays[at];
+        case Term::Varna: return g.varnas[at];
+        case Term::Yoni: return g.yonis[at];
+        case Term::Gana: return g.ganas[at];
+        case Term::Nadi: return g.nadis[at];
+        case Term::Tara: return g.taras[at];
     }
     return {};
 }
@@ -87,6 +92,24 @@ TEST(Glossary, TheNamesOfThePublishedLists) {
         {Language::Kannada, Term::Nakshatra, 17, "ಜ್ಯೇಷ್ಠ", "PyJHora NAKSHATRA_LIST"},
         {Language::Kannada, Term::Tithi, 14, "ಹುಣ್ಣಿಮೆ", "PyJHora TITHI_LIST"},
         {Language::Kannada, Term::Weekday, 0, "ಭಾನುವಾರ", "PyJHora DAYS_LIST"},
+        // The marriage match's classes (index as analysis/GunaMilan.h's
+        // tables: varna 3 Brahmin; yoni 0 Horse, 2 Sheep, 12 Mongoose; gana
+        // 1 Manushya; nadi 2 Antya; tara 0 Janma, 5 Sadhaka, 6 Vadha, 8
+        // Parama Mitra). PyJHora msg_strings_<code>.txt (janma_str …
+        // paramithra_str) and Maitreya te.po (Lang.cpp's and Nakshatra.cpp's
+        // entries; its Goat is the Sheep yoni, its Manuj the Manushya gana).
+        {Language::Telugu, Term::Varna, 3, "బ్రాహ్మణ", "Maitreya te.po (Brahmin)"},
+        {Language::Telugu, Term::Yoni, 0, "అశ్వ", "Maitreya te.po (Horse)"},
+        {Language::Telugu, Term::Yoni, 2, "అజ", "Maitreya te.po (Goat)"},
+        {Language::Telugu, Term::Yoni, 12, "ముంగీస", "Maitreya te.po (Mongoose)"},
+        {Language::Telugu, Term::Gana, 1, "మనుష్య", "Maitreya te.po (Manuj)"},
+        {Language::Telugu, Term::Nadi, 2, "అంత్య", "Maitreya te.po (Antya (Kapha))"},
+        {Language::Telugu, Term::Tara, 5, "సాధన", "Maitreya te.po (Sadhaka), PyJHora saadhana_str"},
+        {Language::Telugu, Term::Tara, 8, "పరమ మిత్ర", "Maitreya te.po (Parma Mitra)"},
+        {Language::Tamil, Term::Tara, 0, "ஜன்ம", "PyJHora janma_str"},
+        {Language::Tamil, Term::Tara, 8, "பரமித்ரா", "PyJHora paramithra_str"},
+        {Language::Kannada, Term::Tara, 3, "ಕ್ಷೇಮ", "PyJHora kshema_str"},
+        {Language::Hindi, Term::Tara, 0, "जन्म", "PyJHora janma_str"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TermOf(GlossaryOf(c.language), c.term, c.index), c.name) << c.source << ", index " << c.index;
@@ -102,6 +125,8 @@ std::vector<std::pair<const char*, std::vector<std::string_view>>> TablesOf(cons
         {"pakshas", all(g.pakshas)},       {"yogas", all(g.yogas)},           {"movingKaranas", all(g.movingKaranas)},
         {"fixedKaranas", all(g.fixedKaranas)}, {"weekdays", all(g.weekdays)}, {"kootas", all(g.kootas)},
         {"dashaSystems", all(g.dashaSystems)}, {"vargas", all(g.vargas)},
+        {"varnas", all(g.varnas)},         {"vashyas", all(g.vashyas)},       {"yonis", all(g.yonis)},
+        {"ganas", all(g.ganas)},           {"nadis", all(g.nadis)},           {"taras", all(g.taras)},
     };
 }
 
@@ -109,7 +134,10 @@ TEST(Glossary, NoneOfTheKnownErrorsOfThePublishedLists) {
     // PyJHora's Hindi म्रृगशीर्षा (a stray र्) and रागु for Rahu (its dasha
     // list), Maitreya's Tamil விருசிச்சிகம் for Scorpio, PyJHora's Telugu
     // పపుష్యమి (a doubled ప) and its stray tab in పూర్వ ఫల్గుని.
-    const char* errors[] = {"म्रृग", "रागु", "விருசிச்சிகம்", "పపు", "\t", "ರಾಗು"};
+    // And PyJHora's misspelt taras: Hindi संपथ, मिथ्र, परमीथ्रा, नैधाना,
+    // Kannada ವಿಪಥ, ನೈಧಾನ (docs/glossary.md).
+    const char* errors[] = {"म्रृग", "रागु", "விருசிச்சிகம்", "పపు", "\t", "ರಾಗು",
+                            "संपथ", "मिथ्र", "परमीथ्रा", "नैधाना", "ವಿಪಥ", "ನೈಧಾನ"};
     for (const LanguageInfo& info : kLanguages)
         for (const auto& [table, terms] : TablesOf(GlossaryOf(info.language)))
             for (std::string_view term : terms)
@@ -139,7 +167,8 @@ TEST(Glossary, EveryTermPresentDistinctAndInItsScript) {
     // thing once as well.
     const std::set<std::string> distinct = {"signs", "signShort", "points", "pointShort", "nakshatras", "tithis",
                                             "pakshas", "yogas", "movingKaranas", "fixedKaranas", "weekdays",
-                                            "kootas", "dashaSystems", "vargas"};
+                                            "kootas", "dashaSystems", "vargas", "varnas", "vashyas",
+                                            "yonis", "ganas", "nadis", "taras"};
     for (const LanguageInfo& info : kLanguages) {
         const Glossary& g = GlossaryOf(info.language);
         EXPECT_EQ(g.language, info.language);
@@ -174,6 +203,13 @@ TEST(Glossary, EnglishIsTheProgramsOwnTexts) {
             EXPECT_EQ(BodyShortLabel(g, body, retrograde), BodyShortLabel(body, retrograde));
         }
     EXPECT_EQ(WithSignShort(g, "16 Sag 31"), "16 Sag 31");
+    // The match's classes: the analysis's own tables.
+    EXPECT_EQ(g.varnas, kVarnaNames);
+    EXPECT_EQ(g.vashyas, kVashyaNames);
+    EXPECT_EQ(g.yonis, kYoniNames);
+    EXPECT_EQ(g.ganas, kGanaNames);
+    EXPECT_EQ(g.nadis, kNadiNames);
+    EXPECT_EQ(g.taras, kTaraNames);
 }
 
 TEST(Glossary, PositionTextsAndLabelsInALanguage) {

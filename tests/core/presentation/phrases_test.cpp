@@ -16,6 +16,7 @@
 #include "analysis/Dignity.h"
 #include "analysis/Jaimini.h"
 #include "analysis/Vimsopaka.h"
+#include "chart/MarriageMatch.h"
 #include "presentation/DashaLabels.h"
 #include "presentation/PointDetailLabels.h"
 #include "presentation/YogaLabels.h"
@@ -103,7 +104,7 @@ TEST(Phrases, TheTextsLookedUpAtRunTimeAreAllRows) {
     for (std::string_view heading : kPointDetailHeadings) looked.push_back(heading);
     for (std::string_view karaka : kKarakaNames8) looked.push_back(karaka);
     for (std::string_view heading : kYogaHeadings) looked.push_back(heading);
-    looked.insert(looked.end(), {"direct", "retrograde", "yes", "no"});
+    looked.insert(looked.end(), {"direct", "retrograde", "yes", "no", kMatchTradition});
     for (std::string_view english : looked)
         for (const Language language : kTranslated)
             EXPECT_NE(SayIfPhrase(language, english), english) << InfoOf(language).code << ": " << english;

@@ -29,6 +29,7 @@
 #include <QtTest>
 
 #include "birthfile/BirthFile.h"
+#include "presentation/MatchLabels.h"
 #include "result/AshtakavargaPage.h"
 #include "result/ChartView.h"
 #include "result/MatchPage.h"
@@ -267,7 +268,7 @@ void AshtakavargaMatchTest::matchWithAFileAsksWhoIsTheBride() {
         const Koota& k = expected.milan.kootas[static_cast<std::size_t>(i)];
         QCOMPARE(page->tblKootas->item(i, 0)->text(), QString::fromUtf8(k.name.data(), static_cast<qsizetype>(k.name.size())));
         QCOMPARE(page->tblKootas->item(i, 1)->text().toDouble(), k.points);
-        QCOMPARE(page->tblKootas->item(i, 3)->text(), QString::fromStdString(k.reason));
+        QCOMPARE(page->tblKootas->item(i, 3)->text(), QString::fromStdString(KootaReasonText(expected.milan, static_cast<std::size_t>(i))));
         sum += k.points;
     }
     QCOMPARE(page->tblKootas->item(8, 1)->text().toDouble(), sum);

@@ -591,8 +591,9 @@ private slots:
     }
 
     // The Match page: the kootas under the glossary's names (the Sanskrit
-    // forms, docs/glossary.md, unreviewed), the Mars dosha's lines in the
-    // language with no English word left, and in English again as before.
+    // forms, docs/glossary.md, unreviewed), their reasons, the Nadi and
+    // Bhakoot lines and the Mars dosha's lines in the language with no
+    // English word left, and in English again as before.
     void theMatchPageSpeaksTheLanguage_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("maitri");  // the fifth koota
@@ -612,16 +613,23 @@ private slots:
         auto* doshas = page->findChild<QLabel*>(QStringLiteral("lblDoshas"));
         QVERIFY(kootas && doshas);
         const QString englishDoshas = doshas->text();
+        QStringList englishReasons;
+        for (int row = 0; row < 8; ++row) englishReasons << kootas->item(row, 3)->text();
         QCOMPARE(kootas->item(4, 0)->text(), QStringLiteral("Graha Maitri"));
         choice.Choose(static_cast<Language>(language));
         QCOMPARE(kootas->item(4, 0)->text(), maitri);
+        for (int row = 0; row < 8; ++row) {
+            const QString reason = kootas->item(row, 3)->text();
+            QVERIFY2(InScript(reason, static_cast<Language>(language)) && !HasLatinLetter(reason), qPrintable(reason));
+        }
         // The Mars dosha's lines: each chart's summary and three reasons, the pair's.
         const QStringList lines = doshas->text().split(QLatin1Char('\n'));
         QVERIFY(lines.size() >= 9);
-        for (const QString& line : lines.mid(lines.size() - 9))
+        for (const QString& line : lines.mid(lines.size() - 9) + lines.mid(0, 2))
             QVERIFY2(InScript(line, static_cast<Language>(language)) && !HasLatinLetter(line), qPrintable(line));
         choice.Choose(Language::English);
         QCOMPARE(doshas->text(), englishDoshas);
+        for (int row = 0; row < 8; ++row) QCOMPARE(kootas->item(row, 3)->text(), englishReasons[row]);
         QCOMPARE(kootas->item(4, 0)->text(), QStringLiteral("Graha Maitri"));
     }
 
