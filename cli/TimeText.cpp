@@ -4,6 +4,7 @@
 #include "cli/ChartFields.h"
 #include "cli/ChartText.h"
 #include "cli/StrengthsText.h"
+#include "presentation/ChartNotes.h"
 #include "presentation/ChartDiagram.h"
 #include "presentation/SensitivityLabels.h"
 #include "presentation/Glossary.h"
@@ -51,7 +52,7 @@ void AppendTimeSections(std::string& out, const ChartSource& source, bool ansi, 
         AppendSectionHeading(out, Say(language, "Birth time: what changes within ±%1 minutes", {std::to_string(s.windowMinutes)}),
                              ansi);
         out += "  " + SensitivityWindowText(s, language) + ".\n";
-        if (!s.note.empty()) out += "  " + s.note + ".\n";
+        if (const std::string note = SensitivityNoteIn(s, language); !note.empty()) out += "  " + note + ".\n";
         int steady = 0;
         for (const SensitivityItem& item : s.items) {
             if (item.crossings.empty()) {

@@ -1,6 +1,8 @@
 #include "presentation/ChartNotes.h"
 
+#include "birth/FormFields.h"
 #include "birth/ZoneHistory.h"
+#include "chart/LocalMoment.h"
 #include "birth/ZoneTable.h"
 #include "presentation/LocalFormat.h"
 #include "presentation/Phrases.h"
@@ -122,6 +124,28 @@ std::string StrengthsNoteIn(const ShadbalaAndBhavaBala& balas, Language language
                "The Sun does not rise at this place in the birth's day (%1); tribhaga bala divides the whole day as "
                "night and the hours count from the day's start",
                {day});
+}
+
+std::string SensitivityNoteIn(const Sensitivity& s, Language language) {
+    // Unless cut, the window runs the whole minutes asked either side; cut at
+    // both ends (it never is: the years span centuries) the end is said.
+    const bool cutBefore = s.firstSecond > -60 * s.windowMinutes, cutAfter = s.lastSecond < 60 * s.windowMinutes;
+    if (!cutBefore && !cutAfter) return {};
+    const YearRange years = YearsFor(ComputationMode::Precise);
+    const int away = cutAfter ? s.lastSecond : -s.firstSecond;
+    const std::string moment = cutAfter ? LocalDateTimeText(s.lastJulianDay, s.lastOffsetSeconds)
+                                        : LocalDateTimeText(s.firstJulianDay, s.firstOffsetSeconds);
+    const std::string minutes = std::to_string(away / 60), seconds = std::to_string(away % 60);
+    const std::string first = std::to_string(years.first), last = std::to_string(years.last);
+    if (cutAfter)
+        return Say(language,
+                   "The window ends at %1, %2 min %3 s after the given time: precise positions are computed for the "
+                   "years %4 to %5",
+                   {moment, minutes, seconds, first, last});
+    return Say(language,
+               "The window begins at %1, %2 min %3 s before the given time: precise positions are computed for the "
+               "years %4 to %5",
+               {moment, minutes, seconds, first, last});
 }
 
 std::string RefusalIn(std::string_view refusal, Language language) {

@@ -12,6 +12,7 @@
 #include "birth/LocalClock.h"
 #include "chart/Chart.h"
 #include "chart/Panchanga.h"
+#include "chart/Sensitivity.h"
 #include "chart/Strengths.h"
 #include "text/Language.h"
 
@@ -39,6 +40,10 @@ std::string ZoneUsedIn(const ChartBirth& birth, Language language);
 // and set.
 std::string PanchangaNoteIn(const Panchanga& panchanga, Language language);
 std::string StrengthsNoteIn(const ShadbalaAndBhavaBala& balas, Language language);
+
+// Sensitivity::note: where the window was cut at the years the positions
+// are computed for; empty where it was not.
+std::string SensitivityNoteIn(const Sensitivity& sensitivity, Language language);
 
 // A refusal the core gives (a classic chart's panchanga, transits,
 // strengths or birth-time sensitivity) in the language; one the phrase

@@ -140,6 +140,9 @@ inline constexpr std::string_view kPhraseEnglish[] = {
     "%1 retrograde",
     "transiting %1",
     "%1 at %2",
+    // The birth-time window cut at the years computed
+    "The window begins at %1, %2 min %3 s before the given time: precise positions are computed for the years %4 to %5",
+    "The window ends at %1, %2 min %3 s after the given time: precise positions are computed for the years %4 to %5",
     // The birth time's sensitivity
     "Birth time: what changes within ±%1 minutes",
     "%1 of %2 items keep their value throughout the window.",

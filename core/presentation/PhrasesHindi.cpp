@@ -122,6 +122,9 @@ constexpr PhraseTable kTable = {{
     {"%1 retrograde", "%1 वक्री"},
     {"transiting %1", "गोचर %1"},
     {"%1 at %2", "%1, %2 पर"},
+    // The birth-time window cut at the years computed
+    {"The window begins at %1, %2 min %3 s before the given time: precise positions are computed for the years %4 to %5", "खिड़की %1 पर आरंभ होती है, दिए गए समय से %2 मिनट %3 सेकंड पहले: सटीक स्थितियों की गणना वर्ष %4 से %5 तक होती है"},
+    {"The window ends at %1, %2 min %3 s after the given time: precise positions are computed for the years %4 to %5", "खिड़की %1 पर समाप्त होती है, दिए गए समय के %2 मिनट %3 सेकंड बाद: सटीक स्थितियों की गणना वर्ष %4 से %5 तक होती है"},
     // The birth time's sensitivity
     {"Birth time: what changes within ±%1 minutes", "जन्म समय: ±%1 मिनट में क्या बदलता है"},
     {"%1 of %2 items keep their value throughout the window.", "%2 में से %1 मदें पूरी अवधि में अपना मान रखती हैं।"},

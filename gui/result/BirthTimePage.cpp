@@ -322,7 +322,8 @@ void BirthTimePage::Compute() {
     for (const SensitivityItem& item : s.items) steady += item.crossings.empty() ? 1 : 0;
     const Language language = LanguageChoice::Current();
     QString summary = FromUtf8(SensitivityWindowText(s, language)) + QStringLiteral(". ");
-    if (!s.note.empty()) summary += FromUtf8(s.note) + QStringLiteral(". ");
+    if (const std::string note = SensitivityNoteIn(s, LanguageChoice::Current()); !note.empty())
+        summary += FromUtf8(note) + QStringLiteral(". ");
     summary += Tr(QT_TRANSLATE_NOOP("Velmora", "%1 of %2 items keep their value throughout the window. %3."))
                    .arg(steady)
                    .arg(s.items.size())

@@ -395,7 +395,7 @@ void BirthTimeSection(QTextCursor& cursor, const Source& source) {
     const Sensitivity& s = *outcome.sensitivity;
     const Language language = LanguageChoice::Current();
     line(SensitivityWindowText(s, language));
-    if (!s.note.empty()) line(s.note);
+    if (const std::string note = SensitivityNoteIn(s, language); !note.empty()) line(note);
     int others = 0;
     for (const SensitivityItem& item : s.items) {
         if (SummaryItem(item)) {

@@ -212,5 +212,37 @@ TEST(ChartNotes, DaysWithoutASunriseOrSunsetInEveryLanguage) {
     EXPECT_EQ(PanchangaNoteIn(*ordinary.panchanga, Language::Hindi), "");
 }
 
+// The birth-time window is cut where it leaves the years precise positions
+// are computed for (1800 to 2399): at the first second of 1800, at the last
+// of 2399.
+TEST(ChartNotes, TheWindowCutAtTheYearsComputedInEveryLanguage) {
+    const struct {
+        LocalClock clock;
+        const char* moment;
+    } edges[] = {{{1800, 1, 1, 0, 10, 0}, "1800-01-01T00:00:00"}, {{2399, 12, 31, 23, 45, 0}, "2399-12-31T23:59:59"}};
+    for (const auto& e : edges) {
+        SCOPED_TRACE(e.moment);
+        const Chart chart = ChartOf(BirthAt("Asia/Kolkata", 13, 77.6, e.clock));
+        const SensitivityOutcome outcome = ComputeSensitivity(chart, 30);
+        ASSERT_TRUE(outcome.sensitivity) << outcome.refusal;
+        const Sensitivity& s = *outcome.sensitivity;
+        ASSERT_FALSE(s.note.empty());
+        EXPECT_EQ(SensitivityNoteIn(s, Language::English), s.note);
+        for (const Language language : kOtherLanguages) {
+            SCOPED_TRACE(std::string(InfoOf(language).code));
+            const std::string note = SensitivityNoteIn(s, language);
+            EXPECT_NE(note.find(e.moment), std::string::npos) << note;
+            EXPECT_NE(note.find("1800"), std::string::npos) << note;
+            EXPECT_NE(note.find("2399"), std::string::npos) << note;
+            ExpectNoEnglishLeft(note, {e.moment});
+        }
+    }
+    // A window inside the years has no note.
+    const Chart kolkata = ChartOf(BirthAt("Asia/Kolkata", 22.57, 88.37, {1990, 6, 20, 10, 0, 0}));
+    const SensitivityOutcome inside = ComputeSensitivity(kolkata, 5);
+    ASSERT_TRUE(inside.sensitivity);
+    EXPECT_EQ(SensitivityNoteIn(*inside.sensitivity, Language::Tamil), "");
+}
+
 }  // namespace
 }  // namespace velmora
