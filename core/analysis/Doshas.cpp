@@ -10,10 +10,6 @@ namespace velmora {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> kKalaSarpaKinds = {
-    "Ananta", "Kulika", "Vasuki", "Shankhapala", "Padma", "Mahapadma",
-    "Takshaka", "Karkotaka", "Shankhachuda", "Ghataka", "Vishadhara", "Sheshanaga"};
-
 // Degrees from `from` onwards in the zodiac's order to `to`, 0 ≤ d < 360.
 double Onwards(double from, double to) { return std::fmod(std::fmod(to - from, 360.0) + 360.0, 360.0); }
 

@@ -26,6 +26,11 @@
 
 namespace velmora {
 
+// The kinds of Kala Sarpa by Rahu's house from the ascendant, 1st … 12th.
+inline constexpr std::array<std::string_view, 12> kKalaSarpaKinds = {
+    "Ananta", "Kulika", "Vasuki", "Shankhapala", "Padma", "Mahapadma",
+    "Takshaka", "Karkotaka", "Shankhachuda", "Ghataka", "Vishadhara", "Sheshanaga"};
+
 struct KalaSarpa {
     bool present = false;
     bool fromRahu = true;  // the planets lie from Rahu onwards to Ketu (else from Ketu onwards to Rahu)

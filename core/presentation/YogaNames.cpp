@@ -1,5 +1,7 @@
 #include "presentation/YogaNames.h"
 
+#include "analysis/Doshas.h"
+
 namespace velmora {
 
 // Each language's table, defined in its own file.
@@ -7,15 +9,6 @@ extern const YogaNameTable kHindiYogaNames;
 extern const YogaNameTable kTamilYogaNames;
 extern const YogaNameTable kTeluguYogaNames;
 extern const YogaNameTable kKannadaYogaNames;
-
-namespace {
-
-// The kinds as the analysis names them in its English sentence.
-constexpr std::array<std::string_view, 12> kKalaSarpaEnglish = {
-    "Ananta", "Kulika", "Vasuki", "Shankhapala", "Padma", "Mahapadma",
-    "Takshaka", "Karkotaka", "Shankhachuda", "Ghataka", "Vishadhara", "Sheshanaga"};
-
-}  // namespace
 
 const YogaNameTable& YogaNamesOf(Language language) {
     switch (language) {
@@ -42,7 +35,7 @@ std::string_view YogaFamilyName(YogaFamily family, Language language) {
 
 std::string_view KalaSarpaKindName(int rahuHouse, Language language) {
     const auto kind = static_cast<std::size_t>((rahuHouse - 1) % 12);
-    return language == Language::English ? kKalaSarpaEnglish[kind] : YogaNamesOf(language).kalaSarpaKinds[kind];
+    return language == Language::English ? kKalaSarpaKinds[kind] : YogaNamesOf(language).kalaSarpaKinds[kind];
 }
 
 }  // namespace velmora
