@@ -143,6 +143,11 @@ inline constexpr std::string_view kPhraseEnglish[] = {
     // The birth-time window cut at the years computed
     "The window begins at %1, %2 min %3 s before the given time: precise positions are computed for the years %4 to %5",
     "The window ends at %1, %2 min %3 s after the given time: precise positions are computed for the years %4 to %5",
+    // The dasha years' names
+    "365.25 days (Julian)",
+    "365.2425 days (Gregorian)",
+    "360 days (savana)",
+    "365.256364 days (sidereal)",
     // The birth time's sensitivity
     "Birth time: what changes within ±%1 minutes",
     "%1 of %2 items keep their value throughout the window.",

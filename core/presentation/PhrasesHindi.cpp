@@ -125,6 +125,11 @@ constexpr PhraseTable kTable = {{
     // The birth-time window cut at the years computed
     {"The window begins at %1, %2 min %3 s before the given time: precise positions are computed for the years %4 to %5", "खिड़की %1 पर आरंभ होती है, दिए गए समय से %2 मिनट %3 सेकंड पहले: सटीक स्थितियों की गणना वर्ष %4 से %5 तक होती है"},
     {"The window ends at %1, %2 min %3 s after the given time: precise positions are computed for the years %4 to %5", "खिड़की %1 पर समाप्त होती है, दिए गए समय के %2 मिनट %3 सेकंड बाद: सटीक स्थितियों की गणना वर्ष %4 से %5 तक होती है"},
+    // The dasha years' names
+    {"365.25 days (Julian)", "365.25 दिन (जूलियन)"},
+    {"365.2425 days (Gregorian)", "365.2425 दिन (ग्रेगोरियन)"},
+    {"360 days (savana)", "360 दिन (सावन)"},
+    {"365.256364 days (sidereal)", "365.256364 दिन (नाक्षत्र)"},
     // The birth time's sensitivity
     {"Birth time: what changes within ±%1 minutes", "जन्म समय: ±%1 मिनट में क्या बदलता है"},
     {"%1 of %2 items keep their value throughout the window.", "%2 में से %1 मदें पूरी अवधि में अपना मान रखती हैं।"},

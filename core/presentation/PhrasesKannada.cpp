@@ -125,6 +125,11 @@ constexpr PhraseTable kTable = {{
     // The birth-time window cut at the years computed
     {"The window begins at %1, %2 min %3 s before the given time: precise positions are computed for the years %4 to %5", "ಕಿಟಕಿ %1 ರಲ್ಲಿ ಆರಂಭವಾಗುತ್ತದೆ, ನೀಡಿದ ಸಮಯಕ್ಕೆ %2 ನಿಮಿಷ %3 ಸೆಕೆಂಡು ಮೊದಲು: ನಿಖರ ಸ್ಥಾನಗಳನ್ನು %4 ರಿಂದ %5 ರವರೆಗಿನ ವರ್ಷಗಳಿಗೆ ಲೆಕ್ಕಹಾಕಲಾಗುತ್ತದೆ"},
     {"The window ends at %1, %2 min %3 s after the given time: precise positions are computed for the years %4 to %5", "ಕಿಟಕಿ %1 ರಲ್ಲಿ ಕೊನೆಗೊಳ್ಳುತ್ತದೆ, ನೀಡಿದ ಸಮಯದ %2 ನಿಮಿಷ %3 ಸೆಕೆಂಡು ನಂತರ: ನಿಖರ ಸ್ಥಾನಗಳನ್ನು %4 ರಿಂದ %5 ರವರೆಗಿನ ವರ್ಷಗಳಿಗೆ ಲೆಕ್ಕಹಾಕಲಾಗುತ್ತದೆ"},
+    // The dasha years' names
+    {"365.25 days (Julian)", "365.25 ದಿನಗಳು (ಜೂಲಿಯನ್)"},
+    {"365.2425 days (Gregorian)", "365.2425 ದಿನಗಳು (ಗ್ರೆಗೋರಿಯನ್)"},
+    {"360 days (savana)", "360 ದಿನಗಳು (ಸಾವನ)"},
+    {"365.256364 days (sidereal)", "365.256364 ದಿನಗಳು (ನಾಕ್ಷತ್ರ)"},
     // The birth time's sensitivity
     {"Birth time: what changes within ±%1 minutes", "ಜನನ ಸಮಯ: ±%1 ನಿಮಿಷಗಳೊಳಗೆ ಏನು ಬದಲಾಗುತ್ತದೆ"},
     {"%1 of %2 items keep their value throughout the window.", "%2 ರಲ್ಲಿ %1 ಅಂಶಗಳು ಅವಧಿಯುದ್ದಕ್ಕೂ ತಮ್ಮ ಮೌಲ್ಯವನ್ನು ಉಳಿಸಿಕೊಳ್ಳುತ್ತವೆ."},

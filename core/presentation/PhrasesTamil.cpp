@@ -125,6 +125,11 @@ constexpr PhraseTable kTable = {{
     // The birth-time window cut at the years computed
     {"The window begins at %1, %2 min %3 s before the given time: precise positions are computed for the years %4 to %5", "சாளரம் %1 இல் தொடங்குகிறது, கொடுத்த நேரத்திற்கு %2 நிமிடம் %3 வினாடி முன்: துல்லிய நிலைகள் %4 முதல் %5 வரையிலான ஆண்டுகளுக்குக் கணக்கிடப்படுகின்றன"},
     {"The window ends at %1, %2 min %3 s after the given time: precise positions are computed for the years %4 to %5", "சாளரம் %1 இல் முடிகிறது, கொடுத்த நேரத்திற்கு %2 நிமிடம் %3 வினாடி பின்: துல்லிய நிலைகள் %4 முதல் %5 வரையிலான ஆண்டுகளுக்குக் கணக்கிடப்படுகின்றன"},
+    // The dasha years' names
+    {"365.25 days (Julian)", "365.25 நாட்கள் (ஜூலியன்)"},
+    {"365.2425 days (Gregorian)", "365.2425 நாட்கள் (கிரிகோரியன்)"},
+    {"360 days (savana)", "360 நாட்கள் (சாவன)"},
+    {"365.256364 days (sidereal)", "365.256364 நாட்கள் (நட்சத்திர)"},
     // The birth time's sensitivity
     {"Birth time: what changes within ±%1 minutes", "பிறந்த நேரம்: ±%1 நிமிடங்களுக்குள் எது மாறுகிறது"},
     {"%1 of %2 items keep their value throughout the window.", "%2 இல் %1 உருப்படிகள் காலம் முழுவதும் தம் மதிப்பை மாற்றவில்லை."},

@@ -125,6 +125,11 @@ constexpr PhraseTable kTable = {{
     // The birth-time window cut at the years computed
     {"The window begins at %1, %2 min %3 s before the given time: precise positions are computed for the years %4 to %5", "విండో %1 న మొదలవుతుంది, ఇచ్చిన సమయానికి %2 నిమిషాలు %3 సెకన్ల ముందు: ఖచ్చితమైన స్థానాలు %4 నుండి %5 వరకు సంవత్సరాలకు లెక్కించబడతాయి"},
     {"The window ends at %1, %2 min %3 s after the given time: precise positions are computed for the years %4 to %5", "విండో %1 న ముగుస్తుంది, ఇచ్చిన సమయానికి %2 నిమిషాలు %3 సెకన్ల తరువాత: ఖచ్చితమైన స్థానాలు %4 నుండి %5 వరకు సంవత్సరాలకు లెక్కించబడతాయి"},
+    // The dasha years' names
+    {"365.25 days (Julian)", "365.25 రోజులు (జూలియన్)"},
+    {"365.2425 days (Gregorian)", "365.2425 రోజులు (గ్రెగోరియన్)"},
+    {"360 days (savana)", "360 రోజులు (సావన)"},
+    {"365.256364 days (sidereal)", "365.256364 రోజులు (నాక్షత్ర)"},
     // The birth time's sensitivity
     {"Birth time: what changes within ±%1 minutes", "జనన సమయం: ±%1 నిమిషాలలో ఏమి మారుతుంది"},
     {"%1 of %2 items keep their value throughout the window.", "%2 లో %1 అంశాలు కాలమంతా తమ విలువను మార్చవు."},

@@ -223,7 +223,7 @@ void DashaSection(QTextCursor& cursor, const Source& source) {
     QString balance = Tr(QT_TRANSLATE_NOOP("Velmora", "%1 period, %2 left at birth. Years of %3 days; dates in the "
                                                       "birth's local calendar."))
                           .arg(FromUtf8(WindowTerms().points[static_cast<std::size_t>(d.majors[0].period.lord)]),
-                               FromUtf8(YearsMonthsDaysText(d.balanceYears)), FromUtf8(DashaYearDaysText(r.dashaYear)));
+                               ShownDigits(FromUtf8(YearsMonthsDaysLabel(d.balanceYears, LanguageChoice::Current()))), FromUtf8(DashaYearDaysText(r.dashaYear)));
     if (d.today.Valid())
         balance += Tr(QT_TRANSLATE_NOOP("Velmora", " Running on %1: marked *.")).arg(LocaleDate(d.today.At(0)));
     cursor.insertText(balance, plain);
@@ -458,8 +458,9 @@ void RunningPathTable(QTextCursor& cursor, const DashaTimeline& t, int levels) {
     for (int c = 0; c < 4; ++c) Cell(table, 0, c, headings[c], true);
     for (int level = 0; level < rows; ++level) {
         const DashaNode& node = t.running[static_cast<std::size_t>(level)];
-        Cell(table, level + 1, 0, FromUtf8(kDashaLevelNames[static_cast<std::size_t>(level)]), false);
-        Cell(table, level + 1, 1, QString::fromStdString(DashaLordLabel(t, node)), false);
+        Cell(table, level + 1, 0, FromUtf8(SayIfPhrase(LanguageChoice::Current(), kDashaLevelNames[static_cast<std::size_t>(level)])),
+             false);
+        Cell(table, level + 1, 1, FromUtf8(DashaLordLabel(t, node, LanguageChoice::Current())), false);
         Cell(table, level + 1, 2, LocaleMoment(DashaMoment(node.start)), false);
         Cell(table, level + 1, 3, LocaleMoment(DashaMoment(node.end)), false);
     }
@@ -471,7 +472,7 @@ void RunningPathTable(QTextCursor& cursor, const DashaTimeline& t, int levels) {
 void OtherDasha(QTextCursor& cursor, const DashaTimeline& y, const QString& year) {
     QTextCharFormat plain;
     plain.setFont(PrintFont(kBodyPoints));
-    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "%1 dasha")).arg(FromUtf8(y.table->name)));
+    Heading(cursor, Tr(QT_TRANSLATE_NOOP("Velmora", "%1 dasha")).arg(FromUtf8(DashaSystemLabel(y.table->name, LanguageChoice::Current()))));
     cursor.insertBlock();
     cursor.insertText(QString::fromStdString(DashaStartLine(y, LanguageChoice::Current())) + QStringLiteral(".") + year +
                           (y.runningLevels > 0 ? Tr(QT_TRANSLATE_NOOP("Velmora", " Running periods marked *.")) : QString()),
@@ -488,7 +489,7 @@ void OtherDasha(QTextCursor& cursor, const DashaTimeline& y, const QString& year
     for (int m = 0; m < y.majorCount; ++m) {
         const DashaNode& node = y.majors[static_cast<std::size_t>(m)];
         const bool running = y.Running(node, 1);
-        Cell(table, m + 1, 0, QString::fromStdString(DashaLordLabel(y, node)) + (running ? QStringLiteral(" *") : QString()),
+        Cell(table, m + 1, 0, FromUtf8(DashaLordLabel(y, node, LanguageChoice::Current())) + (running ? QStringLiteral(" *") : QString()),
              running);
         Cell(table, m + 1, 1, LocaleDate(DashaMoment(node.start)), running);
         Cell(table, m + 1, 2, LocaleDate(DashaMoment(node.end)), running);

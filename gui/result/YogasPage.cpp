@@ -71,6 +71,7 @@ YogasPage::YogasPage(const Chart& chart, QWidget* parent) : QWidget(parent, Qt::
     // The tables again in each language chosen.
     OnLanguageChange(this, [this] {
         lblSummary->setAccessibleName(lblSummary->text());
+        for (int v = 0; v < kVargaCount; ++v) cboVarga->setItemText(v, FromUtf8(VargaLabel(v, LanguageChoice::Current())));
         ShowDoshas();
         ShowVarga(cboVarga->currentIndex());
     });

@@ -10,6 +10,7 @@
 #include "analysis/Vimshottari.h"
 #include "chart/DashaSystems.h"
 #include "presentation/DashaLabels.h"
+#include "presentation/Phrases.h"
 #include "services/Clock.h"
 #include "services/Preferences.h"
 #include "services/LanguageChoice.h"
@@ -31,6 +32,12 @@ constexpr int kLevelRole = Qt::UserRole + 3;
 
 QString Text(std::string_view text) { return FromUtf8(text); }
 
+// A text of the phrase table (a dasha level, a year's length) in the windows' language.
+QString Said(std::string_view english) { return ShownDigits(FromUtf8(SayIfPhrase(LanguageChoice::Current(), english))); }
+
+// A dasha system's name in the windows' language.
+QString SystemName(std::string_view english) { return FromUtf8(DashaSystemLabel(english, LanguageChoice::Current())); }
+
 QString Moment(DashaTime time) { return LocaleMoment(DashaMoment(time)); }
 
 DashaNode NodeOf(const QTreeWidgetItem* item) {
@@ -50,11 +57,11 @@ frmDashas::frmDashas(const Chart& chart, Services services, QWidget* parent)
     auto* choices = new QFormLayout;
     cboSystem = new QComboBox(this);
     cboSystem->setObjectName(QStringLiteral("cboSystem"));
-    for (const DashaSystemRow& row : AllDashaSystems()) cboSystem->addItem(Text(row.table().name));
+    for (const DashaSystemRow& row : AllDashaSystems()) cboSystem->addItem(SystemName(row.table().name));
     Translate(cboSystem, QT_TRANSLATE_NOOP("Velmora", "Dasha system"), TextRole::AccessibleName);
     cboYear = new QComboBox(this);
     cboYear->setObjectName(QStringLiteral("cboYear"));
-    for (std::string_view name : kDashaYearNames) cboYear->addItem(Text(name));
+    for (std::string_view name : kDashaYearNames) cboYear->addItem(Said(name));
     Translate(cboYear, QT_TRANSLATE_NOOP("Velmora", "Dasha year"), TextRole::AccessibleName);
     for (auto [caption, list] : {std::pair{QT_TRANSLATE_NOOP("Velmora", "&System:"), cboSystem},
                                  std::pair{QT_TRANSLATE_NOOP("Velmora", "&Year:"), cboYear}}) {
@@ -98,9 +105,9 @@ frmDashas::frmDashas(const Chart& chart, Services services, QWidget* parent)
     OnLanguageChange(this, [this] {
         setAccessibleName(windowTitle());
         int i = 0;
-        for (const DashaSystemRow& row : AllDashaSystems()) cboSystem->setItemText(i++, Text(row.table().name));
+        for (const DashaSystemRow& row : AllDashaSystems()) cboSystem->setItemText(i++, SystemName(row.table().name));
         i = 0;
-        for (std::string_view name : kDashaYearNames) cboYear->setItemText(i++, Text(name));
+        for (std::string_view name : kDashaYearNames) cboYear->setItemText(i++, Said(name));
         Show();
     });
     FitOnScreen(this, QSize(720, 640));
@@ -109,9 +116,9 @@ frmDashas::frmDashas(const Chart& chart, Services services, QWidget* parent)
 QTreeWidgetItem* frmDashas::AddPeriod(QTreeWidgetItem* parent, const DashaNode& node, int level) {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(treeDashas);
     const bool running = timeline_.Running(node, level);
-    const QString lord = QString::fromStdString(DashaLordLabel(timeline_, node));
+    const QString lord = FromUtf8(DashaLordLabel(timeline_, node, LanguageChoice::Current()));
     item->setText(0, running ? lord + Tr(QT_TRANSLATE_NOOP("Velmora", "  (running)")) : lord);
-    item->setText(1, Text(kDashaLevelNames[static_cast<std::size_t>(level - 1)]));
+    item->setText(1, Said(kDashaLevelNames[static_cast<std::size_t>(level - 1)]));
     item->setText(2, Moment(node.start));
     item->setText(3, Moment(node.end));
     item->setData(0, kPositionRole, node.position);
@@ -146,18 +153,18 @@ void frmDashas::Show() {
     // chart's signs, with whose reading it follows.
     QString note = timeline_.table->SignDasha()
                        ? Tr(QT_TRANSLATE_NOOP("Velmora", "%1 dasha, %2. Years of %3; dates and times in the birth's local clock."))
-                             .arg(Text(timeline_.table->name), QString::fromStdString(DashaStartLine(timeline_, LanguageChoice::Current())),
-                                  Text(kDashaYearNames[static_cast<std::size_t>(year)]))
+                             .arg(SystemName(timeline_.table->name), FromUtf8(DashaStartLine(timeline_, LanguageChoice::Current())),
+                                  Said(kDashaYearNames[static_cast<std::size_t>(year)]))
                        : Tr(QT_TRANSLATE_NOOP("Velmora", "%1 dasha from the Moon in %2: %3 period, %4 left at birth. "
                                                          "Years of %5; dates and times in the birth's local clock."))
-                             .arg(Text(timeline_.table->name), Text(WindowTerms().nakshatras[static_cast<std::size_t>(chart_.nakshatras[1].index)]),
-                                  QString::fromStdString(DashaLordLabel(timeline_, timeline_.majors[0])),
-                                  QString::fromStdString(YearsMonthsDaysText(timeline_.balanceYears)),
-                                  Text(kDashaYearNames[static_cast<std::size_t>(year)]));
+                             .arg(SystemName(timeline_.table->name), Text(WindowTerms().nakshatras[static_cast<std::size_t>(chart_.nakshatras[1].index)]),
+                                  FromUtf8(DashaLordLabel(timeline_, timeline_.majors[0], LanguageChoice::Current())),
+                                  ShownDigits(FromUtf8(YearsMonthsDaysLabel(timeline_.balanceYears, LanguageChoice::Current()))),
+                                  Said(kDashaYearNames[static_cast<std::size_t>(year)]));
     if (timeline_.runningLevels > 0) {
         QStringList path;
         for (int level = 0; level < timeline_.runningLevels; ++level)
-            path << QString::fromStdString(DashaLordLabel(timeline_, timeline_.running[static_cast<std::size_t>(level)]));
+            path << FromUtf8(DashaLordLabel(timeline_, timeline_.running[static_cast<std::size_t>(level)], LanguageChoice::Current()));
         const CalendarDate& today = timeline_.today;
         note += Tr(QT_TRANSLATE_NOOP("Velmora", " Running on %1: %2."))
                     .arg(LocaleDate(today.At(0)),

@@ -168,7 +168,7 @@ void frmVargas::Fill(const Chart& r) {
     const VimshottariDasha d = VimshottariPeriods(r);
     lblDasha->setText(Tr(QT_TRANSLATE_NOOP("Velmora", "%1 period, %2 left at birth. Years of %3 days; dates in the "
                                                       "birth's local calendar."))
-                          .arg(Lord(d.majors[0].period.lord), QString::fromStdString(YearsMonthsDaysText(d.balanceYears)),
+                          .arg(Lord(d.majors[0].period.lord), ShownDigits(FromUtf8(YearsMonthsDaysLabel(d.balanceYears, LanguageChoice::Current()))),
                                FromUtf8(DashaYearDaysText(r.dashaYear))));
     treeDasha->setAccessibleDescription(lblDasha->text());
     treeDasha->clear();

@@ -100,6 +100,7 @@ TEST(Phrases, TheTextsLookedUpAtRunTimeAreAllRows) {
     for (int d = static_cast<int>(Dignity::None); d <= static_cast<int>(Dignity::Debilitated); ++d)
         if (const std::string_view name = DignityName(static_cast<Dignity>(d)); !name.empty()) looked.push_back(name);
     for (std::string_view level : kDashaLevelNames) looked.push_back(level);
+    for (std::string_view year : kDashaYearNames) looked.push_back(year);
     for (const VimsopakaSchemeRow& scheme : VimsopakaSchemes()) looked.push_back(scheme.name);
     for (std::string_view heading : kPointDetailHeadings) looked.push_back(heading);
     for (std::string_view karaka : kKarakaNames8) looked.push_back(karaka);

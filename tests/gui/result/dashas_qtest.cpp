@@ -14,7 +14,9 @@
 
 #include "chart/ComputeChart.h"
 #include "presentation/DashaLabels.h"
+#include "presentation/Glossary.h"
 #include "result/frmDashas.h"
+#include "services/LanguageChoice.h"
 #include "shell/ChartPages.h"
 #include "tests/gui/Screenshots.h"
 #include "tests/gui/entry/CaptureServices.h"
@@ -68,6 +70,7 @@ private slots:
     void systemAndYearAreChosenAndKept();
     void screenReaderAndKeyboard();
     void chartMenuOpensThePage();
+    void theWindowsLanguage();
     void screenshot();
 };
 
@@ -206,6 +209,35 @@ void DashasTest::chartMenuOpensThePage() {
     auto* page = owner.findChild<frmDashas*>();
     QVERIFY(page);
     QVERIFY(page->isWindow() && page->isVisible());
+}
+
+// In Hindi the system, the year, the lords, the levels and the note are the
+// language's (the lords and systems the glossary's: PyJHora's Hindi list,
+// docs/glossary.md), with no English word left; back in English as before.
+void DashasTest::theWindowsLanguage() {
+    CapturedServices s;
+    const Chart chart = BangaloreChart(s.clock.today);
+    LanguageChoice choice(Language::English);
+    frmDashas page(chart, s.services);
+    const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+    choice.Choose(Language::Hindi);
+    const Glossary& hindi = GlossaryOf(Language::Hindi);
+    QCOMPARE(page.cboSystem->currentText(), QString::fromUtf8(hindi.dashaSystems[0].data(), qsizetype(hindi.dashaSystems[0].size())));
+    QVERIFY2(!page.cboYear->currentText().contains(latin), qPrintable(page.cboYear->currentText()));
+    QVERIFY2(!page.lblNote->text().contains(latin), qPrintable(page.lblNote->text()));
+    const QTreeWidgetItem* current = page.treeDashas->currentItem();
+    QVERIFY(current);
+    for (const QTreeWidgetItem* at = current; at; at = at->parent()) {
+        QVERIFY2(!at->text(0).contains(latin), qPrintable(at->text(0)));
+        QVERIFY2(!at->text(1).contains(latin), qPrintable(at->text(1)));
+    }
+    const DashaTimeline& path = chart.Dasha(DashaSystem::Vimshottari);
+    const std::string_view lord = hindi.points[static_cast<std::size_t>(path.Lord(path.running[4]))];
+    QVERIFY2(current->text(0).startsWith(QString::fromUtf8(lord.data(), qsizetype(lord.size()))), qPrintable(current->text(0)));
+    choice.Choose(Language::English);
+    QCOMPARE(page.cboSystem->currentText(), QStringLiteral("Vimshottari"));
+    QCOMPARE(page.cboYear->currentText(), QStringLiteral("365.25 days (Julian)"));
+    QCOMPARE(page.treeDashas->currentItem()->text(1), QStringLiteral("Prana dasha"));
 }
 
 void DashasTest::screenshot() {

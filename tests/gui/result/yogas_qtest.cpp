@@ -89,7 +89,12 @@ void YogasPageTest::theYogasAndDoshasInTelugu() {
     QVERIFY2(doshas.contains(QStringLiteral("కాల సర్పం: ")), qPrintable(doshas));
     QVERIFY(doshas.contains(QStringLiteral("కేమద్రుమం: ")));
     QVERIFY2(!doshas.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))), qPrintable(doshas));
+    // The varga chooser too: "D1" and the glossary's name.
+    const QString d1 = page.cboVarga->itemText(0);
+    QVERIFY2(d1.startsWith(QStringLiteral("D1 ")) && !d1.mid(3).contains(QRegularExpression(QStringLiteral("[A-Za-z]"))),
+             qPrintable(d1));
     choice.Choose(Language::English);
+    QCOMPARE(page.cboVarga->itemText(0), QStringLiteral("D1 Rasi"));
     QVERIFY(RowOf(page.tblYogas, QStringLiteral("Raja (lords of the 1st and 5th)")) >= 0);
     QVERIFY(page.lblDoshas->text().startsWith(QStringLiteral("Mars dosha: No Mars dosha.")));
 }
