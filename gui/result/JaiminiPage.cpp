@@ -166,7 +166,7 @@ void JaiminiPage::ShowScheme(KarakaScheme scheme) {
     for (int rank = 0; rank < k.count; ++rank) {
         const int body = k.bodies[static_cast<std::size_t>(rank)];
         Set(tblKarakas, rank, 0, FromUtf8(k.Label(rank)) + QStringLiteral(" (") + FromUtf8(SayIfPhrase(LanguageChoice::Current(), k.Name(rank))) + QLatin1Char(')'));
-        Set(tblKarakas, rank, 1, FromUtf8(PointName(body)));
+        Set(tblKarakas, rank, 1, FromUtf8(WindowTerms().pointNames[static_cast<std::size_t>(body)]));
         Set(tblKarakas, rank, 2,
             FromUtf8(DegreesInSignText(KarakaDegrees(body, chart_.points[static_cast<std::size_t>(body)].longitude))) +
                 (body == 7 ? Tr(QT_TRANSLATE_NOOP("Velmora", " (counted back)")) : QString()));

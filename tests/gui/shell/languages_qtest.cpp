@@ -566,12 +566,18 @@ private slots:
         auto* summary = program.Open(Window::Bhavas)->findChild<QLabel*>(QStringLiteral("lblSummary"));
         QVERIFY(karakas && argala && summary && karakas->rowCount() > 0 && argala->rowCount() == 12);
         const QString englishKaraka = karakas->item(0, 0)->text(), englishSummary = summary->text();
+        const QString englishPlanet = karakas->item(0, 1)->text();
         QVERIFY2(englishKaraka.endsWith(QStringLiteral("(Atmakaraka)")), qPrintable(englishKaraka));
         QVERIFY2(englishSummary.startsWith(QStringLiteral("Bhavas: ")), qPrintable(englishSummary));
         QStringList englishArgala;
         for (int row = 0; row < 12; ++row) englishArgala << argala->item(row, 2)->text();
         choice.Choose(static_cast<Language>(language));
         QVERIFY2(karakas->item(0, 0)->text().endsWith(atmakaraka), qPrintable(karakas->item(0, 0)->text()));
+        // Each karaka's planet the glossary's.
+        for (int row = 0; row < karakas->rowCount(); ++row)
+            QVERIFY2(InScript(karakas->item(row, 1)->text(), static_cast<Language>(language)) &&
+                         !HasLatinLetter(karakas->item(row, 1)->text()),
+                     qPrintable(karakas->item(row, 1)->text()));
         QVERIFY2(summary->text().startsWith(bhavas), qPrintable(summary->text()));
         // Each point's house: the point and its sign the glossary's.
         auto* points = program.Open(Window::Bhavas)->findChild<QTableWidget*>(QStringLiteral("tblBhavas"));
@@ -586,6 +592,7 @@ private slots:
                      qPrintable(argala->item(row, 2)->text()));
         choice.Choose(Language::English);
         QCOMPARE(karakas->item(0, 0)->text(), englishKaraka);
+        QCOMPARE(karakas->item(0, 1)->text(), englishPlanet);
         QCOMPARE(summary->text(), englishSummary);
         for (int row = 0; row < 12; ++row) QCOMPARE(argala->item(row, 2)->text(), englishArgala[row]);
     }
