@@ -421,7 +421,7 @@
     <message>
         <source>Velmora calculates the arudhas for the different houses in your natal chart. Enter the birth details below and press "Analyze My Graha Arudha" to see the chart, the twelve arudha padas from the Arudha Lagna to the Upapada, and what they say about the person.</source>
         <translatorcomment>unreviewed</translatorcomment>
-        <translation>Velmora आपकी जन्म कुंडली के विभिन्न भावों के आरूढ़ की गणना करता है। नीचे जन्म विवरण भरें और कुंडली, आरूढ़ लग्न से उपपद तक के बारह आरूढ़ पद और वे व्यक्ति के बारे में क्या कहते हैं, देखने के लिए "Analyze My Graha Arudha" दबाएँ।</translation>
+        <translation>Velmora आपकी जन्म कुंडली के विभिन्न भावों के आरूढ़ की गणना करता है। नीचे जन्म विवरण भरें और कुंडली, आरूढ़ लग्न से उपपद तक के बारह आरूढ़ पद और वे व्यक्ति के बारे में क्या कहते हैं, देखने के लिए "मेरे ग्रह आरूढ़ का विश्लेषण करें" दबाएँ।</translation>
     </message>
     <message>
         <source>Name</source>

@@ -421,7 +421,7 @@
     <message>
         <source>Velmora calculates the arudhas for the different houses in your natal chart. Enter the birth details below and press "Analyze My Graha Arudha" to see the chart, the twelve arudha padas from the Arudha Lagna to the Upapada, and what they say about the person.</source>
         <translatorcomment>unreviewed</translatorcomment>
-        <translation>Velmora ನಿಮ್ಮ ಜನ್ಮ ಕುಂಡಲಿಯ ವಿವಿಧ ಭಾವಗಳ ಆರೂಢಗಳನ್ನು ಲೆಕ್ಕಿಸುತ್ತದೆ. ಕೆಳಗೆ ಜನ್ಮ ವಿವರಗಳನ್ನು ನಮೂದಿಸಿ, ಕುಂಡಲಿ, ಆರೂಢ ಲಗ್ನದಿಂದ ಉಪಪದದವರೆಗಿನ ಹನ್ನೆರಡು ಆರೂಢ ಪದಗಳು ಮತ್ತು ಅವು ವ್ಯಕ್ತಿಯ ಬಗ್ಗೆ ಏನು ಹೇಳುತ್ತವೆ ಎಂದು ನೋಡಲು "Analyze My Graha Arudha" ಒತ್ತಿ.</translation>
+        <translation>Velmora ನಿಮ್ಮ ಜನ್ಮ ಕುಂಡಲಿಯ ವಿವಿಧ ಭಾವಗಳ ಆರೂಢಗಳನ್ನು ಲೆಕ್ಕಿಸುತ್ತದೆ. ಕೆಳಗೆ ಜನ್ಮ ವಿವರಗಳನ್ನು ನಮೂದಿಸಿ, ಕುಂಡಲಿ, ಆರೂಢ ಲಗ್ನದಿಂದ ಉಪಪದದವರೆಗಿನ ಹನ್ನೆರಡು ಆರೂಢ ಪದಗಳು ಮತ್ತು ಅವು ವ್ಯಕ್ತಿಯ ಬಗ್ಗೆ ಏನು ಹೇಳುತ್ತವೆ ಎಂದು ನೋಡಲು "ನನ್ನ ಗ್ರಹ ಆರೂಢ ವಿಶ್ಲೇಷಿಸಿ" ಒತ್ತಿ.</translation>
     </message>
     <message>
         <source>Name</source>

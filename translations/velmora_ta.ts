@@ -421,7 +421,7 @@
     <message>
         <source>Velmora calculates the arudhas for the different houses in your natal chart. Enter the birth details below and press "Analyze My Graha Arudha" to see the chart, the twelve arudha padas from the Arudha Lagna to the Upapada, and what they say about the person.</source>
         <translatorcomment>unreviewed</translatorcomment>
-        <translation>Velmora உங்கள் ஜாதகத்தின் பல்வேறு பாவங்களுக்கான ஆரூடங்களைக் கணிக்கிறது. கீழே பிறப்பு விவரங்களை உள்ளிட்டு, ஜாதகம், ஆரூட லக்னம் முதல் உபபதம் வரையிலான பன்னிரண்டு ஆரூட பதங்கள், அவை அந்த நபரைப் பற்றிச் சொல்வதைக் காண "Analyze My Graha Arudha" ஐ அழுத்தவும்.</translation>
+        <translation>Velmora உங்கள் ஜாதகத்தின் பல்வேறு பாவங்களுக்கான ஆரூடங்களைக் கணிக்கிறது. கீழே பிறப்பு விவரங்களை உள்ளிட்டு, ஜாதகம், ஆரூட லக்னம் முதல் உபபதம் வரையிலான பன்னிரண்டு ஆரூட பதங்கள், அவை அந்த நபரைப் பற்றிச் சொல்வதைக் காண "என் கிரக ஆரூடத்தை ஆராய்" ஐ அழுத்தவும்.</translation>
     </message>
     <message>
         <source>Name</source>

@@ -421,7 +421,7 @@
     <message>
         <source>Velmora calculates the arudhas for the different houses in your natal chart. Enter the birth details below and press "Analyze My Graha Arudha" to see the chart, the twelve arudha padas from the Arudha Lagna to the Upapada, and what they say about the person.</source>
         <translatorcomment>unreviewed</translatorcomment>
-        <translation>Velmora మీ జన్మ చక్రంలోని వివిధ భావాల ఆరూఢాలను లెక్కిస్తుంది. క్రింద జన్మ వివరాలు నమోదు చేసి, చక్రం, ఆరూఢ లగ్నం నుండి ఉపపదం వరకు పన్నెండు ఆరూఢ పదాలు, అవి ఆ వ్యక్తి గురించి ఏమి చెబుతాయో చూడటానికి "Analyze My Graha Arudha" నొక్కండి.</translation>
+        <translation>Velmora మీ జన్మ చక్రంలోని వివిధ భావాల ఆరూఢాలను లెక్కిస్తుంది. క్రింద జన్మ వివరాలు నమోదు చేసి, చక్రం, ఆరూఢ లగ్నం నుండి ఉపపదం వరకు పన్నెండు ఆరూఢ పదాలు, అవి ఆ వ్యక్తి గురించి ఏమి చెబుతాయో చూడటానికి "నా గ్రహ ఆరూఢ విశ్లేషణ" నొక్కండి.</translation>
     </message>
     <message>
         <source>Name</source>

@@ -35,7 +35,7 @@ std::vector<BhavaRow> BhavaRows(const Chart& chart, Language language) {
 }
 
 std::string BhavaHeading(const Chart& chart, Language language) {
-    const std::string_view system = HouseSystemDisplayName(chart.houses);
+    const std::string_view system = SayIfPhrase(language, HouseSystemDisplayName(chart.houses));
     return chart.houses == HouseSystem::WholeSign
                ? Say(language, "Bhavas: %1 houses", {system})
                : Say(language, "Bhavas: %1 houses (each cusp where its house begins)", {system});

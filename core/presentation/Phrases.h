@@ -148,6 +148,11 @@ inline constexpr std::string_view kPhraseEnglish[] = {
     "365.2425 days (Gregorian)",
     "360 days (savana)",
     "365.256364 days (sidereal)",
+    // The house systems' names
+    "Whole sign",
+    "Sripati",
+    "Placidus",
+    "Equal",
     // The birth time's sensitivity
     "Birth time: what changes within ±%1 minutes",
     "%1 of %2 items keep their value throughout the window.",

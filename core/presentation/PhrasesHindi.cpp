@@ -130,6 +130,11 @@ constexpr PhraseTable kTable = {{
     {"365.2425 days (Gregorian)", "365.2425 दिन (ग्रेगोरियन)"},
     {"360 days (savana)", "360 दिन (सावन)"},
     {"365.256364 days (sidereal)", "365.256364 दिन (नाक्षत्र)"},
+    // The house systems' names
+    {"Whole sign", "संपूर्ण राशि"},
+    {"Sripati", "श्रीपति"},
+    {"Placidus", "प्लासिडस"},
+    {"Equal", "सम"},
     // The birth time's sensitivity
     {"Birth time: what changes within ±%1 minutes", "जन्म समय: ±%1 मिनट में क्या बदलता है"},
     {"%1 of %2 items keep their value throughout the window.", "%2 में से %1 मदें पूरी अवधि में अपना मान रखती हैं।"},

@@ -130,6 +130,11 @@ constexpr PhraseTable kTable = {{
     {"365.2425 days (Gregorian)", "365.2425 ದಿನಗಳು (ಗ್ರೆಗೋರಿಯನ್)"},
     {"360 days (savana)", "360 ದಿನಗಳು (ಸಾವನ)"},
     {"365.256364 days (sidereal)", "365.256364 ದಿನಗಳು (ನಾಕ್ಷತ್ರ)"},
+    // The house systems' names
+    {"Whole sign", "ಪೂರ್ಣ ರಾಶಿ"},
+    {"Sripati", "ಶ್ರೀಪತಿ"},
+    {"Placidus", "ಪ್ಲಾಸಿಡಸ್"},
+    {"Equal", "ಸಮ"},
     // The birth time's sensitivity
     {"Birth time: what changes within ±%1 minutes", "ಜನನ ಸಮಯ: ±%1 ನಿಮಿಷಗಳೊಳಗೆ ಏನು ಬದಲಾಗುತ್ತದೆ"},
     {"%1 of %2 items keep their value throughout the window.", "%2 ರಲ್ಲಿ %1 ಅಂಶಗಳು ಅವಧಿಯುದ್ದಕ್ಕೂ ತಮ್ಮ ಮೌಲ್ಯವನ್ನು ಉಳಿಸಿಕೊಳ್ಳುತ್ತವೆ."},

@@ -130,6 +130,11 @@ constexpr PhraseTable kTable = {{
     {"365.2425 days (Gregorian)", "365.2425 நாட்கள் (கிரிகோரியன்)"},
     {"360 days (savana)", "360 நாட்கள் (சாவன)"},
     {"365.256364 days (sidereal)", "365.256364 நாட்கள் (நட்சத்திர)"},
+    // The house systems' names
+    {"Whole sign", "முழு ராசி"},
+    {"Sripati", "ஸ்ரீபதி"},
+    {"Placidus", "பிளாசிடஸ்"},
+    {"Equal", "சம"},
     // The birth time's sensitivity
     {"Birth time: what changes within ±%1 minutes", "பிறந்த நேரம்: ±%1 நிமிடங்களுக்குள் எது மாறுகிறது"},
     {"%1 of %2 items keep their value throughout the window.", "%2 இல் %1 உருப்படிகள் காலம் முழுவதும் தம் மதிப்பை மாற்றவில்லை."},

@@ -130,6 +130,11 @@ constexpr PhraseTable kTable = {{
     {"365.2425 days (Gregorian)", "365.2425 రోజులు (గ్రెగోరియన్)"},
     {"360 days (savana)", "360 రోజులు (సావన)"},
     {"365.256364 days (sidereal)", "365.256364 రోజులు (నాక్షత్ర)"},
+    // The house systems' names
+    {"Whole sign", "పూర్ణ రాశి"},
+    {"Sripati", "శ్రీపతి"},
+    {"Placidus", "ప్లాసిడస్"},
+    {"Equal", "సమ"},
     // The birth time's sensitivity
     {"Birth time: what changes within ±%1 minutes", "జనన సమయం: ±%1 నిమిషాలలో ఏమి మారుతుంది"},
     {"%1 of %2 items keep their value throughout the window.", "%2 లో %1 అంశాలు కాలమంతా తమ విలువను మార్చవు."},

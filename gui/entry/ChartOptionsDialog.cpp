@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "presentation/Phrases.h"
+#include "services/LanguageChoice.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/WholeDateTyping.h"
 #include "widgets/Translated.h"
@@ -40,7 +42,9 @@ QString ChartOptionsText(const ChartOptions& options) {
         text += QStringLiteral(" (%1)").arg(QString::fromStdString(CustomAyanamsaText(options.custom)));
     text += options.positions == PositionKind::True ? Tr(QT_TRANSLATE_NOOP("Velmora", ", true positions"))
                                                     : Tr(QT_TRANSLATE_NOOP("Velmora", ", apparent positions"));
-    text += Tr(QT_TRANSLATE_NOOP("Velmora", ", %1 houses")).arg(FromUtf8(HouseSystemDisplayName(options.houses)).toLower());
+    const Language language = LanguageChoice::Current();
+    const QString houses = FromUtf8(SayIfPhrase(language, HouseSystemDisplayName(options.houses)));
+    text += Tr(QT_TRANSLATE_NOOP("Velmora", ", %1 houses")).arg(language == Language::English ? houses.toLower() : houses);
     return text;
 }
 

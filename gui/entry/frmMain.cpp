@@ -38,6 +38,8 @@
 #include "widgets/AccessibleCombo.h"
 #include "services/FileDialogs.h"
 #include "services/Clock.h"
+#include "services/LanguageChoice.h"
+#include "services/SystemMonthNames.h"
 #include "widgets/HelpMenu.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/QuitKeys.h"
@@ -130,6 +132,20 @@ QLabel* NewLabel(const QString& text, QWidget* buddy, const char* objectName, QW
 
 }  // namespace
 
+namespace {
+
+// The month list's names: the form's own in English, the windows' language's
+// locale's in another.
+QStringList FormMonthNames() {
+    QStringList months;
+    const MonthNames names =
+        LanguageChoice::Current() == Language::English ? EnglishMonthNames() : MonthNamesOf(LanguageChoice::WindowLocale());
+    for (const std::string& month : names) months << FromUtf8(month);
+    return months;
+}
+
+}  // namespace
+
 frmMain::frmMain(Services services, QWidget* parent) : QMainWindow(parent), services_(services) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ProgramTitle());
@@ -143,6 +159,8 @@ frmMain::frmMain(Services services, QWidget* parent) : QMainWindow(parent), serv
     // Another language's words: the options' line again, the form as wide
     // and its wrapped lines as tall as they now need, the window grown to hold them.
     OnLanguageChange(this, [this] {
+        const QStringList months = FormMonthNames();
+        for (int m = 0; m < static_cast<int>(months.size()); ++m) cboMonth_->setItemText(m, months[m]);
         ShowChartOptions(chartOptions_);
         FitFormTexts();
         resize(size().expandedTo(sizeHint()));
@@ -429,11 +447,11 @@ void frmMain::SetTabOrder() {
         setTabOrder(order[i - 1], order[i]);
 }
 
+
 void frmMain::LoadForm() {
-    QStringList months, zones;
-    for (const std::string& month : EnglishMonthNames()) months << QString::fromStdString(month);
+    QStringList zones;
     for (const ZoneEntry& entry : kZoneTable) zones << FromUtf8(entry.DisplayText);
-    cboMonth_->addItems(months);
+    cboMonth_->addItems(FormMonthNames());
     cmbTimeZone_->addItems(zones);
     AddNumbers(cboDate_, 1, kDayItems);
     // The years of the positions chosen; ticking or unticking changes them.

@@ -101,6 +101,7 @@ TEST(Phrases, TheTextsLookedUpAtRunTimeAreAllRows) {
         if (const std::string_view name = DignityName(static_cast<Dignity>(d)); !name.empty()) looked.push_back(name);
     for (std::string_view level : kDashaLevelNames) looked.push_back(level);
     for (std::string_view year : kDashaYearNames) looked.push_back(year);
+    for (const HouseSystemRow& row : kHouseSystemRows) looked.push_back(row.display);
     for (const VimsopakaSchemeRow& scheme : VimsopakaSchemes()) looked.push_back(scheme.name);
     for (std::string_view heading : kPointDetailHeadings) looked.push_back(heading);
     for (std::string_view karaka : kKarakaNames8) looked.push_back(karaka);

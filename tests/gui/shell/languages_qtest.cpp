@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QTableWidget>
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -229,6 +231,40 @@ private slots:
         QCOMPARE(fileMenu->title(), QStringLiteral("&File"));
         QCOMPARE(main->cmdBack->text(), QStringLiteral("&Back"));
         QCOMPARE(main->windowTitle(), QStringLiteral("Velmora v1.25"));
+    }
+
+    // The input form in each language: the introduction names the button as
+    // the button itself is written, and the month list takes the language's
+    // month names (CLDR 42, gregorian wide format: March is मार्च, மார்ச்,
+    // మార్చి, ಮಾರ್ಚ್); back in English, the form's own names.
+    void theInputFormSpeaksTheLanguage_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("march");
+        QTest::newRow("hi") << Language::Hindi << QStringLiteral("मार्च");
+        QTest::newRow("ta") << Language::Tamil << QStringLiteral("மார்ச்");
+        QTest::newRow("te") << Language::Telugu << QStringLiteral("మార్చి");
+        QTest::newRow("kn") << Language::Kannada << QStringLiteral("ಮಾರ್ಚ್");
+    }
+    void theInputFormSpeaksTheLanguage() {
+        QFETCH(Language, language);
+        QFETCH(QString, march);
+        LanguageChoice choice(Language::English);
+        Program program;
+        QWidget* form = program.shell.InputForm();
+        auto* month = form->findChild<QComboBox*>(QStringLiteral("cboMonth"));
+        auto* intro = form->findChild<QLabel*>(QStringLiteral("lblDescription"));
+        auto* analyze = form->findChild<QPushButton*>(QStringLiteral("cmdRashi"));
+        QVERIFY(month && intro && analyze);
+        const int chosen = month->currentIndex();
+        choice.Choose(language);
+        QCOMPARE(month->itemText(2), march);
+        QCOMPARE(month->currentIndex(), chosen);
+        const QString button = QString(analyze->text()).remove(QRegularExpression(QStringLiteral("\\(&.\\)|&")));
+        QVERIFY2(intro->text().contains(QLatin1Char('"') + button + QLatin1Char('"')), qPrintable(intro->text()));
+        QVERIFY2(!HasLatinLetter(QString(intro->text()).remove(QStringLiteral("Velmora"))), qPrintable(intro->text()));
+        choice.Choose(Language::English);
+        QCOMPARE(month->itemText(2), QStringLiteral("March"));
+        QVERIFY(intro->text().contains(QStringLiteral("\"Analyze My Graha Arudha\"")));
     }
 
     void theLanguageMenuChoosesForTheProgram() {
