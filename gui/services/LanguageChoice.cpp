@@ -1,5 +1,7 @@
 #include "services/LanguageChoice.h"
 
+#include <QApplication>
+
 #include <QCoreApplication>
 #include <QFont>
 #include <QGuiApplication>
@@ -41,7 +43,13 @@ void UseScriptFont(Language language) {
         families.prepend(QString::fromUtf8(script.data(), static_cast<qsizetype>(script.size())));
     if (font.families() == families) return;
     font.setFamilies(families);
-    QGuiApplication::setFont(font);
+    // Through QApplication, every window takes the font at once, before the
+    // LanguageChange that refills them: their tables are then sized by the
+    // script's font, not the one it replaces.
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+        QApplication::setFont(font);
+    else
+        QGuiApplication::setFont(font);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
@@ -117,13 +118,27 @@ protected:
             // A follower may open or close windows: the list is walked as it
             // stood when the language changed.
             const std::vector<LanguageFollower> followers = followers_;
-            for (const LanguageFollower& f : followers)
-                if (!f.owner.isNull()) f.apply();
+            Run(followers);
+            // A new language's script font reaches the windows through posted
+            // events, after this LanguageChange: the same followers run once
+            // more when it has, so that the tables they size fit the font
+            // they show.
+            const Language language = LanguageChoice::Current();
+            if (language != language_) {
+                language_ = language;
+                QTimer::singleShot(0, this, [followers] { Run(followers); });
+            }
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    static void Run(const std::vector<LanguageFollower>& followers) {
+        for (const LanguageFollower& f : followers)
+            if (!f.owner.isNull()) f.apply();
+    }
+
+    Language language_ = Language::English;  // the windows' language at the last change
     std::vector<TranslatedText> texts_;
     std::vector<LanguageFollower> followers_;
     std::size_t pruneAt_ = 256;

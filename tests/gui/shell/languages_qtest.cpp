@@ -69,6 +69,25 @@ QString Clipped(const QWidget* window) {
         if (metrics.horizontalAdvance(Plain(label->text())) > label->contentsRect().width())
             return label->objectName() + QStringLiteral(": ") + label->text();
     }
+    // A table's cell cut with an ellipsis: its text, wrapped at its column's
+    // width where the table wraps, wider than the column or taller than the row.
+    for (const QTableWidget* table : window->findChildren<QTableWidget*>()) {
+        if (!table->isVisibleTo(window) || table->textElideMode() == Qt::ElideNone) continue;
+        const int margins = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+        for (int row = 0; row < table->rowCount(); ++row)
+            for (int column = 0; column < table->columnCount(); ++column) {
+                const QTableWidgetItem* item = table->item(row, column);
+                if (!item || item->text().isEmpty()) continue;
+                // The view's font, unless the item has one of its own.
+                const QFontMetrics metrics(item->data(Qt::FontRole).isValid() ? item->font() : table->font());
+                const int width = table->columnWidth(column) - margins;
+                const QRect needed = metrics.boundingRect(QRect(0, 0, width, 1 << 20),
+                                                          Qt::AlignLeft | (table->wordWrap() ? Qt::TextWordWrap : 0),
+                                                          item->text());
+                if (needed.width() > width || needed.height() > table->rowHeight(row))
+                    return table->objectName() + QStringLiteral(": ") + item->text();
+            }
+    }
     return {};
 }
 
