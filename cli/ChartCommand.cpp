@@ -66,10 +66,8 @@ int RunChartCommand(const CliOptions& o, CalendarDate today, ChartStyle style, c
         return Refuse(io.err, refusal);
     Language language = Language::English;
     Digits digits = Digits::Western;
-    if (const std::string refusal = ReadLanguageOptions(o, language, digits); !refusal.empty())
+    if (const std::string refusal = ReadTextLanguageOptions(o, language, digits); !refusal.empty())
         return Refuse(io.err, refusal);
-    if (o.json && o.digits)
-        return Refuse(io.err, "--digits writes the text's digits; JSON's numbers stay 0-9: leave it out or --json");
     KarakaScheme karakas = kDefaultKarakaScheme;
     if (const std::string refusal = ReadKarakaScheme(o, karakas); !refusal.empty()) return Refuse(io.err, refusal);
     YogaVargas yogaVargas = kYogaVargasD1;

@@ -23,4 +23,10 @@ std::string ReadLanguageOptions(const CliOptions& o, Language& language, Digits&
     return {};
 }
 
+std::string ReadTextLanguageOptions(const CliOptions& o, Language& language, Digits& digits) {
+    if (std::string refusal = ReadLanguageOptions(o, language, digits); !refusal.empty()) return refusal;
+    if (o.json && o.digits) return "--digits writes the text's digits; JSON's numbers stay 0-9: leave it out or --json";
+    return {};
+}
+
 }  // namespace velmora::cli

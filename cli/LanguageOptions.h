@@ -15,4 +15,8 @@ namespace velmora::cli {
 // language that has its own.
 std::string ReadLanguageOptions(const CliOptions& options, Language& language, Digits& digits);
 
+// The same for a command that writes a text or, with --json, one JSON
+// document: --digits is refused with --json, whose numbers stay 0-9.
+std::string ReadTextLanguageOptions(const CliOptions& options, Language& language, Digits& digits);
+
 }  // namespace velmora::cli

@@ -39,10 +39,8 @@ int RunMatchCommand(const CliOptions& o, const CliStreams& io) {
         return Refuse(io.err, refusal);
     Language language = Language::English;
     Digits digits = Digits::Western;
-    if (const std::string refusal = ReadLanguageOptions(o, language, digits); !refusal.empty())
+    if (const std::string refusal = ReadTextLanguageOptions(o, language, digits); !refusal.empty())
         return Refuse(io.err, refusal);
-    if (o.json && o.digits)
-        return Refuse(io.err, "--digits writes the text's digits; JSON's numbers stay 0-9: leave it out or --json");
     const MarriageMatch match = MatchCharts(*bride, *groom);
     const std::optional<Language> labels = o.lang ? std::optional<Language>(language) : std::nullopt;
     io.out << (o.json ? MatchJsonIndented(match, *bride, *groom, labels) + "\n"
