@@ -1,6 +1,7 @@
 #include "birth/LocalClock.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "engine/BirthTime.h"
 
@@ -50,6 +51,12 @@ LocalClock LocalClockAt(double jdUT, int offsetSeconds) {
     clock.Minute = static_cast<int>(second / 60 % 60);
     clock.Second = static_cast<int>(second % 60);
     return clock;
+}
+
+std::string TwoDigits(int value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d", value);
+    return text;
 }
 
 }  // namespace velmora

@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 // A civil date and clock time to the second, as a clock at some offset from
 // Greenwich shows it, and its conversions to and from a Julian Date in
 // Universal Time: the one place a local clock becomes a Julian Date (the
@@ -19,5 +21,8 @@ double JulianDayOf(const LocalClock& clock, int offsetSeconds);
 // The clock `offsetSeconds` east of Greenwich at the Universal Time `jdUT`,
 // to the nearest second.
 LocalClock LocalClockAt(double jdUT, int offsetSeconds);
+
+// A clock's field with a leading zero below ten, as clocks write it: "05".
+std::string TwoDigits(int value);
 
 }  // namespace velmora

@@ -25,8 +25,6 @@ namespace {
 constexpr std::array<std::string_view, 12> kMonths = {"January", "February", "March",     "April",   "May",      "June",
                                                       "July",    "August",   "September", "October", "November", "December"};
 
-std::string TwoDigits(int n) { return std::string(1, static_cast<char>('0' + n / 10)) + static_cast<char>('0' + n % 10); }
-
 std::string ClockText(const LocalClock& c) {
     std::string text = std::to_string(c.Year) + "-" + TwoDigits(c.Month) + "-" + TwoDigits(c.Day) + " " +
                        TwoDigits(c.Hour) + ":" + TwoDigits(c.Minute);
@@ -165,6 +163,11 @@ ZoneMoment MomentOf(const date::time_zone& zone, std::string_view zoneId, const 
 }
 
 }  // namespace
+
+bool CityMeanTime(std::string_view abbreviation) {
+    return abbreviation != "GMT" && abbreviation != "LMT" && abbreviation.size() > 2 &&
+           abbreviation.substr(abbreviation.size() - 2) == "MT";
+}
 
 std::string ZoneCity(std::string_view zoneId) {
     std::string city(zoneId.substr(zoneId.rfind('/') == std::string_view::npos ? 0 : zoneId.rfind('/') + 1));
@@ -359,8 +362,7 @@ std::string DescribeZoneMoment(const ZoneMoment& m, const LocalClock& c) {
         const std::string_view abbreviation = m.Abbreviation;
         if (abbreviation == "LMT") {
             text += ": the local mean time of " + ZoneCity(m.ZoneId) + ", not of the birth place";
-        } else if (abbreviation != "GMT" && abbreviation.size() > 2 &&
-                   abbreviation.substr(abbreviation.size() - 2) == "MT") {
+        } else if (CityMeanTime(abbreviation)) {
             text += ": a city's mean time, not the birth place's";
         }
     }

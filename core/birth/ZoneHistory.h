@@ -56,6 +56,11 @@ std::string UtcOffsetText(int seconds);
 // "Kolkata" of "Asia/Kolkata", "Buenos Aires" of "America/Argentina/Buenos_Aires".
 std::string ZoneCity(std::string_view zoneId);
 
+// Whether a zone's abbreviation names a city's mean time ("HMT", "MMT"):
+// one ending in "MT" other than Greenwich's and the local mean time's own
+// "LMT", which the zone line says in its own words.
+bool CityMeanTime(std::string_view abbreviation);
+
 // "1 September 1942".
 std::string LongDateText(const LocalClock& clock);
 

@@ -1,23 +1,13 @@
 #include "presentation/BirthLabels.h"
 
+#include "birth/LocalClock.h"
+
 namespace velmora {
 
 MonthNames EnglishMonthNames() {
     return {"January", "February", "March",     "April",   "May",      "June",
             "July",    "August",   "September", "October", "November", "December"};
 }
-
-namespace {
-
-// A number with a leading zero when it has one digit. Appended rather than
-// "0" + …: GCC 12's optimiser warns on a literal prepended to a temporary.
-std::string TwoDigits(int value) {
-    std::string text = value >= 0 && value < 10 ? "0" : "";
-    text += std::to_string(value);
-    return text;
-}
-
-}  // namespace
 
 std::string_view MonthName(int month, const MonthNames& months) {
     return month >= 1 && month <= 12 ? std::string_view(months[static_cast<std::size_t>(month - 1)])

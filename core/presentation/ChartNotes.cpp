@@ -9,21 +9,6 @@
 
 namespace velmora {
 
-namespace {
-
-std::string TwoDigits(int n) {
-    std::string text(1, static_cast<char>('0' + n / 10 % 10));
-    text += static_cast<char>('0' + n % 10);
-    return text;
-}
-
-// A mean time the database names after a city ("HMT", "CMT"), not Greenwich's.
-bool CityMeanTime(std::string_view abbreviation) {
-    return abbreviation != "GMT" && abbreviation.size() > 2 && abbreviation.substr(abbreviation.size() - 2) == "MT";
-}
-
-}  // namespace
-
 std::string LongDateIn(const LocalClock& clock, Language language) {
     std::string text = std::to_string(clock.Day);
     text += ' ';

@@ -11,16 +11,6 @@
 
 namespace velmora {
 
-namespace {
-
-std::string TwoDigits(int n) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d", n);
-    return text;
-}
-
-}  // namespace
-
 std::vector<SensitivitySpan> SensitivitySpans(const Sensitivity& s, const SensitivityItem& item) {
     std::vector<SensitivitySpan> spans;
     SensitivitySpan span;
