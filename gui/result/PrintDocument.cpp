@@ -184,8 +184,8 @@ void DetailsSection(QTextCursor& cursor, const Source& source) {
     right.insertBlock();
     QTextTable* positions = Table(right, kBodyCount, 2);
     for (int i = 0; i < kBodyCount; ++i) {
-        Cell(positions, i, 0, FromUtf8(kPositionCaptions[static_cast<std::size_t>(i)]), true);
-        Cell(positions, i, 1, FromUtf8(r.planet[static_cast<std::size_t>(i)]), false);
+        Cell(positions, i, 0, FromUtf8(PositionRowCaption(WindowTerms(), i)), true);
+        Cell(positions, i, 1, ShownText(WithSignShort(WindowTerms(), r.planet[static_cast<std::size_t>(i)])), false);
     }
     cursor.movePosition(QTextCursor::End);
 }

@@ -305,7 +305,8 @@ void frmDisplay::SpeakTexts() {
         NameValue(lblMode, Tr(QT_TRANSLATE_NOOP("Velmora", "Positions")), notGiven,
                   ModeTextIn(*chart_, LanguageChoice::Current()));
     for (int i = 0; i < kBodyCount; ++i)
-        NameValue(planet[i], FromUtf8(WindowTerms().points[static_cast<std::size_t>(i)]), notGiven, labels_.planet[i]);
+        NameValue(planet[i], FromUtf8(WindowTerms().points[static_cast<std::size_t>(i)]), notGiven,
+                  WithSignShort(WindowTerms(), labels_.planet[i]));
 }
 
 void frmDisplay::ShowLanguage() {
@@ -318,12 +319,15 @@ void frmDisplay::ShowLanguage() {
     for (int k = 0; k < kSignCount; ++k) {
         SetCaption(signLabels[k], labels_.signBoxes[k]);
         SetCaption(lblArudha[k], labels_.arudhaBoxes[k]);
+        const QString sign = FromUtf8(WindowTerms().signs[static_cast<std::size_t>(k)]);
+        signLabels[k]->setAccessibleDescription(sign);
+        lblArudha[k]->setAccessibleDescription(sign);
         Hno[k]->setText(ShownDigits(QString::number(k + 1)));
     }
     for (int i = 0; i < kBodyCount; ++i) {
         PlanetName[i]->setText(FromUtf8(PositionRowCaption(WindowTerms(), i)));
         planet[i]->setAccessibleDescription(FromUtf8(WindowTerms().points[static_cast<std::size_t>(i)]));
-        SetCaption(planet[i], labels_.planet[i]);
+        SetCaption(planet[i], WithSignShort(WindowTerms(), labels_.planet[i]));
     }
     birthChart->SetChart(Tr(QT_TRANSLATE_NOOP("Velmora", "Birth chart")), birthChart->Diagram());
     lblUsed->setAccessibleDescription(Tr(QT_TRANSLATE_NOOP("Velmora", "Time zone and positions")));
@@ -524,7 +528,7 @@ void frmDisplay::BuildChart(Services services) {
     const ChartDiagram diagram = MakeChartDiagram(BirthChartPoints(*chart_));
     for (int k = 0; k < kSignCount; ++k) {
         const SignCell& cell = kCells[k];
-        const QString sign = QLatin1String(kSignEnglishNames[k]);
+        const QString sign = FromUtf8(WindowTerms().signs[static_cast<std::size_t>(k)]);
         const QRect box = TwipsRect(cell.left, cell.top, kCellWidth, kCellHeight);
 
         shpHora[k] = MakeShape(fraBirthchart, "shpHora", box);
@@ -637,12 +641,12 @@ void frmDisplay::BuildPositions() {
     const QFont nameFont = Verdana(8.25, true);
     const QFont valueFont = Verdana(9.75, false);
     for (int i = 0; i < kBodyCount; ++i) {
-        PlanetName[i] = MakeLabel(fraWestern, "PlanetName", FromUtf8(PositionCaption(i)),
+        PlanetName[i] = MakeLabel(fraWestern, "PlanetName", FromUtf8(PositionRowCaption(WindowTerms(), i)),
                                   TwipsRect(120, 360 + 390 * i, 1785, 270), nameFont);
         PlanetName[i]->setProperty("index", i);
         planet[i] = MakeLabel(fraWestern, "planet", QString(), TwipsRect(1920, kPlanetTops[i], 1455, 270), valueFont);
         planet[i]->setProperty("index", i);
-        SetCaption(planet[i], result.planet[i]);
+        SetCaption(planet[i], WithSignShort(WindowTerms(), result.planet[i]));
         MakeReachable(planet[i], FromUtf8(WindowTerms().points[static_cast<std::size_t>(i)]));
     }
 }

@@ -25,6 +25,7 @@
 #include <QtTest>
 
 #include "presentation/ChartDiagram.h"
+#include "engine/NameTables.h"
 #include "presentation/Glossary.h"
 #include "result/ChartPainter.h"
 #include "result/ChartView.h"
@@ -69,10 +70,11 @@ QString Clipped(const QWidget* window) {
         if (metrics.horizontalAdvance(Plain(label->text())) > label->contentsRect().width())
             return label->objectName() + QStringLiteral(": ") + label->text();
     }
-    // A table's cell cut with an ellipsis: its text, wrapped at its column's
-    // width where the table wraps, wider than the column or taller than the row.
+    // A table's cell cut (with an ellipsis, or plainly where the table wraps
+    // instead): its text, wrapped at its column's width where the table
+    // wraps, wider than the column or taller than the row.
     for (const QTableWidget* table : window->findChildren<QTableWidget*>()) {
-        if (!table->isVisibleTo(window) || table->textElideMode() == Qt::ElideNone) continue;
+        if (!table->isVisibleTo(window)) continue;
         const int margins = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
         for (int row = 0; row < table->rowCount(); ++row)
             for (int column = 0; column < table->columnCount(); ++column) {
@@ -377,6 +379,38 @@ private slots:
         QCOMPARE(top->windowTitle(), englishTitle);
         for (const auto& [object, text] : english)
             if (object) QCOMPARE(TextNow(object), text);
+    }
+
+    // The result form opened in a language writes its positions there from
+    // the start: the rows' names and the signs in the values by the
+    // glossary (PyJHora's lists), the chart's signs described alike; in
+    // English the values keep the engine's three-letter signs ("Sag").
+    void theResultFormsPositionsAreInTheLanguage() {
+        for (const LanguageInfo& info : kLanguages) {
+            const QString code = CodeOf(info.language);
+            LanguageChoice choice(info.language);
+            Program program;
+            QWidget* shown = program.Open(Window::Main);
+            QVERIFY(shown);
+            auto* form = shown->window()->findChild<frmDisplay*>();
+            QVERIFY(form);
+            const Glossary& glossary = GlossaryOf(info.language);
+            for (int i = 0; i < kBodyCount; ++i) {
+                const std::string_view name = PositionRowCaption(glossary, i);
+                QCOMPARE(form->PlanetName[static_cast<std::size_t>(i)]->text(),
+                         QString::fromUtf8(name.data(), qsizetype(name.size())));
+                const QString value = form->planet[static_cast<std::size_t>(i)]->text();
+                bool englishSign = false;
+                for (std::string_view sign : kSignNames)
+                    englishSign = englishSign || value.contains(QLatin1String(sign.data(), qsizetype(sign.size())));
+                QVERIFY2(englishSign == (info.language == Language::English), qPrintable(code + QStringLiteral(": ") + value));
+            }
+            for (int k = 0; k < kSignCount; ++k) {
+                const std::string_view sign = glossary.signs[static_cast<std::size_t>(k)];
+                QCOMPARE(form->signLabels[static_cast<std::size_t>(k)]->accessibleDescription(),
+                         QString::fromUtf8(sign.data(), qsizetype(sign.size())));
+            }
+        }
     }
 
     // The report's rules stay in English: in another language a note above
