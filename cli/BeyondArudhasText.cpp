@@ -5,6 +5,7 @@
 #include "cli/Ansi.h"
 #include "cli/ChartText.h"
 #include "presentation/BhavaPoints.h"
+#include "presentation/ChartNotes.h"
 #include "cli/DashaText.h"
 #include "presentation/DashaLabels.h"
 #include "presentation/Glossary.h"
@@ -104,7 +105,7 @@ void AppendBhavas(std::string& out, const Chart& chart, bool ansi, ChartStyle st
         (chart.houses == HouseSystem::WholeSign && chart.housesNote.empty()))
         return;
     AppendSectionHeading(out, BhavaHeading(chart, language), ansi);
-    if (!chart.housesNote.empty()) out += "  " + chart.housesNote + "\n";
+    if (!chart.housesNote.empty()) out += "  " + HousesNoteIn(chart, language) + "\n";
     out += "  ";
     Pad(out, Say(language, "House"), 7);
     Pad(out, Say(language, "Begins at"), 19);

@@ -11,15 +11,20 @@ ZonePreview PreviewZone(std::string_view zoneId, const LocalClock& clock, Comput
         preview.text = lookup.Message;
         return preview;
     }
+    preview.found = true;
+    preview.moment = lookup.Moment;
+    preview.clock = clock;
     preview.text = DescribeZoneMoment(lookup.Moment, clock);
     // The list entry and the box follow the zone in either mode: the classic
     // engine takes them, and they stay as typed values when the place is set
     // aside.
     const ClassicZone classic = ClassicZoneForMoment(lookup.Moment);
     if (classic.Entry < 0) {
-        if (mode == ComputationMode::Classic)
+        if (mode == ComputationMode::Classic) {
+            preview.unlistedOffsetSeconds = classic.ListedOffsetSeconds;
             preview.text += ". The zone list has no entry for UTC" + UtcOffsetText(classic.ListedOffsetSeconds) +
                             "; tick \"Precise positions\" to compute with the exact offset.";
+        }
     } else {
         preview.listEntry = classic.Entry;
         preview.daylightSaving = classic.DaylightSaving;

@@ -4,6 +4,7 @@
 // zone-list entry and daylight-saving box that give the classic engine that
 // offset (the run takes the same entry: ClassicZoneForMoment).
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,14 @@ struct ZonePreview {
     std::string text;       // "Europe/Paris: UTC+02:00, daylight saving on …", or why there is no offset
     int listEntry = -1;     // the list's entry for the offset; -1: none (or no offset)
     bool daylightSaving = false;
+    // What the text says, for writing it in another language: the zone's
+    // moment and the clock (found only where the zone gave an offset), and
+    // the standard offset the list lacks where the classic mode is told to
+    // tick the precise box.
+    bool found = false;
+    ZoneMoment moment;
+    LocalClock clock;
+    std::optional<int> unlistedOffsetSeconds;
 };
 
 ZonePreview PreviewZone(std::string_view zoneId, const LocalClock& clock, ComputationMode mode);

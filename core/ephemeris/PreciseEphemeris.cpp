@@ -66,17 +66,6 @@ bool FiniteCusps(const double (&cusps)[13]) {
     return true;
 }
 
-// "69° 41′ N" of a latitude in degrees.
-std::string LatitudeText(double latitude) {
-    const double x = std::fabs(latitude);
-    int degrees = static_cast<int>(x);
-    int minutes = static_cast<int>(std::lround((x - degrees) * 60));
-    if (minutes == 60) {
-        ++degrees;
-        minutes = 0;
-    }
-    return std::to_string(degrees) + "\u00B0 " + std::to_string(minutes) + "\u2032 " + (latitude < 0 ? "S" : "N");
-}
 
 std::string LibraryMessage(const char* what, const char* serr) {
     std::string message = "The Swiss Ephemeris could not compute ";
@@ -90,6 +79,17 @@ std::string LibraryMessage(const char* what, const char* serr) {
 }
 
 }  // namespace
+
+std::string LatitudeText(double latitude) {
+    const double x = std::fabs(latitude);
+    int degrees = static_cast<int>(x);
+    int minutes = static_cast<int>(std::lround((x - degrees) * 60));
+    if (minutes == 60) {
+        ++degrees;
+        minutes = 0;
+    }
+    return std::to_string(degrees) + "\u00B0 " + std::to_string(minutes) + "\u2032 " + (latitude < 0 ? "S" : "N");
+}
 
 PreciseEphemeris::PreciseEphemeris(std::string dataDirectory) : dataDirectory_(std::move(dataDirectory)) {}
 

@@ -129,4 +129,7 @@ private:
 // angle with a minus sign, "−0° 0′ 13″", unless it shows as nothing but zeros.
 std::string DegreesMinutesSeconds(double degrees);
 
+// "69° 41′ N" of a latitude in degrees, as the houses' note writes it.
+std::string LatitudeText(double latitude);
+
 }  // namespace velmora

@@ -2,7 +2,9 @@
 
 #include "birth/FormFields.h"
 #include "birth/ZoneHistory.h"
+#include "birth/ZonePreview.h"
 #include "chart/LocalMoment.h"
+#include "ephemeris/PreciseEphemeris.h"
 #include "birth/ZoneTable.h"
 #include "presentation/LocalFormat.h"
 #include "presentation/Phrases.h"
@@ -38,17 +40,20 @@ std::string PositionsNoteIn(const Chart& chart, Language language) {
     return std::string(Say(language, "Classic positions (the program's own model)"));
 }
 
-std::string ZoneTextIn(const ChartBirth& b, Language language) {
-    if (b.zoneEntry >= 0 || b.timeZone.empty()) return {};
-    const LocalClock clock{b.clock.year, b.clock.month, b.clock.day, b.clock.hour, b.clock.minute, b.second};
-    std::string text = b.timeZone + ": UTC";
-    text += b.utcOffset;
-    if (b.dst) text = Say(language, "%1, daylight saving", {text});
+namespace {
+
+// "Asia/Kolkata: UTC+05:30 on 20 June 1990 at 10:00" and what follows it
+// (a mean time's owner, the repeated hour's choice), from the zone's facts.
+std::string ZoneLineIn(const std::string& zoneId, std::string_view offset, bool dst, std::string_view abbreviation,
+                       const LocalClock& clock, RepeatedHour repeated, Language language) {
+    std::string text = zoneId + ": UTC";
+    text += offset;
+    if (dst) text = Say(language, "%1, daylight saving", {text});
     // Before 1901 the line names the database's entry and whose time it is.
     const bool early = clock.Year < kMeanTimesBefore;
     if (early) {
         text += " (";
-        text += b.zoneAbbreviation;
+        text += abbreviation;
         text += ')';
     }
     std::string time = TwoDigits(clock.Hour);
@@ -57,15 +62,37 @@ std::string ZoneTextIn(const ChartBirth& b, Language language) {
     text = Say(language, "%1 on %2 at %3", {text, LongDateIn(clock, language), time});
     if (early) {
         text = Say(language, "%1, as the tz database gives it before %2", {text, std::to_string(kMeanTimesBefore)});
-        if (b.zoneAbbreviation == "LMT")
-            text = Say(language, "%1: the local mean time of %2, not of the birth place", {text, ZoneCity(b.timeZone)});
-        else if (CityMeanTime(b.zoneAbbreviation))
+        if (abbreviation == "LMT")
+            text = Say(language, "%1: the local mean time of %2, not of the birth place", {text, ZoneCity(zoneId)});
+        else if (CityMeanTime(abbreviation))
             text = Say(language, "%1: a city's mean time, not the birth place's", {text});
     }
-    if (b.repeated == RepeatedHour::Earlier)
+    if (repeated == RepeatedHour::Earlier)
         text = Say(language, "%1, the earlier of the two (the clocks showed this time twice)", {text});
-    else if (b.repeated == RepeatedHour::Later)
+    else if (repeated == RepeatedHour::Later)
         text = Say(language, "%1, the later of the two (the clocks showed this time twice)", {text});
+    return text;
+}
+
+}  // namespace
+
+std::string ZoneTextIn(const ChartBirth& b, Language language) {
+    if (b.zoneEntry >= 0 || b.timeZone.empty()) return {};
+    const LocalClock clock{b.clock.year, b.clock.month, b.clock.day, b.clock.hour, b.clock.minute, b.second};
+    return ZoneLineIn(b.timeZone, b.utcOffset, b.dst, b.zoneAbbreviation, clock, b.repeated, language);
+}
+
+std::string ZonePreviewIn(const ZonePreview& preview, Language language) {
+    // Why a zone gave no offset is the zone database's check's own text.
+    if (!preview.found) return std::string(SayIfPhrase(language, preview.text));
+    std::string text = ZoneLineIn(preview.moment.ZoneId, UtcOffsetText(preview.moment.OffsetSeconds),
+                                  preview.moment.DaylightSaving, preview.moment.Abbreviation, preview.clock,
+                                  RepeatedHour::Unresolved, language);
+    if (preview.unlistedOffsetSeconds)
+        text = Say(language,
+                   "%1. The zone list has no entry for UTC%2; tick \"Precise positions\" to compute with the exact "
+                   "offset.",
+                   {text, UtcOffsetText(*preview.unlistedOffsetSeconds)});
     return text;
 }
 
@@ -131,6 +158,14 @@ std::string SensitivityNoteIn(const Sensitivity& s, Language language) {
                "The window begins at %1, %2 min %3 s before the given time: precise positions are computed for the "
                "years %4 to %5",
                {moment, minutes, seconds, first, last});
+}
+
+std::string HousesNoteIn(const Chart& chart, Language language) {
+    if (chart.housesNote.empty()) return {};
+    return Say(language,
+               "Placidus houses cannot be drawn at %1, where some degrees of the ecliptic never rise or set; the "
+               "houses are equal houses from the ascendant",
+               {LatitudeText(chart.latitude)});
 }
 
 std::string RefusalIn(std::string_view refusal, Language language) {

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "birth/LocalClock.h"
+#include "birth/ZonePreview.h"
 #include "chart/Chart.h"
 #include "chart/Panchanga.h"
 #include "chart/Sensitivity.h"
@@ -33,6 +34,9 @@ std::string PositionsNoteIn(const Chart& chart, Language language);
 // empty for a zone list entry.
 std::string ZoneTextIn(const ChartBirth& birth, Language language);
 
+// The input form's line of a chosen place's zone (ZonePreview::text).
+std::string ZonePreviewIn(const ZonePreview& preview, Language language);
+
 // "Indian Time, IST, +5.3: UTC+05:30", or the zone line (ChartBirth::zoneUsed).
 std::string ZoneUsedIn(const ChartBirth& birth, Language language);
 
@@ -44,6 +48,10 @@ std::string StrengthsNoteIn(const ShadbalaAndBhavaBala& balas, Language language
 // Sensitivity::note: where the window was cut at the years the positions
 // are computed for; empty where it was not.
 std::string SensitivityNoteIn(const Sensitivity& sensitivity, Language language);
+
+// Chart::housesNote: where Placidus houses cannot be drawn (beyond the
+// polar circles) and equal houses stand in; empty elsewhere.
+std::string HousesNoteIn(const Chart& chart, Language language);
 
 // A refusal the core gives (a classic chart's panchanga, transits,
 // strengths or birth-time sensitivity) in the language; one the phrase

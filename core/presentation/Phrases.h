@@ -370,6 +370,10 @@ inline constexpr std::string_view kPhraseEnglish[] = {
     "Bhakoot dosha, cancelled: the lords of the Moons' Navamsa signs %1 and %2 are friends.",
     "Bhakoot dosha: the Moon signs are %1/%2 from each other, and neither their lords nor their Navamsa lords are one planet or friends.",
     "North-Indian ashtakoota guna milan (36 points) from the Moons' signs and nakshatras; tables and sources in docs/matching.md",
+    // The input form's zone line
+    "%1. The zone list has no entry for UTC%2; tick \"Precise positions\" to compute with the exact offset.",
+    // The houses beyond the polar circles
+    "Placidus houses cannot be drawn at %1, where some degrees of the ecliptic never rise or set; the houses are equal houses from the ascendant",
 };
 inline constexpr std::size_t kPhraseCount = std::size(kPhraseEnglish);
 

@@ -11,6 +11,8 @@
 #include "atlas/PlaceCoordinates.h"
 #include "atlas/PlaceLookup.h"
 #include "birth/ZonePreview.h"
+#include "presentation/ChartNotes.h"
+#include "services/LanguageChoice.h"
 #include "services/Messenger.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
@@ -19,7 +21,10 @@ namespace velmora {
 
 PlacePicker::PlacePicker(const PlaceBoxes& boxes, std::function<FormFields()> fields, Messenger& messenger,
                          QObject* parent)
-    : QObject(parent), boxes_(boxes), fields_(std::move(fields)), messenger_(messenger) {}
+    : QObject(parent), boxes_(boxes), fields_(std::move(fields)), messenger_(messenger) {
+    // The zone line in the language and digits chosen since.
+    OnLanguageChange(this, [this] { ShowZoneLine(false); });
+}
 
 void PlacePicker::Watch(std::initializer_list<QComboBox*> dateAndTime) {
     connect(boxes_.city, &QLineEdit::textEdited, this, &PlacePicker::Offer);
@@ -193,7 +198,7 @@ void PlacePicker::ShowZoneLine(bool fillZoneList) {
     const ZonePreview preview = PreviewZone(zone_, FormClock(fields_()),
                                             boxes_.precise->isChecked() ? ComputationMode::Precise
                                                                         : ComputationMode::Classic);
-    QString text = FromUtf8(preview.text);
+    QString text = ShownDigits(FromUtf8(ZonePreviewIn(preview, LanguageChoice::Current())));
     if (fillZoneList && preview.listEntry >= 0) {
         filling_ = true;
         boxes_.zoneList->setCurrentIndex(preview.listEntry);

@@ -14,6 +14,7 @@
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
 #include "presentation/Glossary.h"
+#include "presentation/ChartNotes.h"
 #include "services/LanguageChoice.h"
 
 namespace velmora {
@@ -56,11 +57,11 @@ frmBhavas::frmBhavas(const Chart& chart, const ChartStyleChoice& style, QWidget*
     lblSummary = SummaryLabel(Summary(chart), QStringLiteral("lblSummary"), page);
     grid->addWidget(lblSummary, 0, 0, 1, 3);
 
-    lblNote = new QLabel(QString::fromStdString(chart.housesNote), page);
+    // Its text (Placidus houses beyond the polar circles) in the language, with the rows below.
+    lblNote = new QLabel(page);
     lblNote->setObjectName(QStringLiteral("lblNote"));
     lblNote->setWordWrap(true);
     lblNote->setFocusPolicy(Qt::TabFocus);
-    lblNote->setAccessibleName(lblNote->text());
     lblNote->setStyleSheet(QStringLiteral("color: #800000"));
     lblNote->setVisible(!chart.housesNote.empty());
     grid->addWidget(lblNote, 1, 0, 1, 3);
@@ -79,6 +80,9 @@ frmBhavas::frmBhavas(const Chart& chart, const ChartStyleChoice& style, QWidget*
                           QStringLiteral("tblBhavas"), QT_TRANSLATE_NOOP("Velmora", "Each point's house"), page);
         // The rows, written again in each language chosen.
         const auto fill = [this, chart] {
+            const QString note = ShownDigits(FromUtf8(HousesNoteIn(chart, LanguageChoice::Current())));
+            lblNote->setText(note);
+            lblNote->setAccessibleName(note);
             for (const BhavaRow& row : BhavaRows(chart, LanguageChoice::Current()))
                 Fill(tblCusps, row.house - 1,
                      {ShownDigits(QString::number(row.house)), ShownDigits(FromUtf8(row.cusp)), FromUtf8(row.points)});

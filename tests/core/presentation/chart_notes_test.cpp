@@ -212,6 +212,67 @@ TEST(ChartNotes, DaysWithoutASunriseOrSunsetInEveryLanguage) {
     EXPECT_EQ(PanchangaNoteIn(*ordinary.panchanga, Language::Hindi), "");
 }
 
+// The input form's zone line, before any chart: in English the preview's
+// own text, in the other languages the same facts in their words. Paris
+// kept summer time (CEST, +2:00) in July 1985 and the Chatham Islands
+// +13:45 in January 2000, an offset the zone list lacks (tzdata's "europe"
+// and "australasia"); Kolkata and New York as above.
+TEST(ChartNotes, TheInputFormsZoneLineInEveryLanguage) {
+    const struct {
+        const char* zone;
+        LocalClock clock;
+        ComputationMode mode;
+        std::initializer_list<std::string> names;  // left as they are in every language
+    } cases[] = {
+        {"Europe/Paris", {1985, 7, 1, 12, 0, 0}, ComputationMode::Classic, {"Europe/Paris", "UTC"}},
+        {"Pacific/Chatham", {2000, 1, 1, 12, 0, 0}, ComputationMode::Classic, {"Pacific/Chatham", "UTC"}},
+        {"Asia/Kolkata", {1900, 1, 1, 12, 0, 0}, ComputationMode::Precise, {"Asia/Kolkata", "UTC", "MMT", "tz"}},
+        {"America/New_York", {1880, 6, 1, 12, 0, 0}, ComputationMode::Precise,
+         {"America/New_York", "UTC", "LMT", "New York", "tz"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.zone);
+        const ZonePreview preview = PreviewZone(c.zone, c.clock, c.mode);
+        ASSERT_TRUE(preview.found);
+        EXPECT_EQ(ZonePreviewIn(preview, Language::English), preview.text);
+        for (const Language language : kOtherLanguages) {
+            SCOPED_TRACE(std::string(InfoOf(language).code));
+            const std::string line = ZonePreviewIn(preview, language);
+            EXPECT_EQ(line.rfind(c.zone, 0), 0u) << line;
+            ExpectNoEnglishLeft(line, c.names);
+        }
+    }
+    EXPECT_NE(PreviewZone("Pacific/Chatham", {2000, 1, 1, 12, 0, 0}, ComputationMode::Classic).text.find("zone list"),
+              std::string::npos);
+    // A zone without an offset keeps the zone database's reason.
+    const ZonePreview unknown = PreviewZone("Mars/Olympus_Mons", {1985, 7, 1, 12, 0, 0}, ComputationMode::Precise);
+    EXPECT_FALSE(unknown.found);
+    EXPECT_EQ(ZonePreviewIn(unknown, Language::Hindi), unknown.text);
+}
+
+// Beyond the polar circle Placidus houses cannot be drawn and equal houses
+// stand in; the note names the place's latitude in every language.
+TEST(ChartNotes, PlacidusBeyondThePolarCircleInEveryLanguage) {
+    Birth birth = BirthAt("Europe/Oslo", 69 + 39 / 60.0, 18 + 57 / 60.0, {1990, 6, 21, 12, 0, 0});
+    birth.options.houses = HouseSystem::Placidus;
+    const Chart chart = ChartOf(birth);
+    EXPECT_EQ(chart.houses, HouseSystem::Equal);
+    EXPECT_EQ(HousesNoteIn(chart, Language::English), chart.housesNote);
+    EXPECT_EQ(chart.housesNote.rfind("Placidus houses cannot be drawn at 69\u00B0 39\u2032 N, ", 0), 0u)
+        << chart.housesNote;
+    for (const Language language : kOtherLanguages) {
+        SCOPED_TRACE(std::string(InfoOf(language).code));
+        const std::string note = HousesNoteIn(chart, language);
+        EXPECT_NE(note.find("69\u00B0 39\u2032 N"), std::string::npos) << note;
+        ExpectNoEnglishLeft(note, {"69\u00B0 39\u2032 N"});
+    }
+    // Below the polar circle the houses are drawn and there is no note.
+    birth.latitude = 22.57;
+    birth.longitude = 88.37;
+    birth.timeZoneId = "Asia/Kolkata";
+    EXPECT_EQ(HousesNoteIn(ChartOf(birth), Language::Tamil), "");
+}
+
 // The birth-time window is cut where it leaves the years precise positions
 // are computed for (1800 to 2399): at the first second of 1800, at the last
 // of 2399.
