@@ -72,9 +72,11 @@ int main(int argc, char** argv) {
         std::vector<std::string> args(argv + 2, argv + argc);
         int qtArgc = 1;
         QApplication app(qtArgc, argv);
-        // The charts in the language the windows would speak.
+        // The charts in the language and digits the windows would show.
+        const velmora::SettingsPreferences preferences;
         velmora::LanguageChoice language(velmora::StartingLanguage(
-            QString::fromStdString(velmora::SettingsPreferences().KeptLanguage()), velmora::SystemMessagesLocale()));
+            QString::fromStdString(preferences.KeptLanguage()), velmora::SystemMessagesLocale()));
+        language.ChooseNativeDigits(preferences.KeptNativeDigits());
         return velmora::RunHeadlessExport(args, std::cerr);
     }
 
@@ -104,6 +106,13 @@ int main(int argc, char** argv) {
     // the other.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    velmora::SettingsPreferences preferences;
+    // The windows' language: the one chosen last in the Language menu, else
+    // the system's (LANG=hi_IN.UTF-8 starts in Hindi); kept once chosen.
+    // Chosen before anything is said, even that the program already runs.
+    velmora::LanguageChoice language(velmora::StartingLanguage(QString::fromStdString(preferences.KeptLanguage()),
+                                                               velmora::SystemMessagesLocale()));
+
     velmora::QtMessenger messenger;
     velmora::SingleInstance instance;
     if (!velmora::ClaimSingleInstance(instance, messenger)) return 0;
@@ -111,17 +120,12 @@ int main(int argc, char** argv) {
     velmora::DesktopWebOpener web;
     velmora::QtFileDialogs files;
     velmora::SystemClock clock;
-    velmora::SettingsPreferences preferences;
     // The chart style last chosen in any window, and whether the cells carry
     // degrees, kept per user between starts as soon as they are chosen.
     velmora::ChartStyleChoice chartStyle(preferences.KeptChartStyle(), preferences.KeptCellDegrees());
     chartStyle.Follow(&chartStyle, [&preferences](velmora::ChartStyle style) { preferences.KeepChartStyle(style); });
     QObject::connect(&chartStyle, &velmora::ChartStyleChoice::CellDegreesChosen,
                      [&preferences](bool shown) { preferences.KeepCellDegrees(shown); });
-    // The windows' language: the one chosen last in the Language menu, else
-    // the system's (LANG=hi_IN.UTF-8 starts in Hindi); kept once chosen.
-    velmora::LanguageChoice language(velmora::StartingLanguage(QString::fromStdString(preferences.KeptLanguage()),
-                                                               velmora::SystemMessagesLocale()));
     QObject::connect(&language, &velmora::LanguageChoice::Changed, [&preferences](velmora::Language chosen) {
         preferences.KeepLanguage(velmora::InfoOf(chosen).code);
     });

@@ -319,9 +319,9 @@
         <translation>Velmora जन्म फ़ाइलें (*.velmora);;सभी फ़ाइलें (*)</translation>
     </message>
     <message>
-        <source> is read-only. Replace it with this birth all the same?</source>
+        <source>%1 is read-only. Replace it with this birth all the same?</source>
         <translatorcomment>unreviewed</translatorcomment>
-        <translation> केवल पढ़ने के लिए है। फिर भी इसे इस जन्म से बदलें?</translation>
+        <translation>%1 केवल पढ़ने के लिए है। फिर भी इसे इस जन्म से बदलें?</translation>
     </message>
     <message>
         <source>&amp;Replace It</source>
@@ -1752,6 +1752,21 @@
         <source>Please Enter Correct Date Or Month !</source>
         <translatorcomment>unreviewed</translatorcomment>
         <translation>कृपया सही तिथि या महीना भरें !</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>कृपया शहर भरें</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>कृपया राज्य भरें</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>कृपया देश भरें</translation>
     </message>
     <message>
         <source>the name must end in .pdf, .svg or .png</source>

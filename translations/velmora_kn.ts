@@ -319,9 +319,9 @@
         <translation>Velmora ಜನ್ಮ ಕಡತಗಳು (*.velmora);;ಎಲ್ಲ ಕಡತಗಳು (*)</translation>
     </message>
     <message>
-        <source> is read-only. Replace it with this birth all the same?</source>
+        <source>%1 is read-only. Replace it with this birth all the same?</source>
         <translatorcomment>unreviewed</translatorcomment>
-        <translation> ಓದಲು ಮಾತ್ರ. ಆದರೂ ಇದನ್ನು ಈ ಜನ್ಮದಿಂದ ಬದಲಿಸಬೇಕೆ?</translation>
+        <translation>%1 ಓದಲು ಮಾತ್ರ. ಆದರೂ ಇದನ್ನು ಈ ಜನ್ಮದಿಂದ ಬದಲಿಸಬೇಕೆ?</translation>
     </message>
     <message>
         <source>&amp;Replace It</source>
@@ -1752,6 +1752,21 @@
         <source>Please Enter Correct Date Or Month !</source>
         <translatorcomment>unreviewed</translatorcomment>
         <translation>ದಯವಿಟ್ಟು ಸರಿಯಾದ ದಿನಾಂಕ ಅಥವಾ ತಿಂಗಳು ನಮೂದಿಸಿ !</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>ದಯವಿಟ್ಟು ನಗರವನ್ನು ನಮೂದಿಸಿ</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>ದಯವಿಟ್ಟು ರಾಜ್ಯವನ್ನು ನಮೂದಿಸಿ</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>ದಯವಿಟ್ಟು ದೇಶವನ್ನು ನಮೂದಿಸಿ</translation>
     </message>
     <message>
         <source>the name must end in .pdf, .svg or .png</source>

@@ -319,9 +319,9 @@
         <translation>Velmora பிறப்புக் கோப்புகள் (*.velmora);;எல்லாக் கோப்புகளும் (*)</translation>
     </message>
     <message>
-        <source> is read-only. Replace it with this birth all the same?</source>
+        <source>%1 is read-only. Replace it with this birth all the same?</source>
         <translatorcomment>unreviewed</translatorcomment>
-        <translation> படிக்க மட்டுமே. இருந்தாலும் இந்தப் பிறப்பால் மாற்றவா?</translation>
+        <translation>%1 படிக்க மட்டுமே. இருந்தாலும் இந்தப் பிறப்பால் மாற்றவா?</translation>
     </message>
     <message>
         <source>&amp;Replace It</source>
@@ -1752,6 +1752,21 @@
         <source>Please Enter Correct Date Or Month !</source>
         <translatorcomment>unreviewed</translatorcomment>
         <translation>தயவுசெய்து சரியான தேதி அல்லது மாதத்தை உள்ளிடவும் !</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>தயவுசெய்து நகரத்தை உள்ளிடவும்</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>தயவுசெய்து மாநிலத்தை உள்ளிடவும்</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>தயவுசெய்து நாட்டை உள்ளிடவும்</translation>
     </message>
     <message>
         <source>the name must end in .pdf, .svg or .png</source>

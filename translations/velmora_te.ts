@@ -319,9 +319,9 @@
         <translation>Velmora జన్మ ఫైళ్లు (*.velmora);;అన్ని ఫైళ్లు (*)</translation>
     </message>
     <message>
-        <source> is read-only. Replace it with this birth all the same?</source>
+        <source>%1 is read-only. Replace it with this birth all the same?</source>
         <translatorcomment>unreviewed</translatorcomment>
-        <translation> చదవడానికి మాత్రమే. అయినా దీన్ని ఈ జన్మతో మార్చాలా?</translation>
+        <translation>%1 చదవడానికి మాత్రమే. అయినా దీన్ని ఈ జన్మతో మార్చాలా?</translation>
     </message>
     <message>
         <source>&amp;Replace It</source>
@@ -1752,6 +1752,21 @@
         <source>Please Enter Correct Date Or Month !</source>
         <translatorcomment>unreviewed</translatorcomment>
         <translation>దయచేసి సరైన తేదీ లేదా నెల నమోదు చేయండి !</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>దయచేసి నగరం నమోదు చేయండి</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>దయచేసి రాష్ట్రం నమోదు చేయండి</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translatorcomment>unreviewed</translatorcomment>
+        <translation>దయచేసి దేశం నమోదు చేయండి</translation>
     </message>
     <message>
         <source>the name must end in .pdf, .svg or .png</source>

@@ -29,8 +29,8 @@ std::optional<FormFields> ReadBirthFileShowing(const QString& path, Messenger& m
 bool WriteBirthFileAsking(const QString& path, const FormFields& fields, Messenger& messenger, QWidget* over) {
     BirthFileSave save = WriteBirthFile(path.toStdString(), fields);
     if (save.readOnly) {
-        const QString question = FromUtf8(Quoted(path.toStdString())) +
-                                 Tr(QT_TRANSLATE_NOOP("Velmora", " is read-only. Replace it with this birth all the same?"));
+        const QString question = Tr(QT_TRANSLATE_NOOP("Velmora", "%1 is read-only. Replace it with this birth all the same?"))
+                                     .arg(FromUtf8(Quoted(path.toStdString())));
         if (messenger.Choose(over, question, {Tr(QT_TRANSLATE_NOOP("Velmora", "&Replace It"))}) != 0) return false;
         save = WriteBirthFile(path.toStdString(), fields, true);
     }

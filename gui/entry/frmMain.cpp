@@ -38,6 +38,7 @@
 #include "widgets/AccessibleCombo.h"
 #include "services/FileDialogs.h"
 #include "services/Clock.h"
+#include "presentation/ChartNotes.h"
 #include "services/LanguageChoice.h"
 #include "services/SystemMonthNames.h"
 #include "widgets/HelpMenu.h"
@@ -67,7 +68,8 @@ Widget* Named(Widget* widget, const char* objectName, const char* accessibleName
 }
 
 // A list as wide as its widest item, measured once. The form fills its lists
-// before it is first laid out and never changes them, and Qt's default policy
+// before it is first laid out and afterwards only renames items (the months
+// in another language), which measures the list again; Qt's default policy
 // (AdjustToContentsOnFirstShow) measures the items as they are until the list
 // is first shown. But it measures every item for the size hint, again for
 // the minimum size hint (the same width for such a list) and again when the
@@ -76,7 +78,12 @@ Widget* Named(Widget* widget, const char* objectName, const char* accessibleName
 // each list's popup up front.)
 class ContentsList : public QComboBox {
 public:
-    using QComboBox::QComboBox;
+    explicit ContentsList(QWidget* parent) : QComboBox(parent) {
+        connect(model(), &QAbstractItemModel::dataChanged, this, [this] {
+            hint_ = QSize();
+            updateGeometry();
+        });
+    }
     QSize sizeHint() const override {
         if (!hint_.isValid()) hint_ = QComboBox::sizeHint();
         return hint_;
@@ -623,7 +630,8 @@ void frmMain::AnalyzeChart() {
         return;
     }
     if (!result->chart) {
-        services_.messenger.Show(this, FromUtf8(result->refusal), MessageIcon::Error);
+        services_.messenger.Show(this, FromUtf8(RefusalIn(result->refusal, LanguageChoice::Current())),
+                                 MessageIcon::Error);
         return;
     }
     // The box says what was used: for a time shown twice, the reading taken.

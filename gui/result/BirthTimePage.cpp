@@ -163,9 +163,9 @@ protected:
             const int x = scale.X(second, w);
             p.drawLine(x, height - 4, x, height);
             const QString label = second == 0 ? Tr(QT_TRANSLATE_NOOP("Velmora", "given"))
-                                              : Tr(QT_TRANSLATE_NOOP("Velmora", "%1%2 min"))
-                                                    .arg(second > 0 ? "+" : "\u2212")
-                                                    .arg(std::abs(second) / 60);
+                                              : ShownDigits(Tr(QT_TRANSLATE_NOOP("Velmora", "%1%2 min"))
+                                                                .arg(second > 0 ? "+" : "\u2212")
+                                                                .arg(std::abs(second) / 60));
             const int textWidth = fontMetrics().horizontalAdvance(label);
             p.drawText(std::clamp(x - textWidth / 2, 0, std::max(0, w - textWidth)), height - 6, label);
         }
@@ -310,7 +310,7 @@ void BirthTimePage::Compute() {
                                                       cmdGiven, cmdSecondOn, cmdMinuteOn})
         w->setEnabled(shown);
     if (!shown) {
-        lblSummary->setText(FromUtf8(RefusalIn(outcome.refusal, LanguageChoice::Current())) + QLatin1Char('.'));
+        lblSummary->setText(ShownDigits(FromUtf8(RefusalIn(outcome.refusal, LanguageChoice::Current()))) + QLatin1Char('.'));
         lblSummary->setAccessibleName(lblSummary->text());
         lblShift->setText(QString());
         lblDifferences->setText(QString());
@@ -328,6 +328,7 @@ void BirthTimePage::Compute() {
                    .arg(steady)
                    .arg(s.items.size())
                    .arg(FromUtf8(DashaShiftText(s, language)));
+    summary = ShownDigits(summary);
     lblSummary->setText(summary);
     lblSummary->setAccessibleName(summary);
     {
@@ -358,9 +359,9 @@ void BirthTimePage::Fill() {
             auto* band = new Band(scale, timeline);
             band->setAccessibleName(FromUtf8(itemName));
             for (const SensitivitySpan& span : SensitivitySpans(s, item)) {
-                const QString said = FromUtf8(itemName + ": " + SpanText(s, item, span, language));
-                auto* stretch =
-                    new Stretch(FromUtf8(SensitivityValueText(item, span.value, language)), said, span.value, band);
+                const QString said = ShownDigits(FromUtf8(itemName + ": " + SpanText(s, item, span, language)));
+                auto* stretch = new Stretch(ShownDigits(FromUtf8(SensitivityValueText(item, span.value, language))),
+                                            said, span.value, band);
                 const int middle = span.first + (span.last - span.first) / 2;
                 connect(stretch, &QAbstractButton::clicked, this, [this, middle] { ShiftTo(middle); });
                 band->Add(stretch, span.first, span.last);
@@ -389,15 +390,16 @@ void BirthTimePage::ShiftTo(int seconds) {
     shifted_ = outcome.chart;
     UpdateMarks();
     if (!shifted_) {
-        lblShift->setText(FromUtf8(outcome.refusal.message) + QLatin1Char('.'));
+        lblShift->setText(ShownDigits(FromUtf8(RefusalIn(outcome.refusal.message, LanguageChoice::Current()))) +
+                          QLatin1Char('.'));
         lblShift->setAccessibleName(lblShift->text());
         lblDifferences->setText(QString());
         return;
     }
     const Chart& c = *shifted_;
-    const QString when = FromUtf8(SensitivityClockText(s, c.julianDayUT, c.utcOffsetSeconds));
+    const QString when = ShownDigits(FromUtf8(SensitivityClockText(s, c.julianDayUT, c.utcOffsetSeconds)));
     const Language language = LanguageChoice::Current();
-    const QString duration = FromUtf8(DurationText(seconds, language));
+    const QString duration = ShownDigits(FromUtf8(DurationText(seconds, language)));
     lblShift->setText(seconds == 0  ? Tr(QT_TRANSLATE_NOOP("Velmora", "The given time, %1: the chart as computed.")).arg(when)
                       : seconds < 0 ? Tr(QT_TRANSLATE_NOOP("Velmora", "%1 before the given time: the chart of %2."))
                                           .arg(duration, when)
@@ -414,11 +416,12 @@ void BirthTimePage::ShiftTo(int seconds) {
                                     FromUtf8(SensitivityValueText(item, value, language)),
                                     FromUtf8(SensitivityValueText(item, item.value, language)));
     }
-    lblDifferences->setText(differences.isEmpty()
-                                ? Tr(QT_TRANSLATE_NOOP("Velmora", "Every item is as in the given chart."))
-                                : Tr(QT_TRANSLATE_NOOP("Velmora", "What differs from the given chart (%1 items): %2."))
-                                      .arg(differences.size())
-                                      .arg(differences.join(QStringLiteral("; "))));
+    lblDifferences->setText(
+        differences.isEmpty()
+            ? Tr(QT_TRANSLATE_NOOP("Velmora", "Every item is as in the given chart."))
+            : ShownDigits(Tr(QT_TRANSLATE_NOOP("Velmora", "What differs from the given chart (%1 items): %2."))
+                              .arg(differences.size())
+                              .arg(differences.join(QStringLiteral("; ")))));
     lblDifferences->setAccessibleName(lblDifferences->text());
 }
 

@@ -43,7 +43,7 @@ QString Person(const QString& role, const Chart& chart) {
     return Tr(QT_TRANSLATE_NOOP("Velmora", "%1: %2, Moon in %3, %4 pada %5"))
         .arg(role, ShownText(chart.birth.name),
              FromUtf8(WindowTerms().signs[static_cast<std::size_t>(PointSigns(chart)[kMoon])]), FromUtf8(WindowTerms().nakshatras[static_cast<std::size_t>(n.index)]))
-        .arg(n.pada);
+        .arg(ShownDigits(QString::number(n.pada)));
 }
 
 // What the page's tables are, in the page's own words (the text output

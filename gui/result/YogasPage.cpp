@@ -27,13 +27,18 @@ YogasPage::YogasPage(const Chart& chart, QWidget* parent) : QWidget(parent, Qt::
     auto* grid = new QGridLayout(page);
 
     lblSummary = SummaryLabel(QString(), QStringLiteral("lblSummary"), page);
-    Translate(lblSummary,
-              QT_TRANSLATE_NOOP("Velmora", "The yogas of a catalogue of %1 (Brihat Parashara Hora Shastra, "
-                                           "Phaladeepika, Saravali and B. V. Raman's Three Hundred Important "
-                                           "Combinations) present in the varga chosen, each with the planets "
-                                           "forming it and its source; the doshas of the birth chart below."),
-              TextRole::Text, {ShownDigits(QString::number(YogaCatalogue().size()))});
-    lblSummary->setAccessibleName(lblSummary->text());
+    // In the language and its digits, again at each change of either.
+    const auto summary = [this] {
+        lblSummary->setText(
+            Tr(QT_TRANSLATE_NOOP("Velmora", "The yogas of a catalogue of %1 (Brihat Parashara Hora Shastra, "
+                                            "Phaladeepika, Saravali and B. V. Raman's Three Hundred Important "
+                                            "Combinations) present in the varga chosen, each with the planets "
+                                            "forming it and its source; the doshas of the birth chart below."))
+                .arg(ShownDigits(QString::number(YogaCatalogue().size()))));
+        lblSummary->setAccessibleName(lblSummary->text());
+    };
+    summary();
+    OnLanguageChange(this, summary);
     grid->addWidget(lblSummary, 0, 0);
 
     auto* chooserRow = new QHBoxLayout;

@@ -169,7 +169,7 @@ void frmVargas::Fill(const Chart& r) {
     lblDasha->setText(Tr(QT_TRANSLATE_NOOP("Velmora", "%1 period, %2 left at birth. Years of %3 days; dates in the "
                                                       "birth's local calendar."))
                           .arg(Lord(d.majors[0].period.lord), ShownDigits(FromUtf8(YearsMonthsDaysLabel(d.balanceYears, LanguageChoice::Current()))),
-                               FromUtf8(DashaYearDaysText(r.dashaYear))));
+                               ShownDigits(FromUtf8(DashaYearDaysText(r.dashaYear)))));
     treeDasha->setAccessibleDescription(lblDasha->text());
     treeDasha->clear();
     for (int m = 0; m < 9; ++m) {

@@ -19,6 +19,10 @@ namespace {
     QT_TRANSLATE_NOOP("Velmora", "Please Enter Value Between 0 And 59 in the  Minute of Latitude"),
     QT_TRANSLATE_NOOP("Velmora", "Please Enter Correct Date Or Month!"),
     QT_TRANSLATE_NOOP("Velmora", "Please Enter Correct Date Or Month !"),
+    // The place search's (atlas/PlaceLookup).
+    QT_TRANSLATE_NOOP("Velmora", "Please Enter City"),
+    QT_TRANSLATE_NOOP("Velmora", "Please Enter State"),
+    QT_TRANSLATE_NOOP("Velmora", "Please Enter Country"),
 };
 
 }  // namespace
