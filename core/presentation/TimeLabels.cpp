@@ -67,18 +67,24 @@ std::vector<LabelRow> PanchangaRows(const Panchanga& p, int offset, const Moment
     const std::string tithi = english ? p.paksha + " " + p.tithi.name
                                       : std::string(PakshaName(glossary, p.tithi.number)) + " " +
                                             std::string(TithiName(glossary, p.tithi.number));
-    const auto named = [&](const PanchangaLimb& limb, std::string_view translated) {
-        return english ? std::string_view(limb.name) : translated;
+    // English keeps the limb's own name; another language looks its number
+    // up only then.
+    const auto named = [&](const PanchangaLimb& limb, auto translated) {
+        return english ? std::string_view(limb.name) : std::string_view(translated());
     };
     rows.push_back({std::string(Say(language, "Tithi")), LimbText(p.tithi, tithi, offset, write, language)});
     rows.push_back({std::string(Say(language, "Nakshatra")),
-                    LimbText(p.nakshatra, named(p.nakshatra, glossary.nakshatras[static_cast<std::size_t>(p.nakshatra.number - 1)]),
+                    LimbText(p.nakshatra,
+                             named(p.nakshatra,
+                                   [&] { return glossary.nakshatras[static_cast<std::size_t>(p.nakshatra.number - 1)]; }),
                              offset, write, language)});
     rows.push_back({std::string(Say(language, "Yoga")),
-                    LimbText(p.yoga, named(p.yoga, glossary.yogas[static_cast<std::size_t>(p.yoga.number - 1)]), offset,
-                             write, language)});
+                    LimbText(p.yoga,
+                             named(p.yoga, [&] { return glossary.yogas[static_cast<std::size_t>(p.yoga.number - 1)]; }),
+                             offset, write, language)});
     rows.push_back({std::string(Say(language, "Karana")),
-                    LimbText(p.karana, named(p.karana, KaranaName(glossary, p.karana.number)), offset, write, language)});
+                    LimbText(p.karana, named(p.karana, [&] { return KaranaName(glossary, p.karana.number); }), offset,
+                             write, language)});
     const std::string convention = " (" + std::string(SayIfPhrase(language, SunriseConventionName(p.convention))) + ")";
     const std::string none(Say(language, "none in this day"));
     rows.push_back({std::string(Say(language, "Sunrise")), p.sunrise ? moment(*p.sunrise) + convention : none});

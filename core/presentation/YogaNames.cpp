@@ -34,7 +34,7 @@ std::string_view YogaFamilyName(YogaFamily family, Language language) {
 }
 
 std::string_view KalaSarpaKindName(int rahuHouse, Language language) {
-    const auto kind = static_cast<std::size_t>((rahuHouse - 1) % 12);
+    const auto kind = static_cast<std::size_t>(((rahuHouse - 1) % 12 + 12) % 12);
     return language == Language::English ? kKalaSarpaKinds[kind] : YogaNamesOf(language).kalaSarpaKinds[kind];
 }
 

@@ -138,7 +138,9 @@ private:
             if (!f.owner.isNull()) f.apply();
     }
 
-    Language language_ = Language::English;  // the windows' language at the last change
+    // The windows' language at the last change; made after the program may
+    // have started in another language than English.
+    Language language_ = LanguageChoice::Current();
     std::vector<TranslatedText> texts_;
     std::vector<LanguageFollower> followers_;
     std::size_t pruneAt_ = 256;

@@ -16,7 +16,9 @@
 #include "analysis/Dignity.h"
 #include "analysis/Jaimini.h"
 #include "analysis/Vimsopaka.h"
+#include "chart/DashaSystems.h"
 #include "chart/MarriageMatch.h"
+#include "ephemeris/SunriseSunset.h"
 #include "presentation/DashaLabels.h"
 #include "presentation/PointDetailLabels.h"
 #include "presentation/YogaLabels.h"
@@ -107,6 +109,10 @@ TEST(Phrases, TheTextsLookedUpAtRunTimeAreAllRows) {
     for (std::string_view karaka : kKarakaNames8) looked.push_back(karaka);
     for (std::string_view heading : kYogaHeadings) looked.push_back(heading);
     looked.insert(looked.end(), {"direct", "retrograde", "yes", "no", kMatchTradition});
+    for (SunriseConvention c : {SunriseConvention::UpperLimbRefracted, SunriseConvention::DiscCentre})
+        looked.push_back(SunriseConventionName(c));
+    for (const DashaSystemRow& row : AllDashaSystems())
+        if (!row.table().method.empty()) looked.push_back(row.table().method);
     for (std::string_view english : looked)
         for (const Language language : kTranslated)
             EXPECT_NE(SayIfPhrase(language, english), english) << InfoOf(language).code << ": " << english;
