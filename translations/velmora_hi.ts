@@ -1864,9 +1864,9 @@
         <translation>दूसरे जन्म ("%1") का मिलान नहीं हो सकता: %2</translation>
     </message>
     <message>
-        <source>its chart cannot be computed: </source>
+        <source>its chart cannot be computed: %1</source>
         <translatorcomment>unreviewed</translatorcomment>
-        <translation>उसकी कुंडली की गणना नहीं हो सकती: </translation>
+        <translation>उसकी कुंडली की गणना नहीं हो सकती: %1</translation>
     </message>
     <message>
         <source>Which of the two is the bride? Varna, Yoni and Gana score the pair by it.</source>

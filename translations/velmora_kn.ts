@@ -1864,9 +1864,9 @@
         <translation>ಎರಡನೇ ಜನ್ಮವನ್ನು ("%1") ಹೊಂದಿಸಲಾಗದು: %2</translation>
     </message>
     <message>
-        <source>its chart cannot be computed: </source>
+        <source>its chart cannot be computed: %1</source>
         <translatorcomment>unreviewed</translatorcomment>
-        <translation>ಅದರ ಕುಂಡಲಿಯನ್ನು ಲೆಕ್ಕಿಸಲಾಗದು: </translation>
+        <translation>ಅದರ ಕುಂಡಲಿಯನ್ನು ಲೆಕ್ಕಿಸಲಾಗದು: %1</translation>
     </message>
     <message>
         <source>Which of the two is the bride? Varna, Yoni and Gana score the pair by it.</source>

@@ -1864,9 +1864,9 @@
         <translation>இரண்டாவது பிறப்பை ("%1") பொருத்த முடியாது: %2</translation>
     </message>
     <message>
-        <source>its chart cannot be computed: </source>
+        <source>its chart cannot be computed: %1</source>
         <translatorcomment>unreviewed</translatorcomment>
-        <translation>அதன் ஜாதகத்தைக் கணிக்க முடியாது: </translation>
+        <translation>அதன் ஜாதகத்தைக் கணிக்க முடியாது: %1</translation>
     </message>
     <message>
         <source>Which of the two is the bride? Varna, Yoni and Gana score the pair by it.</source>

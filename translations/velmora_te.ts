@@ -1864,9 +1864,9 @@
         <translation>రెండవ జన్మ ("%1") ను పొంతన చేయలేము: %2</translation>
     </message>
     <message>
-        <source>its chart cannot be computed: </source>
+        <source>its chart cannot be computed: %1</source>
         <translatorcomment>unreviewed</translatorcomment>
-        <translation>దాని చక్రాన్ని లెక్కించలేము: </translation>
+        <translation>దాని చక్రాన్ని లెక్కించలేము: %1</translation>
     </message>
     <message>
         <source>Which of the two is the bride? Varna, Yoni and Gana score the pair by it.</source>

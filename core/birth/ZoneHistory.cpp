@@ -177,9 +177,6 @@ std::string ZoneCity(std::string_view zoneId) {
 
 namespace {
 
-std::string Named(const ZoneMoment& m) {
-    return "UTC" + UtcOffsetText(m.OffsetSeconds) + (m.DaylightSaving ? " (daylight saving)" : "");
-}
 
 }  // namespace
 
@@ -249,10 +246,15 @@ bool ZoneFileHeaderChecked(const date::time_zone& zone) {
 // A zone file the library cannot read makes it throw from any call.
 ZoneLookup LookUpZoneUnguarded(std::string_view zoneId, const LocalClock& clock, RepeatedHour repeated) {
     ZoneLookup result;
+    result.ZoneId = zoneId;
+    result.ClockText = ClockText(clock);
+    // Whatever stops the lookup below that is not named here.
+    result.Problem = ZoneProblem::Other;
     const date::time_zone* zone = nullptr;
     try {
         zone = date::locate_zone(zoneId);
     } catch (const std::exception&) {
+        result.Problem = ZoneProblem::UnknownZone;
         result.Message = "time zone: no zone is named " + Quoted(zoneId) +
                          " in the time-zone database (give an id such as Asia/Kolkata or Europe/London)";
         return result;
@@ -277,6 +279,7 @@ ZoneLookup LookUpZoneUnguarded(std::string_view zoneId, const LocalClock& clock,
     switch (info.result) {
     case date::local_info::unique:
         result.Found = true;
+        result.Problem = ZoneProblem::None;
         result.Moment = MomentOf(*zone, zoneId, info.first, rule);
         return result;
     case date::local_info::nonexistent: {
@@ -284,21 +287,30 @@ ZoneLookup LookUpZoneUnguarded(std::string_view zoneId, const LocalClock& clock,
         const ZoneMoment after = MomentOf(*zone, zoneId, info.second, rule);
         const date::local_seconds from{info.second.begin.time_since_epoch() + info.first.offset};
         const date::local_seconds to{info.second.begin.time_since_epoch() + info.second.offset};
-        result.Message = ClockText(clock) + " did not exist in " + std::string(zoneId) + ": the clocks went from " +
-                         HourMinute(from) + " (" + Named(before) + ") straight to " + HourMinute(to) + " (" +
-                         Named(after) + ")";
+        result.Problem = ZoneProblem::Skipped;
+        result.Before = before;
+        result.After = after;
+        result.From = HourMinute(from);
+        result.To = HourMinute(to);
+        result.Message = result.ClockText + " did not exist in " + std::string(zoneId) + ": the clocks went from " +
+                         result.From + " (" + PeriodName(before) + ") straight to " + result.To + " (" +
+                         PeriodName(after) + ")";
         return result;
     }
     case date::local_info::ambiguous: {
         const ZoneMoment first = MomentOf(*zone, zoneId, info.first, rule);
         const ZoneMoment second = MomentOf(*zone, zoneId, info.second, rule);
         if (repeated == RepeatedHour::Unresolved) {
-            result.Message = ClockText(clock) + " happened twice in " + std::string(zoneId) + ": first at " +
-                             Named(first) + ", then at " + Named(second) + "; say which (earlier or later)";
+            result.Problem = ZoneProblem::Repeated;
+            result.Before = first;
+            result.After = second;
+            result.Message = result.ClockText + " happened twice in " + std::string(zoneId) + ": first at " +
+                             PeriodName(first) + ", then at " + PeriodName(second) + "; say which (earlier or later)";
             result.Repeated = true;
             return result;
         }
         result.Found = true;
+        result.Problem = ZoneProblem::None;
         result.Moment = repeated == RepeatedHour::Earlier ? first : second;
         return result;
     }
@@ -309,11 +321,18 @@ ZoneLookup LookUpZoneUnguarded(std::string_view zoneId, const LocalClock& clock,
 
 }  // namespace
 
+std::string PeriodName(const ZoneMoment& m) {
+    return "UTC" + UtcOffsetText(m.OffsetSeconds) + (m.DaylightSaving ? " (daylight saving)" : "");
+}
+
 ZoneLookup LookUpZone(std::string_view zoneId, const LocalClock& clock, RepeatedHour repeated) {
     try {
         return LookUpZoneUnguarded(zoneId, clock, repeated);
     } catch (const std::exception& e) {
         ZoneLookup result;
+        result.Problem = ZoneProblem::Other;
+        result.ZoneId = zoneId;
+        result.ClockText = ClockText(clock);
         result.Message = "time zone: cannot read the time-zone database's entry for " + Quoted(zoneId) + " (" +
                          VisibleText(e.what()) + ")";
         return result;

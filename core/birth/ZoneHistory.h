@@ -28,12 +28,33 @@ struct ZoneMoment {
     int OffsetMinutes() const;
 };
 
+// Why a zone gave no offset for a clock, as facts for saying it in another
+// language (ZoneLookup::Message says it in English).
+enum class ZoneProblem {
+    None,
+    UnknownZone,  // no zone of that name
+    Skipped,      // the clocks jumped over the time (Before, After; From, To)
+    Repeated,     // the clocks showed the time twice (Before, After)
+    Other,        // an unreadable entry, a date that is none: the Message only
+};
+
 struct ZoneLookup {
     bool Found = false;
     ZoneMoment Moment;
     std::string Message;  // why not: unknown zone, skipped or repeated time
     bool Repeated = false;  // the time was shown twice and no choice was given
+    ZoneProblem Problem = ZoneProblem::None;
+    std::string ZoneId;      // as asked
+    std::string ClockText;   // the clock as asked, "1985-03-31 02:30"
+    // Skipped: the periods before and after the jump and the clocks' readings
+    // at it ("02:00" to "03:00"). Repeated: the first and the second reading.
+    ZoneMoment Before, After;
+    std::string From, To;
 };
+
+// "UTC+01:00", or "UTC+02:00 (daylight saving)": a period as the lookup's
+// messages name it.
+std::string PeriodName(const ZoneMoment& moment);
 
 ZoneLookup LookUpZone(std::string_view zoneId, const LocalClock& clock,
                       RepeatedHour repeated = RepeatedHour::Unresolved);

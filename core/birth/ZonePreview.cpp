@@ -6,14 +6,13 @@ namespace velmora {
 
 ZonePreview PreviewZone(std::string_view zoneId, const LocalClock& clock, ComputationMode mode) {
     ZonePreview preview;
-    const ZoneLookup lookup = LookUpZone(zoneId, clock);
+    preview.lookup = LookUpZone(zoneId, clock);
+    preview.clock = clock;
+    const ZoneLookup& lookup = preview.lookup;
     if (!lookup.Found) {
         preview.text = lookup.Message;
         return preview;
     }
-    preview.found = true;
-    preview.moment = lookup.Moment;
-    preview.clock = clock;
     preview.text = DescribeZoneMoment(lookup.Moment, clock);
     // The list entry and the box follow the zone in either mode: the classic
     // engine takes them, and they stay as typed values when the place is set

@@ -19,11 +19,10 @@ struct ZonePreview {
     int listEntry = -1;     // the list's entry for the offset; -1: none (or no offset)
     bool daylightSaving = false;
     // What the text says, for writing it in another language: the zone's
-    // moment and the clock (found only where the zone gave an offset), and
-    // the standard offset the list lacks where the classic mode is told to
-    // tick the precise box.
-    bool found = false;
-    ZoneMoment moment;
+    // moment at the clock or why it has none, the clock, and the standard
+    // offset the list lacks where the classic mode is told to tick the
+    // precise box.
+    ZoneLookup lookup;
     LocalClock clock;
     std::optional<int> unlistedOffsetSeconds;
 };

@@ -68,7 +68,7 @@ AnalysisRun::AnalysisRun() { FillNameTables(Names); }
 
 std::optional<ChartRefusal> AnalysisRun::Run(const Birth& typed, const ChartWants& wants, Chart& chart) {
     const auto refuse = [](ChartRefusalKind kind, std::string message) {
-        return std::optional<ChartRefusal>(ChartRefusal{kind, std::move(message)});
+        return std::optional<ChartRefusal>(ChartRefusal{kind, std::move(message), std::nullopt});
     };
     // A time zone with its history gives the offset at the birth. A classic
     // chart takes a list entry and the daylight-saving box that give that
@@ -83,8 +83,8 @@ std::optional<ChartRefusal> AnalysisRun::Run(const Birth& typed, const ChartWant
     if (zoned) {
         const ZoneLookup lookup = LookUpZone(typed.timeZoneId, clock, typed.repeated);
         if (!lookup.Found)
-            return refuse(lookup.Repeated ? ChartRefusalKind::RepeatedHour : ChartRefusalKind::NoZoneOffset,
-                          lookup.Message);
+            return ChartRefusal{lookup.Repeated ? ChartRefusalKind::RepeatedHour : ChartRefusalKind::NoZoneOffset,
+                                lookup.Message, lookup};
         moment = lookup.Moment;
         if (classicFromZone) {
             const ClassicZone classic = ClassicZoneForMoment(moment);
@@ -320,7 +320,7 @@ ChartOutcome ComputeChartOfForm(const FormFields& form, const ChartWants& wants)
     const ValidationResult checked = Input_Validation(form);
     if (checked.Passed()) return ComputeChart(BirthFromForm(form), wants);
     ChartOutcome outcome;
-    outcome.refusal = {ChartRefusalKind::FormCheck, std::string(checked.message)};
+    outcome.refusal = {ChartRefusalKind::FormCheck, std::string(checked.message), std::nullopt};
     return outcome;
 }
 

@@ -6,11 +6,13 @@
 // a refusal that owns its message.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "birth/Birth.h"
 #include "birth/DashaChoice.h"
 #include "birth/FormFields.h"
+#include "birth/ZoneHistory.h"
 #include "chart/Chart.h"
 
 namespace velmora {
@@ -39,6 +41,9 @@ enum class ChartRefusalKind {
 struct ChartRefusal {
     ChartRefusalKind kind = ChartRefusalKind::Ephemeris;
     std::string message;
+    // Where the zone's history gave no offset: its facts, for saying why in
+    // another language.
+    std::optional<ZoneLookup> zone;
 };
 
 // A chart, or why there is none.

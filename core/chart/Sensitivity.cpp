@@ -789,7 +789,7 @@ ChartOutcome ComputeShiftedChart(const Chart& chart, int second, const ChartWant
     const ShiftedClock shifted = ShiftedClockOf(chart, second);
     if (!shifted.refusal.empty()) {
         ChartOutcome outcome;
-        outcome.refusal = {ChartRefusalKind::NoZoneOffset, shifted.refusal};
+        outcome.refusal = {ChartRefusalKind::NoZoneOffset, shifted.refusal, std::nullopt};
         return outcome;
     }
     Birth birth = chart.given;

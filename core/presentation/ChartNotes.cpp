@@ -8,6 +8,7 @@
 #include "birth/ZoneTable.h"
 #include "presentation/LocalFormat.h"
 #include "presentation/Phrases.h"
+#include "text/Quoted.h"
 
 namespace velmora {
 
@@ -82,11 +83,40 @@ std::string ZoneTextIn(const ChartBirth& b, Language language) {
     return ZoneLineIn(b.timeZone, b.utcOffset, b.dst, b.zoneAbbreviation, clock, b.repeated, language);
 }
 
+std::string ZoneLookupIn(const ZoneLookup& lookup, Language language) {
+    const auto period = [language](const ZoneMoment& m) {
+        const std::string utc = "UTC" + UtcOffsetText(m.OffsetSeconds);
+        return m.DaylightSaving ? Say(language, "%1 (daylight saving)", {utc}) : utc;
+    };
+    switch (lookup.Problem) {
+        case ZoneProblem::UnknownZone:
+            return Say(language,
+                       "time zone: no zone is named %1 in the time-zone database (give an id such as Asia/Kolkata "
+                       "or Europe/London)",
+                       {Quoted(lookup.ZoneId)});
+        case ZoneProblem::Skipped:
+            return Say(language, "%1 did not exist in %2: the clocks went from %3 (%4) straight to %5 (%6)",
+                       {lookup.ClockText, lookup.ZoneId, lookup.From, period(lookup.Before), lookup.To,
+                        period(lookup.After)});
+        case ZoneProblem::Repeated:
+            return Say(language, "%1 happened twice in %2: first at %3, then at %4; say which (earlier or later)",
+                       {lookup.ClockText, lookup.ZoneId, period(lookup.Before), period(lookup.After)});
+        case ZoneProblem::None:
+        case ZoneProblem::Other: break;
+    }
+    return lookup.Message;
+}
+
+std::string ChartRefusalIn(const ChartRefusal& refusal, Language language) {
+    if (refusal.zone) return ZoneLookupIn(*refusal.zone, language);
+    return RefusalIn(refusal.message, language);
+}
+
 std::string ZonePreviewIn(const ZonePreview& preview, Language language) {
-    // Why a zone gave no offset is the zone database's check's own text.
-    if (!preview.found) return std::string(SayIfPhrase(language, preview.text));
-    std::string text = ZoneLineIn(preview.moment.ZoneId, UtcOffsetText(preview.moment.OffsetSeconds),
-                                  preview.moment.DaylightSaving, preview.moment.Abbreviation, preview.clock,
+    const ZoneLookup& lookup = preview.lookup;
+    if (!lookup.Found) return ZoneLookupIn(lookup, language);
+    std::string text = ZoneLineIn(lookup.Moment.ZoneId, UtcOffsetText(lookup.Moment.OffsetSeconds),
+                                  lookup.Moment.DaylightSaving, lookup.Moment.Abbreviation, preview.clock,
                                   RepeatedHour::Unresolved, language);
     if (preview.unlistedOffsetSeconds)
         text = Say(language,

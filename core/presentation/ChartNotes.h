@@ -12,6 +12,7 @@
 #include "birth/LocalClock.h"
 #include "birth/ZonePreview.h"
 #include "chart/Chart.h"
+#include "chart/ComputeChart.h"
 #include "chart/Panchanga.h"
 #include "chart/Sensitivity.h"
 #include "chart/Strengths.h"
@@ -33,6 +34,15 @@ std::string PositionsNoteIn(const Chart& chart, Language language);
 // "Asia/Kolkata: UTC+05:30 on 20 June 1990 at 10:00" (ChartBirth::zoneText);
 // empty for a zone list entry.
 std::string ZoneTextIn(const ChartBirth& birth, Language language);
+
+// Why a zone gave no offset for a clock (ZoneLookup::Message): an unknown
+// zone, a time the clocks skipped or showed twice; any other reason as the
+// lookup wrote it.
+std::string ZoneLookupIn(const ZoneLookup& lookup, Language language);
+
+// Why there is no chart (ChartRefusal::message): the zone's reason by its
+// facts, any other as RefusalIn says it.
+std::string ChartRefusalIn(const ChartRefusal& refusal, Language language);
 
 // The input form's line of a chosen place's zone (ZonePreview::text).
 std::string ZonePreviewIn(const ZonePreview& preview, Language language);

@@ -372,6 +372,11 @@ inline constexpr std::string_view kPhraseEnglish[] = {
     "North-Indian ashtakoota guna milan (36 points) from the Moons' signs and nakshatras; tables and sources in docs/matching.md",
     // The input form's zone line
     "%1. The zone list has no entry for UTC%2; tick \"Precise positions\" to compute with the exact offset.",
+    // Why a zone gives no offset for a clock
+    "time zone: no zone is named %1 in the time-zone database (give an id such as Asia/Kolkata or Europe/London)",
+    "%1 did not exist in %2: the clocks went from %3 (%4) straight to %5 (%6)",
+    "%1 happened twice in %2: first at %3, then at %4; say which (earlier or later)",
+    "%1 (daylight saving)",
     // The houses beyond the polar circles
     "Placidus houses cannot be drawn at %1, where some degrees of the ecliptic never rise or set; the houses are equal houses from the ascendant",
 };

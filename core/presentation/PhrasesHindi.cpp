@@ -353,6 +353,10 @@ constexpr PhraseTable kTable = {{
     {"Bhakoot dosha: the Moon signs are %1/%2 from each other, and neither their lords nor their Navamsa lords are one planet or friends.", "भकूट दोष: चंद्र राशियाँ परस्पर %1/%2 हैं, और न उनके स्वामी न उनके नवांश स्वामी एक ग्रह या मित्र हैं।"},
     {"North-Indian ashtakoota guna milan (36 points) from the Moons' signs and nakshatras; tables and sources in docs/matching.md", "उत्तर भारतीय अष्टकूट गुण मिलान (36 गुण) चंद्रमाओं की राशियों और नक्षत्रों से; तालिकाएँ और स्रोत docs/matching.md में"},
     {"%1. The zone list has no entry for UTC%2; tick \"Precise positions\" to compute with the exact offset.", "%1। क्षेत्र सूची में UTC%2 की कोई प्रविष्टि नहीं है; ठीक ऑफ़सेट से गणना के लिए \"सटीक स्थितियाँ\" चुनें।"},
+    {"time zone: no zone is named %1 in the time-zone database (give an id such as Asia/Kolkata or Europe/London)", "समय क्षेत्र: समय-क्षेत्र डेटाबेस में %1 नाम का कोई क्षेत्र नहीं है (Asia/Kolkata या Europe/London जैसी आईडी दें)"},
+    {"%1 did not exist in %2: the clocks went from %3 (%4) straight to %5 (%6)", "%2 में %1 नहीं था: घड़ियाँ %3 (%4) से सीधे %5 (%6) पर चली गईं"},
+    {"%1 happened twice in %2: first at %3, then at %4; say which (earlier or later)", "%2 में %1 दो बार आया: पहले %3 पर, फिर %4 पर; बताएँ कौन सा (पहला या बाद वाला)"},
+    {"%1 (daylight saving)", "%1 (डेलाइट सेविंग)"},
     {"Placidus houses cannot be drawn at %1, where some degrees of the ecliptic never rise or set; the houses are equal houses from the ascendant", "%1 पर प्लासिडस भाव नहीं बन सकते, जहाँ क्रांतिवृत्त के कुछ अंश कभी उदित या अस्त नहीं होते; भाव लग्न से सम भाव हैं"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Hindi");

@@ -353,6 +353,10 @@ constexpr PhraseTable kTable = {{
     {"Bhakoot dosha: the Moon signs are %1/%2 from each other, and neither their lords nor their Navamsa lords are one planet or friends.", "ಭಕೂಟ ದೋಷ: ಚಂದ್ರ ರಾಶಿಗಳು ಪರಸ್ಪರ %1/%2, ಅವುಗಳ ಅಧಿಪತಿಗಳಾಗಲಿ ನವಾಂಶ ಅಧಿಪತಿಗಳಾಗಲಿ ಒಂದೇ ಗ್ರಹ ಅಥವಾ ಮಿತ್ರರಲ್ಲ."},
     {"North-Indian ashtakoota guna milan (36 points) from the Moons' signs and nakshatras; tables and sources in docs/matching.md", "ಉತ್ತರ ಭಾರತೀಯ ಅಷ್ಟಕೂಟ ಗುಣ ಮಿಲನ (36 ಗುಣಗಳು) ಚಂದ್ರರ ರಾಶಿಗಳು ಮತ್ತು ನಕ್ಷತ್ರಗಳಿಂದ; ಕೋಷ್ಟಕಗಳು ಮತ್ತು ಆಧಾರಗಳು docs/matching.md ನಲ್ಲಿ"},
     {"%1. The zone list has no entry for UTC%2; tick \"Precise positions\" to compute with the exact offset.", "%1. ಸಮಯ ವಲಯ ಪಟ್ಟಿಯಲ್ಲಿ UTC%2 ಗೆ ನಮೂದು ಇಲ್ಲ; ನಿಖರ ಆಫ್‌ಸೆಟ್‌ನೊಂದಿಗೆ ಲೆಕ್ಕಹಾಕಲು \"ನಿಖರ ಸ್ಥಾನಗಳು\" ಆಯ್ಕೆಮಾಡಿ."},
+    {"time zone: no zone is named %1 in the time-zone database (give an id such as Asia/Kolkata or Europe/London)", "ಸಮಯ ವಲಯ: ಸಮಯ ವಲಯ ದತ್ತಸಂಚಯದಲ್ಲಿ %1 ಎಂಬ ವಲಯ ಇಲ್ಲ (Asia/Kolkata ಅಥವಾ Europe/London ನಂತಹ ಐಡಿ ನೀಡಿ)"},
+    {"%1 did not exist in %2: the clocks went from %3 (%4) straight to %5 (%6)", "%2 ರಲ್ಲಿ %1 ಇರಲಿಲ್ಲ: ಗಡಿಯಾರಗಳು %3 (%4) ರಿಂದ ನೇರವಾಗಿ %5 (%6) ಕ್ಕೆ ಹೋದವು"},
+    {"%1 happened twice in %2: first at %3, then at %4; say which (earlier or later)", "%2 ರಲ್ಲಿ %1 ಎರಡು ಬಾರಿ ಬಂದಿತು: ಮೊದಲು %3 ರಲ್ಲಿ, ನಂತರ %4 ರಲ್ಲಿ; ಯಾವುದು ಎಂದು ತಿಳಿಸಿ (ಮೊದಲನೆಯದು ಅಥವಾ ನಂತರದ್ದು)"},
+    {"%1 (daylight saving)", "%1 (ಹಗಲು ಉಳಿತಾಯ ಸಮಯ)"},
     {"Placidus houses cannot be drawn at %1, where some degrees of the ecliptic never rise or set; the houses are equal houses from the ascendant", "%1 ರಲ್ಲಿ ಪ್ಲಾಸಿಡಸ್ ಭಾವಗಳನ್ನು ರಚಿಸಲಾಗದು, ಅಲ್ಲಿ ಕ್ರಾಂತಿವೃತ್ತದ ಕೆಲವು ಅಂಶಗಳು ಎಂದಿಗೂ ಉದಯಿಸುವುದಿಲ್ಲ, ಅಸ್ತಮಿಸುವುದಿಲ್ಲ; ಭಾವಗಳು ಲಗ್ನದಿಂದ ಸಮ ಭಾವಗಳು"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Kannada");

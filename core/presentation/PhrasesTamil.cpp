@@ -353,6 +353,10 @@ constexpr PhraseTable kTable = {{
     {"Bhakoot dosha: the Moon signs are %1/%2 from each other, and neither their lords nor their Navamsa lords are one planet or friends.", "பகூட தோஷம்: சந்திர ராசிகள் ஒன்றுக்கொன்று %1/%2, அவற்றின் அதிபதிகளோ நவாம்ச அதிபதிகளோ ஒரே கிரகமோ நண்பர்களோ அல்ல."},
     {"North-Indian ashtakoota guna milan (36 points) from the Moons' signs and nakshatras; tables and sources in docs/matching.md", "வட இந்திய அஷ்டகூட குண மிலன் (36 புள்ளிகள்) சந்திரன்களின் ராசிகள் மற்றும் நட்சத்திரங்களிலிருந்து; அட்டவணைகளும் ஆதாரங்களும் docs/matching.md இல்"},
     {"%1. The zone list has no entry for UTC%2; tick \"Precise positions\" to compute with the exact offset.", "%1. நேர மண்டலப் பட்டியலில் UTC%2 க்கு பதிவு இல்லை; சரியான ஆஃப்செட்டுடன் கணக்கிட \"துல்லியமான நிலைகள்\" என்பதைத் தேர்வு செய்யவும்."},
+    {"time zone: no zone is named %1 in the time-zone database (give an id such as Asia/Kolkata or Europe/London)", "நேர மண்டலம்: நேர மண்டலத் தரவுத்தளத்தில் %1 என்ற பெயரில் மண்டலம் இல்லை (Asia/Kolkata அல்லது Europe/London போன்ற ஐடியைத் தரவும்)"},
+    {"%1 did not exist in %2: the clocks went from %3 (%4) straight to %5 (%6)", "%2 இல் %1 இருக்கவில்லை: கடிகாரங்கள் %3 (%4) இலிருந்து நேராக %5 (%6) க்குச் சென்றன"},
+    {"%1 happened twice in %2: first at %3, then at %4; say which (earlier or later)", "%2 இல் %1 இருமுறை வந்தது: முதலில் %3 இல், பின்னர் %4 இல்; எது என்று சொல்லவும் (முந்தையது அல்லது பிந்தையது)"},
+    {"%1 (daylight saving)", "%1 (பகல் சேமிப்பு நேரம்)"},
     {"Placidus houses cannot be drawn at %1, where some degrees of the ecliptic never rise or set; the houses are equal houses from the ascendant", "%1 இல் பிளாசிடஸ் பாவங்களை வரைய இயலாது, அங்கே கிரகண வட்டத்தின் சில பாகைகள் உதிப்பதும் மறைவதும் இல்லை; பாவங்கள் லக்னத்திலிருந்து சம பாவங்கள்"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Tamil");

@@ -353,6 +353,10 @@ constexpr PhraseTable kTable = {{
     {"Bhakoot dosha: the Moon signs are %1/%2 from each other, and neither their lords nor their Navamsa lords are one planet or friends.", "భకూట దోషం: చంద్ర రాశులు పరస్పరం %1/%2, వాటి అధిపతులు గానీ నవాంశ అధిపతులు గానీ ఒకే గ్రహం లేదా మిత్రులు కారు."},
     {"North-Indian ashtakoota guna milan (36 points) from the Moons' signs and nakshatras; tables and sources in docs/matching.md", "ఉత్తర భారత అష్టకూట గుణ మిలనం (36 గుణాలు) చంద్రుల రాశులు మరియు నక్షత్రాల నుండి; పట్టికలు మరియు ఆధారాలు docs/matching.md లో"},
     {"%1. The zone list has no entry for UTC%2; tick \"Precise positions\" to compute with the exact offset.", "%1. సమయ మండల జాబితాలో UTC%2 కి నమోదు లేదు; ఖచ్చితమైన ఆఫ్‌సెట్‌తో లెక్కించడానికి \"ఖచ్చితమైన స్థానాలు\" ఎంచుకోండి."},
+    {"time zone: no zone is named %1 in the time-zone database (give an id such as Asia/Kolkata or Europe/London)", "సమయ మండలం: సమయ మండల డేటాబేస్‌లో %1 అనే మండలం లేదు (Asia/Kolkata లేదా Europe/London వంటి ఐడి ఇవ్వండి)"},
+    {"%1 did not exist in %2: the clocks went from %3 (%4) straight to %5 (%6)", "%2 లో %1 లేదు: గడియారాలు %3 (%4) నుండి నేరుగా %5 (%6) కి వెళ్లాయి"},
+    {"%1 happened twice in %2: first at %3, then at %4; say which (earlier or later)", "%2 లో %1 రెండుసార్లు వచ్చింది: మొదట %3 వద్ద, తర్వాత %4 వద్ద; ఏదో చెప్పండి (మొదటిది లేదా తరువాతిది)"},
+    {"%1 (daylight saving)", "%1 (డేలైట్ సేవింగ్)"},
     {"Placidus houses cannot be drawn at %1, where some degrees of the ecliptic never rise or set; the houses are equal houses from the ascendant", "%1 వద్ద ప్లాసిడస్ భావాలు గీయలేము, అక్కడ క్రాంతివృత్తంలోని కొన్ని భాగలు ఎప్పుడూ ఉదయించవు, అస్తమించవు; భావాలు లగ్నం నుండి సమ భావాలు"},
 }};
 static_assert(PhraseTableComplete(kTable), "every phrase, in order, translated into Telugu");

@@ -23,7 +23,7 @@ namespace velmora {
 struct AnalyzeOutcome {
     std::shared_ptr<const Chart> chart;
     ValidationResult failure;  // a failed check of the form
-    std::string refusal;       // why a checked birth gives no chart
+    std::string refusal;       // why a checked birth gives no chart, in the windows' language
     // The fields the chart was computed from (with the answer to a repeated hour).
     FormFields fields;
 };

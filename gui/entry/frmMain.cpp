@@ -38,7 +38,6 @@
 #include "widgets/AccessibleCombo.h"
 #include "services/FileDialogs.h"
 #include "services/Clock.h"
-#include "presentation/ChartNotes.h"
 #include "services/LanguageChoice.h"
 #include "services/SystemMonthNames.h"
 #include "widgets/HelpMenu.h"
@@ -630,8 +629,7 @@ void frmMain::AnalyzeChart() {
         return;
     }
     if (!result->chart) {
-        services_.messenger.Show(this, FromUtf8(RefusalIn(result->refusal, LanguageChoice::Current())),
-                                 MessageIcon::Error);
+        services_.messenger.Show(this, FromUtf8(result->refusal), MessageIcon::Error);
         return;
     }
     // The box says what was used: for a time shown twice, the reading taken.

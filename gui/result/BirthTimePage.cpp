@@ -390,7 +390,7 @@ void BirthTimePage::ShiftTo(int seconds) {
     shifted_ = outcome.chart;
     UpdateMarks();
     if (!shifted_) {
-        lblShift->setText(ShownDigits(FromUtf8(RefusalIn(outcome.refusal.message, LanguageChoice::Current()))) +
+        lblShift->setText(ShownDigits(FromUtf8(ChartRefusalIn(outcome.refusal, LanguageChoice::Current()))) +
                           QLatin1Char('.'));
         lblShift->setAccessibleName(lblShift->text());
         lblDifferences->setText(QString());

@@ -10,8 +10,10 @@
 #include "result/ChartPainter.h"
 #include "result/MatchPage.h"
 #include "services/FileDialogs.h"
+#include "services/LanguageChoice.h"
 #include "services/Messenger.h"
 #include "services/SystemMonthNames.h"
+#include "presentation/ChartNotes.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/Translated.h"
 
@@ -30,7 +32,8 @@ MatchPage* MatchWithFile(QWidget* owner, const Chart& chart, const QString& path
     wants.dashas = {};
     const ChartOutcome computed = ComputeChartOfForm(read.fields, wants);
     if (!computed.Computed())
-        return refuse(Tr(QT_TRANSLATE_NOOP("Velmora", "its chart cannot be computed: ")) + FromUtf8(computed.refusal.message));
+        return refuse(Tr(QT_TRANSLATE_NOOP("Velmora", "its chart cannot be computed: %1"))
+                          .arg(FromUtf8(ChartRefusalIn(computed.refusal, LanguageChoice::Current()))));
     const Chart& other = *computed.chart;
     const int bride = services.messenger.Choose(
         owner, Tr(QT_TRANSLATE_NOOP("Velmora", "Which of the two is the bride? Varna, Yoni and Gana score the pair by it.")),

@@ -233,7 +233,7 @@ TEST(ChartNotes, TheInputFormsZoneLineInEveryLanguage) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.zone);
         const ZonePreview preview = PreviewZone(c.zone, c.clock, c.mode);
-        ASSERT_TRUE(preview.found);
+        ASSERT_TRUE(preview.lookup.Found);
         EXPECT_EQ(ZonePreviewIn(preview, Language::English), preview.text);
         for (const Language language : kOtherLanguages) {
             SCOPED_TRACE(std::string(InfoOf(language).code));
@@ -244,10 +244,57 @@ TEST(ChartNotes, TheInputFormsZoneLineInEveryLanguage) {
     }
     EXPECT_NE(PreviewZone("Pacific/Chatham", {2000, 1, 1, 12, 0, 0}, ComputationMode::Classic).text.find("zone list"),
               std::string::npos);
-    // A zone without an offset keeps the zone database's reason.
+    // A zone the database lacks: its name and the examples stay names.
     const ZonePreview unknown = PreviewZone("Mars/Olympus_Mons", {1985, 7, 1, 12, 0, 0}, ComputationMode::Precise);
-    EXPECT_FALSE(unknown.found);
-    EXPECT_EQ(ZonePreviewIn(unknown, Language::Hindi), unknown.text);
+    ASSERT_FALSE(unknown.lookup.Found);
+    EXPECT_EQ(ZonePreviewIn(unknown, Language::English), unknown.text);
+    for (const Language language : kOtherLanguages) {
+        const std::string line = ZonePreviewIn(unknown, language);
+        EXPECT_NE(line.find("Mars/Olympus_Mons"), std::string::npos) << line;
+        ExpectNoEnglishLeft(line, {"Mars/Olympus_Mons", "Asia/Kolkata", "Europe/London"});
+    }
+}
+
+// Why a birth has no chart where the zone's clocks skipped its time or
+// showed it twice: Paris went from 02:00 CET to 03:00 CEST on 31 March 1985
+// (tzdata "europe", the EU rule of the last Sunday of March), New York
+// showed 01:30 twice on 7 November 2021 (above). In English the refusal's
+// own message; in the other languages the same facts.
+TEST(ChartNotes, AHourSkippedOrShownTwiceInEveryLanguage) {
+    const struct {
+        const char* zone;
+        LocalClock clock;
+        ChartRefusalKind kind;
+        std::initializer_list<std::string> kept;  // in the text in every language
+    } cases[] = {
+        {"Europe/Paris", {1985, 3, 31, 2, 30, 0}, ChartRefusalKind::NoZoneOffset,
+         {"1985-03-31 02:30", "02:00", "03:00", "UTC+01:00", "UTC+02:00"}},
+        {"America/New_York", {2021, 11, 7, 1, 30, 0}, ChartRefusalKind::RepeatedHour,
+         {"2021-11-07 01:30", "UTC-04:00", "UTC-05:00"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.zone);
+        const ChartOutcome outcome = ComputeChart(
+            BirthAt(c.zone, 45, 0, c.clock),
+            {.report = false, .dashas = {}, .today = {}, .vargas = false, .ashtakavarga = false});
+        ASSERT_FALSE(outcome.Computed());
+        EXPECT_EQ(outcome.refusal.kind, c.kind);
+        ASSERT_TRUE(outcome.refusal.zone);
+        EXPECT_EQ(ChartRefusalIn(outcome.refusal, Language::English), outcome.refusal.message);
+        for (const std::string& kept : c.kept)
+            EXPECT_NE(outcome.refusal.message.find(kept), std::string::npos) << outcome.refusal.message;
+        for (const Language language : kOtherLanguages) {
+            SCOPED_TRACE(std::string(InfoOf(language).code));
+            const std::string text = ChartRefusalIn(outcome.refusal, language);
+            for (const std::string& kept : c.kept) EXPECT_NE(text.find(kept), std::string::npos) << text;
+            ExpectNoEnglishLeft(text, {c.zone, "UTC"});
+        }
+    }
+    // A refusal without the zone's facts (a classic chart's, above) is said by its words.
+    const ChartOutcome outside = ComputeChart(BirthAt("Asia/Kolkata", 22.57, 88.37, {1700, 1, 1, 12, 0, 0}));
+    ASSERT_FALSE(outside.Computed());
+    EXPECT_FALSE(outside.refusal.zone);
+    EXPECT_EQ(ChartRefusalIn(outside.refusal, Language::Tamil), RefusalIn(outside.refusal.message, Language::Tamil));
 }
 
 // Beyond the polar circle Placidus houses cannot be drawn and equal houses
