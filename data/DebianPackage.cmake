@@ -36,10 +36,13 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Velmora developers <packages@velmora.or
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "swe-basic-data, tzdata")
-# Names written in Devanagari and Tamil on the printed and exported pages;
-# without a font of the script they print as empty boxes. The Lohit fonts
-# serve only their scripts and leave the desktop's default font as it is.
+# fonts-noto-core: Noto Sans Devanagari, Tamil, Telugu and Kannada, which the
+# windows, the charts and the PDF take in Hindi, Tamil, Telugu and Kannada
+# (and the PDF embeds); without them the scripts show as boxes.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "swe-basic-data, tzdata, fonts-noto-core")
+# Names written in Devanagari and Tamil on the printed and exported pages of
+# an English chart take the Lohit fonts where they are installed; they serve
+# only their scripts and leave the desktop's default font as it is.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-lohit-deva, fonts-lohit-taml")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # Where the Python module is built, a second package: python3-velmora, the

@@ -17,7 +17,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package)" = velmora ] || fail "package name $(field Package)"
 [ "$(field Section)" = science ] || fail "section $(field Section)"
 depends=$(field Depends)
-for needed in swe-basic-data tzdata libswe2.0 libqt6widgets6 libdate-tz3 libc6; do
+for needed in swe-basic-data tzdata fonts-noto-core libswe2.0 libqt6widgets6 libdate-tz3 libc6; do
     grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 # dpkg's triggers do what maintainer scripts would.
