@@ -19,6 +19,11 @@ std::string ReadLanguageOptions(const CliOptions& o, Language& language, Digits&
         return "--digits: give western (0-9) or native (the language's own), got " + Quoted(*o.digits);
     if (language == Language::English)
         return "--digits native: English has no other digits; give --lang hi, ta, te or kn with it";
+    // An ICU without the language's numbering system would write 0-9 as
+    // if they were the language's own.
+    if (NativeDigitsOf(language)[0] == "0")
+        return "--digits native: this system's ICU has no digits of " + std::string(InfoOf(language).englishName) +
+               "; leave --digits out for 0-9";
     digits = Digits::Native;
     return {};
 }
