@@ -1,5 +1,7 @@
 #include "analysis/KujaDosha.h"
 
+#include "analysis/Ordinal.h"
+
 namespace velmora {
 
 namespace {
@@ -12,11 +14,6 @@ bool IsDoshaHouse(int house) {
 
 std::string SignName(int sign) { return std::string(kSignEnglishNames[static_cast<std::size_t>(sign)]); }
 
-std::string Ordinal(int n) {
-    const char* suffix = n == 1 ? "st" : n == 2 ? "nd" : n == 3 ? "rd" : "th";
-    return std::to_string(n) + suffix;
-}
-
 // The exception of the house and Mars's sign, or an empty text.
 std::string HouseSignException(int house, int marsSign) {
     auto in = [marsSign](int a, int b) { return marsSign == a || marsSign == b; };
@@ -24,7 +21,7 @@ std::string HouseSignException(int house, int marsSign) {
                   kCapricorn = 9, kPisces = 11;
     const bool applies = (house == 2 && in(kGemini, kVirgo)) || ((house == 4 || house == 12) && in(kTaurus, kLibra)) ||
                          (house == 7 && in(kCapricorn, kCancer)) || (house == 8 && in(kSagittarius, kPisces));
-    return applies ? "Mars in the " + Ordinal(house) + " in " + SignName(marsSign) + " gives no dosha" : std::string();
+    return applies ? "Mars in the " + EnglishOrdinal(house) + " in " + SignName(marsSign) + " gives no dosha" : std::string();
 }
 
 }  // namespace
@@ -47,7 +44,7 @@ KujaDosha FindKujaDosha(const std::array<int, kBodyCount>& signs) {
         f.house = (mars - references[r] + kSignCount) % kSignCount + 1;
         f.dosha = IsDoshaHouse(f.house);
         f.marsSign = mars;
-        const std::string where = "Mars is in the " + Ordinal(f.house) + " from " + std::string(kKujaReferenceNames[r]);
+        const std::string where = "Mars is in the " + EnglishOrdinal(f.house) + " from " + std::string(kKujaReferenceNames[r]);
         if (!f.dosha) {
             f.reason = where + ": no dosha.";
             continue;

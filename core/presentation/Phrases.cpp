@@ -1,5 +1,7 @@
 #include "presentation/Phrases.h"
 
+#include "analysis/Ordinal.h"
+
 namespace velmora {
 
 // Each language's table, defined in its own file.
@@ -55,14 +57,7 @@ std::string FillPhrase(std::string_view pattern, std::initializer_list<std::stri
 }
 
 std::string OrdinalFill(int n, Language language) {
-    if (language != Language::English) return std::to_string(n);
-    const int lastTwo = n % 100, last = n % 10;
-    const char* suffix = (lastTwo >= 11 && lastTwo <= 13) ? "th"
-                         : last == 1                      ? "st"
-                         : last == 2                      ? "nd"
-                         : last == 3                      ? "rd"
-                                                          : "th";
-    return std::to_string(n) + suffix;
+    return language == Language::English ? EnglishOrdinal(n) : std::to_string(n);
 }
 
 }  // namespace velmora
